@@ -11,9 +11,11 @@
 //  4: the import protocol ".EXP": the count and the information sheet's
 //     texts agree (one step of 18 pixels per read).
 //  5: the TEMP exchange file (Import_Schweissnaht_TEMP): a refused file
-//     leaves the record byte for byte as it was; an accepted one is
-//     exported, and that export imported and exported again gives the same
-//     bytes.
+//     leaves the record byte for byte as it was, and one refused for
+//     values out of range says so in one box that names each (at most
+//     twelve, then how many more); an accepted one holds every value within
+//     its field's range, is exported, and that export imported and exported
+//     again gives the same bytes.
 #include "fuzz_common.h"
 
 #include <fstream>
@@ -173,11 +175,21 @@ void Exchange(const uint8_t* data, size_t size) {
     VEK_Clear_Recorded_Messages();
     Import_Schweissnaht_TEMP();
     const auto& boxes = VEK_Recorded_Messages();
-    const bool imported = !boxes.empty() && boxes.back().lines[0] == "Die Daten wurden erfolgreich importiert.";
+    // A catalogue profile's dimensions taken may follow in a box of its own.
+    bool imported = false;
+    for (const auto& box : boxes)
+        imported |= !box.lines.empty() && box.lines[0] == "Die Daten wurden erfolgreich importiert.";
     if (!imported) {
         if (Record_Bytes() != before) Fail("a refused exchange file changed the record");
+        const Range_Refusals& refused = Schweissnaht_Read_Refusals();
+        if (refused.any() &&
+            (boxes.empty() || boxes.back().title != "Eingabefehler" ||
+             boxes.back().lines.size() != refused.named.size() + (refused.more > 0 ? 3 : 2)))
+            Fail("values out of range refused without a box naming each");
         return;
     }
+    if (!Schweissnaht_Values_In_Range(&Schweissnaht_Anschluss, NAHT_SLOTS))
+        Fail("an import took a value outside its field's range");
     Export_Schweissnaht_TEMP();
     std::ifstream first_in(file, std::ios::binary);
     const std::string first((std::istreambuf_iterator<char>(first_in)), std::istreambuf_iterator<char>());

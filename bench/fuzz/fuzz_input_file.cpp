@@ -1,11 +1,16 @@
 // Fuzz target: the component's input file. Whatever Read_Schweissnaht
 // takes is written back and read again, and the second writing must give
-// the same bytes; it holds no tolerance outside 0 to 10 %, and the checked
+// the same bytes; it holds no tolerance outside 0 to 10 % and no value
+// outside the range its field takes (codes/input_ranges.h), and the checked
 // save (which keeps the old file when the new one does not read back) must
-// save it. The whole file then goes through Load_Input_File (the annex
+// save it. One of its values set beyond its range (picked by the input)
+// must refuse the record written, named with its line. A file refused for
+// its values names each (at most twelve, then how many more) with a line
+// of the file. The whole file then goes through Load_Input_File (the annex
 // entries behind the record) as the program loads it at start.
 #include "fuzz_common.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/posix.h"
@@ -16,6 +21,48 @@ static std::string Written(SchweissnahtAnschluss* r) {
     return fuzz::Written([&](FILE* f) {
         if (Write_Schweissnaht(f, r) != 0) fuzz::Fail("fuzz_input_file", "write of a record read failed");
     });
+}
+
+// The refusals of the last read: each names a line of the file (1 ..
+// lines), at most RANGE_REFUSALS_NAMED of them.
+static void Check_Refusals(const std::string& file) {
+    const Range_Refusals& refused = Schweissnaht_Read_Refusals();
+    const long lines = 1 + static_cast<long>(std::count(file.begin(), file.end(), '\n'));
+    if (refused.named.size() > RANGE_REFUSALS_NAMED || (refused.more > 0 && refused.named.size() < RANGE_REFUSALS_NAMED))
+        fuzz::Fail("fuzz_input_file", "refusals named beyond their limit");
+    for (const Range_Refusal& r : refused.named) {
+        if (r.line < 1 || r.line > lines) fuzz::Fail("fuzz_input_file", "a refusal names no line of the file");
+        if (r.list.rfind("Zeile " + std::to_string(r.line) + ": ", 0) != 0 ||
+            r.console.rfind("line " + std::to_string(r.line) + ": ", 0) != 0)
+            fuzz::Fail("fuzz_input_file", "a refusal does not begin with its line");
+    }
+}
+
+// The record with one value beyond its range, picked by `pick`, must be
+// refused when written and read, the value named by its console name.
+static void Check_Out_Of_Range(const SchweissnahtAnschluss& read, unsigned pick) {
+    SchweissnahtAnschluss edited{};
+    Copy_Schweissnaht(&read, &edited);
+    const char* named = nullptr;
+    switch (pick % 5) {
+        case 0: edited.naht.plate.t = 1e300, named = "t_p = 1e+300 mm"; break;
+        case 1: edited.naht.a_w = 200.5, named = "a_w = 200.5 mm"; break;
+        case 2: edited.naht.contact_fraction = 1.5, named = "contact share = 150 %"; break;
+        case 3: edited.print.massstab = 101, named = "scale = 101"; break;
+        default: edited.safety.from_annex = 0, edited.safety.gamma_M2 = 0.1, named = "gamma_M2 = 0.1"; break;
+    }
+    const std::string text = Written(&edited);
+    FILE* f = fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
+    SchweissnahtAnschluss back{};
+    const int result = f ? Read_Schweissnaht(f, &back) : 0;
+    if (f) std::fclose(f);
+    bool found = false;
+    for (const Range_Refusal& r : Schweissnaht_Read_Refusals().named)
+        found |= r.console.find(named) != std::string::npos;
+    if (result != 1 || !found) fuzz::Fail("fuzz_input_file", "a value beyond its range was not refused by name");
+    Check_Refusals(text);
+    Free_Schweissnaht(&edited);
+    Free_Schweissnaht(&back);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -37,7 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SchweissnahtAnschluss first{}, second{};
     const int result = Read_Schweissnaht(f, &first);
     std::fclose(f);
+    Check_Refusals(std::string(reinterpret_cast<const char*>(data), size));
     if (result == 0) {
+        if (!Schweissnaht_Values_In_Range(&first, NAHT_SLOTS))
+            fuzz::Fail("fuzz_input_file", "a value outside its field's range was taken");
         const std::string once = Written(&first);
         FILE* back = fmemopen(const_cast<char*>(once.data()), once.size(), "rb");
         if (!back || Read_Schweissnaht(back, &second) != 0)
@@ -48,6 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             fuzz::Fail("fuzz_input_file", "a tolerance outside 0 to 10 % was taken");
         if (Replace_Input_Text_File((id + "_02.INP").c_str(), &first, nullptr, nullptr) != VEK_REPLACE_DONE)
             fuzz::Fail("fuzz_input_file", "a record read does not save (its new file does not read back)");
+        Check_Out_Of_Range(first, size > 0 ? data[size / 2] : 0);
     }
     Free_Schweissnaht(&first);
     Free_Schweissnaht(&second);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "codes/input_ranges.h"
 #include "codes/material_sheet.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
@@ -32,15 +33,12 @@ void Text(int area, int x, int y, const char* text, int font, int colour) {
     Add_Text_to_Scrollable_Area(area, x, y, text, font, colour, 0);
 }
 
-// The values the fields take, what the plate and factor checks accept: a
-// plate of at least 1 mm (the checks refuse a thinner one; 1 m is far past
-// any plate welded here), partial factors between 0.5 and 3.
-struct Bounds {
-    double minimum, maximum;
-};
-constexpr Bounds kPlateThickness = {1.0, 1000.0};  // mm
-constexpr Bounds kPlateExtent = {1.0, 100000.0};   // mm
-constexpr Bounds kPartialFactor = {0.5, 3.0};
+// The values the fields take, those of the input's one table of ranges
+// (what the plate and factor checks accept, and the input file's reader).
+using Bounds = Input_Range;
+constexpr Bounds kPlateThickness = Input_Range_Of(RANGE_PLATE_THICKNESS);
+constexpr Bounds kPlateExtent = Input_Range_Of(RANGE_PLATE_EXTENT);
+constexpr Bounds kPartialFactor = Input_Range_Of(RANGE_PARTIAL_FACTOR);
 
 // A "%6.1f" or "%6.2f" field that refuses a typed value outside its bounds
 // (the field keeps its value).

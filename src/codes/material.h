@@ -15,6 +15,8 @@
 
 #include <cstdio>
 
+#include "codes/input_ranges.h"
+
 enum {
     MATERIAL_NAME_SIZE = 26,    // 25 characters, blank-padded, and the terminator
     WELD_GRADE_COUNT = 26,      // grades 0..25 of the weld grade table
@@ -65,8 +67,8 @@ int Check_Material_Params(Materialparameter_Record* m, double t, FILE* oli, int 
 int Material_Params_Equal(const Materialparameter_Record* a, const Materialparameter_Record* b);
 // The range of the correlation factor beta_w that a steel material of its
 // own values (or stainless steel) takes as given.
-constexpr double MATERIAL_BETA_W_MIN = 0.5;
-constexpr double MATERIAL_BETA_W_MAX = 1.0;
+constexpr double MATERIAL_BETA_W_MIN = Input_Range_Of(RANGE_BETA_W).minimum;
+constexpr double MATERIAL_BETA_W_MAX = Input_Range_Of(RANGE_BETA_W).maximum;
 
 // The input-file block (version 2). 0 on success, 1 on failure. The writer
 // never modifies the record; the reader leaves a record it could not read

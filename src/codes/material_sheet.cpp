@@ -8,6 +8,7 @@
 
 #include "base/cp850.h"
 #include "codes/alguete.h"
+#include "codes/input_ranges.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 
@@ -82,16 +83,15 @@ void Symbol(const Register& r, int y, const char* symbol, const char* index) {
     Add_Text_to_Scrollable_Area(r.area, r.x + X_SYMBOL + 8, y + 2, index, Screen_Font_Small, r.text, 0);
 }
 
-// The values a field takes: what the material check accepts (strengths and
-// modulus of at least 1 N/mm², a correlation factor of the table's kind),
-// with upper ends no steel or aluminium reaches.
-struct Bounds {
-    double minimum, maximum;
-};
-constexpr Bounds kStrength = {1.0, 2000.0};     // N/mm²
-constexpr Bounds kModulus = {1.0, 1000000.0};   // N/mm²
-constexpr Bounds kBetaW = {MATERIAL_BETA_W_MIN, MATERIAL_BETA_W_MAX};
-constexpr Bounds kExpansion = {0.0, 100.0};     // 10^-5 1/K
+// The values a field takes, those of the input's one table of ranges: what
+// the material check accepts (strengths and modulus of at least 1 N/mm², a
+// correlation factor of the table's kind), with upper ends no steel or
+// aluminium reaches.
+using Bounds = Input_Range;
+constexpr Bounds kStrength = Input_Range_Of(RANGE_STRENGTH);
+constexpr Bounds kModulus = Input_Range_Of(RANGE_MODULUS);
+constexpr Bounds kBetaW = Input_Range_Of(RANGE_BETA_W);
+constexpr Bounds kExpansion = Input_Range_Of(RANGE_EXPANSION);
 
 // A value row: label, symbol with index, field, unit (none when null). A
 // typed value outside the bounds is refused; the field keeps its value.

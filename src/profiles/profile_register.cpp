@@ -12,6 +12,7 @@
 #include "base/cp850.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "codes/input_ranges.h"
 #include "codes/material.h"
 #include "codes/material_sheet.h"
 #include "dialogs/scrollarea.h"
@@ -88,7 +89,10 @@ void Text(const Page& g, int x, int y, const char* text, int font = -1, int colo
 // What the fields take, mm: dimensions and radii from 0 (a section the
 // engine cannot form is named by the list) to 10 m, weld throats to 200 mm.
 // A typed value outside is refused and the field keeps its value.
-constexpr double kMaxDimension = 10000.0, kMaxThroat = 200.0;
+constexpr double kMaxDimension = Input_Range_Of(RANGE_DIMENSION).maximum;
+constexpr double kMaxThroat = Input_Range_Of(RANGE_THROAT).maximum;
+static_assert(Input_Range_Of(RANGE_DIMENSION).minimum == 0.0 && Input_Range_Of(RANGE_THROAT).minimum == 0.0,
+              "the fields take 0");
 
 // The values of the fields that the page ties together: without separate
 // flanges one value stands for both (and a welded I section's lower weld

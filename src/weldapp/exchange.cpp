@@ -3,6 +3,7 @@
 #include "weldapp/exchange.h"
 
 #include <cstring>
+#include <string>
 
 #include "base/cp850.h"
 #include "base/filenames.h"
@@ -85,12 +86,25 @@ void Import_Schweissnaht_TEMP(void) {
     Schweissnaht_Import_Mode = 1;
     SchweissnahtAnschluss read{};
     const int result = Read_Schweissnaht(f, &read);
+    // Taken before the refresh, which may read a record of its own.
+    const Range_Refusals refusals = Schweissnaht_Read_Refusals();
+    const Catalogue_Notice notice = Schweissnaht_Read_Notice();
     if (result == 0 && Activate_Annex_After(f) == 0) {
         Copy_Schweissnaht(&read, &Schweissnaht_Anschluss);
         Run(record_to_sheet);
         Run(refresh_record);
         Run(sheet_to_record);
         PrintMessage("%s", "Die Daten wurden erfolgreich importiert.");
+        Tell_Catalogue_Notice(notice);
+    } else if (refusals.any()) {
+        // An import takes what the fields take, or nothing: the page keeps
+        // its values, and each value refused is named with its range.
+        Init_Message();
+        Set_Message_Title(VEK_REFUSAL_TITLE);
+        Fill_Message("%s", "Die Daten werden nicht importiert: Werte außerhalb ihres Bereichs:"_cp);
+        for (const std::string& line : Range_Refusal_Lines(refusals, REFUSAL_SCREEN)) Fill_Message("%s", line.c_str());
+        Fill_Message("%s", "Der bisherige Datenzustand bleibt erhalten.");
+        Draw_Message();
     } else {
         Init_Message();
         Set_Message_Title("Lesefehler");

@@ -10,6 +10,7 @@
 
 #include "base/cp850.h"
 #include "codes/blech_pages.h"
+#include "codes/input_ranges.h"
 #include "codes/material_sheet.h"
 #include "codes/nad_norm.h"
 #include "dialogs/scrollarea.h"
@@ -112,19 +113,18 @@ void Symbol(const Page& g, int x, int x_index, int y, const char* symbol, const 
     Text(g, x_index, y + 2, index, Screen_Font_Small, colour);
 }
 
-// What the page's number fields take: a typed value outside its field's
-// bounds is refused with a message and the field keeps its value. Throats
-// from 0 (a weld switched off) to 200 mm (a butt weld through the thickest
-// flange); a weld length up to its edge of the profile (the refresh would
-// cap a longer one), 10 m where the profile gives no edge; the contact
-// share in percent; partial factors where the factor check takes them.
-struct Bounds {
-    double minimum, maximum;
-};
-constexpr Bounds kThroat = {0.0, 200.0};           // mm
-constexpr double kMaxWeldLength = 10000.0;         // mm
-constexpr Bounds kContactPercent = {0.0, 100.0};   // %
-constexpr Bounds kPartialFactor = {0.5, 3.0};
+// What the page's number fields take, the ranges the import and the input
+// file's reader hold as well: a typed value outside its field's bounds is
+// refused with a message and the field keeps its value. Throats from 0 (a
+// weld switched off); a weld length up to its edge of the profile (the
+// refresh would cap a longer one), the range's end where the profile gives
+// no edge; the contact share in percent; partial factors where the factor
+// check takes them.
+using Bounds = Input_Range;
+constexpr Bounds kThroat = Input_Range_Of(RANGE_THROAT);                  // mm
+constexpr double kMaxWeldLength = Input_Range_Of(RANGE_WELD_LENGTH).maximum;  // mm
+constexpr Bounds kContactPercent = Input_Range_Of(RANGE_CONTACT_SHARE);  // %
+constexpr Bounds kPartialFactor = Input_Range_Of(RANGE_PARTIAL_FACTOR);
 
 // The decimal places the input file keeps of every value of the page (in
 // the unit the page shows, mm, N/mm² or none): a value typed with as many
@@ -317,7 +317,8 @@ int Single_Weld_Rows(const Page& g, int y) {
         Throat(g, cx + 80, y, &n.throat[slot]);
         Text(g, cx + 145, y, "mm");
         Symbol(g, cx + 175, cx + 181, y, "l", index);
-        Number(g, cx + 210, y, &n.length[slot], "%6.1f", {0.0, Max_Weld_Length(n.profile, slot)});
+        Number(g, cx + 210, y, &n.length[slot], "%6.1f",
+               {Input_Range_Of(RANGE_WELD_LENGTH).minimum, Max_Weld_Length(n.profile, slot), "mm"});
         Text(g, cx + 275, y, "mm");
         const int k = shown++;
         if (k != 0 && k < count - 1 && (k + 1) % 3 == 0) {

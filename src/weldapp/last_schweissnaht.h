@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "base/schnittkraefte.h"
+#include "codes/input_ranges.h"
 #include "weldcheck/weld_notes.h"
 
 struct SchweissnahtAnschluss;
@@ -28,7 +29,8 @@ struct Lastfall {
 // stresses formed from a larger one could overflow, the check refuses it, and
 // no value may enter the load cases that the input file's reader would not
 // take back.
-inline constexpr double LASTFALL_MAX_FORCE = 1e15;
+inline constexpr double LASTFALL_MAX_FORCE = Input_Range_Of(RANGE_LOAD).maximum;
+static_assert(Input_Range_Of(RANGE_LOAD).minimum == -LASTFALL_MAX_FORCE, "a load's range is symmetric");
 
 // The order of the six forces in a row of the input file's load-case block,
 // of the load table's columns and of a control-word text file.

@@ -161,7 +161,7 @@ int Read_Print_Props(FILE* file, OliProps* props) {
         if (flag != 0 && flag != 1) return 1;
     if (p.ergebnisumfang < ERGEBNISUMFANG_MINIMAL || p.ergebnisumfang > ERGEBNISUMFANG_MASSGEBEND || p.massstab < 0.0)
         return 1;
-    if (!(p.toleranz >= 0.0 && p.toleranz <= 10.0)) return 1;
+    if (!Input_Range_Holds(RANGE_TOLERANCE, p.toleranz)) return 1;
     if (version < 5) return 0;
     int length = 0;
     if (!read_int(file, &length)) return 1;

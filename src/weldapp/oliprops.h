@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+#include "codes/input_ranges.h"
+
 enum { OLIPROPS_BLOCK_VERSION = 7 };
 
 // The result extents (ergebnisumfang). The first three write every load
@@ -67,7 +69,7 @@ void Clamp_Zero_Ten(double* value);
 // picture of the largest section the input takes (10 m) still measures
 // 10 cm at 1 : 100; beyond, every section shrinks to a few millimetres
 // under labels of a fixed size, and at 1 : 10^9 the picture collapses.
-constexpr double OLIPROPS_MAX_SCALE = 100.0;
+constexpr double OLIPROPS_MAX_SCALE = Input_Range_Of(RANGE_SCALE).maximum;
 
 // The modal sheet in which the user edits the record in place; Break and
 // OK both keep the edits. The scale, the number of the load combination

@@ -72,7 +72,7 @@ void* Refuse(double* value, double before, const char* text) {
 
 void* Check_Scale(void* v) {
     auto* value = static_cast<double*>(v);
-    if (value && !(*value >= 0.0)) return Refuse(value, sheet.scale_before, "Der Maßstab darf nicht negativ sein."_cp);
+    if (value && !(*value >= Input_Range_Of(RANGE_SCALE).minimum)) return Refuse(value, sheet.scale_before, "Der Maßstab darf nicht negativ sein."_cp);
     if (value && *value > OLIPROPS_MAX_SCALE) {
         char text[96];
         std::snprintf(text, sizeof text, "Der Maßstab darf höchstens 1 : %.0f sein."_cp, OLIPROPS_MAX_SCALE);
@@ -100,7 +100,7 @@ void* Check_Detail_Number(void* v) {
 
 void* Check_Tolerance(void* v) {
     auto* value = static_cast<double*>(v);
-    if (value && !(*value >= 0.0 && *value <= 10.0))
+    if (value && !Input_Range_Holds(RANGE_TOLERANCE, *value))
         return Refuse(value, sheet.tolerance_before, "Die Toleranz im Endergebnis muss zwischen 0 und 10 % liegen.");
     return v;
 }

@@ -798,6 +798,9 @@ static void print_head(SchweissnahtAnschluss* w, FILE* list, int application) {
         OLI_Add_Para_Offset(0.3);
         Print_Preface(list, pr.vorbemerkungen);
     }
+    // A catalogue profile of the input file that took the catalogue's
+    // dimensions: the list says so whatever it shows.
+    Print_Input_File_Notice(list);
     if (pr.eingabeparameter) {
         chapter(list, "Eingabeprotokoll");
         OLI_Add_Para_Offset(0.3);

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/filenames.h"
@@ -329,17 +330,29 @@ static bool read_int(FILE* f, int* value) { return Scan_Int_Word(f, value) == 1;
 static bool read_double(FILE* f, double* value) { return Scan_Double_Word(f, value) == 1; }
 
 // Values no input of the program gives: a switch other than 0 or 1, a
-// choice beyond its list, a negative size. A file holding one is damaged.
+// choice beyond its list. A file holding one is damaged. (A number outside
+// what its field takes is named with its range: Input_File_Range_Refusals.)
 static bool is_switch(int v) { return v == 0 || v == 1; }
 static bool in_range(int v, int low, int high) { return v >= low && v <= high; }
 
 static bool read_slot(FILE* f, double* throat, double* length, int* number) {
-    return read_double(f, throat) && read_double(f, length) && read_int(f, number) && *throat >= 0.0 &&
-           *length >= 0.0 && in_range(*number, 0, NAHT_SLOTS);
+    return read_double(f, throat) && read_double(f, length) && read_int(f, number) &&
+           in_range(*number, 0, NAHT_SLOTS);
 }
+
+// What the last Read_Schweissnaht refused for values out of their ranges,
+// and what it took from the catalogue.
+static Range_Refusals s_read_refusals;
+static Catalogue_Notice s_read_notice;
+
+const Range_Refusals& Schweissnaht_Read_Refusals(void) { return s_read_refusals; }
+
+const Catalogue_Notice& Schweissnaht_Read_Notice(void) { return s_read_notice; }
 
 int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
+    s_read_refusals = Range_Refusals{};
+    s_read_notice = Catalogue_Notice{};
     if (!r) return SCHWEISSNAHT_TEXT_FAILED;
     Init_Schweissnaht(r);
     if (!f) return SCHWEISSNAHT_TEXT_FAILED;
@@ -350,23 +363,33 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
         return SCHWEISSNAHT_TEXT_DEFAULTS;
     }
     if (!Check_File_Version(head, SCHWEISSNAHT_HEAD_VERSION, 0)) return SCHWEISSNAHT_TEXT_FAILED;
+    // Where each block begins, to name the line of a value out of range.
+    Input_File_Places at;
+    at.head = std::ftell(f);
     if (!read_int(f, &r->code_setting) || !read_int(f, &r->section_check) || !read_int(f, &r->section_method) ||
         !read_int(f, &r->weld_method) || !read_double(f, &r->gamma_M))
         return SCHWEISSNAHT_TEXT_FAILED;
+    // gamma_M counts under DIN 18800 only, and is judged with its range there.
     if (!in_range(r->code_setting, 0, 1) || !is_switch(r->section_check) || !is_switch(r->section_method) ||
-        !is_switch(r->weld_method) || r->gamma_M < 0.0)
+        !is_switch(r->weld_method) || (r->gamma_M < 0.0 && r->code_setting != CODE_SETTING_DIN18800))
         return SCHWEISSNAHT_TEXT_FAILED;
+    at.safety = std::ftell(f);
     if (Read_Safety_Factors(f, &r->safety) != 0) return SCHWEISSNAHT_TEXT_FAILED;
     int version = 0;
     if (!read_int(f, &version)) return SCHWEISSNAHT_TEXT_FAILED;
     if (!Check_File_Version(version, NAHTBILD_VERSION, Schweissnaht_Import_Mode ? 1 : 0))
         return SCHWEISSNAHT_TEXT_FAILED;
+    at.version = version;
     Nahtbild& n = r->naht;
     clear_naht(&n);
     r->shear_split = r->short_welds = 0;
-    if (!read_int(f, &n.uniform_grade) || Read_Material_Params(f, &n.material) != 0 ||
-        Read_Profile(f, &n.profile) != 0 || Read_Plate(f, &n.plate) != 0)
-        return SCHWEISSNAHT_TEXT_FAILED;
+    if (!read_int(f, &n.uniform_grade)) return SCHWEISSNAHT_TEXT_FAILED;
+    at.material = std::ftell(f);
+    if (Read_Material_Params(f, &n.material) != 0) return SCHWEISSNAHT_TEXT_FAILED;
+    at.profile = std::ftell(f);
+    if (Read_Profile(f, &n.profile) != 0) return SCHWEISSNAHT_TEXT_FAILED;
+    at.plate = std::ftell(f);
+    if (Read_Plate(f, &n.plate) != 0) return SCHWEISSNAHT_TEXT_FAILED;
     if (!is_switch(n.uniform_grade)) return SCHWEISSNAHT_TEXT_FAILED;
     if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count) || !is_switch(n.all_round))
         return SCHWEISSNAHT_TEXT_FAILED;
@@ -377,6 +400,8 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
         return SCHWEISSNAHT_TEXT_FAILED;
     }
     const int rows = version < 4 ? NAHT_SLOTS : n.weld_count;
+    at.welds = std::ftell(f);
+    at.weld_rows = rows;
     for (int k = 0; k < rows; ++k)
         if (!read_slot(f, &n.throat[k], &n.length[k], &n.number[k])) return SCHWEISSNAHT_TEXT_FAILED;
     if (version < 3) {
@@ -385,10 +410,11 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
         for (int k = 0; k < 10; ++k)
             if (!read_slot(f, &a, &l, &number)) return SCHWEISSNAHT_TEXT_FAILED;
     }
+    at.throats = std::ftell(f);
     if (!read_double(f, &n.a_w) || !read_int(f, &n.weld_kind) || !read_int(f, &n.full_length) ||
         !read_int(f, &n.no_length_check) || !read_double(f, &n.contact_fraction))
         return SCHWEISSNAHT_TEXT_FAILED;
-    if (n.a_w < 0.0 || !in_range(n.weld_kind, 0, 4) || !is_switch(n.full_length) || !is_switch(n.no_length_check))
+    if (!in_range(n.weld_kind, 0, 4) || !is_switch(n.full_length) || !is_switch(n.no_length_check))
         return SCHWEISSNAHT_TEXT_FAILED;
     if (version >= 1) {
         if (!read_int(f, &n.no_throat_check) || !read_int(f, &r->shear_split) || !is_switch(n.no_throat_check) ||
@@ -398,8 +424,7 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
         r->shear_split = 1;
     }
     if (version >= 2) {
-        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu) || n.a_w_fo < 0.0 || n.a_w_fu < 0.0)
-            return SCHWEISSNAHT_TEXT_FAILED;
+        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu)) return SCHWEISSNAHT_TEXT_FAILED;
     } else {
         n.a_w_fo = n.a_w_fu = n.a_w;
     }
@@ -408,12 +433,26 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (version >= 5 && (!read_int(f, &r->short_welds) || !is_switch(r->short_welds))) return SCHWEISSNAHT_TEXT_FAILED;
     if (version >= 6 && (!read_int(f, &n.full_penetration) || !is_switch(n.full_penetration)))
         return SCHWEISSNAHT_TEXT_FAILED;
+    // The welds lie on the section that is checked: a catalogue profile's.
+    Catalogue_Notice notice = Take_Catalogue_Dimensions(f, at.profile, &n.profile);
+    // The weld part as the file gives it is judged: the layout puts a
+    // negative throat to 0.
+    const Nahtbild as_read = n;
     Update_Weld_Layout(&n, nullptr, 0);
+    at.loads = std::ftell(f);
     if (Read_Lasten(f, r) != 0) return SCHWEISSNAHT_TEXT_FAILED;
+    at.print = std::ftell(f);
     const int print_failed = Read_Print_Props(f, &r->print);
     // The results follow the count read.
     New_Schweissnaht_Results(r);
-    return print_failed ? SCHWEISSNAHT_TEXT_FAILED : SCHWEISSNAHT_TEXT_OK;
+    if (print_failed) return SCHWEISSNAHT_TEXT_FAILED;
+    // What no field would take is refused, each value named with its line.
+    SchweissnahtAnschluss judged = *r;
+    judged.naht = as_read;
+    s_read_refusals = Input_File_Range_Refusals(f, &judged, at);
+    if (s_read_refusals.any()) return SCHWEISSNAHT_TEXT_FAILED;
+    s_read_notice = std::move(notice);
+    return SCHWEISSNAHT_TEXT_OK;
 }
 
 // The annex entries stand behind the record's blocks; a line of the preface
@@ -579,15 +618,46 @@ static void end_unread_batch_run(const std::string& reason, const char* console_
 static const char* const kUnreadInput = "Die Eingabedaten können nicht gelesen werden!"_cp;
 
 // The box of an input file that was not read; with the reason when the file
-// could not be opened, which is then kept from every save of this run.
-static void read_error_box(const std::string* reason) {
+// could not be opened, which is then kept from every save of this run, and
+// with each value out of its range that refused it.
+static void read_error_box(const std::string* reason, const Range_Refusals* ranges = nullptr) {
     Init_Message();
     Set_Message_Title("Lesefehler");
     Fill_Message("%s", kUnreadInput);
     if (reason) Fill_Message("%s", reason->c_str());
+    if (ranges && ranges->any()) {
+        Fill_Message("%s", "Werte außerhalb ihres Bereichs:"_cp);
+        for (const std::string& line : Range_Refusal_Lines(*ranges, REFUSAL_SCREEN)) Fill_Message("%s", line.c_str());
+    }
     Fill_Message("%s", "Der Datenzustand wird auf");
     Fill_Message("%s", "voreingestellte Werte gesetzt!");
     if (reason) Fill_Message("%s", "Gespeichert wird nicht: die Datei bleibt erhalten.");
+    Draw_Message();
+}
+
+// The print list's lines of the catalogue's dimensions taken when the
+// batch run read its input file (none at the screen: a box told them).
+static std::vector<std::string> s_input_notice;
+
+// Tells that the input file's catalogue profile took the catalogue's
+// dimensions: the batch run on the console and in its list, the screen in a
+// box.
+static void tell_catalogue_notice(void) {
+    const Catalogue_Notice& notice = Schweissnaht_Read_Notice();
+    if (!notice.any()) return;
+    if (VEK_Batch_Mode()) {
+        std::fprintf(stderr, "%s%s: %s\n", Get_File_Base(), Kontext.input_name, notice.console.c_str());
+        s_input_notice = notice.list;
+        return;
+    }
+    Tell_Catalogue_Notice(notice);
+}
+
+void Tell_Catalogue_Notice(const Catalogue_Notice& notice) {
+    if (!notice.any() || VEK_Batch_Mode()) return;
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    for (const std::string& line : notice.screen) Fill_Message("%s", line.c_str());
     Draw_Message();
 }
 
@@ -624,20 +694,32 @@ void Load_Input_File(void) {
         return;
     }
     Clear_Material_Read_Refusal();
+    s_input_notice.clear();
     const int result = Read_Schweissnaht(f, r);
     if (result != SCHWEISSNAHT_TEXT_OK && result != SCHWEISSNAHT_TEXT_DEFAULTS) {
+        const Range_Refusals ranges = Schweissnaht_Read_Refusals();
         if (VEK_Batch_Mode()) {
             // A value outside its range is named with its line; anything
             // else is damage.
-            const std::string refusal = Material_Read_Refusal(), console = Material_Read_Refusal_Console();
-            const std::string reason = input_reason(
-                refusal.empty() ? read_failure_text(f) : "Zeile " + std::to_string(line_at(f)) + ": " + refusal);
+            const std::string refusal = Material_Read_Refusal();
+            std::string console = Material_Read_Refusal_Console(), reason;
+            if (ranges.any()) {
+                console.clear();
+                for (const std::string& line : Range_Refusal_Lines(ranges, REFUSAL_LIST))
+                    reason += (reason.empty() ? "" : "\n") + input_reason(line);
+                for (const std::string& line : Range_Refusal_Lines(ranges, REFUSAL_CONSOLE))
+                    console += (console.empty() ? "" : "; ") + line;
+            } else {
+                reason = input_reason(refusal.empty() ? read_failure_text(f)
+                                                      : "Zeile " + std::to_string(line_at(f)) + ": " + refusal);
+            }
             std::fclose(f);
-            end_unread_batch_run(reason,
-                                 refusal.empty() ? "damaged, cut short or newer than the program" : console.c_str());
+            end_unread_batch_run(reason, refusal.empty() && !ranges.any()
+                                             ? "damaged, cut short or newer than the program"
+                                             : console.c_str());
         }
         s_input_state = INPUT_DAMAGED;
-        read_error_box(nullptr);
+        read_error_box(nullptr, &ranges);
         Default_Schweissnaht(r);
     }
     if (result == SCHWEISSNAHT_TEXT_OK) {
@@ -653,12 +735,20 @@ void Load_Input_File(void) {
             s_input_state = INPUT_DAMAGED;
             read_error_box(nullptr);
             Default_Schweissnaht(r);
+        } else {
+            tell_catalogue_notice();
         }
     } else {
         activate_any_entry(f);
     }
     std::fclose(f);
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
+}
+
+void Print_Input_File_Notice(FILE* list) {
+    if (!list || s_input_notice.empty()) return;
+    OLI_printf(list, "╬HHinweis╬r: %s\n"_cp, s_input_notice.front().c_str());
+    for (size_t k = 1; k < s_input_notice.size(); ++k) OLI_printf(list, "%s\n", s_input_notice[k].c_str());
 }
 
 static Print_Schweissnaht_Function s_print = Print_Schweissnaht;
@@ -1098,7 +1188,10 @@ int check_input_text(const char* written, void* context) {
         if (tail) std::fclose(tail);
     } else if (job->refusal) {
         const std::string refusal = Material_Read_Refusal();
-        *job->refusal = refusal.empty() ? refused_line(f) : "Zeile " + std::to_string(line_at(f)) + ": " + refusal;
+        const Range_Refusals& ranges = Schweissnaht_Read_Refusals();
+        *job->refusal = ranges.any()       ? ranges.named.front().screen
+                        : refusal.empty() ? refused_line(f)
+                                          : "Zeile " + std::to_string(line_at(f)) + ": " + refusal;
     }
     if (!read && job->refusal && job->refusal->empty()) *job->refusal = "der Eintrag des Nationalen Anhangs";
     Free_Schweissnaht(&scratch);
@@ -1217,4 +1310,7 @@ int Save_Input_File(void) {
                                               : COMPONENT_FILE_FAILED;
 }
 
-void Reset_Thin_Plate_Notice(void) { s_thin_plate_told = NAN; }
+void Reset_Thin_Plate_Notice(void) {
+    s_thin_plate_told = NAN;
+    s_input_notice.clear();
+}

@@ -16,6 +16,7 @@
 #include "profiles/stahlprofil.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/oliprops.h"
+#include "weldapp/record_ranges.h"
 
 // True when type is one of types: the weld layout, the load-case records and
 // the print list all branch on groups of profile or weld type numbers.
@@ -105,8 +106,8 @@ void Free_Schweissnaht(SchweissnahtAnschluss* record);
 // the check's messages; at the screen the box of a plate below 1 mm comes
 // once, until the thickness changes (the list gets its line every time).
 int Update_Weld_Layout(Nahtbild* naht, FILE* list, int level);
-// Forgets which thin plate the screen was told of, as loading an input file
-// does (for tests).
+// Forgets which thin plate the screen was told of, and the catalogue notice
+// of the input file read, as loading an input file does (for tests).
 void Reset_Thin_Plate_Notice(void);
 
 // Results of the record's text writer and reader, as every writer and
@@ -121,8 +122,24 @@ enum Schweissnaht_Text_Result {
 // failed.
 int Write_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
 // SCHWEISSNAHT_TEXT_OK, _FAILED or _DEFAULTS. The record is initialised
-// first.
+// first. A file that holds a value no field of the input takes (a throat
+// of 100 m, a plate 1e300 mm thick) is refused: Schweissnaht_Read_Refusals
+// then names each such value with its line and range. A catalogue profile
+// whose dimensions in the file are not the catalogue's takes the
+// catalogue's, and Schweissnaht_Read_Notice says so.
 int Read_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
+// What the last Read_Schweissnaht refused for values out of range (empty
+// after a file that read, was damaged or was refused for another reason),
+// and what it took from the catalogue (empty unless it read).
+const Range_Refusals& Schweissnaht_Read_Refusals(void);
+const Catalogue_Notice& Schweissnaht_Read_Notice(void);
+// The notice of a catalogue profile's dimensions taken when the batch run
+// read its input file, into the print list (nothing at the screen, where a
+// box told it, nor when there is none).
+void Print_Input_File_Notice(FILE* list);
+// The box "Hinweis" of a catalogue profile's dimensions taken (nothing in
+// batch mode or for an empty notice).
+void Tell_Catalogue_Notice(const Catalogue_Notice& notice);
 
 // The input file's text: the record and the active annex's entry behind
 // it. SCHWEISSNAHT_TEXT_OK, or _FAILED when any write failed.

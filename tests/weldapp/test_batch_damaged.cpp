@@ -119,61 +119,109 @@ TEST(BatchDamaged, ProfileFileValueThatIsNoNumber) {
     }
 }
 
-// Plate thicknesses below 1 mm and a negative profile dimension: the input
-// check's error line was printed and the list still ended verified. The
-// check's message goes to the console, never into a box. An own partial
-// factor of 1e-308 made every resistance infinite and the section check 0.
-TEST(BatchDamaged, ErrorLinesOfTheInputCheckFailTheVerdict) {
-    const std::string plate = " 35.000000 0.000000 0.000000";
-    const std::string flat = " 0 1 200.000000 20.000000";
-    struct Case {
-        std::string from, to, line;
-        bool sketch, console;
+// Values beyond what the input's fields take, in a file edited by hand:
+// before, each was read and only the check said something of it (plate
+// thicknesses below 1 mm, a negative profile dimension, an own partial
+// factor of 1e-308 that made every resistance infinite, forces of 1e308 N
+// that printed "inf", a contact share of 150 %), or nothing at all (a throat
+// of 100 m ended "Nachweis erbracht" with a negative effective length, a
+// plate 1e300 mm thick printed a number of 301 digits). The file is refused
+// whole, each value named with its line and the range its field takes
+// (codes/input_ranges.h), on the list and the console; no plot file.
+TEST(BatchDamaged, ValuesOutsideTheFieldsRangesRefuseTheFile) {
+    const std::string plate = " 35.000000 0.000000 0.000000", share = " 7.000000 0 0 0 0.750000";
+    const struct {
+        const char *example, *id;
+        std::string from, to, line, console;
     } cases[] = {
-        {plate, " -8.000000 0.000000 0.000000", "Blechdicke t = -8.0 mm < 1 mm", true, true},
-        {plate, " 0.000000 0.000000 0.000000", "Blechdicke t = 0.0 mm < 1 mm", true, true},
-        {plate, " 1e-308 0.000000 0.000000", "Blechdicke t = 0.0 mm < 1 mm", true, true},
-        // A flat bar of thickness -8 mm has no picture either.
-        {flat, " 0 1 200.000000 -8.000000", "Fehler bei der Querschnittsbeschreibung", false, true},
-        {" 1\n 1.000000 1.100000", " 0\n 1e-308 1.100000",
-         "Teilsicherheitsbeiwert \xC0\xCE\\M0\xCEr = 0.00 ung\x81ltig", true, false},
+        {"flat_bar", "C001", plate, " -8.000000 0.000000 0.000000",
+         "Zeile 21: Blechdicke t\xCE\\p\xCEr = -8 mm ung\x81ltig (nicht zwischen 1 und 1000 mm)",
+         "line 21: t_p = -8 mm not between 1 and 1000 mm"},
+        {"flat_bar", "C001", plate, " 0.000000 0.000000 0.000000",
+         "Zeile 21: Blechdicke t\xCE\\p\xCEr = 0 mm ung\x81ltig (nicht zwischen 1 und 1000 mm)",
+         "line 21: t_p = 0 mm not between 1 and 1000 mm"},
+        {"flat_bar", "C001", plate, " 1e300 0.000000 0.000000",
+         "Zeile 21: Blechdicke t\xCE\\p\xCEr = 1e+300 mm ung\x81ltig (nicht zwischen 1 und 1000 mm)",
+         "line 21: t_p = 1e+300 mm not between 1 and 1000 mm"},
+        {"flat_bar", "C001", " 0 1 200.000000 20.000000", " 0 1 200.000000 -8.000000",
+         "Zeile 12: Profil: t\xCE\\w\xCEr = -8 mm ung\x81ltig (nicht zwischen 0 und 10000 mm)",
+         "line 12: profile t_w = -8 mm not between 0 and 10000 mm"},
+        {"flat_bar", "C001", " 1\n 1.000000 1.100000", " 0\n 1e-308 1.100000",
+         "Zeile 5: Teilsicherheitsbeiwert \xC0\xCE\\M0\xCEr = 1e-308 ung\x81ltig (nicht zwischen 0.5 und 3)",
+         "line 5: gamma_M0 = 1e-308 not between 0.5 and 3"},
+        {"flat_bar", "C001", " 6.000000 200.000000 2", " 100000 200.000000 2",
+         "Zeile 27: Nahtdicke a\xCE\\w2\xCEr = 100000 mm ung\x81ltig (nicht zwischen 0 und 200 mm)",
+         "line 27: a_w2 = 100000 mm not between 0 and 200 mm"},
+        {"flat_bar", "C001", " 6.000000 20.000000 1\n", " -1 20.000000 1\n",
+         "Zeile 26: Nahtdicke a\xCE\\w1\xCEr = -1 mm ung\x81ltig (nicht zwischen 0 und 200 mm)",
+         "line 26: a_w1 = -1 mm not between 0 and 200 mm"},
+        {"flat_bar", "C001", " 6.000000 20.000000 4", " 6.000000 12000 4",
+         "Zeile 29: Nahtl\x84nge l\xCE\\w4\xCEr = 12000 mm ung\x81ltig (nicht zwischen 0 und 10000 mm)",
+         "line 29: l_w4 = 12000 mm not between 0 and 10000 mm"},
+        {"flat_bar", "C001", " 1 0 1 1 1 5.000000", " 1 0 1 1 1 500",
+         "Zeile 41: Ma\xE1stab der Grafik = 500 ung\x81ltig (nicht zwischen 0 und 100)",
+         "line 41: scale = 500 not between 0 and 100"},
+        {"he280a_end_plate", "A001", " -450000.000000 60000000.000000", " 1e308 60000000.000000",
+         "Zeile 42: Lastfall 1: N = 1e+308 N ung\x81ltig (nicht zwischen -1e+15 und 1e+15 N)",
+         "line 42: load case 1: N = 1e+308 N not between -1e+15 and 1e+15 N"},
+        {"he280a_end_plate", "A001", " 50000.000000 20000000.000000 15000.000000 20000000.000000",
+         " 50000.000000 20000000.000000 15000.000000 -1e16",
+         "Zeile 58: Lastfall 9: M\xCE\\z\xCEr = -1e+16 Nmm ung\x81ltig (nicht zwischen -1e+15 und 1e+15 Nmm)",
+         "line 58: load case 9: M_z = -1e+16 Nmm not between -1e+15 and 1e+15 Nmm"},
+        {"he280a_end_plate", "A001", share, " 7.000000 0 0 0 1.5",
+         "Zeile 38: Kontaktabtrag = 150 % ung\x81ltig (nicht zwischen 0 und 100 %)",
+         "line 38: contact share = 150 % not between 0 and 100 %"},
+        // A fraction whose percent is no number is too large.
+        {"he280a_end_plate", "A001", share, " 7.000000 0 0 0 1e308",
+         "Zeile 38: Kontaktabtrag zu gro\xE1 (nicht zwischen 0 und 100 %)",
+         "line 38: contact share too large not between 0 and 100 %"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Desktop d;
-        const std::string list = Run_Edited(d, "flat_bar", "C001", c.from, c.to);
-        EXPECT_NE(list.find(" " + c.line + " "), std::string::npos) << c.to;
-        EXPECT_EQ(d.err.find(c.line) != std::string::npos, c.console) << d.err;
-        Names files{"C001_01.INP", "C001_01.OLI", "C001_01.TXT"};
-        if (c.sketch) files.insert(files.begin(), "C0010001.SPF");
-        EXPECT_EQ(d.Files(), files) << c.to;
+        const std::string input = c.id + std::string("_01.INP");
+        const std::string list = Run_Edited(d, c.example, c.id, c.from, c.to);
+        EXPECT_NE(list.find("\n Eingabedatei " + input + ": " + c.line + "\n Es wurde kein Nachweis gef\x81hrt.\n"),
+                  std::string::npos)
+            << c.to << "\n" << list;
+        EXPECT_NE(d.err.find(input + ": input file cannot be read (" + c.console + "); no check is made"),
+                  std::string::npos)
+            << d.err;
+        EXPECT_EQ(d.Files(), (Names{input, c.id + std::string("_01.OLI"), c.id + std::string("_01.TXT")}));
     }
 }
 
-// A force of 1e308 N printed "σv = inf", a contact share of 1e308
-// "inf% Abtrag". Each is refused with the field named; a share outside
-// 0..100 % that is a number shows its value.
-TEST(BatchDamaged, ForcesAndContactSharesNoResultCanHold) {
-    const std::string share = " 7.000000 0 0 0 0.750000";
-    struct Case {
-        std::string from, to, line;
-    } cases[] = {
-        {" -450000.000000 60000000.000000", " 1e308 60000000.000000",
-         "\xCEHFehler\xCEr: N\xCE\\Ed\xCEr = --  \x88  keine g\x81ltige Zahl oder zu gro\xE1, Nachweis nicht m\x94glich "},
-        {" 50000.000000 20000000.000000 15000.000000 20000000.000000", " 50000.000000 20000000.000000 15000.000000 -1e16",
-         "\xCEHFehler\xCEr: M\xCE\\z,Ed\xCEr = --  \x88  keine g\x81ltige Zahl"},
-        {share, " 7.000000 0 0 0 1e308",
-         "\xCEHFehler\xCEr: Abtrag der Normalkraft \x81" "ber Druckkontakt = --  \x88  zul\x84ssig sind 0 bis 100 %, "
-         "Nachweis nicht m\x94glich "},
-        {share, " 7.000000 0 0 0 1.5", "Abtrag der Normalkraft \x81" "ber Druckkontakt = 150 %  \x88  zul\x84ssig"},
-    };
-    for (const Case& c : cases) {
-        Desktop d;
-        const std::string list = Run_Edited(d, "he280a_end_plate", "A001", c.from, c.to);
-        EXPECT_NE(list.find(c.line), std::string::npos) << c.to;
-        // A refused share is not shown as a share in the protocol.
-        EXPECT_EQ(list.find("% Abtrag der Normalkraft") == std::string::npos, c.from == share) << c.to;
-        EXPECT_EQ(d.Files(), (Names{"A0010001.SPF", "A001_01.INP", "A001_01.OLI", "A001_01.TXT"}));
-    }
+// Every value out of range is named, in the order of the file; after the
+// twelfth a line says how many more there are: gamma_M under DIN 18800
+// (line 2), a_w2 (line 27), then the six forces of each of the three load
+// cases (lines 34, 36, 38): 12 named, 8 more.
+TEST(BatchDamaged, EachValueOutOfRangeIsNamed) {
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    std::string input = Replaced(d.File("C001_01.INP"), " 0 0 0 0 1.100000", " 1 0 0 0 0.1");
+    input = Replaced(input, " 6.000000 200.000000 2", " 250 200.000000 2");
+    for (const char* load : {" -45000.000000 6000000.000000 4000.000000", " -30000.000000 9000000.000000 6000.000000",
+                             " 15000.000000 4500000.000000 3000.000000"})
+        input = Replaced(input, load + std::string(" 0.000000 0.000000 0.000000"), " 2e15 -2e15 2e15 2e15 2e15 2e15");
+    testutil::Write_File(d.project + "/C001_01.INP", input);
+    EXPECT_EQ(d.Run("C001 " + kRun), 1);
+    const std::string list = d.File("C001_01.OLI");
+    const std::string head = "\n Eingabedatei C001_01.INP: ";
+    EXPECT_NE(list.find(head + "Zeile 2: Teilsicherheitsbeiwert \xC0\xCE\\M\xCEr = 0.1 ung\x81ltig (nicht zwischen 0.5 und 3)" +
+                        head + "Zeile 27: Nahtdicke a\xCE\\w2\xCEr = 250 mm ung\x81ltig (nicht zwischen 0 und 200 mm)" + head +
+                        "Zeile 34: Lastfall 1: N = 2e+15 N ung\x81ltig (nicht zwischen -1e+15 und 1e+15 N)" + head +
+                        "Zeile 34: Lastfall 1: M\xCE\\y\xCEr = -2e+15 Nmm ung\x81ltig (nicht zwischen -1e+15 und 1e+15 Nmm)"),
+              std::string::npos)
+        << list;
+    EXPECT_NE(list.find(head + "Zeile 36: Lastfall 2: M\xCE\\z\xCEr = 2e+15 Nmm ung\x81ltig (nicht zwischen -1e+15 und 1e+15 Nmm)" +
+                        head + "... und 8 weitere Werte au\xE1" "erhalb ihres Bereichs\n Es wurde kein Nachweis gef\x81hrt.\n"),
+              std::string::npos)
+        << list;
+    EXPECT_NE(d.err.find("(line 2: gamma_M = 0.1 not between 0.5 and 3; line 27: a_w2 = 250 mm not between 0 and 200 mm; "
+                         "line 34: load case 1: N = 2e+15 N not between -1e+15 and 1e+15 N;"),
+              std::string::npos)
+        << d.err;
+    EXPECT_NE(d.err.find("; ... and 8 more values out of range); no check is made"), std::string::npos) << d.err;
+    Expect_Refused_Run(d, list, "many");
 }
 
 // The "." of the plate width "0.000000" changed to "X" was read as the
@@ -217,7 +265,7 @@ TEST(BatchDamaged, ValuesNoInputGivesRefuseTheFile) {
         {"he280a_end_plate", "A001", " 0\n\n\nACTIV_NADNAME", " 12abc\n\n\nACTIV_NADNAME", 64},  // preface length
         {"rhs_160x80", "B001", " 0 0 0 0 1.100000\n", " 0 0 0 -1 1.100000\n", 2},             // weld method
         {"din_he200a", "D001", " 1 1 0 0 1.100000\n", " -1 1 0 0 1.100000\n", 2},             // design code
-        {"flat_bar", "C001", " 6.000000 20.000000 1\n", " -1 20.000000 1\n", 26},               // throat
+        {"flat_bar", "C001", " 6.000000 20.000000 1\n", " 6.000000 20.000000 21\n", 26},           // weld number
         {"he280a_end_plate", "A001", " 0\n 7\n", " -1\n 7\n", 61},                             // load unit
         {"flat_bar", "C001", "\n 0 0 0.000000", "\n 27 0 0.000000", 9},                          // grade
         {"flat_bar", "C001", " 0.800000 210000.000000", " 0.800000 -1", 9},                       // modulus

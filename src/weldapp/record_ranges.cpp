@@ -1,0 +1,403 @@
+// record_ranges: the record's ranged values, their names and their places
+// in the input file (see the header).
+#include "weldapp/record_ranges.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <set>
+#include <utility>
+
+#include "base/cp850.h"
+#include "base/textio.h"
+#include "codes/input_ranges.h"
+#include "platform/field_number.h"
+#include "profiles/profile_catalogue.h"
+#include "profiles/stahlprofil.h"
+#include "weldapp/last_schweissnaht.h"
+#include "weldapp/schweissnaht.h"
+#include "weldcheck/weldelem.h"
+
+namespace {
+
+// ---- the words of the file ----
+
+struct File_Word {
+    std::string text;  // its first characters: only numbers are read from it
+    long line;
+};
+
+// The words of blocks of the file, each block from the offset the reader
+// took before it; read only for a value that is refused, and at most once
+// per block and length.
+class Block_Words {
+  public:
+    explicit Block_Words(FILE* f) : f_(f) {}
+    // At least `count` words from `at` on, fewer where the file ends.
+    const std::vector<File_Word>& From(long at, size_t count) {
+        std::vector<File_Word>& words = blocks_[at];
+        if (words.size() < count && !ended_.count(at)) Read(at, count, &words);
+        return words;
+    }
+    // The word's line. Where the file has no such word (a name with a
+    // vertical tab, which a name reader keeps and this one splits, may
+    // shift the count), the file's last line: a line of the file all the
+    // same.
+    long Line(long at, long word) {
+        const std::vector<File_Word>& words = From(at, static_cast<size_t>(word < 0 ? 0 : word) + 1);
+        if (word >= 0 && static_cast<size_t>(word) < words.size()) return words[static_cast<size_t>(word)].line;
+        return last_line_[at];
+    }
+    // The word as an int; 0 where it is none.
+    int Int(long at, long word) {
+        const std::vector<File_Word>& words = From(at, static_cast<size_t>(word) + 1);
+        return static_cast<size_t>(word) < words.size() ? std::atoi(words[static_cast<size_t>(word)].text.c_str())
+                                                        : 0;
+    }
+
+  private:
+    void Read(long at, size_t count, std::vector<File_Word>* words) {
+        words->clear();
+        const long kept = std::ftell(f_);
+        std::rewind(f_);
+        long line = 1;
+        int c = 0;
+        for (long k = 0; k < at && (c = std::getc(f_)) != EOF; ++k)
+            if (c == '\n') ++line;
+        while (words->size() < count) {
+            c = std::getc(f_);
+            while (c != EOF && std::isspace(c)) {
+                if (c == '\n') ++line;
+                c = std::getc(f_);
+            }
+            if (c == EOF) {
+                ended_.insert(at);
+                last_line_[at] = line;
+                break;
+            }
+            File_Word w{"", line};
+            for (; c != EOF && !std::isspace(c); c = std::getc(f_))
+                if (w.text.size() < 32) w.text.push_back(static_cast<char>(c));
+            if (c != EOF) std::ungetc(c, f_);
+            words->push_back(std::move(w));
+        }
+        std::clearerr(f_);
+        std::fseek(f_, kept, SEEK_SET);
+    }
+    FILE* f_;
+    std::map<long, std::vector<File_Word>> blocks_;
+    std::map<long, long> last_line_;
+    std::set<long> ended_;
+};
+
+// ---- the values ----
+
+// A value's name in the three forms: the print list's (index in its
+// markup), a box's and the console's.
+struct Named {
+    std::string list, screen, console;
+};
+
+// "Label s╬\i╬r" and "Label si" of a label, a symbol and its index (each
+// may be empty).
+Named Name(const std::string& label, const std::string& symbol, const std::string& index, const std::string& console) {
+    const std::string head = label.empty() || symbol.empty() ? label : label + " ";
+    const std::string marked = index.empty() ? symbol : symbol + "\xCE\\" + index + "\xCEr";
+    return {head + marked, head + symbol + index, console};
+}
+
+// Where a value stands: its block, and its word there, found from the
+// block's words (versions decide some places).
+using Word_Of = std::function<long(Block_Words&)>;
+
+// What is told of a refused value.
+struct Refused {
+    Input_Range_Id range;
+    double value;        // as the file holds it
+    double factor;       // to the unit named (the contact share's percent: 100)
+    const char* unit;    // null: the range's
+    Named name;
+    long block;
+    Word_Of word;
+};
+
+// The material block's word of own strength k (0 f_y1, 1 f_u1, ... 5 f_u3)
+// from the block's first word on: version 0 holds one pair.
+long Strength_Word(Block_Words& w, long at, long first, int k) {
+    return w.Int(at, first) == 0 ? first + 3 + k % 2 : first + 10 + k;
+}
+
+// The words of a material block of the version at word `first`.
+long Material_Words(Block_Words& w, long at, long first) {
+    const int version = w.Int(at, first);
+    return version <= 0 ? 10 : version == 1 ? 16 : 17;
+}
+
+// The profile block's first word of its material: after the name (version
+// 1 on).
+long Profile_Material_Word(Block_Words& w, long at) { return 13L + (w.Int(at, 0) >= 1 ? 1 : 0); }
+
+// A word of the profile block: `word` itself, or for -1 .. -3 those after
+// the material, r_2 (version 3 on), then the manager flag (4 on) and the
+// overhangs b_üo, b_üu.
+long Profile_Word(Block_Words& w, long at, int word) {
+    if (word >= 0) return word;
+    const int version = w.Int(at, 0);
+    const long m = Profile_Material_Word(w, at);
+    const long r_2 = m + Material_Words(w, at, m);
+    if (word == -1) return r_2;
+    const long b_ueo = r_2 + (version >= 3 ? 1 : 0) + (version >= 4 ? 1 : 0);
+    return word == -2 ? b_ueo : b_ueo + 1;
+}
+
+// The dimensions of a profile's block: its member, its symbol and index,
+// its console name, its range, and its word in the block (-1 .. -3 after
+// the material: r_2, b_üo, b_üu; Profile_Word).
+struct Profile_Member {
+    double Stahlprofil::*value;
+    const char *symbol, *index, *console;
+    Input_Range_Id range;
+    int word;
+};
+
+const Profile_Member kProfileMembers[] = {
+    {&Stahlprofil::h, "h", "", "h", RANGE_DIMENSION, 3},
+    {&Stahlprofil::t_w, "t", "w", "t_w", RANGE_DIMENSION, 4},
+    {&Stahlprofil::b_fo, "b", "fo", "b_fo", RANGE_DIMENSION, 5},
+    {&Stahlprofil::t_fo, "t", "fo", "t_fo", RANGE_DIMENSION, 6},
+    {&Stahlprofil::b_fu, "b", "fu", "b_fu", RANGE_DIMENSION, 7},
+    {&Stahlprofil::t_fu, "t", "fu", "t_fu", RANGE_DIMENSION, 8},
+    {&Stahlprofil::r_1, "r", "1", "r_1", RANGE_DIMENSION, 10},
+    {&Stahlprofil::a_o, "a", "o", "a_o", RANGE_THROAT, 11},
+    {&Stahlprofil::a_u, "a", "u", "a_u", RANGE_THROAT, 12},
+    {&Stahlprofil::r_2, "r", "2", "r_2", RANGE_DIMENSION, -1},
+    {&Stahlprofil::b_ueo, "b", "\x81o", "b_ueo", RANGE_DIMENSION, -2},
+    {&Stahlprofil::b_ueu, "b", "\x81u", "b_ueu", RANGE_DIMENSION, -3},
+};
+
+// Calls refuse(Refused) for every judged value outside its range, in the
+// order of the file. The places are those of `at` (unused when refuse
+// never looks at them).
+template <class Refuse>
+void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_File_Places& at, Refuse refuse) {
+    // The name and the place are made only for a value refused: a file of
+    // many load cases costs a comparison per value.
+    auto judge = [&](Input_Range_Id id, double value, double factor, const char* unit, auto name, long block,
+                     auto word) {
+        if (!Input_Range_Holds(id, value * factor))
+            refuse(Refused{id, value, factor, unit, name(), block, Word_Of(word)});
+    };
+    auto fixed = [](long word) { return [word](Block_Words&) { return word; }; };
+    if (r.code_setting == CODE_SETTING_DIN18800)
+        judge(RANGE_PARTIAL_FACTOR, r.gamma_M, 1.0, nullptr,
+              [] { return Name("Teilsicherheitsbeiwert", "\xC0", "M", "gamma_M"); }, at.head, fixed(4));
+    if (!r.safety.from_annex) {
+        judge(RANGE_PARTIAL_FACTOR, r.safety.gamma_M0, 1.0, nullptr,
+              [] { return Name("Teilsicherheitsbeiwert", "\xC0", "M0", "gamma_M0"); }, at.safety, fixed(2));
+        judge(RANGE_PARTIAL_FACTOR, r.safety.gamma_M2, 1.0, nullptr,
+              [] { return Name("Teilsicherheitsbeiwert", "\xC0", "M2", "gamma_M2"); }, at.safety, fixed(4));
+    }
+    const Nahtbild& n = r.naht;
+    // Own strengths of a material whose block begins at word `first`
+    // (found from the block's words) of the block at `block`.
+    auto strengths = [&](const Materialparameter_Record& m, const char* owner, const char* console, long block,
+                         Word_Of first) {
+        if (m.own_values != 1) return;
+        const double values[6] = {m.f_y1, m.f_u1, m.f_y2, m.f_u2, m.f_y3, m.f_u3};
+        for (int k = 0; k < 6; ++k)
+            judge(RANGE_STRENGTH, values[k], 1.0, nullptr,
+                  [&] {
+                      const std::string index = std::string(k % 2 ? "u" : "y") + std::to_string(k / 2 + 1);
+                      return Name(std::string(owner) + (k % 2 ? ": Zugfestigkeit" : ": Streckgrenze"), "f", index,
+                                  std::string(console) + " f_" + index);
+                  },
+                  block, [first, block, k](Block_Words& w) { return Strength_Word(w, block, first(w), k); });
+    };
+    strengths(n.material, "Material", "material", at.material, fixed(0));
+    const Stahlprofil& p = n.profile;
+    auto profile_material = [&at](Block_Words& w) { return Profile_Material_Word(w, at.profile); };
+    if (p.kind == STAHLPROFIL_KIND_DIMENSIONS) {
+        for (const Profile_Member& d : kProfileMembers)
+            judge(d.range, p.*d.value, 1.0, nullptr,
+                  [&d] { return Name("Profil:", d.symbol, d.index, std::string("profile ") + d.console); },
+                  at.profile, [&d, &at](Block_Words& w) { return Profile_Word(w, at.profile, d.word); });
+    }
+    strengths(p.material, "Profil", "profile", at.profile, profile_material);
+    judge(RANGE_PLATE_THICKNESS, n.plate.t, 1.0, nullptr, [] { return Name("Blechdicke", "t", "p", "t_p"); },
+          at.plate, fixed(1));
+    strengths(n.plate.material, "Blech", "plate", at.plate, fixed(4));
+    // The throats a full-penetration butt weld takes from the profile are
+    // none of the user's.
+    const bool throats_typed = !(n.weld_kind == WELD_BUTT && n.full_penetration);
+    for (int k = 0; k < weld_rows && k < NAHT_SLOTS; ++k) {
+        // A slot without a weld number is named by its place in the table.
+        const bool numbered = n.number[k] > 0;
+        const std::string number = numbered ? std::to_string(n.number[k]) : "";
+        const std::string slot = numbered ? "" : "Platz " + std::to_string(k + 1) + ": ";
+        const std::string console_slot = numbered ? "" : "slot " + std::to_string(k + 1) + ": ";
+        if (throats_typed)
+            judge(RANGE_THROAT, n.throat[k], 1.0, nullptr,
+                  [&] { return Name(slot + "Nahtdicke", "a", "w" + number, console_slot + "a_w" + number); }, at.welds,
+                  fixed(3L * k));
+        // The lengths of an all-round weld are the profile's.
+        if (!n.all_round)
+            judge(RANGE_WELD_LENGTH, n.length[k], 1.0, nullptr,
+                  [&] { return Name(slot + "Nahtlänge"_cp, "l", "w" + number, console_slot + "l_w" + number); },
+                  at.welds, fixed(3L * k + 1));
+    }
+    judge(RANGE_THROAT, n.a_w, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "w", "a_w"); }, at.throats, fixed(0));
+    judge(RANGE_CONTACT_SHARE, n.contact_fraction, 100.0, nullptr, [] { return Name("Kontaktabtrag", "", "", "contact share"); },
+          at.throats, fixed(4));
+    // Before version 2 both are a_w's (after a no-throat-check flag and the
+    // shear split from version 1 on).
+    if (at.version >= 2) {
+        judge(RANGE_THROAT, n.a_w_fo, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "fo", "a_w,fo"); }, at.throats,
+              fixed(7));
+        judge(RANGE_THROAT, n.a_w_fu, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "fu", "a_w,fu"); }, at.throats,
+              fixed(8));
+    }
+    static const char* const kSymbols[6][2] = {{"N", ""}, {"M", "y"}, {"V", "z"}, {"M", "z"}, {"V", "y"}, {"M", "x"}};
+    static const char* const kConsole[6] = {"N", "M_y", "V_z", "M_z", "V_y", "M_x"};
+    for (int i = 0; i < r.load_count && r.loads; ++i)
+        for (int k = 0; k < 6; ++k)
+            judge(RANGE_LOAD, r.loads[i].forces.*LASTFALL_COLUMNS[k], 1.0, k % 2 ? "Nmm" : "N",
+                  [&] {
+                      return Name("Lastfall " + std::to_string(i + 1) + ":", kSymbols[k][0], kSymbols[k][1],
+                                  "load case " + std::to_string(i + 1) + ": " + kConsole[k]);
+                  },
+                  at.loads, [&at, &r, i, k](Block_Words& w) {
+                      // Version 0 holds every case twice, the first time after an unused word.
+                      const bool old = w.Int(at.loads, 0) == 0;
+                      return (old ? 3L + 7L * r.load_count : 2L) + 7L * i + 1 + k;
+                  });
+    judge(RANGE_SCALE, r.print.massstab, 1.0, nullptr, [] { return Name("Maßstab der Grafik"_cp, "", "", "scale"); },
+          at.print, fixed(6));
+}
+
+std::string Unit_After(const char* unit) { return unit && *unit ? std::string(" ") + unit : ""; }
+
+// A value as the file gives it, in its shortest form: without an exponent
+// where a person writes none ("100000", "0.1"), with one for the very large
+// and very small ("1e+300", "2e+15", "1e-308").
+std::string Value_Text(double v) {
+    char text[64];
+    const double a = std::fabs(v);
+    const bool plain = v == 0.0 || (a >= 1e-4 && a < 1e9);
+    const std::to_chars_result r = plain ? std::to_chars(text, text + sizeof text, v + 0.0, std::chars_format::fixed)
+                                         : std::to_chars(text, text + sizeof text, v + 0.0);
+    return r.ec == std::errc() ? std::string(text, r.ptr) : VEK_Number_Text(v);
+}
+
+}  // namespace
+
+Range_Refusals Input_File_Range_Refusals(FILE* f, const SchweissnahtAnschluss* record,
+                                         const Input_File_Places& places) {
+    Range_Refusals out;
+    if (!f || !record) return out;
+    Block_Words words(f);
+    std::set<std::pair<long, long>> told;  // a version 0 material's one pair stands for three
+    Each_Refused(*record, places.weld_rows, places, [&](const Refused& v) {
+        const long word = v.block < 0 ? -1 : v.word(words);
+        if (!told.insert({v.block, word}).second) return;
+        if (out.named.size() >= RANGE_REFUSALS_NAMED) {
+            ++out.more;
+            return;
+        }
+        const Input_Range& range = Input_Range_Of(v.range);
+        const std::string unit = Unit_After(v.unit ? v.unit : range.unit);
+        // A share of 1e308 is no number of percent: it is too large.
+        const double shown = v.value * v.factor;
+        const bool finite = std::isfinite(shown);
+        const std::string value = finite ? Value_Text(shown) + unit : "";
+        const std::string low = Value_Text(range.minimum), high = Value_Text(range.maximum) + unit;
+        const long line = v.block < 0 ? 0 : words.Line(v.block, word);
+        const std::string where = "Zeile " + std::to_string(line) + ": ";
+        const std::string why = (finite ? " = " + value + " ung\x81ltig" : " zu gro\xE1") + " (nicht zwischen " + low +
+                                " und " + high + ")";
+        out.named.push_back({line, where + v.name.list + why, where + v.name.screen + why,
+                             "line " + std::to_string(line) + ": " + v.name.console +
+                                 (finite ? " = " + value : " too large") + " not between " + low + " and " + high});
+    });
+    return out;
+}
+
+int Schweissnaht_Values_In_Range(const SchweissnahtAnschluss* record, int weld_rows) {
+    if (!record) return 0;
+    bool held = true;
+    Each_Refused(*record, weld_rows, Input_File_Places{.version = NAHTBILD_VERSION},
+                 [&held](const Refused&) { held = false; });
+    return held ? 1 : 0;
+}
+
+std::vector<std::string> Range_Refusal_Lines(const Range_Refusals& refusals, int form) {
+    std::vector<std::string> lines;
+    for (const Range_Refusal& r : refusals.named)
+        lines.push_back(form == REFUSAL_LIST ? r.list : form == REFUSAL_SCREEN ? r.screen : r.console);
+    if (refusals.more > 0) {
+        const std::string n = std::to_string(refusals.more);
+        lines.push_back(form == REFUSAL_CONSOLE ? "... and " + n + " more values out of range"
+                                                : "... und " + n + (refusals.more == 1 ? " weiterer Wert" : " weitere Werte") +
+                                                      " au\xE1" "erhalb ihres Bereichs");
+    }
+    return lines;
+}
+
+Catalogue_Notice Take_Catalogue_Dimensions(FILE* f, long profile_at, Stahlprofil* profile) {
+    Catalogue_Notice notice;
+    if (!profile || profile->kind != STAHLPROFIL_KIND_CATALOGUE) return notice;
+    char name[STAHLPROFIL_NAME_SIZE];
+    Copy_Trimmed(profile->name, name, sizeof name, 3);
+    if (!name[0] || !Get_Profile_Record(name)) return notice;
+    Stahlprofil catalogue = *profile;
+    if (Init_Profile_From_Name(&catalogue, name) != 0) return notice;
+    const auto& kMembers = kProfileMembers;
+    Block_Words words(f);
+    auto line_of = [&](int word) -> long {
+        return f && profile_at >= 0 ? words.Line(profile_at, Profile_Word(words, profile_at, word)) : 0;
+    };
+    std::string console;
+    auto differs = [&](const std::string& symbol, const std::string& index, const std::string& console_name, int word,
+                       const std::string& file, const std::string& cat) {
+        const std::string where = "Zeile " + std::to_string(line_of(word)) + ": ";
+        const std::string tail = " = " + file + " statt " + cat;
+        notice.list.push_back(where + (index.empty() ? symbol : symbol + "\xCE\\" + index + "\xCEr") + tail);
+        notice.screen.push_back(where + symbol + index + tail);
+        console += std::string(console.empty() ? "" : ", ") + "line " + std::to_string(line_of(word)) + ": " +
+                   console_name + " = " + file + ", catalogue " + cat;
+    };
+    if (profile->type != catalogue.type)
+        differs("Profiltyp", "", "type", 2, std::to_string(profile->type), std::to_string(catalogue.type));
+    if (profile->rolled != catalogue.rolled)
+        differs("gewalzt", "", "rolled", 9, std::to_string(profile->rolled), std::to_string(catalogue.rolled));
+    // The file keeps six decimals of the catalogue's single-precision values:
+    // those stay as the file gives them, as in every file that was not
+    // edited.
+    bool taken[std::size(kMembers)] = {};
+    for (size_t k = 0; k < std::size(kMembers); ++k) {
+        const Profile_Member& m = kMembers[k];
+        const double file = profile->*m.value, cat = catalogue.*m.value;
+        if (std::fabs(file - cat) <= 1e-5) continue;
+        taken[k] = true;
+        differs(m.symbol, m.index, m.console, m.word, VEK_Decimal_Text(file, 1, 6) + " mm",
+                VEK_Decimal_Text(cat, 1, 6) + " mm");
+    }
+    if (notice.list.empty()) return notice;
+    for (size_t k = 0; k < std::size(kMembers); ++k)
+        if (taken[k]) profile->*kMembers[k].value = catalogue.*kMembers[k].value;
+    profile->type = catalogue.type;
+    profile->rolled = catalogue.rolled;
+    const std::string shown = name;
+    notice.list.insert(notice.list.begin(), "Profil " + shown +
+                                                ": die Abmessungen der Eingabedatei weichen vom Profilkatalog ab, "
+                                                "es gelten die des Katalogs:");
+    notice.screen.insert(notice.screen.begin(),
+                         "Die Abmessungen des Profils " + shown + " in der Eingabedatei weichen vom Profilkatalog ab:");
+    notice.screen.push_back("Es gelten die Abmessungen des Katalogs; die N\x84hte liegen an seinem Querschnitt.");
+    notice.console = "profile " + shown + ": dimensions differ from the catalogue (" + console +
+                     "); the catalogue's are taken";
+    return notice;
+}

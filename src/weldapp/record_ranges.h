@@ -1,0 +1,91 @@
+// record_ranges: the connection record's values that the input page lets
+// the user type, each with its range of the input's one table
+// (codes/input_ranges.h), its name in the user's words and its place in
+// the input file; and a catalogue profile whose dimensions in the file are
+// not the catalogue's. The input file's reader and the data import refuse
+// what no field would take, and name each value with its line and range.
+#ifndef WELDAPP_RECORD_RANGES_H
+#define WELDAPP_RECORD_RANGES_H
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+struct SchweissnahtAnschluss;
+struct Stahlprofil;
+
+// Where the reader found the blocks of an input file: the byte offset of the
+// stream before each block was read (-1: not read), and the weld part's
+// version, which decides the rows and the throats' words.
+struct Input_File_Places {
+    long head = -1;      // code setting, checks, methods, gamma_M
+    long safety = -1;    // the partial factors' block
+    long material = -1;  // the connection's material block
+    long profile = -1;
+    long plate = -1;
+    long welds = -1;     // the weld rows
+    int weld_rows = 0;   // rows read into the slots
+    long throats = -1;   // a_w, weld kind, ..., contact share, ..., a_w,fo, a_w,fu
+    int version = 0;     // of the weld part
+    long loads = -1;
+    long print = -1;
+};
+
+// One value outside its range, in the three forms it is told in: the print
+// list's (with its markup), a box's and the console's (ASCII). Each begins
+// with the value's line: "Zeile 26: Nahtdicke a╬\w1╬r = 100000 mm ungültig
+// (nicht zwischen 0 und 200 mm)", "line 26: a_w1 = 100000 mm not between 0
+// and 200 mm".
+struct Range_Refusal {
+    long line;
+    std::string list, screen, console;
+};
+
+// The refusals of a record, the first ones named (in the order of the
+// file), and how many more there were.
+struct Range_Refusals {
+    std::vector<Range_Refusal> named;
+    long more = 0;
+    bool any() const { return !named.empty(); }
+};
+
+enum { RANGE_REFUSALS_NAMED = 12 };  // most refusals a list, a box or the console names
+
+// The values of the record read from f outside their ranges, with the lines
+// the places give them (f is read from its start for them; its position is
+// kept). Only the values the page offers for typing are judged, where it
+// offers them: the own partial factors gamma_M0 and gamma_M2 (gamma_M under
+// DIN 18800), own strengths, the plate's thickness, a typed-in profile's
+// dimensions, the throats (not those a full-penetration butt weld takes from
+// the profile), the single welds' lengths, the contact share, the loads and
+// the sketch's scale. Never fails; empty when every value holds.
+Range_Refusals Input_File_Range_Refusals(FILE* f, const SchweissnahtAnschluss* record,
+                                         const Input_File_Places& places);
+// 1 when every value Input_File_Range_Refusals judges lies within its range
+// (what the reader takes), else 0; weld_rows: the slots whose throat and
+// length count (NAHT_SLOTS for the whole table).
+int Schweissnaht_Values_In_Range(const SchweissnahtAnschluss* record, int weld_rows);
+
+// The lines of a box, a list or the console that tell the refusals: one
+// per value, and "... und 3 weitere Werte außerhalb ihres Bereichs" ("... and
+// 3 more values out of range") after the named ones.
+enum Refusal_Form { REFUSAL_LIST, REFUSAL_SCREEN, REFUSAL_CONSOLE };
+std::vector<std::string> Range_Refusal_Lines(const Range_Refusals& refusals, int form);
+
+// A catalogue profile whose dimensions in the input file differ from the
+// catalogue's: the program writes them together, so only a file edited by
+// hand (or a catalogue mended since) parts them. The catalogue's are taken,
+// as its cross-section values are, so that the welds lie on the section
+// that is checked. profile_at: the profile block's offset in f, for the
+// lines named. Returns the notice's lines in the form asked for (the
+// differing values, file's and catalogue's, with their lines); empty when
+// the profile is no catalogue profile, the catalogue lacks it, or nothing
+// differs. The profile is changed only when the lines are not empty.
+struct Catalogue_Notice {
+    std::vector<std::string> list, screen;
+    std::string console;
+    bool any() const { return !list.empty(); }
+};
+Catalogue_Notice Take_Catalogue_Dimensions(FILE* f, long profile_at, Stahlprofil* profile);
+
+#endif
