@@ -150,7 +150,7 @@ TEST(InputRanges, ReaderNamesEachFieldWithItsLineAndRange) {
 // What the program wrote reads: the shipped examples and every weld-part
 // version's fixture, each within the ranges; a throat that the layout of a
 // full-penetration butt weld takes from the profile (half of a 500 mm
-// flange) is none of the user's and does not refuse the file.
+// thick bar) is none of the user's and does not refuse the file.
 TEST(InputRanges, FilesOfTheProgramRead) {
     std::vector<std::string> texts;
     for (const char* e : {"flat_bar/C001_01.INP", "he280a_end_plate/A001_01.INP", "rhs_160x80/B001_01.INP",
@@ -165,11 +165,12 @@ TEST(InputRanges, FilesOfTheProgramRead) {
     }
     testutil::Record wide;
     ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, Example(kFlat), &wide.r), 0);
-    wide.r.naht.profile.h = 500.0;  // a flat bar 500 x 20, welded through
+    wide.r.naht.profile.h = 1000.0;  // a flat bar 1000 x 500, welded through: its sides take half its thickness
+    wide.r.naht.profile.t_w = 500.0;
     wide.r.naht.weld_kind = WELD_BUTT;
     wide.r.naht.all_round = wide.r.naht.full_penetration = 1;
     Update_Weld_Layout(&wide.r.naht, nullptr, 0);
-    ASSERT_EQ(wide.r.naht.throat[0], 250.0);
+    ASSERT_EQ(wide.r.naht.throat[WELD_FACE_SIDE_LEFT], 250.0);
     testutil::Record back;
     EXPECT_EQ(testutil::Read_With(Read_Schweissnaht, testutil::Written_With(Write_Schweissnaht, &wide.r), &back.r), 0);
 }
