@@ -3,8 +3,11 @@
 // byte picks the reader: catalogue look-up (a designation it cannot give
 // must be named), the name library's bisection, the end-plate library's
 // reader, the round-tube scan, the DIN check's reader, the outline check of
-// the first record (its quick judgement and its naming agree). The key is
-// the first stored designation, so a match is reached as well as a miss.
+// the first record (its quick judgement and its naming agree; a record of
+// no family is refused). The key is the first stored designation, so a
+// match is reached as well as a miss. The look-up front to back and the
+// bisection must refuse or give the same record: a name on two records, a
+// file out of order or with a record put in is refused by both.
 #include "fuzz_common.h"
 
 #include <cmath>
@@ -67,18 +70,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         bool finite = true;
         for (float v : r.values) finite = finite && std::isfinite(v);
         if (!finite) break;
-        const Catalogue_Disagreement d = Check_Profil_Outline(letter, r.values);
-        if ((d.value < 0) != (Profil_Outline_Agrees(letter, r.values) == 1))
+        // The designation picks the series whose tables the record is held
+        // to (the stored one, or none).
+        const char* name = data[0] & 0x80 ? reinterpret_cast<const char*>(raw) : nullptr;
+        char stored[PROFIL_NAME_BYTES + 1] = {};
+        if (name) std::memcpy(stored, raw, PROFIL_NAME_BYTES), name = stored;
+        const Catalogue_Disagreement d = Check_Profil_Outline(letter, r.values, name);
+        if ((d.value < 0) != (Profil_Outline_Agrees(letter, r.values, name) == 1))
             fuzz::Fail("fuzz_profil", "the quick judgement and the naming of a record disagree");
         for (int named : {d.value, d.also[0], d.also[1]})
             if (named < -1 || named >= PROFIL_VALUE_COUNT) fuzz::Fail("fuzz_profil", "a value named beyond the record");
+        const bool agrees = d.value < 0;
+        if (Profil_Record_Plausible(stored, letter, 0, r.values, PROFIL_VALUE_COUNT, 1) !=
+            (agrees && Is_Catalogue_Family_Letter(letter) ? 1 : 0))
+            fuzz::Fail("fuzz_profil", "a record of no family, or one that disagrees, is taken");
         break;
     }
-    case 1:
-        Get_Profil_Values(key, values, code);
+    case 1: {
+        const int found = Get_Profil_Values(key, values, code);
         if (std::strlen(code) > 4) __builtin_trap();
+        const Katalogprofil* k = Get_Profile_Record(key);
+        if ((found > 0) != (k != nullptr))
+            fuzz::Fail("fuzz_profil", "the look-up front to back and the bisection disagree");
+        if (k && std::memcmp(k->values, values, sizeof k->values) != 0)
+            fuzz::Fail("fuzz_profil", "the look-up front to back and the bisection give other values");
         Register_Used_Profil("HE280A");
         break;
+    }
     case 2: {
         double a, b, t;
         int h, n;

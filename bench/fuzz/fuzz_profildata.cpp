@@ -2,9 +2,11 @@
 // The input is written as DATA/ProfilData.bin under a private directory with
 // a stand-in of the manager in EXEC; it is read record by record from a
 // stream, then searched (first, last, bisection, alias scan) for the name of
-// its first record and for a name it does not hold.
+// its first record and for a name it does not hold. A record whose type code
+// names no family (10 to 15) is read without numbers.
 #include "fuzz_common.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "base/vesk.h"
@@ -28,6 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ProfilDataEintrag r{};
         for (int n = 0; Read_ProfilData_Record(f, &r) == 1; n++) {
             if (r.name && std::strlen(r.name) > 39) __builtin_trap();
+            if ((data[static_cast<size_t>(n) * PROFILDATA_RECORD_SIZE] >> 4) > 9)
+                for (float v : r.values)
+                    if (!std::isnan(v)) fuzz::Fail("fuzz_profildata", "a record of no family is read with numbers");
             if (n == 0 && r.name) first = r.name;
         }
         Mem_Free(__FILE__, __LINE__, "null", r.name);

@@ -11,8 +11,11 @@
 // from the record must agree with it: area, centroid, second moments about
 // the axes and the principal axes with their angle, the elastic moduli at
 // the extreme fibres, the plastic moduli, and the torsion and warping
-// constants within the range that the published tables' own formulas
-// span. Unknown family letters are not judged.
+// constants within the band that the published tables span about their own
+// formulas. Each value is held as closely as the tables of its family and
+// series agree with the outline (the measured spread is written down where
+// the tolerances are defined). Unknown family letters are not judged here:
+// a reader refuses such a record (Is_Catalogue_Family_Letter).
 //
 // Units are those of the records: cm, cm², cm³, cm⁴, cm⁶. Pure functions, no
 // state.
@@ -38,8 +41,10 @@ struct Catalogue_Outline {
 // The values of a section that a record gives, as its outline has them. The
 // profile stands upright as the catalogue draws it (y to the right, z up).
 // Where honest tables differ by their method (the extreme fibre at the
-// sharp corner or on the rounded toe, the torsion constant with or without
-// the fillets), a value is a range {least, most}.
+// sharp corner or on the rounded toe, the producers' or the design tables'
+// fillet term of a double-T's torsion constant), a value is a range
+// {least, most}. The torsion and warping constants are the closed forms as
+// such; how far the tables lie from them is the judgement's business.
 struct Catalogue_Section {
     double A;
     double e_y, e_z;        // centroid from the left and from the bottom edge
@@ -78,13 +83,12 @@ using Outline_Ring = std::vector<Outline_Point>;
 // round bars) and for dimensions that make no outline.
 int Catalogue_Outline_Polygons(const Catalogue_Outline* outline, int arc_steps, std::vector<Outline_Ring>* rings);
 
-// Stored values of a record may differ from the outline by this share of the
-// outline's value (beyond the ends of a range): the published tables round,
-// and take fillets and toes each in their own way.
-constexpr double CATALOGUE_OUTLINE_TOLERANCE = 0.05;
-// The principal axes of a record may differ from the outline's by this
-// angle (radians; 1 degree).
-constexpr double CATALOGUE_ANGLE_TOLERANCE = 0.0175;
+// The family letters of the catalogue: double-T, tee, channel, angle,
+// rectangular hollow section, tube, zed, elliptical hollow section, flat and
+// round bar. A record with another letter cannot be judged and is damaged.
+constexpr char CATALOGUE_FAMILY_LETTERS[] = "DTULRKZEFO";
+// 1 when letter is one of them, else 0 (also for NUL).
+int Is_Catalogue_Family_Letter(char letter);
 
 // The stored value of a record that does not fit the others. A record's
 // values tie each other: the section values follow from the dimensions, and
@@ -108,9 +112,13 @@ struct Catalogue_Disagreement {
 // Judges a record of the profile file PROFIL (35 values, data/README order)
 // or of the profile manager's ProfilData.bin (39 values, one place further
 // from value 9 on, with the flange slope in per cent as value 37). Letters
-// without an outline here give no disagreement. Finding the value costs a
-// few hundred outlines: a reader asks the *_Agrees functions first.
-Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values);
+// without an outline here give no disagreement. The designation (name, or
+// null when not known) tells the series whose tables the values come from
+// (the American shapes W, S, M, HP and C are held more loosely); a record
+// of unknown designation is held as loosely as any series of its family.
+// Finding the value costs a few hundred outlines: a reader asks the
+// *_Agrees functions first.
+Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values, const char* name = nullptr);
 // The outline of a PROFIL record as that judgement reads it: dimensions and
 // radii of the record, the slope of sloped flanges from value 27 with t_f
 // standing at a fixed share of the width (double-T and tees b/4 from the
@@ -118,10 +126,11 @@ Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values);
 // L, R, Z), 0 for the others and for null arguments; *outline is filled
 // whenever both arguments are given.
 int Catalogue_Record_Outline(char letter, const float* values, Catalogue_Outline* outline);
-Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values);
+Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values,
+                                                const char* name = nullptr);
 // 1 when the record agrees with its dimensions or its family is not judged,
 // else 0; as quick as one or two outlines.
-int Profil_Outline_Agrees(char letter, const float* values);
-int ProfilData_Outline_Agrees(char letter, int code, const float* values);
+int Profil_Outline_Agrees(char letter, const float* values, const char* name = nullptr);
+int ProfilData_Outline_Agrees(char letter, int code, const float* values, const char* name = nullptr);
 
 #endif

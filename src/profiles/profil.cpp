@@ -248,9 +248,14 @@ int Search_Profil_File(const char* name, FILE* file, int record_count, float* va
             }
         }
     }
+    // The record found is used only when it is the one record of its name
+    // in a file in order, and its values are usable: the same refusals as
+    // the look-up front to back (Find_Profil_Record), so that no reader
+    // takes a record another refuses.
     ProfilRecord record;
-    if (!hit || !Read_Profil_Record(file, hit - 1, &record) ||
-        !Profil_Values_Usable(record.name, record.values, PROFIL_VALUE_COUNT)) {
+    char key[PROFIL_KEY_LENGTH + 1];
+    Profil_Key(query, key);
+    if (!hit || Find_Profil_Record(file, key, &record) != hit - 1) {
         Fail_Values(values, code);
         return 0;
     }

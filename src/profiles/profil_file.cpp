@@ -76,31 +76,122 @@ int Read_Profil_Record(FILE* file, long index, ProfilRecord* record) {
     }
     std::memcpy(record->code, raw + PROFIL_RECORD_SIZE - PROFIL_CODE_BYTES, PROFIL_CODE_BYTES);
     record->code[PROFIL_CODE_BYTES] = '\0';
-    Profil_Record_Plausible(record->name, record->code[PROFIL_CODE_BYTES - 1], 0, record->values, PROFIL_VALUE_COUNT);
+    Profil_Record_Plausible(record->name, record->code[PROFIL_CODE_BYTES - 1], 0, record->values, PROFIL_VALUE_COUNT,
+                            index + 1);
     return 1;
 }
 
-std::string Profil_File_Damage(FILE* file) {
-    if (!file || std::fseek(file, 0, SEEK_END) != 0) return "beschädigt: nicht lesbar"_cp;
-    const long long size = std::ftell(file);
-    char text[120];
-    if (size <= 0 || size % PROFIL_RECORD_SIZE != 0) {
-        std::snprintf(text, sizeof text, "beschädigt: %lld %s, keine ganze Zahl von Sätzen zu %d Bytes"_cp, size,
-                      size == 1 ? "Byte" : "Bytes", PROFIL_RECORD_SIZE);
+namespace {
+
+// The letter byte as the notices show it: its value, and the character
+// where it is a printable one.
+std::string Letter_Words(unsigned char letter) {
+    char text[24];
+    if (letter > 0x20 && letter < 0x7F) std::snprintf(text, sizeof text, "0x%02X '%c'", letter, letter);
+    else std::snprintf(text, sizeof text, "0x%02X", letter);
+    return text;
+}
+
+// A stored designation as the notices show it (printable, checked before).
+std::string Stored_Name(const unsigned char* raw) {
+    std::string name(reinterpret_cast<const char*>(raw), PROFIL_KEY_LENGTH);
+    return name.substr(0, name.find_last_not_of(' ') + 1);
+}
+
+// What one pass over the whole file finds: why its whole records are
+// damaged as a file ("" when they are not), why its size is ("" when it is
+// a whole number of records), the first record of no family ("" when there
+// is none), and the records (0-based) whose key equals the key asked for.
+struct Profil_Survey {
+    std::string damage, size, stray;
+    std::vector<long> matches;
+    // The words for the user: a wrong size first, the cause of the rest.
+    std::string Words() const { return !size.empty() ? size : !damage.empty() ? damage : stray; }
+};
+
+// Why the designation of record `number` (1-based) makes it no profile, or
+// "": of other than printable characters (a record put in or shifted), or
+// not in capitals from its first byte with blanks only after them (the
+// bisection compares designations as stored).
+std::string Name_Damage(const unsigned char* raw, long number) {
+    char text[160];
+    bool printable = true;
+    for (int k = 0; k < PROFIL_NAME_BYTES && printable; k++) printable = raw[k] >= 0x20 && raw[k] != 0x7F;
+    if (!printable) {
+        std::snprintf(text, sizeof text, "beschädigt: Satz %ld ist kein Profil (Name nicht lesbar)"_cp, number);
         return text;
     }
-    unsigned char raw[PROFIL_RECORD_SIZE];
-    for (long i = 0; i < size / PROFIL_RECORD_SIZE; i++) {
-        if (!Read_Record_Bytes(file, i, 0, raw, sizeof raw)) return "beschädigt: nicht lesbar"_cp;
-        bool readable = raw[PROFIL_RECORD_SIZE - 1] && std::strchr("DTULRKZEFO", raw[PROFIL_RECORD_SIZE - 1]);
-        for (int k = 0; k < PROFIL_NAME_BYTES && readable; k++) readable = raw[k] >= 0x20 && raw[k] != 0x7F;
-        if (!readable) {
-            std::snprintf(text, sizeof text, "beschädigt: Satz %ld ist kein Profil"_cp, i + 1);
-            return text;
-        }
+    bool upright = raw[0] != ' ';
+    for (int k = 0, blank = 0; k < PROFIL_KEY_LENGTH && upright; k++) {
+        upright = !(raw[k] >= 'a' && raw[k] <= 'z') && !(blank && raw[k] != ' ');
+        blank |= raw[k] == ' ';
     }
-    return "";
+    if (upright) return "";
+    std::snprintf(text, sizeof text,
+                  "beschädigt: Satz %ld ist kein Profil (Name \"%.15s\" klein geschrieben oder mit Leerzeichen)"_cp,
+                  number, reinterpret_cast<const char*>(raw));
+    return text;
 }
+
+// Reads the file front to back once. Its records are damaged as a file
+// when a designation makes a record no profile (Name_Damage) or the
+// designations do not ascend: the look-ups by bisection rely on the order,
+// and a record moved or put in would have them miss the profile asked for
+// or find another. A designation that stands twice in a row keeps the
+// order; it is found as two matches. A record whose type letter is of no
+// family is damaged on its own: it is refused where it is read
+// (Profil_Record_Plausible).
+Profil_Survey Survey_Profil_File(FILE* file, const char* key) {
+    Profil_Survey survey;
+    char text[160];
+    if (!file || std::fseek(file, 0, SEEK_END) != 0) {
+        survey.damage = "beschädigt: nicht lesbar"_cp;
+        return survey;
+    }
+    const long long size = std::ftell(file);
+    if (size <= 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+        survey.damage = "beschädigt: nicht lesbar"_cp;
+        if (size == 0) survey.size = "beschädigt: 0 Bytes, keine ganze Zahl von Sätzen zu 160 Bytes"_cp;
+        return survey;
+    }
+    if (size % PROFIL_RECORD_SIZE != 0) {
+        std::snprintf(text, sizeof text, "beschädigt: %lld %s, keine ganze Zahl von Sätzen zu %d Bytes"_cp, size,
+                      size == 1 ? "Byte" : "Bytes", PROFIL_RECORD_SIZE);
+        survey.size = text;
+    }
+    unsigned char raw[PROFIL_RECORD_SIZE], previous[PROFIL_RECORD_SIZE];
+    char stored[PROFIL_KEY_LENGTH + 1], before[PROFIL_KEY_LENGTH + 1] = "";
+    for (long i = 0; i < size / PROFIL_RECORD_SIZE; i++) {
+        if (std::fread(raw, 1, sizeof raw, file) != sizeof raw) {
+            survey.damage = "beschädigt: nicht lesbar"_cp;
+            return survey;
+        }
+        const unsigned char letter = raw[PROFIL_RECORD_SIZE - 1];
+        survey.damage = Name_Damage(raw, i + 1);
+        if (!survey.damage.empty()) return survey;
+        Profil_Key(reinterpret_cast<const char*>(raw), stored);
+        if (i > 0 && std::memcmp(stored, before, PROFIL_KEY_LENGTH) < 0) {
+            std::snprintf(text, sizeof text,
+                          "beschädigt: Satz %ld \"%s\" steht nach Satz %ld \"%s\", nicht nach Namen sortiert"_cp, i + 1,
+                          Stored_Name(raw).c_str(), i, Stored_Name(previous).c_str());
+            survey.damage = text;
+            return survey;
+        }
+        if (!Is_Catalogue_Family_Letter(static_cast<char>(letter)) && survey.stray.empty()) {
+            std::snprintf(text, sizeof text, "beschädigt: Satz %ld \"%s\" ist kein Profil (Typbuchstabe, Byte 159: %s)"_cp,
+                          i + 1, Stored_Name(raw).c_str(), Letter_Words(letter).c_str());
+            survey.stray = text;
+        }
+        if (key && std::memcmp(stored, key, PROFIL_KEY_LENGTH) == 0) survey.matches.push_back(i);
+        std::memcpy(before, stored, sizeof before);
+        std::memcpy(previous, raw, sizeof previous);
+    }
+    return survey;
+}
+
+}  // namespace
+
+std::string Profil_File_Damage(FILE* file) { return Survey_Profil_File(file, nullptr).Words(); }
 
 void Profil_Key(const char* text, char* key) {
     int n = 0;
@@ -110,23 +201,29 @@ void Profil_Key(const char* text, char* key) {
     key[PROFIL_KEY_LENGTH] = '\0';
 }
 
-long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record) {
+long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record, std::string* refusal) {
+    if (refusal) refusal->clear();
     if (!file || !key || !record) return -1;
-    long count = Profil_Record_Count(file);
-    // Only the record asked for is read whole and judged: a damaged record
-    // elsewhere in the file neither hides this one nor is named for it.
-    unsigned char name[PROFIL_NAME_BYTES + 1] = {};
-    char stored[PROFIL_KEY_LENGTH + 1];
-    for (long i = 0; i < count; i++) {
-        if (!Read_Record_Bytes(file, i, 0, name, PROFIL_NAME_BYTES)) return -1;
-        Profil_Key(reinterpret_cast<const char*>(name), stored);
-        if (std::memcmp(stored, key, PROFIL_KEY_LENGTH) != 0) continue;
-        ProfilRecord r;
-        if (!Read_Profil_Record(file, i, &r) || !Profil_Values_Usable(r.name, r.values, PROFIL_VALUE_COUNT)) return -1;
-        *record = r;
-        return i;
+    // Only the record asked for is read whole and judged: a damaged value
+    // elsewhere in the file neither hides this one nor is named for it, nor
+    // does a record cut short at the end. A file out of order or holding a
+    // record that is no profile is damaged for every look-up
+    // (Profil_File_Damage tells why).
+    const Profil_Survey survey = Survey_Profil_File(file, key);
+    if (!survey.damage.empty() || survey.matches.empty()) return -1;
+    if (survey.matches.size() > 1) {
+        Profil_Name_Twice(key, survey.matches);
+        if (refusal) *refusal = Profil_Refusal(key);
+        return -1;
     }
-    return -1;
+    const long i = survey.matches[0];
+    ProfilRecord r;
+    if (!Read_Profil_Record(file, i, &r) || !Profil_Values_Usable(r.name, r.values, PROFIL_VALUE_COUNT)) {
+        if (refusal) *refusal = Profil_Refusal(r.name);
+        return -1;
+    }
+    *record = r;
+    return i;
 }
 
 namespace {
@@ -141,6 +238,7 @@ std::map<std::string, std::string> reported;
 struct Refused_Record {
     char letter;
     int code;
+    long record;  // 1-based number in the file, or -1
     std::vector<float> values;
 };
 std::map<std::string, Refused_Record> refused;
@@ -161,19 +259,39 @@ void Forget_Profil_Value_Notices(void) {
     refused.clear();
 }
 
-int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count) {
+int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count, long record) {
     if (!values) return 1;
+    // A record of no family known here cannot be judged: its values would
+    // reach the checks unheld, whatever they are.
+    const bool family = Is_Catalogue_Family_Letter(letter) != 0;
     // A value that is no number is named as such by Profil_Values_Usable.
-    for (int i = 0; i < count; i++)
+    for (int i = 0; i < count && family; i++)
         if (!std::isfinite(values[i])) return 1;
-    const bool agrees = count == PROFIL_VALUE_COUNT ? Profil_Outline_Agrees(letter, values)
-                                                    : ProfilData_Outline_Agrees(letter, code, values);
-    if (agrees) return 1;
     const std::string shown = Shown_Name(name);
+    if (family) {
+        const bool agrees = count == PROFIL_VALUE_COUNT ? Profil_Outline_Agrees(letter, values, shown.c_str())
+                                                        : ProfilData_Outline_Agrees(letter, code, values, shown.c_str());
+        if (agrees) return 1;
+    }
     if (refused.size() < REFUSED_KEPT || refused.count(shown))
-        refused[shown] = Refused_Record{letter, code, std::vector<float>(values, values + count)};
+        refused[shown] = Refused_Record{letter, code, record, std::vector<float>(values, values + count)};
     for (int i = 0; i < count; i++) values[i] = NAN;
     return 0;
+}
+
+void Profil_Name_Twice(const char* name, const std::vector<long>& records) {
+    const std::string shown = Shown_Name(name);
+    if (reported.count(shown) || records.size() < 2) return;
+    std::string which;
+    for (size_t k = 0; k < records.size() && k < 5; k++) {
+        which += k == 0 ? "Satz " : k + 1 == records.size() ? " und " : ", ";
+        which += std::to_string(records[k] + 1);
+    }
+    if (records.size() > 5) which += ", ...";
+    const std::string times = records.size() == 2 ? "zweimal" : std::to_string(records.size()) + "-mal";
+    reported[shown] = "steht " + times + " in der Profildatei PROFIL (" + which + ")";
+    Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei PROFIL: Profil %s steht %s in der Datei (%s) - das Profil wird nicht verwendet",
+                    shown.c_str(), times.c_str(), which.c_str());
 }
 
 namespace {
@@ -200,9 +318,20 @@ std::string Refusal_Words(const std::string& shown, int bad) {
         return text;
     }
     const Refused_Record& r = why->second;
-    const Catalogue_Disagreement d = r.values.size() == PROFIL_VALUE_COUNT
-                                         ? Check_Profil_Outline(r.letter, r.values.data())
-                                         : Check_ProfilData_Outline(r.letter, r.code, r.values.data());
+    const bool profil = r.values.size() == PROFIL_VALUE_COUNT;
+    if (!Is_Catalogue_Family_Letter(r.letter)) {
+        if (!profil) return "Byte 0: Typcode gehört zu keiner Profilfamilie"_cp;
+        char text[120];
+        if (r.record > 0)
+            std::snprintf(text, sizeof text, "Satz %ld, Byte 159: Typbuchstabe %s gehört zu keiner Profilfamilie"_cp,
+                          r.record, Letter_Words(static_cast<unsigned char>(r.letter)).c_str());
+        else
+            std::snprintf(text, sizeof text, "Byte 159: Typbuchstabe %s gehört zu keiner Profilfamilie"_cp,
+                          Letter_Words(static_cast<unsigned char>(r.letter)).c_str());
+        return text;
+    }
+    const Catalogue_Disagreement d = profil ? Check_Profil_Outline(r.letter, r.values.data(), shown.c_str())
+                                            : Check_ProfilData_Outline(r.letter, r.code, r.values.data(), shown.c_str());
     std::string words = Value_Words(d.value, d.stored, d.expected, true);
     for (int k = 0; k < 2; k++)
         if (d.also[k] >= 0) words += Value_Words(d.also[k], d.also_stored[k], d.also_expected[k], false);

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 enum {
     PROFIL_RECORD_SIZE = 160,
@@ -46,11 +47,14 @@ int Read_Profil_Record(FILE* file, long index, ProfilRecord* record);
 
 // Why the file does not read as a profile file, in words for a notice
 // ("beschädigt: 1 Byte, keine ganze Zahl von Sätzen zu 160 Bytes",
-// "beschädigt: Satz 7 ist kein Profil"); "" when its size is a whole number
-// of records, at least one, and every record has a type letter of the
-// catalogue and a designation of printable characters. A file cut short, or
-// shifted by a byte, fails; a look-up that found nothing asks it to tell a
-// damaged file from a designation the file lacks. Reads the whole file.
+// "beschädigt: Satz 8 \"HE100A\" steht nach Satz 7 \"IPE600\", nicht nach
+// Namen sortiert", "beschädigt: Satz 7 \"HE100A\" ist kein Profil
+// (Typbuchstabe, Byte 159: 0x58 'X')"); "" when its size is a whole number
+// of records, at least one, every record has a designation of printable
+// characters and a type letter of the catalogue, and the designations
+// ascend (one may stand twice in a row). A file cut short, shifted by a
+// byte, with a record moved or one put in fails: the look-ups by bisection
+// rely on the order. Reads the whole file.
 std::string Profil_File_Damage(FILE* file);
 
 // Builds the 15-character comparison key of a stored designation or of a
@@ -58,12 +62,16 @@ std::string Profil_File_Damage(FILE* file);
 // needs 16 bytes; a null text gives 15 blanks.
 void Profil_Key(const char* text, char* key);
 
-// Scans the records front to back for the first whose 15-byte key equals
-// key (15 characters, as Profil_Key makes it). Returns its 0-based number
-// with the record filled, or -1 when none matches, a read fails or the
-// record found holds a value that is no finite number (Profil_Values_Usable
-// reports it).
-long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record);
+// Finds the record whose 15-byte key equals key (15 characters, as
+// Profil_Key makes it), reading the file front to back. Returns its 0-based
+// number with the record filled, or -1 when none matches, the file is
+// damaged (Profil_File_Damage), the key stands on more than one record
+// (Profil_Name_Twice names them: which of them would be meant cannot be
+// told, and the look-ups by bisection would take either), a read fails or
+// the record found holds a value that is no finite number
+// (Profil_Values_Usable reports it). *refusal (when given) gets the words of
+// a record or name refused in this look-up for the print list, else "".
+long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record, std::string* refusal = nullptr);
 
 // 1 when all count values are finite numbers. Else 0, and the user is told
 // which profile and which value (index from 0) make the record unusable: a
@@ -78,10 +86,19 @@ int Profil_Values_Usable(const char* name, const float* values, int count);
 // manager's file (PROFILDATA_VALUE_COUNT, with its type code). 1 when they
 // agree or the family is not judged. Else 0: every value becomes not a
 // number and the disagreement is kept for the notice of Profil_Values_Usable.
-int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count);
+// A record whose type letter is of no family (Is_Catalogue_Family_Letter;
+// the profile manager's type codes 10 to 15 come as letter 0) is refused
+// alike; record is its 1-based number in the file for the notice, or -1.
+int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count, long record = -1);
+// Tells the user once per name and run that the designation `name` stands
+// on more than one record of PROFIL (their 0-based numbers), and keeps why
+// for Profil_Refusal ("steht zweimal in der Profildatei PROFIL (Satz 12 und
+// 13)").
+void Profil_Name_Twice(const char* name, const std::vector<long>& records);
 // Why the record of the profile `name` was refused in this run, as the
 // notice of Profil_Values_Usable says it after the profile's name ("Wert Nr.
-// 13 = 27340 passt nicht zu den Abmessungen (13679.2)"); "" when none was.
+// 13 = 27340 passt nicht zu den Abmessungen (13679.2)"), or why the name
+// was (Profil_Name_Twice); "" when none was.
 std::string Profil_Refusal(const char* name);
 // Forgets which profiles were named and why, as at the start of a run.
 void Forget_Profil_Value_Notices(void);

@@ -265,11 +265,11 @@ Katalogprofil* Get_Profile_Record(const char* name) {
         return nullptr;
     }
     ProfilRecord record;
-    long found = Find_Profil_Record(file, key, &record);
+    long found = Find_Profil_Record(file, key, &record, &trouble);
     if (found < 0) {
-        // A refused record is named by its value; otherwise the file is
-        // damaged (cut short, shifted) or lacks the designation.
-        trouble = Profil_Refusal(key);
+        // A refused record is named by its value, a name on two records by
+        // them; otherwise the file is damaged (cut short, shifted, out of
+        // order) or lacks the designation.
         if (trouble.empty()) {
             const std::string damage = Profil_File_Damage(file);
             if (damage.empty()) Missing_Trouble("PROFIL");
@@ -388,8 +388,10 @@ int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
     record->values[12] *= 0.1f;
     record->values[13] *= 0.1f;
     if (record->type_letter == 'Z') record->values[1] = 2.0f * record->values[1] - record->values[2];
-    Profil_Record_Plausible(record->name, static_cast<char>(record->type_letter), record->code, record->values,
-                            PROFILDATA_VALUE_COUNT);
+    // A type code of no family leaves the letter as it was (an earlier
+    // record's): the record's family cannot be told, and it is refused.
+    Profil_Record_Plausible(record->name, type_code <= 9 ? static_cast<char>(record->type_letter) : '\0', record->code,
+                            record->values, PROFILDATA_VALUE_COUNT);
     return 1;
 }
 

@@ -397,10 +397,9 @@ TEST(DrawingSlopedTee, FromAProfileFileOfItsOwn) {
     testutil::TempDir dir;
     // T100: h 10 cm; toe radius 0.55 cm (t/2, as its standard gives it,
     // which the catalogue holds a tee's toe radius to); the root fillet
-    // meets the web at 2.2 cm (t_f + r_1); section values those of its sharp
-    // outline, so that the catalogue takes the record.
-    std::map<int, float> t100 = testutil::Sharp_Section('T', 10, 10, 1.1, 1.1);
-    t100[25] = 1.1f, t100[26] = 0.55f, t100[27] = 2.2f;
+    // meets the web at 2.2 cm (t_f + r_1); section values those of its
+    // rounded outline, so that the catalogue takes the record.
+    std::map<int, float> t100 = testutil::Rounded_Section('T', 10, 10, 1.1, 1.1, 1.1, 0.55);
     testutil::Write_File(dir.file("PROFIL"), testutil::Profil_Record("T100", 'T', t100));
     testutil::ScopedEnv data("DATA", dir.str());
     GeschweissterAnschluss a;

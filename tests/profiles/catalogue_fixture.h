@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/msgbox.h"
+#include "profiles/catalogue_plausibility.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/stahlprofil.h"
@@ -85,9 +86,11 @@ inline std::map<int, float> Shipped_Values(const std::string& name) {
 // with parallel flanges and sharp corners (cm), in the order of PROFIL: h,
 // b, t_w, t_f, A, the centroid from the bottom and left edges, I_y, I_z, the
 // principal values with their angle and the elastic moduli at the extreme
-// fibres; value 27 = t_f as for flanges without slope and root radius. The
-// plastic moduli and the torsion and warping constants are left to the
-// section model (0). Tee: flange on top, web below. Zed: b each flange's
+// fibres; value 27 = t_f as for flanges without slope and root radius; the
+// torsion constant the thin-walled sum of the plates, b t^3 / 3 of each
+// flange over its whole width and of the web between the flanges (a record
+// has one: 0 is refused). The plastic moduli and the warping constant are
+// left to the section model (0). Tee: flange on top, web below. Zed: b each flange's
 // width as the profile manager stores it, the width from tip to tip 2 b -
 // t_w, the upper flange to the left.
 inline std::map<int, float> Sharp_Section(char letter, double h, double b, double tw, double tf) {
@@ -133,11 +136,31 @@ inline std::map<int, float> Sharp_Section(char letter, double h, double b, doubl
         const double u = -y * std::sin(theta) + z * std::cos(theta), v = y * std::cos(theta) + z * std::sin(theta);
         top = std::max(top, u), bottom = std::max(bottom, -u), left = std::max(left, -v), right = std::max(right, v);
     }
+    const double it = letter == 'T' ? (b * tf * tf * tf + (h - tf / 2) * tw * tw * tw) / 3
+                                     : (2 * b * tf * tf * tf + (h - 2 * tf) * tw * tw * tw) / 3;
     const auto f = [](double x) { return static_cast<float>(x); };
-    return {{0, f(h)},       {1, f(b)},          {2, f(tw)},           {3, f(tf)},        {4, f(a)},
+    return {{23, f(it)}, {0, f(h)},       {1, f(b)},          {2, f(tw)},           {3, f(tf)},        {4, f(a)},
             {6, f(ez)},      {7, f(ey)},         {8, f(std::tan(theta))}, {9, f(iy)},     {10, f(iz)},
             {13, f(i1)},     {14, f(i1 / top)},  {15, f(i1 / bottom)}, {18, f(i2)},       {19, f(i2 / left)},
             {20, f(i2 / right)}, {27, f(tf)}};
+}
+
+// The values of a PROFIL record (cm) of a tee or a double-T with parallel
+// flanges and root and toe radii, as its outline has them: a record the
+// catalogue takes, for tests of what is made of it. Torsion constant the
+// thin-walled sum (as the catalogue's worked-out records hold it), value 27
+// t_f + r_1, the plastic moduli and the warping constant left to the
+// section model (0).
+inline std::map<int, float> Rounded_Section(char letter, double h, double b, double tw, double tf, double r1,
+                                            double r2) {
+    const Catalogue_Outline o{letter, h, b, tw, tf, r1, r2, 0, 0};
+    Catalogue_Section v{};
+    EXPECT_EQ(Catalogue_Outline_Section(&o, &v), 1) << letter;
+    const auto f = [](double x) { return static_cast<float>(x); };
+    return {{0, f(h)},           {1, f(b)},           {2, f(tw)},          {3, f(tf)},         {4, f(v.A)},
+            {6, f(v.e_z)},       {7, f(v.e_y)},       {9, f(v.I_y)},       {10, f(v.I_z)},     {13, f(v.I_1)},
+            {14, f(v.W_1_top[0])}, {15, f(v.W_1_bottom[0])}, {18, f(v.I_2)}, {19, f(v.W_2_left[0])},
+            {20, f(v.W_2_right[0])}, {23, f(v.I_t_thin)}, {25, f(r1)},      {26, f(r2)},        {27, f(tf + r1)}};
 }
 
 // Values in the order of PROFIL moved to their places in ProfilData.bin (one

@@ -186,10 +186,11 @@ TEST_F(ProfilLibrary, ManagerValuesAreRearrangedAndNegativeExtrasCleared) {
     for (int i = 0; i < 39; i++) v[i] = static_cast<float>(i);
     // What the outline check reads is a plausible double-T: h 30, b 15,
     // t_w = t_f = 1 cm, sharp corners (radii 26, 27 and slope 37 are 0),
-    // its plastic moduli and torsion constant left to the model (0); a
-    // warping constant below 0 is none.
+    // its plastic moduli left to the model (0), its torsion constant the
+    // plates' sum (2 15 + 28) / 3; a warping constant below 0 is none.
     for (const auto& [i, x] : To_ProfilData(Sharp_Section('D', 30, 15, 1, 1))) v[i] = x;
-    v[17] = v[18] = v[22] = v[23] = v[24] = 0;
+    ASSERT_FLOAT_EQ(v[24], 58.0f / 3);
+    v[17] = v[18] = v[22] = v[23] = 0;
     v[26] = v[27] = v[37] = 0;
     v[25] = -2.0f;
     tree.Install_Manager(ProfilData_Record(0, 2, "IPE300", "", v));
@@ -198,7 +199,7 @@ TEST_F(ProfilLibrary, ManagerValuesAreRearrangedAndNegativeExtrasCleared) {
     EXPECT_EQ(Get_Profil_Values("IPE300", values, code), 0x10000);
     EXPECT_STREQ(code, "0   ");
     const float expected[PROFIL_VALUES] = {v[0],  v[1],  v[2],  v[3],  v[4],  5,     v[6],  v[7], v[8], v[10], v[11], 1.2f,
-                                           1.3f,  v[14], v[15], v[16], 0,     0,     v[19], v[20], v[21], 0,    0,     0,
+                                           1.3f,  v[14], v[15], v[16], 0,     0,     v[19], v[20], v[21], 0,    0,     v[24],
                                            0,     0,     0,     v[29], 0,     30,    31,    32,    33,    34,    0};
     for (int i = 0; i < PROFIL_VALUES; i++) EXPECT_FLOAT_EQ(values[i], expected[i]) << i;
     EXPECT_EQ(Get_Profil_Family("ipe300"), 1);

@@ -228,8 +228,9 @@ TEST(CatalogueOutline, SectionValuesOfEveryFamily) {
 // tables (cm): EN 10365 for HE 280 A, IPE 300 and UPN 100 (8 % flanges, t_f
 // at b/2), EN 10056-1 for L 100 x 10 and L 150 x 100 x 10, EN 10210-2 for
 // SHS 100 x 100 x 5 (r_o = 1.5 t, r_i = t), within 2 %, or a range of the
-// outline (torsion and warping constants, moduli between the sharp and the
-// rounded extreme fibre) that holds the published value. The principal
+// outline (the torsion constant of a double-T between the producers' and
+// the design tables' formulas, moduli between the sharp and the rounded
+// extreme fibre) that holds the published value. The principal
 // moduli of L 100 x 10 by hand from its sharp corners: the major axis is the
 // leg bisector, the tips h / sqrt 2 = 7.071 from it, I_u / 7.071 = 39.70;
 // the heel e sqrt 2 = 3.988 from the minor axis, I_v / 3.988 = 18.22.
@@ -272,24 +273,33 @@ TEST(CatalogueOutline, EveryValueAgreesWithThePublishedTables) {
             {"I_t", {s.I_t[0], s.I_t[1]}},      {"I_w", {s.I_w[0], s.I_w[1]}}};
         for (const auto& [what, value] : c.published) {
             const auto [lo, hi] = outline.at(what);
-            EXPECT_GE(value, std::min(lo * 0.98, lo - 0.01)) << c.o.letter << c.o.h << " " << what;
+            // The closed forms of a channel's and an angle's torsion and
+            // warping constants count their fillets and sloped flanges
+            // more fully than the tables, which lie up to 15 % under them
+            // (the judgement's band of each family holds how far).
+            const bool under = (c.o.letter == 'U' || c.o.letter == 'L') && std::string(what).rfind("I_", 0) == 0 &&
+                               (what[2] == 't' || what[2] == 'w');
+            EXPECT_GE(value, std::min(lo * (under ? 0.85 : 0.98), lo - 0.01)) << c.o.letter << c.o.h << " " << what;
             EXPECT_LE(value, std::max(hi * 1.02, hi + 0.01)) << c.o.letter << c.o.h << " " << what;
         }
     }
 }
 
 // Every record of the shipped file agrees with its outline within the
-// tolerance, in every value it gives. The widest honest deviations are the
-// American beams and channels (up to 4 %, S 75 x 60 x 8.5): their tables
-// leave out the toe radii.
+// tolerance of its series, in every value it gives, and without its
+// designation within those of any series of its family. The widest honest
+// deviations are the American beams and channels (up to 3 %, S 100 x 70 x
+// 11.5, C 230 x 64 x 22): their tables take the root radius from the
+// design distance k and leave out the toe radii.
 TEST(CatalogueOutline, EveryShippedRecordAgreesWithItsDimensions) {
     FILE* f = std::fopen(WELD_PROFIL_FILE, "rb");
     ASSERT_NE(f, nullptr);
     std::map<char, int> judged;
     ProfilRecord r;
     for (long i = 0; Read_Profil_Record(f, i, &r); i++) {
-        const Catalogue_Disagreement d = Check_Profil_Outline(r.code[3], r.values);
+        const Catalogue_Disagreement d = Check_Profil_Outline(r.code[3], r.values, r.name);
         EXPECT_EQ(d.value, -1) << r.name << " value " << d.value << " " << d.stored << " outline " << d.expected;
+        EXPECT_EQ(Profil_Outline_Agrees(r.code[3], r.values), 1) << r.name;
         EXPECT_TRUE(std::isfinite(r.values[4])) << r.name;
         judged[r.code[3]]++;
     }
@@ -336,6 +346,72 @@ TEST(CatalogueOutline, EveryValueTheChecksTakeIsHeldToTheOthers) {
             }
         }
     }
+}
+
+// Each value is held as closely as the tables agree with the outline (the
+// measured spread and its margin, catalogue_plausibility.cpp): damage the
+// former 5 % took without a word is refused and named, with what the other
+// values give for it. IPE 300 (h 300, b 150, t_w 7.1, t_f 10.7, r 15 mm,
+// I_t 20.12 cm4), by hand in cm: the producers' formula 2/3 (b - 0.63 t_f)
+// t_f^3 + (h - 2 t_f) t_w^3 / 3 + 2 (t_w / t_f) (0.145 + 0.1 r / t_f) D^4,
+// D = ((r + t_w / 2)^2 + (r + t_f)^2 - r^2) / (2 r + t_f) = 1.91546, gives
+// 11.6999 + 3.3238 + 5.0948 = 20.1185; the design tables' 2/3 b t_f^3 +
+// (h - 2 t_f) t_w^3 / 3 + 2 alpha D^4 - 0.42 t_f^4 with alpha = 0.181815
+// gives 12.2504 + 3.3238 + 4.8950 - 0.5505 = 19.9187. The double-T band of
+// 0.9925 to 1.0026 of that range: 19.7693 to 20.1708. Before, +10 % turned
+// U 1.042 into 0.990, "Nachweis erbracht"; HE 300 B with its web 10 %
+// thicker, 1.050 into 1.000 (its A +1.9 %, within the former 5 %). A
+// torsion constant of 0 and a root radius below 0 were taken as none.
+TEST(CatalogueOutline, ValuesAreHeldAsCloselyAsTheTablesAgree) {
+    const struct {
+        const char* name;
+        int index;
+        float factor, value;  // damaged: shipped * factor, or value where factor is 0
+        double lo, hi;        // what the other values give for it
+    } cases[] = {
+        {"IPE300", 23, 1.1f, 0, 20.1708 - 1e-3, 20.1708 + 1e-3},
+        {"IPE300", 23, 0.9f, 0, 19.7693 - 1e-3, 19.7693 + 1e-3},
+        {"IPE300", 23, 0, 0, 19.7693 - 1e-3, 19.7693 + 1e-3},
+        {"IPE300", 23, 0, -20.12f, 19.7693 - 1e-3, 19.7693 + 1e-3},
+        // The web of HE 300 B is 11 mm; solved from the record's values.
+        {"HE300B", 2, 1.1f, 0, 1.1 * 0.995, 1.1 * 1.005},
+        {"HE300B", 2, 0.9f, 0, 1.1 * 0.995, 1.1 * 1.005},
+        // L 100 x 10: r_1 12, r_2 6 mm, the toe radius half the root's.
+        {"L100X10", 25, 0, -1.2f, 1.2 - 1e-6, 1.2 + 1e-6},
+        {"L100X10", 26, 0, -0.6f, 0.6 - 1e-6, 0.6 + 1e-6},
+    };
+    for (const auto& c : cases) {
+        const std::map<int, float> shipped = Shipped_Values(c.name);
+        float values[35];
+        for (int i = 0; i < 35; i++) values[i] = shipped.at(i);
+        const char letter = c.name[0] == 'L' ? 'L' : 'D';
+        values[c.index] = c.factor != 0 ? values[c.index] * c.factor : c.value;
+        EXPECT_EQ(Profil_Outline_Agrees(letter, values, c.name), 0) << c.name << " " << c.index;
+        const Catalogue_Disagreement d = Check_Profil_Outline(letter, values, c.name);
+        EXPECT_EQ(d.value, c.index) << c.name << " " << c.index;
+        EXPECT_GE(d.expected, c.lo) << c.name << " " << c.index;
+        EXPECT_LE(d.expected, c.hi) << c.name << " " << c.index;
+    }
+    // A torsion constant 10 % high, in every double-T series the tables
+    // give one for; the HP piles of the American tables are held more
+    // loosely (their published values lie down to 0.879 of the formulas).
+    for (const char* name : {"HE100A", "HE300B", "HE500M", "HE360AA", "HD400X400X314", "HL1000B", "IPE80", "IPE300",
+                             "IPE600", "IPEA300", "IPEO400", "IPEV500", "I200", "IPN300", "W310X310X97",
+                             "W360X410X818", "S310X125X52"}) {
+        const std::map<int, float> shipped = Shipped_Values(name);
+        float values[35];
+        for (int i = 0; i < 35; i++) values[i] = shipped.at(i);
+        values[23] *= 1.1f;
+        EXPECT_EQ(Check_Profil_Outline('D', values, name).value, 23) << name;
+    }
+    // The series is the designation's: the values of an American beam
+    // under a European name are held to the European tables.
+    const std::map<int, float> s100 = Shipped_Values("S100X70X11.5");
+    float values[35];
+    for (int i = 0; i < 35; i++) values[i] = s100.at(i);
+    EXPECT_EQ(Profil_Outline_Agrees('D', values, "S100X70X11.5"), 1);
+    EXPECT_EQ(Profil_Outline_Agrees('D', values, nullptr), 1);
+    EXPECT_EQ(Profil_Outline_Agrees('D', values, "I100"), 0);
 }
 
 // HE 280 A with one value damaged: every reader of the catalogue refuses the

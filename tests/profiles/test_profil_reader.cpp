@@ -78,19 +78,21 @@ TEST_F(ProfilReader, RefusalsShowTheirBoxesOutsideBatchMode) {
 TEST_F(ProfilReader, LongNamesTeesAndChannels) {
     // The tees: half an IPE 300 (h 15 cm) and a T 30 of sharp corners (3 cm).
     Write_File(tree.Data("PROFIL"), Profil_Record("ABCDEFGHIJKLMNO", 'D', Shipped_Values("HE280A")) +
-                                        Profil_Record("C1", 'U', Shipped_Values("U100")) +
+                                        Profil_Record("C1", 'U', Shipped_Values("C150X51X12.2")) +
                                         Profil_Record("T140", 'T', Shipped_Values("1/2IPE300")) +
                                         Profil_Record("T60", 'T', Shipped_Values("1/2IPE300")) +
                                         Profil_Record("TB30", 'T', Sharp_Section('T', 3, 3, 0.4, 0.4)));
     char longer[24] = "abcdefghijklmnopqrst";
     EXPECT_EQ(Read(' ', longer, sizeof longer).result, 1);
-    // U 100: r_1 8.5, r_2 4.5, t_f 8.5 at b/2 = 25 mm from the tip, flanges
-    // sloped 8 %; value 27 is the thickness where the root fillet begins plus
-    // r_1: 8.5 + 0.08 (50/2 - 6 - 8.5) + 8.5 = 17.84 mm.
+    // C 150 x 51 x 12.2 (a name of the American channels, whose values a
+    // record named C must hold): r_1 12, no toe radius, t_f 8.71 at b/2 =
+    // 24.4 mm from the tip, flanges sloped 16.67 %; value 27 is the
+    // thickness where the root fillet begins plus r_1: 8.71 + 0.1667 (48.8 -
+    // 5.08 - 12 - 24.4) + 12 = 21.9302 mm.
     char channel[16] = "C1";
     Lookup l = Read(' ', channel, sizeof channel);
-    EXPECT_NEAR(l.out1, 4.5, 1e-5);    // the smaller of r2 and r1
-    EXPECT_NEAR(l.out2, 17.84, 1e-5);  // the larger of value 27 and r2 + t_f (13 mm)
+    EXPECT_NEAR(l.out1, 0, 1e-5);      // the smaller of r2 and r1
+    EXPECT_NEAR(l.out2, 21.9302, 1e-4);  // the larger of value 27 and r2 + t_f (8.71 mm)
     const struct {
         const char* name;
         double tc;

@@ -71,8 +71,9 @@ TEST_F(ProfileCatalogue, ProfileWithoutItsRecordSaysWhy) {
     const std::string damage = "Profildatei PROFIL beschädigt: "_cp;
     const std::string cut_short = damage + "1 Byte, keine ganze Zahl von Sätzen zu 160 Bytes"_cp;
     const std::string one_more = damage + "161 Bytes, keine ganze Zahl von Sätzen zu 160 Bytes"_cp;
-    // Shifted by a byte, the record's type letter is the blank before it.
-    const std::string not_a_profile = damage + "Satz 1 ist kein Profil";
+    // Lost its first byte, the record's designation runs into its first
+    // value (byte 15 is a 0 of the float 27.0).
+    const std::string not_a_profile = damage + "Satz 1 ist kein Profil (Name nicht lesbar)";
     const std::string unused = " - die Katalogprofile werden nicht verwendet";
     const std::string cut_short_notice = cut_short + unused, one_more_notice = one_more + unused,
                       not_a_profile_notice = not_a_profile + unused;
@@ -144,6 +145,146 @@ TEST_F(ProfileCatalogue, ProfileWithoutItsRecordSaysWhy) {
     EXPECT_STREQ(Catalogue_Profile_Trouble(&typed), "");
 }
 
+// The 0-based number of the record of a designation in the shipped file.
+long Shipped_Record(const std::string& name) {
+    const std::string file = Read_File(WELD_PROFIL_FILE);
+    std::string key = name;
+    key.resize(16, ' ');
+    for (size_t at = 0; at + 160 <= file.size(); at += 160)
+        if (file.compare(at, 16, key) == 0) return static_cast<long>(at / 160);
+    ADD_FAILURE() << name << " not in the profile file";
+    return -1;
+}
+
+// The look-ups of the weld check (front to back) and of the section library
+// (by bisection) for one designation: both refuse, or both find it.
+void Expect_Refused_By_Both(const char* name, bool refused) {
+    float v[35];
+    char code[8];
+    EXPECT_EQ(Get_Profile_Record(name) == nullptr, refused) << name;
+    EXPECT_EQ(Get_Profil_Values(name, v, code) == 0, refused) << name;
+}
+
+// A record whose type letter (byte 159) is of no family was taken without
+// its outline check: IPE 300 with its area doubled gave U 0.992 "Nachweis
+// erbracht" instead of 1.042, 1/2 IPE 300 with I_1 and I_y doubled 0.687
+// instead of 1.019, L 100 x 10 with I_2 and I_z doubled 0.853 instead of
+// 1.167. Now every reader refuses it, the user is told which record and
+// which byte, the connection's list says so; its neighbours stay usable.
+// With its real letter the same values are named by the outline.
+TEST_F(ProfileCatalogue, RecordOfNoFamilyIsRefusedAndNamed) {
+    const struct {
+        const char* name;
+        char letter;
+        int doubled[2];
+    } records[] = {{"IPE300", 'D', {4, -1}}, {"1/2IPE300", 'T', {13, 9}}, {"L100X10", 'L', {18, 10}}};
+    const std::string full = Read_File(WELD_PROFIL_FILE);
+    for (const auto& r : records) {
+        const long at = Shipped_Record(r.name);
+        std::map<int, float> values = Shipped_Values(r.name);
+        for (int i : r.doubled)
+            if (i >= 0) values[i] *= 2;
+        for (const char letter : {'X', ' ', '\0', '\xFF', r.letter}) {
+            std::string damaged = full;
+            damaged.replace(at * 160, 160, Profil_Record(r.name, letter, values));
+            Write_File(tree.Data("PROFIL"), damaged);
+            Reset_Profile_Catalogue();
+            Reset_Profil_Library();
+            VEK_Clear_Recorded_Messages();
+            Expect_Refused_By_Both(r.name, true);
+            Expect_Refused_By_Both("HE280A", false);
+            Stahlprofil p{};
+            p.kind = STAHLPROFIL_KIND_CATALOGUE;
+            std::snprintf(p.name, sizeof p.name, "%-39s", r.name);
+            const std::string why = Catalogue_Profile_Trouble(&p);
+            ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << r.name << " " << int(letter);
+            const std::string notice = VEK_Recorded_Messages()[0].lines.at(0);
+            if (letter == r.letter) {
+                // The outline's tests say which value and what it is to be.
+                EXPECT_EQ(why.rfind("Profil \"" + std::string(r.name) + "\": Wert Nr. ", 0), 0u) << why;
+                continue;
+            }
+            char byte[16];
+            if (letter > ' ' && letter < 0x7F) std::snprintf(byte, sizeof byte, "0x%02X '%c'", letter, letter);
+            else std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(letter));
+            const std::string words = "Satz " + std::to_string(at + 1) + ", Byte 159: Typbuchstabe " + byte +
+                                      " geh\x94rt zu keiner Profilfamilie";
+            EXPECT_EQ(why, "Profil \"" + std::string(r.name) + "\": " + words);
+            EXPECT_EQ(notice, "Profildatei PROFIL: Profil " + std::string(r.name) + ", " + words +
+                                  " - das Profil wird nicht verwendet");
+            FILE* list = std::tmpfile();
+            EXPECT_EQ(Print_Catalogue_Profile_Trouble(&p, list), 1);
+            EXPECT_TRUE(Stream_All(list).ends_with(" " + why + " " + Mark_Alert() + "\n"));
+            std::fclose(list);
+        }
+    }
+    // The profile manager's type codes 10 to 15 name no family: the letter
+    // would stay an earlier record's.
+    Reset_Profile_Catalogue();
+    VEK_Clear_Recorded_Messages();
+    tree.Install_Manager(ProfilData_Record(0, 1, "HE260A", "", To_ProfilData(Shipped_Values("HE260A"))) +
+                         ProfilData_Record(12, 1, "HE280A", "", To_ProfilData(Shipped_Values("HE280A"))));
+    EXPECT_NE(Get_Profile_Record("HE260A"), nullptr);
+    EXPECT_EQ(Get_Profile_Record("HE280A"), nullptr);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Profildatei ProfilData.bin: Profil HE280A, Byte 0: Typcode "
+                                                      "geh\x94rt zu keiner Profilfamilie - das Profil wird nicht verwendet");
+}
+
+// A designation on two records was used silently (the first record, whatever
+// its values); a record moved or one put in before the one used ended in
+// the generic failure of the cross-section check in every load case, the
+// record unnamed. Now a name on two records is refused and both records
+// named, whether or not they agree (the readers would not agree on which to
+// take); a file whose designations do not ascend, or with a record that is
+// no profile, is damaged: the look-ups by bisection cannot be trusted in it,
+// and every catalogue profile is refused with the record named. So is one
+// whose designation the bisection would not compare as stored.
+TEST_F(ProfileCatalogue, NameTwiceOrRecordsOutOfOrderAreNamedAndRefused) {
+    const std::string full = Read_File(WELD_PROFIL_FILE);
+    const long ipe = Shipped_Record("IPE300"), he = Shipped_Record("HE100A");
+    const std::string ipe300 = full.substr(ipe * 160, 160), he100a = full.substr(he * 160, 160);
+    std::map<int, float> stiffer = Shipped_Values("IPE300");
+    stiffer[9] *= 1.5f;
+    std::string moved = full;
+    moved.erase(he * 160, 160);  // HE 100 A moved from its place to just after IPE 300
+    moved.insert(ipe * 160, he100a);
+    const std::string n = std::to_string(ipe + 1), after = std::to_string(ipe + 2);
+    const std::string twice = "steht zweimal in der Profildatei PROFIL (Satz " + n + " und " + after + ")";
+    const std::string damaged = "Profildatei PROFIL beschädigt: Satz "_cp;
+    const struct {
+        std::string file;
+        std::string why;  // after "Profil \"IPE300\": "
+        bool others;      // the other profiles stay usable
+    } cases[] = {
+        {full.substr(0, (ipe + 1) * 160) + Profil_Record("IPE300", 'D', stiffer) + full.substr((ipe + 1) * 160), twice,
+         true},
+        {full.substr(0, (ipe + 1) * 160) + ipe300 + full.substr((ipe + 1) * 160), twice, true},
+        {moved, damaged + n + " \"HE100A\" steht nach Satz " + std::to_string(ipe) + " \"IPE300\", nicht nach Namen sortiert",
+         false},
+        {full.substr(0, (ipe - 2) * 160) + std::string(160, '\x07') + full.substr((ipe - 2) * 160),
+         damaged + std::to_string(ipe - 1) + " ist kein Profil (Name nicht lesbar)", false},
+        // In order as the look-up front to back reads it, but not as the
+        // bisection compares.
+        {full.substr(0, ipe * 160) + "Ipe300" + full.substr(ipe * 160 + 6),
+         damaged + n + " ist kein Profil (Name \"Ipe300         \" klein geschrieben oder mit Leerzeichen)", false},
+    };
+    for (const auto& c : cases) {
+        Write_File(tree.Data("PROFIL"), c.file);
+        Reset_Profile_Catalogue();
+        Reset_Profil_Library();
+        VEK_Clear_Recorded_Messages();
+        Stahlprofil p{};
+        p.kind = STAHLPROFIL_KIND_CATALOGUE;
+        std::snprintf(p.name, sizeof p.name, "%-39s", "IPE300");
+        EXPECT_EQ(std::string(Catalogue_Profile_Trouble(&p)), "Profil \"IPE300\": " + c.why);
+        Expect_Refused_By_Both("IPE300", true);
+        Expect_Refused_By_Both("HE280A", !c.others);
+        Expect_Refused_By_Both("W360X410X818", !c.others);
+        EXPECT_EQ(VEK_Recorded_Messages().size(), 1u) << c.why;  // told once
+    }
+}
+
 TEST_F(ProfileCatalogue, SelectionLoadsTheProfileInMillimetres) {
     Profilauswahl s;
     EXPECT_EQ(Init_Profile_Selection(&s), 0);  // no manager in EXEC
@@ -195,9 +336,11 @@ TEST_F(ProfileCatalogue, ASelectionKeepsItsOwnProfileAfterAnotherLookUp) {
 }
 
 TEST_F(ProfileCatalogue, ProfileWithoutRootRadiusTakesTheFlangeThickness) {
-    std::map<int, float> x1 = Sharp_Section('D', 20, 10, 1, 1.5);
-    x1[26] = -0.1f;
-    Write_File(tree.Data("PROFIL"), Profil_Record("X1", 'D', x1));
+    // The profile manager's database: PROFIL holds no radius below 0 (a
+    // record with one is refused).
+    std::map<int, float> x1 = To_ProfilData(Sharp_Section('D', 20, 10, 1, 1.5));
+    x1[27] = -0.1f;
+    tree.Install_Manager(ProfilData_Record(0, 0, "X1", "", x1));
     Profilauswahl s;
     Init_Profile_Selection(&s);
     Set_Profile_By_Name(&s, "X1");
@@ -210,7 +353,7 @@ TEST_F(ProfileCatalogue, ProfileWithoutRootRadiusTakesTheFlangeThickness) {
 // Three records sorted by name; the middle one named by its alias as well.
 std::string Three_Records() {
     std::map<int, float> last = To_ProfilData(Sharp_Section('U', 30, 10, 1, 1.5));
-    last[27] = 0.8f;  // a toe radius
+    last[27] = 0.3f;  // a toe radius, small enough for the sharp section's values
     std::map<int, float> zed = To_ProfilData(Sharp_Section('Z', 20, 3, 1, 0.8));
     zed[12] = 50.0f, zed[13] = 70.0f;  // values nobody reads, stored in tenths
     return ProfilData_Record(0, 3, "AA100", "", To_ProfilData(Sharp_Section('D', 10, 5, 0.5, 0.8))) +
@@ -244,7 +387,7 @@ TEST_F(ProfileCatalogue, ManagerDatabaseIsSearchedByBisectionAndAlias) {
     EXPECT_STREQ(k->name, "Last");
     EXPECT_FLOAT_EQ(k->values[0], 30.0f);
     EXPECT_FLOAT_EQ(k->values[9], To_ProfilData(Sharp_Section('U', 30, 10, 1, 1.5))[10]);  // value 10 of the database
-    EXPECT_FLOAT_EQ(k->values[26], 0.8f);  // value 27
+    EXPECT_FLOAT_EQ(k->values[26], 0.3f);  // value 27
     ASSERT_NE(Get_Profile_Record("aa100"), nullptr);
     EXPECT_STREQ(Get_Profile_Record("aa100")->name, "neues Profil   ");
     // With the manager present, PROFIL is not asked.
