@@ -166,8 +166,11 @@ std::string VEK_Decimal_Text(double v, int least, int most)
 std::string VEK_Number_Text(double v)
 {
     if (!std::isfinite(v)) return std::isnan(v) ? "nan" : v > 0 ? "inf" : "-inf";
-    char text[64];
-    const std::to_chars_result r = std::to_chars(text, text + sizeof text, v + 0.0);
+    char text[400];
+    const double a = std::fabs(v);
+    const bool plain = a == 0.0 || (a >= 1e-4 && a < 1e7);
+    const std::to_chars_result r = plain ? std::to_chars(text, text + sizeof text, v + 0.0, std::chars_format::fixed)
+                                         : std::to_chars(text, text + sizeof text, v + 0.0);
     return r.ec == std::errc() ? std::string(text, r.ptr) : Fixed(v, 6);
 }
 

@@ -60,7 +60,8 @@ int VEK_Shown_Decimals(double v, int least, int most);
 std::string VEK_Decimal_Text(double v, int least, int most);
 
 /* A number named in a message: its shortest decimal text ("0.004", "150",
- * "-0.4"), with an exponent beyond 1e15 ("1e+306"). */
+ * "-0.4", "100000"), with an exponent from 1e7 on and below 1e-4 ("1e+12",
+ * "4e-06"), where the digits would be more than a reader counts. */
 std::string VEK_Number_Text(double v);
 
 /* v in at most `room` characters with an exponent and the most digits of

@@ -62,6 +62,10 @@ TEST(Field_Number, FormatsAndTheirDecimals) {
     EXPECT_EQ(VEK_Decimals_Of(1e9), 0);
     EXPECT_EQ(VEK_Decimals_Of(NAN), -1);
     EXPECT_EQ(VEK_Number_Text(1e12), "1e+12");
+    EXPECT_EQ(VEK_Number_Text(100000), "100000");
+    EXPECT_EQ(VEK_Number_Text(9999999.5), "9999999.5");
+    EXPECT_EQ(VEK_Number_Text(0.0001), "0.0001");
+    EXPECT_EQ(VEK_Number_Text(4e-6), "4e-06");
     EXPECT_EQ(VEK_Number_Text(-0.4), "-0.4");
 }
 
