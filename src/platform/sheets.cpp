@@ -1283,7 +1283,7 @@ static Element* float_typed_at(Sheet& s)
 /* Handles one event for the top sheet and sets *code to the code that ends
  * the edit, else 0.  False when the close handler said no: the edit goes on
  * without asking the call-sometimes function. */
-static bool one_event(int* code)
+static bool handle_top_sheet_event(int* code)
 {
     *code = 0;
     if (Element* typed = float_typed_at(sheets.back())) {
@@ -1332,7 +1332,7 @@ int Edit_Prop_Sheet(void)
         if (sheets.empty()) return 0;
         VEK_Run_Call_Allways_Function();
         int code = 0;
-        if (!one_event(&code)) continue;
+        if (!handle_top_sheet_event(&code)) continue;
         if (code) {
             hide_tool_tip();
             return code;

@@ -302,9 +302,9 @@ Bad_Dimension Angle(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v) 
     return DIM_NONE;
 }
 
-// Zed: the web upright between the upper flange, to the left, and the lower
+// A Z section: the web upright between the upper flange, to the left, and the lower
 // one, to the right; b from tip to tip.
-Bad_Dimension Zed(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v) {
+Bad_Dimension Z_Section(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v) {
     const double c = (o.b - o.t_w) / 2, h = o.h, t = o.t_f;
     if (!(c > 0)) return DIM_TW;
     if (!(2 * t < h)) return DIM_TF;
@@ -517,7 +517,7 @@ Bad_Dimension Polygon_Shape(const Catalogue_Outline& o, Shape* s, Catalogue_Sect
     switch (o.letter) {
     case 'L': return Angle(o, s, v);
     case 'R': return Hollow(o, s, v);
-    case 'Z': return Zed(o, s, v);
+    case 'Z': return Z_Section(o, s, v);
     default: return Flanged(o, s, v);
     }
 }

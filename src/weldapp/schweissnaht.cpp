@@ -1255,7 +1255,7 @@ static bool keep_unreadable_copy(void) {
 
 // Moves the arrays of `from` into `to`, whose own are freed; `from` is left
 // without any.
-static void take_record(SchweissnahtAnschluss* from, SchweissnahtAnschluss* to) {
+static void move_record(SchweissnahtAnschluss* from, SchweissnahtAnschluss* to) {
     Free_Schweissnaht(to);
     *to = *from;
     from->loads = nullptr;
@@ -1300,7 +1300,7 @@ int Save_Input_File(void) {
     const int error = errno;
     // The session goes on with what the saved file gives, as every later
     // run of it does.
-    if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) take_record(&stored, &Schweissnaht_Anschluss);
+    if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) move_record(&stored, &Schweissnaht_Anschluss);
     Free_Schweissnaht(&stored);
     const std::string why = replaced == VEK_REPLACE_UNREADABLE ? "die neue Datei wäre nicht lesbar, "_cp + refusal
                                                                : std::string(file_error_text(error, false));
