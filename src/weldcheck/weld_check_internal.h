@@ -33,7 +33,9 @@ struct WeldCheckLine {
     double I_own_t, I_own_l;
     double I_y, I_z, I_yz;  // own second moments about the line's centre
     double y_c, z_c;        // centre: on the face, or inside it for a half of a solid section
+    double face;            // the face the line lies on: its z (along y) or y (along z) from the centroid
     bool both_shears;       // a half of a solid section: takes V_y and V_z in the conventional split
+    double k_T;             // a fully penetrated open section: tau_T = M_T k_T / I_T at the line's face
 };
 
 struct Wc_Name;
@@ -89,6 +91,12 @@ struct WeldCheckWork {
     double Omega;
     double I_wp;
     bool polar;
+    // A fully penetrated weld of an open section is that section: its
+    // torsion is the section's (St. Venant), the plates' torsion constant
+    // I_T with the shear M_T k_T / I_T at each plate's faces, along them.
+    // st_venant: I_T carries a torsion.
+    double I_T;
+    bool st_venant;
 
     // forces (N, Nmm) and stress terms
     double N, My, Mz, Vy, Vz, Mx;
@@ -246,8 +254,10 @@ private:
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
 void Wc_Build_Line_Section(WeldCheckWork* w);
-// Whether the lines close a ring, and its torsion modulus; the centroid
-// transfer, 1 when nothing can carry a force.
+// Whether the lines close a ring, and its torsion modulus; for a fully
+// penetrated open section the torsion constant of its plates instead
+// (I_T, k_T of each line). The centroid transfer, 1 when nothing can carry
+// a force.
 void Wc_Torsion_Modulus(WeldCheckWork* w);
 // Whether the welds as laid out close a loop (weld_force_distribution.cpp):
 // all round the profile, or on every face of a flat bar or a rectangular
@@ -264,9 +274,10 @@ void Wc_Design_Forces(WeldCheckWork* w);
 // Takes the symmetric shortcut of the I family only where the laid-out
 // welds mirror about the web axis; it then drops the small M_z, V_y, M_x.
 void Wc_Decide_Symmetry(WeldCheckWork* w);
-// How M_x is carried: by the closed ring's torsion modulus, else by the
-// polar moment of the open group; the design-force block. Refused when M_x
-// is present and neither can carry it.
+// How M_x is carried: by the closed ring's torsion modulus, by the plates
+// of a fully penetrated open section, else by the polar moment of the open
+// group; the design-force block. Refused when M_x is present and none can
+// carry it.
 int Wc_Torsion_Admission_And_Block(WeldCheckWork* w);
 void Wc_Weld_Centroid_Moments(WeldCheckWork* w);
 // The shear of each weld under the shear split and the torsion about the

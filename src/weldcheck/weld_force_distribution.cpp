@@ -29,6 +29,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_internal.h"
+#include "weldcheck/weldelem.h"
 
 // A section value (mm², mm³, mm⁴) counts above this.
 static const double EPS = 0.001;
@@ -97,8 +98,10 @@ void Wc_Decide_Symmetry(WeldCheckWork* w) {
 bool Wc_Welds_Close_Loop(const WeldCheckWork* w) {
     const SchweissnahtNachweis* r = w->r;
     if (w->n_lines == 0 || w->n_lines != w->n_positions) return false;
-    // An all-round weld follows the outline round every corner.
+    // An all-round weld follows the outline round every corner; a fully
+    // penetrated rectangular tube welded on every wall is the tube itself.
     if (r->all_round) return true;
+    if (w->type == PROFILTYP_RECHTECK && r->weld_kind == WELD_BUTT && r->full_penetration) return true;
     if (w->type != PROFILTYP_FLACH && w->type != PROFILTYP_RECHTECK) return false;
     // Single welds on the faces close the loop only where each runs to the
     // corners and meets the next there: at a sharp corner, over the whole
@@ -142,7 +145,7 @@ static double Polar_Moment(const WeldCheckWork* w) {
 
 // The block of the design forces at the profile centroid and the line that
 // says how M_x is carried (or that it cannot be).
-static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring, bool carried) {
+static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring, bool plates, bool carried) {
     FILE* f = w->f;
     OLI_printf(f, "%s╬HBemessungsgrößen bezogen auf den Schwerpunkt des Profils:\n"_cp, Check_Line_Prefix);
     const double indent = OLI_Get_Para_Indent();
@@ -166,6 +169,9 @@ static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring
     if (requested && (!carried || !ring || !w->r->all_round)) OLI_Keep_Space(f, 2 * Wc_kRowCm);
     if (requested && !carried)
         OLI_printf(f, kTorsionNotCarried, Check_Line_Prefix, Mark_Not_Ok());
+    else if (requested && plates)
+        OLI_printf(f, "%sDurchgeschweißte Naht: M╬\\x,Ed╬r wird wie im offenen Querschnitt über das Torsionsträgheitsmoment I╬\\w,T╬r der Bleche aufgenommen %s\n"_cp,
+                   Check_Line_Prefix, Mark_Note());
     else if (requested && ring && !w->r->all_round)
         OLI_printf(f, "%sDas Torsionswiderstandsmoments W╬\\t,w╬r wird für ein geschlossenes Hohlprofil ermittelt %s\n"_cp,
                    Check_Line_Prefix, Mark_Note());
@@ -178,10 +184,13 @@ static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring
 int Wc_Torsion_Admission_And_Block(WeldCheckWork* w) {
     const bool requested = Wc_Moment_Present(w->Mx);
     const bool ring = w->W_wt > EPS;  // a closed ring of lines, or the round section's
-    w->I_wp = ring ? 0.0 : Polar_Moment(w);
+    // A fully penetrated open section twists as the section it is; the
+    // polar moment of a group is for welds that are not.
+    const bool plates = !ring && w->I_T > EPS;
+    w->I_wp = ring || plates ? 0.0 : Polar_Moment(w);
     if (!(w->I_wp > EPS)) w->I_wp = 0.0;
-    const bool carried = ring || w->I_wp > 0.0;
-    if (w->report) Design_Force_Block(w, requested, ring, carried);
+    const bool carried = ring || plates || w->I_wp > 0.0;
+    if (w->report) Design_Force_Block(w, requested, ring, plates, carried);
     if (!requested) {
         w->Mx = 0.0;
     } else if (!carried) {
@@ -302,7 +311,7 @@ int Wc_Shear_And_Torsion(WeldCheckWork* w) {
     w->tau_Vy = Wc_Force_Present(w->Vy) && w->A_wy > EPS ? w->Vy / w->A_wy : 0.0;
     w->tau_Vz = Wc_Force_Present(w->Vz) && w->A_wz > EPS ? w->Vz / w->A_wz : 0.0;
     w->M_T = w->q_T = w->tau_T = 0.0;
-    w->polar = false;
+    w->polar = w->st_venant = false;
     if (w->round) {
         // The ring's own shear flow balances the shear forces, which act at
         // its centre: only M_x is left.
@@ -329,6 +338,15 @@ int Wc_Shear_And_Torsion(WeldCheckWork* w) {
         return 0;
     }
     w->W_wt = 0.0;
+    if (w->I_T > EPS) {
+        w->st_venant = true;
+        // The largest shear, at the faces of the thickest plate.
+        double k_max = 0.0;
+        for (const WeldCheckLine& L : w->line)
+            if (L.dir != WC_NONE) k_max = std::max(k_max, L.k_T);
+        w->tau_T = std::fabs(M_T) * k_max / w->I_T;
+        return 0;
+    }
     if (w->I_wp > 0.0) {
         w->polar = true;
         return 0;
@@ -477,7 +495,7 @@ int Wc_Distribute(WeldCheckWork* w) {
         if (Distribute_To_Parts(b)) return 1;
         if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL && Conventional_Split(b)) return 1;
     }
-    if (b.show && (w->ring || w->polar) && Wc_Present(Wc_kNm(w->M_T) - Wc_kNm(w->Mx))) {
+    if (b.show && (w->ring || w->polar || w->st_venant) && Wc_Present(Wc_kNm(w->M_T) - Wc_kNm(w->Mx))) {
         b.Open();
         OLI_printf(w->f, "%sverbleibende Torsion um den Schwerpunkt der Nähte:  M╬\\w,T╬r = %.2lf kNm\n"_cp,
                    Check_Line_Prefix, Unsigned_Zero(Wc_kNm(w->M_T), 2));

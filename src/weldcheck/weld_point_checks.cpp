@@ -217,6 +217,9 @@ void Point_Stresses(WeldCheckWork* w) {
             // line shorter than the face it stands for carries the face's.
             if (w->ring && Wc_Present(w->q_T))
                 w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->q_T * (L.l_flow / L.l) / L.a;
+            // St. Venant: at a plate's face the shear runs along it, the way
+            // Bredt's flow runs on the outer face of a closed wall.
+            if (w->st_venant) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->M_T * L.k_T / w->I_T;
             if (w->polar) {
                 // M_T / I_p times the radius from the weld centroid turned a
                 // right angle the way M_x turns (y towards z).

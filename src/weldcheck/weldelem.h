@@ -163,4 +163,12 @@ void Clear_Weld_Group(NahtGruppe* g);
 // data; prefix is the subscript written after "U" (null: empty).
 int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, const char* prefix);
 
+// Whether a partial factor gamma_M2 can divide a weld strength: a number
+// within 0.5 .. 3, what an annex can hold (0.1 would make every weld ten
+// times stronger). An unusable one writes the line "Teilsicherheitsbeiwert
+// gamma_M2 = ... ungültig (nicht zwischen 0.5 und 3)  →  Nachweis nicht
+// möglich" with the red failure marker when a list is given. 1 when
+// usable.
+int Weld_Gamma_M2_Usable(double gamma_M2, FILE* f);
+
 #endif

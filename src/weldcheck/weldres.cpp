@@ -34,6 +34,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -41,6 +42,7 @@
 #include "base/cp850.h"
 #include "base/rounding.h"
 #include "codes/material.h"
+#include "codes/nad_file.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
 #include "printlist/oli_para.h"
@@ -183,7 +185,8 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     invalid |= plate_strength_invalid(&g->plate1, group_fu(g, 1), "Blech 1: ", f);
     invalid |= plate_strength_invalid(&g->plate2, group_fu(g, 2), "Blech 2: ", f);
     // Factors that follow the annex are refilled before use; own ones are
-    // taken as they are.
+    // taken as they are. A number outside what an annex can hold is refused
+    // where the strength is formed (strength_basis_usable).
     if (g->factors && !g->factors->from_annex && !std::isfinite(g->factors->gamma_M2)) {
         invalid = 1;
         Weld_Invalid_Value_Line(f, "", "└╬\\M2╬r"_cp);
@@ -207,6 +210,20 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     return invalid;
 }
 
+int Weld_Gamma_M2_Usable(double gamma_M2, FILE* f) {
+    if (NAD_Factor_Usable(gamma_M2)) return 1;
+    if (f) {
+        // The value as the annex reader and the cross-section check name
+        // it: two decimals while short, a huge one in exponent form.
+        char value[32];
+        if (!std::isfinite(gamma_M2)) std::snprintf(value, sizeof value, "keine Zahl");
+        else std::snprintf(value, sizeof value, std::fabs(gamma_M2) < 1e9 ? "%.2lf" : "%.2e", gamma_M2);
+        OLI_printf(f, "%sTeilsicherheitsbeiwert └╬\\M2╬r = %s ungültig (nicht zwischen %.1lf und %.0lf)  ê  Nachweis nicht möglich %s\n"_cp,
+                   P(), value, NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Not_Ok());
+    }
+    return 0;
+}
+
 // Refreshes the factors from the annex when they follow it, then tells
 // whether gamma_M2 and beta_w may carry a strength. An unusable one writes
 // its failure line (red marker) when a list is given.
@@ -216,7 +233,7 @@ static bool strength_basis_usable(NahtGruppe* g, double beta_w, FILE* f) {
     if (!g->factors) {
         ok = false;
         if (f) OLI_printf(f, "%s╬HFehler╬r: └╬\\M2╬r fehlt %s\n"_cp, P(), Mark_Not_Ok());
-    } else if (Check_Safety_Factors(g->factors, f, 0x02)) {
+    } else if (!Weld_Gamma_M2_Usable(g->factors->gamma_M2, f)) {
         ok = false;
     }
     if (!Usable_Weld_Factor(beta_w)) {

@@ -11,7 +11,7 @@
 #include "weldcheck/weldelem.h"
 
 // f_vw,d and F_w,Rd = 1000 f_vw,d a (N/m) into g. 1 when F_w,Rd < -0.001,
-// when the partial factor gamma_M2 is missing, not positive or not a number,
+// when the partial factor gamma_M2 is missing or not within 0.5 .. 3,
 // or when an input of g is not a finite number (the strengths are then 0),
 // else 0.
 int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level);

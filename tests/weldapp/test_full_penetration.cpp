@@ -107,26 +107,39 @@ TEST(BatchRun, FullPenetrationButtWeldsOfEveryFamily) {
         Shape s;
         int full;
         double a;  // throat typed for each weld
-        double N, My, Vz;  // kN, kNm
+        double N, My, Vz, Mx;  // kN, kNm
         double U;
     } const cases[] = {
         // Flat bar 250 x 12: the weld is the bar, A = 3000 mm² (it was
         // 62500 mm² with the bar's half height as throat).
-        {"F001", {PROFILTYP_FLACH, 250, 12, 0, 0}, 1, 5, 500, 0, 0, 500e3 / 3000 / f2},
+        {"F001", {PROFILTYP_FLACH, 250, 12, 0, 0}, 1, 5, 500, 0, 0, 0, 500e3 / 3000 / f2},
+        // Its torsion is the bar's: the rectangle 250 x 12 (q = 12/250), tau
+        // = 3 M_x / (250 12²) (1 + 0.6095 q + 0.8865 q² - 1.8023 q³ + 0.91
+        // q⁴) = 85.92 N/mm² for 1 kNm, sqrt(3) tau / f_1w,d (the polar moment
+        // of the two halves gave 0.038).
+        {"F002", {PROFILTYP_FLACH, 250, 12, 0, 0}, 1, 5, 0, 0, 0, 1, std::sqrt(3.0) * 85.92 / f1},
+        // I 300 x 8, flanges 200 x 12: I_T = 2 (192 12³ + 8 6³) / 3 + 276 8³
+        // / 3 = 269440 mm⁴, tau = M_x 12 / I_T at the flanges' faces.
+        {"I001", {PROFILTYP_I, 300, 8, 200, 12}, 1, 5, 0, 0, 0, 2, std::sqrt(3.0) * 2e6 * 12 / 269440 / f1},
         // Round tube 200 x 8: its wall, A = pi (100² - 92²), I = pi (100⁴ -
         // 92⁴) / 4, sigma = N / A + M_y 100 / I at the top.
-        {"K001", {PROFILTYP_ROHR, 200, 8, 0, 0}, 1, 5, 500, 20, 0, (500e3 / tube_A + 20e6 * 100 / tube_I) / f2},
+        {"K001", {PROFILTYP_ROHR, 200, 8, 0, 0}, 1, 5, 500, 20, 0, 0, (500e3 / tube_A + 20e6 * 100 / tube_I) / f2},
         // Round bar 60: the disc, A = pi 30².
-        {"S001", {PROFILTYP_RUND, 60, 0, 0, 0}, 1, 5, 200, 0, 0, 200e3 / (pi * 900) / f2},
-        // Box 200 x 120, sides 6 mm: V_z on 2 x 200 x 6 mm², tau = 125,
-        // sqrt(3) tau / f_1w,d (it was the 12 mm walls' throat).
-        {"B001", {PROFILTYP_RECHTECK, 200, 6, 120, 12}, 1, 5, 0, 0, 300, std::sqrt(3.0) * 300e3 / 2400 / f1},
+        {"S001", {PROFILTYP_RUND, 60, 0, 0, 0}, 1, 5, 200, 0, 0, 0, 200e3 / (pi * 900) / f2},
+        // Box 200 x 120, sides 6 mm between the 12 mm flanges: V_z on 2 x 176
+        // x 6 mm², sqrt(3) tau / f_1w,d (it was the 12 mm walls' throat,
+        // then the sides over the full 200 mm).
+        {"B001", {PROFILTYP_RECHTECK, 200, 6, 120, 12}, 1, 5, 0, 0, 300, 0, std::sqrt(3.0) * 300e3 / 2112 / f1},
+        // The same box under M_y: I_y = (120 200³ - 108 176³) / 12, the
+        // section's own (the walls on their outer faces gave 19 % more).
+        {"B002", {PROFILTYP_RECHTECK, 200, 6, 120, 12}, 1, 5, 0, 50, 0, 0,
+         50e6 * 100 / ((120 * std::pow(200.0, 3) - 108 * std::pow(176.0, 3)) / 12) / f2},
         // Box 200 x 120, walls 8 mm, partly penetrated with 8 mm typed: laid
         // out 8 - 3 = 5 mm, within the check's 8 - 1.6; a fillet weld's
         // check at 45°: A_w = 5 (2 x 120 + 2 x 200) = 3200 mm², sigma =
         // 62.5, sigma_perp = tau_perp = 62.5 / sqrt 2, condition 1
         // sqrt(4) 62.5 / sqrt 2 / 360.
-        {"P001", {PROFILTYP_RECHTECK, 200, 8, 120, 8}, 0, 8, 200, 0, 0, 2 * 62.5 / std::sqrt(2.0) / f1},
+        {"P001", {PROFILTYP_RECHTECK, 200, 8, 120, 8}, 0, 8, 200, 0, 0, 0, 2 * 62.5 / std::sqrt(2.0) / f1},
     };
     for (const Case& c : cases) {
         testutil::Record k;
@@ -140,6 +153,7 @@ TEST(BatchRun, FullPenetrationButtWeldsOfEveryFamily) {
         Alloc_Lasten(r, 1);
         std::snprintf(r->loads[0].name, sizeof r->loads[0].name, "LK 1");
         r->loads[0].forces.N = c.N * 1e3, r->loads[0].forces.M_y = c.My * 1e6, r->loads[0].forces.V_z = c.Vz * 1e3;
+        r->loads[0].forces.M_x = c.Mx * 1e6;
         d.Add_Connection(c.id, r, "Position\n1\nStumpfnaht\n");
         ASSERT_EQ(d.Run(std::string(c.id) + " 0 1 1 -refresh"), 1) << c.id << d.err;
         const std::string list = d.File(std::string(c.id) + "_01.OLI");

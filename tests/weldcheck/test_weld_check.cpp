@@ -569,6 +569,14 @@ TEST(WeldCheck, Refusals) {
         {"profile values that are no number", [](SchweissnahtNachweis* r) { r->profile.A = INFINITY; r->profile.z_s = NAN; }, ""},
         {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
         {"a partial factor that divides into overflow", [](SchweissnahtNachweis* r) { r->gamma_M2 = 1e-310; }, ""},
+        // What an annex can hold, 0.5 .. 3: 0.1 made the welds ten times
+        // stronger, and the short list said only "nicht ok" at each point.
+        {"gamma_M2 of 0.1", [](SchweissnahtNachweis* r) { r->gamma_M2 = 0.1; },
+         "Teilsicherheitsbeiwert └╬\\M2╬r = 0.10 ungültig (nicht zwischen 0.5 und 3)  ê  Nachweis nicht möglich "_cp},
+        {"gamma_M2 just below 0.5", [](SchweissnahtNachweis* r) { r->gamma_M2 = 0.499; },
+         "Teilsicherheitsbeiwert └╬\\M2╬r = 0.50 ungültig (nicht zwischen 0.5 und 3)  ê  Nachweis nicht möglich "_cp},
+        {"gamma_M2 above 3", [](SchweissnahtNachweis* r) { r->gamma_M2 = 3.01; },
+         "Teilsicherheitsbeiwert └╬\\M2╬r = 3.01 ungültig (nicht zwischen 0.5 und 3)  ê  Nachweis nicht möglich "_cp},
         // The hollow-section grades MH/MLH have no strengths above 40 mm.
         {"a plate grade without strengths at its thickness",
          [](SchweissnahtNachweis* r) { Clear_Plate(&r->plate); r->plate.t = 50; r->plate.material.grade = 23;

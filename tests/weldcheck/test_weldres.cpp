@@ -167,14 +167,37 @@ TEST(WeldDirectional, UtilisationJustAboveOnePrintsOk) {
 }
 
 TEST(WeldDirectional, UnusableFactorOrNanNeverPrintsOk) {
-    for (double gamma : {0.0, -1.25, (double)NAN}) {
+    // Outside what an annex can hold, 0.5 .. 3, as the cross-section check
+    // and the annex reader refuse it (0.1 made the weld ten times stronger).
+    const struct {
+        double gamma;
+        const char* shown;  // as the refusal names it (null: not a number, its own line)
+    } factors[] = {{0.0, "0.00"}, {-1.25, "-1.25"}, {0.1, "0.10"}, {0.499, "0.50"}, {3.01, "3.01"},
+                   {1e300, "1.00e+300"}, {(double)NAN, nullptr}};
+    for (const auto& f : factors) {
+        Directional c;
+        c.factors.gamma_M2 = f.gamma;
+        ListCapture l;
+        EXPECT_EQ(Check_Weld_Directional(&c.g, l.f(), 0, ""), 1) << f.gamma;
+        const std::string out = l.Take();
+        EXPECT_EQ(out.find(Ok()), std::string::npos) << f.gamma;
+        EXPECT_NE(out.find(NotOk()), std::string::npos) << f.gamma;
+        if (!f.shown) continue;
+        // Built in steps: clang 14 cannot take _cp literals in a long
+        // concatenation.
+        const char* const head = "Teilsicherheitsbeiwert └╬\\M2╬r = "_cp;
+        const char* const tail = " ungültig (nicht zwischen 0.5 und 3)  ê  Nachweis nicht möglich "_cp;
+        std::string line = head;
+        line += f.shown;
+        line += tail;
+        line += NotOk();
+        EXPECT_NE(out.find(line), std::string::npos) << out;
+    }
+    for (double gamma : {0.5, 3.0}) {  // the bounds themselves are usable: f_1w,d = 360 / (0.8 gamma)
         Directional c;
         c.factors.gamma_M2 = gamma;
-        ListCapture l;
-        EXPECT_EQ(Check_Weld_Directional(&c.g, l.f(), 0, ""), 1);
-        const std::string out = l.Take();
-        EXPECT_EQ(out.find(Ok()), std::string::npos);
-        EXPECT_NE(out.find(NotOk()), std::string::npos);
+        EXPECT_EQ(Check_Weld_Directional(&c.g, nullptr, 0, ""), 0) << gamma;
+        EXPECT_NEAR(c.g.f_1w_d, 360.0 / (0.8 * gamma), 1e-9) << gamma;
     }
     Directional c;
     c.g.factors = nullptr;
