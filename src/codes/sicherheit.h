@@ -48,8 +48,9 @@ int Read_Safety_Factors(FILE* f, Sicherheitsbeiwerte_Record* r);
 void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask);
 
 // Data check of the factors in use: 0 when every factor the mask selects
-// (as Print_Safety_Factors does) is a finite number of at least 0.01, else
-// 1; with a print stream the failure line ends with the red failure marker.
+// (as Print_Safety_Factors does) is a number from 0.5 to 3 (what an annex
+// can hold), else 1; with a print stream the failure line names the factor
+// and ends with the red failure marker.
 // The record is never modified.
 int Check_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask);
 // Utilisation check for the verdict of a check: 1 when u is a number and
