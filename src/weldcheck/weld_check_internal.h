@@ -19,6 +19,7 @@
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "weldcheck/weld_check_record.h"
+#include "weldcheck/weldelem.h"
 
 enum { WC_POINTS = 8, WC_RING_GOVERNING = 4 };
 enum { WC_NONE = 0, WC_ALONG_Y = 1, WC_ALONG_Z = 2, WC_RING = 3 };
@@ -134,9 +135,8 @@ void Check_Weld_Check_Invariants(const WeldCheckWork* w);
 
 // Units: the weld check works in the record's units throughout, forces in
 // N, moments in Nmm, lengths in mm, stresses in N/mm². The report shows
-// forces in kN and moments in kNm, converted by these two alone.
-inline double Wc_kN(double N) { return N * SCHNITTKRAEFTE_TO_KN.force; }
-inline double Wc_kNm(double Nmm) { return Nmm * SCHNITTKRAEFTE_TO_KN.moment; }
+// forces in kN and moments in kNm, converted by Weld_kN and Weld_kNm alone
+// (weldelem.h), as the weld groups' lines are.
 
 // The height of a row of the report's text (cm): the room a block keeps on
 // its page is counted in rows.
@@ -145,8 +145,8 @@ const double Wc_kRowCm = 0.47;
 // Present: magnitude above 0.001 in its unit; a force above 0.001 kN, a
 // moment above 0.001 kNm.
 inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }
-inline bool Wc_Force_Present(double N) { return Wc_Present(Wc_kN(N)); }
-inline bool Wc_Moment_Present(double Nmm) { return Wc_Present(Wc_kNm(Nmm)); }
+inline bool Wc_Force_Present(double N) { return Wc_Present(Weld_kN(N)); }
+inline bool Wc_Moment_Present(double Nmm) { return Wc_Present(Weld_kNm(Nmm)); }
 // The key of position k in the report order: the number it is listed
 // under, then the position; positions without a number after all others.
 inline int Wc_Report_Key(const SchweissnahtNachweis* r, int k) {

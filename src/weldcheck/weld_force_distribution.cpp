@@ -3,7 +3,7 @@
 // moment, the moments about the weld centroid, the forces of each weld part
 // under the three shear splits with their equilibrium test, and the stress
 // terms of the whole line cross-section. Forces in N, moments in Nmm as the
-// record holds them; the report shows kN and kNm (Wc_kN, Wc_kNm).
+// record holds them; the report shows kN and kNm (Weld_kN, Weld_kNm).
 //
 // The normal stress follows the linear field of the line cross-section about
 // its own centroid, coupled through the product moment where the welds are
@@ -54,8 +54,8 @@ void Wc_Design_Forces(WeldCheckWork* w) {
     // Whether the symmetric shortcut may be taken is known only once the
     // welds are laid out (Wc_Decide_Symmetry).
     w->symmetric = Is_Profile_Type_In(PROFILTYP_MASK_I, r->profile.type) && r->full_treatment == 0 &&
-                   std::fabs(Wc_kNm(w->Mz)) <= kSymmetricLimit && std::fabs(Wc_kN(w->Vy)) <= kSymmetricLimit &&
-                   std::fabs(Wc_kNm(w->Mx)) <= kSymmetricLimit && r->shear_split != WELD_SHEAR_SPLIT_CONSISTENT;
+                   std::fabs(Weld_kNm(w->Mz)) <= kSymmetricLimit && std::fabs(Weld_kN(w->Vy)) <= kSymmetricLimit &&
+                   std::fabs(Weld_kNm(w->Mx)) <= kSymmetricLimit && r->shear_split != WELD_SHEAR_SPLIT_CONSISTENT;
 }
 
 // Whether the weld lines as laid out mirror about one axis along z: each
@@ -154,9 +154,9 @@ static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring
         const char* fmt;
         double v;  // kN, kNm
     };
-    const Item items[] = {{"N╬\\Ed╬r = %.2lf kN"_cp, Wc_kN(w->N)},    {"M╬\\y,Ed╬r = %.2lf kNm"_cp, Wc_kNm(w->My)},
-                          {"V╬\\z,Ed╬r = %.2lf kN"_cp, Wc_kN(w->Vz)}, {"M╬\\z,Ed╬r = %.2lf kNm"_cp, Wc_kNm(w->Mz)},
-                          {"V╬\\y,Ed╬r = %.2lf kN"_cp, Wc_kN(w->Vy)}, {"M╬\\x,Ed╬r = %.2lf kNm"_cp, Wc_kNm(w->Mx)}};
+    const Item items[] = {{"N╬\\Ed╬r = %.2lf kN"_cp, Weld_kN(w->N)},    {"M╬\\y,Ed╬r = %.2lf kNm"_cp, Weld_kNm(w->My)},
+                          {"V╬\\z,Ed╬r = %.2lf kN"_cp, Weld_kN(w->Vz)}, {"M╬\\z,Ed╬r = %.2lf kNm"_cp, Weld_kNm(w->Mz)},
+                          {"V╬\\y,Ed╬r = %.2lf kN"_cp, Weld_kN(w->Vy)}, {"M╬\\x,Ed╬r = %.2lf kNm"_cp, Weld_kNm(w->Mx)}};
     bool first = true;
     for (const Item& it : items) {
         if (!Wc_Present(it.v)) continue;
@@ -211,8 +211,8 @@ void Wc_Weld_Centroid_Moments(WeldCheckWork* w) {
     // about the weld centroid are -N dz and +N dy.
     w->Mwy = w->My - w->N * dz;
     w->Mwz = w->Mz + w->N * dy;
-    const double Mwy = Wc_kNm(w->Mwy), Mwz = Wc_kNm(w->Mwz);
-    if (w->detailed && (Wc_Present(Mwy - Wc_kNm(w->My)) || Wc_Present(Mwz - Wc_kNm(w->Mz)))) {
+    const double Mwy = Weld_kNm(w->Mwy), Mwz = Weld_kNm(w->Mwz);
+    if (w->detailed && (Wc_Present(Mwy - Weld_kNm(w->My)) || Wc_Present(Mwz - Weld_kNm(w->Mz)))) {
         OLI_printf(w->f, "%sM╬\\w,y╬r = M╬\\y,Ed╬r - N╬\\Ed╬r%súz╬\\w╬r = %.2lf kNm\n"_cp, Check_Line_Prefix,
                    Report_Times_Sign, Unsigned_Zero(Mwy, 2));
         OLI_printf(w->f, "%sM╬\\w,z╬r = M╬\\z,Ed╬r + N╬\\Ed╬r%súy╬\\w╬r = %.2lf kNm\n"_cp, Check_Line_Prefix,
@@ -446,16 +446,16 @@ int Distribute_To_Parts(Distribution_Block& b) {
         sumMz += -w->Nw[i] * dy + w->Mzw[i];
         sumVy += w->Vyw[i];
         sumVz += w->Vzw[i];
-        const double kN[5] = {Wc_kN(w->Nw[i]), Wc_kNm(w->Myw[i]), Wc_kNm(w->Mzw[i]), Wc_kN(w->Vyw[i]),
-                              Wc_kN(w->Vzw[i])};
+        const double kN[5] = {Weld_kN(w->Nw[i]), Weld_kNm(w->Myw[i]), Weld_kNm(w->Mzw[i]), Weld_kN(w->Vyw[i]),
+                              Weld_kN(w->Vzw[i])};
         bool listed = false;
         for (double v : kN) listed = listed || Shown(v);
         if (listed && b.show) Part_Line(b, i, kN);
     }
-    const bool nm_ok = !Wc_Present(Wc_kN(sumN) - Wc_kN(w->N)) && !Wc_Present(Wc_kNm(sumMy) - Wc_kNm(w->Mwy)) &&
-                       !Wc_Present(Wc_kNm(sumMz) - Wc_kNm(w->Mwz));
+    const bool nm_ok = !Wc_Present(Weld_kN(sumN) - Weld_kN(w->N)) && !Wc_Present(Weld_kNm(sumMy) - Weld_kNm(w->Mwy)) &&
+                       !Wc_Present(Weld_kNm(sumMz) - Weld_kNm(w->Mwz));
     if (!nm_ok) return b.Refuse("%sNormalkraft/Momente können nicht aufgenommen werden, %s\n"_cp);
-    if (!conventional && (Wc_Present(Wc_kN(sumVy) - Wc_kN(w->Vy)) || Wc_Present(Wc_kN(sumVz) - Wc_kN(w->Vz))))
+    if (!conventional && (Wc_Present(Weld_kN(sumVy) - Weld_kN(w->Vy)) || Wc_Present(Weld_kN(sumVz) - Weld_kN(w->Vz))))
         return b.Refuse("%sQuerkräfte können nicht aufgenommen werden, %s\n"_cp);
     return 0;
 }
@@ -472,8 +472,8 @@ int Conventional_Split(Distribution_Block& b) {
     if (b.show && (Vy || Vz)) {
         b.Open();
         OLI_printf(w->f, "%saus konventioneller Querkraftaufteilung:", Check_Line_Prefix);
-        if (Vy) OLI_printf(w->f, "  V╬\\y,w╬r = %.2lf kN"_cp, Unsigned_Zero(Wc_kN(w->Vy), 2));
-        if (Vz) OLI_printf(w->f, "  V╬\\z,w╬r = %.2lf kN"_cp, Unsigned_Zero(Wc_kN(w->Vz), 2));
+        if (Vy) OLI_printf(w->f, "  V╬\\y,w╬r = %.2lf kN"_cp, Unsigned_Zero(Weld_kN(w->Vy), 2));
+        if (Vz) OLI_printf(w->f, "  V╬\\z,w╬r = %.2lf kN"_cp, Unsigned_Zero(Weld_kN(w->Vz), 2));
         OLI_printf(w->f, "\n");
     }
     return 0;
@@ -495,10 +495,10 @@ int Wc_Distribute(WeldCheckWork* w) {
         if (Distribute_To_Parts(b)) return 1;
         if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL && Conventional_Split(b)) return 1;
     }
-    if (b.show && (w->ring || w->polar || w->st_venant) && Wc_Present(Wc_kNm(w->M_T) - Wc_kNm(w->Mx))) {
+    if (b.show && (w->ring || w->polar || w->st_venant) && Wc_Present(Weld_kNm(w->M_T) - Weld_kNm(w->Mx))) {
         b.Open();
         OLI_printf(w->f, "%sverbleibende Torsion um den Schwerpunkt der Nähte:  M╬\\w,T╬r = %.2lf kNm\n"_cp,
-                   Check_Line_Prefix, Unsigned_Zero(Wc_kNm(w->M_T), 2));
+                   Check_Line_Prefix, Unsigned_Zero(Weld_kNm(w->M_T), 2));
     }
     b.Close();
     return 0;
