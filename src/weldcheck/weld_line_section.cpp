@@ -541,7 +541,7 @@ void Tee(Layout& L) {
     L.Take({9, WC_ALONG_Y, b_fo / 2, 0, h, t_w, t_w, +1, 0});
 }
 
-void Zed(Layout& L) {
+void Z_Section(Layout& L) {
     const Stahlprofil& p = L.p;
     const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, c_fo = p.c_o, s_o = L.s_o, s_r = L.s_r;
     const double web = h - t_fo - s_o;
@@ -726,7 +726,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     } else if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) {
         Tee(L);
     } else if (type == PROFILTYP_Z) {
-        Zed(L);
+        Z_Section(L);
     }
     // Other types have no weld positions: an empty line cross-section.
     Detail_Lines_In_Weld_Order(w);

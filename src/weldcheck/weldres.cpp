@@ -758,15 +758,18 @@ static int check_simplified(NahtGruppe* g, FILE* f, int print_level, const char*
     return Weld_Resistance_Result(g, f, prefix);
 }
 
-// The strength lines of conditions 1 and 2.
-static void strength_line_1(NahtGruppe* g, FILE* f, int print_level, double fu, double bw) {
+// The lines of the two design strengths of a weld: f_1w,d = f_u/(beta_w
+// gamma_M2), against which condition 1 holds the combined stress, and
+// f_2w,d = 0.9 f_u/gamma_M2, against which condition 2 holds the normal
+// stress alone.
+static void f_1w_d_line(NahtGruppe* g, FILE* f, int print_level, double fu, double bw) {
     OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, P());
     OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²"_cp, X(), g->f_1w_d);
     if (print_level >= 2) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
     OLI_printf(f, "\n");
 }
 
-static void strength_line_2(NahtGruppe* g, FILE* f, int print_level, double fu) {
+static void f_2w_d_line(NahtGruppe* g, FILE* f, int print_level, double fu) {
     OLI_printf(f, "%sf╬\\2w,d╬r = 0.9%sf╬\\u╬r / └╬\\M2╬r = %.2lf N/mm²"_cp, P(), X(), g->f_2w_d);
     if (print_level >= 2) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²"_cp, fu);
     OLI_printf(f, "\n");
@@ -823,8 +826,8 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
             OLI_printf(f, ", f╬\\2w,d╬r = %.2lf N/mm²"_cp, g->f_2w_d);
             OLI_printf(f, "\n");
         } else {
-            strength_line_1(g, f, print_level, fu, bw);
-            strength_line_2(g, f, print_level, fu);
+            f_1w_d_line(g, f, print_level, fu, bw);
+            f_2w_d_line(g, f, print_level, fu);
         }
         return 0;
     }
@@ -836,13 +839,13 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
     if (f && print_level >= 1) {
         OLI_printf(f, "%s╠╬\\1,w,Ed╬r = (╠╬\\%s╬r² + 3%s(Í╬\\%s╬r² + Í╬\\%s╬r²))╬/1/2╬r = %.2lf N/mm²\n"_cp, P(), "s",
                    X(), "s", "p", g->sigma_1_w_Ed);
-        strength_line_1(g, f, print_level, fu, bw);
+        f_1w_d_line(g, f, print_level, fu, bw);
     }
     if (condition_result(g, f, prefix, 1, g->sigma_1_w_Ed, g->f_1w_d)) return 1;
     if (f && print_level >= 2) OLI_printf(f, "%sBedingung 2:\n", P());
     if (f && print_level >= 1) {
         OLI_printf(f, "%s╠╬\\2,w,Ed╬r = |╠╬\\%s╬r| = %.2lf N/mm²\n"_cp, P(), "s", g->sigma_2_w_Ed);
-        strength_line_2(g, f, print_level, fu);
+        f_2w_d_line(g, f, print_level, fu);
     }
     return condition_result(g, f, prefix, 2, g->sigma_2_w_Ed, g->f_2w_d);
 }
