@@ -217,8 +217,8 @@ double Calc_Weld_Strength_Dir(Blech_Record* p1, Blech_Record* p2, double gamma_M
     if (!strength_data_finite(fu, bw, f)) return 0.0;
     const double f1 = gamma_M2 >= 0.01 && Usable_Weld_Factor(gamma_M2) && Usable_Weld_Factor(bw) ? fu / (bw * gamma_M2) : 0.0;
     if (f) {
-        OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, P());
-        OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, X(), f1);
+        OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, Check_Line_Prefix);
+        OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, Report_Times_Sign, f1);
         if (print_level != 1) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
         OLI_printf(f, "\n");
     }
@@ -235,8 +235,8 @@ double Calc_Weld_Shear_Strength_Plates(Blech_Record* p1, Blech_Record* p2, doubl
     const double fvw =
         Usable_Weld_Factor(gamma_M2) && Usable_Weld_Factor(bw) ? fu * WELD_INV_SQRT3 / (gamma_M2 * bw) : 0.0;
     if (f) {
-        OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, P(),
-                   X(), fvw);
+        OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp,
+                   Check_Line_Prefix, Report_Times_Sign, fvw);
         if (print_level != 1) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
         OLI_printf(f, "\n");
     }
@@ -267,18 +267,18 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
     char buf[128];
     switch (w->kind) {
     case WELD_FILLET:
-        if (kind_word) OLI_printf(f, "%sKehlnaht", P());
+        if (kind_word) OLI_printf(f, "%sKehlnaht", Check_Line_Prefix);
         if (mode != 3) piece(one_sided ? "einseitig" : "beidseitig");
         std::snprintf(buf, sizeof buf, "%sNahtdicke a = %s mm", w->e > 0.1 ? "wirks. " : "", Shown(w->a, 1).text);
         piece(buf);
         break;
     case WELD_SLOT:
-        if (kind_word) OLI_printf(f, "%sSchlitznaht", P());
+        if (kind_word) OLI_printf(f, "%sSchlitznaht", Check_Line_Prefix);
         std::snprintf(buf, sizeof buf, "Nahtdicke a = %s mm", Shown(w->a, 1).text);
         piece(buf);
         break;
     case WELD_BUTT:
-        if (kind_word) OLI_printf(f, "%sStumpfnaht (", P());
+        if (kind_word) OLI_printf(f, "%sStumpfnaht (", Check_Line_Prefix);
         OLI_printf(f, "%sdurchgeschweißt"_cp, w->full_penetration ? "" : "nicht ");
         if (!w->full_penetration && !one_sided) OLI_printf(f, ", beidseitig");
         if (kind_word) OLI_printf(f, ")");
@@ -287,10 +287,10 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
         piece(buf);
         break;
     case WELD_PLUG:
-        if (kind_word) OLI_printf(f, "%sLochschweißung"_cp, P());
+        if (kind_word) OLI_printf(f, "%sLochschweißung"_cp, Check_Line_Prefix);
         break;
     default:
-        if (kind_word) OLI_printf(f, "%ssonstige Naht", P());
+        if (kind_word) OLI_printf(f, "%ssonstige Naht", Check_Line_Prefix);
         std::snprintf(buf, sizeof buf, "Nahtdicke a = %s mm", Shown(w->a, 1).text);
         piece(buf);
         break;
@@ -328,7 +328,8 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
         // Throat at the contact point: the penetration measured across the
         // throat is taken off (a' = a - e sin(angle/2); a'' the other leg).
         const double half = w->angle / 2.0 * 3.14159265358979323846 / 180.0;
-        OLI_printf(f, "%sEinbrandtiefe e = %s mm  ê  Nahtdicke im Kontaktpunkt"_cp, P(), Shown(w->e, 1).text);
+        OLI_printf(f, "%sEinbrandtiefe e = %s mm  ê  Nahtdicke im Kontaktpunkt"_cp, Check_Line_Prefix,
+                   Shown(w->e, 1).text);
         OLI_printf(f, " a' = %s mm", Shown(w->a - w->e * std::sin(half), 1).text);
         if (std::fabs(w->angle - 90.0) > 0.001) OLI_printf(f, " a'' = %s mm", Shown(w->a - w->e * std::cos(half), 1).text);
         OLI_printf(f, "\n");
@@ -340,39 +341,41 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     if (!g || !f) return;
     (void)print_level;
     NahtElement w = Group_Weld(g);
-    OLI_printf(f, "%s╬HVerbindungsmittel\n"_cp, P());
+    OLI_printf(f, "%s╬HVerbindungsmittel\n"_cp, Check_Line_Prefix);
     Print_Weld_Description(&w, g->one_sided, 0, f, 0);
 
     const bool two = g->plate1.t > 0.001 && g->plate2.t > 0.001;
-    OLI_printf(f, two ? "%s╬HAnschlussbleche\n"_cp : "%s╬HAnschlussblech\n"_cp, P());
+    OLI_printf(f, two ? "%s╬HAnschlussbleche\n"_cp : "%s╬HAnschlussblech\n"_cp, Check_Line_Prefix);
     const int mask = PLATE_THICKNESS | PLATE_MATERIAL | PLATE_BETA_W;
-    OLI_printf(f, "%sBlech 1 mit ", P());
+    OLI_printf(f, "%sBlech 1 mit ", Check_Line_Prefix);
     Print_Plate(&g->plate1, f, mask, 0, "1");
     if (g->strength_table) Print_Steel_Params_By_Thickness(&g->plate1.material, f, 0x2, 0, "1");
-    OLI_printf(f, "%sBlech 2 mit ", P());
+    OLI_printf(f, "%sBlech 2 mit ", Check_Line_Prefix);
     Print_Plate(&g->plate2, f, mask, 0, "2");
     if (g->strength_table) Print_Steel_Params_By_Thickness(&g->plate2.material, f, 0x2, 0, "2");
     if (g->packing) {
-        OLI_printf(f, "%sFutterblech mit ", P());
+        OLI_printf(f, "%sFutterblech mit ", Check_Line_Prefix);
         OLI_printf(f, "Dicke t╬\\p╬r = %s mm\n"_cp, Shown(g->t_p, 1).text);
     }
 
-    OLI_printf(f, "%s╬HNachweise\n"_cp, P());
+    OLI_printf(f, "%s╬HNachweise\n"_cp, Check_Line_Prefix);
     OLI_printf(f, g->method & WELD_METHOD_DIRECTIONAL ? "%srichtungsbezogenes Verfahren\n" : "%svereinfachtes Verfahren\n",
-               P());
+               Check_Line_Prefix);
     if (g->one_sided == WELD_TWO_SIDED && (g->method & WELD_METHOD_DIRECTIONAL) && g->force_mode == WELD_FORCES_GIVEN)
         // Both welds are checked with their own signs; the worse one is named
         // in the check.
-        OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung für die ungünstigere Seite\n"_cp, P());
+        OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung für die ungünstigere Seite\n"_cp, Check_Line_Prefix);
     else if (g->one_sided == WELD_TWO_SIDED)
-        OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung nur für die %s Seite\n"_cp, P(), "linke");
+        OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung nur für die %s Seite\n"_cp, Check_Line_Prefix,
+                   "linke");
     else
         OLI_printf(f, "%seinseitige Schweißnaht (%s), Zusatzspannungen aus exzentrischer Belastung berücksichtigen\n"_cp,
-                   P(), g->one_sided == WELD_ONE_SIDED_OTHER ? "rechts" : "links");
+                   Check_Line_Prefix, g->one_sided == WELD_ONE_SIDED_OTHER ? "rechts" : "links");
 
     const bool directional = g->method & WELD_METHOD_DIRECTIONAL;
     if (g->force_mode == WELD_FORCES_GIVEN) {
-        OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, P(), g->one_sided == WELD_TWO_SIDED ? " (gesamt)" : "");
+        OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, Check_Line_Prefix,
+                   g->one_sided == WELD_TWO_SIDED ? " (gesamt)" : "");
         // Zero values are left out; a value that is not a number is shown.
         const struct {
             double value;  // N or Nmm
@@ -389,31 +392,32 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
         };
         for (const auto& force : forces)
             if (!(std::fabs(force.value) <= force.zero))
-                OLI_printf(f, "%s%s = %s %s\n", P(), force.label, Shown(force.shown, 2).text, force.unit);
+                OLI_printf(f, "%s%s = %s %s\n", Check_Line_Prefix, force.label, Shown(force.shown, 2).text, force.unit);
     } else if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
         if (directional) {
             // The directional method takes the components; a larger given
             // resultant is taken along the weld, so it is shown as well.
-            OLI_printf(f, "%sBemessungskräfte in der Schweißnaht"_cp, P());
+            OLI_printf(f, "%sBemessungskräfte in der Schweißnaht"_cp, Check_Line_Prefix);
             if (!(std::fabs(g->F_w_Ed) <= WELD_PER_LENGTH_ZERO))
                 OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(Weld_kN_per_cm(g->F_w_Ed), 2).text);
             OLI_printf(f, "\n");
             OLI_printf(f, "%sparallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %s kN/cm\n"_cp,
-                       P(), "p", Shown(Weld_kN_per_cm(g->F_tau_par), 2).text);
+                       Check_Line_Prefix, "p", Shown(Weld_kN_per_cm(g->F_tau_par), 2).text);
             OLI_printf(f, "%ssenkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %s kN/cm\n"_cp,
-                       P(), "s", Shown(Weld_kN_per_cm(g->F_tau_perp), 2).text);
+                       Check_Line_Prefix, "s", Shown(Weld_kN_per_cm(g->F_tau_perp), 2).text);
         } else {
-            OLI_printf(f, "%sBemessungskraft in der Schweißnaht"_cp, P());
+            OLI_printf(f, "%sBemessungskraft in der Schweißnaht"_cp, Check_Line_Prefix);
             OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(Weld_kN_per_cm(g->F_w_Ed), 2).text);
             OLI_printf(f, "\n");
         }
     } else {
         if (directional) {
-            OLI_printf(f, "%sBemessungsspannungen in der Schweißnaht\n"_cp, P());
-            OLI_printf(f, "%s╠╬\\%s╬r = %s N/mm²,  Í╬\\%s╬r = %s N/mm²,  Í╬\\%s╬r = %s N/mm²\n"_cp, P(), "s",
-                       Shown(g->sigma_perp, 2).text, "s", Shown(g->tau_perp, 2).text, "p", Shown(g->tau_par, 2).text);
+            OLI_printf(f, "%sBemessungsspannungen in der Schweißnaht\n"_cp, Check_Line_Prefix);
+            OLI_printf(f, "%s╠╬\\%s╬r = %s N/mm²,  Í╬\\%s╬r = %s N/mm²,  Í╬\\%s╬r = %s N/mm²\n"_cp, Check_Line_Prefix,
+                       "s", Shown(g->sigma_perp, 2).text, "s", Shown(g->tau_perp, 2).text, "p",
+                       Shown(g->tau_par, 2).text);
         } else {
-            OLI_printf(f, "%sBemessungsspannung in der Schweißnaht"_cp, P());
+            OLI_printf(f, "%sBemessungsspannung in der Schweißnaht"_cp, Check_Line_Prefix);
             OLI_printf(f, "  ╠╬\\w,Ed╬r = %s N/mm²\n"_cp, Shown(g->sigma_w_Ed, 2).text);
         }
     }

@@ -9,14 +9,6 @@
 
 #include "weldcheck/weldelem.h"
 
-// The common line prefix of every check line and the multiplication dot
-// between factors of a formula (both live with the verdict markers); P() and
-// X() keep the many formatted lines of the group checks short.
-extern const char* Check_Line_Prefix;
-extern const char* Report_Times_Sign;
-inline const char* P() { return Check_Line_Prefix; }
-inline const char* X() { return Report_Times_Sign; }
-
 // 1/sqrt(3), the shear share of f_u in the directional strengths.
 inline constexpr double WELD_INV_SQRT3 = 0.5773502691896258;
 

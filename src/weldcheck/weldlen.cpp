@@ -69,12 +69,14 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
     double l_eff;
     if (w->kind == WELD_SLOT) {
         l_eff = 2.0 * (w->l - w->d);
-        if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = 2%s(l-d) = %.1lf mm\n"_cp, P(), X(), l_eff);
+        if (f)
+            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = 2%s(l-d) = %.1lf mm\n"_cp, Check_Line_Prefix,
+                       Report_Times_Sign, l_eff);
         return l_eff;
     }
     if (w->kind == WELD_PLUG) {
         l_eff = w->l;
-        if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l = %.1lf mm\n"_cp, P(), l_eff);
+        if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l = %.1lf mm\n"_cp, Check_Line_Prefix, l_eff);
         return l_eff;
     }
     if (w->l_w <= 0.001) return 0.0;
@@ -82,14 +84,15 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
         l_eff = w->l_w - 2.0 * w->a;
         // A length is never shown below 0: the craters take the whole weld.
         if (f && l_eff < 0.0)
-            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = 0 mm (%s)\n"_cp, P(), X(),
-                       Weld_Shorter_Than_Craters_Text());
+            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = 0 mm (%s)\n"_cp, Check_Line_Prefix,
+                       Report_Times_Sign, Weld_Shorter_Than_Craters_Text());
         else if (f)
-            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = %.1lf mm\n"_cp, P(), X(), l_eff);
+            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = %.1lf mm\n"_cp, Check_Line_Prefix,
+                       Report_Times_Sign, l_eff);
         return l_eff;
     }
     l_eff = w->l_w;
-    if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r = %.1lf mm\n"_cp, P(), l_eff);
+    if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r = %.1lf mm\n"_cp, Check_Line_Prefix, l_eff);
     return l_eff;
 }
 
@@ -114,7 +117,7 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
     const bool short6a = l_eff < 6.0 * a;
     if (!f) return short30 || short6a;
     if (short30 || print_all) {
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, P(), prefix, l_eff,
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, Check_Line_Prefix, prefix, l_eff,
                    Get_Compare_Symbol((float)l_eff, 30.0f));
         if (short30) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
@@ -122,8 +125,8 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
         if (short30 && !short6a && !print_all) return 1;
     }
     if (short6a || print_all) {
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, P(), prefix, l_eff,
-                   Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), X(), 6.0 * a);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, Check_Line_Prefix, prefix,
+                   l_eff, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), Report_Times_Sign, 6.0 * a);
         if (short6a) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
         OLI_printf(f, "\n");
@@ -141,13 +144,14 @@ void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff
     // The 30 mm limit is named when it fails; else the 6a limit is the one.
     // A weld its craters take whole has no length to compare with a limit.
     if (l_eff < 0.0)
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = 0 mm (%s)"_cp, P(), prefix, Weld_Shorter_Than_Craters_Text());
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = 0 mm (%s)"_cp, Check_Line_Prefix, prefix,
+                   Weld_Shorter_Than_Craters_Text());
     else if (l_eff < 30.0)
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, P(), prefix, l_eff,
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, Check_Line_Prefix, prefix, l_eff,
                    Get_Compare_Symbol((float)l_eff, 30.0f));
     else
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, P(), prefix, l_eff,
-                   Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), X(), 6.0 * a);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, Check_Line_Prefix, prefix,
+                   l_eff, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), Report_Times_Sign, 6.0 * a);
     OLI_printf(f, "  ê  statisch nicht wirksam %s\n"_cp, Mark_Note());
 }
 
@@ -159,10 +163,10 @@ static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* m
     const bool fail = t < limit - 0.001;
     if (f && (fail || print_all)) {
         if (hollow)
-            OLI_printf(f, "%s%sHohlprofil: Blechdicke t╬\\%d╬r = %.1lf mm %s 2.5 mm"_cp, P(), prefix, index, t,
-                       Get_Compare_Symbol((float)t, (float)limit));
+            OLI_printf(f, "%s%sHohlprofil: Blechdicke t╬\\%d╬r = %.1lf mm %s 2.5 mm"_cp, Check_Line_Prefix, prefix,
+                       index, t, Get_Compare_Symbol((float)t, (float)limit));
         else
-            OLI_printf(f, "%s%sBlechdicke t╬\\%d╬r = %.1lf mm %s 4 mm"_cp, P(), prefix, index, t,
+            OLI_printf(f, "%s%sBlechdicke t╬\\%d╬r = %.1lf mm %s 4 mm"_cp, Check_Line_Prefix, prefix, index, t,
                        Get_Compare_Symbol((float)t, (float)limit));
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
@@ -191,7 +195,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             const char* sign = Get_Compare_Symbol_GE((float)a, 5.0f);
             if (f && (!rule30_met || print_all)) {
                 OLI_printf(f, "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 30 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp,
-                           P(), prefix, a, sign, 5.0);
+                           Check_Line_Prefix, prefix, a, sign, 5.0);
                 line_end(f, rule30_met ? Mark_Ok() : Mark_Alert());
             }
             if (!rule30_met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_T30, a, 5.0, t_max);
@@ -207,7 +211,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             if (f && (!met || print_all)) {
                 OLI_printf(f,
                            "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.2lf mm"_cp,
-                           P(), prefix, a, sign, a_min);
+                           Check_Line_Prefix, prefix, a, sign, a_min);
                 line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
             }
             if (!met)
@@ -221,8 +225,9 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             const bool above = a > a_max + 0.001;
             if (above) Add_Weld_Note(notes, WELD_RULE_THROAT_ABOVE_MAX, a, a_max, t_min);
             if (f && (a > a_max + 0.1 || print_all)) {
-                OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm"_cp, P(), prefix, a,
-                           Get_Compare_Symbol((float)a, (float)a_max), X(), a_max);
+                OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm"_cp,
+                           Check_Line_Prefix, prefix, a, Get_Compare_Symbol((float)a, (float)a_max), Report_Times_Sign,
+                           a_max);
                 OLI_printf(f, "%s", " (Schweißtechnik, s. DIN 18800)"_cp);
                 line_end(f, above ? Mark_Alert() : Mark_Ok());
             }
@@ -234,7 +239,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
     if (!met) EC3_Detailing_Warning_Flag = 1;
     if (!met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_3MM, a, 3.0);
     if (f && (!met || print_all)) {
-        OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp, P(), prefix, a, sign, 3.0);
+        OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp, Check_Line_Prefix, prefix, a, sign, 3.0);
         line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
     }
     if (!met) say(messages, "%sNahtdicke a = %.1lf mm %s amin = %.0lf mm", prefix, a, sign, 3.0);
@@ -245,7 +250,7 @@ static int partial_penetration_rule(const NahtElement* w, double t1, double t2, 
                                     Rule_Messages* messages, const char* prefix, int print_all, Weld_Notes* notes) {
     const double a = w->a;
     if (a < 0.1) {
-        if (f) OLI_printf(f, "%s%sNahtdicke a = 0  ê  kein Check\n"_cp, P(), prefix);
+        if (f) OLI_printf(f, "%s%sNahtdicke a = 0  ê  kein Check\n"_cp, Check_Line_Prefix, prefix);
         return 0;
     }
     const double angle = mode == 2 ? 90.0 - w->angle : w->angle;
@@ -280,10 +285,10 @@ static int partial_penetration_rule(const NahtElement* w, double t1, double t2, 
         const char* sign = Get_Compare_Symbol((float)a, (float)limit);
         if (mode == 0)
             OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
-                       P(), prefix, a, sign, limit, t, dt);
+                       Check_Line_Prefix, prefix, a, sign, limit, t, dt);
         else
             OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
-                       P(), prefix, a, sign, limit, t, dt);
+                       Check_Line_Prefix, prefix, a, sign, limit, t, dt);
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
     if (fail) {
@@ -343,14 +348,17 @@ static int detailing_limits(NahtElement* w, double t1, double t2, int penetratio
     if (w->kind == WELD_SLOT && w->l < w->d + 0.001) {
         result = 1;
         Add_Weld_Note(notes, WELD_RULE_SLOT_TOO_SHORT, w->l);
-        if (f) OLI_printf(f, "%s%sLochlänge l = %.1lf mm ¾ Schlitzdurchmesser d\n"_cp, P(), prefix, w->l);
+        if (f) OLI_printf(f, "%s%sLochlänge l = %.1lf mm ¾ Schlitzdurchmesser d\n"_cp, Check_Line_Prefix, prefix, w->l);
     }
     if (w->kind == WELD_PLUG) {
         if (w->l < w->d) {
-            if (f) OLI_printf(f, "%s%sLochlänge l = %.1lf mm < Lochdurchmesser d  ê  l = d\n"_cp, P(), prefix, w->l);
+            if (f)
+                OLI_printf(f, "%s%sLochlänge l = %.1lf mm < Lochdurchmesser d  ê  l = d\n"_cp, Check_Line_Prefix,
+                           prefix, w->l);
             w->l = w->d;
         } else if (f && print_all) {
-            OLI_printf(f, "%s%sLochlänge l = %.1lf mm ‗ Lochdurchmesser d  %s\n"_cp, P(), prefix, w->l, Mark_Ok());
+            OLI_printf(f, "%s%sLochlänge l = %.1lf mm ‗ Lochdurchmesser d  %s\n"_cp, Check_Line_Prefix, prefix, w->l,
+                       Mark_Ok());
         }
     }
     return result;
@@ -380,7 +388,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print
         bool fail = d < d_req - 0.001;
         bool wrote = f && (fail || print_all);
         if (wrote)
-            OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 8 mm + t = %.1lf mm", P(), d,
+            OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 8 mm + t = %.1lf mm", Check_Line_Prefix, d,
                        Get_Compare_Symbol((float)d, (float)d_req), d_req);
         failed |= hole_rule_end(fail, f, wrote);
         if (fail) say(messages, "Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
@@ -389,8 +397,8 @@ static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print
             fail = std::fabs(a - t) > 0.001;
             wrote = f && (fail || print_all);
             if (wrote)
-                OLI_printf(f, "%sDicke der Lochschweißung für t ¾ 16 mm:  a = %.1lf mm %s t = %.1lf mm"_cp, P(), a,
-                           fail ? "!=" : "=", t);
+                OLI_printf(f, "%sDicke der Lochschweißung für t ¾ 16 mm:  a = %.1lf mm %s t = %.1lf mm"_cp,
+                           Check_Line_Prefix, a, fail ? "!=" : "=", t);
             failed |= hole_rule_end(fail, f, wrote);
             if (fail) say(messages, "Dicke der Lochschweißung a = %.1lf mm != erf a = %.1lf mm"_cp, a, t);
         } else {
@@ -399,11 +407,11 @@ static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print
             wrote = f && (fail || print_all);
             if (wrote) {
                 if (t <= 32.0)
-                    OLI_printf(f, "%sDicke der Lochschweißung für t > 16 mm:  a = %.1lf mm %s %.1lf mm"_cp, P(), a,
-                               Get_Compare_Symbol((float)a, (float)a_req), a_req);
+                    OLI_printf(f, "%sDicke der Lochschweißung für t > 16 mm:  a = %.1lf mm %s %.1lf mm"_cp,
+                               Check_Line_Prefix, a, Get_Compare_Symbol((float)a, (float)a_req), a_req);
                 else
-                    OLI_printf(f, "%sDicke der Lochschweißung für t > 32 mm:  a = %.1lf mm %s t/2 = %.1lf mm"_cp, P(),
-                               a, Get_Compare_Symbol((float)a, (float)a_req), a_req);
+                    OLI_printf(f, "%sDicke der Lochschweißung für t > 32 mm:  a = %.1lf mm %s t/2 = %.1lf mm"_cp,
+                               Check_Line_Prefix, a, Get_Compare_Symbol((float)a, (float)a_req), a_req);
             }
             failed |= hole_rule_end(fail, f, wrote);
             if (fail) say(messages, "Dicke der Lochschweißung a = %.1lf mm < erf a = %.1lf mm"_cp, a, a_req);
@@ -413,14 +421,14 @@ static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print
         const bool fail = d < d_req - 0.001;
         const bool wrote = f && (fail || print_all);
         if (wrote)
-            OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 4%st = %.1lf mm", P(), d,
-                       Get_Compare_Symbol((float)d, (float)d_req), X(), d_req);
+            OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 4%st = %.1lf mm", Check_Line_Prefix, d,
+                       Get_Compare_Symbol((float)d, (float)d_req), Report_Times_Sign, d_req);
         failed |= hole_rule_end(fail, f, wrote);
         if (fail) say(messages, "Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
     }
     if (failed && f)
-        OLI_printf(f, "%s╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden %s\n"_cp, P(),
-                   Mark_Alert());
+        OLI_printf(f, "%s╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden %s\n"_cp,
+                   Check_Line_Prefix, Mark_Alert());
     return failed;
 }
 
@@ -431,8 +439,11 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
     const double t1 = g->plate1.t, t2 = g->plate2.t;
     if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) g->one_sided = WELD_ONE_SIDED;
     if (g->kind == WELD_BUTT && g->full_penetration && print_all && f) {
-        if (g->angle >= 0.001) OLI_printf(f, "%swirksame Nahtdicke a = t╬\\2╬r = %.1lf mm\n"_cp, P(), t2);
-        else OLI_printf(f, "%swirksame Nahtdicke a = min(t╬\\1╬r,t╬\\2╬r) = %.1lf mm\n"_cp, P(), std::min(t1, t2));
+        if (g->angle >= 0.001)
+            OLI_printf(f, "%swirksame Nahtdicke a = t╬\\2╬r = %.1lf mm\n"_cp, Check_Line_Prefix, t2);
+        else
+            OLI_printf(f, "%swirksame Nahtdicke a = min(t╬\\1╬r,t╬\\2╬r) = %.1lf mm\n"_cp, Check_Line_Prefix,
+                       std::min(t1, t2));
     }
     int result = 0;
     if (!(g->method & WELD_METHOD_CALLER_RULES)) {
@@ -451,8 +462,10 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
     if (f && (g->kind == WELD_SLOT || g->kind == WELD_PLUG) &&
         (std::fabs(g->N_Ed) > WELD_FORCE_ZERO || std::fabs(g->M_p_Ed) > WELD_MOMENT_ZERO ||
          std::fabs(g->M_s_Ed) > WELD_MOMENT_ZERO)) {
-        if (g->kind == WELD_SLOT) OLI_printf(f, "%sSchlitznähte können nur Schubkräfte V╬\\Ed╬r übertragen"_cp, P());
-        else OLI_printf(f, "%sEine Lochschweißung kann nur Schubkräfte V╬\\Ed╬r übertragen"_cp, P());
+        if (g->kind == WELD_SLOT)
+            OLI_printf(f, "%sSchlitznähte können nur Schubkräfte V╬\\Ed╬r übertragen"_cp, Check_Line_Prefix);
+        else
+            OLI_printf(f, "%sEine Lochschweißung kann nur Schubkräfte V╬\\Ed╬r übertragen"_cp, Check_Line_Prefix);
         OLI_printf(f, ",  N╬\\Ed╬r und M╬\\Ed╬r werden ignoriert\n"_cp);
     }
     const NahtElement w = Group_Weld(g);

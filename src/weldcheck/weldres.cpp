@@ -101,7 +101,9 @@ static void group_governing_strength(const NahtGruppe* g, double* f_u, double* b
 }
 
 void Weld_Invalid_Value_Line(FILE* f, const char* prefix, const char* symbol) {
-    if (f) OLI_printf(f, "%s╬HFehler╬r: %s%s = keine gültige Zahl %s\n"_cp, P(), prefix ? prefix : "", symbol, Mark_Not_Ok());
+    if (f)
+        OLI_printf(f, "%s╬HFehler╬r: %s%s = keine gültige Zahl %s\n"_cp, Check_Line_Prefix, prefix ? prefix : "",
+                   symbol, Mark_Not_Ok());
 }
 
 // The tensile strength fu and correlation factor of one plate; 1 when
@@ -197,7 +199,7 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     for (int i = 0; i < kInputCount && !usual; ++i) {
         if (std::fabs(Value(g, kInputs[i])) <= kInputs[i].largest) continue;
         invalid = 1;
-        if (f) OLI_printf(f, "%s╬HFehler╬r: %s = zu groß %s\n"_cp, P(), kInputs[i].symbol, Mark_Not_Ok());
+        if (f) OLI_printf(f, "%s╬HFehler╬r: %s = zu groß %s\n"_cp, Check_Line_Prefix, kInputs[i].symbol, Mark_Not_Ok());
     }
     // A fully penetrated butt weld is as thick as the joint: without a
     // thickness it has no throat to carry anything.
@@ -205,7 +207,7 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
         invalid = 1;
         if (f)
             OLI_printf(f, "%s╬HFehler╬r: durchgeschweißte Stumpfnaht mit Blechdicke t = 0  ê  Nachweis nicht möglich %s\n"_cp,
-                       P(), Mark_Not_Ok());
+                       Check_Line_Prefix, Mark_Not_Ok());
     }
     return invalid;
 }
@@ -219,7 +221,7 @@ int Weld_Gamma_M2_Usable(double gamma_M2, FILE* f) {
         if (!std::isfinite(gamma_M2)) std::snprintf(value, sizeof value, "keine Zahl");
         else std::snprintf(value, sizeof value, std::fabs(gamma_M2) < 1e9 ? "%.2lf" : "%.2e", gamma_M2);
         OLI_printf(f, "%sTeilsicherheitsbeiwert └╬\\M2╬r = %s ungültig (nicht zwischen %.1lf und %.0lf)  ê  Nachweis nicht möglich %s\n"_cp,
-                   P(), value, NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Not_Ok());
+                   Check_Line_Prefix, value, NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Not_Ok());
     }
     return 0;
 }
@@ -232,13 +234,13 @@ static bool strength_basis_usable(NahtGruppe* g, double beta_w, FILE* f) {
     bool ok = true;
     if (!g->factors) {
         ok = false;
-        if (f) OLI_printf(f, "%s╬HFehler╬r: └╬\\M2╬r fehlt %s\n"_cp, P(), Mark_Not_Ok());
+        if (f) OLI_printf(f, "%s╬HFehler╬r: └╬\\M2╬r fehlt %s\n"_cp, Check_Line_Prefix, Mark_Not_Ok());
     } else if (!Weld_Gamma_M2_Usable(g->factors->gamma_M2, f)) {
         ok = false;
     }
     if (!Usable_Weld_Factor(beta_w)) {
         ok = false;
-        if (f) OLI_printf(f, "%s╬HFehler╬r: ╗╬\\w╬r = %.2lf %s\n"_cp, P(), beta_w, Mark_Not_Ok());
+        if (f) OLI_printf(f, "%s╬HFehler╬r: ╗╬\\w╬r = %.2lf %s\n"_cp, Check_Line_Prefix, beta_w, Mark_Not_Ok());
     }
     return ok;
 }
@@ -254,9 +256,9 @@ public:
     template <size_t N>
     __attribute__((format(printf, 3, 0))) const char* Text(const double (&values)[N], const char* format, ...) {
         static_assert(N <= kValues, "values of a kept line");
-        const bool texts = P() && X();  // a null one is formatted each time
-        if (valid_ && texts && n_ == N && std::memcmp(values_, values, sizeof values) == 0 && prefix_ == P() &&
-            times_ == X())
+        const bool texts = Check_Line_Prefix && Report_Times_Sign;  // a null one is formatted each time
+        if (valid_ && texts && n_ == N && std::memcmp(values_, values, sizeof values) == 0 &&
+            prefix_ == Check_Line_Prefix && times_ == Report_Times_Sign)
             return text_.c_str();
         valid_ = false;
         va_list ap;
@@ -267,8 +269,8 @@ public:
         if (!texts) return text_.c_str();
         n_ = N;
         std::memcpy(values_, values, sizeof values);
-        prefix_ = P();
-        times_ = X();
+        prefix_ = Check_Line_Prefix;
+        times_ = Report_Times_Sign;
         valid_ = true;
         return text_.c_str();
     }
@@ -307,12 +309,13 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
                              "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
                              "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"
                              "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp,
-                             P(), X(), g->f_vw_d, fu, bw, P(), X(), values[3]));
+                             Check_Line_Prefix, Report_Times_Sign, g->f_vw_d, fu, bw, Check_Line_Prefix,
+                             Report_Times_Sign, values[3]));
     } else if (f && print_level == 1) {
         OLI_printf(f,
                    "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm,  "
                    "f╬\\vw,d╬r = %.2lf N/mm²,  a = %.1lf mm\n"_cp,
-                   P(), X(), Weld_kN_per_cm(g->F_w_Rd), g->f_vw_d, g->a);
+                   Check_Line_Prefix, Report_Times_Sign, Weld_kN_per_cm(g->F_w_Rd), g->f_vw_d, g->a);
     }
     return g->F_w_Rd < -WELD_PER_LENGTH_ZERO ? 1 : 0;
 }
@@ -355,10 +358,11 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
         if (f && print_level >= 1) {
             if (dMp > 0.001)
                 OLI_printf(f, "%sZusatzmoment aus Lastexzentrizität úM╬\\%s,Ed╬r = N╬\\Ed╬r%st╬\\2╬r/2 %s M╬\\%s,Ed╬r = %.2lf kNm\n"_cp,
-                           P(), "p", X(), g->one_sided == WELD_ONE_SIDED ? "-" : "+", "p", Weld_kNm(dMp));
+                           Check_Line_Prefix, "p", Report_Times_Sign, g->one_sided == WELD_ONE_SIDED ? "-" : "+", "p",
+                           Weld_kNm(dMp));
             else
                 OLI_printf(f, "%sZusatzmoment aus Lastexzentrizität muss nicht berücksichtigt werden (kein Zug in der Nahtwurzel)\n"_cp,
-                           P());
+                           Check_Line_Prefix);
         }
     }
 
@@ -384,7 +388,8 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
     if (f && print_level >= 1) {
         const bool lone_N = present_force(N) && !present_moment(Mp) && !present_moment(Ms) && !eccentric;
         if (lone_N) {
-            OLI_printf(f, "%sF╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), Unsigned_Zero(Weld_kN_per_cm(F), 2));
+            OLI_printf(f, "%sF╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, Check_Line_Prefix,
+                       Unsigned_Zero(Weld_kN_per_cm(F), 2));
             return F;
         }
         std::string s = "(";
@@ -402,22 +407,23 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
             term(buf);
         } else if (present_moment(Mp)) {
             if (full_butt)
-                std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/t╬\\2╬r"_cp, "p", X());
+                std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/t╬\\2╬r"_cp, "p", Report_Times_Sign);
             else if (two_sided)
-                std::snprintf(buf, sizeof buf, " + 2%sM╬\\%s,Ed╬r/t╬\\2╬r"_cp, X(), "p");
+                std::snprintf(buf, sizeof buf, " + 2%sM╬\\%s,Ed╬r/t╬\\2╬r"_cp, Report_Times_Sign, "p");
             else
                 std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r/t╬\\2╬r"_cp, "p");
             term(buf);
         }
         if (present_moment(Ms)) {
             if (two_sided)
-                std::snprintf(buf, sizeof buf, " + 2%sM╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, X(), "s", X());
+                std::snprintf(buf, sizeof buf, " + 2%sM╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, Report_Times_Sign, "s",
+                              Report_Times_Sign);
             else
-                std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, "s", X());
+                std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, "s", Report_Times_Sign);
             term(buf);
         }
         s += ")";
-        OLI_printf(f, "%sF╬\\N,Ed╬r = %s / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), s.c_str(),
+        OLI_printf(f, "%sF╬\\N,Ed╬r = %s / l╬\\eff╬r = %.2lf kN/cm\n"_cp, Check_Line_Prefix, s.c_str(),
                    Unsigned_Zero(Weld_kN_per_cm(F), 2));
     }
     return F;
@@ -426,7 +432,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
 // One force component line: "name = a + b = value" or "name = 0".
 static void component_line(FILE* f, const char* name_fmt, const char* sub, double value, const char* first,
                            const char* second) {
-    OLI_printf(f, name_fmt, P(), sub);
+    OLI_printf(f, name_fmt, Check_Line_Prefix, sub);
     if (!present_per_length(value)) {
         OLI_printf(f, " = 0\n");
         return;
@@ -482,8 +488,8 @@ static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double
     const bool two_welds = g->one_sided == WELD_TWO_SIDED;
     const bool as_printed = *F_n == F_N && *F_v == F_Vs;
     if (f && print_level >= 1 && (two_welds || !as_printed))
-        OLI_printf(f, "%smaßgebend: %s Naht  ê  F╬\\N,Ed╬r = %.2lf kN/cm,  F╬\\Vs,Ed╬r = %.2lf kN/cm\n"_cp, P(),
-                   best_side == 0 ? "linke" : "rechte", Unsigned_Zero(Weld_kN_per_cm(*F_n), 2),
+        OLI_printf(f, "%smaßgebend: %s Naht  ê  F╬\\N,Ed╬r = %.2lf kN/cm,  F╬\\Vs,Ed╬r = %.2lf kN/cm\n"_cp,
+                   Check_Line_Prefix, best_side == 0 ? "linke" : "rechte", Unsigned_Zero(Weld_kN_per_cm(*F_n), 2),
                    Unsigned_Zero(Weld_kN_per_cm(*F_v), 2));
 }
 
@@ -493,32 +499,35 @@ static int force_of_given_stress(NahtGruppe* g, FILE* f, int print_level) {
     if (present_stress(g->sigma_w_Ed) && g->a < 0.001) {
         if (f && print_level >= 2)
             OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
-                       P());
-        if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+                       Check_Line_Prefix);
+        if (f)
+            OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht ermittelbar %s\n"_cp, Check_Line_Prefix,
+                       Mark_Alert());
         g->F_w_Ed = g->F_w_Ed_result = 0.0;
         return 1;
     }
     g->F_w_Ed = g->F_w_Ed_result = g->sigma_w_Ed * g->a;
     if (f && print_level >= 2)
         OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
-                   P());
+                   Check_Line_Prefix);
     if (f && print_level >= 1)
-        OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm\n"_cp, P(),
-                   print_level == 1 ? "resultierende Nahtkraft " : "", X(), Weld_kN_per_cm(g->F_w_Ed));
+        OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm\n"_cp, Check_Line_Prefix,
+                   print_level == 1 ? "resultierende Nahtkraft " : "", Report_Times_Sign, Weld_kN_per_cm(g->F_w_Ed));
     return 0;
 }
 
 // A given force per length and its throat stress. 1 when it cannot act.
 static int given_force_per_length(NahtGruppe* g, FILE* f, int print_level) {
     if (present_per_length(g->F_w_Ed) && g->a < 0.001) {
-        if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht wirksam %s\n"_cp, P(), Mark_Alert());
+        if (f)
+            OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht wirksam %s\n"_cp, Check_Line_Prefix, Mark_Alert());
         g->F_w_Ed = g->F_w_Ed_result = 0.0;
         return 1;
     }
     g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed / g->a : 0.0;
     g->F_w_Ed_result = g->F_w_Ed;
     if (f && print_level >= 1 && g->l_w > 0.1) {
-        OLI_printf(f, "%s%sF╬\\w,Ed╬r = %.2lf kN/cm\n"_cp, P(),
+        OLI_printf(f, "%s%sF╬\\w,Ed╬r = %.2lf kN/cm\n"_cp, Check_Line_Prefix,
                    print_level == 1 ? "Nahtkraft "
                                     : "Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft "_cp,
                    Weld_kN_per_cm(g->F_w_Ed));
@@ -550,23 +559,23 @@ static void throat_components(NahtGruppe* g, FILE* f, int print_level, double F_
     }
     g->F_tau_par = F_Vp;
     if (f && print_level >= 2)
-        OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = %.2lf°):\n"_cp, P(),
-                   theta_deg);
+        OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = %.2lf°):\n"_cp,
+                   Check_Line_Prefix, theta_deg);
     if (f && print_level >= 1) {
         char a_text[80], b_text[80];
-        std::snprintf(b_text, sizeof b_text, " + F╬\\V%s,Ed╬r%scos(║)"_cp, "s", X());
-        std::snprintf(a_text, sizeof a_text, "F╬\\N,Ed╬r%ssin(║)"_cp, X());
+        std::snprintf(b_text, sizeof b_text, " + F╬\\V%s,Ed╬r%scos(║)"_cp, "s", Report_Times_Sign);
+        std::snprintf(a_text, sizeof a_text, "F╬\\N,Ed╬r%ssin(║)"_cp, Report_Times_Sign);
         component_line(f, "%sF╬\\Ed╬r(╠╬\\%s╬r)"_cp, "s", g->F_sigma_perp, present_per_length(F_N) ? a_text : nullptr,
                        present_per_length(F_Vs) ? b_text : nullptr);
-        std::snprintf(b_text, sizeof b_text, " - F╬\\V%s,Ed╬r%ssin(║)"_cp, "s", X());
-        std::snprintf(a_text, sizeof a_text, "F╬\\N,Ed╬r%scos(║)"_cp, X());
+        std::snprintf(b_text, sizeof b_text, " - F╬\\V%s,Ed╬r%ssin(║)"_cp, "s", Report_Times_Sign);
+        std::snprintf(a_text, sizeof a_text, "F╬\\N,Ed╬r%scos(║)"_cp, Report_Times_Sign);
         component_line(f, "%sF╬\\Ed╬r(Í╬\\%s╬r)"_cp, "s", g->F_tau_perp, present_per_length(F_N) ? a_text : nullptr,
                        present_per_length(F_Vs) ? b_text : nullptr);
         if (present_per_length(F_Vp))
-            OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = F╬\\V%s,Ed╬r = %.2lf kN/cm\n"_cp, P(), "p", "p",
+            OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = F╬\\V%s,Ed╬r = %.2lf kN/cm\n"_cp, Check_Line_Prefix, "p", "p",
                        Weld_kN_per_cm(F_Vp));
         else
-            OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = 0\n"_cp, P(), "p");
+            OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = 0\n"_cp, Check_Line_Prefix, "p");
     }
 }
 
@@ -580,13 +589,14 @@ static void resultant_force(NahtGruppe* g, FILE* f, int print_level) {
     if (!(g->method & WELD_METHOD_DIRECTIONAL)) {
         if (f && print_level >= 2)
             OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
-                       P());
+                       Check_Line_Prefix);
         if (f && print_level >= 1) {
             if (g->kind == WELD_SLOT)
-                OLI_printf(f, "%sF╬\\w,Ed╬r = (F╬\\Ed╬r(Í╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)²)╬/1/2╬r"_cp, P(), "s", "p");
+                OLI_printf(f, "%sF╬\\w,Ed╬r = (F╬\\Ed╬r(Í╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)²)╬/1/2╬r"_cp, Check_Line_Prefix,
+                           "s", "p");
             else
                 OLI_printf(f, "%sF╬\\w,Ed╬r = (F╬\\Ed╬r(╠╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)²)╬/1/2╬r"_cp,
-                           P(), "s", "s", "p");
+                           Check_Line_Prefix, "s", "s", "p");
             OLI_printf(f, " = %.2lf kN/cm\n", Weld_kN_per_cm(g->F_w_Ed));
         }
     }
@@ -595,7 +605,9 @@ static void resultant_force(NahtGruppe* g, FILE* f, int print_level) {
 // The forces per length of N, M and V given. 1 when they cannot be formed.
 static int forces_of_actions(NahtGruppe* g, FILE* f, int print_level) {
     if (g->l_eff < 0.001) {
-        if (f) OLI_printf(f, "%swirksame Nahtlänge = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+        if (f)
+            OLI_printf(f, "%swirksame Nahtlänge = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, Check_Line_Prefix,
+                       Mark_Alert());
         return 1;
     }
     const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
@@ -604,7 +616,9 @@ static int forces_of_actions(NahtGruppe* g, FILE* f, int print_level) {
     // (for a fully penetrated joint in line the thinner part).
     const double t_moment = full_butt ? Butt_Joint_Thickness(g) : g->plate2.t;
     if (carries_normal && present_moment(g->M_p_Ed) && t_moment <= 0.001) {
-        if (f) OLI_printf(f, "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+        if (f)
+            OLI_printf(f, "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, Check_Line_Prefix,
+                       Mark_Alert());
         return 1;
     }
     // Slot and plug welds are one-sided whatever the flag says.
@@ -614,12 +628,13 @@ static int forces_of_actions(NahtGruppe* g, FILE* f, int print_level) {
         // Reckoned as two welds; the group's own l_eff stays as it is, so a
         // second check of the same group does not double it again.
         l_eff *= 2.0;
-        if (f && print_level >= 1) OLI_printf(f, "%sbezogen auf 2 Nähte  ê  l╬\\eff╬r = %.1lf mm\n"_cp, P(), l_eff);
+        if (f && print_level >= 1)
+            OLI_printf(f, "%sbezogen auf 2 Nähte  ê  l╬\\eff╬r = %.1lf mm\n"_cp, Check_Line_Prefix, l_eff);
     }
 
     if (f && print_level >= 2 && carries_normal &&
         (present_force(g->N_Ed) || present_moment(g->M_p_Ed) || present_moment(g->M_s_Ed)))
-        OLI_printf(f, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, P(),
+        OLI_printf(f, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, Check_Line_Prefix,
                    full_butt ? "" : "im Wurzelpunkt wirkenden ");
     double n_const = 0.0, n_var = 0.0;
     const double F_N = normal_force(g, f, print_level, l_eff, two_sided, &n_const, &n_var);
@@ -627,10 +642,10 @@ static int forces_of_actions(NahtGruppe* g, FILE* f, int print_level) {
     const double F_Vs = std::fabs(g->V_s_Ed) / l_eff;
     if (f && print_level >= 1) {
         if (present_force(g->V_p_Ed))
-            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "p", "p",
+            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, Check_Line_Prefix, "p", "p",
                        Weld_kN_per_cm(F_Vp));
         if (present_force(g->V_s_Ed))
-            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "s", "s",
+            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, Check_Line_Prefix, "s", "s",
                        Weld_kN_per_cm(F_Vs));
     }
     throat_components(g, f, print_level, F_N, F_Vs, F_Vp, n_const, n_var);
@@ -695,12 +710,13 @@ static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double U
 int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     if (result_not_finite(f, {{"F╬\\w,Ed╬r"_cp, g->F_w_Ed}, {"F╬\\w,Rd╬r"_cp, g->F_w_Rd}})) return 1;
     if (g->F_w_Rd < -WELD_PER_LENGTH_ZERO) {
-        if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Rd╬r < 0 %s\n"_cp, P(), Mark_Alert());
+        if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Rd╬r < 0 %s\n"_cp, Check_Line_Prefix, Mark_Alert());
         return 1;
     }
     if (g->F_w_Rd <= WELD_PER_LENGTH_ZERO) {
         // No resistance, no proof: the note, then the check counts as refused.
-        if (f) OLI_printf(f, "%sF╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), Mark_Note());
+        if (f)
+            OLI_printf(f, "%sF╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, Check_Line_Prefix, Mark_Note());
         return 1;
     }
     const double U = g->F_w_Ed / g->F_w_Rd;
@@ -708,8 +724,8 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     // The line and its utilisation tail in one piece: a line at every end
     // point of every load case.
     if (f)
-        OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp, P(),
-                   Weld_kN_per_cm(g->F_w_Ed),
+        OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp,
+                   Check_Line_Prefix, Weld_kN_per_cm(g->F_w_Ed),
                    Utilisation_Compare_Symbol(Weld_kN_per_cm(g->F_w_Ed), Weld_kN_per_cm(g->F_w_Rd)),
                    Weld_kN_per_cm(g->F_w_Rd), prefix, Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
     raise_group(g, U);
@@ -722,18 +738,20 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
                               {n == 1 ? "f╬\\1w,d╬r"_cp : "f╬\\2w,d╬r"_cp, strength}}))
         return 1;
     if (strength < -0.001) {
-        if (f) OLI_printf(f, "%s╬HFehler╬r: f╬\\%dw,d╬r < 0 %s\n"_cp, P(), n, Mark_Alert());
+        if (f) OLI_printf(f, "%s╬HFehler╬r: f╬\\%dw,d╬r < 0 %s\n"_cp, Check_Line_Prefix, n, Mark_Alert());
         return 1;
     }
     if (std::fabs(strength) <= 0.001) {
         // No strength, no proof: the note, then the check counts as refused.
-        if (f) OLI_printf(f, "%sf╬\\%dw,d╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), n, Mark_Note());
+        if (f)
+            OLI_printf(f, "%sf╬\\%dw,d╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, Check_Line_Prefix, n,
+                       Mark_Note());
         return 1;
     }
     double U = sigma / strength;
     if (result_not_finite(f, {{"U", U}})) return 1;
     if (f)
-        OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.2lf N/mm²  %s  f╬\\%dw,d╬r = %.2lf N/mm²"_cp, P(), n, sigma,
+        OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.2lf N/mm²  %s  f╬\\%dw,d╬r = %.2lf N/mm²"_cp, Check_Line_Prefix, n, sigma,
                    Utilisation_Compare_Symbol(sigma, strength), n, strength);
     return utilisation_tail(g, f, prefix, U);
 }
@@ -746,13 +764,13 @@ static int check_simplified(NahtGruppe* g, FILE* f, int print_level, const char*
     if (!g->check) {
         const int r = Calc_Weld_Shear_Strength(g, f, print_level);
         if (r == 0 && f && print_level == 0)
-            OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = %.2lf kN/cm\n"_cp, P(),
+            OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = %.2lf kN/cm\n"_cp, Check_Line_Prefix,
                        Weld_kN_per_cm(g->F_w_Rd));
         return r;
     }
     if (Calc_Weld_Shear_Strength(g, f, print_level) && g->F_w_Rd >= -WELD_PER_LENGTH_ZERO) return 1;  // unusable factors
     if (g->F_w_Ed < -WELD_PER_LENGTH_ZERO) {
-        if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Ed╬r < 0 %s\n"_cp, P(), Mark_Alert());
+        if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Ed╬r < 0 %s\n"_cp, Check_Line_Prefix, Mark_Alert());
         return 1;
     }
     return Weld_Resistance_Result(g, f, prefix);
@@ -763,14 +781,15 @@ static int check_simplified(NahtGruppe* g, FILE* f, int print_level, const char*
 // f_2w,d = 0.9 f_u/gamma_M2, against which condition 2 holds the normal
 // stress alone.
 static void f_1w_d_line(NahtGruppe* g, FILE* f, int print_level, double fu, double bw) {
-    OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, P());
-    OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²"_cp, X(), g->f_1w_d);
+    OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, Check_Line_Prefix);
+    OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²"_cp, Report_Times_Sign, g->f_1w_d);
     if (print_level >= 2) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
     OLI_printf(f, "\n");
 }
 
 static void f_2w_d_line(NahtGruppe* g, FILE* f, int print_level, double fu) {
-    OLI_printf(f, "%sf╬\\2w,d╬r = 0.9%sf╬\\u╬r / └╬\\M2╬r = %.2lf N/mm²"_cp, P(), X(), g->f_2w_d);
+    OLI_printf(f, "%sf╬\\2w,d╬r = 0.9%sf╬\\u╬r / └╬\\M2╬r = %.2lf N/mm²"_cp, Check_Line_Prefix, Report_Times_Sign,
+               g->f_2w_d);
     if (print_level >= 2) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²"_cp, fu);
     OLI_printf(f, "\n");
 }
@@ -793,17 +812,18 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
             }
             if (g->a < 0.001) {
                 if (f)
-                    OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Spannungen nicht ermittelbar %s\n"_cp, P(),
-                               Mark_Alert());
+                    OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Spannungen nicht ermittelbar %s\n"_cp,
+                               Check_Line_Prefix, Mark_Alert());
                 return 1;
             }
             g->sigma_perp = F_s / g->a;
             g->tau_perp = F_t / g->a;
             g->tau_par = F_p / g->a;
             if (f && print_level >= 2)
-                OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Spannungen:\n"_cp, P());
+                OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Spannungen:\n"_cp,
+                           Check_Line_Prefix);
             if (f && print_level >= 1) {
-                OLI_printf(f, "%s╠╬\\%s╬r = F╬\\Ed╬r(╠╬\\%s╬r)/a = %.2lf N/mm²,"_cp, P(), "s", "s",
+                OLI_printf(f, "%s╠╬\\%s╬r = F╬\\Ed╬r(╠╬\\%s╬r)/a = %.2lf N/mm²,"_cp, Check_Line_Prefix, "s", "s",
                            Unsigned_Zero(g->sigma_perp, 2));
                 OLI_printf(f, "  Í╬\\%s╬r = F╬\\Ed╬r(Í╬\\%s╬r)/a = %.2lf N/mm²,"_cp, "s", "s",
                            Unsigned_Zero(g->tau_perp, 2));
@@ -821,7 +841,7 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
     if (!g->check) {
         if (!f) return 0;
         if (print_level == 0) {
-            OLI_printf(f, "%sTragfähigkeiten einer Schweißnaht:"_cp, P());
+            OLI_printf(f, "%sTragfähigkeiten einer Schweißnaht:"_cp, Check_Line_Prefix);
             OLI_printf(f, "  f╬\\1w,d╬r = %.2lf N/mm²"_cp, g->f_1w_d);
             OLI_printf(f, ", f╬\\2w,d╬r = %.2lf N/mm²"_cp, g->f_2w_d);
             OLI_printf(f, "\n");
@@ -835,16 +855,16 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
     g->sigma_1_w_Ed = std::sqrt(g->sigma_perp * g->sigma_perp +
                                 3.0 * (g->tau_perp * g->tau_perp + g->tau_par * g->tau_par));
     g->sigma_2_w_Ed = std::fabs(g->sigma_perp);
-    if (f && print_level >= 2) OLI_printf(f, "%sBedingung 1:\n", P());
+    if (f && print_level >= 2) OLI_printf(f, "%sBedingung 1:\n", Check_Line_Prefix);
     if (f && print_level >= 1) {
-        OLI_printf(f, "%s╠╬\\1,w,Ed╬r = (╠╬\\%s╬r² + 3%s(Í╬\\%s╬r² + Í╬\\%s╬r²))╬/1/2╬r = %.2lf N/mm²\n"_cp, P(), "s",
-                   X(), "s", "p", g->sigma_1_w_Ed);
+        OLI_printf(f, "%s╠╬\\1,w,Ed╬r = (╠╬\\%s╬r² + 3%s(Í╬\\%s╬r² + Í╬\\%s╬r²))╬/1/2╬r = %.2lf N/mm²\n"_cp,
+                   Check_Line_Prefix, "s", Report_Times_Sign, "s", "p", g->sigma_1_w_Ed);
         f_1w_d_line(g, f, print_level, fu, bw);
     }
     if (condition_result(g, f, prefix, 1, g->sigma_1_w_Ed, g->f_1w_d)) return 1;
-    if (f && print_level >= 2) OLI_printf(f, "%sBedingung 2:\n", P());
+    if (f && print_level >= 2) OLI_printf(f, "%sBedingung 2:\n", Check_Line_Prefix);
     if (f && print_level >= 1) {
-        OLI_printf(f, "%s╠╬\\2,w,Ed╬r = |╠╬\\%s╬r| = %.2lf N/mm²\n"_cp, P(), "s", g->sigma_2_w_Ed);
+        OLI_printf(f, "%s╠╬\\2,w,Ed╬r = |╠╬\\%s╬r| = %.2lf N/mm²\n"_cp, Check_Line_Prefix, "s", g->sigma_2_w_Ed);
         f_2w_d_line(g, f, print_level, fu);
     }
     return condition_result(g, f, prefix, 2, g->sigma_2_w_Ed, g->f_2w_d);
@@ -880,7 +900,8 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
     if (!g->full_penetration) {
         const bool counts_full = g->one_sided ? std::fabs(g->a - t) <= 0.001 : std::fabs(g->a - t / 2.0) <= 0.001;
         if (!counts_full) return Check_Weld_Directional(g, f, print_level, prefix);
-        if (f && print_level >= 2) OLI_printf(f, "%sDie Naht ist durchgeschweißt (a = %.1lf mm)\n"_cp, P(), g->a);
+        if (f && print_level >= 2)
+            OLI_printf(f, "%sDie Naht ist durchgeschweißt (a = %.1lf mm)\n"_cp, Check_Line_Prefix, g->a);
     }
     // The whole joint carries the load: a = t, one-sided, and the forces of
     // a fully penetrated weld (no halving of N at a root). The joint is
