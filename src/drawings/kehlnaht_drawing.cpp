@@ -227,7 +227,8 @@ void Draw_Kehlnahtanschluss(GeschweissterAnschluss* record, int dx, int dy, int 
     c.h = record->h, c.b = record->b, c.t = record->t, c.s = record->s, c.r = record->r;
     c.name = name ? name : "";
     c.catalogue = geometry.catalogue;
-    c.c1 = geometry.c1, c.c2 = geometry.c2, c.c3 = geometry.c3, c.k1 = geometry.k1, c.k2 = geometry.k2;
+    c.toe_radius = geometry.toe_radius, c.root_fillet_end = geometry.root_fillet_end;
+    c.web_tip_radius = geometry.web_tip_radius, c.k1 = geometry.k1, c.k2 = geometry.k2;
     Get_Profil_Masse(family, catalogue, name ? name : "");
     // Weld data: by position, or every edge of a weld all round.
     c.all_round = record->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;

@@ -99,7 +99,7 @@ void Kehlnaht_Round(Kehlnaht_Context& c, bool tube) {
 
 void Kehlnaht_Angle(Kehlnaht_Context& c) {
     const double h = c.h, b = c.b, t = c.t, s = c.s, e = c.e;
-    const double c2 = c.g->angle.c2, c3 = c.g->angle.c3;
+    const double y_leg_mid = c.g->angle.y_vertical_leg_mid, x_leg_mid = c.g->angle.x_horizontal_leg_mid;
     c.title = c.catalogue ? c.name : WELDED_TITLE;
     Seam_And_Section(c, -2.0);
     if (c.all_round) {
@@ -112,12 +112,12 @@ void Kehlnaht_Angle(Kehlnaht_Context& c) {
         Kehlnaht_Position_Label(c, 1, "-90", -e / 3, h / 2, -90);
     }
     if (Kehlnaht_Carries(2)) {
-        Band_Y(c, 2, s, c2, c2, bt, o, 1.0);
-        Kehlnaht_Position_Label(c, 2, "90", s + e / 3, c2, 90);
+        Band_Y(c, 2, s, y_leg_mid, y_leg_mid, bt, o, 1.0);
+        Kehlnaht_Position_Label(c, 2, "90", s + e / 3, y_leg_mid, 90);
     }
     if (Kehlnaht_Carries(3)) {
-        Band_X(c, 3, c3, c3, h - t, bt, -o, 1.0);
-        Kehlnaht_Position_Label(c, 3, "135", c3, h - t - e / 3, 135);
+        Band_X(c, 3, x_leg_mid, x_leg_mid, h - t, bt, -o, 1.0);
+        Kehlnaht_Position_Label(c, 3, "135", x_leg_mid, h - t - e / 3, 135);
     }
     if (Kehlnaht_Carries(4)) {
         Band_X(c, 4, 0, b, h, bt, o, 1.0);
@@ -132,7 +132,7 @@ namespace {
 // The dimensions of a T or half I, the points of its form and the band
 // width and label distance k.
 struct Tee_Geometry : Kehlnaht_Tee_Form {
-    double h, b, t, s, r, c1, c2, c3;
+    double h, b, t, s, r, toe_radius, root_fillet_end, web_tip_radius;
     double k;
 };
 
@@ -159,16 +159,19 @@ void Tee_Bands_Parametric(Kehlnaht_Context& c, const Tee_Geometry& g) {
 
 // The weld bands and marks of a sloped catalogue T.
 void Tee_Bands_Sloped(Kehlnaht_Context& c, const Tee_Geometry& g) {
-    const double h = g.h, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr, F = g.F, w1 = g.w1, w2 = g.w2,
-                 w3 = g.w3, w4 = g.w4, y_f = g.y_f, k = g.k;
+    const double h = g.h, r = g.r, xl = g.xl, xr = g.xr, k = g.k;
+    const double r_toe = g.toe_radius, y_root = g.root_fillet_end, r_tip = g.web_tip_radius, y_toe = g.y_toe_sloped,
+                 y_f = g.y_f;
+    const double x_web_left_root = g.x_web_left_root, x_web_left_tip = g.x_web_left_tip,
+                 x_web_right_tip = g.x_web_right_tip, x_web_right_root = g.x_web_right_root;
     const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
     if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.75 * k, 1);
     if (Kehlnaht_Carries(1))
         Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
-    Band_Oblique(c, 2, -1, xl + c1, w1 - r, F, y_f, k, 0.5 * k);
-    Band_Oblique(c, 3, -1, w4 + r, xr - c1, y_f, F, k, 0.5 * k);
-    Band_Oblique(c, 4, -2, w1, w2, c2, h - c3, -k, -1.5 * k);
-    Band_Oblique(c, 5, -2, w4, w3, c2, h - c3, k, 0.5 * k);
+    Band_Oblique(c, 2, -1, xl + r_toe, x_web_left_root - r, y_toe, y_f, k, 0.5 * k);
+    Band_Oblique(c, 3, -1, x_web_right_root + r, xr - r_toe, y_f, y_toe, k, 0.5 * k);
+    Band_Oblique(c, 4, -2, x_web_left_root, x_web_left_tip, y_root, h - r_tip, -k, -1.5 * k);
+    Band_Oblique(c, 5, -2, x_web_right_root, x_web_right_tip, y_root, h - r_tip, k, 0.5 * k);
 }
 
 // The weld bands and marks of a half I.
@@ -198,14 +201,15 @@ void Tee_Bands_Cut(Kehlnaht_Context& c, const Tee_Geometry& g) {
 
 // The weld bands and marks of a tapered catalogue T.
 void Tee_Bands_Tapered(Kehlnaht_Context& c, const Tee_Geometry& g) {
-    const double h = g.h, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, xl = g.xl, xr = g.xr, G = g.G, k = g.k;
+    const double h = g.h, s = g.s, r = g.r, xl = g.xl, xr = g.xr, k = g.k;
+    const double r_toe = g.toe_radius, y_root = g.root_fillet_end, y_toe = g.y_toe_tapered;
     const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
-    const double cy = c2 + (h - c2) / 2;
+    const double cy = y_root + (h - y_root) / 2;
     if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
     if (Kehlnaht_Carries(1))
         Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
-    Band_Oblique(c, 2, -1, xl + c1, -s / 2 - r, G, c2 - r, k, k);
-    Band_Oblique(c, 3, -1, s / 2 + r, xr - c1, c2 - r, G, k, k);
+    Band_Oblique(c, 2, -1, xl + r_toe, -s / 2 - r, y_toe, y_root - r, k, k);
+    Band_Oblique(c, 3, -1, s / 2 + r, xr - r_toe, y_root - r, y_toe, k, k);
     if (c.f) {
         Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
         Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
@@ -223,7 +227,8 @@ void Tee_Bands_Tapered(Kehlnaht_Context& c, const Tee_Geometry& g) {
 void Kehlnaht_Tee(Kehlnaht_Context& c) {
     Tee_Geometry g{};
     static_cast<Kehlnaht_Tee_Form&>(g) = c.g->tee;
-    g.h = c.h, g.b = c.b, g.t = c.t, g.s = c.s, g.r = c.r, g.c1 = c.c1, g.c2 = c.c2, g.c3 = c.c3;
+    g.h = c.h, g.b = c.b, g.t = c.t, g.s = c.s, g.r = c.r;
+    g.toe_radius = c.toe_radius, g.root_fillet_end = c.root_fillet_end, g.web_tip_radius = c.web_tip_radius;
     const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr;
     const double k = 0.1 * t >= 4.0 ? 0.1 * t : (h > 150.0 ? 4.0 : 1.5);
     g.k = k;
@@ -259,7 +264,7 @@ void Kehlnaht_Tee(Kehlnaht_Context& c) {
 
 void Kehlnaht_Channel(Kehlnaht_Context& c) {
     const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r, e = c.e;
-    const double cc = c.c2, xt = c.g->channel.xt, yu = c.g->channel.yu, yo = c.g->channel.yo;
+    const double cc = c.root_fillet_end, xt = c.g->channel.xt, yu = c.g->channel.yu, yo = c.g->channel.yo;
     c.title = c.catalogue ? c.name : WELDED_TITLE;
     Seam_And_Section(c, -2.0);
     if (c.all_round) {

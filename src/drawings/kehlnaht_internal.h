@@ -34,7 +34,7 @@ struct Kehlnaht_Context {
     FILE *f;                      // plot stream, null: screen
     double h, b, t, s, r;         // dimensions of the record
     int catalogue;                // 1: a catalogue profile found in the profile file
-    double c1, c2, c3;            // its catalogue values
+    double toe_radius, root_fillet_end, web_tip_radius;  // its catalogue values
     int k1, k2;                   // and switches
     int all_round;
     double H, x_min, x_max, e;    // extents and plate margin

@@ -87,7 +87,7 @@ void Round(Kehlnaht_Geometry& c, bool tube) {
 
 void Angle(Kehlnaht_Geometry& c) {
     const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r;
-    double c2, c3;
+    double y_vertical_leg_mid, x_horizontal_leg_mid;
     if (c.catalogue) {
         const double x[15] = {0, 0, b, b, b, b, b, s + r, s + 0.5 * r, s + 0.13397 * r, s, s, s, s, s};
         const double yt = h - s, yr = h - s - r;
@@ -96,25 +96,25 @@ void Angle(Kehlnaht_Geometry& c) {
         Line_H(c, 1, 0, 0, 0, h, 0, 1);
         Line_H(c, 2, s, 0, s, h - s - r, 10, 11);
         Line_W(c, 3, b, h - s, s + r, h - s, 6, 7);
-        c2 = (h - s - r) / 2, c3 = (s + r) + (b - s - r) / 2;
+        y_vertical_leg_mid = (h - s - r) / 2, x_horizontal_leg_mid = (s + r) + (b - s - r) / 2;
     } else {
         const double x[6] = {0, 0, b, b, s, s}, y[6] = {0, h, h, h - t, h - t, 0};
         Set_Outline(c, 6, x, y);
         Line_H(c, 1, 0, 0, 0, h, 0, 1);
         Line_H(c, 2, s, 0, s, h - t, 4, 5);
         Line_W(c, 3, b, h - t, s, h - t, 3, 4);
-        c2 = (h - t) / 2, c3 = s + (b - s) / 2;
+        y_vertical_leg_mid = (h - t) / 2, x_horizontal_leg_mid = s + (b - s) / 2;
     }
     Line_W(c, 4, b, h, 0, h, 1, 2);
     c.line_count = 4;
-    c.angle = {c2, c3};
+    c.angle = {y_vertical_leg_mid, x_horizontal_leg_mid};
 }
 
 // ---- T and half I -----------------------------------------------------------------
 
 // The dimensions of a T or half I with the points of its form.
 struct Tee_Work : Kehlnaht_Tee_Form {
-    double h, b, t, s, r, c1, c2, c3;
+    double h, b, t, s, r, toe_radius, root_fillet_end, web_tip_radius;
 };
 
 // The outline of a T given by its dimensions, with its wall thicknesses.
@@ -136,75 +136,79 @@ void Tee_Outline_Parametric(Kehlnaht_Geometry& c, Tee_Work& g) {
 
 // The outline of a catalogue T with sloped flanges and web.
 void Tee_Outline_Sloped(Kehlnaht_Geometry& c, Tee_Work& g) {
-    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr,
-                 F = g.F, w1 = g.w1, w2 = g.w2, w3 = g.w3, w4 = g.w4, y_f = g.y_f;
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr;
+    const double r_toe = g.toe_radius, y_root = g.root_fillet_end, r_tip = g.web_tip_radius, y_toe = g.y_toe_sloped,
+                 y_f = g.y_f;
+    const double x_web_left_root = g.x_web_left_root, x_web_left_tip = g.x_web_left_tip,
+                 x_web_right_tip = g.x_web_right_tip, x_web_right_root = g.x_web_right_root;
     const double x[30] = {xl,
                           xl,
-                          xl + c1 - 0.86602 * c1,
-                          xl + 0.5 * c1,
-                          xl + c1,
+                          xl + r_toe - 0.86602 * r_toe,
+                          xl + 0.5 * r_toe,
+                          xl + r_toe,
                           -b / 4,
-                          w1 - r,
-                          w1 - 0.5 * r,
-                          w1 - 0.13397 * r,
-                          w1,
+                          x_web_left_root - r,
+                          x_web_left_root - 0.5 * r,
+                          x_web_left_root - 0.13397 * r,
+                          x_web_left_root,
                           -s / 2,
-                          w2,
-                          w2 + 0.13397 * c3,
-                          w2 + 0.5 * c3,
-                          w2 + c3,
-                          w3 - c3,
-                          w3 - 0.5 * c3,
-                          w3 - 0.13397 * c3,
-                          w3,
+                          x_web_left_tip,
+                          x_web_left_tip + 0.13397 * r_tip,
+                          x_web_left_tip + 0.5 * r_tip,
+                          x_web_left_tip + r_tip,
+                          x_web_right_tip - r_tip,
+                          x_web_right_tip - 0.5 * r_tip,
+                          x_web_right_tip - 0.13397 * r_tip,
+                          x_web_right_tip,
                           s / 2,
-                          w4,
-                          w4 + 0.13397 * r,
-                          w4 + 0.5 * r,
-                          w4 + r,
+                          x_web_right_root,
+                          x_web_right_root + 0.13397 * r,
+                          x_web_right_root + 0.5 * r,
+                          x_web_right_root + r,
                           b / 4,
-                          xr - c1,
-                          xr - 0.5 * c1,
-                          xr - 0.13397 * c1,
+                          xr - r_toe,
+                          xr - 0.5 * r_toe,
+                          xr - 0.13397 * r_toe,
                           xr,
                           xr};
     const double y[30] = {0,
-                          F - c1,
-                          F - 0.5 * c1,
-                          F - 0.13397 * c1,
-                          F,
+                          y_toe - r_toe,
+                          y_toe - 0.5 * r_toe,
+                          y_toe - 0.13397 * r_toe,
+                          y_toe,
                           t,
                           y_f,
-                          c2 - 0.86602 * r,
-                          c2 - 0.5 * r,
-                          c2,
+                          y_root - 0.86602 * r,
+                          y_root - 0.5 * r,
+                          y_root,
                           h / 2,
-                          h - c3,
-                          h - 0.5 * c3,
-                          h - 0.13397 * c3,
+                          h - r_tip,
+                          h - 0.5 * r_tip,
+                          h - 0.13397 * r_tip,
                           h,
                           h,
-                          h - 0.13397 * c3,
-                          h - 0.5 * c3,
-                          h - c3,
+                          h - 0.13397 * r_tip,
+                          h - 0.5 * r_tip,
+                          h - r_tip,
                           h / 2,
-                          c2,
-                          c2 - 0.5 * r,
-                          c2 - 0.86602 * r,
+                          y_root,
+                          y_root - 0.5 * r,
+                          y_root - 0.86602 * r,
                           y_f,
                           t,
-                          F,
-                          F - 0.13397 * c1,
-                          F - 0.5 * c1,
-                          F - c1,
+                          y_toe,
+                          y_toe - 0.13397 * r_toe,
+                          y_toe - 0.5 * r_toe,
+                          y_toe - r_toe,
                           0};
     Set_Outline(c, 30, x, y);
     Edge_Width(c, 1, 29, 0);
-    Line_W(c, 2, w1 - r, y_f, xl + c1, F, 4, 6);
-    Line_W(c, 3, xr - c1, F, w4 + r, y_f, 23, 25);
-    Line_H(c, 4, w1, c2, w2, h - c3, 9, 11);
-    Line_H(c, 5, w4, c2, w3, h - c3, 18, 20);
-    g.mid2 = ((xl + c1) + (w1 - r)) / 2, g.mid3 = ((w4 + r) + (xr - c1)) / 2, g.mid_web = (c2 + h - c3) / 2;
+    Line_W(c, 2, x_web_left_root - r, y_f, xl + r_toe, y_toe, 4, 6);
+    Line_W(c, 3, xr - r_toe, y_toe, x_web_right_root + r, y_f, 23, 25);
+    Line_H(c, 4, x_web_left_root, y_root, x_web_left_tip, h - r_tip, 9, 11);
+    Line_H(c, 5, x_web_right_root, y_root, x_web_right_tip, h - r_tip, 18, 20);
+    g.mid2 = ((xl + r_toe) + (x_web_left_root - r)) / 2, g.mid3 = ((x_web_right_root + r) + (xr - r_toe)) / 2;
+    g.mid_web = (y_root + h - r_tip) / 2;
 }
 
 // The outline of a half I cut from a rolled I.
@@ -225,12 +229,13 @@ void Tee_Outline_Cut(Kehlnaht_Geometry& c, Tee_Work& g) {
 
 // The outline of a catalogue T with tapered flanges.
 void Tee_Outline_Tapered(Kehlnaht_Geometry& c, Tee_Work& g) {
-    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, xl = g.xl, xr = g.xr, G = g.G;
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr;
+    const double r_toe = g.toe_radius, y_root = g.root_fillet_end, y_toe = g.y_toe_tapered;
     const double x[22] = {xl,
                           xl,
-                          xl + c1 - 0.86602 * c1,
-                          xl + 0.5 * c1,
-                          xl + c1,
+                          xl + r_toe - 0.86602 * r_toe,
+                          xl + 0.5 * r_toe,
+                          xl + r_toe,
                           -b / 4,
                           -s / 2 - r,
                           -s / 2 - 0.5 * r,
@@ -243,29 +248,49 @@ void Tee_Outline_Tapered(Kehlnaht_Geometry& c, Tee_Work& g) {
                           s / 2 + 0.5 * r,
                           s / 2 + r,
                           b / 4,
-                          xr - c1,
-                          xr - 0.5 * c1,
-                          xr - 0.13397 * c1,
+                          xr - r_toe,
+                          xr - 0.5 * r_toe,
+                          xr - 0.13397 * r_toe,
                           xr,
                           xr};
-    const double y[22] = {0,      G - c1,          G - 0.5 * c1, G - 0.13397 * c1, G,
-                          t,      c2 - r,          c2 - 0.86602 * r, c2 - 0.5 * r, c2,
-                          h,      h,               c2,           c2 - 0.5 * r,     c2 - 0.86602 * r,
-                          c2 - r, t,               G,            G - 0.13397 * c1, G - 0.5 * c1,
-                          G - c1, 0};
+    const double y[22] = {0,
+                          y_toe - r_toe,
+                          y_toe - 0.5 * r_toe,
+                          y_toe - 0.13397 * r_toe,
+                          y_toe,
+                          t,
+                          y_root - r,
+                          y_root - 0.86602 * r,
+                          y_root - 0.5 * r,
+                          y_root,
+                          h,
+                          h,
+                          y_root,
+                          y_root - 0.5 * r,
+                          y_root - 0.86602 * r,
+                          y_root - r,
+                          t,
+                          y_toe,
+                          y_toe - 0.13397 * r_toe,
+                          y_toe - 0.5 * r_toe,
+                          y_toe - r_toe,
+                          0};
     Set_Outline(c, 22, x, y);
     Edge_Width(c, 1, 21, 0);
-    Line_W(c, 2, -s / 2 - r, c2 - r, xl + c1, G, 4, 6);
-    Line_W(c, 3, xr - c1, G, s / 2 + r, c2 - r, 15, 17);
-    Line_H(c, 4, -s / 2, c2, -s / 2, h, 9, 10);
-    Line_H(c, 5, s / 2, c2, s / 2, h, 11, 12);
-    g.mid2 = ((xl + c1) + (-s / 2 - r)) / 2, g.mid3 = ((s / 2 + r) + (xr - c1)) / 2, g.mid_web = c2 + (h - c2) / 2;
+    Line_W(c, 2, -s / 2 - r, y_root - r, xl + r_toe, y_toe, 4, 6);
+    Line_W(c, 3, xr - r_toe, y_toe, s / 2 + r, y_root - r, 15, 17);
+    Line_H(c, 4, -s / 2, y_root, -s / 2, h, 9, 10);
+    Line_H(c, 5, s / 2, y_root, s / 2, h, 11, 12);
+    g.mid2 = ((xl + r_toe) + (-s / 2 - r)) / 2, g.mid3 = ((s / 2 + r) + (xr - r_toe)) / 2;
+    g.mid_web = y_root + (h - y_root) / 2;
 }
 
 void Tee(Kehlnaht_Geometry& c) {
     Tee_Work g{};
-    g.h = c.h, g.b = c.b, g.t = c.t, g.s = c.s, g.r = c.r, g.c1 = c.c1, g.c2 = c.c2, g.c3 = c.c3;
-    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3;
+    g.h = c.h, g.b = c.b, g.t = c.t, g.s = c.s, g.r = c.r;
+    g.toe_radius = c.toe_radius, g.root_fillet_end = c.root_fillet_end, g.web_tip_radius = c.web_tip_radius;
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r;
+    const double r_toe = g.toe_radius, y_root = g.root_fillet_end, r_tip = g.web_tip_radius;
     g.form = !c.catalogue ? KEHLNAHT_TEE_DIMENSIONS
              : c.k1 == 0  ? KEHLNAHT_TEE_SLOPED
              : c.k2 == 0  ? KEHLNAHT_TEE_CUT
@@ -273,12 +298,12 @@ void Tee(Kehlnaht_Geometry& c) {
     const double xl = -b / 2, xr = b / 2;
     g.xl = xl, g.xr = xr;
     // Sloped catalogue T.
-    g.F = t + 0.02 * (c1 - b / 4);
-    g.w1 = -s / 2 + 0.02 * (c2 - h / 2), g.w2 = -s / 2 + 0.02 * (h / 2 - c3);
-    g.w3 = s / 2 + 0.02 * (c3 - h / 2), g.w4 = s / 2 + 0.02 * (h / 2 - c2);
-    g.y_f = ((std::fabs(0.04 * (g.w1 - r + b / 4)) - r) + (c2 + t)) / 2;
+    g.y_toe_sloped = t + 0.02 * (r_toe - b / 4);
+    g.x_web_left_root = -s / 2 + 0.02 * (y_root - h / 2), g.x_web_left_tip = -s / 2 + 0.02 * (h / 2 - r_tip);
+    g.x_web_right_tip = s / 2 + 0.02 * (r_tip - h / 2), g.x_web_right_root = s / 2 + 0.02 * (h / 2 - y_root);
+    g.y_f = ((std::fabs(0.04 * (g.x_web_left_root - r + b / 4)) - r) + (y_root + t)) / 2;
     // Tapered catalogue T.
-    g.G = t + 0.12 * (c1 - b / 4);
+    g.y_toe_tapered = t + 0.12 * (r_toe - b / 4);
     Weld_Line(c, 1, xr, 0, xl, 0);
     switch (g.form) {
     case KEHLNAHT_TEE_DIMENSIONS: Tee_Outline_Parametric(c, g); break;
@@ -294,7 +319,7 @@ void Tee(Kehlnaht_Geometry& c) {
 
 void Channel(Kehlnaht_Geometry& c) {
     const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r;
-    const double r2 = c.c1, cc = c.c2;
+    const double r2 = c.toe_radius, cc = c.root_fillet_end;
     // Slope of the inner flange faces of a catalogue channel and where the
     // flange has its thickness t.
     const double kk = h <= 301.0 ? 0.08 : 0.05, xm = h <= 301.0 ? b / 2 : (b - s) / 2 + s, xt = b - r2;
@@ -501,7 +526,7 @@ void I_Family(Kehlnaht_Geometry& c) {
     g.x1 = -b / 2, g.x2 = -(s / 2 + r), g.x3 = -s / 2, g.x4 = s / 2, g.x5 = s / 2 + r, g.x6 = b / 2;
     g.y1 = 0, g.y2 = t, g.y3 = t + r, g.y4 = h - t - r, g.y5 = h - t, g.y6 = h;
     g.form = !c.catalogue ? KEHLNAHT_I_DIMENSIONS : c.k2 == 1 ? KEHLNAHT_I_TAPERED : KEHLNAHT_I_CATALOGUE;
-    g.r2 = c.c1, g.cc = c.c2, g.xt = b / 2 - g.r2;
+    g.r2 = c.toe_radius, g.cc = c.root_fillet_end, g.xt = b / 2 - g.r2;
     g.yu = t + 0.12 * (g.r2 - b / 4), g.yo = (h - t) - 0.12 * (g.r2 - b / 4);
     switch (g.form) {
     case KEHLNAHT_I_DIMENSIONS: I_Outline_Dimensions(c, g); break;
@@ -530,11 +555,13 @@ int Build_Kehlnaht_Geometry(const GeschweissterAnschluss* record, int family, in
         char key[ANSCHLUSS_NAME_SIZE] = "";
         if (name) std::snprintf(key, sizeof key, "%s", name);
         double t_coefficient = 0;
-        if (!Read_Profil_from_File(' ', key, sizeof key, &c.c1, &c.c2, &t_coefficient, &c.k1, &c.k2)) {
-            c.c1 = c.c2 = 0.0, c.k1 = c.k2 = 0;
+        if (!Read_Profil_from_File(' ', key, sizeof key, &c.toe_radius, &c.root_fillet_end, &t_coefficient, &c.k1,
+                                   &c.k2)) {
+            c.toe_radius = c.root_fillet_end = 0.0, c.k1 = c.k2 = 0;
             return c.status = KEHLNAHT_NOT_IN_FILE;
         }
-        c.c3 = t_coefficient;
+        // The T-section coefficient the name gives is the radius of a T's web tip.
+        c.web_tip_radius = t_coefficient;
         c.catalogue = 1;
     }
     // Below a thousandth of a millimetre there is nothing to weld, and the

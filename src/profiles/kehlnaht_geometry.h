@@ -61,13 +61,21 @@ struct Kehlnaht_I_Form {
     int mean_height;                // 1: those faces slope (labels at their mean height)
 };
 
-// A T or half I: its flange ends, the points of a sloped (F, w1 .. w4, y_f)
-// or tapered (G) catalogue T, and the label places of welds 2, 3 and 4/5.
+// A T or half I: its flange ends, the points of a sloped or tapered
+// catalogue T, and the label places of welds 2, 3 and 4/5.
 struct Kehlnaht_Tee_Form {
     int form;                       // KEHLNAHT_TEE_*
     double xl, xr;
-    double F, w1, w2, w3, w4, y_f;
-    double G;
+    // Sloped T (flange and web at 2 %): the height of the flange top where
+    // the rounding of its tips ends; the web faces' x where the root fillet
+    // meets them (root) and where the rounding of the web tip begins (tip);
+    // y_f, the height where the root fillets meet the flange.
+    double y_toe_sloped;
+    double x_web_left_root, x_web_left_tip, x_web_right_tip, x_web_right_root;
+    double y_f;
+    // Tapered T (flange at 12 %): the height of the flange top where the
+    // rounding of its tips ends.
+    double y_toe_tapered;
     double mid2, mid3, mid_web;
 };
 
@@ -76,10 +84,10 @@ struct Kehlnaht_Channel_Form {
     double xt, yu, yo;
 };
 
-// An angle: the middle of the inner face of its vertical leg (height) and
-// of its horizontal leg (x).
+// An angle: the middle of the inner face of its vertical leg (a height) and
+// of its horizontal leg (an x), where welds 2 and 3 are labelled.
 struct Kehlnaht_Angle_Form {
-    double c2, c3;
+    double y_vertical_leg_mid, x_horizontal_leg_mid;
 };
 
 struct Kehlnaht_Geometry {
@@ -87,8 +95,13 @@ struct Kehlnaht_Geometry {
     int family;                     // KEHLNAHT_*
     double h, b, t, s, r;           // the record's dimensions
     int catalogue;                  // 1: a catalogue profile found in the profile file
-    double c1, c2, c3;              // its catalogue values (toe radius, mm; see data/README)
-    int k1, k2;                     // and its half-section and narrow-I flags
+    // Its catalogue values, mm: the radius of the rounded flange tips (r_2 of
+    // the profile file), the distance from the outer face of a flange to
+    // where the root fillet meets the web (value 27, see data/README), and
+    // the radius of a T's rounded web tip; then its half-section and
+    // narrow-I flags.
+    double toe_radius, root_fillet_end, web_tip_radius;
+    int k1, k2;
     double H, x_min, x_max;         // extents
     int n;                          // points of the outline
     double X[KEHLNAHT_POINTS], Y[KEHLNAHT_POINTS];
