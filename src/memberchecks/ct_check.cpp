@@ -32,7 +32,9 @@ int Ct_Class_Of(double r, const double L[3]) {
 }
 
 void Print_Utilisation_Verdict(FILE* stream, double U) {
-    OLI_printf(stream, "  %s  1  %s╬r"_cp, Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
+    // A c/t ratio has its class limit, which no tolerance moves.
+    if (Utilisation_Counted_As_One(U)) OLI_printf(stream, "%s", Utilisation_Verdict_Computed_With(U, 0.0));
+    else OLI_printf(stream, "  %s  1  %s╬r"_cp, Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
 }
 
 double Print_Epsilon(double f_y, double E, FILE* stream) {
@@ -167,6 +169,7 @@ struct Part_Class {
     char note[100];
     int cls;
     double shown, u, L_target;
+    double u_computed;  // u before the rule of Round_Utilisation
 };
 
 // Under a compression below the yield strength the class-3 limit grows by
@@ -189,10 +192,11 @@ void Classify(Part_Class& c) {
     c.cls = Ct_Class_Of(c.r, c.L);
     c.shown = c.cls >= 3 ? c.L[2] : c.L[c.cls - 1];
     if (!std::isfinite(c.shown)) c.shown = c.cls >= 3 ? c.L[1] : c.L[2];
-    c.u = c.L_target = 0.0;
+    c.u = c.u_computed = c.L_target = 0.0;
     if (c.target_class > 0) {
         c.L_target = c.L[(c.target_class > 3 ? 3 : c.target_class) - 1];
-        c.u = std::isfinite(c.L_target) ? Round_Utilisation(c.r / c.L_target) : 0.0;
+        c.u_computed = std::isfinite(c.L_target) ? c.r / c.L_target : 0.0;
+        c.u = Round_Utilisation(c.u_computed);
     }
 }
 
@@ -223,7 +227,8 @@ void Print_Part_Details(FILE* stream, const Part_Class& c) {
         OLI_printf(stream, "Ausnutzung ");
         OLI_printf(stream, "U╬\\c/t╬r"_cp);
         OLI_printf(stream, " = (c/t) / (max c/t)");
-        OLI_printf(stream, " = %.3lf", c.u);
+        // as computed: one the rule counts as 1 says so
+        OLI_printf(stream, " = %s%s", Utilisation_Digits(c.u_computed), Counted_As_One_Verdict(c.u_computed));
         if (c.target_class < 3 || !c.note[0]) {
             OLI_printf(stream, ",  max c/t = %.2lf%s¥%s"_cp, c.L_target, Report_Times_Sign, c.suffix);
             OLI_printf(stream, " = %.2lf", c.L_target * c.eps_k);
@@ -258,7 +263,7 @@ void Print_Part_Class(FILE* stream, int level, const char* part_name, const Part
         OLI_printf(stream, ",  ");
         OLI_printf(stream, "Ausnutzung ");
         OLI_printf(stream, "U╬\\c/t╬r"_cp);
-        OLI_printf(stream, " = %.3lf", c.u);
+        OLI_printf(stream, " = %s%s", Utilisation_Digits(c.u_computed), Counted_As_One_Verdict(c.u_computed));
     }
 }
 
@@ -267,9 +272,17 @@ void Print_Part_Class(FILE* stream, int level, const char* part_name, const Part
 int Check_Ct_Part_Pl(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
                      double alpha_pl, double sigma_com, double gamma_M0, FILE* stream, int level,
                      const char* part_name) {
+    return Check_Ct_Part_Computed(kind, target_class, U, nullptr, c_t, f_y, E, alpha, alpha_pl, sigma_com, gamma_M0,
+                                  stream, level, part_name);
+}
+
+int Check_Ct_Part_Computed(int kind, int target_class, double* U, double* U_computed, double c_t, double f_y,
+                           double E, double alpha, double alpha_pl, double sigma_com, double gamma_M0, FILE* stream,
+                           int level, const char* part_name) {
     const double eps = Print_Epsilon(f_y, E, nullptr);
     double r = eps > 0 ? c_t / eps : 0.0;
     if (U) *U = 0.0;
+    if (U_computed) *U_computed = 0.0;
     if (r < 0.001) return 0;
     // Class 3 takes the elastic stress ratio, classes 1 and 2 the plastic
     // compressed fraction; a distribution that leaves the part without
@@ -301,6 +314,7 @@ int Check_Ct_Part_Pl(int kind, int target_class, double* U, double c_t, double f
     Classify(c);
     if (stream && level >= 1) Print_Part_Class(stream, level, part_name, c);
     if (U) *U = c.u;
+    if (U_computed) *U_computed = c.u_computed;
     return c.cls;
 }
 

@@ -46,8 +46,11 @@ double Rhs_Clear_Width(double outer, double t_a, double t_b, double t_own, doubl
 // relative LIMIT_TOLERANCE) stays in the lower class.
 int Ct_Class_Of(double r, const double L[3]);
 
-// The verdict behind a utilisation just written: the comparison sign against
-// 1, "1", the ok or not-ok marker, then the end of the markup.
+// The verdict behind a utilisation just written as computed (with
+// Utilisation_Digits): the comparison sign against 1, "1", the ok or not-ok
+// marker, then the end of the markup; where the rule of Round_Utilisation
+// counts U as 1, the verdict that says so (Utilisation_Verdict_Computed,
+// without a tolerance: a c/t ratio has its class limit).
 void Print_Utilisation_Verdict(FILE* stream, double U);
 
 // Elastic stresses of the profile under N (compression positive, N) and the
@@ -94,5 +97,11 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
 int Check_Ct_Part_Pl(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
                      double alpha_pl, double sigma_com, double gamma_M0, FILE* stream, int level,
                      const char* part_name);
+// The same with U as computed beside it: U_computed (may be null) gets
+// (c/t)/(max c/t) before the rule of Round_Utilisation counted a value just
+// above 1 as 1 (U holds it counted). The lines show it as computed.
+int Check_Ct_Part_Computed(int kind, int target_class, double* U, double* U_computed, double c_t, double f_y,
+                           double E, double alpha, double alpha_pl, double sigma_com, double gamma_M0, FILE* stream,
+                           int level, const char* part_name);
 
 #endif

@@ -40,7 +40,8 @@ struct Classification {
     FILE* stream;              // null: silent
     int level;
     int cls[3];                // top, bottom, web
-    double U;
+    double U;                  // the largest part utilisation as computed, counted at the end
+    double U_computed;         // U before the rule of Round_Utilisation counted it
 };
 
 // The heading: the target class at level 1; the class line with epsilon
@@ -182,7 +183,7 @@ double Severe_Alpha_Pl(const Classification& k, const PartCheck& pc) {
     return alpha;
 }
 
-// Takes a part's class and utilisation into the section's.
+// Takes a part's class and utilisation (as computed) into the section's.
 void Take_Part(Classification& k, int slot, int c, double u) {
     if (k.stream) OLI_printf(k.stream, "\n");
     if (u > k.U) k.U = u;
@@ -196,8 +197,8 @@ void Check_Parts(Classification& k, const PartCheck* parts, int n) {
     for (int i = 0; i < n; i++) {
         const PartCheck& pc = parts[i];
         double u = 0;
-        int c = Check_Ct_Part_Pl(pc.kind, k.target_class, &u, pc.c_t, k.f_y, k.E, pc.alpha, Severe_Alpha_Pl(k, pc),
-                                 pc.sigma, k.gamma_M0, k.stream, k.level, pc.name);
+        int c = Check_Ct_Part_Computed(pc.kind, k.target_class, nullptr, &u, pc.c_t, k.f_y, k.E, pc.alpha,
+                                       Severe_Alpha_Pl(k, pc), pc.sigma, k.gamma_M0, k.stream, k.level, pc.name);
         Take_Part(k, pc.slot, c, u);
         if (p->type != PROFILTYP_KASTEN || pc.slot >= 2 || c <= 0) continue;
         const double b_ue = pc.slot == 0 ? p->b_ueo : p->b_ueu;
@@ -205,13 +206,13 @@ void Check_Parts(Classification& k, const PartCheck* parts, int n) {
         if (b_ue <= 0.001) continue;
         double uo = 0;
         const char* name = pc.slot == 0 ? "Überstand oben"_cp : "Überstand unten"_cp;
-        int co = Check_Ct_Part(CT_PART_OUTSTAND, k.target_class, &uo, Ratio(b_ue, t_f), k.f_y, k.E, 1.0, pc.sigma,
-                               k.gamma_M0, k.stream, k.level, name);
+        int co = Check_Ct_Part_Computed(CT_PART_OUTSTAND, k.target_class, nullptr, &uo, Ratio(b_ue, t_f), k.f_y, k.E,
+                                        1.0, 1.0, pc.sigma, k.gamma_M0, k.stream, k.level, name);
         Take_Part(k, pc.slot, co, uo);
     }
 }
 
-// The line of the section's class and its c/t utilisation.
+// The line of the section's class and its c/t utilisation (as computed).
 void Print_Section_Class(FILE* stream, int level, int section, double U) {
     OLI_printf(stream, "%s", Check_Line_Prefix);
     if (level >= 1) OLI_printf(stream, "Gesamt: ");
@@ -219,7 +220,7 @@ void Print_Section_Class(FILE* stream, int level, int section, double U) {
     if (U > 0.001) {
         OLI_printf(stream, ",  ");
         if (level >= 1) OLI_printf(stream, "c/t-Ausnutzung ");
-        OLI_printf(stream, "U╬\\c/t╬r = %.3lf"_cp, U);
+        OLI_printf(stream, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits(U));
         Print_Utilisation_Verdict(stream, U);
     }
     OLI_printf(stream, "\n");
@@ -230,16 +231,24 @@ void Print_Section_Class(FILE* stream, int level, int section, double U) {
 int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, double gamma_M0, int no_raise,
                      int use_E, int* class_top, int* class_bottom, int* class_web, int target_class, double* U_ct,
                      FILE* stream, int level, const char* heading) {
+    return Classify_Section_Computed(p, N, M_y, M_z, gamma_M0, no_raise, use_E, class_top, class_bottom, class_web,
+                                     target_class, U_ct, nullptr, stream, level, heading);
+}
+
+int Classify_Section_Computed(const Stahlprofil* p, double N, double M_y, double M_z, double gamma_M0, int no_raise,
+                              int use_E, int* class_top, int* class_bottom, int* class_web, int target_class,
+                              double* U_ct, double* U_ct_computed, FILE* stream, int level, const char* heading) {
     if (!p || p->type <= PROFILTYP_NONE || p->type > PROFILTYP_TRAPEZ) return -1;
     const bool print = stream && level > 0;
     Classification k{p, p->material.f_y, use_E ? p->material.E : 0.0, gamma_M0, target_class,
-                     print ? stream : nullptr, level, {0, 0, 0}, 0.0};
+                     print ? stream : nullptr, level, {0, 0, 0}, 0.0, 0.0};
     int section = 0;
     auto store = [&]() {
         if (class_top) *class_top = k.cls[0];
         if (class_bottom) *class_bottom = k.cls[1];
         if (class_web) *class_web = k.cls[2];
         if (U_ct) *U_ct = k.U;
+        if (U_ct_computed) *U_ct_computed = k.U_computed;
         return section;
     };
     if ((N <= 0.01 && std::fabs(M_y) <= 0.0001 && std::fabs(M_z) <= 0.0001) || p->kind == STAHLPROFIL_KIND_FOREIGN) return store();
@@ -258,8 +267,10 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
     Own_Stress_Alphas(p, N, M_y, M_z, f_yd, parts, n);
     Check_Parts(k, parts, n);
     for (int c : k.cls) section = c > section ? c : section;
+    k.U_computed = k.U;
     k.U = Round_Utilisation(k.U);
-    if (stream && section > 0 && (k.cls[0] > 0 || k.cls[1] > 0)) Print_Section_Class(stream, level, section, k.U);
+    if (stream && section > 0 && (k.cls[0] > 0 || k.cls[1] > 0))
+        Print_Section_Class(stream, level, section, k.U_computed);
     return store();
 }
 

@@ -19,6 +19,14 @@
 int Classify_Section(const Stahlprofil* profile, double N, double M_y, double M_z, double gamma_M0, int no_raise,
                      int use_E, int* class_top, int* class_bottom, int* class_web, int target_class, double* U_ct,
                      FILE* stream, int level, const char* heading);
+// The same with U_ct as computed beside it: U_ct_computed (may be null)
+// gets the largest part utilisation before the rule of Round_Utilisation
+// counted one just above 1 as 1 (U_ct holds it counted); the lines show it
+// as computed.
+int Classify_Section_Computed(const Stahlprofil* profile, double N, double M_y, double M_z, double gamma_M0,
+                              int no_raise, int use_E, int* class_top, int* class_bottom, int* class_web,
+                              int target_class, double* U_ct, double* U_ct_computed, FILE* stream, int level,
+                              const char* heading);
 
 // U_c/t of Classify_Section against class 2 (class2 nonzero) or class 3;
 // 0 for a negative class2 flag or a kind 2 profile.

@@ -33,9 +33,16 @@ void Tabs(const std::initializer_list<double> stops) {
     OLI_Set_Tabs(0, nullptr, p, n);
 }
 
-// The verdict of a stress utilisation behind its value (the list's
-// tolerance counts); a c/t ratio has its limit without one.
-const char* Verdict(double u) { return Utilisation_Verdict(u); }
+// The verdict of a stress utilisation behind its value as computed (the
+// list's tolerance counts; one the rule counts as 1 says so); a c/t ratio
+// has its limit without one.
+const char* Verdict(double u) { return Utilisation_Verdict_Computed(u); }
+
+// A utilisation the check counts but does not judge on its own line: as
+// computed, and where the rule counts it as 1 with the words that say so.
+void Print_Counted(FILE* file, double u) {
+    OLI_printf(file, "%s%s", Utilisation_Digits(u), Counted_As_One_Verdict(u));
+}
 
 // The utilisation of an acting value within its limits, as the plastic
 // method measures it: from the middle of the range towards the limit on
@@ -48,8 +55,8 @@ void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, co
     const double mid = (max + min) / 2;
     const char* limit = value < mid ? min_name : max_name;
     OLI_printf(file, "\n ╬t%s = (%s + %s) / 2 = %.2lf %s"_cp, mid_name, max_name, min_name, Z(mid), unit);
-    OLI_printf(file, "\n ╬t\x88  U╬\\%s╬r = (%s - %s) / (%s - %s) = %.3lf"_cp, U_name, name, mid_name, limit, mid_name,
-               Round_Utilisation(U));
+    OLI_printf(file, "\n ╬t\x88  U╬\\%s╬r = (%s - %s) / (%s - %s) = "_cp, U_name, name, mid_name, limit, mid_name);
+    Print_Counted(file, U);
 }
 
 // The bound of the real outline on the plates (of sloped flanges, or of a
@@ -58,8 +65,11 @@ void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, co
 void Print_Outline_Bound(FILE* file, const Outline_Result& o) {
     OLI_printf(file, "%sProfilumriss: ╬t%s"_cp, Check_Line_Prefix,
                o.kind == OUTLINE_SLOPED ? "geneigte Flansche, Ausrundungen" : "Ausrundungen");
-    OLI_printf(file, "  \x88  U = %.3lf (Teilschnittgr\x94\xE1" "en: %.3lf)\n"_cp, Round_Utilisation(o.U),
-               Round_Utilisation(o.U_plates));
+    OLI_printf(file, "  \x88  U = ");
+    Print_Counted(file, o.U);
+    OLI_printf(file, " (Teilschnittgr\x94\xE1" "en: ");
+    Print_Counted(file, o.U_plates);
+    OLI_printf(file, ")\n");
 }
 
 // The flange-by-flange values of the partial-internal-forces method (forces
@@ -94,7 +104,8 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, dou
             if (p.U_tau > 0.001) {
                 OLI_printf(file, ", ");
                 OLI_printf(file, "Schubspg. \xD6╬\\%c╬r = %.2lf N/mm\xFD"_cp, p.key, p.U_tau * f_td);
-                OLI_printf(file, "  \x88  U╬\\\xD6,%c╬r = %.3lf"_cp, p.key, Round_Utilisation(p.U_tau));
+                OLI_printf(file, "  \x88  U╬\\\xD6,%c╬r = "_cp, p.key);
+                Print_Counted(file, p.U_tau);
             }
             if (p.bending) {
                 OLI_printf(file, "\n%s ╬t"_cp, P);
@@ -104,7 +115,8 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, dou
                 if (p.U_M > 0.001 || std::fabs(p.M) > 0.001) OLI_printf(file, ", ");
                 if (p.U_M > 0.001) {
                     OLI_printf(file, "Biegespannung \xCC╬\\%c╬r = %.2lf N/mm\xFD"_cp, p.key, p.rho * p.U_M * f_xd);
-                    OLI_printf(file, "  \x88  U╬\\\xCC,%c╬r = %.3lf"_cp, p.key, Round_Utilisation(p.U_M));
+                    OLI_printf(file, "  \x88  U╬\\\xCC,%c╬r = "_cp, p.key);
+                    Print_Counted(file, p.U_M);
                 } else if (std::fabs(p.M) > 0.001) {
                     OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
                 }
@@ -136,14 +148,14 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, dou
         OLI_printf(file, "\n");
     }
     if (o.kind == OUTLINE_SLOPED || o.kind == OUTLINE_ROOTS) Print_Outline_Bound(file, o);
-    const double U = Round_Utilisation(t.U);
-    OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, U);
-    OLI_printf(file, "%s", Verdict(U));
+    OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %s", P, Utilisation_Digits(t.U));
+    OLI_printf(file, "%s", Verdict(t.U));
     OLI_printf(file, "\n");
 }
 
 // What the steps of one check by class share: the call, the member check's
-// records and results, and the rounded utilisations.
+// records and results, and the utilisations as computed (the outputs count
+// one just above 1 as 1; the lines show it with the rule that does).
 struct Class_Check {
     const Profilquerschnitt* section;
     const int* options;
@@ -286,21 +298,19 @@ void Set_Class_Check_Outputs(Class_Check& c, double* const out[XS_OUTPUTS]) {
     if (c.two_walls) c.ct_out /= 2, c.ct_in /= 2;
     if (c.box_overhang) c.ct_out = 0;
     c.flange_road = r.final_options & OPT_TSV;
-    c.U_sx = Round_Utilisation(r.resistance[3]), c.U_t = Round_Utilisation(r.resistance[4]);
-    c.U_v = Round_Utilisation(r.resistance[5]);
-    c.U_sig = Round_Utilisation(r.U_stresses);
-    c.ct_out = Round_Utilisation(c.ct_out), c.ct_in = Round_Utilisation(c.ct_in);
-    c.ct_all = Round_Utilisation(c.ct_all);
+    c.U_sx = r.resistance[3], c.U_t = r.resistance[4];
+    c.U_v = r.resistance[5];
+    c.U_sig = r.U_stresses;
     c.U_all = Round_Utilisation(std::max({c.U_sig, c.ct_all, r.U_buckling}));
     if (!out[XS_OUT_U_SIGMA]) c.U_sig = 0;
     if (!out[XS_OUT_U_CT]) c.ct_out = c.ct_in = c.ct_all = 0;
     const Member_Check_Output& m = c.out;
-    XS_Check_Result v{0, 0, 0, 0, 0, 0, 0, m.M_gr};
+    XS_Check_Result v{0, 0, 0, 0, 0, 0, 0, m.M_gr, 0, 0};
     if (c.check == 0) {
         c.U_all = c.U_sig = c.ct_all = 0;
     } else {
-        v = {c.U_all, c.U_sig, c.ct_all, std::max(m.sigma_1, m.sigma_2), std::min(m.sigma_1, m.sigma_2),
-             m.tau_max, m.sigma_v_max, m.M_gr};
+        v = {c.U_all,   Round_Utilisation(c.U_sig), Round_Utilisation(c.ct_all), std::max(m.sigma_1, m.sigma_2),
+             std::min(m.sigma_1, m.sigma_2), m.tau_max, m.sigma_v_max, m.M_gr, c.U_sig, c.ct_all};
     }
     double* values[XS_OUTPUTS];
     XS_Result_Addresses(&v, values);
@@ -356,25 +366,25 @@ void Print_Stress_Verdicts(const Class_Check& c) {
         if (U_sx > 0.001) {
             OLI_printf(file,
                        "╬tmax |\xCC╬\\x╬r| = %.2lf N/mm\xFD  %s  \xCC╬\\x,Rd╬r = %.2lf N/mm\xFD  "
-                       "\x88  U╬\\\xCCx╬r = %.3lf%s\n"_cp,
-                       smax, Limit_Compare_Symbol(smax, f_xd), f_xd, U_sx, Verdict(U_sx));
+                       "\x88  U╬\\\xCCx╬r = %s%s\n"_cp,
+                       smax, Utilisation_Sign(U_sx), f_xd, Utilisation_Digits(U_sx), Verdict(U_sx));
             before = true;
         }
         if (U_t > 0.001) {
             OLI_printf(file,
                        "╬tmax \xD6 = %.2lf N/mm\xFD  %s  \xD6╬\\Rd╬r = %.2lf N/mm\xFD  \x88  "
-                       "U╬\\\xD6╬r = %.3lf%s\n"_cp,
-                       tmax, Limit_Compare_Symbol(tmax, f_td), f_td, U_t, Verdict(U_t));
+                       "U╬\\\xD6╬r = %s%s\n"_cp,
+                       tmax, Utilisation_Sign(U_t), f_td, Utilisation_Digits(U_t), Verdict(U_t));
             before = true;
         }
     }
     const double svp = 10 * pt[MC_PT_SV][4];
     OLI_printf(file,
                "╬t\xCC╬\\v╬r = %.2lf N/mm\xFD  %s  \xCC╬\\v,Rd╬r = %.2lf N/mm\xFD  \x88  "
-               "U╬\\\xCC%s╬r = %.3lf%s\n"_cp,
-               svp, Limit_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", c.U_v, Verdict(c.U_v));
+               "U╬\\\xCC%s╬r = %s%s\n"_cp,
+               svp, Utilisation_Sign(c.U_v), f_vd, before ? "v" : "", Utilisation_Digits(c.U_v), Verdict(c.U_v));
     if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
-        OLI_printf(file, "╬tGesamt: U╬\\\xCC╬r = %.3lf%s\n"_cp, c.U_sig, Verdict(c.U_sig));
+        OLI_printf(file, "╬tGesamt: U╬\\\xCC╬r = %s%s\n"_cp, Utilisation_Digits(c.U_sig), Verdict(c.U_sig));
 }
 
 // The plastic check on the stress blocks of the outline (a hollow
@@ -404,19 +414,22 @@ void Print_Outline_Road(const Class_Check& c) {
                 sep = ", ";
             }
             if (f.T_t != 0) OLI_printf(file, "%s\xD6╬\\t╬r = %.2lf N/mm\xFD"_cp, sep, v.tau_t);
-            OLI_printf(file, "  \x88  U╬\\V╬r = %.3lf\n"_cp, Round_Utilisation(v.U_V));
+            OLI_printf(file, "  \x88  U╬\\V╬r = "_cp);
+            Print_Counted(file, v.U_V);
+            OLI_printf(file, "\n");
             // a reduction the printed strengths show
             if (o.f_yd - std::min(v.strength[OUTLINE_WEB], v.strength[OUTLINE_TOP]) >= 0.05)
                 OLI_printf(file, "%s ╬tStreckgrenze f\x81r Schub abgemindert: Stege %.1lf N/mm\xFD, Gurte %.1lf N/mm\xFD\n"_cp, P,
                            v.strength[OUTLINE_WEB], v.strength[OUTLINE_TOP]);
         }
-        OLI_printf(file, "%sUmriss: ╬tSpannungsbl\x94" "cke aus N, M╬\\y╬r, M╬\\z╬r  \x88  U╬\\NM╬r = %.3lf,  "
-                   "M╬\\pl,N,Q╬r = %.2lf kNm\n"_cp, P, Round_Utilisation(o.U_NM), o.M_pl_N);
+        OLI_printf(file, "%sUmriss: ╬tSpannungsbl\x94" "cke aus N, M╬\\y╬r, M╬\\z╬r  \x88  U╬\\NM╬r = "_cp, P);
+        Print_Counted(file, o.U_NM);
+        OLI_printf(file, ",  M╬\\pl,N,Q╬r = %.2lf kNm\n"_cp, o.M_pl_N);
     }
     const double tab = 8.0;
     OLI_Set_Tabs(0, nullptr, &tab, 1);
     const double U = c.U_sig;
-    OLI_printf(file, "%sNachweis: ╬tU╬\\\xCC╬r = %.3lf%s\n"_cp, P, U, Verdict(U));
+    OLI_printf(file, "%sNachweis: ╬tU╬\\\xCC╬r = %s%s\n"_cp, P, Utilisation_Digits(U), Verdict(U));
 }
 
 // The elastic stress check: the extremes, their points and the verdicts; a
@@ -477,7 +490,7 @@ void Print_Ct_Block(const Class_Check& c) {
         OLI_printf(file, "╬t"_cp);
         if (label) OLI_printf(file, "%s", label);
         OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
-        OLI_printf(file, " = %.3lf", u);
+        OLI_printf(file, " = %s", Utilisation_Digits(u));
         Print_Utilisation_Verdict(file, u);
         OLI_printf(file, "\n");
     };
@@ -495,11 +508,12 @@ void Print_Summary_Line(const Class_Check& c) {
     if (U_sig <= 0.001 && ct_all <= 0.001) return;
     OLI_printf(file, "%s", Check_Line_Prefix);
     if (U_sig > 0.001)
-        OLI_printf(file, "U╬\\\xCC╬r = %.3lf%s╬r"_cp, U_sig, Verdict(U_sig));
+        OLI_printf(file, "U╬\\\xCC╬r = %s%s╬r"_cp, Utilisation_Digits(U_sig), Verdict(U_sig));
     if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
-    if (ct_all > 0.001)
-        OLI_printf(file, "U╬\\c/t╬r = %.3lf  %s  1  %s╬r"_cp, ct_all, Limit_Compare_Symbol(ct_all, 1),
-                   Mark_Utilisation(ct_all));
+    if (ct_all > 0.001) {
+        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits(ct_all));
+        Print_Utilisation_Verdict(file, ct_all);
+    }
     OLI_printf(file, "\n");
 }
 
@@ -568,6 +582,10 @@ void Print_Class_4_Not_Covered(FILE* file) {
                Check_Line_Prefix, Mark_Alert());
 }
 
+double XS_Computed_U(double U, double computed) {
+    return U == 1.0 && Utilisation_Counted_As_One(computed) ? computed : U;
+}
+
 void XS_Result_Addresses(XS_Check_Result* r, double* out[XS_OUTPUTS]) {
     out[XS_OUT_TOTAL] = &r->U_total;
     out[XS_OUT_U_SIGMA] = &r->U_sigma;
@@ -577,6 +595,8 @@ void XS_Result_Addresses(XS_Check_Result* r, double* out[XS_OUTPUTS]) {
     out[XS_OUT_TAU] = &r->tau;
     out[XS_OUT_SIGMA_V] = &r->sigma_v;
     out[XS_OUT_M_PL] = &r->M_pl;
+    out[XS_OUT_U_SIGMA_COMPUTED] = &r->U_sigma_computed;
+    out[XS_OUT_U_CT_COMPUTED] = &r->U_ct_computed;
 }
 
 uint32_t Check_XS_By_Class(const Profilquerschnitt* section, const int* options, int check, double gamma_M0,

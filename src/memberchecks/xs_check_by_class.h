@@ -23,7 +23,16 @@ struct XS_Check_Result {
     double sigma_max, sigma_min; // the larger and the smaller extreme normal stress [N/mm²]
     double tau, sigma_v;         // shear and comparison stress [N/mm²]
     double M_pl;                 // plastic limit moment M_pl,N,Q [kNm]
+    // U_sigma and U_c/t as computed, where the rule of Round_Utilisation
+    // counted a value just above 1 as 1 (U_sigma, U_ct hold it counted);
+    // read only beside a U of 1 (XS_Computed_U): a check that does not
+    // fill them leaves its counted values standing.
+    double U_sigma_computed, U_ct_computed;
 };
+
+// A utilisation of the check as its lines show it: U, or the value as
+// computed where the rule counted it as 1. Never fails.
+double XS_Computed_U(double U, double computed);
 
 // The output addresses of the checks in the order of their positional
 // forms; a null address is an output not asked for, which for U_sigma and
@@ -37,6 +46,8 @@ enum {
     XS_OUT_TAU,
     XS_OUT_SIGMA_V,
     XS_OUT_M_PL,
+    XS_OUT_U_SIGMA_COMPUTED,  // not in the positional forms (which pass 8)
+    XS_OUT_U_CT_COMPUTED,
     XS_OUTPUTS,
 };
 // A section beyond the class 3 limits needs the effective section, which

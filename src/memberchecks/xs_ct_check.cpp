@@ -79,9 +79,10 @@ XS_Class_Limits_Fn class_limits = Class_Limits;
 
 double Zero_Below(double v, double limit) { return std::fabs(v) < limit ? 0.0 : v; }
 
+// A utilisation as computed; the check counts it with Round_Utilisation.
 void Utilisation(FILE* file, double u) {
     OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
-    OLI_printf(file, " = %.3lf", u);
+    OLI_printf(file, " = %s", Utilisation_Digits(u));
     Print_Utilisation_Verdict(file, u);
 }
 
@@ -122,11 +123,13 @@ int Calc_XS_Ct_Check(const Stahlprofil* p, double gamma_M0, int switch_raise, in
     const double u_out = limits[target_class - 1], u_int = limits[3 + target_class - 1];
     const double u = limits[6 + target_class - 1];
     if (u <= 0.001) return 0;
-    if (U_ct) *U_ct = u;
+    // Counted as the class it names is: one just above 1 counts as 1 (the
+    // lines show it as computed, with the rule).
+    if (U_ct) *U_ct = Round_Utilisation(u);
     if (!file) return 0;
     if (level <= 0) {
         OLI_printf(file, "%s", pre);
-        OLI_printf(file, "U╬\\c/t╬r = %.3lf"_cp, u);
+        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits(u));
         Print_Utilisation_Verdict(file, u);
         OLI_printf(file, "\n");
         return 0;

@@ -23,8 +23,9 @@ XS_Class_Limits_Fn Set_XS_Class_Limits(XS_Class_Limits_Fn fn);
 // switch_raise 0: the class 3 limit is raised for a compression below the
 // design strength, else not. fire: fire case with the factor
 // (below 0.001 taken as 0.85). target <= 0: utilisations for class 3, else
-// class 2. U_ct may be null (set to 0 first). Returns 0, or 1 when the class
-// limits cannot be evaluated.
+// class 2. U_ct may be null (set to 0 first); a total utilisation just
+// above 1 counts as 1 (Round_Utilisation), as it does for the class named.
+// Returns 0, or 1 when the class limits cannot be evaluated.
 int Calc_XS_Ct_Check(const Stahlprofil* profile, double gamma_M0, int switch_raise, int fire, double fire_factor,
                      int target, double N, double M_y, double M_z, double V_y, double V_z, double T_t, double T_w,
                      double B, double* U_ct, FILE* file, int level);

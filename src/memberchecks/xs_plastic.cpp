@@ -36,15 +36,15 @@ struct Chain {
     FILE* file;
     int level;
     double max_u = 0.0;
-    // Prints and records one partial check; false when it fails (ends the
-    // chain).
+    // Prints (as computed, with the rule where it counts u as 1) and records
+    // one partial check (counted); false when it fails (ends the chain).
     bool check(const char* quotient, double u) {
+        if (file && level >= 1) {
+            OLI_printf(file, "%sNachweis: %s = %s%s╬r\n"_cp, Check_Line_Prefix, quotient, Utilisation_Digits(u),
+                       Utilisation_Verdict_Computed(u));
+        }
         u = Round_Utilisation(u);
         if (u > max_u) max_u = u;
-        if (file && level >= 1) {
-            OLI_printf(file, "%sNachweis: %s = %.3lf%s╬r\n"_cp, Check_Line_Prefix, quotient, u,
-                       Utilisation_Verdict(u));
-        }
         // A step within the tolerance passes, and the steps after it still
         // count towards the maximum.
         return Utilisation_Passes(u);

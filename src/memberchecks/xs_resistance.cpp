@@ -109,7 +109,7 @@ struct Bar_Check {
     double N, M_y, M_z, V_y, V_z, T_t;
     double sigma_Rd, sigma_max, sigma_min, tau, sigma_v;
     double U, U_ct;
-    double U_computed;  // U before a value just above 1 was counted as 1
+    double U_computed, U_ct_computed;  // U, U_ct before a value just above 1 was counted as 1
     bool class4;  // beyond the class 3 limits: the check does not cover it
 };
 
@@ -174,8 +174,8 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
         Print_Class_4_Not_Covered(file);
         // the classification said it above the summary level only
         if (level < 1) {
-            OLI_printf(file, "%sU╬\\c/t╬r = %.3lf"_cp, pre, b.U_ct);
-            Print_Utilisation_Verdict(file, b.U_ct);
+            OLI_printf(file, "%sU╬\\c/t╬r = %s"_cp, pre, Utilisation_Digits(b.U_ct_computed));
+            Print_Utilisation_Verdict(file, b.U_ct_computed);
             OLI_printf(file, "\n");
         }
         return;
@@ -185,9 +185,9 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
         OLI_printf(file, "Vergleichsspannung: ");
         OLI_printf(file, "╠╬\\v,Rd╬r = %.1lf N/mm²\n"_cp, b.sigma_Rd);
     }
-    // The utilisation as computed: one just above 1 shows the rule that
-    // counts it as 1 (b.U holds it counted).
-    const double tab = 8.0, U = b.U_computed, U_ct = b.U_ct;
+    // The utilisations as computed: one just above 1 shows the rule that
+    // counts it as 1 (b.U and b.U_ct hold them counted).
+    const double tab = 8.0, U = b.U_computed, U_ct = b.U_ct_computed;
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(file, "%s", pre);
     if (level >= 1) OLI_printf(file, "Nachweis: ╬t"_cp);
@@ -203,7 +203,7 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
         OLI_printf(file, "U╬\\╠╬r = %s%s╬r"_cp, Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
         OLI_printf(file, ",  ");
         if (level >= 1) OLI_printf(file, "%s", "c/t-Verhältnis "_cp);
-        OLI_printf(file, "U╬\\c/t╬r = %.3lf"_cp, U_ct);
+        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits(U_ct));
         Print_Utilisation_Verdict(file, U_ct);
         OLI_printf(file, "\n");
     }
@@ -218,14 +218,14 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
     }
     Bar_Check b{};
     Bar_Stresses(p, gamma_M0, f, &b);
-    double U_ct = 0.0;
     if (outs[XS_OUT_U_CT]) {
-        Classify_Section(p, -1000.0 * f.N, -1e6 * f.M_y, -1e6 * f.M_z, gamma_M0, ct_options[0], ct_options[1],
-                         nullptr, nullptr, nullptr, 3, &U_ct, file, level, "");
+        Classify_Section_Computed(p, -1000.0 * f.N, -1e6 * f.M_y, -1e6 * f.M_z, gamma_M0, ct_options[0],
+                                  ct_options[1], nullptr, nullptr, nullptr, 3, nullptr, &b.U_ct_computed, file, level,
+                                  "");
     }
     b.U_computed = b.sigma_Rd > 0 ? b.sigma_v / b.sigma_Rd : 0.0;
     b.U = Round_Utilisation(b.U_computed);
-    b.U_ct = Round_Utilisation(U_ct);
+    b.U_ct = Round_Utilisation(b.U_ct_computed);
     // the stresses are the gross section's: a bar beyond the class 3 limits
     // needs its effective section
     b.class4 = check && !Utilisation_Ok(b.U_ct);
@@ -237,6 +237,8 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
     Put(outs[XS_OUT_TAU], b.tau);
     Put(outs[XS_OUT_SIGMA_V], b.sigma_v);
     Put(outs[XS_OUT_M_PL], 0.0);
+    Put(outs[XS_OUT_U_SIGMA_COMPUTED], b.U_computed);
+    Put(outs[XS_OUT_U_CT_COMPUTED], b.U_ct_computed);
     if (file) Print_Bar_Check(b, check, file, level);
     return b.class4 ? XS_CHECK_DONE | XS_CHECK_NOT_VERIFIABLE | XS_CHECK_CLASS_4 : XS_CHECK_DONE;
 }

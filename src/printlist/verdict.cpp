@@ -148,6 +148,8 @@ const char* Utilisation_Compare_Symbol(double value, double limit) {
     return Limit_Compare_Symbol(value, limit);
 }
 
+const char* Utilisation_Sign(double u) { return Utilisation_Counted_As_One(u) ? "\xF7" : Limit_Compare_Symbol(u, 1.0); }
+
 const char* Mark_Utilisation(double u) { return Utilisation_Ok(u) ? Mark_Ok() : Mark_Not_Ok(); }
 
 int Within_Verdict_Tolerance(double u, double tolerance_percent) {
@@ -210,6 +212,10 @@ const char* Utilisation_Verdict_Computed_With(double u, double tolerance_percent
 }
 
 const char* Utilisation_Verdict_Computed(double u) { return Utilisation_Verdict_Computed_With(u, verdict_tolerance); }
+
+const char* Counted_As_One_Verdict(double u) {
+    return Utilisation_Counted_As_One(u) ? Utilisation_Verdict_Computed_With(u, 0.0) : "";
+}
 
 // A wrapped text: too long a text gives the failure marker instead.
 static const char* wrapped(char* buffer, size_t size, const char* begin, const char* pre, const char* text,

@@ -71,6 +71,16 @@ const char* Utilisation_Digits(double u);
 // the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
 // else Limit_Compare_Symbol's.
 const char* Utilisation_Compare_Symbol(double value, double limit);
+// The sign between a value and its limit whose ratio is the utilisation u,
+// taken from u so that it always agrees with the verdict of u beside it:
+// the approximately-equal byte 0xF7 where the rule counts u as 1, else
+// Limit_Compare_Symbol(u, 1).
+const char* Utilisation_Sign(double u);
+// For a line that gives a utilisation the rule of Round_Utilisation counts
+// but no verdict of its own: where the rule counts u as 1 the verdict of
+// Utilisation_Verdict_Computed, so that the line says so; else the empty
+// text.
+const char* Counted_As_One_Verdict(double u);
 // Mark_Ok for a passing utilisation, else Mark_Not_Ok.
 const char* Mark_Utilisation(double u);
 // The final result's tolerance: 1 when the utilisation fails but lies below

@@ -43,6 +43,9 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         raise(&e.ct, r.U_ct, lk);
         raise(&e.overall, r.U_sigma, lk);
         raise(&e.overall, r.U_w, lk, &r);
+        for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
+            if (u->status == ERGEBNIS_GEFUEHRT && u->U == 1.0 && Utilisation_Counted_As_One(u->computed))
+                e.counted_as_one = true;
         if (r.U_w.status == ERGEBNIS_EINGABE_ABGELEHNT) e.weld_input_refused = true;
         if (!Lastfall_Hat_Ergebnis(&r)) {
             e.without_result.push_back(lk);
@@ -52,7 +55,9 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         // class 3 limits: that ratio is the reason named, not a failure of
         // its own.
         const bool not_covered = r.U_sigma.status == ERGEBNIS_NICHT_ABGEDECKT;
-        if (Lastfall_Nicht_Abgedeckt(&r)) e.not_covered.push_back(lk);
+        // A web that buckles in shear is named for what it needs.
+        if (r.U_sigma.status == ERGEBNIS_SCHUBBEULEN) e.shear_buckling.push_back(lk);
+        else if (Lastfall_Nicht_Abgedeckt(&r)) e.not_covered.push_back(lk);
         bool failed = r.limits_broken;
         for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
             failed = failed || (u->status == ERGEBNIS_GEFUEHRT && !(not_covered && u == &r.U_ct) &&
@@ -195,12 +200,13 @@ static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count
         // A c/t ratio has its class limit, which no tolerance moves.
         if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct, 0.0);
     }
-    if (!e.failing.empty() || !e.without_result.empty() || !e.not_covered.empty()) {
+    if (!e.failing.empty() || !e.without_result.empty() || !e.not_covered.empty() || !e.shear_buckling.empty()) {
         OLI_Set_Tabs(2, nullptr, &kCaseTab, 1);
         row_stops = false;
         case_row(list, mk, "Nicht erfüllt in:"_cp, e.failing);
         case_row(list, mk, "Berechnungsfehler:", e.without_result);
         case_row(list, mk, "Querschnittsklasse 4 (nicht abgedeckt):", e.not_covered);
+        case_row(list, mk, "Schubbeulen (genauer Nachweis nötig):"_cp, e.shear_buckling);
     }
     const std::vector<Note_Row> rows = note_rows(notes, count);
     if (rows.empty()) return;
@@ -211,7 +217,8 @@ static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count
 
 double Endergebnis_Height_CM(const Endergebnis& e, const Weld_Notes* notes, int count) {
     const int maxima = (e.sigma.U > 0.001) + (e.w.U > 0.001 || e.weld_input_refused) + (e.ct.U > 0.001);
-    const int cases = !e.failing.empty() + !e.without_result.empty() + !e.not_covered.empty();
+    const int cases =
+        !e.failing.empty() + !e.without_result.empty() + !e.not_covered.empty() + !e.shear_buckling.empty();
     // A note longer than a row of the page (about 85 characters of running
     // text beside its stop) takes two.
     int hints = 0;
@@ -235,13 +242,14 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
     OLI_Add_Para_Offset(0.3);
     // A case not covered leaves the proof incomplete: never "proven".
     if (conn->input_error || e.weld_input_refused || !e.without_result.empty() || !e.failing.empty() ||
-        !e.not_covered.empty()) {
+        !e.not_covered.empty() || !e.shear_buckling.empty()) {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
     } else if (!Utilisation_Ok(governing)) {
         OLI_printf(list, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P, Line_Proof_Ok(), Endergebnis_Digits(tol).c_str());
-    } else if (counted_as_one(e.sigma) || counted_as_one(e.w) || counted_as_one(e.ct)) {
-        // Proven where the rule counted a value just above 1 as 1: the
-        // verdict names the rule, as the row it was applied to does.
+    } else if (e.counted_as_one || counted_as_one(e.sigma) || counted_as_one(e.w) || counted_as_one(e.ct)) {
+        // Proven where the rule counted a value just above 1 as 1, in the
+        // governing case of a row or in another: the verdict names the
+        // rule, as the lines it was applied to do.
         OLI_printf(list, "%s╬B%s╬r  (%s)\n"_cp, P, Line_Proof_Ok(), Counted_As_One_Rule_Text());
     } else {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());

@@ -36,7 +36,11 @@ struct Endergebnis {
     std::vector<int> failing;         // 1-based cases with a utilisation that fails (beyond the tolerance)
     std::vector<int> without_result;  // 1-based cases where a check failed or was refused
     std::vector<int> not_covered;     // 1-based cases a check does not cover (class 4 sections)
+    std::vector<int> shear_buckling;  // 1-based cases whose section's shear buckling needs a closer check
     bool weld_input_refused = false;  // the welds were not checked: their geometry was refused
+    // A case passed only because the rule of Round_Utilisation counted a
+    // utilisation just above 1 as 1 (the maxima may stand in other cases).
+    bool counted_as_one = false;
 };
 
 // What the cases and the final result name when the input check refused
@@ -66,8 +70,8 @@ int Endergebnis_Governing_Case(const Endergebnis& e);
 double Endergebnis_Height_CM(const Endergebnis& e, const Weld_Notes* notes, int count);
 
 // Writes the chapter "Endergebnis": the maximum of each check with its
-// load case and place, the failing cases, those without result and those
-// not covered, the refused weld geometry in place of the welds' maximum,
+// load case and place, the failing cases, those without result, those
+// not covered and those whose shear buckling needs a closer check, the refused weld geometry in place of the welds' maximum,
 // the notes of the welds (by number, notes[0..count], 0 the DIN check's weld
 // all round: every detailing limit a weld breaks, welds with the same rule
 // and numbers in one row), the verdict at every result extent, and the

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "base/cp850.h"
@@ -43,6 +44,7 @@ double Ausnutzung_Berechnet(const Ausnutzung& u) {
 
 Ausnutzung Ausnutzung_Fehler(void) { return {0.0, ERGEBNIS_FEHLER}; }
 Ausnutzung Ausnutzung_Nicht_Abgedeckt(void) { return {0.0, ERGEBNIS_NICHT_ABGEDECKT}; }
+Ausnutzung Ausnutzung_Schubbeulen(void) { return {0.0, ERGEBNIS_SCHUBBEULEN}; }
 
 int Lastfall_Hat_Ergebnis(const LastfallErgebnis* r) {
     return r && r->U_sigma.status != ERGEBNIS_FEHLER && r->U_ct.status != ERGEBNIS_FEHLER &&
@@ -50,8 +52,10 @@ int Lastfall_Hat_Ergebnis(const LastfallErgebnis* r) {
 }
 
 int Lastfall_Nicht_Abgedeckt(const LastfallErgebnis* r) {
-    return r && (r->U_sigma.status == ERGEBNIS_NICHT_ABGEDECKT || r->U_ct.status == ERGEBNIS_NICHT_ABGEDECKT ||
-                 r->U_w.status == ERGEBNIS_NICHT_ABGEDECKT);
+    if (!r) return 0;
+    for (const Ausnutzung* u : {&r->U_sigma, &r->U_ct, &r->U_w})
+        if (u->status == ERGEBNIS_NICHT_ABGEDECKT || u->status == ERGEBNIS_SCHUBBEULEN) return 1;
+    return 0;
 }
 
 // The notes of the welds over the load cases of the running evaluation.

@@ -55,6 +55,11 @@ enum Ergebnis_Status {
     // takes (the weld geometry); no utilisation, and the proof of the case
     // is not complete.
     ERGEBNIS_EINGABE_ABGELEHNT = 4,
+    // Run without fault, but a plate of the section that carries shear lies
+    // beyond its shear-buckling limit: the closer verification it needs is
+    // not made here. No utilisation, and the proof of the case is not
+    // complete (a case the check does not cover).
+    ERGEBNIS_SCHUBBEULEN = 5,
 };
 
 struct Ausnutzung {
@@ -98,10 +103,14 @@ double Ausnutzung_Berechnet(const Ausnutzung& u);
 Ausnutzung Ausnutzung_Fehler(void);
 // A check that does not cover the case: ERGEBNIS_NICHT_ABGEDECKT with 0.
 Ausnutzung Ausnutzung_Nicht_Abgedeckt(void);
+// A section whose shear buckling needs a closer check: ERGEBNIS_SCHUBBEULEN
+// with 0.
+Ausnutzung Ausnutzung_Schubbeulen(void);
 // 1 when no check of the case failed.
 int Lastfall_Hat_Ergebnis(const LastfallErgebnis* result);
 // 1 when a check of the case does not cover it (its proof is incomplete,
-// though nothing failed).
+// though nothing failed): a class 4 section, or one whose shear buckling
+// needs a closer check.
 int Lastfall_Nicht_Abgedeckt(const LastfallErgebnis* result);
 // The notes of the welds (every detailing limit a weld breaks, with its
 // values), by weld number 1..WELD_NOTE_NUMBERS, index 0 for the weld all

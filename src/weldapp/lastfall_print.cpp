@@ -198,11 +198,11 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
 }
 
 // The marks of the result table that its legend explains.
-enum { MARK_ABOVE_ONE = 1, MARK_NOT_COVERED = 2, MARK_TOLERANCE = 4 };
+enum { MARK_ABOVE_ONE = 1, MARK_NOT_COVERED = 2, MARK_TOLERANCE = 4, MARK_SHEAR_BUCKLING = 8 };
 
 // One utilisation of the result table, 8 characters: "Fehler" in red for
 // a check without result or refused input, the mark "QK4" for a class 4 section the check
-// does not cover, "---" for none, else the value; U_sigma and U_w (not
+// does not cover, "SB" for one whose shear buckling needs a closer check, "---" for none, else the value; U_sigma and U_w (not
 // plain) are judged as every verdict of the list judges them (the
 // tolerance counts): red when they fail, else blue at the maximum; marked
 // "*" at the maximum, else "!" when they fail and "~" when they pass within
@@ -218,6 +218,10 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
     if (u.status == ERGEBNIS_NICHT_ABGEDECKT) {
         Row_Put(list, "     ╬HQK4╬r"_cp);
         return MARK_NOT_COVERED;
+    }
+    if (u.status == ERGEBNIS_SCHUBBEULEN) {
+        Row_Put(list, "      ╬HSB╬r"_cp);
+        return MARK_SHEAR_BUCKLING;
     }
     if (x <= 0.001) {
         Row_Put(list, "   ---  ");
@@ -258,7 +262,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         for (int k = 0; k < 3; ++k) {
             const Ausnutzung& u = conn->results[i].*kU[k];
             if (u.U > 0.001 || u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_NICHT_ABGEDECKT ||
-                u.status == ERGEBNIS_EINGABE_ABGELEHNT)
+                u.status == ERGEBNIS_EINGABE_ABGELEHNT || u.status == ERGEBNIS_SCHUBBEULEN)
                 u_col[k] = true;
         }
     }
@@ -362,4 +366,6 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
     if (marks & MARK_TOLERANCE)
         OLI_printf(list, "╬H~╬r) Ausnutzung > 1 und%s\n"_cp, Utilisation_Verdict_With(1.0 + tolerance / 200.0, tolerance));
     if (marks & MARK_NOT_COVERED) OLI_printf(list, "╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp);
+    if (marks & MARK_SHEAR_BUCKLING)
+        OLI_printf(list, "╬HSB╬r) Schubbeulen: genauer Nachweis erforderlich, nicht nachgewiesen\n"_cp);
 }

@@ -530,9 +530,15 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
 
 // ---- one load case ----
 
+// What a case's chapter and the chart name when the section's shear
+// buckling needs a closer check than the cross-section check makes.
+static const char* const kShearBuckling = "Schubbeulen, genauer Nachweis erforderlich";
+
 // The cross-section check of a case under its heading of the given level:
-// U_sigma and U_c/t with their status. 1 when the check failed (its line
-// written).
+// U_sigma and U_c/t with their status (as computed beside them, where the
+// rule counted one just above 1 as 1). 1 when the check failed (its line
+// written); 2 when a plate's shear buckling needs a closer check (its line
+// written): the section is not verified, though nothing failed.
 static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int extent, int interactive,
                          int heading_level) {
     if (out) {
@@ -558,6 +564,16 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     in.forces = XS_Check_Forces_Of(kn);
     XS_Check_Result res{};
     const unsigned flags = s_xs_check ? s_xs_check(&w->naht.profile, &in, &res, out, extent) : 0;
+    if ((flags & XS_CHECK_SHEAR_BUCKLING) && (flags & XS_CHECK_NOT_VERIFIABLE)) {
+        // The check's line gave the slenderness against its limit; the case
+        // is not verified for that reason, which is no calculation error.
+        if (out)
+            OLI_printf(out, "%sQuerschnitt nicht nachgewiesen: Schubbeulen erfordert einen genaueren Nachweis %s\n"_cp,
+                       P, Mark_Alert());
+        r->U_sigma = Ausnutzung_Schubbeulen();
+        if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
+        return 2;
+    }
     if (!(flags & XS_CHECK_DONE)) {
         if (out)
             OLI_printf(out,
@@ -580,8 +596,8 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         // stresses prove nothing; its c/t ratio is the check's result.
         r->U_sigma = (flags & XS_CHECK_CLASS_4) ? Ausnutzung_Nicht_Abgedeckt()
                      : res.U_sigma < -0.001     ? Ausnutzung_Fehler()
-                                                : Ausnutzung_Gerundet(res.U_sigma);
-        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gerundet(res.U_ct);
+                                                : Ausnutzung_Gerundet(XS_Computed_U(res.U_sigma, res.U_sigma_computed));
+        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gerundet(XS_Computed_U(res.U_ct, res.U_ct_computed));
     }
     const bool failed = r->U_sigma.status == ERGEBNIS_FEHLER || r->U_ct.status == ERGEBNIS_FEHLER;
     if (failed) {
@@ -590,6 +606,13 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     return failed ? 1 : 0;
+}
+
+// What the chart names for xs_check_case's answer; null for a check with
+// its result.
+static const char* xs_check_why(int answer) {
+    if (answer == 2) return kShearBuckling;
+    return answer ? "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp : nullptr;
 }
 
 // The bookmark levels around the chapter of a load case: the layout
@@ -617,8 +640,8 @@ static const char* refused_welds_case(SchweissnahtAnschluss* w, LastfallErgebnis
                                       int heading_level) {
     const bool din = w->code_setting == CODE_SETTING_DIN18800;
     const char* why = nullptr;
-    if (!din && w->section_check && xs_check_case(w, r, out, w->print.ergebnisumfang, interactive, heading_level))
-        why = "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp;
+    if (!din && w->section_check) why = xs_check_why(xs_check_case(w, r, out, w->print.ergebnisumfang, interactive,
+                                                                   heading_level));
     r->U_w = Ausnutzung{0.0, ERGEBNIS_EINGABE_ABGELEHNT};
     if (!out) return why;
     if (!din) {
@@ -662,8 +685,7 @@ static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FI
         if (r->limits_broken && !why) why = "Grenzwerte der Nahtdicke nicht eingehalten";
         return why;
     }
-    if (w->section_check && xs_check_case(w, r, out, extent, interactive, heading_level))
-        why = "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp;
+    if (w->section_check) why = xs_check_why(xs_check_case(w, r, out, extent, interactive, heading_level));
     if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate, heading_level) != 0) weld_failed();
     return why;
 }

@@ -145,6 +145,16 @@ void Get_Rect_Torsion_Coefficients(double n, double* alpha, double* beta) {
 
 // ---- cross-section block ---------------------------------------------------------
 
+// The verdict behind a utilisation of the summary, as computed: where the
+// rule counted it as 1 the verdict that says so, else its sign and marker.
+static void Summary_Verdict(FILE* f, double U) {
+    if (Utilisation_Counted_As_One(U))
+        OLI_printf(f, "%s", Counted_As_One_Verdict(U));
+    else
+        OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U), 1.0f),
+                   U > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+}
+
 int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss* r, int pass_on) {
     (void)pass_on;
     if (!r) return 0;
@@ -202,7 +212,9 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
                    Mark_Alert());
         return finish(static_cast<int>(flags));
     }
-    const double U_sigma = r->U_sigma, U_ct = out.U_ct;
+    // As computed: one the rule counted as 1 shows it with the rule.
+    const double U_sigma = XS_Computed_U(r->U_sigma, out.U_sigma_computed);
+    const double U_ct = XS_Computed_U(out.U_ct, out.U_ct_computed);
     if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001 || !verified)) {
         const double tab = 12.0;
         OLI_Set_Tabs(2, nullptr, &tab, 1);
@@ -215,14 +227,12 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
         else if (!verified) OLI_printf(f, "Der Querschnitt kann nicht nachgewiesen werden %s\n", Mark_Alert());
         OLI_printf(f, "%s", "Ausnutzungen: ╬t"_cp);
         if (verified) {
-            OLI_printf(f, "U╬\\╠╬r = %.3lf"_cp, U_sigma);
-            OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U_sigma), 1.0f),
-                       U_sigma > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+            OLI_printf(f, "U╬\\╠╬r = %s"_cp, Utilisation_Digits(U_sigma));
+            Summary_Verdict(f, U_sigma);
             OLI_printf(f, ",  ");
         }
-        OLI_printf(f, "U╬\\c/t╬r = %.3lf"_cp, U_ct);
-        OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U_ct), 1.0f),
-                   U_ct > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+        OLI_printf(f, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits(U_ct));
+        Summary_Verdict(f, U_ct);
         OLI_printf(f, "\n");
     }
     return finish(static_cast<int>(flags));
@@ -286,9 +296,13 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     OLI_printf(f, "╠╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v1(WELD_CHECK_VALUE_SIGMA_PERP));
     OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v1(WELD_CHECK_VALUE_TAU_PERP));
     OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²"_cp, "p", v1(WELD_CHECK_VALUE_TAU_PAR));
-    if (rec.U_w > 0.001) {
-        OLI_printf(f, "  ê  U = %.3lf  %s  1"_cp, rec.U_w, Get_Compare_Symbol(static_cast<float>(rec.U_w), 1.0f));
-        OLI_printf(f, "  %s", rec.U_w > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+    // As computed: one the rule counted as 1 shows it with the rule.
+    const double U = Weld_Check_Computed_U(&rec);
+    if (U > 0.001 && Utilisation_Counted_As_One(U)) {
+        OLI_printf(f, "  ê  U = %s%s"_cp, Utilisation_Digits(U), Counted_As_One_Verdict(U));
+    } else if (U > 0.001) {
+        OLI_printf(f, "  ê  U = %.3lf  %s  1"_cp, U, Get_Compare_Symbol(static_cast<float>(U), 1.0f));
+        OLI_printf(f, "  %s", U > 1.0 ? Mark_Not_Ok() : Mark_Ok());
     }
     OLI_printf(f, "\n");
     Reopen_Table(f);

@@ -37,13 +37,16 @@ namespace {
 
 using testutil::CatalogueTest;
 // The hand values below rest on the one-part calculation of the centre-line
-// model: the fixture switches the several-part calculation off whatever an
-// earlier test left, and puts the switches back afterwards.
+// model: the fixture switches the several-part calculation off and puts
+// the catalogue's option word to its initial 0x1e (the cross-section check
+// of a Stahlprofil sets its own), whatever an earlier test left, and puts
+// the switches back afterwards.
 class MemberCheck : public CatalogueTest {
 protected:
     void SetUp() override {
         extended_ = DWQB_Erweitert, all_lines_ = DWQB_Alle_Linien, option_word_ = DWQB_Option_Word;
         DWQB_Erweitert = DWQB_Alle_Linien = 0;
+        DWQB_Option_Word = 0x1e;
         Invalidate_Profil_DWQB_Cache();  // a model kept from the other calculation is no model of this one
     }
     void TearDown() override {

@@ -332,20 +332,24 @@ TEST(CtCheck, PartLimits) {
 }
 
 // U = (c/t) / 42 of an internal part in compression (S235, class 3): a U
-// above 1 by less than 0.001 is returned and printed as 1.
+// above 1 by less than 0.001 is returned as 1 and printed as computed with
+// the rule that counts it as 1.
 TEST(CtCheck, UtilisationJustAboveOneCountsAsOne) {
     const double eps = Print_Epsilon(235, 0, nullptr);
+    const std::string rule = std::string("  \xF7  1  ") + Mark_Ok() + "╬r (< 1.001 zählt als 1)"_cp;
     const struct {
         double u, counted;
-        const char* shown;
-    } rows[] = {{1.0, 1.0, "1.000"}, {1.0005, 1.0, "1.000"}, {1.001, 1.001, "1.001"}, {1.0011, 1.0011, "1.001"}};
+        std::string shown;
+    } rows[] = {{1.0, 1.0, "1.000"}, {1.0005, 1.0, "1.0005" + rule}, {1.001, 1.001, "1.001"}, {1.0011, 1.0011, "1.001"}};
     for (const auto& r : rows) {
         double U = 0;
         ListCapture list;
         Check_Ct_Part(CT_PART_INTERNAL, 3, &U, 42 * r.u * eps, 235, 0, 1000, 0, 0, list.f(), 2, nullptr);
         EXPECT_NEAR(U, r.counted, 1e-12) << r.u;
-        EXPECT_NE(Text(list).find(std::string("U╬\\c/t╬r = (c/t) / (max c/t) = "_cp) + r.shown), std::string::npos)
-            << Text(list);
+        const std::string text = Text(list);
+        EXPECT_NE(text.find(std::string("U╬\\c/t╬r = (c/t) / (max c/t) = "_cp) + r.shown + ",  max c/t = 42.00"),
+                  std::string::npos)
+            << text;
     }
 }
 
@@ -739,10 +743,16 @@ TEST(XsCtCheck, ClassNamedAndUtilisation) {
     };
     XS_Class_Limits_Fn previous = Set_XS_Class_Limits(fn);
     const Stahlprofil I = RolledI(235);
+    // A total or a part just above 1 counts as 1, as it does for the class
+    // named, and its line shows it as computed with the rule; 1.0011 fails.
+    const std::string counted = std::string("  \xF7  1  ") + Mark_Ok() + "╬r (< 1.001 zählt als 1)"_cp;
+    const char* const part = "Ausnutzung U╬\\c/t╬r = "_cp;
     struct Case {
         double u[9];
         int target, named;
         double U;
+        int level = 2;
+        std::string line = "";
     } cases[] = {
         {{0.8, 0.6, 0.5, 1.2, 0.9, 0.7, 1.2, 0.9, 0.7}, 0, 2, 0.7},
         {{1.5, 1.5, 1.5, 0, 0, 0, 1.5, 1.5, 1.5}, 0, 4, 1.5},  // no class limit met: class 4
@@ -751,17 +761,27 @@ TEST(XsCtCheck, ClassNamedAndUtilisation) {
         {{0, 0, 0, 0, 0, 0, 1.0005, 0.9, 0.7}, 0, 1, 0.7},
         {{0, 0, 0, 0, 0, 0, 1.001, 0.9, 0.7}, 0, 2, 0.7},
         {{0, 0, 0, 0, 0, 0, 1.0011, 1.001, 0.7}, 0, 3, 0.7},
+        {{0.5, 0.5, 0.5, 2, 2, 1.0005, 2, 2, 1.0005}, 0, 3, 1.0, 0, " U╬\\c/t╬r = 1.0005"_cp + counted + "\n"},
+        {{0.5, 0.5, 0.5, 2, 2, 1.0005, 2, 2, 1.0005}, 0, 3, 1.0, 2,
+         " ╬tbeidseitig gestützt: "_cp + std::string(part) + "1.0005" + counted + "\n"},
+        {{0.5, 0.5, 0.5, 2, 2, 1.0005, 2, 2, 1.0005}, 0, 3, 1.0, 2,
+         " ╬tgesamt: "_cp + std::string(part) + "1.0005" + counted + "  (bzgl. Querschnittsklasse 3)\n"},
+        {{0.5, 0.5, 0.5, 2, 2, 1.0011, 2, 2, 1.0011}, 0, 4, 1.0011, 0,
+         " U╬\\c/t╬r = 1.001  >  1  "_cp + std::string(Mark_Not_Ok()) + "╬r\n"_cp},
     };
     for (const Case& c : cases) {
         for (int i = 0; i < 9; i++) limits[i] = c.u[i];
         double U = -1;
         ListCapture list;
-        EXPECT_EQ(Calc_XS_Ct_Check(&I, 1.0, 1, 0, 0, c.target, 100, 0, 0, 0, 0, 0, 0, 0, &U, list.f(), 2), 0);
+        EXPECT_EQ(Calc_XS_Ct_Check(&I, 1.0, 1, 0, 0, c.target, 100, 0, 0, 0, 0, 0, 0, 0, &U, list.f(), c.level), 0);
         EXPECT_EQ(U, c.U);
         char named[40];
         std::snprintf(named, sizeof named, "Querschnitt in Klasse %d", c.named);
         const std::string text = Text(list);
-        EXPECT_NE(text.find(named), std::string::npos) << text;
+        if (c.level >= 2) {
+            EXPECT_NE(text.find(named), std::string::npos) << text;
+        }
+        EXPECT_NE(text.find(c.line), std::string::npos) << c.line << "\n" << text;
     }
     Set_XS_Class_Limits(nullptr);
     double U = -1;

@@ -725,8 +725,8 @@ TEST(DinAnschluss, UnusableRecordIsAnInputError) {
 // The library's Eurocode cross-section block of a flat bar 100 x 10, S235
 // (f_y 235 N/mm², gamma_M0 1.0): no forces, no stress lines; N = 100 kN
 // gives sigma = 100 N/mm², U = 100/235 = 0.426; N = 1.0005·235 kN a
-// utilisation just above 1, printed as 1.000 with the sign of equality and
-// the ok marker.
+// utilisation just above 1, which the record keeps as 1 and the summary
+// shows as computed with the rule that counts it as 1.
 TEST(DinAnschluss, EurocodeCrossSectionBlock) {
     GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 100, 10, 10, 10);
     auto block = [&r](double N) {
@@ -752,7 +752,11 @@ TEST(DinAnschluss, EurocodeCrossSectionBlock) {
         EXPECT_NEAR(r.U_sigma, row.counted, 1e-12) << row.u;
     }
     text = block(1.0005 * 235.0);
-    EXPECT_NE(text.find(std::string("U╬\\╠╬r = 1.000  "_cp) + "\xF3  1  " + Mark_Ok()), std::string::npos) << text;
+    const char* const rule = "╬r (< 1.001 zählt als 1),  U╬\\c/t╬r = 0.000  <  1  "_cp;
+    EXPECT_NE(text.find(std::string("Ausnutzungen: ╬tU╬\\╠╬r = 1.0005  "_cp) + "\xF7  1  " + Mark_Ok() + rule +
+                        Mark_Ok() + "\xCEr\n"),
+              std::string::npos)
+        << text;
     // A flat bar 300 x 5 under N = -300 kN: sigma = 200 N/mm², h/t = 60
     // beyond the class 3 limit 42 (235/200)^0.5 = 45.53, U_c/t = 1.318: class
     // 4, not covered. The block names it and gives no stress utilisation.
@@ -819,4 +823,34 @@ TEST(DinAnschluss, EurocodeCrossSectionBlockWithoutResult) {
     line += limit;
     EXPECT_NE(text.find(refusal(line)), std::string::npos) << text;
     EXPECT_EQ(welded.U_sigma, -1.0);
+}
+
+// The library's Eurocode weld block: a flat bar 100 x 10, S235, welded on
+// its long faces (positions 2 and 3) with a = 4 mm over l = 100 mm, under
+// N. The simplified method: F_w,Rd = a f_u / (3^0.5 beta_w gamma_M2) = 4 *
+// 360 / (3^0.5 * 0.8 * 1.25) = 831.38 N/mm, F_w,Ed = N / 200 mm, so U = 1
+// at N = 166.28 kN. U = 1.0005 counts as 1 and says so; 1.0011 fails.
+TEST(DinAnschluss, EurocodeWeldBlockShowsTheRuleThatCountsAsOne) {
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 100, 10, 10, 10);
+    r.weld_kind = 1;
+    r.settings[0] = 1;
+    r.a_pos[1] = r.a_pos[2] = 4.0;
+    r.l_pos[1] = r.l_pos[2] = 100.0;
+    const double N_Rd = 200 * 4 * 360 / (std::sqrt(3.0) * 0.8 * 1.25) / 1000;
+    const char* const stresses =
+        "Nachweis: ╬t╠╬\\s╬r = 0.0 N/mm²,  Í╬\\s╬r = 0.0 N/mm²,  Í╬\\p╬r = 0.0 N/mm²  ê  U = "_cp;
+    const char* const rule = "╬r (< 1.001 zählt als 1)\n"_cp;
+    const struct {
+        double u;
+        std::string tail;
+    } rows[] = {{1.0005, std::string("1.0005  \xF7  1  ") + Mark_Ok() + rule},
+                {1.0011, std::string("1.001  >  1  ") + Mark_Not_Ok() + "\n"}};
+    for (const auto& row : rows) {
+        r.load[ANSCHLUSS_N] = row.u * N_Rd;
+        FILE* f = std::tmpfile();
+        Print_Anschluss_Schweissnaehte(f, &r, 0);
+        const std::string text = testutil::Stream_Text(f);
+        std::fclose(f);
+        EXPECT_NE(text.find(stresses + row.tail), std::string::npos) << text;
+    }
 }

@@ -1,0 +1,96 @@
+// The final result of the cross-section and c/t checks where the rule
+// "above 1 but below 1.001 counts as 1" applied, and of a section whose web
+// needs a closer check of its shear buckling: its rows and its verdict.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/cp850.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "support/testutil.h"
+#include "weldapp/endergebnis.h"
+#include "weldapp/schweissnaht.h"
+
+namespace {
+
+// "  ~  1  ok" and the rule's note: the verdict of a value the rule counts.
+std::string Counted() {
+    const char* const note = "╬r (< 1.001 zählt als 1)"_cp;
+    return std::string("  \xF7  1  ") + Mark_Ok() + note;
+}
+
+std::string Proven_By_The_Rule() {
+    const char* const rule = "╬r  (Ausnutzung über 1 und unter 1.001 zählt als 1)\n"_cp;
+    return std::string("\xCE" "B") + Line_Proof_Ok() + rule;
+}
+
+// The chapter "Endergebnis" of results set by hand (U_sigma, U_c/t, U_w of
+// each case), the tolerance 0.
+std::string Final_Result(const std::vector<std::vector<Ausnutzung>>& cases) {
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    Alloc_Lasten(&r, static_cast<int>(cases.size()));
+    New_Schweissnaht_Results(&r);
+    for (size_t i = 0; i < cases.size(); ++i) {
+        LastfallErgebnis& e = r.results[i];
+        e.U_sigma = cases[i][0], e.U_ct = cases[i][1], e.U_w = cases[i][2];
+        e.point = -1;
+    }
+    r.print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
+    const Endergebnis e = Summarise_Lastfaelle(&r);
+    FILE* f = std::tmpfile();
+    Print_Endergebnis(&r, e, nullptr, 0, f);
+    OLI_End_Text(f);
+    std::string text = testutil::Stream_All(f);
+    std::fclose(f);
+    Free_Schweissnaht(&r);
+    return text;
+}
+
+}  // namespace
+
+// Each row shows its maximum as computed with the rule where the rule
+// counted it (1.0005), the verdict names the rule wherever it passed a
+// case, even one that is not a row's maximum (Lk 1 on 1 itself, Lk 2 at
+// 1.0005: the first case keeps the row); a plain pass and a web that needs
+// its shear buckling checked more closely keep their verdicts.
+TEST(FinalResult, RowsAndVerdictOfTheRuleAndOfShearBuckling) {
+    const Ausnutzung none{0.0, ERGEBNIS_NICHT_GEFUEHRT}, w = Ausnutzung_Gefuehrt(0.5);
+    const Ausnutzung counted = Ausnutzung_Gerundet(1.0005), one = Ausnutzung_Gerundet(1.0);
+    const Ausnutzung low = Ausnutzung_Gerundet(0.8);
+    const char* const section = "╬tQuerschnitt╬tLk 2╬tU╬\\╠╬r = "_cp;
+    const char* const section_1 = "╬tQuerschnitt╬tLk 1╬tU╬\\╠╬r = 1.000  \xF3  1  "_cp;
+    const char* const ct = "╬tc/t-Verhältnis╬tLk 1╬tU╬\\c/t╬r = "_cp;
+    const char* const buckling = "\n ╬HSchubbeulen (genauer Nachweis nötig):╬r╬tLk 2  "_cp;
+    const std::string proven = std::string("\xCE" "B") + Line_Proof_Ok() + "\n";
+    const std::string failed = std::string("\xCE" "B") + Line_Proof_Failed() + "\n";
+    const struct Case {
+        const char* what;
+        std::vector<std::vector<Ausnutzung>> cases;
+        std::vector<std::string> lines;
+        std::string absent;
+    } cases[] = {
+        {"section",
+         {{low, none, w}, {counted, none, w}},
+         {section + std::string("1.0005") + Counted() + "\n", Proven_By_The_Rule()},
+         ""},
+        {"not the row's case",
+         {{one, none, w}, {counted, none, w}},
+         {section_1 + std::string(Mark_Ok()) + "\n", Proven_By_The_Rule()},
+         "1.0005"},
+        {"c/t", {{low, counted, w}}, {ct + std::string("1.0005") + Counted() + "\n", Proven_By_The_Rule()}, ""},
+        {"plain", {{low, low, w}}, {proven}, "zählt"_cp},
+        {"shear buckling", {{low, none, w}, {Ausnutzung_Schubbeulen(), none, w}},
+         {buckling + std::string(Mark_Alert()) + "\n", failed}, "Berechnungsfehler"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string text = Final_Result(c.cases);
+        for (const std::string& line : c.lines) EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+        if (!c.absent.empty()) {
+            EXPECT_EQ(text.find(c.absent), std::string::npos) << text;
+        }
+    }
+}
