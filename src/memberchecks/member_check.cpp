@@ -38,8 +38,6 @@ double Q(int k) { return DWQB_Querschnittswerte[k]; }
 
 float Slot(const float* values, int k) { return values[k]; }
 
-const char* P() { return Member_Check_Prefix; }
-
 void Fill_Point(double* out, int index) {
     double y, z, s, t, v;
     if (!Get_Section_Point_Stress(index, &y, &z, &s, &t, &v)) return;
@@ -81,7 +79,7 @@ bool Tsv_Reasons(uint32_t flags, int work_kind, bool first_only) {
                        ? 2
                        : 3;
         if (k > 2) line = k + 1;
-        Out(tsv_reasons[line], P());
+        Out(tsv_reasons[line], Member_Check_Prefix);
         any = true;
         if (first_only) break;
     }
@@ -158,18 +156,20 @@ void Print_Check_Header(const Check_State& s) {
     const Member_Check_Input& in = *s.in;
     const Check_Symbol_Set& sym = *s.sym;
     if (in.selector && (in.selector->situation & 0xFFFF))
-        Out("%sau\xE1" "ergew\x94hnliche Kombination:  %s╬\\M╬r = %.2f\n"_cp, P(), "\xC0", in.gamma_M0);
+        Out("%sau\xE1" "ergew\x94hnliche Kombination:  %s╬\\M╬r = %.2f\n"_cp, Member_Check_Prefix, "\xC0",
+            in.gamma_M0);
     if (!in.spatial) {
-        Out("%sSchnittgr\x94\xE1" "en:  N = %.2f kN,  %s = %.2f kN,  M = %.2f kNm\n", P(), in.N, sym.text[1], in.V_2,
-            in.M_1);
+        Out("%sSchnittgr\x94\xE1" "en:  N = %.2f kN,  %s = %.2f kN,  M = %.2f kNm\n", Member_Check_Prefix, in.N,
+            sym.text[1], in.V_2, in.M_1);
         return;
     }
     Out("%sSchnittkr\x84" "fte:  N = %.2f kN,  %s╬\\\xC1╬r = %.2f kN,  %s╬\\\xD3╬r = %.2f kN\n"
         "%sMomente:  T = %.3f kNm,  M╬\\\xC1╬r = %.2f kNm,  M╬\\\xD3╬r = %.2f kNm\n"_cp,
-        P(), in.N, sym.text[1], in.V_1, sym.text[1], in.V_2, P(), in.T_t + in.T_w, in.M_1, in.M_2);
+        Member_Check_Prefix, in.N, sym.text[1], in.V_1, sym.text[1], in.V_2, Member_Check_Prefix, in.T_t + in.T_w,
+        in.M_1, in.M_2);
     if (in.T_w != 0 || in.B != 0)
-        Out("%sW\x94lbkrafttorsion:  %s = %.3f kNm,  %s = %.3f kNm,  %s = %.3f kNm╬/2╬r\n"_cp, P(), sym.text[2],
-            in.T_t, sym.text[3], in.T_w, sym.text[4], in.B);
+        Out("%sW\x94lbkrafttorsion:  %s = %.3f kNm,  %s = %.3f kNm,  %s = %.3f kNm╬/2╬r\n"_cp, Member_Check_Prefix,
+            sym.text[2], in.T_t, sym.text[3], in.T_w, sym.text[4], in.B);
 }
 
 // Step 5: a section given by its values (area slot 20, moduli 22 and 23):
@@ -193,8 +193,8 @@ void Check_By_Values(Check_State& s) {
     const double f_d = f_y / in.gamma_M0;
     s.U_sigma = f_d > 0 ? gov / f_d : 0;
     out.sigma_gov = gov;
-    Out("%sSpannungen (elast.):  %s╬\\o╬r = %.2f MN/m╬/2╬r,  %s╬\\u╬r = %.2f MN/m╬/2╬r"_cp, P(),
-        "\xCC", out.sigma_1, "\xCC", out.sigma_2);
+    Out("%sSpannungen (elast.):  %s╬\\o╬r = %.2f MN/m╬/2╬r,  %s╬\\u╬r = %.2f MN/m╬/2╬r"_cp, Member_Check_Prefix, "\xCC",
+        out.sigma_1, "\xCC", out.sigma_2);
     Out(",  %s/%s╬\\R,d╬r = %.1f/%.1f = %.3f\n"_cp, "\xCC", "\xCC", gov, f_d, s.U_sigma);
 }
 
@@ -235,10 +235,10 @@ void Read_Model_Stresses(const Check_State& s, Model_State& m) {
     }
     Out("%sNormalspannungen (elast.):  %s╬\\max╬r = %.2f MN/m╬/2╬r,  %s╬\\min╬r = %.2f "
         "MN/m╬/2╬r\n"_cp,
-        P(), "\xCC", m.s_max, "\xCC", m.s_min);
+        Member_Check_Prefix, "\xCC", m.s_max, "\xCC", m.s_min);
     Out("%sextr. Spannungen (elast.):  %s = %.2f MN/m╬/2╬r,  %s = %.2f MN/m╬/2╬r,  %s╬\\v╬r = "
         "%.2f MN/m╬/2╬r\n"_cp,
-        P(), "\xCC", m.s_abs, "\xD6", m.t_max, "\xCC", m.sv_max);
+        Member_Check_Prefix, "\xCC", m.s_abs, "\xD6", m.t_max, "\xCC", m.sv_max);
 }
 
 // Step 8: yield strength (by the model's thickest wall), elastic modulus and
@@ -316,14 +316,14 @@ void Check_Interaction(Check_State& s, Model_State& m) {
         m.reached = Plastic_Class(0, U, in.check_flags);
         s.flags = 0x4F00;
         m.U_plastic = U;
-        Out("%sAusnutzung aus Interaktion:  M╬\\gr╬r = %.2f kNm  %s  U╬\\%s╬r = %.3f\n"_cp, P(), M_gr, "\x88",
-            "\xCC", U);
+        Out("%sAusnutzung aus Interaktion:  M╬\\gr╬r = %.2f kNm  %s  U╬\\%s╬r = %.3f\n"_cp, Member_Check_Prefix, M_gr,
+            "\x88", "\xCC", U);
         return;
     }
     s.options = (s.options & ~uint32_t{OPT_INTERACTION | OPT_EL750}) | s.elastic;
     s.flags = 0x11008700;
     m.reached = 0;
-    Out("%s╬bFehler╬r in Interaktion:  "_cp, P());
+    Out("%s╬bFehler╬r in Interaktion:  "_cp, Member_Check_Prefix);
     switch (r) {
     case 1: Out("N / N╬\\pl╬r = %.2f > %.2f"_cp, pair[0], pair[1]); break;
     case 2: Out("%s / %s╬\\pl╬r = %.2f > %.2f"_cp, s.sym->text[1], s.sym->text[1], pair[0], pair[1]); break;
@@ -382,10 +382,11 @@ void Run_Strain_Iteration(Check_State& s, Model_State& m) {
                                              Member_Check_Stream ? &lines : nullptr);
     if (r == 0) {
         Drop_Plastic_Method(s, OPT_STRAIN);
-        Out("%s╬bUnbekannter Fehler╬r im Verfahren der Dehnungsiteration !!!\n"_cp, P());
+        Out("%s╬bUnbekannter Fehler╬r im Verfahren der Dehnungsiteration !!!\n"_cp, Member_Check_Prefix);
     } else {
         if (s.record) s.record->plo = result;
-        if (Member_Check_Stream) Print_DWQB_PLO_Result(Member_Check_Stream, 0, P(), m.f_rot, &result, lines);
+        if (Member_Check_Stream)
+            Print_DWQB_PLO_Result(Member_Check_Stream, 0, Member_Check_Prefix, m.f_rot, &result, lines);
         if (result.status & PLO_STATUS_FACTORS) {
             Take_Plastic_Result(s, m, result.U, result.My);
             if (result.U > 990000) Record_Engine_Fault(ENGINE_FAULT_UTILISATION, "  pl: U > 0.99e6\n");
@@ -409,10 +410,11 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
     const int r = Calc_TSV_EX(m.f_rot, m.yield, &control, &result, Member_Check_Stream ? &lines : nullptr);
     if (r == 0) {
         Drop_Plastic_Method(s, OPT_TSV_LINES);
-        Out("%s╬bUnbekannter Fehler╬r im Teilschnittgr\x94\xE1" "en-Verfahren !!!\n"_cp, P());
+        Out("%s╬bUnbekannter Fehler╬r im Teilschnittgr\x94\xE1" "en-Verfahren !!!\n"_cp, Member_Check_Prefix);
     } else {
         if (s.record) s.record->tsv_ex = result;
-        if (Member_Check_Stream) Print_TSV_EX_Result(Member_Check_Stream, 0, P(), m.f_rot, &result, lines);
+        if (Member_Check_Stream)
+            Print_TSV_EX_Result(Member_Check_Stream, 0, Member_Check_Prefix, m.f_rot, &result, lines);
         if (result.flags & WORK_CODE_FILLED) {
             const double U = result.d[TSV_EX_U_PL];
             Take_Plastic_Result(s, m, U, result.d[TSV_EX_MY]);
@@ -446,7 +448,7 @@ void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], T
     const double strength[OUTLINE_BANDS] = {m.f_yd * rho(result->rho_o), m.f_yd * rho(result->rho_s),
                                             m.f_yd * rho(result->rho_u)};
     const double U = Calc_Outline_Utilisation(o, strength, 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
-    Out("%sAusnutzung des Profilumrisses (%s):  U = %.3f\n", P(),
+    Out("%sAusnutzung des Profilumrisses (%s):  U = %.3f\n", Member_Check_Prefix,
         o->kind == OUTLINE_SLOPED ? "geneigte Flansche, Ausrundungen" : "Ausrundungen", U);
     if (s.record) {
         s.record->outline = Outline_Result{};
@@ -469,8 +471,10 @@ void Run_Outline(Check_State& s, Model_State& m) {
     Hollow_Shear shear;
     if (!Calc_Hollow_Shear(in.outline, m.f_yd, in.V_1, in.V_2, in.T_t, &shear)) {
         Drop_Plastic_Method(s, OPT_OUTLINE);
-        Out("%s╬bKein Umriss des Querschnitts f\x81r die plastischen Spannungsbl\x94" "cke !!!\n"_cp, P());
-        Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, P());
+        Out("%s╬bKein Umriss des Querschnitts f\x81r die plastischen Spannungsbl\x94"
+            "cke !!!\n"_cp,
+            Member_Check_Prefix);
+        Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, Member_Check_Prefix);
         return;
     }
     const double* f = m.f_rot;
@@ -478,7 +482,7 @@ void Run_Outline(Check_State& s, Model_State& m) {
     const double U = std::max(U_NM, shear.U_V);
     const double M_pl_N = Calc_Outline_Moment_Y(in.outline, shear.strength, 1000 * f[0]) / 1e6;
     if (s.record) s.record->outline = Outline_Result{OUTLINE_HOLLOW, U, 0, U_NM, m.f_yd, M_pl_N, shear};
-    Out("%sAusnutzung aus den plastischen Spannungsbl\x94" "cken des Umrisses:  U = %.3f\n", P(), U);
+    Out("%sAusnutzung aus den plastischen Spannungsbl\x94" "cken des Umrisses:  U = %.3f\n", Member_Check_Prefix, U);
     Take_Plastic_Result(s, m, U, 100 * M_pl_N);
 }
 
@@ -503,13 +507,13 @@ void Run_Tsv_I(Check_State& s, Model_State& m) {
     const bool valid = r != 0 && (result.flags & WORK_CODE_FILLED);
     if (r != 0) {
         if (s.record) s.record->tsv = result;
-        if (Member_Check_Stream) Print_TSV_Result(Member_Check_Stream, 0, P(), &result);
+        if (Member_Check_Stream) Print_TSV_Result(Member_Check_Stream, 0, Member_Check_Prefix, &result);
     }
     if (!valid) {
         Drop_Plastic_Method(s, OPT_TSV);
         if (r == 0 || !Tsv_Reasons(result.flags, work_kind, true))
-            Out("%s╬bUnbekannter Fehler╬r in Teilschnittgr\x94\xE1" "enverfahren !!!\n"_cp, P());
-        Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, P());
+            Out("%s╬bUnbekannter Fehler╬r in Teilschnittgr\x94\xE1" "enverfahren !!!\n"_cp, Member_Check_Prefix);
+        Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, Member_Check_Prefix);
         return;
     }
     Bound_By_Outline(s, m, f, &result, work_copy);
@@ -550,7 +554,7 @@ double Mises_Utilisation(Check_State& s, const Model_State& m, double tau_Rd, do
 // The line of the elastic utilisations and the relaxations used.
 void Print_Elastic_Line(const Check_State& s, const Model_State& m, const double U[3], double tau_Rd, double sv_Rd) {
     const uint32_t options = s.options;
-    Out("%s", P());
+    Out("%s", Member_Check_Prefix);
     const char* sep = "";
     if (options & OPT_NORMAL) {
         Out("%s%s/%s╬\\R,d╬r = %.1f/%.1f = %.3f"_cp, sep, "\xCC", "\xCC", U[0] * m.f_yd, m.f_yd, U[0]);
@@ -673,10 +677,14 @@ void Check_Ct(Check_State& s, const Model_State& m) {
     const char* const u = s.sym->text[0];
     if (!s.en)
         Out("%sAusnutzung %s (DIN 18800, Tab. %s, %s = %.3f):  %s╬\\o-o╬r = %.3f,  %s╬\\--o╬r = %.3f\n"_cp,
-            P(), u, m.reached == 0 ? "12-14" : m.reached == 1 ? "15" : "18", "\xBE", eps, u, s.U_ct_int, u, s.U_ct_out);
+            Member_Check_Prefix, u,
+            m.reached == 0   ? "12-14"
+            : m.reached == 1 ? "15"
+                             : "18",
+            "\xBE", eps, u, s.U_ct_int, u, s.U_ct_out);
     else
-        Out("%sAusnutzung %s (%s, cl%d, %s = %.3f):  %s╬\\o-o╬r = %.3f,  %s╬\\--o╬r = %.3f\n"_cp, P(), u,
-            s.aluminium ? "EN 1999-1-1, Tab. 6.2" : "EN 1993-1-1, Tab. 5.2", 3 - m.reached, "\xBE", eps, u,
+        Out("%sAusnutzung %s (%s, cl%d, %s = %.3f):  %s╬\\o-o╬r = %.3f,  %s╬\\--o╬r = %.3f\n"_cp, Member_Check_Prefix,
+            u, s.aluminium ? "EN 1999-1-1, Tab. 6.2" : "EN 1993-1-1, Tab. 5.2", 3 - m.reached, "\xBE", eps, u,
             s.U_ct_int, u, s.U_ct_out);
 }
 
@@ -800,7 +808,7 @@ void Finish_Check(const Check_State& s) {
 }
 
 // Copies an output value to the caller's address when there is one.
-void Put(double* address, double value) {
+void Store_Output(double* address, double value) {
     if (address) *address = value;
 }
 
@@ -834,15 +842,15 @@ uint32_t Check_Member_Ext(const NachweisNorm* selector, double N, double V_1, do
                                    gamma, gamma, check_flags, spatial, vuve, messages};
     Member_Check_Output out;
     const uint32_t flags = Check_Member(&input, &out, record);
-    Put(sigma_1, out.sigma_1);
-    Put(sigma_2, out.sigma_2);
-    Put(tau_max, out.tau_max);
-    Put(sigma_v_max, out.sigma_v_max);
-    Put(sigma_gov, out.sigma_gov);
-    Put(M_gr, out.M_gr);
-    Put(ct_internal, out.ct_internal);
-    Put(ct_outstand, out.ct_outstand);
-    Put(U_sigma, out.U_sigma);
+    Store_Output(sigma_1, out.sigma_1);
+    Store_Output(sigma_2, out.sigma_2);
+    Store_Output(tau_max, out.tau_max);
+    Store_Output(sigma_v_max, out.sigma_v_max);
+    Store_Output(sigma_gov, out.sigma_gov);
+    Store_Output(M_gr, out.M_gr);
+    Store_Output(ct_internal, out.ct_internal);
+    Store_Output(ct_outstand, out.ct_outstand);
+    Store_Output(U_sigma, out.U_sigma);
     return flags;
 }
 

@@ -17,7 +17,7 @@ const char* Member_Print_Prefix = "  ";
 
 namespace {
 
-double Q(int k) { return DWQB_Querschnittswerte[k]; }
+double Section_Value(int k) { return DWQB_Querschnittswerte[k]; }
 
 double Inv(double W) { return W != 0 ? 1 / std::fabs(W) : 0; }
 
@@ -66,10 +66,10 @@ int Calc_Member_Corner_Stresses(const NachweisNorm*, double N, double M_1, doubl
         r[2] = r[3] = so;
     } else {
         if (!name_text || Build(descriptor, name_text, values, spatial, vuve, messages) > 0) return 0;
-        const double A = Q(DWQB_QW_A);
+        const double A = Section_Value(DWQB_QW_A);
         const double sN = A != 0 ? 10 * N / A : 0;   // kN/cm² times 10
-        const double a1 = Inv(Q(DWQB_QW_W1)), b1 = Inv(Q(DWQB_QW_W1 + 1));
-        const double a2 = Inv(Q(DWQB_QW_W1 + 2)), b2 = Inv(Q(DWQB_QW_W1 + 3));
+        const double a1 = Inv(Section_Value(DWQB_QW_W1)), b1 = Inv(Section_Value(DWQB_QW_W1 + 1));
+        const double a2 = Inv(Section_Value(DWQB_QW_W1 + 2)), b2 = Inv(Section_Value(DWQB_QW_W1 + 3));
         // M in kNm over W in cm³: times 1000 to MN/m²
         r[0] = sN + 1000 * (M_1 * b1 - M_2 * a2);
         r[1] = sN + 1000 * (M_1 * b1 + M_2 * b2);
@@ -145,21 +145,21 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
     }
     std::fprintf(f, " %sQuerschnittswerte:  ", P);
     if (!spatial)
-        return std::fprintf(f, "A = %.1f cm╬/2╬r,  I╬\\m╬r = %.1f cm╬/4╬r\n"_cp, Q(DWQB_QW_A),
-                            Q(DWQB_QW_IY));
+        return std::fprintf(f, "A = %.1f cm╬/2╬r,  I╬\\m╬r = %.1f cm╬/4╬r\n"_cp, Section_Value(DWQB_QW_A),
+                            Section_Value(DWQB_QW_IY));
     std::fprintf(f,
                  "A = %.1f cm╬/2╬r,  I╬\\m╬r = %.1f cm╬/4╬r,  I╬\\n╬r = %.1f cm╬/4╬r,  "
                  "I╬\\mn╬r = %.1f cm╬/4╬r\n"_cp,
-                 Q(DWQB_QW_A), Q(DWQB_QW_IY), Q(DWQB_QW_IZ), Q(DWQB_QW_IYZ));
-    if (std::fabs(Q(DWQB_QW_ALPHA)) > 0.001)
+                 Section_Value(DWQB_QW_A), Section_Value(DWQB_QW_IY), Section_Value(DWQB_QW_IZ), Section_Value(DWQB_QW_IYZ));
+    if (std::fabs(Section_Value(DWQB_QW_ALPHA)) > 0.001)
         std::fprintf(f,
                      " %sQuerschnittswerte (Hauptachsen):  I╬\\%s╬r = %.1f cm╬/4╬r,  I╬\\%s╬r = %.1f "
                      "cm╬/4╬r,  %s = %.2f \xF8\n"_cp,
-                     P, "\xC1", Q(DWQB_QW_I1), "\xD3", Q(DWQB_QW_I2), "\xBA", Q(DWQB_QW_ALPHA) * 57.29577951308232);
+                     P, "\xC1", Section_Value(DWQB_QW_I1), "\xD3", Section_Value(DWQB_QW_I2), "\xBA", Section_Value(DWQB_QW_ALPHA) * 57.29577951308232);
     return std::fprintf(f,
                         " %sQuerschnittswerte (Torsion):  I╬\\T╬r = %.2f cm╬/4╬r,  I╬\\w╬r = %.2f "
                         "cm╬/6╬r\n"_cp,
-                        P, Q(DWQB_QW_IT), Q(DWQB_QW_IW));
+                        P, Section_Value(DWQB_QW_IT), Section_Value(DWQB_QW_IW));
 }
 
 int Print_Material_Short(const NachweisNorm* selector, void* context) {
@@ -233,7 +233,7 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
             r = std::fprintf(f,
                              " %s%d-Blech Querschnitt, Bezugspunkt ist Mittelpunkt Steg, Hauptachsendrehwinkel %s = "
                              "%.2f \xF8:\n",
-                             P, plates, "\xBA", Q(DWQB_QW_ALPHA) * 57.29577951308232);
+                             P, plates, "\xBA", Section_Value(DWQB_QW_ALPHA) * 57.29577951308232);
             if (w.present(0))
                 r = std::fprintf(f,
                                  " %s b╬\\o╬r = %.2f cm,  t╬\\o╬r = %.2f cm,  y╬\\o╬r = %.2f cm,  "

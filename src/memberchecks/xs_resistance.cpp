@@ -38,7 +38,7 @@ unsigned Class_Road(const Stahlprofil* profile, int orientation, const int optio
 XS_Class_Check_Road class_road = Class_Road;
 int result_index = 0;
 
-void Put(double* p, double v) {
+void Store_Output(double* p, double v) {
     if (p) *p = v;
 }
 
@@ -229,16 +229,16 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
     // the stresses are the gross section's: a bar beyond the class 3 limits
     // needs its effective section
     b.class4 = check && !Utilisation_Ok(b.U_ct);
-    Put(outs[XS_OUT_TOTAL], std::fmax(std::fmax(b.U, 0.0), b.U_ct));
-    Put(outs[XS_OUT_U_SIGMA], b.U);
-    Put(outs[XS_OUT_U_CT], b.U_ct);
-    Put(outs[XS_OUT_SIGMA_MAX], b.sigma_max);
-    Put(outs[XS_OUT_SIGMA_MIN], b.sigma_min);
-    Put(outs[XS_OUT_TAU], b.tau);
-    Put(outs[XS_OUT_SIGMA_V], b.sigma_v);
-    Put(outs[XS_OUT_M_PL], 0.0);
-    Put(outs[XS_OUT_U_SIGMA_COMPUTED], b.U_computed);
-    Put(outs[XS_OUT_U_CT_COMPUTED], b.U_ct_computed);
+    Store_Output(outs[XS_OUT_TOTAL], std::fmax(std::fmax(b.U, 0.0), b.U_ct));
+    Store_Output(outs[XS_OUT_U_SIGMA], b.U);
+    Store_Output(outs[XS_OUT_U_CT], b.U_ct);
+    Store_Output(outs[XS_OUT_SIGMA_MAX], b.sigma_max);
+    Store_Output(outs[XS_OUT_SIGMA_MIN], b.sigma_min);
+    Store_Output(outs[XS_OUT_TAU], b.tau);
+    Store_Output(outs[XS_OUT_SIGMA_V], b.sigma_v);
+    Store_Output(outs[XS_OUT_M_PL], 0.0);
+    Store_Output(outs[XS_OUT_U_SIGMA_COMPUTED], b.U_computed);
+    Store_Output(outs[XS_OUT_U_CT_COMPUTED], b.U_ct_computed);
     if (file) Print_Bar_Check(b, check, file, level);
     return b.class4 ? XS_CHECK_DONE | XS_CHECK_NOT_VERIFIABLE | XS_CHECK_CLASS_4 : XS_CHECK_DONE;
 }
@@ -289,7 +289,7 @@ unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* c
         }
         // Nothing to carry is a check passed with zero utilisations, not a
         // check that could not be made.
-        for (int k = 0; k < XS_OUTPUTS; k++) Put(outs[k], 0.0);
+        for (int k = 0; k < XS_OUTPUTS; k++) Store_Output(outs[k], 0.0);
         return mode >= 1 ? XS_CHECK_DONE | XS_CHECK_PLASTIC_LIMIT : XS_CHECK_DONE;
     }
 
