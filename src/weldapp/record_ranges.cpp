@@ -3,7 +3,6 @@
 #include "weldapp/record_ranges.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -356,18 +355,6 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
 
 std::string Unit_After(const char* unit) { return unit && *unit ? std::string(" ") + unit : ""; }
 
-// A value as the file gives it, in its shortest form: without an exponent
-// where a person writes none ("100000", "0.1"), with one for the very large
-// and very small ("1e+300", "2e+15", "1e-308").
-std::string Value_Text(double v) {
-    char text[64];
-    const double a = std::fabs(v);
-    const bool plain = v == 0.0 || (a >= 1e-4 && a < 1e9);
-    const std::to_chars_result r = plain ? std::to_chars(text, text + sizeof text, v + 0.0, std::chars_format::fixed)
-                                         : std::to_chars(text, text + sizeof text, v + 0.0);
-    return r.ec == std::errc() ? std::string(text, r.ptr) : VEK_Number_Text(v);
-}
-
 }  // namespace
 
 Range_Refusals Input_File_Range_Refusals(FILE* f, const SchweissnahtAnschluss* record,
@@ -388,8 +375,9 @@ Range_Refusals Input_File_Range_Refusals(FILE* f, const SchweissnahtAnschluss* r
         // A share of 1e308 is no number of percent: it is too large.
         const double shown = v.value * v.factor;
         const bool finite = std::isfinite(shown);
-        const std::string value = finite ? Value_Text(shown) + unit : "";
-        const std::string low = Value_Text(range.minimum), high = Value_Text(range.maximum) + unit;
+        // Named as a field's box names them ("100000", "0.1", "1e+300").
+        const std::string value = finite ? VEK_Number_Text(shown) + unit : "";
+        const std::string low = VEK_Number_Text(range.minimum), high = VEK_Number_Text(range.maximum) + unit;
         const long line = v.block < 0 ? 0 : words.Line(v.block, word);
         const std::string where = "Zeile " + std::to_string(line) + ": ";
         const std::string why = (finite ? " = " + value + " ung\x81ltig" : " zu gro\xE1") + " (nicht zwischen " + low +

@@ -94,6 +94,12 @@ TEST(InputRanges, ReaderNamesEachFieldWithItsLineAndRange) {
          "Zeile 15: Profil: Zugfestigkeit f\xCE\\u1\xCEr = 5000 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 2000 N/mm\xFD)",
          "Zeile 15: Profil: Zugfestigkeit fu1 = 5000 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 2000 N/mm\xFD)",
          "line 15: profile f_u1 = 5000 N/mm\xFD not between 1 and 2000 N/mm\xFD"},
+        // Named as a field's box names a number: with an exponent from 1e7 on.
+        {Example(kFlat), "~~~~~~~\n 2\n 0 0 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000 235.000000 360.000000",
+         "~~~~~~~\n 2\n" + own + "235.000000 50000000",
+         "Zeile 15: Profil: Zugfestigkeit f\xCE\\u1\xCEr = 5e+07 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 2000 N/mm\xFD)",
+         "Zeile 15: Profil: Zugfestigkeit fu1 = 5e+07 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 2000 N/mm\xFD)",
+         "line 15: profile f_u1 = 5e+07 N/mm\xFD not between 1 and 2000 N/mm\xFD"},
         {Example(kFlat),
          " 35.000000 0.000000 0.000000\n 2\n 0 0 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000 "
          "235.000000 360.000000 215.000000 360.000000 215.000000",
