@@ -3,14 +3,18 @@
 // the same bytes; it holds no tolerance outside 0 to 10 % and no value
 // outside the range its field takes (codes/input_ranges.h), and the checked
 // save (which keeps the old file when the new one does not read back) must
-// save it. One of its values set beyond its range (picked by the input)
-// must refuse the record written, named with its line. A file refused for
+// save it. No single weld it takes is longer than its face of the profile
+// as the record's own section gives it (beyond the evaluation's 0.001 mm of
+// the files' rounding). One of its values set beyond its range (picked by
+// the input), and a single weld's length set beyond its edge, must each
+// refuse the record written, named with its line. A file refused for
 // its values names each (at most twelve, then how many more) with a line
 // of the file. The whole file then goes through Load_Input_File (the annex
 // entries behind the record) as the program loads it at start.
 #include "fuzz_common.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "platform/posix.h"
@@ -38,8 +42,49 @@ static void Check_Refusals(const std::string& file) {
     }
 }
 
+// A numbered single weld of the record whose face has an edge within the
+// table's range, or -1: the slot whose length the check below sets beyond
+// its edge.
+static int Edged_Weld(const Nahtbild& n) {
+    if (n.all_round) return -1;
+    const Weld_Edges e = Published_Weld_Edges(&n.profile);
+    for (int k = 0; e.any && k < NAHT_SLOTS; ++k)
+        if (n.number[k] > 0 && e.code[k] > 0 && e.length[k] < Input_Range_Of(RANGE_WELD_LENGTH).maximum - 1.0)
+            return k;
+    return -1;
+}
+
+// No single weld of a record read is longer than its face as its own
+// section (worked out by the layout when it was read) gives it: the faces
+// of the evaluation, which takes 0.001 mm beyond as the files' rounding.
+// Dimensions that describe no section have no faces.
+static void Check_Weld_Faces(const SchweissnahtAnschluss& read) {
+    const Nahtbild& n = read.naht;
+    if (n.all_round || !Profile_Dimensions_Fit(&n.profile)) return;
+    const Weld_Edges e = Weld_Edges_Of(&n.profile);
+    for (int k = 0; e.any && k < NAHT_SLOTS; ++k)
+        if (n.number[k] > 0 && e.code[k] > 0 && n.length[k] > std::fmax(e.length[k], 0.0) + 0.001)
+            fuzz::Fail("fuzz_input_file", "a single weld longer than its face of the profile was taken");
+}
+
+// The record edited must be refused when written and read, the value
+// named by its console name (`named` within a refusal's console form).
+static void Expect_Refused(SchweissnahtAnschluss* edited, const std::string& named) {
+    const std::string text = Written(edited);
+    FILE* f = fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
+    SchweissnahtAnschluss back{};
+    const int result = f ? Read_Schweissnaht(f, &back) : 0;
+    if (f) std::fclose(f);
+    bool found = false;
+    for (const Range_Refusal& r : Schweissnaht_Read_Refusals().named)
+        found |= r.console.find(named) != std::string::npos;
+    if (result != 1 || !found) fuzz::Fail("fuzz_input_file", "a value beyond its range was not refused by name");
+    Check_Refusals(text);
+    Free_Schweissnaht(&back);
+}
+
 // The record with one value beyond its range, picked by `pick`, must be
-// refused when written and read, the value named by its console name.
+// refused when written and read, the value named.
 static void Check_Out_Of_Range(const SchweissnahtAnschluss& read, unsigned pick) {
     SchweissnahtAnschluss edited{};
     Copy_Schweissnaht(&read, &edited);
@@ -51,18 +96,21 @@ static void Check_Out_Of_Range(const SchweissnahtAnschluss& read, unsigned pick)
         case 3: edited.print.massstab = 101, named = "scale = 101"; break;
         default: edited.safety.from_annex = 0, edited.safety.gamma_M2 = 0.1, named = "gamma_M2 = 0.1"; break;
     }
-    const std::string text = Written(&edited);
-    FILE* f = fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
-    SchweissnahtAnschluss back{};
-    const int result = f ? Read_Schweissnaht(f, &back) : 0;
-    if (f) std::fclose(f);
-    bool found = false;
-    for (const Range_Refusal& r : Schweissnaht_Read_Refusals().named)
-        found |= r.console.find(named) != std::string::npos;
-    if (result != 1 || !found) fuzz::Fail("fuzz_input_file", "a value beyond its range was not refused by name");
-    Check_Refusals(text);
+    Expect_Refused(&edited, named);
     Free_Schweissnaht(&edited);
-    Free_Schweissnaht(&back);
+}
+
+// A single weld of the record made 1 mm longer than its edge must be
+// refused likewise, for every record read that has one.
+static void Check_Weld_Beyond_Edge(const SchweissnahtAnschluss& read) {
+    const int slot = Edged_Weld(read.naht);
+    if (slot < 0) return;
+    SchweissnahtAnschluss edited{};
+    Copy_Schweissnaht(&read, &edited);
+    const Weld_Edges e = Published_Weld_Edges(&edited.naht.profile);
+    edited.naht.length[slot] = std::fmax(e.length[slot], 0.0) + 1.0;
+    Expect_Refused(&edited, "l_w" + std::to_string(edited.naht.number[slot]) + " = ");
+    Free_Schweissnaht(&edited);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -88,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (result == 0) {
         if (!Schweissnaht_Values_In_Range(&first, NAHT_SLOTS))
             fuzz::Fail("fuzz_input_file", "a value outside its field's range was taken");
+        Check_Weld_Faces(first);
         const std::string once = Written(&first);
         FILE* back = fmemopen(const_cast<char*>(once.data()), once.size(), "rb");
         if (!back || Read_Schweissnaht(back, &second) != 0)
@@ -99,6 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (Replace_Input_Text_File((id + "_02.INP").c_str(), &first, nullptr, nullptr) != VEK_REPLACE_DONE)
             fuzz::Fail("fuzz_input_file", "a record read does not save (its new file does not read back)");
         Check_Out_Of_Range(first, size > 0 ? data[size / 2] : 0);
+        Check_Weld_Beyond_Edge(first);
     }
     Free_Schweissnaht(&first);
     Free_Schweissnaht(&second);

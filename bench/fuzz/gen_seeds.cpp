@@ -486,9 +486,15 @@ int main() {
 
     // Input file: an I profile with three welds, two load cases and a
     // preface, and the annex entry behind it; and the request for defaults.
+    // The record reads (own partial factors within their range, each weld
+    // within its face: 200 mm outside the flange, (200 - 10) / 2 = 95 mm
+    // inside it, 300 - 2 16 = 268 mm of web), so that what the reader
+    // takes is fuzzed from the start.
     {
         SchweissnahtAnschluss r{};
         Init_Schweissnaht(&r);
+        r.safety.gamma_M0 = r.safety.gamma_M1 = 1.0;
+        r.safety.gamma_M2 = 1.25;
         r.naht.profile.type = 4;
         r.naht.profile.h = 300;
         r.naht.profile.t_w = 10;
@@ -497,9 +503,10 @@ int main() {
         r.naht.plate.t = 20;
         r.naht.weld_kind = 2;
         r.naht.weld_count = 3;
+        const double lengths[3] = {200.0, 90.0, 250.0};
         for (int k = 0; k < 3; ++k) {
             r.naht.throat[k] = 4.0 + k;
-            r.naht.length[k] = 100.0 * (k + 1);
+            r.naht.length[k] = lengths[k];
             r.naht.number[k] = k + 1;
         }
         Alloc_Lasten(&r, 2);

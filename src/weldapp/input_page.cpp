@@ -122,14 +122,13 @@ void Symbol(const Page& g, int x, int x_index, int y, const char* symbol, const 
 // check takes them.
 using Bounds = Input_Range;
 constexpr Bounds kThroat = Input_Range_Of(RANGE_THROAT);                  // mm
-constexpr double kMaxWeldLength = Input_Range_Of(RANGE_WELD_LENGTH).maximum;  // mm
 constexpr Bounds kContactPercent = Input_Range_Of(RANGE_CONTACT_SHARE);  // %
 constexpr Bounds kPartialFactor = Input_Range_Of(RANGE_PARTIAL_FACTOR);
 
 // The decimal places the input file keeps of every value of the page (in
 // the unit the page shows, mm, N/mm² or none): a value typed with as many
 // is kept and shown as typed, one with more is refused.
-constexpr int kFileDecimals = 6;
+constexpr int kFileDecimals = INPUT_FILE_DECIMALS;
 
 void Number(const Page& g, int x, int y, double* value, const char* format, Bounds bounds, int colour = -1) {
     Add_Float_to_Scrollable_Area(g.area, x, y, value, format, Normal(), colour < 0 ? g.colour : colour, g.enable);
@@ -139,17 +138,6 @@ void Number(const Page& g, int x, int y, double* value, const char* format, Boun
 // A "%6.1f" field of a throat in mm.
 void Throat(const Page& g, int x, int y, double* value, int colour = -1) {
     Number(g, x, y, value, "%6.1f", kThroat, colour);
-}
-
-// The longest weld of a slot: its edge of the profile, as the refresh caps
-// it (round sections are not capped).
-double Max_Weld_Length(const Stahlprofil& p, int slot) {
-    double edge[STAHLPROFIL_EDGES];
-    int code[STAHLPROFIL_EDGES];
-    if (p.type == PROFILTYP_RUND || p.type == PROFILTYP_ROHR || Get_Profile_Plate_Elements(&p, edge, code) <= 0 ||
-        slot < 0 || slot >= STAHLPROFIL_EDGES || code[slot] <= 0)
-        return kMaxWeldLength;
-    return edge[slot];
 }
 
 // "Kontaktabtrag", its field a character's width after the label, "%" as
@@ -304,7 +292,9 @@ int Single_Weld_Rows(const Page& g, int y) {
         Text(g, x0 + 210 + 270 * k, y, "Länge"_cp);
     }
     y += g.step;
-    // One cell of 270 pixels per weld, by weld number, three to a line.
+    // One cell of 270 pixels per weld, by weld number, three to a line. A
+    // length takes what the input file's reader takes: up to its edge.
+    const Weld_Edges edges = Published_Weld_Edges(&n.profile);
     int cx = x0, shown = 0;
     for (int number = 1; number <= NAHT_SLOTS; number++) {
         int slot = -1;
@@ -317,8 +307,7 @@ int Single_Weld_Rows(const Page& g, int y) {
         Throat(g, cx + 80, y, &n.throat[slot]);
         Text(g, cx + 145, y, "mm");
         Symbol(g, cx + 175, cx + 181, y, "l", index);
-        Number(g, cx + 210, y, &n.length[slot], "%6.1f",
-               {Input_Range_Of(RANGE_WELD_LENGTH).minimum, Max_Weld_Length(n.profile, slot), "mm"});
+        Number(g, cx + 210, y, &n.length[slot], "%6.1f", Weld_Length_Range(edges, slot));
         Text(g, cx + 275, y, "mm");
         const int k = shown++;
         if (k != 0 && k < count - 1 && (k + 1) % 3 == 0) {
@@ -590,46 +579,6 @@ void Report_Changed_Lengths(const Nahtbild& n, const int* before_number, const d
                                    : "Eine Naht ist höchstens so lang wie die Kante des Profils, an der sie liegt."_cp});
 }
 
-// A weld length this close to its edge of the profile is the edge: files
-// written before kept the catalogue's single-precision measures ("24.000001"
-// for a root radius of 24 mm) and the lengths laid from them (111.999999
-// for 112 mm), a hair that no weld is shorter by on purpose.
-constexpr double kEdgeNoise = 1e-4;  // mm
-
-static_assert(int{STAHLPROFIL_EDGES} == int{NAHT_SLOTS}, "a profile's weld edges are the weld table's slots");
-
-// The lengths of a profile's weld edges, by slot, and which slots it welds.
-struct Weld_Edges {
-    double length[STAHLPROFIL_EDGES];
-    int code[STAHLPROFIL_EDGES];
-    bool any;
-};
-
-Weld_Edges Edges_Of(const Stahlprofil& p) {
-    Weld_Edges e;
-    e.any = Get_Profile_Plate_Elements(&p, e.length, e.code) > 0 && p.type != PROFILTYP_RUND &&
-            p.type != PROFILTYP_ROHR;
-    return e;
-}
-
-// Lengths within a hair of their edge become the edge: for a catalogue
-// profile the edge of its published measures, not of the record's, which
-// a file written before gives with the hair too (until the page shows the
-// profile, which takes the catalogue's).
-void Snap_Lengths_To_Edges(Nahtbild& n) {
-    Stahlprofil exact;
-    Copy_Profile(&n.profile, &exact);
-    char name[STAHLPROFIL_NAME_SIZE];
-    std::snprintf(name, sizeof name, "%.*s", Length_Without_Trailing_Blanks(exact.name), exact.name);
-    if (exact.kind == STAHLPROFIL_KIND_CATALOGUE && name[0] && Get_Profile_Record(name))
-        Init_Profile_From_Name(&exact, name);
-    const Weld_Edges e = Edges_Of(exact);
-    if (!e.any) return;
-    for (int i = 0; i < NAHT_SLOTS; i++)
-        if (e.code[i] > 0 && n.length[i] != e.length[i] && std::fabs(n.length[i] - e.length[i]) < kEdgeNoise)
-            n.length[i] = e.length[i];
-}
-
 // The weld table of another profile: weld numbers and full lengths of its
 // edges. Where its welds are those of the last profile (the same faces by
 // number), a length the user had made other than its edge stays where it
@@ -641,19 +590,19 @@ void Snap_Lengths_To_Edges(Nahtbild& n) {
 // single welds (`tell`).
 void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const int* before_number,
                               const double* before_length, bool tell) {
-    const Weld_Edges old_edges = Edges_Of(old_profile);
+    const Weld_Edges old_edges = Weld_Edges_Of(&old_profile);
     n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
     bool typed[NAHT_SLOTS] = {};
     for (int i = 0; i < NAHT_SLOTS; i++)
         typed[i] = old_edges.any && before_number[i] > 0 && old_edges.code[i] > 0 &&
-                   std::fabs(before_length[i] - old_edges.length[i]) >= kEdgeNoise;
+                   std::fabs(before_length[i] - old_edges.length[i]) >= WELD_EDGE_NOISE;
     // The same faces: the two profiles number their edges alike.
     if (old_edges.any && std::equal(n.number, n.number + STAHLPROFIL_EDGES, old_edges.code)) {
         // Shown as changed: the typed lengths only (full ones follow the edges unasked).
         double shown_before[NAHT_SLOTS];
         for (int i = 0; i < NAHT_SLOTS; i++) {
             shown_before[i] = typed[i] ? before_length[i] : n.length[i];
-            if (typed[i] && before_length[i] <= n.length[i] + kEdgeNoise) n.length[i] = before_length[i];
+            if (typed[i] && before_length[i] < n.length[i] + WELD_EDGE_NOISE) n.length[i] = before_length[i];
         }
         if (tell) Report_Changed_Lengths(n, n.number, shown_before, LENGTHS_CUT);
         return;
@@ -723,7 +672,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
     Follow_Code(record, was_ec);
     if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
-    Snap_Lengths_To_Edges(n);
+    Snap_Lengths_To_Edges(&n);
     int numbers_before[NAHT_SLOTS];
     double lengths_before[NAHT_SLOTS];
     std::copy(n.number, n.number + NAHT_SLOTS, numbers_before);

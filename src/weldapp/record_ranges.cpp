@@ -3,7 +3,6 @@
 #include "weldapp/record_ranges.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -21,6 +20,75 @@
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
 #include "weldcheck/weldelem.h"
+
+// ---- the weld lengths a profile offers ----
+
+static_assert(int{STAHLPROFIL_EDGES} == int{NAHT_SLOTS}, "a profile's weld edges are the weld table's slots");
+
+Weld_Edges Weld_Edges_Of(const Stahlprofil* profile) {
+    Weld_Edges e{};
+    e.any = profile && Get_Profile_Plate_Elements(profile, e.length, e.code) > 0 &&
+            profile->type != PROFILTYP_RUND && profile->type != PROFILTYP_ROHR;
+    return e;
+}
+
+Weld_Edges Published_Weld_Edges(const Stahlprofil* profile) {
+    if (!profile) return Weld_Edges{};
+    Stahlprofil measured;
+    Copy_Profile(profile, &measured);
+    char name[STAHLPROFIL_NAME_SIZE];
+    Copy_Trimmed(profile->name, name, sizeof name, 3);
+    if (profile->kind == STAHLPROFIL_KIND_CATALOGUE && name[0] && Get_Profile_Record(name) &&
+        Init_Profile_From_Name(&measured, name) == 0)
+        return Weld_Edges_Of(&measured);
+    // The faces' lengths follow from the dimensions (a record just read, or
+    // just typed, has not worked them out yet); dimensions that describe no
+    // section, and a profile not computable here, give no edges to hold a
+    // weld to.
+    if (profile->kind == STAHLPROFIL_KIND_FOREIGN || !Profile_Dimensions_Fit(profile)) return Weld_Edges{};
+    Calc_Profile_Cross_Section(&measured, nullptr, 0, nullptr);
+    return Weld_Edges_Of(&measured);
+}
+
+namespace {
+
+// The slot's edge as a length may reach it: within the table's range (a
+// face of negative length takes none but 0); the table's end where the
+// slot has no edge.
+double Edge_Of_Slot(const Weld_Edges& e, int slot) {
+    const Input_Range& table = Input_Range_Of(RANGE_WELD_LENGTH);
+    if (!e.any || slot < 0 || slot >= STAHLPROFIL_EDGES || e.code[slot] <= 0) return table.maximum;
+    return std::fmax(table.minimum, std::fmin(e.length[slot], table.maximum));
+}
+
+// Whether a length is one the slot's field takes (up to the bound it
+// names) or one the page laid at the edge itself (which that bound,
+// rounded to the file's places towards the inside, may fall short of).
+bool Weld_Length_Holds(const Weld_Edges& e, int slot, double length) {
+    const Input_Range range = Weld_Length_Range(e, slot);
+    return length >= range.minimum && (length <= range.maximum || length <= Edge_Of_Slot(e, slot));
+}
+
+}  // namespace
+
+Input_Range Weld_Length_Range(const Weld_Edges& edges, int slot) {
+    Input_Range range = Input_Range_Of(RANGE_WELD_LENGTH);
+    range.maximum = VEK_Shown_Bound(Edge_Of_Slot(edges, slot), INPUT_FILE_DECIMALS, 1);
+    return range;
+}
+
+int Snap_Lengths_To_Edges(Nahtbild* n) {
+    if (!n) return 0;
+    const Weld_Edges e = Published_Weld_Edges(&n->profile);
+    if (!e.any) return 0;
+    int snapped = 0;
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (e.code[i] > 0 && n->length[i] != e.length[i] && std::fabs(n->length[i] - e.length[i]) < WELD_EDGE_NOISE) {
+            n->length[i] = e.length[i];
+            ++snapped;
+        }
+    return snapped;
+}
 
 namespace {
 
@@ -116,7 +184,7 @@ using Word_Of = std::function<long(Block_Words&)>;
 
 // What is told of a refused value.
 struct Refused {
-    Input_Range_Id range;
+    Input_Range range;   // as named: a weld length's up to its edge
     double value;        // as the file holds it
     double factor;       // to the unit named (the contact share's percent: 100)
     const char* unit;    // null: the range's
@@ -189,7 +257,7 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
     auto judge = [&](Input_Range_Id id, double value, double factor, const char* unit, auto name, long block,
                      auto word) {
         if (!Input_Range_Holds(id, value * factor))
-            refuse(Refused{id, value, factor, unit, name(), block, Word_Of(word)});
+            refuse(Refused{Input_Range_Of(id), value, factor, unit, name(), block, Word_Of(word)});
     };
     auto fixed = [](long word) { return [word](Block_Words&) { return word; }; };
     if (r.code_setting == CODE_SETTING_DIN18800)
@@ -231,8 +299,15 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
           at.plate, fixed(1));
     strengths(n.plate.material, "Blech", "plate", at.plate, fixed(4));
     // The throats a full-penetration butt weld takes from the profile are
-    // none of the user's.
+    // none of the user's; nor are the lengths of an all-round weld (a
+    // full-penetration one is all-round too), which the check lays along
+    // the profile's edges whatever the file holds. A single weld is as
+    // long as its edge of the profile at most: a longer one would be
+    // checked with more weld than the profile has room for. A slot without
+    // a weld number holds no weld: only the table's range.
     const bool throats_typed = !(n.weld_kind == WELD_BUTT && n.full_penetration);
+    const Weld_Edges edges = n.all_round ? Weld_Edges{} : Published_Weld_Edges(&p);
+    const Weld_Edges no_edges{};
     for (int k = 0; k < weld_rows && k < NAHT_SLOTS; ++k) {
         // A slot without a weld number is named by its place in the table.
         const bool numbered = n.number[k] > 0;
@@ -243,11 +318,11 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
             judge(RANGE_THROAT, n.throat[k], 1.0, nullptr,
                   [&] { return Name(slot + "Nahtdicke", "a", "w" + number, console_slot + "a_w" + number); }, at.welds,
                   fixed(3L * k));
-        // The lengths of an all-round weld are the profile's.
-        if (!n.all_round)
-            judge(RANGE_WELD_LENGTH, n.length[k], 1.0, nullptr,
-                  [&] { return Name(slot + "Nahtlänge"_cp, "l", "w" + number, console_slot + "l_w" + number); },
-                  at.welds, fixed(3L * k + 1));
+        const Weld_Edges& edge = numbered ? edges : no_edges;
+        if (!n.all_round && !Weld_Length_Holds(edge, k, n.length[k]))
+            refuse(Refused{Weld_Length_Range(edge, k), n.length[k], 1.0, nullptr,
+                           Name(slot + "Nahtlänge"_cp, "l", "w" + number, console_slot + "l_w" + number), at.welds,
+                           fixed(3L * k + 1)});
     }
     judge(RANGE_THROAT, n.a_w, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "w", "a_w"); }, at.throats, fixed(0));
     judge(RANGE_CONTACT_SHARE, n.contact_fraction, 100.0, nullptr, [] { return Name("Kontaktabtrag", "", "", "contact share"); },
@@ -280,18 +355,6 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
 
 std::string Unit_After(const char* unit) { return unit && *unit ? std::string(" ") + unit : ""; }
 
-// A value as the file gives it, in its shortest form: without an exponent
-// where a person writes none ("100000", "0.1"), with one for the very large
-// and very small ("1e+300", "2e+15", "1e-308").
-std::string Value_Text(double v) {
-    char text[64];
-    const double a = std::fabs(v);
-    const bool plain = v == 0.0 || (a >= 1e-4 && a < 1e9);
-    const std::to_chars_result r = plain ? std::to_chars(text, text + sizeof text, v + 0.0, std::chars_format::fixed)
-                                         : std::to_chars(text, text + sizeof text, v + 0.0);
-    return r.ec == std::errc() ? std::string(text, r.ptr) : VEK_Number_Text(v);
-}
-
 }  // namespace
 
 Range_Refusals Input_File_Range_Refusals(FILE* f, const SchweissnahtAnschluss* record,
@@ -307,13 +370,14 @@ Range_Refusals Input_File_Range_Refusals(FILE* f, const SchweissnahtAnschluss* r
             ++out.more;
             return;
         }
-        const Input_Range& range = Input_Range_Of(v.range);
+        const Input_Range& range = v.range;
         const std::string unit = Unit_After(v.unit ? v.unit : range.unit);
         // A share of 1e308 is no number of percent: it is too large.
         const double shown = v.value * v.factor;
         const bool finite = std::isfinite(shown);
-        const std::string value = finite ? Value_Text(shown) + unit : "";
-        const std::string low = Value_Text(range.minimum), high = Value_Text(range.maximum) + unit;
+        // Named as a field's box names them ("100000", "0.1", "1e+300").
+        const std::string value = finite ? VEK_Number_Text(shown) + unit : "";
+        const std::string low = VEK_Number_Text(range.minimum), high = VEK_Number_Text(range.maximum) + unit;
         const long line = v.block < 0 ? 0 : words.Line(v.block, word);
         const std::string where = "Zeile " + std::to_string(line) + ": ";
         const std::string why = (finite ? " = " + value + " ung\x81ltig" : " zu gro\xE1") + " (nicht zwischen " + low +

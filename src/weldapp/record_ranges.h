@@ -11,8 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "codes/input_ranges.h"
+#include "profiles/stahlprofil.h"
+
 struct SchweissnahtAnschluss;
-struct Stahlprofil;
+struct Nahtbild;
 
 // Where the reader found the blocks of an input file: the byte offset of the
 // stream before each block was read (-1: not read), and the weld part's
@@ -57,8 +60,10 @@ enum { RANGE_REFUSALS_NAMED = 12 };  // most refusals a list, a box or the conso
 // offers them: the own partial factors gamma_M0 and gamma_M2 (gamma_M under
 // DIN 18800), own strengths, the plate's thickness, a typed-in profile's
 // dimensions, the throats (not those a full-penetration butt weld takes from
-// the profile), the single welds' lengths, the contact share, the loads and
-// the sketch's scale. Never fails; empty when every value holds.
+// the profile), the single welds' lengths (a weld's up to its edge of the
+// profile: Weld_Length_Range; an all-round weld's are laid from the
+// profile at the check, none of the user's), the contact share, the loads
+// and the sketch's scale. Never fails; empty when every value holds.
 Range_Refusals Input_File_Range_Refusals(FILE* f, const SchweissnahtAnschluss* record,
                                          const Input_File_Places& places);
 // 1 when every value Input_File_Range_Refusals judges lies within its range
@@ -87,5 +92,50 @@ struct Catalogue_Notice {
     bool any() const { return !list.empty(); }
 };
 Catalogue_Notice Take_Catalogue_Dimensions(FILE* f, long profile_at, Stahlprofil* profile);
+
+// ---- the weld lengths a profile offers ----
+
+// The decimal places the input file keeps of a value in the unit the page
+// shows ("%lf"): the page's fields keep as many.
+enum { INPUT_FILE_DECIMALS = 6 };
+
+// A weld length this close to its edge of the profile is the edge: files
+// written before kept the catalogue's single-precision measures
+// ("24.000001" for a root radius of 24 mm) and the lengths laid from them
+// (111.999999 or 112.000001 for 112 mm), a hair that no weld is shorter or
+// longer by on purpose.
+inline constexpr double WELD_EDGE_NOISE = 1e-4;  // mm
+
+// The edges of a profile's weld faces by slot (the weld table's slots are
+// the profile's edges).
+struct Weld_Edges {
+    double length[STAHLPROFIL_EDGES];  // mm
+    int code[STAHLPROFIL_EDGES];       // the face's code; 0: the slot has no face
+    bool any;  // false: no edges (a round section's one weld goes round it, uncapped)
+};
+
+// The edges of the profile as the record gives it, with the faces'
+// lengths it last worked out. Never fails: a null profile or one without
+// edges gives none.
+Weld_Edges Weld_Edges_Of(const Stahlprofil* profile);
+
+// The edges of the profile as the page and the reader hold the lengths to
+// them: a catalogue profile's of its published measures (a file written
+// before gives them with the hair too), else those of the record's
+// dimensions, worked out afresh on a copy; none where the dimensions
+// describe no section (Profile_Dimensions_Fit) or the profile is not
+// computable here. The profile is never modified.
+Weld_Edges Published_Weld_Edges(const Stahlprofil* profile);
+
+// What a slot's weld length takes: 0 up to its edge of the profile, the
+// whole RANGE_WELD_LENGTH where the profile gives the slot no edge. The
+// maximum is the bound as a field of INPUT_FILE_DECIMALS places names and
+// takes it (VEK_Shown_Bound: 112 for an edge of 111.99999847).
+Input_Range Weld_Length_Range(const Weld_Edges& edges, int slot);
+
+// Lengths within WELD_EDGE_NOISE of their edge (Published_Weld_Edges)
+// become the edge, in every slot the profile gives one; the others stay.
+// Returns how many changed. Nothing for a null weld part.
+int Snap_Lengths_To_Edges(Nahtbild* n);
 
 #endif

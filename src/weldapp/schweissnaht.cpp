@@ -435,6 +435,9 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
         return SCHWEISSNAHT_TEXT_FAILED;
     // The welds lie on the section that is checked: a catalogue profile's.
     Catalogue_Notice notice = Take_Catalogue_Dimensions(f, at.profile, &n.profile);
+    // A length a hair off its edge, as files written before hold it, is the
+    // edge (the page makes it so as well): not a weld beyond it.
+    Snap_Lengths_To_Edges(&n);
     // The weld part as the file gives it is judged: the layout puts a
     // negative throat to 0.
     const Nahtbild as_read = n;

@@ -155,9 +155,20 @@ TEST(BatchDamaged, ValuesOutsideTheFieldsRangesRefuseTheFile) {
         {"flat_bar", "C001", " 6.000000 20.000000 1\n", " -1 20.000000 1\n",
          "Zeile 26: Nahtdicke a\xCE\\w1\xCEr = -1 mm ung\x81ltig (nicht zwischen 0 und 200 mm)",
          "line 26: a_w1 = -1 mm not between 0 and 200 mm"},
+        // A single weld up to its edge of the profile: the bar's 20 mm
+        // thickness, its 200 mm height; HE 280 A's inner flange face
+        // (280 - 8) / 2 - 24 = 112 mm. Before, a longer weld was checked
+        // with more weld than the profile has room for.
         {"flat_bar", "C001", " 6.000000 20.000000 4", " 6.000000 12000 4",
-         "Zeile 29: Nahtl\x84nge l\xCE\\w4\xCEr = 12000 mm ung\x81ltig (nicht zwischen 0 und 10000 mm)",
-         "line 29: l_w4 = 12000 mm not between 0 and 10000 mm"},
+         "Zeile 29: Nahtl\x84nge l\xCE\\w4\xCEr = 12000 mm ung\x81ltig (nicht zwischen 0 und 20 mm)",
+         "line 29: l_w4 = 12000 mm not between 0 and 20 mm"},
+        {"flat_bar", "C001", " 6.000000 200.000000 2", " 6.000000 250 2",
+         "Zeile 27: Nahtl\x84nge l\xCE\\w2\xCEr = 250 mm ung\x81ltig (nicht zwischen 0 und 200 mm)",
+         "line 27: l_w2 = 250 mm not between 0 and 200 mm"},
+        {"he280a_end_plate", "A001", " 1 12\n 7.000000 280.000000 1\n 7.000000 112.000000 2",
+         " 0 12\n 7.000000 280.000000 1\n 7.000000 150 2",
+         "Zeile 27: Nahtl\x84nge l\xCE\\w2\xCEr = 150 mm ung\x81ltig (nicht zwischen 0 und 112 mm)",
+         "line 27: l_w2 = 150 mm not between 0 and 112 mm"},
         {"flat_bar", "C001", " 1 0 1 1 1 5.000000", " 1 0 1 1 1 500",
          "Zeile 41: Ma\xE1stab der Grafik = 500 ung\x81ltig (nicht zwischen 0 und 100)",
          "line 41: scale = 500 not between 0 and 100"},

@@ -13,6 +13,7 @@
 #include "codes/annex_fixture.h"
 #include "codes/input_ranges.h"
 #include "platform/msgbox.h"
+#include "profiles/catalogue_fixture.h"
 #include "profiles/profile_catalogue.h"
 #include "weldapp/batch_desktop.h"
 #include "weldapp/desktop_fixture.h"
@@ -93,6 +94,12 @@ TEST(InputRanges, ReaderNamesEachFieldWithItsLineAndRange) {
          "Zeile 15: Profil: Zugfestigkeit f\xCE\\u1\xCEr = 5000 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 2000 N/mm\xFD)",
          "Zeile 15: Profil: Zugfestigkeit fu1 = 5000 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 2000 N/mm\xFD)",
          "line 15: profile f_u1 = 5000 N/mm\xFD not between 1 and 2000 N/mm\xFD"},
+        // Named as a field's box names a number: with an exponent from 1e7 on.
+        {Example(kFlat), "~~~~~~~\n 2\n 0 0 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000 235.000000 360.000000",
+         "~~~~~~~\n 2\n" + own + "235.000000 50000000",
+         "Zeile 15: Profil: Zugfestigkeit f\xCE\\u1\xCEr = 5e+07 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 2000 N/mm\xFD)",
+         "Zeile 15: Profil: Zugfestigkeit fu1 = 5e+07 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 2000 N/mm\xFD)",
+         "line 15: profile f_u1 = 5e+07 N/mm\xFD not between 1 and 2000 N/mm\xFD"},
         {Example(kFlat),
          " 35.000000 0.000000 0.000000\n 2\n 0 0 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000 "
          "235.000000 360.000000 215.000000 360.000000 215.000000",
@@ -173,6 +180,74 @@ TEST(InputRanges, FilesOfTheProgramRead) {
     ASSERT_EQ(wide.r.naht.throat[WELD_FACE_SIDE_LEFT], 250.0);
     testutil::Record back;
     EXPECT_EQ(testutil::Read_With(Read_Schweissnaht, testutil::Written_With(Write_Schweissnaht, &wide.r), &back.r), 0);
+}
+
+// A single weld's length in a file is held to its edge of the profile, as
+// its field holds it: before, the reader took anything up to 10 m and a
+// batch run checked more weld than the profile has room for. A length
+// within 0.0001 mm of its edge, as files written before hold it, is the
+// edge. The edges by hand: flat bar 200 x 20, end faces t = 20 mm and
+// sides h = 200 mm; HE 280 A (catalogue: h 270, t_w 8, b 280, t_f 13, r
+// 24) inner flange face (280 - 8) / 2 - 24 = 112 mm, web face 270 - 2 13 -
+// 2 24 = 196 mm; MSH 160 x 80 x 6.3 (corner 1.5 t = 9.45 mm) short side
+// 80 - 2 9.45 = 61.1 mm. Rows of the welds w1, w2, w4 from line 26.
+TEST(InputRanges, WeldLengthUpToItsEdgeOfTheProfile) {
+    testutil::CatalogueTree catalogue;
+    const std::string flat = Example(kFlat), he = Example("he280a_end_plate/A001_01.INP"),
+                      rhs = Example("rhs_160x80/B001_01.INP");
+    const std::string he_single = Replaced(he, " 1 12\n", " 0 12\n"), rhs_single = Replaced(rhs, " 1 4\n", " 0 4\n");
+    const std::string he_w2 = " 7.000000 112.000000 2", he_w4 = " 7.000000 196.000000 4";
+    const std::string refused = " ung\x81ltig (nicht zwischen 0 und ";
+    const struct {
+        std::string text, from, to;
+        int slot;
+        double read;        // the length taken; NAN: the file is refused
+        std::string named;  // the refusal's list form
+    } cases[] = {
+        {flat, " 6.000000 20.000000 1", " 6.000000 19.9 1", 0, 19.9, ""},
+        {flat, " 6.000000 20.000000 1", " 6.000000 20.00005 1", 0, 20.0, ""},
+        {flat, " 6.000000 20.000000 1", " 6.000000 19.99995 1", 0, 20.0, ""},
+        {flat, " 6.000000 20.000000 1", " 6.000000 20.0002 1", 0, NAN,
+         "Zeile 26: Nahtl\x84nge l\xCE\\w1\xCEr = 20.0002 mm" + refused + "20 mm)"},
+        {flat, " 6.000000 200.000000 2", " 6.000000 200.5 2", 1, NAN,
+         "Zeile 27: Nahtl\x84nge l\xCE\\w2\xCEr = 200.5 mm" + refused + "200 mm)"},
+        // A slot without a weld number holds no weld: only the table's 10 m.
+        {flat, " 6.000000 200.000000 2", " 6.000000 500 0", 1, 500.0, ""},
+        {he_single, he_w2, " 7.000000 111.5 2", 1, 111.5, ""},
+        {he_single, he_w2, " 7.000000 112.00008 2", 1, 112.0, ""},
+        {he_single, he_w2, " 7.000000 112.1 2", 1, NAN,
+         "Zeile 27: Nahtl\x84nge l\xCE\\w2\xCEr = 112.1 mm" + refused + "112 mm)"},
+        {he_single, he_w4, " 7.000000 250 4", 2, NAN,
+         "Zeile 28: Nahtl\x84nge l\xCE\\w4\xCEr = 250 mm" + refused + "196 mm)"},
+        // The root radius with the noise of a file written before: the edge
+        // is the catalogue's 196 mm all the same.
+        {Replaced(he_single, " 1 24.000000", " 1 24.000001"), he_w4, " 7.000000 195.999999 4", 2, 196.0, ""},
+        // An all-round weld's lengths are laid along the profile at the check.
+        {he, he_w2, " 7.000000 150 2", 1, 150.0, ""},
+        {rhs_single, " 5.000000 61.100000 1", " 5.000000 61.100000 1", 0, 61.1, ""},
+        {rhs_single, " 5.000000 61.100000 1", " 5.000000 61.2 1", 0, NAN,
+         "Zeile 26: Nahtl\x84nge l\xCE\\w1\xCEr = 61.2 mm" + refused + "61.1 mm)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.to);
+        testutil::Record rec;
+        const int result = testutil::Read_With(Read_Schweissnaht, Replaced(c.text, c.from, c.to), &rec.r);
+        const Range_Refusals& refusals = Schweissnaht_Read_Refusals();
+        if (!std::isnan(c.read)) {
+            EXPECT_EQ(result, 0);
+            EXPECT_FALSE(refusals.any());
+            EXPECT_NEAR(rec.r.naht.length[c.slot], c.read, 1e-9);
+            continue;
+        }
+        EXPECT_EQ(result, 1);
+        ASSERT_EQ(refusals.named.size(), 1u);
+        EXPECT_EQ(refusals.named[0].list, c.named);
+    }
+    // The page's field takes the same range.
+    testutil::Record rec;
+    ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, rhs_single, &rec.r), 0);
+    EXPECT_EQ(Weld_Length_Range(Published_Weld_Edges(&rec.r.naht.profile), 0).maximum, 61.1);
+    EXPECT_EQ(Weld_Length_Range(Published_Weld_Edges(&rec.r.naht.profile), 5).maximum, 10000.0);  // no face
 }
 
 // A catalogue profile whose dimensions in the file are not the

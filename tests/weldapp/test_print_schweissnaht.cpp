@@ -230,23 +230,27 @@ TEST(Evaluation, RefusalsMarkTheRecordAndVerifyNothing) {
     }
 }
 
-// A weld longer than its face, as an input file may hold it, is named with
-// the face's length and verifies nothing; one within the files' rounding of
-// its face (0.001 mm) is the face. HE 280 A: web face 270 - 2 13 - 2 24 =
-// 196 mm (slot 2, weld 4), inner flange face (280 - 8) / 2 - 24 = 112 mm
-// (slot 1, weld 2). Each record goes through the file and back.
+// A weld longer than its face is named with the face's length and
+// verifies nothing; one within the files' rounding of its face (0.001 mm)
+// is the face. HE 280 A: web face 270 - 2 13 - 2 24 = 196 mm (slot 2, weld
+// 4), inner flange face (280 - 8) / 2 - 24 = 112 mm (slot 1, weld 2). The
+// input file's reader no longer takes a single weld beyond its face (more
+// than its 0.0001 mm of noise): those records are checked as they are;
+// the others go through the file and back.
 TEST(Evaluation, WeldLongerThanItsFaceIsNamedAndVerifiesNothing) {
     struct Case {
         int slot;
         double length;
         int all_round;
         const char* line;  // the refusal, "" for none
+        int read;          // Read_Schweissnaht of the record written
     } const cases[] = {
-        {2, 250.0, 0, "l╬\\w4╬r = 250.0 mm  \x88  länger als die Fläche am Profil (196.0 mm)"_cp},
-        {2, 196.02, 0, "l╬\\w4╬r = 196.020 mm  \x88  länger als die Fläche am Profil (196.000 mm)"_cp},
-        {1, 120.0, 0, "l╬\\w2╬r = 120.0 mm  \x88  länger als die Fläche am Profil (112.0 mm)"_cp},
-        {2, 196.0009, 0, ""},
-        {2, 250.0, 1, ""},  // all round: the welds take the faces
+        {2, 250.0, 0, "l╬\\w4╬r = 250.0 mm  \x88  länger als die Fläche am Profil (196.0 mm)"_cp, 1},
+        {2, 196.02, 0, "l╬\\w4╬r = 196.020 mm  \x88  länger als die Fläche am Profil (196.000 mm)"_cp, 1},
+        {1, 120.0, 0, "l╬\\w2╬r = 120.0 mm  \x88  länger als die Fläche am Profil (112.0 mm)"_cp, 1},
+        {2, 196.0009, 0, "", 1},
+        {2, 196.00005, 0, "", 0},
+        {2, 250.0, 1, "", 0},  // all round: the welds take the faces
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -256,7 +260,13 @@ TEST(Evaluation, WeldLongerThanItsFaceIsNamedAndVerifiesNothing) {
         FILE* f = std::tmpfile();
         ASSERT_EQ(Write_Schweissnaht(f, &k.r), 0);
         std::rewind(f);
-        ASSERT_EQ(Read_Schweissnaht(f, &k.r), 0);
+        if (c.read == 0) {
+            ASSERT_EQ(Read_Schweissnaht(f, &k.r), 0);
+        } else {
+            SchweissnahtAnschluss refused{};
+            EXPECT_EQ(Read_Schweissnaht(f, &refused), c.read);
+            Free_Schweissnaht(&refused);
+        }
         std::fclose(f);
         const std::string list = k.Run();
         const bool refused = c.line[0] != 0;
