@@ -713,12 +713,16 @@ constexpr double kMarkReach = 0.35;  // paper cm from the dot to the letter's ne
 // put its letter this far off to find a place beside the profile: on the
 // hatch, between the weld lines and their end points, it reads poorly.
 constexpr double kMarkReachOff = 0.5;
-// The letter's box (paper cm, 0.27 wide and 0.3 high) at a place of Mark:
-// whether a point of it lies on the profile's area.
-bool Letter_On_Area(double x, double y, double right, double down_cm, int v, int h, double s, double down) {
-    const double w = 0.27, t = 0.3, inset = 0.02;
-    const double x0 = right + (h == 3 ? 0.0 : h == 1 ? -w : -w / 2.0);
-    const double y0 = down_cm + (v == 0 ? 0.0 : v == 2 ? -t : -t / 2.0);
+// Whether a point of the letter's ink (as the picture writer measures it,
+// at the current text height) at a place of Mark lies on the profile's
+// area.
+bool Letter_On_Area(const char* text, double x, double y, double right, double down_cm, int v, int h, double s,
+                    double down) {
+    const double th = Oli_Get_Picture_State()->text_height > 0.0 ? Oli_Get_Picture_State()->text_height : 0.3;
+    double ink[4];
+    Oli_Text_Ink_Box(text, v, h, th, ink);
+    const double inset = 0.02;
+    const double x0 = right + ink[0], w = ink[2] - ink[0], y0 = down_cm - ink[3], t = ink[3] - ink[1];
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) {
             const double px = x0 + inset + (w - 2.0 * inset) * i / 2.0, py = y0 + inset + (t - 2.0 * inset) * j / 2.0;
@@ -758,10 +762,11 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     Place first_free{};
     auto consider = [&](const Place& p) {
         const double c = Oli_Label_Covered(x + p.right / s, y + p.down * down, p.v, p.h, text);
+        if (getenv("DBG")) fprintf(stderr, "%s place %g %g: cov %g area %d\n", text, p.right, p.down, c, (int)Letter_On_Area(text, x, y, p.right, p.down, p.v, p.h, s, down));
         if (c < least) least = c, use = p;
         if (c != 0.0) return false;
         if (!any_free) any_free = true, first_free = p;
-        if (Letter_On_Area(x, y, p.right, p.down, p.v, p.h, s, down)) return false;
+        if (Letter_On_Area(text, x, y, p.right, p.down, p.v, p.h, s, down)) return false;
         use = p;
         return true;
     };
@@ -1308,37 +1313,111 @@ int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const do
     // its box (0.2 text heights) below its point.
     const double off = 0.1 * opts->mm_per_cm;
     const double th = Oli_Get_Picture_State()->text_height > 0.0 ? Oli_Get_Picture_State()->text_height : 0.3;
-    const double off_above = off + 0.2 * th * opts->mm_per_cm;
-    int drawn = 0;
+    struct Label {
+        int k;
+        Weld_Face f;
+        char text[16];
+        int v, h;
+        double x, y, height;
+    };
+    std::vector<Label> welds;
     for (int k = 0; k < slots; ++k) {
         const double a = throat[k], l = length[k];
         if (number[k] <= 0 || !(a > 0.01) || !(l > 0.01) || !Usable(a) || !Usable(l)) continue;
         const Weld_Face f = Sketch_Face(p, k, opts->x_ref, opts->y_ref);
         if (!f.used || !Usable(f.at) || !Usable(f.mid)) continue;
-        const int width = Oli_Weld_Line_Pen(std::lround(a + 0.01));
+        Label w{k, f, {}, f.horizontal ? (f.dy < 0 ? 2 : 0) : 4, f.horizontal ? 4 : (f.dx < 0 ? 1 : 3), 0.0, 0.0, th};
+        std::snprintf(w.text, sizeof w.text, "%d", number[k]);
+        welds.push_back(w);
+    }
+    // The labels are placed before any is written, those of the shortest
+    // welds first (they have the fewest places), each where it meets
+    // nothing placed before it. The outline, on which every weld lies, is
+    // no place for a label meanwhile: a number on another weld's line reads
+    // as that one's.
+    std::vector<size_t> order(welds.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return length[welds[a].k] < length[welds[b].k]; });
+    const size_t taken_from = Oli_Taken_Count();
+    XS_Plot_Take_Outline();
+    const size_t outline_to = Oli_Taken_Count();
+    // Two numbers side by side on one line of text, closer than 0.15 cm,
+    // read as one number ("2" and "4" as "24"): the placed labels' boxes
+    // (world, x to the right, y down the page) keep that far apart. The
+    // sketch's x runs to the right; its y runs down the page or up it.
+    const double mmpc = opts->mm_per_cm, apart = 0.15 * mmpc;
+    const double down = Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0;
+    struct Box {
+        double x1, y1, x2, y2;
+    };
+    std::vector<Box> placed;
+    auto box_of = [&](double x, double y, int v, int h, double ht, const char* text) {
+        double b[4];
+        Oli_Text_Ink_Box(text, v, h, ht, b);
+        return Box{x + b[0] * mmpc, down * y - b[3] * mmpc, x + b[2] * mmpc, down * y - b[1] * mmpc};
+    };
+    auto runs_together = [&](const Box& a) {
+        for (const Box& b : placed)
+            if (a.y1 < b.y2 && b.y1 < a.y2 && a.x1 < b.x2 + apart && b.x1 < a.x2 + apart) return true;
+        return false;
+    };
+    // Each label at the middle of its line, else a quarter or two fifths of
+    // its length before or after it (then nearer the middle or nearer the
+    // ends), 0.1 cm off the face, then a little further out, where it meets
+    // nothing and runs together with no number. All labels at the picture's
+    // text height; in a sketch too small for that, all at one smaller
+    // height, the largest at which each finds such a place. At the smallest
+    // a label that finds none takes the least covered place (one that runs
+    // together with a number counting more than any overlap).
+    static const double kShift[] = {0.0, -0.25, 0.25, -0.4, 0.4, -0.1, 0.1, -0.15, 0.15, -0.33, 0.33, -0.47, 0.47};
+    static const double kFurther[] = {0.0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3};
+    static const double kSmaller[] = {1.0, 0.8, 0.65, 0.5};
+    for (size_t size = 0; size < std::size(kSmaller); ++size) {
+        const double ht = kSmaller[size] * th;
+        const bool smallest = size + 1 == std::size(kSmaller);
+        Oli_Drop_Taken_Areas(outline_to, Oli_Taken_Count());
+        placed.clear();
+        bool every = true;
+        for (size_t i : order) {
+            Label& w = welds[i];
+            const Weld_Face& f = w.f;
+            const double l = length[w.k];
+            double least = 1e300;
+            bool free = false;
+            for (double further : kFurther) {
+                const double out = off + further * mmpc;
+                const double side = f.horizontal ? f.at + f.dy * (f.dy < 0 ? out + 0.2 * ht * mmpc : out)
+                                                 : f.at + f.dx * out;
+                for (double t : kShift) {
+                    const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? side : f.mid + t * l;
+                    double c = Oli_Label_Covered_At(cx, cy, w.v, w.h, ht, w.text);
+                    if (runs_together(box_of(cx, cy, w.v, w.h, ht, w.text))) c += 1.0;
+                    if (c < least) least = c, w.x = cx, w.y = cy;
+                    if ((free = c == 0.0)) break;
+                }
+                if (free) break;
+            }
+            w.height = ht;
+            every = every && free;
+            if (!every && !smallest) break;
+            Oli_Take_Label(w.x, w.y, w.v, w.h, w.height, w.text);
+            placed.push_back(box_of(w.x, w.y, w.v, w.h, w.height, w.text));
+        }
+        if (every) break;
+    }
+    Oli_Drop_Taken_Areas(taken_from, Oli_Taken_Count());
+    for (const Label& w : welds) {
+        const Weld_Face& f = w.f;
+        const double l = length[w.k];
+        const int width = Oli_Weld_Line_Pen(std::lround(throat[w.k] + 0.01));
         if (f.horizontal)
             Oli_Pen_Line(f.mid - l / 2.0, f.at, f.mid + l / 2.0, f.at, pen, width);
         else
             Oli_Pen_Line(f.at, f.mid - l / 2.0, f.at, f.mid + l / 2.0, pen, width);
-        ++drawn;
-        // The label outside the face: the middle of the line, else a
-        // quarter or two fifths of its length before or after it, where
-        // nothing stands; the least covered of these places when none is
-        // free.
-        char text[16];
-        std::snprintf(text, sizeof text, "%d", number[k]);
-        const int v = f.horizontal ? (f.dy < 0 ? 2 : 0) : 4;
-        const int h = f.horizontal ? 4 : (f.dx < 0 ? 1 : 3);
-        const double side = f.horizontal ? f.at + f.dy * (f.dy < 0 ? off_above : off) : f.at + f.dx * off;
-        double lx = f.horizontal ? f.mid : side, ly = f.horizontal ? side : f.mid, least = 1e300;
-        static const double kShift[5] = {0.0, -0.25, 0.25, -0.4, 0.4};
-        for (double t : kShift) {
-            const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? side : f.mid + t * l;
-            const double c = Oli_Label_Covered(cx, cy, v, h, text);
-            if (c < least) least = c, lx = cx, ly = cy;
-            if (c == 0.0) break;
-        }
-        Oli_Text_At_Printf(lx, ly, v, h, "%d", number[k]);
+        if (w.height != th) Oli_Set_Text_Height(w.height);
+        Oli_Text_At_Printf(w.x, w.y, w.v, w.h, "%s", w.text);
+        if (w.height != th) Oli_Set_Text_Height(th);
     }
-    return drawn;
+    return static_cast<int>(welds.size());
 }

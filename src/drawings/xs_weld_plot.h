@@ -145,9 +145,11 @@ void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks);
 // `slots` with a number above 0 and a throat and length above 0.01 mm
 // becomes a line of its length along its face, centred on the free part of
 // the face, in `pen` with the width class round(a + 0.01) (at most the widest line pen), and is labelled
-// with its number outside the profile, where the label meets no text and
-// no mark already in the picture (the middle of the line, else a quarter or
-// two fifths of its length to either side, else the least covered of these). Faces by family: flat bar and rectangular
+// with its number outside the profile, where the label meets no text, no
+// mark and no face already in the picture nor another number on its line
+// of text (the middle of the line, else a quarter or two fifths of its
+// length to either side, and further places; all numbers smaller in a
+// sketch too small for them; else the least covered). Faces by family: flat bar and rectangular
 // tube 0 top, 3 bottom, 1 left, 2 right; I family 0/3 outer faces of the
 // top/bottom flange, 1/5 and 4/7 their inner faces left/right of the web,
 // 2/6 the web faces; T and half I the upper half of that; channels (web on

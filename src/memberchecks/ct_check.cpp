@@ -188,16 +188,23 @@ void Raise_Class_3_Limit(Part_Class& c, double f_y, double sigma_com, double gam
 
 // The class, the limit shown beside it (its own, or the next one that the
 // part's distributions set) and the utilisation against the target class.
+// A ratio whose utilisation the rule of Round_Utilisation counts as 1 lies
+// on the target class's limit: the part has that class, as the utilisation
+// beside it says and the checks by class take it (a part of "Q-Klasse 4"
+// with "U = 1.0005 ~ 1 ok" said both). Every other limit keeps its strict
+// bound (72.01 epsilon of a web in bending is class 2).
 void Classify(Part_Class& c) {
     c.cls = Ct_Class_Of(c.r, c.L);
-    c.shown = c.cls >= 3 ? c.L[2] : c.L[c.cls - 1];
-    if (!std::isfinite(c.shown)) c.shown = c.cls >= 3 ? c.L[1] : c.L[2];
     c.u = c.u_computed = c.L_target = 0.0;
     if (c.target_class > 0) {
-        c.L_target = c.L[(c.target_class > 3 ? 3 : c.target_class) - 1];
+        const int target = c.target_class > 3 ? 3 : c.target_class;
+        c.L_target = c.L[target - 1];
         c.u_computed = std::isfinite(c.L_target) ? c.r / c.L_target : 0.0;
         c.u = Round_Utilisation(c.u_computed);
+        if (c.cls == target + 1 && Utilisation_Counted_As_One(c.u_computed)) c.cls = target;
     }
+    c.shown = c.cls >= 3 ? c.L[2] : c.L[c.cls - 1];
+    if (!std::isfinite(c.shown)) c.shown = c.cls >= 3 ? c.L[1] : c.L[2];
 }
 
 // The detailed line: what the part is, its c/t against the class's limit,
@@ -218,7 +225,9 @@ void Print_Part_Details(FILE* stream, const Part_Class& c) {
         if (std::strlen(c.load_text) > 5) OLI_printf(stream, ", %s", c.load_text);
         OLI_printf(stream, ")");
     }
-    OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(c.r, c.shown), c.shown, Report_Times_Sign);
+    // On the limit by the rule: the approximately-equal sign, as its
+    // utilisation has.
+    OLI_printf(stream, " %s %.2lf%s¥"_cp, Utilisation_Compare_Symbol(c.r, c.shown), c.shown, Report_Times_Sign);
     OLI_printf(stream, "%s", c.suffix);
     OLI_printf(stream, " = %.2lf", c.shown * c.eps_k);
     if (c.target_class > 2 && c.note[0]) OLI_printf(stream, "\n%s  %s", pre, c.note);

@@ -82,9 +82,11 @@ bool Profile_In_Compression(const Stahlprofil* profile, double N, double M_y, do
 
 // The class (1..4) of one part, or 0 when it is not checked (no compression,
 // c/t/epsilon or alpha too small). U (may be null) gets (c/t)/(max c/t) of
-// the target class (values above 3 count as 3; 0 or less: U = 0). E = 0
-// means 210000; gamma_M0 = 0 or sigma_com = 0 leaves the class 3 limit as
-// it is. part_name may be null.
+// the target class (values above 3 count as 3; 0 or less: U = 0), counted
+// by Round_Utilisation; a U that the rule counts as 1 gives the target
+// class, not the next one (every other limit is strict). E = 0 means
+// 210000; gamma_M0 = 0 or sigma_com = 0 leaves the class 3 limit as it is.
+// part_name may be null.
 int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
                   double sigma_com, double gamma_M0, FILE* stream, int level, const char* part_name);
 // The same with the two distributions of the classification table: alpha

@@ -110,15 +110,18 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, dou
             if (p.bending) {
                 OLI_printf(file, "\n%s ╬t"_cp, P);
                 OLI_printf(file, "Gurtbiegung M╬\\\xCC,%c╬r = %.2lf kNm"_cp, p.key, Z(0.01 * p.M));
-                // A flange without a bending moment has its whole capacity
-                // left: it is not reported as exhausted.
-                if (p.U_M > 0.001 || std::fabs(p.M) > 0.001) OLI_printf(file, ", ");
-                if (p.U_M > 0.001) {
+                // A flange whose whole strength the shear takes has none
+                // left for a bending moment on it; one whose moment is too
+                // small to use any of its strength is not exhausted by it.
+                const bool exhausted = p.rho <= 0 && std::fabs(p.M) > 0.001;
+                if (exhausted) {
+                    OLI_printf(file, ", ");
+                    OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
+                } else if (p.U_M > 0.001) {
+                    OLI_printf(file, ", ");
                     OLI_printf(file, "Biegespannung \xCC╬\\%c╬r = %.2lf N/mm\xFD"_cp, p.key, p.rho * p.U_M * f_xd);
                     OLI_printf(file, "  \x88  U╬\\\xCC,%c╬r = "_cp, p.key);
                     Print_Counted(file, p.U_M);
-                } else if (std::fabs(p.M) > 0.001) {
-                    OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
                 }
             }
             OLI_printf(file, "\n%s ╬t"_cp, P);
@@ -138,7 +141,12 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, dou
         OLI_printf(file, "M╬\\y╬r = %.2lf kNm"_cp, Z(0.01 * t.M_y_r));
         OLI_printf(file, ", ");
         if (std::fabs(t.M_max) <= 0.001 && std::fabs(t.M_min) <= 0.001) {
-            OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
+            // N takes the whole section (the plates' limit moments have
+            // closed on 0): no further load can be taken, a fault only where
+            // the axial force or the moment is beyond what the check passes
+            // (the note beside a total that is ok).
+            const bool passes = Utilisation_Passes(Round_Utilisation(std::max(t.U_N, t.U_My)));
+            OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", passes ? Mark_Note() : Mark_Alert());
         } else {
             OLI_printf(file, "Grenzmomente M╬\\y,max╬r = %.2lf kNm, M╬\\y,min╬r = %.2lf kNm"_cp, Z(0.01 * t.M_max),
                        Z(0.01 * t.M_min));

@@ -135,7 +135,19 @@ int Oli_Area_Is_Free(double x1, double y1, double x2, double y2);
 // when free; a million when it would reach out of the picture): a label
 // writer that finds no free place takes the least covered one.
 double Oli_Label_Covered(double x, double y, int v, int h, const char* text);
+// The same for the text at the given height (cm) instead of the current
+// one: a writer that may set a label smaller where it finds no room.
+double Oli_Label_Covered_At(double x, double y, int v, int h, double height, const char* text);
+// Marks the box of such a text as taken (a writer that places its labels
+// before it writes them).
+void Oli_Take_Label(double x, double y, int v, int h, double height, const char* text);
 double Oli_Area_Covered(double x1, double y1, double x2, double y2);
+// The box of the ink the viewer draws for a text of the given height (cm,
+// the capitals' height) written by the printf writers at a point with the
+// alignment (v, h) and no turn: paper cm from the point, x to the right and
+// y up the page, as {left, bottom, right, top}; all 0 for a text without
+// ink. The label boxes above are these boxes.
+void Oli_Text_Ink_Box(const char* text, int v, int h, double height, double box[4]);
 // The next opening keeps the boxes of the current picture: for a picture
 // drawn on top of it, on the same place of the page (the boxes count from
 // the picture's upper left corner). One opening only.

@@ -36,6 +36,12 @@ void Text_Height_Record(double h);
 // (px, py) with its alignment code and angle (degrees), and empties the
 // notes (every opening of a picture).
 void Note_Text(double px, double py, int code, double degrees, const char* text);
+// The ink the viewer draws for a text of the text height (cm) written with
+// the alignment code of a text record and no turn: its box from the
+// record's point, cm, x to the right and y down the page. False (the box
+// untouched) for a text without ink (blanks, nothing) or a height that is
+// no positive number below 1000 cm. Never fails otherwise.
+bool Text_Ink(const char* text, int code, double height, double* x1, double* y1, double* x2, double* y2);
 void Clear_Taken(void);
 // The fill pattern last written (record 20), kept across an element as the
 // viewer keeps it: a clear label background puts it back after its white

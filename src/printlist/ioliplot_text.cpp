@@ -63,23 +63,19 @@ void To_Page(double px, double py, double* x, double* y) {
     *y = g_y2 >= g_y1 ? g_y2 - py : py - g_y2;
 }
 
-// The ink of a text at a page point: its width from the length (digits and
-// letters are about 0.9 text heights wide), its height that of the capitals
-// (descenders below), placed by the alignment bits as the viewer sets them
-// and turned by the angle (counter-clockwise on the page).
-Page_Box Text_Page_Box(double x, double y, int code, double degrees, const char* text) {
-    const double th = S().text_height > 0.0 ? S().text_height : 0.3;
-    size_t k = 0;
-    for (const char* c = text; *c; ++c) k += static_cast<unsigned char>(*c) >= 0x20;
-    const double w = 0.9 * th * static_cast<double>(k);
-    const double x0 = (code & 0x02) ? -w / 2.0 : (code & 0x04) ? -w : 0.0;
-    double y0, y1;
-    if (code & 0x10) y0 = -0.52 * th, y1 = 0.5 * th;
-    else if (code & 0x20) y0 = -th, y1 = 0.2 * th;
-    else y0 = 0.29 * th, y1 = 1.5 * th;
+// The text height of the texts that follow (0.3 cm until a picture sets one).
+double Current_Height(void) { return S().text_height > 0.0 ? S().text_height : 0.3; }
+
+// The ink of a text of height th at a page point: as the viewer sets it
+// (Text_Ink), placed by the alignment bits and turned by the angle
+// (counter-clockwise on the page). A text without ink has an empty box at
+// the point.
+Page_Box Text_Page_Box(double x, double y, int code, double degrees, const char* text, double th) {
+    double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
+    ioliplot::Text_Ink(text, code, th, &x0, &y0, &x1, &y1);
     const double a = (degrees + ((code & 0x100) ? 90.0 : 0.0)) * ioliplot::PI / 180.0;
     const double c = std::cos(a), sn = std::sin(a);
-    const double cx[4] = {x0, x0 + w, x0 + w, x0}, cy[4] = {y0, y0, y1, y1};
+    const double cx[4] = {x0, x1, x1, x0}, cy[4] = {y0, y0, y1, y1};
     Page_Box b{1e300, 1e300, -1e300, -1e300};
     for (int i = 0; i < 4; ++i) {
         const double rx = x + cx[i] * c + cy[i] * sn, ry = y - cx[i] * sn + cy[i] * c;
@@ -191,7 +187,7 @@ static void Clear_Background(double px, double py, int code, double degrees, con
     if (blank) return;
     double x, y;
     To_Page(px, py, &x, &y);
-    const Page_Box b = Text_Page_Box(x, y, code, degrees, text);
+    const Page_Box b = Text_Page_Box(x, y, code, degrees, text, Current_Height());
     if (!std::isfinite(b.x1) || !std::isfinite(b.x2) || !std::isfinite(b.y1) || !std::isfinite(b.y2)) return;
     // Back from the page box to the picture's paper coordinates.
     auto paper_x = [](double v) { return g_x2 >= g_x1 ? v + g_x1 : g_x1 - v; };
@@ -304,7 +300,7 @@ void ioliplot::Note_Text(double px, double py, int code, double degrees, const c
     if (blank) return;
     double x, y;
     To_Page(px, py, &x, &y);
-    Take(Text_Page_Box(x, y, code, degrees, text ? text : ""));
+    Take(Text_Page_Box(x, y, code, degrees, text ? text : "", Current_Height()));
 }
 
 void ioliplot::Text_Height_Record(double h) {
@@ -575,10 +571,32 @@ double Oli_Area_Covered(double x1, double y1, double x2, double y2) {
 }
 
 double Oli_Label_Covered(double x, double y, int v, int h, const char* text) {
+    return Oli_Label_Covered_At(x, y, v, h, Current_Height(), text);
+}
+
+void Oli_Take_Label(double x, double y, int v, int h, double height, const char* text) {
     const Oli_Picture_State& s = S();
     double px, py;
     To_Page(x * s.scale_x, y * s.scale_y, &px, &py);
-    return Covered(Text_Page_Box(px, py, Alignment_Code(v, h), 0.0, text ? text : ""));
+    if (!(height > 0.0) || !std::isfinite(height)) height = Current_Height();
+    Take(Text_Page_Box(px, py, Alignment_Code(v, h), 0.0, text ? text : "", height));
+}
+
+double Oli_Label_Covered_At(double x, double y, int v, int h, double height, const char* text) {
+    const Oli_Picture_State& s = S();
+    double px, py;
+    To_Page(x * s.scale_x, y * s.scale_y, &px, &py);
+    if (!(height > 0.0) || !std::isfinite(height)) height = Current_Height();
+    return Covered(Text_Page_Box(px, py, Alignment_Code(v, h), 0.0, text ? text : "", height));
+}
+
+void Oli_Text_Ink_Box(const char* text, int v, int h, double height, double box[4]) {
+    double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
+    if (!ioliplot::Text_Ink(text, Alignment_Code(v, h), height, &x1, &y1, &x2, &y2)) {
+        box[0] = box[1] = box[2] = box[3] = 0.0;
+        return;
+    }
+    box[0] = x1, box[1] = -y2, box[2] = x2, box[3] = -y1;
 }
 
 // A text box's code 210 is the alignment centred both ways (v 4, h 4).

@@ -177,13 +177,29 @@ void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
     out.Put();
 }
 
+// Whether a line of the weld list shows a throat of two digits or more
+// ("%.1lf" of 9.95 and above).
+bool Has_Long_Throat(const WeldCheckWork* w) {
+    for (int o = 0; o < w->n_order; ++o) {
+        const int k = w->order[o];
+        if (w->symmetric && Mirror_Of(k) >= 0) continue;  // "siehe ..." shows none
+        const double a = w->line[k].dir != WC_NONE ? w->line[k].a : w->r->a[k];
+        if (a >= 9.95) return true;
+    }
+    return false;
+}
+
 void Weld_List(WeldCheckWork* w) {
     FILE* f = w->f;
     const double indent = OLI_Get_Para_Indent();
     // The columns start right of the widest name ("Naht 12b: ") wherever
-    // the list's indent puts the names.
+    // the list's indent puts the names. The lengths stand 4.3 cm right of
+    // them, where "aw = 9.9 mm" has ended; a throat of two or three digits
+    // reaches past that stop, and its row's length would go on to the
+    // layout's next stop, 1.2 cm further: a list that holds one sets the
+    // lengths of every row there.
     const double x = w->level != 1 ? indent + 0.3 : indent;
-    const double tabs[2] = {x + 1.8, x + 4.3};
+    const double tabs[2] = {x + 1.8, x + (Has_Long_Throat(w) ? 5.5 : 4.3)};
     OLI_Set_Tabs(1, nullptr, tabs, 2);
     OLI_printf(f, w->line_mode ? "%s╬HQuerschnittslinien:\n"_cp : "%s╬HSchweißnähte:\n"_cp, Check_Line_Prefix);
     if (w->level != 1) OLI_Set_Para_Indent(x);

@@ -264,13 +264,19 @@ TEST_F(PictureTest, ElementWatchCountsNestedAndUnbalancedElements) {
 // Room for labels: the texts of the picture and the areas marked as taken
 // are in the way of a label, and so is the picture's edge; the picture
 // drawn on top of another on the same place keeps the other's boxes when
-// asked. Extent 0..10 x 0..10 cm at 1 cm per unit, labels 0.3 cm high
-// (0.27 cm per digit).
+// asked. Extent 0..10 x 0..10 cm at 1 cm per unit, labels 0.3 cm high:
+// the font size 0.3 / 0.72 cm = 11.811 pt, 2048 units of the font, each
+// 0.0057671 pt; a digit's advance 1303 units = 7.51 pt, set as 8 pt; the
+// ink of "8" from 139 to 1163 units of its origin, of "1" from 225.
 TEST_F(PictureTest, LabelsKeepClearOfTextsMarksAndTheEdge) {
     Open(0, 0, 10, 10);
-    Oli_Text_Box_Printf(5, 5, 4, 4, "%s", "88");  // centred: x 4.73 .. 5.27
-    EXPECT_EQ(Oli_Label_Is_Free(5.25, 5, 4, 3, "1"), 0);    // starts inside "88"
-    EXPECT_EQ(Oli_Label_Is_Free(5.35, 5, 4, 3, "1"), 1);    // clear of it by the gap
+    // Centred: the ink of "88" (16 pt) from 5 cm + (-8 pt + 0.8016 pt) =
+    // 4.746057 to 5 cm + (-8 + 8 + 6.7071) pt = 5.236613, and the gap of
+    // 0.03 beyond it; "1" set on the left of its point at x has its ink
+    // from x + 1.2976 pt = x + 0.045776.
+    Oli_Text_Box_Printf(5, 5, 4, 4, "%s", "88");
+    EXPECT_EQ(Oli_Label_Is_Free(5.2, 5, 4, 3, "1"), 0);    // 5.245: within the gap
+    EXPECT_EQ(Oli_Label_Is_Free(5.23, 5, 4, 3, "1"), 1);   // 5.275: clear of it by the gap
     EXPECT_EQ(Oli_Label_Is_Free(9.9, 5, 4, 3, "1"), 0);     // reaches beyond the edge
     Oli_Take_Area(2, 2, 3, 3);
     EXPECT_EQ(Oli_Area_Is_Free(2.5, 2.5, 2.6, 2.6), 0);
@@ -289,10 +295,13 @@ TEST_F(PictureTest, LabelsKeepClearOfTextsMarksAndTheEdge) {
 // Labels on a hatched plate: with clear labels each text gets a white box
 // before it and the fill pattern in force after it (the one before an
 // element once the element is closed); a new picture switches them off.
-// "88" centred at (5, 5), 0.3 cm high: its ink 2 x 0.9 x 0.3 = 0.54 wide,
-// 0.52 x 0.3 above and 0.5 x 0.3 below the point, and 0.04 of white around:
-// x 5 -/+ 0.31, y from 5 + 0.196 down to 5 - 0.19. Areas taken for a while
-// are given back.
+// "88" centred at (5, 5), 0.3 cm high (as above): its ink from -7.1984
+// to 6.7071 pt of the point (-0.253943 to 0.236613 cm), from 1520 units
+// above the baseline to 29 below it, the baseline 1901 - 2384 / 2 = 709
+// units below the point (the line's middle): 811 units = 0.164998 cm
+// above the point to 738 units = 0.150146 cm below it; and 0.04 of white
+// around: x from 4.706057 to 5.276613, y from 5.204998 down to 4.809854.
+// Areas taken for a while are given back.
 TEST_F(PictureTest, ClearLabelsAndAreasTakenForAWhile) {
     Open(0, 0, 10, 10);
     Oli_Fill_Record(43);
@@ -302,7 +311,7 @@ TEST_F(PictureTest, ClearLabelsAndAreasTakenForAWhile) {
     Oli_Element_End();
     Take();
     Oli_Text_Box_Printf(5, 5, 4, 4, "%s", "88");
-    EXPECT_EQ(Take(), " 20  0\n 18 4 4.690000 5.196000 5.310000 5.196000 5.310000 4.810000 4.690000 4.810000 \n"
+    EXPECT_EQ(Take(), " 20  0\n 18 4 4.706057 5.204998 5.276613 5.204998 5.276613 4.809854 4.706057 4.809854 \n"
                       " 20  43\n 9 5.000000 5.000000 5.000000 5.000000 210 \xAE" "88\xAF\n");
     Oli_Text_Box_Printf(5, 5, 4, 4, "%s", " ");  // a blank takes no box
     EXPECT_EQ(Take(), " 9 5.000000 5.000000 5.000000 5.000000 210 \xAE \xAF\n");

@@ -11,9 +11,11 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/oli_view.h"
+#include "printlist/laid_out.h"
 #include "printlist/verdict.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "weldcheck/din_check.h"
@@ -1210,18 +1212,65 @@ TEST(WeldCheck, WeldListValuesInOneColumn) {
         OLI_End_Text(l.f());
         const std::string text = l.Take();
         EXPECT_EQ(text.find("= 0.00 k"), std::string::npos);
-        FILE* f = testutil::Stream_With(text);
-        OliDocument doc;
-        OLI_Read_Document(f, &doc);
-        std::fclose(f);
-        std::vector<OliTextBox> boxes;
-        OLI_Render_Text_Boxes(doc, &boxes);
+        const auto& [doc, boxes, ink, pages] = Lay_Out(text);
         std::set<long> throats;
         for (const OliTextBox& b : boxes)
             if (b.text.rfind("aw = ", 0) == 0) throats.insert(std::lround(b.x * 100));
         ASSERT_EQ(throats.empty(), false) << level;
         EXPECT_LE(*throats.rbegin() - *throats.begin(), 1) << level;
     }
+}
+
+// The weld list written without the picture, of an I 300 x 8 x 150 x 12
+// with its outer flange welds (a = 5, l = b = 150 mm) and its web welds (l
+// = 300 - 2 x 12 = 276 mm) of a throat of 5, 10 or 100 mm, at either extent
+// (the detailed one indents the list by 0.3 cm): "aw = 10.0 mm" and "aw =
+// 100.0 mm" reach past the lengths' stop 4.3 cm right of the names' stop,
+// so that list sets its lengths 1.2 cm further, at 5.5 cm (where the
+// layout's next stop put that row's length alone), in every row; a list of
+// one-digit throats keeps its stops (1.8 and 4.3 cm) and its bytes. The
+// lines, the stops as written and the lengths on the page in one column.
+TEST(WeldCheck, WeldListLengthsInOneColumnBesideAThroatOfTwoDigits) {
+    for (const double web : {5.0, 10.0, 100.0})
+        for (const int level : {1, 2}) {
+            SCOPED_TRACE(std::to_string(web) + " level " + std::to_string(level));
+            SchweissnahtNachweis r = Profile_Record(PROFILTYP_I, 300, 8, 150, 12);
+            Weld(&r, WELD_FACE_TOP_OUTER, 5.0, 1);
+            Weld(&r, WELD_FACE_BOTTOM_OUTER, 5.0, 2);
+            Weld(&r, WELD_FACE_WEB_LEFT, web, 3);
+            Weld(&r, WELD_FACE_WEB_RIGHT, web, 4);
+            r.no_throat_check = 1;
+            r.forces.N = 100e3;
+            ListCapture l;
+            ASSERT_EQ(Calc_Weld_Check(&r, l.f(), level, 0, 0, 1), 0);
+            OLI_End_Text(l.f());
+            const std::string text = l.Take();
+            char line[96];
+            for (const auto& [name, a, len] : {std::tuple{1, 5.0, 150.0}, std::tuple{2, 5.0, 150.0},
+                                               std::tuple{3, web, 276.0}, std::tuple{4, web, 276.0}}) {
+                std::snprintf(line, sizeof line, "\n Naht %d: \xCEta\xCE\\w\xCEr = %.1f mm\xCEtl\xCE\\w\xCEr = %.1f mm\n", name,
+                              a, len);
+                EXPECT_NE(text.find(line), std::string::npos) << line;
+            }
+            // The names' stop 1.8 cm and the lengths' right of the list's
+            // indent (0.3 cm at the detailed extent).
+            const double x = level == 1 ? 0.0 : 0.3, lengths = web > 9.0 ? 5.5 : 4.3;
+            std::snprintf(line, sizeof line, "\n0x0 2\n1 %g\n1 %g\n-1\n \xCEHSchwei\xE1n\x84hte:\n", x + 1.8,
+                          x + lengths);
+            EXPECT_NE(text.find(line), std::string::npos) << line;
+            const auto& [doc, boxes, ink, pages] = Lay_Out(text);
+            std::vector<double> at, names;
+            for (const OliTextBox& b : boxes) {
+                if (b.text.rfind("lw = ", 0) == 0) at.push_back(b.x);
+                if (b.text.rfind("Naht 1:", 0) == 0) names.push_back(b.x);
+            }
+            ASSERT_EQ(at.size(), 4u);
+            ASSERT_GE(names.size(), 1u);  // the list's, then the force distribution's
+            for (double v : at) EXPECT_NEAR(v, at[0], 0.005);
+            // "lw" starts at its stop, its name's text at the list's left
+            // edge (the stops count from there).
+            EXPECT_NEAR(at[0] - (names[0] - x), x + lengths, 0.02);
+        }
 }
 
 // A value that prints as zero prints without a sign. The left half of a
