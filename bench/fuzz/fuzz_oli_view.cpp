@@ -120,8 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Every number kept in a picture is finite, and one the renderer takes
     // as an int (a pen, an alignment, a pattern, raster flags) lies within
     // one: a record with a number that does not fit is left out as damage.
+    std::vector<OliRecord> records;
     for (const OliBlock& b : doc.blocks)
-        for (const OliRecord& r : b.records) {
+        for (const OliRecord& r : (OLI_Picture_Records(b, &records), records)) {
             for (double v : r.values)
                 if (!std::isfinite(v)) fuzz::Fail(kTarget, "a graphic record kept with a number that is not finite");
             const size_t place = r.number == 9 || r.number == 10 ? 4 : 0;

@@ -61,14 +61,15 @@ bool Run_On(Render* r, cairo_surface_t* s, const OliDocument& doc) {
 }
 
 // The page count of the document as it is drawn, and, when asked, the
-// texts of its pages.
+// texts of its pages and the marks of its pictures.
 int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>* boxes, int total,
-                std::vector<OliInk>* ink = nullptr) {
+                std::vector<OliInk>* ink) {
     Render r;
     r.shared = shared;
     r.boxes = boxes;
     r.ink = ink;
     r.total = total;
+    r.layout_only = true;
     // Only the layout is kept: the smallest picture takes the drawing.
     cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
     bool ok = Run_On(&r, s, doc);
@@ -77,11 +78,11 @@ int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>*
     return ok ? r.at.page : 0;
 }
 
-// Lays the document out: moves the headings that would end a page, then
-// counts the pages; returns the page count.
-int Prepare(const OliDocument& doc, Shared* shared) {
-    Move_Headings(doc, shared);
-    return Count_Pages(doc, shared, nullptr, 0);
+// Lays the document out, moving the headings that would end a page, and
+// notes in *index (when given) the place each page is drawn from; returns
+// the page count.
+int Prepare(const OliDocument& doc, Shared* shared, std::vector<Resume>* index = nullptr) {
+    return Move_Headings(doc, shared, index);
 }
 
 // The result of a callback that fills a file (VEK_Replace_File), with the
@@ -138,10 +139,12 @@ int Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* ou
 }
 
 // Draws page `page` of a document laid out with `shared` into the PNG file
-// or the pixels.
-int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, double dpi, FILE* png_file,
-                OliPageImage* image) {
-    if (page > total) return 0;
+// or the pixels, from the place `index` gives for it: only the unit that
+// runs onto the page is laid out again before it.
+int Render_Page(const OliDocument& doc, Shared* shared, int total, const std::vector<Resume>& index, int page,
+                double dpi, FILE* png_file, OliPageImage* image) {
+    if (page > total || page > static_cast<int>(index.size())) return 0;
+    const Resume& from = index[static_cast<size_t>(page) - 1];
     Render r;
     r.shared = shared;
     r.total = total;
@@ -150,34 +153,23 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, dou
     r.dpi = dpi;
     r.png_file = png_file;
     r.image = image;
+    r.page_mark = OLI_Page_Mark(doc);
+    r.at = from.at;
+    r.resume = &from;
     int w = static_cast<int>(std::lround(kPageW / 2.54 * dpi));
     int h = static_cast<int>(std::lround(kPageH / 2.54 * dpi));
     cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    Run_On(&r, s, doc);
+    if (oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+        r.surface = s;
+        r.cr = oli_lib.cairo_create(s);
+        Page_Surface(&r);
+        Run_Blocks(&r, doc, from.block);
+        oli_lib.cairo_destroy(r.cr);
+    }
     oli_lib.cairo_surface_destroy(s);
     return r.png_written ? 1 : 0;
 }
 
-struct Png_Job {
-    const OliDocument* doc;
-    int page;
-    double dpi;
-};
-
-int Write_PNG(FILE* f, void* context) {
-    const auto* job = static_cast<const Png_Job*>(context);
-    write_error = 0;
-    Shared shared;
-    const int total = Prepare(*job->doc, &shared);
-    return Filled(Render_Page(*job->doc, &shared, total, job->page, job->dpi, f, nullptr) != 0, f);
-}
-
-int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
-    Png_Job job{&doc, page, dpi};
-    errno = 0;
-    const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, 0);
-    return Told(result, errno, 1, outcome);
-}
 }  // namespace
 
 void Run(Render* r, const OliDocument& doc) {
@@ -188,6 +180,7 @@ void Run(Render* r, const OliDocument& doc) {
             r->at.contents = b.text;
             break;
         }
+    if (r->index) r->index->push_back(Resume{0, -1, r->at, {}, 0.0, 0.0});
     Run_Blocks(r, doc, 0);
 }
 
@@ -196,10 +189,35 @@ void Run_Blocks(Render* r, const OliDocument& doc, size_t from) {
         if (r->done) break;
         if (r->pass) Pass_Before_Block(r, i);
         r->block = static_cast<int>(i);
+        r->last.keeps_inked = doc.blocks[i].kind == OLI_BLOCK_TABLE;
+        Note_Unit(r, -1);
         Draw_Block(r, doc.blocks[i]);
+        r->resume = nullptr;
     }
     r->block = -1;
     if (!r->done) End_Page(r);
+}
+
+void Note_Unit(Render* r, int unit, const OliLineFrames* frames, double size, double width) {
+    if (!r->index) return;
+    Checkpoint& c = r->last;
+    c.block = static_cast<size_t>(r->block);
+    c.unit = unit;
+    c.page = r->at.page;
+    c.y = r->at.y;
+    c.lowest = r->at.lowest;
+    c.mark = r->at.mark;
+    c.table_end = r->at.table_end;
+    c.floats = r->at.floats.size();
+    c.inked = r->at.inked.size();
+    c.frames = frames ? *frames : OliLineFrames{};
+    c.size = size;
+    c.width = width;
+}
+
+const Resume* Resumed_Unit(const Render* r) {
+    return r->resume && r->resume->unit >= 0 && r->resume->block == static_cast<size_t>(r->block) ? r->resume
+                                                                                                     : nullptr;
 }
 
 }  // namespace oli_render
@@ -211,6 +229,7 @@ struct OliPageSet {
     const OliDocument* doc = nullptr;
     Shared shared;
     int total = 0;
+    std::vector<oli_render::Resume> index;  // where each page is drawn from
 };
 
 Oli_Render_Calls oli_lib;
@@ -240,9 +259,38 @@ int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome
 
 int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
     if (outcome) *outcome = OliWriteOutcome{};
-    if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600) || !Oli_Load_Render_Library()) return 0;
+    if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600)) return 0;
+    OliPageSet* set = OLI_Open_Page_Set(doc);
+    const int drawn = set ? OLI_Render_Page_PNG(set, page, dpi, png_path, outcome) : 0;
+    OLI_Close_Page_Set(set);
+    return drawn;
+}
+
+namespace {
+struct Png_Job {
+    OliPageSet* set;
+    int page;
+    double dpi;
+};
+
+int Write_PNG(FILE* f, void* context) {
+    const auto* job = static_cast<const Png_Job*>(context);
+    oli_render::write_error = 0;
+    OliPageSet* set = job->set;
+    const int drawn =
+        oli_render::Render_Page(*set->doc, &set->shared, set->total, set->index, job->page, job->dpi, f, nullptr);
+    return oli_render::Filled(drawn != 0, f);
+}
+}  // namespace
+
+int OLI_Render_Page_PNG(OliPageSet* set, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
+    if (outcome) *outcome = OliWriteOutcome{};
+    if (!set || !png_path || page < 1 || page > set->total || !(dpi >= 10 && dpi <= 600)) return 0;
     try {
-        return oli_render::Render_PNG(doc, page, dpi, png_path, outcome);
+        Png_Job job{set, page, dpi};
+        errno = 0;
+        const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, 0);
+        return oli_render::Told(result, errno, 1, outcome);
     } catch (...) {
         if (outcome) outcome->error = ENOMEM;
         return 0;
@@ -254,7 +302,7 @@ OliPageSet* OLI_Open_Page_Set(const OliDocument& doc) {
     try {
         auto set = std::make_unique<OliPageSet>();
         set->doc = &doc;
-        set->total = oli_render::Prepare(doc, &set->shared);
+        set->total = oli_render::Prepare(doc, &set->shared, &set->index);
         return set->total > 0 ? set.release() : nullptr;
     } catch (...) {
         return nullptr;
@@ -266,7 +314,7 @@ int OLI_Page_Set_Count(const OliPageSet* set) { return set ? set->total : 0; }
 int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* image) {
     if (!set || !image || page < 1 || page > set->total || !(dpi >= 10 && dpi <= 600)) return 0;
     try {
-        return oli_render::Render_Page(*set->doc, &set->shared, set->total, page, dpi, nullptr, image);
+        return oli_render::Render_Page(*set->doc, &set->shared, set->total, set->index, page, dpi, nullptr, image);
     } catch (...) {
         return 0;
     }

@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -166,18 +167,23 @@ int Render(const Request& q) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", q.list);
         return EXIT_FAILED;
     }
-    const std::string out = Pdf_Name(q.list, q.pdf);
     bool unconfirmed = false;
     OliWriteOutcome told;
-    const int pages = OLI_Render_PDF(doc, out.c_str(), &told);
-    if (!Tell_Written(out.c_str(), told, pages > 0, &unconfirmed)) return EXIT_FAILED;
-    std::printf("%s: %d page(s)\n", out.c_str(), pages);
+    // A page asked for alone is drawn alone: its cost is the layout of the
+    // list and the page, not the PDF of all of them.
+    if (q.pdf || !q.png) {
+        const std::string out = Pdf_Name(q.list, q.pdf);
+        const int pages = OLI_Render_PDF(doc, out.c_str(), &told);
+        if (!Tell_Written(out.c_str(), told, pages > 0, &unconfirmed)) return EXIT_FAILED;
+        std::printf("%s: %d page(s)\n", out.c_str(), pages);
+    }
     if (q.png) {
-        if (q.page > pages) {
+        const std::unique_ptr<OliPageSet, void (*)(OliPageSet*)> set(OLI_Open_Page_Set(doc), OLI_Close_Page_Set);
+        if (q.page > OLI_Page_Set_Count(set.get())) {
             std::fprintf(stderr, "oliview: no page %d in %s\n", q.page, q.list);
             return EXIT_FAILED;
         }
-        const int drawn = OLI_Render_PNG(doc, q.page, 150, q.png, &told);
+        const int drawn = OLI_Render_Page_PNG(set.get(), q.page, 150, q.png, &told);
         if (!Tell_Written(q.png, told, drawn != 0, &unconfirmed)) return EXIT_FAILED;
         std::printf("%s: page %d\n", q.png, q.page);
     }
