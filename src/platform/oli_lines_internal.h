@@ -108,6 +108,18 @@ inline std::vector<double> Oli_Numbers(const std::string& line, size_t max = SIZ
     return out;
 }
 
+// The room in memory the viewer leaves the libraries that draw its pages:
+// pango, glib and fontconfig do not survive an allocation that fails (glib
+// aborts, fontconfig may crash), so the viewer stops before they could
+// meet one.
+constexpr long long OLI_MEMORY_HEADROOM = 64LL << 20;  // bytes
+
+// Throws std::bad_alloc when the process has a limit of its address space
+// or data (RLIMIT_AS, RLIMIT_DATA) and less than OLI_MEMORY_HEADROOM of it
+// is left. Looks at every sixteenth call (the first included), so that it
+// can be called for each unit of work.
+void Oli_Check_Memory();
+
 // The lines of a print list, read as a reader comes to them and kept only
 // from the oldest line it may still look at: a list of any size is walked
 // in the memory of its longest block. The lines are those Oli_Read_Line

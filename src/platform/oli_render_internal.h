@@ -148,6 +148,17 @@ struct Text_Context {
     ~Text_Context();
 };
 
+// A surface and the context drawn on it, given back however a pass ends:
+// memory that runs out ends one anywhere (Oli_Check_Memory).
+struct Surface_Hold {
+    cairo_surface_t* surface = nullptr;
+    cairo_t* cr = nullptr;
+    Surface_Hold() = default;
+    Surface_Hold(const Surface_Hold&) = delete;
+    Surface_Hold& operator=(const Surface_Hold&) = delete;
+    ~Surface_Hold();
+};
+
 // One pass over a document: what it draws on, where what it draws goes,
 // and where the layout stands.
 struct Render {

@@ -131,6 +131,15 @@ struct Table_Rows {
     double size = kTableSize; // points
     double width = 0;         // the room the table is set in, cm
     OliLineFrames frames;
+    Table_Rows() = default;
+    Table_Rows(const Table_Rows&) = delete;
+    Table_Rows& operator=(const Table_Rows&) = delete;
+    // The layouts go however the table ends (memory that runs out ends it
+    // at a row).
+    ~Table_Rows() {
+        for (PangoLayout* l : layouts)
+            if (l) oli_lib.g_object_unref(l);
+    }
 };
 
 // The layout of row i at the table's size.
@@ -235,8 +244,6 @@ void Table(Render* r, const OliBlock& b) {
         Lay_Out_Rows(r, b, &t, from);
         Draw_Rows(r, &t, from ? static_cast<size_t>(from->unit) : 0);
         OLI_Close_Line_Frames(r->cr, &t.frames);
-        for (PangoLayout* l : t.layouts)
-            if (l) oli_lib.g_object_unref(l);
     }
     r->at.table_end = r->at.y;
     r->at.y += kTableGap;

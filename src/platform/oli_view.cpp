@@ -1022,6 +1022,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
             }
             continue;
         }
+        Oli_Check_Memory();
         std::string key = line.substr(0, line.find_last_not_of(" \t") + 1);
         const Keyword* kw = nullptr;
         for (const Keyword& k : kKeywords)
@@ -1093,6 +1094,7 @@ int View_File_Telling(const char* list_path, const char* pdf_path, int* refusal,
         return View_File(list_path, pdf_path, refusal, told);
     } catch (...) {
         std::fprintf(stderr, "print list %s: out of memory\n", list_path);
+        told->error = ENOMEM;
         return 0;
     }
 }
@@ -1111,6 +1113,8 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     if (pages <= 0) {
         if (refusal != VEK_READ_OK)
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: %s", path, VEK_Read_Refusal_Text(refusal));
+        else if (told.error == ENOMEM)
+            PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: zu wenig Speicher", path ? path : "");
         else if (told.error)
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s\n%s", path ? path : "", std::strerror(told.error));
         else
@@ -1163,6 +1167,12 @@ std::string OLI_Page_Mark(const OliDocument& doc) {
                " nicht lesbar, die Seiten sind unvollständig";
     }
     if (!doc.cut.empty()) return "Druckliste beschädigt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
+    if (!doc.refused.empty()) {
+        // The strict check's fault begins with its line: "line N: what".
+        const long line = std::strtol(doc.refused.c_str() + std::strlen("line "), nullptr, 10);
+        return "Druckliste beschädigt: Zeile " + std::to_string(line) +
+               " ist fehlerhaft, die Seiten können unvollständig sein";
+    }
     if (doc.out_of_step)
         return "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen: "
                "die Plotdatei daneben kann zu einer neueren Liste gehören";
@@ -1174,10 +1184,17 @@ int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWrit
     OliDocument doc;
     if (!OLI_Read_Document_File(list_path, &doc, refusal)) return 0;
     const std::string list = VEK_Native_String(list_path);
+    if (doc.out_of_memory) {
+        std::fprintf(stderr, "print list %s: out of memory, no PDF written\n", list.c_str());
+        told->error = ENOMEM;
+        return 0;
+    }
     std::string pdf = pdf_path ? std::string(pdf_path) : Pdf_Beside(list);
     int pages = OLI_Render_PDF(doc, pdf.c_str(), told);
     const char* why = told->error ? std::strerror(told->error) : "";
-    if (pages <= 0)
+    if (pages <= 0 && told->error == ENOMEM)
+        std::fprintf(stderr, "print list %s: out of memory, no PDF written\n", list.c_str());
+    else if (pages <= 0)
         std::fprintf(stderr, "print list %s: cannot write %s%s%s%s\n", list.c_str(), pdf.c_str(), *why ? " (" : "",
                      why, *why ? ")" : "");
     else if (told->unconfirmed)

@@ -119,9 +119,9 @@ inline constexpr const char OLI_LIST_PENDING_SUFFIX[] = ".new";
 bool OLI_List_Out_Of_Step(const char* path);
 
 // What the pages of a document must say about it (UTF-8): that the list is
-// damaged or cut off and the pages are incomplete, or that it was read
-// while a run that replaces it with its plot file was cut off. Empty for a
-// sound list.
+// damaged, cut off or refused by the strict check and the pages may be
+// incomplete, or that it was read while a run that replaces it with its
+// plot file was cut off. Empty for a sound list.
 std::string OLI_Page_Mark(const OliDocument& doc);
 
 // A stored symbol: a drawing file of the viewer's symbol directory that a
@@ -193,7 +193,7 @@ struct OliWriteOutcome {
 // at all (VEK_Replace_File). Returns the number of pages when the new file
 // stands (confirmed on disc or not: *outcome tells), 0 when it cannot be
 // written (an old file of the name then stays as it was; *outcome says
-// why).
+// why: ENOMEM when memory ran out).
 int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome = nullptr);
 
 // Renders page `page` (1-based) at `dpi` to a PNG file, replaced whole or
@@ -211,14 +211,16 @@ struct OliPageImage {
 // The pages of a document laid out once, to be drawn one at a time while
 // the document lives (the set refers to it).
 struct OliPageSet;
-// Lays the document out: its page set, or null when it has no page or the
-// page-drawing libraries cannot be loaded.
+// Lays the document out: its page set, or null when it has no page, the
+// page-drawing libraries cannot be loaded or memory runs out (errno is then
+// ENOMEM, else 0).
 OliPageSet* OLI_Open_Page_Set(const OliDocument& doc);
 // The number of pages (0 for null).
 int OLI_Page_Set_Count(const OliPageSet* set);
-// Draws page `page` (1-based) at `dpi` into the image. 1 when drawn; 0 for
-// a page that does not exist, a resolution outside 10 to 600 dpi or no
-// memory (the image then is unspecified).
+// Draws page `page` (1-based) at `dpi` into the image, at the cost of that
+// page alone wherever it stands. 1 when drawn; 0 for a page that does not
+// exist, a resolution outside 10 to 600 dpi or no memory (errno ENOMEM, and
+// the image is emptied).
 int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* image);
 // Draws page `page` (1-based) of the set at `dpi` to a PNG file, replaced
 // whole or not at all (as OLI_Render_PNG).
@@ -242,7 +244,8 @@ struct OliTextBox {
 };
 
 // Lays the document out exactly as OLI_Render_PDF draws it and lists every
-// text it sets. Returns the page count, 0 for no boxes list.
+// text it sets. Returns the page count, 0 for no boxes list or when memory
+// runs out (errno ENOMEM, the list emptied).
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes);
 
 // Reads the list `list_path` and writes its PDF; pdf_path null puts it

@@ -2,13 +2,63 @@
 // the renderer's reading of a picture's records walk them
 // (oli_lines_internal.h): read in large pieces, kept only as long as a
 // reader may look back at them.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <cstring>
+#include <new>
 
 #include "platform/oli_lines_internal.h"
 
 namespace {
 constexpr size_t kPiece = size_t{1} << 20;  // bytes read from the stream at a time
+
+// The soft limit of a resource in bytes, -1 for none.
+long long Limit_Of(int resource) {
+    rlimit l{};
+    if (getrlimit(resource, &l) != 0 || l.rlim_cur == RLIM_INFINITY) return -1;
+    return static_cast<long long>(l.rlim_cur);
+}
+
+// The process's address space and data (with its stack) in bytes, from
+// /proc/self/statm; false when it cannot be read.
+bool Memory_In_Use(long long* space, long long* data) {
+    const int fd = open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    char text[128];
+    const ssize_t n = read(fd, text, sizeof text - 1);
+    close(fd);
+    if (n <= 0) return false;
+    text[n] = '\0';
+    long long pages[6] = {0, 0, 0, 0, 0, 0};
+    const char* p = text;
+    for (long long& v : pages) {
+        char* end = nullptr;
+        v = std::strtoll(p, &end, 10);
+        if (end == p) return false;
+        p = end;
+    }
+    const long long page = sysconf(_SC_PAGESIZE);
+    *space = pages[0] * page;
+    *data = pages[5] * page;
+    return true;
+}
 }  // namespace
+
+void Oli_Check_Memory() {
+    // Between two looks the viewer lays out a few units at most: a look at
+    // every sixteenth call keeps the cost out of sight.
+    thread_local unsigned calls = 0;
+    if (calls++ % 16 != 0) return;
+    const long long space_limit = Limit_Of(RLIMIT_AS), data_limit = Limit_Of(RLIMIT_DATA);
+    if (space_limit < 0 && data_limit < 0) return;
+    long long space = 0, data = 0;
+    if (!Memory_In_Use(&space, &data)) return;
+    if ((space_limit >= 0 && space_limit - space < OLI_MEMORY_HEADROOM) ||
+        (data_limit >= 0 && data_limit - data < OLI_MEMORY_HEADROOM))
+        throw std::bad_alloc();
+}
 
 Oli_Line_Window::Oli_Line_Window(FILE* stream) : stream_(stream) {}
 

@@ -20,18 +20,13 @@
 #include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
 #include "platform/screen.h"
+#include "platform/oli_read_list.h"
 #include "support/testutil.h"
 #include "support/xvfb.h"
 
 namespace {
 
-OliDocument Read(const std::string& bytes) {
-    OliDocument doc;
-    FILE* f = testutil::Stream_With(bytes);
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
-    return doc;
-}
+using oli_test::Read;
 
 std::string Run(const std::string& command) {
     std::string out;
