@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
 
 #include "platform/oli_layout_check.h"
@@ -78,11 +79,23 @@ int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>*
     return Run_On(&r, hold.surface, doc) ? r.at.page : 0;
 }
 
-// Lays the document out, moving the headings that would end a page, and
-// notes in *index (when given) the place each page is drawn from; returns
-// the page count.
-int Prepare(const OliDocument& doc, Shared* shared, std::vector<Resume>* index = nullptr) {
-    return Move_Headings(doc, shared, index);
+// Lays the document out, moving the headings that would end a page;
+// returns the page count.
+int Prepare(const OliDocument& doc, Shared* shared) { return Move_Headings(doc, shared); }
+
+// Lays the document out (after Prepare) as it is drawn at `dpi` into
+// pixels and notes in *index the place each page is drawn from.
+void Index_Pages(const OliDocument& doc, Shared* shared, double dpi, std::vector<Resume>* index) {
+    index->clear();
+    Render r;
+    r.shared = shared;
+    r.pdf = false;
+    r.dpi = dpi;
+    r.layout_only = true;
+    r.index = index;
+    Surface_Hold hold;
+    hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    Run_On(&r, hold.surface, doc);
 }
 
 // The result of a callback that fills a file (VEK_Replace_File), with the
@@ -246,7 +259,18 @@ struct OliPageSet {
     const OliDocument* doc = nullptr;
     Shared shared;
     int total = 0;
-    std::vector<oli_render::Resume> index;  // where each page is drawn from
+    // Where each page is drawn from, by the resolution it was found for
+    // (the viewer's zoom levels: a few).
+    std::map<double, std::vector<oli_render::Resume>> index;
+
+    // The places of the pages drawn at `dpi`, found on first use.
+    const std::vector<oli_render::Resume>& Index_At(double dpi) {
+        auto at = index.find(dpi);
+        if (at != index.end()) return at->second;
+        std::vector<oli_render::Resume> found;
+        oli_render::Index_Pages(*doc, &shared, dpi, &found);
+        return index.emplace(dpi, std::move(found)).first->second;
+    }
 };
 
 Oli_Render_Calls oli_lib;
@@ -308,8 +332,8 @@ int Write_PNG(FILE* f, void* context) {
     oli_render::write_error = 0;
     OliPageSet* set = job->set;
     try {
-        const int drawn =
-            oli_render::Render_Page(*set->doc, &set->shared, set->total, set->index, job->page, job->dpi, f, nullptr);
+        const int drawn = oli_render::Render_Page(*set->doc, &set->shared, set->total, set->Index_At(job->dpi),
+                                                  job->page, job->dpi, f, nullptr);
         return oli_render::Filled(drawn != 0, f);
     } catch (...) {  // out of memory
         job->out_of_memory = true;
@@ -342,7 +366,7 @@ OliPageSet* OLI_Open_Page_Set(const OliDocument& doc) {
     try {
         auto set = std::make_unique<OliPageSet>();
         set->doc = &doc;
-        set->total = oli_render::Prepare(doc, &set->shared, &set->index);
+        set->total = oli_render::Prepare(doc, &set->shared);
         errno = 0;
         return set->total > 0 ? set.release() : nullptr;
     } catch (...) {  // out of memory
@@ -357,7 +381,8 @@ int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* i
     if (!set || !image || page < 1 || page > set->total || !(dpi >= 10 && dpi <= 600)) return 0;
     try {
         errno = 0;
-        return oli_render::Render_Page(*set->doc, &set->shared, set->total, set->index, page, dpi, nullptr, image);
+        return oli_render::Render_Page(*set->doc, &set->shared, set->total, set->Index_At(dpi), page, dpi, nullptr,
+                                       image);
     } catch (...) {  // out of memory: the pixels drawn so far go too
         *image = OliPageImage{};
         errno = ENOMEM;

@@ -111,8 +111,13 @@ struct Pass;  // a layout pass looking for a heading to move (oli_render_pass.cp
 // block itself, a line of a paragraph, a row of a table), with the layout
 // as it stood there and what the block carries from unit to unit. A page
 // is drawn alone from the last such place before it begins (OliPageSet
-// keeps one per page): what lies between is at most one unit, laid out
-// again unseen, so drawing a page costs the same wherever it stands.
+// keeps one per page and resolution): what lies between is at most one
+// unit, laid out again unseen, so drawing a page costs the same wherever
+// it stands. The places are found by a layout pass at the resolution the
+// page is drawn at: pango's measures of a text move by a little with the
+// resolution (a row of the monospaced font by up to 2/1024 pt), and a
+// page drawn from places another resolution found could show a row of the
+// page before it again or lose one.
 struct Resume {
     size_t block = 0;
     int unit = -1;                   // -1: the block from its start; else its line or row
@@ -278,11 +283,10 @@ void Run_Blocks(Render* r, const OliDocument& doc, size_t from);
 // ---- the layout pass (oli_render_pass.cpp) ----
 
 // Lays the document out until no heading ends a page, noting in
-// shared->break_before the headings that go to the next page and in *index
-// (when given) the place each page is drawn from. Returns the page count
-// of the layout it ends with, which is the document's; 0 when no surface
-// can be made.
-int Move_Headings(const OliDocument& doc, Shared* shared, std::vector<Resume>* index);
+// shared->break_before the headings that go to the next page. Returns the
+// page count of the layout it ends with, which is the document's; 0 when
+// no surface can be made.
+int Move_Headings(const OliDocument& doc, Shared* shared);
 // Keeps where the layout stands before block i (Run_Blocks).
 void Pass_Before_Block(Render* r, size_t i);
 // At a page break: true when the pass stops there, having found the

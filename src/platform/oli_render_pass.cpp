@@ -9,8 +9,6 @@
 // stopped at: the passes together cost about one layout of the document,
 // whatever the number of moved headings (each is moved once).
 
-#include <algorithm>
-
 #include "platform/oli_render_calls.h"
 #include "platform/oli_render_internal.h"
 
@@ -73,7 +71,7 @@ bool Pass_At_Page_Break(Render* r) {
     return false;
 }
 
-int Move_Headings(const OliDocument& doc, Shared* shared, std::vector<Resume>* index) {
+int Move_Headings(const OliDocument& doc, Shared* shared) {
     std::vector<std::pair<size_t, Place>> before;  // the places the last pass kept
     size_t from = 0;
     int pages = 0;
@@ -83,14 +81,10 @@ int Move_Headings(const OliDocument& doc, Shared* shared, std::vector<Resume>* i
         r.pass = &pass;
         r.shared = shared;
         r.layout_only = true;
-        r.index = index;
         bool resumed = false;
         for (const auto& [block, place] : before)
             if (from > 0 && block == from) r.at = place, resumed = true;
         if (!resumed) from = 0;  // no place kept there: from the start
-        // The pages before the place it goes on from stand as the last pass
-        // found them; the index goes on from there.
-        if (index) index->resize(resumed ? std::min(index->size(), static_cast<size_t>(r.at.page)) : 0);
         if (!Run_Pass(&r, doc, from)) return 0;
         pages = r.at.page;
         if (!pass.moved || pass.moved_at.first < 0) break;

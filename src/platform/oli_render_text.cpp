@@ -142,8 +142,12 @@ double Visible_Width_Of(PangoLayout* l, double w) {
 // list repeats most of its pieces (the cells of its check lines), and a
 // layout pass needs only these.
 const Text_Measures& Measure(Render* r, const std::string& markup, const char* family, double size) {
+    // The measures move by a little with the resolution (oli_render_internal.h).
+    const double dpi = r->pdf ? 72.0 : r->dpi;
     std::string key(family);
-    key.append(reinterpret_cast<const char*>(&size), sizeof size).append(markup);
+    key.append(reinterpret_cast<const char*>(&size), sizeof size)
+        .append(reinterpret_cast<const char*>(&dpi), sizeof dpi)
+        .append(markup);
     std::unordered_map<std::string, Text_Measures>& kept = r->shared->measures;
     if (auto at = kept.find(key); at != kept.end()) return at->second;
     // Bounded: a list of ever new pieces starts the memo afresh.

@@ -65,7 +65,9 @@ bool Inked(const OliPageImage& im, int x, int y) { return im.rgb[static_cast<siz
 // Each page drawn alone (in any order, from a set of its own or one that
 // drew other pages before) is the same picture, and its ink stands exactly
 // in the boxes the layout of the whole list gives for that page: every
-// text has ink in its box, and there is none outside the boxes.
+// text has ink in its box, and there is none outside the boxes. (The boxes
+// are those of the PDF's layout; no break of this list lies within a hair
+// of a page's foot, where the measures at 40 dpi could move it.)
 TEST(OliViewPages, APageDrawnAloneStandsWhereTheLayoutPutsIt) {
     const OliDocument doc = Read(Long_List());
     ASSERT_EQ(doc.damaged, 0);
