@@ -63,16 +63,20 @@ bool Run_On(Render* r, cairo_surface_t* s, const OliDocument& doc) {
     return true;
 }
 
-// The page count of the document as it is drawn, and, when asked, the
-// texts of its pages and the marks of its pictures.
+// The page count of the document as it is drawn (into a PDF, or into
+// pixels at `dpi` when that is not 0), and, when asked, the texts of its
+// pages, the marks of its pictures and the place each page is drawn from.
 int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>* boxes, int total,
-                std::vector<OliInk>* ink) {
+                std::vector<OliInk>* ink, double dpi = 0.0, std::vector<Resume>* index = nullptr) {
     Render r;
     r.shared = shared;
     r.boxes = boxes;
     r.ink = ink;
     r.total = total;
     r.layout_only = true;
+    r.pdf = dpi == 0.0;
+    r.dpi = dpi;
+    r.index = index;
     // Only the layout is kept: the smallest picture takes the drawing.
     Surface_Hold hold;
     hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
@@ -87,15 +91,7 @@ int Prepare(const OliDocument& doc, Shared* shared) { return Move_Headings(doc, 
 // pixels and notes in *index the place each page is drawn from.
 void Index_Pages(const OliDocument& doc, Shared* shared, double dpi, std::vector<Resume>* index) {
     index->clear();
-    Render r;
-    r.shared = shared;
-    r.pdf = false;
-    r.dpi = dpi;
-    r.layout_only = true;
-    r.index = index;
-    Surface_Hold hold;
-    hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
-    Run_On(&r, hold.surface, doc);
+    Count_Pages(doc, shared, nullptr, 0, nullptr, dpi, index);
 }
 
 // The result of a callback that fills a file (VEK_Replace_File), with the

@@ -97,7 +97,7 @@ struct Text_Measures {
 // readable), the record numbers already warned about, the headings that
 // would end a page: (block, line) of each, set on a new page instead
 // (oli_render_pass.cpp finds them), and the measures of the pieces of text
-// laid out, by font, size and markup.
+// the layout passes laid out, by font, size, resolution and markup.
 struct Shared {
     std::map<std::string, std::unique_ptr<OliSymbol>> symbols;
     std::set<int> warned;
