@@ -1,13 +1,15 @@
 // Fuzz target: the print-list reader of the viewer stand-in, the markup
 // conversion of every text it finds (whose result must always be markup
 // that pango accepts), the strict structure check (a list it calls sound
-// must read without damage and not as cut), the page mark (given exactly
-// when the list reads damaged, cut or out of step), the numbers kept in
-// pictures (finite, and within an int where an int is taken), and the
-// rendering of the first page and the
-// text boxes of smaller inputs at a low resolution. An input that starts
-// with "OCM 1" is a stored symbol instead: it is read as one, and a small
-// one is drawn through a picture's record 27.
+// must read without damage and not as cut; the reader's own walk of the
+// check must find the same fault), the page mark (given exactly when the
+// list reads damaged, cut, refused by the check or out of step: whatever
+// the check refuses is marked), the numbers kept in pictures (finite, and
+// within an int where an int is taken), and the rendering of the first
+// page and the text boxes of smaller inputs at a low resolution (a list
+// not to be trusted says so on every page). An input that starts with
+// "OCM 1" is a stored symbol instead: it is read as one, and a small one
+// is drawn through a picture's record 27.
 #include <pango/pango.h>
 
 #include <cmath>
@@ -31,16 +33,21 @@ void Check_Markup(const std::string& text) {
     (void)OLI_Plain_Text(text);
 }
 
-// Every text box lies on a page of the document and has finite numbers.
+// Every text box lies on a page of the document and has finite numbers;
+// the page mark of a list not to be trusted stands on every page.
 void Check_Boxes(const OliDocument& doc) {
     std::vector<OliTextBox> boxes;
     const int pages = OLI_Render_Text_Boxes(doc, &boxes);
+    const std::string mark = OLI_Page_Mark(doc);
+    int marked = 0;
     for (const OliTextBox& b : boxes) {
         if (b.page < 1 || b.page > pages) fuzz::Fail(kTarget, "text box on a page the document does not have");
         if (!std::isfinite(b.x) || !std::isfinite(b.y) || !std::isfinite(b.w) || !std::isfinite(b.h) || b.w < 0 ||
             b.h < 0)
             fuzz::Fail(kTarget, "text box with a number that is not finite or a negative size");
+        marked += !mark.empty() && b.kind == OLI_TEXT_FOOT && b.text == mark;
     }
+    if (!mark.empty() && marked != pages) fuzz::Fail(kTarget, "a page of a list not to be trusted without its mark");
 }
 
 // The symbol directory the renderer searches first: $DATA/FONT.
@@ -113,15 +120,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (sound != 0 && sound != 1) fuzz::Fail(kTarget, "OLI_Check_Structure returned neither 0 nor 1");
         if (sound == 1 && doc.damaged) fuzz::Fail(kTarget, "a list the strict check calls sound reads with damage");
         if (sound == 1 && !doc.cut.empty()) fuzz::Fail(kTarget, "a list the strict check calls sound reads as cut");
+        if (doc.refused != fault) fuzz::Fail(kTarget, "the reader's walk of the strict check finds another fault");
+        if (sound == 0 && OLI_Page_Mark(doc).empty())
+            fuzz::Fail(kTarget, "a list the strict check refuses reads without the page mark");
     }
     // The pages say what the reader found, and nothing of a sound list.
-    if (OLI_Page_Mark(doc).empty() != (doc.damaged == 0 && doc.cut.empty() && !doc.out_of_step))
+    if (OLI_Page_Mark(doc).empty() !=
+        (doc.damaged == 0 && doc.cut.empty() && !doc.out_of_step && doc.refused.empty()))
         fuzz::Fail(kTarget, "the page mark disagrees with what the reader found");
     // Every number kept in a picture is finite, and one the renderer takes
     // as an int (a pen, an alignment, a pattern, raster flags) lies within
     // one: a record with a number that does not fit is left out as damage.
+    std::vector<OliRecord> records;
     for (const OliBlock& b : doc.blocks)
-        for (const OliRecord& r : b.records) {
+        for (const OliRecord& r : (OLI_Picture_Records(b, &records), records)) {
             for (double v : r.values)
                 if (!std::isfinite(v)) fuzz::Fail(kTarget, "a graphic record kept with a number that is not finite");
             const size_t place = r.number == 9 || r.number == 10 ? 4 : 0;

@@ -27,7 +27,9 @@ void Sound_List(const char* target, const std::string& list) {
         for (double e : b.extent)
             if (!std::isfinite(e)) fuzz::Fail(target, "a picture extent that is no finite number");
         int depth = 0;
-        for (const OliRecord& r : b.records) {
+        std::vector<OliRecord> records;
+        OLI_Picture_Records(b, &records);
+        for (const OliRecord& r : records) {
             for (double v : r.values)
                 if (!std::isfinite(v)) fuzz::Fail(target, "a graphic record with a number that is not finite");
             if (r.number == 30 && depth++ != 0) fuzz::Fail(target, "an element opened inside another");

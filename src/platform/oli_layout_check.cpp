@@ -3,6 +3,7 @@
 #include "platform/oli_table_rows.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -207,12 +208,13 @@ bool Ends_With(const std::string& t, const char* e) {
 
 }  // namespace
 
-std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::string& position) {
+namespace {
+std::vector<std::string> Layout_Faults(const OliDocument& doc, const std::string& position) {
     std::vector<std::string> faults;
     std::vector<OliTextBox> b;
     std::vector<OliInk> ink;
     const int pages = OLI_Render_Layout(doc, &b, &ink);
-    if (pages < 1) return {"no page"};
+    if (pages < 1) return {errno == ENOMEM ? OLI_LAYOUT_NO_MEMORY : "no page"};
     for (size_t i = 0; i < b.size(); ++i)
         for (size_t j = i + 1; j < b.size() && b[j].page == b[i].page; ++j)
             if (Overlap(b[i], b[j]))
@@ -257,4 +259,13 @@ std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::st
         if (p < pages && end < third) faults.push_back(Page(p) + "less than a third full (ends at " + Cm(end) + ")");
     }
     return faults;
+}
+}  // namespace
+
+std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::string& position) {
+    try {
+        return Layout_Faults(doc, position);
+    } catch (...) {
+        return {OLI_LAYOUT_NO_MEMORY};
+    }
 }

@@ -31,7 +31,8 @@ struct OliInk {
 
 // Lays the document out as OLI_Render_PDF draws it, listing every text set
 // (as OLI_Render_Text_Boxes) and every mark drawn in a picture. Either list
-// may be null. Returns the page count, 0 when nothing could be laid out.
+// may be null. Returns the page count, 0 when nothing could be laid out
+// (errno ENOMEM when memory ran out; the lists are then emptied).
 int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, std::vector<OliInk>* ink);
 
 // The faults of the pages, one line each ("page 3: ..."), none when they
@@ -53,7 +54,9 @@ int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, st
 //    would fill less than a third of one;
 //  - a page without its foot line: "Seite n von m" and, when `position` is
 //    not empty, the position's entry.
+// When memory runs out the one line is OLI_LAYOUT_NO_MEMORY.
 std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::string& position);
+inline constexpr const char OLI_LAYOUT_NO_MEMORY[] = "out of memory";
 
 // The split table rows among the texts set of the document's tables with
 // columns (one fault each, as above), in the order the renderer set them:

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,47 @@ inline long long Oli_Bytes_Past_End(FILE* stream) {
     return end > at ? end - at : 1;
 }
 
+// The one reading of a number in a print list, for the reader, its strict
+// check and the renderer alike: strtod's value and end in the C locale.
+// The writers' plain decimals ("-12.345678") are read without it: a whole
+// number of at most 15 digits over a power of ten up to 10^22 are both
+// exact doubles, and their quotient is the correctly rounded value strtod
+// gives; anything else (exponents, hex, "inf", more digits) goes to it.
+inline double Oli_Number(const char* p, char** end) {
+    const char* q = p;
+    while (*q == ' ' || *q == '\t' || *q == '\n' || *q == '\v' || *q == '\f' || *q == '\r') ++q;
+    const bool minus = *q == '-';
+    if (*q == '-' || *q == '+') ++q;
+    static const double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    uint64_t m = 0;
+    int digits = 0, decimals = 0;
+    bool any = false, point = false;
+    for (;; ++q) {
+        if (*q >= '0' && *q <= '9') {
+            any = true;
+            if (m == 0 && *q == '0') {
+                if (point) ++decimals;
+                continue;  // leading zeros count for nothing
+            }
+            if (++digits > 15) break;
+            m = m * 10 + static_cast<uint64_t>(*q - '0');
+            if (point) ++decimals;
+        } else if (*q == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    const char c = *q;
+    const bool plain = any && digits <= 15 && decimals <= 22 && !(c >= '0' && c <= '9') && c != 'e' && c != 'E' &&
+                       c != 'x' && c != 'X' && c != 'p' && c != 'P' && c != '.';
+    if (!plain) return std::strtod(p, end);
+    *end = const_cast<char*>(q);
+    const double v = static_cast<double>(m) / kTens[decimals];
+    return minus ? -v : v;
+}
+
 // The numbers at the start of a line, at most max of them; stops at the
 // first word that is none.
 inline std::vector<double> Oli_Numbers(const std::string& line, size_t max = SIZE_MAX) {
@@ -58,12 +100,74 @@ inline std::vector<double> Oli_Numbers(const std::string& line, size_t max = SIZ
     const char* p = line.c_str();
     while (out.size() < max) {
         char* end = nullptr;
-        double v = std::strtod(p, &end);
+        double v = Oli_Number(p, &end);
         if (end == p) break;
         out.push_back(v);
         p = end;
     }
     return out;
 }
+
+// The room in memory the viewer leaves the libraries that draw its pages:
+// pango, glib and fontconfig do not survive an allocation that fails (glib
+// aborts, fontconfig may crash), so the viewer stops before they could
+// meet one.
+constexpr long long OLI_MEMORY_HEADROOM = 64LL << 20;  // bytes
+
+// Throws std::bad_alloc when the process has a limit of its address space
+// or data (RLIMIT_AS, RLIMIT_DATA) and less than OLI_MEMORY_HEADROOM of it
+// is left. Looks at every sixteenth call (the first included), so that it
+// can be called for each unit of work.
+void Oli_Check_Memory();
+
+// The lines of a print list, read as a reader comes to them and kept only
+// from the oldest line it may still look at: a list of any size is walked
+// in the memory of its longest block. The lines are those Oli_Read_Line
+// gives (the list ends at a NUL byte, a line beyond OLI_MAX_LINE keeps its
+// first OLI_MAX_LINE bytes, CRLF reads as LF), read in large pieces.
+class Oli_Line_Window {
+public:
+    // The lines of a stream from its position on.
+    explicit Oli_Line_Window(FILE* stream);
+    // The lines of text kept in memory (each ended by LF); the text must
+    // outlive the window.
+    Oli_Line_Window(const char* text, size_t size);
+    Oli_Line_Window(const Oli_Line_Window&) = delete;
+    Oli_Line_Window& operator=(const Oli_Line_Window&) = delete;
+
+    // True when line i (0-based) exists; reads up to it. Line i must not
+    // have been forgotten.
+    bool Has(size_t i);
+    // Line i, which Has(i) has found. The reference stays valid until the
+    // line is forgotten.
+    const std::string& operator[](size_t i) const { return lines_[i - base_]; }
+    // Lines before i will not be looked at again.
+    void Forget_Before(size_t i);
+    // Reads to the end of the list, forgetting every line; the number of
+    // its lines.
+    size_t Count();
+    // The first line longer than OLI_MAX_LINE among those read, -1 for none,
+    // and how many there are.
+    long long First_Cut() const { return first_cut_; }
+    long long Cuts() const { return cuts_; }
+    // After the end has been reached: the bytes from the NUL that ended the
+    // list to the end of the stream, 0 when the stream ended.
+    long long Past_End() const { return past_end_; }
+
+private:
+    bool Read_Line();
+    bool Fill();
+
+    FILE* stream_ = nullptr;
+    std::vector<char> buffer_;
+    const char* data_ = nullptr;  // the bytes not yet taken: the buffer's, or the kept text's
+    size_t size_ = 0;
+    std::deque<std::string> lines_;
+    size_t base_ = 0;             // the number of the first line kept
+    bool ended_ = false;
+    long long first_cut_ = -1;
+    long long cuts_ = 0;
+    long long past_end_ = 0;
+};
 
 #endif

@@ -10,10 +10,13 @@
 // last pass draws. Each runs the blocks through the pieces of
 // oli_render_internal.h.
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
 
 #include "platform/oli_layout_check.h"
@@ -54,34 +57,41 @@ bool Run_On(Render* r, cairo_surface_t* s, const OliDocument& doc) {
     r->surface = s;
     r->page_mark = OLI_Page_Mark(doc);
     if (oli_lib.cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return false;
-    r->cr = oli_lib.cairo_create(s);
+    Surface_Hold hold;
+    r->cr = hold.cr = oli_lib.cairo_create(s);
     Run(r, doc);
-    oli_lib.cairo_destroy(r->cr);
     return true;
 }
 
-// The page count of the document as it is drawn, and, when asked, the
-// texts of its pages.
+// The page count of the document as it is drawn (into a PDF, or into
+// pixels at `dpi` when that is not 0), and, when asked, the texts of its
+// pages, the marks of its pictures and the place each page is drawn from.
 int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>* boxes, int total,
-                std::vector<OliInk>* ink = nullptr) {
+                std::vector<OliInk>* ink, double dpi = 0.0, std::vector<Resume>* index = nullptr) {
     Render r;
     r.shared = shared;
     r.boxes = boxes;
     r.ink = ink;
     r.total = total;
+    r.layout_only = true;
+    r.pdf = dpi == 0.0;
+    r.dpi = dpi;
+    r.index = index;
     // Only the layout is kept: the smallest picture takes the drawing.
-    cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
-    bool ok = Run_On(&r, s, doc);
-    oli_lib.cairo_surface_finish(s);
-    oli_lib.cairo_surface_destroy(s);
-    return ok ? r.at.page : 0;
+    Surface_Hold hold;
+    hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    return Run_On(&r, hold.surface, doc) ? r.at.page : 0;
 }
 
-// Lays the document out: moves the headings that would end a page, then
-// counts the pages; returns the page count.
-int Prepare(const OliDocument& doc, Shared* shared) {
-    Move_Headings(doc, shared);
-    return Count_Pages(doc, shared, nullptr, 0);
+// Lays the document out, moving the headings that would end a page;
+// returns the page count.
+int Prepare(const OliDocument& doc, Shared* shared) { return Move_Headings(doc, shared); }
+
+// Lays the document out (after Prepare) as it is drawn at `dpi` into
+// pixels and notes in *index the place each page is drawn from.
+void Index_Pages(const OliDocument& doc, Shared* shared, double dpi, std::vector<Resume>* index) {
+    index->clear();
+    Count_Pages(doc, shared, nullptr, 0, nullptr, dpi, index);
 }
 
 // The result of a callback that fills a file (VEK_Replace_File), with the
@@ -107,41 +117,52 @@ int Told(int result, int error, int pages, OliWriteOutcome* outcome) {
 struct Pdf_Job {
     const OliDocument* doc;
     int pages = 0;
+    bool out_of_memory = false;
 };
 
 // Fills the temporary of a PDF (VEK_Write_File_Replacing): every page and
-// the file's tail, or VEK_WRITE_FAILED.
+// the file's tail, or VEK_WRITE_FAILED; memory that runs out fails it too
+// (the temporary is then removed, no part of a PDF stays).
 int Write_PDF(FILE* f, void* context) {
     auto* job = static_cast<Pdf_Job*>(context);
     write_error = 0;
-    Shared shared;
-    const int total = Prepare(*job->doc, &shared);
-    Render r;
-    r.shared = &shared;
-    r.total = total;
-    cairo_surface_t* s = oli_lib.cairo_pdf_surface_create_for_stream(Write_To_File, f, kPageW * kPt, kPageH * kPt);
-    bool ok = Run_On(&r, s, *job->doc);
-    if (ok) {
-        oli_lib.cairo_surface_finish(s);
-        ok = oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
+    try {
+        Shared shared;
+        const int total = Prepare(*job->doc, &shared);
+        Render r;
+        r.shared = &shared;
+        r.total = total;
+        Surface_Hold hold;
+        hold.surface = oli_lib.cairo_pdf_surface_create_for_stream(Write_To_File, f, kPageW * kPt, kPageH * kPt);
+        bool ok = total > 0 && Run_On(&r, hold.surface, *job->doc);
+        if (ok) {
+            oli_lib.cairo_surface_finish(hold.surface);
+            ok = oli_lib.cairo_surface_status(hold.surface) == CAIRO_STATUS_SUCCESS;
+        }
+        job->pages = r.at.page;
+        return Filled(ok, f);
+    } catch (...) {  // out of memory
+        job->out_of_memory = true;
+        errno = ENOMEM;
+        return VEK_WRITE_FAILED;
     }
-    oli_lib.cairo_surface_destroy(s);
-    job->pages = r.at.page;
-    return Filled(ok, f);
 }
 
 int Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome) {
     Pdf_Job job{&doc};
     errno = 0;
     const int result = VEK_Replace_File(pdf_path, Write_PDF, nullptr, &job, 0);
-    return Told(result, errno, job.pages, outcome);
+    const int pages = Told(result, job.out_of_memory ? ENOMEM : errno, job.pages, outcome);
+    return job.out_of_memory ? 0 : pages;
 }
 
 // Draws page `page` of a document laid out with `shared` into the PNG file
-// or the pixels.
-int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, double dpi, FILE* png_file,
-                OliPageImage* image) {
-    if (page > total) return 0;
+// or the pixels, from the place `index` gives for it: only the unit that
+// runs onto the page is laid out again before it.
+int Render_Page(const OliDocument& doc, Shared* shared, int total, const std::vector<Resume>& index, int page,
+                double dpi, FILE* png_file, OliPageImage* image) {
+    if (page > total || page > static_cast<int>(index.size())) return 0;
+    const Resume& from = index[static_cast<size_t>(page) - 1];
     Render r;
     r.shared = shared;
     r.total = total;
@@ -150,35 +171,31 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, dou
     r.dpi = dpi;
     r.png_file = png_file;
     r.image = image;
+    r.page_mark = OLI_Page_Mark(doc);
+    r.at = from.at;
+    r.resume = &from;
     int w = static_cast<int>(std::lround(kPageW / 2.54 * dpi));
     int h = static_cast<int>(std::lround(kPageH / 2.54 * dpi));
-    cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    Run_On(&r, s, doc);
-    oli_lib.cairo_surface_destroy(s);
+    Surface_Hold hold;
+    hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    if (oli_lib.cairo_surface_status(hold.surface) != CAIRO_STATUS_SUCCESS) {
+        // Too large a picture for the memory left is no damage of the list.
+        if (oli_lib.cairo_surface_status(hold.surface) == CAIRO_STATUS_NO_MEMORY) throw std::bad_alloc();
+        return 0;
+    }
+    r.surface = hold.surface;
+    r.cr = hold.cr = oli_lib.cairo_create(hold.surface);
+    Page_Surface(&r);
+    Run_Blocks(&r, doc, from.block);
     return r.png_written ? 1 : 0;
 }
 
-struct Png_Job {
-    const OliDocument* doc;
-    int page;
-    double dpi;
-};
-
-int Write_PNG(FILE* f, void* context) {
-    const auto* job = static_cast<const Png_Job*>(context);
-    write_error = 0;
-    Shared shared;
-    const int total = Prepare(*job->doc, &shared);
-    return Filled(Render_Page(*job->doc, &shared, total, job->page, job->dpi, f, nullptr) != 0, f);
-}
-
-int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
-    Png_Job job{&doc, page, dpi};
-    errno = 0;
-    const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, 0);
-    return Told(result, errno, 1, outcome);
-}
 }  // namespace
+
+Surface_Hold::~Surface_Hold() {
+    if (cr) oli_lib.cairo_destroy(cr);
+    if (surface) oli_lib.cairo_surface_destroy(surface);
+}
 
 void Run(Render* r, const OliDocument& doc) {
     Begin_Page(r);
@@ -188,6 +205,7 @@ void Run(Render* r, const OliDocument& doc) {
             r->at.contents = b.text;
             break;
         }
+    if (r->index) r->index->push_back(Resume{0, -1, r->at, {}, 0.0, 0.0});
     Run_Blocks(r, doc, 0);
 }
 
@@ -196,10 +214,36 @@ void Run_Blocks(Render* r, const OliDocument& doc, size_t from) {
         if (r->done) break;
         if (r->pass) Pass_Before_Block(r, i);
         r->block = static_cast<int>(i);
+        r->last.keeps_inked = doc.blocks[i].kind == OLI_BLOCK_TABLE;
+        Note_Unit(r, -1);
         Draw_Block(r, doc.blocks[i]);
+        r->resume = nullptr;
     }
     r->block = -1;
     if (!r->done) End_Page(r);
+}
+
+void Note_Unit(Render* r, int unit, const OliLineFrames* frames, double size, double width) {
+    Oli_Check_Memory();
+    if (!r->index) return;
+    Checkpoint& c = r->last;
+    c.block = static_cast<size_t>(r->block);
+    c.unit = unit;
+    c.page = r->at.page;
+    c.y = r->at.y;
+    c.lowest = r->at.lowest;
+    c.mark = r->at.mark;
+    c.table_end = r->at.table_end;
+    c.floats = r->at.floats.size();
+    c.inked = r->at.inked.size();
+    c.frames = frames ? *frames : OliLineFrames{};
+    c.size = size;
+    c.width = width;
+}
+
+const Resume* Resumed_Unit(const Render* r) {
+    return r->resume && r->resume->unit >= 0 && r->resume->block == static_cast<size_t>(r->block) ? r->resume
+                                                                                                     : nullptr;
 }
 
 }  // namespace oli_render
@@ -211,6 +255,18 @@ struct OliPageSet {
     const OliDocument* doc = nullptr;
     Shared shared;
     int total = 0;
+    // Where each page is drawn from, by the resolution it was found for
+    // (the viewer's zoom levels: a few).
+    std::map<double, std::vector<oli_render::Resume>> index;
+
+    // The places of the pages drawn at `dpi`, found on first use.
+    const std::vector<oli_render::Resume>& Index_At(double dpi) {
+        auto at = index.find(dpi);
+        if (at != index.end()) return at->second;
+        std::vector<oli_render::Resume> found;
+        oli_render::Index_Pages(*doc, &shared, dpi, &found);
+        return index.emplace(dpi, std::move(found)).first->second;
+    }
 };
 
 Oli_Render_Calls oli_lib;
@@ -219,6 +275,12 @@ int Oli_Load_Render_Library(void) {
     static const int loaded = [] {
         static const char* const libraries[] = {"libcairo.so.2", "libpango-1.0.so.0", "libpangocairo-1.0.so.0",
                                                 "libgobject-2.0.so.0"};
+        // pango sorts its fonts in short-lived threads of its own, and the
+        // C library may reserve 128 MB of address space for the memory of
+        // each new thread: under a limit of the address space that
+        // reservation would fail inside libraries that do not survive it
+        // (glib aborts). All threads allocate from the one memory pool.
+        mallopt(M_ARENA_MAX, 1);
         std::string why;
         if (VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why)) return 1;
         std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
@@ -240,23 +302,71 @@ int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome
 
 int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
     if (outcome) *outcome = OliWriteOutcome{};
-    if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600) || !Oli_Load_Render_Library()) return 0;
+    if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600)) return 0;
+    OliPageSet* set = OLI_Open_Page_Set(doc);
+    if (!set) {
+        if (outcome) outcome->error = errno;
+        return 0;
+    }
+    const int drawn = OLI_Render_Page_PNG(set, page, dpi, png_path, outcome);
+    OLI_Close_Page_Set(set);
+    return drawn;
+}
+
+namespace {
+struct Png_Job {
+    OliPageSet* set;
+    int page;
+    double dpi;
+    bool out_of_memory = false;
+};
+
+// Fills the temporary of a PNG with the page, or fails (memory that runs
+// out included: the temporary is then removed).
+int Write_PNG(FILE* f, void* context) {
+    auto* job = static_cast<Png_Job*>(context);
+    oli_render::write_error = 0;
+    OliPageSet* set = job->set;
     try {
-        return oli_render::Render_PNG(doc, page, dpi, png_path, outcome);
-    } catch (...) {
+        const int drawn = oli_render::Render_Page(*set->doc, &set->shared, set->total, set->Index_At(job->dpi),
+                                                  job->page, job->dpi, f, nullptr);
+        return oli_render::Filled(drawn != 0, f);
+    } catch (...) {  // out of memory
+        job->out_of_memory = true;
+        errno = ENOMEM;
+        return VEK_WRITE_FAILED;
+    }
+}
+}  // namespace
+
+int OLI_Render_Page_PNG(OliPageSet* set, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
+    if (outcome) *outcome = OliWriteOutcome{};
+    if (!set || !png_path || page < 1 || page > set->total || !(dpi >= 10 && dpi <= 600)) return 0;
+    try {
+        Png_Job job{set, page, dpi};
+        errno = 0;
+        const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, 0);
+        const int drawn = oli_render::Told(result, job.out_of_memory ? ENOMEM : errno, 1, outcome);
+        return job.out_of_memory ? 0 : drawn;
+    } catch (...) {  // out of memory
         if (outcome) outcome->error = ENOMEM;
         return 0;
     }
 }
 
 OliPageSet* OLI_Open_Page_Set(const OliDocument& doc) {
-    if (!Oli_Load_Render_Library()) return nullptr;
+    if (!Oli_Load_Render_Library()) {
+        errno = 0;
+        return nullptr;
+    }
     try {
         auto set = std::make_unique<OliPageSet>();
         set->doc = &doc;
         set->total = oli_render::Prepare(doc, &set->shared);
+        errno = 0;
         return set->total > 0 ? set.release() : nullptr;
-    } catch (...) {
+    } catch (...) {  // out of memory
+        errno = ENOMEM;
         return nullptr;
     }
 }
@@ -266,8 +376,12 @@ int OLI_Page_Set_Count(const OliPageSet* set) { return set ? set->total : 0; }
 int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* image) {
     if (!set || !image || page < 1 || page > set->total || !(dpi >= 10 && dpi <= 600)) return 0;
     try {
-        return oli_render::Render_Page(*set->doc, &set->shared, set->total, page, dpi, nullptr, image);
-    } catch (...) {
+        errno = 0;
+        return oli_render::Render_Page(*set->doc, &set->shared, set->total, set->Index_At(dpi), page, dpi, nullptr,
+                                       image);
+    } catch (...) {  // out of memory: the pixels drawn so far go too
+        *image = OliPageImage{};
+        errno = ENOMEM;
         return 0;
     }
 }
@@ -280,6 +394,7 @@ int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes
 }
 
 int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, std::vector<OliInk>* ink) {
+    errno = 0;
     if (!Oli_Load_Render_Library()) return 0;
     try {
         Shared shared;
@@ -287,7 +402,10 @@ int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, st
         if (boxes) boxes->clear();
         if (ink) ink->clear();
         return oli_render::Count_Pages(doc, &shared, boxes, total, ink);
-    } catch (...) {
+    } catch (...) {  // out of memory: what was listed goes too
+        if (boxes) *boxes = std::vector<OliTextBox>{};
+        if (ink) *ink = std::vector<OliInk>{};
+        errno = ENOMEM;
         return 0;
     }
 }

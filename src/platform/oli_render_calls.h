@@ -59,6 +59,7 @@
     X(g_object_unref) \
     X(pango_cairo_context_set_font_options) \
     X(pango_cairo_context_set_resolution) \
+    X(pango_cairo_create_context) \
     X(pango_cairo_create_layout) \
     X(pango_cairo_show_layout) \
     X(pango_font_description_free) \
@@ -71,6 +72,7 @@
     X(pango_layout_get_size) \
     X(pango_layout_get_text) \
     X(pango_layout_index_to_pos) \
+    X(pango_layout_new) \
     X(pango_layout_set_ellipsize) \
     X(pango_layout_set_font_description) \
     X(pango_layout_set_markup) \

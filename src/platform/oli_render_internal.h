@@ -24,10 +24,12 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "platform/oli_layout_check.h"
+#include "platform/oli_symbols_internal.h"
 #include "platform/oli_view.h"
 
 namespace oli_render {
@@ -84,17 +86,83 @@ struct Place {
     std::vector<Drawn> on_page;
 };
 
+// What the layout of a piece of text tells (oli_render_text.cpp): cm, and
+// the ink of its glyphs from its top left corner in pango units.
+struct Text_Measures {
+    double w = 0, h = 0, base = 0, visible = 0;
+    PangoRectangle ink{0, 0, 0, 0};
+};
+
 // What every pass over a document shares: the symbol files read (null: not
-// readable), the record numbers already warned about, and the headings
-// that would end a page: (block, line) of each, set on a new page instead
-// (oli_render_pass.cpp finds them).
+// readable), the record numbers already warned about, the headings that
+// would end a page: (block, line) of each, set on a new page instead
+// (oli_render_pass.cpp finds them), and the measures of the pieces of text
+// the layout passes laid out, by font, size, resolution and markup.
 struct Shared {
     std::map<std::string, std::unique_ptr<OliSymbol>> symbols;
     std::set<int> warned;
     std::set<std::pair<int, int>> break_before;
+    std::unordered_map<std::string, Text_Measures> measures;
 };
 
 struct Pass;  // a layout pass looking for a heading to move (oli_render_pass.cpp)
+
+// A place where drawing can start again: before a unit of a block (the
+// block itself, a line of a paragraph, a row of a table), with the layout
+// as it stood there and what the block carries from unit to unit. A page
+// is drawn alone from the last such place before it begins (OliPageSet
+// keeps one per page and resolution): what lies between is at most one
+// unit, laid out again unseen, so drawing a page costs the same wherever
+// it stands. The places are found by a layout pass at the resolution the
+// page is drawn at: pango's measures of a text move by a little with the
+// resolution (a row of the monospaced font by up to 2/1024 pt), and a
+// page drawn from places another resolution found could show a row of the
+// page before it again or lose one.
+struct Resume {
+    size_t block = 0;
+    int unit = -1;                   // -1: the block from its start; else its line or row
+    Place at;
+    OliLineFrames frames;            // the frames open before the unit
+    double size = 0.0, width = 0.0;  // a table's size (points) and room (cm), found at its start
+};
+
+// The last such place passed, kept by its numbers (copying the layout's
+// lists at every unit would cost more than the unit): made a Resume when a
+// page begins after it (New_Page).
+struct Checkpoint {
+    size_t block = 0;
+    int unit = -1;
+    int page = 1;
+    double y = 0, lowest = 0, mark = -1, table_end = -1;
+    size_t floats = 0, inked = 0;    // entries of the layout's lists then
+    bool keeps_inked = false;        // the unit is a table, which looks at the text set below its top
+    OliLineFrames frames;
+    double size = 0.0, width = 0.0;
+};
+
+// The pango context a pass lays its texts out in, made on its first text
+// for the surface as the pass then stands, with the font descriptions of
+// the families it has used (a context and a description per text would
+// cost more than laying most texts out).
+struct Text_Context {
+    PangoContext* context = nullptr;
+    std::vector<std::pair<std::string, PangoFontDescription*>> fonts;
+    Text_Context() = default;
+    Text_Context(const Text_Context&) = delete;
+    Text_Context& operator=(const Text_Context&) = delete;
+    ~Text_Context();
+};
+
+// A surface and the context drawn on it, given back however a pass ends:
+// memory that runs out ends one anywhere (Oli_Check_Memory).
+struct Surface_Hold {
+    cairo_surface_t* surface = nullptr;
+    cairo_t* cr = nullptr;
+    Surface_Hold() = default;
+    Surface_Hold(const Surface_Hold&) = delete;
+    Surface_Hold& operator=(const Surface_Hold&) = delete;
+    ~Surface_Hold();
+};
 
 // One pass over a document: what it draws on, where what it draws goes,
 // and where the layout stands.
@@ -116,8 +184,25 @@ struct Render {
     std::vector<OliInk>* ink = nullptr;  // the marks of pictures, for the layout check
     Shared* shared = nullptr;
     Pass* pass = nullptr;    // the layout pass this is, null when drawing
+    bool layout_only = false;  // nothing this pass draws is seen (a layout pass)
+    std::vector<Resume>* index = nullptr;  // the places each page is drawn from, being found (one per page)
+    Checkpoint last;         // the last place passed, while the index is found
+    const Resume* resume = nullptr;  // where this pass starts, until its block has begun
+    Text_Context text;
     Place at;
 };
+
+// True when what is drawn now is seen: the PDF's pages, the page asked for
+// as a picture; false in a layout pass and on the pages before the one
+// asked for.
+inline bool Seen(const Render* r) { return !r->layout_only && (r->pdf || r->at.page == r->target); }
+
+// Notes the place before unit `unit` of the block being drawn (-1 the
+// block itself) for the page index, with what the block carries to it.
+void Note_Unit(Render* r, int unit, const OliLineFrames* frames = nullptr, double size = 0.0, double width = 0.0);
+// The unit a pass that starts inside the block being drawn begins with
+// (its line or row), or null when the block is drawn from its start.
+const Resume* Resumed_Unit(const Render* r);
 
 // ---- the page (oli_render_page.cpp) ----
 
@@ -134,6 +219,10 @@ double Text_Width(const Render* r);
 // right margin, or just before a picture to its right.
 double Right_Edge(const Render* r, double x, double top, double bottom);
 
+// Readies the surface for a page: white, at the pass's resolution, black
+// to draw with.
+void Page_Surface(Render* r);
+// Readies the surface and the layout for a new page.
 void Begin_Page(Render* r);
 // The page's foot line and damage mark, then the page goes out: a PDF page,
 // or the target page into its PNG file or pixels (after which the pass is
@@ -168,6 +257,10 @@ double Height_Cm(PangoLayout* l);
 // box.
 void Show(Render* r, PangoLayout* l, double x, double top, OliTextKind kind, const std::string& text, int line,
           int row, bool heading);
+// Records the box of a text set with its top left corner at (x, top) cm
+// whose glyphs' ink is `ink` (pango units from that corner), as Show does.
+void Note_Text(Render* r, const PangoRectangle& ink, double x, double top, OliTextKind kind, const std::string& text,
+               int line, int row, bool heading);
 // One text line in the body font (table titles, captions).
 void Text_Line(Render* r, const std::string& text, OliTextKind kind, int line);
 void Para(Render* r, const OliBlock& b);
@@ -190,8 +283,10 @@ void Run_Blocks(Render* r, const OliDocument& doc, size_t from);
 // ---- the layout pass (oli_render_pass.cpp) ----
 
 // Lays the document out until no heading ends a page, noting in
-// shared->break_before the headings that go to the next page.
-void Move_Headings(const OliDocument& doc, Shared* shared);
+// shared->break_before the headings that go to the next page. Returns the
+// page count of the layout it ends with, which is the document's; 0 when
+// no surface can be made.
+int Move_Headings(const OliDocument& doc, Shared* shared);
 // Keeps where the layout stands before block i (Run_Blocks).
 void Pass_Before_Block(Render* r, size_t i);
 // At a page break: true when the pass stops there, having found the

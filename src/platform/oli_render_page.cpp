@@ -140,7 +140,7 @@ void Note_Ink(Render* r, OliInkKind kind, std::vector<double> pt, double width_p
     r->ink->push_back(std::move(m));
 }
 
-void Begin_Page(Render* r) {
+void Page_Surface(Render* r) {
     cairo_t* cr = r->cr;
     if (!r->pdf) {
         oli_lib.cairo_identity_matrix(cr);
@@ -149,6 +149,10 @@ void Begin_Page(Render* r) {
         oli_lib.cairo_scale(cr, r->dpi / 72.0, r->dpi / 72.0);
     }
     oli_lib.cairo_set_source_rgb(cr, 0, 0, 0);
+}
+
+void Begin_Page(Render* r) {
+    Page_Surface(r);
     Place& at = r->at;
     at.y = at.lowest = kTop;
     at.mark = at.table_end = -1;
@@ -173,10 +177,33 @@ void End_Page(Render* r) {
 
 void Note_Drawn(Render* r, bool heading, int line) { r->at.on_page.push_back({heading, r->block, line}); }
 
+// The place the page after this one is drawn from: the last place passed
+// on this page, as the layout stood there; when none was passed on it (a
+// unit runs over more than a page), the place this page is drawn from.
+Resume Next_Page_Start(const Render* r) {
+    const Checkpoint& c = r->last;
+    if (c.page != r->at.page) return r->index->back();
+    Resume from{c.block, c.unit, {}, c.frames, c.size, c.width};
+    Place& at = from.at;
+    at.page = c.page;
+    at.y = c.y;
+    at.lowest = c.lowest;
+    at.mark = c.mark;
+    at.table_end = c.table_end;
+    at.margin = r->at.margin;  // margins, stored places and the contents entry change only between units
+    std::copy(std::begin(r->at.stored), std::end(r->at.stored), std::begin(at.stored));
+    std::copy(std::begin(r->at.stored_page), std::end(r->at.stored_page), std::begin(at.stored_page));
+    at.contents = r->at.contents;
+    at.floats.assign(r->at.floats.begin(), r->at.floats.begin() + static_cast<std::ptrdiff_t>(c.floats));
+    if (c.keeps_inked) at.inked.assign(r->at.inked.begin(), r->at.inked.begin() + static_cast<std::ptrdiff_t>(c.inked));
+    return from;
+}
+
 void New_Page(Render* r) {
     // Headings at the foot of the page go to the next one with what they
     // head (in the next pass).
     if (r->pass && Pass_At_Page_Break(r)) return;
+    if (r->index) r->index->push_back(Next_Page_Start(r));
     r->at.on_page.clear();
     End_Page(r);
     ++r->at.page;

@@ -29,10 +29,12 @@ namespace {
 // Lays the blocks out from `from` on, from the start when `from` is 0 (r
 // then stands where the layout stood before block `from`). Nothing of the
 // pass is kept but the moves: the smallest picture takes its drawing (the
-// layout's metrics do not depend on the surface: Layout fixes them).
-void Run_Pass(Render* r, const OliDocument& doc, size_t from) {
+// layout's metrics do not depend on the surface: Layout fixes them). False
+// when the surface cannot be made.
+bool Run_Pass(Render* r, const OliDocument& doc, size_t from) {
     cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
-    if (oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+    const bool made = oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
+    if (made) {
         r->surface = s;
         r->cr = oli_lib.cairo_create(s);
         if (from == 0) {
@@ -45,6 +47,7 @@ void Run_Pass(Render* r, const OliDocument& doc, size_t from) {
     }
     oli_lib.cairo_surface_finish(s);
     oli_lib.cairo_surface_destroy(s);
+    return made;
 }
 
 }  // namespace
@@ -68,19 +71,22 @@ bool Pass_At_Page_Break(Render* r) {
     return false;
 }
 
-void Move_Headings(const OliDocument& doc, Shared* shared) {
+int Move_Headings(const OliDocument& doc, Shared* shared) {
     std::vector<std::pair<size_t, Place>> before;  // the places the last pass kept
     size_t from = 0;
+    int pages = 0;
     for (size_t n = 0; n <= doc.blocks.size(); ++n) {
         Pass pass;
         Render r;
         r.pass = &pass;
         r.shared = shared;
+        r.layout_only = true;
         bool resumed = false;
         for (const auto& [block, place] : before)
             if (from > 0 && block == from) r.at = place, resumed = true;
         if (!resumed) from = 0;  // no place kept there: from the start
-        Run_Pass(&r, doc, from);
+        if (!Run_Pass(&r, doc, from)) return 0;
+        pages = r.at.page;
         if (!pass.moved || pass.moved_at.first < 0) break;
         before = std::move(pass.kept);
         // A heading before the place the pass went on from (none is
@@ -89,6 +95,7 @@ void Move_Headings(const OliDocument& doc, Shared* shared) {
             shared->break_before.erase(shared->break_before.upper_bound(pass.moved_at), shared->break_before.end());
         from = static_cast<size_t>(pass.moved_at.first);
     }
+    return pages;
 }
 
 }  // namespace oli_render

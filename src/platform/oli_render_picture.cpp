@@ -447,13 +447,13 @@ void Record(Canvas& c, const OliRecord& rec, PictureState& s, Saved_States& save
 // A picture that holds nothing but symbols none of which can be read shows
 // nothing and takes no room.
 bool Only_Missing_Symbols(Render* r, const OliBlock& b) {
-    bool any = false;
-    for (const OliRecord& rec : b.records) {
-        if (rec.number != OLI_REC_SYMBOL) return false;
-        if (Symbol(r, rec.text)) return false;
-        any = true;
-    }
-    return any && b.titles.empty() && b.below.empty();
+    if (b.record_count == 0 || b.symbol_count != b.record_count || !b.titles.empty() || !b.below.empty())
+        return false;
+    std::vector<OliRecord> records;
+    Oli_Read_Picture_Records(b, &records);
+    for (const OliRecord& rec : records)
+        if (rec.number != OLI_REC_SYMBOL || Symbol(r, rec.text)) return false;
+    return true;
 }
 
 // Draws the records of a picture of w x h cm (its extent) at the writing
@@ -475,11 +475,17 @@ void Draw_Picture(Render* r, const OliBlock& b, double w, double h) {
     Note_Drawn(r, false, -1);
     c.ox = Text_Left(r);
     c.oy = r->at.y;
-    PictureState s;
-    Saved_States saved;
-    oli_lib.cairo_save(r->cr);
-    for (const OliRecord& rec : b.records) Record(c, rec, s, saved);
-    oli_lib.cairo_restore(r->cr);
+    // Its records are read only where their drawing is seen or measured: a
+    // layout pass needs no more than the picture's place.
+    if (Seen(r) || r->boxes || r->ink) {
+        std::vector<OliRecord> records;
+        Oli_Read_Picture_Records(b, &records);
+        PictureState s;
+        Saved_States saved;
+        oli_lib.cairo_save(r->cr);
+        for (const OliRecord& rec : records) Record(c, rec, s, saved);
+        oli_lib.cairo_restore(r->cr);
+    }
     oli_lib.cairo_set_source_rgb(r->cr, 0, 0, 0);
     r->at.floats.push_back({c.ox, c.oy, c.ox + w * c.k, c.oy + h * c.k});
     Note_Ink(r, OLI_INK_PICTURE, {c.ox * kPt, c.oy * kPt, (c.ox + w * c.k) * kPt, (c.oy + h * c.k) * kPt});

@@ -116,11 +116,11 @@ bool OLI_Is_Head_Picture_End(const std::string& line) {
     return a != std::string::npos && line[a] == '0' && line.find_first_not_of(" \t", a + 1) == std::string::npos;
 }
 
-void OLI_Take_Raster_Data(const std::vector<std::string>& lines, size_t* i, OliRecord* record) {
+void OLI_Take_Raster_Data(Oli_Line_Window& lines, size_t* i, OliRecord* record) {
     if (record->values.empty() || !(static_cast<long long>(record->values[0]) & kRasterEmbed)) return;
-    if (*i >= lines.size() || lines[*i].empty() || lines[*i][0] != '{') return;
+    if (!lines.Has(*i) || lines[*i].empty() || lines[*i][0] != '{') return;
     std::string data;
-    for (size_t k = *i; k < lines.size() && data.size() < kMaxEmbedded; k++) {
+    for (size_t k = *i; lines.Has(k) && data.size() < kMaxEmbedded; k++) {
         std::string line = lines[k];
         if (k == *i) line.erase(0, 1);
         size_t close = line.find('}');

@@ -126,32 +126,53 @@ double Fit_Table(Render* r, const std::vector<OliGlyphItem>& widest_glyphs, doub
 struct Table_Rows {
     const OliBlock* b = nullptr;
     Glyph_Rows glyphs;
-    std::vector<PangoLayout*> layouts;
+    std::vector<PangoLayout*> layouts;  // laid out when first needed: a page drawn alone needs few
     std::vector<bool> heads;  // the row heads the rows after it
     std::vector<bool> continues;  // the row goes on with the row above it (oli_table_rows.h)
     int head = 0;             // the head rows, repeated on every page
     double head_h = 0;        // their height, cm
+    double size = kTableSize; // points
     double width = 0;         // the room the table is set in, cm
     OliLineFrames frames;
+    Table_Rows() = default;
+    Table_Rows(const Table_Rows&) = delete;
+    Table_Rows& operator=(const Table_Rows&) = delete;
+    // The layouts go however the table ends (memory that runs out ends it
+    // at a row).
+    ~Table_Rows() {
+        for (PangoLayout* l : layouts)
+            if (l) oli_lib.g_object_unref(l);
+    }
 };
 
-// Sets the table's size and room, and lays its rows out.
-void Lay_Out_Rows(Render* r, const OliBlock& b, Table_Rows* t) {
-    double size = kTableSize;
+// The layout of row i at the table's size.
+PangoLayout* Row_Layout(Render* r, Table_Rows* t, size_t i) {
+    if (!t->layouts[i])
+        t->layouts[i] = Layout(r, Oli_Glyphs_Pango(t->glyphs[i], 0, t->glyphs[i].size()), kTableFont, t->size);
+    return t->layouts[i];
+}
+
+// Sets the table's size and room, and readies its rows; a table drawn from
+// a row on (`from`) takes the size and room found at its start.
+void Lay_Out_Rows(Render* r, const OliBlock& b, Table_Rows* t, const Resume* from) {
     double widest = 0;
     size_t widest_row = 0;
     for (const std::string& row : b.lines) {
         t->glyphs.push_back(Oli_Markup_Glyphs(row));
-        const double w = Row_Width(r, t->glyphs.back(), size);
+        if (from) continue;
+        const double w = Row_Width(r, t->glyphs.back(), kTableSize);
         if (w > widest) widest = w, widest_row = t->glyphs.size() - 1;
     }
-    t->width = Fit_Table(r, t->glyphs[widest_row], widest, b.lines.size(), &size);
-    Clear_Of_Text_Below(r, t->glyphs, widest, &size);
-    t->head = std::clamp(b.head_rows, 0, static_cast<int>(b.lines.size()) - 1);
-    for (size_t i = 0; i < b.lines.size(); ++i) {
-        t->layouts.push_back(Layout(r, Oli_Glyphs_Pango(t->glyphs[i], 0, t->glyphs[i].size()), kTableFont, size));
-        if (static_cast<int>(i) < t->head) t->head_h += Height_Cm(t->layouts.back());
+    if (from) {
+        t->size = from->size;
+        t->width = from->width;
+    } else {
+        t->width = Fit_Table(r, t->glyphs[widest_row], widest, b.lines.size(), &t->size);
+        Clear_Of_Text_Below(r, t->glyphs, widest, &t->size);
     }
+    t->head = std::clamp(b.head_rows, 0, static_cast<int>(b.lines.size()) - 1);
+    t->layouts.assign(b.lines.size(), nullptr);
+    for (size_t i = 0; static_cast<int>(i) < t->head; ++i) t->head_h += Height_Cm(Row_Layout(r, t, i));
     // Rows in bold that head the rows after them (the sections of a text
     // block set as a one-column table: "Schweißnähte", "Spannungen") start
     // a page only with the first row they head.
@@ -172,7 +193,7 @@ void Lay_Out_Rows(Render* r, const OliBlock& b, Table_Rows* t) {
 }
 
 void Draw_Row(Render* r, Table_Rows* t, size_t i) {
-    PangoLayout* l = t->layouts[i];
+    PangoLayout* l = Row_Layout(r, t, i);
     double h = Height_Cm(l);
     const double left = Text_Left(r), top = r->at.y;
     Show(r, l, left, top, OLI_TEXT_TABLE, Oli_Glyphs_Plain(t->glyphs[i], 0, t->glyphs[i].size()),
@@ -185,10 +206,10 @@ void Draw_Row(Render* r, Table_Rows* t, size_t i) {
 
 // Row i and the rows that go on with it: their height, and the next row
 // after them in *next.
-double Row_With_Its_Rows(const Table_Rows& t, size_t i, size_t* next) {
-    double h = Height_Cm(t.layouts[i]);
+double Row_With_Its_Rows(Render* r, Table_Rows* t, size_t i, size_t* next) {
+    double h = Height_Cm(Row_Layout(r, t, i));
     size_t j = i + 1;
-    for (; j < t.layouts.size() && t.continues[j]; ++j) h += Height_Cm(t.layouts[j]);
+    for (; j < t->layouts.size() && t->continues[j]; ++j) h += Height_Cm(Row_Layout(r, t, j));
     *next = j;
     return h;
 }
@@ -196,29 +217,30 @@ double Row_With_Its_Rows(const Table_Rows& t, size_t i, size_t* next) {
 // What must stand on the page with row i: the row with the rows that go on
 // with it, and when it is the first of rows that head others, those and
 // the first row they head (each with the rows that go on with it).
-double Keep_With(const Table_Rows& t, size_t i) {
+double Keep_With(Render* r, Table_Rows* t, size_t i) {
     size_t j;
-    double keep = Row_With_Its_Rows(t, i, &j);
-    if (t.heads[i] && (i == 0 || !t.heads[i - 1]))
-        while (j < t.layouts.size()) {
+    double keep = Row_With_Its_Rows(r, t, i, &j);
+    if (t->heads[i] && (i == 0 || !t->heads[i - 1]))
+        while (j < t->layouts.size()) {
             const size_t k = j;
-            keep += Row_With_Its_Rows(t, k, &j);
-            if (!t.heads[k]) break;
+            keep += Row_With_Its_Rows(r, t, k, &j);
+            if (!t->heads[k]) break;
         }
     return keep;
 }
 
-// Sets the rows, each on a new page (under the repeated head rows) when it
-// and what it keeps with it do not fit.
-void Draw_Rows(Render* r, Table_Rows* t) {
+// Sets the rows from row `first` on, each on a new page (under the
+// repeated head rows) when it and what it keeps with it do not fit.
+void Draw_Rows(Render* r, Table_Rows* t, size_t first) {
     const size_t n = t->layouts.size();
     const size_t head = static_cast<size_t>(t->head);
-    for (size_t i = 0; i < n && !r->done; ++i) {
-        const double h = Height_Cm(t->layouts[i]);
-        const double keep = Keep_With(*t, i);
+    for (size_t i = first; i < n && !r->done; ++i) {
+        Note_Unit(r, static_cast<int>(i), &t->frames, t->size, t->width);
+        const double h = Height_Cm(Row_Layout(r, t, i));
+        const double keep = Keep_With(r, t, i);
         const double y = r->at.y;
         if (i < head) {
-            if (i == 0) Ensure(r, t->head_h + (n > head ? Height_Cm(t->layouts[head]) : 0));
+            if (i == 0) Ensure(r, t->head_h + (n > head ? Height_Cm(Row_Layout(r, t, head)) : 0));
         } else if ((y + h > kTextBottom || (y + keep > kTextBottom && keep < (kTextBottom - kTop) / 3)) &&
                    y > kTop + 1e-6) {
             New_Page(r);
@@ -234,18 +256,20 @@ void Draw_Rows(Render* r, Table_Rows* t) {
 }  // namespace
 
 void Table(Render* r, const OliBlock& b) {
+    // A table drawn from one of its rows on has set its titles before.
+    const Resume* from = Resumed_Unit(r);
     int line = 0;
-    for (const std::string& title : b.titles) {
+    for (size_t k = 0; !from && k < b.titles.size(); ++k) {
         if (r->done) return;
-        Text_Line(r, title, OLI_TEXT_TITLE, line++);
+        Text_Line(r, b.titles[k], OLI_TEXT_TITLE, line++);
     }
     if (!b.lines.empty()) {
         Table_Rows t;
         t.b = &b;
-        Lay_Out_Rows(r, b, &t);
-        Draw_Rows(r, &t);
+        if (from) t.frames = from->frames;
+        Lay_Out_Rows(r, b, &t, from);
+        Draw_Rows(r, &t, from ? static_cast<size_t>(from->unit) : 0);
         OLI_Close_Line_Frames(r->cr, &t.frames);
-        for (PangoLayout* l : t.layouts) oli_lib.g_object_unref(l);
     }
     r->at.table_end = r->at.y;
     r->at.y += kTableGap;

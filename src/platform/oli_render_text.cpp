@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <unordered_map>
 
 #include "platform/oli_markup_internal.h"
 #include "platform/oli_render_calls.h"
@@ -105,8 +106,9 @@ bool Starts_As_Heading(const std::string& text) {
 // ---- pieces of text laid out into rows ----
 
 struct Piece {
-    PangoLayout* l = nullptr;
+    PangoLayout* l = nullptr;  // null in a layout pass, which needs only the measures
     double x = 0, w = 0, base = 0, h = 0;  // cm: left edge, width, baseline below the top, height
+    Text_Measures m;           // a layout pass: what its layout would tell
     std::string text;
 };
 
@@ -123,14 +125,58 @@ void Free_Rows(std::vector<Row>& rows) {
     rows.clear();
 }
 
-// One piece of glyphs [b, e) on one line.
+// The width of a layout `w` cm wide without its trailing blanks.
+double Visible_Width_Of(PangoLayout* l, double w) {
+    const char* t = oli_lib.pango_layout_get_text(l);
+    int n = static_cast<int>(std::strlen(t));
+    while (n > 0 && t[n - 1] == ' ') --n;
+    if (n == 0) return 0.0;
+    PangoRectangle pos;
+    oli_lib.pango_layout_index_to_pos(l, n, &pos);
+    // index_to_pos of the end gives the position after the last glyph.
+    double x = pos.x / static_cast<double>(PANGO_SCALE) / kPt;
+    return x > 0 ? std::min(x, w) : w;
+}
+
+// What the layout of a piece of markup tells, kept for the document: a
+// list repeats most of its pieces (the cells of its check lines), and a
+// layout pass needs only these.
+const Text_Measures& Measure(Render* r, const std::string& markup, const char* family, double size) {
+    // The measures move by a little with the resolution (oli_render_internal.h).
+    const double dpi = r->pdf ? 72.0 : r->dpi;
+    std::string key(family);
+    key.append(reinterpret_cast<const char*>(&size), sizeof size)
+        .append(reinterpret_cast<const char*>(&dpi), sizeof dpi)
+        .append(markup);
+    std::unordered_map<std::string, Text_Measures>& kept = r->shared->measures;
+    if (auto at = kept.find(key); at != kept.end()) return at->second;
+    // Bounded: a list of ever new pieces starts the memo afresh.
+    if (kept.size() >= 200000) kept.clear();
+    PangoLayout* l = Layout(r, markup, family, size);
+    Text_Measures m;
+    m.w = Width_Cm(l);
+    m.h = Height_Cm(l);
+    m.base = oli_lib.pango_layout_get_baseline(l) / static_cast<double>(PANGO_SCALE) / kPt;
+    m.visible = Visible_Width_Of(l, m.w);
+    oli_lib.pango_layout_get_extents(l, &m.ink, nullptr);
+    oli_lib.g_object_unref(l);
+    return kept.emplace(std::move(key), m).first->second;
+}
+
+// One piece of glyphs [b, e) on one line; in a layout pass only measured.
 Piece Make_Piece(Render* r, const std::vector<OliGlyphItem>& g, size_t b, size_t e, const std::vector<bool>& glued,
                  const char* family, double size) {
     Piece p;
-    p.l = Layout(r, Oli_Glyphs_Pango(g, b, e, &glued), family, size);
-    p.w = Width_Cm(p.l);
-    p.h = Height_Cm(p.l);
-    p.base = oli_lib.pango_layout_get_baseline(p.l) / static_cast<double>(PANGO_SCALE) / kPt;
+    const std::string markup = Oli_Glyphs_Pango(g, b, e, &glued);
+    if (r->layout_only && r->shared) {
+        p.m = Measure(r, markup, family, size);
+        p.w = p.m.w, p.h = p.m.h, p.base = p.m.base;
+    } else {
+        p.l = Layout(r, markup, family, size);
+        p.w = Width_Cm(p.l);
+        p.h = Height_Cm(p.l);
+        p.base = oli_lib.pango_layout_get_baseline(p.l) / static_cast<double>(PANGO_SCALE) / kPt;
+    }
     size_t v = e;
     while (v > b && (g[v - 1].c == ' ' || g[v - 1].c == '\t')) --v;
     p.text = Oli_Glyphs_Plain(g, b, v);
@@ -138,16 +184,10 @@ Piece Make_Piece(Render* r, const std::vector<OliGlyphItem>& g, size_t b, size_t
 }
 
 // The width of a piece without its trailing blanks.
-double Visible_Width(const Piece& p) {
-    const char* t = oli_lib.pango_layout_get_text(p.l);
-    int n = static_cast<int>(std::strlen(t));
-    while (n > 0 && t[n - 1] == ' ') --n;
-    if (n == 0) return 0.0;
-    PangoRectangle pos;
-    oli_lib.pango_layout_index_to_pos(p.l, n, &pos);
-    // index_to_pos of the end gives the position after the last glyph.
-    double w = pos.x / static_cast<double>(PANGO_SCALE) / kPt;
-    return w > 0 ? std::min(w, p.w) : p.w;
+double Visible_Width(const Piece& p) { return p.l ? Visible_Width_Of(p.l, p.w) : p.m.visible; }
+
+void Free_Piece(Piece& p) {
+    if (p.l) oli_lib.g_object_unref(p.l), p.l = nullptr;
 }
 
 // A text line being laid out into rows (Flow): its glyphs, its stops, the
@@ -223,7 +263,7 @@ size_t Place_Glyphs_That_Fit(Flow_State& f, size_t w, size_t we) {
         size_t mid = (lo + hi + 1) / 2;
         Piece t = Piece_Of(f, w, mid);
         bool fits = Fits(f, Visible_Width(t));
-        oli_lib.g_object_unref(t.l);
+        Free_Piece(t);
         if (fits) lo = mid;
         else hi = mid - 1;
     }
@@ -245,7 +285,7 @@ void Place_Words(Flow_State& f, size_t b, size_t e) {
         double vis = Visible_Width(p);
         if (!Fits(f, vis) && f.x > f.cont + 1e-6 && !f.cur.pieces.empty()) New_Row(f);
         if (!Fits(f, vis) && we - w > 1) {
-            oli_lib.g_object_unref(p.l);
+            Free_Piece(p);
             w = Place_Glyphs_That_Fit(f, w, we);
             continue;
         }
@@ -266,7 +306,7 @@ void Place_Cell(Flow_State& f, size_t b, size_t e, bool after_tab) {
         New_Row(f);
         Place_Piece(f, whole);
     } else {
-        oli_lib.g_object_unref(whole.l);
+        Free_Piece(whole);
         Place_Words(f, b, e);
     }
 }
@@ -321,8 +361,11 @@ void Draw_Rows(Render* r, std::vector<Row>& rows, double left, OliTextKind kind,
         double h = row.Height();
         if (h <= 0) h = kEmptyRow;
         Ensure(r, h + (heading && i + 1 == rows.size() ? kKeepWithHeading : 0.0));
-        for (Piece& p : row.pieces)
-            Show(r, p.l, left + p.x, r->at.y + row.asc - p.base, kind, p.text, line, static_cast<int>(i), heading);
+        for (Piece& p : row.pieces) {
+            const double x = left + p.x, top = r->at.y + row.asc - p.base;
+            if (p.l) Show(r, p.l, x, top, kind, p.text, line, static_cast<int>(i), heading);
+            else Note_Text(r, p.m.ink, x, top, kind, p.text, line, static_cast<int>(i), heading);
+        }
         r->at.y += h;
     }
     Free_Rows(rows);
@@ -330,20 +373,35 @@ void Draw_Rows(Render* r, std::vector<Row>& rows, double left, OliTextKind kind,
 
 }  // namespace
 
+Text_Context::~Text_Context() {
+    for (auto& [family, fd] : fonts) oli_lib.pango_font_description_free(fd);
+    if (context) oli_lib.g_object_unref(context);
+}
+
 PangoLayout* Layout(Render* r, const std::string& markup, const char* family, double size_pt) {
-    PangoLayout* l = oli_lib.pango_cairo_create_layout(r->cr);
-    PangoContext* ctx = oli_lib.pango_layout_get_context(l);
-    oli_lib.pango_cairo_context_set_resolution(ctx, 72.0);
-    cairo_font_options_t* fo = oli_lib.cairo_font_options_create();
-    oli_lib.cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-    oli_lib.cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
-    oli_lib.pango_cairo_context_set_font_options(ctx, fo);
-    oli_lib.cairo_font_options_destroy(fo);
-    oli_lib.pango_layout_context_changed(l);
-    PangoFontDescription* fd = oli_lib.pango_font_description_from_string(family);
+    Text_Context& t = r->text;
+    if (!t.context) {
+        // Every pass draws its texts with the same transformation (the
+        // page's, set when a page begins): the context made for the first
+        // text is that of every other.
+        t.context = oli_lib.pango_cairo_create_context(r->cr);
+        oli_lib.pango_cairo_context_set_resolution(t.context, 72.0);
+        cairo_font_options_t* fo = oli_lib.cairo_font_options_create();
+        oli_lib.cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+        oli_lib.cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
+        oli_lib.pango_cairo_context_set_font_options(t.context, fo);
+        oli_lib.cairo_font_options_destroy(fo);
+    }
+    PangoFontDescription* fd = nullptr;
+    for (const auto& [name, known] : t.fonts)
+        if (name == family) fd = known;
+    if (!fd) {
+        fd = oli_lib.pango_font_description_from_string(family);
+        t.fonts.emplace_back(family, fd);
+    }
+    PangoLayout* l = oli_lib.pango_layout_new(t.context);
     oli_lib.pango_font_description_set_absolute_size(fd, size_pt * PANGO_SCALE);
     oli_lib.pango_layout_set_font_description(l, fd);
-    oli_lib.pango_font_description_free(fd);
     oli_lib.pango_layout_set_markup(l, markup.c_str(), -1);
     return l;
 }
@@ -362,12 +420,20 @@ double Height_Cm(PangoLayout* l) {
 
 void Show(Render* r, PangoLayout* l, double x, double top, OliTextKind kind, const std::string& text, int line,
           int row, bool heading) {
-    oli_lib.cairo_move_to(r->cr, x * kPt, top * kPt);
-    oli_lib.pango_cairo_show_layout(r->cr, l);
+    if (Seen(r)) {
+        oli_lib.cairo_move_to(r->cr, x * kPt, top * kPt);
+        oli_lib.pango_cairo_show_layout(r->cr, l);
+    }
     if (text.empty() || text.find_first_not_of(' ') == std::string::npos) return;
-    // The ink of the glyphs: what another text must not touch.
     PangoRectangle ink;
     oli_lib.pango_layout_get_extents(l, &ink, nullptr);
+    Note_Text(r, ink, x, top, kind, text, line, row, heading);
+}
+
+void Note_Text(Render* r, const PangoRectangle& ink, double x, double top, OliTextKind kind, const std::string& text,
+               int line, int row, bool heading) {
+    if (text.empty() || text.find_first_not_of(' ') == std::string::npos) return;
+    // The ink of the glyphs: what another text must not touch.
     const double ix = x + ink.x / static_cast<double>(PANGO_SCALE) / kPt;
     const double iy = top + ink.y / static_cast<double>(PANGO_SCALE) / kPt;
     const double iw = ink.width / static_cast<double>(PANGO_SCALE) / kPt;
@@ -399,10 +465,13 @@ void Text_Line(Render* r, const std::string& text, OliTextKind kind, int line) {
 
 void Para(Render* r, const OliBlock& b) {
     Place& at = r->at;
-    int line = 0;
-    OliLineFrames frames;
-    for (const OliParaLine& pl : b.para) {
+    const Resume* from = Resumed_Unit(r);
+    int line = from ? from->unit : 0;
+    OliLineFrames frames = from ? from->frames : OliLineFrames{};
+    for (size_t k = static_cast<size_t>(line); k < b.para.size(); ++k) {
         if (r->done) return;
+        Note_Unit(r, line, &frames);
+        const OliParaLine& pl = b.para[k];
         const OliViewFormat& f = pl.format;
         if (pl.starts && Sane(f.space_before)) at.y = std::max(kTop, at.y + f.space_before);
         bool head = f.mode == 5;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/oli_lines_internal.h"
 #include "platform/oli_view.h"
 
 // The line that ends a picture begun by the picture-head writer ("0").
@@ -20,7 +21,12 @@ bool OLI_Is_Head_Picture_End(const std::string& line);
 // from "{" to "}" that follow at lines[*i] go into record->data and *i
 // moves past them. A record without them, or lines that are no hex, leave
 // both as they are.
-void OLI_Take_Raster_Data(const std::vector<std::string>& lines, size_t* i, OliRecord* record);
+void OLI_Take_Raster_Data(Oli_Line_Window& lines, size_t* i, OliRecord* record);
+
+// The graphic records of picture block b, read from its lines
+// (OLI_Picture_Records, which see); throws std::bad_alloc when memory runs
+// out.
+void Oli_Read_Picture_Records(const OliBlock& b, std::vector<OliRecord>* records);
 
 // Draws raster record r, its lower left corner at the page point (x, y)
 // in points, paper cm drawn as cm_pt points: the embedded or named PNG

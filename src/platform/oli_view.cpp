@@ -97,14 +97,14 @@ int Int_Place(int record) {
 
 // Cursor over the lines of the list: argument lines never begin with "#".
 struct Cursor {
-    const std::vector<std::string>& lines;
+    Oli_Line_Window& lines;
     size_t i = 0;
     int refused = 0;  // graphic records left out for a number that does not fit
-    bool more() const { return i < lines.size(); }
+    bool more() { return lines.Has(i); }
     // The next line when it is no keyword line; null (and nothing taken)
     // otherwise, so that a cut block leaves the next block readable.
     const std::string* arg() {
-        if (i >= lines.size() || Is_Keyword(lines[i])) return nullptr;
+        if (!lines.Has(i) || Is_Keyword(lines[i])) return nullptr;
         return &lines[i++];
     }
 };
@@ -255,7 +255,7 @@ OliRecord Parse_Record(const std::string& line, bool* fits) {
             r.text.assign(p + 1, q ? q : p + std::strlen(p));
             break;
         }
-        double v = std::strtod(p, &end);
+        double v = Oli_Number(p, &end);
         if (end == p) {
             r.text = p;
             break;
@@ -269,7 +269,7 @@ OliRecord Parse_Record(const std::string& line, bool* fits) {
 
 // The end line of a picture: "-1" after optional blanks.
 bool Is_End_Line(const std::string& l) {
-    return Oli_Numbers(l, 2) == std::vector<double>{-1} && l.find_first_not_of(" -1") == std::string::npos;
+    return l.find_first_not_of(" -1") == std::string::npos && Oli_Numbers(l, 2) == std::vector<double>{-1};
 }
 
 // Takes the record of line `l` (already read) into `records`; a polygon
@@ -316,7 +316,51 @@ bool Is_Record_Line(const std::string& l) {
 
 constexpr double kSizeOption = 1710.0;
 
-bool Read_Grafic(Cursor& c, OliBlock& b) {
+// The records of a picture after its head, up to its end line ("-1", or
+// "0" in the picture-head writer's form), into `records`: true at the end
+// line, false when a keyword line or the end of the lines comes first (a
+// picture cut short). The reader and OLI_Picture_Records take them alike.
+bool Picture_Records(Cursor& c, bool head_form, std::vector<OliRecord>& records) {
+    while (const std::string* l = c.arg()) {
+        if (l->find_first_not_of(" \t") == std::string::npos) continue;
+        if (Is_End_Line(*l) || (head_form && OLI_Is_Head_Picture_End(*l))) return true;
+        if (!Take_Record(c, *l, records)) ++c.refused;
+    }
+    return false;
+}
+
+// A line outside the blocks after a picture: a record drawn on top of it
+// goes into `records`, any other line is passed over.
+void Record_On_Top(Cursor& c, const std::string& line, std::vector<OliRecord>& records) {
+    if (Is_Record_Line(line) && !Take_Record(c, line, records)) ++c.refused;
+}
+
+// Counts the records read for picture b and lets them go (the renderer
+// reads them again from the lines kept).
+void Count_Records(OliBlock& b, std::vector<OliRecord>& records) {
+    for (const OliRecord& r : records) {
+        ++b.record_count;
+        b.symbol_count += r.number == OLI_REC_SYMBOL;
+    }
+    records.clear();
+}
+
+// Keeps lines [from, to) of the window with picture b, each with its LF; a
+// new run (records on top) begins with a NUL byte. The text takes no more
+// memory than its bytes.
+void Keep_Lines(Oli_Line_Window& lines, size_t from, size_t to, bool new_run, OliBlock& b) {
+    size_t need = b.record_lines.size() + (new_run ? 1 : 0);
+    for (size_t k = from; k < to; ++k) need += lines[k].size() + 1;
+    if (need == b.record_lines.size()) return;
+    std::string text;
+    text.reserve(need);
+    text += b.record_lines;
+    if (new_run) text += '\0';
+    for (size_t k = from; k < to; ++k) (text += lines[k]) += '\n';
+    b.record_lines = std::move(text);
+}
+
+bool Read_Grafic(Cursor& c, OliBlock& b, std::vector<OliRecord>& scratch) {
     for (int group = 0; group < 2; ++group) {
         const std::string* l = c.arg();
         if (!l) return false;
@@ -352,13 +396,12 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     if (ext.size() < 4 || !std::all_of(ext.begin(), ext.end(), Number_Fits)) return false;
     for (int k = 0; k < 4; ++k) b.extent[k] = ext[k];
     if (mode_value && !c.arg()) return false;
-    const bool head_form = !(mode.size() == 1 && mode[0] == -1);  // the picture-head writer's, ended by "0"
-    while ((l = c.arg())) {
-        if (l->find_first_not_of(" \t") == std::string::npos) continue;
-        if (Is_End_Line(*l) || (head_form && OLI_Is_Head_Picture_End(*l))) return true;
-        if (!Take_Record(c, *l, b.records)) ++c.refused;
-    }
-    return false;
+    b.head_form = !(mode.size() == 1 && mode[0] == -1);  // the picture-head writer's, ended by "0"
+    const size_t from = c.i;
+    const bool ended = Picture_Records(c, b.head_form, scratch);
+    Keep_Lines(c.lines, from, ended ? c.i - 1 : c.i, false, b);
+    Count_Records(b, scratch);
+    return ended;
 }
 
 }  // namespace
@@ -379,20 +422,27 @@ struct Open_Structure {
     std::string At_End() const { return groups > 0 ? "a bookmark group (level 19) is never closed" : ""; }
 };
 
-// The strict check walks the lines once; a fault ends it.
+// The strict check walks the lines once, a line or block at a step; a
+// fault ends it.
 struct Strict {
-    const std::vector<std::string>& lines;
+    Oli_Line_Window& lines;
     size_t i = 0;
     std::string fault;
+    // Records may follow a picture's end line, with only layout keyword
+    // blocks between: they are drawn on top of it.
+    bool after_picture = false;
+    Open_Structure open;
+
+    explicit Strict(Oli_Line_Window& walked) : lines(walked) {}
 
     bool Fail(size_t line, const std::string& what) {
         if (fault.empty()) fault = "line " + std::to_string(line + 1) + ": " + what;
         return false;
     }
-    bool More() const { return i < lines.size(); }
+    bool More() { return lines.Has(i); }
     // The next line, which must exist and be no keyword line.
     const std::string* Arg(const char* what) {
-        if (i >= lines.size() || Is_Keyword(lines[i])) {
+        if (!lines.Has(i) || Is_Keyword(lines[i])) {
             Fail(i, std::string("missing ") + what);
             return nullptr;
         }
@@ -577,59 +627,64 @@ struct Strict {
         if (until_end) return Fail(i, "picture not ended by -1");
         return depth == 0 || Fail(i, "records end inside an element");
     }
-    bool Run() {
-        // Records may follow a picture's end line, with only layout keyword
-        // blocks between: they are drawn on top of it.
-        bool after_picture = false;
-        while (More()) {
-            const std::string& l = lines[i];
-            if (l.empty()) {
-                ++i;
-                continue;
-            }
-            if (!Is_Keyword(l)) {
-                if (after_picture && Is_Record_Line(l)) {
-                    if (!Records(false)) return false;
-                    continue;
-                }
-                return Fail(i, "line outside a block: \"" + l.substr(0, 40) + "\"");
-            }
-            const std::string key = l.substr(0, l.find_last_not_of(" \t") + 1);
+    // Walks the next line or block; false when the lines have ended or a
+    // fault is found.
+    bool Step() {
+        if (!fault.empty() || !More()) return false;
+        const std::string& l = lines[i];
+        if (l.empty()) {
             ++i;
-            if (More()) {
-                const std::vector<double> word = Oli_Numbers(lines[i], 1);
-                if (!word.empty()) open.Keyword(key, word[0]);
-            }
-            bool ok = true;
-            const bool layout = key != "#SHOWPARA" && key != "#SHOWTABLE" && key != "#SHOWGRAFIC" &&
-                                key != "#NEWPAGE" && key != "#CONTENTS";
-            after_picture = key == "#SHOWGRAFIC" || (after_picture && layout);
-            if (key == "#SHOWPARA") ok = Para();
-            else if (key == "#SHOWTABLE") ok = Table();
-            else if (key == "#SHOWGRAFIC") ok = Picture();
-            else if (key == "#NEWPAGE" || key == "#PUSHMARGINS" || key == "#RESETMAXMARGIN") ok = true;
-            else if (key == "#CONTENTS") ok = Arg("contents entry") != nullptr;
-            else if (key == "#SETYPOS") ok = Numbers("position", 2);
-            else if (key == "#SETMARGINS") ok = Numbers("margins", 3);
-            else if (key == "#RESERVESPACE") ok = Numbers("reserved space", 1);
-            else if (key == "#STOREYPOS" || key == "#RESTOREYPOS") ok = Numbers("position index", 1);
-            else if (key == "#SETLAYOUT" || key == "#SETCONVERTIONFLAGS" || key == "#POPMARGINS")
-                ok = Numbers("value", 1);
-            else if (key == "#SETFLAGS") {
-                ok = Numbers("flags", 1);
-                if (ok && (!More() || !lines[i].empty())) ok = Fail(i, "#SETFLAGS without its empty line");
-                if (ok) ++i;
-            } else if (key == "#SETBOOKMARK") {
-                ok = Numbers("bookmark level", 1) && Arg("bookmark text") != nullptr;
-            } else {
-                ok = Fail(i - 1, "unknown keyword " + key);
-            }
-            if (!ok) return false;
+            return true;
         }
-        const std::string cut = open.At_End();
-        return cut.empty() || Fail(lines.size(), "the list breaks off: " + cut);
+        if (!Is_Keyword(l)) {
+            if (after_picture && Is_Record_Line(l)) return Records(false);
+            return Fail(i, "line outside a block: \"" + l.substr(0, 40) + "\"");
+        }
+        const std::string key = l.substr(0, l.find_last_not_of(" \t") + 1);
+        ++i;
+        if (More()) {
+            const std::vector<double> word = Oli_Numbers(lines[i], 1);
+            if (!word.empty()) open.Keyword(key, word[0]);
+        }
+        bool ok = true;
+        const bool layout = key != "#SHOWPARA" && key != "#SHOWTABLE" && key != "#SHOWGRAFIC" &&
+                            key != "#NEWPAGE" && key != "#CONTENTS";
+        after_picture = key == "#SHOWGRAFIC" || (after_picture && layout);
+        if (key == "#SHOWPARA") ok = Para();
+        else if (key == "#SHOWTABLE") ok = Table();
+        else if (key == "#SHOWGRAFIC") ok = Picture();
+        else if (key == "#NEWPAGE" || key == "#PUSHMARGINS" || key == "#RESETMAXMARGIN") ok = true;
+        else if (key == "#CONTENTS") ok = Arg("contents entry") != nullptr;
+        else if (key == "#SETYPOS") ok = Numbers("position", 2);
+        else if (key == "#SETMARGINS") ok = Numbers("margins", 3);
+        else if (key == "#RESERVESPACE") ok = Numbers("reserved space", 1);
+        else if (key == "#STOREYPOS" || key == "#RESTOREYPOS") ok = Numbers("position index", 1);
+        else if (key == "#SETLAYOUT" || key == "#SETCONVERTIONFLAGS" || key == "#POPMARGINS")
+            ok = Numbers("value", 1);
+        else if (key == "#SETFLAGS") {
+            ok = Numbers("flags", 1);
+            if (ok && (!More() || !lines[i].empty())) ok = Fail(i, "#SETFLAGS without its empty line");
+            if (ok) ++i;
+        } else if (key == "#SETBOOKMARK") {
+            ok = Numbers("bookmark level", 1) && Arg("bookmark text") != nullptr;
+        } else {
+            ok = Fail(i - 1, "unknown keyword " + key);
+        }
+        return ok;
     }
-    Open_Structure open;
+    // After the last step: the first fault, or what only the whole list
+    // shows (a line beyond any of a list, which outweighs any other fault;
+    // a list that breaks off; bytes after a NUL). "" for a sound list.
+    std::string Verdict() {
+        const size_t count = lines.Count();
+        if (const long long cut = lines.First_Cut(); cut >= 0)
+            return "line " + std::to_string(cut + 1) + ": longer than any line of a list";
+        if (const std::string cut = open.At_End(); fault.empty() && !cut.empty())
+            Fail(count, "the list breaks off: " + cut);
+        if (const long long past = lines.Past_End(); fault.empty() && past > 0)
+            Fail(count, "a NUL byte: no list goes on here (" + std::to_string(past) + " bytes)");
+        return fault;
+    }
 };
 
 }  // namespace
@@ -641,21 +696,12 @@ int OLI_Check_Structure(FILE* stream, std::string* fault) {
         return 0;
     }
     try {
-        std::vector<std::string> lines;
-        bool cut = false;
-        for (std::string line; Oli_Read_Line(stream, line, &cut);) {
-            if (cut) {
-                if (fault) *fault = "line " + std::to_string(lines.size() + 1) + ": longer than any line of a list";
-                return 0;
-            }
-            lines.push_back(line);
-        }
-        Strict s{lines, 0, "", {}};
-        bool ok = s.Run();
-        if (const long long past = Oli_Bytes_Past_End(stream); ok && past > 0)
-            ok = s.Fail(lines.size(), "a NUL byte: no list goes on here (" + std::to_string(past) + " bytes)");
-        if (!ok && fault) *fault = s.fault;
-        return ok ? 1 : 0;
+        Oli_Line_Window lines(stream);
+        Strict s{lines};
+        while (s.Step()) lines.Forget_Before(s.i);
+        const std::string found = s.Verdict();
+        if (fault) *fault = found;
+        return found.empty() ? 1 : 0;
     } catch (...) {
         if (fault) *fault = "out of memory";
         return 0;
@@ -666,9 +712,12 @@ int OLI_Read_Symbol(FILE* stream, OliSymbol* symbol) {
     if (!stream || !symbol) return 0;
     try {
         *symbol = OliSymbol{};
-        std::vector<std::string> lines;
-        for (std::string line; lines.size() < 100000 && Oli_Read_Line(stream, line);) lines.push_back(line);
-        if (lines.size() < 2 || lines[0].rfind("OCM 1", 0) != 0) return 0;
+        // A symbol is short: its first 100,000 lines are all that is read.
+        std::string text;
+        size_t n = 0;
+        for (std::string line; n < 100000 && Oli_Read_Line(stream, line); ++n) (text += line) += '\n';
+        Oli_Line_Window lines(text.data(), text.size());
+        if (!lines.Has(1) || lines[0].rfind("OCM 1", 0) != 0) return 0;
         std::vector<double> size = Oli_Numbers(lines[1], 2);
         if (size.size() < 2 || !(size[0] > 0 && size[0] < 100) || !(size[1] > 0 && size[1] < 100)) return 0;
         symbol->width = size[0];
@@ -901,37 +950,79 @@ int OLI_Read_Document(FILE* stream, OliDocument* doc) {
     if (!stream || !doc) return 0;
     try {
         Read_Blocks(stream, doc);
-    } catch (...) {  // out of memory: keep the blocks read so far
-        ++doc->damaged;
+    } catch (...) {  // out of memory: no damage of the list, and what was read is no list to show
+        doc->blocks.clear();
+        doc->blocks.shrink_to_fit();
+        doc->out_of_memory = true;
     }
     return static_cast<int>(doc->blocks.size());
 }
 
-namespace {
-void Read_Blocks(FILE* stream, OliDocument* doc) {
-    std::vector<std::string> lines;
-    bool cut = false;
-    for (std::string line; Oli_Read_Line(stream, line, &cut); cut = false) {
-        lines.push_back(line);
-        doc->damaged += cut;
+int OLI_Picture_Records(const OliBlock& b, std::vector<OliRecord>* records) {
+    if (!records) return 0;
+    records->clear();
+    try {
+        Oli_Read_Picture_Records(b, records);
+        return 1;
+    } catch (...) {  // out of memory
+        records->clear();
+        return 0;
     }
-    doc->past_end = Oli_Bytes_Past_End(stream);
-    doc->damaged += doc->past_end > 0;
+}
+
+void Oli_Read_Picture_Records(const OliBlock& b, std::vector<OliRecord>* records) {
+    const std::string& text = b.record_lines;
+    // Its own records up to the first NUL, then each run drawn on top of it.
+    for (size_t from = 0, run = 0; from <= text.size(); ++run) {
+        size_t to = text.find('\0', from);
+        if (to == std::string::npos) to = text.size();
+        Oli_Line_Window lines(text.data() + from, to - from);
+        Cursor c{lines};
+        if (run == 0) {
+            Picture_Records(c, b.head_form, *records);
+        } else {
+            while (c.more()) {
+                const std::string& line = lines[c.i++];
+                Record_On_Top(c, line, *records);
+            }
+        }
+        from = to + 1;
+    }
+}
+
+namespace {
+// Reads the blocks while the strict check walks the same lines a step
+// behind (doc->refused): each line is read once, and only the lines of the
+// block at hand are kept.
+void Read_Blocks(FILE* stream, OliDocument* doc) {
+    Oli_Line_Window lines(stream);
+    Strict strict{lines};
     Cursor c{lines};
+    std::vector<OliRecord> scratch;  // the records of a picture, read to check them
     // A writer may draw on top of a picture after its end line (the weld
     // check puts its weld marks over the profile's picture that way):
     // records that follow a picture, with only layout keywords between,
     // belong to it.
     long picture = -1;
+    size_t on_top_end = 0;  // the line after the last one kept as drawn on top
     Open_Structure open;
-    while (c.more()) {
+    for (; c.more(); lines.Forget_Before(std::min(c.i, strict.fault.empty() ? strict.i : c.i))) {
+        while (strict.i < c.i && strict.Step()) {
+        }
+        const size_t at = c.i;
         const std::string& line = lines[c.i++];
         if (!Is_Keyword(line)) {
             // Empty lines between blocks, stray text, or records on top.
-            if (picture >= 0 && Is_Record_Line(line) && !Take_Record(c, line, doc->blocks[picture].records))
-                ++c.refused;
+            if (picture >= 0) {
+                OliBlock& b = doc->blocks[static_cast<size_t>(picture)];
+                Record_On_Top(c, line, scratch);
+                Keep_Lines(lines, at, c.i, at != on_top_end, b);
+                on_top_end = c.i;
+                Count_Records(b, scratch);
+            }
             continue;
         }
+        Oli_Check_Memory();
         std::string key = line.substr(0, line.find_last_not_of(" \t") + 1);
         const Keyword* kw = nullptr;
         for (const Keyword& k : kKeywords)
@@ -945,7 +1036,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
         bool ok = true;
         if (kw->kind == OLI_BLOCK_PARA) ok = Read_Para(c, b);
         else if (kw->kind == OLI_BLOCK_TABLE) ok = Read_Table(c, b);
-        else if (kw->kind == OLI_BLOCK_GRAFIC) ok = Read_Grafic(c, b);
+        else if (kw->kind == OLI_BLOCK_GRAFIC) ok = Read_Grafic(c, b, scratch);
         else if (kw->args > 0) {
             const std::string* a = c.arg();
             if (!a) {
@@ -975,6 +1066,11 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
             doc->blocks.push_back(std::move(b));
         }
     }
+    while (strict.Step()) lines.Forget_Before(strict.i);
+    doc->refused = strict.Verdict();
+    doc->damaged += static_cast<int>(std::min<long long>(lines.Cuts(), 1000000));
+    doc->past_end = lines.Past_End();
+    doc->damaged += doc->past_end > 0;
     doc->damaged += c.refused;
     doc->cut = open.At_End();
 }
@@ -998,6 +1094,7 @@ int View_File_Telling(const char* list_path, const char* pdf_path, int* refusal,
         return View_File(list_path, pdf_path, refusal, told);
     } catch (...) {
         std::fprintf(stderr, "print list %s: out of memory\n", list_path);
+        told->error = ENOMEM;
         return 0;
     }
 }
@@ -1016,6 +1113,8 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     if (pages <= 0) {
         if (refusal != VEK_READ_OK)
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: %s", path, VEK_Read_Refusal_Text(refusal));
+        else if (told.error == ENOMEM)
+            PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: zu wenig Speicher", path ? path : "");
         else if (told.error)
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s\n%s", path ? path : "", std::strerror(told.error));
         else
@@ -1068,6 +1167,12 @@ std::string OLI_Page_Mark(const OliDocument& doc) {
                " nicht lesbar, die Seiten sind unvollständig";
     }
     if (!doc.cut.empty()) return "Druckliste beschädigt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
+    if (!doc.refused.empty()) {
+        // The strict check's fault begins with its line: "line N: what".
+        const long line = std::strtol(doc.refused.c_str() + std::strlen("line "), nullptr, 10);
+        return "Druckliste beschädigt: Zeile " + std::to_string(line) +
+               " ist fehlerhaft, die Seiten können unvollständig sein";
+    }
     if (doc.out_of_step)
         return "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen: "
                "die Plotdatei daneben kann zu einer neueren Liste gehören";
@@ -1079,10 +1184,17 @@ int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWrit
     OliDocument doc;
     if (!OLI_Read_Document_File(list_path, &doc, refusal)) return 0;
     const std::string list = VEK_Native_String(list_path);
+    if (doc.out_of_memory) {
+        std::fprintf(stderr, "print list %s: out of memory, no PDF written\n", list.c_str());
+        told->error = ENOMEM;
+        return 0;
+    }
     std::string pdf = pdf_path ? std::string(pdf_path) : Pdf_Beside(list);
     int pages = OLI_Render_PDF(doc, pdf.c_str(), told);
     const char* why = told->error ? std::strerror(told->error) : "";
-    if (pages <= 0)
+    if (pages <= 0 && told->error == ENOMEM)
+        std::fprintf(stderr, "print list %s: out of memory, no PDF written\n", list.c_str());
+    else if (pages <= 0)
         std::fprintf(stderr, "print list %s: cannot write %s%s%s%s\n", list.c_str(), pdf.c_str(), *why ? " (" : "",
                      why, *why ? ")" : "");
     else if (told->unconfirmed)

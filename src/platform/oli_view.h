@@ -75,7 +75,15 @@ struct OliBlock {
     std::vector<OliParaLine> para;
     double extent[4] = {0, 0, 0, 0};       // picture: x1 x2 y1 y2 on paper, cm
     double area = 0.0;                     // picture: paper area (cm²) its size number asks for, 0 none
-    std::vector<OliRecord> records;
+    // Picture: the lines of its graphic records as the list gives them, read
+    // into records only when it is drawn (OLI_Picture_Records): read at
+    // once, the records of a long list take several times its size. Its
+    // own lines up to its end line, then each run of lines drawn on top of
+    // it, a NUL byte before each run.
+    std::string record_lines;
+    bool head_form = false;                // picture: the picture-head writer's (it may end with "0")
+    int record_count = 0;                  // picture: its records (those left out as damage not counted)
+    int symbol_count = 0;                  // picture: of them, the stored symbols (record 27)
 };
 
 struct OliDocument {
@@ -86,6 +94,13 @@ struct OliDocument {
     // The list ends with its structure open (OLI_List_Open_At_End): it was
     // cut off, between blocks or not, and pages are missing.
     std::string cut;
+    // The first fault the strict structure check finds ("line N: what",
+    // OLI_Check_Structure), "" when it calls the list sound: a list that is
+    // not as its writers write it is not to be trusted as it reads.
+    std::string refused;
+    // Memory ran out while the list was read: the blocks read are not the
+    // list, and nothing is to be shown or written of them.
+    bool out_of_memory = false;
 };
 
 // What a whole list must close before it ends: a bookmark group, opened by
@@ -104,9 +119,9 @@ inline constexpr const char OLI_LIST_PENDING_SUFFIX[] = ".new";
 bool OLI_List_Out_Of_Step(const char* path);
 
 // What the pages of a document must say about it (UTF-8): that the list is
-// damaged or cut off and the pages are incomplete, or that it was read
-// while a run that replaces it with its plot file was cut off. Empty for a
-// sound list.
+// damaged, cut off or refused by the strict check and the pages may be
+// incomplete, or that it was read while a run that replaces it with its
+// plot file was cut off. Empty for a sound list.
 std::string OLI_Page_Mark(const OliDocument& doc);
 
 // A stored symbol: a drawing file of the viewer's symbol directory that a
@@ -122,11 +137,19 @@ struct OliSymbol {
 // records read before damage are kept.
 int OLI_Read_Symbol(FILE* stream, OliSymbol* symbol);
 
+// The graphic records of picture block b, its own and those drawn on top
+// of it, read from its lines as the reader read them (a record with a
+// number that does not fit left out). 1 when read; 0 for no memory
+// (*records is then empty).
+int OLI_Picture_Records(const OliBlock& b, std::vector<OliRecord>* records);
+
 // Reads a whole print list from the stream's position. Damage (cut blocks,
 // unknown keywords, absurd counts, lines beyond OLI_MAX_LINE) is skipped;
 // what reads is kept. The list ends at a NUL byte: what follows is counted
-// in past_end, not read. Lines may end with LF or CRLF. Returns the number
-// of blocks, 0 for a null stream.
+// in past_end, not read. Lines may end with LF or CRLF. The strict check
+// runs over the same lines (doc->refused). Returns the number of blocks, 0
+// for a null stream and when memory runs out (doc->out_of_memory set, no
+// block kept).
 int OLI_Read_Document(FILE* stream, OliDocument* doc);
 
 // Reads the print list of a path (a regular file within the list's size
@@ -170,7 +193,7 @@ struct OliWriteOutcome {
 // at all (VEK_Replace_File). Returns the number of pages when the new file
 // stands (confirmed on disc or not: *outcome tells), 0 when it cannot be
 // written (an old file of the name then stays as it was; *outcome says
-// why).
+// why: ENOMEM when memory ran out).
 int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome = nullptr);
 
 // Renders page `page` (1-based) at `dpi` to a PNG file, replaced whole or
@@ -188,15 +211,21 @@ struct OliPageImage {
 // The pages of a document laid out once, to be drawn one at a time while
 // the document lives (the set refers to it).
 struct OliPageSet;
-// Lays the document out: its page set, or null when it has no page or the
-// page-drawing libraries cannot be loaded.
+// Lays the document out: its page set, or null when it has no page, the
+// page-drawing libraries cannot be loaded or memory runs out (errno is then
+// ENOMEM, else 0).
 OliPageSet* OLI_Open_Page_Set(const OliDocument& doc);
 // The number of pages (0 for null).
 int OLI_Page_Set_Count(const OliPageSet* set);
-// Draws page `page` (1-based) at `dpi` into the image. 1 when drawn; 0 for
-// a page that does not exist, a resolution outside 10 to 600 dpi or no
-// memory (the image then is unspecified).
+// Draws page `page` (1-based) at `dpi` into the image, at the cost of that
+// page alone wherever it stands. 1 when drawn; 0 for a page that does not
+// exist, a resolution outside 10 to 600 dpi or no memory (errno ENOMEM, and
+// the image is emptied).
 int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* image);
+// Draws page `page` (1-based) of the set at `dpi` to a PNG file, replaced
+// whole or not at all (as OLI_Render_PNG).
+int OLI_Render_Page_PNG(OliPageSet* set, int page, double dpi, const char* png_path,
+                        OliWriteOutcome* outcome = nullptr);
 // Frees the set (null is accepted).
 void OLI_Close_Page_Set(OliPageSet* set);
 
@@ -215,7 +244,8 @@ struct OliTextBox {
 };
 
 // Lays the document out exactly as OLI_Render_PDF draws it and lists every
-// text it sets. Returns the page count, 0 for no boxes list.
+// text it sets. Returns the page count, 0 for no boxes list or when memory
+// runs out (errno ENOMEM, the list emptied).
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes);
 
 // Reads the list `list_path` and writes its PDF; pdf_path null puts it

@@ -4,11 +4,13 @@
 // wide as the screen, readable, and is scrolled; the screen under the
 // viewer comes back when it closes.
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <memory>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -144,14 +146,18 @@ int Colour_Index(Viewer& v, unsigned rgb) {
 }
 
 // Draws the page at its zoom into screen colours, unless it is drawn
-// already; a page that cannot be drawn is kept as 0 x 0.
+// already; a page that cannot be drawn is kept as 0 x 0. Throws
+// std::bad_alloc when memory runs out.
 void Render(Viewer& v) {
     if (v.shown.page == v.page && v.shown.level == v.level) return;
     v.shown.page = v.page;
     v.shown.level = v.level;
     v.shown.width = v.shown.height = 0;
     OliPageImage image;
-    if (!OLI_Render_Page_Image(v.set, v.page, Level_Dpi(v.level), &image)) return;
+    if (!OLI_Render_Page_Image(v.set, v.page, Level_Dpi(v.level), &image)) {
+        if (errno == ENOMEM) throw std::bad_alloc();
+        return;
+    }
     v.shown.pixels.resize(image.rgb.size());
     unsigned last = ~image.rgb.front();  // most pixels repeat the one before
     int index = 0;
@@ -462,15 +468,18 @@ std::string File_Name(const std::string& path) {
 }
 
 // Shows the pages until the user closes the viewer; 1, or 0 when the list
-// cannot be read or has no page.
+// cannot be read or has no page. Throws std::bad_alloc when memory runs
+// out (the screen under the viewer is given back first).
 int Show_List(const char* path, int* refusal) {
     OliDocument doc;
     if (!OLI_Read_Document_File(path, &doc, refusal)) return 0;
+    if (doc.out_of_memory) throw std::bad_alloc();
     const std::string list = VEK_Native_String(path);
     Viewer v;
     const std::unique_ptr<OliPageSet, void (*)(OliPageSet*)> set(OLI_Open_Page_Set(doc), OLI_Close_Page_Set);
     v.set = set.get();
     if (!v.set) {
+        if (errno == ENOMEM) throw std::bad_alloc();
         std::fprintf(stderr, "print list %s: no page to show\n", list.c_str());
         return 0;
     }
@@ -478,9 +487,15 @@ int Show_List(const char* path, int* refusal) {
     v.name = File_Name(list);
     Place_Buttons(v);
     Save_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
-    Draw(v);
-    for (Action a = Next_Action(v); a != CLOSE; a = Next_Action(v))
-        if (a != DRAGGED && Apply(v, a)) Draw(v);
+    try {
+        Draw(v);
+        for (Action a = Next_Action(v); a != CLOSE; a = Next_Action(v))
+            if (a != DRAGGED && Apply(v, a)) Draw(v);
+    } catch (...) {  // out of memory
+        Restore_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+        pxFlsh();
+        throw std::bad_alloc();
+    }
     Restore_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
     pxFlsh();
     return 1;
@@ -491,11 +506,15 @@ int Show_List(const char* path, int* refusal) {
 int Quick_OLI_View(const char* /*prefix*/, const char* path) {
     if (!path) return 0;
     int refusal = VEK_READ_OK;
+    bool no_memory = false;
     try {
         if (Show_List(path, &refusal)) return 1;
-    } catch (...) {  // out of memory
+    } catch (...) {  // out of memory: the list is not damaged, and the user is told so
+        no_memory = true;
     }
-    if (refusal != VEK_READ_OK)
+    if (no_memory)
+        PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s: zu wenig Speicher", path);
+    else if (refusal != VEK_READ_OK)
         PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s: %s", path, VEK_Read_Refusal_Text(refusal));
     else
         PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s", path);

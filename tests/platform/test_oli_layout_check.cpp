@@ -11,17 +11,12 @@
 #include "platform/oli_layout_check.h"
 #include "platform/oli_table_rows.h"
 #include "platform/oli_view.h"
+#include "platform/oli_read_list.h"
 #include "support/testutil.h"
 
 namespace {
 
-OliDocument Read(const std::string& bytes) {
-    OliDocument doc;
-    FILE* f = testutil::Stream_With(bytes);
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
-    return doc;
-}
+using oli_test::Read;
 
 std::string Para(const std::string& format, const std::vector<std::string>& lines) {
     std::string s = "\n#SHOWPARA\n" + format + "-1\n";

@@ -20,18 +20,13 @@
 #include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
 #include "platform/screen.h"
+#include "platform/oli_read_list.h"
 #include "support/testutil.h"
 #include "support/xvfb.h"
 
 namespace {
 
-OliDocument Read(const std::string& bytes) {
-    OliDocument doc;
-    FILE* f = testutil::Stream_With(bytes);
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
-    return doc;
-}
+using oli_test::Read;
 
 std::string Run(const std::string& command) {
     std::string out;
@@ -89,6 +84,13 @@ private:
     cairo_surface_t* s_;
 };
 
+// The graphic records of a picture block, read from the lines it keeps.
+std::vector<OliRecord> Records(const OliBlock& b) {
+    std::vector<OliRecord> records;
+    EXPECT_EQ(OLI_Picture_Records(b, &records), 1);
+    return records;
+}
+
 std::string Render(const std::string& bytes, const testutil::TempDir& dir, int* pages = nullptr) {
     std::string pdf = dir.file("list.pdf");
     int n = OLI_Render_PDF(Read(bytes), pdf.c_str());
@@ -134,11 +136,12 @@ TEST(OliView, ReadsBlocksOfEveryKind) {
     EXPECT_EQ(g.titles, std::vector<std::string>{"Bild"});
     EXPECT_EQ(g.below, std::vector<std::string>{"Ma\xE1stab"});
     EXPECT_DOUBLE_EQ(g.extent[3], 5.0);
-    ASSERT_EQ(g.records.size(), 4u);
-    EXPECT_EQ(g.records[1].values, (std::vector<double>{2, 1, 2, 3, 4}));  // pairs one per line
-    EXPECT_EQ(g.records[2].text, "y");
-    EXPECT_EQ(g.records[3].number, 27);
-    EXPECT_EQ(g.records[3].text, "%FONT%\\sym");
+    const std::vector<OliRecord> records = Records(g);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[1].values, (std::vector<double>{2, 1, 2, 3, 4}));  // pairs one per line
+    EXPECT_EQ(records[2].text, "y");
+    EXPECT_EQ(records[3].number, 27);
+    EXPECT_EQ(records[3].text, "%FONT%\\sym");
 }
 
 // The picture heads of the head writer: a mode instead of "-1", flags with
@@ -153,8 +156,8 @@ TEST(OliView, PictureHeadsOfEveryWriter) {
         OliDocument doc = Read(h);
         ASSERT_EQ(doc.blocks.size(), 1u) << h;
         EXPECT_EQ(doc.damaged, 0) << h;
-        ASSERT_EQ(doc.blocks[0].records.size(), 1u) << h;
-        EXPECT_EQ(doc.blocks[0].records[0].values, (std::vector<double>{1, 1, 2, 2})) << h;
+        ASSERT_EQ(Records(doc.blocks[0]).size(), 1u) << h;
+        EXPECT_EQ(Records(doc.blocks[0])[0].values, (std::vector<double>{1, 1, 2, 2})) << h;
         EXPECT_GT(doc.blocks[0].extent[1], 9.0) << h;
     }
 }
@@ -580,10 +583,10 @@ TEST(OliView, RecordsAfterAPictureAreDrawnOnTopOfIt) {
     // The section prints put all pairs of a polygon on the line after it.
     OliDocument one_line = Read("#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 1 0 1\n18 2\n0.00 5.00  1.50 -5.00\n 4 1\n-1\n");
     ASSERT_EQ(one_line.blocks.size(), 1u);
-    ASSERT_EQ(one_line.blocks[0].records.size(), 2u);
-    EXPECT_EQ(one_line.blocks[0].records[0].values, (std::vector<double>{2, 0, 5, 1.5, -5}));
+    ASSERT_EQ(Records(one_line.blocks[0]).size(), 2u);
+    EXPECT_EQ(Records(one_line.blocks[0])[0].values, (std::vector<double>{2, 0, 5, 1.5, -5}));
     ASSERT_EQ(doc.blocks.size(), 3u);
-    const std::vector<OliRecord>& r = doc.blocks[0].records;
+    const std::vector<OliRecord> r = Records(doc.blocks[0]);
     ASSERT_EQ(r.size(), 4u);
     EXPECT_EQ(r[1].number, 30);
     EXPECT_EQ(r[2].values, (std::vector<double>{2, 0.5, 0.5, 1.5, 1.5}));

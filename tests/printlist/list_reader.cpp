@@ -21,7 +21,9 @@ ReadList Read_List(const std::string& bytes) {
         for (const OliParaLine& l : b.para)
             r.para.push_back({l.text, l.format.indent, l.format.mode, l.format.tabs, l.space_after});
         for (int i = 0; i < 4; i++) r.extent[i] = b.extent[i];
-        for (const OliRecord& rec : b.records) r.records.push_back({rec.number, rec.values, rec.text, rec.data});
+        std::vector<OliRecord> records;
+        OLI_Picture_Records(b, &records);
+        for (const OliRecord& rec : records) r.records.push_back({rec.number, rec.values, rec.text, rec.data});
         out.blocks.push_back(r);
     }
     return out;

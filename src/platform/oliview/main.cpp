@@ -24,11 +24,16 @@
 // cut off): each page of the PDF and the PNG says so in red, and so does
 // stderr; 4 every file written, but the folder of one could not be synced
 // after its new file was put in place: the new file stands, but may not
-// survive a power cut (stderr says which; this code wins over 3).
+// survive a power cut (stderr says which; this code wins over 3); 5
+// memory ran out (the process's limit leaves too little for the list): no
+// file is written from then on, none stands in part, a file written before
+// stays whole (stderr says so; this code wins over 3 and 4).
+// --png without -o draws that page alone: no PDF is written.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,7 +43,22 @@
 
 namespace {
 
-enum Exit_Code { EXIT_WRITTEN = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_MARKED = 3, EXIT_UNCONFIRMED = 4 };
+enum Exit_Code {
+    EXIT_WRITTEN = 0,
+    EXIT_FAILED = 1,
+    EXIT_USAGE = 2,
+    EXIT_MARKED = 3,
+    EXIT_UNCONFIRMED = 4,
+    EXIT_NO_MEMORY = 5,
+};
+
+// Memory ran out: no damage of the list, and nothing more is written.
+int Out_Of_Memory(const char* list) {
+    std::fprintf(stderr, "oliview: %s: out of memory: the list needs more than this process may take; nothing more "
+                         "is written\n",
+                 list);
+    return EXIT_NO_MEMORY;
+}
 
 int Usage() {
     std::fprintf(stderr, "usage: oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]\n"
@@ -90,7 +110,9 @@ bool Tell_State(const char* list, const OliDocument& doc) {
         std::fprintf(stderr, "oliview: %s: %s%s stands beside it: the run that writes the list and its plot file "
                              "was cut off, and the plot file may belong to that newer list\n",
                      list, list, OLI_LIST_PENDING_SUFFIX);
-    const bool sound = !doc.damaged && doc.cut.empty() && !doc.out_of_step;
+    if (!doc.refused.empty())
+        std::fprintf(stderr, "oliview: %s: %s (the strict check refuses the list)\n", list, doc.refused.c_str());
+    const bool sound = !doc.damaged && doc.cut.empty() && !doc.out_of_step && doc.refused.empty();
     if (!sound) std::fprintf(stderr, "oliview: %s: every page says so\n", list);
     return sound;
 }
@@ -110,6 +132,7 @@ int Check(const char* list) {
     std::string fault;
     const int sound = OLI_Check_Structure(f, &fault);
     std::fclose(f);
+    if (!sound && fault == "out of memory") return Out_Of_Memory(list);
     std::printf("%s: %s\n", list, sound ? "sound" : fault.c_str());
     return sound ? EXIT_WRITTEN : EXIT_FAILED;
 }
@@ -120,7 +143,9 @@ int Layout(const char* list) {
     OliDocument doc;
     OLI_Read_Document(f, &doc);
     std::fclose(f);
+    if (doc.out_of_memory) return Out_Of_Memory(list);
     const std::vector<std::string> faults = OLI_Layout_Faults(doc, "");
+    if (faults.size() == 1 && faults[0] == OLI_LAYOUT_NO_MEMORY) return Out_Of_Memory(list);
     for (const std::string& fault : faults) std::printf("%s: %s\n", list, fault.c_str());
     if (faults.empty()) std::printf("%s: reads well\n", list);
     return faults.empty() ? EXIT_WRITTEN : EXIT_FAILED;
@@ -160,30 +185,39 @@ int Render(const Request& q) {
     OliDocument doc;
     OLI_Read_Document(f, &doc);
     std::fclose(f);
+    if (doc.out_of_memory) return Out_Of_Memory(q.list);
     doc.out_of_step = OLI_List_Out_Of_Step(q.list);
     const bool sound = Tell_State(q.list, doc);
     if (doc.blocks.empty()) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", q.list);
         return EXIT_FAILED;
     }
-    const std::string out = Pdf_Name(q.list, q.pdf);
     bool unconfirmed = false;
     OliWriteOutcome told;
-    const int pages = OLI_Render_PDF(doc, out.c_str(), &told);
-    if (!Tell_Written(out.c_str(), told, pages > 0, &unconfirmed)) return EXIT_FAILED;
-    std::printf("%s: %d page(s)\n", out.c_str(), pages);
+    // A page asked for alone is drawn alone: its cost is the layout of the
+    // list and the page, not the PDF of all of them.
+    if (q.pdf || !q.png) {
+        const std::string out = Pdf_Name(q.list, q.pdf);
+        const int pages = OLI_Render_PDF(doc, out.c_str(), &told);
+        if (pages <= 0 && told.error == ENOMEM) return Out_Of_Memory(q.list);
+        if (!Tell_Written(out.c_str(), told, pages > 0, &unconfirmed)) return EXIT_FAILED;
+        std::printf("%s: %d page(s)\n", out.c_str(), pages);
+    }
     if (q.png) {
-        if (q.page > pages) {
+        const std::unique_ptr<OliPageSet, void (*)(OliPageSet*)> set(OLI_Open_Page_Set(doc), OLI_Close_Page_Set);
+        if (!set && errno == ENOMEM) return Out_Of_Memory(q.list);
+        if (q.page > OLI_Page_Set_Count(set.get())) {
             std::fprintf(stderr, "oliview: no page %d in %s\n", q.page, q.list);
             return EXIT_FAILED;
         }
-        const int drawn = OLI_Render_PNG(doc, q.page, 150, q.png, &told);
+        const int drawn = OLI_Render_Page_PNG(set.get(), q.page, 150, q.png, &told);
+        if (!drawn && told.error == ENOMEM) return Out_Of_Memory(q.list);
         if (!Tell_Written(q.png, told, drawn != 0, &unconfirmed)) return EXIT_FAILED;
         std::printf("%s: page %d\n", q.png, q.page);
     }
     if (q.boxes) {
         std::vector<OliTextBox> b;
-        OLI_Render_Text_Boxes(doc, &b);
+        if (OLI_Render_Text_Boxes(doc, &b) == 0 && errno == ENOMEM) return Out_Of_Memory(q.list);
         errno = 0;
         const int result = VEK_Replace_File(q.boxes, Write_Boxes, nullptr, &b, 0);
         told = OliWriteOutcome{result == VEK_REPLACE_DONE ? 0 : errno, result == VEK_REPLACE_UNSYNCED};
@@ -194,9 +228,7 @@ int Render(const Request& q) {
     return sound ? EXIT_WRITTEN : EXIT_MARKED;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--layout") == 0) return Layout(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "--check") == 0) return Check(argv[2]);
     Request q;
@@ -219,4 +251,15 @@ int main(int argc, char** argv) {
     }
     if (!q.list) return Usage();
     return Render(q);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (...) {  // the steps catch their own; this is what is left
+        std::fputs("oliview: out of memory\n", stderr);
+        return EXIT_NO_MEMORY;
+    }
 }
