@@ -160,20 +160,20 @@ struct Request {
 };
 
 // " (why)" of a write that failed, from its errno; "" when none is known.
-std::string Why(int error) { return error ? std::string(" (") + std::strerror(error) + ")" : std::string(); }
+std::string Errno_In_Brackets(int error) { return error ? std::string(" (") + std::strerror(error) + ")" : std::string(); }
 
 // Tells on stderr what writing `file` came to. False when it cannot be
 // written; *unconfirmed set when it stands but its folder was not synced.
 bool Tell_Written(const char* file, const OliWriteOutcome& o, bool written, bool* unconfirmed) {
     if (!written) {
         std::fprintf(stderr, "oliview: %s cannot be written%s; an old file of the name stays as it was\n", file,
-                     Why(o.error).c_str());
+                     Errno_In_Brackets(o.error).c_str());
         return false;
     }
     if (o.unconfirmed) {
         std::fprintf(stderr, "oliview: %s is written, but its folder could not be synced%s: the new file may not "
                              "survive a power cut\n",
-                     file, Why(o.error).c_str());
+                     file, Errno_In_Brackets(o.error).c_str());
         *unconfirmed = true;
     }
     return true;
