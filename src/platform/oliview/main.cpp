@@ -160,7 +160,9 @@ struct Request {
 };
 
 // " (why)" of a write that failed, from its errno; "" when none is known.
-std::string Errno_In_Brackets(int error) { return error ? std::string(" (") + std::strerror(error) + ")" : std::string(); }
+std::string Errno_In_Brackets(int error) {
+    return error ? std::string(" (") + std::strerror(error) + ")" : std::string();
+}
 
 // Tells on stderr what writing `file` came to. False when it cannot be
 // written; *unconfirmed set when it stands but its folder was not synced.
