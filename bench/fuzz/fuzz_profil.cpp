@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/textio.h"
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/profil.h"
 #include "profiles/profil_file.h"
@@ -43,9 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const Katalogprofil* k = Get_Profile_Record(key);
         if (k && std::strlen(k->name) > 18) __builtin_trap();
         // A designation the catalogue cannot give is named, whether the file
-        // lacks it, is damaged or holds a refused record.
-        char compact[64];
-        Profile_Designation_Key(key, compact, sizeof compact);
+        // lacks it, is damaged or holds a refused record. A name of blanks
+        // and line controls only is no designation (the input reader and
+        // the profile choice refuse it); the look-up trims it away too.
+        char trimmed[40], compact[64];
+        Copy_Trimmed(key, trimmed, sizeof trimmed, 3);
+        Profile_Designation_Key(trimmed, compact, sizeof compact);
         Stahlprofil p{};
         p.kind = STAHLPROFIL_KIND_CATALOGUE;
         std::snprintf(p.name, sizeof p.name, "%s", key);
