@@ -34,7 +34,7 @@ namespace {
 
 #define Out Member_Check_Printf
 
-double Q(int k) { return DWQB_Querschnittswerte[k]; }
+double Section_Value(int k) { return DWQB_Querschnittswerte[k]; }
 
 float Slot(const float* values, int k) { return values[k]; }
 
@@ -244,7 +244,7 @@ void Read_Model_Stresses(const Check_State& s, Model_State& m) {
 // Step 8: yield strength (by the model's thickest wall), elastic modulus and
 // design strength, reduced for fire.
 void Set_Strength(const Check_State& s, Model_State& m) {
-    const double t_max_mm = 10 * Q(DWQB_QW_T_MAX);
+    const double t_max_mm = 10 * Section_Value(DWQB_QW_T_MAX);
     m.f_y = s.aluminium ? Get_Aluguete_f0(s.grade) : Get_Stahlguete_fy(s.grade, t_max_mm);
     m.E = s.aluminium ? Get_Aluguete_E(s.grade, nullptr) : Get_Stahlguete_E(s.grade, nullptr);
     m.f_y_red = s.fire ? m.f_y * Slot(s.in->values, WORK_SLOT_FIRE_F_Y) : m.f_y;
@@ -257,22 +257,24 @@ void Set_Strength(const Check_State& s, Model_State& m) {
 // under DIN); drops the option where the section does not qualify.
 void Prepare_El750(Check_State& s, Model_State& m) {
     const Member_Check_Input& in = *s.in;
-    const double A = Q(DWQB_QW_A);
+    const double A = Section_Value(DWQB_QW_A);
     m.k_N = A > 0 ? 10000 / A : 0;
-    m.W_1a = Q(DWQB_QW_W1), m.W_1b = Q(DWQB_QW_W1 + 1), m.W_2a = Q(DWQB_QW_W1 + 2), m.W_2b = Q(DWQB_QW_W1 + 3);
+    m.W_1a = Section_Value(DWQB_QW_W1), m.W_1b = Section_Value(DWQB_QW_W1 + 1);
+    m.W_2a = Section_Value(DWQB_QW_W1 + 2), m.W_2b = Section_Value(DWQB_QW_W1 + 3);
     if (!(s.options & OPT_EL750)) return;
     if (in.descriptor->catalogue < 1) s.options &= ~uint32_t{OPT_EL750};
     const double W_1 = std::min(std::fabs(m.W_1a), std::fabs(m.W_1b));
     const double W_2 = std::min(std::fabs(m.W_2a), std::fabs(m.W_2b));
-    const double e1 = s.en ? Q(DWQB_QW_WPL_Y) : std::min(1.25 * W_1, Q(DWQB_QW_WPL_Y));
-    const double e2 = s.en ? Q(DWQB_QW_WPL_Z) : std::min(1.25 * W_2, Q(DWQB_QW_WPL_Z));
+    const double e1 = s.en ? Section_Value(DWQB_QW_WPL_Y) : std::min(1.25 * W_1, Section_Value(DWQB_QW_WPL_Y));
+    const double e2 = s.en ? Section_Value(DWQB_QW_WPL_Z) : std::min(1.25 * W_2, Section_Value(DWQB_QW_WPL_Z));
     bool ok = e1 > 0 && Get_Profil_Family(s.name) == PROFIL_FAMILY_I;
     if (ok) m.k_1 = 1e6 / e1;
     if (in.spatial) {
         ok = ok && e2 > 0;
         if (e2 > 0) m.k_2 = 1e6 / e2;
-        const double I_w = Q(DWQB_QW_IW);
-        const double omega = std::min(std::fabs(Q(DWQB_QW_OMEGA1)), std::fabs(Q(DWQB_QW_OMEGA2)));
+        const double I_w = Section_Value(DWQB_QW_IW);
+        const double omega =
+            std::min(std::fabs(Section_Value(DWQB_QW_OMEGA1)), std::fabs(Section_Value(DWQB_QW_OMEGA2)));
         m.k_B = I_w > 0 && omega > 0 ? 1e8 * omega / I_w : 0;
     }
     if (!ok) s.options &= ~uint32_t{OPT_EL750};
@@ -342,7 +344,7 @@ void Set_Plastic_Forces(const Check_State& s, Model_State& m) {
     std::memcpy(m.f_rot, f, sizeof f);
     double* r = m.f_rot;
     if (Profil_DWQB_Store.mode != 1)
-        Rotate_Forces_To_Section(&r[0], &r[1], &r[2], &r[3], &r[4], &r[5], &r[6], &r[7], Q(DWQB_QW_ALPHA),
+        Rotate_Forces_To_Section(&r[0], &r[1], &r[2], &r[3], &r[4], &r[5], &r[6], &r[7], Section_Value(DWQB_QW_ALPHA),
                                  Profil_DWQB_Store.mode);
     m.yield[0] = m.f_y_red * 0.1;
     m.yield[1] = m.f_yd * 0.1;
@@ -399,11 +401,11 @@ void Run_Strain_Iteration(Check_State& s, Model_State& m) {
 void Run_Tsv_Lines(Check_State& s, Model_State& m) {
     TSV_EX_Steuerung control{};
     control.flags = static_cast<uint32_t>(m.work_code);
-    control.alpha = Q(DWQB_QW_ALPHA);
-    control.y_s = Q(DWQB_QW_YC);
-    control.z_s = Q(DWQB_QW_ZC);
-    control.y_M = Q(DWQB_QW_YM);
-    control.z_M = Q(DWQB_QW_ZM);
+    control.alpha = Section_Value(DWQB_QW_ALPHA);
+    control.y_s = Section_Value(DWQB_QW_YC);
+    control.z_s = Section_Value(DWQB_QW_ZC);
+    control.y_M = Section_Value(DWQB_QW_YM);
+    control.z_M = Section_Value(DWQB_QW_ZM);
     control.L = 100.0;
     TSV_EX_Ergebnis result{};
     TSV_EX_Linienliste* lines = nullptr;
