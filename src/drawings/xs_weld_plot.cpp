@@ -757,15 +757,12 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     double least = 1e300;
     // The first free place whose letter keeps off the profile's area; where
     // the dot lies on the area, the search goes on to kMarkReachOff for one.
-    // Else the first free place, else the least covered.
-    bool any_free = false;
-    Place first_free{};
+    // Else the first free place, else the least covered: `use` keeps the
+    // least covered, and the first free place is that one once it is found.
     auto consider = [&](const Place& p) {
         const double c = Oli_Label_Covered(x + p.right / s, y + p.down * down, p.v, p.h, text);
-        if (getenv("DBG")) fprintf(stderr, "%s place %g %g: cov %g area %d\n", text, p.right, p.down, c, (int)Letter_On_Area(text, x, y, p.right, p.down, p.v, p.h, s, down));
         if (c < least) least = c, use = p;
         if (c != 0.0) return false;
-        if (!any_free) any_free = true, first_free = p;
         if (Letter_On_Area(text, x, y, p.right, p.down, p.v, p.h, s, down)) return false;
         use = p;
         return true;
@@ -777,7 +774,6 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     for (double r = 0.1; !done && r <= reach + 1e-9; r += 0.05)
         for (const Place& a : kAround)
             if ((done = consider({a.right * r, a.down * r, a.v, a.h}))) break;
-    if (!done && any_free) use = first_free;
     Oli_Text_Box_Printf(x + use.right / s, y + use.down * down, use.v, use.h, "%s", text);
     Oli_Element_End();
 }
