@@ -466,26 +466,39 @@ void Sheet_Switches_to_Record(SchweissnahtAnschluss* record) {
 
 namespace {
 
+// The welds, by number (their slots in `numbers`), that `item` (slot,
+// number) names with a text, four to a line, ",  " between them; welds the
+// layout numbers off, and those whose text is empty, are left out. How many
+// the lines name.
+template <class Item>
+int Weld_Items(const int* numbers, Item item, std::vector<std::string>* lines) {
+    int count = 0;
+    for (int number = 1; number <= NAHT_SLOTS; number++) {
+        int k = 0;
+        while (k < NAHT_SLOTS && numbers[k] != number) k++;
+        if (k == NAHT_SLOTS) continue;
+        const std::string text = item(k, number);
+        if (text.empty()) continue;
+        if (count % 4 == 0) lines->emplace_back();
+        lines->back() += (count % 4 ? ",  " : "") + text;
+        count++;
+    }
+    return count;
+}
+
 // The welds, by number (their slots in `numbers`), whose value (before and
 // after by slot) the field shows changed, four to a line ("aw1 7.0 mm auf
 // 5.0 mm"), `only_less`: only those that became smaller; welds the layout
 // numbers off are left out. How many the lines name.
 int Changed_Welds(const int* numbers, const char* symbol, const double* before, const double* after,
                   bool only_less, std::vector<std::string>* lines) {
-    int count = 0;
-    for (int number = 1; number <= NAHT_SLOTS; number++) {
-        int k = 0;
-        while (k < NAHT_SLOTS && numbers[k] != number) k++;
-        if (k == NAHT_SLOTS) continue;
+    auto changed = [&](int k, int number) {
         const std::string was = VEK_Decimal_Text(before[k], 1, kFileDecimals);
         const std::string is = VEK_Decimal_Text(after[k], 1, kFileDecimals);
-        if ((only_less && !(after[k] < before[k])) || was == is) continue;
-        if (count % 4 == 0) lines->emplace_back();
-        lines->back() += (count % 4 ? ",  " : "") + std::string(symbol) + std::to_string(number) + " " + was +
-                         " mm auf " + is + " mm";
-        count++;
-    }
-    return count;
+        if ((only_less && !(after[k] < before[k])) || was == is) return std::string();
+        return symbol + std::to_string(number) + " " + was + " mm auf " + is + " mm";
+    };
+    return Weld_Items(numbers, changed, lines);
 }
 
 // A box titled "Hinweis": the head line (singular or plural by count), the
@@ -608,16 +621,11 @@ void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const
         return;
     }
     std::vector<std::string> lines;
-    int count = 0;
-    for (int number = 1; number <= NAHT_SLOTS; number++) {
-        int k = 0;
-        while (k < NAHT_SLOTS && before_number[k] != number) k++;
-        if (k == NAHT_SLOTS || !typed[k]) continue;
-        if (count % 4 == 0) lines.emplace_back();
-        lines.back() += (count % 4 ? ",  " : "") + std::string("lw") + std::to_string(number) + " " +
-                        VEK_Decimal_Text(before_length[k], 1, kFileDecimals) + " mm";
-        count++;
-    }
+    auto typed_length = [&](int k, int number) {
+        if (!typed[k]) return std::string();
+        return "lw" + std::to_string(number) + " " + VEK_Decimal_Text(before_length[k], 1, kFileDecimals) + " mm";
+    };
+    const int count = Weld_Items(before_number, typed_length, &lines);
     if (tell && count > 0)
         Notice(count, "Die eingegebene Länge einer Naht gilt für das neue Profil nicht:"_cp,
                "Die eingegebenen Längen der Nähte gelten für das neue Profil nicht:"_cp, lines,
