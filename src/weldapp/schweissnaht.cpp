@@ -1212,10 +1212,9 @@ int Replace_Input_Text_File(const char* path, SchweissnahtAnschluss* record, Sch
     // names no file has no file to write beside, and is replaced itself, as
     // the print list's is (the console says so).
     const std::string native = VEK_Native_String(path ? path : "");
+    const std::string link = link_target(native);
     std::error_code ec;
-    const bool dangling = !native.empty() && std::filesystem::is_symlink(std::filesystem::symlink_status(native, ec)) &&
-                          !std::filesystem::exists(native, ec);
-    const std::string link = dangling ? link_target(native) : "";
+    const bool dangling = !link.empty() && !std::filesystem::exists(native, ec);
     const int replaced = VEK_Replace_File(path, write_input_text, check_input_text, &job, dangling ? VEK_REPLACE_LINK : 0);
     if (dangling && (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED))
         std::fprintf(stderr, "%s: was a symbolic link to %s; the input file now stands in its place\n", native.c_str(),
