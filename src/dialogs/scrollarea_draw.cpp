@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/vesk.h"
@@ -349,13 +350,15 @@ std::string Double_Field_Format(const Scrollable_Area_Item *it) {
 
 namespace {
 
-// v in at most `room` characters with an exponent (VEK_Exponent_Text),
-// padded to `width`.
-std::string Exponent_Text(double v, int room, int width) {
-    std::string text = VEK_Exponent_Text(v, room);
+// text right-aligned in `width` (as it is when it is as wide or wider).
+std::string Right_Aligned(std::string text, int width) {
     if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
     return text;
 }
+
+// v in at most `room` characters with an exponent (VEK_Exponent_Text),
+// padded to `width`.
+std::string Exponent_Text(double v, int room, int width) { return Right_Aligned(VEK_Exponent_Text(v, room), width); }
 
 // The room a field has for its value: the room set for it, else the width
 // its format gives ("%6.1f": 6), which the sheets' layouts leave for it
@@ -384,8 +387,7 @@ std::string Fitted_Text(double v, int room, int least, int most, int width) {
         if (v != 0.0 && std::strtod(text.c_str(), nullptr) == 0.0) break;
         for (int k = d; k > std::max(least, 0) && text.back() == '0'; --k) text.pop_back();
         if (text.back() == '.') text.pop_back();
-        if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
-        return text;
+        return Right_Aligned(std::move(text), width);
     }
     return Exponent_Text(v, room, width);
 }
