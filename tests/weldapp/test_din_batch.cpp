@@ -79,13 +79,7 @@ std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& 
     std::snprintf(l.name, sizeof l.name, "%s", "LK 1");
     l.forces.N = forces[0] * 1e3, l.forces.M_y = forces[1] * 1e6, l.forces.M_z = forces[2] * 1e6;
     l.forces.V_y = forces[3] * 1e3, l.forces.V_z = forces[4] * 1e3, l.forces.M_x = forces[5] * 1e6;
-    FILE* f = std::fopen((d.project + "/D901_01.INP").c_str(), "w");
-    EXPECT_NE(f, nullptr);
-    if (!f) return "";
-    EXPECT_EQ(Write_Schweissnaht(f, r), 0);
-    Write_ACTIV_NADNAME_Entry(f);
-    std::fclose(f);
-    testutil::Write_File(d.project + "/D901_01.TXT", "1 DIN\n");
+    d.Add_Connection("D901", r, "1 DIN\n");
     EXPECT_EQ(d.Run("D901 0 1 1 -refresh"), 1) << d.err;
     EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
     return d.File("D901_01.OLI");

@@ -99,7 +99,7 @@ double Final_U(const std::string& list) {
 // against the hand calculation.
 TEST(BatchRun, FullPenetrationButtWeldsOfEveryFamily) {
     Desktop d;
-    setenv("DATA", d.dir.file("data").c_str(), 1);
+    testutil::ScopedEnv data("DATA", d.dir.file("data"));
     const double pi = 3.14159265358979323846, f1 = 360.0, f2 = 259.2;
     const double tube_A = pi * (100.0 * 100 - 92.0 * 92), tube_I = pi * (std::pow(100.0, 4) - std::pow(92.0, 4)) / 4;
     struct Case {
@@ -160,5 +160,4 @@ TEST(BatchRun, FullPenetrationButtWeldsOfEveryFamily) {
         EXPECT_NEAR(Final_U(list), c.U, 0.0005) << c.id;
         EXPECT_EQ(list.find("Fehler bei der Berechnung des Schwei\xE1nahtnachweises"), std::string::npos) << c.id;
     }
-    unsetenv("DATA");
 }

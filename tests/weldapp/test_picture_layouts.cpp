@@ -76,7 +76,6 @@ class PictureLayout : public ::testing::TestWithParam<Family_Case> {};
 TEST_P(PictureLayout, NoLabelOnAnotherNorANumberUnderALine) {
     const Family_Case& c = GetParam();
     testutil::CatalogueTree tree;
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     for (const bool all_round : {true, false})
         for (const double scale : {0.0, 5.0, 10.0, 20.0}) {
@@ -89,7 +88,6 @@ TEST_P(PictureLayout, NoLabelOnAnotherNorANumberUnderALine) {
             ASSERT_GE(pages, 1);
             for (const std::string& fault : Overprints(doc)) ADD_FAILURE() << fault;
         }
-    Set_Weld_Check_Picture_Drawer(old);
 }
 
 INSTANTIATE_TEST_SUITE_P(

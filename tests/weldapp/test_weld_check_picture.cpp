@@ -134,7 +134,6 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
         {"I with flange welds", Welded(4, 300, 8, 150, 12, {0, 3}, 5.0, false), 300, 1, 75, 150, -75, 150, "256 0.5",
          {"╬tNaht 1: ╬ta╬\\w╬r = 5.0 mm╬tl╬\\w╬r = 150.0 mm"_cp, "╬tNaht 2: ╬ta╬\\w╬r = 5.0 mm╬tl╬\\w╬r = 150.0 mm"_cp}},
     };
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         for (int sketches = 1; sketches >= 0; --sketches) {
@@ -219,7 +218,6 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
         }
         Set_Weld_Check_Picture_Drawer(nullptr);
     }
-    Set_Weld_Check_Picture_Drawer(old);
 }
 
 
@@ -228,7 +226,6 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
 // changed input, a changed picture state on entry or an open plot file
 // draw it anew.
 TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     // One list stream throughout (the stream is part of the state).
     FILE* list = std::tmpfile();
@@ -296,7 +293,6 @@ TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
     EXPECT_TRUE(same(run(5.0, 0), first));
     Oli_Set_Writer_State(start);
     std::fclose(list);
-    Set_Weld_Check_Picture_Drawer(old);
 }
 
 namespace {
@@ -437,7 +433,6 @@ TEST(WeldCheckPicture, PointNumbersStandByTheirOwnEnd) {
     for (const std::string& fault : Numbers_Side_By_Side(a001.substr(0, table_end + 1)))
         ADD_FAILURE() << "A001: " << fault;
 
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     SchweissnahtNachweis r = Welded(PROFILTYP_T, 200, 10, 200, 12, {0, 1, 5, 2, 6, 8, 10, 9}, 4.0, true);
     ListCapture l;
@@ -446,7 +441,6 @@ TEST(WeldCheckPicture, PointNumbersStandByTheirOwnEnd) {
     EXPECT_EQ(End_Point_Table(tee).size(), 8u);
     for (const std::string& fault : Point_Number_Faults(tee)) ADD_FAILURE() << "T: " << fault;
     for (const std::string& fault : Numbers_Side_By_Side(tee)) ADD_FAILURE() << "T: " << fault;
-    Set_Weld_Check_Picture_Drawer(old);
 }
 
 namespace {
@@ -560,12 +554,10 @@ TEST(WeldCheckPicture, WeldNumberBoxesClearOfTheDrawnWelds) {
 // cm of one edge); no text overprints another and no number stands on a
 // line or the profile.
 TEST(WeldCheckPicture, AngleWeldsOnTheFacesOfItsUprightOutline) {
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     SchweissnahtNachweis r = Welded(PROFILTYP_L, 120, 10, 80, 10, {0, 1, 2, 6}, 5.0, false);
     ListCapture l;
     EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 2, 1, 1, 1), 0);
-    Set_Weld_Check_Picture_Drawer(old);
     const auto& [doc, boxes, ink, pages] = Lay_Out(l.Take());
     ASSERT_GE(pages, 1);
     for (const std::string& fault : OLI_Layout_Faults(doc, ""))
@@ -602,7 +594,6 @@ TEST(WeldCheckPicture, AngleWeldsOnTheFacesOfItsUprightOutline) {
 // it (8.3 + 10.3 > 17), so the names start 0.65 + 1.5 cm from the margin,
 // below the picture.
 TEST(WeldCheckPicture, SplitFlangeWeldsNamedByHalvesAndTheLegendFits) {
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     for (const auto& [b, name_x] : {std::pair{150.0, 3.4 + 1.5}, std::pair{500.0, 0.65 + 1.5}}) {
         SCOPED_TRACE(b);
@@ -647,7 +638,6 @@ TEST(WeldCheckPicture, SplitFlangeWeldsNamedByHalvesAndTheLegendFits) {
         for (const std::string& fault : OLI_Layout_Faults(doc, ""))
             if (fault.find("overprints") != std::string::npos) ADD_FAILURE() << fault;
     }
-    Set_Weld_Check_Picture_Drawer(old);
 }
 
 namespace {
@@ -774,7 +764,6 @@ TEST(WeldCheckPicture, LabelsReadAsWhatTheyAreForEveryFamily) {
         {"flat small", PROFILTYP_FLACH, 40, 10, 0, 0},   {"flat large", PROFILTYP_FLACH, 400, 20, 0, 0},
         {"round small", PROFILTYP_RUND, 20, 0, 0, 0},    {"round large", PROFILTYP_RUND, 60, 0, 0, 0},
     };
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -784,7 +773,6 @@ TEST(WeldCheckPicture, LabelsReadAsWhatTheyAreForEveryFamily) {
         EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
         for (const std::string& fault : Label_Faults(l.Take())) ADD_FAILURE() << fault;
     }
-    Set_Weld_Check_Picture_Drawer(old);
 }
 
 // Rolled sections, whose rounded corners (an angle's toes, a channel's
@@ -797,7 +785,6 @@ TEST(WeldCheckPicture, NumbersOffTheRoundedCornersOfRolledSections) {
         int type;
         double h, t_w, b, t_f, r_1, r_2;
     } cases[] = {{PROFILTYP_L, 200, 10, 100, 10, 15, 7.5}, {PROFILTYP_U, 380, 13.5, 102, 16, 16, 8}};
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.type);
@@ -812,7 +799,6 @@ TEST(WeldCheckPicture, NumbersOffTheRoundedCornersOfRolledSections) {
         for (const std::string& fault : OLI_Layout_Faults(doc, ""))
             if (fault.find("number") != std::string::npos) ADD_FAILURE() << fault;
     }
-    Set_Weld_Check_Picture_Drawer(old);
 }
 
 namespace {
@@ -850,12 +836,10 @@ std::vector<std::string> Picture_Faults(const std::string& raw) {
 // drawn: chords of the circle of radius 12 s. Each number stands outside the ring within 0.7 cm
 // of its point, and the layout check finds no mark on a number.
 TEST(WeldCheckPicture, RoundBarPointsOnTheWeldRing) {
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     SchweissnahtNachweis r = Welded(PROFILTYP_RUND, 24, 0, 0, 0, {0}, 4.0, true);
     ListCapture l;
     EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
-    Set_Weld_Check_Picture_Drawer(old);
     const std::string raw = l.Take();
     const std::vector<std::string> overlay = Overlay_Lines(raw);
     ASSERT_FALSE(overlay.empty());
@@ -894,13 +878,11 @@ TEST(WeldCheckPicture, RoundBarPointsOnTheWeldRing) {
 // the profile's area (no corner of its box inside the outline), and 0.1 cm
 // or more clear of every end point; nothing overprints another text.
 TEST(WeldCheckPicture, CentroidLetterOfATeeOffTheWebAndItsEndPoints) {
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     SchweissnahtNachweis r = Welded(PROFILTYP_T, 80, 8, 160, 10, {}, 4.0, true);
     Weld_Every_Face(&r, 4.0);
     ListCapture l;
     EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
-    Set_Weld_Check_Picture_Drawer(old);
     const std::string raw = l.Take();
     EXPECT_NEAR(r.profile.z_s, (1600.0 * 5 + 560.0 * 45) / 2160.0, 1e-6);
     const auto& [doc, boxes, ink, pages] = Lay_Out(raw);
@@ -955,7 +937,6 @@ TEST(WeldCheckPicture, CentroidLetterOfATeeOffTheWebAndItsEndPoints) {
 // writes them. A legend of one-digit throats sets two stops only (its
 // lengths all stand at the first stop after the throats).
 TEST(WeldCheckPicture, LegendLengthsInOneColumn) {
-    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
     for (const double web : {10.0, 5.0}) {
         SCOPED_TRACE(web);
@@ -990,5 +971,4 @@ TEST(WeldCheckPicture, LegendLengthsInOneColumn) {
         EXPECT_GT(margin, 0.0);
         EXPECT_NEAR(lengths[0] - (name - 1.5), web > 9.0 ? 7.6 : 6.4, 0.02);
     }
-    Set_Weld_Check_Picture_Drawer(old);
 }

@@ -1,7 +1,8 @@
 // The weld program's share of the reset before each test (see
 // support/global_state.h): the annex registry starts unread, as at start-up,
 // so an annex activated by one test's input file is no state of the next;
-// the pages of the window path start as in a new run.
+// the pages of the window path start as in a new run, the weld check without
+// its picture, as in a program that has not installed it.
 #include "codes/nad.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_register.h"
@@ -11,6 +12,7 @@
 #include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
 #include "weldapp/shell_pages.h"
+#include "weldcheck/weld_check.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ void Reset_Window_Path() {
     Reset_Shell_Dialogs();
     Reset_Evaluation_Refusal_Reason();
     Reset_Thin_Plate_Notice();
+    Set_Weld_Check_Picture_Drawer(nullptr);
 }
 const testutil::Global_Reset reset_window_path(Reset_Window_Path);
 
