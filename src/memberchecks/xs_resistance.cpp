@@ -309,10 +309,8 @@ unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* c
     // buckles before the stresses reach their strength: neither the elastic
     // nor the plastic check proves it. Its line says that the more exact
     // verification is needed.
-    if (Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, nullptr, level, 0)) {
-        Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, file, level, 0);
+    if (Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, file, level, 0))
         return XS_CHECK_NOT_VERIFIABLE | XS_CHECK_SHEAR_BUCKLING;
-    }
     if (bar) {
         // Flat and round bars have only the elastic check. Asked for a
         // plastic one they get it with a note, as the class-based road does
