@@ -456,7 +456,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     r->governing_slot = r->governing_point = -1;
     // A fully penetrated butt weld neglects the short pieces of an all-round
     // weld whatever the caller's switch says.
-    w->neglect_short = r->neglect_short || (r->weld_kind == WELD_BUTT && r->full_penetration);
+    w->neglect_short = r->neglect_short || Wc_Full_Penetration(r);
     const int result = Run(w);
     // The check's own answer: refused wherever a stage refused the case.
     r->U_w_status = result == 0 ? WELD_CHECK_DONE : WELD_CHECK_REFUSED;
