@@ -79,12 +79,15 @@ double Shear_Buckling_Eta(double f_y_nominal) {
     return eta >= 1.0 ? eta : 1.0;
 }
 
-int Shear_Buckling_Line(double h_p, double t_p, double f_y, double E, double eta, FILE* stream, int level) {
+// 1 when h_p/t_p exceeds 72 eps/eta, else 0; the plate's line with a
+// stream, for a plate within the limit only where `all` asks for it.
+int Shear_Buckling_Line(double h_p, double t_p, double f_y, double E, double eta, FILE* stream, int level,
+                        bool all) {
     const double eps = Print_Epsilon(f_y, E, nullptr);
     const double limit = 72.0 * eps / eta;
     const double r = t_p > 0 ? h_p / t_p : 0.0;
     const bool ok = r <= limit + 0.001;
-    if (stream) {
+    if (stream && (!ok || all)) {
         const char* pre = Check_Line_Prefix;
         OLI_printf(stream, "%sSchubbeulen: ", pre);
         OLI_printf(stream, "h╬\\p╬r/t╬\\p╬r = %.2lf"_cp, r);
@@ -151,7 +154,7 @@ void Shear_Plates(const Stahlprofil* p, Shear_Plate* z, Shear_Plate* y) {
 }  // namespace
 
 int Check_Shear_Buckling(double h_p, double t_p, double f_y, double E, FILE* stream, int level) {
-    return Shear_Buckling_Line(h_p, t_p, f_y, E, Shear_Buckling_Eta(f_y), stream, level);
+    return Shear_Buckling_Line(h_p, t_p, f_y, E, Shear_Buckling_Eta(f_y), stream, level, true);
 }
 
 int Check_Profile_Shear_Buckling(const Stahlprofil* p, double V_y, double V_z, FILE* stream, int level, int all) {
@@ -169,9 +172,7 @@ int Check_Profile_Shear_Buckling(const Stahlprofil* p, double V_y, double V_z, F
     for (int i = 0; i < 2; ++i) {
         const Shear_Plate& s = plates[i];
         if (!carries[i] || !(s.h > 0.0) || !(s.t > 0.0)) continue;
-        const int more = Shear_Buckling_Line(s.h, s.t, f_y, E, eta, nullptr, level);
-        if (stream && (more || all)) Shear_Buckling_Line(s.h, s.t, f_y, E, eta, stream, level);
-        need |= more;
+        need |= Shear_Buckling_Line(s.h, s.t, f_y, E, eta, stream, level, all != 0);
     }
     return need;
 }

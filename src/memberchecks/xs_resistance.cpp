@@ -44,6 +44,20 @@ void Store_Output(double* p, double v) {
 
 double Zero_Below(double v, double limit) { return std::fabs(v) < limit ? 0.0 : v; }
 
+// The forces as the check takes them: each one below its threshold is none.
+XS_Check_Forces Counted_Forces(const XS_Check_Forces& given) {
+    XS_Check_Forces f;
+    f.N = Zero_Below(given.N, 0.01);
+    f.M_y = Zero_Below(given.M_y, 0.0001);
+    f.M_z = Zero_Below(given.M_z, 0.0001);
+    f.V_y = Zero_Below(given.V_y, 0.01);
+    f.V_z = Zero_Below(given.V_z, 0.01);
+    f.T_t = Zero_Below(given.T_t, 0.0001);
+    f.T_w = Zero_Below(given.T_w, 0.0001);
+    f.B = Zero_Below(given.B, 0.000001);
+    return f;
+}
+
 void Warping_Note(FILE* file, int level, int type) {
     if (!file || level < 1) return;
     const char* what = type == PROFILTYP_ROHR ? "Hohlprofil" : type == PROFILTYP_FLACH ? "Flachstahl" : "Rundstahl";
@@ -269,16 +283,7 @@ unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* c
     // A factor of 0 or below, or none at all, divided the strength into a
     // utilisation of 0 that read as a pass.
     if (!XS_Gamma_M0_Usable(in.gamma_M0, file)) return 0;
-    const XS_Check_Forces& given = in.forces;
-    XS_Check_Forces f;
-    f.N = Zero_Below(given.N, 0.01);
-    f.M_y = Zero_Below(given.M_y, 0.0001);
-    f.M_z = Zero_Below(given.M_z, 0.0001);
-    f.V_y = Zero_Below(given.V_y, 0.01);
-    f.V_z = Zero_Below(given.V_z, 0.01);
-    f.T_t = Zero_Below(given.T_t, 0.0001);
-    f.T_w = Zero_Below(given.T_w, 0.0001);
-    f.B = Zero_Below(given.B, 0.000001);
+    XS_Check_Forces f = Counted_Forces(in.forces);
     bool zero = true;
     for (double v : {f.N, f.M_y, f.M_z, f.V_y, f.V_z, f.T_t, f.T_w, f.B}) zero = zero && std::fabs(v) < 0.001;
     const int mode = in.mode;
@@ -309,10 +314,8 @@ unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* c
     // buckles before the stresses reach their strength: neither the elastic
     // nor the plastic check proves it. Its line says that the more exact
     // verification is needed.
-    if (Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, nullptr, level, 0)) {
-        Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, file, level, 0);
+    if (Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, file, level, 0))
         return XS_CHECK_NOT_VERIFIABLE | XS_CHECK_SHEAR_BUCKLING;
-    }
     if (bar) {
         // Flat and round bars have only the elastic check. Asked for a
         // plastic one they get it with a note, as the class-based road does
@@ -356,6 +359,14 @@ unsigned Calc_XS_Resistance_Check(const Stahlprofil* p, double gamma_M0, const i
     if (ct_options) in.ct_options[0] = ct_options[0], in.ct_options[1] = ct_options[1];
     double* const outs[XS_OUTPUTS] = {out1, out2, out3, out4, out5, out6, out7, out8};
     return XS_Resistance(p, in, outs, file, level);
+}
+
+void Print_XS_Refusal_Reason(const Stahlprofil* p, const XS_Check_Input* in, unsigned flags, FILE* file) {
+    if (!p || !in || !file || (flags & XS_CHECK_DONE)) return;
+    XS_Gamma_M0_Usable(in->gamma_M0, file);
+    if (!(flags & XS_CHECK_SHEAR_BUCKLING)) return;
+    const XS_Check_Forces f = Counted_Forces(in->forces);
+    Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, file, 0, 0);
 }
 
 void Set_XS_Result_Index(int index) { result_index = index; }

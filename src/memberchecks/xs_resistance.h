@@ -81,6 +81,12 @@ unsigned Calc_XS_Resistance_Check(const Stahlprofil* profile, double gamma_M0, c
                                   int mode, double N, double M_y, double M_z, double V_y, double V_z, double T_t,
                                   double T_w, double B, double* out1, double* out2, double* out3, double* out4,
                                   double* out5, double* out6, double* out7, double* out8, FILE* file, int level);
+// For a check that ran without a list and gave `flags` without
+// XS_CHECK_DONE: the lines it would have written of the two reasons that
+// have one, an unusable gamma_M0 and the plates beyond their shear-buckling
+// limit (as at level 0), with the forces as the check counts them. Nothing
+// for another reason, a null argument or a check that was done.
+void Print_XS_Refusal_Reason(const Stahlprofil* profile, const XS_Check_Input* input, unsigned flags, FILE* file);
 
 // A result index kept for callers that name result files; formatted as
 // "_%d".

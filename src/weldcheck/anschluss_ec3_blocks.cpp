@@ -13,7 +13,6 @@
 #include "codes/blech.h"
 #include "codes/material.h"
 #include "codes/sicherheit.h"
-#include "memberchecks/plate_buckling.h"
 #include "memberchecks/xs_resistance.h"
 #include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
@@ -198,14 +197,7 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     if (!(flags & XS_CHECK_DONE)) {
         if (!f) return finish(static_cast<int>(flags));
         // The summary names the reason the check gave in its text.
-        if (!with_file) {
-            XS_Gamma_M0_Usable(in.gamma_M0, f);
-            if (flags & XS_CHECK_SHEAR_BUCKLING) {
-                const XS_Check_Forces& v = in.forces;
-                Check_Profile_Shear_Buckling(&p, std::fabs(v.V_y) < 0.01 ? 0.0 : v.V_y,
-                                             std::fabs(v.V_z) < 0.01 ? 0.0 : v.V_z, f, 0, 0);
-            }
-        }
+        if (!with_file) Print_XS_Refusal_Reason(&p, &in, flags, f);
         OLI_printf(f,
                    (flags & XS_CHECK_GRADE_MISMATCH) ? "Für diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
                                                      : "Der Nachweis kann nicht geführt werden %s\n"_cp,

@@ -126,6 +126,16 @@ int Mirror_Of(int k) {
     }
 }
 
+// A line of the weld list that names its mirrored weld ("siehe ...")
+// instead of giving its own throat and length.
+bool Listed_As_Mirror(const WeldCheckWork* w, int k) { return w->symmetric && Mirror_Of(k) >= 0; }
+
+// The throat a line of the weld list gives: the line's, or the input's for
+// a weld that has none.
+double Listed_Throat(const WeldCheckWork* w, int k) {
+    return w->line[k].dir != WC_NONE ? w->line[k].a : w->r->a[k];
+}
+
 // One line of the weld list, or of the legend beside the picture, which
 // puts a tab before the label.
 // The name and the values in one piece: a line of every load case (the
@@ -146,16 +156,15 @@ void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
     const int m = Mirror_Of(k);
     Shown now;
     std::memset(&now, 0, sizeof now);  // zeroed whole, so that the bytes compare
-    now.mirrored = w->symmetric && m >= 0;
+    now.mirrored = Listed_As_Mirror(w, k);
     const bool keep = std::strlen(Check_Line_Prefix) < sizeof now.prefix;
     if (keep) std::strcpy(now.prefix, Check_Line_Prefix);
     std::memcpy(now.name, Wc_Weld_Name(w, k).text, sizeof now.name);
     if (now.mirrored) {
         std::memcpy(now.mirror, Wc_Weld_Name(w, m).text, sizeof now.mirror);
     } else {
-        const WeldCheckLine& L = w->line[k];
-        now.a = L.dir != WC_NONE ? L.a : w->r->a[k];
-        now.l = L.l;
+        now.a = Listed_Throat(w, k);
+        now.l = w->line[k].l;
     }
     Kept& line = kept[legend][k];
     if (keep && line.set && std::memcmp(&line.shown, &now, sizeof now) == 0) {
@@ -182,9 +191,7 @@ void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
 bool Has_Long_Throat(const WeldCheckWork* w) {
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
-        if (w->symmetric && Mirror_Of(k) >= 0) continue;  // "siehe ..." shows none
-        const double a = w->line[k].dir != WC_NONE ? w->line[k].a : w->r->a[k];
-        if (a >= 9.95) return true;
+        if (!Listed_As_Mirror(w, k) && Listed_Throat(w, k) >= 9.95) return true;
     }
     return false;
 }
@@ -449,7 +456,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     r->governing_slot = r->governing_point = -1;
     // A fully penetrated butt weld neglects the short pieces of an all-round
     // weld whatever the caller's switch says.
-    w->neglect_short = r->neglect_short || (r->weld_kind == WELD_BUTT && r->full_penetration);
+    w->neglect_short = r->neglect_short || Wc_Full_Penetration(r);
     const int result = Run(w);
     // The check's own answer: refused wherever a stage refused the case.
     r->U_w_status = result == 0 ? WELD_CHECK_DONE : WELD_CHECK_REFUSED;

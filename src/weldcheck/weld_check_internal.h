@@ -142,6 +142,11 @@ void Check_Weld_Check_Invariants(const WeldCheckWork* w);
 // its page is counted in rows.
 const double Wc_kRowCm = 0.47;
 
+// A fully penetrated butt weld, which is the part it joins.
+inline bool Wc_Full_Penetration(const SchweissnahtNachweis* r) {
+    return r->weld_kind == WELD_BUTT && r->full_penetration;
+}
+
 // Present: magnitude above 0.001 in its unit; a force above 0.001 kN, a
 // moment above 0.001 kNm.
 inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }

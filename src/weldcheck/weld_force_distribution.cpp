@@ -101,7 +101,7 @@ bool Wc_Welds_Close_Loop(const WeldCheckWork* w) {
     // An all-round weld follows the outline round every corner; a fully
     // penetrated rectangular tube welded on every wall is the tube itself.
     if (r->all_round) return true;
-    if (w->type == PROFILTYP_RECHTECK && r->weld_kind == WELD_BUTT && r->full_penetration) return true;
+    if (w->type == PROFILTYP_RECHTECK && Wc_Full_Penetration(r)) return true;
     if (w->type != PROFILTYP_FLACH && w->type != PROFILTYP_RECHTECK) return false;
     // Single welds on the faces close the loop only where each runs to the
     // corners and meets the next there: at a sharp corner, over the whole

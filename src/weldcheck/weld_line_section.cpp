@@ -42,8 +42,6 @@ struct Pos {
 
 bool In_I_Family(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type) != 0; }
 
-bool Full_Penetration(const SchweissnahtNachweis* r) { return r->weld_kind == WELD_BUTT && r->full_penetration; }
-
 // Effective length of one weld after the detailing limits and the length
 // check; 0 when it does not count (a failed detailing limit also marks the
 // check as refused).
@@ -234,7 +232,7 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     // caller gave: every face of an all-round weld, else the faces the
     // caller welds.
     double a = all_round ? All_Round_Throat(r, p.k) : r->a[p.k];
-    if (Full_Penetration(r)) a = all_round || a > 0.1 ? Full_Penetration_Throat(&r->profile, p.k) : 0.0;
+    if (Wc_Full_Penetration(r)) a = all_round || a > 0.1 ? Full_Penetration_Throat(&r->profile, p.k) : 0.0;
     const int penetration = Penetration_Mode(w, p.k);
     const double t = Penetration_Thickness(w, p);
     double l;
@@ -260,7 +258,7 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
 void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, double t, double out, int side) {
     SchweissnahtNachweis* r = w->r;
     double a = r->a[k];
-    if (Full_Penetration(r) && a > 0.1) a = Full_Penetration_Throat(&r->profile, k);
+    if (Wc_Full_Penetration(r) && a > 0.1) a = Full_Penetration_Throat(&r->profile, k);
     const double half = r->l[k] > 0.1 ? r->l[k] : width / 2.0;
     const double l =
         Effective_Length(w, k, a, half, r->deduct_craters ? 1.0 : 0.0, t, false, Penetration_Mode(w, k), true);
@@ -280,7 +278,7 @@ void Build_Round(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     const Stahlprofil& p = r->profile;
     const double R = p.h / 2.0;
-    const bool tube = p.type == PROFILTYP_ROHR, full = Full_Penetration(r);
+    const bool tube = p.type == PROFILTYP_ROHR, full = Wc_Full_Penetration(r);
     const double a = full ? Full_Penetration_Throat(&p, 0) : r->a[0];
     const double t_part = tube ? p.t_w : p.h;
     const double l = Effective_Length(w, 0, a, 2.0 * M_PI * R, 0.0, t_part, tube, 0, false);
@@ -376,7 +374,7 @@ void Flat_Bar(Layout& L) {
     // A fully penetrated weld is the bar: the welds of its two long faces
     // are its halves (Full_Penetration_Throat), the short faces take none,
     // and the part they join is as thick as the bar.
-    const bool solid = Full_Penetration(L.w->r);
+    const bool solid = Wc_Full_Penetration(L.w->r);
     const double t = solid ? std::min(h, t_w) : t_w;
     // The ends are the short pieces of a bar thinner than high.
     if (L.short_out && t_w < h - 0.001) {
@@ -414,7 +412,7 @@ void I_Family(Layout& L, bool line_mode) {
     L.Take({WELD_FACE_TOP_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_o, -0.5, t_fo, c_fo - s_r, t_fo, +1, 0});
     L.Take({WELD_FACE_TOP_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_o, +0.5, t_fo,
             all_round ? L.Input_Or(WELD_FACE_TOP_INNER_RIGHT, c_fo - s_r) : c_fo - s_r, t_fo, +1, 0});
-    const bool butt_axis = line_mode && r->weld_kind == WELD_BUTT && r->full_penetration;
+    const bool butt_axis = line_mode && Wc_Full_Penetration(r);
     L.Take({WELD_FACE_WEB_LEFT, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1,
             0});
     L.Take({WELD_FACE_WEB_RIGHT, WC_ALONG_Z, axis + t_w / 2, 0, t_fo + s_o + h_w / 2,
@@ -507,7 +505,7 @@ void Rectangular_Tube(Layout& L) {
     const Stahlprofil& p = L.p;
     const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, s_o = L.s_o;
     Tube_Walls walls;
-    if (Full_Penetration(L.w->r) && Full_Penetration_Tube_Walls(p, s_o, &walls)) {
+    if (Wc_Full_Penetration(L.w->r) && Full_Penetration_Tube_Walls(p, s_o, &walls)) {
         Pos q[4] = {{0, WC_ALONG_Y, b_fo / 2, 0, 0.0, walls.L_f, t_fo, -1, 0},
                     {3, WC_ALONG_Y, b_fo / 2, 0, h, walls.L_f, t_fo, +1, 0},
                     {1, WC_ALONG_Z, 0, 0, h / 2, walls.L_w, t_w, +1, 0},
@@ -744,7 +742,7 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
     w->I_T = 0.0;
     if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) return;  // its modulus is set with the ring
     w->W_wt = 0.0;
-    if (Full_Penetration(r) && type != PROFILTYP_RECHTECK) {
+    if (Wc_Full_Penetration(r) && type != PROFILTYP_RECHTECK) {
         Open_Section_Torsion(w);
         return;
     }
@@ -769,7 +767,7 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
     }
     const Stahlprofil& p = r->profile;
     double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);
-    if (type == PROFILTYP_RECHTECK && Full_Penetration(r)) {
+    if (type == PROFILTYP_RECHTECK && Wc_Full_Penetration(r)) {
         // The fully penetrated tube's flow runs along the middle of its
         // walls (Bredt), round the corners at their mean radius.
         const double r_m = w->s_o > 0.1 ? (w->s_o + std::max(p.r_2, 0.0)) / 2.0 : 0.0;
@@ -819,7 +817,7 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
     const int type = r->profile.type;
     if (r->all_round && r->profile.rolled && r->profile.r_1 > 0.1 && type != PROFILTYP_FLACH &&
         type != PROFILTYP_RUND && type != PROFILTYP_ROHR &&
-        !(type == PROFILTYP_RECHTECK && (w->s_o <= 0.1 || Full_Penetration(r))))
+        !(type == PROFILTYP_RECHTECK && (w->s_o <= 0.1 || Wc_Full_Penetration(r))))
         OLI_printf(f, "%sBei umlaufender Schweißnaht werden die Ausrundungen nicht berücksichtigt.\n"_cp,
                    Check_Line_Prefix);
     if (w->A_w > 0.001) {

@@ -236,7 +236,7 @@ void Point_Stresses(WeldCheckWork* w) {
 // Angle between the throat and the joined face: half the weld angle; 0 for
 // a fully penetrated butt weld.
 double Throat_Angle(const SchweissnahtNachweis* r) {
-    return (r->weld_kind == WELD_BUTT && r->full_penetration) ? 0.0 : r->weld_angle * M_PI / 360.0;
+    return Wc_Full_Penetration(r) ? 0.0 : r->weld_angle * M_PI / 360.0;
 }
 
 // The stress a point of the ring is judged by, as its check forms it:
