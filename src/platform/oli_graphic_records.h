@@ -49,6 +49,11 @@ enum OliGraphicRecord : int {
     OLI_REC_RASTER = 75,                // flags x y ... «name»: a raster picture
 };
 
+// A picture text's height (OLI_REC_TEXT_HEIGHT) is that of its capitals:
+// the viewer sets it at a font size of the height over this share, and the
+// picture writer measures its labels' ink at the same size.
+constexpr double OLI_CAPITALS_OF_FONT_SIZE = 0.72;
+
 // A record's number with the text around it, made at compile time: a whole
 // fixed record (" 30\n", " 21 1\n") or the start of a line that a writer
 // puts together from pieces (" 1 " before the values of a line, each of

@@ -17,10 +17,10 @@ constexpr size_t OLI_MAX_LINE = size_t{1} << 20;
 // Reads one line without its LF or CRLF; false at the end of the list. A
 // NUL byte ends the list: a print list is text, and the zeros that a crash
 // or a file's preallocation leave behind it are no part of it. The stream
-// stays at the NUL, so that every later call gives false as well and
-// Oli_Bytes_Past_End can tell. A line longer than OLI_MAX_LINE keeps its
-// first OLI_MAX_LINE bytes; the rest is skipped and *cut (when given) set.
-inline bool Oli_Read_Line(FILE* stream, std::string& line, bool* cut = nullptr) {
+// stays at the NUL, so that every later call gives false as well. A line
+// longer than OLI_MAX_LINE keeps its first OLI_MAX_LINE bytes; the rest is
+// skipped.
+inline bool Oli_Read_Line(FILE* stream, std::string& line) {
     line.clear();
     int c;
     bool any = false;
@@ -32,24 +32,10 @@ inline bool Oli_Read_Line(FILE* stream, std::string& line, bool* cut = nullptr) 
         any = true;
         if (c == '\n') break;
         if (line.size() < OLI_MAX_LINE) line.push_back(static_cast<char>(c));
-        else if (cut) *cut = true;
     }
     if (!any) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
-}
-
-// After Oli_Read_Line gave false: the bytes from the NUL that ended the
-// list to the end of the stream (none read), 0 when the stream ended.
-inline long long Oli_Bytes_Past_End(FILE* stream) {
-    const int c = std::getc(stream);
-    if (c == EOF) return 0;
-    std::ungetc(c, stream);
-    const long long at = ftello(stream);
-    if (at < 0 || fseeko(stream, 0, SEEK_END) != 0) return 1;
-    const long long end = ftello(stream);
-    fseeko(stream, at, SEEK_SET);
-    return end > at ? end - at : 1;
 }
 
 // The one reading of a number in a print list, for the reader, its strict

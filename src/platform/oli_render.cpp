@@ -4,10 +4,12 @@
 // for the tests and the layout check. A PNG page is the same drawing as the
 // PDF's, scaled to its resolution.
 //
-// The document is laid out first: the layout pass (oli_render_pass.cpp)
-// moves the headings that would end a page, then a pass only counts the
-// pages, so that the foot line of each page can say "Seite n von m"; the
-// last pass draws. Each runs the blocks through the pieces of
+// The document is laid out first: the layout passes (oli_render_pass.cpp)
+// move the headings that would end a page, and the last of them, which
+// lays the document out to its end, counts the pages, so that the foot
+// line of each page can say "Seite n von m"; the last pass draws (a page
+// drawn alone starts from the place a layout pass at its resolution found
+// for it). Each runs the blocks through the pieces of
 // oli_render_internal.h.
 
 #include <malloc.h>

@@ -32,22 +32,18 @@ namespace {
 // layout's metrics do not depend on the surface: Layout fixes them). False
 // when the surface cannot be made.
 bool Run_Pass(Render* r, const OliDocument& doc, size_t from) {
-    cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
-    const bool made = oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
-    if (made) {
-        r->surface = s;
-        r->cr = oli_lib.cairo_create(s);
-        if (from == 0) {
-            Run(r, doc);
-        } else {
-            oli_lib.cairo_set_source_rgb(r->cr, 0, 0, 0);
-            Run_Blocks(r, doc, from);
-        }
-        oli_lib.cairo_destroy(r->cr);
+    Surface_Hold hold;
+    hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+    if (oli_lib.cairo_surface_status(hold.surface) != CAIRO_STATUS_SUCCESS) return false;
+    r->surface = hold.surface;
+    r->cr = hold.cr = oli_lib.cairo_create(hold.surface);
+    if (from == 0) {
+        Run(r, doc);
+    } else {
+        Page_Surface(r);
+        Run_Blocks(r, doc, from);
     }
-    oli_lib.cairo_surface_finish(s);
-    oli_lib.cairo_surface_destroy(s);
-    return made;
+    return true;
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ void Picture_Text(const Canvas& c, const PictureState& s, double px, double py, 
     for (unsigned char ch : text) utf8 += ch < 0x20 ? "" : OLI_Glyph(ch);
     if (utf8.empty()) return;
     cairo_t* cr = c.r->cr;
-    double size = std::clamp(s.text_height, 0.05, 5.0) * kPt * c.ks / 0.72;
+    double size = std::clamp(s.text_height, 0.05, 5.0) * kPt * c.ks / OLI_CAPITALS_OF_FONT_SIZE;
     PangoLayout* l = Layout(c.r, "", kBodyFont, size);
     oli_lib.pango_layout_set_text(l, utf8.c_str(), -1);
     int w = 0, h = 0;

@@ -4,16 +4,18 @@
 // "S" below it), and one much larger pushes labels needlessly far out.
 //
 // The viewer sets picture texts in DejaVu Sans at a font size of the text
-// height over 0.72 (the text height is that of the capitals), with unhinted
-// metrics, and puts each glyph at a whole point: every advance (with what
-// a pair adds) is rounded to whole points, the rest scales with the
-// height. The table holds each print-font byte's advance and ink in the
-// font's units (2048 to the font size), as the viewer's layout measures
-// them (ink rounded outwards). A picture the viewer shrinks to its page
-// sets its texts smaller than written, so its boxes are only close.
+// height over OLI_CAPITALS_OF_FONT_SIZE (the text height is that of the
+// capitals), with unhinted metrics, and puts each glyph at a whole point:
+// every advance (with what a pair adds) is rounded to whole points, the
+// rest scales with the height. The table holds each print-font byte's
+// advance and ink in the font's units (2048 to the font size), as the
+// viewer's layout measures them (ink rounded outwards). A picture the
+// viewer shrinks to its page sets its texts smaller than written, so its
+// boxes are only close.
 #include <algorithm>
 #include <cmath>
 
+#include "platform/oli_graphic_records.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliplot_internal.h"
 
@@ -110,7 +112,7 @@ constexpr double kPointsPerCm = 72.0 / 2.54;
 
 bool ioliplot::Text_Ink(const char* text, int code, double height, double* x1, double* y1, double* x2, double* y2) {
     if (!(height > 0.0) || !(height < 1e3)) return false;
-    const double size = height / 0.72 * kPointsPerCm / 2048.0;  // points per unit of the table
+    const double size = height / OLI_CAPITALS_OF_FONT_SIZE * kPointsPerCm / 2048.0;  // points per unit of the table
     // The glyphs with ink from the pen (points): the pen moves by each
     // advance rounded to whole points, the advance taking what the pair
     // with the next glyph may add.

@@ -148,7 +148,7 @@ const char* Utilisation_Compare_Symbol(double value, double limit) {
     return Limit_Compare_Symbol(value, limit);
 }
 
-const char* Utilisation_Sign(double u) { return Utilisation_Counted_As_One(u) ? "\xF7" : Limit_Compare_Symbol(u, 1.0); }
+const char* Utilisation_Sign(double u) { return Utilisation_Compare_Symbol(u, 1.0); }
 
 const char* Mark_Utilisation(double u) { return Utilisation_Ok(u) ? Mark_Ok() : Mark_Not_Ok(); }
 
