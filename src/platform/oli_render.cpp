@@ -6,7 +6,8 @@
 //
 // The document is laid out first: the layout passes (oli_render_pass.cpp)
 // move the headings that would end a page, and the last of them, which
-// lays the document out to its end, counts the pages, so that the foot
+// lays the document out to its end (from the page where the one before it
+// stopped), counts the pages, so that the foot
 // line of each page can say "Seite n von m"; the last pass draws (a page
 // drawn alone starts from the place a layout pass at its resolution found
 // for it). Each runs the blocks through the pieces of
@@ -214,7 +215,6 @@ void Run(Render* r, const OliDocument& doc) {
 void Run_Blocks(Render* r, const OliDocument& doc, size_t from) {
     for (size_t i = from; i < doc.blocks.size(); ++i) {
         if (r->done) break;
-        if (r->pass) Pass_Before_Block(r, i);
         r->block = static_cast<int>(i);
         r->last.keeps_inked = doc.blocks[i].kind == OLI_BLOCK_TABLE;
         Note_Unit(r, -1);

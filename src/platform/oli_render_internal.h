@@ -287,11 +287,8 @@ void Run_Blocks(Render* r, const OliDocument& doc, size_t from);
 // page count of the layout it ends with, which is the document's; 0 when
 // no surface can be made.
 int Move_Headings(const OliDocument& doc, Shared* shared);
-// Keeps where the layout stands before block i (Run_Blocks).
-void Pass_Before_Block(Render* r, size_t i);
 // At a page break: true when the pass stops there, having found the
-// heading to move (the page is then left as it is); otherwise forgets the
-// places kept on the page that ends.
+// heading to move (the page is then left as it is).
 bool Pass_At_Page_Break(Render* r);
 
 }  // namespace oli_render

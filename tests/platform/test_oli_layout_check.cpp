@@ -99,19 +99,32 @@ TEST(OliLayoutCheck, TableBesidePictureEndsBeforeIt) {
 // Sections of one to three headings, each heading some lines, of lengths
 // that put headings at every place of a page: no page ends with a heading
 // and none but the last is left mostly empty, however the headings moved
-// before shift the pages after them.
+// before shift the pages after them. The same sections in one block, each
+// heading followed by a line of several rows that the heading must go with:
+// a block may hold more headings to move than the list has blocks, and the
+// page count in every foot line is the count of the pages drawn.
 TEST(OliLayoutCheck, HeadingsGoWithWhatTheyHeadAndLeaveNoEmptyPage) {
-    std::string list;
+    std::string blocks, one_block;
+    std::vector<std::string> all_lines;
     unsigned seed = 7;
     auto next = [&seed](unsigned n) { return (seed = seed * 1103515245u + 12345u) / 65536u % n; };
+    std::string words;
+    for (int w = 0; w < 60; ++w) words += " wort" + std::to_string(w);
     for (int section = 0; section < 60; ++section) {
-        for (unsigned h = 0, heads = 1 + next(3); h < heads; ++h)
-            list += Para("0x0\n4\n", {"\xCEHAbschnitt " + std::to_string(section) + "." + std::to_string(h)});
+        for (unsigned h = 0, heads = 1 + next(3); h < heads; ++h) {
+            const std::string heading = "\xCEHAbschnitt " + std::to_string(section) + "." + std::to_string(h);
+            blocks += Para("0x0\n4\n", {heading});
+            all_lines.push_back(heading + "\xCEr");
+        }
         std::vector<std::string> lines;
         for (unsigned i = 0, n = 1 + next(9); i < n; ++i) lines.push_back("Text " + std::to_string(i));
-        list += Para("0x0\n4\n", lines);
+        blocks += Para("0x0\n4\n", lines);
+        all_lines.push_back(words.substr(1));
+        all_lines.insert(all_lines.end(), lines.begin(), lines.end());
     }
-    EXPECT_EQ(Faults(list), "");
+    one_block = "#CONTENTS\n POS. 1: Test" + Para("0x0\n" + std::to_string(all_lines.size()) + "\n", all_lines);
+    EXPECT_EQ(Faults(blocks), "");
+    EXPECT_EQ(Faults(one_block), "");
 }
 
 // A text block set as a one-column table with bold rows that head the rows
