@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "codes/input_ranges.h"
+
 struct NAD_Record;
 
 // Puts the recommended values into every block of the record but the
@@ -46,9 +48,10 @@ const char* NAD_Last_Load_Reason();
 // Partial factors of an annex are taken within NAD_FACTOR_MIN ..
 // NAD_FACTOR_MAX only: a factor outside divides every resistance into
 // nonsense (0.1 makes a weld twelve times stronger, 1e300 prints 301
-// digits) and comes from a damaged or mistyped file.
-#define NAD_FACTOR_MIN 0.5
-#define NAD_FACTOR_MAX 3.0
+// digits) and comes from a damaged or mistyped file. The range is the one
+// the input's fields and its file reader hold a partial factor to.
+constexpr double NAD_FACTOR_MIN = Input_Range_Of(RANGE_PARTIAL_FACTOR).minimum;
+constexpr double NAD_FACTOR_MAX = Input_Range_Of(RANGE_PARTIAL_FACTOR).maximum;
 inline int NAD_Factor_Usable(double gamma) { return gamma >= NAD_FACTOR_MIN && gamma <= NAD_FACTOR_MAX; }
 // 1 when every partial factor of steel (EN 1993) and aluminium (EN 1999)
 // in the record is usable; else 0, with the first one named in *reason

@@ -998,25 +998,26 @@ Fit Evaluate(const Record& r, std::vector<Fit>* each = nullptr) {
     const int n = Record_Outlines(r, outlines);
     Series series[2];
     const int m = Series_To_Judge(r.letter, r.series, series);
+    // The ties are the record's own, whatever the outline and the series.
+    Fit tied;
+    tied.judged = true;
+    tied.expected.fill(NAN);
+    for (const Tie& t : Ties(r))
+        for (int i : t.index)
+            if (i >= 0) tied.residual[i] = std::max(tied.residual[i], t.residual);
     Fit best;
-    bool first = true;
     for (int k = 0; k < n; k++) {
         Catalogue_Section v;
         const Bad_Dimension bad = Outline(outlines[k], &v);
         if (bad == DIM_FAMILY) return Fit{};
         for (int j = 0; j < m; j++) {
-            Fit f;
-            f.judged = true;
-            f.expected.fill(NAN);
-            for (const Tie& t : Ties(r))
-                for (int i : t.index)
-                    if (i >= 0) f.residual[i] = std::max(f.residual[i], t.residual);
+            Fit f = tied;
             if (bad != DIM_NONE) f.residual[Dimension_Index(r, bad)] = BROKEN;
             else Fit_Quantities(r, outlines[k], v, series[j], &f);
             f.misfit = Misfit(f);
             f.agrees = std::all_of(f.residual.begin(), f.residual.end(), [](double x) { return x <= 1; });
-            if (first || (f.agrees && !best.agrees) || (f.agrees == best.agrees && f.misfit < best.misfit)) best = f;
-            first = false;
+            if ((k == 0 && j == 0) || (f.agrees && !best.agrees) || (f.agrees == best.agrees && f.misfit < best.misfit))
+                best = f;
             if (each) each->push_back(f);
         }
     }

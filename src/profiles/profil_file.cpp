@@ -92,9 +92,10 @@ std::string Letter_Words(unsigned char letter) {
     return text;
 }
 
-// A stored designation as the notices show it (printable, checked before).
-std::string Stored_Name(const unsigned char* raw) {
-    std::string name(reinterpret_cast<const char*>(raw), PROFIL_KEY_LENGTH);
+// A stored designation as the notices show it, from its key: a designation
+// Name_Damage passed (printable, no small letters) is its own key.
+std::string Stored_Name(const char* key) {
+    const std::string name(key, PROFIL_KEY_LENGTH);
     return name.substr(0, name.find_last_not_of(' ') + 1);
 }
 
@@ -159,7 +160,7 @@ Profil_Survey Survey_Profil_File(FILE* file, const char* key) {
                       size == 1 ? "Byte" : "Bytes", PROFIL_RECORD_SIZE);
         survey.size = text;
     }
-    unsigned char raw[PROFIL_RECORD_SIZE], previous[PROFIL_RECORD_SIZE];
+    unsigned char raw[PROFIL_RECORD_SIZE];
     char stored[PROFIL_KEY_LENGTH + 1], before[PROFIL_KEY_LENGTH + 1] = "";
     for (long i = 0; i < size / PROFIL_RECORD_SIZE; i++) {
         if (std::fread(raw, 1, sizeof raw, file) != sizeof raw) {
@@ -173,18 +174,17 @@ Profil_Survey Survey_Profil_File(FILE* file, const char* key) {
         if (i > 0 && std::memcmp(stored, before, PROFIL_KEY_LENGTH) < 0) {
             std::snprintf(text, sizeof text,
                           "beschädigt: Satz %ld \"%s\" steht nach Satz %ld \"%s\", nicht nach Namen sortiert"_cp, i + 1,
-                          Stored_Name(raw).c_str(), i, Stored_Name(previous).c_str());
+                          Stored_Name(stored).c_str(), i, Stored_Name(before).c_str());
             survey.damage = text;
             return survey;
         }
         if (!Is_Catalogue_Family_Letter(static_cast<char>(letter)) && survey.stray.empty()) {
             std::snprintf(text, sizeof text, "beschädigt: Satz %ld \"%s\" ist kein Profil (Typbuchstabe, Byte 159: %s)"_cp,
-                          i + 1, Stored_Name(raw).c_str(), Letter_Words(letter).c_str());
+                          i + 1, Stored_Name(stored).c_str(), Letter_Words(letter).c_str());
             survey.stray = text;
         }
         if (key && std::memcmp(stored, key, PROFIL_KEY_LENGTH) == 0) survey.matches.push_back(i);
         std::memcpy(before, stored, sizeof before);
-        std::memcpy(previous, raw, sizeof previous);
     }
     return survey;
 }

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <set>
 #include <utility>
@@ -32,15 +31,26 @@ Weld_Edges Weld_Edges_Of(const Stahlprofil* profile) {
     return e;
 }
 
+namespace {
+
+// The catalogue's own profile of the name of a catalogue profile, built in
+// *out (which keeps its material); name gets the name trimmed. false where
+// the profile is none of the catalogue's, the catalogue lacks it or cannot
+// build it (*out may be changed then).
+bool Catalogue_Profile_Of(const Stahlprofil& profile, Stahlprofil* out, char (&name)[STAHLPROFIL_NAME_SIZE]) {
+    Copy_Trimmed(profile.name, name, sizeof name, 3);
+    return profile.kind == STAHLPROFIL_KIND_CATALOGUE && name[0] && Get_Profile_Record(name) &&
+           Init_Profile_From_Name(out, name) == 0;
+}
+
+}  // namespace
+
 Weld_Edges Published_Weld_Edges(const Stahlprofil* profile) {
     if (!profile) return Weld_Edges{};
     Stahlprofil measured;
     Copy_Profile(profile, &measured);
     char name[STAHLPROFIL_NAME_SIZE];
-    Copy_Trimmed(profile->name, name, sizeof name, 3);
-    if (profile->kind == STAHLPROFIL_KIND_CATALOGUE && name[0] && Get_Profile_Record(name) &&
-        Init_Profile_From_Name(&measured, name) == 0)
-        return Weld_Edges_Of(&measured);
+    if (Catalogue_Profile_Of(*profile, &measured, name)) return Weld_Edges_Of(&measured);
     // The faces' lengths follow from the dimensions (a record just read, or
     // just typed, has not worked them out yet); dimensions that describe no
     // section, and a profile not computable here, give no edges to hold a
@@ -108,7 +118,7 @@ class Block_Words {
     // At least `count` words from `at` on, fewer where the file ends.
     const std::vector<File_Word>& From(long at, size_t count) {
         std::vector<File_Word>& words = blocks_[at];
-        if (words.size() < count && !ended_.count(at)) Read(at, count, &words);
+        if (words.size() < count && !last_line_.count(at)) Read(at, count, &words);
         return words;
     }
     // The word's line. Where the file has no such word (a name with a
@@ -118,7 +128,8 @@ class Block_Words {
     long Line(long at, long word) {
         const std::vector<File_Word>& words = From(at, static_cast<size_t>(word < 0 ? 0 : word) + 1);
         if (word >= 0 && static_cast<size_t>(word) < words.size()) return words[static_cast<size_t>(word)].line;
-        return last_line_[at];
+        const auto last = last_line_.find(at);
+        return last != last_line_.end() ? last->second : 0;
     }
     // The word as an int; 0 where it is none.
     int Int(long at, long word) {
@@ -143,7 +154,6 @@ class Block_Words {
                 c = std::getc(f_);
             }
             if (c == EOF) {
-                ended_.insert(at);
                 last_line_[at] = line;
                 break;
             }
@@ -158,8 +168,7 @@ class Block_Words {
     }
     FILE* f_;
     std::map<long, std::vector<File_Word>> blocks_;
-    std::map<long, long> last_line_;
-    std::set<long> ended_;
+    std::map<long, long> last_line_;  // of the blocks read to the file's end
 };
 
 // ---- the values ----
@@ -412,48 +421,43 @@ std::vector<std::string> Range_Refusal_Lines(const Range_Refusals& refusals, int
 
 Catalogue_Notice Take_Catalogue_Dimensions(FILE* f, long profile_at, Stahlprofil* profile) {
     Catalogue_Notice notice;
-    if (!profile || profile->kind != STAHLPROFIL_KIND_CATALOGUE) return notice;
+    if (!profile) return notice;
     char name[STAHLPROFIL_NAME_SIZE];
-    Copy_Trimmed(profile->name, name, sizeof name, 3);
-    if (!name[0] || !Get_Profile_Record(name)) return notice;
     Stahlprofil catalogue = *profile;
-    if (Init_Profile_From_Name(&catalogue, name) != 0) return notice;
-    const auto& kMembers = kProfileMembers;
+    if (!Catalogue_Profile_Of(*profile, &catalogue, name)) return notice;
     Block_Words words(f);
     auto line_of = [&](int word) -> long {
         return f && profile_at >= 0 ? words.Line(profile_at, Profile_Word(words, profile_at, word)) : 0;
     };
     std::string console;
-    auto differs = [&](const std::string& symbol, const std::string& index, const std::string& console_name, int word,
-                       const std::string& file, const std::string& cat) {
-        const std::string where = "Zeile " + std::to_string(line_of(word)) + ": ";
+    auto differs = [&](const Named& value, int word, const std::string& file, const std::string& cat) {
+        const long line = line_of(word);
+        const std::string where = "Zeile " + std::to_string(line) + ": ";
         const std::string tail = " = " + file + " statt " + cat;
-        notice.list.push_back(where + (index.empty() ? symbol : symbol + "\xCE\\" + index + "\xCEr") + tail);
-        notice.screen.push_back(where + symbol + index + tail);
-        console += std::string(console.empty() ? "" : ", ") + "line " + std::to_string(line_of(word)) + ": " +
-                   console_name + " = " + file + ", catalogue " + cat;
+        notice.list.push_back(where + value.list + tail);
+        notice.screen.push_back(where + value.screen + tail);
+        console += std::string(console.empty() ? "" : ", ") + "line " + std::to_string(line) + ": " + value.console +
+                   " = " + file + ", catalogue " + cat;
     };
     if (profile->type != catalogue.type)
-        differs("Profiltyp", "", "type", 2, std::to_string(profile->type), std::to_string(catalogue.type));
+        differs(Name("", "Profiltyp", "", "type"), 2, std::to_string(profile->type), std::to_string(catalogue.type));
     if (profile->rolled != catalogue.rolled)
-        differs("gewalzt", "", "rolled", 9, std::to_string(profile->rolled), std::to_string(catalogue.rolled));
+        differs(Name("", "gewalzt", "", "rolled"), 9, std::to_string(profile->rolled), std::to_string(catalogue.rolled));
     // The file keeps six decimals of the catalogue's single-precision values:
     // those stay as the file gives them, as in every file that was not
     // edited.
-    bool taken[std::size(kMembers)] = {};
-    for (size_t k = 0; k < std::size(kMembers); ++k) {
-        const Profile_Member& m = kMembers[k];
+    Stahlprofil taken = *profile;
+    for (const Profile_Member& m : kProfileMembers) {
         const double file = profile->*m.value, cat = catalogue.*m.value;
         if (std::fabs(file - cat) <= 1e-5) continue;
-        taken[k] = true;
-        differs(m.symbol, m.index, m.console, m.word, VEK_Decimal_Text(file, 1, 6) + " mm",
+        taken.*m.value = cat;
+        differs(Name("", m.symbol, m.index, m.console), m.word, VEK_Decimal_Text(file, 1, 6) + " mm",
                 VEK_Decimal_Text(cat, 1, 6) + " mm");
     }
     if (notice.list.empty()) return notice;
-    for (size_t k = 0; k < std::size(kMembers); ++k)
-        if (taken[k]) profile->*kMembers[k].value = catalogue.*kMembers[k].value;
-    profile->type = catalogue.type;
-    profile->rolled = catalogue.rolled;
+    taken.type = catalogue.type;
+    taken.rolled = catalogue.rolled;
+    *profile = taken;
     const std::string shown = name;
     notice.list.insert(notice.list.begin(), "Profil " + shown +
                                                 ": die Abmessungen der Eingabedatei weichen vom Profilkatalog ab, "
