@@ -364,7 +364,9 @@ int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
     unsigned char raw[PROFILDATA_RECORD_SIZE];
     if (std::fread(raw, 1, sizeof raw, file) != sizeof raw) return 0;
     int type_code = raw[0] >> 4, k = raw[0] & 0x0F, n = raw[1], m = raw[2];
-    if (type_code <= 9) record->type_letter = TYPE_LETTERS[type_code];
+    // A code past the known types names no family (not the record read
+    // before into the same buffer).
+    record->type_letter = type_code <= 9 ? TYPE_LETTERS[type_code] : 0;
     record->code = raw[3];
     record->flag7 = (raw[4] >> 7) & 1;
     record->flag6 = (raw[4] >> 6) & 1;

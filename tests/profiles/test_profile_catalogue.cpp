@@ -448,11 +448,16 @@ TEST_F(ProfileCatalogue, RecordReaderUndoesTheRotationAndRefusesBadLengths) {
     // Name and alias longer than the 39 text bytes: corrupt, matches nothing.
     std::string bad = ProfilData_Record(0, 0, std::string(30, 'A'), "", {});
     bad[2] = 10;
-    FILE* f = Stream_With(rec + bad + rec.substr(0, 150));
+    // A type code past the ten known ones (12) names no family, not the
+    // family of the record read into the buffer before it.
+    const std::string unknown = ProfilData_Record(12, 0, "X1", "", {});
+    FILE* f = Stream_With(rec + unknown + bad + rec.substr(0, 150));
     ProfilDataEintrag r{};
     ASSERT_EQ(Read_ProfilData_Record(f, &r), 1);
     EXPECT_STREQ(r.name, "\x24");
     EXPECT_EQ(r.type_letter, 'R');
+    ASSERT_EQ(Read_ProfilData_Record(f, &r), 1);
+    EXPECT_EQ(r.type_letter, 0);
     ASSERT_EQ(Read_ProfilData_Record(f, &r), 1);
     EXPECT_EQ(r.name, nullptr);
     EXPECT_EQ(r.alias, nullptr);
