@@ -590,10 +590,6 @@ void Print_Class_4_Not_Covered(FILE* file) {
                Check_Line_Prefix, Mark_Alert());
 }
 
-double XS_Computed_U(double U, double computed) {
-    return U == 1.0 && Utilisation_Counted_As_One(computed) ? computed : U;
-}
-
 void XS_Result_Addresses(XS_Check_Result* r, double* out[XS_OUTPUTS]) {
     out[XS_OUT_TOTAL] = &r->U_total;
     out[XS_OUT_U_SIGMA] = &r->U_sigma;

@@ -25,14 +25,10 @@ struct XS_Check_Result {
     double M_pl;                 // plastic limit moment M_pl,N,Q [kNm]
     // U_sigma and U_c/t as computed, where the rule of Round_Utilisation
     // counted a value just above 1 as 1 (U_sigma, U_ct hold it counted);
-    // read only beside a U of 1 (XS_Computed_U): a check that does not
+    // read only beside a U of 1 (Utilisation_As_Computed): a check that does not
     // fill them leaves its counted values standing.
     double U_sigma_computed, U_ct_computed;
 };
-
-// A utilisation of the check as its lines show it: U, or the value as
-// computed where the rule counted it as 1. Never fails.
-double XS_Computed_U(double U, double computed);
 
 // The output addresses of the checks in the order of their positional
 // forms; a null address is an output not asked for, which for U_sigma and

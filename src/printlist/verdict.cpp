@@ -134,6 +134,10 @@ double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
 int Utilisation_Counted_As_One(double u) { return Round_Utilisation(u) == 1.0 && Compare_To_Limit(u, 1.0) > 0 ? 1 : 0; }
 
+double Utilisation_As_Computed(double u, double computed) {
+    return u == 1.0 && Utilisation_Counted_As_One(computed) ? computed : u;
+}
+
 const char* Counted_As_One_Rule_Text(void) { return "Ausnutzung über 1 und unter 1.001 zählt als 1"_cp; }
 
 const char* Utilisation_Digits(double u) {

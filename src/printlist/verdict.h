@@ -59,6 +59,10 @@ double Round_Utilisation(double u);
 // (beyond LIMIT_TOLERANCE) and below 1.001; else 0 (also for a NaN). A
 // line that judges such a value says that the rule did it.
 int Utilisation_Counted_As_One(double u);
+// A utilisation as its lines show it: u, or the value as computed where the
+// rule counted it as 1 (u is then 1, `computed` just above it). A record
+// that keeps both reads its shown value here. Never fails.
+double Utilisation_As_Computed(double u, double computed);
 // The rule in the words of the final verdict: "Ausnutzung über 1 und
 // unter 1.001 zählt als 1".
 const char* Counted_As_One_Rule_Text(void);

@@ -39,7 +39,7 @@ Ausnutzung Ausnutzung_Gerundet(double computed) {
 }
 
 double Ausnutzung_Berechnet(const Ausnutzung& u) {
-    return u.U == 1.0 && Utilisation_Counted_As_One(u.computed) ? u.computed : u.U;
+    return Utilisation_As_Computed(u.U, u.computed);
 }
 
 Ausnutzung Ausnutzung_Fehler(void) { return {0.0, ERGEBNIS_FEHLER}; }

@@ -596,8 +596,8 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         // stresses prove nothing; its c/t ratio is the check's result.
         r->U_sigma = (flags & XS_CHECK_CLASS_4) ? Ausnutzung_Nicht_Abgedeckt()
                      : res.U_sigma < -0.001     ? Ausnutzung_Fehler()
-                                                : Ausnutzung_Gerundet(XS_Computed_U(res.U_sigma, res.U_sigma_computed));
-        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gerundet(XS_Computed_U(res.U_ct, res.U_ct_computed));
+                                                : Ausnutzung_Gerundet(Utilisation_As_Computed(res.U_sigma, res.U_sigma_computed));
+        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gerundet(Utilisation_As_Computed(res.U_ct, res.U_ct_computed));
     }
     const bool failed = r->U_sigma.status == ERGEBNIS_FEHLER || r->U_ct.status == ERGEBNIS_FEHLER;
     if (failed) {

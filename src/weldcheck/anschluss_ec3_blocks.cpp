@@ -205,8 +205,8 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
         return finish(static_cast<int>(flags));
     }
     // As computed: one the rule counted as 1 shows it with the rule.
-    const double U_sigma = XS_Computed_U(r->U_sigma, out.U_sigma_computed);
-    const double U_ct = XS_Computed_U(out.U_ct, out.U_ct_computed);
+    const double U_sigma = Utilisation_As_Computed(r->U_sigma, out.U_sigma_computed);
+    const double U_ct = Utilisation_As_Computed(out.U_ct, out.U_ct_computed);
     if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001 || !verified)) {
         const double tab = 12.0;
         OLI_Set_Tabs(2, nullptr, &tab, 1);

@@ -14,7 +14,7 @@
 
 double Weld_Check_Computed_U(const SchweissnahtNachweis* record) {
     if (!record) return 0.0;
-    return record->U_w == 1.0 && Utilisation_Counted_As_One(record->U_w_computed) ? record->U_w_computed : record->U_w;
+    return Utilisation_As_Computed(record->U_w, record->U_w_computed);
 }
 
 int Init_Weld_Check_Record(SchweissnahtNachweis* r) {

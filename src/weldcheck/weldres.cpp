@@ -693,7 +693,7 @@ static void raise_group(NahtGruppe* g, double computed) {
 
 double Weld_Group_Computed_U(const NahtGruppe* g) {
     if (!g) return 0.0;
-    return g->U_max == 1.0 && Utilisation_Counted_As_One(g->U_max_computed) ? g->U_max_computed : g->U_max;
+    return Utilisation_As_Computed(g->U_max, g->U_max_computed);
 }
 
 // Writes the tail of a result line: "U<sub> = u" and its verdict, the

@@ -115,7 +115,7 @@ TEST(CountedAsOne, StressCheckByClass) {
         const bool counted = c.u < 1.001;
         EXPECT_EQ(run.r.U_sigma, counted ? 1.0 : run.r.U_sigma_computed);
         EXPECT_NEAR(run.r.U_sigma_computed, c.u, 1e-6);
-        EXPECT_NEAR(XS_Computed_U(run.r.U_sigma, run.r.U_sigma_computed), c.u, 1e-6);
+        EXPECT_NEAR(Utilisation_As_Computed(run.r.U_sigma, run.r.U_sigma_computed), c.u, 1e-6);
         EXPECT_EQ(run.text.find(">  1  "_cp + std::string(Mark_Ok())), std::string::npos);
     }
 }
