@@ -187,6 +187,13 @@ int Save_NAD_File(int n, const NAD_Record* r) {
 }
 
 static int g_last_load_damaged = 0;
+std::string NAD_Factor_Text(double gamma) {
+    if (!std::isfinite(gamma)) return "keine Zahl";
+    char text[32];
+    std::snprintf(text, sizeof text, std::fabs(gamma) < 1e9 ? "%.2lf" : "%.2e", gamma);
+    return text;
+}
+
 static std::string g_last_load_reason;
 
 int NAD_Last_Load_Damaged() { return g_last_load_damaged; }

@@ -53,6 +53,9 @@ const char* NAD_Last_Load_Reason();
 constexpr double NAD_FACTOR_MIN = Input_Range_Of(RANGE_PARTIAL_FACTOR).minimum;
 constexpr double NAD_FACTOR_MAX = Input_Range_Of(RANGE_PARTIAL_FACTOR).maximum;
 inline int NAD_Factor_Usable(double gamma) { return gamma >= NAD_FACTOR_MIN && gamma <= NAD_FACTOR_MAX; }
+// A factor as the lists name it, usable or not: two decimals while that is
+// a short text, a huge one in exponent form, a non-number in words.
+std::string NAD_Factor_Text(double gamma);
 // 1 when every partial factor of steel (EN 1993) and aluminium (EN 1999)
 // in the record is usable; else 0, with the first one named in *reason
 // (when given).

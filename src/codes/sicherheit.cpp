@@ -153,7 +153,7 @@ struct FactorLine {
     int bits;
 };
 
-// The value goes in as its text (Factor_Text), the last "%s" takes the
+// The value goes in as its text (NAD_Factor_Text), the last "%s" takes the
 // failure marker of a factor that no check may divide by; it is empty for a
 // usable factor, so the line keeps its bytes.
 static const FactorLine kLines[] = {
@@ -179,15 +179,6 @@ static bool selected(const FactorLine& l, int mask) { return mask == 0 ? l.in_ma
 // a non-number.
 static bool usable(double gamma) { return NAD_Factor_Usable(gamma) != 0; }
 
-// The value as printed: two decimals, as long as that is a short text; a
-// huge factor in exponent form, a non-number in words.
-static std::string Factor_Text(double gamma) {
-    char text[32];
-    if (!std::isfinite(gamma)) return "keine Zahl";
-    std::snprintf(text, sizeof text, std::fabs(gamma) < 1e9 ? "%.2lf" : "%.2e", gamma);
-    return text;
-}
-
 void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask) {
     if (!r || !oli) return;
     const char* prefix = "";
@@ -200,7 +191,7 @@ void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int ma
         if (!selected(l, mask)) continue;
         const double v = field_value(r, l.field);
         const std::string marker = usable(v) ? std::string() : std::string("  ") + Mark_Not_Ok();
-        OLI_printf(oli, l.format, prefix, Factor_Text(v).c_str(), marker.c_str());
+        OLI_printf(oli, l.format, prefix, NAD_Factor_Text(v).c_str(), marker.c_str());
     }
 }
 
@@ -214,7 +205,7 @@ int Check_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mas
         failed = 1;
         if (oli)
             OLI_printf(oli, "%sTeilsicherheitsbeiwert └╬\\%s╬r = %s ungültig (nicht zwischen 0.5 und 3)  %s\n"_cp,
-                       "", l.subscript, Factor_Text(v).c_str(), Mark_Not_Ok());
+                       "", l.subscript, NAD_Factor_Text(v).c_str(), Mark_Not_Ok());
     }
     return failed;
 }

@@ -79,15 +79,6 @@ void Shear_Centre_Note(FILE* file, int level, const Stahlprofil* p, const XS_Che
                Check_Line_Prefix, p->y_M, p->z_M, Mark_Note());
 }
 
-// A factor as the refusal shows it: two decimals while that is short, a
-// huge one in exponent form, a non-number in words.
-std::string Factor_Text(double gamma) {
-    if (!std::isfinite(gamma)) return "keine Zahl";
-    char text[32];
-    std::snprintf(text, sizeof text, std::fabs(gamma) < 1e9 ? "%.2lf" : "%.2e", gamma);
-    return text;
-}
-
 unsigned Refuse(FILE* file, int level, const char* format) {
     if (file && level >= 1) OLI_printf(file, format, Check_Line_Prefix, Mark_Alert());
     return 0;
@@ -264,7 +255,7 @@ int XS_Gamma_M0_Usable(double gamma_M0, FILE* file) {
     if (file)
         OLI_printf(file, "%sTeilsicherheitsbeiwert └╬\\M0╬r = %s ungültig (nicht zwischen %.1lf und %.0lf)  ê  "
                          "Nachweis nicht möglich %s\n"_cp,
-                   Check_Line_Prefix, Factor_Text(gamma_M0).c_str(), NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Alert());
+                   Check_Line_Prefix, NAD_Factor_Text(gamma_M0).c_str(), NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Alert());
     return 0;
 }
 

@@ -214,15 +214,9 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
 
 int Weld_Gamma_M2_Usable(double gamma_M2, FILE* f) {
     if (NAD_Factor_Usable(gamma_M2)) return 1;
-    if (f) {
-        // The value as the annex reader and the cross-section check name
-        // it: two decimals while short, a huge one in exponent form.
-        char value[32];
-        if (!std::isfinite(gamma_M2)) std::snprintf(value, sizeof value, "keine Zahl");
-        else std::snprintf(value, sizeof value, std::fabs(gamma_M2) < 1e9 ? "%.2lf" : "%.2e", gamma_M2);
+    if (f)
         OLI_printf(f, "%sTeilsicherheitsbeiwert └╬\\M2╬r = %s ungültig (nicht zwischen %.1lf und %.0lf)  ê  Nachweis nicht möglich %s\n"_cp,
-                   Check_Line_Prefix, value, NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Not_Ok());
-    }
+                   Check_Line_Prefix, NAD_Factor_Text(gamma_M2).c_str(), NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Not_Ok());
     return 0;
 }
 
