@@ -168,8 +168,8 @@ const TSV_Profil_Services rolled{Rolled_Family, Rolled_Values, Build};
 //    its reduction kept on the web;
 //  - U: 58.8 - 2 10 1.6 + (1 + 1.6) 1.6 = 30.96, the web plate (30 - 3.2) 1
 //    = 26.8: 4.16 in the flanges;
-//  - tee: the smaller of 26.91 - 16.05 + (0.71 + 3) 1.07/2 = 12.845 and
-//    0.9 (26.91 - 16.05) = 9.774, below the stem plate 13.93 0.71;
+//  - tee: 26.91 - 16.05 + (0.71 + 3) 1.07/2 = 12.845, the stem plate
+//    13.93 0.71 = 9.890: 2.955 in the flange;
 //  - hollow rectangle (the alternative description): 44.75 20/30 = 29.833
 //    along the depth, the webs 2 0.8 (20 - 1.6) = 29.44, and 44.75 10/30 =
 //    14.917 for the flanges;
@@ -185,7 +185,7 @@ TEST(TsvProfil, ShearAreasOfRolledFamilies) {
     } const rows[] = {
         {"    I315", 0, 46.9, 0, 0},
         {"    U300", 0, 30.96, 30.96 - 26.8, 0},
-        {"    T150", 0, 0.9 * (26.91 - 16.05), 0, 0},
+        {"    T150", 0, 26.91 - 16.05 + 3.71 * 1.07 / 2, 26.91 - 16.05 + 3.71 * 1.07 / 2 - 13.93 * 0.71, 0},
         {"    R200", TSV_OPT_ALTERNATIVE, 44.75 * 20 / 30, 44.75 * 20 / 30 - 2 * 0.8 * 18.4, 44.75 * 10 / 30},
         {"    L100", 0, 9.6, 0.6, 9.6},
     };
