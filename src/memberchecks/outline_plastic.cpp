@@ -405,6 +405,7 @@ const Plastic_Outline* Get_Section_Outline(const Profilquerschnitt* s) {
         Append(&key, s->start, sizeof s->start);
         Append(&key, &s->own_corners, sizeof s->own_corners);
         Append(&key, s->corners, sizeof s->corners);
+        Append(&key, &s->outer_corner, sizeof s->outer_corner);
     }
     if (key == kept_key) return kept_valid ? &kept : nullptr;
     kept_key = key;
@@ -412,10 +413,12 @@ const Plastic_Outline* Get_Section_Outline(const Profilquerschnitt* s) {
         kept_valid = Build_Catalogue(name, &kept);
     } else {
         // The record keeps a hollow rectangle's flanges in slot 5, its webs
-        // in slot 6 (cm).
+        // in slot 6 (cm); a rolled one its outer corner radius beside the
+        // inner one, else the outer corner lies a wall further out.
         const double h = 10 * s->start[0], b = 10 * s->start[1], t_w = 10 * s->start[6], t_f = 10 * s->start[5];
         const double t = std::min(t_w, t_f), r_i = s->own_corners ? 10 * s->corners[0] : t;
-        kept_valid = Build_Hollow_Outline(h, b, t_w, t_f, r_i > 0 ? r_i + t : 0, r_i, &kept) != 0;
+        const double r_o = s->own_corners == PQ_CORNERS_ROLLED ? 10 * s->outer_corner : r_i > 0 ? r_i + t : 0;
+        kept_valid = Build_Hollow_Outline(h, b, t_w, t_f, r_o, r_i, &kept) != 0;
     }
     return kept_valid ? &kept : nullptr;
 }

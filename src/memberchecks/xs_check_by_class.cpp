@@ -72,6 +72,40 @@ void Print_Outline_Bound(FILE* file, const Outline_Result& o) {
     OLI_printf(file, ")\n");
 }
 
+// The main bending's normal force and moment with their limits and
+// utilisations. Flanges overloaded by their own bending stop the method
+// before it has the limits: then the forces alone.
+void Main_Bending_Lines(FILE* file, const TSV_Ergebnis& t) {
+    OLI_printf(file, "%sHauptbieg.: ╬t"_cp, Check_Line_Prefix);
+    OLI_printf(file, "N = %.2lf kN", Z(t.N));
+    if (!(t.flags & TSV_FLANGE_PASSED)) {
+        OLI_printf(file, "\n ╬t"_cp);
+        OLI_printf(file, "M╬\\y╬r = %.2lf kNm\n"_cp, Z(0.01 * t.M_y_r));
+        return;
+    }
+    OLI_printf(file, ", ");
+    OLI_printf(file, "Grenznormalkr\x84" "fte N╬\\max╬r = %.2lf kN, N╬\\min╬r = %.2lf kN"_cp, Z(t.N_max), Z(t.N_min));
+    Range_Utilisation_Line(file, "N", "N", "N╬\\m╬r"_cp, "N╬\\max╬r"_cp, "N╬\\min╬r"_cp, t.N, t.N_max, t.N_min, "kN",
+                           t.U_N);
+    OLI_printf(file, "\n ╬t"_cp);
+    OLI_printf(file, "M╬\\y╬r = %.2lf kNm"_cp, Z(0.01 * t.M_y_r));
+    OLI_printf(file, ", ");
+    if (std::fabs(t.M_max) <= 0.001 && std::fabs(t.M_min) <= 0.001) {
+        // N takes the whole section (the plates' limit moments have
+        // closed on 0): no further load can be taken, a fault only where
+        // the axial force or the moment is beyond what the check passes
+        // (the note beside a total that is ok).
+        const bool passes = Utilisation_Passes(Round_Utilisation(std::max(t.U_N, t.U_My)));
+        OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", passes ? Mark_Note() : Mark_Alert());
+    } else {
+        OLI_printf(file, "Grenzmomente M╬\\y,max╬r = %.2lf kNm, M╬\\y,min╬r = %.2lf kNm"_cp, Z(0.01 * t.M_max),
+                   Z(0.01 * t.M_min));
+        Range_Utilisation_Line(file, "My", "M╬\\y╬r"_cp, "M╬\\y,m╬r"_cp, "M╬\\y,max╬r"_cp, "M╬\\y,min╬r"_cp,
+                               0.01 * t.M_y_r, 0.01 * t.M_max, 0.01 * t.M_min, "kNm", t.U_My);
+    }
+    OLI_printf(file, "\n");
+}
+
 // The flange-by-flange values of the partial-internal-forces method (forces
 // kN, moments kNcm printed in kNm, stresses from the utilisations).
 void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, double f_xd, double f_td, int level) {
@@ -130,31 +164,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, dou
             OLI_printf(file, "\n");
         }
     }
-    if (std::fabs(t.N) > 0.001 || std::fabs(t.M_y_r) > 0.001) {
-        OLI_printf(file, "%sHauptbieg.: ╬t"_cp, P);
-        OLI_printf(file, "N = %.2lf kN", Z(t.N));
-        OLI_printf(file, ", ");
-        OLI_printf(file, "Grenznormalkr\x84" "fte N╬\\max╬r = %.2lf kN, N╬\\min╬r = %.2lf kN"_cp, Z(t.N_max), Z(t.N_min));
-        Range_Utilisation_Line(file, "N", "N", "N╬\\m╬r"_cp, "N╬\\max╬r"_cp, "N╬\\min╬r"_cp, t.N, t.N_max, t.N_min, "kN",
-                               t.U_N);
-        OLI_printf(file, "\n ╬t"_cp);
-        OLI_printf(file, "M╬\\y╬r = %.2lf kNm"_cp, Z(0.01 * t.M_y_r));
-        OLI_printf(file, ", ");
-        if (std::fabs(t.M_max) <= 0.001 && std::fabs(t.M_min) <= 0.001) {
-            // N takes the whole section (the plates' limit moments have
-            // closed on 0): no further load can be taken, a fault only where
-            // the axial force or the moment is beyond what the check passes
-            // (the note beside a total that is ok).
-            const bool passes = Utilisation_Passes(Round_Utilisation(std::max(t.U_N, t.U_My)));
-            OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", passes ? Mark_Note() : Mark_Alert());
-        } else {
-            OLI_printf(file, "Grenzmomente M╬\\y,max╬r = %.2lf kNm, M╬\\y,min╬r = %.2lf kNm"_cp, Z(0.01 * t.M_max),
-                       Z(0.01 * t.M_min));
-            Range_Utilisation_Line(file, "My", "M╬\\y╬r"_cp, "M╬\\y,m╬r"_cp, "M╬\\y,max╬r"_cp, "M╬\\y,min╬r"_cp,
-                                   0.01 * t.M_y_r, 0.01 * t.M_max, 0.01 * t.M_min, "kNm", t.U_My);
-        }
-        OLI_printf(file, "\n");
-    }
+    if (std::fabs(t.N) > 0.001 || std::fabs(t.M_y_r) > 0.001) Main_Bending_Lines(file, t);
     if (o.kind == OUTLINE_SLOPED || o.kind == OUTLINE_ROOTS) Print_Outline_Bound(file, o);
     OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %s", P, Utilisation_Digits(t.U));
     OLI_printf(file, "%s", Verdict(t.U));

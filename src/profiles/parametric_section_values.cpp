@@ -193,6 +193,51 @@ void Hollow_Rectangle_Values(double h, double b, double tw, double tf, int optio
     }
 }
 
+// The four corner spandrels of radius r (area (1 - pi/4) r^2 each, their
+// centroid 0.22337 r from the corner along both faces) about an axis at
+// distance e of the corners: their area and their parallel-axis term.
+constexpr double kSpandrels = 4 - kPi;            // four spandrels: (4 - pi) r^2
+constexpr double kSpandrelCentroid = 0.22337;     // (10 - 3 pi) / (3 (4 - pi))
+double Spandrel_Term(double r, double e) {
+    const double d = r * (e - kSpandrelCentroid * r);
+    return kSpandrels * d * d;
+}
+
+}  // namespace
+
+int Calc_Rounded_Hollow_Rectangle_Values(double h, double b, double tw, double tf, double r_o, double r_i,
+                                         int options, Parametric_Section_Values* r) {
+    if (!r) return 0;
+    std::memset(r, 0, sizeof *r);
+    r_o = std::max(r_o, 0.0), r_i = std::max(r_i, 0.0);
+    if (!(tw > 0) || !(tf > 0) || !(2 * tw < b) || !(2 * tf < h) || !(2 * r_o <= std::min(b, h)) ||
+        !(2 * r_i <= std::min(b - 2 * tw, h - 2 * tf)))
+        return 0;
+    Hollow_Rectangle_Values(h, b, tw, tf, options & PARAMETRIC_BASIC_VALUES, r);
+    if (options & PARAMETRIC_BASIC_VALUES) {
+        // the outer corners' spandrels cut off, the inner ones filled
+        r->area += kSpandrels * (r_i * r_i - r_o * r_o);
+        r->I_1 += Spandrel_Term(r_i, h / 2 - tf) - Spandrel_Term(r_o, h / 2);
+        r->I_2 += Spandrel_Term(r_i, b / 2 - tw) - Spandrel_Term(r_o, b / 2);
+        Box_Moduli(r, b, h);
+    }
+    if (options & PARAMETRIC_TORSION) {
+        // The closed wall on its mid-line, rounded with the mean radius:
+        // the enclosed area A_h, the circuit's integral of ds / t, and the
+        // walls' own St. Venant part.
+        const double R = (r_o + r_i) / 2, t_c = (tw + tf) / 2;
+        const double across = b - tw - 2 * R, down = h - tf - 2 * R, arcs = 2 * kPi * R;
+        const double A_h = (b - tw) * (h - tf) - kSpandrels * R * R;
+        const double circuit = 2 * across / tf + 2 * down / tw + arcs / t_c;
+        const double open = (2 * across * tf * tf * tf + 2 * down * tw * tw * tw + arcs * t_c * t_c * t_c) / 3;
+        r->I_T = circuit > 0 ? 4 * A_h * A_h / circuit + open : 0;
+        r->flags |= PARAMETRIC_TORSION;
+    }
+    return 1;
+}
+
+namespace {
+
 void Tube_Values(double D, double t, int options, Parametric_Section_Values* r) {
     double ra2 = D * D / 4, ri2 = (D - 2 * t) * (D - 2 * t) / 4;
     if (options & PARAMETRIC_BASIC_VALUES) {

@@ -70,6 +70,17 @@ int Calc_Simple_Section_Values(int kind, const float* values, double* results, i
 // other family.
 int Calc_Parametric_Section_Values(int family, const float* values, int options, Parametric_Section_Values* result);
 
+// The same values of a rectangular hollow section h x b (webs t_w, flanges
+// t_f) whose outer corners are rounded with r_o and inner ones with r_i:
+// the area and second moments with the corners' spandrels (their own
+// second moments neglected), the moduli at the outline box's faces, and
+// the closed wall's torsion constant on the mid-line rounded with the mean
+// radius, with the walls' own St. Venant part. Returns 0 (the record
+// zeroed) for walls or radii that make no section; the record may be null
+// only then.
+int Calc_Rounded_Hollow_Rectangle_Values(double h, double b, double tw, double tf, double r_o, double r_i,
+                                         int options, Parametric_Section_Values* result);
+
 // 1 when the second (third) 32-bit word of the record equals value, else 0;
 // 0 for a null record.
 int Match_Second_Word(const int32_t* record, int32_t value);

@@ -10,6 +10,7 @@
 #include "base/cp850.h"
 #include "base/invariant.h"
 #include "base/textio.h"
+#include "profiles/catalogue_plausibility.h"
 #include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
@@ -580,7 +581,14 @@ void Give_Parametric_Values(int family, const float* shape_values) {
     if (word & 0x10000) options |= 16;
     if (!options) return;
     Parametric_Section_Values p;
-    if (!Calc_Parametric_Section_Values(family, shape_values, options, &p)) return;
+    // A rolled hollow section given with its corner radii has the values
+    // of its rounded outline, as its profile prints them.
+    const float* v = shape_values;
+    const float r_o = v[PROFIL_MODEL_OUTER_CORNER_VALUE], r_i = v[PROFIL_MODEL_CORNER_VALUE];
+    const bool rounded = family == PROFIL_FAMILY_RHS && v[PROFIL_MODEL_CORNER_VALUE + 2] == static_cast<float>(PQ_CORNERS_ROLLED);
+    if (rounded ? !Calc_Rounded_Hollow_Rectangle_Values(v[0], v[1], v[2], v[3], r_o, r_i, options, &p)
+                : !Calc_Parametric_Section_Values(family, shape_values, options, &p))
+        return;
     double* qw = DWQB_Querschnittswerte;
     if ((options & 2) && (p.flags & PARAMETRIC_BASIC_VALUES)) {
         qw[DWQB_QW_A] = p.area;
@@ -637,6 +645,7 @@ namespace {
 struct Shape_Corners {
     bool root_radius, own;
     double r, r_o, r_u, rhs;
+    double outer;  // a rolled hollow section's outer corner radius, 0 when not given
 };
 
 Shape_Corners Corners_Of(int record_number, Shape shape, const float* v) {
@@ -657,25 +666,47 @@ Shape_Corners Corners_Of(int record_number, Shape shape, const float* v) {
     c.r_o = c.own ? v[PROFIL_MODEL_CORNER_VALUE] : c.r;
     c.r_u = c.own ? v[PROFIL_MODEL_CORNER_VALUE + 1] : c.r;
     c.rhs = c.own ? c.r_o + c.r_u : c.r;
+    c.outer = c.own ? std::max(0.0f, v[PROFIL_MODEL_OUTER_CORNER_VALUE]) : 0;
     return c;
 }
 
-void Build_I(Shape_Builder& s, const float* v, const Shape_Corners& c) {
-    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
-    s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h);
-    s.Node(0, -tf / 2); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
-    s.Line(1, 2, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf);
-    s.Line(3, 2, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf);
-    s.Line(2, 5, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw);
-    s.Line(4, 5, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf);
-    s.Line(6, 5, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf);
+// A sloped flange of a catalogue double-T or tee: its thickness at the tip
+// and where it meets the web's centre line (t_f stands where the record's
+// standard puts it). Parallel flanges, and every shape that is no catalogue
+// profile, keep t_f at both.
+struct Flange_Ends {
+    double tip, root;
+};
+Flange_Ends Flange_Thickness(int record_number, char letter, const float* v) {
+    const double b = v[1], tf = v[3];
+    Catalogue_Outline o{};
+    if (record_number <= 0 || !Catalogue_Record_Outline(letter, v, &o) || !(o.slope > 0) || !(o.slope < 0.5))
+        return {tf, tf};
+    return {tf - o.slope * o.nominal_from_tip, tf + o.slope * (b / 2 - o.nominal_from_tip)};
 }
 
-void Build_T(Shape_Builder& s, const float* v, const Shape_Corners& c) {
+// Sloped flanges taper from their tips to the web (the torsion's shear
+// stress, t M_x / I_T, is largest at the thick root), their mid-lines
+// half their thickness inside the flat outer faces; their c/t counts with
+// t_f.
+void Build_I(Shape_Builder& s, int record_number, const float* v, const Shape_Corners& c) {
     const double h = v[0], b = v[1], tw = v[2], tf = v[3];
-    s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h); s.Node(-b / 2, 0);
-    s.Line(1, 2, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
-    s.Line(3, 2, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
+    const Flange_Ends t = Flange_Thickness(record_number, 'D', v);
+    s.Node(0, t.tip / 2 - h); s.Node(-b / 2, t.root / 2 - h); s.Node(-b, t.tip / 2 - h);
+    s.Node(0, -t.tip / 2); s.Node(-b / 2, -t.root / 2); s.Node(-b, -t.tip / 2);
+    s.Tapered(1, 2, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf);
+    s.Tapered(3, 2, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf);
+    s.Line(2, 5, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw);
+    s.Tapered(4, 5, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf);
+    s.Tapered(6, 5, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf);
+}
+
+void Build_T(Shape_Builder& s, int record_number, const float* v, const Shape_Corners& c) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    const Flange_Ends t = Flange_Thickness(record_number, 'T', v);
+    s.Node(0, t.tip / 2 - h); s.Node(-b / 2, t.root / 2 - h); s.Node(-b, t.tip / 2 - h); s.Node(-b / 2, 0);
+    s.Tapered(1, 2, t.tip, t.root, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
+    s.Tapered(3, 2, t.tip, t.root, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
     s.Line(4, 2, tw, 0, (h - tf - c.r_o) / tw);
 }
 
@@ -699,11 +730,16 @@ void Build_U(Shape_Builder& s, int record_number, const float* v, const Shape_Co
 void Build_RHS(Shape_Builder& s, const float* v, const Shape_Corners& c) {
     const double h = v[0], b = v[1], tw = v[2], tf = v[3];
     s.Node(-tw / 2, -tf / 2); s.Node(-(b - tw / 2), -tf / 2); s.Node(-tw / 2, tf / 2 - h); s.Node(-(b - tw / 2), tf / 2 - h);
-    // the flat width between the walls less the corners
-    s.Line(1, 2, tf, 2, (b - 2 * tw - c.rhs) / tf);
-    s.Line(2, 4, tw, 2, (h - 2 * tf - c.rhs) / tw);
-    s.Line(4, 3, tf, 2, (b - 2 * tw - c.rhs) / tf);
-    s.Line(3, 1, tw, 2, (h - 2 * tf - c.rhs) / tw);
+    // the flat width between the walls less the corners; with the outer
+    // corner radius known, the longer of the inner and the outer flat
+    // face (a hot-finished tube's outer face, b - 2 r_o, as the catalogue's
+    // b - 3 t)
+    double across = b - 2 * tw - c.rhs, down = h - 2 * tf - c.rhs;
+    if (c.outer > 0) across = std::max(across, b - 2 * c.outer), down = std::max(down, h - 2 * c.outer);
+    s.Line(1, 2, tf, 2, across / tf);
+    s.Line(2, 4, tw, 2, down / tw);
+    s.Line(4, 3, tf, 2, across / tf);
+    s.Line(3, 1, tw, 2, down / tw);
 }
 
 void Build_L(Shape_Builder& s, const float* v, const Shape_Corners& c) {
@@ -751,8 +787,8 @@ void Build_Q22(Shape_Builder& s, const float* v, const Shape_Corners& c) {
 // The nodes and lines of the shape.
 void Build_Shape(Shape_Builder& s, Shape shape, int record_number, const float* v, const Shape_Corners& c) {
     switch (shape) {
-    case SHAPE_I: Build_I(s, v, c); break;
-    case SHAPE_T: Build_T(s, v, c); break;
+    case SHAPE_I: Build_I(s, record_number, v, c); break;
+    case SHAPE_T: Build_T(s, record_number, v, c); break;
     case SHAPE_U: Build_U(s, record_number, v, c); break;
     case SHAPE_RHS: Build_RHS(s, v, c); break;
     case SHAPE_L: Build_L(s, v, c); break;
@@ -880,7 +916,7 @@ int Shape_Values(Profil_DWQB_Model_Key& key, const float* values) {
 // array's), zero when it has none.
 void Shape_Corners(Profil_DWQB_Model_Key& key, const float* values) {
     const bool own = values[PROFIL_MODEL_CORNER_VALUE + 2] != 0;
-    for (int i = 0; i < 3; i++) key.values[PROFIL_MODEL_CORNER_VALUE + i] = own ? values[PROFIL_MODEL_CORNER_VALUE + i] : 0;
+    for (int i = PROFIL_MODEL_CORNER_VALUE; i <= PROFIL_MODEL_OUTER_CORNER_VALUE; i++) key.values[i] = own ? values[i] : 0;
 }
 
 // The key's values by the kind of section: given values, a user section

@@ -344,7 +344,8 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
         float* corner = values + PROFIL_MODEL_CORNER_VALUE;
         corner[0] = record->own_corners ? static_cast<float>(record->corners[0]) : 0;
         corner[1] = record->own_corners ? static_cast<float>(record->corners[1]) : 0;
-        corner[2] = record->own_corners ? 1 : 0;
+        corner[2] = static_cast<float>(record->own_corners);
+        values[PROFIL_MODEL_OUTER_CORNER_VALUE] = record->own_corners ? static_cast<float>(record->outer_corner) : 0;
         switch (record->type) {
         case PQ_SHAPE_TUBE: put({d[0], 0, d[5]}); break;
         case PQ_SHAPE_Q31: put({d[2], d[0], d[4], 0, d[2], d[0], 2 * d[1], d[3]}); break;

@@ -27,8 +27,17 @@ enum {
     PROFIL_MODEL_VALUE_COUNT = 36,   // float value array of the model builder
     PROFIL_MODEL_FIRST_SHAPE_VALUE = 20,
     // A shape given by its dimensions with corners of its own: the corners
-    // at the top and the bottom flange, then 1 (0: none given).
+    // at the top and the bottom flange, then how they are given
+    // (PQ_CORNERS_*), then a rolled hollow section's outer corner radius.
     PROFIL_MODEL_CORNER_VALUE = 28,
+    PROFIL_MODEL_OUTER_CORNER_VALUE = 31,
+};
+
+// How a shape given by its dimensions has its own corners (own_corners).
+enum {
+    PQ_CORNERS_NONE = 0,
+    PQ_CORNERS_GIVEN = WORK_CORNERS_GIVEN,    // the clear widths' ends (a welded profile's weld legs)
+    PQ_CORNERS_ROLLED = WORK_CORNERS_ROLLED,  // a rolled profile's root radii (a hollow section's inner corner radius)
 };
 
 // Shape codes of the record (its type); the user section is PQ_USER_SECTION.
@@ -78,11 +87,13 @@ struct Profilquerschnitt {
     // A shape given by its dimensions: where the clear widths of its plates
     // end at the junctions of the top and the bottom flange with the web
     // (the root radius of a rolled profile, the weld leg of a welded one,
-    // a hollow section's inner corner radius), cm. With own_corners 0 the
-    // plates' smaller thickness stands in for them. Not part of the text
-    // form: the setters clear it.
+    // a hollow section's inner corner radius), cm, and for a rolled hollow
+    // section its outer corner radius (0: none). own_corners is PQ_CORNERS_*;
+    // with none the plates' smaller thickness stands in for them. Not part
+    // of the text form: the setters clear it.
     int32_t own_corners;
     double corners[2];
+    double outer_corner;
 };
 
 // Profil_Model_Descriptor, what the conversion hands to the model builder,

@@ -105,14 +105,23 @@ int Shape_Of(const Stahlprofil& p, int flat_bar_mode, double* d) {
 
 // Where the profile's clear widths end at its top and bottom flange (cm):
 // its own root radius or weld leg, the inner corner radius of a hollow
-// section - the offsets its closed forms take too.
-void Own_Corners(const Stahlprofil& p, double* corners) {
+// section - the offsets its closed forms take too; a rolled profile says
+// so (its shear areas count the fillets), and a rolled hollow section
+// hands its outer corner radius as well: the section the list prints has
+// both.
+void Own_Corners(const Stahlprofil& p, Profilquerschnitt* q) {
     double o_o = 0, o_u = 0, r = 0;
     Calc_Profile_Weld_Offsets(&p, &o_o, &o_u, &r);
-    if (p.type == PROFILTYP_RECHTECK) o_o = o_u = r;
-    else if (!Is_Profile_Type_In(PROFILTYP_MASK_TWO_FLANGES, p.type)) o_u = o_o;
-    corners[0] = 0.1 * o_o;
-    corners[1] = 0.1 * o_u;
+    q->outer_corner = 0;
+    if (p.type == PROFILTYP_RECHTECK) {
+        if (p.rolled) q->outer_corner = 0.1 * o_o;
+        o_o = o_u = r;
+    } else if (!Is_Profile_Type_In(PROFILTYP_MASK_TWO_FLANGES, p.type)) {
+        o_u = o_o;
+    }
+    q->own_corners = p.rolled ? PQ_CORNERS_ROLLED : PQ_CORNERS_GIVEN;
+    q->corners[0] = 0.1 * o_o;
+    q->corners[1] = 0.1 * o_u;
 }
 
 }  // namespace
@@ -165,8 +174,7 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
         if (shape < 0) return nullptr;
         if (!Set_Profilquerschnitt_By_Dimensions(&Stahlprofil_Querschnitt, handle, 100, shape, 0, d, d))
             return nullptr;
-        Stahlprofil_Querschnitt.own_corners = 1;
-        Own_Corners(*profile, Stahlprofil_Querschnitt.corners);
+        Own_Corners(*profile, &Stahlprofil_Querschnitt);
     }
     return Setup_Profilquerschnitt_DWQB(&Stahlprofil_Querschnitt, 0.5, nullptr, 2) == 1 ? &Stahlprofil_Querschnitt
                                                                                        : nullptr;

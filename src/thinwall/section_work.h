@@ -42,7 +42,8 @@ enum {
     WORK_SLOT_GIVEN_I = WORK_SLOT_D2,
     WORK_SLOT_GIVEN_W_TOP = WORK_SLOT_D3,
     WORK_SLOT_GIVEN_W_BOTTOM = WORK_SLOT_D4,
-    WORK_SLOT_CORNERS = 28,       // 28 .. 30: a shape's own corners, top and bottom, and 1 when given
+    WORK_SLOT_CORNERS = 28,       // 28 .. 30: a shape's own corners, top and bottom, and how given (1, 2 rolled)
+    WORK_SLOT_OUTER_CORNER = 31,  // a rolled hollow section's outer corner radius
     WORK_SLOT_CODE = 41,          // the code word of the lead block
     WORK_SLOT_PAYLOAD = 42,
     WORK_SLOT_SHAPE_FACTOR_Y = 56,  // plastic shape factors alpha_pl,y and alpha_pl,z
@@ -51,13 +52,19 @@ enum {
     WORK_SLOT_FIRE_E = 72,        // ... and of the elastic modulus
 };
 
+// How the corners in the lead block are given: the same codes as the
+// cross-section record's (1 the clear widths' ends, 2 a rolled profile's
+// root radii).
+enum { WORK_CORNERS_GIVEN = 1, WORK_CORNERS_ROLLED = 2 };
+
 struct NachweisDatenKopf {
     float resistance[6];     // plastic resistance values of the interaction check
     float unread1[10];
     float options[4];        // the member check's four option numbers
     float dims[8];           // the section's own dimensions D1 .. D8
-    float corners[3];        // its own corners, top and bottom, and 1 when given
-    float unread2[10];
+    float corners[3];        // its own corners, top and bottom, and how given (0 not, 1, 2 rolled)
+    float outer_corner;      // a rolled hollow section's outer corner radius
+    float unread2[9];
     int32_t code;            // packed code word (slot 41)
 };
 

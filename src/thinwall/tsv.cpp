@@ -229,6 +229,11 @@ bool Partial_Forces(const double* F, const TSV_Querschnitt* q, TSV_Ergebnis* r, 
         const double a = u.z - o.z;
         if (a != 0) {
             const double M_xs = F[6] + y_M * Vz - z_M * Vy;
+            // The bimoment about the web's line: the flanges' moments are
+            // taken about it, so that a flange beside the web (a Z's, a
+            // channel's) carrying its uniform share of N has the moment of
+            // that share about the line, which omega N gives; with the
+            // flanges' limits (their eccentricity e) that is no bending.
             const double M_w = F[7] + omega * N + y_M * My + z_M * Mz;
             V_o = (M_xs + u.z * Vy) / a;
             V_u = -(M_xs + o.z * Vy) / a;

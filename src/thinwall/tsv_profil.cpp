@@ -98,8 +98,10 @@ int Describe_Catalogue(int family, const double* v, bool turned, int options, do
         d[P_BU] = b, d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - tf;
         return TSV_KIND_ONE_FLANGE;
     case PROFIL_FAMILY_Z:
+        // b from tip to tip: each flange (b + t_w) / 2 wide from the web's
+        // far face, its centre (b - t_w) / 4 beside the web's.
         if (alt) return 0;
-        d[P_YO] = (b - tw / 2) / 2, d[P_YU] = -d[P_YO], d[P_ZO] = -(h - tf) / 2, d[P_ZU] = (h - tf) / 2;
+        d[P_YO] = (b - tw) / 4, d[P_YU] = -d[P_YO], d[P_ZO] = -(h - tf) / 2, d[P_ZU] = (h - tf) / 2;
         d[P_BO] = d[P_BU] = (b + tw) / 2, d[P_TO] = d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - 2 * tf;
         return TSV_KIND_TWO_FLANGES;
     case PROFIL_FAMILY_TUBE:
@@ -143,9 +145,10 @@ int Describe_Type(int type, const double* D, int options, double* d) {
         d[P_BU] = D2, d[P_TU] = D4, d[P_TS] = D3, d[P_HS] = D1 - D4;
         return TSV_KIND_ONE_FLANGE;
     case 6:
+        // D2 is each flange's width from the web's far face to its tip.
         if (alt) return 0;
-        d[P_YO] = (2 * D2 - D4) / 4, d[P_YU] = -d[P_YO], d[P_ZU] = (D1 - D4) / 2, d[P_ZO] = -d[P_ZU];
-        d[P_BO] = d[P_BU] = (2 * D2 - D4) / 2, d[P_TO] = d[P_TU] = D4, d[P_TS] = D3, d[P_HS] = D1 - 2 * D4;
+        d[P_YO] = (D2 - D3) / 2, d[P_YU] = -d[P_YO], d[P_ZU] = (D1 - D4) / 2, d[P_ZO] = -d[P_ZU];
+        d[P_BO] = d[P_BU] = D2, d[P_TO] = d[P_TU] = D4, d[P_TS] = D3, d[P_HS] = D1 - 2 * D4;
         return TSV_KIND_TWO_FLANGES;
     case 7: d[P_HS] = D1, d[P_TS] = D3; return TSV_KIND_CIRCLE;
     case 8: return alt ? two_webs(D1) : 0;
@@ -207,11 +210,11 @@ void Catalogue_Shear_Areas(int family, const double* v, bool turned, int options
         in_flanges = false;
         break;
     case PROFIL_FAMILY_T:
-        // The rolled tee's area, or 0.9 (A - b t_f) where smaller: the
-        // later rule gives less for every rolled tee, the earlier one
-        // held the fillets' share as if the web ran through the flange.
+        // The rolled tee's stem with its fillets and the half of the
+        // flange's depth above them: the stem alone carries V at a
+        // fraction of the shear area it has.
         if (turned && alt) return;
-        A_v = std::min(A - b * tf + (tw + 2 * r) * tf / 2, 0.9 * (A - b * tf));
+        A_v = A - b * tf + (tw + 2 * r) * tf / 2;
         break;
     case PROFIL_FAMILY_U:
         if (alt) return;
@@ -241,14 +244,28 @@ void Catalogue_Shear_Areas(int family, const double* v, bool turned, int options
 }
 
 // The same for a parametric shape, whose web plate is its clear web: a
-// welded I's eta h_w t_w, a welded tee's 0.9 (A - b t_f), its stem, an
-// angle's legs as a catalogue angle's; the plates' own areas otherwise (a
-// typed-in rolled section thus keeps less than its rolled area).
-void Type_Shear_Areas(int type, int32_t grade, double* d) {
-    const double web = d[P_HS] * d[P_TS];
-    if (type == PROFIL_FAMILY_I || type == PROFIL_FAMILY_Q22)
-        d[P_AV_S] = Web_Shear_Eta(grade, d[P_TS] > 0 ? d[P_HS] / d[P_TS] : 0) * web;
-    if (type == PROFIL_FAMILY_T) d[P_AV_S] = 0.9 * web;
+// welded I's eta h_w t_w, a welded tee's stem to half the flange's depth,
+// t_w (h - t_f / 2), an angle's legs as a catalogue angle's; a rolled one
+// (its own corners its root radius r) the rolled rule with the fillets: I
+// A - 2 b t_f + (t_w + 2 r) t_f (at least eta h_w t_w), channel A - 2 b
+// t_f + (t_w + r) t_f, tee A - b t_f + (t_w + 2 r) t_f / 2; the plates' own
+// areas otherwise.
+void Type_Shear_Areas(int type, int32_t grade, const float* corners, double* d) {
+    const double web = d[P_HS] * d[P_TS], t_w = d[P_TS], t_f = d[P_TO];
+    const bool rolled = corners[2] == static_cast<float>(WORK_CORNERS_ROLLED);
+    const double r = rolled ? std::max(0.0, TSV_Decimal(corners[0])) : 0, fillet = (1 - 0.25 * 3.141592653589793) * r * r;
+    if (type == PROFIL_FAMILY_I || type == PROFIL_FAMILY_Q22) {
+        d[P_AV_S] = Web_Shear_Eta(grade, t_w > 0 ? d[P_HS] / t_w : 0) * web;
+        if (rolled && type == PROFIL_FAMILY_I) d[P_AV_S] = std::max(d[P_AV_S], web + 4 * fillet + (t_w + 2 * r) * t_f);
+    }
+    if (type == PROFIL_FAMILY_U && rolled) {
+        d[P_AV_S] = web + 2 * fillet + (t_w + r) * t_f;
+        d[P_AV_SF] = d[P_AV_S] - web;
+    }
+    if (type == PROFIL_FAMILY_T) {
+        d[P_AV_SF] = rolled ? 2 * fillet + (t_w + 2 * r) * t_f / 2 : t_w * t_f / 2;
+        d[P_AV_S] = web + d[P_AV_SF];
+    }
     // an angle of one thickness: each leg's share of the area, as above
     const double h = d[P_HS] + d[P_TU], b = d[P_BU], A = web + d[P_BU] * d[P_TU];
     if (type == PROFIL_FAMILY_L && d[P_TS] == d[P_TU] && h + b > 0) {
@@ -303,7 +320,7 @@ int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, Nachwei
         double D[8];
         for (int i = 0; i < 8; i++) D[i] = TSV_Decimal(work->dims[i]);
         kind = Describe_Type(profile->family, D, options, d);
-        if (kind) Type_Shear_Areas(profile->family, profile->grade, d);
+        if (kind) Type_Shear_Areas(profile->family, profile->grade, work->corners, d);
     }
     if (!kind) return 2;
     d[P_YR] = d[P_YW], d[P_ZR] = d[P_ZW];

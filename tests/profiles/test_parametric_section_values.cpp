@@ -196,3 +196,35 @@ TEST(SimpleSections, RectangleRingAndSiValues) {
 }
 
 }  // namespace
+
+// Hot-finished hollow rectangles (outer corners 1.5 t, inner t) against the
+// published tables (cm, cm2, cm3, cm4): the corners' spandrels cut the area
+// and the second moments, the torsion constant is the closed wall's on its
+// rounded mid-line with the walls' own part. Radii that do not fit in the
+// walls make no section.
+TEST(ParametricSectionValues, RoundedHollowRectanglesAgainstThePublishedTables) {
+    const struct {
+        double h, b, t, A, I_1, I_2, W_1, I_T;
+    } rows[] = {
+        {14, 14, 1.6, 76.61, 1916, 1916, 273.7, 3196},
+        {20, 10, 0.8, 44.75, 2234, 739, 223.4, 1804},
+        {26, 18, 1.25, 102.1, 9299, 5196, 715.3, 10643},
+        {10, 10, 1.0, 34.93, 462.1, 462.1, 92.42, 761},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.h);
+        Parametric_Section_Values v;
+        ASSERT_EQ(Calc_Rounded_Hollow_Rectangle_Values(r.h, r.b, r.t, r.t, 1.5 * r.t, r.t, 6, &v), 1);
+        EXPECT_NEAR(v.area, r.A, 1e-3 * r.A);
+        EXPECT_NEAR(v.I_1, r.I_1, 1e-3 * r.I_1);
+        EXPECT_NEAR(v.I_2, r.I_2, 1e-3 * r.I_2);
+        EXPECT_NEAR(v.W_1_pos, r.W_1, 1.5e-3 * r.W_1);
+        EXPECT_NEAR(v.W_1_neg, -r.W_1, 1.5e-3 * r.W_1);
+        EXPECT_NEAR(v.I_T, r.I_T, 2e-3 * r.I_T);
+        EXPECT_EQ(v.flags, 6);
+    }
+    Parametric_Section_Values v;
+    EXPECT_EQ(Calc_Rounded_Hollow_Rectangle_Values(10, 10, 1, 1, 5.1, 1, 6, &v), 0);
+    EXPECT_EQ(Calc_Rounded_Hollow_Rectangle_Values(10, 10, 1, 1, 1.5, 4.1, 6, &v), 0);
+    EXPECT_EQ(v.area, 0);
+}

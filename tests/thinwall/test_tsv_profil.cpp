@@ -138,21 +138,22 @@ TEST(TsvProfil, Applicability) {
 
 namespace {
 
-// A catalogue of five rolled shapes by their first letter (cm): h, b, t_w,
-// t_f, A at 4, the root radius at 25.
-const char kLetters[] = "IUTRL";
-const int kFamilies[] = {1, 3, 2, 4, 5};
+// A catalogue of six rolled shapes by their first letter (cm): h, b, t_w,
+// t_f, A at 4, the root radius at 25 (the Z's b from tip to tip).
+const char kLetters[] = "IUTRLZ";
+const int kFamilies[] = {1, 3, 2, 4, 5, 6};
 int Letter(const char* name) {
     const char* at = std::strchr(kLetters, name[0]);
     return at && name[0] ? static_cast<int>(at - kLetters) : 0;
 }
 int Rolled_Family(const char* name) { return kFamilies[Letter(name)]; }
 int Rolled_Values(const char* name, float* v, char*) {
-    const float rows[5][6] = {{31.5f, 20, 1, 1.5f, 100, 1.8f},
+    const float rows[6][6] = {{31.5f, 20, 1, 1.5f, 100, 1.8f},
                               {30, 10, 1, 1.6f, 58.8f, 1.6f},
                               {15, 15, 0.71f, 1.07f, 26.91f, 1.5f},
                               {20, 10, 0.8f, 0.8f, 44.75f, 0},
-                              {10, 10, 1, 1, 19.2f, 1.2f}};
+                              {10, 10, 1, 1, 19.2f, 1.2f},
+                              {15, 15, 2, 4, 82, 0}};
     const int k = Letter(name);
     for (int i = 0; i < 5; i++) v[i] = rows[k][i];
     v[25] = rows[k][5];
@@ -168,8 +169,8 @@ const TSV_Profil_Services rolled{Rolled_Family, Rolled_Values, Build};
 //    its reduction kept on the web;
 //  - U: 58.8 - 2 10 1.6 + (1 + 1.6) 1.6 = 30.96, the web plate (30 - 3.2) 1
 //    = 26.8: 4.16 in the flanges;
-//  - tee: the smaller of 26.91 - 16.05 + (0.71 + 3) 1.07/2 = 12.845 and
-//    0.9 (26.91 - 16.05) = 9.774, below the stem plate 13.93 0.71;
+//  - tee: 26.91 - 16.05 + (0.71 + 3) 1.07/2 = 12.845, the stem plate
+//    13.93 0.71 = 9.890: 2.955 in the flange;
 //  - hollow rectangle (the alternative description): 44.75 20/30 = 29.833
 //    along the depth, the webs 2 0.8 (20 - 1.6) = 29.44, and 44.75 10/30 =
 //    14.917 for the flanges;
@@ -185,7 +186,7 @@ TEST(TsvProfil, ShearAreasOfRolledFamilies) {
     } const rows[] = {
         {"    I315", 0, 46.9, 0, 0},
         {"    U300", 0, 30.96, 30.96 - 26.8, 0},
-        {"    T150", 0, 0.9 * (26.91 - 16.05), 0, 0},
+        {"    T150", 0, 26.91 - 16.05 + 3.71 * 1.07 / 2, 26.91 - 16.05 + 3.71 * 1.07 / 2 - 13.93 * 0.71, 0},
         {"    R200", TSV_OPT_ALTERNATIVE, 44.75 * 20 / 30, 44.75 * 20 / 30 - 2 * 0.8 * 18.4, 44.75 * 10 / 30},
         {"    L100", 0, 9.6, 0.6, 9.6},
     };
@@ -197,5 +198,52 @@ TEST(TsvProfil, ShearAreasOfRolledFamilies) {
         EXPECT_NEAR(w.payload[17], r.in_flanges, 1e-4);
         EXPECT_NEAR(w.payload[18], r.flanges, 1e-4);
     }
+    Set_TSV_Profil_Services(old);
+}
+
+// Typed-in shapes (cm): a welded tee 15 x 15 x 1 x 1.5 its stem to half the
+// flange's depth, 1 (15 - 0.75) = 14.25, 0.75 of it in the flange; rolled
+// with r 1.5, as the rolled rules count the fillets: tee 13.5 + 2 (1 -
+// pi/4) 1.5^2 + (1 + 3) 1.5/2 = 17.466; I 30 x 15 x 0.71 x 1.07 (r 1.5)
+// 27.86 0.71 + 4 (1 - pi/4) 2.25 + (0.71 + 3) 1.07 = 25.682 (above 1.2 h_w
+// t_w = 23.74); channel 30 x 10 x 1 x 1.6 (r 1.6) 26.8 + 2 (1 - pi/4) 2.56
+// + 2.6 1.6 = 32.059, welded its web plate 26.8. The Z (D2 each flange's
+// width from the web's far face, 8.5, and the catalogue's 15 from tip to
+// tip with the web 2 and flanges 4): flanges 8.5 wide with their centres
+// (8.5 - 2)/2 = 3.25 beside the web's, the web 15 - 8 = 7 between them.
+TEST(TsvProfil, ShearAreasOfTypedShapesAndTheZsPlates) {
+    const TSV_Profil_Services* old = Set_TSV_Profil_Services(&rolled);
+    const double fillet = 1 - M_PI / 4;
+    struct Row {
+        int family;
+        float dims[4], corners[3];
+        double web, in_flanges, y_o, b_o;
+    } const rows[] = {
+        {2, {15, 15, 1, 1.5f}, {0, 0, 1}, 14.25, 0.75, 0, 15},
+        {2, {15, 15, 1, 1.5f}, {1.5f, 1.5f, 2}, 13.5 + 2 * fillet * 2.25 + 3, 2 * fillet * 2.25 + 3, 0, 15},
+        {1, {30, 15, 0.71f, 1.07f}, {1.5f, 1.5f, 2}, 27.86 * 0.71 + 4 * fillet * 2.25 + 3.71 * 1.07, 0, 0, 15},
+        {3, {30, 10, 1, 1.6f}, {1.6f, 1.6f, 2}, 26.8 + 2 * fillet * 2.56 + 2.6 * 1.6, 2 * fillet * 2.56 + 2.6 * 1.6, 0, 10},
+        {3, {30, 10, 1, 1.6f}, {0, 0, 1}, 26.8, 0, 0, 10},
+        {6, {15, 8.5f, 2, 4}, {0, 0, 1}, 14, 0, 3.25, 8.5},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.family * 10 + r.corners[2]);
+        Section_Work_Record w{};
+        std::memcpy(w.head.dims, r.dims, sizeof r.dims);
+        std::memcpy(w.head.corners, r.corners, sizeof r.corners);
+        const Profil_Model_Descriptor typed{0, 5, 0, 0, 0, r.family, 0};
+        ASSERT_EQ(Setup_TSV_Profil(1, &typed, &w.head, " ", 0), 3);
+        // no shear area of its own: the web plate's
+        const double A_v = w.payload[16] > 0 ? w.payload[16] : w.payload[10] * w.payload[11];
+        EXPECT_NEAR(A_v, r.web, 1e-5 * r.web);
+        EXPECT_NEAR(w.payload[17], r.in_flanges, 1e-5);
+        EXPECT_NEAR(w.payload[2], r.y_o, 1e-6);
+        EXPECT_NEAR(w.payload[8], r.b_o, 1e-6);
+    }
+    const Profil_Model_Descriptor catalogue{0, 5, 0, 7, 0, 0, 0};
+    Section_Work_Record w{};
+    ASSERT_EQ(Setup_TSV_Profil(1, &catalogue, &w.head, "    Z150", 0), 3);
+    EXPECT_NEAR(w.payload[2], 3.25, 1e-6);
+    EXPECT_NEAR(w.payload[8], 8.5, 1e-6);
     Set_TSV_Profil_Services(old);
 }
