@@ -119,9 +119,11 @@ bool Wc_Welds_Close_Loop(const WeldCheckWork* w) {
         const WeldCheckLine& L = w->line[k];
         if (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) continue;
         const double half = std::max(w->detail_test[k].base_len, L.l) / 2.0;
+        // On its face: a butt weld's throat lies inside it.
+        const double y = L.dir == WC_ALONG_Y ? L.lay_c : L.face, z = L.dir == WC_ALONG_Y ? L.face : L.lay_c;
         const double dy = L.dir == WC_ALONG_Y ? half : 0.0, dz = L.dir == WC_ALONG_Z ? half : 0.0;
-        ends[n++] = {L.y_c - dy, L.z_c - dz, k};
-        ends[n++] = {L.y_c + dy, L.z_c + dz, k};
+        ends[n++] = {y - dy, z - dz, k};
+        ends[n++] = {y + dy, z + dz, k};
     }
     for (int i = 0; i < n; ++i) {
         bool met = false;
