@@ -109,7 +109,10 @@ bool Wc_Welds_Close_Loop(const WeldCheckWork* w) {
     // shorter than its face stops short of them; the group is open there.
     // The weld as laid runs its length before the end craters are deducted,
     // about the line's centre.
-    const double kMeet = 0.1;  // mm, the length below which a typed length counts as none
+    // Ends this close (mm) meet at their corner: the rounding of typed and
+    // stored lengths; a weld that stops short of a corner by more leaves
+    // the group open there.
+    const double kMeet = 0.1;
     struct End {
         double y, z;
         int k;
