@@ -6,7 +6,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/textio.h"
 #include "profiles/parametric_section_values.h"
+#include "profiles/profil.h"
 
 namespace {
 
@@ -41,6 +43,30 @@ struct Piece_Maker {
         s.I_dz += A * d * z;
         if (along & 1) s.A_vy += A;
         if (along & 2) s.A_vz += A;
+        return *this;
+    }
+    // A straight plate part between d0 and d1 whose edges run straight
+    // from z = a0 to a1 and from b0 to b1 (a sloped flange face): the
+    // integrals of its polygon.
+    Piece_Maker& Quad(double d0, double d1, double a0, double a1, double b0, double b1) {
+        const double d[4] = {d0, d1, d1, d0}, z[4] = {a0, a1, b1, b0};
+        Joined_Sums q{};
+        for (int i = 0; i < 4; ++i) {
+            const int j = (i + 1) % 4;
+            const double c = d[i] * z[j] - d[j] * z[i];
+            q.A += c / 2.0;
+            q.S_d += (d[i] + d[j]) * c / 6.0;
+            q.S_z += (z[i] + z[j]) * c / 6.0;
+            q.I_dd += (d[i] * d[i] + d[i] * d[j] + d[j] * d[j]) * c / 12.0;
+            q.I_zz += (z[i] * z[i] + z[i] * z[j] + z[j] * z[j]) * c / 12.0;
+            q.I_dz += (d[i] * z[j] + 2.0 * d[i] * z[i] + 2.0 * d[j] * z[j] + d[j] * z[i]) * c / 24.0;
+        }
+        const double sign = q.A < 0.0 ? -1.0 : 1.0;
+        if (!(std::fabs(q.A) > 0.0)) return *this;
+        q.A_vy = (along & 1) ? sign * q.A : 0.0;
+        q.A_vz = (along & 2) ? sign * q.A : 0.0;
+        Add(&p->sums, {sign * q.A, sign * q.S_d, sign * q.S_z, sign * q.I_dd, sign * q.I_zz, sign * q.I_dz, q.A_vy,
+                       q.A_vz});
         return *this;
     }
     // A spandrel of radius r in the corner at (d, z) whose faces run from it
@@ -100,6 +126,59 @@ Radii Radii_Of(const Stahlprofil& p) {
     return {std::max(p.r_1, 0.0), std::max(r, 0.0), o_o, o_u};
 }
 
+// The flanges of a rolled catalogue profile whose inner faces slope (the
+// I, channel and half-I series of the older standards): their thickness
+// t_f + slope (x - x_nominal) at x from the tip, and the radius of their
+// rounded toes. The profile record keeps neither: the catalogue record
+// does, as the thickness where the root fillet begins (channels and the I
+// family: c - r_1 from the tip; tees: at the web's face) with r_1 added,
+// the nominal thickness standing at half the width (channels) or a quarter
+// (the others). Laid parallel, such flanges overrate I_z by up to a fifth.
+struct Flange_Shape {
+    double slope, x_nominal, toe;
+};
+
+bool Same_Measure(double mm, float cm) { return std::fabs(mm - 10.0 * cm) <= 0.01; }
+
+Flange_Shape Catalogue_Flange_Shape(const Stahlprofil& p, double toe) {
+    const bool channel = p.type == PROFILTYP_C || p.type == PROFILTYP_U;
+    const bool tee = p.type == PROFILTYP_T || p.type == PROFILTYP_HALB_I;
+    const Flange_Shape parallel{0.0, 0.0, toe};
+    if (p.kind != STAHLPROFIL_KIND_CATALOGUE || !p.rolled || !(channel || tee || In_I_Family(p.type))) return parallel;
+    // One look-up a run and profile: the check runs once for each load case.
+    static struct {
+        char name[STAHLPROFIL_NAME_SIZE];
+        double h, b, t_w, t_f;
+        Flange_Shape shape;
+    } kept = {};
+    char name[STAHLPROFIL_NAME_SIZE];
+    Copy_Trimmed(p.name, name, sizeof name, 3);
+    if (std::strcmp(name, kept.name) == 0 && kept.h == p.h && kept.b == p.b_fo && kept.t_w == p.t_w &&
+        kept.t_f == p.t_fo)
+        return kept.shape;
+    Flange_Shape shape = parallel;
+    float x[PROFIL_VALUES] = {};
+    char code[PROFIL_CODE_SIZE] = {};
+    const double b = p.b_fo, t_w = p.t_w, t_f = p.t_fo;
+    // Without the catalogue the flanges are laid parallel (and the pieces
+    // scaled to the record's values); that is not kept for the run.
+    if (Get_Profil_Values(name, x, code) <= 0) return parallel;
+    if (Same_Measure(p.h, x[0]) && Same_Measure(b, x[1]) && Same_Measure(t_w, x[2]) && Same_Measure(t_f, x[3]) &&
+        x[27] > 0.0f) {
+        const double r_1 = 10.0 * x[25], c = channel ? b - t_w : (b - t_w) / 2;
+        const double x_nominal = channel ? b / 2 : b / 4, at = tee ? c : c - r_1;
+        const double slope = (10.0 * x[27] - r_1 - t_f) / (at - x_nominal);
+        if (at - x_nominal > 0.1 && slope > 0.001 && slope < 0.5)
+            shape = {slope, x_nominal, std::max(toe, x[26] > 0.0f ? 10.0 * x[26] : 0.0)};
+    }
+    Copy_Trimmed(p.name, kept.name, sizeof kept.name, 3);
+    kept.h = p.h, kept.b = b, kept.t_w = t_w, kept.t_f = t_f, kept.shape = shape;
+    return shape;
+}
+
+// The thickness of a flange of nominal thickness t at x from its tip.
+double Thickness(double t, const Flange_Shape& f, double x) { return t + f.slope * (x - f.x_nominal); }
+
 bool Flat_Bar(const Stahlprofil& p, Section_Maker& m) {
     const double h = p.h, t = p.t_w;
     if (!(h > 0.0 && t > 0.0)) return false;
@@ -134,40 +213,51 @@ bool Angle(const Stahlprofil& p, Section_Maker& m) {
     return true;
 }
 
-// A flange b wide and t thick centred on the axis m, its outer face at z_o
+// A flange b wide and t thick centred on the axis, its outer face at z_o
 // (the top: 0, the bottom: h) and its inner face t in from it (dz +1 down,
-// -1 up); the outer face's weld takes the outer half, the inner faces'
-// welds (left, right) the inner half up to the axis, over the web.
-void Two_Sided_Flange(Section_Maker& m, int outer, int outer_right, int left, int right, double axis, double b,
-                      double t, double z_o, double dz) {
+// -1 up), the web t_w thick; the outer face's weld takes the outer half,
+// the inner faces' welds (left, right) the inner half up to the axis, over
+// the web. Returns the flange's thickness at the web.
+double Two_Sided_Flange(Section_Maker& m, const int face[4], double axis, double b, double t, double t_w,
+                        double z_o, double dz, const Flange_Shape& f) {
     const int plate = m.Plate();
-    const double l = axis - b / 2, r = axis + b / 2, z_m = z_o + dz * t / 2, z_i = z_o + dz * t;
+    const double l = axis - b / 2, r = axis + b / 2, c = (b - t_w) / 2;
+    const double z_m = z_o + dz * t / 2, tip = Thickness(t, f, 0), root = Thickness(t, f, c);
     auto band = [](double a, double b2) { return std::pair<double, double>(std::min(a, b2), std::max(a, b2)); };
     const auto [o0, o1] = band(z_o, z_m);
-    const auto [i0, i1] = band(z_m, z_i);
-    m.Piece(outer, kY, plate, 0, l, r, t / 2).Rect(l, r, o0, o1);
-    m.Piece(outer_right, kY, plate, 0, axis, r, t / 2).Rect(axis, r, o0, o1);
-    m.Piece(left, kY, plate, 1, l, axis, t / 2).Rect(l, axis, i0, i1);
-    m.Piece(right, kY, plate, 1, axis, r, t / 2).Rect(axis, r, i0, i1);
-    m.Point(l, z_o), m.Point(r, z_o), m.Point(l, z_i), m.Point(r, z_i);
+    const auto [j0, j1] = band(z_m, z_o + dz * root);
+    m.Piece(face[0], kY, plate, 0, l, r, t / 2).Rect(l, r, o0, o1);
+    m.Piece(face[1], kY, plate, 0, axis, r, t / 2).Rect(axis, r, o0, o1);
+    m.Piece(face[2], kY, plate, 1, l, axis, t / 2)
+        .Quad(l, l + c, z_m, z_m, z_o + dz * tip, z_o + dz * root)
+        .Rect(l + c, axis, j0, j1)
+        .Spandrel(f.toe, l, z_o + dz * tip, +1, -dz, false);
+    m.Piece(face[3], kY, plate, 1, axis, r, t / 2)
+        .Quad(r - c, r, z_m, z_m, z_o + dz * root, z_o + dz * tip)
+        .Rect(axis, r - c, j0, j1)
+        .Spandrel(f.toe, r, z_o + dz * tip, -1, -dz, false);
+    m.Point(l, z_o), m.Point(r, z_o), m.Point(l, z_o + dz * tip), m.Point(r, z_o + dz * tip);
+    return root;
 }
 
 bool I_Family(const Stahlprofil& p, Section_Maker& m) {
     const double h = p.h, t_w = p.t_w, b_o = p.b_fo, t_o = p.t_fo, b_u = p.b_fu, t_u = p.t_fu;
     if (!(t_w > 0.0 && t_o > 0.0 && t_u > 0.0 && b_o >= t_w && b_u >= t_w && h > t_o + t_u)) return false;
     const Radii r = Radii_Of(p);
+    const Flange_Shape f = Catalogue_Flange_Shape(p, r.toe);
     const double axis = std::max(b_o, b_u) / 2, w0 = axis - t_w / 2, w1 = axis + t_w / 2;
-    Two_Sided_Flange(m, WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT, WELD_FACE_TOP_INNER_LEFT,
-                     WELD_FACE_TOP_INNER_RIGHT, axis, b_o, t_o, 0.0, +1);
-    Two_Sided_Flange(m, WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT, WELD_FACE_BOTTOM_INNER_LEFT,
-                     WELD_FACE_BOTTOM_INNER_RIGHT, axis, b_u, t_u, h, -1);
+    const int top[4] = {WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT, WELD_FACE_TOP_INNER_LEFT,
+                        WELD_FACE_TOP_INNER_RIGHT};
+    const int bottom[4] = {WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT, WELD_FACE_BOTTOM_INNER_LEFT,
+                           WELD_FACE_BOTTOM_INNER_RIGHT};
+    const double z0 = Two_Sided_Flange(m, top, axis, b_o, t_o, t_w, 0.0, +1, f);
+    const double z1 = h - Two_Sided_Flange(m, bottom, axis, b_u, t_u, t_w, h, -1, f);
     const int web = m.Plate();
-    const double z0 = t_o, z1 = h - t_u;
-    m.Piece(WELD_FACE_WEB_LEFT, kZ, web, 0, z0, z1, t_w / 2)
+    m.Piece(WELD_FACE_WEB_LEFT, kZ, web, 0, t_o, h - t_u, t_w / 2)
         .Rect(w0, axis, z0, z1)
         .Spandrel(r.top, w0, z0, -1, +1, true)
         .Spandrel(r.bottom, w0, z1, -1, -1, true);
-    m.Piece(WELD_FACE_WEB_RIGHT, kZ, web, 1, z0, z1, t_w / 2)
+    m.Piece(WELD_FACE_WEB_RIGHT, kZ, web, 1, t_o, h - t_u, t_w / 2)
         .Rect(axis, w1, z0, z1)
         .Spandrel(r.top, w1, z0, +1, +1, true)
         .Spandrel(r.bottom, w1, z1, +1, -1, true);
@@ -180,15 +270,21 @@ bool Tee(const Stahlprofil& p, Section_Maker& m) {
     const double h = p.h, t_w = p.t_w, b = p.b_fo, t_f = p.t_fo;
     if (!(t_w > 0.0 && t_f > 0.0 && b > t_w && h > t_f)) return false;
     const Radii r = Radii_Of(p);
-    const double axis = b / 2, w0 = axis - t_w / 2, w1 = axis + t_w / 2;
+    const Flange_Shape f = Catalogue_Flange_Shape(p, r.toe);
+    const double axis = b / 2, w0 = axis - t_w / 2, w1 = axis + t_w / 2, m_f = t_f / 2;
+    const double tip = Thickness(t_f, f, 0), root = Thickness(t_f, f, w0);
     const int flange = m.Plate(), web = m.Plate();
-    m.Piece(WELD_FACE_TOP_OUTER, kY, flange, 0, 0, b, t_f / 2).Rect(0, b, 0, t_f / 2);
-    m.Piece(WELD_FACE_TOP_OUTER_RIGHT, kY, flange, 0, axis, b, t_f / 2).Rect(axis, b, 0, t_f / 2);
-    m.Piece(WELD_FACE_TOP_INNER_LEFT, kY, flange, 1, 0, axis, t_f / 2).Rect(0, w0, t_f / 2, t_f).Spandrel(r.toe, 0, t_f, +1, -1, false);
-    m.Piece(WELD_FACE_TOP_INNER_RIGHT, kY, flange, 1, axis, b, t_f / 2).Rect(w1, b, t_f / 2, t_f).Spandrel(r.toe, b, t_f, -1, -1, false);
-    m.Piece(WELD_FACE_WEB_LEFT, kZ, web, 0, t_f, h, t_w / 2).Rect(w0, axis, t_f / 2, h).Spandrel(r.root, w0, t_f, -1, +1, true);
-    m.Piece(WELD_FACE_WEB_RIGHT, kZ, web, 1, t_f, h, t_w / 2).Rect(axis, w1, t_f / 2, h).Spandrel(r.root, w1, t_f, +1, +1, true);
-    m.Point(0, 0), m.Point(b, 0), m.Point(0, t_f), m.Point(b, t_f), m.Point(w0, h), m.Point(w1, h);
+    m.Piece(WELD_FACE_TOP_OUTER, kY, flange, 0, 0, b, t_f / 2).Rect(0, b, 0, m_f);
+    m.Piece(WELD_FACE_TOP_OUTER_RIGHT, kY, flange, 0, axis, b, t_f / 2).Rect(axis, b, 0, m_f);
+    m.Piece(WELD_FACE_TOP_INNER_LEFT, kY, flange, 1, 0, axis, t_f / 2)
+        .Quad(0, w0, m_f, m_f, tip, root)
+        .Spandrel(f.toe, 0, tip, +1, -1, false);
+    m.Piece(WELD_FACE_TOP_INNER_RIGHT, kY, flange, 1, axis, b, t_f / 2)
+        .Quad(w1, b, m_f, m_f, root, tip)
+        .Spandrel(f.toe, b, tip, -1, -1, false);
+    m.Piece(WELD_FACE_WEB_LEFT, kZ, web, 0, t_f, h, t_w / 2).Rect(w0, axis, m_f, h).Spandrel(r.root, w0, root, -1, +1, true);
+    m.Piece(WELD_FACE_WEB_RIGHT, kZ, web, 1, t_f, h, t_w / 2).Rect(axis, w1, m_f, h).Spandrel(r.root, w1, root, +1, +1, true);
+    m.Point(0, 0), m.Point(b, 0), m.Point(0, tip), m.Point(b, tip), m.Point(w0, h), m.Point(w1, h);
     return true;
 }
 
@@ -197,17 +293,25 @@ bool Channel(const Stahlprofil& p, Section_Maker& m) {
     const double h = p.h, t_w = p.t_w, b = p.b_fo, t_f = p.t_fo;
     if (!(t_w > 0.0 && t_f > 0.0 && b > t_w && h > 2 * t_f)) return false;
     const Radii r = Radii_Of(p);
+    const Flange_Shape f = Catalogue_Flange_Shape(p, r.toe);
+    const double tip = Thickness(t_f, f, 0), root = Thickness(t_f, f, b - t_w), m_f = t_f / 2;
     const int top = m.Plate(), web = m.Plate(), bottom = m.Plate();
-    m.Piece(0, kY, top, 0, 0, b, t_f / 2).Rect(0, b, 0, t_f / 2);
-    m.Piece(1, kY, top, 1, 0, b, t_f / 2).Rect(0, b, t_f / 2, t_f).Spandrel(r.toe, b, t_f, -1, -1, false);
-    m.Piece(2, kZ, web, 0, t_f, h - t_f, t_w / 2).Rect(0, t_w / 2, t_f, h - t_f);
+    m.Piece(0, kY, top, 0, 0, b, t_f / 2).Rect(0, b, 0, m_f);
+    m.Piece(1, kY, top, 1, 0, b, t_f / 2)
+        .Rect(0, t_w, m_f, root)
+        .Quad(t_w, b, m_f, m_f, root, tip)
+        .Spandrel(f.toe, b, tip, -1, -1, false);
+    m.Piece(2, kZ, web, 0, t_f, h - t_f, t_w / 2).Rect(0, t_w / 2, root, h - root);
     m.Piece(6, kZ, web, 1, t_f, h - t_f, t_w / 2)
-        .Rect(t_w / 2, t_w, t_f, h - t_f)
-        .Spandrel(r.root, t_w, t_f, +1, +1, true)
-        .Spandrel(r.root, t_w, h - t_f, +1, -1, true);
-    m.Piece(3, kY, bottom, 0, 0, b, t_f / 2).Rect(0, b, h - t_f / 2, h);
-    m.Piece(4, kY, bottom, 1, 0, b, t_f / 2).Rect(0, b, h - t_f, h - t_f / 2).Spandrel(r.toe, b, h - t_f, -1, +1, false);
-    m.Point(0, 0), m.Point(b, 0), m.Point(b, t_f), m.Point(0, h), m.Point(b, h), m.Point(b, h - t_f);
+        .Rect(t_w / 2, t_w, root, h - root)
+        .Spandrel(r.root, t_w, root, +1, +1, true)
+        .Spandrel(r.root, t_w, h - root, +1, -1, true);
+    m.Piece(3, kY, bottom, 0, 0, b, t_f / 2).Rect(0, b, h - m_f, h);
+    m.Piece(4, kY, bottom, 1, 0, b, t_f / 2)
+        .Rect(0, t_w, h - root, h - m_f)
+        .Quad(t_w, b, h - root, h - tip, h - m_f, h - m_f)
+        .Spandrel(f.toe, b, h - tip, -1, +1, false);
+    m.Point(0, 0), m.Point(b, 0), m.Point(b, tip), m.Point(0, h), m.Point(b, h), m.Point(b, h - tip);
     return true;
 }
 

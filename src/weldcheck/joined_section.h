@@ -22,7 +22,11 @@
 // solution: the thin-walled b t³/3 overrates a thick plate, by a third for
 // a square one); a closed section (the rectangular tube) by Bredt.
 //
-// Nothing here keeps state, allocates or writes.
+// Sloped flanges of rolled catalogue profiles (the inner faces of the
+// older I, channel and half-I series) are laid with their slope, which the
+// catalogue record gives: it is read once a run and profile and kept (one
+// profile at a time, single-threaded). Nothing else is kept; nothing
+// allocates or writes.
 #ifndef WELDCHECK_JOINED_SECTION_H
 #define WELDCHECK_JOINED_SECTION_H
 
@@ -85,11 +89,12 @@ struct Joined_Section {
 // section filled for a flat bar, angle, the I family, channel, rectangular
 // tube, tee, half I or Z whose dimensions leave every plate a length;
 // 0 (section cleared, no piece present) for a null profile, any other type
-// or dimensions without such plates. Where the outline's values exceed the
-// profile record's own (a rolled profile whose catalogue values know its
-// sloped flanges, which the outline lays parallel), every piece is scaled
-// down alike until none does: the weld never carries more than the
-// section. Never modifies the profile.
+// or dimensions without such plates. Where the outline's area or second
+// moments exceed the profile record's own (a catalogue profile whose
+// published values the outline's spandrels miss, a sloped flange without
+// its catalogue record), every piece is scaled down alike until none
+// does: the weld never carries more than the section. Never modifies the
+// profile.
 int Build_Joined_Section(const Stahlprofil* p, Joined_Section* s);
 
 // The walls of a fully penetrated rectangular tube: the weld is the tube's

@@ -100,7 +100,11 @@ Values Weld_Section(SchweissnahtNachweis r) {
 // rectangles of the plates, where the thin-walled model's b t³/3 on the
 // mid-lines overrates thick plates), a flat bar's the rectangle's own. A
 // weld split at the web axis (the consistent shear split) is the same
-// section in two halves.
+// section in two halves. Catalogue profiles, sloped flanges too (I 220 and
+// U 260 of 14 and 8 %, laid parallel their I_z would be a fifth and a
+// tenth too large), against the catalogue's values: within 1.5 % (the
+// outline takes the fillets and toes of a sloped flange as right-angled
+// spandrels) and never more.
 TEST(JoinedSection, EveryFamilyIsItsProfilesSection) {
     const Shape shapes[] = {
         {"flat 120 x 12", PROFILTYP_FLACH, 120, 12, 0, 0},
@@ -132,6 +136,21 @@ TEST(JoinedSection, EveryFamilyIsItsProfilesSection) {
         {"zed 100 x 130 x 30 rolled", PROFILTYP_Z, 100, 30, 130, 30, 10, 5},
     };
     const double print = 0.005;  // half the last printed digit
+    const std::string file = WELD_PROFIL_FILE;
+    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+    for (const char* name : {"IPE300", "HE300M", "I220", "U260", "L150X100X10", "MSH200X100X8.0"}) {
+        SCOPED_TRACE(name);
+        SchweissnahtNachweis r = Profile_Of({}, name);
+        const Stahlprofil& p = r.profile;
+        Fully_Penetrated(&r);
+        const Values w = Weld_Section(r);
+        for (const auto& [weld, engine] : {std::pair(w.A, p.A * 1e-2), std::pair(w.I_y, p.I_y * 1e-4),
+                                           std::pair(w.I_z, p.I_z * 1e-4)}) {
+            EXPECT_NEAR(weld, engine, 0.015 * engine);
+            EXPECT_LE(weld, engine + print);
+        }
+    }
+    unsetenv("DATA");
     for (const Shape& s : shapes) {
         SCOPED_TRACE(s.what);
         SchweissnahtNachweis r = Profile_Of(s);
