@@ -133,25 +133,25 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
     L.l = l;
     L.l_flow = l;
     L.A = a * l;
-    L.I_own_l = a * l * l * l / 12.0;
-    L.I_own_t = w->line_mode || depth > 0.0 ? l * a * a * a / 12.0 : 0.0;
+    const double I_own_l = a * l * l * l / 12.0;
+    const double I_own_t = w->line_mode || depth > 0.0 ? l * a * a * a / 12.0 : 0.0;
     L.both_shears = both_shears;
     L.face = dir == WC_ALONG_Z ? y_c : zp - w->z_s;
     L.lay_c = dir == WC_ALONG_Y ? y_c : zp - w->z_s;
-    L.plate = -1;
+    w->stretch[k].plate = -1;
     // Inwards is against the outward normal.
     const double inset = -out * depth;
     L.y_c = dir == WC_ALONG_Z ? y_c + inset : y_c;
     L.z_c = zp - w->z_s + (dir == WC_ALONG_Y ? inset : 0.0);
     if (dir == WC_ALONG_Y) {
-        L.I_z = L.I_own_l;
-        L.I_y = L.I_own_t;
+        L.I_z = I_own_l;
+        L.I_y = I_own_t;
         w->py[k][0] = y_c + l / 2.0;
         w->py[k][1] = y_c - l / 2.0;
         w->pz[k][0] = w->pz[k][1] = zp;
     } else {
-        L.I_y = L.I_own_l;
-        L.I_z = L.I_own_t;
+        L.I_y = I_own_l;
+        L.I_z = I_own_t;
         w->py[k][0] = w->py[k][1] = y_c;
         w->pz[k][0] = zp - l / 2.0;
         w->pz[k][1] = zp + l / 2.0;
@@ -252,11 +252,8 @@ bool Whole_Face(double typed, const Joined_Piece& q) {
 // The stretch of its plate a fully penetrated line fuses: the piece's when
 // the line is its face's piece, else the line as laid (lo..hi along the
 // plate, d from the reference edge or z').
-void Set_Plate_Stretch(WeldCheckLine& L, const Joined_Piece& q, bool whole, double lo, double hi) {
-    L.plate = q.plate;
-    L.side = q.side;
-    L.p_lo = whole ? q.lo : lo;
-    L.p_hi = whole ? q.hi : hi;
+void Set_Plate_Stretch(WeldCheckStretch& s, const Joined_Piece& q, bool whole, double lo, double hi) {
+    s = {q.plate, q.side, whole ? q.lo : lo, whole ? q.hi : hi};
 }
 
 void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
@@ -290,7 +287,7 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     Add_Line(w, p.k, p.dir, w->e_ref - d, p.zp, l, a, p.t, p.out, depth, p.solid_half, whole ? &part : nullptr);
     if (q) {
         const double c = p.dir == WC_ALONG_Y ? d : p.zp;
-        Set_Plate_Stretch(w->line[p.k], *q, whole, c - l / 2.0, c + l / 2.0);
+        Set_Plate_Stretch(w->stretch[p.k], *q, whole, c - l / 2.0, c + l / 2.0);
     }
     // An all-round weld runs on where the check deducts its end craters:
     // the flow of a ring goes through the whole face.
@@ -335,7 +332,7 @@ void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, do
     const double depth = r->weld_kind == WELD_BUTT ? a / 2.0 : 0.0;
     Add_Line(w, k, WC_ALONG_Y, w->e_ref - (axis - side * l / 2.0), zp, l, a, t, out, depth, false,
              whole ? &part : nullptr);
-    if (pieces) Set_Plate_Stretch(w->line[k], q, whole, side > 0 ? axis - l : axis, side > 0 ? axis : axis + l);
+    if (pieces) Set_Plate_Stretch(w->stretch[k], q, whole, side > 0 ? axis - l : axis, side > 0 ? axis : axis + l);
 }
 
 // The section values of the one closed weld of a round section. A fully
@@ -624,8 +621,9 @@ void Open_Section_Torsion(WeldCheckWork* w) {
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         WeldCheckLine& L = w->line[k];
         L.k_T = 0.0;
-        if ((L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) || L.plate < 0) continue;
-        strips[n] = {L.plate, L.side, L.p_lo, L.p_hi, L.a};
+        const WeldCheckStretch& q = w->stretch[k];
+        if ((L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) || q.plate < 0) continue;
+        strips[n] = {q.plate, q.side, q.lo, q.hi, L.a};
         line_of[n++] = k;
     }
     double k_T[WELD_CHECK_WELDS];

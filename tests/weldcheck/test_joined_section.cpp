@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "weldcheck/joined_section.h"
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
@@ -332,6 +333,57 @@ TEST(JoinedSection, WeldsMeetWithinATenthOfAMillimetre) {
         const std::string s = list.Take();
         EXPECT_EQ(s.find(closed ? ring : open) != std::string::npos, true) << l;
         EXPECT_EQ(s.find(closed ? open : ring), std::string::npos) << l;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The joined section as a whole, for a caller that checks the section
+// itself: its totals are the profile's (welded T 100 x 300 of the example
+// above: I_y 320.86 cm⁴; channel 200 x 75: A 2856 mm²; RHS 200 x 120 x 8:
+// Bredt on (120 - 8)(200 - 8)), the extreme fibres among its points (the
+// T's stem tip 77.619 mm below its centroid, the channel's back and flange
+// tips), the largest torsion shear per unit moment (open: the plates' k /
+// I_T as the check takes it; closed: 1 / (2 A_m t)).
+TEST(JoinedSection, WholeSectionForItsCallers) {
+    struct Case {
+        Shape s;
+        double e_z, e_y;  // largest distances of its points from the centroid, mm
+        double A_m;       // closed: Bredt's area
+    } const cases[] = {
+        {{"welded T 100 x 300", PROFILTYP_T, 100, 10, 300, 40}, 100 - (12000 * 20.0 + 600 * 70.0) / 12600, 150, 0},
+        {{"channel 200 x 75", PROFILTYP_U, 200, 6, 75, 12}, 100, 75 - (2 * 75 * 12 * 37.5 + 176 * 6 * 3.0) / 2856, 0},
+        {{"RHS 200 x 120 x 8", PROFILTYP_RECHTECK, 200, 8, 120, 8}, 100, 60, 112.0 * 192},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.s.what);
+        const SchweissnahtNachweis r = Profile_Of(c.s);
+        const Stahlprofil& p = r.profile;
+        Joined_Section j;
+        ASSERT_EQ(Build_Joined_Section(&p, &j), 1);
+        EXPECT_NEAR(j.A, p.A, 1e-6 * p.A);
+        EXPECT_NEAR(j.I_y, p.I_y, 1e-6 * p.I_y);
+        EXPECT_NEAR(j.I_z, p.I_z, 1e-6 * p.I_z);
+        EXPECT_LE(j.A_y, p.A_vy * (1 + 1e-9));
+        EXPECT_LE(j.A_z, p.A_vz * (1 + 1e-9));
+        double e_z = 0, e_y = 0;
+        for (int i = 0; i < j.n_points; ++i) {
+            e_z = std::max(e_z, std::fabs(j.point_z[i] - j.z_s));
+            e_y = std::max(e_y, std::fabs(j.point_d[i] - j.d_s));
+        }
+        EXPECT_NEAR(e_z, c.e_z, 1e-6);
+        EXPECT_NEAR(e_y, c.e_y, 1e-6);
+        if (c.A_m > 0) {
+            EXPECT_TRUE(j.closed);
+            EXPECT_NEAR(j.tau_T_per_M_x, 1 / (2 * c.A_m * 8), 1e-12);
+        } else {
+            // The thickest plate's faces: tau = M_x t / I_T for plates long
+            // against their thickness.
+            EXPECT_NEAR(j.tau_T_per_M_x * j.I_T, c.s.t_f, 1e-3 * c.s.t_f);
+            EXPECT_LE(j.I_T, p.I_T);
+        }
     }
 }
 
