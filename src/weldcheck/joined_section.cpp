@@ -376,9 +376,11 @@ bool Full_Penetration_Tube_Walls(const Stahlprofil& p, double s_o, Tube_Walls* w
 namespace {
 
 // The rectangular tube: its walls as Full_Penetration_Tube_Walls lays them,
-// each wall's shear area its straight part alone (the corners' share of a
-// rounded tube put the webs 3 % above their own area), Bredt's torsion on
-// the middle of the walls, round the corners at their mean radius.
+// each wall's shear area its own, between the walls across it (the webs'
+// share of a rounded tube's corners put them 3 % above it: RHS 200 x 100 x
+// 8, 30.38 cm² for 2 x 8 x 184 = 29.44); the corners of a sharp tube with
+// the flanges, as the profile counts them. Bredt's torsion on the middle of
+// the walls, round the corners at their mean radius.
 bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
     double s_o = 0;
     Calc_Profile_Weld_Offsets(&p, &s_o, nullptr, nullptr);
@@ -386,7 +388,7 @@ bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
     if (!Full_Penetration_Tube_Walls(p, s_o, &w)) return false;
     const double h = p.h, b = p.b_fo, t_f = p.t_fo, t_w = p.t_w, r_o = w.r_o;
     const double f0 = (b - w.L_f) / 2, f1 = (b + w.L_f) / 2, v0 = (h - w.L_w) / 2, v1 = (h + w.L_w) / 2;
-    const double flange_v = (r_o > 0.0 ? b - 2 * r_o : b) * t_f, web_v = (r_o > 0.0 ? h - 2 * r_o : h - 2 * t_f) * t_w;
+    const double flange_v = (r_o > 0.0 ? b - 2 * t_w : b) * t_f, web_v = (h - 2 * t_f) * t_w;
     m.Piece(WELD_FACE_TOP_OUTER, kY, -1, 0, f0, f1, t_f).Rect(f0, f1, w.depth_f - t_f / 2, w.depth_f + t_f / 2).Shear_Area(flange_v);
     m.Piece(WELD_FACE_BOTTOM_OUTER, kY, -1, 0, f0, f1, t_f)
         .Rect(f0, f1, h - w.depth_f - t_f / 2, h - w.depth_f + t_f / 2)
