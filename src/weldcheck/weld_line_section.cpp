@@ -880,9 +880,10 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
     const double indent = OLI_Get_Para_Indent();
     if (w->level != 1) OLI_Set_Para_Indent(indent + 0.3);
     const int type = r->profile.type;
+    // A fully penetrated weld is the section, its root fillets with it.
     if (r->all_round && r->profile.rolled && r->profile.r_1 > 0.1 && type != PROFILTYP_FLACH &&
-        type != PROFILTYP_RUND && type != PROFILTYP_ROHR &&
-        !(type == PROFILTYP_RECHTECK && (w->s_o <= 0.1 || Wc_Full_Penetration(r))))
+        type != PROFILTYP_RUND && type != PROFILTYP_ROHR && !Wc_Full_Penetration(r) &&
+        !(type == PROFILTYP_RECHTECK && w->s_o <= 0.1))
         OLI_printf(f, "%sBei umlaufender Schweißnaht werden die Ausrundungen nicht berücksichtigt.\n"_cp,
                    Check_Line_Prefix);
     if (w->A_w > 0.001) {
