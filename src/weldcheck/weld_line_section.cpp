@@ -16,8 +16,8 @@
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
-#include "weldcheck/weld_check.h"
 #include "weldcheck/joined_section.h"
+#include "weldcheck/weld_check.h"
 #include "weldcheck/weld_check_internal.h"
 #include "weldcheck/weldelem.h"
 #include "weldcheck/weldlen.h"
@@ -694,9 +694,9 @@ void Sum_Lines(WeldCheckWork* w) {
 // welded face in: where the throat of a face along z runs into that of a
 // face along y (a tube's or a flat bar's corner, a channel's or an angle's
 // back, the end of a flange), the corner is the throat along y's, and the
-// one along z stops at it (counted in both, the corners put I_y of an RHS
-// 100 x 100 x 10 with a = 7 at 466.7 cm⁴ for 377.5). Its end points stay
-// at the corner, on the face.
+// one along z stops at it (the throats on the outer faces, the corners in
+// both, put I_y of an RHS 100 x 100 x 10 with a = 7 at 466.7 cm⁴ for
+// 377.5). Its end points stay at the corner, on the face.
 void Partial_Penetration_Corners(WeldCheckWork* w) {
     for (WeldCheckLine& V : w->line) {
         if (V.dir != WC_ALONG_Z) continue;
