@@ -31,12 +31,21 @@ struct WeldCheckLine {
     double a, l, A;
     double l_flow;  // closed ring: the length of the ring whose shear flow the line carries (l, or the
                     // whole face where the check shortens a weld that runs on all round)
-    double I_own_t, I_own_l;
     double I_y, I_z, I_yz;  // own second moments about the line's centre
     double y_c, z_c;        // centre: on the face, or inside it for a half of a solid section
     double face;            // the face the line lies on: its z (along y) or y (along z) from the centroid
+    double lay_c;           // the centre of the weld as laid on its face: its y (along y) or z (along z)
     bool both_shears;       // a half of a solid section: takes V_y and V_z in the conventional split
+    double A_vy, A_vz;      // its shares of the shear areas A_w,y and A_w,z
     double k_T;             // a fully penetrated open section: tau_T = M_T k_T / I_T at the line's face
+};
+
+// The stretch of its plate that a fully penetrated line fuses (plate -1:
+// none), for the open section's torsion: plate, side (0 or 1: the plate's
+// halves), extent along the plate.
+struct WeldCheckStretch {
+    int plate, side;
+    double lo, hi;
 };
 
 struct Wc_Name;
@@ -124,6 +133,12 @@ struct WeldCheckWork {
                                               // axis across the weld (z for a weld along y, else y)
     bool contact[WELD_CHECK_WELDS][WC_POINTS];
     bool checked[WELD_CHECK_WELDS][WC_POINTS];  // in use and carrying a stress on the throat
+    // Set with every line built and read only for lines built, so not
+    // cleared either: each line's stretch of its plate, and the joined
+    // section of a fully penetrated weld while the layout is built (null
+    // otherwise).
+    WeldCheckStretch stretch[WELD_CHECK_WELDS];
+    const struct Joined_Section* joined;
 };
 
 // What must hold when a weld check leaves (base/invariant.h): positions,

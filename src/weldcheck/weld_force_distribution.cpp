@@ -109,7 +109,10 @@ bool Wc_Welds_Close_Loop(const WeldCheckWork* w) {
     // shorter than its face stops short of them; the group is open there.
     // The weld as laid runs its length before the end craters are deducted,
     // about the line's centre.
-    const double kMeet = 0.1;  // mm, the length below which a typed length counts as none
+    // Ends this close (mm) meet at their corner: the rounding of typed and
+    // stored lengths; a weld that stops short of a corner by more leaves
+    // the group open there.
+    const double kMeet = 0.1;
     struct End {
         double y, z;
         int k;
@@ -119,9 +122,11 @@ bool Wc_Welds_Close_Loop(const WeldCheckWork* w) {
         const WeldCheckLine& L = w->line[k];
         if (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) continue;
         const double half = std::max(w->detail_test[k].base_len, L.l) / 2.0;
+        // On its face: a butt weld's throat lies inside it.
+        const double y = L.dir == WC_ALONG_Y ? L.lay_c : L.face, z = L.dir == WC_ALONG_Y ? L.face : L.lay_c;
         const double dy = L.dir == WC_ALONG_Y ? half : 0.0, dz = L.dir == WC_ALONG_Z ? half : 0.0;
-        ends[n++] = {L.y_c - dy, L.z_c - dz, k};
-        ends[n++] = {L.y_c + dy, L.z_c + dz, k};
+        ends[n++] = {y - dy, z - dz, k};
+        ends[n++] = {y + dy, z + dz, k};
     }
     for (int i = 0; i < n; ++i) {
         bool met = false;

@@ -113,14 +113,17 @@ TEST(BatchRun, FullPenetrationButtWeldsOfEveryFamily) {
         // Flat bar 250 x 12: the weld is the bar, A = 3000 mm² (it was
         // 62500 mm² with the bar's half height as throat).
         {"F001", {PROFILTYP_FLACH, 250, 12, 0, 0}, 1, 5, 500, 0, 0, 0, 500e3 / 3000 / f2},
-        // Its torsion is the bar's: the rectangle 250 x 12 (q = 12/250), tau
-        // = 3 M_x / (250 12²) (1 + 0.6095 q + 0.8865 q² - 1.8023 q³ + 0.91
-        // q⁴) = 85.92 N/mm² for 1 kNm, sqrt(3) tau / f_1w,d (the polar moment
+        // Its torsion is the bar's: the rectangle 250 x 12 of the exact
+        // series, K = 250 12³ / 3 (1 - 192 12 / (pi⁵ 250) 1.004523) =
+        // 139644 mm⁴ (sum 1/n⁵ over odd n, tanh = 1 here), tau = M_x 12 / K
+        // = 85.93 N/mm² for 1 kNm, sqrt(3) tau / f_1w,d (the polar moment
         // of the two halves gave 0.038).
-        {"F002", {PROFILTYP_FLACH, 250, 12, 0, 0}, 1, 5, 0, 0, 0, 1, std::sqrt(3.0) * 85.92 / f1},
-        // I 300 x 8, flanges 200 x 12: I_T = 2 (192 12³ + 8 6³) / 3 + 276 8³
-        // / 3 = 269440 mm⁴, tau = M_x 12 / I_T at the flanges' faces.
-        {"I001", {PROFILTYP_I, 300, 8, 200, 12}, 1, 5, 0, 0, 0, 2, std::sqrt(3.0) * 2e6 * 12 / 269440 / f1},
+        {"F002", {PROFILTYP_FLACH, 250, 12, 0, 0}, 1, 5, 0, 0, 0, 1, std::sqrt(3.0) * 85.93 / f1},
+        // I 300 x 8, flanges 200 x 12: the plates by the same series, each
+        // flange 200 12³ / 3 (1 - 192 12 / (pi⁵ 200) 1.004523) = 110844, the
+        // web 276 8³ / 3 (1 - 192 8 / (pi⁵ 276) 1.004523) = 46243.5: I_T =
+        // 267931 mm⁴, tau = M_x 12 / I_T at the flanges' faces.
+        {"I001", {PROFILTYP_I, 300, 8, 200, 12}, 1, 5, 0, 0, 0, 2, std::sqrt(3.0) * 2e6 * 12 / 267931 / f1},
         // Round tube 200 x 8: its wall, A = pi (100² - 92²), I = pi (100⁴ -
         // 92⁴) / 4, sigma = N / A + M_y 100 / I at the top.
         {"K001", {PROFILTYP_ROHR, 200, 8, 0, 0}, 1, 5, 500, 20, 0, 0, (500e3 / tube_A + 20e6 * 100 / tube_I) / f2},
@@ -135,11 +138,12 @@ TEST(BatchRun, FullPenetrationButtWeldsOfEveryFamily) {
         {"B002", {PROFILTYP_RECHTECK, 200, 6, 120, 12}, 1, 5, 0, 50, 0, 0,
          50e6 * 100 / ((120 * std::pow(200.0, 3) - 108 * std::pow(176.0, 3)) / 12) / f2},
         // Box 200 x 120, walls 8 mm, partly penetrated with 8 mm typed: laid
-        // out 8 - 3 = 5 mm, within the check's 8 - 1.6; a fillet weld's
-        // check at 45°: A_w = 5 (2 x 120 + 2 x 200) = 3200 mm², sigma =
-        // 62.5, sigma_perp = tau_perp = 62.5 / sqrt 2, condition 1
-        // sqrt(4) 62.5 / sqrt 2 / 360.
-        {"P001", {PROFILTYP_RECHTECK, 200, 8, 120, 8}, 0, 8, 200, 0, 0, 0, 2 * 62.5 / std::sqrt(2.0) / f1},
+        // out 8 - 3 = 5 mm, within the check's 8 - 1.6; the throats in the
+        // walls, each corner once: A_w = 5 (2 x 120 + 2 x 190) = 3100 mm²
+        // (the corners twice: 3200), sigma = 64.52; a fillet weld's check
+        // at 45°: sigma_perp = tau_perp = sigma / sqrt 2, condition 1
+        // sqrt(4) sigma / sqrt 2 / 360.
+        {"P001", {PROFILTYP_RECHTECK, 200, 8, 120, 8}, 0, 8, 200, 0, 0, 0, 2 * 200e3 / 3100 / std::sqrt(2.0) / f1},
     };
     for (const Case& c : cases) {
         testutil::Record k;

@@ -910,9 +910,11 @@ TEST(WeldCheck, LineMode) {
 // face t - Δt = 20 - 4 = 16 mm, two faces (20 - 4)/2 = 8 mm. A flat bar
 // 200 x 20 takes the ends' welds into its height: (200 - 40)/2 = 80 mm. A
 // refused check names the limit, also without the detailing block. Under
-// M_y = 50 kNm on the two outer flange welds 150 x 12 mm: I_w = 2 (150 x
-// 12) 150² = 81e6 mm⁴, sigma = 50e6 x 150 / 81e6 = 92.59 N/mm², U =
-// sqrt 2 x 92.59 / 360 = 0.364.
+// M_y = 50 kNm on the two outer flange welds 150 x 12 mm, their throats in
+// the flanges from the outer faces in (centres 150 - 6 = 144 mm from the
+// axis): I_w = 2 (150 x 12 x 144² + 150 x 12³ / 12) = 74.6928e6 mm⁴, sigma
+// at the outer faces = 50e6 x 150 / I_w = 100.41 N/mm², U = sqrt 2 x
+// 100.41 / 360 = 0.394 (the throats on the faces: 81e6 mm⁴, U 0.364).
 TEST(WeldCheck, PartialPenetrationLimitFollowsTheWeldsForm) {
     struct Case {
         const char* name;
@@ -924,7 +926,8 @@ TEST(WeldCheck, PartialPenetrationLimitFollowsTheWeldsForm) {
         const char* line;  // the limit's line in the report at level 1
     };
     const Case cases[] = {
-        {"outer flange faces only, a = 12", 4, 300, 8, 150, 20, {{0, 12}, {3, 12}}, 0, std::sqrt(2.0) * 50e6 * 150 / 81e6 / 360, ""},
+        {"outer flange faces only, a = 12", 4, 300, 8, 150, 20, {{0, 12}, {3, 12}}, 0,
+         std::sqrt(2.0) * 50e6 * 150 / (2 * (1800 * 144.0 * 144 + 150 * std::pow(12.0, 3) / 12)) / 360, ""},
         {"outer flange faces only, a = 17", 4, 300, 8, 150, 20, {{0, 17}, {3, 12}}, 1, -1,
          "Naht 1: nicht durchgeschweißt: Nahtdicke a = 17.0 mm > t-út = 16.0 mm, t = 20.0 mm, út = 4.0 mm  "_cp},
         {"inner web face alone, a = 7", 4, 300, 10, 150, 20, {{0, 6}, {3, 6}, {6, 7}}, 0, 0, ""},
