@@ -19,6 +19,7 @@
 #include "profiles/geschweisster_anschluss.h"
 #include "profiles/stahlprofil.h"
 #include "weldcheck/din_check.h"
+#include "weldcheck/weldelem.h"
 
 namespace {
 
@@ -85,8 +86,13 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     // The connection keeps the share as a fraction, the library in per cent.
     load[ANSCHLUSS_CONTACT] = n.contact_fraction * 100.0;
     r->grades.grade = Grade_Code(p.material, &r->grades.user_f_y);
-    Place_Welds_By_Face(n, r);
-    r->a_w = n.a_w;
+    // A full-penetration butt weld is the section it joins: it has no
+    // throat (the input page shows none), and a hidden one must not decide.
+    r->full_penetration = n.weld_kind == WELD_BUTT && n.full_penetration;
+    if (!r->full_penetration) {
+        Place_Welds_By_Face(n, r);
+        r->a_w = n.a_w;
+    }
     r->family = Anschluss_Family_Of_Profile_Type(p.type);
     if (r->family < 0) return 0;
     Copy_Trimmed(p.name, r->profile_name, ANSCHLUSS_NAME_SIZE, 2);
@@ -105,7 +111,7 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     r->catalogue = p.kind == STAHLPROFIL_KIND_CATALOGUE;
     r->throat_design = 0;
     r->t_p = n.plate.t;
-    r->weld_kind = n.all_round ? ANSCHLUSS_WELD_ALL_ROUND : ANSCHLUSS_WELDS_BY_POSITION;
+    r->weld_kind = n.all_round || r->full_penetration ? ANSCHLUSS_WELD_ALL_ROUND : ANSCHLUSS_WELDS_BY_POSITION;
     r->end_crater = n.full_length ? ANSCHLUSS_FULL_LENGTH : ANSCHLUSS_END_CRATERS;
     r->no_throat_check = n.no_throat_check;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
@@ -205,6 +211,9 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     // printed none).
     if (status != 0) result->U_sigma = Ausnutzung_Fehler();
     else if (!conn->section_check) result->U_sigma = Ausnutzung{0.0, ERGEBNIS_NICHT_GEFUEHRT};
+    // A plate beyond its b/t limit makes the stresses of the section prove
+    // nothing until its buckling is checked: the case is not covered.
+    else if (Din_Plate_Buckling_Check_Needed(r)) result->U_sigma = Ausnutzung_Beulnachweis();
     else result->U_sigma = Ausnutzung_Gerundet(std::max({r->U_sigma, r->U_tau, r->U_v}));
     result->U_w = Ausnutzung_Gerundet(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
     Din_Governing_Point(r, result);
