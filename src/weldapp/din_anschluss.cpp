@@ -139,9 +139,10 @@ Din_Material Din_Values(const Materialparameter_Record& m) {
 
 // One material of the protocol: its head (as the Eurocode protocol names
 // it), f_y,k up to 40 mm and above (one value of own strengths) and alpha_w
-// as the check takes them. An aluminium material has no DIN strengths: its
-// head alone.
-void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din_Material& d) {
+// as the check takes them, of fillet welds or of a full-penetration butt
+// weld (the same value, which holds there in tension and shear). An
+// aluminium material has no DIN strengths: its head alone.
+void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din_Material& d, bool butt) {
     const bool own = d.code == DIN_GRADE_OWN_VALUES;
     if (own && m.kind != 2) {
         char name[MATERIAL_NAME_SIZE + 1];
@@ -160,7 +161,11 @@ void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din
         OLI_printf(list, "%schar. Streckgrenze f╬\\y,k,t¾40mm╬r = %.1lf N/mm²,  f╬\\y,k,t>40mm╬r = %.1lf N/mm²\n"_cp,
                    Check_Line_Prefix, Get_Stahlguete_fy(code, 40.0), Get_Stahlguete_fy(code, 80.0));
     }
-    OLI_printf(list, "%sBeiwert für Kehlnähte \xBA╬\\w╬r = %.2lf\n"_cp, Check_Line_Prefix, d.alpha_w);
+    if (butt)
+        OLI_printf(list, "%sBeiwert für Stumpfnähte (Zug und Schub, Nahtgüte nicht nachgewiesen) \xBA╬\\w╬r = %.2lf\n"_cp,
+                   Check_Line_Prefix, d.alpha_w);
+    else
+        OLI_printf(list, "%sBeiwert für Kehlnähte \xBA╬\\w╬r = %.2lf\n"_cp, Check_Line_Prefix, d.alpha_w);
     OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
 }
 
@@ -241,15 +246,16 @@ void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
     const Din_Material w = Din_Values(plate);
     // Own values of the profile weld with the plate's alpha_w.
     if (p.code == DIN_GRADE_OWN_VALUES) p.alpha_w = w.alpha_w;
+    const bool butt = conn->naht.weld_kind == WELD_BUTT && conn->naht.full_penetration;
     OLI_printf(list, "%s╬HMaterial\n"_cp, Check_Line_Prefix);
     if (p.code == w.code && p.own_f_y == w.own_f_y && p.alpha_w == w.alpha_w && profile.kind == plate.kind) {
-        Print_Din_Material(list, plate, w);
+        Print_Din_Material(list, plate, w, butt);
         return;
     }
     OLI_printf(list, "%sProfil: ", Check_Line_Prefix);
-    Print_Din_Material(list, profile, p);
+    Print_Din_Material(list, profile, p, butt);
     OLI_printf(list, "%sPlatte: ", Check_Line_Prefix);
-    Print_Din_Material(list, plate, w);
+    Print_Din_Material(list, plate, w, butt);
 }
 
 namespace {
