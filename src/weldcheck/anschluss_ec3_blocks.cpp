@@ -268,10 +268,14 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
         }
     }
     // The check works out the lengths of a weld all round. Welds that close
-    // no ring carry M_x by their polar moment: it is never dropped.
-    if (rec.all_round)
-        for (int i = 0; i < WELD_CHECK_WELDS; i++)
-            if (rec.a[i] > 0.01) rec.a[i] = r->a_w, rec.l[i] = 0.0;
+    // no ring carry M_x by their polar moment: it is never dropped. A
+    // full-penetration weld covers every face, with no throat of its own.
+    if (rec.all_round) {
+        for (int i = 0; i < WELD_CHECK_WELDS; i++) {
+            if (r->full_penetration && rec.number[i] > 0) rec.a[i] = 1.0, rec.l[i] = 0.0;
+            else if (rec.a[i] > 0.01) rec.a[i] = r->a_w, rec.l[i] = 0.0;
+        }
+    }
     Calc_Weld_Check(&rec, out, level, pass_on, level > 0, level > 0);
     const double* v = rec.line_values;
     if (!f || level <= 0 ||

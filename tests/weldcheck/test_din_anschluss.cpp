@@ -930,3 +930,18 @@ TEST(DinAnschluss, TypedProfileAndCatalogueProfileAgree) {
     }
     unsetenv("DATA");
 }
+
+// The library's Eurocode weld block of a full-penetration weld: the weld is
+// the bar 100 x 10 whatever throat the record keeps (none at the
+// positions, 7 mm all round): sigma_w,x = 100 kN / 1000 mm².
+TEST(DinAnschluss, EurocodeWeldBlockOfAFullPenetrationWeld) {
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 100, 10, 10, 10);
+    r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND, r.full_penetration = 1, r.a_w = 7.0;
+    r.settings[0] = 1;
+    r.load[ANSCHLUSS_N] = 100;
+    FILE* f = std::tmpfile();
+    Print_Anschluss_Schweissnaehte(f, &r, 0);
+    const std::string text = testutil::Stream_Text(f);
+    std::fclose(f);
+    EXPECT_NE(text.find("Spannungen: ╬t╠╬\\w,x╬r = 100.0 N/mm²"_cp), std::string::npos) << text;
+}
