@@ -198,7 +198,13 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
 }
 
 // The marks of the result table that its legend explains.
-enum { MARK_ABOVE_ONE = 1, MARK_NOT_COVERED = 2, MARK_TOLERANCE = 4, MARK_SHEAR_BUCKLING = 8, MARK_PLATE_BUCKLING = 16 };
+enum {
+    MARK_ABOVE_ONE = 1,
+    MARK_NOT_COVERED = 2,
+    MARK_TOLERANCE = 4,
+    MARK_SHEAR_BUCKLING = 8,
+    MARK_PLATE_BUCKLING = 16,
+};
 
 // One utilisation of the result table, 8 characters: "Fehler" in red for
 // a check without result or refused input, the mark "QK4" for a class 4 section the check

@@ -156,7 +156,10 @@ Din_Weld_Group Group_Of_Section(const Din_Joined_Section& sv, const Din_Plates& 
 void Torsion_Per_Plate(GeschweissterAnschluss* r, int T, const Din_Plates& P, double* per_unit) {
     Anschluss_Nahtwerte& v = r->weld_values;
     double t_min = 1e300, t_max = 0.0;
-    for (int i = 0; i < P.n; i++) t_min = std::min(t_min, Thickness(P.p[i])), t_max = std::max(t_max, Thickness(P.p[i]));
+    for (int i = 0; i < P.n; i++) {
+        t_min = std::min(t_min, Thickness(P.p[i]));
+        t_max = std::max(t_max, Thickness(P.p[i]));
+    }
     if (T == KEHLNAHT_RHS) {
         const double h = 0.1 * r->h2, b = 0.1 * r->b2, t = 0.1 * r->t2, s = 0.1 * r->s2;
         const double r_m = r->catalogue == 1 ? 1.25 * std::min(t, s) : 0.0;
@@ -318,8 +321,10 @@ void Check_Full_Penetration(GeschweissterAnschluss* r, const Din_Strengths& s, c
     const Limits R = {0.1 * s.sigma_w_R_d, 0.1 * std::min(s.f_y, s.f_y_plate) / gamma};
     if (T == KEHLNAHT_CHS) Tube_Points(r, R, U);
     else if (T == KEHLNAHT_ROUND) Round_Points(r, R, U);
-    else if (sv.A > 0.0 && sv.I_y * sv.I_z - sv.I_yz * sv.I_yz > 1e-12 && o.has_centroid) Outline_Points(r, T, R, sv, o, U);
-    else Din_Input_Error(r);
+    else if (sv.A > 0.0 && sv.I_y * sv.I_z - sv.I_yz * sv.I_yz > 1e-12 && o.has_centroid)
+        Outline_Points(r, T, R, sv, o, U);
+    else
+        Din_Input_Error(r);
     // A section that could take no force is an input error.
     if (!(r->weld_values.A_w > 0.0)) Din_Input_Error(r);
 }

@@ -241,7 +241,8 @@ int Centroid_With_Root_Fillets(const Kehlnaht_Geometry& g, double* x, double* y)
     for (int k = 0; k < n; k++) {
         if (!Din_Reentrant(g, k)) continue;
         const int p = (k + n - 1) % n, q = (k + 1) % n;
-        const double lp = std::hypot(g.X[p] - g.X[k], g.Y[p] - g.Y[k]), lq = std::hypot(g.X[q] - g.X[k], g.Y[q] - g.Y[k]);
+        const double lp = std::hypot(g.X[p] - g.X[k], g.Y[p] - g.Y[k]);
+        const double lq = std::hypot(g.X[q] - g.X[k], g.Y[q] - g.Y[k]);
         if (!(lp > 0.0) || !(lq > 0.0)) continue;
         // Along both faces away from the corner, into the corner's void.
         const double fx = g.X[k] + e * ((g.X[p] - g.X[k]) / lp + (g.X[q] - g.X[k]) / lq);

@@ -125,7 +125,8 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     const struct {
         Ausnutzung u;
         const char* reason;
-    } uncovered[] = {{Ausnutzung_Nicht_Abgedeckt(), "Grund: Querschnittsklasse 4 (nicht abgedeckt) in Lastkombination 2"},
+    } uncovered[] = {{Ausnutzung_Nicht_Abgedeckt(),
+                      "Grund: Querschnittsklasse 4 (nicht abgedeckt) in Lastkombination 2"},
                      {Ausnutzung_Schubbeulen(), "Grund: Schubbeulen (genauer Nachweis n\x94tig) in Lastkombination 2"},
                      {Ausnutzung_Beulnachweis(),
                       "Grund: Beulsicherheitsnachweis nach DIN 18800-3 erforderlich in Lastkombination 2"}};

@@ -877,7 +877,8 @@ TEST(DinAnschluss, WeldsByPositionLieWhereTheirLengthLies) {
     const double tee = (100 / A_w + 100 * (z_s - z_P) * z_s / I_y) * 10 / (0.95 * 240 / kGammaM);
     const double A_c = 1920 + 1408 + 2 * (1 - M_PI / 4) * 144;
     const double x_P = (1920 * 40 + 1408 * 4 + 2 * (1 - M_PI / 4) * 144 * (8 + 0.22337 * 12)) / A_c;
-    const double x_w = 2 * 240 * 50 / 1280.0, I_z = 800 * x_w * x_w + 2 * (4 * 216000 / 12.0 + 240 * (50 - x_w) * (50 - x_w));
+    const double x_w = 2 * 240 * 50 / 1280.0;
+    const double I_z = 800 * x_w * x_w + 2 * (4 * 216000 / 12.0 + 240 * (50 - x_w) * (50 - x_w));
     const double channel = (100e3 / 1280 + 100e3 * (x_P - x_w) * (80 - x_w) / I_z) / (0.95 * 240 / kGammaM);
     const struct {
         int family;
