@@ -209,7 +209,7 @@ static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count
         case_row(list, mk, "Berechnungsfehler:", e.without_result);
         case_row(list, mk, "Querschnittsklasse 4 (nicht abgedeckt):", e.not_covered);
         case_row(list, mk, "Schubbeulen (genauer Nachweis nötig):"_cp, e.shear_buckling);
-        case_row(list, mk, "Beulsicherheitsnachweis nach DIN 18800-3 erforderlich:", e.plate_buckling);
+        case_row(list, mk, "Beulnachweis nach DIN 18800-3 nötig:"_cp, e.plate_buckling);
     }
     const std::vector<Note_Row> rows = note_rows(notes, count);
     if (rows.empty()) return;

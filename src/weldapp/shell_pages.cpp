@@ -291,7 +291,7 @@ void Draw_Utilisation_Bar(int area, int x, int y, double value) {
 // words of the list's final result.
 static const char* Not_Covered_Reason(const LastfallErgebnis& e) {
     if (e.U_sigma.status == ERGEBNIS_SCHUBBEULEN) return "Schubbeulen (genauer Nachweis nötig)"_cp;
-    if (e.U_sigma.status == ERGEBNIS_BEULNACHWEIS) return "Beulsicherheitsnachweis nach DIN 18800-3 erforderlich";
+    if (e.U_sigma.status == ERGEBNIS_BEULNACHWEIS) return "Beulnachweis nach DIN 18800-3 nötig"_cp;
     return "Querschnittsklasse 4 (nicht abgedeckt)";
 }
 
