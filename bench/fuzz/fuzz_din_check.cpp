@@ -1,6 +1,7 @@
 // Fuzz target: the DIN 18800 check of the welded connection on any record.
 // The bytes fill the library record (family, switches and grade codes from
-// the first bytes, then the dimensions, gamma_M, the forces, the plate
+// the first bytes (a full-penetration butt weld among them), then the
+// dimensions, gamma_M, the forces, the plate
 // thickness, the all-round throat, the contact share and the eight throats
 // and lengths as raw doubles, so that zeros, extremes, nan and inf all
 // arrive). The section evaluation runs (it works out the geometry of the
@@ -31,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     r.weld_kind = flags & 2 ? 2 : 1;
     r.end_crater = flags & 1 ? 1 : 2;
     r.throat_design = (flags >> 2) & 1;
+    r.full_penetration = (flags >> 3) & 1;
     const int codes[6] = {5, 7, 12, 14, 44, 0x8000};
     r.grades.grade = codes[b.U8() % 6];
     r.grades.weld_grade = codes[b.U8() % 6];
@@ -42,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int k = 0; k < ANSCHLUSS_WELD_POSITIONS; ++k) r.a_pos[k] = b.D(), r.l_pos[k] = b.D();
     const int status = Calc_Anschluss_Querschnitt(&r);
     if (status != 0 && status != 1) fuzz::Fail("fuzz_din_check", "result neither 0 nor 1");
-    for (double u : {r.U_sigma, r.U_tau, r.U_v, r.U_w[0], r.U_w[1], r.U_w[2]})
+    for (double u : {r.U_sigma, r.U_tau, r.U_v, r.U_w[0], r.U_w[1], r.U_w[2], r.plate_buckling.b_t,
+                     r.plate_buckling.limit, r.sigma_w_R_d_compression})
         if (!std::isfinite(u)) fuzz::Fail("fuzz_din_check", "a utilisation is no number");
     const std::string text = fuzz::Written([&](FILE* list) { Print_Stahlprofil(list, &r, 1, flags & 4); });
     if (Has_Word(text, "nan") || Has_Word(text, "inf"))

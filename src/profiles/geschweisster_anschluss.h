@@ -172,6 +172,33 @@ struct QuerschnittWarnungen {
     Anschluss_Throat_Shortfall judged[ANSCHLUSS_STATUS_WORDS][ANSCHLUSS_WELD_POSITIONS + 1];
 };
 
+// Which limit of a full-penetration butt weld governs its utilisation:
+// tension, compression, shear (each against its own alpha_w) or their
+// comparison value.
+enum {
+    ANSCHLUSS_BUTT_NONE = 0,
+    ANSCHLUSS_BUTT_TENSION = 1,
+    ANSCHLUSS_BUTT_COMPRESSION = 2,
+    ANSCHLUSS_BUTT_SHEAR = 3,
+    ANSCHLUSS_BUTT_COMPARISON = 4,
+};
+
+// The plate of the profile end nearest its buckling limit (DIN 18800-1,
+// width-to-thickness ratios of the elastic method): its b/t, the limit for
+// the stresses present and what sets it; kind ANSCHLUSS_PLATE_NONE when no
+// plate is compressed or sheared.
+enum {
+    ANSCHLUSS_PLATE_NONE = 0,
+    ANSCHLUSS_PLATE_OUTSTAND = 1,   // compressed, one long edge free
+    ANSCHLUSS_PLATE_INTERNAL = 2,   // compressed, both long edges supported
+    ANSCHLUSS_PLATE_SHEAR = 3,      // sheared, both long edges supported
+};
+struct Anschluss_Beulgrenze {
+    int kind;
+    double b_t, limit;   // b/t and grenz(b/t)
+    double stress;       // N/mm²: the largest compression, or the shear stress
+};
+
 // The connection record. Fields in the order of the library's record.
 struct GeschweissterAnschluss {
     int settings[4];                        // cleared, not read by the library
@@ -211,6 +238,13 @@ struct GeschweissterAnschluss {
     // The number the connection gives the weld at each position, which the
     // lines naming a weld show; 0: named by its position.
     int number_pos[ANSCHLUSS_WELD_POSITIONS];
+    // 1: one full-penetration butt weld all round, which is the joined
+    // section itself (no throat); the fields below are its results.
+    int full_penetration;
+    double sigma_w_R_d_compression;         // its design strength in compression, N/mm²
+    int butt_governs;                       // ANSCHLUSS_BUTT_*
+    // Of the last section evaluation: the plate nearest its buckling limit.
+    Anschluss_Beulgrenze plate_buckling;
 };
 
 // The library's record.

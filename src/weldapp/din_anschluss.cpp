@@ -19,6 +19,7 @@
 #include "profiles/geschweisster_anschluss.h"
 #include "profiles/stahlprofil.h"
 #include "weldcheck/din_check.h"
+#include "weldcheck/weldelem.h"
 
 namespace {
 
@@ -85,8 +86,13 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     // The connection keeps the share as a fraction, the library in per cent.
     load[ANSCHLUSS_CONTACT] = n.contact_fraction * 100.0;
     r->grades.grade = Grade_Code(p.material, &r->grades.user_f_y);
-    Place_Welds_By_Face(n, r);
-    r->a_w = n.a_w;
+    // A full-penetration butt weld is the section it joins: it has no
+    // throat (the input page shows none), and a hidden one must not decide.
+    r->full_penetration = n.weld_kind == WELD_BUTT && n.full_penetration;
+    if (!r->full_penetration) {
+        Place_Welds_By_Face(n, r);
+        r->a_w = n.a_w;
+    }
     r->family = Anschluss_Family_Of_Profile_Type(p.type);
     if (r->family < 0) return 0;
     Copy_Trimmed(p.name, r->profile_name, ANSCHLUSS_NAME_SIZE, 2);
@@ -105,7 +111,7 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     r->catalogue = p.kind == STAHLPROFIL_KIND_CATALOGUE;
     r->throat_design = 0;
     r->t_p = n.plate.t;
-    r->weld_kind = n.all_round ? ANSCHLUSS_WELD_ALL_ROUND : ANSCHLUSS_WELDS_BY_POSITION;
+    r->weld_kind = n.all_round || r->full_penetration ? ANSCHLUSS_WELD_ALL_ROUND : ANSCHLUSS_WELDS_BY_POSITION;
     r->end_crater = n.full_length ? ANSCHLUSS_FULL_LENGTH : ANSCHLUSS_END_CRATERS;
     r->no_throat_check = n.no_throat_check;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
@@ -133,9 +139,10 @@ Din_Material Din_Values(const Materialparameter_Record& m) {
 
 // One material of the protocol: its head (as the Eurocode protocol names
 // it), f_y,k up to 40 mm and above (one value of own strengths) and alpha_w
-// as the check takes them. An aluminium material has no DIN strengths: its
-// head alone.
-void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din_Material& d) {
+// as the check takes them, of fillet welds or of a full-penetration butt
+// weld (the same value, which holds there in tension and shear). An
+// aluminium material has no DIN strengths: its head alone.
+void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din_Material& d, bool butt) {
     const bool own = d.code == DIN_GRADE_OWN_VALUES;
     if (own && m.kind != 2) {
         char name[MATERIAL_NAME_SIZE + 1];
@@ -154,7 +161,11 @@ void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din
         OLI_printf(list, "%schar. Streckgrenze f╬\\y,k,t¾40mm╬r = %.1lf N/mm²,  f╬\\y,k,t>40mm╬r = %.1lf N/mm²\n"_cp,
                    Check_Line_Prefix, Get_Stahlguete_fy(code, 40.0), Get_Stahlguete_fy(code, 80.0));
     }
-    OLI_printf(list, "%sBeiwert für Kehlnähte \xBA╬\\w╬r = %.2lf\n"_cp, Check_Line_Prefix, d.alpha_w);
+    if (butt)
+        OLI_printf(list, "%sBeiwert für Stumpfnähte (Zug und Schub, Nahtgüte nicht nachgewiesen) \xBA╬\\w╬r = %.2lf\n"_cp,
+                   Check_Line_Prefix, d.alpha_w);
+    else
+        OLI_printf(list, "%sBeiwert für Kehlnähte \xBA╬\\w╬r = %.2lf\n"_cp, Check_Line_Prefix, d.alpha_w);
     OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
 }
 
@@ -205,6 +216,9 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     // printed none).
     if (status != 0) result->U_sigma = Ausnutzung_Fehler();
     else if (!conn->section_check) result->U_sigma = Ausnutzung{0.0, ERGEBNIS_NICHT_GEFUEHRT};
+    // A plate beyond its b/t limit makes the stresses of the section prove
+    // nothing until its buckling is checked: the case is not covered.
+    else if (Din_Plate_Buckling_Check_Needed(r)) result->U_sigma = Ausnutzung_Beulnachweis();
     else result->U_sigma = Ausnutzung_Gerundet(std::max({r->U_sigma, r->U_tau, r->U_v}));
     result->U_w = Ausnutzung_Gerundet(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
     Din_Governing_Point(r, result);
@@ -232,15 +246,16 @@ void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
     const Din_Material w = Din_Values(plate);
     // Own values of the profile weld with the plate's alpha_w.
     if (p.code == DIN_GRADE_OWN_VALUES) p.alpha_w = w.alpha_w;
+    const bool butt = conn->naht.weld_kind == WELD_BUTT && conn->naht.full_penetration;
     OLI_printf(list, "%s╬HMaterial\n"_cp, Check_Line_Prefix);
     if (p.code == w.code && p.own_f_y == w.own_f_y && p.alpha_w == w.alpha_w && profile.kind == plate.kind) {
-        Print_Din_Material(list, plate, w);
+        Print_Din_Material(list, plate, w, butt);
         return;
     }
     OLI_printf(list, "%sProfil: ", Check_Line_Prefix);
-    Print_Din_Material(list, profile, p);
+    Print_Din_Material(list, profile, p, butt);
     OLI_printf(list, "%sPlatte: ", Check_Line_Prefix);
-    Print_Din_Material(list, plate, w);
+    Print_Din_Material(list, plate, w, butt);
 }
 
 namespace {

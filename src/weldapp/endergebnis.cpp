@@ -57,6 +57,7 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         const bool not_covered = r.U_sigma.status == ERGEBNIS_NICHT_ABGEDECKT;
         // A web that buckles in shear is named for what it needs.
         if (r.U_sigma.status == ERGEBNIS_SCHUBBEULEN) e.shear_buckling.push_back(lk);
+        else if (r.U_sigma.status == ERGEBNIS_BEULNACHWEIS) e.plate_buckling.push_back(lk);
         else if (Lastfall_Nicht_Abgedeckt(&r)) e.not_covered.push_back(lk);
         bool failed = r.limits_broken;
         for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
@@ -200,13 +201,15 @@ static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count
         // A c/t ratio has its class limit, which no tolerance moves.
         if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct, 0.0);
     }
-    if (!e.failing.empty() || !e.without_result.empty() || !e.not_covered.empty() || !e.shear_buckling.empty()) {
+    if (!e.failing.empty() || !e.without_result.empty() || !e.not_covered.empty() || !e.shear_buckling.empty() ||
+        !e.plate_buckling.empty()) {
         OLI_Set_Tabs(2, nullptr, &kCaseTab, 1);
         row_stops = false;
         case_row(list, mk, "Nicht erfüllt in:"_cp, e.failing);
         case_row(list, mk, "Berechnungsfehler:", e.without_result);
         case_row(list, mk, "Querschnittsklasse 4 (nicht abgedeckt):", e.not_covered);
         case_row(list, mk, "Schubbeulen (genauer Nachweis nötig):"_cp, e.shear_buckling);
+        case_row(list, mk, "Beulnachweis nach DIN 18800-3 nötig:"_cp, e.plate_buckling);
     }
     const std::vector<Note_Row> rows = note_rows(notes, count);
     if (rows.empty()) return;
@@ -218,7 +221,8 @@ static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count
 double Endergebnis_Height_CM(const Endergebnis& e, const Weld_Notes* notes, int count) {
     const int maxima = (e.sigma.U > 0.001) + (e.w.U > 0.001 || e.weld_input_refused) + (e.ct.U > 0.001);
     const int cases =
-        !e.failing.empty() + !e.without_result.empty() + !e.not_covered.empty() + !e.shear_buckling.empty();
+        !e.failing.empty() + !e.without_result.empty() + !e.not_covered.empty() + !e.shear_buckling.empty() +
+        !e.plate_buckling.empty();
     // A note longer than a row of the page (about 85 characters of running
     // text beside its stop) takes two.
     int hints = 0;
@@ -242,7 +246,7 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
     OLI_Add_Para_Offset(0.3);
     // A case not covered leaves the proof incomplete: never "proven".
     if (conn->input_error || e.weld_input_refused || !e.without_result.empty() || !e.failing.empty() ||
-        !e.not_covered.empty() || !e.shear_buckling.empty()) {
+        !e.not_covered.empty() || !e.shear_buckling.empty() || !e.plate_buckling.empty()) {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
     } else if (!Utilisation_Ok(governing)) {
         OLI_printf(list, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P, Line_Proof_Ok(), Endergebnis_Digits(tol).c_str());

@@ -37,6 +37,7 @@ struct Endergebnis {
     std::vector<int> without_result;  // 1-based cases where a check failed or was refused
     std::vector<int> not_covered;     // 1-based cases a check does not cover (class 4 sections)
     std::vector<int> shear_buckling;  // 1-based cases whose section's shear buckling needs a closer check
+    std::vector<int> plate_buckling;  // 1-based cases whose plates need DIN 18800-3's buckling check
     bool weld_input_refused = false;  // the welds were not checked: their geometry was refused
     // A case passed only because the rule of Round_Utilisation counted a
     // utilisation just above 1 as 1 (the maxima may stand in other cases).

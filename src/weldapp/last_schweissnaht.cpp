@@ -45,6 +45,7 @@ double Ausnutzung_Berechnet(const Ausnutzung& u) {
 Ausnutzung Ausnutzung_Fehler(void) { return {0.0, ERGEBNIS_FEHLER}; }
 Ausnutzung Ausnutzung_Nicht_Abgedeckt(void) { return {0.0, ERGEBNIS_NICHT_ABGEDECKT}; }
 Ausnutzung Ausnutzung_Schubbeulen(void) { return {0.0, ERGEBNIS_SCHUBBEULEN}; }
+Ausnutzung Ausnutzung_Beulnachweis(void) { return {0.0, ERGEBNIS_BEULNACHWEIS}; }
 
 int Lastfall_Hat_Ergebnis(const LastfallErgebnis* r) {
     return r && r->U_sigma.status != ERGEBNIS_FEHLER && r->U_ct.status != ERGEBNIS_FEHLER &&
@@ -54,7 +55,9 @@ int Lastfall_Hat_Ergebnis(const LastfallErgebnis* r) {
 int Lastfall_Nicht_Abgedeckt(const LastfallErgebnis* r) {
     if (!r) return 0;
     for (const Ausnutzung* u : {&r->U_sigma, &r->U_ct, &r->U_w})
-        if (u->status == ERGEBNIS_NICHT_ABGEDECKT || u->status == ERGEBNIS_SCHUBBEULEN) return 1;
+        if (u->status == ERGEBNIS_NICHT_ABGEDECKT || u->status == ERGEBNIS_SCHUBBEULEN ||
+            u->status == ERGEBNIS_BEULNACHWEIS)
+            return 1;
     return 0;
 }
 

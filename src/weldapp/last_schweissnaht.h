@@ -60,6 +60,10 @@ enum Ergebnis_Status {
     // not made here. No utilisation, and the proof of the case is not
     // complete (a case the check does not cover).
     ERGEBNIS_SCHUBBEULEN = 5,
+    // Run without fault, but a plate of the section lies beyond DIN
+    // 18800-1's limits of b/t: its buckling check by DIN 18800-3 is not
+    // made here. No utilisation, and the proof of the case is not complete.
+    ERGEBNIS_BEULNACHWEIS = 6,
 };
 
 struct Ausnutzung {
@@ -106,11 +110,14 @@ Ausnutzung Ausnutzung_Nicht_Abgedeckt(void);
 // A section whose shear buckling needs a closer check: ERGEBNIS_SCHUBBEULEN
 // with 0.
 Ausnutzung Ausnutzung_Schubbeulen(void);
+// A section whose plate needs a buckling check by DIN 18800-3:
+// ERGEBNIS_BEULNACHWEIS with 0.
+Ausnutzung Ausnutzung_Beulnachweis(void);
 // 1 when no check of the case failed.
 int Lastfall_Hat_Ergebnis(const LastfallErgebnis* result);
 // 1 when a check of the case does not cover it (its proof is incomplete,
 // though nothing failed): a class 4 section, or one whose shear buckling
-// needs a closer check.
+// or (DIN 18800) plate buckling needs a closer check.
 int Lastfall_Nicht_Abgedeckt(const LastfallErgebnis* result);
 // The notes of the welds (every detailing limit a weld breaks, with its
 // values), by weld number 1..WELD_NOTE_NUMBERS, index 0 for the weld all

@@ -198,7 +198,13 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
 }
 
 // The marks of the result table that its legend explains.
-enum { MARK_ABOVE_ONE = 1, MARK_NOT_COVERED = 2, MARK_TOLERANCE = 4, MARK_SHEAR_BUCKLING = 8 };
+enum {
+    MARK_ABOVE_ONE = 1,
+    MARK_NOT_COVERED = 2,
+    MARK_TOLERANCE = 4,
+    MARK_SHEAR_BUCKLING = 8,
+    MARK_PLATE_BUCKLING = 16,
+};
 
 // One utilisation of the result table, 8 characters: "Fehler" in red for
 // a check without result or refused input, the mark "QK4" for a class 4 section the check
@@ -222,6 +228,10 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
     if (u.status == ERGEBNIS_SCHUBBEULEN) {
         Row_Put(list, "      ╬HSB╬r"_cp);
         return MARK_SHEAR_BUCKLING;
+    }
+    if (u.status == ERGEBNIS_BEULNACHWEIS) {
+        Row_Put(list, "      ╬HBN╬r"_cp);
+        return MARK_PLATE_BUCKLING;
     }
     if (x <= 0.001) {
         Row_Put(list, "   ---  ");
@@ -262,7 +272,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         for (int k = 0; k < 3; ++k) {
             const Ausnutzung& u = conn->results[i].*kU[k];
             if (u.U > 0.001 || u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_NICHT_ABGEDECKT ||
-                u.status == ERGEBNIS_EINGABE_ABGELEHNT || u.status == ERGEBNIS_SCHUBBEULEN)
+                u.status == ERGEBNIS_EINGABE_ABGELEHNT || u.status == ERGEBNIS_SCHUBBEULEN ||
+                u.status == ERGEBNIS_BEULNACHWEIS)
                 u_col[k] = true;
         }
     }
@@ -368,4 +379,6 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
     if (marks & MARK_NOT_COVERED) OLI_printf(list, "╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp);
     if (marks & MARK_SHEAR_BUCKLING)
         OLI_printf(list, "╬HSB╬r) Schubbeulen: genauer Nachweis erforderlich, nicht nachgewiesen\n"_cp);
+    if (marks & MARK_PLATE_BUCKLING)
+        OLI_printf(list, "╬HBN╬r) Beulsicherheitsnachweis nach DIN 18800-3 erforderlich, nicht geführt\n"_cp);
 }

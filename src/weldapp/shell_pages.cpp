@@ -287,6 +287,14 @@ void Draw_Utilisation_Bar(int area, int x, int y, double value) {
     }
 }
 
+// Why the proof of a case its checks do not cover is incomplete, in the
+// words of the list's final result.
+static const char* Not_Covered_Reason(const LastfallErgebnis& e) {
+    if (e.U_sigma.status == ERGEBNIS_SCHUBBEULEN) return "Schubbeulen (genauer Nachweis nötig)"_cp;
+    if (e.U_sigma.status == ERGEBNIS_BEULNACHWEIS) return "Beulnachweis nach DIN 18800-3 nötig"_cp;
+    return "Querschnittsklasse 4 (nicht abgedeckt)";
+}
+
 void Draw_Utilisation_Chart(int area) {
     const SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     const Chart_Colours c = Chart();
@@ -360,7 +368,8 @@ void Draw_Utilisation_Chart(int area) {
             std::snprintf(why, sizeof why, "Ausnutzung %.0lf%% in Lastkombination %d", 100.0 * r->max_utilisation,
                           r->governing_case);
         else if (!why[0] && not_covered)
-            std::snprintf(why, sizeof why, "Querschnittsklasse 4 (nicht abgedeckt) in Lastkombination %d", not_covered);
+            std::snprintf(why, sizeof why, "%s in Lastkombination %d", Not_Covered_Reason(r->results[not_covered - 1]),
+                          not_covered);
         else if (!why[0] && Fails(r->max_ct_utilisation))
             std::snprintf(why, sizeof why, "c/t-Verhältnis: Ausnutzung %.0lf%%"_cp, 100.0 * r->max_ct_utilisation);
         if (why[0]) {

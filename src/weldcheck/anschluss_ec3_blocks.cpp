@@ -22,6 +22,7 @@
 #include "profiles/stahlprofil.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/weld_check.h"
+#include "weldcheck/weldelem.h"
 
 namespace {
 
@@ -250,7 +251,10 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     rec.plate.t = r->t_p;
     Check_Plate_And_Material(&rec.plate, nullptr, 0, PLATE_MATERIAL, "");
     rec.forces = Scale_Schnittkraefte(Forces(r), SCHNITTKRAEFTE_FROM_KN);
-    rec.all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
+    rec.all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND || r->full_penetration;
+    // A full-penetration butt weld is the section itself, whatever throat
+    // the record holds.
+    if (r->full_penetration) rec.weld_kind = WELD_BUTT, rec.full_penetration = 1;
     rec.check_field = 1;  // the points are checked, not only their stresses listed
     rec.deduct_craters = r->end_crater == ANSCHLUSS_END_CRATERS;
     int count = 0;
@@ -264,10 +268,14 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
         }
     }
     // The check works out the lengths of a weld all round. Welds that close
-    // no ring carry M_x by their polar moment: it is never dropped.
-    if (rec.all_round)
-        for (int i = 0; i < WELD_CHECK_WELDS; i++)
-            if (rec.a[i] > 0.01) rec.a[i] = r->a_w, rec.l[i] = 0.0;
+    // no ring carry M_x by their polar moment: it is never dropped. A
+    // full-penetration weld covers every face, with no throat of its own.
+    if (rec.all_round) {
+        for (int i = 0; i < WELD_CHECK_WELDS; i++) {
+            if (r->full_penetration && rec.number[i] > 0) rec.a[i] = 1.0, rec.l[i] = 0.0;
+            else if (rec.a[i] > 0.01) rec.a[i] = r->a_w, rec.l[i] = 0.0;
+        }
+    }
     Calc_Weld_Check(&rec, out, level, pass_on, level > 0, level > 0);
     const double* v = rec.line_values;
     if (!f || level <= 0 ||

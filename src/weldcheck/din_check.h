@@ -87,6 +87,11 @@ void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, doubl
 // list or record prints nothing.
 void Print_Stahlprofil(FILE *list, GeschweissterAnschluss *record, int pass_on, int section_check);
 
+// Whether a plate of the profile end of the record's last evaluation lies
+// beyond DIN 18800-1's limit of b/t for its stresses, so that its buckling
+// must be checked by DIN 18800-3: 1 beyond, 0 within (and for null).
+int Din_Plate_Buckling_Check_Needed(const GeschweissterAnschluss *r);
+
 // Whether the throats of the record's last evaluation break a limit of
 // fillet welds with its throat checks on: a weld below its least throat
 // (2 mm, sqrt(max t) - 0.5), or one above 0.7 t (0.7 d) of a part it joins

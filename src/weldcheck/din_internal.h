@@ -99,8 +99,14 @@ struct Din_Outline {
     double y_c, z_c;      // the section's centroid, cm
 };
 
-// The outline of the geometry in the evaluation's axes.
+// The outline of the geometry in the evaluation's axes; the centroid of a
+// profile given by its dimensions with a root radius counts its root
+// fillets.
 Din_Outline Din_Outline_Of(const Kehlnaht_Geometry &g);
+
+// Whether outline point j of g is a re-entrant corner (the outline turns
+// against its own turn there): where a rolled profile has its root fillet.
+bool Din_Reentrant(const Kehlnaht_Geometry &g, int j);
 
 // The forces the welds take about the centroid of their group: N' (kN, the
 // normal force less its share by contact), M_y, M_z and the torsion M_t
@@ -166,6 +172,52 @@ Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss *record, con
 // input error (zeros out).
 void Check_Weld_Lines(GeschweissterAnschluss *record, const Din_Strengths &s, const Din_Weld_Line_Section &section,
                       const Din_Outline &outline, const int *roles, double *out, double a, int T);
+
+// ---- the full-penetration butt weld: the joined section ---------------------
+
+// A plate of the profile end as a rectangle y0..y1 by z0..z1 (cm, the
+// evaluation's axes), the shear force it takes (DIN_ROLE_V_Z, DIN_ROLE_V_Y,
+// both for a flat bar), whether both its long edges are held (a web
+// between flanges, a wall of a tube) and its clear width between the root
+// fillets (cm).
+struct Din_Plate {
+    double y0, y1, z0, z1;
+    int role;
+    bool internal;
+    double clear;
+};
+enum { DIN_PLATES_MAX = 4 };
+struct Din_Plates {
+    Din_Plate p[DIN_PLATES_MAX];
+    int n;
+};
+
+// The plates of the profile of family T (I .. angle, flat bar) from the
+// record's working dimensions, as its outline draws them: flanges over
+// their full width, webs between them, root fillets left out. None for
+// the round shapes.
+Din_Plates Din_Plates_Of(const GeschweissterAnschluss *r, int T);
+
+// Section values of the joined section (cm², cm⁴) about its centroid in
+// the evaluation's axes.
+struct Din_Joined_Section {
+    double A, I_y, I_z, I_yz;
+};
+
+// The full-penetration butt weld of the record checked as the joined
+// section sv (the outline o gives its corners and centroid; the tube and
+// the round bar are their own rings) against DIN 18800-1's butt-weld
+// limits of the strengths s: U_w1..U_w3 into U, the weld values, the
+// limit that governs and the compression strength into the record. A
+// section that can take no force is an input error (zeros out).
+void Check_Full_Penetration(GeschweissterAnschluss *r, const Din_Strengths &s, const Din_Joined_Section &sv,
+                            const Din_Outline &o, int T, double *U);
+
+// Profile stresses of the tube, flat bar and round bar (their section
+// values computed before) against the strengths s, into the record.
+void Din_Tube_Profile(GeschweissterAnschluss *r, const Din_Strengths &s);
+void Din_Flat_Profile(GeschweissterAnschluss *r, const Din_Strengths &s);
+void Din_Round_Profile(GeschweissterAnschluss *r, const Din_Strengths &s);
 
 // The positions' roles of family T = 1..5 (null for any other).
 const int *Din_Weld_Roles(int T);

@@ -164,6 +164,23 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     Ratio(f, "              %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_v, true, &wider);
 }
 
+// The plate of the profile end beyond DIN 18800-1's limit of b/t for its
+// stresses, in words with its values, and the buckling check it needs;
+// counted as a check not met. Nothing for a section within its limits.
+void Plate_Buckling_Lines(FILE* f, const GeschweissterAnschluss* r) {
+    if (!Din_Plate_Buckling_Check_Needed(r)) return;
+    const Anschluss_Beulgrenze& b = r->plate_buckling;
+    Anschluss_Exceeded_Checks++;
+    Safe_Fprintf(f, "   b/t = %.1lf > grenz(b/t) = %.1lf nach DIN 18800-1, "_cp, b.b_t, b.limit);
+    if (b.kind == ANSCHLUSS_PLATE_SHEAR)
+        Safe_Fprintf(f, "beidseitig gelagerter Plattenstreifen unter Schub %s = %.1lf N/mm╬/2╬r"_cp, TAU, b.stress);
+    else
+        Safe_Fprintf(f, "%s gelagerter Plattenstreifen unter Druck %s╬\\1╬r = %.1lf N/mm╬/2╬r"_cp,
+                     b.kind == ANSCHLUSS_PLATE_OUTSTAND ? "einseitig" : "beidseitig", SIGMA, b.stress);
+    Safe_Fprintf(f, "  %s╬r\n"_cp, Mark_Alert());
+    Safe_Fprintf(f, "\n ╬b╬u  Beulsicherheitsnachweis nach DIN 18800-3 erforderlich!\n"_cp);
+}
+
 void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Nahtwerte& v = r->weld_values;
     const int type = r->family;
@@ -332,6 +349,66 @@ void Upper_Limit_Line(FILE* f, const GeschweissterAnschluss* r, const Anschluss_
                  diameter ? 'd' : 't', e.t);
 }
 
+// The closing lines of the weld part: the block's verdict.
+void Verdict_Lines(FILE* f, const GeschweissterAnschluss* r) {
+    if (Anschluss_Exceeded_Checks != 0)
+        Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
+    else if (!r->warnings.word[ANSCHLUSS_ANY_WARNING])
+        Safe_Fprintf(f, "\n ╬bAlle erforderlichen Spannungsnachweise wurden erfolgreich geführt!╬r\n"_cp);
+}
+
+// The words of the limit that governs a full-penetration butt weld.
+const char* Butt_Limit_Words(int governs) {
+    switch (governs) {
+    case ANSCHLUSS_BUTT_TENSION: return "Zugspannung senkrecht zur Naht gegen \xBA╬\\w╬r f╬\\y,k╬r/\xC0╬\\M╬r"_cp;
+    case ANSCHLUSS_BUTT_COMPRESSION: return "Druckspannung senkrecht zur Naht gegen f╬\\y,k╬r/\xC0╬\\M╬r"_cp;
+    case ANSCHLUSS_BUTT_SHEAR: return "Schubspannung gegen \xBA╬\\w╬r f╬\\y,k╬r/\xC0╬\\M╬r"_cp;
+    case ANSCHLUSS_BUTT_COMPARISON:
+        return "Vergleichswert aus Normal- und Schubspannung, jede gegen ihren Grenzwert"_cp;
+    default: return "keine Spannung";
+    }
+}
+
+// The weld part of a full-penetration butt weld: the joined section's
+// values (no throat: the weld is the section), its stresses and
+// utilisations against the butt-weld limits, and in words the limit that
+// governs.
+void Butt_Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
+    const Anschluss_Nahtwerte& v = r->weld_values;
+    const int type = r->family;
+    Safe_Fprintf(f, " \n ╬b╬uSchweißnähte╬r\n"_cp);
+    Safe_Fprintf(f, " ╬bDurchgeschweißte Stumpfnaht: Querschnittswerte des angeschlossenen Querschnitts╬r\n"_cp);
+    const bool ring = type == ANSCHLUSS_CHS || type == ANSCHLUSS_ROUND;
+    // A ring takes each shear force round its whole circumference.
+    if (ring)
+        Safe_Fprintf(f, "   A╬\\w╬r = %.2lf cm╬/2╬r\n"_cp, v.A_w);
+    else
+        Safe_Fprintf(f, "   A╬\\w╬r = %.2lf cm╬/2╬r    A╬\\%syw╬r = %.2lf cm╬/2╬r    A╬\\%szw╬r = %.2lf cm╬/2╬r\n"_cp,
+                     v.A_w, TAU, r->A_w_y, TAU, r->A_w_z);
+    Safe_Fprintf(f, "   I╬\\yw╬r = %.2lf cm╬/4╬r    I╬\\zw╬r = %.2lf cm╬/4╬r    I╬\\yzw╬r = %.2lf cm╬/4╬r\n"_cp, v.I_y,
+                 v.I_z, U2(v.I_yz));
+    if (type == ANSCHLUSS_RHS || ring)
+        Safe_Fprintf(f, "   I╬\\Tw╬r = %.2lf cm╬/4╬r    W╬\\Tw╬r = %.2lf cm╬/3╬r  (%s)\n"_cp, v.I_t, v.W_t,
+                     type == ANSCHLUSS_RHS ? "Bredt" : "Kreisquerschnitt");
+    else
+        Safe_Fprintf(f, "   I╬\\Tw╬r = %.2lf cm╬/4╬r  (St. Venant, Bleche ohne Ausrundungen)\n"_cp, v.I_t);
+    if (r->status.word[ANSCHLUSS_INPUT_ERROR] > 0) {
+        Safe_Fprintf(f, "\n ╬b╬u  Achtung, schwerer Eingabefehler! \n ╬b╬u  Ergebnisse nicht brauchbar!\n"_cp);
+        return;
+    }
+    Safe_Fprintf(f, " \n ╬bSchweißnaht-Spannungen\n"_cp);
+    Safe_Fprintf(f, "   %s╬\\w,max╬r = %.1lf N/mm╬/2╬r    %s╬\\w,min╬r = %.1lf N/mm╬/2╬r    %s╬\\w,max╬r = %.1lf N/mm╬/2╬r    %s╬\\w,v╬r = %.1lf N/mm╬/2╬r\n"_cp,
+                 SIGMA, U1(v.sigma_max), SIGMA, U1(v.sigma_min), TAU, U1(v.tau), SIGMA, U1(v.sigma_v));
+    Safe_Fprintf(f, " \n ╬bAusnutzung   ╬r(%s╬\\w╬r = %4.2lf: %s╬\\w,R,d╬r = %.1lf N/mm╬/2╬r für Zug und Schub,  %s╬\\w,R,d╬r = %.1lf N/mm╬/2╬r für Druck)\n"_cp,
+                 ALPHA, r->alpha_w, SIGMA, v.sigma_R_d, SIGMA, r->sigma_w_R_d_compression);
+    int wider = 0;
+    Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[0], false, &wider);
+    Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, TAU, SIGMA, r->U_w[1], false, &wider);
+    Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[2], true, &wider);
+    Safe_Fprintf(f, "   maßgebend: %s\n"_cp, Butt_Limit_Words(r->butt_governs));
+    Verdict_Lines(f, r);
+}
+
 void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     const int type = r->family;
     Safe_Fprintf(f, " \n ╬b╬uSchweißnähte╬r\n"_cp);
@@ -374,10 +451,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
         if (!r->no_throat_check) Anschluss_Exceeded_Checks += std::popcount(named);
     }
     Least_Throat_Lines(f, r);
-    if (Anschluss_Exceeded_Checks != 0)
-        Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
-    else if (!w.word[ANSCHLUSS_ANY_WARNING])
-        Safe_Fprintf(f, "\n ╬bAlle erforderlichen Spannungsnachweise wurden erfolgreich geführt!╬r\n"_cp);
+    Verdict_Lines(f, r);
 }
 
 }  // namespace
@@ -429,13 +503,23 @@ void Print_Stahlprofil(FILE* list, GeschweissterAnschluss* record, int pass_on, 
     Din_Sanitize_Results(&shown);
     const bool eurocode = record->grades.design_code == ANSCHLUSS_CODE_EC3;
     if (section_check) {
-        if (eurocode)
+        if (eurocode) {
             Print_Querschnittstragfaehigkeit(section_check, list, record, pass_on);
-        else
+        } else {
             Profile_Part(list, &shown);
+            Plate_Buckling_Lines(list, &shown);
+        }
     }
     if (eurocode)
         Print_Anschluss_Schweissnaehte(list, record, pass_on);
+    else if (shown.full_penetration)
+        Butt_Weld_Part(list, &shown);
     else
         Weld_Part(list, &shown);
+}
+
+int Din_Plate_Buckling_Check_Needed(const GeschweissterAnschluss* r) {
+    if (!r || r->plate_buckling.kind == ANSCHLUSS_PLATE_NONE) return 0;
+    const Anschluss_Beulgrenze& b = r->plate_buckling;
+    return std::isfinite(b.b_t) && std::isfinite(b.limit) && b.limit > 0.0 && b.b_t > b.limit;
 }

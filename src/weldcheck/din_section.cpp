@@ -12,10 +12,12 @@
 #include "codes/nad_file.h"
 #include "codes/stguete.h"
 #include "profiles/kehlnaht_geometry.h"
+#include "profiles/profil_dwqb_model.h"
 #include "profiles/profil_reader.h"
 #include "profiles/profile_switches.h"
 #include "profiles/profilquerschnitt.h"
 #include "profiles/section_stress.h"
+#include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
 #include "weldcheck/din_internal.h"
 
@@ -50,8 +52,10 @@ void Catalogue_Name(const GeschweissterAnschluss* r, char* out, size_t size) {
 }
 
 // Section model of the profile (cm) of the catalogue name (of a catalogue
-// profile); 1 when it stands and its values were taken over.
-int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
+// profile); 1 when it stands and its values were taken over, the joined
+// section's (A and the second moments in the model's own axes) into
+// joined.
+int Section_Model(GeschweissterAnschluss* r, int T, const char* name, Din_Joined_Section* joined) {
     Anschluss_Profilwerte& p = r->profile_values;
     Profilquerschnitt pq;
     Init_Profilquerschnitt(&pq);
@@ -87,6 +91,7 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
         // dimensions is no modulus of a tube, channel or tee).
         const double W_a = std::fabs(qw[DWQB_QW_W1 + 2]), W_b = std::fabs(qw[DWQB_QW_W1 + 3]);
         if (W_a > 0.0 || W_b > 0.0) p.W_z = W_a > 0.0 && W_b > 0.0 ? std::min(W_a, W_b) : std::max(W_a, W_b);
+        *joined = {qw[DWQB_QW_A], qw[DWQB_QW_IY], qw[DWQB_QW_IZ], qw[DWQB_QW_IYZ]};
     }
     Release_Profilquerschnitt(&pq);
     return stands;
@@ -142,6 +147,55 @@ void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, c
     }
 }
 
+// The full-penetration butt weld of family T: the profile's stresses of
+// the round shapes and the flat bar (the section model's of the others
+// stand), then the joined section sv against the butt-weld limits.
+void Joined_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, Din_Joined_Section sv,
+                  const Din_Outline& o, double U[3]) {
+    const Anschluss_Profilwerte& p = r->profile_values;
+    switch (T) {
+    case KEHLNAHT_CHS:
+        Calc_Tube_Weld_Section(r);
+        Din_Tube_Profile(r, s);
+        break;
+    case KEHLNAHT_FLAT:
+        Calc_Flat_Section(r);
+        Din_Flat_Profile(r, s);
+        sv = {p.A, p.I_y, p.I_z, 0.0};
+        break;
+    case KEHLNAHT_ROUND:
+        Calc_Round_Section(r);
+        Din_Round_Profile(r, s);
+        break;
+    default: break;
+    }
+    Check_Full_Penetration(r, s, sv, o, T, U);
+}
+
+// The product moment (cm⁴) of the outline's section about its centroid,
+// in the evaluation's axes; 0 without an area.
+double Outline_I_yz(const Din_Outline& o) {
+    const int n = std::min(o.n, static_cast<int>(KEHLNAHT_POINTS));
+    double A = 0, Sy = 0, Sz = 0, Iyz = 0;
+    for (int i = 0; i < n; i++) {
+        const int j = (i + 1) % n;
+        const double c = o.y[i] * o.z[j] - o.y[j] * o.z[i];
+        A += c / 2, Sy += (o.y[i] + o.y[j]) * c / 6, Sz += (o.z[i] + o.z[j]) * c / 6;
+        Iyz += c * (o.y[i] * o.z[j] + 2 * o.y[i] * o.z[i] + 2 * o.y[j] * o.z[j] + o.y[j] * o.z[i]) / 24;
+    }
+    if (A == 0.0) return 0.0;
+    return (Iyz - Sy * Sz / A) * (A > 0 ? 1.0 : -1.0);
+}
+
+// The section model's values in the outline's axes: the model's product
+// moment takes the sign the outline gives it (the model may count y the
+// other way round).
+Din_Joined_Section In_Outline_Axes(Din_Joined_Section sv, const Din_Outline& o) {
+    const double I_yz = Outline_I_yz(o);
+    sv.I_yz = std::fabs(sv.I_yz) > 1e-9 * (std::fabs(sv.I_y) + std::fabs(sv.I_z)) ? std::copysign(sv.I_yz, I_yz) : 0.0;
+    return sv;
+}
+
 // A value the library can work with: finite and within the limit.
 bool Within(double v, double limit) { return std::isfinite(v) && std::fabs(v) <= limit; }
 
@@ -149,13 +203,65 @@ bool Within(double v, double limit) { return std::isfinite(v) && std::fabs(v) <=
 
 // ---- shared by the weld checks --------------------------------------------------
 
+bool Din_Reentrant(const Kehlnaht_Geometry& g, int j) {
+    const int n = std::min(g.n, static_cast<int>(KEHLNAHT_POINTS));
+    if (n < 3 || j < 0 || j >= n) return false;
+    double area = 0;
+    for (int i = 0; i < n; i++) area += g.X[i] * g.Y[(i + 1) % n] - g.X[(i + 1) % n] * g.Y[i];
+    const int p = (j + n - 1) % n, q = (j + 1) % n;
+    const double ax = g.X[j] - g.X[p], ay = g.Y[j] - g.Y[p], bx = g.X[q] - g.X[j], by = g.Y[q] - g.Y[j];
+    const double la = std::hypot(ax, ay), lb = std::hypot(bx, by);
+    if (!(la > 0.0) || !(lb > 0.0) || area == 0.0) return false;
+    // A corner, not the kink of a face drawn in two pieces: turned by more
+    // than 30 degrees.
+    const double turn = (ax * by - ay * bx) / (la * lb);
+    return (area > 0.0 ? -turn : turn) > 0.5;
+}
+
+namespace {
+
+// The centroid (mm) of the section of a profile given by its dimensions
+// with a root radius: its outline is drawn of plates, and each re-entrant
+// corner of it gets its root fillet, (1 - pi/4) r² at 0.22337 r from both
+// faces, as the profile's own section values count it. 0 when g is no
+// such profile (x, y unchanged).
+int Centroid_With_Root_Fillets(const Kehlnaht_Geometry& g, double* x, double* y) {
+    const bool open_family = g.family >= KEHLNAHT_I && g.family <= KEHLNAHT_ANGLE && g.family != KEHLNAHT_RHS;
+    const int n = std::min(g.n, static_cast<int>(KEHLNAHT_POINTS));
+    if (g.catalogue || !open_family || !(g.r > 0.0) || n < 3) return 0;
+    double A = 0, Sx = 0, Sy = 0;
+    for (int i = 0; i < n; i++) {
+        const int j = (i + 1) % n;
+        const double cross = g.X[i] * g.Y[j] - g.X[j] * g.Y[i];
+        A += cross / 2, Sx += (g.X[i] + g.X[j]) * cross / 6, Sy += (g.Y[i] + g.Y[j]) * cross / 6;
+    }
+    if (A < 0) A = -A, Sx = -Sx, Sy = -Sy;
+    if (!(A > 0.0)) return 0;
+    const double A_f = (1.0 - M_PI / 4.0) * g.r * g.r, e = 0.22337 * g.r;
+    for (int k = 0; k < n; k++) {
+        if (!Din_Reentrant(g, k)) continue;
+        const int p = (k + n - 1) % n, q = (k + 1) % n;
+        const double lp = std::hypot(g.X[p] - g.X[k], g.Y[p] - g.Y[k]);
+        const double lq = std::hypot(g.X[q] - g.X[k], g.Y[q] - g.Y[k]);
+        if (!(lp > 0.0) || !(lq > 0.0)) continue;
+        // Along both faces away from the corner, into the corner's void.
+        const double fx = g.X[k] + e * ((g.X[p] - g.X[k]) / lp + (g.X[q] - g.X[k]) / lq);
+        const double fy = g.Y[k] + e * ((g.Y[p] - g.Y[k]) / lp + (g.Y[q] - g.Y[k]) / lq);
+        A += A_f, Sx += A_f * fx, Sy += A_f * fy;
+    }
+    *x = Sx / A, *y = Sy / A;
+    return 1;
+}
+
+}  // namespace
+
 Din_Outline Din_Outline_Of(const Kehlnaht_Geometry& g) {
     Din_Outline o = {};
     o.geometry = &g;
     o.n = g.n;
     for (int i = 0; i < KEHLNAHT_POINTS; i++) o.y[i] = -0.1 * g.X[i], o.z[i] = 0.1 * g.Y[i];
     double x = 0, y = 0;
-    o.has_centroid = Kehlnaht_Section_Centroid(&g, &x, &y);
+    o.has_centroid = Centroid_With_Root_Fillets(g, &x, &y) || Kehlnaht_Section_Centroid(&g, &x, &y);
     if (o.has_centroid) o.y_c = -0.1 * x, o.z_c = 0.1 * y;
     return o;
 }
@@ -238,7 +344,8 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
     double* results[] = {&r->U_sigma, &r->U_tau,        &r->U_v,   &r->U_w[0],       &r->U_w[1],
                          &r->U_w[2],  &r->A_w_y,        &r->A_w_z, &r->a_w_designed, &r->alpha_w,
                          &r->f_y_profile, &r->f_y_weld, &r->h2,    &r->b2,           &r->t2,
-                         &r->s2,      &r->r2};
+                         &r->s2,      &r->r2,           &r->sigma_w_R_d_compression,
+                         &r->plate_buckling.b_t, &r->plate_buckling.limit, &r->plate_buckling.stress};
     for (double* v : results) fix(v, 1);
     for (Anschluss_Throat_Shortfall* t : {&r->warnings.below_2mm, &r->warnings.below_root_rule}) {
         fix(&t->a, 1);
@@ -316,8 +423,83 @@ void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, doubl
 
 // ---- the evaluation ------------------------------------------------------------------
 
-int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
-    if (!r) return 1;
+namespace {
+
+// The profile of the record taken over from the profile file (a catalogue
+// profile: its name into name) or built of its plates, with the closed
+// values of its section; 0 when the profile file does not hold it.
+int Take_Over_Profile(GeschweissterAnschluss* r, char* name, size_t size) {
+    Anschluss_Profilwerte& p = r->profile_values;
+    if (r->catalogue == 1) {
+        Catalogue_Name(r, name, size);
+        // The look-up leaves its key in the name it is given.
+        char key[ANSCHLUSS_NAME_SIZE];
+        std::memcpy(key, name, sizeof key);
+        double h, b, t_f, t_w, W_y, W_z, radius;
+        if (!Read_Profil_from_File_2(' ', key, &h, &b, &t_f, &t_w, &p.I_y, &p.I_z, &p.I_T, &W_y, &W_z, &p.A, &radius))
+            return 0;
+        r->h2 = h, r->b2 = b, r->t2 = t_f, r->s2 = t_w, r->r2 = radius;
+        p.W_y = W_y, p.W_z = W_z;
+        return 1;
+    }
+    double W_y_top;
+    Calc_I_Section_Values(r->b, r->b, r->h - 2 * r->t, r->t, r->t, r->s, &p.A, &p.I_y, &p.I_z, &p.I_T, &p.W_y,
+                          &W_y_top, &p.W_z, nullptr, nullptr, nullptr, nullptr);
+    r->h2 = r->h, r->b2 = r->b, r->t2 = r->t, r->s2 = r->s, r->r2 = 0.0;
+    return 1;
+}
+
+// DIN 18800-1's limits of b/t for the elastic method under the stresses of
+// the load case (the section model standing with them): every compressed
+// plate of the model against grenz(b/t) of its support and stress ratio,
+// which grows with sqrt(f_y,k / (sigma_1 gamma_M)) below the design
+// strength; and every plate held on both long edges that carries a shear
+// force against the b/t up to which DIN 18800-3 asks for no buckling check
+// in shear: lambda_P = sqrt(f_y,k / (tau_Pi sqrt 3)) <= 0.84 with tau_Pi =
+// 5.34 sigma_e, sigma_e = 189800 (t/b)² N/mm², and the shear stress present
+// in place of f_y,k / (sqrt 3 gamma_M): grenz(b/t) = 0.84 sqrt(5.34 189800
+// / (tau gamma_M)). The plate nearest its limit into the record.
+void Plate_Buckling(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
+    Anschluss_Beulgrenze& worst = r->plate_buckling;
+    worst = {};
+    double U_worst = 0.0;
+    const double gamma = r->load[ANSCHLUSS_GAMMA_M];
+    auto take = [&](int kind, double b_t, double limit, double stress) {
+        if (!(limit > 0.0) || !(b_t / limit > U_worst)) return;
+        U_worst = b_t / limit;
+        worst = {kind, b_t, limit, stress};
+    };
+    for (int i = 0; i < Get_Section_Part_Count(); i++) {
+        double factor = 0, s_a = 0, s_b = 0;
+        const int part = Get_Section_Point(i, &factor, &s_a, &s_b);
+        if (part == CT_NO_PART) continue;
+        const Section_Part_Request q = {CT_RULES_DIN, 0, part, s.f_y, gamma, s_a, s_b, 1.0, Get_Section_Part_Ratio(i)};
+        double l[7] = {};
+        Calc_Part_Class_Limits(&q, l);
+        const bool internal = part != CT_OUTSTAND_FREE_AT_START && part != CT_OUTSTAND_FREE_AT_END;
+        take(internal ? ANSCHLUSS_PLATE_INTERNAL : ANSCHLUSS_PLATE_OUTSTAND, q.ratio, l[2], -std::min(s_a, s_b));
+    }
+    const Din_Plates P = Din_Plates_Of(r, T);
+    double A_y = 0, A_z = 0;
+    for (int i = 0; i < P.n; i++) {
+        const Din_Plate& p = P.p[i];
+        const double A = (p.y1 - p.y0) * (p.z1 - p.z0);
+        if (p.role & DIN_ROLE_V_Y) A_y += A;
+        if (p.role & DIN_ROLE_V_Z) A_z += A;
+    }
+    for (int i = 0; i < P.n; i++) {
+        const Din_Plate& p = P.p[i];
+        const double t = std::min(p.y1 - p.y0, p.z1 - p.z0);
+        const double V = p.role == DIN_ROLE_V_Z ? r->load[ANSCHLUSS_V_Z] : r->load[ANSCHLUSS_V_Y];
+        const double A = p.role == DIN_ROLE_V_Z ? A_z : A_y;
+        const double tau = A > 0.0 ? 10.0 * std::fabs(V) / A : 0.0;  // N/mm²
+        if (!p.internal || !(t > 0.0) || !(tau > 1e-6)) continue;
+        take(ANSCHLUSS_PLATE_SHEAR, p.clear / t, 0.84 * std::sqrt(5.34 * 189800.0 / (tau * gamma)), tau);
+    }
+}
+
+// Clears the results of the record's last evaluation.
+void Clear_Results(GeschweissterAnschluss* r) {
     r->status = {};
     r->warnings = {};
     r->profile_values = {};
@@ -325,52 +507,17 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     r->U_sigma = r->U_tau = r->U_v = 0.0;
     r->U_w[0] = r->U_w[1] = r->U_w[2] = 0.0;
     r->A_w_y = r->A_w_z = 0.0;
-    const int T = Kehlnaht_Family(r->family);
-    if (T == KEHLNAHT_NONE || !Din_Usable_Input(r)) {
-        // Nothing to evaluate: no value of the record's input is shown.
-        r->h2 = r->b2 = r->t2 = r->s2 = r->r2 = 0.0;
-        Din_Input_Error(r);
-        return r->status.word[ANSCHLUSS_INPUT_ERROR];
-    }
-    Anschluss_Profilwerte& p = r->profile_values;
-    // Profile take-over and the closed values of step one.
-    char name[ANSCHLUSS_NAME_SIZE] = "";
-    if (r->catalogue == 1) {
-        Catalogue_Name(r, name, sizeof name);
-        // The look-up leaves its key in the name it is given.
-        char key[ANSCHLUSS_NAME_SIZE];
-        std::memcpy(key, name, sizeof key);
-        double h, b, t_f, t_w, W_y, W_z, radius;
-        if (!Read_Profil_from_File_2(' ', key, &h, &b, &t_f, &t_w, &p.I_y, &p.I_z, &p.I_T, &W_y, &W_z, &p.A, &radius))
-            return -1;
-        r->h2 = h, r->b2 = b, r->t2 = t_f, r->s2 = t_w, r->r2 = radius;
-        p.W_y = W_y, p.W_z = W_z;
-    } else {
-        double W_y_top;
-        Calc_I_Section_Values(r->b, r->b, r->h - 2 * r->t, r->t, r->t, r->s, &p.A, &p.I_y, &p.I_z, &p.I_T, &p.W_y,
-                              &W_y_top, &p.W_z, nullptr, nullptr, nullptr, nullptr);
-        r->h2 = r->h, r->b2 = r->b, r->t2 = r->t, r->s2 = r->s, r->r2 = 0.0;
-    }
-    const Din_Strengths s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
-    if (!s.usable) {
-        Din_Input_Error(r);
-        return r->status.word[ANSCHLUSS_INPUT_ERROR];
-    }
-    p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
+    r->sigma_w_R_d_compression = 0.0;
+    r->butt_governs = ANSCHLUSS_BUTT_NONE;
+    r->plate_buckling = {};
+}
+
+// The fillet welds of family T, one pass or the throat design of the one
+// throat of a weld all round or a ring, then their least throats.
+void Fillet_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, const Din_Outline& outline) {
     double a = r->a_w >= 0.01 ? r->a_w : 2.0;
     r->a_w_designed = a;
-    if (Section_Model(r, T, name)) {
-        Model_Stresses(r, T, s);
-    } else if (T <= KEHLNAHT_ANGLE) {
-        // Without a section there are no stresses of the profile end.
-        Din_Input_Error(r);
-    }
-    // The geometry of the profile end and its welds, from the record alone.
-    Kehlnaht_Geometry geometry;
-    Build_Kehlnaht_Geometry(r, T, r->catalogue, r->drawing_name, &geometry);
-    const Din_Outline outline = Din_Outline_Of(geometry);
-    // The throat design grows the one throat of a weld all round or of a
-    // ring; welds by position keep the throats they are given.
+    // Welds by position keep the throats they are given.
     const bool one_throat = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND || T == KEHLNAHT_CHS || T == KEHLNAHT_ROUND;
     const bool design = r->throat_design == 1 && one_throat;
     double U[3] = {0, 0, 0};
@@ -387,6 +534,47 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     if (a < 2.0 && r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) r->a_w_designed = 2.0;
     // The least throats of the throats last checked.
     Din_Least_Throats(r, T, a);
+}
+
+}  // namespace
+
+int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
+    if (!r) return 1;
+    Clear_Results(r);
+    const int T = Kehlnaht_Family(r->family);
+    if (T == KEHLNAHT_NONE || !Din_Usable_Input(r)) {
+        // Nothing to evaluate: no value of the record's input is shown.
+        r->h2 = r->b2 = r->t2 = r->s2 = r->r2 = 0.0;
+        Din_Input_Error(r);
+        return r->status.word[ANSCHLUSS_INPUT_ERROR];
+    }
+    char name[ANSCHLUSS_NAME_SIZE] = "";
+    if (!Take_Over_Profile(r, name, sizeof name)) return -1;
+    const Din_Strengths s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
+    if (!s.usable) {
+        Din_Input_Error(r);
+        return r->status.word[ANSCHLUSS_INPUT_ERROR];
+    }
+    Anschluss_Profilwerte& p = r->profile_values;
+    p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
+    Din_Joined_Section joined = {};
+    if (Section_Model(r, T, name, &joined)) {
+        Model_Stresses(r, T, s);
+        Plate_Buckling(r, T, s);
+    } else if (T <= KEHLNAHT_ANGLE) {
+        // Without a section there are no stresses of the profile end.
+        Din_Input_Error(r);
+    }
+    // The geometry of the profile end and its welds, from the record alone.
+    Kehlnaht_Geometry geometry;
+    Build_Kehlnaht_Geometry(r, T, r->catalogue, r->drawing_name, &geometry);
+    const Din_Outline outline = Din_Outline_Of(geometry);
+    if (r->full_penetration) {
+        double U[3] = {0, 0, 0};
+        Joined_Welds(r, s, T, In_Outline_Axes(joined, outline), outline, U);
+    } else {
+        Fillet_Welds(r, s, T, outline);
+    }
     for (int w = ANSCHLUSS_THROAT_AT_30MM; w <= ANSCHLUSS_BELOW_ROOT_RULE; w++)
         if (r->warnings.word[w]) r->warnings.word[ANSCHLUSS_ANY_WARNING] = 1;
     if (Din_Sanitize_Results(r)) Din_Input_Error(r);

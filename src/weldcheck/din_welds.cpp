@@ -70,6 +70,36 @@ int Edge_Role(const Kehlnaht_Geometry& t, int e, int n) {
     return 0;
 }
 
+// Whether the point (mm) is a re-entrant corner of the outline of g.
+bool At_Root(const Kehlnaht_Geometry& g, double x, double y) {
+    for (int j = 0; j < std::min(g.n, static_cast<int>(KEHLNAHT_POINTS)); j++)
+        if (std::hypot(g.X[j] - x, g.Y[j] - y) < 0.01 && Din_Reentrant(g, j)) return true;
+    return false;
+}
+
+// Where a weld of length l (mm) lies on the drawn line d (x1, y1, x2, y2,
+// mm) of its face: a face that runs into a root fillet at one end is
+// welded from its other end, the length short of the face being the
+// fillet's (the web of a T by its dimensions, drawn from the flange, is
+// welded from its tip); a weld between two roots, or along a face without
+// one, is centred on it. A weld as long as its face, or longer, covers it.
+struct Weld_Extent {
+    double x1, y1, x2, y2;
+};
+
+Weld_Extent Extent_On_Face(const Kehlnaht_Geometry& g, const double* d, double l) {
+    Weld_Extent e = {d[0], d[1], d[2], d[3]};
+    const double L = std::hypot(d[2] - d[0], d[3] - d[1]);
+    if (!(l > 0.0) || !(L > l + 0.001)) return e;
+    const bool root_1 = At_Root(g, d[0], d[1]), root_2 = At_Root(g, d[2], d[3]);
+    const double ux = (d[2] - d[0]) / L, uy = (d[3] - d[1]) / L;
+    // Its start along the line from the first point.
+    const double from = root_1 == root_2 ? (L - l) / 2 : root_1 ? L - l : 0.0;
+    e.x1 = d[0] + from * ux, e.y1 = d[1] + from * uy;
+    e.x2 = e.x1 + l * ux, e.y2 = e.y1 + l * uy;
+    return e;
+}
+
 // The weld lines of the I family .. angle: by position along the
 // geometry's weld lines (mm), or all round along the outline (cm) with
 // throat a (mm).
@@ -90,9 +120,9 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
     for (int i = 0; i < count; i++) {
         // A throat below 0.1 mm is no weld.
         if (!(r->a_pos[i] >= 0.1)) continue;
-        const double* d = g.line[i];
+        const Weld_Extent x = Extent_On_Face(g, g.line[i], r->l_pos[i]);
         const double ac = 0.1 * r->a_pos[i];
-        Add_Line(w, -0.1 * d[0], 0.1 * d[1], -0.1 * d[2], 0.1 * d[3], Effective(r, 0.1 * r->l_pos[i], ac), ac,
+        Add_Line(w, -0.1 * x.x1, 0.1 * x.y1, -0.1 * x.x2, 0.1 * x.y2, Effective(r, 0.1 * r->l_pos[i], ac), ac,
                  roles ? roles[i] : 0, i + 1);
     }
 }
@@ -471,25 +501,30 @@ void Calc_Round_Section(GeschweissterAnschluss* r) {
     Ring_Values(r, d, r->a_w_designed);
 }
 
+void Din_Tube_Profile(GeschweissterAnschluss* r, const Din_Strengths& s) {
+    const Anschluss_Profilwerte& p = r->profile_values;
+    if (!(p.A > 0.0) || !(p.I_y > 0.0) || !(p.I_z > 0.0)) return;
+    const double* f = r->load;
+    const double N = f[ANSCHLUSS_N], M_y = 100 * f[ANSCHLUSS_M_Y], M_z = 100 * f[ANSCHLUSS_M_Z];
+    const double rr = 0.05 * r->h2, t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
+    double s_max = 0, s_min = 0, t_V_max = 0, sv_max = 0;
+    for (int i = 0; i <= 72; i++) {
+        const Ring_Point at = Ring_At(i, rr, f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z], p.A);
+        const double sigma = N / p.A + M_y / p.I_y * at.z - M_z / p.I_z * at.y, t_V = at.t_V;
+        const double tau = t_V + t_T, sv = std::sqrt(sigma * sigma + 3 * tau * tau);
+        s_max = i ? std::max(s_max, sigma) : sigma;
+        s_min = i ? std::min(s_min, sigma) : sigma;
+        t_V_max = std::max(t_V_max, t_V);
+        sv_max = std::max(sv_max, sv);
+    }
+    Store_Profile(r, s, s_max, s_min, t_V_max, sv_max);
+}
+
 void Check_Tube(GeschweissterAnschluss* r, const Din_Strengths& s, double a, double* U_w1, double* U_w2,
                 double* U_w3) {
     double U[3] = {0, 0, 0};
     if (r && r->profile_values.A > 0.0 && r->weld_values.A_w > 0.0) {
-        const Anschluss_Profilwerte& p = r->profile_values;
-        const double* f = r->load;
-        const double N = f[ANSCHLUSS_N], M_y = 100 * f[ANSCHLUSS_M_Y], M_z = 100 * f[ANSCHLUSS_M_Z];
-        const double rr = 0.05 * r->h2, t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
-        double s_max = 0, s_min = 0, t_V_max = 0, sv_max = 0;
-        for (int i = 0; i <= 72; i++) {
-            const Ring_Point at = Ring_At(i, rr, f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z], p.A);
-            const double sigma = N / p.A + M_y / p.I_y * at.z - M_z / p.I_z * at.y, t_V = at.t_V;
-            const double tau = t_V + t_T, sv = std::sqrt(sigma * sigma + 3 * tau * tau);
-            s_max = i ? std::max(s_max, sigma) : sigma;
-            s_min = i ? std::min(s_min, sigma) : sigma;
-            t_V_max = std::max(t_V_max, t_V);
-            sv_max = std::max(sv_max, sv);
-        }
-        Store_Profile(r, s, s_max, s_min, t_V_max, sv_max);
+        Din_Tube_Profile(r, s);
         Ring_Welds(r, s, U);
         Throat_Warnings(r, 0, a, r->s2, 0.0);
     } else if (r) {
@@ -498,29 +533,34 @@ void Check_Tube(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
     *U_w1 = U[0], *U_w2 = U[1], *U_w3 = U[2];
 }
 
+void Din_Round_Profile(GeschweissterAnschluss* r, const Din_Strengths& s) {
+    Anschluss_Profilwerte& p = r->profile_values;
+    if (!(p.A > 0.0) || !(p.W_y > 0.0)) return;
+    const double* f = r->load;
+    const double rr = 0.05 * r->h2;
+    const double s_N = f[ANSCHLUSS_N] / p.A;
+    const double s_M = std::hypot(100 * f[ANSCHLUSS_M_Y], 100 * f[ANSCHLUSS_M_Z]) / p.W_y;
+    const double t_V = 4.0 / 3.0 * std::hypot(f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z]) / (M_PI * rr * rr);
+    const double t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
+    // Along the radius rho = 2 s r: bending and torsion grow linearly,
+    // the shear of the shear force falls off as 1 - (rho / r)²; the
+    // normal force acts on the side where it adds to the bending.
+    double sv_max = -1, s_at = 0.5;
+    for (int i = 0; i <= 10; i++) {
+        const double q = 0.5 - 0.05 * i, rho = 2 * q;
+        const double sigma = std::fabs(s_N) + rho * s_M, tau = rho * t_T + (1 - rho * rho) * t_V;
+        const double sv = std::sqrt(sigma * sigma + 3 * tau * tau);
+        if (sv > sv_max) sv_max = sv, s_at = q;
+    }
+    Store_Profile(r, s, s_N + s_M, s_N - s_M, t_V, sv_max);
+    p.s_v = s_at;
+}
+
 void Check_Round(GeschweissterAnschluss* r, const Din_Strengths& s, double a, double* U_w1, double* U_w2,
                  double* U_w3) {
     double U[3] = {0, 0, 0};
     if (r && r->profile_values.A > 0.0 && r->weld_values.A_w > 0.0) {
-        Anschluss_Profilwerte& p = r->profile_values;
-        const double* f = r->load;
-        const double rr = 0.05 * r->h2;
-        const double s_N = f[ANSCHLUSS_N] / p.A;
-        const double s_M = std::hypot(100 * f[ANSCHLUSS_M_Y], 100 * f[ANSCHLUSS_M_Z]) / p.W_y;
-        const double t_V = 4.0 / 3.0 * std::hypot(f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z]) / (M_PI * rr * rr);
-        const double t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
-        // Along the radius rho = 2 s r: bending and torsion grow linearly,
-        // the shear of the shear force falls off as 1 - (rho / r)²; the
-        // normal force acts on the side where it adds to the bending.
-        double sv_max = -1, s_at = 0.5;
-        for (int i = 0; i <= 10; i++) {
-            const double q = 0.5 - 0.05 * i, rho = 2 * q;
-            const double sigma = std::fabs(s_N) + rho * s_M, tau = rho * t_T + (1 - rho * rho) * t_V;
-            const double sv = std::sqrt(sigma * sigma + 3 * tau * tau);
-            if (sv > sv_max) sv_max = sv, s_at = q;
-        }
-        Store_Profile(r, s, s_N + s_M, s_N - s_M, t_V, sv_max);
-        p.s_v = s_at;
+        Din_Round_Profile(r, s);
         Ring_Welds(r, s, U);
         Throat_Warnings(r, 0, a, r->h2, 0.0);
     } else if (r) {
@@ -564,37 +604,42 @@ void Calc_Flat_Section(GeschweissterAnschluss* r) {
     v.I_t = v.W_t * 0.1 * h;
 }
 
+void Din_Flat_Profile(GeschweissterAnschluss* r, const Din_Strengths& s) {
+    const Anschluss_Profilwerte& p = r->profile_values;
+    if (!(p.A > 0.0) || !(p.I_y > 0.0) || !(p.I_z > 0.0)) return;
+    const double* f = r->load;
+    const double h = 0.1 * r->h2, t = 0.1 * r->t2;
+    const double N = f[ANSCHLUSS_N], M_y = 100 * f[ANSCHLUSS_M_Y], M_z = 100 * f[ANSCHLUSS_M_Z];
+    const double V_y = std::fabs(f[ANSCHLUSS_V_Y]), V_z = std::fabs(f[ANSCHLUSS_V_Z]);
+    const double t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
+    // The 11 x 11 grid: eta along h, zeta along t. The shear of both
+    // shear forces and of the torsion add up, whatever their signs.
+    double s_max = 0, s_min = 0, t_max = 0, sv_max = 0;
+    bool first = true;
+    for (int i = 0; i <= 10; i++) {
+        const double eta = -0.5 + 0.1 * i;
+        for (int j = 0; j <= 10; j++) {
+            const double zeta = 0.5 - 0.1 * j;
+            const double sigma = N / p.A + M_y / p.I_y * h * eta - M_z / p.I_z * t * zeta;
+            const double tau = t_T + 1.5 * V_z / p.A * (1 - 4 * eta * eta) + 1.5 * V_y / p.A * (1 - 4 * zeta * zeta);
+            const double sv = std::sqrt(sigma * sigma + 3 * tau * tau);
+            if (first || sigma > s_max) s_max = sigma;
+            if (first || sigma < s_min) s_min = sigma;
+            if (first || tau > t_max) t_max = tau;
+            if (first || sv > sv_max) sv_max = sv;
+            first = false;
+        }
+    }
+    Store_Profile(r, s, s_max, s_min, t_max, sv_max);
+}
+
 void Check_Flat(GeschweissterAnschluss* r, const Din_Strengths& s, double a, double* U_w1, double* U_w2,
                 double* U_w3) {
     double U[3] = {0, 0, 0};
     Weld_Lines w;
     if (r) Flat_Welds(r, r->a_w_designed, &w);
     if (r && r->profile_values.A > 0.0 && w.n > 0) {
-        Anschluss_Profilwerte& p = r->profile_values;
-        const double* f = r->load;
-        const double h = 0.1 * r->h2, t = 0.1 * r->t2;
-        const double N = f[ANSCHLUSS_N], M_y = 100 * f[ANSCHLUSS_M_Y], M_z = 100 * f[ANSCHLUSS_M_Z];
-        const double V_y = std::fabs(f[ANSCHLUSS_V_Y]), V_z = std::fabs(f[ANSCHLUSS_V_Z]);
-        const double t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
-        // The 11 x 11 grid: eta along h, zeta along t. The shear of both
-        // shear forces and of the torsion add up, whatever their signs.
-        double s_max = 0, s_min = 0, t_max = 0, sv_max = 0;
-        bool first = true;
-        for (int i = 0; i <= 10; i++) {
-            const double eta = -0.5 + 0.1 * i;
-            for (int j = 0; j <= 10; j++) {
-                const double zeta = 0.5 - 0.1 * j;
-                const double sigma = N / p.A + M_y / p.I_y * h * eta - M_z / p.I_z * t * zeta;
-                const double tau = t_T + 1.5 * V_z / p.A * (1 - 4 * eta * eta) + 1.5 * V_y / p.A * (1 - 4 * zeta * zeta);
-                const double sv = std::sqrt(sigma * sigma + 3 * tau * tau);
-                if (first || sigma > s_max) s_max = sigma;
-                if (first || sigma < s_min) s_min = sigma;
-                if (first || tau > t_max) t_max = tau;
-                if (first || sv > sv_max) sv_max = sv;
-                first = false;
-            }
-        }
-        Store_Profile(r, s, s_max, s_min, t_max, sv_max);
+        Din_Flat_Profile(r, s);
         const Din_Weld_Group g = Group_Of(w);
         if (!(g.I_y * g.I_z - g.I_yz * g.I_yz > 1e-12)) {
             Din_Input_Error(r);

@@ -443,6 +443,87 @@ TEST(DinBatch, TypedRolledSectionSaysItsModel) {
     }
 }
 
+// A full-penetration butt weld through the program (S355, f_y,k 360,
+// alpha_w 0.80, gamma_M 1.1): the weld is the joined section, whatever
+// throat the record keeps; the final result gives the hand value, and the
+// list names the governing limit and no throat. CHS 114.3 x 4, N 400: A =
+// pi (114.3² - 106.3²) / 4. Flat 250 x 12, M_z 1.8 across it: W = 250 12²
+// / 6; V_y 180 over its area. IPE 300, M_x 4: St. Venant over its plates
+// (no fillets), I_T = sum L s³ (1/3 - 0.21 q (1 - q⁴/12)) of the flanges
+// 150 x 10.7 and the web (300 - 21.4) x 7.1, tau = M_x 10.7 / I_T. A Z
+// section, which the DIN path does not take, is refused.
+TEST(DinBatch, FullPenetrationButtWeldIsTheJoinedSection) {
+    auto I_T = [](double L, double t) {
+        const double q = t / L;
+        return L * t * t * t * (1.0 / 3 - 0.21 * q * (1 - q * q * q * q / 12));
+    };
+    const double R = 0.80 * 360 / kGammaM, I_T_ipe = 2 * I_T(150, 10.7) + I_T(300 - 21.4, 7.1);
+    const struct {
+        const char* what;
+        int type;
+        double h, t_w;
+        const char* name;
+        double F[6];
+        double U;  // -1: no result
+    } cases[] = {
+        {"CHS", 9, 114.3, 4, nullptr, {400, 0, 0, 0, 0, 0}, 400e3 / (M_PI * (114.3 * 114.3 - 106.3 * 106.3) / 4) / R},
+        {"flat M_z", 1, 250, 12, nullptr, {0, 0, 1.8, 0, 0, 0}, 1.8e6 / (250 * 144.0 / 6) / R},
+        {"flat V_y", 1, 250, 12, nullptr, {0, 0, 0, 180, 0, 0}, 180e3 / 3000 / R},
+        {"IPE 300 M_x", 0, 0, 0, "IPE300", {0, 0, 0, 0, 0, 4}, 4e6 * 10.7 / I_T_ipe / R},
+        {"Z", PROFILTYP_Z, 200, 8, nullptr, {100, 0, 0, 0, 0, 0}, -1},
+    };
+    for (const auto& c : cases) {
+        Desktop d;
+        const std::string list = Run_Connection(
+            d,
+            [&c](Stahlprofil* p) {
+                if (c.name) Init_Profile_From_Name(p, c.name);
+                else Typed(p, c.type, c.h, c.t_w);
+                if (c.type == PROFILTYP_Z) p->b_fo = p->b_fu = 150, p->t_fo = p->t_fu = 11;
+            },
+            8.0, c.F, true, [](SchweissnahtAnschluss* r) {
+                r->naht.weld_kind = 2, r->naht.full_penetration = 1, r->naht.all_round = 1;
+                r->naht.profile.material.grade = r->naht.plate.material.grade = r->naht.material.grade = 2;
+            });
+        const size_t result = list.find("Maximale Ausnutzung:");
+        if (c.U < 0) {
+            EXPECT_EQ(list.find("Nachweis erbracht"), std::string::npos) << c.what;
+            EXPECT_NE(list.find("Profil nicht implementiert"), std::string::npos) << c.what;
+            continue;
+        }
+        ASSERT_NE(result, std::string::npos) << c.what;
+        EXPECT_NEAR(Value_After(list, kWeldMaximumU, result), c.U, 0.0005) << c.what;
+        EXPECT_NE(list.find("   ma\xE1gebend: "), std::string::npos) << c.what;
+        EXPECT_NE(list.find("Beiwert f\x81r Stumpfn\x84hte (Zug und Schub"), std::string::npos) << c.what;
+        EXPECT_EQ(list.find("Nahtdicke"), std::string::npos) << c.what;
+        EXPECT_EQ(list.find(c.U > 1 ? "Nachweis erbracht" : "nicht gew\x84hrleistet"), std::string::npos) << c.what;
+    }
+}
+
+// A web beyond its b/t limit is refused, not verified: welded I 1000 x 300
+// x 8 x 20, St 52, V_z 900 kN, welded all round (a = 5): the web's 960 / 8
+// = 120 against 0.84 sqrt(5.34 189800 / (117.19 1.1)) = 74.5 under tau =
+// 900 / (96 0.8) kN/cm² (its stresses alone pass, U_sigma 0.66).
+TEST(DinBatch, WebBeyondItsBtLimitIsNotVerified) {
+    Desktop d;
+    const double F[6] = {0, 0, 0, 0, 900, 0};
+    const std::string list = Run_Connection(
+        d,
+        [](Stahlprofil* p) {
+            Typed(p, PROFILTYP_I, 1000, 8);
+            p->b_fo = p->b_fu = 300, p->t_fo = p->t_fu = 20;
+        },
+        5.0, F, false, [](SchweissnahtAnschluss* r) {
+            r->naht.profile.material.grade = r->naht.plate.material.grade = r->naht.material.grade = 2;
+        });
+    EXPECT_NE(list.find("   b/t = 120.0 > grenz(b/t) = 74.5 nach DIN 18800-1"), std::string::npos);
+    EXPECT_NE(list.find("\n \xCE" "b\xCEu  Beulsicherheitsnachweis nach DIN 18800-3 erforderlich!\n"),
+              std::string::npos);
+    EXPECT_NE(list.find("Beulnachweis nach DIN 18800-3 n\x94tig:\xCEr\xCEtLk 1"), std::string::npos);
+    EXPECT_NE(list.find("Tragf\x84higkeit nicht gew\x84hrleistet"), std::string::npos);
+    EXPECT_EQ(list.find("Nachweis erbracht"), std::string::npos);
+}
+
 // The shipped DIN example: the generator writes its input, the program its
 // list and plot file as shipped (examples/din_he200a/expected, each line
 // checked by hand: HAND_CHECK.md). A file of the user's named "file" in

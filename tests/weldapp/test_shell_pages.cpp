@@ -119,15 +119,26 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
     EXPECT_TRUE(Shows("Grund: c/t-Verh\x84ltnis: Ausnutzung 120%"));
     // Lk 2 a class 4 section the check does not cover: the reason is the
-    // class, not the c/t ratio that makes it class 4 (nor its absence).
-    for (double ct : {1.2, 0.0}) {
-        Chart({{0.3, 0.5}, {0.0, 0.5}}, 0.5, 0.0, 1);
-        r_.results[1].U_sigma = Ausnutzung_Nicht_Abgedeckt();
-        r_.max_ct_utilisation = ct;
-        Clear_Scrollable_View_Area(area_);
-        Draw_Utilisation_Chart(area_);
-        EXPECT_TRUE(Shows("Grund: Querschnittsklasse 4 (nicht abgedeckt) in Lastkombination 2")) << ct;
-    }
+    // class, not the c/t ratio that makes it class 4 (nor its absence); a
+    // web that buckles in shear and a plate beyond DIN 18800-1's b/t are
+    // named for what they need, as the list's final result names them.
+    const struct {
+        Ausnutzung u;
+        const char* reason;
+    } uncovered[] = {{Ausnutzung_Nicht_Abgedeckt(),
+                      "Grund: Querschnittsklasse 4 (nicht abgedeckt) in Lastkombination 2"},
+                     {Ausnutzung_Schubbeulen(), "Grund: Schubbeulen (genauer Nachweis n\x94tig) in Lastkombination 2"},
+                     {Ausnutzung_Beulnachweis(),
+                      "Grund: Beulnachweis nach DIN 18800-3 n\x94tig in Lastkombination 2"}};
+    for (const auto& c : uncovered)
+        for (double ct : {1.2, 0.0}) {
+            Chart({{0.3, 0.5}, {0.0, 0.5}}, 0.5, 0.0, 1);
+            r_.results[1].U_sigma = c.u;
+            r_.max_ct_utilisation = ct;
+            Clear_Scrollable_View_Area(area_);
+            Draw_Utilisation_Chart(area_);
+            EXPECT_TRUE(Shows(c.reason)) << c.reason << ct;
+        }
     Chart({}, -1.0, 0.0);  // no cases: nothing checked, as the list says
     EXPECT_TRUE(Shows("Gesamt"));
     EXPECT_TRUE(Shows("keine Belastung vorhanden: Nachweise werden nicht gef\x81hrt"));

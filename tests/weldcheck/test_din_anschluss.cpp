@@ -854,3 +854,95 @@ TEST(DinAnschluss, EurocodeWeldBlockShowsTheRuleThatCountsAsOne) {
         EXPECT_NE(text.find(stresses + row.tail), std::string::npos) << text;
     }
 }
+
+// Welds by position lie where their length lies: a face that runs into a
+// root fillet at one end is welded from its other end. T 80 x 80 x 9, r 9,
+// by its dimensions, welds 1 (flange top, 80), 4 and 5 (stem faces, 80 - 9
+// - 9 = 62, from the stem's tip), a = 3, l - 2a, St 37, N 100 kN at the
+// section's centroid (root fillets (1 - pi/4) 9² at 0.22337 9 below the
+// flange): A_w = 0.3 (7.4 + 2 5.6) cm², the stem welds' centre 1.8 + 6.2 /
+// 2 = 4.9 cm below the top; sigma at weld 1 = N/A_w + N e z_s / I_y. (With
+// the stem welds centred on the face from the flange, 0.993.) Channel 200
+// x 80, web 8, flanges 12, r 12 by its dimensions, welds 3 (web back, 200)
+// and 2, 5 (the flanges' inner faces, 80 - 8 - 12 = 60 from the toes), a
+// = 4, full lengths, N 100 kN: the welds' centroid x_w = 2 240 50 / 1280
+// mm from the back, the section's x_P with its fillets; sigma at the toes
+// (x = 80) = N / A_w + N (x_P - x_w)(80 - x_w) / I_z. (The T's outline
+// draws its stem 0.001 mm off the flange: 1e-4.)
+TEST(DinAnschluss, WeldsByPositionLieWhereTheirLengthLies) {
+    const double A_f = (1 - M_PI / 4) * 81, A_T = 720 + 639 + 2 * A_f;
+    const double z_P = (720 * 4.5 + 639 * 44.5 + 2 * A_f * (9 + 0.22337 * 9)) / A_T / 10;
+    const double A1 = 0.3 * 7.4, A4 = 0.3 * 5.6, A_w = A1 + 2 * A4, z_s = 2 * A4 * 4.9 / A_w;
+    const double I_y = A1 * z_s * z_s + 2 * (0.3 * 5.6 * 5.6 * 5.6 / 12 + A4 * (4.9 - z_s) * (4.9 - z_s));
+    const double tee = (100 / A_w + 100 * (z_s - z_P) * z_s / I_y) * 10 / (0.95 * 240 / kGammaM);
+    const double A_c = 1920 + 1408 + 2 * (1 - M_PI / 4) * 144;
+    const double x_P = (1920 * 40 + 1408 * 4 + 2 * (1 - M_PI / 4) * 144 * (8 + 0.22337 * 12)) / A_c;
+    const double x_w = 2 * 240 * 50 / 1280.0;
+    const double I_z = 800 * x_w * x_w + 2 * (4 * 216000 / 12.0 + 240 * (50 - x_w) * (50 - x_w));
+    const double channel = (100e3 / 1280 + 100e3 * (x_P - x_w) * (80 - x_w) / I_z) / (0.95 * 240 / kGammaM);
+    const struct {
+        int family;
+        double h, b, t, s, r, a, U;
+        int end_crater;
+        double l[8];
+    } cases[] = {
+        {ANSCHLUSS_TEE, 80, 80, 9, 9, 9, 3, tee, 1, {80, 0, 0, 62, 62, 0, 0, 0}},
+        {ANSCHLUSS_CHANNEL, 200, 80, 12, 8, 12, 4, channel, 2, {0, 60, 200, 0, 60, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = Connection(c.family, c.h, c.b, c.t, c.s);
+        r.r = r.r2 = c.r, r.weld_kind = 1, r.end_crater = c.end_crater;
+        for (int k = 0; k < 8; k++) r.l_pos[k] = c.l[k], r.a_pos[k] = c.l[k] > 0 ? c.a : 0.0;
+        r.load[ANSCHLUSS_N] = 100;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.family;
+        EXPECT_NEAR(r.U_w[0], c.U, 1e-4 * c.U) << c.family;
+    }
+}
+
+// A profile typed with its root radius and the same profile from the
+// catalogue give the same welds by position (their lengths those of the
+// faces' straight parts) the same utilisations, under N, M_y and M_z.
+TEST(DinAnschluss, TypedProfileAndCatalogueProfileAgree) {
+    const std::string file = WELD_PROFIL_FILE;
+    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+    const struct {
+        const char* name;
+        int family;
+        double h, b, t, s, r;
+        double l[8];
+    } cases[] = {
+        {"1/2IPB300", ANSCHLUSS_TEE, 150, 300, 19, 11, 27, {300, 117.5, 117.5, 104, 104, 0, 0, 0}},
+        {"HE300B", ANSCHLUSS_I, 300, 300, 19, 11, 27, {300, 117.5, 117.5, 208, 208, 117.5, 117.5, 300}},
+        {"L100X10", ANSCHLUSS_ANGLE, 100, 100, 10, 10, 12, {100, 78, 78, 100, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        double U[2][3] = {};
+        for (int catalogue = 0; catalogue < 2; catalogue++) {
+            GeschweissterAnschluss r = Connection(c.family, c.h, c.b, c.t, c.s);
+            r.r = r.r2 = c.r, r.weld_kind = 1, r.end_crater = 1, r.catalogue = catalogue;
+            if (catalogue) std::snprintf(r.profile_name, sizeof r.profile_name, "%s", c.name);
+            std::snprintf(r.drawing_name, sizeof r.drawing_name, "%s", r.profile_name);
+            for (int k = 0; k < 8; k++) r.l_pos[k] = c.l[k], r.a_pos[k] = c.l[k] > 0 ? 5.0 : 0.0;
+            r.load[ANSCHLUSS_N] = 300, r.load[ANSCHLUSS_M_Y] = 8, r.load[ANSCHLUSS_M_Z] = 3;
+            ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.name;
+            for (int k = 0; k < 3; k++) U[catalogue][k] = r.U_w[k];
+        }
+        for (int k = 0; k < 3; k++) EXPECT_NEAR(U[0][k], U[1][k], 0.003 * U[1][k]) << c.name << " U_w" << k + 1;
+    }
+    unsetenv("DATA");
+}
+
+// The library's Eurocode weld block of a full-penetration weld: the weld is
+// the bar 100 x 10 whatever throat the record keeps (none at the
+// positions, 7 mm all round): sigma_w,x = 100 kN / 1000 mm².
+TEST(DinAnschluss, EurocodeWeldBlockOfAFullPenetrationWeld) {
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 100, 10, 10, 10);
+    r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND, r.full_penetration = 1, r.a_w = 7.0;
+    r.settings[0] = 1;
+    r.load[ANSCHLUSS_N] = 100;
+    FILE* f = std::tmpfile();
+    Print_Anschluss_Schweissnaehte(f, &r, 0);
+    const std::string text = testutil::Stream_Text(f);
+    std::fclose(f);
+    EXPECT_NE(text.find("Spannungen: ╬t╠╬\\w,x╬r = 100.0 N/mm²"_cp), std::string::npos) << text;
+}

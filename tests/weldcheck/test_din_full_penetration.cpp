@@ -1,0 +1,330 @@
+// The DIN 18800 path's full-penetration butt weld and its plates' b/t
+// limits. The weld is the joined section: its section values are the
+// profile's own as the section engine of the profiles computes them (never
+// a throat), its limits DIN 18800-1's for butt welds of unproven quality:
+// alpha_w f_y,k / gamma_M in tension and shear (alpha_w 0.95 for St 37,
+// 0.80 for St 52), f_y,k / gamma_M in compression; gamma_M 1.1, f_y,k 240
+// and 360 N/mm². The b/t limits are DIN 18800-1's for the elastic method,
+// grenz(b/t) = 37.8 sqrt(240 / (sigma_1 gamma_M)) for an internal plate
+// and 12.9 sqrt(240 / (sigma_1 gamma_M)) for an outstand in uniform
+// compression, and for a web in shear the b/t below which DIN 18800-3 asks
+// no buckling check, lambda_P <= 0.84: 0.84 sqrt(5.34 189800 / (tau
+// gamma_M)).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/cp850.h"
+#include "profiles/geschweisster_anschluss.h"
+#include "profiles/stahlprofil.h"
+#include "support/global_state.h"
+#include "support/testutil.h"
+#include "weldcheck/din_check.h"
+
+namespace {
+
+const testutil::Global_Reset reset_din(Reset_Anschluss_State);
+
+constexpr int kSt37 = 5, kSt52 = 7;  // rows of the DIN steel catalogue
+const double kTension37 = 0.95 * 240 / 1.1, kTension52 = 0.80 * 360 / 1.1;
+const double kCompression37 = 240 / 1.1, kCompression52 = 360 / 1.1;
+
+// A profile of the weld program, typed (type, h, t_w, b, t_f) or from the
+// catalogue (name), with its section values.
+struct Shape {
+    int type;
+    double h, t_w, b, t_f;
+    const char* name;
+};
+
+Stahlprofil Profile_Of(const Shape& c) {
+    Stahlprofil p;
+    Init_Profile(&p);
+    if (c.name) {
+        EXPECT_EQ(Init_Profile_From_Name(&p, c.name), 0) << c.name;
+        return p;
+    }
+    p.type = c.type, p.h = c.h, p.t_w = c.t_w, p.b_fo = p.b_fu = c.b, p.t_fo = p.t_fu = c.t_f;
+    Calc_Profile_Cross_Section(&p, nullptr, 0, "");
+    return p;
+}
+
+// The library record of the profile as the weld program hands it over:
+// its full-penetration weld all round, a hidden throat a_w that must not
+// count, gamma_M 1.1, a 20 mm end plate of the same grade.
+GeschweissterAnschluss Record(const Stahlprofil& p, int grade, double a_w = 8.0) {
+    GeschweissterAnschluss r;
+    Init_Geschweisster_Anschluss(&r);
+    r.family = Anschluss_Family_Of_Profile_Type(p.type);
+    double h = p.h, b = p.b_fo, t = p.t_fo > 0 ? p.t_fo : p.t_w, s = p.t_w;
+    if (r.family == ANSCHLUSS_FLAT) b = t = s = p.t_w;
+    if (r.family == ANSCHLUSS_CHS) b = h, t = s = p.t_w;
+    if (r.family == ANSCHLUSS_ROUND) b = h, t = s = 0.0;
+    r.h = r.h2 = h, r.b = r.b2 = b, r.t = r.t2 = t, r.s = r.s2 = s, r.r = r.r2 = p.r_1;
+    if (p.kind == STAHLPROFIL_KIND_CATALOGUE) {
+        r.catalogue = 1;
+        std::snprintf(r.profile_name, sizeof r.profile_name, "%.55s", p.name);
+        std::snprintf(r.drawing_name, sizeof r.drawing_name, "%.55s", p.name);
+    }
+    r.grades.grade = r.grades.weld_grade = grade;
+    r.load[ANSCHLUSS_GAMMA_M] = 1.1;
+    r.t_p = 20.0;
+    r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND;
+    r.end_crater = ANSCHLUSS_FULL_LENGTH;
+    r.full_penetration = 1;
+    r.a_w = a_w;
+    return r;
+}
+
+// St. Venant's I_T of a rectangle L x s (mm): L s³ (1/3 - 0.21 q (1 - q⁴ /
+// 12)), q = s / L.
+double Rect_I_T(double L, double s) {
+    const double q = s / L;
+    return L * s * s * s * (1.0 / 3 - 0.21 * q * (1 - q * q * q * q / 12));
+}
+
+std::string Printed(GeschweissterAnschluss* r, int section_check) {
+    FILE* f = std::tmpfile();
+    Print_Stahlprofil(f, r, 1, section_check);
+    std::string text = testutil::Stream_All(f);
+    std::fclose(f);
+    return text;
+}
+
+}  // namespace
+
+// Every family the DIN path takes, at several sizes with thick plates (t/h
+// from 0.3) and from the catalogue (root fillets, sloped flanges, rounded
+// corners): the weld's A, I_y, I_z and I_yz are the section engine's; its
+// St. Venant I_T (the plates' without the fillets) is never more than the
+// engine's (within the 0.3 % of the rectangle's closed form), a circle's
+// is its polar moment pi (d⁴ - d_i⁴) / 32. The hidden throat changes
+// nothing. (The catalogue keeps its values as floats: 5e-4.)
+TEST(DinFullPenetration, TheWeldIsTheJoinedSection) {
+    const std::string file = WELD_PROFIL_FILE;
+    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+    const Shape shapes[] = {
+        {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr},      {PROFILTYP_FLACH, 40, 30, 0, 0, nullptr},
+        {PROFILTYP_RUND, 60, 0, 0, 0, nullptr},         {PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr},
+        {PROFILTYP_ROHR, 100, 30, 0, 0, nullptr},       {PROFILTYP_RECHTECK, 200, 6, 120, 12, nullptr},
+        {PROFILTYP_RECHTECK, 100, 30, 100, 30, nullptr}, {PROFILTYP_I, 300, 8, 200, 12, nullptr},
+        {PROFILTYP_I, 100, 30, 100, 30, nullptr},       {PROFILTYP_H, 200, 40, 200, 60, nullptr},
+        {PROFILTYP_T, 100, 10, 300, 40, nullptr},       {PROFILTYP_T, 80, 30, 80, 30, nullptr},
+        {PROFILTYP_HALB_I, 150, 11, 300, 19, nullptr},  {PROFILTYP_U, 200, 6, 75, 12, nullptr},
+        {PROFILTYP_U, 100, 30, 80, 30, nullptr},        {PROFILTYP_L, 100, 6, 150, 14, nullptr},
+        {PROFILTYP_L, 100, 30, 100, 30, nullptr},       {0, 0, 0, 0, 0, "IPE300"},
+        {0, 0, 0, 0, 0, "HE300M"},                      {0, 0, 0, 0, 0, "IPN200"},
+        {0, 0, 0, 0, 0, "1/2IPB300"},                   {0, 0, 0, 0, 0, "L100X10"},
+        {0, 0, 0, 0, 0, "MSH100X100X5.0"},
+    };
+    for (const Shape& c : shapes) {
+        const Stahlprofil p = Profile_Of(c);
+        const std::string what = c.name ? c.name : std::to_string(c.type) + " " + std::to_string(c.h);
+        double U_hidden[3] = {};
+        for (const double a_w : {3.0, 8.0}) {
+            GeschweissterAnschluss r = Record(p, kSt37, a_w);
+            r.load[ANSCHLUSS_N] = 100, r.load[ANSCHLUSS_M_Y] = 2, r.load[ANSCHLUSS_V_Z] = 20;
+            ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << what;
+            const Anschluss_Nahtwerte& v = r.weld_values;
+            EXPECT_NEAR(v.A_w, p.A / 100, 5e-4 * p.A / 100) << what;
+            EXPECT_NEAR(v.I_y, p.I_y / 1e4, 5e-4 * p.I_y / 1e4) << what;
+            EXPECT_NEAR(v.I_z, p.I_z / 1e4, 5e-4 * p.I_z / 1e4) << what;
+            EXPECT_NEAR(std::fabs(v.I_yz), std::fabs(p.I_yz) / 1e4, 1e-4 * (p.I_y + p.I_z) / 1e4) << what;
+            const double d = p.h, d_i = p.type == PROFILTYP_ROHR ? p.h - 2 * p.t_w : 0.0;
+            if (p.type == PROFILTYP_ROHR || p.type == PROFILTYP_RUND)
+                EXPECT_NEAR(v.I_t, M_PI * (std::pow(d, 4) - std::pow(d_i, 4)) / 32 / 1e4, 1e-6 * v.I_t) << what;
+            else
+                EXPECT_LE(v.I_t, p.I_T / 1e4 * 1.005) << what;
+            EXPECT_EQ(r.a_w_designed, 0.0) << what;
+            if (a_w == 3.0)
+                for (int k = 0; k < 3; k++) U_hidden[k] = r.U_w[k];
+            else
+                for (int k = 0; k < 3; k++) EXPECT_EQ(r.U_w[k], U_hidden[k]) << what;
+        }
+    }
+    unsetenv("DATA");
+}
+
+namespace {
+
+// The weld of a typed profile (DIN grade) under the forces (kN, kNm:
+// N, M_y, M_z, V_y, V_z, M_x); its record after the evaluation.
+GeschweissterAnschluss Evaluated(const Shape& c, int grade, const double F[6]) {
+    GeschweissterAnschluss r = Record(Profile_Of(c), grade);
+    const int at[6] = {ANSCHLUSS_N, ANSCHLUSS_M_Y, ANSCHLUSS_M_Z, ANSCHLUSS_V_Y, ANSCHLUSS_V_Z, ANSCHLUSS_M_X};
+    for (int k = 0; k < 6; k++) r.load[at[k]] = F[k];
+    EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    return r;
+}
+
+}  // namespace
+
+// Worked by hand, each with the limit that governs. CHS 114.3 x 4: A =
+// pi (114.3² - 106.3²) / 4. Flat 250 x 12 across its thickness: I = 250
+// 12³ / 12; V over the bar's area. IPE 300 twisted: the plates' I_T = 2
+// I_T(150, 10.7) + I_T(300 - 2 10.7, 7.1), tau = M_x 10.7 / I_T in the
+// flanges. Box 200 x 120, flanges 12, webs 6: Bredt on the midline, A_m =
+// (120 - 6)(200 - 12), tau = M_x / (2 A_m 6). A compressed point takes
+// f_y,k / gamma_M, and with shear each stress against its own limit. The
+// angle 100 x 100, legs 30 (thick), under M_y: I_y, I_z, I_yz of its two
+// legs (vertical 30 x 70, horizontal 100 x 30) about the centroid, sigma =
+// M_y (I_z z - I_yz y) / (I_y I_z - I_yz²) at its corners (y across, z
+// along the height from the free end of the vertical leg); the leg tip
+// (30, 0) is compressed most. The round bar of 60 mm has f_y,k 215 N/mm²
+// (over 40 mm), its largest shear 4/3 V / A.
+TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
+    const double A_chs = M_PI * (114.3 * 114.3 - 106.3 * 106.3) / 4;
+    const double I_T_ipe = 2 * Rect_I_T(150, 10.7) + Rect_I_T(300 - 2 * 10.7, 7.1);
+    const double A_m = (120.0 - 6) * (200 - 12);
+    const double I_p = M_PI * (std::pow(114.3, 4) - std::pow(106.3, 4)) / 32;
+    // The angle: legs (area, y, z of their centres, own I_y, I_z), mm; y
+    // across to the horizontal leg's tip, z up from the vertical leg's end.
+    const double A1 = 30 * 70, A2 = 100 * 30, y1 = 15, z1 = 35, y2 = 50, z2 = 85;
+    const double y_c = (A1 * y1 + A2 * y2) / (A1 + A2), z_c = (A1 * z1 + A2 * z2) / (A1 + A2);
+    const double Iy = 30 * 70.0 * 70 * 70 / 12 + A1 * (z1 - z_c) * (z1 - z_c) + 100 * 27000.0 / 12 +
+                      A2 * (z2 - z_c) * (z2 - z_c);
+    const double Iz = 70 * 27000.0 / 12 + A1 * (y1 - y_c) * (y1 - y_c) + 30 * 1e6 / 12 + A2 * (y2 - y_c) * (y2 - y_c);
+    const double Iyz = A1 * (y1 - y_c) * (z1 - z_c) + A2 * (y2 - y_c) * (z2 - z_c);
+    auto angle_sigma = [&](double y, double z) {
+        return 5e6 * (Iz * (z - z_c) - Iyz * (y - y_c)) / (Iy * Iz - Iyz * Iyz);
+    };
+    const struct {
+        const char* what;
+        Shape s;
+        int grade;
+        double F[6];
+        double U;
+        int governs;
+    } cases[] = {
+        {"CHS 114.3 x 4, N 400", {PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr}, kSt52, {400, 0, 0, 0, 0, 0},
+         400e3 / A_chs / kTension52, ANSCHLUSS_BUTT_TENSION},
+        {"CHS 114.3 x 4, M_x 2", {PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr}, kSt37, {0, 0, 0, 0, 0, 2},
+         2e6 * 57.15 / I_p / kTension37, ANSCHLUSS_BUTT_SHEAR},
+        {"flat 250 x 12, M_z 1.8", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt52, {0, 0, 1.8, 0, 0, 0},
+         1.8e6 * 6 / (250 * 1728.0 / 12) / kTension52, ANSCHLUSS_BUTT_TENSION},
+        {"flat 100 x 10, V_y 60", {PROFILTYP_FLACH, 100, 10, 0, 0, nullptr}, kSt52, {0, 0, 0, 60, 0, 0},
+         60e3 / 1000 / kTension52, ANSCHLUSS_BUTT_SHEAR},
+        {"flat 250 x 12, V_y 180", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt52, {0, 0, 0, 180, 0, 0},
+         180e3 / 3000 / kTension52, ANSCHLUSS_BUTT_SHEAR},
+        {"flat 250 x 12, N -500", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt37, {-500, 0, 0, 0, 0, 0},
+         500e3 / 3000 / kCompression37, ANSCHLUSS_BUTT_COMPRESSION},
+        {"flat 250 x 12, N 300, V_z 200", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt37, {300, 0, 0, 0, 200, 0},
+         std::hypot(100.0, 200e3 / 3000) / kTension37, ANSCHLUSS_BUTT_COMPARISON},
+        {"flat 250 x 12, N -300, V_z 200", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt37, {-300, 0, 0, 0, 200, 0},
+         std::hypot(100.0 / kCompression37, 200e3 / 3000 / kTension37), ANSCHLUSS_BUTT_COMPARISON},
+        {"IPE 300, M_x 4", {0, 0, 0, 0, 0, "IPE300"}, kSt52, {0, 0, 0, 0, 0, 4}, 4e6 * 10.7 / I_T_ipe / kTension52,
+         ANSCHLUSS_BUTT_SHEAR},
+        {"box 200 x 120, M_x 10", {PROFILTYP_RECHTECK, 200, 6, 120, 12, nullptr}, kSt37, {0, 0, 0, 0, 0, 10},
+         10e6 / (2 * A_m * 6) / kTension37, ANSCHLUSS_BUTT_SHEAR},
+        {"round bar 60, V_z 100", {PROFILTYP_RUND, 60, 0, 0, 0, nullptr}, kSt37, {0, 0, 0, 0, 100, 0},
+         4.0 / 3 * 100e3 / (M_PI * 900) / (0.95 * 215 / 1.1), ANSCHLUSS_BUTT_SHEAR},
+        {"I 100 x 100, plates 30, M_y 10", {PROFILTYP_I, 100, 30, 100, 30, nullptr}, kSt37, {0, 10, 0, 0, 0, 0},
+         10e6 * 50 / ((100 * 1e6 - 70 * 64000.0) / 12) / kTension37, ANSCHLUSS_BUTT_TENSION},
+        {"L 100 x 100, legs 30, M_y 5", {PROFILTYP_L, 100, 30, 100, 30, nullptr}, kSt37, {0, 5, 0, 0, 0, 0},
+         -angle_sigma(30, 0) / kCompression37, ANSCHLUSS_BUTT_COMPRESSION},
+    };
+    for (const auto& c : cases) {
+        const std::string file = WELD_PROFIL_FILE;
+        setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+        GeschweissterAnschluss r = Evaluated(c.s, c.grade, c.F);
+        EXPECT_NEAR(std::max({r.U_w[0], r.U_w[1], r.U_w[2]}), c.U, 1e-4 * c.U) << c.what;
+        EXPECT_EQ(r.butt_governs, c.governs) << c.what;
+        unsetenv("DATA");
+    }
+    // The angle's most stretched corner, its outer one (0, 100).
+    GeschweissterAnschluss r = Evaluated({PROFILTYP_L, 100, 30, 100, 30, nullptr}, kSt37, cases[12].F);
+    EXPECT_NEAR(r.weld_values.sigma_max, angle_sigma(0, 100), 1e-3);
+    EXPECT_NEAR(r.weld_values.sigma_min, angle_sigma(30, 0), 1e-3);
+}
+
+// The block of a full-penetration weld: the joined section's values, both
+// limits, the one that governs in words, no throat and no throat limit.
+TEST(DinFullPenetration, TheBlockNamesItsLimitAndNoThroat) {
+    const double F[6] = {400, 0, 0, 0, 0, 0};
+    GeschweissterAnschluss r = Evaluated({PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr}, kSt52, F);
+    const std::string text = Printed(&r, 1);
+    for (const char* line : {
+             " ╬bDurchgeschweißte Stumpfnaht: Querschnittswerte des angeschlossenen Querschnitts╬r\n"
+             "   A╬\\w╬r = 13.86 cm╬/2╬r\n"_cp,
+             "   \xCC╬\\w,max╬r = 288.6 N/mm╬/2╬r"_cp,
+             "(\xBA╬\\w╬r = 0.80: \xCC╬\\w,R,d╬r = 261.8 N/mm╬/2╬r für Zug und Schub,  \xCC╬\\w,R,d╬r = 327.3 "
+             "N/mm╬/2╬r für Druck)"_cp,
+             "   \xCC╬\\w╬r/\xCC╬\\w,R,d╬r =  1.10  >  1╬r"_cp,
+             "   maßgebend: Zugspannung senkrecht zur Naht gegen \xBA╬\\w╬r f╬\\y,k╬r/\xC0╬\\M╬r\n"_cp,
+             "einzelne Nachweise konnten nicht geführt werden"_cp})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    for (const char* absent : {"Nahtdicke", "aw", "Endkrater"})
+        EXPECT_EQ(text.find(absent), std::string::npos) << absent;
+    EXPECT_FALSE(Din_Throat_Limits_Broken(&r));
+}
+
+// The b/t limits at their boundary, 2 % of the stress inside and outside
+// (b/t against grenz(b/t) by sqrt(1 -+ 0.02)), then at the full design
+// strength, where the grade decides (sqrt(240 / 360) = 0.8165 of the St 37
+// limits). Welded I sections; the section model takes the clear width of a
+// plate between welds of legs min(t_w, t_f): the web b = h - 2 t_f - 2
+// min(t_w, t_f), a flange's outstand c = b / 2 - t_w / 2 - min(t_w, t_f);
+// the web in shear its height between the flanges, under V_z / ((h - 2
+// t_f) t_w).
+TEST(DinFullPenetration, PlatesAgainstTheirBtLimits) {
+    // Web 464 / 8 = 58 in compression: sigma_1 gamma_M = 240 (37.8 / 58)².
+    const double A_web = 2 * 200 * 20 + 480 * 8, N_web = 240 * std::pow(37.8 / 58, 2) / 1.1 * A_web / 1e3;
+    // Flange outstand (180 - 10 - 10) / 10 = 16: 240 (12.9 / 16)².
+    const double A_fl = 2 * 360 * 10 + 280 * 20, N_fl = 240 * std::pow(12.9 / 16, 2) / 1.1 * A_fl / 1e3;
+    // Web 960 / 8 = 120 in shear: tau gamma_M = 0.84² 5.34 189800 / 120².
+    const double V_web = 0.84 * 0.84 * 5.34 * 189800 / (120.0 * 120) / 1.1 * 960 * 8 / 1e3;
+    // At the design strength: web 34 (h 328), outstand 12 (b 280), web in
+    // shear 65 (h 560): 37.8, 12.9 and 0.84 sqrt(5.34 189800 sqrt 3 / 240)
+    // = 71.8 (St 37), 30.9, 10.5 and 58.7 (St 52).
+    auto full_N = [](double A, double f_y) { return A * f_y / 1.1 / 1e3; };
+    const double A34 = 2 * 200 * 20 + 288 * 8, A12 = 2 * 280 * 10 + 280 * 20;
+    auto full_V = [](double f_y) { return f_y / std::sqrt(3.0) / 1.1 * 520 * 8 / 1e3; };
+    const struct {
+        const char* what;
+        Shape s;
+        int grade;
+        double N, V_z;
+        bool refused;
+        int kind;
+    } cases[] = {
+        {"web, compression, inside", {PROFILTYP_I, 520, 8, 200, 20, nullptr}, kSt37, -0.98 * N_web, 0, false, 2},
+        {"web, compression, outside", {PROFILTYP_I, 520, 8, 200, 20, nullptr}, kSt37, -1.02 * N_web, 0, true, 2},
+        {"web, compression, St 52 outside", {PROFILTYP_I, 520, 8, 200, 20, nullptr}, kSt52, -1.02 * N_web, 0, true, 2},
+        {"flange, compression, inside", {PROFILTYP_I, 300, 20, 360, 10, nullptr}, kSt52, -0.98 * N_fl, 0, false, 1},
+        {"flange, compression, outside", {PROFILTYP_I, 300, 20, 360, 10, nullptr}, kSt37, -1.02 * N_fl, 0, true, 1},
+        {"web, shear, inside", {PROFILTYP_I, 1000, 8, 300, 20, nullptr}, kSt52, 0, 0.98 * V_web, false, 3},
+        {"web, shear, outside", {PROFILTYP_I, 1000, 8, 300, 20, nullptr}, kSt37, 0, 1.02 * V_web, true, 3},
+        {"web 1000 x 8, St 52, V_z 900", {PROFILTYP_I, 1000, 8, 300, 20, nullptr}, kSt52, 0, 900, true, 3},
+        {"web 34 at f_y,k 240", {PROFILTYP_I, 328, 8, 200, 20, nullptr}, kSt37, -full_N(A34, 240), 0, false, 2},
+        {"web 34 at f_y,k 360", {PROFILTYP_I, 328, 8, 200, 20, nullptr}, kSt52, -full_N(A34, 360), 0, true, 2},
+        {"outstand 12 at f_y,k 240", {PROFILTYP_I, 300, 20, 280, 10, nullptr}, kSt37, -full_N(A12, 240), 0, false, 1},
+        {"outstand 12 at f_y,k 360", {PROFILTYP_I, 300, 20, 280, 10, nullptr}, kSt52, -full_N(A12, 360), 0, true, 1},
+        {"web 65 in shear at 240", {PROFILTYP_I, 560, 8, 300, 20, nullptr}, kSt37, 0, full_V(240), false, 3},
+        {"web 65 in shear at 360", {PROFILTYP_I, 560, 8, 300, 20, nullptr}, kSt52, 0, full_V(360), true, 3},
+    };
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = Record(Profile_Of(c.s), c.grade);
+        r.full_penetration = 0, r.a_w = 5;
+        r.load[ANSCHLUSS_N] = c.N, r.load[ANSCHLUSS_V_Z] = c.V_z;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.what;
+        EXPECT_EQ(Din_Plate_Buckling_Check_Needed(&r), c.refused ? 1 : 0) << c.what;
+        EXPECT_EQ(r.plate_buckling.kind, c.kind) << c.what;
+        const std::string text = Printed(&r, 1);
+        const bool named = text.find("Beulsicherheitsnachweis nach DIN 18800-3 erforderlich") != std::string::npos;
+        EXPECT_EQ(named, c.refused) << c.what;
+    }
+    // The web 1000 x 8 of St 52 under V_z 900: 120 against 0.84 sqrt(5.34
+    // 189800 / (117.19 1.1)) = 74.48 under tau = 900 / (96 0.8) kN/cm².
+    GeschweissterAnschluss r = Record(Profile_Of(cases[7].s), kSt52);
+    r.full_penetration = 0, r.a_w = 5, r.load[ANSCHLUSS_V_Z] = 900;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    EXPECT_NEAR(r.plate_buckling.b_t, 120.0, 1e-9);
+    EXPECT_NEAR(r.plate_buckling.stress, 900e3 / 7680, 1e-9);
+    EXPECT_NEAR(r.plate_buckling.limit, 0.84 * std::sqrt(5.34 * 189800 / (900e3 / 7680 * 1.1)), 1e-9);
+    EXPECT_NE(Printed(&r, 1).find("   b/t = 120.0 > grenz(b/t) = 74.5 nach DIN 18800-1, "
+                                  "beidseitig gelagerter Plattenstreifen unter Schub \xD6 = 117.2 N/mm"_cp),
+              std::string::npos);
+}
