@@ -4,10 +4,12 @@
 // and, on request, the section values, each in a compact and a full form.
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "codes/input_ranges.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -33,10 +35,20 @@ int Read_Word(FILE* f, char* field, int size) {
     std::snprintf(format, sizeof format, " %%%ds", size - 1);
     if (std::fscanf(f, format, field) != 1) return 0;
     int c;
-    while ((c = std::fgetc(f)) != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r') {
-    }
+    long more = 0;
+    while ((c = std::fgetc(f)) != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r') ++more;
     if (c != EOF) std::ungetc(c, f);
-    return 1;
+    // A longer name than the record holds (no program writes one) is
+    // refused with its length, not cut: the designation is the user's.
+    if (more > 0) {
+        const std::string n = std::to_string(static_cast<long>(std::strlen(field)) + more);
+        const std::string most = std::to_string(size - 1);
+        const std::string words = "Profilname ist " + n + " Zeichen lang (h\x94" "chstens " + most + ")";
+        Note_Input_Value_Refusal(words.c_str(), words.c_str(),
+                                 ("profile name is " + n + " characters long (at most " + most + ")").c_str());
+        return 0;
+    }
+    return Input_Text_Free_Of_Markup(field, std::strlen(field), "Profilname", "profile name");
 }
 
 // The oldest files name catalogue profiles only: rebuild them from the
@@ -411,6 +423,7 @@ int Write_Profile(FILE* f, Stahlprofil* p) {
 }
 
 int Read_Profile(FILE* f, Stahlprofil* p) {
+    Clear_Input_Value_Refusal();
     if (!f || !p) return 1;
     Init_Profile(p);
     // Numbers in decimal form only, each a whole word: "nan", "inf" or a

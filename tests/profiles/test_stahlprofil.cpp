@@ -10,6 +10,7 @@
 
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "codes/input_ranges.h"
 #include "platform/font.h"
 #include "platform/msgbox.h"
 #include "profiles/catalogue_fixture.h"
@@ -244,10 +245,13 @@ TEST_F(ProfileBlock, OlderVersions) {
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
 }
 
-TEST_F(ProfileBlock, LongNameIsCutAndNonFiniteMeasuresRefused) {
-    std::string name(60, 'X');
+TEST_F(ProfileBlock, LongNameAndNonFiniteMeasuresRefused) {
+    // A name longer than the 39 characters the record holds is refused with
+    // its length, not cut; 39 are read.
     Stahlprofil p;
-    ASSERT_EQ(Read(Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", name, " 0 0\n 0 0 0 0\n 0\n"), &p), 0);
+    EXPECT_EQ(Read(Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", std::string(60, 'X'), " 0 0\n 0 0 0 0\n 0\n"), &p), 1);
+    EXPECT_EQ(Last_Input_Value_Refusal().list, "Profilname ist 60 Zeichen lang (h\x94" "chstens 39)");
+    ASSERT_EQ(Read(Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", std::string(39, 'X'), " 0 0\n 0 0 0 0\n 0\n"), &p), 0);
     EXPECT_EQ(std::string(p.name), std::string(39, 'X'));
     EXPECT_EQ(p.material.grade, 0);
     EXPECT_EQ(Read(Block(10, " 0 1 nan 10 0 0 0 0 1 0 0 0", "~", " 0 0\n 0 0 0 0\n 0\n"), &p), 1);

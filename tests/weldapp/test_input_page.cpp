@@ -608,8 +608,18 @@ TEST_F(InputPage, AnotherProfileKeepsTheLengthsTyped) {
     Set_Profile_Name(n, "IPE200");
     Apply_Sheet_to_Record(&rec_.r);
     EXPECT_EQ(n.length[Slot_Of(n, 1)], 100.0);  // IPE 200: b = 100
-    Expect_One_Box({"Die eingegebenen L\x84ngen der N\x84hte gelten f\x81r das neue Profil nicht:",
-                    "lw1 50.0 mm,  lw2 20.0 mm", "Seine N\x84hte liegen in ganzer L\x84nge an seinen Kanten."});
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Die eingegebenen L\x84ngen der N\x84hte gelten f\x81r das neue Profil nicht:",
+                                        "lw1 50.0 mm,  lw2 20.0 mm",
+                                        "Seine N\x84hte liegen in ganzer L\x84nge an seinen Kanten."}));
+    // Each throat stays at its place; welds 7 and 8, which the channel
+    // had not, carry what their slots hold.
+    EXPECT_EQ(VEK_Recorded_Messages()[1].lines,
+              (std::vector<std::string>{"Die N\x84hte des neuen Profils haben andere Dicken:",
+                                        "aw7 5.0 mm (neu),  aw8 5.0 mm (neu)",
+                                        "Jede Dicke bleibt an ihrer Stelle des Profils (Flansch oben, Steg, Flansch unten);",
+                                        "das neue Profil nummeriert seine N\x84hte anders."}));
 }
 
 // Lengths laid out from a catalogue profile are its published measures to
