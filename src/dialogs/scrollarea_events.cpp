@@ -540,7 +540,8 @@ bool Refuse_Stored_Blank(const char *text, const char *kept) {
 // holds one; `kept` says what stays.
 bool Refuse_Markup_Escape(const char *text, const char *kept) {
     if (!std::strchr(text, '\xCE')) return false;
-    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\n%s\n%s", "Das Zeichen \"╬\" kann nicht eingegeben werden:"_cp,
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\n%s\n%s",
+                       "Das Zeichen \"╬\" (Byte 0xCE) kann nicht eingegeben werden:"_cp,
                        "im Ausdruck leitet es eine Formatierung ein und verdeckte den Text danach."_cp, kept);
     return true;
 }

@@ -195,7 +195,7 @@ TEST_F(FieldKeys, ForeignCharacterAndMarkupEscapeAreRefusedAndNamed) {
          "Das Zeichen U+20AC kann nicht eingegeben werden:|der Zeichensatz der Eingabedaten (Codepage 850) hat es "
          "nicht.|Der Text bleibt ohne dieses Zeichen."},
         {{'A', 0xCE, 'H', 'B', VEK_KEY_ENTER}, "Wind        ",
-         "Das Zeichen \"\xCE\" kann nicht eingegeben werden:|im Ausdruck leitet es eine Formatierung ein und verdeckte "
+         "Das Zeichen \"\xCE\" (Byte 0xCE) kann nicht eingegeben werden:|im Ausdruck leitet es eine Formatierung ein und verdeckte "
          "den Text danach.|Der bisherige Text bleibt erhalten."},
     };
     for (const auto& c : cases) {

@@ -123,7 +123,7 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     Edit_Scrollable_View_Area(slot);
     EXPECT_STREQ(marked, "ade");
     ASSERT_EQ(VEK_Recorded_Messages().size(), 3u);
-    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Das Zeichen \"\xCE\" kann nicht eingegeben werden:");
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Das Zeichen \"\xCE\" (Byte 0xCE) kann nicht eingegeben werden:");
     EXPECT_EQ(VEK_Recorded_Messages()[1].lines.at(0), "Das Zeichen U+20AC kann nicht eingegeben werden:");
     EXPECT_EQ(VEK_Recorded_Messages()[2].lines.at(2), "Der eingef\x81gte Text wird ohne dieses Zeichen \x81" "bernommen.");
 }
