@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
@@ -443,8 +444,18 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
     int version = 0;
     if (!ints({&version})) return 1;
     if (version < 0 || !Check_File_Version(version, STAHLPROFIL_BLOCK_VERSION, 0)) return 1;
-    if (!ints({&p->kind, &p->type}) || !reals({&p->h, &p->t_w, &p->b_fo, &p->t_fo, &p->b_fu, &p->t_fu}) ||
-        !ints({&p->rolled}) || !reals({&p->r_1, &p->a_o, &p->a_u}))
+    // A kind, type or switch no page gives is named with its values.
+    const Input_Range kinds{0.0, static_cast<double>(STAHLPROFIL_KIND_FOREIGN), ""};
+    const Input_Range types{0.0, static_cast<double>(STAHLPROFIL_TYPE_COUNT - 1), ""};
+    auto switches = [&ints](std::initializer_list<std::pair<int*, const char*>> values) {
+        for (const auto& [v, name] : values)
+            if (!ints({v}) || !Input_Value_Holds(RANGE_SWITCH, *v, name, nullptr, nullptr)) return false;
+        return true;
+    };
+    if (!ints({&p->kind}) || !Input_Value_Within(kinds, p->kind, "Profil: Art", nullptr, "profile kind") ||
+        !ints({&p->type}) || !Input_Value_Within(types, p->type, "Profil: Profiltyp", nullptr, "profile type") ||
+        !reals({&p->h, &p->t_w, &p->b_fo, &p->t_fo, &p->b_fu, &p->t_fu}) ||
+        !switches({{&p->rolled, "Profil: gewalzt"}}) || !reals({&p->r_1, &p->a_o, &p->a_u}))
         return 1;
     if (version >= 1) {
         if (!Read_Word(f, p->name, STAHLPROFIL_NAME_SIZE)) return 1;
@@ -475,8 +486,10 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
                         "!! Der neue Profilmanager ist verfügbar !!\nBitte kontrollieren Sie die gewählten Profile."_cp);
     }
     if (version >= 5 && !reals({&p->b_ueo, &p->b_ueu})) return 1;
-    if (version >= 6 && !ints({&p->weld_kind_top, &p->weld_kind_bottom})) return 1;
-    if (version >= 10 && !ints({&p->hot_finished})) return 1;
+    if (version >= 6 && !switches({{&p->weld_kind_top, "Profil: Naht oben durchgeschwei\xE1t"},
+                                   {&p->weld_kind_bottom, "Profil: Naht unten durchgeschwei\xE1t"}}))
+        return 1;
+    if (version >= 10 && !switches({{&p->hot_finished, "Profil: warmgefertigt"}})) return 1;
     // no such kind or type of profile
     if (p->kind < STAHLPROFIL_KIND_DIMENSIONS || p->kind > STAHLPROFIL_KIND_FOREIGN) return 1;
     if (p->type < 0 || p->type >= STAHLPROFIL_TYPE_COUNT) return 1;

@@ -175,6 +175,9 @@ TEST(InputRanges, ReaderNamesEachFieldWithItsLineAndRange) {
         {Example(kFlat), " 0 0 5.000000 5.000000 0 0", " 0 3 5.000000 5.000000 0 0",
          "Zeile 30: Querkraftaufteilung = 3 ung\x81ltig (nicht zwischen 0 und 2)", "Zeile 30: Querkraftaufteilung = 3",
          "line 30: shear split = 3 not between 0 and 2"},
+        {Example(kFlat), " 0 1 200.000000 20.000000", " 0 99 200.000000 20.000000",
+         "Zeile 12: Profil: Profiltyp = 99 ung\x81ltig (nicht zwischen 0 und 17)", "Zeile 12: Profil: Profiltyp = 99",
+         "line 12: profile type = 99 not between 0 and 17"},
         // A typed IPE 300's root radius up to its flange outstand
         // (150 - 7.1) / 2 = 71.45 mm, less the 0.001 mm a face keeps: 71.5
         // and a typo 150 for 15 describe no section.
