@@ -51,8 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int values = 0; values <= 1; values++) Print_Profile_Parameters(&p, list, detail, values, 7);
     // A typed section computed has radii and flange welds that leave each
     // face a length: none is dropped to compute another section.
+    // (Type 0 is no profile: nothing to compute.)
     if (Calc_Profile_Cross_Section(&p, list, 0, "x") == 0 && p.kind == STAHLPROFIL_KIND_DIMENSIONS &&
-        p.type != PROFILTYP_KASTEN && p.type != PROFILTYP_TRAPEZ && !Profile_Dimensions_Fit(&p))
+        p.type != PROFILTYP_NONE && p.type != PROFILTYP_KASTEN && p.type != PROFILTYP_TRAPEZ &&
+        !Profile_Dimensions_Fit(&p))
         std::abort();
     std::fclose(list);
     if (Has_Non_Finite_Text(text, n)) std::abort();

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
@@ -26,6 +27,7 @@
 #include "codes/alguete.h"
 #include "codes/nad.h"
 #include "codes/stguete.h"
+#include "platform/field_number.h"
 #include "platform/format.h"
 #include "dialogs/messages.h"
 #include "printlist/oli_para.h"
@@ -556,10 +558,20 @@ int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
     } else if (!reals({&m->f_y1, &m->f_u1, &m->f_y2, &m->f_u2, &m->f_y3, &m->f_u3})) {
         return 1;
     }
-    // No strength, modulus or factor of a material is negative.
-    for (double v : {f_y, f_u, m->beta_w, m->E, m->nu, m->G, m->alpha_T, m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3,
-                     m->f_u3})
-        if (v < 0.0) return 1;
+    // No strength, modulus or factor of a material is negative (those of a
+    // grade are stored beside it, and named all the same).
+    const std::pair<double, const char*> values[] = {
+        {f_y, "f_y"},   {f_u, "f_u"},   {m->beta_w, "beta_w"}, {m->E, "E"},       {m->nu, "nu"},
+        {m->G, "G"},    {m->alpha_T, "alpha_T"}, {m->f_y1, "f_y1"}, {m->f_u1, "f_u1"}, {m->f_y2, "f_y2"},
+        {m->f_u2, "f_u2"}, {m->f_y3, "f_y3"}, {m->f_u3, "f_u3"}};
+    for (const auto& [v, name] : values)
+        if (v < 0.0) {
+            const std::string value = std::string(name) + " = " + VEK_Number_Text(v);
+            const std::string text = "Werkstoff: " + value + " ung\x81ltig (negativ)";
+            const std::string console = "material: " + value + " negative";
+            Note_Input_Value_Refusal(text.c_str(), text.c_str(), console.c_str());
+            return 1;
+        }
     if (version >= 2) {
         char name[MATERIAL_NAME_SIZE] = {0};
         if (!Read_Material_Name(f, name)) return 1;

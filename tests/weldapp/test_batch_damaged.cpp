@@ -285,7 +285,7 @@ TEST(BatchDamaged, ValuesNoInputGivesRefuseTheFile) {
          "Einheit der Lastf\x84lle = -1 ung\x81ltig (nicht zwischen 0 und 3)"},
         {"flat_bar", "C001", "\n 0 0 0.000000", "\n 27 0 0.000000", 9,
          "Werkstoff: Stahlsorte Nr. = 27 ung\x81ltig (nicht zwischen 0 und 26)"},
-        {"flat_bar", "C001", " 0.800000 210000.000000", " 0.800000 -1", 9, nullptr},  // modulus
+        {"flat_bar", "C001", " 0.800000 210000.000000", " 0.800000 -1", 9, "Werkstoff: E = -1 ung\x81ltig (negativ)"},
         {"he280a_end_plate", "A001", " 1 5 270.000000 8.000000 280.000000", " 1 5 270.000000 8.000000 -1", 19, nullptr},
         {"flat_bar", "C001", " 1 0 1 1 1 5.000000", " 1 -1 1 1 1 5.000000", 41,
          "Ausdrucksteuerung: Zusatzinformationen = -1 ung\x81ltig (nicht zwischen 0 und 1)"},

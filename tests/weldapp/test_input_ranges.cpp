@@ -377,6 +377,18 @@ TEST(InputRanges, ImportRefusesValuesOutOfRangeAndKeepsThePage) {
     Import_Schweissnaht_TEMP();
     EXPECT_EQ(VEK_Recorded_Messages().back().lines, Lines{"Die Daten wurden erfolgreich importiert."});
     EXPECT_EQ(Schweissnaht_Anschluss.naht.a_w, 7.0);
+    // A "Kennung" of 70 characters (the record holds 25) was imported cut
+    // to 25 as "erfolgreich importiert": refused by name, the page kept.
+    const std::string imported = testutil::Written_With(Write_Schweissnaht, &Schweissnaht_Anschluss);
+    testutil::Write_File(d.Temp("Q7-NAXIT#export.dat"),
+                         Replaced(Example("he280a_end_plate/A001_01.INP"), "\n ~~~~~~~~~~~~~~~~~~~~~~~~~\n 10\n",
+                                  "\n " + std::string(70, 'K') + "\n 10\n"));
+    Import_Schweissnaht_TEMP();
+    EXPECT_EQ(VEK_Recorded_Messages().back().lines,
+              (Lines{"Die Daten werden nicht importiert: Werte au\xE1" "erhalb ihres Bereichs:",
+                     "Zeile 10: Kennung des Werkstoffs ist 70 Zeichen lang (h\x94" "chstens 25)",
+                     "Der bisherige Datenzustand bleibt erhalten."}));
+    EXPECT_EQ(testutil::Written_With(Write_Schweissnaht, &Schweissnaht_Anschluss), imported);
 }
 
 // The import of a catalogue profile with other dimensions: taken with the
