@@ -7,7 +7,11 @@
 // as the record's own section gives it (beyond the evaluation's 0.001 mm of
 // the files' rounding). One of its values set beyond its range (picked by
 // the input), and a single weld's length set beyond its edge, must each
-// refuse the record written, named with its line. A file refused for
+// refuse the record written, named with its line (a switch or choice beyond
+// its list, a tolerance, an unused factor, a plate's width, a name holding
+// the list's markup escape among them); an accepted record holds no text
+// with that escape and no typed radius its section cannot take. A file
+// refused for
 // its values names each (at most twelve, then how many more) with a line
 // of the file. The whole file then goes through Load_Input_File (the annex
 // entries behind the record) as the program loads it at start.
@@ -15,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "platform/posix.h"
@@ -89,15 +94,43 @@ static void Check_Out_Of_Range(const SchweissnahtAnschluss& read, unsigned pick)
     SchweissnahtAnschluss edited{};
     Copy_Schweissnaht(&read, &edited);
     const char* named = nullptr;
-    switch (pick % 5) {
+    switch (pick % 11) {
         case 0: edited.naht.plate.t = 1e300, named = "t_p = 1e+300 mm"; break;
         case 1: edited.naht.a_w = 200.5, named = "a_w = 200.5 mm"; break;
         case 2: edited.naht.contact_fraction = 1.5, named = "contact share = 150 %"; break;
         case 3: edited.print.massstab = 101, named = "scale = 101"; break;
+        case 4: edited.naht.weld_kind = 5, named = "weld kind = 5 not between 0 and 4"; break;
+        case 5: edited.print.toleranz = 10.01, named = "tolerance = 10.01 %"; break;
+        case 6: edited.naht.plate.b = 0.1, named = "b_p = 0.1 mm"; break;
+        case 7: edited.safety.from_annex = 0, edited.safety.gamma_M1 = -1.25, named = "gamma_M1 = -1.25"; break;
+        // Names holding the list's markup escape.
+        case 8: std::snprintf(edited.loads[0].name, sizeof edited.loads[0].name, "X\xCE@9"),
+                named = "load case 1: name holds the byte 0xCE"; break;
+        case 9: std::snprintf(edited.naht.material.name, sizeof edited.naht.material.name, "A\xCEHB"),
+                named = "material name holds the byte 0xCE"; break;
         default: edited.safety.from_annex = 0, edited.safety.gamma_M2 = 0.1, named = "gamma_M2 = 0.1"; break;
     }
     Expect_Refused(&edited, named);
     Free_Schweissnaht(&edited);
+}
+
+// No text of a record read that reaches the print list holds its markup
+// escape (it would hide what follows it), and a typed section's radii and
+// flange welds leave every face a length (else it is computed without them).
+static void Check_Texts_And_Radii(const SchweissnahtAnschluss& read) {
+    auto marked = [](const char* text) { return std::strchr(text, '\xCE') != nullptr; };
+    bool any = marked(read.naht.material.name) || marked(read.naht.profile.name) ||
+               marked(read.naht.profile.material.name) || marked(read.naht.plate.material.name) ||
+               (read.print.vorbemerkungen && marked(read.print.vorbemerkungen));
+    for (int i = 0; i < read.load_count && read.loads; ++i) any |= marked(read.loads[i].name);
+    if (any) fuzz::Fail("fuzz_input_file", "a text holding the markup escape was taken");
+    const Stahlprofil& p = read.naht.profile;
+    if (p.kind != STAHLPROFIL_KIND_DIMENSIONS) return;
+    for (double Stahlprofil::*m : {&Stahlprofil::r_1, &Stahlprofil::r_2, &Stahlprofil::a_o, &Stahlprofil::a_u}) {
+        const double largest = Profile_Largest_Fitting(&p, m);
+        if (largest >= 0 && p.*m > largest + 1e-6)
+            fuzz::Fail("fuzz_input_file", "a radius or flange weld the section cannot take was taken");
+    }
 }
 
 // A single weld of the record made 1 mm longer than its edge must be
@@ -137,6 +170,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!Schweissnaht_Values_In_Range(&first, NAHT_SLOTS))
             fuzz::Fail("fuzz_input_file", "a value outside its field's range was taken");
         Check_Weld_Faces(first);
+        Check_Texts_And_Radii(first);
         const std::string once = Written(&first);
         FILE* back = fmemopen(const_cast<char*>(once.data()), once.size(), "rb");
         if (!back || Read_Schweissnaht(back, &second) != 0)

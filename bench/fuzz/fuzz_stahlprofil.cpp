@@ -2,9 +2,11 @@
 // Read_Profile takes is computed and printed in all four forms, as the
 // program does next, and must never bring "nan" or "inf" into the print
 // list; it is then written and read back, and the second reading must
-// describe the same profile.
+// describe the same profile. Its name holds no markup escape of the list,
+// and a typed section computed keeps every face its radii leave.
 #include "fuzz_common.h"
 
+#include <cstring>
 #include <string>
 
 #include "memberchecks/profile_section_model.h"
@@ -37,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fclose(f);
     if (result != 0) return 0;
     const Stahlprofil as_read = p;
+    // A name it takes fits the record (no word cut unseen) and holds no
+    // markup escape of the print list.
+    if (std::strchr(p.name, '\xCE') || std::memchr(p.name, '\0', STAHLPROFIL_NAME_SIZE) == nullptr) std::abort();
 
     char* text = nullptr;
     size_t n = 0;
@@ -44,7 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!list) return 0;
     for (int detail = 0; detail <= 1; detail++)
         for (int values = 0; values <= 1; values++) Print_Profile_Parameters(&p, list, detail, values, 7);
-    (void)Calc_Profile_Cross_Section(&p, list, 0, "x");
+    // A typed section computed has radii and flange welds that leave each
+    // face a length: none is dropped to compute another section.
+    // (Type 0 is no profile: nothing to compute.)
+    if (Calc_Profile_Cross_Section(&p, list, 0, "x") == 0 && p.kind == STAHLPROFIL_KIND_DIMENSIONS &&
+        p.type != PROFILTYP_NONE && p.type != PROFILTYP_KASTEN && p.type != PROFILTYP_TRAPEZ &&
+        !Profile_Dimensions_Fit(&p))
+        std::abort();
     std::fclose(list);
     if (Has_Non_Finite_Text(text, n)) std::abort();
     std::free(text);

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
@@ -26,6 +27,7 @@
 #include "codes/alguete.h"
 #include "codes/nad.h"
 #include "codes/stguete.h"
+#include "platform/field_number.h"
 #include "platform/format.h"
 #include "dialogs/messages.h"
 #include "printlist/oli_para.h"
@@ -474,36 +476,55 @@ int Write_Material_Params(FILE* f, const Materialparameter_Record* m) {
 
 namespace {
 
-// The refusal of the last block read (list and console), empty for none.
-std::string read_refusal, read_refusal_console;
-
 // A beta_w the material takes as given (own values of steel, stainless
 // steel; the table and the catalogue put their own in its place) outside
 // the range the window accepts: named in the refusal. 1 refused.
 int Refuse_Beta_W(const Materialparameter_Record* m) {
     const bool steel = m->kind == 0 || m->kind == 1;
     const bool given = m->own_values || (m->kind == 0 && m->grade == WELD_GRADE_STAINLESS);
-    const double b = m->beta_w;
-    if (!steel || !given || (b >= MATERIAL_BETA_W_MIN && b <= MATERIAL_BETA_W_MAX)) return 0;
-    char value[32];
-    std::snprintf(value, sizeof value, "%.9g", b);
-    read_refusal = Format("Korrelationsbeiwert ╗╬\\w╬r = %s ungültig (nicht zwischen %g und %g)"_cp, value,
-                          MATERIAL_BETA_W_MIN, MATERIAL_BETA_W_MAX);
-    read_refusal_console =
-        Format("beta_w = %s not between %g and %g", value, MATERIAL_BETA_W_MIN, MATERIAL_BETA_W_MAX);
+    if (!steel || !given) return 0;
+    return !Input_Value_Holds(RANGE_BETA_W, m->beta_w, "Korrelationsbeiwert ╗╬\\w╬r"_cp, "Korrelationsbeiwert ╗w"_cp,
+                              "beta_w");
+}
+
+// The own modulus and expansion coefficient of a block with own values,
+// held to the ranges the sheet's fields hold them to. 1 refused.
+int Refuse_Own_Constants(const Materialparameter_Record* m) {
+    if (m->own_values != 1) return 0;
+    return !Input_Value_Holds(RANGE_MODULUS, m->E, "E-Modul E", nullptr, "E") ||
+           !Input_Value_Holds(RANGE_EXPANSION, m->alpha_T, "Temperaturkoeffizient ║╬\\T╬r"_cp,
+                              "Temperaturkoeffizient ║T"_cp, "alpha_T");
+}
+
+// The name word of a block: at most the 25 characters the record holds.
+// A longer word (no program writes one) is refused with its length, not
+// cut: the name is the user's. 1 read, 0 refused or missing.
+int Read_Material_Name(FILE* f, char* name) {
+    std::string word;
+    int c = Fgetc_Skip_Blanks(f);
+    for (; c != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r'; c = std::fgetc(f))
+        word.push_back(static_cast<char>(c));
+    if (c != EOF) std::ungetc(c, f);
+    if (word.empty()) return 0;
+    if (word.size() > MATERIAL_NAME_SIZE - 1) {
+        const std::string n = std::to_string(word.size()), most = std::to_string(MATERIAL_NAME_SIZE - 1);
+        const std::string screen = "Kennung des Werkstoffs ist " + n + " Zeichen lang (höchstens "_cp + most + ")";
+        Note_Input_Value_Refusal(screen.c_str(), screen.c_str(),
+                                 ("material name is " + n + " characters long (at most " + most + ")").c_str());
+        return 0;
+    }
+    if (!Input_Text_Free_Of_Markup(word.data(), word.size(), "Kennung des Werkstoffs", "material name")) return 0;
+    std::memcpy(name, word.c_str(), word.size() + 1);
     return 1;
 }
 
 }  // namespace
 
-const char* Material_Read_Refusal(void) { return read_refusal.c_str(); }
+const char* Material_Read_Refusal(void) { return Last_Input_Value_Refusal().list.c_str(); }
 
-const char* Material_Read_Refusal_Console(void) { return read_refusal_console.c_str(); }
+const char* Material_Read_Refusal_Console(void) { return Last_Input_Value_Refusal().console.c_str(); }
 
-void Clear_Material_Read_Refusal(void) {
-    read_refusal.clear();
-    read_refusal_console.clear();
-}
+void Clear_Material_Read_Refusal(void) { Clear_Input_Value_Refusal(); }
 
 int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
     Clear_Material_Read_Refusal();
@@ -525,25 +546,35 @@ int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
         return 1;
     // A grade the weld grade table does not hold (which the refresh would
     // quietly make S235) or an own-values switch other than 0 or 1 is damage.
-    if (m->own_values != 0 && m->own_values != 1) return 1;
-    if (m->kind == 0 && (m->grade < 0 || m->grade > WELD_GRADE_STAINLESS)) return 1;
-    if (Refuse_Beta_W(m)) return 1;
+    if (!Input_Value_Holds(RANGE_SWITCH, m->own_values, "Werkstoff: Vorgabe", nullptr, "material: own values"))
+        return 1;
+    const Input_Range grades{0.0, static_cast<double>(WELD_GRADE_STAINLESS), ""};
+    if (m->kind == 0 && !Input_Value_Within(grades, m->grade, "Werkstoff: Stahlsorte Nr.", nullptr, "material: grade"))
+        return 1;
+    if (Refuse_Beta_W(m) || Refuse_Own_Constants(m)) return 1;
     if (version == 0) {
         m->f_y1 = m->f_y2 = m->f_y3 = f_y;
         m->f_u1 = m->f_u2 = m->f_u3 = f_u;
     } else if (!reals({&m->f_y1, &m->f_u1, &m->f_y2, &m->f_u2, &m->f_y3, &m->f_u3})) {
         return 1;
     }
-    // No strength, modulus or factor of a material is negative.
-    for (double v : {f_y, f_u, m->beta_w, m->E, m->nu, m->G, m->alpha_T, m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3,
-                     m->f_u3})
-        if (v < 0.0) return 1;
+    // No strength, modulus or factor of a material is negative (those of a
+    // grade are stored beside it, and named all the same).
+    const std::pair<double, const char*> values[] = {
+        {f_y, "f_y"},   {f_u, "f_u"},   {m->beta_w, "beta_w"}, {m->E, "E"},       {m->nu, "nu"},
+        {m->G, "G"},    {m->alpha_T, "alpha_T"}, {m->f_y1, "f_y1"}, {m->f_u1, "f_u1"}, {m->f_y2, "f_y2"},
+        {m->f_u2, "f_u2"}, {m->f_y3, "f_y3"}, {m->f_u3, "f_u3"}};
+    for (const auto& [v, name] : values)
+        if (v < 0.0) {
+            const std::string value = std::string(name) + " = " + VEK_Number_Text(v);
+            const std::string text = "Werkstoff: " + value + " ung\x81ltig (negativ)";
+            const std::string console = "material: " + value + " negative";
+            Note_Input_Value_Refusal(text.c_str(), text.c_str(), console.c_str());
+            return 1;
+        }
     if (version >= 2) {
         char name[MATERIAL_NAME_SIZE] = {0};
-        if (std::fscanf(f, "%25s", name) != 1) return 1;
-        // A longer word (a hand-edited file) is cut; its rest must not be
-        // taken for the next value of the file.
-        if (std::fscanf(f, "%*[^ \t\r\n]") == EOF && std::ferror(f)) return 1;
+        if (!Read_Material_Name(f, name)) return 1;
         Tilde_To_Blank(name);
         std::memcpy(m->name, name, MATERIAL_NAME_SIZE);
     }

@@ -16,6 +16,7 @@
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "codes/nad.h"
+#include "codes/input_ranges.h"
 #include "codes/nad_file.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -132,7 +133,10 @@ int Read_Safety_Factors(FILE* f, Sicherheitsbeiwerte_Record* r) {
     int v = 0;
     if (Scan_Int_Word(f, &v) != 1) return 1;
     if (!Check_File_Version(v, SAFETY_BLOCK_VERSION, 0)) return 1;
-    if (Scan_Int_Word(f, &r->from_annex) != 1) return 1;
+    if (Scan_Int_Word(f, &r->from_annex) != 1 ||
+        !Input_Value_Holds(RANGE_SWITCH, r->from_annex, "Teilsicherheitsbeiwerte: genormt", nullptr,
+                           "partial factors: from the annex"))
+        return 1;
     // Decimal numbers only: a factor stored as "nan", "inf" or with a damaged
     // byte is a damaged file, refused here rather than carried into every
     // check that divides by it.

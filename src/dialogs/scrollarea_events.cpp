@@ -534,6 +534,21 @@ bool Refuse_Stored_Blank(const char *text, const char *kept) {
     return true;
 }
 
+// The print list's markup escape 0xCE ("╬"): in a text that reaches the
+// list it would take the characters after it for a format and hide them
+// ("A╬HB" printed as "AB"). True, after a box that names it, when `text`
+// holds one; `kept` says what stays.
+bool Refuse_Markup_Escape(const char *text, const char *kept) {
+    if (!std::strchr(text, '\xCE')) return false;
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\n%s\n%s",
+                       "Das Zeichen \"╬\" (Byte 0xCE) kann nicht eingegeben werden:"_cp,
+                       "im Ausdruck leitet es eine Formatierung ein und verdeckte den Text danach."_cp, kept);
+    return true;
+}
+
+// A character no text field takes ("~", "╬"), or none.
+bool Untakeable(char c) { return c == STORED_BLANK || c == '\xCE'; }
+
 void Insert_Char(Edit_Field_State *st, char c) {
     Delete_Selection(st);
     assert(st->cursor >= st->text && st->cursor <= st->text + st->length);
@@ -613,9 +628,11 @@ void Editor_Key(Edit_Field_State *st, int k) {
         Delete_Selection(st);
         std::vector<char> buf(5001, 0);
         int n = VEKGetClipboardText(buf.data(), 5000);
-        const bool refused = Refuse_Stored_Blank(buf.data(), "Der eingefügte Text wird ohne dieses Zeichen übernommen."_cp);
+        const char *without = "Der eingefügte Text wird ohne dieses Zeichen übernommen."_cp;
+        Refuse_Stored_Blank(buf.data(), without);
+        Refuse_Markup_Escape(buf.data(), without);
         for (int i = 0; i < n && st->length < st->max_length; i++)
-            if (!refused || buf[i] != STORED_BLANK) Insert_Char(st, buf[i]);
+            if (!Untakeable(buf[i])) Insert_Char(st, buf[i]);
         break;
     }
     case VEK_KEY_CTRL_A:
@@ -666,6 +683,8 @@ void Editor_Key(Edit_Field_State *st, int k) {
     default:
         if (k == VEK_KEY_ENTER) Insert_Char(st, '\n');
         else if (k == STORED_BLANK) Refuse_Stored_Blank("~", "Der Text bleibt, wie er war.");
+        else if (k == 0xCE) Refuse_Markup_Escape("\xCE", "Der Text bleibt, wie er war.");
+        else if (VEK_Refuse_Foreign_Key(k, "Der Text bleibt, wie er war.")) break;
         else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
         break;
     }
@@ -857,7 +876,8 @@ int Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
         result = Short_Edit_Text(x - 8, y - 14, copy.data(), it->y2, 0);
         copy[static_cast<size_t>(max)] = '\0';
         if (std::strcmp(copy.data(), it->text) != 0 &&
-            Refuse_Stored_Blank(copy.data(), "Der bisherige Text bleibt erhalten.")) {
+            (Refuse_Stored_Blank(copy.data(), "Der bisherige Text bleibt erhalten.") ||
+             Refuse_Markup_Escape(copy.data(), "Der bisherige Text bleibt erhalten."))) {
             result = 0;
             break;
         }

@@ -350,9 +350,9 @@ void Translate(const SDL_Event& e, Batch& b)
         break;
     }
     case SDL_TEXTINPUT: {
-        char bytes[SDL_TEXTINPUTEVENT_TEXT_SIZE];
-        int n = VEK_Cp850_From_Utf8(e.text.text, bytes, sizeof bytes);
-        for (int i = 0; i < n; ++i) Queue_Key(b, (unsigned char)bytes[i]);
+        int keys[SDL_TEXTINPUTEVENT_TEXT_SIZE];
+        const int n = VEK_Keys_From_Utf8(e.text.text, keys, SDL_TEXTINPUTEVENT_TEXT_SIZE);
+        for (int i = 0; i < n; ++i) Queue_Key(b, keys[i]);
         break;
     }
     case SDL_WINDOWEVENT:
@@ -568,29 +568,49 @@ int VEK_Key_Code(int sym, int mod)
     return 0;
 }
 
+/* The next character of a UTF-8 text at *p (which moves past it) as its
+ * code page 850 byte, VEK_KEY_FOREIGN + its code point for a printable
+ * character without one, or -1 (control character, malformed sequence). */
+static int Next_Key_From_Utf8(const unsigned char** at)
+{
+    const unsigned char* p = *at;
+    int len = *p < 0x80 ? 1 : (*p & 0xE0) == 0xC0 ? 2 : (*p & 0xF0) == 0xE0 ? 3 : (*p & 0xF8) == 0xF0 ? 4 : 0;
+    if (len == 0) {
+        *at = p + 1;
+        return -1;
+    }
+    char32_t cp = len == 1 ? *p : *p & (0x7F >> len);
+    int k = 1;
+    for (; k < len && (p[k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (p[k] & 0x3F);
+    *at = p + k;
+    if (k < len) return -1;  /* cut short: the next byte starts afresh */
+    if (cp >= 0x20 && cp < 0x7F) return (int)cp;
+    for (int i = 0; cp >= 0x80 && i < 128; ++i)
+        if (cp850::kHighHalf[i] == cp) return 0x80 + i;
+    return cp >= 0xA0 && cp <= 0x10FFFF ? VEK_KEY_FOREIGN + (int)cp : -1;
+}
+
 int VEK_Cp850_From_Utf8(const char* text, char* out, int size)
 {
     if (!text || !out || size < 1) return 0;
     int n = 0;
     const unsigned char* p = (const unsigned char*)text;
     while (*p && n < size - 1) {
-        char32_t cp = 0;
-        int len = *p < 0x80 ? 1 : (*p & 0xE0) == 0xC0 ? 2 : (*p & 0xF0) == 0xE0 ? 3 : (*p & 0xF8) == 0xF0 ? 4 : 0;
-        if (len == 0) {
-            ++p;
-            continue;
-        }
-        cp = len == 1 ? *p : *p & (0x7F >> len);
-        int k = 1;
-        for (; k < len && (p[k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (p[k] & 0x3F);
-        p += k;
-        if (k < len) continue;  /* cut short: the next byte starts afresh */
-        int byte = -1;
-        if (cp >= 0x20 && cp < 0x7F) byte = (int)cp;
-        for (int i = 0; byte < 0 && cp >= 0x80 && i < 128; ++i)
-            if (cp850::kHighHalf[i] == cp) byte = 0x80 + i;
-        if (byte >= 0) out[n++] = (char)byte;
+        const int key = Next_Key_From_Utf8(&p);
+        if (key >= 0 && key <= 0xFF) out[n++] = (char)key;
     }
     out[n] = '\0';
+    return n;
+}
+
+int VEK_Keys_From_Utf8(const char* text, int* out, int size)
+{
+    if (!text || !out || size < 1) return 0;
+    int n = 0;
+    const unsigned char* p = (const unsigned char*)text;
+    while (*p && n < size) {
+        const int key = Next_Key_From_Utf8(&p);
+        if (key >= 0) out[n++] = key;
+    }
     return n;
 }

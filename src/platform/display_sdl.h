@@ -79,4 +79,12 @@ int VEK_Key_Code(int sym, int mod);
  * out.  Returns the number of bytes stored; 0 for unusable arguments. */
 int VEK_Cp850_From_Utf8(const char* text, char* out, int size);
 
+/* The keys of the UTF-8 text typed on the keyboard, into out (at most
+ * size): a character of code page 850 as its byte, a printable character
+ * without one as VEK_KEY_FOREIGN + its code point (input.h), so that the
+ * editor can refuse it with a word instead of dropping it unseen.  Control
+ * characters and malformed sequences are left out.  Returns how many keys
+ * were stored; 0 for unusable arguments. */
+int VEK_Keys_From_Utf8(const char* text, int* out, int size);
+
 #endif

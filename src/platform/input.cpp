@@ -474,6 +474,15 @@ static int End_Inline_Edit(int key)
     return key == VEK_KEY_UP || key == VEK_KEY_DOWN ? 0 : key;
 }
 
+int VEK_Refuse_Foreign_Key(int key, const char* kept)
+{
+    if (key < VEK_KEY_FOREIGN) return 0;
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "Das Zeichen U+%04X kann nicht eingegeben werden:\n"
+                       "der Zeichensatz der Eingabedaten (Codepage 850) hat es nicht.\n%s",
+                       (unsigned)(key - VEK_KEY_FOREIGN), kept ? kept : "");
+    return 1;
+}
+
 /* The box for a text longer than its field. */
 #define TEXT_TOO_LONG "Der Text ist zu lang: h\x94" "chstens %d Zeichen."
 
@@ -505,6 +514,7 @@ static void begin_edit(Line_Edit& e, const std::string& text, size_t limit)
 static int edit_key(Line_Edit& e, int k)
 {
     const size_t lo = std::min(e.anchor, e.caret), hi = std::max(e.anchor, e.caret);
+    if (VEK_Refuse_Foreign_Key(k, "Der Text bleibt ohne dieses Zeichen.")) return -1;
     if (k >= 0x20 && k <= 0xFF && k != 0x7F) {
         if (e.text.size() - (hi - lo) < e.limit) {
             e.text.replace(lo, hi - lo, 1, (char)k);

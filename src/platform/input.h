@@ -63,8 +63,18 @@ enum {
     VEK_KEY_PGDN = 0x151,
     VEK_KEY_DELETE = 0x153,
     VEK_KEY_CTRL_END = 0x175,
-    VEK_KEY_CTRL_HOME = 0x177
+    VEK_KEY_CTRL_HOME = 0x177,
+    /* A character typed that code page 850 has no byte for: this plus its
+     * Unicode code point.  No editor takes it into a text; each refuses it
+     * with a box (VEK_Refuse_Foreign_Key). */
+    VEK_KEY_FOREIGN = 0x1000000
 };
+
+/* The box that refuses a character without a code page 850 byte (a key of
+ * VEK_KEY_FOREIGN + code point): "Das Zeichen U+20AC kann nicht eingegeben
+ * werden: der Zeichensatz der Eingabedaten (Codepage 850) hat es nicht.",
+ * then `kept`.  1 when key is such a key (the box shown), else 0. */
+int VEK_Refuse_Foreign_Key(int key, const char* kept);
 
 /* Modifier bits of getkeymask. */
 enum { VEK_KEYMASK_SHIFT = 1, VEK_KEYMASK_CTRL = 2, VEK_KEYMASK_ALT = 4 };

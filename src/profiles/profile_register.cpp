@@ -18,6 +18,7 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/desktop.h"
+#include "platform/field_number.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "profiles/profile_catalogue.h"
@@ -154,12 +155,16 @@ void* Check_Dimension_Fit(void* v) {
         if (&(g_fit.profile->*f.member) != value) continue;
         const double typed = *value;
         if (typed == f.shown || Fits_With(f, typed) || !Fits_With(f, f.shown)) return v;
-        const double limit = Fit_Limit(f, f.shown, typed);
+        // The limit as a value that is taken itself (IPE 300's root radius
+        // "höchstens 71.449 mm": 71.4 fits, 71.45 leaves the flange no face).
+        const bool upper = typed > f.shown;
+        const double limit = VEK_Shown_Bound(Fit_Limit(f, f.shown, typed), 3, upper ? 1 : 0);
         *value = f.shown;
         Init_Message();
         Set_Message_Title(VEK_REFUSAL_TITLE);
         Fill_Message("%s = %.1f mm passt nicht zu den übrigen Maßen des Profils:"_cp, f.name.c_str(), typed);
-        Fill_Message("der Wert muss %s %.1f mm sein."_cp, typed > f.shown ? "kleiner als" : "größer als"_cp, limit);
+        Fill_Message("der Wert darf %s %s mm sein."_cp, upper ? "höchstens"_cp : "mindestens",
+                     VEK_Number_Text(limit).c_str());
         Fill_Message("Der bisherige Wert %.1f mm bleibt erhalten.", f.shown);
         Draw_Message();
         return v;

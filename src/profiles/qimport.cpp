@@ -419,6 +419,13 @@ private:
             static_cast<unsigned char>(b_[at_ + SONDER_NAME_WIDTH + 1]) != GUILLEMET_CLOSE ||
             std::memchr(b_.data() + at_ + 1, GUILLEMET_CLOSE, SONDER_NAME_WIDTH))
             return "Name nicht 24 Zeichen lang";
+        // A name holds no terminator: every later use would end it there,
+        // and the next save would drop what follows.
+        if (std::memchr(b_.data() + at_ + 1, '\0', SONDER_NAME_WIDTH)) return "Name mit einem Nullzeichen";
+        // Nor the print list's markup escape, which would hide the rest of
+        // the name wherever the list names the section.
+        if (std::memchr(b_.data() + at_ + 1, 0xCE, SONDER_NAME_WIDTH))
+            return "Name mit dem Zeichen \"\xCE\" (im Ausdruck eine Formatierung)";
         std::memcpy(s->name, b_.data() + at_ + 1, SONDER_NAME_WIDTH);
         s->name[SONDER_NAME_WIDTH] = '\0';
         at_ += SONDER_NAME_WIDTH + 2;

@@ -194,6 +194,13 @@ int Calc_Profile_Cross_Section(Stahlprofil* profile, FILE* list, int show_messag
 // A type without faces of its own (box, trapezoid) only has to pass the
 // check.
 int Profile_Dimensions_Fit(const Stahlprofil* profile);
+// The largest value of one radius or flange-weld throat (member r_1, r_2,
+// a_o or a_u) with which the other dimensions still describe the section
+// (Profile_Dimensions_Fit): for an I section's root radius the smaller of
+// the flange outstand (b - t_w) / 2 and half the clear web h - 2 t_f, less
+// the 0.001 mm a face keeps. -1 where the section fits with none of them
+// (0 does not fit either), or for null. Never modifies the profile.
+double Profile_Largest_Fitting(const Stahlprofil* profile, double Stahlprofil::*member);
 // The earlier form: resets the record to a typed-in 100 x 10 flat bar of
 // the default steel, then computes it without any message or line.
 int Calc_Profile_Cross_Section_Old(Stahlprofil* profile);

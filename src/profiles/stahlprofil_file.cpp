@@ -4,10 +4,13 @@
 // and, on request, the section values, each in a compact and a full form.
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "codes/input_ranges.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -33,10 +36,20 @@ int Read_Word(FILE* f, char* field, int size) {
     std::snprintf(format, sizeof format, " %%%ds", size - 1);
     if (std::fscanf(f, format, field) != 1) return 0;
     int c;
-    while ((c = std::fgetc(f)) != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r') {
-    }
+    long more = 0;
+    while ((c = std::fgetc(f)) != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r') ++more;
     if (c != EOF) std::ungetc(c, f);
-    return 1;
+    // A longer name than the record holds (no program writes one) is
+    // refused with its length, not cut: the designation is the user's.
+    if (more > 0) {
+        const std::string n = std::to_string(static_cast<long>(std::strlen(field)) + more);
+        const std::string most = std::to_string(size - 1);
+        const std::string words = "Profilname ist " + n + " Zeichen lang (h\x94" "chstens " + most + ")";
+        Note_Input_Value_Refusal(words.c_str(), words.c_str(),
+                                 ("profile name is " + n + " characters long (at most " + most + ")").c_str());
+        return 0;
+    }
+    return Input_Text_Free_Of_Markup(field, std::strlen(field), "Profilname", "profile name");
 }
 
 // The oldest files name catalogue profiles only: rebuild them from the
@@ -411,6 +424,7 @@ int Write_Profile(FILE* f, Stahlprofil* p) {
 }
 
 int Read_Profile(FILE* f, Stahlprofil* p) {
+    Clear_Input_Value_Refusal();
     if (!f || !p) return 1;
     Init_Profile(p);
     // Numbers in decimal form only, each a whole word: "nan", "inf" or a
@@ -430,8 +444,18 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
     int version = 0;
     if (!ints({&version})) return 1;
     if (version < 0 || !Check_File_Version(version, STAHLPROFIL_BLOCK_VERSION, 0)) return 1;
-    if (!ints({&p->kind, &p->type}) || !reals({&p->h, &p->t_w, &p->b_fo, &p->t_fo, &p->b_fu, &p->t_fu}) ||
-        !ints({&p->rolled}) || !reals({&p->r_1, &p->a_o, &p->a_u}))
+    // A kind, type or switch no page gives is named with its values.
+    const Input_Range kinds{0.0, static_cast<double>(STAHLPROFIL_KIND_FOREIGN), ""};
+    const Input_Range types{0.0, static_cast<double>(STAHLPROFIL_TYPE_COUNT - 1), ""};
+    auto switches = [&ints](std::initializer_list<std::pair<int*, const char*>> values) {
+        for (const auto& [v, name] : values)
+            if (!ints({v}) || !Input_Value_Holds(RANGE_SWITCH, *v, name, nullptr, nullptr)) return false;
+        return true;
+    };
+    if (!ints({&p->kind}) || !Input_Value_Within(kinds, p->kind, "Profil: Art", nullptr, "profile kind") ||
+        !ints({&p->type}) || !Input_Value_Within(types, p->type, "Profil: Profiltyp", nullptr, "profile type") ||
+        !reals({&p->h, &p->t_w, &p->b_fo, &p->t_fo, &p->b_fu, &p->t_fu}) ||
+        !switches({{&p->rolled, "Profil: gewalzt"}}) || !reals({&p->r_1, &p->a_o, &p->a_u}))
         return 1;
     if (version >= 1) {
         if (!Read_Word(f, p->name, STAHLPROFIL_NAME_SIZE)) return 1;
@@ -462,8 +486,10 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
                         "!! Der neue Profilmanager ist verfügbar !!\nBitte kontrollieren Sie die gewählten Profile."_cp);
     }
     if (version >= 5 && !reals({&p->b_ueo, &p->b_ueu})) return 1;
-    if (version >= 6 && !ints({&p->weld_kind_top, &p->weld_kind_bottom})) return 1;
-    if (version >= 10 && !ints({&p->hot_finished})) return 1;
+    if (version >= 6 && !switches({{&p->weld_kind_top, "Profil: Naht oben durchgeschwei\xE1t"},
+                                   {&p->weld_kind_bottom, "Profil: Naht unten durchgeschwei\xE1t"}}))
+        return 1;
+    if (version >= 10 && !switches({{&p->hot_finished, "Profil: warmgefertigt"}})) return 1;
     // no such kind or type of profile
     if (p->kind < STAHLPROFIL_KIND_DIMENSIONS || p->kind > STAHLPROFIL_KIND_FOREIGN) return 1;
     if (p->type < 0 || p->type >= STAHLPROFIL_TYPE_COUNT) return 1;

@@ -487,6 +487,23 @@ int Profile_Dimensions_Fit(const Stahlprofil* p) {
     return 1;
 }
 
+double Profile_Largest_Fitting(const Stahlprofil* p, double Stahlprofil::*member) {
+    if (!p) return -1;
+    Stahlprofil c = *p;
+    c.*member = 0;
+    if (!Profile_Dimensions_Fit(&c)) return -1;
+    // The faces shrink linearly as the radius or throat grows: the values
+    // that fit form one interval from 0, bounded by the largest measure.
+    double fits = 0, fails = kLargestMeasure;
+    c.*member = fails;
+    if (Profile_Dimensions_Fit(&c)) return fails;
+    while (fails - fits > 1e-9) {
+        c.*member = 0.5 * (fits + fails);
+        (Profile_Dimensions_Fit(&c) ? fits : fails) = c.*member;
+    }
+    return fits;
+}
+
 Profile_Section_Model_Builder Set_Profile_Section_Model_Builder(Profile_Section_Model_Builder builder) {
     Profile_Section_Model_Builder previous = model_builder;
     model_builder = builder;
@@ -740,7 +757,10 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
             return 1;
         }
     }
-    if (!Check_Dimensions(p)) {
+    // A typed radius or flange weld that leaves a face no length describes
+    // no section: computed with its offset dropped, it would be printed as
+    // typed under values of another section.
+    if (!Check_Dimensions(p) || (p->kind == STAHLPROFIL_KIND_DIMENSIONS && !Profile_Dimensions_Fit(p))) {
         // Cleared, so that no later check takes an earlier profile's values
         // for these dimensions.
         Clear_Section_Values(p);

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
@@ -90,6 +91,23 @@ void Store_Name(const Sink& s, int g, const char* text) {
     while (n > 0 && name[n - 1] == '\r') name[--n] = '\0';
 }
 
+// The lines of the last block read whose names were cut to their field.
+std::vector<int> cut_name_lines;
+
+// Why a combination's name cannot be taken, or "": it holds the print
+// list's markup escape, which would hide its rest in the list. A name
+// longer than its field (blanks and a carriage return at its end aside)
+// is taken cut, its line noted for the word that says so: the file is the
+// user's free text, no record of fixed words.
+std::string Name_Refusal(const char* text, int size, int line) {
+    std::string name = text;
+    while (!name.empty() && (name.back() == '\r' || name.back() == ' ' || name.back() == '\t')) name.pop_back();
+    if (name.find('\xCE') != std::string::npos)
+        return "Name enth\x84lt das Zeichen \"\xCE\", das im Ausdruck eine Formatierung einleitet";
+    if (size > 0 && name.size() > static_cast<size_t>(size - 1)) cut_name_lines.push_back(line);
+    return "";
+}
+
 // The refusal of a damaged file: the line (counted from where the reading
 // began) and the token, cut to a length a message can show.
 int Refuse(int line, const std::string& what) {
@@ -116,6 +134,7 @@ int Refuse_Size(int groups, int most) {
 // a file gives nothing, never the groups before the damage or the cut.
 int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
     refusal.clear();
+    cut_name_lines.clear();
     refused_for_size = false;
     std::string line;
     char current = '\0';
@@ -163,6 +182,8 @@ int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
             const bool named = s.names && s.name_size > 0;
             if (named) {
                 while (p < line.size() && Is_Separator(line[p])) ++p;
+                const std::string why = Name_Refusal(line.c_str() + p, s.name_size, number);
+                if (!why.empty()) return Refuse(number, why);
                 if (room) Store_Name(s, groups, line.c_str() + p);
             }
             if (groups < INT_MAX) ++groups;
@@ -360,6 +381,9 @@ int Read_Ctrlword_Values(double* values, int* count, int n, int stride, int max_
         PrintMessage(refused_for_size ? "Die Datei: %s wird nicht eingelesen:\n%s"
                                       : "Die Datei: %s ist besch\x84" "digt und wird nicht eingelesen:\n%s"_cp,
                      Chosen_Name().c_str(), refusal.c_str());
+    else if (result && !cut_name_lines.empty())
+        PrintTitledMessage("Hinweis", "Die Datei: %s\nNamen l\x84nger als %d Zeichen werden gek\x81rzt: %s",
+                           Chosen_Name().c_str(), name_size - 1, Ctrlword_Cut_Names());
     return result;
 }
 
@@ -369,6 +393,15 @@ std::string Too_Many_Combinations_Text(long count, int most) {
 }
 
 const char* Ctrlword_Read_Refusal(void) { return refusal.c_str(); }
+
+const char* Ctrlword_Cut_Names(void) {
+    static std::string text;
+    text.clear();
+    for (size_t k = 0; k < cut_name_lines.size() && k < 10; ++k)
+        text += (k ? ", " : "Zeile ") + std::to_string(cut_name_lines[k]);
+    if (cut_name_lines.size() > 10) text += " und " + std::to_string(cut_name_lines.size() - 10) + " weitere";
+    return text.c_str();
+}
 
 int Read_Ctrlword_Columns(FILE* file, double* col1, double* col2, double* col3, int n, int* count, int max_rows,
                           char letter) {

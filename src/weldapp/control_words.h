@@ -26,7 +26,10 @@
 //   - The numbers fill groups of n values in reading order, across lines.
 //     When a group is complete and names are wanted, the rest of its line,
 //     without its leading blanks and semicolons, is the group's name (cut
-//     to the name size - 1 characters); numbers after it are not read.
+//     to the name size - 1 characters, the lines of cut names said by
+//     Ctrlword_Cut_Names and a box of the dialog's read); numbers after it
+//     are not read. A name holding the print list's markup escape (0xCE)
+//     refuses the file: it would hide the name's rest in the list.
 //   - Lines end with LF or CRLF and may be of any length.
 #ifndef WELDAPP_CONTROL_WORDS_H
 #define WELDAPP_CONTROL_WORDS_H
@@ -77,6 +80,9 @@ std::string Too_Many_Combinations_Text(long count, int most);
 // keine Zahl", "10001 Kombinationen, höchstens 10000 können eingelesen
 // werden"); "" after a read that refused nothing.
 const char* Ctrlword_Read_Refusal(void);
+// The lines whose names the last read cut to their field ("Zeile 3, 7"; at
+// most ten named, "und 2 weitere"); "" when none was cut.
+const char* Ctrlword_Cut_Names(void);
 
 // Text callbacks of the information sheets before an import from a
 // component and before a text-file read; info points at three ints {cuts,

@@ -273,6 +273,7 @@ int Run_Window_Path(void) {
     SchweissnahtAnschluss* r = Record();
     Init_Screen_Colors();
     Load_Input_File();
+    Tell_Position_Text_Notice();
     Init_Grade_Names();
     Run_Pending_Import_Export();
     Refresh_Connection_Record(r);

@@ -509,7 +509,8 @@ void Notice(int count, const char* one, const char* many, const std::vector<std:
     Set_Message_Title("Hinweis");
     Fill_Message("%s", count == 1 ? one : many);
     for (const std::string& line : lines) Fill_Message("%s", line.c_str());
-    for (const char* line : closing) Fill_Message("%s", line);
+    for (const char* line : closing)
+        if (*line) Fill_Message("%s", line);
     Draw_Message();
 }
 
@@ -571,6 +572,14 @@ void Restore_Cut_Throats(Nahtbild& n) {
            {"Die Einzelnähte werden als Kehlnähte nachgewiesen."_cp});
 }
 
+// The closing line of a box about the single welds while "umlaufende
+// Kehlnaht" or "durchgeschweißte Stumpfnaht" hides them: their values stay
+// in the table and count again when they are chosen.
+// Slots from here on exist only with all-round welding.
+constexpr int kFirstAllRoundSlot = 8;
+
+const char* const kHiddenWelds = "Die Einzelnähte sind zur Zeit nicht gewählt; sie gelten so, sobald sie es sind."_cp;
+
 // Why the lengths of the single welds changed.
 enum Length_Change {
     LENGTHS_CUT,      // longer than the edge of the profile they lie on
@@ -589,7 +598,35 @@ void Report_Changed_Lengths(const Nahtbild& n, const int* before_number, const d
     Notice(count, "Die Länge einer Naht wurde an das Profil angepasst:"_cp,
            "Die Längen der Nähte wurden an das Profil angepasst:"_cp, lines,
            {why == LENGTHS_REBUILT ? "Die Nähte eines geänderten Profils liegen in ganzer Länge an seinen Kanten."_cp
-                                   : "Eine Naht ist höchstens so lang wie die Kante des Profils, an der sie liegt."_cp});
+                                   : "Eine Naht ist höchstens so lang wie die Kante des Profils, an der sie liegt."_cp,
+            n.all_round ? kHiddenWelds : ""});
+}
+
+// The welds of another family of profiles: each throat stays at its slot,
+// the same place of the profile (top flange, web, bottom flange), which
+// the new profile may number otherwise. Every weld shown whose throat is
+// not the one its number showed before is named ("aw4 7.0 mm auf 5.5 mm",
+// "aw9 5.0 mm (neu)"): a field must not change behind the user's back.
+// before_number, before_throat: the table before the change; throat: the
+// throats now, by slot. While the single welds are hidden (all-round) the
+// faces only an all-round weld uses are left out.
+void Report_Renumbered_Throats(const Nahtbild& n, const int* before_number, const double* before_throat,
+                               const double* throat) {
+    std::vector<std::string> lines;
+    auto changed = [&](int k, int number) {
+        if (n.all_round && k >= kFirstAllRoundSlot) return std::string();
+        const std::string is = VEK_Decimal_Text(throat[k], 1, kFileDecimals) + " mm";
+        const int* was = std::find(before_number, before_number + NAHT_SLOTS, number);
+        if (was == before_number + NAHT_SLOTS) return "aw" + std::to_string(number) + " " + is + " (neu)";
+        const std::string old = VEK_Decimal_Text(before_throat[was - before_number], 1, kFileDecimals) + " mm";
+        return old == is ? std::string() : "aw" + std::to_string(number) + " " + old + " auf " + is;
+    };
+    const int count = Weld_Items(n.number, changed, &lines);
+    if (count == 0) return;
+    Notice(count, "Die Naht des neuen Profils hat eine andere Dicke:"_cp,
+           "Die Nähte des neuen Profils haben andere Dicken:"_cp, lines,
+           {"Jede Dicke bleibt an ihrer Stelle des Profils (Flansch oben, Steg, Flansch unten);"_cp,
+            "das neue Profil nummeriert seine Nähte anders."_cp, n.all_round ? kHiddenWelds : ""});
 }
 
 // The weld table of another profile: weld numbers and full lengths of its
@@ -599,10 +636,10 @@ void Report_Changed_Lengths(const Nahtbild& n, const int* before_number, const d
 // names each cut; full lengths follow the new edges. Where the welds are
 // others (another family of profiles), a box names the lengths typed for
 // the last one that the new one lays anew. `before`: numbers and lengths of
-// the last profile's table; `old_profile` the last profile. Boxes only for
-// single welds (`tell`).
+// the last profile's table; `old_profile` the last profile. The boxes come
+// while the single welds are hidden as well: their values are kept.
 void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const int* before_number,
-                              const double* before_length, bool tell) {
+                              const double* before_length) {
     const Weld_Edges old_edges = Weld_Edges_Of(&old_profile);
     n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
     bool typed[NAHT_SLOTS] = {};
@@ -617,7 +654,7 @@ void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const
             shown_before[i] = typed[i] ? before_length[i] : n.length[i];
             if (typed[i] && before_length[i] < n.length[i] + WELD_EDGE_NOISE) n.length[i] = before_length[i];
         }
-        if (tell) Report_Changed_Lengths(n, n.number, shown_before, LENGTHS_CUT);
+        Report_Changed_Lengths(n, n.number, shown_before, LENGTHS_CUT);
         return;
     }
     std::vector<std::string> lines;
@@ -626,10 +663,10 @@ void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const
         return "lw" + std::to_string(number) + " " + VEK_Decimal_Text(before_length[k], 1, kFileDecimals) + " mm";
     };
     const int count = Weld_Items(before_number, typed_length, &lines);
-    if (tell && count > 0)
+    if (count > 0)
         Notice(count, "Die eingegebene Länge einer Naht gilt für das neue Profil nicht:"_cp,
                "Die eingegebenen Längen der Nähte gelten für das neue Profil nicht:"_cp, lines,
-               {"Seine Nähte liegen in ganzer Länge an seinen Kanten."_cp});
+               {"Seine Nähte liegen in ganzer Länge an seinen Kanten."_cp, n.all_round ? kHiddenWelds : ""});
 }
 
 // The choices DIN 18800 does not offer (it checks single welds as fillet
@@ -682,10 +719,10 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
     Snap_Lengths_To_Edges(&n);
     int numbers_before[NAHT_SLOTS];
-    double lengths_before[NAHT_SLOTS];
+    double lengths_before[NAHT_SLOTS], throats_before[NAHT_SLOTS];
     std::copy(n.number, n.number + NAHT_SLOTS, numbers_before);
     std::copy(n.length, n.length + NAHT_SLOTS, lengths_before);
-    const bool single = v.arrangement == ANORDNUNG_EINZELNAEHTE;
+    std::copy(n.throat, n.throat + NAHT_SLOTS, throats_before);
     bool laid_anew = false;  // the welds laid anew along a typed-in profile's changed edges
     bool other_welds = false;
     if (!Compare_Profiles(&n.profile, &prev)) {
@@ -712,7 +749,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
                     prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
         if (laid_anew) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
-        else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, numbers_before, lengths_before, single);
+        else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, numbers_before, lengths_before);
         other_welds = other_profile && !laid_anew;
         if (!std::equal(n.number, n.number + NAHT_SLOTS, numbers_before)) Forget_Cut_Throats();
     }
@@ -740,9 +777,11 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     if (!n.all_round) {
         Report_Cut_Throats(n, before);
         if (n.weld_kind == WELD_BUTT) Hold_Cut_Throats(n, before);
-        if (!other_welds)
-            Report_Changed_Lengths(n, numbers_before, lengths_before, laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
     }
+    // The single welds' lengths and throats are the user's while they are
+    // hidden as well: they count again when single welds are chosen.
+    if (other_welds) Report_Renumbered_Throats(n, numbers_before, throats_before, before);
+    else Report_Changed_Lengths(n, numbers_before, lengths_before, laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
     Record_to_Sheet(record);
 }
 

@@ -145,17 +145,31 @@ int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
     return 0;
 }
 
-// One word of at most size - 1 characters; the rest of a longer word is
-// read and dropped. 1 when a word was there.
-static int read_word(FILE* f, char* field, int size) {
+// One word of at most size - 1 characters. 1 when a word was there; 0 at
+// the file's end, and for a longer word (no program writes one: a name is
+// stored as LASTFALL_NAME_STORED characters), which is refused with its
+// length for case `index` (1-based; 0: a scratch word, cut unread).
+static int read_word(FILE* f, char* field, int size, int index) {
     int c = Fgetc_Skip_Blanks(f);
     if (c == EOF) return 0;
     int n = 0;
-    for (; c != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r'; c = std::fgetc(f))
+    long length = 0;
+    for (; c != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r'; c = std::fgetc(f), ++length)
         if (n < size - 1) field[n++] = static_cast<char>(c);
     field[n] = '\0';
     if (c != EOF) std::ungetc(c, f);
-    return 1;
+    if (index <= 0) return 1;
+    const std::string head = "Lastfall " + std::to_string(index) + ": ";
+    if (length <= LASTFALL_NAME_STORED)
+        return Input_Text_Free_Of_Markup(field, static_cast<size_t>(n), (head + "Name").c_str(),
+                                         ("load case " + std::to_string(index) + ": name").c_str());
+    const std::string words = "Name ist " + std::to_string(length) + " Zeichen lang (h\x94" "chstens " +
+                              std::to_string(static_cast<int>(LASTFALL_NAME_STORED)) + ")";
+    const std::string console = "load case " + std::to_string(index) + ": name is " + std::to_string(length) +
+                                " characters long (at most " + std::to_string(static_cast<int>(LASTFALL_NAME_STORED)) +
+                                ")";
+    Note_Input_Value_Refusal((head + words).c_str(), (head + words).c_str(), console.c_str());
+    return 0;
 }
 
 static int read_doubles(FILE* f, double* values, int n) {
@@ -169,6 +183,7 @@ static int read_doubles(FILE* f, double* values, int n) {
 enum { CASE_MIN_BYTES = 14 };
 
 int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
+    Clear_Input_Value_Refusal();
     if (!f || !conn) return 1;
     int version = 0, count = 0, ignored = 0;
     if (Scan_Int_Word(f, &version) != 1) return 1;
@@ -186,10 +201,10 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
     double scratch[6];
     if (version == 0)
         for (int i = 0; i < count; ++i)
-            if (!read_word(f, word, sizeof word) || !read_doubles(f, scratch, 6)) return 1;
+            if (!read_word(f, word, sizeof word, 0) || !read_doubles(f, scratch, 6)) return 1;
     for (int i = 0; i < count; ++i) {
         Lastfall& c = conn->loads[i];
-        if (!read_word(f, c.name, sizeof c.name)) return 1;
+        if (!read_word(f, c.name, sizeof c.name, i + 1)) return 1;
         Tilde_To_Blank(c.name);
         c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         double v[6];
@@ -197,7 +212,9 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         for (int k = 0; k < 6; ++k) c.forces.*LASTFALL_COLUMNS[k] = v[k];
     }
     // The unit of the table is one of its four (kN/kNm, kN/kNcm, N/Nm, N/Nmm).
-    if (version >= 2 && (Scan_Int_Word(f, &conn->load_unit) != 1 || conn->load_unit < 0 || conn->load_unit > 3))
+    if (version >= 2 && (Scan_Int_Word(f, &conn->load_unit) != 1 ||
+                         !Input_Value_Holds(RANGE_LOAD_UNIT, conn->load_unit, "Einheit der Lastf\x84lle", nullptr,
+                                            "load unit")))
         return 1;
     return 0;
 }

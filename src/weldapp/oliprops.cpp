@@ -136,6 +136,7 @@ static bool read_int(FILE* file, int* value) { return Scan_Int_Word(file, value)
 static bool read_double(FILE* file, double* value) { return Scan_Double_Word(file, value) == 1; }
 
 int Read_Print_Props(FILE* file, OliProps* props) {
+    Clear_Input_Value_Refusal();
     if (!file || !props) return 1;
     int version = 0;
     if (!read_int(file, &version)) return 1;
@@ -152,16 +153,31 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     if (version >= 4 && !read_int(file, &p.ohne_nummerierung)) return 1;
     if (version >= 6 && !read_int(file, &p.sonderschalter)) return 1;
     if (version >= 7 && !read_double(file, &p.toleranz)) return 1;
-    // The switches are 0 or 1, the extent one of its five, the scale not
-    // negative, the tolerance within the sheet's 0 to 10 %: anything else
-    // comes from a damaged file (a tolerance of 1e300 % would pass every
-    // failed check).
-    for (int flag : {p.grafik, p.zusatzinfo, p.sicherheitsbeiwerte, p.eingabeparameter, p.na_parameter, p.vorschriften,
-                     p.zwischenergebnisse, p.skizzen, p.ohne_nummerierung})
-        if (flag != 0 && flag != 1) return 1;
-    if (p.ergebnisumfang < ERGEBNISUMFANG_MINIMAL || p.ergebnisumfang > ERGEBNISUMFANG_MASSGEBEND || p.massstab < 0.0)
+    // The switches are 0 or 1, the extent one of its five, the scale and
+    // the tolerance within the sheet's ranges: anything else comes from a
+    // damaged or hand-edited file (a tolerance of 1e300 % would pass every
+    // failed check), and is named with its range.
+    static const struct {
+        int OliProps::*value;
+        const char* name;
+    } kSwitches[] = {{&OliProps::grafik, "Grafik"},
+                     {&OliProps::zusatzinfo, "Zusatzinformationen"},
+                     {&OliProps::sicherheitsbeiwerte, "Sicherheitsbeiwerte"},
+                     {&OliProps::eingabeparameter, "Eingabeparameter"},
+                     {&OliProps::na_parameter, "NA-Parameter"},
+                     {&OliProps::vorschriften, "Vorschriften"},
+                     {&OliProps::zwischenergebnisse, "Zwischenergebnisse"},
+                     {&OliProps::skizzen, "Skizzen"},
+                     {&OliProps::ohne_nummerierung, "ohne Nummerierung"}};
+    for (const auto& s : kSwitches) {
+        const std::string name = std::string("Ausdrucksteuerung: ") + s.name;
+        if (!Input_Value_Holds(RANGE_SWITCH, p.*s.value, name.c_str(), nullptr, nullptr)) return 1;
+    }
+    if (!Input_Value_Holds(RANGE_RESULT_EXTENT, p.ergebnisumfang, "Ausdrucksteuerung: Ergebnisumfang", nullptr,
+                           nullptr) ||
+        !Input_Value_Holds(RANGE_SCALE, p.massstab, "Ma\xE1stab der Grafik", nullptr, "scale") ||
+        !Input_Value_Holds(RANGE_TOLERANCE, p.toleranz, "Toleranz des Endergebnisses", nullptr, "tolerance"))
         return 1;
-    if (!Input_Range_Holds(RANGE_TOLERANCE, p.toleranz)) return 1;
     if (version < 5) return 0;
     int length = 0;
     if (!read_int(file, &length)) return 1;
@@ -177,8 +193,10 @@ int Read_Print_Props(FILE* file, OliProps* props) {
         if (c == EOF) return 1;
         text.push_back(static_cast<char>(c));
     }
-    // A text that holds a terminator would be cut by every later use.
+    // A text that holds a terminator would be cut by every later use; one
+    // with the list's markup escape would hide its rest in the list.
     if (text.find('\0') != std::string::npos) return 1;
+    if (!Input_Text_Free_Of_Markup(text.data(), text.size(), "Vorbemerkungen", "preface")) return 1;
     for (char& c : text)
         if (c == '~') c = ' ';
     free_preface(props);

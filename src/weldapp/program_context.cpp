@@ -46,11 +46,34 @@ int Set_Program_Context(int argc, const char* const* argv) {
     return 1;
 }
 
+// Whether the position's number or text held the list's markup escape.
+static bool s_position_marked = false;
+
 int Read_Code_and_Text_File(const char* identifier) {
     if (!identifier) identifier = "";
     char name[CONTEXT_NAME_SIZE + 8];
     std::snprintf(name, sizeof name, "%.4s%s", identifier, Kontext.text_suffix);
-    return Read_Code_and_Text_Path(name);
+    const int result = Read_Code_and_Text_Path(name);
+    // The desktop's text, not ours to refuse: its markup escape (0xCE, "╬")
+    // would take what follows it in the list's head for a format and hide
+    // it, so it is printed as a blank, and the run says so.
+    s_position_marked = false;
+    for (char* text : {Position_Code, Position_Text})
+        for (char* c = text; *c; ++c)
+            if (static_cast<unsigned char>(*c) == 0xCE) *c = ' ', s_position_marked = true;
+    if (s_position_marked && VEK_Batch_Mode())
+        std::fprintf(stderr, "%s: the position text holds the byte 0xCE, the print list's markup escape; "
+                             "it is printed as a blank\n", name);
+    return result;
+}
+
+void Tell_Position_Text_Notice(void) {
+    if (!s_position_marked || VEK_Batch_Mode()) return;
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message("%s", "Der Positionstext enthält das Zeichen \"\xCE\", das im Ausdruck eine Formatierung"_cp);
+    Fill_Message("%s", "einleitet: es wird als Leerzeichen gedruckt.");
+    Draw_Message();
 }
 
 int Close_Request_Callback(void) {

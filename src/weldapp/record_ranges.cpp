@@ -256,57 +256,113 @@ const Profile_Member kProfileMembers[] = {
     {&Stahlprofil::b_ueu, "b", "\x81u", "b_ueu", RANGE_DIMENSION, -3},
 };
 
-// Calls refuse(Refused) for every judged value outside its range, in the
-// order of the file. The places are those of `at` (unused when refuse
-// never looks at them).
-template <class Refuse>
-void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_File_Places& at, Refuse refuse) {
-    // The name and the place are made only for a value refused: a file of
-    // many load cases costs a comparison per value.
-    auto judge = [&](Input_Range_Id id, double value, double factor, const char* unit, auto name, long block,
-                     auto word) {
+// Judges values and tells refuse(Refused) of each outside its range. The
+// name and the place are made only for a value refused: a file of many load
+// cases costs a comparison per value.
+struct Judge {
+    std::function<void(const Refused&)> refuse;
+
+    template <class Name, class Word>
+    void operator()(Input_Range_Id id, double value, double factor, const char* unit, Name name, long block,
+                    Word word) const {
         if (!Input_Range_Holds(id, value * factor))
             refuse(Refused{Input_Range_Of(id), value, factor, unit, name(), block, Word_Of(word)});
-    };
-    auto fixed = [](long word) { return [word](Block_Words&) { return word; }; };
+    }
+    // A value whose range depends on the others (its edge, what the
+    // section leaves).
+    template <class Name, class Word>
+    void Within(const Input_Range& range, double value, Name name, long block, Word word) const {
+        if (!(value >= range.minimum && value <= range.maximum))
+            refuse(Refused{range, value, 1.0, nullptr, name(), block, Word_Of(word)});
+    }
+};
+
+Word_Of Fixed(long word) {
+    return [word](Block_Words&) { return word; };
+}
+
+// The partial factors: gamma_M under DIN 18800; of own factors gamma_M0 and
+// gamma_M2, which the checks divide by, and those the program does not use
+// (printed all the same), which may be 0 where an older block lacks them.
+void Judge_Factors(const SchweissnahtAnschluss& r, const Input_File_Places& at, const Judge& judge) {
     if (r.code_setting == CODE_SETTING_DIN18800)
         judge(RANGE_PARTIAL_FACTOR, r.gamma_M, 1.0, nullptr,
-              [] { return Name("Teilsicherheitsbeiwert", "\xC0", "M", "gamma_M"); }, at.head, fixed(4));
-    if (!r.safety.from_annex) {
-        judge(RANGE_PARTIAL_FACTOR, r.safety.gamma_M0, 1.0, nullptr,
-              [] { return Name("Teilsicherheitsbeiwert", "\xC0", "M0", "gamma_M0"); }, at.safety, fixed(2));
-        judge(RANGE_PARTIAL_FACTOR, r.safety.gamma_M2, 1.0, nullptr,
-              [] { return Name("Teilsicherheitsbeiwert", "\xC0", "M2", "gamma_M2"); }, at.safety, fixed(4));
+              [] { return Name("Teilsicherheitsbeiwert", "\xC0", "M", "gamma_M"); }, at.head, Fixed(4));
+    if (r.safety.from_annex) return;
+    using S = Sicherheitsbeiwerte_Record;
+    static const struct {
+        double S::*value;
+        const char* index;
+        bool used;
+    } kFactors[] = {{&S::gamma_M0, "M0", true},     {&S::gamma_M1, "M1", false},     {&S::gamma_M2, "M2", true},
+                    {&S::gamma_M3, "M3", false},    {&S::gamma_M4, "M4", false},     {&S::gamma_M5, "M5", false},
+                    {&S::gamma_M6ser, "M6,ser", false}, {&S::gamma_M7, "M7", false}, {&S::gamma_M3ser, "M3,ser", false},
+                    {&S::gamma_Mser, "M,ser", false},   {&S::gamma_Mfi, "M,fi", false}};
+    for (size_t k = 0; k < sizeof kFactors / sizeof kFactors[0]; ++k) {
+        const double v = r.safety.*kFactors[k].value;
+        if (!kFactors[k].used && v == 0.0) continue;
+        const char* index = kFactors[k].index;
+        judge(RANGE_PARTIAL_FACTOR, v, 1.0, nullptr,
+              [index] { return Name("Teilsicherheitsbeiwert", "\xC0", index, std::string("gamma_") + index); },
+              at.safety, Fixed(2 + static_cast<long>(k)));
     }
-    const Nahtbild& n = r.naht;
-    // Own strengths of a material whose block begins at word `first`
-    // (found from the block's words) of the block at `block`.
-    auto strengths = [&](const Materialparameter_Record& m, const char* owner, const char* console, long block,
-                         Word_Of first) {
-        if (m.own_values != 1) return;
-        const double values[6] = {m.f_y1, m.f_u1, m.f_y2, m.f_u2, m.f_y3, m.f_u3};
-        for (int k = 0; k < 6; ++k)
-            judge(RANGE_STRENGTH, values[k], 1.0, nullptr,
-                  [&] {
-                      const std::string index = std::string(k % 2 ? "u" : "y") + std::to_string(k / 2 + 1);
-                      return Name(std::string(owner) + (k % 2 ? ": Zugfestigkeit" : ": Streckgrenze"), "f", index,
-                                  std::string(console) + " f_" + index);
-                  },
-                  block, [first, block, k](Block_Words& w) { return Strength_Word(w, block, first(w), k); });
-    };
-    strengths(n.material, "Material", "material", at.material, fixed(0));
-    const Stahlprofil& p = n.profile;
-    auto profile_material = [&at](Block_Words& w) { return Profile_Material_Word(w, at.profile); };
-    if (p.kind == STAHLPROFIL_KIND_DIMENSIONS) {
-        for (const Profile_Member& d : kProfileMembers)
-            judge(d.range, p.*d.value, 1.0, nullptr,
-                  [&d] { return Name("Profil:", d.symbol, d.index, std::string("profile ") + d.console); },
-                  at.profile, [&d, &at](Block_Words& w) { return Profile_Word(w, at.profile, d.word); });
+}
+
+// Own strengths of a material whose block begins at word `first` (found
+// from the block's words) of the block at `block`.
+void Judge_Strengths(const Judge& judge, const Materialparameter_Record& m, const char* owner, const char* console,
+                     long block, Word_Of first) {
+    if (m.own_values != 1) return;
+    const double values[6] = {m.f_y1, m.f_u1, m.f_y2, m.f_u2, m.f_y3, m.f_u3};
+    for (int k = 0; k < 6; ++k)
+        judge(RANGE_STRENGTH, values[k], 1.0, nullptr,
+              [&] {
+                  const std::string index = std::string(k % 2 ? "u" : "y") + std::to_string(k / 2 + 1);
+                  return Name(std::string(owner) + (k % 2 ? ": Zugfestigkeit" : ": Streckgrenze"), "f", index,
+                              std::string(console) + " f_" + index);
+              },
+              block, [first, block, k](Block_Words& w) { return Strength_Word(w, block, first(w), k); });
+}
+
+// A typed-in profile's dimensions, and its radii and flange welds up to
+// what the others leave them (an I section's root radius up to the smaller
+// of the flange outstand and half the clear web): a larger one describes
+// no section, and would be computed without it.
+void Judge_Profile(const Stahlprofil& p, const Input_File_Places& at, const Judge& judge) {
+    if (p.kind != STAHLPROFIL_KIND_DIMENSIONS) return;
+    for (const Profile_Member& d : kProfileMembers) {
+        auto name = [&d] { return Name("Profil:", d.symbol, d.index, std::string("profile ") + d.console); };
+        auto word = [&d, &at](Block_Words& w) { return Profile_Word(w, at.profile, d.word); };
+        const double v = p.*d.value;
+        if (!Input_Range_Holds(d.range, v)) {
+            judge(d.range, v, 1.0, nullptr, name, at.profile, word);
+            continue;
+        }
+        const bool fitted = d.value == &Stahlprofil::r_1 || d.value == &Stahlprofil::r_2 ||
+                            d.value == &Stahlprofil::a_o || d.value == &Stahlprofil::a_u;
+        const double largest = fitted ? Profile_Largest_Fitting(&p, d.value) : -1;
+        if (largest < 0 || v <= largest) continue;
+        Input_Range range = Input_Range_Of(d.range);
+        range.maximum = VEK_Shown_Bound(largest, 3, 1);
+        judge.Within(range, v, name, at.profile, word);
     }
-    strengths(p.material, "Profil", "profile", at.profile, profile_material);
-    judge(RANGE_PLATE_THICKNESS, n.plate.t, 1.0, nullptr, [] { return Name("Blechdicke", "t", "p", "t_p"); },
-          at.plate, fixed(1));
-    strengths(n.plate.material, "Blech", "plate", at.plate, fixed(4));
+}
+
+// The plate: its thickness; width and length, which no check of this
+// program takes, 0 where not given.
+void Judge_Plate(const Blech_Record& plate, const Input_File_Places& at, const Judge& judge) {
+    judge(RANGE_PLATE_THICKNESS, plate.t, 1.0, nullptr, [] { return Name("Blechdicke", "t", "p", "t_p"); }, at.plate,
+          Fixed(1));
+    if (plate.b != 0.0)
+        judge(RANGE_PLATE_EXTENT, plate.b, 1.0, nullptr, [] { return Name("Blechbreite", "b", "p", "b_p"); },
+              at.plate, Fixed(2));
+    if (plate.l != 0.0)
+        judge(RANGE_PLATE_EXTENT, plate.l, 1.0, nullptr, [] { return Name("Blechl\x84nge", "l", "p", "l_p"); },
+              at.plate, Fixed(3));
+}
+
+// The weld table's throats and lengths, and the throats of all-round welds.
+void Judge_Welds(const Nahtbild& n, int weld_rows, const Input_File_Places& at, const Judge& judge) {
     // The throats a full-penetration butt weld takes from the profile are
     // none of the user's; nor are the lengths of an all-round weld (a
     // full-penetration one is all-round too), which the check lays along
@@ -315,7 +371,7 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
     // checked with more weld than the profile has room for. A slot without
     // a weld number holds no weld: only the table's range.
     const bool throats_typed = !(n.weld_kind == WELD_BUTT && n.full_penetration);
-    const Weld_Edges edges = n.all_round ? Weld_Edges{} : Published_Weld_Edges(&p);
+    const Weld_Edges edges = n.all_round ? Weld_Edges{} : Published_Weld_Edges(&n.profile);
     const Weld_Edges no_edges{};
     for (int k = 0; k < weld_rows && k < NAHT_SLOTS; ++k) {
         // A slot without a weld number is named by its place in the table.
@@ -326,24 +382,28 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
         if (throats_typed)
             judge(RANGE_THROAT, n.throat[k], 1.0, nullptr,
                   [&] { return Name(slot + "Nahtdicke", "a", "w" + number, console_slot + "a_w" + number); }, at.welds,
-                  fixed(3L * k));
+                  Fixed(3L * k));
         const Weld_Edges& edge = numbered ? edges : no_edges;
         if (!n.all_round && !Weld_Length_Holds(edge, k, n.length[k]))
-            refuse(Refused{Weld_Length_Range(edge, k), n.length[k], 1.0, nullptr,
-                           Name(slot + "Nahtlänge"_cp, "l", "w" + number, console_slot + "l_w" + number), at.welds,
-                           fixed(3L * k + 1)});
+            judge.refuse(Refused{Weld_Length_Range(edge, k), n.length[k], 1.0, nullptr,
+                                 Name(slot + "Nahtlänge"_cp, "l", "w" + number, console_slot + "l_w" + number),
+                                 at.welds, Fixed(3L * k + 1)});
     }
-    judge(RANGE_THROAT, n.a_w, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "w", "a_w"); }, at.throats, fixed(0));
-    judge(RANGE_CONTACT_SHARE, n.contact_fraction, 100.0, nullptr, [] { return Name("Kontaktabtrag", "", "", "contact share"); },
-          at.throats, fixed(4));
+    judge(RANGE_THROAT, n.a_w, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "w", "a_w"); }, at.throats, Fixed(0));
+    judge(RANGE_CONTACT_SHARE, n.contact_fraction, 100.0, nullptr,
+          [] { return Name("Kontaktabtrag", "", "", "contact share"); }, at.throats, Fixed(4));
     // Before version 2 both are a_w's (after a no-throat-check flag and the
     // shear split from version 1 on).
     if (at.version >= 2) {
         judge(RANGE_THROAT, n.a_w_fo, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "fo", "a_w,fo"); }, at.throats,
-              fixed(7));
+              Fixed(7));
         judge(RANGE_THROAT, n.a_w_fu, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "fu", "a_w,fu"); }, at.throats,
-              fixed(8));
+              Fixed(8));
     }
+}
+
+// The loads of every case, and the print options' scale and tolerance.
+void Judge_Loads_And_Print(const SchweissnahtAnschluss& r, const Input_File_Places& at, const Judge& judge) {
     static const char* const kSymbols[6][2] = {{"N", ""}, {"M", "y"}, {"V", "z"}, {"M", "z"}, {"V", "y"}, {"M", "x"}};
     static const char* const kConsole[6] = {"N", "M_y", "V_z", "M_z", "V_y", "M_x"};
     for (int i = 0; i < r.load_count && r.loads; ++i)
@@ -359,7 +419,29 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
                       return (old ? 3L + 7L * r.load_count : 2L) + 7L * i + 1 + k;
                   });
     judge(RANGE_SCALE, r.print.massstab, 1.0, nullptr, [] { return Name("Maßstab der Grafik"_cp, "", "", "scale"); },
-          at.print, fixed(6));
+          at.print, Fixed(6));
+    // The tolerance stands after the switches its block's version has.
+    judge(RANGE_TOLERANCE, r.print.toleranz, 1.0, nullptr,
+          [] { return Name("Toleranz des Endergebnisses", "", "", "tolerance"); }, at.print,
+          [&at](Block_Words& w) { return w.Int(at.print, 0) >= 7 ? 15L : 0L; });
+}
+
+// Calls refuse(Refused) for every judged value outside its range, in the
+// order of the file. The places are those of `at` (unused when refuse
+// never looks at them).
+void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_File_Places& at,
+                  std::function<void(const Refused&)> refuse) {
+    const Judge judge{std::move(refuse)};
+    Judge_Factors(r, at, judge);
+    const Nahtbild& n = r.naht;
+    Judge_Strengths(judge, n.material, "Material", "material", at.material, Fixed(0));
+    Judge_Profile(n.profile, at, judge);
+    Judge_Strengths(judge, n.profile.material, "Profil", "profile", at.profile,
+                    [&at](Block_Words& w) { return Profile_Material_Word(w, at.profile); });
+    Judge_Plate(n.plate, at, judge);
+    Judge_Strengths(judge, n.plate.material, "Blech", "plate", at.plate, Fixed(4));
+    Judge_Welds(n, weld_rows, at, judge);
+    Judge_Loads_And_Print(r, at, judge);
 }
 
 std::string Unit_After(const char* unit) { return unit && *unit ? std::string(" ") + unit : ""; }

@@ -330,14 +330,19 @@ static bool read_int(FILE* f, int* value) { return Scan_Int_Word(f, value) == 1;
 static bool read_double(FILE* f, double* value) { return Scan_Double_Word(f, value) == 1; }
 
 // Values no input of the program gives: a switch other than 0 or 1, a
-// choice beyond its list. A file holding one is damaged. (A number outside
-// what its field takes is named with its range: Input_File_Range_Refusals.)
-static bool is_switch(int v) { return v == 0 || v == 1; }
-static bool in_range(int v, int low, int high) { return v >= low && v <= high; }
+// choice beyond its list. A file holding one is refused, the value named
+// with its range (Input_Value_Holds; the caller adds the line). (A number
+// outside what its field takes is named with its range as well:
+// Input_File_Range_Refusals.)
+static bool read_choice(FILE* f, int* value, Input_Range_Id id, const char* name, const char* console) {
+    return read_int(f, value) && Input_Value_Holds(id, *value, name, nullptr, console);
+}
 
-static bool read_slot(FILE* f, double* throat, double* length, int* number) {
-    return read_double(f, throat) && read_double(f, length) && read_int(f, number) &&
-           in_range(*number, 0, NAHT_SLOTS);
+static bool read_slot(FILE* f, int slot, double* throat, double* length, int* number) {
+    const std::string name = "Platz " + std::to_string(slot + 1) + ": Nahtnummer";
+    const std::string console = "slot " + std::to_string(slot + 1) + ": weld number";
+    return read_double(f, throat) && read_double(f, length) &&
+           read_choice(f, number, RANGE_WELD_NUMBER, name.c_str(), console.c_str());
 }
 
 // What the last Read_Schweissnaht refused for values out of their ranges,
@@ -349,10 +354,145 @@ const Range_Refusals& Schweissnaht_Read_Refusals(void) { return s_read_refusals;
 
 const Catalogue_Notice& Schweissnaht_Read_Notice(void) { return s_read_notice; }
 
+static long line_at(FILE* f);
+
+// The head's line after its version: code setting, checks, methods and
+// gamma_M; then the partial factors and the weld part's version (into
+// at->version). false for a short, damaged or newer block.
+static bool read_head(FILE* f, SchweissnahtAnschluss* r, Input_File_Places* at) {
+    at->head = std::ftell(f);
+    if (!read_choice(f, &r->code_setting, RANGE_SWITCH, "Vorschrift", "code") ||
+        !read_choice(f, &r->section_check, RANGE_SWITCH, "Querschnittstragf\x84higkeit", "cross-section check") ||
+        !read_choice(f, &r->section_method, RANGE_SWITCH, "Verfahren des Querschnittsnachweises",
+                     "cross-section method") ||
+        !read_choice(f, &r->weld_method, RANGE_SWITCH, "Verfahren des Nahtnachweises", "weld method") ||
+        !read_double(f, &r->gamma_M))
+        return false;
+    // gamma_M counts under DIN 18800 only, and is judged with its range there.
+    if (r->gamma_M < 0.0 && r->code_setting != CODE_SETTING_DIN18800) return false;
+    at->safety = std::ftell(f);
+    if (Read_Safety_Factors(f, &r->safety) != 0) return false;
+    int version = 0;
+    if (!read_int(f, &version)) return false;
+    if (!Check_File_Version(version, NAHTBILD_VERSION, Schweissnaht_Import_Mode ? 1 : 0)) return false;
+    at->version = version;
+    return true;
+}
+
+// The weld table: the count's rows, the rows up to the last slot of
+// versions before 4, and the 10 rows versions before 3 drop.
+static bool read_weld_rows(FILE* f, Nahtbild& n, Input_File_Places* at) {
+    if (!read_choice(f, &n.all_round, RANGE_SWITCH, "umlaufende Naht", "all-round weld")) return false;
+    // The table has 20 slots: any other count is a damaged file, and is not
+    // left in the record for a later walk over the table.
+    if (!read_choice(f, &n.weld_count, RANGE_WELD_COUNT, "Anzahl der N\x84hte", "weld count")) {
+        n.weld_count = 0;
+        return false;
+    }
+    const int rows = at->version < 4 ? NAHT_SLOTS : n.weld_count;
+    at->welds = std::ftell(f);
+    at->weld_rows = rows;
+    for (int k = 0; k < rows; ++k)
+        if (!read_slot(f, k, &n.throat[k], &n.length[k], &n.number[k])) return false;
+    if (at->version < 3) {
+        double a = 0, l = 0;
+        int number = 0;
+        for (int k = 0; k < 10; ++k)
+            if (!read_slot(f, rows + k, &a, &l, &number)) return false;
+    }
+    return true;
+}
+
+// The weld part after the table: a_w, weld kind and its switches, contact
+// fraction, then what the versions added.
+static bool read_weld_switches(FILE* f, SchweissnahtAnschluss* r, Input_File_Places* at) {
+    Nahtbild& n = r->naht;
+    const int version = at->version;
+    at->throats = std::ftell(f);
+    if (!read_double(f, &n.a_w) || !read_choice(f, &n.weld_kind, RANGE_WELD_KIND, "Nahtart", "weld kind") ||
+        !read_choice(f, &n.full_length, RANGE_SWITCH, "voll ausgef\x81hrt", "full length") ||
+        !read_choice(f, &n.no_length_check, RANGE_SWITCH, "ohne \x9A" "berpr\x81" "fung der Nahtl\x84nge",
+                     "no length check") ||
+        !read_double(f, &n.contact_fraction))
+        return false;
+    if (version >= 1) {
+        if (!read_choice(f, &n.no_throat_check, RANGE_SWITCH, "ohne \x9A" "berpr\x81" "fung der Nahtdicke",
+                         "no throat check") ||
+            !read_choice(f, &r->shear_split, RANGE_SHEAR_SPLIT, "Querkraftaufteilung", "shear split"))
+            return false;
+    } else {
+        r->shear_split = 1;
+    }
+    if (version >= 2) {
+        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu)) return false;
+    } else {
+        n.a_w_fo = n.a_w_fu = n.a_w;
+    }
+    if (version <= 2 && n.profile.type == PROFILTYP_U && !VEK_Batch_Mode())
+        PrintMessage("%s", "Die Orientierung des U-Profils hat sich geändert\nBitte überprüfen Sie die Eingabe."_cp);
+    if (version >= 5 &&
+        !read_choice(f, &r->short_welds, RANGE_SWITCH, "kurze N\x84hte vernachl\x84ssigen", "short welds neglected"))
+        return false;
+    return version < 6 ||
+           read_choice(f, &n.full_penetration, RANGE_SWITCH, "durchgeschwei\xE1te Stumpfnaht", "full penetration");
+}
+
+// The weld part from its uniform-grade flag to the last switch, its
+// catalogue profile's dimensions taken from the catalogue (*notice) and the
+// part as the file gives it kept in *as_read before the layout. false for
+// a short or damaged block.
+static bool read_weld_part(FILE* f, SchweissnahtAnschluss* r, Input_File_Places* at, Catalogue_Notice* notice,
+                           Nahtbild* as_read) {
+    Nahtbild& n = r->naht;
+    clear_naht(&n);
+    r->shear_split = r->short_welds = 0;
+    if (!read_choice(f, &n.uniform_grade, RANGE_SWITCH, "einheitliche Stahlsorte", "uniform grade")) return false;
+    at->material = std::ftell(f);
+    if (Read_Material_Params(f, &n.material) != 0) return false;
+    at->profile = std::ftell(f);
+    if (Read_Profile(f, &n.profile) != 0) return false;
+    at->plate = std::ftell(f);
+    if (Read_Plate(f, &n.plate) != 0) return false;
+    if (!read_weld_rows(f, n, at) || !read_weld_switches(f, r, at)) return false;
+    // The welds lie on the section that is checked: a catalogue profile's.
+    *notice = Take_Catalogue_Dimensions(f, at->profile, &n.profile);
+    // A length a hair off its edge, as files written before hold it, is the
+    // edge (the page makes it so as well): not a weld beyond it.
+    Snap_Lengths_To_Edges(&n);
+    // The weld part as the file gives it is judged: the layout puts a
+    // negative throat to 0.
+    *as_read = n;
+    Update_Weld_Layout(&n, nullptr, 0);
+    return true;
+}
+
+// The blocks after the head: weld part, load cases, print options, and
+// the judgement of the values read.
+static int read_record(FILE* f, SchweissnahtAnschluss* r, Input_File_Places* at) {
+    Catalogue_Notice notice;
+    Nahtbild as_read;
+    if (!read_head(f, r, at) || !read_weld_part(f, r, at, &notice, &as_read)) return SCHWEISSNAHT_TEXT_FAILED;
+    at->loads = std::ftell(f);
+    if (Read_Lasten(f, r) != 0) return SCHWEISSNAHT_TEXT_FAILED;
+    at->print = std::ftell(f);
+    const int print_failed = Read_Print_Props(f, &r->print);
+    // The results follow the count read.
+    New_Schweissnaht_Results(r);
+    if (print_failed) return SCHWEISSNAHT_TEXT_FAILED;
+    // What no field would take is refused, each value named with its line.
+    SchweissnahtAnschluss judged = *r;
+    judged.naht = as_read;
+    s_read_refusals = Input_File_Range_Refusals(f, &judged, *at);
+    if (s_read_refusals.any()) return SCHWEISSNAHT_TEXT_FAILED;
+    s_read_notice = std::move(notice);
+    return SCHWEISSNAHT_TEXT_OK;
+}
+
 int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
     s_read_refusals = Range_Refusals{};
     s_read_notice = Catalogue_Notice{};
+    Clear_Input_Value_Refusal();
     if (!r) return SCHWEISSNAHT_TEXT_FAILED;
     Init_Schweissnaht(r);
     if (!f) return SCHWEISSNAHT_TEXT_FAILED;
@@ -365,97 +505,17 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (!Check_File_Version(head, SCHWEISSNAHT_HEAD_VERSION, 0)) return SCHWEISSNAHT_TEXT_FAILED;
     // Where each block begins, to name the line of a value out of range.
     Input_File_Places at;
-    at.head = std::ftell(f);
-    if (!read_int(f, &r->code_setting) || !read_int(f, &r->section_check) || !read_int(f, &r->section_method) ||
-        !read_int(f, &r->weld_method) || !read_double(f, &r->gamma_M))
-        return SCHWEISSNAHT_TEXT_FAILED;
-    // gamma_M counts under DIN 18800 only, and is judged with its range there.
-    if (!in_range(r->code_setting, 0, 1) || !is_switch(r->section_check) || !is_switch(r->section_method) ||
-        !is_switch(r->weld_method) || (r->gamma_M < 0.0 && r->code_setting != CODE_SETTING_DIN18800))
-        return SCHWEISSNAHT_TEXT_FAILED;
-    at.safety = std::ftell(f);
-    if (Read_Safety_Factors(f, &r->safety) != 0) return SCHWEISSNAHT_TEXT_FAILED;
-    int version = 0;
-    if (!read_int(f, &version)) return SCHWEISSNAHT_TEXT_FAILED;
-    if (!Check_File_Version(version, NAHTBILD_VERSION, Schweissnaht_Import_Mode ? 1 : 0))
-        return SCHWEISSNAHT_TEXT_FAILED;
-    at.version = version;
-    Nahtbild& n = r->naht;
-    clear_naht(&n);
-    r->shear_split = r->short_welds = 0;
-    if (!read_int(f, &n.uniform_grade)) return SCHWEISSNAHT_TEXT_FAILED;
-    at.material = std::ftell(f);
-    if (Read_Material_Params(f, &n.material) != 0) return SCHWEISSNAHT_TEXT_FAILED;
-    at.profile = std::ftell(f);
-    if (Read_Profile(f, &n.profile) != 0) return SCHWEISSNAHT_TEXT_FAILED;
-    at.plate = std::ftell(f);
-    if (Read_Plate(f, &n.plate) != 0) return SCHWEISSNAHT_TEXT_FAILED;
-    if (!is_switch(n.uniform_grade)) return SCHWEISSNAHT_TEXT_FAILED;
-    if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count) || !is_switch(n.all_round))
-        return SCHWEISSNAHT_TEXT_FAILED;
-    // The table has 20 slots: any other count is a damaged file, and is not
-    // left in the record for a later walk over the table.
-    if (n.weld_count < 0 || n.weld_count > NAHT_SLOTS) {
-        n.weld_count = 0;
-        return SCHWEISSNAHT_TEXT_FAILED;
+    const int result = read_record(f, r, &at);
+    // A block reader that stopped at a value outside its range named it:
+    // with its line (the stream stands behind it) it is one of the refusals.
+    const Input_Value_Refusal& refused = Last_Input_Value_Refusal();
+    if (result != SCHWEISSNAHT_TEXT_OK && refused.any() && !s_read_refusals.any()) {
+        const long line = line_at(f);
+        const std::string where = "Zeile " + std::to_string(line) + ": ";
+        s_read_refusals.named.push_back(
+            {line, where + refused.list, where + refused.screen, "line " + std::to_string(line) + ": " + refused.console});
     }
-    const int rows = version < 4 ? NAHT_SLOTS : n.weld_count;
-    at.welds = std::ftell(f);
-    at.weld_rows = rows;
-    for (int k = 0; k < rows; ++k)
-        if (!read_slot(f, &n.throat[k], &n.length[k], &n.number[k])) return SCHWEISSNAHT_TEXT_FAILED;
-    if (version < 3) {
-        double a = 0, l = 0;
-        int number = 0;
-        for (int k = 0; k < 10; ++k)
-            if (!read_slot(f, &a, &l, &number)) return SCHWEISSNAHT_TEXT_FAILED;
-    }
-    at.throats = std::ftell(f);
-    if (!read_double(f, &n.a_w) || !read_int(f, &n.weld_kind) || !read_int(f, &n.full_length) ||
-        !read_int(f, &n.no_length_check) || !read_double(f, &n.contact_fraction))
-        return SCHWEISSNAHT_TEXT_FAILED;
-    if (!in_range(n.weld_kind, 0, 4) || !is_switch(n.full_length) || !is_switch(n.no_length_check))
-        return SCHWEISSNAHT_TEXT_FAILED;
-    if (version >= 1) {
-        if (!read_int(f, &n.no_throat_check) || !read_int(f, &r->shear_split) || !is_switch(n.no_throat_check) ||
-            !in_range(r->shear_split, 0, 2))
-            return SCHWEISSNAHT_TEXT_FAILED;
-    } else {
-        r->shear_split = 1;
-    }
-    if (version >= 2) {
-        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu)) return SCHWEISSNAHT_TEXT_FAILED;
-    } else {
-        n.a_w_fo = n.a_w_fu = n.a_w;
-    }
-    if (version <= 2 && n.profile.type == PROFILTYP_U && !VEK_Batch_Mode())
-        PrintMessage("%s", "Die Orientierung des U-Profils hat sich geändert\nBitte überprüfen Sie die Eingabe."_cp);
-    if (version >= 5 && (!read_int(f, &r->short_welds) || !is_switch(r->short_welds))) return SCHWEISSNAHT_TEXT_FAILED;
-    if (version >= 6 && (!read_int(f, &n.full_penetration) || !is_switch(n.full_penetration)))
-        return SCHWEISSNAHT_TEXT_FAILED;
-    // The welds lie on the section that is checked: a catalogue profile's.
-    Catalogue_Notice notice = Take_Catalogue_Dimensions(f, at.profile, &n.profile);
-    // A length a hair off its edge, as files written before hold it, is the
-    // edge (the page makes it so as well): not a weld beyond it.
-    Snap_Lengths_To_Edges(&n);
-    // The weld part as the file gives it is judged: the layout puts a
-    // negative throat to 0.
-    const Nahtbild as_read = n;
-    Update_Weld_Layout(&n, nullptr, 0);
-    at.loads = std::ftell(f);
-    if (Read_Lasten(f, r) != 0) return SCHWEISSNAHT_TEXT_FAILED;
-    at.print = std::ftell(f);
-    const int print_failed = Read_Print_Props(f, &r->print);
-    // The results follow the count read.
-    New_Schweissnaht_Results(r);
-    if (print_failed) return SCHWEISSNAHT_TEXT_FAILED;
-    // What no field would take is refused, each value named with its line.
-    SchweissnahtAnschluss judged = *r;
-    judged.naht = as_read;
-    s_read_refusals = Input_File_Range_Refusals(f, &judged, at);
-    if (s_read_refusals.any()) return SCHWEISSNAHT_TEXT_FAILED;
-    s_read_notice = std::move(notice);
-    return SCHWEISSNAHT_TEXT_OK;
+    return result;
 }
 
 // The annex entries stand behind the record's blocks; a line of the preface

@@ -512,28 +512,30 @@ TEST_F(Material, EveryVersionReadsBack) {
     std::fclose(f);
 }
 
-TEST_F(Material, LongNameIsReadBounded) {
-    FILE* f = testutil::Stream_With(" 2\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n"
-                        " ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\n");
-    Materialparameter_Record m;
-    Clear_Material_Params(&m);
-    EXPECT_EQ(Read_Material_Params(f, &m), 0);
-    std::fclose(f);
-    EXPECT_STREQ(m.name, "ABCDEFGHIJKLMNOPQRSTUVWXY");
-    EXPECT_EQ(m.kind, 0);
-
-    // The rest of the word is not taken for the next block of the file.
-    f = testutil::Stream_With(" 2\r\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\r\n"
-                  " ABCDEFGHIJKLMNOPQRSTUVWXYZ~0123456789\r\n 2\r\n 1 0 0 0 0.85 210000 0.3 80769.23 1.2"
-                  " 275 430 255 410 255 410\r\n Zweites~Blech~~~~~~~~~~~~\r\n");
-    Materialparameter_Record n;
-    Clear_Material_Params(&n);
-    EXPECT_EQ(Read_Material_Params(f, &m), 0);
-    EXPECT_EQ(Read_Material_Params(f, &n), 0);
-    std::fclose(f);
-    EXPECT_STREQ(m.name, "ABCDEFGHIJKLMNOPQRSTUVWXY");
-    EXPECT_EQ(n.grade, 1);
-    EXPECT_STREQ(n.name, "Zweites Blech            ");
+// The name is the user's: a word longer than the 25 characters no program
+// writes, or one holding the list's markup escape, is refused by name, not
+// cut or printed as markup; 25 characters are read whole.
+TEST_F(Material, LongOrMarkedNameIsRefusedByName) {
+    const std::string head = " 2\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n ";
+    const struct {
+        std::string name;
+        const char* refusal;  // list form; null: read
+    } cases[] = {
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", "Kennung des Werkstoffs ist 36 Zeichen lang (h\x94" "chstens 25)"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXY", nullptr},
+        {"A\xCEHB", "Kennung des Werkstoffs enth\x84lt das Zeichen 0xCE, das im Ausdruck eine Formatierung einleitet"},
+    };
+    for (const auto& c : cases) {
+        FILE* f = testutil::Stream_With(head + c.name + "\n");
+        Materialparameter_Record m;
+        Clear_Material_Params(&m);
+        EXPECT_EQ(Read_Material_Params(f, &m), c.refusal ? 1 : 0) << c.name;
+        std::fclose(f);
+        EXPECT_EQ(std::string(Material_Read_Refusal()), c.refusal ? c.refusal : "") << c.name;
+        if (!c.refusal) {
+            EXPECT_EQ(std::string(m.name), c.name);
+        }
+    }
 }
 
 TEST_F(Material, NewerBlockIsRefused) {

@@ -180,6 +180,38 @@ TEST_F(FieldKeys, ATypedTildeIsRefusedAndNamed) {
 }
 
 
+// A character code page 850 has no byte for ("€", which the window hands
+// over as VEK_KEY_FOREIGN + U+20AC) was dropped unseen ("5€x" kept as
+// "5x"): refused with a box that names it, the rest typed stays. The
+// print list's markup escape "╬" (0xCE) would hide what follows it in the
+// list: the text is refused with a box, as "~" is.
+TEST_F(FieldKeys, ForeignCharacterAndMarkupEscapeAreRefusedAndNamed) {
+    const struct {
+        std::vector<int> keys;
+        const char* kept;  // the field afterwards
+        const char* box;
+    } cases[] = {
+        {{'5', VEK_KEY_FOREIGN + 0x20AC, 'x', VEK_KEY_ENTER}, "5x          ",
+         "Das Zeichen U+20AC kann nicht eingegeben werden:|der Zeichensatz der Eingabedaten (Codepage 850) hat es "
+         "nicht.|Der Text bleibt ohne dieses Zeichen."},
+        {{'A', 0xCE, 'H', 'B', VEK_KEY_ENTER}, "Wind        ",
+         "Das Zeichen \"\xCE\" (Byte 0xCE) kann nicht eingegeben werden:|im Ausdruck leitet es eine Formatierung ein und verdeckte "
+         "den Text danach.|Der bisherige Text bleibt erhalten."},
+    };
+    for (const auto& c : cases) {
+        char name[13] = "Wind        ";
+        Clear_Scrollable_View_Area(slot);
+        Add_Edit_Text_to_Scrollable_Area(slot, 100, 50, name, RFONT_NORMAL, BLACK_CI, &Screen_Flag_On);
+        Update_Scrollable_View_Area(slot);
+        VEK_Script_Clear();
+        VEK_Clear_Recorded_Messages();
+        Click_Into(50, {c.keys});
+        EXPECT_STREQ(name, c.kept);
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+        EXPECT_EQ(Last_Box(), c.box);
+    }
+}
+
 std::string Last_Box() {
     const auto& boxes = VEK_Recorded_Messages();
     std::string text;

@@ -108,6 +108,24 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Das Zeichen \"~\" kann nicht eingegeben werden:");
     EXPECT_EQ(VEK_Recorded_Messages()[1].lines.at(2), "Der eingef\x81gte Text wird ohne dieses Zeichen \x81" "bernommen.");
+    // So are the list's markup escape "\xCE" and a character without a code
+    // page 850 byte (€), each with its box; the rest stays.
+    VEK_Script_Clear();
+    Clear_Scrollable_View_Area(slot);
+    char marked[21] = "";
+    Add(marked, 20, 500);
+    VEKSetClipboardText("d\xCE" "e", 0);
+    VEK_Script_Click(400, 150);
+    for (int key : {(int)'a', 0xCE, VEK_KEY_FOREIGN + 0x20AC, (int)VEK_KEY_CTRL_V}) VEK_Script_Key(key);
+    VEK_Script_Click(590, 390);
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    Edit_Scrollable_View_Area(slot);
+    EXPECT_STREQ(marked, "ade");
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 3u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Das Zeichen \"\xCE\" (Byte 0xCE) kann nicht eingegeben werden:");
+    EXPECT_EQ(VEK_Recorded_Messages()[1].lines.at(0), "Das Zeichen U+20AC kann nicht eingegeben werden:");
+    EXPECT_EQ(VEK_Recorded_Messages()[2].lines.at(2), "Der eingef\x81gte Text wird ohne dieses Zeichen \x81" "bernommen.");
 }
 
 // Typed into without a click, the editor starts with the caret at the

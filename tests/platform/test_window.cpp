@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/display_sdl.h"
+#include "platform/input.h"
 #include "platform/msgbox.h"
 #include "support/testutil.h"
 #include "support/xvfb.h"
@@ -45,6 +46,13 @@ TEST(WindowKeys, TypedTextBecomesCodePage850) {
     EXPECT_EQ(std::string(out), "abc");
     EXPECT_EQ(VEK_Cp850_From_Utf8("Ärger", out, 3), 2);  // cut to the buffer
     EXPECT_EQ(std::string(out), "\x8Er");
+    // As keys, a character without a byte comes as itself, for the editor
+    // to refuse by name: € is U+20AC, 𝄞 U+1D11E; a control character and a
+    // cut sequence stay out.
+    int keys[8];
+    ASSERT_EQ(VEK_Keys_From_Utf8("a€\x01" "ä𝄞\xC3", keys, 8), 4);
+    EXPECT_EQ(std::vector<int>(keys, keys + 4),
+              (std::vector<int>{'a', VEK_KEY_FOREIGN + 0x20AC, 0x84, VEK_KEY_FOREIGN + 0x1D11E}));
 }
 
 TEST(WindowStart, HeadlessUnlessDisplayWithoutScriptOrBatch) {
@@ -164,12 +172,12 @@ TEST(WindowOnDisplay, ShowsTheScreenAndWorksKeysMouseFieldMenusAndBoxes) {
     EXPECT_EQ(Lines_Of(text, "timeout"), std::vector<std::string>{"1 1 1"});
     EXPECT_EQ(Lines_Of(text, "press"), (std::vector<std::string>{"1 20 30", "2 50 40"})) << text;
     EXPECT_EQ(Lines_Of(text, "wheel"), (std::vector<std::string>{"1 0 0", "-1 0 0"}));
-    // Code page 850: A ä ö ü blank Ä Ö Ü ß § ° µ ² ³ (no €); then Enter,
+    // Code page 850: A ä ö ü blank Ä Ö Ü ß § ° µ ² ³, € as U+20AC; then Enter,
     // Backspace, Escape, Up, F1, Ctrl+C (with the Ctrl bit), Delete,
     // Shift+Tab, the keypad's Enter; F2, F3, F3, F4 (the keys of the edit,
     // the menu and the table are theirs).
     const int codes[] = {0x41, 0x84, 0x94, 0x81, 0x20, 0x8E, 0x99, 0x9A, 0xE1, 0xF5, 0xF8, 0xE6,
-                         0xFD, 0xFC, 0x0D, 0x08, 0x1B, 0x148, 0x13B, 0x03, 0x153, 0x10F, 0x0D, 0x13C,
+                         0xFD, 0xFC, VEK_KEY_FOREIGN + 0x20AC, 0x0D, 0x08, 0x1B, 0x148, 0x13B, 0x03, 0x153, 0x10F, 0x0D, 0x13C,
                          0x13D, 0x13D, 0x13E};
     std::vector<std::string> keys = Lines_Of(text, "key");
     ASSERT_EQ(keys.size(), std::size(codes)) << text;

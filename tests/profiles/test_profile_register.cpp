@@ -261,22 +261,31 @@ TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
         const char* name;   // null: taken
         const char* limit;  // the refusal's second line
     } cases[] = {
-        {5, &Stahlprofil::t_w, 500.0, 8.0, "Stegdicke tw", "kleiner als 232.0"},
+        // HE (h 250, t_w 8, b 280, t_f 13, r 24), each face keeping 0.001 mm:
+        // the outstand (280 - t_w) / 2 - 24, the clear web 250 - 2 t_f - 48.
+        {5, &Stahlprofil::t_w, 500.0, 8.0, "Stegdicke tw", "h\x94" "chstens 231.998"},
         {5, &Stahlprofil::t_w, 231.0, 231.0, nullptr, nullptr},
-        {5, &Stahlprofil::b_fo, 50.0, 280.0, "Flanschbreite bf", "gr\x94\xE1" "er als 56.0"},
-        {5, &Stahlprofil::h, 60.0, 250.0, "Profilh\x94he h", "gr\x94\xE1" "er als 74.0"},
-        {5, &Stahlprofil::t_fo, 120.0, 13.0, "Flanschdicke tf", "kleiner als 101.0"},
-        {5, &Stahlprofil::r_1, 120.0, 24.0, "Ausrundungsradius r", "kleiner als 112.0"},
-        {11, &Stahlprofil::t_w, 140.0, 10.0, "Stegdicke tw", "kleiner als 135.9"},
-        {16, &Stahlprofil::t_fo, 120.0, 10.0, "Flanschdicke tf", "kleiner als 100.0"},
+        {5, &Stahlprofil::b_fo, 50.0, 280.0, "Flanschbreite bf", "mindestens 56.002"},
+        {5, &Stahlprofil::h, 60.0, 250.0, "Profilh\x94he h", "mindestens 74.001"},
+        {5, &Stahlprofil::t_fo, 120.0, 13.0, "Flanschdicke tf", "h\x94" "chstens 100.999"},
+        {5, &Stahlprofil::r_1, 120.0, 24.0, "Ausrundungsradius r", "h\x94" "chstens 111.999"},
+        // The welded tee's flange weld 5 sqrt 2: t_w up to 150 - 2 (7.0711 + 0.001).
+        {11, &Stahlprofil::t_w, 140.0, 10.0, "Stegdicke tw", "h\x94" "chstens 135.855"},
+        {16, &Stahlprofil::t_fo, 120.0, 10.0, "Flanschdicke tf", "h\x94" "chstens 100"},
+        // IPE 300 (b 150, t_w 7.1): the root radius up to the outstand 71.45
+        // less 0.001; a typo 150 for 15 is refused as well.
+        {4, &Stahlprofil::r_1, 72.0, 15.0, "Ausrundungsradius r", "h\x94" "chstens 71.449"},
+        {4, &Stahlprofil::r_1, 150.0, 15.0, "Ausrundungsradius r", "h\x94" "chstens 71.449"},
+        {4, &Stahlprofil::r_1, 71.0, 71.0, nullptr, nullptr},
     };
-    const int types[] = {5, 11, 16, -1};
+    const int types[] = {4, 5, 11, 16, -1};
     testutil::ScopedEnv app("VEK_APPLICATION_NUMBER", "160");  // a program that lists boxes
     for (const Case& c : cases) {
         Init_Profile(&p_);
         Default_Material_Params(&p_.material);
-        p_.kind = 0, p_.type = c.type, p_.rolled = c.type == 5;
-        if (c.type == 5) p_.h = 250, p_.t_w = 8, p_.b_fo = p_.b_fu = 280, p_.t_fo = p_.t_fu = 13, p_.r_1 = 24;
+        p_.kind = 0, p_.type = c.type, p_.rolled = c.type == 5 || c.type == 4;
+        if (c.type == 4) p_.h = 300, p_.t_w = 7.1, p_.b_fo = p_.b_fu = 150, p_.t_fo = p_.t_fu = 10.7, p_.r_1 = 15;
+        else if (c.type == 5) p_.h = 250, p_.t_w = 8, p_.b_fo = p_.b_fu = 280, p_.t_fo = p_.t_fu = 13, p_.r_1 = 24;
         else if (c.type == 11) p_.h = 200, p_.t_w = 10, p_.b_fo = 150, p_.t_fo = 12, p_.a_o = 5;
         else p_.h = p_.b_fo = p_.b_fu = 200, p_.t_w = p_.t_fo = p_.t_fu = 10, p_.b_ueo = p_.b_ueu = 20;
         Build(types, 0);
@@ -295,7 +304,7 @@ TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
         char box[3][128];
         std::snprintf(box[0], sizeof box[0], "%s = %.1f mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
                       c.name, c.typed);
-        std::snprintf(box[1], sizeof box[1], "der Wert muss %s mm sein.", c.limit);
+        std::snprintf(box[1], sizeof box[1], "der Wert darf %s mm sein.", c.limit);
         std::snprintf(box[2], sizeof box[2], "Der bisherige Wert %.1f mm bleibt erhalten.", c.kept);
         EXPECT_EQ(VEK_Recorded_Messages()[0].lines, (std::vector<std::string>{box[0], box[1], box[2]}));
         EXPECT_EQ(VEK_Recorded_Messages()[0].title, "Eingabefehler");
@@ -320,7 +329,7 @@ TEST_F(ProfileRegister, TiedValuesAreJudgedTogether) {
         // b_fu 150: the lower overhang may be at most 150 / 2 = 75 mm.
         {"160", 16, 0, &Stahlprofil::b_ueo, 90.0, 20.0, &Stahlprofil::b_ueu, 20.0,
          "\x9A" "berstand b\x81 = 90.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:|"
-         "der Wert muss kleiner als 75.0 mm sein."},
+         "der Wert darf h\x94" "chstens 75 mm sein."},
         {"180", 16, 1, &Stahlprofil::b_ueo, 90.0, 90.0, &Stahlprofil::b_ueu, 20.0, nullptr},  // apart: the upper one alone, at most 100
         {"160", 17, 0, &Stahlprofil::t_fo, 60.0, 60.0, &Stahlprofil::t_w, 60.0, nullptr},
     };

@@ -379,6 +379,12 @@ TEST_F(UserSectionTest, StoreFileRoundTripAndRefusals) {
         {"\n@SYNC2@\n1 2 \xAE" "123456789012345678901234\xAF\nab\n", 0, 0, "Querschnitt 2: l\x84nger als angegeben"},
         {"\n@SYNC2@\n1 2222222222 \xAE" "123456789012345678901234\xAF\nab\n", 0, 0,
          "Querschnitt 2: Art und L\x84nge fehlen"},
+        // A terminator inside the name (the next save ended the name there
+        // and dropped the rest), or the list's markup escape.
+        {std::string("\n@SYNC2@\n1 0 \xAE" "1234567890\0" "2345678901234\xAF\n", 40), 0, 0,
+         "Querschnitt 2: Name mit einem Nullzeichen"},
+        {"\n@SYNC2@\n1 0 \xAE" "A\xCE" "HB56789012345678901234\xAF\n", 0, 0,
+         "Querschnitt 2: Name mit dem Zeichen \"\xCE\" (im Ausdruck eine Formatierung)"},
         {"\n@SYNC2@\n1 0 \xAE" "123456789012345678901234\xAF\n", 1, 2, ""},
     };
     VEK_Set_Batch_Mode(1);

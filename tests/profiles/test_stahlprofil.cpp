@@ -10,6 +10,7 @@
 
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "codes/input_ranges.h"
 #include "platform/font.h"
 #include "platform/msgbox.h"
 #include "profiles/catalogue_fixture.h"
@@ -244,10 +245,13 @@ TEST_F(ProfileBlock, OlderVersions) {
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
 }
 
-TEST_F(ProfileBlock, LongNameIsCutAndNonFiniteMeasuresRefused) {
-    std::string name(60, 'X');
+TEST_F(ProfileBlock, LongNameAndNonFiniteMeasuresRefused) {
+    // A name longer than the 39 characters the record holds is refused with
+    // its length, not cut; 39 are read.
     Stahlprofil p;
-    ASSERT_EQ(Read(Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", name, " 0 0\n 0 0 0 0\n 0\n"), &p), 0);
+    EXPECT_EQ(Read(Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", std::string(60, 'X'), " 0 0\n 0 0 0 0\n 0\n"), &p), 1);
+    EXPECT_EQ(Last_Input_Value_Refusal().list, "Profilname ist 60 Zeichen lang (h\x94" "chstens 39)");
+    ASSERT_EQ(Read(Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", std::string(39, 'X'), " 0 0\n 0 0 0 0\n 0\n"), &p), 0);
     EXPECT_EQ(std::string(p.name), std::string(39, 'X'));
     EXPECT_EQ(p.material.grade, 0);
     EXPECT_EQ(Read(Block(10, " 0 1 nan 10 0 0 0 0 1 0 0 0", "~", " 0 0\n 0 0 0 0\n 0\n"), &p), 1);
@@ -316,4 +320,67 @@ TEST(StahlprofilRecord, CentroidOfTypedProfilesWithoutTheSectionModel) {
         EXPECT_NEAR(p.z_s, c.z_s, 0.01) << c.type;
         EXPECT_NEAR(p.y_s, c.y_s, 0.01) << c.type;
     }
+}
+
+// A typed radius or flange weld fits up to what the other dimensions leave
+// it, by family (each face keeps 0.001 mm), worked out by hand from the
+// faces; beyond that the section is refused ("Fehler bei der
+// Querschnittsbeschreibung") instead of computed without the radius.
+TEST(StahlprofilRecord, TypedRadiusFitsUpToWhatTheSectionLeaves) {
+    const double e = 0.001;
+    const struct {
+        const char* what;
+        int type;
+        double h, t_w, b, t_f, r_1, r_2;
+        double Stahlprofil::*member;
+        double largest;
+        int rolled;
+    } cases[] = {
+        // IPE 300: the outstand (150 - 7.1) / 2 = 71.45 governs the clear web (300 - 21.4) / 2 = 139.3.
+        {"IPE 300 r", PROFILTYP_I, 300, 7.1, 150, 10.7, 15, 0, &Stahlprofil::r_1, (150 - 7.1) / 2 - e, 1},
+        // A wide short H: the clear web (100 - 40) / 2 = 30 governs the outstand 145.
+        {"H r", PROFILTYP_H, 100, 10, 300, 20, 10, 0, &Stahlprofil::r_1, (100 - 40 - e) / 2, 1},
+        // Tee 100 x 100 x 10: the stem below the flange 100 - 10 = 90 and the outstand (100 - 10) / 2 = 45.
+        {"T r1", PROFILTYP_T, 100, 10, 100, 10, 5, 3, &Stahlprofil::r_1, 45 - e, 1},
+        {"T r2", PROFILTYP_T, 100, 10, 100, 10, 5, 3, &Stahlprofil::r_2, 10 - e, 1},
+        {"half I r1", PROFILTYP_HALB_I, 150, 7.1, 150, 10.7, 15, 0, &Stahlprofil::r_1, (150 - 7.1) / 2 - e, 1},
+        // L 100 x 10, r_2 6: each leg 100 - 10 - r_1 - 6; the toe t - r_2.
+        {"L r1", PROFILTYP_L, 100, 10, 100, 10, 12, 6, &Stahlprofil::r_1, 100 - 10 - 6 - e, 1},
+        {"L r2", PROFILTYP_L, 100, 10, 100, 10, 12, 6, &Stahlprofil::r_2, 10 - e, 1},
+        // U 140 (h 140, t_w 7, b 60, t_f 10, r_2 5): the flange 60 - 7 - r_1 - 5, the web (140 - 20) / 2.
+        {"U r1", PROFILTYP_U, 140, 7, 60, 10, 10, 5, &Stahlprofil::r_1, 60 - 7 - 5 - e, 1},
+        {"U r2", PROFILTYP_U, 140, 7, 60, 10, 10, 5, &Stahlprofil::r_2, 10 - e, 1},
+        {"C r1", PROFILTYP_C, 140, 7, 60, 10, 10, 5, &Stahlprofil::r_1, 60 - 7 - 5 - e, 1},
+        // Z 200 wide over the tips: each flange (200 - 10) / 2 - r_1 - r_2 (r_2 8).
+        {"Z r1", PROFILTYP_Z, 200, 10, 200, 10, 10, 8, &Stahlprofil::r_1, 95 - 8 - e, 1},
+        // RHS 200 x 100 x 8: the outer radius up to half the narrow side,
+        // the inner one up to half the narrow side's clear width 84.
+        {"RHS outer", PROFILTYP_RECHTECK, 200, 8, 100, 8, 12, 4, &Stahlprofil::r_1, 50 - e / 2, 1},
+        {"RHS inner", PROFILTYP_RECHTECK, 200, 8, 100, 8, 12, 4, &Stahlprofil::r_2, 42 - e / 2, 1},
+        // A welded I section's flange weld: its leg a sqrt 2 up to the outstand.
+        {"welded I a_o", PROFILTYP_I, 300, 8, 150, 12, 0, 0, &Stahlprofil::a_o, (71 - e) / std::sqrt(2.0), 0},
+    };
+    for (const auto& c : cases) {
+        Stahlprofil p = Typed_Profile(c.type, c.h, c.t_w, c.b, c.t_f);
+        Default_Material_Params(&p.material);
+        p.rolled = c.rolled;
+        p.r_1 = c.r_1, p.r_2 = c.r_2, p.a_o = p.a_u = c.rolled ? 0 : 4;
+        EXPECT_NEAR(Profile_Largest_Fitting(&p, c.member), c.largest, 1e-6) << c.what;
+        p.*c.member = c.largest - 0.01;
+        EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, ""), 0) << c.what;
+        p.*c.member = c.largest + 0.01;
+        EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, ""), 1) << c.what;
+        EXPECT_EQ(p.A, 0.0) << c.what;  // no values of another section stand for it
+    }
+    // IPE 300 with r = 71.4: 0.05 mm of each flange's underside stays for a
+    // weld, the web between the fillets 300 - 2 x 10.7 - 2 x 71.4 = 135.8.
+    Stahlprofil p = Typed_Profile(PROFILTYP_I, 300, 7.1, 150, 10.7);
+    Default_Material_Params(&p.material);
+    p.rolled = 1, p.r_1 = 71.4;
+    ASSERT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, ""), 0);
+    EXPECT_NEAR(p.h_w, 135.8, 1e-9);
+    EXPECT_NEAR(p.c_o, 0.05, 1e-9);
+    // Dimensions that describe no section leave no radius to fit.
+    p.t_w = 200;
+    EXPECT_EQ(Profile_Largest_Fitting(&p, &Stahlprofil::r_1), -1);
 }

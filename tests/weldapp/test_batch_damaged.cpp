@@ -272,20 +272,27 @@ TEST(BatchDamaged, ValuesNoInputGivesRefuseTheFile) {
         const char *example, *id;
         std::string from, to;
         int line;
+        const char* named;  // the value named with its range; null: the line is damaged
     } cases[] = {
-        {"he280a_end_plate", "A001", " 0\n\n\nACTIV_NADNAME", " 12abc\n\n\nACTIV_NADNAME", 64},  // preface length
-        {"rhs_160x80", "B001", " 0 0 0 0 1.100000\n", " 0 0 0 -1 1.100000\n", 2},             // weld method
-        {"din_he200a", "D001", " 1 1 0 0 1.100000\n", " -1 1 0 0 1.100000\n", 2},             // design code
-        {"flat_bar", "C001", " 6.000000 20.000000 1\n", " 6.000000 20.000000 21\n", 26},           // weld number
-        {"he280a_end_plate", "A001", " 0\n 7\n", " -1\n 7\n", 61},                             // load unit
-        {"flat_bar", "C001", "\n 0 0 0.000000", "\n 27 0 0.000000", 9},                          // grade
-        {"flat_bar", "C001", " 0.800000 210000.000000", " 0.800000 -1", 9},                       // modulus
-        {"he280a_end_plate", "A001", " 1 5 270.000000 8.000000 280.000000", " 1 5 270.000000 8.000000 -1", 19},
-        {"flat_bar", "C001", " 1 0 1 1 1 5.000000", " 1 -1 1 1 1 5.000000", 41},                 // print switch
+        {"he280a_end_plate", "A001", " 0\n\n\nACTIV_NADNAME", " 12abc\n\n\nACTIV_NADNAME", 64, nullptr},  // preface length
+        {"rhs_160x80", "B001", " 0 0 0 0 1.100000\n", " 0 0 0 -1 1.100000\n", 2,
+         "Verfahren des Nahtnachweises = -1 ung\x81ltig (nicht zwischen 0 und 1)"},
+        {"din_he200a", "D001", " 1 1 0 0 1.100000\n", " -1 1 0 0 1.100000\n", 2,
+         "Vorschrift = -1 ung\x81ltig (nicht zwischen 0 und 1)"},
+        {"flat_bar", "C001", " 6.000000 20.000000 1\n", " 6.000000 20.000000 21\n", 26,
+         "Platz 1: Nahtnummer = 21 ung\x81ltig (nicht zwischen 0 und 20)"},
+        {"he280a_end_plate", "A001", " 0\n 7\n", " -1\n 7\n", 61,
+         "Einheit der Lastf\x84lle = -1 ung\x81ltig (nicht zwischen 0 und 3)"},
+        {"flat_bar", "C001", "\n 0 0 0.000000", "\n 27 0 0.000000", 9,
+         "Werkstoff: Stahlsorte Nr. = 27 ung\x81ltig (nicht zwischen 0 und 26)"},
+        {"flat_bar", "C001", " 0.800000 210000.000000", " 0.800000 -1", 9, "Werkstoff: E = -1 ung\x81ltig (negativ)"},
+        {"he280a_end_plate", "A001", " 1 5 270.000000 8.000000 280.000000", " 1 5 270.000000 8.000000 -1", 19, nullptr},
+        {"flat_bar", "C001", " 1 0 1 1 1 5.000000", " 1 -1 1 1 1 5.000000", 41,
+         "Ausdrucksteuerung: Zusatzinformationen = -1 ung\x81ltig (nicht zwischen 0 und 1)"},
         // The annex entry behind the record: a letter of its keyword or its
         // name gone. Before, the German set stood in for the annex chosen.
-        {"he280a_end_plate", "A001", "\nACTIV_NADNAME\n", "\nACTIV_NADNAM.\n", 67},
-        {"flat_bar", "C001", "\xAE" "Deutschland\xAF\n", "\n", 45},
+        {"he280a_end_plate", "A001", "\nACTIV_NADNAME\n", "\nACTIV_NADNAM.\n", 67, nullptr},
+        {"flat_bar", "C001", "\xAE" "Deutschland\xAF\n", "\n", 45, nullptr},
     };
     for (const auto& c : cases) {
         Desktop d;
@@ -295,9 +302,9 @@ TEST(BatchDamaged, ValuesNoInputGivesRefuseTheFile) {
         const std::string bytes = d.File(input);
         EXPECT_EQ(d.Run(c.id + std::string(" ") + kRun), 1) << c.to;
         const std::string list = d.File(c.id + std::string("_01.OLI"));
-        EXPECT_NE(list.find("\n Eingabedatei " + input + ": Zeile " + std::to_string(c.line) + " besch\x84" "digt"),
-                  std::string::npos)
-            << c.to;
+        const std::string why = c.named ? std::string(": ") + c.named : std::string(" besch\x84" "digt");
+        EXPECT_NE(list.find("\n Eingabedatei " + input + ": Zeile " + std::to_string(c.line) + why), std::string::npos)
+            << c.to << list.substr(list.find("Eingabedatei"), 200);
         Expect_Refused_Run(d, list, c.to);
         EXPECT_EQ(d.File(input), bytes);
     }
@@ -337,7 +344,8 @@ TEST(BatchDamaged, BetaWOutsideItsRangeIsRefusedByName) {
                             " ung\x81ltig (nicht zwischen 0.5 und 1)\n Es wurde kein Nachweis gef\x81hrt.\n"),
                   std::string::npos)
             << list;
-        EXPECT_NE(d.err.find("C001_01.INP: input file cannot be read (beta_w = " + std::string(c.named) +
+        EXPECT_NE(d.err.find("C001_01.INP: input file cannot be read (line " + std::to_string(c.line) + ": beta_w = " +
+                             std::string(c.named) +
                              " not between 0.5 and 1); no check is made"),
                   std::string::npos)
             << d.err;

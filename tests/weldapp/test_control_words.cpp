@@ -59,6 +59,10 @@ TEST(Control_Words, ReaderFollowsTheRules) {
          "Zeile 3: unvollst\x84ndige Kombination (2 von 6 Werten)"},
         {"name cut to 40", "#S\n1 2 3 4 5 6 " + std::string(45, 'n') + "\n", 1, 1, {1, 2, 3, 4, 5, 6},
          {std::string(40, 'n')}},
+        // The list's markup escape would hide the name's rest: "X╬@9. Fake"
+        // was printed "X9. Fake".
+        {"markup escape", "#S\n1 2 3 4 5 6 X\xCE@9. Fake\n", 0, 0, {}, {},
+         "Zeile 2: Name enth\x84lt das Zeichen \"\xCE\", das im Ausdruck eine Formatierung einleitet"},
     };
     for (const Read_Case& c : cases) {
         FILE* f = testutil::Stream_With(c.file);
@@ -72,6 +76,8 @@ TEST(Control_Words, ReaderFollowsTheRules) {
         for (size_t i = 0; i < c.values.size(); ++i) EXPECT_DOUBLE_EQ(values[i], c.values[i]) << c.what << " " << i;
         for (size_t g = 0; g < c.names.size(); ++g) EXPECT_EQ(std::string(&names[41 * g]), c.names[g]) << c.what;
         EXPECT_EQ(Ctrlword_Read_Refusal(), c.refusal) << c.what;
+        // A name cut is said with its line.
+        EXPECT_EQ(std::string(Ctrlword_Cut_Names()), c.what == std::string("name cut to 40") ? "Zeile 2" : "") << c.what;
     }
 }
 

@@ -135,7 +135,9 @@ TEST(FailedRuns, InputThatCannotBeReadReplacesTheVerifiedList) {
          false},
         {"newer", [](const std::string& p) { testutil::Write_File(p, " 9\n"); }, "Zeile 1" + damaged, "", false},
         {"tolerance 12 %", [&](const std::string& p) { testutil::Write_File(p, tolerance); },
-         "Zeile " + std::to_string(Line_Of(tolerance, " 12.000000")) + damaged, "", false},
+         "Zeile " + std::to_string(Line_Of(tolerance, " 12.000000")) +
+             ": Toleranz des Endergebnisses = 12 % ung\x81ltig (nicht zwischen 0 und 10 %)",
+         "", false},
         {"folder", [](const std::string& p) { fs::remove(p), fs::create_directory(p); },
          "ein Verzeichnis, keine Datei", "", false},
         {"fifo", [](const std::string& p) { fs::remove(p), mkfifo(p.c_str(), 0644); }, "keine gew\x94hnliche Datei",

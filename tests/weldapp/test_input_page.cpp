@@ -608,8 +608,65 @@ TEST_F(InputPage, AnotherProfileKeepsTheLengthsTyped) {
     Set_Profile_Name(n, "IPE200");
     Apply_Sheet_to_Record(&rec_.r);
     EXPECT_EQ(n.length[Slot_Of(n, 1)], 100.0);  // IPE 200: b = 100
-    Expect_One_Box({"Die eingegebenen L\x84ngen der N\x84hte gelten f\x81r das neue Profil nicht:",
-                    "lw1 50.0 mm,  lw2 20.0 mm", "Seine N\x84hte liegen in ganzer L\x84nge an seinen Kanten."});
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Die eingegebenen L\x84ngen der N\x84hte gelten f\x81r das neue Profil nicht:",
+                                        "lw1 50.0 mm,  lw2 20.0 mm",
+                                        "Seine N\x84hte liegen in ganzer L\x84nge an seinen Kanten."}));
+    // Each throat stays at its place; welds 7 and 8, which the channel
+    // had not, carry what their slots hold.
+    EXPECT_EQ(VEK_Recorded_Messages()[1].lines,
+              (std::vector<std::string>{"Die N\x84hte des neuen Profils haben andere Dicken:",
+                                        "aw7 5.0 mm (neu),  aw8 5.0 mm (neu)",
+                                        "Jede Dicke bleibt an ihrer Stelle des Profils (Flansch oben, Steg, Flansch unten);",
+                                        "das neue Profil nummeriert seine N\x84hte anders."}));
+}
+
+// Another family numbers the same places otherwise: each throat stays at
+// its slot (the spec's weld-edge tables: HE's weld 1 top outer flange, slot
+// 0, is the angle's weld 4; HE's weld 5, web right, slot 6, the angle's
+// weld 2), and every weld shown whose throat is not the one its number had
+// is named: weld 1 (slot 2, HE's weld 4, 5.0), weld 2 (slot 6, 4.25), weld
+// 4 (slot 0, 5.5); weld 3 (slot 1, HE's weld 2, 5.0 as HE's weld 3) keeps
+// its value. The angle's welds 5 and 6 belong to an all-round weld.
+TEST_F(InputPage, AnotherFamilyNamesEveryThroatThatMoves) {
+    Nahtbild& n = rec_.r.naht;
+    n.all_round = 0;
+    Record_to_Sheet(&rec_.r);
+    Apply_Sheet_to_Record(&rec_.r);
+    n.throat[Slot_Of(n, 1)] = 5.5;
+    n.throat[Slot_Of(n, 5)] = 4.25;
+    Apply_Sheet_to_Record(&rec_.r);
+    VEK_Clear_Recorded_Messages();
+    Set_Profile_Name(n, "L100X10");
+    Apply_Sheet_to_Record(&rec_.r);
+    Expect_One_Box({"Die N\x84hte des neuen Profils haben andere Dicken:",
+                    "aw1 5.5 mm auf 5.0 mm,  aw2 5.0 mm auf 4.25 mm,  aw4 5.0 mm auf 5.5 mm",
+                    "Jede Dicke bleibt an ihrer Stelle des Profils (Flansch oben, Steg, Flansch unten);",
+                    "das neue Profil nummeriert seine N\x84hte anders."});
+    EXPECT_EQ(n.throat[Slot_Of(n, 4)], 5.5);
+    EXPECT_EQ(n.throat[Slot_Of(n, 2)], 4.25);
+}
+
+// A length typed for a single weld is the user's while "umlaufende
+// Kehlnaht" hides it: cut to a new profile's edge, it is named in a box as
+// it is with the welds shown. HE 280 A's weld 2 typed 100 mm, then IPE 300,
+// whose inner flange face is (150 - 7.1) / 2 - 15 = 56.45 mm.
+TEST_F(InputPage, LengthOfHiddenSingleWeldCutWithItsBox) {
+    Nahtbild& n = rec_.r.naht;
+    n.all_round = 0;
+    Record_to_Sheet(&rec_.r);
+    n.length[Slot_Of(n, 2)] = 100.0;
+    Apply_Sheet_to_Record(&rec_.r);
+    Nachweis_Page.arrangement = ANORDNUNG_UMLAUFEND;
+    Apply_Sheet_to_Record(&rec_.r);
+    VEK_Clear_Recorded_Messages();
+    Set_Profile_Name(n, "IPE300");
+    Apply_Sheet_to_Record(&rec_.r);
+    Expect_One_Box({"Die L\x84nge einer Naht wurde an das Profil angepasst:", "lw2 100.0 mm auf 56.45 mm",
+                    "Eine Naht ist h\x94" "chstens so lang wie die Kante des Profils, an der sie liegt.",
+                    "Die Einzeln\x84hte sind zur Zeit nicht gew\x84hlt; sie gelten so, sobald sie es sind."});
+    EXPECT_NEAR(n.length[Slot_Of(n, 2)], 56.45, 1e-6);
 }
 
 // Lengths laid out from a catalogue profile are its published measures to

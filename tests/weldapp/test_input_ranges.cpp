@@ -138,6 +138,56 @@ TEST(InputRanges, ReaderNamesEachFieldWithItsLineAndRange) {
          "Zeile 62: Lastfall 2: M\xCE\\z\xCEr = 5e+15 Nmm ung\x81ltig (nicht zwischen -1e+15 und 1e+15 Nmm)",
          "Zeile 62: Lastfall 2: Mz = 5e+15 Nmm ung\x81ltig (nicht zwischen -1e+15 und 1e+15 Nmm)",
          "line 62: load case 2: M_z = 5e+15 Nmm not between -1e+15 and 1e+15 Nmm"},
+        // Own factors the checks do not divide by are printed all the same:
+        // held to the range (0 stays where an older block lacks one).
+        {Example(kFlat), " 1\n 1.000000 1.100000 1.250000", " 0\n 1.000000 0.1 1.250000",
+         "Zeile 5: Teilsicherheitsbeiwert \xC0\xCE\\M1\xCEr = 0.1 ung\x81ltig (nicht zwischen 0.5 und 3)",
+         "Zeile 5: Teilsicherheitsbeiwert \xC0M1 = 0.1 ung\x81ltig (nicht zwischen 0.5 und 3)",
+         "line 5: gamma_M1 = 0.1 not between 0.5 and 3"},
+        {Example(kFlat), " 1\n 1.000000 1.100000 1.250000 1.250000", " 0\n 1.000000 1.100000 1.250000 -1.25",
+         "Zeile 5: Teilsicherheitsbeiwert \xC0\xCE\\M3\xCEr = -1.25 ung\x81ltig", "Zeile 5: Teilsicherheitsbeiwert \xC0M3 = -1.25",
+         "line 5: gamma_M3 = -1.25"},
+        // The plate's width and length (0: not given).
+        {Example(kFlat), " 35.000000 0.000000 0.000000", " 35.000000 -5 0.000000",
+         "Zeile 21: Blechbreite b\xCE\\p\xCEr = -5 mm ung\x81ltig (nicht zwischen 1 und 100000 mm)",
+         "Zeile 21: Blechbreite bp = -5 mm", "line 21: b_p = -5 mm not between 1 and 100000 mm"},
+        {Example(kFlat), " 35.000000 0.000000 0.000000", " 35.000000 0.000000 0.1",
+         "Zeile 21: Blechl\x84nge l\xCE\\p\xCEr = 0.1 mm ung\x81ltig", "Zeile 21: Blechl\x84nge lp = 0.1 mm", "line 21: l_p = 0.1 mm"},
+        // An own modulus and expansion coefficient, as the material sheet
+        // holds them.
+        {Example(kFlat), "\n 0 0 0.000000 0.000000 0.800000 210000.000000", "\n 0 1 0.000000 0.000000 0.800000 2000000",
+         "Zeile 9: E-Modul E = 2000000 N/mm\xFD ung\x81ltig (nicht zwischen 1 und 1000000 N/mm\xFD)",
+         "Zeile 9: E-Modul E = 2000000 N/mm\xFD", "line 9: E = 2000000 N/mm\xFD not between 1 and 1000000 N/mm\xFD"},
+        {Example(kFlat), "\n 0 0 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000",
+         "\n 0 1 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 150",
+         "Zeile 9: Temperaturkoeffizient \xBA\xCE\\T\xCEr = 150 ung\x81ltig (nicht zwischen 0 und 100)",
+         "Zeile 9: Temperaturkoeffizient \xBAT = 150", "line 9: alpha_T = 150 not between 0 and 100"},
+        // The print options' scale and tolerance, a switch and a choice.
+        {Example(kFlat), " 1 0 1 1 1 5.000000", " 1 0 1 1 1 -1",
+         "Zeile 41: Ma\xE1stab der Grafik = -1 ung\x81ltig (nicht zwischen 0 und 100)",
+         "Zeile 41: Ma\xE1stab der Grafik = -1", "line 41: scale = -1 not between 0 and 100"},
+        {Example(kFlat), " 1 1 1 1 1 0 0 0.000000\n", " 1 1 1 1 1 0 0 10.01\n",
+         "Zeile 41: Toleranz des Endergebnisses = 10.01 % ung\x81ltig (nicht zwischen 0 und 10 %)",
+         "Zeile 41: Toleranz des Endergebnisses = 10.01 %", "line 41: tolerance = 10.01 % not between 0 and 10 %"},
+        {Example(kFlat), " 5.000000 0 0 0 0.000000", " 5.000000 7 0 0 0.000000",
+         "Zeile 30: Nahtart = 7 ung\x81ltig (nicht zwischen 0 und 4)", "Zeile 30: Nahtart = 7",
+         "line 30: weld kind = 7 not between 0 and 4"},
+        {Example(kFlat), " 0 0 5.000000 5.000000 0 0", " 0 3 5.000000 5.000000 0 0",
+         "Zeile 30: Querkraftaufteilung = 3 ung\x81ltig (nicht zwischen 0 und 2)", "Zeile 30: Querkraftaufteilung = 3",
+         "line 30: shear split = 3 not between 0 and 2"},
+        {Example(kFlat), " 0 1 200.000000 20.000000", " 0 99 200.000000 20.000000",
+         "Zeile 12: Profil: Profiltyp = 99 ung\x81ltig (nicht zwischen 0 und 17)", "Zeile 12: Profil: Profiltyp = 99",
+         "line 12: profile type = 99 not between 0 and 17"},
+        // A typed IPE 300's root radius up to its flange outstand
+        // (150 - 7.1) / 2 = 71.45 mm, less the 0.001 mm a face keeps: 71.5
+        // and a typo 150 for 15 describe no section.
+        {Example("he280a_end_plate/A001_01.INP"), " 1 5 270.000000 8.000000 280.000000 13.000000 280.000000 13.000000 1 24.000000",
+         " 0 4 300 7.1 150 10.7 150 10.7 1 71.5",
+         "Zeile 12: Profil: r\xCE\\1\xCEr = 71.5 mm ung\x81ltig (nicht zwischen 0 und 71.449 mm)",
+         "Zeile 12: Profil: r1 = 71.5 mm", "line 12: profile r_1 = 71.5 mm not between 0 and 71.449 mm"},
+        {Example("he280a_end_plate/A001_01.INP"), " 1 5 270.000000 8.000000 280.000000 13.000000 280.000000 13.000000 1 24.000000",
+         " 0 4 300 7.1 150 10.7 150 10.7 1 150", "Zeile 12: Profil: r\xCE\\1\xCEr = 150 mm ung\x81ltig (nicht zwischen 0 und 71.449 mm)",
+         "Zeile 12: Profil: r1 = 150 mm", "line 12: profile r_1 = 150 mm"},
         // Version 2: a_w,fo after the shear split.
         {Fixture(2), " 1 2 8.000000 9.000000", " 1 2 201 9.000000",
          "Zeile 56: Nahtdicke a\xCE\\fo\xCEr = 201", "Zeile 56: Nahtdicke afo = 201", "line 56: a_w,fo = 201"},
@@ -327,6 +377,18 @@ TEST(InputRanges, ImportRefusesValuesOutOfRangeAndKeepsThePage) {
     Import_Schweissnaht_TEMP();
     EXPECT_EQ(VEK_Recorded_Messages().back().lines, Lines{"Die Daten wurden erfolgreich importiert."});
     EXPECT_EQ(Schweissnaht_Anschluss.naht.a_w, 7.0);
+    // A "Kennung" of 70 characters (the record holds 25) was imported cut
+    // to 25 as "erfolgreich importiert": refused by name, the page kept.
+    const std::string imported = testutil::Written_With(Write_Schweissnaht, &Schweissnaht_Anschluss);
+    testutil::Write_File(d.Temp("Q7-NAXIT#export.dat"),
+                         Replaced(Example("he280a_end_plate/A001_01.INP"), "\n ~~~~~~~~~~~~~~~~~~~~~~~~~\n 10\n",
+                                  "\n " + std::string(70, 'K') + "\n 10\n"));
+    Import_Schweissnaht_TEMP();
+    EXPECT_EQ(VEK_Recorded_Messages().back().lines,
+              (Lines{"Die Daten werden nicht importiert: Werte au\xE1" "erhalb ihres Bereichs:",
+                     "Zeile 10: Kennung des Werkstoffs ist 70 Zeichen lang (h\x94" "chstens 25)",
+                     "Der bisherige Datenzustand bleibt erhalten."}));
+    EXPECT_EQ(testutil::Written_With(Write_Schweissnaht, &Schweissnaht_Anschluss), imported);
 }
 
 // The import of a catalogue profile with other dimensions: taken with the

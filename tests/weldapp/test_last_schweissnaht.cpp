@@ -77,17 +77,29 @@ TEST(LoadBlock, RefusalsAndBoundedNames) {
         Record r;
         EXPECT_EQ(Read_Block(text, &r.r), 1) << text;
     }
-    // A hand-edited name longer than the field is cut to 47 characters.
+    // A hand-edited name longer than the 40 characters the file keeps, or
+    // holding the list's markup escape, is refused by name (the second
+    // case's), not cut or printed as markup; 40 characters are read.
+    const struct {
+        std::string name;
+        const char* refusal;  // null: read
+    } names[] = {
+        {std::string(200, 'N'), "Lastfall 2: Name ist 200 Zeichen lang (h\x94" "chstens 40)"},
+        {"X\xCE@9.~Fake", "Lastfall 2: Name enth\x84lt das Zeichen 0xCE, das im Ausdruck eine Formatierung einleitet"},
+        {std::string(40, 'N'), nullptr},
+    };
     Record r;
-    const std::string long_name(200, 'N');
-    ASSERT_EQ(Read_Block(" 2\n 1\n " + long_name + " 1 0 0 0 0 0\n 0\n", &r.r), 0);
-    EXPECT_EQ(std::string(r.r.loads[0].name), std::string(47, 'N'));
-    EXPECT_EQ(r.r.loads[0].forces.N, 1.0);
+    for (const auto& c : names) {
+        EXPECT_EQ(Read_Block(" 2\n 2\n A 0 0 0 0 0 0\n " + c.name + " 1 0 0 0 0 0\n 0\n", &r.r), c.refusal ? 1 : 0);
+        EXPECT_EQ(Last_Input_Value_Refusal().list, c.refusal ? c.refusal : "");
+    }
+    EXPECT_EQ(std::string(r.r.loads[1].name), std::string(40, 'N'));
+    EXPECT_EQ(r.r.loads[1].forces.N, 1.0);
     // A name of 45 characters is written with 40 and kept at 40.
     const std::string name45 = "Kombination " + std::string(33, 'k');
     Set_Case(&r.r, 0, name45.c_str(), 1.0);
     const std::string block = Block(&r.r);
-    EXPECT_EQ(block.substr(0, 48), " 2\n 1\n Kombination~" + std::string(28, 'k') + "\n");
+    EXPECT_EQ(block.substr(0, 48), " 2\n 2\n Kombination~" + std::string(28, 'k') + "\n");
     EXPECT_EQ(std::string(r.r.loads[0].name), name45.substr(0, 40));
 }
 

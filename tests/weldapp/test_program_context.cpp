@@ -79,6 +79,9 @@ TEST(ProgramContext, PositionText) {
         {"AB", "AB_02.TXT", "x\n1234567890123\nText\n", 0, "123456", "Text"},
         {"AB", "AB_02.TXT", "x\n12\n", 1, "12", ""},
         {"AB", "AB_02.TXT", "", 1, "", ""},
+        // The list's markup escape is printed as a blank ("A╬HB" printed
+        // "AB" before), and a box says so.
+        {"AB", "AB_02.TXT", "1.01:A\xCEHB\n", 0, "1.01", "A HB"},
     };
     for (const Case& c : cases) {
         testutil::Write_File(dir.file(c.file), c.content);
@@ -87,7 +90,14 @@ TEST(ProgramContext, PositionText) {
         EXPECT_EQ(std::string(Position_Text), c.text) << c.content;
         std::filesystem::remove(dir.file(c.file));
     }
+    VEK_Clear_Recorded_Messages();
+    Tell_Position_Text_Notice();
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(1), "einleitet: es wird als Leerzeichen gedruckt.");
     EXPECT_EQ(Read_Code_and_Text_File("AB"), 1);  // no file
+    VEK_Clear_Recorded_Messages();
+    Tell_Position_Text_Notice();
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
     std::filesystem::current_path(cwd);
 }
 

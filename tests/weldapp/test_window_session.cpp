@@ -326,3 +326,103 @@ TEST(WindowSession, RefusedValuesKeptChoicesUnchangedLoadsNotCleared) {
     EXPECT_EQ(r.loads[0].forces.M_y, 25.5e6);  // 25.5 kNm
     EXPECT_EQ(r.loads[1].forces.N, 4.0);       // 0.004 kN
 }
+
+// Places of the page of a new connection beside those above: the
+// connection material's "Kennung", a_w5 and l_w2 of the single welds,
+// "umlaufende Kehlnaht" while single welds are shown and "Einzelnähte"
+// while the all-round weld is.
+constexpr int kNameField[2] = {1000, 137};
+constexpr int kThroat5[2] = {416, 649};
+constexpr int kLength2[2] = {545, 627};
+constexpr int kAllRoundRadio[2] = {45, 545};
+constexpr int kSingleRadio[2] = {45, 608};
+
+// Nothing typed is changed or dropped without a word: "5€x" in a text field
+// (€ has no code page 850 byte) and "A╬B" (the list's markup escape) are
+// refused with a box each; l_w2 typed 100 on HE 280 A, then "umlaufende
+// Kehlnaht" and "IPE 300": the length cut to the new edge 56.45 while the
+// single welds are hidden has its box; back on single welds, a_w1 5.5 and
+// a_w5 4.25, then "L 100x10": the box names every throat whose weld number
+// now shows another, and each throat stays at its place of the profile.
+TEST(WindowSession, TypedTextsAndWeldsOfAnotherProfileAreNamed) {
+    testutil::Xvfb x(1300, 1100);
+    if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
+    ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
+    Started run(x);
+    ASSERT_GT(run.pid, 0);
+    Driven main{x, x.Find_Window("Position : ", kStepMs), run.idle, run.png};
+    ASSERT_NE(main.window, 0u) << testutil::Read_File(run.err);
+    ASSERT_TRUE(testutil::Wait_Until([&] { return Read_Rest(run.idle).taken >= 0; }, kStepMs));
+    const char* shots = std::getenv("WELD_WINDOW_SHOTS");
+    int shot = 0;
+    auto keep = [&] {
+        if (!shots || !*shots) return;
+        std::filesystem::copy_file(run.png, shots + ("/" + std::to_string(++shot) + ".png"),
+                                   std::filesystem::copy_options::overwrite_existing);
+    };
+    // A box of three or four lines stands in the middle of the screen; its
+    // title bar crosses x 640 between y 440 and 470.
+    auto box_shown = [&] {
+        for (int y = 440; y <= 470; ++y)
+            if (Pixel(run.png, 640, y) == kBoxTitleColour) return true;
+        return false;
+    };
+    // The box comes with the page's refresh after the edit, which may
+    // follow the edit's last key.
+    auto answered = [&](const char* what) {
+        ASSERT_TRUE(testutil::Wait_Until(box_shown, kStepMs)) << what;
+        keep();
+        ASSERT_TRUE(main.Key("Return")) << what;
+        EXPECT_TRUE(testutil::Wait_Until([&] { return !box_shown(); }, kStepMs)) << what;
+    };
+    ASSERT_TRUE(main.Click(kNameField[0], kNameField[1]));
+    ASSERT_TRUE(main.Send("xdotool type -- '5\xE2\x82\xAC'", 2));  // "5€": AltGr+E on the German keyboard
+    answered("the euro sign");
+    ASSERT_TRUE(main.Type("x"));
+    ASSERT_TRUE(main.Key("Return"));
+    ASSERT_TRUE(main.Click(kNameField[0], kNameField[1]));
+    ASSERT_TRUE(main.Type("A"));
+    ASSERT_TRUE(main.Send("xdotool key --delay 200 U256C", 1));  // "╬", a key mapped for it
+    ASSERT_TRUE(main.Type("B"));
+    ASSERT_TRUE(main.Key("Return"));
+    answered("the markup escape");
+    keep();
+    ASSERT_TRUE(main.Click(kLength2[0], kLength2[1]));
+    ASSERT_TRUE(main.Type("100"));
+    ASSERT_TRUE(main.Key("Return"));
+    ASSERT_TRUE(main.Click(kAllRoundRadio[0], kAllRoundRadio[1]));
+    keep();
+    ASSERT_TRUE(main.Click(kProfileName[0], kProfileName[1]));
+    ASSERT_TRUE(main.Type("IPE 300"));
+    ASSERT_TRUE(main.Key("Return"));
+    answered("the hidden length cut");
+    ASSERT_TRUE(main.Click(kSingleRadio[0], kSingleRadio[1]));
+    keep();
+    // Each field reached as a hand reaches it: the pointer moved there in
+    // two steps, then the click.
+    for (const auto& [at, typed] : {std::pair{kThroatField, "5.5"}, std::pair{kThroat5, "4.25"}}) {
+        ASSERT_TRUE(main.Move(at[0] - 40, at[1] + 30)) << typed;
+        ASSERT_TRUE(main.Move(at[0], at[1])) << typed;
+        ASSERT_TRUE(main.Click(at[0], at[1])) << typed;
+        ASSERT_TRUE(main.Type(typed));
+        keep();
+        ASSERT_TRUE(main.Key("Return"));
+    }
+    ASSERT_TRUE(main.Click(kProfileName[0], kProfileName[1]));
+    ASSERT_TRUE(main.Type("L 100x10"));
+    ASSERT_TRUE(main.Key("Return"));
+    answered("the throats of the angle's welds");
+    keep();
+    End_And_Save(main, run);
+    testutil::Record saved;
+    ASSERT_TRUE(run.Saved(&saved));
+    const Nahtbild& n = saved.r.naht;
+    EXPECT_EQ(std::string(n.material.name, 2), "5x");
+    EXPECT_EQ(n.material.name[2], ' ');
+    // The angle's weld 4 lies where HE's weld 1 lay (slot 0), its weld 2
+    // where HE's weld 5 lay (slot 6).
+    EXPECT_EQ(n.number[0], 4);
+    EXPECT_EQ(n.throat[0], 5.5);
+    EXPECT_EQ(n.number[6], 2);
+    EXPECT_EQ(n.throat[6], 4.25);
+}
