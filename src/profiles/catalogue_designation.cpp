@@ -124,10 +124,10 @@ constexpr Beam_Row U_ROWS[] = {{50, 50, 38},    {60, 60, 30},    {65, 65, 42},  
 //                    W1000X300X222,   W130X130X23.8,    W360X410X216,     W360X410X463,     W410X260X100,
 //                    W360X410X1086    W250X145X44.8     W360X410X1086     W250X250X131      W410X180X53
 //  HD (25)           0.9200 1.4225    0.7975 0.8900     0.9775 1.1350     0.9400 0.9944     0.9966 1.0025
-//                    HD400X400X187,   HD400X400X1086,   HD400X400X187,    HD400X400X1086,   HD360X360X148,
+//                    HD400X400X187,   HD400X400X901,    HD400X400X187,    HD400X400X187,    HD360X360X148,
 //                    HD400X400X1086   HD360X360X162     HD400X400X1086    HD360X360X179     HD400X400X262
 //  HP (19)           0.9583 1.0333    0.8872 0.9100     0.9512 1.0360     0.9171 0.9860     0.9876 1.0131
-//                    HP360X370X108,   HP360X370X108,    HP360X410X122,    HP360X410X122,    HP200X200X43,
+//                    HP360X370X108,   HP360X370X108,    HP360X410X122,    HP360X410X176,    HP200X200X43,
 //                    HP360X410X231    HP200X200X43      HP250X250X85      HP250X250X62      HP200X200X53
 //  S (6)             0.9839 1.0200    0.8400 0.9160     0.9657 1.0320     0.8957 0.9512     0.9882 0.9989
 //                    S310X125X47.3,   S75X60X8.5,       S100X70X11.5,     S100X70X11.5,     S75X60X8.5,
@@ -135,8 +135,8 @@ constexpr Beam_Row U_ROWS[] = {{50, 50, 38},    {60, 60, 30},    {65, 65, 42},  
 //  C (22)            0.9839 1.0160    0.8856 0.9272     0.9569 1.1493     0.8553 0.9105     0.9908 1.0134
 //                    C310X76X30.8,    C180X54X14.6,     C150X51X12.2,     C150X51X15.6,     C250X67X45,
 //                    C250X67X45       C250X67X45        C250X67X45        C200X57X27.9      C230X64X22
-//  IPE 750 (8)       1.0040 1.0373    0.9584 0.9592     -                 -                 1.0004 1.0045
-//                    IPE750X137,      IPE750X173,                                           IPE750X137,
+//  IPE 750 (8)       1.0040 1.0373    0.9584 0.9592     -                 -                 0.9968 1.0045
+//                    IPE750X137,      IPE750X173,                                           IPE750X161,
 //                    IPE750X222       IPE750X161                                            IPE750X196
 //
 // The M shapes have no record in the catalogue: they are held to the W
@@ -158,7 +158,7 @@ constexpr Shape_Bands SHAPE_BANDS[] = {
     {"S", 'D', {0.978, 1.026}, {0.835, 0.921}, {0.960, 1.038}, {0.891, 0.956}, {0.983, 1.004}, 1.0 / 6},
     {"C", 'U', {0.978, 1.022}, {0.881, 0.932}, {0.952, 1.155}, {0.851, 0.916}, {0.985, 1.019}, 1.0 / 6},
 };
-constexpr Shape_Bands IPE_BY_MASS = {"IPE", 'D', {0.998, 1.043}, {0.953, 0.964}, {0, 0}, {0, 0}, {0.995, 1.010}, 0};
+constexpr Shape_Bands IPE_BY_MASS = {"IPE", 'D', {0.998, 1.043}, {0.953, 0.964}, {0, 0}, {0, 0}, {0.991, 1.010}, 0};
 
 // A standard slope of the inner flange faces is held within the rounding
 // of the values that tell it (the judgement of value 27 holds the same).
@@ -167,13 +167,15 @@ constexpr double SLOPE_HALF_WIDTH = 0.003;
 // Builds a statement in the record's units (cm).
 struct Builder {
     Designation_Statement* s;
-    void Add(Stated_Kind kind, double lo, double hi) {
-        if (s->count < DESIGNATION_MAX_STATED) s->stated[s->count++] = {kind, lo, hi};
+    void Add(Stated_Kind kind, double lo, double hi, double value = NAN) {
+        if (s->count < DESIGNATION_MAX_STATED) s->stated[s->count++] = {kind, lo, hi, value};
     }
-    void Exact(Stated_Kind kind, double mm, double half_unit) { Add(kind, (mm - half_unit) / 10, (mm + half_unit) / 10); }
+    void Exact(Stated_Kind kind, double mm, double half_unit) {
+        Add(kind, (mm - half_unit) / 10, (mm + half_unit) / 10, mm / 10);
+    }
     void Exact(Stated_Kind kind, Size size) { Exact(kind, size.value, size.half_unit); }
     void Band(Stated_Kind kind, double nominal_mm, const double* band) { Add(kind, nominal_mm * band[0] / 10, nominal_mm * band[1] / 10); }
-    void Slope(double slope) { Add(STATED_SLOPE, slope - SLOPE_HALF_WIDTH, slope + SLOPE_HALF_WIDTH); }
+    void Slope(double slope) { Add(STATED_SLOPE, slope - SLOPE_HALF_WIDTH, slope + SLOPE_HALF_WIDTH, slope); }
     void Root() { Add(STATED_ROOT, 0, INFINITY); }
     void Rolled(char letter, double slope) {
         s->letter = letter;

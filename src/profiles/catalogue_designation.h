@@ -39,6 +39,7 @@ enum Stated_Kind {
 struct Stated_Range {
     Stated_Kind kind;
     double lo, hi;
+    double value;  // the size the designation gives, within [lo, hi]; not a number for a band or a bound
 };
 
 enum { DESIGNATION_MAX_STATED = 8 };

@@ -921,7 +921,8 @@ Stated_Value Stated_Of(const Record& r, const Stated_Range& s) {
     const Layout& at = *r.at;
     const int h = at.dimension[DIM_H], b = at.dimension[DIM_B], tw = at.dimension[DIM_TW], tf = at.dimension[DIM_TF];
     const int r1 = at.dimension[DIM_R1], a = at.quantity[Q_A];
-    const auto near = [&](double x) { return std::clamp(x, s.lo, s.hi); };
+    // What the value is to be: the size given, else the nearer end of the band.
+    const auto near = [&](double x) { return std::isfinite(s.value) ? s.value : std::clamp(x, s.lo, s.hi); };
     switch (s.kind) {
     case STATED_H: return {Range_Residual(r.x[h], s.lo, s.hi), {h, -1, -1}, near(r.x[h])};
     case STATED_B: return {Range_Residual(r.x[b], s.lo, s.hi), {b, -1, -1}, near(r.x[b])};
@@ -1259,9 +1260,10 @@ void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
         }
     }
     if (at.profil && r.letter && std::strchr("LRK", r.letter) && index == slope) out->push_back(0);
-    if (!at.profil || !r.letter || !std::strchr("DTU", r.letter)) return;
     // Value 27 = t_f + r_1 + s * run, run = read_at(r_1) - nominal; solved
-    // for each standard slope s.
+    // for each standard slope s (ProfilData.bin's value 29 where given).
+    const int reach = at.reach;
+    if ((!at.profil && !(r.x[reach] > 0)) || !r.letter || !std::strchr("DTU", r.letter)) return;
     double nominal;
     const double run = Slope_Run(r.letter, r.x[b], r.x[tw], x_r1, &nominal);
     const double run_without_r1 = run + (r.letter == 'T' ? 0 : x_r1);
@@ -1270,15 +1272,15 @@ void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
     const double k_b = r.letter == 'U' ? 0.5 : 0.25, k_t = r.letter == 'U' ? 1 : 0.5, k_r = r.letter == 'T' ? 0 : 1;
     for (double s : STANDARD_SLOPES) {
         if (s > 0) {
-            const double needed = (r.x[slope] - r.x[tf] - x_r1) / s;
+            const double needed = (r.x[reach] - r.x[tf] - x_r1) / s;
             if (index == tw) out->push_back((k_b * r.x[b] - k_r * x_r1 - needed) / k_t);
             if (index == b) out->push_back((needed + k_t * r.x[tw] + k_r * x_r1) / k_b);
         }
-        if (index == slope) out->push_back(r.x[tf] + x_r1 + s * run);
-        if (index == tf) out->push_back(r.x[slope] - x_r1 - s * run);
+        if (index == reach) out->push_back(r.x[tf] + x_r1 + s * run);
+        if (index == tf) out->push_back(r.x[reach] - x_r1 - s * run);
         if (index == r1) {
             const double k = r.letter == 'T' ? 1 : 1 - s;
-            out->push_back((r.x[slope] - r.x[tf] - s * run_without_r1) / k);
+            out->push_back((r.x[reach] - r.x[tf] - s * run_without_r1) / k);
         }
     }
 }
@@ -1300,11 +1302,12 @@ std::vector<Candidate> Repairs(const Record& r) {
     Evaluate(r, &outlines);
     std::vector<int> indices(std::begin(r.at->dimension), std::end(r.at->dimension));
     indices.insert(indices.end(), std::begin(r.at->quantity), std::end(r.at->quantity));
+    if (!r.at->profil) indices.push_back(r.at->reach);
     std::vector<Candidate> found;
     for (int index : indices) {
         std::vector<double> solved, rules;
-        const bool dimension = std::find(std::begin(r.at->dimension), std::end(r.at->dimension), index) !=
-                               std::end(r.at->dimension);
+        const bool dimension = index == r.at->reach || std::find(std::begin(r.at->dimension), std::end(r.at->dimension),
+                                                                  index) != std::end(r.at->dimension);
         if (dimension) {
             if (index <= r.at->dimension[DIM_TF])
                 for (Quantity q : SOLVED) Solve_Dimension(r, index, q, &solved);

@@ -14,8 +14,10 @@
 // constants within the band that the published tables span about their own
 // formulas. Each value is held as closely as the tables of its family and
 // series agree with the outline (the measured spread is written down where
-// the tolerances are defined). Unknown family letters are not judged here:
-// a reader refuses such a record (Is_Catalogue_Family_Letter).
+// the tolerances are defined). The record is held to what its designation
+// states as well (catalogue_designation.h): another size's values under the
+// name are refused. Unknown family letters are not judged here: a reader
+// refuses such a record (Is_Catalogue_Family_Letter).
 //
 // Units are those of the records: cm, cm², cm³, cm⁴, cm⁶. Pure functions, no
 // state.
