@@ -54,7 +54,8 @@ bool Split(const std::string& key, Parts* p) {
         at++;
     }
     p->suffix = key.substr(at);
-    return std::all_of(p->suffix.begin(), p->suffix.end(), [](char c) { return std::isupper(static_cast<unsigned char>(c)); });
+    const auto letter = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
+    return std::all_of(p->suffix.begin(), p->suffix.end(), letter);
 }
 
 // The wide-flange series of EN 10365 by size: the depth of HE A, HE AA and
@@ -174,7 +175,9 @@ struct Builder {
         Add(kind, (mm - half_unit) / 10, (mm + half_unit) / 10, mm / 10);
     }
     void Exact(Stated_Kind kind, Size size) { Exact(kind, size.value, size.half_unit); }
-    void Band(Stated_Kind kind, double nominal_mm, const double* band) { Add(kind, nominal_mm * band[0] / 10, nominal_mm * band[1] / 10); }
+    void Band(Stated_Kind kind, double nominal_mm, const double* band) {
+        Add(kind, nominal_mm * band[0] / 10, nominal_mm * band[1] / 10);
+    }
     void Slope(double slope) { Add(STATED_SLOPE, slope - SLOPE_HALF_WIDTH, slope + SLOPE_HALF_WIDTH, slope); }
     void Root() { Add(STATED_ROOT, 0, INFINITY); }
     void Rolled(char letter, double slope) {
@@ -352,9 +355,12 @@ int Designation_Statement_Of(const char* name, Designation_Statement* statement)
     if (!statement) return 0;
     *statement = Designation_Statement{};
     if (!name) return 0;
+    // No designation is longer than a record's 39 characters of text.
     std::string key;
-    for (const char* c = name; *c && key.size() < 64; ++c)
+    for (const char* c = name; *c; ++c) {
         if (*c != ' ' && *c != '\t') key += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+        if (key.size() > 39) return 0;
+    }
     bool known;
     if (key.rfind("1/2", 0) == 0) known = Half_Profile(key.substr(3), statement);
     else if (!key.empty() && static_cast<unsigned char>(key[0]) == 0xAB) known = Half_Profile(key.substr(1), statement);

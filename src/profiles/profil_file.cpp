@@ -184,8 +184,9 @@ bool Surveyed_Record(const unsigned char* raw, long i, Profil_Survey* survey) {
     const char* name = reinterpret_cast<const char*>(raw);
     if (i > 0 && stored < survey->keys.back()) {
         const std::string before = Stored_Name(reinterpret_cast<const char*>(survey->keys.back().data()));
-        std::snprintf(text, sizeof text, "beschädigt: Satz %ld \"%s\" steht nach Satz %ld \"%s\", nicht nach Namen sortiert"_cp,
-                      i + 1, Stored_Name(name).c_str(), i, before.c_str());
+        std::snprintf(text, sizeof text,
+                      "beschädigt: Satz %ld \"%s\" steht nach Satz %ld \"%s\", nicht nach Namen sortiert"_cp, i + 1,
+                      Stored_Name(name).c_str(), i, before.c_str());
         survey->damage = text;
         return false;
     }
@@ -376,8 +377,9 @@ void Profil_Name_Twice(const char* file, const char* name, const std::vector<lon
     if (records.size() > 5) which += ", ...";
     const std::string times = records.size() == 2 ? "zweimal" : std::to_string(records.size()) + "-mal";
     reported[shown] = "steht " + times + " in der Profildatei " + file + " (" + which + ")";
-    Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei %s: Profil %s steht %s in der Datei (%s) - das Profil wird nicht verwendet",
-                    file, shown.c_str(), times.c_str(), which.c_str());
+    Message_in_Mode(MESSAGE_MODE_BOX,
+                    "Profildatei %s: Profil %s steht %s in der Datei (%s) - das Profil wird nicht verwendet", file,
+                    shown.c_str(), times.c_str(), which.c_str());
 }
 
 namespace {
@@ -423,11 +425,14 @@ std::string Refusal_Words(const std::string& shown, int bad) {
         return text;
     }
     const char* alias = r.alias.empty() ? nullptr : r.alias.c_str();
-    const Catalogue_Disagreement d = profil ? Check_Profil_Outline(r.letter, r.values.data(), shown.c_str())
-                                            : Check_ProfilData_Outline(r.letter, r.code, r.values.data(), r.name.c_str(), alias);
+    const Catalogue_Disagreement d =
+        profil ? Check_Profil_Outline(r.letter, r.values.data(), shown.c_str())
+               : Check_ProfilData_Outline(r.letter, r.code, r.values.data(), r.name.c_str(), alias);
     if (d.value == CATALOGUE_TYPE_LETTER) {
         char text[160];
-        const std::string where = profil && r.record > 0 ? "Satz " + std::to_string(r.record) + ", Byte 159: " : profil ? "Byte 159: " : "Byte 0: ";
+        const std::string where = !profil ? "Byte 0: "
+                                  : r.record > 0 ? "Satz " + std::to_string(r.record) + ", Byte 159: "
+                                                 : "Byte 159: ";
         std::snprintf(text, sizeof text, "%sTypbuchstabe %c passt nicht zur Bezeichnung (%c)", where.c_str(),
                       static_cast<char>(d.stored), static_cast<char>(d.expected));
         return text;
