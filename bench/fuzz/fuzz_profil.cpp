@@ -4,7 +4,7 @@
 // must be named), the name library's bisection, the end-plate library's
 // reader, the round-tube scan, the DIN check's reader, the outline check of
 // the first record (its quick judgement and its naming agree; a record of
-// no family is refused). The key is the first stored designation, so a
+// no family is refused; what its designation states is a set of ranges). The key is the first stored designation, so a
 // match is reached as well as a miss. The look-up front to back and the
 // bisection must refuse or give the same record: a name on two records, a
 // file out of order or with a record put in is refused by both.
@@ -15,6 +15,7 @@
 #include <cstring>
 
 #include "base/textio.h"
+#include "profiles/catalogue_designation.h"
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/profil.h"
 #include "profiles/profil_file.h"
@@ -79,12 +80,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const char* name = data[0] & 0x80 ? reinterpret_cast<const char*>(raw) : nullptr;
         char stored[PROFIL_NAME_BYTES + 1] = {};
         if (name) std::memcpy(stored, raw, PROFIL_NAME_BYTES), name = stored;
+        // What the designation states is a set of ranges of the record's values.
+        Designation_Statement stated;
+        if (Designation_Statement_Of(name, &stated)) {
+            for (int i = 0; i < stated.count; i++)
+                if (!(stated.stated[i].lo <= stated.stated[i].hi) || !std::isfinite(stated.stated[i].lo))
+                    fuzz::Fail("fuzz_profil", "a designation states an empty range");
+        }
         const Catalogue_Disagreement d = Check_Profil_Outline(letter, r.values, name);
-        if ((d.value < 0) != (Profil_Outline_Agrees(letter, r.values, name) == 1))
+        if ((d.value == -1) != (Profil_Outline_Agrees(letter, r.values, name) == 1))
             fuzz::Fail("fuzz_profil", "the quick judgement and the naming of a record disagree");
+        if (d.value == CATALOGUE_TYPE_LETTER && (!d.by_designation || !stated.letter))
+            fuzz::Fail("fuzz_profil", "a type letter named where no designation gives one");
         for (int named : {d.value, d.also[0], d.also[1]})
-            if (named < -1 || named >= PROFIL_VALUE_COUNT) fuzz::Fail("fuzz_profil", "a value named beyond the record");
-        const bool agrees = d.value < 0;
+            if ((named < -1 && named != CATALOGUE_TYPE_LETTER) || named >= PROFIL_VALUE_COUNT)
+                fuzz::Fail("fuzz_profil", "a value named beyond the record");
+        const bool agrees = d.value == -1;
         if (Profil_Record_Plausible(stored, letter, 0, r.values, PROFIL_VALUE_COUNT, 1) !=
             (agrees && Is_Catalogue_Family_Letter(letter) ? 1 : 0))
             fuzz::Fail("fuzz_profil", "a record of no family, or one that disagrees, is taken");

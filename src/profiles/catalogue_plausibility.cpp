@@ -20,6 +20,8 @@
 // that, set to what the others give, makes it agree.
 #include "profiles/catalogue_plausibility.h"
 
+#include "profiles/catalogue_designation.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -556,29 +558,34 @@ struct Layout {
     int quantity[Q_COUNT];
     bool negative_is_none;         // a warping constant below 0 stands for none
     bool profil;                   // PROFIL: the slope told by value 27, the documented zeros and sums
+    int reach;                     // t_f + r_1 (+ the slope's rise): PROFIL's value 27, where ProfilData.bin has it
 };
 
 const Layout PROFIL_LAYOUT = {{0, 1, 2, 3, 25, 26, 27},
                               {4, 6, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24},
-                              false, true};
+                              false, true, 27};
 const Layout PROFILDATA_LAYOUT = {{0, 1, 2, 3, 26, 27, 37},
                                   {4, 6, 7, 8, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
-                                  true, false};
+                                  true, false, 29};
 
 // The tables a record's values come from, told by its designation: the
 // American shapes (W, S, M and HP beams, C channels) take their root radius
 // from the design distance k, which the outline can hold only loosely; the
-// European tables agree with the outline far more closely. A record whose
-// designation is not known (none, or empty) may stand for either.
-enum Series { SERIES_ANY, SERIES_EUROPEAN, SERIES_AMERICAN };
+// European tables agree with the outline far more closely. The W, S and HP
+// shapes each have their own tolerances, the M shapes (none in the
+// catalogue) those of all American beams. A record whose designation is not
+// known (none, or empty) may stand for any.
+enum Series { SERIES_ANY, SERIES_EUROPEAN, SERIES_AMERICAN, SERIES_W, SERIES_S, SERIES_HP };
 
 Series Series_Of(char letter, const char* name) {
     while (name && *name == ' ') name++;
     if (!name || !*name) return SERIES_ANY;
     const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
     const char second = first ? static_cast<char>(std::toupper(static_cast<unsigned char>(name[1]))) : 0;
-    if (letter == 'D' && ((first && std::strchr("WSM", first)) || (first == 'H' && second == 'P')))
-        return SERIES_AMERICAN;
+    if (letter == 'D' && first == 'W') return SERIES_W;
+    if (letter == 'D' && first == 'S') return SERIES_S;
+    if (letter == 'D' && first == 'H' && second == 'P') return SERIES_HP;
+    if (letter == 'D' && first == 'M') return SERIES_AMERICAN;
     if (letter == 'U' && first == 'C') return SERIES_AMERICAN;
     return SERIES_EUROPEAN;
 }
@@ -602,9 +609,17 @@ Series Series_Of(char letter, const char* name) {
 //  D European            -0.58 +0.33       0     0           -0.83 +0.51         -0.83 +0.50       -0.56 +0.93
 //   (HE, HD, HL, IPE,    IPE80, I140                         I475, I120          I475, I200        I300, I600
 //   IPN, I)
-//  D American            -1.78 +0.70       0     0           -2.51 +2.07         -2.14 +2.13       -2.31 +2.40
-//   (W, S, HP)           S100X70X11.5,                       S100X70X11.5,       HP250X250X62,     HP250X250X62,
-//                        W360X410X818                        S310X125X52         S310X125X52       S310X125X47.3
+//  D W                   -0.81 +0.70       0     0           -1.73 +1.33         -1.31 +1.08       -1.27 +1.22
+//                        W690X250X125,                       W920X310X201,       W310X310X283,     W610X325X155,
+//                        W360X410X818                        W530X315X165        W530X315X165      W530X315X165
+//  D S                   -1.78 -0.49       0     0           -2.51 +2.07         -1.94 +2.13       -2.24 +2.40
+//                        S100X70X11.5,                       S100X70X11.5,       S100X70X11.5,     S100X70X11.5,
+//                        S310X125X47.3                       S310X125X52         S310X125X52       S310X125X47.3
+//  D HP                  -1.68 +0.38       0     0           -2.20 +1.59         -2.14 +1.33       -2.30 +1.03
+//                        HP250X250X62,                       HP250X250X62,       HP250X250X62,     HP250X250X62,
+//                        HP200X200X53                        HP310X310X79        HP310X310X79      HP310X310X79
+//  D American            the widest of W, S and HP: the M shapes (none in the catalogue) and records whose
+//                        designation is not known
 //  T (half I)            -0.20 +0.22       -0.12 +0.35       -1.93 +0.93         -2.27 +1.04       -0.56 +0.10
 //                        1/2I500, 1/2I400  1/2I400, 1/2I500  1/2I500,1/2IPBL360  1/2I500, 1/2I400  1/2I300
 //  U European (U)        -0.36 +0.67       -2.20 +0.14       -0.63 +0.89         -0.92 +2.48       -1.66 +2.08
@@ -625,7 +640,11 @@ Series Series_Of(char letter, const char* name) {
 // flanges against the range of the producers' and the design tables'
 // formulas (the two kinds of table differ by up to 8 %, HE 100 AA), else
 // against the plates integrated along their slope with the fillets' gain;
-// hollow sections and tubes against the closed tube. Records without a
+// the American channels against the thin-walled sum of their plates at
+// their nominal thickness, (2 b t_f^3 + (h - 2 t_f) t_w^3) / 3, which they
+// follow far more closely than any sum with fillets (the band of the
+// fillets' sum spans 17 %: a torsion constant 10 % high passed in 9 of
+// them); hollow sections and tubes against the closed tube. Records without a
 // published torsion constant hold the thin-walled sum of their plates
 // (THIN_TORSION_TOLERANCE): 24 double-T, 3 channels, 48 angles, all tees.
 // Warping constant: double-T I_z (h - t_f)^2 / 4, channels the thin-walled
@@ -634,12 +653,17 @@ Series Series_Of(char letter, const char* name) {
 //  family, series        torsion, parallel flanges  torsion, sloped flanges    warping
 //  D European            0.9925 (HL1000AA)          1.0282 (I550)              0.9890 (IPE100)
 //                        1.0026 (IPE120)            1.0807 (I380)              1.0106 (IPE80)
-//  D American            0.8792 (HP250X250X62)      0.8117 (S100X70X11.5)      0.9783 (W250X145X44.8)
-//                        1.0076 (W250X200X67)       0.9290 (S310X125X52)       1.0182 (S310X125X52)
+//  D W                   0.9864 (W200X135X31.3)     -                          0.9783 (W250X145X44.8)
+//                        1.0076 (W250X200X67)                                  1.0160 (W530X315X165)
+//  D S                   -                          0.8117 (S100X70X11.5)      0.9853 (S100X70X11.5)
+//                                                   0.9290 (S310X125X52)       1.0182 (S310X125X52)
+//  D HP                  0.8792 (HP250X250X62)      -                          0.9865 (HP250X250X62)
+//                        0.9509 (HP360X410X231)                                1.0151 (HP310X310X93)
+//  D American            the widest of W, S and HP
 //  U European            -                          0.9183 (U300)              0.8542 (U100)
 //                                                   0.9510 (U350)              0.9387 (U320)
-//  U American            -                          0.7756 (C150X51X12.2)      0.9962 (C250X67X37)
-//                                                   0.9072 (C250X67X45)        1.0168 (C150X51X15.6)
+//  U American            -                          1.0999 (C380X86X50.4)      0.9962 (C250X67X37)
+//                        (the plates' sum)          1.1793 (C180X54X18.2)      1.0168 (C150X51X15.6)
 //  L                     0.9212 (L25X4) 0.9895 (L45X4)
 //  R                     0.9996 1.0004
 //  K                     0.9995 1.0005
@@ -662,6 +686,7 @@ struct Tolerances {
     Share area, centroid, second, elastic, plastic;
     Band torsion, torsion_sloped, warping;
     double angle;  // the principal axes' angle, radians
+    bool torsion_of_plates = false;  // the torsion bands are of the plates' thin-walled sum
 };
 constexpr double MARGIN = 0.005;
 constexpr Tolerances TOLERANCES[] = {
@@ -669,6 +694,12 @@ constexpr Tolerances TOLERANCES[] = {
     // moduli; torsion (parallel, sloped flanges), warping; angle
     {'D', SERIES_EUROPEAN, {0.011, 0.009}, {0.005, 0.005}, {0.014, 0.011}, {0.014, 0.010}, {0.011, 0.015},
      {0.9925, 1.0026}, {1.0282, 1.0807}, {0.9890, 1.0106}, 0.001},
+    {'D', SERIES_W, {0.014, 0.012}, {0.005, 0.005}, {0.023, 0.019}, {0.019, 0.016}, {0.018, 0.018},
+     {0.9864, 1.0076}, {0.9864, 1.0076}, {0.9783, 1.0160}, 0.001},
+    {'D', SERIES_S, {0.023, 0.005}, {0.005, 0.005}, {0.031, 0.026}, {0.025, 0.027}, {0.028, 0.029},
+     {0.8117, 0.9290}, {0.8117, 0.9290}, {0.9853, 1.0182}, 0.001},
+    {'D', SERIES_HP, {0.022, 0.009}, {0.005, 0.005}, {0.027, 0.021}, {0.027, 0.019}, {0.029, 0.016},
+     {0.8792, 0.9509}, {0.8792, 0.9509}, {0.9865, 1.0151}, 0.001},
     {'D', SERIES_AMERICAN, {0.023, 0.012}, {0.005, 0.005}, {0.031, 0.026}, {0.027, 0.027}, {0.029, 0.030},
      {0.8792, 1.0076}, {0.8117, 0.9290}, {0.9783, 1.0182}, 0.001},
     {'T', SERIES_EUROPEAN, {0.007, 0.008}, {0.007, 0.009}, {0.025, 0.015}, {0.028, 0.016}, {0.011, 0.006},
@@ -676,7 +707,7 @@ constexpr Tolerances TOLERANCES[] = {
     {'U', SERIES_EUROPEAN, {0.009, 0.012}, {0.027, 0.007}, {0.012, 0.014}, {0.015, 0.030}, {0.022, 0.026},
      {0.80, 0.98}, {0.9183, 0.9510}, {0.8542, 0.9387}, 0.001},
     {'U', SERIES_AMERICAN, {0.028, 0.005}, {0.010, 0.013}, {0.033, 0.005}, {0.034, 0.005}, {0.032, 0.005},
-     {0.80, 0.98}, {0.7756, 0.9072}, {0.9962, 1.0168}, 0.001},
+     {1.0999, 1.1793}, {1.0999, 1.1793}, {0.9962, 1.0168}, 0.001, true},
     {'L', SERIES_EUROPEAN, {0.010, 0.010}, {0.011, 0.011}, {0.022, 0.017}, {0.023, 0.011}, {0.006, 0.006},
      {0.9212, 0.9895}, {0.9212, 0.9895}, {1, 1}, 0.001},
     {'R', SERIES_EUROPEAN, {0.006, 0.006}, {0.006, 0.006}, {0.006, 0.006}, {0.006, 0.006}, {0.006, 0.006},
@@ -719,6 +750,10 @@ struct Record {
     Series series;
     const Layout* at;
     std::array<double, MAX_VALUES> x;
+    // What the designation (and a ProfilData.bin record's alias) states of
+    // the record; judged unless `statements` is 0.
+    Designation_Statement stated[2];
+    int statements = 0;
     double& Dim(Bad_Dimension d) { return x[at->dimension[d]]; }
     double Dim(Bad_Dimension d) const { return x[at->dimension[d]]; }
 };
@@ -744,16 +779,32 @@ double Slope_Run(char letter, double b, double t_w, double r_1, double* nominal_
     return read_at - *nominal_from_tip;
 }
 
-// The slope of a PROFIL record's flanges, from value 27; 0 for parallel
-// flanges and families without a slope.
+// The slope of a record's flanges told by its value 27 (PROFIL; ProfilData.bin's
+// value 29 where it has one); 0 for parallel flanges and families without a
+// slope.
 double Profil_Slope(const Record& r, double* nominal_from_tip) {
     const double r_1 = std::max(r.Dim(DIM_R1), 0.0);
     const double run = Slope_Run(r.letter, r.Dim(DIM_B), r.Dim(DIM_TW), r_1, nominal_from_tip);
     if (!r.letter || !std::strchr("DTU", r.letter) || !(std::fabs(run) > 0.01)) return 0;
-    const double slope = (r.Dim(DIM_SLOPE) - (r.Dim(DIM_TF) + r_1)) / run;
+    const double slope = (r.x[r.at->reach] - (r.Dim(DIM_TF) + r_1)) / run;
     // Stored in single precision: parallel flanges come back with a slope
     // of a few millionths either way.
     return std::fabs(slope) < 1e-4 ? 0 : slope;
+}
+
+// ProfilData.bin's value 37, the inner face's slope in per cent, as the
+// outline's slope: the outline model turns the flange's centre line by half
+// its angle. Below 0 stands for no slope a flange has (-1).
+double Percent_Slope(double p) { return p > 0 ? 2 * std::tan(0.5 * std::atan(p / 100)) : p < 0 ? -1 : 0; }
+
+// The slope of a record's flanges: PROFIL's from value 27; ProfilData.bin's
+// from value 37, or where that is not given from value 29.
+double Record_Slope(const Record& r) {
+    double nominal;
+    if (r.at->profil) return Profil_Slope(r, &nominal);
+    const double p = r.Dim(DIM_SLOPE);
+    if (p == 0 && r.x[r.at->reach] > 0) return Profil_Slope(r, &nominal);
+    return Percent_Slope(p);
 }
 
 // The outlines a record may stand for: one, or two for a sloped flange,
@@ -768,11 +819,8 @@ int Record_Outlines(const Record& r, Catalogue_Outline out[2]) {
         o.slope = Profil_Slope(r, &o.nominal_from_tip);
     } else {
         if (r.letter == 'E') o.t_w = t_f;  // the elliptical section's wall stands as t_f
-        // Value 37 is the inner face's slope in per cent; the outline model
-        // turns the flange's centre line by half its angle.
-        const double p = r.Dim(DIM_SLOPE);
         if (r.letter && std::strchr("DTU", r.letter)) {
-            o.slope = p > 0 ? 2 * std::tan(0.5 * std::atan(p / 100)) : p < 0 ? -1 : 0;
+            o.slope = Percent_Slope(r.Dim(DIM_SLOPE));
             o.nominal_from_tip = b / 4;
             if (r.letter == 'U') {
                 const bool half = r.code == 16 || ((r.code == 15 || r.code == 54) && h > 300);
@@ -852,6 +900,83 @@ double Slope_Residual(double slope) {
     return std::isfinite(best) ? best : BROKEN;
 }
 
+// How far x is from the range [lo, hi]: up to 1 within it. A range without
+// an upper end (a root radius) takes any value above lo.
+double Range_Residual(double x, double lo, double hi) {
+    if (!std::isfinite(x)) return BROKEN;
+    if (!std::isfinite(hi)) return x > lo ? 0 : BROKEN;
+    const double half = (hi - lo) / 2;
+    return half > 0 ? std::fabs(x - (lo + hi) / 2) / half : BROKEN;
+}
+
+// A stated range as the record holds it: the value, its residual, and the
+// value that names it with what that value is to be.
+struct Stated_Value {
+    double residual;
+    int index[3];
+    double expected;  // for index[0]; not a number where no value would do
+};
+
+Stated_Value Stated_Of(const Record& r, const Stated_Range& s) {
+    const Layout& at = *r.at;
+    const int h = at.dimension[DIM_H], b = at.dimension[DIM_B], tw = at.dimension[DIM_TW], tf = at.dimension[DIM_TF];
+    const int r1 = at.dimension[DIM_R1], a = at.quantity[Q_A];
+    // What the value is to be: the size given, else the nearer end of the band.
+    const auto near = [&](double x) { return std::isfinite(s.value) ? s.value : std::clamp(x, s.lo, s.hi); };
+    switch (s.kind) {
+    case STATED_H: return {Range_Residual(r.x[h], s.lo, s.hi), {h, -1, -1}, near(r.x[h])};
+    case STATED_B: return {Range_Residual(r.x[b], s.lo, s.hi), {b, -1, -1}, near(r.x[b])};
+    case STATED_WALL: {
+        const double web = Range_Residual(r.x[tw], s.lo, s.hi), flange = Range_Residual(r.x[tf], s.lo, s.hi);
+        if (web >= flange) return {web, {tw, -1, -1}, near(r.x[tw])};
+        return {flange, {tf, -1, -1}, near(r.x[tf])};
+    }
+    case STATED_INNER: {
+        const double inner = r.x[h] - 2 * r.x[tf];
+        return {Range_Residual(inner, s.lo, s.hi), {h, tf, -1}, near(inner) + 2 * r.x[tf]};
+    }
+    case STATED_OUTSTAND: {
+        const double outstand = r.x[b] - r.x[tw];
+        return {Range_Residual(outstand, s.lo, s.hi), {b, tw, -1}, near(outstand) + r.x[tw]};
+    }
+    case STATED_AREA: return {Range_Residual(r.x[a], s.lo, s.hi), {a, -1, -1}, near(r.x[a])};
+    case STATED_SLOPE: {
+        // Named by the value that tells the slope: PROFIL's value 27, else
+        // value 37 (per cent) where given, else value 29.
+        const double slope = Record_Slope(r), stated = (s.lo + s.hi) / 2;
+        const bool percent = !at.profil && r.Dim(DIM_SLOPE) != 0;
+        const int told = percent ? at.dimension[DIM_SLOPE] : at.reach;
+        double nominal;
+        const double r_1 = std::max(r.x[r1], 0.0);
+        const double run = Slope_Run(r.letter, r.x[b], r.x[tw], r_1, &nominal);
+        const double expected = percent ? 100 * std::tan(2 * std::atan(stated / 2)) : r.x[tf] + r_1 + stated * run;
+        return {Range_Residual(slope, s.lo, s.hi), {told, r1, tf}, expected};
+    }
+    case STATED_ROOT: return {Range_Residual(r.x[r1], s.lo, s.hi), {r1, -1, -1}, NAN};
+    }
+    return {0, {-1, -1, -1}, NAN};
+}
+
+// The ranges the designation states, as ties (a family letter other than
+// the designation's is judged before any tie).
+void Designation_Ties(const Record& r, std::vector<Tie>* ties) {
+    for (int k = 0; k < r.statements; k++)
+        for (int i = 0; i < r.stated[k].count; i++) {
+            const Stated_Value v = Stated_Of(r, r.stated[k].stated[i]);
+            ties->push_back({v.residual, {v.index[0], v.index[1], v.index[2]}});
+        }
+}
+
+// The family letter a designation gives when it is not the record's; 0
+// when none contradicts it (or the record's letter is of no family, which
+// the readers refuse on its own).
+char Stated_Letter(const Record& r) {
+    if (!Is_Catalogue_Family_Letter(r.letter)) return 0;
+    for (int k = 0; k < r.statements; k++)
+        if (r.stated[k].letter && r.stated[k].letter != r.letter) return r.stated[k].letter;
+    return 0;
+}
+
 std::vector<Tie> Ties(const Record& r) {
     const Layout& at = *r.at;
     const int h = at.dimension[DIM_H], b = at.dimension[DIM_B], tw = at.dimension[DIM_TW], tf = at.dimension[DIM_TF];
@@ -891,6 +1016,18 @@ std::vector<Tie> Ties(const Record& r) {
         double nominal;
         ties.push_back({Slope_Residual(Profil_Slope(r, &nominal)), {slope, r1, tf}});
     }
+    // ProfilData.bin's value 29, where given, is PROFIL's value 27 (the name
+    // library hands it on as such): it ties the root radius as there, and
+    // the slope of value 37 where that is given.
+    const int reach = at.reach;
+    if (!at.profil && r.x[reach] > 0 && r.letter && std::strchr("DTU", r.letter)) {
+        double nominal;
+        const double told = Profil_Slope(r, &nominal), given = r.x[slope];
+        double residual = Slope_Residual(told);
+        if (given != 0) residual = std::max(residual, std::fabs(told - Percent_Slope(given)) / SLOPE_TOLERANCE);
+        ties.push_back({residual, {reach, r1, tf}});
+    }
+    Designation_Ties(r, &ties);
     return ties;
 }
 
@@ -944,6 +1081,7 @@ struct Fit {
     std::array<double, MAX_VALUES> expected{};
     double misfit = 0;     // the sum of the squared residuals
     bool agrees = false;
+    char stated_letter = 0;  // the family letter of the designation, where it is not the record's
 };
 
 // One outline's fit of the record's quantities under the tolerances of a
@@ -952,6 +1090,11 @@ void Fit_Quantities(const Record& r, const Catalogue_Outline& o, const Catalogue
     const Tolerances& t = Tolerances_Of(r.letter, series);
     const Band torsion = o.slope > 0 ? t.torsion_sloped : t.torsion;
     const Share margin{MARGIN, MARGIN};
+    // The plates' thin-walled sum at their nominal thickness, for the series
+    // whose tables follow it.
+    const int flanges = o.letter == 'T' ? 1 : 2;
+    const double plates = (flanges * o.b * o.t_f * o.t_f * o.t_f + (o.h - flanges * o.t_f) * o.t_w * o.t_w * o.t_w) / 3;
+    const double it_lo = t.torsion_of_plates ? plates : v.I_t[0], it_hi = t.torsion_of_plates ? plates : v.I_t[1];
     const Expected expected[Q_COUNT] = {
         {Q_A, v.A, v.A, t.area},
         {Q_E_Z, v.e_z, v.e_z, t.centroid},
@@ -969,12 +1112,17 @@ void Fit_Quantities(const Record& r, const Catalogue_Outline& o, const Catalogue
         {Q_W_2_RIGHT, v.W_2_right[0], v.W_2_right[1], t.elastic},
         {Q_W_PL_Z, v.W_pl_z, v.W_pl_z, t.plastic},
         {Q_W_PL_2, v.W_pl_z, v.W_pl_z, t.plastic},
-        {Q_I_T, torsion.lo * v.I_t[0], torsion.hi * v.I_t[1], margin},
+        {Q_I_T, torsion.lo * it_lo, torsion.hi * it_hi, margin},
         {Q_I_W, t.warping.lo * v.I_w[0], t.warping.hi * v.I_w[1], margin},
     };
     for (const Expected& e : expected) {
         const int index = r.at->quantity[e.q];
-        f->residual[index] = Quantity_Residual(e, r.x[index], r, v.I_t_thin, t.angle, &f->expected[index]);
+        // The ties already on a quantity (the area a mass per metre gives)
+        // hold beside the outline's. The series held to the plates' sum
+        // publish every torsion constant: none holds a worked-out one.
+        const double thin = t.torsion_of_plates ? 0 : v.I_t_thin;
+        f->residual[index] =
+            std::max(f->residual[index], Quantity_Residual(e, r.x[index], r, thin, t.angle, &f->expected[index]));
     }
 }
 
@@ -994,6 +1142,13 @@ double Misfit(const Fit& f) {
 // tolerances of each series it may come from; the one that fits best
 // counts. Each one's own fit goes to `each` when given.
 Fit Evaluate(const Record& r, std::vector<Fit>* each = nullptr) {
+    if (const char stated = Stated_Letter(r)) {
+        Fit f;
+        f.judged = true;
+        f.stated_letter = stated;
+        f.misfit = BROKEN * BROKEN;
+        return f;
+    }
     Catalogue_Outline outlines[2];
     const int n = Record_Outlines(r, outlines);
     Series series[2];
@@ -1105,9 +1260,10 @@ void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
         }
     }
     if (at.profil && r.letter && std::strchr("LRK", r.letter) && index == slope) out->push_back(0);
-    if (!at.profil || !r.letter || !std::strchr("DTU", r.letter)) return;
     // Value 27 = t_f + r_1 + s * run, run = read_at(r_1) - nominal; solved
-    // for each standard slope s.
+    // for each standard slope s (ProfilData.bin's value 29 where given).
+    const int reach = at.reach;
+    if ((!at.profil && !(r.x[reach] > 0)) || !r.letter || !std::strchr("DTU", r.letter)) return;
     double nominal;
     const double run = Slope_Run(r.letter, r.x[b], r.x[tw], x_r1, &nominal);
     const double run_without_r1 = run + (r.letter == 'T' ? 0 : x_r1);
@@ -1116,15 +1272,15 @@ void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
     const double k_b = r.letter == 'U' ? 0.5 : 0.25, k_t = r.letter == 'U' ? 1 : 0.5, k_r = r.letter == 'T' ? 0 : 1;
     for (double s : STANDARD_SLOPES) {
         if (s > 0) {
-            const double needed = (r.x[slope] - r.x[tf] - x_r1) / s;
+            const double needed = (r.x[reach] - r.x[tf] - x_r1) / s;
             if (index == tw) out->push_back((k_b * r.x[b] - k_r * x_r1 - needed) / k_t);
             if (index == b) out->push_back((needed + k_t * r.x[tw] + k_r * x_r1) / k_b);
         }
-        if (index == slope) out->push_back(r.x[tf] + x_r1 + s * run);
-        if (index == tf) out->push_back(r.x[slope] - x_r1 - s * run);
+        if (index == reach) out->push_back(r.x[tf] + x_r1 + s * run);
+        if (index == tf) out->push_back(r.x[reach] - x_r1 - s * run);
         if (index == r1) {
             const double k = r.letter == 'T' ? 1 : 1 - s;
-            out->push_back((r.x[slope] - r.x[tf] - s * run_without_r1) / k);
+            out->push_back((r.x[reach] - r.x[tf] - s * run_without_r1) / k);
         }
     }
 }
@@ -1146,11 +1302,12 @@ std::vector<Candidate> Repairs(const Record& r) {
     Evaluate(r, &outlines);
     std::vector<int> indices(std::begin(r.at->dimension), std::end(r.at->dimension));
     indices.insert(indices.end(), std::begin(r.at->quantity), std::end(r.at->quantity));
+    if (!r.at->profil) indices.push_back(r.at->reach);
     std::vector<Candidate> found;
     for (int index : indices) {
         std::vector<double> solved, rules;
-        const bool dimension = std::find(std::begin(r.at->dimension), std::end(r.at->dimension), index) !=
-                               std::end(r.at->dimension);
+        const bool dimension = index == r.at->reach || std::find(std::begin(r.at->dimension), std::end(r.at->dimension),
+                                                                  index) != std::end(r.at->dimension);
         if (dimension) {
             if (index <= r.at->dimension[DIM_TF])
                 for (Quantity q : SOLVED) Solve_Dimension(r, index, q, &solved);
@@ -1187,6 +1344,21 @@ std::vector<Candidate> Repairs(const Record& r) {
 // (the sum of the squared residuals within 2.5 of the best).
 constexpr double NAMED_BESIDE = 2.5;
 
+// The first value of the record that its designation contradicts, with
+// what the designation gives for it. False when the designation states
+// nothing the record contradicts.
+bool Designation_Disagreement(const Record& r, Catalogue_Disagreement* d) {
+    for (int k = 0; k < r.statements; k++)
+        for (int i = 0; i < r.stated[k].count; i++) {
+            const Stated_Value v = Stated_Of(r, r.stated[k].stated[i]);
+            if (v.residual <= 1) continue;
+            *d = Catalogue_Disagreement{v.index[0], r.x[v.index[0]], v.expected};
+            d->by_designation = true;
+            return true;
+        }
+    return false;
+}
+
 Catalogue_Disagreement Name_Disagreement(const Record& r, const Fit& base) {
     const std::vector<Candidate> found = Repairs(r);
     if (!found.empty()) {
@@ -1199,24 +1371,43 @@ Catalogue_Disagreement Name_Disagreement(const Record& r, const Fit& base) {
         }
         return d;
     }
-    // No single value explains it: the one furthest from the others, the
-    // first in the record's order among equals.
+    // No single value explains it: a record of another size under the
+    // name is named by the first value the designation contradicts; else
+    // the value furthest from the others, the first in the record's order
+    // among equals.
+    Catalogue_Disagreement named;
+    if (Designation_Disagreement(r, &named)) return named;
     int worst = 0;
     for (int i = 1; i < MAX_VALUES; i++)
         if (base.residual[i] > base.residual[worst]) worst = i;
     return {worst, r.x[worst], base.expected[worst]};
 }
 
-Record Make_Record(char letter, int code, const char* name, const float* values, const Layout& at, int count) {
-    Record r{letter, code, Series_Of(letter, name), &at, {}};
+Record Make_Record(char letter, int code, const char* name, const float* values, const Layout& at, int count,
+                   const char* alias = nullptr) {
+    Record r{letter, code, Series_Of(letter, name), &at, {}, {}, 0};
     r.x.fill(0);
     for (int i = 0; i < count && i < MAX_VALUES; i++) r.x[i] = values[i];
+    for (const char* designation : {name, alias})
+        if (Designation_Statement_Of(designation, &r.stated[r.statements])) r.statements++;
     return r;
 }
 
 Catalogue_Disagreement Judge(const Record& r) {
     const Fit base = Evaluate(r);
     if (!base.judged || base.agrees) return {-1, 0, 0};
+    Catalogue_Disagreement d;
+    if (base.stated_letter) {
+        d.value = CATALOGUE_TYPE_LETTER;
+        d.stored = r.letter, d.expected = base.stated_letter;
+        d.by_designation = true;
+        return d;
+    }
+    // A record that agrees with itself but not with its designation holds
+    // another size's values: named by the designation at once.
+    Record self = r;
+    self.statements = 0;
+    if (r.statements > 0 && Evaluate(self).agrees && Designation_Disagreement(r, &d)) return d;
     return Name_Disagreement(r, base);
 }
 
@@ -1270,9 +1461,10 @@ Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values, co
     return Judge(Make_Record(letter, 0, name, values, PROFIL_LAYOUT, PROFIL_COUNT));
 }
 
-Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values, const char* name) {
+Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values, const char* name,
+                                                const char* alias) {
     if (!values) return {-1, 0, 0};
-    return Judge(Make_Record(letter, code, name, values, PROFILDATA_LAYOUT, PROFILDATA_COUNT));
+    return Judge(Make_Record(letter, code, name, values, PROFILDATA_LAYOUT, PROFILDATA_COUNT, alias));
 }
 
 int Profil_Outline_Agrees(char letter, const float* values, const char* name) {
@@ -1281,9 +1473,9 @@ int Profil_Outline_Agrees(char letter, const float* values, const char* name) {
     return !f.judged || f.agrees ? 1 : 0;
 }
 
-int ProfilData_Outline_Agrees(char letter, int code, const float* values, const char* name) {
+int ProfilData_Outline_Agrees(char letter, int code, const float* values, const char* name, const char* alias) {
     if (!values) return 1;
-    const Fit f = Evaluate(Make_Record(letter, code, name, values, PROFILDATA_LAYOUT, PROFILDATA_COUNT));
+    const Fit f = Evaluate(Make_Record(letter, code, name, values, PROFILDATA_LAYOUT, PROFILDATA_COUNT, alias));
     return !f.judged || f.agrees ? 1 : 0;
 }
 

@@ -14,8 +14,10 @@
 // constants within the band that the published tables span about their own
 // formulas. Each value is held as closely as the tables of its family and
 // series agree with the outline (the measured spread is written down where
-// the tolerances are defined). Unknown family letters are not judged here:
-// a reader refuses such a record (Is_Catalogue_Family_Letter).
+// the tolerances are defined). The record is held to what its designation
+// states as well (catalogue_designation.h): another size's values under the
+// name are refused. Unknown family letters are not judged here: a reader
+// refuses such a record (Is_Catalogue_Family_Letter).
 //
 // Units are those of the records: cm, cm², cm³, cm⁴, cm⁶. Pure functions, no
 // state.
@@ -98,6 +100,13 @@ int Is_Catalogue_Family_Letter(char letter);
 // standards give). The value named is the one which, set to what the others
 // give, makes the whole record agree; where several values each would, they are
 // named (up to three), the likelier first.
+// A designation states sizes too (catalogue_designation.h): a record that
+// holds another size's values under the name, however well they agree
+// among themselves, disagrees with it and is named by the first value the
+// designation contradicts (by_designation), or by its type letter where the
+// designation is of another family (value CATALOGUE_TYPE_LETTER, stored and
+// expected the two letters).
+enum { CATALOGUE_TYPE_LETTER = -2 };
 struct Catalogue_Disagreement {
     int value;        // index of the value in the record's own order; -1 when none disagrees
     double stored;    // the value as stored
@@ -107,15 +116,19 @@ struct Catalogue_Disagreement {
     // when the record cannot tell which of them is damaged.
     int also[2] = {-1, -1};
     double also_stored[2] = {0, 0}, also_expected[2] = {0, 0};
+    bool by_designation = false;  // the value is not what the designation states
 };
 
 // Judges a record of the profile file PROFIL (35 values, data/README order)
 // or of the profile manager's ProfilData.bin (39 values, one place further
-// from value 9 on, with the flange slope in per cent as value 37). Letters
-// without an outline here give no disagreement. The designation (name, or
-// null when not known) tells the series whose tables the values come from
-// (the American shapes W, S, M, HP and C are held more loosely); a record
-// of unknown designation is held as loosely as any series of its family.
+// from value 9 on, with the flange slope in per cent as value 37 and, where
+// given, PROFIL's value 27 as value 29). Letters without an outline here
+// give no disagreement. The designation (name, or null when not known)
+// tells the series whose tables the values come from (the American shapes
+// W, S, M, HP and C are held more loosely) and the sizes the record must
+// have (catalogue_designation.h; a ProfilData.bin record's alias as well);
+// a record of unknown designation is held as loosely as any series of its
+// family.
 // Finding the value costs a few hundred outlines: a reader asks the
 // *_Agrees functions first.
 Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values, const char* name = nullptr);
@@ -127,10 +140,11 @@ Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values, co
 // whenever both arguments are given.
 int Catalogue_Record_Outline(char letter, const float* values, Catalogue_Outline* outline);
 Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values,
-                                                const char* name = nullptr);
+                                                const char* name = nullptr, const char* alias = nullptr);
 // 1 when the record agrees with its dimensions or its family is not judged,
 // else 0; as quick as one or two outlines.
 int Profil_Outline_Agrees(char letter, const float* values, const char* name = nullptr);
-int ProfilData_Outline_Agrees(char letter, int code, const float* values, const char* name = nullptr);
+int ProfilData_Outline_Agrees(char letter, int code, const float* values, const char* name = nullptr,
+                              const char* alias = nullptr);
 
 #endif

@@ -6,11 +6,15 @@
 #include <climits>
 #include <cstring>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 #include "base/cp850.h"
 #include "dialogs/messages.h"
@@ -102,12 +106,26 @@ std::string Stored_Name(const char* key) {
 // What one pass over the whole file finds: why its whole records are
 // damaged as a file ("" when they are not), why its size is ("" when it is
 // a whole number of records), the first record of no family ("" when there
-// is none), and the records (0-based) whose key equals the key asked for.
+// is none), and the keys of its records in file order (they ascend where
+// the file is not damaged; a designation that passes Name_Damage is its own
+// key).
+// Keys compare as the unsigned bytes the file is sorted by.
+using Key_Bytes = std::array<unsigned char, PROFIL_KEY_LENGTH>;
+
 struct Profil_Survey {
     std::string damage, size, stray;
-    std::vector<long> matches;
+    std::vector<Key_Bytes> keys;
     // The words for the user: a wrong size first, the cause of the rest.
     std::string Words() const { return !size.empty() ? size : !damage.empty() ? damage : stray; }
+    // The records (0-based) whose key is key, found by bisection.
+    std::vector<long> Matches(const char* key) const {
+        Key_Bytes k;
+        std::memcpy(k.data(), key, PROFIL_KEY_LENGTH);
+        const auto [first, last] = std::equal_range(keys.begin(), keys.end(), k);
+        std::vector<long> found;
+        for (auto at = first; at != last; ++at) found.push_back(static_cast<long>(at - keys.begin()));
+        return found;
+    }
 };
 
 // Why the designation of record `number` (1-based) makes it no profile, or
@@ -134,64 +152,117 @@ std::string Name_Damage(const unsigned char* raw, long number) {
     return text;
 }
 
-// Reads the file front to back once. Its records are damaged as a file
-// when a designation makes a record no profile (Name_Damage) or the
+// The size of the file, or why it has none that can be read.
+bool Surveyed_Size(FILE* file, Profil_Survey* survey, long long* size) {
+    char text[160];
+    if (!file || std::fseek(file, 0, SEEK_END) != 0) {
+        survey->damage = "beschädigt: nicht lesbar"_cp;
+        return false;
+    }
+    *size = std::ftell(file);
+    if (*size <= 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+        survey->damage = "beschädigt: nicht lesbar"_cp;
+        if (*size == 0) survey->size = "beschädigt: 0 Bytes, keine ganze Zahl von Sätzen zu 160 Bytes"_cp;
+        return false;
+    }
+    if (*size % PROFIL_RECORD_SIZE != 0) {
+        std::snprintf(text, sizeof text, "beschädigt: %lld %s, keine ganze Zahl von Sätzen zu %d Bytes"_cp, *size,
+                      *size == 1 ? "Byte" : "Bytes", PROFIL_RECORD_SIZE);
+        survey->size = text;
+    }
+    return true;
+}
+
+// Judges record i (0-based) of the survey, raw its bytes: false with the
+// damage kept when it makes the file damaged.
+bool Surveyed_Record(const unsigned char* raw, long i, Profil_Survey* survey) {
+    char text[160];
+    survey->damage = Name_Damage(raw, i + 1);
+    if (!survey->damage.empty()) return false;
+    Key_Bytes stored;
+    std::memcpy(stored.data(), raw, PROFIL_KEY_LENGTH);
+    const char* name = reinterpret_cast<const char*>(raw);
+    if (i > 0 && stored < survey->keys.back()) {
+        const std::string before = Stored_Name(reinterpret_cast<const char*>(survey->keys.back().data()));
+        std::snprintf(text, sizeof text,
+                      "beschädigt: Satz %ld \"%s\" steht nach Satz %ld \"%s\", nicht nach Namen sortiert"_cp, i + 1,
+                      Stored_Name(name).c_str(), i, before.c_str());
+        survey->damage = text;
+        return false;
+    }
+    const unsigned char letter = raw[PROFIL_RECORD_SIZE - 1];
+    if (!Is_Catalogue_Family_Letter(static_cast<char>(letter)) && survey->stray.empty()) {
+        std::snprintf(text, sizeof text, "beschädigt: Satz %ld \"%s\" ist kein Profil (Typbuchstabe, Byte 159: %s)"_cp,
+                      i + 1, Stored_Name(name).c_str(), Letter_Words(letter).c_str());
+        survey->stray = text;
+    }
+    survey->keys.push_back(stored);
+    return true;
+}
+
+// Reads the file front to back once, in blocks. Its records are damaged as
+// a file when a designation makes a record no profile (Name_Damage) or the
 // designations do not ascend: the look-ups by bisection rely on the order,
 // and a record moved or put in would have them miss the profile asked for
 // or find another. A designation that stands twice in a row keeps the
 // order; it is found as two matches. A record whose type letter is of no
 // family is damaged on its own: it is refused where it is read
 // (Profil_Record_Plausible).
-Profil_Survey Survey_Profil_File(FILE* file, const char* key) {
+Profil_Survey Survey_Profil_File(FILE* file) {
     Profil_Survey survey;
-    char text[160];
-    if (!file || std::fseek(file, 0, SEEK_END) != 0) {
-        survey.damage = "beschädigt: nicht lesbar"_cp;
-        return survey;
-    }
-    const long long size = std::ftell(file);
-    if (size <= 0 || std::fseek(file, 0, SEEK_SET) != 0) {
-        survey.damage = "beschädigt: nicht lesbar"_cp;
-        if (size == 0) survey.size = "beschädigt: 0 Bytes, keine ganze Zahl von Sätzen zu 160 Bytes"_cp;
-        return survey;
-    }
-    if (size % PROFIL_RECORD_SIZE != 0) {
-        std::snprintf(text, sizeof text, "beschädigt: %lld %s, keine ganze Zahl von Sätzen zu %d Bytes"_cp, size,
-                      size == 1 ? "Byte" : "Bytes", PROFIL_RECORD_SIZE);
-        survey.size = text;
-    }
-    unsigned char raw[PROFIL_RECORD_SIZE];
-    char stored[PROFIL_KEY_LENGTH + 1], before[PROFIL_KEY_LENGTH + 1] = "";
-    for (long i = 0; i < size / PROFIL_RECORD_SIZE; i++) {
-        if (std::fread(raw, 1, sizeof raw, file) != sizeof raw) {
+    long long size = 0;
+    if (!Surveyed_Size(file, &survey, &size)) return survey;
+    constexpr long BLOCK = 400;
+    std::vector<unsigned char> block(BLOCK * PROFIL_RECORD_SIZE);
+    const long count = static_cast<long>(size / PROFIL_RECORD_SIZE);
+    survey.keys.reserve(static_cast<size_t>(count));
+    for (long i = 0; i < count; i += BLOCK) {
+        const long n = std::min(BLOCK, count - i);
+        if (std::fread(block.data(), PROFIL_RECORD_SIZE, static_cast<size_t>(n), file) != static_cast<size_t>(n)) {
             survey.damage = "beschädigt: nicht lesbar"_cp;
             return survey;
         }
-        const unsigned char letter = raw[PROFIL_RECORD_SIZE - 1];
-        survey.damage = Name_Damage(raw, i + 1);
-        if (!survey.damage.empty()) return survey;
-        Profil_Key(reinterpret_cast<const char*>(raw), stored);
-        if (i > 0 && std::memcmp(stored, before, PROFIL_KEY_LENGTH) < 0) {
-            std::snprintf(text, sizeof text,
-                          "beschädigt: Satz %ld \"%s\" steht nach Satz %ld \"%s\", nicht nach Namen sortiert"_cp, i + 1,
-                          Stored_Name(stored).c_str(), i, Stored_Name(before).c_str());
-            survey.damage = text;
-            return survey;
-        }
-        if (!Is_Catalogue_Family_Letter(static_cast<char>(letter)) && survey.stray.empty()) {
-            std::snprintf(text, sizeof text, "beschädigt: Satz %ld \"%s\" ist kein Profil (Typbuchstabe, Byte 159: %s)"_cp,
-                          i + 1, Stored_Name(stored).c_str(), Letter_Words(letter).c_str());
-            survey.stray = text;
-        }
-        if (key && std::memcmp(stored, key, PROFIL_KEY_LENGTH) == 0) survey.matches.push_back(i);
-        std::memcpy(before, stored, sizeof before);
+        for (long k = 0; k < n; k++)
+            if (!Surveyed_Record(block.data() + k * PROFIL_RECORD_SIZE, i + k, &survey)) return survey;
     }
     return survey;
 }
 
+// The survey of the file last surveyed, and what that file was then.
+struct Kept_Survey {
+    bool valid = false;
+    Profile_File_Identity identity{};
+    Profil_Survey survey;
+};
+Kept_Survey kept_survey;
+
+// The survey of the file as it is now: the one kept while the file is
+// unchanged, else a new one (kept when the file can be told again).
+const Profil_Survey& Survey_Of(FILE* file) {
+    Profile_File_Identity identity;
+    const bool known = Profile_File_Identity_Of(file, &identity) == 1;
+    if (known && kept_survey.valid && kept_survey.identity == identity) return kept_survey.survey;
+    kept_survey.survey = Survey_Profil_File(file);
+    kept_survey.identity = identity;
+    kept_survey.valid = known;
+    return kept_survey.survey;
+}
+
 }  // namespace
 
-std::string Profil_File_Damage(FILE* file) { return Survey_Profil_File(file, nullptr).Words(); }
+int Profile_File_Identity_Of(FILE* file, Profile_File_Identity* identity) {
+    struct stat st;
+    if (!file || !identity || fstat(fileno(file), &st) != 0) return 0;
+    *identity = {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+                 static_cast<long long>(st.st_size),    static_cast<long long>(st.st_mtim.tv_sec),
+                 static_cast<long long>(st.st_mtim.tv_nsec), static_cast<long long>(st.st_ctim.tv_sec),
+                 static_cast<long long>(st.st_ctim.tv_nsec)};
+    return 1;
+}
+
+void Forget_Profil_Surveys(void) { kept_survey = Kept_Survey{}; }
+
+std::string Profil_File_Damage(FILE* file) { return Survey_Of(file).Words(); }
 
 void Profil_Key(const char* text, char* key) {
     int n = 0;
@@ -209,21 +280,33 @@ long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record, std::
     // does a record cut short at the end. A file out of order or holding a
     // record that is no profile is damaged for every look-up
     // (Profil_File_Damage tells why).
-    const Profil_Survey survey = Survey_Profil_File(file, key);
-    if (!survey.damage.empty() || survey.matches.empty()) return -1;
-    if (survey.matches.size() > 1) {
-        Profil_Name_Twice(key, survey.matches);
-        if (refusal) *refusal = Profil_Refusal(key);
-        return -1;
+    for (int attempt = 0; attempt < 2; attempt++) {
+        const Profil_Survey& survey = Survey_Of(file);
+        if (!survey.damage.empty()) return -1;
+        const std::vector<long> matches = survey.Matches(key);
+        if (matches.empty()) return -1;
+        if (matches.size() > 1) {
+            Profil_Name_Twice("PROFIL", key, matches);
+            if (refusal) *refusal = Profil_Refusal(key);
+            return -1;
+        }
+        const long i = matches[0];
+        unsigned char stored[PROFIL_KEY_LENGTH];
+        // A file changed in place within the resolution of its times keeps
+        // its identity: the record found must still be the one surveyed.
+        if (!Read_Record_Bytes(file, i, 0, stored, sizeof stored) || std::memcmp(stored, key, PROFIL_KEY_LENGTH) != 0) {
+            Forget_Profil_Surveys();
+            continue;
+        }
+        ProfilRecord r;
+        if (!Read_Profil_Record(file, i, &r) || !Profil_Values_Usable(r.name, r.values, PROFIL_VALUE_COUNT)) {
+            if (refusal) *refusal = Profil_Refusal(r.name);
+            return -1;
+        }
+        *record = r;
+        return i;
     }
-    const long i = survey.matches[0];
-    ProfilRecord r;
-    if (!Read_Profil_Record(file, i, &r) || !Profil_Values_Usable(r.name, r.values, PROFIL_VALUE_COUNT)) {
-        if (refusal) *refusal = Profil_Refusal(r.name);
-        return -1;
-    }
-    *record = r;
-    return i;
+    return -1;
 }
 
 namespace {
@@ -240,14 +323,16 @@ struct Refused_Record {
     int code;
     long record;  // 1-based number in the file, or -1
     std::vector<float> values;
+    std::string name, alias;  // as read: the designations the record is held to
 };
 std::map<std::string, Refused_Record> refused;
 constexpr size_t REFUSED_KEPT = 1000;
 
-// The name as the notices show it: at most 16 characters, no trailing blanks.
+// The name as the notices show it: at most 39 characters (the longest
+// name of ProfilData.bin; a PROFIL designation has 16), no trailing blanks.
 std::string Shown_Name(const char* name) {
-    char shown[PROFIL_NAME_BYTES + 1];
-    std::snprintf(shown, sizeof shown, "%.16s", name ? name : "");
+    char shown[40];
+    std::snprintf(shown, sizeof shown, "%.39s", name ? name : "");
     for (size_t n = std::strlen(shown); n > 0 && shown[n - 1] == ' '; --n) shown[n - 1] = '\0';
     return shown;
 }
@@ -259,7 +344,8 @@ void Forget_Profil_Value_Notices(void) {
     refused.clear();
 }
 
-int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count, long record) {
+int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count, long record,
+                            const char* alias) {
     if (!values) return 1;
     // A record of no family known here cannot be judged: its values would
     // reach the checks unheld, whatever they are.
@@ -270,18 +356,19 @@ int Profil_Record_Plausible(const char* name, char letter, int code, float* valu
     const std::string shown = Shown_Name(name);
     if (family) {
         const bool agrees = count == PROFIL_VALUE_COUNT ? Profil_Outline_Agrees(letter, values, shown.c_str())
-                                                        : ProfilData_Outline_Agrees(letter, code, values, shown.c_str());
+                                                        : ProfilData_Outline_Agrees(letter, code, values, name, alias);
         if (agrees) return 1;
     }
     if (refused.size() < REFUSED_KEPT || refused.count(shown))
-        refused[shown] = Refused_Record{letter, code, record, std::vector<float>(values, values + count)};
+        refused[shown] = Refused_Record{letter, code, record, std::vector<float>(values, values + count),
+                                        name ? name : "", alias ? alias : ""};
     for (int i = 0; i < count; i++) values[i] = NAN;
     return 0;
 }
 
-void Profil_Name_Twice(const char* name, const std::vector<long>& records) {
+void Profil_Name_Twice(const char* file, const char* name, const std::vector<long>& records) {
     const std::string shown = Shown_Name(name);
-    if (reported.count(shown) || records.size() < 2) return;
+    if (reported.count(shown) || records.size() < 2 || !file) return;
     std::string which;
     for (size_t k = 0; k < records.size() && k < 5; k++) {
         which += k == 0 ? "Satz " : k + 1 == records.size() ? " und " : ", ";
@@ -289,17 +376,24 @@ void Profil_Name_Twice(const char* name, const std::vector<long>& records) {
     }
     if (records.size() > 5) which += ", ...";
     const std::string times = records.size() == 2 ? "zweimal" : std::to_string(records.size()) + "-mal";
-    reported[shown] = "steht " + times + " in der Profildatei PROFIL (" + which + ")";
-    Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei PROFIL: Profil %s steht %s in der Datei (%s) - das Profil wird nicht verwendet",
+    reported[shown] = "steht " + times + " in der Profildatei " + file + " (" + which + ")";
+    Message_in_Mode(MESSAGE_MODE_BOX,
+                    "Profildatei %s: Profil %s steht %s in der Datei (%s) - das Profil wird nicht verwendet", file,
                     shown.c_str(), times.c_str(), which.c_str());
 }
 
 namespace {
 
-// "Wert Nr. 13 = 27340" and what the other values give for it.
-std::string Value_Words(int index, double stored, double expected, bool first) {
+// "Wert Nr. 13 = 27340" and what the other values give for it, or what
+// the designation states.
+std::string Value_Words(int index, double stored, double expected, bool first, bool by_designation = false) {
     char text[160];
-    if (first && std::isnan(expected))
+    if (by_designation && std::isnan(expected))
+        std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g passt nicht zur Bezeichnung", index, stored);
+    else if (by_designation)
+        std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g passt nicht zur Bezeichnung (%.6g)", index, stored,
+                      expected);
+    else if (first && std::isnan(expected))
         std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g ergibt keinen Querschnitt", index, stored);
     else if (first)
         std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g passt nicht zu den Abmessungen (%.6g)", index, stored,
@@ -330,9 +424,20 @@ std::string Refusal_Words(const std::string& shown, int bad) {
                           Letter_Words(static_cast<unsigned char>(r.letter)).c_str());
         return text;
     }
-    const Catalogue_Disagreement d = profil ? Check_Profil_Outline(r.letter, r.values.data(), shown.c_str())
-                                            : Check_ProfilData_Outline(r.letter, r.code, r.values.data(), shown.c_str());
-    std::string words = Value_Words(d.value, d.stored, d.expected, true);
+    const char* alias = r.alias.empty() ? nullptr : r.alias.c_str();
+    const Catalogue_Disagreement d =
+        profil ? Check_Profil_Outline(r.letter, r.values.data(), shown.c_str())
+               : Check_ProfilData_Outline(r.letter, r.code, r.values.data(), r.name.c_str(), alias);
+    if (d.value == CATALOGUE_TYPE_LETTER) {
+        char text[160];
+        const std::string where = !profil ? "Byte 0: "
+                                  : r.record > 0 ? "Satz " + std::to_string(r.record) + ", Byte 159: "
+                                                 : "Byte 159: ";
+        std::snprintf(text, sizeof text, "%sTypbuchstabe %c passt nicht zur Bezeichnung (%c)", where.c_str(),
+                      static_cast<char>(d.stored), static_cast<char>(d.expected));
+        return text;
+    }
+    std::string words = Value_Words(d.value, d.stored, d.expected, true, d.by_designation);
     for (int k = 0; k < 2; k++)
         if (d.also[k] >= 0) words += Value_Words(d.also[k], d.also_stored[k], d.also_expected[k], false);
     return words;

@@ -54,8 +54,24 @@ int Read_Profil_Record(FILE* file, long index, ProfilRecord* record);
 // characters and a type letter of the catalogue, and the designations
 // ascend (one may stand twice in a row). A file cut short, shifted by a
 // byte, with a record moved or one put in fails: the look-ups by bisection
-// rely on the order. Reads the whole file.
+// rely on the order. The survey of the whole file behind it is made once
+// per file and kept (Profile_File_Identity_Of tells a file changed since).
 std::string Profil_File_Damage(FILE* file);
+
+// What tells one state of an open profile file from another: the file (its
+// device and number), its size, and the times of its last change, to the
+// nanosecond. A survey of a file is kept under it, so that the look-ups of
+// a run read the whole file once and not at each look-up.
+struct Profile_File_Identity {
+    unsigned long long device, inode;
+    long long size, modified_s, modified_ns, changed_s, changed_ns;
+    bool operator==(const Profile_File_Identity&) const = default;
+};
+// 1 with *identity filled; 0 when the stream is null or the file cannot be
+// asked (then nothing may be kept for it).
+int Profile_File_Identity_Of(FILE* file, Profile_File_Identity* identity);
+// Forgets the surveys kept, as at the start of a run.
+void Forget_Profil_Surveys(void);
 
 // Builds the 15-character comparison key of a stored designation or of a
 // name: the first 15 bytes upper-cased, a shorter text blank-padded. key
@@ -63,14 +79,15 @@ std::string Profil_File_Damage(FILE* file);
 void Profil_Key(const char* text, char* key);
 
 // Finds the record whose 15-byte key equals key (15 characters, as
-// Profil_Key makes it), reading the file front to back. Returns its 0-based
-// number with the record filled, or -1 when none matches, the file is
-// damaged (Profil_File_Damage), the key stands on more than one record
-// (Profil_Name_Twice names them: which of them would be meant cannot be
-// told, and the look-ups by bisection would take either), a read fails or
-// the record found holds a value that is no finite number
-// (Profil_Values_Usable reports it). *refusal (when given) gets the words of
-// a record or name refused in this look-up for the print list, else "".
+// Profil_Key makes it). Returns its 0-based number with the record filled,
+// or -1 when none matches, the file is damaged (Profil_File_Damage), the
+// key stands on more than one record (Profil_Name_Twice names them: which
+// of them would be meant cannot be told, and the look-ups by bisection
+// would take either), a read fails or the record found holds a value that
+// is no finite number (Profil_Values_Usable reports it). *refusal (when
+// given) gets the words of a record or name refused in this look-up for the
+// print list, else "". The designations and order come from the survey of
+// the file (made once per file and state); only the record found is read.
 long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record, std::string* refusal = nullptr);
 
 // 1 when all count values are finite numbers. Else 0, and the user is told
@@ -89,12 +106,16 @@ int Profil_Values_Usable(const char* name, const float* values, int count);
 // A record whose type letter is of no family (Is_Catalogue_Family_Letter;
 // the profile manager's type codes 10 to 15 come as letter 0) is refused
 // alike; record is its 1-based number in the file for the notice, or -1.
-int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count, long record = -1);
+// The record is held to what its designation states as well (a
+// ProfilData.bin record's alias, when given, too).
+int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count, long record = -1,
+                            const char* alias = nullptr);
 // Tells the user once per name and run that the designation `name` stands
-// on more than one record of PROFIL (their 0-based numbers), and keeps why
-// for Profil_Refusal ("steht zweimal in der Profildatei PROFIL (Satz 12 und
+// on more than one record of the profile file `file` ("PROFIL",
+// "ProfilData.bin"; the records' 0-based numbers), and keeps why for
+// Profil_Refusal ("steht zweimal in der Profildatei PROFIL (Satz 12 und
 // 13)").
-void Profil_Name_Twice(const char* name, const std::vector<long>& records);
+void Profil_Name_Twice(const char* file, const char* name, const std::vector<long>& records);
 // Why the record of the profile `name` was refused in this run, as the
 // notice of Profil_Values_Usable says it after the profile's name ("Wert Nr.
 // 13 = 27340 passt nicht zu den Abmessungen (13679.2)"), or why the name

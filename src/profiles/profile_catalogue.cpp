@@ -12,6 +12,8 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "base/stored_text.h"
 #include "base/textio.h"
@@ -144,6 +146,84 @@ void Set_Padded_Name(char* field, const char* name) {
     Pad_Blank(field, PROFILAUSWAHL_NAME_SIZE);
 }
 
+// The record of name in ProfilData.bin into r: by name through
+// bisection, else by alias, else by name or alias with other blanks.
+bool Search_ProfilData(FILE* file, const char* name, ProfilDataEintrag* r) {
+    long count = 0;
+    if (std::fseek(file, 0, SEEK_END) == 0) count = std::ftell(file) / PROFILDATA_RECORD_SIZE;
+    if (count <= 0) return false;
+    if (Read_At(file, 0, r) && Name_Is(r, name)) return true;
+    const long last = count - 1;
+    if (Read_At(file, last, r) && Name_Is(r, name)) return true;
+    long lo = 0, hi = last, previous = 0;
+    for (;;) {
+        const long mid = (lo + hi) / 2;
+        if (mid == previous || !Read_At(file, mid, r) || !r->name) break;
+        const int order = Compare_No_Case(r->name, name);
+        if (order == 0) return true;
+        (order < 0 ? lo : hi) = mid;
+        previous = mid;
+    }
+    std::rewind(file);
+    while (Read_ProfilData_Record(file, r) == 1)
+        if (r->alias && Compare_No_Case(r->alias, name) == 0) return true;
+    // Typed with other blanks than the stored name or alias.
+    std::rewind(file);
+    while (Read_ProfilData_Record(file, r) == 1)
+        if (Designates(r, name)) return true;
+    return false;
+}
+
+// The designations of ProfilData.bin (names and aliases without their
+// blanks, upper-cased) with the records (0-based) that carry each, from one
+// pass over the file's headers and texts; kept while the file is unchanged.
+struct Designation_Survey {
+    bool valid = false;
+    Profile_File_Identity identity{};
+    std::unordered_map<std::string, std::vector<long>> records;
+};
+Designation_Survey designations;
+
+void Survey_Designations(FILE* file, Designation_Survey* survey) {
+    survey->records.clear();
+    std::rewind(file);
+    unsigned char raw[PROFILDATA_RECORD_SIZE];
+    for (long i = 0; std::fread(raw, 1, sizeof raw, file) == sizeof raw; i++) {
+        const int k = raw[0] & 0x0F, n = raw[1], m = raw[2];
+        if (n + m > PROFILDATA_TEXT_BYTES) continue;  // corrupt: neither name nor alias (Read_ProfilData_Record)
+        char text[PROFILDATA_TEXT_BYTES + 1], key[PROFILDATA_TEXT_BYTES + 1];
+        std::string first;
+        for (int part = 0, at = 0, length = n; part < 2; part++, at += n, length = m) {
+            if (length == 0) continue;
+            for (int b = 0; b < length; b++) text[b] = static_cast<char>(Unrotate(raw[5 + at + b], k));
+            text[length] = '\0';
+            Profile_Designation_Key(text, key, sizeof key);
+            // A record's name and alias of one designation are one record.
+            if (!key[0] || (part == 1 && first == key)) continue;
+            survey->records[key].push_back(i);
+            if (part == 0) first = key;
+        }
+    }
+}
+
+// 1 when the designation `name` stands on more than one record of
+// ProfilData.bin; the user is told once (Profil_Name_Twice).
+bool Designated_Twice(FILE* file, const char* name) {
+    Profile_File_Identity identity;
+    const bool known = Profile_File_Identity_Of(file, &identity) == 1;
+    if (!known || !designations.valid || !(designations.identity == identity)) {
+        Survey_Designations(file, &designations);
+        designations.identity = identity;
+        designations.valid = known;
+    }
+    char key[512];
+    Profile_Designation_Key(name, key, sizeof key);
+    const auto found = designations.records.find(key);
+    if (found == designations.records.end() || found->second.size() < 2) return false;
+    Profil_Name_Twice("ProfilData.bin", key, found->second);
+    return true;
+}
+
 }  // namespace
 
 // ---- selection ----
@@ -238,7 +318,10 @@ Katalogprofil* Get_Profile_Record(const char* name) {
         if (manager_present == 1) {
             if (!Get_Profile_From_Manager_Cache(name, &katalog)) {
                 const ProfilDataEintrag* r = Find_Profile(name);
+                char compact[512];
+                Profile_Designation_Key(Trim_Both_Copy(name), compact, sizeof compact);
                 if (r) trouble = Profil_Refusal(r->name);
+                else if (!Profil_Refusal(compact).empty()) trouble = Profil_Refusal(compact);  // on two records
                 else if (!profildata_refusal.empty()) File_Trouble("ProfilData.bin", profildata_refusal);
                 else Missing_Trouble("ProfilData.bin");
                 return nullptr;
@@ -331,31 +414,12 @@ ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name) {
         std::fclose(file);
         return nullptr;
     }
-    long count = 0;
-    if (std::fseek(file, 0, SEEK_END) == 0) count = std::ftell(file) / PROFILDATA_RECORD_SIZE;
-    if (count > 0) {
-        if (Read_At(file, 0, r) && Name_Is(r, name)) return std::fclose(file), r;
-        long last = count - 1;
-        if (Read_At(file, last, r) && Name_Is(r, name)) return std::fclose(file), r;
-        long lo = 0, hi = last, previous = 0;
-        for (;;) {
-            long mid = (lo + hi) / 2;
-            if (mid == previous || !Read_At(file, mid, r) || !r->name) break;
-            int order = Compare_No_Case(r->name, name);
-            if (order == 0) return std::fclose(file), r;
-            (order < 0 ? lo : hi) = mid;
-            previous = mid;
-        }
-        std::rewind(file);
-        while (Read_ProfilData_Record(file, r) == 1)
-            if (r->alias && Compare_No_Case(r->alias, name) == 0) return std::fclose(file), r;
-        // Typed with other blanks than the stored name or alias.
-        std::rewind(file);
-        while (Read_ProfilData_Record(file, r) == 1)
-            if (Designates(r, name)) return std::fclose(file), r;
-    }
-    Free_ProfilData_Eintrag(r);
+    // A designation on two records is refused, whichever the search would
+    // find: the other may be the genuine one.
+    const bool found = Search_ProfilData(file, name, r) && !Designated_Twice(file, name);
     std::fclose(file);
+    if (found) return r;
+    Free_ProfilData_Eintrag(r);
     return nullptr;
 }
 
@@ -390,10 +454,10 @@ int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
     record->values[12] *= 0.1f;
     record->values[13] *= 0.1f;
     if (record->type_letter == 'Z') record->values[1] = 2.0f * record->values[1] - record->values[2];
-    // A type code of no family leaves the letter as it was (an earlier
-    // record's): the record's family cannot be told, and it is refused.
-    Profil_Record_Plausible(record->name, type_code <= 9 ? static_cast<char>(record->type_letter) : '\0', record->code,
-                            record->values, PROFILDATA_VALUE_COUNT);
+    // A type code of no family names no letter: the record's family cannot
+    // be told, and it is refused.
+    Profil_Record_Plausible(record->name, static_cast<char>(record->type_letter), record->code, record->values,
+                            PROFILDATA_VALUE_COUNT, -1, record->alias);
     return 1;
 }
 
@@ -494,4 +558,6 @@ void Reset_Profile_Catalogue(void) {
     missing_named.clear();
     profildata_refusal.clear();
     Forget_Profil_Value_Notices();
+    Forget_Profil_Surveys();
+    designations = Designation_Survey{};
 }

@@ -91,8 +91,10 @@ Katalogprofil* Get_Profile_Record(const char* name);
 // other blanks; read from the file and cached when not cached yet.
 ProfilDataEintrag* Find_Profile(const char* name);
 // A new record of ProfilData.bin for name (by name through bisection, else
-// by alias, else by name or alias with other blanks); null when not found.
-// The caller owns it (Free_ProfilData_Eintrag).
+// by alias, else by name or alias with other blanks); null when not found,
+// and when the designation stands on more than one record by name or alias,
+// blanks and case aside (which of them is meant cannot be told; the user is
+// told once, Profil_Name_Twice). The caller owns it (Free_ProfilData_Eintrag).
 ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name);
 // Reads the next 200-byte record into record (replacing its strings). 1 when
 // a whole record was read; 0 at the end of the file or on a short read

@@ -76,11 +76,12 @@ TEST_F(ProfilReader, RefusalsShowTheirBoxesOutsideBatchMode) {
 }
 
 TEST_F(ProfilReader, LongNamesTeesAndChannels) {
-    // The tees: half an IPE 300 (h 15 cm) and a T 30 of sharp corners (3 cm).
+    // The tees of sharp corners, each as deep and wide as its name says
+    // (14, 6 and 3 cm).
     Write_File(tree.Data("PROFIL"), Profil_Record("ABCDEFGHIJKLMNO", 'D', Shipped_Values("HE280A")) +
                                         Profil_Record("C1", 'U', Shipped_Values("C150X51X12.2")) +
-                                        Profil_Record("T140", 'T', Shipped_Values("1/2IPE300")) +
-                                        Profil_Record("T60", 'T', Shipped_Values("1/2IPE300")) +
+                                        Profil_Record("T140", 'T', Sharp_Section('T', 14, 14, 1.5, 1.5)) +
+                                        Profil_Record("T60", 'T', Sharp_Section('T', 6, 6, 0.7, 0.7)) +
                                         Profil_Record("TB30", 'T', Sharp_Section('T', 3, 3, 0.4, 0.4)));
     char longer[24] = "abcdefghijklmnopqrst";
     EXPECT_EQ(Read(' ', longer, sizeof longer).result, 1);

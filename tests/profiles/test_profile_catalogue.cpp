@@ -285,6 +285,81 @@ TEST_F(ProfileCatalogue, NameTwiceOrRecordsOutOfOrderAreNamedAndRefused) {
     }
 }
 
+// The profile manager's database did not look for a designation on two
+// records: a second "HE300B" with HE 300 M's values before the genuine one
+// was used silently (cross-section U 0.504 "Nachweis erbracht" for 1.050).
+// Now it is refused as in PROFIL, by name or alias, blanks aside, and told
+// once; a record of another size under the name is refused in both files,
+// named by the value its designation contradicts. A file changed after a
+// look-up is surveyed again.
+TEST_F(ProfileCatalogue, NameTwiceInTheManagersFileOrAnotherSizeUnderTheNameIsRefused) {
+    const std::map<int, float> he300b = To_ProfilData(Shipped_Values("HE300B")),
+                               he300m = To_ProfilData(Shipped_Values("HE300M")),
+                               he280a = To_ProfilData(Shipped_Values("HE280A")),
+                               he320b = To_ProfilData(Shipped_Values("HE320B"));
+    const std::string twice = "steht zweimal in der Profildatei ProfilData.bin (Satz 2 und 3)";
+    const std::string box = "Profildatei ProfilData.bin: Profil HE300B steht zweimal in der Datei (Satz 2 und 3) - das "
+                            "Profil wird nicht verwendet";
+    const std::string by_name = "Wert Nr. 0 = 34 passt nicht zur Bezeichnung (30)";
+    const struct {
+        std::string file;
+        std::string why;     // after "Profil \"HE300B\": "
+        std::string notice;  // the one box
+    } cases[] = {
+        // The bisection's first look (record 2) found the one before.
+        {ProfilData_Record(0, 1, "HE280A", "", he280a) + ProfilData_Record(0, 2, "HE300B", "", he300m) +
+             ProfilData_Record(0, 3, "HE300B", "", he300b) + ProfilData_Record(0, 4, "HE320B", "", he320b),
+         twice, box},
+        {ProfilData_Record(0, 1, "HE280A", "", he280a) + ProfilData_Record(0, 2, "HE300B", "", he300b) +
+             ProfilData_Record(0, 3, "HE300B", "", he300b),
+         twice, box},
+        {ProfilData_Record(0, 1, "HE280A", "", he280a) + ProfilData_Record(0, 2, "HE300B", "", he300b) +
+             ProfilData_Record(0, 3, "X1", "HE 300 B", he300m),
+         twice, box},
+        {ProfilData_Record(0, 1, "HE280A", "", he280a) + ProfilData_Record(0, 2, "HE300B", "", he300m), by_name,
+         "Profildatei ProfilData.bin: Profil HE300B, " + by_name + " - das Profil wird nicht verwendet"},
+    };
+    for (const auto& c : cases) {
+        Reset_Profile_Catalogue();
+        tree.Install_Manager(c.file);
+        VEK_Clear_Recorded_Messages();
+        Stahlprofil p{};
+        p.kind = STAHLPROFIL_KIND_CATALOGUE;
+        std::snprintf(p.name, sizeof p.name, "%-39s", "HE300B");
+        EXPECT_EQ(std::string(Catalogue_Profile_Trouble(&p)), "Profil \"HE300B\": " + c.why);
+        float v[35];
+        char code[8];
+        EXPECT_EQ(Get_Profil_Values("he 300 b", v, code), 0);
+        EXPECT_NE(Get_Profile_Record("HE280A"), nullptr);
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.why;
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), c.notice);
+    }
+    // PROFIL: HE 300 M's record named HE300B in place of the genuine one,
+    // and L 100 x 10 holding the hollow section 100 x 100 x 10's record.
+    const std::string full = Read_File(WELD_PROFIL_FILE);
+    const long b = Shipped_Record("HE300B"), l = Shipped_Record("L100X10");
+    std::string swapped = full;
+    swapped.replace(b * 160, 160, Profil_Record("HE300B", 'D', Shipped_Values("HE300M")));
+    swapped.replace(l * 160, 160, Profil_Record("L100X10", 'R', Shipped_Values("MSH100X100X10.0")));
+    Reset_Profile_Catalogue();
+    Write_File(tree.Data("PROFIL"), swapped);
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Get_Profile_Record("HE300B"), nullptr);
+    EXPECT_EQ(Get_Profile_Record("L100X10"), nullptr);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0),
+              "Profildatei PROFIL: Profil HE300B, " + by_name + " - das Profil wird nicht verwendet");
+    EXPECT_EQ(VEK_Recorded_Messages()[1].lines.at(0),
+              "Profildatei PROFIL: Profil L100X10, Satz " + std::to_string(l + 1) +
+                  ", Byte 159: Typbuchstabe R passt nicht zur Bezeichnung (L) - das Profil wird nicht verwendet");
+    // The same file with IPE 300 on two records, written after a look-up.
+    const long ipe = Shipped_Record("IPE300");
+    EXPECT_NE(Get_Profile_Record("IPE300"), nullptr);
+    Write_File(tree.Data("PROFIL"), swapped.substr(0, (ipe + 1) * 160) + swapped.substr(ipe * 160));
+    EXPECT_EQ(Get_Profile_Record("IPE300"), nullptr);
+    EXPECT_NE(Get_Profile_Record("HE280A"), nullptr);
+}
+
 TEST_F(ProfileCatalogue, SelectionLoadsTheProfileInMillimetres) {
     Profilauswahl s;
     EXPECT_EQ(Init_Profile_Selection(&s), 0);  // no manager in EXEC

@@ -1,0 +1,370 @@
+// catalogue_designation: the sizes a designation states, by its series.
+#include "profiles/catalogue_designation.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <string>
+
+namespace {
+
+// A size written in a designation (mm, or kg/m for a mass) and half a unit
+// of its last digit: "300" is 300 ± 0.5, "5.0" 5.0 ± 0.05.
+struct Size {
+    double value, half_unit;
+};
+
+// A designation taken apart: the letters before its first size, up to
+// three sizes between "X", and the letters after the last.
+struct Parts {
+    std::string prefix, suffix;
+    Size sizes[3];
+    int count = 0;
+};
+
+// A size of digits with at most one decimal point, at text; its length in
+// *used, or 0 when there is none.
+bool Read_Size(const char* text, Size* size, size_t* used) {
+    size_t n = 0, point = 0, decimals = 0;
+    for (; text[n] == '.' || std::isdigit(static_cast<unsigned char>(text[n])); n++) {
+        if (text[n] == '.' && point++) return false;
+        if (text[n] != '.' && point) decimals++;
+    }
+    if (n == 0 || text[0] == '.' || text[n - 1] == '.' || n > 12) return false;
+    size->value = std::strtod(std::string(text, n).c_str(), nullptr);
+    size->half_unit = 0.5 * std::pow(10.0, -static_cast<double>(decimals));
+    *used = n;
+    return size->value > 0;
+}
+
+bool Split(const std::string& key, Parts* p) {
+    size_t at = 0;
+    while (at < key.size() && std::isupper(static_cast<unsigned char>(key[at]))) at++;
+    p->prefix = key.substr(0, at);
+    if (p->prefix.empty()) return false;
+    for (;;) {
+        size_t used = 0;
+        if (p->count == 3 || !Read_Size(key.c_str() + at, &p->sizes[p->count], &used)) return false;
+        p->count++;
+        at += used;
+        if (at >= key.size() || key[at] != 'X') break;
+        at++;
+    }
+    p->suffix = key.substr(at);
+    const auto letter = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
+    return std::all_of(p->suffix.begin(), p->suffix.end(), letter);
+}
+
+// The wide-flange series of EN 10365 by size: the depth of HE A, HE AA and
+// HE M and the width of HE M (mm); HE B is as deep as its size, and HE A,
+// AA and B are as wide up to 300 and 300 wide above. All four of a size
+// come from one pair of rolls: they share the depth between the flanges,
+// h - 2 t_f (HE 320 B and HE 340 AA are both 320 deep and 300 wide; 279
+// and 297 between the flanges).
+struct HE_Row {
+    int size, h_a, h_aa, h_m, b_m, inner;
+};
+constexpr HE_Row HE_ROWS[] = {
+    {100, 96, 91, 120, 106, 80},    {120, 114, 109, 140, 126, 98},  {140, 133, 128, 160, 146, 116},
+    {160, 152, 148, 180, 166, 134}, {180, 171, 167, 200, 186, 152}, {200, 190, 186, 220, 206, 170},
+    {220, 210, 205, 240, 226, 188}, {240, 230, 224, 270, 248, 206}, {260, 250, 244, 290, 268, 225},
+    {280, 270, 264, 310, 288, 244}, {300, 290, 283, 340, 310, 262}, {320, 310, 301, 359, 309, 279},
+    {340, 330, 320, 377, 309, 297}, {360, 350, 339, 395, 308, 315}, {400, 390, 378, 432, 307, 352},
+    {450, 440, 425, 478, 307, 398}, {500, 490, 472, 524, 306, 444}, {550, 540, 522, 572, 306, 492},
+    {600, 590, 571, 620, 305, 540}, {650, 640, 620, 668, 305, 588}, {700, 690, 670, 716, 304, 636},
+    {800, 790, 770, 814, 303, 734}, {900, 890, 870, 910, 302, 830}, {1000, 990, 970, 1008, 302, 928},
+};
+// HL 1000 of EN 10365 (the series' one size here): A, AA, B 400 wide, M 402.
+constexpr HE_Row HL_ROWS[] = {{1000, 990, 982, 1008, 402, 928}};
+
+// The I beams by size: depth and width (mm) of IPE, IPE A, IPE O, IPE V
+// (EN 10365), IPE R, and of the I beams with sloped flanges (I, IPN).
+struct Beam_Row {
+    int size;
+    double h, b;
+};
+constexpr Beam_Row IPE_ROWS[] = {{80, 80, 46},    {100, 100, 55},  {120, 120, 64},  {140, 140, 73},  {160, 160, 82},
+                                 {180, 180, 91},  {200, 200, 100}, {220, 220, 110}, {240, 240, 120}, {270, 270, 135},
+                                 {300, 300, 150}, {330, 330, 160}, {360, 360, 170}, {400, 400, 180}, {450, 450, 190},
+                                 {500, 500, 200}, {550, 550, 210}, {600, 600, 220}};
+constexpr Beam_Row IPEA_ROWS[] = {{120, 117.6, 64}, {140, 137.4, 73},  {160, 157, 82},  {180, 177, 91},
+                                  {200, 197, 100},  {220, 217, 110},   {240, 237, 120}, {270, 267, 135},
+                                  {300, 297, 150},  {330, 327, 160},   {360, 357.6, 170}, {400, 397, 180},
+                                  {450, 447, 190},  {500, 497, 200},   {550, 547, 210}, {600, 597, 220}};
+constexpr Beam_Row IPEO_ROWS[] = {{180, 182, 92},  {200, 202, 102}, {220, 222, 112}, {240, 242, 122}, {270, 274, 136},
+                                  {300, 304, 152}, {330, 334, 162}, {360, 364, 172}, {400, 404, 182}, {450, 456, 192},
+                                  {500, 506, 202}, {550, 556, 212}, {600, 610, 224}};
+constexpr Beam_Row IPEV_ROWS[] = {{400, 408, 182}, {450, 460, 194}, {500, 514, 204}, {550, 566, 216}, {600, 618, 228}};
+constexpr Beam_Row IPER_ROWS[] = {{140, 142, 72},  {160, 162, 81},  {180, 183, 92},  {200, 204, 98},  {220, 225, 108},
+                                  {240, 245, 118}, {270, 276, 133}, {300, 306, 147}, {330, 336, 158}, {360, 366, 168},
+                                  {400, 407, 178}, {450, 458, 188}, {500, 508, 198}, {550, 560, 210}, {600, 608, 218}};
+constexpr Beam_Row I_ROWS[] = {{80, 80, 42},    {100, 100, 50},  {120, 120, 58},  {140, 140, 66},  {160, 160, 74},
+                               {180, 180, 82},  {200, 200, 90},  {220, 220, 98},  {240, 240, 106}, {260, 260, 113},
+                               {280, 280, 119}, {300, 300, 125}, {320, 320, 131}, {340, 340, 137}, {360, 360, 143},
+                               {380, 380, 149}, {400, 400, 155}, {425, 425, 163}, {450, 450, 170}, {475, 475, 178},
+                               {500, 500, 185}, {550, 550, 200}, {600, 600, 215}};
+// The channels of EN 10365 (U, UPN) by size: as deep as their size, width
+// (mm); U 60 is the small channel 60 x 30.
+constexpr Beam_Row U_ROWS[] = {{50, 50, 38},    {60, 60, 30},    {65, 65, 42},    {80, 80, 45},    {100, 100, 50},
+                               {120, 120, 55},  {140, 140, 60},  {160, 160, 65},  {180, 180, 70},  {200, 200, 75},
+                               {220, 220, 80},  {240, 240, 85},  {260, 260, 90},  {280, 280, 95},  {300, 300, 100},
+                               {320, 320, 100}, {350, 350, 100}, {380, 380, 102}, {400, 400, 110}};
+
+// The shapes named by nominal depth, width and mass per metre (the American
+// W, S, HP, M and C, the HD and HP columns, IPE 750 by mass). Their actual
+// dimensions lie near the nominal ones within bands, their area gives the
+// mass. Each band is the spread over the shipped catalogue's records of the
+// series (actual / nominal; A 7850 kg/m³ / stated mass), widened by 0.5 %
+// and rounded outward to 0.001:
+//
+//  series (records)  h / d            (h - 2 t_f) / d   b / b_n           (b - t_w) / b_n   A rho / mass
+//  W (161)           0.9700 1.5806    0.8363 0.9640     0.9610 1.1098     0.9151 0.9864     0.9891 1.0131
+//                    W1000X300X222,   W130X130X23.8,    W360X410X216,     W360X410X463,     W410X260X100,
+//                    W360X410X1086    W250X145X44.8     W360X410X1086     W250X250X131      W410X180X53
+//  HD (25)           0.9200 1.4225    0.7975 0.8900     0.9775 1.1350     0.9400 0.9944     0.9966 1.0025
+//                    HD400X400X187,   HD400X400X901,    HD400X400X187,    HD400X400X187,    HD360X360X148,
+//                    HD400X400X1086   HD360X360X162     HD400X400X1086    HD360X360X179     HD400X400X262
+//  HP (19)           0.9583 1.0333    0.8872 0.9100     0.9512 1.0360     0.9171 0.9860     0.9876 1.0131
+//                    HP360X370X108,   HP360X370X108,    HP360X410X122,    HP360X410X176,    HP200X200X43,
+//                    HP360X410X231    HP200X200X43      HP250X250X85      HP250X250X62      HP200X200X53
+//  S (6)             0.9839 1.0200    0.8400 0.9160     0.9657 1.0320     0.8957 0.9512     0.9882 0.9989
+//                    S310X125X47.3,   S75X60X8.5,       S100X70X11.5,     S100X70X11.5,     S75X60X8.5,
+//                    S100X70X11.5     S250X120X37.8     S310X125X52       S200X100X27.4     S250X120X37.8
+//  C (22)            0.9839 1.0160    0.8856 0.9272     0.9569 1.1493     0.8553 0.9105     0.9908 1.0134
+//                    C310X76X30.8,    C180X54X14.6,     C150X51X12.2,     C150X51X15.6,     C250X67X45,
+//                    C250X67X45       C250X67X45        C250X67X45        C200X57X27.9      C230X64X22
+//  IPE 750 (8)       1.0040 1.0373    0.9584 0.9592     -                 -                 0.9968 1.0045
+//                    IPE750X137,      IPE750X173,                                           IPE750X161,
+//                    IPE750X222       IPE750X161                                            IPE750X196
+//
+// The M shapes have no record in the catalogue: they are held to the W
+// shapes' bands. Within these bands no shipped record passes under the name
+// of another: the mass tells the weights of a group apart, the depth and
+// width bands the groups of equal mass (W 250 x 145 x 44.8 and
+// W 360 x 170 x 44.8).
+struct Shape_Bands {
+    const char* prefix;
+    char letter;
+    double h[2], inner[2], b[2], outstand[2], mass[2];
+    double slope;
+};
+constexpr Shape_Bands SHAPE_BANDS[] = {
+    {"W", 'D', {0.965, 1.589}, {0.832, 0.969}, {0.956, 1.116}, {0.910, 0.992}, {0.984, 1.019}, 0},
+    {"M", 'D', {0.965, 1.589}, {0.832, 0.969}, {0.956, 1.116}, {0.910, 0.992}, {0.984, 1.019}, 0},
+    {"HD", 'D', {0.915, 1.430}, {0.793, 0.895}, {0.972, 1.141}, {0.935, 1.000}, {0.991, 1.008}, 0},
+    {"HP", 'D', {0.953, 1.039}, {0.882, 0.915}, {0.946, 1.042}, {0.912, 0.991}, {0.982, 1.019}, 0},
+    {"S", 'D', {0.978, 1.026}, {0.835, 0.921}, {0.960, 1.038}, {0.891, 0.956}, {0.983, 1.004}, 1.0 / 6},
+    {"C", 'U', {0.978, 1.022}, {0.881, 0.932}, {0.952, 1.155}, {0.851, 0.916}, {0.985, 1.019}, 1.0 / 6},
+};
+constexpr Shape_Bands IPE_BY_MASS = {"IPE", 'D', {0.998, 1.043}, {0.953, 0.964}, {0, 0}, {0, 0}, {0.991, 1.010}, 0};
+
+// A standard slope of the inner flange faces is held within the rounding
+// of the values that tell it (the judgement of value 27 holds the same).
+constexpr double SLOPE_HALF_WIDTH = 0.003;
+
+// Builds a statement in the record's units (cm).
+struct Builder {
+    Designation_Statement* s;
+    void Add(Stated_Kind kind, double lo, double hi, double value = NAN) {
+        if (s->count < DESIGNATION_MAX_STATED) s->stated[s->count++] = {kind, lo, hi, value};
+    }
+    void Exact(Stated_Kind kind, double mm, double half_unit) {
+        Add(kind, (mm - half_unit) / 10, (mm + half_unit) / 10, mm / 10);
+    }
+    void Exact(Stated_Kind kind, Size size) { Exact(kind, size.value, size.half_unit); }
+    void Band(Stated_Kind kind, double nominal_mm, const double* band) {
+        Add(kind, nominal_mm * band[0] / 10, nominal_mm * band[1] / 10);
+    }
+    void Slope(double slope) { Add(STATED_SLOPE, slope - SLOPE_HALF_WIDTH, slope + SLOPE_HALF_WIDTH, slope); }
+    void Root() { Add(STATED_ROOT, 0, INFINITY); }
+    void Rolled(char letter, double slope) {
+        s->letter = letter;
+        Slope(slope);
+        Root();
+    }
+};
+
+template <class Row, size_t N>
+const Row* Row_Of(const Row (&rows)[N], double size) {
+    for (const Row& row : rows)
+        if (row.size == size) return &row;
+    return nullptr;
+}
+
+// Half a unit of the last digit of a table's dimension: whole millimetres,
+// or tenths where the table gives them.
+double Half_Unit(double mm) { return mm == std::floor(mm) ? 0.5 : 0.05; }
+
+// HE and HL by their suffix (A, AA, B, M), in either spelling (HE 300 B,
+// HEB 300, and the older IPB 300, IPBL for HE A, IPBV for HE M).
+bool Wide_Flange(const Parts& p, Builder* b) {
+    std::string series = p.suffix, family = p.prefix;
+    if (p.suffix.empty()) {
+        static const struct { const char* prefix; const char* family; const char* series; } spellings[] = {
+            {"HEA", "HE", "A"}, {"HEAA", "HE", "AA"}, {"HEB", "HE", "B"}, {"HEM", "HE", "M"},
+            {"IPBL", "HE", "A"}, {"IPB", "HE", "B"},  {"IPBV", "HE", "M"}};
+        for (const auto& s : spellings)
+            if (p.prefix == s.prefix) family = s.family, series = s.series;
+    } else if (p.prefix != "HE" && p.prefix != "HL") {
+        return false;
+    }
+    if ((family != "HE" && family != "HL") || p.count != 1) return false;
+    const bool hl = family == "HL";
+    const HE_Row* row = hl ? Row_Of(HL_ROWS, p.sizes[0].value) : Row_Of(HE_ROWS, p.sizes[0].value);
+    if (!row) return false;
+    const double width = hl ? 400 : std::min(row->size, 300);
+    double h = 0, w = width;
+    if (series == "A") h = row->h_a;
+    else if (series == "AA") h = row->h_aa;
+    else if (series == "B") h = row->size;
+    else if (series == "M") h = row->h_m, w = row->b_m;
+    else return false;
+    b->Exact(STATED_H, h, 0.5);
+    b->Exact(STATED_B, w, 0.5);
+    b->Exact(STATED_INNER, row->inner, 0.5);
+    b->Rolled('D', 0);
+    return true;
+}
+
+// IPE and its lighter and heavier series, the I beams (I, IPN) with
+// flanges sloped 14 %, the channels (U, UPN) sloped 8 % up to U 300 and 5 %
+// above; the small channels by depth and width.
+bool Beam(const Parts& p, Builder* b) {
+    if (!p.suffix.empty() || p.count == 0) return false;
+    static const struct {
+        const char* prefix;
+        const Beam_Row* rows;
+        size_t n;
+        char letter;
+        double slope;  // of the flanges; a channel's by its size
+    } series[] = {{"IPE", IPE_ROWS, std::size(IPE_ROWS), 'D', 0},    {"IPEA", IPEA_ROWS, std::size(IPEA_ROWS), 'D', 0},
+                  {"IPEO", IPEO_ROWS, std::size(IPEO_ROWS), 'D', 0}, {"IPEV", IPEV_ROWS, std::size(IPEV_ROWS), 'D', 0},
+                  {"IPER", IPER_ROWS, std::size(IPER_ROWS), 'D', 0}, {"I", I_ROWS, std::size(I_ROWS), 'D', 0.14},
+                  {"IPN", I_ROWS, std::size(I_ROWS), 'D', 0.14},     {"U", U_ROWS, std::size(U_ROWS), 'U', 0},
+                  {"UPN", U_ROWS, std::size(U_ROWS), 'U', 0}};
+    for (const auto& s : series) {
+        if (p.prefix != s.prefix) continue;
+        const double size = p.sizes[0].value;
+        const bool channel = s.letter == 'U';
+        if (channel && p.count == 2) {  // U 40 x 20: depth and width
+            b->Exact(STATED_H, p.sizes[0]);
+            b->Exact(STATED_B, p.sizes[1]);
+        } else {
+            if (p.count != 1) return false;
+            const Beam_Row* row = nullptr;
+            for (size_t i = 0; i < s.n && !row; i++)
+                if (s.rows[i].size == size) row = &s.rows[i];
+            if (!row && !channel) return false;
+            b->Exact(STATED_H, row ? row->h : size, row ? Half_Unit(row->h) : p.sizes[0].half_unit);
+            if (row) b->Exact(STATED_B, row->b, Half_Unit(row->b));
+        }
+        const double slope = channel ? (p.count == 1 && size > 300 ? 0.05 : 0.08) : s.slope;
+        // IPE R's radii were not published: its records have none.
+        if (p.prefix == "IPER") b->s->letter = 'D', b->Slope(0);
+        else b->Rolled(s.letter, slope);
+        return true;
+    }
+    return false;
+}
+
+// Angles, hollow sections and tubes spell out their sizes and wall.
+bool Spelled_Out(const Parts& p, Builder* b) {
+    if (!p.suffix.empty()) return false;
+    const std::string& s = p.prefix;
+    const int n = p.count;
+    Size h = p.sizes[0], w = p.sizes[0], t = p.sizes[n - 1];
+    if (n == 3 && p.sizes[1].value > h.value) w = h, h = p.sizes[1];
+    else if (n == 3) w = p.sizes[1];
+    char letter = 0;
+    if (s == "L" && (n == 2 || n == 3)) letter = 'L';
+    else if ((s == "MSH" || s == "RHS" || s == "RR") && n == 3) letter = 'R';
+    else if ((s == "SHS" || s == "QR") && n == 2) letter = 'R';
+    else if ((s == "R" || s == "CHS") && n == 2) letter = 'K';
+    if (!letter) return false;
+    b->s->letter = letter;
+    b->Exact(STATED_H, h);
+    b->Exact(STATED_B, w);
+    b->Exact(STATED_WALL, t);
+    return true;
+}
+
+// The shapes named by nominal depth, width and mass per metre, and IPE 750
+// by depth and mass.
+bool Shape(const Parts& p, Builder* b) {
+    if (!p.suffix.empty()) return false;
+    const Shape_Bands* bands = nullptr;
+    if (p.prefix == "IPE" && p.count == 2) bands = &IPE_BY_MASS;
+    for (const Shape_Bands& s : SHAPE_BANDS)
+        if (p.prefix == s.prefix && p.count == 3) bands = &s;
+    if (!bands) return false;
+    const double d = p.sizes[0].value, mass = p.sizes[p.count - 1].value;
+    b->Band(STATED_H, d, bands->h);
+    b->Band(STATED_INNER, d, bands->inner);
+    if (p.count == 3) {
+        b->Band(STATED_B, p.sizes[1].value, bands->b);
+        b->Band(STATED_OUTSTAND, p.sizes[1].value, bands->outstand);
+    }
+    b->Add(STATED_AREA, mass * bands->mass[0] / STEEL_KG_PER_M_CM2, mass * bands->mass[1] / STEEL_KG_PER_M_CM2);
+    b->Rolled(bands->letter, bands->slope);
+    return true;
+}
+
+// Tees of EN 10055 (as wide as deep) and zeds (as deep as their size).
+bool Tee_Or_Zed(const Parts& p, Builder* b) {
+    if ((p.prefix != "T" && p.prefix != "Z") || !p.suffix.empty() || p.count != 1) return false;
+    b->s->letter = p.prefix[0];
+    b->Exact(STATED_H, p.sizes[0]);
+    if (p.prefix == "T") b->Exact(STATED_B, p.sizes[0]);
+    return true;
+}
+
+bool Whole_Profile(const std::string& key, Designation_Statement* s) {
+    Parts p;
+    if (!Split(key, &p)) return false;
+    Builder b{s};
+    return Wide_Flange(p, &b) || Beam(p, &b) || Spelled_Out(p, &b) || Shape(p, &b) || Tee_Or_Zed(p, &b);
+}
+
+// A half section cut at mid-depth from an I or H beam: a tee half as deep,
+// as wide, its flanges as the beam's.
+bool Half_Profile(const std::string& parent, Designation_Statement* s) {
+    Parts p;
+    if (!Split(parent, &p) || !p.suffix.empty() || p.count != 1) return false;
+    static const char* const parents[] = {"I", "IPN", "IPE", "IPB", "IPBL", "IPBV"};
+    if (std::none_of(std::begin(parents), std::end(parents), [&](const char* x) { return p.prefix == x; }))
+        return false;
+    if (!Whole_Profile(parent, s)) return false;
+    s->letter = 'T';
+    int kept = 0;
+    for (int i = 0; i < s->count; i++) {
+        Stated_Range r = s->stated[i];
+        if (r.kind == STATED_INNER) continue;  // a tee has one flange
+        if (r.kind == STATED_H) r.lo /= 2, r.hi /= 2;
+        s->stated[kept++] = r;
+    }
+    s->count = kept;
+    return true;
+}
+
+}  // namespace
+
+int Designation_Statement_Of(const char* name, Designation_Statement* statement) {
+    if (!statement) return 0;
+    *statement = Designation_Statement{};
+    if (!name) return 0;
+    // No designation is longer than a record's 39 characters of text.
+    std::string key;
+    for (const char* c = name; *c; ++c) {
+        if (*c != ' ' && *c != '\t') key += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+        if (key.size() > 39) return 0;
+    }
+    bool known;
+    if (key.rfind("1/2", 0) == 0) known = Half_Profile(key.substr(3), statement);
+    else if (!key.empty() && static_cast<unsigned char>(key[0]) == 0xAB) known = Half_Profile(key.substr(1), statement);
+    else known = Whole_Profile(key, statement);
+    if (!known) *statement = Designation_Statement{};
+    return known ? 1 : 0;
+}
