@@ -880,6 +880,9 @@ void Read_Blocks(FILE* stream, OliDocument* doc);
 
 const char* OLI_Glyph(unsigned char byte) {
     static char ascii[128][2];
+    // Code page 850 shows 0x7F as a house; as U+007F no font has it, and
+    // pango drew a box of its code in whatever font it found.
+    if (byte == 0x7F) return "⌂";
     if (byte < 0x80) {
         ascii[byte][0] = static_cast<char>(byte);
         ascii[byte][1] = 0;
