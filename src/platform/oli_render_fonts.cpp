@@ -16,6 +16,12 @@
 
 #include "platform/oli_render_calls.h"
 
+// Where the build puts them (CMake's WELD_FONT_DIR); a build of its own
+// (the fuzz harnesses') finds them where Debian puts them.
+#ifndef WELD_FONT_DIR
+#define WELD_FONT_DIR "/usr/share/fonts/truetype/dejavu"
+#endif
+
 namespace {
 
 // The faces of the DejaVu core package, all of them: a character that the
