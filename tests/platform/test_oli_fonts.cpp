@@ -3,7 +3,6 @@
 // are the same bytes whatever else the machine holds.
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdint>
 #include <cstdlib>
