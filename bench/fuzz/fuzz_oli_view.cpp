@@ -4,7 +4,8 @@
 // must read without damage and not as cut; the reader's own walk of the
 // check must find the same fault), the page mark (given exactly when the
 // list reads damaged, cut, refused by the check or out of step: whatever
-// the check refuses is marked), the numbers kept in pictures (finite, and
+// the check refuses is marked; a sound list has a block; an unknown record
+// is named by its line's number), the numbers kept in pictures (finite, and
 // within an int where an int is taken), and the rendering of the first
 // page and the text boxes of smaller inputs at a low resolution (a list
 // not to be trusted says so on every page). An input that starts with
@@ -13,7 +14,9 @@
 #include <pango/pango.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <sys/stat.h>
 
 #include "fuzz_common.h"
@@ -48,6 +51,33 @@ void Check_Boxes(const OliDocument& doc) {
         marked += !mark.empty() && b.kind == OLI_TEXT_FOOT && b.text == mark;
     }
     if (!mark.empty() && marked != pages) fuzz::Fail(kTarget, "a page of a list not to be trusted without its mark");
+}
+
+// Line n (from 1) of the input as the reader takes it (a CR before its
+// end dropped).
+std::string Line_At(const uint8_t* data, size_t size, long n) {
+    const char* p = reinterpret_cast<const char*>(data);
+    const char* end = p + size;
+    for (long k = 1; k < n && p < end; ++k) {
+        const void* nl = std::memchr(p, '\n', static_cast<size_t>(end - p));
+        p = nl ? static_cast<const char*>(nl) + 1 : end;
+    }
+    const void* nl = std::memchr(p, '\n', static_cast<size_t>(end - p));
+    std::string line(p, nl ? static_cast<const char*>(nl) : end);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+// A fault that names an unknown record names the number its line begins
+// with, as written (a number beyond an int was named -1).
+void Check_Named_Record(const uint8_t* data, size_t size, const std::string& fault) {
+    const size_t at = fault.find(": unknown record ");
+    if (at == std::string::npos) return;
+    const std::string named = fault.substr(at + std::strlen(": unknown record "));
+    const std::string line = Line_At(data, size, std::strtol(fault.c_str() + 5, nullptr, 10));
+    const size_t from = line.find_first_not_of(" \t");
+    if (from == std::string::npos || std::strtol(line.c_str() + from, nullptr, 10) != std::strtol(named.c_str(), nullptr, 10))
+        fuzz::Fail(kTarget, "an unknown record named by another number than its line's");
 }
 
 // The symbol directory the renderer searches first: $DATA/FONT.
@@ -120,6 +150,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (sound != 0 && sound != 1) fuzz::Fail(kTarget, "OLI_Check_Structure returned neither 0 nor 1");
         if (sound == 1 && doc.damaged) fuzz::Fail(kTarget, "a list the strict check calls sound reads with damage");
         if (sound == 1 && !doc.cut.empty()) fuzz::Fail(kTarget, "a list the strict check calls sound reads as cut");
+        if (sound == 1 && doc.blocks.empty()) fuzz::Fail(kTarget, "a list the strict check calls sound has no block");
+        Check_Named_Record(data, size, fault);
         if (doc.refused != fault) fuzz::Fail(kTarget, "the reader's walk of the strict check finds another fault");
         if (sound == 0 && OLI_Page_Mark(doc).empty())
             fuzz::Fail(kTarget, "a list the strict check refuses reads without the page mark");

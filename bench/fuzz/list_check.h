@@ -7,7 +7,8 @@
 
 namespace list_check {
 
-// The list must pass the viewer's strict structure check and read without
+// A list of nothing but empty lines is none and passes. Any other list
+// must pass the viewer's strict structure check and read without
 // a damaged block; every number of its graphic
 // records and paragraph formats must be finite; in each picture an element
 // (" 30") must be closed (" 31") before the next opens and before the

@@ -11,6 +11,10 @@
 namespace list_check {
 
 void Sound_List(const char* target, const std::string& list) {
+    // Writers that wrote nothing (or only empty lines) wrote no list: the
+    // strict check refuses that as no print list, and there is nothing to
+    // check.
+    if (list.find_first_not_of('\n') == std::string::npos) return;
     FILE* f = fuzz::Stream(list);
     if (!f) return;
     std::string fault;

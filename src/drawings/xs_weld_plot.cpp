@@ -731,7 +731,47 @@ bool Letter_On_Area(const char* text, double x, double y, double right, double d
     return false;
 }
 
-void Mark(double x, double y, double dm, const char* text, double s) {
+// A text's box on the page of the current picture, as the picture writer
+// notes it: cm from the picture's upper left corner, y down the page.
+struct Page_Box {
+    double x1, y1, x2, y2;
+};
+
+// The boxes the picture writer noted from the `from`-th to before the
+// `to`-th (the texts written in between).
+std::vector<Page_Box> Noted_Boxes(size_t from, size_t to) {
+    Oli_Writer_State st;
+    Oli_Get_Writer_State(&st);
+    std::vector<Page_Box> out;
+    for (size_t i = from; i < to && 4 * i + 3 < st.taken.size(); ++i)
+        out.push_back({st.taken[4 * i], st.taken[4 * i + 1], st.taken[4 * i + 2], st.taken[4 * i + 3]});
+    return out;
+}
+
+// The page box of `text` at the world point (x, y) with the alignment (v, h)
+// in the picture of state `st`.
+Page_Box Text_Page_Box(const Oli_Writer_State& st, double x, double y, int v, int h, const char* text) {
+    const double px = x * st.picture.scale_x, py = y * st.picture.scale_y, *e = st.extent;
+    const double X = e[1] >= e[0] ? px - e[0] : e[0] - px, Y = e[3] >= e[2] ? e[3] - py : py - e[3];
+    const double th = st.picture.text_height > 0.0 ? st.picture.text_height : 0.3;
+    double ink[4];
+    Oli_Text_Ink_Box(text, v, h, th, ink);
+    return {X + ink[0], Y - ink[3], X + ink[2], Y - ink[1]};
+}
+
+// A mark's letter on one line of text with another letter of the marks (an
+// axis letter, the other mark's), closer than this, reads as one word with
+// it ("M" and "y" as "My"), the dot between them or not.
+constexpr double kLettersApart = 0.15;  // paper cm
+bool Reads_With(const Page_Box& a, const std::vector<Page_Box>& texts) {
+    for (const Page_Box& b : texts)
+        if (a.y1 < b.y2 && b.y1 < a.y2 && a.x1 < b.x2 + kLettersApart && b.x1 < a.x2 + kLettersApart) return true;
+    return false;
+}
+
+// `letters`: the boxes of the letters written before (the axis cross's,
+// the other mark's); the mark's own is added.
+void Mark(double x, double y, double dm, const char* text, double s, std::vector<Page_Box>* letters) {
     if (!Usable(x) || !Usable(y)) return;
     Oli_Element_Begin();
     Oli_Fill_Record(64);
@@ -759,8 +799,14 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     // the dot lies on the area, the search goes on to kMarkReachOff for one.
     // Else the first free place, else the least covered: `use` keeps the
     // least covered, and the first free place is that one once it is found.
+    Oli_Writer_State st;
+    Oli_Get_Writer_State(&st);
+    // A place where the letter reads as one word with another counts as
+    // covered (more than most overlaps).
     auto consider = [&](const Place& p) {
-        const double c = Oli_Label_Covered(x + p.right / s, y + p.down * down, p.v, p.h, text);
+        const double px = x + p.right / s, py = y + p.down * down;
+        const double c = Oli_Label_Covered(px, py, p.v, p.h, text) +
+                         (Reads_With(Text_Page_Box(st, px, py, p.v, p.h, text), *letters) ? 1.0 : 0.0);
         if (c < least) least = c, use = p;
         if (c != 0.0) return false;
         if (Letter_On_Area(text, x, y, p.right, p.down, p.v, p.h, s, down)) return false;
@@ -775,6 +821,7 @@ void Mark(double x, double y, double dm, const char* text, double s) {
         for (const Place& a : kAround)
             if ((done = consider({a.right * r, a.down * r, a.v, a.h}))) break;
     Oli_Text_Box_Printf(x + use.right / s, y + use.down * down, use.v, use.h, "%s", text);
+    letters->push_back(Text_Page_Box(st, x + use.right / s, y + use.down * down, use.v, use.h, text));
     Oli_Element_End();
 }
 
@@ -886,6 +933,7 @@ void Marks(const Plot& g, int marks) {
         Oli_Filled_Circle(cx, cy, size);
     else
         Oli_Axes_Symbol_Free(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
+    std::vector<Page_Box> letters = Noted_Boxes(edges_to, Oli_Taken_Count());
     if (marks != 3) {
         // The arms of the axis cross are no place for the marks' letters
         // (the cross's own letters stand beside them, and every text is
@@ -894,8 +942,8 @@ void Marks(const Plot& g, int marks) {
         Oli_Take_Area(cx - e, cy, cx + e, cy + d);
         Oli_Take_Area(cx - d, cy - e, cx, cy + e);
     }
-    Mark(cx, cy, dm, "S", s);
-    if (mp.m) Mark(mx, my, dm, "M", s);
+    Mark(cx, cy, dm, "S", s, &letters);
+    if (mp.m) Mark(mx, my, dm, "M", s, &letters);
     Oli_Drop_Taken_Areas(edges_from, edges_to);
 }
 
@@ -1297,40 +1345,101 @@ Weld_Face Sketch_Face(const Stahlprofil& p, int k, double xr, double yr) {
     }
 }
 
-}  // namespace
+// A weld's number in the sketch: its slot and face, the text and its
+// alignment, and the place and height it is written at.
+struct Sketch_Label {
+    int k;
+    Weld_Face f;
+    char text[16];
+    int v, h;
+    double x, y, height;
+};
 
-int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const double throat[],
-                         const double length[], int slots, int pen) {
-    if (!opts || !opts->profile || !number || !throat || !length || !(opts->mm_per_cm >= 1e-8)) return 0;
-    const Stahlprofil& p = *opts->profile;
+// The numbers of the welds drawn in the sketch, at their faces (none for a
+// weld without number, throat or length, or for a face the family lacks).
+std::vector<Sketch_Label> Sketch_Labels(const XSPlotOptions& opts, const int number[], const double throat[],
+                                        const double length[], int slots, double th) {
+    const Stahlprofil& p = *opts.profile;
+    std::vector<Sketch_Label> welds;
+    for (int k = 0; k < slots; ++k) {
+        const double a = throat[k], l = length[k];
+        if (number[k] <= 0 || !(a > 0.01) || !(l > 0.01) || !Usable(a) || !Usable(l)) continue;
+        const Weld_Face f = Sketch_Face(p, k, opts.x_ref, opts.y_ref);
+        if (!f.used || !Usable(f.at) || !Usable(f.mid)) continue;
+        Sketch_Label w{k, f, {}, f.horizontal ? (f.dy < 0 ? 2 : 0) : 4, f.horizontal ? 4 : (f.dx < 0 ? 1 : 3), 0.0, 0.0, th};
+        std::snprintf(w.text, sizeof w.text, "%d", number[k]);
+        welds.push_back(w);
+    }
+    return welds;
+}
+
+// Two numbers side by side on one line of text, closer than 0.15 cm, read
+// as one number ("2" and "4" as "24"): the placed labels' boxes (world, x
+// to the right, y down the page) keep that far apart. The sketch's x runs
+// to the right; its y runs down the page or up it.
+struct Sketch_Boxes {
+    struct Box {
+        double x1, y1, x2, y2;
+    };
+    double mmpc, apart, down;
+    std::vector<Box> placed;
+
+    explicit Sketch_Boxes(double mm_per_cm)
+        : mmpc(mm_per_cm), apart(0.15 * mm_per_cm), down(Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0) {}
+    Box Of(double x, double y, int v, int h, double ht, const char* text) const {
+        double b[4];
+        Oli_Text_Ink_Box(text, v, h, ht, b);
+        return Box{x + b[0] * mmpc, down * y - b[3] * mmpc, x + b[2] * mmpc, down * y - b[1] * mmpc};
+    }
+    bool Run_Together(const Box& a) const {
+        for (const Box& b : placed)
+            if (a.y1 < b.y2 && b.y1 < a.y2 && a.x1 < b.x2 + apart && b.x1 < a.x2 + apart) return true;
+        return false;
+    }
+};
+
+// The place of one label at height ht: at the middle of its line, else a
+// quarter or two fifths of its length before or after it (then nearer the
+// middle or nearer the ends), 0.1 cm off the face, then a little further
+// out, where it meets nothing and runs together with no number; else the
+// least covered place (one that runs together with a number counting more
+// than any overlap). True when the place is free.
+bool Place_Sketch_Label(Sketch_Label& w, double l, double ht, const Sketch_Boxes& boxes) {
+    static const double kShift[] = {0.0, -0.25, 0.25, -0.4, 0.4, -0.1, 0.1, -0.15, 0.15, -0.33, 0.33, -0.47, 0.47};
+    static const double kFurther[] = {0.0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3};
     // 0.1 cm between a face and its label's box: clear of the half width of
     // the widest weld line (0.05 cm), so that the label's white ground never
     // covers the weld it names. A label set above its face has the foot of
     // its box (0.2 text heights) below its point.
-    const double off = 0.1 * opts->mm_per_cm;
-    const double th = Oli_Get_Picture_State()->text_height > 0.0 ? Oli_Get_Picture_State()->text_height : 0.3;
-    struct Label {
-        int k;
-        Weld_Face f;
-        char text[16];
-        int v, h;
-        double x, y, height;
-    };
-    std::vector<Label> welds;
-    for (int k = 0; k < slots; ++k) {
-        const double a = throat[k], l = length[k];
-        if (number[k] <= 0 || !(a > 0.01) || !(l > 0.01) || !Usable(a) || !Usable(l)) continue;
-        const Weld_Face f = Sketch_Face(p, k, opts->x_ref, opts->y_ref);
-        if (!f.used || !Usable(f.at) || !Usable(f.mid)) continue;
-        Label w{k, f, {}, f.horizontal ? (f.dy < 0 ? 2 : 0) : 4, f.horizontal ? 4 : (f.dx < 0 ? 1 : 3), 0.0, 0.0, th};
-        std::snprintf(w.text, sizeof w.text, "%d", number[k]);
-        welds.push_back(w);
+    const double off = 0.1 * boxes.mmpc;
+    const Weld_Face& f = w.f;
+    double least = 1e300;
+    bool free = false;
+    for (double further : kFurther) {
+        const double out = off + further * boxes.mmpc;
+        const double side = f.horizontal ? f.at + f.dy * (f.dy < 0 ? out + 0.2 * ht * boxes.mmpc : out)
+                                         : f.at + f.dx * out;
+        for (double t : kShift) {
+            const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? side : f.mid + t * l;
+            double c = Oli_Label_Covered_At(cx, cy, w.v, w.h, ht, w.text);
+            if (boxes.Run_Together(boxes.Of(cx, cy, w.v, w.h, ht, w.text))) c += 1.0;
+            if (c < least) least = c, w.x = cx, w.y = cy;
+            if ((free = c == 0.0)) break;
+        }
+        if (free) break;
     }
-    // The labels are placed before any is written, those of the shortest
-    // welds first (they have the fewest places), each where it meets
-    // nothing placed before it. The outline, on which every weld lies, is
-    // no place for a label meanwhile: a number on another weld's line reads
-    // as that one's.
+    w.height = ht;
+    return free;
+}
+
+// The labels are placed before any is written, those of the shortest welds
+// first (they have the fewest places), each where it meets nothing placed
+// before it. The outline, on which every weld lies, is no place for a label
+// meanwhile: a number on another weld's line reads as that one's. All
+// labels at the picture's text height th; in a sketch too small for that,
+// all at one smaller height, the largest at which each finds a free place.
+// At the smallest a label that finds none takes the least covered place.
+void Place_Sketch_Labels(std::vector<Sketch_Label>& welds, const double length[], double mmpc, double th) {
     std::vector<size_t> order(welds.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(),
@@ -1338,72 +1447,30 @@ int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const do
     const size_t taken_from = Oli_Taken_Count();
     XS_Plot_Take_Outline();
     const size_t outline_to = Oli_Taken_Count();
-    // Two numbers side by side on one line of text, closer than 0.15 cm,
-    // read as one number ("2" and "4" as "24"): the placed labels' boxes
-    // (world, x to the right, y down the page) keep that far apart. The
-    // sketch's x runs to the right; its y runs down the page or up it.
-    const double mmpc = opts->mm_per_cm, apart = 0.15 * mmpc;
-    const double down = Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0;
-    struct Box {
-        double x1, y1, x2, y2;
-    };
-    std::vector<Box> placed;
-    auto box_of = [&](double x, double y, int v, int h, double ht, const char* text) {
-        double b[4];
-        Oli_Text_Ink_Box(text, v, h, ht, b);
-        return Box{x + b[0] * mmpc, down * y - b[3] * mmpc, x + b[2] * mmpc, down * y - b[1] * mmpc};
-    };
-    auto runs_together = [&](const Box& a) {
-        for (const Box& b : placed)
-            if (a.y1 < b.y2 && b.y1 < a.y2 && a.x1 < b.x2 + apart && b.x1 < a.x2 + apart) return true;
-        return false;
-    };
-    // Each label at the middle of its line, else a quarter or two fifths of
-    // its length before or after it (then nearer the middle or nearer the
-    // ends), 0.1 cm off the face, then a little further out, where it meets
-    // nothing and runs together with no number. All labels at the picture's
-    // text height; in a sketch too small for that, all at one smaller
-    // height, the largest at which each finds such a place. At the smallest
-    // a label that finds none takes the least covered place (one that runs
-    // together with a number counting more than any overlap).
-    static const double kShift[] = {0.0, -0.25, 0.25, -0.4, 0.4, -0.1, 0.1, -0.15, 0.15, -0.33, 0.33, -0.47, 0.47};
-    static const double kFurther[] = {0.0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3};
+    Sketch_Boxes boxes(mmpc);
     static const double kSmaller[] = {1.0, 0.8, 0.65, 0.5};
     for (size_t size = 0; size < std::size(kSmaller); ++size) {
         const double ht = kSmaller[size] * th;
         const bool smallest = size + 1 == std::size(kSmaller);
         Oli_Drop_Taken_Areas(outline_to, Oli_Taken_Count());
-        placed.clear();
+        boxes.placed.clear();
         bool every = true;
         for (size_t i : order) {
-            Label& w = welds[i];
-            const Weld_Face& f = w.f;
-            const double l = length[w.k];
-            double least = 1e300;
-            bool free = false;
-            for (double further : kFurther) {
-                const double out = off + further * mmpc;
-                const double side = f.horizontal ? f.at + f.dy * (f.dy < 0 ? out + 0.2 * ht * mmpc : out)
-                                                 : f.at + f.dx * out;
-                for (double t : kShift) {
-                    const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? side : f.mid + t * l;
-                    double c = Oli_Label_Covered_At(cx, cy, w.v, w.h, ht, w.text);
-                    if (runs_together(box_of(cx, cy, w.v, w.h, ht, w.text))) c += 1.0;
-                    if (c < least) least = c, w.x = cx, w.y = cy;
-                    if ((free = c == 0.0)) break;
-                }
-                if (free) break;
-            }
-            w.height = ht;
-            every = every && free;
+            Sketch_Label& w = welds[i];
+            every = Place_Sketch_Label(w, length[w.k], ht, boxes) && every;
             if (!every && !smallest) break;
             Oli_Take_Label(w.x, w.y, w.v, w.h, w.height, w.text);
-            placed.push_back(box_of(w.x, w.y, w.v, w.h, w.height, w.text));
+            boxes.placed.push_back(boxes.Of(w.x, w.y, w.v, w.h, w.height, w.text));
         }
         if (every) break;
     }
     Oli_Drop_Taken_Areas(taken_from, Oli_Taken_Count());
-    for (const Label& w : welds) {
+}
+
+// Each weld's line on its face in the weld's pen width, and its number.
+void Draw_Sketch_Welds(const std::vector<Sketch_Label>& welds, const double throat[], const double length[],
+                       int pen, double th) {
+    for (const Sketch_Label& w : welds) {
         const Weld_Face& f = w.f;
         const double l = length[w.k];
         const int width = Oli_Weld_Line_Pen(std::lround(throat[w.k] + 0.01));
@@ -1415,5 +1482,16 @@ int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const do
         Oli_Text_At_Printf(w.x, w.y, w.v, w.h, "%s", w.text);
         if (w.height != th) Oli_Set_Text_Height(th);
     }
+}
+
+}  // namespace
+
+int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const double throat[],
+                         const double length[], int slots, int pen) {
+    if (!opts || !opts->profile || !number || !throat || !length || !(opts->mm_per_cm >= 1e-8)) return 0;
+    const double th = Oli_Get_Picture_State()->text_height > 0.0 ? Oli_Get_Picture_State()->text_height : 0.3;
+    std::vector<Sketch_Label> welds = Sketch_Labels(*opts, number, throat, length, slots, th);
+    Place_Sketch_Labels(welds, length, opts->mm_per_cm, th);
+    Draw_Sketch_Welds(welds, throat, length, pen, th);
     return static_cast<int>(welds.size());
 }

@@ -275,8 +275,8 @@ Oli_Render_Calls oli_lib;
 
 int Oli_Load_Render_Library(void) {
     static const int loaded = [] {
-        static const char* const libraries[] = {"libcairo.so.2", "libpango-1.0.so.0", "libpangocairo-1.0.so.0",
-                                                "libgobject-2.0.so.0"};
+        static const char* const libraries[] = {"libcairo.so.2",       "libpango-1.0.so.0",   "libpangocairo-1.0.so.0",
+                                                "libpangoft2-1.0.so.0", "libfontconfig.so.1", "libgobject-2.0.so.0"};
         // pango sorts its fonts in short-lived threads of its own, and the
         // C library may reserve 128 MB of address space for the memory of
         // each new thread: under a limit of the address space that
@@ -284,7 +284,7 @@ int Oli_Load_Render_Library(void) {
         // (glib aborts). All threads allocate from the one memory pool.
         mallopt(M_ARENA_MAX, 1);
         std::string why;
-        if (VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why)) return 1;
+        if (VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why) && Oli_Open_Fonts(&why)) return 1;
         std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
         return 0;
     }();

@@ -8,10 +8,18 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <pango/pangocairo.h>
+#include <pango/pangofc-fontmap.h>
+
+#include <string>
 
 #include "platform/library_calls.h"
 
 #define OLI_RENDER_CALLS(X) \
+    X(FcConfigAppFontAddFile) \
+    X(FcConfigBuildFonts) \
+    X(FcConfigCreate) \
+    X(FcConfigDestroy) \
+    X(FcConfigParseAndLoadFromMemory) \
     X(cairo_arc) \
     X(cairo_clip) \
     X(cairo_close_path) \
@@ -59,12 +67,14 @@
     X(g_object_unref) \
     X(pango_cairo_context_set_font_options) \
     X(pango_cairo_context_set_resolution) \
-    X(pango_cairo_create_context) \
-    X(pango_cairo_create_layout) \
+    X(pango_cairo_font_map_new_for_font_type) \
     X(pango_cairo_show_layout) \
+    X(pango_cairo_update_context) \
+    X(pango_fc_font_map_set_config) \
     X(pango_font_description_free) \
     X(pango_font_description_from_string) \
     X(pango_font_description_set_absolute_size) \
+    X(pango_font_map_create_context) \
     X(pango_layout_context_changed) \
     X(pango_layout_get_baseline) \
     X(pango_layout_get_context) \
@@ -90,5 +100,17 @@ extern Oli_Render_Calls oli_lib;
 // 0 when the libraries cannot be opened (the reason goes to stderr once):
 // the renderer's entry points then draw nothing and report failure.
 int Oli_Load_Render_Library(void);
+
+// Sets up the fonts the pages are set in (oli_render_fonts.cpp), once,
+// when the calls are there: 1, or 0 with the reason in *why (a font file
+// missing).
+int Oli_Open_Fonts(std::string* why);
+
+// A pango context for texts drawn on `cr` (its transformation), with the
+// renderer's fonts; the caller frees it.
+PangoContext* Oli_Text_Context(cairo_t* cr);
+// The same, as the pages' texts are laid out and drawn: sizes in points
+// (a resolution of 72 per inch), unhinted.
+PangoContext* Oli_Layout_Context(cairo_t* cr);
 
 #endif

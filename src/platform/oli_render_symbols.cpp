@@ -77,7 +77,9 @@ cairo_surface_t* Raster_Image(const OliRecord& r, bool embedded) {
 void Name_Text(cairo_t* cr, const std::string& name, double size_pt) {
     std::string utf8;
     for (unsigned char c : name) utf8 += c < 0x20 ? "" : OLI_Glyph(c);
-    PangoLayout* l = oli_lib.pango_cairo_create_layout(cr);
+    PangoContext* context = Oli_Text_Context(cr);
+    PangoLayout* l = oli_lib.pango_layout_new(context);
+    oli_lib.g_object_unref(context);
     PangoFontDescription* fd = oli_lib.pango_font_description_from_string("DejaVu Sans");
     oli_lib.pango_font_description_set_absolute_size(fd, size_pt * PANGO_SCALE);
     oli_lib.pango_layout_set_font_description(l, fd);

@@ -384,13 +384,7 @@ PangoLayout* Layout(Render* r, const std::string& markup, const char* family, do
         // Every pass draws its texts with the same transformation (the
         // page's, set when a page begins): the context made for the first
         // text is that of every other.
-        t.context = oli_lib.pango_cairo_create_context(r->cr);
-        oli_lib.pango_cairo_context_set_resolution(t.context, 72.0);
-        cairo_font_options_t* fo = oli_lib.cairo_font_options_create();
-        oli_lib.cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-        oli_lib.cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
-        oli_lib.pango_cairo_context_set_font_options(t.context, fo);
-        oli_lib.cairo_font_options_destroy(fo);
+        t.context = Oli_Layout_Context(r->cr);
     }
     PangoFontDescription* fd = nullptr;
     for (const auto& [name, known] : t.fonts)

@@ -244,8 +244,12 @@ OliRecord Parse_Record(const std::string& line, bool* fits) {
     *fits = true;
     const char* p = line.c_str();
     char* end = nullptr;
-    long n = std::strtol(p, &end, 10);
-    r.number = (n > -100000 && n < 100000) ? static_cast<int>(n) : -1;
+    errno = 0;
+    const long n = std::strtol(p, &end, 10);
+    // The number is read as an int: one beyond is damage, like any number
+    // of a record taken as an int.
+    r.number = errno != ERANGE && Int_Fits(static_cast<double>(n)) ? static_cast<int>(n) : -1;
+    if (r.number == -1 && n != -1) *fits = false;
     p = end;
     for (;;) {
         while (*p == ' ' || *p == '\t') ++p;
@@ -431,6 +435,7 @@ struct Strict {
     // Records may follow a picture's end line, with only layout keyword
     // blocks between: they are drawn on top of it.
     bool after_picture = false;
+    bool blocks = false;  // a keyword line was met
     Open_Structure open;
 
     explicit Strict(Oli_Line_Window& walked) : lines(walked) {}
@@ -545,6 +550,20 @@ struct Strict {
         ++i;
         return true;
     }
+    // What is wrong with the number a record line begins with, the record's
+    // number: "" for a whole number within an int.
+    static std::string Record_Number_Fault(const std::string& l) {
+        const size_t from = l.find_first_not_of(" \t");
+        const std::string word = l.substr(from, l.find_first_of(" \t\xAE", from) - from);
+        const std::string line = "\"" + l.substr(0, 60) + "\"";
+        char* end = nullptr;
+        errno = 0;
+        const long n = std::strtol(word.c_str(), &end, 10);
+        if (end != word.c_str() && !*end)
+            return errno != ERANGE && Int_Fits(static_cast<double>(n)) ? "" : "record number that does not fit an int: " + line;
+        std::strtod(word.c_str(), &end);
+        return end != word.c_str() && !*end ? "record number that is no whole number: " + line : "not a record: " + line;
+    }
     // The numbers a record carries (at least), or -1 for a record no writer gives.
     static int Record_Arguments(int n) {
         switch (n) {
@@ -605,6 +624,7 @@ struct Strict {
                 ++i;
                 return true;
             }
+            if (const std::string wrong = Record_Number_Fault(l); !wrong.empty()) return Fail(i, wrong);
             Cursor c{lines};
             c.i = i + 1;
             std::vector<OliRecord> r;
@@ -642,6 +662,7 @@ struct Strict {
         }
         const std::string key = l.substr(0, l.find_last_not_of(" \t") + 1);
         ++i;
+        blocks = true;
         if (More()) {
             const std::vector<double> word = Oli_Numbers(lines[i], 1);
             if (!word.empty()) open.Keyword(key, word[0]);
@@ -674,7 +695,8 @@ struct Strict {
     }
     // After the last step: the first fault, or what only the whole list
     // shows (a line beyond any of a list, which outweighs any other fault;
-    // a list that breaks off; bytes after a NUL). "" for a sound list.
+    // a list that breaks off; bytes after a NUL; no block at all: empty
+    // lines are no list). "" for a sound list.
     std::string Verdict() {
         const size_t count = lines.Count();
         if (const long long cut = lines.First_Cut(); cut >= 0)
@@ -683,6 +705,7 @@ struct Strict {
             Fail(count, "the list breaks off: " + cut);
         if (const long long past = lines.Past_End(); fault.empty() && past > 0)
             Fail(count, "a NUL byte: no list goes on here (" + std::to_string(past) + " bytes)");
+        if (!blocks) Fail(count, "no block of a print list");
         return fault;
     }
 };
@@ -880,6 +903,9 @@ void Read_Blocks(FILE* stream, OliDocument* doc);
 
 const char* OLI_Glyph(unsigned char byte) {
     static char ascii[128][2];
+    // Code page 850 shows 0x7F as a house; as U+007F no font has it, and
+    // pango drew a box of its code in whatever font it found.
+    if (byte == 0x7F) return "⌂";
     if (byte < 0x80) {
         ascii[byte][0] = static_cast<char>(byte);
         ascii[byte][1] = 0;

@@ -3,9 +3,10 @@
 // glyphs drawn lets two labels touch on the page (a "y" hanging into the
 // "S" below it), and one much larger pushes labels needlessly far out.
 //
-// The viewer sets picture texts in DejaVu Sans at a font size of the text
-// height over OLI_CAPITALS_OF_FONT_SIZE (the text height is that of the
-// capitals), with unhinted metrics, and puts each glyph at a whole point:
+// The viewer sets picture texts in DejaVu Sans (its own font
+// configuration: the same face on every machine) at a font size of the
+// text height over OLI_CAPITALS_OF_FONT_SIZE (the text height is that of
+// the capitals), with unhinted metrics, and puts each glyph at a whole point:
 // every advance (with what a pair adds) is rounded to whole points, the
 // rest scales with the height. The table holds each print-font byte's
 // advance and ink in the font's units (2048 to the font size), as the
@@ -28,9 +29,9 @@ struct Glyph {
 };
 
 // Bytes 0x20 to 0xFF of the print font (code page 850 and the print font's
-// own letters, docs/printlist-viewer.md). A blank has no ink. 0x7F, the
-// only glyph the font lacks, is set in another font with a line of its
-// own: its top and foot cover the places every alignment puts it.
+// own letters, docs/printlist-viewer.md; 0x7F is code page 850's house,
+// U+2302). A blank has no ink. tools/glyph_table.cpp measures the viewer's
+// font and prints these rows: run it when the viewer's fonts change.
 constexpr Glyph kGlyphs[224] = {
     {651, 0, 0, 0, 0}, {821, 309, 512, 1493, 0}, {942, 197, 745, 1493, -938}, {1716, 158, 1559, 1470, 0},  // 20
     {1303, 170, 1133, 1556, 301}, {1946, 113, 1833, 1520, 29}, {1597, 129, 1534, 1520, 29}, {563, 197, 367, 1493, -938},  // 24
@@ -55,7 +56,7 @@ constexpr Glyph kGlyphs[224] = {
     {1300, 186, 1188, 1147, 426}, {1300, 113, 1114, 1147, 426}, {842, 186, 842, 1147, 0}, {1067, 111, 967, 1147, 29},  // 70
     {803, 55, 754, 1438, 0}, {1298, 174, 1112, 1147, 29}, {1212, 61, 1151, 1120, 0}, {1675, 86, 1589, 1120, 0},  // 74
     {1212, 59, 1145, 1120, 0}, {1212, 61, 1151, 1120, 426}, {1075, 88, 987, 1120, 0}, {1303, 256, 1047, 1556, 334},  // 78
-    {690, 260, 430, 1565, 483}, {1303, 256, 1047, 1556, 334}, {1716, 217, 1499, 817, -467}, {1431, 55, 1376, 1846, 115},  // 7C
+    {690, 260, 430, 1565, 483}, {1303, 256, 1047, 1556, 334}, {1716, 217, 1499, 817, -467}, {1300, 146, 1154, 1220, 0},  // 7C
     {1430, 115, 1319, 1520, 395}, {1298, 174, 1112, 1552, 29}, {1260, 113, 1151, 1638, 29}, {1255, 123, 1069, 1638, 29},  // 80
     {1255, 123, 1069, 1552, 29}, {1255, 123, 1069, 1638, 29}, {1255, 123, 1069, 1798, 29}, {1126, 113, 999, 1147, 395},  // 84
     {1716, 117, 1616, 1080, -204}, {2748, 113, 2636, 1520, 29}, {1260, 113, 1151, 1638, 29}, {569, -12, 582, 1552, 0},  // 88

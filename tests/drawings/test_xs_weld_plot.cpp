@@ -395,3 +395,56 @@ TEST_F(XSPlot, RectangleWidthsClearOfTheAxisCross) {
     EXPECT_NE(list.find(" 1  9.100000 9.400000 0.900000 9.400000\n"), std::string::npos);
     EXPECT_NE(list.find(" 1  10.100000 -0.480000 -0.100000 -0.480000\n"), std::string::npos);
 }
+
+// The letters of the marks and of the axis cross read as letters of their
+// own: no two of "S", "M", "y" and "z" stand on one line of text closer than
+// 0.15 cm (the shear centre's "M" set 0.04 cm before the axis's "y", the
+// dot between them, read as "My"). Channels in pictures of their own, 3 to
+// 12 cm high, with and without dimension lines. Section values by hand,
+// from the back of the web (flanges b x t_f, web (h - 2 t_f) x t_w): the
+// centroid at (2 b t_f b/2 + (h - 2 t_f) t_w t_w/2) / A, the shear centre
+// e = 3 b'² t_f / (6 b' t_f + h' t_w) (b' = b - t_w/2, h' = h - t_f) beyond
+// the web's middle: U 200 x 8 x 50 x 12: A = 2608 mm², 35632 / 2608 =
+// 13.66 mm; e = 76176 / 4816 = 15.82 mm, 11.82 mm behind the web's back;
+// C 76 x 4.3 x 35 x 6.9: A = 750.5 mm², 9027 / 750.5 = 12.03 mm; e = 3
+// 32.85² 6.9 / (6 32.85 6.9 + 69.1 4.3) = 22338 / 1657 = 13.48 mm, 11.33 mm
+// behind.
+TEST_F(XSPlot, LettersOfTheMarksReadAlone) {
+    struct Channel {
+        int type;
+        double h, t_w, b, t_f, centroid, behind;
+    } const channels[] = {{PROFILTYP_U, 200, 8, 50, 12, 13.66, 11.82}, {PROFILTYP_C, 76, 4.3, 35, 6.9, 12.03, 11.33}};
+    const int usual = XS_Plot_Height_cm;
+    for (const Channel& c : channels)
+        for (int height = 3; height <= 12; ++height)
+            for (int dimensions = 0; dimensions <= 1; ++dimensions) {
+                SCOPED_TRACE(std::to_string(c.h) + " in " + std::to_string(height) + " cm, dimensions " +
+                             std::to_string(dimensions));
+                Stahlprofil p = Profile(c.type, c.h, c.t_w, c.b, c.t_f, -c.centroid, c.h / 2.0);
+                p.y_M = c.centroid + c.behind;
+                XSPlotOptions o;
+                Init_XS_Plot_Options(&o);
+                o.profile = &p, o.fill_pen = OliRole_Profile_Pen, o.line_width = 1, o.line_pen = OliRole_Outline_Pen;
+                FILE* t = std::tmpfile();
+                XS_Plot_Height_cm = height;
+                Draw_XS_Weld_Plot(&o, t, 0, 1, dimensions);
+                XS_Plot_Height_cm = usual;
+                FILE* r = testutil::Stream_With(testutil::Stream_All(t) + " -1\n");
+                std::fclose(t);
+                OliDocument doc;
+                OLI_Read_Document(r, &doc);
+                std::fclose(r);
+                std::vector<OliTextBox> boxes, letters;
+                OLI_Render_Text_Boxes(doc, &boxes);
+                for (const OliTextBox& b : boxes)
+                    if (b.text == "S" || b.text == "M" || b.text == "y" || b.text == "z") letters.push_back(b);
+                ASSERT_EQ(letters.size(), 4u);
+                for (size_t i = 0; i < letters.size(); ++i)
+                    for (size_t j = i + 1; j < letters.size(); ++j) {
+                        const OliTextBox &a = letters[i], &b = letters[j];
+                        const double apart = std::max(a.x - b.x - b.w, b.x - a.x - a.w);
+                        EXPECT_FALSE(a.y < b.y + b.h && b.y < a.y + a.h && apart < 0.15)
+                            << a.text << " and " << b.text << " " << apart << " cm apart on one line";
+                    }
+            }
+}

@@ -924,6 +924,14 @@ TEST(OliView, StrictStructureCheck) {
         {head + " 31\n -1\n", "line 6: element closed that is not open"},
         {head + " 30\n 1  0 0 1 1\n -1\n", "line 8: picture ends inside an element"},
         {head + " 99 1\n -1\n", "line 6: unknown record 99"},
+        // The record's number as written: it said "unknown record -1" and
+        // "record without its numbers".
+        {head + "111111111111 1 2 3 4\n -1\n", "line 6: record number that does not fit an int: \"111111111111 1"},
+        {head + "1e309 1 2 3 4\n -1\n", "line 6: record number that is no whole number: \"1e309 1 2 3 4\""},
+        {head + " 9.0 0 0 1 1 0 \xAEx\xAF\n -1\n", "line 6: record number that is no whole number"},
+        {head + " x1 0 0 1 1\n -1\n", "line 6: not a record: \" x1 0 0 1 1\""},
+        {std::string(100, '\n'), "line 101: no block of a print list"},
+        {"", "line 1: no block of a print list"},
         {head + " 18 3 0 0 1 0\n -1\n", "line 6: polygon without its points"},
         {head + " 1  0 0 1 1\n", "line 7: picture not ended by -1"},
         {"\n#SHOWPARA\n0x0\n4\n-1\n Text\n", "line 7: paragraph not ended by #END_OF_TEXT"},

@@ -22,12 +22,14 @@ namespace {
 const std::string kViewer = std::string(WELD_BINARY_DIR) + "/bin/oliview";
 
 // Runs the viewer (after `prefix` in the shell: a file size limit, the
-// fault shim); its exit code, stderr in *err.
+// fault shim); its exit code, stderr in *err, stdout in *out when asked.
 int Run_Viewer(const std::string& args, const testutil::TempDir& dir, std::string* err,
-               const std::string& prefix = "") {
-    const std::string cmd = "(" + prefix + " '" + kViewer + "' " + args + ") >/dev/null 2>'" + dir.file("err.txt") + "'";
+               const std::string& prefix = "", std::string* out = nullptr) {
+    const std::string cmd = "(" + prefix + " '" + kViewer + "' " + args + ") >'" + dir.file("out.txt") + "' 2>'" +
+                            dir.file("err.txt") + "'";
     const int status = std::system(cmd.c_str());
     *err = testutil::Read_File(dir.file("err.txt"));
+    if (out) *out = testutil::Read_File(dir.file("out.txt"));
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -54,9 +56,12 @@ int Count_Boxes(const std::string& boxes, const std::string& kind, const std::st
 // An empty file, a directory, a FIFO (which must not make it wait for a
 // writer) and a file without any block give an error and no PDF; before,
 // each gave a blank PDF or a hang. A list of one paragraph gives its page.
+// The structure and layout checks refuse what the renderer refuses (100
+// empty lines were "sound" to the one and read well to the other).
 TEST(ViewerProgram, RefusesWhatIsNoPrintList) {
     testutil::TempDir dir;
     testutil::Write_File(dir.file("leer.OLI"), "");
+    testutil::Write_File(dir.file("zeilen.OLI"), std::string(100, '\n'));
     testutil::Write_File(dir.file("text.OLI"), "kein Block\n");
     testutil::Write_File(dir.file("gut.OLI"), kPara);
     std::filesystem::create_directory(dir.file("ordner.OLI"));
@@ -67,6 +72,7 @@ TEST(ViewerProgram, RefusesWhatIsNoPrintList) {
         const char* said;
     } cases[] = {
         {"leer", 1, "is empty"},
+        {"zeilen", 1, "holds no block of a print list"},
         {"text", 1, "holds no block of a print list"},
         {"ordner", 1, "Is a directory"},
         {"rohr", 1, "No such device"},
@@ -80,10 +86,12 @@ TEST(ViewerProgram, RefusesWhatIsNoPrintList) {
         EXPECT_NE(err.find(c.said), std::string::npos) << c.name << ": " << err;
         EXPECT_EQ(std::filesystem::exists(dir.file("out.pdf")), c.code == 0) << c.name;
         std::filesystem::remove(dir.file("out.pdf"));
-        if (c.code) {
-            EXPECT_EQ(Run_Viewer("--check '" + list + "'", dir, &err), 1) << c.name;
-        }
+        EXPECT_EQ(Run_Viewer("--check '" + list + "'", dir, &err), c.code) << c.name;
+        EXPECT_EQ(Run_Viewer("--layout '" + list + "'", dir, &err), c.code) << c.name;
     }
+    std::string err, out;
+    EXPECT_EQ(Run_Viewer("--check '" + dir.file("zeilen.OLI") + "'", dir, &err, "", &out), 1);
+    EXPECT_EQ(out, dir.file("zeilen.OLI") + ": line 101: no block of a print list\n");
 }
 
 // Every file the viewer writes is whole or not there: a full disc, a
@@ -191,10 +199,17 @@ TEST(ViewerProgram, MarksEveryPageOfAListNotToTrust) {
          0, false, "1 damaged block(s)", damaged},
         // A record number that is no whole number read as record 1 without
         // its numbers: the check refused it, the pages said nothing, exit
-        // code 0 (46 of 241 mutated lists).
+        // code 0 (46 of 241 mutated lists); the check called it a "record
+        // without its numbers".
         {"record number 1e309", kPara + "#NEWPAGE\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n1e309 1 2 3 4\n -1\n", 0,
-         false, "line 15: record without its numbers: \"1e309 1 2 3 4\" (the strict check refuses the list)",
+         false, "line 15: record number that is no whole number: \"1e309 1 2 3 4\" (the strict check refuses the list)",
          "Druckliste besch\xC3\xA4" "digt: Zeile 15 ist fehlerhaft"},
+        // A record number beyond an int is left out like any number of a
+        // record read as an int (it was "unknown record -1").
+        {"record number beyond an int",
+         kPara + "#NEWPAGE\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n111111111111 1 2 3 4\n -1\n", 0, false,
+         "line 15: record number that does not fit an int: \"111111111111 1 2 3 4\" (the strict check refuses the list)",
+         damaged},
     };
     for (const auto& c : cases) {
         testutil::TempDir dir;
@@ -211,6 +226,14 @@ TEST(ViewerProgram, MarksEveryPageOfAListNotToTrust) {
         if (!c.pending) {
             EXPECT_EQ(Run_Viewer("--check '" + list + "'", dir, &err, "timeout 60"), 1) << c.what;
         }
+        // The layout check tells the same, and the list does not read well
+        // (it did, exit code 0, whatever the pages were marked for).
+        std::string out;
+        EXPECT_EQ(Run_Viewer("--layout '" + list + "'", dir, &err, "timeout 60", &out), 1) << c.what;
+        const std::string said = c.said.substr(0, c.said.find(" (the strict check"));
+        EXPECT_NE(out.find(list + ": "), std::string::npos) << c.what << ": " << out;
+        EXPECT_NE(out.find(said), std::string::npos) << c.what << ": " << out;
+        EXPECT_EQ(out.find("reads well"), std::string::npos) << c.what << ": " << out;
     }
 }
 

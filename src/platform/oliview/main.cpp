@@ -11,7 +11,10 @@
 // list ends at a NUL byte: the zeros or other bytes that follow are not
 // read (the list counts as damaged).
 // --layout lays the list out and prints every fault of its pages
-// (oli_layout_check.h; exit code 1) or "reads well" (0).
+// (oli_layout_check.h), and whatever makes the list not to be trusted (what
+// its pages are marked for: damage, a cut, what the strict check refuses,
+// a successor beside it), exit code 1; or "reads well" (0). A list without
+// a block is refused as when rendering.
 // --boxes lists every text set on the pages, one per line: page, left,
 // top, width and height in cm, kind, heading flag and the text.
 //
@@ -96,25 +99,30 @@ int Write_Boxes(FILE* o, void* context) {
     return VEK_WRITE_DONE;
 }
 
+// What is not to be trusted in the list as it was read (its pages say so
+// in red): one sentence each; none for a sound list.
+std::vector<std::string> Doubts(const char* list, const OliDocument& doc) {
+    std::vector<std::string> said;
+    if (doc.past_end > 0)
+        said.push_back("the list ends at a NUL byte; the " + std::to_string(doc.past_end) +
+                       " bytes from there on are not read");
+    if (doc.damaged) said.push_back(std::to_string(doc.damaged) + " damaged block(s) skipped");
+    if (!doc.cut.empty()) said.push_back("the list breaks off (" + doc.cut + "): it was cut off and pages are missing");
+    if (doc.out_of_step)
+        said.push_back(std::string(list) + OLI_LIST_PENDING_SUFFIX +
+                       " stands beside it: the run that writes the list and its plot file was cut off, and the "
+                       "plot file may belong to that newer list");
+    if (!doc.refused.empty()) said.push_back(doc.refused + " (the strict check refuses the list)");
+    return said;
+}
+
 // What the pages will say of the list, told on stderr too. True when the
 // list is sound.
 bool Tell_State(const char* list, const OliDocument& doc) {
-    if (doc.past_end > 0)
-        std::fprintf(stderr, "oliview: %s: the list ends at a NUL byte; the %lld bytes from there on are not read\n",
-                     list, doc.past_end);
-    if (doc.damaged) std::fprintf(stderr, "oliview: %s: %d damaged block(s) skipped\n", list, doc.damaged);
-    if (!doc.cut.empty())
-        std::fprintf(stderr, "oliview: %s: the list breaks off (%s): it was cut off and pages are missing\n", list,
-                     doc.cut.c_str());
-    if (doc.out_of_step)
-        std::fprintf(stderr, "oliview: %s: %s%s stands beside it: the run that writes the list and its plot file "
-                             "was cut off, and the plot file may belong to that newer list\n",
-                     list, list, OLI_LIST_PENDING_SUFFIX);
-    if (!doc.refused.empty())
-        std::fprintf(stderr, "oliview: %s: %s (the strict check refuses the list)\n", list, doc.refused.c_str());
-    const bool sound = !doc.damaged && doc.cut.empty() && !doc.out_of_step && doc.refused.empty();
-    if (!sound) std::fprintf(stderr, "oliview: %s: every page says so\n", list);
-    return sound;
+    const std::vector<std::string> doubts = Doubts(list, doc);
+    for (const std::string& d : doubts) std::fprintf(stderr, "oliview: %s: %s\n", list, d.c_str());
+    if (!doubts.empty()) std::fprintf(stderr, "oliview: %s: every page says so\n", list);
+    return doubts.empty();
 }
 
 // The PDF's name: the one asked for, else the list's with ".pdf".
@@ -144,8 +152,17 @@ int Layout(const char* list) {
     OLI_Read_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(list);
-    const std::vector<std::string> faults = OLI_Layout_Faults(doc, "");
-    if (faults.size() == 1 && faults[0] == OLI_LAYOUT_NO_MEMORY) return Out_Of_Memory(list);
+    if (doc.blocks.empty()) {
+        std::fprintf(stderr, "oliview: %s holds no block of a print list\n", list);
+        return EXIT_FAILED;
+    }
+    // A list that is not to be trusted does not read well, however its
+    // pages look: the renderer marks every page of it.
+    doc.out_of_step = OLI_List_Out_Of_Step(list);
+    std::vector<std::string> faults = Doubts(list, doc);
+    const std::vector<std::string> laid_out = OLI_Layout_Faults(doc, "");
+    if (laid_out.size() == 1 && laid_out[0] == OLI_LAYOUT_NO_MEMORY) return Out_Of_Memory(list);
+    faults.insert(faults.end(), laid_out.begin(), laid_out.end());
     for (const std::string& fault : faults) std::printf("%s: %s\n", list, fault.c_str());
     if (faults.empty()) std::printf("%s: reads well\n", list);
     return faults.empty() ? EXIT_WRITTEN : EXIT_FAILED;
