@@ -19,6 +19,31 @@ const double kOutstandMinLimit3 = 13.770620901034201;  // 21 * sqrt(0.43)
 
 }  // namespace
 
+namespace {
+
+// The yield strength the profile's material gives a plate of thickness t
+// (mm); 0 where it gives none.
+double Material_Strength(const Stahlprofil* p, double t) {
+    Materialparameter_Record plate;
+    Copy_Material_Params(&p->material, &plate);
+    Check_Material_Params(&plate, t, nullptr, 0, nullptr);
+    return plate.f_y > 0 ? plate.f_y : 0.0;
+}
+
+}  // namespace
+
+double Plate_Yield_Strength(const Stahlprofil* p, double t) {
+    if (!p) return 0.0;
+    const double own = p->material.f_y;
+    if (!(t > 0)) return own;
+    // The profile's f_y is its material's for its thickest plate; where it
+    // is not (a strength given to the record itself) it holds for every
+    // plate.
+    if (std::fabs(Material_Strength(p, Get_Profile_Max_Dimension(p)) - own) > 0.5) return own;
+    const double f_y = Material_Strength(p, t);
+    return f_y > 0 ? f_y : own;
+}
+
 double Rhs_Clear_Width(double outer, double t_a, double t_b, double t_own, double c_record) {
     return std::fmax(c_record, outer - t_a - t_b - std::fmin(t_own, std::fmin(t_a, t_b)));
 }
@@ -643,9 +668,12 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
     const bool gradient = Eval_Profile_Parts(p, f, outs);
     Stress_Quad q[5];
     const int n = Profile_Plates(p, f, q);
-    double shift = 0;
-    // N compression positive: the blocks carry the tension force -N.
-    const bool plastic = f_y > 0 && Calc_Plastic_Axis_Shift(q, n, -N / f_y, &shift);
+    double plane[3];
+    // N compression positive: the blocks carry the tension force -N. The
+    // field's moments, the integrals of sigma y and sigma z, are M_z and
+    // -M_y (Elastic_Field).
+    const double M[2] = {M_z, -M_y};
+    const bool plastic = f_y > 0 && Calc_Plastic_Plane(q, n, -N, M, f_y, plane);
     if (gradient && stream) {
         if (plastic)
             OLI_printf(stream, "%sDer Beiwert ║ wird für die Q-Klassen 1 und 2 plastisch, Ê für die Q-Klasse 3 "
@@ -657,8 +685,14 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
     if (!plastic) return;
     double sigma[3] = {0, 0, 0};
     for (int i = 0; i < 3; i++) sigma[i] = outs[3 + i] ? *outs[3 + i] : 0.0;
-    f.s_N += shift;
-    Place_Zero_Line(p, &f);
-    Eval_Profile_Parts(p, f, outs);
+    f.s_N = plane[0], f.c_y = plane[1], f.c_z = plane[2];
+    if (f.c_y == 0 && f.c_z == 0) {
+        // one block over the whole section
+        const double a = f.s_N < 0 ? CT_ALPHA_UNIFORM : 0.0;
+        for (int i = 0; i < 3; i++) Put(outs[i], a);
+    } else {
+        Place_Zero_Line(p, &f);
+        Eval_Profile_Parts(p, f, outs);
+    }
     for (int i = 0; i < 3; i++) Put(outs[3 + i], sigma[i]);
 }

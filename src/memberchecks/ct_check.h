@@ -32,6 +32,13 @@ enum {
 // written without a line break.
 double Print_Epsilon(double f_y, double E, FILE* stream);
 
+// The yield strength (N/mm2) of a plate of thickness t (mm) of the
+// profile's material, as the material's thickness ranges give it: each
+// plate is classed with its own. The profile's f_y where t is not positive
+// or the material gives no strength for it. Never fails (0 for a null
+// profile).
+double Plate_Yield_Strength(const Stahlprofil* profile, double t);
+
 // The clear width c of a wall of a rectangular hollow section (outer width
 // outer, walls t_a and t_b at its ends, its own thickness t_own): at least
 // outer - t_a - t_b - min(t_own, t_a, t_b), b - 3 t for equal walls, the
@@ -63,13 +70,13 @@ void Calc_Alpha_Elastic(const Stahlprofil* profile, double* alpha_top, double* a
                         double M_y, double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom,
                         double* sigma_web, FILE* stream);
 // The compressed fractions of the same parts under the plastic stress
-// blocks of strength f_y (N/mm2) that carry N: the elastic zero line moved
-// parallel to where the profile's plates balance N (plastic_axis). Where
-// that cannot be found (N alone, round sections, types without plates here,
-// f_y not positive) the elastic alpha is given. Outputs as above; the
-// stresses are the elastic ones. Never fails. With a stream, when a part's
-// distribution has a gradient, a note says how alpha (classes 1 and 2) and
-// psi (class 3) were found.
+// blocks of strength f_y (N/mm2) of the profile's plates at their plastic
+// moment resistance under N, the moments in the direction of M_y and M_z
+// together (plastic_axis). Where there is no such distribution (N alone,
+// round sections, types without plates here, f_y not positive) the elastic
+// alpha is given. Outputs as above; the stresses are the elastic ones.
+// Never fails. With a stream, when a part's distribution has a gradient, a
+// note says how alpha (classes 1 and 2) and psi (class 3) were found.
 void Calc_Alpha_Plastic(const Stahlprofil* profile, double* alpha_top, double* alpha_bottom, double N, double M_y,
                         double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
                         double f_y, FILE* stream);

@@ -15,6 +15,7 @@
 #include "profiles/section_stress.h"
 #include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/dwqb_transfer.h"
 #include "thinwall/engine_faults.h"
 #include "thinwall/plastic_shear.h"
 #include "thinwall/plo.h"
@@ -616,22 +617,21 @@ void Check_Elastic(Check_State& s, Model_State& m) {
     Print_Elastic_Line(s, m, U, tau_Rd, sv_Rd);
 }
 
-// The class 1 and 2 utilisations of one part of the model under plastic end
-// stresses, with the limits of the classification request.
-bool Plastic_Part_Ct(void* context, int part, double s_a, double s_b, double U[2]) {
-    const Ct_Klassifizierung& c = *static_cast<const Ct_Klassifizierung*>(context);
-    const int kind = Get_Section_Point(part, nullptr, nullptr, nullptr);
-    const Ct_Grenzwert_Eingabe in{c.code, c.flags, kind, c.f_y, c.E, c.sigma_ref, s_a, s_b, 0, c.eps_factor};
-    Ct_Grenzwerte g;
-    if (!Calc_Ct_Grenzwerte(&in, &g) || !(g.ct[0] > 0) || !(g.ct[1] > 0)) return false;
-    const double ct = std::max(Get_Section_Part_Ratio(part), 0.0);
-    U[0] = ct / g.ct[0];
-    U[1] = ct / g.ct[1];
-    return true;
+// The yield strength of each part of the model by its own thickness (0
+// where the model gives none, or for aluminium, whose strength the grade
+// alone decides); the count of parts.
+int Part_Strengths(const Check_State& s, double* f_y, int max) {
+    const int parts = std::min(Get_Section_Part_Count(), max);
+    for (int i = 0; i < parts; i++) {
+        const double t = 10 * Get_Section_Part_Thickness(i);
+        f_y[i] = !s.aluminium && t > 0 ? Get_Stahlguete_fy(s.grade, t) : 0;
+    }
+    return parts;
 }
 
-// Step 17: the c/t utilisations of the model's parts for the class reached
-// (alpha of the plastic stress blocks for classes 1 and 2 under EN 1993),
+// Step 17: the c/t utilisations of the model's parts for the class reached,
+// each part with the epsilon of its own thickness's yield strength (alpha
+// of the plastic stress blocks for classes 1 and 2 under EN 1993),
 // printed with the table they come from.
 void Check_Ct(Check_State& s, const Model_State& m) {
     const Member_Check_Input& in = *s.in;
@@ -642,6 +642,8 @@ void Check_Ct(Check_State& s, const Model_State& m) {
     }
     if (s.fire) kind = (kind & ~0xF) | 5;
     Install_Section_Part_Services();
+    double part_f_y[PROFIL_DWQB_LINES];
+    double ends[PROFIL_DWQB_LINES][2];
     Ct_Klassifizierung ct_in{};
     ct_in.code = in.selector ? static_cast<int32_t>(in.selector->code) : 0;
     ct_in.flags = kind;
@@ -650,29 +652,24 @@ void Check_Ct(Check_State& s, const Model_State& m) {
     ct_in.sigma_ref = m.f_yd;
     ct_in.eps_factor = m.ct_factor;
     ct_in.model = nullptr;
+    ct_in.part_count = Part_Strengths(s, part_f_y, PROFIL_DWQB_LINES);
+    ct_in.part_f_y = part_f_y;
     Ct_Ausnutzung ct_out{};
     const int slot = m.reached == 2 ? 0 : m.reached == 1 ? 1 : 2;
-    // The class 1 and 2 limits take alpha from the plastic stress blocks
-    // that carry N at the design strength; the stresses of the parts are
-    // those of the evaluation above. Only their utilisations are read when
-    // the class reached is 1 or 2.
-    double shift = 0;
-    if (slot < 2 && s.en && !s.aluminium && Calc_Model_Plastic_Axis_Shift(in.N, 0.1 * m.f_yd, &shift)) {
-        ct_in.flags |= CT_PLASTIC_SHIFT;
-        ct_in.plastic_shift = 10 * shift;
+    // The class 1 and 2 limits take alpha from the section at its plastic
+    // moment resistance under N: the blocks of the design strength that
+    // carry N and both moments in their direction. Only their utilisations
+    // are read when the class reached is 1 or 2.
+    if (slot < 2 && s.en && !s.aluminium &&
+        Calc_Model_Plastic_Part_Ends(in.N, 0.1 * m.f_yd, ends, ct_in.part_count) > 0) {
+        ct_in.flags |= CT_PLASTIC_ENDS;
+        ct_in.plastic_ends = ends;
     }
     double eps = 1;
     if (Calc_Querschnittsklasse(&ct_in, &ct_out)) {
         s.U_ct_int = ct_out.internal[slot];
         s.U_ct_out = ct_out.outstand[slot];
         eps = ct_out.eps[slot];
-    }
-    // a part is classified by the stresses that act on it
-    Own_Stress_Utilisations own;
-    if ((ct_in.flags & CT_PLASTIC_SHIFT) &&
-        Calc_Own_Stress_Utilisations(m.forces, 0.1 * m.f_yd, Plastic_Part_Ct, &ct_in, &own) > 0) {
-        s.U_ct_int = std::max(s.U_ct_int, own.internal[slot]);
-        s.U_ct_out = std::max(s.U_ct_out, own.outstand[slot]);
     }
     s.flags |= MC_CT_DONE;
     if (s.record) s.record->class_slot = slot;

@@ -1,68 +1,51 @@
-// plastic_axis: where the plastic neutral axis of a section lies under a
-// normal force, for the compressed fractions alpha that the class 1 and 2
-// limits of the classification table take from the plastic stress
-// distribution (the class 3 limit keeps the elastic stress ratio psi).
+// plastic_axis: the fully plastic stress distribution of a section under a
+// normal force and bending moments, for the compressed fractions alpha that
+// the class 1 and 2 limits of the classification table take from it (the
+// class 3 limit keeps the elastic stress ratio psi).
 //
 // The section is a set of quadrilaterals (the plates, or the pieces of its
-// thin-walled model) with the elastic stress at their corners, tension
-// positive. The plastic distribution keeps the direction of the elastic
-// zero line and moves it: every stress gets the same shift delta, and the
-// stress blocks sign(sigma + delta) f_y carry the normal force. The parts'
-// end stresses plus delta then have their zero where the plastic axis
-// crosses them, so the usual alpha = c_max / (c_max - c_other) of those
-// shifted values is the plastic alpha. Pure computations, no state.
+// thin-walled model) with the elastic stress of the forces at their
+// corners, tension positive. The plastic distribution is that of the
+// section at its plastic moment resistance under the normal force: stress
+// blocks of the yield strength on either side of a straight neutral axis
+// that carry the normal force and bending moments in the direction of the
+// forces' own (both bending moments together: the axis is placed and
+// turned until the blocks' moments point the way the forces' do). It is
+// handed on as a linear field whose sign is that of the blocks, so that
+// a part's compressed fraction is alpha = c_max / (c_max - c_other) of the
+// field at its two ends. Pure computations, no state.
 #ifndef MEMBERCHECKS_PLASTIC_AXIS_H
 #define MEMBERCHECKS_PLASTIC_AXIS_H
 
-// Corners in order round the quadrilateral (a triangle may repeat one).
+// Corners in order round the quadrilateral (a triangle may repeat one),
+// with the elastic stresses there (read by the callers, not here).
 struct Stress_Quad {
     double y[4], z[4];
     double sigma[4];
 };
 
-// The shift delta (in the stresses' unit) for which the quads' area in
-// tension less their area in compression is area_balance = N / f_y (tension
-// positive; beyond the total area the section is wholly in tension or
-// compression and delta puts every corner on that side). 0 when there are no
-// quads of area or the stresses do not vary over them (N alone: the
-// distribution stays uniform and the elastic alpha holds), else 1. Never
-// fails otherwise; *delta is written only on success.
-int Calc_Plastic_Axis_Shift(const Stress_Quad* quads, int n, double area_balance, double* delta);
+// The plastic distribution of the quads for the normal force N (tension
+// positive; N / f_y is the area of the tension block less that of the
+// compression block) and bending moments M (the integrals of sigma y and
+// of sigma z about the coordinates' origin, where N acts; only their
+// direction counts). plane gets the field g = plane[0] + plane[1] y +
+// plane[2] z, positive in the tension block, negative in the compression
+// block, its largest magnitude over the corners f_y. Without a moment, or
+// with N beyond the plastic normal force of the quads, the section is one
+// block: g is the constant f_y with the sign of N. 0 (plane untouched)
+// without quads of area, for f_y not positive, or without N and moment;
+// else 1. Never fails otherwise.
+int Calc_Plastic_Plane(const Stress_Quad* quads, int n, double N, const double M[2], double f_y, double plane[3]);
 
-// The shift of the standing thin-walled model after the stresses of its last
-// evaluation (Calc_Section_Stress_Extremes): N in kN (tension positive), f_y
-// in kN/cm2, delta in kN/cm2. The model's lines give a quad per tenth of
-// every line between its two plate faces. Same result as above.
-int Calc_Model_Plastic_Axis_Shift(double N, double f_y, double* delta);
-
-// The classification table classifies a part by the stresses that act on
-// it: the web of an I section by N and M_y, whatever M_z does. The plastic
-// axis above is one for the whole section, and a bending moment that leaves
-// a part's own stresses as they are (M_z for the web on the z axis) still
-// moves it: with M_z added the web of an I lost compressed width and passed
-// a class its N and M_y do not give. So a part that one of the two
-// principal bending moments does not stress is classified once more under
-// the plastic blocks of the forces without that moment; the larger
-// utilisation holds, and no moment added to a part can improve its class.
-//
-// One part's class 1 and 2 utilisations (U[0], U[1]) under its end stresses
-// s_a, s_b (N/mm2, tension positive) of a plastic distribution; false when
-// they do not compress it.
-typedef bool (*Plastic_Part_Utilisation)(void* context, int part, double s_a, double s_b, double U[2]);
-// The largest such utilisations of the outstands and of the internal parts
-// (and tubes), per class 1 and 2.
-struct Own_Stress_Utilisations {
-    double outstand[2], internal[2];
-};
-// forces: the eight of the stress services (Calc_Section_Stress_Extremes)
-// that the standing model was evaluated for last; f_y the strength of the
-// plastic blocks in kN/cm2. Evaluates the model for the forces without
-// each principal moment in turn and puts the stresses of the given forces
-// back before it returns. Writes *out (zeros when no part qualifies) and
-// returns how often a part was classified again; 0 without a model, without
-// a moment to leave out, or for a model that keeps its bending as a
-// resultant (round sections).
-int Calc_Own_Stress_Utilisations(const double forces[8], double f_y, Plastic_Part_Utilisation part_utilisation,
-                                 void* context, Own_Stress_Utilisations* out);
+// The same for the standing thin-walled model and the forces of its last
+// evaluation (Calc_Section_Stress_Extremes; their moments from its stresses
+// and its second moments): N in kN (tension positive), f_y in kN/cm2; the
+// model's lines give a quad per tenth of every line between its two plate
+// faces. ends[i] gets the field at the two ends of
+// part i (in the order and units of Get_Section_Point: sigma_a, sigma_b in
+// N/mm2), for every part below max; a part without ends gets NaN. Returns
+// the number of parts written, 0 (ends untouched) where Calc_Plastic_Plane
+// finds no distribution.
+int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int max);
 
 #endif

@@ -166,12 +166,15 @@ int Check_Profile_Shear_Buckling(const Stahlprofil* p, double V_y, double V_z, F
     // product must not bring to 460 N/mm² or below
     const int grade = Get_Profile_Material_Handle(&p->material);
     const double nominal = grade >= 0 ? Get_Stahlguete_fy(static_cast<unsigned>(grade), 0.0) : 0.0;
-    const double f_y = p->material.f_y, E = p->material.E;
-    const double eta = Shear_Buckling_Eta(std::max(nominal, f_y));
+    const double E = p->material.E;
     int need = 0;
     for (int i = 0; i < 2; ++i) {
         const Shear_Plate& s = plates[i];
         if (!carries[i] || !(s.h > 0.0) || !(s.t > 0.0)) continue;
+        // each plate with the yield strength of its own thickness: a thin
+        // web between thick flanges has the higher one, and the smaller eps
+        const double f_y = Plate_Yield_Strength(p, s.t);
+        const double eta = Shear_Buckling_Eta(std::max(nominal, f_y));
         need |= Shear_Buckling_Line(s.h, s.t, f_y, E, eta, stream, level, all != 0);
     }
     return need;

@@ -17,9 +17,7 @@ struct PartCheck {
     double alpha, sigma;
     int slot;  // 0 top, 1 bottom, 2 web
     double alpha_pl;  // of the plastic distribution
-    // of the plastic distribution without M_y and without M_z, where that
-    // moment leaves the part's stresses as they are (else NaN)
-    double alpha_own[2] = {NAN, NAN};
+    double t;  // the plate's thickness, which decides its yield strength
 };
 
 double Ratio(double c, double t) { return t > 0 ? c / t : 0.0; }
@@ -69,16 +67,18 @@ void Print_Classification_Heading(const Stahlprofil* p, double f_y, double E, in
 // the angle rule besides them (why there: Calc_Ct_Winkel).
 int Angle_Parts(const Stahlprofil* p, const Part_Stresses& d, PartCheck* parts) {
     int n = 0;
-    parts[n++] = {"Schenkel 2", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top};
-    parts[n++] = {"Schenkel 1", CT_PART_OUTSTAND, Ratio(p->h_w, p->t_w), d.a_web, d.s_web, 2, d.p_web};
+    parts[n++] = {"Schenkel 2", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top, p->t_fo};
+    parts[n++] = {"Schenkel 1", CT_PART_OUTSTAND, Ratio(p->h_w, p->t_w), d.a_web, d.s_web, 2, d.p_web, p->t_w};
     if (d.compressed) {
         const double r_b = Ratio(p->b_fo, p->t_fo), r_h = Ratio(p->h, p->t_w);
         // the section's largest compression, both conditions as for the
-        // section in uniform compression
-        const double s_com = std::fmax(d.s_top, d.s_web);
+        // section in uniform compression; both legs count, with the
+        // strength of the thinner one
+        const double s_com = std::fmax(d.s_top, d.s_web), t = std::fmin(p->t_w, p->t_fo);
         parts[n++] = {"Bedingung 1", CT_PART_ANGLE_1, std::fmax(r_h, r_b), CT_ALPHA_UNIFORM, s_com, 0,
-                      CT_ALPHA_UNIFORM};
-        parts[n++] = {"Bedingung 2", CT_PART_ANGLE_2, (r_b + r_h) / 2, CT_ALPHA_UNIFORM, s_com, 2, CT_ALPHA_UNIFORM};
+                      CT_ALPHA_UNIFORM, t};
+        parts[n++] = {"Bedingung 2", CT_PART_ANGLE_2, (r_b + r_h) / 2, CT_ALPHA_UNIFORM, s_com, 2, CT_ALPHA_UNIFORM,
+                      t};
     }
     return n;
 }
@@ -89,45 +89,48 @@ int Section_Parts(const Stahlprofil* p, const Part_Stresses& d, PartCheck* parts
     const double h_t = Ratio(p->h_w, p->t_w);
     switch (p->type) {
     case PROFILTYP_FLACH:
-        parts[n++] = {nullptr, CT_PART_INTERNAL, Ratio(p->h, p->t_w), d.a_web, d.s_web, 2, d.p_web};
+        parts[n++] = {nullptr, CT_PART_INTERNAL, Ratio(p->h, p->t_w), d.a_web, d.s_web, 2, d.p_web,
+                      std::fmin(p->h, p->t_w)};
         break;
     case PROFILTYP_L:
         n = Angle_Parts(p, d, parts);
         break;
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
-        parts[n++] = {"Flansch oben", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top};
-        parts[n++] = {"Flansch unten", CT_PART_OUTSTAND, Ratio(p->c_u, p->t_fu), d.a_bot, d.s_bot, 1, d.p_bot};
-        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, d.a_web, d.s_web, 2, d.p_web};
+        parts[n++] = {"Flansch oben", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top, p->t_fo};
+        parts[n++] = {"Flansch unten", CT_PART_OUTSTAND, Ratio(p->c_u, p->t_fu), d.a_bot, d.s_bot, 1, d.p_bot,
+                      p->t_fu};
+        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, d.a_web, d.s_web, 2, d.p_web, p->t_w};
         break;
     case PROFILTYP_C: case PROFILTYP_U:
-        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_w), d.a_top, d.s_top, 0, d.p_top};
-        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, d.a_web, d.s_web, 2, d.p_web};
+        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_w), d.a_top, d.s_top, 0, d.p_top, p->t_fo};
+        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, d.a_web, d.s_web, 2, d.p_web, p->t_w};
         break;
     case PROFILTYP_RECHTECK:
         parts[n++] = {"Flansch oben", CT_PART_INTERNAL,
                       Ratio(Rhs_Clear_Width(p->b_fo, p->t_w, p->t_w, p->t_fo, p->c_o), p->t_fo), d.a_top, d.s_top, 0,
-                      d.p_top};
+                      d.p_top, p->t_fo};
         parts[n++] = {"Flansch unten", CT_PART_INTERNAL,
                       Ratio(Rhs_Clear_Width(p->b_fu, p->t_w, p->t_w, p->t_fu, p->c_u), p->t_fu), d.a_bot, d.s_bot, 1,
-                      d.p_bot};
+                      d.p_bot, p->t_fu};
         parts[n++] = {"Stege", CT_PART_INTERNAL, Ratio(Rhs_Clear_Width(p->h, p->t_fo, p->t_fu, p->t_w, p->h_w), p->t_w),
-                      d.a_web, d.s_web, 2, d.p_web};
+                      d.a_web, d.s_web, 2, d.p_web, p->t_w};
         break;
     case PROFILTYP_KASTEN:
-        parts[n++] = {"Flansch oben", CT_PART_INTERNAL, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top};
-        parts[n++] = {"Flansch unten", CT_PART_INTERNAL, Ratio(p->c_u, p->t_fu), d.a_bot, d.s_bot, 1, d.p_bot};
-        parts[n++] = {"Stege", CT_PART_INTERNAL, h_t, d.a_web, d.s_web, 2, d.p_web};
+        parts[n++] = {"Flansch oben", CT_PART_INTERNAL, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top, p->t_fo};
+        parts[n++] = {"Flansch unten", CT_PART_INTERNAL, Ratio(p->c_u, p->t_fu), d.a_bot, d.s_bot, 1, d.p_bot,
+                      p->t_fu};
+        parts[n++] = {"Stege", CT_PART_INTERNAL, h_t, d.a_web, d.s_web, 2, d.p_web, p->t_w};
         break;
     case PROFILTYP_ROHR:
-        parts[n++] = {nullptr, CT_PART_TUBE, Ratio(p->h, p->t_w), d.a_web, d.s_web, 2, d.a_web};
+        parts[n++] = {nullptr, CT_PART_TUBE, Ratio(p->h, p->t_w), d.a_web, d.s_web, 2, d.a_web, p->t_w};
         break;
     case PROFILTYP_T: case PROFILTYP_HALB_I:
-        parts[n++] = {"Flansch", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top};
-        parts[n++] = {"Steg", CT_PART_OUTSTAND, h_t, d.a_web, d.s_web, 2, d.p_web};
+        parts[n++] = {"Flansch", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top, p->t_fo};
+        parts[n++] = {"Steg", CT_PART_OUTSTAND, h_t, d.a_web, d.s_web, 2, d.p_web, p->t_w};
         break;
     case PROFILTYP_Z:
-        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), 1.0, 0.0, 0, 1.0};
-        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, 1.0, 0.0, 2, 1.0};
+        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), 1.0, 0.0, 0, 1.0, p->t_fo};
+        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, 1.0, 0.0, 2, 1.0, p->t_w};
         break;
     default:  // trapezoid: no parts
         break;
@@ -148,41 +151,6 @@ Part_Stresses Stresses_Of(const Stahlprofil* p, double N, double M_y, double M_z
     return d;
 }
 
-bool Same(double a, double b) { return std::fabs(a - b) <= 1e-7 * std::fmax(std::fabs(a), std::fabs(b)) + 1e-9; }
-
-// A part is classified by the stresses that act on it: the web of an I by N
-// and M_y, whatever M_z does. The plastic axis is the whole section's, and
-// a moment that leaves a part's stresses as they are still moves it (M_z
-// took compressed width from the web of an I and passed a class its N and
-// M_y do not give), so such a part also gets the plastic alpha of the
-// forces without that moment; the more severe one holds.
-void Own_Stress_Alphas(const Stahlprofil* p, double N, double M_y, double M_z, double f_yd, PartCheck* parts,
-                       int n) {
-    for (int drop = 0; drop < 2; drop++) {
-        if (std::fabs(drop == 0 ? M_y : M_z) <= 0.0001) continue;
-        const Part_Stresses d = Stresses_Of(p, N, drop == 0 ? 0.0 : M_y, drop == 0 ? M_z : 0.0, f_yd, nullptr);
-        PartCheck other[5];
-        if (Section_Parts(p, d, other) != n) continue;
-        for (int i = 0; i < n; i++)
-            if (other[i].kind == parts[i].kind && Same(other[i].alpha, parts[i].alpha) &&
-                Same(other[i].sigma, parts[i].sigma))
-                parts[i].alpha_own[drop] = other[i].alpha_pl;
-    }
-}
-
-// The plastic alpha of a part that gives it the larger class 2 utilisation
-// (classes 1 and 2 scale alike): its own, or one of the alternatives above.
-double Severe_Alpha_Pl(const Classification& k, const PartCheck& pc) {
-    double alpha = pc.alpha_pl, worst = -1;
-    for (double a : {pc.alpha_pl, pc.alpha_own[0], pc.alpha_own[1]}) {
-        if (std::isnan(a)) continue;
-        double u = 0;
-        Check_Ct_Part_Pl(pc.kind, 2, &u, pc.c_t, k.f_y, k.E, pc.alpha, a, pc.sigma, k.gamma_M0, nullptr, 0, nullptr);
-        if (u > worst) worst = u, alpha = a;
-    }
-    return alpha;
-}
-
 // Takes a part's class and utilisation (as computed) into the section's.
 void Take_Part(Classification& k, int slot, int c, double u) {
     if (k.stream) OLI_printf(k.stream, "\n");
@@ -196,9 +164,10 @@ void Check_Parts(Classification& k, const PartCheck* parts, int n) {
     const Stahlprofil* p = k.p;
     for (int i = 0; i < n; i++) {
         const PartCheck& pc = parts[i];
+        const double f_y = Plate_Yield_Strength(p, pc.t);
         double u = 0;
-        int c = Check_Ct_Part_Computed(pc.kind, k.target_class, nullptr, &u, pc.c_t, k.f_y, k.E, pc.alpha,
-                                       Severe_Alpha_Pl(k, pc), pc.sigma, k.gamma_M0, k.stream, k.level, pc.name);
+        int c = Check_Ct_Part_Computed(pc.kind, k.target_class, nullptr, &u, pc.c_t, f_y, k.E, pc.alpha, pc.alpha_pl,
+                                       pc.sigma, k.gamma_M0, k.stream, k.level, pc.name);
         Take_Part(k, pc.slot, c, u);
         if (p->type != PROFILTYP_KASTEN || pc.slot >= 2 || c <= 0) continue;
         const double b_ue = pc.slot == 0 ? p->b_ueo : p->b_ueu;
@@ -206,7 +175,7 @@ void Check_Parts(Classification& k, const PartCheck* parts, int n) {
         if (b_ue <= 0.001) continue;
         double uo = 0;
         const char* name = pc.slot == 0 ? "Überstand oben"_cp : "Überstand unten"_cp;
-        int co = Check_Ct_Part_Computed(CT_PART_OUTSTAND, k.target_class, nullptr, &uo, Ratio(b_ue, t_f), k.f_y, k.E,
+        int co = Check_Ct_Part_Computed(CT_PART_OUTSTAND, k.target_class, nullptr, &uo, Ratio(b_ue, t_f), f_y, k.E,
                                         1.0, 1.0, pc.sigma, k.gamma_M0, k.stream, k.level, name);
         Take_Part(k, pc.slot, co, uo);
     }
@@ -264,7 +233,6 @@ int Classify_Section_Computed(const Stahlprofil* p, double N, double M_y, double
     const Part_Stresses d = Stresses_Of(p, N, M_y, M_z, f_yd, print && level >= 2 ? stream : nullptr);
     PartCheck parts[5];
     const int n = Section_Parts(p, d, parts);
-    Own_Stress_Alphas(p, N, M_y, M_z, f_yd, parts, n);
     Check_Parts(k, parts, n);
     for (int c : k.cls) section = c > section ? c : section;
     k.U_computed = k.U;

@@ -14,44 +14,31 @@
 #include "profiles/section_stress.h"
 #include "profiles/stahlprofil_library.h"
 #include "thinwall/ct_limits.h"
+#include "thinwall/dwqb_transfer.h"
 
 namespace {
 
-// The class 1 and 2 utilisations of one part of the model under plastic end
-// stresses: its limits as those of the section request.
-bool Plastic_Part_Limits(void* context, int part, double s_a, double s_b, double U[2]) {
-    const Section_Class_Request& r = *static_cast<const Section_Class_Request*>(context);
-    const int kind = Get_Section_Point(part, nullptr, nullptr, nullptr);
-    // the plastic limits take epsilon unraised, as the section's do
-    const Section_Part_Request in{r.code,   r.flags & ~(int32_t{CT_RAISED_EPS3} | int32_t{SECTION_CLASS_PLASTIC}),
-                                  kind,     r.f_y,
-                                  r.divisor, s_a,
-                                  s_b,      r.factor,
-                                  Get_Section_Part_Ratio(part)};
-    double out[7];
-    if (!Calc_Part_Class_Limits(&in, out) || !(out[0] > 0) || !(out[1] > 0)) return false;
-    U[0] = out[3];
-    U[1] = out[4];
-    return true;
-}
-
 // The class limits of the profile's model: its stresses under the forces,
-// then the c/t utilisations of every part against EN 1993-1-1 (alpha of the
+// then the c/t utilisations of every part against EN 1993-1-1, each part
+// with the epsilon of its own thickness's yield strength (alpha of the
 // class 1 and 2 limits plastic, psi of the class 3 limit elastic).
 int Class_Limits(const Stahlprofil* profile, const double forces[8], int options, double f_y, double gamma_M0,
                  double factor, double limits[9]) {
     if (Calc_Profile_Stress_Extremes(profile, forces[0], forces[1], forces[2], forces[3], forces[4], forces[5],
                                      forces[6], forces[7], nullptr, nullptr, nullptr, nullptr) != 0)
         return 0;
-    Section_Class_Request request = {1, options, f_y, gamma_M0, factor, nullptr, 0};
-    // Classes 1 and 2 take alpha from the plastic stress blocks of the
-    // design strength that carry N (kN, tension positive; the model's
-    // stresses in kN/cm2).
+    double part_f_y[PROFIL_DWQB_LINES];
+    double ends[PROFIL_DWQB_LINES][2];
+    const int parts = std::min(Get_Section_Part_Count(), static_cast<int>(PROFIL_DWQB_LINES));
+    for (int i = 0; i < parts; i++) part_f_y[i] = Plate_Yield_Strength(profile, 10 * Get_Section_Part_Thickness(i));
+    Section_Class_Request request = {1, options, f_y, gamma_M0, factor, nullptr, parts, part_f_y, nullptr};
+    // Classes 1 and 2 take alpha from the section at its plastic moment
+    // resistance under N (kN, tension positive): the blocks of the design
+    // strength (kN/cm2) that carry N and both moments in their direction.
     const double f_d = gamma_M0 > 0 ? f_y / gamma_M0 : f_y;
-    double shift = 0;
-    if (Calc_Model_Plastic_Axis_Shift(forces[0], 0.1 * f_d, &shift)) {
+    if (Calc_Model_Plastic_Part_Ends(forces[0], 0.1 * f_d, ends, parts) > 0) {
         request.flags |= SECTION_CLASS_PLASTIC;
-        request.plastic_shift = 10 * shift;
+        request.plastic_ends = ends;
     }
     Section_Class_Result result;
     if (!Calc_Section_Class_Limits(&request, &result)) return 0;
@@ -59,18 +46,6 @@ int Class_Limits(const Stahlprofil* profile, const double forces[8], int options
         limits[k] = result.outstand[k];
         limits[3 + k] = result.internal[k];
         limits[6 + k] = result.overall[k];
-    }
-    // a part is classified by the stresses that act on it
-    double model_forces[8];
-    Profile_Model_Forces(forces, model_forces);
-    Own_Stress_Utilisations own;
-    if ((request.flags & SECTION_CLASS_PLASTIC) &&
-        Calc_Own_Stress_Utilisations(model_forces, 0.1 * f_d, Plastic_Part_Limits, &request, &own) > 0) {
-        for (int k = 0; k < 2; ++k) {
-            limits[k] = std::max(limits[k], own.outstand[k]);
-            limits[3 + k] = std::max(limits[3 + k], own.internal[k]);
-            limits[6 + k] = std::max({limits[6 + k], own.outstand[k], own.internal[k]});
-        }
     }
     return 1;
 }

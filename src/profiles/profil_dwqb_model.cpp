@@ -68,6 +68,7 @@ void Clear_Line_Results(void) {
     for (int i = 0; i < PROFIL_DWQB_LINES; i++) {
         p.support_kind[i] = CT_NO_PART;
         p.ratio[i] = 0;
+        p.thickness[i] = 0;
     }
 }
 
@@ -84,6 +85,7 @@ void Line_Kinds_From_Store(void) {
         const int code = s.ct_code[i];
         p.support_kind[i] = code;
         p.ratio[i] = s.ct_ratio[i];
+        p.thickness[i] = s.line_t[i];
         p.end_position[i][0] = 33 * i;
         p.end_position[i][1] = 33 * i + 30;
         p.reduction[i][0] = p.reduction[i][1] = 0;

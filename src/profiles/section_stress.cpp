@@ -135,6 +135,32 @@ int Get_Section_Point_Stress(int i, double* y, double* z, double* sigma, double*
     return ok ? 1 : 0;
 }
 
+int Get_Section_Part_Ends(int i, double y[2], double z[2]) {
+    if (i < 0 || i >= Part_Count()) return CT_NO_PART;
+    const Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    const int code = p.support_kind[i];
+    if (code == CT_NO_PART) return CT_NO_PART;
+    double py[2] = {0, 0}, pz[2] = {0, 0};
+    for (int e = 0; e < 2; e++) {
+        const int k = p.end_position[i][e];
+        if (k < 0 || k >= Point_Count()) return CT_NO_PART;
+        py[e] = Plane(PROFIL_PLANE_Y, k) - p.y_c;
+        pz[e] = Plane(PROFIL_PLANE_Z, k) - p.z_c;
+    }
+    // where c ends, as Get_Section_Point takes the stresses there
+    for (int e = 0; e < 2; e++) {
+        const double f = p.reduction[i][e];
+        y[e] = (1 - f) * py[e] + f * py[1 - e];
+        z[e] = (1 - f) * pz[e] + f * pz[1 - e];
+    }
+    return code;
+}
+
+double Get_Section_Part_Thickness(int i) {
+    if (i < 0 || i >= Part_Count() || Profil_DWQB_Linienwerte.support_kind[i] == CT_NO_PART) return 0;
+    return Profil_DWQB_Linienwerte.thickness[i];
+}
+
 int Get_Section_Part_Count(void) { return Part_Count(); }
 
 double Get_Section_Part_Ratio(int i) { return i >= 0 && i < Part_Count() ? Profil_DWQB_Linienwerte.ratio[i] : 0; }
@@ -305,25 +331,27 @@ bool Limits_Of_Stresses(int code, int flags, int part, double f_y, double diviso
     return true;
 }
 
-// The limits of one part: class 3 from its elastic stresses, classes 1 and
-// 2 (with SECTION_CLASS_PLASTIC under EN 1993-1-1) from the plastic ones.
-// A distribution that does not compress the part sets no limit of its
-// classes (0); false when neither does.
-bool Part_Limits(int code, int flags, int part, double f_y, double divisor, double factor, double shift, double s_a,
-                 double s_b, double* l, double* eps_out) {
+// The limits of one part: class 3 from its elastic stresses s_a, s_b,
+// classes 1 and 2 (with SECTION_CLASS_PLASTIC under EN 1993-1-1) from the
+// plastic end stresses plastic[0], plastic[1] where given. A distribution
+// that does not compress the part sets no limit of its classes (0); false
+// when neither does.
+bool Part_Limits(int code, int flags, int part, double f_y, double divisor, double factor, const double* plastic,
+                 double s_a, double s_b, double* l, double* eps_out) {
     const bool elastic = Limits_Of_Stresses(code, flags, part, f_y, divisor, factor, s_a, s_b, l, eps_out);
-    if (!((flags & SECTION_CLASS_PLASTIC) && (code & 0xFFFF) == 1 && part != CT_ROUND && std::isfinite(shift)))
+    if (!((flags & SECTION_CLASS_PLASTIC) && (code & 0xFFFF) == 1 && part != CT_ROUND && plastic &&
+          std::isfinite(plastic[0]) && std::isfinite(plastic[1])))
         return elastic;
     double pl[3] = {0, 0, 0}, eps_pl = 1;
-    const bool plastic =
-        Limits_Of_Stresses(code, flags & ~1, part, f_y, divisor, factor, s_a + shift, s_b + shift, pl, &eps_pl);
+    const bool compressed =
+        Limits_Of_Stresses(code, flags & ~1, part, f_y, divisor, factor, plastic[0], plastic[1], pl, &eps_pl);
     if (!elastic) {
         l[2] = 0;
         *eps_out = eps_pl;
     }
-    l[0] = plastic ? pl[0] : 0;
-    l[1] = plastic ? pl[1] : 0;
-    return elastic || plastic;
+    l[0] = compressed ? pl[0] : 0;
+    l[1] = compressed ? pl[1] : 0;
+    return elastic || compressed;
 }
 
 // The utilisations of a part of ratio ct against its limits l (0: none) in
@@ -344,13 +372,20 @@ int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Clas
     if (result) std::memset(result, 0, sizeof *result);
     if (!request || !result) return 0;
     const int n = Part_Count();
+    // the angle's conditions with the epsilon of its more slender (higher)
+    // strength, as no leg may be classed below its own
+    double f_y_angle = request->f_y;
     for (int i = 0; i < n; i++) {
         double ratio = 0, s_a = 0, s_b = 0;
         const int part = Get_Section_Point(i, &ratio, &s_a, &s_b);
         if (part == CT_NO_PART) continue;
+        const bool own = request->part_f_y && i < request->part_count && request->part_f_y[i] > 0;
+        const double f_y = own ? request->part_f_y[i] : request->f_y;
+        f_y_angle = std::max(f_y_angle, f_y);
+        const double* plastic = request->plastic_ends && i < request->part_count ? request->plastic_ends[i] : nullptr;
         double l[3] = {0, 0, 0}, eps = 1;
-        if (!Part_Limits(request->code, request->flags, part, request->f_y, request->divisor, request->factor,
-                         request->plastic_shift, s_a, s_b, l, &eps))
+        if (!Part_Limits(request->code, request->flags, part, f_y, request->divisor, request->factor, plastic, s_a,
+                         s_b, l, &eps))
             continue;
         const double ct = std::max(Profil_DWQB_Linienwerte.ratio[i], 0.0);
         Account(ct, l, part == 0 || part == 1 ? result->outstand : result->internal, result);
@@ -358,8 +393,8 @@ int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Clas
     // An angle's two conditions belong to its legs, the outstands.
     double legs[2], axial, lowest, highest;
     if ((request->code & 0xFFFF) == 1 && Get_Section_Angle(legs, &axial, &lowest, &highest)) {
-        const double f_d = request->divisor > 0 ? request->f_y / request->divisor : request->f_y;
-        const Ct_Grenzwert_Eingabe in{1, request->flags & (CT_RAISED_EPS3 | CT_EPS_FACTOR), CT_NO_CHECK, request->f_y,
+        const double f_d = request->divisor > 0 ? f_y_angle / request->divisor : f_y_angle;
+        const Ct_Grenzwert_Eingabe in{1, request->flags & (CT_RAISED_EPS3 | CT_EPS_FACTOR), CT_NO_CHECK, f_y_angle,
                                       0, f_d, axial, lowest, 0, request->factor};
         Ct_Winkel w;
         if (Calc_Ct_Winkel(&in, legs, highest, &w))
@@ -375,7 +410,7 @@ int Calc_Part_Class_Limits(const Section_Part_Request* request, double* result) 
     result[3] = result[4] = result[5] = 1.0;
     if (request->part_code != CT_NO_PART &&
         Part_Limits(request->code, request->flags & ~SECTION_CLASS_PLASTIC, request->part_code, request->f_y,
-                    request->divisor, request->factor, 0, request->sigma_a, request->sigma_b, l, &eps)) {
+                    request->divisor, request->factor, nullptr, request->sigma_a, request->sigma_b, l, &eps)) {
         const double ct = std::max(request->ratio, 0.0);
         for (int k = 0; k < 3; k++) result[3 + k] = l[k] > 0 ? ct / l[k] : 0;
     }

@@ -41,6 +41,15 @@ int Get_Section_Point_Stress(int i, double* y, double* z, double* sigma, double*
 // the stresses at its two ends in N/mm². Any output may be null.
 int Get_Section_Point(int i, double* factor, double* sigma_a, double* sigma_b);
 int Get_Section_Part_Count(void);
+// The two ends of plate part i, where its c ends (the points whose
+// stresses Get_Section_Point gives, on the plate's centre line):
+// coordinates relative to the centroid in cm, y[0], z[0] the end of
+// sigma_a. Returns the part's c/t code, CT_NO_PART (nothing written) for an
+// index without a part.
+int Get_Section_Part_Ends(int i, double y[2], double z[2]);
+// The thickness of plate part i (cm; of a tapered plate its mean), the t of
+// its c/t; 0 for an index without a part.
+double Get_Section_Part_Thickness(int i);
 double Get_Section_Part_Ratio(int i);
 // When the standing model is an angle: its two leg ratios (h/t, b/t), the
 // axial stress N/A of the last evaluation and its smallest and largest
@@ -59,10 +68,12 @@ int Transform_Forces_Rotate_Shift(const double* from, const double* to, double e
 // DIN 18800 rules. Flags: 1 raise epsilon below the design strength (EN:
 // the class 3 limit only), 2 alpha = 1 without its rule, 4 multiply epsilon
 // by factor, 8 (EN) the class 1 and 2 limits take alpha from the plastic
-// stress distribution: the parts' elastic end stresses plus plastic_shift.
-// The class 3 limit always takes psi from the elastic stresses. An angle
-// in compression adds the two conditions of the angle rule
-// (Calc_Ct_Winkel) to its outstands under EN 1993-1-1.
+// stress distribution: the end stresses plastic_ends of each part. The
+// class 3 limit always takes psi from the elastic stresses. Each part takes
+// epsilon from its own yield strength where part_f_y gives one (the design
+// strength of the raised class 3 limit in proportion). An angle in
+// compression adds the two conditions of the angle rule (Calc_Ct_Winkel)
+// to its outstands under EN 1993-1-1, with the higher strength of its legs.
 enum { SECTION_CLASS_PLASTIC = 0x8 };
 struct Section_Class_Request {
     int32_t code;
@@ -71,7 +82,13 @@ struct Section_Class_Request {
     double divisor;      // > 0: design strength f_y / divisor
     double factor;
     const void* store;   // null: the standing model
-    double plastic_shift;  // N/mm², read with SECTION_CLASS_PLASTIC
+    // Per part of the standing model (part_count entries; null: none): the
+    // yield strength of the part's own thickness (N/mm², 0: f_y), and the
+    // end stresses of the plastic distribution (N/mm², tension positive,
+    // in the order of Get_Section_Point), read with SECTION_CLASS_PLASTIC.
+    int32_t part_count;
+    const double* part_f_y;
+    const double (*plastic_ends)[2];
 };
 // U_1..U_3 of outstands, of internal and round parts, overall maxima.
 struct Section_Class_Result {

@@ -220,18 +220,23 @@ int Calc_Querschnittsklasse(const Ct_Klassifizierung* in, Ct_Ausnutzung* r) {
     if (!sv || !sv->count || !sv->ct || !sv->point) return 1;
     const int n = sv->count(in->model);
     const int rules = in->code & 0xFFFF;
-    const bool plastic = (in->flags & CT_PLASTIC_SHIFT) && rules != CT_RULES_DIN && rules != CT_RULES_ALUMINIUM &&
-                         std::isfinite(in->plastic_shift);
+    const bool plastic = (in->flags & CT_PLASTIC_ENDS) && in->plastic_ends && rules != CT_RULES_DIN &&
+                         rules != CT_RULES_ALUMINIUM;
+    double f_y_angle = in->f_y;
     for (int i = 0; i < n; i++) {
         double factor = 0, s1 = 0, s2 = 0;
         const int kind = sv->point(in->model, i, &factor, &s1, &s2);
         if (kind == CT_NO_CHECK) continue;
+        const bool given = i < in->part_count;
+        const double f_y = given && in->part_f_y && in->part_f_y[i] > 0 ? in->part_f_y[i] : in->f_y;
+        const double sigma_ref = in->f_y > 0 ? in->sigma_ref * f_y / in->f_y : in->sigma_ref;
+        f_y_angle = std::max(f_y_angle, f_y);
         Ct_Grenzwerte g, gp;
-        Limits(in->code, in->flags, kind, in->f_y, in->E, in->sigma_ref, in->eps_factor, s1, s2, &g);
+        Limits(in->code, in->flags, kind, f_y, in->E, sigma_ref, in->eps_factor, s1, s2, &g);
         gp = g;
-        if (plastic) {
-            Limits(in->code, in->flags, kind, in->f_y, in->E, in->sigma_ref, in->eps_factor, s1 + in->plastic_shift,
-                   s2 + in->plastic_shift, &gp);
+        if (plastic && given && std::isfinite(in->plastic_ends[i][0]) && std::isfinite(in->plastic_ends[i][1])) {
+            Limits(in->code, in->flags, kind, f_y, in->E, sigma_ref, in->eps_factor, in->plastic_ends[i][0],
+                   in->plastic_ends[i][1], &gp);
         }
         const double c = std::max(sv->ct(in->model, i), 0.0);
         const bool outstand = kind == CT_OUTSTAND_TIP || kind == CT_OUTSTAND_ROOT;
@@ -240,7 +245,8 @@ int Calc_Querschnittsklasse(const Ct_Klassifizierung* in, Ct_Ausnutzung* r) {
     // An angle's conditions belong to its legs, the outstands.
     double legs[2] = {0, 0}, axial = 0, lowest = 0, highest = 0;
     if (sv->angle && sv->angle(in->model, legs, &axial, &lowest, &highest)) {
-        const Ct_Grenzwert_Eingabe a{in->code, in->flags, CT_NO_CHECK, in->f_y, in->E, in->sigma_ref,
+        const double sigma_ref = in->f_y > 0 ? in->sigma_ref * f_y_angle / in->f_y : in->sigma_ref;
+        const Ct_Grenzwert_Eingabe a{in->code, in->flags, CT_NO_CHECK, f_y_angle, in->E, sigma_ref,
                                      axial,    lowest,    0,           in->eps_factor};
         Ct_Winkel w;
         if (Calc_Ct_Winkel(&a, legs, highest, &w))

@@ -28,7 +28,7 @@ enum : int32_t {
     CT_RAISED_EPS3 = 0x1,     // class 3 with the stress below the reference stress
     CT_FULLY_COMPRESSED = 0x2,
     CT_EPS_FACTOR = 0x4,
-    CT_PLASTIC_SHIFT = 0x8,   // section only: class 1 and 2 limits from the plastic distribution
+    CT_PLASTIC_ENDS = 0x8,    // section only: class 1 and 2 limits from the plastic distribution
     CT_ALU_CLASS_B = 0x1000,
     CT_ALU_WELDED = 0x2000,
 };
@@ -57,9 +57,14 @@ struct Ct_Klassifizierung {
     int32_t flags;
     double f_y, E, sigma_ref, eps_factor;
     const void* model;        // profile model whose c/t parts count; null: the current one
-    // With CT_PLASTIC_SHIFT (steel rules): the shift (N/mm2) that moves the
-    // zero line of the parts' elastic stresses to the plastic neutral axis.
-    double plastic_shift;
+    // Per part (part_count entries, in the order of the part services; null:
+    // none): the yield strength of the part's own thickness (0: f_y; the
+    // reference stress then in proportion), and with CT_PLASTIC_ENDS (steel
+    // rules) the part's end stresses (N/mm2, tension positive, in the order
+    // of the services' sigma_1, sigma_2) in the plastic stress distribution.
+    int32_t part_count;
+    const double* part_f_y;
+    const double (*plastic_ends)[2];
 };
 
 struct Ct_Ausnutzung {
@@ -112,12 +117,13 @@ int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], double 
 
 // Clears the result and classifies every part; 0 when the result or the
 // input is missing, else 1. The class 3 limit takes its stress ratio from
-// the parts' elastic stresses; with CT_PLASTIC_SHIFT and a steel rule set
-// the class 1 and 2 limits take alpha from the same stresses plus the
-// plastic shift, the compressed fraction of the part under the plastic
-// stress blocks (without it, from the elastic stresses as well). An angle
-// in compression adds its two conditions (Calc_Ct_Winkel) to the
-// outstands.
+// the parts' elastic stresses; with CT_PLASTIC_ENDS and a steel rule set
+// the class 1 and 2 limits take alpha from the part's plastic end stresses,
+// the compressed fraction of the part under the plastic stress blocks
+// (without them, from the elastic stresses as well). Each part takes
+// epsilon from its own yield strength where one is given. An angle in
+// compression adds its two conditions (Calc_Ct_Winkel) to the outstands,
+// with the higher yield strength of its legs.
 int Calc_Querschnittsklasse(const Ct_Klassifizierung* input, Ct_Ausnutzung* result);
 
 #endif

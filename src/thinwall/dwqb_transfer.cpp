@@ -164,6 +164,7 @@ int Transfer_DWQB_Line_Kinds(void) {
     Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
     for (int i = 0; i < DWQB_Tabellen.n_lines; i++) {
         p.ratio[i] = 0;
+        p.thickness[i] = 0;
         p.support_kind[i] = -2;
         const DWQB_Linie* l = dwqb_model.first_line ? Find_DWQB_Line(DWQB_Tabellen.line[i].number) : nullptr;
         if (!l) return DWQB_TRANSFER_MISSING_KIND;
@@ -182,6 +183,7 @@ int Transfer_DWQB_Line_Kinds(void) {
         // whose end stresses the reductions select.
         const double clear = l->run_L * (1 - l->run_reduction[0] - l->run_reduction[1]);
         if (l->run_t != 0) p.ratio[i] = std::fabs(std::max(clear, 0.0) / l->run_t);
+        p.thickness[i] = std::fabs(l->run_t);
         p.reduction[i][0] = l->run_reduction[0];
         p.reduction[i][1] = l->run_reduction[1];
     }

@@ -34,6 +34,7 @@ struct Profil_DWQB_Linienwerte_Record {
     int32_t end_position[PROFIL_DWQB_LINES][2];
     double ratio[PROFIL_DWQB_LINES];               // c/t of the plate run
     double reduction[PROFIL_DWQB_LINES][2];
+    double thickness[PROFIL_DWQB_LINES];           // t of the plate run (its mean), 0 when not transferred
 };
 extern Profil_DWQB_Linienwerte_Record Profil_DWQB_Linienwerte;
 

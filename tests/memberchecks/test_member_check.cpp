@@ -32,6 +32,7 @@
 #include "profiles/stahlprofil_library.h"
 #include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/dwqb_transfer.h"
 
 namespace {
 
@@ -283,28 +284,32 @@ TEST_F(MemberCheck, CheckModeChangeInvalidatesTheKeptModelOnce) {
 // side. The web's part is its clear width c = 30 - 2 1.07 - 2 0.71 = 26.44
 // cm (a section by its dimensions has the fillet substitute r = t_w) with
 // its end stresses where c ends: compressed fraction (13.22 + 5.993)/26.44
-// = 0.7267 (elastically 0.5 + its share of sigma_N). N alone gives no axis
-// of its own.
+// = 0.7267 (elastically 0.5 + its share of sigma_N). N alone compresses
+// every part over its whole width.
 TEST_F(MemberCheck, PlasticAxisOfTheModel) {
     const Profilquerschnitt q = I_Section(kIpe, 5);
     ASSERT_EQ(Setup_Profilquerschnitt_DWQB(&q, 0.5, nullptr, 1), 1);
-    double delta = 0;
-    for (double M : {50.0, -50.0}) {
+    double ends[PROFIL_DWQB_LINES][2];
+    for (double M : {50.0, -50.0, 0.0}) {
         Calc_Section_Stress_Extremes(-200, 0, 0, 0, 100 * M, 0, 0, 0);
-        ASSERT_EQ(Calc_Model_Plastic_Axis_Shift(-200, 23.5, &delta), 1);
+        const int n = Calc_Model_Plastic_Part_Ends(-200, 23.5, ends, PROFIL_DWQB_LINES);
+        ASSERT_EQ(n, Get_Section_Part_Count());
         int webs = 0;
-        for (int i = 0; i < Get_Section_Part_Count(); i++) {
-            double factor, s_a, s_b;
-            if (Get_Section_Point(i, &factor, &s_a, &s_b) != CT_INTERNAL) continue;
-            const double a = s_a + 10 * delta, b = s_b + 10 * delta;
+        for (int i = 0; i < n; i++) {
+            const double a = ends[i][0], b = ends[i][1];
+            if (M == 0) {
+                EXPECT_EQ(a, -235.0);
+                EXPECT_EQ(b, -235.0);
+            }
+            if (Get_Section_Point(i, nullptr, nullptr, nullptr) != CT_INTERNAL || M == 0) continue;
             const double c = std::min(a, b), o = std::max(a, b);
             EXPECT_NEAR(c / (c - o), (13.22 + 5.993) / 26.44, 1e-3) << M;
             webs++;
         }
-        EXPECT_EQ(webs, 1);
+        EXPECT_EQ(webs, M == 0 ? 0 : 1);
     }
-    Calc_Section_Stress_Extremes(-200, 0, 0, 0, 0, 0, 0, 0);
-    EXPECT_EQ(Calc_Model_Plastic_Axis_Shift(-200, 23.5, &delta), 0);
+    Calc_Section_Stress_Extremes(0, 0, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(Calc_Model_Plastic_Part_Ends(0, 23.5, ends, PROFIL_DWQB_LINES), 0);
 }
 
 TEST_F(MemberCheck, Refusals) {

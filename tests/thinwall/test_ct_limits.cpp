@@ -87,7 +87,7 @@ int Point(const void*, int i, double*, double* s1, double* s2) {
 TEST(CtLimits, Section) {
     const Ct_Part_Services sv{Count, Ct, Point, nullptr};
     const Ct_Part_Services* old = Set_Ct_Part_Services(&sv);
-    const Ct_Klassifizierung in{1, 0, 355, 210000, 0, 1, nullptr, 0};
+    const Ct_Klassifizierung in{1, 0, 355, 210000, 0, 1, nullptr, 0, nullptr, nullptr};
     Ct_Ausnutzung r;
     ASSERT_EQ(Calc_Querschnittsklasse(&in, &r), 1);
     EXPECT_NEAR(r.outstand[0], 9 / (9 * e355), 1e-12);
@@ -95,18 +95,30 @@ TEST(CtLimits, Section) {
     EXPECT_NEAR(r.overall[0], 1 / e355, 1e-12);
     EXPECT_NEAR(r.overall[2], 9 / (21 * std::sqrt(0.43) * e355), 1e-12);
     EXPECT_NEAR(r.eps[0], e355, 1e-12);
-    // The plastic axis 100 N/mm2 to the tension side of the elastic one:
-    // the web (-200 / +200, psi = -1) is compressed over 300/400 of its
-    // depth in the plastic distribution, alpha 0.75 for the class 1 and 2
-    // limits 396/(13 0.75 - 1) and 456/8.75, while class 3 keeps psi = -1,
-    // 42/(0.67 - 0.33). Steel rules only: the older rules stay elastic.
+    // The plastic distribution with its axis 100 N/mm2 to the tension side
+    // of the elastic one: the web (-200 / +200, psi = -1) is compressed over
+    // 300/400 of its depth (end values -300 / +100), alpha 0.75 for the
+    // class 1 and 2 limits 396/(13 0.75 - 1) and 456/8.75, while class 3
+    // keeps psi = -1, 42/(0.67 - 0.33). Steel rules only: the older rules
+    // stay elastic.
+    const double ends[2][2] = {{-300, -300}, {-300, 100}};
     Ct_Klassifizierung pl = in;
-    pl.flags = CT_PLASTIC_SHIFT, pl.plastic_shift = -100;
+    pl.flags = CT_PLASTIC_ENDS, pl.part_count = 2, pl.plastic_ends = ends;
     ASSERT_EQ(Calc_Querschnittsklasse(&pl, &r), 1);
     EXPECT_NEAR(r.internal[0], 36 / (396 / 8.75 * e355), 1e-12);
     EXPECT_NEAR(r.internal[1], 36 / (456 / 8.75 * e355), 1e-12);
     EXPECT_NEAR(r.internal[2], 36 / (42 / 0.34 * e355), 1e-12);
     EXPECT_NEAR(r.outstand[0], 9 / (9 * e355), 1e-12);
+    // Each part with the strength of its own thickness: the web at 460
+    // N/mm2 (eps 0.71476), the flange at the section's 355.
+    const double own[2] = {0, 460};
+    Ct_Klassifizierung by_part = pl;
+    by_part.part_f_y = own;
+    ASSERT_EQ(Calc_Querschnittsklasse(&by_part, &r), 1);
+    const double e460 = std::sqrt(235.0 / 460);
+    EXPECT_NEAR(r.internal[1], 36 / (456 / 8.75 * e460), 1e-12);
+    EXPECT_NEAR(r.internal[2], 36 / (42 / 0.34 * e460), 1e-12);
+    EXPECT_NEAR(r.outstand[1], 9 / (10 * e355), 1e-12);
     pl.code = CT_RULES_DIN;
     Ct_Ausnutzung din_plastic, din_elastic;
     ASSERT_EQ(Calc_Querschnittsklasse(&pl, &din_plastic), 1);
@@ -185,7 +197,7 @@ int Angle_Legs(const void*, double legs[2], double* axial, double* lowest, doubl
 TEST(CtLimits, SectionOfAnAngle) {
     const Ct_Part_Services sv{Angle_Count, Angle_Ct, Angle_Point, Angle_Legs};
     const Ct_Part_Services* old = Set_Ct_Part_Services(&sv);
-    const Ct_Klassifizierung in{1, 0, 235, 210000, 0, 1, nullptr, 0};
+    const Ct_Klassifizierung in{1, 0, 235, 210000, 0, 1, nullptr, 0, nullptr, nullptr};
     Ct_Ausnutzung r;
     for (double axial : {-200.0, 0.0}) {
         SCOPED_TRACE(axial);
