@@ -142,20 +142,26 @@ const char* Counted_As_One_Rule_Text(void) { return "Ausnutzung über 1 und unte
 
 // The digits are made by the fixed-point formatter straight away: every
 // utilisation of every point of every load case passes here.
-const char* Utilisation_Digits(double u) {
-    static char buffer[64];
-    if (Utilisation_Counted_As_One(u)) {
-        VEK_Format_Fixed(buffer, sizeof buffer, std::min(u, 1.0009), 4);
-        return buffer;
-    }
+static const char* digits_as_kept(char* buffer, size_t size, double u) {
     int places = 3;
-    VEK_Format_Fixed(buffer, sizeof buffer, u, places);
+    VEK_Format_Fixed(buffer, size, u, places);
     // A value below 1 that three places round up to "1.000" would read
     // "1.000 < 1": one more place at a time until it shows below 1. Below
     // 1 - LIMIT_TOLERANCE, nine places always do.
-    while (buffer[0] == '1' && places < 9 && Compare_To_Limit(u, 1.0) < 0)
-        VEK_Format_Fixed(buffer, sizeof buffer, u, ++places);
+    while (buffer[0] == '1' && places < 9 && Compare_To_Limit(u, 1.0) < 0) VEK_Format_Fixed(buffer, size, u, ++places);
     return buffer;
+}
+
+const char* Utilisation_Digits(double u) {
+    static char buffer[64];
+    if (!Utilisation_Counted_As_One(u)) return digits_as_kept(buffer, sizeof buffer, u);
+    VEK_Format_Fixed(buffer, sizeof buffer, std::min(u, 1.0009), 4);
+    return buffer;
+}
+
+const char* Utilisation_Digits_As_Kept(double u) {
+    static char buffer[64];
+    return digits_as_kept(buffer, sizeof buffer, u);
 }
 
 const char* Utilisation_Compare_Symbol(double value, double limit) {

@@ -72,6 +72,9 @@ const char* Counted_As_One_Rule_Text(void);
 // as show it below 1 ("0.9995", "0.99996"), so that "<  1" beside it holds
 // as printed. Static buffer, valid until the next call.
 const char* Utilisation_Digits(double u);
+// The same for a utilisation kept as it is (no check rounded it): "%.3lf",
+// below 1 as many places as show it below 1. Its own static buffer.
+const char* Utilisation_Digits_As_Kept(double u);
 // The sign between a value and its limit whose ratio is a utilisation:
 // the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
 // else Limit_Compare_Symbol's.
