@@ -271,9 +271,16 @@ void Place_Ring_Governing_Point(WeldCheckWork* w) {
     double y, zp;
     if (!Wc_Torsion_Admission_And_Block(probe) && !Wc_Section_Values(probe) && !Wc_Shear_And_Torsion(probe)) {
         Wc_Weld_Centroid_Moments(probe);
-        if (!Wc_Distribute(probe) && Wc_Ring_Governing_Point(probe, &y, &zp)) {
-            w->py[0][WC_RING_GOVERNING] = y;
-            w->pz[0][WC_RING_GOVERNING] = zp;
+        if (!Wc_Distribute(probe) && Wc_Ring_Governing_Point(probe, false, &y, &zp)) {
+            w->py[0][WC_RING_GOVERNING] = probe->py[0][WC_RING_GOVERNING] = y;
+            w->pz[0][WC_RING_GOVERNING] = probe->pz[0][WC_RING_GOVERNING] = zp;
+        }
+        // The weaker part of a fully penetrated weld weighs the shear three
+        // times over, as the directional method's weld check does at 0°; the
+        // simplified method's once.
+        if (Wc_Full_Penetration(w->r) && w->r->method == 0 && Wc_Ring_Governing_Point(probe, true, &y, &zp)) {
+            w->py[0][WC_RING_GOVERNING_PART] = y;
+            w->pz[0][WC_RING_GOVERNING_PART] = zp;
         }
     }
 }

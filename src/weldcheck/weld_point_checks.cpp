@@ -1107,13 +1107,15 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     return c.refused || r->U_w < -0.5 ? 1 : 0;
 }
 
-int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp) {
+int Wc_Ring_Governing_Point(const WeldCheckWork* w, bool part, double* y, double* zp) {
     const SchweissnahtNachweis* r = w->r;
     const WeldCheckLine& L = w->line[0];
     const double R = r->profile.h / 2.0;
     if (!w->round || L.dir != WC_RING || R <= 0.001) return 0;
-    const double theta = Throat_Angle(r), ct = std::cos(theta), st = std::sin(theta);
-    const bool directional = r->method != 0;
+    // The weaker part's (sigma_w,x² + 3 tau²)^1/2 is the directional
+    // method's equivalent stress at 0°.
+    const double theta = part ? 0.0 : Throat_Angle(r), ct = std::cos(theta), st = std::sin(theta);
+    const bool directional = part || r->method != 0;
     auto at = [&](double phi) {
         return Ring_Equivalent_Stress(w, R * std::cos(phi), w->z_s + R * std::sin(phi), ct, st, directional);
     };
@@ -1142,12 +1144,13 @@ int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp) {
     }
     const double phi = f1 > f2 ? x1 : x2;
     if (std::max(f1, f2) > best) best_phi = phi, best = std::max(f1, f2);
-    // Only a point that weighs more than the extremes of bending and shear
-    // already on the ring is worth a point of its own. (The second condition
-    // of the directional method, on sigma_perp alone, is largest where the
-    // bending is, at points 0 and 1.)
+    // Only a point that weighs more than the points already on the ring
+    // (the extremes of bending and shear, the weld's governing point) is
+    // worth a point of its own. (The second condition of the directional
+    // method, on sigma_perp alone, is largest where the bending is, at
+    // points 0 and 1.)
     double known = 0.0;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < WC_POINTS; ++i)
         if (w->pz[0][i] >= 0.0)
             known = std::max(known, Ring_Equivalent_Stress(w, w->py[0][i], w->pz[0][i], ct, st, directional));
     if (!(best > known * (1.0 + 1e-9) + 1e-9)) return 0;
