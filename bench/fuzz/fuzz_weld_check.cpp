@@ -4,7 +4,9 @@
 // thickness, weld angle and contact share as raw doubles, so that zeros,
 // extremes, nan and inf all arrive). The check runs at a print level from
 // the input into a print list that must hold no "nan" or "inf"; its U_w
-// must be a number, -1 or above 0, and -1 exactly when it refused.
+// must be a number, -1 or above 0, and -1 exactly when it refused. A fully
+// penetrated butt weld with a result names its weaker part, and U_w is
+// never below that part's utilisation at the governing point.
 #include <algorithm>
 #include <string>
 
@@ -12,7 +14,9 @@
 
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
+#include "printlist/verdict.h"
 #include "weldcheck/weld_check.h"
+#include "weldcheck/weldelem.h"
 
 using fuzz::Bytes;
 using fuzz::Has_Word;
@@ -56,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     r.plate.t = b.n ? b.D() : 20.0;
     r.weld_angle = b.n ? b.D() : 90.0;
     r.contact_share = b.D();
+    r.gamma_M0 = b.n ? b.D() : 1.0;
 
     int result = 0;
     bool checked = false;
@@ -80,5 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!std::isfinite(r.U_w) || (r.U_w < 0.0 && r.U_w != -1.0)) fuzz::Fail("fuzz_weld_check", "U_w not a result");
     if ((r.U_w == -1.0) != (result != 0)) fuzz::Fail("fuzz_weld_check", "U_w -1 and the result disagree");
+    if (result == 0 && r.weld_kind == WELD_BUTT && r.full_penetration && r.governing_slot >= 0) {
+        const double s_v = r.line_values[WELD_CHECK_VALUE_SIGMA_V], f_y_d = r.line_values[WELD_CHECK_VALUE_F_Y_D];
+        if (r.weaker_part != WELD_PART_PLATE && r.weaker_part != WELD_PART_PROFILE)
+            fuzz::Fail("fuzz_weld_check", "a fully penetrated weld without its weaker part");
+        if (!(f_y_d > 0.0) || r.U_w < Round_Utilisation(s_v / f_y_d) * (1.0 - 1e-12))
+            fuzz::Fail("fuzz_weld_check", "U_w below the weaker part's utilisation");
+    }
     return 0;
 }

@@ -140,11 +140,28 @@ double Utilisation_As_Computed(double u, double computed) {
 
 const char* Counted_As_One_Rule_Text(void) { return "Ausnutzung über 1 und unter 1.001 zählt als 1"_cp; }
 
-const char* Utilisation_Digits(double u) {
-    static char buffer[32];
-    if (Utilisation_Counted_As_One(u)) VEK_Format_Bounded(buffer, sizeof buffer, "%.4lf", std::min(u, 1.0009));
-    else VEK_Format_Bounded(buffer, sizeof buffer, "%.3lf", u);
+// The digits are made by the fixed-point formatter straight away: every
+// utilisation of every point of every load case passes here.
+static const char* digits_as_kept(char* buffer, size_t size, double u) {
+    int places = 3;
+    VEK_Format_Fixed(buffer, size, u, places);
+    // A value below 1 that three places round up to "1.000" would read
+    // "1.000 < 1": one more place at a time until it shows below 1. Below
+    // 1 - LIMIT_TOLERANCE, nine places always do.
+    while (buffer[0] == '1' && places < 9 && Compare_To_Limit(u, 1.0) < 0) VEK_Format_Fixed(buffer, size, u, ++places);
     return buffer;
+}
+
+const char* Utilisation_Digits(double u) {
+    static char buffer[64];
+    if (!Utilisation_Counted_As_One(u)) return digits_as_kept(buffer, sizeof buffer, u);
+    VEK_Format_Fixed(buffer, sizeof buffer, std::min(u, 1.0009), 4);
+    return buffer;
+}
+
+const char* Utilisation_Digits_As_Kept(double u) {
+    static char buffer[64];
+    return digits_as_kept(buffer, sizeof buffer, u);
 }
 
 const char* Utilisation_Compare_Symbol(double value, double limit) {
@@ -180,42 +197,78 @@ const char* Verdict_Digits(double v) {
 
 // The verdict takes one of a few texts: by how the value compares with 1
 // (which also decides its marker) and whether markers are suppressed, or
-// within the band by the tolerance. Each is formatted at its first use and
-// kept; the band's text while the tolerance stays the same.
-const char* Utilisation_Verdict_With(double u, double tolerance_percent) {
-    const bool band = std::isfinite(tolerance_percent) && tolerance_percent > 0.0;
+// within the band by the tolerance, or where the rule counts the value as
+// 1. Each is formatted at its first use and kept, with its two parts; the
+// band's while the tolerance stays the same.
+namespace {
+
+struct Kept_Verdict {
+    char text[TEXT_SIZE];
+    char head[TEXT_SIZE];
+    char note[64];
+};
+
+// head, then " " and the note when there is one.
+void Keep_Verdict(Kept_Verdict* v, const char* head, const char* note) {
+    VEK_Format_Bounded(v->head, sizeof v->head, "%s", head);
+    VEK_Format_Bounded(v->note, sizeof v->note, "%s", note);
+    VEK_Format_Bounded(v->text, sizeof v->text, note[0] ? "%s %s" : "%s", v->head, v->note);
+}
+
+const Kept_Verdict& Verdict_Of(double u, double tolerance_percent, bool computed) {
     const int quiet = marker_suppressed ? 1 : 0;
-    if (!band || !Within_Verdict_Tolerance(u, tolerance_percent)) {
-        static char texts[2][3][TEXT_SIZE];
-        char* text = texts[quiet][Compare_To_Limit(u, 1.0) + 1];
-        if (!text[0])
-            VEK_Format_Bounded(text, TEXT_SIZE, "  %s  1  %s", Limit_Compare_Symbol(u, 1.0), Mark_Utilisation(u));
-        return text;
+    if (computed && Utilisation_Counted_As_One(u)) {
+        static Kept_Verdict counted[2];
+        Kept_Verdict& v = counted[quiet];
+        if (!v.text[0]) {
+            char head[TEXT_SIZE];
+            VEK_Format_Bounded(head, sizeof head, "  \xF7  1  %s╬r"_cp, Mark_Ok());
+            Keep_Verdict(&v, head, "(< 1.001 zählt als 1)"_cp);
+        }
+        return v;
     }
-    static char texts[2][TEXT_SIZE];
+    const bool band = std::isfinite(tolerance_percent) && tolerance_percent > 0.0;
+    if (!band || !Within_Verdict_Tolerance(u, tolerance_percent)) {
+        static Kept_Verdict plain[2][3];
+        Kept_Verdict& v = plain[quiet][Compare_To_Limit(u, 1.0) + 1];
+        if (!v.text[0]) {
+            char head[TEXT_SIZE];
+            VEK_Format_Bounded(head, sizeof head, "  %s  1  %s", Limit_Compare_Symbol(u, 1.0), Mark_Utilisation(u));
+            Keep_Verdict(&v, head, "");
+        }
+        return v;
+    }
+    static Kept_Verdict within[2];
     static double kept_tolerance[2];
-    char* text = texts[quiet];
-    if (text[0] && std::memcmp(&kept_tolerance[quiet], &tolerance_percent, sizeof tolerance_percent) == 0)
-        return text;
-    char limit[32];
+    Kept_Verdict& v = within[quiet];
+    if (v.text[0] && std::memcmp(&kept_tolerance[quiet], &tolerance_percent, sizeof tolerance_percent) == 0) return v;
+    char limit[32], head[TEXT_SIZE], note[64];
     VEK_Format_Bounded(limit, sizeof limit, "%s", Verdict_Digits(1.0 + tolerance_percent / 100.0));
-    VEK_Format_Bounded(text, TEXT_SIZE, "  \xF3  %s  %s╬r (%s%% Toleranz)"_cp, limit, Mark_Ok(),
-                       Verdict_Digits(tolerance_percent));
+    VEK_Format_Bounded(head, sizeof head, "  \xF3  %s  %s╬r"_cp, limit, Mark_Ok());
+    VEK_Format_Bounded(note, sizeof note, "(%s%% Toleranz)", Verdict_Digits(tolerance_percent));
+    Keep_Verdict(&v, head, note);
     kept_tolerance[quiet] = tolerance_percent;
-    return text;
+    return v;
+}
+
+}  // namespace
+
+const char* Utilisation_Verdict_With(double u, double tolerance_percent) {
+    return Verdict_Of(u, tolerance_percent, false).text;
 }
 
 const char* Utilisation_Verdict(double u) { return Utilisation_Verdict_With(u, verdict_tolerance); }
 
 const char* Utilisation_Verdict_Computed_With(double u, double tolerance_percent) {
-    if (!Utilisation_Counted_As_One(u)) return Utilisation_Verdict_With(u, tolerance_percent);
-    static char texts[2][TEXT_SIZE];
-    char* text = texts[marker_suppressed ? 1 : 0];
-    if (!text[0]) VEK_Format_Bounded(text, TEXT_SIZE, "  \xF7  1  %s╬r (< 1.001 zählt als 1)"_cp, Mark_Ok());
-    return text;
+    return Verdict_Of(u, tolerance_percent, true).text;
 }
 
 const char* Utilisation_Verdict_Computed(double u) { return Utilisation_Verdict_Computed_With(u, verdict_tolerance); }
+
+Utilisation_Verdict_Parts Utilisation_Verdict_Computed_Parts(double u) {
+    const Kept_Verdict& v = Verdict_Of(u, verdict_tolerance, true);
+    return {v.head, v.note};
+}
 
 const char* Counted_As_One_Verdict(double u) {
     return Utilisation_Counted_As_One(u) ? Utilisation_Verdict_Computed_With(u, 0.0) : "";

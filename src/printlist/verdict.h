@@ -66,11 +66,15 @@ double Utilisation_As_Computed(double u, double computed);
 // The rule in the words of the final verdict: "Ausnutzung über 1 und
 // unter 1.001 zählt als 1".
 const char* Counted_As_One_Rule_Text(void);
-// A utilisation as computed, with the digits its line shows: "%.3lf", and
-// where the rule counts it as 1 the four decimals that show it above 1
-// ("1.0005"; at most "1.0009": 1.001 no longer counts as 1). Static
-// buffer, valid until the next call.
+// A utilisation as computed, with the digits its line shows: "%.3lf"; where
+// the rule counts it as 1 the four decimals that show it above 1 ("1.0005";
+// at most "1.0009": 1.001 no longer counts as 1); below 1 as many places
+// as show it below 1 ("0.9995", "0.99996"), so that "<  1" beside it holds
+// as printed. Static buffer, valid until the next call.
 const char* Utilisation_Digits(double u);
+// The same for a utilisation kept as it is (no check rounded it): "%.3lf",
+// below 1 as many places as show it below 1. Its own static buffer.
+const char* Utilisation_Digits_As_Kept(double u);
 // The sign between a value and its limit whose ratio is a utilisation:
 // the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
 // else Limit_Compare_Symbol's.
@@ -114,6 +118,16 @@ const char* Utilisation_Verdict_With(double u, double tolerance_percent);
 // rounds: a value kept as it is gets the verdict above.
 const char* Utilisation_Verdict_Computed(double u);
 const char* Utilisation_Verdict_Computed_With(double u, double tolerance_percent);
+// Utilisation_Verdict_Computed in the two parts a narrow column sets apart:
+// the sign, limit and marker (head), and the note in brackets that a
+// tolerance or the rule that counts a value as 1 adds (note; the empty text
+// without one). The verdict is head, a blank and note. Both stay valid
+// until the next call of a verdict function.
+struct Utilisation_Verdict_Parts {
+    const char* head;
+    const char* note;
+};
+Utilisation_Verdict_Parts Utilisation_Verdict_Computed_Parts(double u);
 // A tolerance in percent, or its limit 1 + tolerance/100, with the digits
 // it has: "5", "2.5", "1.05", "1.025" (static buffer, valid until the next
 // call).

@@ -21,11 +21,15 @@ bool Endergebnis_Fails(double u, double tolerance) {
     return !Utilisation_Ok(u) && !Within_Verdict_Tolerance(u, tolerance);
 }
 
-// Keeps the strictly larger of a check's utilisations with its place.
+// Keeps the strictly larger of a check's utilisations with its place: larger
+// as it counts, and of two the rule counts as 1 alike the larger as
+// computed, so that the maximum shows the largest value with its note.
 static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, const LastfallErgebnis* at = nullptr) {
-    if (u.status != ERGEBNIS_GEFUEHRT || !(u.U > m->U)) return;
+    if (u.status != ERGEBNIS_GEFUEHRT) return;
+    const double computed = Ausnutzung_Berechnet(u);
+    if (!(u.U > m->U || (u.U == m->U && m->load_case > 0 && computed > m->computed))) return;
     *m = {u.U, load_case};
-    m->computed = Ausnutzung_Berechnet(u);
+    m->computed = computed;
     if (!at) return;
     m->weld = at->weld, m->point = at->point, m->half = at->half;
     m->at_yz = at->at_yz, m->y = at->y, m->z = at->z;
@@ -109,8 +113,8 @@ static void maximum_row(FILE* list, const char* check, const char* symbol, const
         OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %s%s\n"_cp, check, place(m).c_str(), symbol, Utilisation_Digits(m.computed),
                    Utilisation_Verdict_Computed_With(m.computed, tolerance));
     else
-        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf%s\n"_cp, check, place(m).c_str(), symbol, m.U,
-                   Utilisation_Verdict_With(m.U, tolerance));
+        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %s%s\n"_cp, check, place(m).c_str(), symbol,
+                   Utilisation_Digits_As_Kept(m.U), Utilisation_Verdict_With(m.U, tolerance));
 }
 
 // The welds by number: "Naht 4", "Nähte 1, 4", "Nähte 1 bis 12" (a run of

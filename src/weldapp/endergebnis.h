@@ -29,9 +29,10 @@ struct Endergebnis_Maximum {
 
 struct Endergebnis {
     Endergebnis_Maximum sigma, ct, w;
-    // The larger of U_sigma and U_w over the cases in their order (the
-    // first case keeps a tie): the maximum the chart and the tabular forms
-    // take, with its case.
+    // The larger of U_sigma and U_w over the cases in their order (of two
+    // the rule counts as 1 alike the larger as computed; the first case
+    // keeps a tie): the maximum the chart and the tabular forms take, with
+    // its case.
     Endergebnis_Maximum overall;
     std::vector<int> failing;         // 1-based cases with a utilisation that fails (beyond the tolerance)
     std::vector<int> without_result;  // 1-based cases where a check failed or was refused

@@ -355,6 +355,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     SchweissnahtNachweis rec;
     Init_Weld_Check_Record(&rec);
     rec.gamma_M2 = conn->safety.gamma_M2;
+    rec.gamma_M0 = conn->safety.gamma_M0;
     Copy_Plate(&n.plate, &rec.plate);
     rec.weld_kind = n.weld_kind;
     rec.full_penetration = n.weld_kind != WELD_FILLET ? n.full_penetration : 0;

@@ -204,16 +204,37 @@ enum {
     MARK_TOLERANCE = 4,
     MARK_SHEAR_BUCKLING = 8,
     MARK_PLATE_BUCKLING = 16,
+    MARK_COUNTED_AS_ONE = 32,
 };
+
+// The maximum as the table shows it: the overall maximum, or where that is
+// a utilisation just above 1 counted as 1, the largest such value as
+// computed among the columns that carry the mark of the maximum; with its
+// digits (in digits, 32 bytes) and whether the rule counted it.
+static double shown_maximum(const SchweissnahtAnschluss* conn, char* digits, bool* counted) {
+    const double max = conn->max_utilisation;
+    double shown = max;
+    if (max == 1.0)
+        for (int i = 0; i < conn->load_count; ++i)
+            for (const Ausnutzung* u : {&conn->results[i].U_sigma, &conn->results[i].U_w})
+                if (u->status == ERGEBNIS_GEFUEHRT && u->U == max) shown = std::max(shown, Ausnutzung_Berechnet(*u));
+    *counted = max == 1.0 && Utilisation_Counted_As_One(shown);
+    VEK_Format_Bounded(digits, 32, "%s", *counted ? Utilisation_Digits(shown) : Utilisation_Digits_As_Kept(shown));
+    return shown;
+}
 
 // One utilisation of the result table, 8 characters: "Fehler" in red for
 // a check without result or refused input, the mark "QK4" for a class 4 section the check
-// does not cover, "SB" for one whose shear buckling needs a closer check, "---" for none, else the value; U_sigma and U_w (not
-// plain) are judged as every verdict of the list judges them (the
+// does not cover, "SB" for one whose shear buckling needs a closer check, "---" for none, else the value
+// with the digits every line of the list shows it with (Utilisation_Digits:
+// "1.0005" where the rule counts it as 1, "0.9996" below 1); U_sigma and U_w
+// (not plain) are judged as every verdict of the list judges them (the
 // tolerance counts): red when they fail, else blue at the maximum; marked
-// "*" at the maximum, else "!" when they fail and "~" when they pass within
-// the tolerance. Returns the MARK_* written.
-static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max, double tolerance) {
+// "*" at the maximum (the value shown as the maximum is, within 0.0001),
+// else "!" when they fail, "~" when they pass within the tolerance and
+// "≈" where the rule counts them as 1. Returns the MARK_* written.
+static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max, const char* max_digits,
+                            double tolerance) {
     const double x = u.U;
     if (u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_EINGABE_ABGELEHNT) {
         Row_Put(list, Color_Red_Begin());
@@ -237,23 +258,30 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
         Row_Put(list, "   ---  ");
         return 0;
     }
+    const double shown = Ausnutzung_Berechnet(u);
+    const bool counted = x == 1.0 && Utilisation_Counted_As_One(shown);
     if (plain) {
-        Row_Printf(list, "%7.3lf ", x);
+        Row_Printf(list, "%7s ", counted ? Utilisation_Digits(shown) : Utilisation_Digits_As_Kept(x));
         return 0;
     }
-    const bool at_max = std::fabs(x - max) < 0.0001;
+    const char* digits = counted ? Utilisation_Digits(shown) : Utilisation_Digits_As_Kept(x);
+    const bool at_max = std::fabs(shown - max) < 0.0001 && std::strcmp(digits, max_digits) == 0;
     const bool fails = Endergebnis_Fails(x, tolerance), within = Within_Verdict_Tolerance(x, tolerance);
     if (fails) Row_Put(list, Color_Red_Begin());
     else if (at_max) Row_Put(list, Color_Blue_Begin());
-    Row_Printf(list, "%7.3lf", x);
-    Row_Put(list, at_max ? "╬H*╬r"_cp : fails ? "╬H!╬r"_cp : within ? "╬H~╬r"_cp : " ");
+    Row_Printf(list, "%7s", digits);
+    Row_Put(list, at_max     ? "╬H*╬r"_cp
+                  : fails    ? "╬H!╬r"_cp
+                  : within   ? "╬H~╬r"_cp
+                  : counted  ? "╬H\xF7╬r"_cp
+                             : " ");
     Row_Put(list, Color_End());
-    if (at_max) return 0;
-    return fails ? MARK_ABOVE_ONE : within ? MARK_TOLERANCE : 0;
+    if (at_max) return 0;  // the maximum's line of the legend says what it is
+    return fails ? MARK_ABOVE_ONE : within ? MARK_TOLERANCE : counted ? MARK_COUNTED_AS_ONE : 0;
 }
 
 static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks, double max,
-                          double tolerance);
+                          bool max_counted, double tolerance);
 
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list || !conn->results || !conn->loads) return;
@@ -315,7 +343,9 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     for (int k = 0; k < 3; ++k)
         if (u_col[k]) std::fputs("        ", list);
     std::fputs("\n", list);
-    const double max = conn->max_utilisation;
+    char max_digits[32];
+    bool max_counted = false;
+    const double max = shown_maximum(conn, max_digits, &max_counted);
     int marks = 0;  // the MARK_* written
     for (int i = 0; i < n; ++i) {
         const Schnittkraefte& forces = conn->results[i].forces;
@@ -327,7 +357,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
             else Row_Printf(list, "%9.2lf ", column_of(forces, c, screen));
         }
         for (int k = 0; k < 3; ++k)
-            if (u_col[k]) marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max, conn->print.toleranz);
+            if (u_col[k]) marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max, max_digits,
+                                          conn->print.toleranz);
         name_column(list, Trim_Both_Copy(conn->loads[i].name), static_cast<size_t>(5 + 10 * F + 8 * U), margin);
     }
     std::fputs("#END_OF_TEXT\n", list);
@@ -335,7 +366,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     OLI_setFlags(list, 0x380);
     OLI_Set_Para_Mode(3);
     OLI_printf(list, "%s", "");
-    result_legend(list, force_col, u_col, marks, max, conn->print.toleranz);
+    result_legend(list, force_col, u_col, marks, max, max_counted, conn->print.toleranz);
     sign_line(list);
     OLI_Set_Para_Mode(4);
     OLI_Add_Para_Offset(0.3);
@@ -345,7 +376,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
 // utilisation columns shown, the marks; the maximum and the marks above 1
 // with the verdict every line of the list gives them.
 static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks, double max,
-                          double tolerance) {
+                          bool max_counted, double tolerance) {
     static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
                                        "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     int item = 0;
@@ -363,7 +394,9 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
     for (int k = 0; k < 3; ++k)
         if (u_col[k]) Print_List_Item(list, item++, 3, legend[k]);
     OLI_printf(list, "\n");
-    if (Utilisation_Ok(max)) OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
+    if (max_counted)
+        OLI_printf(list, "╬H*╬r) maximale Ausnutzung%s\n"_cp, Utilisation_Verdict_Computed_With(max, tolerance));
+    else if (Utilisation_Ok(max)) OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
     else OLI_printf(list, "╬H*╬r) maximale Ausnutzung%s\n"_cp, Utilisation_Verdict_With(max, tolerance));
     if (marks & MARK_ABOVE_ONE) {
         if (tolerance > 0.0)
@@ -376,6 +409,7 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
     // largest utilisation it takes in.
     if (marks & MARK_TOLERANCE)
         OLI_printf(list, "╬H~╬r) Ausnutzung > 1 und%s\n"_cp, Utilisation_Verdict_With(1.0 + tolerance / 200.0, tolerance));
+    if (marks & MARK_COUNTED_AS_ONE) OLI_printf(list, "╬H\xF7╬r) %s\n"_cp, Counted_As_One_Rule_Text());
     if (marks & MARK_NOT_COVERED) OLI_printf(list, "╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp);
     if (marks & MARK_SHEAR_BUCKLING)
         OLI_printf(list, "╬HSB╬r) Schubbeulen: genauer Nachweis erforderlich, nicht nachgewiesen\n"_cp);

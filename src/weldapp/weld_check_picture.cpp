@@ -42,8 +42,6 @@ const double kMargin = XS_PLOT_OWN_MARGIN_CM;
 // throat of one digit does not set its length a stop before the others.
 const double kLegendStops[3] = {1.5, 4.0, 7.6};
 const double kLegendWidth = 7.6 + 2.7;
-// The smallest throat "%.1lf" writes with two digits.
-const double kTwoDigitThroat = 9.95;
 const double kLineHeight = 0.38;  // cm of one text line
 // A picture of more bytes (a huge one) is drawn each time.
 const size_t kKeptBytes = 1 << 20;
@@ -451,16 +449,6 @@ int Picture_Height(const SchweissnahtNachweis* r, int usual) {
     return height > usual ? static_cast<int>(std::fmin(std::ceil(height - 1e-9), kMostHeight)) : usual;
 }
 
-// Whether a weld of the legend has a throat of two digits or more.
-bool Has_Long_Throat(void) {
-    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
-        double a = 0.0;
-        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i)
-            if (Weld_Check_End_Point(k, i, nullptr, nullptr, &a) && a >= kTwoDigitThroat) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level) {
@@ -516,7 +504,7 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
 
     const double indent = OLI_Get_Para_Indent();
     const double tabs[3] = {left + kLegendStops[0], left + kLegendStops[1], left + kLegendStops[2]};
-    OLI_Set_Tabs(1, nullptr, tabs, Has_Long_Throat() ? 3 : 2);
+    OLI_Set_Tabs(1, nullptr, tabs, Weld_Check_Legend_Has_Long_Throat() ? 3 : 2);
     OLI_Set_Para_Indent(left);
     const int lines = Weld_Check_Write_Legend(list);
     OLI_End_Text(list);

@@ -301,7 +301,7 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     if (U > 0.001 && Utilisation_Counted_As_One(U)) {
         OLI_printf(f, "  ê  U = %s%s"_cp, Utilisation_Digits(U), Counted_As_One_Verdict(U));
     } else if (U > 0.001) {
-        OLI_printf(f, "  ê  U = %.3lf  %s  1"_cp, U, Get_Compare_Symbol(static_cast<float>(U), 1.0f));
+        OLI_printf(f, "  ê  U = %s  %s  1"_cp, Utilisation_Digits(U), Get_Compare_Symbol(static_cast<float>(U), 1.0f));
         OLI_printf(f, "  %s", U > 1.0 ? Mark_Not_Ok() : Mark_Ok());
     }
     OLI_printf(f, "\n");

@@ -8,10 +8,12 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "base/cp850.h"
 #include "base/rounding.h"
 #include "base/vesk.h"
+#include "platform/format.h"
 #include "platform/oli_layout.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_notes.h"
@@ -41,22 +43,32 @@ double U2(double x) { return Unsigned_Zero(x, 2); }
 // characters a marker added before it: the blanks that lead the text before
 // it give way to them, so that the ratios of a line keep their columns; it
 // receives those of this ratio.
+// A verdict's note (the rule that counts a value as 1, a tolerance) stands
+// in a row of its own under the ratios: in the row it made the row the
+// block's widest by far, and the whole block was set smaller to fit it.
 void Ratio(FILE* f, const char* head, const char* a, const char* b, double u, bool ends, int* wider) {
+    static char notes[96];
     for (int k = 0; k < *wider && head[0] == ' ' && head[1] == ' '; ++k) ++head;
     Safe_Fprintf(f, head, a, b, u);
     *wider = 0;
     if (Utilisation_Ok(u)) {
         Safe_Fprintf(f, "  <  1╬r"_cp);
     } else if (Utilisation_Counted_As_One(u) || Utilisation_Passes(u)) {
-        const char* verdict = Utilisation_Verdict_Computed(u);
-        Safe_Fprintf(f, "%s╬r"_cp, verdict);
-        *wider = MT_String_Length(verdict) - 6;
+        const Utilisation_Verdict_Parts verdict = Utilisation_Verdict_Computed_Parts(u);
+        Safe_Fprintf(f, "%s", verdict.head);
+        *wider = MT_String_Length(verdict.head) - 6;
+        if (!std::strstr(notes, verdict.note))
+            VEK_Format_Bounded(notes + std::strlen(notes), sizeof notes - std::strlen(notes), notes[0] ? ", %s" : "%s",
+                               verdict.note);
     } else {
         Anschluss_Exceeded_Checks++;
         Safe_Fprintf(f, "  >  1╬r  %s╬r"_cp, Mark_Alert());
         *wider = 4;
     }
-    if (ends) Safe_Fprintf(f, "\n");
+    if (!ends) return;
+    Safe_Fprintf(f, "\n");
+    if (notes[0]) Safe_Fprintf(f, "   %s\n", notes);
+    notes[0] = '\0';
 }
 
 // W_y as the stresses reach the extreme fibre: the smaller of the moduli

@@ -186,12 +186,21 @@ void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
     out.Put();
 }
 
-// Whether a line of the weld list shows a throat of two digits or more
-// ("%.1lf" of 9.95 and above).
-bool Has_Long_Throat(const WeldCheckWork* w) {
+// Whether position k has points in use: a row of the legend.
+bool In_Legend(const WeldCheckWork* w, int k) {
+    for (int i = 0; i < WC_POINTS; ++i)
+        if (w->pz[k][i] >= 0.0) return true;
+    return false;
+}
+
+// Whether a row of the weld list (or of the legend, its rows of welds with
+// points in use) shows a throat of two digits or more; a mirrored weld's
+// row shows none.
+bool Has_Long_Throat(const WeldCheckWork* w, bool legend) {
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
-        if (!Listed_As_Mirror(w, k) && Listed_Throat(w, k) >= 9.95) return true;
+        if (legend && !In_Legend(w, k)) continue;
+        if (!Listed_As_Mirror(w, k) && Weld_Throat_Is_Long(Listed_Throat(w, k))) return true;
     }
     return false;
 }
@@ -206,7 +215,7 @@ void Weld_List(WeldCheckWork* w) {
     // layout's next stop, 1.2 cm further: a list that holds one sets the
     // lengths of every row there.
     const double x = w->level != 1 ? indent + 0.3 : indent;
-    const double tabs[2] = {x + 1.8, x + (Has_Long_Throat(w) ? 5.5 : 4.3)};
+    const double tabs[2] = {x + 1.8, x + (Has_Long_Throat(w, false) ? 5.5 : 4.3)};
     OLI_Set_Tabs(1, nullptr, tabs, 2);
     OLI_printf(f, w->line_mode ? "%s╬HQuerschnittslinien:\n"_cp : "%s╬HSchweißnähte:\n"_cp, Check_Line_Prefix);
     if (w->level != 1) OLI_Set_Para_Indent(x);
@@ -262,9 +271,16 @@ void Place_Ring_Governing_Point(WeldCheckWork* w) {
     double y, zp;
     if (!Wc_Torsion_Admission_And_Block(probe) && !Wc_Section_Values(probe) && !Wc_Shear_And_Torsion(probe)) {
         Wc_Weld_Centroid_Moments(probe);
-        if (!Wc_Distribute(probe) && Wc_Ring_Governing_Point(probe, &y, &zp)) {
-            w->py[0][WC_RING_GOVERNING] = y;
-            w->pz[0][WC_RING_GOVERNING] = zp;
+        if (!Wc_Distribute(probe) && Wc_Ring_Governing_Point(probe, false, &y, &zp)) {
+            w->py[0][WC_RING_GOVERNING] = probe->py[0][WC_RING_GOVERNING] = y;
+            w->pz[0][WC_RING_GOVERNING] = probe->pz[0][WC_RING_GOVERNING] = zp;
+        }
+        // The weaker part of a fully penetrated weld weighs the shear three
+        // times over, as the directional method's weld check does at 0°; the
+        // simplified method's once.
+        if (Wc_Full_Penetration(w->r) && w->r->method == 0 && Wc_Ring_Governing_Point(probe, true, &y, &zp)) {
+            w->py[0][WC_RING_GOVERNING_PART] = y;
+            w->pz[0][WC_RING_GOVERNING_PART] = zp;
         }
     }
 }
@@ -401,15 +417,18 @@ int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a) {
 
 double Weld_Check_Centroid_From_Left(void) { return picture_work ? picture_work->e_ref : 0.0; }
 
+// The smallest throat "%.1lf" writes with two digits.
+int Weld_Throat_Is_Long(double a) { return a >= 9.95 ? 1 : 0; }
+
+int Weld_Check_Legend_Has_Long_Throat(void) { return picture_work && Has_Long_Throat(picture_work, true) ? 1 : 0; }
+
 int Weld_Check_Write_Legend(FILE* list) {
     const WeldCheckWork* w = picture_work;
     if (!w || !list) return 0;
     int n = 0;
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
-        bool used = false;
-        for (int i = 0; i < WC_POINTS; ++i) used = used || w->pz[k][i] >= 0.0;
-        if (!used) continue;
+        if (!In_Legend(w, k)) continue;
         Weld_List_Line(w, list, k, true);
         ++n;
     }

@@ -42,6 +42,13 @@ double Weld_Check_Centroid_From_Left(void);
 // "prefix ╬tlabel n: " and the texts of the weld list (throat and length,
 // or the partner of a mirrored weld). Returns the number of lines.
 int Weld_Check_Write_Legend(FILE* list);
+// Whether a row of the weld list or of the legend shows a throat of two
+// digits or more ("%.1lf" of 9.95 mm and above): such a throat reaches past
+// the stop where the lengths of shorter ones stand, and the lengths of every
+// row move one stop further. Weld_Check_Legend_Has_Long_Throat: 1 when a row
+// of the legend Weld_Check_Write_Legend writes shows one.
+int Weld_Throat_Is_Long(double a);
+int Weld_Check_Legend_Has_Long_Throat(void);
 
 // The throat (mm) of a fully penetrated butt weld at weld face `face`
 // (WELD_FACE_*) of the profile: the weld is the part it joins, so the

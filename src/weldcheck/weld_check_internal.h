@@ -21,7 +21,12 @@
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
-enum { WC_POINTS = 8, WC_RING_GOVERNING = 4 };
+// The closed ring of a round section: its points of extreme bending and
+// shear (0..3), the point where the weld's check governs, and for a fully
+// penetrated weld checked by the simplified method, whose weld check weighs
+// the shear otherwise than the weaker part's, the point where that part's
+// does.
+enum { WC_POINTS = 8, WC_RING_GOVERNING = 4, WC_RING_GOVERNING_PART = 5 };
 enum { WC_NONE = 0, WC_ALONG_Y = 1, WC_ALONG_Z = 2, WC_RING = 3 };
 
 struct WeldCheckLine {
@@ -310,8 +315,9 @@ int Wc_Distribute(WeldCheckWork* w);
 // 1 when a point had no valid result.
 int Wc_Point_Checks(WeldCheckWork* w);
 // The point of the closed ring of a round section (stress terms set) where
-// its check is the largest: 1 with y', z' when that lies off the points of
-// extreme bending and shear already placed (slots 0..3), else 0.
-int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp);
+// its check is the largest (the weld's, or with `part` the weaker part's of
+// a fully penetrated weld): 1 with y', z' when that lies off the points
+// already placed, else 0.
+int Wc_Ring_Governing_Point(const WeldCheckWork* w, bool part, double* y, double* zp);
 
 #endif

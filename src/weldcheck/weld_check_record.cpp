@@ -107,6 +107,9 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
     int fault = Check_Weld_Group(&g, list, print_level, 0, nullptr) != 0;
     if (fault) r->U_w_status = WELD_CHECK_REFUSED;
     else if (r->U_w_status != WELD_CHECK_REFUSED) r->U_w_status = WELD_CHECK_DONE;
-    if (!fault && g.U_max > r->U_w) r->U_w = g.U_max, r->U_w_computed = Weld_Group_Computed_U(&g);
+    // Of two welds the rule counts as 1 alike, the larger as computed.
+    const double computed = Weld_Group_Computed_U(&g);
+    if (!fault && (g.U_max > r->U_w || (g.U_max == r->U_w && computed > Weld_Check_Computed_U(r))))
+        r->U_w = g.U_max, r->U_w_computed = computed;
     return fault;
 }

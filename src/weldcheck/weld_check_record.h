@@ -14,7 +14,7 @@
 #include "profiles/stahlprofil.h"
 #include "weldcheck/weld_notes.h"
 
-enum { WELD_CHECK_WELDS = 20, WELD_CHECK_LINE_VALUES = 12 };
+enum { WELD_CHECK_WELDS = 20, WELD_CHECK_LINE_VALUES = 14 };
 
 // The right half of a flange weld split at the web axis carries its weld's
 // number plus this; the number it is listed under is its weld's.
@@ -38,12 +38,25 @@ enum {
     WELD_CHECK_VALUE_SIGMA_PERP, WELD_CHECK_VALUE_TAU_PERP, WELD_CHECK_VALUE_TAU_PAR,
     WELD_CHECK_VALUE_SIGMA_1, WELD_CHECK_VALUE_F_1, WELD_CHECK_VALUE_SIGMA_2, WELD_CHECK_VALUE_F_2,
     WELD_CHECK_VALUE_SIGMA_X, WELD_CHECK_VALUE_TAU_Y, WELD_CHECK_VALUE_TAU_Z,
-    WELD_CHECK_VALUE_F_W_ED, WELD_CHECK_VALUE_F_W_RD
+    WELD_CHECK_VALUE_F_W_ED, WELD_CHECK_VALUE_F_W_RD,
+    // A fully penetrated butt weld: the point's equivalent stress and the
+    // design yield strength f_y / gamma_M0 of the weaker part it joins
+    // (0 for every other weld).
+    WELD_CHECK_VALUE_SIGMA_V, WELD_CHECK_VALUE_F_Y_D
 };
-static_assert(WELD_CHECK_VALUE_F_W_RD + 1 == WELD_CHECK_LINE_VALUES, "one value of the governing point each");
+static_assert(WELD_CHECK_VALUE_F_Y_D + 1 == WELD_CHECK_LINE_VALUES, "one value of the governing point each");
+// What a fully penetrated butt weld's utilisation comes from: the weld's
+// own check (EN 1993-1-8 4.5.3), or the resistance of the weaker part it
+// joins (4.7.1: such a weld is as strong as that part, no stronger).
+enum { WELD_GOVERNS_WELD = 0, WELD_GOVERNS_WEAKER_PART = 1 };
+// The weaker of the two parts a fully penetrated butt weld joins.
+enum { WELD_PART_NONE = 0, WELD_PART_PLATE = 1, WELD_PART_PROFILE = 2 };
 
 struct SchweissnahtNachweis {
     double gamma_M2;
+    // The joined parts' partial factor, for the resistance of a fully
+    // penetrated butt weld's weaker part; 0 or less: the active annex's.
+    double gamma_M0;
     Blech_Record plate;
     double weld_angle;        // degrees between the fusion faces
     int weld_kind;            // 0 fillet, 1 slot, 2 butt, 3 plug, 4 other
@@ -72,6 +85,12 @@ struct SchweissnahtNachweis {
     double line_values[WELD_CHECK_LINE_VALUES];  // the governing point's (WELD_CHECK_VALUE_*; N/mm², F N/mm)
     int governing_slot;       // weld position and end point of U_w; -1 without a valid result
     int governing_point;
+    // At the governing point of a fully penetrated butt weld: which check
+    // gave U_w (WELD_GOVERNS_*), the weaker part (WELD_PART_*) and its
+    // thickness (mm). WELD_GOVERNS_WELD and WELD_PART_NONE otherwise.
+    int governing_check;
+    int weaker_part;
+    double weaker_t;
     // The detailing limits each position breaks, with their values, set by
     // the check: those it refuses the weld for and those it notes only (too
     // short to count, a throat beside the annex's limits).

@@ -25,6 +25,7 @@
 #include "base/invariant.h"
 #include "base/rounding.h"
 #include "codes/material.h"
+#include "codes/nad_file.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
 #include "platform/oli_layout.h"
@@ -329,18 +330,23 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
     out.Put();
 }
 
-// A stored -1 stays, a new -1 replaces, else the larger value is kept.
-bool Raise(double* stored, double U) {
+// A stored -1 stays, a new -1 replaces, else the larger value is kept:
+// larger as the checks count it (Round_Utilisation), and between two the
+// rule counts alike (two points just above 1, both counted as 1) the larger
+// as computed, so that a line showing the maximum shows the largest value
+// and its note. stored_computed may be null where only the count is kept;
+// with one, U_w_computed follows its U.
+bool Raise(double* stored, double* stored_computed, double U, double computed) {
     if (*stored < -0.5) return false;
     if (U < -0.5) {
         *stored = -1.0;
         return false;
     }
-    if (U > *stored) {
-        *stored = U;
-        return true;
-    }
-    return false;
+    const bool larger = U > *stored || (stored_computed && U == *stored && computed > *stored_computed);
+    if (!larger) return false;
+    *stored = U;
+    if (stored_computed) *stored_computed = computed;
+    return true;
 }
 
 // f_u of a catalogue steel (one value for every thickness) lowered to the
@@ -381,13 +387,21 @@ void Strength_Used_Line(FILE* f, const char* what, const Materialparameter_Recor
                Check_Line_Prefix, what, at.f_u, t);
 }
 
+// f_y of a material at thickness t, from its thickness ranges (stainless
+// steel of the weld grade table has one).
+double Yield_Strength_At(const Materialparameter_Record& m, double t) {
+    Materialparameter_Record at;
+    Init_Material_Params_For_Thickness(&m, &at, m.kind == 0 && m.grade >= WELD_GRADE_STAINLESS ? 0.0 : t);
+    return at.f_y;
+}
+
 // The plates as the points are checked with them, derived once per
 // connection: the plate and the profile's material with catalogue
-// strengths lowered to their thickness range, f_u of the plate at its
-// thickness and of the profile at the thickness of each part a weld joins
-// (a few). Kept with the inputs they come from, so that a plate or profile
-// material changed between two evaluations (an edit before the chart is
-// drawn again) is derived again.
+// strengths lowered to their thickness range, f_u and f_y of the plate at
+// its thickness and of the profile at the thickness of each part a weld
+// joins (a few). Kept with the inputs they come from, so that a plate or
+// profile material changed between two evaluations (an edit before the
+// chart is drawn again) is derived again.
 struct Kept_Strengths {
     bool valid = false;
     Blech_Record plate_in;  // the inputs
@@ -395,10 +409,13 @@ struct Kept_Strengths {
     Blech_Record plate;  // what they give
     Materialparameter_Record profile;
     int plate_lowered = 0, profile_lowered = 0;
-    double f_u_plate = 0.0;
+    double f_u_plate = 0.0, f_y_plate = 0.0;
+    struct Part {
+        double t, f_u, f_y;
+    };
     static constexpr int kParts = 8;
     int parts = 0;
-    double part_t[kParts], part_f_u[kParts];
+    Part part[kParts];
 };
 
 // The strengths of the connection's plate and profile material.
@@ -416,26 +433,27 @@ Kept_Strengths& Connection_Strengths(const SchweissnahtNachweis* r) {
     kept.plate_lowered = Limit_Catalogue_Strength(&kept.plate.material);
     kept.profile_lowered = Limit_Catalogue_Strength(&kept.profile);
     kept.f_u_plate = Weld_Plate_Tensile_Strength(&kept.plate);
+    kept.f_y_plate = Yield_Strength_At(kept.plate.material, kept.plate.t);
     kept.parts = 0;
     kept.valid = true;
     return kept;
 }
 
-// f_u of the profile's material (as kept) at the thickness t of a part.
-double Part_Strength(Kept_Strengths& kept, double t) {
+// f_u and f_y of the profile's material (as kept) at the thickness t of a
+// part.
+Kept_Strengths::Part Part_Strengths(Kept_Strengths& kept, double t) {
     for (int j = 0; j < kept.parts; ++j)
-        if (kept.part_t[j] == t) return kept.part_f_u[j];
+        if (kept.part[j].t == t) return kept.part[j];
     Blech_Record part;
     Clear_Plate(&part);
     part.material = kept.profile;
     part.t = t;
-    const double f_u = Weld_Plate_Tensile_Strength(&part);
-    if (kept.parts < Kept_Strengths::kParts) {
-        kept.part_t[kept.parts] = t;
-        kept.part_f_u[kept.parts++] = f_u;
-    }
-    return f_u;
+    const Kept_Strengths::Part p{t, Weld_Plate_Tensile_Strength(&part), Yield_Strength_At(kept.profile, t)};
+    if (kept.parts < Kept_Strengths::kParts) kept.part[kept.parts++] = p;
+    return p;
 }
+
+double Part_Strength(Kept_Strengths& kept, double t) { return Part_Strengths(kept, t).f_u; }
 
 // What the steps of the point checks share: the work record, the weld
 // group every point is checked with, the throat angle and the governing
@@ -445,6 +463,8 @@ struct Point_Check_Run {
     NahtGruppe g;
     Sicherheitsbeiwerte_Record factors;
     bool directional;
+    bool full_penetration;  // checked against the weaker part it joins too
+    double gamma_M0;        // of that check
     double theta, ct, st;
     int plate_lowered, profile_lowered;
     Kept_Strengths* strengths;
@@ -485,33 +505,108 @@ void Setup_Point_Group(Point_Check_Run& c) {
     g.skip_detailing = 1;
     c.theta = Throat_Angle(r);
     c.ct = std::cos(c.theta), c.st = std::sin(c.theta);
+    c.full_penetration = Wc_Full_Penetration(r);
+    c.gamma_M0 = r->gamma_M0;
+    if (c.full_penetration && !(c.gamma_M0 > 0.0)) {
+        double gamma[9] = {};
+        Get_NAD_Safety_Factors(0, gamma);
+        c.gamma_M0 = gamma[0];
+    }
+}
+
+// The weaker of the two parts a fully penetrated butt weld joins, for the
+// weld on a part of thickness t_part: the plate where its yield strength at
+// its own thickness is the lower, else the profile's part.
+struct Weaker_Part {
+    int part;  // WELD_PART_*
+    double t, f_y;
+};
+Weaker_Part Weaker_Part_Of(Kept_Strengths& kept, double t_part) {
+    const double f_y_profile = Part_Strengths(kept, t_part).f_y;
+    if (kept.f_y_plate < f_y_profile) return {WELD_PART_PLATE, kept.plate.t, kept.f_y_plate};
+    return {WELD_PART_PROFILE, t_part, f_y_profile};
+}
+
+const char* Part_Name(int part) { return part == WELD_PART_PLATE ? "Blech" : "Profil"; }
+
+// A fully penetrated butt weld is as strong as the weaker part it joins and
+// no stronger (EN 1993-1-8 4.7.1), whatever its own strength allows: each
+// point's stresses, which are those of the joined section, against that
+// part's f_y / gamma_M0 by the equivalent stress (sigma_w,x² + 3 tau²)^1/2
+// of all its shear (the shear of the shear forces as the split spreads it
+// over the section: V / A_v where spread evenly, the plastic resistance).
+struct Weaker_Part_Check {
+    Weaker_Part part;
+    double sigma_v, f_y_d, U, computed;
+};
+Weaker_Part_Check Check_Weaker_Part(const Point_Check_Run& c, int k, const PointStress& s) {
+    Weaker_Part_Check b;
+    b.part = Weaker_Part_Of(*c.strengths, c.w->line[k].t_part);
+    b.sigma_v = std::sqrt(s.sx * s.sx + 3.0 * (s.along * s.along + s.across * s.across));
+    b.f_y_d = b.part.f_y / c.gamma_M0;
+    b.computed = b.sigma_v / b.f_y_d;
+    b.U = Round_Utilisation(b.computed);
+    return b;
 }
 
 // A material without a tensile strength at the thickness of the plate or
 // of a part a weld joins (the hollow-section grades MH/MLH above 40 mm)
-// leaves the welds no resistance: 1 after the line naming the part, its
-// grade and the thickness.
+// leaves the welds no resistance, and one without a yield strength a fully
+// penetrated butt weld none: 1 after the line naming the part, its grade,
+// the strength and the thickness.
 int Refuse_Missing_Strength(Point_Check_Run& c) {
     const WeldCheckWork* w = c.w;
     const char* part = nullptr;
+    const char* strength = "Zugfestigkeit";
     const Materialparameter_Record* m = nullptr;
     double t = 0.0;
-    if (!(c.strengths->f_u_plate > 0.0)) {
+    const bool yield = c.full_penetration;
+    if (!(c.strengths->f_u_plate > 0.0) || (yield && !(c.strengths->f_y_plate > 0.0))) {
         part = "Blech", m = &c.g.plate1.material, t = c.g.plate1.t;
+        if (c.strengths->f_u_plate > 0.0) strength = "Streckgrenze";
     } else {
         for (const WeldCheckLine& L : w->line) {
-            if (L.dir == WC_NONE || Part_Strength(*c.strengths, L.t_part) > 0.0) continue;
+            if (L.dir == WC_NONE) continue;
+            const Kept_Strengths::Part p = Part_Strengths(*c.strengths, L.t_part);
+            if (p.f_u > 0.0 && (!yield || p.f_y > 0.0)) continue;
             part = "Profil", m = &c.g.plate2.material, t = L.t_part;
+            if (p.f_u > 0.0) strength = "Streckgrenze";
             break;
         }
     }
     if (!part) return 0;
     if (w->f) {
         const std::string grade = Steel_Grade_Name(m);
-        OLI_printf(w->f, "%s╬HFehler╬r: %s%s%s: keine Zugfestigkeit für t = %.1lf mm, Materialparameter vorgeben  ê  Nachweis nicht möglich %s\n"_cp,
-                   Check_Line_Prefix, part, grade.empty() ? "" : ", Stahlgüte "_cp, grade.c_str(), t, Mark_Not_Ok());
+        OLI_printf(w->f, "%s╬HFehler╬r: %s%s%s: keine %s für t = %.1lf mm, Materialparameter vorgeben  ê  Nachweis nicht möglich %s\n"_cp,
+                   Check_Line_Prefix, part, grade.empty() ? "" : ", Stahlgüte "_cp, grade.c_str(), strength, t,
+                   Mark_Not_Ok());
     }
     return 1;
+}
+
+// The partial factor of the weaker part's resistance: one an annex cannot
+// hold refuses a fully penetrated butt weld by name (0.1 would make every
+// part ten times stronger). 1 after its line.
+int Refuse_Gamma_M0(const Point_Check_Run& c) {
+    if (!c.full_penetration || NAD_Factor_Usable(c.gamma_M0)) return 0;
+    if (c.w->f)
+        OLI_printf(c.w->f, "%sTeilsicherheitsbeiwert └╬\\M0╬r = %s ungültig (nicht zwischen %.1lf und %.0lf)  ê  Nachweis nicht möglich %s\n"_cp,
+                   Check_Line_Prefix, NAD_Factor_Text(c.gamma_M0).c_str(), NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Not_Ok());
+    return 1;
+}
+
+// The weaker parts of the welds of a fully penetrated butt weld, each once
+// (the plate, or a part of the profile of its own thickness); their count.
+int Weaker_Parts(const Point_Check_Run& c, Weaker_Part parts[WELD_CHECK_WELDS]) {
+    int n = 0;
+    for (const WeldCheckLine& L : c.w->line) {
+        if (L.dir == WC_NONE) continue;
+        const Weaker_Part p = Weaker_Part_Of(*c.strengths, L.t_part);
+        bool known = false;
+        for (int j = 0; j < n; ++j) known = known || (parts[j].part == p.part && parts[j].t == p.t);
+        if (!known) parts[n++] = p;
+    }
+    return n;
 }
 
 int First_Rows(const Point_Check_Run& c);
@@ -527,7 +622,10 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
     const char* P = Check_Line_Prefix;
     const bool hy = r->weld_kind == WELD_BUTT && !r->full_penetration, contact = r->contact_share > 0.001;
     const bool torsion = Wc_Present(w->tau_T) && w->level == 1;
-    const int notes = hy + contact + torsion + (c.plate_lowered != 0) + (c.profile_lowered != 0);
+    Weaker_Part weaker[WELD_CHECK_WELDS];
+    const int n_weaker = c.full_penetration ? Weaker_Parts(c, weaker) : 0;
+    const int notes = hy + contact + torsion + (c.plate_lowered != 0) + (c.profile_lowered != 0) +
+                      (c.full_penetration ? 1 + n_weaker : 0);
     Keep_Rows(w, 1 + notes + First_Rows(c), w->level == 2 ? 0.3 : 0.0);
     if (w->level == 2) OLI_Add_Para_Offset(0.3);
     if (w->round) OLI_printf(f, "%s╬HNachweis des Linienquerschnitts:\n"_cp, P);
@@ -535,6 +633,14 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
     if (w->level == 2) OLI_Set_Para_Indent(c.indent0 + 0.3);
     if (hy)
         OLI_printf(f, "%s╬SEine nicht durchgeschweißte Stumpfnaht (HY-Naht) wird wie eine Kehlnaht nachgewiesen.\n"_cp, P);
+    if (c.full_penetration) {
+        // In the text's own size: the small one ends at the first
+        // subscript.
+        OLI_printf(f, "%sDurchgeschweißte Stumpfnaht: U╬\\w╬r = max(Naht, schwächeres Bauteil nach EN 1993-1-8, 4.7.1)\n"_cp, P);
+        for (int j = 0; j < n_weaker; ++j)
+            OLI_printf(f, "%sschwächeres Bauteil: %s, t = %.1lf mm:  f╬\\y╬r/└╬\\M0╬r = %.1lf/%.2lf = %.2lf N/mm²\n"_cp, P,
+                       Part_Name(weaker[j].part), weaker[j].t, weaker[j].f_y, c.gamma_M0, weaker[j].f_y / c.gamma_M0);
+    }
     if (contact)
         OLI_printf(f, "%s╬S%.0lf%% Spannungsabtrag über Druckkontakt\n"_cp, P, 100.0 * r->contact_share);
     if (torsion)
@@ -616,29 +722,19 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
 }
 
 
-// A verdict in the two parts its column takes: the sign, limit and marker,
-// and the note in brackets that a tolerance or the rule that counts a value
-// as 1 adds (empty without one). The column of a utilisation has room for
-// the first part ("→ Uw = 1.234 > 1 nicht ok !!"), not for both.
-struct Verdict_Parts {
-    std::string head, note;
-};
-Verdict_Parts Split_Verdict(const char* verdict) {
-    const std::string v = verdict;
-    const std::string mark = "╬r ("_cp;
-    const size_t at = v.find(mark);
-    if (at == std::string::npos) return {v, ""};
-    return {v.substr(0, at + 2), v.substr(at + 3)};
-}
-
 // The short report's line of one point: its stresses and utilisation (as
-// computed, Weld_Group_Computed_U). A verdict with a note gives the note a
-// row of its own under the utilisation, the two kept on one page.
+// computed, Weld_Group_Computed_U). The column of a utilisation has room for
+// the verdict's sign, limit and marker ("→ Uw = 1.234 > 1 nicht ok !!"), not
+// for the note in brackets a tolerance or the rule that counts a value as 1
+// adds: a verdict with a note gives it a row of its own under the
+// utilisation, the two kept on one page.
 void Print_Point_Line(const WeldCheckWork* w, int k, const char* name, int i, bool first, double U) {
     FILE* f = w->f;
     const char* P = Check_Line_Prefix;
-    const Verdict_Parts verdict = Split_Verdict(U < -0.5 ? "" : Utilisation_Verdict_Computed(U));
-    if (!verdict.note.empty()) Keep_Rows(w, Point_Rows(w, k, i, kStressColumns, true) + 1, 0.0);
+    const Utilisation_Verdict_Parts verdict = U < -0.5 ? Utilisation_Verdict_Parts{"", ""}
+                                                       : Utilisation_Verdict_Computed_Parts(U);
+    const bool note = verdict.note[0] != '\0';
+    if (note) Keep_Rows(w, Point_Rows(w, k, i, kStressColumns, true) + 1, 0.0);
     Line out(f);
     if (first && !w->round) out.Add("%s%s, ", P, name);
     else if (first) out.Add("%s", P);
@@ -647,26 +743,73 @@ void Print_Point_Line(const WeldCheckWork* w, int k, const char* name, int i, bo
     if (U < -0.5)
         out.Add("╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
     else
-        out.Add("╬tê  U╬\\w╬r = %s%s"_cp, Utilisation_Digits(U), verdict.head.c_str());
-    if (!verdict.note.empty()) {
+        out.Add("╬tê  U╬\\w╬r = %s%s"_cp, Utilisation_Digits(U), verdict.head);
+    if (note) {
         out.Add_Text("\n");
         // The point's column, then the stress columns: the last one's stop.
         for (int j = 0; j <= kStressColumns; ++j) out.Add_Text("╬t"_cp);
-        out.Add_Text(verdict.note.c_str());
+        out.Add_Text(verdict.note);
     }
     out.Add_Text("\n");
     out.Put();
 }
 
+// The detailed lines of the weaker part's check of a point, after the
+// weld's own and set as they are (a heading, the lines under it), and
+// which of the two governs there.
+void Weaker_Part_Lines(const Point_Check_Run& c, const Weaker_Part_Check& b, bool governs) {
+    FILE* f = c.w->f;
+    const char* P = Check_Line_Prefix;
+    const double indent = OLI_Get_Para_Indent();
+    OLI_printf(f, "%s╬HTragfähigkeit des schwächeren verbundenen Bauteils (EN 1993-1-8, 4.7.1)\n"_cp, P);
+    OLI_Set_Para_Indent(indent + 0.3);
+    {
+        Line out(f);
+        out.Add("%s%s, t = %.1lf mm:  f╬\\y╬r = %.1lf N/mm²,  └╬\\M0╬r = %.2lf\n"_cp, P, Part_Name(b.part.part),
+                b.part.t, b.part.f_y, c.gamma_M0);
+        out.Add("%s╠╬\\v,Ed╬r = (╠╬\\w,x╬r² + 3%s(Í╬\\s╬r² + Í╬\\p╬r²))╬/1/2╬r = %.2lf N/mm²\n"_cp, P,
+                Report_Times_Sign, b.sigma_v);
+        out.Add("%s╠╬\\v,Ed╬r = %.2lf N/mm²  %s  f╬\\y╬r/└╬\\M0╬r = %.2lf N/mm²  ê  U = %s%s\n"_cp, P, b.sigma_v,
+                Utilisation_Compare_Symbol(b.sigma_v, b.f_y_d), b.f_y_d, Utilisation_Digits(b.computed),
+                Utilisation_Verdict_Computed(b.computed));
+        out.Put();
+    }
+    OLI_Set_Para_Indent(indent);
+    OLI_printf(f, "%smaßgebend: %s\n"_cp, P, governs ? "schwächeres verbundenes Bauteil"_cp : "Naht");
+}
+
+// The rows Weaker_Part_Lines writes.
+const int kWeakerPartRows = 5;
+
+// The governing point's values into the record (in the order of
+// WELD_CHECK_VALUE_*), with the check that gave its utilisation.
+void Keep_Governing_Point(Point_Check_Run& c, int k, int i, const Weaker_Part_Check* b, bool weaker_governs) {
+    const WeldCheckWork* w = c.w;
+    SchweissnahtNachweis* r = w->r;
+    const NahtGruppe& g = c.g;
+    c.gov.k = k;
+    c.gov.i = i;
+    const double v[WELD_CHECK_LINE_VALUES] = {
+        g.sigma_perp, g.tau_perp, g.tau_par, g.sigma_1_w_Ed, g.f_1w_d, g.sigma_2_w_Ed, g.f_2w_d,
+        w->sx[k][i], w->ty[k][i], w->tz[k][i], g.F_w_Ed_result, g.F_w_Rd, b ? b->sigma_v : 0.0, b ? b->f_y_d : 0.0};
+    for (int j = 0; j < WELD_CHECK_LINE_VALUES; ++j) r->line_values[j] = v[j];
+    r->governing_slot = k;
+    r->governing_point = i;
+    r->governing_check = weaker_governs ? WELD_GOVERNS_WEAKER_PART : WELD_GOVERNS_WELD;
+    r->weaker_part = b ? b->part.part : WELD_PART_NONE;
+    r->weaker_t = b ? b->part.t : 0.0;
+}
+
 // The check of point i of weld k with its throat stresses s: the weld
-// group's utilisation (-1 refused), the weld's and the connection's largest
-// kept, the governing point's values recorded.
+// group's utilisation (-1 refused) and, for a fully penetrated butt weld,
+// the weaker part's, the larger of the two; the weld's and the
+// connection's largest kept, the governing point's values recorded.
 void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress& s) {
     WeldCheckWork* w = c.w;
     SchweissnahtNachweis* r = w->r;
     const WeldCheckLine& L = w->line[k];
     NahtGruppe& g = c.g;
-    const Wc_Name name = Wc_Weld_Name(w, k);
+    const Wc_Name& name = Wc_Weld_Name(w, k);
     double sp = 0, tp = 0, sw = 0;
     if (c.directional) {
         sp = s.sx * c.ct - s.across * c.st;
@@ -688,19 +831,25 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     double U = g.U_max, computed = Weld_Group_Computed_U(&g);
     if (ret != 0 || !std::isfinite(U)) U = computed = -1.0;
     if (ret != 0) c.refused = true;
+    Weaker_Part_Check b;
+    bool weaker_governs = false;
+    if (c.full_penetration && U > -0.5) {
+        b = Check_Weaker_Part(c, k, s);
+        if (!std::isfinite(b.computed)) {
+            // Beyond any real stress: no result rather than a number that is none.
+            Weld_Invalid_Value_Line(w->f, "", "╠╬\\v,Ed╬r"_cp);
+            U = computed = -1.0;
+            c.refused = true;
+        } else {
+            weaker_governs = b.U > U || (b.U == U && b.computed > computed);
+            if (w->detailed) Weaker_Part_Lines(c, b, weaker_governs);
+            if (weaker_governs) U = b.U, computed = b.computed;
+        }
+    }
     if (w->report && w->level == 1) Print_Point_Line(w, k, name.text, i, first, computed);
-    Raise(&r->U_position[k], U);
-    if (!Raise(&r->U_w, U)) return;
-    r->U_w_computed = computed;
-    c.gov.k = k;
-    c.gov.i = i;
-    // In the order of WELD_CHECK_VALUE_*.
-    const double v[WELD_CHECK_LINE_VALUES] = {
-        g.sigma_perp, g.tau_perp, g.tau_par, g.sigma_1_w_Ed, g.f_1w_d, g.sigma_2_w_Ed, g.f_2w_d,
-        w->sx[k][i], w->ty[k][i], w->tz[k][i], g.F_w_Ed_result, g.F_w_Rd};
-    for (int j = 0; j < WELD_CHECK_LINE_VALUES; ++j) r->line_values[j] = v[j];
-    r->governing_slot = k;
-    r->governing_point = i;
+    Raise(&r->U_position[k], nullptr, U, computed);
+    if (!Raise(&r->U_w, &r->U_w_computed, U, computed)) return;
+    Keep_Governing_Point(c, k, i, c.full_penetration ? &b : nullptr, weaker_governs);
 }
 
 // Whether point i of weld k is checked (in use, with a stress on the
@@ -723,14 +872,15 @@ bool Point_Checked(const WeldCheckWork* w, int k, int i) { return w->checked[k][
 // formulas and the weld group's lines: ten for the two conditions of the
 // directional method, six for the force per length of the simplified one).
 int Point_Report_Rows(const Point_Check_Run& c, int k, int i) {
-    if (c.w->detailed) return 2 + (c.directional ? 3 + 10 : 1 + 6);
+    if (c.w->detailed) return 2 + (c.directional ? 3 + 10 : 1 + 6) + (c.full_penetration ? kWeakerPartRows : 0);
     return Point_Rows(c.w, k, i, kStressColumns, true);
 }
 
 // The rows of "Ergebnis" and the extreme stresses after it: headings, the
 // governing point's line (two rows at most), "Max:" and the extremes (two
-// rows at most).
-int Result_Rows(const WeldCheckWork* w) { return w->level == 1 ? 7 : 6; }
+// rows at most), and with a fully penetrated butt weld the row that says
+// which check governs.
+int Result_Rows(const WeldCheckWork* w) { return (w->level == 1 ? 7 : 6) + (Wc_Full_Penetration(w->r) ? 1 : 0); }
 
 // Whatever follows stands on one page with the room it takes: a weld's
 // points together, a point's line with its utilisation, the last weld with
@@ -842,7 +992,11 @@ void Print_Point_Result(Point_Check_Run& c) {
     const double s1 = v[WELD_CHECK_VALUE_SIGMA_1], f1 = v[WELD_CHECK_VALUE_F_1];
     const double s2 = v[WELD_CHECK_VALUE_SIGMA_2], f2 = v[WELD_CHECK_VALUE_F_2];
     const double F_Ed = Weld_kN_per_cm(v[WELD_CHECK_VALUE_F_W_ED]), F_Rd = Weld_kN_per_cm(v[WELD_CHECK_VALUE_F_W_RD]);
-    if (f1 > 0.001) {
+    const double sv = v[WELD_CHECK_VALUE_SIGMA_V], fyd = v[WELD_CHECK_VALUE_F_Y_D];
+    if (r->governing_check == WELD_GOVERNS_WEAKER_PART) {
+        out.Add("╠╬\\v,Ed╬r = %.2lf N/mm²  %s  f╬\\y╬r/└╬\\M0╬r = %.2lf N/mm²"_cp, sv,
+                Utilisation_Compare_Symbol(sv, fyd), fyd);
+    } else if (f1 > 0.001) {
         out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, s1, Utilisation_Compare_Symbol(s1, f1),
                 f1);
         if (s2 > f2)
@@ -855,9 +1009,17 @@ void Print_Point_Result(Point_Check_Run& c) {
     // A verdict's note goes on in a row of its own under the values: never
     // cut off inside its brackets where the row ends.
     const double U = Weld_Check_Computed_U(r);
-    const Verdict_Parts verdict = Split_Verdict(Utilisation_Verdict_Computed(U));
-    out.Add("  ê  U╬\\w╬r = %s%s\n"_cp, Utilisation_Digits(U), verdict.head.c_str());
-    if (!verdict.note.empty()) out.Add("%s ╬t%s\n"_cp, P, verdict.note.c_str());
+    const Utilisation_Verdict_Parts verdict = Utilisation_Verdict_Computed_Parts(U);
+    out.Add("  ê  U╬\\w╬r = %s%s\n"_cp, Utilisation_Digits(U), verdict.head);
+    if (verdict.note[0]) out.Add("%s ╬t%s\n"_cp, P, verdict.note);
+    // A fully penetrated butt weld says which of its two checks governs.
+    if (r->weaker_part == WELD_PART_PLATE || r->weaker_part == WELD_PART_PROFILE) {
+        if (r->governing_check == WELD_GOVERNS_WEAKER_PART)
+            out.Add("%s ╬tmaßgebend: schwächeres verbundenes Bauteil (%s, t = %.1lf mm; EN 1993-1-8, 4.7.1)\n"_cp, P,
+                    Part_Name(r->weaker_part), r->weaker_t);
+        else
+            out.Add("%s ╬tmaßgebend: Naht (EN 1993-1-8, 4.5.3)\n"_cp, P);
+    }
     out.Put();
 }
 
@@ -917,7 +1079,7 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     Point_Stresses(w);
     Mark_Checked_Points(w);
     Setup_Point_Group(c);
-    if (Refuse_Missing_Strength(c)) {
+    if (Refuse_Missing_Strength(c) || Refuse_Gamma_M0(c)) {
         r->U_w = -1.0;
         r->governing_slot = r->governing_point = -1;
         return 1;
@@ -945,13 +1107,15 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     return c.refused || r->U_w < -0.5 ? 1 : 0;
 }
 
-int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp) {
+int Wc_Ring_Governing_Point(const WeldCheckWork* w, bool part, double* y, double* zp) {
     const SchweissnahtNachweis* r = w->r;
     const WeldCheckLine& L = w->line[0];
     const double R = r->profile.h / 2.0;
     if (!w->round || L.dir != WC_RING || R <= 0.001) return 0;
-    const double theta = Throat_Angle(r), ct = std::cos(theta), st = std::sin(theta);
-    const bool directional = r->method != 0;
+    // The weaker part's (sigma_w,x² + 3 tau²)^1/2 is the directional
+    // method's equivalent stress at 0°.
+    const double theta = part ? 0.0 : Throat_Angle(r), ct = std::cos(theta), st = std::sin(theta);
+    const bool directional = part || r->method != 0;
     auto at = [&](double phi) {
         return Ring_Equivalent_Stress(w, R * std::cos(phi), w->z_s + R * std::sin(phi), ct, st, directional);
     };
@@ -980,12 +1144,13 @@ int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp) {
     }
     const double phi = f1 > f2 ? x1 : x2;
     if (std::max(f1, f2) > best) best_phi = phi, best = std::max(f1, f2);
-    // Only a point that weighs more than the extremes of bending and shear
-    // already on the ring is worth a point of its own. (The second condition
-    // of the directional method, on sigma_perp alone, is largest where the
-    // bending is, at points 0 and 1.)
+    // Only a point that weighs more than the points already on the ring
+    // (the extremes of bending and shear, the weld's governing point) is
+    // worth a point of its own. (The second condition of the directional
+    // method, on sigma_perp alone, is largest where the bending is, at
+    // points 0 and 1.)
     double known = 0.0;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < WC_POINTS; ++i)
         if (w->pz[0][i] >= 0.0)
             known = std::max(known, Ring_Equivalent_Stress(w, w->py[0][i], w->pz[0][i], ct, st, directional));
     if (!(best > known * (1.0 + 1e-9) + 1e-9)) return 0;

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "weldcheck/weldelem.h"
+#include "weldcheck/weldres.h"
 
 // 1/sqrt(3), the shear share of f_u in the directional strengths.
 inline constexpr double WELD_INV_SQRT3 = 0.5773502691896258;
@@ -82,8 +83,5 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f);
 // of every load case).
 int Check_Weld_Directional_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
 
-// The failure line of a value that is not a finite number: the symbol, no
-// value, the red marker. Nothing for a null list.
-void Weld_Invalid_Value_Line(FILE* f, const char* prefix, const char* symbol);
 
 #endif

@@ -104,10 +104,11 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
         Weld_Invalid_Value_Line(f, prefix, std::isfinite(a) ? "l╬\\eff╬r"_cp : "a");
         return 1;
     }
-    // 0 is a weld without length (nothing to examine); a negative length is a
-    // weld shorter than its end craters (l_w < 2a), which is too short.
-    if (std::fabs(l_eff) < 0.001) return 0;
     if (!(kind == WELD_FILLET || (kind == WELD_BUTT && !full_penetration))) return 0;
+    // A weld its end craters take whole (l_w = 2a) has no length left, as
+    // one of 0.2 mm has almost none: too short, and named so. A negative
+    // length is a weld shorter than its craters (l_w < 2a).
+    if (std::fabs(l_eff) < 0.001) l_eff = 0.0;
     if (l_eff < 0.0) {
         // No limit to compare with: nothing of the weld counts.
         Weld_Not_Effective_Line(f, prefix, a, l_eff);

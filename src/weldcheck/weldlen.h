@@ -14,9 +14,10 @@
 // Effective length in mm (0 for a weld without length). Never modifies w.
 double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f);
 // 1 when the weld is too short to count ("statisch nicht wirksam"), also for
-// a negative l_eff (l_w < 2a); 0 for l_eff 0 (no weld) and for welds whose
-// length is not limited (slot, plug, fully penetrated butt welds). An a or
-// l_eff that is not a finite number gives 1 after a failure line.
+// an l_eff of 0 (l_w = 2a: the end craters take it whole; within 0.001 mm)
+// and a negative one (l_w < 2a); 0 for welds whose length is not limited
+// (slot, plug, fully penetrated butt welds). An a or l_eff that is not a
+// finite number gives 1 after a failure line.
 int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
                                 const char* prefix, int print_all);
 // The one line that says a weld is too short to count and is left out of

@@ -44,6 +44,9 @@ void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, dou
 // f_u of the plate's material for the plate's own thickness range, N/mm²:
 // what a caller gives a group as its plate's strength (strengths_given).
 double Weld_Plate_Tensile_Strength(const Blech_Record* p);
+// The failure line of a value that is not a finite number: the symbol, no
+// value, the red marker. Nothing for a null list.
+void Weld_Invalid_Value_Line(FILE* f, const char* prefix, const char* symbol);
 // The result line of the simplified method, of a butt weld and of plug
 // welds: F_w,Ed against F_w,Rd in g; a zero resistance writes a note and no
 // utilisation. 1 when refused (negative or zero resistance, utilisation not

@@ -126,6 +126,11 @@ TEST(Verdict, ALineSaysWhereTheRuleCountedAsOne) {
         std::string verdict;
     } rows[] = {
         {0.532, 0, "0.532", "<", "  <  1  " + Ok()},
+        // Below 1 as many places as show it below 1, never "1.000  <  1".
+        {0.9995, 0, "0.9995", "<", "  <  1  " + Ok()},
+        {0.99996, 0, "0.99996", "<", "  <  1  " + Ok()},
+        {1 - 2e-9, 0, "0.999999998", "<", "  <  1  " + Ok()},
+        {0.99949, 0, "0.999", "<", "  <  1  " + Ok()},
         {1.0, 0, "1.000", "\xF3", "  \xF3  1  " + Ok()},
         {1 + 5e-10, 0, "1.000", "\xF3", "  \xF3  1  " + Ok()},
         {1.0005, 1, "1.0005", "\xF7", rule},           // 435.77 / 435.56 N/mm²: 1.00048
@@ -153,6 +158,32 @@ TEST(Verdict, ALineSaysWhereTheRuleCountedAsOne) {
     EXPECT_STREQ(Utilisation_Digits(435.77 / 435.56), "1.0005");
     EXPECT_STREQ(Utilisation_Compare_Symbol(1.0, 0.0), ">");  // no limit: no rule
     EXPECT_STREQ(Counted_As_One_Rule_Text(), "Ausnutzung \x81" "ber 1 und unter 1.001 z\x84hlt als 1");
+}
+
+// A verdict in its two parts: head, a blank and the note make the verdict,
+// the note empty where there is none; a value kept as it is shows its
+// digits without the rule's four places.
+TEST(Verdict, AVerdictHandsOverItsParts) {
+    const std::string ok = Ok();
+    const struct {
+        double u, tolerance;
+        std::string head, note;
+    } rows[] = {
+        {0.5, 0.0, "  <  1  " + ok, ""},
+        {1.0005, 0.0, "  \xF7  1  " + ok + "\xCEr", "(< 1.001 z\x84hlt als 1)"},
+        {1.02, 5.0, "  \xF3  1.05  " + ok + "\xCEr", "(5% Toleranz)"},
+        {1.2, 5.0, "  >  1  " + NotOk(), ""},
+    };
+    for (const auto& r : rows) {
+        Set_Verdict_Tolerance(r.tolerance);
+        const Utilisation_Verdict_Parts parts = Utilisation_Verdict_Computed_Parts(r.u);
+        EXPECT_EQ(parts.head, r.head) << r.u;
+        EXPECT_EQ(parts.note, r.note) << r.u;
+        EXPECT_EQ(Utilisation_Verdict_Computed(r.u), r.head + (r.note.empty() ? "" : " " + r.note)) << r.u;
+    }
+    Set_Verdict_Tolerance(0.0);
+    EXPECT_STREQ(Utilisation_Digits_As_Kept(1.0006), "1.001");
+    EXPECT_STREQ(Utilisation_Digits_As_Kept(0.9996), "0.9996");
 }
 
 TEST(Verdict, WrappedTextsAndTheirLimit) {

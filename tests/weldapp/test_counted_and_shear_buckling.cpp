@@ -53,9 +53,10 @@ std::string Final_Result(const std::vector<std::vector<Ausnutzung>>& cases) {
 
 // Each row shows its maximum as computed with the rule where the rule
 // counted it (1.0005), the verdict names the rule wherever it passed a
-// case, even one that is not a row's maximum (Lk 1 on 1 itself, Lk 2 at
-// 1.0005: the first case keeps the row); a plain pass and a web that needs
-// its shear buckling checked more closely keep their verdicts.
+// case; of two cases the rule counts alike the larger as computed is the
+// row's (Lk 1 on 1 itself, Lk 2 at 1.0005: Lk 2, in either order), and of
+// two equal ones the first; a plain pass and a web that needs its shear
+// buckling checked more closely keep their verdicts.
 TEST(FinalResult, RowsAndVerdictOfTheRuleAndOfShearBuckling) {
     const Ausnutzung none{0.0, ERGEBNIS_NICHT_GEFUEHRT}, w = Ausnutzung_Gefuehrt(0.5);
     const Ausnutzung counted = Ausnutzung_Gerundet(1.0005), one = Ausnutzung_Gerundet(1.0);
@@ -76,10 +77,18 @@ TEST(FinalResult, RowsAndVerdictOfTheRuleAndOfShearBuckling) {
          {{low, none, w}, {counted, none, w}},
          {section + std::string("1.0005") + Counted() + "\n", Proven_By_The_Rule()},
          ""},
-        {"not the row's case",
+        {"the larger as computed, after 1 itself",
          {{one, none, w}, {counted, none, w}},
-         {section_1 + std::string(Mark_Ok()) + "\n", Proven_By_The_Rule()},
-         "1.0005"},
+         {section + std::string("1.0005") + Counted() + "\n", Proven_By_The_Rule()},
+         section_1},
+        {"the larger as computed, before a smaller one",
+         {{counted, none, w}, {Ausnutzung_Gerundet(1.0003), none, w}},
+         {"╬tQuerschnitt╬tLk 1╬tU╬\\╠╬r = 1.0005"_cp + std::string(Counted()) + "\n", Proven_By_The_Rule()},
+         "Lk 2╬tU"_cp},
+        {"equal: the first case",
+         {{low, none, w}, {one, none, w}, {one, none, w}},
+         {section + std::string("1.000  \xF3  1  ") + Mark_Ok() + "\n", proven},
+         "Lk 3╬tU"_cp},
         {"c/t", {{low, counted, w}}, {ct + std::string("1.0005") + Counted() + "\n", Proven_By_The_Rule()}, ""},
         {"plain", {{low, low, w}}, {proven}, "zählt"_cp},
         {"shear buckling", {{low, none, w}, {Ausnutzung_Schubbeulen(), none, w}},

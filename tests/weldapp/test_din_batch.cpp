@@ -17,6 +17,7 @@
 
 #include "base/cp850.h"
 #include "codes/nad.h"
+#include "printlist/laid_out.h"
 #include "printlist/verdict.h"
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
@@ -148,6 +149,34 @@ TEST(DinBatch, FlatBarAllRoundByHand) {
     // The case's utilisation is the welds' 0.782.
     EXPECT_NEAR(Value_After(list, kWeldMaximumU, list.find(kWeldMaximum)), sv / kSigmaWRd240, 0.0006);
     EXPECT_NE(list.find("Nachweis erbracht"), std::string::npos);
+}
+
+// A ratio the rule counts as 1 keeps the block at its size: the flat bar
+// 200 x 20, a = 5 mm all round, N alone: sigma_w,v = N / A_w with A_w =
+// 0.5 (2 20 + 2 2) = 22 cm², against 207.27 N/mm²: N = 1.0005 207.27 2200
+// = 456.23 kN gives 1.0005 for sigma_w and sigma_w,v alike, N = 300 kN
+// 0.658. The rule's note stands once in a row under the ratios (in the
+// row, twice, it made the row the widest by far and the viewer set the
+// whole block at 60 % to fit it); every row of the block is as high as in
+// the block without the note.
+TEST(CountedAsOne, TheDinRatiosNoteKeepsTheBlockItsSize) {
+    const double N = 1.0005 * kSigmaWRd240 * 2200 / 1e3;
+    auto row_height = [](const std::string& list, const std::string& text) {
+        const LaidOut l = Lay_Out(list);
+        for (const OliTextBox& b : l.boxes)
+            if (b.kind == OLI_TEXT_TABLE && b.text.find(text) != std::string::npos) return b.h;
+        return -1.0;
+    };
+    Desktop d, e;
+    const double counted[6] = {N, 0, 0, 0, 0, 0}, plain[6] = {300, 0, 0, 0, 0, 0};
+    const std::string list = Run_Typed(d, 1, 200.0, 20.0, 5.0, counted), usual = Run_Typed(e, 1, 200.0, 20.0, 5.0, plain);
+    EXPECT_NEAR(Value_After(list, kUWv), 1.00, 0.005);
+    const std::string note = "\n   (< 1.001 z\x84hlt als 1)\n";
+    EXPECT_NE(list.find(note), std::string::npos) << list;
+    EXPECT_EQ(list.find(note, list.find(note) + 1), std::string::npos);
+    const double h = row_height(usual, "naht-Spannungen");
+    ASSERT_GT(h, 0.2);
+    EXPECT_NEAR(row_height(list, "naht-Spannungen"), h, 0.01 * h);
 }
 
 // The cross-section check switched off: the list reports no utilisation

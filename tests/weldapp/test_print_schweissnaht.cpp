@@ -986,6 +986,48 @@ TEST(ResultTable, MarksJudgeAsTheFinalResultWithTheTolerance) {
     }
 }
 
+// Utilisations the rule counts as 1 and one just below 1, as the result
+// table shows them: each with the digits of its lines (1.0005, 1.0004,
+// 0.9996, where "%.3lf" made three cells of 1.000), the star at the largest
+// as computed alone (1.0004 is not the maximum), the rule's mark "≈" on the
+// other one it counts, and the legend naming the rule for both.
+TEST(ResultTable, ValuesTheRuleCountsAsOneAndJustBelowOne) {
+    testutil::CatalogueTree tree;
+    const std::string blue = Color_Blue_Begin(), end = Color_End();
+    const struct {
+        double u[3];
+        std::vector<std::string> cells, legend;
+    } cases[] = {
+        {{1.0004, 1.0005, 0.9996},
+         {" 1.0004\xCEH\xF7\xCEr" + end, blue + " 1.0005\xCEH*\xCEr" + end, " 0.9996 " + end},
+         {"\n \xCEH*\xCEr) maximale Ausnutzung  \xF7  1  " + std::string(Mark_Ok()) + "\xCEr (< 1.001 z\x84hlt als 1)\n",
+          "\n \xCEH\xF7\xCEr) Ausnutzung \x81" "ber 1 und unter 1.001 z\x84hlt als 1\n"}},
+        // Below 1 alone: the largest, 0.99996, shows five places, its star.
+        {{0.99996, 0.9995, 0.5},
+         {blue + "0.99996\xCEH*\xCEr" + end, " 0.9995 " + end, "  0.500 " + end},
+         {"\n \xCEH*\xCEr) maximale Ausnutzung\n"}},
+    };
+    for (const auto& c : cases) {
+        SchweissnahtAnschluss r{};
+        Init_Schweissnaht(&r);
+        Alloc_Lasten(&r, 3);
+        r.load_count = 3;
+        std::free(r.results);
+        r.results = static_cast<LastfallErgebnis*>(std::calloc(3, sizeof(LastfallErgebnis)));
+        for (int i = 0; i < 3; ++i) r.results[i].U_w = Ausnutzung_Gerundet(c.u[i]);
+        r.max_utilisation = Round_Utilisation(*std::max_element(c.u, c.u + 3));
+        FILE* f = std::tmpfile();
+        Print_Ergebnistabelle(&r, f);
+        OLI_End_Text(f);
+        const std::string text = testutil::Stream_All(f);
+        std::fclose(f);
+        Free_Schweissnaht(&r);
+        for (const std::string& want : c.cells) EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
+        for (const std::string& want : c.legend) EXPECT_NE(text.find(want), std::string::npos) << want;
+        EXPECT_EQ(text.find("1.000\xCEH"), std::string::npos) << text;
+    }
+}
+
 // A case name of 39 characters in the result table beside the sign picture
 // (3.5 cm wide, 14.5 cm in). With all six forces and U_w the cells take
 // 5 + 6 x 10 + 8 = 73 characters and two blanks; a row of 0.18 cm

@@ -935,10 +935,12 @@ TEST(WeldCheckPicture, CentroidLetterOfATeeOffTheWebAndItsEndPoints) {
 // of every row stand at the legend's third stop (left + 7.6 cm) instead of
 // the layout's next stop after each throat; the lines as the weld list
 // writes them. A legend of one-digit throats sets two stops only (its
-// lengths all stand at the first stop after the throats).
+// lengths all stand at the first stop after the throats). The threshold is
+// the weld list's, 9.95 mm: 9.95 takes the third stop, the double just
+// below it does not.
 TEST(WeldCheckPicture, LegendLengthsInOneColumn) {
     Install_Weld_Check_Picture();
-    for (const double web : {10.0, 5.0}) {
+    for (const double web : {10.0, 5.0, 9.95, std::nextafter(9.95, 0.0)}) {
         SCOPED_TRACE(web);
         SchweissnahtNachweis r = Welded(PROFILTYP_I, 300, 8, 150, 12, {0, 3, 2, 6}, 5.0, false);
         r.a[2] = r.a[6] = web;
@@ -953,7 +955,7 @@ TEST(WeldCheckPicture, LegendLengthsInOneColumn) {
             EXPECT_EQ(std::count(text.begin(), text.end(), std::string(line)), 1) << line;
         }
         // The legend's format: its tab stops after "0x0 n".
-        const auto at = std::find(all.begin(), all.end(), web > 9.0 ? "0x0 3" : "0x0 2");
+        const auto at = std::find(all.begin(), all.end(), web >= 9.95 ? "0x0 3" : "0x0 2");
         EXPECT_NE(at, all.end());
         const auto& [doc, boxes, ink, pages] = Lay_Out(raw);
         ASSERT_GE(pages, 1);
@@ -969,6 +971,6 @@ TEST(WeldCheckPicture, LegendLengthsInOneColumn) {
         // Names at left + 1.5, so left = name - 1.5; a throat of two digits
         // puts the lengths at left + 7.6, of one digit at left + 6.4.
         EXPECT_GT(margin, 0.0);
-        EXPECT_NEAR(lengths[0] - (name - 1.5), web > 9.0 ? 7.6 : 6.4, 0.02);
+        EXPECT_NEAR(lengths[0] - (name - 1.5), web >= 9.95 ? 7.6 : 6.4, 0.02);
     }
 }

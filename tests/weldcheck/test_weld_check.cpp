@@ -1233,8 +1233,10 @@ TEST(WeldCheck, WeldListValuesInOneColumn) {
 // layout's next stop put that row's length alone), in every row; a list of
 // one-digit throats keeps its stops (1.8 and 4.3 cm) and its bytes. The
 // lines, the stops as written and the lengths on the page in one column.
+// The threshold is 9.95 mm, where "%.1lf" turns to two digits: 9.95 takes
+// the further stop, the double just below it the usual one.
 TEST(WeldCheck, WeldListLengthsInOneColumnBesideAThroatOfTwoDigits) {
-    for (const double web : {5.0, 10.0, 100.0})
+    for (const double web : {5.0, std::nextafter(9.95, 0.0), 9.95, 10.0, 100.0})
         for (const int level : {1, 2}) {
             SCOPED_TRACE(std::to_string(web) + " level " + std::to_string(level));
             SchweissnahtNachweis r = Profile_Record(PROFILTYP_I, 300, 8, 150, 12);
@@ -1257,7 +1259,7 @@ TEST(WeldCheck, WeldListLengthsInOneColumnBesideAThroatOfTwoDigits) {
             }
             // The names' stop 1.8 cm and the lengths' right of the list's
             // indent (0.3 cm at the detailed extent).
-            const double x = level == 1 ? 0.0 : 0.3, lengths = web > 9.0 ? 5.5 : 4.3;
+            const double x = level == 1 ? 0.0 : 0.3, lengths = web >= 9.95 ? 5.5 : 4.3;
             std::snprintf(line, sizeof line, "\n0x0 2\n1 %g\n1 %g\n-1\n \xCEHSchwei\xE1n\x84hte:\n", x + 1.8,
                           x + lengths);
             EXPECT_NE(text.find(line), std::string::npos) << line;

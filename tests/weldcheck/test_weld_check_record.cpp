@@ -110,6 +110,15 @@ TEST(WeldCheckRecord, SingleWeldRaisesButNeverLowersTheUtilisation) {
     EXPECT_NEAR(r.U_w, 0.75, 0.005);
     EXPECT_EQ(r.U_w_status, WELD_CHECK_REFUSED);
     EXPECT_EQ(Check_Single_Weld_Element(nullptr, 5, 200, 1, &r.plate.material, nullptr, 0), 0);
+    // Of two welds the rule counts as 1 the larger as computed, in either
+    // order: U = F / F_w,Rd of 1.0003 and 1.0008.
+    for (const double first : {1.0003, 1.0008}) {
+        r.U_w = r.U_w_computed = 0.0;
+        Check_Single_Weld_Element(&r, 5, 200, first * F_w_Rd, &r.plate.material, nullptr, 0);
+        Check_Single_Weld_Element(&r, 5, 200, (2.0011 - first) * F_w_Rd, &r.plate.material, nullptr, 0);
+        EXPECT_EQ(r.U_w, 1.0);
+        EXPECT_NEAR(Weld_Check_Computed_U(&r), 1.0008, 1e-9) << first;
+    }
 
     // The directional method takes the record's forces (N, Nmm): N = 10 kN
     // and M_y = 1 kNm over the 20 mm plate on a weld of a = 5, l = 200 on

@@ -72,10 +72,21 @@ TEST(EffectiveLength, MinimumLength) {
     EXPECT_EQ(lines[0], "wirksame Nahtl\x84nge l\xCE\\eff\xCEr = 50.0 mm > 30 mm  " + Ok());
     EXPECT_EQ(Check_Effective_Weld_Length(WELD_BUTT, 1, 5.0, 10.0, l.f(), "", 1), 0);  // full butt: not checked
     EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, 10.0, nullptr, "", 0), 1);
-    // No length at all is nothing to examine; a fillet weld shorter than its
-    // end craters (l_w 8 mm, a 5 mm: l_eff -2 mm) is too short, not missing.
-    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, 0.0, l.f(), "", 0), 0);
-    EXPECT_TRUE(Text_Lines(l.Take()).empty());
+    // A weld its end craters take whole (l_w 10 mm, a 5 mm: l_eff = 0) is
+    // named as one of 0.2 mm is, in the weld check's list (the detailing
+    // block off) and its final result alike.
+    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, 0.0, l.f(), "N1: ", 0), 1);
+    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, 0.2, l.f(), "N1: ", 0), 1);
+    const std::string l_eff = "N1: wirksame Nahtl\x84nge l\xCE\\eff\xCEr = ", not_effective = "  \x88  statisch nicht wirksam " + Note();
+    EXPECT_EQ(Text_Lines(l.Take()), (std::vector<std::string>{
+                                        l_eff + "0.0 mm < 30 mm" + not_effective,
+                                        l_eff + "0.0 mm < 6\xCE/.\xCEra = 30.0 mm" + not_effective,
+                                        l_eff + "0.2 mm < 30 mm" + not_effective,
+                                        l_eff + "0.2 mm < 6\xCE/.\xCEra = 30.0 mm" + not_effective,
+                                    }));
+    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, 0.0, nullptr, "", 0), 1);
+    Weld_Not_Effective_Line(l.f(), "N1: ", 5.0, 0.0);
+    EXPECT_EQ(Text_Lines(l.Take()), std::vector<std::string>{l_eff + "0.0 mm < 30 mm" + not_effective});
 }
 
 // A fillet weld shorter than its end craters (l_w 8 mm, a 5 mm: l_w - 2a =

@@ -166,6 +166,25 @@ TEST(WeldDirectional, UtilisationJustAboveOnePrintsOk) {
     }
 }
 
+// Of the two conditions, both counted as 1, the group keeps the larger as
+// computed, whichever comes first: sigma_perp = 259.2 u_2 (condition 2,
+// f_2w,d = 259.2) and tau_perp from sigma_1 = 360 u_1 = (sigma_perp² + 3
+// tau_perp²)^1/2 (condition 1, f_1w,d = 360).
+TEST(WeldDirectional, OfTwoConditionsCountedAsOneTheLargerAsComputed) {
+    const struct {
+        double u1, u2;
+    } rows[] = {{1.0003, 1.0008}, {1.0008, 1.0003}, {1.0, 1.0006}};
+    for (const auto& r : rows) {
+        Directional c;
+        c.g.sigma_perp = 259.2 * r.u2;
+        c.g.tau_perp = std::sqrt((std::pow(360.0 * r.u1, 2) - std::pow(c.g.sigma_perp, 2)) / 3);
+        c.g.tau_par = 0.0;
+        EXPECT_EQ(Check_Weld_Directional(&c.g, nullptr, 0, ""), 0);
+        EXPECT_EQ(c.g.U_max, 1.0) << r.u1;
+        EXPECT_NEAR(Weld_Group_Computed_U(&c.g), std::max(r.u1, r.u2), 1e-12) << r.u1;
+    }
+}
+
 TEST(WeldDirectional, UnusableFactorOrNanNeverPrintsOk) {
     // Outside what an annex can hold, 0.5 .. 3, as the cross-section check
     // and the annex reader refuse it (0.1 made the weld ten times stronger).
