@@ -159,6 +159,9 @@ static int read_word(FILE* f, char* field, int size, int index) {
     field[n] = '\0';
     if (c != EOF) std::ungetc(c, f);
     if (index <= 0) return 1;
+    // The words of a refusal are made only for a name refused: the block
+    // may hold tens of thousands of cases.
+    if (length <= LASTFALL_NAME_STORED && !std::memchr(field, 0xCE, static_cast<size_t>(n))) return 1;
     const std::string head = "Lastfall " + std::to_string(index) + ": ";
     if (length <= LASTFALL_NAME_STORED)
         return Input_Text_Free_Of_Markup(field, static_cast<size_t>(n), (head + "Name").c_str(),

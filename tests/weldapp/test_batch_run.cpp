@@ -555,3 +555,37 @@ TEST(BatchRun, UnknownAnnexIsAnInputErrorNamedInTheList) {
     EXPECT_NE(d.err.find("NAD \"Standard\" nicht gefunden"), std::string::npos) << d.err;
     EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
 }
+
+// A connection may have tens of thousands of load cases: the batch run
+// allocates per connection, never per load case. The shipped kinds at the
+// standard and the detailed extent, with 20 and with 220 cases, make about
+// the same number of allocations: the 200 cases more may add no more than
+// the few of tables that grow by doubling, far below one per case (a name
+// refusal's words built for every load case read once made two per case).
+// A sanitizer's allocator comes before the counter and leaves nothing to
+// compare.
+TEST(BatchRun, AllocationsDoNotGrowWithTheLoadCases) {
+    Desktop d;
+    const std::string count_file = d.dir.file("allocs.txt");
+    for (const char* kind : {"he280a", "rhs", "flat"}) {
+        for (const char* extent : {"1", "2"}) {
+            long counts[2] = {-1, -1};
+            for (int i = 0; i < 2; ++i) {
+                const int cases = i == 0 ? 20 : 220;
+                const std::string cmd = "DATA='" + d.dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' " +
+                                        kind + " " + std::to_string(cases) + " '" + d.project + "/A001_01.INP' " +
+                                        extent + " 2>/dev/null";
+                ASSERT_EQ(std::system(cmd.c_str()), 0) << kind;
+                testutil::Write_File(d.project + "/A001_01.TXT", "Position\n9.99\nAllocations\n");
+                std::filesystem::remove(count_file);
+                const std::string shim =
+                    "LD_PRELOAD='" + std::string(WELD_ALLOC_COUNT_SHIM) + "' WELD_ALLOC_COUNT='" + count_file + "'";
+                ASSERT_EQ(d.Run("A001 0 1 1 -refresh", true, shim), 1) << kind << d.err;
+                if (!std::filesystem::exists(count_file)) GTEST_SKIP() << "the program's allocator is not counted";
+                counts[i] = std::atol(testutil::Read_File(count_file).c_str());
+            }
+            EXPECT_GT(counts[0], 0) << kind;
+            EXPECT_LT(std::labs(counts[1] - counts[0]), 20) << kind << " extent " << extent;
+        }
+    }
+}
