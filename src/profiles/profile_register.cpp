@@ -143,6 +143,11 @@ double Fit_Limit(const Fitted_Field& f, double fits, double fails) {
     return 0.5 * (fits + fails);
 }
 
+// The places a refusal names a dimension with, at most: those the pages'
+// fields keep (the input file's six), so that the value named is the one
+// typed or shown.
+constexpr int kFieldDecimals = 6;
+
 // The check of a dimension field: a value the other dimensions cannot take
 // (a web wider than its flanges, flanges thicker than the section is high,
 // radii or flange welds that leave no face) is refused with its limit, and
@@ -162,10 +167,13 @@ void* Check_Dimension_Fit(void* v) {
         *value = f.shown;
         Init_Message();
         Set_Message_Title(VEK_REFUSAL_TITLE);
-        Fill_Message("%s = %.1f mm passt nicht zu den übrigen Maßen des Profils:"_cp, f.name.c_str(), typed);
+        // Each value as its field shows it, not rounded to one place: 71.45
+        // named as 71.5 beside the limit 71.449 reads as another value.
+        Fill_Message("%s = %s mm passt nicht zu den übrigen Maßen des Profils:"_cp, f.name.c_str(),
+                     VEK_Decimal_Text(typed, 1, kFieldDecimals).c_str());
         Fill_Message("der Wert darf %s %s mm sein."_cp, upper ? "höchstens"_cp : "mindestens",
                      VEK_Number_Text(limit).c_str());
-        Fill_Message("Der bisherige Wert %.1f mm bleibt erhalten.", f.shown);
+        Fill_Message("Der bisherige Wert %s mm bleibt erhalten.", VEK_Decimal_Text(f.shown, 1, kFieldDecimals).c_str());
         Draw_Message();
         return v;
     }

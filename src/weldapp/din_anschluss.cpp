@@ -100,7 +100,10 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     // The library's dimensions: height (diameter), width, flange or bar
     // thickness, web or wall thickness. A flat bar of the weld program keeps
     // its thickness as t_w, a tube its wall, a round bar only its diameter.
-    double h = p.h, b = p.b_fo, t = p.t_fo > 0.0 ? p.t_fo : p.t_w, s = p.t_w, rr = p.r_1;
+    // A profile welded from plates has no root radius: the one the page kept
+    // from "gewalzt" is no input of it.
+    const bool radius = p.kind == STAHLPROFIL_KIND_CATALOGUE || p.rolled;
+    double h = p.h, b = p.b_fo, t = p.t_fo > 0.0 ? p.t_fo : p.t_w, s = p.t_w, rr = radius ? p.r_1 : 0.0;
     switch (r->family) {
     case ANSCHLUSS_FLAT: b = t = s = p.t_w; break;
     case ANSCHLUSS_CHS: b = h, t = s = p.t_w; break;

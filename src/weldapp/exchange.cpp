@@ -14,6 +14,7 @@
 #include "platform/msgbox.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
+#include "weldapp/input_page.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 
@@ -91,6 +92,8 @@ void Import_Schweissnaht_TEMP(void) {
     const Catalogue_Notice notice = Schweissnaht_Read_Notice();
     if (result == 0 && Activate_Annex_After(f) == 0) {
         Copy_Schweissnaht(&read, &Schweissnaht_Anschluss);
+        // What the page kept of the welds was the replaced record's.
+        Forget_Kept_Welds();
         Run(record_to_sheet);
         Run(refresh_record);
         Run(sheet_to_record);

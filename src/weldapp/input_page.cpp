@@ -435,6 +435,13 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     *y = yy;
 }
 
+namespace {
+// The kind of the single welds ("als Kehlnaht / Stumpfnaht") while an
+// all-round or full-penetration weld hides them: the record's weld kind is
+// then that weld's, and the single welds take their own back when chosen.
+int g_single_butt_weld = 0;
+}  // namespace
+
 void Record_to_Sheet(SchweissnahtAnschluss* record) {
     if (!record) return;
     Nachweis_Page_Variables& v = Nachweis_Page;
@@ -443,6 +450,7 @@ void Record_to_Sheet(SchweissnahtAnschluss* record) {
                     : n.all_round                             ? ANORDNUNG_UMLAUFEND
                                                               : ANORDNUNG_EINZELNAEHTE;
     v.butt_weld = n.weld_kind != WELD_FILLET;
+    if (v.arrangement == ANORDNUNG_EINZELNAEHTE) g_single_butt_weld = v.butt_weld;
     v.throat_check = !n.no_throat_check;
     v.length_check = !n.no_length_check;
     v.contact_percent = n.contact_fraction * 100.0;
@@ -452,12 +460,15 @@ void Record_to_Sheet(SchweissnahtAnschluss* record) {
 
 void Sheet_Switches_to_Record(SchweissnahtAnschluss* record) {
     if (!record) return;
-    const Nachweis_Page_Variables& v = Nachweis_Page;
+    Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
     switch (v.arrangement) {
     case ANORDNUNG_DURCHGESCHWEISST: n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 1; break;
     case ANORDNUNG_UMLAUFEND: n.weld_kind = WELD_FILLET, n.all_round = 1, n.full_penetration = 0; break;
-    default: n.weld_kind = v.butt_weld == 1 ? WELD_BUTT : WELD_FILLET, n.all_round = 0, n.full_penetration = 0; break;
+    default:
+        // Single welds chosen again (DIN 18800 has them as fillet welds).
+        if (n.all_round && v.code_is_ec) v.butt_weld = g_single_butt_weld;
+        n.weld_kind = v.butt_weld == 1 ? WELD_BUTT : WELD_FILLET, n.all_round = 0, n.full_penetration = 0; break;
     }
     n.contact_fraction = v.contact_percent * 0.01;
     n.no_throat_check = !v.throat_check;
@@ -570,6 +581,36 @@ void Restore_Cut_Throats(Nahtbild& n) {
     Notice(count, "Die für eine Stumpfnaht begrenzte Dicke gilt wieder wie eingegeben:"_cp,
            "Die für Stumpfnähte begrenzten Dicken gelten wieder wie eingegeben:"_cp, lines,
            {"Die Einzelnähte werden als Kehlnähte nachgewiesen."_cp});
+}
+
+// The throats of the single welds while a full-penetration butt weld hides
+// them: the layout gives each face the share of its part that the joined
+// section is built from, not what was typed for the single welds. Each
+// refresh starts from what was typed (a new profile's welds are judged by
+// it) and the layout lays the weld anew, so that the single welds show
+// their own throats again when they are chosen. `laid`: what the layout
+// left, which the record holds unless it was replaced since.
+struct Hidden_Throat {
+    bool held;
+    double typed, laid;
+};
+Hidden_Throat g_hidden[NAHT_SLOTS];
+
+void Forget_Hidden_Throats() {
+    for (Hidden_Throat& h : g_hidden) h = Hidden_Throat{};
+}
+
+void Unlay_Hidden_Throats(Nahtbild& n) {
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (g_hidden[i].held && n.throat[i] == g_hidden[i].laid) n.throat[i] = g_hidden[i].typed;
+    Forget_Hidden_Throats();
+}
+
+// Keeps what the full-penetration layout replaced: before, the throats by
+// slot before it.
+void Hold_Hidden_Throats(const Nahtbild& n, const double* before) {
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (n.throat[i] != before[i]) g_hidden[i] = Hidden_Throat{true, before[i], n.throat[i]};
 }
 
 // The closing line of a box about the single welds while "umlaufende
@@ -711,6 +752,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     if (!record) return;
     Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
+    Unlay_Hidden_Throats(n);
     Stahlprofil& prev = v.previous_profile;
     const bool was_ec = v.code_is_ec != 0;
     Keep_Ec_Choices(record);
@@ -774,6 +816,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     double before[NAHT_SLOTS];
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
     Update_Weld_Layout(&n, nullptr, 0);
+    if (n.weld_kind == WELD_BUTT && n.full_penetration) Hold_Hidden_Throats(n, before);
     if (!n.all_round) {
         Report_Cut_Throats(n, before);
         if (n.weld_kind == WELD_BUTT) Hold_Cut_Throats(n, before);
@@ -796,5 +839,11 @@ void Reset_Input_Page(void) {
     Nachweis_Page = Nachweis_Page_Variables{};
     g_preview_naht = nullptr;
     g_ec_choices = Ec_Choices{};
+    Forget_Kept_Welds();
+}
+
+void Forget_Kept_Welds(void) {
     Forget_Cut_Throats();
+    Forget_Hidden_Throats();
+    g_single_butt_weld = 0;
 }

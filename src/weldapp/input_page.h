@@ -61,6 +61,11 @@ void Keep_Ec_Choices(SchweissnahtAnschluss* record);
 // pressed, and clears both requests.
 void Run_Pending_Import_Export(void);
 
+// Forgets what the page keeps of the single welds while it does not show
+// them as they are (throats a butt weld cut, throats and kind an all-round
+// or full-penetration weld hides): the record was replaced.
+void Forget_Kept_Welds(void);
+
 // The page variables cleared, as at the start of the run (for tests).
 void Reset_Input_Page(void);
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -277,21 +279,30 @@ TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
         {4, &Stahlprofil::r_1, 72.0, 15.0, "Ausrundungsradius r", "h\x94" "chstens 71.449"},
         {4, &Stahlprofil::r_1, 150.0, 15.0, "Ausrundungsradius r", "h\x94" "chstens 71.449"},
         {4, &Stahlprofil::r_1, 71.0, 71.0, nullptr, nullptr},
+        // The outstand itself, named as typed beside the limit (not as 71.5).
+        {4, &Stahlprofil::r_1, 71.45, 71.0, "Ausrundungsradius r", "h\x94" "chstens 71.449"},
     };
     const int types[] = {4, 5, 11, 16, -1};
     testutil::ScopedEnv app("VEK_APPLICATION_NUMBER", "160");  // a program that lists boxes
+    Set_Scrollable_Area_Float_Decimals(area_, 6);  // as the input page's fields keep them
     for (const Case& c : cases) {
         Init_Profile(&p_);
         Default_Material_Params(&p_.material);
         p_.kind = 0, p_.type = c.type, p_.rolled = c.type == 5 || c.type == 4;
-        if (c.type == 4) p_.h = 300, p_.t_w = 7.1, p_.b_fo = p_.b_fu = 150, p_.t_fo = p_.t_fu = 10.7, p_.r_1 = 15;
+        if (c.type == 4) p_.h = 300, p_.t_w = 7.1, p_.b_fo = p_.b_fu = 150, p_.t_fo = p_.t_fu = 10.7, p_.r_1 = c.kept;
         else if (c.type == 5) p_.h = 250, p_.t_w = 8, p_.b_fo = p_.b_fu = 280, p_.t_fo = p_.t_fu = 13, p_.r_1 = 24;
         else if (c.type == 11) p_.h = 200, p_.t_w = 10, p_.b_fo = 150, p_.t_fo = 12, p_.a_o = 5;
         else p_.h = p_.b_fo = p_.b_fu = 200, p_.t_w = p_.t_fo = p_.t_fu = 10, p_.b_ueo = p_.b_ueu = 20;
         Build(types, 0);
         VEK_Clear_Recorded_Messages();
         testutil::Click_Item(area_, &(p_.*c.field));
-        VEK_Script_Type(std::to_string(static_cast<int>(c.typed)).c_str(), 0);
+        // A value as its field shows it: its places, at least one.
+        auto shown = [](double v) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%.2f", v);
+            return std::string(text, text[std::strlen(text) - 1] == '0' ? std::strlen(text) - 1 : std::strlen(text));
+        };
+        VEK_Script_Type(shown(c.typed).c_str(), 0);
         EXPECT_EQ(Edit_Prop_Sheet(), 100);
         Edit_Scrollable_View_Area(area_);
         Build(types, 0);
@@ -302,10 +313,10 @@ TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
         }
         ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.typed;
         char box[3][128];
-        std::snprintf(box[0], sizeof box[0], "%s = %.1f mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
-                      c.name, c.typed);
+        std::snprintf(box[0], sizeof box[0], "%s = %s mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
+                      c.name, shown(c.typed).c_str());
         std::snprintf(box[1], sizeof box[1], "der Wert darf %s mm sein.", c.limit);
-        std::snprintf(box[2], sizeof box[2], "Der bisherige Wert %.1f mm bleibt erhalten.", c.kept);
+        std::snprintf(box[2], sizeof box[2], "Der bisherige Wert %s mm bleibt erhalten.", shown(c.kept).c_str());
         EXPECT_EQ(VEK_Recorded_Messages()[0].lines, (std::vector<std::string>{box[0], box[1], box[2]}));
         EXPECT_EQ(VEK_Recorded_Messages()[0].title, "Eingabefehler");
     }
@@ -344,7 +355,13 @@ TEST_F(ProfileRegister, TiedValuesAreJudgedTogether) {
         Build(types, c.separate);
         VEK_Clear_Recorded_Messages();
         testutil::Click_Item(area_, &(p_.*c.field));
-        VEK_Script_Type(std::to_string(static_cast<int>(c.typed)).c_str(), 0);
+        // A value as its field shows it: its places, at least one.
+        auto shown = [](double v) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%.2f", v);
+            return std::string(text, text[std::strlen(text) - 1] == '0' ? std::strlen(text) - 1 : std::strlen(text));
+        };
+        VEK_Script_Type(shown(c.typed).c_str(), 0);
         EXPECT_EQ(Edit_Prop_Sheet(), 100);
         Edit_Scrollable_View_Area(area_);
         Build(types, c.separate);

@@ -450,25 +450,33 @@ TEST(DinBatch, ISectionAllRoundByHand) {
 // A = 2 b t_f + (h - 2 t_f) t_w = 40 + 11.05 = 51.05 cm² (the catalogue's
 // HE 200 A with its radii: 53.8 cm²); the line under the row says which
 // model that is and why the protocol's radius is not in it. Typed in
-// without radii, or welded, there is nothing to say.
+// without radii, or welded, there is nothing to say: not even of the radius
+// the page keeps from "gewalzt" once "geschweißt" is chosen, which is no
+// input of a welded section.
 TEST(DinBatch, TypedRolledSectionSaysItsModel) {
     const double F[6] = {100, 20, 0, 0, 0, 0};
     const std::string note =
         "   (r = 0: Querschnittswerte des d\x81nnwandigen Blechmodells; der Ausrundungsradius r = 15.0 mm\n"
         "   der Eingabe bleibt unber\x81" "cksichtigt, auf der sicheren Seite)\n";
-    for (double radius : {15.0, 0.0}) {
+    const struct {
+        double radius;
+        int rolled;
+    } cases[] = {{15.0, 1}, {0.0, 1}, {15.0, 0}};
+    for (const auto& c : cases) {
         Desktop d;
         const std::string list = Run_Connection(
             d,
-            [radius](Stahlprofil* p) {
+            [c](Stahlprofil* p) {
                 Typed(p, PROFILTYP_I, 190.0, 6.5);
                 p->b_fo = p->b_fu = 200.0, p->t_fo = p->t_fu = 10.0;
-                p->rolled = radius > 0.0, p->r_1 = radius;
+                p->rolled = c.rolled, p->r_1 = c.radius;
             },
             4.0, F);
-        EXPECT_EQ(list.find("s =   6.5 mm      r =   0.0 mm\n" + note) != std::string::npos, radius > 0.0) << radius;
-        EXPECT_EQ(list.find("gewalztes Profil, Ausrundungsradius r = 15.0 mm") != std::string::npos, radius > 0.0);
-        EXPECT_NEAR(Value_After(list, "\n   A = "), 2 * 20 * 1.0 + (19 - 2 * 1.0) * 0.65, 0.051) << radius;
+        const bool radius = c.rolled && c.radius > 0.0;
+        EXPECT_EQ(list.find("s =   6.5 mm      r =   0.0 mm\n" + note) != std::string::npos, radius) << c.radius;
+        EXPECT_EQ(list.find("Ausrundungsradius") != std::string::npos, radius) << c.rolled;
+        EXPECT_EQ(list.find("gewalztes Profil, Ausrundungsradius r = 15.0 mm") != std::string::npos, radius);
+        EXPECT_NEAR(Value_After(list, "\n   A = "), 2 * 20 * 1.0 + (19 - 2 * 1.0) * 0.65, 0.051) << c.radius;
     }
 }
 

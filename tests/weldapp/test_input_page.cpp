@@ -447,6 +447,48 @@ TEST_F(InputPage, ThroatsCutByAButtWeldAreNamed) {
                     "Die Einzeln\x84hte werden als Kehln\x84hte nachgewiesen."});
 }
 
+// The single welds keep what was typed while a weld all round hides them,
+// and show it again when chosen: HE 280 A's fillet welds a_w1 7.0, a_w5
+// 4.25 under the full-penetration weld (whose faces take the halves of the
+// parts the joined section is built from: t_f / 2 = 6.5, t_w / 2 = 4.0),
+// on to IPE 300 (5.35, 3.55), back to single welds: fillet welds of 7.0
+// and 4.25, and no box. Single butt welds of EC 3 are butt welds again
+// after the all-round fillet weld.
+TEST_F(InputPage, HiddenSingleWeldsKeepWhatWasTyped) {
+    Nahtbild& n = rec_.r.naht;
+    n.all_round = 0;
+    Record_to_Sheet(&rec_.r);
+    Apply_Sheet_to_Record(&rec_.r);
+    n.throat[Slot_Of(n, 1)] = 7.0, n.throat[Slot_Of(n, 5)] = 4.25;
+    VEK_Clear_Recorded_Messages();
+    const struct {
+        int arrangement;
+        const char* profile;
+        double a1, a5;  // what the record holds after the refresh
+    } steps[] = {
+        {ANORDNUNG_DURCHGESCHWEISST, "HE280A", 6.5, 4.0},
+        {ANORDNUNG_DURCHGESCHWEISST, "IPE300", 5.35, 3.55},
+        {ANORDNUNG_EINZELNAEHTE, "IPE300", 7.0, 4.25},
+    };
+    for (const auto& s : steps) {
+        Nachweis_Page.arrangement = s.arrangement;
+        std::snprintf(n.profile.name, sizeof n.profile.name, "%s", s.profile);
+        Apply_Sheet_to_Record(&rec_.r);
+        EXPECT_NEAR(n.throat[Slot_Of(n, 1)], s.a1, 1e-5) << s.profile;
+        EXPECT_NEAR(n.throat[Slot_Of(n, 5)], s.a5, 1e-5) << s.profile;
+    }
+    EXPECT_EQ(n.weld_kind, WELD_FILLET);
+    EXPECT_EQ(Nachweis_Page.butt_weld, 0);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    Nachweis_Page.butt_weld = 1;
+    for (int arrangement : {ANORDNUNG_EINZELNAEHTE, ANORDNUNG_UMLAUFEND, ANORDNUNG_EINZELNAEHTE}) {
+        Nachweis_Page.arrangement = arrangement;
+        Apply_Sheet_to_Record(&rec_.r);
+        EXPECT_EQ(n.weld_kind, arrangement == ANORDNUNG_UMLAUFEND ? WELD_FILLET : WELD_BUTT) << arrangement;
+    }
+    EXPECT_EQ(Nachweis_Page.butt_weld, 1);
+}
+
 // A weld length that the refresh changes is named with its old and new
 // value, as a cut throat is: one longer than its face of HE 280 A (from a
 // file: the fields refuse it) is cut to the face; the top flange of a
