@@ -245,6 +245,10 @@ struct GeschweissterAnschluss {
     int butt_governs;                       // ANSCHLUSS_BUTT_*
     // Of the last section evaluation: the plate nearest its buckling limit.
     Anschluss_Beulgrenze plate_buckling;
+    // The inner corner radius (mm) of a rectangular tube given by its
+    // dimensions with rounded corners, r being the outer one; 0 with sharp
+    // corners. A catalogue tube has the radii of its series.
+    double r_inner;
 };
 
 // The library's record.

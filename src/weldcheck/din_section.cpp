@@ -20,6 +20,7 @@
 #include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
 #include "weldcheck/din_internal.h"
+#include "weldcheck/joined_section.h"
 
 namespace {
 
@@ -167,6 +168,15 @@ void Joined_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, Din_
         Calc_Round_Section(r);
         Din_Round_Profile(r, s);
         break;
+    case KEHLNAHT_RHS: {
+        // A typed tube with rounded corners: the section model has them
+        // sharp, with the corners' steel.
+        Tube_Section rounded;
+        if (!r->catalogue && r->r > 0.0 &&
+            Rounded_Tube_Section(r->h2, r->b2, r->t2, r->s2, r->r, r->r_inner, &rounded))
+            sv = {0.01 * rounded.A, 1e-4 * rounded.I_y, 1e-4 * rounded.I_z, 0.0};
+        break;
+    }
     default: break;
     }
     Check_Full_Penetration(r, s, sv, o, T, U);
