@@ -112,6 +112,8 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     // A typed tube has the corners it was given: rolled, its radii (r_1
     // outside, r_2 inside), else sharp ones. Taken sharp, a rounded tube's
     // section had the corners' steel too.
+    const bool toes = r->family == ANSCHLUSS_ANGLE || r->family == ANSCHLUSS_CHANNEL || r->family == ANSCHLUSS_TEE;
+    if (toes && !r->catalogue && p.rolled) r->r_toe = std::max(p.r_2, 0.0);
     if (r->family == ANSCHLUSS_RHS && !r->catalogue) {
         r->r = p.rolled ? std::max(p.r_1, 0.0) : 0.0;
         r->r_inner = r->r > 0.0 ? std::max(p.r_2, 0.0) : 0.0;

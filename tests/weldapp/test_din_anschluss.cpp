@@ -165,8 +165,21 @@ TEST(DinHandOver, WeldsByFaceAndFlatBarDimensions) {
 
 // A typed rectangular tube keeps the corners it was given: rolled, its
 // radii (outside, inside), which its joined section then has; welded,
-// sharp ones, whatever radius the record still holds.
-TEST(DinHandOver, TypedTubeKeepsItsCorners) {
+// sharp ones, whatever radius the record still holds. A typed rolled angle,
+// channel or tee hands over its toe radius, where its inner faces' welds
+// end; a welded one has none.
+TEST(DinHandOver, TypedProfilesKeepTheirRadii) {
+    const struct {
+        int type, rolled;
+        double toe;
+    } toes[] = {{PROFILTYP_L, 1, 6}, {PROFILTYP_U, 1, 6}, {PROFILTYP_T, 1, 6}, {PROFILTYP_L, 0, 0}};
+    for (const auto& c : toes) {
+        Din_Case k;
+        Stahlprofil& p = k.c.naht.profile;
+        p.type = c.type, p.h = 100, p.b_fo = p.b_fu = 80, p.t_w = p.t_fo = p.t_fu = 10;
+        p.rolled = c.rolled, p.r_1 = 12, p.r_2 = 6;
+        EXPECT_EQ(k.Handed_Over().r_toe, c.toe) << c.type << " " << c.rolled;
+    }
     const struct {
         int rolled;
         double r_1, r_2, r, r_inner;
