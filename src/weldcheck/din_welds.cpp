@@ -77,31 +77,6 @@ bool At_Root(const Kehlnaht_Geometry& g, double x, double y) {
     return false;
 }
 
-// Whether the point (mm) is a convex corner of the outline of g: the tip
-// of a flange or leg. Outline points drawn on top of each other (the
-// catalogue's angle repeats its corners) are one point.
-bool At_Tip(const Kehlnaht_Geometry& g, double x, double y) {
-    const int n = std::min(g.n, static_cast<int>(KEHLNAHT_POINTS));
-    if (n < 3) return false;
-    double area = 0;
-    for (int i = 0; i < n; i++) area += g.X[i] * g.Y[(i + 1) % n] - g.X[(i + 1) % n] * g.Y[i];
-    auto same = [&g](int i, double px, double py) { return std::hypot(g.X[i] - px, g.Y[i] - py) < 0.01; };
-    for (int j = 0; j < n; j++) {
-        if (!same(j, x, y)) continue;
-        int p = (j + n - 1) % n, q = (j + 1) % n;
-        for (int k = 0; k < n && same(p, x, y); k++) p = (p + n - 1) % n;
-        for (int k = 0; k < n && same(q, x, y); k++) q = (q + 1) % n;
-        const double ax = x - g.X[p], ay = y - g.Y[p], bx = g.X[q] - x, by = g.Y[q] - y;
-        const double la = std::hypot(ax, ay), lb = std::hypot(bx, by);
-        if (!(la > 0.0) || !(lb > 0.0)) return false;
-        // Turned outwards by more than 30 degrees: a corner, not the kink
-        // of a face drawn in two pieces.
-        const double turn = (ax * by - ay * bx) / (la * lb);
-        return (area > 0.0 ? turn : -turn) > 0.5;
-    }
-    return false;
-}
-
 // Where a weld of length l (mm) lies on the drawn line d (x1, y1, x2, y2,
 // mm) of its face: on the face's straight part. A line drawn into a sharp
 // re-entrant corner (a profile by its dimensions) runs the root radius r
@@ -125,8 +100,8 @@ Weld_Extent Extent_On_Face(const Kehlnaht_Geometry& g, const double* d, double l
     double s0 = 0.0, s1 = L;
     if (root_1) s0 += std::max(r, 0.0);
     if (root_2) s1 -= std::max(r, 0.0);
-    if (toe > 0.0 && At_Tip(g, d[0], d[1])) s0 += toe;
-    if (toe > 0.0 && At_Tip(g, d[2], d[3])) s1 -= toe;
+    if (toe > 0.0 && Din_At_Tip(g, d[0], d[1])) s0 += toe;
+    if (toe > 0.0 && Din_At_Tip(g, d[2], d[3])) s1 -= toe;
     // Its start along the line from the first point, within the line.
     double from = root_1 == root_2 ? s0 + (s1 - s0 - l) / 2 : root_1 ? s1 - l : s0;
     from = std::clamp(from, 0.0, L - l);
@@ -136,14 +111,9 @@ Weld_Extent Extent_On_Face(const Kehlnaht_Geometry& g, const double* d, double l
 }
 
 // The toe radius (mm) the inner face of weld line i of a flange or leg ends
-// in: the inner faces of an angle's legs and the inner flange faces of a
-// channel or tee; 0 for the others (webs, outer faces).
+// in; 0 for the other lines (webs, outer faces).
 double Toe_Of_Line(const GeschweissterAnschluss* r, const Kehlnaht_Geometry& g, int i) {
-    const int line = i + 1;
-    const bool inner = (g.family == KEHLNAHT_ANGLE && (line == 2 || line == 3)) ||
-                       (g.family == KEHLNAHT_CHANNEL && (line == 2 || line == 5)) ||
-                       (g.family == KEHLNAHT_TEE && (line == 2 || line == 3));
-    if (!inner) return 0.0;
+    if (!Din_Toe_Line(g, i)) return 0.0;
     return std::max(g.catalogue ? g.toe_radius : r->r_toe, 0.0);
 }
 

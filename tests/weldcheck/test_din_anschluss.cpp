@@ -902,8 +902,9 @@ TEST(DinAnschluss, WeldsByPositionLieWhereTheirLengthLies) {
 // A profile typed with its root radius (and toe radius) and the same
 // profile from the catalogue give the same welds by position (their
 // lengths those of the faces' straight parts) the same utilisations, under
-// N, M_y and M_z, within 0.5 % (a typed profile's centroid counts its root
-// fillets, not the roundings of its toes). An angle's inner leg welds lie
+// N, M_y and M_z, within 0.5 %: the typed one's centroid counts its root
+// fillets and its toes' roundings, the catalogue's is the profile file's
+// (its outline draws the fillets with chords). An angle's inner leg welds lie
 // between the toe's rounding and the root fillet: L 100 x 10 (r 12, toe 6),
 // welds 100 (outer, along the width at the heel), 72, 72 (inner, from 6 to
 // 78 mm off the tips) and 100 (back), each l - 2a = l - 10 effective: their
@@ -921,8 +922,8 @@ TEST(DinAnschluss, TypedProfileAndCatalogueProfileAgree) {
         double l[8];
     } cases[] = {
         {"1/2IPB300", ANSCHLUSS_TEE, 150, 300, 19, 11, 27, 0, {300, 117.5, 117.5, 104, 104, 0, 0, 0}},
+        {"1/2IPE300", ANSCHLUSS_TEE, 150, 150, 10.7, 7.1, 15, 0, {150, 56.45, 56.45, 124.3, 124.3, 0, 0, 0}},
         {"HE300B", ANSCHLUSS_I, 300, 300, 19, 11, 27, 0, {300, 117.5, 117.5, 208, 208, 117.5, 117.5, 300}},
-        {"L100X10", ANSCHLUSS_ANGLE, 100, 100, 10, 10, 12, 0, {100, 78, 78, 100, 0, 0, 0, 0}},
         {"L100X10", ANSCHLUSS_ANGLE, 100, 100, 10, 10, 12, 6, {100, 72, 72, 100, 0, 0, 0, 0}},
         {"L150X100X10", ANSCHLUSS_ANGLE, 150, 100, 10, 10, 12, 6, {150, 122, 72, 100, 0, 0, 0, 0}},
     };
