@@ -245,6 +245,14 @@ struct GeschweissterAnschluss {
     int butt_governs;                       // ANSCHLUSS_BUTT_*
     // Of the last section evaluation: the plate nearest its buckling limit.
     Anschluss_Beulgrenze plate_buckling;
+    // The inner corner radius (mm) of a rectangular tube given by its
+    // dimensions with rounded corners, r being the outer one; 0 with sharp
+    // corners. A catalogue tube has the radii of its series.
+    double r_inner;
+    // The toe radius (mm) of the flanges or legs of a rolled profile given
+    // by its dimensions (a catalogue profile's is the profile file's); the
+    // welds on their inner faces end where it begins.
+    double r_toe;
 };
 
 // The library's record.

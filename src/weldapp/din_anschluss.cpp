@@ -112,6 +112,15 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     }
     r->h = r->h2 = h, r->b = r->b2 = b, r->t = r->t2 = t, r->s = r->s2 = s, r->r = r->r2 = rr;
     r->catalogue = p.kind == STAHLPROFIL_KIND_CATALOGUE;
+    // A typed tube has the corners it was given: rolled, its radii (r_1
+    // outside, r_2 inside), else sharp ones. Taken sharp, a rounded tube's
+    // section had the corners' steel too.
+    const bool toes = r->family == ANSCHLUSS_ANGLE || r->family == ANSCHLUSS_CHANNEL || r->family == ANSCHLUSS_TEE;
+    if (toes && !r->catalogue && p.rolled) r->r_toe = std::max(p.r_2, 0.0);
+    if (r->family == ANSCHLUSS_RHS && !r->catalogue) {
+        r->r = p.rolled ? std::max(p.r_1, 0.0) : 0.0;
+        r->r_inner = r->r > 0.0 ? std::max(p.r_2, 0.0) : 0.0;
+    }
     r->throat_design = 0;
     r->t_p = n.plate.t;
     r->weld_kind = n.all_round || r->full_penetration ? ANSCHLUSS_WELD_ALL_ROUND : ANSCHLUSS_WELDS_BY_POSITION;

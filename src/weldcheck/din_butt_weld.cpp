@@ -128,6 +128,20 @@ void Store(GeschweissterAnschluss* r, const Butt_Extremes& e, const Limits& R, d
         r->butt_governs = e.U[2] > 0.0 ? ANSCHLUSS_BUTT_COMPARISON : ANSCHLUSS_BUTT_NONE;
 }
 
+// The corner radii (cm) of a rectangular tube: a catalogue tube's those of
+// its series (1.5 t outside, t inside), a typed one's as it was given; 0
+// for sharp corners.
+struct Tube_Corners {
+    double r_o, r_i;
+};
+Tube_Corners Corners_Of(const GeschweissterAnschluss* r) {
+    if (r->catalogue == 1) {
+        const double t = 0.1 * std::min(r->t2, r->s2);
+        return {1.5 * t, t};
+    }
+    return r->r > 0.0 ? Tube_Corners{0.1 * r->r, 0.1 * std::max(r->r_inner, 0.0)} : Tube_Corners{0.0, 0.0};
+}
+
 // The joined section as a weld group about its centroid (y_c, z_c), with
 // the plates' shear split: the section's values, the shear areas of its
 // plates, no more in all than the section's area.
@@ -162,7 +176,8 @@ void Torsion_Per_Plate(GeschweissterAnschluss* r, int T, const Din_Plates& P, do
     }
     if (T == KEHLNAHT_RHS) {
         const double h = 0.1 * r->h2, b = 0.1 * r->b2, t = 0.1 * r->t2, s = 0.1 * r->s2;
-        const double r_m = r->catalogue == 1 ? 1.25 * std::min(t, s) : 0.0;
+        const Tube_Corners c = Corners_Of(r);
+        const double r_m = c.r_o > 0.0 ? (c.r_o + c.r_i) / 2 : 0.0;
         const double A_m = std::max((b - s) * (h - t) - (4.0 - M_PI) * r_m * r_m, 0.0);
         for (int i = 0; i < P.n; i++) per_unit[i] = A_m > 0.0 ? 1.0 / (2 * A_m * Thickness(P.p[i])) : 0.0;
         v.W_t = 2 * A_m * (P.n > 0 ? t_min : 0.0);
@@ -183,7 +198,14 @@ void Torsion_Per_Plate(GeschweissterAnschluss* r, int T, const Din_Plates& P, do
 void Outline_Points(GeschweissterAnschluss* r, int T, const Limits& R, const Din_Joined_Section& sv,
                     const Din_Outline& o, double* U) {
     const Din_Plates P = Din_Plates_Of(r, T);
-    const Din_Weld_Group g = Group_Of_Section(sv, P, o.y_c, o.z_c);
+    Din_Weld_Group g = Group_Of_Section(sv, P, o.y_c, o.z_c);
+    if (T == KEHLNAHT_RHS && Corners_Of(r).r_o > 0.0) {
+        // A rounded tube's walls carry their shear between the walls across
+        // them: the flanges over the full width with the corners took V_y on
+        // a fifth more than there is (MSH 80 x 80 x 8.8).
+        const double h = 0.1 * r->h2, b = 0.1 * r->b2, t = 0.1 * r->t2, s = 0.1 * r->s2;
+        g.A_y = 2 * std::max(b - 2 * s, 0.0) * t, g.A_z = 2 * std::max(h - 2 * t, 0.0) * s;
+    }
     Anschluss_Nahtwerte& v = r->weld_values;
     v.A_w = g.A, v.I_y = g.I_y, v.I_z = g.I_z, v.I_yz = g.I_yz, v.y_s = g.y_s, v.z_s = g.z_s;
     r->A_w_y = g.A_y, r->A_w_z = g.A_z;
@@ -236,10 +258,10 @@ void Tube_Points(GeschweissterAnschluss* r, const Limits& R, double* U) {
     Store(r, e, R, U);
 }
 
-// The round bar of diameter d (cm): the normal stress at its face, the
-// shear along the radius as the profile's check takes it (torsion growing
-// with the radius, the shear force's 4/3 V / A falling off to the face),
-// on the tension and the compression side.
+// The round bar of diameter d (cm): along the radius of the resultant
+// moment as the profile's check takes it (torsion growing with the radius,
+// the shear force's 4/3 V / A falling off to the face), on the tension and
+// the compression side, and round the face.
 void Round_Points(GeschweissterAnschluss* r, const Limits& R, double* U) {
     const double d = 0.1 * r->h2, rr = d / 2;
     Anschluss_Nahtwerte& v = r->weld_values;
@@ -260,6 +282,16 @@ void Round_Points(GeschweissterAnschluss* r, const Limits& R, double* U) {
             const double rho = 1.0 - 0.1 * i;
             e.Take(R, s_N + side * rho * s_M, rho * t_T + (1 - rho * rho) * t_V, rho * t_T, side * rho * rr, 0.0);
         }
+    // Round the face, where the bending stress meets the shear of a force
+    // across it: (4/3) V / A times the cosine of the angle from the force's
+    // neutral axis (a force along y shears the face at the top and bottom
+    // fully, where M_y bends it most; the line above gave it none there).
+    const double M_y = 100 * f[ANSCHLUSS_M_Y], M_z = 100 * f[ANSCHLUSS_M_Z], k_V = 4.0 / (3.0 * v.A_w);
+    for (int i = 0; i < 72; i++) {
+        const double phi = i * 5.0 * M_PI / 180.0, y = rr * std::cos(phi), z = rr * std::sin(phi);
+        const double t = k_V * (std::fabs(f[ANSCHLUSS_V_Z] * y) + std::fabs(f[ANSCHLUSS_V_Y] * z)) / rr + t_T;
+        e.Take(R, s_N + (M_y * z - M_z * y) / v.I_y, t, t_T, y, z);
+    }
     Store(r, e, R, U);
 }
 

@@ -101,12 +101,22 @@ struct Din_Outline {
 
 // The outline of the geometry in the evaluation's axes; the centroid of a
 // profile given by its dimensions with a root radius counts its root
-// fillets.
-Din_Outline Din_Outline_Of(const Kehlnaht_Geometry &g);
+// fillets, and with a toe radius toe (mm) the roundings of its toes.
+Din_Outline Din_Outline_Of(const Kehlnaht_Geometry &g, double toe = 0.0);
 
 // Whether outline point j of g is a re-entrant corner (the outline turns
 // against its own turn there): where a rolled profile has its root fillet.
 bool Din_Reentrant(const Kehlnaht_Geometry &g, int j);
+
+// Whether the point (mm) is a convex corner of the outline of g: the tip
+// of a flange or leg. Outline points drawn on top of each other (the
+// catalogue's angle repeats its corners) are one point.
+bool Din_At_Tip(const Kehlnaht_Geometry &g, double x, double y);
+
+// Whether weld line i (0-based) of g lies on the inner face of a flange or
+// leg, which ends at its tip in the toe's rounding: the inner faces of an
+// angle's legs and the inner flange faces of a channel or tee.
+bool Din_Toe_Line(const Kehlnaht_Geometry &g, int i);
 
 // The forces the welds take about the centroid of their group: N' (kN, the
 // normal force less its share by contact), M_y, M_z and the torsion M_t

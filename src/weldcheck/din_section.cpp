@@ -12,6 +12,7 @@
 #include "codes/nad_file.h"
 #include "codes/stguete.h"
 #include "profiles/kehlnaht_geometry.h"
+#include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/profil_reader.h"
 #include "profiles/profile_switches.h"
@@ -20,6 +21,7 @@
 #include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
 #include "weldcheck/din_internal.h"
+#include "weldcheck/joined_section.h"
 
 namespace {
 
@@ -97,6 +99,22 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name, Din_Joined
     return stands;
 }
 
+// A catalogue profile's centroid as the profile file gives it (a tee's
+// from the tip of its web, a channel's from the back of its web, an
+// angle's from the backs of its legs), in the outline's axes (cm; the
+// outline's top edge at 0, its height h mm): the outline draws each root
+// fillet with two or three chords, which put the centroid of 1/2 IPE 300
+// 0.2 mm nearer its flange and the lever of N on its welds that much off.
+void Catalogue_Centroid(const char* name, int T, double h, Din_Outline* o) {
+    if (T != KEHLNAHT_TEE && T != KEHLNAHT_CHANNEL && T != KEHLNAHT_ANGLE) return;
+    float x[PROFIL_VALUES] = {};
+    char code[PROFIL_CODE_SIZE] = {};
+    if (Get_Profil_Values(name, x, code) <= 0) return;
+    const double e_z = x[6], e_y = x[7];
+    if (T != KEHLNAHT_CHANNEL && e_z > 0.0 && e_z < 0.1 * h) o->z_c = 0.1 * h - e_z;
+    if (T != KEHLNAHT_TEE && e_y > 0.0) o->y_c = -e_y;
+}
+
 // Profile stresses of the section model under the record's forces.
 void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
     Anschluss_Profilwerte& p = r->profile_values;
@@ -167,6 +185,15 @@ void Joined_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, Din_
         Calc_Round_Section(r);
         Din_Round_Profile(r, s);
         break;
+    case KEHLNAHT_RHS: {
+        // A typed tube with rounded corners: the section model has them
+        // sharp, with the corners' steel.
+        Tube_Section rounded;
+        if (!r->catalogue && r->r > 0.0 &&
+            Rounded_Tube_Section(r->h2, r->b2, r->t2, r->s2, r->r, r->r_inner, &rounded))
+            sv = {0.01 * rounded.A, 1e-4 * rounded.I_y, 1e-4 * rounded.I_z, 0.0};
+        break;
+    }
     default: break;
     }
     Check_Full_Penetration(r, s, sv, o, T, U);
@@ -218,17 +245,47 @@ bool Din_Reentrant(const Kehlnaht_Geometry& g, int j) {
     return (area > 0.0 ? -turn : turn) > 0.5;
 }
 
+bool Din_At_Tip(const Kehlnaht_Geometry& g, double x, double y) {
+    const int n = std::min(g.n, static_cast<int>(KEHLNAHT_POINTS));
+    if (n < 3) return false;
+    double area = 0;
+    for (int i = 0; i < n; i++) area += g.X[i] * g.Y[(i + 1) % n] - g.X[(i + 1) % n] * g.Y[i];
+    auto same = [&g](int i, double px, double py) { return std::hypot(g.X[i] - px, g.Y[i] - py) < 0.01; };
+    for (int j = 0; j < n; j++) {
+        if (!same(j, x, y)) continue;
+        int p = (j + n - 1) % n, q = (j + 1) % n;
+        for (int k = 0; k < n && same(p, x, y); k++) p = (p + n - 1) % n;
+        for (int k = 0; k < n && same(q, x, y); k++) q = (q + 1) % n;
+        const double ax = x - g.X[p], ay = y - g.Y[p], bx = g.X[q] - x, by = g.Y[q] - y;
+        const double la = std::hypot(ax, ay), lb = std::hypot(bx, by);
+        if (!(la > 0.0) || !(lb > 0.0)) return false;
+        // Turned outwards by more than 30 degrees: a corner, not the kink
+        // of a face drawn in two pieces.
+        const double turn = (ax * by - ay * bx) / (la * lb);
+        return (area > 0.0 ? turn : -turn) > 0.5;
+    }
+    return false;
+}
+
+bool Din_Toe_Line(const Kehlnaht_Geometry& g, int i) {
+    const int line = i + 1;
+    return (g.family == KEHLNAHT_ANGLE && (line == 2 || line == 3)) ||
+           (g.family == KEHLNAHT_CHANNEL && (line == 2 || line == 5)) ||
+           (g.family == KEHLNAHT_TEE && (line == 2 || line == 3));
+}
+
 namespace {
 
 // The centroid (mm) of the section of a profile given by its dimensions
 // with a root radius: its outline is drawn of plates, and each re-entrant
 // corner of it gets its root fillet, (1 - pi/4) r² at 0.22337 r from both
-// faces, as the profile's own section values count it. 0 when g is no
-// such profile (x, y unchanged).
-int Centroid_With_Root_Fillets(const Kehlnaht_Geometry& g, double* x, double* y) {
+// faces, as the profile's own section values count it; the tip of each
+// flange or leg with a toe radius loses as much of its corner to the toe's
+// rounding. 0 when g is no such profile (x, y unchanged).
+int Centroid_With_Root_Fillets(const Kehlnaht_Geometry& g, double toe, double* x, double* y) {
     const bool open_family = g.family >= KEHLNAHT_I && g.family <= KEHLNAHT_ANGLE && g.family != KEHLNAHT_RHS;
     const int n = std::min(g.n, static_cast<int>(KEHLNAHT_POINTS));
-    if (g.catalogue || !open_family || !(g.r > 0.0) || n < 3) return 0;
+    if (g.catalogue || !open_family || !(g.r > 0.0 || toe > 0.0) || n < 3) return 0;
     double A = 0, Sx = 0, Sy = 0;
     for (int i = 0; i < n; i++) {
         const int j = (i + 1) % n;
@@ -237,31 +294,46 @@ int Centroid_With_Root_Fillets(const Kehlnaht_Geometry& g, double* x, double* y)
     }
     if (A < 0) A = -A, Sx = -Sx, Sy = -Sy;
     if (!(A > 0.0)) return 0;
-    const double A_f = (1.0 - M_PI / 4.0) * g.r * g.r, e = 0.22337 * g.r;
-    for (int k = 0; k < n; k++) {
-        if (!Din_Reentrant(g, k)) continue;
+    // The spandrel of radius rr at corner k, added (+1) or taken off (-1):
+    // its centroid lies along both faces away from the corner.
+    auto spandrel = [&](int k, double rr, double sign) {
         const int p = (k + n - 1) % n, q = (k + 1) % n;
         const double lp = std::hypot(g.X[p] - g.X[k], g.Y[p] - g.Y[k]);
         const double lq = std::hypot(g.X[q] - g.X[k], g.Y[q] - g.Y[k]);
-        if (!(lp > 0.0) || !(lq > 0.0)) continue;
-        // Along both faces away from the corner, into the corner's void.
+        if (!(lp > 0.0) || !(lq > 0.0) || !(rr > 0.0)) return;
+        const double A_f = sign * (1.0 - M_PI / 4.0) * rr * rr, e = 0.22337 * rr;
         const double fx = g.X[k] + e * ((g.X[p] - g.X[k]) / lp + (g.X[q] - g.X[k]) / lq);
         const double fy = g.Y[k] + e * ((g.Y[p] - g.Y[k]) / lp + (g.Y[q] - g.Y[k]) / lq);
         A += A_f, Sx += A_f * fx, Sy += A_f * fy;
+    };
+    for (int k = 0; k < n; k++)
+        if (Din_Reentrant(g, k)) spandrel(k, g.r, +1.0);
+    for (int i = 0; toe > 0.0 && i < std::min(g.line_count, static_cast<int>(ANSCHLUSS_WELD_POSITIONS)); i++) {
+        if (!Din_Toe_Line(g, i)) continue;
+        for (int end = 0; end < 2; end++) {
+            const double px = g.line[i][2 * end], py = g.line[i][2 * end + 1];
+            if (!Din_At_Tip(g, px, py)) continue;
+            for (int k = 0; k < n; k++)
+                if (std::hypot(g.X[k] - px, g.Y[k] - py) < 0.01) {
+                    spandrel(k, toe, -1.0);
+                    break;
+                }
+        }
     }
+    if (!(A > 0.0)) return 0;
     *x = Sx / A, *y = Sy / A;
     return 1;
 }
 
 }  // namespace
 
-Din_Outline Din_Outline_Of(const Kehlnaht_Geometry& g) {
+Din_Outline Din_Outline_Of(const Kehlnaht_Geometry& g, double toe) {
     Din_Outline o = {};
     o.geometry = &g;
     o.n = g.n;
     for (int i = 0; i < KEHLNAHT_POINTS; i++) o.y[i] = -0.1 * g.X[i], o.z[i] = 0.1 * g.Y[i];
     double x = 0, y = 0;
-    o.has_centroid = Centroid_With_Root_Fillets(g, &x, &y) || Kehlnaht_Section_Centroid(&g, &x, &y);
+    o.has_centroid = Centroid_With_Root_Fillets(g, toe, &x, &y) || Kehlnaht_Section_Centroid(&g, &x, &y);
     if (o.has_centroid) o.y_c = -0.1 * x, o.z_c = 0.1 * y;
     return o;
 }
@@ -568,7 +640,8 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     // The geometry of the profile end and its welds, from the record alone.
     Kehlnaht_Geometry geometry;
     Build_Kehlnaht_Geometry(r, T, r->catalogue, r->drawing_name, &geometry);
-    const Din_Outline outline = Din_Outline_Of(geometry);
+    Din_Outline outline = Din_Outline_Of(geometry, r->catalogue == 1 ? 0.0 : r->r_toe);
+    if (r->catalogue == 1) Catalogue_Centroid(name, T, r->h2, &outline);
     if (r->full_penetration) {
         double U[3] = {0, 0, 0};
         Joined_Welds(r, s, T, In_Outline_Axes(joined, outline), outline, U);

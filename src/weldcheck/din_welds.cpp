@@ -78,26 +78,43 @@ bool At_Root(const Kehlnaht_Geometry& g, double x, double y) {
 }
 
 // Where a weld of length l (mm) lies on the drawn line d (x1, y1, x2, y2,
-// mm) of its face: a face that runs into a root fillet at one end is
-// welded from its other end, the length short of the face being the
-// fillet's (the web of a T by its dimensions, drawn from the flange, is
-// welded from its tip); a weld between two roots, or along a face without
-// one, is centred on it. A weld as long as its face, or longer, covers it.
+// mm) of its face: on the face's straight part. A line drawn into a sharp
+// re-entrant corner (a profile by its dimensions) runs the root radius r
+// into the root fillet there; one drawn to the tip of a flange or leg
+// whose toe is rounded (toe > 0) runs the toe's radius into the rounding.
+// Within the straight part a weld that meets a root fillet at one end only
+// is welded from its other end (the web of a T by its dimensions, drawn
+// from the flange, from its tip); any other is centred. A weld as long as
+// the drawn line, or longer, covers it. (Placed on the drawn line, the
+// inner leg welds of an angle L 100 x 10 sat up to their toe's 6 mm off.)
 struct Weld_Extent {
     double x1, y1, x2, y2;
 };
 
-Weld_Extent Extent_On_Face(const Kehlnaht_Geometry& g, const double* d, double l) {
+Weld_Extent Extent_On_Face(const Kehlnaht_Geometry& g, const double* d, double l, double r, double toe) {
     Weld_Extent e = {d[0], d[1], d[2], d[3]};
     const double L = std::hypot(d[2] - d[0], d[3] - d[1]);
     if (!(l > 0.0) || !(L > l + 0.001)) return e;
     const bool root_1 = At_Root(g, d[0], d[1]), root_2 = At_Root(g, d[2], d[3]);
     const double ux = (d[2] - d[0]) / L, uy = (d[3] - d[1]) / L;
-    // Its start along the line from the first point.
-    const double from = root_1 == root_2 ? (L - l) / 2 : root_1 ? L - l : 0.0;
+    double s0 = 0.0, s1 = L;
+    if (root_1) s0 += std::max(r, 0.0);
+    if (root_2) s1 -= std::max(r, 0.0);
+    if (toe > 0.0 && Din_At_Tip(g, d[0], d[1])) s0 += toe;
+    if (toe > 0.0 && Din_At_Tip(g, d[2], d[3])) s1 -= toe;
+    // Its start along the line from the first point, within the line.
+    double from = root_1 == root_2 ? s0 + (s1 - s0 - l) / 2 : root_1 ? s1 - l : s0;
+    from = std::clamp(from, 0.0, L - l);
     e.x1 = d[0] + from * ux, e.y1 = d[1] + from * uy;
     e.x2 = e.x1 + l * ux, e.y2 = e.y1 + l * uy;
     return e;
+}
+
+// The toe radius (mm) the inner face of weld line i of a flange or leg ends
+// in; 0 for the other lines (webs, outer faces).
+double Toe_Of_Line(const GeschweissterAnschluss* r, const Kehlnaht_Geometry& g, int i) {
+    if (!Din_Toe_Line(g, i)) return 0.0;
+    return std::max(g.catalogue ? g.toe_radius : r->r_toe, 0.0);
 }
 
 // The weld lines of the I family .. angle: by position along the
@@ -120,7 +137,10 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
     for (int i = 0; i < count; i++) {
         // A throat below 0.1 mm is no weld.
         if (!(r->a_pos[i] >= 0.1)) continue;
-        const Weld_Extent x = Extent_On_Face(g, g.line[i], r->l_pos[i]);
+        // A typed profile's outline is drawn without its fillets: their
+        // radius is the record's.
+        const double root = g.catalogue ? 0.0 : r->r;
+        const Weld_Extent x = Extent_On_Face(g, g.line[i], r->l_pos[i], root, Toe_Of_Line(r, g, i));
         const double ac = 0.1 * r->a_pos[i];
         Add_Line(w, -0.1 * x.x1, 0.1 * x.y1, -0.1 * x.x2, 0.1 * x.y2, Effective(r, 0.1 * r->l_pos[i], ac), ac,
                  roles ? roles[i] : 0, i + 1);

@@ -349,6 +349,15 @@ Rounded_Rectangle Rounded(double width, double depth, double r) {
 
 }  // namespace
 
+bool Rounded_Tube_Section(double h, double b, double t_f, double t_w, double r_o, double r_i, Tube_Section* s) {
+    if (!s || !(t_f > 0.0 && t_w > 0.0 && b > 2 * t_w && h > 2 * t_f)) return false;
+    const double ro = std::clamp(r_o, 0.0, std::min(b, h) / 2);
+    const double ri = ro > 0.0 ? std::clamp(r_i, 0.0, std::min(b - 2 * t_w, h - 2 * t_f) / 2) : 0.0;
+    const Rounded_Rectangle outer_y = Rounded(b, h, ro), inner_y = Rounded(b - 2 * t_w, h - 2 * t_f, ri);
+    *s = {outer_y.A - inner_y.A, outer_y.I - inner_y.I, Rounded(h, b, ro).I - Rounded(h - 2 * t_f, b - 2 * t_w, ri).I};
+    return true;
+}
+
 bool Full_Penetration_Tube_Walls(const Stahlprofil& p, double s_o, Tube_Walls* walls) {
     const double h = p.h, b = p.b_fo, t_f = p.t_fo, t_w = p.t_w;
     const double r_o = s_o > 0.1 ? s_o : 0.0;

@@ -119,6 +119,16 @@ struct Tube_Walls {
 };
 bool Full_Penetration_Tube_Walls(const Stahlprofil& p, double s_o, Tube_Walls* walls);
 
+// A rectangular tube h deep and b wide, its flanges t_f and its webs t_w
+// thick, its corners rounded to r_o outside and r_i inside (mm; 0: sharp):
+// the area and the second moments about its centre (I_y across the depth)
+// of its outline less its bore. False (section untouched) for dimensions
+// that leave no hollow.
+struct Tube_Section {
+    double A, I_y, I_z;
+};
+bool Rounded_Tube_Section(double h, double b, double t_f, double t_w, double r_o, double r_i, Tube_Section* s);
+
 // The values of a part about its own centroid; all 0 for no area.
 Joined_Part Joined_Part_Of(const Joined_Sums& sums);
 

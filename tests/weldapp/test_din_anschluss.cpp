@@ -163,6 +163,38 @@ TEST(DinHandOver, WeldsByFaceAndFlatBarDimensions) {
     EXPECT_NEAR(r.weld_values.sigma_min, 10 * 5 / (0.5 * (20 - 1.0)), 1e-9);
 }
 
+// A typed rectangular tube keeps the corners it was given: rolled, its
+// radii (outside, inside), which its joined section then has; welded,
+// sharp ones, whatever radius the record still holds. A typed rolled angle,
+// channel or tee hands over its toe radius, where its inner faces' welds
+// end; a welded one has none.
+TEST(DinHandOver, TypedProfilesKeepTheirRadii) {
+    const struct {
+        int type, rolled;
+        double toe;
+    } toes[] = {{PROFILTYP_L, 1, 6}, {PROFILTYP_U, 1, 6}, {PROFILTYP_T, 1, 6}, {PROFILTYP_L, 0, 0}};
+    for (const auto& c : toes) {
+        Din_Case k;
+        Stahlprofil& p = k.c.naht.profile;
+        p.type = c.type, p.h = 100, p.b_fo = p.b_fu = 80, p.t_w = p.t_fo = p.t_fu = 10;
+        p.rolled = c.rolled, p.r_1 = 12, p.r_2 = 6;
+        EXPECT_EQ(k.Handed_Over().r_toe, c.toe) << c.type << " " << c.rolled;
+    }
+    const struct {
+        int rolled;
+        double r_1, r_2, r, r_inner;
+    } cases[] = {{1, 37.5, 25, 37.5, 25}, {0, 37.5, 25, 0, 0}, {1, 12, 0, 12, 0}};
+    for (const auto& c : cases) {
+        Din_Case k;
+        Stahlprofil& p = k.c.naht.profile;
+        p.type = PROFILTYP_RECHTECK, p.h = p.b_fo = p.b_fu = 100, p.t_w = p.t_fo = p.t_fu = 25;
+        p.rolled = c.rolled, p.r_1 = c.r_1, p.r_2 = c.r_2;
+        const GeschweissterAnschluss r = k.Handed_Over();
+        EXPECT_EQ(r.r, c.r) << c.rolled << " " << c.r_1;
+        EXPECT_EQ(r.r_inner, c.r_inner) << c.rolled << " " << c.r_1;
+    }
+}
+
 // The DIN positions follow the faces the welds lie on, as the Eurocode
 // check places them, however a file numbers the welds; the numbers stay
 // their names. Welds of full length, the shear of each axis spread over the

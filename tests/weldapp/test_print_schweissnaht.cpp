@@ -214,13 +214,18 @@ TEST(Evaluation, ProfileNameMessageOnlyForAnUnknownDesignation) {
 TEST(Evaluation, RefusalsMarkTheRecordAndVerifyNothing) {
     struct Case {
         int profile_type;
+        double b_fu;  // of a typed I 300 x 8 with a top flange 200 x 12 (0: the profile as it stands)
         const char* line;
     } cases[] = {
-        {14, "Profil nicht implementiert"},
+        {14, 0, "Profil nicht implementiert"},
+        // DIN 18800's library knows one flange of an I and would take the
+        // top one for both.
+        {PROFILTYP_I, 120, "Profil mit ungleichen Gurten nach DIN 18800 nicht implementiert"},
     };
     for (const Case& c : cases) {
         Connection k({-300});
         k.r.code_setting = 1;
+        if (c.b_fu > 0) k.Weld_Profile(c.profile_type, 300, 8, 200, 12, 5, true), k.r.naht.profile.b_fu = c.b_fu;
         k.r.naht.profile.type = c.profile_type;
         const std::string list = k.Run();
         EXPECT_NE(list.find(c.line), std::string::npos) << c.line;

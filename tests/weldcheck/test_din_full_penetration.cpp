@@ -38,6 +38,7 @@ struct Shape {
     int type;
     double h, t_w, b, t_f;
     const char* name;
+    double r_o = 0, r_i = 0;  // a typed tube's corner radii: rolled when r_o is given
 };
 
 Stahlprofil Profile_Of(const Shape& c) {
@@ -48,6 +49,7 @@ Stahlprofil Profile_Of(const Shape& c) {
         return p;
     }
     p.type = c.type, p.h = c.h, p.t_w = c.t_w, p.b_fo = p.b_fu = c.b, p.t_fo = p.t_fu = c.t_f;
+    p.rolled = c.r_o > 0, p.r_1 = c.r_o, p.r_2 = c.r_i;
     Calc_Profile_Cross_Section(&p, nullptr, 0, "");
     return p;
 }
@@ -64,6 +66,8 @@ GeschweissterAnschluss Record(const Stahlprofil& p, int grade, double a_w = 8.0)
     if (r.family == ANSCHLUSS_CHS) b = h, t = s = p.t_w;
     if (r.family == ANSCHLUSS_ROUND) b = h, t = s = 0.0;
     r.h = r.h2 = h, r.b = r.b2 = b, r.t = r.t2 = t, r.s = r.s2 = s, r.r = r.r2 = p.r_1;
+    if (r.family == ANSCHLUSS_RHS && p.kind != STAHLPROFIL_KIND_CATALOGUE)
+        r.r = p.rolled ? p.r_1 : 0.0, r.r_inner = p.rolled ? p.r_2 : 0.0;
     if (p.kind == STAHLPROFIL_KIND_CATALOGUE) {
         r.catalogue = 1;
         std::snprintf(r.profile_name, sizeof r.profile_name, "%.55s", p.name);
@@ -118,7 +122,8 @@ TEST(DinFullPenetration, TheWeldIsTheJoinedSection) {
         {PROFILTYP_L, 100, 30, 100, 30, nullptr},       {0, 0, 0, 0, 0, "IPE300"},
         {0, 0, 0, 0, 0, "HE300M"},                      {0, 0, 0, 0, 0, "IPN200"},
         {0, 0, 0, 0, 0, "1/2IPB300"},                   {0, 0, 0, 0, 0, "L100X10"},
-        {0, 0, 0, 0, 0, "MSH100X100X5.0"},
+        {0, 0, 0, 0, 0, "MSH100X100X5.0"},             {0, 0, 0, 0, 0, "MSH80X80X8.8"},
+        {PROFILTYP_RECHTECK, 200, 8, 100, 8, nullptr, 12, 8},
     };
     for (const Shape& c : shapes) {
         const Stahlprofil p = Profile_Of(c);
@@ -174,7 +179,13 @@ GeschweissterAnschluss Evaluated(const Shape& c, int grade, const double F[6]) {
 // M_y (I_z z - I_yz y) / (I_y I_z - I_yz²) at its corners (y across, z
 // along the height from the free end of the vertical leg); the leg tip
 // (30, 0) is compressed most. The round bar of 60 mm has f_y,k 215 N/mm²
-// (over 40 mm), its largest shear 4/3 V / A.
+// (over 40 mm), its largest shear 4/3 V / A, which at its face meets the
+// bending stress of a moment about the same axis: M_y with V_y at (0, r).
+// A rounded tube shears on its walls between the walls across them (MSH
+// 80 x 80 x 8.8, V_y on 2 (80 - 2 8.8) 8.8); a typed one has the corners it
+// was given: 100 x 100 x 25 with r 37.5 outside and 25 inside is its
+// outline less its bore, each corner (1 - pi/4) r² less, I_y by strips of
+// its height, Bredt round the mean radius 31.25.
 TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
     const double A_chs = M_PI * (114.3 * 114.3 - 106.3 * 106.3) / 4;
     const double I_T_ipe = 2 * Rect_I_T(150, 10.7) + Rect_I_T(300 - 2 * 10.7, 7.1);
@@ -191,6 +202,19 @@ TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
     auto angle_sigma = [&](double y, double z) {
         return 5e6 * (Iz * (z - z_c) - Iyz * (y - y_c)) / (Iy * Iz - Iyz * Iyz);
     };
+    // The rounded tube: width of a rounded rectangle w x d at u from its
+    // middle, summed in strips for I_y.
+    const double k_c = 4 - M_PI, A_tube = (1e4 - k_c * 37.5 * 37.5) - (2500 - k_c * 25 * 25);
+    auto width = [](double w, double d, double r, double u) {
+        const double into = std::fabs(u) - (d / 2 - r);
+        return std::fabs(u) >= d / 2 ? 0.0 : into <= 0 ? w : w - 2 * (r - std::sqrt(r * r - into * into));
+    };
+    double I_tube = 0;
+    for (int i = 0; i < 20000; i++) {
+        const double u = -50 + (i + 0.5) * 100 / 20000;
+        I_tube += u * u * (width(100, 100, 37.5, u) - width(50, 50, 25, u)) * 100 / 20000;
+    }
+    const double A_m_tube = 75.0 * 75 - k_c * 31.25 * 31.25, I_bar = M_PI * std::pow(30.0, 4) / 4;
     const struct {
         const char* what;
         Shape s;
@@ -225,6 +249,16 @@ TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
          10e6 * 50 / ((100 * 1e6 - 70 * 64000.0) / 12) / kTension37, ANSCHLUSS_BUTT_TENSION},
         {"L 100 x 100, legs 30, M_y 5", {PROFILTYP_L, 100, 30, 100, 30, nullptr}, kSt37, {0, 5, 0, 0, 0, 0},
          -angle_sigma(30, 0) / kCompression37, ANSCHLUSS_BUTT_COMPRESSION},
+        {"round bar 60, M_y 1, V_y 60", {PROFILTYP_RUND, 60, 0, 0, 0, nullptr}, kSt37, {0, 1, 0, 60, 0, 0},
+         std::hypot(1e6 * 30 / I_bar, 4.0 / 3 * 60e3 / (M_PI * 900)) / (0.95 * 215 / 1.1), ANSCHLUSS_BUTT_COMPARISON},
+        {"MSH 80 x 80 x 8.8, V_y 100", {0, 0, 0, 0, 0, "MSH80X80X8.8"}, kSt37, {0, 0, 0, 100, 0, 0},
+         100e3 / (2 * (80 - 2 * 8.8) * 8.8) / kTension37, ANSCHLUSS_BUTT_SHEAR},
+        {"typed tube r 37.5 / 25, N 500", {PROFILTYP_RECHTECK, 100, 25, 100, 25, nullptr, 37.5, 25}, kSt37,
+         {500, 0, 0, 0, 0, 0}, 500e3 / A_tube / kTension37, ANSCHLUSS_BUTT_TENSION},
+        {"typed tube r 37.5 / 25, M_y 20", {PROFILTYP_RECHTECK, 100, 25, 100, 25, nullptr, 37.5, 25}, kSt37,
+         {0, 20, 0, 0, 0, 0}, 20e6 * 50 / I_tube / kTension37, ANSCHLUSS_BUTT_TENSION},
+        {"typed tube r 37.5 / 25, M_x 10", {PROFILTYP_RECHTECK, 100, 25, 100, 25, nullptr, 37.5, 25}, kSt37,
+         {0, 0, 0, 0, 0, 10}, 10e6 / (2 * A_m_tube * 25) / kTension37, ANSCHLUSS_BUTT_SHEAR},
     };
     for (const auto& c : cases) {
         const std::string file = WELD_PROFIL_FILE;
