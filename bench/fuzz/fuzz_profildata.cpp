@@ -26,7 +26,10 @@
 // one slope (value 29 as PROFIL's value 27 tells it).
 void Check_Flanges_Handed_On(const ProfilDataEintrag& r) {
     const char letter = static_cast<char>(r.type_letter);
-    if (!letter || !std::strchr("DTU", letter) || !std::isfinite(r.values[0])) return;
+    if (!letter || !std::strchr("DTU", letter)) return;
+    // A value that is no number leaves the record untaken (Profil_Values_Usable).
+    for (float v : r.values)
+        if (!std::isfinite(v)) return;
     float again[PROFILDATA_VALUE_COUNT];
     std::memcpy(again, r.values, sizeof again);
     if (Complete_ProfilData_Flanges(letter, r.code, again, r.name, r.alias) != 0)

@@ -1638,10 +1638,14 @@ int Complete_ProfilData_Flanges(char letter, int code, float* values, const char
     const double r_1 = std::max(r.Dim(DIM_R1), 0.0);
     const double run = Slope_Run(letter, r.Dim(DIM_B), r.Dim(DIM_TW), r_1, &nominal);
     // Value 29 tells only a standard's slope (Ties): a flange of another
-    // slope is told by value 37 alone.
-    const double told_by_reach = r.Dim(DIM_TF) + r_1 + slope * run;
-    if (!(values[reach] > 0) && std::fabs(run) > 0.01 && Slope_Residual(slope) <= 1 && told_by_reach > 0)
-        values[reach] = static_cast<float>(told_by_reach), filled = 1;
+    // slope is told by value 37 alone, and so is one whose run is too short
+    // for value 29 in single precision to tell its slope back (parallel
+    // flanges within the millionths Profil_Slope takes for none).
+    const float told_by_reach = static_cast<float>(r.Dim(DIM_TF) + r_1 + slope * run);
+    const double told_back = (told_by_reach - (r.Dim(DIM_TF) + r_1)) / run;
+    if (!(values[reach] > 0) && std::fabs(run) > 0.01 && Slope_Residual(slope) <= 1 && told_by_reach > 0 &&
+        std::fabs(told_back - slope) < 1e-5)
+        values[reach] = told_by_reach, filled = 1;
     return filled;
 }
 
