@@ -410,7 +410,10 @@ Values Channel(const Row& r) {
     std::vector<Wall_Point> chain;
     for (int i = 0; i <= n; i++) chain.push_back(flange_point(1, length * i / n));
     const double z_top = chain.back().z, z_bottom = flange_point(-1, length).z;
-    for (int i = 1; i < n; i++) chain.push_back({0, z_top + (z_bottom - z_top) * i / n, Cm(tw)});
+    // The web's own thickness from corner to corner: its first and last
+    // pieces do not blend it into the flanges' (the pieces of no length at
+    // the corners count nothing).
+    for (int i = 0; i <= n; i++) chain.push_back({0, z_top + (z_bottom - z_top) * i / n, Cm(tw)});
     for (int i = n; i >= 0; i--) chain.push_back(flange_point(-1, length * i / n));
     o.v[V_IW] = r.Or("Iw_cm6", Open_Warping_Constant(chain));
     o.v[V_R1] = Cm(r1), o.v[V_R2] = Cm(r2);

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
+#include <utility>
+#include <vector>
 
 #include "base/textio.h"
 #include "base/vekexport.h"
@@ -88,6 +90,39 @@ static std::string ProfilData_Seed_Record(int type, int k, const std::string& na
     for (unsigned char c : name + alias) r += static_cast<char>(k ? (c << k | c >> (8 - k)) & 0xFF : c);
     r.resize(200, '\0');
     return r;
+}
+
+// Sloped flanges the records take: a half I, IPN 200 and U 100 of the
+// catalogue (PROFIL's values one place further on from value 9, its
+// value 27 as value 29), each with the slope in value 37 and in value
+// 29, in one of them or in neither (read from the designation, or from
+// the values under a name that states none).
+static void Put_Sloped_ProfilData_Seeds() {
+    const std::vector<std::pair<int, std::vector<float>>> sloped = {
+        {2, {15, 12.5f, 1.08f, 1.62f, 34.5f, 0, 11.043f, 6.25f, 0, 0, 692.4f, 225.5f, 0, 0, 692.4f, 174.981f,
+             62.7004f, 112.909f, 112.909f, 225.5f, 36.1f, 36.1f, 60.5f, 60.5f, 22.4618f, 0, 1.08f, 0.65f, 0, 3.0619f}},
+        {0, {20, 9, 0.75f, 1.13f, 33.4f, 0, 10, 4.5f, 0, 0, 2140, 117, 0, 0, 2140, 214, 214, 250, 250, 117, 26, 26,
+             43.5f, 43.5f, 13.5f, 10415.2f, 0.75f, 0.45f, 0, 2.0375f}},
+        {1, {10, 5, 0.6f, 0.85f, 13.5f, 0, 5, 1.55f, 0, 0, 206, 29.3f, 0, 0, 206, 41.2f, 41.2f, 49, 49, 29.3f,
+             18.9032f, 8.49275f, 16.2f, 16.2f, 2.81f, 410, 0.85f, 0.45f, 0, 1.784f}}};
+    const char* names[] = {"1/2I300", "IPN200", "U100"};
+    const float percent[] = {14, 14, 8};
+    std::string records[4];
+    for (size_t i = 0; i < sloped.size(); i++) {
+        for (int told = 0; told < 4; told++) {
+            std::vector<float> v = sloped[i].second;
+            v.resize(39, 0);
+            v[37] = told & 1 ? percent[i] : 0;
+            if (!(told & 2)) v[29] = 0;
+            std::string r = ProfilData_Seed_Record(sloped[i].first, 0, told == 0 && i == 1 ? "X200" : names[i], "");
+            for (int k = 0; k < 39; k++) std::memcpy(&r[44 + 4 * k], &v[k], 4);
+            records[told] += r;
+        }
+    }
+    for (int told = 0; told < 4; told++) {
+        Put("fuzz_profildata", "sloped" + std::to_string(told), records[told]);
+        Put("fuzz_profile_outline", "sloped" + std::to_string(told), records[told]);
+    }
 }
 
 static std::string Pick(int pick, const std::string& bytes) { return std::string(1, (char)pick) + bytes; }
@@ -427,6 +462,7 @@ int main() {
                                    ProfilData_Seed_Record(1, 0, "ZZ300", "Last");
     Put("fuzz_profildata", "three", profildata);
     Put("fuzz_profile_outline", "three", profildata);
+    Put_Sloped_ProfilData_Seeds();
     // A record whose value 4 (the area) is no number: refused, never computed.
     std::string damaged = Profil_Seed_Record("HE280A", 'D', 1.0f);
     const float nan_value = std::nanf("");

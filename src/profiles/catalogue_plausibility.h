@@ -58,6 +58,8 @@ struct Catalogue_Section {
     double I_t[2], I_w[2];  // torsion and warping constant
     double I_t_thin;        // open sections: the thin-walled sum of the plates without fillets that the
                             // profile file holds where no table gives I_t; 0 where it has none
+    double I_w_plates;      // double-T, channels and zeds: the thin-walled closed form of parallel flanges
+                            // of nominal thickness (double-T as I_w); 0 for the others
 };
 
 // The section of the outline. 1 when worked out; 0 when the family has no
@@ -121,8 +123,9 @@ struct Catalogue_Disagreement {
 
 // Judges a record of the profile file PROFIL (35 values, data/README order)
 // or of the profile manager's ProfilData.bin (39 values, one place further
-// from value 9 on, with the flange slope in per cent as value 37 and, where
-// given, PROFIL's value 27 as value 29). Letters without an outline here
+// from value 9 on, with the flange slope in per cent as value 37 and
+// PROFIL's value 27 as value 29, either where given: see
+// Complete_ProfilData_Flanges). Letters without an outline here
 // give no disagreement. The designation (name, or null when not known)
 // tells the series whose tables the values come from (the American shapes
 // W, S, M, HP and C are held more loosely) and the sizes the record must
@@ -141,6 +144,23 @@ Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values, co
 int Catalogue_Record_Outline(char letter, const float* values, Catalogue_Outline* outline);
 Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values,
                                                 const char* name = nullptr, const char* alias = nullptr);
+// A ProfilData.bin record of a double-T, tee or channel tells its flanges'
+// slope by value 37 (the inner face's slope in per cent; 0 for parallel
+// flanges or none given) and by value 29 (PROFIL's value 27: t_f + r_1 +
+// the slope's rise from where t_f stands to where the root fillet begins),
+// either of which a file may leave out (0 or below). The judgement reads
+// the slope from value 37, else from value 29, else from the slope the
+// designation states, else from the standard slope the record's values fit
+// (parallel flanges where they fit those). This fills in the one left out,
+// so that every reader of the record sees the flanges it was judged with:
+// value 37 with that slope, value 29 as PROFIL's value 27 (where the
+// flange's run from t_f to its root fillet is long enough to tell it). The readers call it for a record they have
+// judged and taken (a refused one is of no use whatever it holds); parallel
+// flanges keep value 37 at 0 and get value 29 as t_f + r_1. 1 when a value
+// was filled in; 0 when none was (both given, a slope untold and not
+// fitted, another family, values not all numbers, null values).
+int Complete_ProfilData_Flanges(char letter, int code, float* values, const char* name = nullptr,
+                                const char* alias = nullptr);
 // 1 when the record agrees with its dimensions or its family is not judged,
 // else 0; as quick as one or two outlines.
 int Profil_Outline_Agrees(char letter, const float* values, const char* name = nullptr);
