@@ -665,7 +665,7 @@ TEST_F(InputPage, AnotherProfileKeepsTheLengthsTyped) {
 }
 
 // Another family numbers the same places otherwise: each throat stays at
-// its slot (the spec's weld-edge tables: HE's weld 1 top outer flange, slot
+// its slot (the families' weld-edge tables: HE's weld 1 top outer flange, slot
 // 0, is the angle's weld 4; HE's weld 5, web right, slot 6, the angle's
 // weld 2), and every weld shown whose throat is not the one its number had
 // is named: weld 1 (slot 2, HE's weld 4, 5.0), weld 2 (slot 6, 4.25), weld
