@@ -51,6 +51,13 @@ constexpr double DIN_THICK_PART_THROAT = 5.0;
 // number.
 int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 
+// The evaluation keeps what depends on the connection alone (the profile
+// taken over from the profile file, its section model, the geometry of the
+// profile end) from one call to the next while the family, the catalogue
+// flag, the names, the dimensions and the state of the profile file stay
+// the same. Forgets it, as at the start of the process. Never fails.
+void Forget_Din_Profile_End(void);
+
 // 1 when the record's input can be evaluated: dimensions finite numbers of
 // 0 to 10^6 mm (each 0 or at least 0.001 mm, the height at least 0.01 mm),
 // plate thickness, throats and lengths finite numbers of 0 to 10^6 mm, and
