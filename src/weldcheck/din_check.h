@@ -10,8 +10,9 @@
 // (profiles/geschweisster_anschluss.h): the evaluation takes its input from
 // the record, works out the geometry of the profile end and its welds from
 // it (profiles/kehlnaht_geometry.h) and leaves every result, its status
-// and its warnings in the record, which the print block shows. Nothing of
-// one evaluation is kept outside the record.
+// and its warnings in the record, which the print block shows. No result of
+// one evaluation is kept outside the record; what depends on the connection
+// alone (not on its forces) is kept for the next (Forget_Din_Profile_End).
 //
 // Units: dimensions in mm, section values in cm powers, forces in kN,
 // moments in kNm in the record and kNcm in the formulas, stresses in kN/cm²
