@@ -14,6 +14,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,18 +49,51 @@ std::string VEK_Join_String(const char* dir, const char* name)
     return d + n;
 }
 
+/* Whether the text s lies (partly) within the buffer: then the joins below
+ * would read what they have just written, and go through a string. */
+static bool overlaps(const char* buffer, size_t size, const char* s)
+{
+    const std::less<const char*> before;
+    return !before(s, buffer) && before(s, buffer + size);
+}
+
+/* Appends s to the buffer at *at with "\" turned into "/"; false (the
+ * buffer terminated after what fits) when it does not fit. */
+static bool append_native(char* buffer, size_t size, size_t* at, const char* s)
+{
+    for (; *s; ++s) {
+        if (*at + 1 >= size) { buffer[*at] = '\0'; return false; }
+        buffer[(*at)++] = *s == '\\' ? '/' : *s;
+    }
+    buffer[*at] = '\0';
+    return true;
+}
+
+/* Both joins work in the caller's buffer: the program joins a path for
+ * every file it opens, some of them for every load case. */
 char* VEK_Native_Path(char* buffer, size_t size, const char* name)
 {
     if (!buffer || size < 1) return nullptr;
     if (!name) { buffer[0] = '\0'; return nullptr; }
-    return copy_bounded(buffer, size, VEK_Native_String(name)) ? buffer : nullptr;
+    if (overlaps(buffer, size, name)) return copy_bounded(buffer, size, VEK_Native_String(name)) ? buffer : nullptr;
+    size_t at = 0;
+    return append_native(buffer, size, &at, name) ? buffer : nullptr;
 }
 
 char* VEK_Join_Path(char* buffer, size_t size, const char* dir, const char* name)
 {
     if (!buffer || size < 1) return nullptr;
     if (!dir || !name) { buffer[0] = '\0'; return nullptr; }
-    return copy_bounded(buffer, size, VEK_Join_String(dir, name)) ? buffer : nullptr;
+    if (overlaps(buffer, size, dir) || overlaps(buffer, size, name))
+        return copy_bounded(buffer, size, VEK_Join_String(dir, name)) ? buffer : nullptr;
+    size_t at = 0;
+    buffer[0] = '\0';
+    if (!append_native(buffer, size, &at, dir)) return nullptr;
+    if (at > 0) {
+        while (*name == '/' || *name == '\\') ++name;
+        if (buffer[at - 1] != '/' && !append_native(buffer, size, &at, "/")) return nullptr;
+    }
+    return append_native(buffer, size, &at, name) ? buffer : nullptr;
 }
 
 unsigned int GetTempFileNameA(const char* dir, const char* prefix, unsigned int unique, char* buffer)

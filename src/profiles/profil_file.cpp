@@ -250,13 +250,31 @@ const Profil_Survey& Survey_Of(FILE* file) {
 
 }  // namespace
 
+namespace {
+
+Profile_File_Identity Identity_Of(const struct stat& st) {
+    return {static_cast<unsigned long long>(st.st_dev),   static_cast<unsigned long long>(st.st_ino),
+            static_cast<long long>(st.st_size),           static_cast<long long>(st.st_mtim.tv_sec),
+            static_cast<long long>(st.st_mtim.tv_nsec),   static_cast<long long>(st.st_ctim.tv_sec),
+            static_cast<long long>(st.st_ctim.tv_nsec)};
+}
+
+}  // namespace
+
 int Profile_File_Identity_Of(FILE* file, Profile_File_Identity* identity) {
     struct stat st;
     if (!file || !identity || fstat(fileno(file), &st) != 0) return 0;
-    *identity = {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
-                 static_cast<long long>(st.st_size),    static_cast<long long>(st.st_mtim.tv_sec),
-                 static_cast<long long>(st.st_mtim.tv_nsec), static_cast<long long>(st.st_ctim.tv_sec),
-                 static_cast<long long>(st.st_ctim.tv_nsec)};
+    *identity = Identity_Of(st);
+    return 1;
+}
+
+int Profil_File_Identity_At(const char* data_dir, Profile_File_Identity* identity) {
+    char path[VEK_MAX_PATH + 1];
+    struct stat st;
+    if (!identity || !data_dir || !*data_dir || !VEK_Join_Path(path, sizeof path, data_dir, "PROFIL") ||
+        stat(path, &st) != 0 || !S_ISREG(st.st_mode))
+        return 0;
+    *identity = Identity_Of(st);
     return 1;
 }
 

@@ -70,6 +70,11 @@ struct Profile_File_Identity {
 // 1 with *identity filled; 0 when the stream is null or the file cannot be
 // asked (then nothing may be kept for it).
 int Profile_File_Identity_Of(FILE* file, Profile_File_Identity* identity);
+// The same of the profile file PROFIL in data_dir without opening it (no
+// allocation), for those who keep what they read of it: 1 with *identity
+// filled; 0 when data_dir is null or empty, the path too long, or no
+// regular file is there.
+int Profil_File_Identity_At(const char* data_dir, Profile_File_Identity* identity);
 // Forgets the surveys kept, as at the start of a run.
 void Forget_Profil_Surveys(void);
 

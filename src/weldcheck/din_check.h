@@ -10,8 +10,9 @@
 // (profiles/geschweisster_anschluss.h): the evaluation takes its input from
 // the record, works out the geometry of the profile end and its welds from
 // it (profiles/kehlnaht_geometry.h) and leaves every result, its status
-// and its warnings in the record, which the print block shows. Nothing of
-// one evaluation is kept outside the record.
+// and its warnings in the record, which the print block shows. No result of
+// one evaluation is kept outside the record; what depends on the connection
+// alone (not on its forces) is kept for the next (Forget_Din_Profile_End).
 //
 // Units: dimensions in mm, section values in cm powers, forces in kN,
 // moments in kNm in the record and kNcm in the formulas, stresses in kN/cm²
@@ -50,6 +51,13 @@ constexpr double DIN_THICK_PART_THROAT = 5.0;
 // the welds beside M_x. Never leaves a value in the record that is no
 // number.
 int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
+
+// The evaluation keeps what depends on the connection alone (the profile
+// taken over from the profile file, its section model, the geometry of the
+// profile end) from one call to the next while the family, the catalogue
+// flag, the names, the dimensions and the state of the profile file stay
+// the same. Forgets it, as at the start of the process. Never fails.
+void Forget_Din_Profile_End(void);
 
 // 1 when the record's input can be evaluated: dimensions finite numbers of
 // 0 to 10^6 mm (each 0 or at least 0.001 mm, the height at least 0.01 mm),

@@ -7,12 +7,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "codes/nad_file.h"
 #include "codes/stguete.h"
 #include "profiles/kehlnaht_geometry.h"
 #include "profiles/profil.h"
+#include "profiles/profil_file.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/profil_reader.h"
 #include "profiles/profile_switches.h"
@@ -53,50 +56,23 @@ void Catalogue_Name(const GeschweissterAnschluss* r, char* out, size_t size) {
     for (size_t n = std::strlen(out); n > 0 && out[n - 1] == ' '; n--) out[n - 1] = '\0';
 }
 
-// Section model of the profile (cm) of the catalogue name (of a catalogue
-// profile); 1 when it stands and its values were taken over, the joined
-// section's (A and the second moments in the model's own axes) into
-// joined.
-int Section_Model(GeschweissterAnschluss* r, int T, const char* name, Din_Joined_Section* joined) {
+// The section model's values (cm) of the table qw into the record's
+// profile values, and the joined section's (A and the second moments in
+// the model's own axes) into joined.
+void Take_Model_Values(GeschweissterAnschluss* r, int T, const double* qw, Din_Joined_Section* joined) {
     Anschluss_Profilwerte& p = r->profile_values;
-    Profilquerschnitt pq;
-    Init_Profilquerschnitt(&pq);
-    if (r->catalogue == 1) {
-        Set_Profilquerschnitt_By_Name(&pq, 5, 110, name);
-    } else {
-        static const int SHAPE[KEHLNAHT_ROUND + 1] = {
-            -1, PQ_SHAPE_I, PQ_SHAPE_RHS, PQ_SHAPE_CHANNEL, PQ_SHAPE_TEE, PQ_SHAPE_ANGLE,
-            PQ_SHAPE_TUBE, PQ_SHAPE_FLAT, PQ_SHAPE_ROUND};
-        const double h = 0.1 * r->h, b = 0.1 * r->b, t_w = 0.1 * r->s, t_f = 0.1 * r->t;
-        double d[PQ_DIMENSIONS] = {h, b, t_w, t_f, 0, 0, 0, 0, 0, 0};
-        if (T == KEHLNAHT_FLAT) d[2] = b;
-        if (T == KEHLNAHT_ROUND) d[2] = h;
-        Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
-    }
-    // The catalogue's own values where it gives them, as the profile check
-    // of the weld program takes them. Built afresh for every evaluation: the
-    // values are read from the engine's table right after, which a kept
-    // model does not write again.
-    DWQB_Option_Word = 0x1E01E;
-    Invalidate_Profil_DWQB_Cache();
-    const int stands = Setup_Profilquerschnitt_DWQB(&pq, 0.0, nullptr, 2) == 1;
-    if (stands) {
-        const double* qw = DWQB_Querschnittswerte;
-        p.A = qw[DWQB_QW_A];
-        p.I_y = T == KEHLNAHT_ANGLE ? qw[DWQB_QW_I1] : qw[DWQB_QW_IY];
-        p.I_z = T == KEHLNAHT_ANGLE ? qw[DWQB_QW_I2] : qw[DWQB_QW_IZ];
-        p.I_T = qw[DWQB_QW_IT];
-        p.W_y = qw[DWQB_QW_W1];
-        p.W_y_2 = qw[DWQB_QW_W1 + 1];
-        // W_z as the model's stresses reach the extreme fibre: the smaller
-        // of its two moduli (the closed I formula of the record's
-        // dimensions is no modulus of a tube, channel or tee).
-        const double W_a = std::fabs(qw[DWQB_QW_W1 + 2]), W_b = std::fabs(qw[DWQB_QW_W1 + 3]);
-        if (W_a > 0.0 || W_b > 0.0) p.W_z = W_a > 0.0 && W_b > 0.0 ? std::min(W_a, W_b) : std::max(W_a, W_b);
-        *joined = {qw[DWQB_QW_A], qw[DWQB_QW_IY], qw[DWQB_QW_IZ], qw[DWQB_QW_IYZ]};
-    }
-    Release_Profilquerschnitt(&pq);
-    return stands;
+    p.A = qw[DWQB_QW_A];
+    p.I_y = T == KEHLNAHT_ANGLE ? qw[DWQB_QW_I1] : qw[DWQB_QW_IY];
+    p.I_z = T == KEHLNAHT_ANGLE ? qw[DWQB_QW_I2] : qw[DWQB_QW_IZ];
+    p.I_T = qw[DWQB_QW_IT];
+    p.W_y = qw[DWQB_QW_W1];
+    p.W_y_2 = qw[DWQB_QW_W1 + 1];
+    // W_z as the model's stresses reach the extreme fibre: the smaller of
+    // its two moduli (the closed I formula of the record's dimensions is
+    // no modulus of a tube, channel or tee).
+    const double W_a = std::fabs(qw[DWQB_QW_W1 + 2]), W_b = std::fabs(qw[DWQB_QW_W1 + 3]);
+    if (W_a > 0.0 || W_b > 0.0) p.W_z = W_a > 0.0 && W_b > 0.0 ? std::min(W_a, W_b) : std::max(W_a, W_b);
+    *joined = {qw[DWQB_QW_A], qw[DWQB_QW_IY], qw[DWQB_QW_IZ], qw[DWQB_QW_IYZ]};
 }
 
 // A catalogue profile's centroid as the profile file gives it (a tee's
@@ -139,6 +115,59 @@ void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
     r->U_v = p.sigma_v / s.sigma_R_d;
 }
 
+// The weld line section of a connection depends on its outline, its welds'
+// input and the throat alone, not on the load: it is kept under them (and
+// under the weld results it found in the record, which the section's own
+// values overwrite), and a load case that finds them the same takes it
+// and the values it left in the record.
+struct Kept_Weld_Section {
+    bool valid;
+    const Din_Outline* outline;
+    unsigned outline_epoch;      // the kept profile end's, see Profile_End_Of
+    const int* roles;
+    double a;
+    int weld_kind, end_crater;
+    double l_pos[ANSCHLUSS_WELD_POSITIONS], a_pos[ANSCHLUSS_WELD_POSITIONS];
+    Anschluss_Nahtwerte before, after;
+    double A_w_y, A_w_z;         // after
+    Din_Weld_Line_Section section;
+};
+
+Kept_Weld_Section kept_welds = {};
+// Counts the profile ends made, so that a weld section kept for one outline
+// is never taken for another made in its place.
+unsigned outline_epoch = 0;
+
+bool Same_Weld_Input(const Kept_Weld_Section& k, const GeschweissterAnschluss* r, const Din_Outline& o,
+                     const int* roles, double a) {
+    return k.valid && k.outline == &o && k.outline_epoch == outline_epoch && k.roles == roles && k.a == a &&
+           k.weld_kind == r->weld_kind && k.end_crater == r->end_crater &&
+           std::memcmp(k.l_pos, r->l_pos, sizeof k.l_pos) == 0 && std::memcmp(k.a_pos, r->a_pos, sizeof k.a_pos) == 0 &&
+           std::memcmp(&k.before, &r->weld_values, sizeof k.before) == 0;
+}
+
+// Calc_Weld_Line_Section of the record, kept.
+const Din_Weld_Line_Section& Weld_Line_Section(GeschweissterAnschluss* r, const Din_Outline& o, const int* roles,
+                                               double a) {
+    Kept_Weld_Section& k = kept_welds;
+    if (Same_Weld_Input(k, r, o, roles, a)) {
+        r->weld_values = k.after;
+        r->A_w_y = k.A_w_y, r->A_w_z = k.A_w_z;
+        return k.section;
+    }
+    k.valid = false;
+    k.outline = &o, k.outline_epoch = outline_epoch, k.roles = roles, k.a = a;
+    k.weld_kind = r->weld_kind, k.end_crater = r->end_crater;
+    std::memcpy(k.l_pos, r->l_pos, sizeof k.l_pos);
+    std::memcpy(k.a_pos, r->a_pos, sizeof k.a_pos);
+    k.before = r->weld_values;
+    k.section = Calc_Weld_Line_Section(r, o, roles, a);
+    k.after = r->weld_values;
+    k.A_w_y = r->A_w_y, k.A_w_z = r->A_w_z;
+    k.valid = true;
+    return k.section;
+}
+
 // The welds of family T with throat a (the record's designed throat)
 // against the strengths s; the three utilisations. The welds of the lines
 // take the outline.
@@ -158,7 +187,7 @@ void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, c
         break;
     default: {
         const int* roles = Din_Weld_Roles(T);
-        const Din_Weld_Line_Section section = Calc_Weld_Line_Section(r, o, roles, a);
+        const Din_Weld_Line_Section& section = Weld_Line_Section(r, o, roles, a);
         Check_Weld_Lines(r, s, section, o, roles, U, a, T);
         break;
     }
@@ -497,28 +526,163 @@ void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, doubl
 
 namespace {
 
+// ---- the profile end of a connection, kept from one load case to the next ----------
+//
+// What the profile end is depends on the connection alone: its profile taken
+// over from the profile file (the record read and judged) or built of its
+// plates, its section model in the thin-walled engine, the geometry of the
+// end and its outline. A connection is evaluated for up to tens of thousands
+// of load cases; all of this is worked out once, kept under what decides it
+// (the family, the catalogue flag, both names, the dimensions and radii and, of a
+// catalogue profile, the state of the profile file), and each load case takes
+// it over. Only the stresses depend on the load.
+
+// What decides the profile end of a record.
+struct Profile_End_Key {
+    int T;
+    int catalogue;
+    char profile_name[ANSCHLUSS_NAME_SIZE], drawing_name[ANSCHLUSS_NAME_SIZE];
+    double h, b, t, s, r, r_inner, r_toe;
+    int file_known;               // of a catalogue profile: 1 with file the state of PROFIL
+    Profile_File_Identity file;
+};
+
+bool Same_Key(const Profile_End_Key& a, const Profile_End_Key& b) {
+    return a.T == b.T && a.catalogue == b.catalogue && a.h == b.h && a.b == b.b && a.t == b.t && a.s == b.s &&
+           a.r == b.r && a.r_inner == b.r_inner && a.r_toe == b.r_toe && std::strncmp(a.profile_name, b.profile_name, ANSCHLUSS_NAME_SIZE) == 0 &&
+           std::strncmp(a.drawing_name, b.drawing_name, ANSCHLUSS_NAME_SIZE) == 0 && a.file_known == b.file_known &&
+           (!a.file_known || a.file == b.file);
+}
+
+Profile_End_Key Key_Of(const GeschweissterAnschluss* r, int T) {
+    Profile_End_Key k = {};
+    k.T = T;
+    k.catalogue = r->catalogue;
+    std::memcpy(k.profile_name, r->profile_name, sizeof k.profile_name);
+    std::memcpy(k.drawing_name, r->drawing_name, sizeof k.drawing_name);
+    k.h = r->h, k.b = r->b, k.t = r->t, k.s = r->s, k.r = r->r, k.r_inner = r->r_inner, k.r_toe = r->r_toe;
+    if (r->catalogue == 1) k.file_known = Profil_File_Identity_At(std::getenv("DATA"), &k.file);
+    return k;
+}
+
+struct Kept_Profile_End {
+    bool valid;
+    Profile_End_Key key;
+    // The take-over: found 0 when the profile file does not hold the
+    // catalogue profile; the working dimensions and the closed values.
+    int found;
+    char name[ANSCHLUSS_NAME_SIZE];   // the catalogue name
+    double h2, b2, t2, s2, r2;
+    double A, I_y, I_z, I_T, W_y, W_z;
+    // The section model: its record, and the engine's table as the build
+    // of the model of generation `generation` left it.
+    bool model_made;
+    Profilquerschnitt pq;
+    bool model_read;
+    uint32_t generation;
+    double qw[DWQB_QW_COUNT];
+    // The geometry of the end and its outline (which points into it).
+    bool geometry_made;
+    Kehlnaht_Geometry geometry;
+    Din_Outline outline;
+};
+
+Kept_Profile_End kept_end = {};
+
 // The profile of the record taken over from the profile file (a catalogue
-// profile: its name into name) or built of its plates, with the closed
-// values of its section; 0 when the profile file does not hold it.
-int Take_Over_Profile(GeschweissterAnschluss* r, char* name, size_t size) {
-    Anschluss_Profilwerte& p = r->profile_values;
+// profile) or built of its plates, with the closed values of its section,
+// into k; k.found 0 when the profile file does not hold it.
+void Take_Over_Profile(const GeschweissterAnschluss* r, Kept_Profile_End* k) {
+    k->found = 1;
     if (r->catalogue == 1) {
-        Catalogue_Name(r, name, size);
+        Catalogue_Name(r, k->name, sizeof k->name);
         // The look-up leaves its key in the name it is given.
         char key[ANSCHLUSS_NAME_SIZE];
-        std::memcpy(key, name, sizeof key);
-        double h, b, t_f, t_w, W_y, W_z, radius;
-        if (!Read_Profil_from_File_2(' ', key, &h, &b, &t_f, &t_w, &p.I_y, &p.I_z, &p.I_T, &W_y, &W_z, &p.A, &radius))
-            return 0;
-        r->h2 = h, r->b2 = b, r->t2 = t_f, r->s2 = t_w, r->r2 = radius;
-        p.W_y = W_y, p.W_z = W_z;
-        return 1;
+        std::memcpy(key, k->name, sizeof key);
+        k->found = Read_Profil_from_File_2(' ', key, &k->h2, &k->b2, &k->t2, &k->s2, &k->I_y, &k->I_z, &k->I_T,
+                                           &k->W_y, &k->W_z, &k->A, &k->r2);
+        return;
     }
     double W_y_top;
-    Calc_I_Section_Values(r->b, r->b, r->h - 2 * r->t, r->t, r->t, r->s, &p.A, &p.I_y, &p.I_z, &p.I_T, &p.W_y,
-                          &W_y_top, &p.W_z, nullptr, nullptr, nullptr, nullptr);
-    r->h2 = r->h, r->b2 = r->b, r->t2 = r->t, r->s2 = r->s, r->r2 = 0.0;
-    return 1;
+    Calc_I_Section_Values(r->b, r->b, r->h - 2 * r->t, r->t, r->t, r->s, &k->A, &k->I_y, &k->I_z, &k->I_T, &k->W_y,
+                          &W_y_top, &k->W_z, nullptr, nullptr, nullptr, nullptr);
+    k->h2 = r->h, k->b2 = r->b, k->t2 = r->t, k->s2 = r->s, k->r2 = 0.0;
+}
+
+// The kept profile end of the record (made anew when what decides it
+// changed), its profile taken over.
+Kept_Profile_End& Profile_End_Of(const GeschweissterAnschluss* r, int T) {
+    Kept_Profile_End& k = kept_end;
+    const Profile_End_Key key = Key_Of(r, T);
+    if (k.valid && Same_Key(k.key, key)) return k;
+    if (k.model_made) Release_Profilquerschnitt(&k.pq);
+    k.valid = false;
+    k.model_made = k.model_read = k.geometry_made = false;
+    outline_epoch++;
+    k.key = key;
+    Take_Over_Profile(r, &k);
+    k.valid = true;
+    return k;
+}
+
+// The take-over of k into the record: working dimensions and closed values.
+void Take_Profile(const Kept_Profile_End& k, GeschweissterAnschluss* r) {
+    Anschluss_Profilwerte& p = r->profile_values;
+    r->h2 = k.h2, r->b2 = k.b2, r->t2 = k.t2, r->s2 = k.s2, r->r2 = k.r2;
+    p.A = k.A, p.I_y = k.I_y, p.I_z = k.I_z, p.I_T = k.I_T, p.W_y = k.W_y, p.W_z = k.W_z;
+}
+
+// The section model's record of the profile (cm) of the record: by the
+// catalogue name, or by its dimensions (the input copy).
+void Make_Model(const GeschweissterAnschluss* r, int T, Kept_Profile_End* k) {
+    Profilquerschnitt& pq = k->pq;
+    Init_Profilquerschnitt(&pq);
+    if (r->catalogue == 1) {
+        Set_Profilquerschnitt_By_Name(&pq, 5, 110, k->name);
+    } else {
+        static const int SHAPE[KEHLNAHT_ROUND + 1] = {
+            -1, PQ_SHAPE_I, PQ_SHAPE_RHS, PQ_SHAPE_CHANNEL, PQ_SHAPE_TEE, PQ_SHAPE_ANGLE,
+            PQ_SHAPE_TUBE, PQ_SHAPE_FLAT, PQ_SHAPE_ROUND};
+        const double h = 0.1 * r->h, b = 0.1 * r->b, t_w = 0.1 * r->s, t_f = 0.1 * r->t;
+        double d[PQ_DIMENSIONS] = {h, b, t_w, t_f, 0, 0, 0, 0, 0, 0};
+        if (T == KEHLNAHT_FLAT) d[2] = b;
+        if (T == KEHLNAHT_ROUND) d[2] = h;
+        Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
+    }
+    k->model_made = true;
+}
+
+// The section model of k standing in the engine, as the stresses of the
+// load case need it; 1 when it stands. The catalogue's own values where it
+// gives them, as the profile check of the weld program takes them. The
+// values are read from the engine's table after a build only: a model the
+// engine keeps does not write the table again, and others write it between
+// two load cases. A model the engine no longer holds as read (another model
+// built since) is built afresh.
+int Stand_Model(const GeschweissterAnschluss* r, int T, Kept_Profile_End* k) {
+    if (!k->model_made) Make_Model(r, T, k);
+    DWQB_Option_Word = 0x1E01E;
+    const bool fresh = !k->model_read || k->generation != DWQB_Model_Generation;
+    if (fresh) Invalidate_Profil_DWQB_Cache();
+    const uint32_t before = DWQB_Model_Generation;
+    const int stands = Setup_Profilquerschnitt_DWQB(&k->pq, 0.0, nullptr, 2) == 1;
+    if (fresh || DWQB_Model_Generation != before) {
+        std::memcpy(k->qw, DWQB_Querschnittswerte, sizeof k->qw);
+        k->generation = DWQB_Model_Generation;
+        k->model_read = true;
+    }
+    return stands;
+}
+
+// The outline of the profile end of the record (its geometry kept in k).
+const Din_Outline& Outline_Of(const GeschweissterAnschluss* r, int T, Kept_Profile_End* k) {
+    if (!k->geometry_made) {
+        Build_Kehlnaht_Geometry(r, T, r->catalogue, r->drawing_name, &k->geometry);
+        k->outline = Din_Outline_Of(k->geometry, r->catalogue == 1 ? 0.0 : r->r_toe);
+        if (r->catalogue == 1) Catalogue_Centroid(k->name, T, r->h2, &k->outline);
+        k->geometry_made = true;
+    }
+    return k->outline;
 }
 
 // DIN 18800-1's limits of b/t for the elastic method under the stresses of
@@ -620,8 +784,9 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
         Din_Input_Error(r);
         return r->status.word[ANSCHLUSS_INPUT_ERROR];
     }
-    char name[ANSCHLUSS_NAME_SIZE] = "";
-    if (!Take_Over_Profile(r, name, sizeof name)) return -1;
+    Kept_Profile_End& k = Profile_End_Of(r, T);
+    if (!k.found) return -1;
+    Take_Profile(k, r);
     const Din_Strengths s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
     if (!s.usable) {
         Din_Input_Error(r);
@@ -630,7 +795,8 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     Anschluss_Profilwerte& p = r->profile_values;
     p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
     Din_Joined_Section joined = {};
-    if (Section_Model(r, T, name, &joined)) {
+    if (Stand_Model(r, T, &k)) {
+        Take_Model_Values(r, T, k.qw, &joined);
         Model_Stresses(r, T, s);
         Plate_Buckling(r, T, s);
     } else if (T <= KEHLNAHT_ANGLE) {
@@ -638,10 +804,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
         Din_Input_Error(r);
     }
     // The geometry of the profile end and its welds, from the record alone.
-    Kehlnaht_Geometry geometry;
-    Build_Kehlnaht_Geometry(r, T, r->catalogue, r->drawing_name, &geometry);
-    Din_Outline outline = Din_Outline_Of(geometry, r->catalogue == 1 ? 0.0 : r->r_toe);
-    if (r->catalogue == 1) Catalogue_Centroid(name, T, r->h2, &outline);
+    const Din_Outline& outline = Outline_Of(r, T, &k);
     if (r->full_penetration) {
         double U[3] = {0, 0, 0};
         Joined_Welds(r, s, T, In_Outline_Axes(joined, outline), outline, U);
@@ -652,4 +815,11 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
         if (r->warnings.word[w]) r->warnings.word[ANSCHLUSS_ANY_WARNING] = 1;
     if (Din_Sanitize_Results(r)) Din_Input_Error(r);
     return r->status.word[ANSCHLUSS_INPUT_ERROR];
+}
+
+void Forget_Din_Profile_End(void) {
+    if (kept_end.model_made) Release_Profilquerschnitt(&kept_end.pq);
+    kept_end = Kept_Profile_End{};
+    kept_welds = Kept_Weld_Section{};
+    outline_epoch++;
 }

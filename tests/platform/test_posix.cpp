@@ -27,6 +27,20 @@ TEST(Posix, JoinAcceptsEitherSeparatorAndRefusesOverlongNames)
     EXPECT_STREQ(small, "/abc/de");  // cut, terminated, and reported as failure
     EXPECT_EQ(VEK_Native_Path(small, sizeof small, "a\\b\\cdefgh"), nullptr);
     EXPECT_STREQ(VEK_Native_Path(buf, sizeof buf, "a\\b"), "a/b");
+    // One separator between the two, whatever each brings; a name alone
+    // keeps its own.
+    EXPECT_STREQ(VEK_Join_Path(buf, sizeof buf, "C:\\D\\", "\\/x"), "C:/D/x");
+    EXPECT_STREQ(VEK_Join_Path(buf, sizeof buf, "", "/x"), "/x");
+    EXPECT_EQ(VEK_Join_Path(small, sizeof small, "/abcdef", "g"), nullptr);
+    EXPECT_STREQ(small, "/abcdef");  // the separator no longer fits
+    EXPECT_EQ(VEK_Join_Path(small, sizeof small, "/abcdefgh", "g"), nullptr);
+    EXPECT_STREQ(small, "/abcdef");
+    // Joined in place: the buffer holds the folder it joins to.
+    std::strcpy(buf, "C:\\D");
+    EXPECT_STREQ(VEK_Join_Path(buf, sizeof buf, buf, "x"), "C:/D/x");
+    EXPECT_STREQ(VEK_Join_Path(buf, sizeof buf, "E", buf + 2), "E/D/x");
+    std::strcpy(buf, "a\\b");
+    EXPECT_STREQ(VEK_Native_Path(buf, sizeof buf, buf), "a/b");
 }
 
 TEST(Posix, TempFileNameCreatesAFreshFileInTheDirectory)

@@ -2,7 +2,8 @@
 // support/global_state.h): the annex registry starts unread, as at start-up,
 // so an annex activated by one test's input file is no state of the next;
 // the pages of the window path start as in a new run, the weld check without
-// its picture, as in a program that has not installed it.
+// its picture, as in a program that has not installed it, the DIN check
+// without a kept profile end.
 #include "codes/nad.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_register.h"
@@ -12,6 +13,7 @@
 #include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
 #include "weldapp/shell_pages.h"
+#include "weldcheck/din_check.h"
 #include "weldcheck/weld_check.h"
 
 namespace {
@@ -28,6 +30,7 @@ void Reset_Window_Path() {
     Reset_Evaluation_Refusal_Reason();
     Reset_Thin_Plate_Notice();
     Set_Weld_Check_Picture_Drawer(nullptr);
+    Forget_Din_Profile_End();
 }
 const testutil::Global_Reset reset_window_path(Reset_Window_Path);
 

@@ -30,7 +30,7 @@ const testutil::Global_Reset reset_din(Reset_Anschluss_State);
 
 constexpr int kSt37 = 5, kSt52 = 7;  // rows of the DIN steel catalogue
 const double kTension37 = 0.95 * 240 / 1.1, kTension52 = 0.80 * 360 / 1.1;
-const double kCompression37 = 240 / 1.1, kCompression52 = 360 / 1.1;
+const double kCompression37 = 240 / 1.1;
 
 // A profile of the weld program, typed (type, h, t_w, b, t_f) or from the
 // catalogue (name), with its section values.
