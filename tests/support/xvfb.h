@@ -6,6 +6,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <png.h>
 #include <poll.h>
@@ -192,6 +193,36 @@ public:
                 (*rgb)[static_cast<size_t>(y) * a.width + x] = XGetPixel(image, x, y) & 0xFFFFFF;
         XDestroyImage(image);
         return rgb24;
+    }
+
+    // Presses and releases the key `keycode` bound to the keysym (both
+    // levels of group 1) for the press; 0 when the server refused the
+    // binding or the test extension is missing. xdotool binds a keysym the
+    // keyboard lacks to a spare key, presses it and unbinds it at once: a
+    // program slow to read the press (a sanitizer build, a busy machine)
+    // looks the key up unbound and gets nothing. Here the binding stays
+    // until the next press of another keysym on that key.
+    bool Press_Bound_Key(int keycode, unsigned long keysym) const {
+        using Fake = int (*)(Display*, unsigned, int, unsigned long);
+        static void* xtst = dlopen("libXtst.so.6", RTLD_NOW | RTLD_LOCAL);
+        const Fake fake = xtst ? reinterpret_cast<Fake>(dlsym(xtst, "XTestFakeKeyEvent")) : nullptr;
+        if (!fake) return false;
+        int per = 0;
+        KeySym* now = XGetKeyboardMapping(x_, static_cast<KeyCode>(keycode), 1, &per);
+        if (now) XFree(now);
+        if (per < 2) return false;
+        std::vector<KeySym> syms(static_cast<size_t>(per), NoSymbol);
+        syms[0] = syms[1] = keysym;
+        XChangeKeyboardMapping(x_, keycode, per, syms.data(), 1);
+        XSync(x_, False);
+        KeySym* after = XGetKeyboardMapping(x_, static_cast<KeyCode>(keycode), 1, &per);
+        const bool bound = after && after[0] == keysym;
+        if (after) XFree(after);
+        if (!bound) return false;
+        fake(x_, static_cast<unsigned>(keycode), True, CurrentTime);
+        fake(x_, static_cast<unsigned>(keycode), False, CurrentTime);
+        XSync(x_, False);
+        return true;
     }
 
     // What a window manager sends when the user clicks the close box.
