@@ -428,6 +428,9 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
                          &r->s2,      &r->r2,           &r->sigma_w_R_d_compression,
                          &r->plate_buckling.b_t, &r->plate_buckling.limit, &r->plate_buckling.stress};
     for (double* v : results) fix(v, 1);
+    Anschluss_Grundwerkstoff& b = r->base_metal;
+    for (double* v : {&b.t, &b.f_y, &b.sigma_R_d, &b.sigma, &b.tau, &b.sigma_v, &b.U}) fix(v, 1);
+    fix(b.point, 2);
     for (Anschluss_Throat_Shortfall* t : {&r->warnings.below_2mm, &r->warnings.below_root_rule}) {
         fix(&t->a, 1);
         fix(&t->a_min, 1);
@@ -591,6 +594,7 @@ void Clear_Results(GeschweissterAnschluss* r) {
     r->sigma_w_R_d_compression = 0.0;
     r->butt_governs = ANSCHLUSS_BUTT_NONE;
     r->plate_buckling = {};
+    r->base_metal = {};
 }
 
 // The fillet welds of family T, one pass or the throat design of the one
