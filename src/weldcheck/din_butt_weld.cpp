@@ -27,6 +27,8 @@
 
 namespace {
 
+constexpr double kSqrt3 = 1.7320508075688772;
+
 // St. Venant's torsion constant of a rectangle L x s (any order, cm):
 // L s³ (1/3 - 0.21 (s/L) (1 - (s/L)⁴ / 12)) of the long side L; below
 // L s³ / 3 by its free ends, as a thick plate must be taken.
@@ -87,7 +89,8 @@ struct Butt_Extremes {
     bool tension_governs = true;
     double base_s = 0, base_t = 0, base_U = 0, base_at[2] = {};
     void Take(const Limits& R, double s, double t, double t_T_here, double y, double z) {
-        const double u_b = std::sqrt(s * s + 3 * t * t) / R.b;
+        // hypot: squared, a stress near the smallest double would vanish
+        const double u_b = std::hypot(s, kSqrt3 * t) / R.b;
         if (!any || u_b > base_U) base_U = u_b, base_s = s, base_t = t, base_at[0] = y, base_at[1] = z;
         if (!any || s > s_max) s_max = s, at[0][0] = y, at[0][1] = z;
         if (!any || s < s_min) s_min = s, at[1][0] = y, at[1][1] = z;
@@ -128,7 +131,7 @@ void Store(GeschweissterAnschluss* r, const Butt_Extremes& e, const Limits& R, d
     for (int k = 0; k < 4; k++) v.point[k][0] = e.at[k][0], v.point[k][1] = e.at[k][1];
     for (int k = 0; k < 3; k++) U[k] = r->U_w[k] = e.U[k];
     Anschluss_Grundwerkstoff& b = r->base_metal;
-    b.sigma = 10 * e.base_s, b.tau = 10 * e.base_t, b.sigma_v = 10 * std::sqrt(e.base_s * e.base_s + 3 * e.base_t * e.base_t);
+    b.sigma = 10 * e.base_s, b.tau = 10 * e.base_t, b.sigma_v = 10 * std::hypot(e.base_s, kSqrt3 * e.base_t);
     b.point[0] = e.base_at[0], b.point[1] = e.base_at[1];
     b.U = e.base_U;
     // Where both say the same (a compression the weld takes as its parts
