@@ -994,20 +994,13 @@ TEST(DinAnschluss, TypedRoundedTubeIsTheCatalogueTube) {
                 ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.name << " " << catalogue;
                 p[catalogue] = r.profile_values;
             }
-            const std::string what = std::string(c.name) + " load " + std::to_string(load);
-            auto near = [&](double typed, double cat, const char* v) {
-                EXPECT_NEAR(typed, cat, 2e-3 * std::fabs(cat) + 1e-9) << what << " " << v;
-            };
-            near(p[0].A, p[1].A, "A");
-            near(p[0].I_y, p[1].I_y, "I_y");
-            near(p[0].I_z, p[1].I_z, "I_z");
-            near(p[0].I_T, p[1].I_T, "I_T");
-            near(p[0].W_y, p[1].W_y, "W_y");
-            near(p[0].W_z, p[1].W_z, "W_z");
-            near(p[0].sigma_max, p[1].sigma_max, "sigma_max");
-            near(p[0].sigma_min, p[1].sigma_min, "sigma_min");
-            near(p[0].tau, p[1].tau, "tau");
-            near(p[0].sigma_v, p[1].sigma_v, "sigma_v");
+            // A, I_y, I_z, I_T, W_y, W_z, then the stresses.
+            using V = double Anschluss_Profilwerte::*;
+            for (const V v : {&Anschluss_Profilwerte::A, &Anschluss_Profilwerte::I_y, &Anschluss_Profilwerte::I_z,
+                              &Anschluss_Profilwerte::I_T, &Anschluss_Profilwerte::W_y, &Anschluss_Profilwerte::W_z,
+                              &Anschluss_Profilwerte::sigma_max, &Anschluss_Profilwerte::sigma_min,
+                              &Anschluss_Profilwerte::tau, &Anschluss_Profilwerte::sigma_v})
+                EXPECT_NEAR(p[0].*v, p[1].*v, 2e-3 * std::fabs(p[1].*v) + 1e-9) << c.name << " load " << load;
         }
     }
     unsetenv("DATA");
