@@ -7,8 +7,11 @@
 // arrive). The section evaluation runs (it works out the geometry of the
 // welds itself) and the block "Stahlprofil" is printed: it must hold no
 // "nan" or "inf", and every utilisation the evaluation leaves must be a
-// number. The scaled drawing of the same record is drawn into a scratch
+// number. A full-penetration butt weld evaluated is never stronger than
+// the weaker part it joins: its utilisation is at least sqrt 3 tau_w,max
+// and |sigma_w| of its points against that part's f_y,k / gamma_M. The scaled drawing of the same record is drawn into a scratch
 // stream.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -45,8 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int status = Calc_Anschluss_Querschnitt(&r);
     if (status != 0 && status != 1) fuzz::Fail("fuzz_din_check", "result neither 0 nor 1");
     for (double u : {r.U_sigma, r.U_tau, r.U_v, r.U_w[0], r.U_w[1], r.U_w[2], r.plate_buckling.b_t,
-                     r.plate_buckling.limit, r.sigma_w_R_d_compression})
+                     r.plate_buckling.limit, r.sigma_w_R_d_compression, r.base_metal.U, r.base_metal.sigma_v})
         if (!std::isfinite(u)) fuzz::Fail("fuzz_din_check", "a utilisation is no number");
+    const Anschluss_Grundwerkstoff& part = r.base_metal;
+    if (status == 0 && r.full_penetration && part.sigma_R_d > 0.0) {
+        const Anschluss_Nahtwerte& v = r.weld_values;
+        const double worst = std::max({std::sqrt(3.0) * v.tau, std::fabs(v.sigma_max), std::fabs(v.sigma_min)});
+        if (Din_Weld_Utilisation(&r) < worst / part.sigma_R_d * (1 - 1e-9))
+            fuzz::Fail("fuzz_din_check", "a full-penetration weld below its weaker part");
+    }
     const std::string text = fuzz::Written([&](FILE* list) { Print_Stahlprofil(list, &r, 1, flags & 4); });
     if (Has_Word(text, "nan") || Has_Word(text, "inf"))
         fuzz::Fail("fuzz_din_check", "the block shows a value that is no number");

@@ -183,6 +183,26 @@ enum {
     ANSCHLUSS_BUTT_COMPARISON = 4,
 };
 
+// A full-penetration butt weld is never stronger than the parts it joins:
+// the weaker of them (the lower f_y,k of the end plate at its thickness and
+// of the profile at its governing thickness; the profile where they are
+// equal), and the base metal's comparison stress sqrt(sigma² + 3 tau²) of
+// the weld's points where it is largest against f_y,k / gamma_M (which
+// holds |sigma| <= f_y,k / gamma_M and |tau| <= f_y,k / (sqrt 3 gamma_M)
+// too). part ANSCHLUSS_PART_NONE when no such weld was checked.
+enum { ANSCHLUSS_PART_NONE = 0, ANSCHLUSS_PART_PLATE = 1, ANSCHLUSS_PART_PROFILE = 2 };
+struct Anschluss_Grundwerkstoff {
+    int part;            // ANSCHLUSS_PART_*
+    double t;            // its thickness, mm
+    double f_y;          // its f_y,k, N/mm²
+    double sigma_R_d;    // f_y,k / gamma_M, N/mm²
+    double sigma, tau;   // at the point, N/mm²
+    double sigma_v;      // sqrt(sigma² + 3 tau²) there, N/mm²
+    double point[2];     // y, z of the point (cm, from the weld's centroid)
+    double U;            // sigma_v / sigma_R_d
+    int governs;         // 1: U above each of the weld's own utilisations
+};
+
 // The plate of the profile end nearest its buckling limit (DIN 18800-1,
 // width-to-thickness ratios of the elastic method): its b/t, the limit for
 // the stresses present and what sets it; kind ANSCHLUSS_PLATE_NONE when no
@@ -253,6 +273,10 @@ struct GeschweissterAnschluss {
     // by its dimensions (a catalogue profile's is the profile file's); the
     // welds on their inner faces end where it begins.
     double r_toe;
+    // Of the last section evaluation: a full-penetration butt weld against
+    // the weaker part it joins. Its U stands beside U_w: the weld's
+    // utilisation is the larger.
+    Anschluss_Grundwerkstoff base_metal;
 };
 
 // The library's record.

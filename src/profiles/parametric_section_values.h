@@ -72,8 +72,9 @@ int Calc_Parametric_Section_Values(int family, const float* values, int options,
 
 // The same values of a rectangular hollow section h x b (webs t_w, flanges
 // t_f) whose outer corners are rounded with r_o and inner ones with r_i:
-// the area and second moments with the corners' spandrels (their own
-// second moments neglected), the moduli at the outline box's faces, and
+// the area and second moments of that outline, exact (the corners'
+// spandrels with their own second moments), the moduli at the outline
+// box's faces, and
 // the closed wall's torsion constant on the mid-line rounded with the mean
 // radius, with the walls' own St. Venant part. Returns 0 (the record
 // zeroed) for walls or radii that make no section; the record may be null

@@ -198,8 +198,11 @@ static void Din_Governing_Point(const GeschweissterAnschluss* r, LastfallErgebni
     if (r->U_w[1] > r->U_w[0]) k = 2;
     if (r->U_w[2] > std::max(r->U_w[0], r->U_w[1])) k = 3;
     result->at_yz = true;
-    result->y = v.point[k][0] + v.y_s;
-    result->z = v.point[k][1] + v.z_s;
+    // A full-penetration weld the weaker part joined governs: that part's
+    // point.
+    const bool base = r->full_penetration && r->base_metal.governs;
+    result->y = (base ? r->base_metal.point[0] : v.point[k][0]) + v.y_s;
+    result->z = (base ? r->base_metal.point[1] : v.point[k][1]) + v.z_s;
 }
 
 int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list) {
@@ -232,7 +235,7 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     // nothing until its buckling is checked: the case is not covered.
     else if (Din_Plate_Buckling_Check_Needed(r)) result->U_sigma = Ausnutzung_Beulnachweis();
     else result->U_sigma = Ausnutzung_Gerundet(std::max({r->U_sigma, r->U_tau, r->U_v}));
-    result->U_w = Ausnutzung_Gerundet(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
+    result->U_w = Ausnutzung_Gerundet(Din_Weld_Utilisation(r));
     Din_Governing_Point(r, result);
     if (status != 0) {
         result->U_w = Ausnutzung_Fehler();

@@ -19,7 +19,8 @@
 // into the print list when list is given. Leaves U_sigma (entry 9: the
 // largest utilisation of the profile end; not checked while the
 // connection's cross-section check is off) and U_w (entry 11: of the
-// welds) in the result; a value above 1 but below 1.001 is written as 1. Returns 0
+// welds, a full-penetration weld's also of the weaker part it joins) in
+// the result; a value above 1 but below 1.001 is written as 1. Returns 0
 // when the case was computed; 1 for a profile type the library does not
 // handle (nothing is written, the result stays as it was) or an input
 // error of the checks (a shear force no weld takes: U_w -1); -1 when a

@@ -14,7 +14,11 @@
 // f_y,k / gamma_M in tension and shear (alpha_w 0.95 up to the f_y,k of St
 // 37, 0.80 above), f_y,k / gamma_M in compression, of the weaker part
 // joined; a point's comparison value sqrt(sigma² + tau²) takes each
-// stress against its own limit.
+// stress against its own limit. Those limits lie above what the base metal
+// takes in shear (0.95 f_y,k against f_y,k / sqrt 3): every point is also
+// held against the weaker part joined, its comparison stress sqrt(sigma² +
+// 3 tau²) against f_y,k / gamma_M, and the weld's utilisation is the
+// larger.
 #include <algorithm>
 #include <cmath>
 
@@ -22,6 +26,8 @@
 #include "weldcheck/din_internal.h"
 
 namespace {
+
+constexpr double kSqrt3 = 1.7320508075688772;
 
 // St. Venant's torsion constant of a rectangle L x s (any order, cm):
 // L s³ (1/3 - 0.21 (s/L) (1 - (s/L)⁴ / 12)) of the long side L; below
@@ -61,6 +67,7 @@ double Shear_At(const Din_Plates& P, const double* tau, double y, double z, doub
 // limit (kN/cm²).
 struct Limits {
     double t, c;  // tension and shear; compression
+    double b;     // the base metal: f_y,k / gamma_M of the weaker part
 };
 
 double Normal_Ratio(const Limits& R, double sigma) { return sigma >= 0.0 ? sigma / R.t : -sigma / R.c; }
@@ -71,14 +78,20 @@ double Comparison_Ratio(const Limits& R, double sigma, double tau) {
 
 // The extremes over the points of the section: the stresses (kN/cm²) and
 // points (cm from the centroid) of sigma_max, sigma_min, tau and the
-// governing comparison value, with the three ratios and what governs each.
+// governing comparison value, with the three ratios and what governs each;
+// and the point of the base metal's largest comparison stress with its
+// ratio.
 struct Butt_Extremes {
     bool any = false;
     double s_max = 0, s_min = 0, t_max = 0, t_T = 0, sv = 0;
     double at[4][2] = {};
     double U[3] = {0, 0, 0};
     bool tension_governs = true;
+    double base_s = 0, base_t = 0, base_U = 0, base_at[2] = {};
     void Take(const Limits& R, double s, double t, double t_T_here, double y, double z) {
+        // hypot: squared, a stress near the smallest double would vanish
+        const double u_b = std::hypot(s, kSqrt3 * t) / R.b;
+        if (!any || u_b > base_U) base_U = u_b, base_s = s, base_t = t, base_at[0] = y, base_at[1] = z;
         if (!any || s > s_max) s_max = s, at[0][0] = y, at[0][1] = z;
         if (!any || s < s_min) s_min = s, at[1][0] = y, at[1][1] = z;
         if (!any || t > t_max) t_max = t, at[2][0] = y, at[2][1] = z;
@@ -117,6 +130,13 @@ void Store(GeschweissterAnschluss* r, const Butt_Extremes& e, const Limits& R, d
     v.sigma_v = 10 * e.sv;
     for (int k = 0; k < 4; k++) v.point[k][0] = e.at[k][0], v.point[k][1] = e.at[k][1];
     for (int k = 0; k < 3; k++) U[k] = r->U_w[k] = e.U[k];
+    Anschluss_Grundwerkstoff& b = r->base_metal;
+    b.sigma = 10 * e.base_s, b.tau = 10 * e.base_t, b.sigma_v = 10 * std::hypot(e.base_s, kSqrt3 * e.base_t);
+    b.point[0] = e.base_at[0], b.point[1] = e.base_at[1];
+    b.U = e.base_U;
+    // Where both say the same (a compression the weld takes as its parts
+    // do), the weld is named.
+    b.governs = e.base_U > std::max({e.U[0], e.U[1], e.U[2]}) * (1.0 + 1e-9);
     // A comparison value that only repeats one of its stresses names that
     // stress.
     const double single = std::max(e.U[0], e.U[1]);
@@ -297,6 +317,12 @@ void Round_Points(GeschweissterAnschluss* r, const Limits& R, double* U) {
 
 }  // namespace
 
+double Din_Weld_Utilisation(const GeschweissterAnschluss* r) {
+    if (!r) return 0.0;
+    const double U = std::max({r->U_w[0], r->U_w[1], r->U_w[2]});
+    return r->full_penetration ? std::max(U, r->base_metal.U) : U;
+}
+
 Din_Plates Din_Plates_Of(const GeschweissterAnschluss* r, int T) {
     Din_Plates P = {};
     const double h = r->h2, b = r->b2, t = r->t2, s = r->s2, rr = std::max(r->r2, 0.0);
@@ -350,7 +376,14 @@ void Check_Full_Penetration(GeschweissterAnschluss* r, const Din_Strengths& s, c
     r->butt_governs = ANSCHLUSS_BUTT_NONE;
     // The weaker of the two parts joined (kN/cm²).
     const double gamma = r->load[ANSCHLUSS_GAMMA_M];
-    const Limits R = {0.1 * s.sigma_w_R_d, 0.1 * std::min(s.f_y, s.f_y_plate) / gamma};
+    const double f_y = std::min(s.f_y, s.f_y_plate);
+    const Limits R = {0.1 * s.sigma_w_R_d, 0.1 * f_y / gamma, 0.1 * f_y / gamma};
+    const bool plate = s.f_y_plate < s.f_y;
+    r->base_metal = {};
+    r->base_metal.part = plate ? ANSCHLUSS_PART_PLATE : ANSCHLUSS_PART_PROFILE;
+    r->base_metal.t = plate ? r->t_p : Din_Governing_Thickness(r, T);
+    r->base_metal.f_y = f_y;
+    r->base_metal.sigma_R_d = f_y / gamma;
     if (T == KEHLNAHT_CHS) Tube_Points(r, R, U);
     else if (T == KEHLNAHT_ROUND) Round_Points(r, R, U);
     else if (sv.A > 0.0 && sv.I_y * sv.I_z - sv.I_yz * sv.I_yz > 1e-12 && o.has_centroid)

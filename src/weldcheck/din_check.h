@@ -100,6 +100,11 @@ void Print_Stahlprofil(FILE *list, GeschweissterAnschluss *record, int pass_on, 
 // must be checked by DIN 18800-3: 1 beyond, 0 within (and for null).
 int Din_Plate_Buckling_Check_Needed(const GeschweissterAnschluss *r);
 
+// The utilisation of the welds of the record's last evaluation: the
+// largest of U_w1 .. U_w3 and, of a full-penetration butt weld, of the
+// weaker part it joins (base_metal.U). 0 for null.
+double Din_Weld_Utilisation(const GeschweissterAnschluss *r);
+
 // Whether the throats of the record's last evaluation break a limit of
 // fillet welds with its throat checks on: a weld below its least throat
 // (2 mm, sqrt(max t) - 0.5), or one above 0.7 t (0.7 d) of a part it joins

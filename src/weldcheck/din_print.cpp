@@ -381,10 +381,36 @@ const char* Butt_Limit_Words(int governs) {
     }
 }
 
+// The weaker part a full-penetration butt weld joins: which it is, its
+// f_y,k / gamma_M, the base metal's comparison stress where it is largest
+// (with the stresses there) and its ratio, counted as the weld's are.
+void Base_Metal_Lines(FILE* f, const GeschweissterAnschluss* r) {
+    const Anschluss_Grundwerkstoff& b = r->base_metal;
+    Safe_Fprintf(f, " \n ╬bSchwächeres verbundenes Bauteil   ╬r(%s, t = %.1lf mm:  %s╬\\R,d╬r = f╬\\y,k╬r/\xC0╬\\M╬r = %.1lf/%.2lf = %.1lf N/mm╬/2╬r)\n"_cp,
+                 b.part == ANSCHLUSS_PART_PLATE ? "Anschlussplatte" : "Profil", b.t, SIGMA, b.f_y,
+                 r->load[ANSCHLUSS_GAMMA_M], b.sigma_R_d);
+    Safe_Fprintf(f, "   %s = %.1lf N/mm╬/2╬r    %s = %.1lf N/mm╬/2╬r    %s╬\\v╬r = (%s╬/2╬r + 3 %s╬/2╬r)╬/1/2╬r = %.1lf N/mm╬/2╬r\n"_cp,
+                 SIGMA, U1(b.sigma), TAU, U1(b.tau), SIGMA, SIGMA, TAU, U1(b.sigma_v));
+    int wider = 0;
+    Ratio(f, "   %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, b.U, true, &wider);
+}
+
+// The line that says what governs a full-penetration butt weld: the weaker
+// part joined, or the weld with the limit that governs it.
+void Butt_Governs_Line(FILE* f, const GeschweissterAnschluss* r) {
+    if (r->base_metal.governs)
+        Safe_Fprintf(f, "   maßgebend: schwächeres verbundenes Bauteil (%s), Vergleichsspannung gegen f╬\\y,k╬r/\xC0╬\\M╬r\n"_cp,
+                     r->base_metal.part == ANSCHLUSS_PART_PLATE ? "Anschlussplatte" : "Profil");
+    else if (r->butt_governs == ANSCHLUSS_BUTT_NONE)
+        Safe_Fprintf(f, "   maßgebend: %s\n"_cp, Butt_Limit_Words(r->butt_governs));
+    else
+        Safe_Fprintf(f, "   maßgebend: Naht, %s\n"_cp, Butt_Limit_Words(r->butt_governs));
+}
+
 // The weld part of a full-penetration butt weld: the joined section's
 // values (no throat: the weld is the section), its stresses and
-// utilisations against the butt-weld limits, and in words the limit that
-// governs.
+// utilisations against the butt-weld limits and against the weaker part
+// joined, and in words what governs.
 void Butt_Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Nahtwerte& v = r->weld_values;
     const int type = r->family;
@@ -417,7 +443,8 @@ void Butt_Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[0], false, &wider);
     Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, TAU, SIGMA, r->U_w[1], false, &wider);
     Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[2], true, &wider);
-    Safe_Fprintf(f, "   maßgebend: %s\n"_cp, Butt_Limit_Words(r->butt_governs));
+    Base_Metal_Lines(f, r);
+    Butt_Governs_Line(f, r);
     Verdict_Lines(f, r);
 }
 

@@ -448,6 +448,9 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
                          &r->s2,      &r->r2,           &r->sigma_w_R_d_compression,
                          &r->plate_buckling.b_t, &r->plate_buckling.limit, &r->plate_buckling.stress};
     for (double* v : results) fix(v, 1);
+    Anschluss_Grundwerkstoff& b = r->base_metal;
+    for (double* v : {&b.t, &b.f_y, &b.sigma_R_d, &b.sigma, &b.tau, &b.sigma_v, &b.U}) fix(v, 1);
+    fix(b.point, 2);
     for (Anschluss_Throat_Shortfall* t : {&r->warnings.below_2mm, &r->warnings.below_root_rule}) {
         fix(&t->a, 1);
         fix(&t->a_min, 1);
@@ -648,6 +651,15 @@ void Make_Model(const GeschweissterAnschluss* r, int T, Kept_Profile_End* k) {
         if (T == KEHLNAHT_FLAT) d[2] = b;
         if (T == KEHLNAHT_ROUND) d[2] = h;
         Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
+        // A typed tube with rounded corners is the section it prints: the
+        // model's values of the rounded outline (A, I, W, the extreme
+        // fibres, Bredt round the rounded midline), not the sharp tube
+        // with the corners' steel.
+        if (T == KEHLNAHT_RHS && r->r > 0.0) {
+            pq.own_corners = PQ_CORNERS_ROLLED;
+            pq.corners[0] = pq.corners[1] = 0.1 * std::max(r->r_inner, 0.0);
+            pq.outer_corner = 0.1 * r->r;
+        }
     }
     k->model_made = true;
 }
@@ -746,6 +758,7 @@ void Clear_Results(GeschweissterAnschluss* r) {
     r->sigma_w_R_d_compression = 0.0;
     r->butt_governs = ANSCHLUSS_BUTT_NONE;
     r->plate_buckling = {};
+    r->base_metal = {};
 }
 
 // The fillet welds of family T, one pass or the throat design of the one

@@ -504,12 +504,20 @@ TEST_F(XsCatalogue, SlopedFlangesCarryTorsionAtTheirRoots) {
 // road: elastic, plastic and c/t (its flat width the outer face's, b - 2
 // r_o). MSH 140 x 140 x 16 in S355 under M_y = 100 kNm: I_y = (140^4 -
 // 108^4)/12 + (4 - pi) ((16 (70 - 16 - 0.22337 16))^2 - (24 (70 - 0.22337
-// 24))^2) = 1916.88 cm4 (the corners' spandrels), sigma = 100e6 70 / I_y =
-// 365.2 N/mm2, U = 1.029 (the square corners gave 338.56, 0.954).
+// 24))^2) + 4 (1 - 5 pi / 16 - (1 - pi / 4) 0.22337^2) (16^4 - 24^4) =
+// 1916.08 cm4 (the corners' spandrels, each with its own second moment
+// about its centroid: about its corner's face the square's r^4 / 3 less
+// the quarter disc's (5 pi / 16 - 2 / 3) r^4), sigma = 100e6 70 / I_y =
+// 365.3 N/mm2, U = 1.029 (the square corners gave 338.56, 0.954). The c/t
+// limit of a web in bending steps by 0.1 % where a symmetric section's
+// alpha lies, at 0.5 (41.5 eps / alpha = 83 eps below, 456 eps / (13 alpha
+// - 1) = 82.9 eps above): the typed and the catalogue section may fall on
+// either side of it.
 TEST_F(XsCatalogue, TypedHollowRectangleIsCheckedWithItsCorners) {
     const double I_y = (std::pow(140, 4) - std::pow(108, 4)) / 12 +
-                       (4 - M_PI) * (std::pow(16 * (70 - 16 - 0.22337 * 16), 2) - std::pow(24 * (70 - 0.22337 * 24), 2));
-    EXPECT_NEAR(I_y, 1916.88e4, 50);
+                       (4 - M_PI) * (std::pow(16 * (70 - 16 - 0.22337 * 16), 2) - std::pow(24 * (70 - 0.22337 * 24), 2)) +
+                       4 * (1 - 5 * M_PI / 16 - (1 - M_PI / 4) * 0.22337 * 0.22337) * (std::pow(16, 4) - std::pow(24, 4));
+    EXPECT_NEAR(I_y, 1916.08e4, 50);
     const struct {
         const char* name;
         double h, b, t;
@@ -531,7 +539,7 @@ TEST_F(XsCatalogue, TypedHollowRectangleIsCheckedWithItsCorners) {
                                              &o->v[0], &o->v[1], &o->v[2], &o->v[3], &o->v[4], &o->v[5], &o->v[6],
                                              &o->v[7], nullptr, 0);
                 EXPECT_NEAR(b.v[1], a.v[1], 3e-3 * a.v[1]);
-                EXPECT_NEAR(b.v[2], a.v[2], 1e-3 * a.v[2]);
+                EXPECT_NEAR(b.v[2], a.v[2], 2e-3 * a.v[2]);
                 if (s.h == 140 && f[1] == 100 && mode == 0) {
                     EXPECT_NEAR(b.v[1], 100e6 * 70 / I_y / 355, 2e-4);
                 }

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "profiles/geschweisster_anschluss.h"
@@ -30,7 +31,7 @@ const testutil::Global_Reset reset_din(Reset_Anschluss_State);
 
 constexpr int kSt37 = 5, kSt52 = 7;  // rows of the DIN steel catalogue
 const double kTension37 = 0.95 * 240 / 1.1, kTension52 = 0.80 * 360 / 1.1;
-const double kCompression37 = 240 / 1.1;
+const double kCompression37 = 240 / 1.1, kCompression52 = 360 / 1.1;
 
 // A profile of the weld program, typed (type, h, t_w, b, t_f) or from the
 // catalogue (name), with its section values.
@@ -106,7 +107,15 @@ std::string Printed(GeschweissterAnschluss* r, int section_check) {
 // St. Venant I_T (the plates' without the fillets) is never more than the
 // engine's (within the 0.3 % of the rectangle's closed form), a circle's
 // is its polar moment pi (d⁴ - d_i⁴) / 32. The hidden throat changes
-// nothing. (The catalogue keeps its values as floats: 5e-4.)
+// nothing. (The catalogue keeps its values as floats: 5e-4.) And the weld
+// is never stronger than the weaker part joined: its U is at least the
+// base metal's sqrt(sigma² + 3 tau²) gamma_M / f_y,k at its points of the
+// largest normal and shear stress, and under N with a shear force at least
+// sqrt((N / A)² + 3 (V / A)²) gamma_M / f_y,k, A the engine's (N is even
+// over the section, and no point's shear below the mean V / A); f_y,k of
+// St 37 240 N/mm², 215 above 40 mm of the profile's governing thickness
+// (the thicker of flange and web, a flat bar's thickness, a tube's wall, a
+// round bar's diameter), the end plate 20 mm.
 TEST(DinFullPenetration, TheWeldIsTheJoinedSection) {
     const std::string file = WELD_PROFIL_FILE;
     setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
@@ -149,16 +158,37 @@ TEST(DinFullPenetration, TheWeldIsTheJoinedSection) {
             else
                 for (int k = 0; k < 3; k++) EXPECT_EQ(r.U_w[k], U_hidden[k]) << what;
         }
+        const double t_gov = p.type == PROFILTYP_RUND                                 ? p.h
+                             : p.type == PROFILTYP_FLACH || p.type == PROFILTYP_ROHR ? p.t_w
+                                                                                      : std::max(p.t_fo, p.t_w);
+        const double f_y = t_gov > 40 ? 215 : 240, R = f_y / 1.1;
+        const double forces[][3] = {{100, 0, 50}, {-100, 50, 0}, {0, 0, 80}, {0, 80, 0}};  // N, V_y, V_z
+        for (const auto& F : forces) {
+            GeschweissterAnschluss r = Record(p, kSt37);
+            r.load[ANSCHLUSS_N] = F[0], r.load[ANSCHLUSS_V_Y] = F[1], r.load[ANSCHLUSS_V_Z] = F[2];
+            ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << what;
+            const Anschluss_Nahtwerte& v = r.weld_values;
+            const double U = Din_Weld_Utilisation(&r);
+            const double sigma = F[0] * 1e3 / p.A, tau = std::hypot(F[1], F[2]) * 1e3 / p.A;
+            EXPECT_EQ(r.base_metal.f_y, f_y) << what;
+            for (const double s_v : {std::fabs(v.sigma_max), std::fabs(v.sigma_min), std::sqrt(3.0) * v.tau,
+                                     r.base_metal.sigma_v, std::sqrt(sigma * sigma + 3 * tau * tau)})
+                EXPECT_GE(U, s_v / R * (1 - 1e-9)) << what << " N " << F[0];
+        }
     }
     unsetenv("DATA");
 }
 
 namespace {
 
-// The weld of a typed profile (DIN grade) under the forces (kN, kNm:
-// N, M_y, M_z, V_y, V_z, M_x); its record after the evaluation.
-GeschweissterAnschluss Evaluated(const Shape& c, int grade, const double F[6]) {
+// The weld of a typed profile (DIN grade; the end plate's t_p mm, of the
+// profile's grade or its own) under the forces (kN, kNm: N, M_y, M_z,
+// V_y, V_z, M_x); its record after the evaluation.
+GeschweissterAnschluss Evaluated(const Shape& c, int grade, const double F[6], int plate_grade = 0,
+                                 double t_p = 20) {
     GeschweissterAnschluss r = Record(Profile_Of(c), grade);
+    if (plate_grade) r.grades.weld_grade = plate_grade;
+    r.t_p = t_p;
     const int at[6] = {ANSCHLUSS_N, ANSCHLUSS_M_Y, ANSCHLUSS_M_Z, ANSCHLUSS_V_Y, ANSCHLUSS_V_Z, ANSCHLUSS_M_X};
     for (int k = 0; k < 6; k++) r.load[at[k]] = F[k];
     EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
@@ -185,7 +215,17 @@ GeschweissterAnschluss Evaluated(const Shape& c, int grade, const double F[6]) {
 // 80 x 80 x 8.8, V_y on 2 (80 - 2 8.8) 8.8); a typed one has the corners it
 // was given: 100 x 100 x 25 with r 37.5 outside and 25 inside is its
 // outline less its bore, each corner (1 - pi/4) r² less, I_y by strips of
-// its height, Bredt round the mean radius 31.25.
+// its height, Bredt round the mean radius 31.25. Each point is held
+// against the weaker part joined too, sqrt(sigma² + 3 tau²) against f_y,k
+// / gamma_M, which governs where shear is (a tie with the weld's
+// compression leaves the weld named): flat 200 x 10, St 37, V_z 300: tau =
+// 150 N/mm², the weld 150 / 207.3 = 0.724, the part sqrt 3 150 / 218.2 =
+// 1.191; on a St 37 plate a St 52 bar keeps both (the plate the weaker);
+// on a plate of 50 mm, f_y,k 215, the plate's 215 for both: 150 / (0.95
+// 215 / 1.1) = 0.808 and sqrt 3 150 / (215 / 1.1) = 1.329. The round bar
+// under M_y and V_y: the part's largest at the face where both meet, the
+// mean of V over the bar's radius at its centre (sqrt 3 4/3 V / A) less.
+// A stress so small that its square is no double keeps its ratio.
 TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
     const double A_chs = M_PI * (114.3 * 114.3 - 106.3 * 106.3) / 4;
     const double I_T_ipe = 2 * Rect_I_T(150, 10.7) + Rect_I_T(300 - 2 * 10.7, 7.1);
@@ -215,6 +255,15 @@ TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
         I_tube += u * u * (width(100, 100, 37.5, u) - width(50, 50, 25, u)) * 100 / 20000;
     }
     const double A_m_tube = 75.0 * 75 - k_c * 31.25 * 31.25, I_bar = M_PI * std::pow(30.0, 4) / 4;
+    // The weaker part's ratios: sigma and tau at a point against f_y,k / 1.1.
+    auto part = [](double f_y, double sigma, double tau) {
+        return std::sqrt(sigma * sigma + 3 * tau * tau) / (f_y / 1.1);
+    };
+    const double tau_chs = 2e6 * 57.15 / I_p, tau_ipe = 4e6 * 10.7 / I_T_ipe, tau_bar = 4.0 / 3 * 100e3 / (M_PI * 900);
+    const double tau_msh = 100e3 / (2 * (80 - 2 * 8.8) * 8.8), tau_box = 10e6 / (2 * A_m * 6);
+    const double s_flat = 1.8e6 * 6 / (250 * 1728.0 / 12), s_I = 10e6 * 50 / ((100 * 1e6 - 70 * 64000.0) / 12);
+    const double s_bar = 1e6 * 30 / I_bar, t_bar = 4.0 / 3 * 60e3 / (M_PI * 900);
+    const double s_tube = 20e6 * 50 / I_tube, t_tube = 10e6 / (2 * A_m_tube * 25);
     const struct {
         const char* what;
         Shape s;
@@ -222,50 +271,71 @@ TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
         double F[6];
         double U;
         int governs;
+        double U_part;
+        bool part_governs;
+        int plate_grade = 0;  // the end plate's grade, 0: the profile's
+        double t_p = 20;
+        int weaker = ANSCHLUSS_PART_PROFILE;
     } cases[] = {
         {"CHS 114.3 x 4, N 400", {PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr}, kSt52, {400, 0, 0, 0, 0, 0},
-         400e3 / A_chs / kTension52, ANSCHLUSS_BUTT_TENSION},
+         400e3 / A_chs / kTension52, ANSCHLUSS_BUTT_TENSION, part(360, 400e3 / A_chs, 0), false},
         {"CHS 114.3 x 4, M_x 2", {PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr}, kSt37, {0, 0, 0, 0, 0, 2},
-         2e6 * 57.15 / I_p / kTension37, ANSCHLUSS_BUTT_SHEAR},
+         2e6 * 57.15 / I_p / kTension37, ANSCHLUSS_BUTT_SHEAR, part(240, 0, tau_chs), true},
         {"flat 250 x 12, M_z 1.8", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt52, {0, 0, 1.8, 0, 0, 0},
-         1.8e6 * 6 / (250 * 1728.0 / 12) / kTension52, ANSCHLUSS_BUTT_TENSION},
+         s_flat / kTension52, ANSCHLUSS_BUTT_TENSION, part(360, s_flat, 0), false},
         {"flat 100 x 10, V_y 60", {PROFILTYP_FLACH, 100, 10, 0, 0, nullptr}, kSt52, {0, 0, 0, 60, 0, 0},
-         60e3 / 1000 / kTension52, ANSCHLUSS_BUTT_SHEAR},
+         60e3 / 1000 / kTension52, ANSCHLUSS_BUTT_SHEAR, part(360, 0, 60), true},
         {"flat 250 x 12, V_y 180", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt52, {0, 0, 0, 180, 0, 0},
-         180e3 / 3000 / kTension52, ANSCHLUSS_BUTT_SHEAR},
+         180e3 / 3000 / kTension52, ANSCHLUSS_BUTT_SHEAR, part(360, 0, 60), true},
         {"flat 250 x 12, N -500", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt37, {-500, 0, 0, 0, 0, 0},
-         500e3 / 3000 / kCompression37, ANSCHLUSS_BUTT_COMPRESSION},
+         500e3 / 3000 / kCompression37, ANSCHLUSS_BUTT_COMPRESSION, part(240, 500e3 / 3000, 0), false},
         {"flat 250 x 12, N 300, V_z 200", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt37, {300, 0, 0, 0, 200, 0},
-         std::hypot(100.0, 200e3 / 3000) / kTension37, ANSCHLUSS_BUTT_COMPARISON},
+         std::hypot(100.0, 200e3 / 3000) / kTension37, ANSCHLUSS_BUTT_COMPARISON, part(240, 100, 200e3 / 3000), true},
         {"flat 250 x 12, N -300, V_z 200", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt37, {-300, 0, 0, 0, 200, 0},
-         std::hypot(100.0 / kCompression37, 200e3 / 3000 / kTension37), ANSCHLUSS_BUTT_COMPARISON},
+         std::hypot(100.0 / kCompression37, 200e3 / 3000 / kTension37), ANSCHLUSS_BUTT_COMPARISON,
+         part(240, 100, 200e3 / 3000), true},
         {"IPE 300, M_x 4", {0, 0, 0, 0, 0, "IPE300"}, kSt52, {0, 0, 0, 0, 0, 4}, 4e6 * 10.7 / I_T_ipe / kTension52,
-         ANSCHLUSS_BUTT_SHEAR},
+         ANSCHLUSS_BUTT_SHEAR, part(360, 0, tau_ipe), true},
         {"box 200 x 120, M_x 10", {PROFILTYP_RECHTECK, 200, 6, 120, 12, nullptr}, kSt37, {0, 0, 0, 0, 0, 10},
-         10e6 / (2 * A_m * 6) / kTension37, ANSCHLUSS_BUTT_SHEAR},
+         10e6 / (2 * A_m * 6) / kTension37, ANSCHLUSS_BUTT_SHEAR, part(240, 0, tau_box), true},
         {"round bar 60, V_z 100", {PROFILTYP_RUND, 60, 0, 0, 0, nullptr}, kSt37, {0, 0, 0, 0, 100, 0},
-         4.0 / 3 * 100e3 / (M_PI * 900) / (0.95 * 215 / 1.1), ANSCHLUSS_BUTT_SHEAR},
+         4.0 / 3 * 100e3 / (M_PI * 900) / (0.95 * 215 / 1.1), ANSCHLUSS_BUTT_SHEAR, part(215, 0, tau_bar), true},
         {"I 100 x 100, plates 30, M_y 10", {PROFILTYP_I, 100, 30, 100, 30, nullptr}, kSt37, {0, 10, 0, 0, 0, 0},
-         10e6 * 50 / ((100 * 1e6 - 70 * 64000.0) / 12) / kTension37, ANSCHLUSS_BUTT_TENSION},
+         s_I / kTension37, ANSCHLUSS_BUTT_TENSION, part(240, s_I, 0), false},
         {"L 100 x 100, legs 30, M_y 5", {PROFILTYP_L, 100, 30, 100, 30, nullptr}, kSt37, {0, 5, 0, 0, 0, 0},
-         -angle_sigma(30, 0) / kCompression37, ANSCHLUSS_BUTT_COMPRESSION},
+         -angle_sigma(30, 0) / kCompression37, ANSCHLUSS_BUTT_COMPRESSION, part(240, angle_sigma(30, 0), 0), false},
         {"round bar 60, M_y 1, V_y 60", {PROFILTYP_RUND, 60, 0, 0, 0, nullptr}, kSt37, {0, 1, 0, 60, 0, 0},
-         std::hypot(1e6 * 30 / I_bar, 4.0 / 3 * 60e3 / (M_PI * 900)) / (0.95 * 215 / 1.1), ANSCHLUSS_BUTT_COMPARISON},
+         std::hypot(s_bar, t_bar) / (0.95 * 215 / 1.1), ANSCHLUSS_BUTT_COMPARISON, part(215, s_bar, t_bar), true},
         {"MSH 80 x 80 x 8.8, V_y 100", {0, 0, 0, 0, 0, "MSH80X80X8.8"}, kSt37, {0, 0, 0, 100, 0, 0},
-         100e3 / (2 * (80 - 2 * 8.8) * 8.8) / kTension37, ANSCHLUSS_BUTT_SHEAR},
+         100e3 / (2 * (80 - 2 * 8.8) * 8.8) / kTension37, ANSCHLUSS_BUTT_SHEAR, part(240, 0, tau_msh), true},
         {"typed tube r 37.5 / 25, N 500", {PROFILTYP_RECHTECK, 100, 25, 100, 25, nullptr, 37.5, 25}, kSt37,
-         {500, 0, 0, 0, 0, 0}, 500e3 / A_tube / kTension37, ANSCHLUSS_BUTT_TENSION},
+         {500, 0, 0, 0, 0, 0}, 500e3 / A_tube / kTension37, ANSCHLUSS_BUTT_TENSION, part(240, 500e3 / A_tube, 0), false},
         {"typed tube r 37.5 / 25, M_y 20", {PROFILTYP_RECHTECK, 100, 25, 100, 25, nullptr, 37.5, 25}, kSt37,
-         {0, 20, 0, 0, 0, 0}, 20e6 * 50 / I_tube / kTension37, ANSCHLUSS_BUTT_TENSION},
+         {0, 20, 0, 0, 0, 0}, s_tube / kTension37, ANSCHLUSS_BUTT_TENSION, part(240, s_tube, 0), false},
         {"typed tube r 37.5 / 25, M_x 10", {PROFILTYP_RECHTECK, 100, 25, 100, 25, nullptr, 37.5, 25}, kSt37,
-         {0, 0, 0, 0, 0, 10}, 10e6 / (2 * A_m_tube * 25) / kTension37, ANSCHLUSS_BUTT_SHEAR},
+         {0, 0, 0, 0, 0, 10}, t_tube / kTension37, ANSCHLUSS_BUTT_SHEAR, part(240, 0, t_tube), true},
+        {"flat 250 x 12, V_y 1e-290 (its square no double)", {PROFILTYP_FLACH, 250, 12, 0, 0, nullptr}, kSt52,
+         {0, 0, 0, 1e-290, 0, 0}, 1e-287 / 3000 / kTension52, ANSCHLUSS_BUTT_SHEAR,
+         std::sqrt(3.0) * 1e-287 / 3000 / kCompression52, true},
+        {"flat 200 x 10, V_z 300", {PROFILTYP_FLACH, 200, 10, 0, 0, nullptr}, kSt37, {0, 0, 0, 0, 300, 0},
+         150 / kTension37, ANSCHLUSS_BUTT_SHEAR, part(240, 0, 150), true},
+        {"flat 200 x 10 St 52 on St 37, V_z 300", {PROFILTYP_FLACH, 200, 10, 0, 0, nullptr}, kSt52,
+         {0, 0, 0, 0, 300, 0}, 150 / kTension37, ANSCHLUSS_BUTT_SHEAR, part(240, 0, 150), true, kSt37, 20,
+         ANSCHLUSS_PART_PLATE},
+        {"flat 200 x 10 on a 50 mm plate, V_z 300", {PROFILTYP_FLACH, 200, 10, 0, 0, nullptr}, kSt37,
+         {0, 0, 0, 0, 300, 0}, 150 / (0.95 * 215 / 1.1), ANSCHLUSS_BUTT_SHEAR, part(215, 0, 150), true, kSt37, 50,
+         ANSCHLUSS_PART_PLATE},
     };
     for (const auto& c : cases) {
         const std::string file = WELD_PROFIL_FILE;
         setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
-        GeschweissterAnschluss r = Evaluated(c.s, c.grade, c.F);
+        GeschweissterAnschluss r = Evaluated(c.s, c.grade, c.F, c.plate_grade, c.t_p);
         EXPECT_NEAR(std::max({r.U_w[0], r.U_w[1], r.U_w[2]}), c.U, 1e-4 * c.U) << c.what;
         EXPECT_EQ(r.butt_governs, c.governs) << c.what;
+        EXPECT_NEAR(r.base_metal.U, c.U_part, 1e-4 * c.U_part) << c.what;
+        EXPECT_NEAR(Din_Weld_Utilisation(&r), std::max(c.U, c.U_part), 1e-4 * c.U_part) << c.what;
+        EXPECT_EQ(r.base_metal.governs, c.part_governs) << c.what;
+        EXPECT_EQ(r.base_metal.part, c.weaker) << c.what;
         unsetenv("DATA");
     }
     // The angle's most stretched corner, its outer one (0, 100).
@@ -275,24 +345,53 @@ TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
 }
 
 // The block of a full-penetration weld: the joined section's values, both
-// limits, the one that governs in words, no throat and no throat limit.
+// limits, the weaker part joined with its limit, what governs in words, no
+// throat and no throat limit. CHS 114.3 x 4, St 52, N 400: sigma = 400e3 /
+// 1386.3 = 288.6 N/mm², the weld 288.6 / 261.8 = 1.10, the part 288.6 /
+// 327.3 = 0.88 (profile and plate alike: the profile named). Flat 200 x 10
+// on a St 37 plate of 50 mm (f_y,k 215), V_z 300: tau = 150, sqrt 3 150 =
+// 259.8 N/mm² against 215 / 1.1 = 195.5 of the plate, 1.33; the weld 150 /
+// (0.95 215 / 1.1) = 0.81; the cross-section check off, the weld holds
+// the part all the same.
 TEST(DinFullPenetration, TheBlockNamesItsLimitAndNoThroat) {
-    const double F[6] = {400, 0, 0, 0, 0, 0};
-    GeschweissterAnschluss r = Evaluated({PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr}, kSt52, F);
-    const std::string text = Printed(&r, 1);
-    for (const char* line : {
-             " ╬bDurchgeschweißte Stumpfnaht: Querschnittswerte des angeschlossenen Querschnitts╬r\n"
-             "   A╬\\w╬r = 13.86 cm╬/2╬r\n"_cp,
-             "   \xCC╬\\w,max╬r = 288.6 N/mm╬/2╬r"_cp,
-             "(\xBA╬\\w╬r = 0.80: \xCC╬\\w,R,d╬r = 261.8 N/mm╬/2╬r für Zug und Schub,  \xCC╬\\w,R,d╬r = 327.3 "
-             "N/mm╬/2╬r für Druck)"_cp,
-             "   \xCC╬\\w╬r/\xCC╬\\w,R,d╬r =  1.10  >  1╬r"_cp,
-             "   maßgebend: Zugspannung senkrecht zur Naht gegen \xBA╬\\w╬r f╬\\y,k╬r/\xC0╬\\M╬r\n"_cp,
-             "einzelne Nachweise konnten nicht geführt werden"_cp})
-        EXPECT_NE(text.find(line), std::string::npos) << line;
-    for (const char* absent : {"Nahtdicke", "aw", "Endkrater"})
-        EXPECT_EQ(text.find(absent), std::string::npos) << absent;
-    EXPECT_FALSE(Din_Throat_Limits_Broken(&r));
+    const struct {
+        Shape s;
+        int grade;
+        double F[6], t_p;
+        int section_check;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr}, kSt52, {400, 0, 0, 0, 0, 0}, 20, 1,
+         {" ╬bDurchgeschweißte Stumpfnaht: Querschnittswerte des angeschlossenen Querschnitts╬r\n"
+          "   A╬\\w╬r = 13.86 cm╬/2╬r\n"_cp,
+          "   \xCC╬\\w,max╬r = 288.6 N/mm╬/2╬r"_cp,
+          "(\xBA╬\\w╬r = 0.80: \xCC╬\\w,R,d╬r = 261.8 N/mm╬/2╬r für Zug und Schub,  \xCC╬\\w,R,d╬r = 327.3 "
+          "N/mm╬/2╬r für Druck)"_cp,
+          "   \xCC╬\\w╬r/\xCC╬\\w,R,d╬r =  1.10  >  1╬r"_cp,
+          " \n ╬bSchwächeres verbundenes Bauteil   ╬r(Profil, t = 4.0 mm:  \xCC╬\\R,d╬r = f╬\\y,k╬r/\xC0╬\\M╬r = "
+          "360.0/1.10 = 327.3 N/mm╬/2╬r)\n"_cp,
+          "   \xCC = 288.6 N/mm╬/2╬r    \xD6 = 0.0 N/mm╬/2╬r    \xCC╬\\v╬r = (\xCC╬/2╬r + 3 \xD6╬/2╬r)╬/1/2╬r = 288.6 "
+          "N/mm╬/2╬r\n   \xCC╬\\v╬r/\xCC╬\\R,d╬r =  0.88  <  1╬r\n"_cp,
+          "   maßgebend: Naht, Zugspannung senkrecht zur Naht gegen \xBA╬\\w╬r f╬\\y,k╬r/\xC0╬\\M╬r\n"_cp,
+          "einzelne Nachweise konnten nicht geführt werden"_cp}},
+        {{PROFILTYP_FLACH, 200, 10, 0, 0, nullptr}, kSt37, {0, 0, 0, 0, 300, 0}, 50, 0,
+         {"            \xD6╬\\w╬r/\xCC╬\\w,R,d╬r =  0.81  <  1╬r"_cp,
+          " \n ╬bSchwächeres verbundenes Bauteil   ╬r(Anschlussplatte, t = 50.0 mm:  \xCC╬\\R,d╬r = "
+          "f╬\\y,k╬r/\xC0╬\\M╬r = 215.0/1.10 = 195.5 N/mm╬/2╬r)\n"_cp,
+          "   \xCC = 0.0 N/mm╬/2╬r    \xD6 = 150.0 N/mm╬/2╬r    \xCC╬\\v╬r = (\xCC╬/2╬r + 3 \xD6╬/2╬r)╬/1/2╬r = 259.8 "
+          "N/mm╬/2╬r\n   \xCC╬\\v╬r/\xCC╬\\R,d╬r =  1.33  >  1╬r"_cp,
+          "   maßgebend: schwächeres verbundenes Bauteil (Anschlussplatte), Vergleichsspannung gegen "
+          "f╬\\y,k╬r/\xC0╬\\M╬r\n"_cp,
+          "einzelne Nachweise konnten nicht geführt werden"_cp}},
+    };
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = Evaluated(c.s, c.grade, c.F, 0, c.t_p);
+        const std::string text = Printed(&r, c.section_check);
+        for (const std::string& line : c.lines) EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+        for (const char* absent : {"Nahtdicke", "aw", "Endkrater"})
+            EXPECT_EQ(text.find(absent), std::string::npos) << absent;
+        EXPECT_FALSE(Din_Throat_Limits_Broken(&r));
+    }
 }
 
 // The b/t limits at their boundary, 2 % of the stress inside and outside
