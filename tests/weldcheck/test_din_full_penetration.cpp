@@ -359,7 +359,7 @@ TEST(DinFullPenetration, TheBlockNamesItsLimitAndNoThroat) {
         int grade;
         double F[6], t_p;
         int section_check;
-        std::vector<std::string> lines;
+        const char* lines[8];  // not a vector: clang 14 crashes on _cp texts in a vector's braces
     } cases[] = {
         {{PROFILTYP_ROHR, 114.3, 4, 0, 0, nullptr}, kSt52, {400, 0, 0, 0, 0, 0}, 20, 1,
          {" ╬bDurchgeschweißte Stumpfnaht: Querschnittswerte des angeschlossenen Querschnitts╬r\n"
@@ -387,7 +387,10 @@ TEST(DinFullPenetration, TheBlockNamesItsLimitAndNoThroat) {
     for (const auto& c : cases) {
         GeschweissterAnschluss r = Evaluated(c.s, c.grade, c.F, 0, c.t_p);
         const std::string text = Printed(&r, c.section_check);
-        for (const std::string& line : c.lines) EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+        for (const char* line : c.lines) {
+            if (!line) break;
+            EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+        }
         for (const char* absent : {"Nahtdicke", "aw", "Endkrater"})
             EXPECT_EQ(text.find(absent), std::string::npos) << absent;
         EXPECT_FALSE(Din_Throat_Limits_Broken(&r));
