@@ -848,8 +848,13 @@ static int check_input(SchweissnahtAnschluss* conn, SchweissnahtAnschluss* w, FI
     const bool ec3 = w->code_setting == CODE_SETTING_EC3;
     if (ec3) *refused |= Check_Safety_Factors(&w->safety, list, 6);
     else *refused |= Check_Din_Gamma_M(w, list);
-    if (!ec3 && w->naht.profile.type == PROFILTYP_Z) {
-        refuse(conn, list, "Profil nicht implementiert", 1);
+    // The DIN library keeps one flange of an I: an unequal one is refused
+    // as the Z is, not checked as a symmetric section it is not.
+    const char* why = nullptr;
+    if (!ec3 && (w->naht.profile.type == PROFILTYP_Z ||
+                 (Is_Profile_Type_In(PROFILTYP_MASK_I, w->naht.profile.type) &&
+                  !Din_Profile_Described(&w->naht.profile, &why)))) {
+        refuse(conn, list, why ? why : "Profil nicht implementiert", 1);
         return 1;
     }
     // An annex that no list entry carries is an input error: no country's

@@ -109,12 +109,22 @@ TEST(DinHandOver, OwnStrengthsTakeTheWeldFactorOfTheStandard) {
     EXPECT_NEAR(weak.Handed_Over().grades.weld_alpha_w, 0.95, 1e-6);
 }
 
-// Types the library does not handle (box, trapezoid): 1, the result as it
-// was, nothing printed.
+// Types the library does not handle (box, trapezoid), and an I whose bottom
+// flange is not its top one (the library keeps one flange: it would check
+// the symmetric section of the top flange): 1, the result as it was,
+// nothing printed. The same I with equal flanges is the library's.
 TEST(DinHandOver, RefusedProfileTypes) {
-    for (int type : {16, 17}) {
+    for (int type : {16, 17, -200, -300}) {
         Din_Case k;
-        k.c.naht.profile.type = type;
+        Stahlprofil& p = k.c.naht.profile;
+        p.type = type;
+        if (type < 0) {
+            p.type = PROFILTYP_I, p.rolled = 0, p.h = 800, p.t_w = 8, p.b_fo = 300, p.t_fo = p.t_fu = 25, p.b_fu = -type;
+            Update_Weld_Layout(&k.c.naht, nullptr, 0);
+            GeschweissterAnschluss r;
+            EXPECT_EQ(Din_Hand_Over(&k.c, &k.e, &r), type == -300 ? 1 : 0);
+            if (type == -300) continue;
+        }
         k.e.U_w.U = 0.25;
         k.e.forces.N = 1e4;
         FILE* f = std::tmpfile();
@@ -304,3 +314,4 @@ TEST(DinHandOver, ProtocolPrintsTheDinStrengths) {
         EXPECT_EQ(text.find("Korrelationsbeiwert"), std::string::npos);
     }
 }
+
