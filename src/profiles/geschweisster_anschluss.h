@@ -245,6 +245,9 @@ struct GeschweissterAnschluss {
     int butt_governs;                       // ANSCHLUSS_BUTT_*
     // Of the last section evaluation: the plate nearest its buckling limit.
     Anschluss_Beulgrenze plate_buckling;
+    // A rolled rectangular tube typed in: its inner corner radius, mm (r is
+    // its outer one); 0 for every other profile.
+    double r_inner;
 };
 
 // The library's record.

