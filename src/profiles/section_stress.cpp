@@ -288,12 +288,16 @@ bool Limits_Of_Stresses(int code, int flags, int part, double f_y, double diviso
         }
     }
     double alpha;
+    // The plastic stress blocks give the compressed fraction itself, however
+    // small (see Limits of the thin-walled classification).
+    const double alpha_blocks = flags & 2 ? 1 : psi < 0 ? 1 / (1 - psi) : 1;
     if (psi < -1) {
         psi = -1;
         alpha = flags & 2 ? 1 : 0.5;
     } else {
-        alpha = flags & 2 ? 1 : psi < 0 ? 1 / (1 - psi) : 1;
+        alpha = alpha_blocks;
     }
+    if (en && (flags & SECTION_CLASS_PLASTIC)) alpha = alpha_blocks;
     if (part == CT_INTERNAL) {
         if (en) {
             if (alpha > 0.5) {
@@ -338,13 +342,15 @@ bool Limits_Of_Stresses(int code, int flags, int part, double f_y, double diviso
 // when neither does.
 bool Part_Limits(int code, int flags, int part, double f_y, double divisor, double factor, const double* plastic,
                  double s_a, double s_b, double* l, double* eps_out) {
-    const bool elastic = Limits_Of_Stresses(code, flags, part, f_y, divisor, factor, s_a, s_b, l, eps_out);
+    const bool elastic =
+        Limits_Of_Stresses(code, flags & ~SECTION_CLASS_PLASTIC, part, f_y, divisor, factor, s_a, s_b, l, eps_out);
     if (!((flags & SECTION_CLASS_PLASTIC) && (code & 0xFFFF) == 1 && part != CT_ROUND && plastic &&
           std::isfinite(plastic[0]) && std::isfinite(plastic[1])))
         return elastic;
     double pl[3] = {0, 0, 0}, eps_pl = 1;
     const bool compressed =
-        Limits_Of_Stresses(code, flags & ~1, part, f_y, divisor, factor, plastic[0], plastic[1], pl, &eps_pl);
+        Limits_Of_Stresses(code, (flags & ~1) | SECTION_CLASS_PLASTIC, part, f_y, divisor, factor, plastic[0],
+                           plastic[1], pl, &eps_pl);
     if (!elastic) {
         l[2] = 0;
         *eps_out = eps_pl;

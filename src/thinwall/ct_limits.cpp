@@ -76,6 +76,12 @@ void Limits(int32_t code, int32_t flags, int32_t kind, double f_y, double E, dou
 
     double psi = c_o / c_max, alpha;
     const bool full = flags & CT_FULLY_COMPRESSED;
+    // The stress blocks of the plastic distribution give the compressed
+    // fraction itself, however small: a web or stem that the neutral axis
+    // leaves mostly in tension is held by 36 eps / alpha, not by the limit
+    // of a web in pure bending (an unequal I under its moment, a tee under
+    // tension and M_z lost their plastic resistance to that).
+    const double alpha_blocks = (psi >= 0 || full) ? 1.0 : 1.0 / (1.0 - psi);
     // A ratio below -1 is taken as -1: for internal parts this keeps the
     // class 3 limit at 42 eps / 0.34 = 123.5 eps where the steel table would
     // allow 62 eps (1 - psi) sqrt(-psi); on the safe side, and kept so.
@@ -83,8 +89,9 @@ void Limits(int32_t code, int32_t flags, int32_t kind, double f_y, double E, dou
         psi = -1;
         alpha = full ? 1.0 : 0.5;
     } else {
-        alpha = (psi >= 0 || full) ? 1.0 : 1.0 / (1.0 - psi);
+        alpha = alpha_blocks;
     }
+    if ((flags & CT_PLASTIC_ENDS) && rules != CT_RULES_DIN && rules != CT_RULES_ALUMINIUM) alpha = alpha_blocks;
     double k;
     switch (kind) {
     case CT_OUTSTAND_TIP: k = 0.57 - 0.21 * psi + 0.07 * psi * psi; break;
@@ -232,11 +239,12 @@ int Calc_Querschnittsklasse(const Ct_Klassifizierung* in, Ct_Ausnutzung* r) {
         const double sigma_ref = in->f_y > 0 ? in->sigma_ref * f_y / in->f_y : in->sigma_ref;
         f_y_angle = std::max(f_y_angle, f_y);
         Ct_Grenzwerte g, gp;
-        Limits(in->code, in->flags, kind, f_y, in->E, sigma_ref, in->eps_factor, s1, s2, &g);
+        const int32_t elastic_flags = in->flags & ~CT_PLASTIC_ENDS;
+        Limits(in->code, elastic_flags, kind, f_y, in->E, sigma_ref, in->eps_factor, s1, s2, &g);
         gp = g;
         if (plastic && given && std::isfinite(in->plastic_ends[i][0]) && std::isfinite(in->plastic_ends[i][1])) {
-            Limits(in->code, in->flags, kind, f_y, in->E, sigma_ref, in->eps_factor, in->plastic_ends[i][0],
-                   in->plastic_ends[i][1], &gp);
+            Limits(in->code, elastic_flags | CT_PLASTIC_ENDS, kind, f_y, in->E, sigma_ref, in->eps_factor,
+                   in->plastic_ends[i][0], in->plastic_ends[i][1], &gp);
         }
         const double c = std::max(sv->ct(in->model, i), 0.0);
         const bool outstand = kind == CT_OUTSTAND_TIP || kind == CT_OUTSTAND_ROOT;

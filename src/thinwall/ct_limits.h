@@ -28,7 +28,8 @@ enum : int32_t {
     CT_RAISED_EPS3 = 0x1,     // class 3 with the stress below the reference stress
     CT_FULLY_COMPRESSED = 0x2,
     CT_EPS_FACTOR = 0x4,
-    CT_PLASTIC_ENDS = 0x8,    // section only: class 1 and 2 limits from the plastic distribution
+    CT_PLASTIC_ENDS = 0x8,    // class 1 and 2 limits from the plastic distribution (a part: its stresses are the
+                              // blocks', whose compressed fraction is taken however small)
     CT_ALU_CLASS_B = 0x1000,
     CT_ALU_WELDED = 0x2000,
 };

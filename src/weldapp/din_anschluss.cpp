@@ -69,6 +69,18 @@ void Place_Welds_By_Face(const Nahtbild& n, GeschweissterAnschluss* r) {
 
 }  // namespace
 
+int Din_Profile_Described(const Stahlprofil* p, const char** why) {
+    const char* refused = nullptr;
+    if (!p || Anschluss_Family_Of_Profile_Type(p->type) < 0) {
+        refused = "Profil nicht implementiert";
+    } else if (Anschluss_Family_Of_Profile_Type(p->type) == ANSCHLUSS_I &&
+               (std::fabs(p->b_fu - p->b_fo) > 0.001 || std::fabs(p->t_fu - p->t_fo) > 0.001)) {
+        refused = "Profil mit ungleichen Flanschen nicht implementiert";
+    }
+    if (why) *why = refused;
+    return refused ? 0 : 1;
+}
+
 int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, GeschweissterAnschluss* r) {
     if (!c || !e || !r) return 0;
     Init_Geschweisster_Anschluss(r);
@@ -94,7 +106,7 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
         r->a_w = n.a_w;
     }
     r->family = Anschluss_Family_Of_Profile_Type(p.type);
-    if (r->family < 0) return 0;
+    if (r->family < 0 || !Din_Profile_Described(&p, nullptr)) return 0;
     Copy_Trimmed(p.name, r->profile_name, ANSCHLUSS_NAME_SIZE, 2);
     std::memcpy(r->drawing_name, r->profile_name, sizeof r->drawing_name);
     // The library's dimensions: height (diameter), width, flange or bar
@@ -118,7 +130,7 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     const bool toes = r->family == ANSCHLUSS_ANGLE || r->family == ANSCHLUSS_CHANNEL || r->family == ANSCHLUSS_TEE;
     if (toes && !r->catalogue && p.rolled) r->r_toe = std::max(p.r_2, 0.0);
     if (r->family == ANSCHLUSS_RHS && !r->catalogue) {
-        r->r = p.rolled ? std::max(p.r_1, 0.0) : 0.0;
+        r->r = r->r2 = p.rolled ? std::max(p.r_1, 0.0) : 0.0;
         r->r_inner = r->r > 0.0 ? std::max(p.r_2, 0.0) : 0.0;
     }
     r->throat_design = 0;

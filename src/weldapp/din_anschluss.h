@@ -41,6 +41,15 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
 // then holds what was copied up to the type). Reads conn and e only.
 int Din_Hand_Over(const SchweissnahtAnschluss* conn, const LastfallErgebnis* e, GeschweissterAnschluss* r);
 
+// Whether the library's record describes the profile as it is: a family of
+// its own, and for the I family flanges of one width and thickness (the
+// record keeps one flange; an I with a narrower or thinner bottom flange
+// would be checked as the symmetric section of its top flange, far above
+// its real moduli). 0 also for null. The name of what it cannot describe
+// goes into *why when given ("Profil nicht implementiert" or the unequal
+// flanges).
+int Din_Profile_Described(const Stahlprofil* p, const char** why);
+
 // The partial factor gamma_M of the DIN check in the input protocol,
 // "Materialsicherheitsbeiwert γ_M = ..." with the digits it has (two
 // decimals at least), and the red failure marker when the check refuses

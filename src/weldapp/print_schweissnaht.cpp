@@ -747,14 +747,6 @@ struct Shared_Results {
     Shared_Results& operator=(const Shared_Results&) = delete;
 };
 
-// A typed profile of the I family whose two flanges differ in width or
-// thickness.
-static bool Unequal_I_Flanges(const Stahlprofil& p) {
-    const double kSame = 0.01;  // mm
-    return p.kind == STAHLPROFIL_KIND_DIMENSIONS && Is_Profile_Type_In(PROFILTYP_MASK_I, p.type) &&
-           (std::fabs(p.b_fo - p.b_fu) >= kSame || std::fabs(p.t_fo - p.t_fu) >= kSame);
-}
-
 // A refusal before the load cases: the note line; a refused input marks the
 // caller's record so that the chart shows the input error instead of 0 %.
 static void refuse(SchweissnahtAnschluss* conn, FILE* list, const char* what, int input_error) {
@@ -856,17 +848,13 @@ static int check_input(SchweissnahtAnschluss* conn, SchweissnahtAnschluss* w, FI
     const bool ec3 = w->code_setting == CODE_SETTING_EC3;
     if (ec3) *refused |= Check_Safety_Factors(&w->safety, list, 6);
     else *refused |= Check_Din_Gamma_M(w, list);
-    if (!ec3 && w->naht.profile.type == PROFILTYP_Z) {
-        refuse(conn, list, "Profil nicht implementiert", 1);
-        return 1;
-    }
-    // The DIN 18800 library knows one flange of an I: taken for both, the
-    // other flange of a typed I with unequal flanges would be checked as the
-    // first (an I 200 x 20 with flanges 250 x 40 and 100 x 20 had twice its
-    // I_y). The input page makes the flanges equal under DIN 18800; a file
-    // that has them unequal is refused, not changed.
-    if (!ec3 && Unequal_I_Flanges(w->naht.profile)) {
-        refuse(conn, list, "Profil mit ungleichen Gurten nach DIN 18800 nicht implementiert", 1);
+    // The DIN library keeps one flange of an I: an unequal one is refused
+    // as the Z is, not checked as a symmetric section it is not.
+    const char* why = nullptr;
+    if (!ec3 && (w->naht.profile.type == PROFILTYP_Z ||
+                 (Is_Profile_Type_In(PROFILTYP_MASK_I, w->naht.profile.type) &&
+                  !Din_Profile_Described(&w->naht.profile, &why)))) {
+        refuse(conn, list, why ? why : "Profil nicht implementiert", 1);
         return 1;
     }
     // An annex that no list entry carries is an input error: no country's

@@ -109,12 +109,22 @@ TEST(DinHandOver, OwnStrengthsTakeTheWeldFactorOfTheStandard) {
     EXPECT_NEAR(weak.Handed_Over().grades.weld_alpha_w, 0.95, 1e-6);
 }
 
-// Types the library does not handle (box, trapezoid): 1, the result as it
-// was, nothing printed.
+// Types the library does not handle (box, trapezoid), and an I whose bottom
+// flange is not its top one (the library keeps one flange: it would check
+// the symmetric section of the top flange): 1, the result as it was,
+// nothing printed. The same I with equal flanges is the library's.
 TEST(DinHandOver, RefusedProfileTypes) {
-    for (int type : {16, 17}) {
+    for (int type : {16, 17, -200, -300}) {
         Din_Case k;
-        k.c.naht.profile.type = type;
+        Stahlprofil& p = k.c.naht.profile;
+        p.type = type;
+        if (type < 0) {
+            p.type = PROFILTYP_I, p.rolled = 0, p.h = 800, p.t_w = 8, p.b_fo = 300, p.t_fo = p.t_fu = 25, p.b_fu = -type;
+            Update_Weld_Layout(&k.c.naht, nullptr, 0);
+            GeschweissterAnschluss r;
+            EXPECT_EQ(Din_Hand_Over(&k.c, &k.e, &r), type == -300 ? 1 : 0);
+            if (type == -300) continue;
+        }
         k.e.U_w.U = 0.25;
         k.e.forces.N = 1e4;
         FILE* f = std::tmpfile();
@@ -334,5 +344,50 @@ TEST(DinHandOver, ProtocolPrintsTheDinStrengths) {
         }
         EXPECT_EQ(text.find("Zugfestigkeit"), std::string::npos);
         EXPECT_EQ(text.find("Korrelationsbeiwert"), std::string::npos);
+    }
+}
+
+
+// A rolled hollow rectangle typed in with its corner radii (r_o 1.5 t, r_i
+// t) has on the DIN path the section of the catalogue profile of its
+// dimensions, as on the Eurocode roads; the square corners gave it more.
+// MSH 140 x 140 x 16: A = 2 16 (140 + 140 - 32) - (4 - pi)(24^2 - 16^2) =
+// 7936 - 274.69 = 7661.3 mm2 (square: 7936), I_y = (140^4 - 108^4)/12 + (4
+// - pi)((16 (70 - 16 - 0.22337 16))^2 - (24 (70 - 0.22337 24))^2) = 1916.88
+// cm4 (the corners' spandrels; square: 2067.5 cm4).
+TEST(DinHandOver, TypedRolledTubeHasItsCatalogueTwinsSection) {
+    const double A = 2 * 16 * (140 + 140 - 32) - (4 - M_PI) * (24 * 24 - 16 * 16);
+    const double I_y = (std::pow(140, 4) - std::pow(108, 4)) / 12 +
+                       (4 - M_PI) * (std::pow(16 * (70 - 16 - 0.22337 * 16), 2) - std::pow(24 * (70 - 0.22337 * 24), 2));
+    const struct {
+        const char* name;
+        double h, b, t;
+    } sizes[] = {{"MSH140X140X16.0", 140, 140, 16}, {"MSH200X100X8.0", 200, 100, 8}, {"MSH100X100X10.0", 100, 100, 10}};
+    for (const auto& s : sizes) {
+        SCOPED_TRACE(s.name);
+        Anschluss_Profilwerte v[2];
+        for (int typed = 0; typed < 2; typed++) {
+            Din_Case k;
+            Stahlprofil& p = k.c.naht.profile;
+            if (typed) {
+                p.kind = 0, p.type = PROFILTYP_RECHTECK, p.h = s.h, p.b_fo = s.b, p.t_w = p.t_fo = s.t;
+                p.rolled = 1, p.r_1 = 1.5 * s.t, p.r_2 = s.t;
+            } else {
+                ASSERT_EQ(Init_Profile_From_Name(&p, s.name), 0);
+            }
+            Update_Weld_Layout(&k.c.naht, nullptr, 0);
+            k.e.forces.N = 1e5;
+            GeschweissterAnschluss r;
+            ASSERT_EQ(Din_Hand_Over(&k.c, &k.e, &r), 1);
+            ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+            v[typed] = r.profile_values;
+        }
+        EXPECT_NEAR(v[1].A, v[0].A, 3e-3 * v[0].A);
+        EXPECT_NEAR(v[1].I_y, v[0].I_y, 3e-3 * v[0].I_y);
+        EXPECT_NEAR(v[1].I_z, v[0].I_z, 3e-3 * v[0].I_z);
+        if (s.t == 16) {
+            EXPECT_NEAR(v[1].A, A / 100, 0.02);
+            EXPECT_NEAR(v[1].I_y, I_y / 1e4, 1.0);
+        }
     }
 }
