@@ -59,8 +59,9 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 // the same. Forgets it, as at the start of the process. Never fails.
 void Forget_Din_Profile_End(void);
 
-// 1 when the record's input can be evaluated: dimensions finite numbers of
-// 0 to 10^6 mm (each 0 or at least 0.001 mm, the height at least 0.01 mm),
+// 1 when the record's input can be evaluated: dimensions (the radii r,
+// r_inner and r_toe too) finite numbers of 0 to 10^6 mm (each 0 or at
+// least 0.001 mm, the height at least 0.01 mm),
 // plate thickness, throats and lengths finite numbers of 0 to 10^6 mm, and
 // the forces and gamma_M finite numbers of at most 10^12. Else 0 (also for
 // null); the evaluation then refuses the record as an input error.
