@@ -55,8 +55,10 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 // The evaluation keeps what depends on the connection alone (the profile
 // taken over from the profile file, its section model, the geometry of the
 // profile end) from one call to the next while the family, the catalogue
-// flag, the names, the dimensions and the state of the profile file stay
-// the same. Forgets it, as at the start of the process. Never fails.
+// flag, the names, the dimensions and radii and the state of the profile
+// file stay the same, and the weld line section of that profile end while
+// its welds' input stays the same too. Forgets both, as at the start of the
+// process. Never fails.
 void Forget_Din_Profile_End(void);
 
 // 1 when the record's input can be evaluated: dimensions (the radii r,
