@@ -2,9 +2,9 @@
 // The bytes fill the library record (family, switches and grade codes from
 // the first bytes (a full-penetration butt weld among them), then the
 // dimensions, gamma_M, the forces, the plate
-// thickness, the all-round throat, the contact share and the eight throats
-// and lengths as raw doubles, so that zeros, extremes, nan and inf all
-// arrive). The section evaluation runs (it works out the geometry of the
+// thickness, the all-round throat, the contact share, the eight throats
+// and lengths, a tube's inner corner radius and the toe radius as raw
+// doubles, so that zeros, extremes, nan and inf all arrive). The section evaluation runs (it works out the geometry of the
 // welds itself) and the block "Stahlprofil" is printed: it must hold no
 // "nan" or "inf", and every utilisation the evaluation leaves must be a
 // number. A full-penetration butt weld evaluated is never stronger than
@@ -45,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (double& v : r.load) v = b.D();
     r.t_p = b.D(), r.a_w = b.D();
     for (int k = 0; k < ANSCHLUSS_WELD_POSITIONS; ++k) r.a_pos[k] = b.D(), r.l_pos[k] = b.D();
+    r.r_inner = b.D(), r.r_toe = b.D();
     const int status = Calc_Anschluss_Querschnitt(&r);
     if (status != 0 && status != 1) fuzz::Fail("fuzz_din_check", "result neither 0 nor 1");
     for (double u : {r.U_sigma, r.U_tau, r.U_v, r.U_w[0], r.U_w[1], r.U_w[2], r.plate_buckling.b_t,

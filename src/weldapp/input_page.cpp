@@ -613,12 +613,12 @@ void Hold_Hidden_Throats(const Nahtbild& n, const double* before) {
         if (n.throat[i] != before[i]) g_hidden[i] = Hidden_Throat{true, before[i], n.throat[i]};
 }
 
-// The closing line of a box about the single welds while "umlaufende
-// Kehlnaht" or "durchgeschweißte Stumpfnaht" hides them: their values stay
-// in the table and count again when they are chosen.
 // Slots from here on exist only with all-round welding.
 constexpr int kFirstAllRoundSlot = 8;
 
+// The closing line of a box about the single welds while "umlaufende
+// Kehlnaht" or "durchgeschweißte Stumpfnaht" hides them: their values stay
+// in the table and count again when they are chosen.
 const char* const kHiddenWelds = "Die Einzelnähte sind zur Zeit nicht gewählt; sie gelten so, sobald sie es sind."_cp;
 
 // Why the lengths of the single welds changed.

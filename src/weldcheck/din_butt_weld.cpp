@@ -104,22 +104,6 @@ struct Butt_Extremes {
     }
 };
 
-// Principal axes of the section values into the weld values, as the
-// block shows them for the weld lines.
-void Principal_Axes(Anschluss_Nahtwerte& v) {
-    const double diff = v.I_y - v.I_z;
-    double angle = 0.0;
-    if (std::fabs(diff) < 0.001) angle = std::fabs(v.I_yz) >= 0.001 ? 45.0 : 0.0;
-    else {
-        const double ratio = 2 * v.I_yz / diff;
-        angle = 0.5 * std::atan(ratio) * 180.0 / M_PI;
-        if (ratio < 0 && std::fabs(v.I_yz) > 0.0001) angle += 90.0;
-    }
-    const double phi = 2 * angle * M_PI / 180.0, mean = (v.I_y + v.I_z) / 2;
-    const double d = diff / 2 * std::cos(phi) + v.I_yz * std::sin(phi);
-    v.angle = angle, v.I_1 = mean + d, v.I_2 = mean - d;
-}
-
 // Stores the extremes (kN/cm² in, N/mm² out) and the utilisations; names
 // the limit that governs.
 void Store(GeschweissterAnschluss* r, const Butt_Extremes& e, const Limits& R, double* U) {
@@ -229,7 +213,7 @@ void Outline_Points(GeschweissterAnschluss* r, int T, const Limits& R, const Din
     Anschluss_Nahtwerte& v = r->weld_values;
     v.A_w = g.A, v.I_y = g.I_y, v.I_z = g.I_z, v.I_yz = g.I_yz, v.y_s = g.y_s, v.z_s = g.z_s;
     r->A_w_y = g.A_y, r->A_w_z = g.A_z;
-    Principal_Axes(v);
+    Din_Principal_Axes(v);
     double per_unit[DIN_PLATES_MAX] = {}, tau[DIN_PLATES_MAX] = {}, tau_T[DIN_PLATES_MAX] = {};
     Torsion_Per_Plate(r, T, P, per_unit);
     const Din_Weld_Forces f = Din_Forces_About(r, g, o.y_c, o.z_c);

@@ -87,6 +87,10 @@ struct Din_Weld_Group {
     double y_Az, z_Ay;
 };
 
+// The principal axes of the section values I_y, I_z and I_yz of v (cm⁴)
+// into v: the angle (degrees) and I_1, I_2, as the block shows them.
+void Din_Principal_Axes(Anschluss_Nahtwerte &v);
+
 // The outline of the profile end in the evaluation's axes (cm: y = -x / 10,
 // z = y / 10 of the geometry), beside the geometry it comes from, whose
 // weld lines and weld edges the welds of the lines take, and the centroid

@@ -370,8 +370,9 @@ Din_Outline Din_Outline_Of(const Kehlnaht_Geometry& g, double toe) {
 int Din_Usable_Input(const GeschweissterAnschluss* r) {
     if (!r) return 0;
     // A dimension is 0 (not there) or at least 0.001 mm; the height at
-    // least 0.01 mm.
-    for (double d : {r->h, r->b, r->t, r->s, r->r})
+    // least 0.01 mm. The radii a typed profile hands over beside its root
+    // radius (a tube's inner corners, the toes) are dimensions as well.
+    for (double d : {r->h, r->b, r->t, r->s, r->r, r->r_inner, r->r_toe})
         if (!Within(d, 1e6) || d < 0.0 || (d > 0.0 && d < 0.001)) return 0;
     for (double d : {r->t_p, r->a_w})
         if (!Within(d, 1e6) || d < 0.0) return 0;

@@ -222,18 +222,7 @@ void Store_Group(GeschweissterAnschluss* r, Din_Weld_Group g) {
     v.L = g.L, v.A_w = g.A, v.y_s = g.y_s, v.z_s = g.z_s;
     v.I_y = g.I_y, v.I_z = g.I_z, v.I_yz = g.I_yz;
     r->A_w_y = g.A_y, r->A_w_z = g.A_z;
-    const double diff = g.I_y - g.I_z;
-    double angle;
-    if (std::fabs(diff) < 0.001) {
-        angle = std::fabs(g.I_yz) >= 0.001 ? 45.0 : 0.0;
-    } else {
-        const double ratio = 2 * g.I_yz / diff;
-        angle = 0.5 * std::atan(ratio) * 180.0 / M_PI;
-        if (ratio < 0 && std::fabs(g.I_yz) > 0.0001) angle += 90.0;
-    }
-    const double phi = 2 * angle * M_PI / 180.0, mean = (g.I_y + g.I_z) / 2;
-    const double d = diff / 2 * std::cos(phi) + g.I_yz * std::sin(phi);
-    v.angle = angle, v.I_1 = mean + d, v.I_2 = mean - d;
+    Din_Principal_Axes(v);
 }
 
 // The extreme stresses of a set of points (kN/cm²) with the point of each,
@@ -462,6 +451,21 @@ double Din_Weld_Sigma(const Din_Weld_Group& g, const Din_Weld_Forces& f, double 
     if (!(D > 0.0)) return f.N / g.A;
     const double g_z = (f.M_y * g.I_z + f.M_z * g.I_yz) / D, g_y = -(f.M_y * g.I_yz + f.M_z * g.I_y) / D;
     return f.N / g.A + g_z * dz + g_y * dy;
+}
+
+void Din_Principal_Axes(Anschluss_Nahtwerte& v) {
+    const double diff = v.I_y - v.I_z;
+    double angle = 0.0;
+    if (std::fabs(diff) < 0.001) {
+        angle = std::fabs(v.I_yz) >= 0.001 ? 45.0 : 0.0;
+    } else {
+        const double ratio = 2 * v.I_yz / diff;
+        angle = 0.5 * std::atan(ratio) * 180.0 / M_PI;
+        if (ratio < 0 && std::fabs(v.I_yz) > 0.0001) angle += 90.0;
+    }
+    const double phi = 2 * angle * M_PI / 180.0, mean = (v.I_y + v.I_z) / 2;
+    const double d = diff / 2 * std::cos(phi) + v.I_yz * std::sin(phi);
+    v.angle = angle, v.I_1 = mean + d, v.I_2 = mean - d;
 }
 
 bool Din_Thick_Part_Rule(double t_max) {

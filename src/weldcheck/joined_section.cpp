@@ -146,15 +146,18 @@ Flange_Shape Catalogue_Flange_Shape(const Stahlprofil& p, double toe) {
     const Flange_Shape parallel{0.0, 0.0, toe};
     if (p.kind != STAHLPROFIL_KIND_CATALOGUE || !p.rolled || !(channel || tee || In_I_Family(p.type))) return parallel;
     // One look-up a run and profile: the check runs once for each load case.
+    // Kept under all it is worked out from but the catalogue record, which
+    // the name gives.
     static struct {
         char name[STAHLPROFIL_NAME_SIZE];
-        double h, b, t_w, t_f;
+        int type;
+        double h, b, t_w, t_f, toe;
         Flange_Shape shape;
     } kept = {};
     char name[STAHLPROFIL_NAME_SIZE];
     Copy_Trimmed(p.name, name, sizeof name, 3);
-    if (std::strcmp(name, kept.name) == 0 && kept.h == p.h && kept.b == p.b_fo && kept.t_w == p.t_w &&
-        kept.t_f == p.t_fo)
+    if (std::strcmp(name, kept.name) == 0 && kept.type == p.type && kept.h == p.h && kept.b == p.b_fo &&
+        kept.t_w == p.t_w && kept.t_f == p.t_fo && kept.toe == toe)
         return kept.shape;
     Flange_Shape shape = parallel;
     float x[PROFIL_VALUES] = {};
@@ -172,7 +175,7 @@ Flange_Shape Catalogue_Flange_Shape(const Stahlprofil& p, double toe) {
             shape = {slope, x_nominal, std::max(toe, x[26] > 0.0f ? 10.0 * x[26] : 0.0)};
     }
     Copy_Trimmed(p.name, kept.name, sizeof kept.name, 3);
-    kept.h = p.h, kept.b = b, kept.t_w = t_w, kept.t_f = t_f, kept.shape = shape;
+    kept.type = p.type, kept.h = p.h, kept.b = b, kept.t_w = t_w, kept.t_f = t_f, kept.toe = toe, kept.shape = shape;
     return shape;
 }
 

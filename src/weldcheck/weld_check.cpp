@@ -325,7 +325,7 @@ void Nothing_Carried_Line(const WeldCheckWork* w) {
 int Refused(SchweissnahtNachweis* r) {
     r->U_w = -1.0;
     r->U_w_status = WELD_CHECK_REFUSED;
-    r->governing_slot = r->governing_point = -1;
+    Wc_No_Governing_Point(r);
     return 1;
 }
 
@@ -472,7 +472,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     std::memset(r->line_values, 0, sizeof r->line_values);
     std::memset(r->U_position, 0, sizeof r->U_position);
     for (Weld_Notes& n : r->notes) n.rules = 0, n.count = 0;  // values count only as far as count says
-    r->governing_slot = r->governing_point = -1;
+    Wc_No_Governing_Point(r);
     // A fully penetrated butt weld neglects the short pieces of an all-round
     // weld whatever the caller's switch says.
     w->neglect_short = r->neglect_short || Wc_Full_Penetration(r);

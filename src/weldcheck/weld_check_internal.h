@@ -162,6 +162,15 @@ void Check_Weld_Check_Invariants(const WeldCheckWork* w);
 // its page is counted in rows.
 const double Wc_kRowCm = 0.47;
 
+// The record without a governing point: no slot or point, and no weaker
+// part that governs one (what a refused or unloaded check leaves).
+inline void Wc_No_Governing_Point(SchweissnahtNachweis* r) {
+    r->governing_slot = r->governing_point = -1;
+    r->governing_check = WELD_GOVERNS_WELD;
+    r->weaker_part = WELD_PART_NONE;
+    r->weaker_t = 0.0;
+}
+
 // A fully penetrated butt weld, which is the part it joins.
 inline bool Wc_Full_Penetration(const SchweissnahtNachweis* r) {
     return r->weld_kind == WELD_BUTT && r->full_penetration;

@@ -114,6 +114,19 @@ void Detail_Lines_In_Weld_Order(WeldCheckWork* w) {
     for (int j = 0; j < n; ++j) Effective_Length_Test(w, order[j], w->detail_test[order[j]], w->f);
 }
 
+// Line L's area, shear areas, first and second moments about the
+// reference axes added to the sums of the line cross-section.
+void Add_To_Sums(WeldCheckWork* w, const WeldCheckLine& L) {
+    w->A_wy += L.A_vy;
+    w->A_wz += L.A_vz;
+    w->A_w += L.A;
+    w->S_y += L.A * L.y_c;
+    w->S_z += L.A * L.z_c;
+    w->I_y0 += L.A * L.z_c * L.z_c + L.I_y;
+    w->I_z0 += L.A * L.y_c * L.y_c + L.I_z;
+    w->I_yz0 += L.A * L.y_c * L.z_c + L.I_yz;
+}
+
 // A line lies on its face: y_c (along z) or z' = zp (along y) is the face,
 // where its end points are. A butt weld lies in the part it joins, depth
 // inside its face: a partial penetration's throat, the weld of one half of
@@ -169,14 +182,7 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
         L.A_vy = part->A_vy;
         L.A_vz = part->A_vz;
     }
-    w->A_wy += L.A_vy;
-    w->A_wz += L.A_vz;
-    w->A_w += L.A;
-    w->S_y += L.A * L.y_c;
-    w->S_z += L.A * L.z_c;
-    w->I_y0 += L.A * L.z_c * L.z_c + L.I_y;
-    w->I_z0 += L.A * L.y_c * L.y_c + L.I_z;
-    w->I_yz0 += L.A * L.y_c * L.z_c + L.I_yz;
+    Add_To_Sums(w, L);
     w->n_lines += 1;
     w->a_min = std::min(w->a_min, a);
 }
@@ -677,17 +683,8 @@ double Full_Penetration_Throat(const Stahlprofil* p, int face) {
 // The sums of the line cross-section from its lines as they stand.
 void Sum_Lines(WeldCheckWork* w) {
     w->A_w = w->A_wy = w->A_wz = w->S_y = w->S_z = w->I_y0 = w->I_z0 = w->I_yz0 = 0.0;
-    for (const WeldCheckLine& L : w->line) {
-        if (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) continue;
-        w->A_wy += L.A_vy;
-        w->A_wz += L.A_vz;
-        w->A_w += L.A;
-        w->S_y += L.A * L.y_c;
-        w->S_z += L.A * L.z_c;
-        w->I_y0 += L.A * L.z_c * L.z_c + L.I_y;
-        w->I_z0 += L.A * L.y_c * L.y_c + L.I_z;
-        w->I_yz0 += L.A * L.y_c * L.z_c + L.I_yz;
-    }
+    for (const WeldCheckLine& L : w->line)
+        if (L.dir == WC_ALONG_Y || L.dir == WC_ALONG_Z) Add_To_Sums(w, L);
 }
 
 // Partial-penetration throats lie in the walls they penetrate, from the

@@ -831,7 +831,7 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     double U = g.U_max, computed = Weld_Group_Computed_U(&g);
     if (ret != 0 || !std::isfinite(U)) U = computed = -1.0;
     if (ret != 0) c.refused = true;
-    Weaker_Part_Check b;
+    Weaker_Part_Check b{};
     bool weaker_governs = false;
     if (c.full_penetration && U > -0.5) {
         b = Check_Weaker_Part(c, k, s);
@@ -1081,7 +1081,7 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     Setup_Point_Group(c);
     if (Refuse_Missing_Strength(c) || Refuse_Gamma_M0(c)) {
         r->U_w = -1.0;
-        r->governing_slot = r->governing_point = -1;
+        Wc_No_Governing_Point(r);
         return 1;
     }
     if (w->report) Print_Point_Check_Intro(c);
@@ -1096,9 +1096,7 @@ int Wc_Point_Checks(WeldCheckWork* w) {
                        Check_Line_Prefix, Mark_Not_Ok());
         r->U_w = -1.0;
     }
-    if (r->U_w < -0.5) {
-        r->governing_slot = r->governing_point = -1;
-    }
+    if (r->U_w < -0.5) Wc_No_Governing_Point(r);
     if (w->f && r->U_w > 0.001 && c.gov.k >= 0) Print_Point_Result(c);
     if (w->report) Print_Extreme_Stresses(c);
     if (c.result_indented) OLI_Set_Para_Indent(c.indent);

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "support/testutil.h"
 #include "weldcheck/joined_section.h"
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
@@ -396,6 +397,35 @@ TEST(JoinedSection, WholeSectionForItsCallers) {
             EXPECT_NEAR(j.tau_T_per_M_x * j.I_T, c.s.t_f, 1e-3 * c.s.t_f);
             EXPECT_LE(j.I_T, p.I_T);
         }
+    }
+}
+
+
+// The slope of a catalogue profile's flanges, read once and kept, is that
+// of the profile as it stands: the I 220's kept slope is not taken for the
+// same name and dimensions as a tee (whose slope runs to the web's face,
+// not to the root fillet) nor with another toe radius. Each section must
+// be the one built after another profile in between.
+TEST(JoinedSection, TheKeptFlangeSlopeIsThatOfTheProfileAsItStands) {
+    const std::string file = WELD_PROFIL_FILE;
+    testutil::ScopedEnv data("DATA", file.substr(0, file.rfind('/')));
+    auto changed = [](const char* what, Stahlprofil* p) {
+        if (std::string(what) == "tee") p->type = PROFILTYP_T;
+        else p->r_2 *= 3.0;
+    };
+    for (const char* what : {"tee", "toe"}) {
+        SCOPED_TRACE(what);
+        const SchweissnahtNachweis i220 = Profile_Of({}, "I220"), other = Profile_Of({}, "U260");
+        Stahlprofil p = i220.profile;
+        Joined_Section after_i220, fresh;
+        ASSERT_EQ(Build_Joined_Section(&p, &after_i220), 1);
+        changed(what, &p);
+        ASSERT_EQ(Build_Joined_Section(&p, &after_i220), 1);
+        ASSERT_EQ(Build_Joined_Section(&other.profile, &fresh), 1);
+        ASSERT_EQ(Build_Joined_Section(&p, &fresh), 1);
+        EXPECT_EQ(after_i220.A, fresh.A);
+        EXPECT_EQ(after_i220.I_y, fresh.I_y);
+        EXPECT_EQ(after_i220.I_z, fresh.I_z);
     }
 }
 

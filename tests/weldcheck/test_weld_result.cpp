@@ -87,6 +87,36 @@ TEST(WeakerPart, AFullyPenetratedWeldIsNoStrongerThanThePartItJoins) {
     }
 }
 
+// The weaker part governing one evaluation is not left in the record for
+// the next: the same bar evaluated again without load, with a gamma_M0 an
+// annex cannot hold (refused), or as a fillet weld names no weaker part.
+TEST(WeakerPart, AnEvaluationKeepsNoWeakerPartOfTheOneBefore) {
+    const double V[6] = {0, 0, 0, 0, 450, 0}, none[6] = {};
+    const struct {
+        const char* what;
+        const double* F;
+        double gamma_M0;
+        int weld_kind;
+    } cases[] = {{"no load", none, 1.0, WELD_BUTT}, {"gamma_M0 0.1", V, 0.1, WELD_BUTT}, {"fillet", V, 1.0, WELD_FILLET}};
+    for (const auto& c : cases) {
+        SchweissnahtNachweis r = Butt(PROFILTYP_FLACH, 200, 10, 0, 0, V);
+        Own_Steel(&r.profile.material, 355, 335, 490, 0.9);
+        Own_Steel(&r.plate.material, 355, 335, 490, 0.9);
+        ASSERT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+        ASSERT_EQ(r.governing_check, WELD_GOVERNS_WEAKER_PART);
+        const SchweissnahtNachweis before = Butt(PROFILTYP_FLACH, 200, 10, 0, 0, c.F);
+        r.forces = before.forces;
+        r.gamma_M0 = c.gamma_M0;
+        r.weld_kind = c.weld_kind;
+        if (c.weld_kind == WELD_FILLET)
+            for (int k = 0; k < 12; ++k) r.a[k] = 4.0;
+        Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0);
+        EXPECT_EQ(r.governing_check, WELD_GOVERNS_WELD) << c.what;
+        EXPECT_EQ(r.weaker_part, WELD_PART_NONE) << c.what;
+        EXPECT_EQ(r.weaker_t, 0.0) << c.what;
+    }
+}
+
 // The weaker part is the one of lower yield strength, the plate (20 mm,
 // or 50 mm: f_y of its range above 40 mm) or the profile's part at its own
 // thickness (the flat bar 200 x 10, or 200 x 60 above 40 mm): under N the
