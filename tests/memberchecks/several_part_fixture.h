@@ -36,6 +36,15 @@ private:
     uint32_t option_word_ = 0;
 };
 
+// The same in check mode 2, as the program's main sets it.
+class CheckModeTwoTest : public SeveralPartTest {
+protected:
+    void SetUp() override {
+        SeveralPartTest::SetUp();
+        Set_Check_Mode(2);
+    }
+};
+
 // A catalogue profile by name in grade index `grade` (0 S235, 1 S275, 2 S355)
 // with the grade's values for a 10 mm part.
 inline Stahlprofil Catalogue(const char* name, int grade = 0) {

@@ -40,11 +40,6 @@ Stahlprofil Typed(double h, double b, double t) {
     return p;
 }
 
-std::string Text(ListCapture& list) {
-    OLI_End_Text(list.f());
-    return list.Take();
-}
-
 // The c/t check of the section model, gamma_M0 1.0 without the raised class
 // 3 limit, so that each utilisation is (c/t)/limit of the governing rule.
 // S235 (eps 1) unless said; every leg is an outstand with its clear width
@@ -107,7 +102,7 @@ TEST_F(AngleCt, CtCheckOfTheModelAppliesTheAngleRule) {
         // The print names the class the utilisations reach (4 where no limit
         // is met) and gives the angle's utilisation to its legs, the parts
         // supported on one side; the total is the same.
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         char line[160];
         std::snprintf(line, sizeof line, " Querschnitt in Klasse %d,  Materialbeiwert", c.named);
         EXPECT_NE(text.find(line), std::string::npos) << text;
@@ -153,7 +148,7 @@ TEST_F(AngleCt, CrossSectionCheckOfAnAnglePrintsTheGoverningLimit) {
         if (c.N != 0) {
             EXPECT_NEAR(o[1], 400e3 / 1920 / 235, 1e-3);
         }
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         char line[200];
         std::snprintf(line, sizeof line,
                       " c/t-Verhältnis bzgl. Q-Klasse 3:\n ╬teinseitig gestützt: Ausnutzung U╬\\c/t╬r = %.3f  <  1  %s╬r\n"_cp,
@@ -189,7 +184,7 @@ TEST_F(AngleCt, ClassificationOfTheRecordAppliesTheAngleRule) {
         ListCapture list;
         const int cls = Classify_Section(&c.p, c.N, c.M_y, 0, 1.0, 1, 0, nullptr, nullptr, nullptr, 3, &U, list.f(),
                                          2, nullptr);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_NE(text.find("Schenkel 1"), std::string::npos) << text;
         EXPECT_EQ(text.find("Bedingung 2") != std::string::npos, c.N > 0) << text;
         if (c.N > 0) {
@@ -267,12 +262,12 @@ TEST_F(AngleCt, AngleInBendingIsClassedByItsLegs) {
         double U3 = -1;
         ListCapture list;
         ASSERT_EQ(Calc_XS_Ct_Check(&c.p, 1.0, 1, 0, 0, 0, c.N, c.M_y, c.M_z, 0, 0, 0, 0, 0, &U3, list.f(), 2), 0);
-        EXPECT_NEAR(U3, c.U3_model, 2e-3 * c.U3_model) << Text(list);
+        EXPECT_NEAR(U3, c.U3_model, 2e-3 * c.U3_model) << list.Take_Ended();
         double R3 = -1;
         ListCapture record;
         const int cls = Classify_Section(&c.p, -1000 * c.N, -1e6 * c.M_y, -1e6 * c.M_z, 1.0, 1, 0, nullptr, nullptr,
                                          nullptr, 3, &R3, record.f(), 2, nullptr);
-        const std::string text = Text(record);
+        const std::string text = record.Take_Ended();
         EXPECT_EQ(cls, c.class_record) << text;
         EXPECT_NEAR(R3, c.U3_record, 2e-3 * c.U3_record) << text;
         EXPECT_EQ(text.find("Bedingung 2") != std::string::npos, c.rule) << text;
@@ -289,7 +284,7 @@ TEST_F(AngleCt, AngleInBendingIsClassedByItsLegs) {
     static const int opts[2] = {0, 0};
     const unsigned bits = Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 1, -19.8, -3.5, 0, 0, 0, 0, 0, 0, &o[0], &o[1],
                                                    &o[2], &o[3], &o[4], &o[5], &o[6], &o[7], list.f(), 2);
-    const std::string text = Text(list);
+    const std::string text = list.Take_Ended();
     EXPECT_EQ(bits & 0x8100u, 0x100u) << std::hex << bits;
     EXPECT_LT(o[2], 1.0) << text;
     EXPECT_NE(text.find("c/t-Verhältnis bzgl. Q-Klasse 2:"_cp), std::string::npos) << text;

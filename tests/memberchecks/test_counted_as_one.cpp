@@ -37,11 +37,6 @@
 
 namespace {
 
-std::string Text(ListCapture& list) {
-    OLI_End_Text(list.f());
-    return list.Take();
-}
-
 // "  ~  1  ok" and the rule's note: the verdict of a value the rule counts.
 std::string Counted() {
     const char* const note = "╬r (< 1.001 zählt als 1)"_cp;
@@ -73,7 +68,7 @@ Checked Check(const Stahlprofil& p, int mode, double N_kN, int level, int no_rai
     Checked run{};
     ListCapture list;
     run.bits = Check_XS_Resistance(&p, &in, &run.r, list.f(), level);
-    run.text = Text(list);
+    run.text = list.Take_Ended();
     return run;
 }
 
@@ -178,7 +173,7 @@ TEST(CountedAsOne, CtOfTheClassification) {
         EXPECT_EQ(Classify_Section_Computed(&I, 100e3, 0, 0, 1.0, 1, 0, nullptr, nullptr, nullptr, 3, &U, &computed,
                                             list.f(), level, ""),
                   3);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         if (level == 1) {
             EXPECT_NE(text.find(web + Counted() + "\n"), std::string::npos) << text;
             EXPECT_NE(text.find(flange), std::string::npos) << text;
@@ -204,7 +199,7 @@ TEST(CountedAsOne, PlasticChain) {
         EXPECT_EQ(Calc_XS_Plastic_Check(&bar, 1.0, 0, 1, c.u * 470e3, 0, 0, 0, 0, 0, 0, 0, &total, &plastic, nullptr,
                                         list.f(), 2),
                   0);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_NE(text.find(line + c.tail), std::string::npos) << text;
         EXPECT_NEAR(plastic, c.U, 1e-9);
         EXPECT_NEAR(total, c.U, 1e-9);
@@ -250,7 +245,7 @@ TEST(CountedAsOne, ExhaustedFlangeOnlyWhereItsStrengthIsGone) {
         Checked out{};
         ListCapture list;
         out.bits = Check_XS_Resistance(&I, &in, &out.r, list.f(), 2);
-        out.text = Text(list);
+        out.text = list.Take_Ended();
         return out;
     };
     const Checked small = run(500, 0.0001, 0);

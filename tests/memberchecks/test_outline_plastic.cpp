@@ -29,13 +29,7 @@
 
 namespace {
 
-class OutlinePlastic : public testutil::SeveralPartTest {
-protected:
-    void SetUp() override {
-        SeveralPartTest::SetUp();
-        Set_Check_Mode(2);
-    }
-};
+using OutlinePlastic = testutil::CheckModeTwoTest;
 
 struct Pt {
     double y, z;

@@ -25,20 +25,9 @@
 
 namespace {
 
-class PlasticAlpha : public testutil::SeveralPartTest {
-protected:
-    void SetUp() override {
-        SeveralPartTest::SetUp();
-        Set_Check_Mode(2);
-    }
-};
+using PlasticAlpha = testutil::CheckModeTwoTest;
 
 using testutil::Catalogue;
-
-std::string Text(ListCapture& list) {
-    OLI_End_Text(list.f());
-    return list.Take();
-}
 
 // The limit strain plane of the plastic load factor on the standing model
 // (forces kN, kNm as the cross-section check takes them, f_d kN/cm2), with N
@@ -172,7 +161,7 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         ListCapture list;
         Calc_XS_Resistance_Check(&c.p, 1.0, opts, 1, 1, c.N, c.M_y, c.M_z, 0, 0, 0, 0, 0, &o[0], &o[1], &o[2], &o[3],
                                  &o[4], &o[5], &o[6], &o[7], list.f(), 2);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         double plane[4];
         Limit_Plane(c.N, c.M_y, c.M_z, 0.1 * c.f_y, plane);
         const double expected = Class_2_From_Plane(plane, c.f_y);
@@ -216,7 +205,7 @@ TEST_F(PlasticAlpha, AnglesInBendingAboutTheirLegsAreClassThree) {
         ListCapture list;
         const unsigned bits = Calc_XS_Resistance_Check(&c.p, 1.0, opts, 1, 1, 0, 0, c.M_z, 0, 0, 0, 0, 0, &o[0],
                                                        &o[1], &o[2], &o[3], &o[4], &o[5], &o[6], &o[7], list.f(), 2);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_EQ(bits & 0x8100u, 0x100u) << std::hex << bits;
         EXPECT_NEAR(Plastic_Road_Class_2(text, o[2]), c.U2, 2e-3) << text;
         Calc_XS_Resistance_Check(&c.p, 1.0, opts, 1, 0, 0, 0, c.M_z, 0, 0, 0, 0, 0, &e[0], &e[1], &e[2], &e[3],
@@ -258,7 +247,7 @@ TEST_F(PlasticAlpha, AWebMostlyInTensionKeepsItsPlasticResistance) {
     ListCapture list;
     Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 1, 400, 520, 0, 0, 0, 0, 0, 0, &o[0], &o[1], &o[2], &o[3], &o[4],
                              &o[5], &o[6], &o[7], list.f(), 2);
-    const std::string text = Text(list);
+    const std::string text = list.Take_Ended();
     EXPECT_EQ(text.find("Querschnitt in Klasse 3"), std::string::npos) << text;
     EXPECT_NE(text.find("c/t-Verhältnis bzgl. Q-Klasse 2:"_cp), std::string::npos) << text;
     const double alpha = (334 - 400e3 / (2 * 6 * 235.0)) / 668;

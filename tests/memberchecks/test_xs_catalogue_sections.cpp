@@ -25,22 +25,9 @@
 
 namespace {
 
-// The program's switches (several-part calculation, check mode 2 as its
-// main sets it), put back afterwards.
-class XsCatalogue : public testutil::SeveralPartTest {
-protected:
-    void SetUp() override {
-        SeveralPartTest::SetUp();
-        Set_Check_Mode(2);
-    }
-};
+using XsCatalogue = testutil::CheckModeTwoTest;
 
 using testutil::Catalogue;
-
-std::string Text(ListCapture& list) {
-    OLI_End_Text(list.f());
-    return list.Take();
-}
 
 struct Outs {
     double v[8] = {-9, -9, -9, -9, -9, -9, -9, -9};
@@ -77,7 +64,7 @@ TEST_F(XsCatalogue, WebOfAnIUnderNAndMyIsClassThree) {
     ListCapture list;
     Check(p, 1, -N / 1000, 1568.36, 0, &o, list.f());
     EXPECT_NEAR(o.v[1], sigma / f_y, 2e-4);
-    const std::string text = Text(list);
+    const std::string text = list.Take_Ended();
     char line[200];
     std::snprintf(line, sizeof line,
                   " Querschnitt in Klasse 3 (c/t bzgl. Q-Klasse 2: U╬\\c/t╬r = %.3f  >  1): elastischer Nachweis\n"_cp,
@@ -116,7 +103,7 @@ TEST_F(XsCatalogue, CircularTubeTakesTheCirclesMaximumAtAnyAngle) {
         EXPECT_NEAR(o.v[1], U, 0.002 * U);
         if (degrees == 0) first = o.v[1];
         EXPECT_NEAR(o.v[1], first, 1e-9);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         const size_t at = text.find("max \xCC╬\\x╬r ╬tbei y = "_cp);
         ASSERT_NE(at, std::string::npos) << text;
         double y = 0, z = 0;
@@ -169,7 +156,7 @@ TEST_F(XsCatalogue, ClassFourSectionIsNotCoveredByTheGrossSectionCheck) {
             EXPECT_EQ((bits & XS_CHECK_NOT_VERIFIABLE) != 0, c.class4) << std::hex << bits;
             EXPECT_EQ((bits & XS_CHECK_CLASS_4) != 0, c.class4) << std::hex << bits;
             EXPECT_NEAR(o.v[2], c.U_ct, 5e-4 * c.U_ct);
-            const std::string text = Text(list);
+            const std::string text = list.Take_Ended();
             EXPECT_EQ(text.find(" " + note + Mark_Alert() + "\n") != std::string::npos, c.class4) << text;
             // no stress utilisation that would read as the section's
             EXPECT_EQ(text.find("U╬\\╠"_cp) == std::string::npos, c.class4) << text;
@@ -303,7 +290,7 @@ TEST_F(XsCatalogue, ShearAreaOfEveryFamilyAndTheReductionForShear) {
         const unsigned bits = Calc_XS_Resistance_Check(&c.p, 1.0, opts, 1, 1, 0, c.M_y, 0, 0, V, 0, 0, 0, &o.v[0],
                                                        &o.v[1], &o.v[2], &o.v[3], &o.v[4], &o.v[5], &o.v[6], &o.v[7],
                                                        list.f(), 2);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_EQ(bits & 0x4100u, 0x4100u) << std::hex << bits;
         EXPECT_NEAR(o.v[1], c.U, 1e-3) << text;
         char line[120];
@@ -340,7 +327,7 @@ TEST_F(XsCatalogue, ClassThreeOnThePlasticRoadSaysItIsCheckedElastically) {
         const unsigned bits = Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 1, -2500, 800, 0, 0, 0, 0, 0, 0, &o.v[0],
                                                        &o.v[1], &o.v[2], &o.v[3], &o.v[4], &o.v[5], &o.v[6], &o.v[7],
                                                        list.f(), level);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_EQ(bits & 0x8100u, 0x100u) << std::hex << bits;
         EXPECT_NEAR(o.v[1], (2500e3 / 22650 + 800e6 / 4787e3) / 460, 1e-3);
         EXPECT_NE(text.find(line), std::string::npos) << text;
@@ -415,7 +402,7 @@ TEST_F(XsCatalogue, ShearBucklingOfThePlatesThatCarryShear) {
             const unsigned bits =
                 Calc_XS_Resistance_Check(&c.p, 1.0, opts, 1, mode, 0, 0, 0, c.V_y, c.V_z, 0, 0, 0, &o.v[0], &o.v[1],
                                          &o.v[2], &o.v[3], &o.v[4], &o.v[5], &o.v[6], &o.v[7], list.f(), 2);
-            const std::string text = Text(list);
+            const std::string text = list.Take_Ended();
             if (!c.r) {
                 EXPECT_TRUE(bits & XS_CHECK_DONE) << std::hex << bits;
                 EXPECT_EQ(bits & (XS_CHECK_NOT_VERIFIABLE | XS_CHECK_SHEAR_BUCKLING), 0u) << std::hex << bits;
@@ -434,7 +421,7 @@ TEST_F(XsCatalogue, ShearBucklingOfThePlatesThatCarryShear) {
     EXPECT_EQ(Calc_XS_Plastic_Check(&welded, 1.0, 0, 1, 0, 0, 0, 100e3, 1000e3, 0, 0, 0, &u, nullptr, nullptr,
                                     list.f(), 1),
               2);
-    const std::string text = Text(list);
+    const std::string text = list.Take_Ended();
     EXPECT_NE(text.find(alert("120.00", "48.82")), std::string::npos) << text;
     const char* const within = "Schubbeulen: h╬\\p╬r/t╬\\p╬r = 15.00 ¾ 72╬/.╬r¥/┴ = 48.82  "_cp;
     std::string ok = within;
@@ -575,7 +562,7 @@ TEST_F(XsCatalogue, EachPlateIsClassedWithItsOwnYieldStrength) {
     Outs o;
     ListCapture list;
     EXPECT_EQ(Check(bent, 1, 0, 2044.5, 0, &o, list.f()) & 0x8100u, 0x100u);
-    const std::string text = Text(list);
+    const std::string text = list.Take_Ended();
     char line[200];
     std::snprintf(line, sizeof line, "(c/t bzgl. Q-Klasse 2: U╬\\c/t╬r = %.3f  >  1): elastischer Nachweis\n"_cp, U2);
     EXPECT_NE(text.find(line), std::string::npos) << text;
@@ -597,7 +584,7 @@ TEST_F(XsCatalogue, EachPlateIsClassedWithItsOwnYieldStrength) {
                                                    &o.v[1], &o.v[2], &o.v[3], &o.v[4], &o.v[5], &o.v[6], &o.v[7],
                                                    shear.f(), 1);
     EXPECT_EQ(bits, XS_CHECK_NOT_VERIFIABLE | XS_CHECK_SHEAR_BUCKLING);
-    const std::string refused = Text(shear);
+    const std::string refused = shear.Take_Ended();
     EXPECT_NE(refused.find("h╬\\p╬r/t╬\\p╬r = 49.50"_cp), std::string::npos) << refused;
     EXPECT_NE(refused.find(" 72╬/.╬r¥/┴ = 48.82  ê  genauer Nachweis erforderlich "_cp), std::string::npos) << refused;
 }

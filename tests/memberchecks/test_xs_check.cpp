@@ -84,11 +84,6 @@ unsigned Check(const Stahlprofil& p, int mode, const double f[6], Outs* o, FILE*
 std::string Cp(const char* s) { return s; }
 
 // The list's text so far, its open paragraph ended.
-std::string Text(ListCapture& list) {
-    OLI_End_Text(list.f());
-    return list.Take();
-}
-
 }  // namespace
 
 // Flat bar 100 x 10 (A 1000, I_y 833333, I_z 8333 mm4) and round bar d 40
@@ -141,7 +136,7 @@ TEST(XsResistance, CompactBarsAgainstHandValues) {
         char line[200];
         std::snprintf(line, sizeof line, "╠╬\\v╬r = %.2f N/mm²  <  ╠╬\\v,Rd╬r = 235.00 N/mm²  ê  U = %.3f  <  1  "_cp,
                       s_v, U);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_NE(text.find(Cp("elastischer Spannungsnachweis für  "_cp) + Cp(c.forces) + "\n"), std::string::npos)
             << c.what << "\n" << text;
         EXPECT_NE(text.find(std::string("Nachweis: ╬t"_cp) + line + Mark_Ok() + "\n"), std::string::npos)
@@ -158,7 +153,7 @@ TEST(XsResistance, VonMisesCombinesNormalAndShearStress) {
     ListCapture list;
     Check(flat, 0, f, &o, list.f(), 2);
     EXPECT_NEAR(o.v[6], 163.936, 0.001);
-    const std::string text = Text(list);
+    const std::string text = list.Take_Ended();
     EXPECT_NE(text.find("min / max ╠╬\\x╬r = 100.00 / 100.00 N/mm², max Í = 75.00 N/mm²,  max ╠╬\\v╬r = 163.94 N/mm²\n"_cp),
               std::string::npos)
         << text;
@@ -184,7 +179,7 @@ TEST(XsResistance, RefusalsAndNotRequired) {
         Outs o;
         ListCapture list;
         EXPECT_EQ(Check(*c.p, c.mode, f, &o, list.f(), 1), 0u) << c.text << c.mode;
-        EXPECT_NE(Text(list).find(c.text + Mark_Alert() + "\n"), std::string::npos) << c.text << c.mode;
+        EXPECT_NE(list.Take_Ended().find(c.text + Mark_Alert() + "\n"), std::string::npos) << c.text << c.mode;
     }
     // Without a class-based road a rolled section is not checked.
     XS_Class_Check_Road road = Set_XS_Class_Check_Road(nullptr);
@@ -203,7 +198,7 @@ TEST(XsResistance, RefusalsAndNotRequired) {
         EXPECT_EQ(bits & XS_CHECK_NOT_VERIFIABLE, 0u);
         EXPECT_EQ((bits & XS_CHECK_PLASTIC_LIMIT) != 0, mode == 1);
         for (double v : z.v) EXPECT_EQ(v, 0.0);
-        EXPECT_NE(Text(list).find("Schnittgrößen = 0: Nachweis nicht erforderlich "_cp + std::string(Mark_Note())),
+        EXPECT_NE(list.Take_Ended().find("Schnittgrößen = 0: Nachweis nicht erforderlich "_cp + std::string(Mark_Note())),
                   std::string::npos);
     }
 }
@@ -221,7 +216,7 @@ TEST(XsResistance, BarsAskedForThePlasticCheckGetTheElasticOne) {
         ListCapture list;
         EXPECT_EQ(Check(flat, mode, f, &o, list.f(), 1), XS_CHECK_DONE | XS_CHECK_PLASTIC_LIMIT) << mode;
         EXPECT_NEAR(o.v[1], U, 1e-6) << mode;
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         const size_t note = text.find(
             "Für diesen Querschnitt gibt es keinen plastischen Nachweis; er wird elastisch nachgewiesen.\n"_cp);
         EXPECT_NE(note, std::string::npos) << text;
@@ -255,7 +250,7 @@ TEST(XsResistance, ClassRoadReceivesItsArguments) {
     EXPECT_EQ(got_B, 0.0);  // warping dropped with its note
     EXPECT_EQ(u_s, 0.4);
     EXPECT_EQ(u_ct, 0.3);
-    EXPECT_NE(Text(list).find("Hohlprofil: Wölbkrafttorsion wird nach EC 3-1-1, 6.2.7(7) nicht berücksichtigt.\n"_cp),
+    EXPECT_NE(list.Take_Ended().find("Hohlprofil: Wölbkrafttorsion wird nach EC 3-1-1, 6.2.7(7) nicht berücksichtigt.\n"_cp),
               std::string::npos);
     Calc_XS_Resistance_Check(&tube, 1.0, opts, 1, 0, 10, 0, 0, 0, 0, 0, 0, 0, nullptr, &u_s, &u_ct, nullptr,
                              nullptr, nullptr, nullptr, nullptr, nullptr, 0);
@@ -346,7 +341,7 @@ TEST(CtCheck, UtilisationJustAboveOneCountsAsOne) {
         ListCapture list;
         Check_Ct_Part(CT_PART_INTERNAL, 3, &U, 42 * r.u * eps, 235, 0, 1000, 0, 0, list.f(), 2, nullptr);
         EXPECT_NEAR(U, r.counted, 1e-12) << r.u;
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_NE(text.find(std::string("U╬\\c/t╬r = (c/t) / (max c/t) = "_cp) + r.shown + ",  max c/t = 42.00"),
                   std::string::npos)
             << text;
@@ -356,13 +351,13 @@ TEST(CtCheck, UtilisationJustAboveOneCountsAsOne) {
 TEST(CtCheck, PrintedLines) {
     ListCapture list;
     Print_Epsilon(355, 0, list.f());
-    EXPECT_NE(Text(list).find("¥ = (235/355)╬/0.5╬r = 0.814"_cp), std::string::npos);
+    EXPECT_NE(list.Take_Ended().find("¥ = (235/355)╬/0.5╬r = 0.814"_cp), std::string::npos);
     Print_Epsilon(235, 200000, list.f());
-    EXPECT_NE(Text(list).find("¥ = (235/235╬/.╬r200000/210000)╬/0.5╬r = 0.976"_cp), std::string::npos);
+    EXPECT_NE(list.Take_Ended().find("¥ = (235/235╬/.╬r200000/210000)╬/0.5╬r = 0.976"_cp), std::string::npos);
     double U = 0;
     // bending, c/t 80: 72 < 80 <= 83, class 2; U = 80/124
     Check_Ct_Part(CT_PART_INTERNAL, 3, &U, 80, 235, 0, 0.5, 0, 0, list.f(), 2, "Steg");
-    const std::string text = Text(list);
+    const std::string text = list.Take_Ended();
     // (the list writes every line of a paragraph behind one blank)
     EXPECT_NE(text.find("Steg\n   Q-Klasse 2 für c/t = 80.00 (beidseitig gestützt, Biegung) < 83.00╬/.╬r¥ = "
                         "83.00\n   Ausnutzung U╬\\c/t╬r = (c/t) / (max c/t) = 0.645,  max c/t = "
@@ -476,7 +471,7 @@ TEST(XsResistance, ShearCentreOffTheCentroidIsNamed) {
         Outs o;
         ListCapture list;
         Check(c.p, 0, f, &o, list.f(), 1);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_EQ(text.find(head) != std::string::npos, c.at != nullptr);
         if (c.at) {
             EXPECT_NE(text.find(head + c.at + tail + Mark_Note() + "\n"), std::string::npos) << text;
@@ -553,13 +548,13 @@ TEST(Classification, PlasticAlphaForClassesOneAndTwo) {
         ListCapture list;
         Classify_Section(&I355, 539e3, 168.4e6, 0, 1.0, 1, 0, nullptr, nullptr, nullptr, 2, nullptr, list.f(), level,
                          "");
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_EQ(text.find(note) != std::string::npos, level == 2) << text;
         EXPECT_EQ(text.find("Der Beiwert ║ wird elastisch"_cp), std::string::npos) << text;
     }
     ListCapture list;
     Classify_Section(&I355, 1e6, 0, 0, 1.0, 1, 0, nullptr, nullptr, nullptr, 2, nullptr, list.f(), 2, "");
-    EXPECT_EQ(Text(list).find("ermittelt"), std::string::npos);
+    EXPECT_EQ(list.Take_Ended().find("ermittelt"), std::string::npos);
 }
 
 // The plastic axis of plates: the T above (flange 200 x 20 on top, stem 16 x
@@ -646,7 +641,7 @@ TEST(XsPlastic, ChainPerShape) {
                                         &o2, c.U_ct >= 0 ? &o3 : nullptr, list.f(), 2),
                   0)
             << c.what;
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         // W_pl is taken from the section's thin-walled model: within 0.05 %
         // of the closed forms above, but for the tube, whose model is a
         // 32-sided ring with a plastic modulus about 0.5 % below the
@@ -683,7 +678,7 @@ TEST(XsPlastic, StepWithinTheToleranceLetsTheChainGoOn) {
         ListCapture list;
         double o2 = -9;
         EXPECT_EQ(Calc_XS_Plastic_Check(&F, 1.0, 1.0, 1, 0, M, 0, 0, V, 0, 0, 0, nullptr, &o2, nullptr, list.f(), 1), 0);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         if (M == 0.0) {
             EXPECT_NEAR(o2, 1.03, 1e-3) << text;
             EXPECT_NE(text.find("= 1.030  \xF3  1.05  " + std::string(Mark_Ok()) + "\xCEr (5% Toleranz)"), std::string::npos)
@@ -712,7 +707,7 @@ TEST(XsPlastic, Refusals) {
         EXPECT_EQ(Calc_XS_Plastic_Check(c.p, 1.0, 0, 1, 1e4, 0, 0, 0, 0, 0, 0, 0, nullptr, &o2, nullptr, list.f(), 1),
                   2);
         EXPECT_EQ(o2, 0.0);
-        EXPECT_NE(Text(list).find(c.text + Mark_Alert() + "\n"), std::string::npos) << c.text;
+        EXPECT_NE(list.Take_Ended().find(c.text + Mark_Alert() + "\n"), std::string::npos) << c.text;
     }
     // 9 N and 99 Nmm count as zero
     double o1 = -9;
@@ -734,14 +729,14 @@ TEST(PlateBuckling, ShearBucklingLimit) {
     for (const auto& g : grades) {
         ListCapture list;
         EXPECT_EQ(Check_Shear_Buckling(450, 10, g.f_y, 0, list.f(), 1), g.refused) << g.f_y;
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         EXPECT_NE(text.find("h╬\\p╬r/t╬\\p╬r = 45.00"_cp), std::string::npos) << text;
         EXPECT_NE(text.find(std::string("72╬/.╬r¥/┴ = "_cp) + g.limit), std::string::npos) << text;
     }
     const double limit = 72 * kS355Eps / 1.2;
     ListCapture list;
     EXPECT_EQ(Check_Shear_Buckling(500, 8, 355, 0, list.f(), 1), 1);
-    EXPECT_NE(Text(list).find("h╬\\p╬r/t╬\\p╬r = 62.50"_cp + std::string(" ") + Color_Red_Begin() + "╬H>╬r"_cp +
+    EXPECT_NE(list.Take_Ended().find("h╬\\p╬r/t╬\\p╬r = 62.50"_cp + std::string(" ") + Color_Red_Begin() + "╬H>╬r"_cp +
                               Color_End() + " 72╬/.╬r¥/┴ = 48.82  ê  genauer Nachweis erforderlich "_cp + Mark_Alert()),
               std::string::npos);
     EXPECT_EQ(Check_Shear_Buckling((limit + 0.0005) * 8, 8, 355, 0, nullptr, 0), 0);
@@ -801,7 +796,7 @@ TEST(XsCtCheck, ClassNamedAndUtilisation) {
         EXPECT_EQ(U, c.U);
         char named[40];
         std::snprintf(named, sizeof named, "Querschnitt in Klasse %d", c.named);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         if (c.level >= 2) {
             EXPECT_NE(text.find(named), std::string::npos) << text;
         }
@@ -848,7 +843,7 @@ TEST(XsResistance, UnusablePartialFactorIsRefused) {
         XS_Check_Result r;
         ListCapture list;
         const unsigned bits = Check_XS_Resistance(&flat, &in, &r, list.f(), 0);
-        const std::string text = Text(list);
+        const std::string text = list.Take_Ended();
         if (!c.shown) {
             EXPECT_EQ(bits, XS_CHECK_DONE);
             EXPECT_NEAR(r.U_sigma, 200 * c.gamma / 235, 5e-4);
@@ -871,6 +866,6 @@ TEST(XsResistance, UnusablePartialFactorIsRefused) {
                                         plastic.f(), 1),
                   2);
         EXPECT_EQ(u, 0.0);
-        EXPECT_EQ(Text(plastic), para);
+        EXPECT_EQ(plastic.Take_Ended(), para);
     }
 }

@@ -37,6 +37,13 @@ public:
         return out;
     }
 
+    // The same after ending the open text paragraph, as a block's caller
+    // does before the next block.
+    std::string Take_Ended() {
+        OLI_End_Text(file_);
+        return Take();
+    }
+
 private:
     FILE* file_;
 };

@@ -909,6 +909,31 @@ TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {
     Free_Schweissnaht(&r);
 }
 
+namespace {
+
+// The result table of three load cases with these utilisations, the
+// largest `max`, within `tolerance` per cent.
+std::string Result_Table_Of(const Ausnutzung (&u)[3], double max, double tolerance) {
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    Alloc_Lasten(&r, 3);
+    r.load_count = 3;
+    r.print.toleranz = tolerance;
+    std::free(r.results);
+    r.results = static_cast<LastfallErgebnis*>(std::calloc(3, sizeof(LastfallErgebnis)));
+    for (int i = 0; i < 3; ++i) r.results[i].U_w = u[i];
+    r.max_utilisation = max;
+    FILE* f = std::tmpfile();
+    Print_Ergebnistabelle(&r, f);
+    OLI_End_Text(f);
+    const std::string text = testutil::Stream_All(f);
+    std::fclose(f);
+    Free_Schweissnaht(&r);
+    return text;
+}
+
+}  // namespace
+
 // The marks of the result table: the maximum "*", a value above 1 "!" (and
 // the legend says what "!" means), a case without result "Fehler"; the head
 // "U_w" ends over the last digit of its values.
@@ -988,21 +1013,8 @@ TEST(ResultTable, MarksJudgeAsTheFinalResultWithTheTolerance) {
          {}},
     };
     for (const Case& c : cases) {
-        SchweissnahtAnschluss r{};
-        Init_Schweissnaht(&r);
-        Alloc_Lasten(&r, 3);
-        r.load_count = 3;
-        r.print.toleranz = 5.0;
-        std::free(r.results);
-        r.results = static_cast<LastfallErgebnis*>(std::calloc(3, sizeof(LastfallErgebnis)));
-        for (int i = 0; i < 3; ++i) r.results[i].U_w = Ausnutzung_Gefuehrt(c.u[i]);
-        r.max_utilisation = c.max;
-        FILE* f = std::tmpfile();
-        Print_Ergebnistabelle(&r, f);
-        OLI_End_Text(f);
-        const std::string text = testutil::Stream_All(f);
-        std::fclose(f);
-        Free_Schweissnaht(&r);
+        const Ausnutzung u[3] = {Ausnutzung_Gefuehrt(c.u[0]), Ausnutzung_Gefuehrt(c.u[1]), Ausnutzung_Gefuehrt(c.u[2])};
+        const std::string text = Result_Table_Of(u, c.max, 5.0);
         for (const std::string& want : c.cells) EXPECT_NE(text.find(want), std::string::npos) << c.max << ": " << want;
         for (const std::string& want : c.legend) EXPECT_NE(text.find(want), std::string::npos) << c.max << ": " << want;
         const std::string rows = text.substr(0, text.find("#END_OF_TEXT"));
@@ -1033,20 +1045,8 @@ TEST(ResultTable, ValuesTheRuleCountsAsOneAndJustBelowOne) {
          {"\n \xCEH*\xCEr) maximale Ausnutzung\n"}},
     };
     for (const auto& c : cases) {
-        SchweissnahtAnschluss r{};
-        Init_Schweissnaht(&r);
-        Alloc_Lasten(&r, 3);
-        r.load_count = 3;
-        std::free(r.results);
-        r.results = static_cast<LastfallErgebnis*>(std::calloc(3, sizeof(LastfallErgebnis)));
-        for (int i = 0; i < 3; ++i) r.results[i].U_w = Ausnutzung_Gerundet(c.u[i]);
-        r.max_utilisation = Round_Utilisation(*std::max_element(c.u, c.u + 3));
-        FILE* f = std::tmpfile();
-        Print_Ergebnistabelle(&r, f);
-        OLI_End_Text(f);
-        const std::string text = testutil::Stream_All(f);
-        std::fclose(f);
-        Free_Schweissnaht(&r);
+        const Ausnutzung u[3] = {Ausnutzung_Gerundet(c.u[0]), Ausnutzung_Gerundet(c.u[1]), Ausnutzung_Gerundet(c.u[2])};
+        const std::string text = Result_Table_Of(u, Round_Utilisation(*std::max_element(c.u, c.u + 3)), 0);
         for (const std::string& want : c.cells) EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
         for (const std::string& want : c.legend) EXPECT_NE(text.find(want), std::string::npos) << want;
         EXPECT_EQ(text.find("1.000\xCEH"), std::string::npos) << text;
