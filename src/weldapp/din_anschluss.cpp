@@ -71,9 +71,10 @@ void Place_Welds_By_Face(const Nahtbild& n, GeschweissterAnschluss* r) {
 
 int Din_Profile_Described(const Stahlprofil* p, const char** why) {
     const char* refused = nullptr;
-    if (!p || Anschluss_Family_Of_Profile_Type(p->type) < 0) {
+    const int family = p ? Anschluss_Family_Of_Profile_Type(p->type) : -1;
+    if (family < 0) {
         refused = "Profil nicht implementiert";
-    } else if (Anschluss_Family_Of_Profile_Type(p->type) == ANSCHLUSS_I &&
+    } else if (family == ANSCHLUSS_I &&
                (std::fabs(p->b_fu - p->b_fo) > 0.001 || std::fabs(p->t_fu - p->t_fo) > 0.001)) {
         refused = "Profil mit ungleichen Flanschen nicht implementiert";
     }
@@ -106,7 +107,7 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
         r->a_w = n.a_w;
     }
     r->family = Anschluss_Family_Of_Profile_Type(p.type);
-    if (r->family < 0 || !Din_Profile_Described(&p, nullptr)) return 0;
+    if (!Din_Profile_Described(&p, nullptr)) return 0;
     Copy_Trimmed(p.name, r->profile_name, ANSCHLUSS_NAME_SIZE, 2);
     std::memcpy(r->drawing_name, r->profile_name, sizeof r->drawing_name);
     // The library's dimensions: height (diameter), width, flange or bar

@@ -253,11 +253,8 @@ void Tube_Points(GeschweissterAnschluss* r, const Limits& R, double* U) {
     const double t_T = std::fabs(Din_Torsion_kNcm(r)) / v.W_t;
     Butt_Extremes e;
     for (int i = 0; i <= 72; i++) {
-        const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
-        const double q_z = 1 - (z / rr) * (z / rr), q_y = 1 - (y / rr) * (y / rr);
-        const double t_V = 2 * std::fabs(f[ANSCHLUSS_V_Z]) / v.A_w * (q_z > 0 ? std::sqrt(q_z) : 0.0) +
-                           2 * std::fabs(f[ANSCHLUSS_V_Y]) / v.A_w * (q_y > 0 ? std::sqrt(q_y) : 0.0);
-        e.Take(R, N / v.A_w + M_y / v.I_y * z - M_z / v.I_z * y, t_V + t_T, t_T, y, z);
+        const Din_Ring_Point at = Din_Ring_At(i, rr, f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z], v.A_w);
+        e.Take(R, N / v.A_w + M_y / v.I_y * at.z - M_z / v.I_z * at.y, at.t_V + t_T, t_T, at.y, at.z);
     }
     Store(r, e, R, U);
 }

@@ -187,6 +187,16 @@ Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss *record, con
 void Check_Weld_Lines(GeschweissterAnschluss *record, const Din_Strengths &s, const Din_Weld_Line_Section &section,
                       const Din_Outline &outline, const int *roles, double *out, double a, int T);
 
+// Point i of the 73 points (5 degree steps) round a thin ring of radius rr
+// (cm) and area A (cm²): its y, z and the shear stress of the two shear
+// forces (kN) as in a thin ring, 2 V / A sqrt(1 - (z/r)²) of V_z and
+// 2 V / A sqrt(1 - (y/r)²) of V_y, whatever their signs. The weld ring,
+// the tube's profile stresses and its full-penetration weld take it.
+struct Din_Ring_Point {
+    double y, z, t_V;
+};
+Din_Ring_Point Din_Ring_At(int i, double rr, double V_y, double V_z, double A);
+
 // ---- the full-penetration butt weld: the joined section ---------------------
 
 // A plate of the profile end as a rectangle y0..y1 by z0..z1 (cm, the

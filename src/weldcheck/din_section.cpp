@@ -115,16 +115,15 @@ void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
     r->U_v = p.sigma_v / s.sigma_R_d;
 }
 
-// The weld line section of a connection depends on its outline, its welds'
-// input and the throat alone, not on the load: it is kept under them (and
-// under the weld results it found in the record, which the section's own
-// values overwrite), and a load case that finds them the same takes it
-// and the values it left in the record.
+// The weld line section of a connection depends on its profile end (the
+// outline and its family's roles), its welds' input and the throat, not on
+// the load. It is kept beside the kept profile end, which forgets it when
+// it is made anew, under the welds' input, the throat and the weld results
+// it found in the record (which the section's own values overwrite); a
+// load case that finds them the same takes it and the values it left in
+// the record.
 struct Kept_Weld_Section {
     bool valid;
-    const Din_Outline* outline;
-    unsigned outline_epoch;      // the kept profile end's, see Profile_End_Of
-    const int* roles;
     double a;
     int weld_kind, end_crater;
     double l_pos[ANSCHLUSS_WELD_POSITIONS], a_pos[ANSCHLUSS_WELD_POSITIONS];
@@ -134,29 +133,25 @@ struct Kept_Weld_Section {
 };
 
 Kept_Weld_Section kept_welds = {};
-// Counts the profile ends made, so that a weld section kept for one outline
-// is never taken for another made in its place.
-unsigned outline_epoch = 0;
 
-bool Same_Weld_Input(const Kept_Weld_Section& k, const GeschweissterAnschluss* r, const Din_Outline& o,
-                     const int* roles, double a) {
-    return k.valid && k.outline == &o && k.outline_epoch == outline_epoch && k.roles == roles && k.a == a &&
-           k.weld_kind == r->weld_kind && k.end_crater == r->end_crater &&
+bool Same_Weld_Input(const Kept_Weld_Section& k, const GeschweissterAnschluss* r, double a) {
+    return k.valid && k.a == a && k.weld_kind == r->weld_kind && k.end_crater == r->end_crater &&
            std::memcmp(k.l_pos, r->l_pos, sizeof k.l_pos) == 0 && std::memcmp(k.a_pos, r->a_pos, sizeof k.a_pos) == 0 &&
            std::memcmp(&k.before, &r->weld_values, sizeof k.before) == 0;
 }
 
-// Calc_Weld_Line_Section of the record, kept.
+// Calc_Weld_Line_Section of the record with the kept profile end's outline
+// o and its family's roles, kept.
 const Din_Weld_Line_Section& Weld_Line_Section(GeschweissterAnschluss* r, const Din_Outline& o, const int* roles,
                                                double a) {
     Kept_Weld_Section& k = kept_welds;
-    if (Same_Weld_Input(k, r, o, roles, a)) {
+    if (Same_Weld_Input(k, r, a)) {
         r->weld_values = k.after;
         r->A_w_y = k.A_w_y, r->A_w_z = k.A_w_z;
         return k.section;
     }
     k.valid = false;
-    k.outline = &o, k.outline_epoch = outline_epoch, k.roles = roles, k.a = a;
+    k.a = a;
     k.weld_kind = r->weld_kind, k.end_crater = r->end_crater;
     std::memcpy(k.l_pos, r->l_pos, sizeof k.l_pos);
     std::memcpy(k.a_pos, r->a_pos, sizeof k.a_pos);
@@ -553,7 +548,8 @@ struct Profile_End_Key {
 
 bool Same_Key(const Profile_End_Key& a, const Profile_End_Key& b) {
     return a.T == b.T && a.catalogue == b.catalogue && a.h == b.h && a.b == b.b && a.t == b.t && a.s == b.s &&
-           a.r == b.r && a.r_inner == b.r_inner && a.r_toe == b.r_toe && std::strncmp(a.profile_name, b.profile_name, ANSCHLUSS_NAME_SIZE) == 0 &&
+           a.r == b.r && a.r_inner == b.r_inner && a.r_toe == b.r_toe &&
+           std::strncmp(a.profile_name, b.profile_name, ANSCHLUSS_NAME_SIZE) == 0 &&
            std::strncmp(a.drawing_name, b.drawing_name, ANSCHLUSS_NAME_SIZE) == 0 && a.file_known == b.file_known &&
            (!a.file_known || a.file == b.file);
 }
@@ -622,7 +618,8 @@ Kept_Profile_End& Profile_End_Of(const GeschweissterAnschluss* r, int T) {
     if (k.model_made) Release_Profilquerschnitt(&k.pq);
     k.valid = false;
     k.model_made = k.model_read = k.geometry_made = false;
-    outline_epoch++;
+    // The weld section kept was that of the outline made anew now.
+    kept_welds.valid = false;
     k.key = key;
     Take_Over_Profile(r, &k);
     k.valid = true;
@@ -835,5 +832,4 @@ void Forget_Din_Profile_End(void) {
     if (kept_end.model_made) Release_Profilquerschnitt(&kept_end.pq);
     kept_end = Kept_Profile_End{};
     kept_welds = Kept_Weld_Section{};
-    outline_epoch++;
 }

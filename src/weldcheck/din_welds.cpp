@@ -377,22 +377,6 @@ void Ring_Values(GeschweissterAnschluss* r, double d, double a) {
     v.y_s = v.z_s = v.I_yz = v.angle = 0.0;
 }
 
-// Point i of the 73 points (5 degree steps) round a thin ring of radius rr
-// (cm) and area A (cm²): its y, z and the shear stress of the two shear
-// forces (kN) as in a thin ring, 2 V / A sqrt(1 - (z/r)²) of V_z and
-// 2 V / A sqrt(1 - (y/r)²) of V_y, whatever their signs.
-struct Ring_Point {
-    double y, z, t_V;
-};
-
-Ring_Point Ring_At(int i, double rr, double V_y, double V_z, double A) {
-    const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
-    const double q_z = 1 - (z / rr) * (z / rr), q_y = 1 - (y / rr) * (y / rr);
-    const double t_V = 2 * std::fabs(V_z) / A * (q_z > 0 ? std::sqrt(q_z) : 0.0) +
-                       2 * std::fabs(V_y) / A * (q_y > 0 ? std::sqrt(q_y) : 0.0);
-    return {y, z, t_V};
-}
-
 // The weld ring of a tube or round bar at the 73 points of its
 // circumference; shear of each shear force as in a thin ring, torsion
 // M_t / W_w,t.
@@ -404,7 +388,7 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
     const double t_T = v.W_t > 0.0 ? std::fabs(f.M_t) / v.W_t : 0.0;
     double t_V_max = 0;
     for (int i = 0; i <= 72; i++) {
-        const Ring_Point at = Ring_At(i, rr, f.V_y, f.V_z, v.A_w);
+        const Din_Ring_Point at = Din_Ring_At(i, rr, f.V_y, f.V_z, v.A_w);
         const double sigma = f.N / v.A_w + f.M_y / v.I_y * at.z - f.M_z / v.I_z * at.y;
         t_V_max = std::max(t_V_max, at.t_V);
         e.Take(sigma, at.t_V + t_T, t_T, at.y, at.z);
@@ -416,6 +400,14 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
 }
 
 }  // namespace
+
+Din_Ring_Point Din_Ring_At(int i, double rr, double V_y, double V_z, double A) {
+    const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
+    const double q_z = 1 - (z / rr) * (z / rr), q_y = 1 - (y / rr) * (y / rr);
+    const double t_V = 2 * std::fabs(V_z) / A * (q_z > 0 ? std::sqrt(q_z) : 0.0) +
+                       2 * std::fabs(V_y) / A * (q_y > 0 ? std::sqrt(q_y) : 0.0);
+    return {y, z, t_V};
+}
 
 Din_Weld_Forces Din_Forces_About(const GeschweissterAnschluss* r, const Din_Weld_Group& g, double y_P, double z_P) {
     Din_Weld_Forces f = Forces_Of(r);
@@ -533,7 +525,7 @@ void Din_Tube_Profile(GeschweissterAnschluss* r, const Din_Strengths& s) {
     const double rr = 0.05 * r->h2, t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
     double s_max = 0, s_min = 0, t_V_max = 0, sv_max = 0;
     for (int i = 0; i <= 72; i++) {
-        const Ring_Point at = Ring_At(i, rr, f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z], p.A);
+        const Din_Ring_Point at = Din_Ring_At(i, rr, f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z], p.A);
         const double sigma = N / p.A + M_y / p.I_y * at.z - M_z / p.I_z * at.y, t_V = at.t_V;
         const double tau = t_V + t_T, sv = std::sqrt(sigma * sigma + 3 * tau * tau);
         s_max = i ? std::max(s_max, sigma) : sigma;

@@ -20,6 +20,7 @@
 #include "support/testutil.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
+#include "weldcheck/weld_fixture.h"
 
 namespace {
 
@@ -57,14 +58,6 @@ GeschweissterAnschluss I_By_Position() {
         r.l_pos[w.p - 1] = w.l;
     }
     return r;
-}
-
-std::string Printed(GeschweissterAnschluss* r, int section_check) {
-    FILE* f = std::tmpfile();
-    Print_Stahlprofil(f, r, 1, section_check);
-    std::string text = testutil::Stream_All(f);
-    std::fclose(f);
-    return text;
 }
 
 }  // namespace
@@ -112,7 +105,7 @@ TEST(DinAnschluss, PrintedModuliAreTheOnesOfTheStresses) {
             EXPECT_NEAR(std::max(std::fabs(p.sigma_max), std::fabs(p.sigma_min)), 10 * 1000 / W, 1e-2) << c.family;
             char line[64];
             std::snprintf(line, sizeof line, "W\xCE\\%c\xCEr = %6.1f cm", moment == ANSCHLUSS_M_Y ? 'y' : 'z', W);
-            EXPECT_NE(Printed(&r, 1).find(line), std::string::npos) << line;
+            EXPECT_NE(Din_Printed(&r, 1).find(line), std::string::npos) << line;
         }
     }
 }
@@ -233,7 +226,7 @@ TEST(DinAnschluss, FlatBarNormalForceBesideUnequalWelds) {
     EXPECT_NEAR(r.weld_values.sigma_max, 10 * 150 / (0.4 * 19.2), 1e-9);
     EXPECT_NEAR(r.weld_values.sigma_min, 10 * 150 / (0.7 * 18.6), 1e-9);
     EXPECT_NEAR(r.U_w[0], 10 * 150 / (0.4 * 19.2) / (0.95 * 240 / kGammaM), 1e-12);
-    EXPECT_NE(Printed(&r, 0).find("Alle erforderlichen"), std::string::npos);
+    EXPECT_NE(Din_Printed(&r, 0).find("Alle erforderlichen"), std::string::npos);
 }
 
 // Equilibrium of the weld stresses with the forces at the profile's
@@ -333,7 +326,7 @@ TEST(DinAnschluss, GammaMOutsideItsRangeIsRefused) {
         r.load[ANSCHLUSS_GAMMA_M] = c.gamma;
         r.load[ANSCHLUSS_N] = 100;
         EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), c.status) << c.gamma;
-        EXPECT_EQ(Printed(&r, 1).find("schwerer Eingabefehler") != std::string::npos, c.status == 1) << c.gamma;
+        EXPECT_EQ(Din_Printed(&r, 1).find("schwerer Eingabefehler") != std::string::npos, c.status == 1) << c.gamma;
     }
 }
 
@@ -348,7 +341,7 @@ TEST(DinAnschluss, ShearForceWithoutWeldIsAnInputError) {
     EXPECT_EQ(r.status.word[0], 1);
     EXPECT_EQ(r.status.word[1], 0);
     EXPECT_EQ(r.status.word[2], 1);
-    const std::string text = Printed(&r, 0);
+    const std::string text = Din_Printed(&r, 0);
     EXPECT_NE(text.find("\n \xCE" "b\xCEu  Achtung, schwerer Eingabefehler! \n \xCE" "b\xCEu  Ergebnisse nicht brauchbar!\n"
                         "\n \xCE" "b\xCEu  Es gibt keine nutzbaren Schwei\xE1n\x84hte zur Aufnahme der Querkraft Vy,d!\n"),
               std::string::npos);
@@ -529,7 +522,7 @@ TEST(DinAnschluss, ThroatDetailingRule) {
     EXPECT_NEAR(r.weld_values.A_w, 0.15 * 20 + 0.5 * 74, 1e-9);
     // The limit with its numbers: the first web weld, aw4 = 5 mm, above 0.7 t
     // = 0.7·6 = 4.20 mm.
-    const std::string text = Printed(&r, 0);
+    const std::string text = Din_Printed(&r, 0);
     const std::string web = "\n \xCE" "b\xCEu  Zul\x84ssige Nahtdicke 0.7t = 4.20 mm \x81" "berschritten! (Steg, aw4 = 5.0 mm, t = 6.0 mm)\n";
     EXPECT_NE(text.find(web), std::string::npos) << text;
     // With a warning and no exceeded check: no verdict line.
@@ -542,7 +535,7 @@ TEST(DinAnschluss, ThroatDetailingRule) {
     r.no_throat_check = 0;
     ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
     Anschluss_Exceeded_Checks = 0;
-    const std::string on = Printed(&r, 0);
+    const std::string on = Din_Printed(&r, 0);
     EXPECT_NE(on.find(web), std::string::npos);
     EXPECT_NE(on.find("(max t)^0.5 - 0.5 = 3.37 mm unterschritten! (aw1 = 1.5 mm, max t = 15.0 mm)"), std::string::npos);
     EXPECT_EQ(Anschluss_Exceeded_Checks, 3);
@@ -600,7 +593,7 @@ TEST(DinAnschluss, LeastThroats) {
         r.load[ANSCHLUSS_N] = 10;
         ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.family << " " << c.a;
         Anschluss_Exceeded_Checks = 0;
-        const std::string text = Printed(&r, 0);
+        const std::string text = Din_Printed(&r, 0);
         const int expected = !c.line_2mm.empty() + !c.line_root.empty();
         EXPECT_EQ(Anschluss_Exceeded_Checks, expected) << c.family << " " << c.a;
         EXPECT_EQ(r.warnings.word[5], !c.line_2mm.empty());
@@ -650,7 +643,7 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
     r.end_crater = 1;
     r.weld_values.sigma_R_d = 200.0;
     r.alpha_w = 0.95;
-    std::string text = Printed(&r, 0);
+    std::string text = Din_Printed(&r, 0);
     EXPECT_EQ(text.rfind(" \n \xCE" "b\xCEuSchwei\xE1n\x84hte\xCEr\n \xCE" "bQuerschnittswerte (mit Endkraterabzug)\xCEr\n", 0),
               0u);
     EXPECT_NE(text.find("\n \xCE" "bAlle erforderlichen Spannungsnachweise wurden erfolgreich gef\x81hrt!\xCEr\n"),
@@ -659,13 +652,13 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
               std::string::npos);
     r.U_w[2] = 1.0;
     Anschluss_Exceeded_Checks = 0;
-    text = Printed(&r, 1);
+    text = Din_Printed(&r, 1);
     EXPECT_EQ(text.rfind(" \xCE" "b\xCEuStahlprofil\n \xCE" "bAbmessungen und Querschnittswerte\n   d =  30.0 mm\n", 0), 0u);
     EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.00  <  1\xCEr\n"), std::string::npos);
     EXPECT_EQ(Anschluss_Exceeded_Checks, 0);
     r.U_w[2] = 1.01;
     r.U_tau = 1.2;
-    text = Printed(&r, 1);
+    text = Din_Printed(&r, 1);
     // A ratio above 1 carries the failure marker; the blanks before the
     // next ratio give way to it.
     const std::string alert = std::string("  ") + Mark_Alert() + "\xCEr";
@@ -680,7 +673,7 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
     Anschluss_Exceeded_Checks = 0;
     r.U_w[2] = 1.03;
     Set_Verdict_Tolerance(5.0);
-    text = Printed(&r, 1);
+    text = Din_Printed(&r, 1);
     Set_Verdict_Tolerance(0.0);
     EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.03  \xF3  1.05  " + std::string(Mark_Ok()) +
                         "\xCEr\n   (5% Toleranz)\n"),
@@ -692,7 +685,7 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
     Anschluss_Exceeded_Checks = 0;
     r.U_w[2] = r.U_tau = 0.5;
     r.warnings.word[0] = r.warnings.word[1] = r.warnings.word[2] = 1;
-    text = Printed(&r, 0);
+    text = Din_Printed(&r, 0);
     EXPECT_NE(text.find("30mm erreicht! \n \xCE" "b\xCEu  Lastabtrag nicht m\x94glich!\n"), std::string::npos);
     EXPECT_EQ(text.find("0.7t"), std::string::npos);
     EXPECT_EQ(text.find("Alle erforderlichen"), std::string::npos);
@@ -727,7 +720,7 @@ TEST(DinAnschluss, UnusableRecordIsAnInputError) {
         r.load[ANSCHLUSS_N] = c.N;
         EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1) << c.h << " " << c.N << " " << c.r_inner << " " << c.r_toe;
         EXPECT_EQ(Din_Usable_Input(&r), 0);
-        const std::string text = Printed(&r, 1);
+        const std::string text = Din_Printed(&r, 1);
         EXPECT_EQ(text.find("nan"), std::string::npos);
         EXPECT_EQ(text.find("inf"), std::string::npos);
         EXPECT_NE(text.find("schwerer Eingabefehler"), std::string::npos);

@@ -24,6 +24,7 @@
 #include "support/global_state.h"
 #include "support/testutil.h"
 #include "weldcheck/din_check.h"
+#include "weldcheck/weld_fixture.h"
 
 namespace {
 
@@ -89,14 +90,6 @@ GeschweissterAnschluss Record(const Stahlprofil& p, int grade, double a_w = 8.0)
 double Rect_I_T(double L, double s) {
     const double q = s / L;
     return L * s * s * s * (1.0 / 3 - 0.21 * q * (1 - q * q * q * q / 12));
-}
-
-std::string Printed(GeschweissterAnschluss* r, int section_check) {
-    FILE* f = std::tmpfile();
-    Print_Stahlprofil(f, r, 1, section_check);
-    std::string text = testutil::Stream_All(f);
-    std::fclose(f);
-    return text;
 }
 
 }  // namespace
@@ -386,7 +379,7 @@ TEST(DinFullPenetration, TheBlockNamesItsLimitAndNoThroat) {
     };
     for (const auto& c : cases) {
         GeschweissterAnschluss r = Evaluated(c.s, c.grade, c.F, 0, c.t_p);
-        const std::string text = Printed(&r, c.section_check);
+        const std::string text = Din_Printed(&r, c.section_check);
         for (const char* line : c.lines) {
             if (!line) break;
             EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
@@ -448,7 +441,7 @@ TEST(DinFullPenetration, PlatesAgainstTheirBtLimits) {
         ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.what;
         EXPECT_EQ(Din_Plate_Buckling_Check_Needed(&r), c.refused ? 1 : 0) << c.what;
         EXPECT_EQ(r.plate_buckling.kind, c.kind) << c.what;
-        const std::string text = Printed(&r, 1);
+        const std::string text = Din_Printed(&r, 1);
         const bool named = text.find("Beulsicherheitsnachweis nach DIN 18800-3 erforderlich") != std::string::npos;
         EXPECT_EQ(named, c.refused) << c.what;
     }
@@ -460,7 +453,7 @@ TEST(DinFullPenetration, PlatesAgainstTheirBtLimits) {
     EXPECT_NEAR(r.plate_buckling.b_t, 120.0, 1e-9);
     EXPECT_NEAR(r.plate_buckling.stress, 900e3 / 7680, 1e-9);
     EXPECT_NEAR(r.plate_buckling.limit, 0.84 * std::sqrt(5.34 * 189800 / (900e3 / 7680 * 1.1)), 1e-9);
-    EXPECT_NE(Printed(&r, 1).find("   b/t = 120.0 > grenz(b/t) = 74.5 nach DIN 18800-1, "
+    EXPECT_NE(Din_Printed(&r, 1).find("   b/t = 120.0 > grenz(b/t) = 74.5 nach DIN 18800-1, "
                                   "beidseitig gelagerter Plattenstreifen unter Schub \xD6 = 117.2 N/mm"_cp),
               std::string::npos);
 }

@@ -1,9 +1,10 @@
 // Shared set-up of the weld-check tests: a print list read back as its text
-// lines, plates and groups of the worked examples, and a scoped annex
-// variant.
+// lines, plates and groups of the worked examples, a scoped annex variant,
+// and the DIN path's block as text.
 #ifndef TESTS_WELDCHECK_WELD_FIXTURE_H
 #define TESTS_WELDCHECK_WELD_FIXTURE_H
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "printlist/list_capture.h"
 #include "printlist/verdict.h"
 #include "printlist/verdict_lines.h"
+#include "support/testutil.h"
+#include "weldcheck/din_check.h"
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
@@ -97,5 +100,15 @@ private:
     NAD_EC3_Block* block_;
     int old_;
 };
+
+// The DIN path's block "Stahlprofil" of the record (its profile part with
+// section_check) as text.
+inline std::string Din_Printed(GeschweissterAnschluss* r, int section_check) {
+    FILE* f = std::tmpfile();
+    Print_Stahlprofil(f, r, 1, section_check);
+    std::string text = testutil::Stream_All(f);
+    std::fclose(f);
+    return text;
+}
 
 #endif
