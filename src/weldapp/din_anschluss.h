@@ -37,8 +37,10 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
 // holds, as the library's record r takes them (cleared first): gamma_M,
 // the forces in kN and kNm, the contact share in per cent, grades, the
 // welds at the positions of the faces they lie on (their numbers kept as
-// their names), the profile's family and dimensions, the plate. 1 when the library handles the profile's type, else 0 (the record
-// then holds what was copied up to the type). Reads conn and e only.
+// their names), the profile's family and dimensions, the plate. 1 when the
+// library's record describes the profile (Din_Profile_Described), else 0
+// (the record then holds what was copied up to the type). Reads conn and e
+// only.
 int Din_Hand_Over(const SchweissnahtAnschluss* conn, const LastfallErgebnis* e, GeschweissterAnschluss* r);
 
 // Whether the library's record describes the profile as it is: a family of

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "profiles/parametric_section_values.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
 
@@ -29,14 +30,13 @@ namespace {
 
 constexpr double kSqrt3 = 1.7320508075688772;
 
-// St. Venant's torsion constant of a rectangle L x s (any order, cm):
-// L s³ (1/3 - 0.21 (s/L) (1 - (s/L)⁴ / 12)) of the long side L; below
-// L s³ / 3 by its free ends, as a thick plate must be taken.
-double Rectangle_I_T(double a, double b) {
-    const double L = std::max(a, b), s = std::min(a, b);
-    if (!(s > 0.0)) return 0.0;
-    const double q = s / L;
-    return L * s * s * s * (1.0 / 3.0 - 0.21 * q * (1.0 - q * q * q * q / 12.0));
+// St. Venant's torsion constant of a plate (cm⁴): the rectangle's exact
+// series, as the Eurocode's joined section takes it; below L s³ / 3 by its
+// free ends, as a thick plate must be taken.
+double Rectangle_I_T(const Din_Plate& p) {
+    double I_T = 0.0;
+    Calc_Rectangle_Torsion(&I_T, p.y1 - p.y0, p.z1 - p.z0);
+    return I_T;
 }
 
 // The plate's thickness: its lesser side (cm).
@@ -191,7 +191,7 @@ void Torsion_Per_Plate(GeschweissterAnschluss* r, int T, const Din_Plates& P, do
         return;
     }
     double I_T = 0.0;
-    for (int i = 0; i < P.n; i++) I_T += Rectangle_I_T(P.p[i].y1 - P.p[i].y0, P.p[i].z1 - P.p[i].z0);
+    for (int i = 0; i < P.n; i++) I_T += Rectangle_I_T(P.p[i]);
     for (int i = 0; i < P.n; i++) per_unit[i] = I_T > 0.0 ? Thickness(P.p[i]) / I_T : 0.0;
     v.I_t = I_T;
     v.W_t = t_max > 0.0 ? I_T / t_max : 0.0;
