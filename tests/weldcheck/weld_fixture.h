@@ -1,6 +1,6 @@
 // Shared set-up of the weld-check tests: a print list read back as its text
 // lines, plates and groups of the worked examples, and a scoped annex
-// variant.
+// variant and profile catalogue.
 #ifndef TESTS_WELDCHECK_WELD_FIXTURE_H
 #define TESTS_WELDCHECK_WELD_FIXTURE_H
 
@@ -12,6 +12,7 @@
 #include "printlist/list_capture.h"
 #include "printlist/verdict.h"
 #include "printlist/verdict_lines.h"
+#include "support/testutil.h"
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
@@ -97,5 +98,12 @@ private:
     NAD_EC3_Block* block_;
     int old_;
 };
+
+// The catalogue of the build as the data directory for the scope: profiles
+// by name.
+inline testutil::ScopedEnv Catalogue_Data() {
+    const std::string file = WELD_PROFIL_FILE;
+    return {"DATA", file.substr(0, file.rfind('/'))};
+}
 
 #endif
