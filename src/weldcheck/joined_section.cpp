@@ -336,28 +336,15 @@ bool Z_Section(const Stahlprofil& p, Section_Maker& m) {
     return true;
 }
 
-// A rectangle width x depth with its four corners rounded to radius r: its
-// area and its second moment about the axis across the depth. Each corner
-// loses a spandrel, the square r x r less a quarter disc: area (1 - pi/4)
-// r², first moment r³ (5/6 - pi/4) and second moment r⁴ (1 - 5 pi/16) about
-// the face it lies on.
-struct Rounded_Rectangle {
-    double A, I;
-};
-Rounded_Rectangle Rounded(double width, double depth, double r) {
-    const double As = kSpandrel * r * r, Su = r * r * r * (5.0 / 6.0 - M_PI / 4.0);
-    const double Iu = r * r * r * r * (1.0 - 5.0 * M_PI / 16.0), c = depth / 2.0;
-    return {width * depth - 4.0 * As, width * depth * depth * depth / 12.0 - 4.0 * (c * c * As - 2.0 * c * Su + Iu)};
-}
-
 }  // namespace
 
 bool Rounded_Tube_Section(double h, double b, double t_f, double t_w, double r_o, double r_i, Tube_Section* s) {
     if (!s || !(t_f > 0.0 && t_w > 0.0 && b > 2 * t_w && h > 2 * t_f)) return false;
     const double ro = std::clamp(r_o, 0.0, std::min(b, h) / 2);
     const double ri = ro > 0.0 ? std::clamp(r_i, 0.0, std::min(b - 2 * t_w, h - 2 * t_f) / 2) : 0.0;
-    const Rounded_Rectangle outer_y = Rounded(b, h, ro), inner_y = Rounded(b - 2 * t_w, h - 2 * t_f, ri);
-    *s = {outer_y.A - inner_y.A, outer_y.I - inner_y.I, Rounded(h, b, ro).I - Rounded(h - 2 * t_f, b - 2 * t_w, ri).I};
+    Parametric_Section_Values v;
+    if (!Calc_Rounded_Hollow_Rectangle_Values(h, b, t_w, t_f, ro, ri, PARAMETRIC_BASIC_VALUES, &v)) return false;
+    *s = {v.area, v.I_1, v.I_2};
     return true;
 }
 
