@@ -336,28 +336,15 @@ bool Z_Section(const Stahlprofil& p, Section_Maker& m) {
     return true;
 }
 
-// A rectangle width x depth with its four corners rounded to radius r: its
-// area and its second moment about the axis across the depth. Each corner
-// loses a spandrel, the square r x r less a quarter disc: area (1 - pi/4)
-// r², first moment r³ (5/6 - pi/4) and second moment r⁴ (1 - 5 pi/16) about
-// the face it lies on.
-struct Rounded_Rectangle {
-    double A, I;
-};
-Rounded_Rectangle Rounded(double width, double depth, double r) {
-    const double As = kSpandrel * r * r, Su = r * r * r * (5.0 / 6.0 - M_PI / 4.0);
-    const double Iu = r * r * r * r * (1.0 - 5.0 * M_PI / 16.0), c = depth / 2.0;
-    return {width * depth - 4.0 * As, width * depth * depth * depth / 12.0 - 4.0 * (c * c * As - 2.0 * c * Su + Iu)};
-}
-
 }  // namespace
 
 bool Rounded_Tube_Section(double h, double b, double t_f, double t_w, double r_o, double r_i, Tube_Section* s) {
     if (!s || !(t_f > 0.0 && t_w > 0.0 && b > 2 * t_w && h > 2 * t_f)) return false;
     const double ro = std::clamp(r_o, 0.0, std::min(b, h) / 2);
     const double ri = ro > 0.0 ? std::clamp(r_i, 0.0, std::min(b - 2 * t_w, h - 2 * t_f) / 2) : 0.0;
-    const Rounded_Rectangle outer_y = Rounded(b, h, ro), inner_y = Rounded(b - 2 * t_w, h - 2 * t_f, ri);
-    *s = {outer_y.A - inner_y.A, outer_y.I - inner_y.I, Rounded(h, b, ro).I - Rounded(h - 2 * t_f, b - 2 * t_w, ri).I};
+    Parametric_Section_Values v;
+    if (!Calc_Rounded_Hollow_Rectangle_Values(h, b, t_w, t_f, ro, ri, PARAMETRIC_BASIC_VALUES, &v)) return false;
+    *s = {v.area, v.I_1, v.I_2};
     return true;
 }
 
@@ -365,17 +352,16 @@ bool Full_Penetration_Tube_Walls(const Stahlprofil& p, double s_o, Tube_Walls* w
     const double h = p.h, b = p.b_fo, t_f = p.t_fo, t_w = p.t_w;
     const double r_o = s_o > 0.1 ? s_o : 0.0;
     const double r_i = r_o > 0.0 ? std::clamp(p.r_2, 0.0, std::min(b - 2 * t_w, h - 2 * t_f) / 2) : 0.0;
-    if (!(t_f > 0.0 && t_w > 0.0 && b > 2 * t_w && h > 2 * t_f && 2 * r_o < std::min(b, h))) return false;
+    Tube_Section tube;
+    if (!(2 * r_o < std::min(b, h)) || !Rounded_Tube_Section(h, b, t_f, t_w, r_o, r_i, &tube)) return false;
     double L_f = b, L_w = h - 2 * t_f;
     if (r_o > 0.0) {
-        const Rounded_Rectangle outer = Rounded(b, h, r_o), inner = Rounded(b - 2 * t_w, h - 2 * t_f, r_i);
-        const double corner = (outer.A - inner.A - 2 * t_f * (b - 2 * r_o) - 2 * t_w * (h - 2 * r_o)) / 4.0;
+        const double corner = (tube.A - 2 * t_f * (b - 2 * r_o) - 2 * t_w * (h - 2 * r_o)) / 4.0;
         const double c = std::max(corner, 0.0) / (t_f + t_w);
         L_f = std::min(b - 2 * r_o + 2 * c, b);
         L_w = std::min(h - 2 * r_o + 2 * c, h);
     }
-    const double I_y = Rounded(b, h, r_o).I - Rounded(b - 2 * t_w, h - 2 * t_f, r_i).I;
-    const double I_z = Rounded(h, b, r_o).I - Rounded(h - 2 * t_f, b - 2 * t_w, r_i).I;
+    const double I_y = tube.I_y, I_z = tube.I_z;
     // I_y = 2 (L_f t_f z_f² + L_f t_f³ / 12) + 2 t_w L_w³ / 12, and I_z alike.
     const double z2 = (I_y - L_f * t_f * t_f * t_f / 6.0 - t_w * L_w * L_w * L_w / 6.0) / (2.0 * L_f * t_f);
     const double y2 = (I_z - L_w * t_w * t_w * t_w / 6.0 - t_f * L_f * L_f * L_f / 6.0) / (2.0 * L_w * t_w);
@@ -569,17 +555,19 @@ double Joined_Torsion(const Joined_Strip* strips, int n, double* k) {
 
 int Build_Joined_Section(const Stahlprofil* p, Joined_Section* s) {
     if (!s) return 0;
-    std::memset(static_cast<void*>(s), 0, sizeof *s);
-    for (Joined_Piece& q : s->piece) q.plate = -1;
-    if (!p) return 0;
-    Section_Maker m{s};
-    double edge[STAHLPROFIL_EDGES];
-    Get_Profile_Plate_Elements(p, edge, nullptr);
-    if (!Build_Family(*p, m)) {
+    auto clear = [s] {
         std::memset(static_cast<void*>(s), 0, sizeof *s);
         for (Joined_Piece& q : s->piece) q.plate = -1;
+    };
+    clear();
+    if (!p) return 0;
+    Section_Maker m{s};
+    if (!Build_Family(*p, m)) {
+        clear();
         return 0;
     }
+    double edge[STAHLPROFIL_EDGES];
+    Get_Profile_Plate_Elements(p, edge, nullptr);
     for (int k = 0; k < WELD_CHECK_WELDS && k < STAHLPROFIL_EDGES; ++k) s->piece[k].edge = edge[k];
     // The right half of a split outer flange face: half the face.
     s->piece[WELD_FACE_TOP_OUTER_RIGHT].edge = edge[WELD_FACE_TOP_OUTER] / 2;

@@ -740,7 +740,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     Joined_Section joined;
     const bool full = Wc_Full_Penetration(r) && !round && Build_Joined_Section(&p, &joined);
     w->joined = full ? &joined : nullptr;
-    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) {
+    if (round) {
         L.Offer(0);
         Build_Round(w);
     } else if (type == PROFILTYP_FLACH) {

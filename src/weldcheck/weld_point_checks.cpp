@@ -453,8 +453,6 @@ Kept_Strengths::Part Part_Strengths(Kept_Strengths& kept, double t) {
     return p;
 }
 
-double Part_Strength(Kept_Strengths& kept, double t) { return Part_Strengths(kept, t).f_u; }
-
 // What the steps of the point checks share: the work record, the weld
 // group every point is checked with, the throat angle and the governing
 // point as it is found.
@@ -821,7 +819,7 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     g.l_w = L.l;
     g.l_eff = L.l;
     g.plate2.t = L.t_part;
-    g.f_u_plate2 = Part_Strength(*c.strengths, L.t_part);
+    g.f_u_plate2 = Part_Strengths(*c.strengths, L.t_part).f_u;
     g.sigma_perp = sp;
     g.tau_perp = tp;
     g.tau_par = c.directional ? s.along : 0.0;

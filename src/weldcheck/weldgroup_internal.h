@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "weldcheck/weldelem.h"
-#include "weldcheck/weldres.h"
 
 // 1/sqrt(3), the shear share of f_u in the directional strengths.
 inline constexpr double WELD_INV_SQRT3 = 0.5773502691896258;
@@ -82,6 +81,5 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f);
 // result without that second look (a group is checked once per end point
 // of every load case).
 int Check_Weld_Directional_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
-
 
 #endif

@@ -23,6 +23,7 @@
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldgroup_internal.h"
+#include "weldcheck/weldres.h"
 
 static const double PI = 3.14159265358979323846;
 

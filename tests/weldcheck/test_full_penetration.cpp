@@ -187,8 +187,7 @@ TEST(FullPenetration, RectangularTubeIsItsSection) {
         {"MSH 120 x 80 x 10", kBox, "MSH120X80X10.0", 34.93, 609.5, 312.6},
         {"MSH 40 x 40 x 2.6", kBox, "MSH40X40X2.6", 3.817, 8.797, 8.797},
     };
-    const std::string file = WELD_PROFIL_FILE;
-    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+    const auto data = Catalogue_Data();
     for (const Case& c : cases) {
         SchweissnahtNachweis r = Record(c.p, 100, 0, 0, 0, 0, 0);
         if (c.name) {
@@ -203,7 +202,6 @@ TEST(FullPenetration, RectangularTubeIsItsSection) {
         EXPECT_NEAR(value(list, "I╬\\w,z╬r"_cp), c.I_z, 0.0005 * c.I_z + 0.005) << c.what;
         EXPECT_EQ(list.find("Ausrundungen"), std::string::npos) << c.what;
     }
-    unsetenv("DATA");
 }
 
 // The torsion of a fully penetrated open section is the section's (St.

@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "support/testutil.h"
 #include "weldcheck/joined_section.h"
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
@@ -144,21 +143,21 @@ TEST(JoinedSection, EveryFamilyIsItsProfilesSection) {
         {"zed 100 x 130 x 30 rolled", PROFILTYP_Z, 100, 30, 130, 30, 10, 5},
     };
     const double print = 0.005;  // half the last printed digit
-    const std::string file = WELD_PROFIL_FILE;
-    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
-    for (const char* name : {"IPE300", "HE300M", "I220", "U260", "L150X100X10", "MSH200X100X8.0"}) {
-        SCOPED_TRACE(name);
-        SchweissnahtNachweis r = Profile_Of({}, name);
-        const Stahlprofil& p = r.profile;
-        Fully_Penetrated(&r);
-        const Values w = Weld_Section(r);
-        for (const auto& [weld, engine] : {std::pair(w.A, p.A * 1e-2), std::pair(w.I_y, p.I_y * 1e-4),
-                                           std::pair(w.I_z, p.I_z * 1e-4)}) {
-            EXPECT_NEAR(weld, engine, 0.015 * engine);
-            EXPECT_LE(weld, engine + print);
+    {
+        const auto data = Catalogue_Data();
+        for (const char* name : {"IPE300", "HE300M", "I220", "U260", "L150X100X10", "MSH200X100X8.0"}) {
+            SCOPED_TRACE(name);
+            SchweissnahtNachweis r = Profile_Of({}, name);
+            const Stahlprofil& p = r.profile;
+            Fully_Penetrated(&r);
+            const Values w = Weld_Section(r);
+            for (const auto& [weld, engine] : {std::pair(w.A, p.A * 1e-2), std::pair(w.I_y, p.I_y * 1e-4),
+                                               std::pair(w.I_z, p.I_z * 1e-4)}) {
+                EXPECT_NEAR(weld, engine, 0.015 * engine);
+                EXPECT_LE(weld, engine + print);
+            }
         }
     }
-    unsetenv("DATA");
     for (const Shape& s : shapes) {
         SCOPED_TRACE(s.what);
         SchweissnahtNachweis r = Profile_Of(s);
@@ -235,8 +234,7 @@ TEST(JoinedSection, ThickPlatesAreCheckedAtTheirOuterFibres) {
         {{"welded T 100 x 300", PROFILTYP_T, 100, 10, 300, 40}, nullptr, 24, I_T, 24e6 * (100 - z_T) / I_T / kF2_355},
         {{"half HE 300 M", 0, 0, 0, 0, 0}, "1/2IPBV300", 59.6, I_H, 59.6e6 * (170 - z_H) / I_H / kF2_355},
     };
-    const std::string file = WELD_PROFIL_FILE;
-    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+    const auto data = Catalogue_Data();
     for (const Case& c : cases) {
         SchweissnahtNachweis r = Profile_Of(c.s, c.name, true);
         Fully_Penetrated(&r);
@@ -249,7 +247,6 @@ TEST(JoinedSection, ThickPlatesAreCheckedAtTheirOuterFibres) {
         // The root fillets are in the section: no note that they are not.
         EXPECT_EQ(list.find("Ausrundungen"), std::string::npos) << c.s.what;
     }
-    unsetenv("DATA");
 }
 
 // Partial penetrations: each throat lies in the wall it penetrates, from
@@ -314,8 +311,7 @@ TEST(JoinedSection, ClosedSectionsShearOnTheirWalls) {
         {"RHS 200 x 100 x 8, M_x", {"", PROFILTYP_RECHTECK, 200, 8, 100, 8}, nullptr, 0, 10,
          std::sqrt(3.0) * 10e6 / (2 * 92.0 * 192 * 8) / 235},
     };
-    const std::string file = WELD_PROFIL_FILE;
-    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+    const auto data = Catalogue_Data();
     for (const Case& c : cases) {
         SchweissnahtNachweis r = Profile_Of(c.s, c.name);
         Fully_Penetrated(&r);
@@ -324,7 +320,6 @@ TEST(JoinedSection, ClosedSectionsShearOnTheirWalls) {
         EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0) << c.what;
         EXPECT_NEAR(r.U_w, c.U, 1e-4 * c.U) << c.what;
     }
-    unsetenv("DATA");
 }
 
 // Welds meet at a corner when their ends lie within a tenth of a
@@ -407,8 +402,7 @@ TEST(JoinedSection, WholeSectionForItsCallers) {
 // not to the root fillet) nor with another toe radius. Each section must
 // be the one built after another profile in between.
 TEST(JoinedSection, TheKeptFlangeSlopeIsThatOfTheProfileAsItStands) {
-    const std::string file = WELD_PROFIL_FILE;
-    testutil::ScopedEnv data("DATA", file.substr(0, file.rfind('/')));
+    const auto data = Catalogue_Data();
     auto changed = [](const char* what, Stahlprofil* p) {
         if (std::string(what) == "tee") p->type = PROFILTYP_T;
         else p->r_2 *= 3.0;

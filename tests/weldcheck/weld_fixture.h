@@ -1,6 +1,6 @@
 // Shared set-up of the weld-check tests: a print list read back as its text
-// lines, plates and groups of the worked examples, a scoped annex variant,
-// and the DIN path's block as text.
+// lines, plates and groups of the worked examples, a scoped annex variant
+// and profile catalogue, and the DIN path's block as text.
 #ifndef TESTS_WELDCHECK_WELD_FIXTURE_H
 #define TESTS_WELDCHECK_WELD_FIXTURE_H
 
@@ -109,6 +109,13 @@ inline std::string Din_Printed(GeschweissterAnschluss* r, int section_check) {
     std::string text = testutil::Stream_All(f);
     std::fclose(f);
     return text;
+}
+
+// The catalogue of the build as the data directory for the scope: profiles
+// by name.
+inline testutil::ScopedEnv Catalogue_Data() {
+    const std::string file = WELD_PROFIL_FILE;
+    return {"DATA", file.substr(0, file.rfind('/'))};
 }
 
 #endif
