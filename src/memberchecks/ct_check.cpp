@@ -17,10 +17,6 @@ namespace {
 const double kInv210000 = 4.7619047619047615e-06;
 const double kOutstandMinLimit3 = 13.770620901034201;  // 21 * sqrt(0.43)
 
-}  // namespace
-
-namespace {
-
 // The yield strength the profile's material gives a plate of thickness t
 // (mm); 0 where it gives none.
 double Material_Strength(const Stahlprofil* p, double t) {

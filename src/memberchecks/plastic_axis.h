@@ -13,7 +13,9 @@
 // turned until the blocks' moments point the way the forces' do). It is
 // handed on as a linear field whose sign is that of the blocks, so that
 // a part's compressed fraction is alpha = c_max / (c_max - c_other) of the
-// field at its two ends. Pure computations, no state.
+// field at its two ends. Nothing carries over from one call to the next
+// but scratch space, kept so that a load case allocates nothing (one caller
+// at a time).
 #ifndef MEMBERCHECKS_PLASTIC_AXIS_H
 #define MEMBERCHECKS_PLASTIC_AXIS_H
 
