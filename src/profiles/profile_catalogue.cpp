@@ -447,10 +447,10 @@ int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
     record->values[13] *= 0.1f;
     if (record->type_letter == 'Z') record->values[1] = 2.0f * record->values[1] - record->values[2];
     // A type code of no family names no letter: the record's family cannot
-    // be told, and it is refused.
-    // A record taken hands its flanges on as it was judged: a slope its file
-    // told by one of values 37 and 29 (or by its designation or values
-    // alone) is told by both to every reader of the record.
+    // be told, and it is refused. A record taken hands its flanges on as it
+    // was judged: a slope its file told by one of values 37 and 29 (or by
+    // its designation or values alone) is told by both to every reader of
+    // the record.
     if (Profil_Record_Plausible(record->name, static_cast<char>(record->type_letter), record->code, record->values,
                                 PROFILDATA_VALUE_COUNT, -1, record->alias))
         Complete_ProfilData_Flanges(static_cast<char>(record->type_letter), record->code, record->values, record->name,
