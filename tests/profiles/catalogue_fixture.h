@@ -105,7 +105,7 @@ inline std::vector<Shipped> Shipped_Records() {
 
 // The shipped record of a designation (letter 0 and no values when the
 // file has none).
-inline Shipped Shipped_Record(const std::string& name) {
+inline Shipped Shipped_By_Name(const std::string& name) {
     for (const Shipped& s : Shipped_Records())
         if (s.name == name) return s;
     ADD_FAILURE() << name << " not in the profile file";

@@ -80,7 +80,7 @@ TEST(CatalogueDesignation, AnotherSizesRecordUnderTheNameIsRefusedByName) {
         {"L100X10", "MSH100X100X10.0", CATALOGUE_TYPE_LETTER, 'L'},
     };
     for (const auto& s : swaps) {
-        const Shipped shipped = Shipped_Record(s.values_of);
+        const Shipped shipped = Shipped_By_Name(s.values_of);
         const std::array<float, 35>& v = shipped.v;
         const char letter = shipped.letter;
         ASSERT_EQ(Check_Profil_Outline(letter, v.data(), s.values_of).value, -1) << s.values_of;
@@ -133,7 +133,7 @@ TEST(CatalogueDesignation, ChannelTorsionAndWShapeWebAreHeldToTheirSeries) {
         double lo, hi;  // what the other values give
     } named[] = {{"C150X51X12.2", 23, 3.366f, 3.06, 1.185 * plates}, {"W130X130X23.8", 2, 0.671f, 0.61, 0.64}};
     for (const auto& n : named) {
-        const Shipped shipped = Shipped_Record(n.name);
+        const Shipped shipped = Shipped_By_Name(n.name);
         std::array<float, 35> v = shipped.v;
         v[n.index] = n.damaged;
         const Catalogue_Disagreement d = Check_Profil_Outline(shipped.letter, v.data(), n.name);
