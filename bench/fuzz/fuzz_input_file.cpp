@@ -11,10 +11,10 @@
 // its list, a tolerance, an unused factor, a plate's width, a name holding
 // the list's markup escape among them); an accepted record holds no text
 // with that escape and no typed radius its section cannot take. A file
-// refused for
-// its values names each (at most twelve, then how many more) with a line
-// of the file. The whole file then goes through Load_Input_File (the annex
-// entries behind the record) as the program loads it at start.
+// refused for its values names each (at most twelve, then how many more)
+// with a line of the file. The whole file then goes through
+// Load_Input_File (the annex entries behind the record) as the program
+// loads it at start.
 #include "fuzz_common.h"
 
 #include <algorithm>

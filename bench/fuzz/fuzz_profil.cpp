@@ -4,10 +4,11 @@
 // must be named), the name library's bisection, the end-plate library's
 // reader, the round-tube scan, the DIN check's reader, the outline check of
 // the first record (its quick judgement and its naming agree; a record of
-// no family is refused; what its designation states is a set of ranges). The key is the first stored designation, so a
-// match is reached as well as a miss. The look-up front to back and the
-// bisection must refuse or give the same record: a name on two records, a
-// file out of order or with a record put in is refused by both.
+// no family is refused; what its designation states is a set of ranges).
+// The key is the first stored designation, so a match is reached as well
+// as a miss. The look-up front to back and the bisection must refuse or
+// give the same record: a name on two records, a file out of order or with
+// a record put in is refused by both.
 #include "fuzz_common.h"
 
 #include <cmath>

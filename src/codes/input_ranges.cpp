@@ -62,6 +62,15 @@ int Input_Text_Free_Of_Markup(const char* text, size_t n, const char* name, cons
     return Note_Input_Value_Refusal(list.c_str(), screen.c_str(), console.c_str());
 }
 
+int Note_Input_Text_Too_Long(size_t length, size_t most, const char* name, const char* console_name) {
+    const std::string n = std::to_string(length), at_most = std::to_string(most);
+    const std::string words = std::string(name ? name : "") + " ist " + n + " Zeichen lang (h\x94" "chstens " +
+                              at_most + ")";
+    const std::string console = std::string(console_name ? console_name : name ? name : "") + " is " + n +
+                                " characters long (at most " + at_most + ")";
+    return Note_Input_Value_Refusal(words.c_str(), words.c_str(), console.c_str());
+}
+
 int Input_Value_Holds(Input_Range_Id id, double v, const char* list_name, const char* screen_name,
                       const char* console_name) {
     return Input_Value_Within(Input_Range_Of(id), v, list_name, screen_name, console_name);

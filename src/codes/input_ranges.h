@@ -113,6 +113,10 @@ int Note_Input_Value_Refusal(const char* list, const char* screen, const char* c
 // returns 0. A user's text holding one would hide what follows it in the
 // list ("A╬HB" printed "AB").
 int Input_Text_Free_Of_Markup(const char* text, size_t n, const char* name, const char* console_name);
+// Notes a word refused for being longer than the most characters its
+// record holds, with its length, not cut ("<name> ist 36 Zeichen lang
+// (höchstens 25)": a name is the user's). Returns 0.
+int Note_Input_Text_Too_Long(size_t length, size_t most, const char* name, const char* console_name);
 // "v ungültig (nicht zwischen lo und hi unit)" and its console form, as
 // every refusal of a value words it.
 std::string Input_Range_Refusal_Words(const Input_Range& range, double v, int console);

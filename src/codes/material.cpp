@@ -506,13 +506,8 @@ int Read_Material_Name(FILE* f, char* name) {
         word.push_back(static_cast<char>(c));
     if (c != EOF) std::ungetc(c, f);
     if (word.empty()) return 0;
-    if (word.size() > MATERIAL_NAME_SIZE - 1) {
-        const std::string n = std::to_string(word.size()), most = std::to_string(MATERIAL_NAME_SIZE - 1);
-        const std::string screen = "Kennung des Werkstoffs ist " + n + " Zeichen lang (höchstens "_cp + most + ")";
-        Note_Input_Value_Refusal(screen.c_str(), screen.c_str(),
-                                 ("material name is " + n + " characters long (at most " + most + ")").c_str());
-        return 0;
-    }
+    if (word.size() > MATERIAL_NAME_SIZE - 1)
+        return Note_Input_Text_Too_Long(word.size(), MATERIAL_NAME_SIZE - 1, "Kennung des Werkstoffs", "material name");
     if (!Input_Text_Free_Of_Markup(word.data(), word.size(), "Kennung des Werkstoffs", "material name")) return 0;
     std::memcpy(name, word.c_str(), word.size() + 1);
     return 1;

@@ -72,16 +72,21 @@ constexpr double MATERIAL_BETA_W_MAX = Input_Range_Of(RANGE_BETA_W).maximum;
 
 // The input-file block (version 2). 0 on success, 1 on failure. The writer
 // never modifies the record; the reader leaves a record it could not read
-// partly filled. The reader refuses a beta_w outside MATERIAL_BETA_W_MIN ..
-// MATERIAL_BETA_W_MAX where the material takes it as given (own values of
-// steel, stainless steel) and leaves the stream on that value's line.
+// partly filled. The reader refuses, and names, an own-values switch other
+// than 0 or 1, a steel grade the weld grade table does not hold, a beta_w
+// outside MATERIAL_BETA_W_MIN .. MATERIAL_BETA_W_MAX where the material
+// takes it as given (own values of steel, stainless steel), an own modulus
+// or expansion coefficient outside its range (input_ranges.h), a negative
+// value, and a name longer than the record holds or holding the print
+// list's markup escape; it leaves the stream on that value's line.
 int Write_Material_Params(FILE* f, const Materialparameter_Record* m);
 int Read_Material_Params(FILE* f, Materialparameter_Record* m);
-// Why the last Read_Material_Params refused its block for a value outside
-// its range, as a line of the print list names it ("Korrelationsbeiwert
-// β_w = 0 ungültig (nicht zwischen 0.5 und 1)"), and the same for the
-// console in plain ASCII; empty after a block that read, was refused as
-// damaged, or after Clear_Material_Read_Refusal.
+// Why the last Read_Material_Params refused its block for such a value, as
+// a line of the print list names it ("Korrelationsbeiwert β_w = 0 ungültig
+// (nicht zwischen 0.5 und 1)"), and the same for the console in plain
+// ASCII (Last_Input_Value_Refusal); empty after a block that read, was
+// refused as damaged (a number that cannot be read), or after
+// Clear_Material_Read_Refusal.
 const char* Material_Read_Refusal(void);
 const char* Material_Read_Refusal_Console(void);
 void Clear_Material_Read_Refusal(void);

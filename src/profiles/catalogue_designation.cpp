@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <span>
 #include <string>
+
+#include "profiles/profile_catalogue.h"
 
 namespace {
 
@@ -187,9 +190,10 @@ struct Builder {
     }
 };
 
-template <class Row, size_t N>
-const Row* Row_Of(const Row (&rows)[N], double size) {
-    for (const Row& row : rows)
+// The row of a series table for a size, null when the series has none.
+template <class Rows>
+auto Row_Of(const Rows& rows, double size) -> decltype(&*std::begin(rows)) {
+    for (const auto& row : rows)
         if (row.size == size) return &row;
     return nullptr;
 }
@@ -236,15 +240,12 @@ bool Beam(const Parts& p, Builder* b) {
     if (!p.suffix.empty() || p.count == 0) return false;
     static const struct {
         const char* prefix;
-        const Beam_Row* rows;
-        size_t n;
+        std::span<const Beam_Row> rows;
         char letter;
         double slope;  // of the flanges; a channel's by its size
-    } series[] = {{"IPE", IPE_ROWS, std::size(IPE_ROWS), 'D', 0},    {"IPEA", IPEA_ROWS, std::size(IPEA_ROWS), 'D', 0},
-                  {"IPEO", IPEO_ROWS, std::size(IPEO_ROWS), 'D', 0}, {"IPEV", IPEV_ROWS, std::size(IPEV_ROWS), 'D', 0},
-                  {"IPER", IPER_ROWS, std::size(IPER_ROWS), 'D', 0}, {"I", I_ROWS, std::size(I_ROWS), 'D', 0.14},
-                  {"IPN", I_ROWS, std::size(I_ROWS), 'D', 0.14},     {"U", U_ROWS, std::size(U_ROWS), 'U', 0},
-                  {"UPN", U_ROWS, std::size(U_ROWS), 'U', 0}};
+    } series[] = {{"IPE", IPE_ROWS, 'D', 0},   {"IPEA", IPEA_ROWS, 'D', 0}, {"IPEO", IPEO_ROWS, 'D', 0},
+                  {"IPEV", IPEV_ROWS, 'D', 0}, {"IPER", IPER_ROWS, 'D', 0}, {"I", I_ROWS, 'D', 0.14},
+                  {"IPN", I_ROWS, 'D', 0.14},  {"U", U_ROWS, 'U', 0},       {"UPN", U_ROWS, 'U', 0}};
     for (const auto& s : series) {
         if (p.prefix != s.prefix) continue;
         const double size = p.sizes[0].value;
@@ -254,9 +255,7 @@ bool Beam(const Parts& p, Builder* b) {
             b->Exact(STATED_B, p.sizes[1]);
         } else {
             if (p.count != 1) return false;
-            const Beam_Row* row = nullptr;
-            for (size_t i = 0; i < s.n && !row; i++)
-                if (s.rows[i].size == size) row = &s.rows[i];
+            const Beam_Row* row = Row_Of(s.rows, size);
             if (!row && !channel) return false;
             b->Exact(STATED_H, row ? row->h : size, row ? Half_Unit(row->h) : p.sizes[0].half_unit);
             if (row) b->Exact(STATED_B, row->b, Half_Unit(row->b));
@@ -355,12 +354,12 @@ int Designation_Statement_Of(const char* name, Designation_Statement* statement)
     if (!statement) return 0;
     *statement = Designation_Statement{};
     if (!name) return 0;
-    // No designation is longer than a record's 39 characters of text.
-    std::string key;
-    for (const char* c = name; *c; ++c) {
-        if (*c != ' ' && *c != '\t') key += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
-        if (key.size() > 39) return 0;
-    }
+    // No designation is longer than a record's 39 characters of text: the
+    // key keeps one more to tell a longer one.
+    char compact[41];
+    Profile_Designation_Key(name, compact, sizeof compact);
+    const std::string key = compact;
+    if (key.size() > 39) return 0;
     bool known;
     if (key.rfind("1/2", 0) == 0) known = Half_Profile(key.substr(3), statement);
     else if (!key.empty() && static_cast<unsigned char>(key[0]) == 0xAB) known = Half_Profile(key.substr(1), statement);

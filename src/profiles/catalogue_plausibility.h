@@ -154,9 +154,10 @@ Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const flo
 // (parallel flanges where they fit those). This fills in the one left out,
 // so that every reader of the record sees the flanges it was judged with:
 // value 37 with that slope, value 29 as PROFIL's value 27 (where the
-// flange's run from t_f to its root fillet is long enough to tell it). The readers call it for a record they have
-// judged and taken (a refused one is of no use whatever it holds); parallel
-// flanges keep value 37 at 0 and get value 29 as t_f + r_1. 1 when a value
+// flange's run from t_f to its root fillet is long enough to tell it). The
+// readers call it for a record they have judged and taken (a refused one
+// is of no use whatever it holds); parallel flanges keep value 37 at 0 and
+// get value 29 as t_f + r_1. 1 when a value
 // was filled in; 0 when none was (both given, a slope untold and not
 // fitted, another family, values not all numbers, null values).
 int Complete_ProfilData_Flanges(char letter, int code, float* values, const char* name = nullptr,

@@ -229,28 +229,10 @@ Profil_Survey Survey_Profil_File(FILE* file) {
 }
 
 // The survey of the file last surveyed, and what that file was then.
-struct Kept_Survey {
-    bool valid = false;
-    Profile_File_Identity identity{};
-    Profil_Survey survey;
-};
-Kept_Survey kept_survey;
+Kept_File_Survey<Profil_Survey> kept_survey;
 
-// The survey of the file as it is now: the one kept while the file is
-// unchanged, else a new one (kept when the file can be told again).
-const Profil_Survey& Survey_Of(FILE* file) {
-    Profile_File_Identity identity;
-    const bool known = Profile_File_Identity_Of(file, &identity) == 1;
-    if (known && kept_survey.valid && kept_survey.identity == identity) return kept_survey.survey;
-    kept_survey.survey = Survey_Profil_File(file);
-    kept_survey.identity = identity;
-    kept_survey.valid = known;
-    return kept_survey.survey;
-}
-
-}  // namespace
-
-namespace {
+// The survey of the file as it is now.
+const Profil_Survey& Survey_Of(FILE* file) { return kept_survey.Of(file, Survey_Profil_File); }
 
 Profile_File_Identity Identity_Of(const struct stat& st) {
     return {static_cast<unsigned long long>(st.st_dev),   static_cast<unsigned long long>(st.st_ino),
@@ -278,7 +260,7 @@ int Profil_File_Identity_At(const char* data_dir, Profile_File_Identity* identit
     return 1;
 }
 
-void Forget_Profil_Surveys(void) { kept_survey = Kept_Survey{}; }
+void Forget_Profil_Surveys(void) { kept_survey = {}; }
 
 std::string Profil_File_Damage(FILE* file) { return Survey_Of(file).Words(); }
 

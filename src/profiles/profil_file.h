@@ -78,6 +78,26 @@ int Profil_File_Identity_At(const char* data_dir, Profile_File_Identity* identit
 // Forgets the surveys kept, as at the start of a run.
 void Forget_Profil_Surveys(void);
 
+// What one pass over a profile file found, kept under the file's identity:
+// Of gives the one kept while the file is unchanged, else make(file) anew,
+// kept when the file can be told again (Profile_File_Identity_Of).
+template <class Survey>
+struct Kept_File_Survey {
+    bool valid = false;
+    Profile_File_Identity identity{};
+    Survey survey{};
+    template <class Make>
+    const Survey& Of(FILE* file, Make make) {
+        Profile_File_Identity now{};
+        const bool known = Profile_File_Identity_Of(file, &now) == 1;
+        if (known && valid && identity == now) return survey;
+        survey = make(file);
+        identity = now;
+        valid = known;
+        return survey;
+    }
+};
+
 // Builds the 15-character comparison key of a stored designation or of a
 // name: the first 15 bytes upper-cased, a shorter text blank-padded. key
 // needs 16 bytes; a null text gives 15 blanks.

@@ -178,15 +178,11 @@ bool Search_ProfilData(FILE* file, const char* name, ProfilDataEintrag* r) {
 // The designations of ProfilData.bin (names and aliases without their
 // blanks, upper-cased) with the records (0-based) that carry each, from one
 // pass over the file's headers and texts; kept while the file is unchanged.
-struct Designation_Survey {
-    bool valid = false;
-    Profile_File_Identity identity{};
-    std::unordered_map<std::string, std::vector<long>> records;
-};
-Designation_Survey designations;
+using Designation_Survey = std::unordered_map<std::string, std::vector<long>>;
+Kept_File_Survey<Designation_Survey> designations;
 
-void Survey_Designations(FILE* file, Designation_Survey* survey) {
-    survey->records.clear();
+Designation_Survey Survey_Designations(FILE* file) {
+    Designation_Survey survey;
     std::rewind(file);
     unsigned char raw[PROFILDATA_RECORD_SIZE];
     for (long i = 0; std::fread(raw, 1, sizeof raw, file) == sizeof raw; i++) {
@@ -201,26 +197,21 @@ void Survey_Designations(FILE* file, Designation_Survey* survey) {
             Profile_Designation_Key(text, key, sizeof key);
             // A record's name and alias of one designation are one record.
             if (!key[0] || (part == 1 && first == key)) continue;
-            survey->records[key].push_back(i);
+            survey[key].push_back(i);
             if (part == 0) first = key;
         }
     }
+    return survey;
 }
 
 // 1 when the designation `name` stands on more than one record of
 // ProfilData.bin; the user is told once (Profil_Name_Twice).
 bool Designated_Twice(FILE* file, const char* name) {
-    Profile_File_Identity identity;
-    const bool known = Profile_File_Identity_Of(file, &identity) == 1;
-    if (!known || !designations.valid || !(designations.identity == identity)) {
-        Survey_Designations(file, &designations);
-        designations.identity = identity;
-        designations.valid = known;
-    }
+    const Designation_Survey& records = designations.Of(file, Survey_Designations);
     char key[512];
     Profile_Designation_Key(name, key, sizeof key);
-    const auto found = designations.records.find(key);
-    if (found == designations.records.end() || found->second.size() < 2) return false;
+    const auto found = records.find(key);
+    if (found == records.end() || found->second.size() < 2) return false;
     Profil_Name_Twice("ProfilData.bin", key, found->second);
     return true;
 }
@@ -456,10 +447,10 @@ int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
     record->values[13] *= 0.1f;
     if (record->type_letter == 'Z') record->values[1] = 2.0f * record->values[1] - record->values[2];
     // A type code of no family names no letter: the record's family cannot
-    // be told, and it is refused.
-    // A record taken hands its flanges on as it was judged: a slope its file
-    // told by one of values 37 and 29 (or by its designation or values
-    // alone) is told by both to every reader of the record.
+    // be told, and it is refused. A record taken hands its flanges on as it
+    // was judged: a slope its file told by one of values 37 and 29 (or by
+    // its designation or values alone) is told by both to every reader of
+    // the record.
     if (Profil_Record_Plausible(record->name, static_cast<char>(record->type_letter), record->code, record->values,
                                 PROFILDATA_VALUE_COUNT, -1, record->alias))
         Complete_ProfilData_Flanges(static_cast<char>(record->type_letter), record->code, record->values, record->name,
@@ -565,5 +556,5 @@ void Reset_Profile_Catalogue(void) {
     profildata_refusal.clear();
     Forget_Profil_Value_Notices();
     Forget_Profil_Surveys();
-    designations = Designation_Survey{};
+    designations = {};
 }

@@ -29,8 +29,10 @@ void Notice_Once(int* shown, const char* text) {
     PrintMessage("%s", text);
 }
 
-// Reads one word into a field of size bytes: at most size - 1 characters,
-// the rest of the word skipped. 1 when a word was read.
+// Reads one word into a field of size bytes. A longer word than the field
+// holds (no program writes one) is refused with its length, not cut: the
+// designation is the user's; so is one holding the print list's markup
+// escape (Last_Input_Value_Refusal names either). 1 when a word was read.
 int Read_Word(FILE* f, char* field, int size) {
     char format[16];
     std::snprintf(format, sizeof format, " %%%ds", size - 1);
@@ -39,16 +41,9 @@ int Read_Word(FILE* f, char* field, int size) {
     long more = 0;
     while ((c = std::fgetc(f)) != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r') ++more;
     if (c != EOF) std::ungetc(c, f);
-    // A longer name than the record holds (no program writes one) is
-    // refused with its length, not cut: the designation is the user's.
-    if (more > 0) {
-        const std::string n = std::to_string(static_cast<long>(std::strlen(field)) + more);
-        const std::string most = std::to_string(size - 1);
-        const std::string words = "Profilname ist " + n + " Zeichen lang (h\x94" "chstens " + most + ")";
-        Note_Input_Value_Refusal(words.c_str(), words.c_str(),
-                                 ("profile name is " + n + " characters long (at most " + most + ")").c_str());
-        return 0;
-    }
+    if (more > 0)
+        return Note_Input_Text_Too_Long(std::strlen(field) + static_cast<size_t>(more), static_cast<size_t>(size - 1),
+                                        "Profilname", "profile name");
     return Input_Text_Free_Of_Markup(field, std::strlen(field), "Profilname", "profile name");
 }
 

@@ -82,6 +82,36 @@ inline std::map<int, float> Shipped_Values(const std::string& name) {
     return values;
 }
 
+// A record of the shipped profile file: its designation without the
+// trailing blanks, its type letter and its 35 values.
+struct Shipped {
+    std::string name;
+    char letter;
+    std::array<float, 35> v;
+};
+
+// Every record of the shipped profile file, in the file's order.
+inline std::vector<Shipped> Shipped_Records() {
+    const std::string file = Read_File(WELD_PROFIL_FILE);
+    std::vector<Shipped> records;
+    for (size_t at = 0; at + 160 <= file.size(); at += 160) {
+        Shipped s{file.substr(at, 16), file[at + 159], {}};
+        s.name.erase(s.name.find_last_not_of(' ') + 1);
+        std::memcpy(s.v.data(), file.data() + at + 16, 4 * 35);
+        records.push_back(s);
+    }
+    return records;
+}
+
+// The shipped record of a designation (letter 0 and no values when the
+// file has none).
+inline Shipped Shipped_By_Name(const std::string& name) {
+    for (const Shipped& s : Shipped_Records())
+        if (s.name == name) return s;
+    ADD_FAILURE() << name << " not in the profile file";
+    return {name, 0, {}};
+}
+
 // The values of a double-T ('D'), channel ('U'), tee ('T') or zed ('Z')
 // with parallel flanges and sharp corners (cm), in the order of PROFIL: h,
 // b, t_w, t_f, A, the centroid from the bottom and left edges, I_y, I_z, the
@@ -173,6 +203,13 @@ inline std::map<int, float> To_ProfilData(const std::map<int, float>& profil) {
         else if (i == 27) out[29] = v;
     }
     return out;
+}
+
+// The same as the 39 values of a ProfilData.bin record (0 where none).
+inline std::array<float, 39> ProfilData_Values(const std::map<int, float>& profil) {
+    std::array<float, 39> w{};
+    for (const auto& [i, v] : To_ProfilData(profil)) w[i] = v;
+    return w;
 }
 
 // A profile typed in by its dimensions (mm), both flanges alike.

@@ -4,47 +4,26 @@
 // by their mass per metre. Every record of the shipped file is of its
 // series and size.
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "catalogue_fixture.h"
 #include "profiles/catalogue_designation.h"
-#include "profiles/profil_file.h"
 
 using namespace testutil;
 
 namespace {
 
-std::array<float, 35> Values(const std::string& name) {
-    std::array<float, 35> v{};
-    for (const auto& [i, x] : Shipped_Values(name)) v[i] = x;
-    return v;
-}
-
-char Letter(const std::string& name) {
-    const std::string file = Read_File(WELD_PROFIL_FILE);
-    std::string key = name;
-    key.resize(16, ' ');
-    for (size_t at = 0; at + 160 <= file.size(); at += 160)
-        if (file.compare(at, 16, key) == 0) return file[at + 159];
-    return 0;
-}
-
 // Every designation of the shipped file names a series known here, of the
 // record's own family: the rule holds for every series the catalogue ships
 // (their records agree with it: CatalogueOutline.EveryShippedRecordAgrees...).
 TEST(CatalogueDesignation, EveryShippedDesignationNamesItsSeries) {
-    FILE* f = std::fopen(WELD_PROFIL_FILE, "rb");
-    ASSERT_NE(f, nullptr);
     std::map<char, int> named;
-    ProfilRecord r;
-    for (long i = 0; Read_Profil_Record(f, i, &r); i++) {
+    for (const Shipped& r : Shipped_Records()) {
         Designation_Statement s;
-        ASSERT_EQ(Designation_Statement_Of(r.name, &s), 1) << r.name;
-        EXPECT_EQ(s.letter, r.code[3]) << r.name;
+        ASSERT_EQ(Designation_Statement_Of(r.name.c_str(), &s), 1) << r.name;
+        EXPECT_EQ(s.letter, r.letter) << r.name;
         named[s.letter]++;
     }
-    std::fclose(f);
     EXPECT_EQ(named, (std::map<char, int>{{'D', 425}, {'K', 1237}, {'L', 109}, {'R', 390}, {'T', 42}, {'U', 43}}));
     Designation_Statement s;
     for (const char* none : {"DIL300", "HX1000R", "1/2IPBV320/305", "HE300C", "HE310B", "X300", "", "L100X", "IPE 3.00.0"})
@@ -101,8 +80,9 @@ TEST(CatalogueDesignation, AnotherSizesRecordUnderTheNameIsRefusedByName) {
         {"L100X10", "MSH100X100X10.0", CATALOGUE_TYPE_LETTER, 'L'},
     };
     for (const auto& s : swaps) {
-        const std::array<float, 35> v = Values(s.values_of);
-        const char letter = Letter(s.values_of);
+        const Shipped shipped = Shipped_By_Name(s.values_of);
+        const std::array<float, 35>& v = shipped.v;
+        const char letter = shipped.letter;
         ASSERT_EQ(Check_Profil_Outline(letter, v.data(), s.values_of).value, -1) << s.values_of;
         EXPECT_EQ(Profil_Outline_Agrees(letter, v.data(), s.name), 0) << s.name;
         const Catalogue_Disagreement d = Check_Profil_Outline(letter, v.data(), s.name);
@@ -115,12 +95,9 @@ TEST(CatalogueDesignation, AnotherSizesRecordUnderTheNameIsRefusedByName) {
         }
         // The profile manager's record of the same values (one place further
         // on from value 9).
-        std::map<int, float> pd;
-        for (const auto& [i, x] : To_ProfilData(Shipped_Values(s.values_of))) pd[i] = x;
-        float w[39] = {};
-        for (const auto& [i, x] : pd) w[i] = x;
-        EXPECT_EQ(ProfilData_Outline_Agrees(letter, 0, w, s.name), 0) << s.name;
-        EXPECT_EQ(ProfilData_Outline_Agrees(letter, 0, w, "X1", s.name), 0) << s.name << " as alias";
+        const std::array<float, 39> w = ProfilData_Values(Shipped_Values(s.values_of));
+        EXPECT_EQ(ProfilData_Outline_Agrees(letter, 0, w.data(), s.name), 0) << s.name;
+        EXPECT_EQ(ProfilData_Outline_Agrees(letter, 0, w.data(), "X1", s.name), 0) << s.name << " as alias";
     }
 }
 
@@ -132,22 +109,17 @@ TEST(CatalogueDesignation, AnotherSizesRecordUnderTheNameIsRefusedByName) {
 // way; the worked examples are named by the value, what the others give
 // for it nearer the shipped value than the damaged one.
 TEST(CatalogueDesignation, ChannelTorsionAndWShapeWebAreHeldToTheirSeries) {
-    FILE* f = std::fopen(WELD_PROFIL_FILE, "rb");
-    ASSERT_NE(f, nullptr);
     int judged = 0;
-    ProfilRecord r;
-    for (long i = 0; Read_Profil_Record(f, i, &r); i++) {
+    for (const Shipped& r : Shipped_Records()) {
         const int index = r.name[0] == 'C' ? 23 : r.name[0] == 'W' ? 2 : -1;
         if (index < 0) continue;
         for (float factor : {1.1f, 0.9f}) {
-            float v[35];
-            std::copy(r.values, r.values + 35, v);
+            std::array<float, 35> v = r.v;
             v[index] *= factor;
-            EXPECT_EQ(Profil_Outline_Agrees(r.code[3], v, r.name), 0) << r.name << " x" << factor;
+            EXPECT_EQ(Profil_Outline_Agrees(r.letter, v.data(), r.name.c_str()), 0) << r.name << " x" << factor;
         }
         judged++;
     }
-    std::fclose(f);
     EXPECT_EQ(judged, 22 + 161);
     // C 150 x 51 x 12.2 by hand: the plates' thin-walled sum (2 b t_f^3 +
     // (h - 2 t_f) t_w^3) / 3 = (2 x 4.88 x 0.871^3 + 13.458 x 0.508^3) / 3
@@ -161,9 +133,10 @@ TEST(CatalogueDesignation, ChannelTorsionAndWShapeWebAreHeldToTheirSeries) {
         double lo, hi;  // what the other values give
     } named[] = {{"C150X51X12.2", 23, 3.366f, 3.06, 1.185 * plates}, {"W130X130X23.8", 2, 0.671f, 0.61, 0.64}};
     for (const auto& n : named) {
-        std::array<float, 35> v = Values(n.name);
+        const Shipped shipped = Shipped_By_Name(n.name);
+        std::array<float, 35> v = shipped.v;
         v[n.index] = n.damaged;
-        const Catalogue_Disagreement d = Check_Profil_Outline(Letter(n.name), v.data(), n.name);
+        const Catalogue_Disagreement d = Check_Profil_Outline(shipped.letter, v.data(), n.name);
         EXPECT_EQ(d.value, n.index) << n.name;
         EXPECT_FALSE(d.by_designation);
         EXPECT_GE(d.expected, n.lo) << n.name;
@@ -178,39 +151,34 @@ TEST(CatalogueDesignation, ChannelTorsionAndWShapeWebAreHeldToTheirSeries) {
 // has, value 29 given or not. Every parallel-flange double-T of the
 // catalogue, as the profile manager's record: r_1 x 0.5, x 2, 0, -1.
 TEST(CatalogueDesignation, ProfilDataRootRadiusOfDoubleTIsTied) {
-    FILE* f = std::fopen(WELD_PROFIL_FILE, "rb");
-    ASSERT_NE(f, nullptr);
     int judged = 0;
-    ProfilRecord r;
-    for (long i = 0; Read_Profil_Record(f, i, &r); i++) {
-        if (r.code[3] != 'D' || !(r.values[25] > 0) || std::fabs(r.values[27] - r.values[3] - r.values[25]) > 1e-4) continue;
+    for (const Shipped& r : Shipped_Records()) {
+        const std::array<float, 35>& v = r.v;
+        if (r.letter != 'D' || !(v[25] > 0) || std::fabs(v[27] - v[3] - v[25]) > 1e-4) continue;
         std::map<int, float> profil;
-        for (int k = 0; k < 35; k++) profil[k] = r.values[k];
-        float w[39] = {};
-        for (const auto& [k, x] : To_ProfilData(profil)) w[k] = x;
-        ASSERT_EQ(ProfilData_Outline_Agrees('D', 0, w, r.name), 1) << r.name;
+        for (int k = 0; k < 35; k++) profil[k] = v[k];
+        const std::array<float, 39> w = ProfilData_Values(profil);
+        const char* name = r.name.c_str();
+        ASSERT_EQ(ProfilData_Outline_Agrees('D', 0, w.data(), name), 1) << name;
         for (float factor : {0.5f, 2.0f, 0.0f, -1.0f}) {
-            float damaged[39];
-            std::copy(w, w + 39, damaged);
+            std::array<float, 39> damaged = w;
             damaged[26] *= factor;
-            EXPECT_EQ(ProfilData_Outline_Agrees('D', 0, damaged, r.name), 0) << r.name << " x" << factor;
+            EXPECT_EQ(ProfilData_Outline_Agrees('D', 0, damaged.data(), name), 0) << name << " x" << factor;
             damaged[29] = 0;  // not given
             if (factor <= 0) {
-                EXPECT_EQ(ProfilData_Outline_Agrees('D', 0, damaged, r.name), 0) << r.name;
+                EXPECT_EQ(ProfilData_Outline_Agrees('D', 0, damaged.data(), name), 0) << name;
             }
         }
         judged++;
     }
-    std::fclose(f);
     // H 144, IPE with IPE A, O, V and 750 60 (IPE R has no radii), W 161;
     // S and I have sloped flanges.
     EXPECT_EQ(judged, 144 + 60 + 161);
     // HD 400 x 400 x 1086 with r_1 halved: named, and the root radius of 15
     // mm its value 29 (t_f 125 + r_1 15 mm) gives.
-    float hd[39] = {};
-    for (const auto& [k, x] : To_ProfilData(Shipped_Values("HD400X400X1086"))) hd[k] = x;
+    std::array<float, 39> hd = ProfilData_Values(Shipped_Values("HD400X400X1086"));
     hd[26] = 0.75f;
-    const Catalogue_Disagreement d = Check_ProfilData_Outline('D', 0, hd, "HD400X400X1086");
+    const Catalogue_Disagreement d = Check_ProfilData_Outline('D', 0, hd.data(), "HD400X400X1086");
     EXPECT_EQ(d.value, 26);
     EXPECT_NEAR(d.expected, 1.5, 1e-4);
 }

@@ -39,24 +39,6 @@ std::map<std::string, double> Published_Slopes() {
     return slopes;
 }
 
-struct Shipped {
-    std::string name;
-    char letter;
-    std::array<float, 35> v;
-};
-
-std::vector<Shipped> Shipped_Records() {
-    const std::string file = Read_File(WELD_PROFIL_FILE);
-    std::vector<Shipped> records;
-    for (size_t at = 0; at + 160 <= file.size(); at += 160) {
-        Shipped s{file.substr(at, 16), file[at + 159], {}};
-        s.name.erase(s.name.find_last_not_of(' ') + 1);
-        std::memcpy(s.v.data(), file.data() + at + 16, 4 * 35);
-        records.push_back(s);
-    }
-    return records;
-}
-
 // The record in the order of ProfilData.bin: PROFIL's values one place
 // further on from value 9, value 27 as value 29, the slope in per cent as
 // value 37; each of those two 0 when left out.
@@ -209,11 +191,10 @@ TEST(ProfileManagerFlanges, WarpingConstantOfEverySlopedSeriesIsHeldToItsTable) 
         }
     }
     EXPECT_EQ(held, 88);  // 22 C, 39 I and IPN, 6 S, 21 U
-    std::map<int, float> ipn200 = To_ProfilData(Shipped_Values("IPN200"));
-    ipn200[25] *= 1.5f;
-    float w[39] = {};
-    for (const auto& [i, x] : ipn200) w[i] = i == 37 ? 0 : x;
-    const Catalogue_Disagreement d = Check_ProfilData_Outline('D', 0, w, "IPN200");
+    std::array<float, 39> w = ProfilData_Values(Shipped_Values("IPN200"));
+    w[25] *= 1.5f;
+    w[37] = 0;
+    const Catalogue_Disagreement d = Check_ProfilData_Outline('D', 0, w.data(), "IPN200");
     EXPECT_EQ(d.value, 25);
     EXPECT_NEAR(d.expected, 117 * 18.87 * 18.87 / 4, 0.015 * 10415);
 }
