@@ -731,47 +731,47 @@ bool Letter_On_Area(const char* text, double x, double y, double right, double d
     return false;
 }
 
-// A text's box on the page of the current picture, as the picture writer
-// notes it: cm from the picture's upper left corner, y down the page.
-struct Page_Box {
+// A text's box, x to the right and y down the page: on the page of the
+// current picture as the picture writer notes it (cm from the picture's
+// upper left corner), or in a sketch's world units.
+struct Text_Box {
     double x1, y1, x2, y2;
 };
 
+// Whether the text of box a stands on one line of text with one of
+// `placed`, closer than `apart` beside it: the two read as one word.
+bool Runs_Together(const Text_Box& a, const std::vector<Text_Box>& placed, double apart) {
+    for (const Text_Box& b : placed)
+        if (a.y1 < b.y2 && b.y1 < a.y2 && a.x1 < b.x2 + apart && b.x1 < a.x2 + apart) return true;
+    return false;
+}
+
 // The boxes the picture writer noted from the `from`-th to before the
 // `to`-th (the texts written in between).
-std::vector<Page_Box> Noted_Boxes(size_t from, size_t to) {
+std::vector<Text_Box> Noted_Boxes(size_t from, size_t to) {
     Oli_Writer_State st;
     Oli_Get_Writer_State(&st);
-    std::vector<Page_Box> out;
+    std::vector<Text_Box> out;
     for (size_t i = from; i < to && 4 * i + 3 < st.taken.size(); ++i)
         out.push_back({st.taken[4 * i], st.taken[4 * i + 1], st.taken[4 * i + 2], st.taken[4 * i + 3]});
     return out;
 }
 
-// The page box of `text` at the world point (x, y) with the alignment (v, h)
-// in the picture of state `st`.
-Page_Box Text_Page_Box(const Oli_Writer_State& st, double x, double y, int v, int h, const char* text) {
-    const double px = x * st.picture.scale_x, py = y * st.picture.scale_y, *e = st.extent;
-    const double X = e[1] >= e[0] ? px - e[0] : e[0] - px, Y = e[3] >= e[2] ? e[3] - py : py - e[3];
-    const double th = st.picture.text_height > 0.0 ? st.picture.text_height : 0.3;
-    double ink[4];
-    Oli_Text_Ink_Box(text, v, h, th, ink);
-    return {X + ink[0], Y - ink[3], X + ink[2], Y - ink[1]};
+// The page box of `text` at the world point (x, y) with the alignment (v, h).
+Text_Box Label_Page_Box(double x, double y, int v, int h, const char* text) {
+    double b[4];
+    Oli_Label_Page_Box(x, y, v, h, text, b);
+    return {b[0], b[1], b[2], b[3]};
 }
 
 // A mark's letter on one line of text with another letter of the marks (an
 // axis letter, the other mark's), closer than this, reads as one word with
 // it ("M" and "y" as "My"), the dot between them or not.
 constexpr double kLettersApart = 0.15;  // paper cm
-bool Reads_With(const Page_Box& a, const std::vector<Page_Box>& texts) {
-    for (const Page_Box& b : texts)
-        if (a.y1 < b.y2 && b.y1 < a.y2 && a.x1 < b.x2 + kLettersApart && b.x1 < a.x2 + kLettersApart) return true;
-    return false;
-}
 
 // `letters`: the boxes of the letters written before (the axis cross's,
 // the other mark's); the mark's own is added.
-void Mark(double x, double y, double dm, const char* text, double s, std::vector<Page_Box>* letters) {
+void Mark(double x, double y, double dm, const char* text, double s, std::vector<Text_Box>* letters) {
     if (!Usable(x) || !Usable(y)) return;
     Oli_Element_Begin();
     Oli_Fill_Record(64);
@@ -799,14 +799,12 @@ void Mark(double x, double y, double dm, const char* text, double s, std::vector
     // the dot lies on the area, the search goes on to kMarkReachOff for one.
     // Else the first free place, else the least covered: `use` keeps the
     // least covered, and the first free place is that one once it is found.
-    Oli_Writer_State st;
-    Oli_Get_Writer_State(&st);
     // A place where the letter reads as one word with another counts as
     // covered (more than most overlaps).
     auto consider = [&](const Place& p) {
         const double px = x + p.right / s, py = y + p.down * down;
         const double c = Oli_Label_Covered(px, py, p.v, p.h, text) +
-                         (Reads_With(Text_Page_Box(st, px, py, p.v, p.h, text), *letters) ? 1.0 : 0.0);
+                         (Runs_Together(Label_Page_Box(px, py, p.v, p.h, text), *letters, kLettersApart) ? 1.0 : 0.0);
         if (c < least) least = c, use = p;
         if (c != 0.0) return false;
         if (Letter_On_Area(text, x, y, p.right, p.down, p.v, p.h, s, down)) return false;
@@ -821,7 +819,7 @@ void Mark(double x, double y, double dm, const char* text, double s, std::vector
         for (const Place& a : kAround)
             if ((done = consider({a.right * r, a.down * r, a.v, a.h}))) break;
     Oli_Text_Box_Printf(x + use.right / s, y + use.down * down, use.v, use.h, "%s", text);
-    letters->push_back(Text_Page_Box(st, x + use.right / s, y + use.down * down, use.v, use.h, text));
+    letters->push_back(Label_Page_Box(x + use.right / s, y + use.down * down, use.v, use.h, text));
     Oli_Element_End();
 }
 
@@ -933,7 +931,7 @@ void Marks(const Plot& g, int marks) {
         Oli_Filled_Circle(cx, cy, size);
     else
         Oli_Axes_Symbol_Free(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
-    std::vector<Page_Box> letters = Noted_Boxes(edges_to, Oli_Taken_Count());
+    std::vector<Text_Box> letters = Noted_Boxes(edges_to, Oli_Taken_Count());
     if (marks != 3) {
         // The arms of the axis cross are no place for the marks' letters
         // (the cross's own letters stand beside them, and every text is
@@ -1378,24 +1376,17 @@ std::vector<Sketch_Label> Sketch_Labels(const XSPlotOptions& opts, const int num
 // to the right, y down the page) keep that far apart. The sketch's x runs
 // to the right; its y runs down the page or up it.
 struct Sketch_Boxes {
-    struct Box {
-        double x1, y1, x2, y2;
-    };
     double mmpc, apart, down;
-    std::vector<Box> placed;
+    std::vector<Text_Box> placed;
 
     explicit Sketch_Boxes(double mm_per_cm)
         : mmpc(mm_per_cm), apart(0.15 * mm_per_cm), down(Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0) {}
-    Box Of(double x, double y, int v, int h, double ht, const char* text) const {
+    Text_Box Of(double x, double y, int v, int h, double ht, const char* text) const {
         double b[4];
         Oli_Text_Ink_Box(text, v, h, ht, b);
-        return Box{x + b[0] * mmpc, down * y - b[3] * mmpc, x + b[2] * mmpc, down * y - b[1] * mmpc};
+        return Text_Box{x + b[0] * mmpc, down * y - b[3] * mmpc, x + b[2] * mmpc, down * y - b[1] * mmpc};
     }
-    bool Run_Together(const Box& a) const {
-        for (const Box& b : placed)
-            if (a.y1 < b.y2 && b.y1 < a.y2 && a.x1 < b.x2 + apart && b.x1 < a.x2 + apart) return true;
-        return false;
-    }
+    bool Run_Together(const Text_Box& a) const { return Runs_Together(a, placed, apart); }
 };
 
 // The place of one label at height ht: at the middle of its line, else a

@@ -141,6 +141,10 @@ double Oli_Label_Covered_At(double x, double y, int v, int h, double height, con
 // Marks the box of such a text as taken (a writer that places its labels
 // before it writes them).
 void Oli_Take_Label(double x, double y, int v, int h, double height, const char* text);
+// The box Oli_Label_Covered measures for such a text at the current text
+// height: page cm from the picture's upper left corner, y down the page,
+// as the taken boxes are kept ({x1, y1, x2, y2}).
+void Oli_Label_Page_Box(double x, double y, int v, int h, const char* text, double box[4]);
 double Oli_Area_Covered(double x1, double y1, double x2, double y2);
 // The box of the ink the viewer draws for a text of the given height (cm,
 // the capitals' height) written by the printf writers at a point with the

@@ -590,6 +590,14 @@ double Oli_Label_Covered_At(double x, double y, int v, int h, double height, con
     return Covered(Text_Page_Box(px, py, Alignment_Code(v, h), 0.0, text ? text : "", height));
 }
 
+void Oli_Label_Page_Box(double x, double y, int v, int h, const char* text, double box[4]) {
+    const Oli_Picture_State& s = S();
+    double px, py;
+    To_Page(x * s.scale_x, y * s.scale_y, &px, &py);
+    const Page_Box b = Text_Page_Box(px, py, Alignment_Code(v, h), 0.0, text ? text : "", Current_Height());
+    box[0] = b.x1, box[1] = b.y1, box[2] = b.x2, box[3] = b.y2;
+}
+
 void Oli_Text_Ink_Box(const char* text, int v, int h, double height, double box[4]) {
     double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
     if (!ioliplot::Text_Ink(text, Alignment_Code(v, h), height, &x1, &y1, &x2, &y2)) {

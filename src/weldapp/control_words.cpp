@@ -13,6 +13,7 @@
 #include "base/cp850.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "codes/input_ranges.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/events.h"
@@ -102,8 +103,7 @@ std::vector<int> cut_name_lines;
 std::string Name_Refusal(const char* text, int size, int line) {
     std::string name = text;
     while (!name.empty() && (name.back() == '\r' || name.back() == ' ' || name.back() == '\t')) name.pop_back();
-    if (name.find('\xCE') != std::string::npos)
-        return "Name enth\x84lt das Zeichen \"\xCE\", das im Ausdruck eine Formatierung einleitet";
+    if (!Input_Text_Free_Of_Markup(name.data(), name.size(), "Name", nullptr)) return Last_Input_Value_Refusal().screen;
     if (size > 0 && name.size() > static_cast<size_t>(size - 1)) cut_name_lines.push_back(line);
     return "";
 }

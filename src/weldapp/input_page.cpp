@@ -544,26 +544,41 @@ void Report_Cut_Throats(const Nahtbild& n, const double* before) {
             "von beiden Seiten geschweißt je die Hälfte davon."_cp});
 }
 
-// The throats a butt weld of the single welds cut, by slot, as long as the
-// field holds the cut value: what was typed comes back when the welds are
-// fillet welds again (chosen so, or because DIN 18800 checks single welds
-// as fillet welds), for a throat only a butt weld is limited to.
-struct Cut_Throat {
+// A throat the layout made other than what was typed, by slot: the value
+// typed, and the one the layout left (`now`), which the field holds unless
+// it was typed or replaced since.
+struct Kept_Throat {
     bool held;
-    double typed, cut;
+    double typed, now;
 };
-Cut_Throat g_cut[NAHT_SLOTS];
+using Kept_Throats = Kept_Throat[NAHT_SLOTS];
 
-void Forget_Cut_Throats() {
-    for (Cut_Throat& c : g_cut) c = Cut_Throat{};
+void Forget_Throats(Kept_Throats& kept) {
+    for (Kept_Throat& k : kept) k = Kept_Throat{};
 }
+
+// What was typed, back in every slot that still holds what the layout
+// left; then all forgotten.
+void Give_Back_Typed(Kept_Throats& kept, Nahtbild& n) {
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (kept[i].held && n.throat[i] == kept[i].now) n.throat[i] = kept[i].typed;
+    Forget_Throats(kept);
+}
+
+// The throats a butt weld of the single welds cut, as long as the field
+// holds the cut value: what was typed comes back when the welds are fillet
+// welds again (chosen so, or because DIN 18800 checks single welds as
+// fillet welds), for a throat only a butt weld is limited to.
+Kept_Throats g_cut;
+
+void Forget_Cut_Throats() { Forget_Throats(g_cut); }
 
 // Keeps what the layout cut: the first value typed, the last value cut.
 void Hold_Cut_Throats(const Nahtbild& n, const double* before) {
     for (int i = 0; i < NAHT_SLOTS; i++) {
         if (!(n.throat[i] < before[i])) continue;
-        if (!g_cut[i].held) g_cut[i] = Cut_Throat{true, before[i], n.throat[i]};
-        else g_cut[i].cut = n.throat[i];
+        if (!g_cut[i].held) g_cut[i] = Kept_Throat{true, before[i], n.throat[i]};
+        else g_cut[i].now = n.throat[i];
     }
 }
 
@@ -572,9 +587,7 @@ void Hold_Cut_Throats(const Nahtbild& n, const double* before) {
 void Restore_Cut_Throats(Nahtbild& n) {
     double before[NAHT_SLOTS];
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
-    for (int i = 0; i < NAHT_SLOTS; i++)
-        if (g_cut[i].held && n.throat[i] == g_cut[i].cut) n.throat[i] = g_cut[i].typed;
-    Forget_Cut_Throats();
+    Give_Back_Typed(g_cut, n);
     std::vector<std::string> lines;
     const int count = Changed_Welds(n.number, "aw", before, n.throat, false, &lines);
     if (count == 0) return;
@@ -588,29 +601,14 @@ void Restore_Cut_Throats(Nahtbild& n) {
 // section is built from, not what was typed for the single welds. Each
 // refresh starts from what was typed (a new profile's welds are judged by
 // it) and the layout lays the weld anew, so that the single welds show
-// their own throats again when they are chosen. `laid`: what the layout
-// left, which the record holds unless it was replaced since.
-struct Hidden_Throat {
-    bool held;
-    double typed, laid;
-};
-Hidden_Throat g_hidden[NAHT_SLOTS];
-
-void Forget_Hidden_Throats() {
-    for (Hidden_Throat& h : g_hidden) h = Hidden_Throat{};
-}
-
-void Unlay_Hidden_Throats(Nahtbild& n) {
-    for (int i = 0; i < NAHT_SLOTS; i++)
-        if (g_hidden[i].held && n.throat[i] == g_hidden[i].laid) n.throat[i] = g_hidden[i].typed;
-    Forget_Hidden_Throats();
-}
+// their own throats again when they are chosen.
+Kept_Throats g_hidden;
 
 // Keeps what the full-penetration layout replaced: before, the throats by
 // slot before it.
 void Hold_Hidden_Throats(const Nahtbild& n, const double* before) {
     for (int i = 0; i < NAHT_SLOTS; i++)
-        if (n.throat[i] != before[i]) g_hidden[i] = Hidden_Throat{true, before[i], n.throat[i]};
+        if (n.throat[i] != before[i]) g_hidden[i] = Kept_Throat{true, before[i], n.throat[i]};
 }
 
 // Slots from here on exist only with all-round welding.
@@ -752,7 +750,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     if (!record) return;
     Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
-    Unlay_Hidden_Throats(n);
+    Give_Back_Typed(g_hidden, n);
     Stahlprofil& prev = v.previous_profile;
     const bool was_ec = v.code_is_ec != 0;
     Keep_Ec_Choices(record);
@@ -811,7 +809,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Sheet_Switches_to_Record(record);
     // A throat typed since it was cut is what the user wants now.
     for (int i = 0; i < NAHT_SLOTS; i++)
-        if (g_cut[i].held && n.throat[i] != g_cut[i].cut) g_cut[i] = Cut_Throat{};
+        if (g_cut[i].held && n.throat[i] != g_cut[i].now) g_cut[i] = Kept_Throat{};
     if (n.weld_kind == WELD_FILLET && !n.all_round) Restore_Cut_Throats(n);
     double before[NAHT_SLOTS];
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
@@ -844,6 +842,6 @@ void Reset_Input_Page(void) {
 
 void Forget_Kept_Welds(void) {
     Forget_Cut_Throats();
-    Forget_Hidden_Throats();
+    Forget_Throats(g_hidden);
     g_single_butt_weld = 0;
 }

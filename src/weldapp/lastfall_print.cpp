@@ -260,11 +260,11 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
     }
     const double shown = Ausnutzung_Berechnet(u);
     const bool counted = x == 1.0 && Utilisation_Counted_As_One(shown);
+    const char* digits = counted ? Utilisation_Digits(shown) : Utilisation_Digits_As_Kept(x);
     if (plain) {
-        Row_Printf(list, "%7s ", counted ? Utilisation_Digits(shown) : Utilisation_Digits_As_Kept(x));
+        Row_Printf(list, "%7s ", digits);
         return 0;
     }
-    const char* digits = counted ? Utilisation_Digits(shown) : Utilisation_Digits_As_Kept(x);
     const bool at_max = std::fabs(shown - max) < 0.0001 && std::strcmp(digits, max_digits) == 0;
     const bool fails = Endergebnis_Fails(x, tolerance), within = Within_Verdict_Tolerance(x, tolerance);
     if (fails) Row_Put(list, Color_Red_Begin());

@@ -911,23 +911,34 @@ TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {
 
 namespace {
 
+// Gives r `count` load cases with results all zero, for the test to fill.
+void Give_Zero_Results(SchweissnahtAnschluss* r, int count) {
+    Alloc_Lasten(r, count);
+    r->load_count = count;
+    std::free(r->results);
+    r->results = static_cast<LastfallErgebnis*>(std::calloc(count, sizeof(LastfallErgebnis)));
+}
+
+// r's result table as the list holds it.
+std::string Printed_Result_Table(SchweissnahtAnschluss* r) {
+    FILE* f = std::tmpfile();
+    Print_Ergebnistabelle(r, f);
+    OLI_End_Text(f);
+    const std::string text = testutil::Stream_All(f);
+    std::fclose(f);
+    return text;
+}
+
 // The result table of three load cases with these utilisations, the
 // largest `max`, within `tolerance` per cent.
 std::string Result_Table_Of(const Ausnutzung (&u)[3], double max, double tolerance) {
     SchweissnahtAnschluss r{};
     Init_Schweissnaht(&r);
-    Alloc_Lasten(&r, 3);
-    r.load_count = 3;
+    Give_Zero_Results(&r, 3);
     r.print.toleranz = tolerance;
-    std::free(r.results);
-    r.results = static_cast<LastfallErgebnis*>(std::calloc(3, sizeof(LastfallErgebnis)));
     for (int i = 0; i < 3; ++i) r.results[i].U_w = u[i];
     r.max_utilisation = max;
-    FILE* f = std::tmpfile();
-    Print_Ergebnistabelle(&r, f);
-    OLI_End_Text(f);
-    const std::string text = testutil::Stream_All(f);
-    std::fclose(f);
+    const std::string text = Printed_Result_Table(&r);
     Free_Schweissnaht(&r);
     return text;
 }
@@ -942,19 +953,12 @@ TEST(ResultTable, MarksAndTheLongTableLine) {
     SchweissnahtAnschluss r{};
     Init_Schweissnaht(&r);
     for (int count : {3, 20, 21}) {
-        Alloc_Lasten(&r, count);
-        r.load_count = count;
-        std::free(r.results);
-        r.results = static_cast<LastfallErgebnis*>(std::calloc(count, sizeof(LastfallErgebnis)));
+        Give_Zero_Results(&r, count);
         r.results[0].U_w = Ausnutzung_Gefuehrt(0.8);
         r.results[1].U_w = Ausnutzung_Gefuehrt(1.002);
         r.results[2].U_w = Ausnutzung_Fehler();
         r.max_utilisation = 0.8;
-        FILE* f = std::tmpfile();
-        Print_Ergebnistabelle(&r, f);
-        OLI_End_Text(f);
-        const std::string text = testutil::Stream_All(f);
-        std::fclose(f);
+        const std::string text = Printed_Result_Table(&r);
         EXPECT_NE(text.find(std::string(Color_Blue_Begin()) + "  0.800\xCEH*\xCEr" + Color_End()), std::string::npos);
         EXPECT_NE(text.find(std::string(Color_Red_Begin()) + "  1.002\xCEH!\xCEr" + Color_End()), std::string::npos);
         EXPECT_NE(text.find(std::string(Color_Red_Begin()) + "  Fehler" + Color_End()), std::string::npos);
@@ -1076,11 +1080,8 @@ TEST(ResultTable, LongCaseNameWrapsInItsColumnBesideThePicture) {
     auto table = [](bool all_forces, const std::string& case_name) {
         SchweissnahtAnschluss r{};
         Init_Schweissnaht(&r);
-        Alloc_Lasten(&r, 2);
-        r.load_count = 2;
+        Give_Zero_Results(&r, 2);
         r.print.skizzen = 1;
-        std::free(r.results);
-        r.results = static_cast<LastfallErgebnis*>(std::calloc(2, sizeof(LastfallErgebnis)));
         for (int i = 0; i < 2; ++i) {
             Schnittkraefte& f = r.results[i].forces;
             f.N = 100e3;
@@ -1089,11 +1090,7 @@ TEST(ResultTable, LongCaseNameWrapsInItsColumnBesideThePicture) {
             snprintf(r.loads[i].name, sizeof r.loads[i].name, "%s", case_name.c_str());
         }
         r.max_utilisation = 0.5;
-        FILE* f = std::tmpfile();
-        Print_Ergebnistabelle(&r, f);
-        OLI_End_Text(f);
-        const std::string text = testutil::Stream_All(f);
-        std::fclose(f);
+        const std::string text = Printed_Result_Table(&r);
         Free_Schweissnaht(&r);
         return text;
     };
