@@ -166,13 +166,8 @@ static int read_word(FILE* f, char* field, int size, int index) {
     if (length <= LASTFALL_NAME_STORED)
         return Input_Text_Free_Of_Markup(field, static_cast<size_t>(n), (head + "Name").c_str(),
                                          ("load case " + std::to_string(index) + ": name").c_str());
-    const std::string words = "Name ist " + std::to_string(length) + " Zeichen lang (h\x94" "chstens " +
-                              std::to_string(static_cast<int>(LASTFALL_NAME_STORED)) + ")";
-    const std::string console = "load case " + std::to_string(index) + ": name is " + std::to_string(length) +
-                                " characters long (at most " + std::to_string(static_cast<int>(LASTFALL_NAME_STORED)) +
-                                ")";
-    Note_Input_Value_Refusal((head + words).c_str(), (head + words).c_str(), console.c_str());
-    return 0;
+    return Note_Input_Text_Too_Long(static_cast<size_t>(length), LASTFALL_NAME_STORED, (head + "Name").c_str(),
+                                    ("load case " + std::to_string(index) + ": name").c_str());
 }
 
 static int read_doubles(FILE* f, double* values, int n) {
