@@ -698,27 +698,30 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
 }
 
 // A record that cannot be evaluated (a dimension or force that is no
-// number, a height of nothing, a typed tube's inner corner radius or a
-// typed angle's toe radius that is no number, negative or beyond 10^6 mm,
-// as its outer radius would be) is an input error, and its block shows
-// numbers only.
+// number, a height of nothing, a typed tube's inner corner radius, a typed
+// angle's toe radius or a welded I's weld leg that is no number, negative
+// or beyond 10^6 mm, as its outer radius would be) is an input error, and
+// its block shows numbers only.
 TEST(DinAnschluss, UnusableRecordIsAnInputError) {
     const struct {
         int family;
-        double h, N, r_inner, r_toe;
+        double h, N, r_inner, r_toe, leg = 0;
     } cases[] = {{ANSCHLUSS_ROUND, std::nan(""), 10.0, 0, 0}, {ANSCHLUSS_ROUND, 60.0, HUGE_VAL, 0, 0},
                  {ANSCHLUSS_ROUND, 0.0, 10.0, 0, 0},          {ANSCHLUSS_ROUND, 1e-300, 10.0, 0, 0},
                  {ANSCHLUSS_RHS, 200, 10.0, std::nan(""), 0}, {ANSCHLUSS_RHS, 200, 10.0, HUGE_VAL, 0},
                  {ANSCHLUSS_RHS, 200, 10.0, -5, 0},           {ANSCHLUSS_ANGLE, 100, 10.0, 0, std::nan("")},
-                 {ANSCHLUSS_ANGLE, 100, 10.0, 0, 2e6},        {ANSCHLUSS_ANGLE, 100, 10.0, 0, -1}};
+                 {ANSCHLUSS_ANGLE, 100, 10.0, 0, 2e6},        {ANSCHLUSS_ANGLE, 100, 10.0, 0, -1},
+                 {ANSCHLUSS_I, 100, 10.0, 0, 0, std::nan("")}, {ANSCHLUSS_I, 100, 10.0, 0, 0, -1}};
     for (const auto& c : cases) {
         const bool round = c.family == ANSCHLUSS_ROUND;
         GeschweissterAnschluss r = Connection(c.family, c.h, round ? c.h : 100, round ? 0 : 10, round ? 0 : 10);
         r.weld_kind = 2;
         r.full_penetration = c.family == ANSCHLUSS_RHS;
         r.r = c.family == ANSCHLUSS_RHS ? 15 : 0, r.r_inner = c.r_inner, r.r_toe = c.r_toe;
+        r.weld_leg_top = c.leg;
         r.load[ANSCHLUSS_N] = c.N;
-        EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1) << c.h << " " << c.N << " " << c.r_inner << " " << c.r_toe;
+        EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1) << c.h << " " << c.N << " " << c.r_inner << " " << c.r_toe
+                                                     << " " << c.leg;
         EXPECT_EQ(Din_Usable_Input(&r), 0);
         const std::string text = Din_Printed(&r, 1);
         EXPECT_EQ(text.find("nan"), std::string::npos);
