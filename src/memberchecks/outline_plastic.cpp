@@ -19,6 +19,7 @@
 #include <cstring>
 #include <string>
 
+#include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
 
 namespace {
@@ -506,9 +507,9 @@ int Calc_Hollow_Shear(const Plastic_Outline* o, double f_yd, double V_y, double 
     s->A_vy = uniform ? A * b / (b + h) : A - 2 * (h - 2 * t_f) * t_w;
     s->tau_Rd = f_yd / std::sqrt(3.0);
     // St. Venant torsion on the closed wall, its mid-line corners rounded.
-    const double r_m = (o->r_o + o->r_i) / 2;
-    const double A_m = (b - t_w) * (h - t_f) - (4 - PI) * r_m * r_m;
-    s->tau_t = A_m > 0 ? 1e6 * std::fabs(T_t) / (2 * A_m * std::min(t_w, t_f)) : 0;
+    Closed_Tube_Torsion torsion;
+    const bool closed = Calc_Closed_Tube_Torsion(h, b, t_w, t_f, o->r_o, o->r_i, &torsion) && torsion.A_m > 0;
+    s->tau_t = closed ? 1e6 * std::fabs(T_t) / torsion.W_T : 0;
     const double u_t = s->tau_Rd > 0 ? s->tau_t / s->tau_Rd : (T_t != 0 ? 1000 : 0);
     const double keep = std::max(1 - u_t, 0.0);
     s->V_pl_y = keep * s->A_vy * s->tau_Rd / 1000, s->V_pl_z = keep * s->A_vz * s->tau_Rd / 1000;

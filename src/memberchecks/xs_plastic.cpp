@@ -12,6 +12,7 @@
 #include "memberchecks/xs_resistance.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/parametric_section_values.h"
 
 namespace {
 
@@ -249,13 +250,9 @@ double Torsion_Modulus(const Plastic_Check& c) {
         break;
     }
     case SHAPE_RHS: {
-        const double b_m = p->b_fo - p->t_w, h_m = p->h - p->t_fo;
-        double A_m = b_m * h_m;
-        if (p->rolled) {
-            const double r = std::max(0.0, p->r_1 - std::min(p->t_w, p->t_fo) / 2);
-            A_m = b_m * (h_m - 2 * r) + (M_PI * r + 2 * (b_m - 2 * r)) * r;
-        }
-        W_t = 2 * std::min(p->t_w, p->t_fo) * A_m;
+        Closed_Tube_Torsion torsion;
+        const double r_o = p->rolled ? p->r_1 : 0.0, r_i = p->rolled ? p->r_2 : 0.0;
+        W_t = Calc_Closed_Tube_Torsion(p->h, p->b_fo, p->t_w, p->t_fo, r_o, r_i, &torsion) ? torsion.W_T : 0.0;
         break;
     }
     case SHAPE_FLAT:

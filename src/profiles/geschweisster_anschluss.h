@@ -170,6 +170,11 @@ struct QuerschnittWarnungen {
     // values it was judged with (its throat, the limit, the thickness).
     unsigned breaking[ANSCHLUSS_STATUS_WORDS];
     Anschluss_Throat_Shortfall judged[ANSCHLUSS_STATUS_WORDS][ANSCHLUSS_WELD_POSITIONS + 1];
+    // The welds by position that count with nothing: bit p for position p
+    // whose end craters take its length whole (l - 2a not above 0), with
+    // that effective length (mm). They are left out of the weld section.
+    unsigned not_effective;
+    double l_eff[ANSCHLUSS_WELD_POSITIONS + 1];
 };
 
 // Which limit of a full-penetration butt weld governs its utilisation:
@@ -277,6 +282,15 @@ struct GeschweissterAnschluss {
     // the weaker part it joins. Its U stands beside U_w: the weld's
     // utilisation is the larger.
     Anschluss_Grundwerkstoff base_metal;
+    // The legs a√2 (mm) of the fillet welds that join the web of a profile
+    // welded of plates given by its dimensions to its top and its bottom
+    // flange (a tee's to its flange: top); 0 where they are butt-welded or
+    // not given, and of a rolled or catalogue profile. The plates' clear
+    // widths end there, as a rolled profile's end at its root radius.
+    double weld_leg_top, weld_leg_bottom;
+    // Working set beside r2: the inner corner radius (mm) of a rectangular
+    // tube, a catalogue tube's from the profile file (r2 its outer one).
+    double r2_inner;
 };
 
 // The library's record.

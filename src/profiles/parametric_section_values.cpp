@@ -186,9 +186,9 @@ void Hollow_Rectangle_Values(double h, double b, double tw, double tf, int optio
         r->flags |= PARAMETRIC_BASIC_VALUES;
     }
     if (options & PARAMETRIC_TORSION) {
-        double am = (h - tf) * (b - tw);
-        double denom = tf * (h - tf) + tw * (b - tw);
-        r->I_T = denom != 0 ? 2 * tw * tf * am * am / denom : 0.0;  // Bredt
+        // The parametric shape takes Bredt's closed part alone.
+        Closed_Tube_Torsion c;
+        r->I_T = Calc_Closed_Tube_Torsion(h, b, tw, tf, 0.0, 0.0, &c) ? c.I_T_closed : 0.0;
         r->flags |= PARAMETRIC_TORSION;
     }
 }
@@ -230,17 +230,29 @@ int Calc_Rounded_Hollow_Rectangle_Values(double h, double b, double tw, double t
         Box_Moduli(r, b, h);
     }
     if (options & PARAMETRIC_TORSION) {
-        // The closed wall on its mid-line, rounded with the mean radius:
-        // the enclosed area A_h, the circuit's integral of ds / t, and the
-        // walls' own St. Venant part.
-        const double R = (r_o + r_i) / 2, t_c = (tw + tf) / 2;
-        const double across = b - tw - 2 * R, down = h - tf - 2 * R, arcs = 2 * kPi * R;
-        const double A_h = (b - tw) * (h - tf) - kSpandrels * R * R;
-        const double circuit = 2 * across / tf + 2 * down / tw + arcs / t_c;
-        const double open = (2 * across * tf * tf * tf + 2 * down * tw * tw * tw + arcs * t_c * t_c * t_c) / 3;
-        r->I_T = circuit > 0 ? 4 * A_h * A_h / circuit + open : 0;
+        Closed_Tube_Torsion c;
+        r->I_T = Calc_Closed_Tube_Torsion(h, b, tw, tf, r_o, r_i, &c) ? c.I_T : 0.0;
         r->flags |= PARAMETRIC_TORSION;
     }
+    return 1;
+}
+
+int Calc_Closed_Tube_Torsion(double h, double b, double t_w, double t_f, double r_o, double r_i,
+                             Closed_Tube_Torsion* out) {
+    if (!out) return 0;
+    *out = Closed_Tube_Torsion{};
+    if (!(t_w > 0) || !(t_f > 0) || !(2 * t_w < b) || !(2 * t_f < h) || !std::isfinite(h) || !std::isfinite(b))
+        return 0;
+    // The mid-line's corners round with the mean of the two radii, never
+    // further than its straight parts reach.
+    const double R = std::clamp((std::max(r_o, 0.0) + std::max(r_i, 0.0)) / 2, 0.0, std::min(b - t_w, h - t_f) / 2);
+    const double t_c = (t_w + t_f) / 2;
+    const double across = b - t_w - 2 * R, down = h - t_f - 2 * R, arcs = 2 * kPi * R;
+    out->A_m = (b - t_w) * (h - t_f) - kSpandrels * R * R;
+    out->ds_t = 2 * across / t_f + 2 * down / t_w + arcs / t_c;
+    out->I_T_closed = 4 * out->A_m * out->A_m / out->ds_t;
+    out->I_T = out->I_T_closed + (2 * across * t_f * t_f * t_f + 2 * down * t_w * t_w * t_w + arcs * t_c * t_c * t_c) / 3;
+    out->W_T = 2 * out->A_m * std::min(t_w, t_f);
     return 1;
 }
 

@@ -82,6 +82,23 @@ int Calc_Parametric_Section_Values(int family, const float* values, int options,
 int Calc_Rounded_Hollow_Rectangle_Values(double h, double b, double tw, double tf, double r_o, double r_i,
                                          int options, Parametric_Section_Values* result);
 
+// St. Venant's values of a closed rectangular tube h x b, its webs t_w and
+// its flanges t_f thick, its corners rounded with r_o outside and r_i
+// inside (0: sharp), in any one unit of length: the wall's mid-line, its
+// corners rounded with the mean radius (r_o + r_i) / 2, encloses A_m; ds_t
+// is the mid-line's integral of ds / t (round the arcs with the mean of the
+// two thicknesses); I_T_closed = 4 A_m² / ds_t, Bredt's closed part, and
+// I_T that with the walls' own part, the integral of t³ ds / 3 (for equal
+// walls the hot-finished tube's I_t = t³ h_p / 3 + 2 K A_p); W_T = 2 A_m
+// t_min, Bredt's shear flow over the thinnest wall. Every road and every
+// print takes a tube's torsion from here. Returns 0 (*out zeroed) for walls
+// that leave no bore; 0 for null.
+struct Closed_Tube_Torsion {
+    double A_m, ds_t, I_T_closed, I_T, W_T;
+};
+int Calc_Closed_Tube_Torsion(double h, double b, double t_w, double t_f, double r_o, double r_i,
+                             Closed_Tube_Torsion* out);
+
 // 1 when the second (third) 32-bit word of the record equals value, else 0;
 // 0 for a null record.
 int Match_Second_Word(const int32_t* record, int32_t value);

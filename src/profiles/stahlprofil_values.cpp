@@ -20,6 +20,7 @@
 #include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_invariants.h"
@@ -789,6 +790,13 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     // The model first; the closed forms below replace what they know.
     p->y_M = p->z_M = p->I_T = p->I_w = p->alpha = p->W_pl_y = p->W_pl_z = 0;
     if (model_builder) model_builder(p);
+    if (p->type == PROFILTYP_RECHTECK) {
+        // The line model's closed cell has sharp corners: a rolled tube's
+        // torsion constant is that of its rounded wall.
+        Closed_Tube_Torsion torsion;
+        const double r_o = p->rolled ? o_o : 0.0, r_i = p->rolled ? r : 0.0;
+        if (Calc_Closed_Tube_Torsion(p->h, p->b_fo, p->t_w, p->t_fo, r_o, r_i, &torsion)) p->I_T = torsion.I_T;
+    }
 
     p->A = Area(p, o_o, o_u, r);
     p->U = Perimeter(p, o_o, o_u, r);

@@ -134,6 +134,13 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
         r->r = r->r2 = p.rolled ? std::max(p.r_1, 0.0) : 0.0;
         r->r_inner = r->r > 0.0 ? std::max(p.r_2, 0.0) : 0.0;
     }
+    // A profile welded of plates: its plates' clear widths end at the toes
+    // of the welds that join them.
+    if (!r->catalogue && !p.rolled) {
+        double top = 0.0, bottom = 0.0;
+        Calc_Profile_Weld_Offsets(&p, &top, &bottom, nullptr);
+        r->weld_leg_top = std::max(top, 0.0), r->weld_leg_bottom = std::max(bottom, 0.0);
+    }
     r->throat_design = 0;
     r->t_p = n.plate.t;
     r->weld_kind = n.all_round || r->full_penetration ? ANSCHLUSS_WELD_ALL_ROUND : ANSCHLUSS_WELDS_BY_POSITION;

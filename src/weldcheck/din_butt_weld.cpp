@@ -132,18 +132,14 @@ void Store(GeschweissterAnschluss* r, const Butt_Extremes& e, const Limits& R, d
         r->butt_governs = e.U[2] > 0.0 ? ANSCHLUSS_BUTT_COMPARISON : ANSCHLUSS_BUTT_NONE;
 }
 
-// The corner radii (cm) of a rectangular tube: a catalogue tube's those of
-// its series (1.5 t outside, t inside), a typed one's as it was given; 0
-// for sharp corners.
+// The corner radii (cm) of a rectangular tube: a catalogue tube's those its
+// record gives, a typed one's as it was given; 0 for sharp corners.
 struct Tube_Corners {
     double r_o, r_i;
 };
 Tube_Corners Corners_Of(const GeschweissterAnschluss* r) {
-    if (r->catalogue == 1) {
-        const double t = 0.1 * std::min(r->t2, r->s2);
-        return {1.5 * t, t};
-    }
-    return r->r > 0.0 ? Tube_Corners{0.1 * r->r, 0.1 * std::max(r->r_inner, 0.0)} : Tube_Corners{0.0, 0.0};
+    const Din_Corners c = Din_Corners_Of(r, KEHLNAHT_RHS);
+    return {0.1 * c.outer, 0.1 * c.bottom};
 }
 
 // The joined section as a weld group about its centroid (y_c, z_c), with
@@ -169,29 +165,23 @@ Din_Weld_Group Group_Of_Section(const Din_Joined_Section& sv, const Din_Plates& 
 
 // The torsion stress (kN/cm² per kNcm) of each plate: St. Venant over the
 // plates of an open section, Bredt round the walls of a rectangular tube
-// (A_m on the walls' midline, less the rounding of the corners); the
-// torsion values into the weld values.
+// (A_m on the walls' midline, rounded at the corners, as the tube's own
+// torsion values have it); the torsion values into the weld values.
 void Torsion_Per_Plate(GeschweissterAnschluss* r, int T, const Din_Plates& P, double* per_unit) {
     Anschluss_Nahtwerte& v = r->weld_values;
-    double t_min = 1e300, t_max = 0.0;
-    for (int i = 0; i < P.n; i++) {
-        t_min = std::min(t_min, Thickness(P.p[i]));
-        t_max = std::max(t_max, Thickness(P.p[i]));
-    }
     if (T == KEHLNAHT_RHS) {
-        const double h = 0.1 * r->h2, b = 0.1 * r->b2, t = 0.1 * r->t2, s = 0.1 * r->s2;
         const Tube_Corners c = Corners_Of(r);
-        const double r_m = c.r_o > 0.0 ? (c.r_o + c.r_i) / 2 : 0.0;
-        const double A_m = std::max((b - s) * (h - t) - (4.0 - M_PI) * r_m * r_m, 0.0);
-        for (int i = 0; i < P.n; i++) per_unit[i] = A_m > 0.0 ? 1.0 / (2 * A_m * Thickness(P.p[i])) : 0.0;
-        v.W_t = 2 * A_m * (P.n > 0 ? t_min : 0.0);
-        // 4 A_m² / the sum of the walls' midline length over thickness.
-        const double ds_t = 2 * (b - s) / t + 2 * (h - t) / s;
-        v.I_t = ds_t > 0.0 ? 4 * A_m * A_m / ds_t : 0.0;
+        Closed_Tube_Torsion tube;
+        if (P.n == 0 || !Calc_Closed_Tube_Torsion(0.1 * r->h2, 0.1 * r->b2, 0.1 * r->s2, 0.1 * r->t2, c.r_o, c.r_i, &tube))
+            return;
+        // Bredt's shear flow, each wall's stress over its own thickness.
+        for (int i = 0; i < P.n; i++) per_unit[i] = 1.0 / (2 * tube.A_m * Thickness(P.p[i]));
+        v.W_t = tube.W_T;
+        v.I_t = tube.I_T;
         return;
     }
-    double I_T = 0.0;
-    for (int i = 0; i < P.n; i++) I_T += Rectangle_I_T(P.p[i]);
+    double I_T = 0.0, t_max = 0.0;
+    for (int i = 0; i < P.n; i++) I_T += Rectangle_I_T(P.p[i]), t_max = std::max(t_max, Thickness(P.p[i]));
     for (int i = 0; i < P.n; i++) per_unit[i] = I_T > 0.0 ? Thickness(P.p[i]) / I_T : 0.0;
     v.I_t = I_T;
     v.W_t = t_max > 0.0 ? I_T / t_max : 0.0;
@@ -306,39 +296,45 @@ double Din_Weld_Utilisation(const GeschweissterAnschluss* r) {
 
 Din_Plates Din_Plates_Of(const GeschweissterAnschluss* r, int T) {
     Din_Plates P = {};
-    const double h = r->h2, b = r->b2, t = r->t2, s = r->s2, rr = std::max(r->r2, 0.0);
-    // A rectangle of the geometry (x, y in mm) in the evaluation's axes.
-    auto add = [&P, rr](double x0, double x1, double y0, double y1, int role, bool internal, double length) {
+    const double h = r->h2, b = r->b2, t = r->t2, s = r->s2;
+    const Din_Corners c = Din_Corners_Of(r, T);
+    // A rectangle of the geometry (x, y in mm) in the evaluation's axes,
+    // with its clear width (mm).
+    auto add = [&P](double x0, double x1, double y0, double y1, int role, bool internal, double clear) {
         if (P.n >= DIN_PLATES_MAX || !(x1 > x0) || !(y1 > y0)) return;
-        P.p[P.n++] = {-0.1 * x1, -0.1 * x0, 0.1 * y0, 0.1 * y1, role, internal,
-                      std::max(0.1 * (length - 2 * rr), 0.0)};
+        P.p[P.n++] = {-0.1 * x1, -0.1 * x0, 0.1 * y0, 0.1 * y1, role, internal, std::max(0.1 * clear, 0.0)};
+    };
+    // A tube's wall: between its inner corners, or its outer face's flat
+    // where that is the longer.
+    auto wall = [&c](double width, double walls) {
+        return std::max(width - walls - 2 * c.top, c.outer > 0.0 ? width - 2 * c.outer : 0.0);
     };
     switch (T) {
     case KEHLNAHT_I:
-        add(-b / 2, b / 2, 0, t, DIN_ROLE_V_Y, false, b);
-        add(-b / 2, b / 2, h - t, h, DIN_ROLE_V_Y, false, b);
-        add(-s / 2, s / 2, t, h - t, DIN_ROLE_V_Z, true, h - 2 * t);
+        add(-b / 2, b / 2, 0, t, DIN_ROLE_V_Y, false, (b - s) / 2 - c.top);
+        add(-b / 2, b / 2, h - t, h, DIN_ROLE_V_Y, false, (b - s) / 2 - c.bottom);
+        add(-s / 2, s / 2, t, h - t, DIN_ROLE_V_Z, true, h - 2 * t - c.top - c.bottom);
         break;
     case KEHLNAHT_RHS:
-        add(-b / 2, b / 2, 0, t, DIN_ROLE_V_Y, true, b - 2 * s);
-        add(-b / 2, b / 2, h - t, h, DIN_ROLE_V_Y, true, b - 2 * s);
-        add(-b / 2, -b / 2 + s, t, h - t, DIN_ROLE_V_Z, true, h - 2 * t);
-        add(b / 2 - s, b / 2, t, h - t, DIN_ROLE_V_Z, true, h - 2 * t);
+        add(-b / 2, b / 2, 0, t, DIN_ROLE_V_Y, true, wall(b, 2 * s));
+        add(-b / 2, b / 2, h - t, h, DIN_ROLE_V_Y, true, wall(b, 2 * s));
+        add(-b / 2, -b / 2 + s, t, h - t, DIN_ROLE_V_Z, true, wall(h, 2 * t));
+        add(b / 2 - s, b / 2, t, h - t, DIN_ROLE_V_Z, true, wall(h, 2 * t));
         break;
     case KEHLNAHT_CHANNEL:
-        add(0, b, 0, t, DIN_ROLE_V_Y, false, b);
-        add(0, b, h - t, h, DIN_ROLE_V_Y, false, b);
-        add(0, s, t, h - t, DIN_ROLE_V_Z, true, h - 2 * t);
+        add(0, b, 0, t, DIN_ROLE_V_Y, false, b - s - c.top);
+        add(0, b, h - t, h, DIN_ROLE_V_Y, false, b - s - c.bottom);
+        add(0, s, t, h - t, DIN_ROLE_V_Z, true, h - 2 * t - c.top - c.bottom);
         break;
     case KEHLNAHT_TEE:
-        add(-b / 2, b / 2, 0, t, DIN_ROLE_V_Y, false, b);
-        add(-s / 2, s / 2, t, h, DIN_ROLE_V_Z, false, h - t);
+        add(-b / 2, b / 2, 0, t, DIN_ROLE_V_Y, false, (b - s) / 2 - c.top);
+        add(-s / 2, s / 2, t, h, DIN_ROLE_V_Z, false, h - t - c.top);
         break;
     case KEHLNAHT_ANGLE: {
         // The catalogue draws both legs of the thickness s.
         const double t_h = r->catalogue == 1 ? s : t;
-        add(0, s, 0, h - t_h, DIN_ROLE_V_Z, false, h);
-        add(0, b, h - t_h, h, DIN_ROLE_V_Y, false, b);
+        add(0, s, 0, h - t_h, DIN_ROLE_V_Z, false, h - t_h - c.top);
+        add(0, b, h - t_h, h, DIN_ROLE_V_Y, false, b - s - c.top);
         break;
     }
     case KEHLNAHT_FLAT: add(-t / 2, t / 2, 0, h, DIN_ROLE_V_Y | DIN_ROLE_V_Z, false, h); break;

@@ -55,8 +55,8 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 // The evaluation keeps what depends on the connection alone (the profile
 // taken over from the profile file, its section model, the geometry of the
 // profile end) from one call to the next while the family, the catalogue
-// flag, the names, the dimensions and radii and the state of the profile
-// file stay the same, and the weld line section of that profile end while
+// flag, the names, the dimensions, radii and weld legs and the state of the
+// profile file stay the same, and the weld line section of that profile end while
 // its welds' input stays the same too. Forgets both, as at the start of the
 // process. Never fails.
 void Forget_Din_Profile_End(void);
@@ -64,7 +64,8 @@ void Forget_Din_Profile_End(void);
 // 1 when the record's input can be evaluated: dimensions (the radii r,
 // r_inner and r_toe too) finite numbers of 0 to 10^6 mm (each 0 or at
 // least 0.001 mm, the height at least 0.01 mm),
-// plate thickness, throats and lengths finite numbers of 0 to 10^6 mm, and
+// plate thickness, the weld legs of a welded profile, throats and lengths
+// finite numbers of 0 to 10^6 mm, and
 // the forces and gamma_M finite numbers of at most 10^12. Else 0 (also for
 // null); the evaluation then refuses the record as an input error.
 int Din_Usable_Input(const GeschweissterAnschluss *record);

@@ -218,9 +218,27 @@ struct Din_Plates {
 
 // The plates of the profile of family T (I .. angle, flat bar) from the
 // record's working dimensions, as its outline draws them: flanges over
-// their full width, webs between them, root fillets left out. None for
-// the round shapes.
+// their full width, webs between them, root fillets left out; their clear
+// widths between the corners of Din_Corners_Of. None for the round shapes.
 Din_Plates Din_Plates_Of(const GeschweissterAnschluss *r, int T);
+
+// Where the widths b of a profile's b/t end at the junctions of its web
+// and flanges (mm; of family T = 1..5): at the top and the bottom flange
+// (a tee's flange and an angle's legs at top) a rolled profile's root
+// radius (the profile file's of a catalogue profile, the typed one's r),
+// a welded one's weld legs a√2 (0 where butt-welded); a rectangular tube's
+// inner corner radius at both and its outer one (0: sharp).
+struct Din_Corners {
+    double top, bottom, outer;
+};
+Din_Corners Din_Corners_Of(const GeschweissterAnschluss *r, int T);
+
+// The welds by position of family T (1..5 and the flat bar) whose end
+// craters take them whole, l - 2a not above 0 (a throat of 0.1 mm or more
+// on a length above 0), into the record's warnings (not_effective, l_eff);
+// the weld section leaves them out. None with full-length welds or a weld
+// all round.
+void Din_Welds_Not_Effective(GeschweissterAnschluss *r, int T);
 
 // Section values of the joined section (cm², cm⁴) about its centroid in
 // the evaluation's axes.

@@ -361,6 +361,29 @@ void Upper_Limit_Line(FILE* f, const GeschweissterAnschluss* r, const Anschluss_
                  diameter ? 'd' : 't', e.t);
 }
 
+// The number the connection gives the weld of a position (the position's
+// own where it gives none), as the final result names it.
+int Weld_Number(const GeschweissterAnschluss* r, int position) {
+    return position > 0 && position <= ANSCHLUSS_WELD_POSITIONS && r->number_pos[position - 1] > 0
+               ? r->number_pos[position - 1]
+               : position;
+}
+
+// The welds by position left out of the weld section because their end
+// craters take them whole, each in the words of its note; they are not
+// checks failed, as on the Eurocode path.
+void Not_Effective_Lines(FILE* f, const GeschweissterAnschluss* r) {
+    const QuerschnittWarnungen& w = r->warnings;
+    for (int p = 1; p <= ANSCHLUSS_WELD_POSITIONS; p++) {
+        if (!(w.not_effective >> p & 1u)) continue;
+        char text[160];
+        Weld_Note note = {{w.l_eff[p], 0.0, r->a_pos[p - 1], 0.0}};
+        Safe_Fprintf(f, "   Naht %d: %s  %s╬r\n"_cp, Weld_Number(r, p),
+                     Weld_Note_Text(WELD_RULE_NOT_EFFECTIVE, note, text, sizeof text),
+                     Weld_Note_Marker(WELD_RULE_NOT_EFFECTIVE));
+    }
+}
+
 // The closing lines of the weld part: the block's verdict.
 void Verdict_Lines(FILE* f, const GeschweissterAnschluss* r) {
     if (Anschluss_Exceeded_Checks != 0)
@@ -456,6 +479,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     else
         Safe_Fprintf(f, " ╬bQuerschnittswerte╬r\n"_cp);
     Weld_Section_Values(f, r);
+    Not_Effective_Lines(f, r);
     if (r->status.word[ANSCHLUSS_INPUT_ERROR] > 0) {
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, schwerer Eingabefehler! \n ╬b╬u  Ergebnisse nicht brauchbar!\n"_cp);
         if (r->status.word[ANSCHLUSS_NO_WELD_V_Z])
@@ -500,7 +524,7 @@ void Din_Weld_Notes(const GeschweissterAnschluss* r, Weld_Notes notes[ANSCHLUSS_
     if (!notes || !numbers) return;
     for (int p = 0; p <= ANSCHLUSS_WELD_POSITIONS; p++) {
         notes[p] = Weld_Notes{};
-        numbers[p] = p == 0 ? 0 : r && r->number_pos[p - 1] > 0 ? r->number_pos[p - 1] : p;
+        numbers[p] = r ? Weld_Number(r, p) : p;
     }
     if (!r) return;
     const QuerschnittWarnungen& w = r->warnings;
@@ -526,6 +550,8 @@ void Din_Weld_Notes(const GeschweissterAnschluss* r, Weld_Notes notes[ANSCHLUSS_
         for (const auto& a : above)
             if ((named & 1u << a.word) && breaks(a.word))
                 v = &w.judged[a.word][p], Add_Weld_Note(&notes[p], a.rule, v->a, v->t_max, part);
+        if (p > 0 && (w.not_effective >> p & 1u))
+            Add_Weld_Note(&notes[p], WELD_RULE_NOT_EFFECTIVE, w.l_eff[p], 0.0, r->a_pos[p - 1]);
     }
 }
 

@@ -369,7 +369,7 @@ int Din_Usable_Input(const GeschweissterAnschluss* r) {
     // radius (a tube's inner corners, the toes) are dimensions as well.
     for (double d : {r->h, r->b, r->t, r->s, r->r, r->r_inner, r->r_toe})
         if (!Within(d, 1e6) || d < 0.0 || (d > 0.0 && d < 0.001)) return 0;
-    for (double d : {r->t_p, r->a_w})
+    for (double d : {r->t_p, r->a_w, r->weld_leg_top, r->weld_leg_bottom})
         if (!Within(d, 1e6) || d < 0.0) return 0;
     for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++)
         if (!Within(r->a_pos[i], 1e6) || !Within(r->l_pos[i], 1e6)) return 0;
@@ -385,6 +385,22 @@ double Din_Governing_Thickness(const GeschweissterAnschluss* r, int T) {
     case KEHLNAHT_ROUND: return r->h2;
     default: return std::max(r->t2, r->s2);
     }
+}
+
+Din_Corners Din_Corners_Of(const GeschweissterAnschluss* r, int T) {
+    Din_Corners c = {};
+    if (!r || T < KEHLNAHT_I || T > KEHLNAHT_ANGLE) return c;
+    auto radius = [](double v) { return std::isfinite(v) ? std::max(v, 0.0) : 0.0; };
+    if (T == KEHLNAHT_RHS) {
+        // A catalogue tube's radii as its record gives them (r2 outside),
+        // a typed one's as typed; a welded tube has sharp corners.
+        const double outer = radius(r->catalogue == 1 ? r->r2 : r->r);
+        const double inner = outer > 0.0 ? radius(r->catalogue == 1 ? r->r2_inner : r->r_inner) : 0.0;
+        return {inner, inner, outer};
+    }
+    if (r->catalogue == 1) return {radius(r->r2), radius(r->r2), 0.0};
+    if (r->r > 0.0) return {radius(r->r), radius(r->r), 0.0};
+    return {radius(r->weld_leg_top), radius(r->weld_leg_bottom), 0.0};
 }
 
 Din_Strengths Din_Get_Strengths(GeschweissterAnschluss* r, double t) {
@@ -441,7 +457,7 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
     double* results[] = {&r->U_sigma, &r->U_tau,        &r->U_v,   &r->U_w[0],       &r->U_w[1],
                          &r->U_w[2],  &r->A_w_y,        &r->A_w_z, &r->a_w_designed, &r->alpha_w,
                          &r->f_y_profile, &r->f_y_weld, &r->h2,    &r->b2,           &r->t2,
-                         &r->s2,      &r->r2,           &r->sigma_w_R_d_compression,
+                         &r->s2,      &r->r2,           &r->r2_inner, &r->sigma_w_R_d_compression,
                          &r->plate_buckling.b_t, &r->plate_buckling.limit, &r->plate_buckling.stress};
     for (double* v : results) fix(v, 1);
     Anschluss_Grundwerkstoff& b = r->base_metal;
@@ -456,6 +472,7 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
         fix(&t.a, 1);
         fix(&t.t, 1);
     }
+    fix(r->warnings.l_eff, ANSCHLUSS_WELD_POSITIONS + 1);
     for (auto& by_word : r->warnings.judged)
         for (Anschluss_Throat_Shortfall& t : by_word) {
             fix(&t.a, 1);
@@ -467,12 +484,12 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
 
 // ---- profile file --------------------------------------------------------------
 
-int Read_Profil_from_File_2(char shape, char* name, double* h, double* b, double* t_f, double* t_w, double* I_y,
-                            double* I_z, double* I_T, double* W_y, double* W_z, double* A, double* r) {
-    char key[PROFIL_KEY_LENGTH + 1];
-    ProfilRecord record;
-    if (Look_Up_Profil(shape, name, key, &record) != PROFIL_LOOK_UP_FOUND) return 0;
-    if (name) std::memcpy(name, key, sizeof key);
+namespace {
+
+// The values of the profile file's record of key (any output may be null):
+// h, b, t_f, t_w and the radius in mm, the section values in cm powers.
+void Profil_Outputs(const char* key, const ProfilRecord& record, double* h, double* b, double* t_f, double* t_w,
+                    double* I_y, double* I_z, double* I_T, double* W_y, double* W_z, double* A, double* r) {
     const float* v = record.values;
     double radius = v[25];
     if (key[0] == 'C' && v[26] > v[25]) radius = v[26];
@@ -484,6 +501,17 @@ int Read_Profil_from_File_2(char shape, char* name, double* h, double* b, double
                 {r, 10.0 * radius}};
     for (const auto& o : outs)
         if (o.out) *o.out = o.value;
+}
+
+}  // namespace
+
+int Read_Profil_from_File_2(char shape, char* name, double* h, double* b, double* t_f, double* t_w, double* I_y,
+                            double* I_z, double* I_T, double* W_y, double* W_z, double* A, double* r) {
+    char key[PROFIL_KEY_LENGTH + 1];
+    ProfilRecord record;
+    if (Look_Up_Profil(shape, name, key, &record) != PROFIL_LOOK_UP_FOUND) return 0;
+    if (name) std::memcpy(name, key, sizeof key);
+    Profil_Outputs(key, record, h, b, t_f, t_w, I_y, I_z, I_T, W_y, W_z, A, r);
     return 1;
 }
 
@@ -541,14 +569,15 @@ struct Profile_End_Key {
     int T;
     int catalogue;
     char profile_name[ANSCHLUSS_NAME_SIZE], drawing_name[ANSCHLUSS_NAME_SIZE];
-    double h, b, t, s, r, r_inner, r_toe;
+    double h, b, t, s, r, r_inner, r_toe, weld_leg_top, weld_leg_bottom;
     int file_known;               // of a catalogue profile: 1 with file the state of PROFIL
     Profile_File_Identity file;
 };
 
 bool Same_Key(const Profile_End_Key& a, const Profile_End_Key& b) {
     return a.T == b.T && a.catalogue == b.catalogue && a.h == b.h && a.b == b.b && a.t == b.t && a.s == b.s &&
-           a.r == b.r && a.r_inner == b.r_inner && a.r_toe == b.r_toe &&
+           a.r == b.r && a.r_inner == b.r_inner && a.r_toe == b.r_toe && a.weld_leg_top == b.weld_leg_top &&
+           a.weld_leg_bottom == b.weld_leg_bottom &&
            std::strncmp(a.profile_name, b.profile_name, ANSCHLUSS_NAME_SIZE) == 0 &&
            std::strncmp(a.drawing_name, b.drawing_name, ANSCHLUSS_NAME_SIZE) == 0 && a.file_known == b.file_known &&
            (!a.file_known || a.file == b.file);
@@ -561,6 +590,7 @@ Profile_End_Key Key_Of(const GeschweissterAnschluss* r, int T) {
     std::memcpy(k.profile_name, r->profile_name, sizeof k.profile_name);
     std::memcpy(k.drawing_name, r->drawing_name, sizeof k.drawing_name);
     k.h = r->h, k.b = r->b, k.t = r->t, k.s = r->s, k.r = r->r, k.r_inner = r->r_inner, k.r_toe = r->r_toe;
+    k.weld_leg_top = r->weld_leg_top, k.weld_leg_bottom = r->weld_leg_bottom;
     if (r->catalogue == 1) k.file_known = Profil_File_Identity_At(std::getenv("DATA"), &k.file);
     return k;
 }
@@ -572,7 +602,7 @@ struct Kept_Profile_End {
     // catalogue profile; the working dimensions and the closed values.
     int found;
     char name[ANSCHLUSS_NAME_SIZE];   // the catalogue name
-    double h2, b2, t2, s2, r2;
+    double h2, b2, t2, s2, r2, r2_inner;
     double A, I_y, I_z, I_T, W_y, W_z;
     // The section model: its record, and the engine's table as the build
     // of the model of generation `generation` left it.
@@ -592,21 +622,25 @@ Kept_Profile_End kept_end = {};
 // The profile of the record taken over from the profile file (a catalogue
 // profile) or built of its plates, with the closed values of its section,
 // into k; k.found 0 when the profile file does not hold it.
-void Take_Over_Profile(const GeschweissterAnschluss* r, Kept_Profile_End* k) {
+void Take_Over_Profile(const GeschweissterAnschluss* r, int T, Kept_Profile_End* k) {
     k->found = 1;
     if (r->catalogue == 1) {
         Catalogue_Name(r, k->name, sizeof k->name);
-        // The look-up leaves its key in the name it is given.
-        char key[ANSCHLUSS_NAME_SIZE];
-        std::memcpy(key, k->name, sizeof key);
-        k->found = Read_Profil_from_File_2(' ', key, &k->h2, &k->b2, &k->t2, &k->s2, &k->I_y, &k->I_z, &k->I_T,
-                                           &k->W_y, &k->W_z, &k->A, &k->r2);
+        char key[PROFIL_KEY_LENGTH + 1];
+        ProfilRecord record;
+        k->found = Look_Up_Profil(' ', k->name, key, &record) == PROFIL_LOOK_UP_FOUND;
+        if (!k->found) return;
+        Profil_Outputs(key, record, &k->h2, &k->b2, &k->t2, &k->s2, &k->I_y, &k->I_z, &k->I_T, &k->W_y, &k->W_z,
+                       &k->A, &k->r2);
+        // A tube's record gives its inner corner radius beside the outer one
+        // (r2), as its series has them.
+        k->r2_inner = T == KEHLNAHT_RHS ? 10.0 * std::max(static_cast<double>(record.values[26]), 0.0) : 0.0;
         return;
     }
     double W_y_top;
     Calc_I_Section_Values(r->b, r->b, r->h - 2 * r->t, r->t, r->t, r->s, &k->A, &k->I_y, &k->I_z, &k->I_T, &k->W_y,
                           &W_y_top, &k->W_z, nullptr, nullptr, nullptr, nullptr);
-    k->h2 = r->h, k->b2 = r->b, k->t2 = r->t, k->s2 = r->s, k->r2 = 0.0;
+    k->h2 = r->h, k->b2 = r->b, k->t2 = r->t, k->s2 = r->s, k->r2 = 0.0, k->r2_inner = 0.0;
 }
 
 // The kept profile end of the record (made anew when what decides it
@@ -621,7 +655,7 @@ Kept_Profile_End& Profile_End_Of(const GeschweissterAnschluss* r, int T) {
     // The weld section kept was that of the outline made anew now.
     kept_welds.valid = false;
     k.key = key;
-    Take_Over_Profile(r, &k);
+    Take_Over_Profile(r, T, &k);
     k.valid = true;
     return k;
 }
@@ -629,7 +663,7 @@ Kept_Profile_End& Profile_End_Of(const GeschweissterAnschluss* r, int T) {
 // The take-over of k into the record: working dimensions and closed values.
 void Take_Profile(const Kept_Profile_End& k, GeschweissterAnschluss* r) {
     Anschluss_Profilwerte& p = r->profile_values;
-    r->h2 = k.h2, r->b2 = k.b2, r->t2 = k.t2, r->s2 = k.s2, r->r2 = k.r2;
+    r->h2 = k.h2, r->b2 = k.b2, r->t2 = k.t2, r->s2 = k.s2, r->r2 = k.r2, r->r2_inner = k.r2_inner;
     p.A = k.A, p.I_y = k.I_y, p.I_z = k.I_z, p.I_T = k.I_T, p.W_y = k.W_y, p.W_z = k.W_z;
 }
 
@@ -649,14 +683,18 @@ void Make_Model(const GeschweissterAnschluss* r, int T, Kept_Profile_End* k) {
         if (T == KEHLNAHT_FLAT) d[2] = b;
         if (T == KEHLNAHT_ROUND) d[2] = h;
         Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
-        // A typed tube with rounded corners is the section it prints: the
-        // model's values of the rounded outline (A, I, W, the extreme
-        // fibres, Bredt round the rounded midline), not the sharp tube
-        // with the corners' steel.
-        if (T == KEHLNAHT_RHS && r->r > 0.0) {
-            pq.own_corners = PQ_CORNERS_ROLLED;
-            pq.corners[0] = pq.corners[1] = 0.1 * std::max(r->r_inner, 0.0);
-            pq.outer_corner = 0.1 * r->r;
+        // Its plates' clear widths end where its own corners are, not at
+        // the thinner plate's thickness. A typed tube with rounded corners
+        // is the section it prints: the model's values of the rounded
+        // outline (A, I, W, the extreme fibres, Bredt round the rounded
+        // midline), not the sharp tube with the corners' steel.
+        if (T >= KEHLNAHT_I && T <= KEHLNAHT_ANGLE) {
+            const Din_Corners c = Din_Corners_Of(r, T);
+            const bool rolled = r->r > 0.0;
+            pq.own_corners = rolled ? PQ_CORNERS_ROLLED : PQ_CORNERS_GIVEN;
+            pq.corners[0] = 0.1 * c.top;
+            pq.corners[1] = 0.1 * c.bottom;
+            pq.outer_corner = T == KEHLNAHT_RHS && rolled ? 0.1 * c.outer : 0.0;
         }
     }
     k->model_made = true;
@@ -781,6 +819,7 @@ void Fillet_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, cons
     if (a < 2.0 && r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) r->a_w_designed = 2.0;
     // The least throats of the throats last checked.
     Din_Least_Throats(r, T, a);
+    Din_Welds_Not_Effective(r, T);
 }
 
 }  // namespace

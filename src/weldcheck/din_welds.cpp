@@ -30,6 +30,9 @@ struct Weld_Lines {
     int n;
 };
 
+// Weld positions of the families T = 0..8 (the flat bar's four sides).
+const int POSITIONS[9] = {0, 8, 4, 6, 5, 4, 0, 4, 0};
+
 const int ROLES[6][ANSCHLUSS_WELD_POSITIONS] = {
     {0, 0, 0, 0, 0, 0, 0, 0}, {2, 2, 2, 1, 1, 2, 2, 2}, {2, 1, 1, 2, 0, 0, 0, 0},
     {2, 2, 1, 1, 2, 2, 0, 0}, {2, 2, 2, 1, 1, 0, 0, 0}, {1, 1, 2, 2, 0, 0, 0, 0},
@@ -468,8 +471,6 @@ const int* Din_Weld_Roles(int T) { return T >= KEHLNAHT_I && T <= KEHLNAHT_ANGLE
 
 void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
     if (!r || r->no_throat_check || T < KEHLNAHT_I || T > KEHLNAHT_ROUND) return;
-    // Weld positions of the families (the flat bar's four sides).
-    static const int POSITIONS[9] = {0, 8, 4, 6, 5, 4, 0, 4, 0};
     const double t_f = r->t2, t_w = r->s2, t_bar = std::min(r->h2, r->t2);
     if (T == KEHLNAHT_CHS || T == KEHLNAHT_ROUND) {
         Least_Throat(r, 0, a, T == KEHLNAHT_CHS ? r->s2 : r->h2);
@@ -488,6 +489,20 @@ void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
                          : role == DIN_ROLE_V_Z ? t_w
                                                 : std::max(t_f, t_w);
         Least_Throat(r, i + 1, r->a_pos[i], t);
+    }
+}
+
+void Din_Welds_Not_Effective(GeschweissterAnschluss* r, int T) {
+    if (!r || T < KEHLNAHT_I || T > KEHLNAHT_ROUND) return;
+    QuerschnittWarnungen& w = r->warnings;
+    w.not_effective = 0;
+    for (double& l : w.l_eff) l = 0.0;
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND || r->end_crater != ANSCHLUSS_END_CRATERS) return;
+    for (int i = 0; i < POSITIONS[T]; i++) {
+        const double a = r->a_pos[i], l = r->l_pos[i];
+        if (!(a >= 0.1) || !(l > 0.0) || l - 2 * a > 0.0) continue;
+        w.not_effective |= 1u << (i + 1);
+        w.l_eff[i + 1] = l - 2 * a;
     }
 }
 

@@ -397,12 +397,12 @@ bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
         .Shear_Area(web_v);
     Joined_Section* s = m.s;
     s->closed = true;
-    const double r_m = r_o > 0.0 ? (r_o + w.r_i) / 2 : 0.0;
-    s->A_m = (b - t_w) * (h - t_f) - (4.0 - M_PI) * r_m * r_m;
+    Closed_Tube_Torsion torsion;
+    if (!Calc_Closed_Tube_Torsion(h, b, t_w, t_f, r_o, w.r_i, &torsion)) return false;
+    s->A_m = torsion.A_m;
     s->t_min = std::min(t_w, t_f);
-    const double loop = 2 * (b - t_w) / t_f + 2 * (h - t_f) / t_w;
-    s->I_T = 4 * s->A_m * s->A_m / loop;
-    s->tau_T_per_M_x = 1.0 / (2 * s->A_m * s->t_min);
+    s->I_T = torsion.I_T;
+    s->tau_T_per_M_x = 1.0 / torsion.W_T;
     for (double d : {0.0, b}) {
         for (double z : {0.0, h}) {
             if (r_o <= 0.0) {

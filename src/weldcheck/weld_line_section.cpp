@@ -16,6 +16,7 @@
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/parametric_section_values.h"
 #include "weldcheck/joined_section.h"
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_check_internal.h"
@@ -830,8 +831,9 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
     if (type == PROFILTYP_RECHTECK && Wc_Full_Penetration(r)) {
         // The fully penetrated tube's flow runs along the middle of its
         // walls (Bredt), round the corners at their mean radius.
-        const double r_m = w->s_o > 0.1 ? (w->s_o + std::max(p.r_2, 0.0)) / 2.0 : 0.0;
-        enclosed = 2.0 * ((p.b_fo - p.t_w) * (p.h - p.t_fo) - (4.0 - M_PI) * r_m * r_m);
+        const double r_o = w->s_o > 0.1 ? w->s_o : 0.0, r_i = r_o > 0.0 ? std::max(p.r_2, 0.0) : 0.0;
+        Closed_Tube_Torsion torsion;
+        enclosed = Calc_Closed_Tube_Torsion(p.h, p.b_fo, p.t_w, p.t_fo, r_o, r_i, &torsion) ? 2.0 * torsion.A_m : 0.0;
     } else if (r->weld_kind == WELD_BUTT) {
         enclosed = 2.0 * Throat_Ring_Area(w);
     }

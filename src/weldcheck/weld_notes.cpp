@@ -100,6 +100,8 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
         if (v[0] < 0.0)
             VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = 0 mm (%s), statisch nicht wirksam"_cp,
                                Weld_Shorter_Than_Craters_Text());
+        else if (v[1] == 0.0)  // no limit but a length: its end craters take it whole
+            VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm, statisch nicht wirksam"_cp, v[0]);
         else if (std::fabs(v[1] - 30.0) < 1e-9)
             VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm < 30 mm, statisch nicht wirksam"_cp,
                                v[0]);

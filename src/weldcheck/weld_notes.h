@@ -27,7 +27,7 @@ enum Weld_Note_Rule : int {
     WELD_RULE_THROAT_BELOW_ROOT = 11,  // a, a_min = t_max^1/2 - 0.5, t_max (annex)
     WELD_RULE_THROAT_BELOW_3MM = 12,   // a, 3
     WELD_RULE_THROAT_ABOVE_MAX = 13,   // a, a_max = 0.7 t_min, t_min
-    WELD_RULE_NOT_EFFECTIVE = 14,      // l_eff, its limit (30 or 6a), a
+    WELD_RULE_NOT_EFFECTIVE = 14,      // l_eff, its limit (30 or 6a; 0: none but a length above 0), a
     WELD_NOTE_RULES = 15,
 };
 

@@ -565,6 +565,45 @@ TEST(DinBatch, WebBeyondItsBtLimitIsNotVerified) {
     EXPECT_EQ(list.find("Nachweis erbracht"), std::string::npos);
 }
 
+// A plate's width b of its b/t ends where the profile's own plate ends: at
+// the toes of the welds that join a welded profile, at a rolled one's root
+// radius. Welded I 400 x 576 x 20 x 20 (S235) under sigma = N / A = 216
+// N/mm² (A = 2 576 20 + 360 20 = 30240 mm²): its outstand (576 - 20) / 2 =
+// 278 mm, (278 - 4 sqrt 2) / 20 = 13.62 from the toes of its welds a 4,
+// 13.90 without them, both past 12.9 sqrt(240 / (216 1.1)) = 12.97 (taken
+// to end at min(t_w, t_f) it was 12.9 and passed). Rolled I 360 x 170 x 8 x
+// 12.7 with r 18, at sigma = 0.99 240 / 1.1 on its plates (A = 2 170 12.7 +
+// 334.6 8 = 6994.8 mm²): its web (360 - 2 (12.7 + 18)) / 8 = 37.33 within
+// 37.8 sqrt(240 / (0.99 240)) = 37.99 (39.83 to the thinner plate's
+// thickness, refused).
+TEST(DinBatch, PlateWidthsEndAtTheWeldsOrTheRootRadius) {
+    const struct {
+        double h, t_w, b, t_f, a, r, sigma, A;
+        const char* line;  // null: within its limits
+    } cases[] = {
+        {400, 20, 576, 20, 4, 0, 216, 30240, "   b/t = 13.6 > grenz(b/t) = 13.0 nach DIN 18800-1, einseitig"},
+        {400, 20, 576, 20, 0, 0, 216, 30240, "   b/t = 13.9 > grenz(b/t) = 13.0 nach DIN 18800-1, einseitig"},
+        {360, 8, 170, 12.7, 0, 18, 0.99 * 240 / 1.1, 6994.8, nullptr},
+    };
+    for (const auto& c : cases) {
+        Desktop d;
+        const double F[6] = {-c.sigma * c.A / 1e3, 0, 0, 0, 0, 0};
+        const std::string list = Run_Connection(
+            d,
+            [&c](Stahlprofil* p) {
+                Typed(p, PROFILTYP_I, c.h, c.t_w);
+                p->b_fo = p->b_fu = c.b, p->t_fo = p->t_fu = c.t_f;
+                p->a_o = p->a_u = c.a, p->rolled = c.r > 0, p->r_1 = c.r;
+            },
+            5.0, F, false);
+        EXPECT_EQ(list.find("Beulsicherheitsnachweis nach DIN 18800-3") != std::string::npos, c.line != nullptr)
+            << c.h << " a " << c.a;
+        if (c.line) {
+            EXPECT_NE(list.find(c.line), std::string::npos) << c.a;
+        }
+    }
+}
+
 // The shipped DIN example: the generator writes its input, the program its
 // list and plot file as shipped (examples/din_he200a/expected, each line
 // checked by hand: HAND_CHECK.md). A file of the user's named "file" in

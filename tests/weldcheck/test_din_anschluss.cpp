@@ -698,27 +698,30 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
 }
 
 // A record that cannot be evaluated (a dimension or force that is no
-// number, a height of nothing, a typed tube's inner corner radius or a
-// typed angle's toe radius that is no number, negative or beyond 10^6 mm,
-// as its outer radius would be) is an input error, and its block shows
-// numbers only.
+// number, a height of nothing, a typed tube's inner corner radius, a typed
+// angle's toe radius or a welded I's weld leg that is no number, negative
+// or beyond 10^6 mm, as its outer radius would be) is an input error, and
+// its block shows numbers only.
 TEST(DinAnschluss, UnusableRecordIsAnInputError) {
     const struct {
         int family;
-        double h, N, r_inner, r_toe;
+        double h, N, r_inner, r_toe, leg = 0;
     } cases[] = {{ANSCHLUSS_ROUND, std::nan(""), 10.0, 0, 0}, {ANSCHLUSS_ROUND, 60.0, HUGE_VAL, 0, 0},
                  {ANSCHLUSS_ROUND, 0.0, 10.0, 0, 0},          {ANSCHLUSS_ROUND, 1e-300, 10.0, 0, 0},
                  {ANSCHLUSS_RHS, 200, 10.0, std::nan(""), 0}, {ANSCHLUSS_RHS, 200, 10.0, HUGE_VAL, 0},
                  {ANSCHLUSS_RHS, 200, 10.0, -5, 0},           {ANSCHLUSS_ANGLE, 100, 10.0, 0, std::nan("")},
-                 {ANSCHLUSS_ANGLE, 100, 10.0, 0, 2e6},        {ANSCHLUSS_ANGLE, 100, 10.0, 0, -1}};
+                 {ANSCHLUSS_ANGLE, 100, 10.0, 0, 2e6},        {ANSCHLUSS_ANGLE, 100, 10.0, 0, -1},
+                 {ANSCHLUSS_I, 100, 10.0, 0, 0, std::nan("")}, {ANSCHLUSS_I, 100, 10.0, 0, 0, -1}};
     for (const auto& c : cases) {
         const bool round = c.family == ANSCHLUSS_ROUND;
         GeschweissterAnschluss r = Connection(c.family, c.h, round ? c.h : 100, round ? 0 : 10, round ? 0 : 10);
         r.weld_kind = 2;
         r.full_penetration = c.family == ANSCHLUSS_RHS;
         r.r = c.family == ANSCHLUSS_RHS ? 15 : 0, r.r_inner = c.r_inner, r.r_toe = c.r_toe;
+        r.weld_leg_top = c.leg;
         r.load[ANSCHLUSS_N] = c.N;
-        EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1) << c.h << " " << c.N << " " << c.r_inner << " " << c.r_toe;
+        EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1) << c.h << " " << c.N << " " << c.r_inner << " " << c.r_toe
+                                                     << " " << c.leg;
         EXPECT_EQ(Din_Usable_Input(&r), 0);
         const std::string text = Din_Printed(&r, 1);
         EXPECT_EQ(text.find("nan"), std::string::npos);
@@ -1007,4 +1010,61 @@ TEST(DinAnschluss, TypedRoundedTubeIsTheCatalogueTube) {
         }
     }
     unsetenv("DATA");
+}
+
+// A weld by position whose end craters take it whole (l - 2a not above 0)
+// is left out of the weld section and named, in the block and among the
+// final result's notes, as the Eurocode path names it; not a check failed.
+// Flat bar 100 x 10, welds 2 and 3 a 5 l 100 (l_eff 90: A_w = 2 0.5 9 = 9
+// cm²) and welds 1 and 4 a 5 short: l 10 gives l_eff 0, l 8 less than
+// nothing; with full-length welds all count (A_w 2 0.5 10 + 2 0.5 1). An I 300
+// whose web weld 5 is 8 mm long with a 5 mm throat, numbered 7 by the
+// connection.
+TEST(DinAnschluss, WeldsTheirCratersTakeWholeAreNamed) {
+    const char* zero = "wirksame Nahtlänge l╬\\eff╬r = 0.0 mm, statisch nicht wirksam  "_cp;
+    const char* none = "wirksame Nahtlänge l╬\\eff╬r = 0 mm (Naht kürzer als ihre Endkrater), statisch nicht wirksam  "_cp;
+    const struct {
+        double l;
+        int end_crater;
+        unsigned named;
+        double A_w;
+        const char* text;
+    } flats[] = {{10, 1, 0x12, 9.0, zero}, {8, 1, 0x12, 9.0, none}, {10, 2, 0, 2 * 0.5 * 10.0 + 2 * 0.5 * 1.0, nullptr}};
+    for (const auto& c : flats) {
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 100, 10, 10, 10);
+        r.weld_kind = 1, r.end_crater = c.end_crater;
+        for (int i = 0; i < 4; i++) r.a_pos[i] = 5.0, r.l_pos[i] = i == 0 || i == 3 ? c.l : 100.0;
+        r.load[ANSCHLUSS_N] = 100;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        EXPECT_EQ(r.warnings.not_effective, c.named) << c.l;
+        EXPECT_NEAR(r.weld_values.A_w, c.A_w, 1e-9) << c.l;
+        const std::string text = Din_Printed(&r, 0);
+        for (int n : {1, 4})
+            EXPECT_EQ(text.find("   Naht " + std::to_string(n) + ": " + (c.text ? c.text : "")) != std::string::npos,
+                      c.text != nullptr)
+                << c.l;
+        EXPECT_NE(text.find("Alle erforderlichen"), std::string::npos) << c.l;
+        Weld_Notes notes[ANSCHLUSS_WELD_POSITIONS + 1];
+        int numbers[ANSCHLUSS_WELD_POSITIONS + 1];
+        Din_Weld_Notes(&r, notes, numbers);
+        for (int p = 0; p <= ANSCHLUSS_WELD_POSITIONS; p++)
+            EXPECT_EQ((notes[p].rules & WELD_NOTE_NOT_EFFECTIVE) != 0, (c.named >> p & 1u) != 0) << p;
+    }
+    GeschweissterAnschluss r = I_By_Position();
+    r.end_crater = 1;
+    r.l_pos[4] = 8.0, r.number_pos[4] = 7;
+    r.load[ANSCHLUSS_N] = 100;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    EXPECT_EQ(r.warnings.not_effective, 1u << 5);
+    EXPECT_NEAR(r.warnings.l_eff[5], 8.0 - 10.0, 1e-12);
+    EXPECT_NE(Din_Printed(&r, 0).find(std::string("   Naht 7: ") + none), std::string::npos);
+    Weld_Notes notes[ANSCHLUSS_WELD_POSITIONS + 1];
+    int numbers[ANSCHLUSS_WELD_POSITIONS + 1];
+    Din_Weld_Notes(&r, notes, numbers);
+    EXPECT_EQ(numbers[5], 7);
+    char text[160];
+    const Weld_Note* v = Weld_Note_Values(notes[5], WELD_RULE_NOT_EFFECTIVE);
+    ASSERT_NE(v, nullptr);
+    EXPECT_STREQ(Weld_Note_Text(WELD_RULE_NOT_EFFECTIVE, *v, text, sizeof text),
+                 "wirksame Nahtlänge l╬\\eff╬r = 0 mm (Naht kürzer als ihre Endkrater), statisch nicht wirksam"_cp);
 }

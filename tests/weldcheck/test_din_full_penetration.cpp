@@ -19,11 +19,19 @@
 #include <vector>
 
 #include "base/cp850.h"
+#include "memberchecks/outline_plastic.h"
 #include "profiles/geschweisster_anschluss.h"
+#include "profiles/profil.h"
+#include "profiles/profil_dwqb_model.h"
+#include "profiles/section_stress.h"
 #include "profiles/stahlprofil.h"
+#include "profiles/stahlprofil_library.h"
+#include "thinwall/ct_limits.h"
 #include "support/global_state.h"
 #include "support/testutil.h"
 #include "weldcheck/din_check.h"
+#include "weldcheck/din_internal.h"
+#include "weldcheck/joined_section.h"
 #include "weldcheck/weld_fixture.h"
 
 namespace {
@@ -40,7 +48,8 @@ struct Shape {
     int type;
     double h, t_w, b, t_f;
     const char* name;
-    double r_o = 0, r_i = 0;  // a typed tube's corner radii: rolled when r_o is given
+    double r_o = 0, r_i = 0;  // rolled when r_o is given: its root radius (a tube's corner radii)
+    double a = 0;             // welded: the throat of the fillet welds joining its web and flanges
 };
 
 Stahlprofil Profile_Of(const Shape& c) {
@@ -52,6 +61,7 @@ Stahlprofil Profile_Of(const Shape& c) {
     }
     p.type = c.type, p.h = c.h, p.t_w = c.t_w, p.b_fo = p.b_fu = c.b, p.t_fo = p.t_fu = c.t_f;
     p.rolled = c.r_o > 0, p.r_1 = c.r_o, p.r_2 = c.r_i;
+    p.a_o = p.a_u = c.a;
     Calc_Profile_Cross_Section(&p, nullptr, 0, "");
     return p;
 }
@@ -75,6 +85,9 @@ GeschweissterAnschluss Record(const Stahlprofil& p, int grade, double a_w = 8.0)
         std::snprintf(r.profile_name, sizeof r.profile_name, "%.55s", p.name);
         std::snprintf(r.drawing_name, sizeof r.drawing_name, "%.55s", p.name);
     }
+    // A profile welded of plates: the legs of the welds that join them.
+    if (p.kind != STAHLPROFIL_KIND_CATALOGUE && !p.rolled)
+        Calc_Profile_Weld_Offsets(&p, &r.weld_leg_top, &r.weld_leg_bottom, nullptr);
     r.grades.grade = r.grades.weld_grade = grade;
     r.load[ANSCHLUSS_GAMMA_M] = 1.1;
     r.t_p = 20.0;
@@ -398,23 +411,22 @@ TEST(DinFullPenetration, TheBlockNamesItsLimitAndNoThroat) {
 // The b/t limits at their boundary, 2 % of the stress inside and outside
 // (b/t against grenz(b/t) by sqrt(1 -+ 0.02)), then at the full design
 // strength, where the grade decides (sqrt(240 / 360) = 0.8165 of the St 37
-// limits). Welded I sections; the section model takes the clear width of a
-// plate between welds of legs min(t_w, t_f): the web b = h - 2 t_f - 2
-// min(t_w, t_f), a flange's outstand c = b / 2 - t_w / 2 - min(t_w, t_f);
-// the web in shear its height between the flanges, under V_z / ((h - 2
-// t_f) t_w).
+// limits). Welded I sections whose web-to-flange welds are not given: a
+// plate's clear width reaches the faces of the plates it meets, the web b =
+// h - 2 t_f, a flange's outstand c = b / 2 - t_w / 2; the web in shear its
+// height between the flanges, under V_z / ((h - 2 t_f) t_w).
 TEST(DinFullPenetration, PlatesAgainstTheirBtLimits) {
     // Web 464 / 8 = 58 in compression: sigma_1 gamma_M = 240 (37.8 / 58)².
-    const double A_web = 2 * 200 * 20 + 480 * 8, N_web = 240 * std::pow(37.8 / 58, 2) / 1.1 * A_web / 1e3;
-    // Flange outstand (180 - 10 - 10) / 10 = 16: 240 (12.9 / 16)².
-    const double A_fl = 2 * 360 * 10 + 280 * 20, N_fl = 240 * std::pow(12.9 / 16, 2) / 1.1 * A_fl / 1e3;
+    const double A_web = 2 * 200 * 20 + 464 * 8, N_web = 240 * std::pow(37.8 / 58, 2) / 1.1 * A_web / 1e3;
+    // Flange outstand (170 - 10) / 10 = 16: 240 (12.9 / 16)².
+    const double A_fl = 2 * 340 * 10 + 280 * 20, N_fl = 240 * std::pow(12.9 / 16, 2) / 1.1 * A_fl / 1e3;
     // Web 960 / 8 = 120 in shear: tau gamma_M = 0.84² 5.34 189800 / 120².
     const double V_web = 0.84 * 0.84 * 5.34 * 189800 / (120.0 * 120) / 1.1 * 960 * 8 / 1e3;
-    // At the design strength: web 34 (h 328), outstand 12 (b 280), web in
+    // At the design strength: web 34 (h 312), outstand 12 (b 260), web in
     // shear 65 (h 560): 37.8, 12.9 and 0.84 sqrt(5.34 189800 sqrt 3 / 240)
     // = 71.8 (St 37), 30.9, 10.5 and 58.7 (St 52).
     auto full_N = [](double A, double f_y) { return A * f_y / 1.1 / 1e3; };
-    const double A34 = 2 * 200 * 20 + 288 * 8, A12 = 2 * 280 * 10 + 280 * 20;
+    const double A34 = 2 * 200 * 20 + 272 * 8, A12 = 2 * 260 * 10 + 280 * 20;
     auto full_V = [](double f_y) { return f_y / std::sqrt(3.0) / 1.1 * 520 * 8 / 1e3; };
     const struct {
         const char* what;
@@ -424,18 +436,18 @@ TEST(DinFullPenetration, PlatesAgainstTheirBtLimits) {
         bool refused;
         int kind;
     } cases[] = {
-        {"web, compression, inside", {PROFILTYP_I, 520, 8, 200, 20, nullptr}, kSt37, -0.98 * N_web, 0, false, 2},
-        {"web, compression, outside", {PROFILTYP_I, 520, 8, 200, 20, nullptr}, kSt37, -1.02 * N_web, 0, true, 2},
-        {"web, compression, St 52 outside", {PROFILTYP_I, 520, 8, 200, 20, nullptr}, kSt52, -1.02 * N_web, 0, true, 2},
-        {"flange, compression, inside", {PROFILTYP_I, 300, 20, 360, 10, nullptr}, kSt52, -0.98 * N_fl, 0, false, 1},
-        {"flange, compression, outside", {PROFILTYP_I, 300, 20, 360, 10, nullptr}, kSt37, -1.02 * N_fl, 0, true, 1},
+        {"web, compression, inside", {PROFILTYP_I, 504, 8, 200, 20, nullptr}, kSt37, -0.98 * N_web, 0, false, 2},
+        {"web, compression, outside", {PROFILTYP_I, 504, 8, 200, 20, nullptr}, kSt37, -1.02 * N_web, 0, true, 2},
+        {"web, compression, St 52 outside", {PROFILTYP_I, 504, 8, 200, 20, nullptr}, kSt52, -1.02 * N_web, 0, true, 2},
+        {"flange, compression, inside", {PROFILTYP_I, 300, 20, 340, 10, nullptr}, kSt52, -0.98 * N_fl, 0, false, 1},
+        {"flange, compression, outside", {PROFILTYP_I, 300, 20, 340, 10, nullptr}, kSt37, -1.02 * N_fl, 0, true, 1},
         {"web, shear, inside", {PROFILTYP_I, 1000, 8, 300, 20, nullptr}, kSt52, 0, 0.98 * V_web, false, 3},
         {"web, shear, outside", {PROFILTYP_I, 1000, 8, 300, 20, nullptr}, kSt37, 0, 1.02 * V_web, true, 3},
         {"web 1000 x 8, St 52, V_z 900", {PROFILTYP_I, 1000, 8, 300, 20, nullptr}, kSt52, 0, 900, true, 3},
-        {"web 34 at f_y,k 240", {PROFILTYP_I, 328, 8, 200, 20, nullptr}, kSt37, -full_N(A34, 240), 0, false, 2},
-        {"web 34 at f_y,k 360", {PROFILTYP_I, 328, 8, 200, 20, nullptr}, kSt52, -full_N(A34, 360), 0, true, 2},
-        {"outstand 12 at f_y,k 240", {PROFILTYP_I, 300, 20, 280, 10, nullptr}, kSt37, -full_N(A12, 240), 0, false, 1},
-        {"outstand 12 at f_y,k 360", {PROFILTYP_I, 300, 20, 280, 10, nullptr}, kSt52, -full_N(A12, 360), 0, true, 1},
+        {"web 34 at f_y,k 240", {PROFILTYP_I, 312, 8, 200, 20, nullptr}, kSt37, -full_N(A34, 240), 0, false, 2},
+        {"web 34 at f_y,k 360", {PROFILTYP_I, 312, 8, 200, 20, nullptr}, kSt52, -full_N(A34, 360), 0, true, 2},
+        {"outstand 12 at f_y,k 240", {PROFILTYP_I, 300, 20, 260, 10, nullptr}, kSt37, -full_N(A12, 240), 0, false, 1},
+        {"outstand 12 at f_y,k 360", {PROFILTYP_I, 300, 20, 260, 10, nullptr}, kSt52, -full_N(A12, 360), 0, true, 1},
         {"web 65 in shear at 240", {PROFILTYP_I, 560, 8, 300, 20, nullptr}, kSt37, 0, full_V(240), false, 3},
         {"web 65 in shear at 360", {PROFILTYP_I, 560, 8, 300, 20, nullptr}, kSt52, 0, full_V(360), true, 3},
     };
@@ -461,4 +473,157 @@ TEST(DinFullPenetration, PlatesAgainstTheirBtLimits) {
     EXPECT_NE(Din_Printed(&r, 1).find("   b/t = 120.0 > grenz(b/t) = 74.5 nach DIN 18800-1, "
                                   "beidseitig gelagerter Plattenstreifen unter Schub \xD6 = 117.2 N/mm"_cp),
               std::string::npos);
+}
+
+// The widths b of DIN 18800-1's b/t end where the profile's own clear widths
+// end, at its root radius or at the toes of the welds that join its plates
+// (legs a√2), not at the thinner plate's thickness: the clear web height h_w
+// and the outstands c_o, c_u the profile computes for itself (a tube's walls
+// between its inner corners, or its outer face's flat b - 2 r_o where that
+// is the longer, b - 3 t of a hot-finished tube). Every plate of the DIN
+// check's section model, and of the Eurocode check's library section, is
+// one of them with its own thickness, over every family the DIN path takes:
+// welded with and without those welds, rolled, from the catalogue, thick.
+// The two cases by hand: welded I 400 x 576 x 20 x 20 with welds a 4, its
+// outstand (278 - 4 sqrt 2) / 20 = 13.62 (min(t_w, t_f) took 12.9), past
+// 12.9 sqrt(240 / (216 1.1)) = 12.97 under N with sigma 216; rolled I 360 x
+// 170 x 8 x 12.7, r 18, its web (360 - 2 (12.7 + 18)) / 8 = 37.33 (39.83
+// before), within 37.8 sqrt(240 / (0.99 240)) = 37.99 at 0.99 f_y,k / 1.1.
+TEST(DinFullPenetration, PlateWidthsEndWhereTheProfilesOwnEnd) {
+    const auto data = Catalogue_Data();
+    const Shape shapes[] = {
+        {PROFILTYP_I, 400, 20, 576, 20, nullptr, 0, 0, 4},  {PROFILTYP_I, 400, 8, 200, 12, nullptr},
+        {PROFILTYP_I, 800, 8, 300, 14, nullptr, 0, 0, 6},   {PROFILTYP_I, 100, 30, 100, 30, nullptr, 0, 0, 8},
+        {PROFILTYP_I, 360, 8, 170, 12.7, nullptr, 18},      {PROFILTYP_H, 120, 40, 120, 40, nullptr, 12},
+        {PROFILTYP_T, 200, 10, 200, 15, nullptr, 0, 0, 4},  {PROFILTYP_T, 80, 9, 80, 9, nullptr, 9},
+        {PROFILTYP_HALB_I, 150, 7.1, 150, 10.7, nullptr, 15}, {PROFILTYP_U, 300, 10, 100, 16, nullptr},
+        {PROFILTYP_U, 200, 8.5, 75, 11.5, nullptr, 11.5},   {PROFILTYP_C, 100, 30, 100, 30, nullptr, 10},
+        {PROFILTYP_L, 150, 10, 100, 10, nullptr},           {PROFILTYP_L, 100, 10, 100, 10, nullptr, 12},
+        {PROFILTYP_L, 100, 30, 100, 30, nullptr, 10},       {PROFILTYP_RECHTECK, 200, 6, 120, 12, nullptr},
+        {PROFILTYP_RECHTECK, 140, 16, 140, 16, nullptr, 24, 16}, {PROFILTYP_RECHTECK, 160, 30, 160, 30, nullptr, 45, 30},
+        {PROFILTYP_RECHTECK, 200, 10, 100, 10, nullptr, 15, 0}, {0, 0, 0, 0, 0, "IPE300"},
+        {0, 0, 0, 0, 0, "HE300M"},                          {0, 0, 0, 0, 0, "U260"},
+        {0, 0, 0, 0, 0, "1/2IPE300"},                       {0, 0, 0, 0, 0, "L150X100X10"},
+        {0, 0, 0, 0, 0, "MSH200X100X8.0"},
+    };
+    for (const Shape& c : shapes) {
+        const Stahlprofil p = Profile_Of(c);
+        const std::string what = c.name ? c.name : std::to_string(c.type) + " " + std::to_string(c.h);
+        // The profile's own clear widths (mm) with the thickness of each.
+        struct Width {
+            double c, t;
+            bool internal;
+        };
+        std::vector<Width> own;
+        // A rounded tube's outer flat: b - 2 r_o.
+        const double flat = p.rolled ? 2 * p.r_1 : 1e30;
+        switch (p.type) {
+        case PROFILTYP_RECHTECK:
+            own = {{std::max(p.c_o, p.b_fo - flat), p.t_fo, true}, {std::max(p.h_w, p.h - flat), p.t_w, true}};
+            break;
+        case PROFILTYP_L: own = {{p.h_w, p.t_w, false}, {p.c_o, p.t_fo, false}}; break;
+        case PROFILTYP_T: case PROFILTYP_HALB_I: own = {{p.h_w, p.t_w, false}, {p.c_o, p.t_fo, false}}; break;
+        case PROFILTYP_C: case PROFILTYP_U: own = {{p.h_w, p.t_w, true}, {p.c_o, p.t_fo, false}}; break;
+        default: own = {{p.h_w, p.t_w, true}, {p.c_o, p.t_fo, false}, {p.c_u, p.t_fu, false}}; break;
+        }
+        auto check_model = [&](const char* road) {
+            int parts = 0;
+            for (int i = 0; i < Get_Section_Part_Count(); i++) {
+                const int code = Get_Section_Point(i, nullptr, nullptr, nullptr);
+                if (code == CT_NO_PART) continue;
+                parts++;
+                const double t = 10 * Get_Section_Part_Thickness(i), b = Get_Section_Part_Ratio(i) * t;
+                bool found = false;
+                for (const Width& w : own)
+                    found |= std::fabs(b - w.c) < 0.01 && std::fabs(t - w.t) < 0.01 && w.internal == (code == CT_INTERNAL);
+                EXPECT_TRUE(found) << what << " " << road << ": part " << i << " b " << b << " t " << t;
+            }
+            EXPECT_GE(parts, 2) << what << " " << road;
+        };
+        GeschweissterAnschluss r = Record(p, kSt37);
+        r.full_penetration = 0, r.a_w = 5, r.load[ANSCHLUSS_N] = -10;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << what;
+        check_model("DIN");
+        ASSERT_NE(Setup_Stahlprofil_DWQB(&p, 0), nullptr) << what;
+        check_model("EN");
+        // A web in shear, the same width: V_z alone compresses no plate.
+        const int web = p.type == PROFILTYP_RECHTECK ? 1 : 0;
+        if (!own[web].internal) continue;
+        GeschweissterAnschluss v = Record(p, kSt37);
+        v.full_penetration = 0, v.a_w = 5, v.load[ANSCHLUSS_V_Z] = 10;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&v), 0) << what;
+        EXPECT_EQ(v.plate_buckling.kind, ANSCHLUSS_PLATE_SHEAR) << what;
+        EXPECT_NEAR(v.plate_buckling.b_t, own[web].c / own[web].t, 1e-3) << what;
+    }
+    // The two cases by hand under uniform compression.
+    const struct {
+        Shape s;
+        double sigma, b_t;  // N/mm², the plate's b/t
+        bool refused;
+    } cases[] = {
+        {{PROFILTYP_I, 400, 20, 576, 20, nullptr, 0, 0, 4}, 216, (278 - 4 * std::sqrt(2.0)) / 20, true},
+        {{PROFILTYP_I, 360, 8, 170, 12.7, nullptr, 18}, 0.99 * 240 / 1.1, (360 - 2 * (12.7 + 18)) / 8, false},
+    };
+    for (const auto& c : cases) {
+        // The check's section of a typed profile is its plates.
+        const Shape& s = c.s;
+        const double A = 2 * s.b * s.t_f + (s.h - 2 * s.t_f) * s.t_w;
+        GeschweissterAnschluss r = Record(Profile_Of(s), kSt37);
+        r.full_penetration = 0, r.a_w = 5, r.load[ANSCHLUSS_N] = -c.sigma * A / 1e3;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        EXPECT_EQ(Din_Plate_Buckling_Check_Needed(&r), c.refused ? 1 : 0) << c.s.h;
+        EXPECT_NEAR(r.plate_buckling.b_t, c.b_t, 1e-6) << c.s.h;
+    }
+}
+
+
+// MSH 140 x 140 x 16 with its corner radii 24 and 16 (typed and from the
+// catalogue): every road and every print takes one torsion constant and one
+// torsion modulus of the tube. The hot-finished hollow sections' formula
+// written out: R_c = 20, A_p = 124² - 20² (4 - pi) = 15032.6 mm², h_p = 4 124
+// - 2 20 (4 - pi) = 461.66 mm, K = 2 A_p 16 / h_p, I_t = 16³ h_p / 3 + 2 K
+// A_p = 3195.8 cm⁴ (published 3196); Bredt's W_T = 2 A_p 16 = 481.04 cm³.
+// Before, the list printed 2915.87 (the rounded A_p over straight walls) for
+// the weld and 3118.32 (the sharp mid-line) for the profile.
+TEST(DinFullPenetration, TheClosedTubesTorsionIsOneValueOnEveryRoad) {
+    const auto data = Catalogue_Data();
+    const double R = 20, A_p = 124.0 * 124 - R * R * (4 - M_PI), h_p = 4 * 124.0 - 2 * R * (4 - M_PI);
+    const double I_t = std::pow(16.0, 3) * h_p / 3 + 2 * (2 * A_p * 16 / h_p) * A_p, W_T = 2 * A_p * 16;  // mm
+    EXPECT_NEAR(I_t / 1e4, 3196, 0.01 * 3196);
+    for (const Shape& c : {Shape{PROFILTYP_RECHTECK, 140, 16, 140, 16, nullptr, 24, 16},
+                           Shape{0, 0, 0, 0, 0, "MSH140X140X16.0"}}) {
+        const Stahlprofil p = Profile_Of(c);
+        const char* what = c.name ? c.name : "typed";
+        EXPECT_NEAR(p.I_T, I_t, 0.01 * I_t) << what;  // the profile's print
+        Joined_Section j;
+        ASSERT_EQ(Build_Joined_Section(&p, &j), 1) << what;
+        EXPECT_NEAR(j.I_T, I_t, 1e-6 * I_t) << what;
+        EXPECT_NEAR(1 / j.tau_T_per_M_x, W_T, 1e-6 * W_T) << what;
+        GeschweissterAnschluss r = Record(p, kSt52);
+        r.load[ANSCHLUSS_M_X] = 50;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << what;
+        EXPECT_NEAR(r.profile_values.I_T, I_t / 1e4, 0.01 * I_t / 1e4) << what;
+        EXPECT_NEAR(r.weld_values.I_t, I_t / 1e4, 1e-6 * I_t / 1e4) << what;
+        EXPECT_NEAR(r.weld_values.W_t, W_T / 1e3, 1e-6 * W_T / 1e3) << what;
+        EXPECT_NEAR(r.weld_values.tau_T, 50e6 / W_T, 1e-6 * 50e6 / W_T) << what;
+        if (c.name) {
+            // A catalogue tube has the radii its record gives, not 1.5 t
+            // and t whatever the record says.
+            float v[PROFIL_VALUES] = {};
+            char code[PROFIL_CODE_SIZE] = {};
+            ASSERT_GT(Get_Profil_Values(c.name, v, code), 0);
+            EXPECT_NEAR(r.r2, 10 * v[25], 1e-4);
+            EXPECT_NEAR(r.r2_inner, 10 * v[26], 1e-4);
+            GeschweissterAnschluss other = r;
+            other.r2 = 30, other.r2_inner = 10;
+            const Din_Corners corners = Din_Corners_Of(&other, KEHLNAHT_RHS);
+            EXPECT_EQ(corners.outer, 30);
+            EXPECT_EQ(corners.top, 10);
+        }
+        Plastic_Outline o;
+        ASSERT_EQ(Build_Hollow_Outline(140, 140, 16, 16, 24, 16, &o), 1);
+        Hollow_Shear s;
+        ASSERT_EQ(Calc_Hollow_Shear(&o, 355, 0, 0, 50, &s), 1);
+        EXPECT_NEAR(s.tau_t, 50e6 / W_T, 1e-6 * 50e6 / W_T) << what;
+    }
 }
