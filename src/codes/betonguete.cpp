@@ -2,10 +2,8 @@
 // 1992-1-1 generation, the derived values, the text form and the factor
 // cache of the active annex (see the header for units and contracts).
 //
-// The strain columns of the class table are those of EN 1992-1-1 Table 3.1
-// as printed; C100/115, beyond the table's last class, keeps the values of
-// C90/105 because the table's relations turn back above f_ck = 90 MN/m².
-// The moduli follow the tangent-modulus relation 9.5 (f_ck + 8)^(1/3)
+// The strain columns of the class table are those of DIN 1045-1 Table 9,
+// the generation whose classes the records name. The moduli follow the tangent-modulus relation 9.5 (f_ck + 8)^(1/3)
 // GN/m² with its secant factor α_i, which the stored records were made with.
 #include "codes/betonguete.h"
 
@@ -36,30 +34,33 @@ const Din_Row kDinRows[BETONGUETE_DIN_COUNT] = {
     {"B55", 55000, 30000, 550, 800, 3000, 3000, 1500, 39000000},
 };
 
-// One strength class; strains in ‰ as EN 1992-1-1 Table 3.1 prints them.
+// One strength class; strains in ‰ as DIN 1045-1 Table 9 prints them (the
+// classes of that generation reach C100/115 and carry the lightweight
+// classes beside them).
 struct Class_Row {
     const char* name;
     const char* lightweight_name;  // null: no lightweight class of this strength
     double f_ck;                   // kN/m²
-    double eps_c1, eps_cu1, eps_c2, eps_cu2, n;
+    double eps_c1, eps_c1u, eps_c2, eps_c2u, n;
 };
 
+// The last row repeats n = 1.55 of C90/105, as the records were made with.
 const Class_Row kClasses[BETONGUETE_COUNT] = {
     {"C12/15", "LC12/13", 12000, 1.8, 3.5, 2.0, 3.5, 2.0},
     {"C16/20", "LC16/18", 16000, 1.9, 3.5, 2.0, 3.5, 2.0},
-    {"C20/25", "LC20/22", 20000, 2.0, 3.5, 2.0, 3.5, 2.0},
-    {"C25/30", "LC25/28", 25000, 2.1, 3.5, 2.0, 3.5, 2.0},
-    {"C30/37", "LC30/33", 30000, 2.2, 3.5, 2.0, 3.5, 2.0},
-    {"C35/45", "LC35/38", 35000, 2.25, 3.5, 2.0, 3.5, 2.0},
-    {"C40/50", "LC40/44", 40000, 2.3, 3.5, 2.0, 3.5, 2.0},
-    {"C45/55", "LC45/50", 45000, 2.4, 3.5, 2.0, 3.5, 2.0},
-    {"C50/60", "LC50/55", 50000, 2.45, 3.5, 2.0, 3.5, 2.0},
-    {"C55/67", "LC55/60", 55000, 2.5, 3.2, 2.2, 3.1, 1.75},
-    {"C60/75", "LC60/66", 60000, 2.6, 3.0, 2.3, 2.9, 1.6},
-    {"C70/85", nullptr, 70000, 2.7, 2.8, 2.4, 2.7, 1.45},
-    {"C80/95", nullptr, 80000, 2.8, 2.8, 2.5, 2.6, 1.4},
-    {"C90/105", nullptr, 90000, 2.8, 2.8, 2.6, 2.6, 1.4},
-    {"C100/115", nullptr, 100000, 2.8, 2.8, 2.6, 2.6, 1.4},
+    {"C20/25", "LC20/22", 20000, 2.1, 3.5, 2.0, 3.5, 2.0},
+    {"C25/30", "LC25/28", 25000, 2.2, 3.5, 2.0, 3.5, 2.0},
+    {"C30/37", "LC30/33", 30000, 2.3, 3.5, 2.0, 3.5, 2.0},
+    {"C35/45", "LC35/38", 35000, 2.4, 3.5, 2.0, 3.5, 2.0},
+    {"C40/50", "LC40/44", 40000, 2.5, 3.5, 2.0, 3.5, 2.0},
+    {"C45/55", "LC45/50", 45000, 2.55, 3.5, 2.0, 3.5, 2.0},
+    {"C50/60", "LC50/55", 50000, 2.6, 3.5, 2.0, 3.5, 2.0},
+    {"C55/67", "LC55/60", 55000, 2.65, 3.4, 2.03, 3.1, 1.9},
+    {"C60/75", "LC60/66", 60000, 2.7, 3.3, 2.06, 2.7, 1.8},
+    {"C70/85", nullptr, 70000, 2.8, 3.2, 2.1, 2.5, 1.7},
+    {"C80/95", nullptr, 80000, 2.9, 3.1, 2.14, 2.4, 1.6},
+    {"C90/105", nullptr, 90000, 2.95, 3.0, 2.17, 2.3, 1.55},
+    {"C100/115", nullptr, 100000, 3.0, 3.0, 2.2, 2.2, 1.55},
 };
 
 constexpr double kNormalDensity = 2200.0;
@@ -93,9 +94,10 @@ double Eta_E(double density) {
     return ratio * ratio;
 }
 
-// f_ctm in MN/m² by the relation of Table 3.1 for f_ck in MN/m².
+// f_ctm in MN/m² for f_ck in MN/m²: the power relation for the classes up
+// to C50/60, the logarithmic one from C55/67 on.
 double Tensile_Mean(double fck) {
-    if (fck <= 50.0) return 0.3 * std::pow(fck, 2.0 / 3.0);
+    if (fck < 55.0) return 0.3 * std::pow(fck, 2.0 / 3.0);
     return 2.12 * std::log(1.0 + (fck + 8.0) / 10.0);
 }
 
@@ -157,14 +159,14 @@ void Get_Betonguete_Record(Betonguete_Record* record, int index, int lightweight
     record->alpha = record->lightweight ? 0.80 : 0.85;
     record->auto_E = 1;
     record->eps_c2 = -c.eps_c2 * kPermille;
-    record->eps_c2u = -c.eps_cu2 * kPermille;
+    record->eps_c2u = -c.eps_c2u * kPermille;
     record->n_exp = c.n;
     if (record->lightweight) {
         record->eps_c1 = record->eps_c1u = Lightweight_Peak_Strain(0.001 * c.f_ck, record->density);
         record->eps_c2u = Lightweight_Ultimate(record->eps_c2u, record->eps_c2, record->density);
     } else {
         record->eps_c1 = -c.eps_c1 * kPermille;
-        record->eps_c1u = -c.eps_cu1 * kPermille;
+        record->eps_c1u = -c.eps_c1u * kPermille;
     }
     record->E_cm = Get_E_cm(c.f_ck) * Lightweight_Modulus_Factor(record);
 }
@@ -191,7 +193,7 @@ void Interpolate_Eps_c1(double* eps_c1, double* eps_c1u, double f_ck) {
     }
     const double t = hi == lo ? 0.0 : (f_ck - lo->f_ck) / (hi->f_ck - lo->f_ck);
     if (eps_c1) *eps_c1 = -(lo->eps_c1 + t * (hi->eps_c1 - lo->eps_c1)) * kPermille;
-    if (eps_c1u) *eps_c1u = -(lo->eps_cu1 + t * (hi->eps_cu1 - lo->eps_cu1)) * kPermille;
+    if (eps_c1u) *eps_c1u = -(lo->eps_c1u + t * (hi->eps_c1u - lo->eps_c1u)) * kPermille;
 }
 
 void Betonguete_From_DIN(Betonguete_Record* record, int index) {
@@ -272,40 +274,6 @@ double Get_f_lctm(double f_ck, double density) {
 }
 
 double Get_f_lctk005(double f_ck, double density) { return 0.7 * Get_f_lctm(f_ck, density); }
-
-int Get_Betonkennwerte(double f_ck, int lightweight, double density, Betonkennwerte_Record* out) {
-    if (!out) return 0;
-    *out = Betonkennwerte_Record{};
-    if (!(f_ck > 0.0) || !std::isfinite(f_ck) || (lightweight && !(density > 0.0))) return 0;
-    const double fck = 0.001 * f_ck;
-    // The strain relations end at C90/105.
-    const double fs = std::min(fck, 90.0);
-    const double high = fs > 50.0 ? std::pow((90.0 - fs) / 100.0, 4.0) : 0.0;
-    out->f_ck = f_ck;
-    out->f_cm = f_ck + 8000.0;
-    out->eta1 = lightweight ? Eta1_Lightweight(density) : 1.0;
-    out->eta_E = lightweight ? Eta_E(density) : 1.0;
-    const double f_ctm = Tensile_Mean(fck) * 1000.0 * out->eta1;
-    out->f_ctm = f_ctm;
-    out->f_ctk005 = 0.7 * f_ctm;
-    out->f_ctk095 = 1.3 * f_ctm;
-    out->E_cm = Secant_Modulus_EC2(fck) * out->eta_E;
-    const double eps_c1 = std::min(0.7 * std::pow(fck + 8.0, 0.31), 2.8);
-    const double eps_cu1 = fs < 50.0 ? 3.5 : 2.8 + 27.0 * std::pow((98.0 - (fs + 8.0)) / 100.0, 4.0);
-    out->eps_c1 = -eps_c1 * kPermille;
-    out->eps_cu1 = -eps_cu1 * kPermille;
-    out->eps_c2 = -(fs > 50.0 ? 2.0 + 0.085 * std::pow(fs - 50.0, 0.53) : 2.0) * kPermille;
-    out->eps_cu2 = -(fs > 50.0 ? 2.6 + 35.0 * high : 3.5) * kPermille;
-    out->n_exp = fs > 50.0 ? 1.4 + 23.4 * high : 2.0;
-    out->eps_c3 = -(fs > 50.0 ? 1.75 + 0.55 * (fs - 50.0) / 40.0 : 1.75) * kPermille;
-    out->eps_cu3 = out->eps_cu2;
-    if (lightweight) {
-        out->eps_c1 = out->eps_cu1 = Lightweight_Peak_Strain(fck, density);
-        out->eps_cu2 = Lightweight_Ultimate(out->eps_cu2, out->eps_c2, density);
-        out->eps_cu3 = Lightweight_Ultimate(out->eps_cu3, out->eps_c3, density);
-    }
-    return 1;
-}
 
 double Beta_cc(double t, int cement_class) {
     if (!(t > 0.0)) return 1.0;

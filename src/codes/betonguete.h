@@ -1,8 +1,9 @@
 // Concrete grades of the desktop's concrete programs: the strength classes of
 // DIN 1045 (7.88) ("B15" to "B55") and of the EN 1992-1-1 generation
 // ("C12/15" to "C100/115", lightweight "LC12/13" to "LC60/66"), the grade
-// record with its stress-strain parameters and modulus, the derived values of
-// EN 1992-1-1 Table 3.1 and 11.3, the time function of the compressive
+// record with its stress-strain parameters (DIN 1045-1 Table 9) and modulus,
+// the derived values of EN 1992-1-1 (moduli, tensile strengths, the
+// lightweight factors of 11.3), the time function of the compressive
 // strength, the conversion of an old DIN grade, the record's text form and a
 // cache of the partial factors of the active annex's EN 1992 block.
 //
@@ -51,28 +52,6 @@ struct Betonguete_Record {
     double density;      // oven-dry density; 2200 for normal-weight concrete
     int32_t auto_E;      // 1: E_cm derived from f_ck (and density); 0: entered
     double E_cm;         // modulus of elasticity
-};
-
-// The values EN 1992-1-1 Table 3.1 derives from f_ck by its analytical
-// relations, for lightweight concrete with the factors of 11.3 (Table
-// 11.3.1). Above f_ck = 90 MN/m² the strain relations turn back (ε_cu2 would
-// fall below ε_c2), so the strains keep their values of C90/105 there.
-struct Betonkennwerte_Record {
-    double f_ck;
-    double f_cm;      // f_ck + 8 MN/m²
-    double f_ctm;     // mean axial tensile strength (× η1)
-    double f_ctk005;  // 5 % fractile, 0.7 f_ctm
-    double f_ctk095;  // 95 % fractile, 1.3 f_ctm
-    double E_cm;      // secant modulus 22 (f_cm / 10)^0.3 GN/m² (× η_E)
-    double eps_c1;
-    double eps_cu1;
-    double eps_c2;
-    double eps_cu2;
-    double n_exp;
-    double eps_c3;
-    double eps_cu3;
-    double eta1;      // 1 for normal-weight concrete
-    double eta_E;     // (density / 2200)², 1 for normal-weight concrete
 };
 
 // The partial factors of the active annex's EN 1992 block by situation index
@@ -135,14 +114,11 @@ double Get_E_cm(double f_ck);
 // η1 = 0.4 + 0.6 density / 2200, at most 1 (lightweight concrete is never
 // stronger in tension than normal-weight concrete).
 double Eta1_Lightweight(double density);
-// f_ctm of Table 3.1 rounded to one decimal in MN/m², times η1, in kN/m²;
-// the power relation up to f_ck = 50 MN/m², the logarithmic one above.
+// f_ctm rounded to one decimal in MN/m², times η1, in kN/m²: 0.3 f_ck^(2/3)
+// below f_ck = 55 MN/m², 2.12 ln(1 + f_cm / 10) from there on.
 double Get_f_lctm(double f_ck, double density);
 // The same times 0.7: the 5 % fractile.
 double Get_f_lctk005(double f_ck, double density);
-// Every value of EN 1992-1-1 Table 3.1 (lightweight: 11.3) for f_ck; 1, or 0
-// with a zeroed record for a null record or f_ck not above 0.
-int Get_Betonkennwerte(double f_ck, int lightweight, double density, Betonkennwerte_Record* out);
 // β_cc(t) = exp(s (1 - √(28 / t))) with s 0.38 (class 1, slow), 0.25
 // (class 2, normal), 0.20 (class 3, rapid), 0.21 otherwise; for an age not
 // above 0 (none given) 1.
