@@ -2,7 +2,6 @@
 // the published tables.
 #include "profiles/catalogue_bands.h"
 
-#include <cctype>
 #include <iterator>
 
 namespace catalogue {
@@ -138,17 +137,19 @@ constexpr Tolerances TOLERANCES[] = {
 
 }  // namespace
 
-Series Series_Of(char letter, const char* name) {
-    while (name && *name == ' ') name++;
-    if (!name || !*name) return SERIES_ANY;
-    const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-    const char second = first ? static_cast<char>(std::toupper(static_cast<unsigned char>(name[1]))) : 0;
-    if (letter == 'D' && first == 'W') return SERIES_W;
-    if (letter == 'D' && first == 'S') return SERIES_S;
-    if (letter == 'D' && first == 'H' && second == 'P') return SERIES_HP;
-    if (letter == 'D' && first == 'M') return SERIES_AMERICAN;
-    if (letter == 'U' && first == 'C') return SERIES_AMERICAN;
-    return SERIES_EUROPEAN;
+Series Series_Of(char letter, const Designation_Statement* stated, int count) {
+    for (int k = 0; stated && k < count; k++) {
+        switch (stated[k].tables) {
+        case TABLES_NONE: continue;
+        case TABLES_W: return letter == 'D' ? SERIES_W : SERIES_EUROPEAN;
+        case TABLES_S: return letter == 'D' ? SERIES_S : SERIES_EUROPEAN;
+        case TABLES_HP: return letter == 'D' ? SERIES_HP : SERIES_EUROPEAN;
+        case TABLES_M: return letter == 'D' ? SERIES_AMERICAN : SERIES_EUROPEAN;
+        case TABLES_C: return letter == 'U' ? SERIES_AMERICAN : SERIES_EUROPEAN;
+        case TABLES_EUROPEAN: return SERIES_EUROPEAN;
+        }
+    }
+    return SERIES_ANY;
 }
 
 // The tolerances of a family and series (a series the family has no own

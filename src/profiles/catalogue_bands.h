@@ -12,6 +12,8 @@
 #ifndef PROFILES_CATALOGUE_BANDS_H
 #define PROFILES_CATALOGUE_BANDS_H
 
+#include "profiles/catalogue_designation.h"
+
 namespace catalogue {
 
 // The tables a record's values come from, told by its designation: the
@@ -19,13 +21,15 @@ namespace catalogue {
 // from the design distance k, which the outline can hold only loosely; the
 // European tables agree with the outline far more closely. The W, S and HP
 // shapes each have their own tolerances, the M shapes (none in the
-// catalogue) those of all American beams. A record whose designation is not
-// known (none, or empty) may stand for any.
+// catalogue) those of all American beams. A record whose designation names
+// no series known here (none, an empty one, a user's own name) may stand
+// for any: it is held as loosely as its family.
 enum Series { SERIES_ANY, SERIES_EUROPEAN, SERIES_AMERICAN, SERIES_W, SERIES_S, SERIES_HP };
 
-// The series of a record by its designation (name, or null when not
-// known): its first letters; none or an empty one is SERIES_ANY.
-Series Series_Of(char letter, const char* name);
+// The series of a record by what its designations state (count of them,
+// catalogue_designation.h): the first that names a series; SERIES_ANY
+// where none does. Never fails.
+Series Series_Of(char letter, const Designation_Statement* stated, int count);
 
 // A value may lie `below` under the outline's value (or under the lower
 // end of its range) or `above` over it, as shares of it.

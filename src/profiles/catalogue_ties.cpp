@@ -215,7 +215,13 @@ Stated_Value Stated_Of(const Record& r, const Stated_Range& s) {
         const double expected = percent ? 100 * stated : r.x[tf] + r_1 + stated * run;
         return {Range_Residual(slope, s.lo, s.hi), {told, r1, tf}, expected};
     }
-    case STATED_ROOT: return {Range_Residual(r.x[r1], s.lo, s.hi), {r1, -1, -1}, NAN};
+    case STATED_ROOT: {
+        // A radius below 0 is none (ProfilData.bin), as 0 is.
+        const double root = std::max(r.x[r1], 0.0);
+        return {Range_Residual(root, s.lo, s.hi), {r1, -1, -1}, std::isfinite(s.hi) ? near(root) : NAN};
+    }
+    case STATED_WEB: return {Range_Residual(r.x[tw], s.lo, s.hi), {tw, -1, -1}, near(r.x[tw])};
+    case STATED_FLANGE: return {Range_Residual(r.x[tf], s.lo, s.hi), {tf, -1, -1}, near(r.x[tf])};
     }
     return {0, {-1, -1, -1}, NAN};
 }
@@ -354,11 +360,12 @@ void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
 
 Record Make_Record(char letter, int code, const char* name, const float* values, const Layout& at, int count,
                    const char* alias) {
-    Record r{letter, code, Series_Of(letter, name), &at, {}, {}, 0};
+    Record r{letter, code, SERIES_ANY, &at, {}, {}, 0};
     r.x.fill(0);
     for (int i = 0; i < count && i < MAX_VALUES; i++) r.x[i] = values[i];
     for (const char* designation : {name, alias})
         if (Designation_Statement_Of(designation, &r.stated[r.statements])) r.statements++;
+    r.series = Series_Of(letter, r.stated, r.statements);
     return r;
 }
 
