@@ -14,9 +14,12 @@
 // (cm, cm²): exact sizes within half a unit of the last digit given (a
 // series table's dimensions likewise), the mass per metre as the area it
 // gives with a density of 7850 kg/m³, nominal sizes of the American shapes
-// within bands measured over the shipped catalogue (the table in
-// catalogue_designation.cpp). Designations of no series known here state
-// nothing. Pure functions, no state.
+// within bands of what a group of one pair of rolls allows (the table in
+// catalogue_designation.cpp). A size of the published tables (data/profiles)
+// states its depth, width, web, flanges and root radius as well. A name of
+// no series known here states nothing and names no tables: its record is
+// held as loosely as its family. Pure functions, no state beyond the
+// published sizes' index, built once.
 #ifndef PROFILES_CATALOGUE_DESIGNATION_H
 #define PROFILES_CATALOGUE_DESIGNATION_H
 

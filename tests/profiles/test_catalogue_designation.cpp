@@ -262,9 +262,9 @@ TEST(CatalogueDesignation, PublishedSectionsBeyondTheShippedOnesPassUnderTheirNa
 // A size of the tables is held to its published web, flanges and root
 // radius. A web 5 % thicker passed in 52 double-T records (HE AA and M, HP,
 // HD, W: HE 200 M with t_w 15.75 for 15.0 turned U 1.025 into 0.978), a
-// root radius halved in a profile manager's record without value 29 in 54
+// root radius halved in a profile manager's record without value 29 in 56
 // (C 150 x 51 x 19.3 with r_1 6 for 12 mm: U_w 1.032 into 0.992), a near
-// twin's record under the name in 28 pairs (W 310 x 310 x 97 holding HE 320
+// twin's record under the name in 9 pairs (W 310 x 310 x 97 holding HE 320
 // A's: shear 0.881 into 0.957). Now every double-T and channel record with
 // a published size, either road: the web 5 % off either way and the root
 // radius halved or doubled are refused; no record passes under the name of
