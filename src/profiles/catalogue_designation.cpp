@@ -22,6 +22,7 @@ namespace {
 // of its last digit: "300" is 300 ± 0.5, "5.0" 5.0 ± 0.05.
 struct Size {
     double value, half_unit;
+    std::string shortest;  // as written, without leading zeros and zeros after the last decimal digit
 };
 
 // A designation taken apart: the letters before its first size, up to
@@ -43,6 +44,13 @@ bool Read_Size(const char* text, Size* size, size_t* used) {
     if (n == 0 || text[0] == '.' || text[n - 1] == '.' || n > 12) return false;
     size->value = std::strtod(std::string(text, n).c_str(), nullptr);
     size->half_unit = 0.5 * std::pow(10.0, -static_cast<double>(decimals));
+    std::string& s = size->shortest;
+    s.assign(text, n);
+    if (point) s.erase(s.find_last_not_of('0') + 1);
+    if (s.back() == '.') s.pop_back();
+    size_t lead = 0;  // leading zeros, but the one before the point
+    while (lead + 1 < s.size() && s[lead] == '0' && s[lead + 1] != '.') lead++;
+    s.erase(0, lead);
     *used = n;
     return size->value > 0;
 }
@@ -70,11 +78,7 @@ bool Split(const std::string& key, Parts* p) {
 // after.
 std::string Spelled(const Parts& p) {
     std::string text = p.prefix;
-    for (int i = 0; i < p.count; i++) {
-        char size[32];
-        std::snprintf(size, sizeof size, "%s%.12g", i ? "X" : "", p.sizes[i].value);
-        text += size;
-    }
+    for (int i = 0; i < p.count; i++) text += (i ? "X" : "") + p.sizes[i].shortest;
     return text + p.suffix;
 }
 
@@ -354,26 +358,37 @@ bool Tee_Or_Zed(const Parts& p, Builder* b) {
 
 // The published dimensions of a size of the tables, by its designation
 // as Spelled gives it (a UPN by its U, an IPN by its I and back); null when
-// the tables have none.
+// the tables have none. The tables' own spelling is found by bisection of
+// their sorted sizes; the few they spell otherwise ("C180X54X22.0") through
+// an index of the shortest spellings, built the first time one is missed.
 const Published_Size* Published_Size_Of(const std::string& spelled) {
-    static const std::map<std::string, const Published_Size*> index = [] {
-        std::map<std::string, const Published_Size*> sizes;
-        for (int i = 0; i < PUBLISHED_SIZE_COUNT; i++) {
-            Parts p;
-            if (Split(PUBLISHED_SIZES[i].name, &p)) sizes.emplace(Spelled(p), &PUBLISHED_SIZES[i]);
-        }
-        return sizes;
-    }();
     static const std::pair<const char*, const char*> aliases[] = {{"UPN", "U"}, {"IPN", "I"}, {"I", "IPN"}};
-    if (const auto found = index.find(spelled); found != index.end()) return found->second;
+    std::vector<std::string> spellings{spelled};
     Parts p;
     if (!Split(spelled, &p)) return nullptr;
     for (const auto& [from, to] : aliases) {
         if (p.prefix != from) continue;
         Parts other = p;
         other.prefix = to;
-        if (const auto found = index.find(Spelled(other)); found != index.end()) return found->second;
+        spellings.push_back(Spelled(other));
     }
+    const Published_Size* end = PUBLISHED_SIZES + PUBLISHED_SIZE_COUNT;
+    for (const std::string& name : spellings) {
+        const Published_Size* at = std::lower_bound(PUBLISHED_SIZES, end, name, [](const Published_Size& t, const std::string& n) {
+            return std::strcmp(t.name, n.c_str()) < 0;
+        });
+        if (at != end && name == at->name) return at;
+    }
+    static const std::map<std::string, const Published_Size*> shortest = [] {
+        std::map<std::string, const Published_Size*> sizes;
+        for (int i = 0; i < PUBLISHED_SIZE_COUNT; i++) {
+            Parts q;
+            if (Split(PUBLISHED_SIZES[i].name, &q)) sizes.emplace(Spelled(q), &PUBLISHED_SIZES[i]);
+        }
+        return sizes;
+    }();
+    for (const std::string& name : spellings)
+        if (const auto found = shortest.find(name); found != shortest.end()) return found->second;
     return nullptr;
 }
 

@@ -3,6 +3,7 @@
 // refused and named by the value the name contradicts; the American shapes
 // by their mass per metre. Every record of the shipped file is of its
 // series and size.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -33,6 +34,16 @@ TEST(CatalogueDesignation, EveryShippedDesignationNamesItsSeries) {
         ASSERT_EQ(Designation_Statement_Of(same, &s), 1) << same;
         EXPECT_EQ(s.stated[0].kind, STATED_H);
         EXPECT_DOUBLE_EQ(s.stated[0].value, 30);
+    }
+    // A size spelled otherwise than its table states the table's web (cm):
+    // HE 300 B 11, C 180 x 54 x 22.0 10.6, I 80 3.9, U 300 10 mm.
+    const std::pair<const char*, double> webs[] = {
+        {"HEB 300", 1.1}, {"IPB300", 1.1}, {"C180X54X22", 1.06}, {"IPN80", 0.39}, {"UPN300", 1.0}, {"upn 300", 1.0}};
+    for (const auto& [name, web] : webs) {
+        ASSERT_EQ(Designation_Statement_Of(name, &s), 1) << name;
+        const auto stated = std::find_if(s.stated, s.stated + s.count, [](const Stated_Range& r) { return r.kind == STATED_WEB; });
+        ASSERT_NE(stated, s.stated + s.count) << name;
+        EXPECT_NEAR(stated->value, web, 1e-12) << name;
     }
 }
 
