@@ -4,11 +4,15 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <map>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "profiles/profile_catalogue.h"
 
@@ -18,6 +22,7 @@ namespace {
 // of its last digit: "300" is 300 ± 0.5, "5.0" 5.0 ± 0.05.
 struct Size {
     double value, half_unit;
+    std::string shortest;  // as written, without leading zeros and zeros after the last decimal digit
 };
 
 // A designation taken apart: the letters before its first size, up to
@@ -39,6 +44,13 @@ bool Read_Size(const char* text, Size* size, size_t* used) {
     if (n == 0 || text[0] == '.' || text[n - 1] == '.' || n > 12) return false;
     size->value = std::strtod(std::string(text, n).c_str(), nullptr);
     size->half_unit = 0.5 * std::pow(10.0, -static_cast<double>(decimals));
+    std::string& s = size->shortest;
+    s.assign(text, n);
+    if (point) s.erase(s.find_last_not_of('0') + 1);
+    if (s.back() == '.') s.pop_back();
+    size_t lead = 0;  // leading zeros, but the one before the point
+    while (lead + 1 < s.size() && s[lead] == '0' && s[lead + 1] != '.') lead++;
+    s.erase(0, lead);
     *used = n;
     return size->value > 0;
 }
@@ -59,6 +71,15 @@ bool Split(const std::string& key, Parts* p) {
     p->suffix = key.substr(at);
     const auto letter = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
     return std::all_of(p->suffix.begin(), p->suffix.end(), letter);
+}
+
+// A designation as its parts spell it: the letters, the sizes in their
+// shortest form between "X" ("C180X54X22.0" is "C180X54X22"), the letters
+// after.
+std::string Spelled(const Parts& p) {
+    std::string text = p.prefix;
+    for (int i = 0; i < p.count; i++) text += (i ? "X" : "") + p.sizes[i].shortest;
+    return text + p.suffix;
 }
 
 // The wide-flange series of EN 10365 by size: the depth of HE A, HE AA and
@@ -117,60 +138,62 @@ constexpr Beam_Row U_ROWS[] = {{50, 50, 38},    {60, 60, 30},    {65, 65, 42},  
                                {320, 320, 100}, {350, 350, 100}, {380, 380, 102}, {400, 400, 110}};
 
 // The shapes named by nominal depth, width and mass per metre (the American
-// W, S, HP, M and C, the HD and HP columns, IPE 750 by mass). Their actual
-// dimensions lie near the nominal ones within bands, their area gives the
-// mass. Each band is the spread over the shipped catalogue's records of the
-// series (actual / nominal; A 7850 kg/m³ / stated mass), widened by 0.5 %
-// and rounded outward to 0.001:
+// W, S, M, HP and C, the HD and HP columns, IPE 750 by depth and mass). A
+// nominal size names a group rolled with one pair of rolls: the group
+// shares its depth between the flanges, h - 2 t_f, and its flanges' width
+// beside the web, b - t_w, and its heavier members grow outwards from the
+// lightest, which stands near the nominal sizes, by thicker flanges and a
+// thicker web. So the depth between the flanges lies below the nominal
+// depth and the width beside the web below the nominal width; a group
+// named by a rounded-up depth has down to 0.80 of it between its flanges
+// (HD 400 and HP 400: 320 mm), a channel down to 0.86 of its width beside
+// its web (C 150 x 51: 43.8 mm). Depth and width themselves follow the
+// flanges and the web and are not bound by the name: the heaviest columns
+// stand half again as deep as it (HD 400 x 1299: 600 deep, 476 wide). The
+// bands hold 0.75 to 1.02 of the nominal sizes, and the mass that the area
+// gives with 7850 kg/m³ within 2 % of the stated one (the tables round the
+// mass to three figures from an area of their own rounding; the shipped
+// tables lie within 0.988 and 1.013).
 //
-//  series (records)  h / d            (h - 2 t_f) / d   b / b_n           (b - t_w) / b_n   A rho / mass
-//  W (161)           0.9700 1.5806    0.8363 0.9640     0.9610 1.1098     0.9151 0.9864     0.9891 1.0131
-//                    W1000X300X222,   W130X130X23.8,    W360X410X216,     W360X410X463,     W410X260X100,
-//                    W360X410X1086    W250X145X44.8     W360X410X1086     W250X250X131      W410X180X53
-//  HD (25)           0.9200 1.4225    0.7975 0.8900     0.9775 1.1350     0.9400 0.9944     0.9966 1.0025
-//                    HD400X400X187,   HD400X400X901,    HD400X400X187,    HD400X400X187,    HD360X360X148,
-//                    HD400X400X1086   HD360X360X162     HD400X400X1086    HD360X360X179     HD400X400X262
-//  HP (19)           0.9583 1.0333    0.8872 0.9100     0.9512 1.0360     0.9171 0.9860     0.9876 1.0131
-//                    HP360X370X108,   HP360X370X108,    HP360X410X122,    HP360X410X176,    HP200X200X43,
-//                    HP360X410X231    HP200X200X43      HP250X250X85      HP250X250X62      HP200X200X53
-//  S (6)             0.9839 1.0200    0.8400 0.9160     0.9657 1.0320     0.8957 0.9512     0.9882 0.9989
-//                    S310X125X47.3,   S75X60X8.5,       S100X70X11.5,     S100X70X11.5,     S75X60X8.5,
-//                    S100X70X11.5     S250X120X37.8     S310X125X52       S200X100X27.4     S250X120X37.8
-//  C (22)            0.9839 1.0160    0.8856 0.9272     0.9569 1.1493     0.8553 0.9105     0.9908 1.0134
-//                    C310X76X30.8,    C180X54X14.6,     C150X51X12.2,     C150X51X15.6,     C250X67X45,
-//                    C250X67X45       C250X67X45        C250X67X45        C200X57X27.9      C230X64X22
-//  IPE 750 (8)       1.0040 1.0373    0.9584 0.9592     -                 -                 0.9968 1.0045
-//                    IPE750X137,      IPE750X173,                                           IPE750X161,
-//                    IPE750X222       IPE750X161                                            IPE750X196
+// Measured over the shipped records of each series (actual / nominal; A
+// 7850 kg/m³ / stated mass):
 //
-// The M shapes have no record in the catalogue: they are held to the W
-// shapes' bands. Within these bands no shipped record passes under the name
-// of another: the mass tells the weights of a group apart, the depth and
-// width bands the groups of equal mass (W 250 x 145 x 44.8 and
-// W 360 x 170 x 44.8).
-struct Shape_Bands {
+//  series (records)  (h - 2 t_f) / d   (b - t_w) / b_n   mass
+//  W (161)           0.8363 0.9640     0.9151 0.9864     0.9891 1.0131
+//  HD (25)           0.7975 0.8900     0.9400 0.9944     0.9966 1.0025
+//  HP (19)           0.8872 0.9100     0.9171 0.9860     0.9876 1.0131
+//  S (6)             0.8400 0.9160     0.8957 0.9512     0.9882 0.9989
+//  C (22)            0.8856 0.9272     0.8553 0.9105     0.9908 1.0134
+//  IPE 750 (8)       0.9584 0.9592     -                 0.9968 1.0045
+//
+// Within them no shipped record passes under the name of another group:
+// the mass tells the weights of a group apart, the depth between the
+// flanges the groups of equal mass (W 250 x 145 x 44.8 and W 360 x 170 x
+// 44.8); a size of the tables is held to its published dimensions besides
+// (Hold_To_Published).
+struct Shape_Series {
     const char* prefix;
     char letter;
-    double h[2], inner[2], b[2], outstand[2], mass[2];
+    Designation_Tables tables;
     double slope;
 };
-constexpr Shape_Bands SHAPE_BANDS[] = {
-    {"W", 'D', {0.965, 1.589}, {0.832, 0.969}, {0.956, 1.116}, {0.910, 0.992}, {0.984, 1.019}, 0},
-    {"M", 'D', {0.965, 1.589}, {0.832, 0.969}, {0.956, 1.116}, {0.910, 0.992}, {0.984, 1.019}, 0},
-    {"HD", 'D', {0.915, 1.430}, {0.793, 0.895}, {0.972, 1.141}, {0.935, 1.000}, {0.991, 1.008}, 0},
-    {"HP", 'D', {0.953, 1.039}, {0.882, 0.915}, {0.946, 1.042}, {0.912, 0.991}, {0.982, 1.019}, 0},
-    {"S", 'D', {0.978, 1.026}, {0.835, 0.921}, {0.960, 1.038}, {0.891, 0.956}, {0.983, 1.004}, 1.0 / 6},
-    {"C", 'U', {0.978, 1.022}, {0.881, 0.932}, {0.952, 1.155}, {0.851, 0.916}, {0.985, 1.019}, 1.0 / 6},
+constexpr Shape_Series SHAPE_SERIES[] = {
+    {"W", 'D', TABLES_W, 0},         {"M", 'D', TABLES_M, 0},         {"HD", 'D', TABLES_EUROPEAN, 0},
+    {"HP", 'D', TABLES_HP, 0},       {"S", 'D', TABLES_S, 1.0 / 6},   {"C", 'U', TABLES_C, 1.0 / 6},
 };
-constexpr Shape_Bands IPE_BY_MASS = {"IPE", 'D', {0.998, 1.043}, {0.953, 0.964}, {0, 0}, {0, 0}, {0.991, 1.010}, 0};
+constexpr Shape_Series IPE_BY_MASS = {"IPE", 'D', TABLES_EUROPEAN, 0};
+constexpr double GROUP_BAND[2] = {0.75, 1.02};  // of the nominal depth and width
+constexpr double MASS_BAND[2] = {0.98, 1.02};   // of the stated mass
 
 // A standard slope of the inner flange faces is held within the rounding
 // of the values that tell it (the judgement of value 27 holds the same).
 constexpr double SLOPE_HALF_WIDTH = 0.003;
 
-// Builds a statement in the record's units (cm).
+// Builds a statement in the record's units (cm). `published` is the
+// designation as the tables spell it (Published_Size_Of reads it).
 struct Builder {
     Designation_Statement* s;
+    std::string published;
     void Add(Stated_Kind kind, double lo, double hi, double value = NAN) {
         if (s->count < DESIGNATION_MAX_STATED) s->stated[s->count++] = {kind, lo, hi, value};
     }
@@ -187,6 +210,15 @@ struct Builder {
         s->letter = letter;
         Slope(slope);
         Root();
+    }
+    // Takes out the ranges of a kind.
+    void Drop(Stated_Kind kind) {
+        s->count = static_cast<int>(std::remove_if(s->stated, s->stated + s->count,
+                                                   [kind](const Stated_Range& r) { return r.kind == kind; }) -
+                                    s->stated);
+    }
+    bool Holds(Stated_Kind kind) const {
+        return std::any_of(s->stated, s->stated + s->count, [kind](const Stated_Range& r) { return r.kind == kind; });
     }
 };
 
@@ -230,6 +262,8 @@ bool Wide_Flange(const Parts& p, Builder* b) {
     b->Exact(STATED_B, w, 0.5);
     b->Exact(STATED_INNER, row->inner, 0.5);
     b->Rolled('D', 0);
+    b->s->tables = TABLES_EUROPEAN;
+    b->published = family + std::to_string(row->size) + series;
     return true;
 }
 
@@ -264,6 +298,8 @@ bool Beam(const Parts& p, Builder* b) {
         // IPE R's radii were not published: its records have none.
         if (p.prefix == "IPER") b->s->letter = 'D', b->Slope(0);
         else b->Rolled(s.letter, slope);
+        b->s->tables = TABLES_EUROPEAN;
+        b->published = Spelled(p);
         return true;
     }
     return false;
@@ -284,6 +320,7 @@ bool Spelled_Out(const Parts& p, Builder* b) {
     else if ((s == "R" || s == "CHS") && n == 2) letter = 'K';
     if (!letter) return false;
     b->s->letter = letter;
+    b->s->tables = TABLES_EUROPEAN;
     b->Exact(STATED_H, h);
     b->Exact(STATED_B, w);
     b->Exact(STATED_WALL, t);
@@ -291,23 +328,21 @@ bool Spelled_Out(const Parts& p, Builder* b) {
 }
 
 // The shapes named by nominal depth, width and mass per metre, and IPE 750
-// by depth and mass.
+// by depth and mass: the group's bands, then the mass.
 bool Shape(const Parts& p, Builder* b) {
     if (!p.suffix.empty()) return false;
-    const Shape_Bands* bands = nullptr;
-    if (p.prefix == "IPE" && p.count == 2) bands = &IPE_BY_MASS;
-    for (const Shape_Bands& s : SHAPE_BANDS)
-        if (p.prefix == s.prefix && p.count == 3) bands = &s;
-    if (!bands) return false;
+    const Shape_Series* series = nullptr;
+    if (p.prefix == "IPE" && p.count == 2) series = &IPE_BY_MASS;
+    for (const Shape_Series& s : SHAPE_SERIES)
+        if (p.prefix == s.prefix && p.count == 3) series = &s;
+    if (!series) return false;
     const double d = p.sizes[0].value, mass = p.sizes[p.count - 1].value;
-    b->Band(STATED_H, d, bands->h);
-    b->Band(STATED_INNER, d, bands->inner);
-    if (p.count == 3) {
-        b->Band(STATED_B, p.sizes[1].value, bands->b);
-        b->Band(STATED_OUTSTAND, p.sizes[1].value, bands->outstand);
-    }
-    b->Add(STATED_AREA, mass * bands->mass[0] / STEEL_KG_PER_M_CM2, mass * bands->mass[1] / STEEL_KG_PER_M_CM2);
-    b->Rolled(bands->letter, bands->slope);
+    b->Band(STATED_INNER, d, GROUP_BAND);
+    if (p.count == 3) b->Band(STATED_OUTSTAND, p.sizes[1].value, GROUP_BAND);
+    b->Add(STATED_AREA, mass * MASS_BAND[0] / STEEL_KG_PER_M_CM2, mass * MASS_BAND[1] / STEEL_KG_PER_M_CM2);
+    b->Rolled(series->letter, series->slope);
+    b->s->tables = series->tables;
+    b->published = Spelled(p);
     return true;
 }
 
@@ -315,16 +350,98 @@ bool Shape(const Parts& p, Builder* b) {
 bool Tee_Or_Zed(const Parts& p, Builder* b) {
     if ((p.prefix != "T" && p.prefix != "Z") || !p.suffix.empty() || p.count != 1) return false;
     b->s->letter = p.prefix[0];
+    b->s->tables = TABLES_EUROPEAN;
     b->Exact(STATED_H, p.sizes[0]);
     if (p.prefix == "T") b->Exact(STATED_B, p.sizes[0]);
     return true;
 }
 
+// The published dimensions of a size of the tables, by its designation
+// as Spelled gives it (a UPN by its U, an IPN by its I and back); null when
+// the tables have none. The tables' own spelling is found by bisection of
+// their sorted sizes; the few they spell otherwise ("C180X54X22.0") through
+// an index of the shortest spellings, built the first time one is missed.
+const Published_Size* Published_Size_Of(const std::string& spelled) {
+    static const std::pair<const char*, const char*> aliases[] = {{"UPN", "U"}, {"IPN", "I"}, {"I", "IPN"}};
+    std::vector<std::string> spellings{spelled};
+    Parts p;
+    if (!Split(spelled, &p)) return nullptr;
+    for (const auto& [from, to] : aliases) {
+        if (p.prefix != from) continue;
+        Parts other = p;
+        other.prefix = to;
+        spellings.push_back(Spelled(other));
+    }
+    const Published_Size* end = PUBLISHED_SIZES + PUBLISHED_SIZE_COUNT;
+    for (const std::string& name : spellings) {
+        const Published_Size* at = std::lower_bound(PUBLISHED_SIZES, end, name, [](const Published_Size& t, const std::string& n) {
+            return std::strcmp(t.name, n.c_str()) < 0;
+        });
+        if (at != end && name == at->name) return at;
+    }
+    static const std::map<std::string, const Published_Size*> shortest = [] {
+        std::map<std::string, const Published_Size*> sizes;
+        for (int i = 0; i < PUBLISHED_SIZE_COUNT; i++) {
+            Parts q;
+            if (Split(PUBLISHED_SIZES[i].name, &q)) sizes.emplace(Spelled(q), &PUBLISHED_SIZES[i]);
+        }
+        return sizes;
+    }();
+    for (const std::string& name : spellings)
+        if (const auto found = shortest.find(name); found != shortest.end()) return found->second;
+    return nullptr;
+}
+
+// A published dimension (mm as its table writes it) as a range: within the
+// share given of it, and at least half a unit of its last digit (depth and
+// width) or 0.05 mm (thicknesses and radii, which the tables give to a
+// tenth of a millimetre where they have one: HE 220 AA's web of 6 mm is
+// 6.0, not 6 +- 0.5).
+void Published(Builder* b, Stated_Kind kind, const char* text, double share) {
+    Size size;
+    size_t used = 0;
+    if (!text || !Read_Size(text, &size, &used) || text[used]) return;
+    const double least = kind == STATED_H || kind == STATED_B ? size.half_unit : 0.05;
+    b->Exact(kind, size.value, std::max(least, share * size.value));
+}
+
+// A size of the tables is held to its published dimensions as well: depth
+// and width, web and flanges within 1 % (tables that round to three
+// figures differ by that; a web 5 % thicker than the size's, which its
+// section values can hardly tell, is not its size), a published root
+// radius within 5 % (the same rolled section's radius in another table:
+// HD 400 x 678's 15 mm, W 360 x 410 x 677's 15.3 from the design distance
+// k, IPE 750 x 147's 17 and 16.5), a derived one (the American shapes'
+// k_des - t_f, which a detailing table's k exceeds by up to a sixteenth of
+// an inch) within 20 %. The series' own ranges stand first, so that a
+// record of another size of the series is named by the size that tells it
+// (the mass of the shapes named by it).
+void Hold_To_Published(const Published_Size& t, Builder* b) {
+    constexpr double DIMENSION_SHARE = 0.01, ROOT_SHARE = 0.05, DERIVED_ROOT_SHARE = 0.20;
+    if (t.letter != b->s->letter) return;
+    std::vector<Stated_Range> slope;
+    for (int i = 0; i < b->s->count; i++)
+        if (b->s->stated[i].kind == STATED_SLOPE) slope.push_back(b->s->stated[i]);
+    const bool rolled = b->Holds(STATED_ROOT);
+    b->Drop(STATED_SLOPE);
+    b->Drop(STATED_ROOT);
+    if (!b->Holds(STATED_H)) Published(b, STATED_H, t.h, DIMENSION_SHARE);
+    if (!b->Holds(STATED_B)) Published(b, STATED_B, t.b, DIMENSION_SHARE);
+    Published(b, STATED_WEB, t.t_w, DIMENSION_SHARE);
+    Published(b, STATED_FLANGE, t.t_f, DIMENSION_SHARE);
+    for (const Stated_Range& r : slope) b->Add(r.kind, r.lo, r.hi, r.value);
+    if (*t.r_1) Published(b, STATED_ROOT, t.r_1, t.root_derived ? DERIVED_ROOT_SHARE : ROOT_SHARE);
+    else if (rolled) b->Root();
+}
+
 bool Whole_Profile(const std::string& key, Designation_Statement* s) {
     Parts p;
     if (!Split(key, &p)) return false;
-    Builder b{s};
-    return Wide_Flange(p, &b) || Beam(p, &b) || Spelled_Out(p, &b) || Shape(p, &b) || Tee_Or_Zed(p, &b);
+    Builder b{s, {}};
+    if (!(Wide_Flange(p, &b) || Beam(p, &b) || Spelled_Out(p, &b) || Shape(p, &b) || Tee_Or_Zed(p, &b))) return false;
+    if (const Published_Size* published = b.published.empty() ? nullptr : Published_Size_Of(b.published))
+        Hold_To_Published(*published, &b);
+    return true;
 }
 
 // A half section cut at mid-depth from an I or H beam: a tee half as deep,

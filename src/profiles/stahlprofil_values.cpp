@@ -449,7 +449,9 @@ int Profile_Faces(const Stahlprofil* p, double* face) {
         return n;
     }
     switch (p->type) {
-    case PROFILTYP_T: case PROFILTYP_HALB_I: add({t_w, t_o - r, h - t_o - o_o, (b_o - t_w) / 2 - o_o}); break;
+    // The flange's underside beside the stem takes the root fillet and the
+    // rounded tip together, as a channel's or a zed's does.
+    case PROFILTYP_T: case PROFILTYP_HALB_I: add({t_w, t_o - r, h - t_o - o_o, (b_o - t_w) / 2 - o_o - r}); break;
     case PROFILTYP_L:
         if (!rolled) add({t_w, t_o, h - t_o, b_o - t_w});
         else add({t_w - r, t_o - r, h - t_o - o_o - r, b_o - t_w - o_o - r});

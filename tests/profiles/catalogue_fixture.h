@@ -175,22 +175,27 @@ inline std::map<int, float> Sharp_Section(char letter, double h, double b, doubl
             {20, f(i2 / right)}, {27, f(tf)}};
 }
 
-// The values of a PROFIL record (cm) of a tee or a double-T with parallel
-// flanges and root and toe radii, as its outline has them: a record the
-// catalogue takes, for tests of what is made of it. Torsion constant the
-// thin-walled sum (as the catalogue's worked-out records hold it), value 27
-// t_f + r_1, the plastic moduli and the warping constant left to the
-// section model (0).
+// The values of a PROFIL record (cm) of a tee, double-T or channel with
+// root and toe radii and parallel or sloped flanges, as its outline has
+// them: a record the catalogue takes, for tests of what is made of it.
+// Torsion constant the thin-walled sum (as the catalogue's worked-out
+// records hold it), value 27 t_f + r_1 and the slope's rise, the plastic
+// moduli and the warping constant left to the section model (0).
 inline std::map<int, float> Rounded_Section(char letter, double h, double b, double tw, double tf, double r1,
-                                            double r2) {
-    const Catalogue_Outline o{letter, h, b, tw, tf, r1, r2, 0, 0};
+                                            double r2, double slope = 0) {
+    // A sloped flange's t_f at b/4 from the tip (a channel's at b/2), value
+    // 27 where the root fillet begins (a tee's at the stem).
+    const double nominal = slope > 0 ? (letter == 'U' ? b / 2 : b / 4) : 0;
+    const double reach = letter == 'U' ? b - tw - r1 : letter == 'T' ? (b - tw) / 2 : (b - tw) / 2 - r1;
+    const Catalogue_Outline o{letter, h, b, tw, tf, r1, r2, slope, nominal};
     Catalogue_Section v{};
     EXPECT_EQ(Catalogue_Outline_Section(&o, &v), 1) << letter;
     const auto f = [](double x) { return static_cast<float>(x); };
     return {{0, f(h)},           {1, f(b)},           {2, f(tw)},          {3, f(tf)},         {4, f(v.A)},
             {6, f(v.e_z)},       {7, f(v.e_y)},       {9, f(v.I_y)},       {10, f(v.I_z)},     {13, f(v.I_1)},
             {14, f(v.W_1_top[0])}, {15, f(v.W_1_bottom[0])}, {18, f(v.I_2)}, {19, f(v.W_2_left[0])},
-            {20, f(v.W_2_right[0])}, {23, f(v.I_t_thin)}, {25, f(r1)},      {26, f(r2)},        {27, f(tf + r1)}};
+            {20, f(v.W_2_right[0])}, {23, f(v.I_t_thin)}, {25, f(r1)},      {26, f(r2)},
+            {27, f(tf + r1 + slope * (reach - nominal))}};
 }
 
 // Values in the order of PROFIL moved to their places in ProfilData.bin (one

@@ -349,7 +349,7 @@ TEST(CatalogueOutline, EveryValueTheChecksTakeIsHeldToTheOthers) {
 }
 
 // Each value is held as closely as the tables agree with the outline (the
-// measured spread and its margin, catalogue_plausibility.cpp): damage the
+// measured spread and its margin, catalogue_bands.cpp): damage the
 // former 5 % took without a word is refused and named, with what the other
 // values give for it. IPE 300 (h 300, b 150, t_w 7.1, t_f 10.7, r 15 mm,
 // I_t 20.12 cm4), by hand in cm: the producers' formula 2/3 (b - 0.63 t_f)

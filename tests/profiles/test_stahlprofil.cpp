@@ -340,10 +340,18 @@ TEST(StahlprofilRecord, TypedRadiusFitsUpToWhatTheSectionLeaves) {
         {"IPE 300 r", PROFILTYP_I, 300, 7.1, 150, 10.7, 15, 0, &Stahlprofil::r_1, (150 - 7.1) / 2 - e, 1},
         // A wide short H: the clear web (100 - 40) / 2 = 30 governs the outstand 145.
         {"H r", PROFILTYP_H, 100, 10, 300, 20, 10, 0, &Stahlprofil::r_1, (100 - 40 - e) / 2, 1},
-        // Tee 100 x 100 x 10: the stem below the flange 100 - 10 = 90 and the outstand (100 - 10) / 2 = 45.
-        {"T r1", PROFILTYP_T, 100, 10, 100, 10, 5, 3, &Stahlprofil::r_1, 45 - e, 1},
+        // Tee 100 x 100 x 10: the stem below the flange 100 - 10 = 90 and the
+        // outstand (100 - 10) / 2 = 45, which takes the toe radius 3 beside the
+        // root radius (before, the toe was left out: r_1 up to 45).
+        {"T r1", PROFILTYP_T, 100, 10, 100, 10, 5, 3, &Stahlprofil::r_1, 45 - 3 - e, 1},
         {"T r2", PROFILTYP_T, 100, 10, 100, 10, 5, 3, &Stahlprofil::r_2, 10 - e, 1},
+        // T 100 x 100 x 11 (EN 10055), r_2 10: the outstand 44.5 leaves r_1 34.5
+        // (r_1 40 with r_2 10 was taken), and r_2 the smaller of t_f and 44.5 - r_1.
+        {"T 100 r1", PROFILTYP_T, 100, 11, 100, 11, 40, 10, &Stahlprofil::r_1, 44.5 - 10 - e, 1},
+        {"T 100 r2", PROFILTYP_T, 100, 11, 100, 11, 40, 3, &Stahlprofil::r_2, 44.5 - 40 - e, 1},
         {"half I r1", PROFILTYP_HALB_I, 150, 7.1, 150, 10.7, 15, 0, &Stahlprofil::r_1, (150 - 7.1) / 2 - e, 1},
+        // Half I 300 (b 125, t_w 10.8, r_2 6.5): the outstand 57.1 less the toe.
+        {"half I 300 r1", PROFILTYP_HALB_I, 150, 10.8, 125, 16.2, 10.8, 6.5, &Stahlprofil::r_1, 57.1 - 6.5 - e, 1},
         // L 100 x 10, r_2 6: each leg 100 - 10 - r_1 - 6; the toe t - r_2.
         {"L r1", PROFILTYP_L, 100, 10, 100, 10, 12, 6, &Stahlprofil::r_1, 100 - 10 - 6 - e, 1},
         {"L r2", PROFILTYP_L, 100, 10, 100, 10, 12, 6, &Stahlprofil::r_2, 10 - e, 1},
