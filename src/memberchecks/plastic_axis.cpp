@@ -307,30 +307,6 @@ double Misfit(const Shape_Measure& outline, const Shape_Measure& plates, const T
     return extents / size + moments;
 }
 
-bool Inside(const Plastic_Ring& r, double y, double z) {
-    bool in = false;
-    for (int i = 0, j = r.n - 1; i < r.n; j = i++) {
-        const Outline_Point &p = r.points[i], &q = r.points[j];
-        if ((p.z > z) != (q.z > z) && y < (q.y - p.y) * (z - p.z) / (q.z - p.z) + p.y) in = !in;
-    }
-    return in;
-}
-
-// The share of the plate a piece lies in (by its centroid; the nearest
-// plate's where it lies in none).
-double Share_At(const Plastic_Ring* plates, int n, double y, double z) {
-    double best = HUGE_VAL, share = 1;
-    for (int k = 0; k < n; k++) {
-        if (Inside(plates[k], y, z)) return plates[k].share;
-        double sy = 0, sz = 0;
-        const double a = Signed_Area(plates[k].points, plates[k].n, &sy, &sz);
-        if (a == 0) continue;
-        const double d = std::hypot(sy / a - y, sz / a - z);
-        if (d < best) best = d, share = plates[k].share;
-    }
-    return share;
-}
-
 // The part of a ring with lo <= z <= hi.
 Outline_Ring Clip_Band(const Outline_Ring& ring, double lo, double hi) {
     Outline_Ring below, band;
@@ -415,9 +391,27 @@ std::vector<Outline_Ring> Place(const std::vector<Outline_Ring>& drawn, double y
     return placed;
 }
 
-// The placed outline as the kept section's pieces, each with the share of
-// the plate it lies in: whole where the plates have one strength, else cut
-// into bands between the levels where plates begin and end.
+// The share of the plates that hold the most of a band lo <= z <= hi.
+double Band_Share(const Plastic_Ring* plates, int n, double lo, double hi) {
+    std::vector<std::pair<double, double>> areas;  // share, area
+    for (int i = 0; i < n; i++) {
+        const Outline_Ring part = Clip_Band(Outline_Ring(plates[i].points, plates[i].points + plates[i].n), lo, hi);
+        const double a = part.size() < 3 ? 0 : std::fabs(Signed_Area(part.data(), static_cast<int>(part.size()), nullptr, nullptr));
+        size_t k = 0;
+        while (k < areas.size() && areas[k].first != plates[i].share) k++;
+        if (k == areas.size()) areas.push_back({plates[i].share, 0});
+        areas[k].second += a;
+    }
+    std::pair<double, double> most{1, -1};
+    for (const auto& a : areas)
+        if (a.second > most.second) most = a;
+    return most.first;
+}
+
+// The placed outline as the kept section's pieces: whole where the plates
+// have one strength, else cut into bands between the levels where plates
+// begin and end, each with the share of the plates that hold the most of
+// it (a flange's band its flange's, though the web reaches into it).
 void Cut_By_Strength(const std::vector<Outline_Ring>& placed, const Plastic_Ring* plates, int n, double size,
                      Kept_Section* k) {
     k->pieces.clear(), k->piece_shares.clear();
@@ -436,15 +430,16 @@ void Cut_By_Strength(const std::vector<Outline_Ring>& placed, const Plastic_Ring
     for (double z : levels)
         if (cuts.empty() || z - cuts.back() > 1e-9 * size) cuts.push_back(z);
     cuts.front() = -HUGE_VAL, cuts.back() = HUGE_VAL;
-    for (size_t b = 0; b + 1 < cuts.size(); b++)
+    for (size_t b = 0; b + 1 < cuts.size(); b++) {
+        const double share = Band_Share(plates, n, cuts[b], cuts[b + 1]);
         for (const Outline_Ring& r : placed) {
             Outline_Ring piece = Clip_Band(r, cuts[b], cuts[b + 1]);
-            double cy = 0, cz = 0;
-            const double a = piece.size() < 3 ? 0 : Signed_Area(piece.data(), static_cast<int>(piece.size()), &cy, &cz);
+            const double a = piece.size() < 3 ? 0 : Signed_Area(piece.data(), static_cast<int>(piece.size()), nullptr, nullptr);
             if (std::fabs(a) <= 1e-12 * size * size) continue;
-            k->piece_shares.push_back(Share_At(plates, n, cy / a, cz / a));
+            k->piece_shares.push_back(share);
             k->pieces.push_back(piece);
         }
+    }
 }
 
 // The outline turned and mirrored onto the plates and cut where their

@@ -152,6 +152,13 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
         return p;
     };
+    // a catalogue profile with its grade's strength for its thickest plate,
+    // as the program takes it
+    auto heavy = [](const char* name) {
+        Stahlprofil p = Catalogue(name, 2);
+        Check_Material_Params(&p.material, Get_Profile_Max_Dimension(&p), nullptr, 0, nullptr);
+        return p;
+    };
     struct Case {
         const char* what;
         Stahlprofil p;
@@ -167,6 +174,10 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         {"HE 900 B S275, N, M_y and M_z", Catalogue("HE900B", 1), 275, 255, -2898.3, 1568.36, 59.77},
         {"HE 1000 AA S355, N, M_y and M_z", Catalogue("HE1000AA", 2), 355, 335, -1253.4, -2082.4, 94.6},
         {"HE 300 B S355, tension and M_y", Catalogue("HE300B", 2), 355, 335, 3175.8, 178.7, 0},
+        // flanges over 40 mm, the web within: the outline's bands at their
+        // plates' strengths
+        {"HD 400x400x463 S355, N, M_y and M_z", heavy("HD400X400X463"), 355, 335, -8000, 1800, 300},
+        {"W 310x310x342 S355, tension and M_y", heavy("W310X310X342"), 355, 335, 7000, -700, 0},
         {"welded I 500x200x6/16, N, M_y and M_z", welded(PROFILTYP_I, 500, 6, 200, 16, 0), 235, 215, -100, 200, 10},
         {"welded I 502x300x45x6 S355, tension, M_y and M_z", welded(PROFILTYP_I, 502, 6, 300, 45, 2), 355, 335, 49,
          -1291, -203},
@@ -177,6 +188,7 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         {"1/2 IPE 300, N and M_y", Catalogue("1/2IPE300"), 235, 215, -100, 15, 0},
         {"1/2 IPE 300, M_y and M_z", Catalogue("1/2IPE300"), 235, 215, 0, 12, 4},
         {"1/2 IPE 600, tension and M_y", Catalogue("1/2IPE600"), 235, 215, 1099.8, -20.377, 0},
+        {"1/2 IPE 400, N and M_y", Catalogue("1/2IPE400"), 235, 215, -595.44, 6.615, 0},
         {"1/2 I 300 S355, N and M_z", Catalogue("1/2I300", 2), 355, 335, -363.3, 0, 20.30},
         {"welded T 100x160x6x10 S355, M_y and M_z", welded(PROFILTYP_T, 100, 6, 160, 10, 2), 355, 335, 0, -2.7725,
          -18.1596},
@@ -260,6 +272,31 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         EXPECT_NEAR(Plastic_Road_Class_2(text, o[2]), expected, 0.002 * expected + 5e-4) << text;
         EXPECT_NEAR(U, expected, 0.002 * expected);
     }
+    // The HD 400 x 400 x 463's outline in its bands (h 435, b 412, t_w 35.8,
+    // t_f 57.4, r 15): the flanges, 2 b t_f = 472.98 cm2, at their own 335,
+    // the web between them with its four fillets, (h - 2 t_f) t_w + 4 r^2
+    // (1 - pi/4) = 116.56 cm2, at its 355.
+    const Stahlprofil hd = heavy("HD400X400X463");
+    double U = 0;
+    ASSERT_EQ(Calc_XS_Ct_Check(&hd, 1.0, 1, 0, 0, 1, -8000, 1800, 300, 0, 0, 0, 0, 0, &U, nullptr, 0), 0);
+    double share[PROFIL_DWQB_LINES];
+    for (int i = 0; i < Get_Section_Part_Count(); i++) share[i] = 10 * Get_Section_Part_Thickness(i) > 40 ? 1 : 355.0 / 335;
+    Catalogue_Outline outline{};
+    ASSERT_EQ(Profile_Rolled_Outline(&hd, &outline), 1);
+    Scale_Outline(&outline, 0.1);
+    const Plastic_Ring* rings = nullptr;
+    const int n = Model_Plastic_Rings(share, PROFIL_DWQB_LINES, &outline, &rings);
+    double flanges = 0, web = 0;
+    for (int k = 0; k < n; k++) {
+        double a = 0;
+        for (int i = 0; i < rings[k].n; i++) {
+            const Outline_Point &p = rings[k].points[i], &q = rings[k].points[(i + 1) % rings[k].n];
+            a += (p.y * q.z - q.y * p.z) / 2;
+        }
+        (rings[k].share == 1 ? flanges : web) += a;
+    }
+    EXPECT_NEAR(flanges, 2 * 41.2 * 5.74, 0.001 * flanges);
+    EXPECT_NEAR(web, (43.5 - 2 * 5.74) * 3.58 + 4 * 1.5 * 1.5 * (1 - M_PI / 4), 0.001 * web);
 }
 
 // The worked angles by hand: the outline with its root fillet r and toe
