@@ -17,12 +17,12 @@
 //
 // A part is classed by the stresses that act on it: a part that lies on a
 // principal axis through the centroid (the web of a double-T or a tee's
-// stem under the moment about that web's own axis) is not stressed by the
-// moment about that axis, and takes its alpha from the distribution of the
-// forces without it. More of such a moment never changes its class.
+// stem, on the z axis) is not stressed by the moment about that axis (M_z),
+// and takes its alpha from the distribution of the forces without it. More
+// of such a moment never changes its class.
 //
 // Nothing carries over from one call to the next but scratch space and the
-// last section's polygons, kept so that a load case allocates nothing (one
+// last sections' polygons, kept so that a load case allocates nothing (one
 // caller at a time).
 #ifndef MEMBERCHECKS_PLASTIC_AXIS_H
 #define MEMBERCHECKS_PLASTIC_AXIS_H
@@ -77,10 +77,12 @@ int Model_Rolled_Outline(const Profil_Model_Descriptor* descriptor, const char* 
                          Catalogue_Outline* outline);
 
 // The section whose blocks give alpha: the outline, when given and it fits
-// the plates (turned and mirrored into their axes, its centroid at the
-// origin), each piece with the share of the plate it lies in; else the
-// plates themselves. The rings are the module's, kept until the next call.
-// Their count; 0 without plates of area.
+// the plates (turned and mirrored into their axes, its centroid on the
+// origin and its faces on theirs), in bands where the plates' strengths
+// differ, each with the share of the plates that hold most of it; else the
+// plates themselves. The rings are the module's, kept until a later call
+// asks for other plates (a few sections are kept). Their count; 0 without
+// plates.
 int Plastic_Section_Rings(const Plastic_Ring* plates, int n, const Catalogue_Outline* outline,
                           const Plastic_Ring** rings);
 
@@ -92,8 +94,8 @@ int Plastic_Section_Rings(const Plastic_Ring* plates, int n, const Catalogue_Out
 int Model_Plastic_Rings(const double* part_share, int shares, const Catalogue_Outline* outline,
                         const Plastic_Ring** rings);
 
-// The distribution for the standing thin-walled model and the forces of its last
-// evaluation (Calc_Section_Stress_Extremes; their moments from its stresses
+// The distribution for the standing thin-walled model and the forces of its
+// last evaluation (Calc_Section_Stress_Extremes; their moments from its stresses
 // and its second moments): N in kN (tension positive), f_y in kN/cm2 (of a
 // part whose share is 1), the section as Model_Plastic_Rings has it. ends[i]
 // gets the field at the two ends of part i (in the order and units of
