@@ -185,6 +185,7 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
          1992.7, -12208, 0},
         {"U 300, N and M_y", Catalogue("U300"), 235, 215, -300, 60, 0},
         {"U 300, M_y and M_z", Catalogue("U300"), 235, 215, 0, 60, -12},
+        {"U 100, tension, M_y and M_z", Catalogue("U100"), 235, 215, 190.35, -2.515, -0.255},
         {"1/2 IPE 300, N and M_y", Catalogue("1/2IPE300"), 235, 215, -100, 15, 0},
         {"1/2 IPE 300, M_y and M_z", Catalogue("1/2IPE300"), 235, 215, 0, 12, 4},
         {"1/2 IPE 600, tension and M_y", Catalogue("1/2IPE600"), 235, 215, 1099.8, -20.377, 0},
