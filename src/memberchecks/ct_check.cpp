@@ -480,34 +480,50 @@ void Place_Zero_Line(const Stahlprofil* p, Field* f) {
     }
 }
 
-// The parts of the profile type under the field; true when one of them got
-// an alpha other than 1 (its distribution has a gradient).
-bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs[6]) {
+// Where a part lies in the coordinates of the field: a part between two
+// ends (an outstand's first end its tip), an open flange between its two
+// tips (the side whose tip is the more compressed is evaluated, to its
+// inner end), or a box's two webs (the more compressed one).
+enum Part_Form { PART_NONE, PART_PLAIN, PART_OUTSTAND, PART_OPEN_FLANGE, PART_TWO_WEBS };
+struct Part_Place {
+    int form = PART_NONE;
+    double ya = 0, za = 0, yb = 0, zb = 0;
+    double inner = 0;                      // open flange: its inner end's distance from the web's middle
+    double y2a = 0, z2a = 0, y2b = 0, z2b = 0;  // the second web
+};
+
+// The top flange, the bottom flange and the web of the profile's type.
+void Part_Places(const Stahlprofil* p, Part_Place q[3]) {
     double o_o = 0, o_u = 0, o_r = 0;
     Calc_Profile_Weld_Offsets(p, &o_o, &o_u, &o_r);
     const double h = p->h, t_w = p->t_w, z_s = p->z_s, y_s = p->y_s;
     const int t = p->type;
-    bool has_top = false, has_bottom = false, has_web = false;
-    PartResult top, bottom, web;
-
+    for (int i = 0; i < 3; i++) q[i] = Part_Place{};
+    auto open = [](double z, double b, double inner) {
+        Part_Place r;
+        r.form = PART_OPEN_FLANGE, r.ya = -b / 2, r.yb = b / 2, r.za = r.zb = z, r.inner = inner;
+        return r;
+    };
+    auto plain = [](int form, double ya, double za, double yb, double zb) {
+        Part_Place r;
+        r.form = form, r.ya = ya, r.za = za, r.yb = yb, r.zb = zb;
+        return r;
+    };
+    auto box_flange = [&](double b, double t_f, double c, double z) {
+        const double e = t == PROFILTYP_RECHTECK ? Rhs_Clear_Width(b, t_w, t_w, t_f, c) / 2 : b / 2 - t_w - o_r;
+        return plain(PART_PLAIN, -e, z, e, z);
+    };
     switch (t) {
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_C: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_T:
     case PROFILTYP_U: case PROFILTYP_W: case PROFILTYP_HALB_I:
-        top = Eval_Open_Flange(f, p->t_fo / 2 - z_s, p->b_fo, t_w / 2 + o_o);
-        has_top = true;
+        q[0] = open(p->t_fo / 2 - z_s, p->b_fo, t_w / 2 + o_o);
         break;
-    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
-        const double z = p->t_fo / 2 - z_s;
-        const double e =
-            t == PROFILTYP_RECHTECK ? Rhs_Clear_Width(p->b_fo, t_w, t_w, p->t_fo, p->c_o) / 2 : p->b_fo / 2 - t_w - o_r;
-        top = Eval_Part(f, -e, z, e, z, false);
-        has_top = true;
+    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN:
+        q[0] = box_flange(p->b_fo, p->t_fo, p->c_o, p->t_fo / 2 - z_s);
         break;
-    }
     case PROFILTYP_L: {
         const double z = h - z_s - p->t_fo / 2;
-        top = Eval_Part(f, -y_s - p->b_fo, z, -y_s - t_w - o_o, z, true);
-        has_top = true;
+        q[0] = plain(PART_OUTSTAND, -y_s - p->b_fo, z, -y_s - t_w - o_o, z);
         break;
     }
     default:
@@ -515,30 +531,22 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
     }
     switch (t) {
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
-        bottom = Eval_Open_Flange(f, h - z_s - p->t_fu / 2, p->b_fu, t_w / 2 + o_u);
-        has_bottom = true;
+        q[1] = open(h - z_s - p->t_fu / 2, p->b_fu, t_w / 2 + o_u);
         break;
-    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
-        const double z = h - z_s - p->t_fu / 2;
-        const double e =
-            t == PROFILTYP_RECHTECK ? Rhs_Clear_Width(p->b_fu, t_w, t_w, p->t_fu, p->c_u) / 2 : p->b_fu / 2 - t_w - o_r;
-        bottom = Eval_Part(f, -e, z, e, z, false);
-        has_bottom = true;
+    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN:
+        q[1] = box_flange(p->b_fu, p->t_fu, p->c_u, h - z_s - p->t_fu / 2);
         break;
-    }
     default:
         break;
     }
     switch (t) {
     case PROFILTYP_FLACH: case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_C: case PROFILTYP_DIL: case PROFILTYP_S:
     case PROFILTYP_U: case PROFILTYP_W: case PROFILTYP_HALB_I:
-        web = Eval_Part(f, 0, p->t_fo + o_o - z_s, 0, h - z_s - p->t_fu - o_u, false);
-        has_web = true;
+        q[2] = plain(PART_PLAIN, 0, p->t_fo + o_o - z_s, 0, h - z_s - p->t_fu - o_u);
         break;
     case PROFILTYP_T:
         // the lower end is the free tip of the stem
-        web = Eval_Part(f, 0, h - z_s - p->t_fu - o_u, 0, p->t_fo + o_o - z_s, true);
-        has_web = true;
+        q[2] = plain(PART_OUTSTAND, 0, h - z_s - p->t_fu - o_u, 0, p->t_fo + o_o - z_s);
         break;
     case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
         double z1 = p->t_fo + o_r - z_s, z2 = h - z_s - p->t_fu - o_r;
@@ -547,80 +555,108 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
             z1 = mid - c / 2, z2 = mid + c / 2;
         }
         const double yt = (p->b_fo - t_w) / 2, yb = (p->b_fu - t_w) / 2;
-        web = More_Compressed(Eval_Part(f, -yt, z1, -yb, z2, false), Eval_Part(f, yt, z1, yb, z2, false));
-        has_web = true;
+        q[2] = plain(PART_TWO_WEBS, -yt, z1, -yb, z2);
+        q[2].y2a = yt, q[2].z2a = z1, q[2].y2b = yb, q[2].z2b = z2;
         break;
     }
     case PROFILTYP_L: {
         const double y = -(t_w / 2 + y_s);
-        web = Eval_Part(f, y, -z_s, y, h - z_s - p->t_fo - o_o, true);
-        has_web = true;
+        q[2] = plain(PART_OUTSTAND, y, -z_s, y, h - z_s - p->t_fo - o_o);
         break;
     }
     default:
         break;
     }
+}
 
-    bool gradient = false;
-    const PartResult* results[3] = {has_top ? &top : nullptr, has_bottom ? &bottom : nullptr,
-                                    has_web ? &web : nullptr};
-    for (int i = 0; i < 3; i++) {
-        if (!results[i]) continue;
-        Put(outs[i], results[i]->alpha);
-        Put(outs[3 + i], -results[i]->sigma);
-        gradient |= std::fabs(results[i]->alpha - 1) > 0.01;
+PartResult Eval_Place(const Field& f, const Part_Place& q) {
+    switch (q.form) {
+    case PART_OPEN_FLANGE: return Eval_Open_Flange(f, q.za, q.yb - q.ya, q.inner);
+    case PART_TWO_WEBS:
+        return More_Compressed(Eval_Part(f, q.ya, q.za, q.yb, q.zb, false),
+                               Eval_Part(f, q.y2a, q.z2a, q.y2b, q.z2b, false));
+    default: return Eval_Part(f, q.ya, q.za, q.yb, q.zb, q.form == PART_OUTSTAND);
     }
+}
+
+// Part i (0 top, 1 bottom, 2 web) of the places under the field into the
+// outputs; true when it got an alpha other than 1 (its distribution has a
+// gradient).
+bool Put_Part(const Field& f, const Part_Place& q, int i, double* const outs[6]) {
+    if (q.form == PART_NONE) return false;
+    const PartResult r = Eval_Place(f, q);
+    Put(outs[i], r.alpha);
+    Put(outs[3 + i], -r.sigma);
+    return std::fabs(r.alpha - 1) > 0.01;
+}
+
+// The parts of the profile type under the field; true when one of them got
+// an alpha other than 1.
+bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs[6]) {
+    Part_Place q[3];
+    Part_Places(p, q);
+    bool gradient = false;
+    for (int i = 0; i < 3; i++) gradient |= Put_Part(f, q[i], i, outs);
     return gradient;
 }
 
-// The plates of the profile as quads with their elastic stresses, in the
-// coordinates of the parts above (none for a type without a plate layout
-// here). Returns the count, at most 5.
-int Profile_Plates(const Stahlprofil* p, const Field& f, Stress_Quad* q) {
+// The plates of the profile (at most five), each its four corners in the
+// coordinates of the parts above and the share of its yield strength in
+// the profile's (by its own thickness); none for a type without a plate
+// layout here.
+struct Profile_Plate_Set {
+    Outline_Point corners[5][4];
+    Plastic_Ring rings[5];
     int n = 0;
-    auto plate = [&](double y1, double y2, double z1, double z2) {
-        if (y2 - y1 <= 0 || z2 - z1 <= 0) return;
-        Stress_Quad& r = q[n++];
-        const double y[4] = {y1, y2, y2, y1}, z[4] = {z1, z1, z2, z2};
-        for (int c = 0; c < 4; c++) r.y[c] = y[c], r.z[c] = z[c], r.sigma[c] = f.at(y[c], z[c]);
+};
+
+void Profile_Plates(const Stahlprofil* p, Profile_Plate_Set* s) {
+    s->n = 0;
+    const double f_y = p->material.f_y;
+    auto plate = [&](double y1, double y2, double z1, double z2, double t) {
+        if (y2 - y1 <= 0 || z2 - z1 <= 0 || s->n >= 5) return;
+        Outline_Point* c = s->corners[s->n];
+        c[0] = {y1, z1}, c[1] = {y2, z1}, c[2] = {y2, z2}, c[3] = {y1, z2};
+        const double own = Plate_Yield_Strength(p, t);
+        s->rings[s->n] = {c, 4, f_y > 0 && own > 0 ? own / f_y : 1.0};
+        s->n++;
     };
     const double h = p->h, t_w = p->t_w, z_s = p->z_s, y_s = p->y_s, tfo = p->t_fo, tfu = p->t_fu;
     switch (p->type) {
     case PROFILTYP_FLACH:
-        plate(-t_w / 2, t_w / 2, -z_s, h - z_s);
+        plate(-t_w / 2, t_w / 2, -z_s, h - z_s, std::fmin(h, t_w));
         break;
     case PROFILTYP_L:
-        plate(-y_s - t_w, -y_s, -z_s, h - z_s - tfo);
-        plate(-y_s - p->b_fo, -y_s, h - z_s - tfo, h - z_s);
+        plate(-y_s - t_w, -y_s, -z_s, h - z_s - tfo, t_w);
+        plate(-y_s - p->b_fo, -y_s, h - z_s - tfo, h - z_s, tfo);
         break;
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
-        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
-        plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfu - z_s);
-        plate(-p->b_fu / 2, p->b_fu / 2, h - tfu - z_s, h - z_s);
+        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s, tfo);
+        plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfu - z_s, t_w);
+        plate(-p->b_fu / 2, p->b_fu / 2, h - tfu - z_s, h - z_s, tfu);
         break;
     case PROFILTYP_C: case PROFILTYP_U:
-        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
-        plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfo - z_s);
-        plate(-p->b_fo / 2, p->b_fo / 2, h - tfo - z_s, h - z_s);
+        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s, tfo);
+        plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfo - z_s, t_w);
+        plate(-p->b_fo / 2, p->b_fo / 2, h - tfo - z_s, h - z_s, tfo);
         break;
     case PROFILTYP_T: case PROFILTYP_HALB_I:
-        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
-        plate(-t_w / 2, t_w / 2, tfo - z_s, h - z_s);
+        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s, tfo);
+        plate(-t_w / 2, t_w / 2, tfo - z_s, h - z_s, t_w);
         break;
     case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
         const double wo = p->b_fo / 2 + (p->type == PROFILTYP_KASTEN ? p->b_ueo : 0);
         const double wu = p->b_fu / 2 + (p->type == PROFILTYP_KASTEN ? p->b_ueu : 0);
-        plate(-wo, wo, -z_s, tfo - z_s);
-        plate(-wu, wu, h - tfu - z_s, h - z_s);
+        plate(-wo, wo, -z_s, tfo - z_s, tfo);
+        plate(-wu, wu, h - tfu - z_s, h - z_s, tfu);
         const double y = (p->b_fo - t_w) / 2;
-        plate(-y - t_w / 2, -y + t_w / 2, tfo - z_s, h - tfu - z_s);
-        plate(y - t_w / 2, y + t_w / 2, tfo - z_s, h - tfu - z_s);
+        plate(-y - t_w / 2, -y + t_w / 2, tfo - z_s, h - tfu - z_s, t_w);
+        plate(y - t_w / 2, y + t_w / 2, tfo - z_s, h - tfu - z_s, t_w);
         break;
     }
     default:
         break;
     }
-    return n;
 }
 
 }  // namespace
@@ -644,12 +680,12 @@ bool Profile_In_Compression(const Stahlprofil* p, double N, double M_y, double M
     // N alone, or section values that give no gradient: uniform compression
     if (!Elastic_Field(p, N, M_y, M_z, outs, &f))
         return (std::fabs(M_y) < 0.1 && std::fabs(M_z) < 0.1) || (f.c_y == 0 && f.c_z == 0 && f.s_N < 0);
-    Stress_Quad q[5];
-    const int n = Profile_Plates(p, f, q);
-    if (n == 0) return false;
+    Profile_Plate_Set plates;
+    Profile_Plates(p, &plates);
+    if (plates.n == 0) return false;
     double highest = -HUGE_VAL;
-    for (int i = 0; i < n; i++)
-        for (double s : q[i].sigma) highest = std::fmax(highest, s);
+    for (int i = 0; i < plates.n; i++)
+        for (const Outline_Point& c : plates.corners[i]) highest = std::fmax(highest, f.at(c.y, c.z));
     return highest <= 1e-5 * p->material.f_y;
 }
 
@@ -662,14 +698,18 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
     Place_Zero_Line(p, &f);
     // the elastic stresses, and alpha where no axis is found
     const bool gradient = Eval_Profile_Parts(p, f, outs);
-    Stress_Quad q[5];
-    const int n = Profile_Plates(p, f, q);
+    Profile_Plate_Set plates;
+    Profile_Plates(p, &plates);
+    Catalogue_Outline outline{};
+    const bool rolled = Profile_Rolled_Outline(p, &outline) != 0;
+    const Plastic_Ring* rings = nullptr;
+    const int n = plates.n > 0 ? Plastic_Section_Rings(plates.rings, plates.n, rolled ? &outline : nullptr, &rings) : 0;
     double plane[3];
     // N compression positive: the blocks carry the tension force -N. The
     // field's moments, the integrals of sigma y and sigma z, are M_z and
     // -M_y (Elastic_Field).
     const double M[2] = {M_z, -M_y};
-    const bool plastic = f_y > 0 && Calc_Plastic_Plane(q, n, -N, M, f_y, plane);
+    const bool plastic = f_y > 0 && n > 0 && Calc_Plastic_Plane(rings, n, -N, M, f_y, plane);
     if (gradient && stream) {
         if (plastic)
             OLI_printf(stream, "%sDer Beiwert ║ wird für die Q-Klassen 1 und 2 plastisch, Ê für die Q-Klasse 3 "
@@ -681,14 +721,29 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
     if (!plastic) return;
     double sigma[3] = {0, 0, 0};
     for (int i = 0; i < 3; i++) sigma[i] = outs[3 + i] ? *outs[3 + i] : 0.0;
-    f.s_N = plane[0], f.c_y = plane[1], f.c_z = plane[2];
-    if (f.c_y == 0 && f.c_z == 0) {
-        // one block over the whole section
-        const double a = f.s_N < 0 ? CT_ALPHA_UNIFORM : 0.0;
-        for (int i = 0; i < 3; i++) Put(outs[i], a);
-    } else {
-        Place_Zero_Line(p, &f);
-        Eval_Profile_Parts(p, f, outs);
+    Part_Place places[3];
+    Part_Places(p, places);
+    // Each part under the blocks of the forces that stress it: a part on a
+    // principal axis through the centroid without the moment about that
+    // axis (Part_Moments).
+    const double J[3] = {p->I_z, p->I_y, p->I_yz};
+    const double size = std::fmax(p->h, std::fmax(p->b_fo, p->b_fu));
+    for (int i = 0; i < 3; i++) {
+        const Part_Place& q = places[i];
+        const double y[2] = {q.ya, q.yb}, z[2] = {q.za, q.zb};
+        double part_M[2], g[3] = {plane[0], plane[1], plane[2]};
+        if (q.form != PART_TWO_WEBS && Part_Moments(J, M, y, z, size, part_M) &&
+            !Calc_Plastic_Plane(rings, n, -N, part_M, f_y, g))
+            g[0] = g[1] = g[2] = 0;
+        Field pf = f;
+        pf.s_N = g[0], pf.c_y = g[1], pf.c_z = g[2];
+        if (pf.c_y == 0 && pf.c_z == 0) {
+            // one block over the whole section
+            Put(outs[i], pf.s_N < 0 ? CT_ALPHA_UNIFORM : 0.0);
+        } else {
+            Place_Zero_Line(p, &pf);
+            Put_Part(pf, q, i, outs);
+        }
+        Put(outs[3 + i], sigma[i]);
     }
-    for (int i = 0; i < 3; i++) Put(outs[3 + i], sigma[i]);
 }

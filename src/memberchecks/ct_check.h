@@ -70,11 +70,15 @@ void Calc_Alpha_Elastic(const Stahlprofil* profile, double* alpha_top, double* a
                         double M_y, double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom,
                         double* sigma_web, FILE* stream);
 // The compressed fractions of the same parts under the plastic stress
-// blocks of strength f_y (N/mm2) of the profile's plates at their plastic
-// moment resistance under N, the moments in the direction of M_y and M_z
-// together (plastic_axis). Where there is no such distribution (N alone,
-// round sections, types without plates here, f_y not positive) the elastic
-// alpha is given. Outputs as above; the stresses are the elastic ones.
+// blocks of the profile at its plastic moment resistance under N, the
+// moments in the direction of M_y and M_z together (plastic_axis): on the
+// outline of a rolled profile or the plates of a welded one, each plate's
+// blocks at f_y (N/mm2) times its own yield strength over the profile's; a
+// part on a principal axis (the web of a double-T or a tee) under the
+// blocks of the forces without the moment about that axis. Where there is
+// no such distribution (N alone, round sections, types without plates here,
+// f_y not positive) the elastic alpha is given. Outputs as above; the
+// stresses are the elastic ones.
 // Never fails. With a stream, when a part's distribution has a gradient, a
 // note says how alpha (classes 1 and 2) and psi (class 3) were found.
 void Calc_Alpha_Plastic(const Stahlprofil* profile, double* alpha_top, double* alpha_bottom, double N, double M_y,

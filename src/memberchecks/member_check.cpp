@@ -629,6 +629,17 @@ int Part_Strengths(const Check_State& s, double* f_y, int max) {
     return parts;
 }
 
+// The plastic end stresses of the parts for the class 1 and 2 limits (see
+// Check_Ct); false where no distribution is found.
+bool Model_Plastic_Ends(const Check_State& s, const Model_State& m, int parts, const double* part_f_y,
+                        double (*ends)[2]) {
+    double share[PROFIL_DWQB_LINES];
+    for (int i = 0; i < parts; i++) share[i] = part_f_y[i] > 0 && m.f_y > 0 ? part_f_y[i] / m.f_y : 1.0;
+    Catalogue_Outline outline{};
+    const bool rolled = Model_Rolled_Outline(s.in->descriptor, s.in->name_text, s.in->values, &outline) != 0;
+    return Calc_Model_Plastic_Part_Ends(s.in->N, 0.1 * m.f_yd, ends, parts, share, rolled ? &outline : nullptr) > 0;
+}
+
 // Step 17: the c/t utilisations of the model's parts for the class reached,
 // each part with the epsilon of its own thickness's yield strength (alpha
 // of the plastic stress blocks for classes 1 and 2 under EN 1993),
@@ -657,11 +668,11 @@ void Check_Ct(Check_State& s, const Model_State& m) {
     Ct_Ausnutzung ct_out{};
     const int slot = m.reached == 2 ? 0 : m.reached == 1 ? 1 : 2;
     // The class 1 and 2 limits take alpha from the section at its plastic
-    // moment resistance under N: the blocks of the design strength that
-    // carry N and both moments in their direction. Only their utilisations
-    // are read when the class reached is 1 or 2.
-    if (slot < 2 && s.en && !s.aluminium &&
-        Calc_Model_Plastic_Part_Ends(in.N, 0.1 * m.f_yd, ends, ct_in.part_count) > 0) {
+    // moment resistance under N: the blocks of the design strength, each
+    // part's in proportion to its own, that carry N and both moments in
+    // their direction on the section's real outline. Only their
+    // utilisations are read when the class reached is 1 or 2.
+    if (slot < 2 && s.en && !s.aluminium && Model_Plastic_Ends(s, m, ct_in.part_count, part_f_y, ends)) {
         ct_in.flags |= CT_PLASTIC_ENDS;
         ct_in.plastic_ends = ends;
     }

@@ -1,5 +1,5 @@
 // plastic_axis: the plastic neutral axis of a section under a normal force
-// and bending moments together.
+// and bending moments together, and the section it is found on.
 //
 // For a direction n of the axis' normal the offset d of the field n.r + d
 // follows from the normal force: the tension block less the compression
@@ -10,119 +10,119 @@
 // way the forces' do: a root in the angle of n, bracketed from the normal
 // of the forces' elastic distribution and closed in on by interpolation,
 // with halving where that does not close in fast enough.
+//
+// The section is the one the check stands for: a rolled profile's outline
+// as the catalogue draws it, turned into the axes of the plates it is
+// checked with (the plates say where each piece of it lies, and which
+// yield strength it has), a welded profile's plates as they are.
 #include "memberchecks/plastic_axis.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
+#include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/dwqb_outline.h"
+#include "thinwall/dwqb_transfer.h"
 
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
+// Pieces per quarter circle of a rounded corner of an outline; they stay
+// within the material (the catalogue's polygons), so that a coarser
+// rounding only leaves out a sliver of a fillet.
+constexpr int ARC_PIECES = 8;
 
-// Area and first moments (about the origin) of a region.
+// Area, first and second moments (about the origin) of a region.
 struct Moments {
     double a = 0, s_y = 0, s_z = 0;
+    double J_yy = 0, J_zz = 0, J_yz = 0;  // the integrals of y^2, z^2, y z
 };
 
-// The moments of a polygon, positive for the orientation sign given.
-void Add_Polygon(const double* y, const double* z, int n, double sign, Moments* m) {
-    double a = 0, sy = 0, sz = 0;
+// The signed moments of a polygon (with second moments where asked), times
+// w, added to *m.
+void Add_Polygon(const Outline_Point* p, int n, double w, Moments* m, bool second = false) {
     for (int i = 0; i < n; i++) {
-        const int j = (i + 1) % n;
-        const double c = y[i] * z[j] - y[j] * z[i];
-        a += c;
-        sy += (y[i] + y[j]) * c;
-        sz += (z[i] + z[j]) * c;
+        const Outline_Point &u = p[i], &v = p[(i + 1) % n];
+        const double c = w * (u.y * v.z - v.y * u.z);
+        m->a += c / 2, m->s_y += (u.y + v.y) * c / 6, m->s_z += (u.z + v.z) * c / 6;
+        if (!second) continue;
+        m->J_yy += c * (u.y * u.y + u.y * v.y + v.y * v.y) / 12;
+        m->J_zz += c * (u.z * u.z + u.z * v.z + v.z * v.z) / 12;
+        m->J_yz += c * (u.y * v.z + 2 * u.y * u.z + 2 * v.y * v.z + v.y * u.z) / 24;
     }
-    m->a += sign * a / 2;
-    m->s_y += sign * sy / 6;
-    m->s_z += sign * sz / 6;
 }
 
-double Orientation(const Stress_Quad& q) {
-    double a = 0;
-    for (int i = 0; i < 4; i++) {
-        const int j = (i + 1) % 4;
-        a += q.y[i] * q.z[j] - q.y[j] * q.z[i];
-    }
-    return a > 0 ? 1.0 : a < 0 ? -1.0 : 0.0;
+double Signed_Area(const Outline_Point* p, int n, double* sy, double* sz) {
+    Moments m;
+    Add_Polygon(p, n, 1.0, &m);
+    if (sy) *sy += m.s_y;
+    if (sz) *sz += m.s_z;
+    return m.a;
 }
 
-// The section as the search sees it: its quads, their orientation, its
-// whole moments and its size.
-struct Quads {
-    const Stress_Quad* q;
+// The part of a ring where ny y + nz z + d < 0 into *out: the field runs
+// linearly along every edge, so the edges are cut where it changes sign (a
+// concave ring leaves edges to and fro along the cut, whose integrals
+// cancel).
+void Clip_Below(const Outline_Point* p, int n, double ny, double nz, double d, std::vector<Outline_Point>* out) {
+    out->clear();
+    for (int i = 0; i < n; i++) {
+        const Outline_Point &u = p[i], &v = p[(i + 1) % n];
+        const double g_u = ny * u.y + nz * u.z + d, g_v = ny * v.y + nz * v.z + d;
+        if (g_u < 0) out->push_back(u);
+        if ((g_u < 0) != (g_v < 0)) {
+            const double t = g_u / (g_u - g_v);
+            out->push_back({u.y + t * (v.y - u.y), u.z + t * (v.z - u.z)});
+        }
+    }
+}
+
+// The section as the search sees it: its rings, their weighted moments,
+// its whole moments (with the second ones) and its size.
+struct Section {
+    const Plastic_Ring* r;
     int n;
-    std::vector<double> sign;
-    std::vector<Moments> own;  // each quad's
+    std::vector<Moments> own;  // each ring's
     Moments total;
-    double I_yy, I_yz, I_zz;   // second moments about the origin
-    double size;  // the largest distance of a corner from the origin
+    double size;               // the largest distance of a corner from the origin
 };
 
-// Adds the second moments of a polygon (positive for the orientation sign).
-void Add_Second_Moments(const double* y, const double* z, int n, double sign, Quads* s) {
-    for (int i = 0; i < n; i++) {
-        const int j = (i + 1) % n;
-        const double c = sign * (y[i] * z[j] - y[j] * z[i]);
-        s->I_yy += c * (y[i] * y[i] + y[i] * y[j] + y[j] * y[j]) / 12;
-        s->I_zz += c * (z[i] * z[i] + z[i] * z[j] + z[j] * z[j]) / 12;
-        s->I_yz += c * (y[i] * z[j] + 2 * y[i] * z[i] + 2 * y[j] * z[j] + y[j] * z[i]) / 24;
-    }
-}
-
-// The search's view of the quads; its vectors are the caller's scratch,
+// The search's view of the rings; its vectors are the caller's scratch,
 // kept from call to call so that a load case allocates nothing.
-void Read(const Stress_Quad* q, int n, Quads* s) {
-    s->q = q, s->n = n;
-    s->sign.resize(static_cast<size_t>(n));
+void Read(const Plastic_Ring* r, int n, Section* s) {
+    s->r = r, s->n = n;
     s->own.assign(static_cast<size_t>(n), Moments{});
     s->total = Moments{}, s->size = 0;
-    s->I_yy = s->I_yz = s->I_zz = 0;
     for (int i = 0; i < n; i++) {
-        s->sign[i] = Orientation(q[i]);
-        Add_Polygon(q[i].y, q[i].z, 4, s->sign[i], &s->own[i]);
-        Add_Second_Moments(q[i].y, q[i].z, 4, s->sign[i], s);
-        s->total.a += s->own[i].a, s->total.s_y += s->own[i].s_y, s->total.s_z += s->own[i].s_z;
-        for (int c = 0; c < 4; c++) s->size = std::max(s->size, std::hypot(q[i].y[c], q[i].z[c]));
+        Add_Polygon(r[i].points, r[i].n, r[i].share, &s->own[static_cast<size_t>(i)]);
+        Add_Polygon(r[i].points, r[i].n, r[i].share, &s->total, true);
+        for (int k = 0; k < r[i].n; k++) s->size = std::max(s->size, std::hypot(r[i].points[k].y, r[i].points[k].z));
     }
 }
 
-// The moments of the compressed block, where n.r + d < 0; the field runs
-// linearly along every edge, so the edges are cut where it changes sign.
-Moments Compressed(const Quads& s, double ny, double nz, double d) {
+// The moments of the compressed block, where n.r + d < 0.
+Moments Compressed(const Section& s, double ny, double nz, double d) {
     Moments m;
+    // the cut ring's corners, kept for the next call
+    static std::vector<Outline_Point> cut;
     for (int k = 0; k < s.n; k++) {
-        const Stress_Quad& q = s.q[k];
-        double y[8], z[8], g[4];
+        const Plastic_Ring& r = s.r[k];
         int below = 0;
-        for (int c = 0; c < 4; c++) {
-            g[c] = ny * q.y[c] + nz * q.z[c] + d;
-            below += g[c] < 0;
-        }
-        // most quads lie wholly on one side of the axis
+        for (int c = 0; c < r.n; c++) below += ny * r.points[c].y + nz * r.points[c].z + d < 0;
+        // most rings lie wholly on one side of the axis
         if (below == 0) continue;
-        if (below == 4) {
-            m.a += s.own[k].a, m.s_y += s.own[k].s_y, m.s_z += s.own[k].s_z;
+        if (below == r.n) {
+            const Moments& o = s.own[static_cast<size_t>(k)];
+            m.a += o.a, m.s_y += o.s_y, m.s_z += o.s_z;
             continue;
         }
-        int n = 0;
-        for (int i = 0; i < 4; i++) {
-            const int j = (i + 1) % 4;
-            if (g[i] < 0) y[n] = q.y[i], z[n] = q.z[i], n++;
-            if ((g[i] < 0) != (g[j] < 0)) {
-                const double t = g[i] / (g[i] - g[j]);
-                y[n] = q.y[i] + t * (q.y[j] - q.y[i]);
-                z[n] = q.z[i] + t * (q.z[j] - q.z[i]);
-                n++;
-            }
-        }
-        if (n >= 3) Add_Polygon(y, z, n, s.sign[k], &m);
+        Clip_Below(r.points, r.n, ny, nz, d, &cut);
+        if (cut.size() >= 3) Add_Polygon(cut.data(), static_cast<int>(cut.size()), r.share, &m);
     }
     return m;
 }
@@ -171,14 +171,14 @@ double Root(F f, double a, double b, double f_a, double f_b, double tol) {
 }
 
 // The offset d for the normal direction (ny, nz) at which the tension block
-// less the compression block is `balance` (within the section's area).
-// *near (NaN: none) is where to look first, the offset found for a
+// less the compression block is `balance` (within the section's weighted
+// area). *near (NaN: none) is where to look first, the offset found for a
 // direction close by; it gets the offset found.
-double Offset(const Quads& s, double ny, double nz, double balance, double* near) {
+double Offset(const Section& s, double ny, double nz, double balance, double* near) {
     double lo = HUGE_VAL, hi = -HUGE_VAL;
     for (int k = 0; k < s.n; k++)
-        for (int c = 0; c < 4; c++) {
-            const double p = ny * s.q[k].y[c] + nz * s.q[k].z[c];
+        for (int c = 0; c < s.r[k].n; c++) {
+            const double p = ny * s.r[k].points[c].y + nz * s.r[k].points[c].z;
             lo = std::min(lo, p), hi = std::max(hi, p);
         }
     // At -hi every corner is compressed, at -lo every corner in tension.
@@ -205,7 +205,7 @@ double Offset(const Quads& s, double ny, double nz, double balance, double* near
 // The angle from the moments L of the forces to those of the blocks whose
 // normal points at theta (positive counter-clockwise in y, z); *near as for
 // Offset.
-double Turn_To_Blocks(const Quads& s, double theta, double balance, const double L[2], double* near) {
+double Turn_To_Blocks(const Section& s, double theta, double balance, const double L[2], double* near) {
     const double ny = std::cos(theta), nz = std::sin(theta);
     const Moments c = Compressed(s, ny, nz, Offset(s, ny, nz, balance, near));
     const double R[2] = {s.total.s_y - 2 * c.s_y, s.total.s_z - 2 * c.s_z};
@@ -219,12 +219,13 @@ double Turn_To_Blocks(const Quads& s, double theta, double balance, const double
 // change is closed in on. The turn grows with the angle but for the jump
 // where the blocks' moments point against L, which the search, walking
 // towards zero, meets only past the root.
-double Axis_Angle(const Quads& s, double balance, const double L[2]) {
+double Axis_Angle(const Section& s, double balance, const double L[2]) {
     double near = NAN;
     // the elastic normal: the second moments' inverse applied to L (about
     // the origin: near enough for a start)
-    const double D = s.I_yy * s.I_zz - s.I_yz * s.I_yz;
-    const double e_y = s.I_zz * L[0] - s.I_yz * L[1], e_z = s.I_yy * L[1] - s.I_yz * L[0];
+    const Moments& t = s.total;
+    const double D = t.J_yy * t.J_zz - t.J_yz * t.J_yz;
+    const double e_y = t.J_zz * L[0] - t.J_yz * L[1], e_z = t.J_yy * L[1] - t.J_yz * L[0];
     const double start = D > 0 && std::hypot(e_y, e_z) > 0 ? std::atan2(e_z, e_y) : std::atan2(L[1], L[0]);
     double a = start;
     double f_a = Turn_To_Blocks(s, a, balance, L, &near);
@@ -243,23 +244,292 @@ double Axis_Angle(const Quads& s, double balance, const double L[2]) {
     return Root(f, a, b, f_a, f_b, 1e-9);
 }
 
-// The quads of the standing model: a quad per tenth of every line between
-// its two plate faces, with the stresses of the last evaluation.
-void Model_Quads(std::vector<Stress_Quad>* quads) {
-    const int lines = Get_Section_Part_Count(), points = Get_Section_Point_Count();
-    quads->clear();
-    for (int i = 0; i < lines; i++) {
-        for (int k = 0; k < 10; k++) {
-            const int at[4] = {33 * i + 3 * k + 1, 33 * i + 3 * (k + 1) + 1, 33 * i + 3 * (k + 1) + 2,
-                               33 * i + 3 * k + 2};
-            Stress_Quad q{};
-            bool ok = true;
-            for (int c = 0; c < 4 && ok; c++)
-                ok = at[c] < points &&
-                     Get_Section_Point_Stress(at[c], &q.y[c], &q.z[c], &q.sigma[c], nullptr, nullptr) == 1;
-            if (ok) quads->push_back(q);
+// ---- the section of the blocks ------------------------------------------
+
+// Extents and second moments of a set of rings about a point: the measure
+// by which an outline is laid onto plates.
+struct Shape_Measure {
+    double lo[2], hi[2];  // y, z
+    double J[3];          // integral y^2, z^2, y z
+    double a;
+};
+
+Shape_Measure Measure(const std::vector<Outline_Ring>& rings, double y0, double z0) {
+    Shape_Measure m{{HUGE_VAL, HUGE_VAL}, {-HUGE_VAL, -HUGE_VAL}, {0, 0, 0}, 0};
+    Moments sum;
+    std::vector<Outline_Point> moved;
+    for (const Outline_Ring& r : rings) {
+        moved.clear();
+        for (const Outline_Point& p : r) {
+            moved.push_back({p.y - y0, p.z - z0});
+            m.lo[0] = std::min(m.lo[0], p.y - y0), m.hi[0] = std::max(m.hi[0], p.y - y0);
+            m.lo[1] = std::min(m.lo[1], p.z - z0), m.hi[1] = std::max(m.hi[1], p.z - z0);
+        }
+        Add_Polygon(moved.data(), static_cast<int>(moved.size()), 1.0, &sum, true);
+    }
+    m.a = sum.a, m.J[0] = sum.J_yy, m.J[1] = sum.J_zz, m.J[2] = sum.J_yz;
+    return m;
+}
+
+// One of the eight turns and mirrors of the upright drawing into the
+// plates' axes: y' = a y or a z, z' = b z or b y.
+struct Turn {
+    bool swap;
+    double a, b;
+    Outline_Point Apply(const Outline_Point& p) const {
+        return swap ? Outline_Point{a * p.z, b * p.y} : Outline_Point{a * p.y, b * p.z};
+    }
+    // whether it reverses the sense of a ring
+    bool Mirrors() const { return (a * b > 0) == swap; }
+};
+
+// How far a turn's outline lies from the plates: its extents (relative to
+// the section's size) and its second moments (relative to their sum).
+double Misfit(const Shape_Measure& outline, const Shape_Measure& plates, const Turn& t, double size,
+              double parts[2] = nullptr) {
+    double lo[2], hi[2];
+    for (int k = 0; k < 2; k++) {
+        const int from = t.swap ? 1 - k : k;
+        const double f = k == 0 ? t.a : t.b;
+        lo[k] = f > 0 ? f * outline.lo[from] : f * outline.hi[from];
+        hi[k] = f > 0 ? f * outline.hi[from] : f * outline.lo[from];
+    }
+    double extents = 0;
+    for (int k = 0; k < 2; k++)
+        extents = std::max({extents, std::fabs(lo[k] - plates.lo[k]), std::fabs(hi[k] - plates.hi[k])});
+    const double J_yy = t.swap ? outline.J[1] : outline.J[0], J_zz = t.swap ? outline.J[0] : outline.J[1];
+    const double J_yz = t.a * t.b * outline.J[2];
+    const double sum = plates.J[0] + plates.J[1];
+    const double moments = sum > 0 ? (std::fabs(J_yy - plates.J[0]) + std::fabs(J_zz - plates.J[1]) +
+                                      std::fabs(J_yz - plates.J[2])) / sum
+                                   : HUGE_VAL;
+    if (parts) parts[0] = extents / size, parts[1] = moments;
+    return extents / size + moments;
+}
+
+// The part of a ring with lo <= z <= hi.
+Outline_Ring Clip_Band(const Outline_Ring& ring, double lo, double hi) {
+    Outline_Ring below, band;
+    Clip_Below(ring.data(), static_cast<int>(ring.size()), 0, 1, -hi, &below);
+    Clip_Below(below.data(), static_cast<int>(below.size()), 0, -1, lo, &band);
+    return band;
+}
+
+// The rings the blocks stand on, kept for the next call with the same
+// plates and outline (every load case of a connection asks again).
+struct Kept_Section {
+    std::vector<Outline_Point> plate_points;
+    std::vector<double> plate_shares;
+    std::vector<int> plate_sizes;
+    bool has_outline = false;
+    Catalogue_Outline outline{};
+    std::vector<Outline_Ring> pieces;
+    std::vector<double> piece_shares;
+    std::vector<Plastic_Ring> rings;
+};
+
+bool Same_Plates(const Kept_Section& k, const Plastic_Ring* plates, int n) {
+    if (k.plate_sizes.size() != static_cast<size_t>(n)) return false;
+    size_t at = 0;
+    for (int i = 0; i < n; i++) {
+        if (k.plate_sizes[static_cast<size_t>(i)] != plates[i].n || k.plate_shares[static_cast<size_t>(i)] != plates[i].share)
+            return false;
+        for (int c = 0; c < plates[i].n; c++, at++)
+            if (k.plate_points[at].y != plates[i].points[c].y || k.plate_points[at].z != plates[i].points[c].z)
+                return false;
+    }
+    return true;
+}
+
+bool Same_Outline(const Catalogue_Outline& a, const Catalogue_Outline& b) {
+    return a.letter == b.letter && a.h == b.h && a.b == b.b && a.t_w == b.t_w && a.t_f == b.t_f && a.r_1 == b.r_1 &&
+           a.r_2 == b.r_2 && a.slope == b.slope && a.nominal_from_tip == b.nominal_from_tip;
+}
+
+// The turn of the outline (about its centroid) that lays it onto the plates
+// (about theirs, the origin); false where none does.
+bool Best_Turn(const Shape_Measure& own, const Shape_Measure& target, double size, Turn* best) {
+    double least = HUGE_VAL;
+    for (int s = 0; s < 8; s++) {
+        const Turn t{s >= 4, s & 1 ? -1.0 : 1.0, s & 2 ? -1.0 : 1.0};
+        const double m = Misfit(own, target, t, size);
+        if (m < least) least = m, *best = t;
+    }
+    // The outline's faces are the plates' (the model's sloped flanges reach
+    // a little beyond), the fillets and toes change the second moments by a
+    // few per cent; a turn that lies further off is none that fits.
+    double parts[2];
+    Misfit(own, target, *best, size, parts);
+    return parts[0] <= 0.03 && parts[1] <= 0.1 && own.a < 1.2 * target.a && own.a > 0.85 * target.a;
+}
+
+// The drawn rings turned, centroid on centroid, then face on face: where
+// both faces of a direction lie equally far from the plates' (the model's
+// centroid is the catalogue's, given to a tenth of a millimetre), the
+// outline moves onto them, so that the parts end where the model's do.
+std::vector<Outline_Ring> Place(const std::vector<Outline_Ring>& drawn, double y0, double z0, const Turn& t,
+                                const Shape_Measure& target, double size) {
+    std::vector<Outline_Ring> placed;
+    double lo[2] = {HUGE_VAL, HUGE_VAL}, hi[2] = {-HUGE_VAL, -HUGE_VAL};
+    for (const Outline_Ring& r : drawn) {
+        Outline_Ring p;
+        for (const Outline_Point& q : r) {
+            p.push_back(t.Apply({q.y - y0, q.z - z0}));
+            lo[0] = std::min(lo[0], p.back().y), hi[0] = std::max(hi[0], p.back().y);
+            lo[1] = std::min(lo[1], p.back().z), hi[1] = std::max(hi[1], p.back().z);
+        }
+        if (t.Mirrors()) std::reverse(p.begin(), p.end());
+        placed.push_back(p);
+    }
+    double shift[2] = {0, 0};
+    for (int k = 0; k < 2; k++) {
+        const double d_lo = target.lo[k] - lo[k], d_hi = target.hi[k] - hi[k];
+        if (std::fabs(d_lo - d_hi) <= 1e-4 * size && std::fabs(d_lo) <= 0.01 * size) shift[k] = (d_lo + d_hi) / 2;
+    }
+    for (Outline_Ring& r : placed)
+        for (Outline_Point& q : r) q.y += shift[0], q.z += shift[1];
+    return placed;
+}
+
+// The share of the plates that hold the most of a band lo <= z <= hi.
+double Band_Share(const Plastic_Ring* plates, int n, double lo, double hi) {
+    std::vector<std::pair<double, double>> areas;  // share, area
+    for (int i = 0; i < n; i++) {
+        const Outline_Ring part = Clip_Band(Outline_Ring(plates[i].points, plates[i].points + plates[i].n), lo, hi);
+        const double a = part.size() < 3 ? 0 : std::fabs(Signed_Area(part.data(), static_cast<int>(part.size()), nullptr, nullptr));
+        size_t k = 0;
+        while (k < areas.size() && areas[k].first != plates[i].share) k++;
+        if (k == areas.size()) areas.push_back({plates[i].share, 0});
+        areas[k].second += a;
+    }
+    std::pair<double, double> most{1, -1};
+    for (const auto& a : areas)
+        if (a.second > most.second) most = a;
+    return most.first;
+}
+
+// The placed outline as the kept section's pieces: whole where the plates
+// have one strength, else cut into bands between the levels where plates
+// begin and end, each with the share of the plates that hold the most of
+// it (a flange's band its flange's, though the web reaches into it).
+void Cut_By_Strength(const std::vector<Outline_Ring>& placed, const Plastic_Ring* plates, int n, double size,
+                     Kept_Section* k) {
+    k->pieces.clear(), k->piece_shares.clear();
+    bool one_share = true;
+    for (int i = 1; i < n; i++) one_share = one_share && plates[i].share == plates[0].share;
+    if (one_share) {
+        k->pieces = placed;
+        k->piece_shares.assign(placed.size(), plates[0].share);
+        return;
+    }
+    std::vector<double> levels;
+    for (int i = 0; i < n; i++)
+        for (int c = 0; c < plates[i].n; c++) levels.push_back(plates[i].points[c].z);
+    std::sort(levels.begin(), levels.end());
+    std::vector<double> cuts;
+    for (double z : levels)
+        if (cuts.empty() || z - cuts.back() > 1e-9 * size) cuts.push_back(z);
+    cuts.front() = -HUGE_VAL, cuts.back() = HUGE_VAL;
+    for (size_t b = 0; b + 1 < cuts.size(); b++) {
+        const double share = Band_Share(plates, n, cuts[b], cuts[b + 1]);
+        for (const Outline_Ring& r : placed) {
+            Outline_Ring piece = Clip_Band(r, cuts[b], cuts[b + 1]);
+            const double a = piece.size() < 3 ? 0 : Signed_Area(piece.data(), static_cast<int>(piece.size()), nullptr, nullptr);
+            if (std::fabs(a) <= 1e-12 * size * size) continue;
+            k->piece_shares.push_back(share);
+            k->pieces.push_back(piece);
         }
     }
+}
+
+// The outline turned and mirrored onto the plates and cut where their
+// strengths differ, into the kept section's pieces; false where no turn
+// lays it onto them (the plates then stand for the section).
+bool Lay_Outline(const Catalogue_Outline& outline, const Plastic_Ring* plates, int n, Kept_Section* k) {
+    std::vector<Outline_Ring> drawn;
+    if (n <= 0 || !Catalogue_Outline_Polygons(&outline, ARC_PIECES, &drawn) || drawn.empty()) return false;
+    double a = 0, sy = 0, sz = 0;
+    for (const Outline_Ring& r : drawn) a += Signed_Area(r.data(), static_cast<int>(r.size()), &sy, &sz);
+    if (!(a > 0)) return false;
+    const Shape_Measure own = Measure(drawn, sy / a, sz / a);
+    std::vector<Outline_Ring> plate_rings;
+    for (int i = 0; i < n; i++) {
+        plate_rings.emplace_back(plates[i].points, plates[i].points + plates[i].n);
+        if (Signed_Area(plates[i].points, plates[i].n, nullptr, nullptr) < 0)
+            std::reverse(plate_rings.back().begin(), plate_rings.back().end());
+    }
+    // the plates about the origin, where the section's centroid is
+    const Shape_Measure target = Measure(plate_rings, 0, 0);
+    const double size = std::max(target.hi[0] - target.lo[0], target.hi[1] - target.lo[1]);
+    Turn turn{false, 1, 1};
+    if (!(target.a > 0) || !(size > 0) || !Best_Turn(own, target, size, &turn)) return false;
+    Cut_By_Strength(Place(drawn, sy / a, sz / a, turn, target, size), plates, n, size, k);
+    return !k->pieces.empty();
+}
+
+// ---- the standing model ---------------------------------------------------
+
+struct Collect {
+    std::vector<Outline_Point>* points;
+    double y0, z0;
+};
+
+int Add_Edge(double y_prev, double z_prev, double y, double z, double, double, void* context) {
+    Collect* c = static_cast<Collect*>(context);
+    if (c->points->empty()) c->points->push_back({y_prev - c->y0, z_prev - c->z0});
+    c->points->push_back({y - c->y0, z - c->z0});
+    return 1;
+}
+
+// A line's plate from the stress points on its two faces, where the engine
+// has no outline of it (a model of one part): false without them.
+bool Line_Strip(int line, std::vector<Outline_Point>* one) {
+    one->clear();
+    for (int side = 1; side <= 2; side++)
+        for (int k = 0; k <= 10; k++) {
+            const int at = 33 * line + 3 * (side == 1 ? k : 10 - k) + side;
+            double y = 0, z = 0;
+            if (!Get_Section_Point_Stress(at, &y, &z, nullptr, nullptr, nullptr)) return false;
+            one->push_back({y, z});
+        }
+    return true;
+}
+
+// The plates of the standing model: each line between its faces as the
+// plates meet (the engine's plate outline; without one the strip between
+// its faces), about the centroid, with the share of its part. false where
+// the engine's lines are not the model's.
+bool Model_Plates(const double* part_share, int shares, std::vector<Outline_Point>* points,
+                  std::vector<Plastic_Ring>* plates) {
+    static std::vector<Outline_Point> one;
+    static std::vector<int> sizes;
+    points->clear(), plates->clear(), sizes.clear();
+    const Profil_DWQB_Linienwerte_Record& w = Profil_DWQB_Linienwerte;
+    const int lines = Get_Section_Part_Count();
+    if (lines <= 0 || lines > DWQB_Tabellen.n_lines) return false;
+    for (int i = 0; i < lines; i++) {
+        const DWQB_Linie* l = Find_DWQB_Line(DWQB_Tabellen.line[i].number);
+        if (!l) return false;
+        if (l->kind == DWQB_LINE_NO_NORMAL) continue;
+        one.clear();
+        Collect c{&one, w.y_c, w.z_c};
+        for (const DWQB_Outline_Segment& seg : l->outline)
+            if (DWQB_Segment_Active(&seg) && !Walk_DWQB_Segment_Pieces(&seg, 2 * seg.n_sub, Add_Edge, &c)) return false;
+        // the walk closes on its first point
+        if (one.size() > 1 && one.front().y == one.back().y && one.front().z == one.back().z) one.pop_back();
+        if (one.size() < 3 && !Line_Strip(i, &one)) continue;
+        if (Signed_Area(one.data(), static_cast<int>(one.size()), nullptr, nullptr) < 0)
+            std::reverse(one.begin(), one.end());
+        points->insert(points->end(), one.begin(), one.end());
+        sizes.push_back(static_cast<int>(one.size()));
+        plates->push_back({nullptr, 0, part_share && i < shares && part_share[i] > 0 ? part_share[i] : 1.0});
+    }
+    size_t at = 0;
+    for (size_t k = 0; k < plates->size(); k++) {
+        (*plates)[k].points = points->data() + at, (*plates)[k].n = sizes[k];
+        at += static_cast<size_t>(sizes[k]);
+    }
+    return !plates->empty();
 }
 
 // The moments of the last evaluation as first moments of its stresses about
@@ -299,12 +569,57 @@ bool Model_Moments(double M[2]) {
     return std::isfinite(M[0] + M[1]) && qw[DWQB_QW_IY] > 0 && qw[DWQB_QW_IZ] > 0;
 }
 
+// The family letter of a catalogue name's outline; 0 for a family without
+// one.
+char Outline_Letter(int family) {
+    switch (family) {
+    case PROFIL_FAMILY_I: return 'D';
+    case PROFIL_FAMILY_T: return 'T';
+    case PROFIL_FAMILY_U: return 'U';
+    case PROFIL_FAMILY_L: return 'L';
+    case PROFIL_FAMILY_RHS: return 'R';
+    case PROFIL_FAMILY_Z: return 'Z';
+    default: return 0;
+    }
+}
+
+// A catalogue record's outline by its name (cm); 0 for a family without
+// one. The record's outline is kept with its values: every load case of a
+// connection asks again.
+int Catalogue_Name_Outline(const char* name, Catalogue_Outline* outline) {
+    static float kept_values[PROFIL_VALUES];
+    static char kept_letter = 0;
+    static Catalogue_Outline kept{};
+    static int kept_result = 0;
+    float v[PROFIL_VALUES] = {};
+    char code[PROFIL_CODE_SIZE] = {};
+    const char letter = name[0] ? Outline_Letter(Get_Profil_Family(name)) : 0;
+    if (!letter || Get_Profil_Values(name, v, code) < 1) return 0;
+    if (letter != kept_letter || std::memcmp(v, kept_values, sizeof v) != 0) {
+        kept_letter = letter;
+        std::memcpy(kept_values, v, sizeof v);
+        kept_result = Catalogue_Record_Outline(letter, v, &kept) && kept.slope >= 0 ? 1 : 0;
+    }
+    *outline = kept;
+    return kept_result;
+}
+
+// A rolled shape by its dimensions: the family's letter, h, b, t_w, t_f and
+// the root radius (a hollow section's outer and inner corner radius), no
+// toe radius, parallel flanges.
+int Rolled_Shape_Outline(char letter, double h, double b, double t_w, double t_f, double r_1, double r_2,
+                         Catalogue_Outline* o) {
+    if (!letter || !(r_1 > 0)) return 0;
+    *o = Catalogue_Outline{letter, h, b, t_w, t_f, r_1, r_2, 0.0, 0.0};
+    return 1;
+}
+
 }  // namespace
 
-int Calc_Plastic_Plane(const Stress_Quad* quads, int n, double N, const double M[2], double f_y, double plane[3]) {
-    if (!quads || n <= 0 || !M || !plane || !(f_y > 0) || !std::isfinite(N + M[0] + M[1])) return 0;
-    static Quads s;  // its vectors kept for the next call
-    Read(quads, n, &s);
+int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double M[2], double f_y, double plane[3]) {
+    if (!rings || n <= 0 || !M || !plane || !(f_y > 0) || !std::isfinite(N + M[0] + M[1])) return 0;
+    static Section s;  // its vectors kept for the next call
+    Read(rings, n, &s);
     if (!(s.total.a > 0) || !(s.size > 0)) return 0;
     const double balance = N / f_y;
     // a moment too small to turn any block counts as none
@@ -320,21 +635,156 @@ int Calc_Plastic_Plane(const Stress_Quad* quads, int n, double N, const double M
     const double ny = std::cos(theta), nz = std::sin(theta), d = Offset(s, ny, nz, balance, &near);
     double largest = 0;
     for (int k = 0; k < n; k++)
-        for (int c = 0; c < 4; c++)
-            largest = std::max(largest, std::fabs(ny * quads[k].y[c] + nz * quads[k].z[c] + d));
+        for (int c = 0; c < rings[k].n; c++)
+            largest = std::max(largest, std::fabs(ny * rings[k].points[c].y + nz * rings[k].points[c].z + d));
     if (!(largest > 0)) return 0;
     const double scale = f_y / largest;
     plane[0] = d * scale, plane[1] = ny * scale, plane[2] = nz * scale;
     return 1;
 }
 
-int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int max) {
+int Part_Moments(const double J[3], const double M[2], const double y[2], const double z[2], double size,
+                 double part_M[2]) {
+    part_M[0] = M[0], part_M[1] = M[1];
+    // The principal directions of J; for equal second moments without a
+    // product every direction is one, and the axes given are taken.
+    const double d = J[0] - J[1];
+    const double angle = std::fabs(J[2]) <= 1e-12 * (std::fabs(J[0]) + std::fabs(J[1])) ? 0.0 : std::atan2(2 * J[2], d) / 2;
+    const double e[2][2] = {{std::cos(angle), std::sin(angle)}, {-std::sin(angle), std::cos(angle)}};
+    const double tol = 1e-6 * size;
+    for (int k = 0; k < 2; k++) {
+        if (std::fabs(e[k][0] * y[0] + e[k][1] * z[0]) > tol || std::fabs(e[k][0] * y[1] + e[k][1] * z[1]) > tol)
+            continue;
+        // the part lies on the axis across e[k]: the component of M along
+        // e[k], whose stresses grow along e[k], leaves it as it is
+        const double along = e[k][0] * M[0] + e[k][1] * M[1];
+        part_M[0] = M[0] - along * e[k][0];
+        part_M[1] = M[1] - along * e[k][1];
+        return 1;
+    }
+    return 0;
+}
+
+int Profile_Rolled_Outline(const Stahlprofil* p, Catalogue_Outline* outline) {
+    if (!p || !outline) return 0;
+    if (p->kind == STAHLPROFIL_KIND_CATALOGUE) {
+        char name[STAHLPROFIL_NAME_SIZE + 1] = {};
+        std::memcpy(name, p->name, strnlen(p->name, STAHLPROFIL_NAME_SIZE));
+        for (size_t k = std::strlen(name); k > 0 && name[k - 1] == ' '; k--) name[k - 1] = 0;
+        if (!Catalogue_Name_Outline(name, outline)) return 0;
+        Scale_Outline(outline, 10);
+        return 1;
+    }
+    if (!p->rolled || p->kind != STAHLPROFIL_KIND_DIMENSIONS) return 0;
+    double top = 0, bottom = 0, root = 0;
+    Calc_Profile_Weld_Offsets(p, &top, &bottom, &root);
+    char letter = 0;
+    switch (p->type) {
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
+        if (p->b_fo == p->b_fu && p->t_fo == p->t_fu) letter = 'D';
+        break;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: letter = 'T'; break;
+    case PROFILTYP_C: case PROFILTYP_U: letter = 'U'; break;
+    case PROFILTYP_L: letter = 'L'; break;
+    case PROFILTYP_RECHTECK: return Rolled_Shape_Outline('R', p->h, p->b_fo, p->t_w, p->t_fo, top, root, outline);
+    default: break;
+    }
+    return Rolled_Shape_Outline(letter, p->h, p->b_fo, p->t_w, p->t_fo, top, 0, outline);
+}
+
+void Scale_Outline(Catalogue_Outline* o, double factor) {
+    if (!o) return;
+    for (double* x : {&o->h, &o->b, &o->t_w, &o->t_f, &o->r_1, &o->r_2, &o->nominal_from_tip}) *x *= factor;
+}
+
+int Model_Rolled_Outline(const Profil_Model_Descriptor* d, const char* name_text, const float* values,
+                         Catalogue_Outline* outline) {
+    if (!d || !outline) return 0;
+    if (d->family == PROFIL_FAMILY_BY_NAME) {
+        if (!name_text || name_text[0] == '-' || std::strlen(name_text) <= 4) return 0;
+        char name[PROFIL_MODEL_NAME_SIZE] = {};
+        std::memcpy(name, name_text + 4, std::min(std::strlen(name_text + 4), sizeof name - 1));
+        for (size_t k = std::strlen(name); k > 0 && name[k - 1] == ' '; k--) name[k - 1] = 0;
+        return Catalogue_Name_Outline(name, outline);
+    }
+    if (!values || static_cast<int>(values[PROFIL_MODEL_CORNER_VALUE + 2]) != PQ_CORNERS_ROLLED) return 0;
+    const float* v = values + PROFIL_MODEL_FIRST_SHAPE_VALUE;
+    const float r = values[PROFIL_MODEL_CORNER_VALUE];
+    if (d->family == PROFIL_FAMILY_RHS)
+        return Rolled_Shape_Outline('R', v[0], v[1], v[2], v[3], values[PROFIL_MODEL_OUTER_CORNER_VALUE], r, outline);
+    const char letter = d->family == PROFIL_FAMILY_I ? 'D'
+                        : d->family == PROFIL_FAMILY_T ? 'T'
+                        : d->family == PROFIL_FAMILY_U ? 'U'
+                        : d->family == PROFIL_FAMILY_L ? 'L'
+                                                       : 0;
+    return Rolled_Shape_Outline(letter, v[0], v[1], v[2], v[3], r, 0, outline);
+}
+
+int Plastic_Section_Rings(const Plastic_Ring* plates, int n, const Catalogue_Outline* outline,
+                          const Plastic_Ring** rings) {
+    // a few sections kept, for callers that take turns (the model's check
+    // and the record's classification of one profile)
+    static Kept_Section kept[4];
+    static int next = 0;
+    if (!plates || n <= 0 || !rings) return 0;
+    auto same = [&](const Kept_Section& k) {
+        return !k.rings.empty() && Same_Plates(k, plates, n) && k.has_outline == (outline != nullptr) &&
+               (!outline || Same_Outline(k.outline, *outline));
+    };
+    int at = 0;
+    while (at < 4 && !same(kept[at])) at++;
+    if (at == 4) at = next, next = (next + 1) % 4;
+    Kept_Section& k = kept[at];
+    if (!same(k)) {
+        k.plate_points.clear(), k.plate_shares.clear(), k.plate_sizes.clear();
+        for (int i = 0; i < n; i++) {
+            k.plate_points.insert(k.plate_points.end(), plates[i].points, plates[i].points + plates[i].n);
+            k.plate_shares.push_back(plates[i].share);
+            k.plate_sizes.push_back(plates[i].n);
+        }
+        k.has_outline = outline != nullptr;
+        if (outline) k.outline = *outline;
+        k.rings.clear();
+        if (outline && Lay_Outline(*outline, plates, n, &k)) {
+            for (size_t i = 0; i < k.pieces.size(); i++)
+                k.rings.push_back({k.pieces[i].data(), static_cast<int>(k.pieces[i].size()), k.piece_shares[i]});
+        } else {
+            size_t at = 0;
+            for (int i = 0; i < n; i++) {
+                k.rings.push_back({k.plate_points.data() + at, plates[i].n, plates[i].share});
+                at += static_cast<size_t>(plates[i].n);
+            }
+        }
+    }
+    *rings = k.rings.data();
+    return static_cast<int>(k.rings.size());
+}
+
+int Model_Plastic_Rings(const double* part_share, int shares, const Catalogue_Outline* outline,
+                        const Plastic_Ring** rings) {
+    // kept for the next section: no allocation per load case
+    static std::vector<Outline_Point> points;
+    static std::vector<Plastic_Ring> plates;
+    if (!rings || !Model_Plates(part_share, shares, &points, &plates)) return 0;
+    return Plastic_Section_Rings(plates.data(), static_cast<int>(plates.size()), outline, rings);
+}
+
+int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int max, const double* part_share,
+                                 const Catalogue_Outline* outline) {
     if (!ends || max <= 0) return 0;
-    static std::vector<Stress_Quad> quads;  // kept for the next section: no allocation per load case
-    Model_Quads(&quads);
     double M[2], plane[3];
-    if (!Model_Moments(M) || !Calc_Plastic_Plane(quads.data(), static_cast<int>(quads.size()), N, M, f_y, plane))
-        return 0;
+    const Plastic_Ring* rings = nullptr;
+    const int n = Model_Plastic_Rings(part_share, max, outline, &rings);
+    if (n <= 0 || !Model_Moments(M) || !Calc_Plastic_Plane(rings, n, N, M, f_y, plane)) return 0;
+    const double* qw = DWQB_Querschnittswerte;
+    const double J[3] = {qw[DWQB_QW_IZ], qw[DWQB_QW_IY], qw[DWQB_QW_IYZ]};
+    double size = 0;
+    for (int k = 0; k < n; k++)
+        for (int c = 0; c < rings[k].n; c++) size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
+    // the distributions of the forces without a principal moment, for the
+    // parts that moment leaves as they are (at most one per direction)
+    double other[2][3], other_M[2][2];
+    int others = 0;
     const int parts = std::min(Get_Section_Part_Count(), max);
     for (int i = 0; i < parts; i++) {
         double y[2], z[2];
@@ -342,7 +792,20 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
             ends[i][0] = ends[i][1] = NAN;
             continue;
         }
-        for (int e = 0; e < 2; e++) ends[i][e] = 10 * (plane[0] + plane[1] * y[e] + plane[2] * z[e]);
+        const double* g = plane;
+        double part_M[2];
+        if (Part_Moments(J, M, y, z, size, part_M)) {
+            int k = 0;
+            while (k < others && (other_M[k][0] != part_M[0] || other_M[k][1] != part_M[1])) k++;
+            if (k == others && others < 2) {
+                other_M[k][0] = part_M[0], other_M[k][1] = part_M[1];
+                // without N and the other moment the part is not stressed
+                if (!Calc_Plastic_Plane(rings, n, N, part_M, f_y, other[k])) other[k][0] = other[k][1] = other[k][2] = 0;
+                others++;
+            }
+            if (k < others) g = other[k];
+        }
+        for (int e = 0; e < 2; e++) ends[i][e] = 10 * (g[0] + g[1] * y[e] + g[2] * z[e]);
     }
     return parts;
 }

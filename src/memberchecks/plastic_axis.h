@@ -3,51 +3,106 @@
 // the class 1 and 2 limits of the classification table take from it (the
 // class 3 limit keeps the elastic stress ratio psi).
 //
-// The section is a set of quadrilaterals (the plates, or the pieces of its
-// thin-walled model) with the elastic stress of the forces at their
-// corners, tension positive. The plastic distribution is that of the
-// section at its plastic moment resistance under the normal force: stress
-// blocks of the yield strength on either side of a straight neutral axis
-// that carry the normal force and bending moments in the direction of the
-// forces' own (both bending moments together: the axis is placed and
-// turned until the blocks' moments point the way the forces' do). It is
-// handed on as a linear field whose sign is that of the blocks, so that
-// a part's compressed fraction is alpha = c_max / (c_max - c_other) of the
-// field at its two ends. Nothing carries over from one call to the next
-// but scratch space, kept so that a load case allocates nothing (one caller
-// at a time).
+// The section is a set of polygons: the real outline of a rolled profile
+// with its root fillets, toes and sloped flanges, or the plates of a welded
+// one, each piece with the yield strength of its own plate. The plastic
+// distribution is that of the section at its plastic moment resistance
+// under the normal force: stress blocks of each piece's yield strength on
+// either side of a straight neutral axis that carry the normal force and
+// bending moments in the direction of the forces' own (both bending moments
+// together: the axis is placed and turned until the blocks' moments point
+// the way the forces' do). It is handed on as a linear field whose sign is
+// that of the blocks, so that a part's compressed fraction is alpha = c_max
+// / (c_max - c_other) of the field at its two ends.
+//
+// A part is classed by the stresses that act on it: a part that lies on a
+// principal axis through the centroid (the web of a double-T or a tee's
+// stem, on the z axis) is not stressed by the moment about that axis (M_z),
+// and takes its alpha from the distribution of the forces without it. More
+// of such a moment never changes its class.
+//
+// Nothing carries over from one call to the next but scratch space and the
+// last sections' polygons, kept so that a load case allocates nothing (one
+// caller at a time).
 #ifndef MEMBERCHECKS_PLASTIC_AXIS_H
 #define MEMBERCHECKS_PLASTIC_AXIS_H
 
-// Corners in order round the quadrilateral (a triangle may repeat one),
-// with the elastic stresses there (read by the callers, not here).
-struct Stress_Quad {
-    double y[4], z[4];
-    double sigma[4];
+#include "profiles/catalogue_plausibility.h"
+#include "profiles/stahlprofil.h"
+#include "thinwall/section_work.h"
+
+// A closed polygon of material (its first point not repeated): counted
+// positive where its corners run counter-clockwise in (y, z) - the sense of
+// y z' - y' z - negative where they run the other way (a hole). share: the
+// yield strength of its plate over the section's.
+struct Plastic_Ring {
+    const Outline_Point* points;
+    int n;
+    double share;
 };
 
-// The plastic distribution of the quads for the normal force N (tension
-// positive; N / f_y is the area of the tension block less that of the
-// compression block) and bending moments M (the integrals of sigma y and
-// of sigma z about the coordinates' origin, where N acts; only their
+// The plastic distribution of the rings for the normal force N (tension
+// positive; N / f_y is the weighted area of the tension block less that of
+// the compression block) and bending moments M (the integrals of sigma y
+// and of sigma z about the coordinates' origin, where N acts; only their
 // direction counts). plane gets the field g = plane[0] + plane[1] y +
 // plane[2] z, positive in the tension block, negative in the compression
 // block, its largest magnitude over the corners f_y. Without a moment, or
-// with N beyond the plastic normal force of the quads, the section is one
+// with N beyond the plastic normal force of the rings, the section is one
 // block: g is the constant f_y with the sign of N. 0 (plane untouched)
-// without quads of area, for f_y not positive, or without N and moment;
+// without rings of area, for f_y not positive, or without N and moment;
 // else 1. Never fails otherwise.
-int Calc_Plastic_Plane(const Stress_Quad* quads, int n, double N, const double M[2], double f_y, double plane[3]);
+int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double M[2], double f_y, double plane[3]);
 
-// The same for the standing thin-walled model and the forces of its last
-// evaluation (Calc_Section_Stress_Extremes; their moments from its stresses
-// and its second moments): N in kN (tension positive), f_y in kN/cm2; the
-// model's lines give a quad per tenth of every line between its two plate
-// faces. ends[i] gets the field at the two ends of
-// part i (in the order and units of Get_Section_Point: sigma_a, sigma_b in
-// N/mm2), for every part below max; a part without ends gets NaN. Returns
-// the number of parts written, 0 (ends untouched) where Calc_Plastic_Plane
-// finds no distribution.
-int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int max);
+// The moments that stress a part whose ends lie at (y[k], z[k]) about the
+// centroid: M (as above) less its component along a principal direction of
+// the second moments J = {integral y^2, integral z^2, integral y z} where
+// both ends lie on that direction's axis (within 1e-6 size). 1 when a
+// component was left out (part_M holds the rest), else 0 (part_M = M).
+int Part_Moments(const double J[3], const double M[2], const double y[2], const double z[2], double size,
+                 double part_M[2]);
+
+// The outline of a rolled profile: a catalogue profile of a family with a
+// polygon outline (double-T, tee, channel, angle, zed, rectangular hollow
+// section) from its catalogue record, or one typed in as rolled with its
+// root radius; mm. 0 for a welded profile, a section the catalogue does not
+// describe, or a null argument.
+int Profile_Rolled_Outline(const Stahlprofil* profile, Catalogue_Outline* outline);
+// The outline's lengths times factor (mm to the model's cm: 0.1).
+void Scale_Outline(Catalogue_Outline* outline, double factor);
+// The same for a converted library section (cm): a catalogue profile by the
+// name in name_text (a turned one has none), a shape by its dimensions with
+// rolled corners from its values.
+int Model_Rolled_Outline(const Profil_Model_Descriptor* descriptor, const char* name_text, const float* values,
+                         Catalogue_Outline* outline);
+
+// The section whose blocks give alpha: the outline, when given and it fits
+// the plates (turned and mirrored into their axes, its centroid on the
+// origin and its faces on theirs), in bands where the plates' strengths
+// differ, each with the share of the plates that hold most of it; else the
+// plates themselves. The rings are the module's, kept until a later call
+// asks for other plates (a few sections are kept). Their count; 0 without
+// plates.
+int Plastic_Section_Rings(const Plastic_Ring* plates, int n, const Catalogue_Outline* outline,
+                          const Plastic_Ring** rings);
+
+// The section of the standing thin-walled model (cm, about its centroid):
+// the rolled outline (may be null) laid onto the model's lines between
+// their faces as they meet, or those plates themselves, each with the share
+// of its part (part_share null: all 1; shares entries). As
+// Plastic_Section_Rings; 0 without a model.
+int Model_Plastic_Rings(const double* part_share, int shares, const Catalogue_Outline* outline,
+                        const Plastic_Ring** rings);
+
+// The distribution for the standing thin-walled model and the forces of its
+// last evaluation (Calc_Section_Stress_Extremes; their moments from its stresses
+// and its second moments): N in kN (tension positive), f_y in kN/cm2 (of a
+// part whose share is 1), the section as Model_Plastic_Rings has it. ends[i]
+// gets the field at the two ends of part i (in the order and units of
+// Get_Section_Point: sigma_a, sigma_b in N/mm2), for every part below max;
+// a part without ends gets NaN. Returns the number of parts written, 0
+// (ends untouched) where no distribution is found.
+int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int max, const double* part_share = nullptr,
+                                 const Catalogue_Outline* outline = nullptr);
 
 #endif

@@ -34,9 +34,15 @@ int Class_Limits(const Stahlprofil* profile, const double forces[8], int options
     Section_Class_Request request = {1, options, f_y, gamma_M0, factor, nullptr, parts, part_f_y, nullptr};
     // Classes 1 and 2 take alpha from the section at its plastic moment
     // resistance under N (kN, tension positive): the blocks of the design
-    // strength (kN/cm2) that carry N and both moments in their direction.
+    // strength (kN/cm2), each part's in proportion to its own, that carry N
+    // and both moments in their direction on the profile's real outline.
     const double f_d = gamma_M0 > 0 ? f_y / gamma_M0 : f_y;
-    if (Calc_Model_Plastic_Part_Ends(forces[0], 0.1 * f_d, ends, parts) > 0) {
+    double share[PROFIL_DWQB_LINES];
+    for (int i = 0; i < parts; i++) share[i] = f_y > 0 && part_f_y[i] > 0 ? part_f_y[i] / f_y : 1.0;
+    Catalogue_Outline outline{};
+    const bool rolled = Profile_Rolled_Outline(profile, &outline) != 0;
+    Scale_Outline(&outline, 0.1);  // the model's units
+    if (Calc_Model_Plastic_Part_Ends(forces[0], 0.1 * f_d, ends, parts, share, rolled ? &outline : nullptr) > 0) {
         request.flags |= SECTION_CLASS_PLASTIC;
         request.plastic_ends = ends;
     }

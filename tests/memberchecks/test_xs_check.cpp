@@ -557,6 +557,28 @@ TEST(Classification, PlasticAlphaForClassesOneAndTwo) {
     EXPECT_EQ(list.Take_Ended().find("ermittelt"), std::string::npos);
 }
 
+// A channel's flanges are classed with their own thickness. Welded U 200 x
+// 80, web 6, flanges 12, S235 (no weld throats): flange c = 80 - 6 = 74,
+// c/t = 6.17 (74/6 = 12.33 with the web's thickness, class 3 in
+// compression); web c = 200 - 24 = 176, c/t = 29.33. Under N alone both are
+// uniformly compressed: flange 6.17 <= 9 class 1, web 29.33 <= 33 class 1;
+// to class 2 the web's 29.33/38 = 0.772 governs over the flange's 6.17/10.
+TEST(Classification, ChannelFlangesTakeTheirOwnThickness) {
+    Stahlprofil U = Welded(PROFILTYP_U, 200, 6, 80, 12, 0, 0);
+    ASSERT_NEAR(U.c_o, 74, 1e-9);
+    int top = -1, web = -1;
+    double U2 = 0;
+    EXPECT_EQ(Classify_Section(&U, 500e3, 0, 0, 1.0, 1, 0, &top, nullptr, &web, 2, &U2, nullptr, 0, ""), 1);
+    EXPECT_EQ(top, 1);
+    EXPECT_EQ(web, 1);
+    EXPECT_NEAR(U2, 176 / 6.0 / 38, 1e-4);
+    ListCapture list;
+    Classify_Section(&U, 500e3, 0, 0, 1.0, 1, 0, nullptr, nullptr, nullptr, 2, nullptr, list.f(), 2, "");
+    const std::string text = list.Take_Ended();
+    EXPECT_NE(text.find("c/t = 6.17 "), std::string::npos) << text;
+    EXPECT_EQ(text.find("c/t = 12.33"), std::string::npos) << text;
+}
+
 // The plastic axis of plates: the T above (flange 200 x 20 on top, stem 16 x
 // 170), z down from the top (mm), under a moment about y (the integral of
 // sigma z): without N the axis halves the area 6720 - it lies in the
@@ -566,11 +588,9 @@ TEST(Classification, PlasticAlphaForClassesOneAndTwo) {
 // (the stem's foot). Beyond N_pl, or without a moment, the section is one
 // block.
 TEST(PlasticAxis, PlatesOfATee) {
-    auto plate = [](double y1, double y2, double z1, double z2) {
-        Stress_Quad q{{y1, y2, y2, y1}, {z1, z1, z2, z2}, {0, 0, 0, 0}};
-        return q;
-    };
-    const Stress_Quad T[2] = {plate(-100, 100, 0, 20), plate(-8, 8, 20, 190)};
+    const Outline_Point flange[4] = {{-100, 0}, {100, 0}, {100, 20}, {-100, 20}};
+    const Outline_Point stem[4] = {{-8, 20}, {8, 20}, {8, 190}, {-8, 190}};
+    const Plastic_Ring T[2] = {{flange, 4, 1.0}, {stem, 4, 1.0}};
     const double M[2] = {0, 1e6}, none[2] = {0, 0};
     const struct {
         double N, z_axis;
