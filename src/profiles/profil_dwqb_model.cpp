@@ -991,18 +991,6 @@ void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     Place_Given_Values(key);
 }
 
-// A sloped flange is thickest at its root, where the shear stress of St.
-// Venant torsion, t M_x / I_T, is largest (and the root fillet's corner
-// raises it beyond what the plate shows). The line's point on the inner
-// face at the root stands at the web's face (the plates have no fillets) or
-// on a fillet (the manager's outline draws them), where a moment about the
-// web's axis leaves the normal stress smaller than where the flange begins,
-// at the fillet's end, t_w / 2 + r from the web's centre line. Each sloped
-// flange of a catalogue double-T, tee or channel gets a point there, after
-// the lines' points: the normal stress of that place (the plane of N and
-// the moments through three points of its line; the bimoment's by the
-// warping ordinate of the line where the point lies) with the shear
-// stresses of the root's inner face point.
 // The flange lines and the web's line of a double-T, a tee and a channel,
 // as both builders lay them out.
 struct Flange_Layout {
@@ -1074,6 +1062,18 @@ bool Flange_Root_Point(int i, int web, double reach, int at) {
     return true;
 }
 
+// A sloped flange is thickest at its root, where the shear stress of St.
+// Venant torsion, t M_x / I_T, is largest (and the root fillet's corner
+// raises it beyond what the plate shows). The line's point on the inner
+// face at the root stands at the web's face (the plates have no fillets) or
+// on a fillet (the manager's outline draws them), where a moment about the
+// web's axis leaves the normal stress smaller than where the flange begins,
+// at the fillet's end, t_w / 2 + r from the web's centre line. Each sloped
+// flange of a catalogue double-T, tee or channel gets a point there, after
+// the lines' points: the normal stress of that place (the plane of N and
+// the moments through three points of its line; the bimoment's by the
+// warping ordinate of the line where the point lies) with the shear
+// stresses of the root's inner face point.
 void Add_Flange_Root_Points(const Profil_DWQB_Model_Key& key) {
     if (key.record_number <= 0) return;
     const int family = Get_Profil_Family(key.name);
