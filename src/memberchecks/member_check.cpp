@@ -431,26 +431,35 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
 // their nominal thickness, which overstates the flanges' tips, and for
 // parallel flanges with a web plate that reaches into them, which on heavy
 // sections counts more than the root fillets add; the stress blocks of the
-// real outline, each band at the yield strength the method left its plate
-// after shear, bound the utilisation from below. Parallel flanges whose
-// plates stay clearly inside the outline need no bound. f: the method's
-// forces (kN, kNcm).
+// real outline bound the utilisation from below. Parallel flanges whose
+// plates stay clearly inside the outline need no bound. Each band keeps the
+// yield strength the steel rules leave it under the shear forces and the
+// torsion of the load (Calc_Open_Shear), not what the method left its plate
+// at the shear forces it split among the flanges: a flange whose own share
+// passed its shear resistance stopped the method before that (its shear
+// check says so) and left the band with none, and the bound's utilisation
+// jumped where the shear passed. f: the method's forces (kN, kNcm).
 void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], TSV_Ergebnis* result,
                       float* work) {
     const Plastic_Outline* o = s.in->outline;
     if (!o || (o->kind != OUTLINE_SLOPED && o->kind != OUTLINE_ROOTS)) return;
+    Work_Plates w;
+    if (!Read_Work_Plates(s.in->descriptor, work, &w)) return;
     if (o->kind == OUTLINE_ROOTS) {
-        Work_Plates w;
-        if (!Read_Work_Plates(s.in->descriptor, work, &w)) return;
         double across_z[3][3], across_y[3][3], A = 0;
         const int n = Work_Plate_Rectangles(w, across_z, across_y);
         for (int k = 0; k < n; k++) A += (across_z[k][1] - across_z[k][0]) * across_z[k][2];
         if (!Plates_Reach_Outline(o, 100 * A, 1000 * Plastic_Modulus(across_z, n))) return;
     }
-    const auto rho = [](double r) { return r >= 0 && r <= 1 ? r : 1.0; };
-    const double strength[OUTLINE_BANDS] = {m.f_yd * rho(result->rho_o), m.f_yd * rho(result->rho_s),
-                                            m.f_yd * rho(result->rho_u)};
-    const double U = Calc_Outline_Utilisation(o, strength, 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
+    // the plates lie as the bands (the web stands): b across them, t their
+    // thickness, in mm
+    Open_Plates plates{};
+    for (int k = 0; k < OUTLINE_BANDS; k++) plates.b[k] = 10 * w.b[k], plates.t[k] = 10 * w.t[k];
+    plates.A_v_web = 100 * w.A_v_web, plates.A_v_web_in_flanges = 100 * w.A_v_web_in_flanges;
+    plates.A_v_flanges = 100 * w.A_v_flanges;
+    Open_Shear shear;
+    if (!Calc_Open_Shear(o, &plates, m.f_yd, f[1], f[2], 0.01 * f[3], &shear)) return;
+    const double U = Calc_Outline_Utilisation(o, shear.strength, 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
     Out("%sAusnutzung des Profilumrisses (%s):  U = %.3f\n", Member_Check_Prefix,
         o->kind == OUTLINE_SLOPED ? "geneigte Flansche, Ausrundungen" : "Ausrundungen", U);
     if (s.record) {

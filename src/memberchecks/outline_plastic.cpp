@@ -256,6 +256,7 @@ int Set_Bands(const std::vector<Outline_Ring>& rings, bool bottom_flange, Plasti
     if (!(a > 0) || !std::isfinite(a)) return 0;
     const double yc = -sy / a, zc = -sz / a;
     for (std::vector<Outline_Ring>& band : o->bands) band.clear();
+    for (double& band_A : o->band_A) band_A = 0;
     const double cuts[4] = {z_min - zc, z_min - zc + o->t_f, bottom_flange ? z_max - zc - o->t_f : z_max - zc,
                             z_max - zc};
     for (const Outline_Ring& r : rings) {
@@ -264,7 +265,8 @@ int Set_Bands(const std::vector<Outline_Ring>& rings, bool bottom_flange, Plasti
         for (int k = 0; k < OUTLINE_BANDS; k++) {
             if (!(cuts[k + 1] > cuts[k])) continue;
             Outline_Ring part = Clip_Band(turned, cuts[k], cuts[k + 1]);
-            if (part.size() >= 3) o->bands[k].push_back(part);
+            double sy = 0, sz = 0;
+            if (part.size() >= 3) o->band_A[k] += Ring_Area(part, &sy, &sz), o->bands[k].push_back(part);
         }
     }
     o->A = a;
@@ -521,5 +523,45 @@ int Calc_Hollow_Shear(const Plastic_Outline* o, double f_yd, double V_y, double 
     s->k_T = u_t < 1 ? std::sqrt(1 - u_t * u_t) : 0;
     s->strength[OUTLINE_TOP] = s->strength[OUTLINE_BOTTOM] = f_yd * s->k_T * (1 - s->rho_y);
     s->strength[OUTLINE_WEB] = f_yd * s->k_T * (1 - s->rho_z);
+    return 1;
+}
+
+int Calc_Open_Shear(const Plastic_Outline* o, const Open_Plates* plates, double f_yd, double V_y, double V_z,
+                    double T_t, Open_Shear* s) {
+    if (!s) return 0;
+    *s = Open_Shear{};
+    if (!o || o->kind == OUTLINE_HOLLOW || !plates) return 0;
+    const Open_Plates& p = *plates;
+    double area[OUTLINE_BANDS], stiffness[OUTLINE_BANDS], it = 0;
+    for (int k = 0; k < OUTLINE_BANDS; k++) {
+        const bool present = p.b[k] > 0 && p.t[k] > 0;
+        area[k] = present ? p.b[k] * p.t[k] : 0;
+        stiffness[k] = area[k] * p.t[k] * p.t[k] / 3;
+        it += stiffness[k];
+    }
+    const double a_f = area[OUTLINE_TOP] + area[OUTLINE_BOTTOM];
+    const double bands_f = o->band_A[OUTLINE_TOP] + o->band_A[OUTLINE_BOTTOM];
+    if (!(area[OUTLINE_WEB] > 0) || !(a_f > 0) || !(it > 0) || !(bands_f > 0)) return 0;
+    const double A_web = p.A_v_web > 0 ? p.A_v_web : area[OUTLINE_WEB];
+    const double A_flanges = p.A_v_flanges > 0 ? std::min(p.A_v_flanges, a_f) : a_f;
+    const double tau_R = f_yd / std::sqrt(3.0);
+    for (int k = 0; k < OUTLINE_BANDS; k++) {
+        if (!(area[k] > 0)) continue;
+        const double tv = 1000 * std::fabs(k == OUTLINE_WEB ? V_z : V_y) / (k == OUTLINE_WEB ? A_web : A_flanges);
+        // the plate's share of the torsion at its face, as it yields (the
+        // shear force takes the core the torsion leaves)
+        const double T = 1e6 * std::fabs(T_t) * stiffness[k] / it, w = (2 * p.b[k] - p.t[k]) * p.t[k] * p.t[k];
+        const double tt = w > 0 ? 2 * T / w : 0;
+        const double tau = std::sqrt(tv * tv + tt * tt) + tt;
+        s->u[k] = tau_R > 0 ? tau / tau_R : (tau > 0 ? 1000 : 0);
+    }
+    const auto keep = [](double u) { return u > 0.5 ? std::max(0.0, 1 - (2 * u - 1) * (2 * u - 1)) : 1.0; };
+    const double web = keep(s->u[OUTLINE_WEB]);
+    const double in_flanges = std::max({p.A_v_web_in_flanges, A_web - o->band_A[OUTLINE_WEB], 0.0});
+    const double lost = (1 - web) * in_flanges / bands_f;
+    for (int k = 0; k < OUTLINE_BANDS; k++) {
+        if (!(area[k] > 0)) continue;
+        s->strength[k] = f_yd * (k == OUTLINE_WEB ? web : std::max(0.0, keep(s->u[k]) - lost));
+    }
     return 1;
 }

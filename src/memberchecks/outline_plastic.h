@@ -45,6 +45,7 @@ struct Plastic_Outline {
     double h, b, t_w, t_f;                             // depth, width, web and flange (mm)
     double r_o, r_i;                                   // hollow: outer and inner corner radius (mm)
     double W_pl_y, W_pl_z;                             // plastic moduli of the outline (mm³)
+    double band_A[OUTLINE_BANDS];                      // areas of the bands (mm²)
     // Shares of the outline's plastic normal force and moments about y and
     // z that count: below 1 where the catalogue publishes a smaller area or
     // plastic modulus than the polygons give, so that neither is exceeded.
@@ -110,6 +111,31 @@ struct Hollow_Shear {
 // that is not a hollow one (*shear then all zero).
 int Calc_Hollow_Shear(const Plastic_Outline* outline, double f_yd, double V_y, double V_z, double T_t,
                       Hollow_Shear* shear);
+
+// Shear and St. Venant torsion of a double-T's, tee's or channel's outline
+// by the steel rules, for the strengths of its bands: the shear force of
+// each direction over the shear area that carries it - V_z the web's, V_y
+// the flanges' together, each in proportion to its area - with each plate's
+// share of the torsion (by its b t^3) at its face; each band keeps (1 - rho)
+// of the yield strength, rho = (2 u - 1)^2 above half its plastic shear
+// resistance and 1 at it and beyond; the flange bands less what the part of
+// the web's shear area that lies in them loses (the larger of the plates'
+// and the area the outline's web band leaves of it), spread over them by
+// area. The same forces give the same strengths whatever the moments: the
+// bands' strengths follow the shear continuously, to none at the plastic
+// shear resistance.
+struct Open_Plates {
+    double b[OUTLINE_BANDS], t[OUTLINE_BANDS];  // top flange, web, bottom flange (mm; a missing plate 0)
+    double A_v_web, A_v_web_in_flanges, A_v_flanges;  // mm²; 0: the plates' own
+};
+struct Open_Shear {
+    double u[OUTLINE_BANDS];         // shear stress over the shear strength, per plate
+    double strength[OUTLINE_BANDS];  // N/mm²
+};
+// V in kN, T_t in kNm, f_yd in N/mm². 0 (and *shear all zero) for a null
+// argument, a hollow outline, or plates without a web or flanges.
+int Calc_Open_Shear(const Plastic_Outline* outline, const Open_Plates* plates, double f_yd, double V_y, double V_z,
+                    double T_t, Open_Shear* shear);
 
 // What a check took from the outline, for its report.
 struct Outline_Result {

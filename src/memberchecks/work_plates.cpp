@@ -16,6 +16,7 @@ bool Read_Work_Plates(const Profil_Model_Descriptor* d, float* values, Work_Plat
     w->y_r = p[0], w->z_r = p[1];
     for (int k = 0; k < 3; k++) w->y[k] = p[2 + 2 * k], w->z[k] = p[3 + 2 * k];
     w->b[0] = p[8], w->t[0] = p[9], w->b[1] = p[10], w->t[1] = p[11], w->b[2] = p[12], w->t[2] = p[13];
+    w->A_v_web = p[16], w->A_v_web_in_flanges = p[17], w->A_v_flanges = p[18];
     return true;
 }
 

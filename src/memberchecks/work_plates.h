@@ -10,9 +10,13 @@
 // The plates (cm): reference point (web centre), the centres of top flange,
 // web and bottom flange, then b_o, t_o, h_s, t_s, b_u, t_u. Circles keep the
 // outer diameter and wall, a solid rectangle its two sides in h_s and t_s.
+// Beside them the shear areas the steel rules give (cm², 0 where the plates'
+// own count): the web's, the part of it that lies in the flanges, and the
+// flanges' together.
 struct Work_Plates {
     int kind;
     double y_r, z_r, y[3], z[3], b[3], t[3];  // 0 top flange, 1 web, 2 bottom flange
+    double A_v_web, A_v_web_in_flanges, A_v_flanges;
     bool present(int k) const { return b[k] > 0 && t[k] > 0; }
 };
 

@@ -991,9 +991,107 @@ void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     Place_Given_Values(key);
 }
 
+// The flange lines and the web's line of a double-T, a tee and a channel,
+// as both builders lay them out.
+struct Flange_Layout {
+    int flanges[4];
+    int web;
+};
+const Flange_Layout kFlangeLayouts[] = {{{0, 1, 3, 4}, 2}, {{0, 1, -1, -1}, 2}, {{0, 2, -1, -1}, 1}};
+
+double Plane_At(int plane, int k) { return Profil_DWQB_Linienwerte.planes[plane][k]; }
+double Y_At(int k) { return Plane_At(PROFIL_PLANE_Y, k); }
+double Z_At(int k) { return Plane_At(PROFIL_PLANE_Z, k); }
+
+// The value at (y, z) of a plane that is linear in the coordinates, through
+// its values at the points a, b and c (not in a line); false when they are.
+bool Linear_Plane(int plane, int a, int b, int c, double y, double z, double* value) {
+    const double y1 = Y_At(b) - Y_At(a), z1 = Z_At(b) - Z_At(a), y2 = Y_At(c) - Y_At(a), z2 = Z_At(c) - Z_At(a);
+    const double det = y1 * z2 - y2 * z1;
+    if (!(std::fabs(det) > 1e-12 * (y1 * y1 + z1 * z1 + y2 * y2 + z2 * z2))) return false;
+    const double v1 = Plane_At(plane, b) - Plane_At(plane, a), v2 = Plane_At(plane, c) - Plane_At(plane, a);
+    const double gy = (v1 * z2 - v2 * z1) / det, gz = (y1 * v2 - y2 * v1) / det;
+    *value = Plane_At(plane, a) + gy * (y - Y_At(a)) + gz * (z - Z_At(a));
+    return true;
+}
+
+// The root point of flange line i at `at`, reach from the centre line of the
+// web's line; false when the line is no sloped flange or gives no root
+// within its length.
+bool Flange_Root_Point(int i, int web, double reach, int at) {
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    const int base = 33 * i;
+    const double t_0 = Plane_At(PROFIL_PLANE_T, base), t_10 = Plane_At(PROFIL_PLANE_T, base + 30);
+    if (!(std::fabs(t_0 - t_10) > 1e-6 * std::max(t_0, t_10))) return false;
+    const int root = t_10 > t_0 ? 10 : 0, tip = 10 - root;
+    // the web's centre line (w) and the flange's side of it
+    const int w0 = 33 * web, w1 = w0 + 30;
+    const double wl = std::hypot(Y_At(w1) - Y_At(w0), Z_At(w1) - Z_At(w0));
+    if (!(wl > 0)) return false;
+    const double wy = (Y_At(w1) - Y_At(w0)) / wl, wz = (Z_At(w1) - Z_At(w0)) / wl;
+    auto across = [&](double y, double z) { return (y - Y_At(w0)) * wz - (z - Z_At(w0)) * wy; };
+    const double side = across(Y_At(base + 3 * tip), Z_At(base + 3 * tip));
+    if (!(std::fabs(side) > reach)) return false;
+    // the inner face (the one nearer the centroid), along its straight part,
+    // clear of a fillet at the root and a toe at the tip
+    auto off = [&](int k) { return std::hypot(Y_At(k) - p.y_c, Z_At(k) - p.z_c); };
+    const int face = off(base + 15 + 1) < off(base + 15 + 2) ? 1 : 2;
+    const int a = base + 9 + face, b = base + 21 + face;
+    const double c_a = across(Y_At(a), Z_At(a)), c_b = across(Y_At(b), Z_At(b));
+    if (!(std::fabs(c_b - c_a) > 0)) return false;
+    const double lambda = ((side > 0 ? reach : -reach) - c_a) / (c_b - c_a);
+    const double y = Y_At(a) + lambda * (Y_At(b) - Y_At(a)), z = Z_At(a) + lambda * (Z_At(b) - Z_At(a));
+    double v[3];
+    const int normal[3] = {PROFIL_PLANE_N, PROFIL_PLANE_M1, PROFIL_PLANE_M2};
+    for (int k = 0; k < 3; k++)
+        if (!Linear_Plane(normal[k], base + 6, base + 24, base + 15 + face, y, z, &v[k])) return false;
+    // the warping ordinate of the line where the point lies across it
+    const int m_root = base + 3 * root, m_tip = base + 3 * tip;
+    const double ly = Y_At(m_tip) - Y_At(m_root), lz = Z_At(m_tip) - Z_At(m_root);
+    const double s = std::clamp(((y - Y_At(m_root)) * ly + (z - Z_At(m_root)) * lz) / (ly * ly + lz * lz), 0.0, 1.0);
+    const double station = root + (tip - root) * s;
+    const int k0 = std::min(9, static_cast<int>(station)), m0 = base + 3 * k0;
+    const double f = station - k0;
+    for (int plane = 0; plane < PROFIL_DWQB_PLANES; plane++)
+        p.planes[plane][at] = p.planes[plane][base + 3 * root + face];
+    p.planes[PROFIL_PLANE_Y][at] = y;
+    p.planes[PROFIL_PLANE_Z][at] = z;
+    for (int k = 0; k < 3; k++) p.planes[normal[k]][at] = v[k];
+    for (int plane : {PROFIL_PLANE_OMEGA, PROFIL_PLANE_B})
+        p.planes[plane][at] = (1 - f) * Plane_At(plane, m0) + f * Plane_At(plane, m0 + 3);
+    return true;
+}
+
+// A sloped flange is thickest at its root, where the shear stress of St.
+// Venant torsion, t M_x / I_T, is largest (and the root fillet's corner
+// raises it beyond what the plate shows). The line's point on the inner
+// face at the root stands at the web's face (the plates have no fillets) or
+// on a fillet (the manager's outline draws them), where a moment about the
+// web's axis leaves the normal stress smaller than where the flange begins,
+// at the fillet's end, t_w / 2 + r from the web's centre line. Each sloped
+// flange of a catalogue double-T, tee or channel gets a point there, after
+// the lines' points: the normal stress of that place (the plane of N and
+// the moments through three points of its line; the bimoment's by the
+// warping ordinate of the line where the point lies) with the shear
+// stresses of the root's inner face point.
+void Add_Flange_Root_Points(const Profil_DWQB_Model_Key& key) {
+    if (key.record_number <= 0) return;
+    const int family = Get_Profil_Family(key.name);
+    const int kind = family == PROFIL_FAMILY_I ? 0 : family == PROFIL_FAMILY_T ? 1 : family == PROFIL_FAMILY_U ? 2 : -1;
+    const double t_w = key.values[2], r = key.values[25];
+    if (kind < 0 || !(r > 0) || !(t_w > 0)) return;
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    const Flange_Layout& layout = kFlangeLayouts[kind];
+    if (layout.web >= p.n) return;
+    for (int line : layout.flanges) {
+        if (line < 0 || line >= p.n || p.n33 >= PROFIL_DWQB_POSITIONS) continue;
+        if (Flange_Root_Point(line, layout.web, t_w / 2 + r, p.n33)) p.n33++;
+    }
+}
+
 // The model calculated and its line results transferred to the stress
 // services; the status (> 0 failure), the store's mode set on success.
-int Calculate_Model(int mode, bool standard) {
+int Calculate_Model(const Profil_DWQB_Model_Key& key, int mode, bool standard) {
     int status = Calc_DWQB_Section();
     kept_generation = DWQB_Model_Generation;
     if (status > 0) {
@@ -1002,7 +1100,9 @@ int Calculate_Model(int mode, bool standard) {
     }
     // The stress services read the line values of the model: a model whose
     // values could not be transferred stands without stress points.
-    if (Transfer_DWQB_Line_Results() <= 0 && standard) {
+    const bool transferred = Transfer_DWQB_Line_Results() <= 0;
+    if (transferred) Add_Flange_Root_Points(key);
+    if (transferred && standard) {
         Line_Kinds_From_Store();
         Profil_DWQB_Store.mode = mode;
         return status;
@@ -1046,7 +1146,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
     } else {
         Build_Placed_Model(key, &standard);
     }
-    return Calculate_Model(mode, standard);
+    return Calculate_Model(key, mode, standard);
 }
 
 int Setup_Profil_DWQB(const Profil_Model_Descriptor* descriptor, const char* name_text, const float* values, int mode,

@@ -3,7 +3,8 @@
 // utilisations of those parts for the three cross-section classes.
 //
 // The stress points are the line values the model builder transferred
-// (33 per line); the per-unit stresses are those of the engine. Units of the
+// (33 per line, then a point at each sloped flange's root); the per-unit
+// stresses are those of the engine. Units of the
 // model: lengths cm, forces kN, moments kNcm, stresses kN/cm². Only
 // Get_Section_Point hands stresses out in N/mm² (times 10).
 //

@@ -22,8 +22,10 @@ enum {
 };
 
 struct Profil_DWQB_Linienwerte_Record {
-    // Header: principal angle, line count n, 11 n, 33 n, centroid, shear
-    // centre, cos and sin of the principal angle.
+    // Header: principal angle, line count n, 11 n, the count of stress
+    // points (33 n, and those the catalogue adds after the lines' own: a
+    // sloped flange's root), centroid, shear centre, cos and sin of the
+    // principal angle.
     double alpha;
     int32_t n, n11, n33;
     double y_c, z_c, y_m, z_m, cos_a, sin_a;
