@@ -12,6 +12,8 @@
 #include <cstring>
 #include <vector>
 
+#include "profiles/parametric_section_values.h"
+
 namespace catalogue {
 
 namespace {
@@ -302,8 +304,8 @@ Bad_Dimension Z_Section(const Catalogue_Outline& o, Shape* s, Catalogue_Section*
 
 // Rectangular hollow section b wide and h high, its side walls t_w and its
 // top and bottom walls t_f thick, its outside corners rounded with r_1 and
-// the inside corners with r_2. Its torsion constant is the closed tube's on
-// the walls' mid-line.
+// the inside corners with r_2. Its torsion constant is the closed tube's,
+// from the one routine every check and print takes it from.
 Bad_Dimension Hollow(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v) {
     const double tw = o.t_w, tf = o.t_f, b = o.b, h = o.h;
     if (!(2 * tw < b)) return DIM_TW;
@@ -317,13 +319,8 @@ Bad_Dimension Hollow(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v)
     if (const Bad_Dimension bad = Round_Corners(outside, s); bad != DIM_NONE) return bad;
     if (const Bad_Dimension bad = Round_Corners(inside, s); bad != DIM_NONE) return bad;
     s->sharp.resize(4);
-    // The mid-line: straight walls shortened by the corners' arcs, each wall
-    // with its own thickness.
-    const double r_mid = std::max((r1 + r2) / 2, 0.0), cut = r_mid * (4 - PI);
-    const double sides = 2 * (h - tf) - cut, ends = 2 * (b - tw) - cut;
-    const double enclosed = (b - tw) * (h - tf) - r_mid * r_mid * (4 - PI);
-    const double around = sides / tw + ends / tf;
-    const double it = (sides * tw * tw * tw + ends * tf * tf * tf) / 3 + 4 * enclosed * enclosed / around;
+    Closed_Tube_Torsion torsion;
+    const double it = Calc_Closed_Tube_Torsion(h, b, tw, tf, r1, r2, &torsion) ? torsion.I_T : 0.0;
     v->I_t[0] = v->I_t[1] = it;
     return DIM_NONE;
 }
