@@ -341,14 +341,20 @@ void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, do
     if (pieces) Set_Plate_Stretch(w->stretch[k], q, whole, side > 0 ? axis - l : axis, side > 0 ? axis : axis + l);
 }
 
-// The section values of the one closed weld of a round section. A fully
-// penetrated weld is the section itself, the tube's wall or the bar's disc
-// of outer radius R and inner radius r_i (0 for the bar): its area, second
-// moment and torsion modulus I_p / R are the section's; its shear area is
-// the one that gives the ring's largest shear, V / A_s at the neutral
-// axis, the section's own there, 4 V (R² + R r_i + r_i²) / (3 I), which is
-// 2 V / A for a thin wall and 4 V / (3 A) for the bar. The stress points
-// stay on the circumference, where bending and torsion are largest.
+// The section values of the one closed weld of a round section. A butt
+// weld lies in the wall it joins, from the outer face in, as it does in
+// every other family: a fully penetrated one is the section itself, the
+// tube's wall or the bar's disc, a partial penetration the ring of its
+// throat inside the outer face (laid on the outer face, half of it stood
+// outside the member: CHS 168.3 x 8 with a = 5 had I 936.1 cm⁴ for the
+// ring's 855.8). Such a ring of outer radius R and inner radius r_i (0 for
+// the bar) has the area, second moment and torsion modulus I_p / R of an
+// annulus; its shear area is the one that gives the ring's largest shear,
+// V / A_s at the neutral axis, the annulus's own there, 4 V (R² + R r_i +
+// r_i²) / (3 I), which is 2 V / A for a thin wall and 4 V / (3 A) for the
+// bar. A fillet weld's throat lies on the outer face, a thin ring of radius
+// R. The stress points stay on the circumference, where bending and
+// torsion are largest.
 void Build_Round(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     const Stahlprofil& p = r->profile;
@@ -363,8 +369,11 @@ void Build_Round(WeldCheckWork* w) {
     L.a = a;
     L.l = L.l_flow = l;
     L.t_part = t_part;
-    if (full) {
-        const double ri = std::max(R - a, 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
+    if (r->weld_kind == WELD_BUTT) {
+        // A throat deeper than the wall (the throat limits unchecked) ends
+        // at the bore: no weld lies in the tube's hollow.
+        const double wall = tube ? std::min(p.t_w, R) : R;
+        const double ri = std::max(R - std::min(a, wall), 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
         L.A = M_PI * (R2 - r2);
         L.I_y = L.I_z = M_PI * R4 / 4.0;
         w->A_wy = w->A_wz = 3.0 * M_PI * R4 / (4.0 * (R2 + R * ri + r2));

@@ -253,7 +253,8 @@ TEST(JoinedSection, ThickPlatesAreCheckedAtTheirOuterFibres) {
 // the welded face in, each corner once, and a ring of them is a closed
 // section on its throats' midline. The weld at 45 degrees (angle 90):
 // sigma_perp = tau_perp = sigma / sqrt 2, condition 1 sqrt 2 sigma; the
-// shear of torsion along the weld, sqrt 3 tau (S355).
+// shear of torsion along the weld, sqrt 3 tau (S355; recommended annex
+// values, f_u 470 for the bar of 60 mm).
 //  - RHS 100 x 100 x 10, a = 7 on every wall (10 - 3): M_x 10 kNm on the
 //    midline 93 x 93: tau = 10e6 / (2 93² 7) = 82.6, U = 0.328 (the outer
 //    faces' b h gave 71.4, U 0.284); M_y 10 kNm: the throat box 100 / 86,
@@ -262,27 +263,42 @@ TEST(JoinedSection, ThickPlatesAreCheckedAtTheirOuterFibres) {
 //  - Flat bar 100 x 40, a = 10 on all four faces (length check off):
 //    midline 90 x 30, tau = M_x / (2 2700 10); the throat box 40 x 100 less
 //    20 x 80.
+//  - CHS 168.3 x 8, a = 5: the annulus R 84.15 / 79.15, A 25.65 cm², I =
+//    pi (R⁴ - r⁴) / 4 = 855.8 cm⁴ (on the outer face, 2 pi R a and pi a
+//    R³ = 936.1, half the throat outside the tube: M_y 33.56 kNm gave
+//    0.980 for 1.071); M_x on I_p = 2 I, tau = M_x R / I_p; V_z largest at
+//    the neutral axis, V Q / (I b) = V (R² + R r + r²) / (3 I).
+//  - Round bar 60, a = 8: the annulus 30 / 22 (on the outer face 0.906 of
+//    the annulus's stress).
 TEST(JoinedSection, PartialPenetrationThroatsLieInTheWalls) {
     const double I_box = (std::pow(100.0, 4) - std::pow(86.0, 4)) / 12;
     const double I_bar = (40 * std::pow(100.0, 3) - 20 * std::pow(80.0, 3)) / 12;
+    const double R = 84.15, ri = 79.15, I_chs = kPi * (std::pow(R, 4) - std::pow(ri, 4)) / 4;
+    const double I_round = kPi * (std::pow(30.0, 4) - std::pow(22.0, 4)) / 4, kF1_470 = 470 / (0.9 * 1.25);
     struct Case {
         const char* what;
         Shape s;
-        double a, M_y, M_x;  // mm, kNm
+        double a, M_y, M_x, V_z;  // mm, kNm, kN
         double U;
     } const cases[] = {
-        {"RHS M_x", {"", PROFILTYP_RECHTECK, 100, 10, 100, 10}, 7, 0, 10, std::sqrt(3.0) * 10e6 / (2 * 93.0 * 93 * 7) / kF1_355},
-        {"RHS M_y", {"", PROFILTYP_RECHTECK, 100, 10, 100, 10}, 7, 10, 0, std::sqrt(2.0) * 10e6 * 50 / I_box / kF1_355},
-        {"flat M_x", {"", PROFILTYP_FLACH, 100, 40, 0, 0}, 10, 0, 2, std::sqrt(3.0) * 2e6 / (2 * 90.0 * 30 * 10) / kF1_355},
-        {"flat M_y", {"", PROFILTYP_FLACH, 100, 40, 0, 0}, 10, 20, 0, std::sqrt(2.0) * 20e6 * 50 / I_bar / kF1_355},
+        {"RHS M_x", {"", PROFILTYP_RECHTECK, 100, 10, 100, 10}, 7, 0, 10, 0, std::sqrt(3.0) * 10e6 / (2 * 93.0 * 93 * 7) / kF1_355},
+        {"RHS M_y", {"", PROFILTYP_RECHTECK, 100, 10, 100, 10}, 7, 10, 0, 0, std::sqrt(2.0) * 10e6 * 50 / I_box / kF1_355},
+        {"flat M_x", {"", PROFILTYP_FLACH, 100, 40, 0, 0}, 10, 0, 2, 0, std::sqrt(3.0) * 2e6 / (2 * 90.0 * 30 * 10) / kF1_355},
+        {"flat M_y", {"", PROFILTYP_FLACH, 100, 40, 0, 0}, 10, 20, 0, 0, std::sqrt(2.0) * 20e6 * 50 / I_bar / kF1_355},
+        {"CHS M_y", {"", PROFILTYP_ROHR, 168.3, 8, 0, 0}, 5, 33.56, 0, 0, std::sqrt(2.0) * 33.56e6 * R / I_chs / kF1_355},
+        {"CHS M_x", {"", PROFILTYP_ROHR, 168.3, 8, 0, 0}, 5, 0, 20, 0, std::sqrt(3.0) * 20e6 * R / (2 * I_chs) / kF1_355},
+        {"CHS V_z", {"", PROFILTYP_ROHR, 168.3, 8, 0, 0}, 5, 0, 0, 300,
+         std::sqrt(3.0) * 300e3 * (R * R + R * ri + ri * ri) / (3 * I_chs) / kF1_355},
+        {"round bar M_y", {"", PROFILTYP_RUND, 60, 60, 0, 0}, 8, 6.555, 0, 0, std::sqrt(2.0) * 6.555e6 * 30 / I_round / kF1_470},
     };
+    AnnexVariant recommended(0);
     for (const Case& c : cases) {
         SchweissnahtNachweis r = Profile_Of(c.s, nullptr, true);
         for (int k : {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER, WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT})
             r.a[k] = c.a, r.number[k] = k + 1;
         r.weld_kind = WELD_BUTT;
         r.no_length_check = 1;
-        r.forces.M_y = c.M_y * 1e6, r.forces.M_x = c.M_x * 1e6;
+        r.forces.M_y = c.M_y * 1e6, r.forces.M_x = c.M_x * 1e6, r.forces.V_z = c.V_z * 1e3;
         ListCapture l;
         EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0) << c.what;
         EXPECT_NEAR(r.U_w, c.U, 1e-4 * c.U) << c.what;
