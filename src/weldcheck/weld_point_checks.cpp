@@ -25,6 +25,7 @@
 #include "base/invariant.h"
 #include "base/rounding.h"
 #include "codes/material.h"
+#include "codes/nad.h"
 #include "codes/nad_file.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
@@ -381,10 +382,8 @@ int Limit_Catalogue_Strength(Materialparameter_Record* m) {
 // The tensile strength a lowered catalogue steel is checked with at
 // thickness t.
 void Strength_Used_Line(FILE* f, const char* what, const Materialparameter_Record* m, double t) {
-    Materialparameter_Record at;
-    Init_Material_Params_For_Thickness(m, &at, t);
     OLI_printf(f, "%sZugfestigkeit %s für den Nahtnachweis:  f╬\\u╬r = %.0lf N/mm² (t = %.1lf mm)\n"_cp,
-               Check_Line_Prefix, what, at.f_u, t);
+               Check_Line_Prefix, what, Weld_Tensile_Strength_At(m, t), t);
 }
 
 // f_y of a material at thickness t, from its thickness ranges (stainless
@@ -401,11 +400,13 @@ double Yield_Strength_At(const Materialparameter_Record& m, double t) {
 // its thickness and of the profile at the thickness of each part a weld
 // joins (a few). Kept with the inputs they come from, so that a plate or
 // profile material changed between two evaluations (an edit before the
-// chart is drawn again) is derived again.
+// chart is drawn again), or another annex whose variant takes f_u
+// otherwise, derives them again.
 struct Kept_Strengths {
     bool valid = false;
     Blech_Record plate_in;  // the inputs
     Materialparameter_Record profile_in;
+    int annex_variant;
     Blech_Record plate;  // what they give
     Materialparameter_Record profile;
     int plate_lowered = 0, profile_lowered = 0;
@@ -421,13 +422,17 @@ struct Kept_Strengths {
 // The strengths of the connection's plate and profile material.
 Kept_Strengths& Connection_Strengths(const SchweissnahtNachweis* r) {
     static Kept_Strengths kept;
+    const NAD_EC3_Block* annex = Get_NAD_EC3();
+    const int variant = annex ? annex->variant : 0;
     // Compared as the bytes they were kept from: a difference in bytes that
     // mean nothing derives them again, never the other way round.
     if (kept.valid && std::memcmp(&kept.plate_in, &r->plate, sizeof r->plate) == 0 &&
-        std::memcmp(&kept.profile_in, &r->profile.material, sizeof r->profile.material) == 0)
+        std::memcmp(&kept.profile_in, &r->profile.material, sizeof r->profile.material) == 0 &&
+        kept.annex_variant == variant)
         return kept;
     std::memcpy(&kept.plate_in, &r->plate, sizeof r->plate);
     std::memcpy(&kept.profile_in, &r->profile.material, sizeof r->profile.material);
+    kept.annex_variant = variant;
     Copy_Plate(&r->plate, &kept.plate);
     Copy_Material_Params(&r->profile.material, &kept.profile);
     kept.plate_lowered = Limit_Catalogue_Strength(&kept.plate.material);

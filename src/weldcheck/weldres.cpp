@@ -42,6 +42,7 @@
 #include "base/cp850.h"
 #include "base/rounding.h"
 #include "codes/material.h"
+#include "codes/nad.h"
 #include "codes/nad_file.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
@@ -54,13 +55,24 @@ static const double PI = 3.14159265358979323846;
 
 // ------------------------------------------------------------ strengths
 
-// f_u of a plate's material for its own thickness. No annex makes a thick
-// plate as strong as a thin one: above 40 mm f_u drops with the grade.
-double Weld_Plate_Tensile_Strength(const Blech_Record* p) {
-    Materialparameter_Record m;
-    Init_Material_Params_For_Thickness(&p->material, &m, p->t);
-    return m.f_u;
+double Weld_Tensile_Strength_At(const Materialparameter_Record* m, double t) {
+    if (!m) return 0.0;
+    Materialparameter_Record at;
+    Init_Material_Params_For_Thickness(m, &at, t);
+    // A national variant of the annex takes the weld's f_u of a part over
+    // 40 mm as that of its grade up to 40 mm; a grade without a value at
+    // the part's own thickness (a hollow-section grade over 40 mm) stays
+    // without one.
+    const NAD_EC3_Block* annex = Get_NAD_EC3();
+    if (t > 40.001 && at.f_u > 0.0 && annex && annex->variant != 0) {
+        Init_Material_Params_For_Thickness(m, &at, 40.0);
+        if (at.f_u > 0.0) return at.f_u;
+        Init_Material_Params_For_Thickness(m, &at, t);
+    }
+    return at.f_u;
 }
+
+double Weld_Plate_Tensile_Strength(const Blech_Record* p) { return Weld_Tensile_Strength_At(&p->material, p->t); }
 
 // f_u of plate 1 or 2 of the group: as its caller gave it, else derived.
 static double group_fu(const NahtGruppe* g, int plate) {

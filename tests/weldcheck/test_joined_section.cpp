@@ -306,6 +306,37 @@ TEST(JoinedSection, PartialPenetrationThroatsLieInTheWalls) {
     }
 }
 
+// A part over 40 mm under a national variant of the annex: the weld takes
+// the f_u of its grade up to 40 mm (S355: 490 for the 470 of 40 to 80 mm),
+// the weaker part its own f_y at its thickness (335). Flat bar 200 x 50
+// fully penetrated, simplified method, N 2540 kN: sigma = 2540e3 / 10000 =
+// 254 N/mm² against f_vw,d = f_u / (sqrt 3 0.9 1.25): U = 1.010 with 490,
+// 1.053 with 470 (the weaker part 254 / 335 = 0.758). The round bar of 60,
+// a = 8 (the annulus 30 / 22), M_y 6.555 kNm: sqrt 2 434.9 / (490 / 1.125)
+// = 1.412. A connection checked under one annex and then another takes each
+// annex's strength, and back.
+TEST(JoinedSection, AThickPartTakesTheWeldStrengthOfTheAnnex) {
+    const double sigma = 2540e3 / (200 * 50.0), I_round = kPi * (std::pow(30.0, 4) - std::pow(22.0, 4)) / 4;
+    const double sigma_round = 6.555e6 * 30 / I_round;
+    auto U_flat = [sigma](double f_u) { return sigma * std::sqrt(3.0) * 0.9 * 1.25 / f_u; };
+    auto U_round = [sigma_round](double f_u) { return std::sqrt(2.0) * sigma_round * 0.9 * 1.25 / f_u; };
+    SchweissnahtNachweis flat = Profile_Of({"flat 200 x 50", PROFILTYP_FLACH, 200, 50, 0, 0}, nullptr, true);
+    Fully_Penetrated(&flat, false);
+    flat.method = 0;
+    flat.forces.N = 2540e3;
+    SchweissnahtNachweis round = Profile_Of({"round bar 60", PROFILTYP_RUND, 60, 60, 0, 0}, nullptr, true);
+    round.a[0] = 8, round.number[0] = 1;
+    round.weld_kind = WELD_BUTT;
+    round.forces.M_y = 6.555e6;
+    for (const auto& [variant, f_u] : {std::pair(0, 470.0), std::pair(1, 490.0), std::pair(0, 470.0)}) {
+        AnnexVariant v(variant);
+        for (SchweissnahtNachweis* r : {&flat, &round}) {
+            EXPECT_EQ(Calc_Weld_Check(r, nullptr, 0, 0, 0, 0), 0) << variant;
+            EXPECT_NEAR(r->U_w_computed, r == &flat ? U_flat(f_u) : U_round(f_u), 1e-6) << variant;
+        }
+    }
+}
+
 // Closed sections fully penetrated (S235: the weld metal takes
 // sqrt(3) tau <= 360, the weaker part joined only f_y = 235, which governs):
 //  - a rolled tube's shear along z is its webs' own, between its flanges,
