@@ -256,6 +256,9 @@ static double gamma_M2(const NahtGruppe* g) { return g->factors ? g->factors->ga
 // Lines that come again with the same values (a weld's strength lines at
 // every end point of every load case): formatted once and written again as
 // they stand while their values and the prefix and sign texts are the same.
+// A connection's points take turns between a few parts (a flange's and a
+// web's joint, the plate): a few lines are kept, the oldest given up for a
+// new one.
 namespace {
 class Kept_Line {
 public:
@@ -263,30 +266,38 @@ public:
     __attribute__((format(printf, 3, 0))) const char* Text(const double (&values)[N], const char* format, ...) {
         static_assert(N <= kValues, "values of a kept line");
         const bool texts = Check_Line_Prefix && Report_Times_Sign;  // a null one is formatted each time
-        if (valid_ && texts && n_ == N && std::memcmp(values_, values, sizeof values) == 0 &&
-            prefix_ == Check_Line_Prefix && times_ == Report_Times_Sign)
-            return text_.c_str();
-        valid_ = false;
+        if (texts)
+            for (Slot& s : slots_)
+                if (s.valid && s.n == N && std::memcmp(s.values, values, sizeof values) == 0 &&
+                    s.prefix == Check_Line_Prefix && s.times == Report_Times_Sign)
+                    return s.text.c_str();
+        Slot& s = slots_[next_];
+        s.valid = false;
         va_list ap;
         va_start(ap, format);
-        const bool formatted = VEK_Format_String_V(text_, format, ap);
+        const bool formatted = VEK_Format_String_V(s.text, format, ap);
         va_end(ap);
         if (!formatted) return "";
-        if (!texts) return text_.c_str();
-        n_ = N;
-        std::memcpy(values_, values, sizeof values);
-        prefix_ = Check_Line_Prefix;
-        times_ = Report_Times_Sign;
-        valid_ = true;
-        return text_.c_str();
+        if (!texts) return s.text.c_str();
+        s.n = N;
+        std::memcpy(s.values, values, sizeof values);
+        s.prefix = Check_Line_Prefix;
+        s.times = Report_Times_Sign;
+        s.valid = true;
+        next_ = (next_ + 1) % kSlots;
+        return s.text.c_str();
     }
 
 private:
-    static constexpr size_t kValues = 4;
-    bool valid_ = false;
-    size_t n_ = 0;
-    double values_[kValues] = {};
-    std::string prefix_, times_, text_;
+    static constexpr size_t kValues = 4, kSlots = 4;
+    struct Slot {
+        bool valid = false;
+        size_t n = 0;
+        double values[kValues] = {};
+        std::string prefix, times, text;
+    };
+    Slot slots_[kSlots];
+    size_t next_ = 0;
 };
 }  // namespace
 
@@ -898,29 +909,33 @@ int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* 
     return Check_Weld_Directional_Checked(g, f, print_level, prefix);
 }
 
-int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+// The butt-weld check of a group whose inputs are valid (checked = the
+// caller found them so just before, the group unchanged since) or are to
+// be checked first.
+static int butt_weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix, bool checked) {
     if (!g) return 1;
     if (!prefix) prefix = "";
-    if (refuse_invalid_input(g, f)) return 1;
+    if (!checked && refuse_invalid_input(g, f)) return 1;
     const double t = Butt_Joint_Thickness(g);
     if (!g->full_penetration) {
         const bool counts_full = g->one_sided ? std::fabs(g->a - t) <= 0.001 : std::fabs(g->a - t / 2.0) <= 0.001;
-        if (!counts_full) return Check_Weld_Directional(g, f, print_level, prefix);
+        if (!counts_full) return Check_Weld_Directional_Checked(g, f, print_level, prefix);
         if (f && print_level >= 2)
             OLI_printf(f, "%sDie Naht ist durchgeschweißt (a = %.1lf mm)\n"_cp, Check_Line_Prefix, g->a);
     }
     // The whole joint carries the load: a = t, one-sided, and the forces of
     // a fully penetrated weld (no halving of N at a root). The joint is
     // checked as a group of its own: the caller's weld keeps its inputs
-    // throughout and takes the results.
+    // throughout and takes the results. The joint's throat is one of the
+    // group's thicknesses: the joint is as valid as the group.
     NahtGruppe joint = *g;
     joint.a = t;
     joint.one_sided = WELD_ONE_SIDED;
     joint.full_penetration = 1;
     int result = 0;
     if (joint.method & WELD_METHOD_DIRECTIONAL) {
-        result = Check_Weld_Directional(&joint, f, print_level, prefix);
-    } else if (joint.check && Calc_Weld_Forces(&joint, f, print_level)) {
+        result = Check_Weld_Directional_Checked(&joint, f, print_level, prefix);
+    } else if (joint.check && weld_forces(&joint, f, print_level)) {
         joint.U_max = 1000.0;
     } else {
         const int strength = Calc_Weld_Shear_Strength(&joint, f, print_level);
@@ -933,4 +948,12 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
     joint.full_penetration = g->full_penetration;
     *g = joint;
     return result;
+}
+
+int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    return butt_weld(g, f, print_level, prefix, false);
+}
+
+int Check_Butt_Weld_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    return butt_weld(g, f, print_level, prefix, true);
 }
