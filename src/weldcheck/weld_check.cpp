@@ -352,7 +352,11 @@ int Run(WeldCheckWork* w) {
     }
     Wc_Torsion_Modulus(w);
     Report_Order(w);
+    // The section values (no line of their own yet) place the points of
+    // the case that the picture shows.
+    const bool nothing_carried = Wc_Section_Values(w) != 0;
     if (w->round) Place_Ring_Governing_Point(w);
+    else if (!nothing_carried) Wc_Place_Fibre_Points(w);
 
     bool picture = false;
     if (f && w->sketches && picture_drawer) {
@@ -363,7 +367,7 @@ int Run(WeldCheckWork* w) {
     if (w->report && !picture) Weld_List(w);
 
     if (Wc_Torsion_Admission_And_Block(w)) return Refused(r);
-    if (Wc_Section_Values(w)) {
+    if (nothing_carried) {
         Nothing_Carried_Line(w);
         return Refused(r);
     }

@@ -9,10 +9,12 @@
 // deducted, so that the two carry the same share.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 
 #include "base/cp850.h"
 #include "base/rounding.h"
+#include "codes/nad.h"
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -93,12 +95,52 @@ double Effective_Length_Test(WeldCheckWork* w, int k, const WeldCheckWork::Detai
     return l_eff > 0.0 ? l_eff : 0.0;
 }
 
+// What a position's test is decided by: the test's own values, the
+// weld's kind, angle, penetration and crater rule, the plate, the two
+// switches and the annex's variant (the throat rules of a national one).
+struct Detail_Key {
+    double a, base_len, craters, t_part, angle, plate_t;
+    int hollow, penetration, length_check, kind, full_penetration, deduct_craters, no_throat_check,
+        no_length_check, variant;
+    bool operator==(const Detail_Key&) const = default;
+};
+
 // The test of position k while the layout is built: its lines come after
 // the layout, in the order of the weld numbers (Detail_Lines_In_Weld_Order).
+// It depends on the connection alone: its outcome (the length, a refusal,
+// the notes it gives the weld) is kept per position and taken over by the
+// next load case while everything it is decided by is the same.
 double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, double craters, double t_part,
                         bool hollow, int penetration, bool length_check) {
+    SchweissnahtNachweis* r = w->r;
     w->detail_test[k] = {true, a, base_len, craters, t_part, hollow, penetration, length_check};
-    return Effective_Length_Test(w, k, w->detail_test[k], nullptr);
+    const NAD_EC3_Block* annex = Get_NAD_EC3();
+    const Detail_Key key{a, base_len, craters, t_part, r->weld_angle, r->plate.t, hollow, penetration, length_check,
+                         r->weld_kind, r->full_penetration, r->deduct_craters, r->no_throat_check,
+                         r->no_length_check, annex ? annex->variant : 0};
+    static struct {
+        bool valid;
+        Detail_Key key;
+        double l;
+        bool failed;
+        Weld_Notes notes;
+    } kept[WELD_CHECK_WELDS];
+    Weld_Notes& notes = r->notes[k];
+    // Only the notes of the test itself can be kept: a weld noted before
+    // is tested afresh.
+    const bool fresh_notes = notes.rules == 0 && notes.count == 0;
+    if (fresh_notes && kept[k].valid && kept[k].key == key) {
+        notes = kept[k].notes;
+        if (kept[k].failed) w->detailing_failed = true;
+        return kept[k].l;
+    }
+    const bool failed_before = w->detailing_failed;
+    w->detailing_failed = false;
+    const double l = Effective_Length_Test(w, k, w->detail_test[k], nullptr);
+    const bool failed = w->detailing_failed;
+    w->detailing_failed = failed_before || failed;
+    if (fresh_notes) kept[k] = {true, key, l, failed, notes};
+    return l;
 }
 
 // The lines of the detailing and length tests, weld by weld in the order of
@@ -255,6 +297,18 @@ bool Whole_Face(double typed, const Joined_Piece& q) {
     return typed <= 0.1 || typed >= q.edge - kSameLength;
 }
 
+// The arcs of the outline a piece holds, for its line k, in the check's
+// coordinates (y' = e - d: y runs to the left).
+static_assert(static_cast<int>(WC_ARCS) == static_cast<int>(JOINED_ARCS), "a line keeps every arc of its piece");
+void Take_Arcs(WeldCheckWork* w, int k, const Joined_Piece& q) {
+    const int n = std::clamp(q.n_arcs, 0, static_cast<int>(WC_ARCS));
+    for (int j = 0; j < n; ++j) {
+        const Joined_Arc& a = q.arc[j];
+        w->arc[k][j] = {w->e_ref - a.d, a.z, a.r, -a.u0_d, a.u0_z, -a.u1_d, a.u1_z, a.fillet};
+    }
+    w->line[k].n_arcs = n;
+}
+
 // The stretch of its plate a fully penetrated line fuses: the piece's when
 // the line is its face's piece, else the line as laid (lo..hi along the
 // plate, d from the reference edge or z').
@@ -291,6 +345,7 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     Joined_Part part;
     if (whole) part = Joined_Part_Of(q->sums);
     Add_Line(w, p.k, p.dir, w->e_ref - d, p.zp, l, a, p.t, p.out, depth, p.solid_half, whole ? &part : nullptr);
+    if (whole) Take_Arcs(w, p.k, *q);
     if (q) {
         const double c = p.dir == WC_ALONG_Y ? d : p.zp;
         Set_Plate_Stretch(w->stretch[p.k], *q, whole, c - l / 2.0, c + l / 2.0);
@@ -641,10 +696,20 @@ void Open_Section_Torsion(WeldCheckWork* w) {
         strips[n] = {q.plate, q.side, q.lo, q.hi, L.a};
         line_of[n++] = k;
     }
-    double k_T[WELD_CHECK_WELDS];
-    const double I_T = Joined_Torsion(strips, n, k_T);
-    for (int i = 0; i < n; ++i) w->line[line_of[i]].k_T = k_T[i];
-    w->I_T = I_T > 0.001 ? I_T : 0.0;
+    // The plates and their stretches are the connection's: worked out once
+    // and kept under the strips (every member set, so their bytes compare).
+    static struct {
+        int n = -1;
+        Joined_Strip strips[WELD_CHECK_WELDS];
+        double I_T, k_T[WELD_CHECK_WELDS];
+    } kept;
+    if (n != kept.n || std::memcmp(strips, kept.strips, n * sizeof strips[0]) != 0) {
+        kept.n = n;
+        std::memcpy(kept.strips, strips, n * sizeof strips[0]);
+        kept.I_T = Joined_Torsion(strips, n, kept.k_T);
+    }
+    for (int i = 0; i < n; ++i) w->line[line_of[i]].k_T = kept.k_T[i];
+    w->I_T = kept.I_T > 0.001 ? kept.I_T : 0.0;
 }
 
 }  // namespace
@@ -746,9 +811,9 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     Layout L{w, p, all_round, all_round && w->neglect_short, w->s_o, w->s_u, w->s_r};
     const int type = p.type;
     const bool round = type == PROFILTYP_RUND || type == PROFILTYP_ROHR;
-    Joined_Section joined;
-    const bool full = Wc_Full_Penetration(r) && !round && Build_Joined_Section(&p, &joined);
-    w->joined = full ? &joined : nullptr;
+    // The section depends on the profile alone: kept from case to case.
+    w->joined = Wc_Full_Penetration(r) && !round ? Kept_Joined_Section(&p) : nullptr;
+    const bool full = w->joined != nullptr;
     if (round) {
         L.Offer(0);
         Build_Round(w);

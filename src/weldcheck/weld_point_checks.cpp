@@ -808,6 +808,7 @@ void Keep_Governing_Point(Point_Check_Run& c, int k, int i, const Weaker_Part_Ch
 // the weaker part's, the larger of the two; the weld's and the
 // connection's largest kept, the governing point's values recorded.
 void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress& s) {
+    const bool detailed = c.w->detailed && c.w->in_detail[k][i];
     WeldCheckWork* w = c.w;
     SchweissnahtNachweis* r = w->r;
     const WeldCheckLine& L = w->line[k];
@@ -829,8 +830,8 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     g.tau_perp = tp;
     g.tau_par = c.directional ? s.along : 0.0;
     g.sigma_w_Ed = sw;
-    if (w->detailed) Detail_Lines(w, k, name.text, i, s, c.theta, c.directional, sp, tp, sw);
-    const int ret = Check_Weld_Group(&g, w->detailed ? w->f : nullptr, w->detailed ? 2 : 0, 0, "");
+    if (detailed) Detail_Lines(w, k, name.text, i, s, c.theta, c.directional, sp, tp, sw);
+    const int ret = Check_Weld_Group(&g, detailed ? w->f : nullptr, detailed ? 2 : 0, 0, "");
     double U = g.U_max, computed = Weld_Group_Computed_U(&g);
     if (ret != 0 || !std::isfinite(U)) U = computed = -1.0;
     if (ret != 0) c.refused = true;
@@ -845,7 +846,7 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
             c.refused = true;
         } else {
             weaker_governs = b.U > U || (b.U == U && b.computed > computed);
-            if (w->detailed) Weaker_Part_Lines(c, b, weaker_governs);
+            if (detailed) Weaker_Part_Lines(c, b, weaker_governs);
             if (weaker_governs) U = b.U, computed = b.computed;
         }
     }
@@ -856,16 +857,30 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
 }
 
 // Whether point i of weld k is checked (in use, with a stress on the
-// throat): marked once per case after the point stresses, since the report
-// asks it of every point several times.
+// throat), and whether the detailed report shows its check: marked once
+// per case after the point stresses, since the report asks it of every
+// point several times. A fully penetrated line with points on the arcs of
+// its piece has the same shear at all its points (but under the polar
+// moment's torsion), its throat at 0 degrees: its check rises with the
+// normal stress alone, and of its points only those of the largest
+// |sigma_w,x| can govern. The others are checked all the same and stand in
+// the stress table and the short report; the detailed report shows the
+// checks that can govern.
 void Mark_Checked_Points(WeldCheckWork* w) {
-    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+    const bool one_shear = Wc_Full_Penetration(w->r) && !w->polar;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        double largest = 0.0;
         for (int i = 0; i < WC_POINTS; ++i) {
             w->checked[k][i] = false;
             if (!Point_In_Use(w, k, i)) continue;
             const PointStress s = Throat_Stresses(w, k, i);
             w->checked[k][i] = Wc_Present(s.sx) || Wc_Present(s.along) || Wc_Present(s.across);
+            if (w->checked[k][i]) largest = std::max(largest, std::fabs(s.sx));
         }
+        const bool by_sigma = one_shear && w->line[k].n_arcs > 0;
+        for (int i = 0; i < WC_POINTS; ++i)
+            w->in_detail[k][i] = w->checked[k][i] && (!by_sigma || std::fabs(w->sx[k][i]) >= largest * (1.0 - 1e-9) - 1e-9);
+    }
 }
 
 bool Point_Checked(const WeldCheckWork* w, int k, int i) { return w->checked[k][i]; }
@@ -929,9 +944,9 @@ void Check_All_Points(Point_Check_Run& c) {
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
             if (!Point_Checked(w, k, i)) continue;
-            if (w->detailed) {
+            if (w->detailed && w->in_detail[k][i]) {
                 bool more = false;
-                for (int j = i + 1; j < WC_POINTS; ++j) more = more || Point_Checked(w, k, j);
+                for (int j = i + 1; j < WC_POINTS; ++j) more = more || w->in_detail[k][j];
                 const bool result = last && !more;
                 Keep_Rows(w, Point_Report_Rows(c, k, i) + (result ? Result_Rows(w) : 0), result ? 0.3 : 0.0);
             }
@@ -1106,6 +1121,79 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     if (w->report && w->level == 1) OLI_End_Tabs();
     if (w->report) OLI_Set_Para_Indent(c.indent0);
     return c.refused || r->U_w < -0.5 ? 1 : 0;
+}
+
+namespace {
+
+// Whether the direction (v_y, v_z) out of an arc's centre meets the arc:
+// it lies on the turning side of the arc's first end and short of its
+// last (the arc turns less than half round).
+bool On_Arc(const WeldCheckArc& a, double v_y, double v_z) {
+    const double turn = a.u0_y * a.u1_z - a.u0_z * a.u1_y;
+    return (a.u0_y * v_z - a.u0_z * v_y) * turn >= 0.0 && (v_y * a.u1_z - v_z * a.u1_y) * turn >= 0.0;
+}
+
+}  // namespace
+
+void Wc_Place_Fibre_Points(WeldCheckWork* w) {
+    if (w->line_mode || w->round) return;
+    bool any = false;
+    for (const WeldCheckLine& L : w->line) any = any || L.n_arcs > 0;
+    if (!any) return;
+    double s_N = 0.0, g_z = 0.0, g_y = 0.0;
+    bool convex = false;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int j = 0; j < w->line[k].n_arcs; ++j) convex = convex || !w->arc[k][j].fillet;
+    if (convex) Wc_Normal_Stress_Field(w, &s_N, &g_z, &g_y);
+    const double z0 = w->z_s + w->dz_w, y0 = w->dy_w;
+    auto sigma = [&](double y, double z) { return s_N + g_z * (z - z0) + g_y * (y - y0); };
+    // On a convex arc the plane rises most where the arc's direction is the
+    // gradient's and falls most against it; elsewhere at an end.
+    const double g = std::hypot(g_y, g_z);
+    const double e_y = g > 0.0 ? g_y / g : 0.0, e_z = g > 0.0 ? g_z / g : 0.0;
+    const double h = w->r->profile.h;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const WeldCheckLine& L = w->line[k];
+        if (L.n_arcs <= 0 || (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) || w->pz[k][0] < 0.0 || w->pz[k][1] < 0.0)
+            continue;
+        // A root fillet's end on the flange face stands where it stands in
+        // every case, so that the connection's picture stays one.
+        int next = 2;
+        bool convex = false;
+        for (int j = 0; j < L.n_arcs; ++j) {
+            const WeldCheckArc& a = w->arc[k][j];
+            convex = convex || !a.fillet;
+            if (!a.fillet) continue;
+            w->py[k][next] = a.y + a.r * a.u0_y;
+            w->pz[k][next++] = std::clamp(a.z + a.r * a.u0_z, 0.0, h);
+        }
+        if (!convex) continue;
+        double hi = -HUGE_VAL, lo = HUGE_VAL;
+        for (int i = 0; i < next; ++i) {
+            const double s = sigma(w->py[k][i], w->pz[k][i]);
+            hi = std::max(hi, s), lo = std::min(lo, s);
+        }
+        const double hi_points = hi, lo_points = lo;
+        double hi_y = 0, hi_z = 0, lo_y = 0, lo_z = 0;
+        auto take = [&](double y, double z) {
+            const double s = sigma(y, z);
+            if (s > hi) hi = s, hi_y = y, hi_z = z;
+            if (s < lo) lo = s, lo_y = y, lo_z = z;
+        };
+        for (int j = 0; j < L.n_arcs; ++j) {
+            const WeldCheckArc& a = w->arc[k][j];
+            if (a.fillet) continue;
+            take(a.y + a.r * a.u0_y, a.z + a.r * a.u0_z);
+            take(a.y + a.r * a.u1_y, a.z + a.r * a.u1_z);
+            if (g > 0.0 && On_Arc(a, e_y, e_z)) take(a.y + a.r * e_y, a.z + a.r * e_z);
+            if (g > 0.0 && On_Arc(a, -e_y, -e_z)) take(a.y - a.r * e_y, a.z - a.r * e_z);
+        }
+        // A point only where it adds a stress beyond the line's points' (an
+        // arc that ends where the line does adds none).
+        const double tol = 1e-9 * std::max(std::fabs(hi_points), std::fabs(lo_points)) + 1e-9;
+        if (hi > hi_points + tol) w->py[k][next] = hi_y, w->pz[k][next++] = std::clamp(hi_z, 0.0, h);
+        if (lo < lo_points - tol) w->py[k][next] = lo_y, w->pz[k][next++] = std::clamp(lo_z, 0.0, h);
+    }
 }
 
 int Wc_Ring_Governing_Point(const WeldCheckWork* w, bool part, double* y, double* zp) {

@@ -12,7 +12,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "weldcheck/joined_section.h"
 #include "weldcheck/weld_check.h"
@@ -249,6 +252,151 @@ TEST(JoinedSection, ThickPlatesAreCheckedAtTheirOuterFibres) {
     }
 }
 
+// The exact outline of a profile for the extreme fibres: its sharp
+// polygon (d from the left face, z down), each corner rounded to its
+// radius (a root fillet, a rounded toe or a tube's corner: the arc
+// tangent to both faces), sampled finely; a tube's bore is a second such
+// outline, taken off.
+struct Corner {
+    double d, z, r;
+};
+using Samples = std::vector<std::pair<double, double>>;
+
+Samples Rounded_Outline(const std::vector<Corner>& c) {
+    Samples out;
+    const int n = static_cast<int>(c.size()), steps = 400;
+    for (int i = 0; i < n; ++i) {
+        const Corner &p = c[(i + n - 1) % n], &k = c[i], &q = c[(i + 1) % n];
+        if (!(k.r > 0.0)) {
+            out.push_back({k.d, k.z});
+            continue;
+        }
+        // The unit directions of both faces away from the corner: the arc's
+        // centre lies r along each, its ends r along one of them.
+        const double lp = std::hypot(p.d - k.d, p.z - k.z), lq = std::hypot(q.d - k.d, q.z - k.z);
+        const double ud = (p.d - k.d) / lp, uz = (p.z - k.z) / lp, vd = (q.d - k.d) / lq, vz = (q.z - k.z) / lq;
+        const double cd = k.d + k.r * (ud + vd), cz = k.z + k.r * (uz + vz);
+        for (int j = 0; j <= steps; ++j) {
+            const double a = 0.5 * kPi * j / steps;  // from the face towards p to the face towards q
+            out.push_back({cd - k.r * (vd * std::cos(a) + ud * std::sin(a)), cz - k.r * (vz * std::cos(a) + uz * std::sin(a))});
+        }
+    }
+    return out;
+}
+
+// Area and first and second moments about d = z = 0 of a closed outline
+// (Green's theorem), signed by its sense.
+struct Moments {
+    double A = 0, S_d = 0, S_z = 0, I_dd = 0, I_zz = 0, I_dz = 0;
+};
+Moments Moments_Of(const Samples& s, double sign) {
+    Moments m;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const auto [d0, z0] = s[i];
+        const auto [d1, z1] = s[(i + 1) % s.size()];
+        const double c = sign * (d0 * z1 - d1 * z0);
+        m.A += c / 2, m.S_d += (d0 + d1) * c / 6, m.S_z += (z0 + z1) * c / 6;
+        m.I_dd += (d0 * d0 + d0 * d1 + d1 * d1) * c / 12, m.I_zz += (z0 * z0 + z0 * z1 + z1 * z1) * c / 12;
+        m.I_dz += (d0 * z1 + 2 * d0 * z0 + 2 * d1 * z1 + d1 * z0) * c / 24;
+    }
+    return m;
+}
+
+// A fully penetrated weld is its section: under M_y and M_z its largest
+// normal stress lies wherever the section's does on its outline, on a
+// straight face or on an arc (a rounded toe, a root fillet, a tube's
+// corner). Typed rolled profiles of every family with arcs, S355 (f_2w,d
+// = 0.9 490 / 1.25 = 352.8 below f_y 355: U = |sigma|max / 352.8), the
+// moments in six directions: the check's U is the largest |sigma| over the
+// exact outline (within 0.1 %: the spandrels' own second moments are left
+// out). Only the ends of the weld lines were checked: the angles 5 to 7 %
+// low (L 100 x 10 under M_y 7.2 kNm: 0.973 for sigma -363.7 on the toe
+// arc, 1.031), the Z 6 %. A rolled tube's walls reach into its rounded
+// corners, where their ends lie a little outside the outline: up to 3 %
+// above it, never below. A web's weld takes V_z on the web (t_w (h - 2
+// t_f)) with the normal stress where its root fillets meet the flanges,
+// z = t_f, not where they leave the web: I 300 x 150 under M_y 50 kNm and
+// V_z 100 kN, U = max((sigma² + 3 tau²)^1/2 / 355, sigma / 352.8) (the
+// fillets' ends gave 5 % less).
+TEST(JoinedSection, TheExtremeFibreOnAnArcIsChecked) {
+    struct Case {
+        Shape s;
+        std::vector<Corner> outline, bore;
+        double above = 1e-3;  // the most the check may lie above the outline's extreme
+    };
+    auto angle = [](double h, double t, double b, double r1, double r2) {
+        return std::vector<Corner>{{0, 0, 0}, {t, 0, r2}, {t, h - t, r1}, {b, h - t, r2}, {b, h, 0}, {0, h, 0}};
+    };
+    auto tee = [](double h, double t_w, double b, double t_f, double r1, double r2) {
+        const double w0 = (b - t_w) / 2, w1 = (b + t_w) / 2;
+        return std::vector<Corner>{{0, 0, 0}, {b, 0, 0}, {b, t_f, r2}, {w1, t_f, r1}, {w1, h, 0}, {w0, h, 0}, {w0, t_f, r1}, {0, t_f, r2}};
+    };
+    auto rect = [](double d0, double z0, double d1, double z1, double r) {
+        return std::vector<Corner>{{d0, z0, r}, {d1, z0, r}, {d1, z1, r}, {d0, z1, r}};
+    };
+    const double zw0 = (140 - 10) / 2.0, zw1 = (140 + 10) / 2.0, iw0 = (150 - 7.1) / 2, iw1 = (150 + 7.1) / 2;
+    const Case cases[] = {
+        {{"L 100 x 10", PROFILTYP_L, 100, 10, 100, 10, 12, 6}, angle(100, 10, 100, 12, 6), {}},
+        {{"L 150 x 100 x 10", PROFILTYP_L, 150, 10, 100, 10, 12, 6}, angle(150, 10, 100, 12, 6), {}},
+        {{"L 100 x 150 x 12", PROFILTYP_L, 100, 12, 150, 12, 13, 6.5}, angle(100, 12, 150, 13, 6.5), {}},
+        {{"U 200", PROFILTYP_U, 200, 8.5, 75, 11.5, 11.5, 6},
+         {{0, 0, 0}, {75, 0, 0}, {75, 11.5, 6}, {8.5, 11.5, 11.5}, {8.5, 188.5, 11.5}, {75, 188.5, 6}, {75, 200, 0}, {0, 200, 0}}, {}},
+        {{"Z 160 x 140", PROFILTYP_Z, 160, 10, 140, 12, 9, 4},
+         {{0, 0, 0}, {zw1, 0, 0}, {zw1, 148, 9}, {140, 148, 4}, {140, 160, 0}, {zw0, 160, 0}, {zw0, 12, 9}, {0, 12, 4}}, {}},
+        {{"T 100 x 100 x 11", PROFILTYP_T, 100, 11, 100, 11, 11, 5.5}, tee(100, 11, 100, 11, 11, 5.5), {}},
+        {{"half I 170 x 310", PROFILTYP_HALB_I, 170, 21, 310, 39, 27}, tee(170, 21, 310, 39, 27, 0), {}},
+        {{"I 300 x 150", PROFILTYP_I, 300, 7.1, 150, 10.7, 15},
+         {{0, 0, 0}, {150, 0, 0}, {150, 10.7, 0}, {iw1, 10.7, 15}, {iw1, 289.3, 15}, {150, 289.3, 0}, {150, 300, 0},
+          {0, 300, 0}, {0, 289.3, 0}, {iw0, 289.3, 15}, {iw0, 10.7, 15}, {0, 10.7, 0}}, {}},
+        {{"RHS 200 x 100 x 8", PROFILTYP_RECHTECK, 200, 8, 100, 8, 12, 8}, rect(0, 0, 100, 200, 12), rect(8, 8, 92, 192, 8),
+         0.03},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.s.what);
+        const Samples outline = Rounded_Outline(c.outline), bore = Rounded_Outline(c.bore);
+        Moments m = Moments_Of(outline, 1.0);
+        const double sense = m.A < 0 ? -1.0 : 1.0;
+        m = Moments_Of(outline, sense);
+        if (!bore.empty()) {
+            Moments b = Moments_Of(bore, 1.0);
+            b = Moments_Of(bore, b.A < 0 ? 1.0 : -1.0);
+            m.A += b.A, m.S_d += b.S_d, m.S_z += b.S_z, m.I_dd += b.I_dd, m.I_zz += b.I_zz, m.I_dz += b.I_dz;
+        }
+        // About the centroid, y to the left: I_y = int z², I_z = int y²,
+        // I_yz = int y z.
+        const double d_c = m.S_d / m.A, z_c = m.S_z / m.A;
+        const double I_y = m.I_zz - m.A * z_c * z_c, I_z = m.I_dd - m.A * d_c * d_c;
+        const double I_yz = -(m.I_dz - m.A * d_c * z_c), D = I_y * I_z - I_yz * I_yz;
+        for (double phi : {0.0, 90.0, 30.0, 135.0, 250.0, 315.0}) {
+            // The plane sigma = a z + b y with int sigma z = M_y and int
+            // sigma y = -M_z, per unit moment; scaled to 250 N/mm² at most.
+            const double my = std::cos(phi * kPi / 180), mz = std::sin(phi * kPi / 180);
+            const double a = (my * I_z + mz * I_yz) / D, b = -(mz * I_y + my * I_yz) / D;
+            double extreme = 0;
+            for (const auto& [d, z] : outline) extreme = std::max(extreme, std::fabs(a * (z - z_c) - b * (d - d_c)));
+            const double M = 250.0 / extreme;  // Nmm
+            SchweissnahtNachweis r = Profile_Of(c.s, nullptr, true);
+            Fully_Penetrated(&r);
+            r.contact_share = 0;
+            r.forces.M_y = my * M, r.forces.M_z = mz * M;
+            EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0) << phi;
+            const double U = 250.0 / kF2_355;
+            EXPECT_GE(r.U_w_computed, U * (1 - 1e-3)) << phi;
+            EXPECT_LE(r.U_w_computed, U * (1 + c.above)) << phi;
+        }
+        if (c.s.type == PROFILTYP_I) {
+            const double sigma = 50e6 * (150 - 10.7) / I_y, tau = 100e3 / (7.1 * (300 - 2 * 10.7));
+            const double U = std::max(std::sqrt(sigma * sigma + 3 * tau * tau) / 355, sigma / kF2_355);
+            SchweissnahtNachweis r = Profile_Of(c.s, nullptr, true);
+            Fully_Penetrated(&r);
+            r.contact_share = 0;
+            r.forces.M_y = 50e6, r.forces.V_z = 100e3;
+            EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+            EXPECT_NEAR(r.U_w_computed, U, 1e-3 * U);
+        }
+    }
+}
+
 // Partial penetrations: each throat lies in the wall it penetrates, from
 // the welded face in, each corner once, and a ring of them is a closed
 // section on its throats' midline. The weld at 45 degrees (angle 90):
@@ -395,17 +543,17 @@ TEST(JoinedSection, WeldsMeetWithinATenthOfAMillimetre) {
 
 namespace {
 
-// The joined section as a whole, for a caller that checks the section
-// itself: its totals are the profile's (welded T 100 x 300 of the example
-// above: I_y 320.86 cm⁴; channel 200 x 75: A 2856 mm²; RHS 200 x 120 x 8:
-// Bredt on (120 - 8)(200 - 8)), the extreme fibres among its points (the
-// T's stem tip 77.619 mm below its centroid, the channel's back and flange
-// tips), the largest torsion shear per unit moment (open: the plates' k /
-// I_T as the check takes it; closed: 1 / (2 A_m t)).
+// The joined section as a whole: its totals are the profile's (welded T
+// 100 x 300 of the example above: I_y 320.86 cm⁴; channel 200 x 75: A 2856
+// mm²; RHS 200 x 120 x 8: Bredt on (120 - 8)(200 - 8)), the largest torsion
+// shear per unit moment (open: the plates' k / I_T as the check takes it;
+// closed: 1 / (2 A_m t)). The check finds its extreme fibres: M e / I at
+// the T's stem tip 77.619 mm below its centroid under M_y, at the
+// channel's flange tips under M_z (the list's extremes, one decimal).
 TEST(JoinedSection, WholeSectionForItsCallers) {
     struct Case {
         Shape s;
-        double e_z, e_y;  // largest distances of its points from the centroid, mm
+        double e_z, e_y;  // largest distances of its outline from the centroid, mm
         double A_m;       // closed: Bredt's area
     } const cases[] = {
         {{"welded T 100 x 300", PROFILTYP_T, 100, 10, 300, 40}, 100 - (12000 * 20.0 + 600 * 70.0) / 12600, 150, 0},
@@ -421,15 +569,17 @@ TEST(JoinedSection, WholeSectionForItsCallers) {
         EXPECT_NEAR(j.A, p.A, 1e-6 * p.A);
         EXPECT_NEAR(j.I_y, p.I_y, 1e-6 * p.I_y);
         EXPECT_NEAR(j.I_z, p.I_z, 1e-6 * p.I_z);
-        EXPECT_LE(j.A_y, p.A_vy * (1 + 1e-9));
-        EXPECT_LE(j.A_z, p.A_vz * (1 + 1e-9));
-        double e_z = 0, e_y = 0;
-        for (int i = 0; i < j.n_points; ++i) {
-            e_z = std::max(e_z, std::fabs(j.point_z[i] - j.z_s));
-            e_y = std::max(e_y, std::fabs(j.point_d[i] - j.d_s));
+        for (const auto& [M_y, M_z] : {std::pair(10.0, 0.0), std::pair(0.0, 2.0)}) {
+            SchweissnahtNachweis m = r;
+            Fully_Penetrated(&m);
+            m.forces.M_y = M_y * 1e6, m.forces.M_z = M_z * 1e6;
+            ListCapture l;
+            EXPECT_EQ(Calc_Weld_Check(&m, l.f(), 1, 0, 0, 0), 0);
+            const std::string list = l.Take();
+            const double extreme = std::max(Printed(list, "╠╬\\w,x,max╬r"_cp), -Printed(list, "╠╬\\w,x,min╬r"_cp));
+            const double want = M_y > 0 ? M_y * 1e6 * c.e_z / p.I_y : M_z * 1e6 * c.e_y / p.I_z;
+            EXPECT_NEAR(extreme, want, 0.05 + 1e-4 * want) << M_y << " " << M_z;
         }
-        EXPECT_NEAR(e_z, c.e_z, 1e-6);
-        EXPECT_NEAR(e_y, c.e_y, 1e-6);
         if (c.A_m > 0) {
             EXPECT_TRUE(j.closed);
             EXPECT_NEAR(j.tau_T_per_M_x, 1 / (2 * c.A_m * 8), 1e-12);
@@ -442,32 +592,38 @@ TEST(JoinedSection, WholeSectionForItsCallers) {
     }
 }
 
-
-// The slope of a catalogue profile's flanges, read once and kept, is that
-// of the profile as it stands: the I 220's kept slope is not taken for the
+// The joined section kept from case to case is that of the profile as it
+// stands: after the I 220 (sloped flanges, read from the catalogue) the
 // same name and dimensions as a tee (whose slope runs to the web's face,
-// not to the root fillet) nor with another toe radius. Each section must
-// be the one built after another profile in between.
-TEST(JoinedSection, TheKeptFlangeSlopeIsThatOfTheProfileAsItStands) {
+// not to the root fillet), with another toe radius or another flange
+// thickness each give the section built afresh; the same profile again
+// gives the one kept.
+TEST(JoinedSection, TheKeptSectionIsThatOfTheProfileAsItStands) {
     const auto data = Catalogue_Data();
     auto changed = [](const char* what, Stahlprofil* p) {
         if (std::string(what) == "tee") p->type = PROFILTYP_T;
-        else p->r_2 *= 3.0;
+        else if (std::string(what) == "toe") p->r_2 = 12.0;  // three times the catalogue's 3.6
+        else p->t_fo += 1.0;
     };
-    for (const char* what : {"tee", "toe"}) {
+    for (const char* what : {"tee", "toe", "flange"}) {
         SCOPED_TRACE(what);
         const SchweissnahtNachweis i220 = Profile_Of({}, "I220"), other = Profile_Of({}, "U260");
         Stahlprofil p = i220.profile;
-        Joined_Section after_i220, fresh;
-        ASSERT_EQ(Build_Joined_Section(&p, &after_i220), 1);
+        const Joined_Section* kept = Kept_Joined_Section(&p);
+        ASSERT_NE(kept, nullptr);
+        EXPECT_EQ(Kept_Joined_Section(&p), kept);
+        const Joined_Section before = *kept;
         changed(what, &p);
-        ASSERT_EQ(Build_Joined_Section(&p, &after_i220), 1);
+        Joined_Section fresh;
         ASSERT_EQ(Build_Joined_Section(&other.profile, &fresh), 1);
         ASSERT_EQ(Build_Joined_Section(&p, &fresh), 1);
-        EXPECT_EQ(after_i220.A, fresh.A);
-        EXPECT_EQ(after_i220.I_y, fresh.I_y);
-        EXPECT_EQ(after_i220.I_z, fresh.I_z);
+        kept = Kept_Joined_Section(&p);
+        ASSERT_NE(kept, nullptr);
+        // Cleared whole before it is built: the bytes compare.
+        EXPECT_NE(std::memcmp(kept, &before, sizeof before), 0);
+        EXPECT_EQ(std::memcmp(kept, &fresh, sizeof fresh), 0);
     }
+    EXPECT_EQ(Kept_Joined_Section(nullptr), nullptr);
 }
 
 }  // namespace
