@@ -418,11 +418,17 @@ TEST(JoinedSection, TheExtremeFibreOnAnArcIsChecked) {
 //    the neutral axis, V Q / (I b) = V (R² + R r + r²) / (3 I).
 //  - Round bar 60, a = 8: the annulus 30 / 22 (on the outer face 0.906 of
 //    the annulus's stress).
+//  - Welded I 300, flanges 200 x 12, web 12, a = 4 all round (length
+//    check off): the ring of the throats' midline, the outline (A 8112 mm²,
+//    perimeter 1376 mm) offset 2 mm inwards, A - U d + 4 d² = 5376 mm²;
+//    M_x 5 kNm: tau = M_x / (2 5376 4) = 58.1 N/mm² along every weld.
 TEST(JoinedSection, PartialPenetrationThroatsLieInTheWalls) {
     const double I_box = (std::pow(100.0, 4) - std::pow(86.0, 4)) / 12;
     const double I_bar = (40 * std::pow(100.0, 3) - 20 * std::pow(80.0, 3)) / 12;
     const double R = 84.15, ri = 79.15, I_chs = kPi * (std::pow(R, 4) - std::pow(ri, 4)) / 4;
     const double I_round = kPi * (std::pow(30.0, 4) - std::pow(22.0, 4)) / 4, kF1_470 = 470 / (0.9 * 1.25);
+    const double A_I = 2 * 200 * 12.0 + 276 * 12.0, U_I = 2 * 200 + 4 * 12 + 2 * (200 - 12) + 2 * (300 - 24.0);
+    const double ring_I = A_I - U_I * 2 + 4 * 2 * 2;
     struct Case {
         const char* what;
         Shape s;
@@ -438,12 +444,17 @@ TEST(JoinedSection, PartialPenetrationThroatsLieInTheWalls) {
         {"CHS V_z", {"", PROFILTYP_ROHR, 168.3, 8, 0, 0}, 5, 0, 0, 300,
          std::sqrt(3.0) * 300e3 * (R * R + R * ri + ri * ri) / (3 * I_chs) / kF1_355},
         {"round bar M_y", {"", PROFILTYP_RUND, 60, 60, 0, 0}, 8, 6.555, 0, 0, std::sqrt(2.0) * 6.555e6 * 30 / I_round / kF1_470},
+        {"welded I all round M_x", {"", PROFILTYP_I, 300, 12, 200, 12}, 4, 0, 5, 0, std::sqrt(3.0) * 5e6 / (2 * ring_I * 4) / kF1_355},
     };
     AnnexVariant recommended(0);
     for (const Case& c : cases) {
         SchweissnahtNachweis r = Profile_Of(c.s, nullptr, true);
         for (int k : {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER, WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT})
             r.a[k] = c.a, r.number[k] = k + 1;
+        if (c.s.type == PROFILTYP_I) {
+            for (int k = 0; k < 12; ++k) r.a[k] = c.a, r.number[k] = k + 1;
+            r.all_round = 1;
+        }
         r.weld_kind = WELD_BUTT;
         r.no_length_check = 1;
         r.forces.M_y = c.M_y * 1e6, r.forces.M_x = c.M_x * 1e6, r.forces.V_z = c.V_z * 1e3;
@@ -485,32 +496,47 @@ TEST(JoinedSection, AThickPartTakesTheWeldStrengthOfTheAnnex) {
     }
 }
 
-// Closed sections fully penetrated (S235: the weld metal takes
-// sqrt(3) tau <= 360, the weaker part joined only f_y = 235, which governs):
+// Shear on the plates that carry it, fully penetrated, against the weaker
+// part joined (S235: the weld metal takes sqrt(3) tau <= 360, the weaker
+// part joined only f_y / gamma_M0 = 235, which governs):
 //  - a rolled tube's shear along z is its webs' own, between its flanges,
 //    the corners left to neither: MSH 200 x 100 x 8 (outer radius 12), V_z
 //    100 kN on 2 x 8 x (200 - 16) = 2944 mm² (the corners shared: 3038
-//    mm²; 6.2.6(3) of EN 1993-1-1 gives A h / (b + h) = 2983 mm²);
+//    mm²; 6.2.6(3) of EN 1993-1-1 gives A h / (b + h) = 2983 mm²), and
+//    along y its flanges' between the webs: V_y 100 kN on 2 x 8 x (100 -
+//    16) = 1344 mm², tau = 74.40 N/mm² (the flanges over the full width
+//    gave 11 % less);
 //  - Bredt's area on the walls' midline: a welded RHS 200 x 100 x 8, M_x 10
 //    kNm on (100 - 8)(200 - 8) = 17664 mm²: tau = 35.38 N/mm² (the height
-//    to the outer faces, 92 x 200, would put it 4 % lower).
-TEST(JoinedSection, ClosedSectionsShearOnTheirWalls) {
+//    to the outer faces, 92 x 200, would put it 4 % lower);
+//  - the weaker part with its partial factor: flat bar 200 x 10 S355, V_z
+//    450 kN on 2000 mm², tau = 225 N/mm², sqrt(3) 225 / (355 / gamma_M0):
+//    1.098 with gamma_M0 1.0, 1.208 with 1.10 (the weld metal 389.7 / 435.56
+//    = 0.895).
+TEST(JoinedSection, ShearOnThePlatesThatCarryIt) {
     struct Case {
         const char* what;
         Shape s;
         const char* name;
-        double V_z, M_x;  // kN, kNm
+        double V_y, V_z, M_x;  // kN, kNm
+        double gamma_M0;
         double U;
     } const cases[] = {
-        {"MSH 200 x 100 x 8, V_z", {}, "MSH200X100X8.0", 100, 0, std::sqrt(3.0) * 100e3 / 2944 / 235},
-        {"RHS 200 x 100 x 8, M_x", {"", PROFILTYP_RECHTECK, 200, 8, 100, 8}, nullptr, 0, 10,
+        {"MSH 200 x 100 x 8, V_z", {}, "MSH200X100X8.0", 0, 100, 0, 1.0, std::sqrt(3.0) * 100e3 / 2944 / 235},
+        {"MSH 200 x 100 x 8, V_y", {}, "MSH200X100X8.0", 100, 0, 0, 1.0, std::sqrt(3.0) * 100e3 / (2 * 84 * 8.0) / 235},
+        {"RHS 200 x 100 x 8, M_x", {"", PROFILTYP_RECHTECK, 200, 8, 100, 8}, nullptr, 0, 0, 10, 1.0,
          std::sqrt(3.0) * 10e6 / (2 * 92.0 * 192 * 8) / 235},
+        {"flat 200 x 10 S355, V_z", {"", PROFILTYP_FLACH, 200, 10, 0, 0}, nullptr, 0, 450, 0, 1.0,
+         std::sqrt(3.0) * 450e3 / 2000 / (355 / 1.0)},
+        {"flat 200 x 10 S355, V_z, gamma_M0 1.10", {"", PROFILTYP_FLACH, 200, 10, 0, 0}, nullptr, 0, 450, 0, 1.10,
+         std::sqrt(3.0) * 450e3 / 2000 / (355 / 1.10)},
     };
     const auto data = Catalogue_Data();
     for (const Case& c : cases) {
-        SchweissnahtNachweis r = Profile_Of(c.s, c.name);
+        SchweissnahtNachweis r = Profile_Of(c.s, c.name, c.s.type == PROFILTYP_FLACH);
         Fully_Penetrated(&r);
-        r.forces.V_z = c.V_z * 1e3, r.forces.M_x = c.M_x * 1e6;
+        r.gamma_M0 = c.gamma_M0;
+        r.forces.V_y = c.V_y * 1e3, r.forces.V_z = c.V_z * 1e3, r.forces.M_x = c.M_x * 1e6;
         ListCapture l;
         EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0) << c.what;
         EXPECT_NEAR(r.U_w, c.U, 1e-4 * c.U) << c.what;
