@@ -93,6 +93,7 @@ struct WeldCheckWork {
         bool length_check;
     } detail_test[WELD_CHECK_WELDS];
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
+    bool corners_once;  // partial-penetration throats: a corner's area counted with the weld along y only
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge

@@ -784,6 +784,7 @@ void Partial_Penetration_Corners(WeldCheckWork* w) {
         }
         const double l = std::max(z1 - z0, 0.0);
         if (l >= V.l) continue;
+        w->corners_once = true;
         V.A = V.A_vz = V.a * l;
         V.z_c = (z0 + z1) / 2.0;
         V.I_y = V.a * l * l * l / 12.0;
@@ -965,6 +966,10 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
             if (w->A_wz > 0.001) OLI_printf(f, "A╬\\w,z╬r = %.2lf cm²,  "_cp, w->A_wz * 0.01);
         }
         OLI_printf(f, "▓l╬\\w╬r = %.1lf cm\n"_cp, w->l_w * 0.1);
+        // The weld list gives each weld its whole length: the area is less.
+        if (w->corners_once)
+            OLI_printf(f, "%s╬SNicht durchgeschweißte Stumpfnähte: In der Nahtfläche zählt jede Ecke nur einmal (bei der horizontalen Naht), in der Summe der Nahtlängen jede Naht mit ihrer ganzen Länge.\n"_cp,
+                       Check_Line_Prefix);
     }
     if (w->I_wy > 0.001 || w->I_wz > 0.001 || w->W_wt > 0.001) {
         OLI_printf(f, "%s", Check_Line_Prefix);

@@ -628,7 +628,7 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
     Weaker_Part weaker[WELD_CHECK_WELDS];
     const int n_weaker = c.full_penetration ? Weaker_Parts(c, weaker) : 0;
     const int notes = hy + contact + torsion + (c.plate_lowered != 0) + (c.profile_lowered != 0) +
-                      (c.full_penetration ? 1 + n_weaker : 0);
+                      (c.full_penetration ? 1 + n_weaker + (contact ? 2 : 0) : 0);
     Keep_Rows(w, 1 + notes + First_Rows(c), w->level == 2 ? 0.3 : 0.0);
     if (w->level == 2) OLI_Add_Para_Offset(0.3);
     if (w->round) OLI_printf(f, "%s╬HNachweis des Linienquerschnitts:\n"_cp, P);
@@ -646,6 +646,11 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
     }
     if (contact)
         OLI_printf(f, "%s╬S%.0lf%% Spannungsabtrag über Druckkontakt\n"_cp, P, 100.0 * r->contact_share);
+    // The contact relieves the weld and with it the weaker part's check at
+    // its points; the profile's own full force is the cross-section check's.
+    if (contact && c.full_penetration)
+        OLI_printf(f, "%s╬SSchwächeres Bauteil mit den Spannungen der Naht nach Abzug des Druckkontakts; die Tragfähigkeit des Profils selbst weist der Querschnittsnachweis nach.\n"_cp,
+                   P);
     if (torsion)
         OLI_printf(f, "%saus Torsion:  Í╬\\w,T╬r = %.2lf N/mm²\n"_cp, P, Unsigned_Zero(w->tau_T, 2));
     if (c.plate_lowered) Strength_Used_Line(f, "des Blechs", &c.g.plate1.material, c.g.plate1.t);

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -492,6 +493,47 @@ TEST(JoinedSection, AThickPartTakesTheWeldStrengthOfTheAnnex) {
         for (SchweissnahtNachweis* r : {&flat, &round}) {
             EXPECT_EQ(Calc_Weld_Check(r, nullptr, 0, 0, 0, 0), 0) << variant;
             EXPECT_NEAR(r->U_w_computed, r == &flat ? U_flat(f_u) : U_round(f_u), 1e-6) << variant;
+        }
+    }
+}
+
+// The list says how it counts: partial-penetration throats of a tube's
+// walls count each corner once, with the weld along y, while the weld list
+// and the sum of lengths give each weld its whole length (RHS 100 x 100 x
+// 10, a = 7: l_w 100 per wall, sum 40.0 cm, A_w (2 100 + 2 86) 7 = 26.04
+// cm², not 28.00); a fully penetrated weld with a contact share checks the
+// weaker part with the weld's stresses after the contact, and the list
+// says that the profile's own resistance is the cross-section check's.
+TEST(JoinedSection, TheListSaysHowItCountsCornersAndContact) {
+    const std::string corners =
+        "╬SNicht durchgeschweißte Stumpfnähte: In der Nahtfläche zählt jede Ecke nur einmal (bei der horizontalen "
+        "Naht), in der Summe der Nahtlängen jede Naht mit ihrer ganzen Länge."_cp;
+    const std::string contact =
+        "╬SSchwächeres Bauteil mit den Spannungen der Naht nach Abzug des Druckkontakts; die Tragfähigkeit des "
+        "Profils selbst weist der Querschnittsnachweis nach."_cp;
+    SchweissnahtNachweis rhs = Profile_Of({"", PROFILTYP_RECHTECK, 100, 10, 100, 10}, nullptr, true);
+    for (int k : {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER, WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT})
+        rhs.a[k] = 7, rhs.number[k] = k + 1;
+    rhs.weld_kind = WELD_BUTT;
+    rhs.forces.M_y = 10e6;
+    SchweissnahtNachweis flat = Profile_Of({"", PROFILTYP_FLACH, 200, 10, 0, 0}, nullptr, true);
+    Fully_Penetrated(&flat, false);
+    flat.forces.N = -300e3;
+    for (const auto& [r, share, fillet] : {std::tuple(rhs, 0.0, false), std::tuple(rhs, 0.0, true),
+                                           std::tuple(flat, 0.5, false), std::tuple(flat, 0.0, false)}) {
+        SchweissnahtNachweis c = r;
+        c.contact_share = share;
+        if (fillet) c.weld_kind = WELD_FILLET;
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&c, l.f(), 1, 0, 0, 0), 0);
+        const std::string list = l.Take();
+        const std::vector<std::string> lines = Text_Lines(list);
+        const bool rhs_pp = c.profile.type == PROFILTYP_RECHTECK && !fillet;
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), corners), rhs_pp ? 1 : 0) << share << fillet;
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), contact), share > 0 ? 1 : 0) << share << fillet;
+        if (rhs_pp) {
+            EXPECT_NEAR(Printed(list, "▓A╬\\w╬r"_cp), (2 * 100 + 2 * 86) * 7 * 0.01, 0.005);
+            EXPECT_NEAR(Printed(list, "▓l╬\\w╬r"_cp), 40.0, 0.05);
         }
     }
 }
