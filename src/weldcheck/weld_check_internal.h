@@ -343,6 +343,18 @@ int Wc_Distribute(WeldCheckWork* w);
 // End points (weld_point_checks.cpp): stresses, checks, result blocks. 0, or
 // 1 when a point had no valid result.
 int Wc_Point_Checks(WeldCheckWork* w);
+// Whether point i of weld k is one that the case places on a convex arc
+// (Wc_Place_Fibre_Points): it moves with the case's stress field, so the
+// connection's picture, drawn alike for all its cases, leaves it out and
+// the report marks it. Its index follows the line's ends and the ends of
+// its root fillets.
+inline bool Wc_Point_On_Convex_Arc(const WeldCheckWork* w, int k, int i) {
+    const WeldCheckLine& L = w->line[k];
+    if (L.n_arcs <= 0 || (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z)) return false;
+    int fixed = 2;
+    for (int j = 0; j < L.n_arcs; ++j) fixed += w->arc[k][j].fillet ? 1 : 0;
+    return i >= fixed;
+}
 // The extreme fibres on the arcs of the outline that the fully penetrated
 // lines' pieces hold, as points of the lines after their ends (2, ...):
 // the end of each root fillet on the flange face, where the piece's

@@ -79,7 +79,7 @@ void Torsion_By_Axis(const WeldCheckWork* w, int k, int i, double* Ty, double* T
 // line, and the rows a line takes are counted from the list alone.
 enum Cell_Kind : unsigned char {
     kCellEmpty, kCellSx, kCellRingShear, kCellRingTorsion, kCellRingSum, kCellY, kCellZ, kCellTy, kCellTz,
-    kCellTorsion, kCellContact
+    kCellTorsion, kCellContact, kCellArc
 };
 struct Stress_Cells {
     struct Cell {
@@ -116,13 +116,15 @@ Stress_Cells Stress_Cells_Of(const WeldCheckWork* w, int k, int i) {
         }
     }
     if (w->contact[k][i]) c.Add(kCellContact);
+    if (Wc_Point_On_Convex_Arc(w, k, i)) c.Add(kCellArc);
     return c;
 }
 
 // One cell in its column (the tab before it included).
 void Put_Cell(Line& out, const Stress_Cells::Cell& cell, const char* by_V) {
     // Stress cells print with 2 decimals; one that shows zero has no sign.
-    const double v = cell.kind == kCellEmpty || cell.kind == kCellContact ? 0.0 : Unsigned_Zero(cell.value, 2);
+    const double v =
+        cell.kind == kCellEmpty || cell.kind == kCellContact || cell.kind == kCellArc ? 0.0 : Unsigned_Zero(cell.value, 2);
     switch (cell.kind) {
     case kCellEmpty: out.Add_Text("╬t"_cp); break;
     case kCellSx: out.Add("╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, v); break;
@@ -135,6 +137,7 @@ void Put_Cell(Line& out, const Stress_Cells::Cell& cell, const char* by_V) {
     case kCellTz: out.Add("╬tÍ╬\\w,Tz╬r = %.2lf N/mm² "_cp, v); break;
     case kCellTorsion: out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, v); break;
     case kCellContact: out.Add_Text("╬t(Druckkontakt)"_cp); break;
+    case kCellArc: out.Add_Text("╬t(an der Rundung)"_cp); break;
     }
 }
 

@@ -398,6 +398,49 @@ TEST(JoinedSection, TheExtremeFibreOnAnArcIsChecked) {
     }
 }
 
+// Where the extreme fibre lies on a rounded toe, the case's stress field
+// places it, so the picture (drawn alike for every load case) leaves it
+// out and the list marks it: L 100 x 10 (r 12 / 6) fully penetrated under
+// M_y 7.2 kNm, the smallest normal stress of its exact outline on the toe
+// of the upright leg (-363.7 N/mm²) is the point after the inner face's
+// ends and its root fillet's end on the other leg, marked "an der
+// Rundung"; the picture gets that line's three other points. Its ends
+// (inner face) gave -342.4.
+TEST(JoinedSection, APointOnAConvexArcIsMarkedNotDrawn) {
+    const Shape s{"L 100 x 10", PROFILTYP_L, 100, 10, 100, 10, 12, 6};
+    const Samples outline = Rounded_Outline({{0, 0, 0}, {10, 0, 6}, {10, 90, 12}, {100, 90, 6}, {100, 100, 0}, {0, 100, 0}});
+    Moments m = Moments_Of(outline, 1.0);
+    m = Moments_Of(outline, m.A < 0 ? -1.0 : 1.0);
+    const double d_c = m.S_d / m.A, z_c = m.S_z / m.A, I_y = m.I_zz - m.A * z_c * z_c;
+    const double I_z = m.I_dd - m.A * d_c * d_c, I_yz = -(m.I_dz - m.A * d_c * z_c), D = I_y * I_z - I_yz * I_yz;
+    double lowest = 0;
+    for (const auto& [d, z] : outline)
+        lowest = std::min(lowest, 7.2e6 * (I_z * (z - z_c) + I_yz * (d - d_c)) / D);  // int sigma z = M_y, int sigma y = 0
+    static int drawn[WELD_CHECK_WELDS];
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer([](const SchweissnahtNachweis*, FILE*, int) {
+        for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+            drawn[k] = 0;
+            for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) drawn[k] += Weld_Check_End_Point(k, i, nullptr, nullptr, nullptr);
+        }
+        return 0;
+    });
+    SchweissnahtNachweis r = Profile_Of(s, nullptr, true);
+    Fully_Penetrated(&r);
+    r.forces.M_y = 7.2e6;
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
+    Set_Weld_Check_Picture_Drawer(old);
+    const std::string list = l.Take();
+    EXPECT_NEAR(Printed(list, "╠╬\\w,x,min╬r"_cp), lowest, 0.05 + 1e-3 * std::fabs(lowest));
+    EXPECT_NEAR(lowest, -363.7, 0.1);
+    EXPECT_EQ(drawn[WELD_FACE_WEB_RIGHT], 3);
+    bool marked = false;
+    for (const std::string& line : Text_Lines(list))
+        marked = marked || (line.find("Pkt. 3: "_cp) != std::string::npos && line.find("(an der Rundung)") != std::string::npos &&
+                            std::fabs(Printed(line, "╠╬\\w,x╬r"_cp) - lowest) < 0.01 + 1e-3 * std::fabs(lowest));
+    EXPECT_TRUE(marked);
+}
+
 // Partial penetrations: each throat lies in the wall it penetrates, from
 // the welded face in, each corner once, and a ring of them is a closed
 // section on its throats' midline. The weld at 45 degrees (angle 90):
