@@ -516,6 +516,38 @@ TEST(WeldCheck, WeldLeftOutSaysSoAtEveryLevel) {
         }
 }
 
+// A connection's load cases take each weld's detailing and length tests
+// over from the case before while the weld, the plate and the annex are
+// the same: changed between two cases, the test follows. The two long
+// welds of the flat bar, a = 4: 100 mm count; 20 mm lie below 30 mm and
+// are noted left out; on a 28 mm plate a national annex variant notes the
+// throat below sqrt(28) - 0.5 = 4.79 mm (on 20 mm: 3.97), the recommended
+// values do not.
+TEST(WeldCheck, TheKeptDetailingTestsFollowTheWeld) {
+    struct Step {
+        double l, t;
+        int variant;
+        unsigned notes;
+    } const steps[] = {
+        {100, 20, 1, 0u},
+        {20, 20, 1, WELD_NOTE_NOT_EFFECTIVE},
+        {100, 28, 1, Weld_Note_Bit(WELD_RULE_THROAT_BELOW_ROOT)},
+        {100, 28, 0, 0u},
+        {100, 20, 1, 0u},
+    };
+    SchweissnahtNachweis r = Two_Long_Welds();
+    r.no_length_check = r.no_throat_check = 0;
+    r.a[1] = r.a[2] = 4;
+    for (const Step& s : steps) {
+        SCOPED_TRACE("l " + std::to_string(s.l) + ", t " + std::to_string(s.t) + ", variant " + std::to_string(s.variant));
+        AnnexVariant v(s.variant);
+        r.l[1] = r.l[2] = s.l;
+        r.plate.t = s.t;
+        Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0);
+        for (int k : {1, 2}) EXPECT_EQ(r.notes[k].rules, s.notes) << k;
+    }
+}
+
 // Wherever the page ends, "Ergebnis" stays on the page of the last check it
 // sums up: the detailed report of the two long welds after 0 to 69 lines of
 // text (a page holds about 64), laid out as the viewer lays it out.
