@@ -69,11 +69,19 @@ struct Piece_Maker {
                        q.A_vz});
         return *this;
     }
+    // An arc of the outline the piece holds.
+    Piece_Maker& Arc(const Joined_Arc& a) {
+        if (p->n_arcs < JOINED_ARCS) p->arc[p->n_arcs++] = a;
+        return *this;
+    }
     // A spandrel of radius r in the corner at (d, z) whose faces run from it
     // towards sd and sz (+1 or -1): added (a root fillet) or taken off (a
-    // rounded toe, which also takes off the plate's shear area).
+    // rounded toe, which also takes off the plate's shear area). Either way
+    // the outline runs round the quarter circle about (d + sd r, z + sz r)
+    // from one face to the other.
     Piece_Maker& Spandrel(double r, double d, double z, double sd, double sz, bool fillet) {
         if (!(r > 0.0)) return *this;
+        Arc({d + sd * r, z + sz * r, r, 0.0, -sz, -sd, 0.0, fillet});
         const double A = (fillet ? 1.0 : -1.0) * kSpandrel * r * r;
         const double dc = d + sd * kSpandrelCentre * r, zc = z + sz * kSpandrelCentre * r;
         Joined_Sums& s = p->sums;
@@ -103,13 +111,6 @@ struct Section_Maker {
         p.present = true;
         p.plate = plate, p.side = side, p.lo = lo, p.hi = hi, p.t = t;
         return {&p, along};
-    }
-    void Point(double d, double z) {
-        if (s->n_points < JOINED_POINTS) {
-            s->point_d[s->n_points] = d;
-            s->point_z[s->n_points] = z;
-            ++s->n_points;
-        }
     }
 };
 
@@ -145,26 +146,14 @@ Flange_Shape Catalogue_Flange_Shape(const Stahlprofil& p, double toe) {
     const bool tee = p.type == PROFILTYP_T || p.type == PROFILTYP_HALB_I;
     const Flange_Shape parallel{0.0, 0.0, toe};
     if (p.kind != STAHLPROFIL_KIND_CATALOGUE || !p.rolled || !(channel || tee || In_I_Family(p.type))) return parallel;
-    // One look-up a run and profile: the check runs once for each load case.
-    // Kept under all it is worked out from but the catalogue record, which
-    // the name gives.
-    static struct {
-        char name[STAHLPROFIL_NAME_SIZE];
-        int type;
-        double h, b, t_w, t_f, toe;
-        Flange_Shape shape;
-    } kept = {};
     char name[STAHLPROFIL_NAME_SIZE];
     Copy_Trimmed(p.name, name, sizeof name, 3);
-    if (std::strcmp(name, kept.name) == 0 && kept.type == p.type && kept.h == p.h && kept.b == p.b_fo &&
-        kept.t_w == p.t_w && kept.t_f == p.t_fo && kept.toe == toe)
-        return kept.shape;
     Flange_Shape shape = parallel;
     float x[PROFIL_VALUES] = {};
     char code[PROFIL_CODE_SIZE] = {};
     const double b = p.b_fo, t_w = p.t_w, t_f = p.t_fo;
     // Without the catalogue the flanges are laid parallel (and the pieces
-    // scaled to the record's values); that is not kept for the run.
+    // scaled to the record's values).
     if (Get_Profil_Values(name, x, code) <= 0) return parallel;
     if (Same_Measure(p.h, x[0]) && Same_Measure(b, x[1]) && Same_Measure(t_w, x[2]) && Same_Measure(t_f, x[3]) &&
         x[27] > 0.0f) {
@@ -174,8 +163,6 @@ Flange_Shape Catalogue_Flange_Shape(const Stahlprofil& p, double toe) {
         if (at - x_nominal > 0.1 && slope > 0.001 && slope < 0.5)
             shape = {slope, x_nominal, std::max(toe, x[26] > 0.0f ? 10.0 * x[26] : 0.0)};
     }
-    Copy_Trimmed(p.name, kept.name, sizeof kept.name, 3);
-    kept.type = p.type, kept.h = p.h, kept.b = b, kept.t_w = t_w, kept.t_f = t_f, kept.toe = toe, kept.shape = shape;
     return shape;
 }
 
@@ -193,8 +180,6 @@ bool Flat_Bar(const Stahlprofil& p, Section_Maker& m) {
         m.Piece(WELD_FACE_TOP_OUTER, kBoth, plate, 0, 0, t, h / 2).Rect(0, t, 0, h / 2);
         m.Piece(WELD_FACE_BOTTOM_OUTER, kBoth, plate, 1, 0, t, h / 2).Rect(0, t, h / 2, h);
     }
-    for (double d : {0.0, t})
-        for (double z : {0.0, h}) m.Point(d, z);
     return true;
 }
 
@@ -212,7 +197,6 @@ bool Angle(const Stahlprofil& p, Section_Maker& m) {
         .Rect(t_w / 2, t_w, 0, h - t_f)
         .Spandrel(r.root, t_w, h - t_f, +1, -1, true)
         .Spandrel(r.toe, t_w, 0, -1, +1, false);
-    m.Point(0, 0), m.Point(t_w, 0), m.Point(0, h), m.Point(b, h), m.Point(b, h - t_f);
     return true;
 }
 
@@ -239,7 +223,6 @@ double Two_Sided_Flange(Section_Maker& m, const int face[4], double axis, double
         .Quad(r - c, r, z_m, z_m, z_o + dz * root, z_o + dz * tip)
         .Rect(axis, r - c, j0, j1)
         .Spandrel(f.toe, r, z_o + dz * tip, -1, -dz, false);
-    m.Point(l, z_o), m.Point(r, z_o), m.Point(l, z_o + dz * tip), m.Point(r, z_o + dz * tip);
     return root;
 }
 
@@ -287,7 +270,6 @@ bool Tee(const Stahlprofil& p, Section_Maker& m) {
         .Spandrel(f.toe, b, tip, -1, -1, false);
     m.Piece(WELD_FACE_WEB_LEFT, kZ, web, 0, t_f, h, t_w / 2).Rect(w0, axis, m_f, h).Spandrel(r.root, w0, root, -1, +1, true);
     m.Piece(WELD_FACE_WEB_RIGHT, kZ, web, 1, t_f, h, t_w / 2).Rect(axis, w1, m_f, h).Spandrel(r.root, w1, root, +1, +1, true);
-    m.Point(0, 0), m.Point(b, 0), m.Point(0, tip), m.Point(b, tip), m.Point(w0, h), m.Point(w1, h);
     return true;
 }
 
@@ -314,7 +296,6 @@ bool Channel(const Stahlprofil& p, Section_Maker& m) {
         .Rect(0, t_w, h - root, h - m_f)
         .Quad(t_w, b, h - root, h - tip, h - m_f, h - m_f)
         .Spandrel(f.toe, b, h - tip, -1, +1, false);
-    m.Point(0, 0), m.Point(b, 0), m.Point(b, tip), m.Point(0, h), m.Point(b, h), m.Point(b, h - tip);
     return true;
 }
 
@@ -332,7 +313,6 @@ bool Z_Section(const Stahlprofil& p, Section_Maker& m) {
     m.Piece(6, kZ, web, 1, t_f, h - t_f, t_w / 2).Rect(axis, w1, t_f, h - t_f).Spandrel(r.root, w1, h - t_f, +1, -1, true);
     m.Piece(3, kY, bottom, 0, w0, b, t_f / 2).Rect(w0, b, h - t_f / 2, h);
     m.Piece(4, kY, bottom, 1, w0, b, t_f / 2).Rect(w0, b, h - t_f, h - t_f / 2).Spandrel(r.toe, b, h - t_f, -1, +1, false);
-    m.Point(0, 0), m.Point(w1, 0), m.Point(0, t_f), m.Point(w0, h), m.Point(b, h), m.Point(b, h - t_f);
     return true;
 }
 
@@ -403,17 +383,20 @@ bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
     s->t_min = std::min(t_w, t_f);
     s->I_T = torsion.I_T;
     s->tau_T_per_M_x = 1.0 / torsion.W_T;
+    // Each rounded corner: the quarter circle of its outer radius, the half
+    // next to a wall with the wall.
     for (double d : {0.0, b}) {
         for (double z : {0.0, h}) {
-            if (r_o <= 0.0) {
-                m.Point(d, z);
-                continue;
-            }
-            // The arc from one face to the other, its ends and its middle.
-            const double sd = d > 0.0 ? -1 : 1, sz = z > 0.0 ? -1 : 1, c = r_o * (1 - M_SQRT1_2);
-            m.Point(d, z + sz * r_o), m.Point(d + sd * r_o, z), m.Point(d + sd * c, z + sz * c);
+            if (r_o <= 0.0) continue;
+            const double sd = d > 0.0 ? -1 : 1, sz = z > 0.0 ? -1 : 1;
+            const double cd = d + sd * r_o, cz = z + sz * r_o, m_d = -sd * M_SQRT1_2, m_z = -sz * M_SQRT1_2;
+            s->piece[z > 0.0 ? WELD_FACE_BOTTOM_OUTER : WELD_FACE_TOP_OUTER].arc[d > 0.0] = {cd, cz, r_o, 0.0, -sz, m_d, m_z, false};
+            s->piece[d > 0.0 ? WELD_FACE_SIDE_RIGHT : WELD_FACE_SIDE_LEFT].arc[z > 0.0] = {cd, cz, r_o, m_d, m_z, -sd, 0.0, false};
         }
     }
+    if (r_o > 0.0)
+        for (int k : {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER, WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT})
+            s->piece[k].n_arcs = 2;
     return true;
 }
 
@@ -440,7 +423,6 @@ void Totals(Joined_Section* s) {
     const Joined_Part whole = Joined_Part_Of(t);
     s->A = whole.A, s->d_s = whole.d, s->z_s = whole.z;
     s->I_y = whole.I_y, s->I_z = whole.I_z, s->I_yz = whole.I_yz;
-    s->A_y = t.A_vy, s->A_z = t.A_vz;
 }
 
 // Every piece scaled down alike where the outline's area or second moments
@@ -574,10 +556,24 @@ int Build_Joined_Section(const Stahlprofil* p, Joined_Section* s) {
     s->piece[WELD_FACE_BOTTOM_OUTER_RIGHT].edge = edge[WELD_FACE_BOTTOM_OUTER] / 2;
     Totals(s);
     Never_More_Than_The_Profile(*p, s);
-    // The shear areas as the profile counts them, never more: a rolled
-    // profile's (EN 1993-1-1 6.2.6(3)) gives the web part of the flanges.
-    if (p->A_vy > 0.0) s->A_y = std::min(s->A_y, p->A_vy);
-    if (p->A_vz > 0.0) s->A_z = std::min(s->A_z, p->A_vz);
     if (!s->closed) Open_Torsion(s);
     return 1;
+}
+
+const Joined_Section* Kept_Joined_Section(const Stahlprofil* p) {
+    static struct {
+        bool valid = false;
+        Stahlprofil profile;  // the record it was built from, byte for byte
+        int built = 0;
+        Joined_Section section;
+    } kept;
+    if (!p) return nullptr;
+    // Compared as the bytes they were kept from: a difference in bytes that
+    // mean nothing builds it again, never the other way round.
+    if (!kept.valid || std::memcmp(&kept.profile, p, sizeof *p) != 0) {
+        std::memcpy(static_cast<void*>(&kept.profile), p, sizeof *p);
+        kept.built = Build_Joined_Section(p, &kept.section);
+        kept.valid = true;
+    }
+    return kept.built ? &kept.section : nullptr;
 }

@@ -22,18 +22,25 @@
 // solution: the thin-walled b t³/3 overrates a thick plate, by a third for
 // a square one); a closed section (the rectangular tube) by Bredt.
 //
+// Extreme fibres: the normal stress of the section is a plane over it, so
+// its largest and smallest values lie on the convex hull of its outline:
+// on the straight faces, at their sharp corners, or on a convex arc (a
+// rounded toe, a tube's rounded corner), anywhere along it. A root fillet
+// (concave) lies inside the hull; it carries the weld of its web or leg
+// round to the flange face, where the piece's outline ends. Each piece
+// keeps the arcs of its outline.
+//
 // Sloped flanges of rolled catalogue profiles (the inner faces of the
 // older I, channel and half-I series) are laid with their slope, which the
-// catalogue record gives: it is read once a run and profile and kept (one
-// profile at a time, single-threaded). Nothing else is kept; nothing
-// allocates or writes.
+// catalogue record gives. The section depends on the profile alone: one
+// section is kept (Kept_Joined_Section) under the profile's record, so
+// that the load cases of a connection build it once (single-threaded).
+// Nothing allocates or writes.
 #ifndef WELDCHECK_JOINED_SECTION_H
 #define WELDCHECK_JOINED_SECTION_H
 
 #include "profiles/stahlprofil.h"
 #include "weldcheck/weld_check_record.h"
-
-enum { JOINED_POINTS = 12 };
 
 // Integrals over a part of the section about the reference corner (d = 0,
 // z = 0): area, first and second moments, and the part of the area that
@@ -44,11 +51,22 @@ struct Joined_Sums {
     double A_vy, A_vz;
 };
 
+// An arc of the outline: centre (d, z) and radius r, from the direction
+// (u0_d, u0_z) to the direction (u1_d, u1_z) out of the centre (unit
+// vectors, less than a half turn apart). A root fillet's first end lies on
+// the face of the other plate (the flange), its second on its piece's own.
+struct Joined_Arc {
+    double d, z, r;
+    double u0_d, u0_z, u1_d, u1_z;
+    bool fillet;  // concave: a root fillet; else convex
+};
+enum { JOINED_ARCS = 2 };
+
 // The piece of one face (index WELD_FACE_*): its integrals, and the stretch
 // of its plate it fuses for the torsion: plate index, side (0 or 1: the two
 // halves of the plate) and extent along the plate (d for a plate along y,
 // z for one along z). plate -1: no torsion of its own (a closed section's
-// wall).
+// wall). Its arcs of the outline (n_arcs of them).
 struct Joined_Piece {
     bool present;
     Joined_Sums sums;
@@ -56,6 +74,8 @@ struct Joined_Piece {
     double lo, hi;
     double t;     // the thickness of plate it fills (half the plate's)
     double edge;  // the length of its face as the profile's weld edges give it
+    int n_arcs;
+    Joined_Arc arc[JOINED_ARCS];
 };
 
 // A part's values about its own centroid: area, centroid (d, z), second
@@ -71,18 +91,12 @@ struct Joined_Section {
     // outer face's piece less the right one.
     Joined_Piece piece[WELD_CHECK_WELDS];
     bool closed;  // a rectangular tube: Bredt's torsion, A_m
-    // The whole section about its centroid (d_s, z_s): area, shear areas
-    // (never more than the profile record's A_vy and A_vz), second moments
-    // and product, St. Venant's constant (open) or Bredt's (closed), the
-    // largest torsion shear per unit of torsion moment (1/mm³), and Bredt's
-    // area A_m and thinnest wall of a closed section.
-    double A, A_y, A_z, d_s, z_s, I_y, I_z, I_yz, I_T, tau_T_per_M_x;
+    // The whole section about its centroid (d_s, z_s): area, second
+    // moments and product, St. Venant's constant (open) or Bredt's (closed),
+    // the largest torsion shear per unit of torsion moment (1/mm³), and
+    // Bredt's area A_m and thinnest wall of a closed section.
+    double A, d_s, z_s, I_y, I_z, I_yz, I_T, tau_T_per_M_x;
     double A_m, t_min;
-    // Points on the outline where the extreme fibres lie (its convex
-    // corners; for rounded corners of a tube the ends and middle of each
-    // arc), d and z.
-    int n_points;
-    double point_d[JOINED_POINTS], point_z[JOINED_POINTS];
 };
 
 // Builds the joined section of the profile's family. Returns 1 with the
@@ -96,6 +110,13 @@ struct Joined_Section {
 // does: the weld never carries more than the section. Never modifies the
 // profile.
 int Build_Joined_Section(const Stahlprofil* p, Joined_Section* s);
+// The joined section of the profile as Build_Joined_Section builds it, or
+// null where that builds none. Kept under the whole profile record (every
+// value the section is built from lies in it; a catalogue's flange slope
+// is what the catalogue gives the name for the run) and built again as
+// soon as a byte of the record differs. The section stays valid until the
+// next call; never modifies the profile.
+const Joined_Section* Kept_Joined_Section(const Stahlprofil* p);
 
 // The walls of a fully penetrated rectangular tube: the weld is the tube's
 // section, its area and second moments the section's own, never more (the

@@ -352,7 +352,11 @@ int Run(WeldCheckWork* w) {
     }
     Wc_Torsion_Modulus(w);
     Report_Order(w);
+    // The section values (no line of their own yet) place the points of
+    // the case that the picture shows.
+    const bool nothing_carried = Wc_Section_Values(w) != 0;
     if (w->round) Place_Ring_Governing_Point(w);
+    else if (!nothing_carried) Wc_Place_Fibre_Points(w);
 
     bool picture = false;
     if (f && w->sketches && picture_drawer) {
@@ -363,7 +367,7 @@ int Run(WeldCheckWork* w) {
     if (w->report && !picture) Weld_List(w);
 
     if (Wc_Torsion_Admission_And_Block(w)) return Refused(r);
-    if (Wc_Section_Values(w)) {
+    if (nothing_carried) {
         Nothing_Carried_Line(w);
         return Refused(r);
     }
@@ -409,6 +413,7 @@ const Wc_Name* Wc_Weld_Names(const SchweissnahtNachweis* r, const char* label) {
 int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a) {
     const WeldCheckWork* w = picture_work;
     if (!w || k < 0 || k >= WELD_CHECK_WELDS || i < 0 || i >= WC_POINTS || w->pz[k][i] < 0.0) return 0;
+    if (Wc_Point_On_Convex_Arc(w, k, i)) return 0;
     if (y) *y = w->py[k][i];
     if (z) *z = w->pz[k][i];
     if (a) *a = w->line[k].a;

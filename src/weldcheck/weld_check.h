@@ -33,7 +33,9 @@ Weld_Check_Picture_Drawer Set_Weld_Check_Picture_Drawer(Weld_Check_Picture_Drawe
 // For the drawer, during its call only (outside it they give 0 and write
 // nothing). End point i (0..7) of the weld line at position k: y' to the
 // left of the profile centroid and z' below the top edge, in mm, and the
-// line's throat; 1 when the point is in use.
+// line's throat; 1 when the point is in use and drawn alike in every load
+// case (0 for a point a case places on a convex arc of the outline, which
+// moves with the case and the report marks instead).
 enum { WELD_CHECK_END_POINTS = 8 };
 int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a);
 // Distance of the profile centroid, where y' is 0, from the left outer face.

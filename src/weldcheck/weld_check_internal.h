@@ -43,7 +43,19 @@ struct WeldCheckLine {
     bool both_shears;       // a half of a solid section: takes V_y and V_z in the conventional split
     double A_vy, A_vz;      // its shares of the shear areas A_w,y and A_w,z
     double k_T;             // a fully penetrated open section: tau_T = M_T k_T / I_T at the line's face
+    int n_arcs;             // a fully penetrated line that is its face's piece: the arcs of the outline
+                            // the piece holds (WeldCheckWork::arc)
 };
+
+// An arc of the outline in the check's coordinates: centre y', z',
+// radius, and the unit directions (y, z) of its ends out of the centre; a
+// root fillet's first end lies on the flange face (Joined_Arc).
+struct WeldCheckArc {
+    double y, z, r;
+    double u0_y, u0_z, u1_y, u1_z;
+    bool fillet;
+};
+enum { WC_ARCS = 2 };
 
 // The stretch of its plate that a fully penetrated line fuses (plate -1:
 // none), for the open section's torsion: plate, side (0 or 1: the plate's
@@ -81,6 +93,7 @@ struct WeldCheckWork {
         bool length_check;
     } detail_test[WELD_CHECK_WELDS];
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
+    bool corners_once;  // partial-penetration throats: a corner's area counted with the weld along y only
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge
@@ -138,12 +151,14 @@ struct WeldCheckWork {
                                               // axis across the weld (z for a weld along y, else y)
     bool contact[WELD_CHECK_WELDS][WC_POINTS];
     bool checked[WELD_CHECK_WELDS][WC_POINTS];  // in use and carrying a stress on the throat
+    bool in_detail[WELD_CHECK_WELDS][WC_POINTS];  // checked, and its check shown in the detailed report
     // Set with every line built and read only for lines built, so not
     // cleared either: each line's stretch of its plate, and the joined
     // section of a fully penetrated weld while the layout is built (null
     // otherwise).
     WeldCheckStretch stretch[WELD_CHECK_WELDS];
     const struct Joined_Section* joined;
+    WeldCheckArc arc[WELD_CHECK_WELDS][WC_ARCS];
 };
 
 // What must hold when a weld check leaves (base/invariant.h): positions,
@@ -314,6 +329,11 @@ void Wc_Decide_Symmetry(WeldCheckWork* w);
 // carry it.
 int Wc_Torsion_Admission_And_Block(WeldCheckWork* w);
 void Wc_Weld_Centroid_Moments(WeldCheckWork* w);
+// The linear field of the normal stress that the distribution forms for
+// the case, sigma = sigma_N + g_z dz + g_y dy about the weld centroid
+// (N/mm², per mm), from the section values (Wc_Section_Values) and the
+// design forces alone; modifies nothing.
+void Wc_Normal_Stress_Field(const WeldCheckWork* w, double* sigma_N, double* g_z, double* g_y);
 // The shear of each weld under the shear split and the torsion about the
 // weld centroid it leaves, with what carries that torsion. Refused when a
 // torsion is left and nothing can carry it.
@@ -323,6 +343,26 @@ int Wc_Distribute(WeldCheckWork* w);
 // End points (weld_point_checks.cpp): stresses, checks, result blocks. 0, or
 // 1 when a point had no valid result.
 int Wc_Point_Checks(WeldCheckWork* w);
+// Whether point i of weld k is one that the case places on a convex arc
+// (Wc_Place_Fibre_Points): it moves with the case's stress field, so the
+// connection's picture, drawn alike for all its cases, leaves it out and
+// the report marks it. Its index follows the line's ends and the ends of
+// its root fillets.
+inline bool Wc_Point_On_Convex_Arc(const WeldCheckWork* w, int k, int i) {
+    const WeldCheckLine& L = w->line[k];
+    if (L.n_arcs <= 0 || (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z)) return false;
+    int fixed = 2;
+    for (int j = 0; j < L.n_arcs; ++j) fixed += w->arc[k][j].fillet ? 1 : 0;
+    return i >= fixed;
+}
+// The extreme fibres on the arcs of the outline that the fully penetrated
+// lines' pieces hold, as points of the lines after their ends (2, ...):
+// the end of each root fillet on the flange face, where the piece's
+// outline ends (in every case), then where the normal stress of the case
+// on the line's convex arcs rises above the largest at its points, or
+// falls below the smallest. Needs the section values (Wc_Section_Values);
+// sets nothing else.
+void Wc_Place_Fibre_Points(WeldCheckWork* w);
 // The point of the closed ring of a round section (stress terms set) where
 // its check is the largest (the weld's, or with `part` the weaker part's of
 // a fully penetrated weld): 1 with y', z' when that lies off the points

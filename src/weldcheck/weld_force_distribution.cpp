@@ -208,14 +208,19 @@ int Wc_Torsion_Admission_And_Block(WeldCheckWork* w) {
     return 0;
 }
 
-void Wc_Weld_Centroid_Moments(WeldCheckWork* w) {
+// The moments about the weld centroid.
+static void Centroid_Moments(const WeldCheckWork* w, double* Mwy, double* Mwz) {
     const double dz = std::fabs(w->dz_w) > EPS ? w->dz_w : 0.0;
     const double dy = std::fabs(w->dy_w) > EPS ? w->dy_w : 0.0;
     // N acts at the profile centroid, which lies at -dy, -dz from the weld
     // centroid; with sigma = ... + M_y z / I_y - M_z y / I_z its moments
     // about the weld centroid are -N dz and +N dy.
-    w->Mwy = w->My - w->N * dz;
-    w->Mwz = w->Mz + w->N * dy;
+    *Mwy = w->My - w->N * dz;
+    *Mwz = w->Mz + w->N * dy;
+}
+
+void Wc_Weld_Centroid_Moments(WeldCheckWork* w) {
+    Centroid_Moments(w, &w->Mwy, &w->Mwz);
     const double Mwy = Weld_kNm(w->Mwy), Mwz = Weld_kNm(w->Mwz);
     if (w->detailed && (Wc_Present(Mwy - Weld_kNm(w->My)) || Wc_Present(Mwz - Weld_kNm(w->Mz)))) {
         OLI_printf(w->f, "%sM╬\\w,y╬r = M╬\\y,Ed╬r - N╬\\Ed╬r%súz╬\\w╬r = %.2lf kNm\n"_cp, Check_Line_Prefix,
@@ -227,17 +232,22 @@ void Wc_Weld_Centroid_Moments(WeldCheckWork* w) {
 
 namespace {
 
-// Gradients of the normal stress field (N/mm² per mm) about the weld
-// centroid: sigma = sigma_N + g_z dz + g_y dy.
-void Stress_Gradients(const WeldCheckWork* w, double* g_z, double* g_y) {
+// Gradients of the normal stress field (N/mm² per mm) of the moments
+// Mwy, Mwz about the weld centroid: sigma = sigma_N + g_z dz + g_y dy.
+void Stress_Gradients(const WeldCheckWork* w, double Mwy, double Mwz, double* g_z, double* g_y) {
     const double D = w->I_wy * w->I_wz - w->I_wyz * w->I_wyz;
     if (D > EPS) {
-        *g_z = (w->Mwy * w->I_wz + w->Mwz * w->I_wyz) / D;
-        *g_y = -(w->Mwy * w->I_wyz + w->Mwz * w->I_wy) / D;
+        *g_z = (Mwy * w->I_wz + Mwz * w->I_wyz) / D;
+        *g_y = -(Mwy * w->I_wyz + Mwz * w->I_wy) / D;
     } else {
-        *g_z = w->I_wy > EPS ? w->Mwy / w->I_wy : 0.0;
-        *g_y = w->I_wz > EPS ? -w->Mwz / w->I_wz : 0.0;
+        *g_z = w->I_wy > EPS ? Mwy / w->I_wy : 0.0;
+        *g_y = w->I_wz > EPS ? -Mwz / w->I_wz : 0.0;
     }
+}
+
+// The stress of the normal force, even over the line cross-section.
+double Normal_Force_Stress(const WeldCheckWork* w) {
+    return Wc_Force_Present(w->N) && w->A_w > EPS ? w->N / w->A_w : 0.0;
 }
 
 // Shear forces (N) of part i: the consistent split in step with the normal
@@ -486,14 +496,21 @@ int Conventional_Split(Distribution_Block& b) {
 
 }  // namespace
 
+void Wc_Normal_Stress_Field(const WeldCheckWork* w, double* sigma_N, double* g_z, double* g_y) {
+    double Mwy, Mwz;
+    Centroid_Moments(w, &Mwy, &Mwz);
+    *sigma_N = Normal_Force_Stress(w);
+    Stress_Gradients(w, Mwy, Mwz, g_z, g_y);
+}
+
 int Wc_Distribute(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     if (r->contact_share > 0.75) r->contact_share = 0.75;
 
     // Stress terms of the whole line cross-section (those of the shear
     // forces and the torsion are set with the shear split).
-    w->sigma_N = Wc_Force_Present(w->N) && w->A_w > EPS ? w->N / w->A_w : 0.0;
-    Stress_Gradients(w, &w->g_z, &w->g_y);
+    w->sigma_N = Normal_Force_Stress(w);
+    Stress_Gradients(w, w->Mwy, w->Mwz, &w->g_z, &w->g_y);
 
     Distribution_Block b{w, w->report && w->intermediate, OLI_Get_Para_Indent()};
     if (!w->round) {

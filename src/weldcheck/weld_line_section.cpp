@@ -9,10 +9,12 @@
 // deducted, so that the two carry the same share.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 
 #include "base/cp850.h"
 #include "base/rounding.h"
+#include "codes/nad.h"
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -94,12 +96,52 @@ double Effective_Length_Test(WeldCheckWork* w, int k, const WeldCheckWork::Detai
     return l_eff > 0.0 ? l_eff : 0.0;
 }
 
+// What a position's test is decided by: the test's own values, the
+// weld's kind, angle, penetration and crater rule, the plate, the two
+// switches and the annex's variant (the throat rules of a national one).
+struct Detail_Key {
+    double a, base_len, craters, t_part, angle, plate_t;
+    int hollow, penetration, length_check, kind, full_penetration, deduct_craters, no_throat_check,
+        no_length_check, variant;
+    bool operator==(const Detail_Key&) const = default;
+};
+
 // The test of position k while the layout is built: its lines come after
 // the layout, in the order of the weld numbers (Detail_Lines_In_Weld_Order).
+// It depends on the connection alone: its outcome (the length, a refusal,
+// the notes it gives the weld) is kept per position and taken over by the
+// next load case while everything it is decided by is the same.
 double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, double craters, double t_part,
                         bool hollow, int penetration, bool length_check) {
+    SchweissnahtNachweis* r = w->r;
     w->detail_test[k] = {true, a, base_len, craters, t_part, hollow, penetration, length_check};
-    return Effective_Length_Test(w, k, w->detail_test[k], nullptr);
+    const NAD_EC3_Block* annex = Get_NAD_EC3();
+    const Detail_Key key{a, base_len, craters, t_part, r->weld_angle, r->plate.t, hollow, penetration, length_check,
+                         r->weld_kind, r->full_penetration, r->deduct_craters, r->no_throat_check,
+                         r->no_length_check, annex ? annex->variant : 0};
+    static struct {
+        bool valid;
+        Detail_Key key;
+        double l;
+        bool failed;
+        Weld_Notes notes;
+    } kept[WELD_CHECK_WELDS];
+    Weld_Notes& notes = r->notes[k];
+    // Only the notes of the test itself can be kept: a weld noted before
+    // is tested afresh.
+    const bool fresh_notes = notes.rules == 0 && notes.count == 0;
+    if (fresh_notes && kept[k].valid && kept[k].key == key) {
+        notes = kept[k].notes;
+        if (kept[k].failed) w->detailing_failed = true;
+        return kept[k].l;
+    }
+    const bool failed_before = w->detailing_failed;
+    w->detailing_failed = false;
+    const double l = Effective_Length_Test(w, k, w->detail_test[k], nullptr);
+    const bool failed = w->detailing_failed;
+    w->detailing_failed = failed_before || failed;
+    if (fresh_notes) kept[k] = {true, key, l, failed, notes};
+    return l;
 }
 
 // The lines of the detailing and length tests, weld by weld in the order of
@@ -256,6 +298,18 @@ bool Whole_Face(double typed, const Joined_Piece& q) {
     return typed <= 0.1 || typed >= q.edge - kSameLength;
 }
 
+// The arcs of the outline a piece holds, for its line k, in the check's
+// coordinates (y' = e - d: y runs to the left).
+static_assert(static_cast<int>(WC_ARCS) == static_cast<int>(JOINED_ARCS), "a line keeps every arc of its piece");
+void Take_Arcs(WeldCheckWork* w, int k, const Joined_Piece& q) {
+    const int n = std::clamp(q.n_arcs, 0, static_cast<int>(WC_ARCS));
+    for (int j = 0; j < n; ++j) {
+        const Joined_Arc& a = q.arc[j];
+        w->arc[k][j] = {w->e_ref - a.d, a.z, a.r, -a.u0_d, a.u0_z, -a.u1_d, a.u1_z, a.fillet};
+    }
+    w->line[k].n_arcs = n;
+}
+
 // The stretch of its plate a fully penetrated line fuses: the piece's when
 // the line is its face's piece, else the line as laid (lo..hi along the
 // plate, d from the reference edge or z').
@@ -292,6 +346,7 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     Joined_Part part;
     if (whole) part = Joined_Part_Of(q->sums);
     Add_Line(w, p.k, p.dir, w->e_ref - d, p.zp, l, a, p.t, p.out, depth, p.solid_half, whole ? &part : nullptr);
+    if (whole) Take_Arcs(w, p.k, *q);
     if (q) {
         const double c = p.dir == WC_ALONG_Y ? d : p.zp;
         Set_Plate_Stretch(w->stretch[p.k], *q, whole, c - l / 2.0, c + l / 2.0);
@@ -342,14 +397,20 @@ void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, do
     if (pieces) Set_Plate_Stretch(w->stretch[k], q, whole, side > 0 ? axis - l : axis, side > 0 ? axis : axis + l);
 }
 
-// The section values of the one closed weld of a round section. A fully
-// penetrated weld is the section itself, the tube's wall or the bar's disc
-// of outer radius R and inner radius r_i (0 for the bar): its area, second
-// moment and torsion modulus I_p / R are the section's; its shear area is
-// the one that gives the ring's largest shear, V / A_s at the neutral
-// axis, the section's own there, 4 V (R² + R r_i + r_i²) / (3 I), which is
-// 2 V / A for a thin wall and 4 V / (3 A) for the bar. The stress points
-// stay on the circumference, where bending and torsion are largest.
+// The section values of the one closed weld of a round section. A butt
+// weld lies in the wall it joins, from the outer face in, as it does in
+// every other family: a fully penetrated one is the section itself, the
+// tube's wall or the bar's disc, a partial penetration the ring of its
+// throat inside the outer face (laid on the outer face, half of it stood
+// outside the member: CHS 168.3 x 8 with a = 5 had I 936.1 cm⁴ for the
+// ring's 855.8). Such a ring of outer radius R and inner radius r_i (0 for
+// the bar) has the area, second moment and torsion modulus I_p / R of an
+// annulus; its shear area is the one that gives the ring's largest shear,
+// V / A_s at the neutral axis, the annulus's own there, 4 V (R² + R r_i +
+// r_i²) / (3 I), which is 2 V / A for a thin wall and 4 V / (3 A) for the
+// bar. A fillet weld's throat lies on the outer face, a thin ring of radius
+// R. The stress points stay on the circumference, where bending and
+// torsion are largest.
 void Build_Round(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     const Stahlprofil& p = r->profile;
@@ -364,8 +425,11 @@ void Build_Round(WeldCheckWork* w) {
     L.a = a;
     L.l = L.l_flow = l;
     L.t_part = t_part;
-    if (full) {
-        const double ri = std::max(R - a, 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
+    if (r->weld_kind == WELD_BUTT) {
+        // A throat deeper than the wall (the throat limits unchecked) ends
+        // at the bore: no weld lies in the tube's hollow.
+        const double wall = tube ? std::min(p.t_w, R) : R;
+        const double ri = std::max(R - std::min(a, wall), 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
         L.A = M_PI * (R2 - r2);
         L.I_y = L.I_z = M_PI * R4 / 4.0;
         w->A_wy = w->A_wz = 3.0 * M_PI * R4 / (4.0 * (R2 + R * ri + r2));
@@ -633,10 +697,20 @@ void Open_Section_Torsion(WeldCheckWork* w) {
         strips[n] = {q.plate, q.side, q.lo, q.hi, L.a};
         line_of[n++] = k;
     }
-    double k_T[WELD_CHECK_WELDS];
-    const double I_T = Joined_Torsion(strips, n, k_T);
-    for (int i = 0; i < n; ++i) w->line[line_of[i]].k_T = k_T[i];
-    w->I_T = I_T > 0.001 ? I_T : 0.0;
+    // The plates and their stretches are the connection's: worked out once
+    // and kept under the strips (every member set, so their bytes compare).
+    static struct {
+        int n = -1;
+        Joined_Strip strips[WELD_CHECK_WELDS];
+        double I_T, k_T[WELD_CHECK_WELDS];
+    } kept;
+    if (n != kept.n || std::memcmp(strips, kept.strips, n * sizeof strips[0]) != 0) {
+        kept.n = n;
+        std::memcpy(kept.strips, strips, n * sizeof strips[0]);
+        kept.I_T = Joined_Torsion(strips, n, kept.k_T);
+    }
+    for (int i = 0; i < n; ++i) w->line[line_of[i]].k_T = kept.k_T[i];
+    w->I_T = kept.I_T > 0.001 ? kept.I_T : 0.0;
 }
 
 }  // namespace
@@ -711,6 +785,7 @@ void Partial_Penetration_Corners(WeldCheckWork* w) {
         }
         const double l = std::max(z1 - z0, 0.0);
         if (l >= V.l) continue;
+        w->corners_once = true;
         V.A = V.A_vz = V.a * l;
         V.z_c = (z0 + z1) / 2.0;
         V.I_y = V.a * l * l * l / 12.0;
@@ -738,9 +813,9 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     Layout L{w, p, all_round, all_round && w->neglect_short, w->s_o, w->s_u, w->s_r};
     const int type = p.type;
     const bool round = type == PROFILTYP_RUND || type == PROFILTYP_ROHR;
-    Joined_Section joined;
-    const bool full = Wc_Full_Penetration(r) && !round && Build_Joined_Section(&p, &joined);
-    w->joined = full ? &joined : nullptr;
+    // The section depends on the profile alone: kept from case to case.
+    w->joined = Wc_Full_Penetration(r) && !round ? Kept_Joined_Section(&p) : nullptr;
+    const bool full = w->joined != nullptr;
     if (round) {
         L.Offer(0);
         Build_Round(w);
@@ -893,6 +968,10 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
             if (w->A_wz > 0.001) OLI_printf(f, "A╬\\w,z╬r = %.2lf cm²,  "_cp, w->A_wz * 0.01);
         }
         OLI_printf(f, "▓l╬\\w╬r = %.1lf cm\n"_cp, w->l_w * 0.1);
+        // The weld list gives each weld its whole length: the area is less.
+        if (w->corners_once)
+            OLI_printf(f, "%s╬SNicht durchgeschweißte Stumpfnähte: In der Nahtfläche zählt jede Ecke nur einmal (bei der horizontalen Naht), in der Summe der Nahtlängen jede Naht mit ihrer ganzen Länge.\n"_cp,
+                       Check_Line_Prefix);
     }
     if (w->I_wy > 0.001 || w->I_wz > 0.001 || w->W_wt > 0.001) {
         OLI_printf(f, "%s", Check_Line_Prefix);

@@ -25,6 +25,7 @@
 #include "base/invariant.h"
 #include "base/rounding.h"
 #include "codes/material.h"
+#include "codes/nad.h"
 #include "codes/nad_file.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
@@ -78,7 +79,7 @@ void Torsion_By_Axis(const WeldCheckWork* w, int k, int i, double* Ty, double* T
 // line, and the rows a line takes are counted from the list alone.
 enum Cell_Kind : unsigned char {
     kCellEmpty, kCellSx, kCellRingShear, kCellRingTorsion, kCellRingSum, kCellY, kCellZ, kCellTy, kCellTz,
-    kCellTorsion, kCellContact
+    kCellTorsion, kCellContact, kCellArc
 };
 struct Stress_Cells {
     struct Cell {
@@ -115,13 +116,15 @@ Stress_Cells Stress_Cells_Of(const WeldCheckWork* w, int k, int i) {
         }
     }
     if (w->contact[k][i]) c.Add(kCellContact);
+    if (Wc_Point_On_Convex_Arc(w, k, i)) c.Add(kCellArc);
     return c;
 }
 
 // One cell in its column (the tab before it included).
 void Put_Cell(Line& out, const Stress_Cells::Cell& cell, const char* by_V) {
     // Stress cells print with 2 decimals; one that shows zero has no sign.
-    const double v = cell.kind == kCellEmpty || cell.kind == kCellContact ? 0.0 : Unsigned_Zero(cell.value, 2);
+    const double v =
+        cell.kind == kCellEmpty || cell.kind == kCellContact || cell.kind == kCellArc ? 0.0 : Unsigned_Zero(cell.value, 2);
     switch (cell.kind) {
     case kCellEmpty: out.Add_Text("╬t"_cp); break;
     case kCellSx: out.Add("╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, v); break;
@@ -134,6 +137,7 @@ void Put_Cell(Line& out, const Stress_Cells::Cell& cell, const char* by_V) {
     case kCellTz: out.Add("╬tÍ╬\\w,Tz╬r = %.2lf N/mm² "_cp, v); break;
     case kCellTorsion: out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, v); break;
     case kCellContact: out.Add_Text("╬t(Druckkontakt)"_cp); break;
+    case kCellArc: out.Add_Text("╬t(an der Rundung)"_cp); break;
     }
 }
 
@@ -381,10 +385,8 @@ int Limit_Catalogue_Strength(Materialparameter_Record* m) {
 // The tensile strength a lowered catalogue steel is checked with at
 // thickness t.
 void Strength_Used_Line(FILE* f, const char* what, const Materialparameter_Record* m, double t) {
-    Materialparameter_Record at;
-    Init_Material_Params_For_Thickness(m, &at, t);
     OLI_printf(f, "%sZugfestigkeit %s für den Nahtnachweis:  f╬\\u╬r = %.0lf N/mm² (t = %.1lf mm)\n"_cp,
-               Check_Line_Prefix, what, at.f_u, t);
+               Check_Line_Prefix, what, Weld_Tensile_Strength_At(m, t), t);
 }
 
 // f_y of a material at thickness t, from its thickness ranges (stainless
@@ -401,11 +403,13 @@ double Yield_Strength_At(const Materialparameter_Record& m, double t) {
 // its thickness and of the profile at the thickness of each part a weld
 // joins (a few). Kept with the inputs they come from, so that a plate or
 // profile material changed between two evaluations (an edit before the
-// chart is drawn again) is derived again.
+// chart is drawn again), or another annex whose variant takes f_u
+// otherwise, derives them again.
 struct Kept_Strengths {
     bool valid = false;
     Blech_Record plate_in;  // the inputs
     Materialparameter_Record profile_in;
+    int annex_variant;
     Blech_Record plate;  // what they give
     Materialparameter_Record profile;
     int plate_lowered = 0, profile_lowered = 0;
@@ -421,13 +425,17 @@ struct Kept_Strengths {
 // The strengths of the connection's plate and profile material.
 Kept_Strengths& Connection_Strengths(const SchweissnahtNachweis* r) {
     static Kept_Strengths kept;
+    const NAD_EC3_Block* annex = Get_NAD_EC3();
+    const int variant = annex ? annex->variant : 0;
     // Compared as the bytes they were kept from: a difference in bytes that
     // mean nothing derives them again, never the other way round.
     if (kept.valid && std::memcmp(&kept.plate_in, &r->plate, sizeof r->plate) == 0 &&
-        std::memcmp(&kept.profile_in, &r->profile.material, sizeof r->profile.material) == 0)
+        std::memcmp(&kept.profile_in, &r->profile.material, sizeof r->profile.material) == 0 &&
+        kept.annex_variant == variant)
         return kept;
     std::memcpy(&kept.plate_in, &r->plate, sizeof r->plate);
     std::memcpy(&kept.profile_in, &r->profile.material, sizeof r->profile.material);
+    kept.annex_variant = variant;
     Copy_Plate(&r->plate, &kept.plate);
     Copy_Material_Params(&r->profile.material, &kept.profile);
     kept.plate_lowered = Limit_Catalogue_Strength(&kept.plate.material);
@@ -623,7 +631,7 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
     Weaker_Part weaker[WELD_CHECK_WELDS];
     const int n_weaker = c.full_penetration ? Weaker_Parts(c, weaker) : 0;
     const int notes = hy + contact + torsion + (c.plate_lowered != 0) + (c.profile_lowered != 0) +
-                      (c.full_penetration ? 1 + n_weaker : 0);
+                      (c.full_penetration ? 1 + n_weaker + (contact ? 2 : 0) : 0);
     Keep_Rows(w, 1 + notes + First_Rows(c), w->level == 2 ? 0.3 : 0.0);
     if (w->level == 2) OLI_Add_Para_Offset(0.3);
     if (w->round) OLI_printf(f, "%s╬HNachweis des Linienquerschnitts:\n"_cp, P);
@@ -641,6 +649,11 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
     }
     if (contact)
         OLI_printf(f, "%s╬S%.0lf%% Spannungsabtrag über Druckkontakt\n"_cp, P, 100.0 * r->contact_share);
+    // The contact relieves the weld and with it the weaker part's check at
+    // its points; the profile's own full force is the cross-section check's.
+    if (contact && c.full_penetration)
+        OLI_printf(f, "%s╬SSchwächeres Bauteil mit den Spannungen der Naht nach Abzug des Druckkontakts; die Tragfähigkeit des Profils selbst weist der Querschnittsnachweis nach.\n"_cp,
+                   P);
     if (torsion)
         OLI_printf(f, "%saus Torsion:  Í╬\\w,T╬r = %.2lf N/mm²\n"_cp, P, Unsigned_Zero(w->tau_T, 2));
     if (c.plate_lowered) Strength_Used_Line(f, "des Blechs", &c.g.plate1.material, c.g.plate1.t);
@@ -803,6 +816,7 @@ void Keep_Governing_Point(Point_Check_Run& c, int k, int i, const Weaker_Part_Ch
 // the weaker part's, the larger of the two; the weld's and the
 // connection's largest kept, the governing point's values recorded.
 void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress& s) {
+    const bool detailed = c.w->detailed && c.w->in_detail[k][i];
     WeldCheckWork* w = c.w;
     SchweissnahtNachweis* r = w->r;
     const WeldCheckLine& L = w->line[k];
@@ -824,8 +838,8 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     g.tau_perp = tp;
     g.tau_par = c.directional ? s.along : 0.0;
     g.sigma_w_Ed = sw;
-    if (w->detailed) Detail_Lines(w, k, name.text, i, s, c.theta, c.directional, sp, tp, sw);
-    const int ret = Check_Weld_Group(&g, w->detailed ? w->f : nullptr, w->detailed ? 2 : 0, 0, "");
+    if (detailed) Detail_Lines(w, k, name.text, i, s, c.theta, c.directional, sp, tp, sw);
+    const int ret = Check_Weld_Group(&g, detailed ? w->f : nullptr, detailed ? 2 : 0, 0, "");
     double U = g.U_max, computed = Weld_Group_Computed_U(&g);
     if (ret != 0 || !std::isfinite(U)) U = computed = -1.0;
     if (ret != 0) c.refused = true;
@@ -840,7 +854,7 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
             c.refused = true;
         } else {
             weaker_governs = b.U > U || (b.U == U && b.computed > computed);
-            if (w->detailed) Weaker_Part_Lines(c, b, weaker_governs);
+            if (detailed) Weaker_Part_Lines(c, b, weaker_governs);
             if (weaker_governs) U = b.U, computed = b.computed;
         }
     }
@@ -851,16 +865,30 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
 }
 
 // Whether point i of weld k is checked (in use, with a stress on the
-// throat): marked once per case after the point stresses, since the report
-// asks it of every point several times.
+// throat), and whether the detailed report shows its check: marked once
+// per case after the point stresses, since the report asks it of every
+// point several times. A fully penetrated line with points on the arcs of
+// its piece has the same shear at all its points (but under the polar
+// moment's torsion), its throat at 0 degrees: its check rises with the
+// normal stress alone, and of its points only those of the largest
+// |sigma_w,x| can govern. The others are checked all the same and stand in
+// the stress table and the short report; the detailed report shows the
+// checks that can govern.
 void Mark_Checked_Points(WeldCheckWork* w) {
-    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+    const bool one_shear = Wc_Full_Penetration(w->r) && !w->polar;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        double largest = 0.0;
         for (int i = 0; i < WC_POINTS; ++i) {
             w->checked[k][i] = false;
             if (!Point_In_Use(w, k, i)) continue;
             const PointStress s = Throat_Stresses(w, k, i);
             w->checked[k][i] = Wc_Present(s.sx) || Wc_Present(s.along) || Wc_Present(s.across);
+            if (w->checked[k][i]) largest = std::max(largest, std::fabs(s.sx));
         }
+        const bool by_sigma = one_shear && w->line[k].n_arcs > 0;
+        for (int i = 0; i < WC_POINTS; ++i)
+            w->in_detail[k][i] = w->checked[k][i] && (!by_sigma || std::fabs(w->sx[k][i]) >= largest * (1.0 - 1e-9) - 1e-9);
+    }
 }
 
 bool Point_Checked(const WeldCheckWork* w, int k, int i) { return w->checked[k][i]; }
@@ -924,9 +952,9 @@ void Check_All_Points(Point_Check_Run& c) {
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
             if (!Point_Checked(w, k, i)) continue;
-            if (w->detailed) {
+            if (w->detailed && w->in_detail[k][i]) {
                 bool more = false;
-                for (int j = i + 1; j < WC_POINTS; ++j) more = more || Point_Checked(w, k, j);
+                for (int j = i + 1; j < WC_POINTS; ++j) more = more || w->in_detail[k][j];
                 const bool result = last && !more;
                 Keep_Rows(w, Point_Report_Rows(c, k, i) + (result ? Result_Rows(w) : 0), result ? 0.3 : 0.0);
             }
@@ -1101,6 +1129,79 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     if (w->report && w->level == 1) OLI_End_Tabs();
     if (w->report) OLI_Set_Para_Indent(c.indent0);
     return c.refused || r->U_w < -0.5 ? 1 : 0;
+}
+
+namespace {
+
+// Whether the direction (v_y, v_z) out of an arc's centre meets the arc:
+// it lies on the turning side of the arc's first end and short of its
+// last (the arc turns less than half round).
+bool On_Arc(const WeldCheckArc& a, double v_y, double v_z) {
+    const double turn = a.u0_y * a.u1_z - a.u0_z * a.u1_y;
+    return (a.u0_y * v_z - a.u0_z * v_y) * turn >= 0.0 && (v_y * a.u1_z - v_z * a.u1_y) * turn >= 0.0;
+}
+
+}  // namespace
+
+void Wc_Place_Fibre_Points(WeldCheckWork* w) {
+    if (w->line_mode || w->round) return;
+    bool any = false;
+    for (const WeldCheckLine& L : w->line) any = any || L.n_arcs > 0;
+    if (!any) return;
+    double s_N = 0.0, g_z = 0.0, g_y = 0.0;
+    bool convex = false;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int j = 0; j < w->line[k].n_arcs; ++j) convex = convex || !w->arc[k][j].fillet;
+    if (convex) Wc_Normal_Stress_Field(w, &s_N, &g_z, &g_y);
+    const double z0 = w->z_s + w->dz_w, y0 = w->dy_w;
+    auto sigma = [&](double y, double z) { return s_N + g_z * (z - z0) + g_y * (y - y0); };
+    // On a convex arc the plane rises most where the arc's direction is the
+    // gradient's and falls most against it; elsewhere at an end.
+    const double g = std::hypot(g_y, g_z);
+    const double e_y = g > 0.0 ? g_y / g : 0.0, e_z = g > 0.0 ? g_z / g : 0.0;
+    const double h = w->r->profile.h;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const WeldCheckLine& L = w->line[k];
+        if (L.n_arcs <= 0 || (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) || w->pz[k][0] < 0.0 || w->pz[k][1] < 0.0)
+            continue;
+        // A root fillet's end on the flange face stands where it stands in
+        // every case, so that the connection's picture stays one.
+        int next = 2;
+        bool convex = false;
+        for (int j = 0; j < L.n_arcs; ++j) {
+            const WeldCheckArc& a = w->arc[k][j];
+            convex = convex || !a.fillet;
+            if (!a.fillet) continue;
+            w->py[k][next] = a.y + a.r * a.u0_y;
+            w->pz[k][next++] = std::clamp(a.z + a.r * a.u0_z, 0.0, h);
+        }
+        if (!convex) continue;
+        double hi = -HUGE_VAL, lo = HUGE_VAL;
+        for (int i = 0; i < next; ++i) {
+            const double s = sigma(w->py[k][i], w->pz[k][i]);
+            hi = std::max(hi, s), lo = std::min(lo, s);
+        }
+        const double hi_points = hi, lo_points = lo;
+        double hi_y = 0, hi_z = 0, lo_y = 0, lo_z = 0;
+        auto take = [&](double y, double z) {
+            const double s = sigma(y, z);
+            if (s > hi) hi = s, hi_y = y, hi_z = z;
+            if (s < lo) lo = s, lo_y = y, lo_z = z;
+        };
+        for (int j = 0; j < L.n_arcs; ++j) {
+            const WeldCheckArc& a = w->arc[k][j];
+            if (a.fillet) continue;
+            take(a.y + a.r * a.u0_y, a.z + a.r * a.u0_z);
+            take(a.y + a.r * a.u1_y, a.z + a.r * a.u1_z);
+            if (g > 0.0 && On_Arc(a, e_y, e_z)) take(a.y + a.r * e_y, a.z + a.r * e_z);
+            if (g > 0.0 && On_Arc(a, -e_y, -e_z)) take(a.y - a.r * e_y, a.z - a.r * e_z);
+        }
+        // A point only where it adds a stress beyond the line's points' (an
+        // arc that ends where the line does adds none).
+        const double tol = 1e-9 * std::max(std::fabs(hi_points), std::fabs(lo_points)) + 1e-9;
+        if (hi > hi_points + tol) w->py[k][next] = hi_y, w->pz[k][next++] = std::clamp(hi_z, 0.0, h);
+        if (lo < lo_points - tol) w->py[k][next] = lo_y, w->pz[k][next++] = std::clamp(lo_z, 0.0, h);
+    }
 }
 
 int Wc_Ring_Governing_Point(const WeldCheckWork* w, bool part, double* y, double* zp) {

@@ -216,7 +216,10 @@ int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, 
     // the group is as its inputs were checked above.
     case WELD_FILLET: refused = check_fillet(g, f, print_level, prefix, g->skip_detailing != 0); break;
     case WELD_SLOT: refused = Check_Weld_Directional(g, f, print_level, prefix); break;
-    case WELD_BUTT: refused = Check_Butt_Weld(g, f, print_level, prefix); break;
+    case WELD_BUTT:
+        refused = g->skip_detailing ? Check_Butt_Weld_Checked(g, f, print_level, prefix)
+                                    : Check_Butt_Weld(g, f, print_level, prefix);
+        break;
     case WELD_PLUG: refused = check_plug(g, f, print_level, prefix); break;
     default: refused = g->check ? 1 : 0; break;  // no method for this kind: no valid result
     }

@@ -81,5 +81,9 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f);
 // result without that second look (a group is checked once per end point
 // of every load case).
 int Check_Weld_Directional_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
+// Check_Butt_Weld of such a group: the same lines and result without a
+// second look at its inputs (the joint it checks differs from the group
+// only by a throat that is one of the group's thicknesses).
+int Check_Butt_Weld_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
 
 #endif

@@ -42,6 +42,7 @@
 #include "base/cp850.h"
 #include "base/rounding.h"
 #include "codes/material.h"
+#include "codes/nad.h"
 #include "codes/nad_file.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
@@ -54,13 +55,24 @@ static const double PI = 3.14159265358979323846;
 
 // ------------------------------------------------------------ strengths
 
-// f_u of a plate's material for its own thickness. No annex makes a thick
-// plate as strong as a thin one: above 40 mm f_u drops with the grade.
-double Weld_Plate_Tensile_Strength(const Blech_Record* p) {
-    Materialparameter_Record m;
-    Init_Material_Params_For_Thickness(&p->material, &m, p->t);
-    return m.f_u;
+double Weld_Tensile_Strength_At(const Materialparameter_Record* m, double t) {
+    if (!m) return 0.0;
+    Materialparameter_Record at;
+    Init_Material_Params_For_Thickness(m, &at, t);
+    // A national variant of the annex takes the weld's f_u of a part over
+    // 40 mm as that of its grade up to 40 mm; a grade without a value at
+    // the part's own thickness (a hollow-section grade over 40 mm) stays
+    // without one.
+    const NAD_EC3_Block* annex = Get_NAD_EC3();
+    if (t > 40.001 && at.f_u > 0.0 && annex && annex->variant != 0) {
+        Init_Material_Params_For_Thickness(m, &at, 40.0);
+        if (at.f_u > 0.0) return at.f_u;
+        Init_Material_Params_For_Thickness(m, &at, t);
+    }
+    return at.f_u;
 }
+
+double Weld_Plate_Tensile_Strength(const Blech_Record* p) { return Weld_Tensile_Strength_At(&p->material, p->t); }
 
 // f_u of plate 1 or 2 of the group: as its caller gave it, else derived.
 static double group_fu(const NahtGruppe* g, int plate) {
@@ -244,6 +256,9 @@ static double gamma_M2(const NahtGruppe* g) { return g->factors ? g->factors->ga
 // Lines that come again with the same values (a weld's strength lines at
 // every end point of every load case): formatted once and written again as
 // they stand while their values and the prefix and sign texts are the same.
+// A connection's points take turns between a few parts (a flange's and a
+// web's joint, the plate): a few lines are kept, the oldest given up for a
+// new one.
 namespace {
 class Kept_Line {
 public:
@@ -251,30 +266,38 @@ public:
     __attribute__((format(printf, 3, 0))) const char* Text(const double (&values)[N], const char* format, ...) {
         static_assert(N <= kValues, "values of a kept line");
         const bool texts = Check_Line_Prefix && Report_Times_Sign;  // a null one is formatted each time
-        if (valid_ && texts && n_ == N && std::memcmp(values_, values, sizeof values) == 0 &&
-            prefix_ == Check_Line_Prefix && times_ == Report_Times_Sign)
-            return text_.c_str();
-        valid_ = false;
+        if (texts)
+            for (Slot& s : slots_)
+                if (s.valid && s.n == N && std::memcmp(s.values, values, sizeof values) == 0 &&
+                    s.prefix == Check_Line_Prefix && s.times == Report_Times_Sign)
+                    return s.text.c_str();
+        Slot& s = slots_[next_];
+        s.valid = false;
         va_list ap;
         va_start(ap, format);
-        const bool formatted = VEK_Format_String_V(text_, format, ap);
+        const bool formatted = VEK_Format_String_V(s.text, format, ap);
         va_end(ap);
         if (!formatted) return "";
-        if (!texts) return text_.c_str();
-        n_ = N;
-        std::memcpy(values_, values, sizeof values);
-        prefix_ = Check_Line_Prefix;
-        times_ = Report_Times_Sign;
-        valid_ = true;
-        return text_.c_str();
+        if (!texts) return s.text.c_str();
+        s.n = N;
+        std::memcpy(s.values, values, sizeof values);
+        s.prefix = Check_Line_Prefix;
+        s.times = Report_Times_Sign;
+        s.valid = true;
+        next_ = (next_ + 1) % kSlots;
+        return s.text.c_str();
     }
 
 private:
-    static constexpr size_t kValues = 4;
-    bool valid_ = false;
-    size_t n_ = 0;
-    double values_[kValues] = {};
-    std::string prefix_, times_, text_;
+    static constexpr size_t kValues = 4, kSlots = 4;
+    struct Slot {
+        bool valid = false;
+        size_t n = 0;
+        double values[kValues] = {};
+        std::string prefix, times, text;
+    };
+    Slot slots_[kSlots];
+    size_t next_ = 0;
 };
 }  // namespace
 
@@ -886,29 +909,33 @@ int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* 
     return Check_Weld_Directional_Checked(g, f, print_level, prefix);
 }
 
-int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+// The butt-weld check of a group whose inputs are valid (checked = the
+// caller found them so just before, the group unchanged since) or are to
+// be checked first.
+static int butt_weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix, bool checked) {
     if (!g) return 1;
     if (!prefix) prefix = "";
-    if (refuse_invalid_input(g, f)) return 1;
+    if (!checked && refuse_invalid_input(g, f)) return 1;
     const double t = Butt_Joint_Thickness(g);
     if (!g->full_penetration) {
         const bool counts_full = g->one_sided ? std::fabs(g->a - t) <= 0.001 : std::fabs(g->a - t / 2.0) <= 0.001;
-        if (!counts_full) return Check_Weld_Directional(g, f, print_level, prefix);
+        if (!counts_full) return Check_Weld_Directional_Checked(g, f, print_level, prefix);
         if (f && print_level >= 2)
             OLI_printf(f, "%sDie Naht ist durchgeschweißt (a = %.1lf mm)\n"_cp, Check_Line_Prefix, g->a);
     }
     // The whole joint carries the load: a = t, one-sided, and the forces of
     // a fully penetrated weld (no halving of N at a root). The joint is
     // checked as a group of its own: the caller's weld keeps its inputs
-    // throughout and takes the results.
+    // throughout and takes the results. The joint's throat is one of the
+    // group's thicknesses: the joint is as valid as the group.
     NahtGruppe joint = *g;
     joint.a = t;
     joint.one_sided = WELD_ONE_SIDED;
     joint.full_penetration = 1;
     int result = 0;
     if (joint.method & WELD_METHOD_DIRECTIONAL) {
-        result = Check_Weld_Directional(&joint, f, print_level, prefix);
-    } else if (joint.check && Calc_Weld_Forces(&joint, f, print_level)) {
+        result = Check_Weld_Directional_Checked(&joint, f, print_level, prefix);
+    } else if (joint.check && weld_forces(&joint, f, print_level)) {
         joint.U_max = 1000.0;
     } else {
         const int strength = Calc_Weld_Shear_Strength(&joint, f, print_level);
@@ -921,4 +948,12 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
     joint.full_penetration = g->full_penetration;
     *g = joint;
     return result;
+}
+
+int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    return butt_weld(g, f, print_level, prefix, false);
+}
+
+int Check_Butt_Weld_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    return butt_weld(g, f, print_level, prefix, true);
 }

@@ -36,13 +36,20 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
 
 // Helpers shared by the library.
 // f_u and beta_w of the governing plate (EN 1993-1-8 4.5.3: the weaker part,
-// each plate with the f_u of its own thickness range under every annex;
-// between equal f_u the larger beta_w), the same in either order of the
-// plates. A plate whose f_u is not a number
-// governs. Never fails; a null plate gives 0.
+// each plate with its f_u as Weld_Plate_Tensile_Strength takes it; between
+// equal f_u the larger beta_w), the same in either order of the plates. A
+// plate whose f_u is not a number governs. Never fails; a null plate gives
+// 0.
 void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w);
-// f_u of the plate's material for the plate's own thickness range, N/mm²:
-// what a caller gives a group as its plate's strength (strengths_given).
+// f_u (N/mm²) of a material as a weld joining a part of it t mm thick is
+// checked with: that of its thickness range; above 40 mm, while the active
+// annex's EN 1993 block is a national variant (variant not 0), that of
+// its range up to 40 mm, where the grade has a value at t at all (a grade
+// without one keeps 0). Reads the active annex; never modifies m; a null
+// material gives 0.
+double Weld_Tensile_Strength_At(const Materialparameter_Record* m, double t);
+// Weld_Tensile_Strength_At of the plate's material and thickness: what a
+// caller gives a group as its plate's strength (strengths_given).
 double Weld_Plate_Tensile_Strength(const Blech_Record* p);
 // The failure line of a value that is not a finite number: the symbol, no
 // value, the red marker. Nothing for a null list.

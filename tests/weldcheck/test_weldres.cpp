@@ -75,11 +75,12 @@ TEST(WeldStrength, StrengthLinesFollowTheirValuesFromCallToCall) {
 TEST(WeldStrength, WeakerPlateGovernsWithTheFuOfItsThickness) {
     WeldCase c(5.0, 50.0, 10.0);
     double fu = 0, bw = 0;
-    // t1 = 50 mm: the 340 N/mm² of 40 < t <= 80 mm under every annex.
-    for (int variant : {1, 0}) {
+    // t1 = 50 mm: the 340 N/mm² of 40 < t <= 80 mm under the recommended
+    // values, the 360 of t <= 40 mm under a national variant.
+    for (const auto& [variant, want] : {std::pair(1, 360.0), std::pair(0, 340.0)}) {
         AnnexVariant v(variant);
         Weld_Governing_Strength(&c.g.plate1, &c.g.plate2, &fu, &bw);
-        EXPECT_EQ(fu, 340.0) << variant;
+        EXPECT_EQ(fu, want) << variant;
     }
     // Plate 2 weaker: its f_u and beta_w.
     Steel_Plate(&c.g.plate1, 10.0);
@@ -610,20 +611,26 @@ TEST(ButtWeld, NormalForceAndShearAtEveryAngle) {
 
 TEST(WeldStrength, WeakerPlateDoesNotDependOnThePlateOrder) {
     // S355 H at 20 mm: f_u 510 N/mm², beta_w 0.9. S420 M/ML at 50 mm: 500
-    // N/mm² (not the 520 of t <= 40 mm, annex or not), beta_w 1.0. The
-    // weaker part is the S420 plate: f_vw,d = 500 / sqrt3 / (1.0 * 1.25)
-    // = 230.94 N/mm², whichever plate comes first.
-    AnnexVariant v(1);
-    WeldCase c(5.0);
-    Blech_Record s355h, s420;
-    Steel_Plate(&s355h, 20.0, 510.0, 490.0, 0.9);
-    Steel_Plate(&s420, 50.0, 520.0, 500.0, 1.0);
-    for (int swapped = 0; swapped < 2; ++swapped) {
-        c.g.plate1 = swapped ? s420 : s355h;
-        c.g.plate2 = swapped ? s355h : s420;
-        EXPECT_EQ(Calc_Weld_Shear_Strength(&c.g, nullptr, 0), 0);
-        EXPECT_NEAR(c.g.f_vw_d, 230.94, 0.005) << "swapped " << swapped;
+    // N/mm² under the recommended values, beta_w 1.0: the weaker part is
+    // the S420 plate, f_vw,d = 500 / sqrt3 / (1.0 * 1.25) = 230.94 N/mm².
+    // Under a national variant the S420 plate takes the 520 of t <= 40
+    // mm, and the S355 H plate is the weaker: 510 / sqrt3 / (0.9 * 1.25)
+    // = 261.73 N/mm². Either way whichever plate comes first.
+    for (const auto& [variant, want] : {std::pair(0, 230.94), std::pair(1, 261.73)}) {
+        AnnexVariant v(variant);
+        WeldCase c(5.0);
+        Blech_Record s355h, s420;
+        Steel_Plate(&s355h, 20.0, 510.0, 490.0, 0.9);
+        Steel_Plate(&s420, 50.0, 520.0, 500.0, 1.0);
+        for (int swapped = 0; swapped < 2; ++swapped) {
+            c.g.plate1 = swapped ? s420 : s355h;
+            c.g.plate2 = swapped ? s355h : s420;
+            EXPECT_EQ(Calc_Weld_Shear_Strength(&c.g, nullptr, 0), 0);
+            EXPECT_NEAR(c.g.f_vw_d, want, 0.005) << "variant " << variant << ", swapped " << swapped;
+        }
     }
+    AnnexVariant v(1);
+    Blech_Record s355h, s420;
     // Equal tensile strengths: the larger beta_w (the lower weld strength)
     // in either order.
     Steel_Plate(&s355h, 10.0, 360.0, 340.0, 0.8);

@@ -91,19 +91,17 @@ TEST(WorkedExamples, StrengthsAndStressChecks) {
          {Lines{},
           Lines{kRd + T("10.39 kN/cm,  f╬\\vw,d╬r = 207.85 N/mm²,  a = 5.0 mm"_cp)},
           Lines{kShear2, kRd + "10.39 kN/cm"}}},
-        {"annex variant: f_u of the 50 mm plate all the same",
+        {"annex variant: the 50 mm plate with the f_u up to 40 mm (360)",
          [](FILE* f, int level) {
              double fvw = 0;
              const int r = Shear_Strength(f, level, 50.0, 1, &fvw);
-             EXPECT_NEAR(fvw, 196.299, 0.001);
+             EXPECT_NEAR(fvw, 207.846, 0.001);
              return r;
          },
          0,
          {Lines{},
-          Lines{kRd + T("9.81 kN/cm,  f╬\\vw,d╬r = 196.30 N/mm²,  a = 5.0 mm"_cp)},
-          Lines{T("Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 196.30 N/mm²,  "
-                  "f╬\\u╬r = 340.0 N/mm²,  ╗╬\\w╬r = 0.80"_cp),
-                kRd + "9.81 kN/cm"}}},
+          Lines{kRd + T("10.39 kN/cm,  f╬\\vw,d╬r = 207.85 N/mm²,  a = 5.0 mm"_cp)},
+          Lines{kShear2, kRd + "10.39 kN/cm"}}},
         {"no annex variant: f_u of the 50 mm plate",
          [](FILE* f, int level) {
              double fvw = 0;
