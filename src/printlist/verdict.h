@@ -66,19 +66,52 @@ double Utilisation_As_Computed(double u, double computed);
 // The rule in the words of the final verdict: "Ausnutzung über 1 und
 // unter 1.001 zählt als 1".
 const char* Counted_As_One_Rule_Text(void);
-// A utilisation as computed, with the digits its line shows: "%.3lf"; where
-// the rule counts it as 1 the four decimals that show it above 1 ("1.0005";
-// at most "1.0009": 1.001 no longer counts as 1); below 1 as many places
-// as show it below 1 ("0.9995", "0.99996"), so that "<  1" beside it holds
-// as printed. Static buffer, valid until the next call.
+// A utilisation as computed, with the digits its line shows: "%.3lf", and
+// as many more places (at most nine) as make its verdict true as printed:
+// where the rule counts it as 1 the four decimals that show it above 1
+// ("1.0005", "1.0000004"; at most "1.0009": 1.001 no longer counts as 1);
+// below 1 as many places as show it below 1 ("0.9995", "0.99996"), so that
+// "<  1" beside it holds as printed; above 1 never "1.000"; within the
+// tolerance below its limit ("1.0299999  <=  1.03  ok"), beyond it above the
+// limit ("1.010001  >  1  nicht ok" under 1 %), since the band is open at
+// its upper end. The list's tolerance (Get_Verdict_Tolerance); the _With
+// form takes the caller's, as Utilisation_Verdict_With does. Static buffer,
+// valid until the next call of either.
 const char* Utilisation_Digits(double u);
+const char* Utilisation_Digits_With(double u, double tolerance_percent);
+// The same with at least `places` decimals (0 to 9) in place of three.
+const char* Utilisation_Digits_Places(double u, int places);
 // The same for a utilisation kept as it is (no check rounded it): "%.3lf",
-// below 1 as many places as show it below 1. Its own static buffer.
+// with the places its verdict needs, the rule that counts a value as 1
+// left aside. Its own static buffer.
 const char* Utilisation_Digits_As_Kept(double u);
+const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent);
 // The sign between a value and its limit whose ratio is a utilisation:
 // the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
 // else Limit_Compare_Symbol's.
 const char* Utilisation_Compare_Symbol(double value, double limit);
+// A value and its limit as one printed comparison "value sign limit": each
+// with its places (0 to 9), and where that makes the comparison false as
+// printed (equal digits beside a strict sign, digits on the wrong side of
+// the sign) both with one more place at a time until it holds, at most
+// nine. Values that nine places cannot tell apart as the sign needs lie on
+// the limit as printed: they keep their places and the sign becomes the
+// approximately-equal byte 0xF7, as for values the rule counts as on their
+// limit. The sign is one of "<", ">", "=", the less-or-equal byte 0xF3, the
+// greater-or-equal byte 0xF2 and 0xF7, which no digits contradict. Never
+// fails; a value that is no number is printed as the C library prints it.
+struct Compared_Pair {
+    char value[320];
+    char limit[320];
+    const char* sign;
+    int value_places, limit_places;  // the places printed
+};
+Compared_Pair Compare_Pair(double value, int value_places, const char* sign, double limit, int limit_places);
+// The pair whose ratio is a utilisation: the sign of
+// Utilisation_Compare_Symbol, both with `places`.
+Compared_Pair Utilisation_Pair(double value, double limit, int places);
+// The pair with the sign of the utilisation u beside it (Utilisation_Sign).
+Compared_Pair Utilisation_Pair_Of(double value, double limit, int places, double u);
 // The sign between a value and its limit whose ratio is the utilisation u,
 // taken from u so that it always agrees with the verdict of u beside it:
 // the approximately-equal byte 0xF7 where the rule counts u as 1, else
