@@ -185,7 +185,7 @@ static bool digits_agree(const char* digits, double u, double band) {
 // 1 - LIMIT_TOLERANCE, nine places always do.
 static const char* digits_of(char* buffer, size_t size, double u, int places, double band, bool computed) {
     places = std::clamp(places, 0, static_cast<int>(MOST_PLACES));
-    if (computed && Utilisation_Counted_As_One(u)) {
+    if (computed && u > 1.0 && Utilisation_Counted_As_One(u)) {
         // Never 1.0010, which the rule no longer takes; never 1.0000, which
         // is not above 1.
         int p = std::max(places, 4);
@@ -194,37 +194,48 @@ static const char* digits_of(char* buffer, size_t size, double u, int places, do
         return buffer;
     }
     VEK_Format_Fixed(buffer, size, u, places);
+    if (u < 1.0 && buffer[0] != '1') return buffer;  // below 1 and reads so: most values
     while (places < MOST_PLACES && !digits_agree(buffer, u, band)) VEK_Format_Fixed(buffer, size, u, ++places);
     return buffer;
 }
 
 const char* Utilisation_Digits_With(double u, double tolerance_percent) {
-    static char buffer[64];
+    static char buffer[PRINTED_NUMBER_SIZE];
     return digits_of(buffer, sizeof buffer, u, 3, band_of(tolerance_percent), true);
 }
 
 const char* Utilisation_Digits(double u) { return Utilisation_Digits_With(u, verdict_tolerance); }
 
 const char* Utilisation_Digits_Places(double u, int places) {
-    static char buffer[64];
+    static char buffer[PRINTED_NUMBER_SIZE];
     return digits_of(buffer, sizeof buffer, u, places, verdict_tolerance, true);
 }
 
 const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent) {
-    static char buffer[64];
+    static char buffer[PRINTED_NUMBER_SIZE];
     return digits_of(buffer, sizeof buffer, u, 3, band_of(tolerance_percent), false);
 }
 
 const char* Utilisation_Digits_As_Kept(double u) { return Utilisation_Digits_As_Kept_With(u, verdict_tolerance); }
 
-// Whether the printed digits say what the sign says of them.
-static bool pair_agrees(const char* value, const char* sign, const char* limit) {
-    if (std::strcmp(sign, "\xF7") == 0) return true;
-    const double a = std::strtod(value, nullptr), b = std::strtod(limit, nullptr);
-    if (std::strcmp(sign, "<") == 0) return a < b;
-    if (std::strcmp(sign, ">") == 0) return a > b;
-    if (std::strcmp(sign, "\xF3") == 0) return a <= b;
-    if (std::strcmp(sign, "\xF2") == 0) return a >= b;
+// Whether the printed digits say what the sign says of them. Printing
+// rounds monotonically: with the same places two values print in their
+// order or as equal digits, so that a sign their own order bears needs no
+// parsing (every check line of every load case prints such pairs); only
+// unequal places, or a sign against that order, parse the digits.
+static bool pair_agrees(double value, const char* value_text, int value_places, const char* sign, double limit,
+                        const char* limit_text, int limit_places) {
+    const bool strict = sign[0] == '<' || sign[0] == '>';
+    const bool below = sign[0] == '<' || sign[0] == '\xF3';
+    const bool above = sign[0] == '>' || sign[0] == '\xF2';
+    if (!strict && !below && !above && sign[0] != '=') return true;  // approximately equal
+    if (value_places == limit_places && ((below && value <= limit) || (above && value >= limit)))
+        return !strict || std::strcmp(value_text, limit_text) != 0;
+    const double a = std::strtod(value_text, nullptr), b = std::strtod(limit_text, nullptr);
+    if (sign[0] == '<') return a < b;
+    if (sign[0] == '>') return a > b;
+    if (below) return a <= b;
+    if (above) return a >= b;
     return a == b;
 }
 
@@ -238,7 +249,9 @@ Compared_Pair Compare_Pair(double value, int value_places, const char* sign, dou
         VEK_Format_Fixed(p.value, sizeof p.value, value, p.value_places);
         VEK_Format_Fixed(p.limit, sizeof p.limit, limit, p.limit_places);
         // A number beyond what nine places read, or none at all: as printed.
-        if (!std::isfinite(value) || !std::isfinite(limit) || pair_agrees(p.value, p.sign, p.limit)) return p;
+        if (!std::isfinite(value) || !std::isfinite(limit) ||
+            pair_agrees(value, p.value, p.value_places, p.sign, limit, p.limit, p.limit_places))
+            return p;
         if (p.value_places == MOST_PLACES && p.limit_places == MOST_PLACES) break;
         p.value_places = std::min(p.value_places + 1, static_cast<int>(MOST_PLACES));
         p.limit_places = std::min(p.limit_places + 1, static_cast<int>(MOST_PLACES));

@@ -100,9 +100,12 @@ const char* Utilisation_Compare_Symbol(double value, double limit);
 // limit. The sign is one of "<", ">", "=", the less-or-equal byte 0xF3, the
 // greater-or-equal byte 0xF2 and 0xF7, which no digits contradict. Never
 // fails; a value that is no number is printed as the C library prints it.
+// Room for any double with nine places: a sign, 309 digits, the point, nine
+// places and the terminator.
+enum { PRINTED_NUMBER_SIZE = 321 };
 struct Compared_Pair {
-    char value[320];
-    char limit[320];
+    char value[PRINTED_NUMBER_SIZE];
+    char limit[PRINTED_NUMBER_SIZE];
     const char* sign;
     int value_places, limit_places;  // the places printed
 };

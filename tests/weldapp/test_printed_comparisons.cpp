@@ -260,12 +260,15 @@ double Factor_For(SchweissnahtAnschluss* r, const Connection_Case& c, double u) 
     return factor;
 }
 
-void Flat_Bar_Full_Penetration(SchweissnahtAnschluss* r) {
+// A flat bar 100 x 10 welded by full penetration, of S235 (its weaker
+// part governs: f_y / gamma_M0 = 235 below 0.9 f_u / gamma_M2 = 259.2) or
+// S355 (the weld's f_2w,d = 0.9 490 / 1.25 = 352.8 below 355).
+void Flat_Bar_Full_Penetration(SchweissnahtAnschluss* r, int grade) {
     Nahtbild* n = &r->naht;
     Stahlprofil& p = n->profile;
     Init_Profile(&p);
     p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_FLACH, p.h = 100, p.t_w = 10;
-    p.material.grade = n->plate.material.grade = n->material.grade = 2;  // S355
+    p.material.grade = n->plate.material.grade = n->material.grade = grade;
     Calc_Profile_Cross_Section(&p, nullptr, 0, "");
     n->weld_kind = 2, n->full_penetration = 1, n->all_round = 1, n->contact_fraction = 0.0;
     n->weld_count = Get_Profile_Plate_Elements(&p, n->length, n->number);
@@ -299,7 +302,12 @@ TEST(PrintedComparisons, NoneContradictsItsDigits) {
         {"EN fillet welds, simplified, detailed", [](SchweissnahtAnschluss*) {}, -450, 60, 40, false, 3.0,
          ERGEBNISUMFANG_AUSFUEHRLICH},
         {"EN fillet welds, tabular", directional, -450, 60, 40, false, 3.0, ERGEBNISUMFANG_TABELLARISCH},
-        {"EN full penetration, weaker part", Flat_Bar_Full_Penetration, 200, 0, 0, false, 1.0,
+        {"EN full penetration, weld governs", [](SchweissnahtAnschluss* r) { Flat_Bar_Full_Penetration(r, 2); }, 200,
+         0, 0, false, 1.0, ERGEBNISUMFANG_AUSFUEHRLICH},
+        {"EN full penetration, weaker part governs", [](SchweissnahtAnschluss* r) { Flat_Bar_Full_Penetration(r, 0); },
+         200, 0, 0, false, 3.0, ERGEBNISUMFANG_AUSFUEHRLICH},
+        {"EN flat bar's cross-section",
+         [](SchweissnahtAnschluss* r) { Flat_Bar_Full_Penetration(r, 0), r->section_check = 1; }, 200, 0, 0, true, 0.0,
          ERGEBNISUMFANG_AUSFUEHRLICH},
         {"EN cross-section, detailed", section, -450, 60, 40, true, 3.0, ERGEBNISUMFANG_AUSFUEHRLICH},
         {"EN cross-section, tabular", section, -450, 60, 40, true, 1.0, ERGEBNISUMFANG_TABELLARISCH},
@@ -340,4 +348,28 @@ TEST(PrintedComparisons, NoneContradictsItsDigits) {
         EXPECT_TRUE(reading.false_ones.empty()) << reading.false_ones.size() << " of " << reading.comparisons << "\n"
                                                 << all;
     }
+}
+
+// The flat bar 100 x 10 of S355 welded by full penetration under N = 200
+// kN: sigma_perp = 200000 / 1000 = 200 N/mm² against f_1w,d = 490 / (0.9
+// 1.25) = 435.56 (0.459) and f_2w,d = 0.9 490 / 1.25 = 352.80 (0.567,
+// which governs; the weaker part gives 200 / 355 = 0.563): "Max:" shows the
+// pair of the governing condition beside its utilisation.
+TEST(PrintedComparisons, TheMaximumShowsThePairThatGoverns) {
+    testutil::CatalogueTree tree;
+    testutil::Record k;
+    SchweissnahtAnschluss* r = &k.r;
+    Default_Schweissnaht(r);
+    Flat_Bar_Full_Penetration(r, 2);
+    Alloc_Lasten(r, 1);
+    r->loads[0].forces.N = 200e3;
+    r->print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
+    FILE* f = std::tmpfile();
+    Print_Schweissnaht(r, f);
+    OLI_End_Text(f);
+    const std::string list = testutil::Stream_All(f);
+    std::fclose(f);
+    const std::string max = "Max:  \xCEt\xCC\xCE\\2,w,Ed\xCEr = 200.00 N/mm\xFD  <  f\xCE\\2w,d\xCEr = 352.80 N/mm\xFD  \x88  U\xCE\\w\xCEr = 0.567  <  1";
+    EXPECT_NE(list.find(max), std::string::npos) << list.substr(list.find("Max:"), 200);
+    EXPECT_EQ(list.find("Max:  \xCEt\xCC\xCE\\1,w,Ed"), std::string::npos);
 }
