@@ -64,7 +64,7 @@ Compared_Pair Ct_Limit_Pair(double r, const char* sign, double L, double eps_k) 
 
 void Print_Ct_Limit(FILE* stream, const Compared_Pair& pair, double L, const char* suffix) {
     if (!stream) return;
-    OLI_printf(stream, " %s %.*lf%s¥%s = %s"_cp, pair.sign, pair.limit_places, L, Report_Times_Sign, suffix, pair.limit);
+    OLI_printf(stream, " %s %.*lf%s¥%s = %.*lf"_cp, pair.sign, pair.limit_places, L, Report_Times_Sign, suffix, pair.limit_places, pair.limit);
 }
 
 double Print_Epsilon(double f_y, double E, FILE* stream) {
@@ -246,14 +246,14 @@ void Print_Part_Details(FILE* stream, const Part_Class& c) {
     const Compared_Pair pair = Ct_Limit_Pair(c.r, Utilisation_Compare_Symbol(c.r, c.shown), c.shown, c.eps_k);
     OLI_printf(stream, "%s", " für"_cp);
     if (c.kind == CT_PART_ANGLE_1) {
-        OLI_printf(stream, " c/t = %s", pair.value);
+        OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
         OLI_printf(stream, "%s", " (knickstabähnl. Verhalten)"_cp);
     } else if (c.kind == CT_PART_TUBE) {
-        OLI_printf(stream, " c/t = %s", pair.value);
+        OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
         OLI_printf(stream, " (runder Hohlquerschnitt)");
     } else {
         if (c.alpha_shown > 0.99) OLI_printf(stream, " ║ = %.3lf, "_cp, c.alpha_shown);
-        OLI_printf(stream, " c/t = %s", pair.value);
+        OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
         OLI_printf(stream, " (%s gestützt"_cp, c.support);
         if (std::strlen(c.load_text) > 5) OLI_printf(stream, ", %s", c.load_text);
         OLI_printf(stream, ")");

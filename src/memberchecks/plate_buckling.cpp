@@ -93,13 +93,13 @@ int Shear_Buckling_Line(double h_p, double t_p, double f_y, double E, double eta
         // Within the check's allowance of 0.001 above the limit a ratio
         // that its digits show above it is on the limit as printed.
         const Compared_Pair pair = Compare_Pair(r, 2, ok ? "\xF3" : ">", limit, 2);
-        OLI_printf(stream, "h╬\\p╬r/t╬\\p╬r = %s"_cp, pair.value);
+        OLI_printf(stream, "h╬\\p╬r/t╬\\p╬r = %.*lf"_cp, pair.value_places, pair.value);
         if (ok) {
             OLI_printf(stream, " %s ", pair.sign);
         } else {
             OLI_printf(stream, " %s╬H%s╬r%s "_cp, Color_Red_Begin(), pair.sign, Color_End());
         }
-        OLI_printf(stream, "72%s¥/┴ = %s"_cp, Report_Times_Sign, pair.limit);
+        OLI_printf(stream, "72%s¥/┴ = %.*lf"_cp, Report_Times_Sign, pair.limit_places, pair.limit);
         if (level > 1) OLI_printf(stream, ",  h╬\\p╬r = %.1lf mm,  t╬\\p╬r = %.1lf mm"_cp, h_p, t_p);
         if (ok) {
             OLI_printf(stream, "  %s", Mark_Ok());
@@ -215,14 +215,14 @@ int Check_Ct_Part_Compression(int kind, double c, double t, double f_y, double N
             const Compared_Pair pair = Ct_Limit_Pair(r, Limit_Compare_Symbol(r, shown), shown, tube ? eps * eps : eps);
             OLI_printf(stream, "%s", " für"_cp);
             if (tube) {
-                OLI_printf(stream, " c/t = %s", pair.value);
+                OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
                 OLI_printf(stream, " (runder Hohlquerschnitt)");
             } else if (kind == CT_PART_ANGLE_1) {
-                OLI_printf(stream, " c/t = %s", pair.value);
+                OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
                 OLI_printf(stream, "%s", " (knickstabähnl. Verhalten)"_cp);
             } else {
                 OLI_printf(stream, " ║ = %.3lf, "_cp, 1.0);
-                OLI_printf(stream, " c/t = %s", pair.value);
+                OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
                 OLI_printf(stream, " (%s gestützt"_cp, outstand ? "einseitig" : "beidseitig");
                 OLI_printf(stream, ")");
             }

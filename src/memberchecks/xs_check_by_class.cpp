@@ -384,26 +384,26 @@ void Print_Stress_Verdicts(const Class_Check& c) {
         if (U_sx > 0.001) {
             const Compared_Pair p = Utilisation_Pair_Of(smax, f_xd, 2, U_sx);
             OLI_printf(file,
-                       "╬tmax |\xCC╬\\x╬r| = %s N/mm\xFD  %s  \xCC╬\\x,Rd╬r = %s N/mm\xFD  "
+                       "╬tmax |\xCC╬\\x╬r| = %.*lf N/mm\xFD  %s  \xCC╬\\x,Rd╬r = %.*lf N/mm\xFD  "
                        "\x88  U╬\\\xCCx╬r = %s%s\n"_cp,
-                       p.value, p.sign, p.limit, Utilisation_Digits(U_sx), Verdict(U_sx));
+                       p.value_places, p.value, p.sign, p.limit_places, p.limit, Utilisation_Digits(U_sx), Verdict(U_sx));
             before = true;
         }
         if (U_t > 0.001) {
             const Compared_Pair p = Utilisation_Pair_Of(tmax, f_td, 2, U_t);
             OLI_printf(file,
-                       "╬tmax \xD6 = %s N/mm\xFD  %s  \xD6╬\\Rd╬r = %s N/mm\xFD  \x88  "
+                       "╬tmax \xD6 = %.*lf N/mm\xFD  %s  \xD6╬\\Rd╬r = %.*lf N/mm\xFD  \x88  "
                        "U╬\\\xD6╬r = %s%s\n"_cp,
-                       p.value, p.sign, p.limit, Utilisation_Digits(U_t), Verdict(U_t));
+                       p.value_places, p.value, p.sign, p.limit_places, p.limit, Utilisation_Digits(U_t), Verdict(U_t));
             before = true;
         }
     }
     const double svp = 10 * pt[MC_PT_SV][4];
     const Compared_Pair p = Utilisation_Pair_Of(svp, f_vd, 2, c.U_v);
     OLI_printf(file,
-               "╬t\xCC╬\\v╬r = %s N/mm\xFD  %s  \xCC╬\\v,Rd╬r = %s N/mm\xFD  \x88  "
+               "╬t\xCC╬\\v╬r = %.*lf N/mm\xFD  %s  \xCC╬\\v,Rd╬r = %.*lf N/mm\xFD  \x88  "
                "U╬\\\xCC%s╬r = %s%s\n"_cp,
-               p.value, p.sign, p.limit, before ? "v" : "", Utilisation_Digits(c.U_v), Verdict(c.U_v));
+               p.value_places, p.value, p.sign, p.limit_places, p.limit, before ? "v" : "", Utilisation_Digits(c.U_v), Verdict(c.U_v));
     if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
         OLI_printf(file, "╬tGesamt: U╬\\\xCC╬r = %s%s\n"_cp, Utilisation_Digits(c.U_sig), Verdict(c.U_sig));
 }

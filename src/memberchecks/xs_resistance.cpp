@@ -197,8 +197,8 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
     OLI_printf(file, "%s", pre);
     if (level >= 1) OLI_printf(file, "Nachweis: ╬t"_cp);
     const Compared_Pair pair = Utilisation_Pair(b.sigma_v, b.sigma_Rd, 2);
-    OLI_printf(file, "╠╬\\v╬r = %s N/mm²  %s  ╠╬\\v,Rd╬r = %s N/mm²  ê  U%s = %s%s\n"_cp, pair.value, pair.sign,
-               pair.limit, level >= 2 ? "╬\\╠v╬r"_cp : "", Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
+    OLI_printf(file, "╠╬\\v╬r = %.*lf N/mm²  %s  ╠╬\\v,Rd╬r = %.*lf N/mm²  ê  U%s = %s%s\n"_cp, pair.value_places, pair.value, pair.sign,
+               pair.limit_places, pair.limit, level >= 2 ? "╬\\╠v╬r"_cp : "", Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
     if (U > 0.001 && U_ct > 0.001) {
         OLI_printf(file, "%s", pre);
         if (level >= 1) {

@@ -204,7 +204,13 @@ const char* Utilisation_Digits_With(double u, double tolerance_percent) {
     return digits_of(buffer, sizeof buffer, u, 3, band_of(tolerance_percent), true);
 }
 
-const char* Utilisation_Digits(double u) { return Utilisation_Digits_With(u, verdict_tolerance); }
+// Every point of every load case prints one: a value below 1 that three
+// places show below 1 is printed at once.
+const char* Utilisation_Digits(double u) {
+    static char buffer[PRINTED_NUMBER_SIZE];
+    if (u < 1.0 && VEK_Format_Fixed(buffer, sizeof buffer, u, 3) > 0 && buffer[0] != '1') return buffer;
+    return digits_of(buffer, sizeof buffer, u, 3, verdict_tolerance, true);
+}
 
 const char* Utilisation_Digits_Places(double u, int places) {
     static char buffer[PRINTED_NUMBER_SIZE];
@@ -218,58 +224,40 @@ const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent) 
 
 const char* Utilisation_Digits_As_Kept(double u) { return Utilisation_Digits_As_Kept_With(u, verdict_tolerance); }
 
-// Whether the printed digits say what the sign says of them. Printing
-// rounds monotonically: with the same places two values print in their
-// order or as equal digits, so that a sign their own order bears needs no
-// parsing (every check line of every load case prints such pairs); only
-// unequal places, or a sign against that order, parse the digits.
-static bool pair_agrees(double value, const char* value_text, int value_places, const char* sign, double limit,
-                        const char* limit_text, int limit_places) {
-    const bool strict = sign[0] == '<' || sign[0] == '>';
-    const bool below = sign[0] == '<' || sign[0] == '\xF3';
-    const bool above = sign[0] == '>' || sign[0] == '\xF2';
-    if (!strict && !below && !above && sign[0] != '=') return true;  // approximately equal
-    if (value_places == limit_places && ((below && value <= limit) || (above && value >= limit)))
-        return !strict || std::strcmp(value_text, limit_text) != 0;
-    const double a = std::strtod(value_text, nullptr), b = std::strtod(limit_text, nullptr);
-    if (sign[0] == '<') return a < b;
-    if (sign[0] == '>') return a > b;
-    if (below) return a <= b;
-    if (above) return a >= b;
-    return a == b;
+// Whether the digits of the two values at their places say what the sign
+// says of them: printed and read back.
+static bool digits_hold(double value, int value_places, char sign, double limit, int limit_places) {
+    if (sign == '\xF7') return true;
+    char a_text[PRINTED_NUMBER_SIZE], b_text[PRINTED_NUMBER_SIZE];
+    VEK_Format_Fixed(a_text, sizeof a_text, value, value_places);
+    VEK_Format_Fixed(b_text, sizeof b_text, limit, limit_places);
+    const double a = std::strtod(a_text, nullptr), b = std::strtod(b_text, nullptr);
+    switch (sign) {
+    case '<': return a < b;
+    case '>': return a > b;
+    case '\xF3': return a <= b;
+    case '\xF2': return a >= b;
+    default: return a == b;
+    }
 }
 
-Compared_Pair Compare_Pair(double value, int value_places, const char* sign, double limit, int limit_places) {
-    Compared_Pair p;
-    p.sign = sign ? sign : "\xF7";
-    p.value_places = std::clamp(value_places, 0, static_cast<int>(MOST_PLACES));
-    p.limit_places = std::clamp(limit_places, 0, static_cast<int>(MOST_PLACES));
+Compared_Pair Compare_Pair_Closely(double value, int value_places, const char* sign, double limit, int limit_places) {
+    Compared_Pair p{value, limit, std::clamp(value_places, 0, static_cast<int>(MOST_PLACES)),
+                    std::clamp(limit_places, 0, static_cast<int>(MOST_PLACES)), sign ? sign : "\xF7"};
+    // A number beyond what nine places read, or none at all: as printed.
+    if (!std::isfinite(value) || !std::isfinite(limit)) return p;
     const int first_value = p.value_places, first_limit = p.limit_places;
-    for (;;) {
-        VEK_Format_Fixed(p.value, sizeof p.value, value, p.value_places);
-        VEK_Format_Fixed(p.limit, sizeof p.limit, limit, p.limit_places);
-        // A number beyond what nine places read, or none at all: as printed.
-        if (!std::isfinite(value) || !std::isfinite(limit) ||
-            pair_agrees(value, p.value, p.value_places, p.sign, limit, p.limit, p.limit_places))
-            return p;
-        if (p.value_places == MOST_PLACES && p.limit_places == MOST_PLACES) break;
+    while (!digits_hold(value, p.value_places, p.sign[0], limit, p.limit_places)) {
+        if (p.value_places == MOST_PLACES && p.limit_places == MOST_PLACES) {
+            p.sign = "\xF7";
+            p.value_places = first_value;
+            p.limit_places = first_limit;
+            break;
+        }
         p.value_places = std::min(p.value_places + 1, static_cast<int>(MOST_PLACES));
         p.limit_places = std::min(p.limit_places + 1, static_cast<int>(MOST_PLACES));
     }
-    p.sign = "\xF7";
-    p.value_places = first_value;
-    p.limit_places = first_limit;
-    VEK_Format_Fixed(p.value, sizeof p.value, value, p.value_places);
-    VEK_Format_Fixed(p.limit, sizeof p.limit, limit, p.limit_places);
     return p;
-}
-
-Compared_Pair Utilisation_Pair(double value, double limit, int places) {
-    return Compare_Pair(value, places, Utilisation_Compare_Symbol(value, limit), limit, places);
-}
-
-Compared_Pair Utilisation_Pair_Of(double value, double limit, int places, double u) {
-    return Compare_Pair(value, places, Utilisation_Sign(u), limit, places);
 }
 
 const char* Utilisation_Compare_Symbol(double value, double limit) {

@@ -189,7 +189,7 @@ void Plate_Buckling_Lines(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Beulgrenze& b = r->plate_buckling;
     Anschluss_Exceeded_Checks++;
     const Compared_Pair pair = Compare_Pair(b.b_t, 1, ">", b.limit, 1);
-    Safe_Fprintf(f, "   b/t = %s %s grenz(b/t) = %s nach DIN 18800-1, "_cp, pair.value, pair.sign, pair.limit);
+    Safe_Fprintf(f, "   b/t = %.*lf %s grenz(b/t) = %.*lf nach DIN 18800-1, "_cp, pair.value_places, pair.value, pair.sign, pair.limit_places, pair.limit);
     if (b.kind == ANSCHLUSS_PLATE_SHEAR)
         Safe_Fprintf(f, "beidseitig gelagerter Plattenstreifen unter Schub %s = %.1lf N/mm╬/2╬r"_cp, TAU, b.stress);
     else

@@ -38,30 +38,30 @@ static void throat_text(int rule, const double* v, char* out, size_t size) {
     {
         const Compared_Pair p = Compare_Pair(v[0], 1, ">", v[1], 1);
         VEK_Format_Bounded(out, size,
-                           "Nahtdicke a = %s mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %s mm (Schweißtechnik, t╬\\min╬r = %.1lf mm)"_cp,
-                           p.value, p.sign, Report_Times_Sign, p.limit, v[2]);
+                           "Nahtdicke a = %.*lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.*lf mm (Schweißtechnik, t╬\\min╬r = %.1lf mm)"_cp,
+                           p.value_places, p.value, p.sign, Report_Times_Sign, p.limit_places, p.limit, v[2]);
     }
         break;
     case WELD_RULE_THROAT_BELOW_T30:
     {
         const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 0);
         VEK_Format_Bounded(out, size,
-                           "Nahtdicke a = %s mm %s a╬\\min╬r = %s mm für t╬\\max╬r ‗ 30 mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
-                           p.value, p.sign, p.limit, v[2]);
+                           "Nahtdicke a = %.*lf mm %s a╬\\min╬r = %.*lf mm für t╬\\max╬r ‗ 30 mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
+                           p.value_places, p.value, p.sign, p.limit_places, p.limit, v[2]);
     }
         break;
     case WELD_RULE_THROAT_BELOW_ROOT:
     {
         const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 2);
         VEK_Format_Bounded(out, size,
-                           "Nahtdicke a = %s mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %s mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
-                           p.value, p.sign, p.limit, v[2]);
+                           "Nahtdicke a = %.*lf mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.*lf mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
+                           p.value_places, p.value, p.sign, p.limit_places, p.limit, v[2]);
     }
         break;
     case WELD_RULE_THROAT_BELOW_3MM:
     {
         const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 0);
-        VEK_Format_Bounded(out, size, "Nahtdicke a = %s mm %s a╬\\min╬r = %s mm"_cp, p.value, p.sign, p.limit);
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s a╬\\min╬r = %.*lf mm"_cp, p.value_places, p.value, p.sign, p.limit_places, p.limit);
     }
         break;
     default: break;
@@ -75,18 +75,18 @@ static void din_text(int rule, const double* v, char* out, size_t size) {
     case WELD_RULE_DIN_BELOW_2MM:
     {
         const Compared_Pair p = Compare_Pair(v[0], 1, "<", 2.0, 0);
-        VEK_Format_Bounded(out, size, "Nahtdicke a = %s mm %s %s mm (Mindestnahtdicke)", p.value, p.sign, p.limit);
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s %.*lf mm (Mindestnahtdicke)", p.value_places, p.value, p.sign, p.limit_places, p.limit);
     }
         break;
     case WELD_RULE_DIN_BELOW_ROOT:
         if (v[3] != 0.0) {  // the thick part's lesser throat
             const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 0);
-            VEK_Format_Bounded(out, size, "Nahtdicke a = %s mm %s %s mm für max t ‗ %.0lf mm (max t = %.1lf mm)"_cp,
-                               p.value, p.sign, p.limit, DIN_THICK_PART, v[2]);
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s %.*lf mm für max t ‗ %.0lf mm (max t = %.1lf mm)"_cp,
+                               p.value_places, p.value, p.sign, p.limit_places, p.limit, DIN_THICK_PART, v[2]);
         } else {
             const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 2);
-            VEK_Format_Bounded(out, size, "Nahtdicke a = %s mm %s (max t)^0.5 - 0.5 = %s mm (max t = %.1lf mm)", p.value,
-                               p.sign, p.limit, v[2]);
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s (max t)^0.5 - 0.5 = %.*lf mm (max t = %.1lf mm)", p.value_places, p.value,
+                               p.sign, p.limit_places, p.limit, v[2]);
         }
         break;
     case WELD_RULE_DIN_ABOVE_PLATE:
@@ -98,8 +98,8 @@ static void din_text(int rule, const double* v, char* out, size_t size) {
                                                               : kParts[part >= 0 && part < 3 ? part : 0];
         const char t = rule == WELD_RULE_DIN_ABOVE_PROFILE && part == 2 ? 'd' : 't';
         const Compared_Pair p = Compare_Pair(v[0], 1, ">", 0.7 * v[1], 2);
-        VEK_Format_Bounded(out, size, "Nahtdicke a = %s mm %s 0.7%s%c = %s mm (%s, %c = %.1lf mm)", p.value, p.sign,
-                           Report_Times_Sign, t, p.limit, name, t, v[1]);
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s 0.7%s%c = %.*lf mm (%s, %c = %.1lf mm)", p.value_places, p.value, p.sign,
+                           Report_Times_Sign, t, p.limit_places, p.limit, name, t, v[1]);
         break;
     }
     default: break;
@@ -123,29 +123,29 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
             VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm, statisch nicht wirksam"_cp, v[0]);
         else if (std::fabs(v[1] - 30.0) < 1e-9) {
             const Compared_Pair p = Compare_Pair(v[0], 1, "<", 30.0, 0);
-            VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %s mm %s %s mm, statisch nicht wirksam"_cp,
-                               p.value, p.sign, p.limit);
+            VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm, statisch nicht wirksam"_cp,
+                               p.value_places, p.value, p.sign, p.limit_places, p.limit);
         } else {
             const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 1);
             VEK_Format_Bounded(out, size,
-                               "wirksame Nahtlänge l╬\\eff╬r = %s mm %s 6%sa = %s mm, statisch nicht wirksam"_cp,
-                               p.value, p.sign, Report_Times_Sign, p.limit);
+                               "wirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm, statisch nicht wirksam"_cp,
+                               p.value_places, p.value, p.sign, Report_Times_Sign, p.limit_places, p.limit);
         }
         break;
     case WELD_RULE_PLATE_TOO_THIN:
     {
         const bool hollow = v[2] != 0.0;
         const Compared_Pair p = Compare_Pair(v[0], 1, "<", hollow ? 2.5 : 4.0, hollow ? 1 : 0);
-        VEK_Format_Bounded(out, size, "%sBlechdicke t╬\\%d╬r = %s mm %s %s mm"_cp, hollow ? "Hohlprofil: " : "",
-                           static_cast<int>(v[1]), p.value, p.sign, p.limit);
+        VEK_Format_Bounded(out, size, "%sBlechdicke t╬\\%d╬r = %.*lf mm %s %.*lf mm"_cp, hollow ? "Hohlprofil: " : "",
+                           static_cast<int>(v[1]), p.value_places, p.value, p.sign, p.limit_places, p.limit);
     }
         break;
     case WELD_RULE_PARTIAL_PENETRATION:
     case WELD_RULE_PARTIAL_PENETRATION_ONE_SIDED:
     {
         const Compared_Pair p = Compare_Pair(v[0], 1, ">", v[1], 1);
-        VEK_Format_Bounded(out, size, "nicht durchgeschweißt: Nahtdicke a = %s mm %s %s = %s mm, t = %.1lf mm, út = %.1lf mm"_cp,
-                           p.value, p.sign, rule == WELD_RULE_PARTIAL_PENETRATION ? "(t-út)/2"_cp : "t-út"_cp, p.limit,
+        VEK_Format_Bounded(out, size, "nicht durchgeschweißt: Nahtdicke a = %.*lf mm %s %s = %.*lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
+                           p.value_places, p.value, p.sign, rule == WELD_RULE_PARTIAL_PENETRATION ? "(t-út)/2"_cp : "t-út"_cp, p.limit_places, p.limit,
                            v[2], v[3]);
     }
         break;

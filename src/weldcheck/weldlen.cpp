@@ -120,8 +120,8 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
     if (!f) return short30 || short6a;
     if (short30 || print_all) {
         const Compared_Pair p = Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, 30.0f), 30.0, 0);
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %s mm %s %s mm"_cp, Check_Line_Prefix, prefix, p.value, p.sign,
-                   p.limit);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value, p.sign,
+                   p.limit_places, p.limit);
         if (short30) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
         OLI_printf(f, "\n");
@@ -130,8 +130,8 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
     if (short6a || print_all) {
         const Compared_Pair p =
             Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), 6.0 * a, 1);
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %s mm %s 6%sa = %s mm"_cp, Check_Line_Prefix, prefix, p.value,
-                   p.sign, Report_Times_Sign, p.limit);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value,
+                   p.sign, Report_Times_Sign, p.limit_places, p.limit);
         if (short6a) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
         OLI_printf(f, "\n");
@@ -153,13 +153,13 @@ void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff
                    Weld_Shorter_Than_Craters_Text());
     else if (l_eff < 30.0) {
         const Compared_Pair p = Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, 30.0f), 30.0, 0);
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %s mm %s %s mm"_cp, Check_Line_Prefix, prefix, p.value, p.sign,
-                   p.limit);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value, p.sign,
+                   p.limit_places, p.limit);
     } else {
         const Compared_Pair p =
             Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), 6.0 * a, 1);
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %s mm %s 6%sa = %s mm"_cp, Check_Line_Prefix, prefix, p.value,
-                   p.sign, Report_Times_Sign, p.limit);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value,
+                   p.sign, Report_Times_Sign, p.limit_places, p.limit);
     }
     OLI_printf(f, "  ê  statisch nicht wirksam %s\n"_cp, Mark_Note());
 }
@@ -173,14 +173,14 @@ static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* m
     if (!fail && !(f && print_all)) return 0;
     const Compared_Pair p = Compare_Pair(t, 1, Get_Compare_Symbol((float)t, (float)limit), limit, hollow ? 1 : 0);
     if (f) {
-        OLI_printf(f, "%s%s%sBlechdicke t╬\\%d╬r = %s mm %s %s mm"_cp, Check_Line_Prefix, prefix,
-                   hollow ? "Hohlprofil: " : "", index, p.value, p.sign, p.limit);
+        OLI_printf(f, "%s%s%sBlechdicke t╬\\%d╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix,
+                   hollow ? "Hohlprofil: " : "", index, p.value_places, p.value, p.sign, p.limit_places, p.limit);
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
     if (fail) {
         Add_Weld_Note(notes, WELD_RULE_PLATE_TOO_THIN, t, index, hollow ? 1.0 : 0.0);
-        say(messages, "%sBlechdicke t%d = %s mm %s %s mm", hollow ? "Hohlprofil: " : "", index, p.value, p.sign,
-            p.limit);
+        say(messages, "%sBlechdicke t%d = %.*lf mm %s %.*lf mm", hollow ? "Hohlprofil: " : "", index, p.value_places, p.value, p.sign,
+            p.limit_places, p.limit);
     }
     return fail ? 1 : 0;
 }
@@ -206,15 +206,15 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             };
             if (f && (!rule30_met || print_all)) {
                 const Compared_Pair p = pair(0);
-                OLI_printf(f, "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 30 mm: Nahtdicke a = %s mm %s a╬\\min╬r = %s mm"_cp,
-                           Check_Line_Prefix, prefix, p.value, p.sign, p.limit);
+                OLI_printf(f, "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 30 mm: Nahtdicke a = %.*lf mm %s a╬\\min╬r = %.*lf mm"_cp,
+                           Check_Line_Prefix, prefix, p.value_places, p.value, p.sign, p.limit_places, p.limit);
                 line_end(f, rule30_met ? Mark_Ok() : Mark_Alert());
             }
             if (!rule30_met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_T30, a, 5.0, t_max);
             if (!rule30_met) {
                 const Compared_Pair p = pair(2);
-                say(messages, "%sNA-DE: Blechdicke tmax ‗ 30 mm: Nahtdicke a = %s mm %s amin = %s mm"_cp, prefix,
-                    p.value, p.sign, p.limit);
+                say(messages, "%sNA-DE: Blechdicke tmax ‗ 30 mm: Nahtdicke a = %.*lf mm %s amin = %.*lf mm"_cp, prefix,
+                    p.value_places, p.value, p.sign, p.limit_places, p.limit);
             }
         } else if (t_max > 3.0 - 0.001) {
             const double a_min = std::sqrt(t_max) - 0.5;
@@ -227,14 +227,14 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             if (f && (!met || print_all)) {
                 const Compared_Pair p = pair();
                 OLI_printf(f,
-                           "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = %s mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %s mm"_cp,
-                           Check_Line_Prefix, prefix, p.value, p.sign, p.limit);
+                           "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = %.*lf mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.*lf mm"_cp,
+                           Check_Line_Prefix, prefix, p.value_places, p.value, p.sign, p.limit_places, p.limit);
                 line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
             }
             if (!met) {
                 const Compared_Pair p = pair();
-                say(messages, "%sNA-DE: Blechdicke tmax ‗ 3 mm: Nahtdicke a = %s mm %s amin = %s mm"_cp, prefix,
-                    p.value, p.sign, p.limit);
+                say(messages, "%sNA-DE: Blechdicke tmax ‗ 3 mm: Nahtdicke a = %.*lf mm %s amin = %.*lf mm"_cp, prefix,
+                    p.value_places, p.value, p.sign, p.limit_places, p.limit);
             }
         }
         if (!hollow && t_min > 0.001) {
@@ -245,8 +245,8 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             if (above) Add_Weld_Note(notes, WELD_RULE_THROAT_ABOVE_MAX, a, a_max, t_min);
             if (f && (a > a_max + 0.1 || print_all)) {
                 const Compared_Pair p = Compare_Pair(a, 1, Get_Compare_Symbol((float)a, (float)a_max), a_max, 1);
-                OLI_printf(f, "%s%sNahtdicke a = %s mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %s mm"_cp,
-                           Check_Line_Prefix, prefix, p.value, p.sign, Report_Times_Sign, p.limit);
+                OLI_printf(f, "%s%sNahtdicke a = %.*lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.*lf mm"_cp,
+                           Check_Line_Prefix, prefix, p.value_places, p.value, p.sign, Report_Times_Sign, p.limit_places, p.limit);
                 OLI_printf(f, "%s", " (Schweißtechnik, s. DIN 18800)"_cp);
                 line_end(f, above ? Mark_Alert() : Mark_Ok());
             }
@@ -259,11 +259,11 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
     if (met && !(f && print_all)) return;
     const Compared_Pair p = Compare_Pair(a, 1, Get_Compare_Symbol_GE((float)a, 3.0f), 3.0, 0);
     if (f && (!met || print_all)) {
-        OLI_printf(f, "%s%sNahtdicke a = %s mm %s a╬\\min╬r = %s mm"_cp, Check_Line_Prefix, prefix, p.value, p.sign,
-                   p.limit);
+        OLI_printf(f, "%s%sNahtdicke a = %.*lf mm %s a╬\\min╬r = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value, p.sign,
+                   p.limit_places, p.limit);
         line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
     }
-    if (!met) say(messages, "%sNahtdicke a = %s mm %s amin = %s mm", prefix, p.value, p.sign, p.limit);
+    if (!met) say(messages, "%sNahtdicke a = %.*lf mm %s amin = %.*lf mm", prefix, p.value_places, p.value, p.sign, p.limit_places, p.limit);
 }
 
 // The limit of partial penetration of a butt weld. 1 on failure.
@@ -304,8 +304,8 @@ static int partial_penetration_rule(const NahtElement* w, double t1, double t2, 
     const bool fail = a > limit + 0.001;
     if (f && (fail || print_all)) {
         const Compared_Pair p = Compare_Pair(a, 1, Get_Compare_Symbol((float)a, (float)limit), limit, 1);
-        OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %s mm %s %s = %s mm, t = %.1lf mm, út = %.1lf mm"_cp,
-                   Check_Line_Prefix, prefix, p.value, p.sign, mode == 0 ? "(t-út)/2"_cp : "t-út"_cp, p.limit, t, dt);
+        OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %.*lf mm %s %s = %.*lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
+                   Check_Line_Prefix, prefix, p.value_places, p.value, p.sign, mode == 0 ? "(t-út)/2"_cp : "t-út"_cp, p.limit_places, p.limit, t, dt);
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
     if (fail) {
@@ -403,8 +403,8 @@ static int hole_rule_end(bool fail, FILE* f, bool wrote) {
 static void Hole_Rule_Line(FILE* f, const char* what, double value, const char* limit_name, double limit) {
     const Compared_Pair p = Compare_Pair(value, 1, Get_Compare_Symbol(static_cast<float>(value), static_cast<float>(limit)),
                                          limit, 1);
-    OLI_printf(f, "%s%s = %s mm %s %s%s%s mm", Check_Line_Prefix, what, p.value, p.sign, limit_name,
-               limit_name[0] ? " = " : "", p.limit);
+    OLI_printf(f, "%s%s = %.*lf mm %s %s%s%.*lf mm", Check_Line_Prefix, what, p.value_places, p.value, p.sign, limit_name,
+               limit_name[0] ? " = " : "", p.limit_places, p.limit);
 }
 
 static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print_all) {

@@ -742,8 +742,8 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     // point of every load case.
     if (f) {
         const Compared_Pair p = Utilisation_Pair(Weld_kN_per_cm(g->F_w_Ed), Weld_kN_per_cm(g->F_w_Rd), 2);
-        OLI_printf(f, "%sF╬\\w,Ed╬r = %s kN/cm  %s  F╬\\w,Rd╬r = %s kN/cm" UTILISATION_TAIL_FORMAT ""_cp,
-                   Check_Line_Prefix, p.value, p.sign, p.limit, prefix, Utilisation_Digits(U),
+        OLI_printf(f, "%sF╬\\w,Ed╬r = %.*lf kN/cm  %s  F╬\\w,Rd╬r = %.*lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp,
+                   Check_Line_Prefix, p.value_places, p.value, p.sign, p.limit_places, p.limit, prefix, Utilisation_Digits(U),
                    Utilisation_Verdict_Computed(U));
     }
     raise_group(g, U);
@@ -770,8 +770,8 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
     if (result_not_finite(f, {{"U", U}})) return 1;
     if (f) {
         const Compared_Pair p = Utilisation_Pair(sigma, strength, 2);
-        OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %s N/mm²  %s  f╬\\%dw,d╬r = %s N/mm²"_cp, Check_Line_Prefix, n, p.value, p.sign,
-                   n, p.limit);
+        OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.*lf N/mm²  %s  f╬\\%dw,d╬r = %.*lf N/mm²"_cp, Check_Line_Prefix, n, p.value_places, p.value, p.sign,
+                   n, p.limit_places, p.limit);
     }
     return utilisation_tail(g, f, prefix, U);
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "base/cp850.h"
 #include "base/rounding.h"
@@ -243,17 +245,19 @@ TEST(Verdict, APrintedPairHoldsForItsDigits) {
         {1.0 + 1e-12, 2, "<", 1.0, 2, "1.00", "\xF7", "1.00"},
         {2.0, 2, "<", 1.0, 2, "2.00", "\xF7", "1.00"},
     };
+    // The pair as its lines print it: "%.*lf", the sign, "%.*lf".
+    auto printed = [](const Compared_Pair& p) {
+        char text[128];
+        std::snprintf(text, sizeof text, "%.*f %s %.*f", p.value_places, p.value, p.sign, p.limit_places, p.limit);
+        return std::string(text);
+    };
     for (const auto& r : rows) {
         const Compared_Pair p = Compare_Pair(r.value, r.value_places, r.sign, r.limit, r.limit_places);
-        EXPECT_STREQ(p.value, r.value_text) << r.value;
-        EXPECT_STREQ(p.sign, r.sign_text) << r.value;
-        EXPECT_STREQ(p.limit, r.limit_text) << r.value;
+        EXPECT_EQ(printed(p), std::string(r.value_text) + " " + r.sign_text + " " + r.limit_text) << r.value;
     }
     // The sign of a pair whose ratio is a utilisation: the rule's where it
     // counts the ratio as 1 (435.77 / 435.56 = 1.00048).
-    const Compared_Pair counted = Utilisation_Pair(435.77, 435.56, 2);
-    EXPECT_STREQ(counted.sign, "\xF7");
-    EXPECT_STREQ(counted.value, "435.77");
+    EXPECT_EQ(printed(Utilisation_Pair(435.77, 435.56, 2)), "435.77 \xF7 435.56");
 }
 
 TEST(Verdict, WrappedTextsAndTheirLimit) {
