@@ -147,7 +147,11 @@ double Fit_Limit(const Fitted_Field& f, double fits, double fails) {
 
 std::string Profile_Register_Missing_Dimensions(const Stahlprofil* profile) {
     std::string missing;
-    if (!profile || profile != g_fit.profile) return missing;
+    // The page's own profile, or a copy of it (the check of a save's record).
+    const Stahlprofil* shown = g_fit.profile;
+    if (!profile || !shown || shown->kind != STAHLPROFIL_KIND_DIMENSIONS ||
+        (profile != shown && (profile->kind != shown->kind || profile->type != shown->type)))
+        return missing;
     // The measures a section cannot do without; a radius or a flange weld
     // of 0 is one.
     static const double Stahlprofil::*const kNeeded[] = {&Stahlprofil::h,    &Stahlprofil::t_w,

@@ -57,7 +57,7 @@ void Report_Unknown_Profile(const char* name, const char* kept, const char* firs
 // rows showed and that hold nothing (0, as a field of a class chosen
 // anew takes it), as the rows name them with their values ("Flanschbreite
 // b = 0 mm, Flanschdicken tf = 0 mm"); empty when the last build showed
-// another profile or every field holds a measure.
+// a profile of another kind or class, or every field holds a measure.
 std::string Profile_Register_Missing_Dimensions(const Stahlprofil* profile);
 
 // The type letters handed to the profile manager as its filter for an

@@ -619,11 +619,21 @@ constexpr int kFirstAllRoundSlot = 8;
 // in the table and count again when they are chosen.
 const char* const kHiddenWelds = "Die Einzelnähte sind zur Zeit nicht gewählt; sie gelten so, sobald sie es sind."_cp;
 
+bool Is_Round(int type) { return type == PROFILTYP_RUND || type == PROFILTYP_ROHR; }
+
 // The number each slot last showed its weld with, and the profile that
 // showed it: a profile with fewer welds (a tube has one) leaves the throats
 // of the others at their slots, and the next profile that has them again
 // shows them as they were typed, not as new welds. stamp: the refresh that
 // showed it last (of two slots remembering one number, the later counts).
+// A profile as a box names it: its designation, or, typed in by its
+// dimensions, its class ("Z-Profil").
+std::string Profile_Words(const Stahlprofil& p) {
+    const char* name = p.kind == STAHLPROFIL_KIND_CATALOGUE ? p.name : Get_Profile_Type_Name(p.type);
+    if (!name) name = "";
+    return std::string(name, static_cast<size_t>(Length_Without_Trailing_Blanks(name)));
+}
+
 struct Shown_Slot {
     int number;
     long stamp;
@@ -634,12 +644,12 @@ long g_refreshes = 0;
 
 void Remember_Shown_Numbers(const Nahtbild& n) {
     ++g_refreshes;
+    if (Is_Round(n.profile.type)) return;  // it shows no single welds
     for (int i = 0; i < NAHT_SLOTS; i++) {
         if (n.number[i] <= 0) continue;
         g_shown[i].number = n.number[i];
         g_shown[i].stamp = g_refreshes;
-        std::snprintf(g_shown[i].profile, sizeof g_shown[i].profile, "%.*s",
-                      Length_Without_Trailing_Blanks(n.profile.name), n.profile.name);
+        std::snprintf(g_shown[i].profile, sizeof g_shown[i].profile, "%s", Profile_Words(n.profile).c_str());
     }
 }
 
@@ -664,7 +674,6 @@ void Numbers_Last_Shown(const int* before, int* merged) {
 // on the round one).
 bool g_round_single = false;
 
-bool Is_Round(int type) { return type == PROFILTYP_RUND || type == PROFILTYP_ROHR; }
 
 // a_w,fu while a tee, which has no lower flange, holds it at 0: an I section
 // chosen after it gets it back.
@@ -879,7 +888,10 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         if (laid_anew) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
         else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, numbers_before, lengths_before);
         other_welds = other_profile && !laid_anew;
-        if (!std::equal(n.number, n.number + NAHT_SLOTS, numbers_before)) Forget_Cut_Throats();
+        // Cut throats are kept by face: they are another weld's once the
+        // single welds are numbered otherwise. (The faces of an all-round
+        // weld, which the layout numbers off for single welds, do not count.)
+        if (!std::equal(n.number, n.number + kFirstAllRoundSlot, numbers_before)) Forget_Cut_Throats();
     }
     Clip_Extents_By_Profile(&prev, n.length);
     if (n.profile.kind == STAHLPROFIL_KIND_DIMENSIONS && n.profile.type != type_before)
@@ -926,7 +938,10 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     }
     // The single welds' lengths and throats are the user's while they are
     // hidden as well: they count again when single welds are chosen.
-    if (other_welds) Report_Renumbered_Throats(n, numbers_before, throats_before, before);
+    // A round profile shows no single welds: its numbering is no one's.
+    int shown_before[NAHT_SLOTS] = {};
+    if (!Is_Round(type_before)) std::copy(numbers_before, numbers_before + NAHT_SLOTS, shown_before);
+    if (other_welds) Report_Renumbered_Throats(n, shown_before, throats_before, before);
     else Report_Changed_Lengths(n, numbers_before, lengths_before, laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
     if (to_round) Report_Round_Welds(true);
     if (single_back) Report_Round_Welds(false);
@@ -979,7 +994,7 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
         item("die Dicken der Einzelnähte wie eingegeben (geöffnet gelten die für Stumpfnähte begrenzten):"_cp, welds);
     if (g_kept_fu.held)
         item("afu " + VEK_Decimal_Text(g_kept_fu.typed, 1, kFileDecimals) +
-             " mm: das Profil hat keinen unteren Flansch, geöffnet ist afu 0.0 mm.");
+             " mm: das Profil hat keinen unteren Flansch, geöffnet ist afu 0.0 mm."_cp);
     // The file holds the rows of the profile's welds only: the throats at
     // the slots after them are those of welds an earlier profile showed.
     int beyond[NAHT_SLOTS];
@@ -995,10 +1010,8 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
     if (Weld_Items(beyond, [&](int k, int number) {
             return "aw" + std::to_string(number) + " " + VEK_Decimal_Text(kept[k], 1, kFileDecimals) + " mm";
         }, &welds) > 0) {
-        const int name = Length_Without_Trailing_Blanks(n.profile.name);
-        item(std::string("die Dicken der Nähte von "_cp) + shown_by + ", die " +
-                 (name > 0 ? std::string(n.profile.name, static_cast<size_t>(name)) : "das Profil") +
-                 " nicht hat (geöffnet sind sie 0.0 mm):",
+        item("die Dicken der Nähte von \""_cp + std::string(shown_by) + "\", die \"" + Profile_Words(n.profile) +
+                 "\" nicht hat (geöffnet sind sie 0.0 mm):"_cp,
              welds);
     }
     const Ec_Choices& ec = g_ec_choices;
@@ -1008,8 +1021,8 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
         if (ec.weld_method == 1) add("das richtungsbezogene Verfahren");
         if (ec.section_method == 1) add("'Elastisch-Plastisch'");
         if (ec.butt_weld == 1) add("Einzelnähte als Stumpfnähte"_cp);
-        item("unter EC 3 gewählt " + chosen + ":");
-        lines.push_back("  geöffnet gilt unter EC 3 die Wahl von DIN 18800.");
+        item("unter EC 3 gewählt "_cp + chosen + ":");
+        lines.push_back("  geöffnet gilt unter EC 3 die Wahl von DIN 18800."_cp);
     }
     if (!lines.empty())
         lines.insert(lines.begin(), "Die Eingabedatei hält nur, was zur Zeit gewählt ist. Nicht gespeichert wird:"_cp);
