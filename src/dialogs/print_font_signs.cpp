@@ -35,12 +35,25 @@ std::string Print_Font_Sign_Names(const std::string& bytes) {
 }
 
 std::string Print_Font_Sign_List(void) {
+    // The letters before 0xB0 by themselves; after them the font's frame
+    // and block bytes, which the screen's own font draws as symbols too, by
+    // their count and range.
     std::string list;
-    for (int b = 0x80; b <= 0xFF; ++b)
-        if (Print_Font_Redraws(static_cast<unsigned char>(b))) {
-            if (!list.empty()) list += ' ';
-            list += static_cast<char>(b);
+    int more = 0, first = 0, last = 0;
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        if (!Print_Font_Redraws(static_cast<unsigned char>(b))) continue;
+        if (b < 0xB0) {
+            list += (list.empty() ? "" : " ") + std::string(1, static_cast<char>(b));
+            continue;
         }
+        if (!more++) first = b;
+        last = b;
+    }
+    if (more > 0) {
+        char tail[96];
+        std::snprintf(tail, sizeof tail, " und %d weitere Zeichen der Bytes 0x%02X bis 0x%02X", more, first, last);
+        list += tail;
+    }
     return list;
 }
 

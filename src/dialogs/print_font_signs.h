@@ -21,8 +21,9 @@ std::string Print_Font_Signs_In(const char* text, size_t n);
 // The characters named for a refusal or a notice: "\"ê\" (Byte 0x88)", several
 // joined by ", " (code page 850).
 std::string Print_Font_Sign_Names(const std::string& bytes);
-// Every character a text for the list cannot hold, in byte order, one blank
-// between them (code page 850).
+// Every character a text for the list cannot hold: the letters before byte
+// 0xB0 one by one, the others by their count and range ("ê ë î ú und 27
+// weitere Zeichen der Bytes 0xB0 bis 0xFA"; code page 850).
 std::string Print_Font_Sign_List(void);
 // True, after a box titled as every refused input that names each such
 // character of the text with its byte and all those a text cannot hold, when
