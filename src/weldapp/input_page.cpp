@@ -996,12 +996,14 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
         item("afu " + VEK_Decimal_Text(g_kept_fu.typed, 1, kFileDecimals) +
              " mm: das Profil hat keinen unteren Flansch, geöffnet ist afu 0.0 mm."_cp);
     // The file holds the rows of the profile's welds only: the throats at
-    // the slots after them are those of welds an earlier profile showed.
+    // the slots after them are those of single welds an earlier profile
+    // showed. (The faces only an all-round weld uses show no throat.)
     int beyond[NAHT_SLOTS];
     double kept[NAHT_SLOTS];
     const char* shown_by = nullptr;
     for (int k = 0; k < NAHT_SLOTS; k++) {
-        const bool lost = k >= n.weld_count && g_shown[k].number > 0 && n.throat[k] != 0.0;
+        const bool lost =
+            k < kFirstAllRoundSlot && k >= n.weld_count && g_shown[k].number > 0 && n.throat[k] != 0.0;
         beyond[k] = lost ? g_shown[k].number : 0;
         kept[k] = lost ? n.throat[k] : 0.0;
         if (lost && !shown_by) shown_by = g_shown[k].profile;
