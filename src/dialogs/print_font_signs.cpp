@@ -3,7 +3,6 @@
 #include "dialogs/print_font_signs.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "base/cp850.h"
 #include "platform/msgbox.h"

@@ -621,11 +621,6 @@ const char* const kHiddenWelds = "Die Einzelnähte sind zur Zeit nicht gewählt;
 
 bool Is_Round(int type) { return type == PROFILTYP_RUND || type == PROFILTYP_ROHR; }
 
-// The number each slot last showed its weld with, and the profile that
-// showed it: a profile with fewer welds (a tube has one) leaves the throats
-// of the others at their slots, and the next profile that has them again
-// shows them as they were typed, not as new welds. stamp: the refresh that
-// showed it last (of two slots remembering one number, the later counts).
 // A profile as a box names it: its designation, or, typed in by its
 // dimensions, its class ("Z-Profil").
 std::string Profile_Words(const Stahlprofil& p) {
@@ -634,6 +629,11 @@ std::string Profile_Words(const Stahlprofil& p) {
     return std::string(name, static_cast<size_t>(Length_Without_Trailing_Blanks(name)));
 }
 
+// The number each slot last showed its weld with, and the profile that
+// showed it: a profile with fewer welds (a tube has one) leaves the throats
+// of the others at their slots, and the next profile that has them again
+// shows them as they were typed, not as new welds. stamp: the refresh that
+// showed it last (of two slots remembering one number, the later counts).
 struct Shown_Slot {
     int number;
     long stamp;
@@ -673,7 +673,6 @@ void Numbers_Last_Shown(const int* before, int* merged) {
 // and chosen again as soon as it is not (unless another weld was chosen
 // on the round one).
 bool g_round_single = false;
-
 
 // a_w,fu while a tee, which has no lower flange, holds it at 0: an I section
 // chosen after it gets it back.
