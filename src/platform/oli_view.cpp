@@ -916,6 +916,12 @@ const char* OLI_Glyph(unsigned char byte) {
     return kCp850[byte - 0x80];
 }
 
+bool OLI_Glyph_Is_Print_Sign(unsigned char byte) {
+    for (const PrintGlyph& g : kPrintFont)
+        if (g.byte == byte) return std::strcmp(g.utf8, kCp850[byte - 0x80]) != 0;
+    return false;
+}
+
 // The colour of the failure mark: a bold "!!" standing alone, with no colour
 // of its own ("╬b!!" of a check line). A sentence's own "!" ("…erfolgreich
 // geführt!") and a bold "!!!" of a message stay in the text's colour.

@@ -175,6 +175,10 @@ std::string OLI_Markup_To_Pango(const std::string& text);
 
 // The UTF-8 text of one code page 850 byte in the print font.
 const char* OLI_Glyph(unsigned char byte);
+// True when the print font draws the byte as a sign of its own where code
+// page 850 has another character (0x88, "ê", as an arrow); false for every
+// other byte, those both draw alike (0xF8, "°") among them.
+bool OLI_Glyph_Is_Print_Sign(unsigned char byte);
 
 // The visible text of a marked-up line in UTF-8 (bookmarks, captions).
 std::string OLI_Plain_Text(const std::string& text);

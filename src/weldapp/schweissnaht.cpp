@@ -1346,6 +1346,17 @@ int Save_Input_File(void) {
                          "Die Datei war beim Start nicht lesbar und bleibt unverändert."_cp);
         return COMPONENT_FILE_REFUSED;
     }
+    // The page keeps for the user what the file has no place for: what that
+    // is is said before the file is written.
+    if (!VEK_Batch_Mode()) {
+        const std::vector<std::string> omitted = Input_File_Omissions(&Schweissnaht_Anschluss);
+        if (!omitted.empty()) {
+            Init_Message();
+            Set_Message_Title("Hinweis");
+            for (const std::string& line : omitted) Fill_Message("%s", line.c_str());
+            Draw_Message();
+        }
+    }
     char path[VEK_MAX_PATH + 1];
     std::string file = component_file(Kontext.input_name), refusal;
     int replaced = VEK_REPLACE_FAILED;
