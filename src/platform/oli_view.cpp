@@ -706,6 +706,7 @@ struct Strict {
         if (const long long past = lines.Past_End(); fault.empty() && past > 0)
             Fail(count, "a NUL byte: no list goes on here (" + std::to_string(past) + " bytes)");
         if (!blocks) Fail(count, "no block of a print list");
+        if (!fault.empty() && lines.Utf8()) fault += " (the list is in UTF-8, not in code page 850)";
         return fault;
     }
 };
@@ -806,7 +807,8 @@ void Append_Glyph(std::string& out, int c, bool markup) {
         out += '\t';
         return;
     }
-    if (c < 0x20 || c == 0x7F) return;
+    // 0x7F is a letter of code page 850, the house (OLI_Glyph).
+    if (c < 0x20) return;
     if (markup && c == '&') out += "&amp;";
     else if (markup && c == '<') out += "&lt;";
     else if (markup && c == '>') out += "&gt;";
@@ -1094,6 +1096,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
     }
     while (strict.Step()) lines.Forget_Before(strict.i);
     doc->refused = strict.Verdict();
+    doc->utf8 = lines.Utf8();
     doc->damaged += static_cast<int>(std::min<long long>(lines.Cuts(), 1000000));
     doc->past_end = lines.Past_End();
     doc->damaged += doc->past_end > 0;
@@ -1187,18 +1190,20 @@ bool OLI_List_Out_Of_Step(const char* path) {
 }
 
 std::string OLI_Page_Mark(const OliDocument& doc) {
+    // A list re-encoded in UTF-8 is no damaged list: it says why it reads
+    // wrongly, and what of it cannot be read.
+    const std::string head = doc.utf8 ? "Druckliste in UTF-8 statt Codepage 850: " : "Druckliste beschädigt: ";
     if (doc.damaged > 0) {
         const std::string count = std::to_string(doc.damaged);
-        return "Druckliste beschädigt: " + count + (doc.damaged == 1 ? " Teil" : " Teile") +
-               " nicht lesbar, die Seiten sind unvollständig";
+        return head + count + (doc.damaged == 1 ? " Teil" : " Teile") + " nicht lesbar, die Seiten sind unvollständig";
     }
-    if (!doc.cut.empty()) return "Druckliste beschädigt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
+    if (!doc.cut.empty()) return head + "sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
     if (!doc.refused.empty()) {
         // The strict check's fault begins with its line: "line N: what".
         const long line = std::strtol(doc.refused.c_str() + std::strlen("line "), nullptr, 10);
-        return "Druckliste beschädigt: Zeile " + std::to_string(line) +
-               " ist fehlerhaft, die Seiten können unvollständig sein";
+        return head + "Zeile " + std::to_string(line) + " ist fehlerhaft, die Seiten können unvollständig sein";
     }
+    if (doc.utf8) return head + "Umlaute und Zeichen sind falsch";
     if (doc.out_of_step)
         return "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen: "
                "die Plotdatei daneben kann zu einer neueren Liste gehören";

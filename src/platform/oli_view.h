@@ -101,6 +101,10 @@ struct OliDocument {
     // Memory ran out while the list was read: the blocks read are not the
     // list, and nothing is to be shown or written of them.
     bool out_of_memory = false;
+    // The list is in UTF-8, not in code page 850 (re-encoded after it was
+    // written): its letters and signs read wrongly, and whatever the
+    // strict check refuses follows from that.
+    bool utf8 = false;
 };
 
 // What a whole list must close before it ends: a bookmark group, opened by

@@ -205,6 +205,7 @@ TEST(OliView, MarkupAndGlyphs) {
         {"\xCE", ""},
         {"\xCEHA\xCE/2", "<h>A</h><hsup>2</hsup>"},  // found by fuzzing: one size per span
         {"x\xCE/2\xCE\\i", "x<sup>2</sup><sub>i</sub>"},    // found by fuzzing: one rise per span
+        {"Haus \x7F", "Haus ⌂"},  // code page 850's letter, not a control byte
         {"\xCC\xCE\\s\xCEr \xD6\xCE\\p\xCEr \xD6\xCE\\s\xCEr \xD6\xCE\\w,p\xCEr y\xCE\\s\xCEr",
          "σ<sub>⊥</sub> τ<sub>∥</sub> τ<sub>⊥</sub> τ<sub>w,p</sub> y<sub>s</sub>"},
     };
@@ -235,6 +236,7 @@ TEST(OliView, MarkupAndGlyphs) {
         EXPECT_EQ(got, want) << c[0];
     }
     EXPECT_EQ(OLI_Plain_Text(" \xCE@2.\xCEtNachweise \xCC"), " 2. Nachweise σ");
+    EXPECT_EQ(OLI_Plain_Text("\x7F\x01"), "⌂");
 }
 
 // The golden weld report: texts in order, one page, three bookmarks, and a

@@ -113,6 +113,9 @@ std::vector<std::string> Doubts(const char* list, const OliDocument& doc) {
                        " stands beside it: the run that writes the list and its plot file was cut off, and the "
                        "plot file may belong to that newer list");
     if (!doc.refused.empty()) said.push_back(doc.refused + " (the strict check refuses the list)");
+    else if (doc.utf8)
+        said.push_back("the list is in UTF-8, not in code page 850: it was re-encoded after it was written, and its "
+                       "letters and signs read wrongly");
     return said;
 }
 
