@@ -3,6 +3,7 @@
 #include "platform/oli_view.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -688,6 +689,10 @@ struct Strict {
             if (ok) ++i;
         } else if (key == "#SETBOOKMARK") {
             ok = Numbers("bookmark level", 1) && Arg("bookmark text") != nullptr;
+        } else if (key == OLI_SOURCE_KEYWORD) {
+            const std::string* l = Arg("input's identity");
+            OliSource s;
+            ok = l && (OLI_Read_Source_Line(*l, &s) || Fail(i - 1, "not a line of the input's identity: \"" + *l + "\""));
         } else {
             ok = Fail(i - 1, "unknown keyword " + key);
         }
@@ -1055,6 +1060,14 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
         const Keyword* kw = nullptr;
         for (const Keyword& k : kKeywords)
             if (key == k.name) kw = &k;
+        if (key == OLI_SOURCE_KEYWORD) {
+            // No block to draw: the identity of the list's input.
+            const std::string* a = c.arg();
+            OliSource s;
+            if (a && OLI_Read_Source_Line(*a, &s)) doc->source = s;
+            else ++doc->damaged;
+            continue;
+        }
         if (!kw) {
             if (key != "#END_OF_TEXT") ++doc->damaged;
             continue;
@@ -1180,13 +1193,42 @@ bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal) {
     }
     OLI_Read_Document(f, doc);
     std::fclose(f);
-    doc->out_of_step = OLI_List_Out_Of_Step(list.c_str());
+    OLI_Judge_Beside(list.c_str(), doc);
     return true;
 }
 
-bool OLI_List_Out_Of_Step(const char* path) {
+bool OLI_List_Out_Of_Step(const char* path) { return !OLI_List_Successor(path).empty(); }
+
+std::string OLI_List_Successor(const char* path) {
+    if (!path) return "";
+    const std::string list = VEK_Native_String(path);
     std::error_code ec;
-    return path && std::filesystem::exists(VEK_Native_String(path) + OLI_LIST_PENDING_SUFFIX, ec);
+    if (std::filesystem::exists(list + OLI_LIST_PENDING_SUFFIX, ec)) return list + OLI_LIST_PENDING_SUFFIX;
+    // A run's own pending name: the list's name, a dot, eight hexadecimal
+    // digits and the suffix.
+    const size_t slash = list.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : list.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? list : list.substr(slash + 1);
+    const std::string suffix = OLI_LIST_PENDING_SUFFIX;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (entry.size() != name.size() + 9 + suffix.size() || entry.compare(0, name.size(), name) != 0 ||
+            entry[name.size()] != '.' || entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        bool tag = true;
+        for (size_t i = name.size() + 1; i < name.size() + 9; ++i)
+            tag = tag && std::isxdigit(static_cast<unsigned char>(entry[i])) && !std::isupper(static_cast<unsigned char>(entry[i]));
+        if (tag) return (slash == std::string::npos ? "" : folder) + entry;
+    }
+    return "";
+}
+
+void OLI_Judge_Beside(const char* path, OliDocument* doc) {
+    if (!doc) return;
+    doc->out_of_step = OLI_List_Out_Of_Step(path);
+    doc->not_of_input.clear();
+    std::string input;
+    if (doc->source.size >= 0 && OLI_Source_Differs(path, doc->source, &input)) doc->not_of_input = input;
 }
 
 std::string OLI_Page_Mark(const OliDocument& doc) {
@@ -1207,6 +1249,9 @@ std::string OLI_Page_Mark(const OliDocument& doc) {
     if (doc.out_of_step)
         return "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen: "
                "die Plotdatei daneben kann zu einer neueren Liste gehören";
+    if (!doc.not_of_input.empty())
+        return "Druckliste nicht zur Eingabedatei " + OLI_Plain_Text(doc.not_of_input) +
+               " daneben: die Datei wurde nach der Liste geändert";
     return "";
 }
 

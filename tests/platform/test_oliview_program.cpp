@@ -182,7 +182,9 @@ TEST(ViewerProgram, MarksEveryPageOfAListNotToTrust) {
         long long zeros;   // sparse zeros after the bytes
         bool pending;      // "liste.OLI.new" beside it
         std::string said, mark;
-        bool sound = false;  // the strict check finds nothing wrong
+        bool sound = false;             // the strict check finds nothing wrong
+        const char* suffix = ".new";    // of the successor's name
+        std::string input = "";         // "liste.INP" beside it, when not empty
     } cases[] = {
         {"unknown keyword", kPara + "#NEWPAGE\n#KAPUTT\n" + kPara, 0, false, "1 damaged block(s)", damaged},
         {"zeros", kTwoPages, 64LL << 20, false, "the 67108864 bytes from there on are not read", damaged},
@@ -222,13 +224,23 @@ TEST(ViewerProgram, MarksEveryPageOfAListNotToTrust) {
         {"UTF-8, sound", "#SHOWPARA\n0x0\n4\n-1\n \xE2\x95\xAC" "bfett\n#END_OF_TEXT\n0x0\n-1\n#NEWPAGE\n" + kPara, 0,
          false, "the list is in UTF-8, not in code page 850",
          "Druckliste in UTF-8 statt Codepage 850: Umlaute und Zeichen sind falsch", true},
+        // The successor of one of two runs at once, under its run's own name.
+        {"successor of a run of two", kTwoPages, 0, true, "liste.OLI.0a1b2c3d.new stands beside it",
+         "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen", false, ".0a1b2c3d.new"},
+        // Made from the 3 bytes "abc" (FNV-1a e71fa2190541574b), beside an
+        // input of other bytes: a run that replaced the input was cut off
+        // before its list.
+        {"not its input's", kTwoPages + "#SOURCE\n 3 e71fa2190541574b liste.INP\n", 0, false,
+         "the input file liste.INP beside it was changed after the list was written",
+         "Druckliste nicht zur Eingabedatei liste.INP daneben", true, ".new", "abd"},
     };
     for (const auto& c : cases) {
         testutil::TempDir dir;
         const std::string list = dir.file("liste.OLI");
         testutil::Write_File(list, c.bytes);
         if (c.zeros) std::filesystem::resize_file(list, c.bytes.size() + static_cast<size_t>(c.zeros));
-        if (c.pending) testutil::Write_File(list + ".new", kPara);
+        if (c.pending) testutil::Write_File(list + c.suffix, kPara);
+        if (!c.input.empty()) testutil::Write_File(dir.file("liste.INP"), c.input);
         std::string err;
         const std::string args = "'" + list + "' --boxes '" + dir.file("boxes.txt") + "'";
         EXPECT_EQ(Run_Viewer(args, dir, &err, "timeout 60"), 3) << c.what << ": " << err;
