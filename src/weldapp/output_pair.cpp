@@ -161,7 +161,10 @@ std::string New_Tag() {
 // Whether a live run holds the file at path (its claim's lock); false for
 // a file nobody holds, one that cannot be asked, or none.
 bool Held(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    // Opened for writing where it may be: a file system that locks by
+    // byte ranges (a network folder) takes an exclusive lock only so.
+    int fd = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return false;
     const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     close(fd);
