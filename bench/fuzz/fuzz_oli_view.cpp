@@ -73,8 +73,10 @@ std::string Line_At(const uint8_t* data, size_t size, long n) {
 // A fault that names an unknown record names the number its line begins
 // with, as written (a number beyond an int was named -1).
 void Check_Named_Record(const uint8_t* data, size_t size, const std::string& fault) {
+    // "line N: unknown record X" itself, not a fault that quotes a line
+    // holding those words.
     const size_t at = fault.find(": unknown record ");
-    if (at == std::string::npos) return;
+    if (at == std::string::npos || fault.find_first_not_of("0123456789", 5) != at) return;
     const std::string named = fault.substr(at + std::strlen(": unknown record "));
     const std::string line = Line_At(data, size, std::strtol(fault.c_str() + 5, nullptr, 10));
     const size_t from = line.find_first_not_of(" \t");

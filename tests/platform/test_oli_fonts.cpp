@@ -220,7 +220,8 @@ TEST(ViewerFonts, TheMachinesConfigurationIsNeverRead) {
                                 dir.file("liste.OLI") + "' --png 1 '" + dir.file("seite.png") + "' >/dev/null 2>'" +
                                 dir.file("err.txt") + "'";
         EXPECT_EQ(std::system(cmd.c_str()), 0) << conf;
-        EXPECT_EQ(testutil::Read_File(dir.file("err.txt")), "") << conf;
+        const std::string err = testutil::Read_File(dir.file("err.txt"));
+        EXPECT_EQ(err.find("Fontconfig"), std::string::npos) << conf << ": " << err;
         EXPECT_FALSE(std::filesystem::exists(dir.file("cache"))) << conf;
         const std::string png = testutil::Read_File(dir.file("seite.png"));
         if (first.empty()) first = png;
