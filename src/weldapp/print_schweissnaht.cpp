@@ -957,6 +957,8 @@ long long Print_List_Oversize(int* cases) {
     return s_oversize;
 }
 
+void Reset_Print_List_Oversize(void) { s_oversize = 0, s_oversize_cases = 0; }
+
 // Whether the list, `begun` bytes long before the first load case and
 // `written` now after `done` of `count` cases, would pass the limit: the
 // cases to come taken at the average of those written. Asked after the
@@ -1029,7 +1031,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     if (!list) s_reason.clear();
     s_case_failure.clear();
     s_welds_refused = false;
-    if (list) s_oversize = 0, s_oversize_cases = 0;
+    if (list) Reset_Print_List_Oversize();
     Clear_Weld_Notes();
     for (int i = 0; i < w->load_count; ++i)
         if (Lastfall_Has_Load(w, i)) ++w->loaded_count;

@@ -66,5 +66,7 @@ int Plot_File_Error(void);
 // (the estimate; 0 when it did not stop), and the load cases of the
 // connection in *cases (when given).
 long long Print_List_Oversize(int* cases);
+// Forgets it, before a list is written by whatever print is installed.
+void Reset_Print_List_Oversize(void);
 
 #endif

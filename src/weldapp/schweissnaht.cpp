@@ -973,6 +973,7 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, Output
         return failed("Druckliste", list_file, shown, error, "cannot be opened for writing");
     }
     Set_Plot_File_Name(o->plot_temp.c_str());
+    Reset_Print_List_Oversize();
     if (s_print) {
         Printed_Record printed(r, round_trip);
         s_print(printed.record, list);
