@@ -247,6 +247,7 @@ int Render(const Request& q) {
         const int result = VEK_Replace_File(q.boxes, Write_Boxes, nullptr, &b, 0);
         told = OliWriteOutcome{result == VEK_REPLACE_DONE ? 0 : errno, result == VEK_REPLACE_UNSYNCED};
         const bool stands = result == VEK_REPLACE_DONE || result == VEK_REPLACE_UNSYNCED;
+        if (!stands && told.error == ENOMEM) return Out_Of_Memory(q.list);
         if (!Tell_Written(q.boxes, told, stands, &unconfirmed)) return EXIT_FAILED;
     }
     if (unconfirmed) return EXIT_UNCONFIRMED;
