@@ -212,8 +212,12 @@ GeschweissterAnschluss Evaluated(const Shape& c, int grade, const double F[6], i
 // pi (114.3² - 106.3²) / 4. Flat 250 x 12 across its thickness: I = 250
 // 12³ / 12; V over the bar's area. IPE 300 twisted: the plates' I_T = 2
 // I_T(150, 10.7) + I_T(300 - 2 10.7, 7.1), tau = M_x 10.7 / I_T in the
-// flanges. Box 200 x 120, flanges 12, webs 6: Bredt on the midline, A_m =
-// (120 - 6)(200 - 12), tau = M_x / (2 A_m 6). A compressed point takes
+// flanges. Box 200 x 120, flanges 12, webs 6: the closed tube on the
+// midline, A_m = (120 - 6)(200 - 12), ∮ds/t = 2 114 / 12 + 2 188 / 6, K =
+// 2 A_m / ∮ds/t, I_T = 4 A_m² / ∮ds/t + (2 114 12³ + 2 188 6³) / 3, tau =
+// M_x (K / 6 + 6) / I_T at the faces of the 6 mm webs (Bredt's M_x / (2
+// A_m 6), which this was before, left out the walls' own share of the
+// torque and the shear it adds at the faces). A compressed point takes
 // f_y,k / gamma_M, and with shear each stress against its own limit. The
 // angle 100 x 100, legs 30 (thick), under M_y: I_y, I_z, I_yz of its two
 // legs (vertical 30 x 70, horizontal 100 x 30) about the centroid, sigma =
@@ -226,7 +230,11 @@ GeschweissterAnschluss Evaluated(const Shape& c, int grade, const double F[6], i
 // 80 x 80 x 8.8, V_y on 2 (80 - 2 8.8) 8.8); a typed one has the corners it
 // was given: 100 x 100 x 25 with r 37.5 outside and 25 inside is its
 // outline less its bore, each corner (1 - pi/4) r² less, I_y by strips of
-// its height, Bredt round the mean radius 31.25. Each point is held
+// its height, the closed tube round the mean radius 31.25 (A_m = 75² - (4
+// - pi) 31.25², h_p = 4 75 - 2 31.25 (4 - pi), K = 2 A_m 25 / h_p, I_T =
+// 25³ h_p / 3 + 2 K A_m, tau = M_x (K / 25 + 25) / I_T: the walls' own share
+// is large in a wall this thick, and Bredt's M_x / (2 A_m 25) put tau 31 %
+// low). Each point is held
 // against the weaker part joined too, sqrt(sigma² + 3 tau²) against f_y,k
 // / gamma_M, which governs where shear is (a tie with the weld's
 // compression leaves the weld named): flat 200 x 10, St 37, V_z 300: tau =
@@ -240,7 +248,8 @@ GeschweissterAnschluss Evaluated(const Shape& c, int grade, const double F[6], i
 TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
     const double A_chs = M_PI * (114.3 * 114.3 - 106.3 * 106.3) / 4;
     const double I_T_ipe = 2 * Rect_I_T(150, 10.7) + Rect_I_T(300 - 2 * 10.7, 7.1);
-    const double A_m = (120.0 - 6) * (200 - 12);
+    const double A_m = (120.0 - 6) * (200 - 12), circuit = 2 * 114.0 / 12 + 2 * 188.0 / 6, K_box = 2 * A_m / circuit;
+    const double I_T_box = 4 * A_m * A_m / circuit + (2 * 114 * std::pow(12.0, 3) + 2 * 188 * std::pow(6.0, 3)) / 3;
     const double I_p = M_PI * (std::pow(114.3, 4) - std::pow(106.3, 4)) / 32;
     // The angle: legs (area, y, z of their centres, own I_y, I_z), mm; y
     // across to the horizontal leg's tip, z up from the vertical leg's end.
@@ -266,15 +275,17 @@ TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
         I_tube += u * u * (width(100, 100, 37.5, u) - width(50, 50, 25, u)) * 100 / 20000;
     }
     const double A_m_tube = 75.0 * 75 - k_c * 31.25 * 31.25, I_bar = M_PI * std::pow(30.0, 4) / 4;
+    const double h_p_tube = 4 * 75.0 - 2 * 31.25 * k_c, K_tube = 2 * A_m_tube * 25 / h_p_tube;
+    const double I_T_tube = std::pow(25.0, 3) * h_p_tube / 3 + 2 * K_tube * A_m_tube;
     // The weaker part's ratios: sigma and tau at a point against f_y,k / 1.1.
     auto part = [](double f_y, double sigma, double tau) {
         return std::sqrt(sigma * sigma + 3 * tau * tau) / (f_y / 1.1);
     };
     const double tau_chs = 2e6 * 57.15 / I_p, tau_ipe = 4e6 * 10.7 / I_T_ipe, tau_bar = 4.0 / 3 * 100e3 / (M_PI * 900);
-    const double tau_msh = 100e3 / (2 * (80 - 2 * 8.8) * 8.8), tau_box = 10e6 / (2 * A_m * 6);
+    const double tau_msh = 100e3 / (2 * (80 - 2 * 8.8) * 8.8), tau_box = 10e6 * (K_box / 6 + 6) / I_T_box;
     const double s_flat = 1.8e6 * 6 / (250 * 1728.0 / 12), s_I = 10e6 * 50 / ((100 * 1e6 - 70 * 64000.0) / 12);
     const double s_bar = 1e6 * 30 / I_bar, t_bar = 4.0 / 3 * 60e3 / (M_PI * 900);
-    const double s_tube = 20e6 * 50 / I_tube, t_tube = 10e6 / (2 * A_m_tube * 25);
+    const double s_tube = 20e6 * 50 / I_tube, t_tube = 10e6 * (K_tube / 25 + 25) / I_T_tube;
     const struct {
         const char* what;
         Shape s;
@@ -308,7 +319,7 @@ TEST(DinFullPenetration, WorkedCasesAndTheLimitThatGoverns) {
         {"IPE 300, M_x 4", {0, 0, 0, 0, 0, "IPE300"}, kSt52, {0, 0, 0, 0, 0, 4}, 4e6 * 10.7 / I_T_ipe / kTension52,
          ANSCHLUSS_BUTT_SHEAR, part(360, 0, tau_ipe), true},
         {"box 200 x 120, M_x 10", {PROFILTYP_RECHTECK, 200, 6, 120, 12, nullptr}, kSt37, {0, 0, 0, 0, 0, 10},
-         10e6 / (2 * A_m * 6) / kTension37, ANSCHLUSS_BUTT_SHEAR, part(240, 0, tau_box), true},
+         tau_box / kTension37, ANSCHLUSS_BUTT_SHEAR, part(240, 0, tau_box), true},
         {"round bar 60, V_z 100", {PROFILTYP_RUND, 60, 0, 0, 0, nullptr}, kSt37, {0, 0, 0, 0, 100, 0},
          4.0 / 3 * 100e3 / (M_PI * 900) / (0.95 * 215 / 1.1), ANSCHLUSS_BUTT_SHEAR, part(215, 0, tau_bar), true},
         {"I 100 x 100, plates 30, M_y 10", {PROFILTYP_I, 100, 30, 100, 30, nullptr}, kSt37, {0, 10, 0, 0, 0, 0},
@@ -582,14 +593,18 @@ TEST(DinFullPenetration, PlateWidthsEndWhereTheProfilesOwnEnd) {
 // torsion modulus of the tube. The hot-finished hollow sections' formula
 // written out: R_c = 20, A_p = 124² - 20² (4 - pi) = 15032.6 mm², h_p = 4 124
 // - 2 20 (4 - pi) = 461.66 mm, K = 2 A_p 16 / h_p, I_t = 16³ h_p / 3 + 2 K
-// A_p = 3195.8 cm⁴ (published 3196); Bredt's W_T = 2 A_p 16 = 481.04 cm³.
-// Before, the list printed 2915.87 (the rounded A_p over straight walls) for
-// the weld and 3118.32 (the sharp mid-line) for the profile.
+// A_p = 3195.8 cm⁴ (published 3196), W_t = I_t / (16 + K / 16) = 393.94
+// cm³ (published 393.9), the shear at the walls' faces. Before, the list
+// printed 2915.87 (the rounded A_p over straight walls) for the weld and
+// 3118.32 (the sharp mid-line) for the profile, and then Bredt's mean 2 A_p
+// 16 = 481.04 cm³ for the modulus, which leaves out the walls' own share of
+// the torque and the shear it adds at the faces (tau 18 % low).
 TEST(DinFullPenetration, TheClosedTubesTorsionIsOneValueOnEveryRoad) {
     const auto data = Catalogue_Data();
     const double R = 20, A_p = 124.0 * 124 - R * R * (4 - M_PI), h_p = 4 * 124.0 - 2 * R * (4 - M_PI);
-    const double I_t = std::pow(16.0, 3) * h_p / 3 + 2 * (2 * A_p * 16 / h_p) * A_p, W_T = 2 * A_p * 16;  // mm
+    const double K = 2 * A_p * 16 / h_p, I_t = std::pow(16.0, 3) * h_p / 3 + 2 * K * A_p, W_T = I_t / (16 + K / 16);  // mm
     EXPECT_NEAR(I_t / 1e4, 3196, 0.01 * 3196);
+    EXPECT_NEAR(W_T / 1e3, 393.9, 0.05);
     for (const Shape& c : {Shape{PROFILTYP_RECHTECK, 140, 16, 140, 16, nullptr, 24, 16},
                            Shape{0, 0, 0, 0, 0, "MSH140X140X16.0"}}) {
         const Stahlprofil p = Profile_Of(c);
