@@ -166,11 +166,14 @@ struct Din_Weld_Shear {
 };
 Din_Weld_Shear Din_Weld_Shear_At(const Din_Weld_Group &g, const Din_Weld_Forces &f, int role, double dy, double dz);
 
-// The weld lines of a connection and the section values of their group.
+// The weld lines of a connection and the section values of their group;
+// A_ring: the area that the ring of a weld all round encloses (cm², on its
+// root line, a partial penetration's on its throat's midline).
 struct Din_Weld_Line_Section {
     Din_Weld_Line line[KEHLNAHT_POINTS];
     int n;
     Din_Weld_Group group;
+    double A_ring;
 };
 
 // The weld line section of the I family, rectangular tube, channel, T and

@@ -813,6 +813,8 @@ Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss* r, const Di
     std::copy(w.line, w.line + w.n, section.line);
     section.n = w.n;
     section.group = Group_Of(w);
+    const int n = std::clamp(outline.n, 0, static_cast<int>(KEHLNAHT_POINTS));
+    section.A_ring = Throat_Midline_Area(outline.y, outline.z, n, r->partial_penetration ? 0.1 * a : 0.0);
     // The section values are shown even of a group that takes no force.
     Store_Group(r, section.group);
     return section;
@@ -843,8 +845,7 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     // centroid.
     Torsion_Rule rule = {0.0, true};
     if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND && T == KEHLNAHT_RHS) {
-        const int n = std::clamp(outline.n, 0, static_cast<int>(KEHLNAHT_POINTS));
-        const double A_m = Throat_Midline_Area(outline.y, outline.z, n, r->partial_penetration ? 0.1 * a : 0.0);
+        const double A_m = section.A_ring;
         rule = {2 * A_m * 0.1 * a, !(A_m > 0.0)};
         r->weld_values.W_t = rule.W_ring;
         r->weld_values.I_t = 4 * A_m * A_m * 0.1 * a / std::max(g.L, 1e-9);
