@@ -71,8 +71,8 @@ bool Inside(const double* py, const double* pz, int n, double y, double z) {
 // where the stresses are largest. Where the throat of a weld along z runs
 // into that of a weld along y (the corner of a tube or a bar), the corner
 // is the latter's and the former's area stops at it. On the face, half of
-// each throat stood outside the member: an RHS 200 x 120 x 10 with a = 5 by
-// position had I_y 1671.6 cm⁴ for 1617.5.
+// each throat stood outside the member: an RHS 200 x 120 x 10 with a = 5
+// all round had I_y 1671.6 cm⁴ for 1617.5.
 void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n) {
     const double probe = 1e-4;  // cm off the face
     for (int i = 0; i < w->n; i++) {

@@ -90,7 +90,7 @@ struct Joined_Section {
     // are the pieces of a weld split at the web axis: the left half is the
     // outer face's piece less the right one.
     Joined_Piece piece[WELD_CHECK_WELDS];
-    bool closed;  // a rectangular tube: Bredt's torsion, A_m
+    bool closed;  // a rectangular tube: the closed tube's torsion, A_m
     // The whole section about its centroid (d_s, z_s): area, second
     // moments and product, St. Venant's constant (open: the plates'; closed:
     // the tube's, its cell and its walls), the largest torsion shear per
