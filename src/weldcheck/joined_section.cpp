@@ -366,8 +366,8 @@ namespace {
 // each wall's shear area its own, between the walls across it (the webs'
 // share of a rounded tube's corners put them 3 % above it: RHS 200 x 100 x
 // 8, 30.38 cm² for 2 x 8 x 184 = 29.44); the corners of a sharp tube with
-// the flanges, as the profile counts them. Bredt's torsion on the middle of
-// the walls, round the corners at their mean radius.
+// the flanges, as the profile counts them. The closed tube's torsion on the
+// middle of its walls, round the corners at their mean radius.
 bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
     double s_o = 0;
     Calc_Profile_Weld_Offsets(&p, &s_o, nullptr, nullptr);
@@ -391,6 +391,7 @@ bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
     s->A_m = torsion.A_m;
     s->t_min = std::min(t_w, t_f);
     s->I_T = torsion.I_T;
+    s->K = torsion.K;
     s->tau_T_per_M_x = 1.0 / torsion.W_T;
     // Each rounded corner: the quarter circle of its outer radius, the half
     // next to a wall with the wall.
