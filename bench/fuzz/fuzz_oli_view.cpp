@@ -5,8 +5,10 @@
 // check must find the same fault), the page mark (given exactly when the
 // list reads damaged, cut, refused by the check or out of step: whatever
 // the check refuses is marked; a sound list has a block; an unknown record
-// is named by its line's number), the numbers kept in pictures (finite, and
-// within an int where an int is taken), and the rendering of the first
+// is named by its line's number), the identity of the list's input (read
+// by the reader, and from the list's tail as a file, as it is written), the
+// numbers kept in pictures (finite, and within an int where an int is
+// taken), and the rendering of the first
 // page and the text boxes of smaller inputs at a low resolution (a list
 // not to be trusted says so on every page). An input that starts with
 // "OCM 1" is a stored symbol instead: it is read as one, and a small one
@@ -71,8 +73,10 @@ std::string Line_At(const uint8_t* data, size_t size, long n) {
 // A fault that names an unknown record names the number its line begins
 // with, as written (a number beyond an int was named -1).
 void Check_Named_Record(const uint8_t* data, size_t size, const std::string& fault) {
+    // "line N: unknown record X" itself, not a fault that quotes a line
+    // holding those words.
     const size_t at = fault.find(": unknown record ");
-    if (at == std::string::npos) return;
+    if (at == std::string::npos || fault.find_first_not_of("0123456789", 5) != at) return;
     const std::string named = fault.substr(at + std::strlen(": unknown record "));
     const std::string line = Line_At(data, size, std::strtol(fault.c_str() + 5, nullptr, 10));
     const size_t from = line.find_first_not_of(" \t");
@@ -90,6 +94,23 @@ const std::string& Symbol_Dir() {
         return data + "/FONT";
     }();
     return dir;
+}
+
+void Check_Source(const OliSource& s) {
+    if (s.size < 0) return;
+    FILE* f = std::tmpfile();
+    if (!f) return;
+    if (OLI_Write_Source(f, s) != 1) fuzz::Fail(kTarget, "an identity read that the writer does not write");
+    std::rewind(f);
+    std::string keyword, line;
+    int c;
+    while ((c = std::fgetc(f)) != EOF && c != '\n') keyword += static_cast<char>(c);
+    while ((c = std::fgetc(f)) != EOF && c != '\n') line += static_cast<char>(c);
+    std::fclose(f);
+    OliSource back;
+    if (keyword != OLI_SOURCE_KEYWORD || !OLI_Read_Source_Line(line, &back) || back.name != s.name ||
+        back.size != s.size || back.digest != s.digest)
+        fuzz::Fail(kTarget, "an identity that does not read back as written");
 }
 
 void Symbol_Case(const uint8_t* data, size_t size) {
@@ -157,9 +178,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             fuzz::Fail(kTarget, "a list the strict check refuses reads without the page mark");
     }
     // The pages say what the reader found, and nothing of a sound list.
-    if (OLI_Page_Mark(doc).empty() !=
-        (doc.damaged == 0 && doc.cut.empty() && !doc.out_of_step && doc.refused.empty()))
+    if (OLI_Page_Mark(doc).empty() != (doc.damaged == 0 && doc.cut.empty() && !doc.out_of_step &&
+                                       doc.refused.empty() && !doc.utf8 && doc.not_of_input.empty()))
         fuzz::Fail(kTarget, "the page mark disagrees with what the reader found");
+    // An identity read is one the writer writes, and reads back the same.
+    Check_Source(doc.source);
+    if (size < (1 << 16)) {
+        static const std::string list = fuzz::Dir() + "/list.OLI";
+        if (FILE* out = std::fopen(list.c_str(), "wb")) {
+            std::fwrite(data, 1, size, out);
+            std::fclose(out);
+            OliSource tail;
+            if (OLI_List_Source(list.c_str(), &tail)) Check_Source(tail);
+        }
+    }
     // Every number kept in a picture is finite, and one the renderer takes
     // as an int (a pen, an alignment, a pattern, raster flags) lies within
     // one: a record with a number that does not fit is left out as damage.

@@ -421,6 +421,11 @@ int main() {
         "OCM 1\n3.5 2.5\n 13 0.22\n 20  64\n50 0 0 0\n 4 1\n 1  2.450 1.550 0.450 1.550\n"
         " 18 3 0.450 1.550 0.610 1.495 0.610 1.605\n 9 0.380 1.550 0.380 1.550 212 \xAEy\xAF\n 20  0\n"
         " 18 4 2.55 1.55 2.45 1.65 2.35 1.55 2.45 1.45\n 3 2.6 0.3 \xAEMx\xAF\n-1\n");
+    // A list closed by its input's identity, and one re-encoded in UTF-8.
+    Put("fuzz_oli_view", "identity",
+        "#SHOWPARA\n0x0\n4\n-1\n Zeile \x7F\n#END_OF_TEXT\n0x0\n-1\n#SOURCE\n 3 e71fa2190541574b liste.INP\n");
+    Put("fuzz_oli_view", "utf8",
+        "#SHOWPARA\n0x0\n4\n-1\n \xE2\x95\xAC" "bfett \xC3\xA4\n#END_OF_TEXT\n0x0\n-1\n");
     Put("fuzz_oli_view", "nested",
         "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n 30\n 52\n 30\n 52\n"
         " 1  0.5 0.5 3.5 0.5\n 31\n 53\n 31\n 53\n -1\n#SHOWPARA\n0x0\n4\n-1\n Text\n#END_OF_TEXT\n0x0\n-1\n");

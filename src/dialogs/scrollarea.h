@@ -129,6 +129,7 @@ struct Edit_Field_State {
     char *selection_end;
     Scrollable_Area_Item *item;
     int caret_drawn;
+    int length_refused;   // a character was refused for length (said once an edit)
 };
 
 struct Scrollable_View_Area {

@@ -20,6 +20,7 @@
 #include "base/stored_text.h"
 #include "base/vesk.h"
 #include "dialogs/dialog_draw_internal.h"
+#include "dialogs/print_font_signs.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/scrollarea_internal.h"
 #include "platform/desktop.h"
@@ -546,13 +547,32 @@ bool Refuse_Markup_Escape(const char *text, const char *kept) {
     return true;
 }
 
-// A character no text field takes ("~", "╬"), or none.
-bool Untakeable(char c) { return c == STORED_BLANK || c == '\xCE'; }
+// A character no text field takes ("~", "╬", the letters the print list's
+// font draws as formula signs), or none.
+bool Untakeable(char c) {
+    return c == STORED_BLANK || c == '\xCE' || Print_Font_Redraws(static_cast<unsigned char>(c));
+}
+
+// The words of a text refused for its length, as the one-line fields say them.
+std::string Too_Long_Words(int most) {
+    return "Der Text ist zu lang: höchstens "_cp + std::to_string(most) + " Zeichen.";
+}
+
+// A text longer than its field is refused as the one-line fields refuse it:
+// with a box, once an edit, naming the field's limit.
+void Refuse_Length(Edit_Field_State *st, const char *what) {
+    if (st->length_refused) return;
+    st->length_refused = 1;
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\n%s", Too_Long_Words(st->max_length).c_str(), what);
+}
 
 void Insert_Char(Edit_Field_State *st, char c) {
     Delete_Selection(st);
     assert(st->cursor >= st->text && st->cursor <= st->text + st->length);
-    if (st->length >= st->max_length) return;
+    if (st->length >= st->max_length) {
+        Refuse_Length(st, "Das Zeichen wird nicht angefügt."_cp);
+        return;
+    }
     size_t tail = std::strlen(st->cursor);
     std::memmove(st->cursor + 1, st->cursor, tail + 1);
     *st->cursor++ = c;
@@ -625,14 +645,32 @@ void Editor_Key(Edit_Field_State *st, int k) {
         }
         break;
     case VEK_KEY_CTRL_V: {
+        // The whole clipboard up to a byte more than the field could ever
+        // hold: what does not fit is refused with a box, as typed
+        // characters are, never cut without a word.
         Delete_Selection(st);
-        std::vector<char> buf(5001, 0);
-        int n = VEKGetClipboardText(buf.data(), 5000);
+        std::vector<char> buf(static_cast<size_t>(st->max_length) + 2, 0);
+        const int n = VEKGetClipboardText(buf.data(), static_cast<int>(buf.size()));
         const char *without = "Der eingefügte Text wird ohne dieses Zeichen übernommen."_cp;
         Refuse_Stored_Blank(buf.data(), without);
         Refuse_Markup_Escape(buf.data(), without);
-        for (int i = 0; i < n && st->length < st->max_length; i++)
-            if (!Untakeable(buf[i])) Insert_Char(st, buf[i]);
+        Refuse_Print_Font_Signs(buf.data(), static_cast<size_t>(n), without);
+        int pasted = 0, taken = 0;
+        for (int i = 0; i < n; i++) {
+            if (Untakeable(buf[i])) continue;
+            pasted++;
+            if (st->length >= st->max_length) continue;
+            Insert_Char(st, buf[i]);
+            taken++;
+        }
+        if (taken < pasted) {
+            const std::string count = n > st->max_length ? "mehr als " + std::to_string(st->max_length)
+                                                         : std::to_string(pasted);
+            const std::string what = "Vom eingefügten Text ("_cp + count + " Zeichen) sind " + std::to_string(taken) +
+                                     " übernommen."_cp;
+            st->length_refused = 0;
+            Refuse_Length(st, what.c_str());
+        }
         break;
     }
     case VEK_KEY_CTRL_A:
@@ -684,6 +722,10 @@ void Editor_Key(Edit_Field_State *st, int k) {
         if (k == VEK_KEY_ENTER) Insert_Char(st, '\n');
         else if (k == STORED_BLANK) Refuse_Stored_Blank("~", "Der Text bleibt, wie er war.");
         else if (k == 0xCE) Refuse_Markup_Escape("\xCE", "Der Text bleibt, wie er war.");
+        else if (k >= 0x80 && k <= 0xff && Print_Font_Redraws(static_cast<unsigned char>(k))) {
+            const char typed = static_cast<char>(k);
+            Refuse_Print_Font_Signs(&typed, 1, "Der Text bleibt, wie er war.");
+        }
         else if (VEK_Refuse_Foreign_Key(k, "Der Text bleibt, wie er war.")) break;
         else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
         break;
@@ -752,6 +794,7 @@ int Run_Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it, const Fram
     st->text = it->text;
     st->item = it;
     st->length = static_cast<int>(std::strlen(it->text));
+    st->length_refused = 0;
     Set_Active_Edit_Field(st);
     Pop_RFont(st->font);
     Layout_Edit_Field_Text(it, x1, y1, x2, y2);
@@ -877,7 +920,9 @@ int Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
         copy[static_cast<size_t>(max)] = '\0';
         if (std::strcmp(copy.data(), it->text) != 0 &&
             (Refuse_Stored_Blank(copy.data(), "Der bisherige Text bleibt erhalten.") ||
-             Refuse_Markup_Escape(copy.data(), "Der bisherige Text bleibt erhalten."))) {
+             Refuse_Markup_Escape(copy.data(), "Der bisherige Text bleibt erhalten.") ||
+             Refuse_Print_Font_Signs(copy.data(), std::strlen(copy.data()),
+                                     "Der bisherige Text bleibt erhalten."))) {
             result = 0;
             break;
         }

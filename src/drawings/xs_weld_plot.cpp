@@ -39,6 +39,7 @@ double g_edges_mmpc = 0.0;
 // pairs), and how far (paper cm): the weld check's dots of 0.15 cm and a
 // little more.
 std::vector<double> g_keep_clear, g_keep_now;  // set for the next drawing; read by this one
+std::vector<double> g_letters;  // page boxes of the marks' letters of the last drawing (XS_Plot_Mark_Letters)
 constexpr size_t kKeepClearMost = 64;
 constexpr double kKeepClearCm = 0.1;
 
@@ -943,6 +944,7 @@ void Marks(const Plot& g, int marks) {
     Mark(cx, cy, dm, "S", s, &letters);
     if (mp.m) Mark(mx, my, dm, "M", s, &letters);
     Oli_Drop_Taken_Areas(edges_from, edges_to);
+    for (const Text_Box& b : letters) g_letters.insert(g_letters.end(), {b.x1, b.y1, b.x2, b.y2});
 }
 
 // Width and height of the profile's extent, mm.
@@ -1126,9 +1128,12 @@ void Init_XS_Plot_Options(XSPlotOptions* opts) {
     opts->stiffener_plate = nullptr;
 }
 
+const std::vector<double>& XS_Plot_Mark_Letters(void) { return g_letters; }
+
 double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, int dimensions) {
     g_keep_now.clear();
     g_keep_now.swap(g_keep_clear);
+    g_letters.clear();
     if (!opts) return 0.0;
     const bool own = !(opts->mm_per_cm >= 1e-8);
     const double given = own ? 0.0 : opts->mm_per_cm;

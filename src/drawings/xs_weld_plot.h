@@ -24,6 +24,7 @@
 #define DRAWINGS_XS_WELD_PLOT_H
 
 #include <cstdio>
+#include <vector>
 
 #include "codes/blech.h"
 #include "profiles/stahlprofil.h"
@@ -129,6 +130,14 @@ void XS_Plot_Take_Outline(void);
 // clear of each (0.1 cm). Read by the next drawing only, then forgotten; at most
 // 64 points are kept, a null list or a count below 1 keeps none.
 void XS_Plot_Keep_Marks_Clear(const double* xy, int count);
+
+// The boxes of the letters the marks of the last Draw_XS_Weld_Plot wrote
+// (the axis cross's "y" and "z", "S", "M"): page cm from the picture's
+// upper left corner, y down the page, four numbers a box, as the picture
+// writer keeps its texts' boxes. A picture drawn on top in the same place
+// keeps its own texts off them: a point number over the "S" reads as
+// neither. Empty before any drawing and after one without marks.
+const std::vector<double>& XS_Plot_Mark_Letters(void);
 
 // Clears the ground of the dimension lines that Draw_XS_Weld_Plot (opts,
 // list, mode, marks, 1) draws into the caller's open picture: a white band

@@ -508,7 +508,8 @@ int Calc_Hollow_Shear(const Plastic_Outline* o, double f_yd, double V_y, double 
     s->A_vz = uniform ? A * h / (b + h) : A - 2 * b * t_f;
     s->A_vy = uniform ? A * b / (b + h) : A - 2 * (h - 2 * t_f) * t_w;
     s->tau_Rd = f_yd / std::sqrt(3.0);
-    // St. Venant torsion on the closed wall, its mid-line corners rounded.
+    // St. Venant torsion of the closed tube, its mid-line corners rounded,
+    // at the faces of its walls.
     Closed_Tube_Torsion torsion;
     const bool closed = Calc_Closed_Tube_Torsion(h, b, t_w, t_f, o->r_o, o->r_i, &torsion) && torsion.A_m > 0;
     s->tau_t = closed ? 1e6 * std::fabs(T_t) / torsion.W_T : 0;

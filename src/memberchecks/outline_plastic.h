@@ -94,9 +94,10 @@ double Calc_Outline_Moment_Y(const Plastic_Outline* outline, const double streng
 // Shear and St. Venant torsion of a rectangular hollow section against its
 // plastic shear resistance: the shear areas of a hollow section of uniform
 // wall (A h/(b + h) and A b/(b + h)) or of a welded box (A - 2 b t_f and
-// A - 2 (h - 2 t_f) t_w), the torsion's shear stress on the closed wall
-// (2 A_m t), the shear resistances reduced by it, and the reductions of the
-// yield strength: (1 - rho) of the webs for V_z and of the flanges for V_y
+// A - 2 (h - 2 t_f) t_w), the torsion's shear stress at the faces of the
+// closed wall (the closed tube's W_T), the shear resistances reduced by it,
+// and the reductions of the yield strength: (1 - rho) of the webs for V_z
+// and of the flanges for V_y
 // with rho = (2 V / V_pl,T - 1)² above half the resistance, times
 // (1 - (tau_t / tau_Rd)²)^0.5 of every wall for the torsion.
 struct Hollow_Shear {

@@ -139,6 +139,10 @@ public:
     // After the end has been reached: the bytes from the NUL that ended the
     // list to the end of the stream, 0 when the stream ended.
     long long Past_End() const { return past_end_; }
+    // Whether the bytes read so far hold the markup escape or a guillemet
+    // as UTF-8 writes them: a list re-encoded from code page 850 (by an
+    // editor, say), whose letters and signs all read wrongly.
+    bool Utf8() const { return utf8_; }
 
 private:
     bool Read_Line();
@@ -154,6 +158,7 @@ private:
     long long first_cut_ = -1;
     long long cuts_ = 0;
     long long past_end_ = 0;
+    bool utf8_ = false;
 };
 
 #endif

@@ -16,6 +16,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <new>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -59,6 +60,7 @@ void Draw_Block(Render* r, const OliBlock& b) {
 bool Run_On(Render* r, cairo_surface_t* s, const OliDocument& doc) {
     r->surface = s;
     r->page_mark = OLI_Page_Mark(doc);
+    Throw_If_No_Memory(oli_lib.cairo_surface_status(s));
     if (oli_lib.cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return false;
     Surface_Hold hold;
     r->cr = hold.cr = oli_lib.cairo_create(s);
@@ -140,6 +142,7 @@ int Write_PDF(FILE* f, void* context) {
         bool ok = total > 0 && Run_On(&r, hold.surface, *job->doc);
         if (ok) {
             oli_lib.cairo_surface_finish(hold.surface);
+            Throw_If_No_Memory(oli_lib.cairo_surface_status(hold.surface));
             ok = oli_lib.cairo_surface_status(hold.surface) == CAIRO_STATUS_SUCCESS;
         }
         job->pages = r.at.page;
@@ -181,11 +184,9 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, const std::ve
     int h = static_cast<int>(std::lround(kPageH / 2.54 * dpi));
     Surface_Hold hold;
     hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    if (oli_lib.cairo_surface_status(hold.surface) != CAIRO_STATUS_SUCCESS) {
-        // Too large a picture for the memory left is no damage of the list.
-        if (oli_lib.cairo_surface_status(hold.surface) == CAIRO_STATUS_NO_MEMORY) throw std::bad_alloc();
-        return 0;
-    }
+    // Too large a picture for the memory left is no damage of the list.
+    Throw_If_No_Memory(oli_lib.cairo_surface_status(hold.surface));
+    if (oli_lib.cairo_surface_status(hold.surface) != CAIRO_STATUS_SUCCESS) return 0;
     r.surface = hold.surface;
     r.cr = hold.cr = oli_lib.cairo_create(hold.surface);
     Page_Surface(&r);
@@ -194,6 +195,10 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, const std::ve
 }
 
 }  // namespace
+
+void Throw_If_No_Memory(cairo_status_t status) {
+    if (status == CAIRO_STATUS_NO_MEMORY) throw std::bad_alloc();
+}
 
 Surface_Hold::~Surface_Hold() {
     if (cr) oli_lib.cairo_destroy(cr);

@@ -20,6 +20,7 @@
     X(FcConfigCreate) \
     X(FcConfigDestroy) \
     X(FcConfigParseAndLoadFromMemory) \
+    X(FcConfigSetCurrent) \
     X(cairo_arc) \
     X(cairo_clip) \
     X(cairo_close_path) \
@@ -57,6 +58,7 @@
     X(cairo_set_source_surface) \
     X(cairo_show_page) \
     X(cairo_stroke) \
+    X(cairo_status) \
     X(cairo_stroke_preserve) \
     X(cairo_surface_destroy) \
     X(cairo_surface_finish) \

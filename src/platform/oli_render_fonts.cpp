@@ -82,6 +82,17 @@ PangoFontMap* font_map = nullptr;
 int Oli_Open_Fonts(std::string* why) {
     FcConfig* config = Own_Configuration(why);
     if (!config) return 0;
+    // Ours is the process's configuration before pango starts: pango warms
+    // fontconfig up in a thread of its own as its font map is made, and
+    // cairo looks its faces up in the current configuration. Without one
+    // of ours there, fontconfig read the machine's configuration and
+    // scanned every font folder it names: seconds for a large or broken
+    // one, for fonts no page uses.
+    if (!oli_lib.FcConfigSetCurrent(config)) {
+        *why = "the renderer's font configuration cannot be made current";
+        oli_lib.FcConfigDestroy(config);
+        return 0;
+    }
     PangoFontMap* map = oli_lib.pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
     if (!map) {
         *why = "no font map";

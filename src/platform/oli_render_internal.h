@@ -153,6 +153,13 @@ struct Text_Context {
     ~Text_Context();
 };
 
+// Memory that cairo could not get ends the pass as memory of ours that
+// runs out does (the entry points then tell ENOMEM): cairo keeps going in
+// a state that draws nothing, and its file would have been told as one
+// that cannot be written, its pages as blank or their pictures as
+// unreadable.
+void Throw_If_No_Memory(cairo_status_t status);
+
 // A surface and the context drawn on it, given back however a pass ends:
 // memory that runs out ends one anywhere (Oli_Check_Memory).
 struct Surface_Hold {

@@ -163,13 +163,18 @@ void Begin_Page(Render* r) {
 void End_Page(Render* r) {
     Foot(r);
     Page_Mark(r);
+    // A context that lost its memory on the page drew nothing after that.
+    Throw_If_No_Memory(oli_lib.cairo_status(r->cr));
     if (r->pdf) {
         oli_lib.cairo_show_page(r->cr);
     } else if (r->at.page == r->target) {
         oli_lib.cairo_surface_flush(r->surface);
-        if (r->png_file)
-            r->png_written = oli_lib.cairo_surface_write_to_png_stream(r->surface, Write_To_File, r->png_file) ==
-                             CAIRO_STATUS_SUCCESS;
+        if (r->png_file) {
+            const cairo_status_t written = oli_lib.cairo_surface_write_to_png_stream(r->surface, Write_To_File,
+                                                                                     r->png_file);
+            Throw_If_No_Memory(written);
+            r->png_written = written == CAIRO_STATUS_SUCCESS;
+        }
         else if (r->image) r->png_written = Copy_Pixels(r->surface, r->image);
         r->done = true;
     }

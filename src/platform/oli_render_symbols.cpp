@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "platform/oli_lines_internal.h"
 #include "platform/oli_render_calls.h"
@@ -65,6 +66,10 @@ cairo_surface_t* Raster_Image(const OliRecord& r, bool embedded) {
     if (bytes.compare(0, 4, kPng) != 0) return nullptr;
     Png_Source src{&bytes, 0};
     cairo_surface_t* img = oli_lib.cairo_image_surface_create_from_png_stream(Read_Png, &src);
+    if (oli_lib.cairo_surface_status(img) == CAIRO_STATUS_NO_MEMORY) {
+        oli_lib.cairo_surface_destroy(img);
+        throw std::bad_alloc();  // a picture the memory left cannot hold is no unreadable picture
+    }
     if (oli_lib.cairo_surface_status(img) != CAIRO_STATUS_SUCCESS || oli_lib.cairo_image_surface_get_width(img) < 1 ||
         oli_lib.cairo_image_surface_get_height(img) < 1) {
         oli_lib.cairo_surface_destroy(img);

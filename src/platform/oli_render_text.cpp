@@ -255,21 +255,55 @@ void Tab(Flow_State& f) {
     if (f.stops.empty() && f.cont == 0.0 && f.x < f.width * 0.6) f.cont = f.x;
 }
 
-// A word [w, we) longer than a row: as many glyphs as fit, the rest in the
-// next row. Returns where the rest begins.
-size_t Place_Glyphs_That_Fit(Flow_State& f, size_t w, size_t we) {
-    size_t lo = w + 1, hi = we;
-    while (lo < hi) {
-        size_t mid = (lo + hi + 1) / 2;
-        Piece t = Piece_Of(f, w, mid);
-        bool fits = Fits(f, Visible_Width(t));
+// More glyphs than any row holds (17 cm of the narrowest glyph at the
+// smallest size a table is set in take fewer): a run this long is never
+// measured whole, which for a word without blanks cost a layout of the
+// whole rest for every row it filled (60,000 letters took 18 s, 300,000
+// more than 300 s and 1 GB).
+constexpr size_t kLongRun = 512;
+
+// How many of the glyphs [w, we) fit from the writing position (0 when
+// not even one does): counts that double from one until one does not fit,
+// then halved between the last two, so that a row costs layouts of at
+// most twice what it holds, however long the word.
+size_t Glyphs_That_Fit(Flow_State& f, size_t w, size_t we) {
+    auto fits = [&](size_t k) {
+        Piece t = Piece_Of(f, w, w + k);
+        const bool yes = Fits(f, Visible_Width(t));
         Free_Piece(t);
-        if (fits) lo = mid;
-        else hi = mid - 1;
+        return yes;
+    };
+    const size_t n = we - w;
+    size_t lo = 0, hi = n + 1;  // lo glyphs fit, hi do not
+    for (size_t k = 1; k < hi; k *= 2) {
+        const size_t probe = std::min(k, n);
+        if (!fits(probe)) {
+            hi = probe;
+            break;
+        }
+        lo = probe;
+        if (probe == n) break;
     }
-    Place_Piece(f, Piece_Of(f, w, lo));
-    if (lo < we) New_Row(f);
+    while (lo + 1 < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (fits(mid)) lo = mid;
+        else hi = mid;
+    }
     return lo;
+}
+
+// A word [w, we) too long for the room left: from a new row (unless the
+// row holds nothing yet), as many glyphs as fit in each row, at least one,
+// the rest in the rows after it; its last piece stays open for what
+// follows.
+void Place_Long_Word(Flow_State& f, size_t w, size_t we) {
+    if (f.x > f.cont + 1e-6 && !f.cur.pieces.empty()) New_Row(f);
+    while (w < we) {
+        const size_t k = std::max<size_t>(1, Glyphs_That_Fit(f, w, we));
+        Place_Piece(f, Piece_Of(f, w, w + k));
+        w += k;
+        if (w < we) New_Row(f);
+    }
 }
 
 // The glyphs [b, e) word by word: a word runs to the end of its breakable
@@ -281,15 +315,20 @@ void Place_Words(Flow_State& f, size_t b, size_t e) {
         size_t we = w;
         while (we < e && !(g[we].c == ' ' && !f.glued[we])) ++we;
         while (we < e && g[we].c == ' ' && !f.glued[we]) ++we;
+        if (we - w > kLongRun) {
+            Place_Long_Word(f, w, we);
+            w = we;
+            continue;
+        }
         Piece p = Piece_Of(f, w, we);
         double vis = Visible_Width(p);
         if (!Fits(f, vis) && f.x > f.cont + 1e-6 && !f.cur.pieces.empty()) New_Row(f);
         if (!Fits(f, vis) && we - w > 1) {
             Free_Piece(p);
-            w = Place_Glyphs_That_Fit(f, w, we);
-            continue;
+            Place_Long_Word(f, w, we);
+        } else {
+            Place_Piece(f, p);
         }
-        Place_Piece(f, p);
         w = we;
     }
 }
@@ -298,6 +337,10 @@ void Place_Words(Flow_State& f, size_t b, size_t e) {
 // it fits, a cell after a tab whole in a new row where it fits there, else
 // word by word.
 void Place_Cell(Flow_State& f, size_t b, size_t e, bool after_tab) {
+    if (e - b > kLongRun) {
+        Place_Words(f, b, e);
+        return;
+    }
     Piece whole = Piece_Of(f, b, e);
     const double whole_w = Visible_Width(whole);
     if (Fits(f, whole_w) || b == e) {

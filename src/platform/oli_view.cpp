@@ -3,6 +3,7 @@
 #include "platform/oli_view.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -688,6 +689,10 @@ struct Strict {
             if (ok) ++i;
         } else if (key == "#SETBOOKMARK") {
             ok = Numbers("bookmark level", 1) && Arg("bookmark text") != nullptr;
+        } else if (key == OLI_SOURCE_KEYWORD) {
+            const std::string* l = Arg("input's identity");
+            OliSource s;
+            ok = l && (OLI_Read_Source_Line(*l, &s) || Fail(i - 1, "not a line of the input's identity: \"" + *l + "\""));
         } else {
             ok = Fail(i - 1, "unknown keyword " + key);
         }
@@ -706,6 +711,7 @@ struct Strict {
         if (const long long past = lines.Past_End(); fault.empty() && past > 0)
             Fail(count, "a NUL byte: no list goes on here (" + std::to_string(past) + " bytes)");
         if (!blocks) Fail(count, "no block of a print list");
+        if (!fault.empty() && lines.Utf8()) fault += " (the list is in UTF-8, not in code page 850)";
         return fault;
     }
 };
@@ -806,7 +812,8 @@ void Append_Glyph(std::string& out, int c, bool markup) {
         out += '\t';
         return;
     }
-    if (c < 0x20 || c == 0x7F) return;
+    // 0x7F is a letter of code page 850, the house (OLI_Glyph).
+    if (c < 0x20) return;
     if (markup && c == '&') out += "&amp;";
     else if (markup && c == '<') out += "&lt;";
     else if (markup && c == '>') out += "&gt;";
@@ -914,6 +921,12 @@ const char* OLI_Glyph(unsigned char byte) {
     for (const PrintGlyph& g : kPrintFont)
         if (g.byte == byte) return g.utf8;
     return kCp850[byte - 0x80];
+}
+
+bool OLI_Glyph_Is_Print_Sign(unsigned char byte) {
+    for (const PrintGlyph& g : kPrintFont)
+        if (g.byte == byte) return std::strcmp(g.utf8, kCp850[byte - 0x80]) != 0;
+    return false;
 }
 
 // The colour of the failure mark: a bold "!!" standing alone, with no colour
@@ -1053,6 +1066,14 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
         const Keyword* kw = nullptr;
         for (const Keyword& k : kKeywords)
             if (key == k.name) kw = &k;
+        if (key == OLI_SOURCE_KEYWORD) {
+            // No block to draw: the identity of the list's input.
+            const std::string* a = c.arg();
+            OliSource s;
+            if (a && OLI_Read_Source_Line(*a, &s)) doc->source = s;
+            else ++doc->damaged;
+            continue;
+        }
         if (!kw) {
             if (key != "#END_OF_TEXT") ++doc->damaged;
             continue;
@@ -1094,6 +1115,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
     }
     while (strict.Step()) lines.Forget_Before(strict.i);
     doc->refused = strict.Verdict();
+    doc->utf8 = lines.Utf8();
     doc->damaged += static_cast<int>(std::min<long long>(lines.Cuts(), 1000000));
     doc->past_end = lines.Past_End();
     doc->damaged += doc->past_end > 0;
@@ -1177,31 +1199,65 @@ bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal) {
     }
     OLI_Read_Document(f, doc);
     std::fclose(f);
-    doc->out_of_step = OLI_List_Out_Of_Step(list.c_str());
+    OLI_Judge_Beside(list.c_str(), doc);
     return true;
 }
 
-bool OLI_List_Out_Of_Step(const char* path) {
+bool OLI_List_Out_Of_Step(const char* path) { return !OLI_List_Successor(path).empty(); }
+
+std::string OLI_List_Successor(const char* path) {
+    if (!path) return "";
+    const std::string list = VEK_Native_String(path);
     std::error_code ec;
-    return path && std::filesystem::exists(VEK_Native_String(path) + OLI_LIST_PENDING_SUFFIX, ec);
+    if (std::filesystem::exists(list + OLI_LIST_PENDING_SUFFIX, ec)) return list + OLI_LIST_PENDING_SUFFIX;
+    // A run's own pending name: the list's name, a dot, eight hexadecimal
+    // digits and the suffix.
+    const size_t slash = list.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : list.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? list : list.substr(slash + 1);
+    const std::string suffix = OLI_LIST_PENDING_SUFFIX;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (entry.size() != name.size() + 9 + suffix.size() || entry.compare(0, name.size(), name) != 0 ||
+            entry[name.size()] != '.' || entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        bool tag = true;
+        for (size_t i = name.size() + 1; i < name.size() + 9; ++i)
+            tag = tag && std::isxdigit(static_cast<unsigned char>(entry[i])) && !std::isupper(static_cast<unsigned char>(entry[i]));
+        if (tag) return (slash == std::string::npos ? "" : folder) + entry;
+    }
+    return "";
+}
+
+void OLI_Judge_Beside(const char* path, OliDocument* doc) {
+    if (!doc) return;
+    doc->out_of_step = OLI_List_Out_Of_Step(path);
+    doc->not_of_input.clear();
+    std::string input;
+    if (doc->source.size >= 0 && OLI_Source_Differs(path, doc->source, &input)) doc->not_of_input = input;
 }
 
 std::string OLI_Page_Mark(const OliDocument& doc) {
+    // A list re-encoded in UTF-8 is no damaged list: it says why it reads
+    // wrongly, and what of it cannot be read.
+    const std::string head = doc.utf8 ? "Druckliste in UTF-8 statt Codepage 850: " : "Druckliste beschädigt: ";
     if (doc.damaged > 0) {
         const std::string count = std::to_string(doc.damaged);
-        return "Druckliste beschädigt: " + count + (doc.damaged == 1 ? " Teil" : " Teile") +
-               " nicht lesbar, die Seiten sind unvollständig";
+        return head + count + (doc.damaged == 1 ? " Teil" : " Teile") + " nicht lesbar, die Seiten sind unvollständig";
     }
-    if (!doc.cut.empty()) return "Druckliste beschädigt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
+    if (!doc.cut.empty()) return head + "sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
     if (!doc.refused.empty()) {
         // The strict check's fault begins with its line: "line N: what".
         const long line = std::strtol(doc.refused.c_str() + std::strlen("line "), nullptr, 10);
-        return "Druckliste beschädigt: Zeile " + std::to_string(line) +
-               " ist fehlerhaft, die Seiten können unvollständig sein";
+        return head + "Zeile " + std::to_string(line) + " ist fehlerhaft, die Seiten können unvollständig sein";
     }
+    if (doc.utf8) return head + "Umlaute und Zeichen sind falsch";
     if (doc.out_of_step)
         return "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen: "
                "die Plotdatei daneben kann zu einer neueren Liste gehören";
+    if (!doc.not_of_input.empty())
+        return "Druckliste nicht zur Eingabedatei " + OLI_Plain_Text(doc.not_of_input) +
+               " daneben: die Datei wurde nach der Liste geändert";
     return "";
 }
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/oli_source.h"
+
 // The tab step: tab stops and hanging widths whose measure code is not 1
 // count in steps of this many cm (docs/printlist-layout.md).
 constexpr double OLI_TAB_STEP_CM = 0.3;
@@ -101,6 +103,16 @@ struct OliDocument {
     // Memory ran out while the list was read: the blocks read are not the
     // list, and nothing is to be shown or written of them.
     bool out_of_memory = false;
+    // The list is in UTF-8, not in code page 850 (re-encoded after it was
+    // written): its letters and signs read wrongly, and whatever the
+    // strict check refuses follows from that.
+    bool utf8 = false;
+    // The identity of the input the list was made from (oli_source.h), when
+    // it carries one; and, once the list's place is known
+    // (OLI_Judge_Beside), the name of the input file beside it when that
+    // holds other bytes: the list is not its input's.
+    OliSource source;
+    std::string not_of_input;
 };
 
 // What a whole list must close before it ends: a bookmark group, opened by
@@ -115,8 +127,16 @@ inline constexpr int OLI_BOOKMARK_CLOSES_GROUP = 20;
 // replaces the plot file, and renames it to the list's name last: while it
 // stands there, the list and the plot file beside it may be of two runs.
 inline constexpr const char OLI_LIST_PENDING_SUFFIX[] = ".new";
-// True when the successor of the list at `path` waits beside it.
+// True when the successor of the list at `path` waits beside it: its
+// pending name, plain or with a run's tag ("LIST.3f09a1c2.new", a run of
+// two at once).
 bool OLI_List_Out_Of_Step(const char* path);
+// The successor's path (native), "" when none waits.
+std::string OLI_List_Successor(const char* path);
+// What the files beside the list at `path` say of the document read from
+// it: its successor waiting (out_of_step), an input file that is not the
+// one it was made from (not_of_input).
+void OLI_Judge_Beside(const char* path, OliDocument* doc);
 
 // What the pages of a document must say about it (UTF-8): that the list is
 // damaged, cut off or refused by the strict check and the pages may be
@@ -175,6 +195,10 @@ std::string OLI_Markup_To_Pango(const std::string& text);
 
 // The UTF-8 text of one code page 850 byte in the print font.
 const char* OLI_Glyph(unsigned char byte);
+// True when the print font draws the byte as a sign of its own where code
+// page 850 has another character (0x88, "ê", as an arrow); false for every
+// other byte, those both draw alike (0xF8, "°") among them.
+bool OLI_Glyph_Is_Print_Sign(unsigned char byte);
 
 // The visible text of a marked-up line in UTF-8 (bookmarks, captions).
 std::string OLI_Plain_Text(const std::string& text);

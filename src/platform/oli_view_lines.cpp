@@ -70,6 +70,11 @@ bool Oli_Line_Window::Fill() {
     if (buffer_.empty()) buffer_.resize(kPiece);
     size_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
     data_ = buffer_.data();
+    // "╬", "«" and "»" in UTF-8: in code page 850 these bytes are box
+    // drawings and fractions no writer puts side by side.
+    if (!utf8_)
+        for (const char* sign : {"\xE2\x95\xAC", "\xC2\xAB", "\xC2\xBB"})
+            utf8_ = utf8_ || memmem(data_, size_, sign, std::strlen(sign)) != nullptr;
     return size_ > 0;
 }
 

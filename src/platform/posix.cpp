@@ -255,6 +255,17 @@ FILE* VEK_Open_Reading(const char* path, long long max_bytes, int* refusal)
     return refuse(why, error);
 }
 
+long long VEK_Print_List_Limit(void)
+{
+    const char* given = std::getenv("VEK_LIST_LIMIT");
+    if (!given || !*given) return VEK_READ_CAP_LIST;
+    char* end = nullptr;
+    errno = 0;
+    const long long bytes = std::strtoll(given, &end, 10);
+    const bool whole = errno == 0 && end != given && *end == '\0' && bytes > 0;
+    return whole && bytes < VEK_READ_CAP_LIST ? bytes : VEK_READ_CAP_LIST;
+}
+
 const char* VEK_Read_Refusal_Text(int refusal)
 {
     switch (refusal) {

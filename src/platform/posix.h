@@ -145,6 +145,12 @@ enum VEK_Read_Refusal {
 #define VEK_READ_CAP_DATA (256LL << 20)   /* input, annex, exchange, control-word, mask, catalogue files */
 #define VEK_READ_CAP_LIST (4LL << 30)     /* print lists, plot files, pictures */
 
+/* The most bytes a print list the program writes may have: what its
+ * readers take (VEK_READ_CAP_LIST), or fewer when the environment entry
+ * VEK_LIST_LIMIT names fewer (whole bytes; for tests, which must not write
+ * gigabytes; a larger number or anything else changes nothing). */
+long long VEK_Print_List_Limit(void);
+
 /* Opens `path` ("\" or "/") for reading in binary mode, when it is a
  * regular file of at most max_bytes bytes.  Returns the stream, or null
  * with *refusal (when given) set to why and errno set as listed above; on

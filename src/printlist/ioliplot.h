@@ -146,6 +146,10 @@ void Oli_Take_Label(double x, double y, int v, int h, double height, const char*
 // as the taken boxes are kept ({x1, y1, x2, y2}).
 void Oli_Label_Page_Box(double x, double y, int v, int h, const char* text, double box[4]);
 double Oli_Area_Covered(double x1, double y1, double x2, double y2);
+// The page box of the world box of corners (x1, y1), (x2, y2), as the
+// taken boxes are kept ({x1, y1, x2, y2}, page cm from the picture's upper
+// left corner, y down the page).
+void Oli_Area_Page_Box(double x1, double y1, double x2, double y2, double box[4]);
 // The box of the ink the viewer draws for a text of the given height (cm,
 // the capitals' height) written by the printf writers at a point with the
 // alignment (v, h) and no turn: paper cm from the point, x to the right and

@@ -527,6 +527,11 @@ static Page_Box World_Page_Box(double x1, double y1, double x2, double y2) {
 
 void Oli_Take_Area(double x1, double y1, double x2, double y2) { Take(World_Page_Box(x1, y1, x2, y2)); }
 
+void Oli_Area_Page_Box(double x1, double y1, double x2, double y2, double box[4]) {
+    const Page_Box b = World_Page_Box(x1, y1, x2, y2);
+    box[0] = b.x1, box[1] = b.y1, box[2] = b.x2, box[3] = b.y2;
+}
+
 // How much of the taken boxes a box covers (cm², each with the gap around
 // it); a box reaching out of the picture covers more than any inside.
 static double Covered(const Page_Box& b) {

@@ -291,6 +291,10 @@ struct GeschweissterAnschluss {
     // Working set beside r2: the inner corner radius (mm) of a rectangular
     // tube, a catalogue tube's from the profile file (r2 its outer one).
     double r2_inner;
+    // 1: the welds are partial-penetration butt welds: each throat lies in
+    // the part it joins, from the welded face in (a fillet weld's lies on
+    // the face), a ring's inside the wall of its tube or bar.
+    int partial_penetration;
 };
 
 // The library's record.

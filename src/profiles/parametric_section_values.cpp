@@ -252,8 +252,14 @@ int Calc_Closed_Tube_Torsion(double h, double b, double t_w, double t_f, double 
     out->ds_t = 2 * across / t_f + 2 * down / t_w + arcs / t_c;
     out->I_T_closed = 4 * out->A_m * out->A_m / out->ds_t;
     out->I_T = out->I_T_closed + (2 * across * t_f * t_f * t_f + 2 * down * t_w * t_w * t_w + arcs * t_c * t_c * t_c) / 3;
-    out->W_T = 2 * out->A_m * std::min(t_w, t_f);
+    out->K = 2 * out->A_m / out->ds_t;
+    out->W_T = out->I_T / std::max(out->K / t_w + t_w, out->K / t_f + t_f);
     return 1;
+}
+
+double Closed_Tube_Wall_Shear(const Closed_Tube_Torsion* c, double t) {
+    if (!c || !(t > 0) || !(c->I_T > 0)) return 0.0;
+    return (c->K / t + t) / c->I_T;
 }
 
 namespace {

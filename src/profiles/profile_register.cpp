@@ -143,6 +143,29 @@ double Fit_Limit(const Fitted_Field& f, double fits, double fails) {
     return 0.5 * (fits + fails);
 }
 
+}  // namespace
+
+std::string Profile_Register_Missing_Dimensions(const Stahlprofil* profile) {
+    std::string missing;
+    // The page's own profile, or a copy of it (the check of a save's record).
+    const Stahlprofil* shown = g_fit.profile;
+    if (!profile || !shown || shown->kind != STAHLPROFIL_KIND_DIMENSIONS ||
+        (profile != shown && (profile->kind != shown->kind || profile->type != shown->type)))
+        return missing;
+    // The measures a section cannot do without; a radius or a flange weld
+    // of 0 is one.
+    static const double Stahlprofil::*const kNeeded[] = {&Stahlprofil::h,    &Stahlprofil::t_w,
+                                                          &Stahlprofil::b_fo, &Stahlprofil::t_fo,
+                                                          &Stahlprofil::b_fu, &Stahlprofil::t_fu};
+    for (const Fitted_Field& f : g_fit.fields)
+        if (std::find(std::begin(kNeeded), std::end(kNeeded), f.member) != std::end(kNeeded) &&
+            !(profile->*f.member > 0.0))
+            missing += (missing.empty() ? "" : ", ") + f.name + " = 0 mm";
+    return missing;
+}
+
+namespace {
+
 // The places a refusal names a dimension with, at most: those the pages'
 // fields keep (the input file's six), so that the value named is the one
 // typed or shown.

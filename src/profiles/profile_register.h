@@ -9,6 +9,8 @@
 #ifndef PROFILES_PROFILE_REGISTER_H
 #define PROFILES_PROFILE_REGISTER_H
 
+#include <string>
+
 #include "profiles/stahlprofil.h"
 
 enum {
@@ -50,6 +52,13 @@ void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const 
 // bleibt das Profil "HE280A"." (names trimmed). It says nothing of the
 // class, which the designation may well have. Waits for OK.
 void Report_Unknown_Profile(const char* name, const char* kept, const char* first_line);
+
+// The dimension fields of the typed-in profile that the last build of its
+// rows showed and that hold nothing (0, as a field of a class chosen
+// anew takes it), as the rows name them with their values ("Flanschbreite
+// b = 0 mm, Flanschdicken tf = 0 mm"); empty when the last build showed
+// a profile of another kind or class, or every field holds a measure.
+std::string Profile_Register_Missing_Dimensions(const Stahlprofil* profile);
 
 // The type letters handed to the profile manager as its filter for an
 // allowed list (ended by a negative value): each class's letter once, in

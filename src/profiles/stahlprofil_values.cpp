@@ -24,6 +24,7 @@
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_invariants.h"
+#include "profiles/profile_register.h"
 #include "profiles/stahlprofil.h"
 
 namespace {
@@ -767,7 +768,15 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
         // Cleared, so that no later check takes an earlier profile's values
         // for these dimensions.
         Clear_Section_Values(p);
-        Write_Error(list, show_message, pre, "Fehler bei der Querschnittsbeschreibung");
+        // The box names the fields the section still lacks (a class chosen
+        // anew leaves those the last one had not at 0); the list keeps its line.
+        const std::string missing = Profile_Register_Missing_Dimensions(p);
+        Write_Error(list, 0, pre, "Fehler bei der Querschnittsbeschreibung");
+        if (show_message && missing.empty())
+            Message_in_Mode(MESSAGE_MODE_BOX, "%sFehler bei der Querschnittsbeschreibung", pre);
+        else if (show_message)
+            Message_in_Mode(MESSAGE_MODE_BOX, "%sFehler bei der Querschnittsbeschreibung\nEs fehlen: %s", pre,
+                            missing.c_str());
         return 1;
     }
     Raise_Throats(p, list, pre);

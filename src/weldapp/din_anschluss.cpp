@@ -102,6 +102,7 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     // A full-penetration butt weld is the section it joins: it has no
     // throat (the input page shows none), and a hidden one must not decide.
     r->full_penetration = n.weld_kind == WELD_BUTT && n.full_penetration;
+    r->partial_penetration = n.weld_kind == WELD_BUTT && !n.full_penetration;
     if (!r->full_penetration) {
         Place_Welds_By_Face(n, r);
         r->a_w = n.a_w;

@@ -274,6 +274,7 @@ int Run_Window_Path(void) {
     Init_Screen_Colors();
     Load_Input_File();
     Tell_Position_Text_Notice();
+    Note_Opened_Input();
     Init_Grade_Names();
     Run_Pending_Import_Export();
     Refresh_Connection_Record(r);

@@ -619,6 +619,65 @@ constexpr int kFirstAllRoundSlot = 8;
 // in the table and count again when they are chosen.
 const char* const kHiddenWelds = "Die Einzelnähte sind zur Zeit nicht gewählt; sie gelten so, sobald sie es sind."_cp;
 
+bool Is_Round(int type) { return type == PROFILTYP_RUND || type == PROFILTYP_ROHR; }
+
+// A profile as a box names it: its designation, or, typed in by its
+// dimensions, its class ("Z-Profil").
+std::string Profile_Words(const Stahlprofil& p) {
+    const char* name = p.kind == STAHLPROFIL_KIND_CATALOGUE ? p.name : Get_Profile_Type_Name(p.type);
+    if (!name) name = "";
+    return std::string(name, static_cast<size_t>(Length_Without_Trailing_Blanks(name)));
+}
+
+// The number each slot last showed its weld with, and the profile that
+// showed it: a profile with fewer welds (a tube has one) leaves the throats
+// of the others at their slots, and the next profile that has them again
+// shows them as they were typed, not as new welds. stamp: the refresh that
+// showed it last (of two slots remembering one number, the later counts).
+struct Shown_Slot {
+    int number;
+    long stamp;
+    char profile[STAHLPROFIL_NAME_SIZE];
+};
+Shown_Slot g_shown[NAHT_SLOTS];
+long g_refreshes = 0;
+
+void Remember_Shown_Numbers(const Nahtbild& n) {
+    ++g_refreshes;
+    if (Is_Round(n.profile.type)) return;  // it shows no single welds
+    for (int i = 0; i < NAHT_SLOTS; i++) {
+        if (n.number[i] <= 0) continue;
+        g_shown[i].number = n.number[i];
+        g_shown[i].stamp = g_refreshes;
+        std::snprintf(g_shown[i].profile, sizeof g_shown[i].profile, "%s", Profile_Words(n.profile).c_str());
+    }
+}
+
+// The numbering the throats were last shown with: `before` where it numbers
+// a slot; elsewhere the number the slot showed last, unless `before` or a
+// slot shown later has that number.
+void Numbers_Last_Shown(const int* before, int* merged) {
+    for (int i = 0; i < NAHT_SLOTS; i++) merged[i] = before[i] > 0 ? before[i] : 0;
+    for (int i = 0; i < NAHT_SLOTS; i++) {
+        const Shown_Slot& s = g_shown[i];
+        if (merged[i] > 0 || s.number <= 0) continue;
+        bool taken = std::find(before, before + NAHT_SLOTS, s.number) != before + NAHT_SLOTS;
+        for (int j = 0; j < NAHT_SLOTS && !taken; j++)
+            taken = j != i && before[j] <= 0 && g_shown[j].number == s.number && g_shown[j].stamp > s.stamp;
+        if (!taken) merged[i] = s.number;
+    }
+}
+
+// Round sections are welded all round: single welds chosen for another
+// profile are hidden while the profile is round, kept as they were typed,
+// and chosen again as soon as it is not (unless another weld was chosen
+// on the round one).
+bool g_round_single = false;
+
+// a_w,fu while a tee, which has no lower flange, holds it at 0: an I section
+// chosen after it gets it back.
+Kept_Throat g_kept_fu;
+
 // Why the lengths of the single welds changed.
 enum Length_Change {
     LENGTHS_CUT,      // longer than the edge of the profile they lie on
@@ -645,19 +704,23 @@ void Report_Changed_Lengths(const Nahtbild& n, const int* before_number, const d
 // the same place of the profile (top flange, web, bottom flange), which
 // the new profile may number otherwise. Every weld shown whose throat is
 // not the one its number showed before is named ("aw4 7.0 mm auf 5.5 mm",
-// "aw9 5.0 mm (neu)"): a field must not change behind the user's back.
+// "aw9 5.0 mm (neu)"): a field must not change behind the user's back. A
+// number the last profile lacked (a tube has one weld) is the one its slot
+// showed under an earlier profile: only a weld never shown is new.
 // before_number, before_throat: the table before the change; throat: the
 // throats now, by slot. While the single welds are hidden (all-round) the
 // faces only an all-round weld uses are left out.
 void Report_Renumbered_Throats(const Nahtbild& n, const int* before_number, const double* before_throat,
                                const double* throat) {
     std::vector<std::string> lines;
+    int shown[NAHT_SLOTS];
+    Numbers_Last_Shown(before_number, shown);
     auto changed = [&](int k, int number) {
         if (n.all_round && k >= kFirstAllRoundSlot) return std::string();
         const std::string is = VEK_Decimal_Text(throat[k], 1, kFileDecimals) + " mm";
-        const int* was = std::find(before_number, before_number + NAHT_SLOTS, number);
-        if (was == before_number + NAHT_SLOTS) return "aw" + std::to_string(number) + " " + is + " (neu)";
-        const std::string old = VEK_Decimal_Text(before_throat[was - before_number], 1, kFileDecimals) + " mm";
+        const int* was = std::find(shown, shown + NAHT_SLOTS, number);
+        if (was == shown + NAHT_SLOTS) return "aw" + std::to_string(number) + " " + is + " (neu)";
+        const std::string old = VEK_Decimal_Text(before_throat[was - shown], 1, kFileDecimals) + " mm";
         return old == is ? std::string() : "aw" + std::to_string(number) + " " + old + " auf " + is;
     };
     const int count = Weld_Items(n.number, changed, &lines);
@@ -708,6 +771,38 @@ void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const
                {"Seine Nähte liegen in ganzer Länge an seinen Kanten."_cp, n.all_round ? kHiddenWelds : ""});
 }
 
+// The single welds hidden by the weld all round of a round section
+// (`hidden`), or chosen again after it: the check changes with them.
+void Report_Round_Welds(bool hidden) {
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    if (hidden) {
+        Fill_Message("%s", "Ein runder Querschnitt wird umlaufend geschweißt: gewählt ist jetzt \"umlaufende Kehlnaht\"."_cp);
+        Fill_Message("%s", "Die Einzelnähte bleiben, wie sie eingegeben sind, und gelten wieder, sobald das Profil"_cp);
+        Fill_Message("%s", "nicht mehr rund ist.");
+    } else {
+        Fill_Message("%s", "Das Profil ist nicht mehr rund: gewählt sind wieder die Einzelnähte, wie sie eingegeben"_cp);
+        Fill_Message("%s", "sind (die \"umlaufende Kehlnaht\" galt nur für das runde Profil)."_cp);
+    }
+    Draw_Message();
+}
+
+// A typed-in profile of another class keeps the dimensions the last one
+// had where the two share a field; those the new class needs and the last
+// one did not have stand at 0 and describe no section: the box names them.
+void Report_Dimensions_Missing(const Stahlprofil& p) {
+    if (Profile_Dimensions_Fit(&p)) return;
+    const std::string missing = Profile_Register_Missing_Dimensions(&p);
+    if (missing.empty()) return;
+    const char* type = Get_Profile_Type_Name(p.type);
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message("Für die Profilart \"%.*s\" fehlen noch Maße:"_cp, Length_Without_Trailing_Blanks(type), type);
+    Fill_Message("%s", missing.c_str());
+    Fill_Message("%s", "Ohne sie ist der Querschnitt nicht beschrieben."_cp);
+    Draw_Message();
+}
+
 // The choices DIN 18800 does not offer (it checks single welds as fillet
 // welds by the simplified method, a section elastically), as they were
 // under EC 3, while DIN 18800 is chosen: EC 3 chosen again brings them back.
@@ -752,6 +847,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Nahtbild& n = record->naht;
     Give_Back_Typed(g_hidden, n);
     Stahlprofil& prev = v.previous_profile;
+    const int type_before = prev.type;
     const bool was_ec = v.code_is_ec != 0;
     Keep_Ec_Choices(record);
     v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
@@ -791,9 +887,27 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         if (laid_anew) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
         else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, numbers_before, lengths_before);
         other_welds = other_profile && !laid_anew;
-        if (!std::equal(n.number, n.number + NAHT_SLOTS, numbers_before)) Forget_Cut_Throats();
+        // Cut throats are kept by face: they are another weld's once the
+        // single welds are numbered otherwise. (The faces of an all-round
+        // weld, which the layout numbers off for single welds, do not count.)
+        if (!std::equal(n.number, n.number + kFirstAllRoundSlot, numbers_before)) Forget_Cut_Throats();
     }
     Clip_Extents_By_Profile(&prev, n.length);
+    if (n.profile.kind == STAHLPROFIL_KIND_DIMENSIONS && n.profile.type != type_before)
+        Report_Dimensions_Missing(n.profile);
+    if (g_kept_fu.held && Is_Profile_Type_In(PROFILTYP_MASK_I, n.profile.type)) {
+        if (n.a_w_fu == 0.0) n.a_w_fu = g_kept_fu.typed;
+        g_kept_fu = Kept_Throat{};
+    }
+    // A round section forces the weld all round; the single welds chosen
+    // before come back with a profile that is not round.
+    const bool round = Is_Round(n.profile.type);
+    bool single_back = false;
+    if (g_round_single && !round && v.arrangement == ANORDNUNG_UMLAUFEND)
+        v.arrangement = ANORDNUNG_EINZELNAEHTE, single_back = true;
+    if (v.arrangement != ANORDNUNG_UMLAUFEND) g_round_single = false;
+    const bool to_round = round && v.arrangement == ANORDNUNG_EINZELNAEHTE;
+    if (to_round) g_round_single = true;
     if (v.default_throat_request) {
         for (double& a : n.throat)
             if (a > 0.01) a = n.a_w;
@@ -813,7 +927,9 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     if (n.weld_kind == WELD_FILLET && !n.all_round) Restore_Cut_Throats(n);
     double before[NAHT_SLOTS];
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
+    const double fu_before = n.a_w_fu;
     Update_Weld_Layout(&n, nullptr, 0);
+    if (fu_before > 0.0 && n.a_w_fu == 0.0) g_kept_fu = Kept_Throat{true, fu_before, 0.0};
     if (n.weld_kind == WELD_BUTT && n.full_penetration) Hold_Hidden_Throats(n, before);
     if (!n.all_round) {
         Report_Cut_Throats(n, before);
@@ -821,9 +937,97 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     }
     // The single welds' lengths and throats are the user's while they are
     // hidden as well: they count again when single welds are chosen.
-    if (other_welds) Report_Renumbered_Throats(n, numbers_before, throats_before, before);
+    // A round profile shows no single welds: its numbering is no one's.
+    int shown_before[NAHT_SLOTS] = {};
+    if (!Is_Round(type_before)) std::copy(numbers_before, numbers_before + NAHT_SLOTS, shown_before);
+    if (other_welds) Report_Renumbered_Throats(n, shown_before, throats_before, before);
     else Report_Changed_Lengths(n, numbers_before, lengths_before, laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
+    if (to_round) Report_Round_Welds(true);
+    if (single_back) Report_Round_Welds(false);
+    Remember_Shown_Numbers(n);
     Record_to_Sheet(record);
+}
+
+namespace {
+
+// The kept throats of the single welds (the faces before the first one
+// only an all-round weld uses) whose field holds another value than was
+// typed, four to a line ("aw1 5.5 mm auf 6.5 mm"), by the numbers the
+// slots show or showed last. How many the lines name.
+int Kept_Throat_Lines(const Kept_Throats& kept, const int* numbers, std::vector<std::string>* lines) {
+    int shown[NAHT_SLOTS];
+    double typed[NAHT_SLOTS], now[NAHT_SLOTS];
+    for (int k = 0; k < NAHT_SLOTS; k++) {
+        const bool held = k < kFirstAllRoundSlot && kept[k].held;
+        shown[k] = held ? numbers[k] : 0;
+        typed[k] = held ? kept[k].typed : 0.0;
+        now[k] = held ? kept[k].now : 0.0;
+    }
+    return Changed_Welds(shown, "aw", typed, now, false, lines);
+}
+
+}  // namespace
+
+std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* record) {
+    std::vector<std::string> lines;
+    if (!record) return lines;
+    const Nahtbild& n = record->naht;
+    const Nachweis_Page_Variables& v = Nachweis_Page;
+    // Each slot by the number it shows, or showed last.
+    int numbers[NAHT_SLOTS];
+    for (int k = 0; k < NAHT_SLOTS; k++) numbers[k] = n.number[k] > 0 ? n.number[k] : g_shown[k].number;
+    // One item: its line, and the welds it names below it.
+    auto item = [&](const std::string& what, const std::vector<std::string>& welds = {}) {
+        lines.push_back("- " + what);
+        for (const std::string& weld : welds) lines.push_back("  " + weld);
+    };
+    if (g_round_single && v.arrangement == ANORDNUNG_UMLAUFEND)
+        item("die Einzelnähte: ein runder Querschnitt wird umlaufend geschweißt, geöffnet bleibt es so."_cp);
+    if (v.arrangement != ANORDNUNG_EINZELNAEHTE && g_single_butt_weld && v.code_is_ec)
+        item("die Einzelnähte als Stumpfnähte: geöffnet sind es Kehlnähte."_cp);
+    std::vector<std::string> welds;
+    if (Kept_Throat_Lines(g_hidden, numbers, &welds) > 0)
+        item("die Dicken der Einzelnähte (geöffnet gelten die der durchgeschweißten Stumpfnaht):"_cp, welds);
+    welds.clear();
+    if (Kept_Throat_Lines(g_cut, numbers, &welds) > 0)
+        item("die Dicken der Einzelnähte wie eingegeben (geöffnet gelten die für Stumpfnähte begrenzten):"_cp, welds);
+    if (g_kept_fu.held)
+        item("afu " + VEK_Decimal_Text(g_kept_fu.typed, 1, kFileDecimals) +
+             " mm: das Profil hat keinen unteren Flansch, geöffnet ist afu 0.0 mm."_cp);
+    // The file holds the rows of the profile's welds only: the throats at
+    // the slots after them are those of single welds an earlier profile
+    // showed. (The faces only an all-round weld uses show no throat.)
+    int beyond[NAHT_SLOTS];
+    double kept[NAHT_SLOTS];
+    const char* shown_by = nullptr;
+    for (int k = 0; k < NAHT_SLOTS; k++) {
+        const bool lost =
+            k < kFirstAllRoundSlot && k >= n.weld_count && g_shown[k].number > 0 && n.throat[k] != 0.0;
+        beyond[k] = lost ? g_shown[k].number : 0;
+        kept[k] = lost ? n.throat[k] : 0.0;
+        if (lost && !shown_by) shown_by = g_shown[k].profile;
+    }
+    welds.clear();
+    if (Weld_Items(beyond, [&](int k, int number) {
+            return "aw" + std::to_string(number) + " " + VEK_Decimal_Text(kept[k], 1, kFileDecimals) + " mm";
+        }, &welds) > 0) {
+        item("die Dicken der Nähte von \""_cp + std::string(shown_by) + "\", die \"" + Profile_Words(n.profile) +
+                 "\" nicht hat (geöffnet sind sie 0.0 mm):"_cp,
+             welds);
+    }
+    const Ec_Choices& ec = g_ec_choices;
+    if (ec.kept && (ec.weld_method == 1 || ec.section_method == 1 || ec.butt_weld == 1)) {
+        std::string chosen;
+        auto add = [&](const std::string& choice) { chosen += (chosen.empty() ? "" : ", ") + choice; };
+        if (ec.weld_method == 1) add("das richtungsbezogene Verfahren");
+        if (ec.section_method == 1) add("'Elastisch-Plastisch'");
+        if (ec.butt_weld == 1) add("Einzelnähte als Stumpfnähte"_cp);
+        item("unter EC 3 gewählt "_cp + chosen + ":");
+        lines.push_back("  geöffnet gilt unter EC 3 die Wahl von DIN 18800."_cp);
+    }
+    if (!lines.empty())
+        lines.insert(lines.begin(), "Die Eingabedatei hält nur, was zur Zeit gewählt ist. Nicht gespeichert wird:"_cp);
+    return lines;
 }
 
 void Run_Pending_Import_Export(void) {
@@ -844,4 +1048,8 @@ void Forget_Kept_Welds(void) {
     Forget_Cut_Throats();
     Forget_Throats(g_hidden);
     g_single_butt_weld = 0;
+    g_round_single = false;
+    g_kept_fu = Kept_Throat{};
+    for (Shown_Slot& slot : g_shown) slot = Shown_Slot{};
+    g_refreshes = 0;
 }

@@ -8,6 +8,9 @@
 #ifndef WELDAPP_INPUT_PAGE_H
 #define WELDAPP_INPUT_PAGE_H
 
+#include <string>
+#include <vector>
+
 #include "profiles/stahlprofil.h"
 
 struct SchweissnahtAnschluss;
@@ -65,6 +68,14 @@ void Run_Pending_Import_Export(void);
 // them as they are (throats a butt weld cut, throats and kind an all-round
 // or full-penetration weld hides): the record was replaced.
 void Forget_Kept_Welds(void);
+
+// What the input file cannot hold of what the page keeps for the user
+// (single welds hidden by another arrangement or a round profile, throats
+// a layout replaced, a_w,fu of a tee, throats of welds the profile lacks,
+// choices of EC 3 under DIN 18800): a head line and one line each, each
+// saying what comes back when the file is opened. Empty when the file
+// holds everything, and for null.
+std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* record);
 
 // The page variables cleared, as at the start of the run (for tests).
 void Reset_Input_Page(void);

@@ -3,11 +3,17 @@
 #include "weldapp/output_pair.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
+#include <vector>
 
 #include "platform/oli_view.h"
 #include "platform/posix.h"
@@ -52,10 +58,14 @@ bool Write_Empty(const std::string& path) {
 }
 
 // A lasting copy of `from` under `to`: a second name of the same file where
-// the file system has them, else a copy of its bytes.
-bool Stage(const std::string& from, const std::string& to) {
-    Remove(to);
-    if (link(from.c_str(), to.c_str()) == 0) return true;
+// the file system has them, else a copy of its bytes; `in_place`: always
+// the bytes, into the file that stands at `to` (a claimed temporary, whose
+// lock stays with it).
+bool Stage(const std::string& from, const std::string& to, bool in_place = false) {
+    if (!in_place) {
+        Remove(to);
+        if (link(from.c_str(), to.c_str()) == 0) return true;
+    }
     FILE* in = VEK_Open_Reading(from.c_str(), VEK_READ_CAP_LIST, nullptr);
     if (!in) return false;
     FILE* out = std::fopen(to.c_str(), "wb");
@@ -76,6 +86,100 @@ bool Stage(const std::string& from, const std::string& to) {
 
 bool Sync_Folder(const Output_Pair& o) { return VEK_Sync_Directory_Of(o.list.c_str()) == VEK_WRITE_DONE; }
 
+// The folder part of a native path ("." for none) and its last name.
+std::string Folder_Of(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+std::string Name_Of(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The lock on the pair's folder, held while names change there: a claim,
+// a commit and its renames, a completion. Where the folder takes no lock
+// the steps run as they did before there were two runs at once. errno is
+// left as the steps inside left it.
+struct Folder_Lock {
+    int fd = -1;
+    explicit Folder_Lock(const std::string& path) {
+        const int error = errno;
+        fd = open(Folder_Of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        while (fd >= 0 && flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+        errno = error;
+    }
+    ~Folder_Lock() {
+        const int error = errno;
+        if (fd >= 0) close(fd);
+        errno = error;
+    }
+    Folder_Lock(const Folder_Lock&) = delete;
+    Folder_Lock& operator=(const Folder_Lock&) = delete;
+};
+
+// A temporary name of `path`: the plain one for no tag, else the tag
+// between the name and the suffix.
+std::string Tagged(const std::string& path, const std::string& tag, const char* suffix) {
+    return tag.empty() ? path + suffix : path + "." + tag + suffix;
+}
+
+constexpr size_t kTagLength = 8;
+
+// Whether `name` (a name in the folder) is a temporary of the file named
+// `base` with `suffix`; its tag ("" for the plain name) in *tag.
+bool Temporary_Of(const std::string& name, const std::string& base, const std::string& suffix, std::string* tag) {
+    if (name.size() < base.size() + suffix.size() || name.compare(0, base.size(), base) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string middle = name.substr(base.size(), name.size() - base.size() - suffix.size());
+    if (middle.empty()) {
+        tag->clear();
+        return true;
+    }
+    if (middle.size() != kTagLength + 1 || middle[0] != '.') return false;
+    for (size_t i = 1; i < middle.size(); ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(middle[i])) || std::isupper(static_cast<unsigned char>(middle[i])))
+            return false;
+    *tag = middle.substr(1);
+    return true;
+}
+
+// A tag no other run is likely to draw: eight hexadecimal digits.
+std::string New_Tag() {
+    unsigned value = 0;
+    if (getrandom(&value, sizeof value, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof value)) {
+        timespec t{};
+        clock_gettime(CLOCK_REALTIME, &t);
+        value = static_cast<unsigned>(t.tv_nsec) ^ (static_cast<unsigned>(getpid()) << 12);
+    }
+    char tag[kTagLength + 1];
+    std::snprintf(tag, sizeof tag, "%08x", value);
+    return tag;
+}
+
+// Whether a live run holds the file at path (its claim's lock); false for
+// a file nobody holds, one that cannot be asked, or none.
+bool Held(const std::string& path) {
+    // Opened for writing where it may be: a file system that locks by
+    // byte ranges (a network folder) takes an exclusive lock only so.
+    int fd = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    close(fd);
+    return held;
+}
+
+// The names in a folder (none when it cannot be read).
+std::vector<std::string> Names_In(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    return names;
+}
+
 // An earlier version put the pair in place by moving the old plot file
 // aside (an empty file when there was none) until the new list stood: while
 // the list's temporary is there the old list still stands and gets its old
@@ -90,6 +194,74 @@ void Recover_Old_Version(const Output_Pair& o) {
     } else {
         Rename(o.plot_old, o.plot);
     }
+}
+
+// A cut-off run's pending list, by its tag, and when it was made.
+struct Pending {
+    std::string tag;
+    std::filesystem::file_time_type made;
+};
+
+// Completes the pair of the pending list of `tag`; false (errno says why)
+// when a step fails.
+bool Complete(const Output_Pair& o, const std::string& tag) {
+    const std::string plot_temp = o.plot.empty() ? "" : Tagged(o.plot, tag, ".tmp");
+    if (!plot_temp.empty() && Exists(plot_temp)) {
+        if (Size(plot_temp) == 0) {
+            if (!Remove(o.plot)) return false;
+            Remove(plot_temp);
+        } else if (!Rename(plot_temp, o.plot)) {
+            return false;
+        }
+    }
+    return Rename(Tagged(o.list, tag, ".new"), o.list);
+}
+
+// Recover_Output_Pair with the folder's lock held.
+int Recover_Locked(const Output_Pair& o) {
+    if (o.list.empty()) return PAIR_WHOLE;
+    Recover_Old_Version(o);
+    const std::string folder = Folder_Of(o.list), base = Name_Of(o.list);
+    std::vector<std::string> live;  // tags of live runs
+    std::vector<Pending> pending;
+    for (const std::string& name : Names_In(folder)) {
+        std::string tag;
+        const std::string path = folder + "/" + name;
+        const bool temp = Temporary_Of(name, base, ".tmp", &tag);
+        if (!temp && !Temporary_Of(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) continue;
+        if (Held(path)) {
+            live.push_back(tag);
+        } else if (temp) {
+            Remove(path);  // cut off before its commit: nothing of it counts
+        } else {
+            // Committed: both temporaries were complete and lasting before
+            // the pending list was made, so the pair is completed, not undone.
+            std::error_code ec;
+            pending.push_back({tag, std::filesystem::last_write_time(path, ec)});
+        }
+    }
+    auto among = [](const std::string& tag, const auto& tags) {
+        for (const auto& t : tags)
+            if (t == tag) return true;
+        return false;
+    };
+    if (!o.plot.empty()) {
+        const std::string plot_folder = Folder_Of(o.plot), plot_base = Name_Of(o.plot);
+        for (const std::string& name : Names_In(plot_folder)) {
+            std::string tag;
+            if (!Temporary_Of(name, plot_base, ".tmp", &tag) || among(tag, live)) continue;
+            bool waits = false;
+            for (const Pending& p : pending) waits = waits || p.tag == tag;
+            if (!waits) Remove(plot_folder + "/" + name);
+        }
+    }
+    if (pending.empty()) return PAIR_WHOLE;
+    // Of two cut-off runs the later one's pair is the one to stand.
+    std::stable_sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.made < b.made; });
+    for (const Pending& p : pending)
+        if (!Complete(o, p.tag)) return PAIR_STUCK;
+    Sync_Folder(o);
+    return PAIR_COMPLETED;
 }
 
 }  // namespace
@@ -110,29 +282,53 @@ Output_Pair Make_Output_Pair(const std::string& list, const std::string& plot) {
 }
 
 int Recover_Output_Pair(const Output_Pair& o) {
-    Recover_Old_Version(o);
-    if (!Exists(o.list_new)) {
-        Remove(o.list_temp);
-        Remove(o.plot_temp);
-        return PAIR_WHOLE;
-    }
-    // Committed: both temporaries were complete and lasting before the
-    // pending list was made, so the pair is completed, not undone.
-    Remove(o.list_temp);
-    if (!o.plot.empty() && Exists(o.plot_temp)) {
-        if (Size(o.plot_temp) == 0) {
-            if (!Remove(o.plot)) return PAIR_STUCK;
-            Remove(o.plot_temp);
-        } else if (!Rename(o.plot_temp, o.plot)) {
-            return PAIR_STUCK;
-        }
-    }
-    if (!Rename(o.list_new, o.list)) return PAIR_STUCK;
-    Sync_Folder(o);
-    return PAIR_COMPLETED;
+    Folder_Lock lock(o.list);
+    return Recover_Locked(o);
 }
 
-int Install_Output_Pair(const Output_Pair& o, bool new_plot) {
+int Claim_Output_Pair(Output_Pair* o) {
+    Release_Output_Pair(o);
+    Folder_Lock lock(o->list);
+    Recover_Locked(*o);
+    // The plain names first: a run alone in its folder uses those that
+    // earlier versions and the desktop know.
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const std::string tag = attempt == 0 ? "" : New_Tag();
+        const std::string list_temp = Tagged(o->list, tag, ".tmp"), list_new = Tagged(o->list, tag, OLI_LIST_PENDING_SUFFIX);
+        const std::string plot_temp = o->plot.empty() ? "" : Tagged(o->plot, tag, ".tmp");
+        if (Exists(list_new) || (!tag.empty() && Exists(plot_temp))) continue;
+        const int fd = open(list_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return PAIR_FAILED;
+        }
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+            close(fd);
+            continue;
+        }
+        o->claim = fd;
+        o->list_temp = list_temp;
+        o->list_new = list_new;
+        o->plot_temp = plot_temp;
+        return PAIR_DONE;
+    }
+    errno = EEXIST;
+    return PAIR_FAILED;
+}
+
+void Release_Output_Pair(Output_Pair* o) {
+    if (!o || o->claim < 0) return;
+    const int error = errno;
+    close(o->claim);
+    o->claim = -1;
+    errno = error;
+}
+
+int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed) {
+    if (failed) *failed = o.list;
+    auto at_plot = [&] {
+        if (failed) *failed = o.plot;
+    };
     auto abandon = [&] {
         const int error = errno;
         Remove(o.list_temp);
@@ -140,26 +336,43 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot) {
         errno = error;
         return PAIR_FAILED;
     };
-    // A folder in the list's place would stop the steps after the commit.
-    // Anything else there, a symbolic link above all (dangling or not), is
-    // replaced by the rename; the file a link names stays as it was.
+    // A folder in the place of the list or of the plot file would stop the
+    // steps after the commit. Anything else there, a symbolic link above
+    // all (dangling or not), is replaced by the rename; the file a link
+    // names stays as it was.
     if (Is_Folder(o.list)) {
+        errno = EISDIR;
+        return abandon();
+    }
+    if (Is_Folder(o.plot)) {
+        at_plot();
         errno = EISDIR;
         return abandon();
     }
     if (!VEK_Sync_File(o.list_temp.c_str())) return abandon();
     if (o.plot.empty()) {
+        Folder_Lock lock(o.list);
         if (!Rename(o.list_temp, o.list)) return abandon();
         return Sync_Folder(o) ? PAIR_DONE : PAIR_UNCONFIRMED;
     }
-    if (new_plot ? !VEK_Sync_File(o.plot_temp.c_str()) : !Write_Empty(o.plot_temp)) return abandon();
+    if (new_plot ? !VEK_Sync_File(o.plot_temp.c_str()) : !Write_Empty(o.plot_temp)) {
+        at_plot();
+        return abandon();
+    }
+    Folder_Lock lock(o.list);
     if (!Rename(o.list_temp, o.list_new)) return abandon();
     // The commit: the pending list must last before the plot file changes.
     if (!Sync_Folder(o)) return PAIR_FAILED;
     if (new_plot) {
-        if (!Rename(o.plot_temp, o.plot)) return PAIR_FAILED;
+        if (!Rename(o.plot_temp, o.plot)) {
+            at_plot();
+            return PAIR_FAILED;
+        }
     } else {
-        if (!Remove(o.plot)) return PAIR_FAILED;
+        if (!Remove(o.plot)) {
+            at_plot();
+            return PAIR_FAILED;
+        }
         Remove(o.plot_temp);
     }
     if (!Rename(o.list_new, o.list)) return PAIR_FAILED;
@@ -205,19 +418,23 @@ int Put_Back_Output_Pair(const Output_Pair& o) {
         errno = ENOENT;
         return PAIR_FAILED;
     }
+    Output_Pair_Claim claim(o);
+    if (Claim_Output_Pair(&claim.pair) != PAIR_DONE) return PAIR_FAILED;
+    const Output_Pair& run = claim.pair;
     const bool list_there = Size(o.list_saved) > 0;
     const bool plot_there = !o.plot.empty() && Size(o.plot_saved) > 0;
     bool done;
     if (list_there) {
-        done = Stage(o.list_saved, o.list_temp) && (!plot_there || Stage(o.plot_saved, o.plot_temp)) &&
-               Install_Output_Pair(o, plot_there) != PAIR_FAILED;
+        done = Stage(o.list_saved, run.list_temp, true) && (!plot_there || Stage(o.plot_saved, run.plot_temp)) &&
+               Install_Output_Pair(run, plot_there) != PAIR_FAILED;
         const int error = errno;
-        if (!done && !Exists(o.list_new)) Discard_Output_Pair(o);
+        if (!done && !Exists(run.list_new)) Discard_Output_Pair(run);
         errno = error;
     } else {
         // The component had no list: none stays, nor a plot file of the
         // edits.
-        done = (plot_there ? Stage(o.plot_saved, o.plot_temp) && Rename(o.plot_temp, o.plot) : Remove(o.plot)) &&
+        Remove(run.list_temp);
+        done = (plot_there ? Stage(o.plot_saved, run.plot_temp) && Rename(run.plot_temp, o.plot) : Remove(o.plot)) &&
                Remove(o.list);
     }
     if (!done) return PAIR_FAILED;

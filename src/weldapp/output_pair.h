@@ -3,15 +3,27 @@
 // so after any run, even one that was killed or lost its power, both must
 // be of one run, or the next run and the viewer must see that they are not.
 //
-// A run writes both under temporary names and makes their bytes last
-// (fsync); then it puts the new list beside the old one under the pending
-// name (the commit: from here on the new pair is complete and the next run
-// completes whatever is left), replaces the plot file (or, for a list
-// without one, removes it; an empty plot temporary then marks that the new
-// pair has none) and renames the pending list to the list's name last. While
-// the pending list stands, the list and the plot file may be of two runs:
-// the viewer says so on every page (platform/oli_view.h), and the next run
-// of the program completes the pair before anything else.
+// A run writes both under temporary names of its own and makes their bytes
+// last (fsync); then it puts the new list beside the old one under its
+// pending name (the commit: from here on the new pair is complete and the
+// next run completes whatever is left), replaces the plot file (or, for a
+// list without one, removes it; an empty plot temporary then marks that the
+// new pair has none) and renames the pending list to the list's name last.
+// While a pending list stands, the list and the plot file may be of two
+// runs: the viewer says so on every page (platform/oli_view.h), and the
+// next run of the program completes the pair before anything else.
+//
+// Two runs of one component at once (the desktop refreshing it twice) each
+// write their own temporaries: a run claims the plain names ("X_01.OLI.tmp",
+// "X_01.OLI.new", "X0010001.SPF.tmp") when no run holds them, else names of
+// its own with a tag of eight hexadecimal digits ("X_01.OLI.3f09a1c2.tmp",
+// ...). It holds a lock (flock) on its list temporary, under whatever name
+// that takes, until the pair is in place or given up: a temporary nobody
+// holds is a cut-off run's, one somebody holds is a live run's and is left
+// alone. The steps that change names (a claim, the commit to the last
+// rename, the completion of a cut-off run) hold a lock on the folder, so
+// that two runs never interleave their renames: the pair that stands is one
+// run's, the last one's.
 //
 // The plan editor is given the pair of the edits; the pair of the saved
 // input waits meanwhile under the saved names (hard links, else copies),
@@ -26,13 +38,15 @@
 // place by one rename.
 struct Output_Pair {
     std::string list, plot;            // the files in place
-    std::string list_temp, plot_temp;  // written there first
+    std::string list_temp, plot_temp;  // written there first (this run's own once claimed)
     std::string list_new;              // the complete new list, waiting beside the old one
     std::string list_saved, plot_saved;  // the saved input's pair while the plan editor has another
     std::string plot_old;              // where earlier versions of the program kept the old plot file
+    int claim = -1;                    // the descriptor whose lock claims the temporaries (-1: none)
 };
 
-// The names of the pair of `list` and `plot` (empty: no plot file).
+// The names of the pair of `list` and `plot` (empty: no plot file), with
+// the plain temporary names; nothing claimed.
 Output_Pair Make_Output_Pair(const std::string& list, const std::string& plot);
 
 // Results of the operations below.
@@ -50,10 +64,20 @@ enum Output_Pair_Recovery {
     PAIR_STUCK = 2,      // it could not be: the pending list stays (errno says why)
 };
 
-// Completes the pair of a run that was cut off after its commit, removes
-// the temporaries of one cut off before it, and puts together what an
-// earlier version of the program left. Never touches the saved pair.
+// Completes the pair of a run that was cut off after its commit (of every
+// such run, the latest last), removes the temporaries of one cut off
+// before it, and puts together what an earlier version of the program
+// left. Never touches the saved pair nor what a live run holds.
 int Recover_Output_Pair(const Output_Pair& o);
+
+// Claims temporaries for this run: recovers first (as above), then takes
+// the plain temporary names when no run holds them, else names of its own,
+// into *o, and creates its list temporary empty. PAIR_DONE; PAIR_FAILED
+// (nothing claimed, errno says why) when no temporary can be made there.
+int Claim_Output_Pair(Output_Pair* o);
+
+// Gives the claim up (the temporaries stay as they are). Nothing without one.
+void Release_Output_Pair(Output_Pair* o);
 
 // Puts the written temporaries in place as described above. new_plot false:
 // the new pair has no plot file, and an old one goes. PAIR_DONE;
@@ -62,8 +86,10 @@ int Recover_Output_Pair(const Output_Pair& o);
 // when a step failed: before the commit the old pair stands and the
 // temporaries are removed; after it the pending list stays, so that the
 // state shows (the caller replaces the list, then calls
-// Discard_Output_Pair).
-int Install_Output_Pair(const Output_Pair& o, bool new_plot);
+// Discard_Output_Pair). *failed (when given) names the file whose step
+// failed: the plot file (its temporary cannot be synced, a folder stands in
+// its place, it cannot be renamed or removed) or else the list.
+int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed = nullptr);
 
 // Removes the temporaries and the pending list of a pair that is not to be
 // put in place.
@@ -81,5 +107,14 @@ bool Output_Pair_Kept(const Output_Pair& o);
 // removes the saved names. PAIR_DONE; PAIR_FAILED (the saved names stay,
 // and what stands may be either pair) when it cannot be done.
 int Put_Back_Output_Pair(const Output_Pair& o);
+
+// The claim of a run's temporaries for as long as it lives.
+struct Output_Pair_Claim {
+    Output_Pair pair;
+    explicit Output_Pair_Claim(const Output_Pair& names) : pair(names) {}
+    ~Output_Pair_Claim() { Release_Output_Pair(&pair); }
+    Output_Pair_Claim(const Output_Pair_Claim&) = delete;
+    Output_Pair_Claim& operator=(const Output_Pair_Claim&) = delete;
+};
 
 #endif

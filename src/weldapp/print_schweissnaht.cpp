@@ -947,16 +947,51 @@ static void print_closing(const SchweissnahtAnschluss* w, FILE* list) {
     }
 }
 
+// The bytes the list being written would have, when the last print stopped
+// it (0: it did not), and its load cases.
+static long long s_oversize = 0;
+static int s_oversize_cases = 0;
+
+long long Print_List_Oversize(int* cases) {
+    if (cases) *cases = s_oversize_cases;
+    return s_oversize;
+}
+
+void Reset_Print_List_Oversize(void) { s_oversize = 0, s_oversize_cases = 0; }
+
+// Whether the list, `begun` bytes long before the first load case and
+// `written` now after `done` of `count` cases, would pass the limit: the
+// cases to come taken at the average of those written. Asked after the
+// first case, then whenever the cases written double and every 256 cases,
+// so that a list too long is stopped at its first case and the asking
+// costs nothing per case.
+static bool list_would_pass(long long begun, long long written, int done, int count) {
+    const bool doubled = done >= 1 && (done & (done - 1)) == 0;
+    if (!doubled && done % 256 != 0) return false;
+    const long long limit = VEK_Print_List_Limit();
+    const double per_case = static_cast<double>(written - begun) / done;
+    const double estimate = static_cast<double>(written) + per_case * (count - done);
+    if (!(estimate > static_cast<double>(limit))) return false;
+    s_oversize = estimate < 9e18 ? static_cast<long long>(estimate) : static_cast<long long>(9e18);
+    s_oversize_cases = count;
+    return true;
+}
+
 // Every load case, the maxima, and with a list the result table and the
-// final result.
-static void evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive) {
+// final result. False when the list's chapters of the cases would pass
+// the limit (Print_List_Oversize): nothing more is evaluated or written.
+static bool evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive) {
     const int extent = w->print.ergebnisumfang;
     const bool tabular = extent == ERGEBNISUMFANG_TABELLARISCH || extent == ERGEBNISUMFANG_MASSGEBEND;
     FILE* out = tabular ? nullptr : list;
-    for (int i = 0; i < w->load_count; ++i) run_case(w, i, out, interactive);
+    const long long begun = out ? std::ftell(out) : -1;
+    for (int i = 0; i < w->load_count; ++i) {
+        run_case(w, i, out, interactive);
+        if (begun >= 0 && list_would_pass(begun, std::ftell(out), i + 1, w->load_count)) return false;
+    }
     const Endergebnis e = Summarise_Lastfaelle(w);
     keep_maximum(w, e);
-    if (!list) return;
+    if (!list) return true;
     if (extent == ERGEBNISUMFANG_TABELLARISCH) {
         chapter(list, "Ergebnistabelle");
         OLI_Add_Para_Offset(0.3);
@@ -968,6 +1003,7 @@ static void evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive
     chapter(list, "Endergebnis");
     OLI_Add_Para_Offset(0.3);
     Print_Endergebnis(w, e, Weld_Notes_By_Number(), WELD_NOTE_NUMBERS, list);
+    return true;
 }
 
 // The print control's tolerance is that of every verdict the evaluation
@@ -995,6 +1031,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     if (!list) s_reason.clear();
     s_case_failure.clear();
     s_welds_refused = false;
+    if (list) Reset_Print_List_Oversize();
     Clear_Weld_Notes();
     for (int i = 0; i < w->load_count; ++i)
         if (Lastfall_Has_Load(w, i)) ++w->loaded_count;
@@ -1007,7 +1044,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     if (check_input(conn, w, list, &input_refused)) return;
     if (input_refused) w->input_error = 1;
     if (input_refused && !list) s_reason = input_refusal_line(w);
-    evaluate_cases(w, list, interactive);
+    if (!evaluate_cases(w, list, interactive)) return;
     if (!list && s_reason.empty()) s_reason = s_case_failure;
     copy_back(w, conn);
     if (!list) return;

@@ -57,4 +57,16 @@ int Plot_File_Result(void);
 // 0 when it could, or when the system gave no reason.
 int Plot_File_Error(void);
 
+// A print list that would pass the most bytes a list may have
+// (VEK_Print_List_Limit: what the viewer and the program's readers take) is
+// not written on: the evaluation watches its load cases' chapters as they
+// are written and stops as soon as the bytes written, with as many again
+// for each case to come as the cases so far took on average, pass the
+// limit. The bytes the last print's list would have had when it stopped so
+// (the estimate; 0 when it did not stop), and the load cases of the
+// connection in *cases (when given).
+long long Print_List_Oversize(int* cases);
+// Forgets it, before a list is written by whatever print is installed.
+void Reset_Print_List_Oversize(void);
+
 #endif

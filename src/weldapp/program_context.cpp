@@ -3,10 +3,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "base/cp850.h"
+#include "dialogs/print_font_signs.h"
 #include "platform/display_sdl.h"
 #include "platform/events.h"
 #include "platform/msgbox.h"
@@ -48,6 +50,9 @@ int Set_Program_Context(int argc, const char* const* argv) {
 
 // Whether the position's number or text held the list's markup escape.
 static bool s_position_marked = false;
+// The letters of the position's number and text that the list's font draws
+// as formula signs (each once).
+static std::string s_position_signs;
 
 int Read_Code_and_Text_File(const char* identifier) {
     if (!identifier) identifier = "";
@@ -64,15 +69,35 @@ int Read_Code_and_Text_File(const char* identifier) {
     if (s_position_marked && VEK_Batch_Mode())
         std::fprintf(stderr, "%s: the position text holds the byte 0xCE, the print list's markup escape; "
                              "it is printed as a blank\n", name);
+    // Its letters that the list's font draws as formula signs print as
+    // those signs: the run says so (the text is the desktop's to mend).
+    s_position_signs = Print_Font_Signs_In(Position_Code, std::strlen(Position_Code)) +
+                       Print_Font_Signs_In(Position_Text, std::strlen(Position_Text));
+    if (!s_position_signs.empty() && VEK_Batch_Mode()) {
+        std::string bytes;
+        for (char c : s_position_signs) {
+            char byte[8];
+            std::snprintf(byte, sizeof byte, " 0x%02X", static_cast<unsigned>(static_cast<unsigned char>(c)));
+            bytes += byte;
+        }
+        std::fprintf(stderr, "%s: the position text holds the bytes%s, which the print list's font draws as "
+                             "formula signs\n", name, bytes.c_str());
+    }
     return result;
 }
 
 void Tell_Position_Text_Notice(void) {
-    if (!s_position_marked || VEK_Batch_Mode()) return;
+    if ((!s_position_marked && s_position_signs.empty()) || VEK_Batch_Mode()) return;
     Init_Message();
     Set_Message_Title("Hinweis");
-    Fill_Message("%s", "Der Positionstext enthält das Zeichen \"\xCE\", das im Ausdruck eine Formatierung"_cp);
-    Fill_Message("%s", "einleitet: es wird als Leerzeichen gedruckt.");
+    if (s_position_marked) {
+        Fill_Message("%s", "Der Positionstext enthält das Zeichen \"\xCE\", das im Ausdruck eine Formatierung"_cp);
+        Fill_Message("%s", "einleitet: es wird als Leerzeichen gedruckt.");
+    }
+    if (!s_position_signs.empty()) {
+        Fill_Message("Der Positionstext enthält %s:"_cp, Print_Font_Sign_Names(s_position_signs).c_str());
+        Fill_Message("%s", "der Ausdruck zeigt an ihrer Stelle Formelzeichen.");
+    }
     Draw_Message();
 }
 

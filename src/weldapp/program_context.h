@@ -52,8 +52,10 @@ int Set_Program_Context(int argc, const char* const* argv);
 // read; 1 when the file is missing, empty, or has a number but no text.
 int Read_Code_and_Text_File(const char* identifier);
 // The list's markup escape (0xCE) in the position's number or text is read
-// as a blank (the console of a batch run says so); this box tells it at
-// the screen. Nothing when there was none, or in batch mode.
+// as a blank (the console of a batch run says so); letters the list's font
+// draws as formula signs ("ê" as an arrow) stay and print as those signs
+// (the console says so too). This box tells both at the screen. Nothing
+// when there was neither, or in batch mode.
 void Tell_Position_Text_Notice(void);
 
 // The handler of the window's close request: asks "Aktuelle Bearbeitung

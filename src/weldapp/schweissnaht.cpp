@@ -25,6 +25,7 @@
 #include "codes/nad_old.h"
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
+#include "platform/oli_source.h"
 #include "platform/posix.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
@@ -54,6 +55,9 @@ enum Input_State {
 static int s_input_state = INPUT_READ;
 // Why the input file was not read (code page 850), for the save's refusal.
 static std::string s_input_reason;
+// The identity of the input file as the run read it (or saved it last): the
+// lists of it carry it, and the window's start compares the list with it.
+static OliSource s_input_source;
 
 // The thin plate whose box the screen showed last (NaN: none since the
 // thickness was last usable or a file was loaded).
@@ -730,8 +734,10 @@ void Load_Input_File(void) {
     s_input_state = INPUT_READ;
     s_input_reason.clear();
     s_thin_plate_told = NAN;
+    s_input_source = OliSource{};
     int error = 0;
     FILE* f = open_input(&error);
+    if (f) OLI_Source_Of_Stream(f, component_file(Kontext.input_name).c_str(), &s_input_source);
     if (!f && (error == ENOENT || error == ENOTDIR)) {
         // A new position at the screen: the user starts from the defaults of
         // a new connection (the annex's partial factors, a catalogue profile
@@ -904,36 +910,70 @@ static void tell_replaced_link(const std::string& list, const std::string& targe
                              "link named is left as it was\n", list.c_str(), target.c_str());
 }
 
+// The plot file's name as the user knows it.
+static std::string plot_file_name(void) {
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%04d.SPF", Kontext.pos_id);
+    return component_file(suffix);
+}
+
+// A size in the user's words: "4.0 GiB", "25.3 MiB", "812 Bytes".
+static std::string size_text(long long bytes) {
+    char text[48];
+    if (bytes >= (1LL << 30)) std::snprintf(text, sizeof text, "%.1f GiB", static_cast<double>(bytes) / (1LL << 30));
+    else if (bytes >= (1LL << 20)) std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1LL << 20));
+    else std::snprintf(text, sizeof text, "%lld Bytes", bytes);
+    return text;
+}
+
+static long long file_size(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return ec ? -1 : static_cast<long long>(size);
+}
+
 // The print list and the plot file of the record into the pair o names (no
-// plot file when o names none); round_trip: of the record as its input file
-// would give it back (the window's lists before a save). COMPONENT_FILE_DONE
-// when both are in place; _UNCONFIRMED when they are, but the folder's sync
+// plot file when o names none), under temporaries this run claims in *o
+// (its caller releases them); the list carries the identity `source` of
+// its input when given. round_trip: of the record as its input file would
+// give it back (the window's lists before a save). COMPONENT_FILE_DONE when
+// both are in place; _UNCONFIRMED when they are, but the folder's sync
 // after the last rename failed (the console says so, *why why); else
 // _FAILED: the old files stand (or, when the step that failed came after
 // the commit, the pending list shows that they may not), the console says
-// so, and *why (when given) holds the reason in the user's words.
-static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const Output_Pair& o,
+// so and names the file that failed, and *why (when given) holds the
+// reason in the user's words. A list that would pass the most bytes a list
+// may have is not written (nor written on): the reason names its size and
+// the limit.
+static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, Output_Pair* o, const OliSource* source,
                                std::string* why) {
     const double reserved = r->print.grafik ? 16.0 : 6.0;
-    // Both files are written under temporary names and put in place together
-    // when both are complete, so that the desktop never shows a half-written
-    // report, nor a list beside the sketch of another run.
-    Recover_Output_Pair(o);
-    const char* shown = o.list.empty() ? Print_List_Suffix : o.list.c_str();
-    auto failed = [&](const char* what, const char* file, int error, const char* console) {
+    const char* shown = o->list.empty() ? Print_List_Suffix : o->list.c_str();
+    auto failed = [&](const char* what, const std::string& file, const char* console_file, int error,
+                      const std::string& console) {
         if (why) *why = std::string(what) + " " + file + ": " + file_error_text(error, false);
-        if (error) std::fprintf(stderr, "%s: %s (%s)\n", shown, console, std::strerror(error));
-        else std::fprintf(stderr, "%s: %s\n", shown, console);
+        if (error) std::fprintf(stderr, "%s: %s (%s)\n", console_file, console.c_str(), std::strerror(error));
+        else std::fprintf(stderr, "%s: %s\n", console_file, console.c_str());
         return int{COMPONENT_FILE_FAILED};
     };
-    errno = 0;
-    FILE* list = o.list_temp.empty() ? nullptr
-                                     : Open_Print_List_At(o.list_temp.c_str(), Position_Code, Position_Text, 1,
-                                                          reserved, r->print.ohne_nummerierung);
     const std::string list_file = component_file(Kontext.list_name);
-    if (!list)
-        return failed("Druckliste", list_file.c_str(), errno ? errno : ENAMETOOLONG, "cannot be opened for writing");
-    Set_Plot_File_Name(o.plot_temp.c_str());
+    // Both files are written under temporary names of this run's own and
+    // put in place together when both are complete, so that the desktop
+    // never shows a half-written report, nor a list beside the sketch of
+    // another run.
+    errno = 0;
+    if (o->list.empty() || Claim_Output_Pair(o) != PAIR_DONE)
+        return failed("Druckliste", list_file, shown, errno ? errno : ENAMETOOLONG, "cannot be opened for writing");
+    errno = 0;
+    FILE* list = Open_Print_List_At(o->list_temp.c_str(), Position_Code, Position_Text, 1, reserved,
+                                    r->print.ohne_nummerierung);
+    if (!list) {
+        const int error = errno ? errno : ENAMETOOLONG;
+        remove_file(o->list_temp);
+        return failed("Druckliste", list_file, shown, error, "cannot be opened for writing");
+    }
+    Set_Plot_File_Name(o->plot_temp.c_str());
+    Reset_Print_List_Oversize();
     if (s_print) {
         Printed_Record printed(r, round_trip);
         s_print(printed.record, list);
@@ -941,33 +981,56 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const 
     // Why the plot file failed: the print closed it (a full disc), or it
     // is closed here.
     errno = 0;
-    if (PlotFile_Is_Open() && PlotFile_Close() != 0) remove_file(o.plot_temp);
+    if (PlotFile_Is_Open() && PlotFile_Close() != 0) remove_file(o->plot_temp);
     const int plot_error = errno ? errno : Plot_File_Error();
     const int plot = Plot_File_Result();
     Set_Plot_File_Name(nullptr);
     OLI_End_Text(list);
+    // Its input's identity closes the list: a list stands under its name
+    // only whole, and the identity is found at its end without reading it.
+    if (source) OLI_Write_Source(list, *source);
     errno = 0;
     bool complete = std::fflush(list) == 0 && !std::ferror(list);
     complete = VEK_Fclose_Buffered(list) == 0 && complete;
     const int list_error = errno;
-    if (!complete || plot < 0) {
-        remove_file(o.list_temp);
-        remove_file(o.plot_temp);
-        if (!complete) return failed("Druckliste", list_file.c_str(), list_error, "print list write failed");
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%04d.SPF", Kontext.pos_id);
-        return failed("Plotdatei", component_file(suffix).c_str(), plot_error, "plot file write failed");
+    int cases = 0;
+    const long long oversize = Print_List_Oversize(&cases), limit = VEK_Print_List_Limit();
+    const long long bytes = complete && !oversize ? file_size(o->list_temp) : 0;
+    if (!complete || plot < 0 || oversize > 0 || bytes > limit) {
+        remove_file(o->list_temp);
+        remove_file(o->plot_temp);
+        if (oversize > 0 || (complete && bytes > limit)) {
+            const long long size = oversize > 0 ? oversize : bytes;
+            if (why)
+                *why = "Druckliste " + list_file + ": " + (oversize > 0 ? "etwa " : "") + size_text(size) +
+                       (oversize > 0 ? " bei " + std::to_string(cases) + " Lastkombinationen" : "") +
+                       ", mehr als die " + size_text(limit) +
+                       ", die eine Druckliste haben darf (mit dem Ergebnisumfang tabellarisch bleibt sie kurz)";
+            std::fprintf(stderr, "%s: not written: %s%lld bytes%s, more than the %lld bytes a print list may have "
+                                 "(what the viewer and the program's readers take)\n",
+                         shown, oversize > 0 ? "about " : "", size,
+                         oversize > 0 ? (" for " + std::to_string(cases) + " load cases").c_str() : "", limit);
+            return int{COMPONENT_FILE_FAILED};
+        }
+        if (!complete) return failed("Druckliste", list_file, shown, list_error, "print list write failed");
+        return failed("Plotdatei", plot_file_name(), o->plot.empty() ? shown : o->plot.c_str(), plot_error,
+                      "plot file write failed");
     }
     errno = 0;
-    const std::string link = link_target(o.list);
-    const int installed = Install_Output_Pair(o, plot > 0);
-    if (installed == PAIR_FAILED) return failed("Druckliste", list_file.c_str(), errno, "cannot be replaced");
-    tell_replaced_link(o.list, link);
+    const std::string link = link_target(o->list);
+    std::string failed_file;
+    const int installed = Install_Output_Pair(*o, plot > 0, &failed_file);
+    if (installed == PAIR_FAILED) {
+        if (!o->plot.empty() && failed_file == o->plot)
+            return failed("Plotdatei", plot_file_name(), o->plot.c_str(), errno, "cannot be put in place");
+        return failed("Druckliste", list_file, shown, errno, "cannot be replaced");
+    }
+    tell_replaced_link(o->list, link);
     if (installed == PAIR_DONE) return COMPONENT_FILE_DONE;
     const int error = errno;
     if (why) *why = "Druckliste " + list_file + ": " + file_error_text(error, false);
     std::fprintf(stderr, "%s: written, but its folder could not be synced (%s): the new print list%s may not "
-                         "survive a power cut\n", shown, std::strerror(error), o.plot.empty() ? "" : " and plot file");
+                         "survive a power cut\n", shown, std::strerror(error), o->plot.empty() ? "" : " and plot file");
     return COMPONENT_FILE_UNCONFIRMED;
 }
 
@@ -1021,8 +1084,10 @@ static bool write_over_in_place(const std::string& path, Failure_List* why) {
 // the old list is removed; when it cannot be removed either (a folder that
 // takes no changes), it is written over in place. The plot file goes once
 // the list no longer shows an old result. The console says what stands.
-// True when the list that says why is in place.
-static bool replace_by_failure_list(const Failure_List& why) {
+// `run`: the temporaries and pending list of this run's pair that failed,
+// which go once the list that says why stands (null: none). True when the
+// list that says why is in place.
+static bool replace_by_failure_list(const Failure_List& why, const Output_Pair* run = nullptr) {
     const Output_Pair o = component_pair();
     if (o.list.empty()) return false;
     Recover_Output_Pair(o);
@@ -1046,12 +1111,12 @@ static bool replace_by_failure_list(const Failure_List& why) {
     } else {
         std::fprintf(stderr, "%s: the previous print list can neither be replaced nor removed; "
                              "it does not belong to this run\n", list);
-        Discard_Output_Pair(o);
+        if (run) Discard_Output_Pair(*run);
         return false;
     }
     if (file_exists(o.plot) && std::remove(o.plot.c_str()) != 0)
         std::fprintf(stderr, "%s: the previous plot file cannot be removed\n", o.plot.c_str());
-    Discard_Output_Pair(o);
+    if (run) Discard_Output_Pair(*run);
     return written;
 }
 
@@ -1070,13 +1135,15 @@ static void end_unread_batch_run(const std::string& reason, const char* console_
 // list of an input just saved (`saved`), that the input was saved all the
 // same. COMPONENT_FILE_DONE, _UNCONFIRMED (the list stands, its folder's
 // sync failed) or _FAILED.
-static int write_component_list(SchweissnahtAnschluss* r, bool round_trip, bool saved) {
+static int write_component_list(SchweissnahtAnschluss* r, bool round_trip, bool saved, const OliSource* source) {
     std::string why;
-    const int written = write_list_and_plot(r, round_trip, component_pair(), &why);
+    Output_Pair_Claim run(component_pair());
+    const int written = write_list_and_plot(r, round_trip, &run.pair, source, &why);
     const bool screen = !VEK_Batch_Mode();
     if (written == COMPONENT_FILE_FAILED) {
         replace_by_failure_list({"Die Druckliste konnte nicht geschrieben werden!", why,
-                                 "Es liegt kein Nachweis vor."});
+                                 "Es liegt kein Nachweis vor."},
+                                &run.pair);
         if (screen && saved)
             PrintMessage("%s\n%s\n%s", "Die Druckliste konnte nicht geschrieben werden!", why.c_str(),
                          "Die Eingabedaten wurden gespeichert.");
@@ -1090,19 +1157,76 @@ static int write_component_list(SchweissnahtAnschluss* r, bool round_trip, bool 
     return written;
 }
 
+// The identity of the input text the record would be saved as: that of
+// the edits a list of the pages is made from (no file holds them).
+static OliSource edits_source(SchweissnahtAnschluss* r) {
+    char* text = nullptr;
+    size_t size = 0;
+    OliSource source;
+    FILE* out = open_memstream(&text, &size);
+    if (!out) return source;
+    const bool written = Write_Input_Text(out, r) == SCHWEISSNAHT_TEXT_OK;
+    if (std::fclose(out) == 0 && written && text)
+        source = OLI_Source_Of_Bytes(component_file(Kontext.input_name).c_str(), text, size);
+    std::free(text);
+    return source;
+}
+
+// The edits' identity as the window opened the input file: pages that
+// still hold it are the file's, whose bytes their text need not repeat (a
+// name padded to its field, say).
+static OliSource s_opened_edits;
+
+// The identity of the input a list of the pages is made from: the input
+// file's while the pages hold what it gave, else the edits' own.
+static OliSource pages_source(SchweissnahtAnschluss* r) {
+    const OliSource edits = edits_source(r);
+    const bool opened = edits.size >= 0 && edits.size == s_opened_edits.size && edits.digest == s_opened_edits.digest;
+    return opened && s_input_source.size >= 0 ? s_input_source : edits;
+}
+
 int Write_Print_List(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
-    if (VEK_Batch_Mode()) return write_component_list(r, false, false);
+    if (VEK_Batch_Mode()) return write_component_list(r, false, false, &s_input_source);
     Connection_Sheet_to_Record(r);
-    const int written = write_component_list(r, true, false);
+    const OliSource edits = pages_source(r);
+    const int written = write_component_list(r, true, false, &edits);
     Record_to_Sheet(r);
     return written;
 }
 
 int Write_Saved_Print_List(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
-    return write_component_list(&Schweissnaht_Anschluss, false, true);
+    // The list is the saved file's: it carries the bytes that file holds.
+    int error = 0;
+    if (FILE* f = open_input(&error)) {
+        OLI_Source_Of_Stream(f, component_file(Kontext.input_name).c_str(), &s_input_source);
+        std::fclose(f);
+    } else {
+        s_input_source = OliSource{};
+    }
+    return write_component_list(&Schweissnaht_Anschluss, false, true, &s_input_source);
+}
+
+void Note_Opened_Input(void) {
+    if (VEK_Batch_Mode()) return;
+    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    Connection_Sheet_to_Record(r);
+    s_opened_edits = edits_source(r);
+    Record_to_Sheet(r);
+    if (s_input_source.size < 0) return;
+    const std::string list = native_base_path(Print_List_Suffix);
+    OliSource named;
+    if (list.empty() || !OLI_List_Source(list.c_str(), &named)) return;
+    if (named.size == s_input_source.size && named.digest == s_input_source.digest) return;
+    const std::string list_file = component_file(Kontext.list_name), input_file = component_file(Kontext.input_name);
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message("Die Druckliste %s gehört nicht zur Eingabedatei %s:"_cp, list_file.c_str(), input_file.c_str());
+    Fill_Message("%s", "sie wurde aus anderen Eingabedaten geschrieben, die Datei danach geändert."_cp);
+    Fill_Message("%s", "Beim Beenden mit Speichern wird sie neu geschrieben.");
+    Draw_Message();
 }
 
 void Recover_Component_Output(void) {
@@ -1168,11 +1292,15 @@ int Write_Temporary_Print_List(char* path, int size) {
     if (!VEK_Join_Path(joined, sizeof joined, dir, name.c_str()) || !VEK_Native_Path(native, sizeof native, joined) ||
         std::strlen(native) >= static_cast<size_t>(size))
         return COMPONENT_FILE_FAILED;
-    const Output_Pair o = Make_Output_Pair(native, "");
+    Output_Pair_Claim run(Make_Output_Pair(native, ""));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
-    // A preview's list whose folder's sync failed stands all the same.
-    const bool written = write_list_and_plot(r, !VEK_Batch_Mode(), o, nullptr) != COMPONENT_FILE_FAILED;
+    // It carries the identity of the input the pages would save, as the
+    // component's list of that input would: a preview of the input as
+    // opened is that list byte for byte. A preview's list whose folder's
+    // sync failed stands all the same.
+    const OliSource edits = VEK_Batch_Mode() ? s_input_source : pages_source(r);
+    const bool written = write_list_and_plot(r, !VEK_Batch_Mode(), &run.pair, &edits, nullptr) != COMPONENT_FILE_FAILED;
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
     if (!written) return COMPONENT_FILE_FAILED;
     std::snprintf(path, static_cast<size_t>(size), "%s", native);
@@ -1345,6 +1473,17 @@ int Save_Input_File(void) {
             PrintMessage("%s\n%s\n%s", "Die Eingabedaten werden nicht gespeichert!", s_input_reason.c_str(),
                          "Die Datei war beim Start nicht lesbar und bleibt unverändert."_cp);
         return COMPONENT_FILE_REFUSED;
+    }
+    // The page keeps for the user what the file has no place for: what that
+    // is is said before the file is written.
+    if (!VEK_Batch_Mode()) {
+        const std::vector<std::string> omitted = Input_File_Omissions(&Schweissnaht_Anschluss);
+        if (!omitted.empty()) {
+            Init_Message();
+            Set_Message_Title("Hinweis");
+            for (const std::string& line : omitted) Fill_Message("%s", line.c_str());
+            Draw_Message();
+        }
     }
     char path[VEK_MAX_PATH + 1];
     std::string file = component_file(Kontext.input_name), refusal;

@@ -202,6 +202,14 @@ int Write_Print_List(void);
 // passed through the file's text again. The box of a list that could not be
 // written says that the input was saved.
 int Write_Saved_Print_List(void);
+// At the start of the window, once the input file is read into the pages:
+// notes what the pages hold as opened (a list of them while they still do
+// is the input file's, and carries its identity), and when the component's
+// print list was made from other input than the input file read (a run
+// that replaced the file was cut off before the list, say), a box says so.
+// Nothing in batch mode; no box for a list without the identity of its
+// input or without an input file to compare.
+void Note_Opened_Input(void);
 // At the start of a run: completes the print list and plot file of a run
 // that was cut off after its commit, and puts back those of the saved input
 // when a run was cut off while the plan editor had those of its edits. The

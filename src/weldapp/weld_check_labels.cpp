@@ -291,10 +291,23 @@ const std::vector<Point_Place>& Point_Places() {
     return places;
 }
 
+// Whether a number's box at (x, y) (as Covered_Cost measures it), with the
+// gap labels keep, meets one of the page boxes of `letters`.
+bool Meets_Letter(const Check_Label& l, double x, double y, const std::vector<double>& letters, double s) {
+    double b[4];
+    Oli_Area_Page_Box(x - l.hw, y - 0.5 * kPointHeight / s, x + l.hw, y + 0.52 * kPointHeight / s, b);
+    for (size_t i = 0; i + 3 < letters.size(); i += 4)
+        if (b[0] < letters[i + 2] + kLabelGap && letters[i] < b[2] + kLabelGap && b[1] < letters[i + 3] + kLabelGap &&
+            letters[i + 1] < b[3] + kLabelGap)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 Check_Label Check_Point_Number(double x, double y, double ux, double uy, double nx, double ny, double len,
-                               int number, const std::vector<std::pair<double, double>>& ends, double s) {
+                               int number, const std::vector<std::pair<double, double>>& ends,
+                               const std::vector<double>& letters, double s) {
     Check_Label l;
     l.boxed = false;
     std::to_chars(l.text, l.text + sizeof l.text - 1, number);  // as "%d"
@@ -313,6 +326,7 @@ Check_Label Check_Point_Number(double x, double y, double ux, double uy, double 
             end2 = std::min(end2, d2);
             if (d2 < own2 && (ex - x) * (ex - x) + (ey - y) * (ey - y) >= same2) extra = kNearOtherEnd;
         }
+        if (Meets_Letter(l, px, py, letters, s)) extra += kClash;
         l.places.push_back({px, py, Covered_Cost(l, px, py, s), extra, own2, end2, -1.0});
     }
     return l;

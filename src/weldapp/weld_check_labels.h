@@ -41,9 +41,13 @@ using Check_Label_Inside = bool (*)(const void* context, double x, double y);
 
 // The places of the number of the end point (x, y) of a weld line: (ux, uy)
 // points from the point into its line (of paper length `len`), (nx, ny)
-// away from the profile; `ends`: every end point of the picture.
+// away from the profile; `ends`: every end point of the picture;
+// `letters`: the page boxes of the letters of the profile's marks under
+// the overlay (XS_Plot_Mark_Letters), which a number keeps off as it keeps
+// off another label.
 Check_Label Check_Point_Number(double x, double y, double ux, double uy, double nx, double ny, double len,
-                               int number, const std::vector<std::pair<double, double>>& ends, double s);
+                               int number, const std::vector<std::pair<double, double>>& ends,
+                               const std::vector<double>& letters, double s);
 
 // The places of a weld's name beside its line, whose middle is (mx, my),
 // direction (ux, uy), normal away from the profile (nx, ny), world length

@@ -146,7 +146,8 @@ void Point_Numbers(const Profile_Frame& f, bool ring, double cz, double s, std::
             }
             // An upright label, not turned with the picture: no text-angle record.
             // With no line, u = n: every place qualifies.
-            labels.push_back(Check_Point_Number(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, ends, s));
+            labels.push_back(Check_Point_Number(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, ends,
+                                                XS_Plot_Mark_Letters(), s));
         }
 }
 

@@ -164,9 +164,12 @@ Din_Weld_Group Group_Of_Section(const Din_Joined_Section& sv, const Din_Plates& 
 }
 
 // The torsion stress (kN/cm² per kNcm) of each plate: St. Venant over the
-// plates of an open section, Bredt round the walls of a rectangular tube
-// (A_m on the walls' midline, rounded at the corners, as the tube's own
-// torsion values have it); the torsion values into the weld values.
+// plates of an open section; round the walls of a rectangular tube the
+// closed tube's at the faces of each wall, its cell's flow over the wall
+// and the wall's own St. Venant share (A_m on the walls' midline, rounded
+// at the corners, as the tube's own torsion values have it; Bredt's flow
+// alone put an MSH 140 x 140 x 16's 18 % low); the torsion values into the
+// weld values.
 void Torsion_Per_Plate(GeschweissterAnschluss* r, int T, const Din_Plates& P, double* per_unit) {
     Anschluss_Nahtwerte& v = r->weld_values;
     if (T == KEHLNAHT_RHS) {
@@ -174,8 +177,7 @@ void Torsion_Per_Plate(GeschweissterAnschluss* r, int T, const Din_Plates& P, do
         Closed_Tube_Torsion tube;
         if (P.n == 0 || !Calc_Closed_Tube_Torsion(0.1 * r->h2, 0.1 * r->b2, 0.1 * r->s2, 0.1 * r->t2, c.r_o, c.r_i, &tube))
             return;
-        // Bredt's shear flow, each wall's stress over its own thickness.
-        for (int i = 0; i < P.n; i++) per_unit[i] = 1.0 / (2 * tube.A_m * Thickness(P.p[i]));
+        for (int i = 0; i < P.n; i++) per_unit[i] = Closed_Tube_Wall_Shear(&tube, Thickness(P.p[i]));
         v.W_t = tube.W_T;
         v.I_t = tube.I_T;
         return;

@@ -70,13 +70,19 @@ void Check_Round(GeschweissterAnschluss *record, const Din_Strengths &s, double 
 enum { DIN_ROLE_NONE = 0, DIN_ROLE_V_Z = 1, DIN_ROLE_V_Y = 2 };
 
 // One straight weld: its ends for the stress points and its section line
-// (centre, direction, effective length and throat), cm.
+// (centre, direction, effective length and throat), cm. A fillet weld's
+// throat is folded onto its root line, the face; a partial-penetration
+// butt weld's lies in the part it joins (in_part), its centre half a throat
+// inside the face, its stress points on the face, and its area takes l_A
+// of its length (less a corner that the throat of another weld holds).
 struct Din_Weld_Line {
     double y1, z1, y2, z2;  // stress points from here to there
     double yc, zc, c, s;    // centre and direction (cos, sin)
     double l, a;            // effective length and throat
     int role;               // DIN_ROLE_*
     int position;           // its weld position 1..8; 0 of a weld all round
+    double l_A;             // the length its area takes
+    bool in_part;           // a partial penetration's throat, in the part
 };
 
 // Section values of a weld group, cm powers; y_Az and z_Ay: where the
@@ -160,11 +166,14 @@ struct Din_Weld_Shear {
 };
 Din_Weld_Shear Din_Weld_Shear_At(const Din_Weld_Group &g, const Din_Weld_Forces &f, int role, double dy, double dz);
 
-// The weld lines of a connection and the section values of their group.
+// The weld lines of a connection and the section values of their group;
+// A_ring: the area that the ring of a weld all round encloses (cm², on its
+// root line, a partial penetration's on its throat's midline).
 struct Din_Weld_Line_Section {
     Din_Weld_Line line[KEHLNAHT_POINTS];
     int n;
     Din_Weld_Group group;
+    double A_ring;
 };
 
 // The weld line section of the I family, rectangular tube, channel, T and

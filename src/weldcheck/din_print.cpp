@@ -456,7 +456,7 @@ void Butt_Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
                  v.I_z, U2(v.I_yz));
     if (type == ANSCHLUSS_RHS || ring)
         Safe_Fprintf(f, "   I╬\\Tw╬r = %.2lf cm╬/4╬r    W╬\\Tw╬r = %.2lf cm╬/3╬r  (%s)\n"_cp, v.I_t, v.W_t,
-                     type == ANSCHLUSS_RHS ? "Bredt" : "Kreisquerschnitt");
+                     type == ANSCHLUSS_RHS ? "geschlossenes Hohlprofil" : "Kreisquerschnitt");
     else
         Safe_Fprintf(f, "   I╬\\Tw╬r = %.2lf cm╬/4╬r  (St. Venant, Bleche ohne Ausrundungen)\n"_cp, v.I_t);
     if (r->status.word[ANSCHLUSS_INPUT_ERROR] > 0) {

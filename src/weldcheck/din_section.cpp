@@ -125,7 +125,7 @@ void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
 struct Kept_Weld_Section {
     bool valid;
     double a;
-    int weld_kind, end_crater;
+    int weld_kind, end_crater, partial_penetration;
     double l_pos[ANSCHLUSS_WELD_POSITIONS], a_pos[ANSCHLUSS_WELD_POSITIONS];
     Anschluss_Nahtwerte before, after;
     double A_w_y, A_w_z;         // after
@@ -136,6 +136,7 @@ Kept_Weld_Section kept_welds = {};
 
 bool Same_Weld_Input(const Kept_Weld_Section& k, const GeschweissterAnschluss* r, double a) {
     return k.valid && k.a == a && k.weld_kind == r->weld_kind && k.end_crater == r->end_crater &&
+           k.partial_penetration == r->partial_penetration &&
            std::memcmp(k.l_pos, r->l_pos, sizeof k.l_pos) == 0 && std::memcmp(k.a_pos, r->a_pos, sizeof k.a_pos) == 0 &&
            std::memcmp(&k.before, &r->weld_values, sizeof k.before) == 0;
 }
@@ -152,7 +153,7 @@ const Din_Weld_Line_Section& Weld_Line_Section(GeschweissterAnschluss* r, const 
     }
     k.valid = false;
     k.a = a;
-    k.weld_kind = r->weld_kind, k.end_crater = r->end_crater;
+    k.weld_kind = r->weld_kind, k.end_crater = r->end_crater, k.partial_penetration = r->partial_penetration;
     std::memcpy(k.l_pos, r->l_pos, sizeof k.l_pos);
     std::memcpy(k.a_pos, r->a_pos, sizeof k.a_pos);
     k.before = r->weld_values;

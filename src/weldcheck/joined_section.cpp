@@ -27,6 +27,15 @@ void Add(Joined_Sums* s, const Joined_Sums& o, double sign = 1.0) {
     s->A_vy += sign * o.A_vy, s->A_vz += sign * o.A_vz;
 }
 
+// Copies an arc member by member into its cleared place: a braced
+// temporary's padding is indeterminate, and the kept section is compared
+// with a fresh one byte for byte.
+void Put_Arc(Joined_Arc* to, const Joined_Arc& a) {
+    to->d = a.d, to->z = a.z, to->r = a.r;
+    to->u0_d = a.u0_d, to->u0_z = a.u0_z, to->u1_d = a.u1_d, to->u1_z = a.u1_z;
+    to->fillet = a.fillet;
+}
+
 // The piece being built for one face.
 struct Piece_Maker {
     Joined_Piece* p;
@@ -71,7 +80,7 @@ struct Piece_Maker {
     }
     // An arc of the outline the piece holds.
     Piece_Maker& Arc(const Joined_Arc& a) {
-        if (p->n_arcs < JOINED_ARCS) p->arc[p->n_arcs++] = a;
+        if (p->n_arcs < JOINED_ARCS) Put_Arc(&p->arc[p->n_arcs++], a);
         return *this;
     }
     // A spandrel of radius r in the corner at (d, z) whose faces run from it
@@ -357,8 +366,8 @@ namespace {
 // each wall's shear area its own, between the walls across it (the webs'
 // share of a rounded tube's corners put them 3 % above it: RHS 200 x 100 x
 // 8, 30.38 cm² for 2 x 8 x 184 = 29.44); the corners of a sharp tube with
-// the flanges, as the profile counts them. Bredt's torsion on the middle of
-// the walls, round the corners at their mean radius.
+// the flanges, as the profile counts them. The closed tube's torsion on the
+// middle of its walls, round the corners at their mean radius.
 bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
     double s_o = 0;
     Calc_Profile_Weld_Offsets(&p, &s_o, nullptr, nullptr);
@@ -382,6 +391,7 @@ bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
     s->A_m = torsion.A_m;
     s->t_min = std::min(t_w, t_f);
     s->I_T = torsion.I_T;
+    s->K = torsion.K;
     s->tau_T_per_M_x = 1.0 / torsion.W_T;
     // Each rounded corner: the quarter circle of its outer radius, the half
     // next to a wall with the wall.
@@ -390,8 +400,10 @@ bool Rectangular_Tube(const Stahlprofil& p, Section_Maker& m) {
             if (r_o <= 0.0) continue;
             const double sd = d > 0.0 ? -1 : 1, sz = z > 0.0 ? -1 : 1;
             const double cd = d + sd * r_o, cz = z + sz * r_o, m_d = -sd * M_SQRT1_2, m_z = -sz * M_SQRT1_2;
-            s->piece[z > 0.0 ? WELD_FACE_BOTTOM_OUTER : WELD_FACE_TOP_OUTER].arc[d > 0.0] = {cd, cz, r_o, 0.0, -sz, m_d, m_z, false};
-            s->piece[d > 0.0 ? WELD_FACE_SIDE_RIGHT : WELD_FACE_SIDE_LEFT].arc[z > 0.0] = {cd, cz, r_o, m_d, m_z, -sd, 0.0, false};
+            Put_Arc(&s->piece[z > 0.0 ? WELD_FACE_BOTTOM_OUTER : WELD_FACE_TOP_OUTER].arc[d > 0.0],
+                    {cd, cz, r_o, 0.0, -sz, m_d, m_z, false});
+            Put_Arc(&s->piece[d > 0.0 ? WELD_FACE_SIDE_RIGHT : WELD_FACE_SIDE_LEFT].arc[z > 0.0],
+                    {cd, cz, r_o, m_d, m_z, -sd, 0.0, false});
         }
     }
     if (r_o > 0.0)

@@ -90,13 +90,17 @@ struct Joined_Section {
     // are the pieces of a weld split at the web axis: the left half is the
     // outer face's piece less the right one.
     Joined_Piece piece[WELD_CHECK_WELDS];
-    bool closed;  // a rectangular tube: Bredt's torsion, A_m
+    bool closed;  // a rectangular tube: the closed tube's torsion, A_m
     // The whole section about its centroid (d_s, z_s): area, second
-    // moments and product, St. Venant's constant (open) or Bredt's (closed),
-    // the largest torsion shear per unit of torsion moment (1/mm³), and
-    // Bredt's area A_m and thinnest wall of a closed section.
+    // moments and product, St. Venant's constant (open: the plates'; closed:
+    // the tube's, its cell and its walls), the largest torsion shear per
+    // unit of torsion moment (1/mm³; closed: at the faces of its walls,
+    // 1 / W_T of Calc_Closed_Tube_Torsion), and of a closed section Bredt's
+    // area A_m, its thinnest wall and K = 2 A_m / ∮ds/t: the cell's shear
+    // flow is M_x K / I_T, a wall t thick has M_x (K / t + t) / I_T at its
+    // faces.
     double A, d_s, z_s, I_y, I_z, I_yz, I_T, tau_T_per_M_x;
-    double A_m, t_min;
+    double A_m, t_min, K;
 };
 
 // Builds the joined section of the profile's family. Returns 1 with the

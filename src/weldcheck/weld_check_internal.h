@@ -122,7 +122,11 @@ struct WeldCheckWork {
     // A fully penetrated weld of an open section is that section: its
     // torsion is the section's (St. Venant), the plates' torsion constant
     // I_T with the shear M_T k_T / I_T at each plate's faces, along them.
-    // st_venant: I_T carries a torsion.
+    // st_venant: I_T carries a torsion. That of a rectangular tube is the
+    // tube: a ring whose flow is its cell's (Omega = I_T / K of the closed
+    // tube), I_T the tube's, each wall adding M_T a / I_T at its faces, and
+    // W_wt the tube's modulus at the faces of the wall where the shear is
+    // largest.
     double I_T;
     bool st_venant;
 

@@ -349,7 +349,7 @@ int Wc_Shear_And_Torsion(WeldCheckWork* w) {
     w->M_T = M_T;
     if (w->ring) {
         w->q_T = M_T / w->Omega;
-        w->tau_T = w->q_T / w->a_min;
+        w->tau_T = M_T / w->W_wt;
         return 0;
     }
     w->W_wt = 0.0;

@@ -18,7 +18,6 @@
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
-#include "profiles/parametric_section_values.h"
 #include "weldcheck/joined_section.h"
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_check_internal.h"
@@ -902,16 +901,25 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
         else if (L.dir == WC_ALONG_Z) lines += L.out * (L.y_c - cy) * L.l_flow;
     }
     const Stahlprofil& p = r->profile;
-    double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);
     if (type == PROFILTYP_RECHTECK && Wc_Full_Penetration(r)) {
-        // The fully penetrated tube's flow runs along the middle of its
-        // walls (Bredt), round the corners at their mean radius.
-        const double r_o = w->s_o > 0.1 ? w->s_o : 0.0, r_i = r_o > 0.0 ? std::max(p.r_2, 0.0) : 0.0;
-        Closed_Tube_Torsion torsion;
-        enclosed = Calc_Closed_Tube_Torsion(p.h, p.b_fo, p.t_w, p.t_fo, r_o, r_i, &torsion) ? 2.0 * torsion.A_m : 0.0;
-    } else if (r->weld_kind == WELD_BUTT) {
-        enclosed = 2.0 * Throat_Ring_Area(w);
+        // The fully penetrated tube is the tube: its cell's flow runs along
+        // the middle of its walls, round the corners at their mean radius,
+        // and each wall twists with it and takes its own St. Venant share,
+        // M_T t / I_T at its faces (Wc_Point_Checks). Omega = I_T / K gives
+        // the cell's flow M_T K / I_T; W_w,t is the tube's, at the faces of
+        // the wall where the shear is largest. (Bredt's mean flow on the
+        // lines laid where the walls give the section's second moments
+        // put the shear of an MSH 140 x 140 x 16 16 % low.)
+        const Joined_Section* j = Kept_Joined_Section(&p);
+        if (!j || !j->closed || !(j->K > 0.0) || !(j->tau_T_per_M_x > 0.0)) return;
+        w->ring = true;
+        w->Omega = j->I_T / j->K;
+        w->I_T = j->I_T;
+        w->W_wt = 1.0 / j->tau_T_per_M_x;
+        return;
     }
+    double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);
+    if (r->weld_kind == WELD_BUTT) enclosed = 2.0 * Throat_Ring_Area(w);
     const double Omega = std::min(lines, enclosed);
     if (!(Omega > 0.001)) return;
     w->ring = true;

@@ -220,8 +220,11 @@ void Point_Stresses(WeldCheckWork* w) {
             // Bredt: the shear flow circulates with the torsion, x cross the
             // outward normal of the face, the same flow in every weld; a
             // line shorter than the face it stands for carries the face's.
+            // The walls of a fully penetrated tube (I_T its own) add their
+            // own St. Venant share at their faces, the same way round.
             if (w->ring && Wc_Present(w->q_T))
-                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->q_T * (L.l_flow / L.l) / L.a;
+                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) *
+                              (w->q_T * (L.l_flow / L.l) / L.a + (w->I_T > 0.0 ? w->M_T * L.a / w->I_T : 0.0));
             // St. Venant: at a plate's face the shear runs along it, the way
             // Bredt's flow runs on the outer face of a closed wall.
             if (w->st_venant) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->M_T * L.k_T / w->I_T;

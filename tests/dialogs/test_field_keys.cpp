@@ -186,10 +186,15 @@ TEST_F(FieldKeys, ATypedTildeIsRefusedAndNamed) {
 // print list's markup escape "â•¬" (0xCE) would hide what follows it in the
 // list: the text is refused with a box, as "~" is.
 TEST_F(FieldKeys, ForeignCharacterAndMarkupEscapeAreRefusedAndNamed) {
+    // The letters of code page 850 the print font draws otherwise, from the
+    // font's table of glyphs in docs/printlist-viewer.md: all its bytes but
+    // 0xF8 (°) and 0xFD (²), which code page 850 has alike: four letters
+    // before 0xB0, 27 more from 0xB0 to 0xFA.
+    const std::string kSignLetters = "\x88 \x89 \x8C \xA3 und 27 weitere Zeichen der Bytes 0xB0 bis 0xFA";
     const struct {
         std::vector<int> keys;
         const char* kept;  // the field afterwards
-        const char* box;
+        std::string box;
     } cases[] = {
         {{'5', VEK_KEY_FOREIGN + 0x20AC, 'x', VEK_KEY_ENTER}, "5x          ",
          "Das Zeichen U+20AC kann nicht eingegeben werden:|der Zeichensatz der Eingabedaten (Codepage 850) hat es "
@@ -197,6 +202,12 @@ TEST_F(FieldKeys, ForeignCharacterAndMarkupEscapeAreRefusedAndNamed) {
         {{'A', 0xCE, 'H', 'B', VEK_KEY_ENTER}, "Wind        ",
          "Das Zeichen \"\xCE\" (Byte 0xCE) kann nicht eingegeben werden:|im Ausdruck leitet es eine Formatierung ein und verdeckte "
          "den Text danach.|Der bisherige Text bleibt erhalten."},
+        // "Fen\x88tre \xA3" ("Fenêtre ú"): the list's font draws 0x88 as an
+        // arrow and 0xA3 as Delta; the box names both and every such letter.
+        {{'F', 'e', 'n', 0x88, 't', 'r', 'e', ' ', 0xA3, VEK_KEY_ENTER}, "Wind        ",
+         "Die Zeichen \"\x88\" (Byte 0x88), \"\xA3\" (Byte 0xA3) k\x94nnen nicht eingegeben werden:|der Ausdruck "
+         "zeigt an ihrer Stelle Formelzeichen.|Nicht eingegeben werden k\x94nnen: " + kSignLetters +
+             "|Der bisherige Text bleibt erhalten."},
     };
     for (const auto& c : cases) {
         char name[13] = "Wind        ";

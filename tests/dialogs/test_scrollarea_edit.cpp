@@ -73,11 +73,19 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     VEK_Script_Key(VEK_KEY_CTRL_V);           // paste: only 10 fit
     VEK_Script_Key('Q');            // full: dropped
     VEK_Script_Click(590, 390);     // outside the field: the editor ends
+    VEK_Clear_Recorded_Messages();
     EXPECT_EQ(Edit_Prop_Sheet(), 100);
     EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
     EXPECT_EQ(std::strlen(buf), 100u);
     EXPECT_EQ(std::string(buf, 10), std::string(10, 'z'));
     EXPECT_EQ(buf[10], 'x');
+    // What did not fit is refused as the one-line fields refuse it, with a
+    // box naming the limit, once an edit (the 'Q' after it has none).
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].title, VEK_REFUSAL_TITLE);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Der Text ist zu lang: h\x94" "chstens 100 Zeichen.",
+                                        "Vom eingef\x81gten Text (mehr als 100 Zeichen) sind 10 \x81" "bernommen."}));
     // Backspace at the end and a typed character.
     VEK_Script_Clear();
     Clear_Scrollable_View_Area(slot);
@@ -126,6 +134,26 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Das Zeichen \"\xCE\" (Byte 0xCE) kann nicht eingegeben werden:");
     EXPECT_EQ(VEK_Recorded_Messages()[1].lines.at(0), "Das Zeichen U+20AC kann nicht eingegeben werden:");
     EXPECT_EQ(VEK_Recorded_Messages()[2].lines.at(2), "Der eingef\x81gte Text wird ohne dieses Zeichen \x81" "bernommen.");
+    // So are the letters the print list's font draws as formula signs
+    // ("\x88" = ê as an arrow, "\xA3" = ú as Delta, "\xFA" = · as a cube),
+    // typed and pasted; "\x82" = é and "\xF8" = ° print as they are.
+    VEK_Script_Clear();
+    Clear_Scrollable_View_Area(slot);
+    char signs[21] = "";
+    Add(signs, 20, 500);
+    VEKSetClipboardText("\xA3\xFAh\xF8", 0);
+    VEK_Script_Click(400, 150);
+    for (int key : {(int)'F', 0x88, 0x82, (int)VEK_KEY_CTRL_V}) VEK_Script_Key(key);
+    VEK_Script_Click(590, 390);
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    Edit_Scrollable_View_Area(slot);
+    EXPECT_STREQ(signs, "F\x82h\xF8");
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Das Zeichen \"\x88\" (Byte 0x88) kann nicht eingegeben werden:");
+    EXPECT_EQ(VEK_Recorded_Messages()[1].lines.at(0),
+              "Die Zeichen \"\xA3\" (Byte 0xA3), \"\xFA\" (Byte 0xFA) k\x94nnen nicht eingegeben werden:");
+    EXPECT_EQ(VEK_Recorded_Messages()[1].lines.at(3), "Der eingef\x81gte Text wird ohne dieses Zeichen \x81" "bernommen.");
 }
 
 // Typed into without a click, the editor starts with the caret at the

@@ -683,6 +683,32 @@ TEST(XsPlastic, ChainPerShape) {
     }
 }
 
+// The torsion step of the plastic chain takes the shear at the tube's
+// surface, where it is largest: the circular tube 200 x 10 (S235, gamma_M0
+// 1.0) T R / I_p with I_p = pi (100⁴ - 90⁴) / 2 (Bredt's mean T / (2 pi 95²
+// 10), which it was, is 5 % lower); the welded RHS 200 x 100 x 8 the closed
+// tube's (A_m = 92 192, ∮ds/t = 2 (92 + 192) / 8, K = 2 A_m / ∮ds/t, I_T =
+// 4 A_m² / ∮ds/t + 2 (92 + 192) 8³ / 3) T (K / 8 + 8) / I_T (Bredt's T / (2
+// A_m 8) 11 % lower). U = tau_t / (f_y / sqrt 3).
+TEST(XsPlastic, TorsionAtTheTubesSurface) {
+    const Stahlprofil C = Welded(PROFILTYP_ROHR, 200, 10, 200, 10, 1, 1);
+    const Stahlprofil R = Welded(PROFILTYP_RECHTECK, 200, 8, 100, 8, 289024, 175424);
+    const double I_p = M_PI * (std::pow(100.0, 4) - std::pow(90.0, 4)) / 2;
+    const double A_m = 92.0 * 192, circuit = 2 * (92.0 + 192) / 8, K = 2 * A_m / circuit;
+    const double I_T = 4 * A_m * A_m / circuit + 2 * (92.0 + 192) * 512 / 3;
+    const double tau_Rd = 235 / std::sqrt(3.0);
+    const struct {
+        const Stahlprofil* p;
+        double T, tau;  // Nmm, N/mm²
+    } cases[] = {{&C, 30e6, 30e6 * 100 / I_p}, {&R, 10e6, 10e6 * (K / 8 + 8) / I_T}};
+    for (const auto& c : cases) {
+        double o2 = -9;
+        EXPECT_EQ(Calc_XS_Plastic_Check(c.p, 1.0, 1.0, 1, 0, 0, 0, 0, 0, c.T, 0, 0, nullptr, &o2, nullptr, nullptr, 0), 0)
+            << c.p->type;
+        EXPECT_NEAR(o2, c.tau / tau_Rd, 1e-9) << c.p->type;
+    }
+}
+
 // Within the list's tolerance (5 %) a partial check of 1.03 passes and the
 // chain goes on, so that the steps after it count: the flat bar 100 x 10
 // (V_pl,Rd = 1000 235 / 3^1/2 = 135677 N) under V_z = 1.03 V_pl,Rd alone

@@ -205,6 +205,7 @@ TEST(OliView, MarkupAndGlyphs) {
         {"\xCE", ""},
         {"\xCEHA\xCE/2", "<h>A</h><hsup>2</hsup>"},  // found by fuzzing: one size per span
         {"x\xCE/2\xCE\\i", "x<sup>2</sup><sub>i</sub>"},    // found by fuzzing: one rise per span
+        {"Haus \x7F", "Haus ⌂"},  // code page 850's letter, not a control byte
         {"\xCC\xCE\\s\xCEr \xD6\xCE\\p\xCEr \xD6\xCE\\s\xCEr \xD6\xCE\\w,p\xCEr y\xCE\\s\xCEr",
          "σ<sub>⊥</sub> τ<sub>∥</sub> τ<sub>⊥</sub> τ<sub>w,p</sub> y<sub>s</sub>"},
     };
@@ -235,6 +236,7 @@ TEST(OliView, MarkupAndGlyphs) {
         EXPECT_EQ(got, want) << c[0];
     }
     EXPECT_EQ(OLI_Plain_Text(" \xCE@2.\xCEtNachweise \xCC"), " 2. Nachweise σ");
+    EXPECT_EQ(OLI_Plain_Text("\x7F\x01"), "⌂");
 }
 
 // The golden weld report: texts in order, one page, three bookmarks, and a
@@ -996,4 +998,51 @@ TEST(OliView, GoldenListsAreSoundAndTheirCutsAreMarked) {
     const std::string group = "#SETBOOKMARK\n19\n \n#SETBOOKMARK\n16\n Lk 1\n" + Para("0x0\n4\n", {"Lk 1"});
     EXPECT_EQ(OLI_Page_Mark(Read(group + "#SETBOOKMARK\n17\n \n#SETBOOKMARK\n20\n \n")), "");
     EXPECT_EQ(OLI_Page_Mark(Read(group)), "Druckliste beschädigt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten");
+}
+
+// The identity of a list's input (oli_source.h): FNV-1a of its bytes as
+// published (offset basis, "a", "foobar"), the block's line read back as
+// written and nothing else, the input beside the list by the list's own
+// name, and what the viewer makes of the file it finds there.
+TEST(OliView, TheIdentityOfTheListsInput) {
+    const struct {
+        const char* bytes;
+        unsigned long long digest;
+    } published[] = {{"", 0xcbf29ce484222325ULL}, {"a", 0xaf63dc4c8601ec8cULL}, {"foobar", 0x85944171f73967e8ULL}};
+    for (const auto& p : published) EXPECT_EQ(OLI_Source_Digest(p.bytes, std::strlen(p.bytes)), p.digest) << p.bytes;
+    const OliSource abc = OLI_Source_Of_Bytes("liste.INP", "abc", 3);
+    FILE* f = std::tmpfile();
+    ASSERT_EQ(OLI_Write_Source(f, abc), 1);
+    EXPECT_EQ(testutil::Stream_Text(f), "#SOURCE\n 3 e71fa2190541574b liste.INP\n");
+    std::fclose(f);
+    OliSource read;
+    EXPECT_TRUE(OLI_Read_Source_Line(" 3 e71fa2190541574b liste.INP", &read));
+    EXPECT_TRUE(read.name == "liste.INP" && read.size == 3 && read.digest == abc.digest);
+    for (const char* line : {"", " 3", " 3 e71fa2190541574b", " 3 e71fa2190541574b ", " 3 E71FA2190541574B liste.INP",
+                             " -3 e71fa2190541574b liste.INP", " 3 e71fa2190541574 liste.INP", "3 e71fa2190541574b liste.INP",
+                             " 3  e71fa2190541574b liste.INP", " 3 e71fa2190541574b ../liste.INP",
+                             " 3 e71fa2190541574b a\\liste.INP", " 3 e71fa2190541574b li\tste.INP"})
+        EXPECT_FALSE(OLI_Read_Source_Line(line, &read)) << line;
+    EXPECT_EQ(OLI_Write_Source(nullptr, abc), 0);
+    EXPECT_EQ(OLI_Source_Input_Path("/p/B002_01.OLI", abc), "/p/B002_01.INP");
+    // Beside the list: the same bytes, others, none.
+    testutil::TempDir dir;
+    const std::string list = dir.file("liste.OLI");
+    testutil::Write_File(list, "#SHOWPARA\n0x0\n4\n-1\n Zeile\n#END_OF_TEXT\n0x0\n-1\n#SOURCE\n 3 e71fa2190541574b liste.INP\n");
+    int refusal = 0;
+    for (const char* input : std::vector<const char*>{"abc", "abd", nullptr}) {
+        if (input) testutil::Write_File(dir.file("liste.INP"), input);
+        else std::filesystem::remove(dir.file("liste.INP"));
+        OliDocument doc;
+        ASSERT_TRUE(OLI_Read_Document_File(list.c_str(), &doc, &refusal));
+        EXPECT_EQ(doc.not_of_input, input && std::string(input) == "abd" ? "liste.INP" : "") << (input ? input : "none");
+        OliSource named;
+        EXPECT_TRUE(OLI_List_Source(list.c_str(), &named));
+        EXPECT_EQ(named.digest, abc.digest);
+    }
+    std::string fault;
+    FILE* bad = testutil::Stream_With("#SOURCE\n 3 x liste.INP\n");
+    EXPECT_EQ(OLI_Check_Structure(bad, &fault), 0);
+    std::fclose(bad);
+    EXPECT_EQ(fault, "line 2: not a line of the input's identity: \" 3 x liste.INP\"");
 }

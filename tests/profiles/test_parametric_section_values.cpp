@@ -254,11 +254,15 @@ TEST(ParametricSectionValues, RoundedHollowRectanglesAgainstThePublishedTables) 
 // A closed rectangular tube's St. Venant values against the hot-finished
 // hollow sections' formulas, written out: R_c = (r_o + r_i) / 2, the
 // mid-line's length h_p = 2 ((b - t) + (h - t)) - 2 R_c (4 - pi), its area
-// A_p = (b - t)(h - t) - R_c² (4 - pi), K = 2 A_p t / h_p and I_t = t³ h_p /
-// 3 + 2 K A_p; Bredt's W_T = 2 A_p t. MSH 140 x 140 x 16 (radii 24 and 16)
-// is published with I_t 3196 cm⁴. A sharp tube with unequal walls (webs 6,
-// flanges 12) by its circuit: 4 A_p² / (2 (b - t_w) / t_f + 2 (h - t_f) /
-// t_w) + the walls' (l t³ / 3), W_T over the thinner wall.
+// A_p = (b - t)(h - t) - R_c² (4 - pi), K = 2 A_p t / h_p, I_t = t³ h_p / 3 +
+// 2 K A_p and the torsional modulus W_t = I_t / (t + K / t): the surface's
+// shear, the cell's flow K / t per unit twist and the wall's own t. (Bredt's
+// 2 A_p t, which the modulus was before, leaves the wall's own share out.)
+// MSH 140 x 140 x 16 (radii 24 and 16) is published with I_t 3196 cm⁴ and
+// W_t 393.9 cm³. A sharp tube with unequal walls (webs 6, flanges 12) by
+// its circuit: 4 A_p² / (2 (b - t_w) / t_f + 2 (h - t_f) / t_w) + the
+// walls' (l t³ / 3); each wall's surface has (K / t_i + t_i) / I_T per unit
+// torque, K = 2 A_p / circuit, the largest at the thinner webs here.
 TEST(ParametricSectionValues, ClosedTubeTorsionByTheHollowSectionFormulas) {
     const struct {
         double h, b, t, r_o, r_i;
@@ -273,16 +277,24 @@ TEST(ParametricSectionValues, ClosedTubeTorsionByTheHollowSectionFormulas) {
         EXPECT_NEAR(v.A_m, A_p, 1e-9 * A_p);
         EXPECT_NEAR(v.I_T, t * t * t * h_p / 3 + 2 * K * A_p, 1e-9 * v.I_T);
         EXPECT_NEAR(v.I_T_closed, 2 * K * A_p, 1e-9 * v.I_T);
-        EXPECT_NEAR(v.W_T, 2 * A_p * t, 1e-9 * v.W_T);
+        const double I_t = t * t * t * h_p / 3 + 2 * K * A_p;
+        EXPECT_NEAR(v.W_T, I_t / (t + K / t), 1e-9 * v.W_T);
+        EXPECT_NEAR(Closed_Tube_Wall_Shear(&v, t), 1 / v.W_T, 1e-9 / v.W_T);
     }
     Closed_Tube_Torsion msh;
     ASSERT_EQ(Calc_Closed_Tube_Torsion(14, 14, 1.6, 1.6, 2.4, 1.6, &msh), 1);
     EXPECT_NEAR(msh.I_T, 3196, 0.5);
+    EXPECT_NEAR(msh.W_T, 393.9, 0.05);
     Closed_Tube_Torsion sharp;
     ASSERT_EQ(Calc_Closed_Tube_Torsion(200, 120, 6, 12, 0, 0, &sharp), 1);
-    const double A_p = 114.0 * 188, circuit = 2 * 114.0 / 12 + 2 * 188.0 / 6;
-    EXPECT_NEAR(sharp.I_T, 4 * A_p * A_p / circuit + (2 * 114.0 * 1728 + 2 * 188.0 * 216) / 3, 1e-6 * sharp.I_T);
-    EXPECT_NEAR(sharp.W_T, 2 * A_p * 6, 1e-9);
+    const double A_p = 114.0 * 188, circuit = 2 * 114.0 / 12 + 2 * 188.0 / 6, K = 2 * A_p / circuit;
+    const double I_T = 4 * A_p * A_p / circuit + (2 * 114.0 * 1728 + 2 * 188.0 * 216) / 3;
+    EXPECT_NEAR(sharp.I_T, I_T, 1e-6 * sharp.I_T);
+    // webs: K / 6 + 6 = 93.48 mm against the flanges' K / 12 + 12 = 55.74
+    EXPECT_NEAR(sharp.W_T, I_T / (K / 6 + 6), 1e-6 * sharp.W_T);
+    EXPECT_NEAR(Closed_Tube_Wall_Shear(&sharp, 12), (K / 12 + 12) / I_T, 1e-6 / sharp.W_T);
+    EXPECT_EQ(Closed_Tube_Wall_Shear(&sharp, 0), 0);
+    EXPECT_EQ(Closed_Tube_Wall_Shear(nullptr, 6), 0);
     EXPECT_EQ(Calc_Closed_Tube_Torsion(10, 10, 5, 1, 0, 0, &sharp), 0);
     EXPECT_EQ(sharp.I_T, 0);
     EXPECT_EQ(Calc_Closed_Tube_Torsion(10, 10, 1, 1, 0, 0, nullptr), 0);

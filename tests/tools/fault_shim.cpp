@@ -13,8 +13,13 @@
 //                     0: every matching call
 //   WELD_FAULT_ACTION fail (the default: the call fails with EIO; a
 //                     failing fclose still closes the stream, as a failed
-//                     close does) or kill (SIGKILL just before the call, as
-//                     a power cut or kill -9 there would end the run)
+//                     close does), kill (SIGKILL just before the call, as
+//                     a power cut or kill -9 there would end the run) or
+//                     hold (just before the call, the file WELD_FAULT_HOLD
+//                     with ".held" appended is made, and the run waits
+//                     until the file WELD_FAULT_HOLD is there, at most two
+//                     minutes; then the call is made: a second run can be
+//                     let through the same steps meanwhile)
 //   WELD_FAULT_LOG    a file that gets one line per rename ("rename FROM
 //                     TO"), fsync ("fsync PATH") and unlink or remove
 //                     ("unlink PATH"), in the order made
@@ -80,6 +85,15 @@ bool Hit(const char* op, const std::string& path) {
     if (action && std::strcmp(action, "kill") == 0) {
         Log(std::string("killed before ") + op + " " + path);
         kill(getpid(), SIGKILL);
+    }
+    if (action && std::strcmp(action, "hold") == 0) {
+        const char* hold = std::getenv("WELD_FAULT_HOLD");
+        if (!hold || !*hold) return false;
+        static auto real_open = Real<int (*)(const char*, int, ...)>("open");
+        const int fd = real_open((std::string(hold) + ".held").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd >= 0) close(fd);
+        for (int waited = 0; waited < 24000 && access(hold, F_OK) != 0; ++waited) usleep(5000);
+        return false;
     }
     return true;
 }

@@ -70,18 +70,22 @@ struct Desktop {
     // stderr. Without with_exec EXEC is left out; prefix goes in front of
     // the program in the shell (a "ulimit", say).
     int Run(const std::string& args, bool with_exec = true, const std::string& prefix = "") {
-        std::string env = "DATA='" + dir.file("data") + "' DRAM='" + dir.file("dram") + "' TEMP='" +
-                          dir.file("temp") + "' ";
-        env += with_exec ? "EXEC='" + dir.file("exec") + "' " : "";
-        const std::string cmd = "cd '" + project + "' && " + prefix + " env -u EXEC -u VEK_PRIVAT_DATAPATH " + env +
-                                "'" + kProgram + "' " + args + " >'" + dir.file("out.txt") + "' 2>'" +
-                                dir.file("err.txt") + "'";
         const std::map<std::string, std::string> before = Lists();
-        const int status = std::system(("(" + cmd + ")").c_str());
+        const int status = std::system(("(" + Command(args, with_exec, prefix, "") + ")").c_str());
         out = testutil::Read_File(dir.file("out.txt"));
         err = testutil::Read_File(dir.file("err.txt"));
         Check_Lists(before);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // The shell command of such a run, its output to files whose names end
+    // with `tag` (out<tag>.txt, err<tag>.txt).
+    std::string Command(const std::string& args, bool with_exec, const std::string& prefix,
+                        const std::string& tag) const {
+        std::string env = "DATA='" + dir.file("data") + "' DRAM='" + dir.file("dram") + "' TEMP='" +
+                          dir.file("temp") + "' ";
+        env += with_exec ? "EXEC='" + dir.file("exec") + "' " : "";
+        return "cd '" + project + "' && " + prefix + " env -u EXEC -u VEK_PRIVAT_DATAPATH " + env + "'" + kProgram +
+               "' " + args + " >'" + dir.file("out" + tag + ".txt") + "' 2>'" + dir.file("err" + tag + ".txt") + "'";
     }
     // The print lists in the project folder, by name.
     std::map<std::string, std::string> Lists() const {

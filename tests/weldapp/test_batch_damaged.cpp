@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "support/testutil.h"
+#include "support/xvfb.h"
 #include "weldapp/batch_desktop.h"
 
 namespace {
@@ -463,10 +464,27 @@ TEST(BatchDamaged, ListAndPlotFileAreReplacedTogether) {
         d.Add("flat_bar", "C001");
         testutil::Write_File(d.project + "/C001_01.OLI", old_list);
         testutil::Write_File(d.project + "/C0010001.SPF", old_plot);
-        for (const char* stale : {"C001_01.OLI.tmp", "C0010001.SPF.tmp"})
+        for (const char* stale : {"C001_01.OLI.tmp", "C0010001.SPF.tmp", "C001_01.OLI.0a1b2c3d.tmp",
+                                  "C0010001.SPF.0a1b2c3d.tmp", "C0010001.SPF.9f8e7d6c.tmp"})
             testutil::Write_File(d.project + "/" + stale, "cut off");
         EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
         EXPECT_EQ(d.err, "");
+        EXPECT_TRUE(d.File("C001_01.OLI") == new_list && d.File("C0010001.SPF") == new_plot);
+        EXPECT_EQ(d.Files(), pair);
+    }
+    {
+        // One of two runs at once, killed after its commit, left its pair
+        // under its own names: the next run completes it.
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        testutil::Write_File(d.project + "/C001_01.OLI", old_list);
+        testutil::Write_File(d.project + "/C0010001.SPF", old_plot);
+        testutil::Write_File(d.project + "/C001_01.OLI.0a1b2c3d.new", new_list);
+        testutil::Write_File(d.project + "/C0010001.SPF.0a1b2c3d.tmp", new_plot);
+        EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+        EXPECT_NE(d.err.find("the print list and plot file of a run that was cut off were put in place"),
+                  std::string::npos)
+            << d.err;
         EXPECT_TRUE(d.File("C001_01.OLI") == new_list && d.File("C0010001.SPF") == new_plot);
         EXPECT_EQ(d.Files(), pair);
     }
@@ -495,6 +513,37 @@ TEST(BatchDamaged, ListAndPlotFileAreReplacedTogether) {
             EXPECT_EQ(d.Files(), fails ? (Names{"C001_01.INP", "C001_01.OLI", "C001_01.TXT"}) : pair);
         }
     }
+}
+
+// Two refreshes of one component at once: the first held while it makes
+// its list temporary last, its list and plot file written, while the second
+// runs through. Both took the same temporaries: the second wrote over the
+// first's and put them in place as its own, the first found its temporary
+// gone, ended with 2 and left "Es liegt kein Nachweis vor" in place of the
+// sound list. Now each run writes temporaries of its own: both end with 1,
+// the sound list and plot file stand, no temporary is left, and a run's own
+// temporaries held by it are never taken for those of a run cut off.
+TEST(BatchDamaged, TwoRefreshesAtOnceWriteTheirOwnTemporaries) {
+    const Names pair{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT"};
+    Desktop fresh;
+    fresh.Add("flat_bar", "C001");
+    ASSERT_EQ(fresh.Run("C001 " + kRun), 1) << fresh.err;
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    const std::string go = d.dir.file("go"), code = d.dir.file("code1.txt");
+    const std::string held = "WELD_FAULT_HOLD='" + go + "' " + Fault_Shim("fsync", "C001_01.OLI.tmp", 1, "hold");
+    const std::string first = "(" + d.Command("C001 " + kRun, true, held, "1") + "; echo $? >'" + code + "') &";
+    ASSERT_EQ(std::system(first.c_str()), 0);
+    ASSERT_TRUE(testutil::Wait_Until([&] { return fs::exists(go + ".held"); }, testutil::kWindowStepMs));
+    EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+    EXPECT_EQ(d.err, "");
+    testutil::Write_File(go, "");
+    ASSERT_TRUE(testutil::Wait_Until([&] { return !testutil::Read_File(code).empty(); }, testutil::kWindowExitMs));
+    EXPECT_EQ(std::atoi(testutil::Read_File(code).c_str()), 1) << testutil::Read_File(d.dir.file("err1.txt"));
+    EXPECT_EQ(testutil::Read_File(d.dir.file("err1.txt")), "");
+    EXPECT_TRUE(d.File("C001_01.OLI") == fresh.File("C001_01.OLI"));
+    EXPECT_TRUE(d.File("C0010001.SPF") == fresh.File("C0010001.SPF"));
+    EXPECT_EQ(d.Files(), pair);
 }
 
 // The new pair's bytes reach the disc before any name changes, the pending

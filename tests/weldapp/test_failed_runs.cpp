@@ -514,3 +514,141 @@ TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
             EXPECT_NE(d.File("A001_01.OLI").find(plate), std::string::npos) << c.what;
     }
 }
+
+// A plot file that cannot be put in place (a folder of its name, its
+// temporary not synced, its rename refused) was reported as the print
+// list's failure: "Druckliste A001_01.OLI: ..." and "A001_01.OLI: cannot be
+// replaced". Now the list that says why and the console name the plot
+// file; a folder in its place stops the run before anything changes.
+TEST(FailedRuns, APlotFileThatCannotBePutInPlaceIsNamed) {
+    const struct {
+        const char* what;
+        bool folder;
+        std::string prefix, reason, console;
+    } cases[] = {
+        {"a folder of its name", true, "", "ein Verzeichnis, keine Datei", "cannot be put in place (Is a directory)"},
+        {"its temporary's sync", false, Fault_Shim("fsync", "C0010001.SPF.tmp", 1),
+         "Ein-/Ausgabefehler des Datentr\x84gers", "cannot be put in place (Input/output error)"},
+        {"its rename", false, Fault_Shim("rename", "C0010001.SPF$", 1), "Ein-/Ausgabefehler des Datentr\x84gers",
+         "cannot be put in place (Input/output error)"},
+    };
+    for (const auto& c : cases) {
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        if (c.folder) fs::create_directories(d.project + "/C0010001.SPF/x");
+        EXPECT_EQ(d.Run("C001 " + kRun, true, c.prefix), 2) << c.what;
+        Expect_List(d.File("C001_01.OLI"), Failure_List(kFlatBar, kUnwritten, "Plotdatei C0010001.SPF: " + c.reason, kNoResult),
+                    c.what);
+        EXPECT_NE(("\n" + d.err).find("\nC0010001.SPF: " + c.console + "\n"), std::string::npos) << c.what << "\n" << d.err;
+        EXPECT_EQ(d.err.find("C001_01.OLI: cannot be replaced"), std::string::npos) << c.what << "\n" << d.err;
+        Names files{"C001_01.INP", "C001_01.OLI", "C001_01.TXT"};
+        if (c.folder) files.insert(files.begin(), "C0010001.SPF");
+        EXPECT_EQ(d.Files(), files) << c.what;
+    }
+}
+
+// The example HE 280 A with 300 load combinations at the detailed extent
+// (a list of 86 kB for each) or in the table, written by the example
+// writer.
+static void Many_Cases(Desktop& d, const char* extent) {
+    const std::string cmd = "DATA='" + d.dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' he280a 300 '" +
+                            d.project + "/A001_01.INP' " + extent + " 2>/dev/null";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    testutil::Write_File(d.project + "/A001_01.TXT", "1.01\nViele Lastkombinationen\n");
+}
+
+// A list beyond what the viewer and the program's readers take (4 GiB:
+// 49,800 load cases at the detailed extent) was written whole and then
+// refused by every reader. Now the run refuses it as soon as its load
+// cases' chapters show that it would pass the limit, before the rest is
+// written, and the list says why, with the size it would have and the
+// limit; a list the chapters do not give away (the table) is refused by
+// its size once written. The limit is lowered for the test (VEK_LIST_LIMIT);
+// the file size limit of the shell would stop a run that wrote on (the
+// whole list has 25 MiB).
+TEST(FailedRuns, AListBeyondWhatItsReadersTakeIsRefused) {
+    Desktop whole;
+    Many_Cases(whole, "2");
+    ASSERT_EQ(whole.Run("A001 " + kRun), 1) << whole.err;
+    const double size = static_cast<double>(whole.File("A001_01.OLI").size());
+    ASSERT_GT(size, 20e6);
+    Desktop d;
+    Many_Cases(d, "2");
+    EXPECT_EQ(d.Run("A001 " + kRun, true, "trap '' XFSZ; ulimit -f 4000; VEK_LIST_LIMIT=2000000"), 2) << d.err;
+    const std::string list = d.File("A001_01.OLI");
+    const std::string said = "\n Druckliste A001_01.OLI: etwa ";
+    const size_t at = list.find(said);
+    ASSERT_NE(at, std::string::npos) << list.substr(0, 600);
+    // The estimate, in MiB, within a tenth of the whole list's size; the
+    // limit 2,000,000 bytes = 1.9 MiB.
+    const double estimate = std::atof(list.c_str() + at + said.size()) * 1048576.0;
+    EXPECT_NEAR(estimate, size, 0.1 * size) << list.substr(at, 200);
+    EXPECT_NE(list.find(" MiB bei 300 Lastkombinationen, mehr als die 1.9 MiB, die eine Druckliste haben darf"),
+              std::string::npos)
+        << list.substr(at, 200);
+    EXPECT_NE(d.err.find("A001_01.OLI: not written: about "), std::string::npos) << d.err;
+    EXPECT_NE(d.err.find(" bytes for 300 load cases, more than the 2000000 bytes a print list may have"),
+              std::string::npos)
+        << d.err;
+    // The table: refused by one byte, written at its size.
+    Desktop table;
+    Many_Cases(table, "3");
+    ASSERT_EQ(table.Run("A001 " + kRun), 1) << table.err;
+    const long long bytes = static_cast<long long>(table.File("A001_01.OLI").size());
+    ASSERT_LT(bytes, 1 << 20);
+    EXPECT_EQ(table.Run("A001 " + kRun, true, "VEK_LIST_LIMIT=" + std::to_string(bytes - 1)), 2) << table.err;
+    EXPECT_NE(table.File("A001_01.OLI").find("\n Druckliste A001_01.OLI: " + std::to_string(bytes) +
+                                              " Bytes, mehr als die " + std::to_string(bytes - 1) + " Bytes, "),
+              std::string::npos)
+        << table.File("A001_01.OLI").substr(0, 600);
+    EXPECT_EQ(table.Run("A001 " + kRun, true, "VEK_LIST_LIMIT=" + std::to_string(bytes)), 1) << table.err;
+    EXPECT_EQ(static_cast<long long>(table.File("A001_01.OLI").size()), bytes);
+}
+
+// A run that replaced the input file and was cut off before its list
+// (killed at the list's commit) left the old list, "Nachweis erbracht"
+// with the old plate, beside the new input, and nothing said so: not the
+// viewer, not the window's next start. The list now carries its input's
+// identity: the viewer marks every page and ends with 3, the window's next
+// start says so in a box; the next refresh writes the list of the new
+// input, which the viewer shows unmarked.
+TEST(FailedRuns, AListThatIsNotItsInputsSaysSo) {
+    Desktop d;
+    d.Add("he280a_end_plate", "A001");
+    ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+    const std::string old_list = d.File("A001_01.OLI");
+    EXPECT_EQ(Run_Script(d, "A001", "click 265 279\ntype 0 20\n" + kEndAndSave,
+                         Fault_Shim("rename", "A001_01.OLI.new", 1, "kill")),
+              128 + 9);
+    ASSERT_NE(d.File("A001_01.INP").find("\n 20.000000 0.000000 0.000000\n"), std::string::npos);
+    ASSERT_TRUE(d.File("A001_01.OLI") == old_list);
+    const std::string viewer = std::string(WELD_BINARY_DIR) + "/bin/oliview";
+    auto view = [&](std::string* err) {
+        const std::string cmd = "cd '" + d.project + "' && '" + viewer + "' A001_01.OLI -o '" + d.dir.file("a.pdf") +
+                                "' --boxes '" + d.dir.file("boxes.txt") + "' >/dev/null 2>'" + d.dir.file("v.txt") + "'";
+        const int status = std::system(cmd.c_str());
+        *err = testutil::Read_File(d.dir.file("v.txt"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    std::string err;
+    EXPECT_EQ(view(&err), 3) << err;
+    EXPECT_NE(err.find("the input file A001_01.INP beside it was changed after the list was written"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(testutil::Read_File(d.dir.file("boxes.txt"))
+                  .find("foot\t0\tDruckliste nicht zur Eingabedatei A001_01.INP daneben: die Datei wurde nach der "
+                        "Liste ge\xC3\xA4ndert"),
+              std::string::npos);
+    // The window's start, closed at once.
+    EXPECT_EQ(Run_Script(d, "A001", ""), 0) << d.err;
+    EXPECT_NE(d.err.find("message box \"Hinweis\": [Die Druckliste A001_01.OLI geh\x94rt nicht zur Eingabedatei "
+                         "A001_01.INP:] [sie wurde aus anderen Eingabedaten geschrieben, die Datei danach ge\x84ndert.] "
+                         "[Beim Beenden mit Speichern wird sie neu geschrieben.] answer 1\n"),
+              std::string::npos)
+        << d.err;
+    ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+    EXPECT_NE(d.File("A001_01.OLI").find("Platte: Dicke t\xCE\\p\xCEr = 20.0 mm"), std::string::npos);
+    EXPECT_EQ(view(&err), 0) << err;
+    EXPECT_EQ(Run_Script(d, "A001", ""), 0) << d.err;
+    EXPECT_EQ(d.err.find("Hinweis"), std::string::npos) << d.err;
+}

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -786,5 +787,299 @@ TEST_F(InputPage, DinAndBackKeepsTheEcChoices) {
         EXPECT_EQ(n.throat[web], c.web_throat) << c.code;
         ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.code;
         EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(c.box_line), c.said);
+    }
+}
+
+namespace {
+
+// The arrangement radio as the user sets it, then the refresh.
+void Choose(testutil::Record& rec, int arrangement) {
+    Nachweis_Page.arrangement = arrangement;
+    Apply_Sheet_to_Record(&rec.r);
+}
+
+// A typed-in round bar of 60 mm.
+void Round_Bar(Nahtbild& n) {
+    Init_Profile(&n.profile);
+    Default_Material_Params(&n.profile.material);
+    n.profile.kind = STAHLPROFIL_KIND_DIMENSIONS, n.profile.type = PROFILTYP_RUND, n.profile.h = 60.0;
+}
+
+}  // namespace
+
+// A round section is welded all round: single welds chosen for a profile of
+// every other family are hidden by it, kept as typed (each weld's throat
+// 2 + number / 4 mm, fillet or butt), and chosen again as soon as the
+// profile is no longer round, each weld with its throat; a box says both
+// switches, and none calls a typed weld new.
+TEST_F(InputPage, ARoundProfileHidesTheSingleWeldsUntilItIsLeft) {
+    const struct {
+        const char* name;
+        int butt;
+    } profiles[] = {{"HE280A", 0}, {"IPE300", 1}, {"U140", 0}, {"L100X10", 1}, {"1/2IPE300", 0}, {"MSH100X100X8.0", 0}};
+    const char* const kRoundIn = "Ein runder Querschnitt wird umlaufend geschwei\xE1t: gew\x84hlt ist jetzt "
+                                 "\"umlaufende Kehlnaht\".";
+    const char* const kRoundOut = "Das Profil ist nicht mehr rund: gew\x84hlt sind wieder die Einzeln\x84hte, wie sie "
+                                  "eingegeben";
+    Nahtbild& n = rec_.r.naht;
+    for (const auto& p : profiles)
+        for (bool bar : {false, true}) {
+            Forget_Kept_Welds();
+            Set_Profile_Name(n, p.name);
+            Apply_Sheet_to_Record(&rec_.r);
+            Nachweis_Page.butt_weld = p.butt;
+            Choose(rec_, ANORDNUNG_EINZELNAEHTE);
+            for (int k = 0; k < NAHT_SLOTS; k++)
+                if (n.number[k] > 0) n.throat[k] = 2.0 + 0.25 * n.number[k];
+            Apply_Sheet_to_Record(&rec_.r);
+            double typed[NAHT_SLOTS];
+            int numbers[NAHT_SLOTS];
+            std::copy(n.throat, n.throat + NAHT_SLOTS, typed);
+            std::copy(n.number, n.number + NAHT_SLOTS, numbers);
+            const int kind = n.weld_kind;
+            VEK_Clear_Recorded_Messages();
+            if (bar) Round_Bar(n);
+            else Set_Profile_Name(n, "R168.3X5.0");
+            Apply_Sheet_to_Record(&rec_.r);
+            EXPECT_EQ(Nachweis_Page.arrangement, ANORDNUNG_UMLAUFEND) << p.name << bar;
+            EXPECT_EQ(n.all_round, 1) << p.name << bar;
+            ASSERT_FALSE(VEK_Recorded_Messages().empty()) << p.name << bar;
+            EXPECT_EQ(VEK_Recorded_Messages().back().lines.at(0), kRoundIn) << p.name << bar;
+            VEK_Clear_Recorded_Messages();
+            Init_Profile(&n.profile);
+            n.profile.kind = STAHLPROFIL_KIND_CATALOGUE;
+            Set_Profile_Name(n, p.name);
+            Apply_Sheet_to_Record(&rec_.r);
+            EXPECT_EQ(Nachweis_Page.arrangement, ANORDNUNG_EINZELNAEHTE) << p.name << bar;
+            EXPECT_EQ(n.weld_kind, kind) << p.name << bar;
+            for (int k = 0; k < NAHT_SLOTS; k++) {
+                EXPECT_EQ(n.number[k], numbers[k]) << p.name << bar << " slot " << k;
+                if (numbers[k] > 0) {
+                    EXPECT_EQ(n.throat[k], typed[k]) << p.name << bar << " slot " << k;
+                }
+            }
+            ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << p.name << bar;
+            EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), kRoundOut) << p.name << bar;
+            // Chosen otherwise on the round profile, the arrangement stays.
+            Round_Bar(n);
+            Apply_Sheet_to_Record(&rec_.r);
+            Choose(rec_, ANORDNUNG_DURCHGESCHWEISST);
+            Init_Profile(&n.profile);
+            n.profile.kind = STAHLPROFIL_KIND_CATALOGUE;
+            Set_Profile_Name(n, p.name);
+            Apply_Sheet_to_Record(&rec_.r);
+            EXPECT_EQ(Nachweis_Page.arrangement, ANORDNUNG_DURCHGESCHWEISST) << p.name << bar;
+        }
+}
+
+// a_w,fu of an I section welded all round is kept while a tee (no lower
+// flange) holds it at 0, and given back to the I section chosen after it:
+// the HE 280 A example's 7 mm through 1/2 IPE 300 and a typed tee, to HE 280 A
+// and IPE 300; a value typed on the way is what counts.
+TEST_F(InputPage, AWfuComesBackAfterATee) {
+    Nahtbild& n = rec_.r.naht;
+    for (const char* tee : {"1/2IPE300", "typed"})
+        for (const char* back : {"HE280A", "IPE300"}) {
+            Forget_Kept_Welds();
+            Set_Profile_Name(n, "HE280A");
+            Apply_Sheet_to_Record(&rec_.r);
+            Choose(rec_, ANORDNUNG_UMLAUFEND);
+            n.a_w_fo = 7.0, n.a_w_fu = 7.5, n.a_w = 6.0;
+            Apply_Sheet_to_Record(&rec_.r);
+            if (std::string(tee) == "typed") {
+                Init_Profile(&n.profile);
+                Default_Material_Params(&n.profile.material);
+                Stahlprofil& p = n.profile;
+                p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_T, p.h = 100, p.t_w = 11, p.b_fo = 100;
+                p.t_fo = 11, p.rolled = 1;
+            } else {
+                Set_Profile_Name(n, tee);
+            }
+            Apply_Sheet_to_Record(&rec_.r);
+            EXPECT_EQ(n.a_w_fu, 0.0) << tee;
+            Init_Profile(&n.profile);
+            n.profile.kind = STAHLPROFIL_KIND_CATALOGUE;
+            Set_Profile_Name(n, back);
+            Apply_Sheet_to_Record(&rec_.r);
+            EXPECT_EQ(n.a_w_fu, 7.5) << tee << " " << back;
+            EXPECT_EQ(n.a_w_fo, 7.0) << tee << " " << back;
+        }
+}
+
+// Before the input file is written the save names what the page keeps and
+// the file cannot hold, each with what comes back when it is opened; the
+// file written and read again gives back exactly that. HE 280 A (t_f 13,
+// t_w 8): the full-penetration weld's faces take the halves of the parts,
+// 6.5 and 4.0 mm; a butt weld of the flange 13 - max(0.2 * 13, 3) = 10,
+// from both sides 5.0 mm, of the web 8 - 3 = 5, from both sides 2.5 mm.
+TEST_F(InputPage, TheSaveNamesWhatTheInputFileCannotHold) {
+    Nahtbild& n = rec_.r.naht;
+    auto single = [&] {
+        Choose(rec_, ANORDNUNG_EINZELNAEHTE);
+        for (int k = 0; k < NAHT_SLOTS; k++)
+            if (n.number[k] > 0) n.throat[k] = k == WELD_FACE_WEB_LEFT || k == WELD_FACE_WEB_RIGHT ? 4.0 : 6.5;
+        Apply_Sheet_to_Record(&rec_.r);
+    };
+    const std::string kHead = "Die Eingabedatei h\x84lt nur, was zur Zeit gew\x84hlt ist. Nicht gespeichert wird:";
+    const struct {
+        const char* what;
+        std::function<void()> setup;
+        std::vector<std::string> lines;  // after the head line
+        std::function<void(const Nahtbild&, const SchweissnahtAnschluss&)> opened;
+    } cases[] = {
+        {"nothing kept", [&] { single(); }, {}, [](const Nahtbild& o, const SchweissnahtAnschluss&) {
+             EXPECT_EQ(o.throat[0], 6.5);
+         }},
+        {"throats behind the full-penetration weld",
+         [&] {
+             single();
+             n.throat[Slot_Of(n, 1)] = 5.5, n.throat[Slot_Of(n, 5)] = 4.25;
+             Apply_Sheet_to_Record(&rec_.r);
+             Choose(rec_, ANORDNUNG_DURCHGESCHWEISST);
+         },
+         {"- die Dicken der Einzeln\x84hte (ge\x94" "ffnet gelten die der durchgeschwei\xE1ten Stumpfnaht):",
+          "  aw1 5.5 mm auf 6.5 mm,  aw5 4.25 mm auf 4.0 mm"},
+         [&](const Nahtbild& o, const SchweissnahtAnschluss&) {
+             EXPECT_EQ(o.throat[Slot_Of(n, 1)], 6.5);
+             EXPECT_EQ(o.throat[Slot_Of(n, 5)], 4.0);
+         }},
+        {"single butt welds behind the all-round weld",
+         [&] {
+             single();
+             Nachweis_Page.butt_weld = 1;
+             Apply_Sheet_to_Record(&rec_.r);
+             Choose(rec_, ANORDNUNG_UMLAUFEND);
+         },
+         {"- die Einzeln\x84hte als Stumpfn\x84hte: ge\x94" "ffnet sind es Kehln\x84hte.",
+          "- die Dicken der Einzeln\x84hte wie eingegeben (ge\x94" "ffnet gelten die f\x81r Stumpfn\x84hte begrenzten):",
+          "  aw1 6.5 mm auf 5.0 mm,  aw2 6.5 mm auf 5.0 mm,  aw3 6.5 mm auf 5.0 mm,  aw4 4.0 mm auf 2.5 mm",
+          "  aw5 4.0 mm auf 2.5 mm,  aw6 6.5 mm auf 5.0 mm,  aw7 6.5 mm auf 5.0 mm,  aw8 6.5 mm auf 5.0 mm"},
+         [&](const Nahtbild& o, const SchweissnahtAnschluss&) {
+             EXPECT_EQ(o.weld_kind, WELD_FILLET);
+             EXPECT_NEAR(o.throat[Slot_Of(n, 1)], 5.0, 1e-6);
+         }},
+        {"a_w,fu of a tee",
+         [&] {
+             Choose(rec_, ANORDNUNG_UMLAUFEND);
+             n.a_w_fu = 7.5;
+             Set_Profile_Name(n, "1/2IPE300");
+             Apply_Sheet_to_Record(&rec_.r);
+         },
+         {"- afu 7.5 mm: das Profil hat keinen unteren Flansch, ge\x94" "ffnet ist afu 0.0 mm."},
+         [](const Nahtbild& o, const SchweissnahtAnschluss&) { EXPECT_EQ(o.a_w_fu, 0.0); }},
+        {"welds the tube lacks",
+         [&] {
+             single();
+             Set_Profile_Name(n, "R168.3X5.0");
+             Apply_Sheet_to_Record(&rec_.r);
+         },
+         {"- die Einzeln\x84hte: ein runder Querschnitt wird umlaufend geschwei\xE1t, ge\x94" "ffnet bleibt es so.",
+          "- die Dicken der N\x84hte von \"HE280A\", die \"R168.3X5.0\" nicht hat (ge\x94" "ffnet sind sie 0.0 mm):",
+          "  aw2 6.5 mm,  aw3 6.5 mm,  aw4 4.0 mm,  aw5 4.0 mm", "  aw6 6.5 mm,  aw7 6.5 mm,  aw8 6.5 mm"},
+         [](const Nahtbild& o, const SchweissnahtAnschluss&) {
+             EXPECT_EQ(o.all_round, 1);
+             EXPECT_EQ(o.weld_count, 1);
+             for (int k = 1; k < NAHT_SLOTS; k++) EXPECT_EQ(o.throat[k], 0.0) << k;
+         }},
+        {"choices of EC 3 under DIN 18800",
+         [&] {
+             rec_.r.weld_method = 1, rec_.r.section_check = 1, rec_.r.section_method = 1;
+             Apply_Sheet_to_Record(&rec_.r);
+             rec_.r.code_setting = CODE_SETTING_DIN18800;
+             Build();
+             Apply_Sheet_to_Record(&rec_.r);
+         },
+         {"- unter EC 3 gew\x84hlt das richtungsbezogene Verfahren, 'Elastisch-Plastisch':",
+          "  ge\x94" "ffnet gilt unter EC 3 die Wahl von DIN 18800."},
+         [](const Nahtbild&, const SchweissnahtAnschluss& o) {
+             EXPECT_EQ(o.weld_method, 0);
+             EXPECT_EQ(o.section_method, 0);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Forget_Kept_Welds();
+        Default_Schweissnaht(&rec_.r);
+        Record_to_Sheet(&rec_.r);
+        Apply_Sheet_to_Record(&rec_.r);
+        c.setup();
+        std::vector<std::string> want = c.lines;
+        if (!want.empty()) want.insert(want.begin(), kHead);
+        EXPECT_EQ(Input_File_Omissions(&rec_.r), want);
+        // What the file gives back.
+        testutil::Record opened;
+        const std::string text = testutil::Written_With(Write_Schweissnaht, &rec_.r);
+        ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, text, &opened.r), 0);
+        c.opened(opened.r.naht, opened.r);
+    }
+}
+
+// A throat cut twice, by a butt weld and then by a thinner profile of the
+// same numbering, comes back as it was typed once the welds are fillet
+// welds again, not as the first cut. HE 280 A's flange weld aw1 typed 6.5:
+// the butt weld cuts it to (13 - 3) / 2 = 5.0; IPE 200 (t_f 8.5) to
+// (8.5 - 3) / 2 = 2.75; fillet welds: 6.5.
+TEST_F(InputPage, AThroatCutTwiceComesBackAsTyped) {
+    Nahtbild& n = rec_.r.naht;
+    Choose(rec_, ANORDNUNG_EINZELNAEHTE);
+    n.throat[Slot_Of(n, 1)] = 6.5;
+    Apply_Sheet_to_Record(&rec_.r);
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        double aw1;
+    } steps[] = {
+        {"butt weld", [&] { Nachweis_Page.butt_weld = 1; }, 5.0},
+        {"IPE 200", [&] { Set_Profile_Name(n, "IPE200"); }, 2.75},
+        {"fillet weld", [&] { Nachweis_Page.butt_weld = 0; }, 6.5},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        Apply_Sheet_to_Record(&rec_.r);
+        EXPECT_NEAR(n.throat[Slot_Of(n, 1)], s.aw1, 1e-5) << s.step;
+    }
+}
+
+// A typed-in profile whose class is changed keeps the measures the classes
+// share; those only the new class has stand at 0 and describe no section.
+// A flat bar 100 x 10 made each class with flanges: a box names the fields
+// at 0 as the rows label them, and so does the check's box at the save
+// ("Fehler bei der Querschnittsbeschreibung"), whose list line stays. (A
+// flange narrower than the web is widened to it, as before: a tee's or an
+// I section's b is then 10 mm.)
+TEST_F(InputPage, AClassChosenAnewNamesTheMeasuresItLacks) {
+    const struct {
+        int type;
+        const char* missing;
+    } cases[] = {
+        {PROFILTYP_Z, "Flanschbreite b = 0 mm, Flanschdicken tf = 0 mm"},
+        {PROFILTYP_T, "Flanschdicke tf = 0 mm"},
+        {PROFILTYP_U, "Schenkell\x84ngen l = 0 mm, Schenkeldicken tf = 0 mm"},
+        {PROFILTYP_L, "Schenkell\x84nge 2 l2 = 0 mm, Schenkeldicke 2 t2 = 0 mm"},
+        {PROFILTYP_I, "Flanschdicke oben tfo = 0 mm, Flanschdicke unten tfu = 0 mm"},
+    };
+    Stahlprofil& p = rec_.r.naht.profile;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        Init_Profile(&p);
+        Default_Material_Params(&p.material);
+        p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_FLACH, p.h = 100, p.t_w = 10;
+        Build();
+        Apply_Sheet_to_Record(&rec_.r);
+        VEK_Clear_Recorded_Messages();
+        p.type = c.type;
+        Build();  // as the editing loop does: the page, then the refresh
+        Apply_Sheet_to_Record(&rec_.r);
+        const char* name = Get_Profile_Type_Name(c.type);
+        const std::string head = "F\x81r die Profilart \"" + std::string(name, std::strcspn(name, " ")) +
+                                 "\" fehlen noch Ma\xE1" "e:";
+        // (Another family's welds may have their own box.)
+        const std::vector<std::string> box = {head, c.missing, "Ohne sie ist der Querschnitt nicht beschrieben."};
+        int named = 0;
+        for (const VEKRecordedMessage& m : VEK_Recorded_Messages()) named += m.lines == box;
+        EXPECT_EQ(named, 1);
+        VEK_Clear_Recorded_Messages();
+        EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 1, ""), 1);
+        Expect_One_Box({"Fehler bei der Querschnittsbeschreibung", std::string("Es fehlen: ") + c.missing});
     }
 }

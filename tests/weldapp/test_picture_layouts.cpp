@@ -19,6 +19,7 @@
 #include "weldapp/schweissnaht.h"
 #include "weldapp/weld_check_picture.h"
 #include "weldcheck/weld_check.h"
+#include "weldcheck/weldelem.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ struct Family_Case {
     const char* catalogue;  // a catalogue profile, else the sizes below
     int type;
     double h, t_w, b, t_f;
+    bool full_penetration = false;  // butt welds fully penetrated, else fillet welds
 };
 
 // The list of one connection of the case's profile, its welds all round or
@@ -47,6 +49,7 @@ std::string Connection_List(const Family_Case& c, bool all_round, double scale) 
         EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, ""), 0);
     }
     n.all_round = all_round ? 1 : 0;
+    if (c.full_penetration) n.weld_kind = WELD_BUTT, n.full_penetration = 1;
     n.weld_count = std::max(0, Get_Profile_Plate_Elements(&p, n.length, n.number));
     for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? n.a_w : 0.0;
     Update_Weld_Layout(&n, nullptr, 0);
@@ -113,6 +116,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Family_Case{"Z_large", nullptr, PROFILTYP_Z, 200, 10, 80, 13},
                       Family_Case{"L_equal", "L60X6", 0, 0, 0, 0, 0},
                       Family_Case{"L_unequal", "L150X100X10", 0, 0, 0, 0, 0},
+                      // Its end point's number "1" at the inner corner stood
+                      // on the centroid's "S".
+                      Family_Case{"L_thick_full_penetration", nullptr, PROFILTYP_L, 100, 20, 100, 20, true},
                       Family_Case{"RHS_rolled", "MSH120X120X10.0", 0, 0, 0, 0, 0},
                       Family_Case{"RHS_typed", nullptr, PROFILTYP_RECHTECK, 160, 6.3, 80, 6.3},
                       Family_Case{"box", nullptr, PROFILTYP_KASTEN, 300, 10, 200, 15}),

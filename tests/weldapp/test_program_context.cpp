@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/filenames.h"
@@ -98,6 +99,18 @@ TEST(ProgramContext, PositionText) {
     VEK_Clear_Recorded_Messages();
     Tell_Position_Text_Notice();
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    // Letters the list's font draws as formula signs ("Fen\x88tre \xA3ltimo",
+    // "Fenêtre último": an arrow and a Delta) are the desktop's text: they
+    // stay, and the box names them; "\x82" (é) prints as it is.
+    testutil::Write_File(dir.file("AB_02.TXT"), "1:Fen\x88tre \xA3ltimo \x82t\xA3\n");
+    EXPECT_EQ(Read_Code_and_Text_File("AB"), 0);
+    EXPECT_EQ(std::string(Position_Text), "Fen\x88tre \xA3ltimo \x82t\xA3");
+    VEK_Clear_Recorded_Messages();
+    Tell_Position_Text_Notice();
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Der Positionstext enth\x84lt \"\x88\" (Byte 0x88), \"\xA3\" (Byte 0xA3):",
+                                        "der Ausdruck zeigt an ihrer Stelle Formelzeichen."}));
     std::filesystem::current_path(cwd);
 }
 

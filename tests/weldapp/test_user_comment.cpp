@@ -5,10 +5,13 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/vesk.h"
 #include "load_page.h"
+#include "platform/desktop.h"
 #include "platform/font.h"
+#include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "support/testutil.h"
 #include "weldapp/user_comment.h"
@@ -96,6 +99,29 @@ TEST(User_Comment, EditorConfirmsACopyAndCancelsToTheOldText) {
     EXPECT_EQ(VEK_Script_Pending(), 0);
     Mem_Free(__FILE__, __LINE__, "null", typed);
     EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);
+}
+
+// The editor takes the larger of 5000 characters and four times the text's
+// length: for "alt" 5000. What does not fit is refused with a box that names
+// the limit, as the one-line fields refuse it, never cut without a word; the
+// box comes once an edit (the 'y' after the paste has none).
+TEST(User_Comment, EditorRefusesWhatDoesNotFitWithABox) {
+    testutil::Load_Page page;
+    char* text = Copy("alt");
+    VEKSetClipboardText(std::string(6000, 'z').c_str(), 0);
+    VEK_Script_Click(400, 450);
+    for (int key : {(int)VEK_KEY_CTRL_END, (int)VEK_KEY_CTRL_V, (int)'y'}) VEK_Script_Key(key);
+    VEK_Script_Click(904, 371);
+    VEK_Clear_Recorded_Messages();
+    char* confirmed = Edit_User_Comment(text, "Vorbemerkungen");
+    ASSERT_EQ(std::strlen(confirmed), 5000u);
+    EXPECT_EQ(std::string(confirmed, 3), "alt");
+    EXPECT_EQ(confirmed[4999], 'z');
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Der Text ist zu lang: h\x94" "chstens 5000 Zeichen.",
+                                        "Vom eingef\x81gten Text (mehr als 5000 Zeichen) sind 4997 \x81" "bernommen."}));
+    Mem_Free(__FILE__, __LINE__, "null", confirmed);
 }
 
 TEST(User_Comment, Snapshot) {

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -428,4 +429,183 @@ TEST(WindowSession, TypedTextsAndWeldsOfAnotherProfileAreNamed) {
     EXPECT_EQ(n.throat[0], 5.5);
     EXPECT_EQ(n.number[6], 2);
     EXPECT_EQ(n.throat[6], 4.25);
+}
+
+namespace {
+
+// The remaining single welds of a new connection (a_w1 and a_w5 above):
+// three to a row.
+constexpr int kThroatColumns[3] = {145, 416, 686}, kThroatRows[3] = {627, 649, 671};
+
+// A window of a new connection driven through its boxes: a box of up to
+// four lines has its title bar across x 640 between y 440 and 470.
+struct Window_Session {
+    testutil::Xvfb& x;
+    Started run{x};
+    Driven main{x, x.Find_Window("Position : ", kStepMs), run.idle, run.png};
+
+    explicit Window_Session(testutil::Xvfb& display) : x(display) {}
+    bool Ready() {
+        return run.pid > 0 && main.window != 0 &&
+               testutil::Wait_Until([&] { return Read_Rest(run.idle).taken >= 0; }, kStepMs);
+    }
+    bool Box_Shown() const {
+        for (int y = 440; y <= 470; ++y)
+            if (Pixel(run.png, 640, y) == kBoxTitleColour) return true;
+        return false;
+    }
+    // Answers the boxes the last action opened, each once it has closed;
+    // how many.
+    int Answer_Boxes() {
+        int answered = 0;
+        while (answered < 4 && testutil::Wait_Until([&] { return Box_Shown(); }, 1500)) {
+            if (!main.Key("Return") || !testutil::Wait_Until([&] { return !Box_Shown(); }, kStepMs)) break;
+            answered++;
+        }
+        return answered;
+    }
+    // Texts are typed without capitals: the Shift key of one is a key press
+    // of its own, which the program counts and the wait must (shifted: how
+    // many characters need it, "/" on the German keyboard).
+    bool Type_Into(const int* at, const std::string& text, int shifted = 0) {
+        return main.Click(at[0], at[1]) && main.Send("xdotool type -- '" + text + "'", (int)text.size() + shifted) &&
+               main.Key("Return");
+    }
+};
+
+}  // namespace
+
+// A round profile is welded all round: HE 280 A's eight single welds typed
+// 3.5 mm, then R168.3X5.0 (a box says the weld all round is chosen), then
+// HE280A again (a box says the single welds are back): the single welds as
+// typed. All round then, with a_w,fu 5.0, through 1/2IPE300 and back to
+// HE280A: a_w,fu is 5.0 again. Single welds chosen and saved: the file holds
+// the eight fillet welds of 3.5 mm and a_w,fu 5.0.
+TEST(WindowSession, ARoundProfileAndATeeGiveBackWhatWasTyped) {
+    testutil::Xvfb x(1300, 1100);
+    if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
+    ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
+    Window_Session s(x);
+    ASSERT_TRUE(s.Ready()) << testutil::Read_File(s.run.err);
+    for (int row : kThroatRows)
+        for (int column : kThroatColumns) {
+            if (row == kThroatRows[2] && column == kThroatColumns[2]) continue;  // eight welds
+            const int at[2] = {column, row};
+            ASSERT_TRUE(s.Type_Into(at, "3.5")) << column << " " << row;
+        }
+    ASSERT_TRUE(s.Type_Into(kProfileName, "r168.3x5.0"));
+    EXPECT_EQ(s.Answer_Boxes(), 1) << "the weld all round of the round profile";
+    ASSERT_TRUE(s.Type_Into(kProfileName, "he280a"));
+    EXPECT_EQ(s.Answer_Boxes(), 1) << "the single welds back";
+    ASSERT_TRUE(s.main.Click(kAllRoundRadio[0], kAllRoundRadio[1]));
+    for (const char* name : {"1/2ipe300", "he280a"}) {
+        ASSERT_TRUE(s.Type_Into(kProfileName, name, name[0] == '1'));
+        s.Answer_Boxes();  // the hidden welds' numbers, where they move
+    }
+    ASSERT_TRUE(s.main.Click(kSingleRadio[0], kSingleRadio[1]));
+    End_And_Save(s.main, s.run);
+    testutil::Record saved;
+    ASSERT_TRUE(s.run.Saved(&saved));
+    const Nahtbild& n = saved.r.naht;
+    EXPECT_EQ(std::string(n.profile.name, 7), "HE280A ");
+    EXPECT_EQ(n.all_round, 0);
+    EXPECT_EQ(n.weld_kind, WELD_FILLET);
+    EXPECT_EQ(n.a_w_fu, 5.0);
+    int welds = 0;
+    for (int k = 0; k < NAHT_SLOTS; k++)
+        if (n.number[k] > 0) {
+            EXPECT_EQ(n.throat[k], 3.5) << "weld " << n.number[k];
+            welds++;
+        }
+    EXPECT_EQ(welds, 8);
+}
+
+// Nothing typed is cut or printed otherwise without a word: a load named
+// "fen·tre" (the list's font draws "·" as a cube) is refused with a box;
+// a comment doubled by copy and paste to 40 * 2^7 = 5120 characters past the
+// editor's 5000 is refused with a box, the 5000 that fit kept. a_w1 typed
+// 5.5 mm behind the full-penetration weld: the save names it in a box
+// before it writes (the file keeps the joined section's 6.5 mm).
+TEST(WindowSession, TextsAndTheSaveSayWhatTheyDoNotTake) {
+    testutil::Xvfb x(1300, 1100);
+    if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
+    ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
+    Window_Session s(x);
+    ASSERT_TRUE(s.Ready()) << testutil::Read_File(s.run.err);
+    Driven& main = s.main;
+    ASSERT_TRUE(main.Click(kLoadsTab[0], kLoadsTab[1]));
+    ASSERT_TRUE(main.Click(608, Load_Field_Y(1)));  // the first case's name
+    // "fen·tre": the middle dot (AltGr and comma on the German keyboard) is
+    // 0xFA, which the list's font draws as a cube.
+    ASSERT_TRUE(main.Send("xdotool type -- 'fen\xC2\xB7tre'", 7));
+    ASSERT_TRUE(main.Key("Return"));
+    EXPECT_EQ(s.Answer_Boxes(), 1) << "the cube letter refused";
+    // The comment: "Vorbemerkungen" of the print control, 40 characters,
+    // then seven times all copied and pasted behind itself.
+    ASSERT_TRUE(main.Click(1025, 27));
+    ASSERT_TRUE(main.Click(510, 305));
+    ASSERT_TRUE(main.Click(400, 450));
+    ASSERT_TRUE(main.Type("stahlbau nach en 1993-1-8 mit kehlnaht. "));
+    for (int k = 0; k < 7; ++k)
+        for (const char* key : {"ctrl+a", "ctrl+c", "Right", "ctrl+v"})  // Ctrl is a press of its own
+            ASSERT_TRUE(main.Send(std::string("xdotool key ") + key, key[0] == 'c' ? 2 : 1)) << k << key;
+    EXPECT_EQ(s.Answer_Boxes(), 1) << "the comment too long";
+    ASSERT_TRUE(main.Click(904, 371));  // "bestätigen"
+    ASSERT_TRUE(main.Key("Return"));    // the print control's OK
+    ASSERT_TRUE(main.Click(kInputTab[0], kInputTab[1]));
+    ASSERT_TRUE(s.Type_Into(kThroatField, "5.5"));
+    ASSERT_TRUE(main.Click(kAllRoundRadio[0], kAllRoundRadio[1] + 18));  // "durchgeschweißte Stumpfnaht"
+    // "Ende", "speichern und beenden": the box of what the file cannot hold
+    // comes before the file is written.
+    ASSERT_TRUE(main.Click(kEndButton[0], kEndButton[1]));
+    ASSERT_TRUE(main.Send(main.At(kEndChoices[0], kEndChoices[1]) + " key Return", 1));
+    ASSERT_TRUE(testutil::Wait_Until([&] { return s.Box_Shown(); }, kStepMs)) << "the save names what it drops";
+    EXPECT_FALSE(std::filesystem::exists(s.run.d.project + "/A001_01.INP")) << "not yet written";
+    ASSERT_TRUE(main.Send("xdotool key Return", 1, false));
+    ASSERT_EQ(testutil::Wait_Exit(s.run.pid, kExitMs), 1) << testutil::Read_File(s.run.err);
+    s.run.pid = -1;
+    testutil::Record saved;
+    ASSERT_TRUE(s.run.Saved(&saved));
+    const SchweissnahtAnschluss& r = saved.r;
+    ASSERT_EQ(r.load_count, 1);
+    EXPECT_EQ(std::string(r.loads[0].name).find("fen"), std::string::npos);
+    ASSERT_NE(r.print.vorbemerkungen, nullptr);
+    EXPECT_EQ(std::strlen(r.print.vorbemerkungen), 5000u);
+    EXPECT_EQ(r.naht.full_penetration, 1);
+    EXPECT_EQ(r.naht.throat[0], 6.5);  // HE 280 A: t_f / 2
+}
+
+// A typed-in flat bar made a Z: its flange width and thickness stand at 0,
+// and a box says so at once; the save's box of the description error
+// comes as well (both name the fields, as the page's tests read), and the
+// list of the saved input names the error.
+TEST(WindowSession, AClassWithoutItsMeasuresIsNamed) {
+    testutil::Xvfb x(1300, 1100);
+    if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
+    ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
+    Window_Session s(x);
+    ASSERT_TRUE(s.Ready()) << testutil::Read_File(s.run.err);
+    Driven& main = s.main;
+    // "parametrisiertes Stahlprofil", then its class list: "Flachstahl"
+    // (the list's second row), then "Z-Profil" (its fifteenth).
+    constexpr int kTypedProfile[2] = {45, 329}, kClassList[2] = {274, 351};
+    ASSERT_TRUE(main.Click(kTypedProfile[0], kTypedProfile[1]));
+    ASSERT_TRUE(main.Click(kClassList[0], kClassList[1]));
+    ASSERT_TRUE(main.Click(261, 382));
+    EXPECT_EQ(s.Answer_Boxes(), 0);
+    ASSERT_TRUE(main.Click(kClassList[0], kClassList[1]));
+    ASSERT_TRUE(main.Click(261, 551));
+    EXPECT_EQ(s.Answer_Boxes(), 1) << "the Z's missing flange measures";
+    ASSERT_TRUE(main.Click(kEndButton[0], kEndButton[1]));
+    ASSERT_TRUE(main.Send(main.At(kEndChoices[0], kEndChoices[1]) + " key Return", 1));
+    ASSERT_TRUE(testutil::Wait_Until([&] { return s.Box_Shown(); }, kStepMs)) << "the description error";
+    ASSERT_TRUE(main.Send("xdotool key Return", 1, false));
+    ASSERT_EQ(testutil::Wait_Exit(s.run.pid, kExitMs), 1) << testutil::Read_File(s.run.err);
+    s.run.pid = -1;
+    testutil::Record saved;
+    ASSERT_TRUE(s.run.Saved(&saved));
+    EXPECT_EQ(saved.r.naht.profile.type, PROFILTYP_Z);
+    EXPECT_EQ(saved.r.naht.profile.b_fo, 0.0);
+    EXPECT_NE(testutil::Read_File(s.run.d.project + "/A001_01.OLI").find("Fehler bei der Querschnittsbeschreibung"),
+              std::string::npos);
 }

@@ -27,6 +27,28 @@ bool Column_Has(const std::string& png, int x, int y1, int y2, unsigned colour) 
     return false;
 }
 
+// A desktop in the folder: its program, private and data folders (the
+// annex files and the profile file of the build) and the project with the
+// first example's input file, whose path is returned.
+std::string Example_Desktop(const testutil::TempDir& dir) {
+    namespace fs = std::filesystem;
+    for (const char* d : {"exec", "dram", "data", "project"}) fs::create_directories(dir.file(d));
+    fs::copy(std::string(WELD_SOURCE_DIR) + "/data/NAD", dir.file("data/NAD"), fs::copy_options::recursive);
+    fs::copy_file(WELD_PROFIL_FILE, dir.file("data/PROFIL"));
+    const std::string input = dir.file("project/A001_01.INP");
+    fs::copy_file(std::string(WELD_SOURCE_DIR) + "/examples/he280a_end_plate/A001_01.INP", input);
+    return input;
+}
+
+// The environment of the program in that desktop; with a display, the
+// window on it at 800 x 600, captured into `png`.
+std::vector<std::string> Example_Env(const testutil::TempDir& dir, const testutil::Xvfb* x, const std::string& png) {
+    std::vector<std::string> env = {"EXEC=" + dir.file("exec"), "DRAM=" + dir.file("dram"), "DATA=" + dir.file("data"),
+                                    testutil::kLeakSuppressions};
+    if (x) env.insert(env.end(), {x->Env(), "VEK_SCREEN=800x600", "VEK_SCALE=", "VEK_WINDOW_PNG=" + png, "VEK_SCRIPT="});
+    return env;
+}
+
 }  // namespace
 
 TEST(WindowStart, EditingLoopAndTheCloseQuestion) {
@@ -34,22 +56,10 @@ TEST(WindowStart, EditingLoopAndTheCloseQuestion) {
     if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
     namespace fs = std::filesystem;
     testutil::TempDir dir;
-    for (const char* d : {"exec", "dram", "data", "project"}) fs::create_directories(dir.file(d));
-    fs::copy(std::string(WELD_SOURCE_DIR) + "/data/NAD", dir.file("data/NAD"), fs::copy_options::recursive);
-    fs::copy_file(WELD_PROFIL_FILE, dir.file("data/PROFIL"));
-    const std::string input = dir.file("project/A001_01.INP");
-    fs::copy_file(std::string(WELD_SOURCE_DIR) + "/examples/he280a_end_plate/A001_01.INP", input);
+    const std::string input = Example_Desktop(dir);
     const std::string before = testutil::Read_File(input);
     const std::string png = dir.file("window.png"), err = dir.file("err.txt");
-    const std::vector<std::string> env = {x.Env(),
-                                          "EXEC=" + dir.file("exec"),
-                                          "DRAM=" + dir.file("dram"),
-                                          "DATA=" + dir.file("data"),
-                                          "VEK_SCREEN=800x600",
-                                          "VEK_SCALE=",
-                                          "VEK_WINDOW_PNG=" + png,
-                                          "VEK_SCRIPT=",
-                                          testutil::kLeakSuppressions};
+    const std::vector<std::string> env = Example_Env(dir, &x, png);
     const pid_t pid =
         testutil::Spawn({kProgram, "A001", "0", "1", "1"}, env, dir.file("out.txt"), err, dir.file("project"));
     ASSERT_GT(pid, 0);
@@ -83,4 +93,51 @@ TEST(WindowStart, EditingLoopAndTheCloseQuestion) {
     EXPECT_EQ(testutil::Wait_Exit(batch, testutil::kWindowExitMs), 1) << testutil::Read_File(err);
     EXPECT_FALSE(fs::exists(png));
     EXPECT_TRUE(fs::exists(dir.file("project/A001_01.OLI")));
+}
+
+// A list that is not its input's (the input file changed after the list
+// was written: a save cut off before its list stood) is said at the
+// window's start in a box, which Enter closes; a list of the input as it
+// stands opens no box. Before, the window opened on the changed input and
+// nothing said that the list beside it, "Nachweis erbracht", was another
+// input's.
+TEST(WindowStart, AListNotOfItsInputIsSaidInABox) {
+    testutil::Xvfb x(1024, 768);
+    if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
+    for (const bool changed : {true, false}) {
+        SCOPED_TRACE(changed ? "input changed after the list" : "the list of the input");
+        testutil::TempDir dir;
+        const std::string input = Example_Desktop(dir);
+        const std::string png = dir.file("window.png"), err = dir.file("err.txt");
+        const pid_t batch = testutil::Spawn({kProgram, "A001", "0", "1", "1", "-refresh"}, Example_Env(dir, nullptr, ""),
+                                            dir.file("out.txt"), err, dir.file("project"));
+        ASSERT_EQ(testutil::Wait_Exit(batch, testutil::kWindowExitMs), 1) << testutil::Read_File(err);
+        if (changed) {
+            std::string bytes = testutil::Read_File(input);
+            const size_t plate = bytes.find("\n 35.000000 0.000000 0.000000\n");
+            ASSERT_NE(plate, std::string::npos);
+            bytes.replace(plate + 2, 2, "20");
+            testutil::Write_File(input, bytes);
+        }
+        const pid_t pid = testutil::Spawn({kProgram, "A001", "0", "1", "1"}, Example_Env(dir, &x, png),
+                                          dir.file("out.txt"), err, dir.file("project"));
+        ASSERT_GT(pid, 0);
+        const unsigned long w = x.Find_Window("Position : ", testutil::kWindowStepMs);
+        ASSERT_NE(w, 0u) << testutil::Read_File(err);
+        // A box's title bar (10, 36, 106) across the middle of the screen.
+        auto box = [&] { return Column_Has(png, 400, 150, 450, 0x0A246Au); };
+        if (changed) {
+            ASSERT_TRUE(testutil::Wait_Until(box, testutil::kWindowStepMs));
+            EXPECT_EQ(x.Run("xdotool key Return"), 0);
+            EXPECT_TRUE(testutil::Wait_Until([&] { return !box(); }, testutil::kWindowStepMs));
+        }
+        // The input page, with the preview's grey box right of the middle.
+        ASSERT_TRUE(testutil::Wait_Until([&] { return Column_Has(png, 500, 100, 500, 0xE0E0E0u); },
+                                         testutil::kWindowStepMs));
+        EXPECT_FALSE(box());
+        x.Close_Window(w);
+        ASSERT_TRUE(testutil::Wait_Until(box, testutil::kWindowStepMs));  // the close question
+        EXPECT_EQ(x.Run("xdotool key j"), 0);
+        EXPECT_EQ(testutil::Wait_Exit(pid, testutil::kWindowExitMs), 0) << testutil::Read_File(err);
+    }
 }

@@ -438,6 +438,38 @@ TEST(DinAnschluss, RoundBarComparisonStressInsideTheBar) {
     const double tau = 4.0 / 3 * 30 / (M_PI * 9);
     EXPECT_NEAR(r.profile_values.sigma_v, 10 * std::sqrt(3.0) * 1.25 * tau, 1e-9);
     EXPECT_NEAR(r.profile_values.s_v, 0.25, 1e-12);
+    EXPECT_NEAR(r.profile_values.tau, 10 * 1.25 * tau, 1e-9);  // the shear the comparison stress takes
+}
+
+// The shear the block shows for a tube or a round bar is the one its
+// comparison stress takes, the torsion's with the shear force's (under M_x
+// alone the list showed tau 0 beside sigma_v = sqrt 3 tau): CHS 168.3 x 8,
+// W_T = pi (d⁴ - d_i⁴) / (16 d), M_x 20 kNm, with V_z 100 kN the thin ring's
+// 2 V / A beside it; the round bar 60, W_T = pi d³ / 16, M_x 1 kNm at its
+// face.
+TEST(DinAnschluss, TheShearShownIsTheOneTheComparisonStressTakes) {
+    const double W_chs = M_PI * (std::pow(16.83, 4) - std::pow(15.23, 4)) / (16 * 16.83);
+    const double A_chs = M_PI * (16.83 * 16.83 - 15.23 * 15.23) / 4, W_bar = M_PI * 216 / 16;
+    const struct {
+        GeschweissterAnschluss r;
+        double M_x, V_z, tau;  // kNm, kN, N/mm²
+    } cases[] = {
+        {Connection(ANSCHLUSS_CHS, 168.3, 168.3, 8, 8), 20, 0, 10 * 2000 / W_chs},
+        {Connection(ANSCHLUSS_CHS, 168.3, 168.3, 8, 8), 20, 100, 10 * (2000 / W_chs + 2 * 100 / A_chs)},
+        {Connection(ANSCHLUSS_ROUND, 60, 60, 0, 0), 1, 0, 10 * 100 / W_bar},
+    };
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = c.r;
+        r.weld_kind = 2, r.a_w = 5.0;
+        r.load[ANSCHLUSS_M_X] = c.M_x, r.load[ANSCHLUSS_V_Z] = c.V_z;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.V_z;
+        const Anschluss_Profilwerte& p = r.profile_values;
+        EXPECT_NEAR(p.tau, c.tau, 1e-9 * c.tau) << r.family << " " << c.V_z;
+        EXPECT_NEAR(r.U_tau, c.tau / p.tau_R_d, 1e-9) << r.family;
+        if (c.V_z == 0) {
+            EXPECT_NEAR(p.sigma_v, std::sqrt(3.0) * c.tau, 1e-9 * c.tau) << r.family;
+        }
+    }
 }
 
 // Flat bar 200 x 20, welds by position on the long sides only (a = 5 mm):
@@ -1068,4 +1100,74 @@ TEST(DinAnschluss, WeldsTheirCratersTakeWholeAreNamed) {
     ASSERT_NE(v, nullptr);
     EXPECT_STREQ(Weld_Note_Text(WELD_RULE_NOT_EFFECTIVE, *v, text, sizeof text),
                  "wirksame Nahtlänge l╬\\eff╬r = 0 mm (Naht kürzer als ihre Endkrater), statisch nicht wirksam"_cp);
+}
+
+// A partial-penetration butt weld's throat lies in the part it joins, from
+// the welded face in; a fillet weld's on the face (cm, S235). A ring of
+// throat a in a wall of outer radius R is the annulus R .. R - a (a throat
+// deeper than the wall ends at the bore): A = pi (R² - r²), I = pi (R⁴ -
+// r⁴) / 4, W_t = pi (R⁴ - r⁴) / (2 R); the fillet's thin ring on the face A
+// = 2 pi R a, I = pi R³ a. CHS 168.3 x 8, a 5: 25.65 cm², 855.8 cm⁴ (on the
+// face 26.44 and 936.1: M_y 28 kNm gave 251.7 N/mm² for 275.3). The lines
+// of the other families lie half a throat inside their faces with their
+// own l a³ / 12 across, and where a throat along z meets one along y the
+// corner is the latter's. RHS 200 x 120 x 10 all round, full length, a 5:
+// flanges 12 x 0.5 at 10 - 0.25 from the centre, webs (20 - 2 0.5) x 0.5,
+// A 31.0 cm², I_y = 2 (6 9.75² + 12 0.5³ / 12) + 2 0.5 19³ / 12 = 1712.6
+// cm⁴, the ring's Bredt area on the throats' midline (20 - 0.5)(12 - 0.5);
+// as fillet welds on the faces (12 and 20 long) I_y = 2 6 10² + 2 0.5 20³
+// / 12 and A_m = 20 12. The I of I_By_Position: its flange welds' centres
+// 14.75 from the centroid, the web's 27 cm between the flanges. A flat bar
+// 200 x 20 all round, a 4, under M_z across it: the long faces' throats
+// centred 1 - 0.2 = 0.8 from the axis, 20 - 2 0.4 long between the ends'.
+TEST(DinAnschluss, PartialPenetrationThroatsLieInTheParts) {
+    auto ring = [](double R, double r) { return std::pair(M_PI * (R * R - r * r), M_PI * (R * R * R * R - r * r * r * r) / 4); };
+    const auto [A_chs, I_chs] = ring(8.415, 7.915);
+    const auto [A_bar, I_bar] = ring(3.0, 2.2);
+    const auto [A_thin, I_thin] = ring(3.015, 2.615);  // CHS 60.3 x 4, a 6: the wall's 4 mm
+    const double I_rhs = 2 * (6 * 9.75 * 9.75 + 12 * 0.125 / 12) + 0.5 * 19 * 19 * 19 / 6;
+    const double I_fillet = 2 * 6 * 100.0 + 0.5 * 8000.0 / 6;
+    const double I_i = 2 * 10 * 14.75 * 14.75 + 2 * 20 * 0.125 / 12 + 27.0 * 27 * 27 / 12;
+    const double I_flat = 2 * 0.4 * 8 / 12 + 2 * (0.4 * 19.2 * 0.64 + 19.2 * 0.064 / 12);
+    const struct {
+        const char* what;
+        GeschweissterAnschluss r;
+        bool partial;
+        int load;
+        double F, A, I, e;  // kNm, cm², cm⁴, cm: sigma = 100 F e / I
+        double W_t;         // cm³ of the ring's torsion (0: not checked)
+    } cases[] = {
+        {"CHS 168.3 x 8, a 5", Connection(ANSCHLUSS_CHS, 168.3, 168.3, 8, 8), true, ANSCHLUSS_M_Y, 28, A_chs, I_chs,
+         8.415, 2 * I_chs / 8.415},
+        {"the same, fillet", Connection(ANSCHLUSS_CHS, 168.3, 168.3, 8, 8), false, ANSCHLUSS_M_Y, 28,
+         2 * M_PI * 8.415 * 0.5, M_PI * std::pow(8.415, 3) * 0.5, 8.415, 2 * M_PI * 8.415 * 8.415 * 0.5},
+        {"round bar 60, a 8", Connection(ANSCHLUSS_ROUND, 60, 60, 0, 0), true, ANSCHLUSS_M_Y, 6.555, A_bar, I_bar, 3.0,
+         2 * I_bar / 3.0},
+        {"CHS 60.3 x 4, a 6", Connection(ANSCHLUSS_CHS, 60.3, 60.3, 4, 4), true, ANSCHLUSS_M_Z, 1, A_thin, I_thin, 3.015,
+         2 * I_thin / 3.015},
+        {"RHS 200 x 120 x 10, a 5", Connection(ANSCHLUSS_RHS, 200, 120, 10, 10), true, ANSCHLUSS_M_Y, 30, 31.0, I_rhs,
+         10, 2 * 19.5 * 11.5 * 0.5},
+        {"the same, fillet", Connection(ANSCHLUSS_RHS, 200, 120, 10, 10), false, ANSCHLUSS_M_Y, 30, 32.0, I_fillet, 10,
+         2 * 20 * 12 * 0.5},
+        {"I by position, a 5", I_By_Position(), true, ANSCHLUSS_M_Y, 50, 47.0, I_i, 15, 0},
+        {"flat bar 200 x 20, a 4", Connection(ANSCHLUSS_FLAT, 200, 20, 20, 20), true, ANSCHLUSS_M_Z, 1,
+         2 * 0.4 * 2 + 2 * 0.4 * 19.2, I_flat, 1.0, 0},
+    };
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = c.r;
+        if (r.weld_kind != ANSCHLUSS_WELDS_BY_POSITION) r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND;
+        r.a_w = r.family == ANSCHLUSS_FLAT ? 4.0 : r.family == ANSCHLUSS_ROUND ? 8.0 : r.family == ANSCHLUSS_CHS && r.h < 100 ? 6.0 : 5.0;
+        r.partial_penetration = c.partial;
+        r.load[c.load] = c.F;
+        r.load[ANSCHLUSS_M_X] = c.W_t > 0 ? 1 : 0;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.what;
+        const Anschluss_Nahtwerte& v = r.weld_values;
+        EXPECT_NEAR(v.A_w, c.A, 1e-6 * c.A) << c.what;
+        EXPECT_NEAR(c.load == ANSCHLUSS_M_Y ? v.I_y : v.I_z, c.I, 1e-6 * c.I) << c.what;
+        EXPECT_NEAR(std::max(v.sigma_max, -v.sigma_min), 1000 * c.F * c.e / c.I, 1e-6 * c.F * c.e / c.I) << c.what;
+        if (c.W_t > 0) {
+            EXPECT_NEAR(v.W_t, c.W_t, 1e-6 * c.W_t) << c.what;
+            EXPECT_NEAR(v.tau_T, 1000 / c.W_t, 1e-6 / c.W_t) << c.what;
+        }
+    }
 }

@@ -591,14 +591,20 @@ TEST(JoinedSection, TheListSaysHowItCountsCornersAndContact) {
 //    along y its flanges' between the webs: V_y 100 kN on 2 x 8 x (100 -
 //    16) = 1344 mm², tau = 74.40 N/mm² (the flanges over the full width
 //    gave 11 % less);
-//  - Bredt's area on the walls' midline: a welded RHS 200 x 100 x 8, M_x 10
-//    kNm on (100 - 8)(200 - 8) = 17664 mm²: tau = 35.38 N/mm² (the height
-//    to the outer faces, 92 x 200, would put it 4 % lower);
+//  - the closed tube's torsion on the walls' midline: a welded RHS 200 x
+//    100 x 8, M_x 10 kNm, A_m = (100 - 8)(200 - 8) = 17664 mm², ∮ds/t =
+//    2 (92 + 192) / 8 = 71, K = 2 A_m / 71, I_T = 4 A_m² / 71 + 2 (92 +
+//    192) 8³ / 3, tau = M_x (K / 8 + 8) / I_T = 39.71 N/mm² at the walls'
+//    faces (the height to the outer faces, 92 x 200, would put it lower;
+//    Bredt's mean M_x / (2 A_m 8) = 35.38, which this was before, leaves
+//    out the walls' own share of the torque and the shear it adds at the
+//    faces);
 //  - the weaker part with its partial factor: flat bar 200 x 10 S355, V_z
 //    450 kN on 2000 mm², tau = 225 N/mm², sqrt(3) 225 / (355 / gamma_M0):
 //    1.098 with gamma_M0 1.0, 1.208 with 1.10 (the weld metal 389.7 / 435.56
 //    = 0.895).
 TEST(JoinedSection, ShearOnThePlatesThatCarryIt) {
+    const double A_m = 92.0 * 192, K = 2 * A_m / 71, I_T = 4 * A_m * A_m / 71 + 2 * (92.0 + 192) * 512 / 3;
     struct Case {
         const char* what;
         Shape s;
@@ -610,7 +616,7 @@ TEST(JoinedSection, ShearOnThePlatesThatCarryIt) {
         {"MSH 200 x 100 x 8, V_z", {}, "MSH200X100X8.0", 0, 100, 0, 1.0, std::sqrt(3.0) * 100e3 / 2944 / 235},
         {"MSH 200 x 100 x 8, V_y", {}, "MSH200X100X8.0", 100, 0, 0, 1.0, std::sqrt(3.0) * 100e3 / (2 * 84 * 8.0) / 235},
         {"RHS 200 x 100 x 8, M_x", {"", PROFILTYP_RECHTECK, 200, 8, 100, 8}, nullptr, 0, 0, 10, 1.0,
-         std::sqrt(3.0) * 10e6 / (2 * 92.0 * 192 * 8) / 235},
+         std::sqrt(3.0) * 10e6 * (K / 8 + 8) / I_T / 235},
         {"flat 200 x 10 S355, V_z", {"", PROFILTYP_FLACH, 200, 10, 0, 0}, nullptr, 0, 450, 0, 1.0,
          std::sqrt(3.0) * 450e3 / 2000 / (355 / 1.0)},
         {"flat 200 x 10 S355, V_z, gamma_M0 1.10", {"", PROFILTYP_FLACH, 200, 10, 0, 0}, nullptr, 0, 450, 0, 1.10,
@@ -656,9 +662,13 @@ namespace {
 
 // The joined section as a whole: its totals are the profile's (welded T
 // 100 x 300 of the example above: I_y 320.86 cm⁴; channel 200 x 75: A 2856
-// mm²; RHS 200 x 120 x 8: Bredt on (120 - 8)(200 - 8)), the largest torsion
-// shear per unit moment (open: the plates' k / I_T as the check takes it;
-// closed: 1 / (2 A_m t)). The check finds its extreme fibres: M e / I at
+// mm²; RHS 200 x 120 x 8: the closed tube on A_m = (120 - 8)(200 - 8)), the
+// largest torsion shear per unit moment (open: the plates' k / I_T as the
+// check takes it; closed: (K / t + t) / I_T at the walls' faces, K = 2 A_m
+// / ∮ds/t with ∮ds/t = 2 (112 + 192) / 8 and I_T = 4 A_m² / ∮ds/t + ∮ds t³
+// / 3, where Bredt's mean 1 / (2 A_m t) left out the walls' own share of
+// the torque and the shear it adds at the faces). The check finds its
+// extreme fibres: M e / I at
 // the T's stem tip 77.619 mm below its centroid under M_y, at the
 // channel's flange tips under M_z (the list's extremes, one decimal).
 TEST(JoinedSection, WholeSectionForItsCallers) {
@@ -693,7 +703,10 @@ TEST(JoinedSection, WholeSectionForItsCallers) {
         }
         if (c.A_m > 0) {
             EXPECT_TRUE(j.closed);
-            EXPECT_NEAR(j.tau_T_per_M_x, 1 / (2 * c.A_m * 8), 1e-12);
+            const double circuit = 2 * (112.0 + 192) / 8, K = 2 * c.A_m / circuit;
+            const double I_T = 4 * c.A_m * c.A_m / circuit + 2 * (112.0 + 192) * 512 / 3;
+            EXPECT_NEAR(j.tau_T_per_M_x, (K / 8 + 8) / I_T, 1e-12);
+            EXPECT_NEAR(j.I_T, I_T, 1e-9 * I_T);
         } else {
             // The thickest plate's faces: tau = M_x t / I_T for plates long
             // against their thickness.

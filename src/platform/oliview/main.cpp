@@ -24,8 +24,8 @@
 // written (stderr says which, and why); 2 a command line it does not
 // understand; 3 every file written, but the list is damaged, or its
 // successor waits beside it (a run that writes it with its plot file was
-// cut off): each page of the PDF and the PNG says so in red, and so does
-// stderr; 4 every file written, but the folder of one could not be synced
+// cut off), or the input file beside it is not the one it was made from:
+// each page of the PDF and the PNG says so in red, and so does stderr; 4 every file written, but the folder of one could not be synced
 // after its new file was put in place: the new file stands, but may not
 // survive a power cut (stderr says which; this code wins over 3); 5
 // memory ran out (the process's limit leaves too little for the list): no
@@ -109,10 +109,16 @@ std::vector<std::string> Doubts(const char* list, const OliDocument& doc) {
     if (doc.damaged) said.push_back(std::to_string(doc.damaged) + " damaged block(s) skipped");
     if (!doc.cut.empty()) said.push_back("the list breaks off (" + doc.cut + "): it was cut off and pages are missing");
     if (doc.out_of_step)
-        said.push_back(std::string(list) + OLI_LIST_PENDING_SUFFIX +
+        said.push_back(OLI_List_Successor(list) +
                        " stands beside it: the run that writes the list and its plot file was cut off, and the "
                        "plot file may belong to that newer list");
+    if (!doc.not_of_input.empty())
+        said.push_back("the input file " + doc.not_of_input + " beside it was changed after the list was written: the "
+                       "list is not its input's");
     if (!doc.refused.empty()) said.push_back(doc.refused + " (the strict check refuses the list)");
+    else if (doc.utf8)
+        said.push_back("the list is in UTF-8, not in code page 850: it was re-encoded after it was written, and its "
+                       "letters and signs read wrongly");
     return said;
 }
 
@@ -158,7 +164,7 @@ int Layout(const char* list) {
     }
     // A list that is not to be trusted does not read well, however its
     // pages look: the renderer marks every page of it.
-    doc.out_of_step = OLI_List_Out_Of_Step(list);
+    OLI_Judge_Beside(list, &doc);
     std::vector<std::string> faults = Doubts(list, doc);
     const std::vector<std::string> laid_out = OLI_Layout_Faults(doc, "");
     if (laid_out.size() == 1 && laid_out[0] == OLI_LAYOUT_NO_MEMORY) return Out_Of_Memory(list);
@@ -205,7 +211,7 @@ int Render(const Request& q) {
     OLI_Read_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(q.list);
-    doc.out_of_step = OLI_List_Out_Of_Step(q.list);
+    OLI_Judge_Beside(q.list, &doc);
     const bool sound = Tell_State(q.list, doc);
     if (doc.blocks.empty()) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", q.list);
@@ -241,6 +247,7 @@ int Render(const Request& q) {
         const int result = VEK_Replace_File(q.boxes, Write_Boxes, nullptr, &b, 0);
         told = OliWriteOutcome{result == VEK_REPLACE_DONE ? 0 : errno, result == VEK_REPLACE_UNSYNCED};
         const bool stands = result == VEK_REPLACE_DONE || result == VEK_REPLACE_UNSYNCED;
+        if (!stands && told.error == ENOMEM) return Out_Of_Memory(q.list);
         if (!Tell_Written(q.boxes, told, stands, &unconfirmed)) return EXIT_FAILED;
     }
     if (unconfirmed) return EXIT_UNCONFIRMED;
