@@ -58,6 +58,15 @@ void Print_Utilisation_Verdict(FILE* stream, double U) {
     else OLI_printf(stream, "  %s  1  %s╬r"_cp, Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
 }
 
+Compared_Pair Ct_Limit_Pair(double r, const char* sign, double L, double eps_k) {
+    return Compare_Pair(r * eps_k, 2, sign, L * eps_k, 2);
+}
+
+void Print_Ct_Limit(FILE* stream, const Compared_Pair& pair, double L, const char* suffix) {
+    if (!stream) return;
+    OLI_printf(stream, " %s %.*lf%s¥%s = %.*lf"_cp, pair.sign, pair.limit_places, L, Report_Times_Sign, suffix, pair.limit_places, pair.limit);
+}
+
 double Print_Epsilon(double f_y, double E, FILE* stream) {
     if (f_y < 0.001) return 0.0;
     if (E < 0.001) E = 210000.0;
@@ -232,25 +241,24 @@ void Classify(Part_Class& c) {
 // the raised limit and the utilisation.
 void Print_Part_Details(FILE* stream, const Part_Class& c) {
     const char* pre = Check_Line_Prefix;
+    // On the limit by the rule: the approximately-equal sign, as its
+    // utilisation has.
+    const Compared_Pair pair = Ct_Limit_Pair(c.r, Utilisation_Compare_Symbol(c.r, c.shown), c.shown, c.eps_k);
     OLI_printf(stream, "%s", " für"_cp);
     if (c.kind == CT_PART_ANGLE_1) {
-        OLI_printf(stream, " c/t = %.2lf", c.r * c.eps);
+        OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
         OLI_printf(stream, "%s", " (knickstabähnl. Verhalten)"_cp);
     } else if (c.kind == CT_PART_TUBE) {
-        OLI_printf(stream, " c/t = %.2lf", c.r * c.eps * c.eps);
+        OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
         OLI_printf(stream, " (runder Hohlquerschnitt)");
     } else {
         if (c.alpha_shown > 0.99) OLI_printf(stream, " ║ = %.3lf, "_cp, c.alpha_shown);
-        OLI_printf(stream, " c/t = %.2lf", c.r * c.eps);
+        OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
         OLI_printf(stream, " (%s gestützt"_cp, c.support);
         if (std::strlen(c.load_text) > 5) OLI_printf(stream, ", %s", c.load_text);
         OLI_printf(stream, ")");
     }
-    // On the limit by the rule: the approximately-equal sign, as its
-    // utilisation has.
-    OLI_printf(stream, " %s %.2lf%s¥"_cp, Utilisation_Compare_Symbol(c.r, c.shown), c.shown, Report_Times_Sign);
-    OLI_printf(stream, "%s", c.suffix);
-    OLI_printf(stream, " = %.2lf", c.shown * c.eps_k);
+    Print_Ct_Limit(stream, pair, c.shown, c.suffix);
     if (c.target_class > 2 && c.note[0]) OLI_printf(stream, "\n%s  %s", pre, c.note);
     if (c.u > 0.001) {
         OLI_printf(stream, "\n%s  ", pre);
@@ -258,7 +266,7 @@ void Print_Part_Details(FILE* stream, const Part_Class& c) {
         OLI_printf(stream, "U╬\\c/t╬r"_cp);
         OLI_printf(stream, " = (c/t) / (max c/t)");
         // as computed: one the rule counts as 1 says so
-        OLI_printf(stream, " = %s%s", Utilisation_Digits(c.u_computed), Counted_As_One_Verdict(c.u_computed));
+        OLI_printf(stream, " = %s%s", Utilisation_Digits_With(c.u_computed, 0.0), Counted_As_One_Verdict(c.u_computed));
         if (c.target_class < 3 || !c.note[0]) {
             OLI_printf(stream, ",  max c/t = %.2lf%s¥%s"_cp, c.L_target, Report_Times_Sign, c.suffix);
             OLI_printf(stream, " = %.2lf", c.L_target * c.eps_k);
@@ -293,7 +301,7 @@ void Print_Part_Class(FILE* stream, int level, const char* part_name, const Part
         OLI_printf(stream, ",  ");
         OLI_printf(stream, "Ausnutzung ");
         OLI_printf(stream, "U╬\\c/t╬r"_cp);
-        OLI_printf(stream, " = %s%s", Utilisation_Digits(c.u_computed), Counted_As_One_Verdict(c.u_computed));
+        OLI_printf(stream, " = %s%s", Utilisation_Digits_With(c.u_computed, 0.0), Counted_As_One_Verdict(c.u_computed));
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 
+#include "printlist/verdict.h"
 #include "profiles/stahlprofil.h"
 
 // Part kinds of Check_Ct_Part.
@@ -31,6 +32,16 @@ enum {
 // printed), E below 0.001 taken as 210000. With a stream the formula is
 // written without a line break.
 double Print_Epsilon(double f_y, double E, FILE* stream);
+
+// A part's ratio r (c/t in units of eps_k, the factor its limits take: eps,
+// or eps² of a tube) against the limit L of its class as the class lines
+// print them: c/t = r eps_k against L eps_k, one comparison with the sign
+// given, two places and more where they would make it false as printed
+// (Compare_Pair).
+Compared_Pair Ct_Limit_Pair(double r, const char* sign, double L, double eps_k);
+// The limit's part of such a line: " sign L·ε<suffix> = L eps_k", L with
+// the places of the pair's limit. Nothing for a null stream.
+void Print_Ct_Limit(FILE* stream, const Compared_Pair& pair, double L, const char* suffix);
 
 // The yield strength (N/mm2) of a plate of thickness t (mm) of the
 // profile's material, as the material's thickness ranges give it: each
@@ -54,7 +65,7 @@ double Rhs_Clear_Width(double outer, double t_a, double t_b, double t_own, doubl
 int Ct_Class_Of(double r, const double L[3]);
 
 // The verdict behind a utilisation just written as computed (with
-// Utilisation_Digits): the comparison sign against 1, "1", the ok or not-ok
+// Utilisation_Digits_With(U, 0.0), its digits without a tolerance): the comparison sign against 1, "1", the ok or not-ok
 // marker, then the end of the markup; where the rule of Round_Utilisation
 // counts U as 1, the verdict that says so (Utilisation_Verdict_Computed,
 // without a tolerance: a c/t ratio has its class limit).

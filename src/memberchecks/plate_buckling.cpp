@@ -90,13 +90,16 @@ int Shear_Buckling_Line(double h_p, double t_p, double f_y, double E, double eta
     if (stream && (!ok || all)) {
         const char* pre = Check_Line_Prefix;
         OLI_printf(stream, "%sSchubbeulen: ", pre);
-        OLI_printf(stream, "h╬\\p╬r/t╬\\p╬r = %.2lf"_cp, r);
+        // Within the check's allowance of 0.001 above the limit a ratio
+        // that its digits show above it is on the limit as printed.
+        const Compared_Pair pair = Compare_Pair(r, 2, ok ? "\xF3" : ">", limit, 2);
+        OLI_printf(stream, "h╬\\p╬r/t╬\\p╬r = %.*lf"_cp, pair.value_places, pair.value);
         if (ok) {
-            OLI_printf(stream, " ¾ "_cp);
+            OLI_printf(stream, " %s ", pair.sign);
         } else {
-            OLI_printf(stream, " %s╬H>╬r%s "_cp, Color_Red_Begin(), Color_End());
+            OLI_printf(stream, " %s╬H%s╬r%s "_cp, Color_Red_Begin(), pair.sign, Color_End());
         }
-        OLI_printf(stream, "72%s¥/┴ = %.2lf"_cp, Report_Times_Sign, limit);
+        OLI_printf(stream, "72%s¥/┴ = %.*lf"_cp, Report_Times_Sign, pair.limit_places, pair.limit);
         if (level > 1) OLI_printf(stream, ",  h╬\\p╬r = %.1lf mm,  t╬\\p╬r = %.1lf mm"_cp, h_p, t_p);
         if (ok) {
             OLI_printf(stream, "  %s", Mark_Ok());
@@ -208,28 +211,22 @@ int Check_Ct_Part_Compression(int kind, double c, double t, double f_y, double N
         OLI_printf(stream, "%s", Check_Line_Prefix);
         OLI_printf(stream, "Q-Klasse %d", cls);
         if (level > 1) {
+            const bool tube = kind == CT_PART_TUBE;
+            const Compared_Pair pair = Ct_Limit_Pair(r, Limit_Compare_Symbol(r, shown), shown, tube ? eps * eps : eps);
             OLI_printf(stream, "%s", " für"_cp);
-            if (kind == CT_PART_TUBE) {
-                OLI_printf(stream, " c/t = %.2lf", r * eps * eps);
+            if (tube) {
+                OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
                 OLI_printf(stream, " (runder Hohlquerschnitt)");
-                OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(r, shown), shown,
-                           Report_Times_Sign);
-                OLI_printf(stream, "%s", "²"_cp);
-                OLI_printf(stream, " = %.2lf", shown * eps * eps);
-                return cls;
-            }
-            if (kind == CT_PART_ANGLE_1) {
-                OLI_printf(stream, " c/t = %.2lf", r * eps);
+            } else if (kind == CT_PART_ANGLE_1) {
+                OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
                 OLI_printf(stream, "%s", " (knickstabähnl. Verhalten)"_cp);
             } else {
                 OLI_printf(stream, " ║ = %.3lf, "_cp, 1.0);
-                OLI_printf(stream, " c/t = %.2lf", r * eps);
+                OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
                 OLI_printf(stream, " (%s gestützt"_cp, outstand ? "einseitig" : "beidseitig");
                 OLI_printf(stream, ")");
             }
-            OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(r, shown), shown,
-                       Report_Times_Sign);
-            OLI_printf(stream, " = %.2lf", shown * eps);
+            Print_Ct_Limit(stream, pair, shown, tube ? "²"_cp : "");
         }
     }
     return cls;

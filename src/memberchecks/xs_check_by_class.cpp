@@ -41,7 +41,7 @@ const char* Verdict(double u) { return Utilisation_Verdict_Computed(u); }
 // A utilisation the check counts but does not judge on its own line: as
 // computed, and where the rule counts it as 1 with the words that say so.
 void Print_Counted(FILE* file, double u) {
-    OLI_printf(file, "%s%s", Utilisation_Digits(u), Counted_As_One_Verdict(u));
+    OLI_printf(file, "%s%s", Utilisation_Digits_With(u, 0.0), Counted_As_One_Verdict(u));
 }
 
 // The utilisation of an acting value within its limits, as the plastic
@@ -382,25 +382,28 @@ void Print_Stress_Verdicts(const Class_Check& c) {
         const double smax = 10 * std::max(std::fabs(pt[MC_PT_SMAX][2]), std::fabs(pt[MC_PT_SMIN][2]));
         const double tmax = 10 * std::max(std::fabs(pt[MC_PT_TMAX][3]), std::fabs(pt[MC_PT_TMIN][3]));
         if (U_sx > 0.001) {
+            const Compared_Pair p = Utilisation_Pair_Of(smax, f_xd, 2, U_sx);
             OLI_printf(file,
-                       "╬tmax |\xCC╬\\x╬r| = %.2lf N/mm\xFD  %s  \xCC╬\\x,Rd╬r = %.2lf N/mm\xFD  "
+                       "╬tmax |\xCC╬\\x╬r| = %.*lf N/mm\xFD  %s  \xCC╬\\x,Rd╬r = %.*lf N/mm\xFD  "
                        "\x88  U╬\\\xCCx╬r = %s%s\n"_cp,
-                       smax, Utilisation_Sign(U_sx), f_xd, Utilisation_Digits(U_sx), Verdict(U_sx));
+                       p.value_places, p.value, p.sign, p.limit_places, p.limit, Utilisation_Digits(U_sx), Verdict(U_sx));
             before = true;
         }
         if (U_t > 0.001) {
+            const Compared_Pair p = Utilisation_Pair_Of(tmax, f_td, 2, U_t);
             OLI_printf(file,
-                       "╬tmax \xD6 = %.2lf N/mm\xFD  %s  \xD6╬\\Rd╬r = %.2lf N/mm\xFD  \x88  "
+                       "╬tmax \xD6 = %.*lf N/mm\xFD  %s  \xD6╬\\Rd╬r = %.*lf N/mm\xFD  \x88  "
                        "U╬\\\xD6╬r = %s%s\n"_cp,
-                       tmax, Utilisation_Sign(U_t), f_td, Utilisation_Digits(U_t), Verdict(U_t));
+                       p.value_places, p.value, p.sign, p.limit_places, p.limit, Utilisation_Digits(U_t), Verdict(U_t));
             before = true;
         }
     }
     const double svp = 10 * pt[MC_PT_SV][4];
+    const Compared_Pair p = Utilisation_Pair_Of(svp, f_vd, 2, c.U_v);
     OLI_printf(file,
-               "╬t\xCC╬\\v╬r = %.2lf N/mm\xFD  %s  \xCC╬\\v,Rd╬r = %.2lf N/mm\xFD  \x88  "
+               "╬t\xCC╬\\v╬r = %.*lf N/mm\xFD  %s  \xCC╬\\v,Rd╬r = %.*lf N/mm\xFD  \x88  "
                "U╬\\\xCC%s╬r = %s%s\n"_cp,
-               svp, Utilisation_Sign(c.U_v), f_vd, before ? "v" : "", Utilisation_Digits(c.U_v), Verdict(c.U_v));
+               p.value_places, p.value, p.sign, p.limit_places, p.limit, before ? "v" : "", Utilisation_Digits(c.U_v), Verdict(c.U_v));
     if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
         OLI_printf(file, "╬tGesamt: U╬\\\xCC╬r = %s%s\n"_cp, Utilisation_Digits(c.U_sig), Verdict(c.U_sig));
 }
@@ -508,7 +511,7 @@ void Print_Ct_Block(const Class_Check& c) {
         OLI_printf(file, "╬t"_cp);
         if (label) OLI_printf(file, "%s", label);
         OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
-        OLI_printf(file, " = %s", Utilisation_Digits(u));
+        OLI_printf(file, " = %s", Utilisation_Digits_With(u, 0.0));
         Print_Utilisation_Verdict(file, u);
         OLI_printf(file, "\n");
     };
@@ -529,7 +532,7 @@ void Print_Summary_Line(const Class_Check& c) {
         OLI_printf(file, "U╬\\\xCC╬r = %s%s╬r"_cp, Utilisation_Digits(U_sig), Verdict(U_sig));
     if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
     if (ct_all > 0.001) {
-        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits(ct_all));
+        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_With(ct_all, 0.0));
         Print_Utilisation_Verdict(file, ct_all);
     }
     OLI_printf(file, "\n");
@@ -543,8 +546,8 @@ void Print_Summary_Line(const Class_Check& c) {
 void Print_Checked_Elastically(const Class_Check& c) {
     if (c.class4) return;
     OLI_printf(c.file, "%sQuerschnitt in Klasse %d", Check_Line_Prefix, c.missed_class + 1);
-    OLI_printf(c.file, " (c/t bzgl. Q-Klasse %d: U╬\\c/t╬r = %.3lf  %s  1): elastischer Nachweis\n"_cp,
-               c.missed_class, c.missed_ct, Limit_Compare_Symbol(c.missed_ct, 1));
+    OLI_printf(c.file, " (c/t bzgl. Q-Klasse %d: U╬\\c/t╬r = %s  %s  1): elastischer Nachweis\n"_cp,
+               c.missed_class, Utilisation_Digits_As_Kept_With(c.missed_ct, 0.0), Limit_Compare_Symbol(c.missed_ct, 1));
 }
 
 // Step 8: the text - refusals, the plastic note, the limit moment when only

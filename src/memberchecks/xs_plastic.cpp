@@ -363,7 +363,7 @@ void Set_Shear_Reduction(Plastic_Check& c, const Chain& chain) {
         if (rho <= 0) {
             OLI_printf(file, "keine Abminderung\n");
         } else if (raw > 1 && rho >= 1) {
-            OLI_printf(file, "╦ = %.3lf > 1  ê  ╦ = 1\n"_cp, raw);
+            OLI_printf(file, "╦ = %s > 1  ê  ╦ = 1\n"_cp, Utilisation_Digits_As_Kept_With(raw, 0.0));
         } else {
             OLI_printf(file, "╦ = %.3lf\n"_cp, rho);
         }

@@ -179,7 +179,7 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
         Print_Class_4_Not_Covered(file);
         // the classification said it above the summary level only
         if (level < 1) {
-            OLI_printf(file, "%sU╬\\c/t╬r = %s"_cp, pre, Utilisation_Digits(b.U_ct_computed));
+            OLI_printf(file, "%sU╬\\c/t╬r = %s"_cp, pre, Utilisation_Digits_With(b.U_ct_computed, 0.0));
             Print_Utilisation_Verdict(file, b.U_ct_computed);
             OLI_printf(file, "\n");
         }
@@ -196,9 +196,9 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(file, "%s", pre);
     if (level >= 1) OLI_printf(file, "Nachweis: ╬t"_cp);
-    OLI_printf(file, "╠╬\\v╬r = %.2lf N/mm²  %s  ╠╬\\v,Rd╬r = %.2lf N/mm²  ê  U%s = %s%s\n"_cp, b.sigma_v,
-               Utilisation_Compare_Symbol(b.sigma_v, b.sigma_Rd), b.sigma_Rd, level >= 2 ? "╬\\╠v╬r"_cp : "",
-               Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
+    const Compared_Pair pair = Utilisation_Pair(b.sigma_v, b.sigma_Rd, 2);
+    OLI_printf(file, "╠╬\\v╬r = %.*lf N/mm²  %s  ╠╬\\v,Rd╬r = %.*lf N/mm²  ê  U%s = %s%s\n"_cp, pair.value_places, pair.value, pair.sign,
+               pair.limit_places, pair.limit, level >= 2 ? "╬\\╠v╬r"_cp : "", Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
     if (U > 0.001 && U_ct > 0.001) {
         OLI_printf(file, "%s", pre);
         if (level >= 1) {
@@ -208,7 +208,7 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
         OLI_printf(file, "U╬\\╠╬r = %s%s╬r"_cp, Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
         OLI_printf(file, ",  ");
         if (level >= 1) OLI_printf(file, "%s", "c/t-Verhältnis "_cp);
-        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits(U_ct));
+        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_With(U_ct, 0.0));
         Print_Utilisation_Verdict(file, U_ct);
         OLI_printf(file, "\n");
     }

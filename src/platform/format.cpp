@@ -576,9 +576,10 @@ int Scan_Format(char* out, size_t size, const char* format, va_list* ap, bool no
 constexpr size_t kProgramText = 191;  // longer formats are read as they go
 constexpr int kProgramConversions = 12;
 // The conversions taken without Put_Conversion's widths, stars and
-// padding: a bare "%s", "%f" or "%lf" with at most a precision of 0 to 9, a
+// padding: a bare "%s", "%f" or "%lf" with at most a precision of 0 to 9
+// (or one that "%.*lf" gives, which the print lists' compared pairs use), a
 // bare "%d" or "%i".
-enum Quick : uint8_t { kQuickNone, kQuickText, kQuickFixed, kQuickInt };
+enum Quick : uint8_t { kQuickNone, kQuickText, kQuickFixed, kQuickFixedStar, kQuickInt };
 struct Format_Step {
     uint8_t at, size;  // the text before the conversion
     Quick quick;
@@ -588,7 +589,8 @@ struct Format_Step {
 // The kind of quick path of a conversion (kQuickNone: Put_Conversion).
 Quick Quick_Of(const Spec& s)
 {
-    if (s.left || s.width_star || s.precision_star || s.width != 0) return kQuickNone;
+    if (s.left || s.width_star || s.width != 0) return kQuickNone;
+    if (s.precision_star) return s.conversion == 'f' && s.longs <= 1 ? kQuickFixedStar : kQuickNone;
     if (s.conversion == 's' && s.longs == 0 && s.precision < 0) return kQuickText;
     if (s.conversion == 'f' && s.longs <= 1 && s.precision <= 9) return kQuickFixed;
     if ((s.conversion == 'd' || s.conversion == 'i') && s.longs == 0 && s.precision < 0) return kQuickInt;
@@ -622,9 +624,15 @@ inline __attribute__((always_inline)) char* Put_Quick(const Format_Step& step, v
         std::memcpy(p, text, n);
         return p + n;
     }
-    case kQuickFixed: {
+    case kQuickFixed:
+    case kQuickFixedStar: {
+        // A precision from the arguments outside 0 to 9 is declined, as
+        // Put_Conversion declines it.
+        const int precision = step.quick == kQuickFixedStar ? va_arg(*ap, int)
+                              : step.spec.precision < 0     ? 6
+                                                            : step.spec.precision;
+        if (precision < 0 || precision > 9) return nullptr;
         const double v = va_arg(*ap, double);
-        const int precision = step.spec.precision < 0 ? 6 : step.spec.precision;
         if (static_cast<size_t>(end - p) >= kNumberRoom) {
             const int n = kFixedByPrecision[precision](p, kNumberRoom, v);
             return n < 0 ? nullptr : p + n;

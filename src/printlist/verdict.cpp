@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 
@@ -140,28 +141,123 @@ double Utilisation_As_Computed(double u, double computed) {
 
 const char* Counted_As_One_Rule_Text(void) { return "Ausnutzung über 1 und unter 1.001 zählt als 1"_cp; }
 
+enum { MOST_PLACES = 9 };
+
+static double verdict_tolerance = 0.0;
+
+// A tolerance's band: 0 (none) for one that is no number or not above 0.
+static double band_of(double tolerance_percent) {
+    return std::isfinite(tolerance_percent) && tolerance_percent > 0.0 ? tolerance_percent : 0.0;
+}
+
+// Whether printed digits read exactly 1 ("1", "1.000", "1.0000").
+static bool reads_one(const char* digits) {
+    if (digits[0] != '1') return false;
+    if (digits[1] == '\0') return true;
+    if (digits[1] != '.') return false;
+    for (const char* p = digits + 2; *p; ++p)
+        if (*p != '0') return false;
+    return true;
+}
+
+// Whether the digits of a utilisation u read as its verdict judges it:
+// below 1 under 1, above 1 over it, and with a tolerance band below its
+// limit within the band, above it beyond. The band's limit is compared as
+// the verdict prints it. Only values close to a limit parse their digits.
+static bool digits_agree(const char* digits, double u, double band) {
+    const int to_one = Compare_To_Limit(u, 1.0);
+    if (to_one < 0) return digits[0] != '1';
+    if (to_one == 0) return true;
+    if (reads_one(digits)) return false;
+    if (band <= 0.0) return true;
+    const double limit = 1.0 + band / 100.0;
+    if (Compare_To_Limit(u, limit) == 0) return true;  // on the limit: it fails, and reads so
+    char limit_digits[32];  // as Verdict_Digits prints it, in a buffer of its own
+    VEK_Format_Bounded(limit_digits, sizeof limit_digits, "%.10g", limit);
+    const double shown = std::strtod(digits, nullptr), limit_shown = std::strtod(limit_digits, nullptr);
+    return Within_Verdict_Tolerance(u, band) ? shown < limit_shown : shown > limit_shown;
+}
+
 // The digits are made by the fixed-point formatter straight away: every
-// utilisation of every point of every load case passes here.
-static const char* digits_as_kept(char* buffer, size_t size, double u) {
-    int places = 3;
+// utilisation of every point of every load case passes here. Further places
+// only where the first ones would contradict the verdict: a value below 1
+// that three places round up to "1.000" would read "1.000 < 1"; below
+// 1 - LIMIT_TOLERANCE, nine places always do.
+static const char* digits_of(char* buffer, size_t size, double u, int places, double band, bool computed) {
+    places = std::clamp(places, 0, static_cast<int>(MOST_PLACES));
+    if (computed && u > 1.0 && Utilisation_Counted_As_One(u)) {
+        // Never 1.0010, which the rule no longer takes; never 1.0000, which
+        // is not above 1.
+        int p = std::max(places, 4);
+        VEK_Format_Fixed(buffer, size, std::min(u, 1.0009), p);
+        while (p < MOST_PLACES && reads_one(buffer)) VEK_Format_Fixed(buffer, size, u, ++p);
+        return buffer;
+    }
     VEK_Format_Fixed(buffer, size, u, places);
-    // A value below 1 that three places round up to "1.000" would read
-    // "1.000 < 1": one more place at a time until it shows below 1. Below
-    // 1 - LIMIT_TOLERANCE, nine places always do.
-    while (buffer[0] == '1' && places < 9 && Compare_To_Limit(u, 1.0) < 0) VEK_Format_Fixed(buffer, size, u, ++places);
+    if (u < 1.0 && buffer[0] != '1') return buffer;  // below 1 and reads so: most values
+    while (places < MOST_PLACES && !digits_agree(buffer, u, band)) VEK_Format_Fixed(buffer, size, u, ++places);
     return buffer;
 }
 
+const char* Utilisation_Digits_With(double u, double tolerance_percent) {
+    static char buffer[PRINTED_NUMBER_SIZE];
+    return digits_of(buffer, sizeof buffer, u, 3, band_of(tolerance_percent), true);
+}
+
+// Every point of every load case prints one: a value below 1 that three
+// places show below 1 is printed at once.
 const char* Utilisation_Digits(double u) {
-    static char buffer[64];
-    if (!Utilisation_Counted_As_One(u)) return digits_as_kept(buffer, sizeof buffer, u);
-    VEK_Format_Fixed(buffer, sizeof buffer, std::min(u, 1.0009), 4);
-    return buffer;
+    static char buffer[PRINTED_NUMBER_SIZE];
+    if (u < 1.0 && VEK_Format_Fixed(buffer, sizeof buffer, u, 3) > 0 && buffer[0] != '1') return buffer;
+    return digits_of(buffer, sizeof buffer, u, 3, verdict_tolerance, true);
 }
 
-const char* Utilisation_Digits_As_Kept(double u) {
-    static char buffer[64];
-    return digits_as_kept(buffer, sizeof buffer, u);
+const char* Utilisation_Digits_Places(double u, int places) {
+    static char buffer[PRINTED_NUMBER_SIZE];
+    return digits_of(buffer, sizeof buffer, u, places, verdict_tolerance, true);
+}
+
+const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent) {
+    static char buffer[PRINTED_NUMBER_SIZE];
+    return digits_of(buffer, sizeof buffer, u, 3, band_of(tolerance_percent), false);
+}
+
+const char* Utilisation_Digits_As_Kept(double u) { return Utilisation_Digits_As_Kept_With(u, verdict_tolerance); }
+
+// Whether the digits of the two values at their places say what the sign
+// says of them: printed and read back.
+static bool digits_hold(double value, int value_places, char sign, double limit, int limit_places) {
+    if (sign == '\xF7') return true;
+    char a_text[PRINTED_NUMBER_SIZE], b_text[PRINTED_NUMBER_SIZE];
+    VEK_Format_Fixed(a_text, sizeof a_text, value, value_places);
+    VEK_Format_Fixed(b_text, sizeof b_text, limit, limit_places);
+    const double a = std::strtod(a_text, nullptr), b = std::strtod(b_text, nullptr);
+    switch (sign) {
+    case '<': return a < b;
+    case '>': return a > b;
+    case '\xF3': return a <= b;
+    case '\xF2': return a >= b;
+    default: return a == b;
+    }
+}
+
+Compared_Pair Compare_Pair_Closely(double value, int value_places, const char* sign, double limit, int limit_places) {
+    Compared_Pair p{value, limit, std::clamp(value_places, 0, static_cast<int>(MOST_PLACES)),
+                    std::clamp(limit_places, 0, static_cast<int>(MOST_PLACES)), sign ? sign : "\xF7"};
+    // A number beyond what nine places read, or none at all: as printed.
+    if (!std::isfinite(value) || !std::isfinite(limit)) return p;
+    const int first_value = p.value_places, first_limit = p.limit_places;
+    while (!digits_hold(value, p.value_places, p.sign[0], limit, p.limit_places)) {
+        if (p.value_places == MOST_PLACES && p.limit_places == MOST_PLACES) {
+            p.sign = "\xF7";
+            p.value_places = first_value;
+            p.limit_places = first_limit;
+            break;
+        }
+        p.value_places = std::min(p.value_places + 1, static_cast<int>(MOST_PLACES));
+        p.limit_places = std::min(p.limit_places + 1, static_cast<int>(MOST_PLACES));
+    }
+    return p;
 }
 
 const char* Utilisation_Compare_Symbol(double value, double limit) {
@@ -177,11 +273,7 @@ int Within_Verdict_Tolerance(double u, double tolerance_percent) {
     return !Utilisation_Ok(u) && Compare_To_Limit(u, 1.0 + tolerance_percent / 100.0) < 0 ? 1 : 0;
 }
 
-static double verdict_tolerance = 0.0;
-
-void Set_Verdict_Tolerance(double tolerance_percent) {
-    verdict_tolerance = std::isfinite(tolerance_percent) && tolerance_percent > 0.0 ? tolerance_percent : 0.0;
-}
+void Set_Verdict_Tolerance(double tolerance_percent) { verdict_tolerance = band_of(tolerance_percent); }
 
 double Get_Verdict_Tolerance(void) { return verdict_tolerance; }
 

@@ -66,24 +66,81 @@ double Utilisation_As_Computed(double u, double computed);
 // The rule in the words of the final verdict: "Ausnutzung über 1 und
 // unter 1.001 zählt als 1".
 const char* Counted_As_One_Rule_Text(void);
-// A utilisation as computed, with the digits its line shows: "%.3lf"; where
-// the rule counts it as 1 the four decimals that show it above 1 ("1.0005";
-// at most "1.0009": 1.001 no longer counts as 1); below 1 as many places
-// as show it below 1 ("0.9995", "0.99996"), so that "<  1" beside it holds
-// as printed. Static buffer, valid until the next call.
+// A utilisation as computed, with the digits its line shows: "%.3lf", and
+// as many more places (at most nine) as make its verdict true as printed:
+// where the rule counts it as 1 the four decimals that show it above 1
+// ("1.0005", "1.0000004"; at most "1.0009": 1.001 no longer counts as 1);
+// below 1 as many places as show it below 1 ("0.9995", "0.99996"), so that
+// "<  1" beside it holds as printed; above 1 never "1.000"; within the
+// tolerance below its limit ("1.0299999  <=  1.03  ok"), beyond it above the
+// limit ("1.010001  >  1  nicht ok" under 1 %), since the band is open at
+// its upper end. The list's tolerance (Get_Verdict_Tolerance); the _With
+// form takes the caller's, as Utilisation_Verdict_With does. Each has a
+// static buffer of its own, valid until its next call.
 const char* Utilisation_Digits(double u);
+const char* Utilisation_Digits_With(double u, double tolerance_percent);
+// The same with at least `places` decimals (0 to 9) in place of three.
+const char* Utilisation_Digits_Places(double u, int places);
 // The same for a utilisation kept as it is (no check rounded it): "%.3lf",
-// below 1 as many places as show it below 1. Its own static buffer.
+// with the places its verdict needs, the rule that counts a value as 1
+// left aside. Its own static buffer.
 const char* Utilisation_Digits_As_Kept(double u);
+const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent);
 // The sign between a value and its limit whose ratio is a utilisation:
 // the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
 // else Limit_Compare_Symbol's.
 const char* Utilisation_Compare_Symbol(double value, double limit);
+// A value and its limit as one printed comparison "value sign limit": the
+// places to print each with ("%.*lf") and the sign between them. Each keeps
+// its places (0 to 9) where they make the comparison true as printed; where
+// they would make it false (equal digits beside a strict sign, digits on the
+// wrong side of the sign) both take one more place at a time until it
+// holds, at most nine. Values that nine places cannot tell apart as the sign
+// needs lie on the limit as printed: they keep their places and the sign
+// becomes the approximately-equal byte 0xF7, as for values the rule counts
+// as on their limit. The sign is one of "<", ">", "=", the less-or-equal
+// byte 0xF3, the greater-or-equal byte 0xF2 and 0xF7, which no digits
+// contradict. Never fails; a value that is no number keeps its places.
+// Room for any double with nine places: a sign, 309 digits, the point, nine
+// places and the terminator.
+enum { PRINTED_NUMBER_SIZE = 321 };
+struct Compared_Pair {
+    double value, limit;
+    int value_places, limit_places;
+    const char* sign;
+};
+Compared_Pair Compare_Pair_Closely(double value, int value_places, const char* sign, double limit, int limit_places);
+// Nearly every pair of a list lies apart by far more than its last place,
+// or on the side of its limit that its non-strict sign says: such a pair
+// keeps its places without being printed first (rounding is monotonic, and
+// values two units of the last place apart print apart). The others are
+// printed and read back by Compare_Pair_Closely.
+inline Compared_Pair Compare_Pair(double value, int value_places, const char* sign, double limit, int limit_places) {
+    constexpr double unit[10] = {1, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9};
+    if (value_places == limit_places && static_cast<unsigned>(value_places) < 10 && sign) {
+        const bool plain = sign[0] == '<'      ? limit - value >= 2.0 * unit[value_places]
+                           : sign[0] == '>'    ? value - limit >= 2.0 * unit[value_places]
+                           : sign[0] == '\xF3' ? value <= limit
+                           : sign[0] == '\xF2' ? value >= limit
+                                               : sign[0] == '\xF7';
+        if (plain) return {value, limit, value_places, limit_places, sign};
+    }
+    return Compare_Pair_Closely(value, value_places, sign, limit, limit_places);
+}
 // The sign between a value and its limit whose ratio is the utilisation u,
 // taken from u so that it always agrees with the verdict of u beside it:
 // the approximately-equal byte 0xF7 where the rule counts u as 1, else
 // Limit_Compare_Symbol(u, 1).
 const char* Utilisation_Sign(double u);
+// The pair whose ratio is a utilisation: the sign of
+// Utilisation_Compare_Symbol, both with `places`.
+inline Compared_Pair Utilisation_Pair(double value, double limit, int places) {
+    return Compare_Pair(value, places, Utilisation_Compare_Symbol(value, limit), limit, places);
+}
+// The pair with the sign of the utilisation u beside it (Utilisation_Sign).
+inline Compared_Pair Utilisation_Pair_Of(double value, double limit, int places, double u) {
+    return Compare_Pair(value, places, Utilisation_Sign(u), limit, places);
+}
 // For a line that gives a utilisation the rule of Round_Utilisation counts
 // but no verdict of its own: where the rule counts u as 1 the verdict of
 // Utilisation_Verdict_Computed, so that the line says so; else the empty

@@ -110,11 +110,11 @@ static bool counted_as_one(const Endergebnis_Maximum& m) {
 static void maximum_row(FILE* list, const char* check, const char* symbol, const Endergebnis_Maximum& m,
                         double tolerance) {
     if (counted_as_one(m))
-        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %s%s\n"_cp, check, place(m).c_str(), symbol, Utilisation_Digits(m.computed),
-                   Utilisation_Verdict_Computed_With(m.computed, tolerance));
+        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %s%s\n"_cp, check, place(m).c_str(), symbol,
+                   Utilisation_Digits_With(m.computed, tolerance), Utilisation_Verdict_Computed_With(m.computed, tolerance));
     else
         OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %s%s\n"_cp, check, place(m).c_str(), symbol,
-                   Utilisation_Digits_As_Kept(m.U), Utilisation_Verdict_With(m.U, tolerance));
+                   Utilisation_Digits_As_Kept_With(m.U, tolerance), Utilisation_Verdict_With(m.U, tolerance));
 }
 
 // The welds by number: "Naht 4", "Nähte 1, 4", "Nähte 1 bis 12" (a run of

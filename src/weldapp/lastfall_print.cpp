@@ -210,8 +210,10 @@ enum {
 // The maximum as the table shows it: the overall maximum, or where that is
 // a utilisation just above 1 counted as 1, the largest such value as
 // computed among the columns that carry the mark of the maximum; with its
-// digits (in digits, 32 bytes) and whether the rule counted it.
+// digits under the print control's tolerance (in digits, 32 bytes) and
+// whether the rule counted it.
 static double shown_maximum(const SchweissnahtAnschluss* conn, char* digits, bool* counted) {
+    const double tolerance = conn->print.toleranz;
     const double max = conn->max_utilisation;
     double shown = max;
     if (max == 1.0)
@@ -219,7 +221,9 @@ static double shown_maximum(const SchweissnahtAnschluss* conn, char* digits, boo
             for (const Ausnutzung* u : {&conn->results[i].U_sigma, &conn->results[i].U_w})
                 if (u->status == ERGEBNIS_GEFUEHRT && u->U == max) shown = std::max(shown, Ausnutzung_Berechnet(*u));
     *counted = max == 1.0 && Utilisation_Counted_As_One(shown);
-    VEK_Format_Bounded(digits, 32, "%s", *counted ? Utilisation_Digits(shown) : Utilisation_Digits_As_Kept(shown));
+    VEK_Format_Bounded(digits, 32, "%s",
+                       *counted ? Utilisation_Digits_With(shown, tolerance)
+                                : Utilisation_Digits_As_Kept_With(shown, tolerance));
     return shown;
 }
 
@@ -227,7 +231,9 @@ static double shown_maximum(const SchweissnahtAnschluss* conn, char* digits, boo
 // a check without result or refused input, the mark "QK4" for a class 4 section the check
 // does not cover, "SB" for one whose shear buckling needs a closer check, "---" for none, else the value
 // with the digits every line of the list shows it with (Utilisation_Digits:
-// "1.0005" where the rule counts it as 1, "0.9996" below 1); U_sigma and U_w
+// "1.0005" where the rule counts it as 1, "0.9996" below 1, "1.0299999"
+// within a tolerance of 3 %; the c/t column, which no tolerance moves,
+// without one); U_sigma and U_w
 // (not plain) are judged as every verdict of the list judges them (the
 // tolerance counts): red when they fail, else blue at the maximum; marked
 // "*" at the maximum (the value shown as the maximum is, within 0.0001),
@@ -260,7 +266,8 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
     }
     const double shown = Ausnutzung_Berechnet(u);
     const bool counted = x == 1.0 && Utilisation_Counted_As_One(shown);
-    const char* digits = counted ? Utilisation_Digits(shown) : Utilisation_Digits_As_Kept(x);
+    const double band = plain ? 0.0 : tolerance;
+    const char* digits = counted ? Utilisation_Digits_With(shown, band) : Utilisation_Digits_As_Kept_With(x, band);
     if (plain) {
         Row_Printf(list, "%7s ", digits);
         return 0;

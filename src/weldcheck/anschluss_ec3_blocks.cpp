@@ -151,8 +151,7 @@ static void Summary_Verdict(FILE* f, double U) {
     if (Utilisation_Counted_As_One(U))
         OLI_printf(f, "%s", Counted_As_One_Verdict(U));
     else
-        OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U), 1.0f),
-                   U > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+        OLI_printf(f, "  %s  1  %s╬r"_cp, Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
 }
 
 int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss* r, int pass_on) {
@@ -220,11 +219,11 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
         else if (!verified) OLI_printf(f, "Der Querschnitt kann nicht nachgewiesen werden %s\n", Mark_Alert());
         OLI_printf(f, "%s", "Ausnutzungen: ╬t"_cp);
         if (verified) {
-            OLI_printf(f, "U╬\\╠╬r = %s"_cp, Utilisation_Digits(U_sigma));
+            OLI_printf(f, "U╬\\╠╬r = %s"_cp, Utilisation_Digits_With(U_sigma, 0.0));
             Summary_Verdict(f, U_sigma);
             OLI_printf(f, ",  ");
         }
-        OLI_printf(f, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits(U_ct));
+        OLI_printf(f, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_With(U_ct, 0.0));
         Summary_Verdict(f, U_ct);
         OLI_printf(f, "\n");
     }
@@ -301,8 +300,8 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     if (U > 0.001 && Utilisation_Counted_As_One(U)) {
         OLI_printf(f, "  ê  U = %s%s"_cp, Utilisation_Digits(U), Counted_As_One_Verdict(U));
     } else if (U > 0.001) {
-        OLI_printf(f, "  ê  U = %s  %s  1"_cp, Utilisation_Digits(U), Get_Compare_Symbol(static_cast<float>(U), 1.0f));
-        OLI_printf(f, "  %s", U > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+        OLI_printf(f, "  ê  U = %s  %s  1"_cp, Utilisation_Digits_With(U, 0.0), Limit_Compare_Symbol(U, 1.0));
+        OLI_printf(f, "  %s", Mark_Utilisation(U));
     }
     OLI_printf(f, "\n");
     Reopen_Table(f);

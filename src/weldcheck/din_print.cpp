@@ -35,24 +35,29 @@ const char* const ZETA = "\xD3";
 double U1(double x) { return Unsigned_Zero(x, 1); }
 double U2(double x) { return Unsigned_Zero(x, 2); }
 
-// One utilisation (the text before it formatted with a, b) in its "<" form
-// (at most 1), just above 1 where the rule counts it as 1 (as the case's
-// result does) or within the list's tolerance with the verdict every line
-// of the list gives it, or in its ">" form with the failure marker, which is
-// counted; then the line's end when `ends` is set. *wider holds the
-// characters a marker added before it: the blanks that lead the text before
-// it give way to them, so that the ratios of a line keep their columns; it
-// receives those of this ratio.
+// One utilisation (the text before it formatted with a, b and its digits,
+// "%5s") in its "<" form (below 1; on 1 with the less-or-equal sign), just
+// above 1 where the rule counts it as 1 (as the case's result does) or
+// within the list's tolerance with the verdict every line of the list gives
+// it, or in its ">" form with the failure marker, which is counted; then the
+// line's end when `ends` is set. Its digits are two places and as many more
+// as its verdict needs to be true as printed (Utilisation_Digits_Places).
+// *wider holds the characters a marker added before it: the blanks that
+// lead the text before it give way to them and to its own further places,
+// so that the ratios of a line keep their columns and the line its width;
+// it receives those of this ratio.
 // A verdict's note (the rule that counts a value as 1, a tolerance) stands
 // in a row of its own under the ratios: in the row it made the row the
 // block's widest by far, and the whole block was set smaller to fit it.
 void Ratio(FILE* f, const char* head, const char* a, const char* b, double u, bool ends, int* wider) {
     static char notes[96];
-    for (int k = 0; k < *wider && head[0] == ' ' && head[1] == ' '; ++k) ++head;
-    Safe_Fprintf(f, head, a, b, u);
+    const char* digits = Utilisation_Digits_Places(u, 2);
+    const int longer = std::max(static_cast<int>(std::strlen(digits)) - 5, 0);
+    for (int k = 0; k < *wider + longer && head[0] == ' ' && head[1] == ' '; ++k) ++head;
+    Safe_Fprintf(f, head, a, b, digits);
     *wider = 0;
     if (Utilisation_Ok(u)) {
-        Safe_Fprintf(f, "  <  1╬r"_cp);
+        Safe_Fprintf(f, "  %s  1╬r"_cp, Limit_Compare_Symbol(u, 1.0));
     } else if (Utilisation_Counted_As_One(u) || Utilisation_Passes(u)) {
         const Utilisation_Verdict_Parts verdict = Utilisation_Verdict_Computed_Parts(u);
         Safe_Fprintf(f, "%s", verdict.head);
@@ -171,9 +176,9 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     Safe_Fprintf(f, " \n ╬bAusnutzung    ╬r(%s╬\\R,d╬r = %5.1lf N/mm╬/2╬r   %s╬\\R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, SIGMA,
                  p.sigma_R_d, TAU, p.tau_R_d);
     int wider = 0;
-    Ratio(f, "   %s/%s╬\\R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_sigma, false, &wider);
-    Ratio(f, "              %s/%s╬\\R,d╬r = %5.2lf"_cp, TAU, TAU, r->U_tau, false, &wider);
-    Ratio(f, "              %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_v, true, &wider);
+    Ratio(f, "   %s/%s╬\\R,d╬r = %5s"_cp, SIGMA, SIGMA, r->U_sigma, false, &wider);
+    Ratio(f, "              %s/%s╬\\R,d╬r = %5s"_cp, TAU, TAU, r->U_tau, false, &wider);
+    Ratio(f, "              %s╬\\v╬r/%s╬\\R,d╬r = %5s"_cp, SIGMA, SIGMA, r->U_v, true, &wider);
 }
 
 // The plate of the profile end beyond DIN 18800-1's limit of b/t for its
@@ -183,7 +188,8 @@ void Plate_Buckling_Lines(FILE* f, const GeschweissterAnschluss* r) {
     if (!Din_Plate_Buckling_Check_Needed(r)) return;
     const Anschluss_Beulgrenze& b = r->plate_buckling;
     Anschluss_Exceeded_Checks++;
-    Safe_Fprintf(f, "   b/t = %.1lf > grenz(b/t) = %.1lf nach DIN 18800-1, "_cp, b.b_t, b.limit);
+    const Compared_Pair pair = Compare_Pair(b.b_t, 1, ">", b.limit, 1);
+    Safe_Fprintf(f, "   b/t = %.*lf %s grenz(b/t) = %.*lf nach DIN 18800-1, "_cp, pair.value_places, pair.value, pair.sign, pair.limit_places, pair.limit);
     if (b.kind == ANSCHLUSS_PLATE_SHEAR)
         Safe_Fprintf(f, "beidseitig gelagerter Plattenstreifen unter Schub %s = %.1lf N/mm╬/2╬r"_cp, TAU, b.stress);
     else
@@ -415,7 +421,7 @@ void Base_Metal_Lines(FILE* f, const GeschweissterAnschluss* r) {
     Safe_Fprintf(f, "   %s = %.1lf N/mm╬/2╬r    %s = %.1lf N/mm╬/2╬r    %s╬\\v╬r = (%s╬/2╬r + 3 %s╬/2╬r)╬/1/2╬r = %.1lf N/mm╬/2╬r\n"_cp,
                  SIGMA, U1(b.sigma), TAU, U1(b.tau), SIGMA, SIGMA, TAU, U1(b.sigma_v));
     int wider = 0;
-    Ratio(f, "   %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, b.U, true, &wider);
+    Ratio(f, "   %s╬\\v╬r/%s╬\\R,d╬r = %5s"_cp, SIGMA, SIGMA, b.U, true, &wider);
 }
 
 // The line that says what governs a full-penetration butt weld: the weaker
@@ -463,9 +469,9 @@ void Butt_Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Safe_Fprintf(f, " \n ╬bAusnutzung   ╬r(%s╬\\w╬r = %4.2lf: %s╬\\w,R,d╬r = %.1lf N/mm╬/2╬r für Zug und Schub,  %s╬\\w,R,d╬r = %.1lf N/mm╬/2╬r für Druck)\n"_cp,
                  ALPHA, r->alpha_w, SIGMA, v.sigma_R_d, SIGMA, r->sigma_w_R_d_compression);
     int wider = 0;
-    Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[0], false, &wider);
-    Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, TAU, SIGMA, r->U_w[1], false, &wider);
-    Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[2], true, &wider);
+    Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5s"_cp, SIGMA, SIGMA, r->U_w[0], false, &wider);
+    Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5s"_cp, TAU, SIGMA, r->U_w[1], false, &wider);
+    Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5s"_cp, SIGMA, SIGMA, r->U_w[2], true, &wider);
     Base_Metal_Lines(f, r);
     Butt_Governs_Line(f, r);
     Verdict_Lines(f, r);
@@ -494,9 +500,9 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Safe_Fprintf(f, " \n ╬bAusnutzung   ╬r(%s╬\\w╬r = %4.2lf     %s╬\\w,R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, ALPHA, r->alpha_w,
                  SIGMA, r->weld_values.sigma_R_d);
     int wider = 0;
-    Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[0], false, &wider);
-    Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, TAU, SIGMA, r->U_w[1], false, &wider);
-    Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[2], true, &wider);
+    Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5s"_cp, SIGMA, SIGMA, r->U_w[0], false, &wider);
+    Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5s"_cp, TAU, SIGMA, r->U_w[1], false, &wider);
+    Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5s"_cp, SIGMA, SIGMA, r->U_w[2], true, &wider);
     const QuerschnittWarnungen& w = r->warnings;
     if (w.word[ANSCHLUSS_THROAT_AT_30MM]) {
         Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);

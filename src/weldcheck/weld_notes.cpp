@@ -35,22 +35,34 @@ void Merge_Weld_Notes(Weld_Notes* to, const Weld_Notes& from) {
 static void throat_text(int rule, const double* v, char* out, size_t size) {
     switch (rule) {
     case WELD_RULE_THROAT_ABOVE_MAX:
+    {
+        const Compared_Pair p = Compare_Pair(v[0], 1, ">", v[1], 1);
         VEK_Format_Bounded(out, size,
-                           "Nahtdicke a = %.1lf mm > a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm (Schweißtechnik, t╬\\min╬r = %.1lf mm)"_cp,
-                           v[0], Report_Times_Sign, v[1], v[2]);
+                           "Nahtdicke a = %.*lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.*lf mm (Schweißtechnik, t╬\\min╬r = %.1lf mm)"_cp,
+                           p.value_places, p.value, p.sign, Report_Times_Sign, p.limit_places, p.limit, v[2]);
+    }
         break;
     case WELD_RULE_THROAT_BELOW_T30:
+    {
+        const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 0);
         VEK_Format_Bounded(out, size,
-                           "Nahtdicke a = %.1lf mm < a╬\\min╬r = %.0lf mm für t╬\\max╬r ‗ 30 mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
-                           v[0], v[1], v[2]);
+                           "Nahtdicke a = %.*lf mm %s a╬\\min╬r = %.*lf mm für t╬\\max╬r ‗ 30 mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
+                           p.value_places, p.value, p.sign, p.limit_places, p.limit, v[2]);
+    }
         break;
     case WELD_RULE_THROAT_BELOW_ROOT:
+    {
+        const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 2);
         VEK_Format_Bounded(out, size,
-                           "Nahtdicke a = %.1lf mm < a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.2lf mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
-                           v[0], v[1], v[2]);
+                           "Nahtdicke a = %.*lf mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.*lf mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
+                           p.value_places, p.value, p.sign, p.limit_places, p.limit, v[2]);
+    }
         break;
     case WELD_RULE_THROAT_BELOW_3MM:
-        VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm < a╬\\min╬r = %.0lf mm"_cp, v[0], v[1]);
+    {
+        const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 0);
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s a╬\\min╬r = %.*lf mm"_cp, p.value_places, p.value, p.sign, p.limit_places, p.limit);
+    }
         break;
     default: break;
     }
@@ -61,15 +73,21 @@ static void din_text(int rule, const double* v, char* out, size_t size) {
     static const char* const kParts[3] = {"Flansch", "Stahlprofil", "Stahlprofil"};
     switch (rule) {
     case WELD_RULE_DIN_BELOW_2MM:
-        VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm < 2 mm (Mindestnahtdicke)", v[0]);
+    {
+        const Compared_Pair p = Compare_Pair(v[0], 1, "<", 2.0, 0);
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s %.*lf mm (Mindestnahtdicke)", p.value_places, p.value, p.sign, p.limit_places, p.limit);
+    }
         break;
     case WELD_RULE_DIN_BELOW_ROOT:
-        if (v[3] != 0.0)  // the thick part's lesser throat
-            VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm < %.0lf mm für max t ‗ %.0lf mm (max t = %.1lf mm)"_cp,
-                               v[0], v[1], DIN_THICK_PART, v[2]);
-        else
-            VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm < (max t)^0.5 - 0.5 = %.2lf mm (max t = %.1lf mm)", v[0],
-                               v[1], v[2]);
+        if (v[3] != 0.0) {  // the thick part's lesser throat
+            const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 0);
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s %.*lf mm für max t ‗ %.0lf mm (max t = %.1lf mm)"_cp,
+                               p.value_places, p.value, p.sign, p.limit_places, p.limit, DIN_THICK_PART, v[2]);
+        } else {
+            const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 2);
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s (max t)^0.5 - 0.5 = %.*lf mm (max t = %.1lf mm)", p.value_places, p.value,
+                               p.sign, p.limit_places, p.limit, v[2]);
+        }
         break;
     case WELD_RULE_DIN_ABOVE_PLATE:
     case WELD_RULE_DIN_ABOVE_PROFILE:
@@ -79,8 +97,9 @@ static void din_text(int rule, const double* v, char* out, size_t size) {
                            : rule == WELD_RULE_DIN_ABOVE_WEB  ? "Steg"
                                                               : kParts[part >= 0 && part < 3 ? part : 0];
         const char t = rule == WELD_RULE_DIN_ABOVE_PROFILE && part == 2 ? 'd' : 't';
-        VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm > 0.7%s%c = %.2lf mm (%s, %c = %.1lf mm)", v[0],
-                           Report_Times_Sign, t, 0.7 * v[1], name, t, v[1]);
+        const Compared_Pair p = Compare_Pair(v[0], 1, ">", 0.7 * v[1], 2);
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s 0.7%s%c = %.*lf mm (%s, %c = %.1lf mm)", p.value_places, p.value, p.sign,
+                           Report_Times_Sign, t, p.limit_places, p.limit, name, t, v[1]);
         break;
     }
     default: break;
@@ -102,26 +121,33 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
                                Weld_Shorter_Than_Craters_Text());
         else if (v[1] == 0.0)  // no limit but a length: its end craters take it whole
             VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm, statisch nicht wirksam"_cp, v[0]);
-        else if (std::fabs(v[1] - 30.0) < 1e-9)
-            VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm < 30 mm, statisch nicht wirksam"_cp,
-                               v[0]);
-        else
+        else if (std::fabs(v[1] - 30.0) < 1e-9) {
+            const Compared_Pair p = Compare_Pair(v[0], 1, "<", 30.0, 0);
+            VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm, statisch nicht wirksam"_cp,
+                               p.value_places, p.value, p.sign, p.limit_places, p.limit);
+        } else {
+            const Compared_Pair p = Compare_Pair(v[0], 1, "<", v[1], 1);
             VEK_Format_Bounded(out, size,
-                               "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm < 6%sa = %.1lf mm, statisch nicht wirksam"_cp,
-                               v[0], Report_Times_Sign, v[1]);
+                               "wirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm, statisch nicht wirksam"_cp,
+                               p.value_places, p.value, p.sign, Report_Times_Sign, p.limit_places, p.limit);
+        }
         break;
     case WELD_RULE_PLATE_TOO_THIN:
-        VEK_Format_Bounded(out, size, v[2] != 0.0 ? "Hohlprofil: Blechdicke t╬\\%d╬r = %.1lf mm < 2.5 mm"_cp
-                                                  : "Blechdicke t╬\\%d╬r = %.1lf mm < 4 mm"_cp,
-                           static_cast<int>(v[1]), v[0]);
+    {
+        const bool hollow = v[2] != 0.0;
+        const Compared_Pair p = Compare_Pair(v[0], 1, "<", hollow ? 2.5 : 4.0, hollow ? 1 : 0);
+        VEK_Format_Bounded(out, size, "%sBlechdicke t╬\\%d╬r = %.*lf mm %s %.*lf mm"_cp, hollow ? "Hohlprofil: " : "",
+                           static_cast<int>(v[1]), p.value_places, p.value, p.sign, p.limit_places, p.limit);
+    }
         break;
     case WELD_RULE_PARTIAL_PENETRATION:
     case WELD_RULE_PARTIAL_PENETRATION_ONE_SIDED:
-        VEK_Format_Bounded(out, size,
-                           rule == WELD_RULE_PARTIAL_PENETRATION
-                               ? "nicht durchgeschweißt: Nahtdicke a = %.1lf mm > (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp
-                               : "nicht durchgeschweißt: Nahtdicke a = %.1lf mm > t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
-                           v[0], v[1], v[2], v[3]);
+    {
+        const Compared_Pair p = Compare_Pair(v[0], 1, ">", v[1], 1);
+        VEK_Format_Bounded(out, size, "nicht durchgeschweißt: Nahtdicke a = %.*lf mm %s %s = %.*lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
+                           p.value_places, p.value, p.sign, rule == WELD_RULE_PARTIAL_PENETRATION ? "(t-út)/2"_cp : "t-út"_cp, p.limit_places, p.limit,
+                           v[2], v[3]);
+    }
         break;
     case WELD_RULE_SLOT_TOO_SHORT:
         VEK_Format_Bounded(out, size, "Lochlänge l = %.1lf mm ¾ Schlitzdurchmesser d"_cp, v[0]);

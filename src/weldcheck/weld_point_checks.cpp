@@ -783,9 +783,9 @@ void Weaker_Part_Lines(const Point_Check_Run& c, const Weaker_Part_Check& b, boo
                 b.part.t, b.part.f_y, c.gamma_M0);
         out.Add("%s╠╬\\v,Ed╬r = (╠╬\\w,x╬r² + 3%s(Í╬\\s╬r² + Í╬\\p╬r²))╬/1/2╬r = %.2lf N/mm²\n"_cp, P,
                 Report_Times_Sign, b.sigma_v);
-        out.Add("%s╠╬\\v,Ed╬r = %.2lf N/mm²  %s  f╬\\y╬r/└╬\\M0╬r = %.2lf N/mm²  ê  U = %s%s\n"_cp, P, b.sigma_v,
-                Utilisation_Compare_Symbol(b.sigma_v, b.f_y_d), b.f_y_d, Utilisation_Digits(b.computed),
-                Utilisation_Verdict_Computed(b.computed));
+        const Compared_Pair pair = Utilisation_Pair(b.sigma_v, b.f_y_d, 2);
+        out.Add("%s╠╬\\v,Ed╬r = %.*lf N/mm²  %s  f╬\\y╬r/└╬\\M0╬r = %.*lf N/mm²  ê  U = %s%s\n"_cp, P, pair.value_places, pair.value, pair.sign,
+                pair.limit_places, pair.limit, Utilisation_Digits(b.computed), Utilisation_Verdict_Computed(b.computed));
         out.Put();
     }
     OLI_Set_Para_Indent(indent);
@@ -1023,17 +1023,27 @@ void Print_Point_Result(Point_Check_Run& c) {
     const double F_Ed = Weld_kN_per_cm(v[WELD_CHECK_VALUE_F_W_ED]), F_Rd = Weld_kN_per_cm(v[WELD_CHECK_VALUE_F_W_RD]);
     const double sv = v[WELD_CHECK_VALUE_SIGMA_V], fyd = v[WELD_CHECK_VALUE_F_Y_D];
     if (r->governing_check == WELD_GOVERNS_WEAKER_PART) {
-        out.Add("╠╬\\v,Ed╬r = %.2lf N/mm²  %s  f╬\\y╬r/└╬\\M0╬r = %.2lf N/mm²"_cp, sv,
-                Utilisation_Compare_Symbol(sv, fyd), fyd);
+        const Compared_Pair p = Utilisation_Pair(sv, fyd, 2);
+        out.Add("╠╬\\v,Ed╬r = %.*lf N/mm²  %s  f╬\\y╬r/└╬\\M0╬r = %.*lf N/mm²"_cp, p.value_places, p.value, p.sign, p.limit_places, p.limit);
     } else if (f1 > 0.001) {
-        out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, s1, Utilisation_Compare_Symbol(s1, f1),
-                f1);
-        if (s2 > f2)
-            out.Add(",\n%s ╬t╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, P, s2,
-                    Utilisation_Compare_Symbol(s2, f2), f2);
+        // The condition that gives U stands beside it (sigma_2,w against
+        // f_2w,d where that ratio is the larger); the other one only where
+        // it fails too, before it.
+        const bool second = f2 > 0.001 && s2 * f1 > s1 * f2;
+        auto pair = [&](int n, bool after) {
+            const double s = n == 1 ? s1 : s2, fd = n == 1 ? f1 : f2;
+            const Compared_Pair p = Utilisation_Pair(s, fd, 2);
+            out.Add(after ? ",\n%s ╬t╠╬\\%d,w,Ed╬r = %.*lf N/mm²  %s  f╬\\%dw,d╬r = %.*lf N/mm²"_cp
+                          : "%s╠╬\\%d,w,Ed╬r = %.*lf N/mm²  %s  f╬\\%dw,d╬r = %.*lf N/mm²"_cp,
+                    after ? P : "", n, p.value_places, p.value, p.sign, n, p.limit_places, p.limit);
+        };
+        const int governing = second ? 2 : 1, other = second ? 1 : 2;
+        const bool other_fails = other == 1 ? s1 > f1 : f2 > 0.001 && s2 > f2;
+        if (other_fails) pair(other, false);
+        pair(governing, other_fails);
     } else if (v[WELD_CHECK_VALUE_F_W_RD] > WELD_PER_LENGTH_ZERO) {
-        out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, F_Ed,
-                Utilisation_Compare_Symbol(F_Ed, F_Rd), F_Rd);
+        const Compared_Pair p = Utilisation_Pair(F_Ed, F_Rd, 2);
+        out.Add("F╬\\w,Ed╬r = %.*lf kN/cm  %s  F╬\\w,Rd╬r = %.*lf kN/cm"_cp, p.value_places, p.value, p.sign, p.limit_places, p.limit);
     }
     // A verdict's note goes on in a row of its own under the values: never
     // cut off inside its brackets where the row ends.

@@ -119,16 +119,19 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
     const bool short6a = l_eff < 6.0 * a;
     if (!f) return short30 || short6a;
     if (short30 || print_all) {
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, Check_Line_Prefix, prefix, l_eff,
-                   Get_Compare_Symbol((float)l_eff, 30.0f));
+        const Compared_Pair p = Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, 30.0f), 30.0, 0);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value, p.sign,
+                   p.limit_places, p.limit);
         if (short30) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
         OLI_printf(f, "\n");
         if (short30 && !short6a && !print_all) return 1;
     }
     if (short6a || print_all) {
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, Check_Line_Prefix, prefix,
-                   l_eff, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), Report_Times_Sign, 6.0 * a);
+        const Compared_Pair p =
+            Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), 6.0 * a, 1);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value,
+                   p.sign, Report_Times_Sign, p.limit_places, p.limit);
         if (short6a) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
         OLI_printf(f, "\n");
@@ -148,12 +151,16 @@ void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff
     if (l_eff < 0.0)
         OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = 0 mm (%s)"_cp, Check_Line_Prefix, prefix,
                    Weld_Shorter_Than_Craters_Text());
-    else if (l_eff < 30.0)
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, Check_Line_Prefix, prefix, l_eff,
-                   Get_Compare_Symbol((float)l_eff, 30.0f));
-    else
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, Check_Line_Prefix, prefix,
-                   l_eff, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), Report_Times_Sign, 6.0 * a);
+    else if (l_eff < 30.0) {
+        const Compared_Pair p = Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, 30.0f), 30.0, 0);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value, p.sign,
+                   p.limit_places, p.limit);
+    } else {
+        const Compared_Pair p =
+            Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), 6.0 * a, 1);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value,
+                   p.sign, Report_Times_Sign, p.limit_places, p.limit);
+    }
     OLI_printf(f, "  ê  statisch nicht wirksam %s\n"_cp, Mark_Note());
 }
 
@@ -163,19 +170,17 @@ static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* m
     if (t <= 0.001) return 0;  // not given
     const double limit = hollow ? 2.5 : 4.0;
     const bool fail = t < limit - 0.001;
-    if (f && (fail || print_all)) {
-        if (hollow)
-            OLI_printf(f, "%s%sHohlprofil: Blechdicke t╬\\%d╬r = %.1lf mm %s 2.5 mm"_cp, Check_Line_Prefix, prefix,
-                       index, t, Get_Compare_Symbol((float)t, (float)limit));
-        else
-            OLI_printf(f, "%s%sBlechdicke t╬\\%d╬r = %.1lf mm %s 4 mm"_cp, Check_Line_Prefix, prefix, index, t,
-                       Get_Compare_Symbol((float)t, (float)limit));
+    if (!fail && !(f && print_all)) return 0;
+    const Compared_Pair p = Compare_Pair(t, 1, Get_Compare_Symbol((float)t, (float)limit), limit, hollow ? 1 : 0);
+    if (f) {
+        OLI_printf(f, "%s%s%sBlechdicke t╬\\%d╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix,
+                   hollow ? "Hohlprofil: " : "", index, p.value_places, p.value, p.sign, p.limit_places, p.limit);
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
     if (fail) {
         Add_Weld_Note(notes, WELD_RULE_PLATE_TOO_THIN, t, index, hollow ? 1.0 : 0.0);
-        if (hollow) say(messages, "Hohlprofil: Blechdicke t%d = %.1lf mm < 2.5 mm", index, t);
-        else say(messages, "Blechdicke t%d = %.1lf mm < 4 mm", index, t);
+        say(messages, "%sBlechdicke t%d = %.*lf mm %s %.*lf mm", hollow ? "Hohlprofil: " : "", index, p.value_places, p.value, p.sign,
+            p.limit_places, p.limit);
     }
     return fail ? 1 : 0;
 }
@@ -194,31 +199,43 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
         }
         if (t_max > 30.0 - 0.001) {
             rule30_met = a >= 5.0 - 0.001;
-            const char* sign = Get_Compare_Symbol_GE((float)a, 5.0f);
+            // the comparison as printed (the message with two places of the
+            // limit), made only where it is printed
+            auto pair = [a](int places) {
+                return Compare_Pair(a, 1, Get_Compare_Symbol_GE((float)a, 5.0f), 5.0, places);
+            };
             if (f && (!rule30_met || print_all)) {
-                OLI_printf(f, "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 30 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp,
-                           Check_Line_Prefix, prefix, a, sign, 5.0);
+                const Compared_Pair p = pair(0);
+                OLI_printf(f, "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 30 mm: Nahtdicke a = %.*lf mm %s a╬\\min╬r = %.*lf mm"_cp,
+                           Check_Line_Prefix, prefix, p.value_places, p.value, p.sign, p.limit_places, p.limit);
                 line_end(f, rule30_met ? Mark_Ok() : Mark_Alert());
             }
             if (!rule30_met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_T30, a, 5.0, t_max);
-            if (!rule30_met)
-                say(messages, "%sNA-DE: Blechdicke tmax ‗ 30 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix,
-                    a, sign, 5.0);
+            if (!rule30_met) {
+                const Compared_Pair p = pair(2);
+                say(messages, "%sNA-DE: Blechdicke tmax ‗ 30 mm: Nahtdicke a = %.*lf mm %s amin = %.*lf mm"_cp, prefix,
+                    p.value_places, p.value, p.sign, p.limit_places, p.limit);
+            }
         } else if (t_max > 3.0 - 0.001) {
             const double a_min = std::sqrt(t_max) - 0.5;
             const bool met = a >= a_min - 0.001;
-            const char* sign = Get_Compare_Symbol_GE((float)a, (float)a_min);
+            auto pair = [a, a_min] {
+                return Compare_Pair(a, 1, Get_Compare_Symbol_GE((float)a, (float)a_min), a_min, 2);
+            };
             if (!met) EC3_Detailing_Warning_Flag = 1;
             if (!met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_ROOT, a, a_min, t_max);
             if (f && (!met || print_all)) {
+                const Compared_Pair p = pair();
                 OLI_printf(f,
-                           "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.2lf mm"_cp,
-                           Check_Line_Prefix, prefix, a, sign, a_min);
+                           "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = %.*lf mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.*lf mm"_cp,
+                           Check_Line_Prefix, prefix, p.value_places, p.value, p.sign, p.limit_places, p.limit);
                 line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
             }
-            if (!met)
-                say(messages, "%sNA-DE: Blechdicke tmax ‗ 3 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix,
-                    a, sign, a_min);
+            if (!met) {
+                const Compared_Pair p = pair();
+                say(messages, "%sNA-DE: Blechdicke tmax ‗ 3 mm: Nahtdicke a = %.*lf mm %s amin = %.*lf mm"_cp, prefix,
+                    p.value_places, p.value, p.sign, p.limit_places, p.limit);
+            }
         }
         if (!hollow && t_min > 0.001) {
             // Not met: a remark, no failure; the red marker says so and the
@@ -227,9 +244,9 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             const bool above = a > a_max + 0.001;
             if (above) Add_Weld_Note(notes, WELD_RULE_THROAT_ABOVE_MAX, a, a_max, t_min);
             if (f && (a > a_max + 0.1 || print_all)) {
-                OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm"_cp,
-                           Check_Line_Prefix, prefix, a, Get_Compare_Symbol((float)a, (float)a_max), Report_Times_Sign,
-                           a_max);
+                const Compared_Pair p = Compare_Pair(a, 1, Get_Compare_Symbol((float)a, (float)a_max), a_max, 1);
+                OLI_printf(f, "%s%sNahtdicke a = %.*lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.*lf mm"_cp,
+                           Check_Line_Prefix, prefix, p.value_places, p.value, p.sign, Report_Times_Sign, p.limit_places, p.limit);
                 OLI_printf(f, "%s", " (Schweißtechnik, s. DIN 18800)"_cp);
                 line_end(f, above ? Mark_Alert() : Mark_Ok());
             }
@@ -237,14 +254,16 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
     }
     if (!rule30_met) return;
     const bool met = a >= 3.0 - 0.001;
-    const char* sign = Get_Compare_Symbol_GE((float)a, 3.0f);
     if (!met) EC3_Detailing_Warning_Flag = 1;
     if (!met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_3MM, a, 3.0);
+    if (met && !(f && print_all)) return;
+    const Compared_Pair p = Compare_Pair(a, 1, Get_Compare_Symbol_GE((float)a, 3.0f), 3.0, 0);
     if (f && (!met || print_all)) {
-        OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp, Check_Line_Prefix, prefix, a, sign, 3.0);
+        OLI_printf(f, "%s%sNahtdicke a = %.*lf mm %s a╬\\min╬r = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value, p.sign,
+                   p.limit_places, p.limit);
         line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
     }
-    if (!met) say(messages, "%sNahtdicke a = %.1lf mm %s amin = %.0lf mm", prefix, a, sign, 3.0);
+    if (!met) say(messages, "%sNahtdicke a = %.*lf mm %s amin = %.*lf mm", prefix, p.value_places, p.value, p.sign, p.limit_places, p.limit);
 }
 
 // The limit of partial penetration of a butt weld. 1 on failure.
@@ -284,13 +303,9 @@ static int partial_penetration_rule(const NahtElement* w, double t1, double t2, 
     const double limit = mode == 0 ? (t - dt) / 2.0 : t - dt;
     const bool fail = a > limit + 0.001;
     if (f && (fail || print_all)) {
-        const char* sign = Get_Compare_Symbol((float)a, (float)limit);
-        if (mode == 0)
-            OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
-                       Check_Line_Prefix, prefix, a, sign, limit, t, dt);
-        else
-            OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
-                       Check_Line_Prefix, prefix, a, sign, limit, t, dt);
+        const Compared_Pair p = Compare_Pair(a, 1, Get_Compare_Symbol((float)a, (float)limit), limit, 1);
+        OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %.*lf mm %s %s = %.*lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
+                   Check_Line_Prefix, prefix, p.value_places, p.value, p.sign, mode == 0 ? "(t-út)/2"_cp : "t-út"_cp, p.limit_places, p.limit, t, dt);
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
     if (fail) {
@@ -382,6 +397,16 @@ static int hole_rule_end(bool fail, FILE* f, bool wrote) {
     return fail ? 1 : 0;
 }
 
+// "what = value mm sign [limit name =] limit mm" of a plug or slot rule,
+// the sign as the rule's single-precision comparison gives it, the digits
+// as many as make it true as printed. No line end.
+static void Hole_Rule_Line(FILE* f, const char* what, double value, const char* limit_name, double limit) {
+    const Compared_Pair p = Compare_Pair(value, 1, Get_Compare_Symbol(static_cast<float>(value), static_cast<float>(limit)),
+                                         limit, 1);
+    OLI_printf(f, "%s%s = %.*lf mm %s %s%s%.*lf mm", Check_Line_Prefix, what, p.value_places, p.value, p.sign, limit_name,
+               limit_name[0] ? " = " : "", p.limit_places, p.limit);
+}
+
 static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print_all) {
     const double t = g->plate1.t, a = g->a, d = g->d;
     int failed = 0;
@@ -390,8 +415,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print
         bool fail = d < d_req - 0.001;
         bool wrote = f && (fail || print_all);
         if (wrote)
-            OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 8 mm + t = %.1lf mm", Check_Line_Prefix, d,
-                       Get_Compare_Symbol((float)d, (float)d_req), d_req);
+            Hole_Rule_Line(f, "Lochdurchmesser d", d, "8 mm + t", d_req);
         failed |= hole_rule_end(fail, f, wrote);
         if (fail) say(messages, "Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
 
@@ -409,11 +433,9 @@ static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print
             wrote = f && (fail || print_all);
             if (wrote) {
                 if (t <= 32.0)
-                    OLI_printf(f, "%sDicke der Lochschweißung für t > 16 mm:  a = %.1lf mm %s %.1lf mm"_cp,
-                               Check_Line_Prefix, a, Get_Compare_Symbol((float)a, (float)a_req), a_req);
+                    Hole_Rule_Line(f, "Dicke der Lochschweißung für t > 16 mm:  a"_cp, a, "", a_req);
                 else
-                    OLI_printf(f, "%sDicke der Lochschweißung für t > 32 mm:  a = %.1lf mm %s t/2 = %.1lf mm"_cp,
-                               Check_Line_Prefix, a, Get_Compare_Symbol((float)a, (float)a_req), a_req);
+                    Hole_Rule_Line(f, "Dicke der Lochschweißung für t > 32 mm:  a"_cp, a, "t/2", a_req);
             }
             failed |= hole_rule_end(fail, f, wrote);
             if (fail) say(messages, "Dicke der Lochschweißung a = %.1lf mm < erf a = %.1lf mm"_cp, a, a_req);
@@ -423,8 +445,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print
         const bool fail = d < d_req - 0.001;
         const bool wrote = f && (fail || print_all);
         if (wrote)
-            OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 4%st = %.1lf mm", Check_Line_Prefix, d,
-                       Get_Compare_Symbol((float)d, (float)d_req), Report_Times_Sign, d_req);
+            Hole_Rule_Line(f, "Lochdurchmesser d", d, Format_Static("4%st", Report_Times_Sign), d_req);
         failed |= hole_rule_end(fail, f, wrote);
         if (fail) say(messages, "Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
     }

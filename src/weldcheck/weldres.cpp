@@ -740,11 +740,12 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     if (result_not_finite(f, {{"U", U}})) return 1;
     // The line and its utilisation tail in one piece: a line at every end
     // point of every load case.
-    if (f)
-        OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp,
-                   Check_Line_Prefix, Weld_kN_per_cm(g->F_w_Ed),
-                   Utilisation_Compare_Symbol(Weld_kN_per_cm(g->F_w_Ed), Weld_kN_per_cm(g->F_w_Rd)),
-                   Weld_kN_per_cm(g->F_w_Rd), prefix, Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
+    if (f) {
+        const Compared_Pair p = Utilisation_Pair(Weld_kN_per_cm(g->F_w_Ed), Weld_kN_per_cm(g->F_w_Rd), 2);
+        OLI_printf(f, "%sF╬\\w,Ed╬r = %.*lf kN/cm  %s  F╬\\w,Rd╬r = %.*lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp,
+                   Check_Line_Prefix, p.value_places, p.value, p.sign, p.limit_places, p.limit, prefix, Utilisation_Digits(U),
+                   Utilisation_Verdict_Computed(U));
+    }
     raise_group(g, U);
     return 0;
 }
@@ -767,9 +768,11 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
     }
     double U = sigma / strength;
     if (result_not_finite(f, {{"U", U}})) return 1;
-    if (f)
-        OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.2lf N/mm²  %s  f╬\\%dw,d╬r = %.2lf N/mm²"_cp, Check_Line_Prefix, n, sigma,
-                   Utilisation_Compare_Symbol(sigma, strength), n, strength);
+    if (f) {
+        const Compared_Pair p = Utilisation_Pair(sigma, strength, 2);
+        OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.*lf N/mm²  %s  f╬\\%dw,d╬r = %.*lf N/mm²"_cp, Check_Line_Prefix, n, p.value_places, p.value, p.sign,
+                   n, p.limit_places, p.limit);
+    }
     return utilisation_tail(g, f, prefix, U);
 }
 

@@ -787,6 +787,20 @@ TEST(PlateBuckling, ShearBucklingLimit) {
               std::string::npos);
     EXPECT_EQ(Check_Shear_Buckling((limit + 0.0005) * 8, 8, 355, 0, nullptr, 0), 0);
     EXPECT_EQ(Check_Shear_Buckling((limit + 0.002) * 8, 8, 355, 0, nullptr, 0), 1);
+    // 0.0015 beyond 48.81699: both 48.82 at two places, three tell them
+    // apart (never "48.82 > 48.82").
+    ListCapture beyond;
+    EXPECT_EQ(Check_Shear_Buckling((limit + 0.0015) * 8, 8, 355, 0, beyond.f(), 1), 1);
+    EXPECT_NE(beyond.Take_Ended().find("= 48.818 " + std::string(Color_Red_Begin()) + "╬H>╬r"_cp + Color_End() +
+                                       " 72╬/.╬r¥/┴ = 48.817"_cp),
+              std::string::npos);
+    // A c/t ratio 1e-5 below its class 1 limit 33 eps (S235, eps = 1):
+    // 33.00 < 33.00 at two places, five show it below.
+    ListCapture ct;
+    EXPECT_EQ(Check_Ct_Part(CT_PART_INTERNAL, 3, nullptr, 33 - 1e-5, 235, 0, 1.0, 0.0, 1.0, ct.f(), 2, nullptr), 1);
+    const std::string ct_line = ct.Take_Ended();
+    EXPECT_NE(ct_line.find("c/t = 32.99999 (beidseitig"), std::string::npos) << ct_line;
+    EXPECT_NE(ct_line.find(" < 33.00000╬/.╬r¥ = 33.00000"_cp), std::string::npos) << ct_line;
     // a class 2 section under the elastic-plastic method needs no more; the
     // rolled I in S355 compression is class 4
     const Stahlprofil I = RolledI(355);

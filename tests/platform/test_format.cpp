@@ -142,6 +142,9 @@ TEST(Format, FormatOnceGivesTheBytesOfTheCLibrary) {
         Once_And_Libc("%s|%8s|%-8s|%.2s|%*s|%.*s", "abc", "abc", "abc", "abc", 6, "x", 1, "yz"),
         Once_And_Libc("%f|%.0f|%.1f|%.2f|%.3f|%9.2f|%-9.2f|%lf", 0.125, 2.5, -0.05, 1.005, 1e-4, 3.14159, -2.0, 1e15),
         Once_And_Libc("%.2f %.2f %.9f %.4f", 0.375, 0.625, 1.0 / 3, -0.0),
+        // The precision from the arguments, 0 to 9 (others left to the C library).
+        Once_And_Libc("%.*lf|%.*f|%.*lf|%.*f|%.*lf", 0, 2.5, 2, 359.999964, 5, 359.999964, 9, 1.0 / 3, 10, 0.1),
+        Once_And_Libc("%.*lf|%.*f|x%.*lf", -1, 0.375, 7, -1.0299999, 3, 1e300),
         // Left to the C library: other flags, conversions and modifiers, a
         // null text, non-finite values, long texts.
         Once_And_Libc("%+d|%05d|% d|%#x|%e|%g|%.6g|%hd|%zu|%p", 5, 5, 5, 255u, 1.5, 0.1, 1e-7, 3, sizeof(int),

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "base/cp850.h"
 #include "base/rounding.h"
@@ -184,6 +186,78 @@ TEST(Verdict, AVerdictHandsOverItsParts) {
     Set_Verdict_Tolerance(0.0);
     EXPECT_STREQ(Utilisation_Digits_As_Kept(1.0006), "1.001");
     EXPECT_STREQ(Utilisation_Digits_As_Kept(0.9996), "0.9996");
+}
+
+// A utilisation's digits read as its verdict judges it: below 1 under it,
+// above 1 over it, within a tolerance band below the band's limit (the band
+// is open at its top: on the limit it fails), beyond the band above it;
+// where the rule counts it as 1 above 1. Places are added one at a time
+// from those asked for (1.0299999 needs seven to read below 1.03).
+TEST(Verdict, DigitsAsManyAsTheVerdictNeeds) {
+    const struct {
+        double u, tolerance;
+        int places;  // 3: Utilisation_Digits_With; 0: kept as it is
+        const char* digits;
+    } rows[] = {
+        {1.0299999, 3.0, 3, "1.0299999"}, {1.0300001, 3.0, 3, "1.0300001"}, {1.03, 3.0, 3, "1.030"},
+        {1.010001, 1.0, 3, "1.010001"},   {1.02, 3.0, 3, "1.020"},         {1.2, 3.0, 3, "1.200"},
+        {1.0000004, 0.0, 3, "1.0000004"}, {1.0005, 0.0, 3, "1.0005"},      {1 + 2e-8, 0.0, 0, "1.00000002"},
+        {1.0299999, 0.0, 3, "1.030"},     {0.99949, 3.0, 3, "0.999"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_STREQ(r.places ? Utilisation_Digits_With(r.u, r.tolerance) : Utilisation_Digits_As_Kept_With(r.u, r.tolerance),
+                     r.digits)
+            << r.u;
+    }
+    // Two places, as the DIN ratios print them, under the list's tolerance.
+    const struct {
+        double u, tolerance;
+        const char* digits;
+    } two[] = {{0.5, 0.0, "0.50"},   {0.9951, 0.0, "0.995"},  {1.0, 0.0, "1.00"},        {1.0005, 0.0, "1.0005"},
+               {1.0012, 0.0, "1.001"}, {1.0049, 0.0, "1.005"}, {1.01 + 1e-6, 1.0, "1.010001"}, {1.0099, 1.0, "1.0099"}};
+    for (const auto& r : two) {
+        Set_Verdict_Tolerance(r.tolerance);
+        EXPECT_STREQ(Utilisation_Digits_Places(r.u, 2), r.digits) << r.u;
+    }
+    Set_Verdict_Tolerance(0.0);
+}
+
+// A value and its limit print with the places given, and with one more
+// at a time until the sign holds for the digits; nine places that cannot
+// make it hold leave the first places and the approximately-equal sign.
+TEST(Verdict, APrintedPairHoldsForItsDigits) {
+    const struct {
+        double value;
+        int value_places;
+        const char* sign;
+        double limit;
+        int limit_places;
+        const char *value_text, *sign_text, *limit_text;
+    } rows[] = {
+        {200.0, 2, "<", 435.56, 2, "200.00", "<", "435.56"},
+        {359.999964, 2, "<", 360.0, 2, "359.99996", "<", "360.00000"},  // 360.00 < 360.00 at two places
+        {12.4699, 2, "<", 12.47, 2, "12.4699", "<", "12.4700"},
+        {6.2449, 2, ">", 6.2351, 2, "6.245", ">", "6.235"},
+        {120.04, 1, ">", 120.0, 1, "120.04", ">", "120.00"},
+        {4.96, 1, "<", 5.0, 0, "4.96", "<", "5.0"},  // 5.0 < 5 at the places asked for
+        {42.99999, 2, "<", 43.0, 2, "42.99999", "<", "43.00000"},
+        {355.0, 2, "\xF3", 355.0, 2, "355.00", "\xF3", "355.00"},
+        {1.0 + 1e-12, 2, "<", 1.0, 2, "1.00", "\xF7", "1.00"},
+        {2.0, 2, "<", 1.0, 2, "2.00", "\xF7", "1.00"},
+    };
+    // The pair as its lines print it: "%.*lf", the sign, "%.*lf".
+    auto printed = [](const Compared_Pair& p) {
+        char text[128];
+        std::snprintf(text, sizeof text, "%.*f %s %.*f", p.value_places, p.value, p.sign, p.limit_places, p.limit);
+        return std::string(text);
+    };
+    for (const auto& r : rows) {
+        const Compared_Pair p = Compare_Pair(r.value, r.value_places, r.sign, r.limit, r.limit_places);
+        EXPECT_EQ(printed(p), std::string(r.value_text) + " " + r.sign_text + " " + r.limit_text) << r.value;
+    }
+    // The sign of a pair whose ratio is a utilisation: the rule's where it
+    // counts the ratio as 1 (435.77 / 435.56 = 1.00048).
+    EXPECT_EQ(printed(Utilisation_Pair(435.77, 435.56, 2)), "435.77 \xF7 435.56");
 }
 
 TEST(Verdict, WrappedTextsAndTheirLimit) {

@@ -364,7 +364,10 @@ TEST(Evaluation, ToleranceOfTheFinalVerdict) {
     // The band is open at its top: U = 1 + 3/100 fails with 3 %, a hair below
     // it passes, a hair above fails. The row of the maximum above the verdict
     // judges alike: within the band against the band's limit 1 + t/100, else
-    // against 1. A tolerance of 2.5 % keeps its digits.
+    // against 1, with the places that show the hair (1030 -+ 1e-4 kN on
+    // 1000 kN: 1.03 -+ 1e-7, seven places), never "1.030  <=  1.03" nor a
+    // failing "1.030" that reads as the band's limit. A tolerance of 2.5 %
+    // keeps its digits.
     const std::string ok = std::string("\xCE" "B") + Line_Proof_Ok() + "\xCEr  (";
     const std::string failed = std::string("\xCE" "B") + Line_Proof_Failed() + "\n";
     const std::string row = "U\xCE\\w\xCEr = ";
@@ -375,8 +378,8 @@ TEST(Evaluation, ToleranceOfTheFinalVerdict) {
     } cases[] = {
         {1030, 5.0, ok + "5% Toleranz)\n", row + "1.030  \xF3  1.05  " + Mark_Ok() + "\xCEr (5% Toleranz)\n"},
         {1030, 3.0, failed, row + "1.030" + not_ok},
-        {1030 - 1e-4, 3.0, ok + "3% Toleranz)\n", row + "1.030  \xF3  1.03  " + Mark_Ok() + "\xCEr (3% Toleranz)\n"},
-        {1030 + 1e-4, 3.0, failed, row + "1.030" + not_ok},
+        {1030 - 1e-4, 3.0, ok + "3% Toleranz)\n", row + "1.0299999  \xF3  1.03  " + Mark_Ok() + "\xCEr (3% Toleranz)\n"},
+        {1030 + 1e-4, 3.0, failed, row + "1.0300001" + not_ok},
         {1020, 2.5, ok + "2.5% Toleranz)\n", row + "1.020  \xF3  1.025  " + Mark_Ok() + "\xCEr (2.5% Toleranz)\n"},
     };
     for (const Case& c : cases) {
@@ -584,16 +587,16 @@ TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
 }
 
 // The sign and the marker of a utilisation come from one comparison in
-// double: U_w = 1 + 2e-8 (1 as a float) is above 1 and not ok, U_w =
-// 1 + 5e-10 lies on 1 and is ok.
+// double: U_w = 1 + 2e-8 (1 as a float) is above 1 and not ok, with the
+// eight places that show it above 1; U_w = 1 + 5e-10 lies on 1 and is ok.
 TEST(Evaluation, VerdictOfAUtilisationJustAboveOne) {
-    const std::string head = "\xCEtLk 1, Naht 11, Pkt. 1\xCEtU\xCE\\w\xCEr = 1.000  ";
+    const std::string head = "\xCEtLk 1, Naht 11, Pkt. 1\xCEtU\xCE\\w\xCEr = ";
     struct Case {
         double U;
         std::string line, proof;
     } cases[] = {
-        {1 + 2e-8, head + ">  1  " + Mark_Not_Ok(), Line_Proof_Failed()},
-        {1 + 5e-10, head + "\xF3  1  " + Mark_Ok(), Line_Proof_Ok()},
+        {1 + 2e-8, head + "1.00000002  >  1  " + Mark_Not_Ok(), Line_Proof_Failed()},
+        {1 + 5e-10, head + "1.000  \xF3  1  " + Mark_Ok(), Line_Proof_Ok()},
     };
     for (const Case& c : cases) {
         Connection k({1000 * c.U});

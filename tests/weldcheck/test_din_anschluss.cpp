@@ -667,8 +667,9 @@ TEST(DinAnschluss, ThroatDesignOfTheOneThroatOnly) {
     EXPECT_EQ(lines.a_w_designed, 2.0);
 }
 
-// The block: its start with and without the profile part, the "<" form of
-// exactly 1.00, the counted ">" form and the verdict of each case.
+// The block: its start with and without the profile part, the passing form
+// of exactly 1.00 (the less-or-equal sign: "1.00 < 1" is false as printed),
+// the counted ">" form and the verdict of each case.
 TEST(DinAnschluss, PrintBlockVerdicts) {
     GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, 30, 30, 0, 0);
     r.weld_kind = 2;
@@ -686,7 +687,7 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
     Anschluss_Exceeded_Checks = 0;
     text = Din_Printed(&r, 1);
     EXPECT_EQ(text.rfind(" \xCE" "b\xCEuStahlprofil\n \xCE" "bAbmessungen und Querschnittswerte\n   d =  30.0 mm\n", 0), 0u);
-    EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.00  <  1\xCEr\n"), std::string::npos);
+    EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.00  \xF3  1\xCEr\n"), std::string::npos);
     EXPECT_EQ(Anschluss_Exceeded_Checks, 0);
     r.U_w[2] = 1.01;
     r.U_tau = 1.2;

@@ -486,6 +486,14 @@ TEST(DinFullPenetration, PlatesAgainstTheirBtLimits) {
     EXPECT_NE(Din_Printed(&r, 1).find("   b/t = 120.0 > grenz(b/t) = 74.5 nach DIN 18800-1, "
                                   "beidseitig gelagerter Plattenstreifen unter Schub \xD6 = 117.2 N/mm"_cp),
               std::string::npos);
+    // A hair outside, 2e-5 more shear: grenz(b/t) = 120 / sqrt(1.00002) =
+    // 119.9988, which one place (and two) print as 120.0 as b/t: three
+    // places tell them apart, never "120.0 > 120.0".
+    r = Record(Profile_Of(cases[6].s), kSt37);
+    r.full_penetration = 0, r.a_w = 5, r.load[ANSCHLUSS_V_Z] = 1.00002 * V_web;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    EXPECT_NEAR(r.plate_buckling.limit, 120 / std::sqrt(1.00002), 1e-9);
+    EXPECT_NE(Din_Printed(&r, 1).find("   b/t = 120.000 > grenz(b/t) = 119.999 nach DIN 18800-1, "), std::string::npos);
 }
 
 // The widths b of DIN 18800-1's b/t end where the profile's own clear widths

@@ -122,6 +122,32 @@ TEST(EffectiveLength, ShorterThanItsCraters) {
               zero + ", statisch nicht wirksam");
 }
 
+// A detailing limit's note prints a value and its limit with as many places
+// as make its sign true: a throat 4.96 mm against 29.9^1/2 - 0.5 = 4.968 mm
+// ("5.0 < 4.97" at the places asked for), 5.0 mm against 0.7 x 7.1 = 4.97
+// mm ("5.0 > 5.0"), an effective length 31.17 mm against 6 x 5.2 = 31.2 mm
+// ("31.2 < 31.2"), and one that is plain (4.0 < 5 mm).
+TEST(Detailing, NotesHoldForTheirDigits) {
+    const struct {
+        int rule;
+        Weld_Note note;
+        const char* text;
+    } rows[] = {
+        {WELD_RULE_THROAT_BELOW_ROOT, {{4.96, std::sqrt(29.9) - 0.5, 29.9, 0}},
+         "Nahtdicke a = 4.96 mm < a\xCE\\min\xCEr = t\xCE\\max\xCEr\xCE/1/2\xCEr - 0.5 = 4.968 mm (NA-DE, t\xCE\\max\xCEr = 29.9 mm)"},
+        {WELD_RULE_THROAT_ABOVE_MAX, {{5.0, 0.7 * 7.1, 7.1, 0}},
+         "Nahtdicke a = 5.00 mm > a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = 4.97 mm (Schwei\xE1technik, t\xCE\\min\xCEr = 7.1 mm)"},
+        {WELD_RULE_NOT_EFFECTIVE, {{31.17, 31.2, 5.2, 0}},
+         "wirksame Nahtl\x84nge l\xCE\\eff\xCEr = 31.17 mm < 6\xCE/.\xCEra = 31.20 mm, statisch nicht wirksam"},
+        {WELD_RULE_THROAT_BELOW_T30, {{4.0, 5.0, 30.0, 0}},
+         "Nahtdicke a = 4.0 mm < a\xCE\\min\xCEr = 5 mm f\x81r t\xCE\\max\xCEr \xF2 30 mm (NA-DE, t\xCE\\max\xCEr = 30.0 mm)"},
+    };
+    for (const auto& r : rows) {
+        char text[256];
+        EXPECT_STREQ(Weld_Note_Text(r.rule, r.note, text, sizeof text), r.text);
+    }
+}
+
 TEST(Detailing, ThinPlatesAreExaminedAndFail) {
     AnnexVariant v(0);
     ListCapture l;
