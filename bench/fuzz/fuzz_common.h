@@ -13,6 +13,7 @@
 #include <vector>
 #include <cstring>
 #include <string>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,12 +30,27 @@ inline FILE* Stream(const uint8_t* data, size_t size) {
     return f;
 }
 
-// A private directory for this process (created once).
+// The private directory's path, kept where no destructor reaches it: the
+// tree is removed at exit, after the statics are gone.
+inline char* Dir_Path() {
+    static char path[] = "/tmp/weldfuzzXXXXXX";
+    return path;
+}
+
+inline int Remove_Entry(const char* path, const struct stat*, int, struct FTW*) {
+    std::remove(path);
+    return 0;
+}
+
+// A private directory for this process (created once), removed with all it
+// holds when the process ends, so that replaying the corpora leaves nothing
+// behind in /tmp.
 inline const std::string& Dir() {
     static std::string dir = [] {
-        char pattern[] = "/tmp/weldfuzzXXXXXX";
-        const char* d = mkdtemp(pattern);
-        return std::string(d ? d : "/tmp");
+        const char* d = mkdtemp(Dir_Path());
+        if (!d) return std::string("/tmp");
+        std::atexit([] { nftw(Dir_Path(), Remove_Entry, 16, FTW_DEPTH | FTW_PHYS); });
+        return std::string(d);
     }();
     return dir;
 }
