@@ -682,9 +682,12 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
                 // The forces as given stop at a stage: the factor found
                 // below them says by how much they overload the section (a
                 // search that gave up says it from its carried factor,
-                // which can only overstate it).
-                result->U = u;
-                result->flags |= TSV_FILLED;
+                // which can only overstate it). A factor above 1 for forces
+                // that stop at a stage proves nothing: no value, as before.
+                if (u >= 1.0) {
+                    result->U = u;
+                    result->flags |= TSV_FILLED;
+                }
             } else if (s.converged) {
                 if (!Beyond_One(result->U))
                     result->U = std::max(result->U, u);
