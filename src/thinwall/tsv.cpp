@@ -95,7 +95,13 @@ void Flange_Limits(const Plate& p, double f_y, double rho, double M_Sa, double* 
     const double e = p.b != 0 ? 2 * p.y / p.b : 0;
     const double n_pl = p.a * f_y * rho;
     const double den = p.b * n_pl;
-    const double m = den != 0 ? 4 * M_Sa / den : 0;
+    // A flange whose shear took all its strength carries no moment of its
+    // own: any moment beyond rounding overloads it (as its utilisation
+    // rises without bound while its strength runs out), rather than
+    // reading 0 and passing the section with a flange bent by nothing.
+    const double full = p.b * p.a * f_y;
+    const double m_full = full != 0 ? 4 * M_Sa / full : 0;
+    const double m = den != 0 ? 4 * M_Sa / den : std::fabs(m_full) > LIMIT_TOLERANCE ? 1000.0 : 0.0;
     *u = std::fabs(m) / (1 + e * e);
     if (Beyond_One(*u)) return;
     const double lo = std::sqrt(std::max(0.0, 1 + e * e + m)), hi = std::sqrt(std::max(0.0, 1 + e * e - m));
@@ -479,13 +485,20 @@ bool On_Limit(double u) { return Compare_To_Limit(u, 1.0) == 0; }
 // A bracket of factors narrower than this is the limit factor.
 bool Closed(double lo, double hi) { return std::fabs(hi - lo) <= 1e-12 * std::max(std::fabs(lo), std::fabs(hi)); }
 
+// The limit load factor: the largest factor on the forces that the plates
+// carry (every stage passed, U within the limit). A trial that stops at a
+// stage (a flange whose shear leaves it no strength for its moment, say)
+// gives no U to interpolate with but still bounds the factor from above;
+// the bracket between a carried and an overloaded factor is narrowed until
+// it closes on the limit, so that the factor follows the forces without a
+// gap where the governing stage changes.
 struct Search {
     const double* forces;
     const double* yield;
     const TSV_Querschnitt* section;
     TSV_Ergebnis* result;
     double lo, u_lo, hi, u_hi;
-    bool has_lo, has_hi;
+    bool has_lo, has_hi, hi_passed;
     double factor;       // accepted factor, or the lower bracket when not converged
     bool has_factor, converged;
 
@@ -495,6 +508,7 @@ struct Search {
         Eval_TSV(scaled, yield, section, result, nullptr);
         return Trial_U(result, passed);
     }
+    static bool Carried(bool passed, double u) { return passed && !Beyond_One(u); }
     void Accept(double lambda) {
         factor = lambda;
         has_factor = converged = true;
@@ -504,26 +518,36 @@ struct Search {
         has_factor = true;
         converged = false;
     }
+    // Takes a trial into the bracket; true when it is the limit itself.
+    bool Take(double lambda, double u, bool passed) {
+        if (passed && On_Limit(u)) {
+            Accept(lambda);
+            return true;
+        }
+        if (Carried(passed, u)) {
+            lo = lambda, u_lo = u, has_lo = true;
+        } else {
+            hi = lambda, u_hi = u, hi_passed = passed, has_hi = true;
+        }
+        return false;
+    }
 
-    // Both brackets: U_lo below, U_hi above the limit.
-    void False_Position() {
-        for (int i = 0; i < kTrials; i++) {
+    // A carried lower and an overloaded upper factor: interpolated where
+    // both gave their U, halved every other trial (and where the upper one
+    // stopped at a stage), so that the bracket at least halves in two.
+    void Narrow() {
+        for (int i = 0; i < 3 * kTrials; i++) {
             if (Closed(lo, hi)) return Accept(lo);
-            double t = (1 - u_lo) / (u_hi - u_lo);
-            t = std::clamp(t, 0.02, 0.98);
-            double lambda = lo + t * (hi - lo);
-            if (!(std::min(lo, hi) < lambda && lambda < std::max(lo, hi))) lambda = (lo + hi) / 2;
+            double lambda = (lo + hi) / 2;
+            if (i % 2 == 0 && hi_passed && u_hi > u_lo) {
+                const double t = std::clamp((1 - u_lo) / (u_hi - u_lo), 0.02, 0.98);
+                lambda = lo + t * (hi - lo);
+            }
+            if (!(lo < lambda && lambda < hi)) lambda = (lo + hi) / 2;
+            if (!(lo < lambda && lambda < hi)) return Accept(lo);
             bool passed;
             const double u = Trial(lambda, &passed);
-            if (!passed || !(u_lo < u && u < u_hi)) return Give_Up_With_Lower();
-            if (On_Limit(u)) return Accept(lambda);
-            if (!Beyond_One(u)) {
-                lo = lambda;
-                u_lo = u;
-            } else {
-                hi = lambda;
-                u_hi = u;
-            }
+            if (Take(lambda, u, passed)) return;
         }
         Give_Up_With_Lower();
     }
@@ -593,77 +617,38 @@ struct Search {
     }
 
     void Both_Brackets() {
-        const bool straddle = (u_lo - 1) * (u_hi - 1) < 0;
+        const bool straddle = hi_passed && (u_lo - 1) * (u_hi - 1) < 0;
         if (straddle) {
             const double lo0 = lo, u_lo0 = u_lo, hi0 = hi, u_hi0 = u_hi;
             if (Brent()) return;
-            lo = lo0, u_lo = u_lo0, hi = hi0, u_hi = u_hi0;
+            lo = lo0, u_lo = u_lo0, hi = hi0, u_hi = u_hi0, hi_passed = true;
         }
-        False_Position();
+        Narrow();
     }
 
-    // Raise the factor from a lower bracket until an upper one is found.
-    // An overloaded trial that stops at a stage (N alone beyond N_pl, say)
-    // gives no U to interpolate with, but it still bounds the factor: the
-    // next trials halve the gap to it. Without that the same trial would be
-    // repeated and the search would end at the lower bracket, reporting U = 1
-    // for a section under N alone at any utilisation.
+    // Raise the factor from a carried one until an overloaded one bounds it.
     void Raise() {
-        bool has_failed_hi = false;
-        double failed_hi = 0;
         for (int i = 0; i < kTrials; i++) {
-            double lambda;
-            if (has_hi)
-                lambda = (lo + hi) / 2;
-            else if (has_failed_hi)
-                lambda = (lo + failed_hi) / 2;
-            else
-                lambda = u_lo > 0 && 1 / u_lo > lo ? 1.1 / u_lo : 2 * lo;
+            if (has_hi) return Both_Brackets();
+            const double lambda = u_lo > 0 && 1 / u_lo > lo ? 1.1 / u_lo : 2 * lo;
             bool passed;
             const double u = Trial(lambda, &passed);
-            if (Beyond_One(u) && passed) {
-                hi = lambda;
-                u_hi = u;
-                has_hi = true;
-                return Both_Brackets();
-            }
-            if (Beyond_One(u)) {
-                if (!has_failed_hi || lambda < failed_hi) failed_hi = lambda;
-                has_failed_hi = true;
-                continue;
-            }
-            if (u <= u_lo) continue;
-            if (On_Limit(u)) return Accept(lambda);
-            lo = lambda;
-            u_lo = u;
+            if (Take(lambda, u, passed)) return;
         }
         Give_Up_With_Lower();
     }
 
-    // Reduce the factor from an overload until a lower bracket is found.
+    // Reduce the factor from the overloaded forces as given (the upper
+    // bracket) until one is carried.
     void Reduce(double u0, bool passed0) {
-        if (passed0) {
-            hi = 1;
-            u_hi = u0;
-            has_hi = true;
-        }
+        hi = 1, u_hi = u0, hi_passed = passed0, has_hi = true;
         double lambda = 1, u = u0;
         for (int i = 0; i < kTrials; i++) {
             lambda = u > 0 && lambda > 1 / u ? 0.9 / u : lambda / 2;
             bool passed;
             u = Trial(lambda, &passed);
-            if (On_Limit(u)) return Accept(lambda);
-            if (!Beyond_One(u)) {
-                lo = lambda;
-                u_lo = u;
-                has_lo = true;
-                if (has_hi) return Both_Brackets();
-                return Raise();
-            }
-            if (passed && has_hi && u < u_hi) {
-                hi = lambda;
-                u_hi = u;
-            }
+            if (Take(lambda, u, passed)) return;
+            if (has_lo) return Both_Brackets();
         }
     }
 };
@@ -680,7 +665,7 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
     const bool search = forces && yield && section && section->kind != TSV_KIND_RECTANGLE && u0 > 0.005 &&
                         !Accepted(u0);
     if (search) {
-        Search s{forces, yield, section, result, 0, 0, 0, 0, false, false, 0, false, false};
+        Search s{forces, yield, section, result, 0, 0, 0, 0, false, false, false, 0, false, false};
         if (Beyond_One(u0)) {
             s.Reduce(u0, passed0);
         } else {
@@ -693,8 +678,13 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
         if (s.has_factor && s.factor > 0) {
             const double u = 1 / s.factor;
             const bool filled = result->flags & TSV_FILLED;
-            if (s.converged && !filled) {
-                if (Beyond_One(u)) {
+            if (!filled) {
+                // The forces as given stop at a stage: the factor found
+                // below them says by how much they overload the section (a
+                // search that gave up says it from its carried factor,
+                // which can only overstate it). A factor above 1 for forces
+                // that stop at a stage proves nothing: no value, as before.
+                if (u >= 1.0) {
                     result->U = u;
                     result->flags |= TSV_FILLED;
                 }
@@ -703,7 +693,7 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
                     result->U = std::max(result->U, u);
                 else if (Beyond_One(u))
                     result->U = u;
-            } else if (filled) {
+            } else {
                 result->U = std::max(result->U, u);
             }
         }
