@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 
@@ -278,10 +279,29 @@ struct OliPageSet {
 
 Oli_Render_Calls oli_lib;
 
+namespace {
+void (*library_out_of_memory_ends)(void) = nullptr;
+
+// glib's fatal messages. One that it cannot make a thread (pango's font
+// sorts run in threads of their own) comes where the memory the run may
+// take is used up: it is out of memory, as the renderer tells it where an
+// allocation of its own fails, not a fault of the list.
+void Library_Fatal(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer) {
+    if ((level & G_LOG_LEVEL_ERROR) && message && std::strstr(message, "creating thread")) {
+        VEK_Remove_Live_Temporaries();
+        if (library_out_of_memory_ends) library_out_of_memory_ends();
+    }
+    oli_lib.g_log_default_handler(domain, level, message, nullptr);
+}
+}  // namespace
+
+void OLI_On_Library_Out_Of_Memory(void (*ends)(void)) { library_out_of_memory_ends = ends; }
+
 int Oli_Load_Render_Library(void) {
     static const int loaded = [] {
         static const char* const libraries[] = {"libcairo.so.2",       "libpango-1.0.so.0",   "libpangocairo-1.0.so.0",
-                                                "libpangoft2-1.0.so.0", "libfontconfig.so.1", "libgobject-2.0.so.0"};
+                                                "libpangoft2-1.0.so.0", "libfontconfig.so.1", "libgobject-2.0.so.0",
+                                                "libglib-2.0.so.0"};
         // pango sorts its fonts in short-lived threads of its own, and the
         // C library may reserve 128 MB of address space for the memory of
         // each new thread: under a limit of the address space that
@@ -289,7 +309,13 @@ int Oli_Load_Render_Library(void) {
         // (glib aborts). All threads allocate from the one memory pool.
         mallopt(M_ARENA_MAX, 1);
         std::string why;
-        if (VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why) && Oli_Open_Fonts(&why)) return 1;
+        if (!VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why)) {
+            std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
+            return 0;
+        }
+        oli_lib.g_log_set_handler("GLib", static_cast<GLogLevelFlags>(G_LOG_LEVEL_ERROR | G_LOG_FLAG_FATAL),
+                                  Library_Fatal, nullptr);
+        if (Oli_Open_Fonts(&why)) return 1;
         std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
         return 0;
     }();

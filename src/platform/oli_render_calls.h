@@ -66,6 +66,8 @@
     X(cairo_surface_status) \
     X(cairo_surface_write_to_png_stream) \
     X(cairo_translate) \
+    X(g_log_default_handler) \
+    X(g_log_set_handler) \
     X(g_object_unref) \
     X(pango_cairo_context_set_font_options) \
     X(pango_cairo_context_set_resolution) \

@@ -220,6 +220,13 @@ struct OliWriteOutcome {
 // why: ENOMEM when memory ran out).
 int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome = nullptr);
 
+// Where the renderer's libraries cannot go on for want of memory (glib ends
+// the process when it cannot make a thread, and pango makes one for each new
+// font pattern), the temporaries of the files being written are removed and
+// `ends` is called; it must not return. Without one glib ends the process as
+// it would (after the temporaries are gone).
+void OLI_On_Library_Out_Of_Memory(void (*ends)(void));
+
 // Renders page `page` (1-based) at `dpi` to a PNG file, replaced whole or
 // not at all. Returns 1 when the new file stands (*outcome as above), 0
 // when the page does not exist or the file cannot be written.

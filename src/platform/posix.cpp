@@ -369,6 +369,11 @@ void Forget_Live_Temporary(const char* name)
 
 }  // namespace
 
+void VEK_Remove_Live_Temporaries(void)
+{
+    for (const std::string& name : live_temporaries) unlink(name.c_str());
+}
+
 int VEK_Sync_File(const char* path)
 {
     if (!path || !*path) {

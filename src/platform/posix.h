@@ -107,6 +107,11 @@ enum {
 int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context),
                      int (*check)(const char* written, void* context), void* context, int flags);
 
+/* Removes the temporaries of the saves this process is writing now, for a
+ * run that must end at once in the middle of one (a library that cannot go
+ * on): no part of a file stays behind it. */
+void VEK_Remove_Live_Temporaries(void);
+
 /* Makes the bytes of the file at `path` ("\" or "/") reach the disc.
  * VEK_WRITE_DONE, else VEK_WRITE_FAILED (errno says why). */
 int VEK_Sync_File(const char* path);

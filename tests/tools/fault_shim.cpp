@@ -3,7 +3,10 @@
 // that program fail, or kills the program just before it, and logs the
 // operations that decide whether a file survives a crash.
 //
-//   WELD_FAULT_OP     rename, fsync or fclose: the operation to hit
+//   WELD_FAULT_OP     rename, fsync or fclose: the operation to hit; or
+//                     pthread_create (no path: WELD_FAULT_MATCH is left
+//                     empty), which fails with EAGAIN as where the memory
+//                     the run may take has no room for a thread's stack
 //   WELD_FAULT_MATCH  a text the file's path must hold (a rename's target;
 //                     for fsync and fclose the file the descriptor names);
 //                     ending in "$": the text the path must end with (a
@@ -135,6 +138,14 @@ int fclose(FILE* stream) {
         return EOF;
     }
     return result;
+}
+
+// Declared with untyped pointers: the shim does not take <pthread.h>, whose
+// declaration carries attributes a definition here would have to repeat.
+int pthread_create(void* thread, const void* attr, void* (*start)(void*), void* arg) {
+    static auto real = Real<int (*)(void*, const void*, void* (*)(void*), void*)>("pthread_create");
+    if (Hit("pthread_create", "")) return EAGAIN;
+    return real(thread, attr, start, arg);
 }
 
 int unlink(const char* path) {

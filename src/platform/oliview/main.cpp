@@ -40,6 +40,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
 #include "platform/posix.h"
@@ -254,7 +256,16 @@ int Render(const Request& q) {
     return sound ? EXIT_WRITTEN : EXIT_MARKED;
 }
 
+// The font library could not go on for want of memory: told as memory, with
+// no part of a file left (the renderer has removed the temporaries).
+[[noreturn]] void Library_Out_Of_Memory() {
+    static const char text[] = "oliview: out of memory: the font library could not go on; nothing more is written\n";
+    if (write(2, text, sizeof text - 1) < 0) _exit(EXIT_NO_MEMORY);
+    _exit(EXIT_NO_MEMORY);
+}
+
 int Run(int argc, char** argv) {
+    OLI_On_Library_Out_Of_Memory(Library_Out_Of_Memory);
     if (argc == 3 && std::strcmp(argv[1], "--layout") == 0) return Layout(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "--check") == 0) return Check(argv[2]);
     Request q;
