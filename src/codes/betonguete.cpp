@@ -275,6 +275,43 @@ double Get_f_lctm(double f_ck, double density) {
 
 double Get_f_lctk005(double f_ck, double density) { return 0.7 * Get_f_lctm(f_ck, density); }
 
+int Get_Betonkennwerte(double f_ck, int lightweight, double density, Betonkennwerte_Record* out) {
+    if (!out) return 0;
+    *out = Betonkennwerte_Record{};
+    if (!(f_ck > 0.0) || !std::isfinite(f_ck) || (lightweight && !(density > 0.0))) return 0;
+    const double fck = 0.001 * f_ck;
+    // The strain relations end at C90/105.
+    const double fs = std::min(fck, 90.0);
+    const double high = fs > 50.0 ? std::pow((90.0 - fs) / 100.0, 4.0) : 0.0;
+    out->f_ck = f_ck;
+    out->f_cm = f_ck + 8000.0;
+    out->eta1 = lightweight ? Eta1_Lightweight(density) : 1.0;
+    out->eta_E = lightweight ? Eta_E(density) : 1.0;
+    // Table 3.1 takes the logarithmic relation from just above C50/60 on
+    // (Tensile_Mean keeps the power one up to C55/67, as DIN 1045-1 prints).
+    const double f_ctm_en = fck <= 50.0 ? 0.3 * std::pow(fck, 2.0 / 3.0) : 2.12 * std::log(1.0 + (fck + 8.0) / 10.0);
+    const double f_ctm = f_ctm_en * 1000.0 * out->eta1;
+    out->f_ctm = f_ctm;
+    out->f_ctk005 = 0.7 * f_ctm;
+    out->f_ctk095 = 1.3 * f_ctm;
+    out->E_cm = Secant_Modulus_EC2(fck) * out->eta_E;
+    const double eps_c1 = std::min(0.7 * std::pow(fck + 8.0, 0.31), 2.8);
+    const double eps_cu1 = fs < 50.0 ? 3.5 : 2.8 + 27.0 * std::pow((98.0 - (fs + 8.0)) / 100.0, 4.0);
+    out->eps_c1 = -eps_c1 * kPermille;
+    out->eps_cu1 = -eps_cu1 * kPermille;
+    out->eps_c2 = -(fs > 50.0 ? 2.0 + 0.085 * std::pow(fs - 50.0, 0.53) : 2.0) * kPermille;
+    out->eps_cu2 = -(fs > 50.0 ? 2.6 + 35.0 * high : 3.5) * kPermille;
+    out->n_exp = fs > 50.0 ? 1.4 + 23.4 * high : 2.0;
+    out->eps_c3 = -(fs > 50.0 ? 1.75 + 0.55 * (fs - 50.0) / 40.0 : 1.75) * kPermille;
+    out->eps_cu3 = out->eps_cu2;
+    if (lightweight) {
+        out->eps_c1 = out->eps_cu1 = Lightweight_Peak_Strain(fck, density);
+        out->eps_cu2 = Lightweight_Ultimate(out->eps_cu2, out->eps_c2, density);
+        out->eps_cu3 = Lightweight_Ultimate(out->eps_cu3, out->eps_c3, density);
+    }
+    return 1;
+}
+
 double Beta_cc(double t, int cement_class) {
     if (!(t > 0.0)) return 1.0;
     const double s = cement_class == 1 ? 0.38 : cement_class == 2 ? 0.25 : cement_class == 3 ? 0.20 : 0.21;

@@ -54,6 +54,28 @@ struct Betonguete_Record {
     double E_cm;         // modulus of elasticity
 };
 
+// The values EN 1992-1-1 Table 3.1 derives from f_ck by its analytical
+// relations, for lightweight concrete with the factors of 11.3 (Table
+// 11.3.1). Above f_ck = 90 MN/m² the strain relations turn back (ε_cu2 would
+// fall below ε_c2), so the strains keep their values of C90/105 there.
+struct Betonkennwerte_Record {
+    double f_ck;
+    double f_cm;      // f_ck + 8 MN/m²
+    double f_ctm;     // mean axial tensile strength (× η1)
+    double f_ctk005;  // 5 % fractile, 0.7 f_ctm
+    double f_ctk095;  // 95 % fractile, 1.3 f_ctm
+    double E_cm;      // secant modulus 22 (f_cm / 10)^0.3 GN/m² (× η_E)
+    double eps_c1;
+    double eps_cu1;
+    double eps_c2;
+    double eps_cu2;
+    double n_exp;
+    double eps_c3;
+    double eps_cu3;
+    double eta1;      // 1 for normal-weight concrete
+    double eta_E;     // (density / 2200)², 1 for normal-weight concrete
+};
+
 // The partial factors of the active annex's EN 1992 block by situation index
 // k: 0 persistent/transient, 1 accidental, 2 earthquake, 3 fatigue, 4
 // accidental again.
@@ -119,6 +141,9 @@ double Eta1_Lightweight(double density);
 double Get_f_lctm(double f_ck, double density);
 // The same times 0.7: the 5 % fractile.
 double Get_f_lctk005(double f_ck, double density);
+// Every value of EN 1992-1-1 Table 3.1 (lightweight: 11.3) for f_ck; 1, or 0
+// with a zeroed record for a null record or f_ck not above 0.
+int Get_Betonkennwerte(double f_ck, int lightweight, double density, Betonkennwerte_Record* out);
 // β_cc(t) = exp(s (1 - √(28 / t))) with s 0.38 (class 1, slow), 0.25
 // (class 2, normal), 0.20 (class 3, rapid), 0.21 otherwise; for an age not
 // above 0 (none given) 1.

@@ -39,6 +39,82 @@ const Published kTable9[BETONGUETE_COUNT] = {
     {"C100/115", 100, 5.2, 45200, 3.0, 3.0, 1.5, 2.2, 2.2},
 };
 
+// EN 1992-1-1:2004 Table 3.1 as printed: f_ck, f_cm, f_ctm, f_ctk,0.05 and
+// f_ctk,0.95 in MN/m², E_cm in GN/m², strains in ‰.
+struct Published31 {
+    const char* name;
+    double f_ck, f_cm, f_ctm, f_ctk005, f_ctk095, E_cm;
+    double eps_c1, eps_cu1, eps_c2, eps_cu2, n, eps_c3, eps_cu3;
+};
+const Published31 kTable31[] = {
+    {"C12/15", 12, 20, 1.6, 1.1, 2.0, 27, 1.8, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C16/20", 16, 24, 1.9, 1.3, 2.5, 29, 1.9, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C20/25", 20, 28, 2.2, 1.5, 2.9, 30, 2.0, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C25/30", 25, 33, 2.6, 1.8, 3.3, 31, 2.1, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C30/37", 30, 38, 2.9, 2.0, 3.8, 33, 2.2, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C35/45", 35, 43, 3.2, 2.2, 4.2, 34, 2.25, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C40/50", 40, 48, 3.5, 2.5, 4.6, 35, 2.3, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C45/55", 45, 53, 3.8, 2.7, 4.9, 36, 2.4, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C50/60", 50, 58, 4.1, 2.9, 5.3, 37, 2.45, 3.5, 2.0, 3.5, 2.0, 1.75, 3.5},
+    {"C55/67", 55, 63, 4.2, 3.0, 5.5, 38, 2.5, 3.2, 2.2, 3.1, 1.75, 1.8, 3.1},
+    {"C60/75", 60, 68, 4.4, 3.1, 5.7, 39, 2.6, 3.0, 2.3, 2.9, 1.6, 1.9, 2.9},
+    {"C70/85", 70, 78, 4.6, 3.2, 6.0, 41, 2.7, 2.8, 2.4, 2.7, 1.45, 2.0, 2.7},
+    {"C80/95", 80, 88, 4.8, 3.4, 6.3, 42, 2.8, 2.8, 2.5, 2.6, 1.4, 2.2, 2.6},
+    {"C90/105", 90, 98, 5.0, 3.5, 6.6, 44, 2.8, 2.8, 2.6, 2.6, 1.4, 2.3, 2.6},
+};
+// The table prints its rows to 0.1 (a few strains to 0.05): a derived value
+// agrees when it lies within half of 0.1 of the print, E_cm within half a
+// GN/m².
+void Expect_Printed(double derived, double printed, double half, const std::string& what) {
+    EXPECT_LE(std::fabs(derived - printed), half + 1e-9) << what << ": derived " << derived << ", printed " << printed;
+}
+
+TEST(ConcreteGrades, EveryClassHasTheValuesOfTable31) {
+    for (const Published31& p : kTable31) {
+        Betonkennwerte_Record k;
+        ASSERT_EQ(Get_Betonkennwerte(p.f_ck * 1000.0, 0, 2200.0, &k), 1);
+        const std::string c = p.name;
+        EXPECT_DOUBLE_EQ(k.f_cm, p.f_cm * 1000.0) << c;
+        Expect_Printed(k.f_ctm / 1000.0, p.f_ctm, 0.05, c + " f_ctm");
+        // C60/75: the table prints 3.1 where its own relation 0.7 f_ctm gives
+        // 0.7 × 4.355 = 3.05; the library keeps the relation's lower value.
+        if (c == "C60/75")
+            EXPECT_NEAR(k.f_ctk005 / 1000.0, 3.048, 0.001);
+        else
+            Expect_Printed(k.f_ctk005 / 1000.0, p.f_ctk005, 0.05, c + " f_ctk,0.05");
+        Expect_Printed(k.f_ctk095 / 1000.0, p.f_ctk095, 0.05, c + " f_ctk,0.95");
+        Expect_Printed(k.E_cm / 1e6, p.E_cm, 0.5, c + " E_cm");
+        Expect_Printed(-k.eps_c1 * 1000.0, p.eps_c1, 0.05, c + " eps_c1");
+        Expect_Printed(-k.eps_cu1 * 1000.0, p.eps_cu1, 0.05, c + " eps_cu1");
+        Expect_Printed(-k.eps_c2 * 1000.0, p.eps_c2, 0.05, c + " eps_c2");
+        Expect_Printed(-k.eps_cu2 * 1000.0, p.eps_cu2, 0.05, c + " eps_cu2");
+        Expect_Printed(k.n_exp, p.n, 0.05, c + " n");
+        Expect_Printed(-k.eps_c3 * 1000.0, p.eps_c3, 0.05, c + " eps_c3");
+        Expect_Printed(-k.eps_cu3 * 1000.0, p.eps_cu3, 0.05, c + " eps_cu3");
+        EXPECT_EQ(k.eta1, 1.0);
+        EXPECT_EQ(k.eta_E, 1.0);
+    }
+    // C100/115, beyond the table: the strength relations go on (f_ctm = 2.12
+    // ln(1 + 108 / 10) = 5.2324, E_cm = 22 × 10.8^0.3 = 44.921); the strain
+    // relations would turn back (ε_cu2 = 2.6 + 35 × 0.1^4 would fall below
+    // ε_c2 = 2.0 + 0.085 × 50^0.53 = 2.68), so the strains stay at C90/105.
+    Betonkennwerte_Record k;
+    ASSERT_EQ(Get_Betonkennwerte(100000.0, 0, 2200.0, &k), 1);
+    EXPECT_NEAR(k.f_ctm, 5232.4, 0.1);
+    EXPECT_NEAR(k.E_cm, 44.921e6, 0.001e6);
+    EXPECT_DOUBLE_EQ(k.eps_c1, -0.0028);
+    EXPECT_DOUBLE_EQ(k.eps_cu1, -0.0028);
+    EXPECT_NEAR(k.eps_c2, -0.0026, 1e-6);
+    EXPECT_NEAR(k.eps_cu2, -0.0026, 1e-9);
+    EXPECT_NEAR(k.n_exp, 1.4, 1e-9);
+    EXPECT_NEAR(k.eps_c3, -0.0023, 1e-12);
+    // Nothing to derive from a strength that is none.
+    EXPECT_EQ(Get_Betonkennwerte(0.0, 0, 2200.0, &k), 0);
+    EXPECT_EQ(k.f_cm, 0.0);
+    EXPECT_EQ(Get_Betonkennwerte(NAN, 0, 2200.0, &k), 0);
+    EXPECT_EQ(Get_Betonkennwerte(25000.0, 1, 0.0, &k), 0);
+}
+
 TEST(ConcreteGrades, EveryRecordHoldsThePrintedStrainsAndItsModulus) {
     const double light_density = 1800.0;
     for (int i = 0; i < BETONGUETE_COUNT; ++i) {
@@ -86,6 +162,22 @@ TEST(ConcreteGrades, EveryRecordHoldsThePrintedStrainsAndItsModulus) {
 }
 
 TEST(ConcreteGrades, LightweightConcreteTakesTheFactorsOf113) {
+    // LC25/28 at 1800 kg/m³ by hand: f_lctm = 0.3 × 25^(2/3) × 0.890909 =
+    // 2.2851; E_lcm = 22 × 3.3^0.3 × 0.669421 = 21.0706 GN/m²; ε_lc1 =
+    // 1.1 × 33 / (1.05 × 31476 × 0.669421) = 1.6407 ‰; ε_lcu2 = 3.5 ×
+    // 0.890909 = 3.1182 ‰.
+    Betonkennwerte_Record k;
+    ASSERT_EQ(Get_Betonkennwerte(25000.0, 1, 1800.0, &k), 1);
+    EXPECT_NEAR(k.eta1, 0.890909, 1e-6);
+    EXPECT_NEAR(k.eta_E, 0.669421, 1e-6);
+    EXPECT_NEAR(k.f_ctm, 2285.1, 0.1);
+    EXPECT_NEAR(k.f_ctk005, 0.7 * 2285.15, 0.1);
+    EXPECT_NEAR(k.E_cm, 21.0706e6, 100.0);
+    EXPECT_NEAR(k.eps_c1, -0.0016407, 1e-7);
+    EXPECT_EQ(k.eps_cu1, k.eps_c1);
+    EXPECT_NEAR(k.eps_cu2, -0.0031182, 1e-7);
+    EXPECT_NEAR(k.eps_cu3, -0.0031182, 1e-7);
+
     // LC25/28 at 1800 kg/m³ by hand: η1 = 0.4 + 0.6 × 1800 / 2200 =
     // 0.890909, η_E = (1800 / 2200)² = 0.669421; f_lctm = 2.6 × η1 (the
     // class's f_ctm as printed); ε_lc1 = 1.1 × 33 / (1.05 × 22 × 3.3^0.3 ×
