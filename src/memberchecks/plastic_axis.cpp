@@ -22,6 +22,7 @@
 #include <cstring>
 #include <vector>
 
+#include "profiles/catalogue_plausibility.h"
 #include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"

@@ -27,7 +27,7 @@
 #ifndef MEMBERCHECKS_PLASTIC_AXIS_H
 #define MEMBERCHECKS_PLASTIC_AXIS_H
 
-#include "profiles/catalogue_plausibility.h"
+#include "profiles/catalogue_outline.h"
 #include "profiles/stahlprofil.h"
 #include "thinwall/section_work.h"
 

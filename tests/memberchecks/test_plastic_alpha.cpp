@@ -123,6 +123,30 @@ double Plastic_Road_Class_2(const std::string& text, double U_ct) {
     return text.find("c/t-Verhältnis bzgl. Q-Klasse 2:"_cp) != std::string::npos ? U_ct : -1;
 }
 
+// A welded section typed in without weld throats (c = h - 2 t_f), of the
+// grade given; b_u, t_u a bottom flange of its own.
+Stahlprofil Welded(int type, double h, double t_w, double b, double t_f, int grade, double b_u = 0, double t_u = 0) {
+    Stahlprofil p = testutil::Typed_Profile(type, h, t_w, b, t_f);
+    if (b_u > 0) p.b_fu = b_u, p.t_fu = t_u;
+    Default_Material_Params(&p.material);
+    p.material.grade = grade;
+    EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
+    return p;
+}
+
+// The plastic road of the weld program's check by class (gamma_M0 1.0)
+// under N (kN), M_y and M_z (kNm): its list (level 2), its outputs into o,
+// its result bits into *bits where asked.
+std::string Plastic_Road(const Stahlprofil& p, double N, double M_y, double M_z, double o[8],
+                         unsigned* bits = nullptr) {
+    static const int opts[2] = {0, 0};
+    ListCapture list;
+    const unsigned b = Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 1, N, M_y, M_z, 0, 0, 0, 0, 0, &o[0], &o[1], &o[2],
+                                                &o[3], &o[4], &o[5], &o[6], &o[7], list.f(), 2);
+    if (bits) *bits = b;
+    return list.Take_Ended();
+}
+
 }  // namespace
 
 // Every family the plastic road classes, under moments about both axes with
@@ -143,15 +167,6 @@ double Plastic_Road_Class_2(const std::string& text, double U_ct) {
 // blocks had one strength (the welded I 1200 took its web's alpha from the
 // flanges' 430: 0.321, class 2, for 0.333 and class 3 with its own 460).
 TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWholeLoad) {
-    // welded sections typed in without weld throats: c = h - 2 t_f
-    auto welded = [](int type, double h, double t_w, double b, double t_f, int grade, double b_u = 0, double t_u = 0) {
-        Stahlprofil p = testutil::Typed_Profile(type, h, t_w, b, t_f);
-        if (b_u > 0) p.b_fu = b_u, p.t_fu = t_u;
-        Default_Material_Params(&p.material);
-        p.material.grade = grade;
-        EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
-        return p;
-    };
     // a catalogue profile with its grade's strength for its thickest plate,
     // as the program takes it
     auto heavy = [](const char* name) {
@@ -178,10 +193,10 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         // plates' strengths
         {"HD 400x400x463 S355, N, M_y and M_z", heavy("HD400X400X463"), 355, 335, -8000, 1800, 300},
         {"W 310x310x342 S355, tension and M_y", heavy("W310X310X342"), 355, 335, 7000, -700, 0},
-        {"welded I 500x200x6/16, N, M_y and M_z", welded(PROFILTYP_I, 500, 6, 200, 16, 0), 235, 215, -100, 200, 10},
-        {"welded I 502x300x45x6 S355, tension, M_y and M_z", welded(PROFILTYP_I, 502, 6, 300, 45, 2), 355, 335, 49,
+        {"welded I 500x200x6/16, N, M_y and M_z", Welded(PROFILTYP_I, 500, 6, 200, 16, 0), 235, 215, -100, 200, 10},
+        {"welded I 502x300x45x6 S355, tension, M_y and M_z", Welded(PROFILTYP_I, 502, 6, 300, 45, 2), 355, 335, 49,
          -1291, -203},
-        {"welded I 1200x400x60x12 S460, tension and M_y", welded(PROFILTYP_I, 1200, 12, 400, 60, 7), 460, 430,
+        {"welded I 1200x400x60x12 S460, tension and M_y", Welded(PROFILTYP_I, 1200, 12, 400, 60, 7), 460, 430,
          1992.7, -12208, 0},
         {"U 300, N and M_y", Catalogue("U300"), 235, 215, -300, 60, 0},
         {"U 300, M_y and M_z", Catalogue("U300"), 235, 215, 0, 60, -12},
@@ -191,25 +206,21 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         {"1/2 IPE 600, tension and M_y", Catalogue("1/2IPE600"), 235, 215, 1099.8, -20.377, 0},
         {"1/2 IPE 400, N and M_y", Catalogue("1/2IPE400"), 235, 215, -595.44, 6.615, 0},
         {"1/2 I 300 S355, N and M_z", Catalogue("1/2I300", 2), 355, 335, -363.3, 0, 20.30},
-        {"welded T 100x160x6x10 S355, M_y and M_z", welded(PROFILTYP_T, 100, 6, 160, 10, 2), 355, 335, 0, -2.7725,
+        {"welded T 100x160x6x10 S355, M_y and M_z", Welded(PROFILTYP_T, 100, 6, 160, 10, 2), 355, 335, 0, -2.7725,
          -18.1596},
-        {"welded T 200x200x10x15, M_y and M_z", welded(PROFILTYP_T, 200, 10, 200, 15, 0), 235, 215, 0, -6.37, 25.33},
+        {"welded T 200x200x10x15, M_y and M_z", Welded(PROFILTYP_T, 200, 10, 200, 15, 0), 235, 215, 0, -6.37, 25.33},
         {"MSH 200x100x5.6, N, M_y and M_z", Catalogue("MSH200X100X5.6"), 235, 215, -300, 40, 5},
-        {"welded Z 300x80, N, M_y and M_z", welded(PROFILTYP_Z, 300, 4, 80, 8, 0), 235, 215, -40, 20, 3},
+        {"welded Z 300x80, N, M_y and M_z", Welded(PROFILTYP_Z, 300, 4, 80, 8, 0), 235, 215, -40, 20, 3},
         // the web or stem mostly in tension: alpha well below one half
-        {"welded I 800x8, 300x25 over 200x15, M_y", welded(PROFILTYP_I, 800, 8, 300, 25, 0, 200, 15), 235, 215, 0,
+        {"welded I 800x8, 300x25 over 200x15, M_y", Welded(PROFILTYP_I, 800, 8, 300, 25, 0, 200, 15), 235, 215, 0,
          1000, 0},
-        {"welded I 700x6/200x16, tension and M_y", welded(PROFILTYP_I, 700, 6, 200, 16, 0), 235, 215, 400, 520, 0},
+        {"welded I 700x6/200x16, tension and M_y", Welded(PROFILTYP_I, 700, 6, 200, 16, 0), 235, 215, 400, 520, 0},
         {"1/2 IPE 600, tension and M_z", Catalogue("1/2IPE600"), 235, 215, 733.2, 0, 19.9},
     };
-    static const int opts[2] = {0, 0};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         double o[8];
-        ListCapture list;
-        Calc_XS_Resistance_Check(&c.p, 1.0, opts, 1, 1, c.N, c.M_y, c.M_z, 0, 0, 0, 0, 0, &o[0], &o[1], &o[2], &o[3],
-                                 &o[4], &o[5], &o[6], &o[7], list.f(), 2);
-        const std::string text = list.Take_Ended();
+        const std::string text = Plastic_Road(c.p, c.N, c.M_y, c.M_z, o);
         double U = -1;
         ASSERT_EQ(Calc_XS_Ct_Check(&c.p, 1.0, 1, 0, 0, 1, c.N, c.M_y, c.M_z, 0, 0, 0, 0, 0, &U, nullptr, 0), 0);
         // the section of the model that stands: each part with the strength
@@ -339,10 +350,8 @@ TEST_F(PlasticAlpha, AnglesInBendingAboutTheirLegsAreClassedOnTheirOutline) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.M_z);
         double o[8], e[8];
-        ListCapture list;
-        const unsigned bits = Calc_XS_Resistance_Check(&c.p, 1.0, opts, 1, 1, 0, c.M_y, c.M_z, 0, 0, 0, 0, 0, &o[0],
-                                                       &o[1], &o[2], &o[3], &o[4], &o[5], &o[6], &o[7], list.f(), 2);
-        const std::string text = list.Take_Ended();
+        unsigned bits = 0;
+        const std::string text = Plastic_Road(c.p, 0, c.M_y, c.M_z, o, &bits);
         EXPECT_EQ(bits & 0x8100u, 0x100u) << std::hex << bits;
         EXPECT_NEAR(Plastic_Road_Class_2(text, o[2]), c.U2, 2e-3) << text;
         EXPECT_EQ(text.find("elastischer Nachweis") != std::string::npos, c.class_3) << text;
@@ -383,30 +392,19 @@ TEST_F(PlasticAlpha, AnglesInBendingAboutTheirLegsAreClassedOnTheirOutline) {
 //    15/8.136 = 1.844, beyond 14 eps too (0.979 and 0.799 ok before).
 // Each is checked elastically, not ok.
 TEST_F(PlasticAlpha, TeeStemsAreClassedByNAndMyAlone) {
-    auto welded = [](double h, double t_w, double b, double t_f, int grade) {
-        Stahlprofil p = testutil::Typed_Profile(PROFILTYP_T, h, t_w, b, t_f);
-        Default_Material_Params(&p.material);
-        p.material.grade = grade;
-        EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
-        return p;
-    };
     const double eps_355 = std::sqrt(235 / 355.0);
     const struct Case {
         Stahlprofil p;
         double N, M_y, M_z, U2;
     } cases[] = {
         {Catalogue("1/2I300", 2), -363.3, 0, 20.30, 123 / 10.8 / (10 * eps_355)},
-        {welded(200, 10, 200, 15, 0), 0, -6.37, 25.33, 18.5 / 10},
-        {welded(100, 6, 160, 10, 2), 0, -2.7725, -18.1596, 15 / (10 * eps_355)},
+        {Welded(PROFILTYP_T, 200, 10, 200, 15, 0), 0, -6.37, 25.33, 18.5 / 10},
+        {Welded(PROFILTYP_T, 100, 6, 160, 10, 2), 0, -2.7725, -18.1596, 15 / (10 * eps_355)},
     };
-    static const int opts[2] = {0, 0};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.U2);
         double o[8];
-        ListCapture list;
-        Calc_XS_Resistance_Check(&c.p, 1.0, opts, 1, 1, c.N, c.M_y, c.M_z, 0, 0, 0, 0, 0, &o[0], &o[1], &o[2], &o[3],
-                                 &o[4], &o[5], &o[6], &o[7], list.f(), 2);
-        const std::string text = list.Take_Ended();
+        const std::string text = Plastic_Road(c.p, c.N, c.M_y, c.M_z, o);
         EXPECT_NEAR(Plastic_Road_Class_2(text, o[2]), c.U2, 1e-3) << text;
         EXPECT_NE(text.find("elastischer Nachweis"), std::string::npos) << text;
         EXPECT_GT(o[1], 1.0) << text;
@@ -430,12 +428,8 @@ TEST_F(PlasticAlpha, AWebMostlyInTensionKeepsItsPlasticResistance) {
     Stahlprofil p = testutil::Typed_Profile(PROFILTYP_I, 700, 6, 200, 16);
     Default_Material_Params(&p.material);
     ASSERT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
-    static const int opts[2] = {0, 0};
     double o[8];
-    ListCapture list;
-    Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 1, 400, 520, 0, 0, 0, 0, 0, 0, &o[0], &o[1], &o[2], &o[3], &o[4],
-                             &o[5], &o[6], &o[7], list.f(), 2);
-    const std::string text = list.Take_Ended();
+    const std::string text = Plastic_Road(p, 400, 520, 0, o);
     EXPECT_EQ(text.find("Querschnitt in Klasse 3"), std::string::npos) << text;
     EXPECT_NE(text.find("c/t-Verhältnis bzgl. Q-Klasse 2:"_cp), std::string::npos) << text;
     const double alpha = (334 - 400e3 / (2 * 6 * 235.0)) / 668;
