@@ -22,6 +22,7 @@ using namespace catalogue;
 
 namespace {
 
+// What a record's quantity is to be: [lo, hi], and how far beyond it a
 // value may lie.
 struct Expected {
     Quantity q;

@@ -300,8 +300,6 @@ std::vector<Tie> Ties(const Record& r) {
     return ties;
 }
 
-// What a record's quantity is to be: [lo, hi], and how far beyond it a
-
 // What the ties give for dimension index, each way they may be kept.
 void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
     const Layout& at = *r.at;
