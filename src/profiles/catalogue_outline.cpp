@@ -553,7 +553,7 @@ Bad_Dimension Normalised(const Catalogue_Outline& given, Catalogue_Outline* o) {
     // writes it (the profile file holds none: a tie refuses it there).
     o->r_1 = std::max(o->r_1, 0.0);
     o->r_2 = std::max(o->r_2, 0.0);
-    if (o->letter != 'D' && o->letter != 'T' && o->letter != 'U') o->slope = 0;
+    if (!Flanges_May_Slope(o->letter)) o->slope = 0;
     return Positive_Dimensions(*o);
 }
 

@@ -91,6 +91,9 @@ namespace catalogue {
 // Highest slope of an inner flange face the catalogues hold (the American
 // channels' and beams' 1:6), with room for rounding.
 constexpr double MAX_SLOPE = 0.2;
+// The families whose inner flange faces may slope: double-T, tee and
+// channel. False for NUL.
+constexpr bool Flanges_May_Slope(char letter) { return letter == 'D' || letter == 'T' || letter == 'U'; }
 
 // The dimension of an outline that makes none (DIM_NONE: it is made;
 // DIM_FAMILY: the letter is of no family).

@@ -22,6 +22,7 @@ using namespace catalogue;
 
 namespace {
 
+// What a record's quantity is to be: [lo, hi], and how far beyond it a
 // value may lie.
 struct Expected {
     Quantity q;
@@ -401,7 +402,7 @@ int ProfilData_Outline_Agrees(char letter, int code, const float* values, const 
 }
 
 int Complete_ProfilData_Flanges(char letter, int code, float* values, const char* name, const char* alias) {
-    if (!values || !letter || !std::strchr("DTU", letter)) return 0;
+    if (!values || !Flanges_May_Slope(letter)) return 0;
     for (int i = 0; i < PROFILDATA_COUNT; i++)
         if (!std::isfinite(values[i])) return 0;  // unusable as it is: the readers refuse it
     const Record r = Make_Record(letter, code, name, values, PROFILDATA_LAYOUT, PROFILDATA_COUNT, alias);

@@ -42,7 +42,7 @@ double Slope_Run(char letter, double b, double t_w, double r_1, double* nominal_
 static double Profil_Slope(const Record& r, double* nominal_from_tip) {
     const double r_1 = std::max(r.Dim(DIM_R1), 0.0);
     const double run = Slope_Run(r.letter, r.Dim(DIM_B), r.Dim(DIM_TW), r_1, nominal_from_tip);
-    if (!r.letter || !std::strchr("DTU", r.letter) || !(std::fabs(run) > 0.01)) return 0;
+    if (!Flanges_May_Slope(r.letter) || !(std::fabs(run) > 0.01)) return 0;
     const double slope = (r.x[r.at->reach] - (r.Dim(DIM_TF) + r_1)) / run;
     // Stored in single precision: parallel flanges come back with a slope
     // of a few millionths either way.
@@ -73,7 +73,7 @@ static bool Stated_Slope(const Record& r, double* slope) {
 // standard one its values fit (Evaluate).
 bool Slope_Untold(const Record& r) {
     double stated;
-    return !r.at->profil && r.letter && std::strchr("DTU", r.letter) && !(r.Dim(DIM_SLOPE) > 0) &&
+    return !r.at->profil && Flanges_May_Slope(r.letter) && !(r.Dim(DIM_SLOPE) > 0) &&
            !(r.x[r.at->reach] > 0) && !Stated_Slope(r, &stated);
 }
 
@@ -84,7 +84,7 @@ double Record_Slope(const Record& r) {
     double nominal, stated;
     if (r.at->profil) return Profil_Slope(r, &nominal);
     const double p = r.Dim(DIM_SLOPE);
-    if (p > 0 || !r.letter || !std::strchr("DTU", r.letter)) return Percent_Slope(p);
+    if (p > 0 || !Flanges_May_Slope(r.letter)) return Percent_Slope(p);
     if (r.x[r.at->reach] > 0) return Profil_Slope(r, &nominal);
     return Stated_Slope(r, &stated) ? stated : 0;
 }
@@ -101,7 +101,7 @@ int Record_Outlines(const Record& r, Catalogue_Outline out[2]) {
         o.slope = Profil_Slope(r, &o.nominal_from_tip);
     } else {
         if (r.letter == 'E') o.t_w = t_f;  // the elliptical section's wall stands as t_f
-        if (r.letter && std::strchr("DTU", r.letter)) {
+        if (Flanges_May_Slope(r.letter)) {
             o.slope = Record_Slope(r);
             o.nominal_from_tip = b / 4;
             if (r.letter == 'U') {
@@ -281,7 +281,7 @@ std::vector<Tie> Ties(const Record& r) {
     }
     if (at.profil && r.letter && std::strchr("LRK", r.letter))  // value 27 is 0 for these
         ties.push_back({Same_Residual(r.x[slope], 0), {slope, -1, -1}});
-    if (at.profil && r.letter && std::strchr("DTU", r.letter)) {
+    if (at.profil && Flanges_May_Slope(r.letter)) {
         double nominal;
         ties.push_back({Slope_Residual(Profil_Slope(r, &nominal)), {slope, r1, tf}});
     }
@@ -289,7 +289,7 @@ std::vector<Tie> Ties(const Record& r) {
     // library hands it on as such): it ties the root radius as there, and
     // the slope of value 37 where that is given.
     const int reach = at.reach;
-    if (!at.profil && r.x[reach] > 0 && r.letter && std::strchr("DTU", r.letter)) {
+    if (!at.profil && r.x[reach] > 0 && Flanges_May_Slope(r.letter)) {
         double nominal;
         const double told = Profil_Slope(r, &nominal), given = r.x[slope];
         double residual = Slope_Residual(told);
@@ -299,8 +299,6 @@ std::vector<Tie> Ties(const Record& r) {
     Designation_Ties(r, &ties);
     return ties;
 }
-
-// What a record's quantity is to be: [lo, hi], and how far beyond it a
 
 // What the ties give for dimension index, each way they may be kept.
 void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
@@ -336,7 +334,7 @@ void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
     // Value 27 = t_f + r_1 + s * run, run = read_at(r_1) - nominal; solved
     // for each standard slope s (ProfilData.bin's value 29 where given).
     const int reach = at.reach;
-    if ((!at.profil && !(r.x[reach] > 0)) || !r.letter || !std::strchr("DTU", r.letter)) return;
+    if ((!at.profil && !(r.x[reach] > 0)) || !Flanges_May_Slope(r.letter)) return;
     double nominal;
     const double run = Slope_Run(r.letter, r.x[b], r.x[tw], x_r1, &nominal);
     const double run_without_r1 = run + (r.letter == 'T' ? 0 : x_r1);

@@ -14,6 +14,14 @@ using namespace testutil;
 
 namespace {
 
+// A PROFIL record's 35 values as the profile manager's record of the same
+// values.
+std::array<float, 39> As_ProfilData(const std::array<float, 35>& v) {
+    std::map<int, float> profil;
+    for (int k = 0; k < 35; k++) profil[k] = v[k];
+    return ProfilData_Values(profil);
+}
+
 // Every designation of the shipped file names a series known here, of the
 // record's own family: the rule holds for every series the catalogue ships
 // (their records agree with it: CatalogueOutline.EveryShippedRecordAgrees...).
@@ -166,9 +174,7 @@ TEST(CatalogueDesignation, ProfilDataRootRadiusOfDoubleTIsTied) {
     for (const Shipped& r : Shipped_Records()) {
         const std::array<float, 35>& v = r.v;
         if (r.letter != 'D' || !(v[25] > 0) || std::fabs(v[27] - v[3] - v[25]) > 1e-4) continue;
-        std::map<int, float> profil;
-        for (int k = 0; k < 35; k++) profil[k] = v[k];
-        const std::array<float, 39> w = ProfilData_Values(profil);
+        const std::array<float, 39> w = As_ProfilData(v);
         const char* name = r.name.c_str();
         ASSERT_EQ(ProfilData_Outline_Agrees('D', 0, w.data(), name), 1) << name;
         for (float factor : {0.5f, 2.0f, 0.0f, -1.0f}) {
@@ -198,12 +204,6 @@ TEST(CatalogueDesignation, ProfilDataRootRadiusOfDoubleTIsTied) {
 
 namespace {
 
-std::array<float, 39> As_ProfilData(const Shipped& r) {
-    std::map<int, float> profil;
-    for (int k = 0; k < 35; k++) profil[k] = r.v[k];
-    return ProfilData_Values(profil);
-}
-
 // A user's own names, which name no series: "SONDER1" and "STUETZE-A" begin
 // as the S shapes do, "CUSTOM" as the C channels, "XHE300B" spells a size
 // after a letter of no series.
@@ -222,7 +222,7 @@ constexpr const char* UNKNOWN_NAMES[] = {"SONDER1", "STUETZE-A", "CUSTOM", "XHE3
 TEST(CatalogueDesignation, EveryPublishedRecordPassesUnderItsOwnAndAnUnknownName) {
     int judged = 0;
     for (const Shipped& r : Shipped_Records()) {
-        const std::array<float, 39> w = As_ProfilData(r);
+        const std::array<float, 39> w = As_ProfilData(r.v);
         EXPECT_EQ(Profil_Outline_Agrees(r.letter, r.v.data(), r.name.c_str()), 1) << r.name;
         EXPECT_EQ(ProfilData_Outline_Agrees(r.letter, 0, w.data(), r.name.c_str()), 1) << r.name;
         for (const char* name : UNKNOWN_NAMES) {
@@ -294,12 +294,12 @@ TEST(CatalogueDesignation, APublishedSizeHoldsItsWebRootAndName) {
             std::array<float, 35> v = r.v;
             v[2] *= factor;
             EXPECT_EQ(Profil_Outline_Agrees(r.letter, v.data(), name), 0) << name << " t_w x" << factor;
-            std::array<float, 39> w = As_ProfilData(r);
+            std::array<float, 39> w = As_ProfilData(r.v);
             w[2] *= factor;
             EXPECT_EQ(ProfilData_Outline_Agrees(r.letter, 0, w.data(), name), 0) << name << " t_w x" << factor;
         }
         for (float factor : {0.5f, 2.0f}) {
-            std::array<float, 39> w = As_ProfilData(r);
+            std::array<float, 39> w = As_ProfilData(r.v);
             w[29] = 0;  // no value 29 to tie the radius
             w[26] *= factor;
             if (w[26] > 0) {
@@ -347,9 +347,7 @@ TEST(CatalogueDesignation, APublishedSizeHoldsItsWebRootAndName) {
         if (c.profil) {
             d = Check_Profil_Outline(s.letter, v.data(), c.name);
         } else {
-            std::map<int, float> profil;
-            for (int k = 0; k < 35; k++) profil[k] = v[k];
-            std::array<float, 39> w = ProfilData_Values(profil);
+            std::array<float, 39> w = As_ProfilData(v);
             w[29] = 0;
             d = Check_ProfilData_Outline(s.letter, 0, w.data(), c.name);
         }
