@@ -882,6 +882,23 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
         return;
     }
     if (!Wc_Welds_Close_Loop(w) || w->A_w <= 0.001) return;
+    if (type == PROFILTYP_RECHTECK && Wc_Full_Penetration(r)) {
+        // The fully penetrated tube is the tube: its cell's flow runs along
+        // the middle of its walls, round the corners at their mean radius,
+        // and each wall twists with it and takes its own St. Venant share,
+        // M_T t / I_T at its faces (Wc_Point_Checks). Omega = I_T / K gives
+        // the cell's flow M_T K / I_T; W_w,t is the tube's, at the faces of
+        // the wall where the shear is largest. (Bredt's mean flow on the
+        // lines laid where the walls give the section's second moments
+        // put the shear of an MSH 140 x 140 x 16 16 % low.)
+        const Joined_Section* j = Kept_Joined_Section(&r->profile);
+        if (!j || !j->closed || !(j->K > 0.0) || !(j->tau_T_per_M_x > 0.0)) return;
+        w->ring = true;
+        w->Omega = j->I_T / j->K;
+        w->I_T = j->I_T;
+        w->W_wt = 1.0 / j->tau_T_per_M_x;
+        return;
+    }
     // Bredt: a constant shear flow q circulates with the torsion (towards -y
     // on a face whose outside is +z). Along the lines it has the moment
     // Omega_lines q about the weld centroid, Omega_lines twice the area they
@@ -901,23 +918,6 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
         else if (L.dir == WC_ALONG_Z) lines += L.out * (L.y_c - cy) * L.l_flow;
     }
     const Stahlprofil& p = r->profile;
-    if (type == PROFILTYP_RECHTECK && Wc_Full_Penetration(r)) {
-        // The fully penetrated tube is the tube: its cell's flow runs along
-        // the middle of its walls, round the corners at their mean radius,
-        // and each wall twists with it and takes its own St. Venant share,
-        // M_T t / I_T at its faces (Wc_Point_Checks). Omega = I_T / K gives
-        // the cell's flow M_T K / I_T; W_w,t is the tube's, at the faces of
-        // the wall where the shear is largest. (Bredt's mean flow on the
-        // lines laid where the walls give the section's second moments
-        // put the shear of an MSH 140 x 140 x 16 16 % low.)
-        const Joined_Section* j = Kept_Joined_Section(&p);
-        if (!j || !j->closed || !(j->K > 0.0) || !(j->tau_T_per_M_x > 0.0)) return;
-        w->ring = true;
-        w->Omega = j->I_T / j->K;
-        w->I_T = j->I_T;
-        w->W_wt = 1.0 / j->tau_T_per_M_x;
-        return;
-    }
     double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);
     if (r->weld_kind == WELD_BUTT) enclosed = 2.0 * Throat_Ring_Area(w);
     const double Omega = std::min(lines, enclosed);

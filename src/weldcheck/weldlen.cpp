@@ -97,6 +97,21 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
     return l_eff;
 }
 
+// "wirksame Nahtlänge l_eff = ... mm" against 30 mm or, with six_a,
+// against 6a: the sign as the rule's single-precision comparison gives it,
+// the digits as many as make it true as printed. No marker, no line end.
+static void length_limit_line(FILE* f, const char* prefix, double l_eff, double a, bool six_a) {
+    if (!six_a) {
+        const Compared_Pair p = Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, 30.0f), 30.0, 0);
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places,
+                   p.value, p.sign, p.limit_places, p.limit);
+        return;
+    }
+    const Compared_Pair p = Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), 6.0 * a, 1);
+    OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places,
+               p.value, p.sign, Report_Times_Sign, p.limit_places, p.limit);
+}
+
 int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
                                 const char* prefix, int print_all) {
     if (!prefix) prefix = "";
@@ -119,19 +134,14 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
     const bool short6a = l_eff < 6.0 * a;
     if (!f) return short30 || short6a;
     if (short30 || print_all) {
-        const Compared_Pair p = Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, 30.0f), 30.0, 0);
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value, p.sign,
-                   p.limit_places, p.limit);
+        length_limit_line(f, prefix, l_eff, a, false);
         if (short30) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
         OLI_printf(f, "\n");
         if (short30 && !short6a && !print_all) return 1;
     }
     if (short6a || print_all) {
-        const Compared_Pair p =
-            Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), 6.0 * a, 1);
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value,
-                   p.sign, Report_Times_Sign, p.limit_places, p.limit);
+        length_limit_line(f, prefix, l_eff, a, true);
         if (short6a) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
         OLI_printf(f, "\n");
@@ -151,16 +161,8 @@ void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff
     if (l_eff < 0.0)
         OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = 0 mm (%s)"_cp, Check_Line_Prefix, prefix,
                    Weld_Shorter_Than_Craters_Text());
-    else if (l_eff < 30.0) {
-        const Compared_Pair p = Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, 30.0f), 30.0, 0);
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value, p.sign,
-                   p.limit_places, p.limit);
-    } else {
-        const Compared_Pair p =
-            Compare_Pair(l_eff, 1, Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), 6.0 * a, 1);
-        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.*lf mm %s 6%sa = %.*lf mm"_cp, Check_Line_Prefix, prefix, p.value_places, p.value,
-                   p.sign, Report_Times_Sign, p.limit_places, p.limit);
-    }
+    else
+        length_limit_line(f, prefix, l_eff, a, l_eff >= 30.0);
     OLI_printf(f, "  ê  statisch nicht wirksam %s\n"_cp, Mark_Note());
 }
 
