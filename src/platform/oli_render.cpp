@@ -312,13 +312,11 @@ int Oli_Load_Render_Library(void) {
         // (glib aborts). All threads allocate from the one memory pool.
         mallopt(M_ARENA_MAX, 1);
         std::string why;
-        if (!VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why)) {
-            std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
-            return 0;
+        if (VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why)) {
+            oli_lib.g_log_set_handler("GLib", static_cast<GLogLevelFlags>(G_LOG_LEVEL_ERROR | G_LOG_FLAG_FATAL),
+                                      Library_Fatal, nullptr);
+            if (Oli_Open_Fonts(&why)) return 1;
         }
-        oli_lib.g_log_set_handler("GLib", static_cast<GLogLevelFlags>(G_LOG_LEVEL_ERROR | G_LOG_FLAG_FATAL),
-                                  Library_Fatal, nullptr);
-        if (Oli_Open_Fonts(&why)) return 1;
         std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
         return 0;
     }();
