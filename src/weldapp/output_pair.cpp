@@ -218,19 +218,15 @@ int Recover_Locked(const Output_Pair& o) {
             pending.push_back({tag, std::filesystem::last_write_time(path, ec)});
         }
     }
-    auto among = [](const std::string& tag, const auto& tags) {
-        for (const auto& t : tags)
-            if (t == tag) return true;
-        return false;
-    };
     if (!o.plot.empty()) {
         const std::string plot_folder = Folder_Of(o.plot), plot_base = Name_Of(o.plot);
         for (const std::string& name : Names_In(plot_folder)) {
             std::string tag;
-            if (!OLI_Run_Temporary_Of(name, plot_base, ".tmp", &tag) || among(tag, live)) continue;
-            bool waits = false;
-            for (const Pending& p : pending) waits = waits || p.tag == tag;
-            if (!waits) Remove(plot_folder + "/" + name);
+            if (!OLI_Run_Temporary_Of(name, plot_base, ".tmp", &tag)) continue;
+            const bool held = std::find(live.begin(), live.end(), tag) != live.end();
+            const bool waits =
+                std::any_of(pending.begin(), pending.end(), [&](const Pending& p) { return p.tag == tag; });
+            if (!held && !waits) Remove(plot_folder + "/" + name);
         }
     }
     if (pending.empty()) return PAIR_WHOLE;
