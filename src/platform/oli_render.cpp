@@ -61,8 +61,7 @@ void Draw_Block(Render* r, const OliBlock& b) {
 bool Run_On(Render* r, cairo_surface_t* s, const OliDocument& doc) {
     r->surface = s;
     r->page_mark = OLI_Page_Mark(doc);
-    Throw_If_No_Memory(oli_lib.cairo_surface_status(s));
-    if (oli_lib.cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return false;
+    if (!Surface_Sound(s)) return false;
     Surface_Hold hold;
     r->cr = hold.cr = oli_lib.cairo_create(s);
     Run(r, doc);
@@ -143,8 +142,7 @@ int Write_PDF(FILE* f, void* context) {
         bool ok = total > 0 && Run_On(&r, hold.surface, *job->doc);
         if (ok) {
             oli_lib.cairo_surface_finish(hold.surface);
-            Throw_If_No_Memory(oli_lib.cairo_surface_status(hold.surface));
-            ok = oli_lib.cairo_surface_status(hold.surface) == CAIRO_STATUS_SUCCESS;
+            ok = Surface_Sound(hold.surface);
         }
         job->pages = r.at.page;
         return Filled(ok, f);
@@ -186,8 +184,7 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, const std::ve
     Surface_Hold hold;
     hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
     // Too large a picture for the memory left is no damage of the list.
-    Throw_If_No_Memory(oli_lib.cairo_surface_status(hold.surface));
-    if (oli_lib.cairo_surface_status(hold.surface) != CAIRO_STATUS_SUCCESS) return 0;
+    if (!Surface_Sound(hold.surface)) return 0;
     r.surface = hold.surface;
     r.cr = hold.cr = oli_lib.cairo_create(hold.surface);
     Page_Surface(&r);
@@ -199,6 +196,12 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, const std::ve
 
 void Throw_If_No_Memory(cairo_status_t status) {
     if (status == CAIRO_STATUS_NO_MEMORY) throw std::bad_alloc();
+}
+
+bool Surface_Sound(cairo_surface_t* surface) {
+    const cairo_status_t status = oli_lib.cairo_surface_status(surface);
+    Throw_If_No_Memory(status);
+    return status == CAIRO_STATUS_SUCCESS;
 }
 
 Surface_Hold::~Surface_Hold() {
@@ -309,13 +312,11 @@ int Oli_Load_Render_Library(void) {
         // (glib aborts). All threads allocate from the one memory pool.
         mallopt(M_ARENA_MAX, 1);
         std::string why;
-        if (!VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why)) {
-            std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
-            return 0;
+        if (VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why)) {
+            oli_lib.g_log_set_handler("GLib", static_cast<GLogLevelFlags>(G_LOG_LEVEL_ERROR | G_LOG_FLAG_FATAL),
+                                      Library_Fatal, nullptr);
+            if (Oli_Open_Fonts(&why)) return 1;
         }
-        oli_lib.g_log_set_handler("GLib", static_cast<GLogLevelFlags>(G_LOG_LEVEL_ERROR | G_LOG_FLAG_FATAL),
-                                  Library_Fatal, nullptr);
-        if (Oli_Open_Fonts(&why)) return 1;
         std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
         return 0;
     }();

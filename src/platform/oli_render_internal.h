@@ -159,6 +159,9 @@ struct Text_Context {
 // that cannot be written, its pages as blank or their pictures as
 // unreadable.
 void Throw_If_No_Memory(cairo_status_t status);
+// Whether cairo made the surface (or finished it) without fault; memory
+// it could not get for it throws, as above.
+bool Surface_Sound(cairo_surface_t* surface);
 
 // A surface and the context drawn on it, given back however a pass ends:
 // memory that runs out ends one anywhere (Oli_Check_Memory).

@@ -29,8 +29,7 @@ namespace {
 bool Run_Pass(Render* r, const OliDocument& doc, const Resume* from) {
     Surface_Hold hold;
     hold.surface = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
-    Throw_If_No_Memory(oli_lib.cairo_surface_status(hold.surface));
-    if (oli_lib.cairo_surface_status(hold.surface) != CAIRO_STATUS_SUCCESS) return false;
+    if (!Surface_Sound(hold.surface)) return false;
     r->surface = hold.surface;
     r->cr = hold.cr = oli_lib.cairo_create(hold.surface);
     if (!from) {

@@ -19,8 +19,7 @@ bool Usable_Name(const std::string& name) {
     return true;
 }
 
-// The folder part of a native path with its separator ("" for none) and
-// the name after it.
+// The folder part of a native path with its separator ("" for none).
 std::string Folder_Of(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? "" : path.substr(0, slash + 1);

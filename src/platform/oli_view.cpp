@@ -1215,18 +1215,31 @@ std::string OLI_List_Successor(const char* path) {
     const size_t slash = list.find_last_of('/');
     const std::string folder = slash == std::string::npos ? "." : list.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? list : list.substr(slash + 1);
-    const std::string suffix = OLI_LIST_PENDING_SUFFIX;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string entry = it->path().filename().string();
-        if (entry.size() != name.size() + 9 + suffix.size() || entry.compare(0, name.size(), name) != 0 ||
-            entry[name.size()] != '.' || entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
-            continue;
-        bool tag = true;
-        for (size_t i = name.size() + 1; i < name.size() + 9; ++i)
-            tag = tag && std::isxdigit(static_cast<unsigned char>(entry[i])) && !std::isupper(static_cast<unsigned char>(entry[i]));
-        if (tag) return (slash == std::string::npos ? "" : folder) + entry;
+        std::string tag;
+        if (OLI_Run_Temporary_Of(entry, name, OLI_LIST_PENDING_SUFFIX, &tag) && !tag.empty())
+            return (slash == std::string::npos ? "" : folder) + entry;
     }
     return "";
+}
+
+bool OLI_Run_Temporary_Of(const std::string& name, const std::string& base, const std::string& suffix,
+                          std::string* tag) {
+    if (name.size() < base.size() + suffix.size() || name.compare(0, base.size(), base) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string middle = name.substr(base.size(), name.size() - base.size() - suffix.size());
+    if (middle.empty()) {
+        tag->clear();
+        return true;
+    }
+    if (middle.size() != OLI_RUN_TAG_LENGTH + 1 || middle[0] != '.') return false;
+    for (size_t i = 1; i < middle.size(); ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(middle[i])) || std::isupper(static_cast<unsigned char>(middle[i])))
+            return false;
+    *tag = middle.substr(1);
+    return true;
 }
 
 void OLI_Judge_Beside(const char* path, OliDocument* doc) {

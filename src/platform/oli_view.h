@@ -133,6 +133,14 @@ inline constexpr const char OLI_LIST_PENDING_SUFFIX[] = ".new";
 bool OLI_List_Out_Of_Step(const char* path);
 // The successor's path (native), "" when none waits.
 std::string OLI_List_Successor(const char* path);
+// The length of a run's tag in its own temporary names.
+inline constexpr size_t OLI_RUN_TAG_LENGTH = 8;
+// Whether `name` (a name in a folder) is a temporary of the file named
+// `base` with `suffix`: the plain one ("" in *tag) or a run's own, whose
+// tag of OLI_RUN_TAG_LENGTH lower-case hexadecimal digits stands between
+// the name and the suffix after a dot (in *tag).
+bool OLI_Run_Temporary_Of(const std::string& name, const std::string& base, const std::string& suffix,
+                          std::string* tag);
 // What the files beside the list at `path` say of the document read from
 // it: its successor waiting (out_of_step), an input file that is not the
 // one it was made from (not_of_input).

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -124,27 +123,6 @@ std::string Tagged(const std::string& path, const std::string& tag, const char* 
     return tag.empty() ? path + suffix : path + "." + tag + suffix;
 }
 
-constexpr size_t kTagLength = 8;
-
-// Whether `name` (a name in the folder) is a temporary of the file named
-// `base` with `suffix`; its tag ("" for the plain name) in *tag.
-bool Temporary_Of(const std::string& name, const std::string& base, const std::string& suffix, std::string* tag) {
-    if (name.size() < base.size() + suffix.size() || name.compare(0, base.size(), base) != 0 ||
-        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-        return false;
-    const std::string middle = name.substr(base.size(), name.size() - base.size() - suffix.size());
-    if (middle.empty()) {
-        tag->clear();
-        return true;
-    }
-    if (middle.size() != kTagLength + 1 || middle[0] != '.') return false;
-    for (size_t i = 1; i < middle.size(); ++i)
-        if (!std::isxdigit(static_cast<unsigned char>(middle[i])) || std::isupper(static_cast<unsigned char>(middle[i])))
-            return false;
-    *tag = middle.substr(1);
-    return true;
-}
-
 // A tag no other run is likely to draw: eight hexadecimal digits.
 std::string New_Tag() {
     unsigned value = 0;
@@ -153,7 +131,7 @@ std::string New_Tag() {
         clock_gettime(CLOCK_REALTIME, &t);
         value = static_cast<unsigned>(t.tv_nsec) ^ (static_cast<unsigned>(getpid()) << 12);
     }
-    char tag[kTagLength + 1];
+    char tag[OLI_RUN_TAG_LENGTH + 1];
     std::snprintf(tag, sizeof tag, "%08x", value);
     return tag;
 }
@@ -227,8 +205,8 @@ int Recover_Locked(const Output_Pair& o) {
     for (const std::string& name : Names_In(folder)) {
         std::string tag;
         const std::string path = folder + "/" + name;
-        const bool temp = Temporary_Of(name, base, ".tmp", &tag);
-        if (!temp && !Temporary_Of(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) continue;
+        const bool temp = OLI_Run_Temporary_Of(name, base, ".tmp", &tag);
+        if (!temp && !OLI_Run_Temporary_Of(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) continue;
         if (Held(path)) {
             live.push_back(tag);
         } else if (temp) {
@@ -240,19 +218,15 @@ int Recover_Locked(const Output_Pair& o) {
             pending.push_back({tag, std::filesystem::last_write_time(path, ec)});
         }
     }
-    auto among = [](const std::string& tag, const auto& tags) {
-        for (const auto& t : tags)
-            if (t == tag) return true;
-        return false;
-    };
     if (!o.plot.empty()) {
         const std::string plot_folder = Folder_Of(o.plot), plot_base = Name_Of(o.plot);
         for (const std::string& name : Names_In(plot_folder)) {
             std::string tag;
-            if (!Temporary_Of(name, plot_base, ".tmp", &tag) || among(tag, live)) continue;
-            bool waits = false;
-            for (const Pending& p : pending) waits = waits || p.tag == tag;
-            if (!waits) Remove(plot_folder + "/" + name);
+            if (!OLI_Run_Temporary_Of(name, plot_base, ".tmp", &tag)) continue;
+            const bool held = std::find(live.begin(), live.end(), tag) != live.end();
+            const bool waits =
+                std::any_of(pending.begin(), pending.end(), [&](const Pending& p) { return p.tag == tag; });
+            if (!held && !waits) Remove(plot_folder + "/" + name);
         }
     }
     if (pending.empty()) return PAIR_WHOLE;

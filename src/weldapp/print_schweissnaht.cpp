@@ -960,14 +960,15 @@ long long Print_List_Oversize(int* cases) {
 void Reset_Print_List_Oversize(void) { s_oversize = 0, s_oversize_cases = 0; }
 
 // Whether the list, `begun` bytes long before the first load case and
-// `written` now after `done` of `count` cases, would pass the limit: the
-// cases to come taken at the average of those written. Asked after the
-// first case, then whenever the cases written double and every 256 cases,
-// so that a list too long is stopped at its first case and the asking
-// costs nothing per case.
-static bool list_would_pass(long long begun, long long written, int done, int count) {
+// as long as `list` now is after `done` of `count` cases, would pass the
+// limit: the cases to come taken at the average of those written. Asked
+// after the first case, then whenever the cases written double and every
+// 256 cases, so that a list too long is stopped at its first case and the
+// asking costs nothing per case.
+static bool list_would_pass(FILE* list, long long begun, int done, int count) {
     const bool doubled = done >= 1 && (done & (done - 1)) == 0;
     if (!doubled && done % 256 != 0) return false;
+    const long long written = std::ftell(list);
     const long long limit = VEK_Print_List_Limit();
     const double per_case = static_cast<double>(written - begun) / done;
     const double estimate = static_cast<double>(written) + per_case * (count - done);
@@ -987,7 +988,7 @@ static bool evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive
     const long long begun = out ? std::ftell(out) : -1;
     for (int i = 0; i < w->load_count; ++i) {
         run_case(w, i, out, interactive);
-        if (begun >= 0 && list_would_pass(begun, std::ftell(out), i + 1, w->load_count)) return false;
+        if (begun >= 0 && list_would_pass(out, begun, i + 1, w->load_count)) return false;
     }
     const Endergebnis e = Summarise_Lastfaelle(w);
     keep_maximum(w, e);
