@@ -438,7 +438,10 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
 // at the shear forces it split among the flanges: a flange whose own share
 // passed its shear resistance stopped the method before that (its shear
 // check says so) and left the band with none, and the bound's utilisation
-// jumped where the shear passed. f: the method's forces (kN, kNcm).
+// jumped where the shear passed. Beyond 1 the bound is the reciprocal of
+// the load factor on N, the moments and the torsion together: at the
+// acting forces a band the torsion uses up sent it without limit
+// (Calc_Open_Outline_Utilisation). f: the method's forces (kN, kNcm).
 void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], TSV_Ergebnis* result,
                       float* work) {
     const Plastic_Outline* o = s.in->outline;
@@ -459,7 +462,8 @@ void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], T
     plates.A_v_flanges = 100 * w.A_v_flanges;
     Open_Shear shear;
     if (!Calc_Open_Shear(o, &plates, m.f_yd, f[1], f[2], 0.01 * f[3], &shear)) return;
-    const double U = Calc_Outline_Utilisation(o, shear.strength, 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
+    const double U =
+        Calc_Open_Outline_Utilisation(o, &plates, m.f_yd, f[1], f[2], 0.01 * f[3], 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
     Out("%sAusnutzung des Profilumrisses (%s):  U = %.3f\n", Member_Check_Prefix,
         o->kind == OUTLINE_SLOPED ? "geneigte Flansche, Ausrundungen" : "Ausrundungen", U);
     if (s.record) {
@@ -490,10 +494,13 @@ void Run_Outline(Check_State& s, Model_State& m) {
         return;
     }
     const double* f = m.f_rot;
-    const double U_NM = Calc_Outline_Utilisation(in.outline, shear.strength, 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
+    const double U_NM = Calc_Hollow_Outline_Utilisation(in.outline, m.f_yd, in.V_1, in.V_2, in.T_t, 1000 * f[0],
+                                                        1e4 * f[4], 1e4 * f[5]);
     const double U = std::max(U_NM, shear.U_V);
     const double M_pl_N = Calc_Outline_Moment_Y(in.outline, shear.strength, 1000 * f[0]) / 1e6;
-    if (s.record) s.record->outline = Outline_Result{OUTLINE_HOLLOW, U, 0, U_NM, m.f_yd, M_pl_N, shear};
+    const bool raised = U_NM > 1 && U_NM != Calc_Outline_Utilisation(in.outline, shear.strength, 1000 * f[0],
+                                                                      1e4 * f[4], 1e4 * f[5]);
+    if (s.record) s.record->outline = Outline_Result{OUTLINE_HOLLOW, U, 0, U_NM, m.f_yd, M_pl_N, shear, raised};
     Out("%sAusnutzung aus den plastischen Spannungsbl\x94" "cken des Umrisses:  U = %.3f\n", Member_Check_Prefix, U);
     Take_Plastic_Result(s, m, U, 100 * M_pl_N);
 }

@@ -434,13 +434,16 @@ bool Plates_Reach_Outline(const Plastic_Outline* o, double A, double W_pl_y) {
     return false;
 }
 
-double Calc_Outline_Utilisation(const Plastic_Outline* o, const double strength[OUTLINE_BANDS], double N, double M_y,
-                                double M_z) {
-    if (!o || !strength || !(o->A > 0)) return 1000;
+namespace {
+
+// The utilisation of Calc_Outline_Utilisation, unbounded where no band has
+// a strength left or the ascent gives no finite value.
+double Outline_Utilisation(const Plastic_Outline* o, const double strength[OUTLINE_BANDS], double N, double M_y,
+                           double M_z) {
     if (N == 0 && M_y == 0 && M_z == 0) return 0;
     double w[OUTLINE_BANDS];
     const double f = Weights(strength, w);
-    if (!(f > 0)) return 1000;
+    if (!(f > 0)) return INFINITY;
     // Lengths in sqrt(A), forces in f A: the ascent's numbers stay near 1.
     const double L = std::sqrt(o->A), scale = 1 / L;
     // Each force enlarged by the share the catalogue leaves of its resistance.
@@ -466,7 +469,91 @@ double Calc_Outline_Utilisation(const Plastic_Outline* o, const double strength[
         sum += std::fabs(F[k]) * Ascend(*o, w, scale, e, axis, R);
     }
     U = std::max({U, second, sum});
-    return std::isfinite(U) ? U : 1000;
+    return std::isfinite(U) ? U : INFINITY;
+}
+
+// The factor lambda at which the bands, at the strengths that
+// strengths(lambda, s) gives them, just carry lambda N and lambda M, given
+// that the unfactored N and moments are not carried at lambda 1 (their
+// utilisation there U > 1); its reciprocal. lambda U_1(lambda), with U_1
+// the utilisation of the unfactored N and moments at the strengths of
+// lambda, grows with lambda (the strengths only fall), so the factor is the
+// root of 1 / U_1(lambda) - lambda, which falls with lambda and stays
+// bounded where a band's strength runs out: regula falsi (Illinois) within
+// a bracket, every third step halving it. Unbounded where no factor is
+// carried.
+template <class Strengths>
+double Limit_Factor_Reciprocal(const Plastic_Outline* o, Strengths strengths, double U, double N, double M_y,
+                               double M_z) {
+    double s[OUTLINE_BANDS];
+    const auto reach = [&](double lambda) {
+        strengths(lambda, s);
+        return 1 / Outline_Utilisation(o, s, N, M_y, M_z) - lambda;
+    };
+    // An upper factor whose forces are not carried, and below it a carried
+    // one: 1 / U_1 at the upper factor (the bands no weaker there), or,
+    // where the upper one leaves a needed band nothing, half of it.
+    double hi = 1, r_hi = 1 / U - 1, lo = r_hi + hi;
+    while (!(lo > 0)) {
+        if (!(hi > 1e-9)) return INFINITY;
+        const double half = hi / 2, r = reach(half);
+        if (r >= 0) {
+            lo = half;
+            break;
+        }
+        hi = half, r_hi = r, lo = r + half;
+    }
+    double r_lo = reach(lo);
+    int kept = 0;  // the side a step kept last: -1 the lower, 1 the upper
+    for (int step = 0; step < 100 && r_lo > 0 && hi - lo > 1e-12 * hi; step++) {
+        double lambda = step % 3 == 2 ? (lo + hi) / 2 : (lo * r_hi - hi * r_lo) / (r_hi - r_lo);
+        if (!(lambda > lo && lambda < hi)) lambda = (lo + hi) / 2;
+        const double r = reach(lambda);
+        if (r >= 0) {
+            lo = lambda, r_lo = r;
+            if (kept == 1) r_hi /= 2;
+            kept = 1;
+        } else {
+            hi = lambda, r_hi = r;
+            if (kept == -1) r_lo /= 2;
+            kept = -1;
+        }
+    }
+    return 1 / lo;
+}
+
+// The utilisation of N and the moments on the bands at the strengths that
+// shear(v, t, s) gives them under v times the shear forces and t times the
+// torsion: up to 1 its value at the forces as they act; beyond it the
+// reciprocal of the largest factor on N, the moments and the torsion
+// together at which the bands, at the strengths the acting shear forces
+// and the factored torsion leave them, still carry the factored N and
+// moments. The torsion thus counts as a load on the plates, as N and the
+// moments do, and the value goes on continuously from 1 and never falls
+// as it grows, where the utilisation at the acting forces ran up without
+// bound once the torsion used a band up. The shear forces keep reducing
+// the strengths as they act (without torsion the value is the one at the
+// acting forces); only where they alone leave nothing that carries N and
+// the moments are they factored with the rest.
+template <class Shear>
+double Load_Factor_Utilisation(const Plastic_Outline* o, Shear shear, double N, double M_y, double M_z) {
+    double s[OUTLINE_BANDS];
+    shear(1.0, 1.0, s);
+    const double U = Outline_Utilisation(o, s, N, M_y, M_z);
+    if (!(U > 1)) return U;
+    shear(1.0, 0.0, s);
+    if (Outline_Utilisation(o, s, N, M_y, M_z) < INFINITY)
+        return Limit_Factor_Reciprocal(o, [&](double lambda, double* at) { shear(1.0, lambda, at); }, U, N, M_y, M_z);
+    return Limit_Factor_Reciprocal(o, [&](double lambda, double* at) { shear(lambda, lambda, at); }, U, N, M_y, M_z);
+}
+
+}  // namespace
+
+double Calc_Outline_Utilisation(const Plastic_Outline* o, const double strength[OUTLINE_BANDS], double N, double M_y,
+                                double M_z) {
+    if (!o || !strength || !(o->A > 0)) return 1000;
+    const double U = Outline_Utilisation(o, strength, N, M_y, M_z);
+    return U < INFINITY ? U : 1000;
 }
 
 double Calc_Outline_Moment_Y(const Plastic_Outline* o, const double strength[OUTLINE_BANDS], double N) {
@@ -519,6 +606,17 @@ int Calc_Hollow_Shear(const Plastic_Outline* o, double f_yd, double V_y, double 
     const auto ratio = [](double V, double V_pl) { return V == 0 ? 0.0 : V_pl > 0 ? std::fabs(V) / V_pl : 1000.0; };
     const double v_y = ratio(V_y, s->V_pl_y), v_z = ratio(V_z, s->V_pl_z);
     s->U_V = std::max({v_y, v_z, u_t});
+    // Beyond the resistance the reciprocal of the largest factor on the
+    // shear forces and the torsion that the walls carry: lambda (tau_t /
+    // tau_Rd + V / V_pl) = 1 with V_pl unreduced; it meets the quotients at
+    // 1 and goes on where they run up without bound as the torsion takes
+    // the shear resistance.
+    if (s->U_V > 1 && s->tau_Rd > 0) {
+        const double V_pl_y = s->A_vy * s->tau_Rd / 1000, V_pl_z = s->A_vz * s->tau_Rd / 1000;
+        const double U_V = u_t + std::max(ratio(V_y, V_pl_y), ratio(V_z, V_pl_z));
+        s->U_V_raised = U_V != s->U_V;
+        s->U_V = U_V;
+    }
     const auto rho = [](double v) { return v > 0.5 ? std::min((2 * v - 1) * (2 * v - 1), 1.0) : 0.0; };
     s->rho_y = rho(v_y), s->rho_z = rho(v_z);
     s->k_T = u_t < 1 ? std::sqrt(1 - u_t * u_t) : 0;
@@ -565,4 +663,28 @@ int Calc_Open_Shear(const Plastic_Outline* o, const Open_Plates* plates, double 
         s->strength[k] = f_yd * (k == OUTLINE_WEB ? web : std::max(0.0, keep(s->u[k]) - lost));
     }
     return 1;
+}
+
+double Calc_Open_Outline_Utilisation(const Plastic_Outline* o, const Open_Plates* plates, double f_yd, double V_y,
+                                     double V_z, double T_t, double N, double M_y, double M_z) {
+    Open_Shear shear;
+    if (!Calc_Open_Shear(o, plates, f_yd, V_y, V_z, T_t, &shear) || !(o->A > 0)) return 1000;
+    const auto strengths = [&](double v, double t, double s[OUTLINE_BANDS]) {
+        Calc_Open_Shear(o, plates, f_yd, v * V_y, v * V_z, t * T_t, &shear);
+        std::memcpy(s, shear.strength, sizeof shear.strength);
+    };
+    const double U = Load_Factor_Utilisation(o, strengths, N, M_y, M_z);
+    return U < INFINITY ? U : 1000;
+}
+
+double Calc_Hollow_Outline_Utilisation(const Plastic_Outline* o, double f_yd, double V_y, double V_z, double T_t,
+                                       double N, double M_y, double M_z) {
+    Hollow_Shear shear;
+    if (!Calc_Hollow_Shear(o, f_yd, V_y, V_z, T_t, &shear) || !(o->A > 0)) return 1000;
+    const auto strengths = [&](double v, double t, double s[OUTLINE_BANDS]) {
+        Calc_Hollow_Shear(o, f_yd, v * V_y, v * V_z, t * T_t, &shear);
+        std::memcpy(s, shear.strength, sizeof shear.strength);
+    };
+    const double U = Load_Factor_Utilisation(o, strengths, N, M_y, M_z);
+    return U < INFINITY ? U : 1000;
 }

@@ -104,7 +104,12 @@ struct Hollow_Shear {
     double A_vy, A_vz;          // mm²
     double tau_Rd, tau_t;       // N/mm²
     double V_pl_y, V_pl_z;      // kN, reduced for the torsion
-    double U_V;                 // the largest of V_y / V_pl_y, V_z / V_pl_z, tau_t / tau_Rd
+    // Up to 1 the largest of V_y / V_pl_y, V_z / V_pl_z, tau_t / tau_Rd;
+    // beyond, the reciprocal of the largest factor on the shear forces and
+    // the torsion that the walls carry, tau_t / tau_Rd + V / V_pl with V_pl
+    // unreduced (continuous where the quotients run up without bound).
+    double U_V;
+    int U_V_raised;             // 1 where U_V is that factor's reading, not the largest quotient
     double rho_y, rho_z, k_T;   // reductions
     double strength[OUTLINE_BANDS];  // N/mm²
 };
@@ -138,6 +143,24 @@ struct Open_Shear {
 int Calc_Open_Shear(const Plastic_Outline* outline, const Open_Plates* plates, double f_yd, double V_y, double V_z,
                     double T_t, Open_Shear* shear);
 
+// The utilisation of N (N) and the moments (N·mm) on the outline whose
+// bands have the strengths the shear forces and the torsion leave them (as
+// Calc_Open_Shear or Calc_Hollow_Shear give them; V in kN, T_t in kNm):
+// up to 1 that of Calc_Outline_Utilisation at the strengths of the forces
+// as they act; beyond, the reciprocal of the largest factor on N, the
+// moments and the torsion together - the torsion taking the strengths with
+// it - at which the bands, with the shear forces as they act, still carry
+// N and the moments; so the value goes on continuously from 1 and never
+// falls as the torsion grows, also where it uses a band up. (Without
+// torsion that is the value at the acting forces.) Where the acting shear
+// forces alone leave nothing that carries N and the moments, the factor is
+// on all the forces. 1000 for a null argument, an outline or plates the
+// shear functions refuse, or no strength at all.
+double Calc_Open_Outline_Utilisation(const Plastic_Outline* outline, const Open_Plates* plates, double f_yd, double V_y,
+                                     double V_z, double T_t, double N, double M_y, double M_z);
+double Calc_Hollow_Outline_Utilisation(const Plastic_Outline* outline, double f_yd, double V_y, double V_z, double T_t,
+                                       double N, double M_y, double M_z);
+
 // What a check took from the outline, for its report.
 struct Outline_Result {
     int kind;            // Plastic_Outline_Kind of the outline used, 0 none
@@ -147,6 +170,7 @@ struct Outline_Result {
     double f_yd;         // N/mm²
     double M_pl_N;       // hollow: plastic moment about y under N and shear (kNm)
     Hollow_Shear shear;  // hollow
+    int U_NM_raised;     // hollow: U_NM beyond 1 from the load factor, not at the acting forces' strengths
 };
 
 #endif

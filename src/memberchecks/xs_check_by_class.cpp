@@ -437,6 +437,7 @@ void Print_Outline_Road(const Class_Check& c) {
             if (f.T_t != 0) OLI_printf(file, "%s\xD6╬\\t╬r = %.2lf N/mm\xFD"_cp, sep, v.tau_t);
             OLI_printf(file, "  \x88  U╬\\V╬r = "_cp);
             Print_Counted(file, v.U_V);
+            if (v.U_V_raised) OLI_printf(file, " (aus Laststeigerung)");
             OLI_printf(file, "\n");
             // a reduction the printed strengths show
             if (o.f_yd - std::min(v.strength[OUTLINE_WEB], v.strength[OUTLINE_TOP]) >= 0.05)
@@ -445,6 +446,7 @@ void Print_Outline_Road(const Class_Check& c) {
         }
         OLI_printf(file, "%sUmriss: ╬tSpannungsbl\x94" "cke aus N, M╬\\y╬r, M╬\\z╬r  \x88  U╬\\NM╬r = "_cp, P);
         Print_Counted(file, o.U_NM);
+        if (o.U_NM_raised) OLI_printf(file, " (aus Laststeigerung)");
         OLI_printf(file, ",  M╬\\pl,N,Q╬r = %.2lf kNm\n"_cp, o.M_pl_N);
     }
     const double tab = 8.0;

@@ -493,21 +493,13 @@ bool Closed(double lo, double hi) { return std::fabs(hi - lo) <= 1e-12 * std::ma
 // it closes on the limit, so that the factor follows the forces without a
 // gap where the governing stage changes.
 struct Search {
-    const double* forces;
-    const double* yield;
-    const TSV_Querschnitt* section;
-    TSV_Ergebnis* result;
+    const TSV_Trial* trial;
     double lo, u_lo, hi, u_hi;
     bool has_lo, has_hi, hi_passed;
     double factor;       // accepted factor, or the lower bracket when not converged
     bool has_factor, converged;
 
-    double Trial(double lambda, bool* passed) {
-        double scaled[8];
-        for (int i = 0; i < 8; i++) scaled[i] = forces[i] * lambda;
-        Eval_TSV(scaled, yield, section, result, nullptr);
-        return Trial_U(result, passed);
-    }
+    double Trial(double lambda, bool* passed) { return trial->evaluate(trial->context, lambda, passed); }
     static bool Carried(bool passed, double u) { return passed && !Beyond_One(u); }
     void Accept(double lambda) {
         factor = lambda;
@@ -555,8 +547,6 @@ struct Search {
     // Brent's root finding on U(lambda) - 1 inside [lo, hi]; true when it
     // found the limit factor (U on the limit, or the bracket closed on it).
     bool Brent() {
-        TSV_Residual_Context ctx{result, forces, yield, section, 1.0};
-        int err = 0;
         double a = lo, b = hi, fa = u_lo - 1, fb = u_hi - 1;
         double c = b, fc = fb, d = b - a, e = d;
         for (int iter = 0; iter < kTrials; iter++) {
@@ -606,8 +596,9 @@ struct Search {
             a = b;
             fa = fb;
             b += std::fabs(d) > tol ? d : (xm > 0 ? tol : -tol);
-            fb = Eval_TSV_Residual(&ctx, &err, b);
-            if (err) return false;
+            bool passed;
+            fb = Trial(b, &passed) - 1;
+            if (!passed) return false;
             if (On_Limit(fb + 1)) {
                 Accept(b);
                 return true;
@@ -653,7 +644,54 @@ struct Search {
     }
 };
 
+// The forces of Calc_TSV times a factor, evaluated into its result record.
+struct Scaled_Forces {
+    const double* forces;
+    const double* yield;
+    const TSV_Querschnitt* section;
+    TSV_Ergebnis* result;
+};
+
+double Evaluate_Scaled(void* context, double lambda, bool* passed) {
+    const Scaled_Forces& c = *static_cast<const Scaled_Forces*>(context);
+    double scaled[8];
+    for (int i = 0; i < 8; i++) scaled[i] = c.forces[i] * lambda;
+    Eval_TSV(scaled, c.yield, c.section, c.result, nullptr);
+    return Trial_U(c.result, passed);
+}
+
 }  // namespace
+
+TSV_Limit_Factor Search_TSV_Limit_Factor(const TSV_Trial* trial, double u0, bool passed0) {
+    Search s{trial, 0, 0, 0, 0, false, false, false, 0, false, false};
+    if (Beyond_One(u0)) {
+        s.Reduce(u0, passed0);
+    } else {
+        s.lo = 1;
+        s.u_lo = u0;
+        s.has_lo = true;
+        s.Raise();
+    }
+    return TSV_Limit_Factor{s.factor, s.has_factor && s.factor > 0, s.converged};
+}
+
+double TSV_Searched_U(double U, bool* filled, const TSV_Limit_Factor* found) {
+    if (!found->has_factor) return U;
+    const double u = 1 / found->factor;
+    if (!*filled) {
+        // The forces as given stop at a stage: the factor found below them
+        // says by how much they overload the section (a search that gave
+        // up says it from its carried factor, which can only overstate
+        // it). A factor above 1 for forces that stop at a stage proves
+        // nothing: no value, as before.
+        if (!(u >= 1.0)) return U;
+        *filled = true;
+        return u;
+    }
+    if (!found->converged) return std::max(U, u);
+    if (!Beyond_One(U)) return std::max(U, u);
+    return Beyond_One(u) ? u : U;
+}
 
 int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* section, TSV_Ergebnis* result) {
     const Engine_Call engine_call;
@@ -665,38 +703,13 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
     const bool search = forces && yield && section && section->kind != TSV_KIND_RECTANGLE && u0 > 0.005 &&
                         !Accepted(u0);
     if (search) {
-        Search s{forces, yield, section, result, 0, 0, 0, 0, false, false, false, 0, false, false};
-        if (Beyond_One(u0)) {
-            s.Reduce(u0, passed0);
-        } else {
-            s.lo = 1;
-            s.u_lo = u0;
-            s.has_lo = true;
-            s.Raise();
-        }
+        Scaled_Forces scaled{forces, yield, section, result};
+        const TSV_Trial trial{Evaluate_Scaled, &scaled};
+        const TSV_Limit_Factor found = Search_TSV_Limit_Factor(&trial, u0, passed0);
         Eval_TSV(forces, yield, section, result, nullptr);
-        if (s.has_factor && s.factor > 0) {
-            const double u = 1 / s.factor;
-            const bool filled = result->flags & TSV_FILLED;
-            if (!filled) {
-                // The forces as given stop at a stage: the factor found
-                // below them says by how much they overload the section (a
-                // search that gave up says it from its carried factor,
-                // which can only overstate it). A factor above 1 for forces
-                // that stop at a stage proves nothing: no value, as before.
-                if (u >= 1.0) {
-                    result->U = u;
-                    result->flags |= TSV_FILLED;
-                }
-            } else if (s.converged) {
-                if (!Beyond_One(result->U))
-                    result->U = std::max(result->U, u);
-                else if (Beyond_One(u))
-                    result->U = u;
-            } else {
-                result->U = std::max(result->U, u);
-            }
-        }
+        bool filled = result->flags & TSV_FILLED;
+        result->U = TSV_Searched_U(result->U, &filled, &found);
+        if (filled) result->flags |= TSV_FILLED;
     }
     if (result->U > 990000.0) Record_Engine_Fault(ENGINE_FAULT_UTILISATION, "tsv: result->U > 0.99e6\n");
     return 1;

@@ -11,6 +11,7 @@
 #include "support/testutil.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/tsv.h"
+#include "thinwall/tsv_internal.h"
 
 namespace {
 
@@ -236,6 +237,59 @@ TEST(TSV, ShearAreasAndTheReductionForShear) {
     const TSV_Ergebnis r = Eval(Section(1, 20, 1), 0, 0, 0.8 * 2 * A_t / M_PI * tau_R, 0, 0, 0);
     EXPECT_NEAR(r.U_tau, 0.8, 1e-9);
     EXPECT_NEAR(r.N_max, 0.64 * fy * A_t, 1e-9 * fy * A_t);
+}
+
+// The search's rules for a trial that stops at a stage, on trials of a
+// section that carries U = lambda u_1 up to lambda_s and stops beyond it
+// (a stage whose own utilisation reads u_stop, below the limit, as an
+// evaluation that stops for a reason of its own may): a stopped trial is
+// never carried, so the limit factor is lambda_s, raised to from below or
+// reduced to from forces that stop; and forces that stop take 1 / lambda
+// only where lambda is below 1 (no value from a factor above it).
+struct Stopping {
+    double u_1, lambda_s, u_stop;
+};
+
+double Stopping_Trial(void* context, double lambda, bool* passed) {
+    const Stopping& s = *static_cast<const Stopping*>(context);
+    *passed = lambda < s.lambda_s;
+    return *passed ? lambda * s.u_1 : s.u_stop;
+}
+
+TEST(TSV, TrialsThatStopAtAStage) {
+    const struct {
+        Stopping section;
+        double lambda;
+    } searches[] = {{{0.5, 1.6, 0.9}, 1.6}, {{1.0, 0.5, 0.7}, 0.5}, {{0.3, 0.8, 0.2}, 0.8}};
+    for (const auto& c : searches) {
+        SCOPED_TRACE(c.lambda);
+        Stopping section = c.section;
+        const TSV_Trial trial{Stopping_Trial, &section};
+        bool passed0;
+        const double u0 = Stopping_Trial(&section, 1, &passed0);
+        const TSV_Limit_Factor found = Search_TSV_Limit_Factor(&trial, passed0 ? u0 : 1.5, passed0);
+        EXPECT_TRUE(found.has_factor && found.converged);
+        EXPECT_NEAR(found.factor, c.lambda, 1e-9);
+    }
+    const struct {
+        bool filled, converged;
+        double U, factor, U_after;
+        bool filled_after;
+    } rules[] = {
+        {false, true, 0, 0.8, 1.25, true},     // forces that stop: 1 / lambda
+        {false, true, 0, 1.25, 0, false},      // ... never below 1
+        {true, true, 0.9, 1 / 0.95, 0.95, true},
+        {true, true, 1.3, 1 / 1.2, 1.2, true},
+        {true, true, 1.3, 1 / 0.99, 1.3, true},  // a factor above 1 leaves U beyond the limit
+        {true, false, 1.3, 1 / 1.4, 1.4, true},
+    };
+    for (const auto& r : rules) {
+        SCOPED_TRACE(std::to_string(r.U) + " " + std::to_string(r.factor));
+        bool filled = r.filled;
+        const TSV_Limit_Factor found{r.factor, true, r.converged};
+        EXPECT_NEAR(TSV_Searched_U(r.U, &filled, &found), r.U_after, 1e-12);
+        EXPECT_EQ(filled, r.filled_after);
+    }
 }
 
 TEST(TSV, PrepareReadsTheWorkRecord) {
