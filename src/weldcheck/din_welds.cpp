@@ -349,15 +349,24 @@ void Shear_Status(GeschweissterAnschluss* r, double V, double A, int word) {
 }
 
 // The weld stresses at the nine points of every line; the extremes into
-// e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y.
+// e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y. A
+// partial penetration's throat lies in the part, its root a throat inside
+// the face: its points are taken at the face and at the root too, as the
+// stresses are linear across the throat and its most stressed point may
+// lie at either (at the root of an inner face or a leg's free end).
 void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, const Din_Weld_Forces& f,
                     const Torsion_Rule& rule, Extremes* e, double* tau_y_max, double* tau_z_max) {
     const double t_ring = rule.W_ring > 0.0 ? std::fabs(f.M_t) / rule.W_ring : 0.0;
     for (int i = 0; i < n; i++) {
         const Din_Weld_Line& k = lines[i];
-        for (int j = 0; j < LINE_POINTS; j++) {
-            const double q = j / 8.0;
-            const double dy = k.y1 + q * (k.y2 - k.y1) - g.y_s, dz = k.z1 + q * (k.z2 - k.z1) - g.z_s;
+        // The throat's centre lies half a throat off the face along the
+        // line's normal (-s, c); the root twice that.
+        const double ny = -k.s, nz = k.c;
+        const double inset = k.in_part ? (k.yc - (k.y1 + k.y2) / 2) * ny + (k.zc - (k.z1 + k.z2) / 2) * nz : 0.0;
+        for (int j = 0; j < (k.in_part ? 2 : 1) * LINE_POINTS; j++) {
+            const double q = (j % LINE_POINTS) / 8.0, in = j < LINE_POINTS ? 0.0 : 2.0 * inset;
+            const double dy = k.y1 + q * (k.y2 - k.y1) + in * ny - g.y_s;
+            const double dz = k.z1 + q * (k.z2 - k.z1) + in * nz - g.z_s;
             const Din_Weld_Shear s = Din_Weld_Shear_At(g, f, k.role, dy, dz);
             const double t_V = std::hypot(s.V_y, s.V_z);
             if (j == 0 && k.role == DIN_ROLE_V_Z && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
