@@ -209,7 +209,7 @@ struct Anschluss_Grundwerkstoff {
 };
 
 // The plate of the profile end nearest its buckling limit (DIN 18800-1,
-// width-to-thickness ratios of the elastic method): its b/t, the limit for
+// width-to-thickness ratios of the elastic method; a tube's d/t): its b/t, the limit for
 // the stresses present and what sets it; kind ANSCHLUSS_PLATE_NONE when no
 // plate is compressed or sheared.
 enum {
@@ -217,6 +217,7 @@ enum {
     ANSCHLUSS_PLATE_OUTSTAND = 1,   // compressed, one long edge free
     ANSCHLUSS_PLATE_INTERNAL = 2,   // compressed, both long edges supported
     ANSCHLUSS_PLATE_SHEAR = 3,      // sheared, both long edges supported
+    ANSCHLUSS_PLATE_TUBE = 4,       // a circular tube's compressed wall, b_t its d/t
 };
 struct Anschluss_Beulgrenze {
     int kind;

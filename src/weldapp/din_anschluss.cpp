@@ -273,6 +273,10 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     return 0;
 }
 
+const char* Din_Buckling_Standard_Of(const SchweissnahtAnschluss* conn) {
+    return Din_Buckling_Standard(conn ? Anschluss_Family_Of_Profile_Type(conn->naht.profile.type) : -1);
+}
+
 double Din_Fillet_Alpha_w(const Materialparameter_Record* m) { return m ? Din_Values(*m).alpha_w : 0.95; }
 
 void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {

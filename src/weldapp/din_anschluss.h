@@ -52,6 +52,11 @@ int Din_Hand_Over(const SchweissnahtAnschluss* conn, const LastfallErgebnis* e, 
 // flanges).
 int Din_Profile_Described(const Stahlprofil* p, const char** why);
 
+// The standard the buckling check of the connection's profile goes by when
+// a plate of it is beyond its b/t (Din_Buckling_Standard): "DIN 18800-4"
+// for a circular tube, "DIN 18800-3" for any other profile (and for null).
+const char* Din_Buckling_Standard_Of(const SchweissnahtAnschluss* conn);
+
 // The partial factor gamma_M of the DIN check in the input protocol,
 // "Materialsicherheitsbeiwert γ_M = ..." with the digits it has (two
 // decimals at least), and the red failure marker when the check refuses

@@ -10,6 +10,7 @@
 #include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "weldapp/din_anschluss.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldcheck/weld_check_record.h"
 
@@ -187,7 +188,7 @@ static void case_row(FILE* list, const char* mk, const char* label, const std::v
 // its width with it. Stops are set only where they change: every setting
 // starts a new format in the list.
 static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count, const char* mk, double tolerance,
-                        FILE* list) {
+                        const char* buckling_standard, FILE* list) {
     const bool sigma = e.sigma.U > 0.001, w = e.w.U > 0.001, ct = e.ct.U > 0.001;
     const bool refused = e.weld_input_refused;
     bool row_stops = false;
@@ -213,7 +214,8 @@ static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count
         case_row(list, mk, "Berechnungsfehler:", e.without_result);
         case_row(list, mk, "Querschnittsklasse 4 (nicht abgedeckt):", e.not_covered);
         case_row(list, mk, "Schubbeulen (genauer Nachweis nötig):"_cp, e.shear_buckling);
-        case_row(list, mk, "Beulnachweis nach DIN 18800-3 nötig:"_cp, e.plate_buckling);
+        case_row(list, mk, ("Beulnachweis nach "_cp + std::string(buckling_standard) + " nötig:"_cp).c_str(),
+                 e.plate_buckling);
     }
     const std::vector<Note_Row> rows = note_rows(notes, count);
     if (rows.empty()) return;
@@ -242,7 +244,7 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
     if (!conn || !list) return;
     const int extent = conn->print.ergebnisumfang;
     const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "╬H"_cp : "";
-    result_rows(e, notes, count, mk, conn->print.toleranz, list);
+    result_rows(e, notes, count, mk, conn->print.toleranz, Din_Buckling_Standard_Of(conn), list);
     // A c/t ratio beyond its class limit fails the proof as an overloaded
     // section does: the stresses were checked for a class it does not reach.
     const double governing = std::max(e.overall.U, e.ct.U);

@@ -12,6 +12,7 @@
 #include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "weldapp/din_anschluss.h"
 #include "weldapp/endergebnis.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
@@ -288,7 +289,7 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
 }
 
 static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks, double max,
-                          bool max_counted, double tolerance);
+                          bool max_counted, double tolerance, const char* buckling_standard);
 
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list || !conn->results || !conn->loads) return;
@@ -373,7 +374,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     OLI_setFlags(list, 0x380);
     OLI_Set_Para_Mode(3);
     OLI_printf(list, "%s", "");
-    result_legend(list, force_col, u_col, marks, max, max_counted, conn->print.toleranz);
+    result_legend(list, force_col, u_col, marks, max, max_counted, conn->print.toleranz,
+                  Din_Buckling_Standard_Of(conn));
     sign_line(list);
     OLI_Set_Para_Mode(4);
     OLI_Add_Para_Offset(0.3);
@@ -383,7 +385,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
 // utilisation columns shown, the marks; the maximum and the marks above 1
 // with the verdict every line of the list gives them.
 static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks, double max,
-                          bool max_counted, double tolerance) {
+                          bool max_counted, double tolerance, const char* buckling_standard) {
     static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
                                        "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     int item = 0;
@@ -421,5 +423,5 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
     if (marks & MARK_SHEAR_BUCKLING)
         OLI_printf(list, "╬HSB╬r) Schubbeulen: genauer Nachweis erforderlich, nicht nachgewiesen\n"_cp);
     if (marks & MARK_PLATE_BUCKLING)
-        OLI_printf(list, "╬HBN╬r) Beulsicherheitsnachweis nach DIN 18800-3 erforderlich, nicht geführt\n"_cp);
+        OLI_printf(list, "╬HBN╬r) Beulsicherheitsnachweis nach %s erforderlich, nicht geführt\n"_cp, buckling_standard);
 }

@@ -17,6 +17,7 @@
 #include "platform/font.h"
 #include "platform/screen.h"
 #include "printlist/verdict.h"
+#include "weldapp/din_anschluss.h"
 #include "weldapp/endergebnis.h"
 #include "weldapp/input_page.h"
 #include "weldapp/last_schweissnaht.h"
@@ -289,9 +290,10 @@ void Draw_Utilisation_Bar(int area, int x, int y, double value) {
 
 // Why the proof of a case its checks do not cover is incomplete, in the
 // words of the list's final result.
-static const char* Not_Covered_Reason(const LastfallErgebnis& e) {
+static std::string Not_Covered_Reason(const SchweissnahtAnschluss* conn, const LastfallErgebnis& e) {
     if (e.U_sigma.status == ERGEBNIS_SCHUBBEULEN) return "Schubbeulen (genauer Nachweis nötig)"_cp;
-    if (e.U_sigma.status == ERGEBNIS_BEULNACHWEIS) return "Beulnachweis nach DIN 18800-3 nötig"_cp;
+    if (e.U_sigma.status == ERGEBNIS_BEULNACHWEIS)
+        return "Beulnachweis nach "_cp + std::string(Din_Buckling_Standard_Of(conn)) + " nötig"_cp;
     return "Querschnittsklasse 4 (nicht abgedeckt)";
 }
 
@@ -368,7 +370,7 @@ void Draw_Utilisation_Chart(int area) {
             std::snprintf(why, sizeof why, "Ausnutzung %.0lf%% in Lastkombination %d", 100.0 * r->max_utilisation,
                           r->governing_case);
         else if (!why[0] && not_covered)
-            std::snprintf(why, sizeof why, "%s in Lastkombination %d", Not_Covered_Reason(r->results[not_covered - 1]),
+            std::snprintf(why, sizeof why, "%s in Lastkombination %d", Not_Covered_Reason(r, r->results[not_covered - 1]).c_str(),
                           not_covered);
         else if (!why[0] && Fails(r->max_ct_utilisation))
             std::snprintf(why, sizeof why, "c/t-Verhältnis: Ausnutzung %.0lf%%"_cp, 100.0 * r->max_ct_utilisation);

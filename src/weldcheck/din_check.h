@@ -100,9 +100,14 @@ void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, doubl
 void Print_Stahlprofil(FILE *list, GeschweissterAnschluss *record, int pass_on, int section_check);
 
 // Whether a plate of the profile end of the record's last evaluation lies
-// beyond DIN 18800-1's limit of b/t for its stresses, so that its buckling
-// must be checked by DIN 18800-3: 1 beyond, 0 within (and for null).
+// beyond DIN 18800-1's limit of b/t (a tube's d/t) for its stresses, so
+// that its buckling must be checked (Din_Buckling_Standard): 1 beyond, 0
+// within (and for null).
 int Din_Plate_Buckling_Check_Needed(const GeschweissterAnschluss *r);
+// The standard of that buckling check for a profile of the family
+// (ANSCHLUSS_*): DIN 18800-4 for a circular tube, whose wall is a shell,
+// DIN 18800-3 for the plates of every other.
+const char *Din_Buckling_Standard(int family);
 
 // The utilisation of the welds of the record's last evaluation: the
 // largest of U_w1 .. U_w3 and, of a full-penetration butt weld, of the

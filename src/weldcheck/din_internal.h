@@ -281,6 +281,13 @@ const int *Din_Weld_Roles(int T);
 // weld all round the thickest of them all).
 void Din_Least_Throats(GeschweissterAnschluss *r, int T, double a);
 
+// A partial-penetration throat lies in the part it joins, from its welded
+// face in; a tube is welded from outside only, so its throat ends at the
+// bore: the throat the weld all round a circular or rectangular tube is
+// checked with (mm) for throat a, and in *wall its wall (the thinner one of
+// a rectangular tube). a itself for any other weld.
+double Din_Throat_Taken(const GeschweissterAnschluss *r, double a, double *wall = nullptr);
+
 // 1 where the thickest part a fillet weld joins, t_max mm, lets its least
 // throat sqrt(t_max) - 0.5 go for the lesser DIN_THICK_PART_THROAT.
 bool Din_Thick_Part_Rule(double t_max);

@@ -182,21 +182,26 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
 }
 
 // The plate of the profile end beyond DIN 18800-1's limit of b/t for its
-// stresses, in words with its values, and the buckling check it needs;
+// stresses (a circular tube's wall beyond its d/t, a shell), in words with
+// its values, and the buckling check it needs (of a shell by DIN 18800-4);
 // counted as a check not met. Nothing for a section within its limits.
 void Plate_Buckling_Lines(FILE* f, const GeschweissterAnschluss* r) {
     if (!Din_Plate_Buckling_Check_Needed(r)) return;
     const Anschluss_Beulgrenze& b = r->plate_buckling;
     Anschluss_Exceeded_Checks++;
     const Compared_Pair pair = Compare_Pair(b.b_t, 1, ">", b.limit, 1);
-    Safe_Fprintf(f, "   b/t = %.*lf %s grenz(b/t) = %.*lf nach DIN 18800-1, "_cp, pair.value_places, pair.value, pair.sign, pair.limit_places, pair.limit);
-    if (b.kind == ANSCHLUSS_PLATE_SHEAR)
+    const char* ratio = b.kind == ANSCHLUSS_PLATE_TUBE ? "d/t" : "b/t";
+    Safe_Fprintf(f, "   %s = %.*lf %s grenz(%s) = %.*lf nach DIN 18800-1, "_cp, ratio, pair.value_places, pair.value,
+                 pair.sign, ratio, pair.limit_places, pair.limit);
+    if (b.kind == ANSCHLUSS_PLATE_TUBE)
+        Safe_Fprintf(f, "Kreiszylinderschale unter Druck %s╬\\1╬r = %.1lf N/mm╬/2╬r"_cp, SIGMA, b.stress);
+    else if (b.kind == ANSCHLUSS_PLATE_SHEAR)
         Safe_Fprintf(f, "beidseitig gelagerter Plattenstreifen unter Schub %s = %.1lf N/mm╬/2╬r"_cp, TAU, b.stress);
     else
         Safe_Fprintf(f, "%s gelagerter Plattenstreifen unter Druck %s╬\\1╬r = %.1lf N/mm╬/2╬r"_cp,
                      b.kind == ANSCHLUSS_PLATE_OUTSTAND ? "einseitig" : "beidseitig", SIGMA, b.stress);
     Safe_Fprintf(f, "  %s╬r\n"_cp, Mark_Alert());
-    Safe_Fprintf(f, "\n ╬b╬u  Beulsicherheitsnachweis nach DIN 18800-3 erforderlich!\n"_cp);
+    Safe_Fprintf(f, "\n ╬b╬u  Beulsicherheitsnachweis nach %s erforderlich!\n"_cp, Din_Buckling_Standard(r->family));
 }
 
 void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
@@ -306,14 +311,14 @@ void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
 }
 
 // The warning words (bits 2 to 4) of the throats above 0.7 t (0.7 d) that
-// the block names for the record's family; none when the throat design
-// reached its 30 mm, which the block names instead.
+// the block names for the record's family (a tube's wall is its profile's
+// part, as a bar is); none when the throat design reached its 30 mm, which
+// the block names instead.
 unsigned Upper_Limits_Named(const GeschweissterAnschluss* r) {
     const int* word = r->warnings.word;
     if (word[ANSCHLUSS_THROAT_AT_30MM]) return 0;
     unsigned named = word[ANSCHLUSS_ABOVE_PLATE] ? 1u << ANSCHLUSS_ABOVE_PLATE : 0;
-    if (r->family != ANSCHLUSS_RHS && r->family != ANSCHLUSS_CHS && word[ANSCHLUSS_ABOVE_PROFILE])
-        named |= 1u << ANSCHLUSS_ABOVE_PROFILE;
+    if (word[ANSCHLUSS_ABOVE_PROFILE]) named |= 1u << ANSCHLUSS_ABOVE_PROFILE;
     if (r->family != ANSCHLUSS_FLAT && r->family != ANSCHLUSS_ROUND && r->family != ANSCHLUSS_RHS &&
         r->family != ANSCHLUSS_CHS && word[ANSCHLUSS_ABOVE_WEB])
         named |= 1u << ANSCHLUSS_ABOVE_WEB;
@@ -357,6 +362,22 @@ void Least_Throat_Lines(FILE* f, const GeschweissterAnschluss* r) {
     }
 }
 
+// The part of the profile a throat is judged against, as the weld notes
+// name it (Weld_Note_Text): a bar's whole section, a tube's wall, else the
+// flange.
+int Judged_Part(int family) {
+    switch (family) {
+    case ANSCHLUSS_FLAT: return 1;
+    case ANSCHLUSS_ROUND: return 2;
+    case ANSCHLUSS_RHS: case ANSCHLUSS_CHS: return 3;
+    default: return 0;
+    }
+}
+const char* Judged_Part_Name(int family) {
+    static const char* const names[4] = {"Flansch", "Stahlprofil", "Stahlprofil", "Wand"};
+    return names[Judged_Part(family)];
+}
+
 // The line of a throat above 0.7 t (0.7 d of a round bar) of the named
 // part, with its limit, its first weld and the part's thickness.
 void Upper_Limit_Line(FILE* f, const GeschweissterAnschluss* r, const Anschluss_Throat_Excess& e, const char* part,
@@ -388,6 +409,18 @@ void Not_Effective_Lines(FILE* f, const GeschweissterAnschluss* r) {
                      Weld_Note_Text(WELD_RULE_NOT_EFFECTIVE, note, text, sizeof text),
                      Weld_Note_Marker(WELD_RULE_NOT_EFFECTIVE));
     }
+}
+
+// A partial penetration of a tube deeper than its wall, in the words of its
+// note: the wall is what the weld's section takes.
+void Throat_Wall_Line(FILE* f, const GeschweissterAnschluss* r) {
+    double wall;
+    const double a = r->a_w_designed;
+    if (!(Din_Throat_Taken(r, a, &wall) < a)) return;
+    char text[160];
+    Weld_Note note = {{a, wall, 0.0, 0.0}};
+    Safe_Fprintf(f, "   Umlaufende Naht: %s  %s╬r\n"_cp, Weld_Note_Text(WELD_RULE_THROAT_WALL, note, text, sizeof text),
+                 Weld_Note_Marker(WELD_RULE_THROAT_WALL));
 }
 
 // The closing lines of the weld part: the block's verdict.
@@ -486,6 +519,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
         Safe_Fprintf(f, " ╬bQuerschnittswerte╬r\n"_cp);
     Weld_Section_Values(f, r);
     Not_Effective_Lines(f, r);
+    Throat_Wall_Line(f, r);
     if (r->status.word[ANSCHLUSS_INPUT_ERROR] > 0) {
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, schwerer Eingabefehler! \n ╬b╬u  Ergebnisse nicht brauchbar!\n"_cp);
         if (r->status.word[ANSCHLUSS_NO_WELD_V_Z])
@@ -508,12 +542,11 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
         Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);
     } else {
         const unsigned named = Upper_Limits_Named(r);
-        const bool bar = type == ANSCHLUSS_FLAT || type == ANSCHLUSS_ROUND;
         auto above = [&w](int word) -> const Anschluss_Throat_Excess& { return w.above[word - ANSCHLUSS_ABOVE_PLATE]; };
         if (named & 1u << ANSCHLUSS_ABOVE_PLATE)
             Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_PLATE), "Anschlussplatte", false);
         if (named & 1u << ANSCHLUSS_ABOVE_PROFILE)
-            Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_PROFILE), bar ? "Stahlprofil" : "Flansch", type == ANSCHLUSS_ROUND);
+            Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_PROFILE), Judged_Part_Name(type), type == ANSCHLUSS_ROUND);
         if (named & 1u << ANSCHLUSS_ABOVE_WEB) Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_WEB), "Steg", false);
         // With the throat checks on, a throat above its limit is a check not
         // met, as one below its least throat is.
@@ -536,8 +569,8 @@ void Din_Weld_Notes(const GeschweissterAnschluss* r, Weld_Notes notes[ANSCHLUSS_
     const QuerschnittWarnungen& w = r->warnings;
     const unsigned named = Upper_Limits_Named(r);
     // The profile's part of a bar is the bar itself, of a round bar its
-    // diameter.
-    const double part = r->family == ANSCHLUSS_ROUND ? 2.0 : r->family == ANSCHLUSS_FLAT ? 1.0 : 0.0;
+    // diameter, of a tube its wall.
+    const double part = Judged_Part(r->family);
     for (int p = 0; p <= ANSCHLUSS_WELD_POSITIONS; p++) {
         auto breaks = [&](int word) { return (w.breaking[word] >> p & 1u) != 0; };
         const Anschluss_Throat_Shortfall* v = nullptr;
@@ -558,6 +591,9 @@ void Din_Weld_Notes(const GeschweissterAnschluss* r, Weld_Notes notes[ANSCHLUSS_
                 v = &w.judged[a.word][p], Add_Weld_Note(&notes[p], a.rule, v->a, v->t_max, part);
         if (p > 0 && (w.not_effective >> p & 1u))
             Add_Weld_Note(&notes[p], WELD_RULE_NOT_EFFECTIVE, w.l_eff[p], 0.0, r->a_pos[p - 1]);
+        double wall;
+        if (p == 0 && Din_Throat_Taken(r, r->a_w_designed, &wall) < r->a_w_designed)
+            Add_Weld_Note(&notes[p], WELD_RULE_THROAT_WALL, r->a_w_designed, wall);
     }
 }
 
@@ -588,6 +624,8 @@ void Print_Stahlprofil(FILE* list, GeschweissterAnschluss* record, int pass_on, 
     else
         Weld_Part(list, &shown);
 }
+
+const char* Din_Buckling_Standard(int family) { return family == ANSCHLUSS_CHS ? "DIN 18800-4" : "DIN 18800-3"; }
 
 int Din_Plate_Buckling_Check_Needed(const GeschweissterAnschluss* r) {
     if (!r || r->plate_buckling.kind == ANSCHLUSS_PLATE_NONE) return 0;

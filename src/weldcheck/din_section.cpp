@@ -762,7 +762,8 @@ void Plate_Buckling(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
         double l[7] = {};
         Calc_Part_Class_Limits(&q, l);
         const bool internal = part != CT_OUTSTAND_FREE_AT_START && part != CT_OUTSTAND_FREE_AT_END;
-        take(internal ? ANSCHLUSS_PLATE_INTERNAL : ANSCHLUSS_PLATE_OUTSTAND, q.ratio, l[2], -std::min(s_a, s_b));
+        const int kind = part == CT_ROUND ? ANSCHLUSS_PLATE_TUBE : internal ? ANSCHLUSS_PLATE_INTERNAL : ANSCHLUSS_PLATE_OUTSTAND;
+        take(kind, q.ratio, l[2], -std::min(s_a, s_b));
     }
     const Din_Plates P = Din_Plates_Of(r, T);
     double A_y = 0, A_z = 0;

@@ -198,7 +198,7 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
     w->n = 0;
     const Kehlnaht_Geometry& g = *o.geometry;
     if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
-        const double ac = 0.1 * a;
+        const double ac = 0.1 * Din_Throat_Taken(r, a);
         const int n = std::clamp(o.n, 0, static_cast<int>(MAX_LINES));
         for (int e = 0; e < n; e++) {
             const int f = (e + 1) % n;
@@ -349,15 +349,24 @@ void Shear_Status(GeschweissterAnschluss* r, double V, double A, int word) {
 }
 
 // The weld stresses at the nine points of every line; the extremes into
-// e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y.
+// e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y. A
+// partial penetration's throat lies in the part, its root a throat inside
+// the face: its points are taken at the face and at the root too, as the
+// stresses are linear across the throat and its most stressed point may
+// lie at either (at the root of an inner face or a leg's free end).
 void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, const Din_Weld_Forces& f,
                     const Torsion_Rule& rule, Extremes* e, double* tau_y_max, double* tau_z_max) {
     const double t_ring = rule.W_ring > 0.0 ? std::fabs(f.M_t) / rule.W_ring : 0.0;
     for (int i = 0; i < n; i++) {
         const Din_Weld_Line& k = lines[i];
-        for (int j = 0; j < LINE_POINTS; j++) {
-            const double q = j / 8.0;
-            const double dy = k.y1 + q * (k.y2 - k.y1) - g.y_s, dz = k.z1 + q * (k.z2 - k.z1) - g.z_s;
+        // The throat's centre lies half a throat off the face along the
+        // line's normal (-s, c); the root twice that.
+        const double ny = -k.s, nz = k.c;
+        const double inset = k.in_part ? (k.yc - (k.y1 + k.y2) / 2) * ny + (k.zc - (k.z1 + k.z2) / 2) * nz : 0.0;
+        for (int j = 0; j < (k.in_part ? 2 : 1) * LINE_POINTS; j++) {
+            const double q = (j % LINE_POINTS) / 8.0, in = j < LINE_POINTS ? 0.0 : 2.0 * inset;
+            const double dy = k.y1 + q * (k.y2 - k.y1) + in * ny - g.y_s;
+            const double dz = k.z1 + q * (k.z2 - k.z1) + in * nz - g.z_s;
             const Din_Weld_Shear s = Din_Weld_Shear_At(g, f, k.role, dy, dz);
             const double t_V = std::hypot(s.V_y, s.V_z);
             if (j == 0 && k.role == DIN_ROLE_V_Z && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
@@ -455,7 +464,7 @@ void Ring_Values(GeschweissterAnschluss* r, double d, double a, double wall) {
     v.perimeter = 0.1 * M_PI * d;
     v.L = v.perimeter;
     if (r->partial_penetration) {
-        const double R = d / 2, r_i = std::max(R - std::min(a, wall), 0.0);
+        const double R = d / 2, r_i = std::max(R - std::min(Din_Throat_Taken(r, a), wall), 0.0);
         const double R2 = R * R, r2 = r_i * r_i, R4 = R2 * R2 - r2 * r2;
         v.A_w = M_PI * (R2 - r2) / 100;
         v.I_y = v.I_z = M_PI * R4 / 4 * 1e-4;
@@ -496,6 +505,17 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
 }
 
 }  // namespace
+
+double Din_Throat_Taken(const GeschweissterAnschluss* r, double a, double* wall) {
+    if (wall) *wall = 0.0;
+    if (!r || !r->partial_penetration) return a;
+    double t;
+    if (r->family == ANSCHLUSS_CHS) t = r->s2;
+    else if (r->family == ANSCHLUSS_RHS && r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) t = std::min(r->t2, r->s2);
+    else return a;
+    if (wall) *wall = t;
+    return t > 0.0 ? std::min(a, t) : a;
+}
 
 Din_Ring_Point Din_Ring_At(int i, double rr, double V_y, double V_z, double A) {
     const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
@@ -814,7 +834,7 @@ Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss* r, const Di
     section.n = w.n;
     section.group = Group_Of(w);
     const int n = std::clamp(outline.n, 0, static_cast<int>(KEHLNAHT_POINTS));
-    section.A_ring = Throat_Midline_Area(outline.y, outline.z, n, r->partial_penetration ? 0.1 * a : 0.0);
+    section.A_ring = Throat_Midline_Area(outline.y, outline.z, n, r->partial_penetration ? 0.1 * Din_Throat_Taken(r, a) : 0.0);
     // The section values are shown even of a group that takes no force.
     Store_Group(r, section.group);
     return section;
@@ -845,30 +865,34 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     // centroid.
     Torsion_Rule rule = {0.0, true};
     if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND && T == KEHLNAHT_RHS) {
-        const double A_m = section.A_ring;
-        rule = {2 * A_m * 0.1 * a, !(A_m > 0.0)};
+        const double A_m = section.A_ring, a_ring = 0.1 * Din_Throat_Taken(r, a);
+        rule = {2 * A_m * a_ring, !(A_m > 0.0)};
         r->weld_values.W_t = rule.W_ring;
-        r->weld_values.I_t = 4 * A_m * A_m * 0.1 * a / std::max(g.L, 1e-9);
+        r->weld_values.I_t = 4 * A_m * A_m * a_ring / std::max(g.L, 1e-9);
     }
     Extremes e;
     Evaluate_Lines(section.line, section.n, g, f, rule, &e, nullptr, nullptr);
     Store_Weld_Results(r, e, s.sigma_w_R_d, U);
     if (out) out[0] = U[0], out[1] = U[1], out[2] = U[2];
-    // Detailing rule of the throats.
+    // Detailing rule of the throats. A rectangular tube has walls, no
+    // flange or web: each weld is judged against the wall it joins (the
+    // thinner one all round).
     const double t_f = r->t2, t_w = r->s2;
     if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         if (T != KEHLNAHT_RHS) Throat_Warnings(r, 0, a, t_f, t_w);
-        else Throat_Above(r, ANSCHLUSS_ABOVE_PLATE, 0, std::max(a, 2.0), r->t_p);
+        else Throat_Warnings(r, 0, a, std::min(t_f, t_w), 0.0);
         return;
     }
     // The 0.7 t limits with every throat of a weld raised to its least
-    // buildable 2 mm; the flanges bear the welds that take V_y, the web
-    // those that take V_z (no flange or web of a rectangular tube).
+    // buildable 2 mm; the flanges (the tube's walls across the width) bear
+    // the welds that take V_y, the web (the walls along the height) those
+    // that take V_z.
     for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) {
         const double a_i = r->a_pos[i] < 2.0 && r->l_pos[i] > 0.01 ? 2.0 : r->a_pos[i];
         Throat_Above(r, ANSCHLUSS_ABOVE_PLATE, i + 1, a_i, r->t_p);
-        if (T == KEHLNAHT_RHS || !roles) continue;
+        if (!roles) continue;
+        const int web = T == KEHLNAHT_RHS ? ANSCHLUSS_ABOVE_PROFILE : ANSCHLUSS_ABOVE_WEB;
         if (roles[i] == DIN_ROLE_V_Y) Throat_Above(r, ANSCHLUSS_ABOVE_PROFILE, i + 1, a_i, t_f);
-        if (roles[i] == DIN_ROLE_V_Z) Throat_Above(r, ANSCHLUSS_ABOVE_WEB, i + 1, a_i, t_w);
+        if (roles[i] == DIN_ROLE_V_Z) Throat_Above(r, web, i + 1, a_i, t_w);
     }
 }

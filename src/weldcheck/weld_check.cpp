@@ -375,6 +375,7 @@ int Run(WeldCheckWork* w) {
     Wc_Print_Section_Values(w);
     Wc_Weld_Centroid_Moments(w);
     if (Wc_Distribute(w)) return Refused(r);
+    Wc_Place_Root_Points(w);
     if (w->detailed && w->additional && w->intermediate && !w->round) End_Point_Table(w);
     return Wc_Point_Checks(w);
 }
@@ -413,7 +414,7 @@ const Wc_Name* Wc_Weld_Names(const SchweissnahtNachweis* r, const char* label) {
 int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a) {
     const WeldCheckWork* w = picture_work;
     if (!w || k < 0 || k >= WELD_CHECK_WELDS || i < 0 || i >= WC_POINTS || w->pz[k][i] < 0.0) return 0;
-    if (Wc_Point_On_Convex_Arc(w, k, i)) return 0;
+    if (Wc_Point_On_Convex_Arc(w, k, i) || Wc_Point_At_Root(w, k, i)) return 0;
     if (y) *y = w->py[k][i];
     if (z) *z = w->pz[k][i];
     if (a) *a = w->line[k].a;

@@ -94,6 +94,7 @@ struct WeldCheckWork {
     } detail_test[WELD_CHECK_WELDS];
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
     bool corners_once;  // partial-penetration throats: a corner's area counted with the weld along y only
+    double wall_taken;  // a tube's partial penetration deeper than its wall: the wall (mm) it takes, else 0
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge
@@ -358,6 +359,26 @@ inline bool Wc_Point_On_Convex_Arc(const WeldCheckWork* w, int k, int i) {
     int fixed = 2;
     for (int j = 0; j < L.n_arcs; ++j) fixed += w->arc[k][j].fillet ? 1 : 0;
     return i >= fixed;
+}
+// A partial-penetration butt weld lies in the part it joins, its root a
+// throat inside the face: the throat's most stressed point is its root
+// where that lies farther along the case's stress field than the face
+// (an inner face, the free end of a leg). Each end of a straight line gets
+// its root as a point of its own (WC_ROOT_POINT + the end's index) where
+// its check there weighs more than at the face: a larger |sigma_w,x|, a
+// larger equivalent stress or sigma_perp of the directional method, a larger
+// resultant of the simplified one (the stresses are linear across the
+// throat, and these measures convex in them, so the face and the root
+// bound the throat). Needs the stress terms (Wc_Distribute); sets the
+// points' stresses it compares, which the point checks form anew. A round
+// section's ring keeps its points on the outer face, its root being nearer
+// the centroid everywhere.
+enum { WC_ROOT_POINT = 2 };
+void Wc_Place_Root_Points(WeldCheckWork* w);
+inline bool Wc_Point_At_Root(const WeldCheckWork* w, int k, int i) {
+    const WeldCheckLine& L = w->line[k];
+    return !w->round && w->r->weld_kind == WELD_BUTT && !Wc_Full_Penetration(w->r) &&
+           (L.dir == WC_ALONG_Y || L.dir == WC_ALONG_Z) && (i == WC_ROOT_POINT || i == WC_ROOT_POINT + 1);
 }
 // The extreme fibres on the arcs of the outline that the fully penetrated
 // lines' pieces hold, as points of the lines after their ends (2, ...):

@@ -426,8 +426,13 @@ void Build_Round(WeldCheckWork* w) {
     L.t_part = t_part;
     if (r->weld_kind == WELD_BUTT) {
         // A throat deeper than the wall (the throat limits unchecked) ends
-        // at the bore: no weld lies in the tube's hollow.
+        // at the bore: no weld lies in the tube's hollow. The list and the
+        // final result say what is taken.
         const double wall = tube ? std::min(p.t_w, R) : R;
+        if (tube && !full && a > wall) {
+            w->wall_taken = wall;
+            Add_Weld_Note(&r->notes[0], WELD_RULE_THROAT_WALL, a, wall);
+        }
         const double ri = std::max(R - std::min(a, wall), 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
         L.A = M_PI * (R2 - r2);
         L.I_y = L.I_z = M_PI * R4 / 4.0;
@@ -976,6 +981,12 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
             if (w->A_wz > 0.001) OLI_printf(f, "A╬\\w,z╬r = %.2lf cm²,  "_cp, w->A_wz * 0.01);
         }
         OLI_printf(f, "▓l╬\\w╬r = %.1lf cm\n"_cp, w->l_w * 0.1);
+        if (w->wall_taken > 0.0) {
+            char text[160];
+            const Weld_Note note = {{w->line[0].a, w->wall_taken, 0.0, 0.0}};
+            OLI_printf(f, "%s%s: %s  %s\n", Check_Line_Prefix, Wc_Weld_Name(w, 0).text,
+                       Weld_Note_Text(WELD_RULE_THROAT_WALL, note, text, sizeof text), Weld_Note_Marker(WELD_RULE_THROAT_WALL));
+        }
         // The weld list gives each weld its whole length: the area is less.
         if (w->corners_once)
             OLI_printf(f, "%s╬SNicht durchgeschweißte Stumpfnähte: In der Nahtfläche zählt jede Ecke nur einmal (bei der horizontalen Naht), in der Summe der Nahtlängen jede Naht mit ihrer ganzen Länge.\n"_cp,

@@ -70,7 +70,7 @@ static void throat_text(int rule, const double* v, char* out, size_t size) {
 
 // The texts of the rules of the DIN 18800 check.
 static void din_text(int rule, const double* v, char* out, size_t size) {
-    static const char* const kParts[3] = {"Flansch", "Stahlprofil", "Stahlprofil"};
+    static const char* const kParts[4] = {"Flansch", "Stahlprofil", "Stahlprofil", "Wand"};
     switch (rule) {
     case WELD_RULE_DIN_BELOW_2MM:
     {
@@ -95,7 +95,7 @@ static void din_text(int rule, const double* v, char* out, size_t size) {
         const int part = static_cast<int>(v[2]);
         const char* name = rule == WELD_RULE_DIN_ABOVE_PLATE ? "Anschlussplatte"
                            : rule == WELD_RULE_DIN_ABOVE_WEB  ? "Steg"
-                                                              : kParts[part >= 0 && part < 3 ? part : 0];
+                                                              : kParts[part >= 0 && part < 4 ? part : 0];
         const char t = rule == WELD_RULE_DIN_ABOVE_PROFILE && part == 2 ? 'd' : 't';
         const Compared_Pair p = Compare_Pair(v[0], 1, ">", 0.7 * v[1], 2);
         VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s 0.7%s%c = %.*lf mm (%s, %c = %.1lf mm)", p.value_places, p.value, p.sign,
@@ -149,6 +149,12 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
                            v[2], v[3]);
     }
         break;
+    case WELD_RULE_THROAT_WALL: {
+        const Compared_Pair p = Compare_Pair(v[0], 1, ">", v[1], 1);
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s t = %.*lf mm (Wand, nicht durchgeschweißt), gerechnet mit a = %.1lf mm"_cp,
+                           p.value_places, p.value, p.sign, p.limit_places, p.limit, v[1]);
+        break;
+    }
     case WELD_RULE_SLOT_TOO_SHORT:
         VEK_Format_Bounded(out, size, "Lochlänge l = %.1lf mm ¾ Schlitzdurchmesser d"_cp, v[0]);
         break;
@@ -168,7 +174,8 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
 
 const char* Weld_Note_Marker(int rule) {
     switch (rule) {
-    case WELD_RULE_NOT_EFFECTIVE: return Mark_Note();
+    case WELD_RULE_NOT_EFFECTIVE:
+    case WELD_RULE_THROAT_WALL: return Mark_Note();
     case WELD_RULE_THROAT_BELOW_ROOT:
     case WELD_RULE_THROAT_BELOW_3MM: return Mark_EC3_Condition();
     case WELD_RULE_PLATE_TOO_THIN:

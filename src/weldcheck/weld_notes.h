@@ -21,14 +21,15 @@ enum Weld_Note_Rule : int {
     WELD_RULE_DIN_BELOW_2MM = 5,       // a
     WELD_RULE_DIN_BELOW_ROOT = 6,      // a, a_min, max t, 1 for the thick part's lesser throat
     WELD_RULE_DIN_ABOVE_PLATE = 7,     // a, t of the end plate
-    WELD_RULE_DIN_ABOVE_PROFILE = 8,   // a, t (d of a round bar), part (0 flange, 1 bar, 2 round bar)
+    WELD_RULE_DIN_ABOVE_PROFILE = 8,   // a, t (d of a round bar), part (0 flange, 1 bar, 2 round bar, 3 tube's wall)
     WELD_RULE_DIN_ABOVE_WEB = 9,       // a, t of the web
     WELD_RULE_THROAT_BELOW_T30 = 10,   // a, 5, t_max (annex: t_max >= 30 mm)
     WELD_RULE_THROAT_BELOW_ROOT = 11,  // a, a_min = t_max^1/2 - 0.5, t_max (annex)
     WELD_RULE_THROAT_BELOW_3MM = 12,   // a, 3
     WELD_RULE_THROAT_ABOVE_MAX = 13,   // a, a_max = 0.7 t_min, t_min
     WELD_RULE_NOT_EFFECTIVE = 14,      // l_eff, its limit (30 or 6a; 0: none but a length above 0), a
-    WELD_NOTE_RULES = 15,
+    WELD_RULE_THROAT_WALL = 15,        // a, the tube's wall t: a partial penetration checked with a = t
+    WELD_NOTE_RULES = 16,
 };
 
 // The bit of a rule in Weld_Notes::rules.
@@ -74,7 +75,8 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
 // negative length.
 const char* Weld_Shorter_Than_Craters_Text(void);
 // The marker the rule's check line carries: "EC 3-Bedingung !!" for the
-// annex's warnings, the blue "!!" of a weld left out as too short, the red
+// annex's warnings, the blue "!!" of a weld left out as too short or
+// checked with less throat than it was given, the red
 // "nicht ok !!" of a rule that refuses the weld, else the red "!!".
 const char* Weld_Note_Marker(int rule);
 // 1 for the rules whose breach the closing warning "Bedingung nach EC 3-1-8

@@ -79,7 +79,7 @@ void Torsion_By_Axis(const WeldCheckWork* w, int k, int i, double* Ty, double* T
 // line, and the rows a line takes are counted from the list alone.
 enum Cell_Kind : unsigned char {
     kCellEmpty, kCellSx, kCellRingShear, kCellRingTorsion, kCellRingSum, kCellY, kCellZ, kCellTy, kCellTz,
-    kCellTorsion, kCellContact, kCellArc
+    kCellTorsion, kCellContact, kCellArc, kCellRoot
 };
 struct Stress_Cells {
     struct Cell {
@@ -117,6 +117,7 @@ Stress_Cells Stress_Cells_Of(const WeldCheckWork* w, int k, int i) {
     }
     if (w->contact[k][i]) c.Add(kCellContact);
     if (Wc_Point_On_Convex_Arc(w, k, i)) c.Add(kCellArc);
+    if (Wc_Point_At_Root(w, k, i)) c.Add(kCellRoot);
     return c;
 }
 
@@ -124,7 +125,7 @@ Stress_Cells Stress_Cells_Of(const WeldCheckWork* w, int k, int i) {
 void Put_Cell(Line& out, const Stress_Cells::Cell& cell, const char* by_V) {
     // Stress cells print with 2 decimals; one that shows zero has no sign.
     const double v =
-        cell.kind == kCellEmpty || cell.kind == kCellContact || cell.kind == kCellArc ? 0.0 : Unsigned_Zero(cell.value, 2);
+        cell.kind == kCellEmpty || cell.kind == kCellContact || cell.kind == kCellArc || cell.kind == kCellRoot ? 0.0 : Unsigned_Zero(cell.value, 2);
     switch (cell.kind) {
     case kCellEmpty: out.Add_Text("╬t"_cp); break;
     case kCellSx: out.Add("╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, v); break;
@@ -138,6 +139,7 @@ void Put_Cell(Line& out, const Stress_Cells::Cell& cell, const char* by_V) {
     case kCellTorsion: out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, v); break;
     case kCellContact: out.Add_Text("╬t(Druckkontakt)"_cp); break;
     case kCellArc: out.Add_Text("╬t(an der Rundung)"_cp); break;
+    case kCellRoot: out.Add_Text("╬t(an der Nahtwurzel)"_cp); break;
     }
 }
 
@@ -192,51 +194,56 @@ double Ring_Shear(const WeldCheckWork* w, double y, double zp) {
     return R > 0.001 ? (w->tau_Vz * y - w->tau_Vy * (zp - w->z_s)) / R : 0.0;
 }
 
+// Stresses of point i of weld k (in use) from the whole line cross-section.
+void Stresses_At(WeldCheckWork* w, int k, int i) {
+    const SchweissnahtNachweis* r = w->r;
+    const WeldCheckLine& L = w->line[k];
+    w->ty[k][i] = w->tz[k][i] = w->tT[k][i] = w->tTc[k][i] = 0.0;
+    w->sx[k][i] = Normal_Stress(w, w->py[k][i], w->pz[k][i], &w->contact[k][i]);
+    if (L.dir == WC_RING) {
+        w->ty[k][i] = Ring_Shear(w, w->py[k][i], w->pz[k][i]);
+        w->tT[k][i] = w->tau_T;
+        return;
+    }
+    if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL) {
+        // Conventional split: the welds along y take V_y, those along
+        // z take V_z, each spread evenly over its own group; the
+        // halves of a solid section take both, as the section does.
+        w->ty[k][i] = L.dir == WC_ALONG_Y || L.both_shears ? w->tau_Vy : 0.0;
+        w->tz[k][i] = L.dir == WC_ALONG_Z || L.both_shears ? w->tau_Vz : 0.0;
+    } else if (L.A > 0.001) {
+        w->ty[k][i] = w->Vyw[k] / L.A;
+        w->tz[k][i] = w->Vzw[k] / L.A;
+    }
+    // Bredt: the shear flow circulates with the torsion, x cross the
+    // outward normal of the face, the same flow in every weld; a
+    // line shorter than the face it stands for carries the face's.
+    // The walls of a fully penetrated tube (I_T its own) add their
+    // own St. Venant share at their faces, the same way round.
+    if (w->ring && Wc_Present(w->q_T))
+        w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) *
+                      (w->q_T * (L.l_flow / L.l) / L.a + (w->I_T > 0.0 ? w->M_T * L.a / w->I_T : 0.0));
+    // St. Venant: at a plate's face the shear runs along it, the way
+    // Bredt's flow runs on the outer face of a closed wall.
+    if (w->st_venant) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->M_T * L.k_T / w->I_T;
+    if (w->polar) {
+        // M_T / I_p times the radius from the weld centroid turned a
+        // right angle the way M_x turns (y towards z).
+        const double c = w->M_T / w->I_wp;
+        const double ry = w->py[k][i] - w->dy_w, rz = w->pz[k][i] - w->z_s - w->dz_w;
+        const double Ty = -c * rz, Tz = c * ry;
+        w->tT[k][i] = L.dir == WC_ALONG_Y ? Ty : Tz;
+        w->tTc[k][i] = L.dir == WC_ALONG_Y ? Tz : Ty;
+    }
+}
+
 // Stresses of every end point from the whole line cross-section.
 void Point_Stresses(WeldCheckWork* w) {
-    const SchweissnahtNachweis* r = w->r;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
-        const WeldCheckLine& L = w->line[k];
         for (int i = 0; i < WC_POINTS; ++i) {
             w->sx[k][i] = w->ty[k][i] = w->tz[k][i] = w->tT[k][i] = w->tTc[k][i] = 0.0;
             w->contact[k][i] = false;
-            if (!Point_In_Use(w, k, i)) continue;
-            w->sx[k][i] = Normal_Stress(w, w->py[k][i], w->pz[k][i], &w->contact[k][i]);
-            if (L.dir == WC_RING) {
-                w->ty[k][i] = Ring_Shear(w, w->py[k][i], w->pz[k][i]);
-                w->tT[k][i] = w->tau_T;
-                continue;
-            }
-            if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL) {
-                // Conventional split: the welds along y take V_y, those along
-                // z take V_z, each spread evenly over its own group; the
-                // halves of a solid section take both, as the section does.
-                w->ty[k][i] = L.dir == WC_ALONG_Y || L.both_shears ? w->tau_Vy : 0.0;
-                w->tz[k][i] = L.dir == WC_ALONG_Z || L.both_shears ? w->tau_Vz : 0.0;
-            } else if (L.A > 0.001) {
-                w->ty[k][i] = w->Vyw[k] / L.A;
-                w->tz[k][i] = w->Vzw[k] / L.A;
-            }
-            // Bredt: the shear flow circulates with the torsion, x cross the
-            // outward normal of the face, the same flow in every weld; a
-            // line shorter than the face it stands for carries the face's.
-            // The walls of a fully penetrated tube (I_T its own) add their
-            // own St. Venant share at their faces, the same way round.
-            if (w->ring && Wc_Present(w->q_T))
-                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) *
-                              (w->q_T * (L.l_flow / L.l) / L.a + (w->I_T > 0.0 ? w->M_T * L.a / w->I_T : 0.0));
-            // St. Venant: at a plate's face the shear runs along it, the way
-            // Bredt's flow runs on the outer face of a closed wall.
-            if (w->st_venant) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->M_T * L.k_T / w->I_T;
-            if (w->polar) {
-                // M_T / I_p times the radius from the weld centroid turned a
-                // right angle the way M_x turns (y towards z).
-                const double c = w->M_T / w->I_wp;
-                const double ry = w->py[k][i] - w->dy_w, rz = w->pz[k][i] - w->z_s - w->dz_w;
-                const double Ty = -c * rz, Tz = c * ry;
-                w->tT[k][i] = L.dir == WC_ALONG_Y ? Ty : Tz;
-                w->tTc[k][i] = L.dir == WC_ALONG_Y ? Tz : Ty;
-            }
+            if (Point_In_Use(w, k, i)) Stresses_At(w, k, i);
         }
     }
 }
@@ -1214,6 +1221,49 @@ void Wc_Place_Fibre_Points(WeldCheckWork* w) {
         const double tol = 1e-9 * std::max(std::fabs(hi_points), std::fabs(lo_points)) + 1e-9;
         if (hi > hi_points + tol) w->py[k][next] = hi_y, w->pz[k][next++] = std::clamp(hi_z, 0.0, h);
         if (lo < lo_points - tol) w->py[k][next] = lo_y, w->pz[k][next++] = std::clamp(lo_z, 0.0, h);
+    }
+}
+
+namespace {
+
+// The squares and magnitudes a point's throat check rises with: |sigma_w,x|;
+// the directional method's equivalent stress (squared) and |sigma_perp|, or
+// the simplified method's resultant (squared).
+struct Throat_Measures {
+    double m[3];
+};
+Throat_Measures Measures_Of(const WeldCheckWork* w, int k, int i) {
+    const PointStress s = Throat_Stresses(w, k, i);
+    if (w->r->method == 0) return {{std::fabs(s.sx), s.sx * s.sx + s.along * s.along + s.across * s.across, 0.0}};
+    const double theta = Throat_Angle(w->r), ct = std::cos(theta), st = std::sin(theta);
+    const double sp = s.sx * ct - s.across * st, tp = s.sx * st + s.across * ct;
+    return {{std::fabs(s.sx), sp * sp + 3.0 * (tp * tp + s.along * s.along), std::fabs(sp)}};
+}
+
+}  // namespace
+
+void Wc_Place_Root_Points(WeldCheckWork* w) {
+    const SchweissnahtNachweis* r = w->r;
+    if (w->round || r->weld_kind != WELD_BUTT || Wc_Full_Penetration(r)) return;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const WeldCheckLine& L = w->line[k];
+        if (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) continue;
+        for (int i = 0; i < 2; ++i) {
+            const int j = WC_ROOT_POINT + i;
+            w->pz[k][j] = -1.0;
+            if (w->pz[k][i] < 0.0) continue;
+            // The root lies a throat inside the face, against its outward
+            // normal; within the profile's height, as every point does.
+            const double in = -L.out * L.a;
+            w->py[k][j] = w->py[k][i] + (L.dir == WC_ALONG_Z ? in : 0.0);
+            w->pz[k][j] = std::clamp(w->pz[k][i] + (L.dir == WC_ALONG_Y ? in : 0.0), 0.0, r->profile.h);
+            Stresses_At(w, k, i);
+            Stresses_At(w, k, j);
+            const Throat_Measures face = Measures_Of(w, k, i), root = Measures_Of(w, k, j);
+            bool more = false;
+            for (int m = 0; m < 3; ++m) more = more || root.m[m] > face.m[m] * (1.0 + 1e-9) + 1e-12;
+            if (!more) w->pz[k][j] = -1.0;
+        }
     }
 }
 

@@ -565,6 +565,27 @@ TEST(DinBatch, WebBeyondItsBtLimitIsNotVerified) {
     EXPECT_EQ(list.find("Nachweis erbracht"), std::string::npos);
 }
 
+// A circular tube's wall is a part of its profile as a plate is: a fillet
+// throat above 0.7 t of it fails the case (CHS 168.3 x 4, a 6 > 0.7 4 =
+// 2.80 mm on a 20 mm plate: the run ended "Nachweis erbracht"), and a wall
+// beyond its d/t is a shell whose buckling check is DIN 18800-4's, in the
+// final result and the table's legend too (CHS 500 x 4, N -776.78 kN: d/t
+// 125 > 122.5).
+TEST(DinBatch, TubesAreJudgedByTheirWall) {
+    Desktop d, e;
+    const double N300[6] = {300, 0, 0, 0, 0, 0}, N777[6] = {-776.78, 0, 0, 0, 0, 0};
+    const std::string throat = Run_Typed(d, 9, 168.3, 4.0, 6.0, N300);
+    EXPECT_NE(throat.find("Nahtdicke a = 6.0 mm > 0.7\xCE/.\xCErt = 2.80 mm (Wand, t = 4.0 mm)"), std::string::npos)
+        << throat;
+    EXPECT_NE(throat.find("Nicht erf\x81llt in:"), std::string::npos);
+    EXPECT_EQ(throat.find("Nachweis erbracht"), std::string::npos);
+    const std::string shell = Run_Typed(e, 9, 500.0, 4.0, 2.8, N777, true,
+                                        [](SchweissnahtAnschluss* r) { r->print.ergebnisumfang = ERGEBNISUMFANG_TABELLARISCH; });
+    EXPECT_NE(shell.find("Beulnachweis nach DIN 18800-4 n\x94tig:"), std::string::npos) << shell;
+    EXPECT_NE(shell.find("Beulsicherheitsnachweis nach DIN 18800-4 erforderlich, nicht gef\x81hrt"), std::string::npos);
+    EXPECT_EQ(shell.find("18800-3"), std::string::npos);
+}
+
 // A plate's width b of its b/t ends where the profile's own plate ends: at
 // the toes of the welds that join a welded profile, at a rolled one's root
 // radius. Welded I 400 x 576 x 20 x 20 (S235) under sigma = N / A = 216

@@ -441,6 +441,37 @@ TEST(JoinedSection, APointOnAConvexArcIsMarkedNotDrawn) {
     EXPECT_TRUE(marked);
 }
 
+// A rolled tube's walls hold its rounded corners: under M_y 10 kNm the
+// side walls of RHS 200 x 100 x 8 (r 12 outside, 8 inside), fully
+// penetrated, are checked where their arcs reach up and down to the
+// corners' middle, 12 (1 - 1/sqrt 2) = 3.51 mm from the flange faces,
+// marked "an der Rundung": sigma = M_y (100 - 3.51) / I_y, I_y the exact
+// rounded section's: (100 200³ - 84 184³) / 12 less four spandrels of each
+// corner, (1 - pi/4) r² at e = r (10 - 3 pi) / (12 - 3 pi) from the faces
+// with their own r⁴ (1 - 5 pi / 16) - A e² about their centroid: 2233.60
+// cm⁴, 43.20 N/mm².
+TEST(JoinedSection, ATubesCornerIsCheckedOnItsArc) {
+    auto spandrels = [](double b, double h, double r) {  // I_y of the rounded rectangle
+        const double A = (1 - kPi / 4) * r * r, e = r * (10 - 3 * kPi) / (12 - 3 * kPi);
+        const double own = r * r * r * r * (1 - 5 * kPi / 16) - A * e * e;
+        return b * h * h * h / 12 - 4 * (own + A * (h / 2 - e) * (h / 2 - e));
+    };
+    const double I_y = spandrels(100, 200, 12) - spandrels(84, 184, 8);
+    const double sigma = 10e6 * (100 - 12 * (1 - 1 / std::sqrt(2.0))) / I_y;
+    SchweissnahtNachweis r = Profile_Of({"RHS 200 x 100 x 8", PROFILTYP_RECHTECK, 200, 8, 100, 8, 12, 8}, nullptr, true);
+    Fully_Penetrated(&r);
+    r.contact_share = 0;
+    r.forces.M_y = 10e6;
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
+    int on_arcs = 0;
+    for (const std::string& line : Text_Lines(l.Take()))
+        if (line.find("(an der Rundung)") != std::string::npos)
+            on_arcs += std::fabs(std::fabs(Printed(line, "╠╬\\w,x╬r"_cp)) - sigma) < 0.006;
+    // Two on each side wall, its arcs at the top and at the bottom.
+    EXPECT_GE(on_arcs, 4) << sigma;
+}
+
 // Partial penetrations: each throat lies in the wall it penetrates, from
 // the welded face in, each corner once, and a ring of them is a closed
 // section on its throats' midline. The weld at 45 degrees (angle 90):
