@@ -445,23 +445,23 @@ TEST(DinBatch, ISectionAllRoundByHand) {
 }
 
 // An I section typed in as rolled with root radii r = 15 mm (h 190, b 200,
-// t_f 10, t_w 6.5 mm): the DIN check takes it as its plates alone, a
-// thin-walled model without radii, so its row shows r = 0 and
-// A = 2 b t_f + (h - 2 t_f) t_w = 40 + 11.05 = 51.05 cm² (the catalogue's
-// HE 200 A with its radii: 53.8 cm²); the line under the row says which
-// model that is and why the protocol's radius is not in it. Typed in
-// without radii, or welded, there is nothing to say: not even of the radius
-// the page keeps from "gewalzt" once "geschweißt" is chosen, which is no
-// input of a welded section.
-TEST(DinBatch, TypedRolledSectionSaysItsModel) {
+// t_f 10, t_w 6.5 mm) is the section the protocol names, as its catalogue
+// twin: its row shows r = 15.0 and its area has the four root fillets, A =
+// 2 b t_f + (h - 2 t_f) t_w + 4 (1 - pi/4) r² = 40 + 11.05 + 1.93 = 52.98
+// cm². Typed in without radii, or welded, it is its plates, 51.05 cm², and
+// its row shows r = 0 (a welded section has no radius, not even the one the
+// page keeps from "gewalzt" once "geschweißt" is chosen).
+TEST(DinBatch, TypedRolledSectionHasItsRootFillets) {
     const double F[6] = {100, 20, 0, 0, 0, 0};
-    const std::string note =
-        "   (r = 0: Querschnittswerte des d\x81nnwandigen Blechmodells; der Ausrundungsradius r = 15.0 mm\n"
-        "   der Eingabe bleibt unber\x81" "cksichtigt, auf der sicheren Seite)\n";
+    const double plates = 2 * 20 * 1.0 + (19 - 2 * 1.0) * 0.65;
     const struct {
         double radius;
         int rolled;
-    } cases[] = {{15.0, 1}, {0.0, 1}, {15.0, 0}};
+        const char* row;
+        double A;
+    } cases[] = {{15.0, 1, "s =   6.5 mm      r =  15.0 mm\n", plates + 4 * (1 - M_PI / 4) * 1.5 * 1.5},
+                 {0.0, 1, "s =   6.5 mm      r =   0.0 mm\n", plates},
+                 {15.0, 0, "s =   6.5 mm      r =   0.0 mm\n", plates}};
     for (const auto& c : cases) {
         Desktop d;
         const std::string list = Run_Connection(
@@ -473,10 +473,11 @@ TEST(DinBatch, TypedRolledSectionSaysItsModel) {
             },
             4.0, F);
         const bool radius = c.rolled && c.radius > 0.0;
-        EXPECT_EQ(list.find("s =   6.5 mm      r =   0.0 mm\n" + note) != std::string::npos, radius) << c.radius;
+        EXPECT_NE(list.find(c.row), std::string::npos) << c.radius << " " << c.rolled;
         EXPECT_EQ(list.find("Ausrundungsradius") != std::string::npos, radius) << c.rolled;
+        EXPECT_EQ(list.find("Blechmodells"), std::string::npos) << c.radius;
         EXPECT_EQ(list.find("gewalztes Profil, Ausrundungsradius r = 15.0 mm") != std::string::npos, radius);
-        EXPECT_NEAR(Value_After(list, "\n   A = "), 2 * 20 * 1.0 + (19 - 2 * 1.0) * 0.65, 0.051) << c.radius;
+        EXPECT_NEAR(Value_After(list, "\n   A = "), c.A, 0.051) << c.radius;
     }
 }
 
