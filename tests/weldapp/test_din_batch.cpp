@@ -47,7 +47,8 @@ double Value_After(const std::string& list, const std::string& marker, size_t fr
 
 // A one-case DIN connection of S235 on a 20 mm end plate of S235, welded all
 // round with throat a and the full weld lengths (no end craters); forces N,
-// M_y, M_z, V_y, V_z, M_x in kN and kNm. set_profile puts the profile in.
+// M_y, M_z, V_y, V_z, M_x in kN and kNm. set_profile puts the profile in;
+// adjust changes the record last (its load cases too).
 std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& set_profile, double a,
                            const double forces[6], bool throat_checks = true,
                            const std::function<void(SchweissnahtAnschluss*)>& adjust = nullptr) {
@@ -74,12 +75,12 @@ std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& 
     n->weld_count = count > 0 ? count : 0;
     for (int i = 0; i < n->weld_count; ++i) n->throat[i] = a;
     Update_Weld_Layout(n, nullptr, 0);
-    if (adjust) adjust(r);
     Alloc_Lasten(r, 1);
     Lastfall& l = r->loads[0];
     std::snprintf(l.name, sizeof l.name, "%s", "LK 1");
     l.forces.N = forces[0] * 1e3, l.forces.M_y = forces[1] * 1e6, l.forces.M_z = forces[2] * 1e6;
     l.forces.V_y = forces[3] * 1e3, l.forces.V_z = forces[4] * 1e3, l.forces.M_x = forces[5] * 1e6;
+    if (adjust) adjust(r);
     d.Add_Connection("D901", r, "1 DIN\n");
     EXPECT_EQ(d.Run("D901 0 1 1 -refresh"), 1) << d.err;
     EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
@@ -564,6 +565,39 @@ TEST(DinBatch, WebBeyondItsBtLimitIsNotVerified) {
     EXPECT_NE(list.find("Beulnachweis nach DIN 18800-3 n\x94tig:\xCEr\xCEtLk 1"), std::string::npos);
     EXPECT_NE(list.find("Tragf\x84higkeit nicht gew\x84hrleistet"), std::string::npos);
     EXPECT_EQ(list.find("Nachweis erbracht"), std::string::npos);
+}
+
+// A case whose plate needs DIN 18800-3's buckling check keeps the stress
+// ratio its block prints in the final result. Rolled I 400 x 180 x 6 x 12,
+// r 18, S235, full penetration: A = 2 180 12 + 376 6 + 4 (1 - pi/4) 18² =
+// 6854.1 mm²; Lk 1 N -1300 kN: sigma = 189.67 N/mm², 0.869 of 240 / 1.1,
+// its web (400 - 2 (12 + 18)) / 6 = 56.7 beyond grenz(b/t); Lk 2 N -200 kN
+// within its limits at 0.134. The section's maximum is Lk 1's, the case is
+// named for its buckling check and the proof is not complete.
+TEST(DinBatch, CaseNeedingItsBucklingCheckKeepsItsStressRatio) {
+    Desktop d;
+    const double F[6] = {-1300, 0, 0, 0, 0, 0};
+    const double A = 2 * 180 * 12 + 376 * 6 + 4 * (1 - M_PI / 4) * 18 * 18, R = 240 / kGammaM;
+    const std::string list = Run_Connection(
+        d,
+        [](Stahlprofil* p) {
+            Typed(p, PROFILTYP_I, 400, 6);
+            p->b_fo = p->b_fu = 180, p->t_fo = p->t_fu = 12, p->rolled = 1, p->r_1 = 18;
+        },
+        5.0, F, true, [](SchweissnahtAnschluss* r) {
+            r->naht.weld_kind = 2, r->naht.full_penetration = 1;
+            const Lastfall first = r->loads[0];
+            Alloc_Lasten(r, 2);
+            r->loads[0] = first, r->loads[1] = first;
+            r->loads[1].forces.N = -200e3;
+        });
+    const size_t result = list.find("Maximale Ausnutzung:");
+    ASSERT_NE(result, std::string::npos);
+    EXPECT_NE(list.find("b/t = 56.7 > grenz(b/t)"), std::string::npos);
+    EXPECT_NE(list.find("Querschnitt\xCEtLk 1\xCEtU", result), std::string::npos);
+    EXPECT_NEAR(Value_After(list, "U\xCE\\\xCC\xCEr = ", result), 1300e3 / A / R, 0.0006);
+    EXPECT_NE(list.find("Beulnachweis nach DIN 18800-3 n\x94tig:\xCEr\xCEtLk 1 ", result), std::string::npos);
+    EXPECT_NE(list.find("Tragf\x84higkeit nicht gew\x84hrleistet", result), std::string::npos);
 }
 
 // A plate's width b of its b/t ends where the profile's own plate ends: at
