@@ -104,6 +104,21 @@ void Principal_Moduli(Parametric_Section_Values* r, const Composed& c, const dou
     r->W_2_neg = Over(I_2, eta_min);
 }
 
+// The sharp outline's corners of an angle and a Z in the model's axes,
+// where their moduli are taken (the stresses are read there too).
+int Sharp_Corners(int family, double h, double b, double tw, double tf, double (*k)[2]) {
+    if (family == PROFIL_FAMILY_L) {
+        const double c[6][2] = {{b / 2, -h / 2},      {b / 2, h / 2},           {-b / 2, h / 2},
+                                {-b / 2, h / 2 - tf}, {b / 2 - tw, h / 2 - tf}, {b / 2 - tw, -h / 2}};
+        std::copy(&c[0][0], &c[0][0] + 12, &k[0][0]);
+        return 6;
+    }
+    const double c[8][2] = {{b / 2, -h / 2},       {b / 2, -h / 2 + tf}, {tw / 2, -h / 2 + tf}, {tw / 2, h / 2},
+                            {-b / 2, h / 2},       {-b / 2, h / 2 - tf}, {-tw / 2, h / 2 - tf}, {-tw / 2, -h / 2}};
+    std::copy(&c[0][0], &c[0][0] + 16, &k[0][0]);
+    return 8;
+}
+
 // Basic values of the open shapes I, T, U, L, Z.
 void Open_Shape_Values(int family, double h, double b, double tw, double tf, Parametric_Section_Values* r) {
     std::vector<Plate> plates;
@@ -135,15 +150,10 @@ void Open_Shape_Values(int family, double h, double b, double tw, double tf, Par
     r->z_s = c.z_s;
     r->width = b;
     r->height = h;
-    if (family == PROFIL_FAMILY_L) {
-        const double corners[6][2] = {{b / 2, -h / 2},      {b / 2, h / 2},           {-b / 2, h / 2},
-                                      {-b / 2, h / 2 - tf}, {b / 2 - tw, h / 2 - tf}, {b / 2 - tw, -h / 2}};
-        Principal_Moduli(r, c, corners, 6, b, h);
-    } else if (family == PROFIL_FAMILY_Z) {
-        const double corners[8][2] = {{b / 2, -h / 2},      {b / 2, -h / 2 + tf},      {tw / 2, -h / 2 + tf},
-                                      {tw / 2, h / 2},      {-b / 2, h / 2},           {-b / 2, h / 2 - tf},
-                                      {-tw / 2, h / 2 - tf}, {-tw / 2, -h / 2}};
-        Principal_Moduli(r, c, corners, 8, b, h);
+    if (family == PROFIL_FAMILY_L || family == PROFIL_FAMILY_Z) {
+        double corners[8][2];
+        const int n = Sharp_Corners(family, h, b, tw, tf, corners);
+        Principal_Moduli(r, c, corners, n, b, h);
     } else {
         r->I_1 = c.I_1;
         r->I_2 = c.I_2;
@@ -517,21 +527,6 @@ int Calc_Parametric_Section_Values(int family, const float* values, int options,
 }
 
 namespace {
-
-// The sharp outline's corners of an angle and a Z in the model's axes,
-// where their moduli are taken (the stresses are read there too).
-int Sharp_Corners(int family, double h, double b, double tw, double tf, double (*k)[2]) {
-    if (family == PROFIL_FAMILY_L) {
-        const double c[6][2] = {{b / 2, -h / 2},      {b / 2, h / 2},           {-b / 2, h / 2},
-                                {-b / 2, h / 2 - tf}, {b / 2 - tw, h / 2 - tf}, {b / 2 - tw, -h / 2}};
-        std::copy(&c[0][0], &c[0][0] + 12, &k[0][0]);
-        return 6;
-    }
-    const double c[8][2] = {{b / 2, -h / 2},       {b / 2, -h / 2 + tf}, {tw / 2, -h / 2 + tf}, {tw / 2, h / 2},
-                            {-b / 2, h / 2},       {-b / 2, h / 2 - tf}, {-tw / 2, h / 2 - tf}, {-tw / 2, -h / 2}};
-    std::copy(&c[0][0], &c[0][0] + 16, &k[0][0]);
-    return 8;
-}
 
 // The outline's torsion constant as the published tables have it: a
 // double-T's the lower of the two fillet formulas the tables follow; the
