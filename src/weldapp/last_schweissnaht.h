@@ -65,14 +65,13 @@ enum Ergebnis_Status {
     // Run without fault, but a plate of the section lies beyond DIN
     // 18800-1's limits of b/t: its buckling check by DIN 18800-3 is not
     // made here, and the proof of the case is not complete. The stresses
-    // were checked and printed: their utilisation stands (a case whose
-    // stresses pass its limits can still fail by buckling, never the other
-    // way round).
+    // were checked and printed: their utilisation stands (stresses beyond
+    // their limit fail the case whatever that buckling check would say).
     ERGEBNIS_BEULNACHWEIS = 6,
 };
 
 struct Ausnutzung {
-    double U;    // 0 unless status is ERGEBNIS_GEFUEHRT
+    double U;    // 0 unless status is ERGEBNIS_GEFUEHRT (or ERGEBNIS_BEULNACHWEIS with its stresses')
     int status;  // Ergebnis_Status
     // U as computed, before a value just above 1 was counted as 1
     // (Round_Utilisation); 0 where not known.
