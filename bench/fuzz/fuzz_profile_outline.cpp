@@ -1,7 +1,7 @@
 // Fuzz target: what a damaged profile manager's database does to the outline
 // models and section values built from its records. The input is read record
 // by record with the database's reader; each record is turned into an outline
-// model, shear areas, parametric and simple section values, a four-arc
+// model, shear areas, parametric, rolled and simple section values, a four-arc
 // ellipse, a bar picture, a rolled-name parse and a contour of its values
 // (the contour store closed, grouped, drawn and extruded). No picture may
 // hold "nan" or "inf", and every search must end.
@@ -51,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Calc_Profil_Shear_Areas(&r, &w, &vy, &vz);
         Parametric_Section_Values p;
         Calc_Parametric_Section_Values(r.code % 14, v, 6, &p);
+        Calc_Rolled_Section_Values(r.code % 14, v, v[4], v[5], 6, &p);
         double simple[20];
         Calc_Simple_Section_Values(r.code % 5 == 0 ? 99 : r.code % 5, v, simple, 20);
         double it;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "profiles/catalogue_outline.h"
 #include "profiles/profil.h"
 
 namespace {
@@ -103,6 +104,21 @@ void Principal_Moduli(Parametric_Section_Values* r, const Composed& c, const dou
     r->W_2_neg = Over(I_2, eta_min);
 }
 
+// The sharp outline's corners of an angle and a Z in the model's axes,
+// where their moduli are taken (the stresses are read there too).
+int Sharp_Corners(int family, double h, double b, double tw, double tf, double (*k)[2]) {
+    if (family == PROFIL_FAMILY_L) {
+        const double c[6][2] = {{b / 2, -h / 2},      {b / 2, h / 2},           {-b / 2, h / 2},
+                                {-b / 2, h / 2 - tf}, {b / 2 - tw, h / 2 - tf}, {b / 2 - tw, -h / 2}};
+        std::copy(&c[0][0], &c[0][0] + 12, &k[0][0]);
+        return 6;
+    }
+    const double c[8][2] = {{b / 2, -h / 2},       {b / 2, -h / 2 + tf}, {tw / 2, -h / 2 + tf}, {tw / 2, h / 2},
+                            {-b / 2, h / 2},       {-b / 2, h / 2 - tf}, {-tw / 2, h / 2 - tf}, {-tw / 2, -h / 2}};
+    std::copy(&c[0][0], &c[0][0] + 16, &k[0][0]);
+    return 8;
+}
+
 // Basic values of the open shapes I, T, U, L, Z.
 void Open_Shape_Values(int family, double h, double b, double tw, double tf, Parametric_Section_Values* r) {
     std::vector<Plate> plates;
@@ -134,15 +150,10 @@ void Open_Shape_Values(int family, double h, double b, double tw, double tf, Par
     r->z_s = c.z_s;
     r->width = b;
     r->height = h;
-    if (family == PROFIL_FAMILY_L) {
-        const double corners[6][2] = {{b / 2, -h / 2},      {b / 2, h / 2},           {-b / 2, h / 2},
-                                      {-b / 2, h / 2 - tf}, {b / 2 - tw, h / 2 - tf}, {b / 2 - tw, -h / 2}};
-        Principal_Moduli(r, c, corners, 6, b, h);
-    } else if (family == PROFIL_FAMILY_Z) {
-        const double corners[8][2] = {{b / 2, -h / 2},      {b / 2, -h / 2 + tf},      {tw / 2, -h / 2 + tf},
-                                      {tw / 2, h / 2},      {-b / 2, h / 2},           {-b / 2, h / 2 - tf},
-                                      {-tw / 2, h / 2 - tf}, {-tw / 2, -h / 2}};
-        Principal_Moduli(r, c, corners, 8, b, h);
+    if (family == PROFIL_FAMILY_L || family == PROFIL_FAMILY_Z) {
+        double corners[8][2];
+        const int n = Sharp_Corners(family, h, b, tw, tf, corners);
+        Principal_Moduli(r, c, corners, n, b, h);
     } else {
         r->I_1 = c.I_1;
         r->I_2 = c.I_2;
@@ -186,9 +197,12 @@ void Hollow_Rectangle_Values(double h, double b, double tw, double tf, int optio
         r->flags |= PARAMETRIC_BASIC_VALUES;
     }
     if (options & PARAMETRIC_TORSION) {
-        // The parametric shape takes Bredt's closed part alone.
+        // The closed tube's values, as every road takes them: Bredt's
+        // closed part with the walls' own t³ s / 3 (EN 10210-2 and EN
+        // 10219-2 publish I_t = t³ h_p / 3 + 2 K A_p), the tube's St.
+        // Venant constant, which the cell and the walls stiffen together.
         Closed_Tube_Torsion c;
-        r->I_T = Calc_Closed_Tube_Torsion(h, b, tw, tf, 0.0, 0.0, &c) ? c.I_T_closed : 0.0;
+        r->I_T = Calc_Closed_Tube_Torsion(h, b, tw, tf, 0.0, 0.0, &c) ? c.I_T : 0.0;
         r->flags |= PARAMETRIC_TORSION;
     }
 }
@@ -209,6 +223,28 @@ constexpr double kSpandrelOwn =
 double Spandrel_Term(double r, double e) {
     const double d = r * (e - kSpandrelCentroid * r);
     return kSpandrels * d * d + 4 * kSpandrelOwn * r * r * r * r;
+}
+
+// The two root fillets of radius r where a web t_w thick, centred on y =
+// 0, meets a flange face at z = face, the flange on the side -dir: two
+// spandrels, each (1 - pi/4) r^2 with its own second moments about both
+// axes, their centroids kSpandrelCentroid r from the web and the flange
+// faces, added to the composed section. (The pair is symmetric about the
+// web: no product moment.)
+void Add_Root_Fillets(Composed* c, double t_w, double face, double r, int dir) {
+    if (!(r > 0) || !(c->area > 0)) return;
+    const double a = kSpandrels / 4 * r * r, own = kSpandrelOwn * r * r * r * r, e = kSpandrelCentroid * r;
+    const double y = t_w / 2 + e, z = face + dir * e;
+    // about the origin, the fillets added, back about the new centroid
+    const double A = c->area + 2 * a;
+    const double sy = c->area * c->y_s, sz = c->area * c->z_s + 2 * a * z;
+    double zz = c->I_1 + c->area * c->z_s * c->z_s + 2 * (own + a * z * z);
+    double yy = c->I_2 + c->area * c->y_s * c->y_s + 2 * (own + a * y * y);
+    double yz = c->I_yz + c->area * c->y_s * c->z_s;
+    c->area = A, c->y_s = sy / A, c->z_s = sz / A;
+    c->I_1 = zz - A * c->z_s * c->z_s;
+    c->I_2 = yy - A * c->y_s * c->y_s;
+    c->I_yz = yz - A * c->y_s * c->z_s;
 }
 
 }  // namespace
@@ -280,13 +316,17 @@ void Tube_Values(double D, double t, int options, Parametric_Section_Values* r) 
     }
 }
 
-void Unequal_I_Values(const float* v, int options, Parametric_Section_Values* r) {
+// An I with unequal flanges (h, t_fo, t_fu, t_w, b_o, b_u), its root
+// fillets r_o at the top flange and r_u at the bottom one (0: none).
+void Unequal_I_Values(const float* v, int options, Parametric_Section_Values* r, double r_o = 0, double r_u = 0) {
     double h = v[0], tfo = v[1], tfu = v[2], tw = v[3], bo = v[4], bu = v[5];
     double hw = h - tfo - tfu;
     double width = std::max(bo, bu);
     if (options & PARAMETRIC_BASIC_VALUES) {
         Composed c = Compose({{0, -h / 2 + tfo / 2, bo, tfo}, {0, -h / 2 + tfo + hw / 2, tw, hw},
                               {0, h / 2 - tfu / 2, bu, tfu}});
+        Add_Root_Fillets(&c, tw, -h / 2 + tfo, r_o, 1);
+        Add_Root_Fillets(&c, tw, h / 2 - tfu, r_u, -1);
         r->width = width;
         r->height = h;
         r->area = c.area;
@@ -484,6 +524,70 @@ int Calc_Parametric_Section_Values(int family, const float* values, int options,
     default:
         return 0;
     }
+}
+
+namespace {
+
+// The outline's torsion constant as the published tables have it: a
+// double-T's the lower of the two fillet formulas the tables follow; the
+// others the lower of the sum with their fillets and the plates' own sum
+// (the corner families' fillet gain lies above their tables, and the
+// profile file holds the plates' sum for tees and angles without one).
+double Outline_Torsion(char letter, const Catalogue_Section& s) {
+    if (letter == 'D' || !(s.I_t_thin > 0)) return s.I_t[0];
+    return std::min(s.I_t[0], s.I_t_thin);
+}
+
+}  // namespace
+
+int Calc_Rolled_Section_Values(int family, const float* values, double r_root, double r_toe, int options,
+                               Parametric_Section_Values* r) {
+    if (!r) return 0;
+    std::memset(r, 0, sizeof *r);
+    if (!values || !(r_root >= 0) || !(r_toe >= 0)) return 0;
+    const float* v = values;
+    if (family == PROFIL_FAMILY_Q22) {
+        Unequal_I_Values(v, options, r, r_root, r_root);
+        return r->flags != 0 || options == 0;
+    }
+    static const char kLetters[] = {0, 'D', 'T', 'U', 0, 'L', 'Z'};
+    const char letter = family >= 1 && family <= 6 ? kLetters[family] : 0;
+    if (!letter) return 0;
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    const Catalogue_Outline o = {letter, h, b, tw, tf, r_root, r_toe, 0.0, 0.0};
+    Catalogue_Section s;
+    if (!Catalogue_Outline_Section(&o, &s)) return 0;
+    if (options & PARAMETRIC_BASIC_VALUES) {
+        // The outline stands with z up and its box's lower left corner at
+        // the origin (a channel's back, an angle's heel, a Z's upper
+        // flange to the left); the model is that outline turned half round
+        // about its box's centre, y across, z down.
+        Composed c;
+        c.area = s.A;
+        c.y_s = b / 2 - s.e_y;
+        c.z_s = h / 2 - s.e_z;
+        c.I_1 = s.I_y;
+        c.I_2 = s.I_z;
+        // the product moment from the principal axes (the half turn keeps it)
+        const double theta = std::atan(s.tan_alpha);
+        c.I_yz = -(s.I_1 - s.I_2) / 2 * std::sin(2 * theta);
+        r->area = c.area, r->y_s = c.y_s, r->z_s = c.z_s;
+        r->width = b, r->height = h;
+        if (letter == 'L' || letter == 'Z') {
+            double k[8][2];
+            const int n = Sharp_Corners(family, h, b, tw, tf, k);
+            Principal_Moduli(r, c, k, n, b, h);
+        } else {
+            r->I_1 = c.I_1, r->I_2 = c.I_2;
+            Box_Moduli(r, b, h);
+        }
+        r->flags |= PARAMETRIC_BASIC_VALUES;
+    }
+    if (options & PARAMETRIC_TORSION) {
+        r->I_T = Outline_Torsion(letter, s);
+        r->flags |= PARAMETRIC_TORSION;
+    }
+    return 1;
 }
 
 int Match_Second_Word(const int32_t* record, int32_t value) { return record != nullptr && record[1] == value; }

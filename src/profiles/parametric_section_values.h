@@ -70,6 +70,20 @@ int Calc_Simple_Section_Values(int kind, const float* values, double* results, i
 // other family.
 int Calc_Parametric_Section_Values(int family, const float* values, int options, Parametric_Section_Values* result);
 
+// The same values of a rolled shape of family 1 I, 2 T, 3 U, 5 L, 6 Z or
+// 13 I with unequal flanges, from the same model values, whose root
+// fillets have the radius r_root and whose toes (the outer corners of its
+// flange tips) the radius r_toe: the area, centroid and second moments of
+// the exact outline with its fillets and toes (catalogue_outline; the I
+// with unequal flanges its plates with the fillets' spandrels), the moduli
+// at the sharp outline's extreme corners, and the outline's torsion
+// constant as the tables take it (a double-T's with its fillets; the
+// other shapes' not above their plates' own sum). Returns 0 (the record
+// zeroed) for another family and for dimensions or radii that make no
+// outline; the record may be null only then.
+int Calc_Rolled_Section_Values(int family, const float* values, double r_root, double r_toe, int options,
+                               Parametric_Section_Values* result);
+
 // The same values of a rectangular hollow section h x b (webs t_w, flanges
 // t_f) whose outer corners are rounded with r_o and inner ones with r_i:
 // the area and second moments of that outline, exact (the corners'

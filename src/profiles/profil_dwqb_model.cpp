@@ -583,14 +583,20 @@ void Give_Parametric_Values(int family, const float* shape_values) {
     if (word & 0x10000) options |= 16;
     if (!options) return;
     Parametric_Section_Values p;
-    // A rolled hollow section given with its corner radii has the values
-    // of its rounded outline, as its profile prints them.
+    // A rolled shape given with its radii has the values of its rounded
+    // outline, as its profile prints them and as its catalogue twin has
+    // them: a hollow section's corners, an open shape's root fillets and
+    // toes.
     const float* v = shape_values;
     const float r_o = v[PROFIL_MODEL_OUTER_CORNER_VALUE], r_i = v[PROFIL_MODEL_CORNER_VALUE];
-    const bool rounded = family == PROFIL_FAMILY_RHS && v[PROFIL_MODEL_CORNER_VALUE + 2] == static_cast<float>(PQ_CORNERS_ROLLED);
-    if (rounded ? !Calc_Rounded_Hollow_Rectangle_Values(v[0], v[1], v[2], v[3], r_o, r_i, options, &p)
-                : !Calc_Parametric_Section_Values(family, shape_values, options, &p))
+    const bool rolled = v[PROFIL_MODEL_CORNER_VALUE + 2] == static_cast<float>(PQ_CORNERS_ROLLED);
+    const bool rounded_tube = rolled && family == PROFIL_FAMILY_RHS;
+    if (rounded_tube) {
+        if (!Calc_Rounded_Hollow_Rectangle_Values(v[0], v[1], v[2], v[3], r_o, r_i, options, &p)) return;
+    } else if (!(rolled && Calc_Rolled_Section_Values(family, shape_values, r_i, r_o, options, &p)) &&
+               !Calc_Parametric_Section_Values(family, shape_values, options, &p)) {
         return;
+    }
     double* qw = DWQB_Querschnittswerte;
     if ((options & 2) && (p.flags & PARAMETRIC_BASIC_VALUES)) {
         qw[DWQB_QW_A] = p.area;

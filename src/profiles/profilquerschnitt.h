@@ -28,7 +28,8 @@ enum {
     PROFIL_MODEL_FIRST_SHAPE_VALUE = 20,
     // A shape given by its dimensions with corners of its own: the corners
     // at the top and the bottom flange, then how they are given
-    // (PQ_CORNERS_*), then a rolled hollow section's outer corner radius.
+    // (PQ_CORNERS_*), then a rolled shape's outer corner radius (a hollow
+    // section's corners, an open shape's toes).
     PROFIL_MODEL_CORNER_VALUE = 28,
     PROFIL_MODEL_OUTER_CORNER_VALUE = 31,
 };
@@ -87,8 +88,9 @@ struct Profilquerschnitt {
     // A shape given by its dimensions: where the clear widths of its plates
     // end at the junctions of the top and the bottom flange with the web
     // (the root radius of a rolled profile, the weld leg of a welded one,
-    // a hollow section's inner corner radius), cm, and for a rolled hollow
-    // section its outer corner radius (0: none). own_corners is PQ_CORNERS_*;
+    // a hollow section's inner corner radius), cm, and for a rolled shape
+    // the radius of its outer corners, a hollow section's or the toes of an
+    // open shape's flanges (0: none). own_corners is PQ_CORNERS_*;
     // with none the plates' smaller thickness stands in for them. Not part
     // of the text form: the setters clear it.
     int32_t own_corners;

@@ -106,9 +106,10 @@ int Shape_Of(const Stahlprofil& p, int flat_bar_mode, double* d) {
 // Where the profile's clear widths end at its top and bottom flange (cm):
 // its own root radius or weld leg, the inner corner radius of a hollow
 // section - the offsets its closed forms take too; a rolled profile says
-// so (its shear areas count the fillets), and a rolled hollow section
-// hands its outer corner radius as well: the section the list prints has
-// both.
+// so (its shear areas count the fillets), and hands the radius of its
+// outer corners as well, a hollow section's corners, the toes of a tee's,
+// a channel's, an angle's or a Z's flanges: the section the list prints
+// has them.
 void Own_Corners(const Stahlprofil& p, Profilquerschnitt* q) {
     double o_o = 0, o_u = 0, r = 0;
     Calc_Profile_Weld_Offsets(&p, &o_o, &o_u, &r);
@@ -116,8 +117,9 @@ void Own_Corners(const Stahlprofil& p, Profilquerschnitt* q) {
     if (p.type == PROFILTYP_RECHTECK) {
         if (p.rolled) q->outer_corner = 0.1 * o_o;
         o_o = o_u = r;
-    } else if (!Is_Profile_Type_In(PROFILTYP_MASK_TWO_FLANGES, p.type)) {
-        o_u = o_o;
+    } else {
+        if (p.rolled) q->outer_corner = 0.1 * std::max(r, 0.0);
+        if (!Is_Profile_Type_In(PROFILTYP_MASK_TWO_FLANGES, p.type)) o_u = o_o;
     }
     q->own_corners = p.rolled ? PQ_CORNERS_ROLLED : PQ_CORNERS_GIVEN;
     q->corners[0] = 0.1 * o_o;

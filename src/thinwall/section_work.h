@@ -43,7 +43,7 @@ enum {
     WORK_SLOT_GIVEN_W_TOP = WORK_SLOT_D3,
     WORK_SLOT_GIVEN_W_BOTTOM = WORK_SLOT_D4,
     WORK_SLOT_CORNERS = 28,       // 28 .. 30: a shape's own corners, top and bottom, and how given (1, 2 rolled)
-    WORK_SLOT_OUTER_CORNER = 31,  // a rolled hollow section's outer corner radius
+    WORK_SLOT_OUTER_CORNER = 31,  // a rolled shape's outer corner radius: a hollow section's corners, the toes
     WORK_SLOT_CODE = 41,          // the code word of the lead block
     WORK_SLOT_PAYLOAD = 42,
     WORK_SLOT_SHAPE_FACTOR_Y = 56,  // plastic shape factors alpha_pl,y and alpha_pl,z

@@ -252,9 +252,12 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     // printed none).
     if (status != 0) result->U_sigma = Ausnutzung_Fehler();
     else if (!conn->section_check) result->U_sigma = Ausnutzung{0.0, ERGEBNIS_NICHT_GEFUEHRT};
-    // A plate beyond its b/t limit makes the stresses of the section prove
-    // nothing until its buckling is checked: the case is not covered.
-    else if (Din_Plate_Buckling_Check_Needed(r)) result->U_sigma = Ausnutzung_Beulnachweis();
+    // A plate beyond its b/t limit leaves the proof of the case incomplete
+    // until its buckling is checked: the case is not covered. Its stresses
+    // were checked all the same, and their utilisation (printed in its
+    // block) counts in the final result as every other case's does.
+    else if (Din_Plate_Buckling_Check_Needed(r))
+        result->U_sigma = Ausnutzung_Beulnachweis(std::max({r->U_sigma, r->U_tau, r->U_v}));
     else result->U_sigma = Ausnutzung_Gerundet(std::max({r->U_sigma, r->U_tau, r->U_v}));
     result->U_w = Ausnutzung_Gerundet(Din_Weld_Utilisation(r));
     Din_Governing_Point(r, result);

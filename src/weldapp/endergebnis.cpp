@@ -24,9 +24,14 @@ bool Endergebnis_Fails(double u, double tolerance) {
 
 // Keeps the strictly larger of a check's utilisations with its place: larger
 // as it counts, and of two the rule counts as 1 alike the larger as
-// computed, so that the maximum shows the largest value with its note.
-static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, const LastfallErgebnis* at = nullptr) {
-    if (u.status != ERGEBNIS_GEFUEHRT) return;
+// computed, so that the maximum shows the largest value with its note. A
+// check's maximum takes every utilisation that stands, the DIN check's
+// stresses beside a missing buckling check too (its block printed them);
+// the overall maximum, which the table and the chart mark among their
+// values, only those of checks run (such a case shows its mark there).
+static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, const LastfallErgebnis* at = nullptr,
+                  bool run_only = false) {
+    if (run_only ? u.status != ERGEBNIS_GEFUEHRT : !Ausnutzung_Steht(u)) return;
     const double computed = Ausnutzung_Berechnet(u);
     if (!(u.U > m->U || (u.U == m->U && m->load_case > 0 && computed > m->computed))) return;
     *m = {u.U, load_case};
@@ -46,10 +51,10 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         raise(&e.sigma, r.U_sigma, lk);
         raise(&e.w, r.U_w, lk, &r);
         raise(&e.ct, r.U_ct, lk);
-        raise(&e.overall, r.U_sigma, lk);
-        raise(&e.overall, r.U_w, lk, &r);
+        raise(&e.overall, r.U_sigma, lk, nullptr, true);
+        raise(&e.overall, r.U_w, lk, &r, true);
         for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
-            if (u->status == ERGEBNIS_GEFUEHRT && u->U == 1.0 && Utilisation_Counted_As_One(u->computed))
+            if (Ausnutzung_Steht(*u) && u->U == 1.0 && Utilisation_Counted_As_One(u->computed))
                 e.counted_as_one = true;
         if (r.U_w.status == ERGEBNIS_EINGABE_ABGELEHNT) e.weld_input_refused = true;
         if (!Lastfall_Hat_Ergebnis(&r)) {
@@ -64,9 +69,11 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         if (r.U_sigma.status == ERGEBNIS_SCHUBBEULEN) e.shear_buckling.push_back(lk);
         else if (r.U_sigma.status == ERGEBNIS_BEULNACHWEIS) e.plate_buckling.push_back(lk);
         else if (Lastfall_Nicht_Abgedeckt(&r)) e.not_covered.push_back(lk);
+        // Stresses beyond their limit fail a case whatever a missing
+        // buckling check would say.
         bool failed = r.limits_broken;
         for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
-            failed = failed || (u->status == ERGEBNIS_GEFUEHRT && !(not_covered && u == &r.U_ct) &&
+            failed = failed || (Ausnutzung_Steht(*u) && !(not_covered && u == &r.U_ct) &&
                                 Endergebnis_Fails(u->U, u == &r.U_ct ? 0.0 : tolerance));
         if (failed) e.failing.push_back(lk);
     }

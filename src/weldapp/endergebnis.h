@@ -3,7 +3,8 @@
 // the welds, the weld and end point where it governs; the load cases that
 // fail or have no result; the notes of the checks about every detailing
 // limit a weld breaks; and the verdict. Computed from the load-case results
-// alone (their statuses, never a value standing for an error), once per
+// alone (their statuses, never a value standing for an error; the stresses
+// of a DIN case that lacks its buckling check count), once per
 // evaluation, in time linear in the number of cases.
 #ifndef WELDAPP_ENDERGEBNIS_H
 #define WELDAPP_ENDERGEBNIS_H

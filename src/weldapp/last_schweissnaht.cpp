@@ -47,6 +47,17 @@ Ausnutzung Ausnutzung_Nicht_Abgedeckt(void) { return {0.0, ERGEBNIS_NICHT_ABGEDE
 Ausnutzung Ausnutzung_Schubbeulen(void) { return {0.0, ERGEBNIS_SCHUBBEULEN}; }
 Ausnutzung Ausnutzung_Beulnachweis(void) { return {0.0, ERGEBNIS_BEULNACHWEIS}; }
 
+Ausnutzung Ausnutzung_Beulnachweis(double computed) {
+    Ausnutzung u = Ausnutzung_Gerundet(computed);
+    if (u.status != ERGEBNIS_GEFUEHRT) return Ausnutzung_Beulnachweis();
+    u.status = ERGEBNIS_BEULNACHWEIS;
+    return u;
+}
+
+int Ausnutzung_Steht(const Ausnutzung& u) {
+    return u.status == ERGEBNIS_GEFUEHRT || (u.status == ERGEBNIS_BEULNACHWEIS && u.U > 0.0);
+}
+
 int Lastfall_Hat_Ergebnis(const LastfallErgebnis* r) {
     return r && r->U_sigma.status != ERGEBNIS_FEHLER && r->U_ct.status != ERGEBNIS_FEHLER &&
            r->U_w.status != ERGEBNIS_FEHLER;

@@ -40,9 +40,11 @@ inline constexpr double Schnittkraefte::*const LASTFALL_COLUMNS[6] = {
 };
 
 // What became of one check of a load case. The utilisation beside it is a
-// number only for ERGEBNIS_GEFUEHRT; a check that was refused or failed, or
-// that does not cover the case, says so here and leaves its utilisation 0,
-// so that no value ever stands for an error.
+// number only for ERGEBNIS_GEFUEHRT, and for ERGEBNIS_BEULNACHWEIS where
+// the DIN check's stresses stand beside the buckling check it lacks; a
+// check that was refused or failed, or that does not cover the case, says
+// so here and leaves its utilisation 0, so that no value ever stands for
+// an error.
 enum Ergebnis_Status {
     ERGEBNIS_NICHT_GEFUEHRT = 0,  // not run: switched off, or no load it must take
     ERGEBNIS_GEFUEHRT = 1,        // run; the utilisation is its result
@@ -62,12 +64,14 @@ enum Ergebnis_Status {
     ERGEBNIS_SCHUBBEULEN = 5,
     // Run without fault, but a plate of the section lies beyond DIN
     // 18800-1's limits of b/t: its buckling check by DIN 18800-3 is not
-    // made here. No utilisation, and the proof of the case is not complete.
+    // made here, and the proof of the case is not complete. The stresses
+    // were checked and printed: their utilisation stands (stresses beyond
+    // their limit fail the case whatever that buckling check would say).
     ERGEBNIS_BEULNACHWEIS = 6,
 };
 
 struct Ausnutzung {
-    double U;    // 0 unless status is ERGEBNIS_GEFUEHRT
+    double U;    // 0 unless status is ERGEBNIS_GEFUEHRT (or ERGEBNIS_BEULNACHWEIS with its stresses')
     int status;  // Ergebnis_Status
     // U as computed, before a value just above 1 was counted as 1
     // (Round_Utilisation); 0 where not known.
@@ -111,8 +115,15 @@ Ausnutzung Ausnutzung_Nicht_Abgedeckt(void);
 // with 0.
 Ausnutzung Ausnutzung_Schubbeulen(void);
 // A section whose plate needs a buckling check by DIN 18800-3:
-// ERGEBNIS_BEULNACHWEIS with 0.
+// ERGEBNIS_BEULNACHWEIS with 0; with the utilisation of its stresses as
+// computed, that utilisation as Ausnutzung_Gerundet keeps it (0 for one
+// that is no number).
 Ausnutzung Ausnutzung_Beulnachweis(void);
+Ausnutzung Ausnutzung_Beulnachweis(double computed);
+// 1 when the utilisation is a number the final result counts: a check
+// run (ERGEBNIS_GEFUEHRT), or the DIN check's stresses beside a missing
+// buckling check (ERGEBNIS_BEULNACHWEIS with its value).
+int Ausnutzung_Steht(const Ausnutzung& u);
 // 1 when no check of the case failed.
 int Lastfall_Hat_Ergebnis(const LastfallErgebnis* result);
 // 1 when a check of the case does not cover it (its proof is incomplete,

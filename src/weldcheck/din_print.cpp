@@ -84,19 +84,6 @@ double Governing_W_y(const Anschluss_Profilwerte& p) {
     return a > 0.0 && b > 0.0 ? std::min(a, b) : std::max(a, b);
 }
 
-// Under the dimensions of a profile typed in with root radii: the DIN
-// check builds such a section from its plates alone, as a thin-walled
-// model without the radii (it has none for rolled dimensions), so its row
-// shows r = 0 where the input protocol names the radius; the line says
-// which model the values are and that the radii, left out, only make the
-// section smaller.
-void Radius_Not_In_Model(FILE* f, const GeschweissterAnschluss* r) {
-    if (r->catalogue == 1 || !(r->r > 0.05) || r->r2 > 0.05) return;
-    Safe_Fprintf(f, "   (r = 0: Querschnittswerte des dünnwandigen Blechmodells; der Ausrundungsradius r = %.1lf mm\n"_cp,
-                 r->r);
-    Safe_Fprintf(f, "   der Eingabe bleibt unberücksichtigt, auf der sicheren Seite)\n"_cp);
-}
-
 void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Profilwerte& p = r->profile_values;
     const int type = r->family;
@@ -113,7 +100,6 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     case ANSCHLUSS_I:
         Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm       t = %6.1lf mm        s = %5.1lf mm      r = %5.1lf mm\n",
                      h, b, t, s, rr);
-        Radius_Not_In_Model(f, r);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r   I╬\\z╬r = %8.1lf cm╬/4╬r    I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
         Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r     W╬\\z╬r = %6.1lf cm╬/3\n"_cp, W_y, W_z);
@@ -128,7 +114,6 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     case ANSCHLUSS_CHANNEL:
         Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm       t╬r = %6.1lf mm         s╬r = %5.1lf mm       r = %5.1lf mm\n"_cp,
                      h, b, t, s, rr);
-        Radius_Not_In_Model(f, r);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r   I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
         Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r     W╬\\z╬r = %6.1lf cm╬/3\n "_cp, W_y, W_z);
@@ -136,7 +121,6 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     case ANSCHLUSS_TEE:
         Safe_Fprintf(f, "   h = %6.1lf mm        b = %6.1lf mm         t╬r = %6.1lf mm         s╬r = %6.1lf mm      r = %6.1lf mm\n"_cp,
                      h, b, t, s, rr);
-        Radius_Not_In_Model(f, r);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r       I╬\\y╬r = %8.1lf cm╬/4╬r     I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
         Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r      W╬\\z╬r = %6.1lf cm╬/3╬r\n ╬r"_cp, W_y, W_z);
@@ -144,7 +128,6 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     case ANSCHLUSS_ANGLE:
         Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm         t╬r = %6.1lf mm         s╬r = %6.1lf mm      r = %6.1lf mm\n"_cp,
                      h, b, t, s, rr);
-        Radius_Not_In_Model(f, r);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r     I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
         break;

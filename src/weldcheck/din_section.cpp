@@ -641,7 +641,10 @@ void Take_Over_Profile(const GeschweissterAnschluss* r, int T, Kept_Profile_End*
     double W_y_top;
     Calc_I_Section_Values(r->b, r->b, r->h - 2 * r->t, r->t, r->t, r->s, &k->A, &k->I_y, &k->I_z, &k->I_T, &k->W_y,
                           &W_y_top, &k->W_z, nullptr, nullptr, nullptr, nullptr);
-    k->h2 = r->h, k->b2 = r->b, k->t2 = r->t, k->s2 = r->s, k->r2 = 0.0, k->r2_inner = 0.0;
+    // A typed rolled profile keeps its root radius: its section model has
+    // the fillets (Make_Model).
+    k->h2 = r->h, k->b2 = r->b, k->t2 = r->t, k->s2 = r->s, k->r2_inner = 0.0;
+    k->r2 = T == KEHLNAHT_RHS ? 0.0 : std::max(r->r, 0.0);
 }
 
 // The kept profile end of the record (made anew when what decides it
@@ -685,17 +688,19 @@ void Make_Model(const GeschweissterAnschluss* r, int T, Kept_Profile_End* k) {
         if (T == KEHLNAHT_ROUND) d[2] = h;
         Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
         // Its plates' clear widths end where its own corners are, not at
-        // the thinner plate's thickness. A typed tube with rounded corners
-        // is the section it prints: the model's values of the rounded
-        // outline (A, I, W, the extreme fibres, Bredt round the rounded
-        // midline), not the sharp tube with the corners' steel.
+        // the thinner plate's thickness. A typed rolled profile is the
+        // section it prints, as its catalogue twin: the model's values of
+        // its rounded outline (A, I, W, the extreme fibres; a tube's Bredt
+        // round the rounded midline), with its root fillets and its toes,
+        // not the sharp plates.
         if (T >= KEHLNAHT_I && T <= KEHLNAHT_ANGLE) {
             const Din_Corners c = Din_Corners_Of(r, T);
-            const bool rolled = r->r > 0.0;
+            const double toe = T == KEHLNAHT_RHS ? 0.0 : std::max(r->r_toe, 0.0);
+            const bool rolled = r->r > 0.0 || toe > 0.0;
             pq.own_corners = rolled ? PQ_CORNERS_ROLLED : PQ_CORNERS_GIVEN;
             pq.corners[0] = 0.1 * c.top;
             pq.corners[1] = 0.1 * c.bottom;
-            pq.outer_corner = T == KEHLNAHT_RHS && rolled ? 0.1 * c.outer : 0.0;
+            pq.outer_corner = !rolled ? 0.0 : T == KEHLNAHT_RHS ? 0.1 * c.outer : 0.1 * toe;
         }
     }
     k->model_made = true;

@@ -119,14 +119,15 @@ TEST(ParametricSections, ZByThePrincipalInvariantsTubesByBredtAndTheRing) {
     EXPECT_GT(z.I_1, z.I_2);
     EXPECT_LE(std::fabs(z.angle), kPi / 4);
 
-    // Rectangular hollow 20 × 10 × 1: Bredt I_T = 4·A_m²·t/s, A_m = 19·9, s = 2·(19 + 9).
+    // Rectangular hollow 20 × 10 × 1: the closed tube's I_T = 4·A_m²·t/s +
+    // s·t³/3 (EN 10210-2: 2 K A_p + t³ h_p / 3), A_m = 19·9, s = 2·(19 + 9).
     auto rhs = Values(4, {20, 10, 1, 1});
     EXPECT_NEAR(rhs.area, 200 - 18 * 8, 1e-9);
     EXPECT_NEAR(rhs.I_1, (10 * 8000 - 8 * 5832) / 12.0, 1e-6);
     EXPECT_NEAR(rhs.I_2, (20 * 1000 - 18 * 512) / 12.0, 1e-6);
     EXPECT_NEAR(rhs.W_1_pos, rhs.I_1 / 10, 1e-9);
     EXPECT_NEAR(rhs.W_2_neg, -rhs.I_2 / 5, 1e-9);
-    EXPECT_NEAR(rhs.I_T, 4 * 171.0 * 171 * 1 / 56, 1e-6);
+    EXPECT_NEAR(rhs.I_T, 4 * 171.0 * 171 * 1 / 56 + 56.0 / 3, 1e-6);
 
     // Round tube 10 × 1: I = π(D⁴ − d⁴)/64, I_T = 2I.
     auto chs = Values(7, {10, 0, 1});

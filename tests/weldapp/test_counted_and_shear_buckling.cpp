@@ -1,6 +1,7 @@
 // The final result of the cross-section and c/t checks where the rule
-// "above 1 but below 1.001 counts as 1" applied, and of a section whose web
-// needs a closer check of its shear buckling: its rows and its verdict.
+// "above 1 but below 1.001 counts as 1" applied, of a section whose web
+// needs a closer check of its shear buckling, and of a DIN section whose
+// plate needs its buckling check: its rows and its verdict.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -65,6 +66,7 @@ TEST(FinalResult, RowsAndVerdictOfTheRuleAndOfShearBuckling) {
     const char* const section_1 = "╬tQuerschnitt╬tLk 1╬tU╬\\╠╬r = 1.000  \xF3  1  "_cp;
     const char* const ct = "╬tc/t-Verhältnis╬tLk 1╬tU╬\\c/t╬r = "_cp;
     const char* const buckling = "\n ╬HSchubbeulen (genauer Nachweis nötig):╬r╬tLk 2  "_cp;
+    const char* const plate_buckling = "╬HBeulnachweis nach DIN 18800-3 nötig:╬r╬tLk 1  "_cp;
     const std::string proven = std::string("\xCE" "B") + Line_Proof_Ok() + "\n";
     const std::string failed = std::string("\xCE" "B") + Line_Proof_Failed() + "\n";
     const struct Case {
@@ -93,6 +95,16 @@ TEST(FinalResult, RowsAndVerdictOfTheRuleAndOfShearBuckling) {
         {"plain", {{low, low, w}}, {proven}, "zählt"_cp},
         {"shear buckling", {{low, none, w}, {Ausnutzung_Schubbeulen(), none, w}},
          {buckling + std::string(Mark_Alert()) + "\n", failed}, "Berechnungsfehler"},
+        // A DIN case whose plate needs its buckling checked keeps the
+        // stress ratio its block printed: the section's maximum is its
+        // 0.869, not the other case's 0.139; above 1 it fails the case.
+        {"DIN plate buckling: its stresses count",
+         {{Ausnutzung_Beulnachweis(0.869), none, w}, {Ausnutzung_Gerundet(0.139), none, w}},
+         {"╬tQuerschnitt╬tLk 1╬tU╬\\╠╬r = 0.869"_cp, plate_buckling, failed}, "Nicht erfüllt"_cp},
+        {"DIN plate buckling: stresses above 1",
+         {{Ausnutzung_Beulnachweis(1.2), none, w}, {low, none, w}},
+         {"╬tQuerschnitt╬tLk 1╬tU╬\\╠╬r = 1.200"_cp, "Nicht erfüllt in:╬r╬tLk 1  "_cp, plate_buckling, failed},
+         "Lk 2╬tU"_cp},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
