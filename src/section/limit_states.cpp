@@ -102,6 +102,18 @@ void Zum_Ursprung(Querschnitt* q, const double* T, double* out) {
     out[0] = T[0], out[1] = T[1] + zs * T[0], out[2] = T[2] - ys * T[0], out[3] = 0;
 }
 
+// The ultimate plane of kinds 1 and 5: the family's plane for parameter t
+// in the nearest of `count` directions evenly spaced around the circle, the
+// direction the plane's block then reports.
+int Abgetastete_Grenzebene(Querschnitt* q, const double* input, int count, double* plane) {
+    if (count < 1) return 0;
+    const double step = 2 * M_PI / count;
+    double i = std::fmod(std::round(input[0] / step), count);
+    if (i < 0) i += count;
+    const double in[2] = {i * step, input[1]};
+    return Calc_Grenzdehnungsebene(q, in, plane);
+}
+
 }  // namespace
 
 int Set_Grenzzustand_Querschnitt(int, int, int, Querschnitt* section, int reference, int reset) {
@@ -161,12 +173,11 @@ int Calc_Grenzzustand_Punktwerte(Querschnitt* q, const double* plane, Grenzzusta
     return 1;
 }
 
-int Calc_Grenzzustand_Richtung(Querschnitt* q, const double* input, int, Grenzzustand_Block* b) {
+int Calc_Grenzzustand_Richtung(Querschnitt* q, const double* input, int directions, Grenzzustand_Block* b) {
     WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !input || !b) return 0;
-    const double in[2] = {input[0], input[1]};
     double plane[4];
-    if (!Calc_Grenzdehnungsebene(q, in, plane)) return 0;
+    if (!Abgetastete_Grenzebene(q, input, directions, plane)) return 0;
     return Fuellen(q, plane, 1.0, 1.0, b);
 }
 
@@ -274,12 +285,11 @@ int Calc_Grenzzustand_Randpunkte(Querschnitt* q, const double* axis, double* out
     return found_lo && found_hi;
 }
 
-int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int, Grenzzustand_Block* b) {
+int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int directions, Grenzzustand_Block* b) {
     WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !input || !b) return 0;
-    const double in[2] = {input[0], input[1]};
     double plane[4];
-    if (!Calc_Grenzdehnungsebene(q, in, plane)) return 0;
+    if (!Abgetastete_Grenzebene(q, input, directions, plane)) return 0;
     double r[6];
     if (!Calc_Zug_Druck_Resultierende(q, plane, 1.0, r)) return 0;
     double* v = b->v;
