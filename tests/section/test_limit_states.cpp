@@ -126,6 +126,15 @@ TEST(LimitStates, UltimatePlaneAndLeverArmOfASampledDirection) {
         EXPECT_NEAR(b.v[12], 0, 1e-9) << c.degrees;
         EXPECT_NEAR(b.v[14], -kEu, 1e-9) << c.degrees;
         EXPECT_NEAR(b.v[17], kEu, 1e-9) << c.degrees;
+        // Corner strains: 150 ‰ times the corner's distance along the
+        // direction over the extreme fibre's, 0.05 |cos| + 0.1 |sin|.
+        const double cu = std::cos(c.used * M_PI / 180), su = std::sin(c.used * M_PI / 180);
+        const double corners[4][2] = {{-0.05, -0.1}, {0.05, -0.1}, {0.05, 0.1}, {-0.05, 0.1}};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(b.v[GZ_DEHNUNG + i],
+                        kEu * (corners[i][0] * cu + corners[i][1] * su) / (0.05 * std::fabs(cu) + 0.1 * std::fabs(su)),
+                        1e-9)
+                << c.degrees << " " << i;
         // Along an axis: M_y = f b (a² - e²/3) bending about y (tension at
         // +z), M_z = -f h (a² - e²/3) bending about z (tension at +y).
         const double s = std::cos(c.used * M_PI / 180);
@@ -146,7 +155,29 @@ TEST(LimitStates, UltimatePlaneAndLeverArmOfASampledDirection) {
         EXPECT_NEAR(b.v[7], -depth / 2, 1e-9) << c.degrees;
         EXPECT_NEAR(b.v[8], depth / 2, 1e-9) << c.degrees;
     }
+    // t = 10: -150 ‰ at the compression edge, 60 ‰ at the tension edge; the
+    // neutral axis lies 150/210 of the depth from the compressed edge.
+    for (double degrees : {0, 90, 180, 270}) {
+        const double input[4] = {degrees, 10, 0, 1}, depth = std::fmod(degrees, 180) == 0 ? 0.1 : 0.2;
+        Grenzzustand_Block b;
+        ASSERT_EQ(Calc_Grenzzustand(5, input, &b), 1);
+        EXPECT_NEAR(b.v[7], -150.0 / 210 * depth, 1e-9) << degrees;
+        EXPECT_NEAR(b.v[8], 60.0 / 210 * depth, 1e-9) << degrees;
+    }
     EXPECT_EQ(Release_Grenzzustand_Querschnitt(), 1);
+    Free_Querschnitt(q);
+    // A single bar has no depth: the plane has no strain, neither resultant
+    // exists, and the lever arm ends with nothing to report, as a success.
+    q = New_Querschnitt(1, 0);
+    Querschnittsgruppe* g = New_Querschnittsgruppe_Punkte(1, Add_Steel(q, 235));
+    Add_Querschnittsgruppe(q, g);
+    Querschnittsknoten* n = New_Querschnittsknoten(1, 0.1, 0.05);
+    Add_Querschnittsknoten(q, n);
+    Add_Punkt_To_Gruppe(g, n, 0.001);
+    const double input[2] = {0, 16};
+    Grenzzustand_Block b{};
+    EXPECT_EQ(Calc_Grenzzustand_Hebelarm(q, input, 16, &b), 1);
+    for (int i = 3; i <= 9; ++i) EXPECT_EQ(b.v[i], 0) << i;
     Free_Querschnitt(q);
 }
 
@@ -179,11 +210,12 @@ TEST(LimitStates, LoadLevelAtWhichTheLoadFactorIsTheSafetyFactor) {
     // Worked backwards: a depth x of the block gives F, M_u and e_s, and
     // the target M = M_u / gamma(e_s) has its level at F / (A_s f_y). x =
     // 0.18: e_s = 5.25 ‰, gamma 1.75 by the rule as well; x = 0.45 x 3.5 /
-    // 5.5: e_s = 2 ‰, gamma = 2.1 - 0.35 x 2 / 3 = 1.8667 by the rule.
+    // 5.5: e_s = 2 ‰, gamma = 2.1 - 0.35 x 2 / 3 = 1.8667 by the rule; a
+    // given 2.0 stands.
     Querschnitt* q = Reinforced_Rectangle();
     const struct {
         double x, setting;
-    } cases[] = {{0.18, 1.75}, {0.18, 0}, {kD * 3.5 / 5.5, 0}};
+    } cases[] = {{0.18, 1.75}, {0.18, 2.0}, {0.18, 0}, {kD * 3.5 / 5.5, 0}};
     for (const auto& c : cases) {
         const double F = kAlphaBF * c.x, e_s = 3.5 * (kD - c.x) / c.x;
         const double gamma = c.setting > 0 ? c.setting : Gamma_Of_Steel(e_s);
@@ -223,17 +255,21 @@ TEST(LimitStates, LoadLevelAtWhichTheLoadFactorIsTheSafetyFactor) {
 
 TEST(LimitStates, SafetyAgainstALoadLevelAndItsTwin) {
     // One step from lambda0 = 1 on the reinforced rectangle: r = f(1) /
-    // 1.75 with f(1) = M_u(A_s f_y) / M, then lambda1 = 1 / r and the block
-    // holds f(lambda1) = M_u(lambda1 A_s f_y) / M.
+    // gamma with f(1) = M_u(A_s f_y) / M, then lambda1 = 1 / r and the block
+    // holds f(lambda1) = M_u(lambda1 A_s f_y) / M. Without a given gamma the
+    // rule takes the steel strain at lambda0: x = A_s f_y / (alpha b f_c).
     Querschnitt* q = Reinforced_Rectangle();
     ASSERT_EQ(Set_Grenzzustand_Querschnitt(0, 0, 0, q, 1, 1), 1);
-    const double M = Moment_RC(kAlphaBF * 0.18) / 1.75, lambda1 = 1.75 * M / Moment_RC(kFs);
-    const double input[7] = {0, -M, 0, 1, 10, 1, 1.75};
-    Grenzzustand_Block b;
-    ASSERT_EQ(Calc_Grenzzustand(4, input, &b), 1);
-    EXPECT_NEAR(b.v[18], lambda1, 1e-3 * lambda1);
-    EXPECT_NEAR(b.v[6], Moment_RC(lambda1 * kFs) / M, 1e-3);
-    EXPECT_NEAR(b.v[4], -M, 1e-3 * M);
+    const double M = Moment_RC(kAlphaBF * 0.18) / 1.75, x1 = kFs / kAlphaBF;
+    for (double given : {1.75, 2.0, 0.0}) {
+        const double gamma = given > 0 ? given : Gamma_Of_Steel(3.5 * (kD - x1) / x1);
+        const double lambda1 = gamma * M / Moment_RC(kFs), input[7] = {0, -M, 0, 1, 10, 1, given};
+        Grenzzustand_Block b;
+        ASSERT_EQ(Calc_Grenzzustand(4, input, &b), 1);
+        EXPECT_NEAR(b.v[18], lambda1, 1e-3 * lambda1) << given;
+        EXPECT_NEAR(b.v[6], Moment_RC(lambda1 * kFs) / M, 1e-3) << given;
+        EXPECT_NEAR(b.v[4], -M, 1e-3 * M) << given;
+    }
     Free_Querschnitt(q);
 
     // A steel rectangle whose level scales it all: f(lambda) = lambda f1,
