@@ -7,6 +7,7 @@
 
 #include "base/invariant.h"
 #include "section/internal_forces.h"
+#include "section/nonlinear_solver.h"
 #include "section/section_invariants.h"
 #include "section/section_update.h"
 #include "section/section_values.h"
@@ -307,18 +308,76 @@ int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int directio
     return Calc_Grenzzustand_Punktwerte(q, plane, b);
 }
 
+namespace {
+
+// The level bounds of a limit-load search (lower at least 1e-10, upper not
+// below it) as logarithms in the solver context, with the safety setting.
+void Traglast_Grenzen(const double* limits) {
+    Loeser_Kontext* ctx = Get_Loeser_Kontext();
+    const double lo = std::max(limits[0], 1e-10), hi = std::max(limits[1], lo);
+    ctx->log_grenzen[0] = std::log(lo), ctx->log_grenzen[1] = std::log(hi);
+    ctx->sicherheit = limits[3];
+}
+
+double Lastfaktor_3(const double* T, const Schnittgroessen& r) {
+    const double tt = T[0] * T[0] + T[1] * T[1] + T[2] * T[2];
+    return tt != 0 ? (T[0] * r.N + T[1] * r.My + T[2] * r.Mz) / tt : 0;
+}
+
+}  // namespace
+
+int Calc_Traglast_Newton(Querschnitt* q, const double* T, const double* limits, const Loeser_Toleranz* tolerance,
+                         Traglast_Ergebnis* result) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
+    if (!result) return 0;
+    result->g.status = 1;
+    if (!q || !T || !limits) return 0;
+    Traglast_Grenzen(limits);
+    Loeser_Kontext* ctx = Get_Loeser_Kontext();
+    // The target scaled as for the equilibrium solve, about the centroid.
+    double ys, zs;
+    Schwerpunkt(q, &ys, &zs);
+    ctx->querschnitt = q, ctx->ey = ys, ctx->ez = zs;
+    Set_Loeser_Skalierung(T);
+    double* t = ctx->ziel_kopie;
+    t[0] = ctx->s[0] * T[0], t[1] = ctx->s[1] * (T[1] - zs * T[0]), t[2] = ctx->s[2] * (T[2] + ys * T[0]), t[3] = 0;
+    ctx->ziel = t;
+    const double tol = tolerance ? tolerance->toleranz : 1e-4;
+    int maxfev = tolerance ? tolerance->maxfev : 100;
+    double hybrid_tol = 0.001 * tol;
+    ctx->schwelle = tol * tol;
+    int n = 4, ld = 4, lwa = 34, info = 0, iter = 0;
+    double x[4], fvec[4] = {0, 0, 0, 0}, fjac[16], wa[34];
+    Loeser_Variablen(3, result->g.ebene, x);
+    x[3] = std::log(std::max(result->lambda, 1e-10));
+    nlsolve::hybrj1(Traglast_Callback, &n, x, fvec, fjac, &ld, &hybrid_tol, &maxfev, &info, wa, &lwa, &iter);
+    Loeser_Stopp_Holen(4, info, x, fvec);
+    ctx->querschnitt = nullptr, ctx->ziel = nullptr;
+    Grenzdehnung_Ergebnis& g = result->g;
+    Loeser_Ebene(3, x, g.ebene);
+    result->lambda = std::exp(std::min(std::max(x[3], ctx->log_grenzen[0]), ctx->log_grenzen[1]));
+    g.norm = std::sqrt(fvec[0] * fvec[0] + fvec[1] * fvec[1] + fvec[2] * fvec[2] + fvec[3] * fvec[3]);
+    g.iterationen = iter;
+    g.status = info + 1;
+    g.rho = 1.0;
+    if (!Calc_Schnittgroessen_Aus_Dehnung(q, g.ebene, result->lambda, &g.kraefte)) g.status |= TRAGLAST_FEHLER;
+    g.lastfaktor = Lastfaktor_3(T, g.kraefte);
+    Calc_Sicherheitsbeiwert(q, &g, limits[3] > 0 ? limits[3] : 0, &result->gamma, nullptr);
+    return g.status == 0;
+}
+
+// d(s) = f / gamma - 1 at the load level e^s; the level sought makes it 0.
+// Regula falsi (Illinois) on the logarithm of the level between the
+// bounds; where its steps close in on a level without reaching 0.001, the
+// plane and the level are solved for together.
 int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const Loeser_Toleranz* tolerance,
                   Traglast_Ergebnis* result) {
     WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!result) return 0;
     result->g.status = 1;
     if (!q || !T || !limits) return 0;
-    const double lo = std::max(limits[0], 1e-10), hi = std::max(limits[1], lo);
+    Traglast_Grenzen(limits);
     Loeser_Kontext* ctx = Get_Loeser_Kontext();
-    ctx->log_grenzen[0] = std::log(lo), ctx->log_grenzen[1] = std::log(hi);
-    ctx->sicherheit = limits[3];
-    // d(s) = f / gamma - 1 at the load level e^s; the level sought makes it
-    // 0. Regula falsi (Illinois) on the logarithm of the level.
     Grenzdehnung_Ergebnis g{};
     bool have_plane = false;
     double gamma = 0;
@@ -332,34 +391,47 @@ int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const L
         *d = g.lastfaktor / gamma - 1;
         return true;
     };
-    auto accept = [&](double s) {
+    auto take = [&](double s) {
         result->g = g;
         result->lambda = std::exp(s);
         result->gamma = gamma;
+    };
+    auto accept = [&](double s) {
+        take(s);
         result->g.status = 0;
         return 1;
     };
-    double a = ctx->log_grenzen[0], b = ctx->log_grenzen[1], da, db;
-    if (!d_of(a, &da)) {
+    // The joint solve from the last level; its result stands when it
+    // reached its threshold with f / gamma within 0.001 of 1.
+    auto joint = [&](double s) {
+        Traglast_Ergebnis n{};
+        n.g = g, n.lambda = std::exp(s);
+        if (!Calc_Traglast_Newton(q, T, limits, tolerance, &n) || std::fabs(n.g.lastfaktor / n.gamma - 1) > 0.001)
+            return 0;
+        *result = n;
+        return 1;
+    };
+    auto fail = [&] {
         result->g.status |= TRAGLAST_FEHLER;
         return 0;
-    }
+    };
+    double a = ctx->log_grenzen[0], b = ctx->log_grenzen[1], da, db;
+    if (!d_of(a, &da)) return fail();
     if (std::fabs(da) <= 0.001) return accept(a);
-    if (b == a || !d_of(b, &db)) {
-        if (b != a) result->g.status |= TRAGLAST_FEHLER;
-        return 0;
-    }
+    if (b == a) return 0;
+    if (!d_of(b, &db)) return fail();
     if (std::fabs(db) <= 0.001) return accept(b);
     if ((da > 0) == (db > 0)) return 0;  // no level within the bounds
     int side = 0;
+    double last = b;
     for (int it = 0; it < 100; ++it) {
         const double s = (a * db - b * da) / (db - da);
         double ds;
-        if (!d_of(s, &ds)) {
-            result->g.status |= TRAGLAST_FEHLER;
-            return 0;
-        }
+        if (!d_of(s, &ds)) return fail();
         if (std::fabs(ds) <= 0.001) return accept(s);
+        const double level = std::exp(s), previous = std::exp(last);
+        if (std::fabs(level - previous) <= 0.001 * (previous + 1) && joint(s)) return 1;
+        last = s;
         if ((ds > 0) == (db > 0)) {
             b = s, db = ds;
             if (side == -1) da /= 2;
@@ -370,7 +442,7 @@ int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const L
             side = 1;
         }
     }
-    return 0;
+    return joint(last);
 }
 
 int Calc_Grenzzustand(int kind, const double* input, Grenzzustand_Block* result) {

@@ -70,6 +70,12 @@ int Calc_Grenzzustand_Hebelarm(Querschnitt* section, const double* input, int di
 // direction: the extreme compression and tension fibres; 1 when found.
 int Calc_Grenzzustand_Randpunkte(Querschnitt* section, const double* axis, double* out);
 // limits = (lower load level, upper load level, -, safety setting).
+// The Newton stage of the search: from the result's plane and level, the
+// plane and level together at which the section at the utilisation 1
+// carries the safety factor times the target (the solvers' status: 0 when
+// its threshold was reached, then 1).
+int Calc_Traglast_Newton(Querschnitt* section, const double* target, const double* limits,
+                         const Loeser_Toleranz* tolerance, Traglast_Ergebnis* result);
 int Calc_Traglast(Querschnitt* section, const double* target, const double* limits,
                   const Loeser_Toleranz* tolerance, Traglast_Ergebnis* result);
 
