@@ -310,13 +310,18 @@ int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int directio
 
 namespace {
 
-// The level bounds of a limit-load search (lower at least 1e-10, upper not
-// below it) as logarithms in the solver context, with the safety setting.
-void Traglast_Grenzen(const double* limits) {
+// The start of a limit-load search: status 1 preset; false for a missing
+// argument; else the level bounds (lower at least 1e-10, upper not below
+// it) as logarithms in the solver context, with the safety setting.
+bool Traglast_Anfang(Querschnitt* q, const double* T, const double* limits, Traglast_Ergebnis* result) {
+    if (!result) return false;
+    result->g.status = 1;
+    if (!q || !T || !limits) return false;
     Loeser_Kontext* ctx = Get_Loeser_Kontext();
     const double lo = std::max(limits[0], 1e-10), hi = std::max(limits[1], lo);
     ctx->log_grenzen[0] = std::log(lo), ctx->log_grenzen[1] = std::log(hi);
     ctx->sicherheit = limits[3];
+    return true;
 }
 
 double Lastfaktor_3(const double* T, const Schnittgroessen& r) {
@@ -329,10 +334,7 @@ double Lastfaktor_3(const double* T, const Schnittgroessen& r) {
 int Calc_Traglast_Newton(Querschnitt* q, const double* T, const double* limits, const Loeser_Toleranz* tolerance,
                          Traglast_Ergebnis* result) {
     WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
-    if (!result) return 0;
-    result->g.status = 1;
-    if (!q || !T || !limits) return 0;
-    Traglast_Grenzen(limits);
+    if (!Traglast_Anfang(q, T, limits, result)) return 0;
     Loeser_Kontext* ctx = Get_Loeser_Kontext();
     // The target scaled as for the equilibrium solve, about the centroid.
     double ys, zs;
@@ -373,10 +375,7 @@ int Calc_Traglast_Newton(Querschnitt* q, const double* T, const double* limits, 
 int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const Loeser_Toleranz* tolerance,
                   Traglast_Ergebnis* result) {
     WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
-    if (!result) return 0;
-    result->g.status = 1;
-    if (!q || !T || !limits) return 0;
-    Traglast_Grenzen(limits);
+    if (!Traglast_Anfang(q, T, limits, result)) return 0;
     Loeser_Kontext* ctx = Get_Loeser_Kontext();
     Grenzdehnung_Ergebnis g{};
     bool have_plane = false;
@@ -391,13 +390,10 @@ int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const L
         *d = g.lastfaktor / gamma - 1;
         return true;
     };
-    auto take = [&](double s) {
+    auto accept = [&](double s) {
         result->g = g;
         result->lambda = std::exp(s);
         result->gamma = gamma;
-    };
-    auto accept = [&](double s) {
-        take(s);
         result->g.status = 0;
         return 1;
     };

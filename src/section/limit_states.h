@@ -69,14 +69,17 @@ int Calc_Grenzzustand_Hebelarm(Querschnitt* section, const double* input, int di
 // from the neutral axis (direction, y, z) along its normal, the plane's
 // direction: the extreme compression and tension fibres; 1 when found.
 int Calc_Grenzzustand_Randpunkte(Querschnitt* section, const double* axis, double* out);
-// limits = (lower load level, upper load level, -, safety setting).
-// The Newton stage of the search: from the result's plane and level, the
-// plane and level together at which the section at the utilisation 1
-// carries the safety factor times the target (the solvers' status: 0 when
-// its threshold was reached, then 1).
-int Calc_Traglast_Newton(Querschnitt* section, const double* target, const double* limits,
-                         const Loeser_Toleranz* tolerance, Traglast_Ergebnis* result);
+// The load level within the bounds at which the ultimate load factor f of
+// the target is the safety factor gamma (|f / gamma - 1| <= 0.001); limits
+// = (lower load level, upper load level, -, safety setting: not above 0
+// takes gamma from the steel strain). 0 when there is none; status bit
+// TRAGLAST_FEHLER when an ultimate solve failed.
 int Calc_Traglast(Querschnitt* section, const double* target, const double* limits,
                   const Loeser_Toleranz* tolerance, Traglast_Ergebnis* result);
+// Its Newton stage: from the result's plane and level, the plane and the
+// level together at which the section at the utilisation 1 carries gamma
+// times the target; 1 (status 0) when the solve reached its threshold.
+int Calc_Traglast_Newton(Querschnitt* section, const double* target, const double* limits,
+                         const Loeser_Toleranz* tolerance, Traglast_Ergebnis* result);
 
 #endif
