@@ -7,6 +7,7 @@
 
 #include "base/invariant.h"
 #include "section/internal_forces.h"
+#include "section/nonlinear_solver.h"
 #include "section/section_invariants.h"
 #include "section/section_update.h"
 #include "section/section_values.h"
@@ -102,6 +103,18 @@ void Zum_Ursprung(Querschnitt* q, const double* T, double* out) {
     out[0] = T[0], out[1] = T[1] + zs * T[0], out[2] = T[2] - ys * T[0], out[3] = 0;
 }
 
+// The ultimate plane of kinds 1 and 5: the family's plane for parameter t
+// in the nearest of `count` directions evenly spaced around the circle, the
+// direction the plane's block then reports.
+int Abgetastete_Grenzebene(Querschnitt* q, const double* input, int count, double* plane) {
+    if (count < 1) return 0;
+    const double step = 2 * M_PI / count;
+    double i = std::fmod(std::round(input[0] / step), count);
+    if (i < 0) i += count;
+    const double in[2] = {i * step, input[1]};
+    return Calc_Grenzdehnungsebene(q, in, plane);
+}
+
 }  // namespace
 
 int Set_Grenzzustand_Querschnitt(int, int, int, Querschnitt* section, int reference, int reset) {
@@ -161,12 +174,11 @@ int Calc_Grenzzustand_Punktwerte(Querschnitt* q, const double* plane, Grenzzusta
     return 1;
 }
 
-int Calc_Grenzzustand_Richtung(Querschnitt* q, const double* input, int, Grenzzustand_Block* b) {
+int Calc_Grenzzustand_Richtung(Querschnitt* q, const double* input, int directions, Grenzzustand_Block* b) {
     WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !input || !b) return 0;
-    const double in[2] = {input[0], input[1]};
     double plane[4];
-    if (!Calc_Grenzdehnungsebene(q, in, plane)) return 0;
+    if (!Abgetastete_Grenzebene(q, input, directions, plane)) return 0;
     return Fuellen(q, plane, 1.0, 1.0, b);
 }
 
@@ -274,12 +286,11 @@ int Calc_Grenzzustand_Randpunkte(Querschnitt* q, const double* axis, double* out
     return found_lo && found_hi;
 }
 
-int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int, Grenzzustand_Block* b) {
+int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int directions, Grenzzustand_Block* b) {
     WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !input || !b) return 0;
-    const double in[2] = {input[0], input[1]};
     double plane[4];
-    if (!Calc_Grenzdehnungsebene(q, in, plane)) return 0;
+    if (!Abgetastete_Grenzebene(q, input, directions, plane)) return 0;
     double r[6];
     if (!Calc_Zug_Druck_Resultierende(q, plane, 1.0, r)) return 0;
     double* v = b->v;
@@ -297,18 +308,75 @@ int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int, Grenzzu
     return Calc_Grenzzustand_Punktwerte(q, plane, b);
 }
 
+namespace {
+
+// The start of a limit-load search: status 1 preset; false for a missing
+// argument; else the level bounds (lower at least 1e-10, upper not below
+// it) as logarithms in the solver context, with the safety setting.
+bool Traglast_Anfang(Querschnitt* q, const double* T, const double* limits, Traglast_Ergebnis* result) {
+    if (!result) return false;
+    result->g.status = 1;
+    if (!q || !T || !limits) return false;
+    Loeser_Kontext* ctx = Get_Loeser_Kontext();
+    const double lo = std::max(limits[0], 1e-10), hi = std::max(limits[1], lo);
+    ctx->log_grenzen[0] = std::log(lo), ctx->log_grenzen[1] = std::log(hi);
+    ctx->sicherheit = limits[3];
+    return true;
+}
+
+double Lastfaktor_3(const double* T, const Schnittgroessen& r) {
+    const double tt = T[0] * T[0] + T[1] * T[1] + T[2] * T[2];
+    return tt != 0 ? (T[0] * r.N + T[1] * r.My + T[2] * r.Mz) / tt : 0;
+}
+
+}  // namespace
+
+int Calc_Traglast_Newton(Querschnitt* q, const double* T, const double* limits, const Loeser_Toleranz* tolerance,
+                         Traglast_Ergebnis* result) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
+    if (!Traglast_Anfang(q, T, limits, result)) return 0;
+    Loeser_Kontext* ctx = Get_Loeser_Kontext();
+    // The target scaled as for the equilibrium solve, about the centroid.
+    double ys, zs;
+    Schwerpunkt(q, &ys, &zs);
+    ctx->querschnitt = q, ctx->ey = ys, ctx->ez = zs;
+    Set_Loeser_Skalierung(T);
+    double* t = ctx->ziel_kopie;
+    t[0] = ctx->s[0] * T[0], t[1] = ctx->s[1] * (T[1] - zs * T[0]), t[2] = ctx->s[2] * (T[2] + ys * T[0]), t[3] = 0;
+    ctx->ziel = t;
+    const double tol = tolerance ? tolerance->toleranz : 1e-4;
+    int maxfev = tolerance ? tolerance->maxfev : 100;
+    double hybrid_tol = 0.001 * tol;
+    ctx->schwelle = tol * tol;
+    int n = 4, ld = 4, lwa = 34, info = 0, iter = 0;
+    double x[4], fvec[4] = {0, 0, 0, 0}, fjac[16], wa[34];
+    Loeser_Variablen(3, result->g.ebene, x);
+    x[3] = std::log(std::max(result->lambda, 1e-10));
+    nlsolve::hybrj1(Traglast_Callback, &n, x, fvec, fjac, &ld, &hybrid_tol, &maxfev, &info, wa, &lwa, &iter);
+    Loeser_Stopp_Holen(4, info, x, fvec);
+    ctx->querschnitt = nullptr, ctx->ziel = nullptr;
+    Grenzdehnung_Ergebnis& g = result->g;
+    Loeser_Ebene(3, x, g.ebene);
+    result->lambda = std::exp(std::min(std::max(x[3], ctx->log_grenzen[0]), ctx->log_grenzen[1]));
+    g.norm = std::sqrt(fvec[0] * fvec[0] + fvec[1] * fvec[1] + fvec[2] * fvec[2] + fvec[3] * fvec[3]);
+    g.iterationen = iter;
+    g.status = info + 1;
+    g.rho = 1.0;
+    if (!Calc_Schnittgroessen_Aus_Dehnung(q, g.ebene, result->lambda, &g.kraefte)) g.status |= TRAGLAST_FEHLER;
+    g.lastfaktor = Lastfaktor_3(T, g.kraefte);
+    Calc_Sicherheitsbeiwert(q, &g, limits[3] > 0 ? limits[3] : 0, &result->gamma, nullptr);
+    return g.status == 0;
+}
+
+// d(s) = f / gamma - 1 at the load level e^s; the level sought makes it 0.
+// Regula falsi (Illinois) on the logarithm of the level between the
+// bounds; where its steps close in on a level without reaching 0.001, the
+// plane and the level are solved for together.
 int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const Loeser_Toleranz* tolerance,
                   Traglast_Ergebnis* result) {
     WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
-    if (!result) return 0;
-    result->g.status = 1;
-    if (!q || !T || !limits) return 0;
-    const double lo = std::max(limits[0], 1e-10), hi = std::max(limits[1], lo);
+    if (!Traglast_Anfang(q, T, limits, result)) return 0;
     Loeser_Kontext* ctx = Get_Loeser_Kontext();
-    ctx->log_grenzen[0] = std::log(lo), ctx->log_grenzen[1] = std::log(hi);
-    ctx->sicherheit = limits[3];
-    // d(s) = f / gamma - 1 at the load level e^s; the level sought makes it
-    // 0. Regula falsi (Illinois) on the logarithm of the level.
     Grenzdehnung_Ergebnis g{};
     bool have_plane = false;
     double gamma = 0;
@@ -329,27 +397,37 @@ int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const L
         result->g.status = 0;
         return 1;
     };
-    double a = ctx->log_grenzen[0], b = ctx->log_grenzen[1], da, db;
-    if (!d_of(a, &da)) {
+    // The joint solve from the last level; its result stands when it
+    // reached its threshold with f / gamma within 0.001 of 1.
+    auto joint = [&](double s) {
+        Traglast_Ergebnis n{};
+        n.g = g, n.lambda = std::exp(s);
+        if (!Calc_Traglast_Newton(q, T, limits, tolerance, &n) || std::fabs(n.g.lastfaktor / n.gamma - 1) > 0.001)
+            return 0;
+        *result = n;
+        return 1;
+    };
+    auto fail = [&] {
         result->g.status |= TRAGLAST_FEHLER;
         return 0;
-    }
+    };
+    double a = ctx->log_grenzen[0], b = ctx->log_grenzen[1], da, db;
+    if (!d_of(a, &da)) return fail();
     if (std::fabs(da) <= 0.001) return accept(a);
-    if (b == a || !d_of(b, &db)) {
-        if (b != a) result->g.status |= TRAGLAST_FEHLER;
-        return 0;
-    }
+    if (b == a) return 0;
+    if (!d_of(b, &db)) return fail();
     if (std::fabs(db) <= 0.001) return accept(b);
     if ((da > 0) == (db > 0)) return 0;  // no level within the bounds
     int side = 0;
+    double last = b;
     for (int it = 0; it < 100; ++it) {
         const double s = (a * db - b * da) / (db - da);
         double ds;
-        if (!d_of(s, &ds)) {
-            result->g.status |= TRAGLAST_FEHLER;
-            return 0;
-        }
+        if (!d_of(s, &ds)) return fail();
         if (std::fabs(ds) <= 0.001) return accept(s);
+        const double level = std::exp(s), previous = std::exp(last);
+        if (std::fabs(level - previous) <= 0.001 * (previous + 1) && joint(s)) return 1;
+        last = s;
         if ((ds > 0) == (db > 0)) {
             b = s, db = ds;
             if (side == -1) da /= 2;
@@ -360,7 +438,7 @@ int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const L
             side = 1;
         }
     }
-    return 0;
+    return joint(last);
 }
 
 int Calc_Grenzzustand(int kind, const double* input, Grenzzustand_Block* result) {

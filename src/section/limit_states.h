@@ -50,6 +50,9 @@ int Calc_Sicherheitsbeiwert(Querschnitt* section, const Grenzdehnung_Ergebnis* r
 int Calc_Gleichgewichtsebene(Querschnitt* section, const double* target, double* plane);
 // Points beyond the block's 256 places are left out.
 int Calc_Grenzzustand_Punktwerte(Querschnitt* section, const double* plane, Grenzzustand_Block* block);
+// Kinds 1 and 5: input = (direction in radians, parameter t); the plane is
+// taken in the nearest of `directions` (at least 1) evenly spaced around the
+// circle.
 int Calc_Grenzzustand_Richtung(Querschnitt* section, const double* input, int directions,
                                Grenzzustand_Block* block);
 int Calc_Grenzzustand_Nachweis(Querschnitt* section, const double* target, Grenzzustand_Block* block);
@@ -62,11 +65,21 @@ int Calc_Grenzzustand_Sicherheit_Direkt(Querschnitt* section, const double* targ
                                         const double* report, Grenzzustand_Block* block);
 int Calc_Grenzzustand_Hebelarm(Querschnitt* section, const double* input, int directions,
                                Grenzzustand_Block* block);
-// out = signed distances of the points nearest to and farthest from the
-// neutral axis (direction, y, z) along its normal; 1 when both were found.
+// out = the least and the greatest signed distance of the section's points
+// from the neutral axis (direction, y, z) along its normal, the plane's
+// direction: the extreme compression and tension fibres; 1 when found.
 int Calc_Grenzzustand_Randpunkte(Querschnitt* section, const double* axis, double* out);
-// limits = (lower load level, upper load level, -, safety setting).
+// The load level within the bounds at which the ultimate load factor f of
+// the target is the safety factor gamma (|f / gamma - 1| <= 0.001); limits
+// = (lower load level, upper load level, -, safety setting: not above 0
+// takes gamma from the steel strain). 0 when there is none; status bit
+// TRAGLAST_FEHLER when an ultimate solve failed.
 int Calc_Traglast(Querschnitt* section, const double* target, const double* limits,
                   const Loeser_Toleranz* tolerance, Traglast_Ergebnis* result);
+// Its Newton stage: from the result's plane and level, the plane and the
+// level together at which the section at the utilisation 1 carries gamma
+// times the target; 1 (status 0) when the solve reached its threshold.
+int Calc_Traglast_Newton(Querschnitt* section, const double* target, const double* limits,
+                         const Loeser_Toleranz* tolerance, Traglast_Ergebnis* result);
 
 #endif

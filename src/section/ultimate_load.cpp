@@ -14,18 +14,13 @@
 
 namespace {
 
-struct Punkt {
-    double mu = -1.0, u = -1.0, plane[4] = {0, 0, 0, 0}, norm = 0;
-    bool set = false;
-};
-
 void Skalieren(const double* p, double f, double* out) {
     out[0] = p[0], out[1] = p[1] * f, out[2] = p[2] * f, out[3] = p[3] * f;
 }
 
 // Start plane between two continuation points: e0 and w linearly, the
 // curvature as a vector.
-void Interpolieren(const Punkt& lo, const Punkt& hi, double mu, double* out) {
+void Interpolieren(const Fortsetzung_Punkt& lo, const Fortsetzung_Punkt& hi, double mu, double* out) {
     const double s = (mu - lo.mu) / (hi.mu - lo.mu);
     const double ky = (1 - s) * lo.plane[2] * std::cos(lo.plane[0]) + s * hi.plane[2] * std::cos(hi.plane[0]);
     const double kz = (1 - s) * lo.plane[2] * std::sin(lo.plane[0]) + s * hi.plane[2] * std::sin(hi.plane[0]);
@@ -81,7 +76,7 @@ int Parameter_Road(Search& s, int options, double h, double* mu) {
 
 // The next load factor of the continuation from the points bracketing the
 // utilisation rho; false when the bracket is close enough.
-bool Next_Load_Factor(const Punkt& lo, const Punkt& hi, double rho, double* mu) {
+bool Next_Load_Factor(const Fortsetzung_Punkt& lo, const Fortsetzung_Punkt& hi, double rho, double* mu) {
     if (hi.set && !lo.set) {
         *mu = hi.mu * rho / hi.u < *mu ? hi.mu * rho / hi.u : 0.75 * *mu;
     } else if (hi.set && lo.set) {
@@ -96,48 +91,35 @@ bool Next_Load_Factor(const Punkt& lo, const Punkt& hi, double rho, double* mu) 
     return true;
 }
 
-// Continuation over the load factor: equilibrium planes for mu T until
-// the utilisation rho is bracketed closely enough. 1 when a plane near rho
-// gave the limit plane in the forces' direction (result set); else the
-// highest point below rho stays in *lo.
-int Continuation(Search& s, double mu, Punkt* lo) {
-    Punkt hi;
-    bool retry = false;
+// The continuation's evaluations on the driver's search.
+int Step_Solve(void* context, double mu, const double* start, double* plane, double* norm) {
+    Search& s = *static_cast<Search*>(context);
     const double* T = s.T;
-    for (int step = 0; step < 100; ++step) {
-        const double Tm[4] = {mu * T[0], mu * T[1], mu * T[2], mu * T[3]};
-        Gleichgewicht_Ergebnis e{};
-        int opt = 0;
-        if (lo->set && hi.set) Interpolieren(*lo, hi, mu, e.ebene), opt = 1;
-        else if (lo->set) Skalieren(lo->plane, mu / lo->mu, e.ebene), opt = 1;
-        else if (hi.set) Skalieren(hi.plane, mu / hi.mu, e.ebene), opt = 1;
-        const int sok = Calc_Dehnungsebene_Gleichgewicht(s.q, Tm, s.tolerance, s.lambda, &e, opt);
-        s.iterations += e.iterationen;
-        if (!sok) {
-            mu = 0.25 * mu + (lo->set ? 0.75 * lo->mu : 0);
-            continue;
-        }
-        double u;
-        if (!Loeser_Ausnutzung(s.q, e.ebene, &u)) continue;
-        if (std::fabs(s.rho - u) <= 3 * s.rho) retry = true;
-        if (retry) {
-            std::memcpy(s.result->ebene, e.ebene, sizeof e.ebene);
-            const int rok =
-                Calc_Grenzebene_Kraftrichtung(s.q, T, s.tolerance, s.lambda, s.R, s.ey, s.ez, s.result, 1, s.rho);
-            s.iterations += s.result->iterationen;
-            if (rok && s.result->lastfaktor >= 0) return 1;
-        }
-        Punkt& p = u <= s.rho ? *lo : hi;
-        p.mu = mu, p.u = u, p.norm = e.norm, p.set = true;
-        std::memcpy(p.plane, e.ebene, sizeof p.plane);
-        if (!Next_Load_Factor(*lo, hi, s.rho, &mu)) break;
-    }
-    return 0;
+    const double Tm[4] = {mu * T[0], mu * T[1], mu * T[2], mu * T[3]};
+    Gleichgewicht_Ergebnis e{};
+    if (start) std::memcpy(e.ebene, start, sizeof e.ebene);
+    const int ok = Calc_Dehnungsebene_Gleichgewicht(s.q, Tm, s.tolerance, s.lambda, &e, start ? 1 : 0);
+    s.iterations += e.iterationen;
+    std::memcpy(plane, e.ebene, sizeof e.ebene);
+    *norm = e.norm;
+    return ok;
+}
+
+int Step_Utilisation(void* context, const double* plane, double* u) {
+    return Loeser_Ausnutzung(static_cast<Search*>(context)->q, plane, u);
+}
+
+int Step_Limit(void* context, const double* start) {
+    Search& s = *static_cast<Search*>(context);
+    std::memcpy(s.result->ebene, start, sizeof s.result->ebene);
+    const int ok = Calc_Grenzebene_Kraftrichtung(s.q, s.T, s.tolerance, s.lambda, s.R, s.ey, s.ez, s.result, 1, s.rho);
+    s.iterations += s.result->iterationen;
+    return ok && s.result->lastfaktor >= 0;
 }
 
 // The result from the highest continuation point below rho: its plane, its
 // forces and the load factor of their projection on the forces' direction.
-void Take_Point_Below(Search& s, const Punkt& lo) {
+void Take_Point_Below(Search& s, const Fortsetzung_Punkt& lo) {
     Grenzdehnung_Ergebnis* result = s.result;
     std::memcpy(result->ebene, lo.plane, sizeof lo.plane);
     Calc_Schnittgroessen_Aus_Dehnung(s.q, lo.plane, s.lambda, &result->kraefte);
@@ -152,6 +134,37 @@ void Take_Point_Below(Search& s, const Punkt& lo) {
 }
 
 }  // namespace
+
+// A step whose plane's utilisation cannot be had stores no point and goes
+// on by the same rule as any other: trying its factor again would only
+// repeat the solve.
+int Fortsetzung_Lastfaktor(const Fortsetzung_Schritte* steps, double mu, double rho, Fortsetzung_Punkt* lo) {
+    if (!steps || !lo) return 0;
+    Fortsetzung_Punkt hi;
+    bool retry = false;
+    for (int step = 0; step < 100; ++step) {
+        double start[4], plane[4], norm = 0, u = 0;
+        const double* from = start;
+        if (lo->set && hi.set) Interpolieren(*lo, hi, mu, start);
+        else if (lo->set) Skalieren(lo->plane, mu / lo->mu, start);
+        else if (hi.set) Skalieren(hi.plane, mu / hi.mu, start);
+        else from = nullptr;
+        if (!steps->solve(steps->context, mu, from, plane, &norm)) {
+            mu = 0.25 * mu + (lo->set ? 0.75 * lo->mu : 0);
+            continue;
+        }
+        const bool have_u = steps->utilisation(steps->context, plane, &u);
+        if (have_u && std::fabs(rho - u) <= 3 * rho) retry = true;
+        if (retry && steps->limit(steps->context, plane)) return 1;
+        if (have_u) {
+            Fortsetzung_Punkt& p = u <= rho ? *lo : hi;
+            p.mu = mu, p.u = u, p.norm = norm, p.set = true;
+            std::memcpy(p.plane, plane, sizeof p.plane);
+        }
+        if (!Next_Load_Factor(*lo, hi, rho, &mu)) break;
+    }
+    return 0;
+}
 
 int Calc_Querschnitt_Gleichgewicht(Querschnitt* q, const double* target, double lambda,
                                    const Loeser_Toleranz* tolerance, Grenzdehnung_Ergebnis* result,
@@ -181,8 +194,9 @@ int Calc_Querschnitt_Gleichgewicht(Querschnitt* q, const double* target, double 
     if (!ok && result->lastfaktor > 0 && result->norm < 0.1) mu = 0.5 * result->lastfaktor, h = result->norm;
     if (options & 2) return done(0);
     if (!(options & 4) && Parameter_Road(s, options, h, &mu)) return done(1);
-    Punkt lo;
-    if (Continuation(s, mu, &lo)) return done(1);
+    Fortsetzung_Punkt lo;
+    const Fortsetzung_Schritte steps{&s, Step_Solve, Step_Utilisation, Step_Limit};
+    if (Fortsetzung_Lastfaktor(&steps, mu, rho, &lo)) return done(1);
     if (!lo.set) return done(0);
     Take_Point_Below(s, lo);
     return done(1);

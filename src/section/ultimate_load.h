@@ -18,6 +18,27 @@ int Calc_Querschnitt_Gleichgewicht(Querschnitt* section, const double* target, d
 int Calc_Querschnitt_Gleichgewicht_1(Querschnitt* section, const double* target, double lambda,
                                      const Loeser_Toleranz* tolerance,
                                      Grenzdehnung_Ergebnis* result, int options);
+// The continuation over the load factor that the driver falls back on, with
+// its evaluations handed in: solve gives the equilibrium plane for mu times
+// the target from a start plane (null: none), 1 when solved; utilisation
+// gives the plane's largest ratio of strain to limit, 1 when it could be
+// had; limit seeks the limit plane in the forces' direction from a start
+// plane, 1 when found. A point: load factor, utilisation, plane, residual
+// norm.
+struct Fortsetzung_Punkt {
+    double mu = -1.0, u = -1.0, plane[4] = {0, 0, 0, 0}, norm = 0;
+    bool set = false;
+};
+struct Fortsetzung_Schritte {
+    void* context;
+    int (*solve)(void* context, double mu, const double* start, double* plane, double* norm);
+    int (*utilisation)(void* context, const double* plane, double* u);
+    int (*limit)(void* context, const double* start);
+};
+// At most 100 steps from mu towards the utilisation rho: 1 when a limit
+// plane was found; otherwise the highest point below rho is left in *lo
+// (unset when there is none).
+int Fortsetzung_Lastfaktor(const Fortsetzung_Schritte* steps, double mu, double rho, Fortsetzung_Punkt* lo);
 // The pre-strain factor is the same afterwards as before.
 int Calc_Dehnungsebene_Gleichgewicht_Fallback(Querschnitt* section, const double* target,
                                               double lambda, const Loeser_Toleranz* tolerance,

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "section/internal_forces.h"
 #include "section/section_update.h"
@@ -206,6 +207,60 @@ TEST(SectionSolvers, UltimateLoadFactorOfASteelRectangle) {
         EXPECT_NEAR(u[2], 1.0, 1e-3);
     }
     Free_Querschnitt(q);
+}
+
+// The continuation over the load factor on made-up evaluations: the solve
+// carries mu below mu_max with the plane k = mu, whose utilisation is k / 4
+// (rho 1 at mu = 4) except on the call numbered fail (from 1). The limit
+// plane is never found, so the steps run their course.
+struct Made_Up {
+    double mu_max;
+    int fail, calls = 0, limits = 0;
+    std::vector<double> mu;
+};
+int Made_Up_Solve(void* c, double mu, const double*, double* plane, double* norm) {
+    Made_Up& m = *static_cast<Made_Up*>(c);
+    m.mu.push_back(mu);
+    plane[0] = 0, plane[1] = 0, plane[2] = mu, plane[3] = 0, *norm = 0;
+    return mu < m.mu_max;
+}
+int Made_Up_Utilisation(void* c, const double* plane, double* u) {
+    *u = plane[2] / 4;
+    return ++static_cast<Made_Up*>(c)->calls != static_cast<Made_Up*>(c)->fail;
+}
+int Made_Up_Limit(void* c, const double*) { return ++static_cast<Made_Up*>(c)->limits, 0; }
+
+TEST(SectionSolvers, ContinuationStepsOverTheLoadFactor) {
+    struct Case {
+        double mu_max, start;
+        int fail;
+        std::vector<double> first;
+        size_t steps;
+        int limits;
+    } cases[] = {
+        // mu 1: no utilisation, no point, so 2 mu = 2; u 0.5: lower point,
+        // 2 / 0.5 = 4; u 1: lower point, 4 / 1 is no step up, 1.25 x 4 = 5;
+        // u 1.25: upper point, and rho - u_lo = 0 closes the bracket.
+        {100, 1, 1, {1, 2, 4, 5}, 4, 3},
+        // Lower point (2, 0.5); mu 4 is not solved: 0.25 x 4 + 0.75 x 2 = 2.5;
+        // u 0.625 points at 4 again: 0.25 x 4 + 0.75 x 2.5 = 2.875. Below
+        // 3.9 u stays under 0.99: all 100 steps.
+        {3.9, 2, 0, {2, 4, 2.5, 4, 2.875}, 100, -1},
+    };
+    for (const Case& c : cases) {
+        Made_Up m{c.mu_max, c.fail, 0, 0, {}};
+        const Fortsetzung_Schritte steps{&m, Made_Up_Solve, Made_Up_Utilisation, Made_Up_Limit};
+        Fortsetzung_Punkt lo;
+        EXPECT_EQ(Fortsetzung_Lastfaktor(&steps, c.start, 1.0, &lo), 0);
+        ASSERT_EQ(m.mu.size(), c.steps) << c.mu_max;
+        for (size_t i = 0; i < c.first.size(); ++i) EXPECT_DOUBLE_EQ(m.mu[i], c.first[i]) << c.mu_max << " " << i;
+        if (c.limits >= 0) {
+            EXPECT_EQ(m.limits, c.limits);
+        }
+        EXPECT_TRUE(lo.set);
+        EXPECT_LE(lo.u, 1.0);
+        EXPECT_LT(lo.mu, c.mu_max);
+    }
 }
 
 TEST(SectionSolvers, FallbackKeepsThePreStrainFactor) {
