@@ -37,4 +37,9 @@ std::string Oli_Glyphs_Pango(const std::vector<OliGlyphItem>& g, size_t from, si
 // The UTF-8 text of the glyphs [from, to), tabs as blanks.
 std::string Oli_Glyphs_Plain(const std::vector<OliGlyphItem>& g, size_t from, size_t to);
 
+// Whether the glyphs are a label: their last visible character is a colon
+// ("c/t-Verhältnis bzgl. Q-Klasse 3:", "Koordinatenbezugspunkt:"), so that
+// what follows them is what they name.
+bool Oli_Glyphs_Label(const std::vector<OliGlyphItem>& g);
+
 #endif

@@ -21,11 +21,12 @@ namespace {
 using Glyph_Rows = std::vector<std::vector<OliGlyphItem>>;
 
 // A table row heads the rows after it when its text begins in bold or
-// heading style.
+// heading style, or ends with a label ("Koordinatenbezugspunkt:" whose
+// place the next row names).
 bool Heads_Rows(const std::vector<OliGlyphItem>& g) {
     for (const OliGlyphItem& it : g) {
         if (it.c == ' ') continue;
-        return it.style.bold || it.style.heading;
+        return it.style.bold || it.style.heading || Oli_Glyphs_Label(g);
     }
     return false;
 }
@@ -174,8 +175,9 @@ void Lay_Out_Rows(Render* r, const OliBlock& b, Table_Rows* t, const Resume* fro
     t->layouts.assign(b.lines.size(), nullptr);
     for (size_t i = 0; static_cast<int>(i) < t->head; ++i) t->head_h += Height_Cm(Row_Layout(r, t, i));
     // Rows in bold that head the rows after them (the sections of a text
-    // block set as a one-column table: "Schweißnähte", "Spannungen") start
-    // a page only with the first row they head.
+    // block set as a one-column table: "Schweißnähte", "Spannungen") and
+    // rows that end with a label start a page only with the first row they
+    // head.
     const size_t n = t->layouts.size();
     t->heads.assign(n, false);
     for (size_t i = n; i-- > static_cast<size_t>(t->head);)

@@ -94,11 +94,14 @@ std::vector<bool> Glued_Blanks(const std::vector<OliGlyphItem>& g) {
     return glued;
 }
 
-// A line that begins in heading style ("╬H...") heads what follows.
-bool Starts_As_Heading(const std::string& text) {
-    for (const OliGlyphItem& it : Oli_Markup_Glyphs(text)) {
+// A line that begins in heading style ("╬H...") heads what follows, and so
+// does a label (a line that ends with a colon): neither ends a page without
+// the line after it.
+bool Heads_What_Follows(const std::string& text) {
+    const std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
+    for (const OliGlyphItem& it : g) {
         if (it.c == ' ') continue;
-        return it.style.heading;
+        return it.style.heading || Oli_Glyphs_Label(g);
     }
     return false;
 }
@@ -497,7 +500,7 @@ void Text_Line(Render* r, const std::string& text, OliTextKind kind, int line) {
     const double left = Text_Left(r), y = r->at.y;
     std::vector<Row> rows =
         Flow(r, text, kBodyFont, kBodySize, std::max(1.0, Right_Edge(r, left, y, y + 0.45) - left), {}, 0.0);
-    Draw_Rows(r, rows, left, kind, line, Starts_As_Heading(text));
+    Draw_Rows(r, rows, left, kind, line, Heads_What_Follows(text));
 }
 
 void Para(Render* r, const OliBlock& b) {
@@ -522,7 +525,7 @@ void Para(Render* r, const OliBlock& b) {
         std::vector<Row> rows = Flow(r, pl.text, head ? "DejaVu Sans Bold" : kBodyFont, head ? 12.0 : kBodySize,
                                      room, tabs, hanging);
         const double top = at.y;
-        Draw_Rows(r, rows, x, OLI_TEXT_PARA, line++, head || Starts_As_Heading(pl.text));
+        Draw_Rows(r, rows, x, OLI_TEXT_PARA, line++, head || Heads_What_Follows(pl.text));
         // The frame escapes of the line (rules, rectangle frames) over the
         // rows it took (from the top of the page when it ran over).
         OLI_Draw_Line_Frames(r->cr, &frames, pl.text, x * kPt, (top < at.y ? top : kTop) * kPt, room * kPt,

@@ -975,6 +975,12 @@ std::string Oli_Glyphs_Plain(const std::vector<OliGlyphItem>& g, size_t from, si
     return out;
 }
 
+bool Oli_Glyphs_Label(const std::vector<OliGlyphItem>& g) {
+    for (size_t i = g.size(); i-- > 0;)
+        if (g[i].c != ' ' && g[i].c != '\t') return g[i].c == ':';
+    return false;
+}
+
 std::string OLI_Markup_To_Pango(const std::string& text) {
     std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
     return Oli_Glyphs_Pango(g, 0, g.size());

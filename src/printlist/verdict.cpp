@@ -160,6 +160,13 @@ static bool reads_one(const char* digits) {
     return true;
 }
 
+// Whether printed digits lie where the rule counts a value as 1: above 1
+// and below 1.001.
+static bool reads_counted(const char* digits) {
+    const double shown = std::strtod(digits, nullptr);
+    return shown > 1.0 && shown < 1.001;
+}
+
 // Whether the digits of a utilisation u read as its verdict judges it:
 // below 1 under 1, above 1 over it, and with a tolerance band below its
 // limit within the band, above it beyond. The band's limit is compared as
@@ -186,11 +193,15 @@ static bool digits_agree(const char* digits, double u, double band) {
 static const char* digits_of(char* buffer, size_t size, double u, int places, double band, bool computed) {
     places = std::clamp(places, 0, static_cast<int>(MOST_PLACES));
     if (computed && u > 1.0 && Utilisation_Counted_As_One(u)) {
-        // Never 1.0010, which the rule no longer takes; never 1.0000, which
-        // is not above 1.
+        // Rounded, with places added until the digits read above 1 and below
+        // 1.001: never 1.0000, which is not above 1, nor 1.0010, which the
+        // rule no longer takes (1.00099983 is "1.0009998"). Only a value
+        // within half a unit of the ninth place below 1.001 rounds to it at
+        // every place: it is shown cut at the ninth, "1.000999999".
         int p = std::max(places, 4);
-        VEK_Format_Fixed(buffer, size, std::min(u, 1.0009), p);
-        while (p < MOST_PLACES && reads_one(buffer)) VEK_Format_Fixed(buffer, size, u, ++p);
+        VEK_Format_Fixed(buffer, size, u, p);
+        while (p < MOST_PLACES && !reads_counted(buffer)) VEK_Format_Fixed(buffer, size, u, ++p);
+        if (!reads_counted(buffer)) VEK_Format_Fixed(buffer, size, std::min(u, 1.000999999), MOST_PLACES);
         return buffer;
     }
     VEK_Format_Fixed(buffer, size, u, places);

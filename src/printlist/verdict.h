@@ -68,8 +68,8 @@ double Utilisation_As_Computed(double u, double computed);
 const char* Counted_As_One_Rule_Text(void);
 // A utilisation as computed, with the digits its line shows: "%.3lf", and
 // as many more places (at most nine) as make its verdict true as printed:
-// where the rule counts it as 1 the four decimals that show it above 1
-// ("1.0005", "1.0000004"; at most "1.0009": 1.001 no longer counts as 1);
+// where the rule counts it as 1 at least four decimals, rounded, as many as
+// show it above 1 and below 1.001 ("1.0005", "1.0000004", "1.0009998");
 // below 1 as many places as show it below 1 ("0.9995", "0.99996"), so that
 // "<  1" beside it holds as printed; above 1 never "1.000"; within the
 // tolerance below its limit ("1.0299999  <=  1.03  ok"), beyond it above the

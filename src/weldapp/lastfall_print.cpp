@@ -108,6 +108,16 @@ void name_column(FILE* list, const char* name_text, size_t fixed, double margin)
     if (rows.empty()) Row_Put(list, "\n");
 }
 
+// The width of the load case column: its largest number and a blank after
+// it, at least four characters (" Lk " and the cells after it keep their
+// places up to 999 cases; a four-digit case would run into a value that
+// fills its cell, "1062-11532.48").
+int case_column_width(int count) {
+    int digits = 1;
+    for (int n = count; n >= 10; n /= 10) ++digits;
+    return std::max(4, digits + 1);
+}
+
 std::string without_blanks(const char* label) {
     std::string s;
     for (const char* p = label; *p; ++p)
@@ -333,19 +343,20 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (U > 0) std::fputs("Ausnutzungen", list);
     std::fputs("\n1 1 -1 -1 6", list);
     if (n > 20) std::fprintf(list, " 0 0 0 0 0 0 0 %d", 2);
-    std::fprintf(list, "\n4.4 4.6 %.1lf %.1lf %.1lf %.1lf\n", 4.5 + 10.0 * F, 4.5 + 10.0 * F + 8.0 * S,
-                 4.4 + 10.0 * F + 8.0 * U, 4.6 + 10.0 * F + 8.0 * U);
+    const int lk = case_column_width(n), wider = lk - 4;
+    std::fprintf(list, "\n%.1lf %.1lf %.1lf %.1lf %.1lf %.1lf\n", 4.4 + wider, 4.6 + wider, 4.5 + wider + 10.0 * F,
+                 4.5 + wider + 10.0 * F + 8.0 * S, 4.4 + wider + 10.0 * F + 8.0 * U, 4.6 + wider + 10.0 * F + 8.0 * U);
     static const char* const head[6] = {"      N╬\\Ed╬r "_cp,  "     M╬\\y,Ed╬r"_cp, "     V╬\\z,Ed╬r"_cp,
                                         "     M╬\\z,Ed╬r"_cp, "     V╬\\y,Ed╬r"_cp, "     M╬\\x,Ed╬r"_cp};
     // Each head ends over the last digit of its values ("%7.3lf" and a
     // marker).
     static const char* const uhead[3] = {"     U╬\\\xCC╬r "_cp, "   U╬\\c/t╬r "_cp, "     U╬\\w╬r "_cp};
-    std::fputs(" Lk  ", list);
+    std::fprintf(list, " %-*s", lk, "Lk");
     for (int c = 0; c < 6; ++c)
         if (force_col[c]) std::fputs(head[c], list);
     for (int k = 0; k < 3; ++k)
         if (u_col[k]) std::fputs(uhead[k], list);
-    std::fputs("\n --  ", list);
+    std::fprintf(list, "\n %-*s", lk, "--");
     for (int c = 0; c < 6; ++c)
         if (force_col[c]) std::fprintf(list, "     %4s ", kIsMoment[c] ? u.moment_label : u.force_label);
     for (int k = 0; k < 3; ++k)
@@ -357,7 +368,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     int marks = 0;  // the MARK_* written
     for (int i = 0; i < n; ++i) {
         const Schnittkraefte& forces = conn->results[i].forces;
-        Row_Printf(list, " %-4d", i + 1);
+        Row_Printf(list, " %-*d", lk, i + 1);
         for (int c = 0; c < 6; ++c) {
             if (!force_col[c]) continue;
             const double kn = column_of(forces, c, SCHNITTKRAEFTE_TO_KN);
@@ -367,7 +378,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         for (int k = 0; k < 3; ++k)
             if (u_col[k]) marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max, max_digits,
                                           conn->print.toleranz);
-        name_column(list, Trim_Both_Copy(conn->loads[i].name), static_cast<size_t>(5 + 10 * F + 8 * U), margin);
+        name_column(list, Trim_Both_Copy(conn->loads[i].name), static_cast<size_t>(1 + lk + 10 * F + 8 * U), margin);
     }
     std::fputs("#END_OF_TEXT\n", list);
     OLI_setYPositionCM(list, 1, -0.5);
@@ -407,17 +418,17 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
         OLI_printf(list, "╬H*╬r) maximale Ausnutzung%s\n"_cp, Utilisation_Verdict_Computed_With(max, tolerance));
     else if (Utilisation_Ok(max)) OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
     else OLI_printf(list, "╬H*╬r) maximale Ausnutzung%s\n"_cp, Utilisation_Verdict_With(max, tolerance));
-    if (marks & MARK_ABOVE_ONE) {
-        if (tolerance > 0.0)
-            OLI_printf(list, "╬H!╬r) Ausnutzung \xF2 %s, Nachweis nicht erfüllt\n"_cp,
-                       Endergebnis_Digits(1.0 + tolerance / 100.0).c_str());
-        else
-            OLI_printf(list, "╬H!╬r) Ausnutzung > 1, Nachweis nicht erfüllt\n"_cp);
-    }
-    // The band a tolerance lets pass, in the words of the verdict: the
-    // largest utilisation it takes in.
+    // The least utilisation that fails: the tolerance's limit (its band is
+    // open at the top), and never below 1.001, up to which the rule counts
+    // a value as 1 (every marked column holds a utilisation its check
+    // rounds so). The band below it passes, in the words of the verdict.
+    const double band_limit = 1.0 + tolerance / 100.0;
+    if (marks & MARK_ABOVE_ONE)
+        OLI_printf(list, "╬H!╬r) Ausnutzung \xF2 %s, Nachweis nicht erfüllt\n"_cp,
+                   Endergebnis_Digits(std::max(band_limit, 1.001)).c_str());
     if (marks & MARK_TOLERANCE)
-        OLI_printf(list, "╬H~╬r) Ausnutzung > 1 und%s\n"_cp, Utilisation_Verdict_With(1.0 + tolerance / 200.0, tolerance));
+        OLI_printf(list, "╬H~╬r) Ausnutzung > 1 und  <  %s  %s╬r (%s%% Toleranz)\n"_cp,
+                   Endergebnis_Digits(band_limit).c_str(), Mark_Ok(), Endergebnis_Digits(tolerance).c_str());
     if (marks & MARK_COUNTED_AS_ONE) OLI_printf(list, "╬H\xF7╬r) %s\n"_cp, Counted_As_One_Rule_Text());
     if (marks & MARK_NOT_COVERED) OLI_printf(list, "╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp);
     if (marks & MARK_SHEAR_BUCKLING)

@@ -1141,14 +1141,14 @@ static int write_component_list(SchweissnahtAnschluss* r, bool round_trip, bool 
     const int written = write_list_and_plot(r, round_trip, &run.pair, source, &why);
     const bool screen = !VEK_Batch_Mode();
     if (written == COMPONENT_FILE_FAILED) {
-        replace_by_failure_list({"Die Druckliste konnte nicht geschrieben werden!", why,
-                                 "Es liegt kein Nachweis vor."},
-                                &run.pair);
+        // The reason begins with the file that failed; the heading names it.
+        const char* headline = why.rfind("Plotdatei ", 0) == 0 ? "Die Plotdatei konnte nicht geschrieben werden!"
+                                                               : "Die Druckliste konnte nicht geschrieben werden!";
+        replace_by_failure_list({headline, why, "Es liegt kein Nachweis vor."}, &run.pair);
         if (screen && saved)
-            PrintMessage("%s\n%s\n%s", "Die Druckliste konnte nicht geschrieben werden!", why.c_str(),
-                         "Die Eingabedaten wurden gespeichert.");
+            PrintMessage("%s\n%s\n%s", headline, why.c_str(), "Die Eingabedaten wurden gespeichert.");
         else if (screen)
-            PrintMessage("%s\n%s", "Die Druckliste konnte nicht geschrieben werden!", why.c_str());
+            PrintMessage("%s\n%s", headline, why.c_str());
     } else if (written == COMPONENT_FILE_UNCONFIRMED && screen) {
         PrintMessage("%s\n%s\n%s",
                      "Die Druckliste wurde geschrieben, ihre dauerhafte Ablage ist aber nicht bestätigt!"_cp,

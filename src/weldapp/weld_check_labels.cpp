@@ -291,11 +291,12 @@ const std::vector<Point_Place>& Point_Places() {
     return places;
 }
 
-// Whether a number's box at (x, y) (as Covered_Cost measures it), with the
+// Whether a label's box at (x, y) (as Covered_Cost measures it), with the
 // gap labels keep, meets one of the page boxes of `letters`.
 bool Meets_Letter(const Check_Label& l, double x, double y, const std::vector<double>& letters, double s) {
     double b[4];
-    Oli_Area_Page_Box(x - l.hw, y - 0.5 * kPointHeight / s, x + l.hw, y + 0.52 * kPointHeight / s, b);
+    if (l.boxed) Oli_Area_Page_Box(x - l.hw, y - l.hh, x + l.hw, y + l.hh, b);
+    else Oli_Area_Page_Box(x - l.hw, y - 0.5 * kPointHeight / s, x + l.hw, y + 0.52 * kPointHeight / s, b);
     for (size_t i = 0; i + 3 < letters.size(); i += 4)
         if (b[0] < letters[i + 2] + kLabelGap && letters[i] < b[2] + kLabelGap && b[1] < letters[i + 3] + kLabelGap &&
             letters[i + 1] < b[3] + kLabelGap)
@@ -333,7 +334,7 @@ Check_Label Check_Point_Number(double x, double y, double ux, double uy, double 
 }
 
 Check_Label Check_Weld_Name(double mx, double my, double ux, double uy, double nx, double ny, double len,
-                            const char* text, double s) {
+                            const char* text, const std::vector<double>& letters, double s) {
     Check_Label l;
     l.boxed = true;
     std::snprintf(l.text, sizeof l.text, "%s", text);
@@ -349,7 +350,8 @@ Check_Label Check_Weld_Name(double mx, double my, double ux, double uy, double n
         for (double gap : {first, first + 0.22, first + 0.44})
             for (double t : along) {
                 const double d = gap / s, px = mx + ux * t + side * nx * d, py = my + uy * t + side * ny * d;
-                l.places.push_back({px, py, Covered_Cost(l, px, py, s), side < 0 ? kInward : 0.0, 0.0, 0.0, -1.0});
+                const double extra = (side < 0 ? kInward : 0.0) + (Meets_Letter(l, px, py, letters, s) ? kClash : 0.0);
+                l.places.push_back({px, py, Covered_Cost(l, px, py, s), extra, 0.0, 0.0, -1.0});
             }
     return l;
 }

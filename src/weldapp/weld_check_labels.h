@@ -51,9 +51,11 @@ Check_Label Check_Point_Number(double x, double y, double ux, double uy, double 
 
 // The places of a weld's name beside its line, whose middle is (mx, my),
 // direction (ux, uy), normal away from the profile (nx, ny), world length
-// `len`.
+// `len`; `letters` as for a point number: a name on a mark's letter ("M"
+// over the name of the flange weld beside the shear centre) reads as
+// neither.
 Check_Label Check_Weld_Name(double mx, double my, double ux, double uy, double nx, double ny, double len,
-                            const char* text, double s);
+                            const char* text, const std::vector<double>& letters, double s);
 
 // Every label at the place that costs least beside the others. `order`:
 // the labels in the order they are first placed.

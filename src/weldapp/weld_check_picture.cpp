@@ -140,12 +140,16 @@ void Point_Numbers(const Profile_Frame& f, bool ring, double cz, double s, std::
             if (line) {
                 len = std::hypot(oy - y, oz - z);
             } else {
+                // A point of no line: away from the centroid. On a ring
+                // its places also run along the tangent, so that the
+                // numbers of points close together on the ring stand side
+                // by side outside it, none pushed onto the profile's area.
                 const double d = std::hypot(px, py - cz);
                 nx = d > 0.0 ? px / d : 0.0, ny = d > 0.0 ? (py - cz) / d : -1.0;
-                ux = nx, uy = ny;
+                ux = ring ? -ny : nx, uy = ring ? nx : ny;
             }
-            // An upright label, not turned with the picture: no text-angle record.
-            // With no line, u = n: every place qualifies.
+            // An upright label, not turned with the picture: no text-angle
+            // record. With no line every place qualifies.
             labels.push_back(Check_Point_Number(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, ends,
                                                 XS_Plot_Mark_Letters(), s));
         }
@@ -172,7 +176,8 @@ void Labels(const SchweissnahtNachweis* r, const Profile_Frame& f, bool ring, do
             continue;
         const double x0 = y0, x1 = y1, v0 = h / 2 - z0, v1 = h / 2 - z1;
         labels.push_back(Check_Weld_Name((x0 + x1) / 2.0, (v0 + v1) / 2.0, ux, uy, nx, ny,
-                                         std::hypot(x1 - x0, v1 - v0), Shown_Weld_Name(r, k).text, s));
+                                         std::hypot(x1 - x0, v1 - v0), Shown_Weld_Name(r, k).text,
+                                         XS_Plot_Mark_Letters(), s));
     }
     // The names first, each beside its own line, then the point numbers
     // around them, those of the shortest welds first (they have the fewest

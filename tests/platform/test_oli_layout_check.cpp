@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/oli_layout_check.h"
@@ -168,6 +169,32 @@ TEST(OliLayoutCheck, RowsOfALineStartAPageTogether) {
         EXPECT_EQ(first, last) << filler << " lines before";
         EXPECT_EQ(Faults(Lines(filler) + line), "") << filler << " lines before";
     }
+}
+
+// A label, a line that ends with a colon, names what follows it: wherever
+// the page ends it never stands alone at a page's foot, neither as a text
+// line ("c/t-Verhältnis bzgl. Q-Klasse 3:" and its utilisation on the next
+// line) nor as a row of a text table whose next row gives what it names
+// ("Koordinatenbezugspunkt:" and "Mitte der Flanschoberseite").
+TEST(OliLayoutCheck, ALabelStaysWithWhatItNames) {
+    const std::string para = Para("0x0\n4\n", {"c/t-Verh\x84ltnis bzgl. Q-Klasse 3:"}) +
+                             Para("0x0\n4\n", {"Ausnutzung U = 0.117  <  1  ok"});
+    const std::string table = "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n s = 86.37 N/mm2   Koordinatenbezugspunkt:\n"
+                              " s = -20.99 N/mm2  Mitte der Flanschoberseite\n#END_OF_TEXT\n";
+    for (const auto& [what, label, named] : {std::tuple{&para, "c/t-Verh", "Ausnutzung"},
+                                             std::tuple{&table, "s = 86.37", "s = -20.99"}})
+        for (int filler = 60; filler <= 66; ++filler) {
+            std::vector<OliTextBox> b;
+            OLI_Render_Text_Boxes(Read(Lines(filler) + *what), &b);
+            int label_page = 0, named_page = 0;
+            for (const OliTextBox& t : b) {
+                if (t.text.find(label) != std::string::npos) label_page = t.page;
+                if (t.text.find(named) != std::string::npos) named_page = t.page;
+            }
+            EXPECT_GT(label_page, 0) << label;
+            EXPECT_EQ(label_page, named_page) << label << ", " << filler << " lines before";
+            EXPECT_EQ(Faults(Lines(filler) + *what), "") << label << ", " << filler << " lines before";
+        }
 }
 
 // A picture drawn over another (the end points over the profile of the

@@ -114,8 +114,8 @@ TEST(Verdict, UtilisationJustAboveOneCountsAsOne) {
 }
 
 // A line that judges a utilisation as computed (by a check that rounds it)
-// says where the rule counted it as 1: its four decimals (never 1.0010, which the rule no longer
-// takes), the approximately-equal sign between the value and its limit and
+// says where the rule counted it as 1: at least four decimals, rounded
+// (never 1.0010, which the rule no longer takes), the approximately-equal sign between the value and its limit and
 // behind the utilisation, the ok marker and the rule; on 1 within the
 // comparison's tolerance, below it, and from 1.001 on, the verdict is as it
 // was, with three decimals.
@@ -136,7 +136,13 @@ TEST(Verdict, ALineSaysWhereTheRuleCountedAsOne) {
         {1.0, 0, "1.000", "\xF3", "  \xF3  1  " + Ok()},
         {1 + 5e-10, 0, "1.000", "\xF3", "  \xF3  1  " + Ok()},
         {1.0005, 1, "1.0005", "\xF7", rule},           // 435.77 / 435.56 N/mm²: 1.00048
-        {1.0009999, 1, "1.0009", "\xF7", rule},
+        // Rounded, with the places that keep it below 1.001 as printed:
+        // 1.00099983 is 1.0010 at four places, 1.0009998 at seven; within
+        // half a unit of the ninth place below 1.001 it is cut there.
+        {1.0009999, 1, "1.0009999", "\xF7", rule},
+        {1.00099983, 1, "1.0009998", "\xF7", rule},
+        {1.00049996, 1, "1.0005", "\xF7", rule},
+        {1.0009999998, 1, "1.000999999", "\xF7", rule},
         {1.001, 0, "1.001", ">", "  >  1  " + NotOk()},
         {1.2, 0, "1.200", ">", "  >  1  " + NotOk()},
         {std::nan(""), 0, "nan", ">", "  >  1  " + NotOk()},
@@ -240,6 +246,10 @@ TEST(Verdict, APrintedPairHoldsForItsDigits) {
         {6.2449, 2, ">", 6.2351, 2, "6.245", ">", "6.235"},
         {120.04, 1, ">", 120.0, 1, "120.04", ">", "120.00"},
         {4.96, 1, "<", 5.0, 0, "4.96", "<", "5.0"},  // 5.0 < 5 at the places asked for
+        // Nearly a unit of the last place apart and still one number at two
+        // places: 1.0051 and 1.0149 both print 1.01.
+        {1.0051, 2, "<", 1.0149, 2, "1.005", "<", "1.015"},
+        {1.0149, 2, ">", 1.0051, 2, "1.015", ">", "1.005"},
         {42.99999, 2, "<", 43.0, 2, "42.99999", "<", "43.00000"},
         {355.0, 2, "\xF3", 355.0, 2, "355.00", "\xF3", "355.00"},
         {1.0 + 1e-12, 2, "<", 1.0, 2, "1.00", "\xF7", "1.00"},

@@ -33,6 +33,7 @@ const std::string kFlatBar = " POS. 3.01: Lasche Flachstahl 200x20 an Blech";
 const std::string kUnread = "Die Eingabedaten k\x94nnen nicht gelesen werden!";
 const std::string kNoCheck = "Es wurde kein Nachweis gef\x81hrt.";
 const std::string kUnwritten = "Die Druckliste konnte nicht geschrieben werden!";
+const std::string kPlotUnwritten = "Die Plotdatei konnte nicht geschrieben werden!";
 const std::string kNoResult = "Es liegt kein Nachweis vor.";
 
 // The whole list of a run that made no check: the head of the position,
@@ -206,7 +207,7 @@ TEST(FailedRuns, ListOrPlotFileThatCannotBeWrittenLeavesNoOldResult) {
         {"disc full", "trap '' XFSZ; ulimit -f 30;", [](Desktop&) {},
          Failure_List(kFlatBar, kUnwritten, full, kNoResult), "", replaced, false},
         {"plot file", "", [](Desktop& d) { fs::create_directories(d.project + "/C0010001.SPF.tmp/x"); },
-         Failure_List(kFlatBar, kUnwritten, "Plotdatei C0010001.SPF: ein Verzeichnis, keine Datei", kNoResult), "", replaced,
+         Failure_List(kFlatBar, kPlotUnwritten, "Plotdatei C0010001.SPF: ein Verzeichnis, keine Datei", kNoResult), "", replaced,
          false},
         {"no room", "trap '' XFSZ; ulimit -f 0;", [](Desktop&) {}, "", "", "", false},
         {"folder", "",
@@ -489,7 +490,7 @@ TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
          "bisherige Datei stehen.]",
          false, 1},
         {"list", "",
-         "[" + kUnwritten + "] [Plotdatei A0010001.SPF: ein Verzeichnis, keine Datei] [Die Eingabedaten wurden gespeichert.]",
+         "[" + kPlotUnwritten + "] [Plotdatei A0010001.SPF: ein Verzeichnis, keine Datei] [Die Eingabedaten wurden gespeichert.]",
          true, 2},
         // The project's syncs: the input's, the list's commit, its last rename.
         {"folder sync after the list's last rename", Fault_Shim("fsync", "project$", 3),
@@ -508,7 +509,7 @@ TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
         EXPECT_NE(d.File("A001_01.INP").find("\n 20.000000 0.000000 0.000000\n"), std::string::npos) << c.what;
         if (c.block_plot)
             Expect_List(d.File("A001_01.OLI"),
-                        Failure_List(kHe280a, kUnwritten, "Plotdatei A0010001.SPF: ein Verzeichnis, keine Datei", kNoResult),
+                        Failure_List(kHe280a, kPlotUnwritten, "Plotdatei A0010001.SPF: ein Verzeichnis, keine Datei", kNoResult),
                         c.what);
         else
             EXPECT_NE(d.File("A001_01.OLI").find(plate), std::string::npos) << c.what;
@@ -518,8 +519,9 @@ TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
 // A plot file that cannot be put in place (a folder of its name, its
 // temporary not synced, its rename refused) was reported as the print
 // list's failure: "Druckliste A001_01.OLI: ..." and "A001_01.OLI: cannot be
-// replaced". Now the list that says why and the console name the plot
-// file; a folder in its place stops the run before anything changes.
+// replaced". Now the list that says why, its heading and the console name
+// the plot file; a folder in its place stops the run before anything
+// changes.
 TEST(FailedRuns, APlotFileThatCannotBePutInPlaceIsNamed) {
     const struct {
         const char* what;
@@ -537,7 +539,7 @@ TEST(FailedRuns, APlotFileThatCannotBePutInPlaceIsNamed) {
         d.Add("flat_bar", "C001");
         if (c.folder) fs::create_directories(d.project + "/C0010001.SPF/x");
         EXPECT_EQ(d.Run("C001 " + kRun, true, c.prefix), 2) << c.what;
-        Expect_List(d.File("C001_01.OLI"), Failure_List(kFlatBar, kUnwritten, "Plotdatei C0010001.SPF: " + c.reason, kNoResult),
+        Expect_List(d.File("C001_01.OLI"), Failure_List(kFlatBar, kPlotUnwritten, "Plotdatei C0010001.SPF: " + c.reason, kNoResult),
                     c.what);
         EXPECT_NE(("\n" + d.err).find("\nC0010001.SPF: " + c.console + "\n"), std::string::npos) << c.what << "\n" << d.err;
         EXPECT_EQ(d.err.find("C001_01.OLI: cannot be replaced"), std::string::npos) << c.what << "\n" << d.err;

@@ -965,7 +965,7 @@ TEST(ResultTable, MarksAndTheLongTableLine) {
         EXPECT_NE(text.find(std::string(Color_Blue_Begin()) + "  0.800\xCEH*\xCEr" + Color_End()), std::string::npos);
         EXPECT_NE(text.find(std::string(Color_Red_Begin()) + "  1.002\xCEH!\xCEr" + Color_End()), std::string::npos);
         EXPECT_NE(text.find(std::string(Color_Red_Begin()) + "  Fehler" + Color_End()), std::string::npos);
-        EXPECT_NE(text.find("\n \xCEH!\xCEr) Ausnutzung > 1, Nachweis nicht erf\x81llt\n"), std::string::npos);
+        EXPECT_NE(text.find("\n \xCEH!\xCEr) Ausnutzung \xF2 1.001, Nachweis nicht erf\x81llt\n"), std::string::npos);
         // In the monospaced table the head's "w" stands over the last digit
         // of the first row's 0.800 (markup counts nothing).
         auto visible_line = [&](const char* start) {
@@ -987,16 +987,46 @@ TEST(ResultTable, MarksAndTheLongTableLine) {
     Free_Schweissnaht(&r);
 }
 
+// The case column holds its largest number and a blank after it: up to
+// 999 cases four characters (" 999 -11532.48", the columns as they always
+// stood), from 1,000 on five, so that case 1062 with N = -11532.48 kN (a
+// full cell of nine characters) reads " 1062 -11532.48", not
+// "1062-11532.48"; the head, the column positions of the table's layout
+// (4.4 and 4.6 one character on) and the name column move with it.
+TEST(ResultTable, TheCaseColumnHoldsItsLargestNumber) {
+    testutil::CatalogueTree tree;
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    const struct {
+        int count;
+        const char *row, *head, *layout;
+    } cases[] = {
+        {999, "\n 999 -11532.48   LK 999\n", "\n Lk        N\xCE\\Ed", "\n4.4 4.6 14.5 14.5 14.4 14.6\n"},
+        {1062, "\n 1062 -11532.48   LK 1062\n", "\n Lk         N\xCE\\Ed", "\n5.4 5.6 15.5 15.5 15.4 15.6\n"},
+    };
+    for (const auto& c : cases) {
+        Give_Zero_Results(&r, c.count);
+        r.results[c.count - 1].forces.N = -11532.48e3;
+        std::snprintf(r.loads[c.count - 1].name, sizeof r.loads[c.count - 1].name, "LK %d", c.count);
+        const std::string text = Printed_Result_Table(&r);
+        EXPECT_NE(text.find(c.row), std::string::npos) << c.count << "\n" << text.substr(text.size() - 600);
+        EXPECT_NE(text.find(c.head), std::string::npos) << c.count;
+        EXPECT_NE(text.find(c.layout), std::string::npos) << c.count;
+    }
+    Free_Schweissnaht(&r);
+}
+
 // With the final result's tolerance (5 %) the table judges as the final
 // result does: a maximum of 1.032 is blue, not red, and the legend gives
 // its verdict "<= 1.05 ok (5% Toleranz)"; another value within the band
-// (1.020) is marked "~" with the band's verdict in the legend ("> 1 und <=
-// 1.05 ok"); a value
+// (1.020) is marked "~" with the band in the legend ("> 1 und < 1.05 ok":
+// open at its top, as "!" at 1.05 and above says); a value
 // beyond it (1.080) fails in red, as the maximum with its "> 1 nicht ok !!"
 // or else marked "!" with the band's limit in the legend.
 TEST(ResultTable, MarksJudgeAsTheFinalResultWithTheTolerance) {
     testutil::CatalogueTree tree;
     const std::string within = "  \xF3  1.05  " + std::string(Mark_Ok()) + "\xCEr (5% Toleranz)\n";
+    const std::string band = "  <  1.05  " + std::string(Mark_Ok()) + "\xCEr (5% Toleranz)\n";
     const std::string red = Color_Red_Begin(), blue = Color_Blue_Begin(), end = Color_End();
     struct Case {
         double u[3], max;
@@ -1005,13 +1035,13 @@ TEST(ResultTable, MarksJudgeAsTheFinalResultWithTheTolerance) {
         {{1.032, 1.020, 0.5},
          1.032,
          {blue + "  1.032\xCEH*\xCEr" + end, "  1.020\xCEH~\xCEr" + end, "  0.500 " + end},
-         {"\n \xCEH*\xCEr) maximale Ausnutzung" + within, "\n \xCEH~\xCEr) Ausnutzung > 1 und" + within},
+         {"\n \xCEH*\xCEr) maximale Ausnutzung" + within, "\n \xCEH~\xCEr) Ausnutzung > 1 und" + band},
          {red, "\xCEH!\xCEr)"}},
         {{1.032, 1.080, 0.5},
          1.080,
          {"  1.032\xCEH~\xCEr" + end, red + "  1.080\xCEH*\xCEr" + end},
          {"\n \xCEH*\xCEr) maximale Ausnutzung  >  1  " + std::string(Mark_Not_Ok()) + "\n",
-          "\n \xCEH~\xCEr) Ausnutzung > 1 und" + within},
+          "\n \xCEH~\xCEr) Ausnutzung > 1 und" + band},
          {"\xCEH!\xCEr)"}},
         {{1.032, 1.080, 1.1},
          1.1,
@@ -1027,6 +1057,30 @@ TEST(ResultTable, MarksJudgeAsTheFinalResultWithTheTolerance) {
         const std::string rows = text.substr(0, text.find("#END_OF_TEXT"));
         for (const std::string& no : c.absent)
             EXPECT_EQ((no == red ? rows : text).find(no), std::string::npos) << c.max << ": " << no;
+    }
+}
+
+// The legend's bands meet nowhere: "!" begins where the values that pass
+// end. Without a tolerance, and with one narrower than the rule's 0.1 %, a
+// value the rule counts as 1 ("1.0005≈") passes, so "!" begins at 1.001;
+// with 1 % the band "~" is open at 1.01, where "!" begins.
+TEST(ResultTable, TheLegendsBandsMeetNowhere) {
+    testutil::CatalogueTree tree;
+    const std::string ok = std::string(Mark_Ok()) + "\xCEr";
+    const struct {
+        double tolerance, u[3];
+        std::vector<std::string> legend;
+    } cases[] = {
+        {0.0, {1.0005, 1.002, 1.003}, {"\n \xCEH!\xCEr) Ausnutzung \xF2 1.001, Nachweis nicht erf\x81llt\n"}},
+        {0.05, {1.0005, 1.002, 1.003}, {"\n \xCEH!\xCEr) Ausnutzung \xF2 1.001, Nachweis nicht erf\x81llt\n"}},
+        {1.0, {1.005, 1.02, 1.03},
+         {"\n \xCEH!\xCEr) Ausnutzung \xF2 1.01, Nachweis nicht erf\x81llt\n",
+          "\n \xCEH~\xCEr) Ausnutzung > 1 und  <  1.01  " + ok + " (1% Toleranz)\n"}},
+    };
+    for (const auto& c : cases) {
+        const Ausnutzung u[3] = {Ausnutzung_Gerundet(c.u[0]), Ausnutzung_Gerundet(c.u[1]), Ausnutzung_Gerundet(c.u[2])};
+        const std::string text = Result_Table_Of(u, c.u[2], c.tolerance);
+        for (const std::string& want : c.legend) EXPECT_NE(text.find(want), std::string::npos) << c.tolerance << ": " << want;
     }
 }
 

@@ -11,6 +11,7 @@
 // utilisation beside it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -171,6 +172,62 @@ Reading Read_Comparisons(const std::string& list, double tolerance) {
     return r;
 }
 
+// A band of utilisations as a legend line states it: from lo to hi, each
+// end open or closed.
+struct Band {
+    double lo, hi;
+    bool lo_open, hi_open;
+};
+
+// The band a legend line states after its mark: "Ausnutzung ≥ 1.01",
+// "Ausnutzung > 1 und < 1.01", "Ausnutzung über 1 und unter 1.001"; false
+// where it states none.
+bool Legend_Band(const std::string& line, Band* b) {
+    *b = {-1e300, 1e300, true, true};
+    bool any = false;
+    for (size_t at = 0; at < line.size(); ++at) {
+        const unsigned char c = static_cast<unsigned char>(line[at]);
+        const bool word_over = line.compare(at, 5, "\x81" "ber ") == 0, word_under = line.compare(at, 6, "unter ") == 0;
+        if (!(c == '<' || c == '>' || c == 0xF2 || c == 0xF3 || word_over || word_under) || at == 0 || line[at - 1] != ' ')
+            continue;
+        size_t end = 0;
+        const std::string n = Number_After(line, at + (word_under ? 6 : word_over ? 5 : 1), &end);
+        if (n.empty()) continue;
+        const double v = std::strtod(n.c_str(), nullptr);
+        if (c == '>' || c == 0xF2 || word_over) b->lo = v, b->lo_open = c != 0xF2;
+        else b->hi = v, b->hi_open = c != 0xF3;
+        any = true;
+    }
+    return any;
+}
+
+// Whether two bands share a value.
+bool Overlap(const Band& a, const Band& b) {
+    const double lo = std::max(a.lo, b.lo), hi = std::min(a.hi, b.hi);
+    if (lo < hi) return true;
+    if (lo > hi) return false;
+    const bool a_has = (lo > a.lo || !a.lo_open) && (lo < a.hi || !a.hi_open);
+    const bool b_has = (lo > b.lo || !b.lo_open) && (lo < b.hi || !b.hi_open);
+    return a_has && b_has;
+}
+
+// The legend under the result table: the band of "!" (fails) shares no
+// value with the bands that pass ("~" within the tolerance, "≈" counted as
+// 1), as the marks of the rows cannot be both.
+void Read_Legend(const std::string& after_table, Reading* r) {
+    std::vector<std::pair<std::string, Band>> bands;
+    for (const char* mark : {"!) ", "~) ", "\xF7) "}) {
+        const size_t at = after_table.find(std::string("\n ") + mark);
+        if (at == std::string::npos) continue;
+        const std::string line = after_table.substr(at + 1, after_table.find('\n', at + 1) - at - 1);
+        Band b;
+        if (Legend_Band(line.substr(1 + std::strlen(mark)), &b)) bands.push_back({line, b});
+    }
+    for (size_t k = 1; k < bands.size(); ++k)
+        if (bands[0].first.compare(1, 1, "!") == 0 && Overlap(bands[0].second, bands[k].second))
+            r->false_ones.push_back("legend: " + bands[0].first + " / " + bands[k].first);
+}
+
 // The cells of the result table against their marks and the legend: "!"
 // fails (beyond the band: at or above its limit, as the legend says), "~"
 // passes within the band (above 1, below its limit), "≈" the rule counts as
@@ -187,6 +244,7 @@ void Read_Result_Table(const std::string& list, double tolerance, Reading* r) {
         plain.push_back(head_line.compare(u + 2, 3, "c/t") == 0);
     const size_t legend = text.find("*) maximale Ausnutzung", stop);
     const std::string max_verdict = legend == std::string::npos ? "" : text.substr(legend, text.find('\n', legend) - legend);
+    Read_Legend(text.substr(stop), r);
     const double band_limit = 1.0 + tolerance / 100.0;
     for (size_t at = text.find('\n', text.find('\n', head) + 1) + 1; at < stop;) {
         const size_t nl = text.find('\n', at);
@@ -225,6 +283,16 @@ void Read_Result_Table(const std::string& list, double tolerance, Reading* r) {
             if (!holds) r->false_ones.push_back("cell " + cells[k].first + std::string(1, cells[k].second) + ": " + row);
         }
     }
+}
+
+// The record's print list.
+std::string Printed_List(SchweissnahtAnschluss* r) {
+    FILE* f = std::tmpfile();
+    Print_Schweissnaht(r, f);
+    OLI_End_Text(f);
+    std::string list = testutil::Stream_All(f);
+    std::fclose(f);
+    return list;
 }
 
 // One connection of the table below, in the record given.
@@ -302,6 +370,9 @@ TEST(PrintedComparisons, NoneContradictsItsDigits) {
         {"EN fillet welds, simplified, detailed", [](SchweissnahtAnschluss*) {}, -450, 60, 40, false, 3.0,
          ERGEBNISUMFANG_AUSFUEHRLICH},
         {"EN fillet welds, tabular", directional, -450, 60, 40, false, 3.0, ERGEBNISUMFANG_TABELLARISCH},
+        // A band narrower than the rule's: 1 + 0.05/100 lies below 1.001.
+        {"EN fillet welds, tabular, tolerance 0.05 %", directional, -450, 60, 40, false, 0.05,
+         ERGEBNISUMFANG_TABELLARISCH},
         {"EN full penetration, weld governs", [](SchweissnahtAnschluss* r) { Flat_Bar_Full_Penetration(r, 2); }, 200,
          0, 0, false, 1.0, ERGEBNISUMFANG_AUSFUEHRLICH},
         {"EN full penetration, weaker part governs", [](SchweissnahtAnschluss* r) { Flat_Bar_Full_Penetration(r, 0); },
@@ -335,11 +406,7 @@ TEST(PrintedComparisons, NoneContradictsItsDigits) {
         }
         r->print.toleranz = c.tolerance;
         r->print.ergebnisumfang = c.extent;
-        FILE* f = std::tmpfile();
-        Print_Schweissnaht(r, f);
-        OLI_End_Text(f);
-        const std::string list = testutil::Stream_All(f);
-        std::fclose(f);
+        const std::string list = Printed_List(r);
         Reading reading = Read_Comparisons(list, c.tolerance);
         Read_Result_Table(list, c.tolerance, &reading);
         EXPECT_GT(reading.comparisons, 20);
@@ -364,12 +431,49 @@ TEST(PrintedComparisons, TheMaximumShowsThePairThatGoverns) {
     Alloc_Lasten(r, 1);
     r->loads[0].forces.N = 200e3;
     r->print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
-    FILE* f = std::tmpfile();
-    Print_Schweissnaht(r, f);
-    OLI_End_Text(f);
-    const std::string list = testutil::Stream_All(f);
-    std::fclose(f);
+    const std::string list = Printed_List(r);
     const std::string max = "Max:  \xCEt\xCC\xCE\\2,w,Ed\xCEr = 200.00 N/mm\xFD  <  f\xCE\\2w,d\xCEr = 352.80 N/mm\xFD  \x88  U\xCE\\w\xCEr = 0.567  <  1";
     EXPECT_NE(list.find(max), std::string::npos) << list.substr(list.find("Max:"), 200);
     EXPECT_EQ(list.find("Max:  \xCEt\xCC\xCE\\1,w,Ed"), std::string::npos);
+}
+
+// Full penetration of an L 100 x 10 (r 12, toe r 6, typed: its centroid
+// exact, so that N stresses the weld evenly) of S235 on a 20 mm
+// plate, simplified method, N = 398.51713621330225 kN. By hand:
+//   A   = 2 100 10 - 10² + (1 - pi/4) (12² - 2 6²) = 1915.4513 mm²
+//   σ_w = 398517.136 / 1915.4513 = 208.05391 N/mm²
+//   f_vw,d = 360 / (sqrt(3) 0.8 1.25) = 207.84610 N/mm²
+//   U   = 208.05391 / 207.84610 = 1.00099983: four places round it to
+//         1.0010 (no longer below 1.001), seven give 1.0009998.
+// Every line that shows it (the check, its maximum, the final result)
+// shows it rounded, never cut to 1.0009.
+TEST(PrintedComparisons, ACountedValueIsRoundedNotCut) {
+    testutil::CatalogueTree tree;
+    testutil::Record k;
+    SchweissnahtAnschluss* r = &k.r;
+    Default_Schweissnaht(r);
+    Nahtbild* n = &r->naht;
+    Stahlprofil& p = n->profile;
+    Init_Profile(&p);
+    p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_L, p.rolled = 1, p.r_1 = 12, p.r_2 = 6;
+    p.h = p.b_fo = p.b_fu = 100, p.t_w = p.t_fo = p.t_fu = 10;
+    p.material.grade = n->plate.material.grade = n->material.grade = 0;  // S235
+    ASSERT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, ""), 0);
+    EXPECT_NEAR(p.A, 1915.4513, 1e-4);
+    n->plate.t = 20.0;
+    n->weld_kind = 2, n->full_penetration = 1, n->all_round = 1, n->contact_fraction = 0.0;
+    n->weld_count = Get_Profile_Plate_Elements(&n->profile, n->length, n->number);
+    Update_Weld_Layout(n, nullptr, 0);
+    r->weld_method = 0;
+    Alloc_Lasten(r, 1);
+    r->loads[0].forces.N = 398.51713621330225e3;
+    r->print.ergebnisumfang = ERGEBNISUMFANG_AUSFUEHRLICH;
+    const std::string list = Without_Markup(Printed_List(r));
+    EXPECT_NE(list.find("Fw,Ed = 20.81 kN/cm  \xF7  Fw,Rd = 20.78 kN/cm  \x88  U = 1.0009998  \xF7  1  ok"),
+              std::string::npos);
+    int shown = 0;
+    for (size_t at = list.find("1.0009"); at != std::string::npos; at = list.find("1.0009", at + 1), ++shown)
+        EXPECT_EQ(list.compare(at, 9, "1.0009998"), 0) << list.substr(list.rfind('\n', at), 120);
+    EXPECT_GE(shown, 3);
+    EXPECT_EQ(list.find("1.0010"), std::string::npos);
 }
