@@ -2,11 +2,15 @@
 // the published tables.
 #include "profiles/catalogue_bands.h"
 
+#include <cmath>
 #include <iterator>
 
 namespace catalogue {
 
 namespace {
+
+// How far the HP piles' web may differ from their flanges' thickness.
+constexpr double HP_WALLS = 0.05;
 
 // How closely a record's values are held to its outline, per family and
 // series. A value may lie `below` under the outline's value (or under the
@@ -165,14 +169,46 @@ const Tolerances& Tolerances_Of(char letter, Series series) {
     return european ? *european : TOLERANCES[std::size(TOLERANCES) - 1];
 }
 
-// The series a record is judged by: its own, or each its family has a row
-// for when the designation is not known. The number of them.
-int Series_To_Judge(char letter, Series series, Series out[2]) {
-    out[0] = series == SERIES_ANY ? SERIES_EUROPEAN : series;
-    if (series != SERIES_ANY || &Tolerances_Of(letter, SERIES_AMERICAN) == &Tolerances_Of(letter, SERIES_EUROPEAN))
+// The series a record is judged by. A record whose designation names no
+// series may come from the tables of any: it is held by each series' own
+// row in turn and must agree with one of them as a whole, never by a row
+// that joins the loosest bound of each (a double-T whose web is 10 % thick
+// for its area passed by the S shapes' area band beside the W shapes'
+// torsion band). The HP piles come from the American tables and from the
+// European producers', whose torsion constants follow the producers'
+// formula (HP 220 x 57.2: 44.18 cm^4); they agree with one of the two.
+int Series_To_Judge(char letter, Series series, Series out[MAX_SERIES_JUDGED]) {
+    if (series == SERIES_HP && letter == 'D') {
+        out[0] = SERIES_HP, out[1] = SERIES_EUROPEAN;
+        return 2;
+    }
+    if (series != SERIES_ANY) {
+        out[0] = series;
         return 1;
-    out[1] = SERIES_AMERICAN;
-    return 2;
+    }
+    int n = 0;
+    out[n++] = SERIES_EUROPEAN;
+    for (Series own : {SERIES_W, SERIES_S, SERIES_HP, SERIES_AMERICAN}) {
+        const Tolerances& t = Tolerances_Of(letter, own);
+        // A family without an own row of the series (it takes the European
+        // one), and the American row of the double-T, which only joins W,
+        // S and HP for the M shapes, add nothing.
+        if (&t == &Tolerances_Of(letter, SERIES_EUROPEAN) || (letter == 'D' && own == SERIES_AMERICAN)) continue;
+        out[n++] = own;
+    }
+    return n;
+}
+
+bool Series_Shape_Of(char letter, Series series, const Catalogue_Outline& o) {
+    if (series == SERIES_EUROPEAN || series == SERIES_ANY) return true;
+    const bool sloped = o.slope > 0;
+    switch (series) {
+    case SERIES_W: return letter == 'D' && !sloped;
+    case SERIES_HP: return letter == 'D' && !sloped && o.t_f > 0 && std::fabs(o.t_w / o.t_f - 1) <= HP_WALLS;
+    case SERIES_S: return letter == 'D' && sloped;
+    case SERIES_AMERICAN: return letter == 'U' ? sloped : letter == 'D';
+    default: return true;
+    }
 }
 
 }  // namespace catalogue
