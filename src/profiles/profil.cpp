@@ -251,6 +251,9 @@ int Search_Profil_File(const char* name, FILE* file, int record_count, float* va
     char query[256];
     Copy_Trimmed(name, query, sizeof query, 0);
     query[std::strcspn(query, " ")] = '\0';
+    // A designation of the file has at most 15 characters: a longer name is
+    // none of them, not the one its first 15 spell.
+    if (std::strlen(query) > PROFIL_KEY_LENGTH) query[0] = '\0';
     char at_l[PROFIL_KEY_LENGTH + 1], at_m[PROFIL_KEY_LENGTH + 1], at_h[PROFIL_KEY_LENGTH + 1],
         probe[PROFIL_KEY_LENGTH + 1];
     int hit = 0;

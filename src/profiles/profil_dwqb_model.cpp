@@ -1137,6 +1137,13 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         return Build_From_Values(key, mode);
     }
     bool standard = false;
+    if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number <= 0) {
+        // A catalogue name without a usable record is no section: built by
+        // its name's first letter it stood as another shape without values
+        // (and the engine reported the broken model on the console).
+        Clear_DWQB_Model();
+        return 1;
+    }
     if (key.family == PROFIL_FAMILY_USER) {
         char block[sizeof key.name + 1] = {};
         std::memcpy(block, key.name, sizeof key.name);
