@@ -146,8 +146,9 @@ int Init_Profile_From_Name(Stahlprofil* p, const char* name) {
     int type = 0;
     if (!Get_Profile_Type_From_Name(trimmed, &type)) return 1;
     p->type = type;
-    // Older files kept channel radii in the other order.
-    if (p->type == PROFILTYP_C && !p->manager_flag && p->r_2 > p->r_1) {
+    // Older files kept channel radii in the other order (any channel's
+    // record: a name of no series makes a C channel's record a U-Profil).
+    if ((p->type == PROFILTYP_C || p->type == PROFILTYP_U) && !p->manager_flag && p->r_2 > p->r_1) {
         double r = p->r_1;
         p->r_1 = p->r_2;
         p->r_2 = r;
