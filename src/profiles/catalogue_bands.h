@@ -24,7 +24,8 @@ namespace catalogue {
 // shapes each have their own tolerances, the M shapes (none in the
 // catalogue) those of all American beams. A record whose designation names
 // no series known here (none, an empty one, a user's own name) may stand
-// for any: it is held as loosely as its family.
+// for any whose shape it has: it is held by each such series' own row in
+// turn, as tightly as under that series' designation.
 enum Series { SERIES_ANY, SERIES_EUROPEAN, SERIES_AMERICAN, SERIES_W, SERIES_S, SERIES_HP };
 
 // The series of a record by what its designations state (count of them,

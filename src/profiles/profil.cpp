@@ -63,14 +63,14 @@ char last_code[PROFIL_CODE_SIZE];
 
 Used_Profil_Table used_table;
 
-// The family of the name asked last (Get_Profil_Family), and the catalogue
-// it was told by: the profile manager's, or PROFIL in the state it had.
+// The family of the name asked last (Get_Profil_Family) and whether the
+// profile manager's file told it; kept as the values of the last look-up
+// are (forgotten with them).
 constexpr size_t FAMILY_MEMO_SIZE = 64;
 char family_name[FAMILY_MEMO_SIZE];
 int family_of_name;
 bool family_name_known = false;
 int family_by_manager;
-Profile_File_Identity family_file{};
 
 void Fail_Values(float* values, char* code) {
     if (values) std::memset(values, 0, sizeof(float) * PROFIL_VALUES);
@@ -308,10 +308,7 @@ int Get_Profil_Family(const char* name) {
     const bool kept = std::strlen(name) < sizeof given;
     if (kept) std::strcpy(given, name);
     const int manager = Is_Profile_Manager_Available() == 1;
-    Profile_File_Identity file{};
-    if (!manager) Profil_File_Identity_At(std::getenv("DATA"), &file);
-    if (kept && family_name_known && manager == family_by_manager && (manager || file == family_file) &&
-        std::strcmp(given, family_name) == 0)
+    if (kept && family_name_known && manager == family_by_manager && std::strcmp(given, family_name) == 0)
         return family_of_name;
     int family = PROFIL_FAMILY_NONE;
     bool found = false;
@@ -338,7 +335,6 @@ int Get_Profil_Family(const char* name) {
     if (kept) std::strcpy(family_name, given);
     family_of_name = family;
     family_by_manager = manager;
-    family_file = file;
     family_name_known = kept;
     return family;
 }
