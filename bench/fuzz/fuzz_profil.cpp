@@ -5,8 +5,8 @@
 // reader, the round-tube scan, the DIN check's reader, the outline check of
 // the first record (its quick judgement and its naming agree; a record of
 // no family is refused; what its designation states is a set of ranges).
-// The key is the first stored designation, so a match is reached as well
-// as a miss. The look-up front to back and the bisection must refuse or
+// The key is the first stored designation (its 15 bytes, or all 16), so a
+// match is reached as well as a miss, and a name longer than the key. The look-up front to back and the bisection must refuse or
 // give the same record: a name on two records, a file out of order or with
 // a record put in is refused by both.
 #include "fuzz_common.h"
@@ -32,10 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return d + "/PROFIL";
     }();
     if (size < 1 || !fuzz::Write(path, data + 1, size - 1)) return 0;
+    // The key is the stored designation's first 15 bytes, or all 16 (a name
+    // longer than the file's key, which none of its records may answer).
     char key[40] = "HE280A";
-    if (size > 16) {
-        std::memcpy(key, data + 1, 15);
-        key[15] = '\0';
+    const size_t key_length = data[0] & 0x40 ? 16 : 15;
+    if (size > key_length) {
+        std::memcpy(key, data + 1, key_length);
+        key[key_length] = '\0';
     }
     Reset_Profile_Catalogue();
     Reset_Profil_Library();
@@ -56,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         p.kind = STAHLPROFIL_KIND_CATALOGUE;
         std::snprintf(p.name, sizeof p.name, "%s", key);
         const size_t n = std::strlen(compact);
-        if (!k && n >= 1 && n <= 15 && !std::strchr(key, '\t') && !*Catalogue_Profile_Trouble(&p))
+        if (!k && n >= 1 && !std::strchr(key, '\t') && !*Catalogue_Profile_Trouble(&p))
             fuzz::Fail("fuzz_profil", "a designation the catalogue cannot give is not named");
         break;
     }
@@ -105,6 +108,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 1: {
         const int found = Get_Profil_Values(key, values, code);
         if (std::strlen(code) > 4) __builtin_trap();
+        // A name longer than a designation is none of the file's.
+        char compact[64];
+        Profile_Designation_Key(key, compact, sizeof compact);
+        if (found > 0 && std::strlen(compact) > PROFIL_KEY_LENGTH)
+            fuzz::Fail("fuzz_profil", "a name longer than the key found a record");
         const Katalogprofil* k = Get_Profile_Record(key);
         if ((found > 0) != (k != nullptr))
             fuzz::Fail("fuzz_profil", "the look-up front to back and the bisection disagree");

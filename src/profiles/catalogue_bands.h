@@ -13,6 +13,7 @@
 #define PROFILES_CATALOGUE_BANDS_H
 
 #include "profiles/catalogue_designation.h"
+#include "profiles/catalogue_outline.h"
 
 namespace catalogue {
 
@@ -23,7 +24,8 @@ namespace catalogue {
 // shapes each have their own tolerances, the M shapes (none in the
 // catalogue) those of all American beams. A record whose designation names
 // no series known here (none, an empty one, a user's own name) may stand
-// for any: it is held as loosely as its family.
+// for any whose shape it has: it is held by each such series' own row in
+// turn, as tightly as under that series' designation.
 enum Series { SERIES_ANY, SERIES_EUROPEAN, SERIES_AMERICAN, SERIES_W, SERIES_S, SERIES_HP };
 
 // The series of a record by what its designations state (count of them,
@@ -60,9 +62,18 @@ constexpr double THIN_TORSION_TOLERANCE = 0.002;
 // row for takes the European one); the last row for the families without
 // a record in the catalogue.
 const Tolerances& Tolerances_Of(char letter, Series series);
-// The series a record is judged by: its own, or each its family has a row
-// for when the designation is not known. The number of them.
-int Series_To_Judge(char letter, Series series, Series out[2]);
+// The most series a record is judged by.
+constexpr int MAX_SERIES_JUDGED = 4;
+// The series a record is judged by: its own (the HP piles besides by the
+// European row), or, when the designation names none, each series its
+// family has a row for, one by one. The number of them.
+int Series_To_Judge(char letter, Series series, Series out[MAX_SERIES_JUDGED]);
+// Whether an outline has the shape a series' tables are of, so that a
+// record of no known series may be held by that series' row: the W shapes
+// and HP piles have parallel flanges, the piles' web as thick as their
+// flanges (within 5 %; the catalogue's lie within 2 %), the S shapes and C
+// channels flanges sloped (1:6). The European rows hold every shape.
+bool Series_Shape_Of(char letter, Series series, const Catalogue_Outline& outline);
 
 }  // namespace catalogue
 

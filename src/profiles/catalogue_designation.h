@@ -17,8 +17,9 @@
 // within bands of what a group of one pair of rolls allows (the table in
 // catalogue_designation.cpp). A size of the published tables (data/profiles)
 // states its depth, width, web, flanges and root radius as well. A name of
-// no series known here states nothing and names no tables: its record is
-// held as loosely as its family. Pure functions, no state beyond the
+// no series known here states nothing and names no tables: its record's
+// sizes are its own, its values are held to them as under a designation
+// (catalogue_bands.h). Pure functions, no state beyond the
 // published sizes' index, built once.
 #ifndef PROFILES_CATALOGUE_DESIGNATION_H
 #define PROFILES_CATALOGUE_DESIGNATION_H

@@ -56,10 +56,7 @@ double Quantity_Residual(const Expected& e, double stored, const Record& r, doub
     const double share = stored < *nearest ? e.share.below : e.share.above;
     double residual = std::fabs(stored - *nearest) / (share * std::fabs(*nearest));
     if (e.q == Q_I_T && thin > 0) {
-        // The profile file's tees are all worked out: the thin-walled sum
-        // is the one value they may hold.
         const double from_thin = std::fabs(stored / thin - 1) / THIN_TORSION_TOLERANCE;
-        if (at.profil && r.letter == 'T') residual = BROKEN;
         if (from_thin < residual) residual = from_thin, *nearest = thin;
     }
     return residual;
@@ -70,6 +67,13 @@ struct Fit {
     bool judged = false;   // false: the family has no outline here
     std::array<double, MAX_VALUES> residual{};
     std::array<double, MAX_VALUES> expected{};
+    // What a broken tie among the values gives for a value (not a number
+    // where none is broken): a repair beside the band's nearest value.
+    std::array<double, MAX_VALUES> tied_expected = [] {
+        std::array<double, MAX_VALUES> none;
+        none.fill(NAN);
+        return none;
+    }();
     double misfit = 0;     // the sum of the squared residuals
     bool agrees = false;
     char stated_letter = 0;  // the family letter of the designation, where it is not the record's
@@ -117,6 +121,14 @@ void Fit_Quantities(const Record& r, const Catalogue_Outline& o, const Catalogue
         f->residual[index] =
             std::max(f->residual[index], Quantity_Residual(e, r.x[index], r, thin, t.angle, &f->expected[index]));
     }
+    // The ties among the values hold whatever the tables' spread: a value
+    // that breaks one more than its band is named with what the tie gives.
+    for (const Value_Tie& tie : Section_Value_Ties(r, v)) {
+        if (tie.residual > 1) f->tied_expected[tie.index] = tie.expected;
+        if (!(tie.residual > f->residual[tie.index])) continue;
+        f->residual[tie.index] = tie.residual;
+        f->expected[tie.index] = tie.expected;
+    }
 }
 
 // The index of a dimension the outline cannot be made with.
@@ -144,7 +156,7 @@ Fit Evaluate_Outlines(const Record& r, std::vector<Fit>* each) {
     }
     Catalogue_Outline outlines[2];
     const int n = Record_Outlines(r, outlines);
-    Series series[2];
+    Series series[MAX_SERIES_JUDGED];
     const int m = Series_To_Judge(r.letter, r.series, series);
     // The ties are the record's own, whatever the outline and the series.
     Fit tied;
@@ -159,6 +171,9 @@ Fit Evaluate_Outlines(const Record& r, std::vector<Fit>* each) {
         const Bad_Dimension bad = Outline_Section(outlines[k], &v);
         if (bad == DIM_FAMILY) return Fit{};
         for (int j = 0; j < m; j++) {
+            // A record of no known series stands for the tables of one
+            // only where its shape is that series' own.
+            if (r.series == SERIES_ANY && !Series_Shape_Of(r.letter, series[j], outlines[k])) continue;
             Fit f = tied;
             if (bad != DIM_NONE) f.residual[Dimension_Index(r, bad)] = BROKEN;
             else Fit_Quantities(r, outlines[k], v, series[j], &f);
@@ -279,8 +294,10 @@ std::vector<Candidate> Repairs(const Record& r) {
                 for (Quantity q : SOLVED) Solve_Dimension(r, index, q, &solved);
             Tie_Repairs(r, index, &rules);
         } else {
-            for (const Fit& f : outlines)
+            for (const Fit& f : outlines) {
                 if (f.residual[index] > 1 && std::isfinite(f.expected[index])) solved.push_back(f.expected[index]);
+                if (std::isfinite(f.tied_expected[index])) solved.push_back(f.tied_expected[index]);
+            }
         }
         // The best repair of each kind: a rule's value (a wall in both
         // places, a radius its share) is the one shown when it fits about

@@ -62,8 +62,9 @@ struct Catalogue_Disagreement {
 // tells the series whose tables the values come from (the American shapes
 // W, S, M, HP and C are held more loosely) and the sizes the record must
 // have (catalogue_designation.h; a ProfilData.bin record's alias as well);
-// a record of unknown designation is held as loosely as any series of its
-// family.
+// a record of unknown designation is held by the row of each series whose
+// shape it has, one at a time. The values tie among themselves besides
+// (Section_Value_Ties, catalogue_ties.h).
 // Finding the value costs a few hundred outlines: a reader asks the
 // *_Agrees functions first.
 Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values, const char* name = nullptr);

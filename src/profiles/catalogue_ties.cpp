@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace catalogue {
@@ -354,6 +356,74 @@ void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
             out->push_back((r.x[reach] - r.x[tf] - s * run_without_r1) / k);
         }
     }
+}
+
+double Stated_Rounding(double x) {
+    if (!std::isfinite(x) || x == 0) return 0;
+    const float f = static_cast<float>(x);
+    char text[40];
+    int digits = 1;
+    for (; digits < 9; digits++) {
+        std::snprintf(text, sizeof text, "%.*e", digits - 1, static_cast<double>(f));
+        if (static_cast<float>(std::strtod(text, nullptr)) == f) break;
+    }
+    const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(static_cast<double>(f)))) - (digits - 1));
+    return unit / 2 / std::fabs(x);
+}
+
+// A tie of two stored values a and b that are to be equal within share
+// (and their own rounding): each named with the other as its value.
+static void Same_Value_Ties(const Record& r, int a, int b, double share, std::vector<Value_Tie>* ties) {
+    const double x = r.x[a], y = r.x[b];
+    if (a < 0 || b < 0 || !(std::fabs(y) > 0)) return;
+    const double allowed = std::max(share, Stated_Rounding(x) + Stated_Rounding(y));
+    const double residual = std::isfinite(x / y) ? std::fabs(x / y - 1) / allowed : BROKEN;
+    ties->push_back({a, residual, y});
+    ties->push_back({b, residual, x});
+}
+
+// A modulus W at a fibre z (a range [z_lo, z_hi] where the outline's
+// fibre lies between a sharp corner and a rounded toe) of the moment I.
+static void Modulus_Tie(const Record& r, int w, int i, double z_lo, double z_hi, std::vector<Value_Tie>* ties) {
+    const double W = r.x[w], I = r.x[i];
+    if (!(I > 0) || !(z_hi > 0)) return;
+    const double allowed = std::max(MODULUS_TIE, Stated_Rounding(W) + Stated_Rounding(I));
+    const double z = std::clamp(I / W, z_lo, z_hi), ratio = W * z / I;
+    const double residual = std::isfinite(ratio) ? std::fabs(ratio - 1) / allowed : BROKEN;
+    ties->push_back({w, residual, I / z});
+    ties->push_back({i, residual, W * z});
+}
+
+std::vector<Value_Tie> Section_Value_Ties(const Record& r, const Catalogue_Section& v) {
+    const Layout& at = *r.at;
+    const auto q = [&](Quantity k) { return at.quantity[k]; };
+    std::vector<Value_Tie> ties;
+    const bool rotated = r.letter == 'L' || r.letter == 'Z';
+    if (rotated) {
+        // The fibres of the outline's principal axes: z = I / W at either end
+        // of its range of moduli.
+        const auto fibre = [&](Quantity w, Quantity i, const double* W, double I) {
+            const double a = I / W[0], b = I / W[1];
+            Modulus_Tie(r, q(w), q(i), std::min(a, b), std::max(a, b), &ties);
+        };
+        fibre(Q_W_1_TOP, Q_I_1, v.W_1_top, v.I_1);
+        fibre(Q_W_1_BOTTOM, Q_I_1, v.W_1_bottom, v.I_1);
+        fibre(Q_W_2_LEFT, Q_I_2, v.W_2_left, v.I_2);
+        fibre(Q_W_2_RIGHT, Q_I_2, v.W_2_right, v.I_2);
+    } else {
+        const double h = r.Dim(DIM_H), b = r.letter == 'K' ? h : r.Dim(DIM_B);
+        const double e_z = r.x[q(Q_E_Z)], e_y = r.x[q(Q_E_Y)];
+        Modulus_Tie(r, q(Q_W_1_TOP), q(Q_I_1), h - e_z, h - e_z, &ties);
+        Modulus_Tie(r, q(Q_W_1_BOTTOM), q(Q_I_1), e_z, e_z, &ties);
+        Modulus_Tie(r, q(Q_W_2_LEFT), q(Q_I_2), e_y, e_y, &ties);
+        Modulus_Tie(r, q(Q_W_2_RIGHT), q(Q_I_2), b - e_y, b - e_y, &ties);
+        Same_Value_Ties(r, q(Q_I_1), q(Q_I_Y), SAME_VALUE_TIE, &ties);
+        Same_Value_Ties(r, q(Q_I_2), q(Q_I_Z), SAME_VALUE_TIE, &ties);
+    }
+    // A plastic modulus left to the section model (0) is none.
+    if (r.x[q(Q_W_PL_Y)] > 0 && r.x[q(Q_W_PL_1)] > 0) Same_Value_Ties(r, q(Q_W_PL_1), q(Q_W_PL_Y), SAME_VALUE_TIE, &ties);
+    if (r.x[q(Q_W_PL_Z)] > 0 && r.x[q(Q_W_PL_2)] > 0) Same_Value_Ties(r, q(Q_W_PL_2), q(Q_W_PL_Z), SAME_VALUE_TIE, &ties);
+    return ties;
 }
 
 Record Make_Record(char letter, int code, const char* name, const float* values, const Layout& at, int count,

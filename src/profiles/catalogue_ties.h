@@ -110,6 +110,36 @@ Stated_Value Stated_Of(const Record& r, const Stated_Range& s);
 char Stated_Letter(const Record& r);
 // Every tie of the record, the designation's statements among them.
 std::vector<Tie> Ties(const Record& r);
+
+// A tie between a record's section values, whatever the tables' method: a
+// value, how far it is from agreeing (0 exactly, 1 at the limit) and what
+// the others give for it.
+struct Value_Tie {
+    int index;
+    double residual, expected;
+};
+// How closely an elastic modulus times the distance of its extreme fibre
+// gives its second moment: the spread measured over the catalogue (W 310 x
+// 310 x 415 +0.84 %, W 840 x 405 x 299 -0.75 %) and the margin of 0.5 %,
+// rounded up; the stored values' own rounding where it is coarser (S 75 x
+// 60 x 8.5's I_z of 19 cm^4, two figures).
+constexpr double MODULUS_TIE = 0.014;
+// How closely a value the file states twice agrees with itself (the
+// principal moments of a section whose axes are principal, and the two
+// plastic moduli about one axis): the rounding of three figures.
+constexpr double SAME_VALUE_TIE = 0.005;
+// Half a unit of the last digit a stored value is given to, as a share of
+// it (19 gives 2.6 %, 6.28 0.08 %); 0 for 0 and what is no number.
+double Stated_Rounding(double x);
+// The ties among the record's section values that hold for every table: an
+// elastic modulus is its second moment over the distance of its extreme
+// fibre (the record's own centroid; rotated principal axes, angles and
+// zeds, the outline v's fibres), the principal moments of a section whose
+// axes are principal (tan alpha 0, no angle or zed) are its I_y and I_z,
+// and the second plastic modulus about an axis is the first. A moment
+// changed alone (S 100 x 70 x 11.5's I_y and I_1 5 % high, within its
+// series' band) breaks them.
+std::vector<Value_Tie> Section_Value_Ties(const Record& r, const Catalogue_Section& v);
 // What the ties give for dimension index, each way they may be kept.
 void Tie_Repairs(const Record& r, int index, std::vector<double>* out);
 // A record of count values in the layout at, its series and statements

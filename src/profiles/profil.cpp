@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "base/invariant.h"
 #include "base/textio.h"
@@ -62,6 +63,15 @@ char last_code[PROFIL_CODE_SIZE];
 
 Used_Profil_Table used_table;
 
+// The family of the name asked last (Get_Profil_Family) and whether the
+// profile manager's file told it; kept as the values of the last look-up
+// are (forgotten with them).
+constexpr size_t FAMILY_MEMO_SIZE = 64;
+char family_name[FAMILY_MEMO_SIZE];
+int family_of_name;
+bool family_name_known = false;
+int family_by_manager;
+
 void Fail_Values(float* values, char* code) {
     if (values) std::memset(values, 0, sizeof(float) * PROFIL_VALUES);
     if (code) std::strcpy(code, "ERR");
@@ -70,6 +80,7 @@ void Fail_Values(float* values, char* code) {
 void Forget_Last(void) {
     last_result = 0;
     last_name[0] = '\0';
+    family_name_known = false;
 }
 
 bool Equal_No_Case(const char* a, const char* b) {
@@ -101,6 +112,23 @@ bool Query_After(const char* query, const char* stored) {
         if (!q) return false;
         if (!s) return true;
         if (q != s) return q > s;
+    }
+}
+
+// The family of a catalogue record's type letter; none for a letter of no
+// family here (an elliptical hollow section).
+int Family_Of_Type_Letter(int letter) {
+    switch (letter) {
+    case 'D': return PROFIL_FAMILY_I;
+    case 'T': return PROFIL_FAMILY_T;
+    case 'U': return PROFIL_FAMILY_U;
+    case 'R': return PROFIL_FAMILY_RHS;
+    case 'L': return PROFIL_FAMILY_L;
+    case 'Z': return PROFIL_FAMILY_Z;
+    case 'K': return PROFIL_FAMILY_TUBE;
+    case 'F': return PROFIL_FAMILY_FLAT;
+    case 'O': return PROFIL_FAMILY_ROUND;
+    default: return PROFIL_FAMILY_NONE;
     }
 }
 
@@ -223,6 +251,9 @@ int Search_Profil_File(const char* name, FILE* file, int record_count, float* va
     char query[256];
     Copy_Trimmed(name, query, sizeof query, 0);
     query[std::strcspn(query, " ")] = '\0';
+    // A designation of the file has at most 15 characters: a longer name is
+    // none of them, not the one its first 15 spell.
+    if (std::strlen(query) > PROFIL_KEY_LENGTH) query[0] = '\0';
     char at_l[PROFIL_KEY_LENGTH + 1], at_m[PROFIL_KEY_LENGTH + 1], at_h[PROFIL_KEY_LENGTH + 1],
         probe[PROFIL_KEY_LENGTH + 1];
     int hit = 0;
@@ -267,25 +298,60 @@ int Search_Profil_File(const char* name, FILE* file, int record_count, float* va
 int Get_Profil_Family(const char* name) {
     WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!name) return PROFIL_FAMILY_NONE;
-    if (Is_Profile_Manager_Available() == 1) {
-        char key[PROFIL_NAME_LIMIT + 1];
-        Copy_Trimmed(name, key, sizeof key, 3);
-        if (const ProfilDataEintrag* r = Find_Profile(key)) {
-            switch (r->type_letter) {
-            case 'D': return PROFIL_FAMILY_I;
-            case 'T': return PROFIL_FAMILY_T;
-            case 'U': return PROFIL_FAMILY_U;
-            case 'R': return PROFIL_FAMILY_RHS;
-            case 'L': return PROFIL_FAMILY_L;
-            case 'Z': return PROFIL_FAMILY_Z;
-            case 'K': return PROFIL_FAMILY_TUBE;
-            case 'F': return PROFIL_FAMILY_FLAT;
-            case 'O': return PROFIL_FAMILY_ROUND;
-            default: break;
-            }
+    // The family of a record is its own type letter on both roads: a name
+    // is only a name (HE 300 B's record named FLANSCH is a double-T, not a
+    // flat bar). The first letters decide only for a name no catalogue
+    // holds, which has no values to compute with.
+    // The name as given is the memo's key: " HE300A" is not HE300A here.
+    // (A name too long for the memo is looked up each time.)
+    char given[FAMILY_MEMO_SIZE];
+    const bool kept = std::strlen(name) < sizeof given;
+    if (kept) std::strcpy(given, name);
+    const int manager = Is_Profile_Manager_Available() == 1;
+    if (kept && family_name_known && manager == family_by_manager && std::strcmp(given, family_name) == 0)
+        return family_of_name;
+    int family = PROFIL_FAMILY_NONE;
+    bool found = false;
+    if (manager) {
+        char manager_key[PROFIL_NAME_LIMIT + 1];
+        Copy_Trimmed(name, manager_key, sizeof manager_key, 3);
+        if (const ProfilDataEintrag* r = Find_Profile(manager_key)) {
+            found = true;
+            family = Family_Of_Type_Letter(r->type_letter);
+        }
+    } else if (name[0] && name[0] != ' ') {
+        // A designation of the profile file begins with its first letter (a
+        // name with a blank before it names none of its records).
+        float values[PROFIL_VALUES];
+        char code[PROFIL_CODE_SIZE];
+        if (Get_Profil_Values(name, values, code) >= 1) {
+            found = true;
+            family = Family_Of_Type_Letter(code[PROFIL_CODE_SIZE - 2]);
         }
     }
-    return Family_By_Letter(name);
+    if (!found) family = Family_By_Letter(name);
+    // Asked for every model and load case: the answer of the last name is
+    // kept (a name the file lacks would be looked for in it each time).
+    if (kept) std::strcpy(family_name, given);
+    family_of_name = family;
+    family_by_manager = manager;
+    family_name_known = kept;
+    return family;
+}
+
+int Profil_Series_Of_Name(const char* name) {
+    if (!name) return 0;
+    for (int series = 1; series <= PROFIL_SERIES_COUNT; series++) {
+        const Profil_Series& list = Profil_Series_Table[series];
+        for (int k = 0; k < list.count; k++)
+            if (Same_Profile_Designation(list.names[k], name)) return series;
+    }
+    return 0;
+}
+
+char Profil_Series_Letter(int series) {
+    static const char letters[] = "TUDDDLDRDTUDZ";  // half I, C, DIL, H, I, L, M, MSH, S, T, U, W, Z
+    return series >= 1 && series <= PROFIL_SERIES_COUNT ? letters[series - 1] : 0;
 }
 
 int Get_Profilquerschnitt_Type_Of_Name(const char* name) {

@@ -34,6 +34,12 @@ struct Profil_Series {
     int count;
 };
 extern const Profil_Series Profil_Series_Table[PROFIL_SERIES_COUNT + 1];
+// The series 1..13 whose list holds the designation name (blanks and case
+// aside), 0 when none does (also for null).
+int Profil_Series_Of_Name(const char* name);
+// The catalogue's family letter of the profiles of series 1..13 ('T', 'U',
+// 'D', 'L', 'R', 'Z'); 0 for another number.
+char Profil_Series_Letter(int series);
 
 // One round-tube diameter: its text (6 characters, right-aligned) and the
 // first and last index into Tube_Wall_Table that exist for it.

@@ -816,8 +816,10 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
     WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     Shape_Builder s;
     const char* n = name ? name : "";
-    const Shape shape = record_number > 0 && Get_Profil_Family(n) != 0 ? Shape_Of_Family(Get_Profil_Family(n))
-                                                                        : Shape_Of_Name(n);
+    // A catalogue record is built as its own family (its type letter), never
+    // as the shape its name's first letters suggest; the names of the
+    // parametric shapes ("Q23", "I-Querschnitt") name theirs.
+    const Shape shape = record_number > 0 ? Shape_Of_Family(Get_Profil_Family(n)) : Shape_Of_Name(n);
     Store_Angle_Legs(shape == SHAPE_L ? values : nullptr);
     Build_Shape(s, shape, record_number, values, Corners_Of(record_number, shape, values));
     Profil_DWQB_Store.n_lines = std::min(s.n_lines, static_cast<int>(PROFIL_STORE_LINES));
@@ -1141,6 +1143,13 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         return Build_From_Values(key, mode);
     }
     bool standard = false;
+    if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number <= 0) {
+        // A catalogue name without a usable record is no section: built by
+        // its name's first letter it stood as another shape without values
+        // (and the engine reported the broken model on the console).
+        Clear_DWQB_Model();
+        return 1;
+    }
     if (key.family == PROFIL_FAMILY_USER) {
         char block[sizeof key.name + 1] = {};
         std::memcpy(block, key.name, sizeof key.name);

@@ -115,6 +115,9 @@ using Key_Bytes = std::array<unsigned char, PROFIL_KEY_LENGTH>;
 struct Profil_Survey {
     std::string damage, size, stray;
     std::vector<Key_Bytes> keys;
+    // The records (0-based, ascending) whose designation fills all 16
+    // bytes: longer than the 15 a look-up compares.
+    std::vector<long> overlong;
     // The words for the user: a wrong size first, the cause of the rest.
     std::string Words() const { return !size.empty() ? size : !damage.empty() ? damage : stray; }
     // The records (0-based) whose key is key, found by bisection.
@@ -196,6 +199,7 @@ bool Surveyed_Record(const unsigned char* raw, long i, Profil_Survey* survey) {
                       i + 1, Stored_Name(name).c_str(), Letter_Words(letter).c_str());
         survey->stray = text;
     }
+    if (raw[PROFIL_KEY_LENGTH] != ' ') survey->overlong.push_back(i);
     survey->keys.push_back(stored);
     return true;
 }
@@ -291,6 +295,13 @@ long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record, std::
             return -1;
         }
         const long i = matches[0];
+        if (std::binary_search(survey.overlong.begin(), survey.overlong.end(), i)) {
+            char stored[PROFIL_NAME_BYTES + 1] = {};
+            Read_Record_Bytes(file, i, 0, reinterpret_cast<unsigned char*>(stored), PROFIL_NAME_BYTES);
+            Profil_Name_Overlong(key, i, stored);
+            if (refusal) *refusal = Profil_Refusal(key);
+            return -1;
+        }
         unsigned char stored[PROFIL_KEY_LENGTH];
         // A file changed in place within the resolution of its times keeps
         // its identity: the record found must still be the one surveyed.
@@ -380,6 +391,18 @@ void Profil_Name_Twice(const char* file, const char* name, const std::vector<lon
     Message_in_Mode(MESSAGE_MODE_BOX,
                     "Profildatei %s: Profil %s steht %s in der Datei (%s) - das Profil wird nicht verwendet", file,
                     shown.c_str(), times.c_str(), which.c_str());
+}
+
+void Profil_Name_Overlong(const char* key, long record, const char* stored) {
+    if (!key || !stored) return;
+    const std::string shown = Shown_Name(key);
+    if (reported.count(shown)) return;
+    char words[160];
+    std::snprintf(words, sizeof words, "Satz %ld \"%.16s\": die Bezeichnung hat 16 Zeichen, die Profildatei unterscheidet 15",
+                  record + 1, stored);
+    reported[shown] = words;
+    Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei PROFIL: Profil %s, %s - das Profil wird nicht verwendet",
+                    shown.c_str(), words);
 }
 
 namespace {

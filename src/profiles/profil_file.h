@@ -105,7 +105,8 @@ void Profil_Key(const char* text, char* key);
 
 // Finds the record whose 15-byte key equals key (15 characters, as
 // Profil_Key makes it). Returns its 0-based number with the record filled,
-// or -1 when none matches, the file is damaged (Profil_File_Damage), the
+// or -1 when none matches, the record's designation is longer than its key
+// (Profil_Name_Overlong), the file is damaged (Profil_File_Damage), the
 // key stands on more than one record (Profil_Name_Twice names them: which
 // of them would be meant cannot be told, and the look-ups by bisection
 // would take either), a read fails or the record found holds a value that
@@ -141,6 +142,14 @@ int Profil_Record_Plausible(const char* name, char letter, int code, float* valu
 // Profil_Refusal ("steht zweimal in der Profildatei PROFIL (Satz 12 und
 // 13)").
 void Profil_Name_Twice(const char* file, const char* name, const std::vector<long>& records);
+// Tells the user once per name and run that the designation asked for as
+// key (its 15 characters) is the beginning of the longer one that record
+// `record` (0-based) stores in all 16 bytes (stored: "MYCOLUMN1234567X"
+// for "MYCOLUMN1234567"), and keeps why for Profil_Refusal ("Satz 3
+// \"MYCOLUMN1234567X\": die Bezeichnung hat 16 Zeichen, die Profildatei
+// unterscheidet 15"). A look-up compares 15 characters, and would take the
+// record for the shorter name.
+void Profil_Name_Overlong(const char* key, long record, const char* stored);
 // Why the record of the profile `name` was refused in this run, as the
 // notice of Profil_Values_Usable says it after the profile's name ("Wert Nr.
 // 13 = 27340 passt nicht zu den Abmessungen (13679.2)"), or why the name

@@ -3,6 +3,7 @@
 #include "profiles/profil_reader.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -44,7 +45,11 @@ Profil_Look_Up Look_Up_Profil(char shape, const char* name, char* key, ProfilRec
         return PROFIL_LOOK_UP_NO_FILE;
     }
     Profil_Key(name, key);
-    const long found = Find_Profil_Record(file, key, record);
+    // A designation has at most 15 characters: a longer name is none of the
+    // file's, not the one its first 15 spell.
+    size_t length = name ? std::strlen(name) : 0;
+    while (length > 0 && name[length - 1] == ' ') length--;
+    const long found = length <= PROFIL_KEY_LENGTH ? Find_Profil_Record(file, key, record) : -1;
     std::fclose(file);
     if (found < 0) {
         static const char* const lines[] = {"Es können nur Profile aus dem"_cp, "historischen Bestand übernommen werden!"_cp};
@@ -128,11 +133,10 @@ void Get_Profil_Masse(int type, int catalogue, const char* name) {
     const double e = (b - tw) / 2 - r;
     double out1 = 0, out2 = 0;
     if ((type == 3 || type >= 6) && catalogue == 1) {
-        char key[PROFIL_KEY_LENGTH + 1] = "";
-        if (name) {
-            std::strncpy(key, name, PROFIL_KEY_LENGTH);
-            key[PROFIL_KEY_LENGTH] = '\0';
-        }
+        // The whole name: one longer than a designation names no record
+        // (not the one its first 15 characters spell).
+        char key[64] = "";
+        if (name) std::snprintf(key, sizeof key, "%s", name);
         double tc;
         int half, narrow;
         if (!Read_Profil_from_File(' ', key, sizeof key, &out1, &out2, &tc, &half, &narrow)) return;

@@ -114,10 +114,16 @@ void File_Trouble(const char* file, const std::string& words) {
     Message_in_Mode(MESSAGE_MODE_BOX, "%s - die Katalogprofile werden nicht verwendet", trouble.c_str());
 }
 
-// A designation the profile file lacks: why for the print list. The notice
+// Why a name has no record, for the print list: the profile file lacks
+// the designation, or it is longer than any the file can hold. The notice
 // comes when a connection's profile is the one (Catalogue_Profile_Trouble):
 // a name typed on the input page has its own box.
-void Missing_Trouble(const char* file) { trouble = std::string("nicht in der Profildatei ") + file; }
+bool name_trouble = false;
+void Name_Trouble(const std::string& words) {
+    trouble = words;
+    name_trouble = true;
+}
+void Missing_Trouble(const char* file) { Name_Trouble(std::string("nicht in der Profildatei ") + file); }
 
 bool Read_At(FILE* file, long index, ProfilDataEintrag* record) {
     return std::fseek(file, index * PROFILDATA_RECORD_SIZE, SEEK_SET) == 0 && Read_ProfilData_Record(file, record) == 1;
@@ -304,6 +310,7 @@ void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile) {
 
 Katalogprofil* Get_Profile_Record(const char* name) {
     trouble.clear();
+    name_trouble = false;
     if (!name) return nullptr;
     if (manager_switch) {
         if (manager_present < 0) Test_Profile_Manager_Present();
@@ -330,7 +337,12 @@ Katalogprofil* Get_Profile_Record(const char* name) {
     const char* trimmed = Trim_Both_Copy(name);
     char compact[512];
     Profile_Designation_Key(trimmed, compact, sizeof compact);
-    if (!compact[0] || std::strlen(compact) > PROFIL_KEY_LENGTH) return nullptr;
+    if (!compact[0]) return nullptr;
+    if (std::strlen(compact) > PROFIL_KEY_LENGTH) {
+        Name_Trouble(std::string("Bezeichnung mit ") + std::to_string(std::strlen(compact)) +
+                     " Zeichen, die Profildatei PROFIL unterscheidet 15");
+        return nullptr;
+    }
     char key[PROFIL_KEY_LENGTH + 1];
     Profil_Key(Fit_String_Width(compact, PROFIL_KEY_LENGTH), key);
     std::string why;
@@ -468,7 +480,7 @@ const char* Catalogue_Profile_Trouble(const Stahlprofil* profile) {
     text = std::string("Profil \"") + trimmed + "\": " + trouble;
     // A file that cannot be read or a refused record was told when it was
     // met; a designation the file lacks is told here, once per name.
-    if (trouble.rfind("nicht in der Profildatei ", 0) == 0 && missing_named.insert(trimmed).second)
+    if (name_trouble && missing_named.insert(trimmed).second)
         Message_in_Mode(MESSAGE_MODE_BOX, "%s - das Profil wird nicht verwendet", text.c_str());
     return text.c_str();
 }
@@ -551,6 +563,7 @@ void Reset_Profile_Catalogue(void) {
     katalog_for[0] = '\0';
     katalog_key[0] = '\0';
     trouble.clear();
+    name_trouble = false;
     files_named.clear();
     missing_named.clear();
     profildata_refusal.clear();

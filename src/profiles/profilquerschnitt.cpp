@@ -100,9 +100,10 @@ int Catalogue_Generic(const Profilquerschnitt* r, double* g) {
     g[1] = v[1];
     g[2] = v[2];
     g[3] = v[3];
-    const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(r->name[0])));
-    if (first == 'Z') g[1] = (v[1] + v[2]) / 2.0;
-    if (first == 'F') {
+    // The record's own family, not its name's first letter.
+    const int family = Get_Profil_Family(r->name);
+    if (family == PROFIL_FAMILY_Z) g[1] = (v[1] + v[2]) / 2.0;
+    if (family == PROFIL_FAMILY_FLAT) {
         g[1] = v[2];
         g[2] = v[1];
         if (r->turned) {

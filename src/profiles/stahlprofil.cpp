@@ -11,6 +11,7 @@
 
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "profiles/catalogue_designation.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profilquerschnitt.h"
@@ -25,6 +26,20 @@ const char kTypeNames[STAHLPROFIL_TYPE_COUNT][12] = {
 };
 
 bool Within(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
+
+// The catalogue's family letter of a library shape code (0 for none).
+char Shape_Letter(int shape) {
+    switch (shape) {
+    case PQ_SHAPE_I: return 'D';
+    case PQ_SHAPE_RHS: return 'R';
+    case PQ_SHAPE_CHANNEL: return 'U';
+    case PQ_SHAPE_TEE: return 'T';
+    case PQ_SHAPE_ANGLE: return 'L';
+    case PQ_SHAPE_Z: return 'Z';
+    case PQ_SHAPE_TUBE: return 'K';
+    default: return 0;
+    }
+}
 
 // Selects name in a fresh selection and loads its catalogue values; the
 // manager flag of the record is the selection's answer.
@@ -66,8 +81,18 @@ void Init_Profile(Stahlprofil* p) {
 
 int Get_Profile_Type_From_Name(const char* name, int* type) {
     if (!name || !type) return 0;
-    int shape = Get_Profilquerschnitt_Type_Of_Name(name);
-    char first = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    // The family is the record's own (Get_Profil_Family reads its type
+    // letter). Within the family the first letter names the type only
+    // where the name is a designation of that family's series (HE 300 B an
+    // H-Profil, C 150 x 51 x 19.3 a C-Profil, T 100 a T-Profil): a name of
+    // no series names none, and its record is the family's plain type
+    // (SONDER1 holding a double-T an I-Profil, not an S-Profil).
+    const int shape = Get_Profilquerschnitt_Type_Of_Name(name);
+    Designation_Statement stated;
+    const char letter = Shape_Letter(shape);
+    const bool designated = letter && ((Designation_Statement_Of(name, &stated) == 1 && stated.letter == letter) ||
+                                       Profil_Series_Letter(Profil_Series_Of_Name(name)) == letter);
+    const char first = designated ? static_cast<char>(std::toupper(static_cast<unsigned char>(name[0]))) : 0;
     int wanted = 0;
     unsigned allowed = 0;
     switch (shape) {
@@ -121,8 +146,9 @@ int Init_Profile_From_Name(Stahlprofil* p, const char* name) {
     int type = 0;
     if (!Get_Profile_Type_From_Name(trimmed, &type)) return 1;
     p->type = type;
-    // Older files kept channel radii in the other order.
-    if (p->type == PROFILTYP_C && !p->manager_flag && p->r_2 > p->r_1) {
+    // Older files kept channel radii in the other order (any channel's
+    // record: a name of no series makes a C channel's record a U-Profil).
+    if ((p->type == PROFILTYP_C || p->type == PROFILTYP_U) && !p->manager_flag && p->r_2 > p->r_1) {
         double r = p->r_1;
         p->r_1 = p->r_2;
         p->r_2 = r;

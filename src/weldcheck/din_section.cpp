@@ -487,13 +487,15 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
 
 namespace {
 
-// The values of the profile file's record of key (any output may be null):
+// The values of the profile file's record (any output may be null):
 // h, b, t_f, t_w and the radius in mm, the section values in cm powers.
-void Profil_Outputs(const char* key, const ProfilRecord& record, double* h, double* b, double* t_f, double* t_w,
+void Profil_Outputs(const ProfilRecord& record, double* h, double* b, double* t_f, double* t_w,
                     double* I_y, double* I_z, double* I_T, double* W_y, double* W_z, double* A, double* r) {
     const float* v = record.values;
     double radius = v[25];
-    if (key[0] == 'C' && v[26] > v[25]) radius = v[26];
+    // Older files kept a channel's radii in the other order: the record's
+    // family tells a channel, not its name's first letter.
+    if (record.code[PROFIL_CODE_BYTES - 1] == 'U' && v[26] > v[25]) radius = v[26];
     const struct {
         double* out;
         double value;
@@ -512,7 +514,7 @@ int Read_Profil_from_File_2(char shape, char* name, double* h, double* b, double
     ProfilRecord record;
     if (Look_Up_Profil(shape, name, key, &record) != PROFIL_LOOK_UP_FOUND) return 0;
     if (name) std::memcpy(name, key, sizeof key);
-    Profil_Outputs(key, record, h, b, t_f, t_w, I_y, I_z, I_T, W_y, W_z, A, r);
+    Profil_Outputs(record, h, b, t_f, t_w, I_y, I_z, I_T, W_y, W_z, A, r);
     return 1;
 }
 
@@ -631,7 +633,7 @@ void Take_Over_Profile(const GeschweissterAnschluss* r, int T, Kept_Profile_End*
         ProfilRecord record;
         k->found = Look_Up_Profil(' ', k->name, key, &record) == PROFIL_LOOK_UP_FOUND;
         if (!k->found) return;
-        Profil_Outputs(key, record, &k->h2, &k->b2, &k->t2, &k->s2, &k->I_y, &k->I_z, &k->I_T, &k->W_y, &k->W_z,
+        Profil_Outputs(record, &k->h2, &k->b2, &k->t2, &k->s2, &k->I_y, &k->I_z, &k->I_T, &k->W_y, &k->W_z,
                        &k->A, &k->r2);
         // A tube's record gives its inner corner radius beside the outer one
         // (r2), as its series has them.

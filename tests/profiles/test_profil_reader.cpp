@@ -83,8 +83,12 @@ TEST_F(ProfilReader, LongNamesTeesAndChannels) {
                                         Profil_Record("T140", 'T', Sharp_Section('T', 14, 14, 1.5, 1.5)) +
                                         Profil_Record("T60", 'T', Sharp_Section('T', 6, 6, 0.7, 0.7)) +
                                         Profil_Record("TB30", 'T', Sharp_Section('T', 3, 3, 0.4, 0.4)));
+    // A designation has at most 15 characters: a longer name is none of the
+    // file's (it found the record its first 15 spell).
     char longer[24] = "abcdefghijklmnopqrst";
-    EXPECT_EQ(Read(' ', longer, sizeof longer).result, 1);
+    EXPECT_EQ(Read(' ', longer, sizeof longer).result, 0);
+    char whole[24] = "abcdefghijklmno";
+    EXPECT_EQ(Read(' ', whole, sizeof whole).result, 1);
     // C 150 x 51 x 12.2 (a name of the American channels, whose values a
     // record named C must hold): r_1 12, no toe radius, t_f 8.71 at b/2 =
     // 24.4 mm from the tip, flanges sloped 16.67 %; value 27 is the
