@@ -8,7 +8,7 @@
 // is named by its line's number), the identity of the list's input (read
 // by the reader, and from the list's tail as a file, as it is written), the
 // numbers kept in pictures (finite, and within an int where an int is
-// taken), and the rendering of the first
+// taken; a polygon with all its points), and the rendering of the first
 // page and the text boxes of smaller inputs at a low resolution (a list
 // not to be trusted says so on every page). An input that starts with
 // "OCM 1" is a stored symbol instead: it is read as one, and a small one
@@ -200,6 +200,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const OliRecord& r : (OLI_Picture_Records(b, &records), records)) {
             for (double v : r.values)
                 if (!std::isfinite(v)) fuzz::Fail(kTarget, "a graphic record kept with a number that is not finite");
+            // A polygon is kept with all its points or not at all.
+            if (r.number == 18 && !r.values.empty() && r.values.size() != 1 + 2 * static_cast<size_t>(r.values[0]))
+                fuzz::Fail(kTarget, "a polygon kept without all its points");
             const size_t place = r.number == 9 || r.number == 10 ? 4 : 0;
             const bool as_int = r.number == 4 || r.number == 9 || r.number == 10 || r.number == 20 || r.number == 75;
             if (as_int && place < r.values.size() && std::fabs(r.values[place]) > 2147483647.0)
