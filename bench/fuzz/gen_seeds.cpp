@@ -438,6 +438,8 @@ int main() {
         "#SHOWPARA\n0x0\n4\n-1\n Zeile \x7F\n#END_OF_TEXT\n0x0\n-1\n#SOURCE\n 3 e71fa2190541574b liste.INP\n");
     Put("fuzz_oli_view", "utf8",
         "#SHOWPARA\n0x0\n4\n-1\n \xE2\x95\xAC" "bfett \xC3\xA4\n#END_OF_TEXT\n0x0\n-1\n");
+    // Bytes of no list that hold a guillemet as UTF-8 writes it.
+    Put("fuzz_oli_view", "noise", "#SHOWPARA\n0x0\n4\n-1\n \xCE" "b\xC2\xAB\x93\xFF\xAB\n#END_OF_TEXT\n0x0\n-1\n");
     Put("fuzz_oli_view", "nested",
         "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n 30\n 52\n 30\n 52\n"
         " 1  0.5 0.5 3.5 0.5\n 31\n 53\n 31\n 53\n -1\n#SHOWPARA\n0x0\n4\n-1\n Text\n#END_OF_TEXT\n0x0\n-1\n");

@@ -1317,6 +1317,7 @@ int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWrit
         told->error = ENOMEM;
         return 0;
     }
+    if (!OLI_Renderer_Ready()) return 0;  // it has said why
     std::string pdf = pdf_path ? std::string(pdf_path) : Pdf_Beside(list);
     int pages = OLI_Render_PDF(doc, pdf.c_str(), told);
     const char* why = told->error ? std::strerror(told->error) : "";

@@ -220,6 +220,12 @@ struct OliWriteOutcome {
     bool unconfirmed = false;
 };
 
+// True when the libraries that draw the pages and the pages' fonts are at
+// hand; false when not, said once on stderr ("no print-list pages: font
+// ... missing"): then no page can be drawn, and that is all there is to
+// tell of any list.
+bool OLI_Renderer_Ready(void);
+
 // Renders a document to a PDF file with bookmarks, every page marked with
 // OLI_Page_Mark when that says anything. The file is replaced whole or not
 // at all (VEK_Replace_File). Returns the number of pages when the new file

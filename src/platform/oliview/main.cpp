@@ -164,6 +164,7 @@ int Layout(const char* list) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", list);
         return EXIT_FAILED;
     }
+    if (!OLI_Renderer_Ready()) return EXIT_FAILED;  // it has said why
     // A list that is not to be trusted does not read well, however its
     // pages look: the renderer marks every page of it.
     OLI_Judge_Beside(list, &doc);
@@ -213,12 +214,16 @@ int Render(const Request& q) {
     OLI_Read_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(q.list);
-    OLI_Judge_Beside(q.list, &doc);
-    const bool sound = Tell_State(q.list, doc);
+    // Bytes without a block are no list, and no page can be drawn without
+    // the renderer: each is all there is to say (not what the pages would
+    // say of a list, nor a page or file that then cannot be).
     if (doc.blocks.empty()) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", q.list);
         return EXIT_FAILED;
     }
+    if (!OLI_Renderer_Ready()) return EXIT_FAILED;  // it has said why
+    OLI_Judge_Beside(q.list, &doc);
+    const bool sound = Tell_State(q.list, doc);
     bool unconfirmed = false;
     OliWriteOutcome told;
     // A page asked for alone is drawn alone: its cost is the layout of the
