@@ -186,7 +186,17 @@ void Sleep(unsigned int ms);
  * good and nothing is ever shared.  1 given, 0 when the pool was empty or
  * the stream null (it keeps the C library's buffer). */
 int VEK_Give_Large_Buffer(FILE* stream);
-/* fclose, and the stream's large buffer (if it had one) back to the pool. */
+/* fclose, and the stream's large buffer (if it had one) back to the pool.
+ * errno then says why the first write of a stream of VEK_Open_Writing
+ * failed, when one did, else why the close failed. */
 int VEK_Fclose_Buffered(FILE* stream);
+
+/* Opens `path` ("\" or "/") for writing, made or emptied (mode 0666 less
+ * the umask), as a stream that keeps why its first write failed: a write
+ * that fails in the middle of a long file (a full disc), behind calls that
+ * do not look at what it returned, is still told with its reason by
+ * VEK_Fclose_Buffered.  Its writes are the program's own write(2) calls.
+ * Null (errno set) when it cannot be opened. */
+FILE* VEK_Open_Writing(const char* path);
 
 #endif
