@@ -1,6 +1,6 @@
 // Fault shim for the tests: a library put in front of the C library with
 // LD_PRELOAD into a program the tests run, that makes one file operation of
-// that program fail, or kills the program just before it, and logs the
+// that program fail, or kills or stops the program just before it, and logs the
 // operations that decide whether a file survives a crash.
 //
 //   WELD_FAULT_OP     rename, fsync, fclose, write (the program's own
@@ -23,7 +23,9 @@
 //   WELD_FAULT_ACTION fail (the default: the call fails with that error; a
 //                     failing fclose still closes the stream, as a failed
 //                     close does), kill (SIGKILL just before the call, as
-//                     a power cut or kill -9 there would end the run) or
+//                     a power cut or kill -9 there would end the run),
+//                     stop (SIGSTOP just before the call, which is made
+//                     once the run is continued: Ctrl+Z there) or
 //                     hold (just before the call, the file WELD_FAULT_HOLD
 //                     with ".held" appended is made, and the run waits
 //                     until the file WELD_FAULT_HOLD is there, at most two
@@ -95,6 +97,11 @@ bool Hit(const char* op, const std::string& path) {
     if (action && std::strcmp(action, "kill") == 0) {
         Log(std::string("killed before ") + op + " " + path);
         kill(getpid(), SIGKILL);
+    }
+    if (action && std::strcmp(action, "stop") == 0) {
+        Log(std::string("stopped before ") + op + " " + path);
+        raise(SIGSTOP);
+        return false;
     }
     if (action && std::strcmp(action, "hold") == 0) {
         const char* hold = std::getenv("WELD_FAULT_HOLD");
