@@ -1157,15 +1157,15 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
 }
 }  // namespace
 
-namespace {
-OliPrintRecord g_print;
-
-std::string Pdf_Beside(const std::string& list) {
+std::string OLI_Pdf_Beside(const std::string& list) {
     size_t slash = list.find_last_of('/');
     size_t dot = list.find_last_of('.');
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) return list.substr(0, dot) + ".pdf";
     return list + ".pdf";
 }
+
+namespace {
+OliPrintRecord g_print;
 
 int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWriteOutcome* told);
 
@@ -1205,7 +1205,7 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     try {
         std::string list = VEK_Native_String(path);
         g_print.list = list;
-        g_print.pdf = Pdf_Beside(list);
+        g_print.pdf = OLI_Pdf_Beside(list);
     } catch (...) {
         g_print.list.clear();
         g_print.pdf.clear();
@@ -1318,7 +1318,7 @@ int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWrit
         return 0;
     }
     if (!OLI_Renderer_Ready()) return 0;  // it has said why
-    std::string pdf = pdf_path ? std::string(pdf_path) : Pdf_Beside(list);
+    std::string pdf = pdf_path ? std::string(pdf_path) : OLI_Pdf_Beside(list);
     int pages = OLI_Render_PDF(doc, pdf.c_str(), told);
     const char* why = told->error ? std::strerror(told->error) : "";
     if (pages <= 0 && told->error == ENOMEM)

@@ -293,6 +293,10 @@ struct OliTextBox {
 // runs out (errno ENOMEM, the list emptied).
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes);
 
+// The PDF the viewer writes beside a list: the list's name with ".pdf"
+// for its extension ("X_01.OLI" gives "X_01.pdf").
+std::string OLI_Pdf_Beside(const std::string& list);
+
 // Reads the list `list_path` and writes its PDF; pdf_path null puts it
 // beside the list with the extension ".pdf". Returns the page count, 0 when
 // the list cannot be read or the PDF not written (a message goes to stderr).

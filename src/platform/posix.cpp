@@ -17,11 +17,13 @@
 #include <functional>
 #include <new>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/file_locks.h"
 
 /* Copies src into a buffer of `size` bytes; 1 when it fitted, else 0 with
  * the first size - 1 bytes kept. */
@@ -305,6 +307,9 @@ bool Stale_Temporary(const std::string& dir, const char* entry, const std::strin
     const std::string path = dir + entry;
     struct stat st;
     if (lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // Its writer's lock: a live writer's, of whatever machine or process
+    // space, whatever its age.
+    if (VEK_File_Held(path.c_str())) return false;
     if (std::time(nullptr) - st.st_mtime > VEK_STALE_TEMP_SECONDS) return true;
     if (pid == static_cast<long>(getpid())) {
         for (const std::string& live : live_temporaries)
@@ -369,6 +374,14 @@ void Forget_Live_Temporary(const char* name)
 }
 
 }  // namespace
+
+void VEK_Remove_Stale_Temporaries(const char* path)
+{
+    if (!path || !*path) return;
+    const std::string native = VEK_Native_String(path);
+    const std::string dir = Directory_Of(native);
+    Remove_Stale_Temporaries(dir, native.substr(dir.size()).substr(0, kTempNameRoom));
+}
 
 void VEK_Remove_Live_Temporaries(void)
 {
@@ -479,6 +492,9 @@ int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context),
     name.push_back('\0');
     const int fd = mkstemp(name.data());
     if (fd < 0) return VEK_REPLACE_FAILED;
+    // Held while it is written: no other run takes it for a killed save's.
+    while (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EINTR) {
+    }
     live_temporaries.emplace_back(name.data());
     bool refused = false;
     bool ok = Fill_Temporary(fd, name.data(), mode, write, check, context, &refused);

@@ -1,9 +1,12 @@
 // Runs that share the component's folder with others: a run stopped while
 // it holds the folder's lock, and the temporaries that runs and the viewer
 // killed while they wrote leave behind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -98,4 +101,68 @@ TEST(FolderRuns, ARunStoppedWithTheFolderLockIsWaitedForABoundedTime) {
         EXPECT_TRUE(d.File("C0010001.SPF") == fresh.File("C0010001.SPF")) << gives_up;
         EXPECT_EQ(d.Files(), kPair) << gives_up;
     }
+}
+
+namespace {
+
+// The names in the project folder of temporaries of saves of `target`.
+Names Temporaries_Of(const Desktop& d, const std::string& target) {
+    Names found;
+    for (const std::string& name : d.Files())
+        if (name.rfind(".vek-", 0) == 0 && name.find("-" + target + "-") != std::string::npos) found.push_back(name);
+    return found;
+}
+
+}  // namespace
+
+// A run killed while it wrote the list that says why no check stands, and
+// the viewer killed while it wrote a list's PDF, each left its temporary
+// (".vek-<id>-C001_01.OLI-...", ".vek-<id>-C001_01.pdf-..."), which only the
+// next such save of the same file removed: sound runs left them for good.
+// Now every run removes those whose writer is gone, and leaves those of
+// saves that go on: of a viewer writing the PDF at the same time, which
+// then puts its PDF in place, and of a save of another machine that holds
+// its temporary.
+TEST(FolderRuns, TemporariesOfKilledSavesGoWithTheNextRun) {
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    ASSERT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+    const std::string input = d.File("C001_01.INP");
+    testutil::Write_File(d.project + "/C001_01.INP", "1\n");
+    EXPECT_NE(d.Run("C001 " + kRun, true, Fault_Shim("rename", "C001_01.OLI", 1, "kill")), 1);
+    testutil::Write_File(d.project + "/C001_01.INP", input);
+    // A viewer that writes the PDF meanwhile, held just before its rename;
+    // then one killed there.
+    const std::string viewer = std::string(WELD_BINARY_DIR) + "/bin/oliview '" + d.project + "/C001_01.OLI'";
+    const std::string go = d.dir.file("go"), code = d.dir.file("viewer.txt");
+    struct Release {
+        std::string go;
+        ~Release() { testutil::Write_File(go, ""); }
+    } release{go};
+    const std::string held = "WELD_FAULT_HOLD='" + go + "' " + Fault_Shim("rename", "C001_01.pdf", 1, "hold");
+    ASSERT_EQ(std::system(("(" + held + " " + viewer + " 2>/dev/null; echo $? >'" + code + "') &").c_str()), 0);
+    ASSERT_TRUE(testutil::Wait_Until([&] { return fs::exists(go + ".held"); }, testutil::kWindowStepMs));
+    const Names live = Temporaries_Of(d, "C001_01.pdf");
+    ASSERT_EQ(live.size(), 1u);
+    const std::string killed = Fault_Shim("rename", "C001_01.pdf", 1, "kill");
+    EXPECT_NE(std::system(("(" + killed + " " + viewer + ") 2>/dev/null").c_str()), 0);
+    ASSERT_EQ(Temporaries_Of(d, "C001_01.OLI").size(), 1u);
+    ASSERT_EQ(Temporaries_Of(d, "C001_01.pdf").size(), 2u);
+    // A save of another machine (its process id means nothing here: one
+    // beyond this machine's largest), which holds its temporary.
+    const long beyond = std::atol(testutil::Read_File("/proc/sys/kernel/pid_max").c_str()) + 1;
+    const std::string remote = ".vek-" + std::to_string(beyond) + "-C001_01.OLI-remote";
+    testutil::Write_File(d.project + "/" + remote, "");
+    const int holds = open((d.project + "/" + remote).c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_EQ(flock(holds, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+    EXPECT_EQ(Temporaries_Of(d, "C001_01.OLI"), Names{remote});
+    EXPECT_EQ(Temporaries_Of(d, "C001_01.pdf"), live);
+    close(holds);
+    fs::remove(d.project + "/" + remote);
+    testutil::Write_File(go, "");
+    ASSERT_TRUE(testutil::Wait_Until([&] { return !testutil::Read_File(code).empty(); }, testutil::kWindowExitMs));
+    EXPECT_EQ(testutil::Read_File(code), "0\n");
+    EXPECT_EQ(d.File("C001_01.pdf").rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(d.Files(), (Names{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT", "C001_01.pdf"}));
 }

@@ -133,15 +133,6 @@ bool Tell_State(const char* list, const OliDocument& doc) {
     return doubts.empty();
 }
 
-// The PDF's name: the one asked for, else the list's with ".pdf".
-std::string Pdf_Name(const char* list, const char* pdf) {
-    if (pdf) return pdf;
-    std::string out = list;
-    const size_t dot = out.find_last_of('.'), slash = out.find_last_of('/');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) out.erase(dot);
-    return out + ".pdf";
-}
-
 int Check(const char* list) {
     FILE* f = Open_List(list);
     if (!f) return EXIT_FAILED;
@@ -229,7 +220,7 @@ int Render(const Request& q) {
     // A page asked for alone is drawn alone: its cost is the layout of the
     // list and the page, not the PDF of all of them.
     if (q.pdf || !q.png) {
-        const std::string out = Pdf_Name(q.list, q.pdf);
+        const std::string out = q.pdf ? std::string(q.pdf) : OLI_Pdf_Beside(q.list);
         const int pages = OLI_Render_PDF(doc, out.c_str(), &told);
         if (pages <= 0 && told.error == ENOMEM) return Out_Of_Memory(q.list);
         if (!Tell_Written(out.c_str(), told, pages > 0, &unconfirmed)) return EXIT_FAILED;
