@@ -2,13 +2,14 @@
 // conversion of every text it finds (whose result must always be markup
 // that pango accepts), the strict structure check (a list it calls sound
 // must read without damage and not as cut; the reader's own walk of the
-// check must find the same fault), the page mark (given exactly when the
+// check must find the same fault), whether it is in UTF-8 (only when all
+// of it reads as UTF-8), the page mark (given exactly when the
 // list reads damaged, cut, refused by the check or out of step: whatever
 // the check refuses is marked; a sound list has a block; an unknown record
 // is named by its line's number), the identity of the list's input (read
 // by the reader, and from the list's tail as a file, as it is written), the
 // numbers kept in pictures (finite, and within an int where an int is
-// taken), and the rendering of the first
+// taken; a polygon with all its points), and the rendering of the first
 // page and the text boxes of smaller inputs at a low resolution (a list
 // not to be trusted says so on every page). An input that starts with
 // "OCM 1" is a stored symbol instead: it is read as one, and a small one
@@ -82,6 +83,23 @@ void Check_Named_Record(const uint8_t* data, size_t size, const std::string& fau
     const size_t from = line.find_first_not_of(" \t");
     if (from == std::string::npos || std::strtol(line.c_str() + from, nullptr, 10) != std::strtol(named.c_str(), nullptr, 10))
         fuzz::Fail(kTarget, "an unknown record named by another number than its line's");
+}
+
+// Whether the bytes up to the first NUL read as UTF-8 (a sequence cut at
+// their end allowed).
+bool Reads_As_Utf8(const uint8_t* data, size_t size) {
+    for (size_t k = 0; k < size && data[k] != 0;) {
+        const uint8_t b = data[k++];
+        const int more = b < 0x80                 ? 0
+                         : b >= 0xC2 && b <= 0xDF ? 1
+                         : b >= 0xE0 && b <= 0xEF ? 2
+                         : b >= 0xF0 && b <= 0xF4 ? 3
+                                                  : -1;
+        if (more < 0) return false;
+        for (int m = 0; m < more && k < size && data[k] != 0; ++m)
+            if ((data[k++] & 0xC0) != 0x80) return false;
+    }
+    return true;
 }
 
 // The symbol directory the renderer searches first: $DATA/FONT.
@@ -181,6 +199,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (OLI_Page_Mark(doc).empty() != (doc.damaged == 0 && doc.cut.empty() && !doc.out_of_step &&
                                        doc.refused.empty() && !doc.utf8 && doc.not_of_input.empty()))
         fuzz::Fail(kTarget, "the page mark disagrees with what the reader found");
+    if (doc.utf8 && !Reads_As_Utf8(data, size)) fuzz::Fail(kTarget, "a list told as UTF-8 that does not read as UTF-8");
     // An identity read is one the writer writes, and reads back the same.
     Check_Source(doc.source);
     if (size < (1 << 16)) {
@@ -200,6 +219,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const OliRecord& r : (OLI_Picture_Records(b, &records), records)) {
             for (double v : r.values)
                 if (!std::isfinite(v)) fuzz::Fail(kTarget, "a graphic record kept with a number that is not finite");
+            // A polygon is kept with all its points or not at all.
+            if (r.number == 18 && !r.values.empty() && r.values.size() != 1 + 2 * static_cast<size_t>(r.values[0]))
+                fuzz::Fail(kTarget, "a polygon kept without all its points");
             const size_t place = r.number == 9 || r.number == 10 ? 4 : 0;
             const bool as_int = r.number == 4 || r.number == 9 || r.number == 10 || r.number == 20 || r.number == 75;
             if (as_int && place < r.values.size() && std::fabs(r.values[place]) > 2147483647.0)

@@ -415,6 +415,18 @@ int main() {
         " 4 4\n 38 2 0.1 0.1 0\n 1  1.0 1.0 9.0 1.0\n50 255 0 0\n51 0 0 255\n 20  5\n 24  3.0 4.0 4.0 3.0\n"
         " 18 3 1 1 2 1 1 2 \n 18 2\n 1.0 2.0\n 3.0 4.0\n 13 0.3\n 14 90 0\n 10 1 1 1 1 466 \xAEy\xAF\n"
         " 9 2 2 2 2 210 \xAE\xCC\xAF\n 2 3 3 \xAEt\xAF\n 3 4 4 \xAEu\xAF\n 27 0 3.0 %FONT%\\sym\n 31\n 53\n -1\n");
+    // Polygons in every form the writers give (their pairs on the record's
+    // line, on the lines after it, or both), and damaged: a word among the
+    // points where the records after it would make up the count, a point in
+    // hexadecimal, a line of points with a word in it.
+    Put("fuzz_oli_view", "polygons",
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n 20  5\n"
+        " 18 3 0.5 0.5 3.5 0.5 2.0 2.5 \n 18 2\n 1.000000 1.000000\n 2.000000 2.000000\n 18 3 0.1 0.1\n"
+        "0.9 0.1  0.5 0.9\n -1\n");
+    Put("fuzz_oli_view", "polygon_damaged",
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n"
+        " 18 4 0.5 0.5 3.5 0.5 3.5 x.5 0.5 2.5\n 20  0\n 1  0.5 0.5 3.5 2.5\n 18 2 0 0 0x1 1\n 4 1\n"
+        " 18 3\n 0.50 0.50\n 1.50 x.50\n 2.50 0.50\n 20  64\n -1\n");
     // A stored symbol (read as one because it starts with "OCM 1") and a
     // list whose elements nest (the strict check refuses it).
     Put("fuzz_oli_view", "symbol",
@@ -426,6 +438,8 @@ int main() {
         "#SHOWPARA\n0x0\n4\n-1\n Zeile \x7F\n#END_OF_TEXT\n0x0\n-1\n#SOURCE\n 3 e71fa2190541574b liste.INP\n");
     Put("fuzz_oli_view", "utf8",
         "#SHOWPARA\n0x0\n4\n-1\n \xE2\x95\xAC" "bfett \xC3\xA4\n#END_OF_TEXT\n0x0\n-1\n");
+    // Bytes of no list that hold a guillemet as UTF-8 writes it.
+    Put("fuzz_oli_view", "noise", "#SHOWPARA\n0x0\n4\n-1\n \xCE" "b\xC2\xAB\x93\xFF\xAB\n#END_OF_TEXT\n0x0\n-1\n");
     Put("fuzz_oli_view", "nested",
         "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n 30\n 52\n 30\n 52\n"
         " 1  0.5 0.5 3.5 0.5\n 31\n 53\n 31\n 53\n -1\n#SHOWPARA\n0x0\n4\n-1\n Text\n#END_OF_TEXT\n0x0\n-1\n");

@@ -140,13 +140,15 @@ public:
     // list to the end of the stream, 0 when the stream ended.
     long long Past_End() const { return past_end_; }
     // Whether the bytes read so far hold the markup escape or a guillemet
-    // as UTF-8 writes them: a list re-encoded from code page 850 (by an
-    // editor, say), whose letters and signs all read wrongly.
-    bool Utf8() const { return utf8_; }
+    // as UTF-8 writes them and all read as UTF-8: a list re-encoded from
+    // code page 850 (by an editor, say), whose letters and signs all read
+    // wrongly.
+    bool Utf8() const { return utf8_signs_ && !not_utf8_; }
 
 private:
     bool Read_Line();
     bool Fill();
+    void Note_Encoding();
 
     FILE* stream_ = nullptr;
     std::vector<char> buffer_;
@@ -158,7 +160,10 @@ private:
     long long first_cut_ = -1;
     long long cuts_ = 0;
     long long past_end_ = 0;
-    bool utf8_ = false;
+    bool past_list_ = false;   // a NUL was met: the pieces after it are no part of the list
+    bool utf8_signs_ = false;  // the markup escape or a guillemet as UTF-8 writes them
+    bool not_utf8_ = false;    // a byte that no UTF-8 text holds there
+    int utf8_pending_ = 0;     // the continuation bytes of a UTF-8 sequence still due
 };
 
 #endif

@@ -323,6 +323,8 @@ int Oli_Load_Render_Library(void) {
     return loaded;
 }
 
+bool OLI_Renderer_Ready(void) { return Oli_Load_Render_Library() != 0; }
+
 int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome) {
     if (outcome) *outcome = OliWriteOutcome{};
     if (!pdf_path || !Oli_Load_Render_Library()) return 0;

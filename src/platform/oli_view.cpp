@@ -260,8 +260,12 @@ OliRecord Parse_Record(const std::string& line, bool* fits) {
             r.text.assign(p + 1, q ? q : p + std::strlen(p));
             break;
         }
-        double v = Oli_Number(p, &end);
-        if (end == p) {
+        // No writer gives a record's number in hexadecimal: "0x060000" is
+        // a decimal whose point was damaged, a word that is no number.
+        const char* digits = p + (*p == '-' || *p == '+');
+        const bool hexadecimal = digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
+        const double v = hexadecimal ? 0.0 : Oli_Number(p, &end);
+        if (hexadecimal || end == p) {
             r.text = p;
             break;
         }
@@ -277,39 +281,6 @@ bool Is_End_Line(const std::string& l) {
     return l.find_first_not_of(" -1") == std::string::npos && Oli_Numbers(l, 2) == std::vector<double>{-1};
 }
 
-// Takes the record of line `l` (already read) into `records`; a polygon
-// takes the numbers of its pairs that are not on its own line from the
-// lines that follow, wherever their line breaks fall. False, and nothing
-// taken, for a record with a number that does not fit (its lines are
-// passed over all the same).
-bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
-    bool fits = true;
-    OliRecord r = Parse_Record(l, &fits);
-    if (r.number == OLI_REC_RASTER && fits && (r.values.empty() || Int_Fits(r.values[0])))
-        OLI_Take_Raster_Data(c.lines, &c.i, &r);
-    if (r.number == OLI_REC_POLYGON && !r.values.empty()) {
-        double n = r.values[0];
-        if (!(n >= 0 && n <= 100000)) return false;
-        size_t want = 1 + 2 * static_cast<size_t>(n);
-        while (r.values.size() < want && c.more() && !Is_Keyword(c.lines[c.i])) {
-            const std::string& next = c.lines[c.i];
-            size_t room = want - r.values.size();
-            std::vector<double> more = Oli_Numbers(next, room + 1);
-            // Only numbers, and no more than the polygon still needs.
-            if (more.empty() || more.size() > room || next.find_first_not_of(" \t.0123456789-+eE") != std::string::npos)
-                break;
-            for (double v : more) fits = fits && Number_Fits(v);
-            r.values.insert(r.values.end(), more.begin(), more.end());
-            ++c.i;
-        }
-    }
-    const int place = Int_Place(r.number);
-    if (!fits || (place >= 0 && static_cast<size_t>(place) < r.values.size() && !Int_Fits(r.values[place])))
-        return false;
-    records.push_back(std::move(r));
-    return true;
-}
-
 // A line that reads as a graphic record: a whole record number first.
 bool Is_Record_Line(const std::string& l) {
     const char* p = l.c_str();
@@ -317,6 +288,69 @@ bool Is_Record_Line(const std::string& l) {
     char* end = nullptr;
     std::strtol(p, &end, 10);
     return end != p && (*end == 0 || *end == ' ' || *end == '\t') && !Is_End_Line(l);
+}
+
+// Takes the numbers of polygon r's pairs that are not on its own line from
+// the lines that follow, wherever their line breaks fall. False when the
+// polygon is damaged, whatever its count comes to: a word on its lines that
+// is no number (the numbers after it are lost, and the next lines must not
+// make up for them), a line of its points with more numbers than it still
+// needs, or its lines ending before its count. The lines of a damaged
+// polygon's points go with it (lines that read as no record of their own:
+// the writers write points as decimals), so that none is drawn as a record;
+// the records after it are read as written.
+bool Take_Polygon_Points(Cursor& c, OliRecord& r, bool* fits) {
+    const double n = r.values[0];
+    if (!(n >= 0 && n <= 100000)) {
+        *fits = false;
+        return false;
+    }
+    const size_t want = 1 + 2 * static_cast<size_t>(n);
+    bool whole = r.text.empty();
+    while (c.more() && !Is_Keyword(c.lines[c.i])) {
+        const std::string& next = c.lines[c.i];
+        if (next.find_first_not_of(" \t") == std::string::npos || Is_End_Line(next)) break;
+        if (whole && r.values.size() >= want) break;
+        if (whole) {
+            const size_t room = want - r.values.size();
+            std::vector<double> more = Oli_Numbers(next, room + 1);
+            if (!more.empty() && more.size() <= room &&
+                next.find_first_not_of(" \t.0123456789-+eE") == std::string::npos) {
+                for (double v : more) *fits = *fits && Number_Fits(v);
+                r.values.insert(r.values.end(), more.begin(), more.end());
+                ++c.i;
+                continue;
+            }
+        }
+        if (Is_Record_Line(next)) break;
+        whole = false;
+        ++c.i;
+    }
+    return whole && r.values.size() == want;
+}
+
+// Takes the record of line `l` (already read) into `records`; a polygon
+// takes its points from the lines that follow too (above). False, and
+// nothing taken, for a record with a number that does not fit or a damaged
+// polygon (its lines are passed over all the same); *why (when given) then
+// says which.
+bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records, const char** why = nullptr) {
+    bool fits = true;
+    OliRecord r = Parse_Record(l, &fits);
+    if (r.number == OLI_REC_RASTER && fits && (r.values.empty() || Int_Fits(r.values[0])))
+        OLI_Take_Raster_Data(c.lines, &c.i, &r);
+    const bool points = r.number != OLI_REC_POLYGON || r.values.empty() || Take_Polygon_Points(c, r, &fits);
+    const int place = Int_Place(r.number);
+    if (!fits || (place >= 0 && static_cast<size_t>(place) < r.values.size() && !Int_Fits(r.values[place]))) {
+        if (why) *why = "a number that does not fit";
+        return false;
+    }
+    if (!points) {
+        if (why) *why = r.text.empty() ? "polygon without its points" : "polygon with a point that is no number";
+        return false;
+    }
+    records.push_back(std::move(r));
+    return true;
 }
 
 constexpr double kSizeOption = 1710.0;
@@ -629,14 +663,13 @@ struct Strict {
             Cursor c{lines};
             c.i = i + 1;
             std::vector<OliRecord> r;
-            if (!Take_Record(c, l, r)) return Fail(i, "a number that does not fit: \"" + l.substr(0, 60) + "\"");
+            const char* why = "";
+            if (!Take_Record(c, l, r, &why)) return Fail(i, why + (": \"" + l.substr(0, 60) + "\""));
             if (r.empty()) return Fail(i, "not a record: \"" + l + "\"");
             const int need = Record_Arguments(r[0].number);
             if (need < 0) return Fail(i, "unknown record " + std::to_string(r[0].number));
             if (static_cast<int>(r[0].values.size()) < need) return Fail(i, "record without its numbers: \"" + l + "\"");
             const int number = r[0].number;
-            if (number == OLI_REC_POLYGON && r[0].values.size() != 1 + 2 * static_cast<size_t>(r[0].values[0]))
-                return Fail(i, "polygon without its points");
             if ((number == OLI_REC_TEXT || number == OLI_REC_TEXT_TURNED || number == OLI_REC_BOX_TEXT ||
                  number == OLI_REC_BOX_TEXT_TURNED) &&
                 l.find('\xAE') == std::string::npos)
@@ -1130,15 +1163,15 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
 }
 }  // namespace
 
-namespace {
-OliPrintRecord g_print;
-
-std::string Pdf_Beside(const std::string& list) {
+std::string OLI_Pdf_Beside(const std::string& list) {
     size_t slash = list.find_last_of('/');
     size_t dot = list.find_last_of('.');
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) return list.substr(0, dot) + ".pdf";
     return list + ".pdf";
 }
+
+namespace {
+OliPrintRecord g_print;
 
 int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWriteOutcome* told);
 
@@ -1178,7 +1211,7 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     try {
         std::string list = VEK_Native_String(path);
         g_print.list = list;
-        g_print.pdf = Pdf_Beside(list);
+        g_print.pdf = OLI_Pdf_Beside(list);
     } catch (...) {
         g_print.list.clear();
         g_print.pdf.clear();
@@ -1290,7 +1323,8 @@ int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWrit
         told->error = ENOMEM;
         return 0;
     }
-    std::string pdf = pdf_path ? std::string(pdf_path) : Pdf_Beside(list);
+    if (!OLI_Renderer_Ready()) return 0;  // it has said why
+    std::string pdf = pdf_path ? std::string(pdf_path) : OLI_Pdf_Beside(list);
     int pages = OLI_Render_PDF(doc, pdf.c_str(), told);
     const char* why = told->error ? std::strerror(told->error) : "";
     if (pages <= 0 && told->error == ENOMEM)

@@ -220,6 +220,12 @@ struct OliWriteOutcome {
     bool unconfirmed = false;
 };
 
+// True when the libraries that draw the pages and the pages' fonts are at
+// hand; false when not, said once on stderr ("no print-list pages: font
+// ... missing"): then no page can be drawn, and that is all there is to
+// tell of any list.
+bool OLI_Renderer_Ready(void);
+
 // Renders a document to a PDF file with bookmarks, every page marked with
 // OLI_Page_Mark when that says anything. The file is replaced whole or not
 // at all (VEK_Replace_File). Returns the number of pages when the new file
@@ -286,6 +292,10 @@ struct OliTextBox {
 // text it sets. Returns the page count, 0 for no boxes list or when memory
 // runs out (errno ENOMEM, the list emptied).
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes);
+
+// The PDF the viewer writes beside a list: the list's name with ".pdf"
+// for its extension ("X_01.OLI" gives "X_01.pdf").
+std::string OLI_Pdf_Beside(const std::string& list);
 
 // Reads the list `list_path` and writes its PDF; pdf_path null puts it
 // beside the list with the extension ".pdf". Returns the page count, 0 when

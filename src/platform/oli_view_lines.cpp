@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -44,6 +45,33 @@ bool Memory_In_Use(long long* space, long long* data) {
     *data = pages[5] * page;
     return true;
 }
+
+// Walks bytes as UTF-8 text, from the state the bytes before them left
+// (*pending: the continuation bytes still due): false at the first byte
+// that no UTF-8 text holds there.
+bool Utf8_Walk(const unsigned char* p, size_t n, int* pending) {
+    for (size_t k = 0; k < n;) {
+        if (*pending == 0 && n - k >= 8) {
+            uint64_t eight;
+            std::memcpy(&eight, p + k, 8);
+            if ((eight & 0x8080808080808080ULL) == 0) {
+                k += 8;
+                continue;
+            }
+        }
+        const unsigned char b = p[k++];
+        if (*pending > 0) {
+            if ((b & 0xC0) != 0x80) return false;
+            --*pending;
+        } else if (b >= 0x80) {
+            if (b >= 0xC2 && b <= 0xDF) *pending = 1;
+            else if (b >= 0xE0 && b <= 0xEF) *pending = 2;
+            else if (b >= 0xF0 && b <= 0xF4) *pending = 3;
+            else return false;
+        }
+    }
+    return true;
+}
 }  // namespace
 
 void Oli_Check_Memory() {
@@ -70,12 +98,23 @@ bool Oli_Line_Window::Fill() {
     if (buffer_.empty()) buffer_.resize(kPiece);
     size_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
     data_ = buffer_.data();
-    // "╬", "«" and "»" in UTF-8: in code page 850 these bytes are box
-    // drawings and fractions no writer puts side by side.
-    if (!utf8_)
-        for (const char* sign : {"\xE2\x95\xAC", "\xC2\xAB", "\xC2\xBB"})
-            utf8_ = utf8_ || memmem(data_, size_, sign, std::strlen(sign)) != nullptr;
+    if (!past_list_) Note_Encoding();
     return size_ > 0;
+}
+
+// The list is in UTF-8 when it holds "╬", "«" or "»" as UTF-8 writes them
+// (in code page 850 these bytes are box drawings and fractions no writer
+// puts side by side) and all of it reads as UTF-8: random bytes hold such
+// a pair now and then, but never read as UTF-8 for long. What follows a
+// NUL is no part of the list.
+void Oli_Line_Window::Note_Encoding() {
+    const void* zero = std::memchr(data_, '\0', size_);
+    const size_t span = zero ? static_cast<size_t>(static_cast<const char*>(zero) - data_) : size_;
+    past_list_ = zero != nullptr;
+    if (!utf8_signs_)
+        for (const char* sign : {"\xE2\x95\xAC", "\xC2\xAB", "\xC2\xBB"})
+            utf8_signs_ = utf8_signs_ || memmem(data_, span, sign, std::strlen(sign)) != nullptr;
+    if (!not_utf8_) not_utf8_ = !Utf8_Walk(reinterpret_cast<const unsigned char*>(data_), span, &utf8_pending_);
 }
 
 // Appends the next line to the window; false at the end of the list. The

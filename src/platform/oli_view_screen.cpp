@@ -475,6 +475,7 @@ int Show_List(const char* path, int* refusal) {
     if (!OLI_Read_Document_File(path, &doc, refusal)) return 0;
     if (doc.out_of_memory) throw std::bad_alloc();
     const std::string list = VEK_Native_String(path);
+    if (!OLI_Renderer_Ready()) return 0;  // it has said why
     Viewer v;
     const std::unique_ptr<OliPageSet, void (*)(OliPageSet*)> set(OLI_Open_Page_Set(doc), OLI_Close_Page_Set);
     v.set = set.get();

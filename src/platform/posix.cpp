@@ -15,12 +15,15 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <functional>
+#include <new>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/file_locks.h"
 
 /* Copies src into a buffer of `size` bytes; 1 when it fitted, else 0 with
  * the first size - 1 bytes kept. */
@@ -304,6 +307,9 @@ bool Stale_Temporary(const std::string& dir, const char* entry, const std::strin
     const std::string path = dir + entry;
     struct stat st;
     if (lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // Its writer's lock: a live writer's, of whatever machine or process
+    // space, whatever its age.
+    if (VEK_File_Held(path.c_str())) return false;
     if (std::time(nullptr) - st.st_mtime > VEK_STALE_TEMP_SECONDS) return true;
     if (pid == static_cast<long>(getpid())) {
         for (const std::string& live : live_temporaries)
@@ -368,6 +374,14 @@ void Forget_Live_Temporary(const char* name)
 }
 
 }  // namespace
+
+void VEK_Remove_Stale_Temporaries(const char* path)
+{
+    if (!path || !*path) return;
+    const std::string native = VEK_Native_String(path);
+    const std::string dir = Directory_Of(native);
+    Remove_Stale_Temporaries(dir, native.substr(dir.size()).substr(0, kTempNameRoom));
+}
 
 void VEK_Remove_Live_Temporaries(void)
 {
@@ -478,6 +492,9 @@ int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context),
     name.push_back('\0');
     const int fd = mkstemp(name.data());
     if (fd < 0) return VEK_REPLACE_FAILED;
+    // Held while it is written: no other run takes it for a killed save's.
+    while (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EINTR) {
+    }
     live_temporaries.emplace_back(name.data());
     bool refused = false;
     bool ok = Fill_Temporary(fd, name.data(), mode, write, check, context, &refused);
@@ -542,11 +559,80 @@ int VEK_Give_Large_Buffer(FILE* stream)
     return 0;
 }
 
+namespace {
+// A stream of VEK_Open_Writing: its file, and the error of its first write
+// or close that failed (0: none).
+struct Writing {
+    int fd;
+    int first_error;
+};
+
+// The first error of the stream of VEK_Open_Writing closed last, as its
+// close found it.
+int closed_first_error = 0;
+
+ssize_t Writing_Write(void* cookie, const char* data, size_t n)
+{
+    auto* w = static_cast<Writing*>(cookie);
+    for (size_t done = 0; done < n;) {
+        const ssize_t k = write(w->fd, data + done, n - done);
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) {
+            if (w->first_error == 0) w->first_error = k < 0 ? errno : EIO;
+            return -1;
+        }
+        done += static_cast<size_t>(k);
+    }
+    return static_cast<ssize_t>(n);
+}
+
+int Writing_Seek(void* cookie, off64_t* at, int whence)
+{
+    const off_t to = lseek(static_cast<Writing*>(cookie)->fd, static_cast<off_t>(*at), whence);
+    if (to < 0) return -1;
+    *at = to;
+    return 0;
+}
+
+int Writing_Close(void* cookie)
+{
+    auto* w = static_cast<Writing*>(cookie);
+    const bool closed = close(w->fd) == 0;
+    if (!closed && w->first_error == 0) w->first_error = errno;
+    closed_first_error = w->first_error;
+    delete w;
+    return closed ? 0 : -1;
+}
+}  // namespace
+
+FILE* VEK_Open_Writing(const char* path)
+{
+    if (!path || !*path) {
+        errno = ENOENT;
+        return nullptr;
+    }
+    const int fd = open(VEK_Native_String(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    auto* w = new (std::nothrow) Writing{fd, 0};
+    FILE* stream = w ? fopencookie(w, "w", cookie_io_functions_t{nullptr, Writing_Write, Writing_Seek, Writing_Close})
+                     : nullptr;
+    if (!stream) {
+        const int error = w ? errno : ENOMEM;
+        delete w;
+        close(fd);
+        errno = error;
+    }
+    return stream;
+}
+
 int VEK_Fclose_Buffered(FILE* stream)
 {
     if (!stream) return EOF;
+    closed_first_error = 0;
     const int result = std::fclose(stream);
+    const int error = errno;
     for (Large_Buffer& b : large_buffers)
         if (b.owner == stream) b.owner = nullptr;
+    errno = closed_first_error ? closed_first_error : error;
     return result;
 }

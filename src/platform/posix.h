@@ -123,12 +123,19 @@ int VEK_Sync_File(const char* path);
 int VEK_Sync_Directory_Of(const char* path);
 
 /* The temporaries are named ".vek-<pid>-<target's name>-XXXXXX" (the name
- * cut to fit): a save that is killed leaves its temporary behind, and the
- * next save of the same target removes those whose writer is gone (no
- * process has that id, or it is this process and not writing it now) or
- * that have not been touched for VEK_STALE_TEMP_SECONDS.  A temporary of a
- * save that runs at the same time in another process stays. */
+ * cut to fit) and held (flock) while they are written: a save that is
+ * killed leaves its temporary behind, and the next save of the same target
+ * removes those whose writer is gone (no process holds it, and no process
+ * has that id, or it is this process and not writing it now, or it has not
+ * been touched for VEK_STALE_TEMP_SECONDS).  A temporary of a save that
+ * runs at the same time in another process stays. */
 enum { VEK_STALE_TEMP_SECONDS = 24 * 60 * 60 };
+
+/* Removes the temporaries that saves of `path` ("\" or "/") left whose
+ * writer is gone, as the next save of it does: for a run that writes the
+ * file otherwise (the component's print list) or not at all (the viewer's
+ * PDF beside it). */
+void VEK_Remove_Stale_Temporaries(const char* path);
 
 /* Opening a file for reading, for every reader of a file that a user or
  * another program hands over.  Only a regular file is opened: a directory,
@@ -186,7 +193,17 @@ void Sleep(unsigned int ms);
  * good and nothing is ever shared.  1 given, 0 when the pool was empty or
  * the stream null (it keeps the C library's buffer). */
 int VEK_Give_Large_Buffer(FILE* stream);
-/* fclose, and the stream's large buffer (if it had one) back to the pool. */
+/* fclose, and the stream's large buffer (if it had one) back to the pool.
+ * errno then says why the first write of a stream of VEK_Open_Writing
+ * failed, when one did, else why the close failed. */
 int VEK_Fclose_Buffered(FILE* stream);
+
+/* Opens `path` ("\" or "/") for writing, made or emptied (mode 0666 less
+ * the umask), as a stream that keeps why its first write failed: a write
+ * that fails in the middle of a long file (a full disc), behind calls that
+ * do not look at what it returned, is still told with its reason by
+ * VEK_Fclose_Buffered.  Its writes are the program's own write(2) calls.
+ * Null (errno set) when it cannot be opened. */
+FILE* VEK_Open_Writing(const char* path);
 
 #endif

@@ -217,7 +217,7 @@ FILE* Open_Print_List_At(const char* path, const char* number, const char* text,
                          double reserved_cm, int numbering_suppressed) {
     char native[VEK_MAX_PATH + 1];
     if (!path || !VEK_Native_Path(native, sizeof native, path)) return nullptr;
-    FILE* list = std::fopen(native, "w");
+    FILE* list = VEK_Open_Writing(native);
     if (!list) return nullptr;
     VEK_Give_Large_Buffer(list);  // a list of many load cases runs to hundreds of megabytes
     Begin_Print_List(list, number, text, no_page_break, reserved_cm, numbering_suppressed);

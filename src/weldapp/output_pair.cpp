@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/file_locks.h"
 #include "platform/oli_view.h"
 #include "platform/posix.h"
 
@@ -97,16 +98,21 @@ std::string Name_Of(const std::string& path) {
 
 // The lock on the pair's folder, held while names change there: a claim,
 // a commit and its renames, a completion. Where the folder takes no lock
-// the steps run as they did before there were two runs at once. errno is
-// left as the steps inside left it.
+// the steps run as they did before there were two runs at once. Another
+// run's lock is waited for a bounded time (VEK_Take_Lock, which says whose
+// it is): `refused` then, errno EWOULDBLOCK, and nothing is to change
+// there. Else errno is left as the steps inside left it.
 struct Folder_Lock {
     int fd = -1;
+    bool refused = false;
     explicit Folder_Lock(const std::string& path) {
         const int error = errno;
-        fd = open(Folder_Of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        while (fd >= 0 && flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
-        errno = error;
+        const std::string folder = Folder_Of(path);
+        fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        std::error_code ec;
+        const std::string named = std::filesystem::absolute(path, ec).lexically_normal().parent_path().string();
+        refused = VEK_Take_Lock(fd, ec ? folder.c_str() : named.c_str()) == VEK_LOCK_REFUSED;
+        if (!refused) errno = error;
     }
     ~Folder_Lock() {
         const int error = errno;
@@ -134,19 +140,6 @@ std::string New_Tag() {
     char tag[OLI_RUN_TAG_LENGTH + 1];
     std::snprintf(tag, sizeof tag, "%08x", value);
     return tag;
-}
-
-// Whether a live run holds the file at path (its claim's lock); false for
-// a file nobody holds, one that cannot be asked, or none.
-bool Held(const std::string& path) {
-    // Opened for writing where it may be: a file system that locks by
-    // byte ranges (a network folder) takes an exclusive lock only so.
-    int fd = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) return false;
-    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    close(fd);
-    return held;
 }
 
 // The names in a folder (none when it cannot be read).
@@ -207,7 +200,7 @@ int Recover_Locked(const Output_Pair& o) {
         const std::string path = folder + "/" + name;
         const bool temp = OLI_Run_Temporary_Of(name, base, ".tmp", &tag);
         if (!temp && !OLI_Run_Temporary_Of(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) continue;
-        if (Held(path)) {
+        if (VEK_File_Held(path.c_str())) {  // a live run's claim
             live.push_back(tag);
         } else if (temp) {
             Remove(path);  // cut off before its commit: nothing of it counts
@@ -229,6 +222,10 @@ int Recover_Locked(const Output_Pair& o) {
             if (!held && !waits) Remove(plot_folder + "/" + name);
         }
     }
+    // What a save of the list (the list that says why no check stands) or
+    // of the viewer's PDF of it left when it was killed; a live save's stays.
+    VEK_Remove_Stale_Temporaries(o.list.c_str());
+    VEK_Remove_Stale_Temporaries(OLI_Pdf_Beside(o.list).c_str());
     if (pending.empty()) return PAIR_WHOLE;
     // Of two cut-off runs the later one's pair is the one to stand.
     std::stable_sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.made < b.made; });
@@ -257,12 +254,14 @@ Output_Pair Make_Output_Pair(const std::string& list, const std::string& plot) {
 
 int Recover_Output_Pair(const Output_Pair& o) {
     Folder_Lock lock(o.list);
-    return Recover_Locked(o);
+    // A run that holds the folder is live: what waits there is its own.
+    return lock.refused ? PAIR_WHOLE : Recover_Locked(o);
 }
 
 int Claim_Output_Pair(Output_Pair* o) {
     Release_Output_Pair(o);
     Folder_Lock lock(o->list);
+    if (lock.refused) return PAIR_FAILED;
     Recover_Locked(*o);
     // The plain names first: a run alone in its folder uses those that
     // earlier versions and the desktop know.
@@ -326,7 +325,7 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
     if (!VEK_Sync_File(o.list_temp.c_str())) return abandon();
     if (o.plot.empty()) {
         Folder_Lock lock(o.list);
-        if (!Rename(o.list_temp, o.list)) return abandon();
+        if (lock.refused || !Rename(o.list_temp, o.list)) return abandon();
         return Sync_Folder(o) ? PAIR_DONE : PAIR_UNCONFIRMED;
     }
     if (new_plot ? !VEK_Sync_File(o.plot_temp.c_str()) : !Write_Empty(o.plot_temp)) {
@@ -334,7 +333,7 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
         return abandon();
     }
     Folder_Lock lock(o.list);
-    if (!Rename(o.list_temp, o.list_new)) return abandon();
+    if (lock.refused || !Rename(o.list_temp, o.list_new)) return abandon();
     // The commit: the pending list must last before the plot file changes.
     if (!Sync_Folder(o)) return PAIR_FAILED;
     if (new_plot) {
@@ -357,6 +356,8 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
 }
 
 void Discard_Output_Pair(const Output_Pair& o) {
+    // Names this run never claimed are another run's, which may be live.
+    if (o.claim < 0) return;
     Remove(o.list_temp);
     Remove(o.plot_temp);
     Remove(o.list_new);

@@ -23,7 +23,10 @@
 // alone. The steps that change names (a claim, the commit to the last
 // rename, the completion of a cut-off run) hold a lock on the folder, so
 // that two runs never interleave their renames: the pair that stands is one
-// run's, the last one's.
+// run's, the last one's. A run that holds it for long (stopped, hung) is
+// waited for a bounded time (platform/file_locks.h), the console saying
+// which run it is; then the step fails (errno EWOULDBLOCK) and nothing of
+// the folder is changed under its lock.
 //
 // The plan editor is given the pair of the edits; the pair of the saved
 // input waits meanwhile under the saved names (hard links, else copies),
@@ -66,8 +69,10 @@ enum Output_Pair_Recovery {
 
 // Completes the pair of a run that was cut off after its commit (of every
 // such run, the latest last), removes the temporaries of one cut off
-// before it, and puts together what an earlier version of the program
-// left. Never touches the saved pair nor what a live run holds.
+// before it and those that a killed save of the list or of the viewer's
+// PDF beside it left (posix.h), and puts together what an earlier version
+// of the program left. Never touches the saved pair nor what a live run holds; while a
+// live run holds the folder past the wait, nothing (PAIR_WHOLE).
 int Recover_Output_Pair(const Output_Pair& o);
 
 // Claims temporaries for this run: recovers first (as above), then takes
@@ -92,7 +97,8 @@ void Release_Output_Pair(Output_Pair* o);
 int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed = nullptr);
 
 // Removes the temporaries and the pending list of a pair that is not to be
-// put in place.
+// put in place; nothing for a pair this run has not claimed (its names may
+// be a live run's).
 void Discard_Output_Pair(const Output_Pair& o);
 
 // Keeps the pair as it stands under the saved names (an empty saved file

@@ -133,7 +133,7 @@ static bool sketch_extent(const Stahlprofil& p, double* width, double* height) {
 // one that cannot be opened is skipped without message. `window`: left,
 // top, right, bottom (mm).
 static void open_plot_file(const double window[4], double factor) {
-    FILE* plot = std::fopen(s_plot_name.c_str(), "w");
+    FILE* plot = VEK_Open_Writing(s_plot_name.c_str());
     s_plot_result = plot ? 1 : -1;
     if (!plot) {
         s_plot_error = errno;

@@ -501,6 +501,13 @@ std::vector<std::string> Range_Refusal_Lines(const Range_Refusals& refusals, int
     return lines;
 }
 
+// A dimension of the file in the catalogue's notice: as the file keeps it
+// (six decimals at most), or from 10 km on, where its digits would be more
+// than a reader counts (1e308 has 309), as a number named in a message.
+static std::string File_Dimension_Text(double v) {
+    return std::fabs(v) < 1e7 ? VEK_Decimal_Text(v, 1, 6) : VEK_Number_Text(v);
+}
+
 Catalogue_Notice Take_Catalogue_Dimensions(FILE* f, long profile_at, Stahlprofil* profile) {
     Catalogue_Notice notice;
     if (!profile) return notice;
@@ -533,7 +540,7 @@ Catalogue_Notice Take_Catalogue_Dimensions(FILE* f, long profile_at, Stahlprofil
         const double file = profile->*m.value, cat = catalogue.*m.value;
         if (std::fabs(file - cat) <= 1e-5) continue;
         taken.*m.value = cat;
-        differs(Name("", m.symbol, m.index, m.console), m.word, VEK_Decimal_Text(file, 1, 6) + " mm",
+        differs(Name("", m.symbol, m.index, m.console), m.word, File_Dimension_Text(file) + " mm",
                 VEK_Decimal_Text(cat, 1, 6) + " mm");
     }
     if (notice.list.empty()) return notice;

@@ -626,6 +626,7 @@ static const char* file_error_text(int error, bool reading) {
     case EDQUOT: return "Datenträger voll"_cp;
     case EROFS: return "Datenträger schreibgeschützt"_cp;
     case EIO: return "Ein-/Ausgabefehler des Datenträgers"_cp;
+    case EWOULDBLOCK: return reading ? "nicht lesbar" : "Ordner von einem anderen Lauf gesperrt";
     default: return reading ? "nicht lesbar" : "nicht schreibbar";
     }
 }

@@ -975,6 +975,41 @@ TEST(OliView, StrictStructureCheck) {
     EXPECT_EQ(OLI_Check_Structure(nullptr, nullptr), 0);
 }
 
+// A polygon with a damaged point is damage whatever its count comes to.
+// Before, the numbers lost after a damaged word were made up from the
+// lines that follow: in the first case the pattern " 20  0" gave the two
+// missing ones (7 + 2 = 1 + 2 * 4), the check said sound and the pattern
+// was lost; a point "0x1" (a damaged "0.1") read as hexadecimal. Now the
+// polygon is left out, the page says so, and the records after it stay;
+// the lines of a damaged polygon's points are not read as records.
+TEST(OliView, DamagedPolygonIsDamageWhateverItsCount) {
+    const std::string head = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n";
+    const struct {
+        std::string records;
+        const char* fault;
+        std::vector<int> kept;  // the record numbers read
+    } cases[] = {
+        {" 18 4 0 0 1 0 1 1 x 1\n 20  0\n 1  0 0 1 1\n -1\n", "line 6: polygon with a point that is no number", {20, 1}},
+        {" 18 2 0 0 0x1 1\n 20  0\n -1\n", "line 6: polygon with a point that is no number", {20}},
+        {" 18 3\n 0.00 0.00\n 1.00 x.00\n 1.00 1.00\n 20  0\n -1\n", "line 6: polygon without its points", {20}},
+        {" 18 2 0 0 1 1 1\n 20  0\n -1\n", "line 6: polygon without its points", {20}},
+    };
+    for (const auto& c : cases) {
+        FILE* f = testutil::Stream_With(head + c.records);
+        std::string fault;
+        EXPECT_EQ(OLI_Check_Structure(f, &fault), 0) << c.records;
+        std::fclose(f);
+        EXPECT_EQ(fault.substr(0, std::strlen(c.fault)), c.fault) << c.records;
+        const OliDocument doc = Read(head + c.records);
+        EXPECT_EQ(doc.damaged, 1) << c.records;
+        EXPECT_EQ(OLI_Page_Mark(doc), "Druckliste beschädigt: 1 Teil nicht lesbar, die Seiten sind unvollständig");
+        ASSERT_EQ(doc.blocks.size(), 1u);
+        std::vector<int> kept;
+        for (const OliRecord& r : Records(doc.blocks[0])) kept.push_back(r.number);
+        EXPECT_EQ(kept, c.kept) << c.records;
+    }
+}
+
 // Every print list kept in the tests' data (the report, the drawings, the
 // sketch, the end-plate sheet) reads as sound: no damage, no open bookmark
 // group, and the viewer puts no mark on its pages. A load case's group cut

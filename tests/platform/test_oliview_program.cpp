@@ -278,6 +278,58 @@ TEST(ViewerProgram, APageAloneWritesOnlyThatPage) {
     EXPECT_NE(err.find("no page 3"), std::string::npos) << err;
 }
 
+// Each fault gets its one message. Random bytes hold a pair that UTF-8
+// makes of a guillemet now and then ("\xC2\xAB"), and were told as "the
+// list is in UTF-8", before "holds no block"; a list whose tail is such
+// bytes had its pages marked "in UTF-8". A list in UTF-8 reads as UTF-8
+// throughout. With a font missing, that was followed by "no page 1", by a
+// PDF that "cannot be written", or by the layout's "no page".
+TEST(ViewerProgram, EachFaultGetsItsOneMessage) {
+    testutil::TempDir dir;
+    std::string noise;
+    for (uint32_t x = 12345; noise.size() < 4096;) {
+        x = x * 1103515245u + 12345u;
+        noise += static_cast<char>((x >> 16) % 255 + 1);  // no NUL, which would end the list
+    }
+    noise.insert(2000, "\xC2\xAB");
+    noise[0] = 'x';
+    const std::string font = "no print-list pages: font " WELD_FONT_DIR "/DejaVuSans-Bold.ttf missing (scripts/setup "
+                             "installs it)\n";
+    const std::string no_font = Fault("open", "DejaVuSans-Bold.ttf");
+    const std::string list = dir.file("liste.OLI");
+    const struct {
+        const char* what;
+        std::string bytes, prefix, args, err;
+    } cases[] = {
+        {"noise", noise, "", "", "oliview: " + list + " holds no block of a print list\n"},
+        {"noise, layout", noise, "", "--layout", "oliview: " + list + " holds no block of a print list\n"},
+        {"font, page", kTwoPages, no_font, "--png 1 '" + dir.file("seite.png") + "'", font},
+        {"font, PDF", kTwoPages, no_font, "-o '" + dir.file("liste.pdf") + "'", font},
+        {"font, layout", kTwoPages, no_font, "--layout", font},
+    };
+    for (const auto& c : cases) {
+        testutil::Write_File(list, c.bytes);
+        std::string err, out;
+        EXPECT_EQ(Run_Viewer(c.args + " '" + list + "'", dir, &err, c.prefix, &out), 1) << c.what;
+        EXPECT_EQ(err, c.err) << c.what;
+        EXPECT_EQ(out, "") << c.what;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("seite.png")) || std::filesystem::exists(dir.file("liste.pdf")))
+            << c.what;
+    }
+    // The strict check names the fault alone; a list with such a tail is
+    // damaged, not in UTF-8.
+    std::string err, out;
+    testutil::Write_File(list, noise);
+    EXPECT_EQ(Run_Viewer("--check '" + list + "'", dir, &err, "", &out), 1);
+    EXPECT_EQ(out.rfind(list + ": line 1: line outside a block: \"x", 0), 0u) << out;
+    EXPECT_EQ(out.find("UTF-8"), std::string::npos) << out;
+    testutil::Write_File(list, kTwoPages + noise);
+    EXPECT_EQ(Run_Viewer("'" + list + "' --boxes '" + dir.file("boxes.txt") + "'", dir, &err), 3) << err;
+    EXPECT_EQ(err.find("UTF-8"), std::string::npos) << err;
+    EXPECT_EQ(Count_Boxes(testutil::Read_File(dir.file("boxes.txt")), "foot", "Druckliste besch\xC3\xA4" "digt: "),
+              2);
+}
+
 // Under a limit of its address space from a few MB to well beyond what the
 // list needs, the viewer writes every file (exit code 0) or says that
 // memory ran out (exit code 5), never takes that for damage, never crashes

@@ -1,12 +1,16 @@
 // Fault shim for the tests: a library put in front of the C library with
 // LD_PRELOAD into a program the tests run, that makes one file operation of
-// that program fail, or kills the program just before it, and logs the
+// that program fail, or kills or stops the program just before it, and logs the
 // operations that decide whether a file survives a crash.
 //
-//   WELD_FAULT_OP     rename, fsync or fclose: the operation to hit; or
-//                     pthread_create (no path: WELD_FAULT_MATCH is left
-//                     empty), which fails with EAGAIN as where the memory
-//                     the run may take has no room for a thread's stack
+//   WELD_FAULT_OP     rename, fsync, fclose, write (the program's own
+//                     write(2) calls: those of a stream whose writes the
+//                     program makes itself) or open (open, open64, fopen
+//                     and fopen64, as other libraries make them too): the
+//                     operation to hit; or pthread_create (no path:
+//                     WELD_FAULT_MATCH is left empty), which fails with
+//                     EAGAIN as where the memory the run may take has no
+//                     room for a thread's stack
 //   WELD_FAULT_MATCH  a text the file's path must hold (a rename's target;
 //                     for fsync and fclose the file the descriptor names);
 //                     ending in "$": the text the path must end with (a
@@ -14,10 +18,14 @@
 //                     none: every file
 //   WELD_FAULT_AT     the how-many-th matching call to hit, from 1; none or
 //                     0: every matching call
-//   WELD_FAULT_ACTION fail (the default: the call fails with EIO; a
+//   WELD_FAULT_ERROR  the error a failing call gives: EIO (the default;
+//                     ENOENT for open), ENOSPC, EDQUOT or ENOENT
+//   WELD_FAULT_ACTION fail (the default: the call fails with that error; a
 //                     failing fclose still closes the stream, as a failed
 //                     close does), kill (SIGKILL just before the call, as
-//                     a power cut or kill -9 there would end the run) or
+//                     a power cut or kill -9 there would end the run),
+//                     stop (SIGSTOP just before the call, which is made
+//                     once the run is continued: Ctrl+Z there) or
 //                     hold (just before the call, the file WELD_FAULT_HOLD
 //                     with ".held" appended is made, and the run waits
 //                     until the file WELD_FAULT_HOLD is there, at most two
@@ -35,6 +43,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -89,6 +98,11 @@ bool Hit(const char* op, const std::string& path) {
         Log(std::string("killed before ") + op + " " + path);
         kill(getpid(), SIGKILL);
     }
+    if (action && std::strcmp(action, "stop") == 0) {
+        Log(std::string("stopped before ") + op + " " + path);
+        raise(SIGSTOP);
+        return false;
+    }
     if (action && std::strcmp(action, "hold") == 0) {
         const char* hold = std::getenv("WELD_FAULT_HOLD");
         if (!hold || !*hold) return false;
@@ -101,14 +115,87 @@ bool Hit(const char* op, const std::string& path) {
     return true;
 }
 
+// The error a failing call gives (WELD_FAULT_ERROR), `fallback` unless set.
+int Error(int fallback) {
+    const char* name = std::getenv("WELD_FAULT_ERROR");
+    if (!name || !*name) return fallback;
+    static const struct {
+        const char* name;
+        int error;
+    } kErrors[] = {{"EIO", EIO}, {"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"ENOENT", ENOENT}};
+    for (const auto& e : kErrors)
+        if (std::strcmp(name, e.name) == 0) return e.error;
+    return fallback;
+}
+
+// Whether the operation to hit is `op`: asked before the path of a call
+// made as often as a write is worked out.
+bool Wanted(const char* op) {
+    const char* want = std::getenv("WELD_FAULT_OP");
+    return want && std::strcmp(want, op) == 0;
+}
+
+// What an open that is hit gives: `failed`, errno as a missing file's
+// (or WELD_FAULT_ERROR's).
+template <typename T>
+T Refused(T failed) {
+    errno = Error(ENOENT);
+    return failed;
+}
+
+// An open through `real` with the mode its flags carry in `ap`, unless hit.
+int Opened(int (*real)(const char*, int, ...), const char* path, int flags, va_list ap) {
+    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? static_cast<mode_t>(va_arg(ap, int)) : 0;
+    if (Wanted("open") && Hit("open", path)) return Refused(-1);
+    return real(path, flags, mode);
+}
+
 }  // namespace
 
 extern "C" {
 
+ssize_t write(int fd, const void* data, size_t n) {
+    static auto real = Real<ssize_t (*)(int, const void*, size_t)>("write");
+    if (Wanted("write") && Hit("write", Fd_Path(fd))) {
+        errno = Error(EIO);
+        return -1;
+    }
+    return real(fd, data, n);
+}
+
+// The opens: a file that cannot be opened, as a file that is missing.
+int open(const char* path, int flags, ...) {
+    static auto real = Real<int (*)(const char*, int, ...)>("open");
+    va_list ap;
+    va_start(ap, flags);
+    const int fd = Opened(real, path, flags, ap);
+    va_end(ap);
+    return fd;
+}
+
+int open64(const char* path, int flags, ...) {
+    static auto real = Real<int (*)(const char*, int, ...)>("open64");
+    va_list ap;
+    va_start(ap, flags);
+    const int fd = Opened(real, path, flags, ap);
+    va_end(ap);
+    return fd;
+}
+
+FILE* fopen(const char* path, const char* mode) {
+    static auto real = Real<FILE* (*)(const char*, const char*)>("fopen");
+    return Wanted("open") && Hit("open", path ? path : "") ? Refused<FILE*>(nullptr) : real(path, mode);
+}
+
+FILE* fopen64(const char* path, const char* mode) {
+    static auto real = Real<FILE* (*)(const char*, const char*)>("fopen64");
+    return Wanted("open") && Hit("open", path ? path : "") ? Refused<FILE*>(nullptr) : real(path, mode);
+}
+
 int rename(const char* from, const char* to) {
     static auto real = Real<int (*)(const char*, const char*)>("rename");
     if (Hit("rename", to ? to : "")) {
-        errno = EIO;
+        errno = Error(EIO);
         return -1;
     }
     const int result = real(from, to);
@@ -120,7 +207,7 @@ int fsync(int fd) {
     static auto real = Real<int (*)(int)>("fsync");
     const std::string path = Fd_Path(fd);
     if (Hit("fsync", path)) {
-        errno = EIO;
+        errno = Error(EIO);
         return -1;
     }
     const int result = real(fd);
@@ -134,7 +221,7 @@ int fclose(FILE* stream) {
     const bool hit = Hit("fclose", path);
     const int result = real(stream);
     if (hit) {
-        errno = EIO;
+        errno = Error(EIO);
         return EOF;
     }
     return result;

@@ -552,9 +552,9 @@ TEST(FailedRuns, APlotFileThatCannotBePutInPlaceIsNamed) {
 // The example HE 280 A with 300 load combinations at the detailed extent
 // (a list of 86 kB for each) or in the table, written by the example
 // writer.
-static void Many_Cases(Desktop& d, const char* extent) {
-    const std::string cmd = "DATA='" + d.dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' he280a 300 '" +
-                            d.project + "/A001_01.INP' " + extent + " 2>/dev/null";
+static void Many_Cases(Desktop& d, const char* extent, int cases = 300) {
+    const std::string cmd = "DATA='" + d.dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' he280a " +
+                            std::to_string(cases) + " '" + d.project + "/A001_01.INP' " + extent + " 2>/dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     testutil::Write_File(d.project + "/A001_01.TXT", "1.01\nViele Lastkombinationen\n");
 }
@@ -605,6 +605,38 @@ TEST(FailedRuns, AListBeyondWhatItsReadersTakeIsRefused) {
         << table.File("A001_01.OLI").substr(0, 600);
     EXPECT_EQ(table.Run("A001 " + kRun, true, "VEK_LIST_LIMIT=" + std::to_string(bytes)), 1) << table.err;
     EXPECT_EQ(static_cast<long long>(table.File("A001_01.OLI").size()), bytes);
+}
+
+// A write that fails in the middle of the list (30 load cases in detail:
+// 2.6 MB, written in pieces of 1 MiB), behind writers that do not look at
+// what each write returned, was told as "nicht schreibbar", and the
+// console gave no reason: the error was gone by the time the list was
+// closed. Now the list that says why and the console name it.
+TEST(FailedRuns, AWriteThatFailsInTheMiddleOfTheListGivesItsReason) {
+    const struct {
+        const char* error;
+        int at;  // the how-many-th write of the list's temporary
+        const char *listed, *console;
+    } cases[] = {
+        {"ENOSPC", 1, "Datentr\x84ger voll", "No space left on device"},
+        {"EIO", 2, "Ein-/Ausgabefehler des Datentr\x84gers", "Input/output error"},
+    };
+    for (const auto& c : cases) {
+        Desktop d;
+        Many_Cases(d, "2", 30);
+        EXPECT_EQ(d.Run("A001 " + kRun, true,
+                        Fault_Shim("write", "A001_01.OLI.tmp", c.at) + " WELD_FAULT_ERROR=" + c.error),
+                  2)
+            << c.error << ": " << d.err;
+        Expect_List(d.File("A001_01.OLI"),
+                    Failure_List(" POS. Viele ", kUnwritten,
+                                 std::string("Druckliste A001_01.OLI: ") + c.listed, kNoResult),
+                    c.error);
+        EXPECT_NE(d.err.find(std::string("A001_01.OLI: print list write failed (") + c.console + ")\n"),
+                  std::string::npos)
+            << d.err;
+        EXPECT_EQ(d.Files(), (Names{"A001_01.INP", "A001_01.OLI", "A001_01.TXT"})) << c.error;
+    }
 }
 
 // A run that replaced the input file and was cut off before its list

@@ -306,22 +306,26 @@ TEST(InputRanges, WeldLengthUpToItsEdgeOfTheProfile) {
 // section, U_w 0.290 "Nachweis erbracht" for 540 mm without a word. Now the
 // catalogue's are taken and the list says so: apart from the notice the
 // list and the plot file are those of the file as the program wrote it
-// (the welds' maximum U_w = 0.552 in load case 5, weld 11).
+// (the welds' maximum U_w = 0.552 in load case 5, weld 11). A height of
+// 1e308 mm is named as such (it was printed with all its 309 digits).
 TEST(InputRanges, CatalogueProfileTakesTheCatalogueDimensions) {
     Desktop plain;
     plain.Add("he280a_end_plate", "A001");
     ASSERT_EQ(plain.Run("A001 0 1 1 -refresh"), 1) << plain.err;
     const std::string list = plain.File("A001_01.OLI"), plot = plain.File("A0010001.SPF");
     ASSERT_NE(list.find("Schwei\xE1n\x84hte\xCEtLk 5, Naht 11, Pkt. 1\xCEtU\xCE\\w\xCEr = 0.552  <  1"), std::string::npos);
-    for (const char* h : {"540", "135"}) {
+    const struct {
+        const char *file, *named;
+    } heights[] = {{"540.000000", "540.0"}, {"135.000000", "135.0"}, {"1e308", "1e+308"}};
+    for (const auto& [file, h] : heights) {
         Desktop d;
         d.Add("he280a_end_plate", "A001");
         testutil::Write_File(d.project + "/A001_01.INP", Replaced(d.File("A001_01.INP"), " 1 5 270.000000 8.000000",
-                                                                  std::string(" 1 5 ") + h + ".000000 8.000000"));
+                                                                  std::string(" 1 5 ") + file + " 8.000000"));
         ASSERT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
         const std::string notice = std::string(" \xCEHHinweis\xCEr: Profil HE280A: die Abmessungen der Eingabedatei weichen "
                                                "vom Profilkatalog ab, es gelten die des Katalogs:\n Zeile 12: h = ") +
-                                   h + ".0 mm statt 270.0 mm\n";
+                                   h + " mm statt 270.0 mm\n";
         const std::string edited = d.File("A001_01.OLI");
         const size_t at = edited.find(notice);
         ASSERT_NE(at, std::string::npos) << edited.substr(0, 600);
@@ -333,7 +337,7 @@ TEST(InputRanges, CatalogueProfileTakesTheCatalogueDimensions) {
         EXPECT_TRUE(body(edited) == body(list)) << h;
         EXPECT_EQ(d.File("A0010001.SPF"), plot) << h;
         EXPECT_EQ(d.err, std::string("A001_01.INP: profile HE280A: dimensions differ from the catalogue (line 12: h = ") +
-                             h + ".0 mm, catalogue 270.0 mm); the catalogue's are taken\n");
+                             h + " mm, catalogue 270.0 mm); the catalogue's are taken\n");
     }
 }
 

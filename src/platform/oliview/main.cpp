@@ -133,15 +133,6 @@ bool Tell_State(const char* list, const OliDocument& doc) {
     return doubts.empty();
 }
 
-// The PDF's name: the one asked for, else the list's with ".pdf".
-std::string Pdf_Name(const char* list, const char* pdf) {
-    if (pdf) return pdf;
-    std::string out = list;
-    const size_t dot = out.find_last_of('.'), slash = out.find_last_of('/');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) out.erase(dot);
-    return out + ".pdf";
-}
-
 int Check(const char* list) {
     FILE* f = Open_List(list);
     if (!f) return EXIT_FAILED;
@@ -164,6 +155,7 @@ int Layout(const char* list) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", list);
         return EXIT_FAILED;
     }
+    if (!OLI_Renderer_Ready()) return EXIT_FAILED;  // it has said why
     // A list that is not to be trusted does not read well, however its
     // pages look: the renderer marks every page of it.
     OLI_Judge_Beside(list, &doc);
@@ -213,18 +205,22 @@ int Render(const Request& q) {
     OLI_Read_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(q.list);
-    OLI_Judge_Beside(q.list, &doc);
-    const bool sound = Tell_State(q.list, doc);
+    // Bytes without a block are no list, and no page can be drawn without
+    // the renderer: each is all there is to say (not what the pages would
+    // say of a list, nor a page or file that then cannot be).
     if (doc.blocks.empty()) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", q.list);
         return EXIT_FAILED;
     }
+    if (!OLI_Renderer_Ready()) return EXIT_FAILED;  // it has said why
+    OLI_Judge_Beside(q.list, &doc);
+    const bool sound = Tell_State(q.list, doc);
     bool unconfirmed = false;
     OliWriteOutcome told;
     // A page asked for alone is drawn alone: its cost is the layout of the
     // list and the page, not the PDF of all of them.
     if (q.pdf || !q.png) {
-        const std::string out = Pdf_Name(q.list, q.pdf);
+        const std::string out = q.pdf ? std::string(q.pdf) : OLI_Pdf_Beside(q.list);
         const int pages = OLI_Render_PDF(doc, out.c_str(), &told);
         if (pages <= 0 && told.error == ENOMEM) return Out_Of_Memory(q.list);
         if (!Tell_Written(out.c_str(), told, pages > 0, &unconfirmed)) return EXIT_FAILED;

@@ -1,0 +1,168 @@
+// Runs that share the component's folder with others: a run stopped while
+// it holds the folder's lock, and the temporaries that runs and the viewer
+// killed while they wrote leave behind.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/testutil.h"
+#include "support/xvfb.h"
+#include "weldapp/batch_desktop.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+const std::string kRun = "0 1 1 -refresh";
+const Names kPair{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT"};
+
+// The program on the component C001 of d, started beside the test with the
+// fault shim's entries (NAME=value) put in front of it; stdout and stderr
+// into d's out<tag>.txt and err<tag>.txt.
+pid_t Start_Run(const Desktop& d, const std::vector<std::string>& shim, const std::string& tag) {
+    std::vector<std::string> env{"DATA=" + d.dir.file("data"), "DRAM=" + d.dir.file("dram"),
+                                 "TEMP=" + d.dir.file("temp"), "EXEC=" + d.dir.file("exec")};
+    env.insert(env.end(), shim.begin(), shim.end());
+    return testutil::Spawn({kProgram, "C001", "0", "1", "1", "-refresh"}, env, d.dir.file("out" + tag + ".txt"),
+                           d.dir.file("err" + tag + ".txt"), d.project);
+}
+
+// A process of the test's that is killed, should the test end before it.
+struct Child {
+    pid_t pid;
+    ~Child() {
+        if (pid > 0 && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
+    }
+    // Its exit code once it has ended (it is then no longer the test's).
+    int Ended() { return testutil::Wait_Exit(std::exchange(pid, -1), testutil::kWindowExitMs); }
+};
+
+}  // namespace
+
+// A run stopped (SIGSTOP, as Ctrl+Z stops it) with the folder's lock, just
+// before the rename that commits its new pair: a second refresh of the
+// component waited for the lock without a word, for as long as the first
+// stayed stopped. Now it says on the console which run holds the lock and
+// that it is stopped, goes on as soon as that run has gone on, and gives up
+// after the time given (VEK_LOCK_WAIT; 60 s unless set): the list then says
+// why no check stands, and the stopped run, once continued, puts its pair
+// in place.
+TEST(FolderRuns, ARunStoppedWithTheFolderLockIsWaitedForABoundedTime) {
+    Desktop fresh;
+    fresh.Add("flat_bar", "C001");
+    ASSERT_EQ(fresh.Run("C001 " + kRun), 1) << fresh.err;
+    for (const bool gives_up : {false, true}) {
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        Child first{Start_Run(d,
+                              {"LD_PRELOAD=" WELD_FAULT_SHIM, "WELD_FAULT_OP=rename", "WELD_FAULT_MATCH=C001_01.OLI.new",
+                               "WELD_FAULT_AT=1", "WELD_FAULT_ACTION=stop"},
+                              "1")};
+        ASSERT_GT(first.pid, 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(first.pid, &status, WUNTRACED), first.pid);
+        ASSERT_TRUE(WIFSTOPPED(status)) << testutil::Read_File(d.dir.file("err1.txt"));
+        const std::string folder = fs::absolute(d.project).lexically_normal().string();
+        const std::string holder = "run " + std::to_string(first.pid) + " (schweissnaht C001 0 1 1 -refresh, stopped)";
+        if (!gives_up) {
+            Child second{Start_Run(d, {}, "2")};
+            const std::string waits = folder + ": waiting for its lock, held by " + holder + ", at most 60 s\n";
+            EXPECT_TRUE(testutil::Wait_Until([&] { return testutil::Read_File(d.dir.file("err2.txt")) == waits; },
+                                             testutil::kWindowStepMs))
+                << testutil::Read_File(d.dir.file("err2.txt"));
+            kill(first.pid, SIGCONT);
+            EXPECT_EQ(first.Ended(), 1) << testutil::Read_File(d.dir.file("err1.txt"));
+            EXPECT_EQ(second.Ended(), 1);
+            EXPECT_EQ(testutil::Read_File(d.dir.file("err2.txt")), waits);
+        } else {
+            // (timeout: a run that waits for ever, as it did, ends all the same.)
+            EXPECT_EQ(d.Run("C001 " + kRun, true, "VEK_LOCK_WAIT=1 timeout 120"), 2);
+            EXPECT_EQ(d.err.rfind(folder + ": waiting for its lock, held by " + holder + ", at most 1 s\n" +
+                                      folder + ": its lock is still held by " + holder +
+                                      " after 1 s: nothing is changed there\n",
+                                  0),
+                      0u)
+                << d.err;
+            EXPECT_NE(d.File("C001_01.OLI").find("\n Druckliste C001_01.OLI: Ordner von einem anderen Lauf gesperrt\n"),
+                      std::string::npos);
+            kill(first.pid, SIGCONT);
+            EXPECT_EQ(first.Ended(), 1) << testutil::Read_File(d.dir.file("err1.txt"));
+        }
+        // The continued run's pair stands whole, and nothing else is left.
+        EXPECT_TRUE(d.File("C001_01.OLI") == fresh.File("C001_01.OLI")) << gives_up;
+        EXPECT_TRUE(d.File("C0010001.SPF") == fresh.File("C0010001.SPF")) << gives_up;
+        EXPECT_EQ(d.Files(), kPair) << gives_up;
+    }
+}
+
+namespace {
+
+// The names in the project folder of temporaries of saves of `target`.
+Names Temporaries_Of(const Desktop& d, const std::string& target) {
+    Names found;
+    for (const std::string& name : d.Files())
+        if (name.rfind(".vek-", 0) == 0 && name.find("-" + target + "-") != std::string::npos) found.push_back(name);
+    return found;
+}
+
+}  // namespace
+
+// A run killed while it wrote the list that says why no check stands, and
+// the viewer killed while it wrote a list's PDF, each left its temporary
+// (".vek-<id>-C001_01.OLI-...", ".vek-<id>-C001_01.pdf-..."), which only the
+// next such save of the same file removed: sound runs left them for good.
+// Now every run removes those whose writer is gone, and leaves those of
+// saves that go on: of a viewer writing the PDF at the same time, which
+// then puts its PDF in place, and of a save of another machine that holds
+// its temporary.
+TEST(FolderRuns, TemporariesOfKilledSavesGoWithTheNextRun) {
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    ASSERT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+    const std::string input = d.File("C001_01.INP");
+    testutil::Write_File(d.project + "/C001_01.INP", "1\n");
+    EXPECT_NE(d.Run("C001 " + kRun, true, Fault_Shim("rename", "C001_01.OLI", 1, "kill")), 1);
+    testutil::Write_File(d.project + "/C001_01.INP", input);
+    // A viewer that writes the PDF meanwhile, held just before its rename;
+    // then one killed there.
+    const std::string viewer = std::string(WELD_BINARY_DIR) + "/bin/oliview '" + d.project + "/C001_01.OLI'";
+    const std::string go = d.dir.file("go"), code = d.dir.file("viewer.txt");
+    struct Release {
+        std::string go;
+        ~Release() { testutil::Write_File(go, ""); }
+    } release{go};
+    const std::string held = "WELD_FAULT_HOLD='" + go + "' " + Fault_Shim("rename", "C001_01.pdf", 1, "hold");
+    ASSERT_EQ(std::system(("(" + held + " " + viewer + " 2>/dev/null; echo $? >'" + code + "') &").c_str()), 0);
+    ASSERT_TRUE(testutil::Wait_Until([&] { return fs::exists(go + ".held"); }, testutil::kWindowStepMs));
+    const Names live = Temporaries_Of(d, "C001_01.pdf");
+    ASSERT_EQ(live.size(), 1u);
+    const std::string killed = Fault_Shim("rename", "C001_01.pdf", 1, "kill");
+    EXPECT_NE(std::system(("(" + killed + " " + viewer + ") 2>/dev/null").c_str()), 0);
+    ASSERT_EQ(Temporaries_Of(d, "C001_01.OLI").size(), 1u);
+    ASSERT_EQ(Temporaries_Of(d, "C001_01.pdf").size(), 2u);
+    // A save of another machine (its process id means nothing here: one
+    // beyond this machine's largest), which holds its temporary.
+    const long beyond = std::atol(testutil::Read_File("/proc/sys/kernel/pid_max").c_str()) + 1;
+    const std::string remote = ".vek-" + std::to_string(beyond) + "-C001_01.OLI-remote";
+    testutil::Write_File(d.project + "/" + remote, "");
+    const int holds = open((d.project + "/" + remote).c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_EQ(flock(holds, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+    EXPECT_EQ(Temporaries_Of(d, "C001_01.OLI"), Names{remote});
+    EXPECT_EQ(Temporaries_Of(d, "C001_01.pdf"), live);
+    close(holds);
+    fs::remove(d.project + "/" + remote);
+    testutil::Write_File(go, "");
+    ASSERT_TRUE(testutil::Wait_Until([&] { return !testutil::Read_File(code).empty(); }, testutil::kWindowExitMs));
+    EXPECT_EQ(testutil::Read_File(code), "0\n");
+    EXPECT_EQ(d.File("C001_01.pdf").rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(d.Files(), (Names{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT", "C001_01.pdf"}));
+}
