@@ -25,6 +25,7 @@
 #include "weldapp/exchange.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
+#include "weldapp/typed_section.h"
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
@@ -852,7 +853,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Keep_Ec_Choices(record);
     v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
     Follow_Code(record, was_ec);
-    if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
+    Keep_Typed_Section(&n.profile, v.code_is_ec, was_ec);
     Snap_Lengths_To_Edges(&n);
     int numbers_before[NAHT_SLOTS];
     double lengths_before[NAHT_SLOTS], throats_before[NAHT_SLOTS];
@@ -1025,6 +1026,7 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
         item("unter EC 3 gewählt "_cp + chosen + ":");
         lines.push_back("  geöffnet gilt unter EC 3 die Wahl von DIN 18800."_cp);
     }
+    for (const std::string& line : Typed_Section_Omissions(&n.profile, v.code_is_ec)) lines.push_back(line);
     if (!lines.empty())
         lines.insert(lines.begin(), "Die Eingabedatei hält nur, was zur Zeit gewählt ist. Nicht gespeichert wird:"_cp);
     return lines;
@@ -1052,4 +1054,5 @@ void Forget_Kept_Welds(void) {
     g_kept_fu = Kept_Throat{};
     for (Shown_Slot& slot : g_shown) slot = Shown_Slot{};
     g_refreshes = 0;
+    Forget_Typed_Section();
 }
