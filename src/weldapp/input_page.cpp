@@ -20,6 +20,7 @@
 #include "platform/screen.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_register.h"
+#include "weldapp/code_materials.h"
 #include "weldapp/connection_preview.h"
 #include "weldapp/din_anschluss.h"
 #include "weldapp/exchange.h"
@@ -915,7 +916,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         n.a_w_fo = n.a_w_fu = n.a_w;
         v.default_throat_request = 0;
     }
-    n.material.kind = n.profile.material.kind = n.plate.material.kind = record->code_setting;
+    Follow_Code_In_Materials(record);
     Check_Material_Params(&n.material, 0.0, nullptr, 0, "");
     if (n.uniform_grade) {
         Init_Material_Params_For_Thickness(&n.material, &n.profile.material, Get_Profile_Max_Dimension(&n.profile));
@@ -1027,6 +1028,7 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
         lines.push_back("  geöffnet gilt unter EC 3 die Wahl von DIN 18800."_cp);
     }
     for (const std::string& line : Typed_Section_Omissions(&n.profile, v.code_is_ec)) lines.push_back(line);
+    for (const std::string& line : Code_Material_Omissions(record)) lines.push_back(line);
     if (!lines.empty())
         lines.insert(lines.begin(), "Die Eingabedatei hält nur, was zur Zeit gewählt ist. Nicht gespeichert wird:"_cp);
     return lines;
@@ -1055,4 +1057,5 @@ void Forget_Kept_Welds(void) {
     for (Shown_Slot& slot : g_shown) slot = Shown_Slot{};
     g_refreshes = 0;
     Forget_Typed_Section();
+    Forget_Code_Materials();
 }
