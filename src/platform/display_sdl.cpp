@@ -316,7 +316,7 @@ void Translate(const SDL_Event& e, Batch& b)
              * onto a button and clicked at once). */
             Note_Move(b, x, y);
             Flush_Move(b);
-            VEK_Script_Press(x, y, button);
+            VEK_Script_Press(x, y, button, e.button.clicks);
         } else {
             Note_Move(b, x, y);
             Flush_Move(b);

@@ -676,8 +676,9 @@ void Numbers_Last_Shown(const int* before, int* merged) {
 // on the round one).
 bool g_round_single = false;
 
-// a_w,fu while a tee, which has no lower flange, holds it at 0: an I section
-// chosen after it gets it back.
+// a_w,fu while a tee, which has no lower flange, holds it at 0: any other
+// profile chosen after it gets it back (only an I section's weld all round
+// uses it, but the input file holds it for every profile).
 Kept_Throat g_kept_fu;
 
 // Why the lengths of the single welds changed.
@@ -897,7 +898,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Clip_Extents_By_Profile(&prev, n.length);
     if (n.profile.kind == STAHLPROFIL_KIND_DIMENSIONS && n.profile.type != type_before)
         Report_Dimensions_Missing(n.profile);
-    if (g_kept_fu.held && Is_Profile_Type_In(PROFILTYP_MASK_I, n.profile.type)) {
+    if (g_kept_fu.held && !Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
         if (n.a_w_fu == 0.0) n.a_w_fu = g_kept_fu.typed;
         g_kept_fu = Kept_Throat{};
     }
