@@ -527,25 +527,6 @@ void Notice(int count, const char* one, const char* many, const std::vector<std:
     Draw_Message();
 }
 
-// Tells which throats of the single welds the weld layout has cut (a butt
-// weld is no thicker than the part it joins, half of it from each side),
-// each with its old and new value: a field must not change behind the
-// user's back. before: the throats by slot before the layout. Welds the
-// layout numbers off (faces only an all-round weld uses) are not shown and
-// not named. Nothing when none was cut.
-void Report_Cut_Throats(const Nahtbild& n, const double* before) {
-    // Cut as the field shows it: a catalogue's single-precision thickness
-    // may take a hair off a throat on its limit.
-    std::vector<std::string> lines;
-    const int count = Changed_Welds(n.number, "aw", before, n.throat, true, &lines);
-    if (count == 0) return;
-    Notice(count, "Die Dicke einer Stumpfnaht wurde begrenzt:", "Die Dicken der Stumpfnähte wurden begrenzt:"_cp,
-           lines,
-           {n.no_throat_check ? "Eine Stumpfnaht ist höchstens so dick wie das Blech t, das sie anschließt,"_cp
-                              : "Eine Stumpfnaht (HY-Naht) ist höchstens t - max(0.2 t; 3 mm) dick,"_cp,
-            "von beiden Seiten geschweißt je die Hälfte davon."_cp});
-}
-
 // A throat the layout made other than what was typed, by slot: the value
 // typed, and the one the layout left (`now`), which the field holds unless
 // it was typed or replaced since.
@@ -568,28 +549,53 @@ void Give_Back_Typed(Kept_Throats& kept, Nahtbild& n) {
 }
 
 // The throats a butt weld of the single welds cut, as long as the field
-// holds the cut value: what was typed comes back when the welds are fillet
-// welds again (chosen so, or because DIN 18800 checks single welds as
-// fillet welds), for a throat only a butt weld is limited to.
+// holds the cut value: each refresh starts from what was typed, by face
+// (another profile's butt welds are cut by its own parts, not by those of
+// the profile before it), and the layout cuts anew; what was typed stays
+// when the welds are fillet welds again (chosen so, or because DIN 18800
+// checks single welds as fillet welds), for a throat only a butt weld is
+// limited to.
 Kept_Throats g_cut;
+// The slots the refresh gave their typed throat back, and the throats as
+// the fields showed them when it began.
+bool g_cut_given[NAHT_SLOTS];
+double g_shown_throats[NAHT_SLOTS];
 
 void Forget_Cut_Throats() { Forget_Throats(g_cut); }
 
-// Keeps what the layout cut: the first value typed, the last value cut.
+// Keeps what the layout cut: before, the throats (as typed) before it.
 void Hold_Cut_Throats(const Nahtbild& n, const double* before) {
-    for (int i = 0; i < NAHT_SLOTS; i++) {
-        if (!(n.throat[i] < before[i])) continue;
-        if (!g_cut[i].held) g_cut[i] = Kept_Throat{true, before[i], n.throat[i]};
-        else g_cut[i].now = n.throat[i];
-    }
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (n.throat[i] < before[i]) g_cut[i] = Kept_Throat{true, before[i], n.throat[i]};
 }
 
-// Fillet welds again: the throats the butt weld cut, still as it cut them,
-// are what was typed, and a box names them with both values.
-void Restore_Cut_Throats(Nahtbild& n) {
+// Tells which throats of the single welds the weld layout has cut (a butt
+// weld is no thicker than the part it joins, half of it from each side),
+// each from its typed value to the one the field shows now, where the field
+// showed another before the refresh: a field must not change behind the
+// user's back. before: the throats by slot before the layout. Welds the
+// layout numbers off (faces only an all-round weld uses) are not shown and
+// not named. Nothing when none was cut.
+void Report_Cut_Throats(const Nahtbild& n, const double* before) {
+    double typed[NAHT_SLOTS];
+    for (int i = 0; i < NAHT_SLOTS; i++) typed[i] = n.throat[i] == g_shown_throats[i] ? n.throat[i] : before[i];
+    // Cut as the field shows it: a catalogue's single-precision thickness
+    // may take a hair off a throat on its limit.
+    std::vector<std::string> lines;
+    const int count = Changed_Welds(n.number, "aw", typed, n.throat, true, &lines);
+    if (count == 0) return;
+    Notice(count, "Die Dicke einer Stumpfnaht wurde begrenzt:", "Die Dicken der Stumpfnähte wurden begrenzt:"_cp,
+           lines,
+           {n.no_throat_check ? "Eine Stumpfnaht ist höchstens so dick wie das Blech t, das sie anschließt,"_cp
+                              : "Eine Stumpfnaht (HY-Naht) ist höchstens t - max(0.2 t; 3 mm) dick,"_cp,
+            "von beiden Seiten geschweißt je die Hälfte davon."_cp});
+}
+
+// Fillet welds again: the throats the butt weld had cut are what was typed,
+// and a box names them with both values.
+void Report_Restored_Cut_Throats(const Nahtbild& n) {
     double before[NAHT_SLOTS];
-    std::copy(n.throat, n.throat + NAHT_SLOTS, before);
-    Give_Back_Typed(g_cut, n);
+    for (int i = 0; i < NAHT_SLOTS; i++) before[i] = g_cut_given[i] ? g_shown_throats[i] : n.throat[i];
     std::vector<std::string> lines;
     const int count = Changed_Welds(n.number, "aw", before, n.throat, false, &lines);
     if (count == 0) return;
@@ -611,6 +617,18 @@ Kept_Throats g_hidden;
 void Hold_Hidden_Throats(const Nahtbild& n, const double* before) {
     for (int i = 0; i < NAHT_SLOTS; i++)
         if (n.throat[i] != before[i]) g_hidden[i] = Kept_Throat{true, before[i], n.throat[i]};
+}
+
+// At the start of a refresh: what was typed, in every slot whose field
+// still shows what a layout made of it (a throat typed since is what the
+// user wants now). The single welds' cut throats stay as they were cut
+// while another arrangement hides the single welds.
+void Give_Back_Kept_Throats(Nahtbild& n) {
+    std::copy(n.throat, n.throat + NAHT_SLOTS, g_shown_throats);
+    Give_Back_Typed(g_hidden, n);
+    const bool single = Nachweis_Page.arrangement == ANORDNUNG_EINZELNAEHTE;
+    for (int i = 0; i < NAHT_SLOTS; i++) g_cut_given[i] = single && g_cut[i].held && n.throat[i] == g_cut[i].now;
+    if (single) Give_Back_Typed(g_cut, n);
 }
 
 // Slots from here on exist only with all-round welding.
@@ -848,7 +866,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     if (!record) return;
     Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
-    Give_Back_Typed(g_hidden, n);
+    Give_Back_Kept_Throats(n);
     Stahlprofil& prev = v.previous_profile;
     const int type_before = prev.type;
     const bool was_ec = v.code_is_ec != 0;
@@ -890,10 +908,6 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         if (laid_anew) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
         else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, numbers_before, lengths_before);
         other_welds = other_profile && !laid_anew;
-        // Cut throats are kept by face: they are another weld's once the
-        // single welds are numbered otherwise. (The faces of an all-round
-        // weld, which the layout numbers off for single welds, do not count.)
-        if (!std::equal(n.number, n.number + kFirstAllRoundSlot, numbers_before)) Forget_Cut_Throats();
     }
     Clip_Extents_By_Profile(&prev, n.length);
     if (n.profile.kind == STAHLPROFIL_KIND_DIMENSIONS && n.profile.type != type_before)
@@ -924,10 +938,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         Init_Material_Params_For_Thickness(&n.material, &n.plate.material, n.plate.t);
     }
     Sheet_Switches_to_Record(record);
-    // A throat typed since it was cut is what the user wants now.
-    for (int i = 0; i < NAHT_SLOTS; i++)
-        if (g_cut[i].held && n.throat[i] != g_cut[i].now) g_cut[i] = Kept_Throat{};
-    if (n.weld_kind == WELD_FILLET && !n.all_round) Restore_Cut_Throats(n);
+    if (n.weld_kind == WELD_FILLET && !n.all_round) Report_Restored_Cut_Throats(n);
     double before[NAHT_SLOTS];
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
     const double fu_before = n.a_w_fu;

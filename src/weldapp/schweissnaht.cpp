@@ -178,9 +178,11 @@ static void set_throats(Nahtbild* n, std::initializer_list<int> slots, double a)
     for (int k : slots) n->throat[k] = a;
 }
 
+// Faces the profile does not number keep their throats: they are those of
+// another profile's welds, which count again with it.
 static void limit_throats(Nahtbild* n, std::initializer_list<int> slots, double limit) {
     for (int k : slots)
-        if (n->throat[k] > limit) n->throat[k] = limit;
+        if (n->number[k] > 0 && n->throat[k] > limit) n->throat[k] = limit;
 }
 
 // A group of slots joining one part of thickness t: welded from both sides
