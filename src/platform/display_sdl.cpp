@@ -91,6 +91,7 @@ struct Display {
     Clock::time_point opened;
     Clock::time_point last_show;
     bool exposed = false;          /* the window lost its contents */
+    bool png_behind = false;       /* the window changed since VEK_WINDOW_PNG was written */
     int pushed_x = 0, pushed_y = 0;  /* the mouse as the queue knows it */
 };
 
@@ -230,6 +231,16 @@ void Show(bool force)
     D.exposed = false;
     if (!changed) return;
     D.shown.assign(pixels, pixels + n);
+    D.png_behind = true;
+}
+
+/* The file of VEK_WINDOW_PNG follows the window when the program waits:
+ * a test looks at it once the program has come to rest, and a file for
+ * every change of a busy screen (a text typed key by key) only costs time. */
+void Write_Window_Png(void)
+{
+    if (!D.png_behind) return;
+    D.png_behind = false;
     if (const char* png = std::getenv("VEK_WINDOW_PNG"); png && *png) Screen_Write_PNG(png);
 }
 
@@ -512,6 +523,7 @@ int VEK_Display_Wait(long long timeout_ms)
         if (b.queued || b.keymask) return 1;
         long long left = timeout_ms < 0 ? kPollMs : timeout_ms - Ms_Since(start);
         if (left <= 0) return 0;
+        Write_Window_Png();
         Tell_Rest();
         sdl.SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
     }
