@@ -86,7 +86,7 @@ struct Display {
     int scale = 1;
     int width = 0, height = 0;     /* the screen's size the window was made for */
     std::vector<int> shown;        /* colour indices as last shown */
-    std::vector<unsigned> rgb;     /* work buffer of pxScreenRGB */
+    std::vector<Uint32> mapped;    /* work buffer: a row as the window's surface takes it */
     std::string title;             /* window title as set, code page 850 */
     Clock::time_point opened;
     Clock::time_point last_show;
@@ -160,9 +160,13 @@ void Update_Title(void)
 }
 
 /* Copies one row of mapped pixels `scale` times wide into the surface row. */
-void Put_Row(unsigned char* row, const std::vector<Uint32>& mapped, int bpp, int scale)
+void Put_Row(unsigned char* row, const Uint32* mapped, int w, int bpp, int scale)
 {
-    for (size_t x = 0; x < mapped.size(); ++x)
+    if (bpp == 4 && scale == 1) {
+        std::memcpy(row, mapped, (size_t)w * 4);
+        return;
+    }
+    for (int x = 0; x < w; ++x)
         for (int k = 0; k < scale; ++k, row += bpp) {
             if (bpp == 4) std::memcpy(row, &mapped[x], 4);
             else if (bpp == 2) {
@@ -179,7 +183,8 @@ void Put_Row(unsigned char* row, const std::vector<Uint32>& mapped, int bpp, int
 
 /* Draws the screen into the window's surface and shows it.  False when the
  * window has no surface of the expected size (it is then tried again at
- * the next showing). */
+ * the next showing).  A run of one colour index (most of a screen) is
+ * mapped once. */
 bool Paint(void)
 {
     SDL_Surface* surface = sdl.SDL_GetWindowSurface(D.window);
@@ -187,23 +192,27 @@ bool Paint(void)
     if (!surface || surface->w < w * s || surface->h < h * s) return false;
     const int bpp = surface->format->BytesPerPixel;
     if (bpp < 2 || bpp > 4) return false;
-    D.rgb.resize((size_t)w * h);
-    pxScreenRGB(D.rgb.data());
     if (SDL_MUSTLOCK(surface) && sdl.SDL_LockSurface(surface) != 0) return false;
-    std::vector<Uint32> mapped((size_t)w);
-    unsigned last_rgb = 0;
-    Uint32 last_mapped = sdl.SDL_MapRGB(surface->format, 0, 0, 0);
+    D.mapped.resize((size_t)w);
+    Uint32* mapped = D.mapped.data();
+    const int* pixels = pxScreenPixels();
+    bool any = false;
+    int last_index = 0;
+    Uint32 last_mapped = 0;
     for (int y = 0; y < h; ++y) {
+        const int* row = pixels + (size_t)y * w;
         for (int x = 0; x < w; ++x) {
-            unsigned c = D.rgb[(size_t)y * w + x];
-            if (c != last_rgb) {
-                last_rgb = c;
-                last_mapped = sdl.SDL_MapRGB(surface->format, (Uint8)(c >> 16), (Uint8)(c >> 8), (Uint8)c);
+            if (!any || row[x] != last_index) {
+                int r = 0, g = 0, b = 0;
+                pxQCR(row[x], &r, &g, &b);
+                last_index = row[x];
+                last_mapped = sdl.SDL_MapRGB(surface->format, (Uint8)r, (Uint8)g, (Uint8)b);
+                any = true;
             }
             mapped[x] = last_mapped;
         }
         for (int k = 0; k < s; ++k)
-            Put_Row((unsigned char*)surface->pixels + (size_t)(y * s + k) * surface->pitch, mapped, bpp, s);
+            Put_Row((unsigned char*)surface->pixels + (size_t)(y * s + k) * surface->pitch, mapped, w, bpp, s);
     }
     if (SDL_MUSTLOCK(surface)) sdl.SDL_UnlockSurface(surface);
     return sdl.SDL_UpdateWindowSurface(D.window) == 0;
