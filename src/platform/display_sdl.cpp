@@ -9,6 +9,7 @@
 #include "platform/display_sdl.h"
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
 
 #include <cerrno>
 #include <chrono>
@@ -35,6 +36,7 @@ namespace {
     X(SDL_CreateWindow) \
     X(SDL_Delay) \
     X(SDL_DestroyWindow) \
+    X(SDL_EventState) \
     X(SDL_GetError) \
     X(SDL_GetWindowFlags) \
     X(SDL_GetWindowSurface) \
@@ -81,7 +83,7 @@ using Clock = std::chrono::steady_clock;
 enum { kMaxScale = 8, kFlushEveryMs = 10, kPollShowEveryMs = 30 };
 constexpr long long kPollMs = 10;
 
-struct Display {
+struct Shown_Window {
     SDL_Window* window = nullptr;
     int scale = 1;
     int width = 0, height = 0;     /* the screen's size the window was made for */
@@ -92,10 +94,15 @@ struct Display {
     Clock::time_point last_show;
     bool exposed = false;          /* the window lost its contents */
     bool png_behind = false;       /* the window changed since VEK_WINDOW_PNG was written */
+    /* The presses in quick succession at one place, by the display's own
+     * times of them (see Count_Click). */
+    unsigned long last_press_time = 0;
+    int last_press_button = 0, last_press_x = 0, last_press_y = 0, clicks = 0;
+    int next_press_clicks = 0;     /* for the press the display told of, 0: none told */
     int pushed_x = 0, pushed_y = 0;  /* the mouse as the queue knows it */
 };
 
-Display D;
+Shown_Window D;
 long long elapsed_before = 0;  /* ms of earlier windows */
 
 /* The rests told through VEK_WINDOW_IDLE (display_sdl.h). */
@@ -293,6 +300,27 @@ void Note_Move(Batch& b, int x, int y)
     b.move_y = y;
 }
 
+/* A double click is two presses of one button within kDoubleClickMs and
+ * kDoubleClickPx of each other, as the user made them: by the X server's
+ * times of the presses, not by when a busy program gets round to reading
+ * them (SDL counts by the latter). */
+constexpr unsigned long kDoubleClickMs = 500;
+constexpr int kDoubleClickPx = 4;
+
+void Count_Click(const SDL_SysWMmsg* m)
+{
+    if (!m || m->subsystem != SDL_SYSWM_X11 || m->msg.x11.event.type != ButtonPress) return;
+    const XButtonEvent& b = m->msg.x11.event.xbutton;
+    const bool again = D.clicks > 0 && (int)b.button == D.last_press_button && b.time - D.last_press_time <= kDoubleClickMs &&
+                       std::abs(b.x - D.last_press_x) <= kDoubleClickPx && std::abs(b.y - D.last_press_y) <= kDoubleClickPx;
+    D.clicks = again ? D.clicks + 1 : 1;
+    D.last_press_time = b.time;
+    D.last_press_button = (int)b.button;
+    D.last_press_x = b.x;
+    D.last_press_y = b.y;
+    D.next_press_clicks = D.clicks;
+}
+
 int Button_Of(Uint8 sdl_button)
 {
     switch (sdl_button) {
@@ -336,7 +364,8 @@ void Translate(const SDL_Event& e, Batch& b)
              * onto a button and clicked at once). */
             Note_Move(b, x, y);
             Flush_Move(b);
-            VEK_Script_Press(x, y, button, e.button.clicks);
+            VEK_Script_Press(x, y, button, D.next_press_clicks > 0 ? D.next_press_clicks : e.button.clicks);
+            D.next_press_clicks = 0;
         } else {
             Note_Move(b, x, y);
             Flush_Move(b);
@@ -375,6 +404,9 @@ void Translate(const SDL_Event& e, Batch& b)
         for (int i = 0; i < n; ++i) Queue_Key(b, keys[i]);
         break;
     }
+    case SDL_SYSWMEVENT:
+        Count_Click(e.syswm.msg);
+        break;
     case SDL_WINDOWEVENT:
         switch (e.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
@@ -442,7 +474,7 @@ void Forget_Window(void)
 {
     if (!D.window) return;
     elapsed_before += Ms_Since(D.opened);
-    D = Display();
+    D = Shown_Window();
 }
 
 }  // namespace
@@ -463,7 +495,7 @@ int Init_Grafik_Mode(void)
         std::fprintf(stderr, "no window: %s\n", sdl.SDL_GetError());
         return 0;
     }
-    D = Display();
+    D = Shown_Window();
     D.scale = Scale_From_Environment();
     D.width = NPIXEL_X;
     D.height = NPIXEL_Y;
@@ -475,6 +507,7 @@ int Init_Grafik_Mode(void)
         return 0;
     }
     sdl.SDL_StartTextInput();
+    sdl.SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     D.opened = Clock::now();
     D.pushed_x = M_XPOS;
     D.pushed_y = M_YPOS;
@@ -492,7 +525,7 @@ void Exit_Grafik_Mode(void)
     /* Forgotten first, so that nothing is closed twice. */
     SDL_Window* window = D.window;
     elapsed_before += Ms_Since(D.opened);
-    D = Display();
+    D = Shown_Window();
     sdl.SDL_StopTextInput();
     sdl.SDL_DestroyWindow(window);
     sdl.SDL_Quit();

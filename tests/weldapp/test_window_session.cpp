@@ -3,7 +3,9 @@
 // and confirmed with Enter; the profile picked in the stand-in of the
 // profile manager (a window of its own); five load cases (N and M_y) typed
 // into the table, a row appended by its icon after each but the last, the
-// icon clicked while the cell's editor is still open; the chart's tab and
+// icon clicked while the cell's editor is still open; the last row
+// duplicated and the copy's original deleted by a double click on its icon
+// (the copy stays); the chart's tab and
 // "Ende" clicked, and its question confirmed with Enter, the pointer
 // resting on its choices. The input file then holds what was entered.
 // First the annex chooser is opened from the bar and confirmed with Enter,
@@ -122,6 +124,7 @@ constexpr int kEndButton[2] = {1250, 27};
 constexpr int kEndChoices[2] = {600, 520};  // the question's radio buttons
 constexpr int kLoadColumn[2] = {97, 179};   // N, M_y
 int Load_Field_Y(int k) { return 140 + 22 * (k - 1) + 51; }
+constexpr int kDeleteIconX = 66, kDuplicateIconX = 85;  // a row's icons, at its fields' height
 int Append_Icon_Y(int k) { return 133 + 22 * k + 55; }
 // The picker's rows: 18 pixels from y 58 of its 600 x 640 window.
 int Picker_Row_Y(int row) { return 58 + 18 * row + 9; }
@@ -247,6 +250,11 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
     // then jumping onto the chart's tab and pressing at once; then "Ende".
     ASSERT_TRUE(main.Key("Return"));
     ASSERT_TRUE(main.Key("Escape"));
+    // Row 5 duplicated, then deleted by a double click on its icon: the
+    // first click takes it, the second of the double click, on the copy
+    // that moved up under the pointer, nothing.
+    ASSERT_TRUE(main.Click(kDuplicateIconX, Load_Field_Y(5)));
+    ASSERT_TRUE(main.Send(main.At(kDeleteIconX, Load_Field_Y(5)) + " click --repeat 2 --delay 60 1", 4));
     ASSERT_TRUE(main.Click(kLoadsTab[0], kLoadsTab[1]));
     ASSERT_TRUE(main.Move(600, 600));
     keep(png);
