@@ -18,8 +18,9 @@ struct Kept_Grade {
 // By material: the connection's, the profile's, the plate's.
 Kept_Grade g_kept[3];
 
-Materialparameter_Record* Material(SchweissnahtAnschluss* r, int k) {
-    Nahtbild& n = r->naht;
+template <class Record>
+auto* Material(Record* r, int k) {
+    auto& n = r->naht;
     return k == 0 ? &n.material : k == 1 ? &n.profile.material : &n.plate.material;
 }
 
@@ -77,7 +78,7 @@ void Follow_Code_In_Materials(SchweissnahtAnschluss* r) {
     if (lines.empty()) return;
     Init_Message();
     Set_Message_Title("Hinweis");
-    Fill_Message("%s", "DIN 18800 kennt die gewählte Stahlsorte nicht; nachgewiesen wird mit der Sorte seiner Liste:");
+    Fill_Message("%s", "DIN 18800 kennt die gewählte Stahlsorte nicht; nachgewiesen wird mit der Sorte seiner Liste:"_cp);
     for (const std::string& line : lines) Fill_Message("%s", line.c_str());
     Fill_Message("%s", "Unter EC 3 gilt wieder die gewählte Stahlsorte."_cp);
     Draw_Message();
@@ -88,7 +89,7 @@ std::vector<std::string> Code_Material_Omissions(const SchweissnahtAnschluss* r)
     if (!r || r->code_setting != CODE_SETTING_DIN18800) return lines;
     for (int k = 0; k < 3; k++) {
         const Kept_Grade& g = g_kept[k];
-        const bool own = Material(const_cast<SchweissnahtAnschluss*>(r), k)->own_values != 0;
+        const bool own = Material(r, k)->own_values != 0;
         if (!g.held || own || (r->naht.uniform_grade && k > 0) || Steel_Choice_To_Grade_Index(g.din) == g.ec) continue;
         lines.push_back("- " + std::string(Material_Words(r, k)) + " " + Ec_Name(g.ec) +
                         " unter EC 3: geöffnet gilt unter EC 3 "_cp + Ec_Name(Steel_Choice_To_Grade_Index(g.din)) + ".");
