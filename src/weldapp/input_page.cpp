@@ -658,6 +658,12 @@ struct Shown_Slot {
     int number;
     long stamp;
     char profile[STAHLPROFIL_NAME_SIZE];
+    // Every number the slot showed its weld with, and the throat it showed
+    // with it last: a profile of another family in between (a rectangular
+    // tube numbers the lower flange's face 4) does not make the face's weld
+    // new when its own profile comes back.
+    bool seen[NAHT_SLOTS + 1];
+    double throat_seen[NAHT_SLOTS + 1];
 };
 Shown_Slot g_shown[NAHT_SLOTS];
 long g_refreshes = 0;
@@ -669,6 +675,8 @@ void Remember_Shown_Numbers(const Nahtbild& n) {
         if (n.number[i] <= 0) continue;
         g_shown[i].number = n.number[i];
         g_shown[i].stamp = g_refreshes;
+        const int number = std::min(n.number[i], static_cast<int>(NAHT_SLOTS));
+        g_shown[i].seen[number] = true, g_shown[i].throat_seen[number] = n.throat[i];
         std::snprintf(g_shown[i].profile, sizeof g_shown[i].profile, "%s", Profile_Words(n.profile).c_str());
     }
 }
@@ -740,8 +748,10 @@ void Report_Renumbered_Throats(const Nahtbild& n, const int* before_number, cons
         if (n.all_round && k >= kFirstAllRoundSlot) return std::string();
         const std::string is = VEK_Decimal_Text(throat[k], 1, kFileDecimals) + " mm";
         const int* was = std::find(shown, shown + NAHT_SLOTS, number);
-        if (was == shown + NAHT_SLOTS) return "aw" + std::to_string(number) + " " + is + " (neu)";
-        const std::string old = VEK_Decimal_Text(before_throat[was - shown], 1, kFileDecimals) + " mm";
+        const bool seen_here = number <= NAHT_SLOTS && g_shown[k].seen[number];
+        if (was == shown + NAHT_SLOTS && !seen_here) return "aw" + std::to_string(number) + " " + is + " (neu)";
+        const double then = was == shown + NAHT_SLOTS ? g_shown[k].throat_seen[number] : before_throat[was - shown];
+        const std::string old = VEK_Decimal_Text(then, 1, kFileDecimals) + " mm";
         return old == is ? std::string() : "aw" + std::to_string(number) + " " + old + " auf " + is;
     };
     const int count = Weld_Items(n.number, changed, &lines);
