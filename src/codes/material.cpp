@@ -466,7 +466,12 @@ int Write_Material_Params(FILE* f, const Materialparameter_Record* m) {
     Pad_Blank(name, MATERIAL_NAME_SIZE);  // an empty name would vanish from the file
     Blank_To_Tilde(name);
     if (std::fprintf(f, " %d\n", 2) < 0) return 1;
-    if (std::fprintf(f, " %d %d %lf %lf %lf", m->grade, m->own_values, 0.0, 0.0, m->beta_w) < 0) return 1;
+    // The file holds no kind, and its readers take the grade as the weld
+    // grade table's: an entry of the steel choice list is written as the
+    // table's index of the same steel.
+    const int grade = m->kind == 1 && Steel_Choice_To_Grade_Index(m->grade) >= 0 ? Steel_Choice_To_Grade_Index(m->grade)
+                                                                                 : m->grade;
+    if (std::fprintf(f, " %d %d %lf %lf %lf", grade, m->own_values, 0.0, 0.0, m->beta_w) < 0) return 1;
     if (std::fprintf(f, " %lf %lf %lf %lf", m->E, m->nu, m->G, m->alpha_T) < 0) return 1;
     if (std::fprintf(f, " %lf %lf %lf %lf %lf %lf\n", m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3, m->f_u3) < 0)
         return 1;
@@ -675,6 +680,24 @@ const char* Steel_Choice_Name(int entry) {
 int Steel_Choice_To_Stahlguete_Code(int entry) {
     if (entry < 0 || entry >= STEEL_CHOICE_COUNT) return -1;
     return kChoiceRows[entry];
+}
+
+int Steel_Choice_To_Grade_Index(int entry) {
+    return Stahlguete_Code_To_Grade_Index(Steel_Choice_To_Stahlguete_Code(entry));
+}
+
+int Grade_Index_To_Steel_Choice(int grade) {
+    // Catalogue rows the list lacks, and the row it takes instead: S450 S355,
+    // S420 N/NL S355 N/NL, S420 M/ML S355 M/ML.
+    static const struct {
+        int missing, instead;
+    } kLower[] = {{32, 7}, {33, 10}, {34, 11}};
+    int code = Grade_Index_To_Stahlguete_Code(grade);
+    for (const auto& l : kLower)
+        if (code == l.missing) code = l.instead;
+    for (int entry = 0; code >= 0 && entry < STEEL_CHOICE_COUNT; ++entry)
+        if (kChoiceRows[entry] == code && (entry == 0 || kChoiceRows[entry - 1] != code)) return entry;
+    return -1;
 }
 
 int Grade_Index_To_Stahlguete_Code(int grade) {

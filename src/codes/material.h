@@ -104,6 +104,15 @@ const char* Steel_Choice_Name(int entry);
 // The steel catalogue row (DIN family) named by choice-list entry 0..10; a
 // separator resolves to the entry above it. -1 for any other entry.
 int Steel_Choice_To_Stahlguete_Code(int entry);
+// The weld grade table's index (kind 0) of the steel that choice-list entry
+// 0..10 names, -1 for any other entry.
+int Steel_Choice_To_Grade_Index(int entry);
+// The choice-list entry (kind 1, the DIN 18800 list) of weld grade index
+// 0..25: the entry of the same steel, or of the steel the catalogue takes
+// for it (a weathering or hollow-section steel its base grade); where the
+// list has none (S450, the S420 grades) the entry of the highest yield
+// strength below it in the same delivery condition. -1 for any other index.
+int Grade_Index_To_Steel_Choice(int grade);
 
 // ---- grade lists, material print text, plate resistances ----
 

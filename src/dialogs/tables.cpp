@@ -272,12 +272,15 @@ void Apply_Fill(Sheet_Table *t, Sheet_Table_Column *c, int mode, double first, d
 }
 
 // Acts on the first pending row request.  2 when the rows changed, else 0;
-// requests that name no row (or an append without template) are dropped.
+// requests that name no row (or an append without template) are dropped,
+// and so is a delete asked for by a press that is not a single click.
 int Do_Row_Request(Sheet_Table *t) {
     if (t->part[0].set && t->delete_request) {
         Sheet_Table_Row *row = Row_Number(t, t->delete_request);
         t->delete_request = 0;
-        if (row) {
+        // The second click of a double click deletes nothing: the first
+        // took its row, and the one under the pointer now is the next.
+        if (row && VEK_Press_Clicks() < 2) {
             Unlink(t, row);
             Free_Row(row);
             return 2;

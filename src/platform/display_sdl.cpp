@@ -9,6 +9,7 @@
 #include "platform/display_sdl.h"
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
 
 #include <cerrno>
 #include <chrono>
@@ -35,6 +36,7 @@ namespace {
     X(SDL_CreateWindow) \
     X(SDL_Delay) \
     X(SDL_DestroyWindow) \
+    X(SDL_EventState) \
     X(SDL_GetError) \
     X(SDL_GetWindowFlags) \
     X(SDL_GetWindowSurface) \
@@ -81,20 +83,26 @@ using Clock = std::chrono::steady_clock;
 enum { kMaxScale = 8, kFlushEveryMs = 10, kPollShowEveryMs = 30 };
 constexpr long long kPollMs = 10;
 
-struct Display {
+struct Shown_Window {
     SDL_Window* window = nullptr;
     int scale = 1;
     int width = 0, height = 0;     /* the screen's size the window was made for */
     std::vector<int> shown;        /* colour indices as last shown */
-    std::vector<unsigned> rgb;     /* work buffer of pxScreenRGB */
+    std::vector<Uint32> mapped;    /* work buffer: a row as the window's surface takes it */
     std::string title;             /* window title as set, code page 850 */
     Clock::time_point opened;
     Clock::time_point last_show;
     bool exposed = false;          /* the window lost its contents */
+    bool png_behind = false;       /* the window changed since VEK_WINDOW_PNG was written */
+    /* The presses in quick succession at one place, by the display's own
+     * times of them (see Count_Click). */
+    unsigned long last_press_time = 0;
+    int last_press_button = 0, last_press_x = 0, last_press_y = 0, clicks = 0;
+    int next_press_clicks = 0;     /* for the press the display told of, 0: none told */
     int pushed_x = 0, pushed_y = 0;  /* the mouse as the queue knows it */
 };
 
-Display D;
+Shown_Window D;
 long long elapsed_before = 0;  /* ms of earlier windows */
 
 /* The rests told through VEK_WINDOW_IDLE (display_sdl.h). */
@@ -159,9 +167,13 @@ void Update_Title(void)
 }
 
 /* Copies one row of mapped pixels `scale` times wide into the surface row. */
-void Put_Row(unsigned char* row, const std::vector<Uint32>& mapped, int bpp, int scale)
+void Put_Row(unsigned char* row, const Uint32* mapped, int w, int bpp, int scale)
 {
-    for (size_t x = 0; x < mapped.size(); ++x)
+    if (bpp == 4 && scale == 1) {
+        std::memcpy(row, mapped, (size_t)w * 4);
+        return;
+    }
+    for (int x = 0; x < w; ++x)
         for (int k = 0; k < scale; ++k, row += bpp) {
             if (bpp == 4) std::memcpy(row, &mapped[x], 4);
             else if (bpp == 2) {
@@ -178,7 +190,8 @@ void Put_Row(unsigned char* row, const std::vector<Uint32>& mapped, int bpp, int
 
 /* Draws the screen into the window's surface and shows it.  False when the
  * window has no surface of the expected size (it is then tried again at
- * the next showing). */
+ * the next showing).  A run of one colour index (most of a screen) is
+ * mapped once. */
 bool Paint(void)
 {
     SDL_Surface* surface = sdl.SDL_GetWindowSurface(D.window);
@@ -186,23 +199,27 @@ bool Paint(void)
     if (!surface || surface->w < w * s || surface->h < h * s) return false;
     const int bpp = surface->format->BytesPerPixel;
     if (bpp < 2 || bpp > 4) return false;
-    D.rgb.resize((size_t)w * h);
-    pxScreenRGB(D.rgb.data());
     if (SDL_MUSTLOCK(surface) && sdl.SDL_LockSurface(surface) != 0) return false;
-    std::vector<Uint32> mapped((size_t)w);
-    unsigned last_rgb = 0;
-    Uint32 last_mapped = sdl.SDL_MapRGB(surface->format, 0, 0, 0);
+    D.mapped.resize((size_t)w);
+    Uint32* mapped = D.mapped.data();
+    const int* pixels = pxScreenPixels();
+    bool any = false;
+    int last_index = 0;
+    Uint32 last_mapped = 0;
     for (int y = 0; y < h; ++y) {
+        const int* row = pixels + (size_t)y * w;
         for (int x = 0; x < w; ++x) {
-            unsigned c = D.rgb[(size_t)y * w + x];
-            if (c != last_rgb) {
-                last_rgb = c;
-                last_mapped = sdl.SDL_MapRGB(surface->format, (Uint8)(c >> 16), (Uint8)(c >> 8), (Uint8)c);
+            if (!any || row[x] != last_index) {
+                int r = 0, g = 0, b = 0;
+                pxQCR(row[x], &r, &g, &b);
+                last_index = row[x];
+                last_mapped = sdl.SDL_MapRGB(surface->format, (Uint8)r, (Uint8)g, (Uint8)b);
+                any = true;
             }
             mapped[x] = last_mapped;
         }
         for (int k = 0; k < s; ++k)
-            Put_Row((unsigned char*)surface->pixels + (size_t)(y * s + k) * surface->pitch, mapped, bpp, s);
+            Put_Row((unsigned char*)surface->pixels + (size_t)(y * s + k) * surface->pitch, mapped, w, bpp, s);
     }
     if (SDL_MUSTLOCK(surface)) sdl.SDL_UnlockSurface(surface);
     return sdl.SDL_UpdateWindowSurface(D.window) == 0;
@@ -230,6 +247,16 @@ void Show(bool force)
     D.exposed = false;
     if (!changed) return;
     D.shown.assign(pixels, pixels + n);
+    D.png_behind = true;
+}
+
+/* The file of VEK_WINDOW_PNG follows the window when the program waits:
+ * a test looks at it once the program has come to rest, and a file for
+ * every change of a busy screen (a text typed key by key) only costs time. */
+void Write_Window_Png(void)
+{
+    if (!D.png_behind) return;
+    D.png_behind = false;
     if (const char* png = std::getenv("VEK_WINDOW_PNG"); png && *png) Screen_Write_PNG(png);
 }
 
@@ -271,6 +298,27 @@ void Note_Move(Batch& b, int x, int y)
     b.move = true;
     b.move_x = x;
     b.move_y = y;
+}
+
+/* A double click is two presses of one button within kDoubleClickMs and
+ * kDoubleClickPx of each other, as the user made them: by the X server's
+ * times of the presses, not by when a busy program gets round to reading
+ * them (SDL counts by the latter). */
+constexpr unsigned long kDoubleClickMs = 500;
+constexpr int kDoubleClickPx = 4;
+
+void Count_Click(const SDL_SysWMmsg* m)
+{
+    if (!m || m->subsystem != SDL_SYSWM_X11 || m->msg.x11.event.type != ButtonPress) return;
+    const XButtonEvent& b = m->msg.x11.event.xbutton;
+    const bool again = D.clicks > 0 && (int)b.button == D.last_press_button && b.time - D.last_press_time <= kDoubleClickMs &&
+                       std::abs(b.x - D.last_press_x) <= kDoubleClickPx && std::abs(b.y - D.last_press_y) <= kDoubleClickPx;
+    D.clicks = again ? D.clicks + 1 : 1;
+    D.last_press_time = b.time;
+    D.last_press_button = (int)b.button;
+    D.last_press_x = b.x;
+    D.last_press_y = b.y;
+    D.next_press_clicks = D.clicks;
 }
 
 int Button_Of(Uint8 sdl_button)
@@ -316,7 +364,8 @@ void Translate(const SDL_Event& e, Batch& b)
              * onto a button and clicked at once). */
             Note_Move(b, x, y);
             Flush_Move(b);
-            VEK_Script_Press(x, y, button);
+            VEK_Script_Press(x, y, button, D.next_press_clicks > 0 ? D.next_press_clicks : e.button.clicks);
+            D.next_press_clicks = 0;
         } else {
             Note_Move(b, x, y);
             Flush_Move(b);
@@ -355,6 +404,9 @@ void Translate(const SDL_Event& e, Batch& b)
         for (int i = 0; i < n; ++i) Queue_Key(b, keys[i]);
         break;
     }
+    case SDL_SYSWMEVENT:
+        Count_Click(e.syswm.msg);
+        break;
     case SDL_WINDOWEVENT:
         switch (e.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
@@ -422,7 +474,7 @@ void Forget_Window(void)
 {
     if (!D.window) return;
     elapsed_before += Ms_Since(D.opened);
-    D = Display();
+    D = Shown_Window();
 }
 
 }  // namespace
@@ -443,7 +495,7 @@ int Init_Grafik_Mode(void)
         std::fprintf(stderr, "no window: %s\n", sdl.SDL_GetError());
         return 0;
     }
-    D = Display();
+    D = Shown_Window();
     D.scale = Scale_From_Environment();
     D.width = NPIXEL_X;
     D.height = NPIXEL_Y;
@@ -455,6 +507,7 @@ int Init_Grafik_Mode(void)
         return 0;
     }
     sdl.SDL_StartTextInput();
+    sdl.SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     D.opened = Clock::now();
     D.pushed_x = M_XPOS;
     D.pushed_y = M_YPOS;
@@ -472,7 +525,7 @@ void Exit_Grafik_Mode(void)
     /* Forgotten first, so that nothing is closed twice. */
     SDL_Window* window = D.window;
     elapsed_before += Ms_Since(D.opened);
-    D = Display();
+    D = Shown_Window();
     sdl.SDL_StopTextInput();
     sdl.SDL_DestroyWindow(window);
     sdl.SDL_Quit();
@@ -512,6 +565,7 @@ int VEK_Display_Wait(long long timeout_ms)
         if (b.queued || b.keymask) return 1;
         long long left = timeout_ms < 0 ? kPollMs : timeout_ms - Ms_Since(start);
         if (left <= 0) return 0;
+        Write_Window_Png();
         Tell_Rest();
         sdl.SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
     }

@@ -19,9 +19,10 @@
  *     modifier keys set getkeymask;
  *   - the clock is the real one: VEK_Clock_ms runs on in real
  *     milliseconds, VEKSleep and time-outs really wait.
- * The environment entry VEK_WINDOW_PNG names a file that every change of
- * the window also writes with Screen_Write_PNG, so that a test can compare
- * the window with the stand-in's own picture of it.
+ * The environment entry VEK_WINDOW_PNG names a file that the window writes
+ * with Screen_Write_PNG each time the program waits with a screen changed
+ * since the file was last written, so that a test can compare the window
+ * with the stand-in's own picture of it.
  * The entry VEK_WINDOW_IDLE names a file that the window rewrites each time
  * the program comes to rest waiting for the user, after it took window
  * events or slept: "TAKEN RESTS\n", the number of button presses, button

@@ -74,19 +74,20 @@ static void hand_gives_input(void)
     }
 }
 
-void VEK_Script_Click(int x, int y, int button)
+void VEK_Script_Click(int x, int y, int button, int clicks)
 {
     VEKScriptEvent e;
     e.kind = VEK_EV_CLICK;
     e.x = x;
     e.y = y;
     e.button = button;
+    e.value = clicks;
     push(e);
 }
 
-void VEK_Script_Press(int x, int y, int button)
+void VEK_Script_Press(int x, int y, int button, int clicks)
 {
-    VEK_Script_Click(x, y, button);
+    VEK_Script_Click(x, y, button, clicks);
     queue.back().kind = VEK_EV_PRESS;
 }
 

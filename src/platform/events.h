@@ -61,7 +61,7 @@ struct VEKScriptEvent {
     int kind = VEK_EV_NONE;
     int x = 0, y = 0;      /* click, move */
     int button = 1;        /* click, press, release: 1 left, 2 right, 3 middle */
-    int value = 0;         /* wheel delta, key code, menu entry, answer (1 yes, 0 no), type result */
+    int value = 0;         /* wheel delta, key code, menu entry, answer (1 yes, 0 no), type result, clicks of a press */
     std::string text;      /* type; snapshot: the file */
     std::vector<int> keys; /* keys: the key codes in order */
 };
@@ -73,9 +73,9 @@ enum {
 };
 
 /* Appending events; none of them can fail. */
-void VEK_Script_Click(int x, int y, int button = 1);
+void VEK_Script_Click(int x, int y, int button = 1, int clicks = 1);
 /* A press held until a VEK_Script_Release of the same button. */
-void VEK_Script_Press(int x, int y, int button = 1);
+void VEK_Script_Press(int x, int y, int button = 1, int clicks = 1);
 void VEK_Script_Release(int button = 1);
 void VEK_Script_Move(int x, int y);
 void VEK_Script_Wheel(int delta);

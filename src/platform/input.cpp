@@ -43,6 +43,7 @@ static int held_by_press[4];  /* [button]: held by a scripted press until its re
 /* The press the last wait returned, as it came (its place not confined);
  * kind VEK_EV_NONE when that wait returned something else. */
 static VEKScriptEvent last_press;
+static int last_press_clicks = 1;
 static int key_mask = 0;
 static int reported_key_mask = 0;  /* as the last VEK_MSG_KEYMASK told it */
 static int wheel_on = 1;
@@ -136,6 +137,7 @@ void VEK_Input_Reset(void)
     M_XPOS = M_YPOS = 0;
     for (int& h : held_by_press) h = 0;
     last_press = VEKScriptEvent();
+    last_press_clicks = 1;
     key_mask = reported_key_mask = 0;
     text_scroll_length = 0;
     LAST_SHEET_EDIT_KEY = 0;
@@ -233,6 +235,7 @@ static Wait_Step button_step(int mask, VEKMessage* message)
     place_mouse(e.x, e.y);
     *button_state(b) = 1;
     held_by_press[b] = e.kind == VEK_EV_PRESS;
+    last_press_clicks = e.value > 1 ? e.value : 1;
     int ev = button_event(b, 1);
     if (!(mask & ev)) return wait_goes_on;
     last_press = e;
@@ -319,6 +322,8 @@ int VEK_Give_Back_Press(void)
     last_press = VEKScriptEvent();
     return 1;
 }
+
+int VEK_Press_Clicks(void) { return last_press_clicks; }
 
 int Get_Mouse_Event(void)
 {

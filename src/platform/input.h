@@ -191,6 +191,14 @@ int VEK_Last_Press_Place(int* x, int* y);
  * there).  1 when a press was given back, 0 when the last wait returned
  * none. */
 int VEK_Give_Back_Press(void);
+/* How many presses at one place in quick succession the last press taken
+ * from the queue ends: 1 for a single click, 2 for the second press of a
+ * double click, as the window tells it (VEK_Script_Click and _Press take
+ * the count, 1 by default; a script file's lines are single clicks).  An
+ * action that the first click carried out and that a second one would
+ * repeat on something else (the row that moved up under the pointer) asks
+ * it. */
+int VEK_Press_Clicks(void);
 
 /* Puts the input state back to the start of the process: no button held,
  * no wheel turn, no modifier keys, no pending scroll mode of the text

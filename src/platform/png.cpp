@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <unordered_map>
+#include <cstring>
 #include <vector>
 
 #include "platform/posix.h"
@@ -19,29 +19,31 @@
 
 namespace {
 
-// Rows of RGB bytes of the rectangle; the rectangle is already cut.
+// Rows of RGB bytes of the rectangle; the rectangle is already cut. A run
+// of one colour index (most of a screen) is looked up once.
 std::vector<unsigned char> Rgb_Rows(int x1, int y1, int x2, int y2) {
-    std::vector<unsigned char> rgb;
-    rgb.reserve(static_cast<size_t>(x2 - x1 + 1) * (y2 - y1 + 1) * 3);
-    std::unordered_map<int, unsigned> cache;
-    for (int y = y1; y <= y2; y++)
-        for (int x = x1; x <= x2; x++) {
-            int c = pxGetPixel(x, y);
-            auto it = cache.find(c);
-            unsigned v;
-            if (it != cache.end()) {
-                v = it->second;
-            } else {
+    const int w = x2 - x1 + 1;
+    std::vector<unsigned char> rgb(static_cast<size_t>(w) * (y2 - y1 + 1) * 3);
+    const int* screen = pxScreenPixels();
+    unsigned char* out = rgb.data();
+    int last = 0;
+    unsigned char last_rgb[3] = {};
+    bool any = false;
+    for (int y = y1; y <= y2; y++) {
+        const int* row = screen + static_cast<size_t>(y) * NPIXEL_X + x1;
+        for (int x = 0; x < w; x++, out += 3) {
+            if (!any || row[x] != last) {
                 int r, g, b;
-                pxQCR(c, &r, &g, &b);
-                v = (static_cast<unsigned>(r) << 16) | (static_cast<unsigned>(g) << 8) |
-                    static_cast<unsigned>(b);
-                cache[c] = v;
+                pxQCR(row[x], &r, &g, &b);
+                last = row[x];
+                last_rgb[0] = static_cast<unsigned char>(r);
+                last_rgb[1] = static_cast<unsigned char>(g);
+                last_rgb[2] = static_cast<unsigned char>(b);
+                any = true;
             }
-            rgb.push_back(static_cast<unsigned char>(v >> 16));
-            rgb.push_back(static_cast<unsigned char>(v >> 8));
-            rgb.push_back(static_cast<unsigned char>(v));
+            std::memcpy(out, last_rgb, 3);
         }
+    }
     return rgb;
 }
 

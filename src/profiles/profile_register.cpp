@@ -25,6 +25,26 @@
 
 namespace {
 
+// The values and choices of a typed-in profile that its rows show, a bit
+// each.
+enum {
+    PROFILE_FIELD_H = 1u << 0,
+    PROFILE_FIELD_T_W = 1u << 1,
+    PROFILE_FIELD_B_FO = 1u << 2,
+    PROFILE_FIELD_T_FO = 1u << 3,
+    PROFILE_FIELD_B_FU = 1u << 4,
+    PROFILE_FIELD_T_FU = 1u << 5,
+    PROFILE_FIELD_B_UEO = 1u << 6,
+    PROFILE_FIELD_B_UEU = 1u << 7,
+    PROFILE_FIELD_R_1 = 1u << 8,
+    PROFILE_FIELD_R_2 = 1u << 9,
+    PROFILE_FIELD_A_O = 1u << 10,
+    PROFILE_FIELD_A_U = 1u << 11,
+    PROFILE_FIELD_ROLLED = 1u << 12,        // rolled or welded
+    PROFILE_FIELD_HOT_FINISHED = 1u << 13,  // a tube's making
+    PROFILE_FIELD_WELD_TOP = 1u << 14,      // fillet or butt weld of the upper flange
+    PROFILE_FIELD_WELD_BOTTOM = 1u << 15,   // and of the lower one
+};
 // Page state: one selection, button flag and class list per slot.
 Profilauswahl g_selection[PROFILE_REGISTER_SLOTS];
 int g_button[PROFILE_REGISTER_SLOTS];
@@ -49,8 +69,44 @@ struct Fit_State {
     Stahlprofil* profile = nullptr;
     bool separate = false;
     std::vector<Fitted_Field> fields;
+    unsigned shown = 0;  // PROFILE_FIELD_ bits of the fields and choices the build showed
 };
 Fit_State g_fit;
+
+// The field bits of the values by member.
+struct Field_Member {
+    unsigned bit;
+    double Stahlprofil::*member;
+};
+constexpr Field_Member kFieldMembers[] = {
+    {PROFILE_FIELD_H, &Stahlprofil::h},       {PROFILE_FIELD_T_W, &Stahlprofil::t_w},
+    {PROFILE_FIELD_B_FO, &Stahlprofil::b_fo}, {PROFILE_FIELD_T_FO, &Stahlprofil::t_fo},
+    {PROFILE_FIELD_B_FU, &Stahlprofil::b_fu}, {PROFILE_FIELD_T_FU, &Stahlprofil::t_fu},
+    {PROFILE_FIELD_B_UEO, &Stahlprofil::b_ueo}, {PROFILE_FIELD_B_UEU, &Stahlprofil::b_ueu},
+    {PROFILE_FIELD_R_1, &Stahlprofil::r_1},   {PROFILE_FIELD_R_2, &Stahlprofil::r_2},
+    {PROFILE_FIELD_A_O, &Stahlprofil::a_o},   {PROFILE_FIELD_A_U, &Stahlprofil::a_u},
+};
+struct Choice_Member {
+    unsigned bit;
+    int Stahlprofil::*member;
+};
+constexpr Choice_Member kChoiceMembers[] = {
+    {PROFILE_FIELD_ROLLED, &Stahlprofil::rolled},
+    {PROFILE_FIELD_HOT_FINISHED, &Stahlprofil::hot_finished},
+    {PROFILE_FIELD_WELD_TOP, &Stahlprofil::weld_kind_top},
+    {PROFILE_FIELD_WELD_BOTTOM, &Stahlprofil::weld_kind_bottom},
+};
+
+unsigned Bit_Of(double Stahlprofil::*member) {
+    for (const Field_Member& f : kFieldMembers)
+        if (f.member == member) return f.bit;
+    return 0;
+}
+unsigned Bit_Of(int Stahlprofil::*member) {
+    for (const Choice_Member& c : kChoiceMembers)
+        if (c.member == member) return c.bit;
+    return 0;
+}
 
 
 int Allowed_Count(const int* allowed) {
@@ -211,7 +267,11 @@ void Fitted_Float(const Page& g, int x, int y, double Stahlprofil::*member, doub
     Set_Bounds_of_Last_Float(g.area, 0.0, maximum);
     Set_Last_Item_Check_Function(g.area, Check_Dimension_Fit);
     g_fit.fields.push_back({member, *value, name});
+    g_fit.shown |= Bit_Of(member);
 }
+
+// A radio group of a choice of the profile shown.
+void Shown_Choice(int Stahlprofil::*member) { g_fit.shown |= Bit_Of(member); }
 
 // One dimension row: label, symbol with its subscript, "%6.1f" field of
 // 0 .. kMaxDimension that the fit check guards, "mm"; then one row step.
@@ -454,6 +514,7 @@ void Tube_Rows(const Page& g, int* y) {
             Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
         }
     }
+    Shown_Choice(&Stahlprofil::hot_finished);
     Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "kaltgefertigt", Normal(), g.colour, 0,
                                         &p->hot_finished, g.enable);
     Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 190, *y, "warmgefertigt", Normal(), g.colour, 1,
@@ -525,8 +586,10 @@ void Dimension_Rows(const Page& g, int* y) {
 }
 
 // One weld group of a welded section: fillet with its throat or butt weld.
-void Weld_Group(const Page& g, int* y, int* kind, double Stahlprofil::*throat, const char* subscript,
-                const char* butt_text) {
+void Weld_Group(const Page& g, int* y, int Stahlprofil::*kind_member, double Stahlprofil::*throat,
+                const char* subscript, const char* butt_text) {
+    int* kind = &(g.p->*kind_member);
+    Shown_Choice(kind_member);
     Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 60, *y, "Kehlnaht", Normal(), g.colour, 0, kind, g.enable);
     if (*kind == 0) {
         Text(g, g.x + 145, *y, ": Dicke");
@@ -546,6 +609,7 @@ void Rolled_Or_Welded(const Page& g, int* y) {
     const int t = p->type;
     if (Is_Profile_Type_One_Of(t, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_ROHR, PROFILTYP_KASTEN, PROFILTYP_TRAPEZ}))
         return;
+    Shown_Choice(&Stahlprofil::rolled);
     Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "gewalztes Profil", Normal(), g.colour, 1, &p->rolled,
                                         g.enable);
     *y += g.radio;
@@ -568,10 +632,10 @@ void Rolled_Or_Welded(const Page& g, int* y) {
         return;
     }
     const bool two_groups = i_family && g.separate;
-    Weld_Group(g, y, &p->weld_kind_top, &Stahlprofil::a_o, two_groups ? "o" : "",
+    Weld_Group(g, y, &Stahlprofil::weld_kind_top, &Stahlprofil::a_o, two_groups ? "o" : "",
                two_groups ? " (oben durchgeschweißt)"_cp : " (durchgeschweißt)"_cp);
     if (two_groups) {
-        Weld_Group(g, y, &p->weld_kind_bottom, &Stahlprofil::a_u, "u", " (unten durchgeschweißt)"_cp);
+        Weld_Group(g, y, &Stahlprofil::weld_kind_bottom, &Stahlprofil::a_u, "u", " (unten durchgeschweißt)"_cp);
     } else if (i_family) {
         p->a_u = p->a_o;
         p->weld_kind_bottom = p->weld_kind_top;
@@ -603,6 +667,99 @@ void Parametrised_Profile(const Page& g, int* y, int slot, const int* allowed, i
     }
     Dimension_Rows(g, y);
     Rolled_Or_Welded(g, y);
+}
+
+// The fields the rows of the typed-in profile p show with separate flanges
+// or one value for both (p's class, rolled flag and weld kinds decide), as
+// the rows say: built on a copy into no area, they add nothing and change
+// nothing of the page's.
+unsigned Fields_Of(const Stahlprofil* p, bool separate) {
+    Stahlprofil copy = *p;
+    Fit_State page = std::move(g_fit);
+    g_fit = Fit_State{&copy, separate, {}};
+    static int off = 0;
+    const Page g{&copy, -1, 0, 0, 0, &off, 0, 0, separate};
+    int y = 0;
+    Dimension_Rows(g, &y);
+    Rolled_Or_Welded(g, &y);
+    const unsigned shown = g_fit.shown;
+    g_fit = std::move(page);
+    return shown;
+}
+
+void Copy_Fields(Stahlprofil* to, const Stahlprofil* from, unsigned fields) {
+    for (const Field_Member& f : kFieldMembers)
+        if (fields & f.bit) to->*f.member = from->*f.member;
+    for (const Choice_Member& c : kChoiceMembers)
+        if (fields & c.bit) to->*c.member = from->*c.member;
+}
+
+// What the user gave a typed-in profile, class by class: the values its
+// rows showed last. The profile record holds only what its class and the
+// page's flanges show (a build derives or clears the rest); a class chosen
+// again, separate flanges asked for again or the typed-in kind chosen again
+// after a catalogue profile takes back what its rows showed before.
+struct Typed_Class {
+    unsigned held;  // PROFILE_FIELD_ bits the values hold
+    Stahlprofil values;
+};
+struct Typed_Memory {
+    Typed_Class classes[STAHLPROFIL_TYPE_COUNT];
+    int typed_type;                  // the class the profile was last typed in as, 0: none
+    const Stahlprofil* profile;      // the profile of the last build
+    int kind, type;                  // as the last build showed it
+    unsigned shown;                  // what its rows showed
+};
+Typed_Memory g_typed[PROFILE_REGISTER_SLOTS];
+
+constexpr unsigned kChoices =
+    PROFILE_FIELD_ROLLED | PROFILE_FIELD_HOT_FINISHED | PROFILE_FIELD_WELD_TOP | PROFILE_FIELD_WELD_BOTTOM;
+
+bool Is_Class(int type) { return type > 0 && type < STAHLPROFIL_TYPE_COUNT; }
+
+// The values p's rows show and shown_before did not, where p's class had
+// them: the choices first, since they decide which values the rows show.
+void Give_Back_Typed(Stahlprofil* p, const Typed_Memory& m, unsigned shown_before, bool separate) {
+    if (!Is_Class(p->type)) return;
+    const Typed_Class& c = m.classes[p->type];
+    for (unsigned part : {kChoices, ~0u}) Copy_Fields(p, &c.values, Fields_Of(p, separate) & part & c.held & ~shown_before);
+}
+
+// What the rows of the build showed of p, as the user's for p's class.
+void Take_Typed(Typed_Memory& m, const Stahlprofil* p, unsigned shown) {
+    Copy_Fields(&m.classes[p->type].values, p, shown);
+    m.classes[p->type].held |= shown;
+    m.typed_type = p->type;
+}
+
+// At the start of a build, before the build derives or clears a value: a
+// value typed since the last build of the same class is the user's; then
+// what the rows show now and did not show then comes back. (Between two
+// builds the record may already hold the new class's derived values: the
+// preview computes the section as it stands.)
+void Keep_Typed(Stahlprofil* p, int slot, bool separate) {
+    Typed_Memory& m = g_typed[slot];
+    if (m.profile != p) return;
+    const bool typed_before = m.kind == STAHLPROFIL_KIND_DIMENSIONS && Is_Class(m.type);
+    if (typed_before && m.type == p->type) Take_Typed(m, p, m.shown);
+    if (p->kind != STAHLPROFIL_KIND_DIMENSIONS) return;
+    if (m.kind == STAHLPROFIL_KIND_CATALOGUE && Is_Class(m.typed_type)) {
+        p->type = m.typed_type;
+        Give_Back_Typed(p, m, 0, separate);
+    } else if (typed_before) {
+        Give_Back_Typed(p, m, m.shown, separate);
+    }
+}
+
+// At the end of a build: what its rows showed, as the profile now holds it.
+void Note_Shown(const Stahlprofil* p, int slot) {
+    Typed_Memory& m = g_typed[slot];
+    if (m.profile != p) m = Typed_Memory{};
+    m.profile = p;
+    m.kind = p->kind;
+    m.type = p->type;
+    m.shown = g_fit.shown;
+    if (p->kind == STAHLPROFIL_KIND_DIMENSIONS && Is_Class(p->type)) Take_Typed(m, p, m.shown);
 }
 
 }  // namespace
@@ -696,6 +853,7 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
         }
         g_initialised = true;
     }
+    Keep_Typed(profile, slot, separate_flanges != 0);
     g_fit = Fit_State{profile, separate_flanges != 0, {}};
     const int n = Allowed_Count(allowed);
     Build_Class_List(slot, editable != 0, allowed, n);
@@ -718,7 +876,21 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
                             g.colour, 0x40 | (options & (MATERIAL_ROW_BETA_W | MATERIAL_ROW_E)));
     }
     Calc_Profile_Cross_Section(profile, nullptr, 0, "");
+    Note_Shown(profile, slot);
     g_last_kind[slot] = profile->kind;
+}
+
+int Profile_Register_Typed_Values(const Stahlprofil* p, int slot, Stahlprofil* typed) {
+    if (!p || !typed || slot < 0 || slot >= PROFILE_REGISTER_SLOTS) return 0;
+    *typed = *p;
+    const Typed_Memory& m = g_typed[slot];
+    if (m.profile != p || !Is_Class(p->type)) return 0;
+    Copy_Fields(typed, &m.classes[p->type].values, m.classes[p->type].held);
+    return 1;
+}
+
+void Forget_Profile_Register_Typed(int slot) {
+    if (slot >= 0 && slot < PROFILE_REGISTER_SLOTS) g_typed[slot] = Typed_Memory{};
 }
 
 void Reset_Profile_Register(void) {
@@ -729,6 +901,7 @@ void Reset_Profile_Register(void) {
     }
     g_message_shown = 0;
     g_fit = Fit_State{};
+    for (Typed_Memory& m : g_typed) m = Typed_Memory{};
     g_initialised = false;
     g_select = nullptr;
 }

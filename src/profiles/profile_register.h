@@ -60,6 +60,18 @@ void Report_Unknown_Profile(const char* name, const char* kept, const char* firs
 // a profile of another kind or class, or every field holds a measure.
 std::string Profile_Register_Missing_Dimensions(const Stahlprofil* profile);
 
+// What the user gave the typed-in profile p of the slot, class by class, is
+// kept by its builds: the profile record holds only what its class and the
+// page's flanges show (a build derives the rest or clears it, as the
+// section's description asks), and a class chosen again, separate flanges
+// asked for again or the typed-in kind chosen again after a catalogue
+// profile takes back the values its rows showed before. Into typed: p with
+// the values last shown for p's class; 1 when the slot's builds showed p,
+// else 0 (typed is p). Nothing for null or a slot outside 0..9.
+int Profile_Register_Typed_Values(const Stahlprofil* p, int slot, Stahlprofil* typed);
+// Forgets what the slot kept: its profile was replaced.
+void Forget_Profile_Register_Typed(int slot);
+
 // The type letters handed to the profile manager as its filter for an
 // allowed list (ended by a negative value): each class's letter once, in
 // list order, at most 9; "ZKULTDR" for a list holding 0; empty for an

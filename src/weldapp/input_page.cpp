@@ -20,11 +20,13 @@
 #include "platform/screen.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_register.h"
+#include "weldapp/code_materials.h"
 #include "weldapp/connection_preview.h"
 #include "weldapp/din_anschluss.h"
 #include "weldapp/exchange.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
+#include "weldapp/typed_section.h"
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
@@ -525,25 +527,6 @@ void Notice(int count, const char* one, const char* many, const std::vector<std:
     Draw_Message();
 }
 
-// Tells which throats of the single welds the weld layout has cut (a butt
-// weld is no thicker than the part it joins, half of it from each side),
-// each with its old and new value: a field must not change behind the
-// user's back. before: the throats by slot before the layout. Welds the
-// layout numbers off (faces only an all-round weld uses) are not shown and
-// not named. Nothing when none was cut.
-void Report_Cut_Throats(const Nahtbild& n, const double* before) {
-    // Cut as the field shows it: a catalogue's single-precision thickness
-    // may take a hair off a throat on its limit.
-    std::vector<std::string> lines;
-    const int count = Changed_Welds(n.number, "aw", before, n.throat, true, &lines);
-    if (count == 0) return;
-    Notice(count, "Die Dicke einer Stumpfnaht wurde begrenzt:", "Die Dicken der Stumpfnähte wurden begrenzt:"_cp,
-           lines,
-           {n.no_throat_check ? "Eine Stumpfnaht ist höchstens so dick wie das Blech t, das sie anschließt,"_cp
-                              : "Eine Stumpfnaht (HY-Naht) ist höchstens t - max(0.2 t; 3 mm) dick,"_cp,
-            "von beiden Seiten geschweißt je die Hälfte davon."_cp});
-}
-
 // A throat the layout made other than what was typed, by slot: the value
 // typed, and the one the layout left (`now`), which the field holds unless
 // it was typed or replaced since.
@@ -566,28 +549,53 @@ void Give_Back_Typed(Kept_Throats& kept, Nahtbild& n) {
 }
 
 // The throats a butt weld of the single welds cut, as long as the field
-// holds the cut value: what was typed comes back when the welds are fillet
-// welds again (chosen so, or because DIN 18800 checks single welds as
-// fillet welds), for a throat only a butt weld is limited to.
+// holds the cut value: each refresh starts from what was typed, by face
+// (another profile's butt welds are cut by its own parts, not by those of
+// the profile before it), and the layout cuts anew; what was typed stays
+// when the welds are fillet welds again (chosen so, or because DIN 18800
+// checks single welds as fillet welds), for a throat only a butt weld is
+// limited to.
 Kept_Throats g_cut;
+// The slots the refresh gave their typed throat back, and the throats as
+// the fields showed them when it began.
+bool g_cut_given[NAHT_SLOTS];
+double g_shown_throats[NAHT_SLOTS];
 
 void Forget_Cut_Throats() { Forget_Throats(g_cut); }
 
-// Keeps what the layout cut: the first value typed, the last value cut.
+// Keeps what the layout cut: before, the throats (as typed) before it.
 void Hold_Cut_Throats(const Nahtbild& n, const double* before) {
-    for (int i = 0; i < NAHT_SLOTS; i++) {
-        if (!(n.throat[i] < before[i])) continue;
-        if (!g_cut[i].held) g_cut[i] = Kept_Throat{true, before[i], n.throat[i]};
-        else g_cut[i].now = n.throat[i];
-    }
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (n.throat[i] < before[i]) g_cut[i] = Kept_Throat{true, before[i], n.throat[i]};
 }
 
-// Fillet welds again: the throats the butt weld cut, still as it cut them,
-// are what was typed, and a box names them with both values.
-void Restore_Cut_Throats(Nahtbild& n) {
+// Tells which throats of the single welds the weld layout has cut (a butt
+// weld is no thicker than the part it joins, half of it from each side),
+// each from its typed value to the one the field shows now, where the field
+// showed another before the refresh: a field must not change behind the
+// user's back. before: the throats by slot before the layout. Welds the
+// layout numbers off (faces only an all-round weld uses) are not shown and
+// not named. Nothing when none was cut.
+void Report_Cut_Throats(const Nahtbild& n, const double* before) {
+    double typed[NAHT_SLOTS];
+    for (int i = 0; i < NAHT_SLOTS; i++) typed[i] = n.throat[i] == g_shown_throats[i] ? n.throat[i] : before[i];
+    // Cut as the field shows it: a catalogue's single-precision thickness
+    // may take a hair off a throat on its limit.
+    std::vector<std::string> lines;
+    const int count = Changed_Welds(n.number, "aw", typed, n.throat, true, &lines);
+    if (count == 0) return;
+    Notice(count, "Die Dicke einer Stumpfnaht wurde begrenzt:", "Die Dicken der Stumpfnähte wurden begrenzt:"_cp,
+           lines,
+           {n.no_throat_check ? "Eine Stumpfnaht ist höchstens so dick wie das Blech t, das sie anschließt,"_cp
+                              : "Eine Stumpfnaht (HY-Naht) ist höchstens t - max(0.2 t; 3 mm) dick,"_cp,
+            "von beiden Seiten geschweißt je die Hälfte davon."_cp});
+}
+
+// Fillet welds again: the throats the butt weld had cut are what was typed,
+// and a box names them with both values.
+void Report_Restored_Cut_Throats(const Nahtbild& n) {
     double before[NAHT_SLOTS];
-    std::copy(n.throat, n.throat + NAHT_SLOTS, before);
-    Give_Back_Typed(g_cut, n);
+    for (int i = 0; i < NAHT_SLOTS; i++) before[i] = g_cut_given[i] ? g_shown_throats[i] : n.throat[i];
     std::vector<std::string> lines;
     const int count = Changed_Welds(n.number, "aw", before, n.throat, false, &lines);
     if (count == 0) return;
@@ -609,6 +617,18 @@ Kept_Throats g_hidden;
 void Hold_Hidden_Throats(const Nahtbild& n, const double* before) {
     for (int i = 0; i < NAHT_SLOTS; i++)
         if (n.throat[i] != before[i]) g_hidden[i] = Kept_Throat{true, before[i], n.throat[i]};
+}
+
+// At the start of a refresh: what was typed, in every slot whose field
+// still shows what a layout made of it (a throat typed since is what the
+// user wants now). The single welds' cut throats stay as they were cut
+// while another arrangement hides the single welds.
+void Give_Back_Kept_Throats(Nahtbild& n) {
+    std::copy(n.throat, n.throat + NAHT_SLOTS, g_shown_throats);
+    Give_Back_Typed(g_hidden, n);
+    const bool single = Nachweis_Page.arrangement == ANORDNUNG_EINZELNAEHTE;
+    for (int i = 0; i < NAHT_SLOTS; i++) g_cut_given[i] = single && g_cut[i].held && n.throat[i] == g_cut[i].now;
+    if (single) Give_Back_Typed(g_cut, n);
 }
 
 // Slots from here on exist only with all-round welding.
@@ -638,6 +658,12 @@ struct Shown_Slot {
     int number;
     long stamp;
     char profile[STAHLPROFIL_NAME_SIZE];
+    // Every number the slot showed its weld with, and the throat it showed
+    // with it last: a profile of another family in between (a rectangular
+    // tube numbers the lower flange's face 4) does not make the face's weld
+    // new when its own profile comes back.
+    bool seen[NAHT_SLOTS + 1];
+    double throat_seen[NAHT_SLOTS + 1];
 };
 Shown_Slot g_shown[NAHT_SLOTS];
 long g_refreshes = 0;
@@ -649,6 +675,8 @@ void Remember_Shown_Numbers(const Nahtbild& n) {
         if (n.number[i] <= 0) continue;
         g_shown[i].number = n.number[i];
         g_shown[i].stamp = g_refreshes;
+        const int number = std::min(n.number[i], static_cast<int>(NAHT_SLOTS));
+        g_shown[i].seen[number] = true, g_shown[i].throat_seen[number] = n.throat[i];
         std::snprintf(g_shown[i].profile, sizeof g_shown[i].profile, "%s", Profile_Words(n.profile).c_str());
     }
 }
@@ -674,8 +702,9 @@ void Numbers_Last_Shown(const int* before, int* merged) {
 // on the round one).
 bool g_round_single = false;
 
-// a_w,fu while a tee, which has no lower flange, holds it at 0: an I section
-// chosen after it gets it back.
+// a_w,fu while a tee, which has no lower flange, holds it at 0: any other
+// profile chosen after it gets it back (only an I section's weld all round
+// uses it, but the input file holds it for every profile).
 Kept_Throat g_kept_fu;
 
 // Why the lengths of the single welds changed.
@@ -719,8 +748,10 @@ void Report_Renumbered_Throats(const Nahtbild& n, const int* before_number, cons
         if (n.all_round && k >= kFirstAllRoundSlot) return std::string();
         const std::string is = VEK_Decimal_Text(throat[k], 1, kFileDecimals) + " mm";
         const int* was = std::find(shown, shown + NAHT_SLOTS, number);
-        if (was == shown + NAHT_SLOTS) return "aw" + std::to_string(number) + " " + is + " (neu)";
-        const std::string old = VEK_Decimal_Text(before_throat[was - shown], 1, kFileDecimals) + " mm";
+        const bool seen_here = number <= NAHT_SLOTS && g_shown[k].seen[number];
+        if (was == shown + NAHT_SLOTS && !seen_here) return "aw" + std::to_string(number) + " " + is + " (neu)";
+        const double then = was == shown + NAHT_SLOTS ? g_shown[k].throat_seen[number] : before_throat[was - shown];
+        const std::string old = VEK_Decimal_Text(then, 1, kFileDecimals) + " mm";
         return old == is ? std::string() : "aw" + std::to_string(number) + " " + old + " auf " + is;
     };
     const int count = Weld_Items(n.number, changed, &lines);
@@ -845,14 +876,14 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     if (!record) return;
     Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
-    Give_Back_Typed(g_hidden, n);
+    Give_Back_Kept_Throats(n);
     Stahlprofil& prev = v.previous_profile;
     const int type_before = prev.type;
     const bool was_ec = v.code_is_ec != 0;
     Keep_Ec_Choices(record);
     v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
     Follow_Code(record, was_ec);
-    if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
+    Keep_Typed_Section(&n.profile, v.code_is_ec, was_ec);
     Snap_Lengths_To_Edges(&n);
     int numbers_before[NAHT_SLOTS];
     double lengths_before[NAHT_SLOTS], throats_before[NAHT_SLOTS];
@@ -887,15 +918,11 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         if (laid_anew) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
         else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, numbers_before, lengths_before);
         other_welds = other_profile && !laid_anew;
-        // Cut throats are kept by face: they are another weld's once the
-        // single welds are numbered otherwise. (The faces of an all-round
-        // weld, which the layout numbers off for single welds, do not count.)
-        if (!std::equal(n.number, n.number + kFirstAllRoundSlot, numbers_before)) Forget_Cut_Throats();
     }
     Clip_Extents_By_Profile(&prev, n.length);
     if (n.profile.kind == STAHLPROFIL_KIND_DIMENSIONS && n.profile.type != type_before)
         Report_Dimensions_Missing(n.profile);
-    if (g_kept_fu.held && Is_Profile_Type_In(PROFILTYP_MASK_I, n.profile.type)) {
+    if (g_kept_fu.held && !Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
         if (n.a_w_fu == 0.0) n.a_w_fu = g_kept_fu.typed;
         g_kept_fu = Kept_Throat{};
     }
@@ -914,17 +941,14 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         n.a_w_fo = n.a_w_fu = n.a_w;
         v.default_throat_request = 0;
     }
-    n.material.kind = n.profile.material.kind = n.plate.material.kind = record->code_setting;
+    Follow_Code_In_Materials(record);
     Check_Material_Params(&n.material, 0.0, nullptr, 0, "");
     if (n.uniform_grade) {
         Init_Material_Params_For_Thickness(&n.material, &n.profile.material, Get_Profile_Max_Dimension(&n.profile));
         Init_Material_Params_For_Thickness(&n.material, &n.plate.material, n.plate.t);
     }
     Sheet_Switches_to_Record(record);
-    // A throat typed since it was cut is what the user wants now.
-    for (int i = 0; i < NAHT_SLOTS; i++)
-        if (g_cut[i].held && n.throat[i] != g_cut[i].now) g_cut[i] = Kept_Throat{};
-    if (n.weld_kind == WELD_FILLET && !n.all_round) Restore_Cut_Throats(n);
+    if (n.weld_kind == WELD_FILLET && !n.all_round) Report_Restored_Cut_Throats(n);
     double before[NAHT_SLOTS];
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
     const double fu_before = n.a_w_fu;
@@ -1025,6 +1049,8 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
         item("unter EC 3 gewählt "_cp + chosen + ":");
         lines.push_back("  geöffnet gilt unter EC 3 die Wahl von DIN 18800."_cp);
     }
+    for (const std::string& line : Typed_Section_Omissions(&n.profile, v.code_is_ec)) lines.push_back(line);
+    for (const std::string& line : Code_Material_Omissions(record)) lines.push_back(line);
     if (!lines.empty())
         lines.insert(lines.begin(), "Die Eingabedatei hält nur, was zur Zeit gewählt ist. Nicht gespeichert wird:"_cp);
     return lines;
@@ -1052,4 +1078,6 @@ void Forget_Kept_Welds(void) {
     g_kept_fu = Kept_Throat{};
     for (Shown_Slot& slot : g_shown) slot = Shown_Slot{};
     g_refreshes = 0;
+    Forget_Typed_Section();
+    Forget_Code_Materials();
 }

@@ -178,9 +178,9 @@ static void set_throats(Nahtbild* n, std::initializer_list<int> slots, double a)
     for (int k : slots) n->throat[k] = a;
 }
 
+// Faces the profile does not number keep another profile's welds' throats.
 static void limit_throats(Nahtbild* n, std::initializer_list<int> slots, double limit) {
-    for (int k : slots)
-        if (n->throat[k] > limit) n->throat[k] = limit;
+    for (int k : slots) if (n->number[k] > 0 && n->throat[k] > limit) n->throat[k] = limit;
 }
 
 // A group of slots joining one part of thickness t: welded from both sides

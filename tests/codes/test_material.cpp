@@ -721,6 +721,33 @@ TEST(GradeLists, ChoiceListAndNameRing) {
     EXPECT_EQ(std::string(Weld_Grade_Table_Name(0)), "S235           ");
 }
 
+// The DIN 18800 list (kind 1) and the weld grade table (kind 0) name their
+// steels by other indexes: each entry of the list is the table's grade of
+// the same steel (its S460 N/NL and S460 M/ML are the table's 7 and 11, not
+// the S420 grades at 6 and 10), and a material of the list is written to
+// the file, which holds no kind, as that grade. A table grade the list
+// lacks takes the list's steel of the same delivery condition with the
+// next lower yield strength: S450 (440 N/mm²) S355, S420 N/NL S355 N/NL,
+// S420 M/ML S355 M/ML; weathering and hollow-section steels their base.
+TEST(GradeLists, TheDinListAndTheTableNameTheSameSteel) {
+    const int table_of_entry[11] = {0, 1, 2, 2, 4, 5, 7, 7, 8, 9, 11};  // a separator: the entry above
+    for (int e = 0; e < 11; ++e) {
+        EXPECT_EQ(Steel_Choice_To_Grade_Index(e), table_of_entry[e]) << e;
+        Materialparameter_Record m;
+        Default_Material_Params(&m);
+        m.kind = 1, m.grade = e;
+        FILE* f = std::tmpfile();
+        EXPECT_EQ(Write_Material_Params(f, &m), 0);
+        EXPECT_EQ(testutil::Stream_Text(f).rfind(" 2\n " + std::to_string(table_of_entry[e]) + " 0 ", 0), 0u) << e;
+        std::fclose(f);
+    }
+    EXPECT_EQ(Steel_Choice_To_Grade_Index(11), -1);
+    // S235 .. S460 M/ML, S235 W, S355 W, S460 Q, the H, NH and MH grades.
+    const int entry_of_grade[26] = {0, 1, 2, 2, 4, 5, 5, 6, 8, 9, 9, 10, 0, 2, 6, 0, 1, 2, 1, 2, 5, 6, 1, 2, 5, 6};
+    for (int g = 0; g < 26; ++g) EXPECT_EQ(Grade_Index_To_Steel_Choice(g), entry_of_grade[g]) << g;
+    EXPECT_EQ(Grade_Index_To_Steel_Choice(26), -1);
+}
+
 TEST(GradeLists, EveryTableGradeBelongsToOneFamily) {
     for (int g = 0; g < 26; ++g) {
         SCOPED_TRACE(g);

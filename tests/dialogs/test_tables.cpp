@@ -249,6 +249,24 @@ TEST_F(Table, DuplicateDeleteAndAppendChangeTheRowsAndReturnTwo) {
     EXPECT_EQ(M_LEFT, 0);
 }
 
+// A double click on a row's delete icon takes that row only: the second
+// click lands on the row that moved up under the pointer and deletes
+// nothing (the table took the click: 1); a single click after it deletes
+// again.
+TEST_F(Table, TheSecondClickOfADoubleClickDeletesNothing) {
+    const struct {
+        int clicks, result;
+        std::vector<int> left;
+    } steps[] = {{1, 2, {1, 3}}, {2, 1, {1, 3}}, {1, 2, {1}}};
+    for (const auto& c : steps) {
+        VEK_Script_Click(Sx(LEFT + 30 + 7), Sy(Row_Top(2) + 3 + 8), 1, c.clicks);
+        EXPECT_EQ(Edit_Prop_Sheet(), 100);
+        EXPECT_EQ(Edit_Table(t), c.result) << c.clicks;
+        EXPECT_EQ(Numbers(), c.left) << c.clicks;
+        Refill();
+    }
+}
+
 TEST_F(Table, DeletingEveryRowLeavesAnEmptyList) {
     for (int k = 3; k >= 1; --k) {
         EXPECT_EQ(Click_Delete(k), 2);

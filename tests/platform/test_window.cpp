@@ -101,20 +101,20 @@ TEST(WindowOnDisplay, ShowsTheScreenAndWorksKeysMouseFieldMenusAndBoxes) {
                                        "VEK_SCRIPT=", testutil::kLeakSuppressions},
                                       dir.file("out.txt"), err);
     ASSERT_GT(pid, 0);
-    const unsigned long w = x.Find_Window("window probe", testutil::kWindowStepMs);
+    const unsigned long w = x.Find_Window("window probe");
     ASSERT_NE(w, 0u) << testutil::Read_File(err);
     // Mouse events during the probe's first wait would be taken by it.
-    ASSERT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "timeout").empty(); }, testutil::kWindowStepMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return !Lines_Of(testutil::Read_File(log), "timeout").empty(); }));
     const std::string at = "mousemove --window " + std::to_string(w);
     // Window pixel (41, 61) is screen pixel (20, 30); the wheel's buttons 4 and 5.
     EXPECT_EQ(x.Run("xdotool " + at + " 41 61 click 1 " + at + " 101 81 click 3 click 4 click 5"), 0);
     EXPECT_EQ(x.Run("xdotool type 'Aäöü ÄÖÜß§°µ²³€'"), 0);
     EXPECT_EQ(x.Run("xdotool key Return BackSpace Escape Up F1 ctrl+c Delete shift+Tab KP_Enter"), 0);
-    ASSERT_TRUE(testutil::Wait_Until([&] { return Lines_Of(testutil::Read_File(log), "key").size() >= 23; }, testutil::kWindowStepMs))
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return Lines_Of(testutil::Read_File(log), "key").size() >= 23; }))
         << testutil::Read_File(log);
     // The window shows what the stand-in's own picture of the screen shows.
     std::string differs;
-    EXPECT_TRUE(testutil::Wait_Until([&] { return (differs = testutil::Window_Differs(x, w, png, 2)).empty(); }, testutil::kWindowStepMs))
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return (differs = testutil::Window_Differs(x, w, png, 2)).empty(); }))
         << differs;
     // F2 edits "abc", which the editor starts with selected: x ä y typed
     // replace it, Backspace takes the y, Home goes to the start, Z is
@@ -122,21 +122,21 @@ TEST(WindowOnDisplay, ShowsTheScreenAndWorksKeysMouseFieldMenusAndBoxes) {
     EXPECT_EQ(x.Run("xdotool key F2 type 'xäy'"), 0);
     EXPECT_EQ(x.Run("xdotool key BackSpace Home type Z"), 0);
     EXPECT_EQ(x.Run("xdotool key Return"), 0);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "edit").empty(); }, testutil::kWindowStepMs));
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return !Lines_Of(testutil::Read_File(log), "edit").empty(); }));
     EXPECT_EQ(Lines_Of(testutil::Read_File(log), "edit"), std::vector<std::string>{"13 13 90 120 132"});
     // F3: the menu at the mouse, screen (50, 40): the keys go down past the
     // greyed "zwei" to "drei", whose sub-menu opens; down twice to "b".
     // Again, a click on the first row (rows 18 high from y 42) chooses "eins".
     EXPECT_EQ(x.Run("xdotool key F3 Down Down Return Down Down Return"), 0);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return Lines_Of(testutil::Read_File(log), "menu").size() == 1; }, testutil::kWindowStepMs));
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return Lines_Of(testutil::Read_File(log), "menu").size() == 1; }));
     EXPECT_EQ(x.Run("xdotool key F3 " + at + " 120 100 click 1"), 0);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return Lines_Of(testutil::Read_File(log), "menu").size() == 2; }, testutil::kWindowStepMs));
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return Lines_Of(testutil::Read_File(log), "menu").size() == 2; }));
     EXPECT_EQ(Lines_Of(testutil::Read_File(log), "menu"), (std::vector<std::string>{"2 2 0", "0 0 0"}));
     // F4: the table of 0x80 to 0xFF, 16 cells of 16 pixels a row, at the
     // mouse (60, 50): "ä" 0x84 is the fifth cell of the first row, centre
     // (60 + 2 + 4 x 16 + 8, 50 + 2 + 8) = (134, 60).
     EXPECT_EQ(x.Run("xdotool key F4 " + at + " 268 120 click 1"), 0);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "special").empty(); }, testutil::kWindowStepMs));
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return !Lines_Of(testutil::Read_File(log), "special").empty(); }));
     EXPECT_EQ(Lines_Of(testutil::Read_File(log), "special"), std::vector<std::string>{"132 0 0"});
     // The close box asks "Fenster schliessen?" in a box in the middle of the
     // 320 x 200 screen: 260 wide (the least), 20 + 14 + 16 + 14 + 23 + 12 =
@@ -151,21 +151,21 @@ TEST(WindowOnDisplay, ShowsTheScreenAndWorksKeysMouseFieldMenusAndBoxes) {
                (differs = testutil::Window_Differs(x, w, png, 2)).empty();
     };
     x.Close_Window(w);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(true); }, testutil::kWindowStepMs)) << differs;
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return box_shown(true); })) << differs;
     EXPECT_EQ(x.Run("xdotool " + at + " 410 250 click 1"), 0);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "answer").empty(); }, testutil::kWindowStepMs));
-    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(false); }, testutil::kWindowStepMs)) << differs;
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return !Lines_Of(testutil::Read_File(log), "answer").empty(); }));
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return box_shown(false); })) << differs;
     // A blank (typed on from a field, say) leaves the box standing: N
     // answers it, and the third time Enter takes the default, yes.
     x.Close_Window(w);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(true); }, testutil::kWindowStepMs)) << differs;
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return box_shown(true); })) << differs;
     EXPECT_EQ(x.Run("xdotool key space n"), 0);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return Lines_Of(testutil::Read_File(log), "answer").size() == 2; }, testutil::kWindowStepMs));
-    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(false); }, testutil::kWindowStepMs)) << differs;
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return Lines_Of(testutil::Read_File(log), "answer").size() == 2; }));
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return box_shown(false); })) << differs;
     x.Close_Window(w);
-    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(true); }, testutil::kWindowStepMs)) << differs;
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return box_shown(true); })) << differs;
     EXPECT_EQ(x.Run("xdotool key Return"), 0);
-    EXPECT_EQ(testutil::Wait_Exit(pid, testutil::kWindowExitMs), 0) << testutil::Read_File(err);
+    EXPECT_EQ(testutil::Wait_Exit_While_Working(pid), 0) << testutil::Read_File(err);
 
     const std::string text = testutil::Read_File(log);
     // The 200 ms time-out ran on the stand-in's clock and on the real one.

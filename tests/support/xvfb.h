@@ -6,6 +6,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <png.h>
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -63,12 +65,9 @@ inline pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::
     return pid;
 }
 
-// How long a window test waits for the program's answer to a step, and for
-// its end: generous, for a sanitizer build on a loaded two-core machine,
-// where a repaint can take seconds; a wait ends as soon as the answer is there.
-constexpr int kWindowStepMs = 30000, kWindowExitMs = 60000;
-
-// Asks pred() every 20 ms until it holds or timeout_ms have passed; its last answer.
+// Asks pred() every 20 ms until it holds or timeout_ms have passed; its
+// last answer. For waits on something other than a program at work (the
+// display server starting, a program that must not come).
 template <class F>
 bool Wait_Until(F pred, int timeout_ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
@@ -79,11 +78,90 @@ bool Wait_Until(F pred, int timeout_ms) {
     }
 }
 
+// The processor time, in clock ticks, that the processes this test started
+// have used so far: those of its process group (a shell's background job
+// too) and its descendants, the test itself not counted.
+inline long long Programs_Cpu_Ticks() {
+    std::map<pid_t, pid_t> parent;
+    std::map<pid_t, long long> ticks;
+    std::map<pid_t, pid_t> group;
+    DIR* proc = opendir("/proc");
+    if (!proc) return 0;
+    while (dirent* e = readdir(proc)) {
+        const pid_t pid = static_cast<pid_t>(std::atol(e->d_name));
+        if (pid <= 0) continue;
+        const std::string stat = Read_File("/proc/" + std::string(e->d_name) + "/stat");
+        const size_t close = stat.rfind(')');
+        if (close == std::string::npos) continue;
+        char state = 0;
+        long long ppid = 0, pgrp = 0, utime = 0, stime = 0;
+        // Fields after the name: state ppid pgrp session tty tpgid flags
+        // minflt cminflt majflt cmajflt utime stime.
+        if (std::sscanf(stat.c_str() + close + 1, " %c %lld %lld %*s %*s %*s %*s %*s %*s %*s %*s %lld %lld", &state,
+                        &ppid, &pgrp, &utime, &stime) != 5)
+            continue;
+        parent[pid] = static_cast<pid_t>(ppid);
+        group[pid] = static_cast<pid_t>(pgrp);
+        ticks[pid] = utime + stime;
+    }
+    closedir(proc);
+    const pid_t self = getpid(), own_group = getpgrp();
+    long long sum = 0;
+    for (const auto& [pid, t] : ticks) {
+        bool ours = pid != self && group[pid] == own_group;
+        for (pid_t p = parent[pid], hops = 0; !ours && p > 1 && hops < 64; p = parent[p], ++hops) ours = p == self;
+        if (ours) sum += t;
+    }
+    return sum;
+}
+
+// How long the programs a window test started may show no sign of work
+// before a wait for them gives up (a hang, not a slow machine), and how
+// much processor time is a sign of work: a program that waits for events
+// polls the window and uses a few hundredths of a second a second, one at
+// work, even on a busy machine, many times that.
+constexpr int kStallMs = 120000;
+constexpr long long kWorkTicks = 200;
+
+// Waits until pred() holds, however slowly a busy machine and a sanitizer
+// let the programs the test started do their work: it gives up only when
+// they have shown no sign of work (kWorkTicks of processor time, or one of
+// them ending) for kStallMs. pred()'s last answer.
+template <class F>
+bool Wait_While_Working(F pred) {
+    using Clock = std::chrono::steady_clock;
+    long long base = Programs_Cpu_Ticks();
+    Clock::time_point last_sign = Clock::now(), last_look = last_sign;
+    for (;;) {
+        if (pred()) return true;
+        const Clock::time_point now = Clock::now();
+        if (now - last_look >= std::chrono::milliseconds(500)) {
+            last_look = now;
+            const long long ticks = Programs_Cpu_Ticks();
+            if (ticks < base || ticks - base >= kWorkTicks) base = ticks, last_sign = now;
+        }
+        if (now - last_sign >= std::chrono::milliseconds(kStallMs)) return pred();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
 // The exit code of the child, 128 + the signal's number when a signal
 // ended it; -1 when it did not end within timeout_ms (it is then killed).
 inline int Wait_Exit(pid_t pid, int timeout_ms) {
     int status = 0;
     if (!Wait_Until([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeout_ms)) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// The exit code of the child once it has ended, waiting while it works (as
+// Wait_While_Working); -1 when it hung (it is then killed).
+inline int Wait_Exit_While_Working(pid_t pid) {
+    int status = 0;
+    if (!Wait_While_Working([&] { return waitpid(pid, &status, WNOHANG) == pid; })) {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
         return -1;
@@ -107,14 +185,23 @@ inline bool Read_PNG_RGB(const std::string& file, std::vector<unsigned>* rgb, in
     return true;
 }
 
-// The colour of pixel (x, y) of a window's capture, or 1 << 24 when it
-// cannot be read (no colour of the screen has bit 24).
-inline unsigned Pixel(const std::string& png, int x, int y) {
-    std::vector<unsigned> picture;
+// A window's capture, read once for the pixels a test looks at.
+struct Picture {
+    std::vector<unsigned> rgb;
     int w = 0, h = 0;
-    if (!Read_PNG_RGB(png, &picture, &w, &h) || x < 0 || y < 0 || x >= w || y >= h) return 1u << 24;
-    return picture[static_cast<size_t>(y) * w + x];
-}
+    explicit Picture(const std::string& png) {
+        if (!Read_PNG_RGB(png, &rgb, &w, &h)) w = h = 0;
+    }
+    // The colour of pixel (x, y), or 1 << 24 when the capture could not be
+    // read or has no such pixel (no colour of the screen has bit 24).
+    unsigned At(int x, int y) const {
+        if (x < 0 || y < 0 || x >= w || y >= h) return 1u << 24;
+        return rgb[static_cast<size_t>(y) * w + x];
+    }
+};
+
+// The colour of pixel (x, y) of a window's capture, as Picture::At.
+inline unsigned Pixel(const std::string& png, int x, int y) { return Picture(png).At(x, y); }
 
 class Xvfb {
 public:
@@ -133,7 +220,8 @@ public:
         if (pid_ < 0) why_ = "Xvfb is not installed";
         std::string number;
         pollfd p = {fds[0], POLLIN, 0};
-        for (char c; pid_ > 0 && poll(&p, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n';) number += c;
+        auto readable = [&] { return poll(&p, 1, 0) == 1; };
+        for (char c; pid_ > 0 && Wait_While_Working(readable) && read(fds[0], &c, 1) == 1 && c != '\n';) number += c;
         close(fds[0]);
         if (pid_ > 0 && number.empty()) why_ = "Xvfb did not start: " + Read_File(log_.file("xvfb.log"));
         if (number.empty()) return;
@@ -161,20 +249,20 @@ public:
         return std::system(("DISPLAY=" + display_ + " " + command + " >/dev/null 2>&1").c_str());
     }
 
-    // The visible window of exactly this title, waiting up to timeout_ms
-    // for it; 0 when there is none.
-    unsigned long Find_Window(const std::string& title, int timeout_ms) const {
+    // The visible window of exactly this title; 0 when there is none.
+    // With `wait`, waits for it while the programs work (Wait_While_Working).
+    unsigned long Find_Window(const std::string& title, bool wait = true) const {
         unsigned long id = 0;
         const std::string command = "DISPLAY=" + display_ + " xdotool search --onlyvisible --name '^" + title + "$' 2>/dev/null";
-        Wait_Until(
-            [&] {
-                FILE* p = popen(command.c_str(), "r");
-                if (!p) return false;
-                if (std::fscanf(p, "%lu", &id) != 1) id = 0;
-                pclose(p);
-                return id != 0;
-            },
-            timeout_ms);
+        auto found = [&] {
+            FILE* p = popen(command.c_str(), "r");
+            if (!p) return false;
+            if (std::fscanf(p, "%lu", &id) != 1) id = 0;
+            pclose(p);
+            return id != 0;
+        };
+        if (wait) Wait_While_Working(found);
+        else found();
         return id;
     }
 

@@ -534,11 +534,11 @@ TEST(BatchDamaged, TwoRefreshesAtOnceWriteTheirOwnTemporaries) {
     const std::string held = "WELD_FAULT_HOLD='" + go + "' " + Fault_Shim("fsync", "C001_01.OLI.tmp", 1, "hold");
     const std::string first = "(" + d.Command("C001 " + kRun, true, held, "1") + "; echo $? >'" + code + "') &";
     ASSERT_EQ(std::system(first.c_str()), 0);
-    ASSERT_TRUE(testutil::Wait_Until([&] { return fs::exists(go + ".held"); }, testutil::kWindowStepMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return fs::exists(go + ".held"); }));
     EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
     EXPECT_EQ(d.err, "");
     testutil::Write_File(go, "");
-    ASSERT_TRUE(testutil::Wait_Until([&] { return !testutil::Read_File(code).empty(); }, testutil::kWindowExitMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return !testutil::Read_File(code).empty(); }));
     EXPECT_EQ(std::atoi(testutil::Read_File(code).c_str()), 1) << testutil::Read_File(d.dir.file("err1.txt"));
     EXPECT_EQ(testutil::Read_File(d.dir.file("err1.txt")), "");
     EXPECT_TRUE(d.File("C001_01.OLI") == fresh.File("C001_01.OLI"));

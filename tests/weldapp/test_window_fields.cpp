@@ -48,11 +48,11 @@ TEST(WindowFields, TypedValuesAndNamesAndAClickAfterOneJumpAreTaken) {
             if (pid > 0) testutil::Wait_Exit(pid, 0);
         }
     } ender{pid};
-    const unsigned long w = x.Find_Window("Position 1.01: .*", testutil::kWindowStepMs);  // the position text of A001_01.TXT
+    const unsigned long w = x.Find_Window("Position 1.01: .*");  // the position text of A001_01.TXT
     ASSERT_NE(w, 0u) << testutil::Read_File(err);
     const std::string at = "xdotool mousemove --window " + std::to_string(w) + " ";
     const unsigned page = 0xFFFBF0u, selected = 0x316AC5u, dialog = 0xD4D0C8u;
-    ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, 560, 300) == page; }, testutil::kWindowStepMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return Pixel(png, 560, 300) == page; }));
     // Each field: clicked, its text shown selected (the pixel below the
     // text's baseline, 4 left of the click, lies in the selection), typed
     // over, and left by a click on an empty place of the page.
@@ -62,28 +62,28 @@ TEST(WindowFields, TypedValuesAndNamesAndAClickAfterOneJumpAreTaken) {
     } fields[] = {{265, 279, "20"}, {139, 438, "ipe 300"}};
     for (const auto& f : fields) {
         EXPECT_EQ(x.Run(at + std::to_string(f.x) + " " + std::to_string(f.y) + " click 1"), 0);
-        ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, f.x - 4, f.y + 5) == selected; }, testutil::kWindowStepMs)) << f.typed;
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return Pixel(png, f.x - 4, f.y + 5) == selected; })) << f.typed;
         EXPECT_EQ(x.Run(std::string("xdotool type --delay 30 '") + f.typed + "'"), 0);
         EXPECT_EQ(x.Run(at + "600 800 click 1"), 0);
-        ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, f.x - 4, f.y + 5) != selected; }, testutil::kWindowStepMs)) << f.typed;
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return Pixel(png, f.x - 4, f.y + 5) != selected; })) << f.typed;
     }
     // Shift+Tab from the all-round weld's a_w,fu goes back to its a_w,fo,
     // whose text it selects (it went on to a_w before).
     const int fu[2] = {439, 563}, fo[2] = {289, 563};
     EXPECT_EQ(x.Run(at + std::to_string(fu[0]) + " " + std::to_string(fu[1]) + " click 1"), 0);
-    ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, fu[0] - 4, fu[1] + 5) == selected; }, testutil::kWindowStepMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return Pixel(png, fu[0] - 4, fu[1] + 5) == selected; }));
     EXPECT_EQ(x.Run("xdotool type --delay 30 '6'"), 0);
     EXPECT_EQ(x.Run("xdotool key shift+Tab"), 0);
-    ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, fo[0] - 4, fo[1] + 5) == selected; }, testutil::kWindowStepMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return Pixel(png, fo[0] - 4, fo[1] + 5) == selected; }));
     EXPECT_EQ(x.Run("xdotool type --delay 30 '8'"), 0);
     EXPECT_EQ(x.Run("xdotool key Return"), 0);
-    ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, fo[0] - 4, fo[1] + 5) != selected; }, testutil::kWindowStepMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return Pixel(png, fo[0] - 4, fo[1] + 5) != selected; }));
     // From the middle of the page onto "Ende" in one jump, clicked at once.
     EXPECT_EQ(x.Run(at + "1250 27 click 1"), 0);
-    ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, 600, 445) == dialog; }, testutil::kWindowStepMs))
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return Pixel(png, 600, 445) == dialog; }))
         << testutil::Read_File(err);
     EXPECT_EQ(x.Run(at + "748 566 click 1"), 0);  // its tick: "speichern und beenden"
-    EXPECT_EQ(testutil::Wait_Exit(pid, testutil::kWindowExitMs), 1) << testutil::Read_File(err);  // saved
+    EXPECT_EQ(testutil::Wait_Exit_While_Working(pid), 1) << testutil::Read_File(err);  // saved
     ender.pid = -1;
     const std::string saved = testutil::Read_File(dir.file("project/A001_01.INP"));
     EXPECT_NE(saved.find("\n IPE300~"), std::string::npos) << saved;

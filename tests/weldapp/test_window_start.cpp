@@ -64,33 +64,33 @@ TEST(WindowStart, EditingLoopAndTheCloseQuestion) {
         testutil::Spawn({kProgram, "A001", "0", "1", "1"}, env, dir.file("out.txt"), err, dir.file("project"));
     ASSERT_GT(pid, 0);
     // Without a position text the title is "Position : ".
-    const unsigned long w = x.Find_Window("Position : ", testutil::kWindowStepMs);
+    const unsigned long w = x.Find_Window("Position : ");
     ASSERT_NE(w, 0u) << testutil::Read_File(err);
     // The input page with the preview's grey box (224, 224, 224) right of
     // the middle.
-    EXPECT_TRUE(testutil::Wait_Until([&] { return Column_Has(png, 500, 100, 500, 0xE0E0E0u); }, testutil::kWindowStepMs));
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return Column_Has(png, 500, 100, 500, 0xE0E0E0u); }));
     std::string differs;
-    EXPECT_TRUE(testutil::Wait_Until([&] { return (differs = testutil::Window_Differs(x, w, png, 1)).empty(); }, testutil::kWindowStepMs))
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return (differs = testutil::Window_Differs(x, w, png, 1)).empty(); }))
         << differs;
     for (const char* answer : {"n", "j"}) {
         x.Close_Window(w);
         // The question box with its title bar (10, 36, 106) in the middle.
-        ASSERT_TRUE(testutil::Wait_Until([&] { return Column_Has(png, 400, 240, 300, 0x0A246Au); }, testutil::kWindowStepMs)) << answer;
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return Column_Has(png, 400, 240, 300, 0x0A246Au); })) << answer;
         EXPECT_EQ(x.Run(std::string("xdotool key ") + answer), 0);
         if (answer[0] == 'n') {
-            EXPECT_TRUE(testutil::Wait_Until([&] { return !Column_Has(png, 400, 240, 300, 0x0A246Au); }, testutil::kWindowStepMs));
+            EXPECT_TRUE(testutil::Wait_While_Working([&] { return !Column_Has(png, 400, 240, 300, 0x0A246Au); }));
         }
     }
-    EXPECT_EQ(testutil::Wait_Exit(pid, testutil::kWindowExitMs), 0) << testutil::Read_File(err);
+    EXPECT_EQ(testutil::Wait_Exit_While_Working(pid), 0) << testutil::Read_File(err);
     EXPECT_EQ(testutil::Read_File(input), before);
     EXPECT_FALSE(fs::exists(dir.file("project/A001_01.OLI")));
-    EXPECT_TRUE(testutil::Wait_Until([&] { return x.Find_Window("Position : ", 0) == 0; }, testutil::kWindowStepMs));
+    EXPECT_TRUE(testutil::Wait_While_Working([&] { return x.Find_Window("Position : ", false) == 0; }));
 
     // The batch path never opens a window, even with a display.
     fs::remove(png);
     const pid_t batch = testutil::Spawn({kProgram, "A001", "0", "1", "1", "-refresh"}, env, dir.file("out.txt"), err,
                                         dir.file("project"));
-    EXPECT_EQ(testutil::Wait_Exit(batch, testutil::kWindowExitMs), 1) << testutil::Read_File(err);
+    EXPECT_EQ(testutil::Wait_Exit_While_Working(batch), 1) << testutil::Read_File(err);
     EXPECT_FALSE(fs::exists(png));
     EXPECT_TRUE(fs::exists(dir.file("project/A001_01.OLI")));
 }
@@ -111,7 +111,7 @@ TEST(WindowStart, AListNotOfItsInputIsSaidInABox) {
         const std::string png = dir.file("window.png"), err = dir.file("err.txt");
         const pid_t batch = testutil::Spawn({kProgram, "A001", "0", "1", "1", "-refresh"}, Example_Env(dir, nullptr, ""),
                                             dir.file("out.txt"), err, dir.file("project"));
-        ASSERT_EQ(testutil::Wait_Exit(batch, testutil::kWindowExitMs), 1) << testutil::Read_File(err);
+        ASSERT_EQ(testutil::Wait_Exit_While_Working(batch), 1) << testutil::Read_File(err);
         if (changed) {
             std::string bytes = testutil::Read_File(input);
             const size_t plate = bytes.find("\n 35.000000 0.000000 0.000000\n");
@@ -122,22 +122,21 @@ TEST(WindowStart, AListNotOfItsInputIsSaidInABox) {
         const pid_t pid = testutil::Spawn({kProgram, "A001", "0", "1", "1"}, Example_Env(dir, &x, png),
                                           dir.file("out.txt"), err, dir.file("project"));
         ASSERT_GT(pid, 0);
-        const unsigned long w = x.Find_Window("Position : ", testutil::kWindowStepMs);
+        const unsigned long w = x.Find_Window("Position : ");
         ASSERT_NE(w, 0u) << testutil::Read_File(err);
         // A box's title bar (10, 36, 106) across the middle of the screen.
         auto box = [&] { return Column_Has(png, 400, 150, 450, 0x0A246Au); };
         if (changed) {
-            ASSERT_TRUE(testutil::Wait_Until(box, testutil::kWindowStepMs));
+            ASSERT_TRUE(testutil::Wait_While_Working(box));
             EXPECT_EQ(x.Run("xdotool key Return"), 0);
-            EXPECT_TRUE(testutil::Wait_Until([&] { return !box(); }, testutil::kWindowStepMs));
+            EXPECT_TRUE(testutil::Wait_While_Working([&] { return !box(); }));
         }
         // The input page, with the preview's grey box right of the middle.
-        ASSERT_TRUE(testutil::Wait_Until([&] { return Column_Has(png, 500, 100, 500, 0xE0E0E0u); },
-                                         testutil::kWindowStepMs));
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return Column_Has(png, 500, 100, 500, 0xE0E0E0u); }));
         EXPECT_FALSE(box());
         x.Close_Window(w);
-        ASSERT_TRUE(testutil::Wait_Until(box, testutil::kWindowStepMs));  // the close question
+        ASSERT_TRUE(testutil::Wait_While_Working(box));  // the close question
         EXPECT_EQ(x.Run("xdotool key j"), 0);
-        EXPECT_EQ(testutil::Wait_Exit(pid, testutil::kWindowExitMs), 0) << testutil::Read_File(err);
+        EXPECT_EQ(testutil::Wait_Exit_While_Working(pid), 0) << testutil::Read_File(err);
     }
 }
