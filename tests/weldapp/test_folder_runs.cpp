@@ -42,7 +42,7 @@ struct Child {
         if (pid > 0 && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
     }
     // Its exit code once it has ended (it is then no longer the test's).
-    int Ended() { return testutil::Wait_Exit(std::exchange(pid, -1), testutil::kWindowExitMs); }
+    int Ended() { return testutil::Wait_Exit_While_Working(std::exchange(pid, -1)); }
 };
 
 }  // namespace
@@ -75,8 +75,8 @@ TEST(FolderRuns, ARunStoppedWithTheFolderLockIsWaitedForABoundedTime) {
         if (!gives_up) {
             Child second{Start_Run(d, {}, "2")};
             const std::string waits = folder + ": waiting for its lock, held by " + holder + ", at most 60 s\n";
-            EXPECT_TRUE(testutil::Wait_Until([&] { return testutil::Read_File(d.dir.file("err2.txt")) == waits; },
-                                             testutil::kWindowStepMs))
+            EXPECT_TRUE(
+                testutil::Wait_While_Working([&] { return testutil::Read_File(d.dir.file("err2.txt")) == waits; }))
                 << testutil::Read_File(d.dir.file("err2.txt"));
             kill(first.pid, SIGCONT);
             EXPECT_EQ(first.Ended(), 1) << testutil::Read_File(d.dir.file("err1.txt"));
@@ -141,7 +141,7 @@ TEST(FolderRuns, TemporariesOfKilledSavesGoWithTheNextRun) {
     } release{go};
     const std::string held = "WELD_FAULT_HOLD='" + go + "' " + Fault_Shim("rename", "C001_01.pdf", 1, "hold");
     ASSERT_EQ(std::system(("(" + held + " " + viewer + " 2>/dev/null; echo $? >'" + code + "') &").c_str()), 0);
-    ASSERT_TRUE(testutil::Wait_Until([&] { return fs::exists(go + ".held"); }, testutil::kWindowStepMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return fs::exists(go + ".held"); }));
     const Names live = Temporaries_Of(d, "C001_01.pdf");
     ASSERT_EQ(live.size(), 1u);
     const std::string killed = Fault_Shim("rename", "C001_01.pdf", 1, "kill");
@@ -161,7 +161,7 @@ TEST(FolderRuns, TemporariesOfKilledSavesGoWithTheNextRun) {
     close(holds);
     fs::remove(d.project + "/" + remote);
     testutil::Write_File(go, "");
-    ASSERT_TRUE(testutil::Wait_Until([&] { return !testutil::Read_File(code).empty(); }, testutil::kWindowExitMs));
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return !testutil::Read_File(code).empty(); }));
     EXPECT_EQ(testutil::Read_File(code), "0\n");
     EXPECT_EQ(d.File("C001_01.pdf").rfind("%PDF-", 0), 0u);
     EXPECT_EQ(d.Files(), (Names{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT", "C001_01.pdf"}));
