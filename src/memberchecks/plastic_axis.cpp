@@ -26,6 +26,7 @@
 #include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
+#include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_transfer.h"
@@ -243,6 +244,75 @@ double Axis_Angle(const Section& s, double balance, const double L[2]) {
     if (a > b) std::swap(a, b), std::swap(f_a, f_b);
     auto f = [&](double theta) { return Turn_To_Blocks(s, theta, balance, L, &near); };
     return Root(f, a, b, f_a, f_b, 1e-9);
+}
+
+// ---- a part on a principal axis -------------------------------------------
+//
+// The moment whose stresses grow across such a part (u = e.r, the part on
+// u = 0) is carried first by the material farthest from the part: blocks
+// beyond |u| = u0, tension on the side the moment stretches. What lies
+// within carries N and the moment along the part with one axis across it.
+// The section's limit in the direction of the moments is where the two
+// blocks' moments stand in the forces' ratio: u0 follows from that.
+
+// The weighted moments of the rings where s u > u0.
+Moments Beyond(const Plastic_Ring* r, int n, const double e[2], double s, double u0) {
+    Moments m;
+    static std::vector<Outline_Point> cut;
+    for (int k = 0; k < n; k++) {
+        Clip_Below(r[k].points, r[k].n, -s * e[0], -s * e[1], u0, &cut);
+        if (cut.size() >= 3) Add_Polygon(cut.data(), static_cast<int>(cut.size()), r[k].share, &m);
+    }
+    return m;
+}
+
+// The section across a part: the rings, the part's direction and, for the
+// last u0 tried, what lies within |u| < u0 (kept from call to call).
+struct Across {
+    const Plastic_Ring* r = nullptr;
+    int n = 0;
+    double e[2] = {0, 0}, along[2] = {0, 0};
+    double M[2] = {0, 0};
+    double s_e = 1, s_o = 1;   // the senses of the moment across and along the part
+    double balance = 0;        // N / f_y
+    std::vector<std::vector<Outline_Point>> pieces;
+    std::vector<Plastic_Ring> within;
+    Section rest;
+};
+
+// The rings within |u| < u0 into a.rest.
+void Cut_Within(Across& a, double u0) {
+    static std::vector<Outline_Point> once;
+    a.pieces.resize(static_cast<size_t>(a.n));
+    a.within.clear();
+    for (int k = 0; k < a.n; k++) {
+        std::vector<Outline_Point>& piece = a.pieces[static_cast<size_t>(k)];
+        Clip_Below(a.r[k].points, a.r[k].n, a.e[0], a.e[1], -u0, &once);
+        if (once.size() >= 3) Clip_Below(once.data(), static_cast<int>(once.size()), -a.e[0], -a.e[1], -u0, &piece);
+        else piece.clear();
+        if (piece.size() >= 3) a.within.push_back({piece.data(), static_cast<int>(piece.size()), a.r[k].share});
+    }
+    Read(a.within.data(), static_cast<int>(a.within.size()), &a.rest);
+}
+
+// The blocks with the outer zones beyond u0: whether what lies within
+// carries what N leaves it (*d its axis' offset, normal s_o along), and how
+// far the blocks' moments are from the forces' ratio (positive: too little
+// along the part; +1 where N is not carried).
+double Across_Misfit(Across& a, double u0, double* d, double* rest_balance) {
+    const Moments p = Beyond(a.r, a.n, a.e, a.s_e, u0), q = Beyond(a.r, a.n, a.e, -a.s_e, u0);
+    Cut_Within(a, u0);
+    *rest_balance = a.balance - (p.a - q.a);
+    if (!(std::fabs(*rest_balance) < a.rest.total.a)) return 1;
+    const double ny = a.s_o * a.along[0], nz = a.s_o * a.along[1];
+    double near = NAN;
+    *d = Offset(a.rest, ny, nz, *rest_balance, &near);
+    const Moments c = Compressed(a.rest, ny, nz, *d);
+    const double R[2] = {p.s_y - q.s_y + a.rest.total.s_y - 2 * c.s_y, p.s_z - q.s_z + a.rest.total.s_z - 2 * c.s_z};
+    const double R_e = a.s_e * (R[0] * a.e[0] + R[1] * a.e[1]), R_o = a.s_o * (R[0] * a.along[0] + R[1] * a.along[1]);
+    const double M_e = std::fabs(a.M[0] * a.e[0] + a.M[1] * a.e[1]), M_o = std::fabs(a.M[0] * a.along[0] + a.M[1] * a.along[1]);
+    const double scale = std::hypot(R_e, R_o) * std::hypot(M_e, M_o);
+    return scale > 0 ? (R_e * M_o - R_o * M_e) / scale : -1;
 }
 
 // ---- the section of the blocks ------------------------------------------
@@ -644,26 +714,104 @@ int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double 
     return 1;
 }
 
-int Part_Moments(const double J[3], const double M[2], const double y[2], const double z[2], double size,
-                 double part_M[2]) {
-    part_M[0] = M[0], part_M[1] = M[1];
+int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
+                              double f_y, double plane[3]) {
+    if (!rings || n <= 0 || !M || !e || !plane || !(f_y > 0) || !std::isfinite(N + M[0] + M[1] + e[0] + e[1]))
+        return 0;
+    const double length = std::hypot(e[0], e[1]);
+    if (!(length > 0)) return 0;
+    static Across a;  // its vectors kept for the next call
+    a.r = rings, a.n = n;
+    a.e[0] = e[0] / length, a.e[1] = e[1] / length;
+    a.along[0] = -a.e[1], a.along[1] = a.e[0];
+    a.M[0] = M[0], a.M[1] = M[1];
+    const double M_e = M[0] * a.e[0] + M[1] * a.e[1], M_o = M[0] * a.along[0] + M[1] * a.along[1];
+    // the whole section's blocks where nothing stresses the part across,
+    // N alone within where nothing stresses it along (one block by N)
+    double u_max = 0, size = 0, area = 0;
+    for (int k = 0; k < n; k++) {
+        area += rings[k].share * Signed_Area(rings[k].points, rings[k].n, nullptr, nullptr);
+        for (int c = 0; c < rings[k].n; c++) {
+            const Outline_Point& q = rings[k].points[c];
+            u_max = std::max(u_max, std::fabs(a.e[0] * q.y + a.e[1] * q.z));
+            size = std::max(size, std::hypot(q.y, q.z));
+        }
+    }
+    // (as Calc_Plastic_Plane: a moment too small to turn any block is none)
+    const double least = 1e-10 * (std::fabs(N) + f_y * std::fabs(area)) * size;
+    if (std::fabs(M_e) <= least) return Calc_Plastic_Plane(rings, n, N, M, f_y, plane);
+    if (std::fabs(M_o) <= least) {
+        const double none[2] = {0, 0};
+        return Calc_Plastic_Plane(rings, n, N, none, f_y, plane);
+    }
+    a.s_e = M_e > 0 ? 1 : -1, a.s_o = M_o > 0 ? 1 : -1;
+    a.balance = N / f_y;
+    double d = 0, rest_balance = 0;
+    auto misfit = [&](double u0) { return Across_Misfit(a, u0, &d, &rest_balance); };
+    const double f_hi = misfit(u_max), f_lo = misfit(0);
+    // N beyond what the section carries: one block
+    if (!(f_hi < 0)) return Calc_Plastic_Plane(rings, n, N, M, f_y, plane);
+    const double u0 = f_lo > 0 ? Root(misfit, 0.0, u_max, f_lo, f_hi, 1e-9 * u_max) : 0.0;
+    if (misfit(u0) == 1) {
+        // the part within takes its share of N as one block
+        plane[0] = rest_balance < 0 ? -f_y : f_y;
+        plane[1] = plane[2] = 0;
+        return 1;
+    }
+    const double ny = a.s_o * a.along[0], nz = a.s_o * a.along[1];
+    double largest = 0;
+    for (int k = 0; k < n; k++)
+        for (int c = 0; c < rings[k].n; c++)
+            largest = std::max(largest, std::fabs(ny * rings[k].points[c].y + nz * rings[k].points[c].z + d));
+    if (!(largest > 0)) return 0;
+    const double scale = f_y / largest;
+    plane[0] = d * scale, plane[1] = ny * scale, plane[2] = nz * scale;
+    return 1;
+}
+
+void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double f_y,
+                      double free[3], double across[3]) {
+    const double M_e = M[0] * e[0] + M[1] * e[1];
+    const double part_M[2] = {M[0] - M_e * e[0], M[1] - M_e * e[1]};
+    // without N and the moment along it the part is not stressed
+    if (!Calc_Plastic_Plane(rings, n, N, part_M, f_y, free)) free[0] = free[1] = free[2] = 0;
+    if (!Calc_Plastic_Plane_Across(rings, n, N, M, e, f_y, across)) across[0] = across[1] = across[2] = 0;
+}
+
+int Part_Axis(const double J[3], const double y[2], const double z[2], double size, double e[2]) {
     // The principal directions of J; for equal second moments without a
     // product every direction is one, and the axes given are taken.
     const double d = J[0] - J[1];
     const double angle = std::fabs(J[2]) <= 1e-12 * (std::fabs(J[0]) + std::fabs(J[1])) ? 0.0 : std::atan2(2 * J[2], d) / 2;
-    const double e[2][2] = {{std::cos(angle), std::sin(angle)}, {-std::sin(angle), std::cos(angle)}};
+    const double dir[2][2] = {{std::cos(angle), std::sin(angle)}, {-std::sin(angle), std::cos(angle)}};
     const double tol = 1e-6 * size;
     for (int k = 0; k < 2; k++) {
-        if (std::fabs(e[k][0] * y[0] + e[k][1] * z[0]) > tol || std::fabs(e[k][0] * y[1] + e[k][1] * z[1]) > tol)
+        if (std::fabs(dir[k][0] * y[0] + dir[k][1] * z[0]) > tol || std::fabs(dir[k][0] * y[1] + dir[k][1] * z[1]) > tol)
             continue;
-        // the part lies on the axis across e[k]: the component of M along
-        // e[k], whose stresses grow along e[k], leaves it as it is
-        const double along = e[k][0] * M[0] + e[k][1] * M[1];
-        part_M[0] = M[0] - along * e[k][0];
-        part_M[1] = M[1] - along * e[k][1];
+        e[0] = dir[k][0], e[1] = dir[k][1];
         return 1;
     }
     return 0;
+}
+
+int Part_More_Severe(int kind, const double y[2], const double z[2], const double a[3], const double b[3]) {
+    double ends[2][2], largest = 0;
+    for (int k = 0; k < 2; k++) {
+        ends[0][k] = a[0] + a[1] * y[k] + a[2] * z[k];
+        ends[1][k] = b[0] + b[1] * y[k] + b[2] * z[k];
+        largest = std::max({largest, std::fabs(ends[0][k]), std::fabs(ends[1][k])});
+    }
+    if (!(largest > 0)) return 0;
+    // the class 2 limits with epsilon 1; none where a field leaves the part
+    // without compression
+    double limit[2];
+    for (int i = 0; i < 2; i++) {
+        const double f = 235 / largest;
+        const Ct_Grenzwert_Eingabe in{CT_RULES_EN, CT_PLASTIC_ENDS, kind, 235, 0, 0, f * ends[i][0], f * ends[i][1], 0, 1};
+        Ct_Grenzwerte g;
+        limit[i] = Calc_Ct_Grenzwerte(&in, &g) && g.ct[1] > 0 ? g.ct[1] : HUGE_VAL;
+    }
+    return limit[1] < limit[0] ? 1 : 0;
 }
 
 int Profile_Rolled_Outline(const Stahlprofil* p, Catalogue_Outline* outline) {
@@ -782,29 +930,30 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
     double size = 0;
     for (int k = 0; k < n; k++)
         for (int c = 0; c < rings[k].n; c++) size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
-    // the distributions of the forces without a principal moment, for the
-    // parts that moment leaves as they are (at most one per direction)
-    double other[2][3], other_M[2][2];
+    // the distributions for the parts on a principal axis (at most one per
+    // direction): without the moment across the part, and with it carried
+    // by the material farthest from the part
+    double free[2][3], across[2][3], other_e[2][2];
     int others = 0;
     const int parts = std::min(Get_Section_Part_Count(), max);
     for (int i = 0; i < parts; i++) {
         double y[2], z[2];
-        if (Get_Section_Part_Ends(i, y, z) == CT_NO_PART) {
+        const int kind = Get_Section_Part_Ends(i, y, z);
+        if (kind == CT_NO_PART) {
             ends[i][0] = ends[i][1] = NAN;
             continue;
         }
         const double* g = plane;
-        double part_M[2];
-        if (Part_Moments(J, M, y, z, size, part_M)) {
+        double e[2];
+        if (Part_Axis(J, y, z, size, e)) {
             int k = 0;
-            while (k < others && (other_M[k][0] != part_M[0] || other_M[k][1] != part_M[1])) k++;
+            while (k < others && (other_e[k][0] != e[0] || other_e[k][1] != e[1])) k++;
             if (k == others && others < 2) {
-                other_M[k][0] = part_M[0], other_M[k][1] = part_M[1];
-                // without N and the other moment the part is not stressed
-                if (!Calc_Plastic_Plane(rings, n, N, part_M, f_y, other[k])) other[k][0] = other[k][1] = other[k][2] = 0;
+                other_e[k][0] = e[0], other_e[k][1] = e[1];
+                Calc_Part_Planes(rings, n, N, M, e, f_y, free[k], across[k]);
                 others++;
             }
-            if (k < others) g = other[k];
+            if (k < others) g = Part_More_Severe(kind, y, z, free[k], across[k]) ? across[k] : free[k];
         }
         for (int e = 0; e < 2; e++) ends[i][e] = 10 * (g[0] + g[1] * y[e] + g[2] * z[e]);
     }
