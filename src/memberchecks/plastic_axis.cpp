@@ -94,15 +94,21 @@ struct Section {
     double size;               // the largest distance of a corner from the origin
 };
 
-// The search's view of the rings; its vectors are the caller's scratch,
-// kept from call to call so that a load case allocates nothing.
-void Read(const Plastic_Ring* r, int n, Section* s) {
+// The search's view of the rings (second moments only where asked); its
+// vectors are the caller's scratch, kept from call to call so that a load
+// case allocates nothing.
+void Read(const Plastic_Ring* r, int n, Section* s, bool second = true) {
     s->r = r, s->n = n;
     s->own.assign(static_cast<size_t>(n), Moments{});
     s->total = Moments{}, s->size = 0;
     for (int i = 0; i < n; i++) {
-        Add_Polygon(r[i].points, r[i].n, r[i].share, &s->own[static_cast<size_t>(i)]);
-        Add_Polygon(r[i].points, r[i].n, r[i].share, &s->total, true);
+        Moments& own = s->own[static_cast<size_t>(i)];
+        Add_Polygon(r[i].points, r[i].n, r[i].share, &own);
+        if (second) {
+            Add_Polygon(r[i].points, r[i].n, r[i].share, &s->total, true);
+        } else {
+            s->total.a += own.a, s->total.s_y += own.s_y, s->total.s_z += own.s_z;
+        }
         for (int k = 0; k < r[i].n; k++) s->size = std::max(s->size, std::hypot(r[i].points[k].y, r[i].points[k].z));
     }
 }
@@ -255,19 +261,9 @@ double Axis_Angle(const Section& s, double balance, const double L[2]) {
 // The section's limit in the direction of the moments is where the two
 // blocks' moments stand in the forces' ratio: u0 follows from that.
 
-// The weighted moments of the rings where s u > u0.
-Moments Beyond(const Plastic_Ring* r, int n, const double e[2], double s, double u0) {
-    Moments m;
-    static std::vector<Outline_Point> cut;
-    for (int k = 0; k < n; k++) {
-        Clip_Below(r[k].points, r[k].n, -s * e[0], -s * e[1], u0, &cut);
-        if (cut.size() >= 3) Add_Polygon(cut.data(), static_cast<int>(cut.size()), r[k].share, &m);
-    }
-    return m;
-}
-
-// The section across a part: the rings, the part's direction and, for the
-// last u0 tried, what lies within |u| < u0 (kept from call to call).
+// The section across a part: the rings with the extent of each in u and
+// its own weighted moments, the part's direction and, for the last u0
+// tried, what lies within |u| < u0 (kept from call to call).
 struct Across {
     const Plastic_Ring* r = nullptr;
     int n = 0;
@@ -275,24 +271,63 @@ struct Across {
     double M[2] = {0, 0};
     double s_e = 1, s_o = 1;   // the senses of the moment across and along the part
     double balance = 0;        // N / f_y
+    double near = NAN;         // the last offset found within
+    std::vector<double> u_lo, u_hi;
+    std::vector<Moments> own;
     std::vector<std::vector<Outline_Point>> pieces;
     std::vector<Plastic_Ring> within;
     Section rest;
 };
+
+void Measure_Across(Across& a) {
+    const size_t n = static_cast<size_t>(a.n);
+    a.u_lo.assign(n, HUGE_VAL), a.u_hi.assign(n, -HUGE_VAL), a.own.assign(n, Moments{});
+    for (size_t k = 0; k < n; k++) {
+        const Plastic_Ring& r = a.r[k];
+        for (int c = 0; c < r.n; c++) {
+            const double u = a.e[0] * r.points[c].y + a.e[1] * r.points[c].z;
+            a.u_lo[k] = std::min(a.u_lo[k], u), a.u_hi[k] = std::max(a.u_hi[k], u);
+        }
+        Add_Polygon(r.points, r.n, r.share, &a.own[k]);
+    }
+}
+
+// The weighted moments of the rings where s u > u0 (s = 1 or -1).
+Moments Beyond(const Across& a, double s, double u0) {
+    Moments m;
+    static std::vector<Outline_Point> cut;
+    for (size_t k = 0; k < static_cast<size_t>(a.n); k++) {
+        const double lo = s > 0 ? a.u_lo[k] : -a.u_hi[k], hi = s > 0 ? a.u_hi[k] : -a.u_lo[k];
+        if (hi <= u0) continue;
+        if (lo > u0) {
+            m.a += a.own[k].a, m.s_y += a.own[k].s_y, m.s_z += a.own[k].s_z;
+            continue;
+        }
+        Clip_Below(a.r[k].points, a.r[k].n, -s * a.e[0], -s * a.e[1], u0, &cut);
+        if (cut.size() >= 3) Add_Polygon(cut.data(), static_cast<int>(cut.size()), a.r[k].share, &m);
+    }
+    return m;
+}
 
 // The rings within |u| < u0 into a.rest.
 void Cut_Within(Across& a, double u0) {
     static std::vector<Outline_Point> once;
     a.pieces.resize(static_cast<size_t>(a.n));
     a.within.clear();
-    for (int k = 0; k < a.n; k++) {
-        std::vector<Outline_Point>& piece = a.pieces[static_cast<size_t>(k)];
-        Clip_Below(a.r[k].points, a.r[k].n, a.e[0], a.e[1], -u0, &once);
+    for (size_t k = 0; k < static_cast<size_t>(a.n); k++) {
+        const Plastic_Ring& r = a.r[k];
+        if (a.u_hi[k] <= -u0 || a.u_lo[k] >= u0) continue;
+        if (a.u_lo[k] > -u0 && a.u_hi[k] < u0) {
+            a.within.push_back(r);
+            continue;
+        }
+        std::vector<Outline_Point>& piece = a.pieces[k];
+        Clip_Below(r.points, r.n, a.e[0], a.e[1], -u0, &once);
         if (once.size() >= 3) Clip_Below(once.data(), static_cast<int>(once.size()), -a.e[0], -a.e[1], -u0, &piece);
         else piece.clear();
-        if (piece.size() >= 3) a.within.push_back({piece.data(), static_cast<int>(piece.size()), a.r[k].share});
+        if (piece.size() >= 3) a.within.push_back({piece.data(), static_cast<int>(piece.size()), r.share});
     }
-    Read(a.within.data(), static_cast<int>(a.within.size()), &a.rest);
+    Read(a.within.data(), static_cast<int>(a.within.size()), &a.rest, false);
 }
 
 // The blocks with the outer zones beyond u0: whether what lies within
@@ -300,13 +335,12 @@ void Cut_Within(Across& a, double u0) {
 // far the blocks' moments are from the forces' ratio (positive: too little
 // along the part; +1 where N is not carried).
 double Across_Misfit(Across& a, double u0, double* d, double* rest_balance) {
-    const Moments p = Beyond(a.r, a.n, a.e, a.s_e, u0), q = Beyond(a.r, a.n, a.e, -a.s_e, u0);
+    const Moments p = Beyond(a, a.s_e, u0), q = Beyond(a, -a.s_e, u0);
     Cut_Within(a, u0);
     *rest_balance = a.balance - (p.a - q.a);
     if (!(std::fabs(*rest_balance) < a.rest.total.a)) return 1;
     const double ny = a.s_o * a.along[0], nz = a.s_o * a.along[1];
-    double near = NAN;
-    *d = Offset(a.rest, ny, nz, *rest_balance, &near);
+    *d = Offset(a.rest, ny, nz, *rest_balance, &a.near);
     const Moments c = Compressed(a.rest, ny, nz, *d);
     const double R[2] = {p.s_y - q.s_y + a.rest.total.s_y - 2 * c.s_y, p.s_z - q.s_z + a.rest.total.s_z - 2 * c.s_z};
     const double R_e = a.s_e * (R[0] * a.e[0] + R[1] * a.e[1]), R_o = a.s_o * (R[0] * a.along[0] + R[1] * a.along[1]);
@@ -746,6 +780,8 @@ int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const 
     }
     a.s_e = M_e > 0 ? 1 : -1, a.s_o = M_o > 0 ? 1 : -1;
     a.balance = N / f_y;
+    a.near = NAN;
+    Measure_Across(a);
     double d = 0, rest_balance = 0;
     auto misfit = [&](double u0) { return Across_Misfit(a, u0, &d, &rest_balance); };
     const double f_hi = misfit(u_max), f_lo = misfit(0);
@@ -775,7 +811,11 @@ void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M
     const double part_M[2] = {M[0] - M_e * e[0], M[1] - M_e * e[1]};
     // without N and the moment along it the part is not stressed
     if (!Calc_Plastic_Plane(rings, n, N, part_M, f_y, free)) free[0] = free[1] = free[2] = 0;
-    if (!Calc_Plastic_Plane_Across(rings, n, N, M, e, f_y, across)) across[0] = across[1] = across[2] = 0;
+    if (M_e == 0) {
+        for (int k = 0; k < 3; k++) across[k] = free[k];
+    } else if (!Calc_Plastic_Plane_Across(rings, n, N, M, e, f_y, across)) {
+        across[0] = across[1] = across[2] = 0;
+    }
 }
 
 int Part_Axis(const double J[3], const double y[2], const double z[2], double size, double e[2]) {
@@ -804,13 +844,18 @@ int Part_More_Severe(int kind, const double y[2], const double z[2], const doubl
     if (!(largest > 0)) return 0;
     // the class 2 limits with epsilon 1; none where a field leaves the part
     // without compression
-    double limit[2];
+    double limit[2], alpha[2];
     for (int i = 0; i < 2; i++) {
         const double f = 235 / largest;
         const Ct_Grenzwert_Eingabe in{CT_RULES_EN, CT_PLASTIC_ENDS, kind, 235, 0, 0, f * ends[i][0], f * ends[i][1], 0, 1};
         Ct_Grenzwerte g;
-        limit[i] = Calc_Ct_Grenzwerte(&in, &g) && g.ct[1] > 0 ? g.ct[1] : HUGE_VAL;
+        const bool set = Calc_Ct_Grenzwerte(&in, &g) && g.ct[1] > 0;
+        limit[i] = set ? g.ct[1] : HUGE_VAL, alpha[i] = set ? g.alpha : 0;
     }
+    // the same blocks found two ways (a web's middle under N = 0) are one
+    // distribution: no step of the table between 0.5 - 1e-12 and 0.5 + 1e-12
+    const bool same_end = (ends[0][0] < ends[0][1]) == (ends[1][0] < ends[1][1]);
+    if (same_end && std::fabs(alpha[1] - alpha[0]) <= 1e-9) return 0;
     return limit[1] < limit[0] ? 1 : 0;
 }
 
