@@ -744,7 +744,7 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
         double e[2], g[3] = {plane[0], plane[1], plane[2]};
         if (q.form != PART_TWO_WEBS && Part_Axis(J, y, z, size, e)) {
             double free[3], across[3];
-            Calc_Part_Planes(rings, n, -N, M, e, f_y, free, across);
+            Calc_Part_Planes(rings, n, -N, M, e, p->t_w / 2, f_y, free, across);
             const int kind = q.form == PART_OUTSTAND ? CT_OUTSTAND_TIP : CT_INTERNAL;
             const double* worse = Part_More_Severe(kind, y, z, free, across) ? across : free;
             for (int k = 0; k < 3; k++) g[k] = worse[k];

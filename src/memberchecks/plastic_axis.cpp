@@ -255,11 +255,10 @@ double Axis_Angle(const Section& s, double balance, const double L[2]) {
 // ---- a part on a principal axis -------------------------------------------
 //
 // The moment whose stresses grow across such a part (u = e.r, the part on
-// u = 0) is carried first by the material farthest from the part: blocks
-// beyond |u| = u0, tension on the side the moment stretches. What lies
-// within carries N and the moment along the part with one axis across it.
-// The section's limit in the direction of the moments is where the two
-// blocks' moments stand in the forces' ratio: u0 follows from that.
+// u = 0) is carried by the material farthest from the part: blocks beyond
+// |u| = u0, tension on the side the moment stretches, u0 where they carry
+// it. What lies within carries N and the moment along the part with one
+// axis across it.
 
 // The section across a part: the rings with the extent of each in u and
 // its own weighted moments, the part's direction and, for the last u0
@@ -267,11 +266,7 @@ double Axis_Angle(const Section& s, double balance, const double L[2]) {
 struct Across {
     const Plastic_Ring* r = nullptr;
     int n = 0;
-    double e[2] = {0, 0}, along[2] = {0, 0};
-    double M[2] = {0, 0};
-    double s_e = 1, s_o = 1;   // the senses of the moment across and along the part
-    double balance = 0;        // N / f_y
-    double near = NAN;         // the last offset found within
+    double e[2] = {0, 0};
     std::vector<double> u_lo, u_hi;
     std::vector<Moments> own;
     std::vector<std::vector<Outline_Point>> pieces;
@@ -330,23 +325,10 @@ void Cut_Within(Across& a, double u0) {
     Read(a.within.data(), static_cast<int>(a.within.size()), &a.rest, false);
 }
 
-// The blocks with the outer zones beyond u0: whether what lies within
-// carries what N leaves it (*d its axis' offset, normal s_o along), and how
-// far the blocks' moments are from the forces' ratio (positive: too little
-// along the part; +1 where N is not carried).
-double Across_Misfit(Across& a, double u0, double* d, double* rest_balance) {
-    const Moments p = Beyond(a, a.s_e, u0), q = Beyond(a, -a.s_e, u0);
-    Cut_Within(a, u0);
-    *rest_balance = a.balance - (p.a - q.a);
-    if (!(std::fabs(*rest_balance) < a.rest.total.a)) return 1;
-    const double ny = a.s_o * a.along[0], nz = a.s_o * a.along[1];
-    *d = Offset(a.rest, ny, nz, *rest_balance, &a.near);
-    const Moments c = Compressed(a.rest, ny, nz, *d);
-    const double R[2] = {p.s_y - q.s_y + a.rest.total.s_y - 2 * c.s_y, p.s_z - q.s_z + a.rest.total.s_z - 2 * c.s_z};
-    const double R_e = a.s_e * (R[0] * a.e[0] + R[1] * a.e[1]), R_o = a.s_o * (R[0] * a.along[0] + R[1] * a.along[1]);
-    const double M_e = std::fabs(a.M[0] * a.e[0] + a.M[1] * a.e[1]), M_o = std::fabs(a.M[0] * a.along[0] + a.M[1] * a.along[1]);
-    const double scale = std::hypot(R_e, R_o) * std::hypot(M_e, M_o);
-    return scale > 0 ? (R_e * M_o - R_o * M_e) / scale : -1;
+// The moment across of the outer blocks beyond u0 over f_y.
+double Outer_Moment(const Across& a, double u0) {
+    const Moments p = Beyond(a, 1, u0), q = Beyond(a, -1, u0);
+    return a.e[0] * (p.s_y - q.s_y) + a.e[1] * (p.s_z - q.s_z);
 }
 
 // ---- the section of the blocks ------------------------------------------
@@ -749,52 +731,52 @@ int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double 
 }
 
 int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
-                              double f_y, double plane[3]) {
-    if (!rings || n <= 0 || !M || !e || !plane || !(f_y > 0) || !std::isfinite(N + M[0] + M[1] + e[0] + e[1]))
+                              double keep, double f_y, double plane[3]) {
+    if (!rings || n <= 0 || !M || !e || !plane || !(f_y > 0) || !std::isfinite(N + M[0] + M[1] + e[0] + e[1] + keep))
         return 0;
     const double length = std::hypot(e[0], e[1]);
     if (!(length > 0)) return 0;
     static Across a;  // its vectors kept for the next call
     a.r = rings, a.n = n;
     a.e[0] = e[0] / length, a.e[1] = e[1] / length;
-    a.along[0] = -a.e[1], a.along[1] = a.e[0];
-    a.M[0] = M[0], a.M[1] = M[1];
-    const double M_e = M[0] * a.e[0] + M[1] * a.e[1], M_o = M[0] * a.along[0] + M[1] * a.along[1];
-    // the whole section's blocks where nothing stresses the part across,
-    // N alone within where nothing stresses it along (one block by N)
-    double u_max = 0, size = 0, area = 0;
+    const double along[2] = {-a.e[1], a.e[0]};
+    const double M_e = M[0] * a.e[0] + M[1] * a.e[1], M_o = M[0] * along[0] + M[1] * along[1];
+    double size = 0, area = 0;
     for (int k = 0; k < n; k++) {
         area += rings[k].share * Signed_Area(rings[k].points, rings[k].n, nullptr, nullptr);
-        for (int c = 0; c < rings[k].n; c++) {
-            const Outline_Point& q = rings[k].points[c];
-            u_max = std::max(u_max, std::fabs(a.e[0] * q.y + a.e[1] * q.z));
-            size = std::max(size, std::hypot(q.y, q.z));
-        }
+        for (int c = 0; c < rings[k].n; c++) size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
     }
     // (as Calc_Plastic_Plane: a moment too small to turn any block is none)
     const double least = 1e-10 * (std::fabs(N) + f_y * std::fabs(area)) * size;
-    if (std::fabs(M_e) <= least) return Calc_Plastic_Plane(rings, n, N, M, f_y, plane);
-    if (std::fabs(M_o) <= least) {
-        const double none[2] = {0, 0};
-        return Calc_Plastic_Plane(rings, n, N, none, f_y, plane);
-    }
-    a.s_e = M_e > 0 ? 1 : -1, a.s_o = M_o > 0 ? 1 : -1;
-    a.balance = N / f_y;
-    a.near = NAN;
+    // N alone within where nothing stresses the part along it: one block
+    const double none[2] = {0, 0}, only_along[2] = {M_o * along[0], M_o * along[1]};
+    if (std::fabs(M_o) <= least) return Calc_Plastic_Plane(rings, n, N, none, f_y, plane);
+    if (std::fabs(M_e) <= least) return Calc_Plastic_Plane(rings, n, N, only_along, f_y, plane);
     Measure_Across(a);
-    double d = 0, rest_balance = 0;
-    auto misfit = [&](double u0) { return Across_Misfit(a, u0, &d, &rest_balance); };
-    const double f_hi = misfit(u_max), f_lo = misfit(0);
-    // N beyond what the section carries: one block
-    if (!(f_hi < 0)) return Calc_Plastic_Plane(rings, n, N, M, f_y, plane);
-    const double u0 = f_lo > 0 ? Root(misfit, 0.0, u_max, f_lo, f_hi, 1e-9 * u_max) : 0.0;
-    if (misfit(u0) == 1) {
-        // the part within takes its share of N as one block
-        plane[0] = rest_balance < 0 ? -f_y : f_y;
+    double u_max = 0;
+    for (int k = 0; k < n; k++) u_max = std::max({u_max, a.u_hi[static_cast<size_t>(k)], -a.u_lo[static_cast<size_t>(k)]});
+    // the part keeps its own width; where what lies beyond it cannot carry
+    // the moment across, the section cannot either
+    const double u_min = std::min(std::max(keep, 0.0), u_max), wanted = std::fabs(M_e) / f_y;
+    double u0 = u_min;
+    const double f_lo = Outer_Moment(a, u_min) - wanted;
+    if (f_lo > 0) {
+        auto f = [&](double u) { return Outer_Moment(a, u) - wanted; };
+        u0 = Root(f, u_min, u_max, f_lo, -wanted, 1e-9 * u_max);
+    }
+    const double s_e = M_e > 0 ? 1 : -1;
+    const Moments p = Beyond(a, s_e, u0), q = Beyond(a, -s_e, u0);
+    Cut_Within(a, u0);
+    // what lies within carries what N the outer blocks leave it
+    const double balance = N / f_y - (p.a - q.a);
+    if (!(std::fabs(balance) < a.rest.total.a)) {
+        plane[0] = balance < 0 ? -f_y : f_y;
         plane[1] = plane[2] = 0;
         return 1;
     }
-    const double ny = a.s_o * a.along[0], nz = a.s_o * a.along[1];
+    const double ny = M_o > 0 ? along[0] : -along[0], nz = M_o > 0 ? along[1] : -along[1];
+    double near = NAN;
+    const double d = Offset(a.rest, ny, nz, balance, &near);
     double largest = 0;
     for (int k = 0; k < n; k++)
         for (int c = 0; c < rings[k].n; c++)
@@ -805,15 +787,15 @@ int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const 
     return 1;
 }
 
-void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double f_y,
-                      double free[3], double across[3]) {
+void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double keep,
+                      double f_y, double free[3], double across[3]) {
     const double M_e = M[0] * e[0] + M[1] * e[1];
     const double part_M[2] = {M[0] - M_e * e[0], M[1] - M_e * e[1]};
     // without N and the moment along it the part is not stressed
     if (!Calc_Plastic_Plane(rings, n, N, part_M, f_y, free)) free[0] = free[1] = free[2] = 0;
     if (M_e == 0) {
         for (int k = 0; k < 3; k++) across[k] = free[k];
-    } else if (!Calc_Plastic_Plane_Across(rings, n, N, M, e, f_y, across)) {
+    } else if (!Calc_Plastic_Plane_Across(rings, n, N, M, e, keep, f_y, across)) {
         across[0] = across[1] = across[2] = 0;
     }
 }
@@ -975,10 +957,8 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
     double size = 0;
     for (int k = 0; k < n; k++)
         for (int c = 0; c < rings[k].n; c++) size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
-    // the distributions for the parts on a principal axis (at most one per
-    // direction): without the moment across the part, and with it carried
-    // by the material farthest from the part
-    double free[2][3], across[2][3], other_e[2][2];
+    // the distributions for the parts on a principal axis (at most two)
+    double free[2][3], across[2][3], other[2][3];  // other: the direction and the width kept
     int others = 0;
     const int parts = std::min(Get_Section_Part_Count(), max);
     for (int i = 0; i < parts; i++) {
@@ -991,11 +971,12 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
         const double* g = plane;
         double e[2];
         if (Part_Axis(J, y, z, size, e)) {
+            const double keep = Get_Section_Part_Thickness(i) / 2;
             int k = 0;
-            while (k < others && (other_e[k][0] != e[0] || other_e[k][1] != e[1])) k++;
+            while (k < others && (other[k][0] != e[0] || other[k][1] != e[1] || other[k][2] != keep)) k++;
             if (k == others && others < 2) {
-                other_e[k][0] = e[0], other_e[k][1] = e[1];
-                Calc_Part_Planes(rings, n, N, M, e, f_y, free[k], across[k]);
+                other[k][0] = e[0], other[k][1] = e[1], other[k][2] = keep;
+                Calc_Part_Planes(rings, n, N, M, e, keep, f_y, free[k], across[k]);
                 others++;
             }
             if (k < others) g = Part_More_Severe(kind, y, z, free[k], across[k]) ? across[k] : free[k];

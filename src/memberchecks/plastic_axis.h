@@ -58,31 +58,33 @@ struct Plastic_Ring {
 int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double M[2], double f_y, double plane[3]);
 
 // The distribution for a part on the line through the origin across the
-// direction e (the part on e.r = 0): the moment across it (M.e), whose
-// stresses grow across the part, taken by blocks of the material farthest
-// from the line (|e.r| >= u0, tension on the side that moment stretches),
-// N and the moment along the part by blocks on either side of one axis
-// across the material within, u0 where the moments of all blocks point the
-// way of M: the section at its plastic resistance under N in the direction
-// of the moments, the outer material keeping for N only what the moment
-// across leaves. plane as Calc_Plastic_Plane, the field of the blocks
-// within (the part's own); where those must carry their share of N as one
-// block, the constant f_y with its sign. Without a moment across, the
-// whole section's blocks (Calc_Plastic_Plane); without one along, N alone
-// (one block, 0 without N). Returns as Calc_Plastic_Plane.
+// direction e (the part on e.r = 0, its own width within |e.r| <= keep):
+// the moment across it (M.e, whose stresses grow across the part) carried
+// by blocks of the material farthest from the line (|e.r| >= u0 >= keep,
+// tension on the side that moment stretches; u0 where they carry it, keep
+// where what lies beyond the part cannot), N and the moment along the part
+// by blocks on either side of one axis across what lies within: the
+// section at its plastic resistance to the moment along the part under N
+// with the moment across it acting, the outer material keeping for N only
+// what that moment leaves. plane as Calc_Plastic_Plane, the field of the
+// blocks within (the part's own); where those must carry their share of N
+// as one block, the constant f_y with its sign. Without a moment along the
+// part, N alone (one block, 0 without N); without one across it, the
+// blocks of N and the moment along it (Calc_Plastic_Plane). Returns as
+// Calc_Plastic_Plane.
 int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
-                              double f_y, double plane[3]);
+                              double keep, double f_y, double plane[3]);
 
 // The two distributions a part on the axis across e takes its class from
 // (the worse, Part_More_Severe): free that of N and the moment along the
 // part alone (the moment across does not stress it; Calc_Plastic_Plane),
-// across that of all forces with the moment across carried by the
-// material farthest from the part (Calc_Plastic_Plane_Across). A field
-// that is none (no N and no moment along the part) is all zero. So more of
-// the moment across never makes the part's class better, and where it has
-// taken the material that carried N, the part carries that N.
-void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double f_y,
-                      double free[3], double across[3]);
+// across that of Calc_Plastic_Plane_Across (keep the part's half
+// thickness). A field that is none (no N and no moment along the part) is
+// all zero. So more of the moment across never makes the part's class
+// better, and where it has taken the material that carried N, the part
+// carries that N.
+void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double keep,
+                      double f_y, double free[3], double across[3]);
 
 // Whether the field b gives a part of kind `kind` (CT_OUTSTAND_TIP: its
 // first end the free one, CT_OUTSTAND_ROOT, CT_INTERNAL of ct_limits) whose
