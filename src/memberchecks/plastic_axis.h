@@ -17,12 +17,13 @@
 //
 // A part that lies on a principal axis through the centroid (the web of a
 // double-T, a tee's stem) is not stressed by the moment about that axis
-// (M_z) itself, but that moment takes the flanges' tips, and what they
-// then cannot carry of N falls to the part: it takes its alpha from the
-// section at its plastic resistance with M_z carried by the material
-// farthest from it and N and M_y by the rest (Calc_Plastic_Plane_Across).
-// While a double-T's flanges keep enough for N its web's alpha is that of
-// N and M_y alone.
+// (M_z) itself, but M_z takes the flanges' outer parts, and what they then
+// cannot carry of N falls to the part. It takes the worse of two
+// distributions: that of N and M_y alone, and the one with M_z carried by
+// the material farthest from it and N and M_y by what M_z leaves
+// (Calc_Part_Planes). So more M_z never makes its class better; a
+// double-T's web, whose flanges lose as much on either side, keeps the
+// alpha of N and M_y alone.
 //
 // Nothing carries over from one call to the next but scratch space and the
 // last sections' polygons, kept so that a load case allocates nothing (one
