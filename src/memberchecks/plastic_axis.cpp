@@ -252,6 +252,19 @@ double Axis_Angle(const Section& s, double balance, const double L[2]) {
     return Root(f, a, b, f_a, f_b, 1e-9);
 }
 
+// The field n.r + d as plane, its largest magnitude over the rings' corners
+// f_y; 0 where it has none.
+int Scaled_Plane(const Plastic_Ring* rings, int n, double ny, double nz, double d, double f_y, double plane[3]) {
+    double largest = 0;
+    for (int k = 0; k < n; k++)
+        for (int c = 0; c < rings[k].n; c++)
+            largest = std::max(largest, std::fabs(ny * rings[k].points[c].y + nz * rings[k].points[c].z + d));
+    if (!(largest > 0)) return 0;
+    const double scale = f_y / largest;
+    plane[0] = d * scale, plane[1] = ny * scale, plane[2] = nz * scale;
+    return 1;
+}
+
 // ---- a part on a principal axis -------------------------------------------
 //
 // The moment whose stresses grow across such a part (u = e.r, the part on
@@ -720,14 +733,7 @@ int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double 
     const double theta = Axis_Angle(s, balance, M);
     double near = NAN;
     const double ny = std::cos(theta), nz = std::sin(theta), d = Offset(s, ny, nz, balance, &near);
-    double largest = 0;
-    for (int k = 0; k < n; k++)
-        for (int c = 0; c < rings[k].n; c++)
-            largest = std::max(largest, std::fabs(ny * rings[k].points[c].y + nz * rings[k].points[c].z + d));
-    if (!(largest > 0)) return 0;
-    const double scale = f_y / largest;
-    plane[0] = d * scale, plane[1] = ny * scale, plane[2] = nz * scale;
-    return 1;
+    return Scaled_Plane(rings, n, ny, nz, d, f_y, plane);
 }
 
 int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
@@ -744,7 +750,8 @@ int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const 
     double size = 0, area = 0;
     for (int k = 0; k < n; k++) {
         area += rings[k].share * Signed_Area(rings[k].points, rings[k].n, nullptr, nullptr);
-        for (int c = 0; c < rings[k].n; c++) size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
+        for (int c = 0; c < rings[k].n; c++)
+            size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
     }
     // (as Calc_Plastic_Plane: a moment too small to turn any block is none)
     const double least = 1e-10 * (std::fabs(N) + f_y * std::fabs(area)) * size;
@@ -754,7 +761,7 @@ int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const 
     if (std::fabs(M_e) <= least) return Calc_Plastic_Plane(rings, n, N, only_along, f_y, plane);
     Measure_Across(a);
     double u_max = 0;
-    for (int k = 0; k < n; k++) u_max = std::max({u_max, a.u_hi[static_cast<size_t>(k)], -a.u_lo[static_cast<size_t>(k)]});
+    for (size_t k = 0; k < static_cast<size_t>(n); k++) u_max = std::max({u_max, a.u_hi[k], -a.u_lo[k]});
     // the part keeps its own width; where what lies beyond it cannot carry
     // the moment across, the section cannot either
     const double u_min = std::min(std::max(keep, 0.0), u_max), wanted = std::fabs(M_e) / f_y;
@@ -777,14 +784,7 @@ int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const 
     const double ny = M_o > 0 ? along[0] : -along[0], nz = M_o > 0 ? along[1] : -along[1];
     double near = NAN;
     const double d = Offset(a.rest, ny, nz, balance, &near);
-    double largest = 0;
-    for (int k = 0; k < n; k++)
-        for (int c = 0; c < rings[k].n; c++)
-            largest = std::max(largest, std::fabs(ny * rings[k].points[c].y + nz * rings[k].points[c].z + d));
-    if (!(largest > 0)) return 0;
-    const double scale = f_y / largest;
-    plane[0] = d * scale, plane[1] = ny * scale, plane[2] = nz * scale;
-    return 1;
+    return Scaled_Plane(rings, n, ny, nz, d, f_y, plane);
 }
 
 void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double keep,
@@ -829,7 +829,8 @@ int Part_More_Severe(int kind, const double y[2], const double z[2], const doubl
     double limit[2], alpha[2];
     for (int i = 0; i < 2; i++) {
         const double f = 235 / largest;
-        const Ct_Grenzwert_Eingabe in{CT_RULES_EN, CT_PLASTIC_ENDS, kind, 235, 0, 0, f * ends[i][0], f * ends[i][1], 0, 1};
+        const Ct_Grenzwert_Eingabe in{CT_RULES_EN,   CT_PLASTIC_ENDS, kind, 235, 0, 0, f * ends[i][0],
+                                      f * ends[i][1], 0,               1};
         Ct_Grenzwerte g;
         const bool set = Calc_Ct_Grenzwerte(&in, &g) && g.ct[1] > 0;
         limit[i] = set ? g.ct[1] : HUGE_VAL, alpha[i] = set ? g.alpha : 0;
