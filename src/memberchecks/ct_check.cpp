@@ -11,6 +11,7 @@
 #include "memberchecks/plastic_axis.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "thinwall/ct_limits.h"
 
 namespace {
 
@@ -731,18 +732,23 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
     for (int i = 0; i < 3; i++) sigma[i] = outs[3 + i] ? *outs[3 + i] : 0.0;
     Part_Place places[3];
     Part_Places(p, places);
-    // Each part under the blocks of the forces that stress it: a part on a
-    // principal axis through the centroid without the moment about that
-    // axis (Part_Moments).
+    // Each part under the blocks of the whole section; a part on a principal
+    // axis through the centroid under the worse of those of the forces
+    // without the moment across it and of those that carry that moment with
+    // the material farthest from it (Calc_Part_Planes).
     const double J[3] = {p->I_z, p->I_y, p->I_yz};
     const double size = std::fmax(p->h, std::fmax(p->b_fo, p->b_fu));
     for (int i = 0; i < 3; i++) {
         const Part_Place& q = places[i];
         const double y[2] = {q.ya, q.yb}, z[2] = {q.za, q.zb};
-        double part_M[2], g[3] = {plane[0], plane[1], plane[2]};
-        if (q.form != PART_TWO_WEBS && Part_Moments(J, M, y, z, size, part_M) &&
-            !Calc_Plastic_Plane(rings, n, -N, part_M, f_y, g))
-            g[0] = g[1] = g[2] = 0;
+        double e[2], g[3] = {plane[0], plane[1], plane[2]};
+        if (q.form != PART_TWO_WEBS && Part_Axis(J, y, z, size, e)) {
+            double free[3], across[3];
+            Calc_Part_Planes(rings, n, -N, M, e, p->t_w / 2, f_y, free, across);
+            const int kind = q.form == PART_OUTSTAND ? CT_OUTSTAND_TIP : CT_INTERNAL;
+            const double* worse = Part_More_Severe(kind, y, z, free, across) ? across : free;
+            for (int k = 0; k < 3; k++) g[k] = worse[k];
+        }
         Field pf = f;
         pf.s_N = g[0], pf.c_y = g[1], pf.c_z = g[2];
         if (pf.c_y == 0 && pf.c_z == 0) {

@@ -26,6 +26,7 @@
 #include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
+#include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_transfer.h"
@@ -93,15 +94,21 @@ struct Section {
     double size;               // the largest distance of a corner from the origin
 };
 
-// The search's view of the rings; its vectors are the caller's scratch,
-// kept from call to call so that a load case allocates nothing.
-void Read(const Plastic_Ring* r, int n, Section* s) {
+// The search's view of the rings (second moments only where asked); its
+// vectors are the caller's scratch, kept from call to call so that a load
+// case allocates nothing.
+void Read(const Plastic_Ring* r, int n, Section* s, bool second = true) {
     s->r = r, s->n = n;
     s->own.assign(static_cast<size_t>(n), Moments{});
     s->total = Moments{}, s->size = 0;
     for (int i = 0; i < n; i++) {
-        Add_Polygon(r[i].points, r[i].n, r[i].share, &s->own[static_cast<size_t>(i)]);
-        Add_Polygon(r[i].points, r[i].n, r[i].share, &s->total, true);
+        Moments& own = s->own[static_cast<size_t>(i)];
+        Add_Polygon(r[i].points, r[i].n, r[i].share, &own);
+        if (second) {
+            Add_Polygon(r[i].points, r[i].n, r[i].share, &s->total, true);
+        } else {
+            s->total.a += own.a, s->total.s_y += own.s_y, s->total.s_z += own.s_z;
+        }
         for (int k = 0; k < r[i].n; k++) s->size = std::max(s->size, std::hypot(r[i].points[k].y, r[i].points[k].z));
     }
 }
@@ -243,6 +250,98 @@ double Axis_Angle(const Section& s, double balance, const double L[2]) {
     if (a > b) std::swap(a, b), std::swap(f_a, f_b);
     auto f = [&](double theta) { return Turn_To_Blocks(s, theta, balance, L, &near); };
     return Root(f, a, b, f_a, f_b, 1e-9);
+}
+
+// The field n.r + d as plane, its largest magnitude over the rings' corners
+// f_y; 0 where it has none.
+int Scaled_Plane(const Plastic_Ring* rings, int n, double ny, double nz, double d, double f_y, double plane[3]) {
+    double largest = 0;
+    for (int k = 0; k < n; k++)
+        for (int c = 0; c < rings[k].n; c++)
+            largest = std::max(largest, std::fabs(ny * rings[k].points[c].y + nz * rings[k].points[c].z + d));
+    if (!(largest > 0)) return 0;
+    const double scale = f_y / largest;
+    plane[0] = d * scale, plane[1] = ny * scale, plane[2] = nz * scale;
+    return 1;
+}
+
+// ---- a part on a principal axis -------------------------------------------
+//
+// The moment whose stresses grow across such a part (u = e.r, the part on
+// u = 0) is carried by the material farthest from the part: blocks beyond
+// |u| = u0, tension on the side the moment stretches, u0 where they carry
+// it. What lies within carries N and the moment along the part with one
+// axis across it.
+
+// The section across a part: the rings with the extent of each in u and
+// its own weighted moments, the part's direction and, for the last u0
+// tried, what lies within |u| < u0 (kept from call to call).
+struct Across {
+    const Plastic_Ring* r = nullptr;
+    int n = 0;
+    double e[2] = {0, 0};
+    std::vector<double> u_lo, u_hi;
+    std::vector<Moments> own;
+    std::vector<std::vector<Outline_Point>> pieces;
+    std::vector<Plastic_Ring> within;
+    Section rest;
+};
+
+void Measure_Across(Across& a) {
+    const size_t n = static_cast<size_t>(a.n);
+    a.u_lo.assign(n, HUGE_VAL), a.u_hi.assign(n, -HUGE_VAL), a.own.assign(n, Moments{});
+    for (size_t k = 0; k < n; k++) {
+        const Plastic_Ring& r = a.r[k];
+        for (int c = 0; c < r.n; c++) {
+            const double u = a.e[0] * r.points[c].y + a.e[1] * r.points[c].z;
+            a.u_lo[k] = std::min(a.u_lo[k], u), a.u_hi[k] = std::max(a.u_hi[k], u);
+        }
+        Add_Polygon(r.points, r.n, r.share, &a.own[k]);
+    }
+}
+
+// The weighted moments of the rings where s u > u0 (s = 1 or -1).
+Moments Beyond(const Across& a, double s, double u0) {
+    Moments m;
+    static std::vector<Outline_Point> cut;
+    for (size_t k = 0; k < static_cast<size_t>(a.n); k++) {
+        const double lo = s > 0 ? a.u_lo[k] : -a.u_hi[k], hi = s > 0 ? a.u_hi[k] : -a.u_lo[k];
+        if (hi <= u0) continue;
+        if (lo > u0) {
+            m.a += a.own[k].a, m.s_y += a.own[k].s_y, m.s_z += a.own[k].s_z;
+            continue;
+        }
+        Clip_Below(a.r[k].points, a.r[k].n, -s * a.e[0], -s * a.e[1], u0, &cut);
+        if (cut.size() >= 3) Add_Polygon(cut.data(), static_cast<int>(cut.size()), a.r[k].share, &m);
+    }
+    return m;
+}
+
+// The rings within |u| < u0 into a.rest.
+void Cut_Within(Across& a, double u0) {
+    static std::vector<Outline_Point> once;
+    a.pieces.resize(static_cast<size_t>(a.n));
+    a.within.clear();
+    for (size_t k = 0; k < static_cast<size_t>(a.n); k++) {
+        const Plastic_Ring& r = a.r[k];
+        if (a.u_hi[k] <= -u0 || a.u_lo[k] >= u0) continue;
+        if (a.u_lo[k] > -u0 && a.u_hi[k] < u0) {
+            a.within.push_back(r);
+            continue;
+        }
+        std::vector<Outline_Point>& piece = a.pieces[k];
+        Clip_Below(r.points, r.n, a.e[0], a.e[1], -u0, &once);
+        if (once.size() >= 3) Clip_Below(once.data(), static_cast<int>(once.size()), -a.e[0], -a.e[1], -u0, &piece);
+        else piece.clear();
+        if (piece.size() >= 3) a.within.push_back({piece.data(), static_cast<int>(piece.size()), r.share});
+    }
+    Read(a.within.data(), static_cast<int>(a.within.size()), &a.rest, false);
+}
+
+// The moment across of the outer blocks beyond u0 over f_y.
+double Outer_Moment(const Across& a, double u0) {
+    const Moments p = Beyond(a, 1, u0), q = Beyond(a, -1, u0);
+    return a.e[0] * (p.s_y - q.s_y) + a.e[1] * (p.s_z - q.s_z);
 }
 
 // ---- the section of the blocks ------------------------------------------
@@ -634,36 +733,113 @@ int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double 
     const double theta = Axis_Angle(s, balance, M);
     double near = NAN;
     const double ny = std::cos(theta), nz = std::sin(theta), d = Offset(s, ny, nz, balance, &near);
-    double largest = 0;
-    for (int k = 0; k < n; k++)
-        for (int c = 0; c < rings[k].n; c++)
-            largest = std::max(largest, std::fabs(ny * rings[k].points[c].y + nz * rings[k].points[c].z + d));
-    if (!(largest > 0)) return 0;
-    const double scale = f_y / largest;
-    plane[0] = d * scale, plane[1] = ny * scale, plane[2] = nz * scale;
-    return 1;
+    return Scaled_Plane(rings, n, ny, nz, d, f_y, plane);
 }
 
-int Part_Moments(const double J[3], const double M[2], const double y[2], const double z[2], double size,
-                 double part_M[2]) {
-    part_M[0] = M[0], part_M[1] = M[1];
+int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
+                              double keep, double f_y, double plane[3]) {
+    if (!rings || n <= 0 || !M || !e || !plane || !(f_y > 0) || !std::isfinite(N + M[0] + M[1] + e[0] + e[1] + keep))
+        return 0;
+    const double length = std::hypot(e[0], e[1]);
+    if (!(length > 0)) return 0;
+    static Across a;  // its vectors kept for the next call
+    a.r = rings, a.n = n;
+    a.e[0] = e[0] / length, a.e[1] = e[1] / length;
+    const double along[2] = {-a.e[1], a.e[0]};
+    const double M_e = M[0] * a.e[0] + M[1] * a.e[1], M_o = M[0] * along[0] + M[1] * along[1];
+    double size = 0, area = 0;
+    for (int k = 0; k < n; k++) {
+        area += rings[k].share * Signed_Area(rings[k].points, rings[k].n, nullptr, nullptr);
+        for (int c = 0; c < rings[k].n; c++)
+            size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
+    }
+    // (as Calc_Plastic_Plane: a moment too small to turn any block is none)
+    const double least = 1e-10 * (std::fabs(N) + f_y * std::fabs(area)) * size;
+    // N alone within where nothing stresses the part along it: one block
+    const double none[2] = {0, 0}, only_along[2] = {M_o * along[0], M_o * along[1]};
+    if (std::fabs(M_o) <= least) return Calc_Plastic_Plane(rings, n, N, none, f_y, plane);
+    if (std::fabs(M_e) <= least) return Calc_Plastic_Plane(rings, n, N, only_along, f_y, plane);
+    Measure_Across(a);
+    double u_max = 0;
+    for (size_t k = 0; k < static_cast<size_t>(n); k++) u_max = std::max({u_max, a.u_hi[k], -a.u_lo[k]});
+    // the part keeps its own width; where what lies beyond it cannot carry
+    // the moment across, the section cannot either
+    const double u_min = std::min(std::max(keep, 0.0), u_max), wanted = std::fabs(M_e) / f_y;
+    double u0 = u_min;
+    const double f_lo = Outer_Moment(a, u_min) - wanted;
+    if (f_lo > 0) {
+        auto f = [&](double u) { return Outer_Moment(a, u) - wanted; };
+        u0 = Root(f, u_min, u_max, f_lo, -wanted, 1e-9 * u_max);
+    }
+    const double s_e = M_e > 0 ? 1 : -1;
+    const Moments p = Beyond(a, s_e, u0), q = Beyond(a, -s_e, u0);
+    Cut_Within(a, u0);
+    // what lies within carries what N the outer blocks leave it
+    const double balance = N / f_y - (p.a - q.a);
+    if (!(std::fabs(balance) < a.rest.total.a)) {
+        plane[0] = balance < 0 ? -f_y : f_y;
+        plane[1] = plane[2] = 0;
+        return 1;
+    }
+    const double ny = M_o > 0 ? along[0] : -along[0], nz = M_o > 0 ? along[1] : -along[1];
+    double near = NAN;
+    const double d = Offset(a.rest, ny, nz, balance, &near);
+    return Scaled_Plane(rings, n, ny, nz, d, f_y, plane);
+}
+
+void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double keep,
+                      double f_y, double free[3], double across[3]) {
+    const double M_e = M[0] * e[0] + M[1] * e[1];
+    const double part_M[2] = {M[0] - M_e * e[0], M[1] - M_e * e[1]};
+    // without N and the moment along it the part is not stressed
+    if (!Calc_Plastic_Plane(rings, n, N, part_M, f_y, free)) free[0] = free[1] = free[2] = 0;
+    if (M_e == 0) {
+        for (int k = 0; k < 3; k++) across[k] = free[k];
+    } else if (!Calc_Plastic_Plane_Across(rings, n, N, M, e, keep, f_y, across)) {
+        across[0] = across[1] = across[2] = 0;
+    }
+}
+
+int Part_Axis(const double J[3], const double y[2], const double z[2], double size, double e[2]) {
     // The principal directions of J; for equal second moments without a
     // product every direction is one, and the axes given are taken.
     const double d = J[0] - J[1];
     const double angle = std::fabs(J[2]) <= 1e-12 * (std::fabs(J[0]) + std::fabs(J[1])) ? 0.0 : std::atan2(2 * J[2], d) / 2;
-    const double e[2][2] = {{std::cos(angle), std::sin(angle)}, {-std::sin(angle), std::cos(angle)}};
+    const double dir[2][2] = {{std::cos(angle), std::sin(angle)}, {-std::sin(angle), std::cos(angle)}};
     const double tol = 1e-6 * size;
     for (int k = 0; k < 2; k++) {
-        if (std::fabs(e[k][0] * y[0] + e[k][1] * z[0]) > tol || std::fabs(e[k][0] * y[1] + e[k][1] * z[1]) > tol)
+        if (std::fabs(dir[k][0] * y[0] + dir[k][1] * z[0]) > tol || std::fabs(dir[k][0] * y[1] + dir[k][1] * z[1]) > tol)
             continue;
-        // the part lies on the axis across e[k]: the component of M along
-        // e[k], whose stresses grow along e[k], leaves it as it is
-        const double along = e[k][0] * M[0] + e[k][1] * M[1];
-        part_M[0] = M[0] - along * e[k][0];
-        part_M[1] = M[1] - along * e[k][1];
+        e[0] = dir[k][0], e[1] = dir[k][1];
         return 1;
     }
     return 0;
+}
+
+int Part_More_Severe(int kind, const double y[2], const double z[2], const double a[3], const double b[3]) {
+    double ends[2][2], largest = 0;
+    for (int k = 0; k < 2; k++) {
+        ends[0][k] = a[0] + a[1] * y[k] + a[2] * z[k];
+        ends[1][k] = b[0] + b[1] * y[k] + b[2] * z[k];
+        largest = std::max({largest, std::fabs(ends[0][k]), std::fabs(ends[1][k])});
+    }
+    if (!(largest > 0)) return 0;
+    // the class 2 limits with epsilon 1; none where a field leaves the part
+    // without compression
+    double limit[2], alpha[2];
+    for (int i = 0; i < 2; i++) {
+        const double f = 235 / largest;
+        const Ct_Grenzwert_Eingabe in{CT_RULES_EN,   CT_PLASTIC_ENDS, kind, 235, 0, 0, f * ends[i][0],
+                                      f * ends[i][1], 0,               1};
+        Ct_Grenzwerte g;
+        const bool set = Calc_Ct_Grenzwerte(&in, &g) && g.ct[1] > 0;
+        limit[i] = set ? g.ct[1] : HUGE_VAL, alpha[i] = set ? g.alpha : 0;
+    }
+    // the same blocks found two ways (a web's middle under N = 0) are one
+    // distribution: no step of the table between 0.5 - 1e-12 and 0.5 + 1e-12
+    const bool same_end = (ends[0][0] < ends[0][1]) == (ends[1][0] < ends[1][1]);
+    if (same_end && std::fabs(alpha[1] - alpha[0]) <= 1e-9) return 0;
+    return limit[1] < limit[0] ? 1 : 0;
 }
 
 int Profile_Rolled_Outline(const Stahlprofil* p, Catalogue_Outline* outline) {
@@ -782,29 +958,29 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
     double size = 0;
     for (int k = 0; k < n; k++)
         for (int c = 0; c < rings[k].n; c++) size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
-    // the distributions of the forces without a principal moment, for the
-    // parts that moment leaves as they are (at most one per direction)
-    double other[2][3], other_M[2][2];
+    // the distributions for the parts on a principal axis (at most two)
+    double free[2][3], across[2][3], other[2][3];  // other: the direction and the width kept
     int others = 0;
     const int parts = std::min(Get_Section_Part_Count(), max);
     for (int i = 0; i < parts; i++) {
         double y[2], z[2];
-        if (Get_Section_Part_Ends(i, y, z) == CT_NO_PART) {
+        const int kind = Get_Section_Part_Ends(i, y, z);
+        if (kind == CT_NO_PART) {
             ends[i][0] = ends[i][1] = NAN;
             continue;
         }
         const double* g = plane;
-        double part_M[2];
-        if (Part_Moments(J, M, y, z, size, part_M)) {
+        double e[2];
+        if (Part_Axis(J, y, z, size, e)) {
+            const double keep = Get_Section_Part_Thickness(i) / 2;
             int k = 0;
-            while (k < others && (other_M[k][0] != part_M[0] || other_M[k][1] != part_M[1])) k++;
+            while (k < others && (other[k][0] != e[0] || other[k][1] != e[1] || other[k][2] != keep)) k++;
             if (k == others && others < 2) {
-                other_M[k][0] = part_M[0], other_M[k][1] = part_M[1];
-                // without N and the other moment the part is not stressed
-                if (!Calc_Plastic_Plane(rings, n, N, part_M, f_y, other[k])) other[k][0] = other[k][1] = other[k][2] = 0;
+                other[k][0] = e[0], other[k][1] = e[1], other[k][2] = keep;
+                Calc_Part_Planes(rings, n, N, M, e, keep, f_y, free[k], across[k]);
                 others++;
             }
-            if (k < others) g = other[k];
+            if (k < others) g = Part_More_Severe(kind, y, z, free[k], across[k]) ? across[k] : free[k];
         }
         for (int e = 0; e < 2; e++) ends[i][e] = 10 * (g[0] + g[1] * y[e] + g[2] * z[e]);
     }

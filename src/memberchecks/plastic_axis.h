@@ -15,11 +15,15 @@
 // that of the blocks, so that a part's compressed fraction is alpha = c_max
 // / (c_max - c_other) of the field at its two ends.
 //
-// A part is classed by the stresses that act on it: a part that lies on a
-// principal axis through the centroid (the web of a double-T or a tee's
-// stem, on the z axis) is not stressed by the moment about that axis (M_z),
-// and takes its alpha from the distribution of the forces without it. More
-// of such a moment never changes its class.
+// A part that lies on a principal axis through the centroid (the web of a
+// double-T, a tee's stem) is not stressed by the moment about that axis
+// (M_z) itself, but M_z takes the flanges' outer parts, and what they then
+// cannot carry of N falls to the part. It takes the worse of two
+// distributions: that of N and M_y alone, and the one with M_z carried by
+// the material farthest from it and N and M_y by what M_z leaves
+// (Calc_Part_Planes). So more M_z never makes its class better; a
+// double-T's web, whose flanges lose as much on either side, keeps the
+// alpha of N and M_y alone.
 //
 // Nothing carries over from one call to the next but scratch space and the
 // last sections' polygons, kept so that a load case allocates nothing (one
@@ -54,13 +58,48 @@ struct Plastic_Ring {
 // else 1. Never fails otherwise.
 int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double M[2], double f_y, double plane[3]);
 
-// The moments that stress a part whose ends lie at (y[k], z[k]) about the
-// centroid: M (as above) less its component along a principal direction of
-// the second moments J = {integral y^2, integral z^2, integral y z} where
-// both ends lie on that direction's axis (within 1e-6 size). 1 when a
-// component was left out (part_M holds the rest), else 0 (part_M = M).
-int Part_Moments(const double J[3], const double M[2], const double y[2], const double z[2], double size,
-                 double part_M[2]);
+// The distribution for a part on the line through the origin across the
+// direction e (the part on e.r = 0, its own width within |e.r| <= keep):
+// the moment across it (M.e, whose stresses grow across the part) carried
+// by blocks of the material farthest from the line (|e.r| >= u0 >= keep,
+// tension on the side that moment stretches; u0 where they carry it, keep
+// where what lies beyond the part cannot), N and the moment along the part
+// by blocks on either side of one axis across what lies within: the
+// section at its plastic resistance to the moment along the part under N
+// with the moment across it acting, the outer material keeping for N only
+// what that moment leaves. plane as Calc_Plastic_Plane, the field of the
+// blocks within (the part's own); where those must carry their share of N
+// as one block, the constant f_y with its sign. Without a moment along the
+// part, N alone (one block, 0 without N); without one across it, the
+// blocks of N and the moment along it (Calc_Plastic_Plane). Returns as
+// Calc_Plastic_Plane.
+int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
+                              double keep, double f_y, double plane[3]);
+
+// The two distributions a part on the axis across e takes its class from
+// (the worse, Part_More_Severe): free that of N and the moment along the
+// part alone (the moment across does not stress it; Calc_Plastic_Plane),
+// across that of Calc_Plastic_Plane_Across (keep the part's half
+// thickness). A field that is none (no N and no moment along the part) is
+// all zero. So more of the moment across never makes the part's class
+// better, and where it has taken the material that carried N, the part
+// carries that N.
+void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double keep,
+                      double f_y, double free[3], double across[3]);
+
+// Whether the field b gives a part of kind `kind` (CT_OUTSTAND_TIP: its
+// first end the free one, CT_OUTSTAND_ROOT, CT_INTERNAL of ct_limits) whose
+// ends lie at (y[k], z[k]) smaller class 1 and 2 limits than the field a
+// (both as Calc_Plastic_Plane's plane, positive in tension): 1, else 0 (also
+// where neither compresses it).
+int Part_More_Severe(int kind, const double y[2], const double z[2], const double a[3], const double b[3]);
+
+// Whether a part whose ends lie at (y[k], z[k]) about the centroid lies on
+// the axis through it across a principal direction of the second moments J
+// = {integral y^2, integral z^2, integral y z} (both ends within 1e-6 size
+// of that axis): 1 with that direction in e (a unit vector), else 0 (e
+// untouched).
+int Part_Axis(const double J[3], const double y[2], const double z[2], double size, double e[2]);
 
 // The outline of a rolled profile: a catalogue profile of a family with a
 // polygon outline (double-T, tee, channel, angle, zed, rectangular hollow

@@ -7,10 +7,12 @@
 // outline, and against hand values for the worked angles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "memberchecks/member_settings.h"
@@ -147,6 +149,56 @@ std::string Plastic_Road(const Stahlprofil& p, double N, double M_y, double M_z,
     return list.Take_Ended();
 }
 
+// By hand on rectangles: a welded section symmetric about the z axis (z
+// down from its top; each plate its half-width w and its depths z1 to z2),
+// one f_y, N (tension positive, N) and M_z (Nmm) acting: M_z taken by the
+// plates' parts beyond |y| = u0 >= keep (a plate of depth t reaching beyond
+// it carries f_y t (w^2 - u0^2)), N by blocks on either side of a
+// horizontal axis z_a across what lies within, which gives it its plastic
+// moment in the sense of M_y (M_z = 0: the whole section, N and M_y
+// alone). top: M_y compresses the top. Returns z_a; NaN where what lies
+// within carries N as one block, or without M_y (N alone).
+struct Rect {
+    double w, z1, z2;
+};
+double Hand_Axis(const std::vector<Rect>& plates, double f_y, double N, double M_y, double M_z, double keep, bool top) {
+    if (M_y == 0) return NAN;
+    double h = 0, w_max = 0;
+    for (const Rect& r : plates) h = std::max(h, r.z2), w_max = std::max(w_max, r.w);
+    // area within |y| < u0 above the depth z
+    auto above = [&](double u0, double z) {
+        double a = 0;
+        for (const Rect& r : plates) a += 2 * std::min(r.w, u0) * (std::clamp(z, r.z1, r.z2) - r.z1);
+        return a;
+    };
+    auto across = [&](double u0) {
+        double m = 0;
+        for (const Rect& r : plates) m += r.w > u0 ? f_y * (r.z2 - r.z1) * (r.w * r.w - u0 * u0) : 0;
+        return m;
+    };
+    double lo = keep, hi = w_max;
+    if (across(keep) <= std::fabs(M_z)) hi = keep;
+    for (int it = 0; it < 200 && hi > lo; it++) (across((lo + hi) / 2) > std::fabs(M_z) ? lo : hi) = (lo + hi) / 2;
+    const double within = above(hi, h), compressed = (within - N / f_y) / 2;
+    if (!(compressed > 0 && compressed < within)) return NAN;
+    const double wanted = top ? compressed : within - compressed;
+    double z_lo = 0, z_hi = h;
+    for (int it = 0; it < 200; it++) (above(hi, (z_lo + z_hi) / 2) < wanted ? z_lo : z_hi) = (z_lo + z_hi) / 2;
+    return (z_lo + z_hi) / 2;
+}
+
+// The class 2 utilisation (Table 5.2) of a part from z_1 to z_2 on the z axis
+// whose blocks part at z_a (NaN: one block of the sign of N), compression
+// above it where top; an outstand's tip at z_2, else an internal part.
+double Hand_Class_2(double c_t, double eps, double z_1, double z_2, double z_a, bool top, bool outstand, double N) {
+    double alpha = N < 0 ? 1 : 0;
+    if (!std::isnan(z_a)) alpha = std::clamp((top ? z_a - z_1 : z_2 - z_a) / (z_2 - z_1), 0.0, 1.0);
+    if (!(alpha > 0)) return 0;
+    double limit = alpha > 0.5 ? 456 * eps / (13 * alpha - 1) : 41.5 * eps / alpha;
+    if (outstand) limit = !top || alpha == 1 ? 10 * eps / alpha : 10 * eps / (alpha * std::sqrt(alpha));
+    return c_t / limit;
+}
+
 }  // namespace
 
 // Every family the plastic road classes, under moments about both axes with
@@ -157,7 +209,9 @@ std::string Plastic_Road(const Stahlprofil& p, double N, double M_y, double M_z,
 // whose area and second moments are the catalogue's and whose faces are the
 // model's, or the welded profile's plates, each at its own yield strength.
 // A part on the z axis (a double-T's web, a tee's stem) takes the limit
-// state of N and M_y alone: M_z does not stress it. The engine integrates
+// state of N and M_y alone: M_z does not stress it (none of these cases has
+// M_z take from the flanges the material that carries N; for those see
+// APartOnTheZAxisCarriesTheNThatMzTakesFromTheFlanges). The engine integrates
 // the rings with a bilinear law to its strain limit, the check's blocks are
 // rigid-plastic: they agree within 0.1 %. Before, the blocks stood on the
 // line model's strips (overlapping where plates meet, without fillets):
@@ -377,7 +431,9 @@ TEST_F(PlasticAlpha, AnglesInBendingAboutTheirLegsAreClassedOnTheirOutline) {
 }
 
 // A tee's stem lies on the z axis: M_z does not stress it, so it is classed
-// by N and M_y alone, by hand:
+// by N and M_y alone where what M_z takes of the flange relieves it (here N
+// alone, or the flange in tension; a class is never better with more M_z),
+// by hand:
 //  - 1/2 I 300 S355 (eps 0.81362), N = -363.3 kN, M_z = 20.30 kNm: N alone
 //    compresses the stem over its whole c = 150 - 16.2 - 10.8 = 123 mm,
 //    c/t = 11.389 > 10 eps = 8.136: U = 1.400, class 3 (the blocks of N and
@@ -437,4 +493,229 @@ TEST_F(PlasticAlpha, AWebMostlyInTensionKeepsItsPlasticResistance) {
     const double q = 400e3 * 400e3 / (4 * 6 * 235.0) / 1e6, M_pl = 235 * (3200 * 684 + 6 * 334.0 * 334) / 1e6;
     const double lambda = (-520 + std::sqrt(520.0 * 520 + 4 * q * M_pl)) / (2 * q);
     EXPECT_NEAR(o[1], 1 / lambda, 0.005) << text;
+}
+
+// A part on the z axis under M_z, by hand on the rectangles of welded
+// sections (Hand_Axis, Hand_Class_2; no weld throats, gamma_M0 1.0): the
+// class 2 utilisation of its web or stem is the larger of that of the
+// blocks of N and M_y alone (M_z does not stress the part) and that of the
+// blocks with M_z carried by the flanges' outer parts, the rest carrying N
+// and M_y - on the model's c/t check and on the record's classification.
+//  - welded T 300 x 200 x 10 / 20 S355 (eps 0.81362), N = -471.4 kN, M_y =
+//    45.54 kNm (the flange compressed), M_z = 68.34 kNm: 355 20 (100^2 -
+//    u0^2) = 68.34e6, u0 = 19.36 mm; the blocks within compress (774 + 2800
+//    + 1328)/2 = 2451 mm2 from the top, 1677 of them in the stem: 167.7 of
+//    c = 280 mm, alpha 0.599 from the root, the tip in tension: 28 / (10 eps
+//    / 0.599^1.5) = 1.595, class 3 (N and M_y alone: (4000 + 2800 + 1328)/2
+//    leaves 6.4 mm of the stem compressed, class 1; it passed plastically at
+//    0.977).
+//  - the same T, N = +300 (tension), M_y = -20 (the tip compressed), M_z =
+//    68.34: the flange's parts that M_z takes were in tension, the stem
+//    carries less; N and M_y alone compress it wholly, (6800 - 845)/2 = 2977
+//    > 2800 mm2: 28 / (10 eps) = 3.441.
+//  - welded I 800 x 8, flanges 300 x 25 over 200 x 15, S235, N = -600, M_y =
+//    600, M_z = 90 kNm: 235 (25 (150^2 - u0^2) + 15 (100^2 - u0^2)) = 90e6,
+//    u0 = 90.76; (13341 + 2553)/2 = 7947 mm2 compressed from the top, 426.1
+//    mm of the web's 760: alpha 0.561, 95 / (456 / (13 0.561 - 1)) = 1.310
+//    (N and M_y alone: 258.3 mm, alpha 0.340, 95 / (41.5 / 0.340) = 0.778).
+//  - the same, N = 0, M_y = -600 (the narrow flange compressed), M_z = 150:
+//    N and M_y alone compress the web over 661.3 mm from the bottom, alpha
+//    0.870, 2.148; the wide flange's parts that M_z takes were in tension
+//    (with them taken 433.9 mm, 1.338).
+//  - welded I 500 x 200 x 6 / 16 S235, N = -250, M_y = 30, M_z = 70 kNm: the
+//    flanges' middles (u0 = 26.3) stay, one compressed, one in tension, so
+//    the web keeps the alpha of N and M_y alone, 0.5 + 250e3 / (2 235 6
+//    468) = 0.689: 78 / (456 / (13 0.689 - 1)) = 1.362.
+// The T's stem is an outstand with its tip at the free end on the record's
+// classification too (laid as an internal part the first case would give 28
+// / (10 eps / 0.599) = 2.06).
+TEST_F(PlasticAlpha, APartOnTheZAxisCarriesTheNThatMzTakesFromTheFlanges) {
+    const std::vector<Rect> tee = {{100, 0, 20}, {5, 20, 300}};
+    const std::vector<Rect> unequal = {{150, 0, 25}, {4, 25, 785}, {100, 785, 800}};
+    const std::vector<Rect> equal = {{100, 0, 16}, {3, 16, 484}, {100, 484, 500}};
+    const struct Case {
+        const char* what;
+        Stahlprofil p;
+        const std::vector<Rect>& plates;
+        double f_y, c_t, z_1, z_2;
+        bool outstand;
+        double N, M_y, M_z;
+    } cases[] = {
+        {"T, flange compressed", Welded(PROFILTYP_T, 300, 10, 200, 20, 2), tee, 355, 28, 20, 300, true, -471.4, 45.54,
+         68.34},
+        {"T, tip compressed", Welded(PROFILTYP_T, 300, 10, 200, 20, 2), tee, 355, 28, 20, 300, true, 300, -20, 68.34},
+        {"unequal I, wide flange compressed", Welded(PROFILTYP_I, 800, 8, 300, 25, 0, 200, 15), unequal, 235, 95, 25,
+         785, false, -600, 600, 90},
+        {"unequal I, wide flange in tension", Welded(PROFILTYP_I, 800, 8, 300, 25, 0, 200, 15), unequal, 235, 95, 25,
+         785, false, 0, -600, 150},
+        {"I, flanges keep N", Welded(PROFILTYP_I, 500, 6, 200, 16, 0), equal, 235, 78, 16, 484, false, -250, 30,
+         70},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const double eps = std::sqrt(235 / c.f_y);
+        const bool top = c.M_y > 0;
+        double keep = HUGE_VAL;  // the web's or stem's half thickness
+        for (const Rect& r : c.plates) keep = std::min(keep, r.w);
+        auto hand = [&](double M_z) {
+            const double z_a = Hand_Axis(c.plates, c.f_y, 1e3 * c.N, c.M_y, 1e6 * M_z, keep, top);
+            return Hand_Class_2(c.c_t, eps, c.z_1, c.z_2, z_a, top, c.outstand, c.N);
+        };
+        const double expected = std::max(hand(0), hand(c.M_z));
+        double U = -1, U_record = -1;
+        ASSERT_EQ(Calc_XS_Ct_Check(&c.p, 1.0, 1, 0, 0, 1, c.N, c.M_y, c.M_z, 0, 0, 0, 0, 0, &U, nullptr, 0), 0);
+        // (the model lays an unequal I's web c midway between the flanges'
+        // mid-planes, here 2.5 mm off the faces)
+        const bool unequal = c.plates.size() == 3 && c.plates[0].w != c.plates[2].w;
+        EXPECT_NEAR(U, expected, (unequal ? 1e-2 : 2e-3) * expected);
+        Classify_Section(&c.p, -1e3 * c.N, -1e6 * c.M_y, -1e6 * c.M_z, 1.0, 1, 0, nullptr, nullptr, nullptr, 2,
+                         &U_record, nullptr, 0, nullptr);
+        EXPECT_NEAR(U_record, expected, 2e-3 * expected);
+    }
+    const double eps = std::sqrt(235 / 355.0);
+    const double z_a = Hand_Axis(tee, 355, -471.4e3, 45.54, 68.34e6, 5, true);
+    EXPECT_NEAR(z_a - 20, 167.7, 0.1);
+    EXPECT_NEAR(Hand_Class_2(28, eps, 20, 300, z_a, true, true, -471.4), 28 / (10 * eps / std::pow(167.7 / 280, 1.5)),
+                2e-3);
+}
+
+// The plastic road on the three load cases of a stem that M_z does not
+// stress, by hand:
+//  - welded T 300 x 200 x 10 / 20 S355, N = -471.4, M_y = 45.54, M_z = 68.34:
+//    class 3 (above), checked elastically at the flange's tip: A = 6800 mm2,
+//    z_s = 71.765 mm, I_y = 200 20^3/12 + 4000 61.765^2 + 10 280^3/12 + 2800
+//    88.235^2 = 55.485e6 mm4, I_z = 20 200^3/12 + 280 10^3/12 = 13.357e6 mm4:
+//    471.4e3/6800 + 45.54e6 71.765/I_y + 68.34e6 100/I_z = 639.9 N/mm2, U =
+//    1.802 (it passed plastically at 0.977).
+//  - 1/2 IPE 300 S460 (eps 0.71476), N = -854.0, M_y = 11.09, M_z = 9.61:
+//    the stem's c = 150 - 10.7 - 15 = 124.3 mm, c/t = 17.51. Even with M_z's
+//    share of the flange at its acting value (the resistance lies beyond it)
+//    the flange's tips a (150 - a) 10.7 460 = 9.61e6 Nmm, a = 14.4 mm, leave
+//    (2691 - 308 + 854e3/460)/2 - (1605 - 308) = 823 mm2 of compression to
+//    the stem, 203 of them within the fillets' 15 mm: 87 mm of c, alpha >=
+//    0.70 from the root: 17.51 > 7.148/0.70^1.5, U_c/t >= 1.43, class 3; by
+//    the catalogue's A = 26.91 cm2, e_z = 33.22 mm, I_y = 508.7, I_z = 301.9
+//    cm4 the flange's tip has 854e3/2691 + 11.09e6 33.22/508.7e4 + 9.61e6
+//    75/301.9e4 = 628.5 N/mm2, U = 1.366 (it passed plastically at 0.957).
+//  - 1/2 IPB 300 S355, N = +523.1, M_y = -10.90 (the stem's tip compressed),
+//    M_z = 46.46: N and M_y alone compress the stem wholly, (7455 - 523.1e3/
+//    355)/2 = 2991 mm2 from the tip against its 1441 + 313 of the fillets:
+//    c/t = (150 - 19 - 27)/11 = 9.455 against 10 eps = 8.136, U_c/t = 1.162,
+//    class 3 as without M_z (M_z taking the flange in tension relieves the
+//    stem, but a class is never better with more M_z).
+TEST_F(PlasticAlpha, StemsThatMzLeavesTheNOfTheFlangeAreCheckedElastically) {
+    const double eps_355 = std::sqrt(235 / 355.0);
+    const double I_y =
+        200 * 8000 / 12.0 + 4000 * 61.765 * 61.765 + 10 * 280.0 * 280 * 280 / 12 + 2800 * 88.235 * 88.235;
+    const double I_z = 20 * 200.0 * 200 * 200 / 12 + 280 * 1000 / 12.0;
+    const double tee = (471.4e3 / 6800 + 45.54e6 * 71.765 / I_y + 68.34e6 * 100 / I_z) / 355;
+    const double half_ipe = (854e3 / 2691 + 11.09e6 * 33.22 / 508.7e4 + 9.61e6 * 75 / 301.9e4) / 460;
+    const struct Case {
+        Stahlprofil p;
+        double N, M_y, M_z;
+        double U_ct_lo, U_ct_hi, U_elastic;  // U_elastic 0: not asked
+    } cases[] = {
+        {Welded(PROFILTYP_T, 300, 10, 200, 20, 2), -471.4, 45.54, 68.34, 1.590, 1.601, tee},
+        {Catalogue("1/2IPE300", 7), -854.0, 11.09, 9.61, 17.51 / (7.1476 / std::pow(0.70, 1.5)), 2.5, half_ipe},
+        {Catalogue("1/2IPB300", 2), 523.1, -10.90, 46.46, 9.455 / (10 * eps_355) - 1e-3,
+         9.455 / (10 * eps_355) + 1e-3, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.N);
+        double o[8], without[8];
+        const std::string text = Plastic_Road(c.p, c.N, c.M_y, c.M_z, o);
+        EXPECT_NE(text.find("Querschnitt in Klasse 3"), std::string::npos) << text;
+        const double U_ct = Plastic_Road_Class_2(text, o[2]);
+        EXPECT_GE(U_ct, c.U_ct_lo) << text;
+        EXPECT_LE(U_ct, c.U_ct_hi) << text;
+        if (c.U_elastic > 0) {
+            EXPECT_NEAR(o[1], c.U_elastic, 1e-3) << text;
+        }
+        EXPECT_GE(U_ct, Plastic_Road_Class_2(Plastic_Road(c.p, c.N, c.M_y, 0, without), without[2]) - 1e-9);
+    }
+}
+
+// Properties over the families and both signs of every force (gamma_M0
+// 1.0), on the model's c/t check and on the record's classification: the
+// class 2 utilisation never falls as N grows in compression, for every
+// family; and where a part lies on the z axis (double-T, unequal I, tee,
+// half I, flat bar), where M_z does not stress it, never as M_z grows
+// either, the class with it. (A channel's, an angle's or a zed's parts are
+// all stressed by M_z, which can relieve them.)
+TEST_F(PlasticAlpha, AClassIsNeverBetterWithMoreMzOrMoreCompression) {
+    Stahlprofil rolled_tee = testutil::Typed_Profile(PROFILTYP_T, 100, 11, 100, 11);
+    rolled_tee.rolled = 1, rolled_tee.r_1 = 11;
+    Default_Material_Params(&rolled_tee.material);
+    ASSERT_EQ(Calc_Profile_Cross_Section(&rolled_tee, nullptr, 0, nullptr), 0);
+    const struct Family {
+        const char* what;
+        Stahlprofil p;
+        bool on_axis;
+    } families[] = {
+        {"welded T", Welded(PROFILTYP_T, 300, 10, 200, 20, 2), true},
+        {"typed rolled T", rolled_tee, true},
+        {"1/2 IPE 300", Catalogue("1/2IPE300", 7), true},
+        {"1/2 IPB 300", Catalogue("1/2IPB300", 2), true},
+        {"1/2 I 300", Catalogue("1/2I300", 2), true},
+        {"HE 300 B", Catalogue("HE300B", 2), true},
+        {"IPE 600", Catalogue("IPE600", 2), true},
+        {"welded I", Welded(PROFILTYP_I, 500, 6, 200, 16, 0), true},
+        {"unequal I, wide on top", Welded(PROFILTYP_I, 800, 8, 300, 25, 0, 200, 15), true},
+        {"unequal I, wide below", Welded(PROFILTYP_I, 600, 6, 150, 12, 2, 300, 20), true},
+        {"flat bar", Welded(PROFILTYP_FLACH, 200, 12, 0, 0, 2), true},
+        {"U 300", Catalogue("U300"), false},
+        {"L 120 x 80 x 8", Catalogue("L120X80X8", 7), false},
+        {"welded Z", Welded(PROFILTYP_Z, 300, 4, 80, 8, 0), false},
+        {"MSH 200 x 100 x 5.6", Catalogue("MSH200X100X5.6"), false},
+    };
+    // the two class 2 utilisations; the classes of the record's
+    // classification (the section's, its web's) and of the model's check
+    // (2 for class 1 or 2)
+    auto classes = [](const Stahlprofil& p, double N, double M_y, double M_z, double U[2], int c[3]) {
+        double U_3 = -1;
+        U[0] = U[1] = -1;
+        EXPECT_EQ(Calc_XS_Ct_Check(&p, 1.0, 1, 0, 0, 1, N, M_y, M_z, 0, 0, 0, 0, 0, &U[0], nullptr, 0), 0);
+        EXPECT_EQ(Calc_XS_Ct_Check(&p, 1.0, 1, 0, 0, 0, N, M_y, M_z, 0, 0, 0, 0, 0, &U_3, nullptr, 0), 0);
+        c[0] = Classify_Section(&p, -1e3 * N, -1e6 * M_y, -1e6 * M_z, 1.0, 1, 0, nullptr, nullptr, &c[1], 2, &U[1],
+                                nullptr, 0, nullptr);
+        c[2] = U[0] <= 1 ? 2 : U_3 <= 1 ? 3 : 4;
+    };
+    // a walk in steps along which the classes, and where asked the
+    // utilisations, never fall; the steps of the model's class counted
+    int rises = 0;
+    auto walk = [&](const Stahlprofil& p, bool utilisations, const std::function<void(int, double[3])>& force) {
+        double last_U[2] = {0, 0};
+        int last[3] = {0, 0, 0};
+        for (int k = 0; k < 10; k++) {
+            double F[3], U[2];
+            int c[3];
+            force(k, F);
+            classes(p, F[0], F[1], F[2], U, c);
+            SCOPED_TRACE(testing::Message() << "N " << F[0] << " M_y " << F[1] << " M_z " << F[2]);
+            for (int i = 0; i < 3; i++) EXPECT_GE(c[i], last[i]) << i;
+            for (int i = 0; i < 2 && utilisations; i++) EXPECT_GE(U[i], last_U[i] - 1e-9) << i;
+            rises += !utilisations && k > 0 && c[2] > last[2];
+            std::copy(c, c + 3, last), std::copy(U, U + 2, last_U);
+        }
+    };
+    for (const Family& f : families) {
+        SCOPED_TRACE(f.what);
+        const Stahlprofil& p = f.p;
+        const double f_y = p.material.f_y, N_pl = 1e-3 * p.A * f_y;
+        const double M_y = 1e-6 * f_y * p.I_y / std::max(p.z_s, p.h - p.z_s);
+        const double M_z = 2e-6 * f_y * p.I_z / std::max({p.b_fo, p.b_fu, p.t_w});
+        for (double n : {0.3, 0.0, -0.2, -0.5})
+            for (double m_y : {-0.6, -0.2, 0.2, 0.6})
+                for (double sign : {-1.0, 1.0})
+                    if (f.on_axis)
+                        walk(p, false, [&](int k, double F[3]) {
+                            F[0] = n * N_pl, F[1] = m_y * M_y, F[2] = sign * 0.1 * k * M_z;
+                        });
+        for (double m_y : {-0.4, 0.0, 0.4})
+            for (double m_z : {-0.4, 0.0, 0.3})
+                walk(p, true, [&](int k, double F[3]) {
+                    F[0] = (0.3 - 0.1 * k) * N_pl, F[1] = m_y * M_y, F[2] = m_z * M_z;
+                });
+    }
+    EXPECT_GT(rises, 0);
 }
