@@ -78,6 +78,20 @@ bool Wait_Until(F pred, int timeout_ms) {
     }
 }
 
+// A /proc file's bytes, or none: a process may end between the listing
+// and the read, and its file then fails to read (ESRCH), which a stream
+// iterator would throw.
+inline std::string Read_Proc_File(const std::string& name) {
+    std::string bytes;
+    if (FILE* f = std::fopen(name.c_str(), "rb")) {
+        char buf[1024];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+        std::fclose(f);
+    }
+    return bytes;
+}
+
 // The processor time, in clock ticks, that the processes this test started
 // have used so far: those of its process group (a shell's background job
 // too) and its descendants, the test itself not counted.
@@ -90,7 +104,7 @@ inline long long Programs_Cpu_Ticks() {
     while (dirent* e = readdir(proc)) {
         const pid_t pid = static_cast<pid_t>(std::atol(e->d_name));
         if (pid <= 0) continue;
-        const std::string stat = Read_File("/proc/" + std::string(e->d_name) + "/stat");
+        const std::string stat = Read_Proc_File("/proc/" + std::string(e->d_name) + "/stat");
         const size_t close = stat.rfind(')');
         if (close == std::string::npos) continue;
         char state = 0;
