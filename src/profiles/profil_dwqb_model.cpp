@@ -920,7 +920,8 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
 // toe, 1.260). The plates of the standard shapes hold the classification
 // table's clear widths and parts, the same model as a section typed in with
 // the same dimensions, and their sharp toes and corners lie outside the
-// rounded outline: in bending never below its stresses.
+// rounded outline: in bending never below its stresses, in shear the
+// thin-walled flow.
 void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     int built = 0;
     Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
