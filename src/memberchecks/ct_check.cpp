@@ -267,7 +267,8 @@ void Print_Part_Details(FILE* stream, const Part_Class& c) {
         OLI_printf(stream, "U╬\\c/t╬r"_cp);
         OLI_printf(stream, " = (c/t) / (max c/t)");
         // as computed: one the rule counts as 1 says so
-        OLI_printf(stream, " = %s%s", Utilisation_Digits_With(c.u_computed, 0.0), Counted_As_One_Verdict(c.u_computed));
+        OLI_printf(stream, " = %s%s", Utilisation_Digits_Without_Tolerance(c.u_computed),
+                   Counted_As_One_Verdict(c.u_computed));
         if (c.target_class < 3 || !c.note[0]) {
             OLI_printf(stream, ",  max c/t = %.2lf%s¥%s"_cp, c.L_target, Report_Times_Sign, c.suffix);
             OLI_printf(stream, " = %.2lf", c.L_target * c.eps_k);
@@ -302,7 +303,8 @@ void Print_Part_Class(FILE* stream, int level, const char* part_name, const Part
         OLI_printf(stream, ",  ");
         OLI_printf(stream, "Ausnutzung ");
         OLI_printf(stream, "U╬\\c/t╬r"_cp);
-        OLI_printf(stream, " = %s%s", Utilisation_Digits_With(c.u_computed, 0.0), Counted_As_One_Verdict(c.u_computed));
+        OLI_printf(stream, " = %s%s", Utilisation_Digits_Without_Tolerance(c.u_computed),
+                   Counted_As_One_Verdict(c.u_computed));
     }
 }
 

@@ -65,10 +65,11 @@ double Rhs_Clear_Width(double outer, double t_a, double t_b, double t_own, doubl
 int Ct_Class_Of(double r, const double L[3]);
 
 // The verdict behind a utilisation just written as computed (with
-// Utilisation_Digits_With(U, 0.0), its digits without a tolerance): the comparison sign against 1, "1", the ok or not-ok
-// marker, then the end of the markup; where the rule of Round_Utilisation
-// counts U as 1, the verdict that says so (Utilisation_Verdict_Computed,
-// without a tolerance: a c/t ratio has its class limit).
+// Utilisation_Digits_Without_Tolerance(U)): the comparison sign against 1,
+// "1", the ok or not-ok marker, then the end of the markup; where the rule
+// of Round_Utilisation counts U as 1, the verdict that says so
+// (Utilisation_Verdict_Computed, without a tolerance: a c/t ratio has its
+// class limit).
 void Print_Utilisation_Verdict(FILE* stream, double U);
 
 // Elastic stresses of the profile under N (compression positive, N) and the

@@ -22,6 +22,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/kept_by_inputs.h"
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
@@ -416,35 +417,15 @@ Outline_Ring Clip_Band(const Outline_Ring& ring, double lo, double hi) {
 }
 
 // The rings the blocks stand on, kept for the next call with the same
-// plates and outline (every load case of a connection asks again).
+// plates and outline (every load case of a connection asks again): the
+// plates' points (the rings when no outline lies on them), and the
+// outline's pieces with their shares.
 struct Kept_Section {
     std::vector<Outline_Point> plate_points;
-    std::vector<double> plate_shares;
-    std::vector<int> plate_sizes;
-    bool has_outline = false;
-    Catalogue_Outline outline{};
     std::vector<Outline_Ring> pieces;
     std::vector<double> piece_shares;
     std::vector<Plastic_Ring> rings;
 };
-
-bool Same_Plates(const Kept_Section& k, const Plastic_Ring* plates, int n) {
-    if (k.plate_sizes.size() != static_cast<size_t>(n)) return false;
-    size_t at = 0;
-    for (int i = 0; i < n; i++) {
-        if (k.plate_sizes[static_cast<size_t>(i)] != plates[i].n || k.plate_shares[static_cast<size_t>(i)] != plates[i].share)
-            return false;
-        for (int c = 0; c < plates[i].n; c++, at++)
-            if (k.plate_points[at].y != plates[i].points[c].y || k.plate_points[at].z != plates[i].points[c].z)
-                return false;
-    }
-    return true;
-}
-
-bool Same_Outline(const Catalogue_Outline& a, const Catalogue_Outline& b) {
-    return a.letter == b.letter && a.h == b.h && a.b == b.b && a.t_w == b.t_w && a.t_f == b.t_f && a.r_1 == b.r_1 &&
-           a.r_2 == b.r_2 && a.slope == b.slope && a.nominal_from_tip == b.nominal_from_tip;
-}
 
 // The turn of the outline (about its centroid) that lays it onto the plates
 // (about theirs, the origin); false where none does.
@@ -687,21 +668,20 @@ char Outline_Letter(int family) {
 // one. The record's outline is kept with its values: every load case of a
 // connection asks again.
 int Catalogue_Name_Outline(const char* name, Catalogue_Outline* outline) {
-    static float kept_values[PROFIL_VALUES];
-    static char kept_letter = 0;
-    static Catalogue_Outline kept{};
-    static int kept_result = 0;
+    struct Outline {
+        Catalogue_Outline outline;
+        int result;
+    };
+    static Kept_By_Inputs<Outline> kept;
     float v[PROFIL_VALUES] = {};
     char code[PROFIL_CODE_SIZE] = {};
     const char letter = name[0] ? Outline_Letter(Get_Profil_Family(name)) : 0;
     if (!letter || Get_Profil_Values(name, v, code) < 1) return 0;
-    if (letter != kept_letter || std::memcmp(v, kept_values, sizeof v) != 0) {
-        kept_letter = letter;
-        std::memcpy(kept_values, v, sizeof v);
-        kept_result = Catalogue_Record_Outline(letter, v, &kept) && kept.slope >= 0 ? 1 : 0;
-    }
-    *outline = kept;
-    return kept_result;
+    bool fresh = false;
+    Outline& o = kept.At(0, &fresh, letter, v);
+    if (fresh) o.result = Catalogue_Record_Outline(letter, v, &o.outline) && o.outline.slope >= 0 ? 1 : 0;
+    *outline = o.outline;
+    return o.result;
 }
 
 // A rolled shape by its dimensions: the family's letter, h, b, t_w, t_f and
@@ -901,26 +881,27 @@ int Plastic_Section_Rings(const Plastic_Ring* plates, int n, const Catalogue_Out
                           const Plastic_Ring** rings) {
     // a few sections kept, for callers that take turns (the model's check
     // and the record's classification of one profile)
-    static Kept_Section kept[4];
-    static int next = 0;
+    static Kept_By_Inputs<Kept_Section, 4> kept;
     if (!plates || n <= 0 || !rings) return 0;
-    auto same = [&](const Kept_Section& k) {
-        return !k.rings.empty() && Same_Plates(k, plates, n) && k.has_outline == (outline != nullptr) &&
-               (!outline || Same_Outline(k.outline, *outline));
-    };
-    int at = 0;
-    while (at < 4 && !same(kept[at])) at++;
-    if (at == 4) at = next, next = (next + 1) % 4;
-    Kept_Section& k = kept[at];
-    if (!same(k)) {
-        k.plate_points.clear(), k.plate_shares.clear(), k.plate_sizes.clear();
-        for (int i = 0; i < n; i++) {
-            k.plate_points.insert(k.plate_points.end(), plates[i].points, plates[i].points + plates[i].n);
-            k.plate_shares.push_back(plates[i].share);
-            k.plate_sizes.push_back(plates[i].n);
-        }
-        k.has_outline = outline != nullptr;
-        if (outline) k.outline = *outline;
+    // The inputs in a row: the plates' sizes, shares and points, and the
+    // outline's values member by member (its padding is no input).
+    static std::vector<int> sizes;
+    static std::vector<double> shares;
+    static std::vector<Outline_Point> points;
+    sizes.clear(), shares.clear(), points.clear();
+    for (int i = 0; i < n; i++) {
+        sizes.push_back(plates[i].n);
+        shares.push_back(plates[i].share);
+        points.insert(points.end(), plates[i].points, plates[i].points + plates[i].n);
+    }
+    const Catalogue_Outline o = outline ? *outline : Catalogue_Outline{};
+    bool fresh = false;
+    Kept_Section& k = kept.Take(&fresh, n, Inputs_Of(sizes.data(), sizes.size()),
+                                Inputs_Of(shares.data(), shares.size()), Inputs_Of(points.data(), points.size()),
+                                outline != nullptr, o.letter, o.h, o.b, o.t_w, o.t_f, o.r_1, o.r_2, o.slope,
+                                o.nominal_from_tip);
+    if (fresh) {
+        k.plate_points = points;
         k.rings.clear();
         if (outline && Lay_Outline(*outline, plates, n, &k)) {
             for (size_t i = 0; i < k.pieces.size(); i++)

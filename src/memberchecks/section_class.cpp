@@ -189,7 +189,7 @@ void Print_Section_Class(FILE* stream, int level, int section, double U) {
     if (U > 0.001) {
         OLI_printf(stream, ",  ");
         if (level >= 1) OLI_printf(stream, "c/t-Ausnutzung ");
-        OLI_printf(stream, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_With(U, 0.0));
+        OLI_printf(stream, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_Without_Tolerance(U));
         Print_Utilisation_Verdict(stream, U);
     }
     OLI_printf(stream, "\n");

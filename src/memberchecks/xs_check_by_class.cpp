@@ -41,7 +41,7 @@ const char* Verdict(double u) { return Utilisation_Verdict_Computed(u); }
 // A utilisation the check counts but does not judge on its own line: as
 // computed, and where the rule counts it as 1 with the words that say so.
 void Print_Counted(FILE* file, double u) {
-    OLI_printf(file, "%s%s", Utilisation_Digits_With(u, 0.0), Counted_As_One_Verdict(u));
+    OLI_printf(file, "%s%s", Utilisation_Digits_Without_Tolerance(u), Counted_As_One_Verdict(u));
 }
 
 // The utilisation of an acting value within its limits, as the plastic
@@ -513,7 +513,7 @@ void Print_Ct_Block(const Class_Check& c) {
         OLI_printf(file, "╬t"_cp);
         if (label) OLI_printf(file, "%s", label);
         OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
-        OLI_printf(file, " = %s", Utilisation_Digits_With(u, 0.0));
+        OLI_printf(file, " = %s", Utilisation_Digits_Without_Tolerance(u));
         Print_Utilisation_Verdict(file, u);
         OLI_printf(file, "\n");
     };
@@ -534,7 +534,7 @@ void Print_Summary_Line(const Class_Check& c) {
         OLI_printf(file, "U╬\\\xCC╬r = %s%s╬r"_cp, Utilisation_Digits(U_sig), Verdict(U_sig));
     if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
     if (ct_all > 0.001) {
-        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_With(ct_all, 0.0));
+        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_Without_Tolerance(ct_all));
         Print_Utilisation_Verdict(file, ct_all);
     }
     OLI_printf(file, "\n");

@@ -63,7 +63,7 @@ double Zero_Below(double v, double limit) { return std::fabs(v) < limit ? 0.0 : 
 // A utilisation as computed; the check counts it with Round_Utilisation.
 void Utilisation(FILE* file, double u) {
     OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
-    OLI_printf(file, " = %s", Utilisation_Digits_With(u, 0.0));
+    OLI_printf(file, " = %s", Utilisation_Digits_Without_Tolerance(u));
     Print_Utilisation_Verdict(file, u);
 }
 
@@ -110,7 +110,7 @@ int Calc_XS_Ct_Check(const Stahlprofil* p, double gamma_M0, int switch_raise, in
     if (!file) return 0;
     if (level <= 0) {
         OLI_printf(file, "%s", pre);
-        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_With(u, 0.0));
+        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_Without_Tolerance(u));
         Print_Utilisation_Verdict(file, u);
         OLI_printf(file, "\n");
         return 0;

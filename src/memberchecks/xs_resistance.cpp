@@ -179,7 +179,7 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
         Print_Class_4_Not_Covered(file);
         // the classification said it above the summary level only
         if (level < 1) {
-            OLI_printf(file, "%sU╬\\c/t╬r = %s"_cp, pre, Utilisation_Digits_With(b.U_ct_computed, 0.0));
+            OLI_printf(file, "%sU╬\\c/t╬r = %s"_cp, pre, Utilisation_Digits_Without_Tolerance(b.U_ct_computed));
             Print_Utilisation_Verdict(file, b.U_ct_computed);
             OLI_printf(file, "\n");
         }
@@ -208,7 +208,7 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
         OLI_printf(file, "U╬\\╠╬r = %s%s╬r"_cp, Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
         OLI_printf(file, ",  ");
         if (level >= 1) OLI_printf(file, "%s", "c/t-Verhältnis "_cp);
-        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_With(U_ct, 0.0));
+        OLI_printf(file, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_Without_Tolerance(U_ct));
         Print_Utilisation_Verdict(file, U_ct);
         OLI_printf(file, "\n");
     }

@@ -79,6 +79,10 @@ const char* Counted_As_One_Rule_Text(void);
 // static buffer of its own, valid until its next call.
 const char* Utilisation_Digits(double u);
 const char* Utilisation_Digits_With(double u, double tolerance_percent);
+// The same without a tolerance, for a value whose limit has no band (a c/t
+// ratio against its class limit) or whose line compares it with 1 itself;
+// the buffer is Utilisation_Digits_With's.
+inline const char* Utilisation_Digits_Without_Tolerance(double u) { return Utilisation_Digits_With(u, 0.0); }
 // The same with at least `places` decimals (0 to 9) in place of three.
 const char* Utilisation_Digits_Places(double u, int places);
 // The same for a utilisation kept as it is (no check rounded it): "%.3lf",

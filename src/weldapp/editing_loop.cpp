@@ -22,6 +22,7 @@
 #include "platform/screen.h"
 #include "platform/sheets.h"
 #include "profiles/profile_register.h"
+#include "weldapp/component_output.h"
 #include "weldapp/input_page.h"
 #include "weldapp/partpick.h"
 #include "weldapp/exchange.h"

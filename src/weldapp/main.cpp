@@ -11,6 +11,7 @@
 #include "platform/font.h"
 #include "printlist/oli_collect.h"
 #include "thinwall/engine_faults.h"
+#include "weldapp/component_output.h"
 #include "weldapp/editing_loop.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"

@@ -186,52 +186,6 @@ void Load_Input_File(void);
 // it does not read whole or something else stands where it belongs: the
 // active annex then stays as it was.
 int Activate_Annex_After(FILE* f);
-// Writes the whole print list of the global record and its plot file,
-// both or neither (output_pair.h: even a killed run leaves them of one run,
-// or the pending list that says they may not be). COMPONENT_FILE_DONE.
-// COMPONENT_FILE_UNCONFIRMED when both stand but the folder's sync after
-// the last rename failed: they are kept, the console (and at the screen a
-// box) says that they may not survive a power cut. When they cannot be
-// written, a list that says why and that there is no result takes the
-// list's place and the old plot file goes (a list that cannot be replaced
-// is removed, else written over in place), so that no earlier result
-// stands; at the screen a box says so; COMPONENT_FILE_FAILED.
-int Write_Print_List(void);
-// Write_Print_List for the record just saved (Save_Input_File): the record
-// itself, as the saved file gave it back, neither taken from the pages nor
-// passed through the file's text again. The box of a list that could not be
-// written says that the input was saved.
-int Write_Saved_Print_List(void);
-// At the start of the window, once the input file is read into the pages:
-// notes what the pages hold as opened (a list of them while they still do
-// is the input file's, and carries its identity), and when the component's
-// print list was made from other input than the input file read (a run
-// that replaced the file was cut off before the list, say), a box says so.
-// Nothing in batch mode; no box for a list without the identity of its
-// input or without an input file to compare.
-void Note_Opened_Input(void);
-// At the start of a run: completes the print list and plot file of a run
-// that was cut off after its commit, and puts back those of the saved input
-// when a run was cut off while the plan editor had those of its edits. The
-// console says what was done.
-void Recover_Component_Output(void);
-// Before the plan editor is given the print list and plot file of the
-// edits: keeps those of the saved input. COMPONENT_FILE_DONE; else a box
-// says why and the plan editor must not be started (nothing changed).
-int Keep_Saved_Output(void);
-// Once the plan editor has closed: puts back the kept print list and plot
-// file. COMPONENT_FILE_DONE; else the list is replaced by one that says that
-// there is no result (the edits' list must not pass for the saved input's)
-// and a box says so; COMPONENT_FILE_FAILED.
-int Put_Back_Saved_Output(void);
-// Writes the print list of the global record as it stands on the pages,
-// for the preview and the printer, into the desktop's "TEMP" directory (the
-// system's temporary directory without one) under the component's list
-// name, never into the component's own list or plot file: those change
-// only when the user saves. COMPONENT_FILE_DONE with the list's path in
-// path (size bytes); COMPONENT_FILE_FAILED when it could not be written
-// (path then empty).
-int Write_Temporary_Print_List(char* path, int size);
 // Writes the global record and the annex choice into the input file: whole
 // or not at all (the old file stays byte for byte when a write fails, or
 // when the new file does not read back), through Replace_Input_Text_File. A
@@ -244,11 +198,14 @@ int Write_Temporary_Print_List(char* path, int size);
 // a box says what happened and why, for each but _DONE.
 int Save_Input_File(void);
 
-// The evaluation and its print are reached through this seam:
-// Print_Schweissnaht from the start, a test's own print in tests.
-// Write_Print_List calls the installed function between opening and
-// closing the list. Without one only the head is written.
-typedef void (*Print_Schweissnaht_Function)(SchweissnahtAnschluss* record, FILE* list);
-Print_Schweissnaht_Function Set_Print_Schweissnaht_Seam(Print_Schweissnaht_Function print);
+// For the component's print list and plot file (component_output.cpp):
+// the name of a component's file as the user knows it (the identifier
+// without its folder, and suffix); the reason of a failed open, read or
+// write in the user's words; and the component's input file opened for
+// reading (null with *error set when it cannot be: ENOENT or ENOTDIR when
+// there is none).
+std::string component_file(const char* suffix);
+const char* file_error_text(int error, bool reading);
+FILE* open_input(int* error);
 
 #endif

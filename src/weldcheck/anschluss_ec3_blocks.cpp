@@ -219,11 +219,11 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
         else if (!verified) OLI_printf(f, "Der Querschnitt kann nicht nachgewiesen werden %s\n", Mark_Alert());
         OLI_printf(f, "%s", "Ausnutzungen: ╬t"_cp);
         if (verified) {
-            OLI_printf(f, "U╬\\╠╬r = %s"_cp, Utilisation_Digits_With(U_sigma, 0.0));
+            OLI_printf(f, "U╬\\╠╬r = %s"_cp, Utilisation_Digits_Without_Tolerance(U_sigma));
             Summary_Verdict(f, U_sigma);
             OLI_printf(f, ",  ");
         }
-        OLI_printf(f, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_With(U_ct, 0.0));
+        OLI_printf(f, "U╬\\c/t╬r = %s"_cp, Utilisation_Digits_Without_Tolerance(U_ct));
         Summary_Verdict(f, U_ct);
         OLI_printf(f, "\n");
     }
@@ -300,7 +300,7 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     if (U > 0.001 && Utilisation_Counted_As_One(U)) {
         OLI_printf(f, "  ê  U = %s%s"_cp, Utilisation_Digits(U), Counted_As_One_Verdict(U));
     } else if (U > 0.001) {
-        OLI_printf(f, "  ê  U = %s  %s  1"_cp, Utilisation_Digits_With(U, 0.0), Limit_Compare_Symbol(U, 1.0));
+        OLI_printf(f, "  ê  U = %s  %s  1"_cp, Utilisation_Digits_Without_Tolerance(U), Limit_Compare_Symbol(U, 1.0));
         OLI_printf(f, "  %s", Mark_Utilisation(U));
     }
     OLI_printf(f, "\n");

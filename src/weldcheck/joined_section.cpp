@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/kept_by_inputs.h"
 #include "base/textio.h"
 #include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
@@ -573,19 +574,15 @@ int Build_Joined_Section(const Stahlprofil* p, Joined_Section* s) {
 }
 
 const Joined_Section* Kept_Joined_Section(const Stahlprofil* p) {
-    static struct {
-        bool valid = false;
-        Stahlprofil profile;  // the record it was built from, byte for byte
+    struct Built {
         int built = 0;
         Joined_Section section;
-    } kept;
+    };
+    // Kept under the record it was built from, byte for byte.
+    static Kept_By_Inputs<Built> kept;
     if (!p) return nullptr;
-    // Compared as the bytes they were kept from: a difference in bytes that
-    // mean nothing builds it again, never the other way round.
-    if (!kept.valid || std::memcmp(&kept.profile, p, sizeof *p) != 0) {
-        std::memcpy(static_cast<void*>(&kept.profile), p, sizeof *p);
-        kept.built = Build_Joined_Section(p, &kept.section);
-        kept.valid = true;
-    }
-    return kept.built ? &kept.section : nullptr;
+    bool fresh = false;
+    Built& b = kept.At(0, &fresh, *p);
+    if (fresh) b.built = Build_Joined_Section(p, &b.section);
+    return b.built ? &b.section : nullptr;
 }

@@ -9,10 +9,10 @@
 // deducted, so that the two carry the same share.
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <initializer_list>
 
 #include "base/cp850.h"
+#include "base/kept_by_inputs.h"
 #include "base/rounding.h"
 #include "codes/nad.h"
 #include "platform/format.h"
@@ -95,51 +95,48 @@ double Effective_Length_Test(WeldCheckWork* w, int k, const WeldCheckWork::Detai
     return l_eff > 0.0 ? l_eff : 0.0;
 }
 
-// What a position's test is decided by: the test's own values, the
-// weld's kind, angle, penetration and crater rule, the plate, the two
-// switches and the annex's variant (the throat rules of a national one).
-struct Detail_Key {
-    double a, base_len, craters, t_part, angle, plate_t;
-    int hollow, penetration, length_check, kind, full_penetration, deduct_craters, no_throat_check,
-        no_length_check, variant;
-    bool operator==(const Detail_Key&) const = default;
+// The outcome of a position's test (Effective_Length) as it is kept: the
+// length, whether it refused, and the notes it gave the weld.
+struct Detail_Outcome {
+    double l;
+    bool failed;
+    Weld_Notes notes;
 };
 
 // The test of position k while the layout is built: its lines come after
 // the layout, in the order of the weld numbers (Detail_Lines_In_Weld_Order).
-// It depends on the connection alone: its outcome (the length, a refusal,
-// the notes it gives the weld) is kept per position and taken over by the
-// next load case while everything it is decided by is the same.
+// It depends on the connection alone: its outcome is kept per position and
+// taken over by the next load case while everything it is decided by is
+// the same: the test's own values, the weld's kind, angle, penetration and
+// crater rule, the plate, the two switches and the annex's variant (the
+// throat rules of a national one).
 double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, double craters, double t_part,
                         bool hollow, int penetration, bool length_check) {
     SchweissnahtNachweis* r = w->r;
     w->detail_test[k] = {true, a, base_len, craters, t_part, hollow, penetration, length_check};
     const NAD_EC3_Block* annex = Get_NAD_EC3();
-    const Detail_Key key{a, base_len, craters, t_part, r->weld_angle, r->plate.t, hollow, penetration, length_check,
-                         r->weld_kind, r->full_penetration, r->deduct_craters, r->no_throat_check,
-                         r->no_length_check, annex ? annex->variant : 0};
-    static struct {
-        bool valid;
-        Detail_Key key;
-        double l;
-        bool failed;
-        Weld_Notes notes;
-    } kept[WELD_CHECK_WELDS];
+    const int variant = annex ? annex->variant : 0;
+    static Kept_By_Inputs<Detail_Outcome, WELD_CHECK_WELDS> kept;
     Weld_Notes& notes = r->notes[k];
     // Only the notes of the test itself can be kept: a weld noted before
-    // is tested afresh.
-    const bool fresh_notes = notes.rules == 0 && notes.count == 0;
-    if (fresh_notes && kept[k].valid && kept[k].key == key) {
-        notes = kept[k].notes;
-        if (kept[k].failed) w->detailing_failed = true;
-        return kept[k].l;
+    // is tested afresh, and what it gives is not kept.
+    bool fresh = true;
+    Detail_Outcome* o = nullptr;
+    if (notes.rules == 0 && notes.count == 0)
+        o = &kept.At(k, &fresh, a, base_len, craters, t_part, r->weld_angle, r->plate.t, hollow, penetration,
+                     length_check, r->weld_kind, r->full_penetration, r->deduct_craters, r->no_throat_check,
+                     r->no_length_check, variant);
+    if (!fresh) {
+        notes = o->notes;
+        if (o->failed) w->detailing_failed = true;
+        return o->l;
     }
     const bool failed_before = w->detailing_failed;
     w->detailing_failed = false;
     const double l = Effective_Length_Test(w, k, w->detail_test[k], nullptr);
     const bool failed = w->detailing_failed;
     w->detailing_failed = failed_before || failed;
-    if (fresh_notes) kept[k] = {true, key, l, failed, notes};
+    if (o) *o = {l, failed, notes};
     return l;
 }
 
@@ -703,18 +700,15 @@ void Open_Section_Torsion(WeldCheckWork* w) {
     }
     // The plates and their stretches are the connection's: worked out once
     // and kept under the strips (every member set, so their bytes compare).
-    static struct {
-        int n = -1;
-        Joined_Strip strips[WELD_CHECK_WELDS];
+    struct Torsion {
         double I_T, k_T[WELD_CHECK_WELDS];
-    } kept;
-    if (n != kept.n || std::memcmp(strips, kept.strips, n * sizeof strips[0]) != 0) {
-        kept.n = n;
-        std::memcpy(kept.strips, strips, n * sizeof strips[0]);
-        kept.I_T = Joined_Torsion(strips, n, kept.k_T);
-    }
-    for (int i = 0; i < n; ++i) w->line[line_of[i]].k_T = kept.k_T[i];
-    w->I_T = kept.I_T > 0.001 ? kept.I_T : 0.0;
+    };
+    static Kept_By_Inputs<Torsion> kept;
+    bool fresh = false;
+    Torsion& t = kept.At(0, &fresh, n, Inputs_Of(strips, static_cast<size_t>(n)));
+    if (fresh) t.I_T = Joined_Torsion(strips, n, t.k_T);
+    for (int i = 0; i < n; ++i) w->line[line_of[i]].k_T = t.k_T[i];
+    w->I_T = t.I_T > 0.001 ? t.I_T : 0.0;
 }
 
 }  // namespace

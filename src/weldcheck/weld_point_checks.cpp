@@ -17,12 +17,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
-#include <cstring>
 #include <memory>
 #include <string>
 
 #include "base/cp850.h"
 #include "base/invariant.h"
+#include "base/kept_by_inputs.h"
 #include "base/rounding.h"
 #include "codes/material.h"
 #include "codes/nad.h"
@@ -416,10 +416,6 @@ double Yield_Strength_At(const Materialparameter_Record& m, double t) {
 // chart is drawn again), or another annex whose variant takes f_u
 // otherwise, derives them again.
 struct Kept_Strengths {
-    bool valid = false;
-    Blech_Record plate_in;  // the inputs
-    Materialparameter_Record profile_in;
-    int annex_variant;
     Blech_Record plate;  // what they give
     Materialparameter_Record profile;
     int plate_lowered = 0, profile_lowered = 0;
@@ -432,20 +428,15 @@ struct Kept_Strengths {
     Part part[kParts];
 };
 
-// The strengths of the connection's plate and profile material.
+// The strengths of the connection's plate and profile material, kept under
+// the bytes of the plate, of the material and of the annex's variant.
 Kept_Strengths& Connection_Strengths(const SchweissnahtNachweis* r) {
-    static Kept_Strengths kept;
+    static Kept_By_Inputs<Kept_Strengths> kept_by_inputs;
     const NAD_EC3_Block* annex = Get_NAD_EC3();
     const int variant = annex ? annex->variant : 0;
-    // Compared as the bytes they were kept from: a difference in bytes that
-    // mean nothing derives them again, never the other way round.
-    if (kept.valid && std::memcmp(&kept.plate_in, &r->plate, sizeof r->plate) == 0 &&
-        std::memcmp(&kept.profile_in, &r->profile.material, sizeof r->profile.material) == 0 &&
-        kept.annex_variant == variant)
-        return kept;
-    std::memcpy(&kept.plate_in, &r->plate, sizeof r->plate);
-    std::memcpy(&kept.profile_in, &r->profile.material, sizeof r->profile.material);
-    kept.annex_variant = variant;
+    bool fresh = false;
+    Kept_Strengths& kept = kept_by_inputs.At(0, &fresh, r->plate, r->profile.material, variant);
+    if (!fresh) return kept;
     Copy_Plate(&r->plate, &kept.plate);
     Copy_Material_Params(&r->profile.material, &kept.profile);
     kept.plate_lowered = Limit_Catalogue_Strength(&kept.plate.material);
@@ -453,7 +444,6 @@ Kept_Strengths& Connection_Strengths(const SchweissnahtNachweis* r) {
     kept.f_u_plate = Weld_Plate_Tensile_Strength(&kept.plate);
     kept.f_y_plate = Yield_Strength_At(kept.plate.material, kept.plate.t);
     kept.parts = 0;
-    kept.valid = true;
     return kept;
 }
 
