@@ -525,9 +525,15 @@ void Part_Places(const Stahlprofil* p, Part_Place q[3]) {
         return plain(PART_PLAIN, -e, z, e, z);
     };
     switch (t) {
-    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_C: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_T:
-    case PROFILTYP_U: case PROFILTYP_W: case PROFILTYP_HALB_I:
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_T: case PROFILTYP_W:
+    case PROFILTYP_HALB_I:
         q[0] = open(p->t_fo / 2 - z_s, p->b_fo, t_w / 2 + o_o);
+        break;
+    case PROFILTYP_C: case PROFILTYP_U:
+        // a channel's flanges reach from its web, whose back lies at -y_s,
+        // to their tips on one side
+        q[0] = plain(PART_OUTSTAND, -y_s - p->b_fo, p->t_fo / 2 - z_s, -y_s - t_w - o_o, p->t_fo / 2 - z_s);
+        q[1] = plain(PART_OUTSTAND, -y_s - p->b_fo, h - z_s - p->t_fo / 2, -y_s - t_w - o_o, h - z_s - p->t_fo / 2);
         break;
     case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN:
         q[0] = box_flange(p->b_fo, p->t_fo, p->c_o, p->t_fo / 2 - z_s);
@@ -551,9 +557,12 @@ void Part_Places(const Stahlprofil* p, Part_Place q[3]) {
         break;
     }
     switch (t) {
-    case PROFILTYP_FLACH: case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_C: case PROFILTYP_DIL: case PROFILTYP_S:
-    case PROFILTYP_U: case PROFILTYP_W: case PROFILTYP_HALB_I:
+    case PROFILTYP_FLACH: case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
+    case PROFILTYP_HALB_I:
         q[2] = plain(PART_PLAIN, 0, p->t_fo + o_o - z_s, 0, h - z_s - p->t_fu - o_u);
+        break;
+    case PROFILTYP_C: case PROFILTYP_U:
+        q[2] = plain(PART_PLAIN, -y_s - t_w / 2, p->t_fo + o_o - z_s, -y_s - t_w / 2, h - z_s - p->t_fo - o_o);
         break;
     case PROFILTYP_T:
         // the lower end is the free tip of the stem
@@ -647,9 +656,9 @@ void Profile_Plates(const Stahlprofil* p, Profile_Plate_Set* s) {
         plate(-p->b_fu / 2, p->b_fu / 2, h - tfu - z_s, h - z_s, tfu);
         break;
     case PROFILTYP_C: case PROFILTYP_U:
-        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s, tfo);
-        plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfo - z_s, t_w);
-        plate(-p->b_fo / 2, p->b_fo / 2, h - tfo - z_s, h - z_s, tfo);
+        plate(-y_s - p->b_fo, -y_s, -z_s, tfo - z_s, tfo);
+        plate(-y_s - t_w, -y_s, tfo - z_s, h - tfo - z_s, t_w);
+        plate(-y_s - p->b_fo, -y_s, h - tfo - z_s, h - z_s, tfo);
         break;
     case PROFILTYP_T: case PROFILTYP_HALB_I:
         plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s, tfo);

@@ -102,7 +102,10 @@ int Section_Parts(const Stahlprofil* p, const Part_Stresses& d, PartCheck* parts
         parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, d.a_web, d.s_web, 2, d.p_web, p->t_w};
         break;
     case PROFILTYP_C: case PROFILTYP_U:
-        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top, p->t_fo};
+        // both flanges: M_y compresses either
+        parts[n++] = {"Flansch oben", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top, p->t_fo};
+        parts[n++] = {"Flansch unten", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_bot, d.s_bot, 1, d.p_bot,
+                      p->t_fo};
         parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, d.a_web, d.s_web, 2, d.p_web, p->t_w};
         break;
     case PROFILTYP_RECHTECK:

@@ -719,3 +719,53 @@ TEST_F(PlasticAlpha, AClassIsNeverBetterWithMoreMzOrMoreCompression) {
     }
     EXPECT_GT(rises, 0);
 }
+
+// A channel's web lies off the z axis: M_z stresses it, and the sign that
+// puts it on the compressed side of the blocks classes it as a part in
+// uniform compression; the other sign compresses the flanges from their
+// tips; M_y compresses the top or the bottom flange - on the model's c/t
+// check and on the record's classification. By hand, welded U 400 x 5 x 120
+// x 10 S355 (eps 0.81362, no weld throats): web c/t = 380/5 = 76, flanges
+// c/t = 115/10 = 11.5; A = 2000 + 2300 mm2, the plastic axis of M_z alone
+// halves it, 150 mm2 of the flanges beyond the web's inner face, 7.5 mm of
+// each:
+//  - the web compressed: uniform, class 2 76/(38 eps) = 2.4582, class 3 (psi
+//    1) 76/(42 eps) = 2.2241;
+//  - the flanges' tips compressed: alpha = (115 - 7.5)/115 = 0.93478, 11.5
+//    0.93478/(10 eps) = 1.3213; elastically the centroid lies (2000 2.5 +
+//    2300 62.5)/4300 = 34.593 mm from the web's back, psi = (5 - 34.593)/(120
+//    - 34.593) = -0.34650, k = 0.57 + 0.21 0.3465 + 0.07 0.3465^2 = 0.65117,
+//    11.5/(21 k^0.5 eps) = 0.83415;
+//  - M_y alone, either flange compressed wholly: 11.5/(10 eps) = 1.4134 (the
+//    web, alpha 0.5: 76/(83 eps) = 1.1254), 11.5/(14 eps) = 1.0096 on the
+//    record (the model's flange line, stressed a little less at its root,
+//    takes the limit 21 0.43^0.5 eps of psi just below 1). The record's
+//    classification had laid the flanges about the web, which left it
+//    unstressed by M_z, and looked at the top flange alone.
+TEST_F(PlasticAlpha, AChannelsWebAndFlangesUnderMzOfEitherSignAndMy) {
+    const Stahlprofil U = Welded(PROFILTYP_U, 400, 5, 120, 10, 2);
+    const double eps = std::sqrt(235 / 355.0), psi = (5 - 34.593) / (120 - 34.593);
+    const double k = 0.57 - 0.21 * psi + 0.07 * psi * psi;
+    const struct {
+        double M_y, M_z, U2, U3;
+    } cases[] = {{0, 5.67, 76 / (38 * eps), 76 / (42 * eps)},
+                 {0, -5.67, 11.5 * 0.93478 / (10 * eps), 11.5 / (21 * std::sqrt(k) * eps)},
+                 {100, 0, 11.5 / (10 * eps), 11.5 / (14 * eps)},
+                 {-100, 0, 11.5 / (10 * eps), 11.5 / (14 * eps)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.M_y << " " << c.M_z);
+        double U2 = -1, U3 = -1, U2_record = -1, U3_record = -1;
+        ASSERT_EQ(Calc_XS_Ct_Check(&U, 1.0, 1, 0, 0, 1, 0, c.M_y, c.M_z, 0, 0, 0, 0, 0, &U2, nullptr, 0), 0);
+        ASSERT_EQ(Calc_XS_Ct_Check(&U, 1.0, 1, 0, 0, 0, 0, c.M_y, c.M_z, 0, 0, 0, 0, 0, &U3, nullptr, 0), 0);
+        Classify_Section(&U, 0, -1e6 * c.M_y, -1e6 * c.M_z, 1.0, 1, 0, nullptr, nullptr, nullptr, 2, &U2_record,
+                         nullptr, 0, nullptr);
+        Classify_Section(&U, 0, -1e6 * c.M_y, -1e6 * c.M_z, 1.0, 1, 0, nullptr, nullptr, nullptr, 3, &U3_record,
+                         nullptr, 0, nullptr);
+        EXPECT_NEAR(U2, c.U2, 1e-3 * c.U2);
+        if (c.M_z != 0) {
+            EXPECT_NEAR(U3, c.U3, 1e-3 * c.U3);
+        }
+        EXPECT_NEAR(U2_record, c.U2, 1e-3 * c.U2);
+        EXPECT_NEAR(U3_record, c.U3, 1e-3 * c.U3);
+    }
+}
