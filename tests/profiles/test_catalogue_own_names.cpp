@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue_fixture.h"
+#include "platform/msgbox.h"
 #include "profiles/profil_file.h"
 
 using namespace testutil;
@@ -207,6 +208,7 @@ TEST_F(OwnNames, ANameThatDoesNotFitTheKeyIsRefusedAndSaid) {
     float values[PROFIL_VALUES];
     char code[PROFIL_CODE_SIZE];
     const std::string longer = "Bezeichnung mit 16 Zeichen, die Profildatei PROFIL unterscheidet 15";
+    VEK_Clear_Recorded_Messages();
     for (const auto& [name, said] : {std::pair<std::string, std::string>{"MYCOLUMN1234567", "Satz 2 \"MYCOLUMN1234567X\": "
                                                                            "die Bezeichnung hat 16 Zeichen, die "
                                                                            "Profildatei unterscheidet 15"},
@@ -219,6 +221,14 @@ TEST_F(OwnNames, ANameThatDoesNotFitTheKeyIsRefusedAndSaid) {
         std::snprintf(p.name, sizeof p.name, "%s", name.c_str());
         EXPECT_EQ(std::string(Catalogue_Profile_Trouble(&p)), "Profil \"" + name + "\": " + said);
     }
+    // A name longer than the key is said in a box as a name the file lacks.
+    std::vector<std::string> boxes;
+    for (const VEKRecordedMessage& m : VEK_Recorded_Messages()) boxes.push_back(m.lines.at(0));
+    for (const char* name : {"MYCOLUMN1234567X", "MYBEAM123456789X"})
+        EXPECT_NE(std::find(boxes.begin(), boxes.end(),
+                            "Profil \"" + std::string(name) + "\": " + longer + " - das Profil wird nicht verwendet"),
+                  boxes.end())
+            << name;
     EXPECT_NE(Get_Profile_Record("MYBEAM123456789"), nullptr);
     EXPECT_EQ(Get_Profil_Values("MYBEAM123456789", values, code), 1);
     EXPECT_FLOAT_EQ(values[4], b.at(4));
