@@ -116,6 +116,9 @@ TEST(SwitchSessions, ATypedSectionComesBackFromEveryClassCodeAndKind) {
                               "gelten wieder, sobald EC 3 gew\x84hlt ist.]"))
         << switched.err;
     EXPECT_FALSE(switched.Said("fehlen noch Ma\xE1" "e")) << switched.err;
+    // A face's weld numbered as before another class came in between is no
+    // new weld (a rectangular tube numbers the lower flange's face 4).
+    EXPECT_FALSE(switched.Said("(neu)")) << switched.err;
 }
 
 // HE 280 A's single welds as butt welds, typed 12.0 on the flanges and 6.9
