@@ -614,6 +614,38 @@ TEST(PlasticAxis, PlatesOfATee) {
     EXPECT_EQ(Calc_Plastic_Plane(T, 0, 0, M, 250, g), 0);
 }
 
+// The same tee with M_z across its stem (e = y): the flange's blocks
+// beyond |y| = u0 carry it, the stem keeps its own width (u0 >= t_w / 2 =
+// 8). Beyond u <= 8 the flange and stem carry f_y (20 (100^2 - u^2) + 170
+// (8^2 - u^2)) = f_y (210880 - 190 u^2); at u = 8 198720 f_y. M_z = 204800
+// f_y is more than that: u0 stays 8 (cutting into the stem would give u^2 =
+// 32), and what lies within is the strip 16 x 190, 3040 mm2, symmetric
+// blocks outside leaving it all of N. N = 1000 f_y of tension with M_y
+// stretching the stem's foot: tension (3040 + 1000) / 2 = 2020 mm2 below the
+// foot, axis at z = 190 - 2020 / 16 = 63.75; without N at 95. Beyond the
+// strip's area N is one block of its sign.
+TEST(PlasticAxis, AStemAcrossWhichMzActsKeepsItsWidth) {
+    const Outline_Point flange[4] = {{-100, 0}, {100, 0}, {100, 20}, {-100, 20}};
+    const Outline_Point stem[4] = {{-8, 20}, {8, 20}, {8, 190}, {-8, 190}};
+    const Plastic_Ring T[2] = {{flange, 4, 1.0}, {stem, 4, 1.0}};
+    const double f_y = 250, M[2] = {204800 * f_y, 1e6}, e[2] = {1, 0};
+    const struct {
+        double N, z_axis, block;  // block: the one block's stress, 0 for an axis
+    } cases[] = {{1000 * f_y, 63.75, 0}, {0, 95, 0}, {4000 * f_y, 0, f_y}, {-4000 * f_y, 0, -f_y}};
+    for (const auto& c : cases) {
+        double g[3];
+        ASSERT_EQ(Calc_Plastic_Plane_Across(T, 2, c.N, M, e, 8, f_y, g), 1) << c.N;
+        EXPECT_NEAR(g[1], 0, 1e-9) << c.N;
+        if (c.block != 0) {
+            EXPECT_EQ(g[0], c.block) << c.N;
+            EXPECT_EQ(g[2], 0.0) << c.N;
+            continue;
+        }
+        EXPECT_NEAR(-g[0] / g[2], c.z_axis, 1e-6) << c.N;
+        EXPECT_NEAR(g[0] + g[2] * 190, f_y, 1e-6) << c.N;  // scaled at the foot
+    }
+}
+
 // One case per shape, S235, gamma_M0 1.0, forces in N and Nmm; each
 // governing utilisation from EN 1993-1-1 6.2.6, 6.2.8 and 6.2.9 by hand.
 TEST(XsPlastic, ChainPerShape) {

@@ -993,6 +993,8 @@ TEST(OliView, DamagedPolygonIsDamageWhateverItsCount) {
         {" 18 2 0 0 0x1 1\n 20  0\n -1\n", "line 6: polygon with a point that is no number", {20}},
         {" 18 3\n 0.00 0.00\n 1.00 x.00\n 1.00 1.00\n 20  0\n -1\n", "line 6: polygon without its points", {20}},
         {" 18 2 0 0 1 1 1\n 20  0\n -1\n", "line 6: polygon without its points", {20}},
+        // all 1 + 2 x 2 numbers on its own line, and a word after them
+        {" 18 2 0 0 1 1 x\n 20  0\n -1\n", "line 6: polygon with a point that is no number", {20}},
     };
     for (const auto& c : cases) {
         FILE* f = testutil::Stream_With(head + c.records);

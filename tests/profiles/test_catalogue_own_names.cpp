@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue_fixture.h"
+#include "platform/msgbox.h"
 #include "profiles/profil_file.h"
 
 using namespace testutil;
@@ -89,8 +90,9 @@ TEST_F(OwnNames, TheRecordGivesItsFamilyAndTypeUnderAnyName) {
 // American row at once (V_z 422.5 kN: 0.957 for 1.049); S 100 x 70 x 11.5's
 // I_y and I_1 5 % high passed at the S band's edge (2.4 % over its outline)
 // under its own name too, as did HE 300 B's I_y 3 % high alone (I_1 = I_y,
-// and W_y h/2 = 1678 x 15 = 25170 cm4 = I_1 by hand). Each is named by a
-// value it changed (PROFIL's order), both roads.
+// and W_y h/2 = 1678 x 15 = 25170 cm4 = I_1 by hand), and its I_y 1 % high
+// beside I_1, which it equals within 0.5 %. Each is named by a value it
+// changed (PROFIL's order), both roads.
 TEST(OwnNameTies, AValueThatBreaksItsTiesIsRefusedUnderAnyName) {
     const struct {
         const char* record;
@@ -98,7 +100,7 @@ TEST(OwnNameTies, AValueThatBreaksItsTiesIsRefusedUnderAnyName) {
         std::vector<int> named;                      // the value named is one of these
     } rows[] = {{"HE300B", {{2, 1.10f}}, {2}},           {"HE300B", {{9, 1.03f}}, {9, 13}},
                 {"S100X70X11.5", {{9, 1.05f}, {13, 1.05f}}, {9, 13}}, {"HE300B", {{16, 1.04f}}, {16, 17}},
-                {"U200", {{14, 1.05f}}, {14}}};
+                {"U200", {{14, 1.05f}}, {14}},          {"HE300B", {{9, 1.01f}}, {9, 13}}};
     for (const auto& row : rows) {
         Shipped s = Shipped_By_Name(row.record);
         for (const auto& [index, factor] : row.changed) s.v[index] *= factor;
@@ -206,6 +208,7 @@ TEST_F(OwnNames, ANameThatDoesNotFitTheKeyIsRefusedAndSaid) {
     float values[PROFIL_VALUES];
     char code[PROFIL_CODE_SIZE];
     const std::string longer = "Bezeichnung mit 16 Zeichen, die Profildatei PROFIL unterscheidet 15";
+    VEK_Clear_Recorded_Messages();
     for (const auto& [name, said] : {std::pair<std::string, std::string>{"MYCOLUMN1234567", "Satz 2 \"MYCOLUMN1234567X\": "
                                                                            "die Bezeichnung hat 16 Zeichen, die "
                                                                            "Profildatei unterscheidet 15"},
@@ -218,6 +221,14 @@ TEST_F(OwnNames, ANameThatDoesNotFitTheKeyIsRefusedAndSaid) {
         std::snprintf(p.name, sizeof p.name, "%s", name.c_str());
         EXPECT_EQ(std::string(Catalogue_Profile_Trouble(&p)), "Profil \"" + name + "\": " + said);
     }
+    // A name longer than the key is said in a box as a name the file lacks.
+    std::vector<std::string> boxes;
+    for (const VEKRecordedMessage& m : VEK_Recorded_Messages()) boxes.push_back(m.lines.at(0));
+    for (const char* name : {"MYCOLUMN1234567X", "MYBEAM123456789X"})
+        EXPECT_NE(std::find(boxes.begin(), boxes.end(),
+                            "Profil \"" + std::string(name) + "\": " + longer + " - das Profil wird nicht verwendet"),
+                  boxes.end())
+            << name;
     EXPECT_NE(Get_Profile_Record("MYBEAM123456789"), nullptr);
     EXPECT_EQ(Get_Profil_Values("MYBEAM123456789", values, code), 1);
     EXPECT_FLOAT_EQ(values[4], b.at(4));

@@ -216,6 +216,13 @@ TEST_F(ProfilquerschnittTest, StandardShapes) {
     EXPECT_EQ(Setup_Profilquerschnitt_DWQB(&r, 0, nullptr, 2), 0);
     EXPECT_EQ(Setup_Profilquerschnitt_DWQB(&r, 0, nullptr, 2), 0);
     EXPECT_EQ(Profil_DWQB_Store.mode, 0);
+    // A catalogue name without a record is no section, not the shape its
+    // first letters spell: no model stands.
+    Profil_Model_Descriptor by_name{};
+    Invalidate_Profil_DWQB_Cache();
+    EXPECT_EQ(Setup_Profil_DWQB(&by_name, "    HE301A", v, 2, nullptr, nullptr), 1);
+    EXPECT_EQ(Profil_DWQB_Store.mode, 0);
+    EXPECT_EQ(Profil_DWQB_Store.n_lines, 0);
 }
 
 TEST_F(ProfilquerschnittTest, TextFormRoundTrip) {

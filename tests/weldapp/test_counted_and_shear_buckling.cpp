@@ -115,3 +115,23 @@ TEST(FinalResult, RowsAndVerdictOfTheRuleAndOfShearBuckling) {
         }
     }
 }
+
+// The overall maximum, which the result table and the chart mark among
+// their values and whose case governs, is of the checks run: beside a DIN
+// case whose plate needs its buckling check (its stresses at 0.869, the
+// section's maximum) it is the other case's 0.139, not the larger 0.869.
+TEST(FinalResult, TheOverallMaximumIsOfTheChecksRun) {
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    Alloc_Lasten(&r, 2);
+    New_Schweissnaht_Results(&r);
+    r.results[0].U_sigma = Ausnutzung_Beulnachweis(0.869);
+    r.results[1].U_sigma = Ausnutzung_Gerundet(0.139);
+    const Endergebnis e = Summarise_Lastfaelle(&r);
+    EXPECT_EQ(e.sigma.load_case, 1);
+    EXPECT_DOUBLE_EQ(e.sigma.U, 0.869);
+    EXPECT_EQ(e.overall.load_case, 2);
+    EXPECT_DOUBLE_EQ(e.overall.U, 0.139);
+    EXPECT_EQ(e.plate_buckling, std::vector<int>{1});
+    Free_Schweissnaht(&r);
+}

@@ -240,6 +240,19 @@ TEST(WeldLayout, ButtWeldThroatsFollowThePlateThicknesses) {
     EXPECT_DOUBLE_EQ(box.throat[3], 12.0);
     EXPECT_DOUBLE_EQ(box.throat[1], 6.0);
     EXPECT_DOUBLE_EQ(box.throat[2], 6.0);
+    // A face the profile does not number (a tee's lower flange) keeps its
+    // throat for the profile that numbers it again; the numbered face of the
+    // 10 mm flange, welded from one side, is cut to 10 - 3 = 7.
+    Nahtbild tee{};
+    Init_Profile(&tee.profile);
+    tee.profile.type = PROFILTYP_T;
+    tee.profile.h = 150, tee.profile.t_w = 8, tee.profile.b_fo = 150, tee.profile.t_fo = 10;
+    tee.weld_kind = 2;
+    for (int k : {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER}) tee.throat[k] = 12, tee.length[k] = 100;
+    tee.number[WELD_FACE_TOP_OUTER] = 1;
+    Update_Weld_Layout(&tee, nullptr, 0);
+    EXPECT_DOUBLE_EQ(tee.throat[WELD_FACE_TOP_OUTER], 7.0);
+    EXPECT_DOUBLE_EQ(tee.throat[WELD_FACE_BOTTOM_OUTER], 12.0);
 }
 
 TEST(Connection, CopyTakesInputsAndNotResults) {

@@ -107,7 +107,7 @@ TEST(SwitchSessions, ATypedSectionComesBackFromEveryClassCodeAndKind) {
     for (int other : {PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_L, PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z,
                       PROFILTYP_HALB_I, PROFILTYP_FLACH})
         switched.Class(other).Class(PROFILTYP_H);
-    switched.Click(45, 311).Click(45, 329);
+    switched.Click(45, 311).Name("HE280A").Click(45, 329);
     ASSERT_EQ(switched.Save(), 1) << switched.err;
     EXPECT_EQ(switched.File("A001_01.INP"), plain.File("A001_01.INP"));
     EXPECT_EQ(switched.File("A001_01.OLI"), plain.File("A001_01.OLI"));
@@ -116,6 +116,9 @@ TEST(SwitchSessions, ATypedSectionComesBackFromEveryClassCodeAndKind) {
                               "gelten wieder, sobald EC 3 gew\x84hlt ist.]"))
         << switched.err;
     EXPECT_FALSE(switched.Said("fehlen noch Ma\xE1" "e")) << switched.err;
+    // A face's weld numbered as before another class came in between is no
+    // new weld (a rectangular tube numbers the lower flange's face 4).
+    EXPECT_FALSE(switched.Said("(neu)")) << switched.err;
 }
 
 // HE 280 A's single welds as butt welds, typed 12.0 on the flanges and 6.9

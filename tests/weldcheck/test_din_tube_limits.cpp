@@ -68,6 +68,8 @@ TEST(DinTubeLimits, ThroatAboveItsPartIsNamedInEveryFamily) {
         {"RHS 200 x 100 x 4", All_Round(Typed(ANSCHLUSS_RHS, 200, 100, 4, 4, 10), 0), "Wand", 4, "aw"},
         {"RHS by position", By_Position(Typed(ANSCHLUSS_RHS, 200, 100, 4, 4, 10), {100, 200, 200, 100}), "Wand",
          4, "aw1"},
+        {"RHS, the walls along its height", By_Position(Typed(ANSCHLUSS_RHS, 200, 100, 4, 4, 10), {0, 200, 200, 0}),
+         "Wand", 4, "aw2"},
         {"flat bar 100 x 4", All_Round(Typed(ANSCHLUSS_FLAT, 100, 4, 4, 4, 10), 0), "Stahlprofil", 4, "aw"},
         {"tee 200 x 150 x 4", All_Round(Typed(ANSCHLUSS_TEE, 200, 150, 4, 4, 10), 0), "Flansch", 4, "aw"},
         {"angle by position", By_Position(Typed(ANSCHLUSS_ANGLE, 150, 100, 4, 4, 10), {150, 146, 96, 100}), "Flansch",
@@ -130,6 +132,12 @@ TEST(DinTubeLimits, PartialPenetrationDeeperThanTheWallTakesTheWall) {
         ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.what;
         EXPECT_EQ(Din_Printed(&r, 0).find("gerechnet mit"), std::string::npos) << c.what;
     }
+    // Welds by position take their own throats: the all-round throat the
+    // record keeps is not theirs, and nothing is said of it.
+    GeschweissterAnschluss p = By_Position(Typed(ANSCHLUSS_RHS, 200, 100, 4, 4, 20), {100, 200, 200, 100}, 3.0);
+    p.partial_penetration = 1, p.a_w = 6, p.load[ANSCHLUSS_N] = 100;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&p), 0);
+    EXPECT_EQ(Din_Printed(&p, 0).find("gerechnet mit"), std::string::npos);
     // The Eurocode check of the same tube with its throat limits switched
     // off takes the wall too, and notes it for the final result.
     SchweissnahtNachweis e;
