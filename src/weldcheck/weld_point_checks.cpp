@@ -115,10 +115,6 @@ Stress_Cells Stress_Cells_Of(const WeldCheckWork* w, int k, int i) {
             c.Add(kCellTorsion, w->tT[k][i]);
         }
     }
-    // A point whose stresses are all zero (forces that cancel there, a shear
-    // its weld does not take) says so: a point line with no value reads as
-    // a point never evaluated.
-    if (c.n == 1 && c.cell[0].kind == kCellEmpty) c.cell[0] = {kCellSx, 0.0};
     if (w->contact[k][i]) c.Add(kCellContact);
     if (Wc_Point_On_Convex_Arc(w, k, i)) c.Add(kCellArc);
     if (Wc_Point_At_Root(w, k, i)) c.Add(kCellRoot);
@@ -1017,15 +1013,15 @@ void Print_Point_Result(Point_Check_Run& c) {
             Set_Table_Tabs(c.indent + 0.3, w->round);
             c.result_indented = true;
         }
-        // The governing point with its stresses, in the columns of the
-        // point lines above it (a round section's too: its point alone would
-        // name no value).
         Line out(f);
-        if (!w->round) out.Add("%s%s, ", P, name.text);
-        else out.Add("%s", P);
-        if (w->level == 1) out.Add_Text("╬t"_cp);
+        if (!w->round) {
+            out.Add("%s%s, ", P, name.text);
+            if (w->level == 1) out.Add_Text("╬t"_cp);
+        } else {
+            out.Add("%s", P);
+        }
         out.Add("Pkt. %d: ", c.gov.i);
-        Put_In_Columns(out, Stress_Cells_Of(w, c.gov.k, c.gov.i), false, kStressColumns, w->round && w->level == 2 ? 0 : 1);
+        if (!w->round) Put_In_Columns(out, Stress_Cells_Of(w, c.gov.k, c.gov.i), false, kStressColumns, 1);
         out.Add_Text("\n");
         out.Put();
         if (w->level == 2) OLI_End_Tabs();

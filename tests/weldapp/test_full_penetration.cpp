@@ -170,17 +170,14 @@ TEST(BatchRun, FullPenetrationButtWeldsOfEveryFamily) {
     }
 }
 
-// The detailed list of butt welds: every point names its values, and the
-// formula lines of a joint checked with another throat than its weld's name
-// that throat, so that their numbers multiply out.
+// The detailed list of butt welds: the formula lines of a joint checked with
+// another throat than its weld's name that throat, so that their numbers
+// multiply out.
 TEST(BatchRun, ButtWeldListsNameWhatTheyMultiply) {
     Desktop d;
     testutil::ScopedEnv data("DATA", d.dir.file("data"));
     // The texts are named first: clang 14 crashes on a _cp literal inside
     // the braces of a std::vector.
-    const std::string zero0 = "Naht 1, ╬tPkt. 0: ╬t╠╬\\w,x╬r = 0.00 N/mm² \n"_cp;
-    const std::string zero1 = "╬tPkt. 1: ╬t╠╬\\w,x╬r = 0.00 N/mm² \n"_cp;
-    const std::string ring = "Pkt. 0: ╬t╠╬\\w,x╬r = 103.62 N/mm² \n"_cp;
     const std::string joint_Ed = "F╬\\w,Ed╬r = ╠╬\\w,Ed╬r╬/.╬ra = 8.56 kN/cm,  a = t = 12.0 mm\n"_cp;
     const std::string joint_Rd = "Tragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r╬/.╬ra = 24.94 kN/cm,  a = t = 12.0 mm\n"_cp;
     const std::string wall_Ed = "F╬\\w,Ed╬r = ╠╬\\w,Ed╬r╬/.╬ra = 3.23 kN/cm\n"_cp;
@@ -194,15 +191,6 @@ TEST(BatchRun, ButtWeldListsNameWhatTheyMultiply) {
         const char* lacks;
         bool in_result;                   // the lines stand in the result block
     } const cases[] = {
-        // Box 200 x 120 x 10, V_z alone, shared conventionally: the flange
-        // welds (1, 4) take V_y = 0, so their points carry no stress at all,
-        // and say so.
-        {"E001", {PROFILTYP_RECHTECK, 200, 10, 120, 10}, 1, 0, 5, 0, 100,
-         {zero0, zero1}, nullptr, false},
-        // Round tube 200 x 8, N 500 kN: sigma = N / (pi (100² - 92²)) =
-        // 500000 / 4825.49 = 103.62 N/mm² everywhere; the result names it.
-        {"E002", {PROFILTYP_ROHR, 200, 8, 0, 0}, 1, 0, 5, 500, 0,
-         {ring}, nullptr, true},
         // I 300 x 8, flanges 200 x 12, N 500 kN: sigma = 500000 / (2 200 12
         // + 276 8) = 500000 / 7008 = 71.35 N/mm²; a flange's face weld (a =
         // 6) is checked as the joint, a = t = 12: F_w,Ed = 71.35 x 12 = 8.56
@@ -239,15 +227,6 @@ TEST(BatchRun, ButtWeldListsNameWhatTheyMultiply) {
         for (const std::string& line : c.has) EXPECT_NE(list.find(" " + line, from), std::string::npos) << c.id << ": " << line;
         if (c.lacks) {
             EXPECT_EQ(list.find(c.lacks), std::string::npos) << c.id;
-        }
-        // No point line stops after its point (a check's heading names one).
-        for (size_t at = list.find("Pkt. "); at != std::string::npos; at = list.find("Pkt. ", at + 1)) {
-            const size_t end = list.find('\n', at), start = list.rfind('\n', at);
-            if (list.substr(start, at - start).find("Nachweis f") != std::string::npos) continue;
-            std::string rest = list.substr(at, end - at);
-            rest = rest.substr(rest.find(':') + 1);
-            while (!rest.empty() && (rest[0] == ' ' || rest.rfind("╬t"_cp, 0) == 0)) rest.erase(0, rest[0] == ' ' ? 1 : 2);
-            EXPECT_NE(rest, "") << c.id << ": " << list.substr(at, end - at);
         }
     }
 }
