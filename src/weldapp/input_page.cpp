@@ -735,7 +735,10 @@ void Report_Changed_Lengths(const Nahtbild& n, const int* before_number, const d
 // not the one its number showed before is named ("aw4 7.0 mm auf 5.5 mm",
 // "aw9 5.0 mm (neu)"): a field must not change behind the user's back. A
 // number the last profile lacked (a tube has one weld) is the one its slot
-// showed under an earlier profile: only a weld never shown is new.
+// showed under an earlier profile: only a weld never shown is new. A number
+// no face showed, on a face whose weld was shown under another number, is
+// that weld renumbered ("aw8 7.0 mm (bisher aw4)", with the throat shown
+// then where it differs).
 // before_number, before_throat: the table before the change; throat: the
 // throats now, by slot. While the single welds are hidden (all-round) the
 // faces only an all-round weld uses are left out.
@@ -749,6 +752,15 @@ void Report_Renumbered_Throats(const Nahtbild& n, const int* before_number, cons
         const std::string is = VEK_Decimal_Text(throat[k], 1, kFileDecimals) + " mm";
         const int* was = std::find(shown, shown + NAHT_SLOTS, number);
         const bool seen_here = number <= NAHT_SLOTS && g_shown[k].seen[number];
+        if (was == shown + NAHT_SLOTS && !seen_here && shown[k] > 0) {
+            // A number no face showed, on a face that showed its weld under
+            // another: the weld is the one the user knows by that number.
+            const int earlier_number = std::min(shown[k], static_cast<int>(NAHT_SLOTS));
+            const double then = before_number[k] > 0 ? before_throat[k] : g_shown[k].throat_seen[earlier_number];
+            const std::string old = VEK_Decimal_Text(then, 1, kFileDecimals) + " mm";
+            const std::string earlier = "aw" + std::to_string(shown[k]);
+            return "aw" + std::to_string(number) + " " + is + " (bisher " + earlier + (old == is ? "" : " " + old) + ")";
+        }
         if (was == shown + NAHT_SLOTS && !seen_here) return "aw" + std::to_string(number) + " " + is + " (neu)";
         const double then = was == shown + NAHT_SLOTS ? g_shown[k].throat_seen[number] : before_throat[was - shown];
         const std::string old = VEK_Decimal_Text(then, 1, kFileDecimals) + " mm";

@@ -492,6 +492,9 @@ void Setup_Point_Group(Point_Check_Run& c) {
     g.kind = r->weld_kind;
     g.angle = r->weld_angle;
     g.full_penetration = r->full_penetration;
+    // A hollow section's wall is welded from outside only: a butt weld of
+    // half its thickness does not reach through it.
+    if (r->profile.type == PROFILTYP_RECHTECK || r->profile.type == PROFILTYP_ROHR) g.one_sided = WELD_ONE_SIDED;
     g.full_length = r->deduct_craters ? 0 : 1;
     Kept_Strengths& kept = Connection_Strengths(r);
     c.strengths = &kept;

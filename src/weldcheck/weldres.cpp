@@ -301,6 +301,20 @@ private:
 };
 }  // namespace
 
+// The throat of a butt joint checked as a whole (a = t) where the weld's
+// own throat is another: the formula lines with a name it, so that their
+// numbers multiply out (0: the weld's own throat, named where the weld is).
+static thread_local double g_joint_throat = 0.0;
+
+// ",  a = t = 12.0 mm" on a formula line of a joint checked with another
+// throat than the weld's, else nothing.
+static std::string joint_throat_words() {
+    if (g_joint_throat <= 0.0) return std::string();
+    char text[48];
+    std::snprintf(text, sizeof text, ",  a = t = %.1lf mm", g_joint_throat);
+    return text;
+}
+
 int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     if (!g) return 1;
     if (Weld_Group_Input_Invalid(g, f)) {
@@ -318,7 +332,14 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     g->f_vw_d = fu * WELD_INV_SQRT3 / (bw * gamma_M2(g));
     g->F_w_Rd = g->f_vw_d * g->a;
     // The lines in one piece: the writer's cost is mostly per piece.
-    if (f && print_level >= 2) {
+    if (f && print_level >= 2 && g_joint_throat > 0.0) {
+        OLI_printf(f,
+                   "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
+                   "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"
+                   "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm%s\n"_cp,
+                   Check_Line_Prefix, Report_Times_Sign, g->f_vw_d, fu, bw, Check_Line_Prefix, Report_Times_Sign,
+                   Weld_kN_per_cm(g->F_w_Rd), joint_throat_words().c_str());
+    } else if (f && print_level >= 2) {
         thread_local Kept_Line kept;
         const double values[] = {g->f_vw_d, fu, bw, Weld_kN_per_cm(g->F_w_Rd)};
         OLI_printf(f, "%s",
@@ -528,8 +549,9 @@ static int force_of_given_stress(NahtGruppe* g, FILE* f, int print_level) {
         OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
                    Check_Line_Prefix);
     if (f && print_level >= 1)
-        OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm\n"_cp, Check_Line_Prefix,
-                   print_level == 1 ? "resultierende Nahtkraft " : "", Report_Times_Sign, Weld_kN_per_cm(g->F_w_Ed));
+        OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm%s\n"_cp, Check_Line_Prefix,
+                   print_level == 1 ? "resultierende Nahtkraft " : "", Report_Times_Sign, Weld_kN_per_cm(g->F_w_Ed),
+                   joint_throat_words().c_str());
     return 0;
 }
 
@@ -935,6 +957,9 @@ static int butt_weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix
     joint.a = t;
     joint.one_sided = WELD_ONE_SIDED;
     joint.full_penetration = 1;
+    // Named on the formula lines where it is not the throat the connection's
+    // list gives the weld (as printed).
+    g_joint_throat = (g->method & WELD_METHOD_CALLER_RULES) && std::fabs(t - g->a) >= 0.05 ? t : 0.0;
     int result = 0;
     if (joint.method & WELD_METHOD_DIRECTIONAL) {
         result = Check_Weld_Directional_Checked(&joint, f, print_level, prefix);
@@ -946,6 +971,7 @@ static int butt_weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix
         else if (joint.check && (joint.F_w_Ed > WELD_PER_LENGTH_ZERO || joint.F_w_Rd <= WELD_PER_LENGTH_ZERO))
             result = Weld_Resistance_Result(&joint, f, prefix);  // also refuses a zero resistance
     }
+    g_joint_throat = 0.0;
     joint.a = g->a;
     joint.one_sided = g->one_sided;
     joint.full_penetration = g->full_penetration;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/cp850.h"
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
 #include "weldapp/record_fixture.h"
@@ -166,5 +167,66 @@ TEST(BatchRun, FullPenetrationButtWeldsOfEveryFamily) {
         const std::string list = d.File(std::string(c.id) + "_01.OLI");
         EXPECT_NEAR(Final_U(list), c.U, 0.0005) << c.id;
         EXPECT_EQ(list.find("Fehler bei der Berechnung des Schwei\xE1nahtnachweises"), std::string::npos) << c.id;
+    }
+}
+
+// The detailed list of butt welds: the formula lines of a joint checked with
+// another throat than its weld's name that throat, so that their numbers
+// multiply out.
+TEST(BatchRun, ButtWeldListsNameWhatTheyMultiply) {
+    Desktop d;
+    testutil::ScopedEnv data("DATA", d.dir.file("data"));
+    // The texts are named first: clang 14 crashes on a _cp literal inside
+    // the braces of a std::vector.
+    const std::string joint_Ed = "F╬\\w,Ed╬r = ╠╬\\w,Ed╬r╬/.╬ra = 8.56 kN/cm,  a = t = 12.0 mm\n"_cp;
+    const std::string joint_Rd = "Tragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r╬/.╬ra = 24.94 kN/cm,  a = t = 12.0 mm\n"_cp;
+    const std::string wall_Ed = "F╬\\w,Ed╬r = ╠╬\\w,Ed╬r╬/.╬ra = 3.23 kN/cm\n"_cp;
+    const std::string wall_Rd = "Tragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r╬/.╬ra = 10.39 kN/cm\n"_cp;
+    struct Case {
+        const char* id;
+        Shape s;
+        int full, no_check;
+        double a, N, Vz;                  // mm, kN
+        std::vector<std::string> has;     // lines of the list (without the leading blank)
+        const char* lacks;
+        bool in_result;                   // the lines stand in the result block
+    } const cases[] = {
+        // I 300 x 8, flanges 200 x 12, N 500 kN: sigma = 500000 / (2 200 12
+        // + 276 8) = 500000 / 7008 = 71.35 N/mm²; a flange's face weld (a =
+        // 6) is checked as the joint, a = t = 12: F_w,Ed = 71.35 x 12 = 8.56
+        // kN/cm, F_w,Rd = 360 / sqrt 3 / (0.8 1.25) x 12 = 207.85 x 12 =
+        // 24.94 kN/cm.
+        {"E003", {PROFILTYP_I, 300, 8, 200, 12}, 1, 0, 5, 500, 0,
+         {joint_Ed, joint_Rd}, nullptr, false},
+        // Box 200 x 120 x 10 partly penetrated, a 5 typed, throat check off:
+        // a wall welded from outside with half its thickness is not
+        // penetrated; A_w = 5 (2 x 120 + 2 x 190) = 3100 mm², N 200 kN:
+        // sigma = 64.52 N/mm², F_w,Ed = 64.52 x 5 = 3.23 kN/cm (not 6.45
+        // with a = t = 10), F_w,Rd = 207.85 x 5 = 10.39 kN/cm.
+        {"E004", {PROFILTYP_RECHTECK, 200, 10, 120, 10}, 0, 1, 5, 200, 0,
+         {wall_Ed, wall_Rd}, "Die Naht ist durchgeschwei", false},
+    };
+    for (const Case& c : cases) {
+        testutil::Record k;
+        SchweissnahtAnschluss* r = &k.r;
+        Default_Schweissnaht(r);
+        r->weld_method = 0;  // simplified
+        r->print.ergebnisumfang = ERGEBNISUMFANG_AUSFUEHRLICH;
+        Nahtbild* n = &r->naht;
+        n->contact_fraction = 0.0;
+        Lay_Out(n, c.s, c.full, c.a, c.no_check);
+        n->a_w = c.a;
+        Alloc_Lasten(r, 1);
+        std::snprintf(r->loads[0].name, sizeof r->loads[0].name, "LK 1");
+        r->loads[0].forces.N = c.N * 1e3, r->loads[0].forces.V_z = c.Vz * 1e3;
+        d.Add_Connection(c.id, r, "Position\n1\nStumpfnaht\n");
+        ASSERT_EQ(d.Run(std::string(c.id) + " 0 1 1 -refresh"), 1) << c.id << d.err;
+        const std::string list = d.File(std::string(c.id) + "_01.OLI");
+        const size_t from = c.in_result ? list.find("Ergebnis:") : 0;
+        ASSERT_NE(from, std::string::npos) << c.id;
+        for (const std::string& line : c.has) EXPECT_NE(list.find(" " + line, from), std::string::npos) << c.id << ": " << line;
+        if (c.lacks) {
+            EXPECT_EQ(list.find(c.lacks), std::string::npos) << c.id;
+        }
     }
 }

@@ -656,11 +656,12 @@ TEST_F(InputPage, AnotherProfileKeepsTheLengthsTyped) {
               (std::vector<std::string>{"Die eingegebenen L\x84ngen der N\x84hte gelten f\x81r das neue Profil nicht:",
                                         "lw1 50.0 mm,  lw2 20.0 mm",
                                         "Seine N\x84hte liegen in ganzer L\x84nge an seinen Kanten."}));
-    // Each throat stays at its place; welds 7 and 8, which the channel
-    // had not, carry what their slots hold.
+    // Each throat stays at its place; weld 7, whose face the channel had
+    // not, carries what its slot holds; weld 8 is the channel's weld 6 (the
+    // same face, slot 3) under another number.
     EXPECT_EQ(VEK_Recorded_Messages()[1].lines,
               (std::vector<std::string>{"Die N\x84hte des neuen Profils haben andere Dicken:",
-                                        "aw7 5.0 mm (neu),  aw8 5.0 mm (neu)",
+                                        "aw7 5.0 mm (neu),  aw8 5.0 mm (bisher aw6)",
                                         "Jede Dicke bleibt an ihrer Stelle des Profils (Flansch oben, Steg, Flansch unten);",
                                         "das neue Profil nummeriert seine N\x84hte anders."}));
 }

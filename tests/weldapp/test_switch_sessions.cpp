@@ -203,3 +203,33 @@ TEST(SwitchSessions, AwfuThroughATeeIsKeptByAChannel) {
     EXPECT_EQ(std::string(saved.r.naht.profile.name, 5), "U100 ");
     EXPECT_EQ(saved.r.naht.a_w_fu, 5.5);
 }
+
+// A flat bar 200 x 20 welded on its four faces with 7 mm, given the class
+// "H-Profil" in the window: the bar numbers its faces 1 (top), 2, 3 (the
+// long sides), 4 (bottom); the H numbers the same places 1, 2, 4 and 8,
+// and its new faces (flange insides, web) 3, 5, 6, 7, which hold no throat.
+// Weld 8 is the bar's weld 4 with its 7 mm, not a new one; the box says
+// so, and names the new welds as new.
+TEST(SwitchSessions, ARenumberedWeldIsNamedByItsOldNumber) {
+    testutil::Record k;
+    SchweissnahtAnschluss* r = &k.r;
+    Default_Schweissnaht(r);
+    Nahtbild& n = r->naht;
+    Stahlprofil& p = n.profile;
+    p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_FLACH, p.rolled = 0;
+    p.h = 200, p.t_w = 20, p.b_fo = p.b_fu = p.t_fo = p.t_fu = 0;
+    std::snprintf(p.name, sizeof p.name, "%-*s", static_cast<int>(sizeof p.name) - 1, "");
+    n.all_round = 0;
+    Calc_Profile_Cross_Section(&p, nullptr, 0, "");
+    n.weld_count = std::max(Get_Profile_Plate_Elements(&p, n.length, n.number), 0);
+    for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? 7.0 : 0.0;
+    Update_Weld_Layout(&n, nullptr, 0);
+    Alloc_Lasten(r, 1);
+    r->loads[0].forces.N = 150e3;
+    Switches d;
+    d.Add_Connection("A001", r, "Position\n1.01\nSt\xFC" "tze\n");
+    d.Class(PROFILTYP_H).Save();
+    EXPECT_TRUE(d.Said("[Die N\x84hte des neuen Profils haben andere Dicken:] [aw3 7.0 mm auf 0.0 mm,  aw5 0.0 mm "
+                       "(neu),  aw6 0.0 mm (neu),  aw7 0.0 mm (neu)] [aw8 7.0 mm (bisher aw4)]"))
+        << d.err;
+}
