@@ -229,7 +229,7 @@ void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
     w->n = 0;
     const double h = 0.1 * r->h2, t = 0.1 * r->t2;
     const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
-    const double ac = 0.1 * (a < 0.001 ? 1.0 : a);
+    const double ac = 0.1 * (a < 0.001 ? 1.0 : Din_Throat_Taken(r, a));
     const struct {
         double y1, z1, y2, z2, length;
         int role;
@@ -506,12 +506,22 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
 
 }  // namespace
 
+bool Din_Throat_In_Half_Part(const GeschweissterAnschluss* r) {
+    if (!r || !r->partial_penetration || r->weld_kind != ANSCHLUSS_WELD_ALL_ROUND) return false;
+    switch (r->family) {
+    case ANSCHLUSS_I: case ANSCHLUSS_CHANNEL: case ANSCHLUSS_TEE: case ANSCHLUSS_ANGLE: case ANSCHLUSS_FLAT: return true;
+    default: return false;
+    }
+}
+
 double Din_Throat_Taken(const GeschweissterAnschluss* r, double a, double* wall) {
     if (wall) *wall = 0.0;
     if (!r || !r->partial_penetration) return a;
+    const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     double t;
     if (r->family == ANSCHLUSS_CHS) t = r->s2;
-    else if (r->family == ANSCHLUSS_RHS && r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) t = std::min(r->t2, r->s2);
+    else if (r->family == ANSCHLUSS_RHS && all_round) t = std::min(r->t2, r->s2);
+    else if (Din_Throat_In_Half_Part(r)) t = 0.5 * std::min(r->t2, r->family == ANSCHLUSS_FLAT ? r->h2 : r->s2);
     else return a;
     if (wall) *wall = t;
     return t > 0.0 ? std::min(a, t) : a;
