@@ -285,8 +285,14 @@ void Din_Least_Throats(GeschweissterAnschluss *r, int T, double a);
 // face in; a tube is welded from outside only, so its throat ends at the
 // bore: the throat the weld all round a circular or rectangular tube is
 // checked with (mm) for throat a, and in *wall its wall (the thinner one of
-// a rectangular tube). a itself for any other weld.
+// a rectangular tube); all round another profile half its thinnest part
+// (Din_Throat_In_Half_Part). a itself for any other weld.
 double Din_Throat_Taken(const GeschweissterAnschluss *r, double a, double *wall = nullptr);
+// 1 for the weld all round an open profile or a flat bar by partial
+// penetration: every part is welded from both faces, so that its throat,
+// lying in the part, is held to half the thinnest part (Din_Throat_Taken's
+// *wall then that half): deeper, it would count the part's steel twice.
+bool Din_Throat_In_Half_Part(const GeschweissterAnschluss *r);
 
 // 1 where the thickest part a fillet weld joins, t_max mm, lets its least
 // throat sqrt(t_max) - 0.5 go for the lesser DIN_THICK_PART_THROAT.

@@ -86,7 +86,10 @@ void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n) {
         k.yc += d * ny, k.zc += d * nz;
         k.in_part = true;
     }
-    const double flat = 1e-9;
+    // Lines along the axes within 0.06 degrees: the outlines step their
+    // inner corners by 0.001 mm (a tee's flange underside, from its tip to
+    // the web), which must not keep a tip's throat whole over theirs.
+    const double flat = 1e-3;
     for (int i = 0; i < w->n; i++) {
         Din_Weld_Line& V = w->line[i];
         if (!V.in_part || std::fabs(V.c) > flat) continue;
@@ -229,7 +232,7 @@ void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
     w->n = 0;
     const double h = 0.1 * r->h2, t = 0.1 * r->t2;
     const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
-    const double ac = 0.1 * (a < 0.001 ? 1.0 : a);
+    const double ac = 0.1 * (a < 0.001 ? 1.0 : Din_Throat_Taken(r, a));
     const struct {
         double y1, z1, y2, z2, length;
         int role;
@@ -403,9 +406,11 @@ void Judged(GeschweissterAnschluss* r, int word, int p, double a, double limit, 
 
 // Warning word (ANSCHLUSS_ABOVE_PLATE, _PROFILE or _WEB) of the weld of
 // position p whose throat a (mm) is above 0.7 t of the part of thickness t
-// it joins; the first such weld of each word is kept.
+// it joins; the first such weld of each word is kept. DIN 18800-1 element
+// 519 limits fillet welds: a partial-penetration butt weld lies in its part,
+// whose thickness holds its throat (Din_Throat_Taken, the weld layout).
 void Throat_Above(GeschweissterAnschluss* r, int word, int p, double a, double t) {
-    if (!(a > 0.7001 * t)) return;
+    if (r->partial_penetration || !(a > 0.7001 * t)) return;
     QuerschnittWarnungen& w = r->warnings;
     if (!w.word[word]) w.above[word - ANSCHLUSS_ABOVE_PLATE] = {p, a, t};
     w.word[word] = 1;
@@ -427,8 +432,10 @@ void Throat_Warnings(GeschweissterAnschluss* r, int p, double a, double t_profil
 // least throats of a fillet weld: 2 mm, and sqrt(max t) - 0.5 of the
 // thickest part it joins (mm), which parts of DIN_THICK_PART mm and more
 // let go for a throat of DIN_THICK_PART_THROAT mm. The first weld below
-// each is kept.
+// each is kept. Element 519's least throats are a fillet weld's: none for a
+// partial-penetration butt weld.
 void Least_Throat(GeschweissterAnschluss* r, int p, double a, double t_part) {
+    if (r->partial_penetration) return;
     QuerschnittWarnungen& w = r->warnings;
     const double t_max = std::max(r->t_p, t_part);
     const double root = Din_Thick_Part_Rule(t_max) ? DIN_THICK_PART_THROAT : std::sqrt(t_max) - 0.5;
@@ -506,12 +513,22 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
 
 }  // namespace
 
+bool Din_Throat_In_Half_Part(const GeschweissterAnschluss* r) {
+    if (!r || !r->partial_penetration || r->weld_kind != ANSCHLUSS_WELD_ALL_ROUND) return false;
+    switch (r->family) {
+    case ANSCHLUSS_I: case ANSCHLUSS_CHANNEL: case ANSCHLUSS_TEE: case ANSCHLUSS_ANGLE: case ANSCHLUSS_FLAT: return true;
+    default: return false;
+    }
+}
+
 double Din_Throat_Taken(const GeschweissterAnschluss* r, double a, double* wall) {
     if (wall) *wall = 0.0;
     if (!r || !r->partial_penetration) return a;
+    const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     double t;
     if (r->family == ANSCHLUSS_CHS) t = r->s2;
-    else if (r->family == ANSCHLUSS_RHS && r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) t = std::min(r->t2, r->s2);
+    else if (r->family == ANSCHLUSS_RHS && all_round) t = std::min(r->t2, r->s2);
+    else if (Din_Throat_In_Half_Part(r)) t = 0.5 * std::min(r->t2, r->family == ANSCHLUSS_FLAT ? r->h2 : r->s2);
     else return a;
     if (wall) *wall = t;
     return t > 0.0 ? std::min(a, t) : a;

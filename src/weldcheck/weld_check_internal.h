@@ -94,7 +94,11 @@ struct WeldCheckWork {
     } detail_test[WELD_CHECK_WELDS];
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
     bool corners_once;  // partial-penetration throats: a corner's area counted with the weld along y only
-    double wall_taken;  // a tube's partial penetration deeper than its wall: the wall (mm) it takes, else 0
+    // A partial penetration deeper than its part: the throat (mm) it takes,
+    // a tube's wall or half the thinnest part an all-round weld joins from
+    // both faces (both_faces), else 0; throat_typed the throat it was given.
+    double wall_taken, throat_typed;
+    bool both_faces;
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge

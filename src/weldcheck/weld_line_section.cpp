@@ -313,6 +313,23 @@ void Set_Plate_Stretch(WeldCheckStretch& s, const Joined_Piece& q, bool whole, d
     s = {q.plate, q.side, whole ? q.lo : lo, whole ? q.hi : hi};
 }
 
+// An all-round partial penetration welds every part from both faces (a
+// tube's wall from outside only): its throats lie in the part, so none goes
+// deeper than half the part (the whole wall), as the weld layout holds the
+// throats of single welds; deeper throats would count the part's steel
+// twice, or steel that is not there. The throat taken; the thinnest part
+// held is kept with the throat typed, for the note that says so.
+double Held_In_Part(WeldCheckWork* w, double a, double t, bool hollow) {
+    const double limit = hollow ? t : t / 2.0;
+    if (!(a > limit) || !(limit > 0.0)) return a;
+    if (!(w->wall_taken > 0.0) || limit < w->wall_taken) {
+        w->wall_taken = limit;
+        w->throat_typed = a;
+        w->both_faces = !hollow;
+    }
+    return limit;
+}
+
 void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     SchweissnahtNachweis* r = w->r;
     const bool all_round = r->all_round != 0;
@@ -324,6 +341,7 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     if (full) a = all_round || a > 0.1 ? Full_Penetration_Throat(&r->profile, p.k) : 0.0;
     const int penetration = Penetration_Mode(w, p.k);
     const double t = Penetration_Thickness(w, p);
+    if (all_round && r->weld_kind == WELD_BUTT && !full) a = Held_In_Part(w, a, t, hollow);
     double l;
     if (all_round) {
         l = Effective_Length(w, p.k, a, p.len, p.crater, t, hollow, penetration, false);
@@ -428,6 +446,7 @@ void Build_Round(WeldCheckWork* w) {
         const double wall = tube ? std::min(p.t_w, R) : R;
         if (tube && !full && a > wall) {
             w->wall_taken = wall;
+            w->throat_typed = a;
             Add_Weld_Note(&r->notes[0], WELD_RULE_THROAT_WALL, a, wall);
         }
         const double ri = std::max(R - std::min(a, wall), 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
@@ -836,6 +855,8 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     w->joined = nullptr;
     if (full) Joined_Shear_Areas(w);
     if (r->weld_kind == WELD_BUTT && !Wc_Full_Penetration(r) && !round) Partial_Penetration_Corners(w);
+    if (w->wall_taken > 0.0 && !round)
+        Add_Weld_Note(&r->notes[0], WELD_RULE_THROAT_WALL, w->throat_typed, w->wall_taken, w->both_faces ? 1.0 : 0.0);
     Detail_Lines_In_Weld_Order(w);
     Clamp_End_Points(w, p.h);
     if (w->n_lines == 0) w->a_min = 0.0;
@@ -977,7 +998,7 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
         OLI_printf(f, "▓l╬\\w╬r = %.1lf cm\n"_cp, w->l_w * 0.1);
         if (w->wall_taken > 0.0) {
             char text[160];
-            const Weld_Note note = {{w->line[0].a, w->wall_taken, 0.0, 0.0}};
+            const Weld_Note note = {{w->throat_typed, w->wall_taken, w->both_faces ? 1.0 : 0.0, 0.0}};
             OLI_printf(f, "%s%s: %s  %s\n", Check_Line_Prefix, Wc_Weld_Name(w, 0).text,
                        Weld_Note_Text(WELD_RULE_THROAT_WALL, note, text, sizeof text), Weld_Note_Marker(WELD_RULE_THROAT_WALL));
         }

@@ -151,8 +151,14 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
         break;
     case WELD_RULE_THROAT_WALL: {
         const Compared_Pair p = Compare_Pair(v[0], 1, ">", v[1], 1);
-        VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s t = %.*lf mm (Wand, nicht durchgeschweißt), gerechnet mit a = %.1lf mm"_cp,
-                           p.value_places, p.value, p.sign, p.limit_places, p.limit, v[1]);
+        // a tube's wall, welded from outside; or a part an all-round weld
+        // joins from both faces, whose half it takes
+        if (v[2] != 0.0)
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s t/2 = %.*lf mm (von beiden Seiten, nicht durchgeschweißt), gerechnet mit a = %.1lf mm"_cp,
+                               p.value_places, p.value, p.sign, p.limit_places, p.limit, v[1]);
+        else
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s t = %.*lf mm (Wand, nicht durchgeschweißt), gerechnet mit a = %.1lf mm"_cp,
+                               p.value_places, p.value, p.sign, p.limit_places, p.limit, v[1]);
         break;
     }
     case WELD_RULE_SLOT_TOO_SHORT:

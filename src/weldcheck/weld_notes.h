@@ -28,7 +28,7 @@ enum Weld_Note_Rule : int {
     WELD_RULE_THROAT_BELOW_3MM = 12,   // a, 3
     WELD_RULE_THROAT_ABOVE_MAX = 13,   // a, a_max = 0.7 t_min, t_min
     WELD_RULE_NOT_EFFECTIVE = 14,      // l_eff, its limit (30 or 6a; 0: none but a length above 0), a
-    WELD_RULE_THROAT_WALL = 15,        // a, the tube's wall t: a partial penetration checked with a = t
+    WELD_RULE_THROAT_WALL = 15,        // a, the throat taken (a tube's wall t; t/2 of a part welded from both faces), 1 for the latter
     WELD_NOTE_RULES = 16,
 };
 

@@ -222,3 +222,110 @@ TEST(PartialPenetration, ThePointAtTheRootIsNamed) {
     ASSERT_EQ(Calc_Weld_Check(&tube, t.f(), 1, 0, 0, 0), 0);
     EXPECT_EQ(t.Take().find(root), std::string::npos);
 }
+
+// A partial penetration all round joins every part from both faces: no
+// throat goes deeper than half its part, else the part's steel counts twice
+// (and steel that is not there). N 100 kN on symmetric sections, so that
+// sigma_w = N / A_w. Flat bar 100 x 10, a 8: the long faces held to 10 / 2
+// = 5 fill the thickness, the ends 8 deep into the 100 mm height: A_w = the
+// bar, 1000 mm² (taken as typed, 2 8 84 + 2 8 10 = 1504). I 300 x 8 x 150
+// x 12, a 8, by the Eurocode each part held to its own half: a flange 6
+// from each face fills it but for the web's 8 x 6 (150 12 - 48 = 1752
+// twice), the web 4 from each face fills its 8 x 276: A_w = 3504 + 2208 =
+// 5712 mm². By DIN 18800 the one throat of the weld is held to half the
+// thinnest part, 4: a flange's outer strip 150 x 4, its inner ones 2 x 71
+// x 4, its tips 2 x 4 x 4 (1200 mm²), the web as before: A_w = 2400 + 2208
+// = 4608 mm². T 200 x 8 x 150 x 12 by DIN 18800, a 8 held to 4: the flange
+// 600 + 568 + 32 as the I's, its stem 8 x 188 (the end's throat within):
+// A_w = 2704 mm² (its flange tips were counted with the inner strips too,
+// the underside drawn 0.001 mm off the level: 2740).
+TEST(PartialPenetration, AllRoundThroatsHeldToHalfThePart) {
+    const struct {
+        const char* what;
+        bool din;
+        int type;  // EN profile type; the DIN family follows it
+        double h, t_w, b, t_f;
+        double A_w, taken;  // mm², the throat the note names
+    } cases[] = {
+        {"flat bar, EN", false, 1, 100, 10, 0, 0, 1000, 5},
+        {"I, EN", false, 4, 300, 8, 150, 12, 5712, 4},
+        {"flat bar, DIN", true, 1, 100, 10, 0, 0, 1000, 5},
+        {"I, DIN", true, 4, 300, 8, 150, 12, 4608, 4},
+        {"T, DIN", true, 11, 200, 8, 150, 12, 2704, 4},
+    };
+    const double N = 100e3, a = 8;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!c.din) {
+            SchweissnahtNachweis r;
+            ASSERT_EQ(Typed_Profile_Record(&r, c.type, c.h, c.t_w, c.b, c.t_f, c.b, c.t_f), 0);
+            r.all_round = 1, r.weld_kind = WELD_BUTT;
+            r.a[WELD_FACE_TOP_OUTER] = r.a[WELD_FACE_WEB_LEFT] = r.a[WELD_FACE_BOTTOM_OUTER] = a;
+            r.no_length_check = r.no_throat_check = 1;
+            r.check_field = 1, r.method = 1;
+            r.forces.N = N;
+            ASSERT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+            EXPECT_NEAR(r.line_values[WELD_CHECK_VALUE_SIGMA_X], N / c.A_w, 1e-9 * N / c.A_w);
+            const Weld_Note* v = Weld_Note_Values(r.notes[0], WELD_RULE_THROAT_WALL);
+            ASSERT_NE(v, nullptr);
+            EXPECT_EQ(v->v[0], a);
+            EXPECT_EQ(v->v[1], c.taken);
+            EXPECT_EQ(v->v[2], 1.0);
+            continue;
+        }
+        GeschweissterAnschluss r;
+        Init_Geschweisster_Anschluss(&r);
+        r.family = c.type == 1 ? ANSCHLUSS_FLAT : c.type == 4 ? ANSCHLUSS_I : ANSCHLUSS_TEE;
+        r.h = r.h2 = c.h;
+        r.b = r.b2 = c.type == 1 ? c.t_w : c.b;
+        r.t = r.t2 = c.type == 1 ? c.t_w : c.t_f;
+        r.s = r.s2 = c.t_w;
+        r.grades.grade = r.grades.weld_grade = 5;  // S235
+        r.load[ANSCHLUSS_GAMMA_M] = 1.1;
+        r.t_p = 20.0;
+        r.end_crater = ANSCHLUSS_FULL_LENGTH;
+        r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND, r.a_w = a, r.partial_penetration = 1;
+        r.load[ANSCHLUSS_N] = N / 1e3;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        EXPECT_NEAR(r.weld_values.A_w, c.A_w / 100, 1e-5 * c.A_w / 100);  // the outline steps 0.001 mm
+        if (c.type != 11) {  // symmetric: sigma_w = N / A_w
+            EXPECT_NEAR(r.weld_values.sigma_max, N / c.A_w, 1e-6 * N / c.A_w);
+        }
+        Weld_Notes notes[ANSCHLUSS_WELD_POSITIONS + 1];
+        int numbers[ANSCHLUSS_WELD_POSITIONS + 1];
+        Din_Weld_Notes(&r, notes, numbers);
+        const Weld_Note* v = Weld_Note_Values(notes[0], WELD_RULE_THROAT_WALL);
+        ASSERT_NE(v, nullptr);
+        EXPECT_EQ(v->v[1], c.taken);
+        EXPECT_EQ(v->v[2], 1.0);
+    }
+}
+
+// DIN 18800-1 element 519 (a >= sqrt(max t) - 0.5, a <= 0.7 t) is the
+// fillet weld's rule: a partial-penetration butt weld lies in its part and
+// is held by it. I 300 x 8 x 150 x 12 all round on a 30 mm plate, the
+// throat checks on: a 4 < sqrt(30) - 0.5 = 4.98, a 6 > 0.7 8 = 5.6 break it
+// as fillet welds only.
+TEST(PartialPenetration, DinFilletThroatLimitsAreNotAButtWelds) {
+    const struct {
+        double a;
+        int word;
+    } cases[] = {{4, ANSCHLUSS_BELOW_ROOT_RULE}, {6, ANSCHLUSS_ABOVE_WEB}};
+    for (const auto& c : cases) {
+        for (int partial : {0, 1}) {
+            SCOPED_TRACE(std::to_string(c.a) + (partial ? " partial penetration" : " fillet"));
+            GeschweissterAnschluss r;
+            Init_Geschweisster_Anschluss(&r);
+            r.family = ANSCHLUSS_I;
+            r.h = r.h2 = 300, r.b = r.b2 = 150, r.t = r.t2 = 12, r.s = r.s2 = 8;
+            r.grades.grade = r.grades.weld_grade = 5;  // S235
+            r.load[ANSCHLUSS_GAMMA_M] = 1.1;
+            r.t_p = 30.0;
+            r.end_crater = ANSCHLUSS_FULL_LENGTH;
+            r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND, r.a_w = c.a, r.partial_penetration = partial;
+            r.load[ANSCHLUSS_N] = 100;
+            ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+            EXPECT_EQ(r.warnings.word[c.word] != 0, partial == 0);
+        }
+    }
+}
