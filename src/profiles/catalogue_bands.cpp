@@ -150,7 +150,34 @@ constexpr Tolerances TOLERANCES[] = {
 };
 
 
+// The area of a record whose name states no size is all that ties its web
+// and flanges to its values: a copy of HE 200 AA with its web 5 % thick
+// lies 1.12 % under its outline, within the W row's area band above (the
+// spread of every record of the family and the margin of three significant
+// figures). Under such a name a record is held by the rows of the series
+// whose shape it has to that series' own spread of the area over its
+// shipped records, best outline, and a margin of 0.1 % (beside the stored
+// area's own rounding, Own_Name_Area); the spread, stored / outline - 1 in
+// per cent: European -0.58 (IPE80) +0.33 (I140; the parallel flanges from
+// -0.58 to +0.24, HE120AA), W -0.81 (W690X250X125) +0.70 (W360X410X818),
+// HP -1.68 (HP250X250X62) +0.38 (HP200X200X53).
+constexpr struct {
+    char letter;
+    Series series;
+    Share area;
+} OWN_NAME_AREA[] = {
+    {'D', SERIES_EUROPEAN, {0.0068, 0.0043}},
+    {'D', SERIES_W, {0.0092, 0.0080}},
+    {'D', SERIES_HP, {0.0179, 0.0048}},
+};
+
 }  // namespace
+
+Share Own_Name_Area(char letter, Series series) {
+    for (const auto& own : OWN_NAME_AREA)
+        if (own.letter == letter && own.series == series) return own.area;
+    return Tolerances_Of(letter, series).area;
+}
 
 Series Series_Of(char letter, const Designation_Statement* stated, int count) {
     for (int k = 0; stated && k < count; k++) {

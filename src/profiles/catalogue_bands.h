@@ -62,6 +62,11 @@ constexpr double THIN_TORSION_TOLERANCE = 0.002;
 // row for takes the European one); the last row for the families without
 // a record in the catalogue.
 const Tolerances& Tolerances_Of(char letter, Series series);
+// The area band of a row for a record whose name states no series (its
+// series' own spread, catalogue_bands.cpp); the row's area band where it
+// has none. The stored area's own rounding is allowed beside it, never
+// beyond the row's area band.
+Share Own_Name_Area(char letter, Series series);
 // The most series a record is judged by.
 constexpr int MAX_SERIES_JUDGED = 4;
 // The series a record is judged by: its own (the HP piles besides by the

@@ -91,8 +91,19 @@ void Fit_Quantities(const Record& r, const Catalogue_Outline& o, const Catalogue
     const int flanges = o.letter == 'T' ? 1 : 2;
     const double plates = (flanges * o.b * o.t_f * o.t_f * o.t_f + (o.h - flanges * o.t_f) * o.t_w * o.t_w * o.t_w) / 3;
     const double it_lo = t.torsion_of_plates ? plates : v.I_t[0], it_hi = t.torsion_of_plates ? plates : v.I_t[1];
+    // A name of no series states no web or flanges: the area holds them, to
+    // the series' own spread (Own_Name_Area) and the stored area's rounding.
+    // The tables give the area to 0.1 cm^2 or finer: a stored 23 is 23.0,
+    // rounded by 0.2 %, not 2 %.
+    Share area = t.area;
+    if (r.series == SERIES_ANY) {
+        const Share own = Own_Name_Area(r.letter, series);
+        const double A = r.x[r.at->quantity[Q_A]];
+        const double rounding = std::min(Stated_Rounding(A), 0.05 / std::fabs(A));
+        area = {std::min(area.below, own.below + rounding), std::min(area.above, own.above + rounding)};
+    }
     const Expected expected[Q_COUNT] = {
-        {Q_A, v.A, v.A, t.area},
+        {Q_A, v.A, v.A, area},
         {Q_E_Z, v.e_z, v.e_z, t.centroid},
         {Q_E_Y, v.e_y, v.e_y, t.centroid},
         {Q_TAN, v.tan_alpha, v.tan_alpha, {}},
