@@ -13,8 +13,10 @@
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
+#include "profiles/profile_catalogue.h"
 #include "profiles/profile_invariants.h"
 #include "profiles/profile_switches.h"
+#include "profiles/profilmodell.h"
 #include "profiles/qimport.h"
 #include "profiles/stahlprofil.h"
 #include "thinwall/dwqb.h"
@@ -218,6 +220,62 @@ void Build_Two_Web(Shape_Builder& s, Shape shape, const float* v) {
         s.Line(10, 8, tw, 0, top_web); s.Line(7, 8, to, 2, plate); s.Line(8, 4, tw, 2, web);
         s.Line(5, 4, tu, 0, bottom_out); s.Line(4, 3, tu, 2, bottom_in);
     }
+}
+
+// ---- catalogue profiles through their outline model ---------------------------
+
+struct Topology {
+    char letter;
+    int n_nodes, n_lines;
+    int node[6];        // outline node of model node 1, 2, ...
+    int line[5];        // outline part of model line 1, 2, ...
+    bool reversed[5];
+};
+
+const Topology kTopologies[] = {
+    {'D', 6, 5, {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4}, {false, false, false, false, false}},
+    {'L', 3, 2, {0, 1, 2}, {0, 1}, {false, false}},
+    {'R', 4, 4, {2, 3, 0, 1}, {3, 2, 0, 1}, {true, true, false, false}},
+    {'T', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, true, true}},
+    {'U', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, false, false}},
+    {'Z', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, false, true}},
+};
+
+// Builds the model from the profile manager's outline model when its letter
+// has a topology table and the counts agree. True when built.
+bool Build_From_Outline(const char* name, const float* v) {
+    ProfilDataEintrag* record = Find_Profile(name);
+    if (!record) return false;
+    const Topology* top = nullptr;
+    for (const Topology& t : kTopologies)
+        if (t.letter == record->type_letter) top = &t;
+    if (!top) return false;
+    Store_Angle_Legs(top->letter == 'L' ? v : nullptr);
+    Profilmodell* model = Build_Profile_Model(record);
+    if (!model || model->node_count != top->n_nodes || model->part_count != top->n_lines) {
+        Free_Profilmodell(model);
+        return false;
+    }
+    int model_of[6] = {};
+    for (int k = 0; k < top->n_nodes; k++) model_of[top->node[k]] = k + 1;
+    for (int k = 0; k < top->n_nodes; k++) {
+        const Profilmodell_Knoten* n = model->nodes[top->node[k]];
+        Add_DWQB_Node(k + 1, n->y - v[1], n->z - v[0]);
+    }
+    for (int k = 0; k < top->n_lines; k++) {
+        const Profilmodell_Teil* part = model->parts[top->line[k]];
+        double p[9];
+        Profilmodell_Line_Values(part, p);
+        int a = model_of[part->start], b = model_of[part->end];
+        if (top->reversed[k]) {
+            const double r[9] = {p[1], p[0], -p[2], p[4], p[3], p[8], p[7], p[6], p[5]};
+            std::memcpy(p, r, sizeof p);
+            std::swap(a, b);
+        }
+        Add_DWQB_Line(k + 1, 0, a, b, p);
+    }
+    Free_Profilmodell(model);
+    return true;
 }
 
 // ---- user sections from VUVE.EIN ---------------------------------------------
@@ -905,26 +963,15 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
         Shape_Corners(key, values);
 }
 
-// A catalogue profile or a parametric shape: built by the standard shapes,
-// centred (turned where asked), moved to the reference point, and given its
-// section values. *standard: a standard shape was built.
-//
-// A catalogue record is built so on both roads, from PROFIL and from the
-// profile manager's ProfilData.bin: one record, one model, one answer.
-// Before, the manager's records stood on their outline model, whose line
-// kinds took an I's web for no part (W 1000 x 300 x 222 under N, M_y and
-// M_z in class 3 for 2, 0.900 for 0.547; L 150 x 100 x 10's legs with c
-// from their mid-lines, 0.859 for 0.938) and whose toe and corner arcs
-// held stress points short of the arcs' extreme fibre (L 100 x 10 under M_y
-// 1.200 where the outline's own extreme is 1.207; PROFIL's road, the sharp
-// toe, 1.260). The plates of the standard shapes hold the classification
-// table's clear widths and parts, the same model as a section typed in with
-// the same dimensions, and their sharp toes and corners lie outside the
-// rounded outline: in bending never below its stresses, in shear the
-// thin-walled flow.
+// A catalogue profile (from the profile manager's outline where it can be
+// had) or a parametric shape: built, centred (turned where asked), moved to
+// the reference point, and given its section values. *standard: built by the
+// standard shapes.
 void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     int built = 0;
-    Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
+    const bool outline = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
+                         Is_Profile_Manager_Available() && Build_From_Outline(key.name, key.values);
+    if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
     double y_min, y_max, z_min, z_max;
     Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
     const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
@@ -944,7 +991,7 @@ void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     // The node and line tables of the model as placed: the line values
     // are transferred in their order.
     Fill_DWQB_Tabellen();
-    *standard = built != 0;
+    *standard = built != 0 && !outline;
     if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0)
         Give_Catalogue_Values(key, cy, cz);
     else if (key.family >= PROFIL_FAMILY_I && key.family <= PROFIL_FAMILY_Q22)

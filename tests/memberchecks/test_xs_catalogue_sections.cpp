@@ -2,14 +2,12 @@
 // against hand calculations from the catalogue's dimensions and values.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "base/cp850.h"
 #include "memberchecks/member_settings.h"
@@ -787,107 +785,4 @@ TEST_F(XsCatalogue, EachPlateIsClassedWithItsOwnYieldStrength) {
     const std::string refused = shear.Take_Ended();
     EXPECT_NE(refused.find("h╬\\p╬r/t╬\\p╬r = 49.50"_cp), std::string::npos) << refused;
     EXPECT_NE(refused.find(" 72╬/.╬r¥/┴ = 48.82  ê  genauer Nachweis erforderlich "_cp), std::string::npos) << refused;
-}
-
-// One record, one answer: every family's record from PROFIL and from the
-// profile manager's file (its values moved to their places there) under N,
-// V_y, V_z, M_x, M_y, M_z and all together, elastically and plastically,
-// gives the same utilisations and classes (before, the manager's records
-// stood on their outline model: L 100 x 10 under M_y 1.200 for PROFIL's
-// 1.260, W 1000 x 300 x 222 in class 3 for 2, MSH 100 x 100 x 10 under N, M_y
-// and M_z 0.913 for 0.969). By hand, S235, gamma_M0 1.0, the plates' square
-// ends as the section model has them:
-//  - L 100 x 10 (e = 28.2 mm from the heel, I_u 280.7, I_v 72.65 cm4) under
-//    M_y = 5.597 kNm: M_y / 2^0.5 = 3.9577 kNm about each principal axis.
-//    The inner corner of the upright leg's tip, (10 - 28.2, 100 - 28.2) =
-//    (-18.2, 71.8) mm from the centroid, lies s = (-18.2 + 71.8) / 2^0.5 =
-//    37.90 mm along the line of symmetry and n = (71.8 + 18.2) / 2^0.5 =
-//    63.64 mm across it: sigma = 3.9577e6 (37.90 / 72.65e4 + 63.64 /
-//    280.7e4) = 206.47 + 89.73 = 296.2 N/mm2, U = 1.2604 (the toe rounded
-//    with r_2 = 6 mm lies 4 % lower, 283.7 N/mm2; its outline model's arc
-//    points gave 281.9, below it).
-//  - U 200 (I_z 148 cm4, b 75, e_y 20.1 mm) under M_z = 5 kNm: at the
-//    flange tips, 75 - 20.1 = 54.9 mm from the centroid, sigma = 5e6 54.9 /
-//    148e4 = 185.47 N/mm2, U = 0.7893.
-//  - a zed 160 x 70 x 8 x 11 of sharp corners under N = -200 kN: sigma =
-//    200e3 / (2 70 11 + 138 8) = 200e3 / 2644 = 75.64 N/mm2, U = 0.3219.
-TEST_F(XsCatalogue, EveryFamilyGivesOneAnswerOnBothRoads) {
-    struct Row {
-        const char* name;
-        int type_code;  // of ProfilData.bin: D U T L R K Z = 0 1 2 3 4 5 6
-        double N, M_y, M_z;  // the hand calculation's load (kN, kNm), if any
-        double hand;
-    } const rows[] = {
-        {"HE300B", 0, 0, 0, 0, 0},        {"IPN200", 0, 0, 0, 0, 0},          {"S200X100X27.4", 0, 0, 0, 0, 0},
-        {"HP200X200X43", 0, 0, 0, 0, 0},  {"W1000X300X222", 0, 0, 0, 0, 0},   {"U200", 1, 0, 0, 5, 0.7893},
-        {"C150X51X12.2", 1, 0, 0, 0, 0},  {"1/2IPE300", 2, 0, 0, 0, 0},       {"L100X10", 3, 0, 5.597, 0, 1.2604},
-        {"L150X100X10", 3, 0, 0, 0, 0},   {"MSH100X100X10.0", 4, 0, 0, 0, 0}, {"R168.3X8.0", 5, 0, 0, 0, 0},
-        {"ZED160", 6, -200, 0, 0, 0.3219},
-    };
-    const double sigma_L = 5.597e6 / std::sqrt(2.0) * (37.90 / 72.65e4 + 63.64 / 280.7e4);
-    EXPECT_NEAR(sigma_L / 235, 1.2604, 2e-4);
-    EXPECT_NEAR(5e6 * 54.9 / 148e4 / 235, 0.7893, 1e-4);
-    EXPECT_NEAR(200e3 / 2644.0 / 235, 0.3219, 1e-4);
-    std::map<std::string, std::map<int, float>> values;
-    std::vector<std::string> file;
-    const std::string shipped = testutil::Read_File(WELD_PROFIL_FILE);
-    for (size_t at = 0; at < shipped.size(); at += 160) file.push_back(shipped.substr(at, 160));
-    // A zed's flange width as the manager stores it; PROFIL holds the width
-    // from tip to tip, 2 b - t_w.
-    values["ZED160"] = testutil::Sharp_Section('Z', 16, 7, 0.8, 1.1);
-    std::map<int, float> zed = values["ZED160"];
-    zed[1] = 2 * 7 - 0.8f;
-    file.push_back(testutil::Profil_Record("ZED160", 'Z', zed));
-    std::sort(file.begin(), file.end());
-    std::string manager;
-    for (const Row& r : rows) {
-        if (!values.count(r.name)) values[r.name] = testutil::Shipped_Values(r.name);
-        manager += testutil::ProfilData_Record(r.type_code, 3, r.name, "", testutil::To_ProfilData(values[r.name]));
-    }
-    std::string joined;
-    for (const std::string& record : file) joined += record;
-    testutil::Write_File(tree.Data("PROFIL"), joined);
-    std::map<std::string, std::vector<double>> first;
-    for (int road = 0; road < 2; road++) {
-        Reset_Profile_Catalogue();
-        Reset_Profil_Library();
-        if (road == 1) tree.Install_Manager(manager);
-        Invalidate_Profil_DWQB_Cache();
-        for (const Row& r : rows) {
-            SCOPED_TRACE(std::string(r.name) + (road ? " from the manager's file" : " from PROFIL"));
-            const std::map<int, float>& v = values[r.name];
-            const Stahlprofil p = testutil::Catalogue(r.name);
-            // N, M_y, M_z, V_y, V_z, M_x near the section's own capacities
-            const double A = v.at(4) * 23.5, W_1 = std::min(v.at(14), v.at(15)) * 0.235;
-            const double W_2 = std::min(v.at(19), v.at(20)) * 0.235, V = 0.25 * A / std::sqrt(3.0);
-            const double M_x = v.at(23) * 0.1 * 23.5 / std::max(v.at(2), v.at(3)) / 100;
-            const double loads[][6] = {{-0.6 * A, 0, 0, 0, 0, 0}, {0, 0, 0, V, 0, 0},        {0, 0, 0, 0, V, 0},
-                                       {0, 0, 0, 0, 0, M_x},      {0, 0.6 * W_1, 0, 0, 0, 0}, {0, 0, 0.6 * W_2, 0, 0, 0},
-                                       {0.2 * A, -0.4 * W_1, 0.4 * W_2, 0.3 * V, -0.3 * V, 0.3 * M_x},
-                                       {r.N, r.M_y, r.M_z, 0, 0, 0}};
-            for (int mode : {0, 2})
-                for (const auto& f : loads) {
-                    Outs o;
-                    static const int opts[2] = {0, 0};
-                    Calc_XS_Resistance_Check(&p, 1.0, opts, 1, mode, f[0], f[1], f[2], f[3], f[4], f[5], 0, 0,
-                                             &o.v[0], &o.v[1], &o.v[2], &o.v[3], &o.v[4], &o.v[5], &o.v[6], &o.v[7],
-                                             nullptr, 0);
-                    std::vector<double>& seen = first[r.name];
-                    for (double u : o.v) {
-                        if (road == 0) seen.push_back(u);
-                        else if (!seen.empty()) {
-                            EXPECT_NEAR(u, seen.front(), 1e-9 * std::max(1.0, std::fabs(u)));
-                            seen.erase(seen.begin());
-                        }
-                    }
-                }
-            if (r.hand > 0) {
-                Outs o;
-                static const int opts[2] = {0, 0};
-                Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 0, r.N, r.M_y, r.M_z, 0, 0, 0, 0, 0, &o.v[0], &o.v[1],
-                                         &o.v[2], &o.v[3], &o.v[4], &o.v[5], &o.v[6], &o.v[7], nullptr, 0);
-                EXPECT_NEAR(o.v[1], r.hand, 5e-4 * r.hand);
-            }
-        }
-    }
 }
