@@ -139,6 +139,21 @@ SchweissnahtNachweis Record(const Family& c, const Load& F) {
     return r;
 }
 
+// A DIN connection of S235 with gamma_M 1.1 on a plate t_p thick, its welds
+// counted over their full length: the family, its sizes (h, flange b and
+// t, web s, the same at both ends).
+GeschweissterAnschluss Din_Connection(int family, double h, double b, double t, double s, double t_p) {
+    GeschweissterAnschluss r;
+    Init_Geschweisster_Anschluss(&r);
+    r.family = family;
+    r.h = r.h2 = h, r.b = r.b2 = b, r.t = r.t2 = t, r.s = r.s2 = s;
+    r.grades.grade = r.grades.weld_grade = 5;  // S235
+    r.load[ANSCHLUSS_GAMMA_M] = 1.1;
+    r.t_p = t_p;
+    r.end_crater = ANSCHLUSS_FULL_LENGTH;
+    return r;
+}
+
 }  // namespace
 
 // Without shear every point's check rises with its |sigma_w,x| alone, so
@@ -177,14 +192,7 @@ TEST(PartialPenetration, DinChecksTheThroatsMostStressedCorner) {
         for (const Load& F : kLoads) {
             SCOPED_TRACE(std::string(c.name) + ", N " + std::to_string(F.N) + ", M_y " + std::to_string(F.M_y) +
                          ", M_z " + std::to_string(F.M_z));
-            GeschweissterAnschluss r;
-            Init_Geschweisster_Anschluss(&r);
-            r.family = ANSCHLUSS_ANGLE;
-            r.h = r.h2 = 150, r.b = r.b2 = 100, r.t = r.t2 = 10, r.s = r.s2 = 10;
-            r.grades.grade = r.grades.weld_grade = 5;  // S235
-            r.load[ANSCHLUSS_GAMMA_M] = 1.1;
-            r.t_p = 20.0;
-            r.end_crater = ANSCHLUSS_FULL_LENGTH;
+            GeschweissterAnschluss r = Din_Connection(ANSCHLUSS_ANGLE, 150, 100, 10, 10, 20.0);
             r.weld_kind = ANSCHLUSS_WELDS_BY_POSITION;
             r.partial_penetration = 1;
             for (int k = 0; k < 4; k++) r.a_pos[k] = c.a[k], r.l_pos[k] = c.a[k] > 0 ? lengths[k] : 0.0;
@@ -273,17 +281,9 @@ TEST(PartialPenetration, AllRoundThroatsHeldToHalfThePart) {
             EXPECT_EQ(v->v[2], 1.0);
             continue;
         }
-        GeschweissterAnschluss r;
-        Init_Geschweisster_Anschluss(&r);
-        r.family = c.type == 1 ? ANSCHLUSS_FLAT : c.type == 4 ? ANSCHLUSS_I : ANSCHLUSS_TEE;
-        r.h = r.h2 = c.h;
-        r.b = r.b2 = c.type == 1 ? c.t_w : c.b;
-        r.t = r.t2 = c.type == 1 ? c.t_w : c.t_f;
-        r.s = r.s2 = c.t_w;
-        r.grades.grade = r.grades.weld_grade = 5;  // S235
-        r.load[ANSCHLUSS_GAMMA_M] = 1.1;
-        r.t_p = 20.0;
-        r.end_crater = ANSCHLUSS_FULL_LENGTH;
+        GeschweissterAnschluss r =
+            Din_Connection(c.type == 1 ? ANSCHLUSS_FLAT : c.type == 4 ? ANSCHLUSS_I : ANSCHLUSS_TEE, c.h,
+                           c.type == 1 ? c.t_w : c.b, c.type == 1 ? c.t_w : c.t_f, c.t_w, 20.0);
         r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND, r.a_w = a, r.partial_penetration = 1;
         r.load[ANSCHLUSS_N] = N / 1e3;
         ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
@@ -314,14 +314,7 @@ TEST(PartialPenetration, DinFilletThroatLimitsAreNotAButtWelds) {
     for (const auto& c : cases) {
         for (int partial : {0, 1}) {
             SCOPED_TRACE(std::to_string(c.a) + (partial ? " partial penetration" : " fillet"));
-            GeschweissterAnschluss r;
-            Init_Geschweisster_Anschluss(&r);
-            r.family = ANSCHLUSS_I;
-            r.h = r.h2 = 300, r.b = r.b2 = 150, r.t = r.t2 = 12, r.s = r.s2 = 8;
-            r.grades.grade = r.grades.weld_grade = 5;  // S235
-            r.load[ANSCHLUSS_GAMMA_M] = 1.1;
-            r.t_p = 30.0;
-            r.end_crater = ANSCHLUSS_FULL_LENGTH;
+            GeschweissterAnschluss r = Din_Connection(ANSCHLUSS_I, 300, 150, 12, 8, 30.0);
             r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND, r.a_w = c.a, r.partial_penetration = partial;
             r.load[ANSCHLUSS_N] = 100;
             ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
