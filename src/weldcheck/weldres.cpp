@@ -289,7 +289,7 @@ public:
     }
 
 private:
-    static constexpr size_t kValues = 4, kSlots = 4;
+    static constexpr size_t kValues = 5, kSlots = 4;
     struct Slot {
         bool valid = false;
         size_t n = 0;
@@ -307,11 +307,10 @@ private:
 static thread_local double g_joint_throat = 0.0;
 
 // ",  a = t = 12.0 mm" on a formula line of a joint checked with another
-// throat than the weld's, else nothing.
-static std::string joint_throat_words() {
-    if (g_joint_throat <= 0.0) return std::string();
-    char text[48];
-    std::snprintf(text, sizeof text, ",  a = t = %.1lf mm", g_joint_throat);
+// throat than the weld's, else nothing; written into text.
+static const char* joint_throat_words(char (&text)[48]) {
+    text[0] = '\0';
+    if (g_joint_throat > 0.0) std::snprintf(text, sizeof text, ",  a = t = %.1lf mm", g_joint_throat);
     return text;
 }
 
@@ -332,23 +331,17 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     g->f_vw_d = fu * WELD_INV_SQRT3 / (bw * gamma_M2(g));
     g->F_w_Rd = g->f_vw_d * g->a;
     // The lines in one piece: the writer's cost is mostly per piece.
-    if (f && print_level >= 2 && g_joint_throat > 0.0) {
-        OLI_printf(f,
-                   "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
-                   "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"
-                   "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm%s\n"_cp,
-                   Check_Line_Prefix, Report_Times_Sign, g->f_vw_d, fu, bw, Check_Line_Prefix, Report_Times_Sign,
-                   Weld_kN_per_cm(g->F_w_Rd), joint_throat_words().c_str());
-    } else if (f && print_level >= 2) {
+    if (f && print_level >= 2) {
         thread_local Kept_Line kept;
-        const double values[] = {g->f_vw_d, fu, bw, Weld_kN_per_cm(g->F_w_Rd)};
+        const double values[] = {g->f_vw_d, fu, bw, Weld_kN_per_cm(g->F_w_Rd), g_joint_throat};
+        char joint[48];
         OLI_printf(f, "%s",
                    kept.Text(values,
                              "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
                              "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"
-                             "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp,
+                             "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm%s\n"_cp,
                              Check_Line_Prefix, Report_Times_Sign, g->f_vw_d, fu, bw, Check_Line_Prefix,
-                             Report_Times_Sign, values[3]));
+                             Report_Times_Sign, values[3], joint_throat_words(joint)));
     } else if (f && print_level == 1) {
         OLI_printf(f,
                    "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm,  "
@@ -548,10 +541,11 @@ static int force_of_given_stress(NahtGruppe* g, FILE* f, int print_level) {
     if (f && print_level >= 2)
         OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
                    Check_Line_Prefix);
+    char joint[48];
     if (f && print_level >= 1)
         OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm%s\n"_cp, Check_Line_Prefix,
                    print_level == 1 ? "resultierende Nahtkraft " : "", Report_Times_Sign, Weld_kN_per_cm(g->F_w_Ed),
-                   joint_throat_words().c_str());
+                   joint_throat_words(joint));
     return 0;
 }
 
