@@ -22,6 +22,7 @@
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_outline.h"
+#include "thinwall/dwqb_point.h"
 #include "thinwall/dwqb_transfer.h"
 #include "thinwall/engine_faults.h"
 
@@ -72,32 +73,34 @@ void Clear_Line_Results(void) {
     }
 }
 
-// Plate parts of a shape the standard builder laid out: its own c/t codes
-// and ratios. A part is its clear width c = ratio t of its line, not the
-// line between the nodes on the other plates' centre lines: an outstand's
-// c reaches from its free end, an internal part's lies in the middle of its
-// line, so that its end stresses are taken where c ends.
-void Line_Kinds_From_Store(void) {
+// Plate part of line i: its c/t code and ratio and its thickness. A part is
+// its clear width c = ratio t of its line, not the line between the nodes
+// on the other plates' centre lines: an outstand's c reaches from its free
+// end, an internal part's lies in the middle of its line, so that its end
+// stresses are taken where c ends.
+void Set_Line_Kind(int i, int code, double ratio, double t) {
     Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    p.support_kind[i] = code;
+    p.ratio[i] = ratio;
+    p.thickness[i] = t;
+    p.end_position[i][0] = 33 * i;
+    p.end_position[i][1] = 33 * i + 30;
+    p.reduction[i][0] = p.reduction[i][1] = 0;
+    const double length = std::hypot(p.planes[PROFIL_PLANE_Y][33 * i + 30] - p.planes[PROFIL_PLANE_Y][33 * i],
+                                     p.planes[PROFIL_PLANE_Z][33 * i + 30] - p.planes[PROFIL_PLANE_Z][33 * i]);
+    const double c = ratio * t;
+    if (!(length > 0) || !(c > 0) || c >= length) return;
+    const double cut = (length - c) / length;
+    if (code == CT_OUTSTAND_TIP) p.reduction[i][1] = cut;
+    if (code == CT_OUTSTAND_ROOT) p.reduction[i][0] = cut;
+    if (code == CT_INTERNAL) p.reduction[i][0] = p.reduction[i][1] = cut / 2;
+}
+
+// The parts of a shape the standard builder laid out, from the store.
+void Line_Kinds_From_Store(void) {
     const struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
-    const int n = std::min({p.n, s.n_lines, static_cast<int>(PROFIL_STORE_LINES)});
-    for (int i = 0; i < n; i++) {
-        const int code = s.ct_code[i];
-        p.support_kind[i] = code;
-        p.ratio[i] = s.ct_ratio[i];
-        p.thickness[i] = s.line_t[i];
-        p.end_position[i][0] = 33 * i;
-        p.end_position[i][1] = 33 * i + 30;
-        p.reduction[i][0] = p.reduction[i][1] = 0;
-        const double length = std::hypot(p.planes[PROFIL_PLANE_Y][33 * i + 30] - p.planes[PROFIL_PLANE_Y][33 * i],
-                                         p.planes[PROFIL_PLANE_Z][33 * i + 30] - p.planes[PROFIL_PLANE_Z][33 * i]);
-        const double c = s.ct_ratio[i] * s.line_t[i];
-        if (!(length > 0) || !(c > 0) || c >= length) continue;
-        const double cut = (length - c) / length;
-        if (code == CT_OUTSTAND_TIP) p.reduction[i][1] = cut;
-        if (code == CT_OUTSTAND_ROOT) p.reduction[i][0] = cut;
-        if (code == CT_INTERNAL) p.reduction[i][0] = p.reduction[i][1] = cut / 2;
-    }
+    const int n = std::min({Profil_DWQB_Linienwerte.n, s.n_lines, static_cast<int>(PROFIL_STORE_LINES)});
+    for (int i = 0; i < n; i++) Set_Line_Kind(i, s.ct_code[i], s.ct_ratio[i], s.line_t[i]);
 }
 
 // The legs of an angle of main dimensions h, b, t_w, t_f (values 0 to 3;
@@ -123,10 +126,29 @@ void Clear_Store(void) {
 
 // ---- standard shapes ---------------------------------------------------------
 
+// The classification parts of a standard shape (its plates' clear widths,
+// outstand or internal) without a model: what a profile built on another
+// outline is classed by.
+struct Part_Table {
+    int n_nodes = 0, n_lines = 0;
+    double y[PROFIL_STORE_NODES], z[PROFIL_STORE_NODES];
+    int a[PROFIL_STORE_LINES], b[PROFIL_STORE_LINES], code[PROFIL_STORE_LINES];
+    double t[PROFIL_STORE_LINES], ratio[PROFIL_STORE_LINES];
+};
+
 struct Shape_Builder {
     int n_nodes = 0, n_lines = 0;
+    Part_Table* parts_only = nullptr;  // set: the parts listed there, no model built
     void Node(double y, double z) {
         n_nodes++;
+        if (parts_only) {
+            if (n_nodes <= PROFIL_STORE_NODES) {
+                parts_only->y[n_nodes - 1] = y;
+                parts_only->z[n_nodes - 1] = z;
+                parts_only->n_nodes = n_nodes;
+            }
+            return;
+        }
         Add_DWQB_Node(n_nodes, y, z);
         if (n_nodes <= PROFIL_STORE_NODES) {
             Profil_DWQB_Store.node_y[n_nodes - 1] = static_cast<float>(y);
@@ -137,6 +159,17 @@ struct Shape_Builder {
     // A line from t_a at a to t_b at b; its c/t part counts with t.
     void Tapered(int a, int b, double t_a, double t_b, double t, int code, double ratio) {
         n_lines++;
+        if (parts_only) {
+            if (n_lines > PROFIL_STORE_LINES) return;
+            Part_Table& p = *parts_only;
+            p.a[n_lines - 1] = a - 1;
+            p.b[n_lines - 1] = b - 1;
+            p.t[n_lines - 1] = t;
+            p.code[n_lines - 1] = code;
+            p.ratio[n_lines - 1] = ratio;
+            p.n_lines = n_lines;
+            return;
+        }
         const double values[9] = {t_a, t_b, 0, 0, 0, 0, 0, 0, 0};
         Add_DWQB_Line(n_lines, 0, a, b, values);
         if (n_lines > PROFIL_STORE_LINES) return;
@@ -241,9 +274,21 @@ const Topology kTopologies[] = {
     {'Z', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, false, true}},
 };
 
+// Where a model's classification parts come from.
+enum Model_Parts { PARTS_OF_ENGINE, PARTS_OF_STORE, PARTS_OF_OUTLINE };
+
+// The centre lines of the model lines built from an outline (before the
+// model is placed), for their parts.
+struct Line_Ends {
+    double y_a, z_a, y_b, z_b;
+};
+Line_Ends outline_ends[5];
+int outline_lines = 0;
+
 // Builds the model from the profile manager's outline model when its letter
 // has a topology table and the counts agree. True when built.
 bool Build_From_Outline(const char* name, const float* v) {
+    outline_lines = 0;
     ProfilDataEintrag* record = Find_Profile(name);
     if (!record) return false;
     const Topology* top = nullptr;
@@ -273,7 +318,10 @@ bool Build_From_Outline(const char* name, const float* v) {
             std::swap(a, b);
         }
         Add_DWQB_Line(k + 1, 0, a, b, p);
+        const Profilmodell_Knoten *na = model->nodes[top->node[a - 1]], *nb = model->nodes[top->node[b - 1]];
+        outline_ends[k] = {na->y - v[1], na->z - v[0], nb->y - v[1], nb->z - v[0]};
     }
+    outline_lines = top->n_lines;
     Free_Profilmodell(model);
     return true;
 }
@@ -963,15 +1011,68 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
         Shape_Corners(key, values);
 }
 
+// The classification parts of the lines built from an outline: the
+// standard shape's of the same record (the table's clear widths from the
+// root fillets, an angle's legs, a tee's stem and a channel's flanges
+// outstands, webs and hollow walls internal), each outline line taking the
+// plate that joins the same nodes. The outline alone gave its own runs:
+// an I's web no part (W 1000 x 300 x 222 in class 3 for 2) and an angle's
+// legs c from their mid-lines (L 150 x 100 x 10, c/t 0.859 for 0.938).
+// False when a line has no plate of its own.
+struct Outline_Parts {
+    int n;
+    int code[5];
+    double ratio[5], t[5];
+} outline_parts;
+
+bool Match_Outline_Parts(const Profil_DWQB_Model_Key& key) {
+    outline_parts.n = 0;
+    const Shape shape = Shape_Of_Family(Get_Profil_Family(key.name));
+    if (shape == SHAPE_NONE || outline_lines == 0) return false;
+    Part_Table table;
+    Shape_Builder s;
+    s.parts_only = &table;
+    Build_Shape(s, shape, key.record_number, key.values, Corners_Of(key.record_number, shape, key.values));
+    if (table.n_lines != outline_lines) return false;
+    bool used[5] = {};
+    for (int k = 0; k < outline_lines; k++) {
+        const Line_Ends& e = outline_ends[k];
+        const double length = std::hypot(e.y_b - e.y_a, e.z_b - e.z_a);
+        int best = -1;
+        bool reversed = false;
+        double nearest = 0;
+        for (int j = 0; j < table.n_lines; j++) {
+            auto gap = [&](int m, double y, double z) { return std::hypot(table.y[m] - y, table.z[m] - z); };
+            const double same = gap(table.a[j], e.y_a, e.z_a) + gap(table.b[j], e.y_b, e.z_b);
+            const double turned = gap(table.b[j], e.y_a, e.z_a) + gap(table.a[j], e.y_b, e.z_b);
+            const double d = std::min(same, turned);
+            if (best < 0 || d < nearest) best = j, nearest = d, reversed = turned < same;
+        }
+        // the same plate: its ends within its thickness of the outline's
+        if (best < 0 || used[best] || !(nearest <= std::min(table.t[best], 0.25 * length))) return false;
+        used[best] = true;
+        int code = table.code[best];
+        if (reversed && code == CT_OUTSTAND_TIP) code = CT_OUTSTAND_ROOT;
+        else if (reversed && code == CT_OUTSTAND_ROOT) code = CT_OUTSTAND_TIP;
+        outline_parts.code[k] = code;
+        outline_parts.ratio[k] = table.ratio[best];
+        outline_parts.t[k] = table.t[best];
+    }
+    outline_parts.n = outline_lines;
+    return true;
+}
+
 // A catalogue profile (from the profile manager's outline where it can be
 // had) or a parametric shape: built, centred (turned where asked), moved to
-// the reference point, and given its section values. *standard: built by the
-// standard shapes.
-void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
+// the reference point, and given its section values. The parts it is
+// classed by: the standard shapes' (from the store, or matched to the
+// outline's lines), else the engine's own runs.
+void Build_Placed_Model(const Profil_DWQB_Model_Key& key, Model_Parts* parts) {
     int built = 0;
     const bool outline = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
                          Is_Profile_Manager_Available() && Build_From_Outline(key.name, key.values);
     if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
+    const bool matched = outline && Match_Outline_Parts(key);
     double y_min, y_max, z_min, z_max;
     Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
     const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
@@ -991,7 +1092,7 @@ void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     // The node and line tables of the model as placed: the line values
     // are transferred in their order.
     Fill_DWQB_Tabellen();
-    *standard = built != 0 && !outline;
+    *parts = built != 0 && !outline ? PARTS_OF_STORE : matched ? PARTS_OF_OUTLINE : PARTS_OF_ENGINE;
     if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0)
         Give_Catalogue_Values(key, cy, cz);
     else if (key.family >= PROFIL_FAMILY_I && key.family <= PROFIL_FAMILY_Q22)
@@ -1097,9 +1198,99 @@ void Add_Flange_Root_Points(const Profil_DWQB_Model_Key& key) {
     }
 }
 
+// A stress point at (y, z) after the others: the normal stress of its own
+// place (none where the line it lies on carries none), the shear, torsion
+// and warping of the point `like`.
+void Add_Point_Like(int like, double y, double z) {
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    if (p.n33 >= PROFIL_DWQB_POSITIONS) return;
+    const int at = p.n33++;
+    for (int plane = 0; plane < PROFIL_DWQB_PLANES; plane++) p.planes[plane][at] = p.planes[plane][like];
+    p.planes[PROFIL_PLANE_Y][at] = y;
+    p.planes[PROFIL_PLANE_Z][at] = z;
+    double e[3];
+    Calc_DWQB_Axial_Coefficients(y, z, 1, 0, 0, 1, 0, e);
+    const int normal[3] = {PROFIL_PLANE_N, PROFIL_PLANE_M1, PROFIL_PLANE_M2};
+    for (int c = 0; c < 3; c++)
+        if (p.planes[normal[c]][like] != 0) p.planes[normal[c]][at] = e[c];
+}
+
+// The plates of a sloped flange stand on its mid-line, their faces half its
+// local thickness off it: a double-T's and a tee's outer faces lie flat
+// where the rolled flange's are, but their points at the tip lie a little
+// inside the tip, and a channel's flanges keep parallel mid-lines, so that
+// their outer faces fall inside the rolled section's towards the tips
+// (U 200: 1.5 mm at the tip). Under N with M_y and M_z together the tip's
+// outer corner decides: U 200 gave 233.6 N/mm2 where the corner, (b, h/2)
+// from the web's back and the centre, has 235.0. Each sloped flange of a
+// catalogue double-T, tee or channel built of plates gets a point at the
+// rolled outline's tip corner: on the tip's end, as far out along the web as
+// the flat outer face (half the tip's thickness from a double-T's or tee's
+// node, t_f/2 from a channel's), with the shear and torsion of the tip's
+// outer face point.
+void Add_Flange_Tip_Corners(const Profil_DWQB_Model_Key& key) {
+    if (key.record_number <= 0) return;
+    const int family = Get_Profil_Family(key.name);
+    const int kind = family == PROFIL_FAMILY_I ? 0 : family == PROFIL_FAMILY_T ? 1 : family == PROFIL_FAMILY_U ? 2 : -1;
+    if (kind < 0) return;
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    const Flange_Layout& layout = kFlangeLayouts[kind];
+    if (layout.web >= p.n) return;
+    const int w0 = 33 * layout.web, w1 = w0 + 30;
+    const double wl = std::hypot(Y_At(w1) - Y_At(w0), Z_At(w1) - Z_At(w0));
+    if (!(wl > 0)) return;
+    const double wy = (Y_At(w1) - Y_At(w0)) / wl, wz = (Z_At(w1) - Z_At(w0)) / wl;
+    const double my = Y_At(w0 + 15), mz = Z_At(w0 + 15);
+    for (int line : layout.flanges) {
+        if (line < 0 || line >= p.n || p.n33 >= PROFIL_DWQB_POSITIONS) continue;
+        const int base = 33 * line;
+        const double t_0 = Plane_At(PROFIL_PLANE_T, base), t_10 = Plane_At(PROFIL_PLANE_T, base + 30);
+        if (!(std::fabs(t_0 - t_10) > 1e-6 * std::max(t_0, t_10))) continue;
+        const int tip = t_10 > t_0 ? 0 : 10, centre = base + 3 * tip;
+        const double along = (Y_At(centre) - my) * wy + (Z_At(centre) - mz) * wz;
+        const double out = along < 0 ? -1 : 1;
+        const double reach = kind == 2 ? key.values[3] / 2 : Plane_At(PROFIL_PLANE_T, centre) / 2;
+        const double y = Y_At(centre) + out * reach * wy, z = Z_At(centre) + out * reach * wz;
+        auto outward = [&](int k) { return out * ((Y_At(k) - my) * wy + (Z_At(k) - mz) * wz); };
+        const int face = outward(centre + 1) > outward(centre + 2) ? centre + 1 : centre + 2;
+        Add_Point_Like(face, y, z);
+    }
+}
+
+// A rounded toe or corner (an arc of the outline of its own, not a plate's
+// centre line) holds the extreme fibre of the load that bends towards it
+// somewhere along the arc, between the lines' points at its ends: the
+// manager's L 100 x 10 under M_y gave 281.9 N/mm2 where its toe's extreme is
+// 283.7. Each such arc gets points along it, 11.25 degrees apart for a
+// quarter circle (the extreme missed by less than 0.2 % of the radius),
+// with the normal stress of the place and the shear and torsion of the
+// line's point nearest to it.
+void Add_Arc_Points(void) {
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    const int pieces = 8;
+    const int lines = std::min(p.n, static_cast<int>(DWQB_Tabellen.n_lines));
+    for (int i = 0; i < lines; i++) {
+        const DWQB_Outline_Segment* segments = Find_DWQB_Line_Segments(DWQB_Tabellen.line[i].number);
+        if (!segments) continue;
+        for (int k = 0; k < 10; k++) {
+            const DWQB_Outline_Segment& g = segments[k];
+            if (!DWQB_Segment_Active(&g) || !(g.flags & DWQB_SEG_CURVED) || g.owner) continue;
+            for (int m = 0; m <= pieces && p.n33 < PROFIL_DWQB_POSITIONS; m++) {
+                double y, z;
+                Calc_DWQB_Segment_Point(-1 + 2.0 * m / pieces, &g, &y, &z);
+                int nearest = 33 * i;
+                for (int j = 33 * i; j < 33 * i + 33; j++)
+                    if (std::hypot(Y_At(j) - y, Z_At(j) - z) < std::hypot(Y_At(nearest) - y, Z_At(nearest) - z))
+                        nearest = j;
+                Add_Point_Like(nearest, y, z);
+            }
+        }
+    }
+}
+
 // The model calculated and its line results transferred to the stress
 // services; the status (> 0 failure), the store's mode set on success.
-int Calculate_Model(const Profil_DWQB_Model_Key& key, int mode, bool standard) {
+int Calculate_Model(const Profil_DWQB_Model_Key& key, int mode, Model_Parts parts) {
     int status = Calc_DWQB_Section();
     kept_generation = DWQB_Model_Generation;
     if (status > 0) {
@@ -1109,9 +1300,19 @@ int Calculate_Model(const Profil_DWQB_Model_Key& key, int mode, bool standard) {
     // The stress services read the line values of the model: a model whose
     // values could not be transferred stands without stress points.
     const bool transferred = Transfer_DWQB_Line_Results() <= 0;
-    if (transferred) Add_Flange_Root_Points(key);
-    if (transferred && standard) {
+    if (transferred) {
+        Add_Flange_Root_Points(key);
+        if (parts == PARTS_OF_STORE) Add_Flange_Tip_Corners(key);
+        Add_Arc_Points();
+    }
+    if (transferred && parts == PARTS_OF_STORE) {
         Line_Kinds_From_Store();
+        Profil_DWQB_Store.mode = mode;
+        return status;
+    }
+    if (transferred && parts == PARTS_OF_OUTLINE) {
+        const int n = std::min(Profil_DWQB_Linienwerte.n, outline_parts.n);
+        for (int i = 0; i < n; i++) Set_Line_Kind(i, outline_parts.code[i], outline_parts.ratio[i], outline_parts.t[i]);
         Profil_DWQB_Store.mode = mode;
         return status;
     }
@@ -1142,7 +1343,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         kept_generation = DWQB_Model_Generation;
         return Build_From_Values(key, mode);
     }
-    bool standard = false;
+    Model_Parts parts = PARTS_OF_ENGINE;
     if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number <= 0) {
         // A catalogue name without a usable record is no section: built by
         // its name's first letter it stood as another shape without values
@@ -1159,9 +1360,9 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         }
         Fill_DWQB_Tabellen();
     } else {
-        Build_Placed_Model(key, &standard);
+        Build_Placed_Model(key, &parts);
     }
-    return Calculate_Model(key, mode, standard);
+    return Calculate_Model(key, mode, parts);
 }
 
 int Setup_Profil_DWQB(const Profil_Model_Descriptor* descriptor, const char* name_text, const float* values, int mode,

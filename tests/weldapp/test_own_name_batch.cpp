@@ -23,7 +23,12 @@
 //    934.5e3 / (25170e4 11) = 145.13 N/mm2, sigma_v = 3^0.5 tau = 251.38: EN
 //    251.38 / 235 = 1.0697, DIN 251.38 / 218.18 = 1.1522;
 //  - U 200: the flanges beside the centroid, b - e_y = 54.9 mm: tau = V (b -
-//    e_y)^2 / (2 I_z) = 139.6e3 3014.0 / (2 148e4) = 142.15, EN 1.0477.
+//    e_y)^2 / (2 I_z) = 139.6e3 3014.0 / (2 148e4) = 142.15, EN 1.0477;
+//  - U 200 under M_y = 20 and M_z = 3 kNm: the flange tip's outer corner,
+//    h/2 = 100 mm and b - e_y = 54.9 mm from the centroid, 20e6 100 /
+//    1910e4 + 3e6 54.9 / 148e4 = 215.996 N/mm2: EN 0.9191, DIN 0.9900 (the
+//    plates' flange on its parallel mid-line once put the corner 1.5 mm
+//    inside: 214.4).
 TEST(OwnNameBatch, ARecordIsCheckedAsItselfUnderAnyName) {
     const struct {
         const char* record;
@@ -32,12 +37,16 @@ TEST(OwnNameBatch, ARecordIsCheckedAsItselfUnderAnyName) {
         double h, t_w, b, t_f, r;
         std::vector<const char*> names;
         int code;
-        double V_z, V_y, hand;
+        double V_z, V_y, hand, M_y = 0, M_z = 0;
     } rows[] = {
         {"HE300B", 'D', PROFILTYP_H, 300, 11, 300, 19, 27, {"HE300B", "FLANSCH", "XHE300B", "SONDER1"}, 0, 430, 0, 1.0697},
         {"HE300B", 'D', PROFILTYP_H, 300, 11, 300, 19, 27, {"HE300B", "FLANSCH", "XHE300B", "SONDER1"}, 1, 430, 0, 1.1522},
         {"U200", 'U', PROFILTYP_U, 200, 8.5, 75, 11.5, 11.5, {"U200", "SONDER2"}, 0, 0, 139.6, 1.0477},
+        {"U200", 'U', PROFILTYP_U, 200, 8.5, 75, 11.5, 11.5, {"SONDER3"}, 0, 0, 0, 0.9191, 20, 3},
+        {"U200", 'U', PROFILTYP_U, 200, 8.5, 75, 11.5, 11.5, {"SONDER3"}, 1, 0, 0, 0.9900, 20, 3},
     };
+    EXPECT_NEAR((20e6 * 100 / 1910e4 + 3e6 * 54.9 / 148e4) / 235, 0.9191, 1e-4);
+    EXPECT_NEAR((20e6 * 100 / 1910e4 + 3e6 * 54.9 / 148e4) / (240 / 1.1), 0.9900, 1e-4);
     Desktop d;
     // The shipped file with the records under the other names, in order, and
     // a manager's file of the same records.
@@ -84,6 +93,7 @@ TEST(OwnNameBatch, ARecordIsCheckedAsItselfUnderAnyName) {
                 Alloc_Lasten(r, 1);
                 std::snprintf(r->loads[0].name, sizeof r->loads[0].name, "LK 1");
                 r->loads[0].forces.V_z = row.V_z * 1e3, r->loads[0].forces.V_y = row.V_y * 1e3;
+                r->loads[0].forces.M_y = row.M_y * 1e6, r->loads[0].forces.M_z = row.M_z * 1e6;
                 d.Add_Connection("A001", r, "1 Eigene Bezeichnung\n");
                 ASSERT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
                 // The cross-section's row of the final result.
