@@ -1208,11 +1208,13 @@ void Add_Point_Like(int like, double y, double z) {
     for (int plane = 0; plane < PROFIL_DWQB_PLANES; plane++) p.planes[plane][at] = p.planes[plane][like];
     p.planes[PROFIL_PLANE_Y][at] = y;
     p.planes[PROFIL_PLANE_Z][at] = z;
+    // a line that carries normal stress has 1/A in its plane of N
+    if (p.planes[PROFIL_PLANE_N][like] == 0) return;
     double e[3];
     Calc_DWQB_Axial_Coefficients(y, z, 1, 0, 0, 1, 0, e);
-    const int normal[3] = {PROFIL_PLANE_N, PROFIL_PLANE_M1, PROFIL_PLANE_M2};
-    for (int c = 0; c < 3; c++)
-        if (p.planes[normal[c]][like] != 0) p.planes[normal[c]][at] = e[c];
+    p.planes[PROFIL_PLANE_N][at] = e[0];
+    p.planes[PROFIL_PLANE_M1][at] = e[1];
+    p.planes[PROFIL_PLANE_M2][at] = e[2];
 }
 
 // The plates of a sloped flange stand on its mid-line, their faces half its
