@@ -840,10 +840,14 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
 double Calc_Channel_Flange_Slope(const float* x) {
     if (!x) return 0;
     // Value 27 is the flange's thickness where the root fillet begins, c -
-    // r_1 from the tip, plus r_1; t_f stands at half the width.
+    // r_1 from the tip, plus r_1; t_f stands at half the width. On a narrow
+    // channel the fillet begins beyond the half width, where the flange is
+    // thinner than t_f (U 40 x 20: 0.5 mm beyond, 5.46 mm for 5.5 at 8 %),
+    // read as the record was judged; such a channel stood with parallel
+    // flanges here and with its slope on the profile manager's outline.
     const double b = x[1], t_w = x[2], t_f = x[3], r_1 = x[25];
     const double run = b / 2 - t_w - r_1, t = x[27] - r_1;
-    if (!(x[27] > 0) || !(run > 0.1) || !std::isfinite(t)) return 0;
+    if (!(x[27] > 0) || !(std::fabs(run) > 0.01) || !std::isfinite(t)) return 0;
     const double slope = (t - t_f) / run;
     return slope > 0 && slope < 0.5 ? slope : 0;
 }
