@@ -5,10 +5,13 @@
 // request with an equal key reuses the model without building anything. The
 // option word is part of the key: it decides which catalogue or parametric
 // values stand in place of computed ones.
-// Routes: a user section is read from VUVE.EIN; catalogue profiles and
-// parametric shapes are built by the standard shape builder from their main
-// dimensions; flat and round bars and sections given by values get no nodes
-// and lines, their values go to the engine directly.
+// Routes: a user section is read from VUVE.EIN; a catalogue profile the
+// profile manager knows stands on its outline model (fillets, rounded toes
+// and corners), classed by the parts of the standard shape of the same
+// record; other catalogue profiles and parametric shapes are built by the
+// standard shape builder from their main dimensions; flat and round bars
+// and sections given by values get no nodes and lines, their values go to
+// the engine directly.
 //
 // The store's user-section node and line tables are the engine's table
 // snapshot DWQB_Tabellen; the option word DWQB_Option_Word is the engine's
