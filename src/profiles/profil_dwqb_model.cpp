@@ -10,6 +10,7 @@
 #include "base/cp850.h"
 #include "base/invariant.h"
 #include "base/textio.h"
+#include "profiles/catalogue_outline.h"
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
@@ -18,6 +19,7 @@
 #include "profiles/profile_switches.h"
 #include "profiles/profilmodell.h"
 #include "profiles/qimport.h"
+#include "profiles/rolled_outline_points.h"
 #include "profiles/stahlprofil.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
@@ -1062,6 +1064,9 @@ bool Match_Outline_Parts(const Profil_DWQB_Model_Key& key) {
     return true;
 }
 
+// How the standing model was placed.
+Model_Placement placed_at;
+
 // A catalogue profile (from the profile manager's outline where it can be
 // had) or a parametric shape: built, centred (turned where asked), moved to
 // the reference point, and given its section values. The parts it is
@@ -1076,6 +1081,7 @@ void Build_Placed_Model(const Profil_DWQB_Model_Key& key, Model_Parts* parts) {
     double y_min, y_max, z_min, z_max;
     Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
     const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
+    placed_at = {cy, cz, key.turned == '-', key.reference_flag != 0, {key.reference[0], key.reference[1], key.reference[2]}};
     if (key.turned == '-') {
         const double shift[3] = {-cy, -cz, 1.5707963267948966};
         Transform_DWQB_Model(shift);
@@ -1198,67 +1204,6 @@ void Add_Flange_Root_Points(const Profil_DWQB_Model_Key& key) {
     }
 }
 
-// A stress point at (y, z) after the others: the normal stress of its own
-// place (none where the line it lies on carries none), the shear, torsion
-// and warping of the point `like`.
-void Add_Point_Like(int like, double y, double z) {
-    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
-    if (p.n33 >= PROFIL_DWQB_POSITIONS) return;
-    const int at = p.n33++;
-    for (int plane = 0; plane < PROFIL_DWQB_PLANES; plane++) p.planes[plane][at] = p.planes[plane][like];
-    p.planes[PROFIL_PLANE_Y][at] = y;
-    p.planes[PROFIL_PLANE_Z][at] = z;
-    // a line that carries normal stress has 1/A in its plane of N
-    if (p.planes[PROFIL_PLANE_N][like] == 0) return;
-    double e[3];
-    Calc_DWQB_Axial_Coefficients(y, z, 1, 0, 0, 1, 0, e);
-    p.planes[PROFIL_PLANE_N][at] = e[0];
-    p.planes[PROFIL_PLANE_M1][at] = e[1];
-    p.planes[PROFIL_PLANE_M2][at] = e[2];
-}
-
-// The plates of a sloped flange stand on its mid-line, their faces half its
-// local thickness off it: a double-T's and a tee's outer faces lie flat
-// where the rolled flange's are, but their points at the tip lie a little
-// inside the tip, and a channel's flanges keep parallel mid-lines, so that
-// their outer faces fall inside the rolled section's towards the tips
-// (U 200: 1.5 mm at the tip). Under N with M_y and M_z together the tip's
-// outer corner decides: U 200 gave 233.6 N/mm2 where the corner, (b, h/2)
-// from the web's back and the centre, has 235.0. Each sloped flange of a
-// catalogue double-T, tee or channel built of plates gets a point at the
-// rolled outline's tip corner: on the tip's end, as far out along the web as
-// the flat outer face (half the tip's thickness from a double-T's or tee's
-// node, t_f/2 from a channel's), with the shear and torsion of the tip's
-// outer face point.
-void Add_Flange_Tip_Corners(const Profil_DWQB_Model_Key& key) {
-    if (key.record_number <= 0) return;
-    const int family = Get_Profil_Family(key.name);
-    const int kind = family == PROFIL_FAMILY_I ? 0 : family == PROFIL_FAMILY_T ? 1 : family == PROFIL_FAMILY_U ? 2 : -1;
-    if (kind < 0) return;
-    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
-    const Flange_Layout& layout = kFlangeLayouts[kind];
-    if (layout.web >= p.n) return;
-    const int w0 = 33 * layout.web, w1 = w0 + 30;
-    const double wl = std::hypot(Y_At(w1) - Y_At(w0), Z_At(w1) - Z_At(w0));
-    if (!(wl > 0)) return;
-    const double wy = (Y_At(w1) - Y_At(w0)) / wl, wz = (Z_At(w1) - Z_At(w0)) / wl;
-    const double my = Y_At(w0 + 15), mz = Z_At(w0 + 15);
-    for (int line : layout.flanges) {
-        if (line < 0 || line >= p.n || p.n33 >= PROFIL_DWQB_POSITIONS) continue;
-        const int base = 33 * line;
-        const double t_0 = Plane_At(PROFIL_PLANE_T, base), t_10 = Plane_At(PROFIL_PLANE_T, base + 30);
-        if (!(std::fabs(t_0 - t_10) > 1e-6 * std::max(t_0, t_10))) continue;
-        const int tip = t_10 > t_0 ? 0 : 10, centre = base + 3 * tip;
-        const double along = (Y_At(centre) - my) * wy + (Z_At(centre) - mz) * wz;
-        const double out = along < 0 ? -1 : 1;
-        const double reach = kind == 2 ? key.values[3] / 2 : Plane_At(PROFIL_PLANE_T, centre) / 2;
-        const double y = Y_At(centre) + out * reach * wy, z = Z_At(centre) + out * reach * wz;
-        auto outward = [&](int k) { return out * ((Y_At(k) - my) * wy + (Z_At(k) - mz) * wz); };
-        const int face = outward(centre + 1) > outward(centre + 2) ? centre + 1 : centre + 2;
-        Add_Point_Like(face, y, z);
-    }
-}
-
 // A rounded toe or corner (an arc of the outline of its own, not a plate's
 // centre line) holds the extreme fibre of the load that bends towards it
 // somewhere along the arc, between the lines' points at its ends: the
@@ -1290,6 +1235,40 @@ void Add_Arc_Points(void) {
     }
 }
 
+// The points of a catalogue record, and of a shape typed in with its
+// rolled radii, held to the rolled outline, on the plates and on the
+// manager's outline alike (rolled_outline_points.h); the plates' mid-points
+// tell how the outline stands in the builder's frame. False when the model
+// has no such outline.
+bool Hold_To_Rolled_Outline(const Profil_DWQB_Model_Key& key) {
+    const bool record = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0;
+    const bool rolled = key.family >= PROFIL_FAMILY_I && key.family <= PROFIL_FAMILY_I_TURNED && key.record_number <= 0 &&
+                        static_cast<int>(key.values[PROFIL_MODEL_CORNER_VALUE + 2]) == PQ_CORNERS_ROLLED;
+    if (!record && !rolled) return false;
+    const Shape shape = record ? Shape_Of_Family(Get_Profil_Family(key.name)) : Shape_Of_Name(key.name);
+    const char letters[] = {0, 'D', 'T', 'U', 'R', 'L', 'Z'};
+    if (shape == SHAPE_NONE || shape > SHAPE_Z) return false;
+    Catalogue_Outline o{};
+    if (record && !Catalogue_Record_Outline(letters[shape], key.values, &o)) return false;
+    if (rolled) {
+        // a hollow section's outer and inner corner, an open shape's root
+        // and toe
+        const float *v = key.values, root = v[PROFIL_MODEL_CORNER_VALUE], outer = v[PROFIL_MODEL_OUTER_CORNER_VALUE];
+        const bool hollow = shape == SHAPE_RHS;
+        o = {letters[shape], v[0], v[1], v[2], v[3], hollow ? outer : root, hollow ? root : outer, 0, 0};
+    }
+    Part_Table table;
+    Shape_Builder s;
+    s.parts_only = &table;
+    Build_Shape(s, shape, key.record_number, key.values, Corners_Of(key.record_number, shape, key.values));
+    double inside[2 * PROFIL_STORE_LINES];
+    for (int i = 0; i < table.n_lines; i++) {
+        inside[2 * i] = (table.y[table.a[i]] + table.y[table.b[i]]) / 2;
+        inside[2 * i + 1] = (table.z[table.a[i]] + table.z[table.b[i]]) / 2;
+    }
+    return Fit_Points_To_Rolled_Outline(o, inside, table.n_lines, placed_at);
+}
+
 // The model calculated and its line results transferred to the stress
 // services; the status (> 0 failure), the store's mode set on success.
 int Calculate_Model(const Profil_DWQB_Model_Key& key, int mode, Model_Parts parts) {
@@ -1304,8 +1283,7 @@ int Calculate_Model(const Profil_DWQB_Model_Key& key, int mode, Model_Parts part
     const bool transferred = Transfer_DWQB_Line_Results() <= 0;
     if (transferred) {
         Add_Flange_Root_Points(key);
-        if (parts == PARTS_OF_STORE) Add_Flange_Tip_Corners(key);
-        Add_Arc_Points();
+        if (parts == PARTS_OF_ENGINE || !Hold_To_Rolled_Outline(key)) Add_Arc_Points();
     }
     if (transferred && parts == PARTS_OF_STORE) {
         Line_Kinds_From_Store();
