@@ -860,16 +860,20 @@ void Build_Shape(Shape_Builder& s, Shape shape, int record_number, const float* 
     }
 }
 
+// The shape a model stands for: a catalogue record its own family (its type
+// letter), never the shape its name's first letters suggest; the names of
+// the parametric shapes ("Q23", "I-Querschnitt") name theirs.
+Shape Shape_Of_Model(int record_number, const char* name) {
+    const char* n = name ? name : "";
+    return record_number > 0 ? Shape_Of_Family(Get_Profil_Family(n)) : Shape_Of_Name(n);
+}
+
 }  // namespace
 
 int Build_Standard_DWQB_Model(int record_number, const char* name, const float* values, int* built) {
     WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     Shape_Builder s;
-    const char* n = name ? name : "";
-    // A catalogue record is built as its own family (its type letter), never
-    // as the shape its name's first letters suggest; the names of the
-    // parametric shapes ("Q23", "I-Querschnitt") name theirs.
-    const Shape shape = record_number > 0 ? Shape_Of_Family(Get_Profil_Family(n)) : Shape_Of_Name(n);
+    const Shape shape = Shape_Of_Model(record_number, name);
     Store_Angle_Legs(shape == SHAPE_L ? values : nullptr);
     Build_Shape(s, shape, record_number, values, Corners_Of(record_number, shape, values));
     Profil_DWQB_Store.n_lines = std::min(s.n_lines, static_cast<int>(PROFIL_STORE_LINES));
@@ -1027,15 +1031,27 @@ struct Outline_Parts {
     double ratio[5], t[5];
 } outline_parts;
 
-bool Match_Outline_Parts(const Profil_DWQB_Model_Key& key) {
-    outline_parts.n = 0;
-    const Shape shape = Shape_Of_Family(Get_Profil_Family(key.name));
-    if (shape == SHAPE_NONE || outline_lines == 0) return false;
+// The standing model's shape and the parts of its standard shape, listed
+// without a model: what an outline's lines are classed by and what tells
+// how a rolled outline stands in the builder's frame.
+struct Standard_Parts {
+    Shape shape = SHAPE_NONE;
     Part_Table table;
-    Shape_Builder s;
-    s.parts_only = &table;
-    Build_Shape(s, shape, key.record_number, key.values, Corners_Of(key.record_number, shape, key.values));
-    if (table.n_lines != outline_lines) return false;
+} standard_parts;
+
+void List_Standard_Parts(const Profil_DWQB_Model_Key& key) {
+    standard_parts = Standard_Parts{};
+    standard_parts.shape = Shape_Of_Model(key.record_number, key.name);
+    Shape_Builder lister;
+    lister.parts_only = &standard_parts.table;
+    Build_Shape(lister, standard_parts.shape, key.record_number, key.values,
+                Corners_Of(key.record_number, standard_parts.shape, key.values));
+}
+
+bool Match_Outline_Parts(void) {
+    outline_parts.n = 0;
+    const Part_Table& table = standard_parts.table;
+    if (standard_parts.shape == SHAPE_NONE || outline_lines == 0 || table.n_lines != outline_lines) return false;
     bool used[5] = {};
     for (int k = 0; k < outline_lines; k++) {
         const Line_Ends& e = outline_ends[k];
@@ -1077,7 +1093,8 @@ void Build_Placed_Model(const Profil_DWQB_Model_Key& key, Model_Parts* parts) {
     const bool outline = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
                          Is_Profile_Manager_Available() && Build_From_Outline(key.name, key.values);
     if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
-    const bool matched = outline && Match_Outline_Parts(key);
+    List_Standard_Parts(key);
+    const bool matched = outline && Match_Outline_Parts();
     double y_min, y_max, z_min, z_max;
     Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
     const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
@@ -1245,7 +1262,7 @@ bool Hold_To_Rolled_Outline(const Profil_DWQB_Model_Key& key) {
     const bool rolled = key.family >= PROFIL_FAMILY_I && key.family <= PROFIL_FAMILY_I_TURNED && key.record_number <= 0 &&
                         static_cast<int>(key.values[PROFIL_MODEL_CORNER_VALUE + 2]) == PQ_CORNERS_ROLLED;
     if (!record && !rolled) return false;
-    const Shape shape = record ? Shape_Of_Family(Get_Profil_Family(key.name)) : Shape_Of_Name(key.name);
+    const Shape shape = standard_parts.shape;
     const char letters[] = {0, 'D', 'T', 'U', 'R', 'L', 'Z'};
     if (shape == SHAPE_NONE || shape > SHAPE_Z) return false;
     Catalogue_Outline o{};
@@ -1257,10 +1274,7 @@ bool Hold_To_Rolled_Outline(const Profil_DWQB_Model_Key& key) {
         const bool hollow = shape == SHAPE_RHS;
         o = {letters[shape], v[0], v[1], v[2], v[3], hollow ? outer : root, hollow ? root : outer, 0, 0};
     }
-    Part_Table table;
-    Shape_Builder s;
-    s.parts_only = &table;
-    Build_Shape(s, shape, key.record_number, key.values, Corners_Of(key.record_number, shape, key.values));
+    const Part_Table& table = standard_parts.table;
     double inside[2 * PROFIL_STORE_LINES];
     for (int i = 0; i < table.n_lines; i++) {
         inside[2 * i] = (table.y[table.a[i]] + table.y[table.b[i]]) / 2;

@@ -79,6 +79,19 @@ bool Stand_In_Frame(std::vector<Outline_Ring>* rings, const double* inside, int 
     return false;
 }
 
+// Point k moved to (y, z), with the normal stress of that place where its
+// line carries one (1/A in its plane of N).
+void Move_Point(int k, double y, double z) {
+    Plane(PROFIL_PLANE_Y, k) = y;
+    Plane(PROFIL_PLANE_Z, k) = z;
+    if (Plane(PROFIL_PLANE_N, k) == 0) return;
+    double e[3];
+    Calc_DWQB_Axial_Coefficients(y, z, 1, 0, 0, 1, 0, e);
+    Plane(PROFIL_PLANE_N, k) = e[0];
+    Plane(PROFIL_PLANE_M1, k) = e[1];
+    Plane(PROFIL_PLANE_M2, k) = e[2];
+}
+
 }  // namespace
 
 bool Add_Point_Like(int like, double y, double z) {
@@ -86,15 +99,7 @@ bool Add_Point_Like(int like, double y, double z) {
     if (p.n33 >= PROFIL_DWQB_POSITIONS) return false;
     const int at = p.n33++;
     for (int plane = 0; plane < PROFIL_DWQB_PLANES; plane++) Plane(plane, at) = Plane(plane, like);
-    Plane(PROFIL_PLANE_Y, at) = y;
-    Plane(PROFIL_PLANE_Z, at) = z;
-    // a line that carries normal stress has 1/A in its plane of N
-    if (Plane(PROFIL_PLANE_N, like) == 0) return true;
-    double e[3];
-    Calc_DWQB_Axial_Coefficients(y, z, 1, 0, 0, 1, 0, e);
-    Plane(PROFIL_PLANE_N, at) = e[0];
-    Plane(PROFIL_PLANE_M1, at) = e[1];
-    Plane(PROFIL_PLANE_M2, at) = e[2];
+    Move_Point(at, y, z);
     return true;
 }
 
@@ -115,14 +120,7 @@ bool Fit_Points_To_Rolled_Outline(const Catalogue_Outline& o, const double* insi
         const double y = Plane(PROFIL_PLANE_Y, k), z = Plane(PROFIL_PLANE_Z, k);
         Outline_Point at{y, z};
         if (Winding(rings, y, z) != 0 || Nearest_On(rings, y, z, &at) <= tolerance) continue;
-        Plane(PROFIL_PLANE_Y, k) = at.y;
-        Plane(PROFIL_PLANE_Z, k) = at.z;
-        if (Plane(PROFIL_PLANE_N, k) == 0) continue;
-        double e[3];
-        Calc_DWQB_Axial_Coefficients(at.y, at.z, 1, 0, 0, 1, 0, e);
-        Plane(PROFIL_PLANE_N, k) = e[0];
-        Plane(PROFIL_PLANE_M1, k) = e[1];
-        Plane(PROFIL_PLANE_M2, k) = e[2];
+        Move_Point(k, at.y, at.z);
     }
     // the outward corners: the material turns left round them (right where
     // the rings stand mirrored)
