@@ -1,6 +1,6 @@
 // Writes the input file of an example component with the program's own
-// writer: make_input KIND LOADS FILE [EXTENT], KIND one of he280a, rhs,
-// flat, din; LOADS the number of load cases (a fixed set of ten, repeated with a
+// writer: make_input KIND LOADS FILE [EXTENT], KIND one of he280a, he280a-butt
+// (the same joint fully penetrated), rhs, flat, din; LOADS the number of load cases (a fixed set of ten, repeated with a
 // growing factor beyond ten); EXTENT the result extent of the print options
 // (default 1, standard). DATA must name the directory of the profile file.
 // Exit code 0 when the file was written; 2 for a command line it does not
@@ -38,7 +38,7 @@ static int Write_Input(FILE* f, void* record) {
 
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: %s he280a|rhs|flat|din LOADS FILE [EXTENT]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s he280a|he280a-butt|rhs|flat|din LOADS FILE [EXTENT]\n", argv[0]);
         return 2;
     }
     Install_Profile_Section_Model();
@@ -56,10 +56,14 @@ int main(int argc, char** argv) {
     }
     Nahtbild* n = &r->naht;
     double scale = 1.0;
-    if (kind == "he280a") {
+    if (kind == "he280a" || kind == "he280a-butt") {
         n->all_round = 1;
         n->a_w = n->a_w_fo = n->a_w_fu = 7.0;
         r->section_check = 1;
+        if (kind == "he280a-butt") {  // the same joint fully penetrated
+            n->weld_kind = 2;
+            n->full_penetration = 1;
+        }
     } else if (kind == "rhs") {
         Init_Profile_From_Name(&n->profile, "MSH160X80X6.3");
         n->all_round = 1;
