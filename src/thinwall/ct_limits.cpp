@@ -48,6 +48,80 @@ void Epsilons(int rules, int32_t flags, double f_y, double E, double sigma_ref, 
     *eps3_out = eps3;
 }
 
+// The buckling factor k_sigma of a part of the kind under the stress ratio
+// psi (1 for a tube and a part that is not checked).
+double Buckling_Factor(int32_t kind, double psi) {
+    switch (kind) {
+    case CT_OUTSTAND_TIP: return 0.57 - 0.21 * psi + 0.07 * psi * psi;
+    case CT_OUTSTAND_ROOT: return psi >= 0 ? 0.578 / (psi + 0.34) : 1.7 - 5 * psi + 17.1 * psi * psi;
+    case CT_INTERNAL: return psi > 0 ? 8.2 / (psi + 1.05) : 7.81 - 6.29 * psi + 9.78 * psi * psi;
+    default: return 1.0;
+    }
+}
+
+// What the limits of classes 1 to 3 are made of for one part.
+struct Part_Terms {
+    int32_t kind;
+    bool full;              // fully compressed by the check's choice
+    double eps, eps3, alpha, psi, k;
+};
+
+// The c/t limits of the aluminium rules, by buckling class and welding.
+void Aluminium_Limits(const Part_Terms& t, int32_t flags, double ct[3]) {
+    const double g = t.psi >= -1 ? 0.7 + 0.3 * t.psi : 0.8 / (1 - t.psi);
+    const Beta& beta = Aluminium_Beta(flags);
+    for (int i = 0; i < 3; i++) {
+        const double e = i == 2 ? t.eps3 : t.eps;
+        if (t.kind == CT_OUTSTAND_TIP)
+            ct[i] = beta.outstand[i] * t.eps;
+        else if (t.kind == CT_OUTSTAND_ROOT)
+            ct[i] = beta.outstand[i] * t.eps / g;
+        else if (t.kind == CT_INTERNAL)
+            ct[i] = beta.internal[i] * t.eps / g;
+        else if (t.kind == CT_TUBE)
+            ct[i] = (beta.internal[i] * e) * (beta.internal[i] * e) / 9;
+    }
+}
+
+// The b/t limits of DIN 18800; an outstand's limits of classes 1 and 2
+// take no alpha unless the part is fully compressed (alpha_out 1 then).
+void Din_Limits(const Part_Terms& t, double ct[3], double* alpha_out) {
+    const double sk = std::sqrt(t.k);
+    if (t.kind == CT_OUTSTAND_TIP) {
+        ct[0] = 9 * t.eps, ct[1] = 11 * t.eps, ct[2] = 19.6876 * t.eps3 * sk;
+        *alpha_out = 1;
+    } else if (t.kind == CT_OUTSTAND_ROOT) {
+        const double d = t.full ? t.alpha * std::sqrt(t.alpha) : 1.0;
+        if (!t.full) *alpha_out = 1;
+        ct[0] = 9 * t.eps / d, ct[1] = 11 * t.eps / d, ct[2] = 19.6876 * t.eps3 * sk;
+    } else if (t.kind == CT_INTERNAL) {
+        const double a = (t.alpha < 0.5 && !t.full) ? 0.5 : t.alpha;
+        ct[0] = 32 * t.eps / a, ct[1] = 37 * t.eps / a;
+        ct[2] = 27.1367 * t.eps3 * sk * (t.psi > 0 ? 1 - 0.278 * t.psi - 0.025 * t.psi * t.psi : 1.0);
+    } else if (t.kind == CT_TUBE) {
+        ct[0] = 50 * t.eps * t.eps, ct[1] = 70 * t.eps * t.eps, ct[2] = (90 - 10 * (t.psi + 1)) * t.eps3 * t.eps3;
+    }
+}
+
+// The c/t limits of the steel classification table.
+void Steel_Limits(const Part_Terms& t, double ct[3]) {
+    const double sk = std::sqrt(t.k);
+    if (t.kind == CT_OUTSTAND_TIP) {
+        ct[0] = 9 * t.eps / t.alpha, ct[1] = 10 * t.eps / t.alpha, ct[2] = 21 * t.eps3 * sk;
+    } else if (t.kind == CT_OUTSTAND_ROOT) {
+        const double d = t.alpha * std::sqrt(t.alpha);
+        ct[0] = 9 * t.eps / d, ct[1] = 10 * t.eps / d, ct[2] = 21 * t.eps3 * sk;
+    } else if (t.kind == CT_INTERNAL) {
+        if (t.alpha <= 0.5)
+            ct[0] = 36 * t.eps / t.alpha, ct[1] = 41.5 * t.eps / t.alpha;
+        else
+            ct[0] = 396 * t.eps / (13 * t.alpha - 1), ct[1] = 456 * t.eps / (13 * t.alpha - 1);
+        ct[2] = t.psi < -1 ? 62 * t.eps3 * (1 - t.psi) * std::sqrt(-t.psi) : 42 * t.eps3 / (0.67 + 0.33 * t.psi);
+    } else if (t.kind == CT_TUBE) {
+        ct[0] = 50 * t.eps * t.eps, ct[1] = 70 * t.eps * t.eps, ct[2] = 90 * t.eps3 * t.eps3;
+    }
+}
+
 // Limits of one part with code, flags and strengths of the input but the
 // given kind and stresses; the body shared by the part and the section.
 void Limits(int32_t code, int32_t flags, int32_t kind, double f_y, double E, double sigma_ref, double eps_factor,
@@ -71,84 +145,34 @@ void Limits(int32_t code, int32_t flags, int32_t kind, double f_y, double E, dou
         *out = Ct_Grenzwerte{1.0, 1.0, 0.0, -1000.0, 1.0, {0, 0, 0}};
         return;
     }
-    double eps, eps3;
-    Epsilons(rules, flags, f_y, E, sigma_ref, eps_factor, c_max, &eps, &eps3);
-
-    double psi = c_o / c_max, alpha;
-    const bool full = flags & CT_FULLY_COMPRESSED;
+    Part_Terms t{kind, (flags & CT_FULLY_COMPRESSED) != 0, 0, 0, 0, c_o / c_max, 0};
+    Epsilons(rules, flags, f_y, E, sigma_ref, eps_factor, c_max, &t.eps, &t.eps3);
     // The stress blocks of the plastic distribution give the compressed
     // fraction itself, however small: a web or stem that the neutral axis
     // leaves mostly in tension is held by 36 eps / alpha, not by the limit
     // of a web in pure bending (an unequal I under its moment, a tee under
     // tension and M_z lost their plastic resistance to that).
-    const double alpha_blocks = (psi >= 0 || full) ? 1.0 : 1.0 / (1.0 - psi);
+    const double alpha_blocks = (t.psi >= 0 || t.full) ? 1.0 : 1.0 / (1.0 - t.psi);
     // A ratio below -1 is taken as -1: for internal parts this keeps the
     // class 3 limit at 42 eps / 0.34 = 123.5 eps where the steel table would
     // allow 62 eps (1 - psi) sqrt(-psi); on the safe side, and kept so.
-    if (psi < -1) {
-        psi = -1;
-        alpha = full ? 1.0 : 0.5;
+    if (t.psi < -1) {
+        t.psi = -1;
+        t.alpha = t.full ? 1.0 : 0.5;
     } else {
-        alpha = alpha_blocks;
+        t.alpha = alpha_blocks;
     }
-    if ((flags & CT_PLASTIC_ENDS) && rules != CT_RULES_DIN && rules != CT_RULES_ALUMINIUM) alpha = alpha_blocks;
-    double k;
-    switch (kind) {
-    case CT_OUTSTAND_TIP: k = 0.57 - 0.21 * psi + 0.07 * psi * psi; break;
-    case CT_OUTSTAND_ROOT: k = psi >= 0 ? 0.578 / (psi + 0.34) : 1.7 - 5 * psi + 17.1 * psi * psi; break;
-    case CT_INTERNAL: k = psi > 0 ? 8.2 / (psi + 1.05) : 7.81 - 6.29 * psi + 9.78 * psi * psi; break;
-    default: k = 1.0; break;
-    }
+    if ((flags & CT_PLASTIC_ENDS) && rules != CT_RULES_DIN && rules != CT_RULES_ALUMINIUM) t.alpha = alpha_blocks;
+    t.k = Buckling_Factor(kind, t.psi);
     double ct[3] = {0, 0, 0};
-    double alpha_out = alpha;
-    if (rules == CT_RULES_ALUMINIUM) {
-        const double g = psi >= -1 ? 0.7 + 0.3 * psi : 0.8 / (1 - psi);
-        const Beta& beta = Aluminium_Beta(flags);
-        for (int i = 0; i < 3; i++) {
-            const double e = i == 2 ? eps3 : eps;
-            if (kind == CT_OUTSTAND_TIP)
-                ct[i] = beta.outstand[i] * eps;
-            else if (kind == CT_OUTSTAND_ROOT)
-                ct[i] = beta.outstand[i] * eps / g;
-            else if (kind == CT_INTERNAL)
-                ct[i] = beta.internal[i] * eps / g;
-            else if (kind == CT_TUBE)
-                ct[i] = (beta.internal[i] * e) * (beta.internal[i] * e) / 9;
-        }
-    } else if (rules == CT_RULES_DIN) {
-        const double sk = std::sqrt(k);
-        if (kind == CT_OUTSTAND_TIP) {
-            ct[0] = 9 * eps, ct[1] = 11 * eps, ct[2] = 19.6876 * eps3 * sk;
-            alpha_out = 1;
-        } else if (kind == CT_OUTSTAND_ROOT) {
-            const double d = full ? alpha * std::sqrt(alpha) : 1.0;
-            if (!full) alpha_out = 1;
-            ct[0] = 9 * eps / d, ct[1] = 11 * eps / d, ct[2] = 19.6876 * eps3 * sk;
-        } else if (kind == CT_INTERNAL) {
-            const double a = (alpha < 0.5 && !full) ? 0.5 : alpha;
-            ct[0] = 32 * eps / a, ct[1] = 37 * eps / a;
-            ct[2] = 27.1367 * eps3 * sk * (psi > 0 ? 1 - 0.278 * psi - 0.025 * psi * psi : 1.0);
-        } else if (kind == CT_TUBE) {
-            ct[0] = 50 * eps * eps, ct[1] = 70 * eps * eps, ct[2] = (90 - 10 * (psi + 1)) * eps3 * eps3;
-        }
-    } else {
-        const double sk = std::sqrt(k);
-        if (kind == CT_OUTSTAND_TIP) {
-            ct[0] = 9 * eps / alpha, ct[1] = 10 * eps / alpha, ct[2] = 21 * eps3 * sk;
-        } else if (kind == CT_OUTSTAND_ROOT) {
-            const double d = alpha * std::sqrt(alpha);
-            ct[0] = 9 * eps / d, ct[1] = 10 * eps / d, ct[2] = 21 * eps3 * sk;
-        } else if (kind == CT_INTERNAL) {
-            if (alpha <= 0.5)
-                ct[0] = 36 * eps / alpha, ct[1] = 41.5 * eps / alpha;
-            else
-                ct[0] = 396 * eps / (13 * alpha - 1), ct[1] = 456 * eps / (13 * alpha - 1);
-            ct[2] = psi < -1 ? 62 * eps3 * (1 - psi) * std::sqrt(-psi) : 42 * eps3 / (0.67 + 0.33 * psi);
-        } else if (kind == CT_TUBE) {
-            ct[0] = 50 * eps * eps, ct[1] = 70 * eps * eps, ct[2] = 90 * eps3 * eps3;
-        }
-    }
-    *out = Ct_Grenzwerte{eps, eps3, alpha_out, psi, k, {ct[0], ct[1], ct[2]}};
+    double alpha_out = t.alpha;
+    if (rules == CT_RULES_ALUMINIUM)
+        Aluminium_Limits(t, flags, ct);
+    else if (rules == CT_RULES_DIN)
+        Din_Limits(t, ct, &alpha_out);
+    else
+        Steel_Limits(t, ct);
+    *out = Ct_Grenzwerte{t.eps, t.eps3, alpha_out, t.psi, t.k, {ct[0], ct[1], ct[2]}};
 }
 
 // The utilisations of a part of ratio c in its group and overall: class 3
