@@ -217,6 +217,14 @@ inline std::array<float, 39> ProfilData_Values(const std::map<int, float>& profi
     return w;
 }
 
+// A PROFIL record's 35 values as the profile manager's record of the same
+// values.
+inline std::array<float, 39> As_ProfilData(const std::array<float, 35>& v) {
+    std::map<int, float> profil;
+    for (int k = 0; k < 35; k++) profil[k] = v[k];
+    return ProfilData_Values(profil);
+}
+
 // A profile typed in by its dimensions (mm), both flanges alike.
 inline Stahlprofil Typed_Profile(int type, double h, double t_w, double b, double t_f) {
     Stahlprofil p;
