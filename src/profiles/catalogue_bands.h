@@ -76,7 +76,7 @@ int Series_To_Judge(char letter, Series series, Series out[MAX_SERIES_JUDGED]);
 // Whether an outline has the shape a series' tables are of, so that a
 // record of no known series may be held by that series' row: the W shapes
 // and HP piles have parallel flanges, the piles' web as thick as their
-// flanges (within 5 %; the catalogue's lie within 2 %), the S shapes and C
+// flanges (within HP_WALL_SHARE, as under an HP designation), the S shapes and C
 // channels flanges sloped (1:6). The European rows hold every shape.
 bool Series_Shape_Of(char letter, Series series, const Catalogue_Outline& outline);
 

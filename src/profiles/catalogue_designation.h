@@ -11,8 +11,10 @@
 // chose, so such a record is refused, not taken for the size it holds.
 //
 // The statements are ranges of a record's values in the record's units
-// (cm, cm²): exact sizes within half a unit of the last digit given (a
-// series table's dimensions likewise), the mass per metre as the area it
+// (cm, cm²): a size the name spells out, or its series' table gives, is a
+// nominal size, held within 1 % of it and never beyond half a unit of the
+// last digit written (an angle's "4" is a wall of 4.00 mm within 0.04, not
+// anything from 3.5 to 4.5; "168.3" within 0.05 mm), the mass per metre as the area it
 // gives with a density of 7850 kg/m³, nominal sizes of the American shapes
 // within bands of what a group of one pair of rolls allows (the table in
 // catalogue_designation.cpp). A size of the published tables (data/profiles)
@@ -29,7 +31,9 @@
 // h - 2 t_f; the width beside the web b - t_w; the area (from the mass per
 // metre); the slope of the inner flange faces (rise per unit run); the root
 // radius (a rolled section's is above 0: lo is 0, hi unbounded, where its
-// size's table gives none); the web's and the flanges' thickness t_w and t_f.
+// size's table gives none); the web's and the flanges' thickness t_w and t_f;
+// the web's thickness as a share of the flanges' (t_w / t_f: the HP piles'
+// web is as thick as their flanges).
 enum Stated_Kind {
     STATED_H,
     STATED_B,
@@ -41,7 +45,14 @@ enum Stated_Kind {
     STATED_ROOT,
     STATED_WEB,
     STATED_FLANGE,
+    STATED_WEB_TO_FLANGE,
 };
+
+// How far an HP pile's web may differ from its flanges' thickness, as a
+// share: the tables convert inches to millimetres (HP 250 x 250 x 62: web
+// 10.5, flanges 10.7 mm, 1.9 % apart; every other shipped pile has both
+// alike) and the margin of 0.5 %, rounded up.
+constexpr double HP_WALL_SHARE = 0.024;
 
 struct Stated_Range {
     Stated_Kind kind;

@@ -224,6 +224,11 @@ Stated_Value Stated_Of(const Record& r, const Stated_Range& s) {
     }
     case STATED_WEB: return {Range_Residual(r.x[tw], s.lo, s.hi), {tw, -1, -1}, near(r.x[tw])};
     case STATED_FLANGE: return {Range_Residual(r.x[tf], s.lo, s.hi), {tf, -1, -1}, near(r.x[tf])};
+    case STATED_WEB_TO_FLANGE: {
+        // Named by the web, with the flanges' thickness for it.
+        const double share = r.x[tw] / r.x[tf];
+        return {Range_Residual(share, s.lo, s.hi), {tw, tf, -1}, std::clamp(share, s.lo, s.hi) * r.x[tf]};
+    }
     }
     return {0, {-1, -1, -1}, NAN};
 }

@@ -338,6 +338,38 @@ struct Refused_Record {
 };
 std::map<std::string, Refused_Record> refused;
 constexpr size_t REFUSED_KEPT = 1000;
+// The judgement of each record read in this process, by everything it
+// depends on (letter, type code, the values' bytes, name and alias): a run
+// reads one record a dozen times and more (every look-up of the profile),
+// and judging it costs a few hundred thousand instructions each time.
+// Bounded; when full it starts afresh.
+std::map<std::string, bool> judged;
+constexpr size_t JUDGED_KEPT = 4096;
+long judgements = 0;  // records judged in this process (Profil_Records_Judged)
+
+std::string Judgement_Key(const char* name, char letter, int code, const float* values, int count, const char* alias) {
+    std::string key(1, letter);
+    key.append(reinterpret_cast<const char*>(&code), sizeof code);
+    key.append(reinterpret_cast<const char*>(values), sizeof(float) * static_cast<size_t>(count));
+    // Name and alias each ended by a NUL, so that no two pairs give one key.
+    key.append(name ? name : "").push_back('\0');
+    key.append(alias ? alias : "").push_back('\0');
+    return key;
+}
+
+// Whether the record agrees with its outline and designation, judged once
+// per record in the process.
+bool Outline_Agrees(const char* name, const std::string& shown, char letter, int code, const float* values, int count,
+                    const char* alias) {
+    std::string key = Judgement_Key(name, letter, code, values, count, alias);
+    if (const auto found = judged.find(key); found != judged.end()) return found->second;
+    const bool agrees = count == PROFIL_VALUE_COUNT ? Profil_Outline_Agrees(letter, values, shown.c_str())
+                                                    : ProfilData_Outline_Agrees(letter, code, values, name, alias);
+    judgements++;
+    if (judged.size() >= JUDGED_KEPT) judged.clear();
+    judged.emplace(std::move(key), agrees);
+    return agrees;
+}
 
 // The name as the notices show it: at most 39 characters (the longest
 // name of ProfilData.bin; a PROFIL designation has 16), no trailing blanks.
@@ -349,6 +381,8 @@ std::string Shown_Name(const char* name) {
 }
 
 }  // namespace
+
+long Profil_Records_Judged(void) { return judgements; }
 
 void Forget_Profil_Value_Notices(void) {
     reported.clear();
@@ -365,11 +399,7 @@ int Profil_Record_Plausible(const char* name, char letter, int code, float* valu
     for (int i = 0; i < count && family; i++)
         if (!std::isfinite(values[i])) return 1;
     const std::string shown = Shown_Name(name);
-    if (family) {
-        const bool agrees = count == PROFIL_VALUE_COUNT ? Profil_Outline_Agrees(letter, values, shown.c_str())
-                                                        : ProfilData_Outline_Agrees(letter, code, values, name, alias);
-        if (agrees) return 1;
-    }
+    if (family && Outline_Agrees(name, shown, letter, code, values, count, alias)) return 1;
     if (refused.size() < REFUSED_KEPT || refused.count(shown))
         refused[shown] = Refused_Record{letter, code, record, std::vector<float>(values, values + count),
                                         name ? name : "", alias ? alias : ""};

@@ -134,8 +134,13 @@ int Profil_Values_Usable(const char* name, const float* values, int count);
 // alike; record is its 1-based number in the file for the notice, or -1.
 // The record is held to what its designation states as well (a
 // ProfilData.bin record's alias, when given, too).
+// A record is judged once per process: the same record read again (every
+// look-up of a profile reads it) takes the judgement it had.
 int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count, long record = -1,
                             const char* alias = nullptr);
+// How many records have been judged against their outlines in this
+// process, each once.
+long Profil_Records_Judged(void);
 // Tells the user once per name and run that the designation `name` stands
 // on more than one record of the profile file `file` ("PROFIL",
 // "ProfilData.bin"; the records' 0-based numbers), and keeps why for

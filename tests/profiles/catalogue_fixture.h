@@ -21,6 +21,7 @@
 
 #include "platform/msgbox.h"
 #include "profiles/catalogue_plausibility.h"
+#include "profiles/catalogue_ties.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/stahlprofil.h"
@@ -215,6 +216,62 @@ inline std::array<float, 39> ProfilData_Values(const std::map<int, float>& profi
     std::array<float, 39> w{};
     for (const auto& [i, v] : To_ProfilData(profil)) w[i] = v;
     return w;
+}
+
+// A PROFIL record's 35 values as the profile manager's record of the same
+// values.
+inline std::array<float, 39> As_ProfilData(const std::array<float, 35>& v) {
+    std::map<int, float> profil;
+    for (int k = 0; k < 35; k++) profil[k] = v[k];
+    return ProfilData_Values(profil);
+}
+
+// The PROFIL values of an outline (cm), as its section gives them: the
+// record of a section the catalogue does not ship.
+inline std::array<float, 35> Of_Outline(const Catalogue_Outline& o) {
+    Catalogue_Section s{};
+    EXPECT_EQ(Catalogue_Outline_Section(&o, &s), 1) << o.letter;
+    std::array<float, 35> v{};
+    const double values[][2] = {{0, o.h},          {1, o.b},          {2, o.t_w},          {3, o.t_f},
+                                {4, s.A},          {6, s.e_z},        {7, s.e_y},          {8, s.tan_alpha},
+                                {9, s.I_y},        {10, s.I_z},       {13, s.I_1},         {14, s.W_1_top[0]},
+                                {15, s.W_1_bottom[0]}, {16, s.W_pl_y}, {17, s.W_pl_y},     {18, s.I_2},
+                                {19, s.W_2_left[0]}, {20, s.W_2_right[0]}, {21, s.W_pl_z}, {22, s.W_pl_z},
+                                {23, s.I_t[0]},    {24, s.I_w[0]},    {25, o.r_1},         {26, o.r_2}};
+    for (const auto& [i, x] : values) v[static_cast<int>(i)] = static_cast<float>(x);
+    if (catalogue::Flanges_May_Slope(o.letter)) v[27] = static_cast<float>(o.t_f + o.r_1);
+    return v;
+}
+
+// A shipped record with dimension `index` (a wall: both 2 and 3, a hollow
+// section's corner radii with it; a tube's diameter: 0 and 1) times factor,
+// every section value moved with its outline: a section of its own, whose
+// values agree among themselves.
+inline std::array<float, 35> Resized(const Shipped& r, int index, float factor) {
+    std::array<float, 35> v = r.v;
+    Catalogue_Outline before, after;
+    Catalogue_Record_Outline(r.letter, v.data(), &before);
+    if (index == 2 && r.letter != 'D' && r.letter != 'U' && r.letter != 'T') {
+        v[2] *= factor, v[3] *= factor;
+        if (r.letter == 'R') v[25] *= factor, v[26] *= factor;
+    } else {
+        v[index] *= factor;
+        if (r.letter == 'K') v[1 - index] = v[index];
+    }
+    Catalogue_Record_Outline(r.letter, v.data(), &after);
+    Catalogue_Section a{}, b{};
+    EXPECT_EQ(Catalogue_Outline_Section(&before, &a), 1) << r.name;
+    EXPECT_EQ(Catalogue_Outline_Section(&after, &b), 1) << r.name;
+    const std::pair<int, std::pair<double, double>> moved[] = {
+        {4, {a.A, b.A}},         {6, {a.e_z, b.e_z}},     {7, {a.e_y, b.e_y}},       {9, {a.I_y, b.I_y}},
+        {10, {a.I_z, b.I_z}},    {13, {a.I_1, b.I_1}},    {14, {a.W_1_top[0], b.W_1_top[0]}},
+        {15, {a.W_1_bottom[0], b.W_1_bottom[0]}},         {16, {a.W_pl_y, b.W_pl_y}}, {17, {a.W_pl_y, b.W_pl_y}},
+        {18, {a.I_2, b.I_2}},    {19, {a.W_2_left[0], b.W_2_left[0]}}, {20, {a.W_2_right[0], b.W_2_right[0]}},
+        {21, {a.W_pl_z, b.W_pl_z}}, {22, {a.W_pl_z, b.W_pl_z}}, {23, {a.I_t[0], b.I_t[0]}}};
+    for (const auto& [i, ab] : moved)
+        if (ab.first != 0) v[i] = static_cast<float>(v[i] * ab.second / ab.first);
+    if (a.tan_alpha != 0) v[8] = static_cast<float>(b.tan_alpha);
+    return v;
 }
 
 // A profile typed in by its dimensions (mm), both flanges alike.

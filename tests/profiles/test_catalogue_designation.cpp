@@ -14,14 +14,6 @@ using namespace testutil;
 
 namespace {
 
-// A PROFIL record's 35 values as the profile manager's record of the same
-// values.
-std::array<float, 39> As_ProfilData(const std::array<float, 35>& v) {
-    std::map<int, float> profil;
-    for (int k = 0; k < 35; k++) profil[k] = v[k];
-    return ProfilData_Values(profil);
-}
-
 // Every designation of the shipped file names a series known here, of the
 // record's own family: the rule holds for every series the catalogue ships
 // (their records agree with it: CatalogueOutline.EveryShippedRecordAgrees...).

@@ -139,6 +139,49 @@ TEST_F(CatalogueTest, RecordWithAValueThatIsNoNumberIsRefusedAndNamed) {
               "Profildatei PROFIL: Profil HE280A, Wert Nr. 4 ist keine g\x81ltige Zahl - das Profil wird nicht verwendet");
 }
 
+// A run looks its profile up a dozen times and more (15 on the Eurocode
+// road of the example, 17 on DIN's), and each look-up judged the record
+// anew, some 250,000 instructions each. A record is judged once per
+// process: the same bytes under the same name take the judgement they had,
+// on both roads; a record with another value, or the same values under
+// another name, is judged again; a refused record stays refused, told once.
+TEST_F(CatalogueTest, ARecordIsJudgedOncePerRun) {
+    // Records of their own in this process, whatever other tests (or this
+    // one, repeated) have judged: a warping constant a few millionths off.
+    static int round = 0;
+    const float own = 1 + 4e-6f * static_cast<float>(++round);
+    std::map<int, float> he280a = Shipped_Values("HE280A"), thick = Shipped_Values("HE300B");
+    he280a[24] *= own;
+    thick[24] *= own;
+    thick[2] *= 1.1f;  // its web 10 % thick: refused under its name
+    Write_File(tree.Data("PROFIL"), Profil_Record("HE280A", 'D', he280a) + Profil_Record("HE300B", 'D', thick));
+    float v[35];
+    char code[8];
+    const long before = Profil_Records_Judged();
+    for (int k = 0; k < 15; k++) {
+        ASSERT_NE(Get_Profile_Record("HE280A"), nullptr);
+        EXPECT_EQ(Get_Profil_Values("HE280A", v, code), 1);
+        EXPECT_EQ(Get_Profile_Record("HE300B"), nullptr);
+    }
+    EXPECT_EQ(Profil_Records_Judged() - before, 2);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_NE(VEK_Recorded_Messages()[0].lines.at(0).find("Profil HE300B, Wert Nr. 2 = 1.21"), std::string::npos);
+    // The same values under the manager's layout are another record.
+    const std::array<float, 39> w = ProfilData_Values(he280a);
+    float copy[39];
+    for (int k = 0; k < 3; k++) {
+        std::copy(w.begin(), w.end(), copy);
+        EXPECT_EQ(Profil_Record_Plausible("HE280A", 'D', 0, copy, 39), 1);
+        std::copy(w.begin(), w.end(), copy);
+        EXPECT_EQ(Profil_Record_Plausible("SONDER1", 'D', 0, copy, 39), 1);
+        std::copy(w.begin(), w.end(), copy);
+        copy[4] *= 1.1f;  // its area 10 % high
+        EXPECT_EQ(Profil_Record_Plausible("HE280A", 'D', 0, copy, 39), 0);
+        EXPECT_TRUE(std::isnan(copy[4]));
+    }
+    EXPECT_EQ(Profil_Records_Judged() - before, 5);
+}
+
 // The warping constant the generator works out for a channel without a
 // published one. Its method is held to the published I_w of UPN 100, 120
 // and 140 (410, 900, 1800 cm6, given to three figures: 1.5 %) by generating
