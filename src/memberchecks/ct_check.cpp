@@ -558,14 +558,13 @@ void Part_Places(const Stahlprofil* p, Part_Place q[3]) {
     }
     switch (t) {
     case PROFILTYP_FLACH: case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
-    case PROFILTYP_HALB_I:
         q[2] = plain(PART_PLAIN, 0, p->t_fo + o_o - z_s, 0, h - z_s - p->t_fu - o_u);
         break;
     case PROFILTYP_C: case PROFILTYP_U:
         q[2] = plain(PART_PLAIN, -y_s - t_w / 2, p->t_fo + o_o - z_s, -y_s - t_w / 2, h - z_s - p->t_fo - o_o);
         break;
-    case PROFILTYP_T:
-        // the lower end is the free tip of the stem
+    case PROFILTYP_T: case PROFILTYP_HALB_I:
+        // the lower end is the free tip of the stem, a half I's as a tee's
         q[2] = plain(PART_OUTSTAND, 0, h - z_s - p->t_fu - o_u, 0, p->t_fo + o_o - z_s);
         break;
     case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
@@ -744,22 +743,18 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
     Part_Place places[3];
     Part_Places(p, places);
     // Each part under the blocks of the whole section; a part on a principal
-    // axis through the centroid under the worse of those of the forces
-    // without the moment across it and of those that carry that moment with
-    // the material farthest from it (Calc_Part_Planes).
+    // axis through the centroid under the worse of those and the blocks of
+    // the forces without the moment across it (Part_Plastic_Field).
     const double J[3] = {p->I_z, p->I_y, p->I_yz};
     const double size = std::fmax(p->h, std::fmax(p->b_fo, p->b_fu));
     for (int i = 0; i < 3; i++) {
         const Part_Place& q = places[i];
         const double y[2] = {q.ya, q.yb}, z[2] = {q.za, q.zb};
-        double e[2], g[3] = {plane[0], plane[1], plane[2]};
-        if (q.form != PART_TWO_WEBS && Part_Axis(J, y, z, size, e)) {
-            double free[3], across[3];
-            Calc_Part_Planes(rings, n, -N, M, e, p->t_w / 2, f_y, free, across);
-            const int kind = q.form == PART_OUTSTAND ? CT_OUTSTAND_TIP : CT_INTERNAL;
-            const double* worse = Part_More_Severe(kind, y, z, free, across) ? across : free;
-            for (int k = 0; k < 3; k++) g[k] = worse[k];
-        }
+        double e[2], free[3], g[3];
+        const bool on_axis = q.form != PART_TWO_WEBS && Part_Axis(J, y, z, size, e);
+        if (on_axis) Calc_Part_Free_Plane(rings, n, -N, M, e, f_y, free);
+        const int kind = q.form == PART_OUTSTAND ? CT_OUTSTAND_TIP : CT_INTERNAL;
+        Part_Plastic_Field(kind, y, z, -N, plane, on_axis ? free : nullptr, f_y, g);
         Field pf = f;
         pf.s_N = g[0], pf.c_y = g[1], pf.c_z = g[2];
         if (pf.c_y == 0 && pf.c_z == 0) {

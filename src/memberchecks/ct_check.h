@@ -86,10 +86,9 @@ void Calc_Alpha_Elastic(const Stahlprofil* profile, double* alpha_top, double* a
 // moments in the direction of M_y and M_z together (plastic_axis): on the
 // outline of a rolled profile or the plates of a welded one, each plate's
 // blocks at f_y (N/mm2) times its own yield strength over the profile's; a
-// part on a principal axis (the web of a double-T or a tee) under the
-// worse of the blocks of the forces without the moment about that axis and
-// of those where that moment has taken the material farthest from the
-// part (Calc_Part_Planes). Where there is
+// part on a principal axis (the web of a double-T, a tee's stem) under the
+// worse of those and the blocks of the forces without the moment about that
+// axis (Part_Plastic_Field). Where there is
 // no such distribution (N alone, round sections, types without plates here,
 // f_y not positive) the elastic alpha is given. Outputs as above; the
 // stresses are the elastic ones.

@@ -439,8 +439,8 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
 // passed its shear resistance stopped the method before that (its shear
 // check says so) and left the band with none, and the bound's utilisation
 // jumped where the shear passed. Beyond 1 the bound is the reciprocal of
-// the load factor on N, the moments and the torsion together: at the
-// acting forces a band the torsion uses up sent it without limit
+// the load factor on all the forces together: at the acting forces a band
+// the torsion or the shear uses up sent it without limit
 // (Calc_Open_Outline_Utilisation). f: the method's forces (kN, kNcm).
 void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], TSV_Ergebnis* result,
                       float* work) {
@@ -472,6 +472,7 @@ void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], T
         s.record->outline.U = U;
         s.record->outline.U_plates = result->U;
         s.record->outline.f_yd = m.f_yd;
+        for (int k = 0; k < OUTLINE_BANDS; k++) s.record->outline.shear_spent[k] = shear.u[k] >= 1;
     }
     if (!(U > result->U)) return;
     result->U = U;
@@ -500,7 +501,7 @@ void Run_Outline(Check_State& s, Model_State& m) {
     const double M_pl_N = Calc_Outline_Moment_Y(in.outline, shear.strength, 1000 * f[0]) / 1e6;
     const bool raised = U_NM > 1 && U_NM != Calc_Outline_Utilisation(in.outline, shear.strength, 1000 * f[0],
                                                                       1e4 * f[4], 1e4 * f[5]);
-    if (s.record) s.record->outline = Outline_Result{OUTLINE_HOLLOW, U, 0, U_NM, m.f_yd, M_pl_N, shear, raised};
+    if (s.record) s.record->outline = Outline_Result{OUTLINE_HOLLOW, U, 0, U_NM, m.f_yd, M_pl_N, shear, raised, {0, 0, 0}};
     Out("%sAusnutzung aus den plastischen Spannungsbl\x94" "cken des Umrisses:  U = %.3f\n", Member_Check_Prefix, U);
     Take_Plastic_Result(s, m, U, 100 * M_pl_N);
 }

@@ -525,25 +525,19 @@ double Limit_Factor_Reciprocal(const Plastic_Outline* o, Strengths strengths, do
 // The utilisation of N and the moments on the bands at the strengths that
 // shear(v, t, s) gives them under v times the shear forces and t times the
 // torsion: up to 1 its value at the forces as they act; beyond it the
-// reciprocal of the largest factor on N, the moments and the torsion
-// together at which the bands, at the strengths the acting shear forces
-// and the factored torsion leave them, still carry the factored N and
-// moments. The torsion thus counts as a load on the plates, as N and the
-// moments do, and the value goes on continuously from 1 and never falls
-// as it grows, where the utilisation at the acting forces ran up without
-// bound once the torsion used a band up. The shear forces keep reducing
-// the strengths as they act (without torsion the value is the one at the
-// acting forces); only where they alone leave nothing that carries N and
-// the moments are they factored with the rest.
+// reciprocal of the largest factor on all of them together - N, the
+// moments, the shear forces and the torsion - at which the bands, at the
+// strengths the factored shear and torsion leave them, still carry the
+// factored N and moments. So the value goes on continuously from 1 and
+// never falls as any of them grows, where the utilisation at the acting
+// forces ran up without bound once the shear or the torsion used a band
+// all but up (and stood still at what the bands it left could carry).
 template <class Shear>
 double Load_Factor_Utilisation(const Plastic_Outline* o, Shear shear, double N, double M_y, double M_z) {
     double s[OUTLINE_BANDS];
     shear(1.0, 1.0, s);
     const double U = Outline_Utilisation(o, s, N, M_y, M_z);
     if (!(U > 1)) return U;
-    shear(1.0, 0.0, s);
-    if (Outline_Utilisation(o, s, N, M_y, M_z) < INFINITY)
-        return Limit_Factor_Reciprocal(o, [&](double lambda, double* at) { shear(1.0, lambda, at); }, U, N, M_y, M_z);
     return Limit_Factor_Reciprocal(o, [&](double lambda, double* at) { shear(lambda, lambda, at); }, U, N, M_y, M_z);
 }
 

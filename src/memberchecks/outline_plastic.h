@@ -147,15 +147,14 @@ int Calc_Open_Shear(const Plastic_Outline* outline, const Open_Plates* plates, d
 // bands have the strengths the shear forces and the torsion leave them (as
 // Calc_Open_Shear or Calc_Hollow_Shear give them; V in kN, T_t in kNm):
 // up to 1 that of Calc_Outline_Utilisation at the strengths of the forces
-// as they act; beyond, the reciprocal of the largest factor on N, the
-// moments and the torsion together - the torsion taking the strengths with
-// it - at which the bands, with the shear forces as they act, still carry
-// N and the moments; so the value goes on continuously from 1 and never
-// falls as the torsion grows, also where it uses a band up. (Without
-// torsion that is the value at the acting forces.) Where the acting shear
-// forces alone leave nothing that carries N and the moments, the factor is
-// on all the forces. 1000 for a null argument, an outline or plates the
-// shear functions refuse, or no strength at all.
+// as they act; beyond, the reciprocal of the largest factor on all the
+// forces together - N, the moments, the shear forces and the torsion, these
+// two taking the strengths with them - at which the bands still carry N and
+// the moments; so the value goes on continuously from 1 and never falls as
+// any force grows, also where the shear or the torsion uses a band up (at
+// the acting forces the value then ran up without bound, or stood still at
+// what the other bands carry). 1000 for a null argument, an outline or
+// plates the shear functions refuse, or no strength at all.
 double Calc_Open_Outline_Utilisation(const Plastic_Outline* outline, const Open_Plates* plates, double f_yd, double V_y,
                                      double V_z, double T_t, double N, double M_y, double M_z);
 double Calc_Hollow_Outline_Utilisation(const Plastic_Outline* outline, double f_yd, double V_y, double V_z, double T_t,
@@ -171,6 +170,9 @@ struct Outline_Result {
     double M_pl_N;       // hollow: plastic moment about y under N and shear (kNm)
     Hollow_Shear shear;  // hollow
     int U_NM_raised;     // hollow: U_NM beyond 1 from the load factor, not at the acting forces' strengths
+    // sloped, roots: per band whether the acting shear and torsion alone
+    // pass the plastic shear resistance of its plate (Open_Shear's u >= 1)
+    int shear_spent[OUTLINE_BANDS];
 };
 
 #endif

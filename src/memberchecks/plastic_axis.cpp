@@ -266,85 +266,6 @@ int Scaled_Plane(const Plastic_Ring* rings, int n, double ny, double nz, double 
     return 1;
 }
 
-// ---- a part on a principal axis -------------------------------------------
-//
-// The moment whose stresses grow across such a part (u = e.r, the part on
-// u = 0) is carried by the material farthest from the part: blocks beyond
-// |u| = u0, tension on the side the moment stretches, u0 where they carry
-// it. What lies within carries N and the moment along the part with one
-// axis across it.
-
-// The section across a part: the rings with the extent of each in u and
-// its own weighted moments, the part's direction and, for the last u0
-// tried, what lies within |u| < u0 (kept from call to call).
-struct Across {
-    const Plastic_Ring* r = nullptr;
-    int n = 0;
-    double e[2] = {0, 0};
-    std::vector<double> u_lo, u_hi;
-    std::vector<Moments> own;
-    std::vector<std::vector<Outline_Point>> pieces;
-    std::vector<Plastic_Ring> within;
-    Section rest;
-};
-
-void Measure_Across(Across& a) {
-    const size_t n = static_cast<size_t>(a.n);
-    a.u_lo.assign(n, HUGE_VAL), a.u_hi.assign(n, -HUGE_VAL), a.own.assign(n, Moments{});
-    for (size_t k = 0; k < n; k++) {
-        const Plastic_Ring& r = a.r[k];
-        for (int c = 0; c < r.n; c++) {
-            const double u = a.e[0] * r.points[c].y + a.e[1] * r.points[c].z;
-            a.u_lo[k] = std::min(a.u_lo[k], u), a.u_hi[k] = std::max(a.u_hi[k], u);
-        }
-        Add_Polygon(r.points, r.n, r.share, &a.own[k]);
-    }
-}
-
-// The weighted moments of the rings where s u > u0 (s = 1 or -1).
-Moments Beyond(const Across& a, double s, double u0) {
-    Moments m;
-    static std::vector<Outline_Point> cut;
-    for (size_t k = 0; k < static_cast<size_t>(a.n); k++) {
-        const double lo = s > 0 ? a.u_lo[k] : -a.u_hi[k], hi = s > 0 ? a.u_hi[k] : -a.u_lo[k];
-        if (hi <= u0) continue;
-        if (lo > u0) {
-            m.a += a.own[k].a, m.s_y += a.own[k].s_y, m.s_z += a.own[k].s_z;
-            continue;
-        }
-        Clip_Below(a.r[k].points, a.r[k].n, -s * a.e[0], -s * a.e[1], u0, &cut);
-        if (cut.size() >= 3) Add_Polygon(cut.data(), static_cast<int>(cut.size()), a.r[k].share, &m);
-    }
-    return m;
-}
-
-// The rings within |u| < u0 into a.rest.
-void Cut_Within(Across& a, double u0) {
-    static std::vector<Outline_Point> once;
-    a.pieces.resize(static_cast<size_t>(a.n));
-    a.within.clear();
-    for (size_t k = 0; k < static_cast<size_t>(a.n); k++) {
-        const Plastic_Ring& r = a.r[k];
-        if (a.u_hi[k] <= -u0 || a.u_lo[k] >= u0) continue;
-        if (a.u_lo[k] > -u0 && a.u_hi[k] < u0) {
-            a.within.push_back(r);
-            continue;
-        }
-        std::vector<Outline_Point>& piece = a.pieces[k];
-        Clip_Below(r.points, r.n, a.e[0], a.e[1], -u0, &once);
-        if (once.size() >= 3) Clip_Below(once.data(), static_cast<int>(once.size()), -a.e[0], -a.e[1], -u0, &piece);
-        else piece.clear();
-        if (piece.size() >= 3) a.within.push_back({piece.data(), static_cast<int>(piece.size()), r.share});
-    }
-    Read(a.within.data(), static_cast<int>(a.within.size()), &a.rest, false);
-}
-
-// The moment across of the outer blocks beyond u0 over f_y.
-double Outer_Moment(const Across& a, double u0) {
-    const Moments p = Beyond(a, 1, u0), q = Beyond(a, -1, u0);
-    return a.e[0] * (p.s_y - q.s_y) + a.e[1] * (p.s_z - q.s_z);
-}
-
 // ---- the section of the blocks ------------------------------------------
 
 // Extents and second moments of a set of rings about a point: the measure
@@ -716,68 +637,23 @@ int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double 
     return Scaled_Plane(rings, n, ny, nz, d, f_y, plane);
 }
 
-int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
-                              double keep, double f_y, double plane[3]) {
-    if (!rings || n <= 0 || !M || !e || !plane || !(f_y > 0) || !std::isfinite(N + M[0] + M[1] + e[0] + e[1] + keep))
-        return 0;
-    const double length = std::hypot(e[0], e[1]);
-    if (!(length > 0)) return 0;
-    static Across a;  // its vectors kept for the next call
-    a.r = rings, a.n = n;
-    a.e[0] = e[0] / length, a.e[1] = e[1] / length;
-    const double along[2] = {-a.e[1], a.e[0]};
-    const double M_e = M[0] * a.e[0] + M[1] * a.e[1], M_o = M[0] * along[0] + M[1] * along[1];
-    double size = 0, area = 0;
-    for (int k = 0; k < n; k++) {
-        area += rings[k].share * Signed_Area(rings[k].points, rings[k].n, nullptr, nullptr);
-        for (int c = 0; c < rings[k].n; c++)
-            size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
-    }
-    // (as Calc_Plastic_Plane: a moment too small to turn any block is none)
-    const double least = 1e-10 * (std::fabs(N) + f_y * std::fabs(area)) * size;
-    // N alone within where nothing stresses the part along it: one block
-    const double none[2] = {0, 0}, only_along[2] = {M_o * along[0], M_o * along[1]};
-    if (std::fabs(M_o) <= least) return Calc_Plastic_Plane(rings, n, N, none, f_y, plane);
-    if (std::fabs(M_e) <= least) return Calc_Plastic_Plane(rings, n, N, only_along, f_y, plane);
-    Measure_Across(a);
-    double u_max = 0;
-    for (size_t k = 0; k < static_cast<size_t>(n); k++) u_max = std::max({u_max, a.u_hi[k], -a.u_lo[k]});
-    // the part keeps its own width; where what lies beyond it cannot carry
-    // the moment across, the section cannot either
-    const double u_min = std::min(std::max(keep, 0.0), u_max), wanted = std::fabs(M_e) / f_y;
-    double u0 = u_min;
-    const double f_lo = Outer_Moment(a, u_min) - wanted;
-    if (f_lo > 0) {
-        auto f = [&](double u) { return Outer_Moment(a, u) - wanted; };
-        u0 = Root(f, u_min, u_max, f_lo, -wanted, 1e-9 * u_max);
-    }
-    const double s_e = M_e > 0 ? 1 : -1;
-    const Moments p = Beyond(a, s_e, u0), q = Beyond(a, -s_e, u0);
-    Cut_Within(a, u0);
-    // what lies within carries what N the outer blocks leave it
-    const double balance = N / f_y - (p.a - q.a);
-    if (!(std::fabs(balance) < a.rest.total.a)) {
-        plane[0] = balance < 0 ? -f_y : f_y;
-        plane[1] = plane[2] = 0;
-        return 1;
-    }
-    const double ny = M_o > 0 ? along[0] : -along[0], nz = M_o > 0 ? along[1] : -along[1];
-    double near = NAN;
-    const double d = Offset(a.rest, ny, nz, balance, &near);
-    return Scaled_Plane(rings, n, ny, nz, d, f_y, plane);
-}
-
-void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double keep,
-                      double f_y, double free[3], double across[3]) {
+void Calc_Part_Free_Plane(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
+                          double f_y, double free[3]) {
     const double M_e = M[0] * e[0] + M[1] * e[1];
-    const double part_M[2] = {M[0] - M_e * e[0], M[1] - M_e * e[1]};
+    const double along[2] = {M[0] - M_e * e[0], M[1] - M_e * e[1]};
     // without N and the moment along it the part is not stressed
-    if (!Calc_Plastic_Plane(rings, n, N, part_M, f_y, free)) free[0] = free[1] = free[2] = 0;
-    if (M_e == 0) {
-        for (int k = 0; k < 3; k++) across[k] = free[k];
-    } else if (!Calc_Plastic_Plane_Across(rings, n, N, M, e, keep, f_y, across)) {
-        across[0] = across[1] = across[2] = 0;
-    }
+    if (!Calc_Plastic_Plane(rings, n, N, along, f_y, free)) free[0] = free[1] = free[2] = 0;
+}
+void Part_Plastic_Field(int kind, const double y[2], const double z[2], double N, const double design[3],
+                        const double* free, double f_y, double g[3]) {
+    const double* pick = free && (N > 0 || Part_More_Severe(kind, y, z, design, free)) ? free : design;
+    double largest = 0;
+    for (int k = 0; k < 2; k++) largest = std::max(largest, std::fabs(pick[0] + pick[1] * y[k] + pick[2] * z[k]));
+    // The neutral axis along the part (a symmetric section's under the
+    // moment across the part alone), to the search's tolerance: its
+    // stresses change sign across its thickness, not along it.
+    const bool none = free && !(largest > 1e-6 * f_y);
+    for (int k = 0; k < 3; k++) g[k] = none ? 0.0 : pick[k];
 }
 
 int Part_Axis(const double J[3], const double y[2], const double z[2], double size, double e[2]) {
@@ -939,9 +815,10 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
     double size = 0;
     for (int k = 0; k < n; k++)
         for (int c = 0; c < rings[k].n; c++) size = std::max(size, std::hypot(rings[k].points[c].y, rings[k].points[c].z));
-    // the distributions for the parts on a principal axis (at most two)
-    double free[2][3], across[2][3], other[2][3];  // other: the direction and the width kept
-    int others = 0;
+    // the distributions of N and the moment along a part on a principal
+    // axis, per axis (at most two)
+    double free[2][3], axis[2][2];
+    int axes = 0;
     const int parts = std::min(Get_Section_Part_Count(), max);
     for (int i = 0; i < parts; i++) {
         double y[2], z[2];
@@ -950,19 +827,19 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
             ends[i][0] = ends[i][1] = NAN;
             continue;
         }
-        const double* g = plane;
-        double e[2];
+        const double* own = nullptr;
+        double e[2], g[3];
         if (Part_Axis(J, y, z, size, e)) {
-            const double keep = Get_Section_Part_Thickness(i) / 2;
             int k = 0;
-            while (k < others && (other[k][0] != e[0] || other[k][1] != e[1] || other[k][2] != keep)) k++;
-            if (k == others && others < 2) {
-                other[k][0] = e[0], other[k][1] = e[1], other[k][2] = keep;
-                Calc_Part_Planes(rings, n, N, M, e, keep, f_y, free[k], across[k]);
-                others++;
+            while (k < axes && (axis[k][0] != e[0] || axis[k][1] != e[1])) k++;
+            if (k == axes && axes < 2) {
+                axis[k][0] = e[0], axis[k][1] = e[1];
+                Calc_Part_Free_Plane(rings, n, N, M, e, f_y, free[k]);
+                axes++;
             }
-            if (k < others) g = Part_More_Severe(kind, y, z, free[k], across[k]) ? across[k] : free[k];
+            if (k < axes) own = free[k];
         }
+        Part_Plastic_Field(kind, y, z, N, plane, own, f_y, g);
         for (int e = 0; e < 2; e++) ends[i][e] = 10 * (g[0] + g[1] * y[e] + g[2] * z[e]);
     }
     return parts;

@@ -17,13 +17,15 @@
 //
 // A part that lies on a principal axis through the centroid (the web of a
 // double-T, a tee's stem) is not stressed by the moment about that axis
-// (M_z) itself, but M_z takes the flanges' outer parts, and what they then
-// cannot carry of N falls to the part. It takes the worse of two
-// distributions: that of N and M_y alone, and the one with M_z carried by
-// the material farthest from it and N and M_y by what M_z leaves
-// (Calc_Part_Planes). So more M_z never makes its class better; a
-// double-T's web, whose flanges lose as much on either side, keeps the
-// alpha of N and M_y alone.
+// (M_z) itself. It takes the worse of two distributions: the section's, in
+// the direction of the forces as every other part, and that of N and M_y
+// alone (Part_Plastic_Field); under a tension, where the forces' direction
+// compresses such a part only by the turn of its axis, the latter alone.
+// So M_z never makes its class better than it is without M_z, and under N
+// of compression or none no part is classed better than the forces' own
+// direction gives. (The blocks of M_z held at its value and M_y raised to
+// the most the section then takes lay far from that direction, and classed
+// stems better than either.)
 //
 // Nothing carries over from one call to the next but scratch space and the
 // last sections' polygons, kept so that a load case allocates nothing (one
@@ -58,34 +60,25 @@ struct Plastic_Ring {
 // else 1. Never fails otherwise.
 int Calc_Plastic_Plane(const Plastic_Ring* rings, int n, double N, const double M[2], double f_y, double plane[3]);
 
-// The distribution for a part on the line through the origin across the
-// direction e (the part on e.r = 0, its own width within |e.r| <= keep):
-// the moment across it (M.e, whose stresses grow across the part) carried
-// by blocks of the material farthest from the line (|e.r| >= u0 >= keep,
-// tension on the side that moment stretches; u0 where they carry it, keep
-// where what lies beyond the part cannot), N and the moment along the part
-// by blocks on either side of one axis across what lies within: the
-// section at its plastic resistance to the moment along the part under N
-// with the moment across it acting, the outer material keeping for N only
-// what that moment leaves. plane as Calc_Plastic_Plane, the field of the
-// blocks within (the part's own); where those must carry their share of N
-// as one block, the constant f_y with its sign. Without a moment along the
-// part, N alone (one block, 0 without N); without one across it, the
-// blocks of N and the moment along it (Calc_Plastic_Plane). Returns as
-// Calc_Plastic_Plane.
-int Calc_Plastic_Plane_Across(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
-                              double keep, double f_y, double plane[3]);
+// The distribution of N and the moment along a part on the axis across e
+// (the forces as Calc_Plastic_Plane has them, less the moment across the
+// part, which does not stress it) into free; all zero where that is none
+// (no N and no moment along the part).
+void Calc_Part_Free_Plane(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2],
+                          double f_y, double free[3]);
 
-// The two distributions a part on the axis across e takes its class from
-// (the worse, Part_More_Severe): free that of N and the moment along the
-// part alone (the moment across does not stress it; Calc_Plastic_Plane),
-// across that of Calc_Plastic_Plane_Across (keep the part's half
-// thickness). A field that is none (no N and no moment along the part) is
-// all zero. So more of the moment across never makes the part's class
-// better, and where it has taken the material that carried N, the part
-// carries that N.
-void Calc_Part_Planes(const Plastic_Ring* rings, int n, double N, const double M[2], const double e[2], double keep,
-                      double f_y, double free[3], double across[3]);
+// The field a part of kind `kind` whose ends lie at (y[k], z[k]) takes its
+// class 1 and 2 limits from, into g (as Calc_Plastic_Plane's plane): the
+// section's distribution under the forces (design), or, for a part on a
+// principal axis (free not null: Calc_Part_Free_Plane), the worse of the
+// two (Part_More_Severe), and under a tension N (> 0) free alone: there the
+// blocks in the forces' direction compress such a part only by the turn of
+// their axis, which N held overstates (the tension grows with the load),
+// and its own N and moment decide. There a field within 1e-6 f_y of zero at
+// both ends (the neutral axis along the part: its stresses change sign
+// across its thickness, not along it) is none: all zero.
+void Part_Plastic_Field(int kind, const double y[2], const double z[2], double N, const double design[3],
+                        const double* free, double f_y, double g[3]);
 
 // Whether the field b gives a part of kind `kind` (CT_OUTSTAND_TIP: its
 // first end the free one, CT_OUTSTAND_ROOT, CT_INTERNAL of ct_limits) whose

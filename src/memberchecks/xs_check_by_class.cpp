@@ -61,15 +61,26 @@ void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, co
 
 // The bound of the real outline on the plates (of sloped flanges, or of a
 // heavy section's parallel flanges): its utilisation beside the plates'
-// own, the larger one going into the total.
+// own, the larger one going into the total; beyond 1 the load factor's,
+// and the plates whose shear alone passes their shear resistance.
 void Print_Outline_Bound(FILE* file, const Outline_Result& o) {
     OLI_printf(file, "%sProfilumriss: ╬t%s"_cp, Check_Line_Prefix,
                o.kind == OUTLINE_SLOPED ? "geneigte Flansche, Ausrundungen" : "Ausrundungen");
     OLI_printf(file, "  \x88  U = ");
     Print_Counted(file, o.U);
+    if (o.U > 1) OLI_printf(file, " (aus Laststeigerung)");
     OLI_printf(file, " (Teilschnittgr\x94\xE1" "en: ");
     Print_Counted(file, o.U_plates);
     OLI_printf(file, ")\n");
+    static const char* const names[OUTLINE_BANDS] = {"Obergurt", "Steg", "Untergurt"};
+    const char* sep = "";
+    for (int k = 0; k < OUTLINE_BANDS; k++) {
+        if (!o.shear_spent[k]) continue;
+        if (!*sep) OLI_printf(file, "%s ╬tSchub allein über der plastischen Schubtragfähigkeit: "_cp, Check_Line_Prefix);
+        OLI_printf(file, "%s%s", sep, names[k]);
+        sep = ", ";
+    }
+    if (*sep) OLI_printf(file, "\n");
 }
 
 // The main bending's normal force and moment with their limits and

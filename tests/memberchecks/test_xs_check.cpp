@@ -614,35 +614,95 @@ TEST(PlasticAxis, PlatesOfATee) {
     EXPECT_EQ(Calc_Plastic_Plane(T, 0, 0, M, 250, g), 0);
 }
 
-// The same tee with M_z across its stem (e = y): the flange's blocks
-// beyond |y| = u0 carry it, the stem keeps its own width (u0 >= t_w / 2 =
-// 8). Beyond u <= 8 the flange and stem carry f_y (20 (100^2 - u^2) + 170
-// (8^2 - u^2)) = f_y (210880 - 190 u^2); at u = 8 198720 f_y. M_z = 204800
-// f_y is more than that: u0 stays 8 (cutting into the stem would give u^2 =
-// 32), and what lies within is the strip 16 x 190, 3040 mm2, symmetric
-// blocks outside leaving it all of N. N = 1000 f_y of tension with M_y
-// stretching the stem's foot: tension (3040 + 1000) / 2 = 2020 mm2 below the
-// foot, axis at z = 190 - 2020 / 16 = 63.75; without N at 95. Beyond the
-// strip's area N is one block of its sign.
-TEST(PlasticAxis, AStemAcrossWhichMzActsKeepsItsWidth) {
-    const Outline_Point flange[4] = {{-100, 0}, {100, 0}, {100, 20}, {-100, 20}};
-    const Outline_Point stem[4] = {{-8, 20}, {8, 20}, {8, 190}, {-8, 190}};
+// A channel's outline without radii laid on its plates (U 100: flanges 50
+// x 8.5, web 6, about their centroid y = (2 425 25 + 498 3)/1348 = 16.869
+// from the web's back, z = 50), once with parallel flanges and once with
+// an 8 % slope, t_f 25 mm from the tip: each flange between the web's face
+// and its tip (44 mm) holds 44 t_f + p (44^2/2 - 25 44) = 374 - 132 p mm2,
+// so the sloped outline has 2 132 0.08 = 21.12 mm2 less. The section is
+// kept for the next load case: a change of the slope alone takes a new one.
+TEST(PlasticAxis, AnOutlineOfAnotherSlopeIsLaidAnew) {
+    const double y0 = (2 * 425 * 25 + 498 * 3) / 1348.0, z0 = 50;
+    auto at = [&](double y, double z) { return Outline_Point{y - y0, z - z0}; };
+    const Outline_Point top[4] = {at(0, 0), at(50, 0), at(50, 8.5), at(0, 8.5)};
+    const Outline_Point web[4] = {at(0, 8.5), at(6, 8.5), at(6, 91.5), at(0, 91.5)};
+    const Outline_Point bottom[4] = {at(0, 91.5), at(50, 91.5), at(50, 100), at(0, 100)};
+    const Plastic_Ring plates[3] = {{top, 4, 1.0}, {web, 4, 1.0}, {bottom, 4, 1.0}};
+    auto area = [&](double slope) {
+        const Catalogue_Outline outline{'U', 100, 50, 6, 8.5, 0, 0, slope, 25};
+        const Plastic_Ring* rings = nullptr;
+        const int n = Plastic_Section_Rings(plates, 3, &outline, &rings);
+        double a = 0;
+        for (int k = 0; k < n; k++)
+            for (int i = 0; i < rings[k].n; i++) {
+                const Outline_Point &p = rings[k].points[i], &q = rings[k].points[(i + 1) % rings[k].n];
+                a += rings[k].share * (p.y * q.z - q.y * p.z) / 2;
+            }
+        return std::fabs(a);
+    };
+    const double parallel = area(0), sloped = area(0.08);
+    EXPECT_NEAR(parallel - sloped, 2 * 132 * 0.08, 1e-6);
+    EXPECT_NEAR(area(0), parallel, 1e-9);
+}
+
+// The same tee about its centroid (z_c = (4000 10 + 2720 105)/6720 =
+// 48.452 below the flange's top; A = 6720 mm2, f_y 250), its stem an
+// outstand on the axis y = 0, tip at z = 190 from the top: it takes the
+// worse of the blocks in the forces' direction and those of N and the
+// moment along it alone:
+//  - N = 0, M_z alone: the axis runs along the stem (symmetry), nothing
+//    along it is stressed, nor without M_z: none;
+//  - N = 0, M_z and a little M_y compressing the flange: N and M_y alone
+//    part the section's area in the flange (z = 3360/200 = 16.8), the stem
+//    in tension; the forces' direction turns the axis about the middle of
+//    the material it runs through (z = 190/2 = 95), the stem's root
+//    compressed, its tip in tension: that one;
+//  - N = 1000 f_y of compression, M_z alone: N alone compresses the stem
+//    uniformly, the worst an outstand can have: that one (the forces'
+//    direction turns the axis across the stem, for the tension block must
+//    keep its first moment about the centroid 0);
+//  - the same with a little M_y compressing the flange: N and M_y alone
+//    compress 3860 mm2 from the top, all within the flange (z = 19.3), the
+//    stem in tension: the forces' direction, which compresses its root;
+//  - M_y compressing the foot as much as M_z: N and M_y alone compress the
+//    stem wholly and the flange below z = 20 - (3860 - 2720)/200 = 14.3, the
+//    field 250 (14.3 - z)/175.7 (scaled at the flange's top), the worse.
+TEST(PlasticAxis, AStemTakesTheWorseOfTheForcesDirectionAndItsOwnMoment) {
+    const double z_c = (4000 * 10 + 2720 * 105) / 6720.0;
+    const Outline_Point flange[4] = {{-100, -z_c}, {100, -z_c}, {100, 20 - z_c}, {-100, 20 - z_c}};
+    const Outline_Point stem[4] = {{-8, 20 - z_c}, {8, 20 - z_c}, {8, 190 - z_c}, {-8, 190 - z_c}};
     const Plastic_Ring T[2] = {{flange, 4, 1.0}, {stem, 4, 1.0}};
-    const double f_y = 250, M[2] = {204800 * f_y, 1e6}, e[2] = {1, 0};
+    const double f_y = 250, e[2] = {1, 0}, y[2] = {0, 0}, z[2] = {190 - z_c, 20 - z_c};
     const struct {
-        double N, z_axis, block;  // block: the one block's stress, 0 for an axis
-    } cases[] = {{1000 * f_y, 63.75, 0}, {0, 95, 0}, {4000 * f_y, 0, f_y}, {-4000 * f_y, 0, -f_y}};
+        double N, M[2];
+        double at[2];    // the field at the tip and the root; NaN: the signs only
+        double crossing; // where the field changes sign along the stem (from the top)
+    } cases[] = {
+        {0, {1e6, 0}, {0, 0}, NAN},
+        {0, {1e6, 1e4}, {NAN, NAN}, 95},
+        {-1000 * f_y, {1e6, 0}, {-250, -250}, NAN},
+        {-1000 * f_y, {1e6, 1e3}, {NAN, NAN}, NAN},
+        {-1000 * f_y, {4e7, -4e7}, {250 * (14.3 - 190) / 175.7, 250 * (14.3 - 20) / 175.7}, NAN},
+    };
     for (const auto& c : cases) {
-        double g[3];
-        ASSERT_EQ(Calc_Plastic_Plane_Across(T, 2, c.N, M, e, 8, f_y, g), 1) << c.N;
-        EXPECT_NEAR(g[1], 0, 1e-9) << c.N;
-        if (c.block != 0) {
-            EXPECT_EQ(g[0], c.block) << c.N;
-            EXPECT_EQ(g[2], 0.0) << c.N;
+        SCOPED_TRACE(testing::Message() << c.N << " " << c.M[0] << " " << c.M[1]);
+        double design[3], free[3], g[3];
+        ASSERT_EQ(Calc_Plastic_Plane(T, 2, c.N, c.M, f_y, design), 1);
+        Calc_Part_Free_Plane(T, 2, c.N, c.M, e, f_y, free);
+        Part_Plastic_Field(CT_OUTSTAND_TIP, y, z, c.N, design, free, f_y, g);
+        const double tip = g[0] + g[2] * z[0], root = g[0] + g[2] * z[1];
+        if (!std::isnan(c.at[0])) {
+            EXPECT_NEAR(tip, c.at[0], 0.01);
+            EXPECT_NEAR(root, c.at[1], 0.01);
             continue;
         }
-        EXPECT_NEAR(-g[0] / g[2], c.z_axis, 1e-6) << c.N;
-        EXPECT_NEAR(g[0] + g[2] * 190, f_y, 1e-6) << c.N;  // scaled at the foot
+        EXPECT_LT(root, 0);
+        if (!std::isnan(c.crossing)) {
+            EXPECT_GT(tip, 0);
+            EXPECT_NEAR(-g[0] / g[2] + z_c, c.crossing, 0.5);
+        } else {
+            EXPECT_GT(free[0] + free[2] * z[1], 0);  // N and M_y alone leave the root in tension
+        }
     }
 }
 

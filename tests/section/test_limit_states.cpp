@@ -329,6 +329,30 @@ TEST(LimitStates, SafetyAgainstALoadLevelAndItsTwin) {
     }
     Release_Grenzzustand_Querschnitt();
     Free_Querschnitt(q);
+
+    // The same rectangle with its centroid at (0.03, 0.15), the forces given
+    // about the section's origin (reference 0): M_y = 20 + 0.15 (-1000) =
+    // -130, M_z = 0 - 0.03 (-1000) = 30 there. The driver moves them to the
+    // centroid for the load factor (kind 3: f1) and the safety search (kind
+    // 4: the level 1.75 / f1) alike, and both report about the centroid.
+    q = New_Querschnitt(1, 0);
+    Scaled_By_Level(section_fixture::Add_Polygon(q, Add_Steel(q, 235), {-0.02, 0.08, 0.08, -0.02},
+                                                 {0.05, 0.05, 0.25, 0.25}));
+    ASSERT_EQ(Set_Grenzzustand_Querschnitt(0, 0, 0, q, 0, 1), 1);
+    for (int kind : {3, 4}) {
+        const double input[7] = {-1000, -130, 30, 1, 10, 1, 1.75};
+        Grenzzustand_Block blk;
+        ASSERT_EQ(Calc_Grenzzustand(kind, input, &blk), 1);
+        EXPECT_NEAR(blk.v[6], kind == 3 ? f1 : 1.75, 2e-3) << kind;
+        if (kind == 4) {
+            EXPECT_NEAR(blk.v[18], 1.75 / f1, 2e-3 * 1.75 / f1);
+        }
+        EXPECT_NEAR(blk.v[3], -1000, 1) << kind;
+        EXPECT_NEAR(blk.v[4], 20, 0.05) << kind;
+        EXPECT_NEAR(blk.v[5], 0, 0.05) << kind;
+    }
+    Release_Grenzzustand_Querschnitt();
+    Free_Querschnitt(q);
 }
 
 }  // namespace
