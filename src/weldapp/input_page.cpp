@@ -499,6 +499,10 @@ int Weld_Items(const int* numbers, Item item, std::vector<std::string>* lines) {
     return count;
 }
 
+// A throat or length in mm as its "%6.1f" field on the page shows it
+// (128.928932 as "128.93"), for the boxes that name one.
+std::string Field_Text(double v) { return Float_Field_Shown_Text(v, "%6.1f", kFileDecimals); }
+
 // The welds, by number (their slots in `numbers`), whose value (before and
 // after by slot) the field shows changed, four to a line ("aw1 7.0 mm auf
 // 5.0 mm"), `only_less`: only those that became smaller; welds the layout
@@ -506,8 +510,8 @@ int Weld_Items(const int* numbers, Item item, std::vector<std::string>* lines) {
 int Changed_Welds(const int* numbers, const char* symbol, const double* before, const double* after,
                   bool only_less, std::vector<std::string>* lines) {
     auto changed = [&](int k, int number) {
-        const std::string was = VEK_Decimal_Text(before[k], 1, kFileDecimals);
-        const std::string is = VEK_Decimal_Text(after[k], 1, kFileDecimals);
+        const std::string was = Field_Text(before[k]);
+        const std::string is = Field_Text(after[k]);
         if ((only_less && !(after[k] < before[k])) || was == is) return std::string();
         return symbol + std::to_string(number) + " " + was + " mm auf " + is + " mm";
     };
@@ -807,7 +811,7 @@ void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const
     std::vector<std::string> lines;
     auto typed_length = [&](int k, int number) {
         if (!typed[k]) return std::string();
-        return "lw" + std::to_string(number) + " " + VEK_Decimal_Text(before_length[k], 1, kFileDecimals) + " mm";
+        return "lw" + std::to_string(number) + " " + Field_Text(before_length[k]) + " mm";
     };
     const int count = Weld_Items(before_number, typed_length, &lines);
     if (count > 0)
