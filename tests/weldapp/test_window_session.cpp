@@ -257,6 +257,10 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
     // that moved up under the pointer and appends nothing.
     ASSERT_TRUE(main.Click(kDuplicateIconX, Load_Field_Y(5)));
     ASSERT_TRUE(main.Send(main.At(kDeleteIconX, Load_Field_Y(6)) + " click --repeat 2 --delay 60 1", 4));
+    // The append line's red "+" (its bar two pixels below the icon's top)
+    // below the fifth row again, not below an empty sixth one.
+    EXPECT_EQ(Pixel(png, kDeleteIconX, Append_Icon_Y(5) + 2), 0xFF0000u) << "five rows and the append line";
+    EXPECT_NE(Pixel(png, kDeleteIconX, Append_Icon_Y(6) + 2), 0xFF0000u) << "no sixth row appended";
     // Row 5 duplicated, then deleted by a double click on its icon: the
     // first click takes it, the second of the double click, on the copy
     // that moved up under the pointer, nothing.
