@@ -21,6 +21,7 @@
 #define DIALOGS_SCROLLAREA_H
 
 #include <cstdint>
+#include <string>
 
 struct Scrollable_Area_Item;
 struct Edit_Field_State;
@@ -376,6 +377,11 @@ void Set_Decimals_of_Last_Float(int slot, int decimals);
 // The double fields added to the area from now on keep `decimals` places
 // (-1: those of their format), until it is set again.
 void Set_Scrollable_Area_Float_Decimals(int slot, int decimals);
+// v as a double field of `format` keeping `decimals` places (-1: those of
+// its format) shows it in the room its format gives, without the blanks: a
+// "%6.1f" field keeping six places shows 128.928932 as "128.93". For a box
+// that names a field's value as the user reads it there.
+std::string Float_Field_Shown_Text(double v, const char *format, int decimals);
 // The characters the last double field has on the screen (a table's cell):
 // a value wider is shown with an exponent and as many digits as fit
 // ("1.2346e+09"), so that it shows whole and says its size; its edit shows

@@ -426,6 +426,25 @@ std::string Double_Field_Text(const Scrollable_Area_Item *it, bool in_room) {
     return shown;
 }
 
+std::string Float_Field_Shown_Text(double v, const char *format, int decimals) {
+    std::string text = format ? format : "%g";
+    Scrollable_Area_Item it{};
+    it.kind = AREA_ITEM_DOUBLE;
+    it.text = text.data();
+    it.value = &v;
+    const int shows = VEK_Format_Decimals(it.text);
+    it.decimals = shows < 0 ? -1 : std::max(shows, decimals);
+    char buffer[256];
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    if (VEK_Format_Takes_One(it.text, "eEfFgG")) std::snprintf(buffer, sizeof buffer, it.text, 0.0);
+    else buffer[0] = '\0';
+#pragma GCC diagnostic pop
+    it.aux = static_cast<int>(std::strlen(buffer));
+    const std::string shown = Double_Field_Text(&it);
+    return shown.substr(std::min(shown.size(), shown.find_first_not_of(' ')));
+}
+
 // Looks of a bitmap button: 0 disabled, 1 normal, 2 hover, 3 pressed.
 void Draw_Bitmap_Button_Look(const Scrollable_Area_Item *it, int x, int y, int look) {
     int w = it->x2 - it->x1 + 1, h = it->y2 - it->y1 + 1;

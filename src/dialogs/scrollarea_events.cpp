@@ -629,50 +629,96 @@ void Drag_Select(Edit_Field_State *st) {
     if (!dragging || st->selection_start == st->selection_end) Clear_Edit_Field_Selection(st);
 }
 
+// Ctrl C copies the selection to the clipboard, Ctrl X moves it there.
+void Editor_Copy(Edit_Field_State *st, int k) {
+    if (st->selection_start && st->selection_end && st->selection_start < st->selection_end) {
+        std::string copy(st->selection_start, st->selection_end);
+        VEKSetClipboardText(copy.c_str(), 0);
+        if (k == VEK_KEY_CTRL_X) Delete_Selection(st);
+    }
+}
+
+// Ctrl V: the whole clipboard up to a byte more than the field could ever
+// hold, in place of the selection. What does not fit is refused with a box,
+// as typed characters are, never cut without a word.
+void Editor_Paste(Edit_Field_State *st) {
+    Delete_Selection(st);
+    std::vector<char> buf(static_cast<size_t>(st->max_length) + 2, 0);
+    const int n = VEKGetClipboardText(buf.data(), static_cast<int>(buf.size()));
+    const char *without = "Der eingefügte Text wird ohne dieses Zeichen übernommen."_cp;
+    Refuse_Stored_Blank(buf.data(), without);
+    Refuse_Markup_Escape(buf.data(), without);
+    Refuse_Print_Font_Signs(buf.data(), static_cast<size_t>(n), without);
+    int pasted = 0, taken = 0;
+    for (int i = 0; i < n; i++) {
+        if (Untakeable(buf[i])) continue;
+        pasted++;
+        if (st->length >= st->max_length) continue;
+        Insert_Char(st, buf[i]);
+        taken++;
+    }
+    if (taken < pasted) {
+        const std::string count =
+            n > st->max_length ? "mehr als " + std::to_string(st->max_length) : std::to_string(pasted);
+        const std::string what = "Vom eingefügten Text ("_cp + count + " Zeichen) sind " + std::to_string(taken) +
+                                 " übernommen."_cp;
+        st->length_refused = 0;
+        Refuse_Length(st, what.c_str());
+    }
+}
+
+// Home and End: to the start of the cursor's line, or before the line end
+// or the blank the line was broken at; the last line of a text without a
+// line end ends with the text.
+void Editor_Line_End(Edit_Field_State *st, int k) {
+    Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
+    int line = Edit_Field_Cursor_Line(st);
+    if (k == VEK_KEY_HOME) {
+        st->cursor = st->lines[line];
+    } else if (line + 1 < st->line_count) {
+        char *end = st->lines[line + 1];
+        const bool text_end = *end == '\0' && (end == st->lines[line] || end[-1] != '\n');
+        st->cursor = text_end ? end : std::max(st->lines[line], end - 1);
+    }
+}
+
+// Backspace and Delete: the selection, else the character before or after
+// the cursor.
+void Editor_Delete(Edit_Field_State *st, int k) {
+    if (st->selection_start && st->selection_start < st->selection_end) {
+        Delete_Selection(st);
+    } else if (k == VEK_KEY_BACKSPACE && st->cursor > st->text) {
+        std::memmove(st->cursor - 1, st->cursor, std::strlen(st->cursor) + 1);
+        st->cursor--;
+        st->length--;
+    } else if (k == VEK_KEY_DELETE && st->cursor < st->text + st->length) {
+        std::memmove(st->cursor, st->cursor + 1, std::strlen(st->cursor + 1) + 1);
+        st->length--;
+    }
+}
+
+// A typed character (Enter as a line break); the signs the stored text or
+// the print font cannot hold, and foreign keys, are refused with a box.
+void Editor_Typed(Edit_Field_State *st, int k) {
+    if (k == VEK_KEY_ENTER) Insert_Char(st, '\n');
+    else if (k == STORED_BLANK) Refuse_Stored_Blank("~", "Der Text bleibt, wie er war.");
+    else if (k == 0xCE) Refuse_Markup_Escape("\xCE", "Der Text bleibt, wie er war.");
+    else if (k >= 0x80 && k <= 0xff && Print_Font_Redraws(static_cast<unsigned char>(k))) {
+        const char typed = static_cast<char>(k);
+        Refuse_Print_Font_Signs(&typed, 1, "Der Text bleibt, wie er war.");
+    }
+    else if (VEK_Refuse_Foreign_Key(k, "Der Text bleibt, wie er war.")) return;
+    else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
+}
+
 // A key in the multi-line editor: copy, cut, paste and select all with
 // Ctrl, cursor movement, deletion, and the characters typed (Enter as a line
 // break), none of them past the field's length limit.
 void Editor_Key(Edit_Field_State *st, int k) {
     char *tail_end = st->text + st->length;
     switch (k) {
-    case VEK_KEY_CTRL_C:
-    case VEK_KEY_CTRL_X:
-        if (st->selection_start && st->selection_end &&
-            st->selection_start < st->selection_end) {
-            std::string copy(st->selection_start, st->selection_end);
-            VEKSetClipboardText(copy.c_str(), 0);
-            if (k == VEK_KEY_CTRL_X) Delete_Selection(st);
-        }
-        break;
-    case VEK_KEY_CTRL_V: {
-        // The whole clipboard up to a byte more than the field could ever
-        // hold: what does not fit is refused with a box, as typed
-        // characters are, never cut without a word.
-        Delete_Selection(st);
-        std::vector<char> buf(static_cast<size_t>(st->max_length) + 2, 0);
-        const int n = VEKGetClipboardText(buf.data(), static_cast<int>(buf.size()));
-        const char *without = "Der eingefügte Text wird ohne dieses Zeichen übernommen."_cp;
-        Refuse_Stored_Blank(buf.data(), without);
-        Refuse_Markup_Escape(buf.data(), without);
-        Refuse_Print_Font_Signs(buf.data(), static_cast<size_t>(n), without);
-        int pasted = 0, taken = 0;
-        for (int i = 0; i < n; i++) {
-            if (Untakeable(buf[i])) continue;
-            pasted++;
-            if (st->length >= st->max_length) continue;
-            Insert_Char(st, buf[i]);
-            taken++;
-        }
-        if (taken < pasted) {
-            const std::string count = n > st->max_length ? "mehr als " + std::to_string(st->max_length)
-                                                         : std::to_string(pasted);
-            const std::string what = "Vom eingefügten Text ("_cp + count + " Zeichen) sind " + std::to_string(taken) +
-                                     " übernommen."_cp;
-            st->length_refused = 0;
-            Refuse_Length(st, what.c_str());
-        }
-        break;
-    }
+    case VEK_KEY_CTRL_C: case VEK_KEY_CTRL_X: Editor_Copy(st, k); break;
+    case VEK_KEY_CTRL_V: Editor_Paste(st); break;
     case VEK_KEY_CTRL_A:
         st->selection_start = st->text;
         st->selection_end = tail_end;
@@ -684,51 +730,11 @@ void Editor_Key(Edit_Field_State *st, int k) {
     case VEK_KEY_DOWN: Clear_Edit_Field_Selection(st); Move_Lines(st, 1); break;
     case VEK_KEY_PGUP: Clear_Edit_Field_Selection(st); Move_Lines(st, -std::max(1, st->visible_lines)); break;
     case VEK_KEY_PGDN: Clear_Edit_Field_Selection(st); Move_Lines(st, std::max(1, st->visible_lines)); break;
-    case VEK_KEY_HOME:
-    case VEK_KEY_END: {
-        Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
-        int line = Edit_Field_Cursor_Line(st);
-        if (k == VEK_KEY_HOME) {
-            st->cursor = st->lines[line];
-        } else if (line + 1 < st->line_count) {
-            // Before the line end or the blank the line was broken at; the
-            // last line of a text without a line end ends with the text.
-            char *end = st->lines[line + 1];
-            const bool text_end = *end == '\0' && (end == st->lines[line] || end[-1] != '\n');
-            st->cursor = text_end ? end : std::max(st->lines[line], end - 1);
-        }
-        break;
-    }
+    case VEK_KEY_HOME: case VEK_KEY_END: Editor_Line_End(st, k); break;
     case VEK_KEY_CTRL_HOME: st->cursor = st->text; break;
     case VEK_KEY_CTRL_END: st->cursor = tail_end; break;
-    case VEK_KEY_BACKSPACE:
-        if (st->selection_start && st->selection_start < st->selection_end) {
-            Delete_Selection(st);
-        } else if (st->cursor > st->text) {
-            std::memmove(st->cursor - 1, st->cursor, std::strlen(st->cursor) + 1);
-            st->cursor--;
-            st->length--;
-        }
-        break;
-    case VEK_KEY_DELETE:
-        if (st->selection_start && st->selection_start < st->selection_end) {
-            Delete_Selection(st);
-        } else if (st->cursor < tail_end) {
-            std::memmove(st->cursor, st->cursor + 1, std::strlen(st->cursor + 1) + 1);
-            st->length--;
-        }
-        break;
-    default:
-        if (k == VEK_KEY_ENTER) Insert_Char(st, '\n');
-        else if (k == STORED_BLANK) Refuse_Stored_Blank("~", "Der Text bleibt, wie er war.");
-        else if (k == 0xCE) Refuse_Markup_Escape("\xCE", "Der Text bleibt, wie er war.");
-        else if (k >= 0x80 && k <= 0xff && Print_Font_Redraws(static_cast<unsigned char>(k))) {
-            const char typed = static_cast<char>(k);
-            Refuse_Print_Font_Signs(&typed, 1, "Der Text bleibt, wie er war.");
-        }
-        else if (VEK_Refuse_Foreign_Key(k, "Der Text bleibt, wie er war.")) break;
-        else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
-        break;
+    case VEK_KEY_BACKSPACE: case VEK_KEY_DELETE: Editor_Delete(st, k); break;
+    default: Editor_Typed(st, k); break;
     }
 }
 

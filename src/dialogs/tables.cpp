@@ -273,14 +273,19 @@ void Apply_Fill(Sheet_Table *t, Sheet_Table_Column *c, int mode, double first, d
 
 // Acts on the first pending row request.  2 when the rows changed, else 0;
 // requests that name no row (or an append without template) are dropped,
-// and so is a delete asked for by a press that is not a single click.
+// and so is every request asked for by a press that is not a single click:
+// the first click of a double click did what the click asks, and under the
+// pointer now lies what that moved there (the next row, or the append line
+// that moved up after the last row was deleted), or the same icon again.
 int Do_Row_Request(Sheet_Table *t) {
+    if (VEK_Press_Clicks() >= 2) {
+        t->delete_request = t->duplicate_request = t->append_request = 0;
+        return 0;
+    }
     if (t->part[0].set && t->delete_request) {
         Sheet_Table_Row *row = Row_Number(t, t->delete_request);
         t->delete_request = 0;
-        // The second click of a double click deletes nothing: the first
-        // took its row, and the one under the pointer now is the next.
-        if (row && VEK_Press_Clicks() < 2) {
+        if (row) {
             Unlink(t, row);
             Free_Row(row);
             return 2;

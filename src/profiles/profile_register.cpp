@@ -696,19 +696,31 @@ void Copy_Fields(Stahlprofil* to, const Stahlprofil* from, unsigned fields) {
 
 // What the user gave a typed-in profile, class by class: the values its
 // rows showed last. The profile record holds only what its class and the
-// page's flanges show (a build derives or clears the rest); a class chosen
-// again, separate flanges asked for again or the typed-in kind chosen again
-// after a catalogue profile takes back what its rows showed before.
+// page's flanges show (a build derives or clears the rest: a flat bar has
+// no flanges, a round bar no wall); a class chosen again, separate flanges
+// asked for again or the typed-in kind chosen again after a catalogue
+// profile takes back what its rows showed before, however many classes
+// came between: what a class between derived or cleared is no one's.
 struct Typed_Class {
     unsigned held;  // PROFILE_FIELD_ bits the values hold
     Stahlprofil values;
 };
+constexpr int kFieldBits = 16;  // the PROFILE_FIELD_ bits
+static_assert(PROFILE_FIELD_WELD_BOTTOM == 1u << (kFieldBits - 1), "every field has its bit");
 struct Typed_Memory {
     Typed_Class classes[STAHLPROFIL_TYPE_COUNT];
+    // What was typed into each field last, in whichever class.
+    Typed_Class typed;
     int typed_type;                  // the class the profile was last typed in as, 0: none
     const Stahlprofil* profile;      // the profile of the last build
     int kind, type;                  // as the last build showed it
     unsigned shown;                  // what its rows showed
+    // Counted in builds: when each field was last typed, and each class
+    // last shown. A value typed since a class was shown is the user's latest
+    // word for the field, and that class takes it instead of its own.
+    long builds;
+    long typed_at[kFieldBits];
+    long shown_at[STAHLPROFIL_TYPE_COUNT];
 };
 Typed_Memory g_typed[PROFILE_REGISTER_SLOTS];
 
@@ -717,37 +729,76 @@ constexpr unsigned kChoices =
 
 bool Is_Class(int type) { return type > 0 && type < STAHLPROFIL_TYPE_COUNT; }
 
-// The values p's rows show and shown_before did not, where p's class had
-// them: the choices first, since they decide which values the rows show.
+// The fields of `fields` in which a and b differ.
+unsigned Differing_Fields(const Stahlprofil& a, const Stahlprofil& b, unsigned fields) {
+    unsigned differ = 0;
+    for (const Field_Member& f : kFieldMembers)
+        if ((fields & f.bit) && !(a.*f.member == b.*f.member)) differ |= f.bit;
+    for (const Choice_Member& c : kChoiceMembers)
+        if ((fields & c.bit) && a.*c.member != b.*c.member) differ |= c.bit;
+    return differ;
+}
+
+// The fields of `fields` that class `type` takes back as it showed them:
+// those it holds and that were not typed since it was shown last.
+unsigned Own_Fields(const Typed_Memory& m, int type, unsigned fields) {
+    unsigned own = 0;
+    for (int i = 0; i < kFieldBits; i++) {
+        const unsigned bit = 1u << i;
+        if ((fields & m.classes[type].held & bit) && m.typed_at[i] <= m.shown_at[type]) own |= bit;
+    }
+    return own;
+}
+
+// The fields p's rows show and shown_before did not, where p's class
+// showed them before: each as it showed it last, or as it was typed since
+// in another class. Those the class never showed keep what p holds (what
+// the class before shared with it). The choices first, since they decide
+// which values the rows show.
 void Give_Back_Typed(Stahlprofil* p, const Typed_Memory& m, unsigned shown_before, bool separate) {
     if (!Is_Class(p->type)) return;
-    const Typed_Class& c = m.classes[p->type];
-    for (unsigned part : {kChoices, ~0u}) Copy_Fields(p, &c.values, Fields_Of(p, separate) & part & c.held & ~shown_before);
+    for (unsigned part : {kChoices, ~0u}) {
+        const unsigned wanted = Fields_Of(p, separate) & part & ~shown_before & m.classes[p->type].held;
+        const unsigned own = Own_Fields(m, p->type, wanted);
+        Copy_Fields(p, &m.classes[p->type].values, own);
+        Copy_Fields(p, &m.typed.values, wanted & ~own & m.typed.held);
+    }
 }
 
-// What the rows of the build showed of p, as the user's for p's class.
-void Take_Typed(Typed_Memory& m, const Stahlprofil* p, unsigned shown) {
-    Copy_Fields(&m.classes[p->type].values, p, shown);
-    m.classes[p->type].held |= shown;
-    m.typed_type = p->type;
+// What p holds in the fields that the rows of class `type` showed, as that
+// class's.
+void Take_Typed(Typed_Memory& m, const Stahlprofil* p, int type, unsigned shown) {
+    Copy_Fields(&m.classes[type].values, p, shown);
+    m.classes[type].held |= shown;
+    m.typed_type = type;
 }
 
-// At the start of a build, before the build derives or clears a value: a
-// value typed since the last build of the same class is the user's; then
-// what the rows show now and did not show then comes back. (Between two
-// builds the record may already hold the new class's derived values: the
-// preview computes the section as it stands.)
+// At the start of a build, before the build derives or clears a value:
+// what the rows of the last build of the same class showed and p now holds
+// otherwise was typed since; then what the rows show now and the class
+// showed before comes back: all of it for another class, what they did not
+// show at the last build for the same class. (After a class change the record may already hold the new class's
+// derived values, no one's: the preview computes the section as it
+// stands.)
 void Keep_Typed(Stahlprofil* p, int slot, bool separate) {
     Typed_Memory& m = g_typed[slot];
     if (m.profile != p) return;
+    m.builds++;
     const bool typed_before = m.kind == STAHLPROFIL_KIND_DIMENSIONS && Is_Class(m.type);
-    if (typed_before && m.type == p->type) Take_Typed(m, p, m.shown);
+    if (typed_before && m.type == p->type) {
+        const unsigned typed = Differing_Fields(*p, m.classes[m.type].values, m.shown);
+        for (int i = 0; i < kFieldBits; i++)
+            if (typed & 1u << i) m.typed_at[i] = m.builds;
+        Copy_Fields(&m.typed.values, p, typed);
+        m.typed.held |= typed;
+        Take_Typed(m, p, m.type, m.shown);
+    }
     if (p->kind != STAHLPROFIL_KIND_DIMENSIONS) return;
     if (m.kind == STAHLPROFIL_KIND_CATALOGUE && Is_Class(m.typed_type)) {
         p->type = m.typed_type;
         Give_Back_Typed(p, m, 0, separate);
     } else if (typed_before) {
-        Give_Back_Typed(p, m, m.shown, separate);
+        Give_Back_Typed(p, m, m.type == p->type ? m.shown : 0u, separate);
     }
 }
 
@@ -759,7 +810,10 @@ void Note_Shown(const Stahlprofil* p, int slot) {
     m.kind = p->kind;
     m.type = p->type;
     m.shown = g_fit.shown;
-    if (p->kind == STAHLPROFIL_KIND_DIMENSIONS && Is_Class(p->type)) Take_Typed(m, p, m.shown);
+    if (p->kind == STAHLPROFIL_KIND_DIMENSIONS && Is_Class(p->type)) {
+        Take_Typed(m, p, p->type, m.shown);
+        m.shown_at[p->type] = m.builds;
+    }
 }
 
 }  // namespace

@@ -61,11 +61,15 @@ void Report_Unknown_Profile(const char* name, const char* kept, const char* firs
 std::string Profile_Register_Missing_Dimensions(const Stahlprofil* profile);
 
 // What the user gave the typed-in profile p of the slot, class by class, is
-// kept by its builds: the profile record holds only what its class and the
-// page's flanges show (a build derives the rest or clears it, as the
-// section's description asks), and a class chosen again, separate flanges
-// asked for again or the typed-in kind chosen again after a catalogue
-// profile takes back the values its rows showed before. Into typed: p with
+// kept by its builds for the run: the profile record holds only what its
+// class and the page's flanges show (a build derives the rest or clears it,
+// as the section's description asks), and a class chosen again, separate
+// flanges asked for again or the typed-in kind chosen again after a
+// catalogue profile takes back the values its rows showed before, however
+// many classes came between (what a class with few fields cleared or
+// derived meanwhile is no one's), but a field typed since in another class
+// takes the typed value; a field the class never showed keeps what the
+// class before shared with it. Into typed: p with
 // the values last shown for p's class; 1 when the slot's builds showed p,
 // else 0 (typed is p). Nothing for null or a slot outside 0..9.
 int Profile_Register_Typed_Values(const Stahlprofil* p, int slot, Stahlprofil* typed);

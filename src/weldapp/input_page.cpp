@@ -499,6 +499,10 @@ int Weld_Items(const int* numbers, Item item, std::vector<std::string>* lines) {
     return count;
 }
 
+// A throat or length in mm as its "%6.1f" field on the page shows it
+// (128.928932 as "128.93"), for the boxes that name one.
+std::string Field_Text(double v) { return Float_Field_Shown_Text(v, "%6.1f", kFileDecimals); }
+
 // The welds, by number (their slots in `numbers`), whose value (before and
 // after by slot) the field shows changed, four to a line ("aw1 7.0 mm auf
 // 5.0 mm"), `only_less`: only those that became smaller; welds the layout
@@ -506,8 +510,8 @@ int Weld_Items(const int* numbers, Item item, std::vector<std::string>* lines) {
 int Changed_Welds(const int* numbers, const char* symbol, const double* before, const double* after,
                   bool only_less, std::vector<std::string>* lines) {
     auto changed = [&](int k, int number) {
-        const std::string was = VEK_Decimal_Text(before[k], 1, kFileDecimals);
-        const std::string is = VEK_Decimal_Text(after[k], 1, kFileDecimals);
+        const std::string was = Field_Text(before[k]);
+        const std::string is = Field_Text(after[k]);
         if ((only_less && !(after[k] < before[k])) || was == is) return std::string();
         return symbol + std::to_string(number) + " " + was + " mm auf " + is + " mm";
     };
@@ -716,9 +720,11 @@ enum Length_Change {
 // Tells which lengths of the single welds changed from `before` (by slot),
 // each with its old and new value as the field shows them: a field must not
 // change behind the user's back. Nothing when none changed, or when the
-// welds are numbered otherwise than `before_number` (others than before).
+// single welds are numbered otherwise than `before_number` (others than
+// before); the faces only an all-round weld uses are numbered as a layout
+// finds them (a weld all round chosen leaves them off until the next one).
 void Report_Changed_Lengths(const Nahtbild& n, const int* before_number, const double* before, Length_Change why) {
-    if (!std::equal(n.number, n.number + NAHT_SLOTS, before_number)) return;
+    if (!std::equal(n.number, n.number + kFirstAllRoundSlot, before_number)) return;
     std::vector<std::string> lines;
     const int count = Changed_Welds(n.number, "lw", before, n.length, false, &lines);
     if (count == 0) return;
@@ -805,7 +811,7 @@ void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const
     std::vector<std::string> lines;
     auto typed_length = [&](int k, int number) {
         if (!typed[k]) return std::string();
-        return "lw" + std::to_string(number) + " " + VEK_Decimal_Text(before_length[k], 1, kFileDecimals) + " mm";
+        return "lw" + std::to_string(number) + " " + Field_Text(before_length[k]) + " mm";
     };
     const int count = Weld_Items(before_number, typed_length, &lines);
     if (count > 0)
@@ -884,84 +890,114 @@ void Follow_Code(SchweissnahtAnschluss* r, bool was_ec) {
 
 }  // namespace
 
-void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
-    if (!record) return;
-    Nachweis_Page_Variables& v = Nachweis_Page;
-    Nahtbild& n = record->naht;
-    Give_Back_Kept_Throats(n);
-    Stahlprofil& prev = v.previous_profile;
-    const int type_before = prev.type;
-    const bool was_ec = v.code_is_ec != 0;
-    Keep_Ec_Choices(record);
-    v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
-    Follow_Code(record, was_ec);
-    Keep_Typed_Section(&n.profile, v.code_is_ec, was_ec);
-    Snap_Lengths_To_Edges(&n);
+namespace {
+
+// The refresh's view of a profile change: the weld table before it, and
+// how the welds were laid for the new profile.
+struct Profile_Change {
     int numbers_before[NAHT_SLOTS];
     double lengths_before[NAHT_SLOTS], throats_before[NAHT_SLOTS];
-    std::copy(n.number, n.number + NAHT_SLOTS, numbers_before);
-    std::copy(n.length, n.length + NAHT_SLOTS, lengths_before);
-    std::copy(n.throat, n.throat + NAHT_SLOTS, throats_before);
-    bool laid_anew = false;  // the welds laid anew along a typed-in profile's changed edges
-    bool other_welds = false;
-    if (!Compare_Profiles(&n.profile, &prev)) {
-        bool other_profile = n.profile.kind != prev.kind || prev.kind == STAHLPROFIL_KIND_DIMENSIONS ||
-                             (n.profile.kind == STAHLPROFIL_KIND_CATALOGUE && !Same_Name(n.profile.name, prev.name));
-        Stahlprofil accepted;
-        Copy_Profile(&prev, &accepted);
-        Copy_Profile(&n.profile, &prev);
-        // A catalogue profile without a designation yet is not looked up:
-        // the catalogue would leave "???" in its name. Nor is one the
-        // catalogue lacks: the user is told its name, the last one stays.
-        if (prev.kind == STAHLPROFIL_KIND_CATALOGUE && Length_Without_Trailing_Blanks(prev.name) > 0) {
-            char name[STAHLPROFIL_NAME_SIZE];
-            std::snprintf(name, sizeof name, "%s", prev.name);
-            if (Get_Profile_Record(name)) {
-                Init_Profile_From_Name(&prev, name);
-            } else {
-                Report_Unknown_Profile(name, accepted.kind == STAHLPROFIL_KIND_CATALOGUE ? accepted.name : "", nullptr);
-                Copy_Profile(&accepted, &prev);
-                other_profile = false;
-            }
-            Copy_Profile(&prev, &n.profile);
+    // The lengths as the box about changed lengths compares them: those
+    // before, but a full-edge length of hidden single welds that a typed-in
+    // profile's changed edges laid anew as the new one (it was no one's).
+    double named_before[NAHT_SLOTS];
+    bool laid_anew = false;    // the welds laid anew along a typed-in profile's changed edges
+    bool other_welds = false;  // another profile's welds
+};
+
+// The weld table of a typed-in profile whose dimensions changed: every weld
+// at the full length of its edge. While the single welds are hidden the
+// lengths that followed the old edges are nobody's values and no box names
+// them; shown, every length a field changes is named.
+void Lay_Welds_Along_Changed_Edges(Nahtbild& n, const Stahlprofil& old_profile, Profile_Change& c) {
+    const Weld_Edges old_edges = Weld_Edges_Of(&old_profile);
+    n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
+    if (Nachweis_Page.arrangement == ANORDNUNG_EINZELNAEHTE || !old_edges.any) return;
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (i < STAHLPROFIL_EDGES && old_edges.code[i] > 0 &&
+            std::fabs(c.lengths_before[i] - old_edges.length[i]) < WELD_EDGE_NOISE)
+            c.named_before[i] = n.length[i];
+}
+
+// A profile other than the one of the last refresh: a catalogue name looked
+// up (one the catalogue lacks is named and the last profile stays), and the
+// welds laid for it. The page's previous profile becomes the record's.
+void Take_Profile_Change(SchweissnahtAnschluss* record, Profile_Change& c) {
+    Nahtbild& n = record->naht;
+    Stahlprofil& prev = Nachweis_Page.previous_profile;
+    if (Compare_Profiles(&n.profile, &prev)) return;
+    bool other_profile = n.profile.kind != prev.kind || prev.kind == STAHLPROFIL_KIND_DIMENSIONS ||
+                         (n.profile.kind == STAHLPROFIL_KIND_CATALOGUE && !Same_Name(n.profile.name, prev.name));
+    Stahlprofil accepted;
+    Copy_Profile(&prev, &accepted);
+    Copy_Profile(&n.profile, &prev);
+    // A catalogue profile without a designation yet is not looked up: the
+    // catalogue would leave "???" in its name. Nor is one the catalogue
+    // lacks: the user is told its name, the last one stays.
+    if (prev.kind == STAHLPROFIL_KIND_CATALOGUE && Length_Without_Trailing_Blanks(prev.name) > 0) {
+        char name[STAHLPROFIL_NAME_SIZE];
+        std::snprintf(name, sizeof name, "%s", prev.name);
+        if (Get_Profile_Record(name)) {
+            Init_Profile_From_Name(&prev, name);
+        } else {
+            Report_Unknown_Profile(name, accepted.kind == STAHLPROFIL_KIND_CATALOGUE ? accepted.name : "", nullptr);
+            Copy_Profile(&accepted, &prev);
+            other_profile = false;
         }
-        laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
-                    prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
-        if (laid_anew) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
-        else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, numbers_before, lengths_before);
-        other_welds = other_profile && !laid_anew;
+        Copy_Profile(&prev, &n.profile);
     }
-    Clip_Extents_By_Profile(&prev, n.length);
-    if (n.profile.kind == STAHLPROFIL_KIND_DIMENSIONS && n.profile.type != type_before)
-        Report_Dimensions_Missing(n.profile);
+    c.laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
+                  prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
+    if (c.laid_anew) Lay_Welds_Along_Changed_Edges(n, accepted, c);
+    else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, c.numbers_before, c.lengths_before);
+    c.other_welds = other_profile && !c.laid_anew;
+}
+
+// What the round sections ask of the arrangement (they are welded all
+// round; the single welds chosen before come back with a profile that is
+// not round), and a_w,fu a tee held at 0 given back. The boxes to say so:
+// *to_round, *single_back.
+void Follow_Round_And_Tee(Nahtbild& n, bool* to_round, bool* single_back) {
+    Nachweis_Page_Variables& v = Nachweis_Page;
     if (g_kept_fu.held && !Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
         if (n.a_w_fu == 0.0) n.a_w_fu = g_kept_fu.typed;
         g_kept_fu = Kept_Throat{};
     }
-    // A round section forces the weld all round; the single welds chosen
-    // before come back with a profile that is not round.
     const bool round = Is_Round(n.profile.type);
-    bool single_back = false;
+    *single_back = false;
     if (g_round_single && !round && v.arrangement == ANORDNUNG_UMLAUFEND)
-        v.arrangement = ANORDNUNG_EINZELNAEHTE, single_back = true;
+        v.arrangement = ANORDNUNG_EINZELNAEHTE, *single_back = true;
     if (v.arrangement != ANORDNUNG_UMLAUFEND) g_round_single = false;
-    const bool to_round = round && v.arrangement == ANORDNUNG_EINZELNAEHTE;
-    if (to_round) g_round_single = true;
-    if (v.default_throat_request) {
-        for (double& a : n.throat)
-            if (a > 0.01) a = n.a_w;
-        n.a_w_fo = n.a_w_fu = n.a_w;
-        v.default_throat_request = 0;
-    }
+    *to_round = round && v.arrangement == ANORDNUNG_EINZELNAEHTE;
+    if (*to_round) g_round_single = true;
+}
+
+// "Vorbelegung:" asked for: every weld with a throat takes a_w, switched-off
+// welds stay off, the all-round throats follow.
+void Take_Default_Throats(Nahtbild& n) {
+    if (!Nachweis_Page.default_throat_request) return;
+    for (double& a : n.throat)
+        if (a > 0.01) a = n.a_w;
+    n.a_w_fo = n.a_w_fu = n.a_w;
+    Nachweis_Page.default_throat_request = 0;
+}
+
+// The code and the grades into the materials.
+void Follow_Materials(SchweissnahtAnschluss* record) {
+    Nahtbild& n = record->naht;
     Follow_Code_In_Materials(record);
     Check_Material_Params(&n.material, 0.0, nullptr, 0, "");
     if (n.uniform_grade) {
         Init_Material_Params_For_Thickness(&n.material, &n.profile.material, Get_Profile_Max_Dimension(&n.profile));
         Init_Material_Params_For_Thickness(&n.material, &n.plate.material, n.plate.t);
     }
-    Sheet_Switches_to_Record(record);
+}
+
+// The weld layout of the arrangement, with the boxes about the throats it
+// cut or gave back, and what it hides kept.
+void Lay_Out_Welds(SchweissnahtAnschluss* record, double* before) {
+    Nahtbild& n = record->naht;
     if (n.weld_kind == WELD_FILLET && !n.all_round) Report_Restored_Cut_Throats(n);
-    double before[NAHT_SLOTS];
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
     const double fu_before = n.a_w_fu;
     Update_Weld_Layout(&n, nullptr, 0);
@@ -971,13 +1007,45 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         Report_Cut_Throats(n, before);
         if (n.weld_kind == WELD_BUTT) Hold_Cut_Throats(n, before);
     }
+}
+
+}  // namespace
+
+void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
+    if (!record) return;
+    Nachweis_Page_Variables& v = Nachweis_Page;
+    Nahtbild& n = record->naht;
+    Give_Back_Kept_Throats(n);
+    const int type_before = v.previous_profile.type;
+    const bool was_ec = v.code_is_ec != 0;
+    Keep_Ec_Choices(record);
+    v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
+    Follow_Code(record, was_ec);
+    Keep_Typed_Section(&n.profile, v.code_is_ec, was_ec);
+    Snap_Lengths_To_Edges(&n);
+    Profile_Change c;
+    std::copy(n.number, n.number + NAHT_SLOTS, c.numbers_before);
+    std::copy(n.length, n.length + NAHT_SLOTS, c.lengths_before);
+    std::copy(n.length, n.length + NAHT_SLOTS, c.named_before);
+    std::copy(n.throat, n.throat + NAHT_SLOTS, c.throats_before);
+    Take_Profile_Change(record, c);
+    Clip_Extents_By_Profile(&v.previous_profile, n.length);
+    if (n.profile.kind == STAHLPROFIL_KIND_DIMENSIONS && n.profile.type != type_before)
+        Report_Dimensions_Missing(n.profile);
+    bool to_round = false, single_back = false;
+    Follow_Round_And_Tee(n, &to_round, &single_back);
+    Take_Default_Throats(n);
+    Follow_Materials(record);
+    Sheet_Switches_to_Record(record);
+    double before[NAHT_SLOTS];
+    Lay_Out_Welds(record, before);
     // The single welds' lengths and throats are the user's while they are
     // hidden as well: they count again when single welds are chosen.
     // A round profile shows no single welds: its numbering is no one's.
     int shown_before[NAHT_SLOTS] = {};
-    if (!Is_Round(type_before)) std::copy(numbers_before, numbers_before + NAHT_SLOTS, shown_before);
-    if (other_welds) Report_Renumbered_Throats(n, shown_before, throats_before, before);
-    else Report_Changed_Lengths(n, numbers_before, lengths_before, laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
+    if (!Is_Round(type_before)) std::copy(c.numbers_before, c.numbers_before + NAHT_SLOTS, shown_before);
+    if (c.other_welds) Report_Renumbered_Throats(n, shown_before, c.throats_before, before);
+    else Report_Changed_Lengths(n, c.numbers_before, c.named_before, c.laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
     if (to_round) Report_Round_Welds(true);
     if (single_back) Report_Round_Welds(false);
     Remember_Shown_Numbers(n);

@@ -252,17 +252,21 @@ TEST_F(Table, DuplicateDeleteAndAppendChangeTheRowsAndReturnTwo) {
 // A double click on a row's delete icon takes that row only: the second
 // click lands on the row that moved up under the pointer and deletes
 // nothing (the table took the click: 1); a single click after it deletes
-// again.
-TEST_F(Table, TheSecondClickOfADoubleClickDeletesNothing) {
+// again. On the last row's icon the second click lands on the append line
+// that moved up and appends nothing; on a duplicate icon it lands on the
+// same icon and copies nothing more. A double click does what one does.
+TEST_F(Table, TheSecondClickOfADoubleClickDoesNothingMore) {
+    const int del = LEFT + 30 + 7, dup = LEFT + 48 + 9;
     const struct {
-        int clicks, result;
+        int x, row, clicks, result;
         std::vector<int> left;
-    } steps[] = {{1, 2, {1, 3}}, {2, 1, {1, 3}}, {1, 2, {1}}};
+    } steps[] = {{del, 2, 1, 2, {1, 3}}, {del, 2, 2, 1, {1, 3}}, {del, 2, 1, 2, {1}},
+                 {del, 2, 2, 1, {1}},    {dup, 1, 1, 2, {1, 1}}, {dup, 1, 2, 1, {1, 1}}};
     for (const auto& c : steps) {
-        VEK_Script_Click(Sx(LEFT + 30 + 7), Sy(Row_Top(2) + 3 + 8), 1, c.clicks);
+        VEK_Script_Click(Sx(c.x), Sy(Row_Top(c.row) + 3 + 8), 1, c.clicks);
         EXPECT_EQ(Edit_Prop_Sheet(), 100);
-        EXPECT_EQ(Edit_Table(t), c.result) << c.clicks;
-        EXPECT_EQ(Numbers(), c.left) << c.clicks;
+        EXPECT_EQ(Edit_Table(t), c.result) << c.x << " " << c.row << " " << c.clicks;
+        EXPECT_EQ(Numbers(), c.left) << c.x << " " << c.row << " " << c.clicks;
         Refill();
     }
 }

@@ -526,6 +526,65 @@ TEST_F(InputPage, ChangedWeldLengthsAreNamed) {
                     "Die N\x84hte eines ge\x84nderten Profils liegen in ganzer L\x84nge an seinen Kanten."});
 }
 
+// While "umlaufende Kehlnaht" hides the single welds, their full-edge
+// lengths follow a typed-in I section's changed edges without a box: they
+// are no one's values. A length typed for them is, and a box names it.
+// Typed I h 270, t_w 8, b 280, t_f 13, r 24: h typed 300 lays the web's
+// welds 4 and 5 at 300 - 26 - 48 = 226 (from 196), and welded, no box
+// either; rolled again with weld 2 typed 100 mm while shown, then hidden:
+// h back to 270 lays it at (280 - 8) / 2 - 24 = 112, which is named. A box
+// names a length as its field shows it.
+TEST_F(InputPage, HiddenFullEdgeLengthsFollowWithoutABox) {
+    Nahtbild& n = rec_.r.naht;
+    Stahlprofil& p = n.profile;
+    p.kind = 0, p.type = 4, p.h = 270, p.t_w = 8, p.b_fo = p.b_fu = 280, p.t_fo = p.t_fu = 13, p.rolled = 1, p.r_1 = 24;
+    Nachweis_Page.arrangement = ANORDNUNG_UMLAUFEND;
+    Apply_Sheet_to_Record(&rec_.r);
+    auto type = [&](void* field, const char* typed) {
+        Build();
+        testutil::Click_Item(area_, field);
+        VEK_Script_Type(typed, 0);
+        EXPECT_EQ(Edit_Prop_Sheet(), 100);
+        EXPECT_EQ(Edit_Scrollable_View_Area(area_), 1);
+        Build();
+        Apply_Sheet_to_Record(&rec_.r);
+    };
+    VEK_Clear_Recorded_Messages();
+    type(&p.h, "300");
+    EXPECT_EQ(n.length[Slot_Of(n, 4)], 226.0);
+    p.rolled = 0, p.a_o = 5;
+    Build();
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+    p.rolled = 1;
+    Nachweis_Page.arrangement = ANORDNUNG_EINZELNAEHTE;
+    Apply_Sheet_to_Record(&rec_.r);
+    type(&n.length[Slot_Of(n, 2)], "100");
+    Nachweis_Page.arrangement = ANORDNUNG_UMLAUFEND;
+    Apply_Sheet_to_Record(&rec_.r);
+    VEK_Clear_Recorded_Messages();
+    type(&p.h, "270");
+    Expect_One_Box({"Die L\x84nge einer Naht wurde an das Profil angepasst:", "lw2 100.0 mm auf 112.0 mm",
+                    "Die N\x84hte eines ge\x84nderten Profils liegen in ganzer L\x84nge an seinen Kanten.",
+                    "Die Einzeln\x84hte sind zur Zeit nicht gew\x84hlt; sie gelten so, sobald sie es sind."});
+    // Shown and welded again (a_o 5 comes back), then a_o 4 typed: the
+    // faces beside the upper weld lose 4 sqrt 2 = 5.6569 mm in place of
+    // 5 sqrt 2 = 7.0711, (280 - 8) / 2 - 7.0711 = 128.9289 to 130.3431 and
+    // 270 - 26 - 7.0711 = 236.9289 to 238.3431, named as the fields show
+    // them.
+    Nachweis_Page.arrangement = ANORDNUNG_EINZELNAEHTE;
+    p.rolled = 0;
+    Build();
+    Apply_Sheet_to_Record(&rec_.r);
+    ASSERT_EQ(p.a_o, 5.0);
+    VEK_Clear_Recorded_Messages();
+    type(&p.a_o, "4");
+    Expect_One_Box({"Die L\x84ngen der N\x84hte wurden an das Profil angepasst:",
+                    "lw2 128.93 mm auf 130.34 mm,  lw3 128.93 mm auf 130.34 mm,  lw4 236.93 mm auf 238.34 mm,  lw5 "
+                    "236.93 mm auf 238.34 mm",
+                    "Die N\x84hte eines ge\x84nderten Profils liegen in ganzer L\x84nge an seinen Kanten."});
+}
+
 // Values shown in a field's place that the page does not let the user
 // change say why on a click: the partial factors while they follow the
 // annex ("genormt"), beta_w while it follows the grade (no "Vorgabe").

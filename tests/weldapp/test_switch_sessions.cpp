@@ -62,17 +62,31 @@ struct Switches : Desktop {
     }
 };
 
-// A typed-in, rolled H section whose flanges differ (h 300, t_w 8, top
-// 280 x 13, bottom 200 x 10, r 24) with fillet single welds of 5 mm and
-// two load cases; `grades` (connection, profile, plate) each its own.
-void Typed_H(Switches& d, const int* grades = nullptr) {
+// A typed-in rolled section of class `type` with values of its own in
+// every field its rows show (an H: h 300, t_w 8, top 280 x 13, bottom
+// 200 x 10, r 24), fillet single welds of 5 mm on every face and two load
+// cases; `grades` (connection, profile, plate) each its own.
+void Typed(Switches& d, int type, const int* grades = nullptr) {
     testutil::Record k;
     SchweissnahtAnschluss* r = &k.r;
     Default_Schweissnaht(r);
     Nahtbild& n = r->naht;
     Stahlprofil& p = n.profile;
-    p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_H;
-    p.h = 300, p.t_w = 8, p.b_fo = 280, p.t_fo = 13, p.b_fu = 200, p.t_fu = 10, p.rolled = 1, p.r_1 = 24, p.r_2 = 0;
+    p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = type, p.rolled = 1;
+    if (type == PROFILTYP_ROHR || type == PROFILTYP_RECHTECK) p.hot_finished = 1;
+    p.b_fo = p.t_fo = p.b_fu = p.t_fu = p.r_1 = p.r_2 = 0;
+    switch (type) {
+    case PROFILTYP_FLACH: p.h = 200, p.t_w = 20; break;
+    case PROFILTYP_RUND: p.h = 60; break;
+    case PROFILTYP_ROHR: p.h = 168.3, p.t_w = 8; break;
+    case PROFILTYP_L: p.h = 100, p.t_w = 11, p.b_fo = 80, p.t_fo = 9, p.r_1 = 12, p.r_2 = 6; break;
+    case PROFILTYP_C: case PROFILTYP_U: p.h = 200, p.t_w = 8.5, p.b_fo = 75, p.t_fo = 11.5, p.r_1 = 11, p.r_2 = 5.5; break;
+    case PROFILTYP_RECHTECK: p.h = 200, p.b_fo = 100, p.t_fo = 8, p.t_w = 6, p.r_1 = 12, p.r_2 = 8; break;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: p.h = 150, p.t_w = 9.5, p.b_fo = 150, p.t_fo = 14, p.r_1 = 13; break;
+    case PROFILTYP_Z: p.h = 200, p.t_w = 8, p.b_fo = 80, p.t_fo = 11, p.r_1 = 10, p.r_2 = 5; break;
+    default: p.h = 300, p.t_w = 8, p.b_fo = 280, p.t_fo = 13, p.b_fu = 200, p.t_fu = 10, p.r_1 = 24; break;
+    }
+    if (type == PROFILTYP_T) p.r_2 = 7;
     std::snprintf(p.name, sizeof p.name, "%-*s", static_cast<int>(sizeof p.name) - 1, "");
     n.all_round = 0;
     Calc_Profile_Cross_Section(&p, nullptr, 0, "");  // the edges' lengths
@@ -88,6 +102,7 @@ void Typed_H(Switches& d, const int* grades = nullptr) {
     r->loads[1].forces.N = -80e3, r->loads[1].forces.M_y = -12e6;
     d.Add_Connection("A001", r, "Position\n1.01\nSt\xFC" "tze\n");
 }
+void Typed_H(Switches& d, const int* grades = nullptr) { Typed(d, PROFILTYP_H, grades); }
 
 }  // namespace
 
@@ -119,6 +134,29 @@ TEST(SwitchSessions, ATypedSectionComesBackFromEveryClassCodeAndKind) {
     // A face's weld numbered as before another class came in between is no
     // new weld (a rectangular tube numbers the lower flange's face 4).
     EXPECT_FALSE(switched.Said("(neu)")) << switched.err;
+}
+
+// Every class of section, typed in, through each class with few fields
+// (a flat bar has no flanges and no radius, a round bar no wall either, a
+// round tube no flanges) and on to a class it had not been before, then
+// chosen again: each time it takes back what its rows showed, whatever the
+// class between derived or cleared, and whatever the next one made of
+// that; the file and the list are those of the section saved as it was.
+// (An H through a flat bar to a tee came back with b_fo = t_w and r = 0; an
+// angle through a round bar to an H with the H's web for its leg.)
+TEST(SwitchSessions, AClassComesBackThroughAClassWithFewFieldsAndAnother) {
+    for (int type = PROFILTYP_FLACH; type <= PROFILTYP_HALB_I; ++type) {
+        Switches plain, switched;
+        Typed(plain, type);
+        Typed(switched, type);
+        ASSERT_EQ(plain.Save(), 1) << type << plain.err;
+        const int next = Is_Profile_Type_In(PROFILTYP_MASK_I, type) ? PROFILTYP_T : PROFILTYP_H;
+        for (int few : {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_ROHR})
+            if (few != type) switched.Class(few).Class(next).Class(type);
+        ASSERT_EQ(switched.Save(), 1) << type << switched.err;
+        EXPECT_EQ(switched.File("A001_01.INP"), plain.File("A001_01.INP")) << type;
+        EXPECT_EQ(switched.File("A001_01.OLI"), plain.File("A001_01.OLI")) << type;
+    }
 }
 
 // HE 280 A's single welds as butt welds, typed 12.0 on the flanges and 6.9

@@ -4,8 +4,10 @@
 // profile manager (a window of its own); five load cases (N and M_y) typed
 // into the table, a row appended by its icon after each but the last, the
 // icon clicked while the cell's editor is still open; the last row
-// duplicated and the copy's original deleted by a double click on its icon
-// (the copy stays); the chart's tab and
+// duplicated and the copy, the last row, deleted by a double click on its
+// icon (the append line that moves up under the pointer appends nothing),
+// then duplicated again and the copy's original deleted by a double click
+// on its icon (the copy stays); the chart's tab and
 // "Ende" clicked, and its question confirmed with Enter, the pointer
 // resting on its choices. The input file then holds what was entered.
 // First the annex chooser is opened from the bar and confirmed with Enter,
@@ -250,6 +252,15 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
     // then jumping onto the chart's tab and pressing at once; then "Ende".
     ASSERT_TRUE(main.Key("Return"));
     ASSERT_TRUE(main.Key("Escape"));
+    // Row 5 duplicated, and the copy, the last row, deleted by a double
+    // click on its icon: the second click of it lands on the append line
+    // that moved up under the pointer and appends nothing.
+    ASSERT_TRUE(main.Click(kDuplicateIconX, Load_Field_Y(5)));
+    ASSERT_TRUE(main.Send(main.At(kDeleteIconX, Load_Field_Y(6)) + " click --repeat 2 --delay 60 1", 4));
+    // The append line's red "+" (its bar two pixels below the icon's top)
+    // below the fifth row again, not below an empty sixth one.
+    EXPECT_EQ(Pixel(png, kDeleteIconX, Append_Icon_Y(5) + 2), 0xFF0000u) << "five rows and the append line";
+    EXPECT_NE(Pixel(png, kDeleteIconX, Append_Icon_Y(6) + 2), 0xFF0000u) << "no sixth row appended";
     // Row 5 duplicated, then deleted by a double click on its icon: the
     // first click takes it, the second of the double click, on the copy
     // that moved up under the pointer, nothing.
