@@ -125,9 +125,10 @@ struct Kehlnaht_Geometry {
 // set h .. r): family is the record's family code + 1 (KEHLNAHT_*; 0 or
 // above 8 give no outline and no weld lines); catalogue 1 with name: a
 // catalogue profile, looked up in the catalogue in use (families up to the
-// circular tube), its form its record's. Everything not built is zero. Returns g->status; a null
-// record or geometry gives KEHLNAHT_UNUSABLE_DIMENSIONS (a null geometry is
-// not written). Never changes the record.
+// circular tube), its form its record's. Everything not built is zero.
+// Returns g->status; a null record or geometry gives
+// KEHLNAHT_UNUSABLE_DIMENSIONS (a null geometry is not written). Never
+// changes the record.
 int Build_Kehlnaht_Geometry(const GeschweissterAnschluss *record, int family, int catalogue, const char *name,
                             Kehlnaht_Geometry *g);
 

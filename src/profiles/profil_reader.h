@@ -63,9 +63,10 @@ Profil_Look_Up Look_Up_Catalogue_Record(const char* name, ProfilRecord* record);
 // dimensions the connection holds: the toe radius, where the root fillet
 // ends (mm from the flange's outer face, at the web), a rolled T's web tip
 // radius, and whether the record is a tee cut from a rolled beam and
-// whether its inner flange faces slope. All of it is read from the record (its type letter and values),
-// none from its name: one record gives one end, and one weld group, under
-// its designation and under any name of the user's.
+// whether its inner flange faces slope. All of it is read from the record
+// (its type letter and values), none from its name: one record gives one
+// end, and one weld group, under its designation and under any name of the
+// user's.
 struct Profil_End_Form {
     double toe_radius, root_fillet_end;  // mm
     double web_tip_radius;               // mm, a rolled T's
