@@ -550,18 +550,17 @@ int Build_Kehlnaht_Geometry(const GeschweissterAnschluss* record, int family, in
     c.h = record->h, c.b = record->b, c.t = record->t, c.s = record->s, c.r = record->r;
     for (double v : {c.h, c.b, c.t, c.s, c.r})
         if (!Usable_Dimension(v)) return c.status;
-    // A catalogue profile must be in the profile file.
+    // A catalogue profile must be in the catalogue in use. Its form (a tee
+    // cut from a beam, flanges that slope) is its record's: taken from the
+    // name, a record under a name of the user's lost the welds of its form.
     if (family <= KEHLNAHT_CHS && catalogue == 1) {
         char key[ANSCHLUSS_NAME_SIZE] = "";
         if (name) std::snprintf(key, sizeof key, "%s", name);
-        double t_coefficient = 0;
-        if (!Read_Profil_from_File(' ', key, sizeof key, &c.toe_radius, &c.root_fillet_end, &t_coefficient, &c.k1,
-                                   &c.k2)) {
-            c.toe_radius = c.root_fillet_end = 0.0, c.k1 = c.k2 = 0;
-            return c.status = KEHLNAHT_NOT_IN_FILE;
-        }
-        // The T-section coefficient the name gives is the radius of a T's web tip.
-        c.web_tip_radius = t_coefficient;
+        Profil_End_Form form;
+        if (!Read_Profil_End_Form(key, &form)) return c.status = KEHLNAHT_NOT_IN_FILE;
+        c.toe_radius = form.toe_radius, c.root_fillet_end = form.root_fillet_end;
+        c.web_tip_radius = form.web_tip_radius;
+        c.k1 = form.half_section, c.k2 = form.sloped_flanges;
         c.catalogue = 1;
     }
     // Below a thousandth of a millimetre there is nothing to weld, and the

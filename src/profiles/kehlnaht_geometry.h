@@ -94,12 +94,12 @@ struct Kehlnaht_Geometry {
     int status;                     // KEHLNAHT_BUILT ... KEHLNAHT_NO_EXTENT
     int family;                     // KEHLNAHT_*
     double h, b, t, s, r;           // the record's dimensions
-    int catalogue;                  // 1: a catalogue profile found in the profile file
-    // Its catalogue values, mm: the radius of the rounded flange tips (r_2 of
+    int catalogue;                  // 1: a catalogue profile found in the catalogue in use
+    // Its record's values, mm: the radius of the rounded flange tips (r_2 of
     // the profile file), the distance from the outer face of a flange to
     // where the root fillet meets the web (value 27, see data/README), and
-    // the radius of a T's rounded web tip; then its half-section and
-    // narrow-I flags.
+    // the radius of a rolled T's rounded web tip; then its half-section and
+    // sloped-flange flags (Read_Profil_End_Form), which choose the form.
     double toe_radius, root_fillet_end, web_tip_radius;
     int k1, k2;
     double H, x_min, x_max;         // extents
@@ -124,10 +124,11 @@ struct Kehlnaht_Geometry {
 // Works out the geometry of the profile of the record (its first dimension
 // set h .. r): family is the record's family code + 1 (KEHLNAHT_*; 0 or
 // above 8 give no outline and no weld lines); catalogue 1 with name: a
-// catalogue profile, looked up in the profile file (families up to the
-// circular tube). Everything not built is zero. Returns g->status; a null
-// record or geometry gives KEHLNAHT_UNUSABLE_DIMENSIONS (a null geometry is
-// not written). Never changes the record.
+// catalogue profile, looked up in the catalogue in use (families up to the
+// circular tube), its form its record's. Everything not built is zero.
+// Returns g->status; a null record or geometry gives
+// KEHLNAHT_UNUSABLE_DIMENSIONS (a null geometry is not written). Never
+// changes the record.
 int Build_Kehlnaht_Geometry(const GeschweissterAnschluss *record, int family, int catalogue, const char *name,
                             Kehlnaht_Geometry *g);
 

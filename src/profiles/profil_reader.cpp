@@ -3,13 +3,18 @@
 #include "profiles/profil_reader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/textio.h"
 #include "platform/msgbox.h"
+#include "profiles/catalogue_ties.h"
+#include "profiles/profil.h"
 #include "profiles/profil_file.h"
+#include "profiles/profile_catalogue.h"
 
 Profil_Masse_First Profil_Dimensions_First;
 Profil_Masse_Second Profil_Dimensions_Second;
@@ -34,6 +39,27 @@ double Tb_Rule(const char* key, double tc) {
     if (key[2] == '6') return 2.5;
     return 2.0;
 }
+
+// The web tip radius (mm) of a T of the file by its key: T1.. 3 (T14.. 4),
+// deeper than 50 mm 2 (TB by the TB rule), T5.. 1.5, T9.. 2.5, else 1 (TB
+// by the TB rule); h_cm the record's depth.
+double T_Tip_Radius(const char* key, double h_cm) {
+    if (key[1] == '1') return key[2] == '4' ? 4.0 : 3.0;
+    if (10.0 * h_cm > 50.0) return Tb_Rule(key, 2.0);
+    if (key[1] == '5') return 1.5;
+    if (key[1] == '9') return 2.5;
+    return Tb_Rule(key, 1.0);
+}
+
+// The half sections of the narrow I beams: their toe radius and where the
+// root fillet ends (mm) by the beam's depth; the rows' depth 0 is every
+// other's, the 300's.
+struct Half_I_Row {
+    int depth;
+    double toe, root_end;
+};
+constexpr Half_I_Row kHalfI[] = {{0, 6.5, 29.5},     {320, 6.9, 31.0}, {340, 7.3, 33.0}, {360, 7.8, 35.0},
+                                 {400, 8.6, 38.5},   {450, 9.7, 43.5}, {500, 10.8, 48.0}};
 
 }  // namespace
 
@@ -89,12 +115,7 @@ int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, d
     if (look_up == PROFIL_LOOK_UP_NOT_FOUND) return 0;
     const float* v = record.values;
     if (key[0] == 'T') {
-        tc = 1.0;
-        if (key[1] == '1') tc = key[2] == '4' ? 4.0 : 3.0;
-        else if (10.0 * v[0] > 50.0) tc = Tb_Rule(key, 2.0);
-        else if (key[1] == '5') tc = 1.5;
-        else if (key[1] == '9') tc = 2.5;
-        else tc = Tb_Rule(key, tc);
+        tc = T_Tip_Radius(key, v[0]);
         if (t_coefficient) *t_coefficient = tc;
     }
     if (look_up == PROFIL_LOOK_UP_OTHER_SHAPE) return 0;
@@ -109,17 +130,90 @@ int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, d
         second = std::max(10.0 * v[27], 10.0 * (static_cast<double>(v[26]) + v[3]));
     }
     if (half && narrow) {
-        static const struct {
-            char digits[3];
-            double first, second;
-        } half_i[] = {{"32", 6.9, 31.0}, {"34", 7.3, 33.0}, {"36", 7.8, 35.0},
-                      {"40", 8.6, 38.5}, {"45", 9.7, 43.5}, {"50", 10.8, 48.0}};
-        first = 6.5, second = 29.5;
-        for (const auto& row : half_i)
-            if (key[4] == row.digits[0] && key[5] == row.digits[1]) first = row.first, second = row.second;
+        first = kHalfI[0].toe, second = kHalfI[0].root_end;
+        for (const Half_I_Row& row : kHalfI)
+            if (row.depth && key[4] == '0' + row.depth / 100 && key[5] == '0' + row.depth / 10 % 10)
+                first = row.toe, second = row.root_end;
     }
     if (out1) *out1 = first;
     if (out2) *out2 = second;
+    return 1;
+}
+
+Profil_Look_Up Look_Up_Catalogue_Record(const char* name, ProfilRecord* record) {
+    if (Is_Profile_Manager_Available() != 1) {
+        char key[PROFIL_KEY_LENGTH + 1];
+        return Look_Up_Profil(' ', name, key, record);
+    }
+    // The manager's record, as the section model and the Eurocode road
+    // take it: a PROFIL beside the manager is not the catalogue in use and
+    // decides nothing.
+    char key[64];
+    Copy_Trimmed(name ? name : "", key, sizeof key, 3);
+    char code[PROFIL_CODE_SIZE] = {};
+    if (Get_Profil_Values(key, record->values, code) != PROFIL_FROM_MANAGER) return PROFIL_LOOK_UP_NOT_FOUND;
+    const ProfilDataEintrag* found = Find_Profile(key);
+    if (!found) return PROFIL_LOOK_UP_NOT_FOUND;
+    std::snprintf(record->name, sizeof record->name, "%-16.16s", key);
+    std::snprintf(record->code, sizeof record->code, "   %c", static_cast<char>(found->type_letter));
+    return PROFIL_LOOK_UP_FOUND;
+}
+
+namespace {
+
+// The form a tee record has by its values: half of a beam whose flanges
+// slope (the narrow I's, held to their beam's rows where it is one of
+// theirs), a rolled T (web as thick as its flange, EN 10055: its flange and
+// web sloped, its tip rounded by the radius its designation's rule gives
+// its size), else half of a beam with parallel flanges.
+void Tee_Form(const float* v, double slope, Profil_End_Form* form) {
+    const double r_1 = std::max(static_cast<double>(v[25]), 0.0);
+    if (slope > 0) {
+        form->root_fillet_end = 10.0 * (v[27] - slope * r_1);
+        const double depth = 20.0 * v[0];  // the beam's, mm
+        for (const Half_I_Row& row : kHalfI)
+            if (std::fabs(depth - (row.depth ? row.depth : 300)) < 0.05)
+                form->toe_radius = row.toe, form->root_fillet_end = row.root_end;
+        return;
+    }
+    if (!(std::fabs(v[2] - v[3]) <= 0.005 * v[3])) return;
+    // The designation of its size: T, or TB where it is twice as wide as deep.
+    char key[32];
+    std::snprintf(key, sizeof key, "%s%.0f", std::fabs(v[1] - 2.0 * v[0]) <= 0.01 * v[1] ? "TB" : "T", 10.0 * v[0]);
+    form->half_section = 0;
+    form->web_tip_radius = T_Tip_Radius(key, v[0]);
+}
+
+}  // namespace
+
+int Read_Profil_End_Form(const char* name, Profil_End_Form* form) {
+    if (!form) return 0;
+    *form = Profil_End_Form{};
+    ProfilRecord record;
+    if (Look_Up_Catalogue_Record(name, &record) != PROFIL_LOOK_UP_FOUND) return 0;
+    const char letter = record.code[PROFIL_CODE_BYTES - 1];
+    const float* v = record.values;
+    const double t_f = v[3], r_1 = std::max(static_cast<double>(v[25]), 0.0);
+    // The slope the record's value 27 tells (the catalogue judged the record
+    // with it): the flange's thickness where the root fillet begins (a
+    // tee's at the web) against its nominal thickness at the run's start.
+    double nominal = 0;
+    const double run = catalogue::Slope_Run(letter, v[1], v[2], r_1, &nominal);
+    double slope = catalogue::Flanges_May_Slope(letter) && std::fabs(run) > 0.01 ? (v[27] - (t_f + r_1)) / run : 0;
+    if (!(std::fabs(slope) >= 1e-3)) slope = 0;
+    form->toe_radius = 10.0 * std::max(static_cast<double>(v[26]), 0.0);
+    form->root_fillet_end = 10.0 * v[27];
+    form->sloped_flanges = slope > 0;
+    if (letter == 'U') {
+        // Older files keep a channel's two radii in either order, and some
+        // no reach beyond its toe: the toe takes the smaller radius, the
+        // root fillet ends at least a toe radius below the flange's face.
+        form->toe_radius = 10.0 * std::max(std::min(v[26], v[25]), 0.0f);
+        form->root_fillet_end = 10.0 * std::max(static_cast<double>(v[27]), static_cast<double>(v[26]) + t_f);
+    } else if (letter == 'T') {
+        form->half_section = 1;
+        Tee_Form(v, slope, form);
+    }
     return 1;
 }
 

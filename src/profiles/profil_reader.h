@@ -51,6 +51,32 @@ Profil_Look_Up Look_Up_Profil(char shape, const char* name, char* key, ProfilRec
 int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, double* out2, double* t_coefficient,
                           int* half_section, int* narrow_i);
 
+// The record of name in the catalogue in use, as every other check takes
+// it: with the profile manager installed its database's (the values in
+// PROFIL's places as Get_Profil_Values hands them, the record's type letter
+// in code[3]; a record refused for its values is not found), else PROFIL's
+// as Look_Up_Profil finds it (boxes and all, any shape). record is filled
+// when found and left undefined otherwise.
+Profil_Look_Up Look_Up_Catalogue_Record(const char* name, ProfilRecord* record);
+
+// What the end of a catalogue profile keeps of its record beyond the
+// dimensions the connection holds: the toe radius, where the root fillet
+// ends (mm from the flange's outer face, at the web), a rolled T's web tip
+// radius, and whether the record is a tee cut from a rolled beam and
+// whether its inner flange faces slope. All of it is read from the record
+// (its type letter and values), none from its name: one record gives one
+// end, and one weld group, under its designation and under any name of the
+// user's.
+struct Profil_End_Form {
+    double toe_radius, root_fillet_end;  // mm
+    double web_tip_radius;               // mm, a rolled T's
+    int half_section;                    // a tee cut from a beam (not a rolled T)
+    int sloped_flanges;
+};
+// Fills form from the record of name (Look_Up_Catalogue_Record). 1 when
+// found; 0 with form cleared when the catalogue does not give the record.
+int Read_Profil_End_Form(const char* name, Profil_End_Form* form);
+
 // Works out Profil_Part_Fields and Profil_Part_Lengths for a profile type
 // from the current dimensions; for catalogue profiles of type 3 or 6 and
 // above the profile must be found in PROFIL first, else nothing is written.

@@ -23,6 +23,14 @@
 
 namespace {
 
+// The DIN catalogue's row of the steel DIN 18800 checks a grade of the weld
+// grade table with: the row of the steel list's entry the window takes for
+// it. The list lacks S450 and the S420 grades, whose strengths DIN 18800
+// does not give; they are checked as the list's steel of the same delivery
+// condition below them (S450 as S355 (St52)), in the batch as in the window,
+// so that one file gives one answer. -1 for a grade the table lacks.
+int Din_Row_Of_Grade(int grade) { return Steel_Choice_To_Stahlguete_Code(Grade_Index_To_Steel_Choice(grade)); }
+
 // Grade code of a material: own strengths (and stainless steel) 14 with the
 // own f_y; a grade of the weld grade table or of the steel choice list its
 // row of the DIN catalogue. Aluminium has no DIN 18800 strengths: code 14
@@ -36,7 +44,7 @@ int Grade_Code(const Materialparameter_Record& m, float* own_f_y) {
         *own_f_y = static_cast<float>(m.f_y);
         return DIN_GRADE_OWN_VALUES;
     }
-    return m.kind == 1 ? Steel_Choice_To_Stahlguete_Code(m.grade) : Grade_Index_To_Stahlguete_Code(m.grade);
+    return m.kind == 1 ? Steel_Choice_To_Stahlguete_Code(m.grade) : Din_Row_Of_Grade(m.grade);
 }
 
 // alpha_w of DIN 18800-1 Table 21 for fillet welds in steel of own
@@ -170,6 +178,12 @@ Din_Material Din_Values(const Materialparameter_Record& m) {
     return d;
 }
 
+// A grade of the weld grade table that DIN 18800 checks as another steel
+// of its list (Din_Row_Of_Grade).
+bool Checked_As_Another_Steel(const Materialparameter_Record& m, const Din_Material& d) {
+    return m.kind == 0 && d.code != DIN_GRADE_OWN_VALUES && d.code != Grade_Index_To_Stahlguete_Code(m.grade);
+}
+
 // One material of the protocol: its head (as the Eurocode protocol names
 // it), f_y,k up to 40 mm and above (one value of own strengths) and alpha_w
 // as the check takes them, of fillet welds or of a full-penetration butt
@@ -187,6 +201,9 @@ void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din
     }
     if (m.kind == 2) return;
     OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
+    if (Checked_As_Another_Steel(m, d))
+        OLI_printf(list, "%sDIN 18800 kennt die Stahlsorte %s nicht; nachgewiesen mit %s\n", Check_Line_Prefix,
+                   Get_Weld_Grade_Name(0, m.grade), Get_Stahlguete_Name(static_cast<unsigned int>(d.code)));
     if (own) {
         OLI_printf(list, "%schar. Streckgrenze f╬\\y,k╬r = %.1lf N/mm²\n"_cp, Check_Line_Prefix, d.own_f_y);
     } else {
@@ -291,7 +308,11 @@ void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
     if (p.code == DIN_GRADE_OWN_VALUES) p.alpha_w = w.alpha_w;
     const bool butt = conn->naht.weld_kind == WELD_BUTT && conn->naht.full_penetration;
     OLI_printf(list, "%s╬HMaterial\n"_cp, Check_Line_Prefix);
-    if (p.code == w.code && p.own_f_y == w.own_f_y && p.alpha_w == w.alpha_w && profile.kind == plate.kind) {
+    // Two grades DIN checks as one steel are named each (the one a list
+    // lacks with the steel it is checked as).
+    const bool renamed = Checked_As_Another_Steel(profile, p) || Checked_As_Another_Steel(plate, w);
+    if (p.code == w.code && p.own_f_y == w.own_f_y && p.alpha_w == w.alpha_w && profile.kind == plate.kind &&
+        (!renamed || profile.grade == plate.grade)) {
         Print_Din_Material(list, plate, w, butt);
         return;
     }

@@ -18,6 +18,7 @@
 #include "profiles/profil_file.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/profil_reader.h"
+#include "profiles/profile_catalogue.h"
 #include "profiles/profile_switches.h"
 #include "profiles/profilquerschnitt.h"
 #include "profiles/section_stress.h"
@@ -575,6 +576,7 @@ struct Profile_End_Key {
     double h, b, t, s, r, r_inner, r_toe, weld_leg_top, weld_leg_bottom;
     int file_known;               // of a catalogue profile: 1 with file the state of PROFIL
     Profile_File_Identity file;
+    int manager;                  // the profile manager's database is the catalogue in use
 };
 
 bool Same_Key(const Profile_End_Key& a, const Profile_End_Key& b) {
@@ -583,7 +585,7 @@ bool Same_Key(const Profile_End_Key& a, const Profile_End_Key& b) {
            a.weld_leg_bottom == b.weld_leg_bottom &&
            std::strncmp(a.profile_name, b.profile_name, ANSCHLUSS_NAME_SIZE) == 0 &&
            std::strncmp(a.drawing_name, b.drawing_name, ANSCHLUSS_NAME_SIZE) == 0 && a.file_known == b.file_known &&
-           (!a.file_known || a.file == b.file);
+           (!a.file_known || a.file == b.file) && a.manager == b.manager;
 }
 
 Profile_End_Key Key_Of(const GeschweissterAnschluss* r, int T) {
@@ -594,7 +596,10 @@ Profile_End_Key Key_Of(const GeschweissterAnschluss* r, int T) {
     std::memcpy(k.drawing_name, r->drawing_name, sizeof k.drawing_name);
     k.h = r->h, k.b = r->b, k.t = r->t, k.s = r->s, k.r = r->r, k.r_inner = r->r_inner, k.r_toe = r->r_toe;
     k.weld_leg_top = r->weld_leg_top, k.weld_leg_bottom = r->weld_leg_bottom;
-    if (r->catalogue == 1) k.file_known = Profil_File_Identity_At(std::getenv("DATA"), &k.file);
+    if (r->catalogue == 1) {
+        k.file_known = Profil_File_Identity_At(std::getenv("DATA"), &k.file);
+        k.manager = Is_Profile_Manager_Available() == 1;
+    }
     return k;
 }
 
@@ -629,9 +634,11 @@ void Take_Over_Profile(const GeschweissterAnschluss* r, int T, Kept_Profile_End*
     k->found = 1;
     if (r->catalogue == 1) {
         Catalogue_Name(r, k->name, sizeof k->name);
-        char key[PROFIL_KEY_LENGTH + 1];
+        // The catalogue in use, as the section model and the Eurocode road
+        // read it: with the profile manager installed its database, not a
+        // PROFIL that happens to lie beside it.
         ProfilRecord record;
-        k->found = Look_Up_Profil(' ', k->name, key, &record) == PROFIL_LOOK_UP_FOUND;
+        k->found = Look_Up_Catalogue_Record(k->name, &record) == PROFIL_LOOK_UP_FOUND;
         if (!k->found) return;
         Profil_Outputs(record, &k->h2, &k->b2, &k->t2, &k->s2, &k->I_y, &k->I_z, &k->I_T, &k->W_y, &k->W_z,
                        &k->A, &k->r2);

@@ -1,6 +1,8 @@
 // The end-plate library's PROFIL reader: exact 15-character keys without
 // trimming, the bounded write of the key, the classification of the name,
 // its three message boxes (none in batch mode), and the flat part lengths.
+#include <cctype>
+
 #include "catalogue_fixture.h"
 #include "base/cp850.h"
 #include "profiles/profil_reader.h"
@@ -132,6 +134,98 @@ TEST_F(ProfilReader, FlatPartLengthsByProfileType) {
     Get_Profil_Masse(3, 1, "U999");
     VEK_Set_Batch_Mode(0);
     EXPECT_DOUBLE_EQ(Profil_Part_Lengths[0], 8);
+}
+
+// Whether the series of a designation publishes inner flange faces that
+// slope: I and IPN (14 %), S (1:6), the half sections of I, U (8 %, 5 %)
+// and C (1:6); the others (IPE, HE, HD, HL, HP, W and their halves) roll
+// them parallel.
+bool Published_Slope(const std::string& n) {
+    const auto digit = [&](size_t i) { return i < n.size() && std::isdigit(static_cast<unsigned char>(n[i])); };
+    if (n.rfind("1/2", 0) == 0) return n.size() > 4 && n[3] == 'I' && digit(4);
+    return n.rfind("IPN", 0) == 0 || (n[0] == 'I' && digit(1)) || (n[0] == 'S' && digit(1)) || n[0] == 'U' ||
+           n[0] == 'C';
+}
+
+// The end of every double-T, tee and channel record of the shipped file as
+// the DIN check lays it out: read from the record, the same under its
+// designation and under a name of the user's (once a name beginning with I
+// made a double-T's flanges slope, one without 1/2 made a half beam a
+// rolled T), from PROFIL and from the profile manager's file; the toe
+// radius and where the root fillet ends as the end-plate library's reader
+// gives the designation; the flanges sloped where the series publishes a
+// slope (IPN's too, which that reader's names left parallel), every tee of
+// the file half a beam. A rolled T (EN 10055: web and flange 11 mm, r_1 11,
+// toe 5.5) is one under any name, its web tip rounded by 3 mm as T 100's.
+TEST_F(ProfilReader, EndFormIsTheRecordsUnderAnyName) {
+    struct Row {
+        std::string name, own;
+        char letter;
+        std::map<int, float> v;
+    };
+    std::vector<Row> rows;
+    for (const Shipped& s : Shipped_Records()) {
+        if (s.letter != 'D' && s.letter != 'T' && s.letter != 'U') continue;
+        std::map<int, float> v;
+        for (int i = 0; i < 35; i++) v[i] = s.v[i];
+        char own[16];
+        std::snprintf(own, sizeof own, "SONDER%04zu", rows.size());
+        rows.push_back({s.name, own, s.letter, v});
+    }
+    rows.push_back({"T100", "SONDERT", 'T', Rounded_Section('T', 10, 10, 1.1, 1.1, 1.1, 0.55)});
+    std::vector<std::string> profil;
+    std::vector<std::pair<std::string, std::string>> manager;
+    const std::string letters = "DUTLRKZEFO";
+    for (const Row& r : rows)
+        for (const std::string& name : {r.name, r.own}) {
+            profil.push_back(Profil_Record(name, r.letter, r.v));
+            manager.push_back({name, ProfilData_Record(static_cast<int>(letters.find(r.letter)), 3, name, "",
+                                                       To_ProfilData(r.v))});
+        }
+    std::sort(profil.begin(), profil.end());
+    std::sort(manager.begin(), manager.end());
+    std::string file, data;
+    for (const std::string& record : profil) file += record;
+    for (const auto& record : manager) data += record.second;
+    Write_File(tree.Data("PROFIL"), file);
+    VEK_Set_Batch_Mode(1);
+    std::vector<Profil_End_Form> by_profil;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Profil_End_Form f{}, g{};
+        ASSERT_EQ(Read_Profil_End_Form(r.name.c_str(), &f), 1);
+        ASSERT_EQ(Read_Profil_End_Form(r.own.c_str(), &g), 1);
+        EXPECT_TRUE(f.toe_radius == g.toe_radius && f.root_fillet_end == g.root_fillet_end &&
+                    f.web_tip_radius == g.web_tip_radius && f.half_section == g.half_section &&
+                    f.sloped_flanges == g.sloped_flanges);
+        EXPECT_EQ(f.sloped_flanges, r.name == "T100" ? 0 : Published_Slope(r.name));
+        EXPECT_EQ(f.half_section, r.letter == 'T' && r.name != "T100");
+        char key[40];
+        std::snprintf(key, sizeof key, "%s", r.name.c_str());
+        const Lookup l = Read(' ', key, sizeof key);
+        EXPECT_DOUBLE_EQ(f.toe_radius, l.out1);
+        EXPECT_DOUBLE_EQ(f.root_fillet_end, l.out2);
+        EXPECT_DOUBLE_EQ(f.web_tip_radius, r.name == "T100" ? 3.0 : 0.0);
+        by_profil.push_back(f);
+    }
+    // The manager's file is the catalogue in use: a PROFIL without the
+    // records decides nothing.
+    tree.Install_Manager(data);
+    Write_File(tree.Data("PROFIL"), "");
+    Reset_Profil_Library();
+    for (size_t i = 0; i < rows.size(); i++) {
+        SCOPED_TRACE(rows[i].name);
+        for (const std::string& name : {rows[i].name, rows[i].own}) {
+            Profil_End_Form f{};
+            ASSERT_EQ(Read_Profil_End_Form(name.c_str(), &f), 1);
+            EXPECT_NEAR(f.toe_radius, by_profil[i].toe_radius, 1e-4);
+            EXPECT_NEAR(f.root_fillet_end, by_profil[i].root_fillet_end, 1e-4);
+            EXPECT_EQ(f.web_tip_radius, by_profil[i].web_tip_radius);
+            EXPECT_EQ(f.half_section * 10 + f.sloped_flanges,
+                      by_profil[i].half_section * 10 + by_profil[i].sloped_flanges);
+        }
+    }
+    VEK_Set_Batch_Mode(0);
 }
 
 }  // namespace
