@@ -258,6 +258,14 @@ int Recover_Output_Pair(const Output_Pair& o) {
     return lock.refused ? PAIR_WHOLE : Recover_Locked(o);
 }
 
+int Change_Output_Pair(const Output_Pair& o, void (*change)(const Output_Pair& o, void* context), void* context) {
+    Folder_Lock lock(o.list);
+    if (lock.refused) return PAIR_FAILED;
+    Recover_Locked(o);
+    change(o, context);
+    return PAIR_DONE;
+}
+
 int Claim_Output_Pair(Output_Pair* o) {
     Release_Output_Pair(o);
     Folder_Lock lock(o->list);
@@ -374,6 +382,10 @@ int Keep_Output_Pair(const Output_Pair& o) {
         // that puts it back replaces whatever stands then.
         return Stage(path, saved);
     };
+    // Another run's renames between the two copies would keep a list and a
+    // plot file of two runs.
+    Folder_Lock lock(o.list);
+    if (lock.refused) return PAIR_FAILED;
     // The saved list goes last: its name says that a kept pair waits.
     Remove(o.list_saved);
     const bool kept = (o.plot.empty() || keep(o.plot, o.plot_saved)) && keep(o.list, o.list_saved) && Sync_Folder(o);
@@ -409,8 +421,11 @@ int Put_Back_Output_Pair(const Output_Pair& o) {
         // The component had no list: none stays, nor a plot file of the
         // edits.
         Remove(run.list_temp);
-        done = (plot_there ? Stage(o.plot_saved, run.plot_temp) && Rename(run.plot_temp, o.plot) : Remove(o.plot)) &&
-               Remove(o.list);
+        done = !plot_there || Stage(o.plot_saved, run.plot_temp);
+        Folder_Lock lock(o.list);
+        done = done && !lock.refused &&
+               (plot_there ? Rename(run.plot_temp, o.plot) : Remove(o.plot)) && Remove(o.list);
+        if (!done && plot_there) Remove(run.plot_temp);
     }
     if (!done) return PAIR_FAILED;
     Remove(o.list_saved);
