@@ -46,6 +46,27 @@ struct Child {
     int Ended() { return testutil::Wait_Exit_While_Working(std::exchange(pid, -1)); }
 };
 
+// Stops the flat bar's refresh (SIGSTOP) just before the at-th call of op
+// on the path that ends with `target`, over an older pair of another input
+// that its pair replaces; the stopped run in *run. The console of the
+// refresh and of the run that meets it: its holder's words.
+std::string Stop_Refresh(Desktop& d, const char* op, const std::string& target, int at, Child* run) {
+    d.Add("flat_bar", "C001");
+    const std::string input = d.File("C001_01.INP");
+    testutil::Write_File(d.project + "/C001_01.INP", testutil::Read_File(kExamples + "he280a_end_plate/A001_01.INP"));
+    EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+    testutil::Write_File(d.project + "/C001_01.INP", input);
+    run->pid = Start_Run(d,
+                         {"LD_PRELOAD=" WELD_FAULT_SHIM, std::string("WELD_FAULT_OP=") + op,
+                          "WELD_FAULT_MATCH=" + target + "$", "WELD_FAULT_AT=" + std::to_string(at),
+                          "WELD_FAULT_ACTION=stop"},
+                         "1");
+    int status = 0;
+    EXPECT_EQ(waitpid(run->pid, &status, WUNTRACED), run->pid);
+    EXPECT_TRUE(WIFSTOPPED(status)) << testutil::Read_File(d.dir.file("err1.txt"));
+    return "run " + std::to_string(run->pid) + " (schweissnaht C001 0 1 1 -refresh, stopped)";
+}
+
 // The names and bytes of the project folder's files.
 using Folder = std::map<std::string, std::string>;
 Folder Folder_Of(const Desktop& d) {
@@ -124,7 +145,6 @@ TEST(FolderRuns, ARunThatGivesUpOnTheLockChangesNothing) {
     Desktop fresh;
     fresh.Add("flat_bar", "C001");
     ASSERT_EQ(fresh.Run("C001 " + kRun), 1) << fresh.err;
-    const std::string older_input = testutil::Read_File(kExamples + "he280a_end_plate/A001_01.INP");
     const struct {
         const char* op;
         const char* target;  // the path the step's call names ends so
@@ -136,22 +156,9 @@ TEST(FolderRuns, ARunThatGivesUpOnTheLockChangesNothing) {
     for (const auto& step : steps) {
         const std::string what = std::string(step.op) + " " + step.target + " #" + std::to_string(step.at);
         Desktop d;
-        d.Add("flat_bar", "C001");
-        const std::string input = d.File("C001_01.INP");
-        // An older pair of another input, which a new pair replaces.
-        testutil::Write_File(d.project + "/C001_01.INP", older_input);
-        ASSERT_EQ(d.Run("C001 " + kRun), 1) << d.err;
-        testutil::Write_File(d.project + "/C001_01.INP", input);
-        Child first{Start_Run(d,
-                              {"LD_PRELOAD=" WELD_FAULT_SHIM, std::string("WELD_FAULT_OP=") + step.op,
-                               std::string("WELD_FAULT_MATCH=") + step.target + "$",
-                               "WELD_FAULT_AT=" + std::to_string(step.at), "WELD_FAULT_ACTION=stop"},
-                              "1")};
-        int status = 0;
-        ASSERT_EQ(waitpid(first.pid, &status, WUNTRACED), first.pid) << what;
-        ASSERT_TRUE(WIFSTOPPED(status)) << what << testutil::Read_File(d.dir.file("err1.txt"));
+        Child first{-1};
+        const std::string holder = Stop_Refresh(d, step.op, step.target, step.at, &first);
         const std::string folder = fs::absolute(d.project).lexically_normal().string();
-        const std::string holder = "run " + std::to_string(first.pid) + " (schweissnaht C001 0 1 1 -refresh, stopped)";
         const Folder before = Folder_Of(d);
         EXPECT_EQ(d.Run("C001 " + kRun, true, "VEK_LOCK_WAIT=1 timeout 120"), 2) << what;
         EXPECT_EQ(d.err, folder + ": waiting for its lock, held by " + holder + ", at most 1 s\n" + folder +
@@ -167,6 +174,40 @@ TEST(FolderRuns, ARunThatGivesUpOnTheLockChangesNothing) {
         EXPECT_TRUE(d.File("C0010001.SPF") == fresh.File("C0010001.SPF")) << what;
         EXPECT_EQ(d.Files(), kPair) << what;
     }
+}
+
+// The plan editor's button while a refresh of the component is stopped
+// between putting its plot file and its list in place: the saved input's
+// pair was kept as it stood, the new plot file beside the old list, and
+// put back so when the editor had closed. Now it is kept only with the
+// folder's lock: given up on, a box says so and the editor is not started;
+// the stopped run, once continued, puts its pair in place.
+TEST(FolderRuns, ThePlanEditorsPairIsKeptOnlyWhole) {
+    Desktop fresh;
+    fresh.Add("flat_bar", "C001");
+    ASSERT_EQ(fresh.Run("C001 " + kRun), 1) << fresh.err;
+    Desktop d;
+    Child first{-1};
+    const std::string holder = Stop_Refresh(d, "rename", "C001_01.OLI", 1, &first);
+    const Folder before = Folder_Of(d);
+    testutil::Write_File(d.dir.file("script.txt"), "move 1160 27\nmove 1160 27\nclick 1160 27\n");
+    EXPECT_EQ(d.Run("C001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "' VEK_LOCK_WAIT=1"), 0);
+    const std::string folder = fs::absolute(d.project).lexically_normal().string();
+    EXPECT_EQ(d.err, folder + ": waiting for its lock, held by " + holder + ", at most 1 s\n" + folder +
+                         ": its lock is still held by " + holder + " after 1 s: nothing is changed there\n"
+                         "message box \"Hinweis\": [Die Druckliste C001_01.OLI geh\x94rt nicht zur Eingabedatei "
+                         "C001_01.INP:] [sie wurde aus anderen Eingabedaten geschrieben, die Datei danach "
+                         "ge\x84ndert.] [Beim Beenden mit Speichern wird sie neu geschrieben.] answer 1\n"
+                         "message box \"\": [Die Druckliste und die Plotdatei k\x94nnen nicht gesichert werden!] "
+                         "[Druckliste C001_01.OLI: Ordner von einem anderen Lauf gesperrt] [Das "
+                         "Planerstellungsmodul wird nicht gestartet.] answer 1\n" +
+                         kScriptEndsTheRun);
+    EXPECT_TRUE(Folder_Of(d) == before);
+    kill(first.pid, SIGCONT);
+    EXPECT_EQ(first.Ended(), 1) << testutil::Read_File(d.dir.file("err1.txt"));
+    EXPECT_TRUE(d.File("C001_01.OLI") == fresh.File("C001_01.OLI"));
+    EXPECT_TRUE(d.File("C0010001.SPF") == fresh.File("C0010001.SPF"));
+    EXPECT_EQ(d.Files(), kPair);
 }
 
 // Runs of one component at once hold the folder for moments each: the one
