@@ -155,6 +155,10 @@ int Write_PDF(FILE* f, void* context) {
 
 int Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome) {
     Pdf_Job job{&doc};
+    // A killed render's temporary may be as large as the PDF of a list of
+    // gigabytes: it goes with the next render into the folder, whatever
+    // list that renders.
+    VEK_Remove_Stale_Temporaries(pdf_path);
     errno = 0;
     const int result = VEK_Replace_File(pdf_path, Write_PDF, nullptr, &job, 0);
     const int pages = Told(result, job.out_of_memory ? ENOMEM : errno, job.pages, outcome);

@@ -222,10 +222,10 @@ int Recover_Locked(const Output_Pair& o) {
             if (!held && !waits) Remove(plot_folder + "/" + name);
         }
     }
-    // What a save of the list (the list that says why no check stands) or
-    // of the viewer's PDF of it left when it was killed; a live save's stays.
+    // What saves in the folder left when they were killed (the list that
+    // says why no check stands, the viewer's PDF of any list there); a live
+    // save's stays.
     VEK_Remove_Stale_Temporaries(o.list.c_str());
-    VEK_Remove_Stale_Temporaries(OLI_Pdf_Beside(o.list).c_str());
     if (pending.empty()) return PAIR_WHOLE;
     // Of two cut-off runs the later one's pair is the one to stand.
     std::stable_sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.made < b.made; });

@@ -72,10 +72,11 @@ enum Output_Pair_Recovery {
 
 // Completes the pair of a run that was cut off after its commit (of every
 // such run, the latest last), removes the temporaries of one cut off
-// before it and those that a killed save of the list or of the viewer's
-// PDF beside it left (posix.h), and puts together what an earlier version
-// of the program left. Never touches the saved pair nor what a live run holds; while a
-// live run holds the folder past the wait, nothing (PAIR_WHOLE).
+// before it and those that killed saves in the folder left (the list that
+// says why, the viewer's PDF of a list there: posix.h), and puts together
+// what an earlier version of the program left. Never touches the saved
+// pair nor what a live run holds; while a live run holds the folder past
+// the wait, nothing (PAIR_WHOLE).
 int Recover_Output_Pair(const Output_Pair& o);
 
 // Calls change(o, context) with the folder's lock held, once what a
