@@ -384,6 +384,7 @@ int OLI_Render_Page_PNG(OliPageSet* set, int page, double dpi, const char* png_p
     if (!set || !png_path || page < 1 || page > set->total || !(dpi >= 10 && dpi <= 600)) return 0;
     try {
         Png_Job job{set, page, dpi};
+        VEK_Remove_Stale_Temporaries(png_path);  // as a PDF's render does
         errno = 0;
         const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, 0);
         const int drawn = oli_render::Told(result, job.out_of_memory ? ENOMEM : errno, 1, outcome);
