@@ -48,14 +48,16 @@ struct Child {
 
 // Stops the flat bar's refresh (SIGSTOP) just before the at-th call of op
 // on the path that ends with `target`, over an older pair of another input
-// that its pair replaces; the stopped run in *run. The console of the
+// that its pair replaces (`unreadable`: of an input it cannot read, whose
+// list says why); the stopped run in *run, the flat bar's input in place. The console of the
 // refresh and of the run that meets it: its holder's words.
-std::string Stop_Refresh(Desktop& d, const char* op, const std::string& target, int at, Child* run) {
+std::string Stop_Refresh(Desktop& d, const char* op, const std::string& target, int at, Child* run,
+                         bool unreadable = false) {
     d.Add("flat_bar", "C001");
     const std::string input = d.File("C001_01.INP");
     testutil::Write_File(d.project + "/C001_01.INP", testutil::Read_File(kExamples + "he280a_end_plate/A001_01.INP"));
     EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
-    testutil::Write_File(d.project + "/C001_01.INP", input);
+    testutil::Write_File(d.project + "/C001_01.INP", unreadable ? "1\n" : input);
     run->pid = Start_Run(d,
                          {"LD_PRELOAD=" WELD_FAULT_SHIM, std::string("WELD_FAULT_OP=") + op,
                           "WELD_FAULT_MATCH=" + target + "$", "WELD_FAULT_AT=" + std::to_string(at),
@@ -64,6 +66,7 @@ std::string Stop_Refresh(Desktop& d, const char* op, const std::string& target, 
     int status = 0;
     EXPECT_EQ(waitpid(run->pid, &status, WUNTRACED), run->pid);
     EXPECT_TRUE(WIFSTOPPED(status)) << testutil::Read_File(d.dir.file("err1.txt"));
+    testutil::Write_File(d.project + "/C001_01.INP", input);
     return "run " + std::to_string(run->pid) + " (schweissnaht C001 0 1 1 -refresh, stopped)";
 }
 
@@ -140,7 +143,10 @@ TEST(FolderRuns, ARunStoppedWithTheFolderLockIsWaitedForABoundedTime) {
 // among them; the stopped run then put its list in place without a plot
 // file, or its finished list was replaced by that list. The run that gives
 // up now changes nothing, says so, and exits with 2; the stopped run, once
-// continued, puts its whole pair in place over the older one.
+// continued, puts its whole pair in place over the older one. The list that
+// says why was put in place without the lock: a run stopped between it and
+// the removal of the plot file let another run put its pair in place, and
+// then removed that run's plot file; it now holds the lock as well.
 TEST(FolderRuns, ARunThatGivesUpOnTheLockChangesNothing) {
     Desktop fresh;
     fresh.Add("flat_bar", "C001");
@@ -149,15 +155,19 @@ TEST(FolderRuns, ARunThatGivesUpOnTheLockChangesNothing) {
         const char* op;
         const char* target;  // the path the step's call names ends so
         int at;
+        bool unreadable;  // the stopped run writes the list that says why
     } steps[] = {
-        {"open", "C001_01.OLI.tmp", 1},  {"rename", "C001_01.OLI.new", 1}, {"fsync", "project", 1},
-        {"rename", "C0010001.SPF", 1},   {"rename", "C001_01.OLI", 1},     {"fsync", "project", 2},
+        {"open", "C001_01.OLI.tmp", 1, false}, {"rename", "C001_01.OLI.new", 1, false},
+        {"fsync", "project", 1, false},        {"rename", "C0010001.SPF", 1, false},
+        {"rename", "C001_01.OLI", 1, false},   {"fsync", "project", 2, false},
+        {"rename", "C001_01.OLI", 1, true},    {"fsync", "project", 1, true},
     };
     for (const auto& step : steps) {
-        const std::string what = std::string(step.op) + " " + step.target + " #" + std::to_string(step.at);
+        const std::string what = std::string(step.op) + " " + step.target + " #" + std::to_string(step.at) +
+                                 (step.unreadable ? " (says why)" : "");
         Desktop d;
         Child first{-1};
-        const std::string holder = Stop_Refresh(d, step.op, step.target, step.at, &first);
+        const std::string holder = Stop_Refresh(d, step.op, step.target, step.at, &first, step.unreadable);
         const std::string folder = fs::absolute(d.project).lexically_normal().string();
         const Folder before = Folder_Of(d);
         EXPECT_EQ(d.Run("C001 " + kRun, true, "VEK_LOCK_WAIT=1 timeout 120"), 2) << what;
@@ -169,6 +179,13 @@ TEST(FolderRuns, ARunThatGivesUpOnTheLockChangesNothing) {
         EXPECT_TRUE(Folder_Of(d) == before) << what;
         kill(first.pid, SIGCONT);
         EXPECT_EQ(first.Ended(), 1) << what << testutil::Read_File(d.dir.file("err1.txt"));
+        if (step.unreadable) {
+            EXPECT_NE(d.File("C001_01.OLI").find("Eingabedatei C001_01.INP: Zeile 1 besch\x84" "digt"),
+                      std::string::npos)
+                << what;
+            EXPECT_EQ(d.Files(), (Names{"C001_01.INP", "C001_01.OLI", "C001_01.TXT"})) << what;
+            continue;
+        }
         EXPECT_EQ(testutil::Read_File(d.dir.file("err1.txt")), "") << what;
         EXPECT_TRUE(d.File("C001_01.OLI") == fresh.File("C001_01.OLI")) << what;
         EXPECT_TRUE(d.File("C0010001.SPF") == fresh.File("C0010001.SPF")) << what;
