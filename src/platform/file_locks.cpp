@@ -83,6 +83,16 @@ long Holder_Of(int fd)
     return -1;
 }
 
+// Whether the process is stopped (Ctrl+Z, SIGSTOP, a debugger), from its
+// state in /proc.
+bool Stopped(long pid)
+{
+    if (pid <= 0) return false;
+    const std::string stat = Proc_File("/proc/" + std::to_string(pid) + "/stat");
+    const size_t close = stat.rfind(") ");
+    return close != std::string::npos && close + 2 < stat.size() && (stat[close + 2] == 'T' || stat[close + 2] == 't');
+}
+
 // Who holds a lock, in the console's words: "run 4242 (schweissnaht C001 0
 // 1 1 -refresh, stopped)", or "another process".
 std::string Holder_Text(long pid)
@@ -97,10 +107,7 @@ std::string Holder_Text(long pid)
     for (char& c : command)
         if (c == '\0') c = ' ';
     if (command.size() > 200) command = command.substr(0, 200) + " ...";
-    const std::string stat = Proc_File("/proc/" + id + "/stat");
-    const size_t close = stat.rfind(") ");
-    const bool stopped = close != std::string::npos && close + 2 < stat.size() &&
-                         (stat[close + 2] == 'T' || stat[close + 2] == 't');
+    const bool stopped = Stopped(pid);
     std::string text = "run " + id;
     if (!command.empty() || stopped)
         text += " (" + command + (stopped ? (command.empty() ? "stopped" : ", stopped") : "") + ")";
@@ -130,6 +137,36 @@ int Try_Lock(int fd)
     return VEK_LOCK_TAKEN;
 }
 
+// The holder of fd's lock while it is refused. A run of this machine is
+// listed in the kernel's table only while it holds the lock, and one that
+// holds it for a moment may let go between a refused try and the reading
+// of the table, another run taking it next: so the table is read again
+// after each refused try, until a holder is listed or the lock is taken
+// (*result then says so). -1 when none of this machine is listed through
+// all the tries: one of another machine holds it.
+long Holder_While_Refused(int fd, int* result)
+{
+    for (int tries = 0; tries < 20; ++tries) {
+        const long pid = Holder_Of(fd);
+        if (pid > 0) return pid;
+        *result = Try_Lock(fd);
+        if (*result != VEK_LOCK_REFUSED) return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return -1;
+}
+
+// Concurrent runs of one component hold the folder for milliseconds each:
+// a wait is told on the console only once it is long enough to notice.
+constexpr auto kNotice = std::chrono::seconds(1);
+
+void Tell_Wait(const char* name, long holder, int seconds)
+{
+    std::fprintf(stderr, "%s: waiting for its lock, held by %s, at most %d s\n", name, Holder_Text(holder).c_str(),
+                 seconds);
+    std::fflush(stderr);
+}
+
 }  // namespace
 
 int VEK_Take_Lock(int fd, const char* what)
@@ -143,21 +180,31 @@ int VEK_Take_Lock(int fd, const char* what)
     }
     const int seconds = VEK_Lock_Wait_Seconds();
     const char* name = what ? what : "";
-    const long holder = Holder_Of(fd);
-    std::fprintf(stderr, "%s: waiting for its lock, held by %s, at most %d s\n", name,
-                 Holder_Text(holder).c_str(), seconds);
-    std::fflush(stderr);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    const auto begun = std::chrono::steady_clock::now();
+    const auto end = begun + std::chrono::seconds(seconds);
+    // A stopped holder goes on only when somebody continues it: that wait
+    // is told at once, whatever its length.
+    const long first = Holder_Of(fd);
+    bool told = Stopped(first);
+    if (told) Tell_Wait(name, first, seconds);
     auto step = std::chrono::milliseconds(5);
-    while (result == VEK_LOCK_REFUSED && std::chrono::steady_clock::now() < end) {
+    while (std::chrono::steady_clock::now() < end) {
         std::this_thread::sleep_for(step);
         if (step < std::chrono::milliseconds(100)) step *= 2;
         result = Try_Lock(fd);
+        if (result != VEK_LOCK_REFUSED) return result;
+        if (!told && std::chrono::steady_clock::now() - begun >= kNotice) {
+            const long holder = Holder_While_Refused(fd, &result);
+            if (result != VEK_LOCK_REFUSED) return result;
+            Tell_Wait(name, holder, seconds);
+            told = true;
+        }
     }
+    const long holder = Holder_While_Refused(fd, &result);
     if (result != VEK_LOCK_REFUSED) return result;
     Given_Up(fd, true);
     std::fprintf(stderr, "%s: its lock is still held by %s after %d s: nothing is changed there\n", name,
-                 Holder_Text(Holder_Of(fd)).c_str(), seconds);
+                 Holder_Text(holder).c_str(), seconds);
     errno = EWOULDBLOCK;
     return VEK_LOCK_REFUSED;
 }

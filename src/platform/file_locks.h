@@ -19,11 +19,14 @@ enum VEK_Lock_Result {
 
 /* Takes the exclusive lock (flock) of the open descriptor fd, whose file
  * `what` names on the console.  A lock another process holds is waited
- * for, on the real clock, at most VEK_Lock_Wait_Seconds(): when it is not
- * free at once, stderr says which process holds it (its id, its command
- * line, and that it is stopped when it is) and how long the wait may be;
- * when that time has passed, that the wait is given up.  A lock given up
- * once is given up at once, and silently, for the rest of the run. */
+ * for, on the real clock, at most VEK_Lock_Wait_Seconds().  A wait of a
+ * second or more, or one for a stopped holder (told at once), is told on
+ * stderr: which process holds it (its id, its command line, and that it is
+ * stopped when it is; "another process" only for one of no process of this
+ * machine) and how long the wait may be; a shorter one is silent.  When
+ * that time has passed, stderr says that the wait is given up.  A lock
+ * given up once is given up at once, and silently, for the rest of the run
+ * while it is still held. */
 int VEK_Take_Lock(int fd, const char* what);
 
 /* The seconds VEK_Take_Lock waits: 60, or the whole number 0 to 3600 of

@@ -5,7 +5,9 @@
  */
 #include "platform/posix.h"
 
+#include <atomic>
 #include <cassert>
+#include <climits>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -282,16 +284,77 @@ const char* VEK_Read_Refusal_Text(int refusal)
 
 namespace {
 
-// The temporaries this process is writing now: a save's own temporary is
-// never stale to a save that runs inside its writer.
-std::vector<std::string> live_temporaries;
+// The temporaries this process is writing now, in slots that a signal's
+// handler may read on any thread: a save's own temporary is never stale to
+// a save that runs inside its writer, and a run that a signal ends removes
+// them. A slot is free (0), being filled (1) or live (2), and names the
+// process that writes it (a child forked meanwhile does not).
+static_assert(std::atomic<int>::is_always_lock_free);
+struct Live_Slot {
+    std::atomic<int> state{0};
+    pid_t owner = 0;
+    char path[PATH_MAX];
+};
+Live_Slot live_slots[16];
+
+bool Note_Live_Temporary(const char* path)
+{
+    const size_t length = std::strlen(path);
+    if (length >= sizeof live_slots[0].path) return false;
+    for (Live_Slot& slot : live_slots) {
+        int free_slot = 0;
+        if (!slot.state.compare_exchange_strong(free_slot, 1)) continue;
+        std::memcpy(slot.path, path, length + 1);
+        slot.owner = getpid();
+        slot.state.store(2);
+        return true;
+    }
+    return false;
+}
+
+bool Is_Live_Temporary(const std::string& path)
+{
+    for (const Live_Slot& slot : live_slots)
+        if (slot.state.load() == 2 && path == slot.path) return true;
+    return false;
+}
+
+// Forgets a temporary of this process once its save has ended.
+void Forget_Live_Temporary(const char* path)
+{
+    for (Live_Slot& slot : live_slots)
+        if (slot.state.load() == 2 && std::strcmp(slot.path, path) == 0) {
+            slot.state.store(0);
+            return;
+        }
+}
+
+// Async-signal-safe: unlink only.
+void Unlink_Live_Temporaries()
+{
+    const pid_t self = getpid();
+    for (const Live_Slot& slot : live_slots)
+        if (slot.state.load() == 2 && slot.owner == self) unlink(slot.path);
+}
+
+// The handler of the signals that end a run: its temporaries go, then the
+// signal ends it as it would have (SA_RESETHAND put the default back; the
+// signal raised again waits until this returns).
+void Remove_Live_And_End(int sig)
+{
+    const int error = errno;
+    Unlink_Live_Temporaries();
+    errno = error;
+    raise(sig);
+}
 
 // Characters of the target's name in a temporary's name: ".vek-", the
 // process id, "-", the name, "-XXXXXX" within the 255 bytes of a name.
 constexpr size_t kTempNameRoom = 255 - 5 - 10 - 1 - 7;
 
-// 1 when `entry` (a name in the target's directory) is a temporary of a
-// save of the target named `stem` whose writer is gone.
+// 1 when `entry` (a name in the directory `dir`) is a temporary of a save
+// whose writer is gone: of the target named `stem`, or of any for an empty
+// stem.
 bool Stale_Temporary(const std::string& dir, const char* entry, const std::string& stem)
 {
     static const char kHead[] = ".vek-";
@@ -302,8 +365,10 @@ bool Stale_Temporary(const std::string& dir, const char* entry, const std::strin
     const long pid = std::strtol(p, &after, 10);
     if (after == p || *after != '-' || errno != 0 || pid <= 0) return false;
     const std::string rest(after + 1);
-    if (rest.size() != stem.size() + 7 || rest.compare(0, stem.size(), stem) != 0 || rest[stem.size()] != '-')
-        return false;
+    const bool named = stem.empty() ? rest.size() > 7 && rest[rest.size() - 7] == '-'
+                                    : rest.size() == stem.size() + 7 && rest.compare(0, stem.size(), stem) == 0 &&
+                                          rest[stem.size()] == '-';
+    if (!named) return false;
     const std::string path = dir + entry;
     struct stat st;
     if (lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
@@ -311,11 +376,7 @@ bool Stale_Temporary(const std::string& dir, const char* entry, const std::strin
     // space, whatever its age.
     if (VEK_File_Held(path.c_str())) return false;
     if (std::time(nullptr) - st.st_mtime > VEK_STALE_TEMP_SECONDS) return true;
-    if (pid == static_cast<long>(getpid())) {
-        for (const std::string& live : live_temporaries)
-            if (live == path) return false;
-        return true;
-    }
+    if (pid == static_cast<long>(getpid())) return !Is_Live_Temporary(path);
     // A process id no process has: its writer was killed. (kill with
     // signal 0 only asks; EPERM means the process is there.)
     return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
@@ -363,29 +424,34 @@ int Sync_Directory(const std::string& dir)
     return Sync_Native(dir.empty() ? "." : dir.c_str(), O_DIRECTORY, true);
 }
 
-// Forgets a temporary of this process once its save has ended.
-void Forget_Live_Temporary(const char* name)
-{
-    for (size_t i = live_temporaries.size(); i-- > 0;)
-        if (live_temporaries[i] == name) {
-            live_temporaries.erase(live_temporaries.begin() + static_cast<long>(i));
-            return;
-        }
-}
-
 }  // namespace
 
 void VEK_Remove_Stale_Temporaries(const char* path)
 {
     if (!path || !*path) return;
-    const std::string native = VEK_Native_String(path);
-    const std::string dir = Directory_Of(native);
-    Remove_Stale_Temporaries(dir, native.substr(dir.size()).substr(0, kTempNameRoom));
+    Remove_Stale_Temporaries(Directory_Of(VEK_Native_String(path)), "");
 }
 
 void VEK_Remove_Live_Temporaries(void)
 {
-    for (const std::string& name : live_temporaries) unlink(name.c_str());
+    Unlink_Live_Temporaries();
+}
+
+void VEK_Remove_Temporaries_On_Signals(void)
+{
+    static const int ending[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGILL,  SIGABRT, SIGBUS,  SIGFPE,    SIGSEGV, SIGPIPE,
+                                 SIGALRM, SIGTERM, SIGUSR1, SIGUSR2, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF};
+    for (const int sig : ending) {
+        // A signal the program (or a library, a sanitizer) handles or
+        // ignores is left to it.
+        struct sigaction old {};
+        if (sigaction(sig, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) || old.sa_handler != SIG_DFL) continue;
+        struct sigaction act {};
+        act.sa_handler = Remove_Live_And_End;
+        sigemptyset(&act.sa_mask);
+        act.sa_flags = SA_RESETHAND;
+        sigaction(sig, &act, nullptr);
+    }
 }
 
 int VEK_Sync_File(const char* path)
@@ -495,7 +561,12 @@ int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context),
     // Held while it is written: no other run takes it for a killed save's.
     while (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EINTR) {
     }
-    live_temporaries.emplace_back(name.data());
+    if (!Note_Live_Temporary(name.data())) {
+        close(fd);
+        unlink(name.data());
+        errno = EMFILE;
+        return VEK_REPLACE_FAILED;
+    }
     bool refused = false;
     bool ok = Fill_Temporary(fd, name.data(), mode, write, check, context, &refused);
     if (!ok || std::rename(name.data(), target.c_str()) != 0) {

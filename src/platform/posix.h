@@ -109,8 +109,16 @@ int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context),
 
 /* Removes the temporaries of the saves this process is writing now, for a
  * run that must end at once in the middle of one (a library that cannot go
- * on): no part of a file stays behind it. */
+ * on): no part of a file stays behind it.  Async-signal-safe. */
 void VEK_Remove_Live_Temporaries(void);
+
+/* For a program's start: a signal that ends the run (SIGTERM, SIGINT,
+ * SIGHUP, SIGPIPE, SIGXFSZ, a fault ...) first removes the temporaries of
+ * the saves it is writing, then ends it as it would have (the same signal,
+ * its default action).  A signal the program already handles or ignores
+ * is left to it.  At most 16 saves of one process run at once (nested in
+ * each other's writers); a further one fails with EMFILE. */
+void VEK_Remove_Temporaries_On_Signals(void);
 
 /* Makes the bytes of the file at `path` ("\" or "/") reach the disc.
  * VEK_WRITE_DONE, else VEK_WRITE_FAILED (errno says why). */
@@ -124,17 +132,19 @@ int VEK_Sync_Directory_Of(const char* path);
 
 /* The temporaries are named ".vek-<pid>-<target's name>-XXXXXX" (the name
  * cut to fit) and held (flock) while they are written: a save that is
- * killed leaves its temporary behind, and the next save of the same target
- * removes those whose writer is gone (no process holds it, and no process
- * has that id, or it is this process and not writing it now, or it has not
- * been touched for VEK_STALE_TEMP_SECONDS).  A temporary of a save that
- * runs at the same time in another process stays. */
+ * killed (SIGKILL, a power cut) leaves its temporary behind, and the next
+ * save of the same target removes those whose writer is gone (no process
+ * holds it, and no process has that id, or it is this process and not
+ * writing it now, or it has not been touched for VEK_STALE_TEMP_SECONDS).
+ * A temporary of a save that runs at the same time in another process
+ * stays. */
 enum { VEK_STALE_TEMP_SECONDS = 24 * 60 * 60 };
 
-/* Removes the temporaries that saves of `path` ("\" or "/") left whose
- * writer is gone, as the next save of it does: for a run that writes the
- * file otherwise (the component's print list) or not at all (the viewer's
- * PDF beside it). */
+/* Removes the temporaries in the folder of `path` ("\" or "/") whose writer
+ * is gone, of saves of any file there, by the rule above: for a run that
+ * writes there otherwise (the component's print list) or writes large
+ * files there (the viewer's PDF), so that a killed save's temporary does
+ * not wait for a save of its own target. */
 void VEK_Remove_Stale_Temporaries(const char* path);
 
 /* Opening a file for reading, for every reader of a file that a user or

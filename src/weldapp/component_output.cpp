@@ -155,6 +155,12 @@ static long long file_size(const std::string& path) {
     return ec ? -1 : static_cast<long long>(size);
 }
 
+// A list not written because another run held the folder past the wait:
+// that run's files, or what stands, are left to it (output_pair.h).
+enum { LIST_FOLDER_HELD = -2 };
+static const char* const kLeftToTheHolder =
+    "another run holds its folder; the print list and plot file there are left as they stand";
+
 // The print list and the plot file of the record into the pair o names (no
 // plot file when o names none), under temporaries this run claims in *o
 // (its caller releases them); the list carries the identity `source` of
@@ -165,7 +171,8 @@ static long long file_size(const std::string& path) {
 // _FAILED: the old files stand (or, when the step that failed came after
 // the commit, the pending list shows that they may not), the console says
 // so and names the file that failed, and *why (when given) holds the
-// reason in the user's words. A list that would pass the most bytes a list
+// reason in the user's words; LIST_FOLDER_HELD likewise when the failure
+// was another run's hold on the folder. A list that would pass the most bytes a list
 // may have is not written (nor written on): the reason names its size and
 // the limit.
 static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, Output_Pair* o, const OliSource* source,
@@ -175,6 +182,10 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, Output
     auto failed = [&](const char* what, const std::string& file, const char* console_file, int error,
                       const std::string& console) {
         if (why) *why = std::string(what) + " " + file + ": " + file_error_text(error, false);
+        if (error == EWOULDBLOCK) {
+            std::fprintf(stderr, "%s: not written: %s\n", shown, kLeftToTheHolder);
+            return int{LIST_FOLDER_HELD};
+        }
         if (error) std::fprintf(stderr, "%s: %s (%s)\n", console_file, console.c_str(), std::strerror(error));
         else std::fprintf(stderr, "%s: %s\n", console_file, console.c_str());
         return int{COMPONENT_FILE_FAILED};
@@ -291,6 +302,44 @@ static bool write_over_in_place(const std::string& path, Failure_List* why) {
     return std::fclose(f) == 0 && written;
 }
 
+// What replace_by_failure_list puts in place, and how it went.
+struct Failure_Job {
+    Failure_List* why;
+    const Output_Pair* run;
+    bool written;
+};
+
+// replace_by_failure_list with the folder's lock held.
+static void replace_locked(const Output_Pair& o, void* context) {
+    auto* job = static_cast<Failure_Job*>(context);
+    job->written = false;
+    const char* list = o.list.c_str();
+    const std::string link = link_target(o.list);
+    std::error_code ec;
+    const auto kind = std::filesystem::symlink_status(o.list, ec).type();
+    const bool there = kind != std::filesystem::file_type::not_found && kind != std::filesystem::file_type::none;
+    const int replaced = VEK_Replace_File(list, write_failure_list, nullptr, job->why, VEK_REPLACE_LINK);
+    if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) {
+        tell_replaced_link(o.list, link);
+        std::fprintf(stderr, "%s: the print list now says that no check was made\n", list);
+        job->written = true;
+    } else if (!there || (kind != std::filesystem::file_type::directory && std::remove(list) == 0)) {
+        std::fprintf(stderr, "%s: no print list (the list saying why cannot be written either)\n", list);
+    } else if (write_over_in_place(o.list, job->why)) {
+        std::fprintf(stderr, "%s: the print list was written over in place; it says that no check was made\n",
+                     list);
+        job->written = true;
+    } else {
+        std::fprintf(stderr, "%s: the previous print list can neither be replaced nor removed; "
+                             "it does not belong to this run\n", list);
+        if (job->run) Discard_Output_Pair(*job->run);
+        return;
+    }
+    if (file_exists(o.plot) && std::remove(o.plot.c_str()) != 0)
+        std::fprintf(stderr, "%s: the previous plot file cannot be removed\n", o.plot.c_str());
+    if (job->run) Discard_Output_Pair(*job->run);
+}
+
 // Puts the list that says why no check stands in place of the component's
 // list, whole, and removes the plot file and whatever a run left waiting:
 // no result of an earlier run may stand after a run that failed. A link in
@@ -298,41 +347,21 @@ static bool write_over_in_place(const std::string& path, Failure_List* why) {
 // it names stays as it was. When that list cannot be written (a full disc),
 // the old list is removed; when it cannot be removed either (a folder that
 // takes no changes), it is written over in place. The plot file goes once
-// the list no longer shows an old result. The console says what stands.
-// `run`: the temporaries and pending list of this run's pair that failed,
-// which go once the list that says why stands (null: none). True when the
-// list that says why is in place.
+// the list no longer shows an old result. All of it under the folder's
+// lock: another run's renames must not come between, and when another run
+// holds the folder past the wait nothing is changed (its pair is its own).
+// The console says what stands. `run`: the temporaries and pending list of
+// this run's pair that failed, which go once the list that says why stands
+// (null: none). True when the list that says why is in place.
 bool replace_by_failure_list(const Failure_List& why, const Output_Pair* run) {
     const Output_Pair o = component_pair();
     if (o.list.empty()) return false;
-    Recover_Output_Pair(o);
-    const char* list = o.list.c_str();
-    auto* context = const_cast<Failure_List*>(&why);
-    const std::string link = link_target(o.list);
-    std::error_code ec;
-    const auto kind = std::filesystem::symlink_status(o.list, ec).type();
-    const bool there = kind != std::filesystem::file_type::not_found && kind != std::filesystem::file_type::none;
-    bool written = true;
-    const int replaced = VEK_Replace_File(list, write_failure_list, nullptr, context, VEK_REPLACE_LINK);
-    if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) {
-        tell_replaced_link(o.list, link);
-        std::fprintf(stderr, "%s: the print list now says that no check was made\n", list);
-    } else if (!there || (kind != std::filesystem::file_type::directory && std::remove(list) == 0)) {
-        std::fprintf(stderr, "%s: no print list (the list saying why cannot be written either)\n", list);
-        written = false;
-    } else if (write_over_in_place(o.list, context)) {
-        std::fprintf(stderr, "%s: the print list was written over in place; it says that no check was made\n",
-                     list);
-    } else {
-        std::fprintf(stderr, "%s: the previous print list can neither be replaced nor removed; "
-                             "it does not belong to this run\n", list);
-        if (run) Discard_Output_Pair(*run);
+    Failure_Job job{const_cast<Failure_List*>(&why), run, false};
+    if (Change_Output_Pair(o, replace_locked, &job) == PAIR_FAILED) {
+        std::fprintf(stderr, "%s: no list saying why: %s\n", o.list.c_str(), kLeftToTheHolder);
         return false;
     }
-    if (file_exists(o.plot) && std::remove(o.plot.c_str()) != 0)
-        std::fprintf(stderr, "%s: the previous plot file cannot be removed\n", o.plot.c_str());
-    if (run) Discard_Output_Pair(*run);
-    return written;
+    return job.written;
 }
 
 // The component's list of the record, or, when it cannot be written, the
@@ -343,13 +372,15 @@ bool replace_by_failure_list(const Failure_List& why, const Output_Pair* run) {
 static int write_component_list(SchweissnahtAnschluss* r, bool round_trip, bool saved, const OliSource* source) {
     std::string why;
     Output_Pair_Claim run(component_pair());
-    const int written = write_list_and_plot(r, round_trip, &run.pair, source, &why);
+    const int result = write_list_and_plot(r, round_trip, &run.pair, source, &why);
+    const int written = result == LIST_FOLDER_HELD ? int{COMPONENT_FILE_FAILED} : result;
     const bool screen = !VEK_Batch_Mode();
     if (written == COMPONENT_FILE_FAILED) {
         // The reason begins with the file that failed; the heading names it.
         const char* headline = why.rfind("Plotdatei ", 0) == 0 ? "Die Plotdatei konnte nicht geschrieben werden!"
                                                                : "Die Druckliste konnte nicht geschrieben werden!";
-        replace_by_failure_list({headline, why, "Es liegt kein Nachweis vor."}, &run.pair);
+        if (result != LIST_FOLDER_HELD)
+            replace_by_failure_list({headline, why, "Es liegt kein Nachweis vor."}, &run.pair);
         if (screen && saved)
             PrintMessage("%s\n%s\n%s", headline, why.c_str(), "Die Eingabedaten wurden gespeichert.");
         else if (screen)
@@ -453,7 +484,11 @@ void Recover_Component_Output(void) {
 int Keep_Saved_Output(void) {
     const Output_Pair o = component_pair();
     if (!o.list.empty() && Keep_Output_Pair(o) == PAIR_DONE) return COMPONENT_FILE_DONE;
-    const std::string why = "Druckliste " + component_file(Kontext.list_name) + ": " + file_error_text(errno, true);
+    // The pair is read to be kept: a folder another run holds is no
+    // failure to read.
+    const int error = errno;
+    const std::string why =
+        "Druckliste " + component_file(Kontext.list_name) + ": " + file_error_text(error, error != EWOULDBLOCK);
     if (!VEK_Batch_Mode())
         PrintMessage("%s\n%s\n%s", "Die Druckliste und die Plotdatei können nicht gesichert werden!"_cp,
                      why.c_str(), "Das Planerstellungsmodul wird nicht gestartet."_cp);
@@ -469,8 +504,13 @@ int Put_Back_Saved_Output(void) {
     // The edits' pair must not pass for the saved input's.
     const bool replaced = replace_by_failure_list(
         {"Die Druckliste konnte nicht zurückgelegt werden!"_cp, why, "Es liegt kein Nachweis vor."});
-    remove_file(o.list_saved);
-    remove_file(o.plot_saved);
+    // Where the list that says why could not take the edits' place, the
+    // kept pair is the only one of the saved input: it waits for the next
+    // run, which puts it back.
+    if (replaced) {
+        remove_file(o.list_saved);
+        remove_file(o.plot_saved);
+    }
     if (!VEK_Batch_Mode())
         PrintMessage("%s\n%s\n%s", "Die Druckliste und die Plotdatei der gespeicherten Eingaben konnten nicht "
                                    "zurückgelegt werden!"_cp,
@@ -502,7 +542,8 @@ int Write_Temporary_Print_List(char* path, int size) {
     // opened is that list byte for byte. A preview's list whose folder's
     // sync failed stands all the same.
     const OliSource edits = VEK_Batch_Mode() ? s_input_source : pages_source(r);
-    const bool written = write_list_and_plot(r, !VEK_Batch_Mode(), &run.pair, &edits, nullptr) != COMPONENT_FILE_FAILED;
+    const int result = write_list_and_plot(r, !VEK_Batch_Mode(), &run.pair, &edits, nullptr);
+    const bool written = result != COMPONENT_FILE_FAILED && result != LIST_FOLDER_HELD;
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
     if (!written) return COMPONENT_FILE_FAILED;
     std::snprintf(path, static_cast<size_t>(size), "%s", native);

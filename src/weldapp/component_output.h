@@ -20,7 +20,9 @@
 // written, a list that says why and that there is no result takes the
 // list's place and the old plot file goes (a list that cannot be replaced
 // is removed, else written over in place), so that no earlier result
-// stands; at the screen a box says so; COMPONENT_FILE_FAILED.
+// stands; at the screen a box says so; COMPONENT_FILE_FAILED. When another
+// run held the folder past the wait, nothing there is changed: the pair
+// is that run's to put in place.
 int Write_Print_List(void);
 // Write_Print_List for the record just saved (Save_Input_File): the record
 // itself, as the saved file gave it back, neither taken from the pages nor
@@ -47,7 +49,8 @@ int Keep_Saved_Output(void);
 // Once the plan editor has closed: puts back the kept print list and plot
 // file. COMPONENT_FILE_DONE; else the list is replaced by one that says that
 // there is no result (the edits' list must not pass for the saved input's)
-// and a box says so; COMPONENT_FILE_FAILED.
+// and a box says so; COMPONENT_FILE_FAILED. Where that list cannot take
+// the edits' place, the kept pair waits for the next run to put it back.
 int Put_Back_Saved_Output(void);
 // Writes the print list of the global record as it stands on the pages,
 // for the preview and the printer, into the desktop's "TEMP" directory (the
@@ -80,9 +83,10 @@ struct Failure_List {
 
 // Puts the list that says why no check stands in place of the component's
 // list and removes the plot file and whatever a run left waiting (the
-// console says what stands); `run`: the temporaries of this run's pair that
-// failed, which go with them (null: none). True when the list that says why
-// is in place.
+// console says what stands), under the folder's lock: nothing is changed
+// when another run holds it past the wait. `run`: the temporaries of this
+// run's pair that failed, which go with them (null: none). True when the
+// list that says why is in place.
 bool replace_by_failure_list(const Failure_List& why, const Output_Pair* run = nullptr);
 
 // What a symbolic link at path names, for the console; "" when no link

@@ -9,6 +9,7 @@
 #include "memberchecks/profile_section_model.h"
 #include "platform/desktop.h"
 #include "platform/font.h"
+#include "platform/posix.h"
 #include "printlist/oli_collect.h"
 #include "thinwall/engine_faults.h"
 #include "weldapp/component_output.h"
@@ -27,6 +28,9 @@ static void Engine_Fault_To_Console(Engine_Fault_Code code, const char* line) {
 
 int main(int argc, char** argv) {
     // Hooks of the higher layers into the lower ones, before anything runs.
+    // A run ended by a signal leaves no part of a file it was saving (the
+    // list that says why, the input file, the PDF of a preview).
+    VEK_Remove_Temporaries_On_Signals();
     Install_Memory_Stop_Report();
     Set_Engine_Fault_Reporter(Engine_Fault_To_Console);
     Install_Profile_Section_Model();

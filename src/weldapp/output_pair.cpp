@@ -222,10 +222,10 @@ int Recover_Locked(const Output_Pair& o) {
             if (!held && !waits) Remove(plot_folder + "/" + name);
         }
     }
-    // What a save of the list (the list that says why no check stands) or
-    // of the viewer's PDF of it left when it was killed; a live save's stays.
+    // What saves in the folder left when they were killed (the list that
+    // says why no check stands, the viewer's PDF of any list there); a live
+    // save's stays.
     VEK_Remove_Stale_Temporaries(o.list.c_str());
-    VEK_Remove_Stale_Temporaries(OLI_Pdf_Beside(o.list).c_str());
     if (pending.empty()) return PAIR_WHOLE;
     // Of two cut-off runs the later one's pair is the one to stand.
     std::stable_sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.made < b.made; });
@@ -256,6 +256,14 @@ int Recover_Output_Pair(const Output_Pair& o) {
     Folder_Lock lock(o.list);
     // A run that holds the folder is live: what waits there is its own.
     return lock.refused ? PAIR_WHOLE : Recover_Locked(o);
+}
+
+int Change_Output_Pair(const Output_Pair& o, void (*change)(const Output_Pair& o, void* context), void* context) {
+    Folder_Lock lock(o.list);
+    if (lock.refused) return PAIR_FAILED;
+    Recover_Locked(o);
+    change(o, context);
+    return PAIR_DONE;
 }
 
 int Claim_Output_Pair(Output_Pair* o) {
@@ -374,6 +382,10 @@ int Keep_Output_Pair(const Output_Pair& o) {
         // that puts it back replaces whatever stands then.
         return Stage(path, saved);
     };
+    // Another run's renames between the two copies would keep a list and a
+    // plot file of two runs.
+    Folder_Lock lock(o.list);
+    if (lock.refused) return PAIR_FAILED;
     // The saved list goes last: its name says that a kept pair waits.
     Remove(o.list_saved);
     const bool kept = (o.plot.empty() || keep(o.plot, o.plot_saved)) && keep(o.list, o.list_saved) && Sync_Folder(o);
@@ -409,8 +421,11 @@ int Put_Back_Output_Pair(const Output_Pair& o) {
         // The component had no list: none stays, nor a plot file of the
         // edits.
         Remove(run.list_temp);
-        done = (plot_there ? Stage(o.plot_saved, run.plot_temp) && Rename(run.plot_temp, o.plot) : Remove(o.plot)) &&
-               Remove(o.list);
+        done = !plot_there || Stage(o.plot_saved, run.plot_temp);
+        Folder_Lock lock(o.list);
+        done = done && !lock.refused &&
+               (plot_there ? Rename(run.plot_temp, o.plot) : Remove(o.plot)) && Remove(o.list);
+        if (!done && plot_there) Remove(run.plot_temp);
     }
     if (!done) return PAIR_FAILED;
     Remove(o.list_saved);

@@ -26,7 +26,10 @@
 // run's, the last one's. A run that holds it for long (stopped, hung) is
 // waited for a bounded time (platform/file_locks.h), the console saying
 // which run it is; then the step fails (errno EWOULDBLOCK) and nothing of
-// the folder is changed under its lock.
+// the folder is changed under its lock: a run that does not hold it
+// changes none of the component's files (nor puts a list that says why
+// in their place), so that the run it waited for, once it goes on, puts
+// its whole pair in place.
 //
 // The plan editor is given the pair of the edits; the pair of the saved
 // input waits meanwhile under the saved names (hard links, else copies),
@@ -69,11 +72,19 @@ enum Output_Pair_Recovery {
 
 // Completes the pair of a run that was cut off after its commit (of every
 // such run, the latest last), removes the temporaries of one cut off
-// before it and those that a killed save of the list or of the viewer's
-// PDF beside it left (posix.h), and puts together what an earlier version
-// of the program left. Never touches the saved pair nor what a live run holds; while a
-// live run holds the folder past the wait, nothing (PAIR_WHOLE).
+// before it and those that killed saves in the folder left (the list that
+// says why, the viewer's PDF of a list there: posix.h), and puts together
+// what an earlier version of the program left. Never touches the saved
+// pair nor what a live run holds; while a live run holds the folder past
+// the wait, nothing (PAIR_WHOLE).
 int Recover_Output_Pair(const Output_Pair& o);
+
+// Calls change(o, context) with the folder's lock held, once what a
+// cut-off run left is completed as by Recover_Output_Pair: for a run that
+// puts something else in the pair's place (the list that says why no check
+// stands). PAIR_DONE; PAIR_FAILED (errno EWOULDBLOCK) without the call
+// when another run holds the folder past the wait: nothing is changed.
+int Change_Output_Pair(const Output_Pair& o, void (*change)(const Output_Pair& o, void* context), void* context);
 
 // Claims temporaries for this run: recovers first (as above), then takes
 // the plain temporary names when no run holds them, else names of its own,
@@ -102,8 +113,9 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
 void Discard_Output_Pair(const Output_Pair& o);
 
 // Keeps the pair as it stands under the saved names (an empty saved file
-// stands for a file that is not there), lasting. PAIR_DONE; PAIR_FAILED
-// (nothing kept, nothing changed) when a file cannot be read or kept.
+// stands for a file that is not there), lasting, with the folder's lock
+// held. PAIR_DONE; PAIR_FAILED (nothing kept, nothing changed) when a file
+// cannot be read or kept, or another run holds the folder past the wait.
 int Keep_Output_Pair(const Output_Pair& o);
 
 // True when a kept pair waits under the saved names.

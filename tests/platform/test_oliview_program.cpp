@@ -1,6 +1,7 @@
 // The print-list viewer program as a person runs it: what it refuses to
 // turn into a PDF.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "support/testutil.h"
+#include "support/xvfb.h"
 #include <cairo.h>
 #include <zlib.h>
 
@@ -169,6 +171,44 @@ TEST(ViewerProgram, FilesAreWholeOrTheOldOnesStay) {
         EXPECT_LT(synced, renamed) << name << "\n" << testutil::Read_File(log);
         EXPECT_LT(renamed, listed) << name << "\n" << testutil::Read_File(log);
         EXPECT_LT(listed, ops.size()) << name << "\n" << testutil::Read_File(log);
+    }
+}
+
+// A render ended by a signal left its PDF's temporary (".vek-<id>-X.pdf-...",
+// as large as the PDF of a list of gigabytes) until a later render to the
+// same name. A signal that can be caught now removes it before the render
+// ends by it; after one that cannot (SIGKILL) the next render into that
+// folder, of whatever list, removes it.
+TEST(ViewerProgram, ARenderEndedByASignalLeavesNoTemporary) {
+    testutil::TempDir dir;
+    testutil::Write_File(dir.file("a.OLI"), kTwoPages);
+    testutil::Write_File(dir.file("b.OLI"), kTwoPages);
+    auto temporaries = [&] {
+        int n = 0;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            n += e.path().filename().string().rfind(".vek-", 0) == 0;
+        return n;
+    };
+    for (const int sig : {SIGTERM, SIGUSR1, SIGKILL}) {
+        // The render waits just before its PDF takes the name, for a file
+        // that never comes: the signal ends it there.
+        const std::string hold = dir.file("hold");
+        const pid_t render = testutil::Spawn(
+            {kViewer, dir.file("a.OLI"), "-o", dir.file("a.pdf")},
+            {"LD_PRELOAD=" WELD_FAULT_SHIM, "WELD_FAULT_OP=rename", "WELD_FAULT_MATCH=a.pdf$", "WELD_FAULT_AT=1",
+             "WELD_FAULT_ACTION=hold", "WELD_FAULT_HOLD=" + hold},
+            dir.file("out.txt"), dir.file("err.txt"));
+        ASSERT_GT(render, 0);
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return std::filesystem::exists(hold + ".held"); }));
+        EXPECT_EQ(temporaries(), 1) << sig;
+        kill(render, sig);
+        EXPECT_EQ(testutil::Wait_Exit_While_Working(render), 128 + sig);
+        std::filesystem::remove(hold + ".held");
+        EXPECT_EQ(temporaries(), sig == SIGKILL ? 1 : 0) << sig;
+        std::string err;
+        EXPECT_EQ(Run_Viewer("'" + dir.file("b.OLI") + "' -o '" + dir.file("b.pdf") + "'", dir, &err), 0) << err;
+        EXPECT_EQ(temporaries(), 0) << sig;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("a.pdf"))) << sig;
     }
 }
 

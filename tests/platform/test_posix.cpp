@@ -218,14 +218,16 @@ TEST(Posix, StaleTemporariesOfTheTargetGoAtItsNextSave)
         std::string name;
         bool old;   // untouched for two days
         bool stays;
+        bool stays_sweep;  // of the whole folder, after the save
     } temps[] = {
-        {".vek-" + dead + "-alt.txt-AAAAAA", false, false},
-        {".vek-" + self + "-alt.txt-BBBBBB", false, false},  // this process, not writing it
-        {".vek-" + alive + "-alt.txt-CCCCCC", true, false},
-        {".vek-" + alive + "-alt.txt-DDDDDD", false, true},  // a save running elsewhere
-        {".vek-" + dead + "-alt.txt.bak-EEEEEE", false, true},  // another target
-        {".vek-" + dead + "-alt-FFFFFF", false, true},
-        {".vek-XY-alt.txt-GGGGGG", false, true},
+        {".vek-" + dead + "-alt.txt-AAAAAA", false, false, false},
+        {".vek-" + self + "-alt.txt-BBBBBB", false, false, false},  // this process, not writing it
+        {".vek-" + alive + "-alt.txt-CCCCCC", true, false, false},
+        {".vek-" + alive + "-alt.txt-DDDDDD", false, true, true},  // a save running elsewhere
+        {".vek-" + dead + "-alt.txt.bak-EEEEEE", false, true, false},  // another target
+        {".vek-" + dead + "-alt-FFFFFF", false, true, false},
+        {".vek-XY-alt.txt-GGGGGG", false, true, true},
+        {".vek-" + dead + "-XXXXXX", false, true, true},  // no target's name
     };
     for (const auto& temp : temps) {
         testutil::Write_File(t.file(temp.name), "halb");
@@ -238,6 +240,12 @@ TEST(Posix, StaleTemporariesOfTheTargetGoAtItsNextSave)
     std::string text = "neu\n";
     ASSERT_EQ(VEK_Write_File_Replacing(t.file("alt.txt").c_str(), Write_Context_Text, &text), 1);
     for (const auto& temp : temps) EXPECT_EQ(std::filesystem::exists(t.file(temp.name)), temp.stays) << temp.name;
+    EXPECT_TRUE(std::filesystem::is_directory(t.file(".vek-" + dead + "-alt.txt-HHHHHH")));
+    // A run's sweep of the folder (a render's, say) takes those of every
+    // target whose writer is gone.
+    VEK_Remove_Stale_Temporaries(t.file("alt.txt").c_str());
+    for (const auto& temp : temps)
+        EXPECT_EQ(std::filesystem::exists(t.file(temp.name)), temp.stays_sweep) << temp.name;
     EXPECT_TRUE(std::filesystem::is_directory(t.file(".vek-" + dead + "-alt.txt-HHHHHH")));
 
     // Two saves of one target at once in this process: the second leaves

@@ -337,7 +337,10 @@ TEST(FailedRuns, FailedSaveKeepsTheEditsAndWritesNoList) {
 // read-only) went unnoticed: the component kept the list of input that no
 // file holds. Now a box says so and the list says that there is no result;
 // the next run puts the saved pair back. A run killed while the editor was
-// open left the edits' pair for good; now the next run puts it back.
+// open left the edits' pair for good; now the next run puts it back. A
+// put-back that gave up on the folder's lock (another run holds it) removed
+// the kept pair: nothing then held the saved input's; now the edits' pair
+// stands as the box says, and the kept one waits for the next run.
 TEST(FailedRuns, PlanEditorPairIsPutBackOrSaidToBeLost) {
     std::string prefix;
     const bool permissions = Permissions_Bind(&prefix);
@@ -348,24 +351,40 @@ TEST(FailedRuns, PlanEditorPairIsPutBackOrSaidToBeLost) {
     const std::string lost = "message box \"\": [Die Druckliste und die Plotdatei der gespeicherten Eingaben konnten "
                              "nicht zur\x81" "ckgelegt werden!] [Druckliste A001_01.OLI: keine Schreibberechtigung] "
                              "[Die Druckliste des Bauteils sagt nun, dass kein Nachweis vorliegt.] answer 1\n";
+    const std::string held_box = "message box \"\": [Die Druckliste und die Plotdatei der gespeicherten Eingaben "
+                                 "konnten nicht zur\x81" "ckgelegt werden!] [Druckliste A001_01.OLI: Ordner von einem "
+                                 "anderen Lauf gesperrt] [Die Druckliste des Bauteils geh\x94rt nicht zu den "
+                                 "gespeicherten Eingaben.] answer 1\n";
+    // Another run's hold on the folder, from the editor until the test lets go.
+    const std::string hold = "flock -x . sh -c ': >\"$HOLD.held\"; while [ ! -e \"$HOLD\" ]; do sleep 0.02; done' "
+                             ">/dev/null 2>&1 &\n"
+                             "while [ ! -e \"$HOLD.held\" ] && kill -0 $! 2>/dev/null; do sleep 0.02; done\n";
     const struct {
         const char* what;
-        const char* editor;  // what the editor does besides
+        std::string editor;  // what the editor does besides
         int code;            // of the run with the editor
-    } cases[] = {{"read-only", "chmod 555 .\n", 0}, {"killed", "kill -9 $PPID\n", 128 + 9}};
+    } cases[] = {{"read-only", "chmod 555 .\n", 0}, {"killed", "kill -9 $PPID\n", 128 + 9}, {"held", hold, 0}};
     for (const auto& c : cases) {
         if (std::string(c.what) == "read-only" && !permissions) continue;
+        const bool held = std::string(c.what) == "held";
         Desktop d;
         d.Add("he280a_end_plate", "A001");
         ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
         const std::string saved_list = d.File("A001_01.OLI"), saved_plot = d.File("A0010001.SPF");
         const std::string editor = d.dir.file("exec/Linarium.exe");
-        testutil::Write_File(editor, std::string("#!/bin/sh\n") + c.editor);
+        const std::string go = d.dir.file("go");
+        testutil::Write_File(editor, "#!/bin/sh\nexport HOLD='" + go + "'\n" + c.editor);
         testutil::Write_File(editor + ".title", "VEK - Planbearbeitung\n");
         fs::permissions(editor, fs::perms::owner_all);
-        EXPECT_EQ(Run_Script(d, "A001", plot_and_leave, prefix), c.code) << c.what << "\n" << d.err;
+        EXPECT_EQ(Run_Script(d, "A001", plot_and_leave, (held ? "VEK_LOCK_WAIT=1 " : "") + prefix), c.code)
+            << c.what << "\n" << d.err;
         chmod(d.project.c_str(), 0755);
-        if (c.code == 0) {
+        if (held) {
+            EXPECT_NE(d.err.find(held_box), std::string::npos) << d.err;
+            EXPECT_NE(d.File("A001_01.OLI").find("-451"), std::string::npos);
+            EXPECT_TRUE(d.File("A001_01.OLI.saved") == saved_list && d.File("A0010001.SPF.saved") == saved_plot);
+            testutil::Write_File(go, "");
+        } else if (c.code == 0) {
             EXPECT_NE(d.err.find(lost), std::string::npos) << d.err;
             Expect_List(d.File("A001_01.OLI"),
                         Failure_List(kHe280a, "Die Druckliste konnte nicht zur\x81" "ckgelegt werden!",

@@ -289,6 +289,8 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A render killed by a signal leaves no part of its PDF behind.
+    VEK_Remove_Temporaries_On_Signals();
     try {
         return Run(argc, argv);
     } catch (...) {  // the steps catch their own; this is what is left
