@@ -54,6 +54,9 @@ int Utilisation_Ok(double u);
 // counts as 1, so that a design on its limit passes whatever the last
 // digits of its inputs; every other value, 1.001 itself among them, as it
 // is. Every check that rounds its utilisation rounds it here. Never fails.
+// UTILISATION_COUNTED_BELOW is where the rule ends, for a text that names
+// the band (a legend whose marks begin there).
+inline constexpr double UTILISATION_COUNTED_BELOW = 1.001;
 double Round_Utilisation(double u);
 // 1 when Round_Utilisation counts u as 1 though it lies above it: above 1
 // (beyond LIMIT_TOLERANCE) and below 1.001; else 0 (also for a NaN). A
@@ -90,6 +93,13 @@ const char* Utilisation_Digits_Places(double u, int places);
 // left aside. Its own static buffer.
 const char* Utilisation_Digits_As_Kept(double u);
 const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent);
+// 1 when the digits of u under the tolerance (Utilisation_Digits_With,
+// Utilisation_Digits_As_Kept_With) are known without formatting them to be "%.3lf" of a value from 0 to
+// 9.999: five characters. u then lies farther than 0.001 from 1 and from
+// the band's limit, where no form adds a place. 0 otherwise (also for a
+// NaN). A table that sets its columns as wide as their widest digits asks
+// this of every cell and formats only the others.
+int Utilisation_Digits_Five(double u, double tolerance_percent);
 // The sign between a value and its limit whose ratio is a utilisation:
 // the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
 // else Limit_Compare_Symbol's.
