@@ -237,14 +237,6 @@ const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent) 
 
 const char* Utilisation_Digits_As_Kept(double u) { return Utilisation_Digits_As_Kept_With(u, verdict_tolerance); }
 
-// Three places tell such a value from 1 and from the band's limit whatever
-// way its last place rounds, and the rule's band lies within 0.001 of 1.
-int Utilisation_Digits_Five(double u, double tolerance_percent) {
-    const double band = band_of(tolerance_percent);
-    const bool clear = u >= 0.0 && u < 9.999 && std::fabs(u - 1.0) > 0.001 &&
-                       (band <= 0.0 || std::fabs(u - (1.0 + band / 100.0)) > 0.001);
-    return clear ? 1 : 0;
-}
 
 // Whether the digits of the two values at their places say what the sign
 // says of them: printed and read back.

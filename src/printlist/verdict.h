@@ -10,6 +10,7 @@
 #ifndef PRINTLIST_VERDICT_H
 #define PRINTLIST_VERDICT_H
 
+#include <cmath>
 #include <cstdio>
 
 // The common line prefix that every check line writes through its first
@@ -99,7 +100,15 @@ const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent);
 // the band's limit, where no form adds a place. 0 otherwise (also for a
 // NaN). A table that sets its columns as wide as their widest digits asks
 // this of every cell and formats only the others.
-int Utilisation_Digits_Five(double u, double tolerance_percent);
+inline int Utilisation_Digits_Five(double u, double tolerance_percent) {
+    // Three places tell such a value from 1 and from the band's limit
+    // whatever way its last place rounds, and the rule's band lies within
+    // 0.001 of 1. Inline: a long table asks it of every cell.
+    if (u >= 0.0 && u < 0.999) return 1;  // below 1 and clear of it: most values
+    if (!(u >= 0.0 && u < 9.999) || std::fabs(u - 1.0) <= 0.001) return 0;
+    if (!(std::isfinite(tolerance_percent) && tolerance_percent > 0.0)) return 1;  // no band
+    return std::fabs(u - (1.0 + tolerance_percent / 100.0)) > 0.001 ? 1 : 0;
+}
 // The sign between a value and its limit whose ratio is a utilisation:
 // the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
 // else Limit_Compare_Symbol's.

@@ -251,25 +251,41 @@ static bool shows_digits(const Ausnutzung& u) {
 // shows it with (Utilisation_Digits: "1.0005" where the rule counts it as
 // 1, "0.9996" below 1, "1.0299995" within a tolerance of 3 %; the c/t
 // column, `plain`, which no tolerance moves, without one); *counted is set
-// where the rule counted it as 1.
-static const char* cell_digits(const Ausnutzung& u, bool plain, double tolerance, bool* counted) {
-    const double shown = Ausnutzung_Berechnet(u);
-    *counted = u.U == 1.0 && Utilisation_Counted_As_One(shown);
+// where the rule counted it as 1, *shown to the value shown.
+static inline const char* cell_digits(const Ausnutzung& u, bool plain, double tolerance, bool* counted,
+                                      double* shown) {
+    *shown = Ausnutzung_Berechnet(u);
+    *counted = u.U == 1.0 && Utilisation_Counted_As_One(*shown);
     const double band = plain ? 0.0 : tolerance;
-    return *counted ? Utilisation_Digits_With(shown, band) : Utilisation_Digits_As_Kept_With(u.U, band);
+    return *counted ? Utilisation_Digits_With(*shown, band) : Utilisation_Digits_As_Kept_With(u.U, band);
 }
 
 // The room the digits of a utilisation column take: seven characters, the
 // table as it always stood, or the widest digits of the column and a blank
 // before them. A value of more places than three or of 100 and above
 // widens its column rather than run into the mark of the cell before it
-// ("1.005~1.0299995~"); a long table formats only the cells close to a
-// limit here (Utilisation_Digits_Five).
+// ("1.005~1.0299995~"); a long table looks closer only at values from
+// 0.999 on and formats only those close to a limit or of 10 and above
+// (Utilisation_Digits_Five).
 enum { U_ROOM = 7 };
 static int digits_room(const Ausnutzung& u, bool plain, double tolerance) {
-    if (!shows_digits(u) || Utilisation_Digits_Five(u.U, plain ? 0.0 : tolerance)) return U_ROOM;
+    if (Utilisation_Digits_Five(u.U, plain ? 0.0 : tolerance) || !shows_digits(u)) return U_ROOM;
     bool counted = false;
-    return std::max(static_cast<int>(U_ROOM), 1 + static_cast<int>(std::strlen(cell_digits(u, plain, tolerance, &counted))));
+    double shown = 0.0;
+    const char* digits = cell_digits(u, plain, tolerance, &counted, &shown);
+    return std::max(static_cast<int>(U_ROOM), 1 + static_cast<int>(std::strlen(digits)));
+}
+
+// The blanks a column wider than seven puts before a cell of it (before its
+// colour): its room less what the cell's digits take, at least seven.
+static void pad_cell(FILE* list, const Ausnutzung& u, bool plain, double tolerance, int room) {
+    int used = U_ROOM;
+    if (shows_digits(u)) {
+        bool counted = false;
+        double shown = 0.0;
+        used = std::max(used, static_cast<int>(std::strlen(cell_digits(u, plain, tolerance, &counted, &shown))));
+    }
+    if (room > used) Row_Printf(list, "%*s", room - used, "");
 }
 
 // One utilisation of the result table, its room (digits_room) and a mark:
@@ -277,7 +293,7 @@ static int digits_room(const Ausnutzung& u, bool plain, double tolerance) {
 // "QK4" for a class 4 section the check does not cover, "SB" for one whose
 // shear buckling needs a closer check, "---" for none, else the value with
 // its digits (cell_digits), right-aligned; a room wider than seven puts its
-// further blanks first. U_sigma and U_w (not plain) are judged as every
+// further blanks first (pad_cell). U_sigma and U_w (not plain) are judged as every
 // verdict of the list judges them (the tolerance counts): red when they
 // fail, else blue at the maximum; marked "*" at the maximum (the value
 // shown as the maximum is, within 0.0001), else "!" when they fail, "~"
@@ -285,11 +301,8 @@ static int digits_room(const Ausnutzung& u, bool plain, double tolerance) {
 // as 1. Returns the MARK_* written.
 static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max, const char* max_digits,
                             double tolerance, int room) {
-    auto pad = [&](int used) {
-        if (room > used) Row_Printf(list, "%*s", room - used, "");
-    };
+    if (room > U_ROOM) pad_cell(list, u, plain, tolerance, room);
     const double x = u.U;
-    if (!shows_digits(u)) pad(U_ROOM);
     if (u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_EINGABE_ABGELEHNT) {
         Row_Put(list, Color_Red_Begin());
         Row_Put(list, "  Fehler");
@@ -312,10 +325,9 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
         Row_Put(list, "   ---  ");
         return 0;
     }
-    const double shown = Ausnutzung_Berechnet(u);
     bool counted = false;
-    const char* digits = cell_digits(u, plain, tolerance, &counted);
-    pad(std::max(static_cast<int>(U_ROOM), static_cast<int>(std::strlen(digits))));
+    double shown = 0.0;
+    const char* digits = cell_digits(u, plain, tolerance, &counted, &shown);
     if (plain) {
         Row_Printf(list, "%7s ", digits);
         return 0;
@@ -396,6 +408,9 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     int room[3] = {U_ROOM, U_ROOM, U_ROOM};
     static constexpr Ausnutzung LastfallErgebnis::*const kU[3] = {&LastfallErgebnis::U_sigma, &LastfallErgebnis::U_ct,
                                                                   &LastfallErgebnis::U_w};
+    // Only a value from 0.999 on may take more than five characters: below
+    // the maxima of the evaluation no cell is looked at closer.
+    const bool wide = !(conn->max_utilisation < 0.999 && conn->max_ct_utilisation < 0.999);
     for (int i = 0; i < n; ++i) {
         for (int c = 0; c < 6; ++c)
             if (std::fabs(column_of(conn->results[i].forces, c, screen)) > 0.001)
@@ -407,7 +422,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
                 u.status == ERGEBNIS_EINGABE_ABGELEHNT || u.status == ERGEBNIS_SCHUBBEULEN ||
                 u.status == ERGEBNIS_BEULNACHWEIS)
                 u_col[k] = true;
-            room[k] = std::max(room[k], digits_room(u, k == 1, tolerance));
+            if (wide && !(u.U >= 0.0 && u.U < 0.999)) room[k] = std::max(room[k], digits_room(u, k == 1, tolerance));
         }
     }
     int F = 0, U = 0;
