@@ -237,7 +237,6 @@ const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent) 
 
 const char* Utilisation_Digits_As_Kept(double u) { return Utilisation_Digits_As_Kept_With(u, verdict_tolerance); }
 
-
 // Whether the digits of the two values at their places say what the sign
 // says of them: printed and read back.
 static bool digits_hold(double value, int value_places, char sign, double limit, int limit_places) {

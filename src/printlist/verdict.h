@@ -95,11 +95,11 @@ const char* Utilisation_Digits_Places(double u, int places);
 const char* Utilisation_Digits_As_Kept(double u);
 const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent);
 // 1 when the digits of u under the tolerance (Utilisation_Digits_With,
-// Utilisation_Digits_As_Kept_With) are known without formatting them to be "%.3lf" of a value from 0 to
-// 9.999: five characters. u then lies farther than 0.001 from 1 and from
-// the band's limit, where no form adds a place. 0 otherwise (also for a
-// NaN). A table that sets its columns as wide as their widest digits asks
-// this of every cell and formats only the others.
+// Utilisation_Digits_As_Kept_With) are known without formatting them to be
+// "%.3lf" of a value from 0 to 9.999: five characters. u then lies farther
+// than 0.001 from 1 and from the band's limit, where no form adds a place.
+// 0 otherwise (also for a NaN). A table that sets its columns as wide as
+// their widest digits asks this of its cells and formats only the others.
 inline int Utilisation_Digits_Five(double u, double tolerance_percent) {
     // Three places tell such a value from 1 and from the band's limit
     // whatever way its last place rounds, and the rule's band lies within

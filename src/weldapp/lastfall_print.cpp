@@ -293,12 +293,12 @@ static void pad_cell(FILE* list, const Ausnutzung& u, bool plain, double toleran
 // "QK4" for a class 4 section the check does not cover, "SB" for one whose
 // shear buckling needs a closer check, "---" for none, else the value with
 // its digits (cell_digits), right-aligned; a room wider than seven puts its
-// further blanks first (pad_cell). U_sigma and U_w (not plain) are judged as every
-// verdict of the list judges them (the tolerance counts): red when they
-// fail, else blue at the maximum; marked "*" at the maximum (the value
-// shown as the maximum is, within 0.0001), else "!" when they fail, "~"
-// when they pass within the tolerance and "≈" where the rule counts them
-// as 1. Returns the MARK_* written.
+// further blanks first (pad_cell). U_sigma and U_w (not plain) are judged
+// as every verdict of the list judges them (the tolerance counts): red
+// when they fail, else blue at the maximum; marked "*" at the maximum (the
+// value shown as the maximum is, within 0.0001), else "!" when they fail,
+// "~" when they pass within the tolerance and "≈" where the rule counts
+// them as 1. Returns the MARK_* written.
 static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max, const char* max_digits,
                             double tolerance, int room) {
     if (room > U_ROOM) pad_cell(list, u, plain, tolerance, room);
