@@ -427,6 +427,15 @@ int main() {
         "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n"
         " 18 4 0.5 0.5 3.5 0.5 3.5 x.5 0.5 2.5\n 20  0\n 1  0.5 0.5 3.5 2.5\n 18 2 0 0 0x1 1\n 4 1\n"
         " 18 3\n 0.50 0.50\n 1.50 x.50\n 2.50 0.50\n 20  64\n -1\n");
+    // Counts one too high: the next record must not give the last point.
+    Put("fuzz_oli_view", "polygon_count",
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n"
+        " 18 5 0.5 0.5 3.5 0.5 3.5 2.5 0.5 2.5\n 20  0\n 18 3\n 0.500000 0.500000\n 3.500000 0.500000\n 4 2\n"
+        " 18 3\n0 0 1 0\n0 1\n -1\n");
+    // A list cut off inside a picture, after a paragraph.
+    Put("fuzz_oli_view", "cut_picture",
+        "#SHOWPARA\n0x0\n4\n-1\n Zeile\n#END_OF_TEXT\n0x0\n-1\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n"
+        "0.000000 4.000000 3.000000 0.000000\n 1  0.5 0.5 3.5 2.5\n 18 2 0.5");
     // A stored symbol (read as one because it starts with "OCM 1") and a
     // list whose elements nest (the strict check refuses it).
     Put("fuzz_oli_view", "symbol",

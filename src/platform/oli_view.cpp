@@ -290,15 +290,50 @@ bool Is_Record_Line(const std::string& l) {
     return end != p && (*end == 0 || *end == ' ' || *end == '\t') && !Is_End_Line(l);
 }
 
+// The numbers a record carries (at least), or -1 for a record no writer gives.
+int Record_Arguments(int n) {
+    switch (n) {
+    case OLI_REC_LINE: case OLI_REC_RECTANGLE: return 4;
+    case OLI_REC_TEXT: case OLI_REC_TEXT_TURNED: case OLI_REC_NODE_MARK: case OLI_REC_TEXT_ANGLE: return 2;
+    case OLI_REC_BOX_TEXT: case OLI_REC_BOX_TEXT_TURNED: return 5;
+    case OLI_REC_PEN: case OLI_REC_LINE_WIDTH: case OLI_REC_TEXT_CLASS: case OLI_REC_TEXT_STYLE:
+    case OLI_REC_TEXT_HEIGHT: case OLI_REC_TEXT_LENGTH: case OLI_REC_FILL_PATTERN: case OLI_REC_COLOUR_VALUE:
+        return 1;
+    case OLI_REC_LINE_COLOUR: case OLI_REC_FILL_COLOUR: return 3;
+    case OLI_REC_SYMBOL: return 2;
+    case OLI_REC_DASH: return 2;
+    case OLI_REC_POLYGON: return 1;
+    case OLI_REC_SECTION_MARK: case OLI_REC_TEXT_MODE: case OLI_REC_WELD_LABEL: case OLI_REC_RASTER: return 0;
+    case OLI_REC_ELEMENT_BEGIN: case OLI_REC_ELEMENT_END: case OLI_REC_COLOUR_ELEMENT_BEGIN:
+    case OLI_REC_COLOUR_ELEMENT_END: case OLI_REC_COLOUR_CONTROL_59: case OLI_REC_COLOUR_CONTROL_60:
+    case OLI_REC_COLOUR_CONTROL_61:
+        return 0;
+    default: return -1;
+    }
+}
+
+// Whether a line reads as a record the writers write: a whole record number
+// first, one of theirs, and at least its numbers after it (" 20  0",
+// " 1  0.5 0.5 3.5 2.5").
+bool Reads_As_Known_Record(const std::string& l) {
+    if (!Is_Record_Line(l)) return false;
+    const std::vector<double> v = Oli_Numbers(l, 8);
+    const int need = v.empty() || !Int_Fits(v[0]) ? -1 : Record_Arguments(static_cast<int>(v[0]));
+    return need >= 0 && static_cast<int>(v.size()) > need;
+}
+
 // Takes the numbers of polygon r's pairs that are not on its own line from
 // the lines that follow, wherever their line breaks fall. False when the
 // polygon is damaged, whatever its count comes to: a word on its lines that
 // is no number (the numbers after it are lost, and the next lines must not
 // make up for them), a line of its points with more numbers than it still
-// needs, or its lines ending before its count. The lines of a damaged
-// polygon's points go with it (lines that read as no record of their own:
-// the writers write points as decimals), so that none is drawn as a record;
-// the records after it are read as written.
+// needs, or its lines ending before its count. A line that reads as a
+// record the writers write ends its lines (the writers write points as
+// decimals): a count one too high took the next record " 20  0" as the
+// point (20, 0), its pattern lost and the polygon drawn wrong. The lines
+// of a damaged polygon's points go with it (lines that read as no record
+// of their own), so that none is drawn as a record; the records after it
+// are read as written.
 bool Take_Polygon_Points(Cursor& c, OliRecord& r, bool* fits) {
     const double n = r.values[0];
     if (!(n >= 0 && n <= 100000)) {
@@ -315,7 +350,7 @@ bool Take_Polygon_Points(Cursor& c, OliRecord& r, bool* fits) {
             const size_t room = want - r.values.size();
             std::vector<double> more = Oli_Numbers(next, room + 1);
             if (!more.empty() && more.size() <= room &&
-                next.find_first_not_of(" \t.0123456789-+eE") == std::string::npos) {
+                next.find_first_not_of(" \t.0123456789-+eE") == std::string::npos && !Reads_As_Known_Record(next)) {
                 for (double v : more) *fits = *fits && Number_Fits(v);
                 r.values.insert(r.values.end(), more.begin(), more.end());
                 ++c.i;
@@ -363,7 +398,8 @@ bool Picture_Records(Cursor& c, bool head_form, std::vector<OliRecord>& records)
     while (const std::string* l = c.arg()) {
         if (l->find_first_not_of(" \t") == std::string::npos) continue;
         if (Is_End_Line(*l) || (head_form && OLI_Is_Head_Picture_End(*l))) return true;
-        if (!Take_Record(c, *l, records)) ++c.refused;
+        // A record the list breaks off in is lost with the picture.
+        if (!Take_Record(c, *l, records) && c.more()) ++c.refused;
     }
     return false;
 }
@@ -598,27 +634,6 @@ struct Strict {
             return errno != ERANGE && Int_Fits(static_cast<double>(n)) ? "" : "record number that does not fit an int: " + line;
         std::strtod(word.c_str(), &end);
         return end != word.c_str() && !*end ? "record number that is no whole number: " + line : "not a record: " + line;
-    }
-    // The numbers a record carries (at least), or -1 for a record no writer gives.
-    static int Record_Arguments(int n) {
-        switch (n) {
-        case OLI_REC_LINE: case OLI_REC_RECTANGLE: return 4;
-        case OLI_REC_TEXT: case OLI_REC_TEXT_TURNED: case OLI_REC_NODE_MARK: case OLI_REC_TEXT_ANGLE: return 2;
-        case OLI_REC_BOX_TEXT: case OLI_REC_BOX_TEXT_TURNED: return 5;
-        case OLI_REC_PEN: case OLI_REC_LINE_WIDTH: case OLI_REC_TEXT_CLASS: case OLI_REC_TEXT_STYLE:
-        case OLI_REC_TEXT_HEIGHT: case OLI_REC_TEXT_LENGTH: case OLI_REC_FILL_PATTERN: case OLI_REC_COLOUR_VALUE:
-            return 1;
-        case OLI_REC_LINE_COLOUR: case OLI_REC_FILL_COLOUR: return 3;
-        case OLI_REC_SYMBOL: return 2;
-        case OLI_REC_DASH: return 2;
-        case OLI_REC_POLYGON: return 1;
-        case OLI_REC_SECTION_MARK: case OLI_REC_TEXT_MODE: case OLI_REC_WELD_LABEL: case OLI_REC_RASTER: return 0;
-        case OLI_REC_ELEMENT_BEGIN: case OLI_REC_ELEMENT_END: case OLI_REC_COLOUR_ELEMENT_BEGIN:
-        case OLI_REC_COLOUR_ELEMENT_END: case OLI_REC_COLOUR_CONTROL_59: case OLI_REC_COLOUR_CONTROL_60:
-        case OLI_REC_COLOUR_CONTROL_61:
-            return 0;
-        default: return -1;
-        }
     }
     bool Picture() {
         for (int group = 0; group < 2; ++group) {
@@ -1069,6 +1084,24 @@ void Oli_Read_Picture_Records(const OliBlock& b, std::vector<OliRecord>* records
 }
 
 namespace {
+// The argument lines of a layout block or a contents entry into b; false
+// when they are cut or a layout word or distance is no finite number (a
+// contents entry is text).
+bool Read_Layout_Words(Cursor& c, const Keyword& kw, OliBlock& b) {
+    const std::string* a = c.arg();
+    if (!a) return false;
+    std::vector<double> v = Oli_Numbers(*a, 3);
+    const bool ok = kw.kind == OLI_BLOCK_CONTENTS || std::all_of(v.begin(), v.end(), Number_Fits);
+    b.word = v.empty() || !(v[0] > -1e9 && v[0] < 1e9) ? 0 : static_cast<int>(v[0]);
+    b.value = v.size() >= 2 && v[1] > -1e4 && v[1] < 1e4 ? v[1] : (v.size() == 1 ? v[0] : 0.0);
+    if (kw.kind == OLI_BLOCK_CONTENTS) b.text = Text_Of(*a);
+    if (kw.args == 2) {
+        const std::string* t = c.arg();
+        if (t) b.text = Text_Of(*t);
+    }
+    return ok;
+}
+
 // Reads the blocks while the strict check walks the same lines a step
 // behind (doc->refused): each line is read once, and only the lines of the
 // block at hand are kept.
@@ -1084,6 +1117,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
     long picture = -1;
     size_t on_top_end = 0;  // the line after the last one kept as drawn on top
     Open_Structure open;
+    std::string ends_inside;  // the block the lines end inside: the list breaks off there
     for (; c.more(); lines.Forget_Before(std::min(c.i, strict.fault.empty() ? strict.i : c.i))) {
         while (strict.i < c.i && strict.Step()) {
         }
@@ -1123,31 +1157,19 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
         if (kw->kind == OLI_BLOCK_PARA) ok = Read_Para(c, b);
         else if (kw->kind == OLI_BLOCK_TABLE) ok = Read_Table(c, b);
         else if (kw->kind == OLI_BLOCK_GRAFIC) ok = Read_Grafic(c, b, scratch);
-        else if (kw->args > 0) {
-            const std::string* a = c.arg();
-            if (!a) {
-                ok = false;
-            } else {
-                std::vector<double> v = Oli_Numbers(*a, 3);
-                // A layout word or distance that is no finite number is
-                // damage; a contents entry is text.
-                if (kw->kind != OLI_BLOCK_CONTENTS && !std::all_of(v.begin(), v.end(), Number_Fits)) ok = false;
-                b.word = v.empty() || !(v[0] > -1e9 && v[0] < 1e9) ? 0 : static_cast<int>(v[0]);
-                b.value = v.size() >= 2 && v[1] > -1e4 && v[1] < 1e4 ? v[1] : (v.size() == 1 ? v[0] : 0.0);
-                if (kw->kind == OLI_BLOCK_CONTENTS) b.text = Text_Of(*a);
-                if (kw->args == 2) {
-                    const std::string* t = c.arg();
-                    if (t) b.text = Text_Of(*t);
-                }
-            }
+        else if (kw->args > 0) ok = Read_Layout_Words(c, *kw, b);
+        // A block whose lines end before it does is where the list breaks
+        // off (a run or a copy cut short): a part lost, and pages missing.
+        const bool text_or_picture = b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC;
+        if (!ok && text_or_picture && !c.more()) {
+            ends_inside = "it ends inside " + key;
+            doc->cut_block = 1;
         }
         if (!ok) ++doc->damaged;
         if (ok) open.Keyword(key, b.word);
-        bool drawn = b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC ||
-                     b.kind == OLI_BLOCK_NEWPAGE || b.kind == OLI_BLOCK_CONTENTS;
-        if (drawn) picture = -1;
+        if (text_or_picture || b.kind == OLI_BLOCK_NEWPAGE || b.kind == OLI_BLOCK_CONTENTS) picture = -1;
         // A cut block keeps what it read.
-        if (ok || b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC) {
+        if (ok || text_or_picture) {
             if (ok && b.kind == OLI_BLOCK_GRAFIC) picture = static_cast<long>(doc->blocks.size());
             doc->blocks.push_back(std::move(b));
         }
@@ -1160,6 +1182,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
     doc->damaged += doc->past_end > 0;
     doc->damaged += c.refused;
     doc->cut = open.At_End();
+    if (doc->cut.empty()) doc->cut = ends_inside;
 }
 }  // namespace
 
@@ -1293,7 +1316,9 @@ std::string OLI_Page_Mark(const OliDocument& doc) {
     // A list re-encoded in UTF-8 is no damaged list: it says why it reads
     // wrongly, and what of it cannot be read.
     const std::string head = doc.utf8 ? "Druckliste in UTF-8 statt Codepage 850: " : "Druckliste beschädigt: ";
-    if (doc.damaged > 0) {
+    // A list that breaks off inside a block lost that block: it says that
+    // it breaks off, unless other parts are damaged too.
+    if (doc.damaged > (doc.cut.empty() ? 0 : doc.cut_block)) {
         const std::string count = std::to_string(doc.damaged);
         return head + count + (doc.damaged == 1 ? " Teil" : " Teile") + " nicht lesbar, die Seiten sind unvollständig";
     }

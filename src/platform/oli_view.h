@@ -91,10 +91,12 @@ struct OliBlock {
 struct OliDocument {
     std::vector<OliBlock> blocks;
     int damaged = 0;              // blocks cut short or refused, lines cut, bytes past the end
+    int cut_block = 0;            // of them, 1 for the block the list ends inside (it broke off there)
     long long past_end = 0;       // bytes from a NUL byte on: no part of a list, not read
     bool out_of_step = false;     // the list's successor waits beside it (OLI_LIST_PENDING_SUFFIX)
-    // The list ends with its structure open (OLI_List_Open_At_End): it was
-    // cut off, between blocks or not, and pages are missing.
+    // The list ends with its structure open (OLI_List_Open_At_End), or
+    // inside a paragraph, table or picture: it was cut off, between blocks
+    // or not, and pages are missing. Why, in words.
     std::string cut;
     // The first fault the strict structure check finds ("line N: what",
     // OLI_Check_Structure), "" when it calls the list sound: a list that is

@@ -131,7 +131,12 @@ const char* Limit_Compare_Symbol(double value, double limit) {
 
 int Utilisation_Ok(double u) { return Compare_To_Limit(u, 1.0) <= 0 ? 1 : 0; }
 
-double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
+// The rule, in the one place every reader of it asks: above 1 and below
+// 1.001. Round_Utilisation applies it to a value as computed, the digits
+// of a counted value are held to it as they read back.
+static bool counted_as_one(double u) { return u > 1.0 && u < UTILISATION_COUNTED_BELOW; }
+
+double Round_Utilisation(double u) { return counted_as_one(u) ? 1.0 : u; }
 
 int Utilisation_Counted_As_One(double u) { return Round_Utilisation(u) == 1.0 && Compare_To_Limit(u, 1.0) > 0 ? 1 : 0; }
 
@@ -160,12 +165,8 @@ static bool reads_one(const char* digits) {
     return true;
 }
 
-// Whether printed digits lie where the rule counts a value as 1: above 1
-// and below 1.001.
-static bool reads_counted(const char* digits) {
-    const double shown = std::strtod(digits, nullptr);
-    return shown > 1.0 && shown < 1.001;
-}
+// Whether printed digits lie where the rule counts a value as 1.
+static bool reads_counted(const char* digits) { return counted_as_one(std::strtod(digits, nullptr)); }
 
 // Whether the digits of a utilisation u read as its verdict judges it:
 // below 1 under 1, above 1 over it, and with a tolerance band below its
@@ -201,7 +202,8 @@ static const char* digits_of(char* buffer, size_t size, double u, int places, do
         int p = std::max(places, 4);
         VEK_Format_Fixed(buffer, size, u, p);
         while (p < MOST_PLACES && !reads_counted(buffer)) VEK_Format_Fixed(buffer, size, u, ++p);
-        if (!reads_counted(buffer)) VEK_Format_Fixed(buffer, size, std::min(u, 1.000999999), MOST_PLACES);
+        if (!reads_counted(buffer))
+            VEK_Format_Fixed(buffer, size, std::min(u, UTILISATION_COUNTED_BELOW - 1e-9), MOST_PLACES);
         return buffer;
     }
     VEK_Format_Fixed(buffer, size, u, places);

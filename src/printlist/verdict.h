@@ -10,6 +10,7 @@
 #ifndef PRINTLIST_VERDICT_H
 #define PRINTLIST_VERDICT_H
 
+#include <cmath>
 #include <cstdio>
 
 // The common line prefix that every check line writes through its first
@@ -54,6 +55,9 @@ int Utilisation_Ok(double u);
 // counts as 1, so that a design on its limit passes whatever the last
 // digits of its inputs; every other value, 1.001 itself among them, as it
 // is. Every check that rounds its utilisation rounds it here. Never fails.
+// UTILISATION_COUNTED_BELOW is where the rule ends, for a text that names
+// the band (a legend whose marks begin there).
+inline constexpr double UTILISATION_COUNTED_BELOW = 1.001;
 double Round_Utilisation(double u);
 // 1 when Round_Utilisation counts u as 1 though it lies above it: above 1
 // (beyond LIMIT_TOLERANCE) and below 1.001; else 0 (also for a NaN). A
@@ -90,6 +94,21 @@ const char* Utilisation_Digits_Places(double u, int places);
 // left aside. Its own static buffer.
 const char* Utilisation_Digits_As_Kept(double u);
 const char* Utilisation_Digits_As_Kept_With(double u, double tolerance_percent);
+// 1 when the digits of u under the tolerance (Utilisation_Digits_With,
+// Utilisation_Digits_As_Kept_With) are known without formatting them to be
+// "%.3lf" of a value from 0 to 9.999: five characters. u then lies farther
+// than 0.001 from 1 and from the band's limit, where no form adds a place.
+// 0 otherwise (also for a NaN). A table that sets its columns as wide as
+// their widest digits asks this of its cells and formats only the others.
+inline int Utilisation_Digits_Five(double u, double tolerance_percent) {
+    // Three places tell such a value from 1 and from the band's limit
+    // whatever way its last place rounds, and the rule's band lies within
+    // 0.001 of 1. Inline: a long table asks it of every cell.
+    if (u >= 0.0 && u < 0.999) return 1;  // below 1 and clear of it: most values
+    if (!(u >= 0.0 && u < 9.999) || std::fabs(u - 1.0) <= 0.001) return 0;
+    if (!(std::isfinite(tolerance_percent) && tolerance_percent > 0.0)) return 1;  // no band
+    return std::fabs(u - (1.0 + tolerance_percent / 100.0)) > 0.001 ? 1 : 0;
+}
 // The sign between a value and its limit whose ratio is a utilisation:
 // the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
 // else Limit_Compare_Symbol's.

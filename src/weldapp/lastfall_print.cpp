@@ -1,5 +1,6 @@
 // The load cases in the input protocol and the result table of all cases.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
@@ -238,20 +239,69 @@ static double shown_maximum(const SchweissnahtAnschluss* conn, char* digits, boo
     return shown;
 }
 
-// One utilisation of the result table, 8 characters: "Fehler" in red for
-// a check without result or refused input, the mark "QK4" for a class 4 section the check
-// does not cover, "SB" for one whose shear buckling needs a closer check, "---" for none, else the value
-// with the digits every line of the list shows it with (Utilisation_Digits:
-// "1.0005" where the rule counts it as 1, "0.9996" below 1, "1.0299999"
-// within a tolerance of 3 %; the c/t column, which no tolerance moves,
-// without one); U_sigma and U_w
-// (not plain) are judged as every verdict of the list judges them (the
-// tolerance counts): red when they fail, else blue at the maximum; marked
-// "*" at the maximum (the value shown as the maximum is, within 0.0001),
-// else "!" when they fail, "~" when they pass within the tolerance and
-// "≈" where the rule counts them as 1. Returns the MARK_* written.
+// Whether a utilisation of the result table shows digits: a check run with
+// a value above 0.001 (the others show a word or "---").
+static bool shows_digits(const Ausnutzung& u) {
+    return u.status != ERGEBNIS_FEHLER && u.status != ERGEBNIS_EINGABE_ABGELEHNT &&
+           u.status != ERGEBNIS_NICHT_ABGEDECKT && u.status != ERGEBNIS_SCHUBBEULEN &&
+           u.status != ERGEBNIS_BEULNACHWEIS && !(u.U <= 0.001);
+}
+
+// The digits a utilisation of the table shows: those every line of the list
+// shows it with (Utilisation_Digits: "1.0005" where the rule counts it as
+// 1, "0.9996" below 1, "1.0299995" within a tolerance of 3 %; the c/t
+// column, `plain`, which no tolerance moves, without one); *counted is set
+// where the rule counted it as 1, *shown to the value shown.
+static inline const char* cell_digits(const Ausnutzung& u, bool plain, double tolerance, bool* counted,
+                                      double* shown) {
+    *shown = Ausnutzung_Berechnet(u);
+    *counted = u.U == 1.0 && Utilisation_Counted_As_One(*shown);
+    const double band = plain ? 0.0 : tolerance;
+    return *counted ? Utilisation_Digits_With(*shown, band) : Utilisation_Digits_As_Kept_With(u.U, band);
+}
+
+// The room the digits of a utilisation column take: seven characters, the
+// table as it always stood, or the widest digits of the column and a blank
+// before them. A value of more places than three or of 100 and above
+// widens its column rather than run into the mark of the cell before it
+// ("1.005~1.0299995~"); a long table looks closer only at values from
+// 0.999 on and formats only those close to a limit or of 10 and above
+// (Utilisation_Digits_Five).
+enum { U_ROOM = 7 };
+static int digits_room(const Ausnutzung& u, bool plain, double tolerance) {
+    if (Utilisation_Digits_Five(u.U, plain ? 0.0 : tolerance) || !shows_digits(u)) return U_ROOM;
+    bool counted = false;
+    double shown = 0.0;
+    const char* digits = cell_digits(u, plain, tolerance, &counted, &shown);
+    return std::max(static_cast<int>(U_ROOM), 1 + static_cast<int>(std::strlen(digits)));
+}
+
+// The blanks a column wider than seven puts before a cell of it (before its
+// colour): its room less what the cell's digits take, at least seven.
+static void pad_cell(FILE* list, const Ausnutzung& u, bool plain, double tolerance, int room) {
+    int used = U_ROOM;
+    if (shows_digits(u)) {
+        bool counted = false;
+        double shown = 0.0;
+        used = std::max(used, static_cast<int>(std::strlen(cell_digits(u, plain, tolerance, &counted, &shown))));
+    }
+    if (room > used) Row_Printf(list, "%*s", room - used, "");
+}
+
+// One utilisation of the result table, its room (digits_room) and a mark:
+// "Fehler" in red for a check without result or refused input, the mark
+// "QK4" for a class 4 section the check does not cover, "SB" for one whose
+// shear buckling needs a closer check, "---" for none, else the value with
+// its digits (cell_digits), right-aligned; a room wider than seven puts its
+// further blanks first (pad_cell). U_sigma and U_w (not plain) are judged
+// as every verdict of the list judges them (the tolerance counts): red
+// when they fail, else blue at the maximum; marked "*" at the maximum (the
+// value shown as the maximum is, within 0.0001), else "!" when they fail,
+// "~" when they pass within the tolerance and "≈" where the rule counts
+// them as 1. Returns the MARK_* written.
 static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max, const char* max_digits,
-                            double tolerance) {
+                            double tolerance, int room) {
+    if (room > U_ROOM) pad_cell(list, u, plain, tolerance, room);
     const double x = u.U;
     if (u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_EINGABE_ABGELEHNT) {
         Row_Put(list, Color_Red_Begin());
@@ -275,10 +325,9 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
         Row_Put(list, "   ---  ");
         return 0;
     }
-    const double shown = Ausnutzung_Berechnet(u);
-    const bool counted = x == 1.0 && Utilisation_Counted_As_One(shown);
-    const double band = plain ? 0.0 : tolerance;
-    const char* digits = counted ? Utilisation_Digits_With(shown, band) : Utilisation_Digits_As_Kept_With(x, band);
+    bool counted = false;
+    double shown = 0.0;
+    const char* digits = cell_digits(u, plain, tolerance, &counted, &shown);
     if (plain) {
         Row_Printf(list, "%7s ", digits);
         return 0;
@@ -301,15 +350,67 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
 static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks, double max,
                           bool max_counted, double tolerance, const char* buckling_standard);
 
+// The legend under the result table stands on one page: its first row at
+// a page's foot left the others to the next. Its rows (result_legend, then
+// the sign line): the column names (the forces' item and three a row; a
+// row of three utilisation columns runs past the text's width and takes
+// two), the maximum's, one per mark and the sign line, 0.47 cm each.
+const double kLegendRowCm = 0.47;
+static int legend_rows(int force_columns, const bool u_col[3], int marks) {
+    const int u_items = u_col[0] + u_col[1] + u_col[2];
+    const int names = force_columns > 0 ? 1 + (u_items > 0) + (u_items > 2) : 1 + (u_items > 2);
+    return names + 1 + std::popcount(static_cast<unsigned>(marks)) + 1;
+}
+
+// The result table's block head: its title, layout line (the frame's
+// columns: after the case column, the forces, the section's and all
+// utilisation columns), head and unit rows. Each utilisation column is
+// its room and a mark wide (room[k] + 1, eight as the table always
+// stood); each head ends over the last digit of its values.
+static void table_head(FILE* list, int n, int lk, const bool force_col[6], const bool u_col[3], const int room[3],
+                       const Units& u) {
+    int F = 0, S = 0, U = 0;  // force columns; characters of the section's and of all utilisation columns
+    for (int c = 0; c < 6; ++c) F += force_col[c];
+    for (int k = 0; k < 3; ++k) U += u_col[k] ? room[k] + 1 : 0;
+    S = U - (u_col[2] ? room[2] + 1 : 0);
+    std::fputs("#SHOWTABLE\n0 1 0\n ╬H"_cp, list);
+    if (F > 0) std::fputs("Schnittgrößen"_cp, list);
+    if (F > 0 && U > 0) std::fputs(" und ", list);
+    if (U > 0) std::fputs("Ausnutzungen", list);
+    std::fputs("\n1 1 -1 -1 6", list);
+    if (n > 20) std::fprintf(list, " 0 0 0 0 0 0 0 %d", 2);
+    const int wider = lk - 4;
+    std::fprintf(list, "\n%.1lf %.1lf %.1lf %.1lf %.1lf %.1lf\n", 4.4 + wider, 4.6 + wider, 4.5 + wider + 10.0 * F,
+                 4.5 + wider + 10.0 * F + S, 4.4 + wider + 10.0 * F + U, 4.6 + wider + 10.0 * F + U);
+    static const char* const head[6] = {"      N╬\\Ed╬r "_cp,  "     M╬\\y,Ed╬r"_cp, "     V╬\\z,Ed╬r"_cp,
+                                        "     M╬\\z,Ed╬r"_cp, "     V╬\\y,Ed╬r"_cp, "     M╬\\x,Ed╬r"_cp};
+    static const char* const uhead[3] = {"     U╬\\\xCC╬r "_cp, "   U╬\\c/t╬r "_cp, "     U╬\\w╬r "_cp};
+    std::fprintf(list, " %-*s", lk, "Lk");
+    for (int c = 0; c < 6; ++c)
+        if (force_col[c]) std::fputs(head[c], list);
+    for (int k = 0; k < 3; ++k)
+        if (u_col[k]) std::fprintf(list, "%*s%s", room[k] - U_ROOM, "", uhead[k]);
+    std::fprintf(list, "\n %-*s", lk, "--");
+    for (int c = 0; c < 6; ++c)
+        if (force_col[c]) std::fprintf(list, "     %4s ", kIsMoment[c] ? u.moment_label : u.force_label);
+    for (int k = 0; k < 3; ++k)
+        if (u_col[k]) std::fprintf(list, "%*s", room[k] + 1, "");
+    std::fputs("\n", list);
+}
+
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list || !conn->results || !conn->loads) return;
-    const Units u = units_of(conn->load_unit);
     const Schnittkraefte_Units screen = Load_Unit_To_Screen(conn->load_unit);
     const int n = conn->load_count;
+    const double tolerance = conn->print.toleranz;
     bool force_col[6] = {};
     bool u_col[3] = {};  // U_sigma, U_c/t, U_w
+    int room[3] = {U_ROOM, U_ROOM, U_ROOM};
     static constexpr Ausnutzung LastfallErgebnis::*const kU[3] = {&LastfallErgebnis::U_sigma, &LastfallErgebnis::U_ct,
                                                                   &LastfallErgebnis::U_w};
+    // Only a value from 0.999 on may take more than five characters: below
+    // the maxima of the evaluation no cell is looked at closer.
+    const bool wide = !(conn->max_utilisation < 0.999 && conn->max_ct_utilisation < 0.999);
     for (int i = 0; i < n; ++i) {
         for (int c = 0; c < 6; ++c)
             if (std::fabs(column_of(conn->results[i].forces, c, screen)) > 0.001)
@@ -321,12 +422,12 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
                 u.status == ERGEBNIS_EINGABE_ABGELEHNT || u.status == ERGEBNIS_SCHUBBEULEN ||
                 u.status == ERGEBNIS_BEULNACHWEIS)
                 u_col[k] = true;
+            if (wide && !(u.U >= 0.0 && u.U < 0.999)) room[k] = std::max(room[k], digits_room(u, k == 1, tolerance));
         }
     }
-    int F = 0, S = 0, U = 0;
+    int F = 0, U = 0;
     for (bool b : force_col) F += b;
-    S = u_col[0] + u_col[1];
-    U = S + u_col[2];
+    for (int k = 0; k < 3; ++k) U += u_col[k] ? room[k] + 1 : 0;
     const double margin = conn->print.skizzen ? 14.5 : 17.0;
     if (conn->print.skizzen) {
         OLI_reserveSpaceCM(list, 3.5 + 0.5);
@@ -337,31 +438,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         OLI_setMarginsCM(list, 1, 0.0, 0.0);
     }
     OLI_setFlags(list, 0x280);
-    std::fputs("#SHOWTABLE\n0 1 0\n ╬H"_cp, list);
-    if (F > 0) std::fputs("Schnittgrößen"_cp, list);
-    if (F > 0 && U > 0) std::fputs(" und ", list);
-    if (U > 0) std::fputs("Ausnutzungen", list);
-    std::fputs("\n1 1 -1 -1 6", list);
-    if (n > 20) std::fprintf(list, " 0 0 0 0 0 0 0 %d", 2);
-    const int lk = case_column_width(n), wider = lk - 4;
-    std::fprintf(list, "\n%.1lf %.1lf %.1lf %.1lf %.1lf %.1lf\n", 4.4 + wider, 4.6 + wider, 4.5 + wider + 10.0 * F,
-                 4.5 + wider + 10.0 * F + 8.0 * S, 4.4 + wider + 10.0 * F + 8.0 * U, 4.6 + wider + 10.0 * F + 8.0 * U);
-    static const char* const head[6] = {"      N╬\\Ed╬r "_cp,  "     M╬\\y,Ed╬r"_cp, "     V╬\\z,Ed╬r"_cp,
-                                        "     M╬\\z,Ed╬r"_cp, "     V╬\\y,Ed╬r"_cp, "     M╬\\x,Ed╬r"_cp};
-    // Each head ends over the last digit of its values ("%7.3lf" and a
-    // marker).
-    static const char* const uhead[3] = {"     U╬\\\xCC╬r "_cp, "   U╬\\c/t╬r "_cp, "     U╬\\w╬r "_cp};
-    std::fprintf(list, " %-*s", lk, "Lk");
-    for (int c = 0; c < 6; ++c)
-        if (force_col[c]) std::fputs(head[c], list);
-    for (int k = 0; k < 3; ++k)
-        if (u_col[k]) std::fputs(uhead[k], list);
-    std::fprintf(list, "\n %-*s", lk, "--");
-    for (int c = 0; c < 6; ++c)
-        if (force_col[c]) std::fprintf(list, "     %4s ", kIsMoment[c] ? u.moment_label : u.force_label);
-    for (int k = 0; k < 3; ++k)
-        if (u_col[k]) std::fputs("        ", list);
-    std::fputs("\n", list);
+    const int lk = case_column_width(n);
+    table_head(list, n, lk, force_col, u_col, room, units_of(conn->load_unit));
     char max_digits[32];
     bool max_counted = false;
     const double max = shown_maximum(conn, max_digits, &max_counted);
@@ -376,17 +454,17 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
             else Row_Printf(list, "%9.2lf ", column_of(forces, c, screen));
         }
         for (int k = 0; k < 3; ++k)
-            if (u_col[k]) marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max, max_digits,
-                                          conn->print.toleranz);
-        name_column(list, Trim_Both_Copy(conn->loads[i].name), static_cast<size_t>(1 + lk + 10 * F + 8 * U), margin);
+            if (u_col[k])
+                marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max, max_digits, tolerance, room[k]);
+        name_column(list, Trim_Both_Copy(conn->loads[i].name), static_cast<size_t>(1 + lk + 10 * F + U), margin);
     }
     std::fputs("#END_OF_TEXT\n", list);
     OLI_setYPositionCM(list, 1, -0.5);
     OLI_setFlags(list, 0x380);
+    OLI_Keep_Space(list, legend_rows(F, u_col, marks) * kLegendRowCm);
     OLI_Set_Para_Mode(3);
     OLI_printf(list, "%s", "");
-    result_legend(list, force_col, u_col, marks, max, max_counted, conn->print.toleranz,
-                  Din_Buckling_Standard_Of(conn));
+    result_legend(list, force_col, u_col, marks, max, max_counted, tolerance, Din_Buckling_Standard_Of(conn));
     sign_line(list);
     OLI_Set_Para_Mode(4);
     OLI_Add_Para_Offset(0.3);
@@ -421,14 +499,20 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
     // The least utilisation that fails: the tolerance's limit (its band is
     // open at the top), and never below 1.001, up to which the rule counts
     // a value as 1 (every marked column holds a utilisation its check
-    // rounds so). The band below it passes, in the words of the verdict.
+    // rounds so). The band below it passes, in the words of the verdict;
+    // beside values the rule counts ("≈", below 1.001) it begins where
+    // theirs ends, as its cells do.
     const double band_limit = 1.0 + tolerance / 100.0;
     if (marks & MARK_ABOVE_ONE)
         OLI_printf(list, "╬H!╬r) Ausnutzung \xF2 %s, Nachweis nicht erfüllt\n"_cp,
-                   Endergebnis_Digits(std::max(band_limit, 1.001)).c_str());
-    if (marks & MARK_TOLERANCE)
-        OLI_printf(list, "╬H~╬r) Ausnutzung > 1 und  <  %s  %s╬r (%s%% Toleranz)\n"_cp,
+                   Endergebnis_Digits(std::max(band_limit, UTILISATION_COUNTED_BELOW)).c_str());
+    if (marks & MARK_TOLERANCE) {
+        const std::string from = marks & MARK_COUNTED_AS_ONE
+                                     ? "\xF2 " + Endergebnis_Digits(UTILISATION_COUNTED_BELOW)
+                                     : std::string("> 1");
+        OLI_printf(list, "╬H~╬r) Ausnutzung %s und  <  %s  %s╬r (%s%% Toleranz)\n"_cp, from.c_str(),
                    Endergebnis_Digits(band_limit).c_str(), Mark_Ok(), Endergebnis_Digits(tolerance).c_str());
+    }
     if (marks & MARK_COUNTED_AS_ONE) OLI_printf(list, "╬H\xF7╬r) %s\n"_cp, Counted_As_One_Rule_Text());
     if (marks & MARK_NOT_COVERED) OLI_printf(list, "╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp);
     if (marks & MARK_SHEAR_BUCKLING)

@@ -485,9 +485,13 @@ TEST(OliView, DamagedListsRenderWhatTheyCan) {
         {"#SHOWPARA\n0x40\n4\n0x0 8.8e75\n2 1\n-1\n Viele\n#END_OF_TEXT\n0x0\n-1\n", "Viele", 0},
         // A number that is no finite number makes its picture damage.
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1e300 0 nan\n 1  0 0 1 1\n -1\n#SHOWPARA\n0x0\n4\n-1\n Weiter\n", "Weiter", 2},
+        // Two polygons damaged: a count beyond any, and " 18 5 1 1" with one
+        // pair (it took the line of huge but finite coordinates after it and
+        // " 14 1e300 0" for its points, and was counted sound; the line is a
+        // record of its own).
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 5 0 5\n 18 999999999\n 18 5 1 1\n 1  1e308 0 -1e308 1\n"
          " 14 1e300 0\n 13 -4\n 3 1 1 \xAEoffen\n 38 1000000 1 2\n 30\n 30\n 31\n 31\n 31\n 99 1\n 99 2\n -1\n"
-         " Text\n", "offen", 1},
+         " Text\n", "offen", 2},
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 10\n 20  5\n 24  -90000 90000 90000 -90000\n 2 1 1 \xAEweit\xAF\n -1\n",
          "weit", 0},  // a hatched area far beyond the page: only the page is hatched
         {"#SETYPOS\n256 1e300\n#SETMARGINS\n257 -50 0\n#RESERVESPACE\n900\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 nan\n Zeile\n",
@@ -1009,6 +1013,75 @@ TEST(OliView, DamagedPolygonIsDamageWhateverItsCount) {
         std::vector<int> kept;
         for (const OliRecord& r : Records(doc.blocks[0])) kept.push_back(r.number);
         EXPECT_EQ(kept, c.kept) << c.records;
+    }
+}
+
+// A polygon's count that its lines do not hold is damage: the next record
+// is never taken for its last point. " 18 4 …" made " 18 5" took " 20  0"
+// as the point (20, 0): the check said sound and the pattern was lost. The
+// same with the points on lines of their own, and before a pen record.
+// The writers' forms (pairs on the record's line, a pair a line, whole
+// numbers that begin no record of theirs) stay sound with all their points.
+TEST(OliView, APolygonsCountItsLinesDoNotHoldIsDamage) {
+    const std::string head = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n";
+    const struct {
+        std::string records;
+        const char* fault;      // "" for sound
+        std::vector<int> kept;  // the record numbers read
+    } cases[] = {
+        {" 18 5 0 0 1 0 1 1 0 1\n 20  0\n -1\n", "line 6: polygon without its points", {20}},
+        {" 18 3\n 0.500000 0.500000\n 1.500000 0.500000\n 20  0\n -1\n", "line 6: polygon without its points", {20}},
+        {" 18 3 0.45 1.55 0.61 1.49\n 4 2\n 1  2.450 1.550 2.450 0.450\n -1\n", "line 6: polygon without its points", {4, 1}},
+        {" 18 4 0 0 1 0 1 1 0 1\n 20  0\n -1\n", "", {18, 20}},
+        {" 18 2\n 1.000000 1.000000\n 2.000000 2.000000\n 20  0\n -1\n", "", {18, 20}},
+        {" 18 3\n0 0 1 0\n0 1\n 20  0\n -1\n", "", {18, 20}},
+    };
+    for (const auto& c : cases) {
+        FILE* f = testutil::Stream_With(head + c.records);
+        std::string fault;
+        EXPECT_EQ(OLI_Check_Structure(f, &fault), c.fault[0] ? 0 : 1) << c.records;
+        std::fclose(f);
+        EXPECT_EQ(fault.substr(0, std::strlen(c.fault)), c.fault) << c.records;
+        const OliDocument doc = Read(head + c.records);
+        EXPECT_EQ(doc.damaged, c.fault[0] ? 1 : 0) << c.records;
+        ASSERT_EQ(doc.blocks.size(), 1u);
+        std::vector<int> kept;
+        for (const OliRecord& r : Records(doc.blocks[0])) {
+            kept.push_back(r.number);
+            if (r.number == 18) {
+                EXPECT_EQ(r.values.size(), 1 + 2 * static_cast<size_t>(r.values[0])) << c.records;
+            }
+        }
+        EXPECT_EQ(kept, c.kept) << c.records;
+    }
+}
+
+// A list that ends inside a paragraph, a table or a picture (in a record
+// of it) broke off there: its pages say so in the words for a list cut
+// off, not "1 Teil nicht lesbar", and the blocks before it are read whole.
+// The block it lost counts as damaged, as before; a block cut short by the
+// next one is a damaged part and says so.
+TEST(OliView, AListEndingInsideABlockBreaksOff) {
+    const std::string before = Para("0x0\n4\n", {"Vorher"});
+    const std::string cut = "Druckliste beschädigt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
+    const std::string damaged = "Druckliste beschädigt: 1 Teil nicht lesbar, die Seiten sind unvollständig";
+    const struct {
+        std::string tail;
+        std::string mark, why;
+    } cases[] = {
+        {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 1  0 0 1 1\n 18 2 0 0", cut, "it ends inside #SHOWGRAFIC"},
+        {"#SHOWPARA\n0x0\n4\n-1\n Zeile", cut, "it ends inside #SHOWPARA"},
+        {"#SHOWTABLE\n0 1 0\n Titel\n1 1 -1 -1 2\n4.4 14.5\n Kopf\n 1 2", cut, "it ends inside #SHOWTABLE"},
+        {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 1  0 0 1 1\n" + before, damaged, ""},
+    };
+    for (const auto& c : cases) {
+        const OliDocument doc = Read(before + c.tail);
+        EXPECT_EQ(OLI_Page_Mark(doc), c.mark) << c.tail;
+        EXPECT_EQ(doc.cut, c.why) << c.tail;
+        EXPECT_EQ(doc.damaged, 1) << c.tail;
+        ASSERT_GE(doc.blocks.size(), 1u);
+        ASSERT_FALSE(doc.blocks[0].para.empty());
+        EXPECT_EQ(doc.blocks[0].para[0].text, "Vorher");
     }
 }
 

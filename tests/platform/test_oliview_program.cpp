@@ -240,6 +240,13 @@ TEST(ViewerProgram, MarksEveryPageOfAListNotToTrust) {
         // as sound before (exit code 0, "Seite 2 von 2" of more).
         {"cut in a group", "#SETBOOKMARK\n19\n \n" + kTwoPages, 0, false,
          "the list breaks off (a bookmark group (level 19) is never closed)", cut},
+        // Cut inside a picture: every page said "1 Teil nicht lesbar".
+        {"cut in a picture", kPara + "#NEWPAGE\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 1  0 0 1 1\n", 0, false,
+         "the list breaks off (it ends inside #SHOWGRAFIC)", cut},
+        // A polygon's count one too high took the next record for its last
+        // point: "sound", exit code 0, the pattern lost.
+        {"polygon count", kPara + "#NEWPAGE\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 18 5 0 0 1 0 1 1 0 1\n 20  0\n -1\n",
+         0, false, "1 damaged block(s)", damaged},
         // A font mode beyond an int was read with atoi, a record's number
         // beyond one cast to an int: now each is damage.
         {"font mode", kPara + "#NEWPAGE\n#SHOWPARA\n0x0\n99999999999999999999\n-1\n x\n#END_OF_TEXT\n0x0\n-1\n" + kPara,

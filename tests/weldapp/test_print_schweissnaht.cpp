@@ -1076,12 +1076,103 @@ TEST(ResultTable, TheLegendsBandsMeetNowhere) {
         {1.0, {1.005, 1.02, 1.03},
          {"\n \xCEH!\xCEr) Ausnutzung \xF2 1.01, Nachweis nicht erf\x81llt\n",
           "\n \xCEH~\xCEr) Ausnutzung > 1 und  <  1.01  " + ok + " (1% Toleranz)\n"}},
+        // Beside "≈" (1.0005, counted as 1) the band of "~" begins at
+        // 1.001, where that of "≈" ends and its cells do: "> 1" shared
+        // (1, 1.001) with it.
+        {3.0, {1.0005, 1.02, 1.05},
+         {"\n \xCEH~\xCEr) Ausnutzung \xF2 1.001 und  <  1.03  " + ok + " (3% Toleranz)\n",
+          "\n \xCEH\xF7\xCEr) Ausnutzung \x81" "ber 1 und unter 1.001 z\x84hlt als 1\n"}},
     };
     for (const auto& c : cases) {
         const Ausnutzung u[3] = {Ausnutzung_Gerundet(c.u[0]), Ausnutzung_Gerundet(c.u[1]), Ausnutzung_Gerundet(c.u[2])};
         const std::string text = Result_Table_Of(u, c.u[2], c.tolerance);
         for (const std::string& want : c.legend) EXPECT_NE(text.find(want), std::string::npos) << c.tolerance << ": " << want;
     }
+}
+
+// The cells of a utilisation column never run together: a column is as
+// wide as its widest digits and a blank before them (eight characters
+// with the mark, as the table always stood, for "%.3lf" below 100). Under
+// a tolerance of 3 % the lines show 1.0299996 as "1.0299996" (six places
+// round it to 1.030000, the band's limit), which ran into the cell before
+// it: "1.005~1.0299996~". So did 123.456 after "1.500!", and 0.99996 (five
+// places: four give 1.0000) in the c/t column. The column takes the room:
+// U_w 9 + 1 characters and its mark, the head, the unit row, the frame's
+// positions (4.4 4.6, then 4.5 + the section's columns, 4.4 and 4.6 + all
+// of them) and the name column move with it.
+TEST(ResultTable, TheCellsNeverRunTogether) {
+    testutil::CatalogueTree tree;
+    const std::string red = Color_Red_Begin(), end = Color_End();
+    const struct {
+        double tolerance, u[2][3], max;  // U_sigma, U_c/t, U_w of two cases
+        std::string layout, head, row;
+    } cases[] = {
+        {3.0, {{1.005, 0, 1.0299996}, {1.1, 0, 0.5}}, 1.1, "\n4.4 4.6 4.5 12.5 23.4 23.6\n",
+         "\n Lk       U\xCE\\\xCC\xCEr         U\xCE\\w\xCEr \n --  " + std::string(19, ' ') + "\n",
+         "\n 1     1.005\xCEH~\xCEr" + end + " 1.0299996\xCEH~\xCEr" + end + "\n"},
+        {0.0, {{1.5, 0, 123.456}, {0.5, 0, 0.5}}, 123.456, "\n4.4 4.6 4.5 12.5 21.4 21.6\n",
+         "\n Lk       U\xCE\\\xCC\xCEr       U\xCE\\w\xCEr \n --  " + std::string(17, ' ') + "\n",
+         "\n 1   " + red + "  1.500\xCEH!\xCEr" + end + " " + red + "123.456\xCEH*\xCEr" + end + "\n"},
+        {3.0, {{1.005, 0.99996, 0.5}, {1.1, 0.5, 0.5}}, 1.1, "\n4.4 4.6 4.5 21.5 29.4 29.6\n",
+         "\n Lk       U\xCE\\\xCC\xCEr     U\xCE\\c/t\xCEr      U\xCE\\w\xCEr \n --  " + std::string(25, ' ') + "\n",
+         "\n 1     1.005\xCEH~\xCEr" + end + " 0.99996   0.500 " + end + "\n"},
+    };
+    for (const auto& c : cases) {
+        SchweissnahtAnschluss r{};
+        Init_Schweissnaht(&r);
+        Give_Zero_Results(&r, 2);
+        r.print.toleranz = c.tolerance;
+        for (int i = 0; i < 2; ++i) {
+            r.results[i].U_sigma = Ausnutzung_Gefuehrt(c.u[i][0]);
+            if (c.u[i][1] > 0) r.results[i].U_ct = Ausnutzung_Gefuehrt(c.u[i][1]);
+            r.results[i].U_w = Ausnutzung_Gefuehrt(c.u[i][2]);
+        }
+        r.max_utilisation = c.max;
+        const std::string text = Printed_Result_Table(&r);
+        Free_Schweissnaht(&r);
+        EXPECT_NE(text.find(c.layout), std::string::npos) << c.row << "\n" << text;
+        EXPECT_NE(text.find(c.head), std::string::npos) << c.row << "\n" << text;
+        EXPECT_NE(text.find(c.row), std::string::npos) << c.row << "\n" << text;
+    }
+}
+
+// The legend under the result table stands on one page with the sign line
+// under it, wherever the page ends: after 30 to 70 lines of text (a page
+// holds about 57) its first line (the columns' names, "N: Schnittgrößen")
+// and its last ("Positiv: ...") are on one page; the first ended a page
+// before.
+TEST(ResultTable, TheLegendStaysOnOnePage) {
+    testutil::CatalogueTree tree;
+    const Ausnutzung u[3] = {Ausnutzung_Gerundet(1.0005), Ausnutzung_Gerundet(1.02), Ausnutzung_Gerundet(1.05)};
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    Give_Zero_Results(&r, 3);
+    r.print.toleranz = 3.0;
+    for (int i = 0; i < 3; ++i) {
+        r.results[i].forces.N = 100e3 * (i + 1);
+        r.results[i].U_sigma = Ausnutzung_Gefuehrt(0.5);
+        r.results[i].U_ct = Ausnutzung_Gefuehrt(0.5);
+        r.results[i].U_w = u[i];
+    }
+    r.results[0].U_sigma = Ausnutzung_Fehler();
+    r.max_utilisation = 1.05;
+    for (int lines = 30; lines <= 70; ++lines) {
+        FILE* f = std::tmpfile();
+        for (int i = 0; i < lines; ++i) OLI_printf(f, "Zeile %d\n", i);
+        OLI_End_Text(f);
+        Print_Ergebnistabelle(&r, f);
+        OLI_End_Text(f);
+        const auto& [doc, boxes, ink, pages] = Lay_Out(f);
+        int first = 0, last = 0;
+        for (const OliTextBox& b : boxes) {
+            if (b.kind != OLI_TEXT_PARA) continue;
+            if (b.text.find("Schnittgr") != std::string::npos && !first) first = b.page;
+            if (b.text.find("Positiv:") != std::string::npos) last = b.page;
+        }
+        ASSERT_GT(first, 0) << lines;
+        EXPECT_EQ(first, last) << lines;
+    }
+    Free_Schweissnaht(&r);
 }
 
 // Utilisations the rule counts as 1 and one just below 1, as the result
