@@ -26,10 +26,10 @@ using ShearFlow = testutil::CheckModeTwoTest;
 
 // The elastic check of a profile (gamma_M0 1.0; kN, kNm): its U, and the
 // standing model is the profile's.
-double Elastic_U(const Stahlprofil& p, double N, double M_y, double M_z, double V_y, double V_z) {
+double Elastic_U(const Stahlprofil& p, double N, double M_y, double M_z, double V_y, double V_z, double M_x = 0) {
     double o[8] = {};
     static const int opts[2] = {0, 0};
-    Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 0, N, M_y, M_z, V_y, V_z, 0, 0, 0, &o[0], &o[1], &o[2], &o[3], &o[4],
+    Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 0, N, M_y, M_z, V_y, V_z, M_x, 0, 0, &o[0], &o[1], &o[2], &o[3], &o[4],
                              &o[5], &o[6], &o[7], nullptr, 0);
     return o[1];
 }
@@ -214,6 +214,87 @@ TEST_F(ShearFlow, AnAnglesShearRunsThroughItsHeelWhenItCrossesTheLegs) {
             }
             EXPECT_NEAR(most, across, tolerance * across) << V_z;
             EXPECT_NEAR(heel_tau, V_z < 0 ? across : 0, tolerance * across) << V_z;
+        }
+    }
+}
+
+namespace {
+
+// The stress points of the standing model inside a root fillet's material:
+// between its centre (c_y, c_z) and the corner (c_y + s_y r, c_z + s_z r)
+// where the two faces it joins would meet, further than 1 % of r from its
+// arc (which the engine's outline follows within 0.2 %); mm, from the
+// centroid, with |y| and |z| where `mirrored` (the four fillets of a
+// double-T as one).
+int Points_In_Fillet(double c_y, double c_z, double s_y, double s_z, double r, bool mirrored) {
+    int inside = 0;
+    double y, z, sigma, tau, sigma_v;
+    for (int i = 0; i < Get_Section_Point_Count(); i++) {
+        Get_Section_Point_Stress(i, &y, &z, &sigma, &tau, &sigma_v);
+        const double a = mirrored ? std::fabs(10 * y) : 10 * y, b = mirrored ? std::fabs(10 * z) : 10 * z;
+        const double u = (a - c_y) * s_y, w = (b - c_z) * s_z;
+        if (u > 0 && u < r + 0.01 && w > 0 && w < r + 0.01 && std::hypot(u, w) > 1.01 * r) inside++;
+    }
+    return inside;
+}
+
+// The largest normal stress (N/mm2) of the points on a double-T's web faces.
+double Web_Face_Sigma(double t_w) {
+    double y, z, sigma, tau, sigma_v, most = -HUGE_VAL;
+    for (int i = 0; i < Get_Section_Point_Count(); i++) {
+        Get_Section_Point_Stress(i, &y, &z, &sigma, &tau, &sigma_v);
+        if (std::fabs(std::fabs(10 * y) - t_w / 2) < 0.01) most = std::max(most, 10 * sigma);
+    }
+    return most;
+}
+
+}  // namespace
+
+// A record's plates end where its root fillets begin, on both roads, as
+// the rolled section's faces do: no stress point lies inside a fillet's
+// material, so that the record of PROFIL and the same record of the
+// manager's file, whose outline has the fillets, give one answer. PROFIL's
+// plates, without them, ran the web's faces on to the flanges' inner faces:
+// HE 200 AA S355 (h 186, b 200, t_w 5.5, t_f 8, r 18; A 44.1 cm2, I_y 2944
+// cm4) under N 470 kN, M_y -71.2 kNm, V_z -95 kN, M_x -0.65 kNm took the
+// web's face at z = h/2 - t_f = 85 mm, sigma = 470e3 / 4410 + 71.2e6 85 /
+// 2944e4 = 312.15 N/mm2, with the web's end shear: 1.046 where the manager
+// gave 1.003; the face ends at h/2 - t_f - r = 67 mm, sigma 268.62. Double-T
+// of parallel flanges (their fillets' centres at (t_w/2 + r, h/2 - t_f - r)
+// from the centroid, either sign) and angles (the heel's corner at (e_y,
+// e_z), the legs running to -y and -z: the centre at (e_y - t_w - r, e_z -
+// t_f - r)), thin and thick.
+TEST_F(ShearFlow, ARecordsPlatesEndWhereItsFilletsBeginOnBothRoads) {
+    const std::vector<Row> rows = {{"HE200AA", 0}, {"IPE300", 0}, {"HE500M", 0}, {"HD400X400X1086", 0},
+                                   {"W1000X300X222", 0}, {"HP200X200X43", 0}, {"L150X12", 3}, {"L150X100X10", 3},
+                                   {"L200X20", 3}, {"L60X6", 3}};
+    EXPECT_NEAR(470e3 / 4410 + 71.2e6 * 85 / 2944e4, 312.15, 0.01);
+    const double web_face = 470e3 / 4410 + 71.2e6 * 67 / 2944e4;
+    EXPECT_NEAR(web_face, 268.62, 0.01);
+    std::string manager;
+    for (const Row& r : rows) {
+        const std::map<int, float> v = testutil::To_ProfilData(testutil::Shipped_Values(r.name));
+        manager += testutil::ProfilData_Record(r.type_code, 3, r.name, "", v);
+    }
+    std::map<std::string, double> from_profil;
+    for (int road = 0; road < 2; road++) {
+        testutil::Read_Catalogue_Road(tree, road == 1, manager);
+        for (const Row& r : rows) {
+            SCOPED_TRACE(std::string(r.name) + (road ? " from the manager's file" : " from PROFIL"));
+            const std::map<int, float> v = testutil::Shipped_Values(r.name);
+            const double h = 10 * v.at(0), t_w = 10 * v.at(2), t_f = 10 * v.at(3), rad = 10 * v.at(25);
+            const double U = Elastic_U(testutil::Catalogue(r.name, 2), 470, -71.2, 0, 0, -95, -0.65);
+            if (r.type_code == 3) {
+                const double c_y = 10 * v.at(7) - t_w - rad, c_z = 10 * v.at(6) - t_f - rad;
+                EXPECT_EQ(Points_In_Fillet(c_y, c_z, 1, 1, rad, false), 0);
+            } else {
+                EXPECT_EQ(Points_In_Fillet(t_w / 2 + rad, h / 2 - t_f - rad, -1, 1, rad, true), 0);
+            }
+            if (std::string(r.name) == "HE200AA") {
+                EXPECT_NEAR(Web_Face_Sigma(t_w), web_face, 0.05);
+            }
+            if (road == 0) from_profil[r.name] = U;
+            else EXPECT_NEAR(U, from_profil[r.name], 1e-4 * U);
         }
     }
 }
