@@ -747,6 +747,28 @@ TEST_F(XsCatalogue, TypedRolledChannelsAndAnglesTwistWithTheirPlatesTorsionConst
     }
 }
 
+// A free square corner carries no shear: the shear stresses at a convex
+// corner would have to run along both its faces. U 200 (S235) from PROFIL
+// under M_y 20 and M_z 3 kNm with M_x 0.14 kNm: its flange tip's outer
+// corner, h/2 = 100 and b - e_y = 54.9 mm from the centroid, has sigma =
+// 20e6 100 / 1910e4 + 3e6 54.9 / 148e4 = 215.996 N/mm2 and no shear, U =
+// 0.9191; the plates' tip face point 1.5 mm inside it (its parallel
+// mid-line) 214.42 with the tip's torsion, t_tip M_x / I_T = 8.5 0.14e6 /
+// 11.9e4 = 10.0: (214.42^2 + 3 10.0^2)^0.5 = 215.12, below. The corner
+// with the tip's torsion gave 216.69, U 0.9221.
+TEST_F(XsCatalogue, AFreeSquareCornerCarriesNoShear) {
+    const double corner = 20e6 * 100 / 1910e4 + 3e6 * 54.9 / 148e4, face = 20e6 * 98.5 / 1910e4 + 3e6 * 54.9 / 148e4;
+    const double tau = 8.5 * 0.14e6 / 11.9e4;
+    EXPECT_NEAR(corner, 215.996, 1e-3);
+    EXPECT_NEAR(std::sqrt(face * face + 3 * tau * tau), 215.12, 0.01);
+    Outs o;
+    static const int opts[2] = {0, 0};
+    const Stahlprofil p = testutil::Catalogue("U200");
+    Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 0, 0, 20, 3, 0, 0, 0.14, 0, 0, &o.v[0], &o.v[1], &o.v[2], &o.v[3],
+                             &o.v[4], &o.v[5], &o.v[6], &o.v[7], nullptr, 0);
+    EXPECT_NEAR(o.v[1], corner / 235, 2e-4);
+}
+
 // Each plate is classed with the yield strength of its own thickness, and
 // carries it in the plastic blocks whose distribution gives alpha. Welded I
 // sections, no weld throats (c = h - 2 t_f):
