@@ -138,6 +138,13 @@ struct Part_Table {
     double t[PROFIL_STORE_LINES], ratio[PROFIL_STORE_LINES];
 };
 
+// The radii of a line's ends on its two faces (left: the side its direction
+// turns to by a quarter counter-clockwise), as the engine rounds them: a
+// root fillet where the line meets another, a rounded toe at a free end.
+struct End_Radii {
+    double a_left, a_right, b_left, b_right;
+};
+
 struct Shape_Builder {
     int n_nodes = 0, n_lines = 0;
     Part_Table* parts_only = nullptr;  // set: the parts listed there, no model built
@@ -157,9 +164,11 @@ struct Shape_Builder {
             Profil_DWQB_Store.node_z[n_nodes - 1] = static_cast<float>(z);
         }
     }
-    void Line(int a, int b, double t, int code, double ratio) { Tapered(a, b, t, t, t, code, ratio); }
+    void Line(int a, int b, double t, int code, double ratio, const End_Radii& radii = {}) {
+        Tapered(a, b, t, t, t, code, ratio, radii);
+    }
     // A line from t_a at a to t_b at b; its c/t part counts with t.
-    void Tapered(int a, int b, double t_a, double t_b, double t, int code, double ratio) {
+    void Tapered(int a, int b, double t_a, double t_b, double t, int code, double ratio, const End_Radii& radii = {}) {
         n_lines++;
         if (parts_only) {
             if (n_lines > PROFIL_STORE_LINES) return;
@@ -172,7 +181,7 @@ struct Shape_Builder {
             p.n_lines = n_lines;
             return;
         }
-        const double values[9] = {t_a, t_b, 0, 0, 0, 0, 0, 0, 0};
+        const double values[9] = {t_a, t_b, 0, 0, 0, radii.a_left, radii.a_right, radii.b_left, radii.b_right};
         Add_DWQB_Line(n_lines, 0, a, b, values);
         if (n_lines > PROFIL_STORE_LINES) return;
         struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
@@ -704,6 +713,12 @@ struct Shape_Corners {
     bool root_radius, own;
     double r, r_o, r_u, rhs;
     double outer;  // a rolled hollow section's outer corner radius, 0 when not given
+    // A rolled open shape's root fillets (at the top and the bottom flange)
+    // and toes as its lines' ends carry them, 0 where it has none: the
+    // material they add shapes the shear flow, and a plate's face does not
+    // run on inside a fillet (a record of PROFIL and the same record of the
+    // profile manager, whose outline model has them, are one section).
+    double fillet_o, fillet_u, toe;
 };
 
 Shape_Corners Corners_Of(int record_number, Shape shape, const float* v) {
@@ -725,6 +740,12 @@ Shape_Corners Corners_Of(int record_number, Shape shape, const float* v) {
     c.r_u = c.own ? v[PROFIL_MODEL_CORNER_VALUE + 1] : c.r;
     c.rhs = c.own ? c.r_o + c.r_u : c.r;
     c.outer = c.own ? std::max(0.0f, v[PROFIL_MODEL_OUTER_CORNER_VALUE]) : 0;
+    const bool typed_rolled = c.own && static_cast<int>(v[PROFIL_MODEL_CORNER_VALUE + 2]) == PQ_CORNERS_ROLLED;
+    if (shape != SHAPE_RHS && (c.root_radius || typed_rolled)) {
+        c.fillet_o = c.root_radius ? c.r : std::max(0.0, c.r_o);
+        c.fillet_u = c.root_radius ? c.r : std::max(0.0, c.r_u);
+        c.toe = std::max(0.0f, c.root_radius ? v[26] : v[PROFIL_MODEL_OUTER_CORNER_VALUE]);
+    }
     return c;
 }
 
@@ -752,20 +773,22 @@ void Build_I(Shape_Builder& s, int record_number, const float* v, const Shape_Co
     const Flange_Ends t = Flange_Thickness(record_number, 'D', v);
     s.Node(0, t.tip / 2 - h); s.Node(-b / 2, t.root / 2 - h); s.Node(-b, t.tip / 2 - h);
     s.Node(0, -t.tip / 2); s.Node(-b / 2, -t.root / 2); s.Node(-b, -t.tip / 2);
-    s.Tapered(1, 2, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf);
-    s.Tapered(3, 2, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf);
-    s.Line(2, 5, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw);
-    s.Tapered(4, 5, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf);
-    s.Tapered(6, 5, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf);
+    const double fo = c.fillet_o, fu = c.fillet_u, toe = c.toe;
+    s.Tapered(1, 2, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf, {0, toe, 0, fo});
+    s.Tapered(3, 2, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf, {toe, 0, fo, 0});
+    s.Line(2, 5, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {fo, fo, fu, fu});
+    s.Tapered(4, 5, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf, {toe, 0, fu, 0});
+    s.Tapered(6, 5, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf, {0, toe, 0, fu});
 }
 
 void Build_T(Shape_Builder& s, int record_number, const float* v, const Shape_Corners& c) {
     const double h = v[0], b = v[1], tw = v[2], tf = v[3];
     const Flange_Ends t = Flange_Thickness(record_number, 'T', v);
     s.Node(0, t.tip / 2 - h); s.Node(-b / 2, t.root / 2 - h); s.Node(-b, t.tip / 2 - h); s.Node(-b / 2, 0);
-    s.Tapered(1, 2, t.tip, t.root, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
-    s.Tapered(3, 2, t.tip, t.root, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
-    s.Line(4, 2, tw, 0, (h - tf - c.r_o) / tw);
+    const double fo = c.fillet_o, toe = c.toe;
+    s.Tapered(1, 2, t.tip, t.root, tf, 0, ((b - tw) / 2 - c.r_o) / tf, {0, toe, 0, fo});
+    s.Tapered(3, 2, t.tip, t.root, tf, 0, ((b - tw) / 2 - c.r_o) / tf, {toe, 0, fo, 0});
+    s.Line(4, 2, tw, 0, (h - tf - c.r_o) / tw, {0, 0, fo, fo});
 }
 
 void Build_U(Shape_Builder& s, int record_number, const float* v, const Shape_Corners& c) {
@@ -780,9 +803,10 @@ void Build_U(Shape_Builder& s, int record_number, const float* v, const Shape_Co
     const double t_root = tf + slope * (b - tw) / 2, t_tip = tf - slope * b / 2;
     s.Node(-b, tf / 2 - h); s.Node(-tw / 2, tf / 2 - h); s.Node(-tw / 2, -tf / 2); s.Node(-b, -tf / 2);
     // the flanges from the web's face and its fillet to their tips
-    s.Tapered(1, 2, t_tip, t_root, tf, 0, (b - tw - c.r_o) / tf);
-    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw);
-    s.Tapered(3, 4, t_root, t_tip, tf, 1, (b - tw - c.r_u) / tf);
+    const double fo = c.fillet_o, fu = c.fillet_u, toe = c.toe;
+    s.Tapered(1, 2, t_tip, t_root, tf, 0, (b - tw - c.r_o) / tf, {toe, 0, fo, 0});
+    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {fo, 0, fu, 0});
+    s.Tapered(3, 4, t_root, t_tip, tf, 1, (b - tw - c.r_u) / tf, {fu, 0, toe, 0});
 }
 
 void Build_RHS(Shape_Builder& s, const float* v, const Shape_Corners& c) {
@@ -806,16 +830,16 @@ void Build_L(Shape_Builder& s, const float* v, const Shape_Corners& c) {
     const double rl = c.own ? c.r_o : c.root_radius ? c.r : std::min(t1, t2);
     s.Node(-t1 / 2, -h); s.Node(-t1 / 2, -t2 / 2); s.Node(-b, -t2 / 2);
     // each leg from the other's face and the fillet to its tip
-    s.Line(1, 2, t1, 0, (h - t2 - rl) / t1);
-    s.Line(3, 2, t2, 0, (b - t1 - rl) / t2);
+    s.Line(1, 2, t1, 0, (h - t2 - rl) / t1, {c.toe, 0, c.fillet_o, 0});
+    s.Line(3, 2, t2, 0, (b - t1 - rl) / t2, {0, c.toe, 0, c.fillet_o});
 }
 
 void Build_Z(Shape_Builder& s, const float* v, const Shape_Corners& c) {
     const double h = v[0], b = v[1], tw = v[2], tf = v[3];
     s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
-    s.Line(1, 2, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
-    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw);
-    s.Line(4, 3, tf, 0, ((b - tw) / 2 - c.r_u) / tf);
+    s.Line(1, 2, tf, 0, ((b - tw) / 2 - c.r_o) / tf, {0, c.toe, 0, c.fillet_o});
+    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {0, c.fillet_o, c.fillet_u, 0});
+    s.Line(4, 3, tf, 0, ((b - tw) / 2 - c.r_u) / tf, {0, c.toe, 0, c.fillet_u});
 }
 
 void Build_Tube(Shape_Builder& s, const float* v) {
@@ -1197,9 +1221,9 @@ bool Flange_Root_Point(int i, int web, double reach, int at) {
 // A sloped flange is thickest at its root, where the shear stress of St.
 // Venant torsion, t M_x / I_T, is largest (and the root fillet's corner
 // raises it beyond what the plate shows). The line's point on the inner
-// face at the root stands at the web's face (the plates have no fillets) or
-// on a fillet (the manager's outline draws them), where a moment about the
-// web's axis leaves the normal stress smaller than where the flange begins,
+// face at the root stands on the fillet (the lines carry the record's, as
+// the manager's outline draws them), where a moment about the web's axis
+// leaves the normal stress smaller than where the flange begins,
 // at the fillet's end, t_w / 2 + r from the web's centre line. Each sloped
 // flange of a catalogue double-T, tee or channel gets a point there, after
 // the lines' points: the normal stress of that place (the plane of N and

@@ -417,9 +417,24 @@ static double Small_Power(double x, int n) {
     return n == 0 ? 1.0 : n == 1 ? x : std::pow(x, n);
 }
 
-double Calc_DWQB_Edge_Moment(int p, int q, double y1, double z1, double y2, double z2) {
-    if (p < 0 || q < 0 || p > 3 || q > 3) return 0;
-    const double ym = (y1 + y2) / 2, zm = (z1 + z2) / 2, hy = (y2 - y1) / 2, hz = (z2 - z1) / 2;
+// An edge's mid-point and half-length, with their powers up to `up_to`
+// (at most 3) as Small_Power gives them.
+struct Edge_Powers {
+    double ym, zm, hy, hz;
+    double y[4], z[4], a[4], b[4];  // ym^n, zm^n, hy^n, hz^n
+};
+
+static Edge_Powers Powers_Of(double y1, double z1, double y2, double z2, int up_to) {
+    Edge_Powers e{};
+    e.ym = (y1 + y2) / 2, e.zm = (z1 + z2) / 2, e.hy = (y2 - y1) / 2, e.hz = (z2 - z1) / 2;
+    for (int n = 0; n <= up_to; n++) {
+        e.y[n] = Small_Power(e.ym, n), e.z[n] = Small_Power(e.zm, n);
+        e.a[n] = Small_Power(e.hy, n), e.b[n] = Small_Power(e.hz, n);
+    }
+    return e;
+}
+
+static double Edge_Moment_Of(int p, int q, const Edge_Powers& e) {
     // On the edge y = ym + t hy, z = zm + t hz, t in [-1, 1]: y dz - z dy =
     // (ym hz - zm hy) dt, so only the polynomial in t needs integrating.
     double poly = 0;
@@ -427,16 +442,23 @@ double Calc_DWQB_Edge_Moment(int p, int q, double y1, double z1, double y2, doub
         for (int j = 0; j <= q; j++) {
             const int k = i + j;
             if (k % 2) continue;
-            poly += Binomial(p, i) * Binomial(q, j) * Small_Power(ym, p - i) * Small_Power(hy, i) *
-                    Small_Power(zm, q - j) * Small_Power(hz, j) * 2.0 / (k + 1);
+            poly += Binomial(p, i) * Binomial(q, j) * e.y[p - i] * e.a[i] * e.z[q - j] * e.b[j] * 2.0 / (k + 1);
         }
     }
-    return (ym * hz - zm * hy) * poly / (p + q + 2);
+    return (e.ym * e.hz - e.zm * e.hy) * poly / (p + q + 2);
+}
+
+double Calc_DWQB_Edge_Moment(int p, int q, double y1, double z1, double y2, double z2) {
+    if (p < 0 || q < 0 || p > 3 || q > 3) return 0;
+    return Edge_Moment_Of(p, q, Powers_Of(y1, z1, y2, z2, std::max(p, q)));
 }
 
 void Add_DWQB_Edge_Moments(double* out, int first, double y1, double z1, double y2, double z2) {
     static const int pq[10][2] = {{0, 0}, {1, 0}, {0, 1}, {2, 0}, {1, 1}, {0, 2}, {3, 0}, {2, 1}, {1, 2}, {0, 3}};
-    for (int k = 0; k < 10; k++) out[k] += Calc_DWQB_Edge_Moment(pq[k][0], pq[k][1], y1, z1, y2, z2);
+    // the powers once for all ten moments: a rounded outline has many
+    // short edges
+    const Edge_Powers e = Powers_Of(y1, z1, y2, z2, 3);
+    for (int k = 0; k < 10; k++) out[k] += Edge_Moment_Of(pq[k][0], pq[k][1], e);
     if (first) {
         out[10] = out[11] = y1;
         out[12] = out[13] = z1;

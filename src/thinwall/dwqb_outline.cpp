@@ -38,15 +38,24 @@ void Calc_DWQB_Segment_Point(double xi, const DWQB_Outline_Segment* g, double* y
 
 int Walk_DWQB_Segment_Pieces(const DWQB_Outline_Segment* g, int n, DWQB_Chord_Callback callback, void* user) {
     if (n < 1) n = 1;
+    // An arc of its own (a fillet, a rounded toe) is laid out once for all
+    // its pieces, not again for each point.
+    const bool own_arc = (g->flags & DWQB_SEG_CURVED) && !g->owner;
+    DWQB_Segment_Geometrie arc;
+    if (own_arc) Set_Segment_Geometry(g->y1, g->z1, g->y2, g->z2, g->f, 0, 0, 0.001, &arc);
+    auto point = [&](double xi, double* y, double* z) {
+        if (own_arc) Segment_Point(xi, 0, &arc, y, z);
+        else Calc_DWQB_Segment_Point(xi, g, y, z);
+    };
     double y0, z0;
-    Calc_DWQB_Segment_Point(-1, g, &y0, &z0);
+    point(-1, &y0, &z0);
     const bool owned = g->owner != nullptr;
     double p0 = owned ? g->s1 : -1;
     int result = 0;
     for (int k = 1; k <= n; k++) {
         const double xi = -1 + 2.0 * k / n;
         double y, z;
-        Calc_DWQB_Segment_Point(xi, g, &y, &z);
+        point(xi, &y, &z);
         const double p = owned ? Along(g->s1, g->s2, xi) : xi;
         result = callback(y0, z0, y, z, p0, p, user);
         if (!result) return 0;

@@ -6,6 +6,7 @@
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_outline.h"
+#include "thinwall/dwqb_plate.h"
 #include "thinwall/dwqb_warping.h"
 
 int Walk_DWQB_Part(DWQB_Teil* part, const DWQB_Result_Visitor* v) {
@@ -49,7 +50,14 @@ static double Torsion_Constant(void) {
     return head ? head->v.torsion[0] + head->v.torsion[1] : 0;
 }
 
-static double Principal_Angle(void) { return DWQB_Aktuelle_Gesamtwerte ? DWQB_Aktuelle_Gesamtwerte[11] : 0; }
+// The principal axes the point evaluation and the forces take: those of the
+// values given in place of the model's own where there are (a catalogue
+// record's, a closed form's). Its own axes may lie elsewhere: a little (the
+// plates' angle beside the rolled outline's) or a quarter turn away (an
+// equal angle, whose two axes the model and the record may order either
+// way); the flows turned by the model's own angle then carried V_y the way
+// of V_z.
+static double Principal_Angle(void) { return DWQB_Aktuelle_Gesamtwerte ? DWQB_Arbeits_Gesamtwerte[11] : 0; }
 
 int Calc_DWQB_Line_Shear_Values(const DWQB_Linie* line, int axis_mode, double* out, double s, double angle, int stress) {
     if (!line || !out) return 0;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "codes/material.h"
 
@@ -55,6 +56,15 @@ inline Stahlprofil Catalogue(const char* name, int grade = 0) {
     EXPECT_EQ(Init_Profile_From_Name(&p, name), 0) << name;
     Check_Material_Params(&p.material, 10, nullptr, 0, nullptr);
     return p;
+}
+
+// The catalogue read afresh, from PROFIL alone or with the profile manager's
+// file beside it (the manager's road), and no model kept from before.
+inline void Read_Catalogue_Road(CatalogueTree& tree, bool manager, const std::string& profildata) {
+    Reset_Profile_Catalogue();
+    Reset_Profil_Library();
+    if (manager) tree.Install_Manager(profildata);
+    Invalidate_Profil_DWQB_Cache();
 }
 
 }  // namespace testutil

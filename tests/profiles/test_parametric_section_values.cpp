@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "profiles/parametric_section_values.h"
 
@@ -299,4 +300,45 @@ TEST(ParametricSectionValues, ClosedTubeTorsionByTheHollowSectionFormulas) {
     EXPECT_EQ(Calc_Closed_Tube_Torsion(10, 10, 5, 1, 0, 0, &sharp), 0);
     EXPECT_EQ(sharp.I_T, 0);
     EXPECT_EQ(Calc_Closed_Tube_Torsion(10, 10, 1, 1, 0, 0, nullptr), 0);
+}
+
+// An I of unequal flanges typed in as rolled (h 300, web 8, flanges 200 x 12
+// above and 150 x 10 below, root radius 12) has its fillets under its top
+// flange and over its bottom one, beside the web: four spandrels of (1 -
+// pi/4) r^2 = 30.903 mm2, their centroids (10 - 3 pi) / (3 (4 - pi)) r =
+// 2.680 mm from the web's and the flange's faces, each with (1 - 5 pi / 16
+// - (1 - pi/4) 0.22337^2) r^4 = 156.46 mm4 about its own centroid, summed
+// here with the plates about the top face: A 6247.61 mm2, the centroid
+// 129.872 mm below the top, I_y 95,437,381 and I_z 10,830,504 mm4. Set
+// into the flanges (outside the section) the spandrels gave the same area
+// and centroid and I_y 0.19 % more.
+TEST(ParametricValues, TheFilletsOfAnUnequalRolledISitBetweenItsWebAndItsFlanges) {
+    const double r = 12, a = (1 - kPi / 4) * r * r, e = (10 - 3 * kPi) / (3 * (4 - kPi)) * r;
+    const double own = (1 - 5 * kPi / 16 - (1 - kPi / 4) * e * e / (r * r)) * r * r * r * r;
+    struct Piece {
+        double A, y, z, I_y, I_z;
+    };
+    std::vector<Piece> pieces = {{200 * 12, 0, 6, 200 * 1728 / 12.0, 12 * 8e6 / 12},
+                                 {8 * 278, 0, 151, 8 * std::pow(278.0, 3) / 12, 278 * 512 / 12.0},
+                                 {150 * 10, 0, 295, 150 * 1000 / 12.0, 10 * std::pow(150.0, 3) / 12}};
+    for (const double z : {12 + e, 290 - e})
+        for (const double y : {4 + e, -4 - e}) pieces.push_back({a, y, z, own, own});
+    double A = 0, S = 0, I_y = 0, I_z = 0;
+    for (const Piece& p : pieces)
+        A += p.A, S += p.A * p.z, I_y += p.I_y + p.A * p.z * p.z, I_z += p.I_z + p.A * p.y * p.y;
+    const double z_s = S / A;
+    I_y -= A * z_s * z_s;
+    EXPECT_NEAR(a, 30.903, 1e-3);
+    EXPECT_NEAR(own, 156.46, 0.01);
+    EXPECT_NEAR(A, 6247.61, 0.01);
+    EXPECT_NEAR(z_s, 129.872, 1e-3);
+    EXPECT_NEAR(I_y, 95437381, 1);
+    EXPECT_NEAR(I_z, 10830504, 1);
+    const float v[6] = {300, 12, 10, 8, 200, 150};
+    Parametric_Section_Values q;
+    ASSERT_EQ(Calc_Rolled_Section_Values(13, v, r, 0, PARAMETRIC_BASIC_VALUES, &q), 1);
+    EXPECT_NEAR(q.area, A, 1e-6 * A);
+    EXPECT_NEAR(q.z_s, z_s - 150, 1e-6 * 150);  // from mid-height
+    EXPECT_NEAR(q.I_1, I_y, 1e-6 * I_y);
+    EXPECT_NEAR(q.I_2, I_z, 1e-6 * I_z);
 }

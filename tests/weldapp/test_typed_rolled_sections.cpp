@@ -72,9 +72,9 @@ void Principal(double I_y, double I_z, double I_yz, double* I_1, double* I_2) {
     *I_1 = m + d, *I_2 = m - d;
 }
 
-// The DIN library's section values of the profile (cm units) under a
-// small N.
-Anschluss_Profilwerte Din_Values(const Stahlprofil& p) {
+// The DIN library's section values and stresses of the profile (cm units)
+// under the forces (N, Nmm; a small N by default).
+Anschluss_Profilwerte Din_Values(const Stahlprofil& p, const Schnittkraefte& forces = {1e4, 0, 0, 0, 0, 0}) {
     testutil::CatalogueTree tree;
     SchweissnahtAnschluss c{};
     Default_Schweissnaht(&c);
@@ -83,7 +83,7 @@ Anschluss_Profilwerte Din_Values(const Stahlprofil& p) {
     c.naht.plate.t = 20.0, c.naht.all_round = 1, c.naht.a_w = 5.0;
     Update_Weld_Layout(&c.naht, nullptr, 0);
     LastfallErgebnis e{};
-    e.forces.N = 1e4;
+    e.forces = forces;
     GeschweissterAnschluss r;
     Anschluss_Profilwerte v{};
     if (Din_Hand_Over(&c, &e, &r) == 1 && Calc_Anschluss_Querschnitt(&r) == 0) v = r.profile_values;
@@ -171,4 +171,29 @@ TEST(TypedRolledSections, TeeByHandOnBothRoads) {
     EXPECT_GT(sigma / 235, 1.0) << "the plates' 232.05 N/mm² passed at 0.987";
     const Anschluss_Profilwerte d = Din_Values(p);
     EXPECT_NEAR(d.W_z, I_z / 50 / 1000, 0.002 * 17.983);
+}
+
+// L 150 x 12 by DIN 18800 under N -201.356 kN, M_y -7.1301, M_z 7.1301 kNm
+// and a shear of 227.812 kN each way: across the legs (V_y = -V_z) the flow
+// runs through the heel, whose corner takes sigma -252.40 with tau 197.75
+// N/mm2, sigma_v = (252.40^2 + 3 197.75^2)^0.5 = 425.47; along the axis of
+// symmetry (V_y = V_z) the heel has none and the legs' middles govern,
+// sigma -75.33 with 197.75: 350.71 (the angle's worked numbers of the
+// shear-flow test of the member checks). The flows of V_z ran the other
+// way round: 350.7 and 425.5. From PROFIL and typed with its radii.
+TEST(TypedRolledSections, AnAnglesShearRunsThroughItsHeelOnTheDinRoad) {
+    const double across = std::sqrt(252.40 * 252.40 + 3 * 197.75 * 197.75);
+    const double along = std::sqrt(75.33 * 75.33 + 3 * 197.75 * 197.75);
+    testutil::CatalogueTree tree;
+    Stahlprofil catalogue;
+    Init_Profile(&catalogue);
+    ASSERT_EQ(Init_Profile_From_Name(&catalogue, "L150X12"), 0);
+    Default_Material_Params(&catalogue.material);
+    const Section_Row typed = {"L 150 x 12", PROFILTYP_L, 150, 12, 150, 12, 16, 8, 0, 0, true, 0, 0, 0, 0};
+    for (const Stahlprofil& p : {catalogue, Typed(typed)})
+        for (const double V_z : {-227.812e3, 227.812e3}) {
+            SCOPED_TRACE(std::string(p.kind ? "catalogue" : "typed") + (V_z < 0 ? ", across the legs" : ", along the axis"));
+            const Anschluss_Profilwerte d = Din_Values(p, {-201356, 227.812e3, V_z, 0, -7.1301e6, 7.1301e6});
+            EXPECT_NEAR(d.sigma_v, V_z < 0 ? across : along, 3e-3 * across);
+        }
 }
