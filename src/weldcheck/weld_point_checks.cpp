@@ -240,10 +240,11 @@ void Stresses_At(WeldCheckWork* w, int k, int i) {
 // Stresses of every end point from the whole line cross-section.
 void Point_Stresses(WeldCheckWork* w) {
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const bool line = w->line[k].dir != WC_NONE;
         for (int i = 0; i < WC_POINTS; ++i) {
             w->sx[k][i] = w->ty[k][i] = w->tz[k][i] = w->tT[k][i] = w->tTc[k][i] = 0.0;
             w->contact[k][i] = false;
-            if (Point_In_Use(w, k, i)) Stresses_At(w, k, i);
+            if (line && w->pz[k][i] >= 0.0) Stresses_At(w, k, i);
         }
     }
 }
@@ -881,9 +882,10 @@ void Mark_Checked_Points(WeldCheckWork* w) {
     const bool one_shear = Wc_Full_Penetration(w->r) && !w->polar;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         double largest = 0.0;
+        const bool line = w->line[k].dir != WC_NONE;
         for (int i = 0; i < WC_POINTS; ++i) {
             w->checked[k][i] = false;
-            if (!Point_In_Use(w, k, i)) continue;
+            if (!line || w->pz[k][i] < 0.0) continue;
             const PointStress s = Throat_Stresses(w, k, i);
             w->checked[k][i] = Wc_Present(s.sx) || Wc_Present(s.along) || Wc_Present(s.across);
             if (w->checked[k][i]) largest = std::max(largest, std::fabs(s.sx));
@@ -977,7 +979,7 @@ bool Unchecked_Load(const WeldCheckWork* w) {
     if (!loaded) return false;
     const double kNoStress = 1e-6;  // N/mm², far below any printed digit, far above rounding noise
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
-        for (int i = 0; i < WC_POINTS; ++i) {
+        for (int i = 0; i < WC_POINTS && w->line[k].dir != WC_NONE; ++i) {
             if (!Point_In_Use(w, k, i)) continue;
             const PointStress s = Throat_Stresses(w, k, i);
             if (std::fabs(s.sx) > kNoStress || std::fabs(s.along) > kNoStress || std::fabs(s.across) > kNoStress)
@@ -1070,7 +1072,7 @@ void Print_Extreme_Stresses(Point_Check_Run& c) {
     double smax = 0, smin = 0, tymax = 0, tzmax = 0;
     bool any = false;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
-        for (int i = 0; i < WC_POINTS; ++i) {
+        for (int i = 0; i < WC_POINTS && w->line[k].dir != WC_NONE; ++i) {
             if (!Point_In_Use(w, k, i)) continue;
             const double sx = w->sx[k][i];
             if (!any || sx > smax) smax = sx;
