@@ -521,12 +521,18 @@ bool Din_Throat_In_Half_Part(const GeschweissterAnschluss* r) {
     }
 }
 
+int Din_Throat_Held_By(const GeschweissterAnschluss* r) {
+    if (r && r->partial_penetration && r->family == ANSCHLUSS_ROUND) return WELD_THROAT_HELD_RADIUS;
+    return Din_Throat_In_Half_Part(r) ? WELD_THROAT_HELD_HALF : WELD_THROAT_HELD_WALL;
+}
+
 double Din_Throat_Taken(const GeschweissterAnschluss* r, double a, double* wall) {
     if (wall) *wall = 0.0;
     if (!r || !r->partial_penetration) return a;
     const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     double t;
     if (r->family == ANSCHLUSS_CHS) t = r->s2;
+    else if (r->family == ANSCHLUSS_ROUND) t = r->h2 / 2;
     else if (r->family == ANSCHLUSS_RHS && all_round) t = std::min(r->t2, r->s2);
     else if (Din_Throat_In_Half_Part(r)) t = 0.5 * std::min(r->t2, r->family == ANSCHLUSS_FLAT ? r->h2 : r->s2);
     else return a;

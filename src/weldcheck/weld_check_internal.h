@@ -94,11 +94,14 @@ struct WeldCheckWork {
     } detail_test[WELD_CHECK_WELDS];
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
     bool corners_once;  // partial-penetration throats: a corner's area counted with the weld along y only
-    // A partial penetration deeper than its part: the throat (mm) it takes,
-    // a tube's wall or half the thinnest part an all-round weld joins from
-    // both faces (both_faces), else 0; throat_typed the throat it was given.
-    double wall_taken, throat_typed;
-    bool both_faces;
+    // A partial penetration deeper than its part, by weld position: the
+    // throat it was given, the throat it takes (0: none held) and what holds
+    // it (WELD_THROAT_HELD_*: a tube's wall, half the part an all-round weld
+    // joins from both faces, a round bar's radius).
+    struct Held {
+        double typed, taken;
+        int by;
+    } held[WELD_CHECK_WELDS];
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge

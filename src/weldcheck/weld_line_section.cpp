@@ -317,16 +317,12 @@ void Set_Plate_Stretch(WeldCheckStretch& s, const Joined_Piece& q, bool whole, d
 // tube's wall from outside only): its throats lie in the part, so none goes
 // deeper than half the part (the whole wall), as the weld layout holds the
 // throats of single welds; deeper throats would count the part's steel
-// twice, or steel that is not there. The throat taken; the thinnest part
-// held is kept with the throat typed, for the note that says so.
-double Held_In_Part(WeldCheckWork* w, double a, double t, bool hollow) {
+// twice, or steel that is not there. The throat taken; a weld held keeps
+// the throat typed and the one taken, for the note that names it.
+double Held_In_Part(WeldCheckWork* w, int k, double a, double t, bool hollow) {
     const double limit = hollow ? t : t / 2.0;
     if (!(a > limit) || !(limit > 0.0)) return a;
-    if (!(w->wall_taken > 0.0) || limit < w->wall_taken) {
-        w->wall_taken = limit;
-        w->throat_typed = a;
-        w->both_faces = !hollow;
-    }
+    w->held[k] = {a, limit, hollow ? WELD_THROAT_HELD_WALL : WELD_THROAT_HELD_HALF};
     return limit;
 }
 
@@ -341,7 +337,7 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     if (full) a = all_round || a > 0.1 ? Full_Penetration_Throat(&r->profile, p.k) : 0.0;
     const int penetration = Penetration_Mode(w, p.k);
     const double t = Penetration_Thickness(w, p);
-    if (all_round && r->weld_kind == WELD_BUTT && !full) a = Held_In_Part(w, a, t, hollow);
+    if (all_round && r->weld_kind == WELD_BUTT && !full) a = Held_In_Part(w, p.k, a, t, hollow);
     double l;
     if (all_round) {
         l = Effective_Length(w, p.k, a, p.len, p.crater, t, hollow, penetration, false);
@@ -430,24 +426,23 @@ void Build_Round(WeldCheckWork* w) {
     const Stahlprofil& p = r->profile;
     const double R = p.h / 2.0;
     const bool tube = p.type == PROFILTYP_ROHR, full = Wc_Full_Penetration(r);
-    const double a = full ? Full_Penetration_Throat(&p, 0) : r->a[0];
+    double a = full ? Full_Penetration_Throat(&p, 0) : r->a[0];
     const double t_part = tube ? p.t_w : p.h;
     const double l = Effective_Length(w, 0, a, 2.0 * M_PI * R, 0.0, t_part, tube, 0, false);
     if (l <= 0.001) return;
     WeldCheckLine& L = w->line[0];
     L.dir = WC_RING;
-    L.a = a;
     L.l = L.l_flow = l;
     L.t_part = t_part;
     if (r->weld_kind == WELD_BUTT) {
         // A throat deeper than the wall (the throat limits unchecked) ends
-        // at the bore: no weld lies in the tube's hollow. The list and the
-        // final result say what is taken.
+        // at the bore, one deeper than a bar's radius at its centre: no weld
+        // lies in the tube's hollow or beyond the bar. The list, its force
+        // lines and the final result take and say the throat taken.
         const double wall = tube ? std::min(p.t_w, R) : R;
-        if (tube && !full && a > wall) {
-            w->wall_taken = wall;
-            w->throat_typed = a;
-            Add_Weld_Note(&r->notes[0], WELD_RULE_THROAT_WALL, a, wall);
+        if (!full && a > wall) {
+            w->held[0] = {a, wall, tube ? WELD_THROAT_HELD_WALL : WELD_THROAT_HELD_RADIUS};
+            a = wall;
         }
         const double ri = std::max(R - std::min(a, wall), 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
         L.A = M_PI * (R2 - r2);
@@ -460,6 +455,7 @@ void Build_Round(WeldCheckWork* w) {
         w->A_wy = w->A_wz = L.A / 2.0;
         w->W_wt = 2.0 * M_PI * R * R * a;
     }
+    L.a = a;
     w->A_w = L.A;
     w->I_y0 = w->I_z0 = L.I_y;
     w->n_lines = 1;
@@ -855,8 +851,9 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     w->joined = nullptr;
     if (full) Joined_Shear_Areas(w);
     if (r->weld_kind == WELD_BUTT && !Wc_Full_Penetration(r) && !round) Partial_Penetration_Corners(w);
-    if (w->wall_taken > 0.0 && !round)
-        Add_Weld_Note(&r->notes[0], WELD_RULE_THROAT_WALL, w->throat_typed, w->wall_taken, w->both_faces ? 1.0 : 0.0);
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        if (w->held[k].taken > 0.0)
+            Add_Weld_Note(&r->notes[k], WELD_RULE_THROAT_WALL, w->held[k].typed, w->held[k].taken, w->held[k].by);
     Detail_Lines_In_Weld_Order(w);
     Clamp_End_Points(w, p.h);
     if (w->n_lines == 0) w->a_min = 0.0;
@@ -973,6 +970,27 @@ int Wc_Section_Values(WeldCheckWork* w) {
     return nothing ? 1 : 0;
 }
 
+namespace {
+
+// The welds whose throats are held to their part, each with the throat it
+// was given and the one it takes, in the order of their numbers.
+void Name_Held_Throats(const WeldCheckWork* w) {
+    int order[WELD_CHECK_WELDS], n = 0;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        if (w->held[k].taken > 0.0) order[n++] = k;
+    const SchweissnahtNachweis* r = w->r;
+    std::sort(order, order + n, [r](int a, int b) { return Wc_Report_Key(r, a) < Wc_Report_Key(r, b); });
+    for (int j = 0; j < n; ++j) {
+        const WeldCheckWork::Held& h = w->held[order[j]];
+        char text[160];
+        const Weld_Note note = {{h.typed, h.taken, static_cast<double>(h.by), 0.0}};
+        OLI_printf(w->f, "%s%s: %s  %s\n", Check_Line_Prefix, Wc_Weld_Name(w, order[j]).text,
+                   Weld_Note_Text(WELD_RULE_THROAT_WALL, note, text, sizeof text), Weld_Note_Marker(WELD_RULE_THROAT_WALL));
+    }
+}
+
+}  // namespace
+
 void Wc_Print_Section_Values(WeldCheckWork* w) {
     if (!w->report) return;
     FILE* f = w->f;
@@ -996,12 +1014,7 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
             if (w->A_wz > 0.001) OLI_printf(f, "A╬\\w,z╬r = %.2lf cm²,  "_cp, w->A_wz * 0.01);
         }
         OLI_printf(f, "▓l╬\\w╬r = %.1lf cm\n"_cp, w->l_w * 0.1);
-        if (w->wall_taken > 0.0) {
-            char text[160];
-            const Weld_Note note = {{w->throat_typed, w->wall_taken, w->both_faces ? 1.0 : 0.0, 0.0}};
-            OLI_printf(f, "%s%s: %s  %s\n", Check_Line_Prefix, Wc_Weld_Name(w, 0).text,
-                       Weld_Note_Text(WELD_RULE_THROAT_WALL, note, text, sizeof text), Weld_Note_Marker(WELD_RULE_THROAT_WALL));
-        }
+        Name_Held_Throats(w);
         // The weld list gives each weld its whole length: the area is less.
         if (w->corners_once)
             OLI_printf(f, "%s╬SNicht durchgeschweißte Stumpfnähte: In der Nahtfläche zählt jede Ecke nur einmal (bei der horizontalen Naht), in der Summe der Nahtlängen jede Naht mit ihrer ganzen Länge.\n"_cp,
