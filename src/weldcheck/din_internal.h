@@ -8,6 +8,7 @@
 
 #include "profiles/geschweisster_anschluss.h"
 #include "profiles/kehlnaht_geometry.h"
+#include "weldcheck/throat_union.h"
 
 // Design strengths in N/mm².
 struct Din_Strengths {
@@ -83,6 +84,11 @@ struct Din_Weld_Line {
     int position;           // its weld position 1..8; 0 of a weld all round
     double l_A;             // the length its area takes
     bool in_part;           // a partial penetration's throat, in the part
+    // A throat in the part: its share of the steel (where throats meet, the
+    // steel counts once; only within the outline), cm powers about the
+    // axes' origin; shared false: the band a l_A as laid.
+    bool shared;
+    Throat_Sums part;
 };
 
 // Section values of a weld group, cm powers; y_Az and z_Ay: where the

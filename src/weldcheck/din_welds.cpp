@@ -18,7 +18,13 @@
 // alpha_w f_y,k / gamma_M.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "base/kept_by_inputs.h"
+#include "base/textio.h"
+#include "profiles/catalogue_outline.h"
+#include "profiles/catalogue_plausibility.h"
+#include "profiles/profil.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
 
@@ -53,7 +59,7 @@ void Add_Line(Weld_Lines* w, double y1, double z1, double y2, double z2, double 
     const double dy = y2 - y1, dz = z2 - z1, len = std::hypot(dy, dz);
     if (w->n >= MAX_LINES || !(len > 1e-6) || !(a > 0.0) || !(l > 0.0)) return;
     Din_Weld_Line& k = w->line[w->n++];
-    k = {y1, z1, y2, z2, (y1 + y2) / 2, (z1 + z2) / 2, dy / len, dz / len, l, a, role, position, l, false};
+    k = {y1, z1, y2, z2, (y1 + y2) / 2, (z1 + z2) / 2, dy / len, dz / len, l, a, role, position, l, false, false, {}};
 }
 
 // Whether (y, z) lies inside the polygon of the n points py, pz.
@@ -64,16 +70,139 @@ bool Inside(const double* py, const double* pz, int n, double y, double z) {
     return in;
 }
 
+// The rolled outline of a catalogue profile, its record's (cm, its slopes,
+// toes and fillets as rolled), in the frame of the drawn outline (py, pz, n
+// points): the drawing's extent is the record's, their lower faces and
+// middles across at one place; turned across where the drawing has the
+// profile so (its corners lie in the record's outline). Empty where the
+// record gives none or the extents differ.
+struct Rings {
+    std::vector<double> y[2], z[2];
+    int n;
+};
+Rings Rolled_Rings_Of(const GeschweissterAnschluss* r, const double* py, const double* pz, int n) {
+    Rings out{};
+    const char letters[] = {0, 'D', 'R', 'U', 'T', 'L'};
+    const int T = Kehlnaht_Family(r->family);
+    if (r->catalogue != 1 || n < 3 || T < KEHLNAHT_I || T > KEHLNAHT_ANGLE) return out;
+    char name[ANSCHLUSS_NAME_SIZE];
+    Copy_Trimmed(r->profile_name, name, sizeof name, 3);
+    float v[PROFIL_VALUES] = {};
+    char code[PROFIL_CODE_SIZE] = {};
+    Catalogue_Outline o;
+    std::vector<Outline_Ring> rings;
+    if (Get_Profil_Values(name, v, code) < 1 || !Catalogue_Record_Outline(letters[T], v, &o)) return out;
+    // Its roundings in as many steps as the welds along it may have lines.
+    for (int steps = 8; steps >= 1; steps /= 2) {
+        if (!Catalogue_Outline_Polygons(&o, steps, &rings)) return out;
+        size_t most = 0;
+        for (const Outline_Ring& ring : rings) most = std::max(most, ring.size());
+        if (most <= static_cast<size_t>(MAX_LINES)) break;
+        if (steps == 1) return out;
+    }
+    if (rings.empty() || rings.size() > 2) return out;
+    double lo[2] = {HUGE_VAL, HUGE_VAL}, hi[2] = {-HUGE_VAL, -HUGE_VAL}, c_lo[2] = {HUGE_VAL, HUGE_VAL}, c_hi[2] = {-HUGE_VAL, -HUGE_VAL};
+    for (int i = 0; i < n; i++)
+        lo[0] = std::min(lo[0], py[i]), hi[0] = std::max(hi[0], py[i]), lo[1] = std::min(lo[1], pz[i]), hi[1] = std::max(hi[1], pz[i]);
+    for (const Outline_Point& q : rings[0])
+        c_lo[0] = std::min(c_lo[0], q.y), c_hi[0] = std::max(c_hi[0], q.y), c_lo[1] = std::min(c_lo[1], q.z), c_hi[1] = std::max(c_hi[1], q.z);
+    const double kSame = 0.01;  // cm: the catalogue keeps floats
+    if (std::fabs((hi[0] - lo[0]) - (c_hi[0] - c_lo[0])) > kSame || std::fabs((hi[1] - lo[1]) - (c_hi[1] - c_lo[1])) > kSame)
+        return out;
+    // Turned or not: the way that puts more of the drawing's corners, a
+    // hair inside towards its middle, within the record's outline.
+    int best = -1;
+    for (double turn : {1.0, -1.0}) {
+        Rings t{};
+        t.n = static_cast<int>(rings.size());
+        for (size_t k = 0; k < rings.size(); k++)
+            for (const Outline_Point& q : rings[k]) {
+                t.y[k].push_back((lo[0] + hi[0]) / 2 + turn * (q.y - (c_lo[0] + c_hi[0]) / 2));
+                t.z[k].push_back(lo[1] + q.z - c_lo[1]);
+            }
+        int hits = 0;
+        for (int i = 0; i < n; i++) {
+            const double y = py[i] + 1e-3 * ((lo[0] + hi[0]) / 2 - py[i]), z = pz[i] + 1e-3 * ((lo[1] + hi[1]) / 2 - pz[i]);
+            hits += Inside(t.y[0].data(), t.z[0].data(), static_cast<int>(t.y[0].size()), y, z) ? 1 : 0;
+        }
+        if (hits > best) best = hits, out = t;
+    }
+    // The outer contour first (the largest area), a tube's bore after it.
+    auto area = [&out](int k) {
+        double A = 0;
+        for (size_t i = 0, j = out.y[k].size() - 1; i < out.y[k].size(); j = i++)
+            A += out.y[k][j] * out.z[k][i] - out.y[k][i] * out.z[k][j];
+        return std::fabs(A);
+    };
+    if (out.n == 2 && area(1) > area(0)) std::swap(out.y[0], out.y[1]), std::swap(out.z[0], out.z[1]);
+    return out;
+}
+
+// Rolled_Rings_Of, kept with the record's name and the drawn outline: the
+// connection's (every load case asks again); null where there is none.
+const Rings* Rolled_Rings(const GeschweissterAnschluss* r, const double* py, const double* pz, int n) {
+    static Kept_By_Inputs<Rings> kept;
+    bool fresh = false;
+    const size_t count = static_cast<size_t>(std::max(n, 0));
+    Rings& rings = kept.At(0, &fresh, r->catalogue, r->family, r->profile_name, Inputs_Of(py, count), Inputs_Of(pz, count));
+    if (fresh) rings = Rolled_Rings_Of(r, py, pz, n);
+    return rings.n > 0 ? &rings : nullptr;
+}
+
+// The shares of the steel of the throats in the parts (Into_The_Parts):
+// the welds along y first, whose corners they are, then the others, each
+// a band l_A long and a deep about its centre, held to the outline: the
+// rolled one (a catalogue profile's record's), else the drawn one (py, pz,
+// n points, cm). They depend on the connection alone: kept from case to
+// case.
+void Share_The_Throats(Weld_Lines* w, const double* py, const double* pz, int n, const Rings* rolled) {
+    int order[MAX_LINES], m = 0;
+    for (bool along_y : {true, false})
+        for (int i = 0; i < w->n; i++)
+            if (w->line[i].in_part && (std::fabs(w->line[i].c) >= std::fabs(w->line[i].s)) == along_y) order[m++] = i;
+    if (m == 0) return;
+    Throat_Polygon throats[MAX_LINES];
+    for (int j = 0; j < m; j++) {
+        const Din_Weld_Line& k = w->line[order[j]];
+        const double hy = k.c * k.l_A / 2, hz = k.s * k.l_A / 2, ay = -k.s * k.a / 2, az = k.c * k.a / 2;
+        throats[j] = {4,
+                      {k.yc - hy - ay, k.yc + hy - ay, k.yc + hy + ay, k.yc - hy + ay},
+                      {k.zc - hz - az, k.zc + hz - az, k.zc + hz + az, k.zc - hz + az}};
+    }
+    Throat_Ring rings[2] = {{py, pz, n}, {}};
+    int n_rings = n >= 3 ? 1 : 0;
+    if (rolled) {
+        n_rings = rolled->n;
+        for (int k = 0; k < rolled->n; k++)
+            rings[k] = {rolled->y[k].data(), rolled->z[k].data(), static_cast<int>(rolled->y[k].size())};
+    }
+    struct Shares {
+        Throat_Sums s[MAX_LINES];
+    };
+    static Kept_By_Inputs<Shares> kept;
+    bool fresh = false;
+    const size_t c0 = static_cast<size_t>(std::max(rings[0].n, 0)), c1 = static_cast<size_t>(std::max(rings[1].n, 0));
+    Shares& shares = kept.At(0, &fresh, n_rings, Inputs_Of(throats, static_cast<size_t>(m)), Inputs_Of(rings[0].y, c0),
+                             Inputs_Of(rings[0].z, c0), Inputs_Of(rings[1].y, c1), Inputs_Of(rings[1].z, c1));
+    if (fresh) Throat_Shares(throats, m, rings, n_rings, shares.s);
+    for (int j = 0; j < m; j++) {
+        w->line[order[j]].shared = true;
+        w->line[order[j]].part = shares.s[j];
+    }
+}
+
 // Partial-penetration butt welds lie in the parts they join, as the
 // Eurocode path lays them: each throat from its face into the side where
 // the outline (py, pz, n points, cm) lies, its centre half a throat inside,
 // with its own moment across the line; the stress points stay on the face,
-// where the stresses are largest. Where the throat of a weld along z runs
-// into that of a weld along y (the corner of a tube or a bar), the corner
-// is the latter's and the former's area stops at it. On the face, half of
-// each throat stood outside the member: an RHS 200 x 120 x 10 with a = 5
-// all round had I_y 1671.6 cm⁴ for 1617.5.
-void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n) {
+// where the stresses are largest. Where throats meet (the corner of a tube
+// or a bar, the many short welds round a rolled profile's rounded toes and
+// fillets), the steel counts once, with the weld along y; and only within
+// the outline (Share_The_Throats). On the face, half of each throat stood
+// outside the member: an RHS 200 x 120 x 10 with a = 5 all round had I_y
+// 1671.6 cm⁴ for 1617.5; the welds of an IPN 200 all round, their bands
+// laid over each other at the sloped flanges' tips, I_z 85.5 cm⁴ for 77.0.
+void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n, const Rings* rolled = nullptr) {
     const double probe = 1e-4;  // cm off the face
     for (int i = 0; i < w->n; i++) {
         Din_Weld_Line& k = w->line[i];
@@ -86,28 +215,7 @@ void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n) {
         k.yc += d * ny, k.zc += d * nz;
         k.in_part = true;
     }
-    // Lines along the axes within 0.06 degrees: the outlines step their
-    // inner corners by 0.001 mm (a tee's flange underside, from its tip to
-    // the web), which must not keep a tip's throat whole over theirs.
-    const double flat = 1e-3;
-    for (int i = 0; i < w->n; i++) {
-        Din_Weld_Line& V = w->line[i];
-        if (!V.in_part || std::fabs(V.c) > flat) continue;
-        double z0 = V.zc - V.l_A / 2, z1 = V.zc + V.l_A / 2;
-        const double y0 = V.yc - V.a / 2, y1 = V.yc + V.a / 2, mid = V.zc;
-        for (int j = 0; j < w->n; j++) {
-            const Din_Weld_Line& H = w->line[j];
-            if (!H.in_part || std::fabs(H.s) > flat) continue;
-            const double h0 = H.zc - H.a / 2, h1 = H.zc + H.a / 2;
-            const double over_y = std::min(y1, H.yc + H.l_A / 2) - std::max(y0, H.yc - H.l_A / 2);
-            if (!(over_y > 0.0) || !(std::min(z1, h1) > std::max(z0, h0))) continue;
-            if ((h0 + h1) / 2 < mid) z0 = std::max(z0, h1);
-            else z1 = std::min(z1, h0);
-        }
-        if (!(z1 - z0 < V.l_A)) continue;
-        V.l_A = std::max(z1 - z0, 0.0);
-        V.zc = (z0 + z1) / 2;
-    }
+    Share_The_Throats(w, py, pz, n, rolled);
 }
 
 // The area a ring of partial-penetration throats encloses on their midline:
@@ -145,6 +253,20 @@ int Edge_Role(const Kehlnaht_Geometry& t, int e, int n) {
         if (In_Range(e, t.width_first[p], t.width_last[p], n)) return 2;
     }
     return 0;
+}
+
+// The edge (from point e to e + 1) of the n points py, pz nearest to (y, z).
+int Nearest_Edge(const double* py, const double* pz, int n, double y, double z) {
+    int best = 0;
+    double least = HUGE_VAL;
+    for (int e = 0; e < n; e++) {
+        const int f = (e + 1) % n;
+        const double dy = py[f] - py[e], dz = pz[f] - pz[e], L2 = dy * dy + dz * dz;
+        const double t = L2 > 0.0 ? std::clamp(((y - py[e]) * dy + (z - pz[e]) * dz) / L2, 0.0, 1.0) : 0.0;
+        const double d = std::hypot(py[e] + t * dy - y, pz[e] + t * dz - z);
+        if (d < least) least = d, best = e;
+    }
+    return best;
 }
 
 // Whether the point (mm) is a re-entrant corner of the outline of g.
@@ -200,15 +322,33 @@ double Toe_Of_Line(const GeschweissterAnschluss* r, const Kehlnaht_Geometry& g, 
 void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Outline& o, double a, Weld_Lines* w) {
     w->n = 0;
     const Kehlnaht_Geometry& g = *o.geometry;
+    const int n_drawn = std::clamp(o.n, 0, static_cast<int>(KEHLNAHT_POINTS));
+    const Rings* rolled = r->partial_penetration ? Rolled_Rings(r, o.y, o.z, n_drawn) : nullptr;
     if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         const double ac = 0.1 * Din_Throat_Taken(r, a);
         const int n = std::clamp(o.n, 0, static_cast<int>(MAX_LINES));
-        for (int e = 0; e < n; e++) {
-            const int f = (e + 1) % n;
-            const double len = std::hypot(o.y[f] - o.y[e], o.z[f] - o.z[e]);
-            Add_Line(w, o.y[e], o.z[e], o.y[f], o.z[f], Effective(r, len, ac), ac, Edge_Role(g, e, n), 0);
+        if (!rolled) {
+            for (int e = 0; e < n; e++) {
+                const int f = (e + 1) % n;
+                const double len = std::hypot(o.y[f] - o.y[e], o.z[f] - o.z[e]);
+                Add_Line(w, o.y[e], o.z[e], o.y[f], o.z[f], Effective(r, len, ac), ac, Edge_Role(g, e, n), 0);
+            }
+            if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n);
+            return;
         }
-        if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n);
+        // A partial penetration lies behind the faces as rolled (the drawn
+        // outline stands the flanges parallel and their tips square): along
+        // the record's outline, each edge taking the part of the drawn edge
+        // nearest to it.
+        const std::vector<double>&y = rolled->y[0], &z = rolled->z[0];
+        const int m = static_cast<int>(y.size());  // at most MAX_LINES (Rolled_Rings_Of)
+        for (int e = 0; e < m; e++) {
+            const int f = (e + 1) % m;
+            const double len = std::hypot(y[f] - y[e], z[f] - z[e]);
+            const int role = Edge_Role(g, Nearest_Edge(o.y, o.z, n, (y[e] + y[f]) / 2, (z[e] + z[f]) / 2), n);
+            Add_Line(w, y[e], z[e], y[f], z[f], Effective(r, len, ac), ac, role, 0);
+        }
+        Into_The_Parts(w, y.data(), z.data(), m, rolled);
         return;
     }
     const int count = std::min(g.line_count, static_cast<int>(ANSCHLUSS_WELD_POSITIONS));
@@ -223,7 +363,7 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
         Add_Line(w, -0.1 * x.x1, 0.1 * x.y1, -0.1 * x.x2, 0.1 * x.y2, Effective(r, 0.1 * r->l_pos[i], ac), ac,
                  roles ? roles[i] : 0, i + 1);
     }
-    if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, std::clamp(o.n, 0, static_cast<int>(KEHLNAHT_POINTS)));
+    if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n_drawn, rolled);
 }
 
 // The four side welds of a flat bar h x t (cm) about its centre: 1 and 4
@@ -268,13 +408,14 @@ Din_Weld_Group Group_Of(const Weld_Lines& w) {
     double Sy = 0, Sz = 0, Sy_z = 0, Sz_y = 0;
     for (int i = 0; i < w.n; i++) {
         const Din_Weld_Line& k = w.line[i];
-        const double A = k.a * k.l_A;
+        const double A = k.shared ? k.part.A : k.a * k.l_A;
+        const double S_y = k.shared ? k.part.S_y : A * k.yc, S_z = k.shared ? k.part.S_z : A * k.zc;
         g.L += k.l;
         g.A += A;
-        Sy += A * k.yc;
-        Sz += A * k.zc;
-        if (k.role == DIN_ROLE_V_Z) g.A_z += A, Sy_z += A * k.yc;
-        if (k.role == DIN_ROLE_V_Y) g.A_y += A, Sz_y += A * k.zc;
+        Sy += S_y;
+        Sz += S_z;
+        if (k.role == DIN_ROLE_V_Z) g.A_z += A, Sy_z += S_y;
+        if (k.role == DIN_ROLE_V_Y) g.A_y += A, Sz_y += S_z;
         g.a_min = i == 0 ? k.a : std::min(g.a_min, k.a);
     }
     if (!(g.A > 0.0)) return g;
@@ -284,6 +425,14 @@ Din_Weld_Group Group_Of(const Weld_Lines& w) {
     g.z_Ay = g.A_y > 0.0 ? Sz_y / g.A_y : g.z_s;
     for (int i = 0; i < w.n; i++) {
         const Din_Weld_Line& k = w.line[i];
+        if (k.shared) {
+            // Its share's moments about the origin, taken to the centroid.
+            const Throat_Sums& p = k.part;
+            g.I_y += p.I_zz - 2 * g.z_s * p.S_z + g.z_s * g.z_s * p.A;
+            g.I_z += p.I_yy - 2 * g.y_s * p.S_y + g.y_s * g.y_s * p.A;
+            g.I_yz += p.I_yz - g.y_s * p.S_z - g.z_s * p.S_y + g.y_s * g.z_s * p.A;
+            continue;
+        }
         const double A = k.a * k.l_A, il = k.a * k.l_A * k.l_A * k.l_A / 12;
         const double ia = k.in_part ? k.l_A * k.a * k.a * k.a / 12 : 0.0;
         const double dy = k.yc - g.y_s, dz = k.zc - g.z_s;

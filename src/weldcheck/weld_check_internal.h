@@ -40,6 +40,7 @@ struct WeldCheckLine {
     double y_c, z_c;        // centre: on the face, or inside it for a half of a solid section
     double face;            // the face the line lies on: its z (along y) or y (along z) from the centroid
     double lay_c;           // the centre of the weld as laid on its face: its y (along y) or z (along z)
+    double n_y, n_z;        // the unit normal into the part, across the face (a sloped flange's is tilted)
     bool both_shears;       // a half of a solid section: takes V_y and V_z in the conventional split
     double A_vy, A_vz;      // its shares of the shear areas A_w,y and A_w,z
     double k_T;             // a fully penetrated open section: tau_T = M_T k_T / I_T at the line's face
@@ -94,6 +95,7 @@ struct WeldCheckWork {
     } detail_test[WELD_CHECK_WELDS];
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
     bool corners_once;  // partial-penetration throats: a corner's area counted with the weld along y only
+    bool within_outline;  // partial-penetration throats: counted only within the rolled outline, which cut some
     // A partial penetration deeper than its part, by weld position: the
     // throat it was given, the throat it takes (0: none held) and what holds
     // it (WELD_THROAT_HELD_*: a tube's wall, half the part an all-round weld
@@ -315,6 +317,33 @@ private:
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
 void Wc_Build_Line_Section(WeldCheckWork* w);
+
+// The real faces of a flange of a rolled catalogue profile, whose inner
+// faces may slope and whose toes and roots are rounded (x from the
+// flange's tip towards the web, z from its outer face into it, mm): the
+// straight part of the tip's face, from its outer corner to the toe's
+// rounding; of the inner face, from the toe's rounding to the root
+// fillet's; and where the web's straight face begins, below the outer face.
+struct Wc_Flange_Faces {
+    double slope;           // the inner face's rise per unit of x
+    double tip;             // the tip's face runs from z = 0 to here
+    double x_toe, z_toe;    // the inner face's straight part begins ...
+    double x_root, z_root;  // ... and ends here
+    double web;             // the web's face begins at this z
+};
+// The faces of the flanges of a catalogue double-T, channel, tee or half
+// I whose record gives its rolled outline with the profile's own
+// dimensions: true with *f set; else false (*f untouched).
+bool Wc_Rolled_Flange_Faces(const Stahlprofil& p, Wc_Flange_Faces* f);
+// Partial-penetration throats lie in the parts they join, each the band of
+// its depth behind its face: where two meet, the steel there counts once,
+// with the weld along y (the corner of a tube or a bar, a channel's or an
+// angle's back, a flange's tip); and a rolled profile's band counts only
+// within the profile's real outline (its rounded toes and corners). Each
+// line takes its share's area, centroid and second moments, and the sums
+// of the section follow. The shares depend on the connection alone: kept
+// from case to case.
+void Wc_Partial_Penetration_Throats(WeldCheckWork* w);
 // Whether the lines close a ring, and its torsion modulus; for a fully
 // penetrated open section the torsion constant of its plates instead
 // (I_T, k_T of each line). The centroid transfer, 1 when nothing can carry

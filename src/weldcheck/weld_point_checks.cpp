@@ -1247,11 +1247,10 @@ void Wc_Place_Root_Points(WeldCheckWork* w) {
             const int j = WC_ROOT_POINT + i;
             w->pz[k][j] = -1.0;
             if (w->pz[k][i] < 0.0) continue;
-            // The root lies a throat inside the face, against its outward
-            // normal; within the profile's height, as every point does.
-            const double in = -L.out * L.a;
-            w->py[k][j] = w->py[k][i] + (L.dir == WC_ALONG_Z ? in : 0.0);
-            w->pz[k][j] = std::clamp(w->pz[k][i] + (L.dir == WC_ALONG_Y ? in : 0.0), 0.0, r->profile.h);
+            // The root lies a throat inside the face, along its normal into
+            // the part; within the profile's height, as every point does.
+            w->py[k][j] = w->py[k][i] + L.a * L.n_y;
+            w->pz[k][j] = std::clamp(w->pz[k][i] + L.a * L.n_z, 0.0, r->profile.h);
             Stresses_At(w, k, i);
             Stresses_At(w, k, j);
             const Throat_Measures face = Measures_Of(w, k, i), root = Measures_Of(w, k, j);
