@@ -70,12 +70,24 @@ bool Inside(const double* py, const double* pz, int n, double y, double z) {
     return in;
 }
 
+// The distance of (y, z) from the nearest edge of the n points py, pz.
+double Distance_To(const double* py, const double* pz, int n, double y, double z) {
+    double least = HUGE_VAL;
+    for (int e = 0; e < n; e++) {
+        const int f = (e + 1) % n;
+        const double dy = py[f] - py[e], dz = pz[f] - pz[e], L2 = dy * dy + dz * dz;
+        const double t = L2 > 0.0 ? std::clamp(((y - py[e]) * dy + (z - pz[e]) * dz) / L2, 0.0, 1.0) : 0.0;
+        least = std::min(least, std::hypot(py[e] + t * dy - y, pz[e] + t * dz - z));
+    }
+    return least;
+}
+
 // The rolled outline of a catalogue profile, its record's (cm, its slopes,
 // toes and fillets as rolled), in the frame of the drawn outline (py, pz, n
-// points): the drawing's extent is the record's, their lower faces and
-// middles across at one place; turned across where the drawing has the
-// profile so (its corners lie in the record's outline). Empty where the
-// record gives none or the extents differ.
+// points): turned and mirrored as the drawing stands the profile (the way
+// that puts the drawing's corners nearest to the record's outline), its
+// extent on the drawing's. Empty where the record gives none or no way
+// fits the drawing's extent.
 struct Rings {
     std::vector<double> y[2], z[2];
     int n;
@@ -101,31 +113,35 @@ Rings Rolled_Rings_Of(const GeschweissterAnschluss* r, const double* py, const d
         if (steps == 1) return out;
     }
     if (rings.empty() || rings.size() > 2) return out;
-    double lo[2] = {HUGE_VAL, HUGE_VAL}, hi[2] = {-HUGE_VAL, -HUGE_VAL}, c_lo[2] = {HUGE_VAL, HUGE_VAL}, c_hi[2] = {-HUGE_VAL, -HUGE_VAL};
+    double lo[2] = {HUGE_VAL, HUGE_VAL}, hi[2] = {-HUGE_VAL, -HUGE_VAL};
     for (int i = 0; i < n; i++)
         lo[0] = std::min(lo[0], py[i]), hi[0] = std::max(hi[0], py[i]), lo[1] = std::min(lo[1], pz[i]), hi[1] = std::max(hi[1], pz[i]);
-    for (const Outline_Point& q : rings[0])
-        c_lo[0] = std::min(c_lo[0], q.y), c_hi[0] = std::max(c_hi[0], q.y), c_lo[1] = std::min(c_lo[1], q.z), c_hi[1] = std::max(c_hi[1], q.z);
+    const double mid[2] = {(lo[0] + hi[0]) / 2, (lo[1] + hi[1]) / 2};
     const double kSame = 0.01;  // cm: the catalogue keeps floats
-    if (std::fabs((hi[0] - lo[0]) - (c_hi[0] - c_lo[0])) > kSame || std::fabs((hi[1] - lo[1]) - (c_hi[1] - c_lo[1])) > kSame)
-        return out;
-    // Turned or not: the way that puts more of the drawing's corners, a
-    // hair inside towards its middle, within the record's outline.
-    int best = -1;
-    for (double turn : {1.0, -1.0}) {
+    double best = HUGE_VAL;
+    // The eight ways: across and up each either way, or the two swapped.
+    for (int way = 0; way < 8; way++) {
+        const bool swap = way & 4;
+        const double sy = way & 1 ? -1.0 : 1.0, sz = way & 2 ? -1.0 : 1.0;
         Rings t{};
         t.n = static_cast<int>(rings.size());
+        double c_lo[2] = {HUGE_VAL, HUGE_VAL}, c_hi[2] = {-HUGE_VAL, -HUGE_VAL};
         for (size_t k = 0; k < rings.size(); k++)
             for (const Outline_Point& q : rings[k]) {
-                t.y[k].push_back((lo[0] + hi[0]) / 2 + turn * (q.y - (c_lo[0] + c_hi[0]) / 2));
-                t.z[k].push_back(lo[1] + q.z - c_lo[1]);
+                const double y = sy * (swap ? q.z : q.y), z = sz * (swap ? q.y : q.z);
+                t.y[k].push_back(y), t.z[k].push_back(z);
+                c_lo[0] = std::min(c_lo[0], y), c_hi[0] = std::max(c_hi[0], y);
+                c_lo[1] = std::min(c_lo[1], z), c_hi[1] = std::max(c_hi[1], z);
             }
-        int hits = 0;
-        for (int i = 0; i < n; i++) {
-            const double y = py[i] + 1e-3 * ((lo[0] + hi[0]) / 2 - py[i]), z = pz[i] + 1e-3 * ((lo[1] + hi[1]) / 2 - pz[i]);
-            hits += Inside(t.y[0].data(), t.z[0].data(), static_cast<int>(t.y[0].size()), y, z) ? 1 : 0;
-        }
-        if (hits > best) best = hits, out = t;
+        if (std::fabs((hi[0] - lo[0]) - (c_hi[0] - c_lo[0])) > kSame || std::fabs((hi[1] - lo[1]) - (c_hi[1] - c_lo[1])) > kSame)
+            continue;
+        for (size_t k = 0; k < rings.size(); k++)
+            for (size_t i = 0; i < t.y[k].size(); i++)
+                t.y[k][i] += mid[0] - (c_lo[0] + c_hi[0]) / 2, t.z[k][i] += mid[1] - (c_lo[1] + c_hi[1]) / 2;
+        // How far the drawing's corners lie from the record's outline.
+        double off = 0.0;
+        for (int i = 0; i < n; i++) off += Distance_To(t.y[0].data(), t.z[0].data(), static_cast<int>(t.y[0].size()), py[i], pz[i]);
+        if (off < best) best = off, out = t;
     }
     // The outer contour first (the largest area), a tube's bore after it.
     auto area = [&out](int k) {
@@ -149,26 +165,54 @@ const Rings* Rolled_Rings(const GeschweissterAnschluss* r, const double* py, con
     return rings.n > 0 ? &rings : nullptr;
 }
 
+// The wedge between the bands of two throats in the part that meet where
+// the outline turns away from the part (the steps of a root fillet's
+// rounding, along which a weld all round runs on): from their corner out
+// to the throat, between their normals into the part. False where the
+// lines do not meet so.
+bool Wedge_Between(const Din_Weld_Line& k, const Din_Weld_Line& m, Throat_Polygon* wedge) {
+    if (std::hypot(k.y2 - m.y1, k.z2 - m.z1) > 1e-9 || !(k.a > 0.0) || std::fabs(k.a - m.a) > 1e-12) return false;
+    // Each normal into the part: where its throat's centre lies off its face.
+    auto normal = [](const Din_Weld_Line& L, double* ny, double* nz) {
+        *ny = (L.yc - (L.y1 + L.y2) / 2) / (L.a / 2), *nz = (L.zc - (L.z1 + L.z2) / 2) / (L.a / 2);
+    };
+    double ky, kz, my, mz;
+    normal(k, &ky, &kz), normal(m, &my, &mz);
+    if (!(ky * m.c + kz * m.s < -1e-9)) return false;  // the next face turns towards the part: no gap
+    const double by = ky + my, bz = kz + mz, b = std::hypot(by, bz), a = k.a;
+    if (!(b > 1e-9)) return false;
+    *wedge = {4, {k.y2, k.y2 + a * ky, k.y2 + a * by / b, k.y2 + a * my}, {k.z2, k.z2 + a * kz, k.z2 + a * bz / b, k.z2 + a * mz}};
+    return true;
+}
+
 // The shares of the steel of the throats in the parts (Into_The_Parts):
 // the welds along y first, whose corners they are, then the others, each
 // a band l_A long and a deep about its centre, held to the outline: the
 // rolled one (a catalogue profile's record's), else the drawn one (py, pz,
-// n points, cm). They depend on the connection alone: kept from case to
-// case.
-void Share_The_Throats(Weld_Lines* w, const double* py, const double* pz, int n, const Rings* rolled) {
+// n points, cm); with wedges, those between the throats of a weld all
+// round that runs on along the rolled outline's roundings (Wedge_Between),
+// each with the throat before it. They depend on the connection alone:
+// kept from case to case.
+void Share_The_Throats(Weld_Lines* w, const double* py, const double* pz, int n, const Rings* rolled, bool wedges) {
     int order[MAX_LINES], m = 0;
     for (bool along_y : {true, false})
         for (int i = 0; i < w->n; i++)
             if (w->line[i].in_part && (std::fabs(w->line[i].c) >= std::fabs(w->line[i].s)) == along_y) order[m++] = i;
     if (m == 0) return;
-    Throat_Polygon throats[MAX_LINES];
+    Throat_Polygon throats[2 * MAX_LINES];
+    int owner[2 * MAX_LINES];
     for (int j = 0; j < m; j++) {
         const Din_Weld_Line& k = w->line[order[j]];
         const double hy = k.c * k.l_A / 2, hz = k.s * k.l_A / 2, ay = -k.s * k.a / 2, az = k.c * k.a / 2;
         throats[j] = {4,
                       {k.yc - hy - ay, k.yc + hy - ay, k.yc + hy + ay, k.yc - hy + ay},
                       {k.zc - hz - az, k.zc + hz - az, k.zc + hz + az, k.zc - hz + az}};
+        owner[j] = j;
     }
+    int t = m;
+    for (int j = 0; wedges && j < m; j++)
+        for (int i = 0; i < m && t < 2 * MAX_LINES; i++)
+            if (Wedge_Between(w->line[order[j]], w->line[order[i]], &throats[t])) owner[t++] = j;
     Throat_Ring rings[2] = {{py, pz, n}, {}};
     int n_rings = n >= 3 ? 1 : 0;
     if (rolled) {
@@ -177,17 +221,19 @@ void Share_The_Throats(Weld_Lines* w, const double* py, const double* pz, int n,
             rings[k] = {rolled->y[k].data(), rolled->z[k].data(), static_cast<int>(rolled->y[k].size())};
     }
     struct Shares {
-        Throat_Sums s[MAX_LINES];
+        Throat_Sums s[2 * MAX_LINES];
     };
     static Kept_By_Inputs<Shares> kept;
     bool fresh = false;
     const size_t c0 = static_cast<size_t>(std::max(rings[0].n, 0)), c1 = static_cast<size_t>(std::max(rings[1].n, 0));
-    Shares& shares = kept.At(0, &fresh, n_rings, Inputs_Of(throats, static_cast<size_t>(m)), Inputs_Of(rings[0].y, c0),
+    Shares& shares = kept.At(0, &fresh, n_rings, Inputs_Of(throats, static_cast<size_t>(t)), Inputs_Of(rings[0].y, c0),
                              Inputs_Of(rings[0].z, c0), Inputs_Of(rings[1].y, c1), Inputs_Of(rings[1].z, c1));
-    if (fresh) Throat_Shares(throats, m, rings, n_rings, shares.s);
-    for (int j = 0; j < m; j++) {
-        w->line[order[j]].shared = true;
-        w->line[order[j]].part = shares.s[j];
+    if (fresh) Throat_Shares(throats, t, rings, n_rings, shares.s);
+    for (int j = 0; j < m; j++) w->line[order[j]].shared = true, w->line[order[j]].part = {};
+    for (int j = 0; j < t; j++) {
+        Throat_Sums& p = w->line[order[owner[j]]].part;
+        const Throat_Sums& q = shares.s[j];
+        p = {p.A + q.A, p.S_y + q.S_y, p.S_z + q.S_z, p.I_yy + q.I_yy, p.I_zz + q.I_zz, p.I_yz + q.I_yz};
     }
 }
 
@@ -202,7 +248,8 @@ void Share_The_Throats(Weld_Lines* w, const double* py, const double* pz, int n,
 // outside the member: an RHS 200 x 120 x 10 with a = 5 all round had I_y
 // 1671.6 cm⁴ for 1617.5; the welds of an IPN 200 all round, their bands
 // laid over each other at the sloped flanges' tips, I_z 85.5 cm⁴ for 77.0.
-void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n, const Rings* rolled = nullptr) {
+void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n, const Rings* rolled = nullptr,
+                    bool wedges = false) {
     const double probe = 1e-4;  // cm off the face
     for (int i = 0; i < w->n; i++) {
         Din_Weld_Line& k = w->line[i];
@@ -215,7 +262,7 @@ void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n, co
         k.yc += d * ny, k.zc += d * nz;
         k.in_part = true;
     }
-    Share_The_Throats(w, py, pz, n, rolled);
+    Share_The_Throats(w, py, pz, n, rolled, wedges);
 }
 
 // The area a ring of partial-penetration throats encloses on their midline:
@@ -348,7 +395,7 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
             const int role = Edge_Role(g, Nearest_Edge(o.y, o.z, n, (y[e] + y[f]) / 2, (z[e] + z[f]) / 2), n);
             Add_Line(w, y[e], z[e], y[f], z[f], Effective(r, len, ac), ac, role, 0);
         }
-        Into_The_Parts(w, y.data(), z.data(), m, rolled);
+        Into_The_Parts(w, y.data(), z.data(), m, rolled, r->end_crater == ANSCHLUSS_FULL_LENGTH);
         return;
     }
     const int count = std::min(g.line_count, static_cast<int>(ANSCHLUSS_WELD_POSITIONS));

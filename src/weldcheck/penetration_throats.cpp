@@ -128,9 +128,12 @@ void Take_Share(WeldCheckLine& L, const Throat_Sums& s) {
 
 }  // namespace
 
-bool Wc_Rolled_Flange_Faces(const Stahlprofil& p, Wc_Flange_Faces* f) {
+namespace {
+
+// Wc_Rolled_Flange_Faces of a profile as it is worked out.
+bool Flange_Faces_Of(const Stahlprofil& p, Wc_Flange_Faces* f) {
     Catalogue_Outline o;
-    if (!f || p.kind != STAHLPROFIL_KIND_CATALOGUE || !Rolled_Outline(p, &o)) return false;
+    if (p.kind != STAHLPROFIL_KIND_CATALOGUE || !Rolled_Outline(p, &o)) return false;
     if (o.letter != 'D' && o.letter != 'U' && o.letter != 'T') return false;
     // The flange's thickness t0 + s x at x from its tip; the toe a circle
     // tangent to the tip's face and the inner face, the root fillet one
@@ -148,6 +151,23 @@ bool Wc_Rolled_Flange_Faces(const Stahlprofil& p, Wc_Flange_Faces* f) {
     if (!(t0 > 0.0) || !(faces.tip > 0.0) || !(faces.x_root > faces.x_toe)) return false;
     *f = faces;
     return true;
+}
+
+}  // namespace
+
+bool Wc_Rolled_Flange_Faces(const Stahlprofil& p, Wc_Flange_Faces* f) {
+    if (!f) return false;
+    // The profile's alone: kept from case to case under its record.
+    struct Faces {
+        bool made;
+        Wc_Flange_Faces f;
+    };
+    static Kept_By_Inputs<Faces> kept;
+    bool fresh = false;
+    Faces& faces = kept.At(0, &fresh, p);
+    if (fresh) faces.made = Flange_Faces_Of(p, &faces.f);
+    if (faces.made) *f = faces.f;
+    return faces.made;
 }
 
 void Wc_Partial_Penetration_Throats(WeldCheckWork* w) {

@@ -44,6 +44,9 @@ struct Pos {
     // A sloped flange's inner face (along y): z' rises by slope per unit of
     // d, zp is z' at d0, and the length runs along the slope.
     double slope = 0.0;
+    // A rolled face shorter than the plates' (len against whole): a length
+    // given as long as the plates' face, or longer, is the whole face.
+    double whole = 0.0;
 };
 
 bool In_I_Family(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type) != 0; }
@@ -363,7 +366,8 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     if (all_round) {
         l = Effective_Length(w, p.k, a, p.len, p.crater, t, hollow, penetration, false);
     } else {
-        const double base = r->l[p.k] > 0.1 ? r->l[p.k] : p.len;
+        double base = r->l[p.k] > 0.1 ? r->l[p.k] : p.len;
+        if (p.whole > 0.0 && base >= p.whole - 0.001) base = std::min(base, p.len);
         l = Effective_Length(w, p.k, a, base, r->deduct_craters ? 2.0 : 0.0, t, hollow, penetration, true);
     }
     if (l <= 0.001) return;
@@ -535,7 +539,10 @@ struct Layout {
         if (short_out && q.k >= WELD_FACE_TOP_END_LEFT) return;
         Take_Position(w, q, hollow);
     }
-    double Input_Or(int k, double def) const { return w->r->l[k] > 0.1 ? w->r->l[k] : def; }
+    double Input_Or(int k, double def, double whole = 0.0) const {
+        const double typed = w->r->l[k];
+        return typed > 0.1 && !(whole > 0.0 && typed >= whole - 0.001) ? typed : def;
+    }
     // The outer flange weld at z' along the flange of the given width, the
     // web axis at d = axis. The shear split consistent with N and M splits
     // it at the axis into k (left) and k_right, as the caller filled them;
@@ -600,18 +607,25 @@ void I_Family(Layout& L, bool line_mode) {
     const double len_o = f ? face : c_fo - s_r, len_u = f ? face : c_fu - s_r;
     const double tip_o = f ? f->tip : t_fo - s_r, tip_u = f ? f->tip : t_fu - s_r;
     const double web_c = f ? h / 2 : t_fo + s_o + h_w / 2, web = f ? h - 2 * f->web : h_w;
+    // A length given as the plates' face is the rolled face, shorter.
+    const double whole_o = f ? c_fo - s_r : 0.0, whole_u = f ? c_fu - s_r : 0.0, whole_w = f ? h_w : 0.0;
     L.Outer_Flange(WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT, axis, 0.0, b_fo, t_fo, -1);
-    L.Take({WELD_FACE_TOP_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - root_o, -0.5, z_o, len_o, t_fo, +1, 0, false, 0.0, s});
+    L.Take({WELD_FACE_TOP_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - root_o, -0.5, z_o, len_o, t_fo, +1, 0, false, 0.0, s,
+            whole_o});
     L.Take({WELD_FACE_TOP_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + root_o, +0.5, z_o,
-            all_round ? L.Input_Or(WELD_FACE_TOP_INNER_RIGHT, len_o) : len_o, t_fo, +1, 0, false, 0.0, -s});
+            all_round ? L.Input_Or(WELD_FACE_TOP_INNER_RIGHT, len_o, whole_o) : len_o, t_fo, +1, 0, false, 0.0, -s,
+            whole_o});
     const bool butt_axis = line_mode && Wc_Full_Penetration(r);
-    L.Take({WELD_FACE_WEB_LEFT, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, web_c, web, t_w, +1, 0});
-    L.Take({WELD_FACE_WEB_RIGHT, WC_ALONG_Z, axis + t_w / 2, 0, web_c, all_round ? L.Input_Or(WELD_FACE_WEB_RIGHT, web) : web,
-            t_w, -1, 0});
+    L.Take({WELD_FACE_WEB_LEFT, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, web_c, web, t_w, +1, 0, false, 0.0, 0.0,
+            whole_w});
+    L.Take({WELD_FACE_WEB_RIGHT, WC_ALONG_Z, axis + t_w / 2, 0, web_c,
+            all_round ? L.Input_Or(WELD_FACE_WEB_RIGHT, web, whole_w) : web, t_w, -1, 0, false, 0.0, 0.0, whole_w});
     L.Outer_Flange(WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT, axis, h, b_fu, t_fu, +1);
-    L.Take({WELD_FACE_BOTTOM_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - root_u, -0.5, z_u, len_u, t_fu, -1, 0, false, 0.0, -s});
+    L.Take({WELD_FACE_BOTTOM_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - root_u, -0.5, z_u, len_u, t_fu, -1, 0, false, 0.0, -s,
+            whole_u});
     L.Take({WELD_FACE_BOTTOM_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + root_u, +0.5, z_u,
-            all_round ? L.Input_Or(WELD_FACE_BOTTOM_INNER_RIGHT, len_u) : len_u, t_fu, -1, 0, false, 0.0, s});
+            all_round ? L.Input_Or(WELD_FACE_BOTTOM_INNER_RIGHT, len_u, whole_u) : len_u, t_fu, -1, 0, false, 0.0, s,
+            whole_u});
     if (!all_round) return;
     L.Take({WELD_FACE_TOP_END_LEFT, WC_ALONG_Z, axis - b_fo / 2, 0, tip_o / 2, tip_o, t_fo, +1, 0});
     L.Take({WELD_FACE_TOP_END_RIGHT, WC_ALONG_Z, axis + b_fo / 2, 0, tip_o / 2, tip_o, t_fo, -1, 0});
@@ -630,12 +644,14 @@ void Channel(Layout& L) {
     const double mid = f ? (f->x_toe + f->x_root) / 2 : (c_fo + s_r) / 2, z_mid = f ? (f->z_toe + f->z_root) / 2 : t_fo;
     const double face = f ? (f->x_root - f->x_toe) * std::hypot(1.0, s) : c_fo - s_r, tip = f ? f->tip : t_fo - s_r;
     const double web_c = f ? h / 2 : t_fo + s_o + h_w / 2, web = f ? h - 2 * f->web : h_w;
+    // A length given as the plates' face is the rolled face, shorter.
+    const double whole_f = f ? c_fo - s_r : 0.0, whole_w = f ? h_w : 0.0;
     L.Take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, b_fo, t_fo, -1, 0});
-    L.Take({1, WC_ALONG_Y, b_fo - mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, -s});
+    L.Take({1, WC_ALONG_Y, b_fo - mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, -s, whole_f});
     L.Take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
-    L.Take({6, WC_ALONG_Z, t_w, 0, web_c, web, t_w, -1, L.all_round ? 2.0 : 0.0});
+    L.Take({6, WC_ALONG_Z, t_w, 0, web_c, web, t_w, -1, L.all_round ? 2.0 : 0.0, false, 0.0, 0.0, whole_w});
     L.Take({3, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
-    L.Take({4, WC_ALONG_Y, b_fo - mid, 0, h - z_mid, face, t_fo, -1, 0, false, 0.0, s});
+    L.Take({4, WC_ALONG_Y, b_fo - mid, 0, h - z_mid, face, t_fo, -1, 0, false, 0.0, s, whole_f});
     if (!L.all_round) return;
     L.Take({8, WC_ALONG_Z, b_fo, 0, tip / 2, tip, t_fo, -1, 0});
     L.Take({9, WC_ALONG_Z, b_fo, 0, h - tip / 2, tip, t_fo, -1, 0});
@@ -675,11 +691,13 @@ void Tee(Layout& L) {
     const double mid = f ? (f->x_toe + f->x_root) / 2 : (c_fo + s_r) / 2, z_mid = f ? (f->z_toe + f->z_root) / 2 : t_fo;
     const double face = f ? (f->x_root - f->x_toe) * std::hypot(1.0, s) : c_fo - s_r, tip = f ? f->tip : t_fo - s_r;
     const double stem_c = f ? (f->web + h) / 2 : t_fo + s_o + h_w / 2, stem = f ? h - f->web : h_w;
+    // A length given as the plates' face is the rolled face, shorter.
+    const double whole_f = f ? c_fo - s_r : 0.0, whole_w = f ? h_w : 0.0;
     L.Outer_Flange(WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT, b_fo / 2, 0.0, b_fo, t_fo, -1);
-    L.Take({1, WC_ALONG_Y, mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, s});
-    L.Take({5, WC_ALONG_Y, b_fo - mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, -s});
-    L.Take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, stem_c, stem, t_w, +1, 0});
-    L.Take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, stem_c, stem, t_w, -1, 0});
+    L.Take({1, WC_ALONG_Y, mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, s, whole_f});
+    L.Take({5, WC_ALONG_Y, b_fo - mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, -s, whole_f});
+    L.Take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, stem_c, stem, t_w, +1, 0, false, 0.0, 0.0, whole_w});
+    L.Take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, stem_c, stem, t_w, -1, 0, false, 0.0, 0.0, whole_w});
     if (!L.all_round) return;
     L.Take({8, WC_ALONG_Z, 0, 0, tip / 2, tip, t_fo, +1, 0});
     L.Take({10, WC_ALONG_Z, b_fo, 0, tip / 2, tip, t_fo, -1, 0});
