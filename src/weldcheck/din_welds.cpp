@@ -374,19 +374,21 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
     if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         const double ac = 0.1 * Din_Throat_Taken(r, a);
         const int n = std::clamp(o.n, 0, static_cast<int>(MAX_LINES));
-        if (!rolled) {
+        // A partial penetration runs on round the outline as rolled (the
+        // drawn one stands an IPN's flanges parallel, an angle's toes
+        // square): along the record's outline, each edge taking the part of
+        // the drawn edge nearest to it. Welds that stop short of their ends
+        // by their craters are the drawn outline's, their throats held to
+        // the rolled one.
+        if (!rolled || r->end_crater != ANSCHLUSS_FULL_LENGTH) {
             for (int e = 0; e < n; e++) {
                 const int f = (e + 1) % n;
                 const double len = std::hypot(o.y[f] - o.y[e], o.z[f] - o.z[e]);
                 Add_Line(w, o.y[e], o.z[e], o.y[f], o.z[f], Effective(r, len, ac), ac, Edge_Role(g, e, n), 0);
             }
-            if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n);
+            if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n, rolled);
             return;
         }
-        // A partial penetration lies behind the faces as rolled (the drawn
-        // outline stands the flanges parallel and their tips square): along
-        // the record's outline, each edge taking the part of the drawn edge
-        // nearest to it.
         const std::vector<double>&y = rolled->y[0], &z = rolled->z[0];
         const int m = static_cast<int>(y.size());  // at most MAX_LINES (Rolled_Rings_Of)
         for (int e = 0; e < m; e++) {
@@ -395,7 +397,7 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
             const int role = Edge_Role(g, Nearest_Edge(o.y, o.z, n, (y[e] + y[f]) / 2, (z[e] + z[f]) / 2), n);
             Add_Line(w, y[e], z[e], y[f], z[f], Effective(r, len, ac), ac, role, 0);
         }
-        Into_The_Parts(w, y.data(), z.data(), m, rolled, r->end_crater == ANSCHLUSS_FULL_LENGTH);
+        Into_The_Parts(w, y.data(), z.data(), m, rolled, true);
         return;
     }
     const int count = std::min(g.line_count, static_cast<int>(ANSCHLUSS_WELD_POSITIONS));

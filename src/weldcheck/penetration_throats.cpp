@@ -51,7 +51,7 @@ bool Rolled_Outline(const Stahlprofil& p, Catalogue_Outline* o) {
 std::vector<std::vector<double>> Outline_In_Frame(const Catalogue_Outline& o, double e_ref, double z_s) {
     std::vector<Outline_Ring> rings;
     std::vector<std::vector<double>> frame;
-    if (!Catalogue_Outline_Polygons(&o, 8, &rings)) return frame;
+    if (!Catalogue_Outline_Polygons(&o, 32, &rings)) return frame;
     const double shift = o.letter == 'D' || o.letter == 'T' ? o.b / 2.0 : 0.0;
     for (const Outline_Ring& ring : rings) {
         std::vector<double> yz;
