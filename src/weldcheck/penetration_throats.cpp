@@ -68,7 +68,7 @@ std::vector<std::vector<double>> Outline_In_Frame(const Catalogue_Outline& o, do
 // ends, on the side of the part.
 Throat_Polygon Throat_Of(const WeldCheckWork* w, int k) {
     const WeldCheckLine& L = w->line[k];
-    return Throat_Behind(w->py[k][0], w->pz[k][0] - w->z_s, w->py[k][1], w->pz[k][1] - w->z_s, L.n_y, L.n_z, L.a);
+    return Throat_Behind(w->py[k][0], w->pz[k][0] - w->z_s, w->py[k][1], w->pz[k][1] - w->z_s, w->n_y[k], w->n_z[k], L.a);
 }
 
 // The shares of the throats, in the order given, and what cut them.

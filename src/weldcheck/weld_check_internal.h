@@ -40,7 +40,6 @@ struct WeldCheckLine {
     double y_c, z_c;        // centre: on the face, or inside it for a half of a solid section
     double face;            // the face the line lies on: its z (along y) or y (along z) from the centroid
     double lay_c;           // the centre of the weld as laid on its face: its y (along y) or z (along z)
-    double n_y, n_z;        // the unit normal into the part, across the face (a sloped flange's is tilted)
     bool both_shears;       // a half of a solid section: takes V_y and V_z in the conventional split
     double A_vy, A_vz;      // its shares of the shear areas A_w,y and A_w,z
     double k_T;             // a fully penetrated open section: tau_T = M_T k_T / I_T at the line's face
@@ -96,14 +95,6 @@ struct WeldCheckWork {
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
     bool corners_once;  // partial-penetration throats: a corner's area counted with the weld along y only
     bool within_outline;  // partial-penetration throats: counted only within the rolled outline, which cut some
-    // A partial penetration deeper than its part, by weld position: the
-    // throat it was given, the throat it takes (0: none held) and what holds
-    // it (WELD_THROAT_HELD_*: a tube's wall, half the part an all-round weld
-    // joins from both faces, a round bar's radius).
-    struct Held {
-        double typed, taken;
-        int by;
-    } held[WELD_CHECK_WELDS];
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge
@@ -163,6 +154,19 @@ struct WeldCheckWork {
     double tT[WELD_CHECK_WELDS][WC_POINTS];   // signed torsion shear along the weld
     double tTc[WELD_CHECK_WELDS][WC_POINTS];  // signed torsion shear across it (polar moment only), in the
                                               // axis across the weld (z for a weld along y, else y)
+    // Set as the line cross-section is built, before anything reads them,
+    // and so not cleared when a call starts either (what the call clears is
+    // cleared inline while it stays within a few kilobytes): each line's
+    // unit normal into the part across its face (a sloped flange's tilted),
+    // and a partial penetration deeper than its part, by weld position: the
+    // throat it was given, the throat it takes (0: none held) and what holds
+    // it (WELD_THROAT_HELD_*: a tube's wall, half the part an all-round weld
+    // joins from both faces, a round bar's radius).
+    double n_y[WELD_CHECK_WELDS], n_z[WELD_CHECK_WELDS];
+    struct Held {
+        double typed, taken;
+        int by;
+    } held[WELD_CHECK_WELDS];
     bool contact[WELD_CHECK_WELDS][WC_POINTS];
     bool checked[WELD_CHECK_WELDS][WC_POINTS];  // in use and carrying a stress on the throat
     bool in_detail[WELD_CHECK_WELDS][WC_POINTS];  // checked, and its check shown in the detailed report

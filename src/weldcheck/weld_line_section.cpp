@@ -199,8 +199,8 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
     w->stretch[k].plate = -1;
     // Inwards is against the outward normal.
     const double inset = -out * depth;
-    L.n_y = dir == WC_ALONG_Z ? -out : 0.0;
-    L.n_z = dir == WC_ALONG_Y ? -out : 0.0;
+    w->n_y[k] = dir == WC_ALONG_Z ? -out : 0.0;
+    w->n_z[k] = dir == WC_ALONG_Y ? -out : 0.0;
     L.y_c = dir == WC_ALONG_Z ? y_c + inset : y_c;
     L.z_c = zp - w->z_s + (dir == WC_ALONG_Y ? inset : 0.0);
     if (dir == WC_ALONG_Y) {
@@ -346,8 +346,8 @@ void Lay_On_Slope(WeldCheckWork* w, int k, double slope, double run) {
     w->py[k][1] = L.lay_c - half;
     w->pz[k][0] = zp - slope * half;
     w->pz[k][1] = zp + slope * half;
-    L.n_y = -L.out * slope * run;
-    L.n_z = -L.out * run;
+    w->n_y[k] = -L.out * slope * run;
+    w->n_z[k] = -L.out * run;
 }
 
 void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
@@ -856,6 +856,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     w->a_min = 1e30;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
         for (int i = 0; i < WC_POINTS; ++i) w->pz[k][i] = -1.0;
+    std::fill(std::begin(w->held), std::end(w->held), WeldCheckWork::Held{});
     const bool all_round = r->all_round != 0;
     Layout L{w, p, all_round, all_round && w->neglect_short, w->s_o, w->s_u, w->s_r};
     const int type = p.type;

@@ -1249,8 +1249,8 @@ void Wc_Place_Root_Points(WeldCheckWork* w) {
             if (w->pz[k][i] < 0.0) continue;
             // The root lies a throat inside the face, along its normal into
             // the part; within the profile's height, as every point does.
-            w->py[k][j] = w->py[k][i] + L.a * L.n_y;
-            w->pz[k][j] = std::clamp(w->pz[k][i] + L.a * L.n_z, 0.0, r->profile.h);
+            w->py[k][j] = w->py[k][i] + L.a * w->n_y[k];
+            w->pz[k][j] = std::clamp(w->pz[k][i] + L.a * w->n_z[k], 0.0, r->profile.h);
             Stresses_At(w, k, i);
             Stresses_At(w, k, j);
             const Throat_Measures face = Measures_Of(w, k, i), root = Measures_Of(w, k, j);
