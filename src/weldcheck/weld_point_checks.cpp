@@ -166,12 +166,16 @@ void Put_In_Columns(Line& out, const Stress_Cells& cells, bool to_last, int colu
     for (; column < columns - 1; ++column) out.Add_Text("╬t"_cp);
 }
 
-// The rows a point's line takes in `columns` columns (with its
+// The rows a line of `cells` cells takes in `columns` columns (with its
 // utilisation, when `with_u`).
-int Point_Rows(const WeldCheckWork* w, int k, int i, int columns, bool with_u) {
-    const int cells = Stress_Cells_Of(w, k, i).n;
+int Rows_Of(int cells, int columns, bool with_u) {
     const int rows = (cells + columns - 1) / columns;
     return with_u && cells % columns == 0 ? rows + 1 : std::max(rows, 1);
+}
+
+// The rows a point's line takes (Rows_Of).
+int Point_Rows(const WeldCheckWork* w, int k, int i, int columns, bool with_u) {
+    return Rows_Of(Stress_Cells_Of(w, k, i).n, columns, with_u);
 }
 
 bool Point_In_Use(const WeldCheckWork* w, int k, int i) { return w->line[k].dir != WC_NONE && w->pz[k][i] >= 0.0; }
@@ -712,10 +716,15 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
     Set_Table_Tabs(c.indent + 0.3, w->round);
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
-        // A weld's points stand on one page under its label.
+        // A weld's points stand on one page under its label. Their cells
+        // are worked out once, for their rows and their line.
+        Stress_Cells cells[WC_POINTS];
         int lines = 0, rows = 0;
-        for (int i = 0; i < WC_POINTS; ++i)
-            if (Point_In_Use(w, k, i)) ++lines, rows += Point_Rows(w, k, i, kStressColumns, false);
+        for (int i = 0; i < WC_POINTS; ++i) {
+            if (!Point_In_Use(w, k, i)) continue;
+            cells[i] = Stress_Cells_Of(w, k, i);
+            ++lines, rows += Rows_Of(cells[i].n, kStressColumns, false);
+        }
         if (lines > 1) Keep_Rows(w, rows, 0.0);
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
@@ -727,7 +736,7 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
                 out.Add("╬tPkt. %d: "_cp, i);
             }
             first = false;
-            Put_In_Columns(out, Stress_Cells_Of(w, k, i), false, kStressColumns, w->round ? 0 : 1);
+            Put_In_Columns(out, cells[i], false, kStressColumns, w->round ? 0 : 1);
             out.Add_Text("\n");
             out.Put();
         }
