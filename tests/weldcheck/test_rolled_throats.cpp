@@ -171,15 +171,15 @@ double Largest_Stress(const Band& b, const std::vector<Pt>& at, double M_y, doub
 // 16.7 %), L 100 x 10 (its toes rounded), MSH 120 x 120 x 10 (its corners)
 // and IPE 240 (parallel), all round with a 3 mm partial penetration. By
 // the Eurocode the bands behind the outline's straight faces (a tube's
-// welds run on into its corners, b - pi/4 r_o long): the largest stress of M_y 20 kNm and of M_z 2 kNm at the
-// outline's straight faces' ends (the extreme corners of a flange's outer
-// face) is the check's. By DIN 18800 the band along all of the outline:
-// its area and second moments are the weld's (the DIN drawing may stand
-// the profile turned: the angle's legs swapped, equal here). The issue's
-// IPN 200: I_z of the band along all of the outline 76.98 cm⁴ (laid on
-// parallel flanges of the nominal thickness it was 84.94 by the Eurocode,
-// 85.5 by DIN, the tips' throats 11.3 mm long where the rolled tip is 8.15
-// mm thick and rounded).
+// welds run on into its corners, b - pi/4 r_o long): the largest stress
+// of M_y 20 kNm and of M_z 2 kNm at the outline's straight faces' ends
+// (the extreme corners of a flange's outer face) is the check's. By DIN
+// 18800 the band along all of the outline: its area and second moments
+// are the weld's (the DIN drawing may stand the profile turned: the
+// angle's legs swapped, equal here). IPN 200: I_z of the band along all of
+// the outline 76.98 cm⁴ (laid on parallel flanges of the nominal thickness
+// it was 84.94 by the Eurocode, 85.5 by DIN, the tips' throats 11.3 mm long
+// where the rolled tip is 8.15 mm thick and rounded).
 TEST(RolledThroats, TheThroatsLieWithinTheRolledOutline) {
     const auto env = Catalogue_Data();
     // The throat within half of every part (C 150's web is 5.08 mm thick).
