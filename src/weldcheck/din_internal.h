@@ -8,6 +8,7 @@
 
 #include "profiles/geschweisster_anschluss.h"
 #include "profiles/kehlnaht_geometry.h"
+#include "weldcheck/throat_union.h"
 
 // Design strengths in N/mm².
 struct Din_Strengths {
@@ -83,6 +84,11 @@ struct Din_Weld_Line {
     int position;           // its weld position 1..8; 0 of a weld all round
     double l_A;             // the length its area takes
     bool in_part;           // a partial penetration's throat, in the part
+    // A throat in the part: its share of the steel (where throats meet, the
+    // steel counts once; only within the outline), cm powers about the
+    // axes' origin; shared false: the band a l_A as laid.
+    bool shared;
+    Throat_Sums part;
 };
 
 // Section values of a weld group, cm powers; y_Az and z_Ay: where the
@@ -283,9 +289,10 @@ void Din_Least_Throats(GeschweissterAnschluss *r, int T, double a);
 
 // A partial-penetration throat lies in the part it joins, from its welded
 // face in; a tube is welded from outside only, so its throat ends at the
-// bore: the throat the weld all round a circular or rectangular tube is
-// checked with (mm) for throat a, and in *wall its wall (the thinner one of
-// a rectangular tube); all round another profile half its thinnest part
+// bore, and a round bar's at its centre: the throat the weld all round a
+// circular or rectangular tube or a round bar is checked with (mm) for
+// throat a, and in *wall its wall (the thinner one of a rectangular tube;
+// the bar's radius); all round another profile half its thinnest part
 // (Din_Throat_In_Half_Part). a itself for any other weld.
 double Din_Throat_Taken(const GeschweissterAnschluss *r, double a, double *wall = nullptr);
 // 1 for the weld all round an open profile or a flat bar by partial
@@ -293,6 +300,9 @@ double Din_Throat_Taken(const GeschweissterAnschluss *r, double a, double *wall 
 // lying in the part, is held to half the thinnest part (Din_Throat_Taken's
 // *wall then that half): deeper, it would count the part's steel twice.
 bool Din_Throat_In_Half_Part(const GeschweissterAnschluss *r);
+// What holds the throat Din_Throat_Taken takes (WELD_THROAT_HELD_*): a
+// round bar's radius, half the part, or else a tube's wall.
+int Din_Throat_Held_By(const GeschweissterAnschluss *r);
 
 // 1 where the thickest part a fillet weld joins, t_max mm, lets its least
 // throat sqrt(t_max) - 0.5 go for the lesser DIN_THICK_PART_THROAT.

@@ -394,15 +394,15 @@ void Not_Effective_Lines(FILE* f, const GeschweissterAnschluss* r) {
     }
 }
 
-// A partial penetration deeper than a tube's wall, or all round deeper than
-// half the thinnest part, in the words of its note: what the weld's section
-// takes.
+// A partial penetration deeper than a tube's wall or a round bar's radius,
+// or all round deeper than half the thinnest part, in the words of its
+// note: what the weld's section takes.
 void Throat_Wall_Line(FILE* f, const GeschweissterAnschluss* r) {
     double wall;
     const double a = r->a_w_designed;
     if (!(Din_Throat_Taken(r, a, &wall) < a)) return;
     char text[160];
-    Weld_Note note = {{a, wall, Din_Throat_In_Half_Part(r) ? 1.0 : 0.0, 0.0}};
+    Weld_Note note = {{a, wall, static_cast<double>(Din_Throat_Held_By(r)), 0.0}};
     Safe_Fprintf(f, "   Umlaufende Naht: %s  %s╬r\n"_cp, Weld_Note_Text(WELD_RULE_THROAT_WALL, note, text, sizeof text),
                  Weld_Note_Marker(WELD_RULE_THROAT_WALL));
 }
@@ -577,7 +577,7 @@ void Din_Weld_Notes(const GeschweissterAnschluss* r, Weld_Notes notes[ANSCHLUSS_
             Add_Weld_Note(&notes[p], WELD_RULE_NOT_EFFECTIVE, w.l_eff[p], 0.0, r->a_pos[p - 1]);
         double wall;
         if (p == 0 && Din_Throat_Taken(r, r->a_w_designed, &wall) < r->a_w_designed)
-            Add_Weld_Note(&notes[p], WELD_RULE_THROAT_WALL, r->a_w_designed, wall, Din_Throat_In_Half_Part(r) ? 1.0 : 0.0);
+            Add_Weld_Note(&notes[p], WELD_RULE_THROAT_WALL, r->a_w_designed, wall, Din_Throat_Held_By(r));
     }
 }
 

@@ -18,7 +18,13 @@
 // alpha_w f_y,k / gamma_M.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "base/kept_by_inputs.h"
+#include "base/textio.h"
+#include "profiles/catalogue_outline.h"
+#include "profiles/catalogue_plausibility.h"
+#include "profiles/profil.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
 
@@ -53,7 +59,7 @@ void Add_Line(Weld_Lines* w, double y1, double z1, double y2, double z2, double 
     const double dy = y2 - y1, dz = z2 - z1, len = std::hypot(dy, dz);
     if (w->n >= MAX_LINES || !(len > 1e-6) || !(a > 0.0) || !(l > 0.0)) return;
     Din_Weld_Line& k = w->line[w->n++];
-    k = {y1, z1, y2, z2, (y1 + y2) / 2, (z1 + z2) / 2, dy / len, dz / len, l, a, role, position, l, false};
+    k = {y1, z1, y2, z2, (y1 + y2) / 2, (z1 + z2) / 2, dy / len, dz / len, l, a, role, position, l, false, false, {}};
 }
 
 // Whether (y, z) lies inside the polygon of the n points py, pz.
@@ -64,16 +70,186 @@ bool Inside(const double* py, const double* pz, int n, double y, double z) {
     return in;
 }
 
+// The distance of (y, z) from the nearest edge of the n points py, pz.
+double Distance_To(const double* py, const double* pz, int n, double y, double z) {
+    double least = HUGE_VAL;
+    for (int e = 0; e < n; e++) {
+        const int f = (e + 1) % n;
+        const double dy = py[f] - py[e], dz = pz[f] - pz[e], L2 = dy * dy + dz * dz;
+        const double t = L2 > 0.0 ? std::clamp(((y - py[e]) * dy + (z - pz[e]) * dz) / L2, 0.0, 1.0) : 0.0;
+        least = std::min(least, std::hypot(py[e] + t * dy - y, pz[e] + t * dz - z));
+    }
+    return least;
+}
+
+// The rolled outline of a catalogue profile, its record's (cm, its slopes,
+// toes and fillets as rolled), in the frame of the drawn outline (py, pz, n
+// points): turned and mirrored as the drawing stands the profile (the way
+// that puts the drawing's corners nearest to the record's outline), its
+// extent on the drawing's. Empty where the record gives none or no way
+// fits the drawing's extent.
+struct Rings {
+    std::vector<double> y[2], z[2];
+    int n;
+};
+Rings Rolled_Rings_Of(const GeschweissterAnschluss* r, const double* py, const double* pz, int n) {
+    Rings out{};
+    const char letters[] = {0, 'D', 'R', 'U', 'T', 'L'};
+    const int T = Kehlnaht_Family(r->family);
+    if (r->catalogue != 1 || n < 3 || T < KEHLNAHT_I || T > KEHLNAHT_ANGLE) return out;
+    char name[ANSCHLUSS_NAME_SIZE];
+    Copy_Trimmed(r->profile_name, name, sizeof name, 3);
+    float v[PROFIL_VALUES] = {};
+    char code[PROFIL_CODE_SIZE] = {};
+    Catalogue_Outline o;
+    std::vector<Outline_Ring> rings;
+    if (Get_Profil_Values(name, v, code) < 1 || !Catalogue_Record_Outline(letters[T], v, &o)) return out;
+    // Its roundings in as many steps as the welds along it may have lines.
+    for (int steps = 8; steps >= 1; steps /= 2) {
+        if (!Catalogue_Outline_Polygons(&o, steps, &rings)) return out;
+        size_t most = 0;
+        for (const Outline_Ring& ring : rings) most = std::max(most, ring.size());
+        if (most <= static_cast<size_t>(MAX_LINES)) break;
+        if (steps == 1) return out;
+    }
+    if (rings.empty() || rings.size() > 2) return out;
+    double lo[2] = {HUGE_VAL, HUGE_VAL}, hi[2] = {-HUGE_VAL, -HUGE_VAL};
+    for (int i = 0; i < n; i++)
+        lo[0] = std::min(lo[0], py[i]), hi[0] = std::max(hi[0], py[i]), lo[1] = std::min(lo[1], pz[i]), hi[1] = std::max(hi[1], pz[i]);
+    const double mid[2] = {(lo[0] + hi[0]) / 2, (lo[1] + hi[1]) / 2};
+    const double kSame = 0.01;  // cm: the catalogue keeps floats
+    double best = HUGE_VAL;
+    // The eight ways: across and up each either way, or the two swapped.
+    for (int way = 0; way < 8; way++) {
+        const bool swap = way & 4;
+        const double sy = way & 1 ? -1.0 : 1.0, sz = way & 2 ? -1.0 : 1.0;
+        Rings t{};
+        t.n = static_cast<int>(rings.size());
+        double c_lo[2] = {HUGE_VAL, HUGE_VAL}, c_hi[2] = {-HUGE_VAL, -HUGE_VAL};
+        for (size_t k = 0; k < rings.size(); k++)
+            for (const Outline_Point& q : rings[k]) {
+                const double y = sy * (swap ? q.z : q.y), z = sz * (swap ? q.y : q.z);
+                t.y[k].push_back(y), t.z[k].push_back(z);
+                c_lo[0] = std::min(c_lo[0], y), c_hi[0] = std::max(c_hi[0], y);
+                c_lo[1] = std::min(c_lo[1], z), c_hi[1] = std::max(c_hi[1], z);
+            }
+        if (std::fabs((hi[0] - lo[0]) - (c_hi[0] - c_lo[0])) > kSame || std::fabs((hi[1] - lo[1]) - (c_hi[1] - c_lo[1])) > kSame)
+            continue;
+        for (size_t k = 0; k < rings.size(); k++)
+            for (size_t i = 0; i < t.y[k].size(); i++)
+                t.y[k][i] += mid[0] - (c_lo[0] + c_hi[0]) / 2, t.z[k][i] += mid[1] - (c_lo[1] + c_hi[1]) / 2;
+        // How far the drawing's corners lie from the record's outline.
+        double off = 0.0;
+        for (int i = 0; i < n; i++) off += Distance_To(t.y[0].data(), t.z[0].data(), static_cast<int>(t.y[0].size()), py[i], pz[i]);
+        if (off < best) best = off, out = t;
+    }
+    // The outer contour first (the largest area), a tube's bore after it.
+    auto area = [&out](int k) {
+        double A = 0;
+        for (size_t i = 0, j = out.y[k].size() - 1; i < out.y[k].size(); j = i++)
+            A += out.y[k][j] * out.z[k][i] - out.y[k][i] * out.z[k][j];
+        return std::fabs(A);
+    };
+    if (out.n == 2 && area(1) > area(0)) std::swap(out.y[0], out.y[1]), std::swap(out.z[0], out.z[1]);
+    return out;
+}
+
+// Rolled_Rings_Of, kept with the record's name and the drawn outline: the
+// connection's (every load case asks again); null where there is none.
+const Rings* Rolled_Rings(const GeschweissterAnschluss* r, const double* py, const double* pz, int n) {
+    static Kept_By_Inputs<Rings> kept;
+    bool fresh = false;
+    const size_t count = static_cast<size_t>(std::max(n, 0));
+    Rings& rings = kept.At(0, &fresh, r->catalogue, r->family, r->profile_name, Inputs_Of(py, count), Inputs_Of(pz, count));
+    if (fresh) rings = Rolled_Rings_Of(r, py, pz, n);
+    return rings.n > 0 ? &rings : nullptr;
+}
+
+// The wedge between the bands of two throats in the part that meet where
+// the outline turns away from the part (the steps of a root fillet's
+// rounding, along which a weld all round runs on): from their corner out
+// to the throat, between their normals into the part. False where the
+// lines do not meet so.
+bool Wedge_Between(const Din_Weld_Line& k, const Din_Weld_Line& m, Throat_Polygon* wedge) {
+    if (std::hypot(k.y2 - m.y1, k.z2 - m.z1) > 1e-9 || !(k.a > 0.0) || std::fabs(k.a - m.a) > 1e-12) return false;
+    // Each normal into the part: where its throat's centre lies off its face.
+    auto normal = [](const Din_Weld_Line& L, double* ny, double* nz) {
+        *ny = (L.yc - (L.y1 + L.y2) / 2) / (L.a / 2), *nz = (L.zc - (L.z1 + L.z2) / 2) / (L.a / 2);
+    };
+    double ky, kz, my, mz;
+    normal(k, &ky, &kz), normal(m, &my, &mz);
+    if (!(ky * m.c + kz * m.s < -1e-9)) return false;  // the next face turns towards the part: no gap
+    const double by = ky + my, bz = kz + mz, b = std::hypot(by, bz), a = k.a;
+    if (!(b > 1e-9)) return false;
+    *wedge = {4, {k.y2, k.y2 + a * ky, k.y2 + a * by / b, k.y2 + a * my}, {k.z2, k.z2 + a * kz, k.z2 + a * bz / b, k.z2 + a * mz}};
+    return true;
+}
+
+// The shares of the steel of the throats in the parts (Into_The_Parts):
+// the welds along y first, whose corners they are, then the others, each
+// a band l_A long and a deep about its centre, held to the outline: the
+// rolled one (a catalogue profile's record's), else the drawn one (py, pz,
+// n points, cm); with wedges, those between the throats of a weld all
+// round that runs on along the rolled outline's roundings (Wedge_Between),
+// each with the throat before it. They depend on the connection alone:
+// kept from case to case.
+void Share_The_Throats(Weld_Lines* w, const double* py, const double* pz, int n, const Rings* rolled, bool wedges) {
+    int order[MAX_LINES], m = 0;
+    for (bool along_y : {true, false})
+        for (int i = 0; i < w->n; i++)
+            if (w->line[i].in_part && (std::fabs(w->line[i].c) >= std::fabs(w->line[i].s)) == along_y) order[m++] = i;
+    if (m == 0) return;
+    Throat_Polygon throats[2 * MAX_LINES];
+    int owner[2 * MAX_LINES];
+    for (int j = 0; j < m; j++) {
+        const Din_Weld_Line& k = w->line[order[j]];
+        const double hy = k.c * k.l_A / 2, hz = k.s * k.l_A / 2, ay = -k.s * k.a / 2, az = k.c * k.a / 2;
+        throats[j] = {4,
+                      {k.yc - hy - ay, k.yc + hy - ay, k.yc + hy + ay, k.yc - hy + ay},
+                      {k.zc - hz - az, k.zc + hz - az, k.zc + hz + az, k.zc - hz + az}};
+        owner[j] = j;
+    }
+    int t = m;
+    for (int j = 0; wedges && j < m; j++)
+        for (int i = 0; i < m && t < 2 * MAX_LINES; i++)
+            if (Wedge_Between(w->line[order[j]], w->line[order[i]], &throats[t])) owner[t++] = j;
+    Throat_Ring rings[2] = {{py, pz, n}, {}};
+    int n_rings = n >= 3 ? 1 : 0;
+    if (rolled) {
+        n_rings = rolled->n;
+        for (int k = 0; k < rolled->n; k++)
+            rings[k] = {rolled->y[k].data(), rolled->z[k].data(), static_cast<int>(rolled->y[k].size())};
+    }
+    struct Shares {
+        Throat_Sums s[2 * MAX_LINES];
+    };
+    static Kept_By_Inputs<Shares> kept;
+    bool fresh = false;
+    const size_t c0 = static_cast<size_t>(std::max(rings[0].n, 0)), c1 = static_cast<size_t>(std::max(rings[1].n, 0));
+    Shares& shares = kept.At(0, &fresh, n_rings, Inputs_Of(throats, static_cast<size_t>(t)), Inputs_Of(rings[0].y, c0),
+                             Inputs_Of(rings[0].z, c0), Inputs_Of(rings[1].y, c1), Inputs_Of(rings[1].z, c1));
+    if (fresh) Throat_Shares(throats, t, rings, n_rings, shares.s);
+    for (int j = 0; j < m; j++) w->line[order[j]].shared = true, w->line[order[j]].part = {};
+    for (int j = 0; j < t; j++) {
+        Throat_Sums& p = w->line[order[owner[j]]].part;
+        const Throat_Sums& q = shares.s[j];
+        p = {p.A + q.A, p.S_y + q.S_y, p.S_z + q.S_z, p.I_yy + q.I_yy, p.I_zz + q.I_zz, p.I_yz + q.I_yz};
+    }
+}
+
 // Partial-penetration butt welds lie in the parts they join, as the
 // Eurocode path lays them: each throat from its face into the side where
 // the outline (py, pz, n points, cm) lies, its centre half a throat inside,
 // with its own moment across the line; the stress points stay on the face,
-// where the stresses are largest. Where the throat of a weld along z runs
-// into that of a weld along y (the corner of a tube or a bar), the corner
-// is the latter's and the former's area stops at it. On the face, half of
-// each throat stood outside the member: an RHS 200 x 120 x 10 with a = 5
-// all round had I_y 1671.6 cm⁴ for 1617.5.
-void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n) {
+// where the stresses are largest. Where throats meet (the corner of a tube
+// or a bar, the many short welds round a rolled profile's rounded toes and
+// fillets), the steel counts once, with the weld along y; and only within
+// the outline (Share_The_Throats). On the face, half of each throat stood
+// outside the member: an RHS 200 x 120 x 10 with a = 5 all round had I_y
+// 1671.6 cm⁴ for 1617.5; the welds of an IPN 200 all round, their bands
+// laid over each other at the sloped flanges' tips, I_z 85.5 cm⁴ for 77.0.
+void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n, const Rings* rolled = nullptr,
+                    bool wedges = false) {
     const double probe = 1e-4;  // cm off the face
     for (int i = 0; i < w->n; i++) {
         Din_Weld_Line& k = w->line[i];
@@ -86,28 +262,7 @@ void Into_The_Parts(Weld_Lines* w, const double* py, const double* pz, int n) {
         k.yc += d * ny, k.zc += d * nz;
         k.in_part = true;
     }
-    // Lines along the axes within 0.06 degrees: the outlines step their
-    // inner corners by 0.001 mm (a tee's flange underside, from its tip to
-    // the web), which must not keep a tip's throat whole over theirs.
-    const double flat = 1e-3;
-    for (int i = 0; i < w->n; i++) {
-        Din_Weld_Line& V = w->line[i];
-        if (!V.in_part || std::fabs(V.c) > flat) continue;
-        double z0 = V.zc - V.l_A / 2, z1 = V.zc + V.l_A / 2;
-        const double y0 = V.yc - V.a / 2, y1 = V.yc + V.a / 2, mid = V.zc;
-        for (int j = 0; j < w->n; j++) {
-            const Din_Weld_Line& H = w->line[j];
-            if (!H.in_part || std::fabs(H.s) > flat) continue;
-            const double h0 = H.zc - H.a / 2, h1 = H.zc + H.a / 2;
-            const double over_y = std::min(y1, H.yc + H.l_A / 2) - std::max(y0, H.yc - H.l_A / 2);
-            if (!(over_y > 0.0) || !(std::min(z1, h1) > std::max(z0, h0))) continue;
-            if ((h0 + h1) / 2 < mid) z0 = std::max(z0, h1);
-            else z1 = std::min(z1, h0);
-        }
-        if (!(z1 - z0 < V.l_A)) continue;
-        V.l_A = std::max(z1 - z0, 0.0);
-        V.zc = (z0 + z1) / 2;
-    }
+    Share_The_Throats(w, py, pz, n, rolled, wedges);
 }
 
 // The area a ring of partial-penetration throats encloses on their midline:
@@ -145,6 +300,20 @@ int Edge_Role(const Kehlnaht_Geometry& t, int e, int n) {
         if (In_Range(e, t.width_first[p], t.width_last[p], n)) return 2;
     }
     return 0;
+}
+
+// The edge (from point e to e + 1) of the n points py, pz nearest to (y, z).
+int Nearest_Edge(const double* py, const double* pz, int n, double y, double z) {
+    int best = 0;
+    double least = HUGE_VAL;
+    for (int e = 0; e < n; e++) {
+        const int f = (e + 1) % n;
+        const double dy = py[f] - py[e], dz = pz[f] - pz[e], L2 = dy * dy + dz * dz;
+        const double t = L2 > 0.0 ? std::clamp(((y - py[e]) * dy + (z - pz[e]) * dz) / L2, 0.0, 1.0) : 0.0;
+        const double d = std::hypot(py[e] + t * dy - y, pz[e] + t * dz - z);
+        if (d < least) least = d, best = e;
+    }
+    return best;
 }
 
 // Whether the point (mm) is a re-entrant corner of the outline of g.
@@ -200,15 +369,35 @@ double Toe_Of_Line(const GeschweissterAnschluss* r, const Kehlnaht_Geometry& g, 
 void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Outline& o, double a, Weld_Lines* w) {
     w->n = 0;
     const Kehlnaht_Geometry& g = *o.geometry;
+    const int n_drawn = std::clamp(o.n, 0, static_cast<int>(KEHLNAHT_POINTS));
+    const Rings* rolled = r->partial_penetration ? Rolled_Rings(r, o.y, o.z, n_drawn) : nullptr;
     if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         const double ac = 0.1 * Din_Throat_Taken(r, a);
         const int n = std::clamp(o.n, 0, static_cast<int>(MAX_LINES));
-        for (int e = 0; e < n; e++) {
-            const int f = (e + 1) % n;
-            const double len = std::hypot(o.y[f] - o.y[e], o.z[f] - o.z[e]);
-            Add_Line(w, o.y[e], o.z[e], o.y[f], o.z[f], Effective(r, len, ac), ac, Edge_Role(g, e, n), 0);
+        // A partial penetration runs on round the outline as rolled (the
+        // drawn one stands an IPN's flanges parallel, an angle's toes
+        // square): along the record's outline, each edge taking the part of
+        // the drawn edge nearest to it. Welds that stop short of their ends
+        // by their craters are the drawn outline's, their throats held to
+        // the rolled one.
+        if (!rolled || r->end_crater != ANSCHLUSS_FULL_LENGTH) {
+            for (int e = 0; e < n; e++) {
+                const int f = (e + 1) % n;
+                const double len = std::hypot(o.y[f] - o.y[e], o.z[f] - o.z[e]);
+                Add_Line(w, o.y[e], o.z[e], o.y[f], o.z[f], Effective(r, len, ac), ac, Edge_Role(g, e, n), 0);
+            }
+            if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n, rolled);
+            return;
         }
-        if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n);
+        const std::vector<double>&y = rolled->y[0], &z = rolled->z[0];
+        const int m = static_cast<int>(y.size());  // at most MAX_LINES (Rolled_Rings_Of)
+        for (int e = 0; e < m; e++) {
+            const int f = (e + 1) % m;
+            const double len = std::hypot(y[f] - y[e], z[f] - z[e]);
+            const int role = Edge_Role(g, Nearest_Edge(o.y, o.z, n, (y[e] + y[f]) / 2, (z[e] + z[f]) / 2), n);
+            Add_Line(w, y[e], z[e], y[f], z[f], Effective(r, len, ac), ac, role, 0);
+        }
+        Into_The_Parts(w, y.data(), z.data(), m, rolled, true);
         return;
     }
     const int count = std::min(g.line_count, static_cast<int>(ANSCHLUSS_WELD_POSITIONS));
@@ -223,7 +412,7 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
         Add_Line(w, -0.1 * x.x1, 0.1 * x.y1, -0.1 * x.x2, 0.1 * x.y2, Effective(r, 0.1 * r->l_pos[i], ac), ac,
                  roles ? roles[i] : 0, i + 1);
     }
-    if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, std::clamp(o.n, 0, static_cast<int>(KEHLNAHT_POINTS)));
+    if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n_drawn, rolled);
 }
 
 // The four side welds of a flat bar h x t (cm) about its centre: 1 and 4
@@ -268,13 +457,14 @@ Din_Weld_Group Group_Of(const Weld_Lines& w) {
     double Sy = 0, Sz = 0, Sy_z = 0, Sz_y = 0;
     for (int i = 0; i < w.n; i++) {
         const Din_Weld_Line& k = w.line[i];
-        const double A = k.a * k.l_A;
+        const double A = k.shared ? k.part.A : k.a * k.l_A;
+        const double S_y = k.shared ? k.part.S_y : A * k.yc, S_z = k.shared ? k.part.S_z : A * k.zc;
         g.L += k.l;
         g.A += A;
-        Sy += A * k.yc;
-        Sz += A * k.zc;
-        if (k.role == DIN_ROLE_V_Z) g.A_z += A, Sy_z += A * k.yc;
-        if (k.role == DIN_ROLE_V_Y) g.A_y += A, Sz_y += A * k.zc;
+        Sy += S_y;
+        Sz += S_z;
+        if (k.role == DIN_ROLE_V_Z) g.A_z += A, Sy_z += S_y;
+        if (k.role == DIN_ROLE_V_Y) g.A_y += A, Sz_y += S_z;
         g.a_min = i == 0 ? k.a : std::min(g.a_min, k.a);
     }
     if (!(g.A > 0.0)) return g;
@@ -284,6 +474,14 @@ Din_Weld_Group Group_Of(const Weld_Lines& w) {
     g.z_Ay = g.A_y > 0.0 ? Sz_y / g.A_y : g.z_s;
     for (int i = 0; i < w.n; i++) {
         const Din_Weld_Line& k = w.line[i];
+        if (k.shared) {
+            // Its share's moments about the origin, taken to the centroid.
+            const Throat_Sums& p = k.part;
+            g.I_y += p.I_zz - 2 * g.z_s * p.S_z + g.z_s * g.z_s * p.A;
+            g.I_z += p.I_yy - 2 * g.y_s * p.S_y + g.y_s * g.y_s * p.A;
+            g.I_yz += p.I_yz - g.y_s * p.S_z - g.z_s * p.S_y + g.y_s * g.z_s * p.A;
+            continue;
+        }
         const double A = k.a * k.l_A, il = k.a * k.l_A * k.l_A * k.l_A / 12;
         const double ia = k.in_part ? k.l_A * k.a * k.a * k.a / 12 : 0.0;
         const double dy = k.yc - g.y_s, dz = k.zc - g.z_s;
@@ -521,12 +719,18 @@ bool Din_Throat_In_Half_Part(const GeschweissterAnschluss* r) {
     }
 }
 
+int Din_Throat_Held_By(const GeschweissterAnschluss* r) {
+    if (r && r->partial_penetration && r->family == ANSCHLUSS_ROUND) return WELD_THROAT_HELD_RADIUS;
+    return Din_Throat_In_Half_Part(r) ? WELD_THROAT_HELD_HALF : WELD_THROAT_HELD_WALL;
+}
+
 double Din_Throat_Taken(const GeschweissterAnschluss* r, double a, double* wall) {
     if (wall) *wall = 0.0;
     if (!r || !r->partial_penetration) return a;
     const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     double t;
     if (r->family == ANSCHLUSS_CHS) t = r->s2;
+    else if (r->family == ANSCHLUSS_ROUND) t = r->h2 / 2;
     else if (r->family == ANSCHLUSS_RHS && all_round) t = std::min(r->t2, r->s2);
     else if (Din_Throat_In_Half_Part(r)) t = 0.5 * std::min(r->t2, r->family == ANSCHLUSS_FLAT ? r->h2 : r->s2);
     else return a;

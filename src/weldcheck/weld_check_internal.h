@@ -94,11 +94,7 @@ struct WeldCheckWork {
     } detail_test[WELD_CHECK_WELDS];
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
     bool corners_once;  // partial-penetration throats: a corner's area counted with the weld along y only
-    // A partial penetration deeper than its part: the throat (mm) it takes,
-    // a tube's wall or half the thinnest part an all-round weld joins from
-    // both faces (both_faces), else 0; throat_typed the throat it was given.
-    double wall_taken, throat_typed;
-    bool both_faces;
+    bool within_outline;  // partial-penetration throats: counted only within the rolled outline, which cut some
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge
@@ -158,6 +154,19 @@ struct WeldCheckWork {
     double tT[WELD_CHECK_WELDS][WC_POINTS];   // signed torsion shear along the weld
     double tTc[WELD_CHECK_WELDS][WC_POINTS];  // signed torsion shear across it (polar moment only), in the
                                               // axis across the weld (z for a weld along y, else y)
+    // Set as the line cross-section is built, before anything reads them,
+    // and so not cleared when a call starts either (what the call clears is
+    // cleared inline while it stays within a few kilobytes): each line's
+    // unit normal into the part across its face (a sloped flange's tilted),
+    // and a partial penetration deeper than its part, by weld position: the
+    // throat it was given, the throat it takes (0: none held) and what holds
+    // it (WELD_THROAT_HELD_*: a tube's wall, half the part an all-round weld
+    // joins from both faces, a round bar's radius).
+    double n_y[WELD_CHECK_WELDS], n_z[WELD_CHECK_WELDS];
+    struct Held {
+        double typed, taken;
+        int by;
+    } held[WELD_CHECK_WELDS];
     bool contact[WELD_CHECK_WELDS][WC_POINTS];
     bool checked[WELD_CHECK_WELDS][WC_POINTS];  // in use and carrying a stress on the throat
     bool in_detail[WELD_CHECK_WELDS][WC_POINTS];  // checked, and its check shown in the detailed report
@@ -312,6 +321,33 @@ private:
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
 void Wc_Build_Line_Section(WeldCheckWork* w);
+
+// The real faces of a flange of a rolled catalogue profile, whose inner
+// faces may slope and whose toes and roots are rounded (x from the
+// flange's tip towards the web, z from its outer face into it, mm): the
+// straight part of the tip's face, from its outer corner to the toe's
+// rounding; of the inner face, from the toe's rounding to the root
+// fillet's; and where the web's straight face begins, below the outer face.
+struct Wc_Flange_Faces {
+    double slope;           // the inner face's rise per unit of x
+    double tip;             // the tip's face runs from z = 0 to here
+    double x_toe, z_toe;    // the inner face's straight part begins ...
+    double x_root, z_root;  // ... and ends here
+    double web;             // the web's face begins at this z
+};
+// The faces of the flanges of a catalogue double-T, channel, tee or half
+// I whose record gives its rolled outline with the profile's own
+// dimensions: true with *f set; else false (*f untouched).
+bool Wc_Rolled_Flange_Faces(const Stahlprofil& p, Wc_Flange_Faces* f);
+// Partial-penetration throats lie in the parts they join, each the band of
+// its depth behind its face: where two meet, the steel there counts once,
+// with the weld along y (the corner of a tube or a bar, a channel's or an
+// angle's back, a flange's tip); and a rolled profile's band counts only
+// within the profile's real outline (its rounded toes and corners). Each
+// line takes its share's area, centroid and second moments, and the sums
+// of the section follow. The shares depend on the connection alone: kept
+// from case to case.
+void Wc_Partial_Penetration_Throats(WeldCheckWork* w);
 // Whether the lines close a ring, and its torsion modulus; for a fully
 // penetrated open section the torsion constant of its plates instead
 // (I_T, k_T of each line). The centroid transfer, 1 when nothing can carry

@@ -41,6 +41,12 @@ struct Pos {
     double crater; // all-round: end craters deducted whatever the switch (0 or 2)
     bool solid_half = false;  // the fully penetrated weld of one half of a solid section (Add_Line)
     double depth = 0.0;       // a wall of a closed section: its centre this far inside the face (Add_Line)
+    // A sloped flange's inner face (along y): z' rises by slope per unit of
+    // d, zp is z' at d0, and the length runs along the slope.
+    double slope = 0.0;
+    // A rolled face shorter than the plates' (len against whole): a length
+    // given as long as the plates' face, or longer, is the whole face.
+    double whole = 0.0;
 };
 
 bool In_I_Family(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type) != 0; }
@@ -193,6 +199,8 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
     w->stretch[k].plate = -1;
     // Inwards is against the outward normal.
     const double inset = -out * depth;
+    w->n_y[k] = dir == WC_ALONG_Z ? -out : 0.0;
+    w->n_z[k] = dir == WC_ALONG_Y ? -out : 0.0;
     L.y_c = dir == WC_ALONG_Z ? y_c + inset : y_c;
     L.z_c = zp - w->z_s + (dir == WC_ALONG_Y ? inset : 0.0);
     if (dir == WC_ALONG_Y) {
@@ -317,17 +325,29 @@ void Set_Plate_Stretch(WeldCheckStretch& s, const Joined_Piece& q, bool whole, d
 // tube's wall from outside only): its throats lie in the part, so none goes
 // deeper than half the part (the whole wall), as the weld layout holds the
 // throats of single welds; deeper throats would count the part's steel
-// twice, or steel that is not there. The throat taken; the thinnest part
-// held is kept with the throat typed, for the note that says so.
-double Held_In_Part(WeldCheckWork* w, double a, double t, bool hollow) {
+// twice, or steel that is not there. The throat taken; a weld held keeps
+// the throat typed and the one taken, for the note that names it.
+double Held_In_Part(WeldCheckWork* w, int k, double a, double t, bool hollow) {
     const double limit = hollow ? t : t / 2.0;
     if (!(a > limit) || !(limit > 0.0)) return a;
-    if (!(w->wall_taken > 0.0) || limit < w->wall_taken) {
-        w->wall_taken = limit;
-        w->throat_typed = a;
-        w->both_faces = !hollow;
-    }
+    w->held[k] = {a, limit, hollow ? WELD_THROAT_HELD_WALL : WELD_THROAT_HELD_HALF};
     return limit;
+}
+
+// Line k, laid along y, stands on a face whose z' rises by slope per unit
+// of d (run = its cosine): its ends on the face, its normal into the part
+// turned with it. The throat's section is its band's (the partial
+// penetration's throats, Wc_Partial_Penetration_Throats).
+void Lay_On_Slope(WeldCheckWork* w, int k, double slope, double run) {
+    WeldCheckLine& L = w->line[k];
+    const double half = L.l / 2.0 * run, zp = L.face + w->z_s;
+    // y' runs against d: the end at y' + half lies at d - half.
+    w->py[k][0] = L.lay_c + half;
+    w->py[k][1] = L.lay_c - half;
+    w->pz[k][0] = zp - slope * half;
+    w->pz[k][1] = zp + slope * half;
+    w->n_y[k] = -L.out * slope * run;
+    w->n_z[k] = -L.out * run;
 }
 
 void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
@@ -341,16 +361,19 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     if (full) a = all_round || a > 0.1 ? Full_Penetration_Throat(&r->profile, p.k) : 0.0;
     const int penetration = Penetration_Mode(w, p.k);
     const double t = Penetration_Thickness(w, p);
-    if (all_round && r->weld_kind == WELD_BUTT && !full) a = Held_In_Part(w, a, t, hollow);
+    if (all_round && r->weld_kind == WELD_BUTT && !full) a = Held_In_Part(w, p.k, a, t, hollow);
     double l;
     if (all_round) {
         l = Effective_Length(w, p.k, a, p.len, p.crater, t, hollow, penetration, false);
     } else {
-        const double base = r->l[p.k] > 0.1 ? r->l[p.k] : p.len;
+        double base = r->l[p.k] > 0.1 ? r->l[p.k] : p.len;
+        if (p.whole > 0.0 && base >= p.whole - 0.001) base = std::min(base, p.len);
         l = Effective_Length(w, p.k, a, base, r->deduct_craters ? 2.0 : 0.0, t, hollow, penetration, true);
     }
     if (l <= 0.001) return;
-    const double d = p.d0 + p.dL * l;
+    // Along a sloped face the length runs along the slope.
+    const double run = 1.0 / std::sqrt(1.0 + p.slope * p.slope);
+    const double d = p.d0 + p.dL * l * run, zp = p.zp + p.slope * (d - p.d0);
     // A butt weld lies in the part it joins: a partial penetration's throat
     // from the face in, a fully penetrated weld the half of its plate.
     double depth = p.depth;
@@ -359,7 +382,8 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     const bool whole = q && Whole_Face(r->l[p.k], *q);
     Joined_Part part;
     if (whole) part = Joined_Part_Of(q->sums);
-    Add_Line(w, p.k, p.dir, w->e_ref - d, p.zp, l, a, p.t, p.out, depth, p.solid_half, whole ? &part : nullptr);
+    Add_Line(w, p.k, p.dir, w->e_ref - d, zp, l, a, p.t, p.out, depth, p.solid_half, whole ? &part : nullptr);
+    if (p.slope != 0.0) Lay_On_Slope(w, p.k, p.slope, run);
     if (whole) Take_Arcs(w, p.k, *q);
     if (q) {
         const double c = p.dir == WC_ALONG_Y ? d : p.zp;
@@ -430,24 +454,23 @@ void Build_Round(WeldCheckWork* w) {
     const Stahlprofil& p = r->profile;
     const double R = p.h / 2.0;
     const bool tube = p.type == PROFILTYP_ROHR, full = Wc_Full_Penetration(r);
-    const double a = full ? Full_Penetration_Throat(&p, 0) : r->a[0];
+    double a = full ? Full_Penetration_Throat(&p, 0) : r->a[0];
     const double t_part = tube ? p.t_w : p.h;
     const double l = Effective_Length(w, 0, a, 2.0 * M_PI * R, 0.0, t_part, tube, 0, false);
     if (l <= 0.001) return;
     WeldCheckLine& L = w->line[0];
     L.dir = WC_RING;
-    L.a = a;
     L.l = L.l_flow = l;
     L.t_part = t_part;
     if (r->weld_kind == WELD_BUTT) {
         // A throat deeper than the wall (the throat limits unchecked) ends
-        // at the bore: no weld lies in the tube's hollow. The list and the
-        // final result say what is taken.
+        // at the bore, one deeper than a bar's radius at its centre: no weld
+        // lies in the tube's hollow or beyond the bar. The list, its force
+        // lines and the final result take and say the throat taken.
         const double wall = tube ? std::min(p.t_w, R) : R;
-        if (tube && !full && a > wall) {
-            w->wall_taken = wall;
-            w->throat_typed = a;
-            Add_Weld_Note(&r->notes[0], WELD_RULE_THROAT_WALL, a, wall);
+        if (!full && a > wall) {
+            w->held[0] = {a, wall, tube ? WELD_THROAT_HELD_WALL : WELD_THROAT_HELD_RADIUS};
+            a = wall;
         }
         const double ri = std::max(R - std::min(a, wall), 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
         L.A = M_PI * (R2 - r2);
@@ -460,6 +483,7 @@ void Build_Round(WeldCheckWork* w) {
         w->A_wy = w->A_wz = L.A / 2.0;
         w->W_wt = 2.0 * M_PI * R * R * a;
     }
+    L.a = a;
     w->A_w = L.A;
     w->I_y0 = w->I_z0 = L.I_y;
     w->n_lines = 1;
@@ -502,6 +526,9 @@ struct Layout {
     bool all_round;
     bool short_out;  // the short pieces of an all-round weld are neglected
     double s_o, s_u, s_r;
+    // A rolled flange in which partial-penetration throats lie: its faces as
+    // they stand (sloped, their toes and roots rounded); null: the plates'.
+    const Wc_Flange_Faces* faces = nullptr;
 
     void Offer(int k) {
         w->n_positions += 1;
@@ -512,7 +539,10 @@ struct Layout {
         if (short_out && q.k >= WELD_FACE_TOP_END_LEFT) return;
         Take_Position(w, q, hollow);
     }
-    double Input_Or(int k, double def) const { return w->r->l[k] > 0.1 ? w->r->l[k] : def; }
+    double Input_Or(int k, double def, double whole = 0.0) const {
+        const double typed = w->r->l[k];
+        return typed > 0.1 && !(whole > 0.0 && typed >= whole - 0.001) ? typed : def;
+    }
     // The outer flange weld at z' along the flange of the given width, the
     // web axis at d = axis. The shear split consistent with N and M splits
     // it at the axis into k (left) and k_right, as the caller filled them;
@@ -568,40 +598,63 @@ void I_Family(Layout& L, bool line_mode) {
     const double h_w = p.h_w, c_fo = p.c_o, c_fu = p.c_u, s_o = L.s_o, s_u = L.s_u, s_r = L.s_r;
     const bool all_round = L.all_round;
     const double axis = std::max(b_fo, b_fu) / 2;
+    // The inner flange faces from their root ends (this far beside the web,
+    // at z'), their slope and length; the tips' and the web's faces.
+    const Wc_Flange_Faces* f = L.faces;
+    const double s = f ? f->slope : 0.0, face = f ? (f->x_root - f->x_toe) * std::hypot(1.0, s) : 0.0;
+    const double root_o = f ? (b_fo - t_w) / 2 - f->x_root : s_o, root_u = f ? (b_fu - t_w) / 2 - f->x_root : s_u;
+    const double z_o = f ? f->z_root : t_fo, z_u = f ? h - f->z_root : h - t_fu;
+    const double len_o = f ? face : c_fo - s_r, len_u = f ? face : c_fu - s_r;
+    const double tip_o = f ? f->tip : t_fo - s_r, tip_u = f ? f->tip : t_fu - s_r;
+    const double web_c = f ? h / 2 : t_fo + s_o + h_w / 2, web = f ? h - 2 * f->web : h_w;
+    // A length given as the plates' face is the rolled face, shorter.
+    const double whole_o = f ? c_fo - s_r : 0.0, whole_u = f ? c_fu - s_r : 0.0, whole_w = f ? h_w : 0.0;
     L.Outer_Flange(WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT, axis, 0.0, b_fo, t_fo, -1);
-    L.Take({WELD_FACE_TOP_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_o, -0.5, t_fo, c_fo - s_r, t_fo, +1, 0});
-    L.Take({WELD_FACE_TOP_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_o, +0.5, t_fo,
-            all_round ? L.Input_Or(WELD_FACE_TOP_INNER_RIGHT, c_fo - s_r) : c_fo - s_r, t_fo, +1, 0});
+    L.Take({WELD_FACE_TOP_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - root_o, -0.5, z_o, len_o, t_fo, +1, 0, false, 0.0, s,
+            whole_o});
+    L.Take({WELD_FACE_TOP_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + root_o, +0.5, z_o,
+            all_round ? L.Input_Or(WELD_FACE_TOP_INNER_RIGHT, len_o, whole_o) : len_o, t_fo, +1, 0, false, 0.0, -s,
+            whole_o});
     const bool butt_axis = line_mode && Wc_Full_Penetration(r);
-    L.Take({WELD_FACE_WEB_LEFT, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1,
-            0});
-    L.Take({WELD_FACE_WEB_RIGHT, WC_ALONG_Z, axis + t_w / 2, 0, t_fo + s_o + h_w / 2,
-            all_round ? L.Input_Or(WELD_FACE_WEB_RIGHT, h_w) : h_w, t_w, -1, 0});
+    L.Take({WELD_FACE_WEB_LEFT, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, web_c, web, t_w, +1, 0, false, 0.0, 0.0,
+            whole_w});
+    L.Take({WELD_FACE_WEB_RIGHT, WC_ALONG_Z, axis + t_w / 2, 0, web_c,
+            all_round ? L.Input_Or(WELD_FACE_WEB_RIGHT, web, whole_w) : web, t_w, -1, 0, false, 0.0, 0.0, whole_w});
     L.Outer_Flange(WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT, axis, h, b_fu, t_fu, +1);
-    L.Take({WELD_FACE_BOTTOM_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_u, -0.5, h - t_fu, c_fu - s_r, t_fu, -1, 0});
-    L.Take({WELD_FACE_BOTTOM_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_u, +0.5, h - t_fu,
-            all_round ? L.Input_Or(WELD_FACE_BOTTOM_INNER_RIGHT, c_fu - s_r) : c_fu - s_r, t_fu, -1, 0});
+    L.Take({WELD_FACE_BOTTOM_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - root_u, -0.5, z_u, len_u, t_fu, -1, 0, false, 0.0, -s,
+            whole_u});
+    L.Take({WELD_FACE_BOTTOM_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + root_u, +0.5, z_u,
+            all_round ? L.Input_Or(WELD_FACE_BOTTOM_INNER_RIGHT, len_u, whole_u) : len_u, t_fu, -1, 0, false, 0.0, s,
+            whole_u});
     if (!all_round) return;
-    L.Take({WELD_FACE_TOP_END_LEFT, WC_ALONG_Z, axis - b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
-    L.Take({WELD_FACE_TOP_END_RIGHT, WC_ALONG_Z, axis + b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
-    L.Take({WELD_FACE_BOTTOM_END_LEFT, WC_ALONG_Z, axis - b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu, +1, 0});
-    L.Take({WELD_FACE_BOTTOM_END_RIGHT, WC_ALONG_Z, axis + b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu, -1,
-            0});
+    L.Take({WELD_FACE_TOP_END_LEFT, WC_ALONG_Z, axis - b_fo / 2, 0, tip_o / 2, tip_o, t_fo, +1, 0});
+    L.Take({WELD_FACE_TOP_END_RIGHT, WC_ALONG_Z, axis + b_fo / 2, 0, tip_o / 2, tip_o, t_fo, -1, 0});
+    L.Take({WELD_FACE_BOTTOM_END_LEFT, WC_ALONG_Z, axis - b_fu / 2, 0, h - tip_u / 2, tip_u, t_fu, +1, 0});
+    L.Take({WELD_FACE_BOTTOM_END_RIGHT, WC_ALONG_Z, axis + b_fu / 2, 0, h - tip_u / 2, tip_u, t_fu, -1, 0});
 }
 
 void Channel(Layout& L) {
     const Stahlprofil& p = L.p;
     const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, h_w = p.h_w, c_fo = p.c_o;
     const double s_o = L.s_o, s_r = L.s_r;
+    // The inner flange faces about their middles (this far from the tips,
+    // at z'), their slope and length; the tips' and the web's faces.
+    const Wc_Flange_Faces* f = L.faces;
+    const double s = f ? f->slope : 0.0;
+    const double mid = f ? (f->x_toe + f->x_root) / 2 : (c_fo + s_r) / 2, z_mid = f ? (f->z_toe + f->z_root) / 2 : t_fo;
+    const double face = f ? (f->x_root - f->x_toe) * std::hypot(1.0, s) : c_fo - s_r, tip = f ? f->tip : t_fo - s_r;
+    const double web_c = f ? h / 2 : t_fo + s_o + h_w / 2, web = f ? h - 2 * f->web : h_w;
+    // A length given as the plates' face is the rolled face, shorter.
+    const double whole_f = f ? c_fo - s_r : 0.0, whole_w = f ? h_w : 0.0;
     L.Take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, b_fo, t_fo, -1, 0});
-    L.Take({1, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+    L.Take({1, WC_ALONG_Y, b_fo - mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, -s, whole_f});
     L.Take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
-    L.Take({6, WC_ALONG_Z, t_w, 0, t_fo + s_o + h_w / 2, h_w, t_w, -1, L.all_round ? 2.0 : 0.0});
+    L.Take({6, WC_ALONG_Z, t_w, 0, web_c, web, t_w, -1, L.all_round ? 2.0 : 0.0, false, 0.0, 0.0, whole_w});
     L.Take({3, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
-    L.Take({4, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
+    L.Take({4, WC_ALONG_Y, b_fo - mid, 0, h - z_mid, face, t_fo, -1, 0, false, 0.0, s, whole_f});
     if (!L.all_round) return;
-    L.Take({8, WC_ALONG_Z, b_fo, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
-    L.Take({9, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+    L.Take({8, WC_ALONG_Z, b_fo, 0, tip / 2, tip, t_fo, -1, 0});
+    L.Take({9, WC_ALONG_Z, b_fo, 0, h - tip / 2, tip, t_fo, -1, 0});
 }
 
 void Rectangular_Tube(Layout& L) {
@@ -631,14 +684,23 @@ void Tee(Layout& L) {
     const Stahlprofil& p = L.p;
     const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, h_w = p.h_w, c_fo = p.c_o;
     const double s_o = L.s_o, s_r = L.s_r;
+    // The inner flange faces about their middles (this far from the tips,
+    // at z'), their slope and length; the tips' and the stem's faces.
+    const Wc_Flange_Faces* f = L.faces;
+    const double s = f ? f->slope : 0.0;
+    const double mid = f ? (f->x_toe + f->x_root) / 2 : (c_fo + s_r) / 2, z_mid = f ? (f->z_toe + f->z_root) / 2 : t_fo;
+    const double face = f ? (f->x_root - f->x_toe) * std::hypot(1.0, s) : c_fo - s_r, tip = f ? f->tip : t_fo - s_r;
+    const double stem_c = f ? (f->web + h) / 2 : t_fo + s_o + h_w / 2, stem = f ? h - f->web : h_w;
+    // A length given as the plates' face is the rolled face, shorter.
+    const double whole_f = f ? c_fo - s_r : 0.0, whole_w = f ? h_w : 0.0;
     L.Outer_Flange(WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT, b_fo / 2, 0.0, b_fo, t_fo, -1);
-    L.Take({1, WC_ALONG_Y, (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
-    L.Take({5, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
-    L.Take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1, 0});
-    L.Take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, -1, 0});
+    L.Take({1, WC_ALONG_Y, mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, s, whole_f});
+    L.Take({5, WC_ALONG_Y, b_fo - mid, 0, z_mid, face, t_fo, +1, 0, false, 0.0, -s, whole_f});
+    L.Take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, stem_c, stem, t_w, +1, 0, false, 0.0, 0.0, whole_w});
+    L.Take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, stem_c, stem, t_w, -1, 0, false, 0.0, 0.0, whole_w});
     if (!L.all_round) return;
-    L.Take({8, WC_ALONG_Z, 0, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
-    L.Take({10, WC_ALONG_Z, b_fo, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+    L.Take({8, WC_ALONG_Z, 0, 0, tip / 2, tip, t_fo, +1, 0});
+    L.Take({10, WC_ALONG_Z, b_fo, 0, tip / 2, tip, t_fo, -1, 0});
     L.Take({9, WC_ALONG_Y, b_fo / 2, 0, h, t_w, t_w, +1, 0});
 }
 
@@ -779,38 +841,6 @@ void Sum_Lines(WeldCheckWork* w) {
         if (L.dir == WC_ALONG_Y || L.dir == WC_ALONG_Z) Add_To_Sums(w, L);
 }
 
-// Partial-penetration throats lie in the walls they penetrate, from the
-// welded face in: where the throat of a face along z runs into that of a
-// face along y (a tube's or a flat bar's corner, a channel's or an angle's
-// back, the end of a flange), the corner is the throat along y's, and the
-// one along z stops at it (the throats on the outer faces, the corners in
-// both, put I_y of an RHS 100 x 100 x 10 with a = 7 at 466.7 cm⁴ for
-// 377.5). Its end points stay at the corner, on the face.
-void Partial_Penetration_Corners(WeldCheckWork* w) {
-    for (WeldCheckLine& V : w->line) {
-        if (V.dir != WC_ALONG_Z) continue;
-        const double v0 = std::min(V.face, V.face - V.out * V.a), v1 = std::max(V.face, V.face - V.out * V.a);
-        const double mid = V.lay_c;
-        double z0 = mid - V.l / 2.0, z1 = mid + V.l / 2.0;
-        for (const WeldCheckLine& H : w->line) {
-            if (H.dir != WC_ALONG_Y) continue;
-            const double h0 = std::min(H.face, H.face - H.out * H.a), h1 = std::max(H.face, H.face - H.out * H.a);
-            const double over_y = std::min(v1, H.lay_c + H.l / 2.0) - std::max(v0, H.lay_c - H.l / 2.0);
-            if (!(over_y > 0.0) || !(std::min(z1, h1) > std::max(z0, h0))) continue;
-            if ((h0 + h1) / 2.0 < mid) z0 = std::max(z0, h1);
-            else z1 = std::min(z1, h0);
-        }
-        const double l = std::max(z1 - z0, 0.0);
-        if (l >= V.l) continue;
-        w->corners_once = true;
-        V.A = V.A_vz = V.a * l;
-        V.z_c = (z0 + z1) / 2.0;
-        V.I_y = V.a * l * l * l / 12.0;
-        V.I_z = l * V.a * V.a * V.a / 12.0;
-    }
-    Sum_Lines(w);
-}
-
 // The shear areas of a fully penetrated weld as the profile counts them,
 // never more (a rolled profile's shear area along z takes in part of its
 // flanges, which the flange pieces carry along y).
@@ -826,10 +856,14 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     w->a_min = 1e30;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
         for (int i = 0; i < WC_POINTS; ++i) w->pz[k][i] = -1.0;
+    std::fill(std::begin(w->held), std::end(w->held), WeldCheckWork::Held{});
     const bool all_round = r->all_round != 0;
     Layout L{w, p, all_round, all_round && w->neglect_short, w->s_o, w->s_u, w->s_r};
     const int type = p.type;
     const bool round = type == PROFILTYP_RUND || type == PROFILTYP_ROHR;
+    const bool partial = r->weld_kind == WELD_BUTT && !Wc_Full_Penetration(r) && !round;
+    Wc_Flange_Faces faces;
+    if (partial && Wc_Rolled_Flange_Faces(p, &faces)) L.faces = &faces;
     // The section depends on the profile alone: kept from case to case.
     w->joined = Wc_Full_Penetration(r) && !round ? Kept_Joined_Section(&p) : nullptr;
     const bool full = w->joined != nullptr;
@@ -854,9 +888,13 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     // Other types have no weld positions: an empty line cross-section.
     w->joined = nullptr;
     if (full) Joined_Shear_Areas(w);
-    if (r->weld_kind == WELD_BUTT && !Wc_Full_Penetration(r) && !round) Partial_Penetration_Corners(w);
-    if (w->wall_taken > 0.0 && !round)
-        Add_Weld_Note(&r->notes[0], WELD_RULE_THROAT_WALL, w->throat_typed, w->wall_taken, w->both_faces ? 1.0 : 0.0);
+    if (partial) {
+        Wc_Partial_Penetration_Throats(w);
+        Sum_Lines(w);
+    }
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        if (w->held[k].taken > 0.0)
+            Add_Weld_Note(&r->notes[k], WELD_RULE_THROAT_WALL, w->held[k].typed, w->held[k].taken, w->held[k].by);
     Detail_Lines_In_Weld_Order(w);
     Clamp_End_Points(w, p.h);
     if (w->n_lines == 0) w->a_min = 0.0;
@@ -973,6 +1011,27 @@ int Wc_Section_Values(WeldCheckWork* w) {
     return nothing ? 1 : 0;
 }
 
+namespace {
+
+// The welds whose throats are held to their part, each with the throat it
+// was given and the one it takes, in the order of their numbers.
+void Name_Held_Throats(const WeldCheckWork* w) {
+    int order[WELD_CHECK_WELDS], n = 0;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        if (w->held[k].taken > 0.0) order[n++] = k;
+    const SchweissnahtNachweis* r = w->r;
+    std::sort(order, order + n, [r](int a, int b) { return Wc_Report_Key(r, a) < Wc_Report_Key(r, b); });
+    for (int j = 0; j < n; ++j) {
+        const WeldCheckWork::Held& h = w->held[order[j]];
+        char text[160];
+        const Weld_Note note = {{h.typed, h.taken, static_cast<double>(h.by), 0.0}};
+        OLI_printf(w->f, "%s%s: %s  %s\n", Check_Line_Prefix, Wc_Weld_Name(w, order[j]).text,
+                   Weld_Note_Text(WELD_RULE_THROAT_WALL, note, text, sizeof text), Weld_Note_Marker(WELD_RULE_THROAT_WALL));
+    }
+}
+
+}  // namespace
+
 void Wc_Print_Section_Values(WeldCheckWork* w) {
     if (!w->report) return;
     FILE* f = w->f;
@@ -996,15 +1055,13 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
             if (w->A_wz > 0.001) OLI_printf(f, "A╬\\w,z╬r = %.2lf cm²,  "_cp, w->A_wz * 0.01);
         }
         OLI_printf(f, "▓l╬\\w╬r = %.1lf cm\n"_cp, w->l_w * 0.1);
-        if (w->wall_taken > 0.0) {
-            char text[160];
-            const Weld_Note note = {{w->throat_typed, w->wall_taken, w->both_faces ? 1.0 : 0.0, 0.0}};
-            OLI_printf(f, "%s%s: %s  %s\n", Check_Line_Prefix, Wc_Weld_Name(w, 0).text,
-                       Weld_Note_Text(WELD_RULE_THROAT_WALL, note, text, sizeof text), Weld_Note_Marker(WELD_RULE_THROAT_WALL));
-        }
+        Name_Held_Throats(w);
         // The weld list gives each weld its whole length: the area is less.
         if (w->corners_once)
             OLI_printf(f, "%s╬SNicht durchgeschweißte Stumpfnähte: In der Nahtfläche zählt jede Ecke nur einmal (bei der horizontalen Naht), in der Summe der Nahtlängen jede Naht mit ihrer ganzen Länge.\n"_cp,
+                       Check_Line_Prefix);
+        if (w->within_outline)
+            OLI_printf(f, "%s╬SNicht durchgeschweißte Stumpfnähte: Die Nahtfläche zählt nur, soweit sie im Querschnitt des gewalzten Profils liegt (an seinen Rundungen).\n"_cp,
                        Check_Line_Prefix);
     }
     if (w->I_wy > 0.001 || w->I_wz > 0.001 || w->W_wt > 0.001) {

@@ -151,10 +151,15 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
         break;
     case WELD_RULE_THROAT_WALL: {
         const Compared_Pair p = Compare_Pair(v[0], 1, ">", v[1], 1);
-        // a tube's wall, welded from outside; or a part an all-round weld
-        // joins from both faces, whose half it takes
-        if (v[2] != 0.0)
+        // a tube's wall, welded from outside; a part an all-round weld joins
+        // from both faces, whose half it takes; a round bar, whose centre
+        // its throat reaches
+        const int by = static_cast<int>(v[2]);
+        if (by == WELD_THROAT_HELD_HALF)
             VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s t/2 = %.*lf mm (von beiden Seiten, nicht durchgeschweißt), gerechnet mit a = %.1lf mm"_cp,
+                               p.value_places, p.value, p.sign, p.limit_places, p.limit, v[1]);
+        else if (by == WELD_THROAT_HELD_RADIUS)
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s d/2 = %.*lf mm (bis zur Stabmitte), gerechnet mit a = %.1lf mm"_cp,
                                p.value_places, p.value, p.sign, p.limit_places, p.limit, v[1]);
         else
             VEK_Format_Bounded(out, size, "Nahtdicke a = %.*lf mm %s t = %.*lf mm (Wand, nicht durchgeschweißt), gerechnet mit a = %.1lf mm"_cp,

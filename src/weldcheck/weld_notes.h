@@ -28,9 +28,14 @@ enum Weld_Note_Rule : int {
     WELD_RULE_THROAT_BELOW_3MM = 12,   // a, 3
     WELD_RULE_THROAT_ABOVE_MAX = 13,   // a, a_max = 0.7 t_min, t_min
     WELD_RULE_NOT_EFFECTIVE = 14,      // l_eff, its limit (30 or 6a; 0: none but a length above 0), a
-    WELD_RULE_THROAT_WALL = 15,        // a, the throat taken (a tube's wall t; t/2 of a part welded from both faces), 1 for the latter
+    WELD_RULE_THROAT_WALL = 15,        // a, the throat taken, what holds it (WELD_THROAT_HELD_*)
     WELD_NOTE_RULES = 16,
 };
+
+// What holds a partial penetration's throat (WELD_RULE_THROAT_WALL): a
+// tube's wall t, welded from outside; half the thickness t/2 of a part an
+// all-round weld joins from both faces; a round bar's radius d/2.
+enum { WELD_THROAT_HELD_WALL = 0, WELD_THROAT_HELD_HALF = 1, WELD_THROAT_HELD_RADIUS = 2 };
 
 // The bit of a rule in Weld_Notes::rules.
 constexpr unsigned Weld_Note_Bit(int rule) { return 1u << rule; }

@@ -166,12 +166,16 @@ void Put_In_Columns(Line& out, const Stress_Cells& cells, bool to_last, int colu
     for (; column < columns - 1; ++column) out.Add_Text("╬t"_cp);
 }
 
-// The rows a point's line takes in `columns` columns (with its
+// The rows a line of `cells` cells takes in `columns` columns (with its
 // utilisation, when `with_u`).
-int Point_Rows(const WeldCheckWork* w, int k, int i, int columns, bool with_u) {
-    const int cells = Stress_Cells_Of(w, k, i).n;
+int Rows_Of(int cells, int columns, bool with_u) {
     const int rows = (cells + columns - 1) / columns;
     return with_u && cells % columns == 0 ? rows + 1 : std::max(rows, 1);
+}
+
+// The rows a point's line takes (Rows_Of).
+int Point_Rows(const WeldCheckWork* w, int k, int i, int columns, bool with_u) {
+    return Rows_Of(Stress_Cells_Of(w, k, i).n, columns, with_u);
 }
 
 bool Point_In_Use(const WeldCheckWork* w, int k, int i) { return w->line[k].dir != WC_NONE && w->pz[k][i] >= 0.0; }
@@ -240,10 +244,11 @@ void Stresses_At(WeldCheckWork* w, int k, int i) {
 // Stresses of every end point from the whole line cross-section.
 void Point_Stresses(WeldCheckWork* w) {
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const bool line = w->line[k].dir != WC_NONE;
         for (int i = 0; i < WC_POINTS; ++i) {
             w->sx[k][i] = w->ty[k][i] = w->tz[k][i] = w->tT[k][i] = w->tTc[k][i] = 0.0;
             w->contact[k][i] = false;
-            if (Point_In_Use(w, k, i)) Stresses_At(w, k, i);
+            if (line && w->pz[k][i] >= 0.0) Stresses_At(w, k, i);
         }
     }
 }
@@ -711,10 +716,15 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
     Set_Table_Tabs(c.indent + 0.3, w->round);
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
-        // A weld's points stand on one page under its label.
+        // A weld's points stand on one page under its label. Their cells
+        // are worked out once, for their rows and their line.
+        Stress_Cells cells[WC_POINTS];
         int lines = 0, rows = 0;
-        for (int i = 0; i < WC_POINTS; ++i)
-            if (Point_In_Use(w, k, i)) ++lines, rows += Point_Rows(w, k, i, kStressColumns, false);
+        for (int i = 0; i < WC_POINTS; ++i) {
+            if (!Point_In_Use(w, k, i)) continue;
+            cells[i] = Stress_Cells_Of(w, k, i);
+            ++lines, rows += Rows_Of(cells[i].n, kStressColumns, false);
+        }
         if (lines > 1) Keep_Rows(w, rows, 0.0);
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
@@ -726,7 +736,7 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
                 out.Add("╬tPkt. %d: "_cp, i);
             }
             first = false;
-            Put_In_Columns(out, Stress_Cells_Of(w, k, i), false, kStressColumns, w->round ? 0 : 1);
+            Put_In_Columns(out, cells[i], false, kStressColumns, w->round ? 0 : 1);
             out.Add_Text("\n");
             out.Put();
         }
@@ -881,9 +891,10 @@ void Mark_Checked_Points(WeldCheckWork* w) {
     const bool one_shear = Wc_Full_Penetration(w->r) && !w->polar;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         double largest = 0.0;
+        const bool line = w->line[k].dir != WC_NONE;
         for (int i = 0; i < WC_POINTS; ++i) {
             w->checked[k][i] = false;
-            if (!Point_In_Use(w, k, i)) continue;
+            if (!line || w->pz[k][i] < 0.0) continue;
             const PointStress s = Throat_Stresses(w, k, i);
             w->checked[k][i] = Wc_Present(s.sx) || Wc_Present(s.along) || Wc_Present(s.across);
             if (w->checked[k][i]) largest = std::max(largest, std::fabs(s.sx));
@@ -977,7 +988,7 @@ bool Unchecked_Load(const WeldCheckWork* w) {
     if (!loaded) return false;
     const double kNoStress = 1e-6;  // N/mm², far below any printed digit, far above rounding noise
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
-        for (int i = 0; i < WC_POINTS; ++i) {
+        for (int i = 0; i < WC_POINTS && w->line[k].dir != WC_NONE; ++i) {
             if (!Point_In_Use(w, k, i)) continue;
             const PointStress s = Throat_Stresses(w, k, i);
             if (std::fabs(s.sx) > kNoStress || std::fabs(s.along) > kNoStress || std::fabs(s.across) > kNoStress)
@@ -1070,7 +1081,7 @@ void Print_Extreme_Stresses(Point_Check_Run& c) {
     double smax = 0, smin = 0, tymax = 0, tzmax = 0;
     bool any = false;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
-        for (int i = 0; i < WC_POINTS; ++i) {
+        for (int i = 0; i < WC_POINTS && w->line[k].dir != WC_NONE; ++i) {
             if (!Point_In_Use(w, k, i)) continue;
             const double sx = w->sx[k][i];
             if (!any || sx > smax) smax = sx;
@@ -1245,11 +1256,10 @@ void Wc_Place_Root_Points(WeldCheckWork* w) {
             const int j = WC_ROOT_POINT + i;
             w->pz[k][j] = -1.0;
             if (w->pz[k][i] < 0.0) continue;
-            // The root lies a throat inside the face, against its outward
-            // normal; within the profile's height, as every point does.
-            const double in = -L.out * L.a;
-            w->py[k][j] = w->py[k][i] + (L.dir == WC_ALONG_Z ? in : 0.0);
-            w->pz[k][j] = std::clamp(w->pz[k][i] + (L.dir == WC_ALONG_Y ? in : 0.0), 0.0, r->profile.h);
+            // The root lies a throat inside the face, along its normal into
+            // the part; within the profile's height, as every point does.
+            w->py[k][j] = w->py[k][i] + L.a * w->n_y[k];
+            w->pz[k][j] = std::clamp(w->pz[k][i] + L.a * w->n_z[k], 0.0, r->profile.h);
             Stresses_At(w, k, i);
             Stresses_At(w, k, j);
             const Throat_Measures face = Measures_Of(w, k, i), root = Measures_Of(w, k, j);

@@ -70,33 +70,10 @@ Stahlprofil Profile_Of(const Shape& c) {
 
 // The library record of the profile as the weld program hands it over:
 // its full-penetration weld all round, a hidden throat a_w that must not
-// count, gamma_M 1.1, a 20 mm end plate of the same grade.
+// count.
 GeschweissterAnschluss Record(const Stahlprofil& p, int grade, double a_w = 8.0) {
-    GeschweissterAnschluss r;
-    Init_Geschweisster_Anschluss(&r);
-    r.family = Anschluss_Family_Of_Profile_Type(p.type);
-    double h = p.h, b = p.b_fo, t = p.t_fo > 0 ? p.t_fo : p.t_w, s = p.t_w;
-    if (r.family == ANSCHLUSS_FLAT) b = t = s = p.t_w;
-    if (r.family == ANSCHLUSS_CHS) b = h, t = s = p.t_w;
-    if (r.family == ANSCHLUSS_ROUND) b = h, t = s = 0.0;
-    r.h = r.h2 = h, r.b = r.b2 = b, r.t = r.t2 = t, r.s = r.s2 = s, r.r = r.r2 = p.r_1;
-    if (r.family == ANSCHLUSS_RHS && p.kind != STAHLPROFIL_KIND_CATALOGUE)
-        r.r = p.rolled ? p.r_1 : 0.0, r.r_inner = p.rolled ? p.r_2 : 0.0;
-    if (p.kind == STAHLPROFIL_KIND_CATALOGUE) {
-        r.catalogue = 1;
-        std::snprintf(r.profile_name, sizeof r.profile_name, "%.55s", p.name);
-        std::snprintf(r.drawing_name, sizeof r.drawing_name, "%.55s", p.name);
-    }
-    // A profile welded of plates: the legs of the welds that join them.
-    if (p.kind != STAHLPROFIL_KIND_CATALOGUE && !p.rolled)
-        Calc_Profile_Weld_Offsets(&p, &r.weld_leg_top, &r.weld_leg_bottom, nullptr);
-    r.grades.grade = r.grades.weld_grade = grade;
-    r.load[ANSCHLUSS_GAMMA_M] = 1.1;
-    r.t_p = 20.0;
-    r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND;
-    r.end_crater = ANSCHLUSS_FULL_LENGTH;
+    GeschweissterAnschluss r = Din_Record_Of(p, grade, a_w);
     r.full_penetration = 1;
-    r.a_w = a_w;
     return r;
 }
 

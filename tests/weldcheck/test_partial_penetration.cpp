@@ -246,7 +246,11 @@ TEST(PartialPenetration, ThePointAtTheRootIsNamed) {
 // = 4608 mm². T 200 x 8 x 150 x 12 by DIN 18800, a 8 held to 4: the flange
 // 600 + 568 + 32 as the I's, its stem 8 x 188 (the end's throat within):
 // A_w = 2704 mm² (its flange tips were counted with the inner strips too,
-// the underside drawn 0.001 mm off the level: 2740).
+// the underside drawn 0.001 mm off the level: 2740). By the Eurocode each
+// weld held is noted with its own throat taken (the bar's long faces 1, 2
+// at 5; the I's webs 2, 6 at 4), the others not at all (the bar's ends,
+// 8 deep into its height; the I's flange welds at 6 from their 12 mm):
+// the I's weld 1 was noted with the web's 4 mm.
 TEST(PartialPenetration, AllRoundThroatsHeldToHalfThePart) {
     const struct {
         const char* what;
@@ -254,12 +258,13 @@ TEST(PartialPenetration, AllRoundThroatsHeldToHalfThePart) {
         int type;  // EN profile type; the DIN family follows it
         double h, t_w, b, t_f;
         double A_w, taken;  // mm², the throat the note names
+        std::vector<int> held;  // EN: the weld positions noted with it
     } cases[] = {
-        {"flat bar, EN", false, 1, 100, 10, 0, 0, 1000, 5},
-        {"I, EN", false, 4, 300, 8, 150, 12, 5712, 4},
-        {"flat bar, DIN", true, 1, 100, 10, 0, 0, 1000, 5},
-        {"I, DIN", true, 4, 300, 8, 150, 12, 4608, 4},
-        {"T, DIN", true, 11, 200, 8, 150, 12, 2704, 4},
+        {"flat bar, EN", false, 1, 100, 10, 0, 0, 1000, 5, {1, 2}},
+        {"I, EN", false, 4, 300, 8, 150, 12, 5712, 4, {2, 6}},
+        {"flat bar, DIN", true, 1, 100, 10, 0, 0, 1000, 5, {}},
+        {"I, DIN", true, 4, 300, 8, 150, 12, 4608, 4, {}},
+        {"T, DIN", true, 11, 200, 8, 150, 12, 2704, 4, {}},
     };
     const double N = 100e3, a = 8;
     for (const auto& c : cases) {
@@ -274,11 +279,19 @@ TEST(PartialPenetration, AllRoundThroatsHeldToHalfThePart) {
             r.forces.N = N;
             ASSERT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
             EXPECT_NEAR(r.line_values[WELD_CHECK_VALUE_SIGMA_X], N / c.A_w, 1e-9 * N / c.A_w);
-            const Weld_Note* v = Weld_Note_Values(r.notes[0], WELD_RULE_THROAT_WALL);
-            ASSERT_NE(v, nullptr);
-            EXPECT_EQ(v->v[0], a);
-            EXPECT_EQ(v->v[1], c.taken);
-            EXPECT_EQ(v->v[2], 1.0);
+            for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+                const Weld_Note* v = Weld_Note_Values(r.notes[k], WELD_RULE_THROAT_WALL);
+                const bool held = std::find(c.held.begin(), c.held.end(), k) != c.held.end();
+                const bool flange = c.type == 4 && k != 2 && k != 6 && k < 12;  // the flanges' faces and tips
+                if (!held && !flange) {
+                    EXPECT_EQ(v, nullptr) << k;
+                    continue;
+                }
+                ASSERT_NE(v, nullptr) << k;
+                EXPECT_EQ(v->v[0], a);
+                EXPECT_EQ(v->v[1], held ? c.taken : c.t_f / 2) << k;
+                EXPECT_EQ(v->v[2], WELD_THROAT_HELD_HALF);
+            }
             continue;
         }
         GeschweissterAnschluss r =
@@ -320,5 +333,99 @@ TEST(PartialPenetration, DinFilletThroatLimitsAreNotAButtWelds) {
             ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
             EXPECT_EQ(r.warnings.word[c.word] != 0, partial == 0);
         }
+    }
+}
+
+// A throat held to its part is the throat the check takes everywhere: the
+// weld list, the force lines and the note of each weld held. CHS 168.3 x 8
+// with a 12, throat checks off, by the simplified method under M_y 20 kNm:
+// the ring of the wall, R = 84.15, r_i = 76.15, I = pi (R⁴ - r_i⁴) / 4,
+// sigma = M R / I at the top; F_w,Ed = sigma 8 and F_w,Rd = f_vw,d 8 with
+// f_vw,d = 360 / sqrt 3 / (0.8 1.25) (they multiplied by 12). A round bar
+// d 60 with a 44: the disc, A_w = pi 30², held to d/2 = 30 (it was cut to
+// it without a word). The welded I all round with flanges 200 x 16 and 150
+// x 12, web 8, a_fo 3, a_w 6, a_fu 10: the webs' welds (positions 2, 6)
+// held to 4, the bottom flange's (3, 4, 7, 9, 11) to 6, the top flange's
+// not (its note named weld 1 with the web's 4 mm, the bottom flange none).
+TEST(PartialPenetration, TheThroatHeldIsTheThroatPrinted) {
+    const std::string X = Report_Times_Sign;
+    {
+        SchweissnahtNachweis r;
+        ASSERT_EQ(Typed_Profile_Record(&r, 9, 168.3, 8, 168.3, 8, 168.3, 8), 0);
+        r.a[0] = 12, r.number[0] = 1;
+        r.weld_kind = WELD_BUTT, r.no_length_check = r.no_throat_check = 1;
+        r.check_field = 1, r.method = 0, r.full_treatment = 1;
+        r.forces.M_y = 20e6;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 0, 0, 0), 0);
+        const std::string text = l.Take();
+        const double R = 84.15, r_i = 76.15, I = M_PI * (std::pow(R, 4) - std::pow(r_i, 4)) / 4;
+        const double sigma = 20e6 * R / I, f_vw_d = 360 / std::sqrt(3.0) / (0.8 * 1.25);
+        char line[160];
+        std::snprintf(line, sizeof line, "F╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2f kN/cm\n"_cp, X.c_str(), sigma * 8 / 100);
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
+        std::snprintf(line, sizeof line, "F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2f kN/cm\n"_cp, X.c_str(), f_vw_d * 8 / 100);
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+        EXPECT_NE(text.find("Naht 1: ╬ta╬\\w╬r = 8.0 mm"_cp), std::string::npos);
+        EXPECT_NE(text.find("Naht 1: Nahtdicke a = 12.0 mm > t = 8.0 mm (Wand, nicht durchgeschweißt), gerechnet mit a = 8.0 mm"_cp),
+                  std::string::npos);
+    }
+    {
+        SchweissnahtNachweis r;
+        ASSERT_EQ(Typed_Profile_Record(&r, 2, 60, 60, 60, 60, 60, 60), 0);
+        r.a[0] = 44, r.number[0] = 1;
+        r.weld_kind = WELD_BUTT, r.no_length_check = r.no_throat_check = 1;
+        r.check_field = 1, r.method = 1;
+        r.forces.N = 100e3;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
+        EXPECT_NEAR(r.line_values[WELD_CHECK_VALUE_SIGMA_X], 100e3 / (M_PI * 900), 1e-9);
+        const Weld_Note* v = Weld_Note_Values(r.notes[0], WELD_RULE_THROAT_WALL);
+        ASSERT_NE(v, nullptr);
+        EXPECT_EQ(v->v[0], 44.0);
+        EXPECT_EQ(v->v[1], 30.0);
+        EXPECT_EQ(v->v[2], WELD_THROAT_HELD_RADIUS);
+        EXPECT_NE(l.Take().find("Naht 1: Nahtdicke a = 44.0 mm > d/2 = 30.0 mm (bis zur Stabmitte), gerechnet mit a = 30.0 mm"_cp),
+                  std::string::npos);
+        // By DIN 18800 alike.
+        GeschweissterAnschluss d = Din_Connection(ANSCHLUSS_ROUND, 60, 60, 60, 60, 20.0);
+        d.weld_kind = ANSCHLUSS_WELD_ALL_ROUND, d.a_w = 44, d.partial_penetration = 1;
+        d.load[ANSCHLUSS_N] = 100;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&d), 0);
+        EXPECT_NEAR(d.weld_values.A_w, M_PI * 9, 1e-9);
+        Weld_Notes notes[ANSCHLUSS_WELD_POSITIONS + 1];
+        int numbers[ANSCHLUSS_WELD_POSITIONS + 1];
+        Din_Weld_Notes(&d, notes, numbers);
+        v = Weld_Note_Values(notes[0], WELD_RULE_THROAT_WALL);
+        ASSERT_NE(v, nullptr);
+        EXPECT_EQ(v->v[1], 30.0);
+        EXPECT_EQ(v->v[2], WELD_THROAT_HELD_RADIUS);
+    }
+    SchweissnahtNachweis r;
+    ASSERT_EQ(Typed_Profile_Record(&r, 4, 300, 8, 200, 16, 150, 12), 0);
+    r.all_round = 1, r.weld_kind = WELD_BUTT;
+    r.a[WELD_FACE_TOP_OUTER] = 3, r.a[WELD_FACE_WEB_LEFT] = 6, r.a[WELD_FACE_BOTTOM_OUTER] = 10;
+    for (int k = 0; k < 12; ++k) r.number[k] = k + 1;
+    r.no_length_check = r.no_throat_check = 1;
+    r.check_field = 1, r.method = 1;
+    r.forces.N = 100e3;
+    ListCapture l;
+    ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
+    const std::string text = l.Take();
+    for (int k = 0; k < 12; ++k) {
+        const Weld_Note* v = Weld_Note_Values(r.notes[k], WELD_RULE_THROAT_WALL);
+        const bool web = k == 2 || k == 6, bottom = k == 3 || k == 4 || k == 7 || k == 9 || k == 11;
+        if (!web && !bottom) {
+            EXPECT_EQ(v, nullptr) << k;
+            continue;
+        }
+        ASSERT_NE(v, nullptr) << k;
+        EXPECT_EQ(v->v[0], web ? 6.0 : 10.0) << k;
+        EXPECT_EQ(v->v[1], web ? 4.0 : 6.0) << k;
+        char line[200];
+        std::snprintf(line, sizeof line,
+                      "Naht %d: Nahtdicke a = %.1f mm > t/2 = %.1f mm (von beiden Seiten, nicht durchgeschweißt), gerechnet mit a = %.1f mm"_cp,
+                      k + 1, v->v[0], v->v[1], v->v[1]);
+        EXPECT_NE(text.find(line), std::string::npos) << line;
     }
 }

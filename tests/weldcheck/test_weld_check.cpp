@@ -518,17 +518,19 @@ TEST(WeldCheck, WeldLeftOutSaysSoAtEveryLevel) {
 
 // A connection's load cases take each weld's detailing and length tests
 // over from the case before while the weld, the plate and the annex are
-// the same: changed between two cases, the test follows. The two long
-// welds of the flat bar, a = 4: 100 mm count; 20 mm lie below 30 mm and
-// are noted left out; on a 28 mm plate a national annex variant notes the
-// throat below sqrt(28) - 0.5 = 4.79 mm (on 20 mm: 3.97), the recommended
-// values do not.
+// the same: changed between two cases, alone or with another, the test
+// follows. The two long welds of the flat bar, a = 4: 100 mm count; 20 mm
+// lie below 30 mm and are noted left out; on a 28 mm plate a national
+// annex variant notes the throat below sqrt(28) - 0.5 = 4.79 mm (on 20 mm:
+// 3.97), the recommended values do not.
 TEST(WeldCheck, TheKeptDetailingTestsFollowTheWeld) {
     struct Step {
         double l, t;
         int variant;
         unsigned notes;
     } const steps[] = {
+        {100, 20, 1, 0u},
+        {100, 28, 1, Weld_Note_Bit(WELD_RULE_THROAT_BELOW_ROOT)},  // the plate alone
         {100, 20, 1, 0u},
         {20, 20, 1, WELD_NOTE_NOT_EFFECTIVE},
         {100, 28, 1, Weld_Note_Bit(WELD_RULE_THROAT_BELOW_ROOT)},

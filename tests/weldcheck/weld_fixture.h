@@ -14,6 +14,7 @@
 #include "printlist/verdict.h"
 #include "printlist/verdict_lines.h"
 #include "support/testutil.h"
+#include "profiles/geschweisster_anschluss.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
@@ -82,6 +83,39 @@ inline int Typed_Profile_Record(SchweissnahtNachweis* r, int type, double h, dou
     p.h = h, p.t_w = t_w, p.b_fo = b_fo, p.t_fo = t_fo, p.b_fu = b_fu, p.t_fu = t_fu;
     Default_Material_Params(&p.material);
     return Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr);
+}
+
+// The DIN path's record of a profile of the weld program as the program
+// hands it over (its family, dimensions, root radius, a catalogue
+// profile's name, a welded one's weld legs): welded all round with throat
+// a_w, full length, gamma_M 1.1, on a 20 mm end plate of the same grade
+// (the row of the DIN steel catalogue).
+inline GeschweissterAnschluss Din_Record_Of(const Stahlprofil& p, int grade, double a_w) {
+    GeschweissterAnschluss r;
+    Init_Geschweisster_Anschluss(&r);
+    r.family = Anschluss_Family_Of_Profile_Type(p.type);
+    double h = p.h, b = p.b_fo, t = p.t_fo > 0 ? p.t_fo : p.t_w, s = p.t_w;
+    if (r.family == ANSCHLUSS_FLAT) b = t = s = p.t_w;
+    if (r.family == ANSCHLUSS_CHS) b = h, t = s = p.t_w;
+    if (r.family == ANSCHLUSS_ROUND) b = h, t = s = 0.0;
+    r.h = r.h2 = h, r.b = r.b2 = b, r.t = r.t2 = t, r.s = r.s2 = s, r.r = r.r2 = p.r_1;
+    if (r.family == ANSCHLUSS_RHS && p.kind != STAHLPROFIL_KIND_CATALOGUE)
+        r.r = p.rolled ? p.r_1 : 0.0, r.r_inner = p.rolled ? p.r_2 : 0.0;
+    if (p.kind == STAHLPROFIL_KIND_CATALOGUE) {
+        r.catalogue = 1;
+        std::snprintf(r.profile_name, sizeof r.profile_name, "%.55s", p.name);
+        std::snprintf(r.drawing_name, sizeof r.drawing_name, "%.55s", p.name);
+    }
+    // A profile welded of plates: the legs of the welds that join them.
+    if (p.kind != STAHLPROFIL_KIND_CATALOGUE && !p.rolled)
+        Calc_Profile_Weld_Offsets(&p, &r.weld_leg_top, &r.weld_leg_bottom, nullptr);
+    r.grades.grade = r.grades.weld_grade = grade;
+    r.load[ANSCHLUSS_GAMMA_M] = 1.1;
+    r.t_p = 20.0;
+    r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND;
+    r.end_crater = ANSCHLUSS_FULL_LENGTH;
+    r.a_w = a_w;
+    return r;
 }
 
 // Sets the variant of the active annex's EN 1993 block for the scope.
