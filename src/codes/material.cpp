@@ -458,6 +458,20 @@ int Material_Params_Equal(const Materialparameter_Record* a, const Materialparam
 
 // ---- input-file block ----------------------------------------------------
 
+Materialparameter_Record Material_Params_As_Filed(const Materialparameter_Record* m) {
+    Materialparameter_Record filed = *m;
+    if (m->kind != 1) return filed;
+    // The file holds no kind, and its readers take the grade as the weld
+    // grade table's; a number no entry names stays as it is. Nor does it
+    // hold the calculation values: a grade whose refresh sets none (the
+    // stainless one) reads back without them.
+    const int grade = Steel_Choice_To_Grade_Index(m->grade);
+    filed.kind = 0;
+    if (grade >= 0) filed.grade = grade;
+    filed.f_y = filed.f_u = 0.0;
+    return filed;
+}
+
 int Write_Material_Params(FILE* f, const Materialparameter_Record* m) {
     if (!f || !m) return 1;
     char name[MATERIAL_NAME_SIZE];
@@ -466,11 +480,7 @@ int Write_Material_Params(FILE* f, const Materialparameter_Record* m) {
     Pad_Blank(name, MATERIAL_NAME_SIZE);  // an empty name would vanish from the file
     Blank_To_Tilde(name);
     if (std::fprintf(f, " %d\n", 2) < 0) return 1;
-    // The file holds no kind, and its readers take the grade as the weld
-    // grade table's: an entry of the steel choice list is written as the
-    // table's index of the same steel.
-    const int grade = m->kind == 1 && Steel_Choice_To_Grade_Index(m->grade) >= 0 ? Steel_Choice_To_Grade_Index(m->grade)
-                                                                                 : m->grade;
+    const int grade = Material_Params_As_Filed(m).grade;
     if (std::fprintf(f, " %d %d %lf %lf %lf", grade, m->own_values, 0.0, 0.0, m->beta_w) < 0) return 1;
     if (std::fprintf(f, " %lf %lf %lf %lf", m->E, m->nu, m->G, m->alpha_T) < 0) return 1;
     if (std::fprintf(f, " %lf %lf %lf %lf %lf %lf\n", m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3, m->f_u3) < 0)

@@ -80,6 +80,12 @@ constexpr double MATERIAL_BETA_W_MAX = Input_Range_Of(RANGE_BETA_W).maximum;
 // value, and a name longer than the record holds or holding the print
 // list's markup escape; it leaves the stream on that value's line.
 int Write_Material_Params(FILE* f, const Materialparameter_Record* m);
+// The record as its block reads back: a material of the steel choice list
+// (kind 1) as the weld grade table's (kind 0), an entry as the table's
+// index of the same steel, without the calculation values f_y and f_u
+// (the next Check_Material_Params sets them); every other record as it
+// is. m must not be null.
+Materialparameter_Record Material_Params_As_Filed(const Materialparameter_Record* m);
 int Read_Material_Params(FILE* f, Materialparameter_Record* m);
 // Why the last Read_Material_Params refused its block for such a value, as
 // a line of the print list names it ("Korrelationsbeiwert β_w = 0 ungültig

@@ -63,7 +63,54 @@ std::string Carry_Over(SchweissnahtAnschluss* r, int k, int to) {
     return "";
 }
 
+// The grade DIN 18800 took for material k, where the material still holds
+// the entry taken (own values have no grade): the connection's for a part
+// that follows the uniform grade. -1 for none.
+int Grade_In_Force(const SchweissnahtAnschluss* r, int k) {
+    const Kept_Grade& g = g_kept[r->naht.uniform_grade ? 0 : k];
+    const Materialparameter_Record* m = Material(r, k);
+    return g.held && m->kind == 1 && m->grade == g.din && !m->own_values ? g.ec : -1;
+}
+
+// A grade of the weld grade table that has no strengths for some of its
+// thicknesses (the cold-formed hollow-section grades above 40 mm).
+bool Grade_Ends_Short(int grade) {
+    Materialparameter_Record m;
+    Default_Material_Params(&m);
+    m.grade = grade;
+    return Check_Material_Params(&m, 80.0, nullptr, 0, nullptr) != 0;
+}
+
+// The grade material k keeps in the input file instead of its entry's
+// steel, -1 for none. The list's steel has strengths where such a grade
+// has none: filed as that steel, a part beyond the grade's range would be
+// checked with strengths it does not have.
+int Filed_Grade(const SchweissnahtAnschluss* r, int k) {
+    const int grade = Grade_In_Force(r, k);
+    return grade >= 0 && Grade_Ends_Short(grade) ? grade : -1;
+}
+
 }  // namespace
+
+Materialparameter_Record Filed_Material(const SchweissnahtAnschluss* r, int k) {
+    const Materialparameter_Record* m = Material(r, k);
+    Materialparameter_Record filed = Material_Params_As_Filed(m);
+    const int grade = Filed_Grade(r, k);
+    if (grade >= 0) filed.kind = 0, filed.grade = grade;
+    return filed;
+}
+
+bool Materials_As_Filed(SchweissnahtAnschluss* r) {
+    if (!r) return false;
+    Materialparameter_Record filed[3];
+    bool changed = false;
+    for (int k = 0; k < 3; k++) {
+        filed[k] = Filed_Material(r, k);
+        changed = changed || filed[k].kind != Material(r, k)->kind || filed[k].grade != Material(r, k)->grade;
+    }
+    for (int k = 0; k < 3; k++) *Material(r, k) = filed[k];
+    return changed;
+}
 
 void Follow_Code_In_Materials(SchweissnahtAnschluss* r) {
     if (!r) return;
@@ -88,9 +135,12 @@ std::vector<std::string> Code_Material_Omissions(const SchweissnahtAnschluss* r)
     std::vector<std::string> lines;
     if (!r || r->code_setting != CODE_SETTING_DIN18800) return lines;
     for (int k = 0; k < 3; k++) {
+        // A grade the file keeps, or one the user replaced under DIN 18800,
+        // is no grade lost.
         const Kept_Grade& g = g_kept[k];
-        const bool own = Material(r, k)->own_values != 0;
-        if (!g.held || own || (r->naht.uniform_grade && k > 0) || Steel_Choice_To_Grade_Index(g.din) == g.ec) continue;
+        if (Grade_In_Force(r, k) < 0 || Filed_Grade(r, k) >= 0 || (r->naht.uniform_grade && k > 0) ||
+            Steel_Choice_To_Grade_Index(g.din) == g.ec)
+            continue;
         lines.push_back("- " + std::string(Material_Words(r, k)) + " " + Ec_Name(g.ec) +
                         " unter EC 3: geöffnet gilt unter EC 3 "_cp + Ec_Name(Steel_Choice_To_Grade_Index(g.din)) + ".");
     }

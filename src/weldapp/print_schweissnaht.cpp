@@ -32,6 +32,7 @@
 #include "printlist/plotfile.h"
 #include "printlist/verdict.h"
 #include "profiles/profile_catalogue.h"
+#include "weldapp/code_materials.h"
 #include "weldapp/din_anschluss.h"
 #include "weldapp/endergebnis.h"
 #include "weldapp/connection_invariants.h"
@@ -1027,6 +1028,9 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     New_Schweissnaht_Results(conn);
     SchweissnahtAnschluss* w = &s_work;
     Copy_Schweissnaht(conn, w);
+    // The window's chart checks what its file holds, as the list made from
+    // the saved file and every later run of it do.
+    if (Materials_As_Filed(w)) Update_Weld_Layout(&w->naht, nullptr, 0);
     Shared_Results shared(w, conn);
     const Verdict_Tolerance_Scope tolerance(w->print.toleranz);
     if (!list) s_reason.clear();

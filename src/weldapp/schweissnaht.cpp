@@ -24,6 +24,7 @@
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
 #include "profiles/profile_catalogue.h"
+#include "weldapp/code_materials.h"
 #include "weldapp/component_output.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/input_page.h"
@@ -298,9 +299,14 @@ int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     failed |= Write_Safety_Factors(f, &r->safety) != 0;
     failed |= std::fprintf(f, " %d\n", NAHTBILD_VERSION) < 0;
     failed |= std::fprintf(f, " %d\n", n.uniform_grade) < 0;
-    failed |= Write_Material_Params(f, &n.material) != 0;
-    failed |= Write_Profile(f, &r->naht.profile) != 0;
-    failed |= Write_Plate(f, &n.plate) != 0;
+    const Materialparameter_Record material = Filed_Material(r, 0);
+    Stahlprofil profile = n.profile;
+    profile.material = Filed_Material(r, 1);
+    Blech_Record plate = n.plate;
+    plate.material = Filed_Material(r, 2);
+    failed |= Write_Material_Params(f, &material) != 0;
+    failed |= Write_Profile(f, &profile) != 0;
+    failed |= Write_Plate(f, &plate) != 0;
     const int count = n.weld_count < 0 ? 0 : (n.weld_count > NAHT_SLOTS ? NAHT_SLOTS : n.weld_count);
     failed |= std::fprintf(f, " %d %d\n", n.all_round, count) < 0;
     for (int k = 0; k < count; ++k)

@@ -189,6 +189,55 @@ TEST(DinCatalogueRoad, TheManagersFileDecides) {
     }
 }
 
+namespace {
+
+// A DIN input file of a flat bar 200 x t of the grade joined to a plate
+// t_p of it by a full-penetration butt weld, N in kN; the file's text.
+std::string Flat_Bar_Input(Desktop& d, int grade, double t, double t_p, double N) {
+    testutil::Record k;
+    SchweissnahtAnschluss* r = &k.r;
+    Default_Schweissnaht(r);
+    r->code_setting = 1, r->gamma_M = 1.1, r->section_check = 1;
+    Nahtbild& n = r->naht;
+    n.uniform_grade = 1;
+    n.material.grade = n.profile.material.grade = n.plate.material.grade = grade;
+    Stahlprofil& p = n.profile;
+    const Materialparameter_Record m = p.material;
+    Init_Profile(&p);
+    p.material = m, p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_FLACH, p.h = 200, p.t_w = t;
+    Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr);
+    n.plate.t = t_p, n.weld_kind = WELD_BUTT, n.full_penetration = 1, n.all_round = 1, n.contact_fraction = 0;
+    Update_Weld_Layout(&n, nullptr, 0);
+    Alloc_Lasten(r, 1);
+    std::snprintf(r->loads[0].name, sizeof r->loads[0].name, "LK 1");
+    r->loads[0].forces.N = N * 1e3;
+    d.Add_Connection("A001", r, "1 Stab\n");
+    return d.File("A001_01.INP");
+}
+
+// The same input opened in the window, its chart looked at and saved with
+// "Ende": the list the window wrote.
+std::string Window_List(Desktop& d, const std::string& input) {
+    testutil::Write_File(d.project + "/A001_01.INP", input);
+    std::filesystem::remove(d.project + "/A001_01.OLI");
+    testutil::Write_File(d.dir.file("script.txt"), "click 181 30\nmove 1250 27\nmove 1250 27\nclick 1250 27\nkey 13\n");
+    EXPECT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
+    return d.File("A001_01.OLI");
+}
+
+// The grade of the connection's material in the input file the window
+// saved; -1 when it cannot be read.
+int Saved_Grade(const Desktop& d) {
+    testutil::Record saved;
+    FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
+    if (!f) return -1;
+    const int read = Read_Schweissnaht(f, &saved.r);
+    std::fclose(f);
+    return read == 0 ? saved.r.naht.material.grade : -1;
+}
+
+}  // namespace
+
 // Every grade of the weld grade table in a DIN input file, flat bar 200 x
 // 20 joined by a full-penetration butt weld, N = -1520 kN: the batch and
 // the window check it with one steel of DIN 18800's list, the window's
@@ -199,6 +248,14 @@ TEST(DinCatalogueRoad, TheManagersFileDecides) {
 // 1.1 for the weld in compression and the section alike, f_y,k (t <= 40
 // mm) of DIN 18800-1 Table 1: St 37 240, St 44 275, St 52 360 and the fine
 // grain steels S275 275, S355 360, S460 460 N/mm².
+//
+// Thicker parts, sigma = 150 N/mm² (N = -30 t kN): the weld takes the
+// plate's range, the section the bar's; above 40 mm St 37 215, St 44 255,
+// St 52 325 N/mm². A hollow-section grade (EN 10219, MH/MLH) has no
+// strengths above 40 mm: the batch refuses the part with the grade's words
+// and so does the window, whose list and box say so (it checked such a
+// part with the list's steel and ended "Nachweis erbracht"); the file it
+// saves keeps the grade. Every table grade above 80 mm is refused alike.
 TEST(DinCatalogueRoad, EveryGradeIsOneSteelInBatchAndWindow) {
     // The grades of the table in its order (S235, S275, S355, S450, the N/NL,
     // M/ML, W, Q, H, NH/NLH and MH/MLH grades): f_y,k of the list's steel
@@ -219,25 +276,7 @@ TEST(DinCatalogueRoad, EveryGradeIsOneSteelInBatchAndWindow) {
     for (int grade = 0; grade < 26; grade++) {
         const auto& g = grades[grade];
         SCOPED_TRACE(grade);
-        testutil::Record k;
-        SchweissnahtAnschluss* r = &k.r;
-        Default_Schweissnaht(r);
-        r->code_setting = 1, r->gamma_M = 1.1, r->section_check = 1;
-        Nahtbild& n = r->naht;
-        n.uniform_grade = 1;
-        n.material.grade = n.profile.material.grade = n.plate.material.grade = grade;
-        Stahlprofil& p = n.profile;
-        const Materialparameter_Record m = p.material;
-        Init_Profile(&p);
-        p.material = m, p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_FLACH, p.h = 200, p.t_w = 20;
-        Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr);
-        n.plate.t = 30, n.weld_kind = WELD_BUTT, n.full_penetration = 1, n.all_round = 1, n.contact_fraction = 0;
-        Update_Weld_Layout(&n, nullptr, 0);
-        Alloc_Lasten(r, 1);
-        std::snprintf(r->loads[0].name, sizeof r->loads[0].name, "LK 1");
-        r->loads[0].forces.N = -1520e3;
-        d.Add_Connection("A001", r, "1 Stab\n");
-        const std::string input = d.File("A001_01.INP");
+        const std::string input = Flat_Bar_Input(d, grade, 20, 30, -1520);
         ASSERT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
         const std::string list = d.File("A001_01.OLI");
         const double U = 380 / (g.f_y / 1.1);
@@ -248,11 +287,69 @@ TEST(DinCatalogueRoad, EveryGradeIsOneSteelInBatchAndWindow) {
         // The same file opened in the window and saved with "Ende": each
         // grade the list lacks, and one of each strength it has.
         if (!g.said && grade != 0 && grade != 1 && grade != 2 && grade != 7) continue;
-        testutil::Write_File(d.project + "/A001_01.INP", input);
-        testutil::Write_File(d.dir.file("script.txt"), "click 1250 27\nkey 13\n");
-        ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
-        const std::string window = d.File("A001_01.OLI");
+        const std::string window = Window_List(d, input);
         EXPECT_EQ(Final_U(window, kWeldRow), Final_U(list, kWeldRow));
         EXPECT_EQ(Final_U(window, kSectionRow), Final_U(list, kSectionRow));
+    }
+    const std::string kShort = " keine Festigkeitswerte f\x81r t = 50.0 mm > 40 mm, Materialparameter vorgeben";
+    const struct {
+        int grade;
+        double t, t_p;  // mm
+        double f_weld, f_section;
+        const char* refused;  // the line of the batch and of the window
+    } thick[] = {
+        {2, 50, 30, 325, 325, nullptr},
+        {1, 20, 50, 255, 275, nullptr},
+        {22, 50, 30, 255, 255, "Stahlg\x81te S275 MH/MLH:"},
+        {23, 20, 50, 325, 360, "Stahlg\x81te S355 MH/MLH:"},
+        {24, 50, 30, 325, 325, "Stahlg\x81te S420 MH/MLH:"},
+        {0, 90, 30, 215, 215, "Stahldicke t = 90.0 mm > 80 mm: Materialparameter \x81" "berpr\x81" "fen (ggf. vorgeben)"},
+    };
+    for (const auto& c : thick) {
+        SCOPED_TRACE(std::to_string(c.grade) + " t " + std::to_string(c.t) + " t_p " + std::to_string(c.t_p));
+        const std::string input = Flat_Bar_Input(d, c.grade, c.t, c.t_p, -30 * c.t);
+        ASSERT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
+        const std::string batch = d.File("A001_01.OLI");
+        const std::string window = Window_List(d, input);
+        const std::string line = c.refused ? c.refused + std::string(c.grade < 22 ? "" : kShort) : "";
+        for (const std::string* list : {&batch, &window}) {
+            EXPECT_NEAR(Final_U(*list, kWeldRow), 150 / (c.f_weld / 1.1), 0.0005);
+            EXPECT_NEAR(Final_U(*list, kSectionRow), 150 / (c.f_section / 1.1), 0.0005);
+            EXPECT_EQ(list->find("Nachweis erbracht") == std::string::npos, c.refused != nullptr);
+            if (c.refused) {
+                EXPECT_NE(list->find(" " + line + "  "), std::string::npos);
+            }
+        }
+        if (!c.refused) continue;
+        EXPECT_NE(d.err.find("message box \"\": [" + line + "]"), std::string::npos) << d.err;
+        EXPECT_EQ(Saved_Grade(d), c.grade);
+    }
+}
+
+// What the save under DIN 18800 says it does not keep: S450, which DIN
+// takes as S355 (St52), is named unless S235 (St37) was chosen in its
+// place from DIN's list (the box then still said "geöffnet gilt unter EC 3
+// S355" of a file that holds S235); S275 MH/MLH, which DIN takes as S275
+// (St44) but only up to 40 mm, is kept in the file and named as nothing
+// lost. The Stahlsorte list of the uniform grade opens at (950, 115), its
+// first entry, S235 (St37), at y 133.
+TEST(DinCatalogueRoad, TheSaveNamesOnlyTheGradesItLoses) {
+    const std::string lost = "[- Stahlsorte S450 unter EC 3: ge\x94" "ffnet gilt unter EC 3 S355.]";
+    const struct {
+        int grade;
+        const char* choice;  // script lines before "Ende"
+        int saved;
+        bool named;
+    } cases[] = {{3, "", 2, true}, {3, "click 950 115\nclick 940 133\n", 0, false}, {22, "", 22, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.grade) + " " + c.choice);
+        Desktop d;
+        const std::string input = Flat_Bar_Input(d, c.grade, 20, 30, -600);
+        testutil::Write_File(d.dir.file("script.txt"),
+                             std::string(c.choice) + "move 1250 27\nmove 1250 27\nclick 1250 27\nkey 13\n");
+        ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
+        EXPECT_EQ(d.err.find(lost) != std::string::npos, c.named) << d.err;
+        EXPECT_EQ(d.err.find("Nicht gespeichert wird") != std::string::npos, c.named) << d.err;
+        EXPECT_EQ(Saved_Grade(d), c.saved);
     }
 }

@@ -15,12 +15,14 @@
 #include "platform/screen.h"
 #include "profiles/catalogue_fixture.h"
 #include "support/testutil.h"
+#include "weldapp/code_materials.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/lasttabelle.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
 #include "weldapp/shell_pages.h"
+#include "weldcheck/weldelem.h"
 
 namespace {
 
@@ -219,6 +221,54 @@ TEST_F(ShellPages, ChartSaysWhyAnInputWasRefused) {
     Draw_Utilisation_Chart(area_);
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
     EXPECT_TRUE(Shows("Grund: Eingabe: Blechdicke t = 0.0 mm < 1 mm"));
+}
+
+// A DIN 18800 connection holds its grade in the window as the entry of
+// DIN's list that stands for it (S275 MH/MLH as S275 (St44), S355 as S355
+// (St52), stainless steel, which the list lacks, as nothing); the chart
+// checks the grade its file holds, as the list made from the saved file and
+// every run of it do. EN 10219 gives the hollow-section grades no strengths
+// above 40 mm, the weld grade table none above 80 mm, DIN 18800 stainless
+// steel none at all: the chart said "Nachweis erbracht" for each. Flat bar
+// 200 x t on a 30 mm plate, full-penetration butt weld, N = -30 t kN
+// (sigma 150 N/mm²).
+TEST_F(ShellPages, ChartChecksTheGradeTheFileHolds) {
+    testutil::CatalogueTree tree;
+    const char* const verified = "Nachweis erbracht";
+    const struct {
+        int grade;
+        double t;
+        const char* shown;
+    } cases[] = {
+        {22, 20, verified},
+        {22, 50, "Grund: Eingabe: Stahlg\x81te S275 MH/MLH: keine Festigkeitswerte f\x81r t = 50.0 mm > 40 mm, "
+                 "Materialparameter vorgeben"},
+        {2, 90, "Grund: Eingabe: Stahldicke t = 90.0 mm > 80 mm: Materialparameter \x81" "berpr\x81" "fen (ggf. vorgeben)"},
+        {WELD_GRADE_STAINLESS, 20, "Grund: Lastkombination 1: Fehler bei der Berechnung des Schwei\xE1nahtnachweises"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.grade) + " t " + std::to_string(c.t));
+        Default_Schweissnaht(&r_);
+        r_.code_setting = CODE_SETTING_DIN18800, r_.gamma_M = 1.1, r_.section_check = 1;
+        Nahtbild& n = r_.naht;
+        n.uniform_grade = 1;
+        n.material.grade = n.profile.material.grade = n.plate.material.grade = c.grade;
+        const Materialparameter_Record m = n.profile.material;
+        Init_Profile(&n.profile);
+        n.profile.material = m, n.profile.kind = STAHLPROFIL_KIND_DIMENSIONS, n.profile.type = PROFILTYP_FLACH;
+        n.profile.h = 200, n.profile.t_w = c.t;
+        n.plate.t = 30, n.weld_kind = WELD_BUTT, n.full_penetration = 1, n.all_round = 1, n.contact_fraction = 0;
+        Update_Weld_Layout(&n, nullptr, 0);
+        r_.loads[0].forces.N = -30e3 * c.t;
+        Follow_Code_In_Materials(&r_);
+        ASSERT_EQ(n.profile.material.kind, 1);
+        Print_Schweissnaht(&r_, nullptr);
+        Clear_Scrollable_View_Area(area_);
+        Draw_Utilisation_Chart(area_);
+        EXPECT_TRUE(Shows(c.shown));
+        EXPECT_EQ(Shows(verified), c.shown == verified);
+        Forget_Code_Materials();
+    }
 }
 
 // The load-case page with the import tool installed and ten cases: on the
