@@ -381,16 +381,22 @@ int Write_Delimited_String(FILE* stream, const char* text, int open_char, int cl
     return std::ferror(stream) ? 1 : 0;
 }
 
+// White space as isspace tells it; the blank, which pads the names of fixed
+// columns trimmed for every model and load case, without the call.
+static bool Is_Trimmed_Space(char c) {
+    return c == ' ' || std::isspace(static_cast<unsigned char>(c));
+}
+
 int Trim_String(char* text, int flags) {
     if (!text || !*text) return 0;
     size_t len = std::strlen(text);
     if (flags & 2) {
-        while (len > 0 && std::isspace(static_cast<unsigned char>(text[len - 1]))) --len;
+        while (len > 0 && Is_Trimmed_Space(text[len - 1])) --len;
         text[len] = '\0';
     }
     if (flags & 1) {
         size_t lead = 0;
-        while (lead < len && std::isspace(static_cast<unsigned char>(text[lead]))) ++lead;
+        while (lead < len && Is_Trimmed_Space(text[lead])) ++lead;
         if (lead > 0) {
             std::memmove(text, text + lead, len - lead + 1);
             len -= lead;
