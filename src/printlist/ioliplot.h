@@ -150,6 +150,8 @@ double Oli_Area_Covered(double x1, double y1, double x2, double y2);
 // taken boxes are kept ({x1, y1, x2, y2}, page cm from the picture's upper
 // left corner, y down the page).
 void Oli_Area_Page_Box(double x1, double y1, double x2, double y2, double box[4]);
+// Oli_Area_Covered of the world box whose page box Oli_Area_Page_Box gave.
+double Oli_Page_Box_Covered(const double box[4]);
 // The box of the ink the viewer draws for a text of the given height (cm,
 // the capitals' height) written by the printf writers at a point with the
 // alignment (v, h) and no turn: paper cm from the point, x to the right and

@@ -575,6 +575,8 @@ double Oli_Area_Covered(double x1, double y1, double x2, double y2) {
     return Covered(World_Page_Box(x1, y1, x2, y2));
 }
 
+double Oli_Page_Box_Covered(const double box[4]) { return Covered(Page_Box{box[0], box[1], box[2], box[3]}); }
+
 double Oli_Label_Covered(double x, double y, int v, int h, const char* text) {
     return Oli_Label_Covered_At(x, y, v, h, Current_Height(), text);
 }

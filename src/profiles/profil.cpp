@@ -303,10 +303,17 @@ int Get_Profil_Family(const char* name) {
     // flat bar). The first letters decide only for a name no catalogue
     // holds, which has no values to compute with.
     // The name as given is the memo's key: " HE300A" is not HE300A here.
-    // (A name too long for the memo is looked up each time.)
+    // Blanks after it are not (no road below tells "HE300A  " from HE300A), so
+    // the padded name of a model's name text and the trimmed one share the
+    // memo. (A name too long for the memo is looked up each time.)
     char given[FAMILY_MEMO_SIZE];
-    const bool kept = std::strlen(name) < sizeof given;
-    if (kept) std::strcpy(given, name);
+    size_t length = std::strlen(name);
+    while (length > 0 && name[length - 1] == ' ') length--;
+    const bool kept = length < sizeof given;
+    if (kept) {
+        std::memcpy(given, name, length);
+        given[length] = '\0';
+    }
     const int manager = Is_Profile_Manager_Available() == 1;
     if (kept && family_name_known && manager == family_by_manager && std::strcmp(given, family_name) == 0)
         return family_of_name;

@@ -131,24 +131,35 @@ struct Profil_Survey {
     }
 };
 
+// Whether a designation is of printable characters only: one that is not
+// is a record put in or shifted.
+bool Name_Printable(const unsigned char* raw) {
+    for (int k = 0; k < PROFIL_NAME_BYTES; k++)
+        if (raw[k] < 0x20 || raw[k] == 0x7F) return false;
+    return true;
+}
+
+// Whether a designation is in capitals from its first byte with blanks
+// only after them: the bisection compares designations as stored.
+bool Name_Upright(const unsigned char* raw) {
+    if (raw[0] == ' ') return false;
+    for (int k = 0, blank = 0; k < PROFIL_KEY_LENGTH; k++) {
+        if ((raw[k] >= 'a' && raw[k] <= 'z') || (blank && raw[k] != ' ')) return false;
+        blank |= raw[k] == ' ';
+    }
+    return true;
+}
+
 // Why the designation of record `number` (1-based) makes it no profile, or
-// "": of other than printable characters (a record put in or shifted), or
-// not in capitals from its first byte with blanks only after them (the
-// bisection compares designations as stored).
+// "" (the words are made only for a designation that is damaged: every
+// record of the file is judged).
 std::string Name_Damage(const unsigned char* raw, long number) {
     char text[160];
-    bool printable = true;
-    for (int k = 0; k < PROFIL_NAME_BYTES && printable; k++) printable = raw[k] >= 0x20 && raw[k] != 0x7F;
-    if (!printable) {
+    if (!Name_Printable(raw)) {
         std::snprintf(text, sizeof text, "beschädigt: Satz %ld ist kein Profil (Name nicht lesbar)"_cp, number);
         return text;
     }
-    bool upright = raw[0] != ' ';
-    for (int k = 0, blank = 0; k < PROFIL_KEY_LENGTH && upright; k++) {
-        upright = !(raw[k] >= 'a' && raw[k] <= 'z') && !(blank && raw[k] != ' ');
-        blank |= raw[k] == ' ';
-    }
-    if (upright) return "";
+    if (Name_Upright(raw)) return "";
     std::snprintf(text, sizeof text,
                   "beschädigt: Satz %ld ist kein Profil (Name \"%.15s\" klein geschrieben oder mit Leerzeichen)"_cp,
                   number, reinterpret_cast<const char*>(raw));
@@ -180,8 +191,10 @@ bool Surveyed_Size(FILE* file, Profil_Survey* survey, long long* size) {
 // damage kept when it makes the file damaged.
 bool Surveyed_Record(const unsigned char* raw, long i, Profil_Survey* survey) {
     char text[160];
-    survey->damage = Name_Damage(raw, i + 1);
-    if (!survey->damage.empty()) return false;
+    if (!Name_Printable(raw) || !Name_Upright(raw)) {
+        survey->damage = Name_Damage(raw, i + 1);
+        return false;
+    }
     Key_Bytes stored;
     std::memcpy(stored.data(), raw, PROFIL_KEY_LENGTH);
     const char* name = reinterpret_cast<const char*>(raw);

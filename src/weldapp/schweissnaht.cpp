@@ -641,12 +641,8 @@ FILE* open_input(int* error) {
     return f;
 }
 
-// Where the reading of a refused input file stopped, in the user's words:
-// the line, and whether the file ended there (cut short) or held what no
-// reader takes (damaged, or written by a newer program). The stream stays
-// where it stood.
-static long line_at(FILE* f) {
-    const long at = std::ftell(f);
+// The line of the file's byte at; the stream stands there after it.
+static long line_of(FILE* f, long at) {
     long line = 1;
     if (at > 0) {
         std::rewind(f);
@@ -658,6 +654,12 @@ static long line_at(FILE* f) {
     }
     return line;
 }
+
+// Where the reading of a refused input file stopped, in the user's words:
+// the line, and whether the file ended there (cut short) or held what no
+// reader takes (damaged, or written by a newer program). The stream stays
+// where it stood.
+static long line_at(FILE* f) { return line_of(f, std::ftell(f)); }
 
 static std::string damaged_line_text(long line) {
     char text[160];
@@ -793,11 +795,13 @@ void Load_Input_File(void) {
         Default_Schweissnaht(r);
     }
     if (result == SCHWEISSNAHT_TEXT_OK) {
-        const long record_end = line_at(f);
+        // Its line is counted only for a message: counting reads the file
+        // again from its start, as long as it is.
+        const long record_end = std::ftell(f);
         if (const int entry = Activate_Annex_After(f)) {
             // The annex entry behind a record that read does not: the record's
             // factors would come from an annex nobody chose.
-            const std::string reason = input_reason(damaged_line_text(record_end + entry - 1));
+            const std::string reason = input_reason(damaged_line_text(line_of(f, record_end) + entry - 1));
             if (VEK_Batch_Mode()) {
                 std::fclose(f);
                 end_unread_batch_run(reason, "damaged, cut short or newer than the program");

@@ -87,20 +87,23 @@ double Pair_Cost(const Check_Label& a, int i, const Check_Label& b, int j, doubl
     return c;
 }
 
-// What a place covers of the lines, dots and texts drawn, times kCovered;
-// a million and more out of the picture. A point number's box: 0.9 text
-// heights a digit wide, from 0.52 text heights above its point to 0.5
-// below (the overlay's y runs up the page). The ink the viewer draws of a
-// digit centred on its point (Oli_Text_Ink_Box) is at most 0.74 text
-// heights wide and reaches 0.55 above the point and 0.50 below: the 0.01
-// cm it rises above the box lie within the gap of 0.03 cm every label
-// keeps from every other and from what it covers, and the places of the
-// numbers (stacked one number's height and a little apart) are laid out
-// for this box.
-double Covered_Cost(const Check_Label& l, double x, double y, double s) {
-    if (l.boxed) return kCovered * Oli_Area_Covered(x - l.hw, y - l.hh, x + l.hw, y + l.hh);
-    return kCovered * Oli_Area_Covered(x - l.hw, y - 0.5 * kPointHeight / s, x + l.hw, y + 0.52 * kPointHeight / s);
+// The page box of a label at (x, y), worked out once for what it covers
+// and what it meets. A point number's box: 0.9 text heights a digit wide,
+// from 0.52 text heights above its point to 0.5 below (the overlay's y runs
+// up the page). The ink the viewer draws of a digit centred on its point
+// (Oli_Text_Ink_Box) is at most 0.74 text heights wide and reaches 0.55
+// above the point and 0.50 below: the 0.01 cm it rises above the box lie
+// within the gap of 0.03 cm every label keeps from every other and from
+// what it covers, and the places of the numbers (stacked one number's
+// height and a little apart) are laid out for this box.
+void Label_Page_Box(const Check_Label& l, double x, double y, double s, double b[4]) {
+    if (l.boxed) Oli_Area_Page_Box(x - l.hw, y - l.hh, x + l.hw, y + l.hh, b);
+    else Oli_Area_Page_Box(x - l.hw, y - 0.5 * kPointHeight / s, x + l.hw, y + 0.52 * kPointHeight / s, b);
 }
+
+// What a place's page box covers of the lines, dots and texts drawn, times
+// kCovered; a million and more out of the picture.
+double Covered_Cost(const double b[4]) { return kCovered * Oli_Page_Box_Covered(b); }
 
 struct Arrangement {
     std::vector<Check_Label>& labels;
@@ -291,12 +294,9 @@ const std::vector<Point_Place>& Point_Places() {
     return places;
 }
 
-// Whether a label's box at (x, y) (as Covered_Cost measures it), with the
+// Whether a label's page box b (as Covered_Cost measures it), with the
 // gap labels keep, meets one of the page boxes of `letters`.
-bool Meets_Letter(const Check_Label& l, double x, double y, const std::vector<double>& letters, double s) {
-    double b[4];
-    if (l.boxed) Oli_Area_Page_Box(x - l.hw, y - l.hh, x + l.hw, y + l.hh, b);
-    else Oli_Area_Page_Box(x - l.hw, y - 0.5 * kPointHeight / s, x + l.hw, y + 0.52 * kPointHeight / s, b);
+bool Meets_Letter(const double b[4], const std::vector<double>& letters) {
     for (size_t i = 0; i + 3 < letters.size(); i += 4)
         if (b[0] < letters[i + 2] + kLabelGap && letters[i] < b[2] + kLabelGap && b[1] < letters[i + 3] + kLabelGap &&
             letters[i + 1] < b[3] + kLabelGap)
@@ -313,7 +313,7 @@ Check_Label Check_Point_Number(double x, double y, double ux, double uy, double 
     l.boxed = false;
     std::to_chars(l.text, l.text + sizeof l.text - 1, number);  // as "%d"
     l.x = x, l.y = y;
-    // The half extent of the number's box (see Covered_Cost): 0.9 text
+    // The half extent of the number's box (see Label_Page_Box): 0.9 text
     // heights a digit.
     l.hw = 0.45 * kPointHeight * static_cast<double>(std::strlen(l.text)) / s, l.hh = 0.5 * kPointHeight / s;
     const double same2 = (kSamePlace / s) * (kSamePlace / s);
@@ -327,8 +327,10 @@ Check_Label Check_Point_Number(double x, double y, double ux, double uy, double 
             end2 = std::min(end2, d2);
             if (d2 < own2 && (ex - x) * (ex - x) + (ey - y) * (ey - y) >= same2) extra = kNearOtherEnd;
         }
-        if (Meets_Letter(l, px, py, letters, s)) extra += kClash;
-        l.places.push_back({px, py, Covered_Cost(l, px, py, s), extra, own2, end2, -1.0});
+        double b[4];
+        Label_Page_Box(l, px, py, s, b);
+        if (Meets_Letter(b, letters)) extra += kClash;
+        l.places.push_back({px, py, Covered_Cost(b), extra, own2, end2, -1.0});
     }
     return l;
 }
@@ -350,8 +352,10 @@ Check_Label Check_Weld_Name(double mx, double my, double ux, double uy, double n
         for (double gap : {first, first + 0.22, first + 0.44})
             for (double t : along) {
                 const double d = gap / s, px = mx + ux * t + side * nx * d, py = my + uy * t + side * ny * d;
-                const double extra = (side < 0 ? kInward : 0.0) + (Meets_Letter(l, px, py, letters, s) ? kClash : 0.0);
-                l.places.push_back({px, py, Covered_Cost(l, px, py, s), extra, 0.0, 0.0, -1.0});
+                double b[4];
+                Label_Page_Box(l, px, py, s, b);
+                const double extra = (side < 0 ? kInward : 0.0) + (Meets_Letter(b, letters) ? kClash : 0.0);
+                l.places.push_back({px, py, Covered_Cost(b), extra, 0.0, 0.0, -1.0});
             }
     return l;
 }

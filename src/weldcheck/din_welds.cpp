@@ -564,16 +564,20 @@ void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, 
         // line's normal (-s, c); the root twice that.
         const double ny = -k.s, nz = k.c;
         const double inset = k.in_part ? (k.yc - (k.y1 + k.y2) / 2) * ny + (k.zc - (k.z1 + k.z2) / 2) * nz : 0.0;
-        for (int j = 0; j < (k.in_part ? 2 : 1) * LINE_POINTS; j++) {
-            const double q = (j % LINE_POINTS) / 8.0, in = j < LINE_POINTS ? 0.0 : 2.0 * inset;
-            const double dy = k.y1 + q * (k.y2 - k.y1) + in * ny - g.y_s;
-            const double dz = k.z1 + q * (k.z2 - k.z1) + in * nz - g.z_s;
-            const Din_Weld_Shear s = Din_Weld_Shear_At(g, f, k.role, dy, dz);
-            const double t_V = std::hypot(s.V_y, s.V_z);
-            if (j == 0 && k.role == DIN_ROLE_V_Z && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
-            if (j == 0 && k.role == DIN_ROLE_V_Y && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
-            const double t_T = rule.polar ? std::max(t_ring, std::hypot(s.T_y, s.T_z)) : t_ring;
-            e->Take(Din_Weld_Sigma(g, f, dy, dz), t_V + t_T, t_T, dy, dz);
+        // The points along the face, then (in the part) along the root.
+        for (int pass = 0; pass < (k.in_part ? 2 : 1); pass++) {
+            const double in = pass == 0 ? 0.0 : 2.0 * inset, in_y = in * ny, in_z = in * nz;
+            for (int j = 0; j < LINE_POINTS; j++) {
+                const double q = j / 8.0;
+                const double dy = k.y1 + q * (k.y2 - k.y1) + in_y - g.y_s;
+                const double dz = k.z1 + q * (k.z2 - k.z1) + in_z - g.z_s;
+                const Din_Weld_Shear s = Din_Weld_Shear_At(g, f, k.role, dy, dz);
+                const double t_V = std::hypot(s.V_y, s.V_z);
+                if (pass == 0 && j == 0 && k.role == DIN_ROLE_V_Z && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
+                if (pass == 0 && j == 0 && k.role == DIN_ROLE_V_Y && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
+                const double t_T = rule.polar ? std::max(t_ring, std::hypot(s.T_y, s.T_z)) : t_ring;
+                e->Take(Din_Weld_Sigma(g, f, dy, dz), t_V + t_T, t_T, dy, dz);
+            }
         }
     }
 }

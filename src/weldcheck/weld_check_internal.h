@@ -320,7 +320,12 @@ private:
 };
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
+// The section of a profile end that is not round is kept from one call to
+// the next while everything that decides it stays the same (a connection's
+// load cases); its lines are written each time.
 void Wc_Build_Line_Section(WeldCheckWork* w);
+// Forgets the section kept, so that the next call works it out.
+void Forget_Kept_Line_Section(void);
 
 // The real faces of a flange of a rolled catalogue profile, whose inner
 // faces may slope and whose toes and roots are rounded (x from the

@@ -850,7 +850,94 @@ void Joined_Shear_Areas(WeldCheckWork* w) {
     if (p.A_vz > 0.0) w->A_wz = std::min(w->A_wz, p.A_vz);
 }
 
-void Wc_Build_Line_Section(WeldCheckWork* w) {
+namespace {
+
+// What decides the line cross-section of a profile end that is not round
+// (a round one places its points by the case's forces): the profile, the
+// plate, the welds' throats and lengths, their kind and rules, the split of
+// the shear, the switches of the tests, the layout's modes, the annex's
+// variant (the throat rules of a national one) and what the check derived
+// from the profile. Compared as bytes, the key zeroed first.
+struct Section_Key {
+    Stahlprofil profile;
+    Blech_Record plate;
+    double a[WELD_CHECK_WELDS], l[WELD_CHECK_WELDS];
+    double weld_angle, s_o, s_u, s_r, z_s, e_ref;
+    int weld_kind, full_penetration, deduct_craters, all_round, shear_split, no_length_check, no_throat_check;
+    int variant;
+    bool neglect_short, line_mode;
+};
+
+Section_Key Section_Key_Of(const WeldCheckWork* w) {
+    const SchweissnahtNachweis* r = w->r;
+    Section_Key k;
+    std::memset(static_cast<void*>(&k), 0, sizeof k);
+    k.profile = r->profile;
+    k.plate = r->plate;
+    std::copy(std::begin(r->a), std::end(r->a), k.a);
+    std::copy(std::begin(r->l), std::end(r->l), k.l);
+    k.weld_angle = r->weld_angle, k.s_o = w->s_o, k.s_u = w->s_u, k.s_r = w->s_r, k.z_s = w->z_s, k.e_ref = w->e_ref;
+    k.weld_kind = r->weld_kind, k.full_penetration = r->full_penetration, k.deduct_craters = r->deduct_craters;
+    k.all_round = r->all_round, k.shear_split = r->shear_split;
+    k.no_length_check = r->no_length_check, k.no_throat_check = r->no_throat_check;
+    const NAD_EC3_Block* annex = Get_NAD_EC3();
+    k.variant = annex ? annex->variant : 0;
+    k.neglect_short = w->neglect_short, k.line_mode = w->line_mode;
+    return k;
+}
+
+// The line cross-section as the layout leaves it in the work record, and
+// the notes it gives the welds.
+struct Line_Section {
+    WeldCheckLine line[WELD_CHECK_WELDS];
+    double py[WELD_CHECK_WELDS][WC_POINTS], pz[WELD_CHECK_WELDS][WC_POINTS];
+    double n_y[WELD_CHECK_WELDS], n_z[WELD_CHECK_WELDS];
+    WeldCheckStretch stretch[WELD_CHECK_WELDS];
+    WeldCheckArc arc[WELD_CHECK_WELDS][WC_ARCS];
+    WeldCheckWork::Held held[WELD_CHECK_WELDS];
+    WeldCheckWork::DetailTest detail_test[WELD_CHECK_WELDS];
+    bool offered[WELD_CHECK_WELDS];
+    int n_positions, n_lines;
+    double A_w, A_wy, A_wz, S_y, S_z, I_y0, I_z0, I_yz0, a_min;
+    bool detailing_failed, corners_once, within_outline;
+    Weld_Notes notes[WELD_CHECK_WELDS];
+};
+
+// Copies the line cross-section from one record to the other (the work
+// record and the one kept); the notes go apart.
+template <class To, class From>
+void Copy_Line_Section(To& t, const From& f) {
+    std::copy(std::begin(f.line), std::end(f.line), t.line);
+    std::memcpy(t.py, f.py, sizeof t.py);
+    std::memcpy(t.pz, f.pz, sizeof t.pz);
+    std::copy(std::begin(f.n_y), std::end(f.n_y), t.n_y);
+    std::copy(std::begin(f.n_z), std::end(f.n_z), t.n_z);
+    std::copy(std::begin(f.stretch), std::end(f.stretch), t.stretch);
+    std::memcpy(t.arc, f.arc, sizeof t.arc);
+    std::copy(std::begin(f.held), std::end(f.held), t.held);
+    std::copy(std::begin(f.detail_test), std::end(f.detail_test), t.detail_test);
+    std::copy(std::begin(f.offered), std::end(f.offered), t.offered);
+    t.n_positions = f.n_positions, t.n_lines = f.n_lines;
+    t.A_w = f.A_w, t.A_wy = f.A_wy, t.A_wz = f.A_wz, t.S_y = f.S_y, t.S_z = f.S_z;
+    t.I_y0 = f.I_y0, t.I_z0 = f.I_z0, t.I_yz0 = f.I_yz0, t.a_min = f.a_min;
+    t.detailing_failed = f.detailing_failed, t.corners_once = f.corners_once, t.within_outline = f.within_outline;
+}
+
+bool No_Notes(const SchweissnahtNachweis* r) {
+    for (const Weld_Notes& n : r->notes)
+        if (n.rules != 0 || n.count != 0) return false;
+    return true;
+}
+
+struct Kept_Line_Section {
+    bool valid;
+    Section_Key key;
+    Line_Section section;
+};
+Kept_Line_Section kept_section;
+
+// The lines of the layout, their sums, end points and notes.
+void Lay_Out_Lines(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     const Stahlprofil& p = r->profile;
     w->a_min = 1e30;
@@ -895,9 +982,36 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
         if (w->held[k].taken > 0.0)
             Add_Weld_Note(&r->notes[k], WELD_RULE_THROAT_WALL, w->held[k].typed, w->held[k].taken, w->held[k].by);
-    Detail_Lines_In_Weld_Order(w);
     Clamp_End_Points(w, p.h);
     if (w->n_lines == 0) w->a_min = 0.0;
+}
+
+}  // namespace
+
+void Forget_Kept_Line_Section(void) { kept_section.valid = false; }
+
+void Wc_Build_Line_Section(WeldCheckWork* w) {
+    SchweissnahtNachweis* r = w->r;
+    // The section depends on the connection alone: worked out once and
+    // taken over by the next load case while what decides it stays; only
+    // a check that starts without notes takes or keeps it (the notes it
+    // gives are part of it).
+    const bool keeps = !w->round && No_Notes(r);
+    const Section_Key key = keeps ? Section_Key_Of(w) : Section_Key{};
+    Kept_Line_Section& k = kept_section;
+    if (keeps && k.valid && std::memcmp(static_cast<const void*>(&key), static_cast<const void*>(&k.key), sizeof key) == 0) {
+        Copy_Line_Section(*w, k.section);
+        std::copy(std::begin(k.section.notes), std::end(k.section.notes), r->notes);
+    } else {
+        Lay_Out_Lines(w);
+        k.valid = keeps;
+        if (keeps) {
+            k.key = key;
+            Copy_Line_Section(k.section, *w);
+            std::copy(std::begin(r->notes), std::end(r->notes), k.section.notes);
+        }
+    }
+    Detail_Lines_In_Weld_Order(w);
     Name_Welds_Not_Offered(w);
     Name_Welds_Outside(w);
 }

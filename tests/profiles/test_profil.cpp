@@ -108,6 +108,10 @@ TEST_F(ProfilLibrary, FamiliesByNameAndShapeCodes) {
         EXPECT_EQ(Get_Profilquerschnitt_Type_Of_Name(c.name), c.shape) << c.name;
     }
     EXPECT_EQ(Get_Profil_Family(nullptr), 0);
+    // The last answer is kept by the name without the blanks after it (a
+    // model's name text pads it to its columns), but with those before it.
+    for (const char* name : {"HE300A   ", " HE300A", "HE300A", " HE300A   ", "HE300A   "})
+        EXPECT_EQ(Get_Profil_Family(name), name[0] == ' ' ? 0 : 1) << '"' << name << '"';
     // The record's shapes 0 .. 12 and the families the model builder knows
     // them by; families without a shape of the record have none.
     const int family_of_shape[13] = {1, 4, 3, 2, 5, 6, 7, 8, 9, 10, 11, 12, 13};
