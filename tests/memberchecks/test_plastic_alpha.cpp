@@ -76,6 +76,16 @@ void Engine_Limit_Plane(const Plastic_Ring* rings, int n, double f_d, double N, 
         mu = hi;
     }
     limit(mu, &r);
+    // the plane stands for that limit only where its forces are the target's
+    double N_pl = 0;  // kN, of the rings' area (cm2)
+    for (int k = 0; k < n; k++)
+        for (int c = 0; c < rings[k].n; c++) {
+            const Outline_Point &p = rings[k].points[c], &q = rings[k].points[(c + 1) % rings[k].n];
+            N_pl += 0.05 * f_d * rings[k].share * (p.y * q.z - q.y * p.z);
+        }
+    EXPECT_NEAR(r.kraefte.N, N, 1e-3 * std::fabs(N) + 1e-5 * std::fabs(N_pl));
+    EXPECT_NEAR(r.kraefte.My * M_z, r.kraefte.Mz * M_y, 1e-3 * std::fabs(mu) * (M_y * M_y + M_z * M_z));
+    EXPECT_GT(r.kraefte.My * M_y + r.kraefte.Mz * M_z, 0);
     for (int k = 0; k < 4; k++) plane[k] = r.ebene[k];
     Free_Querschnitt(q);
 }
@@ -275,7 +285,10 @@ double Fibre_Class_2(const std::vector<Rect>& plates, double f_y, double N, doub
 // the cases where it is worse see APartOnTheZAxisTakesTheWorseOfItsOwnForces
 // AndTheForcesDirection). The engine integrates the rings with a bilinear
 // law to its strain limit, the check's blocks are rigid-plastic: they agree
-// within 0.1 %. Before, the blocks stood on the
+// within 0.1 % (the engine's plane is taken only where its forces are the
+// target's: its parameter search once reported for the unequal I under N,
+// M_y and M_z a limit at N -172 for -600, which gave its web 1.077 where
+// the blocks of N held give 1.274). Before, the blocks stood on the
 // line model's strips (overlapping where plates meet, without fillets):
 // the angles, tees and half sections were 2 to 5 % off, a tee's stem in
 // tension past it by up to 17 %; a web under M_z besides lost compressed
@@ -310,6 +323,8 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         {"HD 400x400x463 S355, N, M_y and M_z", heavy("HD400X400X463"), 355, 335, -8000, 1800, 300},
         {"W 310x310x342 S355, tension and M_y", heavy("W310X310X342"), 355, 335, 7000, -700, 0},
         {"welded I 500x200x6/16, N, M_y and M_z", Welded(PROFILTYP_I, 500, 6, 200, 16, 0), 235, 215, -100, 200, 10},
+        {"welded I 800x8, 300x25 over 200x15, N, M_y and M_z", Welded(PROFILTYP_I, 800, 8, 300, 25, 0, 200, 15), 235,
+         215, -600, 600, 90},
         {"welded I 502x300x45x6 S355, tension, M_y and M_z", Welded(PROFILTYP_I, 502, 6, 300, 45, 2), 355, 335, 49,
          -1291, -203},
         {"welded I 1200x400x60x12 S460, tension and M_y", Welded(PROFILTYP_I, 1200, 12, 400, 60, 7), 460, 430,
