@@ -1020,3 +1020,48 @@ TEST_F(PlasticAlpha, APartTheAxisTurnsAboutIsClassedByItsCompressedShare) {
         EXPECT_NEAR(U_record, expected, 0.015 * expected);
     }
 }
+
+// A part beyond its class 3 limit is class 4, whatever the limits of the
+// plastic blocks give classes 1 and 2 (EN 1993-1-1 5.5.2(8)): an outstand
+// whose elastic stresses compress it wholly can have its tip in tension at
+// the plastic resistance. By hand, the stem (root at the flange's face,
+// tip free) under the elastic stresses N/A + M_y z/I_y, k_sigma =
+// 0.578/(psi + 0.34) of the root the more compressed:
+//  - 1/2 IPE 450 S460 (eps 0.71476; A 4941 mm2, I_y 2213e4 mm4, z_s 52.77
+//    mm, c/t = (225 - 14.6 - 21)/9.4 = 20.149), N = -909.36, M_y = 17.775:
+//    root (z = 35.6 - 52.77) -184.04 - 13.79 = -197.83, tip (z = 172.23)
+//    -184.04 + 138.34 = -45.70 N/mm2, psi 0.2310: class 3 limit 21
+//    k_sigma^0.5 eps = 15.10, U_3 = 1.334 on the c/t check without the
+//    raised limit; its class 2 utilisation, the flange's 4.747/(10 eps) =
+//    0.664, is met: class 4, where the check named class 2.
+//  - welded T 300 x 200 x 10 / 20 S355 (eps 0.81362, z_s 71.765 mm, I_y
+//    55.485e6 mm4, c/t 28), N = -965.6, M_y = 25.9 on the weld program's
+//    plastic road: root (z = -51.765) -142.0 - 24.16, tip (z = 228.235)
+//    -142.0 + 106.54 N/mm2: psi 0.2134, even the limit raised by (f_y /
+//    sigma_root)^0.5 is passed: U_3 = 28 / (21 k_sigma^0.5 eps (355 /
+//    166.16)^0.5) = 1.097. The section is class 4, which the check does not
+//    cover; its blocks compress the stem over (4760 - 4000)/10 = 76 mm from
+//    the root only, and the plastic check had passed it at 0.451.
+TEST_F(PlasticAlpha, AClassIsReadFromTheTop) {
+    const Stahlprofil half = Catalogue("1/2IPE450", 7);
+    const double root = -909.36e3 / 4941 - 17.775e6 * 17.17 / 2213e4, tip = -909.36e3 / 4941 + 17.775e6 * 172.23 / 2213e4;
+    const double psi = tip / root, U_3 = 20.149 / (21 * std::sqrt(0.578 / (psi + 0.34)) * 0.71476);
+    double U = -1, U3 = -1;
+    ListCapture list;
+    ASSERT_EQ(Calc_XS_Ct_Check(&half, 1.0, 1, 0, 0, 1, -909.36, 17.775, 0, 0, 0, 0, 0, 0, &U, list.f(), 2), 0);
+    const std::string text = list.Take_Ended();
+    ASSERT_EQ(Calc_XS_Ct_Check(&half, 1.0, 1, 0, 0, 0, -909.36, 17.775, 0, 0, 0, 0, 0, 0, &U3, nullptr, 0), 0);
+    EXPECT_NEAR(U, (69.3 / 14.6) / (10 * 0.71476), 1e-3);
+    EXPECT_NEAR(U3, U_3, 2e-3 * U_3);
+    EXPECT_NE(text.find("Querschnitt in Klasse 4"), std::string::npos) << text;
+
+    const Stahlprofil tee = Welded(PROFILTYP_T, 300, 10, 200, 20, 2);
+    const double s_root = -965.6e3 / 6800 - 25.9e6 * 51.765 / 55.485e6, s_tip = -965.6e3 / 6800 + 25.9e6 * 228.235 / 55.485e6;
+    const double k = 0.578 / (s_tip / s_root + 0.34);
+    const double raised = 28 / (21 * std::sqrt(k) * 0.81362 * std::sqrt(355 / -s_root));
+    double o[8];
+    unsigned bits = 0;
+    const std::string road = Plastic_Road(tee, -965.6, 25.9, 0, o, &bits);
+    EXPECT_NE(bits & 0x8000u, 0u) << road;
+    EXPECT_NEAR(o[2], raised, 1e-3 * raised) << road;
+}
