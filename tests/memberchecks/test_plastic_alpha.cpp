@@ -1065,3 +1065,31 @@ TEST_F(PlasticAlpha, AClassIsReadFromTheTop) {
     EXPECT_NE(bits & 0x8000u, 0u) << road;
     EXPECT_NEAR(o[2], raised, 1e-3 * raised) << road;
 }
+
+// A part compressed wholly has the compressed fraction 1, however its two
+// ends' stresses differ: a stem's ends at -197.8 and -45.7 N/mm2 (psi 0.231,
+// the ratio 1/(1 - psi) = 1.300 the check carries) and a flange whose ends
+// differ by a rounding of the blocks' field are printed with 1.000, and no
+// ratio beyond the uniform one leaves the distribution. The welded T 300 x
+// 200 x 10 / 20 S355 under N = +723.9 kN and M_y = 50 kNm: the blocks of N
+// and M_y part the section (6800 - 723.9e3/355)/2 = 2380 mm2 from the top,
+// 11.9 mm into the flange, which is compressed uniformly; its alpha had come
+// out 1.6e14.
+TEST_F(PlasticAlpha, AWhollyCompressedPartHasAlphaOne) {
+    for (double alpha : {1 / (1 - 45.7 / 197.8), 500.0}) {
+        ListCapture list;
+        double U = 0;
+        Check_Ct_Part(CT_PART_OUTSTAND, 2, &U, 8, 235, 0, alpha, 0, 0, list.f(), 2, "Steg");
+        const std::string text = list.Take_Ended();
+        EXPECT_NE(text.find("Steg\n   Q-Klasse 1 für ║ = 1.000,  c/t = 8.00 (einseitig gestützt) < 9.00╬/.╬r¥ = "
+                            "9.00\n   Ausnutzung U╬\\c/t╬r = (c/t) / (max c/t) = 0.800,  max c/t = 10.00╬/.╬r¥ = "
+                            "10.00"_cp),
+                  std::string::npos)
+            << text;
+    }
+    const Stahlprofil tee = Welded(PROFILTYP_T, 300, 10, 200, 20, 2);
+    double a[3], s[3];
+    Calc_Alpha_Plastic(&tee, &a[0], &a[1], -723.9e3, -50e6, 0, &a[2], &s[0], &s[1], &s[2], 355, nullptr);
+    EXPECT_EQ(a[0], CT_ALPHA_UNIFORM);
+    EXPECT_EQ(a[2], 0);
+}
