@@ -253,7 +253,9 @@ void Print_Part_Details(FILE* stream, const Part_Class& c) {
         OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
         OLI_printf(stream, " (runder Hohlquerschnitt)");
     } else {
-        if (c.alpha_shown > 0.99) OLI_printf(stream, " ║ = %.3lf, "_cp, c.alpha_shown);
+        // the compressed fraction: a part compressed wholly has 1, however
+        // its two ends' stresses differ
+        if (c.alpha_shown > 0.99) OLI_printf(stream, " ║ = %.3lf, "_cp, std::fmin(c.alpha_shown, 1.0));
         OLI_printf(stream, " c/t = %.*lf", pair.value_places, pair.value);
         OLI_printf(stream, " (%s gestützt"_cp, c.support);
         if (std::strlen(c.load_text) > 5) OLI_printf(stream, ", %s", c.load_text);
@@ -394,7 +396,10 @@ PartResult Eval_Part(const Field& f, double ya, double za, double yb, double zb,
     } else if (s_c == s_o) {
         out.alpha = CT_ALPHA_UNIFORM;
     } else {
-        out.alpha = s_c / (s_c - s_o);
+        // Both ends compressed, the ratio 1/(1 - psi): ends that differ by
+        // a rounding of their stresses are one uniform compression, not a
+        // ratio of 1e14.
+        out.alpha = std::fmin(s_c / (s_c - s_o), CT_ALPHA_UNIFORM);
         if (out.alpha <= 0.01) out.alpha = 0;
     }
     if (outstand && b_more) out.alpha = -out.alpha;

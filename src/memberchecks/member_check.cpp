@@ -10,6 +10,7 @@
 #include "codes/stguete.h"
 #include "memberchecks/plastic_axis.h"
 #include "memberchecks/work_plates.h"
+#include "printlist/verdict.h"
 #include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
@@ -657,6 +658,19 @@ bool Model_Plastic_Ends(const Check_State& s, const Model_State& m, int parts, c
     return Calc_Model_Plastic_Part_Ends(s.in->N, 0.1 * m.f_yd, ends, parts, share, rolled ? &outline : nullptr) > 0;
 }
 
+// A part beyond its class 3 limit even where a compression below f_y
+// raises it is class 4 (the steel table's classes read from the top), not
+// of the class 1 or 2 (slot 0, 1) a plastic result needs, whatever the
+// limits of the plastic blocks say: an outstand's class 3 limit of the
+// elastic stress ratio can lie below them, compressed wholly before its
+// first yield, its tip in tension only at the plastic resistance. Its
+// class 3 utilisation then stands for the class asked in *out.
+void Class_3_From_The_Top(int slot, Ct_Ausnutzung* out) {
+    for (double* group : {out->internal, out->outstand})
+        if (!Utilisation_Ok(Round_Utilisation(group[2])) && Utilisation_Ok(Round_Utilisation(group[slot])))
+            group[slot] = group[2];
+}
+
 // Step 17: the c/t utilisations of the model's parts for the class reached,
 // each part with the epsilon of its own thickness's yield strength (alpha
 // of the plastic stress blocks for classes 1 and 2 under EN 1993),
@@ -695,6 +709,7 @@ void Check_Ct(Check_State& s, const Model_State& m) {
     }
     double eps = 1;
     if (Calc_Querschnittsklasse(&ct_in, &ct_out)) {
+        if (slot < 2 && s.en && !s.aluminium) Class_3_From_The_Top(slot, &ct_out);
         s.U_ct_int = ct_out.internal[slot];
         s.U_ct_out = ct_out.outstand[slot];
         eps = ct_out.eps[slot];

@@ -646,14 +646,20 @@ void Calc_Part_Free_Plane(const Plastic_Ring* rings, int n, double N, const doub
 }
 void Part_Plastic_Field(int kind, const double y[2], const double z[2], double N, const double design[3],
                         const double* free, double f_y, double g[3]) {
-    const double* pick = free && (N > 0 || Part_More_Severe(kind, y, z, design, free)) ? free : design;
-    double largest = 0;
-    for (int k = 0; k < 2; k++) largest = std::max(largest, std::fabs(pick[0] + pick[1] * y[k] + pick[2] * z[k]));
     // The neutral axis along the part (a symmetric section's under the
     // moment across the part alone), to the search's tolerance: its
-    // stresses change sign across its thickness, not along it.
-    const bool none = free && !(largest > 1e-6 * f_y);
-    for (int k = 0; k < 3; k++) g[k] = none ? 0.0 : pick[k];
+    // stresses change sign across its thickness, not along it. Such a
+    // field compresses none of it, and the other one decides.
+    static const double zero[3] = {0, 0, 0};
+    auto along = [&](const double* field) {
+        double largest = 0;
+        for (int k = 0; k < 2; k++) largest = std::max(largest, std::fabs(field[0] + field[1] * y[k] + field[2] * z[k]));
+        return !(largest > 1e-6 * f_y);
+    };
+    const double* own = free && along(free) ? zero : free;
+    const double* forces = free && along(design) ? zero : design;
+    const double* pick = own && (N > 0 || Part_More_Severe(kind, y, z, forces, own)) ? own : forces;
+    for (int k = 0; k < 3; k++) g[k] = pick[k];
 }
 
 int Part_Axis(const double J[3], const double y[2], const double z[2], double size, double e[2]) {
@@ -673,18 +679,22 @@ int Part_Axis(const double J[3], const double y[2], const double z[2], double si
 }
 
 int Part_More_Severe(int kind, const double y[2], const double z[2], const double a[3], const double b[3]) {
-    double ends[2][2], largest = 0;
+    double ends[2][2], largest[2] = {0, 0};
     for (int k = 0; k < 2; k++) {
         ends[0][k] = a[0] + a[1] * y[k] + a[2] * z[k];
         ends[1][k] = b[0] + b[1] * y[k] + b[2] * z[k];
-        largest = std::max({largest, std::fabs(ends[0][k]), std::fabs(ends[1][k])});
+        for (int i = 0; i < 2; i++) largest[i] = std::max(largest[i], std::fabs(ends[i][k]));
     }
-    if (!(largest > 0)) return 0;
+    if (!(largest[0] > 0) && !(largest[1] > 0)) return 0;
     // the class 2 limits with epsilon 1; none where a field leaves the part
-    // without compression
-    double limit[2], alpha[2];
+    // without compression. Each field at its own size: its ends' ratio is
+    // the compressed fraction, however close the axis passes (a web the
+    // axis turns about under a moment of 0.001 kNm beside one the axis of
+    // N and M_y alone just leaves).
+    double limit[2] = {HUGE_VAL, HUGE_VAL}, alpha[2] = {0, 0};
     for (int i = 0; i < 2; i++) {
-        const double f = 235 / largest;
+        if (!(largest[i] > 0)) continue;
+        const double f = 235 / largest[i];
         const Ct_Grenzwert_Eingabe in{CT_RULES_EN,   CT_PLASTIC_ENDS, kind, 235, 0, 0, f * ends[i][0],
                                       f * ends[i][1], 0,               1};
         Ct_Grenzwerte g;
@@ -840,7 +850,14 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
             if (k < axes) own = free[k];
         }
         Part_Plastic_Field(kind, y, z, N, plane, own, f_y, g);
-        for (int e = 0; e < 2; e++) ends[i][e] = 10 * (g[0] + g[1] * y[e] + g[2] * z[e]);
+        // The blocks are f_y on either side of the axis; the field's size at
+        // a part says only how far the axis lies, and its two ends' ratio
+        // the compressed fraction. A part the axis passes close to (a stem
+        // the axis turns about under a moment of 0.001 kNm) keeps that
+        // fraction at the size the c/t limits take for a stress.
+        double at[2], largest = 0;
+        for (int e = 0; e < 2; e++) largest = std::max(largest, std::fabs(at[e] = g[0] + g[1] * y[e] + g[2] * z[e]));
+        for (int e = 0; e < 2; e++) ends[i][e] = largest > 0 ? 10 * f_y * at[e] / largest : 0.0;
     }
     return parts;
 }

@@ -131,8 +131,9 @@ int Model_Plastic_Rings(const double* part_share, int shares, const Catalogue_Ou
 // and its second moments): N in kN (tension positive), f_y in kN/cm2 (of a
 // part whose share is 1), the section as Model_Plastic_Rings has it. ends[i]
 // gets the field at the two ends of part i (in the order and units of
-// Get_Section_Point: sigma_a, sigma_b in N/mm2), for every part below max;
-// a part without ends gets NaN. Returns the number of parts written, 0
+// Get_Section_Point: sigma_a, sigma_b in N/mm2), scaled so that the larger
+// of the two is f_y (both 0 where the part has no field), for every part
+// below max; a part without ends gets NaN. Returns the number of parts written, 0
 // (ends untouched) where no distribution is found.
 int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int max, const double* part_share = nullptr,
                                  const Catalogue_Outline* outline = nullptr);

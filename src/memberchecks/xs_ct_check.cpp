@@ -121,16 +121,15 @@ int Calc_XS_Ct_Check(const Stahlprofil* p, double gamma_M0, int switch_raise, in
     if (level == 1) {
         OLI_printf(file, "%sc/t-Nachweis: ", pre);
     } else {
-        // the lowest class whose total utilisation is met, counted as every
-        // utilisation is; a section that meets none of the three is class
-        // 4, not 3
-        int reached = 0;
-        double current = 0.0;
-        for (int k = 1; k <= 3; ++k) {
-            const double u = limits[5 + k];
-            if (u > current && Utilisation_Ok(Round_Utilisation(u))) reached = k, current = u;
-        }
-        if (reached == 0) reached = 4;
+        // the class read from the top, each utilisation counted as every
+        // one is: beyond the class 3 limits class 4, beyond the class 2
+        // limits class 3, whatever the lower limits say
+        int reached = 1;
+        for (int k = 3; k >= 1; --k)
+            if (!Utilisation_Ok(Round_Utilisation(limits[5 + k]))) {
+                reached = k + 1;
+                break;
+            }
         OLI_printf(file, "%sQuerschnitt in Klasse %d", pre, reached);
         OLI_printf(file, ",  Materialbeiwert ");
         const double eps = Print_Epsilon(p->material.f_y, 0, file);

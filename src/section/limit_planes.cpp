@@ -36,6 +36,11 @@ void Bezogen(Schnittgroessen* R) {
 int Calc_Grenzzustand_Residuen(const double* params, Schnittgroessen* R, double* out) {
     if (!R || !out) return 0;
     Bezogen(R);
+    // The basis is made from the target in the search's scaled units; the
+    // forces are measured against it in the same units, else the resultant
+    // found points along the scaled target and not along the forces (under
+    // N and M together, whose scales differ by the section's depth).
+    R->N *= K().s[0], R->My *= K().s[1], R->Mz *= K().s[2];
     const double len = std::sqrt(R->N * R->N + R->My * R->My + R->Mz * R->Mz);
     if (len > 0) {
         R->N /= len, R->My /= len, R->Mz /= len;

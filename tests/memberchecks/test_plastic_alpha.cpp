@@ -76,6 +76,16 @@ void Engine_Limit_Plane(const Plastic_Ring* rings, int n, double f_d, double N, 
         mu = hi;
     }
     limit(mu, &r);
+    // the plane stands for that limit only where its forces are the target's
+    double N_pl = 0;  // kN, of the rings' area (cm2)
+    for (int k = 0; k < n; k++)
+        for (int c = 0; c < rings[k].n; c++) {
+            const Outline_Point &p = rings[k].points[c], &q = rings[k].points[(c + 1) % rings[k].n];
+            N_pl += 0.05 * f_d * rings[k].share * (p.y * q.z - q.y * p.z);
+        }
+    EXPECT_NEAR(r.kraefte.N, N, 1e-3 * std::fabs(N) + 1e-5 * std::fabs(N_pl));
+    EXPECT_NEAR(r.kraefte.My * M_z, r.kraefte.Mz * M_y, 1e-3 * std::fabs(mu) * (M_y * M_y + M_z * M_z));
+    EXPECT_GT(r.kraefte.My * M_y + r.kraefte.Mz * M_z, 0);
     for (int k = 0; k < 4; k++) plane[k] = r.ebene[k];
     Free_Querschnitt(q);
 }
@@ -275,7 +285,10 @@ double Fibre_Class_2(const std::vector<Rect>& plates, double f_y, double N, doub
 // the cases where it is worse see APartOnTheZAxisTakesTheWorseOfItsOwnForces
 // AndTheForcesDirection). The engine integrates the rings with a bilinear
 // law to its strain limit, the check's blocks are rigid-plastic: they agree
-// within 0.1 %. Before, the blocks stood on the
+// within 0.1 % (the engine's plane is taken only where its forces are the
+// target's: its parameter search once reported for the unequal I under N,
+// M_y and M_z a limit at N -172 for -600, which gave its web 1.077 where
+// the blocks of N held give 1.274). Before, the blocks stood on the
 // line model's strips (overlapping where plates meet, without fillets):
 // the angles, tees and half sections were 2 to 5 % off, a tee's stem in
 // tension past it by up to 17 %; a web under M_z besides lost compressed
@@ -310,6 +323,8 @@ TEST_F(PlasticAlpha, ClassTwoLimitsTakeAlphaFromThePlasticDistributionOfTheWhole
         {"HD 400x400x463 S355, N, M_y and M_z", heavy("HD400X400X463"), 355, 335, -8000, 1800, 300},
         {"W 310x310x342 S355, tension and M_y", heavy("W310X310X342"), 355, 335, 7000, -700, 0},
         {"welded I 500x200x6/16, N, M_y and M_z", Welded(PROFILTYP_I, 500, 6, 200, 16, 0), 235, 215, -100, 200, 10},
+        {"welded I 800x8, 300x25 over 200x15, N, M_y and M_z", Welded(PROFILTYP_I, 800, 8, 300, 25, 0, 200, 15), 235,
+         215, -600, 600, 90},
         {"welded I 502x300x45x6 S355, tension, M_y and M_z", Welded(PROFILTYP_I, 502, 6, 300, 45, 2), 355, 335, 49,
          -1291, -203},
         {"welded I 1200x400x60x12 S460, tension and M_y", Welded(PROFILTYP_I, 1200, 12, 400, 60, 7), 460, 430,
@@ -951,4 +966,130 @@ TEST_F(PlasticAlpha, AChannelsWebAndFlangesUnderMzOfEitherSignAndMy) {
         EXPECT_NEAR(U2_record, c.U2, 1e-3 * c.U2);
         EXPECT_NEAR(U3_record, c.U3, 1e-3 * c.U3);
     }
+}
+
+// A part the neutral axis turns about: under N = 0, M_z and a moment along
+// the part of 0.001 kNm the blocks in the forces' direction run almost
+// along a tee's stem or a mono-symmetric I's web and cross it at the point
+// whose blocks carry no more M_y than that: the field there is a millionth
+// of f_y, its compressed fraction that of a moment a thousand times larger
+// (the rigid-plastic blocks of Fibre_Class_2). Both roads class the part by
+// the worse of that fraction and the blocks of N and M_y alone (own, by
+// hand below); the model's c/t step had dropped it as a stress below 1e-5
+// f_y, and the choice of the worse distribution had compared the two at
+// one size, taking the tiny one for none. Before: welded T 300 x 200 x 10 /
+// 20 S355 0.584 on the model (the flange; the stem 1.089 on the record), T
+// 400 x 150 x 8 / 12 S355 0.727 on both (stem 2.011), unequal I 600 x 6
+// with flanges 150 x 12 over 300 x 20 S355 0.903 on the model (web 1.40 on
+// the record). Own, N = 0 and M_y alone: the T 300's half area 3400 mm2
+// lies in its flange (4000), the stem in tension; the T 400's 2452 takes
+// (2452 - 1800)/8 = 81.5 mm of its stem from the root, alpha 0.2101, the
+// tip in tension: 48.5 / (10 eps / 0.2101^1.5); the unequal I's 5604 lies
+// in the compressed bottom flange (6000), the web in tension; a doubly
+// symmetric I's web is halved: 90 / (83 eps) (welded I 1200 x 400 x 60 x
+// 12 S460, the web's own eps = (235/460)^0.5), which it keeps.
+TEST_F(PlasticAlpha, APartTheAxisTurnsAboutIsClassedByItsCompressedShare) {
+    const double e355 = std::sqrt(235 / 355.0), e460 = std::sqrt(235 / 460.0);
+    const struct {
+        Stahlprofil p;
+        std::vector<Rect> plates;
+        double f_y, c_t, z_1, z_2;
+        bool outstand;
+        double M_y, M_z, eps, own;
+    } cases[] = {
+        {Welded(PROFILTYP_T, 300, 10, 200, 20, 2), {{100, 0, 20}, {5, 20, 300}}, 355, 28, 20, 300, true, 0.001,
+         -18.96647, e355, 0},
+        {Welded(PROFILTYP_T, 400, 8, 150, 12, 2), {{75, 0, 12}, {4, 12, 400}}, 355, 48.5, 12, 400, true, 0.001,
+         -6.42134, e355, 48.5 / (10 * e355 / std::pow(81.5 / 388, 1.5))},
+        {Welded(PROFILTYP_I, 600, 6, 150, 12, 2, 300, 20), {{75, 0, 12}, {3, 12, 580}, {150, 580, 600}}, 355,
+         568 / 6.0, 12, 580, false, -0.001, -11.45117, e355, 0},
+        {Welded(PROFILTYP_I, 1200, 12, 400, 60, 7), {{200, 0, 60}, {6, 60, 1140}, {200, 1140, 1200}}, 460, 90, 60,
+         1140, false, -0.001, -100, e460, 90 / (83 * e460)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.c_t);
+        const double expected = std::max(c.own, Fibre_Class_2(c.plates, c.f_y, 0, 1e6 * c.M_y, 1e6 * c.M_z, c.c_t,
+                                                               c.eps, c.z_1, c.z_2, c.outstand));
+        double U = -1, U_record = -1;
+        ASSERT_EQ(Calc_XS_Ct_Check(&c.p, 1.0, 1, 0, 0, 1, 0, c.M_y, c.M_z, 0, 0, 0, 0, 0, &U, nullptr, 0), 0);
+        Classify_Section(&c.p, 0, -1e6 * c.M_y, -1e6 * c.M_z, 1.0, 1, 0, nullptr, nullptr, nullptr, 2, &U_record,
+                         nullptr, 0, nullptr);
+        // (the record takes a web's alpha within 0.01 of one half as one
+        // half: 83 eps; the unequal I's is 0.493)
+        EXPECT_NEAR(U, expected, 0.015 * expected);
+        EXPECT_NEAR(U_record, expected, 0.015 * expected);
+    }
+}
+
+// A part beyond its class 3 limit is class 4, whatever the limits of the
+// plastic blocks give classes 1 and 2 (EN 1993-1-1 5.5.2(8)): an outstand
+// whose elastic stresses compress it wholly can have its tip in tension at
+// the plastic resistance. By hand, the stem (root at the flange's face,
+// tip free) under the elastic stresses N/A + M_y z/I_y, k_sigma =
+// 0.578/(psi + 0.34) of the root the more compressed:
+//  - 1/2 IPE 450 S460 (eps 0.71476; A 4941 mm2, I_y 2213e4 mm4, z_s 52.77
+//    mm, c/t = (225 - 14.6 - 21)/9.4 = 20.149), N = -909.36, M_y = 17.775:
+//    root (z = 35.6 - 52.77) -184.04 - 13.79 = -197.83, tip (z = 172.23)
+//    -184.04 + 138.34 = -45.70 N/mm2, psi 0.2310: class 3 limit 21
+//    k_sigma^0.5 eps = 15.10, U_3 = 1.334 on the c/t check without the
+//    raised limit; its class 2 utilisation, the flange's 4.747/(10 eps) =
+//    0.664, is met: class 4, where the check named class 2.
+//  - welded T 300 x 200 x 10 / 20 S355 (eps 0.81362, z_s 71.765 mm, I_y
+//    55.485e6 mm4, c/t 28), N = -965.6, M_y = 25.9 on the weld program's
+//    plastic road: root (z = -51.765) -142.0 - 24.16, tip (z = 228.235)
+//    -142.0 + 106.54 N/mm2: psi 0.2134, even the limit raised by (f_y /
+//    sigma_root)^0.5 is passed: U_3 = 28 / (21 k_sigma^0.5 eps (355 /
+//    166.16)^0.5) = 1.097. The section is class 4, which the check does not
+//    cover; its blocks compress the stem over (4760 - 4000)/10 = 76 mm from
+//    the root only, and the plastic check had passed it at 0.451.
+TEST_F(PlasticAlpha, AClassIsReadFromTheTop) {
+    const Stahlprofil half = Catalogue("1/2IPE450", 7);
+    const double root = -909.36e3 / 4941 - 17.775e6 * 17.17 / 2213e4, tip = -909.36e3 / 4941 + 17.775e6 * 172.23 / 2213e4;
+    const double psi = tip / root, U_3 = 20.149 / (21 * std::sqrt(0.578 / (psi + 0.34)) * 0.71476);
+    double U = -1, U3 = -1;
+    ListCapture list;
+    ASSERT_EQ(Calc_XS_Ct_Check(&half, 1.0, 1, 0, 0, 1, -909.36, 17.775, 0, 0, 0, 0, 0, 0, &U, list.f(), 2), 0);
+    const std::string text = list.Take_Ended();
+    ASSERT_EQ(Calc_XS_Ct_Check(&half, 1.0, 1, 0, 0, 0, -909.36, 17.775, 0, 0, 0, 0, 0, 0, &U3, nullptr, 0), 0);
+    EXPECT_NEAR(U, (69.3 / 14.6) / (10 * 0.71476), 1e-3);
+    EXPECT_NEAR(U3, U_3, 2e-3 * U_3);
+    EXPECT_NE(text.find("Querschnitt in Klasse 4"), std::string::npos) << text;
+
+    const Stahlprofil tee = Welded(PROFILTYP_T, 300, 10, 200, 20, 2);
+    const double s_root = -965.6e3 / 6800 - 25.9e6 * 51.765 / 55.485e6, s_tip = -965.6e3 / 6800 + 25.9e6 * 228.235 / 55.485e6;
+    const double k = 0.578 / (s_tip / s_root + 0.34);
+    const double raised = 28 / (21 * std::sqrt(k) * 0.81362 * std::sqrt(355 / -s_root));
+    double o[8];
+    unsigned bits = 0;
+    const std::string road = Plastic_Road(tee, -965.6, 25.9, 0, o, &bits);
+    EXPECT_NE(bits & 0x8000u, 0u) << road;
+    EXPECT_NEAR(o[2], raised, 1e-3 * raised) << road;
+}
+
+// A part compressed wholly has the compressed fraction 1, however its two
+// ends' stresses differ: a stem's ends at -197.8 and -45.7 N/mm2 (psi 0.231,
+// the ratio 1/(1 - psi) = 1.300 the check carries) and a flange whose ends
+// differ by a rounding of the blocks' field are printed with 1.000, and no
+// ratio beyond the uniform one leaves the distribution. The welded T 300 x
+// 200 x 10 / 20 S355 under N = +723.9 kN and M_y = 50 kNm: the blocks of N
+// and M_y part the section (6800 - 723.9e3/355)/2 = 2380 mm2 from the top,
+// 11.9 mm into the flange, which is compressed uniformly; its alpha had come
+// out 1.6e14.
+TEST_F(PlasticAlpha, AWhollyCompressedPartHasAlphaOne) {
+    for (double alpha : {1 / (1 - 45.7 / 197.8), 500.0}) {
+        ListCapture list;
+        double U = 0;
+        Check_Ct_Part(CT_PART_OUTSTAND, 2, &U, 8, 235, 0, alpha, 0, 0, list.f(), 2, "Steg");
+        const std::string text = list.Take_Ended();
+        EXPECT_NE(text.find("Steg\n   Q-Klasse 1 für ║ = 1.000,  c/t = 8.00 (einseitig gestützt) < 9.00╬/.╬r¥ = "
+                            "9.00\n   Ausnutzung U╬\\c/t╬r = (c/t) / (max c/t) = 0.800,  max c/t = 10.00╬/.╬r¥ = "
+                            "10.00"_cp),
+                  std::string::npos)
+            << text;
+    }
+    const Stahlprofil tee = Welded(PROFILTYP_T, 300, 10, 200, 20, 2);
+    double a[3], s[3];
+    Calc_Alpha_Plastic(&tee, &a[0], &a[1], -723.9e3, -50e6, 0, &a[2], &s[0], &s[1], &s[2], 355, nullptr);
+    EXPECT_EQ(a[0], CT_ALPHA_UNIFORM);
+    EXPECT_EQ(a[2], 0);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "section/internal_forces.h"
+#include "section/limit_planes.h"
 #include "section/section_update.h"
 #include "section/section_values.h"
 #include "section/strain_ranges.h"
@@ -205,6 +206,39 @@ TEST(SectionSolvers, UltimateLoadFactorOfASteelRectangle) {
         double u[3];
         Calc_Dehnungsausnutzung(q, r.ebene, u);
         EXPECT_NEAR(u[2], 1.0, 1e-3);
+    }
+    Free_Querschnitt(q);
+}
+
+// The parameter search alone (the driver's first fallback) under N and M_y
+// together, whose scales differ by far, on a welded I: flanges 200 x 20,
+// web 460 x 10 (m below), f 235 N/mm2. While the axis stays in the web
+// (|N| up to 0.46 0.01 f = 1081 kN) the plastic resistance is M_pl - N^2 /
+// (4 t_w f), M_pl = f (0.2 0.02 0.48 + 0.01 0.46^2 / 4) = 575.5 kNm: the
+// factor f of the target solves (N^2 / (4 t_w f)) f^2 + M f = M_pl, and the
+// forces found are f times the target. Its residuals once measured the
+// unscaled forces against a basis made from the scaled target: under -400
+// kN and 300 kNm it reported a limit at N = -0.53 f N with the moment 1.9
+// f M, as found.
+TEST(SectionSolvers, ParameterSearchFindsTheLimitInTheTargetsDirection) {
+    Querschnitt* q = New_Querschnitt(1, 0);
+    Spannungsdehnungslinie* steel = Add_Steel(q, 235);
+    for (const double* r : {(const double[3]){0.1, -0.25, -0.23}, (const double[3]){0.005, -0.23, 0.23},
+                            (const double[3]){0.1, 0.23, 0.25}})
+        Add_Polygon(q, steel, {-r[0], r[0], r[0], -r[0]}, {r[1], r[1], r[2], r[2]});
+    const double M_pl = kF * (0.2 * 0.02 * 0.48 + 0.01 * 0.46 * 0.46 / 4), web = 4 * 0.01 * kF;
+    const double targets[][2] = {{-400, 300}, {-200, 150}, {-100, 500}};
+    for (const auto& T : targets) {
+        const double a = T[0] * T[0] / web, m = std::fabs(T[1]);
+        const double factor = (-m + std::sqrt(m * m + 4 * a * M_pl)) / (2 * a);
+        ASSERT_LE(factor * std::fabs(T[0]), 0.46 * 0.01 * kF);
+        const double F[4] = {T[0], T[1], 0, 0};
+        Grenzzustand_Ergebnis r{};
+        const Loeser_Toleranz tol{1e-6, 100};
+        EXPECT_EQ(Calc_Grenzzustand_Skaliert(q, F, 1.0, &tol, &r, 0), 1) << T[0] << " " << T[1];
+        EXPECT_NEAR(r.kraefte.N, factor * T[0], 2e-3 * factor * std::fabs(T[0])) << T[0] << " " << T[1];
+        EXPECT_NEAR(r.kraefte.My, factor * T[1], 2e-3 * factor * m) << T[0] << " " << T[1];
+        EXPECT_NEAR(r.lastfaktor, factor, 2e-3 * factor) << T[0] << " " << T[1];
     }
     Free_Querschnitt(q);
 }
