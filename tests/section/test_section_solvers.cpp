@@ -223,8 +223,8 @@ TEST(SectionSolvers, UltimateLoadFactorOfASteelRectangle) {
 TEST(SectionSolvers, ParameterSearchFindsTheLimitInTheTargetsDirection) {
     Querschnitt* q = New_Querschnitt(1, 0);
     Spannungsdehnungslinie* steel = Add_Steel(q, 235);
-    for (const double* r : {(const double[3]){0.1, -0.25, -0.23}, (const double[3]){0.005, -0.23, 0.23},
-                            (const double[3]){0.1, 0.23, 0.25}})
+    const double plates[][3] = {{0.1, -0.25, -0.23}, {0.005, -0.23, 0.23}, {0.1, 0.23, 0.25}};
+    for (const auto& r : plates)
         Add_Polygon(q, steel, {-r[0], r[0], r[0], -r[0]}, {r[1], r[1], r[2], r[2]});
     const double M_pl = kF * (0.2 * 0.02 * 0.48 + 0.01 * 0.46 * 0.46 / 4), web = 4 * 0.01 * kF;
     const double targets[][2] = {{-400, 300}, {-200, 150}, {-100, 500}};
