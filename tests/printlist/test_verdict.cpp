@@ -161,7 +161,7 @@ TEST(Verdict, ALineSaysWhereTheRuleCountedAsOne) {
             EXPECT_EQ(Utilisation_Verdict_With(r.u, 0.0), "  >  1  " + NotOk()) << r.u;
         }
     }
-    // The line: 435.77 against 435.56 N/mm² (U = 1.00048).
+    // The line once reported: 435.77 against 435.56 N/mm² (U = 1.00048).
     EXPECT_STREQ(Utilisation_Compare_Symbol(435.77, 435.56), "\xF7");
     EXPECT_STREQ(Utilisation_Digits(435.77 / 435.56), "1.0005");
     EXPECT_STREQ(Utilisation_Compare_Symbol(1.0, 0.0), ">");  // no limit: no rule

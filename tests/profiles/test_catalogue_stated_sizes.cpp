@@ -68,7 +68,7 @@ TEST(CatalogueStatedSizes, EveryWallAndSizeANameSpellsHolds) {
     EXPECT_EQ(held, (std::map<char, int>{{'K', 1237}, {'L', 109}, {'R', 390}}));
 }
 
-// The sections, by hand: L 40 x 40 x 4 (EN 10056-1, A 3.08 cm2)
+// Sections that once passed, by hand: L 40 x 40 x 4 (EN 10056-1, A 3.08 cm2)
 // under N 75.28 kN is 75.28 / (3.08 x 23.5) = 1.040; its wall of 4.48 mm
 // (+12 %) with every value of that outline gave 0.936 "Nachweis erbracht".
 // L 150 x 100 x 10 with 10.49 mm, SHS 100 x 100 x 4 (a name without the
