@@ -644,6 +644,7 @@ void Calc_Part_Free_Plane(const Plastic_Ring* rings, int n, double N, const doub
     // without N and the moment along it the part is not stressed
     if (!Calc_Plastic_Plane(rings, n, N, along, f_y, free)) free[0] = free[1] = free[2] = 0;
 }
+
 void Part_Plastic_Field(int kind, const double y[2], const double z[2], double N, const double design[3],
                         const double* free, double f_y, double g[3]) {
     // The neutral axis along the part (a symmetric section's under the

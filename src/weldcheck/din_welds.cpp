@@ -70,16 +70,20 @@ bool Inside(const double* py, const double* pz, int n, double y, double z) {
     return in;
 }
 
-// The distance of (y, z) from the nearest edge of the n points py, pz.
-double Distance_To(const double* py, const double* pz, int n, double y, double z) {
+// The edge (from point e to e + 1) of the n points py, pz nearest to (y, z),
+// and its distance.
+int Nearest_Edge(const double* py, const double* pz, int n, double y, double z, double* distance = nullptr) {
+    int best = 0;
     double least = HUGE_VAL;
     for (int e = 0; e < n; e++) {
         const int f = (e + 1) % n;
         const double dy = py[f] - py[e], dz = pz[f] - pz[e], L2 = dy * dy + dz * dz;
         const double t = L2 > 0.0 ? std::clamp(((y - py[e]) * dy + (z - pz[e]) * dz) / L2, 0.0, 1.0) : 0.0;
-        least = std::min(least, std::hypot(py[e] + t * dy - y, pz[e] + t * dz - z));
+        const double d = std::hypot(py[e] + t * dy - y, pz[e] + t * dz - z);
+        if (d < least) least = d, best = e;
     }
-    return least;
+    if (distance) *distance = least;
+    return best;
 }
 
 // The rolled outline of a catalogue profile, its record's (cm, its slopes,
@@ -140,7 +144,11 @@ Rings Rolled_Rings_Of(const GeschweissterAnschluss* r, const double* py, const d
                 t.y[k][i] += mid[0] - (c_lo[0] + c_hi[0]) / 2, t.z[k][i] += mid[1] - (c_lo[1] + c_hi[1]) / 2;
         // How far the drawing's corners lie from the record's outline.
         double off = 0.0;
-        for (int i = 0; i < n; i++) off += Distance_To(t.y[0].data(), t.z[0].data(), static_cast<int>(t.y[0].size()), py[i], pz[i]);
+        for (int i = 0; i < n; i++) {
+            double d = 0.0;
+            Nearest_Edge(t.y[0].data(), t.z[0].data(), static_cast<int>(t.y[0].size()), py[i], pz[i], &d);
+            off += d;
+        }
         if (off < best) best = off, out = t;
     }
     // The outer contour first (the largest area), a tube's bore after it.
@@ -300,20 +308,6 @@ int Edge_Role(const Kehlnaht_Geometry& t, int e, int n) {
         if (In_Range(e, t.width_first[p], t.width_last[p], n)) return 2;
     }
     return 0;
-}
-
-// The edge (from point e to e + 1) of the n points py, pz nearest to (y, z).
-int Nearest_Edge(const double* py, const double* pz, int n, double y, double z) {
-    int best = 0;
-    double least = HUGE_VAL;
-    for (int e = 0; e < n; e++) {
-        const int f = (e + 1) % n;
-        const double dy = py[f] - py[e], dz = pz[f] - pz[e], L2 = dy * dy + dz * dz;
-        const double t = L2 > 0.0 ? std::clamp(((y - py[e]) * dy + (z - pz[e]) * dz) / L2, 0.0, 1.0) : 0.0;
-        const double d = std::hypot(py[e] + t * dy - y, pz[e] + t * dz - z);
-        if (d < least) least = d, best = e;
-    }
-    return best;
 }
 
 // Whether the point (mm) is a re-entrant corner of the outline of g.

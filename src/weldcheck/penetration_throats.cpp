@@ -14,11 +14,9 @@
 
 namespace {
 
-bool In_I_Family(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type) != 0; }
-
 // The outline's family letter for the profile's type, 0 for none.
 char Letter_Of(const Stahlprofil& p) {
-    if (In_I_Family(p.type)) return 'D';
+    if (Is_Profile_Type_In(PROFILTYP_MASK_I, p.type)) return 'D';
     switch (p.type) {
     case PROFILTYP_T: case PROFILTYP_HALB_I: return 'T';
     case PROFILTYP_C: case PROFILTYP_U: return 'U';
@@ -47,19 +45,21 @@ bool Rolled_Outline(const Stahlprofil& p, Catalogue_Outline* o) {
 // profile upright, y to the right from its web's axis (double-T, tee) or
 // its back (the others), z up from its lower face; the check's frame has y
 // to the left and z down, both from the profile's centroid, e_ref and z_s
-// from its left and upper edge.
-std::vector<std::vector<double>> Outline_In_Frame(const Catalogue_Outline& o, double e_ref, double z_s) {
+// from its left and upper edge. Empty where the outline gives none.
+struct Frame_Rings {
+    std::vector<std::vector<double>> y, z;
+};
+Frame_Rings Outline_In_Frame(const Catalogue_Outline& o, double e_ref, double z_s) {
     std::vector<Outline_Ring> rings;
-    std::vector<std::vector<double>> frame;
+    Frame_Rings frame;
     if (!Catalogue_Outline_Polygons(&o, 32, &rings)) return frame;
     const double shift = o.letter == 'D' || o.letter == 'T' ? o.b / 2.0 : 0.0;
     for (const Outline_Ring& ring : rings) {
-        std::vector<double> yz;
+        frame.y.emplace_back(), frame.z.emplace_back();
         for (const Outline_Point& q : ring) {
-            yz.push_back(e_ref - (q.y + shift));
-            yz.push_back(o.h - q.z - z_s);
+            frame.y.back().push_back(e_ref - (q.y + shift));
+            frame.z.back().push_back(o.h - q.z - z_s);
         }
-        frame.push_back(yz);
     }
     return frame;
 }
@@ -92,14 +92,11 @@ Shares Shares_Of(const Throat_Polygon* throats, int n, const Stahlprofil& p, dou
     out.corners_once = apart < own * (1.0 - kSame);
     Catalogue_Outline o;
     if (!Rolled_Outline(p, &o)) return out;
-    const std::vector<std::vector<double>> frame = Outline_In_Frame(o, e_ref, z_s);
-    if (frame.empty()) return out;
-    std::vector<std::vector<double>> ys(frame.size()), zs(frame.size());
+    const Frame_Rings frame = Outline_In_Frame(o, e_ref, z_s);
+    if (frame.y.empty()) return out;
     std::vector<Throat_Ring> rings;
-    for (size_t r = 0; r < frame.size(); ++r) {
-        for (size_t j = 0; j + 1 < frame[r].size(); j += 2) ys[r].push_back(frame[r][j]), zs[r].push_back(frame[r][j + 1]);
-        rings.push_back({ys[r].data(), zs[r].data(), static_cast<int>(ys[r].size())});
-    }
+    for (size_t r = 0; r < frame.y.size(); ++r)
+        rings.push_back({frame.y[r].data(), frame.z[r].data(), static_cast<int>(frame.y[r].size())});
     Throat_Sums held[WELD_CHECK_WELDS];
     Throat_Shares(throats, n, rings.data(), static_cast<int>(rings.size()), held);
     for (int i = 0; i < n; ++i) within += held[i].A;
@@ -125,10 +122,6 @@ void Take_Share(WeldCheckLine& L, const Throat_Sums& s) {
     L.I_y = s.I_zz - s.A * L.z_c * L.z_c;
     L.I_yz = s.I_yz - s.A * L.y_c * L.z_c;
 }
-
-}  // namespace
-
-namespace {
 
 // Wc_Rolled_Flange_Faces of a profile as it is worked out.
 bool Flange_Faces_Of(const Stahlprofil& p, Wc_Flange_Faces* f) {

@@ -852,40 +852,6 @@ void Joined_Shear_Areas(WeldCheckWork* w) {
 
 namespace {
 
-// What decides the line cross-section of a profile end that is not round
-// (a round one places its points by the case's forces): the profile, the
-// plate, the welds' throats and lengths, their kind and rules, the split of
-// the shear, the switches of the tests, the layout's modes, the annex's
-// variant (the throat rules of a national one) and what the check derived
-// from the profile. Compared as bytes, the key zeroed first.
-struct Section_Key {
-    Stahlprofil profile;
-    Blech_Record plate;
-    double a[WELD_CHECK_WELDS], l[WELD_CHECK_WELDS];
-    double weld_angle, s_o, s_u, s_r, z_s, e_ref;
-    int weld_kind, full_penetration, deduct_craters, all_round, shear_split, no_length_check, no_throat_check;
-    int variant;
-    bool neglect_short, line_mode;
-};
-
-Section_Key Section_Key_Of(const WeldCheckWork* w) {
-    const SchweissnahtNachweis* r = w->r;
-    Section_Key k;
-    std::memset(static_cast<void*>(&k), 0, sizeof k);
-    k.profile = r->profile;
-    k.plate = r->plate;
-    std::copy(std::begin(r->a), std::end(r->a), k.a);
-    std::copy(std::begin(r->l), std::end(r->l), k.l);
-    k.weld_angle = r->weld_angle, k.s_o = w->s_o, k.s_u = w->s_u, k.s_r = w->s_r, k.z_s = w->z_s, k.e_ref = w->e_ref;
-    k.weld_kind = r->weld_kind, k.full_penetration = r->full_penetration, k.deduct_craters = r->deduct_craters;
-    k.all_round = r->all_round, k.shear_split = r->shear_split;
-    k.no_length_check = r->no_length_check, k.no_throat_check = r->no_throat_check;
-    const NAD_EC3_Block* annex = Get_NAD_EC3();
-    k.variant = annex ? annex->variant : 0;
-    k.neglect_short = w->neglect_short, k.line_mode = w->line_mode;
-    return k;
-}
-
 // The line cross-section as the layout leaves it in the work record, and
 // the notes it gives the welds.
 struct Line_Section {
@@ -929,12 +895,7 @@ bool No_Notes(const SchweissnahtNachweis* r) {
     return true;
 }
 
-struct Kept_Line_Section {
-    bool valid;
-    Section_Key key;
-    Line_Section section;
-};
-Kept_Line_Section kept_section;
+Kept_By_Inputs<Line_Section> kept_section;
 
 // The lines of the layout, their sums, end points and notes.
 void Lay_Out_Lines(WeldCheckWork* w) {
@@ -988,27 +949,35 @@ void Lay_Out_Lines(WeldCheckWork* w) {
 
 }  // namespace
 
-void Forget_Kept_Line_Section(void) { kept_section.valid = false; }
+void Forget_Kept_Line_Section(void) { kept_section = {}; }
 
 void Wc_Build_Line_Section(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     // The section depends on the connection alone: worked out once and
-    // taken over by the next load case while what decides it stays; only
-    // a check that starts without notes takes or keeps it (the notes it
-    // gives are part of it).
-    const bool keeps = !w->round && No_Notes(r);
-    const Section_Key key = keeps ? Section_Key_Of(w) : Section_Key{};
-    Kept_Line_Section& k = kept_section;
-    if (keeps && k.valid && std::memcmp(static_cast<const void*>(&key), static_cast<const void*>(&k.key), sizeof key) == 0) {
-        Copy_Line_Section(*w, k.section);
-        std::copy(std::begin(k.section.notes), std::end(k.section.notes), r->notes);
-    } else {
+    // taken over by the next load case while what decides it stays (the
+    // profile, the plate, the welds' throats and lengths, their kind and
+    // rules, the split of the shear, the switches of the tests, the
+    // layout's modes, the annex's variant with the throat rules of a
+    // national one, and what the check derived from the profile). A round
+    // end places its points by the case's forces; only a check that starts
+    // without notes takes or keeps it (the notes it gives are part of it).
+    if (w->round || !No_Notes(r)) {
         Lay_Out_Lines(w);
-        k.valid = keeps;
-        if (keeps) {
-            k.key = key;
-            Copy_Line_Section(k.section, *w);
-            std::copy(std::begin(r->notes), std::end(r->notes), k.section.notes);
+    } else {
+        const NAD_EC3_Block* annex = Get_NAD_EC3();
+        const int variant = annex ? annex->variant : 0;
+        bool fresh = false;
+        Line_Section& k = kept_section.At(
+            0, &fresh, r->profile, r->plate, r->a, r->l, r->weld_angle, w->s_o, w->s_u, w->s_r, w->z_s, w->e_ref,
+            r->weld_kind, r->full_penetration, r->deduct_craters, r->all_round, r->shear_split, r->no_length_check,
+            r->no_throat_check, variant, w->neglect_short, w->line_mode);
+        if (fresh) {
+            Lay_Out_Lines(w);
+            Copy_Line_Section(k, *w);
+            std::copy(std::begin(r->notes), std::end(r->notes), k.notes);
+        } else {
+            Copy_Line_Section(*w, k);
+            std::copy(std::begin(k.notes), std::end(k.notes), r->notes);
         }
     }
     Detail_Lines_In_Weld_Order(w);
