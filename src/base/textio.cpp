@@ -365,10 +365,7 @@ int Read_Guillemet_String(FILE* stream, char* buffer) {
 int Read_Delimited_String(FILE* stream, char* buffer, int size, int open_char, int close_char) {
     if (!stream || !buffer || size < 1) return -1;
     buffer[0] = '\0';
-    int c;
-    do {
-        c = Next_Byte(stream);
-    } while (c != EOF && std::isspace(c));
+    int c = First_After_Space(stream);
     if (c == EOF || c != (open_char & 0xFF)) return 0;
     int count = 0;
     for (;;) {

@@ -158,9 +158,8 @@ int Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* ou
     // A killed render's temporary may be as large as the PDF of a list of
     // gigabytes: it goes with the next render into the folder, whatever
     // list that renders.
-    VEK_Remove_Stale_Temporaries(pdf_path);
     errno = 0;
-    const int result = VEK_Replace_File(pdf_path, Write_PDF, nullptr, &job, 0);
+    const int result = VEK_Replace_File(pdf_path, Write_PDF, nullptr, &job, VEK_REPLACE_SWEEP_FOLDER);
     const int pages = Told(result, job.out_of_memory ? ENOMEM : errno, job.pages, outcome);
     return job.out_of_memory ? 0 : pages;
 }
@@ -384,9 +383,8 @@ int OLI_Render_Page_PNG(OliPageSet* set, int page, double dpi, const char* png_p
     if (!set || !png_path || page < 1 || page > set->total || !(dpi >= 10 && dpi <= 600)) return 0;
     try {
         Png_Job job{set, page, dpi};
-        VEK_Remove_Stale_Temporaries(png_path);  // as a PDF's render does
-        errno = 0;
-        const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, 0);
+        errno = 0;  // the folder swept as a PDF's render sweeps it
+        const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, VEK_REPLACE_SWEEP_FOLDER);
         const int drawn = oli_render::Told(result, job.out_of_memory ? ENOMEM : errno, 1, outcome);
         return job.out_of_memory ? 0 : drawn;
     } catch (...) {  // out of memory

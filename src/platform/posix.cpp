@@ -552,7 +552,7 @@ int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context),
     if (!Replace_Target(VEK_Native_String(path), flags, &target, &mode)) return VEK_REPLACE_FAILED;
     const std::string dir = Directory_Of(target);
     const std::string stem = target.substr(dir.size()).substr(0, kTempNameRoom);
-    Remove_Stale_Temporaries(dir, stem);
+    Remove_Stale_Temporaries(dir, flags & VEK_REPLACE_SWEEP_FOLDER ? std::string() : stem);
     const std::string templ = dir + ".vek-" + std::to_string(getpid()) + "-" + stem + "-XXXXXX";
     std::vector<char> name(templ.begin(), templ.end());
     name.push_back('\0');

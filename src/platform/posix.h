@@ -93,6 +93,9 @@ enum VEK_Replace_Result {
 enum {
     VEK_REPLACE_LINK = 1,  /* a symbolic link at `path` is replaced itself (the file it names, if
                             * any, is left alone), as a rename over it does */
+    VEK_REPLACE_SWEEP_FOLDER = 2, /* the stale temporaries of saves of any file in the folder the new
+                                   * file goes to are removed first, not only the target's own (as
+                                   * VEK_Remove_Stale_Temporaries does): for large files */
 };
 
 /* VEK_Write_File_Replacing with the outcome told apart and two choices.

@@ -38,14 +38,18 @@ double Slope_Run(char letter, double b, double t_w, double r_1, double* nominal_
     return read_at - *nominal_from_tip;
 }
 
+double Reach_Slope(char letter, double b, double t_w, double t_f, double r_1, double reach, double* nominal_from_tip) {
+    const double run = Slope_Run(letter, b, t_w, r_1, nominal_from_tip);
+    if (!Flanges_May_Slope(letter) || !(std::fabs(run) > 0.01)) return 0;
+    return (reach - (t_f + r_1)) / run;
+}
+
 // The slope of a record's flanges told by its value 27 (PROFIL; ProfilData.bin's
 // value 29 where it has one); 0 for parallel flanges and families without a
 // slope.
 static double Profil_Slope(const Record& r, double* nominal_from_tip) {
-    const double r_1 = std::max(r.Dim(DIM_R1), 0.0);
-    const double run = Slope_Run(r.letter, r.Dim(DIM_B), r.Dim(DIM_TW), r_1, nominal_from_tip);
-    if (!Flanges_May_Slope(r.letter) || !(std::fabs(run) > 0.01)) return 0;
-    const double slope = (r.x[r.at->reach] - (r.Dim(DIM_TF) + r_1)) / run;
+    const double slope = Reach_Slope(r.letter, r.Dim(DIM_B), r.Dim(DIM_TW), r.Dim(DIM_TF),
+                                     std::max(r.Dim(DIM_R1), 0.0), r.x[r.at->reach], nominal_from_tip);
     // Stored in single precision: parallel flanges come back with a slope
     // of a few millionths either way.
     return std::fabs(slope) < 1e-4 ? 0 : slope;

@@ -84,6 +84,11 @@ struct Stated_Value {
 // The distance between the two: the run over which value 27 tells the
 // slope.
 double Slope_Run(char letter, double b, double t_w, double r_1, double* nominal_from_tip);
+// The slope value 27 (reach, where the root fillet begins) tells of a
+// flange of nominal thickness t_f: its rise over Slope_Run; 0 for a family
+// without a slope, as it comes (the callers drop what single precision
+// leaves of parallel flanges).
+double Reach_Slope(char letter, double b, double t_w, double t_f, double r_1, double reach, double* nominal_from_tip);
 // A ProfilData.bin record of a flanged family may leave its flanges' slope
 // untold: value 37 (per cent) and value 29 (PROFIL's value 27) both 0 or
 // below. Where its designation states no slope either, the slope is the

@@ -554,10 +554,8 @@ int Build_Kehlnaht_Geometry(const GeschweissterAnschluss* record, int family, in
     // cut from a beam, flanges that slope) is its record's: taken from the
     // name, a record under a name of the user's lost the welds of its form.
     if (family <= KEHLNAHT_CHS && catalogue == 1) {
-        char key[ANSCHLUSS_NAME_SIZE] = "";
-        if (name) std::snprintf(key, sizeof key, "%s", name);
         Profil_End_Form form;
-        if (!Read_Profil_End_Form(key, &form)) return c.status = KEHLNAHT_NOT_IN_FILE;
+        if (!Read_Profil_End_Form(name, &form)) return c.status = KEHLNAHT_NOT_IN_FILE;
         c.toe_radius = form.toe_radius, c.root_fillet_end = form.root_fillet_end;
         c.web_tip_radius = form.web_tip_radius;
         c.k1 = form.half_section, c.k2 = form.sloped_flanges;

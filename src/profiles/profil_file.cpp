@@ -97,7 +97,7 @@ std::string Letter_Words(unsigned char letter) {
 }
 
 // A stored designation as the notices show it, from its key: a designation
-// Name_Damage passed (printable, no small letters) is its own key.
+// the survey passed (Name_Printable, Name_Upright) is its own key.
 std::string Stored_Name(const char* key) {
     const std::string name(key, PROFIL_KEY_LENGTH);
     return name.substr(0, name.find_last_not_of(' ') + 1);
@@ -107,7 +107,7 @@ std::string Stored_Name(const char* key) {
 // damaged as a file ("" when they are not), why its size is ("" when it is
 // a whole number of records), the first record of no family ("" when there
 // is none), and the keys of its records in file order (they ascend where
-// the file is not damaged; a designation that passes Name_Damage is its own
+// the file is not damaged; a designation the survey passes is its own
 // key).
 // Keys compare as the unsigned bytes the file is sorted by.
 using Key_Bytes = std::array<unsigned char, PROFIL_KEY_LENGTH>;
@@ -150,16 +150,15 @@ bool Name_Upright(const unsigned char* raw) {
     return true;
 }
 
-// Why the designation of record `number` (1-based) makes it no profile, or
-// "" (the words are made only for a designation that is damaged: every
-// record of the file is judged).
+// Why the designation of record `number` (1-based), one not printable or
+// not upright, makes it no profile (the words are made only for a
+// designation that is damaged: every record of the file is judged).
 std::string Name_Damage(const unsigned char* raw, long number) {
     char text[160];
     if (!Name_Printable(raw)) {
         std::snprintf(text, sizeof text, "beschädigt: Satz %ld ist kein Profil (Name nicht lesbar)"_cp, number);
         return text;
     }
-    if (Name_Upright(raw)) return "";
     std::snprintf(text, sizeof text,
                   "beschädigt: Satz %ld ist kein Profil (Name \"%.15s\" klein geschrieben oder mit Leerzeichen)"_cp,
                   number, reinterpret_cast<const char*>(raw));

@@ -52,13 +52,13 @@ double T_Tip_Radius(const char* key, double h_cm) {
 }
 
 // The half sections of the narrow I beams: their toe radius and where the
-// root fillet ends (mm) by the beam's depth; the rows' depth 0 is every
-// other's, the 300's.
+// root fillet ends (mm) by the beam's depth; the first row's, the 300's,
+// is every other's too.
 struct Half_I_Row {
     int depth;
     double toe, root_end;
 };
-constexpr Half_I_Row kHalfI[] = {{0, 6.5, 29.5},     {320, 6.9, 31.0}, {340, 7.3, 33.0}, {360, 7.8, 35.0},
+constexpr Half_I_Row kHalfI[] = {{300, 6.5, 29.5},   {320, 6.9, 31.0}, {340, 7.3, 33.0}, {360, 7.8, 35.0},
                                  {400, 8.6, 38.5},   {450, 9.7, 43.5}, {500, 10.8, 48.0}};
 
 }  // namespace
@@ -132,7 +132,7 @@ int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, d
     if (half && narrow) {
         first = kHalfI[0].toe, second = kHalfI[0].root_end;
         for (const Half_I_Row& row : kHalfI)
-            if (row.depth && key[4] == '0' + row.depth / 100 && key[5] == '0' + row.depth / 10 % 10)
+            if (key[4] == '0' + row.depth / 100 && key[5] == '0' + row.depth / 10 % 10)
                 first = row.toe, second = row.root_end;
     }
     if (out1) *out1 = first;
@@ -172,7 +172,7 @@ void Tee_Form(const float* v, double slope, Profil_End_Form* form) {
         form->root_fillet_end = 10.0 * (v[27] - slope * r_1);
         const double depth = 20.0 * v[0];  // the beam's, mm
         for (const Half_I_Row& row : kHalfI)
-            if (std::fabs(depth - (row.depth ? row.depth : 300)) < 0.05)
+            if (std::fabs(depth - row.depth) < 0.05)
                 form->toe_radius = row.toe, form->root_fillet_end = row.root_end;
         return;
     }
@@ -198,8 +198,7 @@ int Read_Profil_End_Form(const char* name, Profil_End_Form* form) {
     // with it): the flange's thickness where the root fillet begins (a
     // tee's at the web) against its nominal thickness at the run's start.
     double nominal = 0;
-    const double run = catalogue::Slope_Run(letter, v[1], v[2], r_1, &nominal);
-    double slope = catalogue::Flanges_May_Slope(letter) && std::fabs(run) > 0.01 ? (v[27] - (t_f + r_1)) / run : 0;
+    double slope = catalogue::Reach_Slope(letter, v[1], v[2], t_f, r_1, v[27], &nominal);
     if (!(std::fabs(slope) >= 1e-3)) slope = 0;
     form->toe_radius = 10.0 * std::max(static_cast<double>(v[26]), 0.0);
     form->root_fillet_end = 10.0 * v[27];

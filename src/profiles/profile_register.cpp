@@ -709,8 +709,9 @@ constexpr int kFieldBits = 16;  // the PROFILE_FIELD_ bits
 static_assert(PROFILE_FIELD_WELD_BOTTOM == 1u << (kFieldBits - 1), "every field has its bit");
 struct Typed_Memory {
     Typed_Class classes[STAHLPROFIL_TYPE_COUNT];
-    // What was typed into each field last, in whichever class.
-    Typed_Class typed;
+    // What was typed into each field last, in whichever class (a field
+    // typed at any build, typed_at above 0).
+    Stahlprofil typed;
     int typed_type;                  // the class the profile was last typed in as, 0: none
     const Stahlprofil* profile;      // the profile of the last build
     int kind, type;                  // as the last build showed it
@@ -761,16 +762,16 @@ void Give_Back_Typed(Stahlprofil* p, const Typed_Memory& m, unsigned shown_befor
         const unsigned wanted = Fields_Of(p, separate) & part & ~shown_before & m.classes[p->type].held;
         const unsigned own = Own_Fields(m, p->type, wanted);
         Copy_Fields(p, &m.classes[p->type].values, own);
-        Copy_Fields(p, &m.typed.values, wanted & ~own & m.typed.held);
+        Copy_Fields(p, &m.typed, wanted & ~own);
     }
 }
 
-// What p holds in the fields that the rows of class `type` showed, as that
+// What p holds in the fields that the rows of its class showed, as that
 // class's.
-void Take_Typed(Typed_Memory& m, const Stahlprofil* p, int type, unsigned shown) {
-    Copy_Fields(&m.classes[type].values, p, shown);
-    m.classes[type].held |= shown;
-    m.typed_type = type;
+void Take_Typed(Typed_Memory& m, const Stahlprofil* p, unsigned shown) {
+    Copy_Fields(&m.classes[p->type].values, p, shown);
+    m.classes[p->type].held |= shown;
+    m.typed_type = p->type;
 }
 
 // At the start of a build, before the build derives or clears a value:
@@ -789,9 +790,8 @@ void Keep_Typed(Stahlprofil* p, int slot, bool separate) {
         const unsigned typed = Differing_Fields(*p, m.classes[m.type].values, m.shown);
         for (int i = 0; i < kFieldBits; i++)
             if (typed & 1u << i) m.typed_at[i] = m.builds;
-        Copy_Fields(&m.typed.values, p, typed);
-        m.typed.held |= typed;
-        Take_Typed(m, p, m.type, m.shown);
+        Copy_Fields(&m.typed, p, typed);
+        Take_Typed(m, p, m.shown);
     }
     if (p->kind != STAHLPROFIL_KIND_DIMENSIONS) return;
     if (m.kind == STAHLPROFIL_KIND_CATALOGUE && Is_Class(m.typed_type)) {
@@ -811,7 +811,7 @@ void Note_Shown(const Stahlprofil* p, int slot) {
     m.type = p->type;
     m.shown = g_fit.shown;
     if (p->kind == STAHLPROFIL_KIND_DIMENSIONS && Is_Class(p->type)) {
-        Take_Typed(m, p, p->type, m.shown);
+        Take_Typed(m, p, m.shown);
         m.shown_at[p->type] = m.builds;
     }
 }

@@ -26,21 +26,17 @@ namespace {
 
 Loeser_Kontext& K(void) { return *Get_Loeser_Kontext(); }
 
-void Bezogen(Schnittgroessen* R) {
-    R->My -= K().ez * R->N;
-    R->Mz += K().ey * R->N;
-}
-
 }  // namespace
 
 int Calc_Grenzzustand_Residuen(const double* params, Schnittgroessen* R, double* out) {
     if (!R || !out) return 0;
-    Bezogen(R);
     // The basis is made from the target in the search's scaled units; the
     // forces are measured against it in the same units, else the resultant
     // found points along the scaled target and not along the forces (under
     // N and M together, whose scales differ by the section's depth).
-    R->N *= K().s[0], R->My *= K().s[1], R->Mz *= K().s[2];
+    double f[4];
+    Loeser_Skaliert(*R, f);
+    R->N = f[0], R->My = f[1], R->Mz = f[2];
     const double len = std::sqrt(R->N * R->N + R->My * R->My + R->Mz * R->Mz);
     if (len > 0) {
         R->N /= len, R->My /= len, R->Mz /= len;
@@ -59,9 +55,9 @@ int Calc_Grenzzustand_Residuen(const double* params, Schnittgroessen* R, double*
 
 int Calc_Grenzzustand_Winkelresiduen(const double*, Schnittgroessen* R, double* out) {
     if (!R || !out || !K().ziel) return 0;
-    Bezogen(R);
-    const double* s = K().s;
-    const double n = s[0] * R->N, my = s[1] * R->My, mz = s[2] * R->Mz;
+    double f[4];
+    Loeser_Skaliert(*R, f);
+    const double n = f[0], my = f[1], mz = f[2];
     const double m = std::hypot(my, mz);
     const double* T = K().ziel;
     const double tm = std::hypot(T[1], T[2]);

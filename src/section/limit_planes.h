@@ -21,7 +21,8 @@ struct Grenzzustand_Ergebnis {
 
 int Calc_Grenzzustand_Schnittgroessen(Querschnitt* section, const double* params, double lambda,
                                       Schnittgroessen* out);
-// R becomes moments about the context's reference point, then a unit vector.
+// R becomes the forces about the context's reference point in its scaled
+// units (Loeser_Skaliert), then a unit vector.
 int Calc_Grenzzustand_Residuen(const double* params, Schnittgroessen* R, double* out);
 int Calc_Grenzzustand_Winkelresiduen(const double* params, Schnittgroessen* R, double* out);
 int Calc_Grenzzustand_Startwert(Querschnitt* section, const double* target, double* out,

@@ -153,14 +153,6 @@ void Loesen(nlsolve::Hybrj_Fcn fcn, int n, const double* start, double tol, int 
 
 int Variablenzahl(const Querschnitt* q) { return Has_Querschnitt_Felder(q) ? 4 : 3; }
 
-// Scaled forces about the reference point.
-void Skaliert(const Schnittgroessen& r, double* f) {
-    f[0] = ctx.s[0] * r.N;
-    f[1] = ctx.s[1] * (r.My - ctx.ez * r.N);
-    f[2] = ctx.s[2] * (r.Mz + ctx.ey * r.N);
-    f[3] = ctx.s[3] * r.B;
-}
-
 // Scaled stiffness: dF[j][i] = d scaled force i / d unknown j.
 int Steifigkeit(const double* plane, double lambda, double dF[4][4], Schnittgroessen* r) {
     Schnittgroessen_Steifigkeit st{};
@@ -199,7 +191,7 @@ void Gleichgewicht(int n, double* x, double* fvec, double* fjac, int ld, int* if
         Schnittgroessen r{};
         double f[4] = {0, 0, 0, 0};
         const int ok = Calc_Schnittgroessen_Aus_Dehnung(ctx.querschnitt, plane, ctx.lambda, &r);
-        if (ok) Skaliert(r, f);
+        if (ok) Loeser_Skaliert(r, f);
         double sum = 0;
         for (int i = 0; i < n; ++i) {
             fvec[i] = ok ? f[i] - ctx.ziel[i] : 0;
@@ -304,6 +296,13 @@ void Kraftrichtung(int n, double* x, double* fvec, double* fjac, int ld, int* if
 
 }  // namespace
 
+void Loeser_Skaliert(const Schnittgroessen& r, double f[4]) {
+    f[0] = ctx.s[0] * r.N;
+    f[1] = ctx.s[1] * (r.My - ctx.ez * r.N);
+    f[2] = ctx.s[2] * (r.Mz + ctx.ey * r.N);
+    f[3] = ctx.s[3] * r.B;
+}
+
 void Gleichgewicht_Callback_3(int* n, double* x, double* fvec, double* fjac, int* ldfjac, int* iflag) {
     Gleichgewicht(*n, x, fvec, fjac, *ldfjac, iflag);
 }
@@ -335,7 +334,7 @@ void Traglast_Callback(int*, double* x, double* fvec, double* fjac, int* ldfjac,
         Schnittgroessen r{};
         Loeser_Zaehlen(0);
         const int ok = Calc_Schnittgroessen_Aus_Dehnung(ctx.querschnitt, plane, lam, &r);
-        Skaliert(r, f);
+        Loeser_Skaliert(r, f);
         for (int i = 0; i < 3; ++i) f[i] = ok ? f[i] - gamma * ctx.ziel[i] : 0;
         return ok;
     };

@@ -40,6 +40,9 @@ struct Loeser_Kontext {
 
 // The one context of the program.
 Loeser_Kontext* Get_Loeser_Kontext(void);
+// The forces r about the context's reference point in its scaled units
+// (N, M_y, M_z, B into f): what the solvers and the limit searches measure.
+void Loeser_Skaliert(const Schnittgroessen& r, double f[4]);
 
 struct Gleichgewicht_Ergebnis {
     double ebene[4];

@@ -6,7 +6,7 @@
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_outline.h"
-#include "thinwall/dwqb_plate.h"
+#include "thinwall/dwqb_point.h"
 #include "thinwall/dwqb_warping.h"
 
 int Walk_DWQB_Part(DWQB_Teil* part, const DWQB_Result_Visitor* v) {
@@ -50,15 +50,6 @@ static double Torsion_Constant(void) {
     return head ? head->v.torsion[0] + head->v.torsion[1] : 0;
 }
 
-// The principal axes the point evaluation and the forces take: those of the
-// values given in place of the model's own where there are (a catalogue
-// record's, a closed form's). Its own axes may lie elsewhere: a little (the
-// plates' angle beside the rolled outline's) or a quarter turn away (an
-// equal angle, whose two axes the model and the record may order either
-// way); the flows turned by the model's own angle then carried V_y the way
-// of V_z.
-static double Principal_Angle(void) { return DWQB_Aktuelle_Gesamtwerte ? DWQB_Arbeits_Gesamtwerte[11] : 0; }
-
 int Calc_DWQB_Line_Shear_Values(const DWQB_Linie* line, int axis_mode, double* out, double s, double angle, int stress) {
     if (!line || !out) return 0;
     const DWQB_Linienergebnis* r = line->result;
@@ -66,7 +57,15 @@ int Calc_DWQB_Line_Shear_Values(const DWQB_Linie* line, int axis_mode, double* o
     const double t = DWQB_Line_Thickness(line, s), inv_t = t != 0 ? 1 / t : 0;
     double q1 = DWQB_Distribution_Value(r->flow[0], s), q2 = DWQB_Distribution_Value(r->flow[1], s);
     double q3 = r->cell_flow;
-    const double a = angle + (axis_mode == 1 ? Principal_Angle() : 0);
+    // The principal axes the point evaluation and the forces take: those of
+    // the values given in place of the model's own where there are (a
+    // catalogue record's, a closed form's). Its own axes may lie elsewhere:
+    // a little (the plates' angle beside the rolled outline's) or a quarter
+    // turn away (an equal angle, whose two axes the model and the record may
+    // order either way); the flows turned by the model's own angle then
+    // carried V_y the way of V_z.
+    double a;
+    Transform_DWQB_Angle(axis_mode, angle, &a);
     if (a != 0) {
         const double c = std::cos(a), sn = std::sin(a);
         const double p1 = c * q1 + sn * q2, p2 = -sn * q1 + c * q2;

@@ -787,12 +787,11 @@ void Report_Renumbered_Throats(const Nahtbild& n, const int* before_number, cons
 // names each cut; full lengths follow the new edges. Where the welds are
 // others (another family of profiles), a box names the lengths typed for
 // the last one that the new one lays anew. `before`: numbers and lengths of
-// the last profile's table; `old_profile` the last profile. The boxes come
-// while the single welds are hidden as well: their values are kept.
-void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const int* before_number,
+// the last profile's table; `old_edges` the last profile's edges; the
+// table laid along the new one's. The boxes come while the single welds
+// are hidden as well: their values are kept.
+void Lay_Welds_Of_New_Profile(Nahtbild& n, const Weld_Edges& old_edges, const int* before_number,
                               const double* before_length) {
-    const Weld_Edges old_edges = Weld_Edges_Of(&old_profile);
-    n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
     bool typed[NAHT_SLOTS] = {};
     for (int i = 0; i < NAHT_SLOTS; i++)
         typed[i] = old_edges.any && before_number[i] > 0 && old_edges.code[i] > 0 &&
@@ -908,13 +907,12 @@ struct Profile_Change {
 // The weld table of a typed-in profile whose dimensions changed: every weld
 // at the full length of its edge. While the single welds are hidden the
 // lengths that followed the old edges are nobody's values and no box names
-// them; shown, every length a field changes is named.
-void Lay_Welds_Along_Changed_Edges(Nahtbild& n, const Stahlprofil& old_profile, Profile_Change& c) {
-    const Weld_Edges old_edges = Weld_Edges_Of(&old_profile);
-    n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
+// them; shown, every length a field changes is named. `old_edges` the last
+// profile's edges; the table laid along the new one's.
+void Lay_Welds_Along_Changed_Edges(const Nahtbild& n, const Weld_Edges& old_edges, Profile_Change& c) {
     if (Nachweis_Page.arrangement == ANORDNUNG_EINZELNAEHTE || !old_edges.any) return;
-    for (int i = 0; i < NAHT_SLOTS; i++)
-        if (i < STAHLPROFIL_EDGES && old_edges.code[i] > 0 &&
+    for (int i = 0; i < STAHLPROFIL_EDGES; i++)
+        if (old_edges.code[i] > 0 &&
             std::fabs(c.lengths_before[i] - old_edges.length[i]) < WELD_EDGE_NOISE)
             c.named_before[i] = n.length[i];
 }
@@ -948,8 +946,12 @@ void Take_Profile_Change(SchweissnahtAnschluss* record, Profile_Change& c) {
     }
     c.laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
                   prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
-    if (c.laid_anew) Lay_Welds_Along_Changed_Edges(n, accepted, c);
-    else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, c.numbers_before, c.lengths_before);
+    if (other_profile) {
+        const Weld_Edges old_edges = Weld_Edges_Of(&accepted);
+        n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
+        if (c.laid_anew) Lay_Welds_Along_Changed_Edges(n, old_edges, c);
+        else Lay_Welds_Of_New_Profile(n, old_edges, c.numbers_before, c.lengths_before);
+    }
     c.other_welds = other_profile && !c.laid_anew;
 }
 

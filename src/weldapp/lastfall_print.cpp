@@ -239,13 +239,18 @@ static double shown_maximum(const SchweissnahtAnschluss* conn, char* digits, boo
     return shown;
 }
 
+// Whether a utilisation of the result table shows a word for its check
+// (one without result or with refused input, a section the check does not
+// cover, one whose buckling needs a closer check).
+static bool shows_word(const Ausnutzung& u) {
+    return u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_EINGABE_ABGELEHNT ||
+           u.status == ERGEBNIS_NICHT_ABGEDECKT || u.status == ERGEBNIS_SCHUBBEULEN ||
+           u.status == ERGEBNIS_BEULNACHWEIS;
+}
+
 // Whether a utilisation of the result table shows digits: a check run with
 // a value above 0.001 (the others show a word or "---").
-static bool shows_digits(const Ausnutzung& u) {
-    return u.status != ERGEBNIS_FEHLER && u.status != ERGEBNIS_EINGABE_ABGELEHNT &&
-           u.status != ERGEBNIS_NICHT_ABGEDECKT && u.status != ERGEBNIS_SCHUBBEULEN &&
-           u.status != ERGEBNIS_BEULNACHWEIS && !(u.U <= 0.001);
-}
+static bool shows_digits(const Ausnutzung& u) { return !shows_word(u) && !(u.U <= 0.001); }
 
 // The digits a utilisation of the table shows: those every line of the list
 // shows it with (Utilisation_Digits: "1.0005" where the rule counts it as
@@ -276,24 +281,13 @@ static int digits_room(const Ausnutzung& u, bool plain, double tolerance) {
     return std::max(static_cast<int>(U_ROOM), 1 + static_cast<int>(std::strlen(digits)));
 }
 
-// The blanks a column wider than seven puts before a cell of it (before its
-// colour): its room less what the cell's digits take, at least seven.
-static void pad_cell(FILE* list, const Ausnutzung& u, bool plain, double tolerance, int room) {
-    int used = U_ROOM;
-    if (shows_digits(u)) {
-        bool counted = false;
-        double shown = 0.0;
-        used = std::max(used, static_cast<int>(std::strlen(cell_digits(u, plain, tolerance, &counted, &shown))));
-    }
-    if (room > used) Row_Printf(list, "%*s", room - used, "");
-}
-
 // One utilisation of the result table, its room (digits_room) and a mark:
 // "Fehler" in red for a check without result or refused input, the mark
 // "QK4" for a class 4 section the check does not cover, "SB" for one whose
 // shear buckling needs a closer check, "---" for none, else the value with
 // its digits (cell_digits), right-aligned; a room wider than seven puts its
-// further blanks first (pad_cell). U_sigma and U_w (not plain) are judged
+// further blanks first (before the colour): the room less what the cell
+// takes, at least seven. U_sigma and U_w (not plain) are judged
 // as every verdict of the list judges them (the tolerance counts): red
 // when they fail, else blue at the maximum; marked "*" at the maximum (the
 // value shown as the maximum is, within 0.0001), else "!" when they fail,
@@ -301,8 +295,12 @@ static void pad_cell(FILE* list, const Ausnutzung& u, bool plain, double toleran
 // them as 1. Returns the MARK_* written.
 static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max, const char* max_digits,
                             double tolerance, int room) {
-    if (room > U_ROOM) pad_cell(list, u, plain, tolerance, room);
     const double x = u.U;
+    bool counted = false;
+    double shown = 0.0;
+    const char* digits = shows_digits(u) ? cell_digits(u, plain, tolerance, &counted, &shown) : nullptr;
+    const int used = digits ? std::max(static_cast<int>(U_ROOM), static_cast<int>(std::strlen(digits))) : U_ROOM;
+    if (room > used) Row_Printf(list, "%*s", room - used, "");
     if (u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_EINGABE_ABGELEHNT) {
         Row_Put(list, Color_Red_Begin());
         Row_Put(list, "  Fehler");
@@ -325,9 +323,6 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
         Row_Put(list, "   ---  ");
         return 0;
     }
-    bool counted = false;
-    double shown = 0.0;
-    const char* digits = cell_digits(u, plain, tolerance, &counted, &shown);
     if (plain) {
         Row_Printf(list, "%7s ", digits);
         return 0;
@@ -368,11 +363,9 @@ static int legend_rows(int force_columns, const bool u_col[3], int marks) {
 // its room and a mark wide (room[k] + 1, eight as the table always
 // stood); each head ends over the last digit of its values.
 static void table_head(FILE* list, int n, int lk, const bool force_col[6], const bool u_col[3], const int room[3],
-                       const Units& u) {
-    int F = 0, S = 0, U = 0;  // force columns; characters of the section's and of all utilisation columns
-    for (int c = 0; c < 6; ++c) F += force_col[c];
-    for (int k = 0; k < 3; ++k) U += u_col[k] ? room[k] + 1 : 0;
-    S = U - (u_col[2] ? room[2] + 1 : 0);
+                       int F, int U, const Units& u) {
+    // F force columns; U characters of all utilisation columns, S of the section's
+    const int S = U - (u_col[2] ? room[2] + 1 : 0);
     std::fputs("#SHOWTABLE\n0 1 0\n ╬H"_cp, list);
     if (F > 0) std::fputs("Schnittgrößen"_cp, list);
     if (F > 0 && U > 0) std::fputs(" und ", list);
@@ -418,10 +411,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         // A check without result has its column, where the row says so.
         for (int k = 0; k < 3; ++k) {
             const Ausnutzung& u = conn->results[i].*kU[k];
-            if (u.U > 0.001 || u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_NICHT_ABGEDECKT ||
-                u.status == ERGEBNIS_EINGABE_ABGELEHNT || u.status == ERGEBNIS_SCHUBBEULEN ||
-                u.status == ERGEBNIS_BEULNACHWEIS)
-                u_col[k] = true;
+            if (u.U > 0.001 || shows_word(u)) u_col[k] = true;
             if (wide && !(u.U >= 0.0 && u.U < 0.999)) room[k] = std::max(room[k], digits_room(u, k == 1, tolerance));
         }
     }
@@ -439,7 +429,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     }
     OLI_setFlags(list, 0x280);
     const int lk = case_column_width(n);
-    table_head(list, n, lk, force_col, u_col, room, units_of(conn->load_unit));
+    table_head(list, n, lk, force_col, u_col, room, F, U, units_of(conn->load_unit));
     char max_digits[32];
     bool max_counted = false;
     const double max = shown_maximum(conn, max_digits, &max_counted);
