@@ -908,9 +908,11 @@ struct Profile_Change {
 // at the full length of its edge. While the single welds are hidden the
 // lengths that followed the old edges are nobody's values and no box names
 // them; shown, every length a field changes is named. `old_edges` the last
-// profile's edges; the table laid along the new one's.
+// profile's edges; the table laid along the new one's. A round section's
+// ring, which no edge caps, follows its circumference as the other welds
+// follow their edges (a diameter typed anew named the ring it hides).
 void Lay_Welds_Along_Changed_Edges(const Nahtbild& n, const Weld_Edges& old_edges, Profile_Change& c) {
-    if (Nachweis_Page.arrangement == ANORDNUNG_EINZELNAEHTE || !old_edges.any) return;
+    if (Nachweis_Page.arrangement == ANORDNUNG_EINZELNAEHTE) return;
     for (int i = 0; i < STAHLPROFIL_EDGES; i++)
         if (old_edges.code[i] > 0 &&
             std::fabs(c.lengths_before[i] - old_edges.length[i]) < WELD_EDGE_NOISE)

@@ -583,6 +583,17 @@ TEST_F(InputPage, HiddenFullEdgeLengthsFollowWithoutABox) {
                     "lw2 128.93 mm auf 130.34 mm,  lw3 128.93 mm auf 130.34 mm,  lw4 236.93 mm auf 238.34 mm,  lw5 "
                     "236.93 mm auf 238.34 mm",
                     "Die N\x84hte eines ge\x84nderten Profils liegen in ganzer L\x84nge an seinen Kanten."});
+    // A round bar, welded all round whatever was chosen: d 270 typed 100
+    // lays its ring at pi 100 = 314.16 mm (from pi 270 = 848.23) without a
+    // box, its length following the circumference as the others follow
+    // their edges.
+    p.type = PROFILTYP_RUND, p.h = 270;
+    Build();
+    Apply_Sheet_to_Record(&rec_.r);
+    VEK_Clear_Recorded_Messages();
+    type(&p.h, "100");
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+    EXPECT_NEAR(n.length[Slot_Of(n, 1)], M_PI * 100, 1e-6);
 }
 
 // Values shown in a field's place that the page does not let the user
