@@ -549,20 +549,35 @@ Strength Shear_Strengths(const Rolled& r, const Strips& s, double V_y, double V_
     return f;
 }
 
-// For a bound beyond 1: the stress blocks' utilisations of N (N) and the
-// moments (Nmm) on the strips at the strengths (spread, local) that
-// shear(lambda) leaves them, lambda the bound's reciprocal: the factor on
-// all the forces, shear with them, that the bound stands for; each times
-// lambda. The spread one at the bound's last printed digit up, the larger
-// one at that digit down: the strengths fall steeply near the shear
-// resistance.
-void Factored_Blocks(const Strips& s, const std::function<Strength(double, bool)>& strengths, double bound, double N,
-                     double M_y, double M_z, double out[2]) {
-    for (int k = 0; k < 2; k++) {
-        const double lambda = 1 / (bound + (k == 0 ? 5e-4 : -5e-4));
-        out[k] = lambda * Strip_Utilisation(s, strengths(lambda, k == 1), N, M_y, M_z, 48);
-        if (k == 1) out[k] = std::max(out[k], lambda * Strip_Utilisation(s, strengths(lambda, false), N, M_y, M_z, 48));
+// The outline's bound and the check's total against the stress blocks of
+// N (N) and the moments (Nmm) on the strips at the strengths (spread,
+// local) that shear(lambda) leaves them. At most 1 the bound lies between
+// the spread blocks' utilisation at the acting forces and `above` times the
+// larger of the two, the total not below either. Beyond 1 the blocks fail
+// at the acting forces too, and the bound is the reciprocal of the factor
+// lambda on all the forces, shear with them, at which they stand at 1
+// (their utilisations times lambda: the spread ones at the bound's last
+// printed digit up, the larger ones at that digit down, the strengths
+// falling steeply near the shear resistance), the total not below it.
+// Returns the spread blocks' utilisation at the acting forces.
+double Expect_Bound_Follows_Blocks(const Strips& s, const std::function<Strength(double, bool)>& strengths,
+                                   double bound, double total, double above, double N, double M_y, double M_z) {
+    auto blocks = [&](double lambda, bool local) {
+        return lambda * Strip_Utilisation(s, strengths(lambda, local), N, M_y, M_z, 48);
+    };
+    const double spread = blocks(1, false), local = blocks(1, true);
+    if (bound <= 1) {
+        EXPECT_GE(bound, spread - 2e-4);
+        EXPECT_LE(bound, above * std::max(spread, local));
+        EXPECT_GE(total, std::max(spread, local) - 2e-4);
+        return spread;
     }
+    EXPECT_GT(std::max(spread, local), 1);
+    const double up = 1 / (bound + 5e-4), down = 1 / (bound - 5e-4);
+    EXPECT_GE(1.0, blocks(up, false) - 2e-4);
+    EXPECT_LE(1.0, above * std::max(blocks(down, true), blocks(down, false)));
+    EXPECT_GE(total, bound);
+    return spread;
 }
 
 // The outline's utilisation the list prints beside the plates' ("Profilumriss
@@ -608,22 +623,9 @@ TEST_F(OutlinePlastic, AFlangesShareOfTheShearLeavesTheOutlineItsStrengths) {
         const double f[6] = {0, 3.313, -1.717, k * 91.97, -62.95, 0};
         double total = 0;
         const double bound = Outline_Bound(p, f, &total);
-        const double spread = Strip_Utilisation(s, Shear_Strengths(U100, s, f[3], f[4], false), 0, 3.313e6, -1.717e6, 48);
-        const double local = Strip_Utilisation(s, Shear_Strengths(U100, s, f[3], f[4], true), 0, 3.313e6, -1.717e6, 48);
-        if (bound <= 1) {
-            EXPECT_GE(bound, spread - 2e-4);
-            EXPECT_LE(bound, 1.05 * std::max(spread, local));
-            EXPECT_GE(total, std::max(spread, local) - 2e-4);
-        } else {
-            // the blocks fail at the acting forces too, and stand at 1 at the factor
-            EXPECT_GT(std::max(spread, local), 1);
-            double b[2];  // spread, the larger of spread and local
-            Factored_Blocks(s, [&](double l, bool local) { return Shear_Strengths(U100, s, l * f[3], l * f[4], local); },
-                            bound, 0, 3.313e6, -1.717e6, b);
-            EXPECT_GE(1.0, b[0] - 2e-4);
-            EXPECT_LE(1.0, 1.05 * b[1]);
-            EXPECT_GE(total, bound);
-        }
+        const double spread = Expect_Bound_Follows_Blocks(
+            s, [&](double l, bool local) { return Shear_Strengths(U100, s, l * f[3], l * f[4], local); }, bound, total,
+            1.05, 0, 3.313e6, -1.717e6);
         EXPECT_GT(bound, before);
         before = bound;
         if (k == 1.0) {
@@ -663,22 +665,8 @@ TEST_F(OutlinePlastic, TheOutlinesBoundFollowsTheShearOfEveryFamily) {
         const double f[6] = {N, M_y, M_z, V_y, -V_z, 0};
         double total = 0;
         const double bound = Outline_Bound(p, f, &total);
-        const double spread = Strip_Utilisation(s, Shear_Strengths(r, s, V_y, V_z, false), 1e3 * N, 1e6 * M_y, 1e6 * M_z, 48);
-        const double local = Strip_Utilisation(s, Shear_Strengths(r, s, V_y, V_z, true), 1e3 * N, 1e6 * M_y, 1e6 * M_z, 48);
-        if (bound <= 1) {
-            EXPECT_GE(bound, spread - 2e-4);
-            EXPECT_LE(bound, 1.06 * std::max(spread, local));
-            EXPECT_GE(total, std::max(spread, local) - 2e-4);
-        } else {
-            // the blocks fail at the acting forces too, and stand at 1 at the factor
-            EXPECT_GT(std::max(spread, local), 1);
-            double b[2];  // spread, the larger of spread and local
-            Factored_Blocks(s, [&](double l, bool local) { return Shear_Strengths(r, s, l * V_y, l * V_z, local); },
-                            bound, 1e3 * N, 1e6 * M_y, 1e6 * M_z, b);
-            EXPECT_GE(1.0, b[0] - 2e-4);
-            EXPECT_LE(1.0, 1.06 * b[1]);
-            EXPECT_GE(total, bound);
-        }
+        Expect_Bound_Follows_Blocks(s, [&](double l, bool local) { return Shear_Strengths(r, s, l * V_y, l * V_z, local); },
+                                    bound, total, 1.06, 1e3 * N, 1e6 * M_y, 1e6 * M_z);
     }
 }
 
