@@ -145,9 +145,9 @@ enum { VEK_STALE_TEMP_SECONDS = 24 * 60 * 60 };
 
 /* Removes the temporaries in the folder of `path` ("\" or "/") whose writer
  * is gone, of saves of any file there, by the rule above: for a run that
- * writes there otherwise (the component's print list) or writes large
- * files there (the viewer's PDF), so that a killed save's temporary does
- * not wait for a save of its own target. */
+ * writes there otherwise (the component's print list), so that a killed
+ * save's temporary does not wait for a save of its own target (a save of
+ * large files asks VEK_Replace_File for the same, VEK_REPLACE_SWEEP_FOLDER). */
 void VEK_Remove_Stale_Temporaries(const char* path);
 
 /* Opening a file for reading, for every reader of a file that a user or
