@@ -247,6 +247,21 @@ TEST(Posix, StaleTemporariesOfTheTargetGoAtItsNextSave)
     for (const auto& temp : temps)
         EXPECT_EQ(std::filesystem::exists(t.file(temp.name)), temp.stays_sweep) << temp.name;
     EXPECT_TRUE(std::filesystem::is_directory(t.file(".vek-" + dead + "-alt.txt-HHHHHH")));
+    // A save that asks for the sweep (a render's) sweeps the folder its file
+    // goes to: through a link, the folder the link names, where its
+    // temporary lies, not the link's own.
+    TempDir real, linked;
+    const std::string stale = ".vek-" + dead + "-other.pdf-ZZZZZZ";
+    testutil::Write_File(real.file(stale), "halb");
+    testutil::Write_File(linked.file(stale), "halb");
+    testutil::Write_File(real.file("list.pdf"), "alt\n");
+    std::filesystem::create_symlink(real.file("list.pdf"), linked.file("list.pdf"));
+    ASSERT_EQ(VEK_Replace_File(linked.file("list.pdf").c_str(), Write_Context_Text, nullptr, &text,
+                               VEK_REPLACE_SWEEP_FOLDER),
+              VEK_REPLACE_DONE);
+    EXPECT_EQ(testutil::Read_File(real.file("list.pdf")), "neu\n");
+    EXPECT_FALSE(std::filesystem::exists(real.file(stale)));
+    EXPECT_TRUE(std::filesystem::exists(linked.file(stale)));
 
     // Two saves of one target at once in this process: the second leaves
     // the first one's temporary alone, and the first one's bytes win.
