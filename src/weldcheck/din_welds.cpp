@@ -395,12 +395,14 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
     if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         const double ac = 0.1 * Din_Throat_Taken(r, a);
         const int n = std::clamp(o.n, 0, static_cast<int>(MAX_LINES));
-        // A throat deeper than a tube's wall takes the wall: where the rolled
-        // outline holds the bore, the band goes the throat's depth and ends
-        // there, so that the rounded corners, thicker than the flat walls,
-        // are welded through as well (held to the flat wall's depth they
-        // kept a sliver of steel out of the weld).
-        const double deep = rolled && rolled->n == 2 ? 0.1 * a : 0.0;
+        // A throat that reaches through every wall of a tube takes the
+        // whole wall: where the rolled outline holds the bore, each band
+        // goes to the tube's middle (no steel lies farther from its outer
+        // faces; the bore ends it), so that the rounded corners, thicker
+        // than the flat walls, are welded through as well (held to the flat
+        // wall's depth they kept a sliver of steel out of the weld).
+        const bool through = rolled && rolled->n == 2 && a >= std::max(r->t2, r->s2);
+        const double deep = through ? 0.05 * std::min(r->h2, r->b2) : 0.0;
         // A partial penetration runs on round the outline as rolled (the
         // drawn one stands an IPN's flanges parallel, an angle's toes
         // square, a typed profile's corners sharp): along the rolled

@@ -256,8 +256,8 @@ void Expect_Din_Band(const Anschluss_Nahtwerte& v, const Band& b, double tol) {
 // by the Eurocode, 85.5 by DIN, the tips' throats 11.3 mm long where the
 // rolled tip is 8.15 mm thick and rounded). The tube with a 12, deeper than
 // its 8 mm wall: by the Eurocode held to the wall, by DIN the whole wall
-// (the band 12 deep ends at the bore; its corners, 9.7 mm thick across,
-// are welded through).
+// (its corners, 9.7 mm thick across, welded through: the band 12 deep,
+// which ends at the bore).
 TEST(RolledThroats, TheThroatsLieWithinTheRolledOutline) {
     const auto env = Catalogue_Data();
     const struct {
@@ -367,13 +367,14 @@ double Listed(const std::string& list, const std::string& text) {
 // piece reaches up to its sagitta deeper than the arc's, 0.05 % of the
 // area). By DIN, which follows all of the outline, the throats are that
 // steel: their area and second moments the engine's outline's less the
-// inner one's (within 0.5 %),
-// and a tube's throat deeper than its corners (9.7 mm across at 8 mm wall,
-// r 12 / 8) its whole section. DIN takes a throat deeper than half the
-// thinnest part of an open section as that half (its layout holds it so):
-// there the erosion by the throat taken is compared. The round shapes and
-// the flat bar by their closed forms: a ring pi (R² - (R - a)²) within the
-// wall or radius, the bar b t - (b - 2a)(t - 2a).
+// inner one's (within 0.5 %), and a tube's throat that reaches through its
+// walls its whole section, the corners too (9.7 mm across at 8 mm wall, r
+// 12 / 8). DIN takes a throat deeper than half the thinnest part of an
+// open section as that half, one deeper than a tube's thinner wall as
+// that wall (its layout holds it so): there the erosion by the throat
+// taken is compared. The round shapes and the flat bar by their closed
+// forms: a ring pi (R² - (R - a)²) within the wall or radius, the bar
+// b t - (b - 2a)(t - 2a).
 TEST(RolledThroats, NeverMoreSteelThanWithinTheThroatOfTheFaces) {
     const auto env = Catalogue_Data();
     const double kPieces = 1e-3;
@@ -385,9 +386,11 @@ TEST(RolledThroats, NeverMoreSteelThanWithinTheThroatOfTheFaces) {
         {nullptr, 'D', PROFILTYP_I, 200, 7.5, 90, 11.3, 7.5, 0},
         {nullptr, 'U', PROFILTYP_U, 200, 8.5, 75, 11.5, 11.5, 6},
         {nullptr, 'L', PROFILTYP_L, 100, 10, 100, 10, 12, 6},
+        {nullptr, 'L', PROFILTYP_L, 150, 12, 100, 8, 13, 6.5},
         {nullptr, 'T', PROFILTYP_HALB_I, 150, 7.1, 150, 10.7, 15, 0},
         {nullptr, 'R', PROFILTYP_RECHTECK, 200, 8, 100, 8, 12, 8},
         {nullptr, 'R', PROFILTYP_RECHTECK, 100, 10, 100, 10, 15, 10},
+        {nullptr, 'R', PROFILTYP_RECHTECK, 160, 6, 80, 10, 9, 6},
         {nullptr, 'K', PROFILTYP_ROHR, 168.3, 8},
         {nullptr, 'O', PROFILTYP_RUND, 60},
         {nullptr, 'F', PROFILTYP_FLACH, 200, 20},
@@ -415,16 +418,17 @@ TEST(RolledThroats, NeverMoreSteelThanWithinTheThroatOfTheFaces) {
                 const Catalogue_Outline o = Outline_Values(c);
                 Catalogue_Outline e;
                 const Sums all = Sums_Of(o, 0);
+                EXPECT_NEAR(all.A, p.A, 0.01 * p.A) << "the outline is the profile's";
                 within = Inside_By(o, a, &e) ? all.A - Sums_Of(e, a).A : all.A;
                 // DIN's throat: held to half the thinnest part of an open
-                // section; a tube's the band a deep, all of the wall once a
-                // passes its corners' thickness across.
-                const double taken = o.letter == 'R' ? a : std::min({a, o.t_w / 2, o.t_f / 2});
-                const double across = std::sqrt(2.0) * (o.t_w + o.r_2 - o.r_1) + o.r_1 - o.r_2;
-                if (Inside_By(o, taken, &e)) {
-                    din = Less(all, Sums_Of(e, taken)), din_known = true;
-                } else if (o.letter == 'R' && a >= across) {
+                // section, to a tube's thinner wall; all of a tube's wall
+                // once a reaches through every wall.
+                const bool tube = o.letter == 'R';
+                const double taken = std::min({a, tube ? o.t_w : o.t_w / 2, tube ? o.t_f : o.t_f / 2});
+                if (tube && a >= std::max(o.t_w, o.t_f)) {
                     din = Less(all, Sums{}), din_known = true;
+                } else if (Inside_By(o, taken, &e)) {
+                    din = Less(all, Sums_Of(e, taken)), din_known = true;
                 }
             }
             // By DIN 18800.
