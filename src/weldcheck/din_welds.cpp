@@ -87,9 +87,9 @@ int Nearest_Edge(const double* py, const double* pz, int n, double y, double z, 
 // profile's record's, a typed rolled one's of its radii; cm, its slopes,
 // toes and fillets as rolled), in the frame of the drawn outline (py, pz, n
 // points): turned and mirrored as the drawing stands the profile (the way
-// that puts the drawing's corners nearest to the record's outline), its
-// extent on the drawing's. Empty where the profile has none or no way
-// fits the drawing's extent.
+// that puts its centroid where the drawing has it and the drawing's
+// corners nearest to it), its extent on the drawing's. Empty where the
+// profile has none or no way fits the drawing's extent.
 struct Rings {
     std::vector<double> y[2], z[2];
     int n;
@@ -1089,7 +1089,8 @@ Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss* r, const Di
     section.group = Group_Of(w);
     const int n = std::clamp(outline.n, 0, static_cast<int>(KEHLNAHT_POINTS));
     // A partial penetration's ring round a tube runs round its rolled
-    // corners (Bredt's A_m on the sharp ones was up to 1 % large).
+    // corners (on the sharp ones Bredt's A_m was (4 - pi) (r - a/2)² too
+    // large: 1.7 % of an RHS 100 x 100 x 10 with r 15).
     const Rings* rolled = r->partial_penetration ? Rolled_Rings(r, outline.y, outline.z, n) : nullptr;
     if (rolled && rolled->n == 2)
         section.A_ring = Throat_Midline_Area(rolled->y[0].data(), rolled->z[0].data(), static_cast<int>(rolled->y[0].size()),

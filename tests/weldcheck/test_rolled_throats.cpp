@@ -449,3 +449,24 @@ TEST(RolledThroats, NeverMoreSteelThanWithinTheThroatOfTheFaces) {
             EXPECT_LE(A_w * 100, within + 0.5) << "EN";
         }
 }
+
+// The ring of a partial penetration all round a rolled tube carries the
+// torsion by Bredt round its throats' midline, which follows the rounded
+// corners: A_m = (b - a)(h - a) - (4 - pi)(r - a/2)², W_t = 2 A_m a. RHS
+// 200 x 100 x 8 (r 12 / 8), a 3: 19014 mm² (on the sharp corners 19109);
+// RHS 100 x 100 x 10 (r 15 / 10), a 2: 9436 mm² (9604). Within the chords
+// of the rounded corners (8 per quarter circle).
+TEST(RolledThroats, ATubesRingRunsRoundItsRoundedCorners) {
+    const struct {
+        double h, t, b, r_o, r_i, a;
+    } tubes[] = {{200, 8, 100, 12, 8, 3}, {100, 10, 100, 15, 10, 2}};
+    for (const auto& c : tubes) {
+        const Stahlprofil p = Profile_Of({nullptr, 'R', PROFILTYP_RECHTECK, c.h, c.t, c.b, c.t, c.r_o, c.r_i});
+        GeschweissterAnschluss r = Din_Record_Of(p, 5, c.a);
+        r.partial_penetration = 1;
+        r.load[ANSCHLUSS_M_X] = 5;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.h;
+        const double A_m = (c.b - c.a) * (c.h - c.a) - (4 - M_PI) * (c.r_o - c.a / 2) * (c.r_o - c.a / 2);
+        EXPECT_NEAR(r.weld_values.W_t * 1e3, 2 * A_m * c.a, 1e-3 * 2 * A_m * c.a) << c.h;
+    }
+}
