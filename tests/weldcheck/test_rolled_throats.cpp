@@ -241,7 +241,7 @@ void Expect_Din_Band(const Anschluss_Nahtwerte& v, const Band& b, double tol) {
 // IPN 200, UPN 200, C 150 x 51 x 12.2, half I 300 (flanges sloped 14, 8 and
 // 16.7 %), L 100 x 10 (its toes rounded), MSH 120 x 120 x 10 (its corners)
 // and IPE 240 (parallel), and typed in as rolled: a tee 100 x 100 x 11 (root
-// 11, toes 5.5), an I 200 (root 7.5), a channel 200 x 75 (root 11.5, toes
+// 11, toes 5.5; its toes rounded alone), an I 200 (root 7.5), a channel 200 x 75 (root 11.5, toes
 // 6), an angle 100 x 10 (root 12, toes 6), a half I 150 (root 15) and a
 // tube 200 x 100 x 8 (corners 12 outside, 8 inside), all round with a
 // partial penetration of 3 mm (2.5 on C 150, whose web is 5.08 mm thick).
@@ -272,6 +272,7 @@ TEST(RolledThroats, TheThroatsLieWithinTheRolledOutline) {
         {{"MSH120X120X10.0", 'R'}, 3, 3},
         {{"IPE240", 'D'}, 3, 3},
         {{nullptr, 'T', PROFILTYP_T, 100, 11, 100, 11, 11, 5.5}, 3, 3},
+        {{nullptr, 'T', PROFILTYP_T, 100, 11, 100, 11, 0, 5.5}, 3, 3},
         {{nullptr, 'D', PROFILTYP_I, 200, 7.5, 90, 11.3, 7.5, 0}, 3, 3},
         {{nullptr, 'U', PROFILTYP_U, 200, 8.5, 75, 11.5, 11.5, 6}, 3, 3},
         {{nullptr, 'L', PROFILTYP_L, 100, 10, 100, 10, 12, 6}, 3, 3},
@@ -383,9 +384,11 @@ TEST(RolledThroats, NeverMoreSteelThanWithinTheThroatOfTheFaces) {
         {"1/2I300", 'T'}, {"1/2IPE300", 'T'}, {"L100X10", 'L'}, {"L150X100X10", 'L'}, {"MSH120X120X10.0", 'R'},
         {"MSH200X100X8.0", 'R'},
         {nullptr, 'T', PROFILTYP_T, 100, 11, 100, 11, 11, 5.5},
+        {nullptr, 'T', PROFILTYP_T, 100, 11, 100, 11, 0, 5.5},
         {nullptr, 'D', PROFILTYP_I, 200, 7.5, 90, 11.3, 7.5, 0},
         {nullptr, 'U', PROFILTYP_U, 200, 8.5, 75, 11.5, 11.5, 6},
         {nullptr, 'L', PROFILTYP_L, 100, 10, 100, 10, 12, 6},
+        {nullptr, 'L', PROFILTYP_L, 100, 10, 100, 10, 0, 6},
         {nullptr, 'L', PROFILTYP_L, 150, 12, 100, 8, 13, 6.5},
         {nullptr, 'T', PROFILTYP_HALB_I, 150, 7.1, 150, 10.7, 15, 0},
         {nullptr, 'R', PROFILTYP_RECHTECK, 200, 8, 100, 8, 12, 8},
