@@ -203,7 +203,7 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, Output
                                     r->print.ohne_nummerierung);
     if (!list) {
         const int error = errno ? errno : ENAMETOOLONG;
-        remove_file(o->list_temp);
+        Discard_Output_Pair(*o);
         return failed("Druckliste", list_file, shown, error, "cannot be opened for writing");
     }
     Set_Plot_File_Name(o->plot_temp.c_str());
@@ -231,8 +231,9 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, Output
     const long long oversize = Print_List_Oversize(&cases), limit = VEK_Print_List_Limit();
     const long long bytes = complete && !oversize ? file_size(o->list_temp) : 0;
     if (!complete || plot < 0 || oversize > 0 || bytes > limit) {
-        remove_file(o->list_temp);
-        remove_file(o->plot_temp);
+        // (Not by name: a plot temporary its writer removed may be another
+        // run's claim by now.)
+        Discard_Output_Pair(*o);
         if (oversize > 0 || (complete && bytes > limit)) {
             const long long size = oversize > 0 ? oversize : bytes;
             if (why)
