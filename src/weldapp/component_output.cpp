@@ -484,12 +484,15 @@ void Recover_Component_Output(void) {
 
 int Keep_Saved_Output(void) {
     const Output_Pair o = component_pair();
-    if (!o.list.empty() && Keep_Output_Pair(o) == PAIR_DONE) return COMPONENT_FILE_DONE;
+    std::string kept_by;
+    if (!o.list.empty() && Keep_Output_Pair(o, &kept_by) == PAIR_DONE) return COMPONENT_FILE_DONE;
     // The pair is read to be kept: a folder another run holds is no
     // failure to read.
     const int error = errno;
     const std::string why =
-        "Druckliste " + component_file(Kontext.list_name) + ": " + file_error_text(error, error != EWOULDBLOCK);
+        error == EBUSY && !kept_by.empty()
+            ? "Plotdatei " + plot_file_name() + ": noch mit der Druckliste " + kept_by + " gesichert"
+            : "Druckliste " + component_file(Kontext.list_name) + ": " + file_error_text(error, error != EWOULDBLOCK);
     if (!VEK_Batch_Mode())
         PrintMessage("%s\n%s\n%s", "Die Druckliste und die Plotdatei können nicht gesichert werden!"_cp,
                      why.c_str(), "Das Planerstellungsmodul wird nicht gestartet."_cp);

@@ -449,7 +449,7 @@ void Discard_Output_Pair(const Output_Pair& o) {
     Remove_Own(o.list_new, o.claim);
 }
 
-int Keep_Output_Pair(const Output_Pair& o) {
+int Keep_Output_Pair(const Output_Pair& o, std::string* kept_by) {
     auto keep = [](const std::string& path, const std::string& saved) {
         if (!Exists(path)) return Remove(saved) && Write_Empty(saved);
         if (Is_Folder(path)) {
@@ -464,6 +464,20 @@ int Keep_Output_Pair(const Output_Pair& o) {
     // plot file of two runs.
     Folder_Lock lock(o.list);
     if (lock.refused) return PAIR_FAILED;
+    // The saved plot file is named as the plot file, of no file of the
+    // component: while the kept pair of another file waits (its plan editor
+    // open, or its run cut off before it put the pair back), it is that
+    // pair's, which would lose its plot file to this one.
+    if (!o.plot.empty() && Exists(o.plot_saved)) {
+        const std::string folder = Folder_Of(o.list), base = Name_Of(o.list), saved = ".saved";
+        for (const std::string& name : Names_In(folder)) {
+            const std::string list = Ends_With(name, saved) ? name.substr(0, name.size() - saved.size()) : "";
+            if (list.empty() || list == base || !Sharing_List(list, base)) continue;
+            if (kept_by) *kept_by = list;
+            errno = EBUSY;
+            return PAIR_FAILED;
+        }
+    }
     // The saved list goes last: its name says that a kept pair waits.
     Remove(o.list_saved);
     const bool kept = (o.plot.empty() || keep(o.plot, o.plot_saved)) && keep(o.list, o.list_saved) && Sync_Folder(o);

@@ -125,8 +125,11 @@ void Discard_Output_Pair(const Output_Pair& o);
 // Keeps the pair as it stands under the saved names (an empty saved file
 // stands for a file that is not there), lasting, with the folder's lock
 // held. PAIR_DONE; PAIR_FAILED (nothing kept, nothing changed) when a file
-// cannot be read or kept, or another run holds the folder past the wait.
-int Keep_Output_Pair(const Output_Pair& o);
+// cannot be read or kept, or another run holds the folder past the wait,
+// or (errno EBUSY) while the kept pair of another file of the component
+// holds the saved plot file's name: *kept_by (when given) then names its
+// list.
+int Keep_Output_Pair(const Output_Pair& o, std::string* kept_by = nullptr);
 
 // True when a kept pair waits under the saved names.
 bool Output_Pair_Kept(const Output_Pair& o);

@@ -509,3 +509,44 @@ TEST(FolderRuns, ARunOfAnotherFileOfTheComponentKilledAtEachStep) {
         EXPECT_EQ(d.Files(), kTwoFiles) << what;
     }
 }
+
+// The saved plot file is named as the plot file, one name for every file
+// of the component. The plan editor's button in the window of one file,
+// while the kept pair of another waited (its window cut off while its plan
+// editor had the edits' pair), kept the plot file over that pair's, and
+// removed it when it had put its own back: the other file's next run put
+// its saved list back and removed the plot file beside it. Now the pair is
+// not kept while another file's kept pair holds the name: a box says so,
+// the editor is not started, nothing changes, and the other file's next
+// run puts its whole kept pair back.
+TEST(FolderRuns, AKeptPlotFileOfAnotherFileOfTheComponentIsLeftToIt) {
+    Desktop d;
+    Add_Two_Files(d);
+    for (const char* file : {"2", "1"}) ASSERT_EQ(d.Run(std::string("C001 0 ") + file + " 1 -refresh"), 1) << d.err;
+    const std::string saved_list = d.File("C001_01.OLI"), saved_plot = d.File("C0010001.SPF");
+    // The editor kills the window that started it, once.
+    const std::string editor = d.dir.file("exec/Linarium.exe");
+    testutil::Write_File(editor, "#!/bin/sh\n[ -e '" + editor + ".ran' ] && exit 0\n: >'" + editor +
+                                     ".ran'\nkill -9 $PPID\n");
+    testutil::Write_File(editor + ".title", "VEK - Planbearbeitung\n");
+    fs::permissions(editor, fs::perms::owner_all);
+    const std::string script = d.dir.file("script.txt"), plot = "move 1160 27\nmove 1160 27\nclick 1160 27\n";
+    testutil::Write_File(script, plot);
+    EXPECT_EQ(d.Run("C001 0 1 1", true, "VEK_SCRIPT='" + script + "'"), 128 + SIGKILL) << d.err;
+    ASSERT_TRUE(d.Exists("C001_01.OLI.saved") && d.File("C0010001.SPF.saved") == saved_plot);
+    const Folder before = Folder_Of(d);
+    EXPECT_EQ(d.Run("C001 0 2 1", true, "VEK_SCRIPT='" + script + "'"), 0);
+    EXPECT_EQ(d.err, "message box \"\": [Die Druckliste und die Plotdatei k\x94nnen nicht gesichert werden!] "
+                     "[Plotdatei C0010001.SPF: noch mit der Druckliste C001_01.OLI gesichert] [Das "
+                     "Planerstellungsmodul wird nicht gestartet.] answer 1\n" +
+                         kScriptEndsTheRun);
+    EXPECT_TRUE(Folder_Of(d) == before);
+    testutil::Write_File(script, "");
+    EXPECT_EQ(d.Run("C001 0 1 1", true, "VEK_SCRIPT='" + script + "'"), 0);
+    EXPECT_NE(d.err.find("C001_01.OLI: the print list and plot file of the saved input were put back"),
+              std::string::npos)
+        << d.err;
+    EXPECT_TRUE(d.File("C001_01.OLI") == saved_list);
+    EXPECT_TRUE(d.File("C0010001.SPF") == saved_plot);
+    EXPECT_EQ(d.Files(), kTwoFiles);
+}
