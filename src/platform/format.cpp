@@ -14,6 +14,7 @@
 #endif
 
 #include "platform/desktop.h"
+#include "platform/posix.h"
 
 namespace {
 int Fast_Format(char* out, size_t size, const char* format, va_list ap, bool no_zero_byte = false);
@@ -969,10 +970,21 @@ int Format_In_Room(FILE* stream, size_t skip, const char* format, va_list ap, ch
 
 }  // namespace
 
+// A piece of at least this many bytes goes from where it stands to the
+// file, after the bytes before it, instead of through the stream's buffer:
+// the kept picture of a load case (60 KB and more) is most of a list, and
+// copying it into the buffer only to copy it out again was the writer's
+// largest single cost.
+constexpr size_t kStraightToFile = 16 * 1024;
+
 int VEK_Stream_Put(FILE* stream, const char* text, size_t n)
 {
     if (!stream) return -1;
     if (n == 0) return 0;
+    if (n >= kStraightToFile) {
+        const int straight = VEK_Write_Straight(stream, text, n);
+        if (straight != VEK_STRAIGHT_NOT_HERE) return straight;
+    }
     if (char* room = VEK_Stream_Room(stream, n)) {
         std::memcpy(room, text, n);
         VEK_Stream_Advance(stream, n);
