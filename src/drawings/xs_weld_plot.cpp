@@ -14,6 +14,7 @@
 #include "base/vesk.h"
 #include "drawings/oli_pens.h"
 #include "drawings/shape_routines.h"
+#include "drawings/sloped_flanges.h"
 #include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliplot.h"
@@ -67,11 +68,30 @@ struct Plot {
     int fill_pen, pattern, line_pen, line_width;
     int flip_x, flip_y, mode;
     double d;          // offset of the dimension lines from the profile, mm
+    // A catalogue profile whose flanges slope: its faces as rolled, which
+    // its outline follows (the welds lie on them).
+    bool sloped;
+    Rolled_Flange_Faces faces;
 };
+
 
 void Set(double* x, double* y, int i, double px, double py) {
     x[i] = px;
     y[i] = py;
+}
+
+// The points of a sloped flange (Sloped_Flange_Picture_Points) from index i
+// on, the flange's tip at x_tip and its outer face at y_face: x runs from the
+// tip by dx (+1, -1), y into the flange by dy, in the order given (forward
+// from the tip to the web, or back from the web).
+void Sloped_Flange(const Plot& g, double* x, double* y, int i, double x_tip, double y_face, double dx, double dy,
+                   bool forward) {
+    double fx[SLOPED_FLANGE_PICTURE_POINTS], fz[SLOPED_FLANGE_PICTURE_POINTS];
+    Sloped_Flange_Picture_Points(&g.faces, fx, fz);
+    for (int k = 0; k < SLOPED_FLANGE_PICTURE_POINTS; k++) {
+        const int j = forward ? k : SLOPED_FLANGE_PICTURE_POINTS - 1 - k;
+        Set(x, y, i + k, x_tip + dx * fx[j], y_face + dy * fz[j]);
+    }
 }
 
 // The three middle points i..i+2 of a corner: on the quarter circle of
@@ -169,6 +189,16 @@ void Draw_I(const Plot& g) {
     const double yb = yr + p.h - p.t_fu, xl = xr - p.b_fo / 2.0, xlb = xr - p.b_fu / 2.0;
     const double o = g.o_top, u = g.o_bot;
     const bool tip = ot > 0.0, root = g.rolled != 0;
+    if (g.sloped) {
+        // The flanges as rolled, their inner faces sloping.
+        Set(x, y, 0, xl, yr);
+        Sloped_Flange(g, x, y, 1, xl, yr, 1.0, 1.0, true);
+        Sloped_Flange(g, x, y, 11, xl, yr + p.h, 1.0, -1.0, false);
+        Set(x, y, 21, xl, yr + p.h);
+        Mirror_X(xr, 22);
+        Polygon_Family(g, 44);
+        return;
+    }
     Set(x, y, 0, xl, yr);
     Set(x, y, 1, xl, yr + p.t_fo - ot);
     Arc3(x, y, 2, tip, xl, yr + p.t_fo, xl + ot, yr + p.t_fo - ot, ot, -1, 0, 0, 1);
@@ -205,6 +235,14 @@ void Draw_T(const Plot& g) {
     double* y = g_outer_y;
     const double xr = g.xr, yr = g.yr, ot = Tip(g), xw = xr - p.t_w / 2.0, xl = xr - p.b_fo / 2.0;
     const double o = g.o_top;
+    if (g.sloped) {
+        Set(x, y, 0, xl, yr);
+        Sloped_Flange(g, x, y, 1, xl, yr, 1.0, 1.0, true);
+        Set(x, y, 11, xw, yr + p.h);
+        Mirror_X(xr, 12);
+        Polygon_Family(g, 24);
+        return;
+    }
     Set(x, y, 0, xl, yr);
     Set(x, y, 1, xl, yr + p.t_fo - ot);
     Arc3(x, y, 2, ot > 0.0, xl, yr + p.t_fo, xl + ot, yr + p.t_fo - ot, ot, -1, 0, 0, 1);
@@ -230,6 +268,15 @@ void Draw_C(const Plot& g) {
     double* y = g_outer_y;
     const double xr = g.xr, yr = g.yr, ot = Tip(g), o = g.o_top;
     const double yt = yr - (double)(float)(p.h / 2.0), xi = xr + p.t_w, yi = yt + p.t_fo;
+    if (g.sloped) {
+        // The upper flange from the web to its tip, mirrored below.
+        Sloped_Flange(g, x, y, 0, xr + p.b_fo, yt, -1.0, 1.0, false);
+        Set(x, y, 10, xr + p.b_fo, yt);
+        Set(x, y, 11, xr, yt);
+        for (int k = 0; k < 12; k++) Set(x, y, 23 - k, x[k], 2.0 * yr - y[k]);
+        Polygon_Family(g, 24);
+        return;
+    }
     Set(x, y, 0, xi, yi + o);
     Arc3(x, y, 1, g.rolled != 0, xi, yi, xi + o, yi + o, o, -1, 0, 0, -1);
     Set(x, y, 4, xi + o, yi);
@@ -1179,6 +1226,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     g_edges_mmpc = g.mmpc;
     Calc_Profile_Weld_Offsets(p, &g.o_top, &g.o_bot, &g.o_tip);
     g.rolled = p->rolled;
+    g.sloped = p->rolled && Profile_Sloped_Flange_Faces(p, &g.faces);
     g.fill_pen = opts->fill_pen, g.line_pen = opts->line_pen, g.line_width = opts->line_width;
     g.pattern = opts->fill_pen == 0 ? 0 : OliRole_Profile_Pattern;
     // Marks and dimension lines follow the axes only while the profile
@@ -1247,11 +1295,14 @@ namespace {
 
 // One face a weld lies on: horizontal (at y = at, centred on x = mid) or
 // vertical (at x = at, centred on y = mid), its label on the side given by
-// the outward direction (dx, dy).
+// the outward direction (dx, dy). A sloped flange's inner face counts as
+// horizontal: it rises by slope per unit of x through (mid, at), and no
+// weld on it is longer than its straight part (length; 0: not held).
 struct Weld_Face {
     bool used = false, horizontal = true;
     double at = 0.0, mid = 0.0;
     int dx = 0, dy = 0;
+    double slope = 0.0, length = 0.0;
 };
 
 Weld_Face H_Face(double y, double x_from, double x_to, int dy) {
@@ -1266,12 +1317,67 @@ Weld_Face V_Face(double x, double y_from, double y_to, int dx) {
     return f;
 }
 
+// A web face between its root fillets, no weld on it longer.
+Weld_Face W_Face(double x, double y_from, double y_to, int dx) {
+    Weld_Face f = V_Face(x, y_from, y_to, dx);
+    f.length = y_to - y_from;
+    return f;
+}
+
+// The straight part of a sloped inner flange face from (xa, ya) to (xb, yb).
+Weld_Face S_Face(double xa, double ya, double xb, double yb, int dy) {
+    Weld_Face f = H_Face((ya + yb) / 2.0, xa, xb, dy);
+    f.slope = (yb - ya) / (xb - xa);
+    f.length = std::hypot(xb - xa, yb - ya);
+    return f;
+}
+
+// The faces of a catalogue profile whose flanges slope, as Draw_I, Draw_T
+// and Draw_C draw them (the weld check lays its welds on them): the inner
+// flange faces between the toe's rounding and the root fillet, the web's
+// between the root fillets. An empty face for the others.
+Weld_Face Sloped_Sketch_Face(const Stahlprofil& p, const Rolled_Flange_Faces& f, int k, double xr, double yr) {
+    if (Is_Profile_Type_Family(PROFILTYP_I, p.type) || p.type == PROFILTYP_T || p.type == PROFILTYP_HALB_I) {
+        const bool lower = Is_Profile_Type_Family(PROFILTYP_I, p.type) != 0;
+        const double xl = xr - p.b_fo / 2.0, xw = xr - p.t_w / 2.0, h = p.h;
+        const double x_toe = xl + f.x_toe, x_root = xl + f.x_root;
+        switch (k) {
+        case WELD_FACE_TOP_INNER_LEFT: return S_Face(x_toe, yr + f.z_toe, x_root, yr + f.z_root, 1);
+        case WELD_FACE_TOP_INNER_RIGHT:
+            return S_Face(2.0 * xr - x_root, yr + f.z_root, 2.0 * xr - x_toe, yr + f.z_toe, 1);
+        case WELD_FACE_WEB_LEFT: return W_Face(xw, yr + f.web, yr + h - (lower ? f.web : 0.0), -1);
+        case WELD_FACE_WEB_RIGHT: return W_Face(2.0 * xr - xw, yr + f.web, yr + h - (lower ? f.web : 0.0), 1);
+        case WELD_FACE_BOTTOM_INNER_LEFT:
+            if (lower) return S_Face(x_toe, yr + h - f.z_toe, x_root, yr + h - f.z_root, -1);
+            break;
+        case WELD_FACE_BOTTOM_INNER_RIGHT:
+            if (lower) return S_Face(2.0 * xr - x_root, yr + h - f.z_root, 2.0 * xr - x_toe, yr + h - f.z_toe, -1);
+            break;
+        default: break;
+        }
+        return {};
+    }
+    // A channel: web at the left from xr, flanges to their tips at xr + b.
+    const double yt = yr - p.h / 2.0, yb = yt + p.h, x_tip = xr + p.b_fo;
+    switch (k) {
+    case 6: return W_Face(xr + p.t_w, yt + f.web, yb - f.web, 1);
+    case 1: return S_Face(x_tip - f.x_root, yt + f.z_root, x_tip - f.x_toe, yt + f.z_toe, 1);
+    case 4: return S_Face(x_tip - f.x_root, yb - f.z_root, x_tip - f.x_toe, yb - f.z_toe, -1);
+    default: return {};
+    }
+}
+
 // The face of slot k in the sketch's world (mm, y down from the top of the
 // profile), for a profile drawn at the reference point (xr, yr).
 Weld_Face Sketch_Face(const Stahlprofil& p, int k, double xr, double yr) {
     double top = 0.0, bottom = 0.0, tip = 0.0;
     Calc_Profile_Weld_Offsets(&p, &top, &bottom, &tip);
     const double tw2 = p.t_w / 2.0;
+    Rolled_Flange_Faces sloped;
+    if (p.rolled && Profile_Sloped_Flange_Faces(&p, &sloped)) {
+        const Weld_Face f = Sloped_Sketch_Face(p, sloped, k, xr, yr);
+        if (f.used) return f;
+    }
     if (Is_Profile_Type_Family(PROFILTYP_I, p.type) || p.type == PROFILTYP_T || p.type == PROFILTYP_HALB_I) {
         // Web axis at xr, top at yr; T and half I have no bottom flange.
         const bool lower = Is_Profile_Type_Family(PROFILTYP_I, p.type) != 0;
@@ -1416,7 +1522,8 @@ bool Place_Sketch_Label(Sketch_Label& w, double l, double ht, const Sketch_Boxes
         const double side = f.horizontal ? f.at + f.dy * (f.dy < 0 ? out + 0.2 * ht * boxes.mmpc : out)
                                          : f.at + f.dx * out;
         for (double t : kShift) {
-            const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? side : f.mid + t * l;
+            const double cx = f.horizontal ? f.mid + t * l : side;
+            const double cy = f.horizontal ? side + f.slope * t * l : f.mid + t * l;
             double c = Oli_Label_Covered_At(cx, cy, w.v, w.h, ht, w.text);
             if (boxes.Run_Together(boxes.Of(cx, cy, w.v, w.h, ht, w.text))) c += 1.0;
             if (c < least) least = c, w.x = cx, w.y = cy;
@@ -1468,12 +1575,16 @@ void Draw_Sketch_Welds(const std::vector<Sketch_Label>& welds, const double thro
                        int pen, double th) {
     for (const Sketch_Label& w : welds) {
         const Weld_Face& f = w.f;
-        const double l = length[w.k];
+        const double l = f.length > 0.0 ? std::min(length[w.k], f.length) : length[w.k];
         const int width = Oli_Weld_Line_Pen(std::lround(throat[w.k] + 0.01));
-        if (f.horizontal)
+        if (f.horizontal && f.slope != 0.0) {
+            const double run = l / 2.0 / std::hypot(1.0, f.slope);
+            Oli_Pen_Line(f.mid - run, f.at - f.slope * run, f.mid + run, f.at + f.slope * run, pen, width);
+        } else if (f.horizontal) {
             Oli_Pen_Line(f.mid - l / 2.0, f.at, f.mid + l / 2.0, f.at, pen, width);
-        else
+        } else {
             Oli_Pen_Line(f.at, f.mid - l / 2.0, f.at, f.mid + l / 2.0, pen, width);
+        }
         if (w.height != th) Oli_Set_Text_Height(w.height);
         Oli_Text_At_Printf(w.x, w.y, w.v, w.h, "%s", w.text);
         if (w.height != th) Oli_Set_Text_Height(th);
