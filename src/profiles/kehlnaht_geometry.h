@@ -139,7 +139,10 @@ struct Kehlnaht_Geometry {
 // set h .. r): family is the record's family code + 1 (KEHLNAHT_*; 0 or
 // above 8 give no outline and no weld lines); catalogue 1 with name: a
 // catalogue profile, looked up in the catalogue in use (families up to the
-// circular tube), its form its record's. Everything not built is zero.
+// circular tube), its form its record's: flanges that slope (an I's, a
+// half beam's, a channel's) as the record's rolled outline has them, their
+// weld lines the straight parts of the faces between the toes' roundings
+// and the root fillets. Everything not built is zero.
 // Returns g->status; a null record or geometry gives
 // KEHLNAHT_UNUSABLE_DIMENSIONS (a null geometry is not written). Never
 // changes the record.
