@@ -127,10 +127,7 @@ void Take_Share(WeldCheckLine& L, const Throat_Sums& s) {
 // Wc_Rolled_Flange_Faces of a profile as it is worked out.
 bool Flange_Faces_Of(const Stahlprofil& p, Wc_Flange_Faces* f) {
     Catalogue_Outline o;
-    Rolled_Flange_Faces faces;
-    if (p.kind != STAHLPROFIL_KIND_CATALOGUE || !Rolled_Outline(p, &o) || !Outline_Flange_Faces(&o, &faces)) return false;
-    *f = {faces.slope, faces.tip, faces.x_toe, faces.z_toe, faces.x_root, faces.z_root, faces.web};
-    return true;
+    return p.kind == STAHLPROFIL_KIND_CATALOGUE && Rolled_Outline(p, &o) && Outline_Flange_Faces(&o, f);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/profil.h"
 #include "profiles/stahlprofil_library.h"
+#include "profiles/catalogue_fixture.h"
 #include "support/testutil.h"
 
 namespace {
@@ -31,29 +32,11 @@ struct Pt {
 // The record's rolled outline (mm) as the catalogue stands it: y to the
 // right from a double-T's or tee's web axis, from a channel's back; z up
 // from the lower face, a tee's flange at the top.
-std::vector<Pt> Rolled_Ring(const char* name, char letter) {
+std::vector<Outline_Point> Rolled_Ring(const char* name, char letter) {
     float v[PROFIL_VALUES] = {};
     char code[PROFIL_CODE_SIZE] = {};
-    Catalogue_Outline o;
-    std::vector<Outline_Ring> rings;
     EXPECT_GE(Get_Profil_Values(name, v, code), 1) << name;
-    EXPECT_EQ(Catalogue_Record_Outline(letter, v, &o), 1) << name;
-    for (double* x : {&o.h, &o.b, &o.t_w, &o.t_f, &o.r_1, &o.r_2, &o.nominal_from_tip}) *x *= 10;
-    EXPECT_EQ(Catalogue_Outline_Polygons(&o, 64, &rings), 1) << name;
-    std::vector<Pt> ring;
-    for (const Outline_Point& p : rings.at(0)) ring.push_back({p.y, p.z});
-    return ring;
-}
-
-double Off_Outline(const std::vector<Pt>& ring, Pt p) {
-    double least = HUGE_VAL;
-    for (size_t k = 0; k < ring.size(); k++) {
-        const Pt a = ring[k], b = ring[(k + 1) % ring.size()];
-        const double dy = b.y - a.y, dz = b.z - a.z, L2 = dy * dy + dz * dz;
-        const double t = L2 > 0 ? std::clamp(((p.y - a.y) * dy + (p.z - a.z) * dz) / L2, 0.0, 1.0) : 0.0;
-        least = std::min(least, std::hypot(a.y + t * dy - p.y, a.z + t * dz - p.z));
-    }
-    return least;
+    return testutil::Rolled_Outline_Ring(letter, v);
 }
 
 // IPN 200, U 200 and half I 300 (14, 8 and 14 %): the picture's frame (y
@@ -84,7 +67,7 @@ TEST(SlopedFlangePictures, ScreenOutlineAsRolled) {
         Init_Profile(&p);
         Default_Material_Params(&p.material);
         ASSERT_EQ(Init_Profile_From_Name(&p, c.name), 0);
-        const std::vector<Pt> ring = Rolled_Ring(c.name, c.letter);
+        const std::vector<Outline_Point> ring = Rolled_Ring(c.name, c.letter);
         XSScreenOptions o;
         Init_XS_Screen_Options(&o);
         o.profile = &p, o.x = 300, o.y = c.letter == 'U' ? 240 : 30, o.scale = 2.0;
@@ -95,7 +78,7 @@ TEST(SlopedFlangePictures, ScreenOutlineAsRolled) {
         ASSERT_EQ(XS_Screen_Outline(&x, &y), c.points);
         for (int i = 0; i < c.points; i++) {
             const Pt q = To_Catalogue(c, p.h, (x[i] - o.x) / 2.0, (y[i] - o.y) / 2.0);
-            EXPECT_LT(Off_Outline(ring, q), 1.01 / 2.0) << "point " << i << " at " << q.y << ", " << q.z;
+            EXPECT_LT(testutil::Off_Ring(ring, q.y, q.z), 1.01 / 2.0) << "point " << i << " at " << q.y << ", " << q.z;
         }
     }
 }
@@ -116,7 +99,7 @@ TEST(SlopedFlangePictures, SketchWeldsOnTheRolledFaces) {
         Init_Profile(&p);
         Default_Material_Params(&p.material);
         ASSERT_EQ(Init_Profile_From_Name(&p, c.name), 0);
-        const std::vector<Pt> ring = Rolled_Ring(c.name, c.letter);
+        const std::vector<Outline_Point> ring = Rolled_Ring(c.name, c.letter);
         const double s = 0.1, m = 9.0, b = p.b_fo, h = p.h;
         const double x_ref = c.letter == 'U' ? 0.0 : b / 2, y_ref = c.letter == 'U' ? h / 2 : 0.0;
         FILE* t = std::tmpfile();
@@ -149,7 +132,7 @@ TEST(SlopedFlangePictures, SketchWeldsOnTheRolledFaces) {
             ASSERT_EQ(std::sscanf(list.c_str() + at + weld.size(), "%lf %lf %lf %lf", &x1, &y1, &x2, &y2), 4);
             for (const Pt e : {Pt{x1, y1}, Pt{x2, y2}}) {
                 const Pt q = To_Catalogue(c, h, e.y / s - x_ref, e.z / s - y_ref);
-                EXPECT_LT(Off_Outline(ring, q), 0.01) << "weld " << lines << " at " << q.y << ", " << q.z;
+                EXPECT_LT(testutil::Off_Ring(ring, q.y, q.z), 0.01) << "weld " << lines << " at " << q.y << ", " << q.z;
             }
             lines++;
         }

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/msgbox.h"
+#include "profiles/catalogue_outline.h"
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/catalogue_ties.h"
 #include "profiles/profil.h"
@@ -331,6 +332,30 @@ class CatalogueTest : public ::testing::Test {
 protected:
     CatalogueTree tree;
 };
+
+// The rolled outline (mm) of a catalogue record of letter with the values
+// v (cm), standing as the catalogue draws it, its arcs in arc_steps pieces a
+// quarter circle; empty where the record makes none.
+inline std::vector<Outline_Point> Rolled_Outline_Ring(char letter, const float* v, int arc_steps = 64) {
+    Catalogue_Outline o;
+    std::vector<Outline_Ring> rings;
+    if (!Catalogue_Record_Outline(letter, v, &o)) return {};
+    for (double* x : {&o.h, &o.b, &o.t_w, &o.t_f, &o.r_1, &o.r_2, &o.nominal_from_tip}) *x *= 10;
+    if (!Catalogue_Outline_Polygons(&o, arc_steps, &rings) || rings.empty()) return {};
+    return rings[0];
+}
+
+// The distance of (y, z) from the boundary of the closed ring.
+inline double Off_Ring(const std::vector<Outline_Point>& ring, double y, double z) {
+    double least = HUGE_VAL;
+    for (size_t k = 0; k < ring.size(); k++) {
+        const Outline_Point a = ring[k], b = ring[(k + 1) % ring.size()];
+        const double dy = b.y - a.y, dz = b.z - a.z, L2 = dy * dy + dz * dz;
+        const double t = L2 > 0 ? std::clamp(((y - a.y) * dy + (z - a.z) * dz) / L2, 0.0, 1.0) : 0.0;
+        least = std::min(least, std::hypot(a.y + t * dy - y, a.z + t * dz - z));
+    }
+    return least;
+}
 
 }  // namespace testutil
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "profiles/catalogue_fixture.h"
 #include "profiles/catalogue_outline.h"
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/kehlnaht_geometry.h"
@@ -40,8 +41,8 @@ struct Pt {
 struct Sloped_Record {
     std::string name;
     char letter;
-    Catalogue_Outline outline;
-    std::vector<Pt> ring;
+    double b, h;
+    std::vector<Outline_Point> ring;
 };
 
 std::vector<Sloped_Record> Sloped_Records() {
@@ -58,28 +59,12 @@ std::vector<Sloped_Record> Sloped_Records() {
         Catalogue_Outline o;
         if (!std::strchr("DTU", letter) || !Catalogue_Record_Outline(letter, record.values, &o) || !(o.slope > 0))
             continue;
-        for (double* x : {&o.h, &o.b, &o.t_w, &o.t_f, &o.r_1, &o.r_2, &o.nominal_from_tip}) *x *= 10;
-        std::vector<Outline_Ring> rings;
-        if (!Catalogue_Outline_Polygons(&o, 64, &rings)) continue;
-        Sloped_Record s{record.name, letter, o, {}};
+        Sloped_Record s{record.name, letter, 10 * o.b, 10 * o.h, testutil::Rolled_Outline_Ring(letter, record.values)};
         s.name.erase(s.name.find_last_not_of(' ') + 1);
-        for (const Outline_Point& p : rings.at(0)) s.ring.push_back({p.y, p.z});
-        out.push_back(s);
+        if (!s.ring.empty()) out.push_back(s);
     }
     std::fclose(f);
     return out;
-}
-
-// The distance of p from the ring's boundary.
-double Off_Outline(const std::vector<Pt>& ring, Pt p) {
-    double least = HUGE_VAL;
-    for (size_t k = 0; k < ring.size(); k++) {
-        const Pt a = ring[k], b = ring[(k + 1) % ring.size()];
-        const double dy = b.y - a.y, dz = b.z - a.z, L2 = dy * dy + dz * dz;
-        const double t = L2 > 0 ? std::clamp(((p.y - a.y) * dy + (p.z - a.z) * dz) / L2, 0.0, 1.0) : 0.0;
-        least = std::min(least, std::hypot(a.y + t * dy - p.y, a.z + t * dz - p.z));
-    }
-    return least;
 }
 
 // The value printed after "name = " in the list, 0 when absent.
@@ -154,7 +139,7 @@ TEST(SlopedFlangeWelds, EveryFilletWeldLiesOnTheRolledOutline) {
         Init_Profile(&p);
         Default_Material_Params(&p.material);
         ASSERT_EQ(Init_Profile_From_Name(&p, s.name.c_str()), 0);
-        const double b = s.outline.b, h = s.outline.h;
+        const double b = s.b, h = s.h;
         for (const double length : {0.0, -1.0}) {
             // Eurocode: the check's frame to the outline's.
             SchweissnahtNachweis r = Fillets_On_Every_Face(p, 3.0, length);
@@ -165,7 +150,7 @@ TEST(SlopedFlangeWelds, EveryFilletWeldLiesOnTheRolledOutline) {
             for (const Pt& e : g_ends) {
                 const double d = g_left - e.y;  // from the left outer face
                 const Pt q{s.letter == 'U' ? d : d - b / 2, h - e.z};
-                EXPECT_LT(Off_Outline(s.ring, q), kOn) << "EN at " << e.y << ", " << e.z;
+                EXPECT_LT(testutil::Off_Ring(s.ring, q.y, q.z), kOn) << "EN at " << e.y << ", " << e.z;
             }
             // DIN 18800 (where no length is no weld: 20 mm, placed on the
             // face): its lines in cm, y = -x and z = y of the drawing, which
@@ -183,7 +168,7 @@ TEST(SlopedFlangeWelds, EveryFilletWeldLiesOnTheRolledOutline) {
                 const Din_Weld_Line& k = section.line[i];
                 for (const Pt& e : {Pt{k.y1, k.z1}, Pt{k.y2, k.z2}, Pt{k.yc, k.zc}}) {
                     const Pt q{-10 * e.y, s.letter == 'T' ? h - 10 * e.z : 10 * e.z};
-                    EXPECT_LT(Off_Outline(s.ring, q), kOn) << "DIN weld " << k.position << " at " << q.y << ", " << q.z;
+                    EXPECT_LT(testutil::Off_Ring(s.ring, q.y, q.z), kOn) << "DIN weld " << k.position << " at " << q.y << ", " << q.z;
                 }
                 // As long as its face at most.
                 EXPECT_LE(k.l, std::hypot(k.y2 - k.y1, k.z2 - k.z1) + 1e-9) << k.position;
