@@ -48,6 +48,13 @@ struct Case {
 };
 const Case kCases[] = {{"IPN200", 'D', 44}, {"U200", 'U', 24}, {"1/2I300", 'T', 24}};
 
+// The catalogue profile of the name, as the weld program takes it.
+bool Catalogue_Profile(const char* name, Stahlprofil* p) {
+    Init_Profile(p);
+    Default_Material_Params(&p->material);
+    return Init_Profile_From_Name(p, name) == 0;
+}
+
 Pt To_Catalogue(const Case& c, double h, double x, double y) {
     return {x, c.letter == 'U' ? h / 2 - y : h - y};
 }
@@ -64,9 +71,7 @@ TEST(SlopedFlangePictures, ScreenOutlineAsRolled) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         Stahlprofil p;
-        Init_Profile(&p);
-        Default_Material_Params(&p.material);
-        ASSERT_EQ(Init_Profile_From_Name(&p, c.name), 0);
+        ASSERT_TRUE(Catalogue_Profile(c.name, &p));
         const std::vector<Outline_Point> ring = Rolled_Ring(c.name, c.letter);
         XSScreenOptions o;
         Init_XS_Screen_Options(&o);
@@ -96,9 +101,7 @@ TEST(SlopedFlangePictures, SketchWeldsOnTheRolledFaces) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         Stahlprofil p;
-        Init_Profile(&p);
-        Default_Material_Params(&p.material);
-        ASSERT_EQ(Init_Profile_From_Name(&p, c.name), 0);
+        ASSERT_TRUE(Catalogue_Profile(c.name, &p));
         const std::vector<Outline_Point> ring = Rolled_Ring(c.name, c.letter);
         const double s = 0.1, m = 9.0, b = p.b_fo, h = p.h;
         const double x_ref = c.letter == 'U' ? 0.0 : b / 2, y_ref = c.letter == 'U' ? h / 2 : 0.0;
