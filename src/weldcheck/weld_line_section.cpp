@@ -1077,14 +1077,18 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
     // zed's inner web weld) carries the flow of its whole face, so that the
     // flow closes: its own stress is the larger by l_flow / l.
     // Each line adds its length times its distance from the centroid along
-    // its face's outward normal (-n: a sloped flange's inner face is turned
-    // by its slope).
+    // its face's outward normal (-n, turned by the slope of a sloped
+    // flange's inner face).
     const double cy = w->S_y / w->A_w, cz = w->S_z / w->A_w;
     double lines = 0.0;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         const WeldCheckLine& L = w->line[k];
-        if (L.dir == WC_ALONG_Y || L.dir == WC_ALONG_Z)
+        if (L.dir == WC_ALONG_Y && w->n_y[k] != 0.0)
             lines -= ((L.y_c - cy) * w->n_y[k] + (L.z_c - cz) * w->n_z[k]) * L.l_flow;
+        else if (L.dir == WC_ALONG_Y)
+            lines += L.out * (L.z_c - cz) * L.l_flow;
+        else if (L.dir == WC_ALONG_Z)
+            lines += L.out * (L.y_c - cy) * L.l_flow;
     }
     const Stahlprofil& p = r->profile;
     double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);
