@@ -357,6 +357,36 @@ inline double Off_Ring(const std::vector<Outline_Point>& ring, double y, double 
     return least;
 }
 
+// A rolled flange of the outline o worked out by hand, seen from its tip
+// (x towards the web, z from the outer face into the flange): the inner
+// face z = t0 + s x (t_f where the nominal thickness holds); each
+// rounding's centre where the lines parallel to its two faces at its
+// radius cross (the toe's inside the flange, the root fillet's outside),
+// its end on the inner face the foot of the perpendicular from the centre.
+struct Flange_Point {
+    double x, z;
+};
+struct Hand_Flange {
+    double s, t0, c;  // slope, thickness at the tip, outstand to the web's face
+    Flange_Point toe_centre, toe_on_face, root_centre, root_on_face;
+};
+inline Hand_Flange Flange_By_Hand(const Catalogue_Outline& o) {
+    Hand_Flange r{};
+    r.s = o.slope;
+    r.t0 = o.t_f - o.slope * o.nominal_from_tip;
+    r.c = o.letter == 'U' ? o.b - o.t_w : (o.b - o.t_w) / 2;
+    const double k = std::sqrt(1 + r.s * r.s);
+    r.toe_centre = {o.r_2, r.t0 + r.s * o.r_2 - o.r_2 * k};
+    r.root_centre = {r.c - o.r_1, r.t0 + r.s * (r.c - o.r_1) + o.r_1 * k};
+    auto foot = [&](Flange_Point p) {
+        const double d = (p.z - r.s * p.x - r.t0) / (1 + r.s * r.s);
+        return Flange_Point{p.x + r.s * d, p.z - d};
+    };
+    r.toe_on_face = foot(r.toe_centre);
+    r.root_on_face = foot(r.root_centre);
+    return r;
+}
+
 }  // namespace testutil
 
 #endif

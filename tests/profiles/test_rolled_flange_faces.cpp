@@ -1,47 +1,18 @@
 // The straight faces of rolled flanges between the toe's rounding and the
-// root fillet. The reference is built here another way: each rounding's
-// centre where the lines parallel to its two faces at its radius cross, its
-// ends the feet of the perpendiculars from that centre onto the faces.
+// root fillet, against the flange worked out another way
+// (testutil::Flange_By_Hand).
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "profiles/catalogue_fixture.h"
 #include "profiles/catalogue_outline.h"
 #include "profiles/rolled_flange_faces.h"
 
 namespace {
 
-struct Pt {
-    double x, z;
-};
-
-// The flange of o seen from its tip (x towards the web, z from the outer
-// face into the flange): the inner face z = t0 + s x.
-struct Reference {
-    double s, t0, c;
-    Pt toe_centre, toe_on_face, root_centre, root_on_face;
-};
-
-Reference Reference_Of(const Catalogue_Outline& o) {
-    Reference r{};
-    r.s = o.slope;
-    r.t0 = o.t_f - o.slope * o.nominal_from_tip;
-    r.c = o.letter == 'U' ? o.b - o.t_w : (o.b - o.t_w) / 2;
-    const double k = std::sqrt(1 + r.s * r.s);
-    // The line parallel to the inner face r_2 inside the flange crosses
-    // x = r_2 (r_2 from the tip's face); the one r_1 outside it crosses x =
-    // c - r_1 (r_1 from the web's face).
-    r.toe_centre = {o.r_2, r.t0 + r.s * o.r_2 - o.r_2 * k};
-    r.root_centre = {r.c - o.r_1, r.t0 + r.s * (r.c - o.r_1) + o.r_1 * k};
-    auto foot = [&](Pt p) {
-        // The foot of the perpendicular from p onto z - s x - t0 = 0.
-        const double d = (p.z - r.s * p.x - r.t0) / (1 + r.s * r.s);
-        return Pt{p.x + r.s * d, p.z - d};
-    };
-    r.toe_on_face = foot(r.toe_centre);
-    r.root_on_face = foot(r.root_centre);
-    return r;
-}
+using Pt = testutil::Flange_Point;
+using Reference = testutil::Hand_Flange;
 
 // IPN 200, UPN 200, C 150 x 51 x 12.2 (1:6, no toe radius), half I 300
 // and IPE 240 (parallel), mm.
@@ -56,7 +27,7 @@ const Catalogue_Outline kOutlines[] = {
 TEST(RolledFlangeFaces, TheStraightFacesAsTheirCirclesTouchThem) {
     for (const Catalogue_Outline& o : kOutlines) {
         SCOPED_TRACE(std::string(1, o.letter) + " b " + std::to_string(o.b));
-        const Reference r = Reference_Of(o);
+        const Reference r = testutil::Flange_By_Hand(o);
         Rolled_Flange_Faces f;
         ASSERT_EQ(Outline_Flange_Faces(&o, &f), 1);
         EXPECT_DOUBLE_EQ(f.slope, o.slope);

@@ -178,6 +178,100 @@ TEST(SlopedFlangeWelds, EveryFilletWeldLiesOnTheRolledOutline) {
     Set_Weld_Check_Picture_Drawer(old);
 }
 
+namespace {
+
+// A weld line from (d1, z1) to (d2, z2): d from the left outer face, z
+// down from the top, mm.
+struct Hand_Line {
+    double d1, z1, d2, z2;
+};
+
+// The lines of fillet welds on every face of the family of o, each as long
+// as its face's straight part (testutil::Flange_By_Hand), without one
+// outer flange weld (the bottom's; a tee's top), so that they close no ring.
+std::vector<Hand_Line> Hand_Lines(const Catalogue_Outline& o) {
+    const testutil::Hand_Flange f = testutil::Flange_By_Hand(o);
+    const double b = o.b, h = o.h, t_w = o.t_w, web = f.root_centre.z;
+    const testutil::Flange_Point toe = f.toe_on_face, root = f.root_on_face;
+    std::vector<Hand_Line> lines;
+    if (o.letter == 'U') {  // the back at d = 0, the tips at b
+        lines = {{0, 0, b, 0}, {0, 0, 0, h}, {t_w, web, t_w, h - web}, {b - toe.x, toe.z, b - root.x, root.z},
+                 {b - toe.x, h - toe.z, b - root.x, h - root.z}};
+        return lines;
+    }
+    lines = {{toe.x, toe.z, root.x, root.z}, {b - toe.x, toe.z, b - root.x, root.z}};
+    if (o.letter == 'T') {  // the flange at the top, the stem to h
+        lines.push_back({(b - t_w) / 2, web, (b - t_w) / 2, h});
+        lines.push_back({(b + t_w) / 2, web, (b + t_w) / 2, h});
+        return lines;
+    }
+    const std::vector<Hand_Line> more = {{0, 0, b, 0},
+                                         {(b - t_w) / 2, web, (b - t_w) / 2, h - web},
+                                         {(b + t_w) / 2, web, (b + t_w) / 2, h - web},
+                                         {toe.x, h - toe.z, root.x, h - root.z},
+                                         {b - toe.x, h - toe.z, b - root.x, h - root.z}};
+    lines.insert(lines.end(), more.begin(), more.end());
+    return lines;
+}
+
+// The group of lines of throat a: its centroid and its second moments
+// about it (mm), each line's own a l³ / 12 along its direction.
+struct Hand_Group {
+    double d, z, I_dd, I_zz;
+};
+Hand_Group Group_Of(const std::vector<Hand_Line>& lines, double a) {
+    double A = 0, Sd = 0, Sz = 0, Idd = 0, Izz = 0;
+    for (const Hand_Line& L : lines) {
+        const double dd = L.d2 - L.d1, dz = L.z2 - L.z1, l = std::hypot(dd, dz), dc = (L.d1 + L.d2) / 2,
+                     zc = (L.z1 + L.z2) / 2, own = a * l * l * l / 12;
+        A += a * l, Sd += a * l * dc, Sz += a * l * zc;
+        Idd += a * l * dc * dc + own * dd * dd / (l * l);
+        Izz += a * l * zc * zc + own * dz * dz / (l * l);
+    }
+    const double d = Sd / A, z = Sz / A;
+    return {d, z, Idd - A * d * d, Izz - A * z * z};
+}
+
+}  // namespace
+
+// The weld group of every sloped family against its faces worked out by
+// hand: IPN 200 and S 200 x 27.4 (14 % and 1:6), U 200, U 400 and C 230 x
+// 19.9 (8 %, 5 % and 1:6), half I 300 (14 %); fillet welds a = 4 on every
+// face but one outer flange weld, each as long as its face; M_x 1 kNm, so
+// that the list gives the polar moment of the group, which closes no ring:
+// I_w,y, I_w,z, I_w,p = I_w,y + I_w,z and the offsets of the group's
+// centroid from the profile's.
+TEST(SlopedFlangeWelds, WeldGroupOfEverySlopedFamilyByHand) {
+    const auto env = Catalogue_Data();
+    for (const char* name : {"IPN200", "S200X100X27.4", "U200", "U400", "C230X64X19.9", "1/2I300"}) {
+        SCOPED_TRACE(name);
+        Stahlprofil p;
+        Init_Profile(&p);
+        Default_Material_Params(&p.material);
+        ASSERT_EQ(Init_Profile_From_Name(&p, name), 0);
+        float v[PROFIL_VALUES] = {};
+        char code[PROFIL_CODE_SIZE] = {};
+        ASSERT_GE(Get_Profil_Values(name, v, code), 1);
+        Catalogue_Outline o;
+        const char letter = code[PROFIL_CODE_SIZE - 2];
+        ASSERT_EQ(Catalogue_Record_Outline(letter, v, &o), 1);
+        for (double* x : {&o.h, &o.b, &o.t_w, &o.t_f, &o.r_1, &o.r_2, &o.nominal_from_tip}) *x *= 10;
+        const Hand_Group g = Group_Of(Hand_Lines(o), 4.0);
+        SchweissnahtNachweis r = Fillets_On_Every_Face(p, 4.0, 0.0);
+        r.a[letter == 'T' ? WELD_FACE_TOP_OUTER : WELD_FACE_BOTTOM_OUTER] = 0;
+        r.forces.M_x = 1e6;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
+        const std::string list = l.Take();
+        EXPECT_NEAR(Printed(list, "I╬\\w,y╬r"_cp), g.I_zz / 1e4, 0.006);
+        EXPECT_NEAR(Printed(list, "I╬\\w,z╬r"_cp), g.I_dd / 1e4, 0.006);
+        EXPECT_NEAR(Printed(list, "I╬\\w,p╬r"_cp), (g.I_zz + g.I_dd) / 1e4, 0.006);
+        // y' runs to the left of the profile's centroid, y_s from the left face.
+        EXPECT_NEAR(Printed(list, "úy╬\\w╬r"_cp), -(g.d + p.y_s), 0.051);
+        EXPECT_NEAR(Printed(list, "úz╬\\w╬r"_cp), g.z - p.z_s, 0.051);
+    }
+}
+
 // IPN 200 S355 (slope 14 %, t_f 11.3 at b/4, r 7.5, toe 4.5), single
 // fillet welds a = 4 on every face, full length. On the rolled faces (hand
 // calculation, mm): the inner welds from 10.210 to 41.124 beside the web
