@@ -382,9 +382,9 @@ void Tee(Kehlnaht_Geometry& c) {
 // The outline of a catalogue channel as its record's rolled outline has it
 // (faces f), in the 20 points of its form: the inner flange welds run on the
 // straight part of each flange's face, the web weld between the root
-// fillets. (With a slope of 8 % or 5 % by the height, the root fillets'
-// ends square to the web and the toe's rounding level, a C 150 x 51 x 12.2
-// at 1:6 had its inner welds up to 1.6 mm off its faces.)
+// fillets. (Drawn at 8 % or 5 % by the height, the inner weld lines of a
+// C 150 x 51 x 12.2, sloped at 1:6, ended at the flange tips 2.1 mm off
+// its faces.)
 void Channel_Sloped(Kehlnaht_Geometry& c, const Rolled_Flange_Faces& f) {
     const double h = c.h, b = c.b;
     double fx[SLOPED_FLANGE_POINTS], fz[SLOPED_FLANGE_POINTS];
@@ -622,9 +622,9 @@ void I_Outline_Tapered(Kehlnaht_Geometry& c, I_Work& g) {
 // outline has them (faces f), in the 42 points of the tapered form: its
 // inner faces and their welds run on the straight part of each sloped face,
 // between the toe's rounding and the root fillet's, and its web welds
-// between the root fillets. (With a slope of 12 % and the root fillets'
-// ends square to the web, the inner welds of an IPN 200 lay up to 1.5 mm
-// off its faces, and were 29.5 mm long where the face is 31.2 mm.)
+// between the root fillets. (Drawn at 12 %, the inner weld lines of an
+// IPN 200, sloped at 14 %, were 29.5 mm long where its straight face is
+// 31.2 mm, and ended 0.36 mm off the toe's rounding.)
 void I_Outline_Sloped(Kehlnaht_Geometry& c, I_Work& g, const Rolled_Flange_Faces& f, double nominal) {
     const double h = g.h, b = g.b;
     double fx[SLOPED_FLANGE_POINTS], fz[SLOPED_FLANGE_POINTS];

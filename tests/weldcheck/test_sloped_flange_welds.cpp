@@ -124,9 +124,9 @@ GeschweissterAnschluss Din_Fillets(const Stahlprofil& p, double a, double length
 // Eurocode and by DIN 18800: every fillet weld's ends and middle lie on
 // the record's rolled outline, the welds given no length (the faces' own
 // by the Eurocode, none by DIN: 20 mm there) or the lengths of the plates'
-// faces the page gives them (by DIN longer than any face). (Laid on the nominal faces,
-// the inner welds of an IPN 200 stood up to 1.3 mm off the outline and
-// 2.5 mm over its toe's rounding.)
+// faces the page gives them (by DIN longer than any face). (Laid level at
+// t_f from the root fillet to the tip, the inner welds of an IPN 200 began
+// 1.6 mm inside the flange and ended 3.9 mm off its toe's rounding.)
 TEST(SlopedFlangeWelds, EveryFilletWeldLiesOnTheRolledOutline) {
     const auto env = Catalogue_Data();
     const std::vector<Sloped_Record> records = Sloped_Records();
