@@ -339,9 +339,9 @@ double Held_In_Part(WeldCheckWork* w, int k, double a, double t, bool hollow) {
 // turned with it, and its own second moments turned with it: along the
 // face a l³ / 12, across it l a³ / 12 where the line has them (Add_Line),
 // each split between the axes by the face's direction (1, -slope) run in
-// y', z'. (Laid level, the inner flange welds of an IPN 200 took 2 % of
-// their own moment about z from the other axis.) A partial penetration's
-// throat takes its band's section afterwards
+// y', z'. (Laid level, an IPN 200's inner flange welds kept all of their
+// own a l³ / 12 about z, 2 % more than their slope leaves there.) A
+// partial penetration's throat takes its band's section afterwards
 // (Wc_Partial_Penetration_Throats).
 void Lay_On_Slope(WeldCheckWork* w, int k, double slope, double run) {
     WeldCheckLine& L = w->line[k];
