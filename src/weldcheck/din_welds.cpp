@@ -384,6 +384,11 @@ double Toe_Of_Line(const GeschweissterAnschluss* r, const Kehlnaht_Geometry& g, 
     return std::max(g.catalogue ? g.toe_radius : r->r_toe, 0.0);
 }
 
+// Whether the geometry lays its flanges' faces as the record's rolled
+// outline has them sloped (Build_Kehlnaht_Geometry): its weld lines are the
+// straight parts of the faces.
+bool Sloped_Faces(const Kehlnaht_Geometry& g) { return g.catalogue && g.rolled && g.faces.slope > 0.0; }
+
 // The weld lines of the I family .. angle: by position along the
 // geometry's weld lines (mm), or all round along the outline (cm) with
 // throat a (mm).
@@ -436,9 +441,15 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
         // A typed profile's outline is drawn without its fillets: their
         // radius is the record's.
         const double root = g.catalogue ? 0.0 : r->r;
-        const Weld_Extent x = Extent_On_Face(g, g.line[i], r->l_pos[i], root, Toe_Of_Line(r, g, i));
+        // Flanges that slope are laid as rolled: each line is the straight
+        // part of its face, and no weld on it is longer (the length typed
+        // is the plates' face's, longer: an IPN 200's inner welds counted
+        // 33.75 mm of a face 31.2 mm long).
+        const double* d = g.line[i];
+        const double typed = Sloped_Faces(g) ? std::min(r->l_pos[i], std::hypot(d[2] - d[0], d[3] - d[1])) : r->l_pos[i];
+        const Weld_Extent x = Extent_On_Face(g, d, typed, root, Toe_Of_Line(r, g, i));
         const double ac = 0.1 * r->a_pos[i];
-        Add_Line(w, -0.1 * x.x1, 0.1 * x.y1, -0.1 * x.x2, 0.1 * x.y2, Effective(r, 0.1 * r->l_pos[i], ac), ac,
+        Add_Line(w, -0.1 * x.x1, 0.1 * x.y1, -0.1 * x.x2, 0.1 * x.y2, Effective(r, 0.1 * typed, ac), ac,
                  roles ? roles[i] : 0, i + 1);
     }
     if (r->partial_penetration) Into_The_Parts(w, o.y, o.z, n_drawn, rolled);
