@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 #if defined(__GLIBC__)
 #include <link.h>
@@ -605,13 +604,6 @@ inline __attribute__((always_inline)) char* Put_Conversion(const Spec& s, va_lis
     return Place(p, end, text, n, width, left);
 }
 
-// Put_Conversion out of line, for the kept formats' conversions that have
-// no quick way: few, and the loop of the quick ones keeps fewer registers.
-__attribute__((noinline)) char* Put_Conversion_Apart(const Spec& s, va_list* ap, char* p, char* const end, bool no_zero_byte)
-{
-    return Put_Conversion(s, ap, p, end, no_zero_byte);
-}
-
 // Fast_Format reading the format as it goes.
 int Scan_Format(char* out, size_t size, const char* format, va_list* ap, bool no_zero_byte)
 {
@@ -761,12 +753,30 @@ struct Program_Table {
     int used;
     Format_Program program[kPrograms];
 };
+// The thread's table, found through a plain pointer (no check that an
+// owner was set up on each use). Its owner frees it at the thread's end and
+// marks the end: a text formatted after that (by what is torn down later)
+// takes a table that is not freed.
+thread_local Program_Table* program_table = nullptr;
+thread_local bool program_table_ended = false;
+struct Program_Table_Owner {
+    ~Program_Table_Owner()
+    {
+        std::free(program_table);
+        program_table = nullptr;
+        program_table_ended = true;
+    }
+};
 // Taken with calloc: a block this large comes zeroed from the system
 // instead of being cleared byte by byte.
-struct Free_Table {
-    void operator()(Program_Table* table) const { std::free(table); }
-};
-thread_local std::unique_ptr<Program_Table, Free_Table> program_table;
+Program_Table* New_Program_Table()
+{
+    if (!program_table_ended) {
+        static thread_local Program_Table_Owner owner;
+        (void)owner;
+    }
+    return static_cast<Program_Table*>(std::calloc(1, sizeof(Program_Table)));
+}
 // The segments of the program's own file mapped without write access.
 struct Read_Only_Memory {
     int count = 0;
@@ -841,11 +851,10 @@ void Read_Program(const char* format, Format_Program* program)
 // not kept (see above).
 inline const Format_Program* Program_Of(const char* format)
 {
-    Program_Table* table = program_table.get();
+    Program_Table* table = program_table;
     if (!table) {
-        table = static_cast<Program_Table*>(std::calloc(1, sizeof(Program_Table)));
+        table = program_table = New_Program_Table();
         if (!table) return nullptr;
-        program_table.reset(table);
     }
     constexpr uint64_t kMask = (1u << kProgramSlotBits) - 1;
     const uint64_t place = reinterpret_cast<uintptr_t>(format);
@@ -900,7 +909,7 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap_in, bool 
             p += step.size;
             if (i == program->conversions) break;
             p = step.quick != kQuickNone ? Put_Quick(step, &ap, p, end)
-                                         : Put_Conversion_Apart(step.spec, &ap, p, end, no_zero_byte);
+                                         : Put_Conversion(step.spec, &ap, p, end, no_zero_byte);
             if (!p) break;
         }
         if (p) {

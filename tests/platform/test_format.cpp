@@ -333,6 +333,40 @@ TEST(Format, FormatFixedRoundsNearHalvesAsTheCLibrary) {
     EXPECT_EQ(checked, 10 * 27 * 2 * 7 * 2);
 }
 
+// The kept formats' "%.Nf" on values whose exact binary expansion is written
+// out beside each: an exact tie goes to the even neighbour, a value stored
+// just below or above a half goes the way its stored digits say (both in
+// double and past 2^50, where the whole part and fraction are no longer
+// apart in double). Expected digits rounded by hand from the expansion.
+TEST(Format, KeptFixedFormatsRoundTheStoredValue) {
+    struct Case { const char* format; double v; const char* want; };
+    const Case cases[] = {
+        {"%.2f", 0.125, "0.12"},    // exact tie, 2 even
+        {"%.2f", 0.375, "0.38"},    // exact tie, 8 even
+        {"%.2f", -0.625, "-0.62"},  // exact tie, sign kept
+        {"%.2f", 1.005, "1.00"},    // 1.00499999999999989341858963598497211933135986328125
+        {"%.2f", 2.675, "2.67"},    // 2.67499999999999982236431605997495353221893310546875
+        {"%.2f", -1234.565, "-1234.57"},  // -1234.56500000000005456968210637569427490234375
+        {"%.1f", 0.25, "0.2"},      // exact tie
+        {"%.1f", 0.35, "0.3"},      // 0.34999999999999997779553950749686919152736663818359375
+        {"%.1f", 0.45, "0.5"},      // 0.450000000000000011102230246251565404236316680908203125
+        {"%.0f", 2.5, "2"},
+        {"%.0f", 3.5, "4"},
+        {"%.0f", -0.5, "-0"},
+        {"%.0f", 0.5000000000000001, "1"},  // 0.50000000000000011102230246251565404236316680908203125
+        {"%.3f", 1.0625, "1.062"},  // exact tie
+        {"%.6f", 5e-7, "0.000000"},  // 4.99999999999999977374055912943129342806969361845403909683227539...e-7
+        {"%.2f", 1000000000000000.125, "1000000000000000.12"},  // exact: 10^15 + 1/8, tie past 2^50
+        {"%.2f", 1000000000000000.375, "1000000000000000.38"},
+    };
+    for (const Case& c : cases) {
+        char out[64];
+        const int n = Quick(out, sizeof out, c.format, c.v);
+        EXPECT_EQ(n, static_cast<int>(std::strlen(c.want))) << c.format << " " << c.want;
+        EXPECT_STREQ(out, c.want) << c.format;
+    }
+}
+
 // "%g" is written without the C library where it takes the fixed form; the
 // bytes stay the C library's at the bounds of that form (1e-4, 10^P), where
 // the rounding carries into one more figure (9.9999995, 999999.5), for
