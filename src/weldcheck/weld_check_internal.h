@@ -46,6 +46,13 @@ struct WeldCheckLine {
     double k_T;             // a fully penetrated open section: tau_T = M_T k_T / I_T at the line's face
     int n_arcs;             // a fully penetrated line that is its face's piece: the arcs of the outline
                             // the piece holds (WeldCheckWork::arc)
+    // A line laid along y on a face that does not run along y (the inner
+    // face of a sloped flange): oblique, with the unit direction (u_y, u_z)
+    // it runs in, from y towards z; its outward normal is out (-u_z, u_y).
+    // The point checks turn its shear onto it. A line along y or z has
+    // that axis's direction.
+    bool oblique;
+    double u_y, u_z;
 };
 
 // An arc of the outline in the check's coordinates: centre y', z',
