@@ -53,29 +53,41 @@ struct PointStress {
                     // line's turned: signed as across)
 };
 
+// The direction (u_y, u_z) of oblique line k (Wc_Oblique), from y towards z.
+void Oblique_Direction(const WeldCheckWork* w, int k, double* u_y, double* u_z) {
+    const double out = w->line[k].out;
+    *u_y = -out * w->n_z[k];
+    *u_z = out * w->n_y[k];
+}
+
 // The parts of the point's stresses an oblique line's throat takes in the
 // directional method: its shear by axis (the shear forces' and the polar
-// moment's torsion, y and z) turned onto its direction u and its outward
-// normal out (-u_z, u_y); a closed ring's flow runs along the line already.
-PointStress Oblique_Throat_Stresses(const WeldCheckWork* w, const WeldCheckLine& L, int k, int i) {
+// moment's torsion, y and z) turned onto its direction and onto its face's
+// outward normal -n; a closed ring's flow runs along the line already.
+__attribute__((noinline)) PointStress Oblique_Throat_Stresses(const WeldCheckWork* w, int k, int i) {
+    double u_y, u_z;
+    Oblique_Direction(w, k, &u_y, &u_z);
+    const double n_y = w->n_y[k], n_z = w->n_z[k];
     const double Ty = w->polar ? w->tT[k][i] : 0.0, Tz = w->polar ? w->tTc[k][i] : 0.0;
     const double flow = w->polar ? 0.0 : w->tT[k][i];
     const double ty = w->ty[k][i], tz = w->tz[k][i];
     PointStress s;
     s.sx = w->sx[k][i];
-    s.tT = Ty * L.u_y + Tz * L.u_z + flow;
-    s.tTc = L.out * (Tz * L.u_y - Ty * L.u_z);
-    s.along = ty * L.u_y + tz * L.u_z + s.tT;
-    s.across = L.out * (tz * L.u_y - ty * L.u_z) + s.tTc;
+    s.tT = Ty * u_y + Tz * u_z + flow;
+    s.tTc = -(Ty * n_y + Tz * n_z);
+    s.along = ty * u_y + tz * u_z + s.tT;
+    s.across = s.tTc - (ty * n_y + tz * n_z);
     return s;
 }
 
-// The parts of a point's stresses the throat check takes.
+// The parts of a point's stresses the throat check takes. It runs several
+// times at every point of every load case: an oblique line's turn, which
+// few connections have, is a call of its own.
 PointStress Throat_Stresses(const WeldCheckWork* w, int k, int i) {
     const WeldCheckLine& L = w->line[k];
-    if (L.oblique && w->r->method != 0) return Oblique_Throat_Stresses(w, L, k, i);
     PointStress s{w->sx[k][i], 0.0, 0.0, w->tT[k][i], w->tTc[k][i]};
     if (L.dir == WC_ALONG_Y) {
+        if (L.oblique && w->r->method != 0) return Oblique_Throat_Stresses(w, k, i);
         s.along = w->ty[k][i] + s.tT;
         s.across = L.out * (w->tz[k][i] + s.tTc);
     } else if (L.dir == WC_ALONG_Z) {
@@ -382,8 +394,12 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
     const char* T_along = w->polar ? Along_Name(L) : "";
     // An oblique line's shear is turned onto it by the angle its direction
     // makes with y (directional method only).
-    const bool oblique = L.oblique && directional;
-    if (oblique) out.Add(",  ╗ = %.1lf°"_cp, Unsigned_Zero(std::atan2(L.u_z, L.u_y) * 180.0 / M_PI, 1));
+    const bool oblique = directional && Wc_Oblique(w, k);
+    if (oblique) {
+        double u_y, u_z;
+        Oblique_Direction(w, k, &u_y, &u_z);
+        out.Add(",  ╗ = %.1lf°"_cp, Unsigned_Zero(std::atan2(u_z, u_y) * 180.0 / M_PI, 1));
+    }
     if (across && oblique) {
         out.Add_Text(",  Í╬\\w╬r = "_cp);
         Turned_Shear(out, w, k, i, true);
