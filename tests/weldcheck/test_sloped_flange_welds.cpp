@@ -552,3 +552,45 @@ TEST(SlopedFlangeWelds, ShearTurnedOntoTheWeldOnEverySlopedRecord) {
     }
     Set_Weld_Check_Picture_Drawer(old);
 }
+
+// The detailed check's formulas of the welds on an IPN 200's inner faces
+// (a = 4) name what the turn takes: the axis shear of each kind that is
+// present, the polar moment's torsion by axis, a closed ring's flow along
+// the weld, and the sign of the shear across on the bottom flange's faces,
+// whose outer side looks up (against z). Each line is in the list, as the
+// formula stands (its values SlopedFlangeWelds checks above); the
+// simplified method writes the resultant by axis, as on every other weld.
+TEST(SlopedFlangeWelds, DetailedFormulasNameTheTurn) {
+    const auto env = Catalogue_Data();
+    Stahlprofil p;
+    ASSERT_TRUE(Catalogue_Profile("IPN200", &p));
+    const std::string X = "╬/.╬r"_cp;
+    const std::string y = "Í╬\\w,y╬r"_cp, Ty = "Í╬\\w,Ty╬r"_cp, Tz = "Í╬\\w,Tz╬r"_cp, c = X + "cos(╗)"_cp,
+                      s = X + "sin(╗)"_cp, w = ",  Í╬\\w╬r = "_cp, par = "Í╬\\p╬r = "_cp;
+    const std::string yT = "(" + y + " + " + Ty + ")";
+    const struct {
+        const char* what;
+        int all_round, method;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // single welds on the inner faces and the web: the polar moment
+        {"polar", 0, 1,
+         {"╗ = -8.0°"_cp, "╗ = 8.0°"_cp, w + Tz + c + " - " + yT + s + ",  ", w + "-(" + Tz + c + " - " + yT + s + "),  ",
+          par + yT + c + " + " + Tz + s + " = "}},
+        // all round: the ring's flow along the weld
+        {"ring", 1, 1, {w + "-" + y + s + ",  ", w + y + s + ",  ", par + y + c + " + Í╬\\w,T╬r = "_cp}},
+        {"simplified", 0, 0, {"╬\\w,Ed╬r = (╠╬\\w,x╬r² + (Í╬\\w,y╬r + Í╬\\w,Ty╬r)² + "_cp}},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.what);
+        SchweissnahtNachweis r = Fillets_On_Every_Face(p, 4.0, 0.0);
+        if (!t.all_round) r.a[WELD_FACE_TOP_OUTER] = r.a[WELD_FACE_BOTTOM_OUTER] = 0;
+        r.all_round = t.all_round, r.method = t.method;
+        r.forces.V_y = 50e3, r.forces.M_x = 2e6;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 0, 0, 0), 0);
+        const std::string list = l.Take();
+        for (const std::string& line : t.lines) EXPECT_NE(list.find(line), std::string::npos) << line;
+        EXPECT_EQ(list.find("╗ = "_cp) != std::string::npos, t.method != 0);
+    }
+}
