@@ -6,6 +6,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -90,15 +92,28 @@ void Oli_Check_Memory() {
 
 Oli_Line_Window::Oli_Line_Window(FILE* stream) : stream_(stream) {}
 
+Oli_Line_Window::Oli_Line_Window(int fd, long long offset, long long end, size_t piece, bool judges)
+    : fd_(fd), piece_(piece > 0 ? piece : kPiece), judges_(judges), end_(end), pos_(offset) {}
+
 Oli_Line_Window::Oli_Line_Window(const char* text, size_t size) : data_(text), size_(size) {}
 
-// The next piece of the stream; false at its end (and for kept text).
+// The next piece of the stream or file; false at its end (and for kept
+// text). A file that cannot be read on ends there, as a stream does.
 bool Oli_Line_Window::Fill() {
-    if (!stream_) return false;
-    if (buffer_.empty()) buffer_.resize(kPiece);
-    size_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
+    if (!stream_ && fd_ < 0) return false;
+    if (buffer_.empty()) buffer_.resize(stream_ ? kPiece : piece_);
+    if (stream_) {
+        size_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
+    } else {
+        const long long left = end_ - pos_;
+        ssize_t n = 0;
+        if (left > 0)
+            do n = pread(fd_, buffer_.data(), static_cast<size_t>(std::min<long long>(left, static_cast<long long>(buffer_.size()))), pos_);
+            while (n < 0 && errno == EINTR);
+        size_ = n > 0 ? static_cast<size_t>(n) : 0;
+    }
     data_ = buffer_.data();
-    if (!past_list_) Note_Encoding();
+    if (!past_list_ && judges_) Note_Encoding();
     return size_ > 0;
 }
 
@@ -122,6 +137,7 @@ void Oli_Line_Window::Note_Encoding() {
 bool Oli_Line_Window::Read_Line() {
     if (ended_) return false;
     std::string line;
+    const long long start = pos_;
     bool any = false, cut = false;
     for (;;) {
         if (size_ == 0 && !Fill()) {
@@ -138,11 +154,16 @@ bool Oli_Line_Window::Read_Line() {
         any = any || span > 0;
         data_ += span;
         size_ -= span;
+        pos_ += static_cast<long long>(span);
         if (zero) {
             // The list ends here: what follows is counted, not read.
             past_end_ = static_cast<long long>(size_);
+            pos_ += static_cast<long long>(size_);
             size_ = 0;
-            while (Fill()) past_end_ += static_cast<long long>(size_);
+            while (Fill()) {
+                past_end_ += static_cast<long long>(size_);
+                pos_ += static_cast<long long>(size_);
+            }
             size_ = 0;
             ended_ = true;
             break;
@@ -150,6 +171,7 @@ bool Oli_Line_Window::Read_Line() {
         if (nl) {
             ++data_;
             --size_;
+            ++pos_;
             any = true;
             break;
         }
@@ -159,6 +181,7 @@ bool Oli_Line_Window::Read_Line() {
     if (cut && first_cut_ < 0) first_cut_ = static_cast<long long>(base_ + lines_.size());
     cuts_ += cut;
     lines_.push_back(std::move(line));
+    starts_.push_back(start);
     return true;
 }
 
@@ -171,6 +194,7 @@ bool Oli_Line_Window::Has(size_t i) {
 void Oli_Line_Window::Forget_Before(size_t i) {
     while (base_ < i && !lines_.empty()) {
         lines_.pop_front();
+        starts_.pop_front();
         ++base_;
     }
 }
@@ -178,9 +202,11 @@ void Oli_Line_Window::Forget_Before(size_t i) {
 size_t Oli_Line_Window::Count() {
     base_ += lines_.size();
     lines_.clear();
+    starts_.clear();
     while (Read_Line()) {
         ++base_;
         lines_.clear();
+        starts_.clear();
     }
     return base_;
 }

@@ -148,10 +148,10 @@ int Layout(const char* list) {
     FILE* f = Open_List(list);
     if (!f) return EXIT_FAILED;
     OliDocument doc;
-    OLI_Read_Document(f, &doc);
+    OLI_Open_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(list);
-    if (doc.blocks.empty()) {
+    if (OLI_Block_Count(doc) == 0) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", list);
         return EXIT_FAILED;
     }
@@ -201,14 +201,16 @@ bool Tell_Written(const char* file, const OliWriteOutcome& o, bool written, bool
 int Render(const Request& q) {
     FILE* f = Open_List(q.list);
     if (!f) return EXIT_FAILED;
+    // The list's blocks are read again from it where they are drawn: a list
+    // of any length is drawn in the memory of its longest block.
     OliDocument doc;
-    OLI_Read_Document(f, &doc);
+    OLI_Open_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(q.list);
     // Bytes without a block are no list, and no page can be drawn without
     // the renderer: each is all there is to say (not what the pages would
     // say of a list, nor a page or file that then cannot be).
-    if (doc.blocks.empty()) {
+    if (OLI_Block_Count(doc) == 0) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", q.list);
         return EXIT_FAILED;
     }
