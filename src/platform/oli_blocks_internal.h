@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 
 #include "platform/oli_view.h"
 
@@ -50,5 +51,9 @@ private:
     long long offset_ = 0;
     std::unique_ptr<File_Walk> walk_;  // an opened list's reading
 };
+
+// Every field of a block in words (numbers by their bits), for comparing
+// two readings of one list: equal texts, equal blocks.
+std::string Oli_Block_Text(const OliBlock& b);
 
 #endif

@@ -268,12 +268,12 @@ void Note_Unit(Render* r, int unit, const OliLineFrames* frames, double size, do
 void Page_Starts::Add(const Resume& place) {
     recent_.push_back(place);
     ++count_;
-    if (recent_.size() <= static_cast<size_t>(kRecentPages)) return;
+    if (recent_.size() <= recent_limit_) return;
     // The oldest recent place is kept at the stride or forgotten.
     const int page = count_ - static_cast<int>(recent_.size()) + 1;
     if ((page - 1) % stride_ == 0) sparse_.push_back(std::move(recent_.front()));
     recent_.pop_front();
-    if (sparse_.size() <= kSparsePages) return;
+    if (sparse_.size() <= sparse_limit_) return;
     // Every other one goes: pages 1, 1 + 2 stride, ...
     size_t kept = 0;
     for (size_t i = 0; i < sparse_.size(); i += 2) sparse_[kept++] = std::move(sparse_[i]);
@@ -290,7 +290,7 @@ const Resume& Page_Starts::At_Or_Before(int page) const {
 bool Page_Starts::Keep_First(int pages) {
     const int first_recent = count_ - static_cast<int>(recent_.size()) + 1;
     if (pages < first_recent) {
-        *this = Page_Starts{};
+        *this = Page_Starts(recent_limit_, sparse_limit_);
         return false;
     }
     while (count_ > pages) {
@@ -319,6 +319,7 @@ struct OliPageSet {
     // kResolutionsKept resolutions used are kept.
     static constexpr size_t kResolutionsKept = 3;
     std::list<std::pair<double, oli_render::Page_Starts>> index;
+    size_t recent = oli_render::kRecentPages, sparse = oli_render::kSparsePages;  // places kept of each
 
     // The places of the pages drawn at `dpi`, found when not kept.
     const oli_render::Page_Starts& Index_At(double dpi) {
@@ -328,7 +329,7 @@ struct OliPageSet {
                 return index.front().second;
             }
         if (index.size() >= kResolutionsKept) index.pop_back();
-        oli_render::Page_Starts found;
+        oli_render::Page_Starts found(recent, sparse);
         oli_render::Index_Pages(*doc, &shared, dpi, &found);
         index.emplace_front(dpi, std::move(found));
         return index.front().second;
@@ -478,6 +479,12 @@ int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* i
 }
 
 void OLI_Close_Page_Set(OliPageSet* set) { delete set; }
+
+void oli_render::Limit_Page_Places(OliPageSet* set, size_t recent, size_t sparse) {
+    set->recent = recent;
+    set->sparse = sparse;
+    set->index.clear();
+}
 
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes) {
     if (!boxes) return 0;

@@ -18,6 +18,7 @@
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -146,10 +147,12 @@ struct Resume {
 // of any length keeps at most the sum; a page is drawn from its own place,
 // or, in a list of more than kSparsePages pages, from one at most
 // stride - 1 pages before it.
-constexpr int kRecentPages = 64;
+constexpr size_t kRecentPages = 64;
 constexpr size_t kSparsePages = 8192;
 class Page_Starts {
 public:
+    explicit Page_Starts(size_t recent = kRecentPages, size_t sparse = kSparsePages)
+        : recent_limit_(std::max<size_t>(1, recent)), sparse_limit_(std::max<size_t>(1, sparse)) {}
     // The place of the next page.
     void Add(const Resume& place);
     // Pages added.
@@ -163,8 +166,11 @@ public:
     // page `pages` is no longer kept as it was found: then every place is
     // forgotten.
     bool Keep_First(int pages);
+    // The places kept.
+    size_t Kept() const { return recent_.size() + sparse_.size(); }
 
 private:
+    size_t recent_limit_, sparse_limit_;
     std::deque<Resume> recent_;   // the places of pages count_ - size + 1 .. count_
     std::vector<Resume> sparse_;  // of pages 1, 1 + stride_, ... before those
     int stride_ = 1;
@@ -337,6 +343,12 @@ void Run(Render* r, const OliDocument& doc);
 // Lays out the blocks from block `from` on (beginning at byte `offset` of
 // an opened list's file) and ends the last page.
 void Run_Blocks(Render* r, const OliDocument& doc, size_t from, long long offset);
+
+// Lets the set keep the places of at most `recent` last pages and `sparse`
+// pages before them in each page index it finds from now on (Page_Starts),
+// so that a short list is drawn from places pages before its pages as a
+// long one is.
+void Limit_Page_Places(OliPageSet* set, size_t recent, size_t sparse);
 
 // ---- the layout pass (oli_render_pass.cpp) ----
 

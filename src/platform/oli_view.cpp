@@ -1365,6 +1365,50 @@ const OliBlock* Oli_Block_Stream::Next() {
     return nullptr;
 }
 
+namespace {
+void Put_Number(std::string& out, double v) {
+    char text[40];
+    std::snprintf(text, sizeof text, " %a", v);
+    out += text;
+}
+
+void Put_Text(std::string& out, const std::string& t) {
+    out += ' ' + std::to_string(t.size()) + ':';
+    out += t;
+}
+
+void Put_Format(std::string& out, const OliViewFormat& f) {
+    out += " format " + std::to_string(f.flags) + ' ' + std::to_string(f.mode);
+    for (double v : {f.space_before, f.indent, f.indent2, f.hanging}) Put_Number(out, v);
+    out += " tabs";
+    for (double v : f.tabs) Put_Number(out, v);
+}
+}  // namespace
+
+std::string Oli_Block_Text(const OliBlock& b) {
+    std::string out = "kind " + std::to_string(b.kind) + " word " + std::to_string(b.word);
+    Put_Number(out, b.value);
+    Put_Text(out, b.text);
+    for (const auto* texts : {&b.titles, &b.below, &b.lines}) {
+        out += "\n" + std::to_string(texts->size());
+        for (const std::string& t : *texts) Put_Text(out, t);
+    }
+    out += "\ncolumns " + std::to_string(b.columns) + " head " + std::to_string(b.head_rows);
+    for (const OliParaLine& l : b.para) {
+        out += "\npara";
+        Put_Text(out, l.text);
+        Put_Format(out, l.format);
+        Put_Number(out, l.space_after);
+        out += l.starts ? " starts" : "";
+    }
+    out += "\npicture";
+    for (double v : b.extent) Put_Number(out, v);
+    Put_Number(out, b.area);
+    Put_Text(out, b.record_lines);
+    out += (b.head_form ? " head " : " ") + std::to_string(b.record_count) + ' ' + std::to_string(b.symbol_count);
+    return out;
+}
+
 size_t OLI_Block_Count(const OliDocument& doc) { return doc.file ? doc.opened_blocks : doc.blocks.size(); }
 
 std::string OLI_Pdf_Beside(const std::string& list) {

@@ -323,6 +323,13 @@ TEST(ViewerProgram, APageAloneWritesOnlyThatPage) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("liste.pdf")));
     EXPECT_EQ(Run_Viewer("'" + list + "' --png 3 '" + dir.file("drei.png") + "'", dir, &err), 1);
     EXPECT_NE(err.find("no page 3"), std::string::npos) << err;
+    // A list near the size cap has some 300,000 pages: any page number is
+    // asked for (before: one beyond 100,000 was no command line), none
+    // beyond an int.
+    EXPECT_EQ(Run_Viewer("'" + list + "' --png 300000 '" + dir.file("viele.png") + "'", dir, &err), 1);
+    EXPECT_NE(err.find("no page 300000 in"), std::string::npos) << err;
+    EXPECT_EQ(Run_Viewer("'" + list + "' --png 2147483648 '" + dir.file("viele.png") + "'", dir, &err), 2);
+    EXPECT_EQ(Run_Viewer("'" + list + "' --png 0 '" + dir.file("viele.png") + "'", dir, &err), 2);
 }
 
 // Each fault gets its one message. Random bytes hold a pair that UTF-8
@@ -502,6 +509,27 @@ TEST(ViewerProgram, APictureTheMemoryCannotHoldIsToldAsMemory) {
     }
     EXPECT_GT(told, 0);
     EXPECT_GT(written, 0);
+}
+
+// A list of any length is drawn in bounded memory: its blocks are read again
+// from the file where they are drawn, not held. A list of 300,000 blocks (6
+// MB; held, they took some 100 MB) is drawn, its PDF and its last page,
+// under a limit of 150 MB of data, of which the viewer leaves 64 MB to the
+// page-drawing libraries (before: "out of memory", exit code 5).
+TEST(ViewerProgram, AListOfAnyLengthIsDrawnInBoundedMemory) {
+    if (&__asan_init) GTEST_SKIP() << "under AddressSanitizer";
+    testutil::TempDir dir;
+    std::string bytes;
+    for (int page = 0; page < 2; ++page) {
+        bytes += (page ? "#NEWPAGE\n" : "") + kPara;
+        for (int i = 0; i < 150000; ++i) bytes += "#SETYPOS\n 0 0.00001\n";
+    }
+    testutil::Write_File(dir.file("lang.OLI"), bytes);
+    std::string err, out;
+    const std::string args = "'" + dir.file("lang.OLI") + "' -o '" + dir.file("lang.pdf") + "' --png 2 '" +
+                             dir.file("lang.png") + "'";
+    EXPECT_EQ(Run_Viewer(args, dir, &err, "ulimit -d 153600;", &out), 0) << err;
+    EXPECT_EQ(out, dir.file("lang.pdf") + ": 2 page(s)\n" + dir.file("lang.png") + ": page 2\n");
 }
 
 // A word without blanks is laid out in time and memory that grow with its

@@ -33,6 +33,7 @@
 // stays whole (stderr says so; this code wins over 3 and 4).
 // --png without -o draws that page alone: no PDF is written.
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -272,8 +273,10 @@ int Run(int argc, char** argv) {
             q.pdf = argv[++i];
         } else if (std::strcmp(argv[i], "--png") == 0 && i + 2 < argc) {
             char* end = nullptr;
-            long n = std::strtol(argv[++i], &end, 10);
-            if (*end || n < 1 || n > 100000) return Usage();
+            errno = 0;
+            const long long n = std::strtoll(argv[++i], &end, 10);
+            // A list near the size cap has some 300,000 pages.
+            if (*end || errno == ERANGE || n < 1 || n > INT_MAX) return Usage();
             q.page = static_cast<int>(n);
             q.png = argv[++i];
         } else if (std::strcmp(argv[i], "--boxes") == 0 && i + 1 < argc) {
