@@ -64,7 +64,8 @@ bool Pass_At_Page_Break(Render* r) {
 int Move_Headings(const OliDocument& doc, Shared* shared) {
     // Where each page of the layout begins; a pass that stops keeps those
     // up to the page it stopped at, which is where the next one goes on.
-    Page_Starts index;
+    // Only the last pages' are looked at again.
+    Page_Starts index(kRecentPages, 1);
     // Each pass moves a heading not moved before: the passes end.
     for (;;) {
         Pass pass;
