@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -118,7 +119,7 @@ public:
     // The lines of an open file from byte `offset` up to byte `end`, read
     // with pread: the file's own position is neither used nor moved, so
     // that several windows may walk one file at once. Offset() counts from
-    // the file's start. It reads `piece` bytes at a time; `judges`: it
+    // the file's start. It reads up to `piece` bytes at a time; `judges`: it
     // notes the encoding of the bytes (Utf8), which a list read again for
     // its blocks need not.
     Oli_Line_Window(int fd, long long offset, long long end, size_t piece = size_t{1} << 20, bool judges = true);
@@ -168,7 +169,8 @@ private:
     bool judges_ = true;
     long long end_ = -1;       // of an open file: the byte it ends at
     long long pos_ = 0;        // where data_ begins
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
+    size_t buffer_size_ = 0;
     const char* data_ = nullptr;  // the bytes not yet taken: the buffer's, or the kept text's
     size_t size_ = 0;
     std::deque<std::string> lines_;

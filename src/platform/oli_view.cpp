@@ -1285,8 +1285,7 @@ void Read_Blocks(Oli_Line_Window& lines, OliDocument* doc, bool keep) {
 // block that is no layout block, as Read_Blocks takes them (the same runs,
 // read the same way), read with a window of their own.
 void Take_On_Top(const OliListFile& file, long long from, OliBlock& b, Record_Sink& scratch) {
-    // A picture's records on top are a few kilobytes (the weld marks).
-    Oli_Line_Window lines(file.fd, from, file.end, size_t{64} << 10, false);
+    Oli_Line_Window lines(file.fd, from, file.end, size_t{1} << 20, false);
     Cursor c{lines};
     bool run = false;  // the line before was kept as drawn on top
     std::string key;

@@ -15,7 +15,8 @@
 #include "platform/oli_lines_internal.h"
 
 namespace {
-constexpr size_t kPiece = size_t{1} << 20;  // bytes read from the stream at a time
+constexpr size_t kPiece = size_t{1} << 20;      // bytes read from a stream at a time
+constexpr size_t kFirstPiece = size_t{64} << 10; // the first piece of a file
 
 // The soft limit of a resource in bytes, -1 for none.
 long long Limit_Of(int resource) {
@@ -98,21 +99,28 @@ Oli_Line_Window::Oli_Line_Window(int fd, long long offset, long long end, size_t
 Oli_Line_Window::Oli_Line_Window(const char* text, size_t size) : data_(text), size_(size) {}
 
 // The next piece of the stream or file; false at its end (and for kept
-// text). A file that cannot be read on ends there, as a stream does.
+// text). A file that cannot be read on ends there, as a stream does. A file
+// is read in pieces that double from 64 KiB to the window's piece: a page
+// drawn from a place in a list, or the records on top of a picture, need
+// a few kilobytes of it.
 bool Oli_Line_Window::Fill() {
     if (!stream_ && fd_ < 0) return false;
-    if (buffer_.empty()) buffer_.resize(stream_ ? kPiece : piece_);
+    const size_t want = stream_ ? kPiece : std::min(piece_, buffer_size_ ? 2 * buffer_size_ : kFirstPiece);
+    if (want > buffer_size_) {
+        buffer_.reset(new char[want]);  // its bytes are read before they are looked at
+        buffer_size_ = want;
+    }
     if (stream_) {
-        size_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
+        size_ = std::fread(buffer_.get(), 1, buffer_size_, stream_);
     } else {
         const long long left = end_ - pos_;
         ssize_t n = 0;
         if (left > 0)
-            do n = pread(fd_, buffer_.data(), static_cast<size_t>(std::min<long long>(left, static_cast<long long>(buffer_.size()))), pos_);
+            do n = pread(fd_, buffer_.get(), static_cast<size_t>(std::min<long long>(left, static_cast<long long>(buffer_size_))), pos_);
             while (n < 0 && errno == EINTR);
         size_ = n > 0 ? static_cast<size_t>(n) : 0;
     }
-    data_ = buffer_.data();
+    data_ = buffer_.get();
     if (!past_list_ && judges_) Note_Encoding();
     return size_ > 0;
 }
