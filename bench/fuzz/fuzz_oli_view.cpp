@@ -11,7 +11,10 @@
 // numbers kept in pictures (finite, and within an int where an int is
 // taken; a polygon with all its points), and the rendering of the first
 // page and the text boxes of smaller inputs at a low resolution (a list
-// not to be trusted says so on every page). An input that starts with
+// not to be trusted says so on every page). The list opened as a file
+// (its blocks read again where they are drawn) reads as the list read
+// whole: the same verdicts and, walked from the start and from any block
+// on, the same blocks; a small one gives the same text boxes. An input that starts with
 // "OCM 1" is a stored symbol instead: it is read as one, and a small one
 // is drawn through a picture's record 27.
 #include <pango/pango.h>
@@ -24,6 +27,7 @@
 
 #include "fuzz_common.h"
 
+#include "platform/oli_blocks_internal.h"
 #include "platform/oli_view.h"
 
 namespace {
@@ -131,6 +135,55 @@ void Check_Source(const OliSource& s) {
         fuzz::Fail(kTarget, "an identity that does not read back as written");
 }
 
+// What the reader found of a list, in words.
+std::string Verdicts(const OliDocument& d) {
+    return std::to_string(d.damaged) + " " + std::to_string(d.cut_block) + " " + std::to_string(d.past_end) + " " +
+           (d.utf8 ? "utf8 " : "") + d.cut + "|" + d.refused + "|" + d.source.name + " " +
+           std::to_string(d.source.size) + " " + std::to_string(d.source.digest);
+}
+
+// The blocks of a document from block `from` (at byte `offset` of an opened
+// list) on, in words; where each begins in *offsets when asked.
+std::vector<std::string> Walked(const OliDocument& doc, size_t from, long long offset,
+                                std::vector<long long>* offsets = nullptr) {
+    std::vector<std::string> out;
+    Oli_Block_Stream blocks(doc, from, offset);
+    for (const OliBlock* b; (b = blocks.Next());) {
+        if (blocks.Index() != from + out.size()) fuzz::Fail(kTarget, "an opened list's block out of its order");
+        out.push_back(Oli_Block_Text(*b));
+        if (offsets) offsets->push_back(blocks.Offset());
+    }
+    return out;
+}
+
+// The list at `path` (the input's bytes) opened reads as `whole`, the list
+// read whole, and a small one is laid out alike.
+void Check_Opened(const std::string& path, const OliDocument& whole, size_t size) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return;
+    OliDocument opened;
+    OLI_Open_Document(f, &opened);
+    std::fclose(f);
+    if (opened.out_of_memory || whole.out_of_memory) return;
+    if (!opened.file || !opened.blocks.empty()) fuzz::Fail(kTarget, "a list file opened is held in memory");
+    if (Verdicts(opened) != Verdicts(whole)) fuzz::Fail(kTarget, "a list opened reads with other verdicts");
+    if (OLI_Block_Count(opened) != whole.blocks.size()) fuzz::Fail(kTarget, "a list opened counts other blocks");
+    std::vector<std::string> texts;
+    for (const OliBlock& b : whole.blocks) texts.push_back(Oli_Block_Text(b));
+    std::vector<long long> offsets;
+    if (Walked(opened, 0, 0, &offsets) != texts) fuzz::Fail(kTarget, "a list opened walks other blocks");
+    for (size_t k = 1; k < offsets.size(); k += 1 + offsets.size() / 8)
+        if (Walked(opened, k, offsets[k]) != std::vector<std::string>(texts.begin() + static_cast<long>(k), texts.end()))
+            fuzz::Fail(kTarget, "a list opened walks other blocks from a block on");
+    if (size >= 2048) return;
+    std::vector<OliTextBox> a, b;
+    if (OLI_Render_Text_Boxes(whole, &a) != OLI_Render_Text_Boxes(opened, &b) || a.size() != b.size())
+        fuzz::Fail(kTarget, "a list opened is laid out on other pages");
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].page != b[i].page || a[i].text != b[i].text || a[i].x != b[i].x || a[i].y != b[i].y)
+            fuzz::Fail(kTarget, "a list opened sets a text elsewhere");
+}
+
 void Symbol_Case(const uint8_t* data, size_t size) {
     FILE* f = fuzz::Stream(data, size);
     if (!f) return;
@@ -209,6 +262,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::fclose(out);
             OliSource tail;
             if (OLI_List_Source(list.c_str(), &tail)) Check_Source(tail);
+            Check_Opened(list, doc, size);
         }
     }
     // Every number kept in a picture is finite, and one the renderer takes

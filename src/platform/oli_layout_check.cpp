@@ -1,5 +1,7 @@
 // The layout check of a rendered print list (oli_layout_check.h).
 #include "platform/oli_layout_check.h"
+
+#include "platform/oli_blocks_internal.h"
 #include "platform/oli_table_rows.h"
 
 #include <algorithm>
@@ -179,9 +181,20 @@ std::vector<std::string> OLI_Table_Row_Faults(const OliDocument& doc, const std:
         int page = 0, rows = 0;
     };
     std::map<int, Group> tables;
+    // The columns and head rows of each table, by its block's number (an
+    // opened list keeps no block: its tables are read for them).
+    struct Shape {
+        int columns = 0, head_rows = 0;
+    };
+    std::map<int, Shape> shapes;
+    Oli_Block_Stream blocks(doc, 0, 0);
+    for (const OliBlock* b; (b = blocks.Next());)
+        if (b->kind == OLI_BLOCK_TABLE) shapes[static_cast<int>(blocks.Index())] = {b->columns, b->head_rows};
     for (const OliTextBox& t : boxes) {
-        if (t.kind != OLI_TEXT_TABLE || t.block < 0 || static_cast<size_t>(t.block) >= doc.blocks.size()) continue;
-        const OliBlock& block = doc.blocks[static_cast<size_t>(t.block)];
+        if (t.kind != OLI_TEXT_TABLE) continue;
+        const auto shape = shapes.find(t.block);
+        if (shape == shapes.end()) continue;
+        const Shape& block = shape->second;
         if (block.columns <= 0 || t.line < block.head_rows) continue;
         Group& g = tables[t.block];
         if (t.line <= g.last_line) continue;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,13 @@ class Oli_Line_Window {
 public:
     // The lines of a stream from its position on.
     explicit Oli_Line_Window(FILE* stream);
+    // The lines of an open file from byte `offset` up to byte `end`, read
+    // with pread: the file's own position is neither used nor moved, so
+    // that several windows may walk one file at once. Offset() counts from
+    // the file's start. It reads up to `piece` bytes at a time; `judges`: it
+    // notes the encoding of the bytes (Utf8), which a list read again for
+    // its blocks need not.
+    Oli_Line_Window(int fd, long long offset, long long end, size_t piece = size_t{1} << 20, bool judges = true);
     // The lines of text kept in memory (each ended by LF); the text must
     // outlive the window.
     Oli_Line_Window(const char* text, size_t size);
@@ -127,6 +135,11 @@ public:
     // Line i, which Has(i) has found. The reference stays valid until the
     // line is forgotten.
     const std::string& operator[](size_t i) const { return lines_[i - base_]; }
+    // Where line i (kept) begins: bytes from where the window began (for
+    // a window on an open file, from the file's start).
+    long long Offset(size_t i) const { return starts_[i - base_]; }
+    // Where the bytes not yet read into lines begin.
+    long long Position() const { return pos_; }
     // Lines before i will not be looked at again.
     void Forget_Before(size_t i);
     // Reads to the end of the list, forgetting every line; the number of
@@ -151,10 +164,17 @@ private:
     void Note_Encoding();
 
     FILE* stream_ = nullptr;
-    std::vector<char> buffer_;
+    int fd_ = -1;              // read with pread when not -1
+    size_t piece_ = size_t{1} << 20;
+    bool judges_ = true;
+    long long end_ = -1;       // of an open file: the byte it ends at
+    long long pos_ = 0;        // where data_ begins
+    std::unique_ptr<char[]> buffer_;
+    size_t buffer_size_ = 0;
     const char* data_ = nullptr;  // the bytes not yet taken: the buffer's, or the kept text's
     size_t size_ = 0;
     std::deque<std::string> lines_;
+    std::deque<long long> starts_;  // where each kept line begins
     size_t base_ = 0;             // the number of the first line kept
     bool ended_ = false;
     long long first_cut_ = -1;

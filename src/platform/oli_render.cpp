@@ -21,9 +21,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <list>
 #include <map>
 #include <memory>
 
+#include "platform/oli_blocks_internal.h"
 #include "platform/oli_layout_check.h"
 #include "platform/oli_render_calls.h"
 #include "platform/oli_render_internal.h"
@@ -72,7 +74,7 @@ bool Run_On(Render* r, cairo_surface_t* s, const OliDocument& doc) {
 // pixels at `dpi` when that is not 0), and, when asked, the texts of its
 // pages, the marks of its pictures and the place each page is drawn from.
 int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>* boxes, int total,
-                std::vector<OliInk>* ink, double dpi = 0.0, std::vector<Resume>* index = nullptr) {
+                std::vector<OliInk>* ink, double dpi = 0.0, Page_Starts* index = nullptr) {
     Render r;
     r.shared = shared;
     r.boxes = boxes;
@@ -93,9 +95,8 @@ int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>*
 int Prepare(const OliDocument& doc, Shared* shared) { return Move_Headings(doc, shared); }
 
 // Lays the document out (after Prepare) as it is drawn at `dpi` into
-// pixels and notes in *index the place each page is drawn from.
-void Index_Pages(const OliDocument& doc, Shared* shared, double dpi, std::vector<Resume>* index) {
-    index->clear();
+// pixels and notes in *index (empty) the places pages are drawn from.
+void Index_Pages(const OliDocument& doc, Shared* shared, double dpi, Page_Starts* index) {
     Count_Pages(doc, shared, nullptr, 0, nullptr, dpi, index);
 }
 
@@ -166,11 +167,12 @@ int Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* ou
 
 // Draws page `page` of a document laid out with `shared` into the PNG file
 // or the pixels, from the place `index` gives for it: only the unit that
-// runs onto the page is laid out again before it.
-int Render_Page(const OliDocument& doc, Shared* shared, int total, const std::vector<Resume>& index, int page,
+// runs onto the page is laid out again before it (and in a list of more
+// pages than are kept, the pages between the kept place and it, unseen).
+int Render_Page(const OliDocument& doc, Shared* shared, int total, const Page_Starts& index, int page,
                 double dpi, FILE* png_file, OliPageImage* image) {
-    if (page > total || page > static_cast<int>(index.size())) return 0;
-    const Resume& from = index[static_cast<size_t>(page) - 1];
+    if (page > total || page > index.Count()) return 0;
+    const Resume& from = index.At_Or_Before(page);
     Render r;
     r.shared = shared;
     r.total = total;
@@ -191,7 +193,7 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, const std::ve
     r.surface = hold.surface;
     r.cr = hold.cr = oli_lib.cairo_create(hold.surface);
     Page_Surface(&r);
-    Run_Blocks(&r, doc, from.block);
+    Run_Blocks(&r, doc, from.block, from.offset);
     return r.png_written ? 1 : 0;
 }
 
@@ -215,22 +217,29 @@ Surface_Hold::~Surface_Hold() {
 void Run(Render* r, const OliDocument& doc) {
     Begin_Page(r);
     // The first contents entry names the position from the first page on.
-    for (const OliBlock& b : doc.blocks)
-        if (b.kind == OLI_BLOCK_CONTENTS) {
-            r->at.contents = b.text;
-            break;
-        }
-    if (r->index) r->index->push_back(Resume{0, -1, r->at, {}, 0.0, 0.0});
-    Run_Blocks(r, doc, 0);
+    if (doc.file) {
+        if (doc.opened_contents) r->at.contents = doc.first_contents;
+    } else {
+        for (const OliBlock& b : doc.blocks)
+            if (b.kind == OLI_BLOCK_CONTENTS) {
+                r->at.contents = b.text;
+                break;
+            }
+    }
+    if (r->index) r->index->Add(Resume{0, -1, r->at, {}, 0.0, 0.0});
+    Run_Blocks(r, doc, 0, 0);
 }
 
-void Run_Blocks(Render* r, const OliDocument& doc, size_t from) {
-    for (size_t i = from; i < doc.blocks.size(); ++i) {
-        if (r->done) break;
-        r->block = static_cast<int>(i);
-        r->last.keeps_inked = doc.blocks[i].kind == OLI_BLOCK_TABLE;
+void Run_Blocks(Render* r, const OliDocument& doc, size_t from, long long offset) {
+    Oli_Block_Stream blocks(doc, from, offset);
+    while (!r->done) {
+        const OliBlock* b = blocks.Next();
+        if (!b) break;
+        r->block = static_cast<int>(blocks.Index());
+        r->block_offset = blocks.Offset();
+        r->last.keeps_inked = b->kind == OLI_BLOCK_TABLE;
         Note_Unit(r, -1);
-        Draw_Block(r, doc.blocks[i]);
+        Draw_Block(r, *b);
         r->resume = nullptr;
     }
     r->block = -1;
@@ -242,6 +251,7 @@ void Note_Unit(Render* r, int unit, const OliLineFrames* frames, double size, do
     if (!r->index) return;
     Checkpoint& c = r->last;
     c.block = static_cast<size_t>(r->block);
+    c.offset = r->block_offset;
     c.unit = unit;
     c.page = r->at.page;
     c.y = r->at.y;
@@ -253,6 +263,41 @@ void Note_Unit(Render* r, int unit, const OliLineFrames* frames, double size, do
     c.frames = frames ? *frames : OliLineFrames{};
     c.size = size;
     c.width = width;
+}
+
+void Page_Starts::Add(const Resume& place) {
+    recent_.push_back(place);
+    ++count_;
+    if (recent_.size() <= recent_limit_) return;
+    // The oldest recent place is kept at the stride or forgotten.
+    const int page = count_ - static_cast<int>(recent_.size()) + 1;
+    if ((page - 1) % stride_ == 0) sparse_.push_back(std::move(recent_.front()));
+    recent_.pop_front();
+    if (sparse_.size() <= sparse_limit_) return;
+    // Every other one goes: pages 1, 1 + 2 stride, ...
+    size_t kept = 0;
+    for (size_t i = 0; i < sparse_.size(); i += 2) sparse_[kept++] = std::move(sparse_[i]);
+    sparse_.resize(kept);
+    stride_ *= 2;
+}
+
+const Resume& Page_Starts::At_Or_Before(int page) const {
+    const int first_recent = count_ - static_cast<int>(recent_.size()) + 1;
+    if (page >= first_recent) return recent_[static_cast<size_t>(page - first_recent)];
+    return sparse_[std::min(static_cast<size_t>((page - 1) / stride_), sparse_.size() - 1)];
+}
+
+bool Page_Starts::Keep_First(int pages) {
+    const int first_recent = count_ - static_cast<int>(recent_.size()) + 1;
+    if (pages < first_recent) {
+        *this = Page_Starts(recent_limit_, sparse_limit_);
+        return false;
+    }
+    while (count_ > pages) {
+        recent_.pop_back();
+        --count_;
+    }
+    return true;
 }
 
 const Resume* Resumed_Unit(const Render* r) {
@@ -269,17 +314,25 @@ struct OliPageSet {
     const OliDocument* doc = nullptr;
     Shared shared;
     int total = 0;
-    // Where each page is drawn from, by the resolution it was found for
-    // (the viewer's zoom levels: a few).
-    std::map<double, std::vector<oli_render::Resume>> index;
+    // Where pages are drawn from, by the resolution they were found for (the
+    // viewer's zoom levels), the one used last first: those of the last
+    // kResolutionsKept resolutions used are kept.
+    static constexpr size_t kResolutionsKept = 3;
+    std::list<std::pair<double, oli_render::Page_Starts>> index;
+    size_t recent = oli_render::kRecentPages, sparse = oli_render::kSparsePages;  // places kept of each
 
-    // The places of the pages drawn at `dpi`, found on first use.
-    const std::vector<oli_render::Resume>& Index_At(double dpi) {
-        auto at = index.find(dpi);
-        if (at != index.end()) return at->second;
-        std::vector<oli_render::Resume> found;
+    // The places of the pages drawn at `dpi`, found when not kept.
+    const oli_render::Page_Starts& Index_At(double dpi) {
+        for (auto at = index.begin(); at != index.end(); ++at)
+            if (at->first == dpi) {
+                index.splice(index.begin(), index, at);
+                return index.front().second;
+            }
+        if (index.size() >= kResolutionsKept) index.pop_back();
+        oli_render::Page_Starts found(recent, sparse);
         oli_render::Index_Pages(*doc, &shared, dpi, &found);
-        return index.emplace(dpi, std::move(found)).first->second;
+        index.emplace_front(dpi, std::move(found));
+        return index.front().second;
     }
 };
 
@@ -426,6 +479,12 @@ int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* i
 }
 
 void OLI_Close_Page_Set(OliPageSet* set) { delete set; }
+
+void oli_render::Limit_Page_Places(OliPageSet* set, size_t recent, size_t sparse) {
+    set->recent = recent;
+    set->sparse = sparse;
+    set->index.clear();
+}
 
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes) {
     if (!boxes) return 0;

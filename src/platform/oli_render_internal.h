@@ -18,8 +18,10 @@
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <map>
 #include <memory>
 #include <set>
@@ -93,16 +95,27 @@ struct Text_Measures {
     PangoRectangle ink{0, 0, 0, 0};
 };
 
+// The measures of the pieces of text the layout passes laid out, by font,
+// size, resolution and markup, kept in two generations: a piece found in
+// the older one moves to the newer, and when the newer holds
+// kMeasuresKept pieces it becomes the older and the older is forgotten. A
+// list repeats most of its pieces and keeps them; the pieces of ever new
+// load cases (their names and numbers) come and go: a list of any length
+// keeps at most twice that many.
+constexpr size_t kMeasuresKept = 16384;
+struct Measure_Memo {
+    std::unordered_map<std::string, Text_Measures> newer, older;
+};
+
 // What every pass over a document shares: the symbol files read (null: not
 // readable), the record numbers already warned about, the headings that
 // would end a page: (block, line) of each, set on a new page instead
-// (oli_render_pass.cpp finds them), and the measures of the pieces of text
-// the layout passes laid out, by font, size, resolution and markup.
+// (oli_render_pass.cpp finds them), and the measures of pieces of text.
 struct Shared {
     std::map<std::string, std::unique_ptr<OliSymbol>> symbols;
     std::set<int> warned;
     std::set<std::pair<int, int>> break_before;
-    std::unordered_map<std::string, Text_Measures> measures;
+    Measure_Memo measures;
 };
 
 struct Pass;  // a layout pass looking for a heading to move (oli_render_pass.cpp)
@@ -124,6 +137,44 @@ struct Resume {
     Place at;
     OliLineFrames frames;            // the frames open before the unit
     double size = 0.0, width = 0.0;  // a table's size (points) and room (cm), found at its start
+    long long offset = 0;            // where the block begins in an opened list's file
+};
+
+// The places pages are drawn from, one for each page in order as a layout
+// pass finds them: that of each of the last kRecentPages pages, and of the
+// pages before those every stride-th one (pages 1, 1 + stride, ...), the
+// stride doubling whenever more than kSparsePages of those are kept. A list
+// of any length keeps at most the sum; a page is drawn from its own place,
+// or, in a list of more than kSparsePages pages, from one at most
+// stride - 1 pages before it.
+constexpr size_t kRecentPages = 64;
+constexpr size_t kSparsePages = 8192;
+class Page_Starts {
+public:
+    explicit Page_Starts(size_t recent = kRecentPages, size_t sparse = kSparsePages)
+        : recent_limit_(std::max<size_t>(1, recent)), sparse_limit_(std::max<size_t>(1, sparse)) {}
+    // The place of the next page.
+    void Add(const Resume& place);
+    // Pages added.
+    int Count() const { return count_; }
+    // The place of the last page added (there is one).
+    const Resume& Last() const { return recent_.back(); }
+    // The kept place nearest before page `page` (1 .. Count()), its own when
+    // kept.
+    const Resume& At_Or_Before(int page) const;
+    // Forgets the pages after the first `pages`. False when the place of
+    // page `pages` is no longer kept as it was found: then every place is
+    // forgotten.
+    bool Keep_First(int pages);
+    // The places kept.
+    size_t Kept() const { return recent_.size() + sparse_.size(); }
+
+private:
+    size_t recent_limit_, sparse_limit_;
+    std::deque<Resume> recent_;   // the places of pages count_ - size + 1 .. count_
+    std::vector<Resume> sparse_;  // of pages 1, 1 + stride_, ... before those
+    int stride_ = 1;
+    int count_ = 0;
 };
 
 // The last such place passed, kept by its numbers (copying the layout's
@@ -138,6 +189,7 @@ struct Checkpoint {
     bool keeps_inked = false;        // the unit is a table, which looks at the text set below its top
     OliLineFrames frames;
     double size = 0.0, width = 0.0;
+    long long offset = 0;
 };
 
 // The pango context a pass lays its texts out in, made on its first text
@@ -190,12 +242,13 @@ struct Render {
     std::vector<int> parents{0};     // the open bookmark levels
     std::string page_mark;   // what every page says of a damaged list (OLI_Page_Mark), UTF-8
     int block = -1;          // the block being drawn
+    long long block_offset = 0;  // where it begins in an opened list's file
     std::vector<OliTextBox>* boxes = nullptr;
     std::vector<OliInk>* ink = nullptr;  // the marks of pictures, for the layout check
     Shared* shared = nullptr;
     Pass* pass = nullptr;    // the layout pass this is, null when drawing
     bool layout_only = false;  // nothing this pass draws is seen (a layout pass)
-    std::vector<Resume>* index = nullptr;  // the places each page is drawn from, being found (one per page)
+    Page_Starts* index = nullptr;  // the places each page is drawn from, being found (one per page)
     Checkpoint last;         // the last place passed, while the index is found
     const Resume* resume = nullptr;  // where this pass starts, until its block has begun
     Text_Context text;
@@ -287,8 +340,15 @@ void Picture(Render* r, const OliBlock& b);
 
 // Begins the first page and lays out every block.
 void Run(Render* r, const OliDocument& doc);
-// Lays out the blocks from `from` on and ends the last page.
-void Run_Blocks(Render* r, const OliDocument& doc, size_t from);
+// Lays out the blocks from block `from` on (beginning at byte `offset` of
+// an opened list's file) and ends the last page.
+void Run_Blocks(Render* r, const OliDocument& doc, size_t from, long long offset);
+
+// Lets the set keep the places of at most `recent` last pages and `sparse`
+// pages before them in each page index it finds from now on (Page_Starts),
+// so that a short list is drawn from places pages before its pages as a
+// long one is.
+void Limit_Page_Places(OliPageSet* set, size_t recent, size_t sparse);
 
 // ---- the layout pass (oli_render_pass.cpp) ----
 

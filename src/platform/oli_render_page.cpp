@@ -187,8 +187,8 @@ void Note_Drawn(Render* r, bool heading, int line) { r->at.on_page.push_back({he
 // unit runs over more than a page), the place this page is drawn from.
 Resume Next_Page_Start(const Render* r) {
     const Checkpoint& c = r->last;
-    if (c.page != r->at.page) return r->index->back();
-    Resume from{c.block, c.unit, {}, c.frames, c.size, c.width};
+    if (c.page != r->at.page) return r->index->Last();
+    Resume from{c.block, c.unit, {}, c.frames, c.size, c.width, c.offset};
     Place& at = from.at;
     at.page = c.page;
     at.y = c.y;
@@ -208,7 +208,7 @@ void New_Page(Render* r) {
     // Headings at the foot of the page go to the next one with what they
     // head (in the next pass).
     if (r->pass && Pass_At_Page_Break(r)) return;
-    if (r->index) r->index->push_back(Next_Page_Start(r));
+    if (r->index) r->index->Add(Next_Page_Start(r));
     r->at.on_page.clear();
     End_Page(r);
     ++r->at.page;

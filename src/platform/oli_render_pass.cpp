@@ -38,7 +38,7 @@ bool Run_Pass(Render* r, const OliDocument& doc, const Resume* from) {
         r->at = from->at;
         r->resume = from;
         Page_Surface(r);
-        Run_Blocks(r, doc, from->block);
+        Run_Blocks(r, doc, from->block, from->offset);
     }
     return true;
 }
@@ -64,7 +64,8 @@ bool Pass_At_Page_Break(Render* r) {
 int Move_Headings(const OliDocument& doc, Shared* shared) {
     // Where each page of the layout begins; a pass that stops keeps those
     // up to the page it stopped at, which is where the next one goes on.
-    std::vector<Resume> index;
+    // Only the last pages' are looked at again.
+    Page_Starts index(kRecentPages, 1);
     // Each pass moves a heading not moved before: the passes end.
     for (;;) {
         Pass pass;
@@ -75,10 +76,16 @@ int Move_Headings(const OliDocument& doc, Shared* shared) {
         r.index = &index;
         // The page the last pass stopped at is drawn from a place on it or
         // on a page before (a copy: the pass adds to the index); the pass
-        // finds where the pages after that place begin again.
-        const Resume from = index.empty() ? Resume{} : index.back();
-        if (!index.empty()) index.resize(static_cast<size_t>(from.at.page));
-        if (!Run_Pass(&r, doc, index.empty() ? nullptr : &from)) return 0;
+        // finds where the pages after that place begin again. Where that
+        // place is no longer kept (a unit that ran over more pages than are
+        // kept), the pass goes from the start: the same layout, later.
+        Resume from;
+        bool resumes = false;
+        if (index.Count() > 0) {
+            from = index.Last();
+            resumes = index.Keep_First(from.at.page);
+        }
+        if (!Run_Pass(&r, doc, resumes ? &from : nullptr)) return 0;
         if (!pass.moved) return r.at.page;
     }
 }

@@ -18,8 +18,6 @@ namespace oli_render {
 
 namespace {
 
-using Glyph_Rows = std::vector<std::vector<OliGlyphItem>>;
-
 // A table row heads the rows after it when its text begins in bold or
 // heading style, or ends with a label ("Koordinatenbezugspunkt:" whose
 // place the next row names).
@@ -46,10 +44,15 @@ double Text_Below(const Render* r, double top, double x1, double x2) {
     return first;
 }
 
+// The glyphs of row i of a table: made again where they are needed (a table
+// may have a row for each of tens of thousands of load cases).
+std::vector<OliGlyphItem> Row_Glyphs(const OliBlock& b, size_t i) { return Oli_Markup_Glyphs(b.lines[i]); }
+
 // Total height of the rows at `pt` points.
-double Rows_Height(Render* r, const Glyph_Rows& glyphs, double pt) {
+double Rows_Height(Render* r, const OliBlock& b, double pt) {
     double h = 0;
-    for (const std::vector<OliGlyphItem>& g : glyphs) {
+    for (size_t i = 0; i < b.lines.size(); ++i) {
+        const std::vector<OliGlyphItem> g = Row_Glyphs(b, i);
         PangoLayout* l = Layout(r, Oli_Glyphs_Pango(g, 0, g.size()), kTableFont, pt);
         h += Height_Cm(l);
         oli_lib.g_object_unref(l);
@@ -62,20 +65,20 @@ double Rows_Height(Render* r, const Glyph_Rows& glyphs, double pt) {
 // smaller, down to the smallest table size; when even that does not end
 // above it, the table goes below everything on the page instead. `widest`
 // is the widest row at the normal table size.
-void Clear_Of_Text_Below(Render* r, const Glyph_Rows& glyphs, double widest, double* size) {
+void Clear_Of_Text_Below(Render* r, const OliBlock& b, double widest, double* size) {
     Place& at = r->at;
     const double left = Text_Left(r);
     const double below = Text_Below(r, at.y, left, left + widest * *size / kTableSize);
     if (below >= 1e9) return;
     const double room = below - 0.1 - at.y;
-    double h = Rows_Height(r, glyphs, *size);
+    double h = Rows_Height(r, b, *size);
     if (h <= room) return;
     double pt = *size;
     // Row heights follow the size nearly in proportion; a few steps settle
     // the rounding of the font's line height.
     for (int step = 0; step < 4 && h > room && pt > kMinTableSize; ++step) {
         pt = std::max(kMinTableSize, room > 0 ? pt * room / h * 0.99 : kMinTableSize);
-        h = Rows_Height(r, glyphs, pt);
+        h = Rows_Height(r, b, pt);
     }
     if (h <= room) {
         *size = pt;
@@ -123,10 +126,12 @@ double Fit_Table(Render* r, const std::vector<OliGlyphItem>& widest_glyphs, doub
 }
 
 // The rows of a table laid out at their size, with what each must keep
-// with it on its page.
+// with it on its page. A row's layout is made when first needed and given
+// back when the row is drawn, but for the head rows, which every page of
+// the table repeats: a table of any length holds the layouts of a page at
+// most.
 struct Table_Rows {
     const OliBlock* b = nullptr;
-    Glyph_Rows glyphs;
     std::vector<PangoLayout*> layouts;  // laid out when first needed: a page drawn alone needs few
     std::vector<bool> heads;  // the row heads the rows after it
     std::vector<bool> continues;  // the row goes on with the row above it (oli_table_rows.h)
@@ -148,58 +153,61 @@ struct Table_Rows {
 
 // The layout of row i at the table's size.
 PangoLayout* Row_Layout(Render* r, Table_Rows* t, size_t i) {
-    if (!t->layouts[i])
-        t->layouts[i] = Layout(r, Oli_Glyphs_Pango(t->glyphs[i], 0, t->glyphs[i].size()), kTableFont, t->size);
+    if (!t->layouts[i]) {
+        const std::vector<OliGlyphItem> g = Row_Glyphs(*t->b, i);
+        t->layouts[i] = Layout(r, Oli_Glyphs_Pango(g, 0, g.size()), kTableFont, t->size);
+    }
     return t->layouts[i];
 }
 
 // Sets the table's size and room, and readies its rows; a table drawn from
 // a row on (`from`) takes the size and room found at its start.
 void Lay_Out_Rows(Render* r, const OliBlock& b, Table_Rows* t, const Resume* from) {
+    const size_t n = b.lines.size();
+    t->head = std::clamp(b.head_rows, 0, static_cast<int>(n) - 1);
+    const size_t head = static_cast<size_t>(t->head);
+    // Rows in bold that head the rows after them (the sections of a text
+    // block set as a one-column table: "Schweißnähte", "Spannungen") and
+    // rows that end with a label start a page only with the first row they
+    // head. Rows that go on with the row above them: in a table with
+    // columns, the rows of a cell that its writer ran on (a long name under
+    // its column).
+    t->heads.assign(n, false);
+    t->continues.assign(n, false);
     double widest = 0;
     size_t widest_row = 0;
-    for (const std::string& row : b.lines) {
-        t->glyphs.push_back(Oli_Markup_Glyphs(row));
-        if (from) continue;
-        const double w = Row_Width(r, t->glyphs.back(), kTableSize);
-        if (w > widest) widest = w, widest_row = t->glyphs.size() - 1;
+    bool heads_before = false;  // the row before heads rows, should this one have ink
+    std::string start;
+    for (size_t i = 0; i < n; ++i) {
+        const std::vector<OliGlyphItem> g = Row_Glyphs(b, i);
+        if (!from) {
+            const double w = Row_Width(r, g, kTableSize);
+            if (w > widest) widest = w, widest_row = i;
+        }
+        if (heads_before) t->heads[i - 1] = Has_Ink(g);
+        heads_before = i >= head && Heads_Rows(g);
+        if (b.columns <= 0 || i < head) continue;
+        std::string row = Oli_Glyphs_Plain(g, 0, g.size());
+        t->continues[i] = !start.empty() && Oli_Table_Row_Continues(start, row);
+        if (!t->continues[i]) start = std::move(row);
     }
     if (from) {
         t->size = from->size;
         t->width = from->width;
     } else {
-        t->width = Fit_Table(r, t->glyphs[widest_row], widest, b.lines.size(), &t->size);
-        Clear_Of_Text_Below(r, t->glyphs, widest, &t->size);
+        t->width = Fit_Table(r, Row_Glyphs(b, widest_row), widest, n, &t->size);
+        Clear_Of_Text_Below(r, b, widest, &t->size);
     }
-    t->head = std::clamp(b.head_rows, 0, static_cast<int>(b.lines.size()) - 1);
-    t->layouts.assign(b.lines.size(), nullptr);
-    for (size_t i = 0; static_cast<int>(i) < t->head; ++i) t->head_h += Height_Cm(Row_Layout(r, t, i));
-    // Rows in bold that head the rows after them (the sections of a text
-    // block set as a one-column table: "Schweißnähte", "Spannungen") and
-    // rows that end with a label start a page only with the first row they
-    // head.
-    const size_t n = t->layouts.size();
-    t->heads.assign(n, false);
-    for (size_t i = n; i-- > static_cast<size_t>(t->head);)
-        t->heads[i] = i + 1 < n && Heads_Rows(t->glyphs[i]) && Has_Ink(t->glyphs[i + 1]);
-    // Rows that go on with the row above them: in a table with columns, the
-    // rows of a cell that its writer ran on (a long name under its column).
-    t->continues.assign(n, false);
-    if (b.columns <= 0) return;
-    std::string start;
-    for (size_t i = static_cast<size_t>(t->head); i < n; ++i) {
-        std::string row = Oli_Glyphs_Plain(t->glyphs[i], 0, t->glyphs[i].size());
-        t->continues[i] = !start.empty() && Oli_Table_Row_Continues(start, row);
-        if (!t->continues[i]) start = std::move(row);
-    }
+    t->layouts.assign(n, nullptr);
+    for (size_t i = 0; i < head; ++i) t->head_h += Height_Cm(Row_Layout(r, t, i));
 }
 
 void Draw_Row(Render* r, Table_Rows* t, size_t i) {
     PangoLayout* l = Row_Layout(r, t, i);
     double h = Height_Cm(l);
     const double left = Text_Left(r), top = r->at.y;
-    Show(r, l, left, top, OLI_TEXT_TABLE, Oli_Glyphs_Plain(t->glyphs[i], 0, t->glyphs[i].size()),
-         static_cast<int>(i), 0, t->heads[i]);
+    const std::vector<OliGlyphItem> g = Row_Glyphs(*t->b, i);
+    Show(r, l, left, top, OLI_TEXT_TABLE, Oli_Glyphs_Plain(g, 0, g.size()), static_cast<int>(i), 0, t->heads[i]);
     r->at.y += h;
     // The frame escapes of the row (a rule under its cells, frames).
     OLI_Draw_Line_Frames(r->cr, &t->frames, t->b->lines[i], left * kPt, top * kPt, Width_Cm(l) * kPt,
@@ -252,6 +260,11 @@ void Draw_Rows(Render* r, Table_Rows* t, size_t first) {
         if (r->done) break;
         Note_Drawn(r, false, static_cast<int>(i));
         Draw_Row(r, t, i);
+        // Only the head rows are drawn again.
+        if (i >= head) {
+            oli_lib.g_object_unref(t->layouts[i]);
+            t->layouts[i] = nullptr;
+        }
     }
 }
 

@@ -151,10 +151,17 @@ const Text_Measures& Measure(Render* r, const std::string& markup, const char* f
     key.append(reinterpret_cast<const char*>(&size), sizeof size)
         .append(reinterpret_cast<const char*>(&dpi), sizeof dpi)
         .append(markup);
-    std::unordered_map<std::string, Text_Measures>& kept = r->shared->measures;
-    if (auto at = kept.find(key); at != kept.end()) return at->second;
-    // Bounded: a list of ever new pieces starts the memo afresh.
-    if (kept.size() >= 200000) kept.clear();
+    Measure_Memo& kept = r->shared->measures;
+    if (auto at = kept.newer.find(key); at != kept.newer.end()) return at->second;
+    if (kept.newer.size() >= kMeasuresKept) {
+        kept.older = std::move(kept.newer);
+        kept.newer = {};
+    }
+    if (auto at = kept.older.find(key); at != kept.older.end()) {
+        const Text_Measures m = at->second;
+        kept.older.erase(at);
+        return kept.newer.emplace(std::move(key), m).first->second;
+    }
     PangoLayout* l = Layout(r, markup, family, size);
     Text_Measures m;
     m.w = Width_Cm(l);
@@ -163,7 +170,7 @@ const Text_Measures& Measure(Render* r, const std::string& markup, const char* f
     m.visible = Visible_Width_Of(l, m.w);
     oli_lib.pango_layout_get_extents(l, &m.ink, nullptr);
     oli_lib.g_object_unref(l);
-    return kept.emplace(std::move(key), m).first->second;
+    return kept.newer.emplace(std::move(key), m).first->second;
 }
 
 // One piece of glyphs [b, e) on one line; in a layout pass only measured.

@@ -1,6 +1,10 @@
-// Reader of the print list for the viewer stand-in, the markup and glyph
-// conversion, and the desktop's view and print calls.
+// Reader of the print list for the viewer stand-in and the desktop's view
+// and print calls (the markup and glyphs: oli_view_markup.cpp).
 #include "platform/oli_view.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -9,8 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <set>
 
+#include "platform/oli_blocks_internal.h"
 #include "platform/oli_format_bits.h"
 #include "platform/oli_graphic_records.h"
 #include "platform/oli_lines_internal.h"
@@ -20,33 +24,6 @@
 #include "platform/posix.h"
 
 namespace {
-
-// Code page 850, bytes 0x80 to 0xFF, as UTF-8.
-const char* const kCp850[128] = {
-    "Ç", "ü", "é", "â", "ä", "à", "å", "ç", "ê", "ë", "è", "ï", "î", "ì", "Ä", "Å",
-    "É", "æ", "Æ", "ô", "ö", "ò", "û", "ù", "ÿ", "Ö", "Ü", "ø", "£", "Ø", "×", "ƒ",
-    "á", "í", "ó", "ú", "ñ", "Ñ", "ª", "º", "¿", "®", "¬", "½", "¼", "¡", "«", "»",
-    "░", "▒", "▓", "│", "┤", "Á", "Â", "À", "©", "╣", "║", "╗", "╝", "¢", "¥", "┐",
-    "└", "┴", "┬", "├", "─", "┼", "ã", "Ã", "╚", "╔", "╩", "╦", "╠", "═", "╬", "¤",
-    "ð", "Ð", "Ê", "Ë", "È", "ı", "Í", "Î", "Ï", "┘", "┌", "█", "▄", "¦", "Ì", "▀",
-    "Ó", "ß", "Ô", "Ò", "õ", "Õ", "µ", "þ", "Þ", "Ú", "Û", "Ù", "ý", "Ý", "¯", "´",
-    "-", "±", "‗", "¾", "¶", "§", "÷", "¸", "°", "¨", "·", "¹", "³", "²", "■", " ",
-};
-
-// The print font's own letters and signs where they differ from code page
-// 850 (the table in docs/printlist-viewer.md).
-struct PrintGlyph {
-    unsigned char byte;
-    const char* utf8;
-};
-const PrintGlyph kPrintFont[] = {
-    {0x88, "→"}, {0x89, "‰"}, {0x8C, "⌀"}, {0xA3, "Δ"}, {0xB0, "θ"}, {0xB2, "Σ"},
-    {0xB8, "ψ"}, {0xBA, "α"}, {0xBB, "β"}, {0xBC, "χ"}, {0xBE, "ε"}, {0xC0, "γ"},
-    {0xC1, "η"}, {0xC5, "λ"}, {0xC6, "μ"}, {0xC7, "ν"}, {0xC9, "π"}, {0xCA, "φ"},
-    {0xCB, "ρ"}, {0xCC, "σ"}, {0xD0, "ω"}, {0xD2, "ψ"}, {0xD3, "ζ"}, {0xD6, "τ"}, {0xDA, "∠"}, {0xE0, "α"},
-    {0xEC, "∞"}, {0xF2, "≥"}, {0xF3, "≤"}, {0xF7, "≈"}, {0xF8, "°"}, {0xFA, "³"},
-    {0xFD, "²"},
-};
 
 bool Is_Keyword(const std::string& s) { return !s.empty() && s[0] == '#'; }
 
@@ -238,10 +215,12 @@ bool Read_Table(Cursor& c, OliBlock& b) {
     return false;
 }
 
-// One graphic record line: its number, numbers, and text in « ».
+// One graphic record line into r: its number, numbers, and text in « ».
 // *fits is false when a number of it does not fit (Number_Fits).
-OliRecord Parse_Record(const std::string& line, bool* fits) {
-    OliRecord r;
+void Parse_Record(const std::string& line, bool* fits, OliRecord& r) {
+    r.values.clear();
+    r.text.clear();
+    r.data.clear();
     *fits = true;
     const char* p = line.c_str();
     char* end = nullptr;
@@ -273,7 +252,6 @@ OliRecord Parse_Record(const std::string& line, bool* fits) {
         if (r.values.size() < 1000000) r.values.push_back(v);
         p = end;
     }
-    return r;
 }
 
 // The end line of a picture: "-1" after optional blanks.
@@ -364,14 +342,24 @@ bool Take_Polygon_Points(Cursor& c, OliRecord& r, bool* fits) {
     return whole && r.values.size() == want;
 }
 
-// Takes the record of line `l` (already read) into `records`; a polygon
+// Where the records read go: into a list (where they are drawn or
+// checked), or only counted (the reader, which lets them go: the renderer
+// reads them again from the lines kept).
+struct Record_Sink {
+    std::vector<OliRecord>* records = nullptr;  // null: only counted
+    OliRecord scratch;  // a record being read, its room kept from one to the next
+    int count = 0, symbols = 0;
+};
+
+// Takes the record of line `l` (already read) into the sink; a polygon
 // takes its points from the lines that follow too (above). False, and
 // nothing taken, for a record with a number that does not fit or a damaged
 // polygon (its lines are passed over all the same); *why (when given) then
 // says which.
-bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records, const char** why = nullptr) {
+bool Take_Record(Cursor& c, const std::string& l, Record_Sink& sink, const char** why = nullptr) {
     bool fits = true;
-    OliRecord r = Parse_Record(l, &fits);
+    OliRecord& r = sink.scratch;
+    Parse_Record(l, &fits, r);
     if (r.number == OLI_REC_RASTER && fits && (r.values.empty() || Int_Fits(r.values[0])))
         OLI_Take_Raster_Data(c.lines, &c.i, &r);
     const bool points = r.number != OLI_REC_POLYGON || r.values.empty() || Take_Polygon_Points(c, r, &fits);
@@ -384,8 +372,16 @@ bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& record
         if (why) *why = r.text.empty() ? "polygon without its points" : "polygon with a point that is no number";
         return false;
     }
-    records.push_back(std::move(r));
+    ++sink.count;
+    sink.symbols += r.number == OLI_REC_SYMBOL;
+    if (sink.records) sink.records->push_back(std::move(r));
     return true;
+}
+
+bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records, const char** why = nullptr) {
+    Record_Sink sink;
+    sink.records = &records;
+    return Take_Record(c, l, sink, why);
 }
 
 constexpr double kSizeOption = 1710.0;
@@ -394,7 +390,7 @@ constexpr double kSizeOption = 1710.0;
 // "0" in the picture-head writer's form), into `records`: true at the end
 // line, false when a keyword line or the end of the lines comes first (a
 // picture cut short). The reader and OLI_Picture_Records take them alike.
-bool Picture_Records(Cursor& c, bool head_form, std::vector<OliRecord>& records) {
+bool Picture_Records(Cursor& c, bool head_form, Record_Sink& records) {
     while (const std::string* l = c.arg()) {
         if (l->find_first_not_of(" \t") == std::string::npos) continue;
         if (Is_End_Line(*l) || (head_form && OLI_Is_Head_Picture_End(*l))) return true;
@@ -406,36 +402,41 @@ bool Picture_Records(Cursor& c, bool head_form, std::vector<OliRecord>& records)
 
 // A line outside the blocks after a picture: a record drawn on top of it
 // goes into `records`, any other line is passed over.
-void Record_On_Top(Cursor& c, const std::string& line, std::vector<OliRecord>& records) {
+void Record_On_Top(Cursor& c, const std::string& line, Record_Sink& records) {
     if (Is_Record_Line(line) && !Take_Record(c, line, records)) ++c.refused;
 }
 
-// Counts the records read for picture b and lets them go (the renderer
-// reads them again from the lines kept).
-void Count_Records(OliBlock& b, std::vector<OliRecord>& records) {
-    for (const OliRecord& r : records) {
-        ++b.record_count;
-        b.symbol_count += r.number == OLI_REC_SYMBOL;
-    }
-    records.clear();
+// Counts the records read for picture b (the renderer reads them again
+// from the lines kept).
+void Count_Records(OliBlock& b, Record_Sink& records) {
+    b.record_count += records.count;
+    b.symbol_count += records.symbols;
+    records.count = records.symbols = 0;
 }
 
 // Keeps lines [from, to) of the window with picture b, each with its LF; a
-// new run (records on top) begins with a NUL byte. The text takes no more
-// memory than its bytes.
+// new run (records on top) begins with a NUL byte. The records on top come
+// a line at a time: the room grows by half at least, so that a picture with
+// many of them is kept in time that grows with their bytes (copied whole
+// for each line, 40,000 lines took seconds and 400,000 minutes);
+// Kept_Lines_Done gives back what is not used.
 void Keep_Lines(Oli_Line_Window& lines, size_t from, size_t to, bool new_run, OliBlock& b) {
-    size_t need = b.record_lines.size() + (new_run ? 1 : 0);
+    std::string& text = b.record_lines;
+    size_t need = text.size() + (new_run ? 1 : 0);
     for (size_t k = from; k < to; ++k) need += lines[k].size() + 1;
-    if (need == b.record_lines.size()) return;
-    std::string text;
-    text.reserve(need);
-    text += b.record_lines;
+    if (need == text.size()) return;
+    if (need > text.capacity()) text.reserve(text.empty() ? need : std::max(need, text.capacity() + text.capacity() / 2));
     if (new_run) text += '\0';
     for (size_t k = from; k < to; ++k) (text += lines[k]) += '\n';
-    b.record_lines = std::move(text);
 }
 
-bool Read_Grafic(Cursor& c, OliBlock& b, std::vector<OliRecord>& scratch) {
+// The lines of picture b are all kept: the text takes no more memory than
+// its bytes.
+void Kept_Lines_Done(OliBlock& b) {
+    if (b.record_lines.capacity() > b.record_lines.size()) b.record_lines.shrink_to_fit();
+}
+
+bool Read_Grafic(Cursor& c, OliBlock& b, Record_Sink& scratch) {
     for (int group = 0; group < 2; ++group) {
         const std::string* l = c.arg();
         if (!l) return false;
@@ -832,223 +833,44 @@ const Keyword kKeywords[] = {
     {"#SHOWGRAFIC", OLI_BLOCK_GRAFIC, -1},
 };
 
-std::string Span_Open(const OliStyle& s) {
-    std::string o = "<span";
-    if (s.bold || s.heading) o += " weight=\"bold\"";
-    if (s.italic) o += " style=\"italic\"";
-    if (s.underline) o += " underline=\"single\"";
-    // Headings in the text are bold at the text's size: a heading that
-    // heads tabbed columns ("Maximale Ausnutzung [Lk 10]:") keeps to its
-    // column. Indices are set smaller.
-    if (s.small || s.sup || s.sub) o += " size=\"smaller\"";
-    if (s.sup) o += " rise=\"3500\"";
-    else if (s.sub) o += " rise=\"-2500\"";
-    if (s.colour >= 0) {
-        char buf[40];
-        std::snprintf(buf, sizeof buf, " foreground=\"#%06x\"", s.colour & 0xFFFFFF);
-        o += buf;
-    }
-    return o + ">";
-}
-
-void Append_Glyph(std::string& out, int c, bool markup) {
-    if (c == OLI_GLYPH_PERPENDICULAR || c == OLI_GLYPH_PARALLEL) {
-        out += c == OLI_GLYPH_PERPENDICULAR ? "⊥" : "∥";
-        return;
-    }
-    if (c == '\t') {
-        out += '\t';
-        return;
-    }
-    // 0x7F is a letter of code page 850, the house (OLI_Glyph).
-    if (c < 0x20) return;
-    if (markup && c == '&') out += "&amp;";
-    else if (markup && c == '<') out += "&lt;";
-    else if (markup && c == '>') out += "&gt;";
-    else out += OLI_Glyph(static_cast<unsigned char>(c));
-}
-
-// Walks a marked-up text; emit(style, glyph) for each visible byte (or
-// glyph beyond the bytes).
-template <class Emit>
-void Walk_Markup(const std::string& text, Emit emit) {
-    OliStyle s;
-    unsigned char last = 0;  // the last visible byte
-    std::set<char> just_reset;  // switches closed by the last "╬r" with no text since
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text.c_str());
-    const unsigned char* end = p + text.size();
-    while (p < end) {
-        if (*p != 0xCE) {
-            just_reset.clear();
-            last = *p;
-            emit(s, *p++);
-            continue;
-        }
-        if (++p >= end) break;
-        char k = static_cast<char>(*p++);
-        bool* sw = nullptr;
-        switch (k) {
-        case 'b': sw = &s.bold; break;
-        case 'u': sw = &s.underline; break;
-        case '/': sw = &s.sup; break;
-        case '_': case 's': sw = &s.italic; break;
-        case 'S': sw = &s.small; break;
-        case 'H': sw = &s.heading; break;
-        case 'r': {
-            OliStyle old = s;
-            int colour = s.colour;
-            s = OliStyle{};
-            s.colour = colour;
-            just_reset.clear();
-            if (old.bold) just_reset.insert('b');
-            if (old.underline) just_reset.insert('u');
-            if (old.sup) just_reset.insert('/');
-            if (old.sub) just_reset.insert('\\');
-            if (old.italic) just_reset.insert('_'), just_reset.insert('s');
-            if (old.small) just_reset.insert('S');
-            if (old.heading) just_reset.insert('H');
-            break;
-        }
-        case 't': emit(s, '\t'); break;
-        case '\\':
-            // "σ╬\\s╬r", "τ╬\\p╬r": the stress letter's sign subscript.
-            if ((last == 0xCC || last == 0xD6) && end - p >= 3 && (p[0] == 's' || p[0] == 'p') &&
-                p[1] == 0xCE && p[2] == 'r') {
-                s.sub = true;
-                emit(s, p[0] == 's' ? OLI_GLYPH_PERPENDICULAR : OLI_GLYPH_PARALLEL);
-                p += 1;
-                just_reset.clear();
-                last = 0;
-                continue;
-            }
-            sw = &s.sub;
-            break;
-        case '{': {
-            const unsigned char* q = p;
-            while (q < end && *q != '}') ++q;
-            std::string group(reinterpret_cast<const char*>(p), q - p);
-            p = q < end ? q + 1 : end;
-            size_t at = group.find_first_not_of(' ');
-            if (at != std::string::npos && group[at] == 'C') {
-                std::vector<double> v = Oli_Numbers(group.substr(at + 1), 4);
-                if (v.size() >= 4) {
-                    auto byte = [](double x) { return x < 0 ? 0 : x > 255 ? 255 : static_cast<int>(x); };
-                    s.colour = (byte(v[1]) << 16) | (byte(v[2]) << 8) | byte(v[3]);
-                } else {
-                    s.colour = -1;
-                }
-            }
-            break;
-        }
-        default: break;  // the heading-number escape and others show nothing
-        }
-        if (sw) {
-            if (just_reset.count(k)) just_reset.erase(k);  // the closing twin of a switch
-            else *sw = true;
-            // An index is either raised or lowered: the later switch holds.
-            if (sw == &s.sup && s.sup) s.sub = false;
-            if (sw == &s.sub && s.sub) s.sup = false;
-        }
-    }
-}
-
-void Read_Blocks(FILE* stream, OliDocument* doc);
+void Read_Blocks(Oli_Line_Window& lines, OliDocument* doc, bool keep);
 
 }  // namespace
-
-const char* OLI_Glyph(unsigned char byte) {
-    static char ascii[128][2];
-    // Code page 850 shows 0x7F as a house; as U+007F no font has it, and
-    // pango drew a box of its code in whatever font it found.
-    if (byte == 0x7F) return "⌂";
-    if (byte < 0x80) {
-        ascii[byte][0] = static_cast<char>(byte);
-        ascii[byte][1] = 0;
-        return ascii[byte];
-    }
-    for (const PrintGlyph& g : kPrintFont)
-        if (g.byte == byte) return g.utf8;
-    return kCp850[byte - 0x80];
-}
-
-bool OLI_Glyph_Is_Print_Sign(unsigned char byte) {
-    for (const PrintGlyph& g : kPrintFont)
-        if (g.byte == byte) return std::strcmp(g.utf8, kCp850[byte - 0x80]) != 0;
-    return false;
-}
-
-// The colour of the failure mark: a bold "!!" standing alone, with no colour
-// of its own ("╬b!!" of a check line). A sentence's own "!" ("…erfolgreich
-// geführt!") and a bold "!!!" of a message stay in the text's colour.
-const int kFailureMarkColour = 0xDC0000;
-
-bool Is_Word_Edge(const std::vector<OliGlyphItem>& g, size_t i) {
-    return i >= g.size() || g[i].c == ' ' || g[i].c == '\t';
-}
-
-std::vector<OliGlyphItem> Oli_Markup_Glyphs(const std::string& text) {
-    std::vector<OliGlyphItem> out;
-    Walk_Markup(text, [&](const OliStyle& s, int c) { out.push_back(OliGlyphItem{s, c}); });
-    for (size_t i = 0; i + 1 < out.size(); ++i) {
-        OliGlyphItem &a = out[i], &b = out[i + 1];
-        const bool mark = a.c == '!' && b.c == '!' && a.style.bold && b.style.bold && a.style.colour < 0 &&
-                          b.style.colour < 0 && (i == 0 || Is_Word_Edge(out, i - 1)) && Is_Word_Edge(out, i + 2);
-        if (mark) a.style.colour = b.style.colour = kFailureMarkColour;
-    }
-    return out;
-}
-
-std::string Oli_Glyphs_Pango(const std::vector<OliGlyphItem>& g, size_t from, size_t to,
-                             const std::vector<bool>* glued) {
-    std::string out;
-    OliStyle open;
-    bool in_span = false;
-    for (size_t i = from; i < to && i < g.size(); ++i) {
-        if (!in_span || !(g[i].style == open)) {
-            if (in_span) out += "</span>";
-            out += Span_Open(g[i].style);
-            open = g[i].style;
-            in_span = true;
-        }
-        if (g[i].c == ' ' && glued && i < glued->size() && (*glued)[i]) out += "\u00A0";
-        else Append_Glyph(out, g[i].c, true);
-    }
-    if (in_span) out += "</span>";
-    return out;
-}
-
-std::string Oli_Glyphs_Plain(const std::vector<OliGlyphItem>& g, size_t from, size_t to) {
-    std::string out;
-    for (size_t i = from; i < to && i < g.size(); ++i) Append_Glyph(out, g[i].c == '\t' ? ' ' : g[i].c, false);
-    return out;
-}
-
-bool Oli_Glyphs_Label(const std::vector<OliGlyphItem>& g) {
-    for (size_t i = g.size(); i-- > 0;)
-        if (g[i].c != ' ' && g[i].c != '\t') return g[i].c == ':';
-    return false;
-}
-
-std::string OLI_Markup_To_Pango(const std::string& text) {
-    std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
-    return Oli_Glyphs_Pango(g, 0, g.size());
-}
-
-std::string OLI_Plain_Text(const std::string& text) {
-    std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
-    return Oli_Glyphs_Plain(g, 0, g.size());
-}
 
 int OLI_Read_Document(FILE* stream, OliDocument* doc) {
     if (!stream || !doc) return 0;
     try {
-        Read_Blocks(stream, doc);
+        Oli_Line_Window lines(stream);
+        Read_Blocks(lines, doc, true);
     } catch (...) {  // out of memory: no damage of the list, and what was read is no list to show
         doc->blocks.clear();
         doc->blocks.shrink_to_fit();
         doc->out_of_memory = true;
     }
     return static_cast<int>(doc->blocks.size());
+}
+
+int OLI_Open_Document(FILE* stream, OliDocument* doc) {
+    if (!stream || !doc) return 0;
+    struct stat st {};
+    const long long start = ftello(stream);
+    if (start < 0 || fstat(fileno(stream), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < start)
+        return OLI_Read_Document(stream, doc);
+    try {
+        auto file = std::make_shared<OliListFile>();
+        file->fd = fcntl(fileno(stream), F_DUPFD_CLOEXEC, 0);
+        if (file->fd < 0) return OLI_Read_Document(stream, doc);
+        file->start = start;
+        file->end = st.st_size;
+        Oli_Line_Window lines(file->fd, file->start, file->end);
+        Read_Blocks(lines, doc, false);
+        doc->file = std::move(file);
+    } catch (...) {  // out of memory, as OLI_Read_Document tells it
+        doc->file.reset();
+        doc->opened_blocks = 0;
+        doc->out_of_memory = true;
+    }
+    return static_cast<int>(OLI_Block_Count(*doc));
 }
 
 int OLI_Picture_Records(const OliBlock& b, std::vector<OliRecord>* records) {
@@ -1071,12 +893,14 @@ void Oli_Read_Picture_Records(const OliBlock& b, std::vector<OliRecord>* records
         if (to == std::string::npos) to = text.size();
         Oli_Line_Window lines(text.data() + from, to - from);
         Cursor c{lines};
+        Record_Sink sink;
+        sink.records = records;
         if (run == 0) {
-            Picture_Records(c, b.head_form, *records);
+            Picture_Records(c, b.head_form, sink);
         } else {
             while (c.more()) {
                 const std::string& line = lines[c.i++];
-                Record_On_Top(c, line, *records);
+                Record_On_Top(c, line, sink);
             }
         }
         from = to + 1;
@@ -1102,14 +926,46 @@ bool Read_Layout_Words(Cursor& c, const Keyword& kw, OliBlock& b) {
     return ok;
 }
 
+// The keyword of a keyword line, without the blanks after it; null for
+// none that opens a block.
+const Keyword* Keyword_Of(const std::string& line, std::string* key) {
+    key->assign(line, 0, line.find_last_not_of(" \t") + 1);
+    for (const Keyword& k : kKeywords)
+        if (*key == k.name) return &k;
+    return nullptr;
+}
+
+bool Sets_Text_Or_Picture(OliBlockKind kind) {
+    return kind == OLI_BLOCK_PARA || kind == OLI_BLOCK_TABLE || kind == OLI_BLOCK_GRAFIC;
+}
+
+// Whether a block of this kind ends what may be drawn on top of the picture
+// before it: only layout blocks may stand between a picture and its records
+// on top.
+bool Ends_On_Top(OliBlockKind kind) {
+    return Sets_Text_Or_Picture(kind) || kind == OLI_BLOCK_NEWPAGE || kind == OLI_BLOCK_CONTENTS;
+}
+
+// The block of a known keyword line just passed, read from the lines that
+// follow it; false when it is cut or damaged (what it read is kept).
+bool Read_Block(Cursor& c, const Keyword& kw, OliBlock& b, Record_Sink& scratch) {
+    b.kind = kw.kind;
+    if (kw.kind == OLI_BLOCK_PARA) return Read_Para(c, b);
+    if (kw.kind == OLI_BLOCK_TABLE) return Read_Table(c, b);
+    if (kw.kind == OLI_BLOCK_GRAFIC) return Read_Grafic(c, b, scratch);
+    if (kw.args > 0) return Read_Layout_Words(c, kw, b);
+    return true;
+}
+
 // Reads the blocks while the strict check walks the same lines a step
 // behind (doc->refused): each line is read once, and only the lines of the
-// block at hand are kept.
-void Read_Blocks(FILE* stream, OliDocument* doc) {
-    Oli_Line_Window lines(stream);
+// block at hand are kept. `keep`: the blocks go into doc->blocks; else they
+// are only counted (an opened list, whose blocks are read again where they
+// are drawn), with the first contents entry's text.
+void Read_Blocks(Oli_Line_Window& lines, OliDocument* doc, bool keep) {
     Strict strict{lines};
     Cursor c{lines};
-    std::vector<OliRecord> scratch;  // the records of a picture, read to check them
+    Record_Sink scratch;  // the records of a picture, read to check them
     // A writer may draw on top of a picture after its end line (the weld
     // check puts its weld marks over the profile's picture that way):
     // records that follow a picture, with only layout keywords between,
@@ -1118,6 +974,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
     size_t on_top_end = 0;  // the line after the last one kept as drawn on top
     Open_Structure open;
     std::string ends_inside;  // the block the lines end inside: the list breaks off there
+    std::string key;
     for (; c.more(); lines.Forget_Before(std::min(c.i, strict.fault.empty() ? strict.i : c.i))) {
         while (strict.i < c.i && strict.Step()) {
         }
@@ -1126,19 +983,19 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
         if (!Is_Keyword(line)) {
             // Empty lines between blocks, stray text, or records on top.
             if (picture >= 0) {
-                OliBlock& b = doc->blocks[static_cast<size_t>(picture)];
                 Record_On_Top(c, line, scratch);
-                Keep_Lines(lines, at, c.i, at != on_top_end, b);
-                on_top_end = c.i;
-                Count_Records(b, scratch);
+                if (keep) {
+                    OliBlock& b = doc->blocks[static_cast<size_t>(picture)];
+                    Keep_Lines(lines, at, c.i, at != on_top_end, b);
+                    on_top_end = c.i;
+                    Count_Records(b, scratch);
+                }
+                scratch.count = scratch.symbols = 0;
             }
             continue;
         }
         Oli_Check_Memory();
-        std::string key = line.substr(0, line.find_last_not_of(" \t") + 1);
-        const Keyword* kw = nullptr;
-        for (const Keyword& k : kKeywords)
-            if (key == k.name) kw = &k;
+        const Keyword* kw = Keyword_Of(line, &key);
         if (key == OLI_SOURCE_KEYWORD) {
             // No block to draw: the identity of the list's input.
             const std::string* a = c.arg();
@@ -1152,28 +1009,35 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
             continue;
         }
         OliBlock b;
-        b.kind = kw->kind;
-        bool ok = true;
-        if (kw->kind == OLI_BLOCK_PARA) ok = Read_Para(c, b);
-        else if (kw->kind == OLI_BLOCK_TABLE) ok = Read_Table(c, b);
-        else if (kw->kind == OLI_BLOCK_GRAFIC) ok = Read_Grafic(c, b, scratch);
-        else if (kw->args > 0) ok = Read_Layout_Words(c, *kw, b);
+        const bool ok = Read_Block(c, *kw, b, scratch);
         // A block whose lines end before it does is where the list breaks
         // off (a run or a copy cut short): a part lost, and pages missing.
-        const bool text_or_picture = b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC;
+        const bool text_or_picture = Sets_Text_Or_Picture(b.kind);
         if (!ok && text_or_picture && !c.more()) {
             ends_inside = "it ends inside " + key;
             doc->cut_block = 1;
         }
         if (!ok) ++doc->damaged;
         if (ok) open.Keyword(key, b.word);
-        if (text_or_picture || b.kind == OLI_BLOCK_NEWPAGE || b.kind == OLI_BLOCK_CONTENTS) picture = -1;
+        if (Ends_On_Top(b.kind)) {
+            if (keep && picture >= 0) Kept_Lines_Done(doc->blocks[static_cast<size_t>(picture)]);
+            picture = -1;
+        }
         // A cut block keeps what it read.
         if (ok || text_or_picture) {
-            if (ok && b.kind == OLI_BLOCK_GRAFIC) picture = static_cast<long>(doc->blocks.size());
-            doc->blocks.push_back(std::move(b));
+            if (ok && b.kind == OLI_BLOCK_GRAFIC) picture = static_cast<long>(keep ? doc->blocks.size() : 0);
+            if (!keep) {
+                if (b.kind == OLI_BLOCK_CONTENTS && !doc->opened_contents) {
+                    doc->opened_contents = true;
+                    doc->first_contents = b.text;
+                }
+                ++doc->opened_blocks;
+            } else {
+                doc->blocks.push_back(std::move(b));
+            }
         }
     }
+    if (keep && picture >= 0) Kept_Lines_Done(doc->blocks[static_cast<size_t>(picture)]);
     while (strict.Step()) lines.Forget_Before(strict.i);
     doc->refused = strict.Verdict();
     doc->utf8 = lines.Utf8();
@@ -1184,7 +1048,148 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
     doc->cut = open.At_End();
     if (doc->cut.empty()) doc->cut = ends_inside;
 }
+
+// The records drawn on top of picture b, whose own lines end where the list
+// goes on at byte `from`: the lines that are no keyword up to the next
+// block that is no layout block, as Read_Blocks takes them (the same runs,
+// read the same way), read with a window of their own.
+void Take_On_Top(const OliListFile& file, long long from, OliBlock& b, Record_Sink& scratch) {
+    Oli_Line_Window lines(file.fd, from, file.end, size_t{1} << 20, false);
+    Cursor c{lines};
+    bool run = false;  // the line before was kept as drawn on top
+    std::string key;
+    for (; c.more(); lines.Forget_Before(c.i)) {
+        const size_t at = c.i;
+        const std::string& line = lines[c.i++];
+        if (!Is_Keyword(line)) {
+            Record_On_Top(c, line, scratch);
+            Keep_Lines(lines, at, c.i, !run, b);
+            Count_Records(b, scratch);
+            run = true;
+            continue;
+        }
+        run = false;
+        Oli_Check_Memory();
+        const Keyword* kw = Keyword_Of(line, &key);
+        if (key == OLI_SOURCE_KEYWORD) {
+            c.arg();
+            continue;
+        }
+        if (!kw) continue;
+        if (Ends_On_Top(kw->kind)) break;
+        OliBlock layout;
+        Read_Block(c, *kw, layout, scratch);
+    }
+    Kept_Lines_Done(b);
+}
 }  // namespace
+
+OliListFile::~OliListFile() {
+    if (fd >= 0) close(fd);
+}
+
+struct Oli_Block_Stream::File_Walk {
+    const OliListFile& file;
+    Oli_Line_Window lines;
+    Cursor c{lines};
+    OliBlock block;
+    Record_Sink scratch;
+    std::string key;
+    File_Walk(const OliListFile& f, long long offset) : file(f), lines(f.fd, offset, f.end, size_t{1} << 20, false) {}
+};
+
+Oli_Block_Stream::Oli_Block_Stream(const OliDocument& doc, size_t index, long long offset)
+    : doc_(doc), next_(index) {
+    if (doc.file) walk_ = std::make_unique<File_Walk>(*doc.file, std::max(offset, doc.file->start));
+}
+
+Oli_Block_Stream::~Oli_Block_Stream() = default;
+
+const OliBlock* Oli_Block_Stream::Next() {
+    if (!walk_) {
+        if (next_ >= doc_.blocks.size()) return nullptr;
+        index_ = next_++;
+        return &doc_.blocks[index_];
+    }
+    File_Walk& w = *walk_;
+    Cursor& c = w.c;
+    // As Read_Blocks reads them, without its judgment (the list was judged
+    // when opened): a picture takes its records on top when it is read, and
+    // the lines of those are passed over here.
+    for (; c.more(); w.lines.Forget_Before(c.i)) {
+        const size_t at = c.i;
+        const std::string& line = w.lines[c.i++];
+        if (!Is_Keyword(line)) continue;
+        Oli_Check_Memory();
+        const Keyword* kw = Keyword_Of(line, &w.key);
+        if (w.key == OLI_SOURCE_KEYWORD) {
+            c.arg();
+            continue;
+        }
+        if (!kw) continue;
+        const long long offset = w.lines.Offset(at);
+        w.block = OliBlock{};
+        const bool ok = Read_Block(c, *kw, w.block, w.scratch);
+        if (!ok && !Sets_Text_Or_Picture(w.block.kind)) continue;
+        if (ok && w.block.kind == OLI_BLOCK_GRAFIC) {
+            // Where the lines after the picture begin: the next line read,
+            // or the end of the list.
+            const long long after = c.more() ? w.lines.Offset(c.i) : w.file.end;
+            if (after < w.file.end) Take_On_Top(w.file, after, w.block, w.scratch);
+        }
+        w.lines.Forget_Before(c.i);
+        index_ = next_++;
+        offset_ = offset;
+        return &w.block;
+    }
+    return nullptr;
+}
+
+namespace {
+void Put_Number(std::string& out, double v) {
+    char text[40];
+    std::snprintf(text, sizeof text, " %a", v);
+    out += text;
+}
+
+void Put_Text(std::string& out, const std::string& t) {
+    out += ' ' + std::to_string(t.size()) + ':';
+    out += t;
+}
+
+void Put_Format(std::string& out, const OliViewFormat& f) {
+    out += " format " + std::to_string(f.flags) + ' ' + std::to_string(f.mode);
+    for (double v : {f.space_before, f.indent, f.indent2, f.hanging}) Put_Number(out, v);
+    out += " tabs";
+    for (double v : f.tabs) Put_Number(out, v);
+}
+}  // namespace
+
+std::string Oli_Block_Text(const OliBlock& b) {
+    std::string out = "kind " + std::to_string(b.kind) + " word " + std::to_string(b.word);
+    Put_Number(out, b.value);
+    Put_Text(out, b.text);
+    for (const auto* texts : {&b.titles, &b.below, &b.lines}) {
+        out += "\n" + std::to_string(texts->size());
+        for (const std::string& t : *texts) Put_Text(out, t);
+    }
+    out += "\ncolumns " + std::to_string(b.columns) + " head " + std::to_string(b.head_rows);
+    for (const OliParaLine& l : b.para) {
+        out += "\npara";
+        Put_Text(out, l.text);
+        Put_Format(out, l.format);
+        Put_Number(out, l.space_after);
+        out += l.starts ? " starts" : "";
+    }
+    out += "\npicture";
+    for (double v : b.extent) Put_Number(out, v);
+    Put_Number(out, b.area);
+    Put_Text(out, b.record_lines);
+    out += (b.head_form ? " head " : " ") + std::to_string(b.record_count) + ' ' + std::to_string(b.symbol_count);
+    return out;
+}
+
+size_t OLI_Block_Count(const OliDocument& doc) { return doc.file ? doc.opened_blocks : doc.blocks.size(); }
 
 std::string OLI_Pdf_Beside(const std::string& list) {
     size_t slash = list.find_last_of('/');
@@ -1259,7 +1264,7 @@ bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal) {
         std::fprintf(stderr, "print list %s: cannot open (%s)\n", list.c_str(), std::strerror(errno));
         return false;
     }
-    OLI_Read_Document(f, doc);
+    OLI_Open_Document(f, doc);
     std::fclose(f);
     OLI_Judge_Beside(list.c_str(), doc);
     return true;

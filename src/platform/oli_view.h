@@ -9,6 +9,7 @@
 #define PLATFORM_OLI_VIEW_H
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -88,8 +89,20 @@ struct OliBlock {
     int symbol_count = 0;                  // picture: of them, the stored symbols (record 27)
 };
 
+// The open file of a list whose blocks are read again where they are drawn
+// (OLI_Open_Document).
+struct OliListFile;
+
 struct OliDocument {
     std::vector<OliBlock> blocks;
+    // A list opened rather than read (OLI_Open_Document): its blocks are not
+    // kept (`blocks` stays empty) but read again from its file, one at a
+    // time, where the renderer draws them; null for a list read into
+    // memory. Copies of the document share the file.
+    std::shared_ptr<const OliListFile> file;
+    size_t opened_blocks = 0;     // the blocks of an opened list
+    bool opened_contents = false; // it has a contents entry; the first one's text:
+    std::string first_contents;
     int damaged = 0;              // blocks cut short or refused, lines cut, bytes past the end
     int cut_block = 0;            // of them, 1 for the block the list ends inside (it broke off there)
     long long past_end = 0;       // bytes from a NUL byte on: no part of a list, not read
@@ -182,10 +195,23 @@ int OLI_Picture_Records(const OliBlock& b, std::vector<OliRecord>* records);
 // block kept).
 int OLI_Read_Document(FILE* stream, OliDocument* doc);
 
-// Reads the print list of a path (a regular file within the list's size
-// cap) into doc, noting whether its successor waits beside it; false, with
-// the reason on stderr and in *refusal (when given), when it cannot be
-// opened.
+// Reads a print list as OLI_Read_Document does, with the same verdicts, but
+// keeps none of its blocks: the document keeps the list's file open (a
+// descriptor of its own: the stream may be closed) and the renderer reads
+// each block again from it where it draws it, so that a list of any length
+// is drawn in the memory its longest block takes. The bytes of the file as
+// long as it is when opened are the list. The stream must be a regular
+// file; one that is not is read into memory. Returns the number of blocks,
+// 0 for a null stream and when memory runs out (doc->out_of_memory set).
+int OLI_Open_Document(FILE* stream, OliDocument* doc);
+
+// The blocks of a document, kept in memory or not.
+size_t OLI_Block_Count(const OliDocument& doc);
+
+// Opens the print list of a path (a regular file within the list's size
+// cap) into doc (OLI_Open_Document), noting whether its successor waits
+// beside it; false, with the reason on stderr and in *refusal (when given),
+// when it cannot be opened.
 bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal);
 
 // The strict structure check of a print list (docs/printlist-viewer.md):

@@ -6,6 +6,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -13,7 +15,8 @@
 #include "platform/oli_lines_internal.h"
 
 namespace {
-constexpr size_t kPiece = size_t{1} << 20;  // bytes read from the stream at a time
+constexpr size_t kPiece = size_t{1} << 20;      // bytes read from a stream at a time
+constexpr size_t kFirstPiece = size_t{64} << 10; // the first piece of a file
 
 // The soft limit of a resource in bytes, -1 for none.
 long long Limit_Of(int resource) {
@@ -90,15 +93,35 @@ void Oli_Check_Memory() {
 
 Oli_Line_Window::Oli_Line_Window(FILE* stream) : stream_(stream) {}
 
+Oli_Line_Window::Oli_Line_Window(int fd, long long offset, long long end, size_t piece, bool judges)
+    : fd_(fd), piece_(piece > 0 ? piece : kPiece), judges_(judges), end_(end), pos_(offset) {}
+
 Oli_Line_Window::Oli_Line_Window(const char* text, size_t size) : data_(text), size_(size) {}
 
-// The next piece of the stream; false at its end (and for kept text).
+// The next piece of the stream or file; false at its end (and for kept
+// text). A file that cannot be read on ends there, as a stream does. A file
+// is read in pieces that double from 64 KiB to the window's piece: a page
+// drawn from a place in a list, or the records on top of a picture, need
+// a few kilobytes of it.
 bool Oli_Line_Window::Fill() {
-    if (!stream_) return false;
-    if (buffer_.empty()) buffer_.resize(kPiece);
-    size_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
-    data_ = buffer_.data();
-    if (!past_list_) Note_Encoding();
+    if (!stream_ && fd_ < 0) return false;
+    const size_t want = stream_ ? kPiece : std::min(piece_, buffer_size_ ? 2 * buffer_size_ : kFirstPiece);
+    if (want > buffer_size_) {
+        buffer_.reset(new char[want]);  // its bytes are read before they are looked at
+        buffer_size_ = want;
+    }
+    if (stream_) {
+        size_ = std::fread(buffer_.get(), 1, buffer_size_, stream_);
+    } else {
+        const long long left = end_ - pos_;
+        ssize_t n = 0;
+        if (left > 0)
+            do n = pread(fd_, buffer_.get(), static_cast<size_t>(std::min<long long>(left, static_cast<long long>(buffer_size_))), pos_);
+            while (n < 0 && errno == EINTR);
+        size_ = n > 0 ? static_cast<size_t>(n) : 0;
+    }
+    data_ = buffer_.get();
+    if (!past_list_ && judges_) Note_Encoding();
     return size_ > 0;
 }
 
@@ -122,6 +145,7 @@ void Oli_Line_Window::Note_Encoding() {
 bool Oli_Line_Window::Read_Line() {
     if (ended_) return false;
     std::string line;
+    const long long start = pos_;
     bool any = false, cut = false;
     for (;;) {
         if (size_ == 0 && !Fill()) {
@@ -138,11 +162,16 @@ bool Oli_Line_Window::Read_Line() {
         any = any || span > 0;
         data_ += span;
         size_ -= span;
+        pos_ += static_cast<long long>(span);
         if (zero) {
             // The list ends here: what follows is counted, not read.
             past_end_ = static_cast<long long>(size_);
+            pos_ += static_cast<long long>(size_);
             size_ = 0;
-            while (Fill()) past_end_ += static_cast<long long>(size_);
+            while (Fill()) {
+                past_end_ += static_cast<long long>(size_);
+                pos_ += static_cast<long long>(size_);
+            }
             size_ = 0;
             ended_ = true;
             break;
@@ -150,6 +179,7 @@ bool Oli_Line_Window::Read_Line() {
         if (nl) {
             ++data_;
             --size_;
+            ++pos_;
             any = true;
             break;
         }
@@ -159,6 +189,7 @@ bool Oli_Line_Window::Read_Line() {
     if (cut && first_cut_ < 0) first_cut_ = static_cast<long long>(base_ + lines_.size());
     cuts_ += cut;
     lines_.push_back(std::move(line));
+    starts_.push_back(start);
     return true;
 }
 
@@ -171,6 +202,7 @@ bool Oli_Line_Window::Has(size_t i) {
 void Oli_Line_Window::Forget_Before(size_t i) {
     while (base_ < i && !lines_.empty()) {
         lines_.pop_front();
+        starts_.pop_front();
         ++base_;
     }
 }
@@ -178,9 +210,11 @@ void Oli_Line_Window::Forget_Before(size_t i) {
 size_t Oli_Line_Window::Count() {
     base_ += lines_.size();
     lines_.clear();
+    starts_.clear();
     while (Read_Line()) {
         ++base_;
         lines_.clear();
+        starts_.clear();
     }
     return base_;
 }

@@ -42,6 +42,7 @@ struct WeldCheckLine {
     double face;            // the face the line lies on: its z (along y) or y (along z) from the centroid
     double lay_c;           // the centre of the weld as laid on its face: its y (along y) or z (along z)
     bool both_shears;       // a half of a solid section: takes V_y and V_z in the conventional split
+    bool oblique;           // laid along y on a face that does not run along y (Wc_Oblique)
     double A_vy, A_vz;      // its shares of the shear areas A_w,y and A_w,z
     double k_T;             // a fully penetrated open section: tau_T = M_T k_T / I_T at the line's face
     int n_arcs;             // a fully penetrated line that is its face's piece: the arcs of the outline
@@ -179,6 +180,14 @@ struct WeldCheckWork {
     const struct Joined_Section* joined;
     WeldCheckArc arc[WELD_CHECK_WELDS][WC_ARCS];
 };
+
+// Whether line k runs obliquely in the plate's plane: laid along y on a face
+// that does not (the inner face of a sloped flange, whose normal n_y, n_z
+// the line took turned with the face). It runs in the direction out (-n_z,
+// n_y), from y towards z, and its face's outer side looks along -n; the
+// point checks turn its shear onto it. All of it is set with the line, once
+// for the connection.
+inline bool Wc_Oblique(const WeldCheckWork* w, int k) { return w->line[k].oblique; }
 
 // What must hold when a weld check leaves (base/invariant.h): positions,
 // report order and line kinds within their tables, the governing weld and

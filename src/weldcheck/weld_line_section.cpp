@@ -194,6 +194,7 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
     const double I_own_l = a * l * l * l / 12.0;
     const double I_own_t = w->line_mode || depth > 0.0 ? l * a * a * a / 12.0 : 0.0;
     L.both_shears = both_shears;
+    L.oblique = false;
     L.face = dir == WC_ALONG_Z ? y_c : zp - w->z_s;
     L.lay_c = dir == WC_ALONG_Y ? y_c : zp - w->z_s;
     w->stretch[k].plate = -1;
@@ -342,7 +343,8 @@ double Held_In_Part(WeldCheckWork* w, int k, double a, double t, bool hollow) {
 // y', z'. (Laid level, an IPN 200's inner flange welds kept all of their
 // own a l³ / 12 about z, 2 % more than their slope leaves there.) A
 // partial penetration's throat takes its band's section afterwards
-// (Wc_Partial_Penetration_Throats).
+// (Wc_Partial_Penetration_Throats). Its normal, kept with the line, gives
+// every load case its direction (Wc_Oblique) without working it out again.
 void Lay_On_Slope(WeldCheckWork* w, int k, double slope, double run) {
     WeldCheckLine& L = w->line[k];
     const double half = L.l / 2.0 * run, zp = L.face + w->z_s;
@@ -355,6 +357,7 @@ void Lay_On_Slope(WeldCheckWork* w, int k, double slope, double run) {
     w->n_z[k] = -L.out * run;
     const double along = L.I_z, across = L.I_y, level_yz = L.I_yz;  // as Add_Line laid them level
     const double uy = run, uz = -slope * run;
+    L.oblique = true;
     const double I_z = along * uy * uy + across * uz * uz, I_y = along * uz * uz + across * uy * uy;
     const double I_yz = (along - across) * uy * uz;
     w->I_z0 += I_z - L.I_z;
@@ -1083,7 +1086,7 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
     double lines = 0.0;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         const WeldCheckLine& L = w->line[k];
-        if (L.dir == WC_ALONG_Y && w->n_y[k] != 0.0)
+        if (Wc_Oblique(w, k))
             lines -= ((L.y_c - cy) * w->n_y[k] + (L.z_c - cz) * w->n_z[k]) * L.l_flow;
         else if (L.dir == WC_ALONG_Y)
             lines += L.out * (L.z_c - cz) * L.l_flow;

@@ -7,13 +7,17 @@
 // from V_z, for a closed round weld the tangential stress; the shear across
 // the weld is resolved with the normal stress onto the throat, signed by
 // the side of the face the weld lies on (the two welds of a plate see it
-// with opposite signs). The torsion is what the shear split leaves of M_x
-// and the shear forces' moments about the weld centroid (M_T): in a closed
-// weld ring it runs along every weld as one shear flow; welds that close no
-// ring turn as a rigid plate about their centroid, and the torsional shear
-// at a point, M_T r / I_p at right angles to the radius r from that
-// centroid, has a part along the weld and a part across it, each added to
-// the shear of the shear forces in its direction.
+// with opposite signs). A weld on a face that runs obliquely in the plate's
+// plane (the inner face of a sloped flange) has its shear by axis turned
+// onto its own direction for the directional method, whose stresses are
+// those of the throat as it lies; the simplified method takes the
+// resultant, which no turn changes. The torsion is what the shear split
+// leaves of M_x and the shear forces' moments about the weld centroid
+// (M_T): in a closed weld ring it runs along every weld as one shear flow;
+// welds that close no ring turn as a rigid plate about their centroid, and
+// the torsional shear at a point, M_T r / I_p at right angles to the radius
+// r from that centroid, has a part along the weld and a part across it,
+// each added to the shear of the shear forces in its direction.
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
@@ -45,14 +49,45 @@ struct PointStress {
     double along;   // shear along the weld, torsion included
     double across;  // shear across the weld, signed towards the outer side, torsion included
     double tT;      // torsion part of along
-    double tTc;     // torsion part of across (as tTc of the work: in the axis across the weld)
+    double tTc;     // torsion part of across (as tTc of the work: in the axis across the weld; an oblique
+                    // line's turned: signed as across)
 };
 
-// The parts of a point's stresses the throat check takes.
+// The direction (u_y, u_z) of oblique line k (Wc_Oblique), from y towards z.
+void Oblique_Direction(const WeldCheckWork* w, int k, double* u_y, double* u_z) {
+    const double out = w->line[k].out;
+    *u_y = -out * w->n_z[k];
+    *u_z = out * w->n_y[k];
+}
+
+// The parts of the point's stresses an oblique line's throat takes in the
+// directional method: its shear by axis (the shear forces' and the polar
+// moment's torsion, y and z) turned onto its direction and onto its face's
+// outward normal -n; a closed ring's flow runs along the line already.
+__attribute__((noinline)) PointStress Oblique_Throat_Stresses(const WeldCheckWork* w, int k, int i) {
+    double u_y, u_z;
+    Oblique_Direction(w, k, &u_y, &u_z);
+    const double n_y = w->n_y[k], n_z = w->n_z[k];
+    const double Ty = w->polar ? w->tT[k][i] : 0.0, Tz = w->polar ? w->tTc[k][i] : 0.0;
+    const double flow = w->polar ? 0.0 : w->tT[k][i];
+    const double ty = w->ty[k][i], tz = w->tz[k][i];
+    PointStress s;
+    s.sx = w->sx[k][i];
+    s.tT = Ty * u_y + Tz * u_z + flow;
+    s.tTc = -(Ty * n_y + Tz * n_z);
+    s.along = ty * u_y + tz * u_z + s.tT;
+    s.across = s.tTc - (ty * n_y + tz * n_z);
+    return s;
+}
+
+// The parts of a point's stresses the throat check takes. It runs several
+// times at every point of every load case: an oblique line's turn, which
+// few connections have, is a call of its own.
 PointStress Throat_Stresses(const WeldCheckWork* w, int k, int i) {
     const WeldCheckLine& L = w->line[k];
     PointStress s{w->sx[k][i], 0.0, 0.0, w->tT[k][i], w->tTc[k][i]};
     if (L.dir == WC_ALONG_Y) {
+        if (L.oblique && w->r->method != 0) return Oblique_Throat_Stresses(w, k, i);
         s.along = w->ty[k][i] + s.tT;
         s.across = L.out * (w->tz[k][i] + s.tTc);
     } else if (L.dir == WC_ALONG_Z) {
@@ -288,6 +323,56 @@ void Shear_Square(Line& out, const char* axis, bool by_V, const char* T_axis, bo
     else out.Add(" + Í╬\\w,%s╬r²"_cp, axis);
 }
 
+// An axis's shear at a point of an oblique line as the formulas name it:
+// "τ_w,y" of the shear forces, "τ_w,Ty" of the polar moment's torsion,
+// "(τ_w,y + τ_w,Ty)" of both.
+void Axis_Shear(Line& out, const char* axis, bool by_V, bool by_T) {
+    if (by_V && by_T) out.Add("(Í╬\\w,%s╬r + Í╬\\w,T%s╬r)"_cp, axis, axis);
+    else if (by_T) out.Add("Í╬\\w,T%s╬r"_cp, axis);
+    else out.Add("Í╬\\w,%s╬r"_cp, axis);
+}
+
+// The shear of point i of oblique line k as turned onto the line by the
+// angle β of its direction from y towards z, the parts of its axis shear
+// that are present: along it τ_w,y·cos(β) + τ_w,z·sin(β) (and a closed
+// ring's flow τ_w,T, which runs along it), across it, towards the outer
+// side of its face, τ_w,z·cos(β) - τ_w,y·sin(β), negated on a face whose
+// outer side looks against z.
+void Turned_Shear(Line& out, const WeldCheckWork* w, int k, int i, bool across) {
+    const WeldCheckLine& L = w->line[k];
+    const char* X = Report_Times_Sign;
+    const double Ty = w->polar ? w->tT[k][i] : 0.0, Tz = w->polar ? w->tTc[k][i] : 0.0;
+    const bool Vy = Wc_Present(w->ty[k][i]), Vz = Wc_Present(w->tz[k][i]);
+    const bool y = Vy || Wc_Present(Ty), z = Vz || Wc_Present(Tz);
+    const bool flow = !across && !w->polar && Wc_Present(w->tT[k][i]);
+    // The term of the cosine and that of the sine; with none present, the
+    // cosine's names the value.
+    const char* c_axis = across ? "z" : "y";
+    const char* s_axis = across ? "y" : "z";
+    const bool s_on = across ? y : z;
+    const bool c_on = (across ? z : y) || (!s_on && !flow);
+    const bool minus = across && L.out < 0.0;
+    auto term = [&](const char* axis, const char* trig) {
+        const bool is_y = axis[0] == 'y';
+        Axis_Shear(out, axis, is_y ? Vy : Vz, Wc_Present(is_y ? Ty : Tz));
+        out.Add("%s%s(╗)"_cp, X, trig);
+    };
+    if (c_on && s_on) {
+        if (minus) out.Add_Text("-(");
+        term(c_axis, "cos");
+        out.Add_Text(across ? " - " : " + ");
+        term(s_axis, "sin");
+        if (minus) out.Add_Text(")");
+    } else if (c_on) {
+        if (minus) out.Add_Text("-");
+        term(c_axis, "cos");
+    } else if (s_on) {
+        if (across != minus) out.Add_Text("-");
+        term(s_axis, "sin");
+    }
+    if (flow) out.Add_Text(c_on || s_on ? " + Í╬\\w,T╬r"_cp : "Í╬\\w,T╬r"_cp);
+}
+
 // The detailed formula lines of one point.
 void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const PointStress& s, double theta, bool directional,
                   double sp, double tp, double sw) {
@@ -307,7 +392,18 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
     const bool across = Wc_Present(s.across);
     // The torsional shear of the polar moment is named by its axis.
     const char* T_along = w->polar ? Along_Name(L) : "";
-    if (across) {
+    // An oblique line's shear is turned onto it by the angle its direction
+    // makes with y (directional method only).
+    const bool oblique = directional && Wc_Oblique(w, k);
+    if (oblique) {
+        double u_y, u_z;
+        Oblique_Direction(w, k, &u_y, &u_z);
+        out.Add(",  ╗ = %.1lf°"_cp, Unsigned_Zero(std::atan2(u_z, u_y) * 180.0 / M_PI, 1));
+    }
+    if (across && oblique) {
+        out.Add_Text(",  Í╬\\w╬r = "_cp);
+        Turned_Shear(out, w, k, i, true);
+    } else if (across) {
         const bool by_V = Wc_Present(s.across - L.out * s.tTc), by_T = Wc_Present(s.tTc);
         // The shear across the weld counts towards the face's outer side:
         // on a face whose outer side looks against the axis it enters the
@@ -326,8 +422,13 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
         if (across) out.Add(" - Í╬\\w╬r%ssin(║)"_cp, X);
         out.Add(" = %.1lf N/mm²\n%sÍ╬\\%s╬r = ╠╬\\w╬r%ssin(║)"_cp, Unsigned_Zero(sp, 1), P, "s", X);
         if (across) out.Add(" + Í╬\\w╬r%scos(║)"_cp, X);
-        out.Add(" = %.1lf N/mm²\n%sÍ╬\\%s╬r = Í╬\\w,%s╬r"_cp, Unsigned_Zero(tp, 1), P, "p", Along_Name(L));
-        if (torsion) out.Add(" + Í╬\\w,T%s╬r"_cp, T_along);
+        if (oblique) {
+            out.Add(" = %.1lf N/mm²\n%sÍ╬\\%s╬r = "_cp, Unsigned_Zero(tp, 1), P, "p");
+            Turned_Shear(out, w, k, i, false);
+        } else {
+            out.Add(" = %.1lf N/mm²\n%sÍ╬\\%s╬r = Í╬\\w,%s╬r"_cp, Unsigned_Zero(tp, 1), P, "p", Along_Name(L));
+            if (torsion) out.Add(" + Í╬\\w,T%s╬r"_cp, T_along);
+        }
         out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(s.along, 1));
     } else {
         const bool shear = Wc_Present(s.along) || across;

@@ -1,6 +1,8 @@
 // Print-list viewer stand-in: a page drawn alone stands where the layout
-// of the whole list puts it, whatever the check refuses is marked on the
-// pages, one reading of numbers, and memory that runs out is told as such.
+// of the whole list puts it, a list opened (its blocks read again where
+// they are drawn) reads and is drawn as the list read whole, whatever the
+// check refuses is marked on the pages, one reading of numbers, and memory
+// that runs out is told as such.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -8,6 +10,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -15,7 +18,9 @@
 #include <vector>
 
 #include "platform/msgbox.h"
+#include "platform/oli_blocks_internal.h"
 #include "platform/oli_lines_internal.h"
+#include "platform/oli_render_internal.h"
 #include "platform/oli_view.h"
 #include "platform/oli_read_list.h"
 #include "support/testutil.h"
@@ -55,6 +60,85 @@ std::string Long_List() {
     list += "#END_OF_TEXT\n";
     for (int i = 0; i < 40; ++i) list += kPara;
     return list;
+}
+
+// The list at `path` opened (OLI_Open_Document).
+OliDocument Opened(const std::string& path) {
+    OliDocument doc;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    EXPECT_TRUE(f) << path;
+    if (!f) return doc;
+    OLI_Open_Document(f, &doc);
+    std::fclose(f);
+    return doc;
+}
+
+// The blocks of a document from block `from` (at byte `offset` of an opened
+// list) on, `most` of them at most, in words; where each begins in *offsets
+// when asked.
+std::vector<std::string> Walked(const OliDocument& doc, size_t from = 0, long long offset = 0,
+                                std::vector<long long>* offsets = nullptr, size_t most = SIZE_MAX) {
+    std::vector<std::string> out;
+    Oli_Block_Stream blocks(doc, from, offset);
+    for (const OliBlock* b; out.size() < most && (b = blocks.Next());) {
+        EXPECT_EQ(blocks.Index(), from + out.size());
+        out.push_back(Oli_Block_Text(*b));
+        if (offsets) offsets->push_back(blocks.Offset());
+    }
+    return out;
+}
+
+// What the reader found of a list, in words.
+std::string Verdicts(const OliDocument& d) {
+    return std::to_string(d.damaged) + " " + std::to_string(d.cut_block) + " " + std::to_string(d.past_end) + " " +
+           (d.out_of_step ? "step " : "") + (d.out_of_memory ? "memory " : "") + (d.utf8 ? "utf8 " : "") + d.cut +
+           "|" + d.refused + "|" + d.source.name + " " + std::to_string(d.source.size) + " " + std::to_string(d.source.digest) +
+           "|" + d.not_of_input;
+}
+
+// A picture of 4 x 3 cm: its head, a line and a polygon, and its end line.
+const std::string kPicture = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 4 0 3\n 1  0 0 4 3\n 18 2\n 1 1\n 2 2\n -1\n";
+
+// Lists that read and are drawn alike whether read whole or opened: every
+// kind of block, records drawn on top of a picture (after layout blocks,
+// the last of them at the end of the list), damage of every kind the
+// reader passes over, and the golden lists and the shipped examples.
+std::vector<std::pair<std::string, std::string>> Lists_Both_Ways() {
+    std::string crlf;
+    for (char c : Long_List()) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    std::vector<std::pair<std::string, std::string>> lists = {
+        {"long", Long_List()},
+        {"long, CRLF", crlf},
+        {"records on top", kPara + kPicture + "#SETYPOS\n256 -0.5\n 30\n 18 2\n 0.5 0.5\n 1.5 1.5\n 31\n" +
+                               "#SETBOOKMARK\n0\n Eintrag\n\n 1  0 3 4 0\n#NEWPAGE\n 1  9 9 9 9\n" + kPara + kPicture +
+                               kPicture + "#STOREYPOS\n0\n 1 0 0 1 1\n"},
+        {"a picture cut off", kPara + kPicture + kPicture.substr(0, kPicture.size() - 5)},
+        {"damaged", kPara + "#KAPUTT\nzeile\n" + kPicture + "#SOURCE\n 3 e71fa2190541574b x.INP\n 1 0 0 1e400 1\n" +
+                        "#SETYPOS\n256 nan\n" + kPara + "#SHOWTABLE\n 2147483647 0 0\n" + kPara +
+                        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 5 0 5\n 18 999999999\n 18 5 1 1\n 1  1e308 0 -1e308 1\n" +
+                        " -1\n" + kPara},
+        {"a long line", kPara + "#SHOWPARA\n0x0\n4\n-1\n " + std::string(OLI_MAX_LINE + 10, 'x') +
+                            "\n#END_OF_TEXT\n0x0\n-1\n" + kPara},
+        {"zeros after it", kPara + kPicture + std::string(20, '\0') + "#NEWPAGE\n" + kPara},
+        {"UTF-8", "#SHOWPARA\n0x0\n4\n-1\n \xE2\x95\xAC" "bFett\xE2\x95\xAC" "r \xC2\xAB\n#END_OF_TEXT\n0x0\n-1\n"},
+    };
+    for (const auto& e : std::filesystem::recursive_directory_iterator(testutil::Fixture("")))
+        if (e.path().extension() == ".OLI" || e.path().extension() == ".oli")
+            lists.emplace_back(e.path().string(), testutil::Read_File(e.path().string()));
+    for (const auto& e : std::filesystem::recursive_directory_iterator(std::string(WELD_SOURCE_DIR) + "/examples"))
+        if (e.path().extension() == ".OLI") lists.emplace_back(e.path().string(), testutil::Read_File(e.path().string()));
+    return lists;
+}
+
+// The PDF of a document, but for its date.
+std::string Pdf_Of(const OliDocument& doc, const std::string& path) {
+    testing::internal::CaptureStderr();
+    const int pages = OLI_Render_PDF(doc, path.c_str());
+    testing::internal::GetCapturedStderr();
+    std::string pdf = pages > 0 ? testutil::Read_File(path) : "";
+    const size_t date = pdf.find("/CreationDate (D:");
+    if (date != std::string::npos) pdf.replace(date, pdf.find(')', date) - date, "/CreationDate (");
+    return pdf;
 }
 
 // A pixel that is not white.
@@ -115,6 +199,146 @@ TEST(OliViewPages, APageDrawnAloneStandsWhereTheLayoutPutsIt) {
                 stray += Inked(im, x, y) && !covered[static_cast<size_t>(y) * im.width + x];
         EXPECT_EQ(stray, 0) << "page " << p << ": ink outside the layout's boxes";
     }
+}
+
+// A list opened reads as the list read whole: the same verdicts, no block
+// kept, and, walked as the renderer walks it, the same blocks in the same
+// order, also from each block on (where a page is drawn from).
+TEST(OliViewPages, AnOpenedListReadsAsTheListReadWhole) {
+    testutil::TempDir dir;
+    int lists = 0;
+    for (const auto& [name, bytes] : Lists_Both_Ways()) {
+        ++lists;
+        const OliDocument whole = Read(bytes);
+        testutil::Write_File(dir.file("liste.OLI"), bytes);
+        const OliDocument opened = Opened(dir.file("liste.OLI"));
+        ASSERT_TRUE(opened.file) << name;
+        EXPECT_TRUE(opened.blocks.empty()) << name;
+        EXPECT_EQ(Verdicts(opened), Verdicts(whole)) << name;
+        EXPECT_EQ(OLI_Block_Count(opened), whole.blocks.size()) << name;
+        std::vector<std::string> texts;
+        for (const OliBlock& b : whole.blocks) texts.push_back(Oli_Block_Text(b));
+        EXPECT_EQ(Walked(whole), texts) << name;
+        std::vector<long long> offsets;
+        ASSERT_EQ(Walked(opened, 0, 0, &offsets), texts) << name;
+        // From each block on (a block is read from its lines up to the next
+        // that sets text or a picture: three blocks on, the rest follows).
+        for (size_t k = 0; k < offsets.size(); ++k) {
+            const auto from = texts.begin() + static_cast<std::ptrdiff_t>(k);
+            const std::vector<std::string> next(from, from + static_cast<std::ptrdiff_t>(std::min<size_t>(3, texts.size() - k)));
+            ASSERT_EQ(Walked(opened, k, offsets[k], nullptr, 3), next) << name << ", from block " << k;
+        }
+    }
+    EXPECT_GE(lists, 35);
+    // A stream that is no file is read whole.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    ASSERT_EQ(write(ends[1], kPara.data(), kPara.size()), static_cast<ssize_t>(kPara.size()));
+    close(ends[1]);
+    FILE* pipe_end = fdopen(ends[0], "rb");
+    OliDocument read;
+    EXPECT_EQ(OLI_Open_Document(pipe_end, &read), 1);
+    std::fclose(pipe_end);
+    EXPECT_FALSE(read.file);
+    EXPECT_EQ(read.blocks.size(), 1u);
+}
+
+// A list opened is drawn as the list read whole: the same PDF, and every
+// page drawn alone the same.
+TEST(OliViewPages, AnOpenedListIsDrawnAsTheListReadWhole) {
+    testutil::TempDir dir;
+    int drawn = 0;
+    for (const auto& [name, bytes] : Lists_Both_Ways()) {
+        if (bytes.size() > 100000) continue;  // the two larger examples: a PDF of 20 and 40 pages
+        const OliDocument whole = Read(bytes);
+        testutil::Write_File(dir.file("liste.OLI"), bytes);
+        const OliDocument opened = Opened(dir.file("liste.OLI"));
+        const std::string pdf = Pdf_Of(whole, dir.file("whole.pdf"));
+        EXPECT_GT(pdf.size(), 1000u) << name;
+        EXPECT_TRUE(Pdf_Of(opened, dir.file("opened.pdf")) == pdf) << name;
+        ++drawn;
+    }
+    EXPECT_GE(drawn, 34);
+    // Each page of a list of some pages drawn alone, at the viewer's lowest
+    // resolution.
+    const std::string list = Long_List() + kPicture + "#SETYPOS\n256 0.5\n 1  0 3 4 0\n" + Long_List();
+    testutil::Write_File(dir.file("lang.OLI"), list);
+    const OliDocument whole = Read(list), opened = Opened(dir.file("lang.OLI"));
+    OliPageSet* sets[2] = {OLI_Open_Page_Set(whole), OLI_Open_Page_Set(opened)};
+    ASSERT_TRUE(sets[0] && sets[1]);
+    const int pages = OLI_Page_Set_Count(sets[0]);
+    EXPECT_GE(pages, 8);
+    EXPECT_EQ(OLI_Page_Set_Count(sets[1]), pages);
+    for (int p = pages; p >= 1; --p) {
+        OliPageImage a, b;
+        ASSERT_EQ(OLI_Render_Page_Image(sets[0], p, 20, &a), 1);
+        ASSERT_EQ(OLI_Render_Page_Image(sets[1], p, 20, &b), 1);
+        EXPECT_TRUE(a.rgb == b.rgb) << "page " << p;
+    }
+    OLI_Close_Page_Set(sets[0]);
+    OLI_Close_Page_Set(sets[1]);
+}
+
+// The places pages are drawn from are kept in bounded number however long
+// the list: those of the last pages each, of the pages before every
+// stride-th, the stride doubling as the list grows. A page is drawn from its
+// own place or the nearest kept before it, at most a stride before it.
+TEST(OliViewPages, ThePlacesOfPagesKeptAreBounded) {
+    using oli_render::Page_Starts;
+    using oli_render::Resume;
+    const auto place = [](int page) {
+        Resume r;
+        r.block = static_cast<size_t>(page);
+        r.at.page = page;
+        return r;
+    };
+    // 100,000 pages: 8,192 places at most before the last 64, so a stride
+    // of 16 (100,000 / 8,192 = 12.2, rounded up to a power of two).
+    Page_Starts starts;
+    for (int p = 1; p <= 100000; ++p) {
+        starts.Add(place(p));
+        ASSERT_LE(starts.Kept(), 64u + 8192u + 1u) << p;
+    }
+    EXPECT_EQ(starts.Count(), 100000);
+    EXPECT_EQ(starts.Last().block, 100000u);
+    for (int p = 1; p <= 100000; p += 37) {
+        const int from = static_cast<int>(starts.At_Or_Before(p).block);
+        EXPECT_TRUE(from == p || (from < p && p - from < 16 && (from - 1) % 16 == 0)) << p << " from " << from;
+    }
+    for (int p = 100000 - 63; p <= 100000; ++p) EXPECT_EQ(starts.At_Or_Before(p).block, static_cast<size_t>(p));
+    // Forgetting the last pages keeps the place of a recent page as found;
+    // one no longer kept as found forgets them all.
+    EXPECT_TRUE(starts.Keep_First(99990));
+    EXPECT_EQ(starts.Count(), 99990);
+    EXPECT_EQ(starts.Last().block, 99990u);
+    EXPECT_FALSE(starts.Keep_First(50000));
+    EXPECT_EQ(starts.Count(), 0);
+    EXPECT_EQ(starts.Kept(), 0u);
+    // A list of as many pages as are kept keeps each.
+    Page_Starts all;
+    for (int p = 1; p <= 8192 + 64; ++p) all.Add(place(p));
+    for (int p = 1; p <= 8192 + 64; ++p) ASSERT_EQ(all.At_Or_Before(p).block, static_cast<size_t>(p));
+}
+
+// A page drawn from a place pages before it (a list of more pages than
+// their places are kept of) is the page drawn from its own place.
+TEST(OliViewPages, APageDrawnFromPagesBeforeItIsTheSamePage) {
+    const OliDocument doc = Read(Long_List() + Long_List() + Long_List());
+    OliPageSet* own = OLI_Open_Page_Set(doc);
+    OliPageSet* sparse = OLI_Open_Page_Set(doc);
+    ASSERT_TRUE(own && sparse);
+    // The last page's place, and of the pages before every fourth one's.
+    oli_render::Limit_Page_Places(sparse, 1, 2);
+    const int pages = OLI_Page_Set_Count(own);
+    ASSERT_GE(pages, 12);
+    for (int p = 1; p <= pages; ++p) {
+        OliPageImage a, b;
+        ASSERT_EQ(OLI_Render_Page_Image(own, p, 20, &a), 1);
+        ASSERT_EQ(OLI_Render_Page_Image(sparse, p, 20, &b), 1);
+        EXPECT_TRUE(a.rgb == b.rgb) << "page " << p;
+    }
+    OLI_Close_Page_Set(own);
+    OLI_Close_Page_Set(sparse);
 }
 
 // Whatever the strict check refuses is marked on every page, also where the

@@ -21,18 +21,31 @@
 // 5e6 45 / 87.27e4 = 257.82 N/mm², by the directional method sqrt 2 sigma_w
 // / (490 / (0.9 1.25)) = 0.837, by DIN 18800 (St 52) sigma_w / (0.8 360 /
 // 1.1) = 0.985; M_y 50 kNm: 50e6 100 / 1385.47e4 = 360.89 N/mm², 1.172. (On
-// the plates' faces: 0.743, 0.938 and 1.135.)
+// the plates' faces: 0.743, 0.938 and 1.135.) N 400 kN with V_y 250 kN:
+// sigma_w = 400e3 / A_w = 160.50 N/mm² (A_w = 4 (2 · 90 + 4 · 31.215 + 2 ·
+// 159.104) mm²), V_y over the welds along y 250e3 / (4 (2 · 90 + 4 ·
+// 31.215)) = 205.01 N/mm², on the inner faces' welds turned onto them at
+// beta = atan 0.14: 205.01 cos beta along, 205.01 sin beta across, towards
+// the outer side of the faces left of the web; there sigma_perp =
+// (160.50 - 28.42) / sqrt 2, tau_perp = (160.50 + 28.42) / sqrt 2 and the
+// directional U_w = 0.990 (resolved by axis 0.968).
 TEST(SlopedFlangeBatch, IPN200FilletsOnTheRolledFacesOnBothCodes) {
     const double f_w = 490 / (0.9 * 1.25), sigma_R = 0.8 * 360 / 1.1;
     const double I_z = 872706, I_y = 13854667;  // mm⁴
+    const double L = 31.215, L_w = 159.104, beta = std::atan(0.14);
+    const double sigma = 400e3 / (4 * (2 * 90 + 4 * L + 2 * L_w)), tau = 250e3 / (4 * (2 * 90 + 4 * L));
+    const double sp = (sigma - tau * std::sin(beta)) / std::sqrt(2.0), tp = (sigma + tau * std::sin(beta)) / std::sqrt(2.0);
+    const double U_NV = std::sqrt(sp * sp + 3 * (tp * tp + std::pow(tau * std::cos(beta), 2))) / f_w;
     const struct {
         int code;
-        double M_y, M_z, U;
-    } cases[] = {{0, 0, 5e6, std::sqrt(2.0) * 5e6 * 45 / I_z / f_w},
-                 {0, 50e6, 0, std::sqrt(2.0) * 50e6 * 100 / I_y / f_w},
-                 {1, 0, 5e6, 5e6 * 45 / I_z / sigma_R}};
+        double M_y, M_z, N, V_y, U;
+    } cases[] = {{0, 0, 5e6, 0, 0, std::sqrt(2.0) * 5e6 * 45 / I_z / f_w},
+                 {0, 50e6, 0, 0, 0, std::sqrt(2.0) * 50e6 * 100 / I_y / f_w},
+                 {1, 0, 5e6, 0, 0, 5e6 * 45 / I_z / sigma_R},
+                 {0, 0, 0, 400e3, 250e3, U_NV}};
+    EXPECT_NEAR(U_NV, 0.990, 0.0005);
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.code ? "DIN" : "EN") + (c.M_y ? " M_y" : " M_z"));
+        SCOPED_TRACE(std::string(c.code ? "DIN" : "EN") + (c.N ? " N, V_y" : c.M_y ? " M_y" : " M_z"));
         Desktop d;
         testutil::Record k;
         SchweissnahtAnschluss* r = &k.r;
@@ -58,6 +71,7 @@ TEST(SlopedFlangeBatch, IPN200FilletsOnTheRolledFacesOnBothCodes) {
         Alloc_Lasten(r, 1);
         std::snprintf(r->loads[0].name, sizeof r->loads[0].name, "LK 1");
         r->loads[0].forces.M_y = c.M_y, r->loads[0].forces.M_z = c.M_z;
+        r->loads[0].forces.N = c.N, r->loads[0].forces.V_y = c.V_y;
         d.Add_Connection("A001", r, "1 IPN 200\n");
         ASSERT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
         const std::string list = d.File("A001_01.OLI");

@@ -43,6 +43,7 @@ struct Sloped_Record {
     char letter;
     double b, h;
     std::vector<Outline_Point> ring;
+    double slope;  // of the inner flange faces
 };
 
 std::vector<Sloped_Record> Sloped_Records() {
@@ -59,7 +60,8 @@ std::vector<Sloped_Record> Sloped_Records() {
         Catalogue_Outline o;
         if (!std::strchr("DTU", letter) || !Catalogue_Record_Outline(letter, record.values, &o) || !(o.slope > 0))
             continue;
-        Sloped_Record s{record.name, letter, 10 * o.b, 10 * o.h, testutil::Rolled_Outline_Ring(letter, record.values)};
+        Sloped_Record s{record.name, letter, 10 * o.b, 10 * o.h, testutil::Rolled_Outline_Ring(letter, record.values),
+                        o.slope};
         s.name.erase(s.name.find_last_not_of(' ') + 1);
         if (!s.ring.empty()) out.push_back(s);
     }
@@ -71,6 +73,14 @@ std::vector<Sloped_Record> Sloped_Records() {
 double Printed(const std::string& list, const char* name) {
     const size_t at = list.find(std::string(name) + " = ");
     return at == std::string::npos ? 0.0 : std::atof(list.c_str() + at + std::strlen(name) + 3);
+}
+
+// The catalogue's profile of that name, its material the default one;
+// false when the catalogue has none.
+bool Catalogue_Profile(const std::string& name, Stahlprofil* p) {
+    Init_Profile(p);
+    Default_Material_Params(&p->material);
+    return Init_Profile_From_Name(p, name.c_str()) == 0;
 }
 
 // The end points of every line of the last weld check, as its picture
@@ -136,9 +146,7 @@ TEST(SlopedFlangeWelds, EveryFilletWeldLiesOnTheRolledOutline) {
     for (const Sloped_Record& s : records) {
         SCOPED_TRACE(s.name);
         Stahlprofil p;
-        Init_Profile(&p);
-        Default_Material_Params(&p.material);
-        ASSERT_EQ(Init_Profile_From_Name(&p, s.name.c_str()), 0);
+        ASSERT_TRUE(Catalogue_Profile(s.name, &p));
         const double b = s.b, h = s.h;
         for (const double length : {0.0, -1.0}) {
             // Eurocode: the check's frame to the outline's.
@@ -246,9 +254,7 @@ TEST(SlopedFlangeWelds, WeldGroupOfEverySlopedFamilyByHand) {
     for (const char* name : {"IPN200", "S200X100X27.4", "U200", "U400", "C230X64X19.9", "1/2I300"}) {
         SCOPED_TRACE(name);
         Stahlprofil p;
-        Init_Profile(&p);
-        Default_Material_Params(&p.material);
-        ASSERT_EQ(Init_Profile_From_Name(&p, name), 0);
+        ASSERT_TRUE(Catalogue_Profile(name, &p));
         float v[PROFIL_VALUES] = {};
         char code[PROFIL_CODE_SIZE] = {};
         ASSERT_GE(Get_Profil_Values(name, v, code), 1);
@@ -291,9 +297,7 @@ TEST(SlopedFlangeWelds, WeldGroupOfEverySlopedFamilyByHand) {
 TEST(SlopedFlangeWelds, IPN200FilletsOnTheRolledFaces) {
     const auto env = Catalogue_Data();
     Stahlprofil p;
-    Init_Profile(&p);
-    Default_Material_Params(&p.material);
-    ASSERT_EQ(Init_Profile_From_Name(&p, "IPN200"), 0);
+    ASSERT_TRUE(Catalogue_Profile("IPN200", &p));
     // The hand calculation's lengths unrounded: the flange from its tip, its
     // inner face z = 8.15 + 0.14 x (t_f 11.3 at 22.5), the toe's centre at x =
     // 4.5 and 4.5 sqrt(k2) below the face, the root fillet's at x = 41.25 -
@@ -345,4 +349,251 @@ TEST(SlopedFlangeWelds, IPN200FilletsOnTheRolledFaces) {
     EXPECT_NEAR(din.weld_values.I_z, I_z / 1e4, 0.005);
     EXPECT_NEAR(din.weld_values.I_y, I_y / 1e4, 0.005);
     EXPECT_NEAR(din.U_w[2], cases[0].sigma / (0.8 * 360 / 1.1), 0.0005);
+}
+
+// IPN 200 S355 as above, single fillet welds a = 4 on every face, the
+// directional method: N 400 kN and V_y 250 kN. Symmetric welds: sigma_w =
+// N / A_w = 400e3 / (4 (2 · 90 + 4 · 31.215 + 2 · 159.104)) = 160.50 N/mm²
+// everywhere; V_y spread over the welds along y (the conventional split),
+// 250e3 / (4 (2 · 90 + 4 · 31.215)) = 205.01 N/mm² along y. An inner face
+// runs at beta = atan 0.14 = 7.97° to y, its weld with it: of the shear
+// along y, cos beta = 203.03 N/mm² runs along the weld (tau_par), sin beta
+// = 28.42 N/mm² across it. Left of the web the top flange's inner face
+// rises towards the tip (z' = z_0 - 0.14 y'), its outer side looking down:
+// V_y towards +y pushes across it towards that side, and with the weld's
+// throat at 45° sigma_perp = (160.50 - 28.42) / sqrt 2 = 93.39, tau_perp =
+// (160.50 + 28.42) / sqrt 2 = 133.59 N/mm², U_w = sqrt(93.39² + 3 (133.59²
+// + 203.03²)) / 435.56 = 0.990. Resolved by axis (all of V_y along the
+// weld, none across) it was 0.968; the welds left of the web govern, those
+// right of it (their faces fall the other way: the shear across them looks
+// towards the steel) have sigma_perp = (160.50 + 28.42) / sqrt 2, tau_perp =
+// (160.50 - 28.42) / sqrt 2 and U_w = 0.940.
+TEST(SlopedFlangeWelds, IPN200DirectionalShearTurnedOntoTheInnerFaceWelds) {
+    const auto env = Catalogue_Data();
+    Stahlprofil p;
+    ASSERT_TRUE(Catalogue_Profile("IPN200", &p));
+    // The inner and web welds as IPN200FilletsOnTheRolledFaces works them
+    // out (the record holds its dimensions in single precision: its
+    // stresses agree to 1e-4 N/mm²).
+    const double L = 31.215259, L_w = 159.103713;
+    const double sigma = 400e3 / (4 * (2 * 90 + 4 * L + 2 * L_w)), tau = 250e3 / (4 * (2 * 90 + 4 * L));
+    const double beta = std::atan(0.14), across = tau * std::sin(beta), par = tau * std::cos(beta);
+    const double sp = (sigma - across) / std::sqrt(2.0), tp = (sigma + across) / std::sqrt(2.0);
+    const double f_w = 490 / (0.9 * 1.25);
+    const double U = std::sqrt(sp * sp + 3 * (tp * tp + par * par)) / f_w;
+    const double U_axis = std::sqrt(2 * sigma * sigma + 3 * tau * tau) / f_w;
+    const double sp_r = tp, tp_r = sp;  // right of the web: the shear across with the other sign
+    const double U_right = std::sqrt(sp_r * sp_r + 3 * (tp_r * tp_r + par * par)) / f_w;
+    EXPECT_NEAR(U, 0.990, 0.0005);
+    EXPECT_NEAR(U_right, 0.940, 0.0005);
+    EXPECT_NEAR(U_axis, 0.968, 0.0005);
+    SchweissnahtNachweis r = Fillets_On_Every_Face(p, 4.0, 0.0);
+    r.forces.N = 400e3, r.forces.V_y = 250e3;
+    ListCapture l;
+    ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 0, 0, 0), 0);
+    const std::string list = l.Take();
+    EXPECT_TRUE(r.governing_slot == WELD_FACE_TOP_INNER_LEFT || r.governing_slot == WELD_FACE_BOTTOM_INNER_LEFT)
+        << r.governing_slot;
+    const double* v = r.line_values;
+    EXPECT_NEAR(v[WELD_CHECK_VALUE_SIGMA_X], sigma, 1e-4);
+    EXPECT_NEAR(v[WELD_CHECK_VALUE_TAU_Y], tau, 1e-4);
+    EXPECT_NEAR(v[WELD_CHECK_VALUE_SIGMA_PERP], sp, 1e-4);
+    EXPECT_NEAR(v[WELD_CHECK_VALUE_TAU_PERP], tp, 1e-4);
+    EXPECT_NEAR(v[WELD_CHECK_VALUE_TAU_PAR], par, 1e-4);
+    EXPECT_NEAR(Weld_Check_Computed_U(&r), U, 1e-6);
+    for (int k : {WELD_FACE_TOP_INNER_RIGHT, WELD_FACE_BOTTOM_INNER_RIGHT})
+        EXPECT_NEAR(r.U_position[k], U_right, 0.0005) << k;
+    // The detailed check of that point says how the values are turned
+    // (each line of the list begins with the writer's blank):
+    // beta as the weld runs from y towards z (-8.0° on the left of the top
+    // flange), the shear across and along from tau_w,y.
+    char lines[512];
+    std::snprintf(lines, sizeof lines,
+                  "Spannungen auf der wirksamen Nahtfläche (║ = 45°,  ╗ = -8.0°,  Í╬\\w╬r = -Í╬\\w,y╬r╬/.╬rsin(╗),  "
+                  "╠╬\\w╬r = ╠╬\\w,x╬r):\n ╠╬\\s╬r = ╠╬\\w╬r╬/.╬rcos(║) - Í╬\\w╬r╬/.╬rsin(║) = %.1f N/mm²\n"
+                  " Í╬\\s╬r = ╠╬\\w╬r╬/.╬rsin(║) + Í╬\\w╬r╬/.╬rcos(║) = %.1f N/mm²\n"
+                  " Í╬\\p╬r = Í╬\\w,y╬r╬/.╬rcos(╗) = %.1f N/mm²\n"_cp,
+                  sp, tp, par);
+    EXPECT_NE(list.find(lines), std::string::npos) << list;
+    // The simplified method and DIN 18800 take the resultant shear, the
+    // same in any frame: F_w,Ed = a (sigma_w² + tau²)^1/2 against a f_u /
+    // (sqrt 3 beta_w gamma_M2), and sigma_w,v = (sigma_w² + tau²)^1/2
+    // against 0.8 · 360 / 1.1 (S355 as St 52).
+    const double resultant = std::hypot(sigma, tau);
+    r.method = 0;
+    ASSERT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+    EXPECT_NEAR(Weld_Check_Computed_U(&r), resultant / (490 / (std::sqrt(3.0) * 0.9 * 1.25)), 1e-6);
+    GeschweissterAnschluss din = Din_Fillets(p, 4.0, 1000.0);
+    din.load[ANSCHLUSS_N] = 400, din.load[ANSCHLUSS_V_Y] = 250;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&din), 0);
+    EXPECT_NEAR(din.U_w[2], resultant / (0.8 * 360 / 1.1), 1e-5);
+}
+
+namespace {
+
+// The ends of every line of the last weld check by position, as its picture
+// gets them (y' to the left of the centroid, z' below the top edge).
+struct Line_Ends {
+    bool in_use;
+    Pt end[2];
+};
+Line_Ends g_lines[WELD_CHECK_WELDS];
+int Collect_Lines(const SchweissnahtNachweis*, FILE*, int) {
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        Line_Ends& e = g_lines[k];
+        e.in_use = true;
+        for (int i = 0; i < 2; ++i) e.in_use = Weld_Check_End_Point(k, i, &e.end[i].y, &e.end[i].z, nullptr) && e.in_use;
+    }
+    return 0;
+}
+
+}  // namespace
+
+// Every sloped record (and three with parallel flanges: IPE 200, HE 200 A
+// and the tee cut from an IPE 300), single fillet welds a = 4 on the inner
+// flange faces and on the web or stem, the directional method, in two
+// ways. (1) N 100 kN, V_y 50 kN and M_x 2 kNm, the conventional split: at
+// the governing point, on an inner face, the shear in the plate's plane is
+// worked out here by axis from the lines as laid: V_y spread over the
+// welds along y (the inner faces', A_w,y), and the torsion about the
+// group's centroid that the split leaves, M_T = M_x + V_y z_y (z_y the
+// centroid of those welds below the profile's, where V_y acts), carried by
+// the group's polar moment I_p (each line a l (r² + l² / 12)) as c (-r_z,
+// r_y), c = M_T / I_p, which has the moment M_T. (2) The double-T records
+// (their welds mirror about both axes: no torsion is left), N 100 kN, V_y
+// 50 kN and V_z 80 kN split in step with the normal force: the point's
+// shear by axis as the split gives it (tau_w,y, tau_w,z). Turned onto the
+// weld (its direction u from its ends, at atan of the record's slope to y;
+// across it towards the outer side of its face, which looks towards the
+// middle of the profile's height) and combined with the point's sigma_w,x
+// on the 45° throat, it gives the program's sigma_perp, tau_perp and
+// tau_par, and U_w. The detailed report names the turn on the sloped
+// records, and on no other.
+TEST(SlopedFlangeWelds, ShearTurnedOntoTheWeldOnEverySlopedRecord) {
+    const auto env = Catalogue_Data();
+    std::vector<Sloped_Record> records = Sloped_Records();
+    ASSERT_GE(records.size(), 90u);
+    for (const char* parallel : {"IPE200", "HE200A", "1/2IPE300"})
+        records.push_back({parallel, parallel[0] == '1' ? 'T' : 'D', 0.0, 0.0, {}, 0.0});
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(Collect_Lines);
+    const double a = 4.0, f_w = 490 / (0.9 * 1.25), f_2 = 0.9 * 490 / 1.25;
+    for (const Sloped_Record& s : records) {
+        Stahlprofil p;
+        ASSERT_TRUE(Catalogue_Profile(s.name, &p));
+        // The inner flange faces (along y), the web's or stem's faces.
+        std::vector<int> faces = {WELD_FACE_TOP_INNER_LEFT, WELD_FACE_BOTTOM_INNER_LEFT};
+        if (s.letter == 'D') faces = {WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT, WELD_FACE_BOTTOM_INNER_LEFT,
+                                      WELD_FACE_BOTTOM_INNER_RIGHT};
+        if (s.letter == 'T') faces = {WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT};
+        const size_t inner = faces.size();
+        faces.push_back(WELD_FACE_WEB_LEFT);
+        faces.push_back(WELD_FACE_WEB_RIGHT);
+        for (const bool consistent : {false, true}) {
+            if (consistent && s.letter != 'D') continue;
+            SCOPED_TRACE(s.name + (consistent ? " consistent split" : " conventional split"));
+            SchweissnahtNachweis r = Fillets_On_Every_Face(p, a, 0.0);
+            for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+                if (std::find(faces.begin(), faces.end(), k) == faces.end()) r.a[k] = 0, r.number[k] = 0;
+            const double V_y = 50e3, M_x = consistent ? 0.0 : 2e6;
+            r.forces.N = 100e3, r.forces.V_y = V_y, r.forces.M_x = M_x, r.forces.V_z = consistent ? 80e3 : 0.0;
+            if (consistent) r.shear_split = WELD_SHEAR_SPLIT_CONSISTENT;
+            ListCapture l;
+            ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 0, 1, 0), 0);
+            const std::string list = l.Take();
+            // The group by hand from the lines' ends.
+            double A = 0, S_y = 0, S_z = 0, A_wy = 0, S_wy = 0, I_p = 0;
+            for (size_t j = 0; j < faces.size(); ++j) {
+                const Line_Ends& e = g_lines[faces[j]];
+                ASSERT_TRUE(e.in_use) << faces[j];
+                const double l_k = std::hypot(e.end[1].y - e.end[0].y, e.end[1].z - e.end[0].z), A_k = a * l_k;
+                const double y = (e.end[0].y + e.end[1].y) / 2, z = (e.end[0].z + e.end[1].z) / 2;
+                A += A_k, S_y += A_k * y, S_z += A_k * z, I_p += A_k * l_k * l_k / 12;
+                if (j < inner) A_wy += A_k, S_wy += A_k * (z - p.z_s);
+            }
+            const double Y = S_y / A, Z = S_z / A;
+            for (int k : faces) {
+                const Line_Ends& e = g_lines[k];
+                const double A_k = a * std::hypot(e.end[1].y - e.end[0].y, e.end[1].z - e.end[0].z);
+                const double y = (e.end[0].y + e.end[1].y) / 2 - Y, z = (e.end[0].z + e.end[1].z) / 2 - Z;
+                I_p += A_k * (y * y + z * z);
+            }
+            const double tau_V = V_y / A_wy, c = (M_x + V_y * S_wy / A_wy) / I_p;
+            // The governing point, on an inner face.
+            const int k = r.governing_slot, i = r.governing_point;
+            ASSERT_TRUE(std::find(faces.begin(), faces.begin() + inner, k) != faces.begin() + inner) << k;
+            ASSERT_TRUE(i == 0 || i == 1) << i;
+            const Line_Ends& e = g_lines[k];
+            const Pt P = e.end[i];
+            const double* v = r.line_values;
+            const double tau_y = consistent ? v[WELD_CHECK_VALUE_TAU_Y] : tau_V - c * (P.z - Z);
+            const double tau_z = consistent ? v[WELD_CHECK_VALUE_TAU_Z] : c * (P.y - Y);
+            const double l_k = std::hypot(e.end[1].y - e.end[0].y, e.end[1].z - e.end[0].z);
+            const double u_y = (e.end[1].y - e.end[0].y) / l_k, u_z = (e.end[1].z - e.end[0].z) / l_k;
+            EXPECT_NEAR(std::atan2(std::fabs(u_z), std::fabs(u_y)), std::atan(s.slope), 1e-6);
+            const double side = (e.end[0].z + e.end[1].z) / 2 < p.h / 2 ? 1.0 : -1.0;
+            const double o_y = -u_z * side * (u_y < 0 ? -1 : 1), o_z = std::fabs(u_y) * side;
+            const double along = tau_y * u_y + tau_z * u_z, across = tau_y * o_y + tau_z * o_z;
+            const double sigma = v[WELD_CHECK_VALUE_SIGMA_X];
+            const double sp = (sigma - across) / std::sqrt(2.0), tp = (sigma + across) / std::sqrt(2.0);
+            const double tol = 1e-6 * (std::fabs(sigma) + std::hypot(tau_y, tau_z));
+            if (!consistent) {
+                EXPECT_NEAR(v[WELD_CHECK_VALUE_TAU_Y], tau_V, tol);
+            }
+            EXPECT_NEAR(v[WELD_CHECK_VALUE_SIGMA_PERP], sp, tol);
+            EXPECT_NEAR(v[WELD_CHECK_VALUE_TAU_PERP], tp, tol);
+            EXPECT_NEAR(std::fabs(v[WELD_CHECK_VALUE_TAU_PAR]), std::fabs(along), tol);
+            const double U = std::max(std::sqrt(sp * sp + 3 * (tp * tp + along * along)) / f_w, std::fabs(sp) / f_2);
+            EXPECT_NEAR(Weld_Check_Computed_U(&r), U, 1e-6 * U);
+            EXPECT_EQ(list.find("╗ = "_cp) != std::string::npos, s.slope > 0);
+            if (consistent) {
+                EXPECT_EQ(list.find("verbleibende Torsion"), std::string::npos);
+            }
+        }
+    }
+    Set_Weld_Check_Picture_Drawer(old);
+}
+
+// The detailed check's formulas of the welds on an IPN 200's inner faces
+// (a = 4) name what the turn takes: the axis shear of each kind that is
+// present, the polar moment's torsion by axis, a closed ring's flow along
+// the weld, and the sign of the shear across on the bottom flange's faces,
+// whose outer side looks up (against z). Each line is in the list, as the
+// formula stands (its values SlopedFlangeWelds checks above); the
+// simplified method writes the resultant by axis, as on every other weld.
+TEST(SlopedFlangeWelds, DetailedFormulasNameTheTurn) {
+    const auto env = Catalogue_Data();
+    Stahlprofil p;
+    ASSERT_TRUE(Catalogue_Profile("IPN200", &p));
+    const std::string X = "╬/.╬r"_cp;
+    const std::string y = "Í╬\\w,y╬r"_cp, Ty = "Í╬\\w,Ty╬r"_cp, Tz = "Í╬\\w,Tz╬r"_cp, c = X + "cos(╗)"_cp,
+                      s = X + "sin(╗)"_cp, w = ",  Í╬\\w╬r = "_cp, par = "Í╬\\p╬r = "_cp;
+    const std::string yT = "(" + y + " + " + Ty + ")";
+    // Named first: clang 14 falls over on a _cp literal in a vector's braces.
+    const std::string left = "╗ = -8.0°"_cp, right = "╗ = 8.0°"_cp, flow = " + Í╬\\w,T╬r = "_cp;
+    const std::string simplified = "╬\\w,Ed╬r = (╠╬\\w,x╬r² + (Í╬\\w,y╬r + Í╬\\w,Ty╬r)² + "_cp;
+    const struct {
+        const char* what;
+        int all_round, method;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // single welds on the inner faces and the web: the polar moment
+        {"polar", 0, 1,
+         {left, right, w + Tz + c + " - " + yT + s + ",  ", w + "-(" + Tz + c + " - " + yT + s + "),  ",
+          par + yT + c + " + " + Tz + s + " = "}},
+        // all round: the ring's flow along the weld
+        {"ring", 1, 1, {w + "-" + y + s + ",  ", w + y + s + ",  ", par + y + c + flow}},
+        {"simplified", 0, 0, {simplified}},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.what);
+        SchweissnahtNachweis r = Fillets_On_Every_Face(p, 4.0, 0.0);
+        if (!t.all_round) r.a[WELD_FACE_TOP_OUTER] = r.a[WELD_FACE_BOTTOM_OUTER] = 0;
+        r.all_round = t.all_round, r.method = t.method;
+        r.forces.V_y = 50e3, r.forces.M_x = 2e6;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 0, 0, 0), 0);
+        const std::string list = l.Take();
+        for (const std::string& line : t.lines) EXPECT_NE(list.find(line), std::string::npos) << line;
+        EXPECT_EQ(list.find("╗ = "_cp) != std::string::npos, t.method != 0);
+    }
 }

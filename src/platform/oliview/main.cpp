@@ -33,6 +33,7 @@
 // stays whole (stderr says so; this code wins over 3 and 4).
 // --png without -o draws that page alone: no PDF is written.
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -148,10 +149,10 @@ int Layout(const char* list) {
     FILE* f = Open_List(list);
     if (!f) return EXIT_FAILED;
     OliDocument doc;
-    OLI_Read_Document(f, &doc);
+    OLI_Open_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(list);
-    if (doc.blocks.empty()) {
+    if (OLI_Block_Count(doc) == 0) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", list);
         return EXIT_FAILED;
     }
@@ -201,14 +202,16 @@ bool Tell_Written(const char* file, const OliWriteOutcome& o, bool written, bool
 int Render(const Request& q) {
     FILE* f = Open_List(q.list);
     if (!f) return EXIT_FAILED;
+    // The list's blocks are read again from it where they are drawn: a list
+    // of any length is drawn in the memory of its longest block.
     OliDocument doc;
-    OLI_Read_Document(f, &doc);
+    OLI_Open_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(q.list);
     // Bytes without a block are no list, and no page can be drawn without
     // the renderer: each is all there is to say (not what the pages would
     // say of a list, nor a page or file that then cannot be).
-    if (doc.blocks.empty()) {
+    if (OLI_Block_Count(doc) == 0) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", q.list);
         return EXIT_FAILED;
     }
@@ -270,8 +273,10 @@ int Run(int argc, char** argv) {
             q.pdf = argv[++i];
         } else if (std::strcmp(argv[i], "--png") == 0 && i + 2 < argc) {
             char* end = nullptr;
-            long n = std::strtol(argv[++i], &end, 10);
-            if (*end || n < 1 || n > 100000) return Usage();
+            errno = 0;
+            const long long n = std::strtoll(argv[++i], &end, 10);
+            // A list near the size cap has some 300,000 pages.
+            if (*end || errno == ERANGE || n < 1 || n > INT_MAX) return Usage();
             q.page = static_cast<int>(n);
             q.png = argv[++i];
         } else if (std::strcmp(argv[i], "--boxes") == 0 && i + 1 < argc) {
