@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 #if defined(__GLIBC__)
 #include <link.h>
+#endif
+#if defined(__SSE2__)
+#include <emmintrin.h>
 #endif
 
 #include "platform/desktop.h"
@@ -183,6 +185,22 @@ inline bool Fixed_Units(double v, uint64_t scale, uint64_t* units, bool* negativ
     uint64_t bits;
     std::memcpy(&bits, &v, sizeof bits);
     *negative = bits >> 63;
+    // Most values are decided by the product in double: it lies within
+    // x 2^-53 of the exact product X, so where its fraction is more than
+    // twice that from one half, X rounds to the same whole number. Below
+    // 2^50 the whole part and the fraction are exact and the margin below
+    // a quarter (the fraction's distance from one half is then exact or,
+    // below a quarter, at least a quarter). Ties and their neighbours,
+    // infinities and NaN take the exact way below.
+    const double x = std::fabs(v) * static_cast<double>(scale);
+    if (x < 0x1p50) {
+        const uint64_t whole = static_cast<uint64_t>(x);
+        const double fraction = x - static_cast<double>(whole);
+        if (std::fabs(fraction - 0.5) > x * 0x1p-52) {
+            *units = whole + (fraction > 0.5);
+            return true;
+        }
+    }
     const int biased = static_cast<int>((bits >> 52) & 0x7FF);
     uint64_t m = bits & ((uint64_t{1} << 52) - 1);
     int k;
@@ -314,6 +332,67 @@ int Format_General(char* out, double v, int precision)
     p = Put_Fixed_Units(p, units, decimals);
     *p = '\0';
     return static_cast<int>(p - out);
+}
+
+// Whether a text may be read in whole blocks of 32 bytes past its end (as
+// the C library's string functions do), while a block stays within the
+// page its first byte is on. Not where the address sanitizer watches every
+// byte: there, byte by byte.
+#if defined(__SSE2__) && !defined(__SANITIZE_ADDRESS__)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FORMAT_TEXT_BLOCKS 0
+#endif
+#endif
+#ifndef FORMAT_TEXT_BLOCKS
+#define FORMAT_TEXT_BLOCKS 1
+#endif
+#else
+#define FORMAT_TEXT_BLOCKS 0
+#endif
+
+// 16 bytes from `from` to `to`, as one block (not a call of the C
+// library's memcpy for a run of them).
+inline void Copy_Block(char* to, const char* from)
+{
+#if defined(__SSE2__)
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+#else
+    std::memcpy(to, from, 16);
+#endif
+}
+
+// The terminated text at p, end as for Put_Conversion; returns the end of
+// what it wrote, null when the text does not fit (p to end then holds
+// bytes of no use). Up to 31 bytes past the copy may be written while end
+// leaves room for them.
+inline __attribute__((always_inline)) char* Put_Text(char* p, char* const end, const char* text)
+{
+#if FORMAT_TEXT_BLOCKS
+    // Most texts put in are short: 32 bytes hold them.
+    while (end - p >= 32 && (reinterpret_cast<uintptr_t>(text) & 4095) <= 4096 - 32) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + 16));
+        const __m128i nothing = _mm_setzero_si128();
+        const unsigned zero = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(low, nothing))) |
+                              static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(high, nothing))) << 16;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), low);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16), high);
+        if (zero) return p + __builtin_ctz(zero);
+        p += 32, text += 32;
+    }
+#else
+    if (end - p >= 16) {
+        int i = 0;
+        for (; i < 16 && text[i]; ++i) p[i] = text[i];
+        if (i < 16) return p + i;
+        p += 16, text += 16;
+    }
+#endif
+    const size_t n = std::strlen(text);
+    if (n > static_cast<size_t>(end - p)) return nullptr;
+    std::memcpy(p, text, n);
+    return p + n;
 }
 
 // A conversion as read from its format: what follows the '%'.
@@ -512,12 +591,7 @@ inline __attribute__((always_inline)) char* Put_Conversion(const Spec& s, va_lis
         if (longs) return nullptr;
         text = va_arg(*ap, const char*);
         if (!text) return nullptr;
-        if (precision < 0 && width == 0 && end - p >= 16) {
-            // Most texts put in are short: copied as they are scanned.
-            int i = 0;
-            for (; i < 16 && text[i]; ++i) p[i] = text[i];
-            if (i < 16) return p + i;
-        }
+        if (precision < 0 && width == 0) return Put_Text(p, end, text);
         n = precision >= 0 ? strnlen(text, static_cast<size_t>(precision)) : std::strlen(text);
         break;
     case 'f':
@@ -615,17 +689,7 @@ inline __attribute__((always_inline)) char* Put_Quick(const Format_Step& step, v
     switch (step.quick) {
     case kQuickText: {
         const char* text = va_arg(*ap, const char*);
-        if (!text) return nullptr;
-        if (end - p >= 16) {
-            // Most texts put in are short: copied as they are scanned.
-            int i = 0;
-            for (; i < 16 && text[i]; ++i) p[i] = text[i];
-            if (i < 16) return p + i;
-        }
-        const size_t n = std::strlen(text);
-        if (n > static_cast<size_t>(end - p)) return nullptr;
-        std::memcpy(p, text, n);
-        return p + n;
+        return text ? Put_Text(p, end, text) : nullptr;
     }
     case kQuickFixed:
     case kQuickFixedStar: {
@@ -637,7 +701,8 @@ inline __attribute__((always_inline)) char* Put_Quick(const Format_Step& step, v
         if (precision < 0 || precision > 9) return nullptr;
         const double v = va_arg(*ap, double);
         if (static_cast<size_t>(end - p) >= kNumberRoom) {
-            const int n = kFixedByPrecision[precision](p, kNumberRoom, v);
+            // Two decimals, the most common, without the call.
+            const int n = precision == 2 ? Format_Fixed_P<2>(p, kNumberRoom, v) : kFixedByPrecision[precision](p, kNumberRoom, v);
             return n < 0 ? nullptr : p + n;
         }
         char tmp[kNumberRoom];
@@ -667,7 +732,7 @@ struct Format_Program {
     bool declined;        // whatever the arguments
     bool scan;            // too long or too many conversions to keep: read as it goes
     Format_Step step[kProgramConversions + 1];
-    char text[kProgramText + 1 + 16];  // the format; room to copy 16 bytes from any place of it
+    char text[kProgramText + 1 + 32];  // the format; room to copy 32 bytes from any place of it
 };
 // The kept programs of a thread (the program's second thread may format
 // too), found by the place of their format in an open-addressed table. A
@@ -688,12 +753,30 @@ struct Program_Table {
     int used;
     Format_Program program[kPrograms];
 };
+// The thread's table, found through a plain pointer (no check that an
+// owner was set up on each use). Its owner frees it at the thread's end and
+// marks the end: a text formatted after that (by what is torn down later)
+// takes a table that is not freed.
+thread_local Program_Table* program_table = nullptr;
+thread_local bool program_table_ended = false;
+struct Program_Table_Owner {
+    ~Program_Table_Owner()
+    {
+        std::free(program_table);
+        program_table = nullptr;
+        program_table_ended = true;
+    }
+};
 // Taken with calloc: a block this large comes zeroed from the system
 // instead of being cleared byte by byte.
-struct Free_Table {
-    void operator()(Program_Table* table) const { std::free(table); }
-};
-thread_local std::unique_ptr<Program_Table, Free_Table> program_table;
+Program_Table* New_Program_Table()
+{
+    if (!program_table_ended) {
+        static thread_local Program_Table_Owner owner;
+        (void)owner;
+    }
+    return static_cast<Program_Table*>(std::calloc(1, sizeof(Program_Table)));
+}
 // The segments of the program's own file mapped without write access.
 struct Read_Only_Memory {
     int count = 0;
@@ -768,11 +851,10 @@ void Read_Program(const char* format, Format_Program* program)
 // not kept (see above).
 inline const Format_Program* Program_Of(const char* format)
 {
-    Program_Table* table = program_table.get();
+    Program_Table* table = program_table;
     if (!table) {
-        table = static_cast<Program_Table*>(std::calloc(1, sizeof(Program_Table)));
+        table = program_table = New_Program_Table();
         if (!table) return nullptr;
-        program_table.reset(table);
     }
     constexpr uint64_t kMask = (1u << kProgramSlotBits) - 1;
     const uint64_t place = reinterpret_cast<uintptr_t>(format);
@@ -812,8 +894,12 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap_in, bool 
         for (int i = 0;; ++i) {
             const Format_Step& step = program->step[i];
             const size_t room = static_cast<size_t>(end - p);
-            if (step.size <= 16 && room >= 16) {
-                std::memcpy(p, program->text + step.at, 16);
+            // Most runs of text are short: 32 bytes copied whatever their
+            // length (the kept copy has room for the overhang), without a
+            // call or a loop whose end varies.
+            if (step.size <= 32 && room >= 32) {
+                Copy_Block(p, program->text + step.at);
+                Copy_Block(p + 16, program->text + step.at + 16);
             } else if (step.size <= room) {
                 std::memcpy(p, program->text + step.at, step.size);
             } else {

@@ -21,6 +21,7 @@
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 #include <vector>
 
@@ -631,28 +632,61 @@ int VEK_Give_Large_Buffer(FILE* stream)
 }
 
 namespace {
-// A stream of VEK_Open_Writing: its file, and the error of its first write
-// or close that failed (0: none).
+// A stream of VEK_Open_Writing: its file, the error of its first write or
+// close that failed (0: none), and the piece VEK_Write_Straight hands to
+// the write of the buffered bytes before it (null: none), so that both go
+// to the file in one system call: it follows the write of the bytes that
+// end at piece_after, the end of what the stream had buffered.
 struct Writing {
     int fd;
     int first_error;
+    const char* piece;
+    size_t piece_size;
+    const char* piece_after;
 };
 
 // The first error of the stream of VEK_Open_Writing closed last, as its
 // close found it.
 int closed_first_error = 0;
 
+// Writes the two pieces (either may be empty) one after the other, with
+// as few system calls as the file takes; false (errno set, EIO for a
+// write that took nothing) when one failed.
+bool Write_Both(int fd, const char* a, size_t a_size, const char* b, size_t b_size)
+{
+    iovec part[2] = {{const_cast<char*>(a), a_size}, {const_cast<char*>(b), b_size}};
+    int first = 0;
+    for (;;) {
+        while (first < 2 && part[first].iov_len == 0) ++first;
+        if (first == 2) return true;
+        const ssize_t k = first == 1 || part[1].iov_len == 0 ? write(fd, part[first].iov_base, part[first].iov_len)
+                                                             : writev(fd, part, 2);
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) {
+            if (k == 0) errno = EIO;
+            return false;
+        }
+        // A short write (a full disc, a file size limit) goes on from the
+        // byte where it stopped, as the next write finds out why.
+        size_t taken = static_cast<size_t>(k);
+        for (; first < 2 && taken >= part[first].iov_len; ++first) taken -= part[first].iov_len;
+        if (first < 2) {
+            part[first].iov_base = static_cast<char*>(part[first].iov_base) + taken;
+            part[first].iov_len -= taken;
+        }
+    }
+}
+
 ssize_t Writing_Write(void* cookie, const char* data, size_t n)
 {
     auto* w = static_cast<Writing*>(cookie);
-    for (size_t done = 0; done < n;) {
-        const ssize_t k = write(w->fd, data + done, n - done);
-        if (k < 0 && errno == EINTR) continue;
-        if (k <= 0) {
-            if (w->first_error == 0) w->first_error = k < 0 ? errno : EIO;
-            return -1;
-        }
-        done += static_cast<size_t>(k);
+    const bool with_piece = w->piece && data + n == w->piece_after;
+    const char* piece = with_piece ? w->piece : nullptr;
+    const size_t piece_size = with_piece ? w->piece_size : 0;
+    if (with_piece) w->piece = nullptr;
+    if (!Write_Both(w->fd, data, n, piece, piece_size)) {
+        if (w->first_error == 0) w->first_error = errno;
+        return -1;
     }
     return static_cast<ssize_t>(n);
 }
@@ -694,7 +728,7 @@ FILE* VEK_Open_Writing(const char* path)
     }
     const int fd = open(VEK_Native_String(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
-    auto* w = new (std::nothrow) Writing{fd, 0};
+    auto* w = new (std::nothrow) Writing{fd, 0, nullptr, 0, nullptr};
     FILE* stream = w ? fopencookie(w, "w", cookie_io_functions_t{nullptr, Writing_Write, Writing_Seek, Writing_Close})
                      : nullptr;
     if (!stream) {
@@ -723,11 +757,21 @@ int VEK_Write_Straight(FILE* stream, const char* text, size_t n)
     // Being written through a full buffer: room shown past the last byte
     // put (a stream being read, line-buffered or unbuffered shows none).
     if ((!writing && fd < 0) || stream->_IO_write_end <= stream->_IO_write_ptr) return VEK_STRAIGHT_NOT_HERE;
-    if (fflush_unlocked(stream) != 0) return -1;
     bool written = true;
     if (writing) {
-        written = Writing_Write(writing, text, n) == static_cast<ssize_t>(n);
+        // The buffered bytes and the piece in one system call: the piece
+        // rides along with the flush's write (a flush with nothing buffered
+        // makes none, and the piece goes alone).
+        writing->piece = text;
+        writing->piece_size = n;
+        writing->piece_after = stream->_IO_write_ptr;
+        const bool flushed = fflush_unlocked(stream) == 0;
+        const bool alone = writing->piece != nullptr;
+        writing->piece = nullptr;
+        if (!flushed) return -1;
+        if (alone) written = Writing_Write(writing, text, n) == static_cast<ssize_t>(n);
     } else {
+        if (fflush_unlocked(stream) != 0) return -1;
         for (size_t done = 0; written && done < n;) {
             const ssize_t k = write(fd, text + done, n - done);
             if (k < 0 && errno == EINTR) continue;

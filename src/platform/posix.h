@@ -223,7 +223,9 @@ FILE* VEK_Open_Writing(const char* path);
 /* Writes the stream's buffered bytes and then the n bytes at text to its
  * file (a stream of VEK_Open_Writing or a plain file's), as fwrite would
  * put them there, without copying them into the buffer: for pieces of many
- * kilobytes written as they stand.  The stream's position stays known
+ * kilobytes written as they stand.  A stream of VEK_Open_Writing writes
+ * both in one system call (a plain file's in two).  The stream's position
+ * stays known
  * (ftell, fseek), and a failed write marks it as fwrite's would (ferror;
  * kept by VEK_Open_Writing's stream).  Returns n, -1 after a failed write,
  * VEK_STRAIGHT_NOT_HERE (nothing done) for a stream that is not being

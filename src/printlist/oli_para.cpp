@@ -314,6 +314,15 @@ int Write_Text(FILE* stream, const char* text, size_t size, bool no_zero) {
     return 0;
 }
 
+// A text the stream's buffer does not take as it is formatted (no room, a
+// conversion of the C library's own, several lines): formatted once apart,
+// then its lines. Out of OLI_printf's way, with the room it needs.
+__attribute__((noinline)) int Write_Formatted(FILE* stream, const char* format, va_list ap) {
+    VEK_Formatted f;
+    VEK_Format_Once(&f, format, ap);
+    return Write_Text(stream, f.text, f.size, false);
+}
+
 }  // namespace
 
 const OliParaFormat* OLI_Default_Para_Format(void) { return &kDefaults; }
@@ -484,14 +493,14 @@ int OLI_printf(FILE* stream, const char* format, ...) {
     // once. Most texts are one line, or a piece of one, without a zero byte:
     // formatted straight into the stream's buffer behind the room for the
     // line's leading blank and kept there as they stand.
-    VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    const bool plain = format[0] == '%' && format[1] == 's' && format[2] == '\0';
-    if (plain) {
-        f.text = va_arg(ap, const char*);
-        if (!f.text) f.text = "(null)";
-        f.size = std::strlen(f.text);
+    int result;
+    if (format[0] == '%' && format[1] == 's' && format[2] == '\0') {
+        const char* text = va_arg(ap, const char*);
+        if (!text) text = "(null)";
+        // A plain "%s" ends at its first zero byte.
+        result = Write_Text(stream, text, std::strlen(text), true);
     } else {
         const size_t blank = state == kInLine ? 0 : 1;
         va_list fast;
@@ -502,17 +511,16 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         const size_t size = n > 0 ? static_cast<size_t>(n) : 0;
         const char* nl = size ? static_cast<const char*>(std::memchr(text, '\n', size)) : nullptr;
         if (size && (!nl || nl == text + size - 1)) {
-            va_end(ap);
             if (blank) text[-1] = ' ';
             VEK_Stream_Advance(stream, blank + size);
             state = nl ? kLineStart : kInLine;
-            return 0;
+            result = 0;
+        } else {
+            result = Write_Formatted(stream, format, ap);
         }
-        VEK_Format_Once(&f, format, ap);
     }
     va_end(ap);
-    // A plain "%s" ends at its first zero byte.
-    return Write_Text(stream, f.text, f.size, plain);
+    return result;
 }
 
 int OLI_End_Text(FILE* stream) {

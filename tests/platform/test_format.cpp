@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -268,6 +270,101 @@ TEST(Format, FormatFixedWritesWhatSnprintfWrites) {
     EXPECT_EQ(differ, 0);
     EXPECT_EQ(VEK_Format_Fixed(got, sizeof got, 1.0, 10), -1);
     EXPECT_EQ(VEK_Format_Fixed(got, 4, 1.0, 6), -1);
+}
+
+// A text put in with "%s" is read no further than the page it ends on (the
+// next one here is not readable: a read there would end the test) and its
+// bytes come out whole, at every length and place on the page, into
+// buffers that hold it, just hold it or cut it; before and after other
+// pieces, as a bare "%s" and with a width.
+TEST(Format, TextsPutInAreReadUpToTheirEndOnly) {
+    const long page = sysconf(_SC_PAGESIZE);
+    char* const area = static_cast<char*>(mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(area, MAP_FAILED);
+    ASSERT_EQ(mprotect(area + page, page, PROT_NONE), 0);
+    int differ = 0;
+    for (size_t length = 0; length <= 70; ++length) {
+        for (size_t before_end = length + 1; before_end <= length + 33; ++before_end) {
+            char* const text = area + page - before_end;
+            for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>('A' + (i * 5 + length) % 26);
+            text[length] = '\0';
+            std::memset(text + length + 1, 'z', before_end - length - 1);
+            for (const size_t size : {size_t{1}, length + 1, length + 2, length + 17, size_t{200}}) {
+                for (const char* format : {"%s", "<%s>", "%s|%d", "[%-3s]"}) {
+                    char got[256], want[256];
+                    std::memset(got, '#', sizeof got);
+                    const int n = Bounded(got, size, format, text, 7);
+                    const int w = std::snprintf(want, size, format, text, 7);
+                    if ((n != w || std::strcmp(got, want) != 0 || got[size] != '#') && differ++ < 5)
+                        ADD_FAILURE() << format << " of " << length << " bytes in " << size << ": " << got;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(differ, 0);
+    munmap(area, 2 * page);
+}
+
+// Where the digit after the last one kept is about a 5 the rounding turns on
+// the value's last bits: the values next to (n + 1/2) / 10^P, seven steps
+// of the last bit wide, for whole numbers n of every size up to past 2^50
+// (where the formatter stops deciding in double) and every precision.
+TEST(Format, FormatFixedRoundsNearHalvesAsTheCLibrary) {
+    char got[400], want[400];
+    int differ = 0, checked = 0;
+    for (int precision = 0; precision <= 9; precision++) {
+        for (int bits = 0; bits <= 52; bits += 2) {
+            for (const uint64_t n : {(uint64_t{1} << bits) - 1, (uint64_t{1} << bits) + 12345 % (bits + 1)}) {
+                double v = (static_cast<double>(n) + 0.5) / std::pow(10.0, precision);
+                for (int k = 0; k < 3; k++) v = std::nextafter(v, 0.0);
+                for (int k = 0; k < 7; k++, v = std::nextafter(v, HUGE_VAL)) {
+                    for (const double w : {v, -v}) {
+                        const int g = VEK_Format_Fixed(got, sizeof got, w, precision);
+                        const int c = std::snprintf(want, sizeof want, "%.*f", precision, w);
+                        ++checked;
+                        if ((g != c || std::strcmp(got, want) != 0) && differ++ < 5)
+                            ADD_FAILURE() << "precision " << precision << ": " << got << " for " << want;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(checked, 10 * 27 * 2 * 7 * 2);
+}
+
+// The kept formats' "%.Nf" on values whose exact binary expansion is written
+// out beside each: an exact tie goes to the even neighbour, a value stored
+// just below or above a half goes the way its stored digits say (both in
+// double and past 2^50, where the whole part and fraction are no longer
+// apart in double). Expected digits rounded by hand from the expansion.
+TEST(Format, KeptFixedFormatsRoundTheStoredValue) {
+    struct Case { const char* format; double v; const char* want; };
+    const Case cases[] = {
+        {"%.2f", 0.125, "0.12"},    // exact tie, 2 even
+        {"%.2f", 0.375, "0.38"},    // exact tie, 8 even
+        {"%.2f", -0.625, "-0.62"},  // exact tie, sign kept
+        {"%.2f", 1.005, "1.00"},    // 1.00499999999999989341858963598497211933135986328125
+        {"%.2f", 2.675, "2.67"},    // 2.67499999999999982236431605997495353221893310546875
+        {"%.2f", -1234.565, "-1234.57"},  // -1234.56500000000005456968210637569427490234375
+        {"%.1f", 0.25, "0.2"},      // exact tie
+        {"%.1f", 0.35, "0.3"},      // 0.34999999999999997779553950749686919152736663818359375
+        {"%.1f", 0.45, "0.5"},      // 0.450000000000000011102230246251565404236316680908203125
+        {"%.0f", 2.5, "2"},
+        {"%.0f", 3.5, "4"},
+        {"%.0f", -0.5, "-0"},
+        {"%.0f", 0.5000000000000001, "1"},  // 0.50000000000000011102230246251565404236316680908203125
+        {"%.3f", 1.0625, "1.062"},  // exact tie
+        {"%.6f", 5e-7, "0.000000"},  // 4.99999999999999977374055912943129342806969361845403909683227539...e-7
+        {"%.2f", 1000000000000000.125, "1000000000000000.12"},  // exact: 10^15 + 1/8, tie past 2^50
+        {"%.2f", 1000000000000000.375, "1000000000000000.38"},
+    };
+    for (const Case& c : cases) {
+        char out[64];
+        const int n = Quick(out, sizeof out, c.format, c.v);
+        EXPECT_EQ(n, static_cast<int>(std::strlen(c.want))) << c.format << " " << c.want;
+        EXPECT_STREQ(out, c.want) << c.format;
+    }
 }
 
 // "%g" is written without the C library where it takes the fixed form; the

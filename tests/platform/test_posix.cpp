@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <csignal>
+#include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <string>
@@ -461,5 +464,91 @@ TEST(Posix, ALargePieceTheDiscRefusesMarksTheStream)
         EXPECT_TRUE(std::ferror(f));
         EXPECT_EQ(VEK_Fclose_Buffered(f), EOF);
         EXPECT_EQ(errno, own ? ENOSPC : EIO);
+    }
+}
+
+namespace {
+// The write system calls this process has made (-1 where the system does
+// not count them).
+long Write_Calls()
+{
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long value;
+    while (io >> key >> value)
+        if (key == "syscw:") return value;
+    return -1;
+}
+
+// A piece of n bytes that shows where each byte belongs.
+std::string Pattern(size_t n, int seed)
+{
+    std::string s(n, '\0');
+    for (size_t k = 0; k < n; ++k) s[k] = static_cast<char>('a' + (k * 7 + static_cast<size_t>(seed)) % 26);
+    return s;
+}
+}  // namespace
+
+// A large piece goes to the file in the same system call as the bytes
+// buffered before it (a list's text and the picture of each load case: one
+// call a case, not two), alone when nothing is buffered.
+TEST(Posix, ALargePieceGoesOutWithTheBytesBeforeItInOneCall)
+{
+    TempDir t;
+    std::FILE* f = VEK_Open_Writing(t.file("one_call").c_str());
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(VEK_Give_Large_Buffer(f), 1);
+    std::string want;
+    const long before = Write_Calls();
+    for (int i = 0; i < 5; ++i) {
+        const std::string small = "case " + std::to_string(i) + "\n", large = Pattern(20000 + 1000 * i, i);
+        ASSERT_EQ(VEK_Stream_Put(f, small.data(), small.size()), static_cast<int>(small.size()));
+        ASSERT_EQ(VEK_Stream_Put(f, large.data(), large.size()), static_cast<int>(large.size()));
+        want += small + large;
+    }
+    const std::string alone = Pattern(17000, 9);  // nothing buffered before it
+    ASSERT_EQ(VEK_Stream_Put(f, alone.data(), alone.size()), static_cast<int>(alone.size()));
+    want += alone;
+    ASSERT_EQ(VEK_Stream_Put(f, "end\n", 4), 4);
+    want += "end\n";
+    EXPECT_EQ(std::ftell(f), static_cast<long>(want.size()));
+    const long written = Write_Calls();
+    EXPECT_EQ(VEK_Fclose_Buffered(f), 0);
+    if (before >= 0) {
+        EXPECT_EQ(written - before, 6);
+        EXPECT_EQ(Write_Calls() - written, 1);
+    }
+    EXPECT_EQ(testutil::Read_File(t.file("one_call")), want);
+}
+
+// A write that the file takes only in part (here its size limit, as a full
+// disc does) keeps the bytes up to where it stopped in their order, whether
+// it stops in the buffered bytes, right after them or in the piece, marks
+// the stream, and the close tells why.
+TEST(Posix, APieceWrittenInPartKeepsItsBytesAndTellsWhy)
+{
+    TempDir t;
+    const std::string head = Pattern(5000, 1), piece = Pattern(30000, 2);
+    for (const long limit : {3000L, 5000L, 20000L}) {
+        SCOPED_TRACE(limit);
+        const std::string path = t.file("limited" + std::to_string(limit));
+        const pid_t child = fork();
+        if (child == 0) {
+            // Beyond the limit a write is short, then fails with EFBIG
+            // (the signal it raises is ignored).
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit r{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
+            std::FILE* f = setrlimit(RLIMIT_FSIZE, &r) == 0 ? VEK_Open_Writing(path.c_str()) : nullptr;
+            if (!f || VEK_Give_Large_Buffer(f) != 1) _exit(10);
+            if (VEK_Stream_Put(f, head.data(), head.size()) != static_cast<int>(head.size())) _exit(11);
+            if (VEK_Stream_Put(f, piece.data(), piece.size()) != -1 || !std::ferror(f)) _exit(12);
+            _exit(VEK_Fclose_Buffered(f) == EOF && errno == EFBIG ? 0 : 13);
+        }
+        ASSERT_GT(child, 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(testutil::Read_File(path), (head + piece).substr(0, static_cast<size_t>(limit)));
     }
 }

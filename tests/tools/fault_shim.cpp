@@ -4,8 +4,8 @@
 // operations that decide whether a file survives a crash.
 //
 //   WELD_FAULT_OP     rename, fsync, fclose, write (the program's own
-//                     write(2) calls: those of a stream whose writes the
-//                     program makes itself) or open (open, open64, fopen
+//                     write(2) and writev(2) calls: those of a stream whose
+//                     writes the program makes itself) or open (open, open64, fopen
 //                     and fopen64, as other libraries make them too): the
 //                     operation to hit; or pthread_create (no path:
 //                     WELD_FAULT_MATCH is left empty), which fails with
@@ -40,6 +40,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -161,6 +162,15 @@ ssize_t write(int fd, const void* data, size_t n) {
         return -1;
     }
     return real(fd, data, n);
+}
+
+ssize_t writev(int fd, const struct iovec* part, int count) {
+    static auto real = Real<ssize_t (*)(int, const struct iovec*, int)>("writev");
+    if (Wanted("write") && Hit("write", Fd_Path(fd))) {
+        errno = Error(EIO);
+        return -1;
+    }
+    return real(fd, part, count);
 }
 
 // The opens: a file that cannot be opened, as a file that is missing.
