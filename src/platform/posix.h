@@ -223,7 +223,7 @@ FILE* VEK_Open_Writing(const char* path);
 /* Writes the stream's buffered bytes and then the n bytes at text to its
  * file (a stream of VEK_Open_Writing or a plain file's), as fwrite would
  * put them there, without copying them into the buffer: for pieces of many
- * kilobytes written as they stand.  A stream of VEK_Open_Writing writes
+ * kilobytes for which the buffer has no room.  A stream of VEK_Open_Writing writes
  * both in one system call (a plain file's in two).  The stream's position
  * stays known
  * (ftell, fseek), and a failed write marks it as fwrite's would (ferror;

@@ -390,12 +390,12 @@ TEST(Posix, LargeStreamBuffersComeFromAPoolOfFour)
     EXPECT_EQ(VEK_Fclose_Buffered(nullptr), EOF);
 }
 
-// Pieces of many kilobytes go from where they stand to the file, after the
-// buffered bytes before them: the file holds every piece in its order, the
-// stream's position stays right for ftell and for a seek back that writes
-// over earlier bytes, and a stream that cannot be written so (unbuffered,
+// Pieces of many kilobytes, copied into the buffer or (larger than its room)
+// gone from where they stand to the file after the buffered bytes before
+// them: the file holds every piece in its order, the stream's position stays
+// right for ftell and for a seek back that writes over earlier bytes, and a stream that cannot be written so (unbuffered,
 // or no file's) takes them the usual way.
-TEST(Posix, LargePiecesGoStraightToTheFileInTheirPlace)
+TEST(Posix, LargePiecesGoToTheFileInTheirPlace)
 {
     TempDir t;
     enum Kind { kOwnStream, kPlainFile, kPlainUnbuffered, kMemory };
@@ -416,7 +416,7 @@ TEST(Posix, LargePiecesGoStraightToTheFileInTheirPlace)
         for (int i = 0; i < 6; ++i) {
             const std::string small = "line " + std::to_string(i) + "\n";
             const std::string large = [i] {
-                std::string l(20000 + 7919 * i, '\0');
+                std::string l((i % 3 == 2 ? size_t{1} << 20 : 20000) + 7919 * i, '\0');
                 for (size_t k = 0; k < l.size(); ++k) l[k] = static_cast<char>('a' + (k * 7 + i) % 26);
                 return l;
             }();
@@ -449,11 +449,12 @@ TEST(Posix, LargePiecesGoStraightToTheFileInTheirPlace)
     EXPECT_EQ(VEK_Write_Straight(nullptr, "x", 1), VEK_STRAIGHT_NOT_HERE);
 }
 
-// A large piece that the disc refuses marks the stream as fwrite's failure
-// would, and its close fails: the program's own stream tells why.
+// A large piece that the disc refuses (one larger than the buffer's room
+// goes to the file at once) marks the stream as fwrite's failure would, and
+// its close fails: the program's own stream tells why.
 TEST(Posix, ALargePieceTheDiscRefusesMarksTheStream)
 {
-    const std::string large(50000, 'q');
+    const std::string large((size_t{3} << 19) + 1, 'q');  // 1.5 MiB, more than the buffer
     for (const bool own : {true, false}) {
         std::FILE* f = own ? VEK_Open_Writing("/dev/full") : std::fopen("/dev/full", "wb");
         ASSERT_NE(f, nullptr);
@@ -489,10 +490,11 @@ std::string Pattern(size_t n, int seed)
 }
 }  // namespace
 
-// A large piece goes to the file in the same system call as the bytes
-// buffered before it (a list's text and the picture of each load case: one
-// call a case, not two), alone when nothing is buffered.
-TEST(Posix, ALargePieceGoesOutWithTheBytesBeforeItInOneCall)
+// Large pieces (a list's picture of each load case) are gathered in the
+// stream's buffer; one that finds no room there goes to the file in the same
+// system call as the bytes buffered before it, alone when nothing is
+// buffered: a call for each buffer's worth, not one a case.
+TEST(Posix, LargePiecesFillTheBufferAndOneWithoutRoomGoesWithItInOneCall)
 {
     TempDir t;
     std::FILE* f = VEK_Open_Writing(t.file("one_call").c_str());
@@ -500,23 +502,31 @@ TEST(Posix, ALargePieceGoesOutWithTheBytesBeforeItInOneCall)
     ASSERT_EQ(VEK_Give_Large_Buffer(f), 1);
     std::string want;
     const long before = Write_Calls();
+    // Five cases of 200,000 + 7 bytes: 1,000,035 of the buffer's 1,048,576.
     for (int i = 0; i < 5; ++i) {
-        const std::string small = "case " + std::to_string(i) + "\n", large = Pattern(20000 + 1000 * i, i);
+        const std::string small = "case " + std::to_string(i) + "\n", large = Pattern(200000, i);
         ASSERT_EQ(VEK_Stream_Put(f, small.data(), small.size()), static_cast<int>(small.size()));
         ASSERT_EQ(VEK_Stream_Put(f, large.data(), large.size()), static_cast<int>(large.size()));
         want += small + large;
     }
-    const std::string alone = Pattern(17000, 9);  // nothing buffered before it
+    const long buffered = Write_Calls();
+    const std::string no_room = Pattern(60000, 7);  // 48,541 bytes free
+    ASSERT_EQ(VEK_Stream_Put(f, no_room.data(), no_room.size()), static_cast<int>(no_room.size()));
+    want += no_room;
+    const long with_it = Write_Calls();
+    const std::string alone = Pattern((size_t{1} << 20) + 1000, 9);  // nothing buffered, larger than the buffer
     ASSERT_EQ(VEK_Stream_Put(f, alone.data(), alone.size()), static_cast<int>(alone.size()));
     want += alone;
+    const long by_itself = Write_Calls();
     ASSERT_EQ(VEK_Stream_Put(f, "end\n", 4), 4);
     want += "end\n";
     EXPECT_EQ(std::ftell(f), static_cast<long>(want.size()));
-    const long written = Write_Calls();
     EXPECT_EQ(VEK_Fclose_Buffered(f), 0);
     if (before >= 0) {
-        EXPECT_EQ(written - before, 6);
-        EXPECT_EQ(Write_Calls() - written, 1);
+        EXPECT_EQ(buffered - before, 0);
+        EXPECT_EQ(with_it - buffered, 1);
+        EXPECT_EQ(by_itself - with_it, 1);
+        EXPECT_EQ(Write_Calls() - by_itself, 1);
     }
     EXPECT_EQ(testutil::Read_File(t.file("one_call")), want);
 }
@@ -528,7 +538,8 @@ TEST(Posix, ALargePieceGoesOutWithTheBytesBeforeItInOneCall)
 TEST(Posix, APieceWrittenInPartKeepsItsBytesAndTellsWhy)
 {
     TempDir t;
-    const std::string head = Pattern(5000, 1), piece = Pattern(30000, 2);
+    // The piece larger than the buffer, so that it goes to the file at once.
+    const std::string head = Pattern(5000, 1), piece = Pattern((size_t{1} << 20) + 30000, 2);
     for (const long limit : {3000L, 5000L, 20000L}) {
         SCOPED_TRACE(limit);
         const std::string path = t.file("limited" + std::to_string(limit));
