@@ -22,6 +22,7 @@
 #include "profiles/stahlprofil.h"
 #include "thinwall/ct_limits.h"
 
+namespace test_xs_check {
 namespace {
 
 const double kS355Eps = std::sqrt(235.0 / 355.0);  // 0.81362
@@ -1021,3 +1022,5 @@ TEST(XsResistance, UnusablePartialFactorIsRefused) {
         EXPECT_EQ(plastic.Take_Ended(), para);
     }
 }
+
+}  // namespace test_xs_check

@@ -17,6 +17,7 @@
 #include "support/xvfb.h"
 #include "weldapp/batch_desktop.h"
 
+namespace test_folder_runs {
 namespace {
 
 namespace fs = std::filesystem;
@@ -332,3 +333,5 @@ TEST(FolderRuns, TemporariesOfKilledSavesGoWithTheNextRun) {
     EXPECT_EQ(d.File("C001_01.pdf").rfind("%PDF-", 0), 0u);
     EXPECT_EQ(d.Files(), (Names{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT", "C001_01.pdf"}));
 }
+
+}  // namespace test_folder_runs

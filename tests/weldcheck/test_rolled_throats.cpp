@@ -25,6 +25,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_rolled_throats {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -234,3 +235,5 @@ TEST(RolledThroats, TheThroatsLieWithinTheRolledOutline) {
         }
     }
 }
+
+}  // namespace test_rolled_throats
