@@ -460,7 +460,11 @@ int Find_Keyword_Int(const char* keyword, FILE* file, int* out) {
     std::rewind(file);
     char line[511];  // the first 510 characters of a line
     while (Read_Line(file, line, sizeof line) != READ_LINE_EOF) {
-        if (std::strncmp(line, keyword, len) != 0) continue;
+        // Byte by byte: most lines differ at their first, and the count of
+        // the C library's strncmp follows where the keyword happens to lie.
+        size_t same = 0;
+        while (same < len && line[same] == keyword[same]) ++same;
+        if (same < len) continue;
         int value = 0;
         if (out && Parse_Int(line + len + std::strspn(line + len, " \t\r\n\v\f"), 10, &value, nullptr) == 1)
             *out = value;

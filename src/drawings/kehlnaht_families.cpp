@@ -201,15 +201,17 @@ void Tee_Bands_Cut(Kehlnaht_Context& c, const Tee_Geometry& g) {
 
 // The weld bands and marks of a tapered catalogue T.
 void Tee_Bands_Tapered(Kehlnaht_Context& c, const Tee_Geometry& g) {
-    const double h = g.h, s = g.s, r = g.r, xl = g.xl, xr = g.xr, k = g.k;
-    const double r_toe = g.toe_radius, y_root = g.root_fillet_end, y_toe = g.y_toe_tapered;
+    const double h = g.h, s = g.s, k = g.k;
+    // The inner faces' straight parts from the toes' roundings to the root
+    // fillets; the stem's from its root fillets up.
+    const double x_toe = g.x_toe, x_root = g.x_root, y_toe = g.y_toe_tapered, y_root = g.y_root, y_web = g.y_web;
     const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
-    const double cy = y_root + (h - y_root) / 2;
+    const double cy = y_web + (h - y_web) / 2;
     if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
     if (Kehlnaht_Carries(1))
         Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
-    Band_Oblique(c, 2, -1, xl + r_toe, -s / 2 - r, y_toe, y_root - r, k, k);
-    Band_Oblique(c, 3, -1, s / 2 + r, xr - r_toe, y_root - r, y_toe, k, k);
+    Band_Oblique(c, 2, -1, -x_toe, -x_root, y_toe, y_root, k, k);
+    Band_Oblique(c, 3, -1, x_root, x_toe, y_root, y_toe, k, k);
     if (c.f) {
         Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
         Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
@@ -263,8 +265,9 @@ void Kehlnaht_Tee(Kehlnaht_Context& c) {
 // ---- channel and rectangular hollow section -----------------------------------------
 
 void Kehlnaht_Channel(Kehlnaht_Context& c) {
-    const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r, e = c.e;
-    const double cc = c.root_fillet_end, xt = c.g->channel.xt, yu = c.g->channel.yu, yo = c.g->channel.yo;
+    const double h = c.h, b = c.b, t = c.t, s = c.s, e = c.e;
+    const Kehlnaht_Channel_Form& form = c.g->channel;
+    const double cc = form.cc, xt = form.xt, yu = form.yu, yo = form.yo, xr = form.xr, yr = form.yr;
     c.title = c.catalogue ? c.name : WELDED_TITLE;
     Seam_And_Section(c, -2.0);
     if (c.all_round) {
@@ -279,8 +282,8 @@ void Kehlnaht_Channel(Kehlnaht_Context& c) {
     }
     if (Kehlnaht_Carries(2)) {
         if (c.catalogue) {
-            Band_Oblique(c, 2, -1, s + r, xt, cc - r, yu, bt, t / 8);
-            Kehlnaht_Position_Label(c, 2, "45", (s + r + xt) / 2, (cc - r + yu) / 2 + e / 3, 0);
+            Band_Oblique(c, 2, -1, xr, xt, yr, yu, bt, t / 8);
+            Kehlnaht_Position_Label(c, 2, "45", (xr + xt) / 2, (yr + yu) / 2 + e / 3, 0);
         } else {
             Band_X(c, 2, s, b, t, bt, t / 8, inner);
             Kehlnaht_Position_Label(c, 2, "45", (s + b) / 2, t + e / 3, 0);
@@ -297,8 +300,8 @@ void Kehlnaht_Channel(Kehlnaht_Context& c) {
     }
     if (Kehlnaht_Carries(5)) {
         if (c.catalogue) {
-            Band_Oblique(c, 5, -1, s + r, xt, h - cc + r, yo, bt, -t / 8);
-            Kehlnaht_Position_Label(c, 5, "135", (s + r + xt) / 2, (h - cc + r + yo) / 2 - e / 3, 180);
+            Band_Oblique(c, 5, -1, xr, xt, h - yr, yo, bt, -t / 8);
+            Kehlnaht_Position_Label(c, 5, "135", (xr + xt) / 2, (h - yr + yo) / 2 - e / 3, 180);
         } else {
             Band_X(c, 5, s, b, h - t, bt, -t / 8, inner);
             Kehlnaht_Position_Label(c, 5, "135", (s + b) / 2, h - t - e / 3, 180);
@@ -349,19 +352,21 @@ struct I_Geometry : Kehlnaht_I_Form {
 
 // The weld bands and marks of a tapered I along its sloped faces.
 void I_Bands_Tapered(Kehlnaht_Context& c, const I_Geometry& g) {
-    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, cc = g.cc, xt = g.xt, yu = g.yu, yo = g.yo;
+    const double h = g.h, b = g.b, t = g.t, s = g.s, cc = g.cc, xt = g.xt, yu = g.yu, yo = g.yo;
+    // The inner faces' straight parts end at the root fillets (xr, yr).
+    const double xr = g.xr, yr = g.yr;
     const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
     const struct {
         double factor;
         int dir;
         double xa, xb, ya, yb, th, o;
     } bands[8] = {{1.11, -1, -b / 2, b / 2, 0, 0, -t / 3, -t / 2},
-                  {1.0, -1, -xt, -s / 2 - r, yu, cc - r, t / 3, t / 12},
-                  {1.0, -1, s / 2 + r, xt, cc - r, yu, t / 3, t / 12},
+                  {1.0, -1, -xt, -xr, yu, yr, t / 3, t / 12},
+                  {1.0, -1, xr, xt, yr, yu, t / 3, t / 12},
                   {1.11, -2, -s / 2, -s / 2, cc, h - cc, -t / 3, -t / 2},
                   {1.11, -2, s / 2, s / 2, cc, h - cc, t / 3, t / 6},
-                  {1.0, -1, -xt, -s / 2 - r, yo, h - cc + r, -t / 3, -1.1 * t / 3},
-                  {1.0, -1, s / 2 + r, xt, h - cc + r, yo, -t / 3, -1.1 * t / 3},
+                  {1.0, -1, -xt, -xr, yo, h - yr, -t / 3, -1.1 * t / 3},
+                  {1.0, -1, xr, xt, h - yr, yo, -t / 3, -1.1 * t / 3},
                   {1.11, -1, -b / 2, b / 2, h, h, t / 3, t / 6}};
     for (int p = 1; p <= 8; p++) {
         if (!Kehlnaht_Carries(p)) continue;

@@ -14,6 +14,8 @@
 #include "base/vesk.h"
 #include "drawings/oli_pens.h"
 #include "drawings/shape_routines.h"
+#include "drawings/sloped_flanges.h"
+#include "drawings/xs_weld_internal.h"
 #include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliplot.h"
@@ -67,11 +69,30 @@ struct Plot {
     int fill_pen, pattern, line_pen, line_width;
     int flip_x, flip_y, mode;
     double d;          // offset of the dimension lines from the profile, mm
+    // A catalogue profile whose flanges slope: its faces as rolled, which
+    // its outline follows (the welds lie on them).
+    bool sloped;
+    Rolled_Flange_Faces faces;
 };
+
 
 void Set(double* x, double* y, int i, double px, double py) {
     x[i] = px;
     y[i] = py;
+}
+
+// The points of a sloped flange (Sloped_Flange_Picture_Points) from index i
+// on, the flange's tip at x_tip and its outer face at y_face: x runs from the
+// tip by dx (+1, -1), y into the flange by dy, in the order given (forward
+// from the tip to the web, or back from the web).
+void Sloped_Flange(const Plot& g, double* x, double* y, int i, double x_tip, double y_face, double dx, double dy,
+                   bool forward) {
+    double fx[SLOPED_FLANGE_PICTURE_POINTS], fz[SLOPED_FLANGE_PICTURE_POINTS];
+    Sloped_Flange_Picture_Points(&g.faces, fx, fz);
+    for (int k = 0; k < SLOPED_FLANGE_PICTURE_POINTS; k++) {
+        const int j = forward ? k : SLOPED_FLANGE_PICTURE_POINTS - 1 - k;
+        Set(x, y, i + k, x_tip + dx * fx[j], y_face + dy * fz[j]);
+    }
 }
 
 // The three middle points i..i+2 of a corner: on the quarter circle of
@@ -169,6 +190,16 @@ void Draw_I(const Plot& g) {
     const double yb = yr + p.h - p.t_fu, xl = xr - p.b_fo / 2.0, xlb = xr - p.b_fu / 2.0;
     const double o = g.o_top, u = g.o_bot;
     const bool tip = ot > 0.0, root = g.rolled != 0;
+    if (g.sloped) {
+        // The flanges as rolled, their inner faces sloping.
+        Set(x, y, 0, xl, yr);
+        Sloped_Flange(g, x, y, 1, xl, yr, 1.0, 1.0, true);
+        Sloped_Flange(g, x, y, 11, xl, yr + p.h, 1.0, -1.0, false);
+        Set(x, y, 21, xl, yr + p.h);
+        Mirror_X(xr, 22);
+        Polygon_Family(g, 44);
+        return;
+    }
     Set(x, y, 0, xl, yr);
     Set(x, y, 1, xl, yr + p.t_fo - ot);
     Arc3(x, y, 2, tip, xl, yr + p.t_fo, xl + ot, yr + p.t_fo - ot, ot, -1, 0, 0, 1);
@@ -205,6 +236,14 @@ void Draw_T(const Plot& g) {
     double* y = g_outer_y;
     const double xr = g.xr, yr = g.yr, ot = Tip(g), xw = xr - p.t_w / 2.0, xl = xr - p.b_fo / 2.0;
     const double o = g.o_top;
+    if (g.sloped) {
+        Set(x, y, 0, xl, yr);
+        Sloped_Flange(g, x, y, 1, xl, yr, 1.0, 1.0, true);
+        Set(x, y, 11, xw, yr + p.h);
+        Mirror_X(xr, 12);
+        Polygon_Family(g, 24);
+        return;
+    }
     Set(x, y, 0, xl, yr);
     Set(x, y, 1, xl, yr + p.t_fo - ot);
     Arc3(x, y, 2, ot > 0.0, xl, yr + p.t_fo, xl + ot, yr + p.t_fo - ot, ot, -1, 0, 0, 1);
@@ -230,6 +269,15 @@ void Draw_C(const Plot& g) {
     double* y = g_outer_y;
     const double xr = g.xr, yr = g.yr, ot = Tip(g), o = g.o_top;
     const double yt = yr - (double)(float)(p.h / 2.0), xi = xr + p.t_w, yi = yt + p.t_fo;
+    if (g.sloped) {
+        // The upper flange from the web to its tip, mirrored below.
+        Sloped_Flange(g, x, y, 0, xr + p.b_fo, yt, -1.0, 1.0, false);
+        Set(x, y, 10, xr + p.b_fo, yt);
+        Set(x, y, 11, xr, yt);
+        for (int k = 0; k < 12; k++) Set(x, y, 23 - k, x[k], 2.0 * yr - y[k]);
+        Polygon_Family(g, 24);
+        return;
+    }
     Set(x, y, 0, xi, yi + o);
     Arc3(x, y, 1, g.rolled != 0, xi, yi, xi + o, yi + o, o, -1, 0, 0, -1);
     Set(x, y, 4, xi + o, yi);
@@ -732,21 +780,6 @@ bool Letter_On_Area(const char* text, double x, double y, double right, double d
     return false;
 }
 
-// A text's box, x to the right and y down the page: on the page of the
-// current picture as the picture writer notes it (cm from the picture's
-// upper left corner), or in a sketch's world units.
-struct Text_Box {
-    double x1, y1, x2, y2;
-};
-
-// Whether the text of box a stands on one line of text with one of
-// `placed`, closer than `apart` beside it: the two read as one word.
-bool Runs_Together(const Text_Box& a, const std::vector<Text_Box>& placed, double apart) {
-    for (const Text_Box& b : placed)
-        if (a.y1 < b.y2 && b.y1 < a.y2 && a.x1 < b.x2 + apart && b.x1 < a.x2 + apart) return true;
-    return false;
-}
-
 // The boxes the picture writer noted from the `from`-th to before the
 // `to`-th (the texts written in between).
 std::vector<Text_Box> Noted_Boxes(size_t from, size_t to) {
@@ -1179,6 +1212,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     g_edges_mmpc = g.mmpc;
     Calc_Profile_Weld_Offsets(p, &g.o_top, &g.o_bot, &g.o_tip);
     g.rolled = p->rolled;
+    g.sloped = p->rolled && Profile_Sloped_Flange_Faces(p, &g.faces);
     g.fill_pen = opts->fill_pen, g.line_pen = opts->line_pen, g.line_width = opts->line_width;
     g.pattern = opts->fill_pen == 0 ? 0 : OliRole_Profile_Pattern;
     // Marks and dimension lines follow the axes only while the profile
@@ -1239,255 +1273,4 @@ void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks) {
     Dimensions(g);
     g_ground = false;
     Oli_Element_End();
-}
-
-// ---- the single welds of the connection sketch ---------------------------------
-
-namespace {
-
-// One face a weld lies on: horizontal (at y = at, centred on x = mid) or
-// vertical (at x = at, centred on y = mid), its label on the side given by
-// the outward direction (dx, dy).
-struct Weld_Face {
-    bool used = false, horizontal = true;
-    double at = 0.0, mid = 0.0;
-    int dx = 0, dy = 0;
-};
-
-Weld_Face H_Face(double y, double x_from, double x_to, int dy) {
-    Weld_Face f;
-    f.used = true, f.horizontal = true, f.at = y, f.mid = (x_from + x_to) / 2.0, f.dy = dy;
-    return f;
-}
-
-Weld_Face V_Face(double x, double y_from, double y_to, int dx) {
-    Weld_Face f;
-    f.used = true, f.horizontal = false, f.at = x, f.mid = (y_from + y_to) / 2.0, f.dx = dx;
-    return f;
-}
-
-// The face of slot k in the sketch's world (mm, y down from the top of the
-// profile), for a profile drawn at the reference point (xr, yr).
-Weld_Face Sketch_Face(const Stahlprofil& p, int k, double xr, double yr) {
-    double top = 0.0, bottom = 0.0, tip = 0.0;
-    Calc_Profile_Weld_Offsets(&p, &top, &bottom, &tip);
-    const double tw2 = p.t_w / 2.0;
-    if (Is_Profile_Type_Family(PROFILTYP_I, p.type) || p.type == PROFILTYP_T || p.type == PROFILTYP_HALB_I) {
-        // Web axis at xr, top at yr; T and half I have no bottom flange.
-        const bool lower = Is_Profile_Type_Family(PROFILTYP_I, p.type) != 0;
-        const double bo = p.b_fo / 2.0, bu = (p.b_fu > 0.0 ? p.b_fu : p.b_fo) / 2.0;
-        const double y_low = lower ? yr + p.h - p.t_fu : yr + p.h;
-        switch (k) {
-        case WELD_FACE_TOP_OUTER: return H_Face(yr, xr - bo, xr + bo, -1);
-        case WELD_FACE_TOP_INNER_LEFT: return H_Face(yr + p.t_fo, xr - bo, xr - tw2 - top, 1);
-        case WELD_FACE_TOP_INNER_RIGHT: return H_Face(yr + p.t_fo, xr + tw2 + top, xr + bo, 1);
-        case WELD_FACE_WEB_LEFT: return V_Face(xr - tw2, yr + p.t_fo + top, y_low - (lower ? bottom : 0.0), -1);
-        case WELD_FACE_WEB_RIGHT: return V_Face(xr + tw2, yr + p.t_fo + top, y_low - (lower ? bottom : 0.0), 1);
-        default: break;
-        }
-        if (!lower) return {};
-        switch (k) {
-        case WELD_FACE_BOTTOM_OUTER: return H_Face(yr + p.h, xr - bu, xr + bu, 1);
-        case WELD_FACE_BOTTOM_INNER_LEFT: return H_Face(y_low, xr - bu, xr - tw2 - bottom, -1);
-        case WELD_FACE_BOTTOM_INNER_RIGHT: return H_Face(y_low, xr + tw2 + bottom, xr + bu, -1);
-        default: return {};
-        }
-    }
-    switch (p.type) {
-    case PROFILTYP_FLACH: case PROFILTYP_RECHTECK: {
-        // Flat bar from its left face xr, tube about its axis xr.
-        const double w = p.type == PROFILTYP_FLACH ? p.t_w : p.b_fo;
-        const double l = p.type == PROFILTYP_FLACH ? xr : xr - w / 2.0, r = l + w;
-        switch (k) {
-        case 0: return H_Face(yr, l, r, -1);
-        case 3: return H_Face(yr + p.h, l, r, 1);
-        case 1: return V_Face(l, yr, yr + p.h, -1);
-        case 2: return V_Face(r, yr, yr + p.h, 1);
-        default: return {};
-        }
-    }
-    case PROFILTYP_C: case PROFILTYP_U: {
-        // Web at the left from xr, the profile centred on yr.
-        const double yt = yr - p.h / 2.0, yb = yt + p.h, xi = xr + p.t_w;
-        switch (k) {
-        case 2: return V_Face(xr, yt, yb, -1);
-        case 6: return V_Face(xi, yt + p.t_fo + top, yb - p.t_fo - top, 1);
-        case 0: return H_Face(yt, xr, xr + p.b_fo, -1);
-        case 3: return H_Face(yb, xr, xr + p.b_fo, 1);
-        case 1: return H_Face(yt + p.t_fo, xi + top, xr + p.b_fo, 1);
-        case 4: return H_Face(yb - p.t_fo, xi + top, xr + p.b_fo, -1);
-        default: return {};
-        }
-    }
-    case PROFILTYP_Z: {
-        // Web about xr, the top flange to the left, the bottom one to the right.
-        const double xl = xr - p.b_fo / 2.0, xe = xr + p.b_fo / 2.0, yb = yr + p.h;
-        switch (k) {
-        case 0: return H_Face(yr, xl, xr + tw2, -1);
-        case 1: return H_Face(yr + p.t_fo, xl, xr - tw2 - top, 1);
-        case 2: return V_Face(xr - tw2, yr + p.t_fo + top, yb, -1);
-        case 6: return V_Face(xr + tw2, yr, yb - p.t_fo - top, 1);
-        case 3: return H_Face(yb, xr - tw2, xe, 1);
-        case 4: return H_Face(yb - p.t_fo, xr + tw2 + top, xe, -1);
-        default: return {};
-        }
-    }
-    case PROFILTYP_L: {
-        // Heel at (xr, yr): leg h upward (thickness t_w), leg b along +x
-        // (thickness t_fo).
-        const double b = p.b_fo;
-        switch (k) {
-        case 0: return H_Face(yr, xr, xr + b, 1);
-        case 1: return H_Face(yr - p.t_fo, xr + p.t_w + top, xr + b, -1);
-        case 2: return V_Face(xr, yr - p.h, yr, -1);
-        case 6: return V_Face(xr + p.t_w, yr - p.h, yr - p.t_fo - top, 1);
-        default: return {};
-        }
-    }
-    default: return {};
-    }
-}
-
-// A weld's number in the sketch: its slot and face, the text and its
-// alignment, and the place and height it is written at.
-struct Sketch_Label {
-    int k;
-    Weld_Face f;
-    char text[16];
-    int v, h;
-    double x, y, height;
-};
-
-// The numbers of the welds drawn in the sketch, at their faces (none for a
-// weld without number, throat or length, or for a face the family lacks).
-std::vector<Sketch_Label> Sketch_Labels(const XSPlotOptions& opts, const int number[], const double throat[],
-                                        const double length[], int slots, double th) {
-    const Stahlprofil& p = *opts.profile;
-    std::vector<Sketch_Label> welds;
-    for (int k = 0; k < slots; ++k) {
-        const double a = throat[k], l = length[k];
-        if (number[k] <= 0 || !(a > 0.01) || !(l > 0.01) || !Usable(a) || !Usable(l)) continue;
-        const Weld_Face f = Sketch_Face(p, k, opts.x_ref, opts.y_ref);
-        if (!f.used || !Usable(f.at) || !Usable(f.mid)) continue;
-        Sketch_Label w{k, f, {}, f.horizontal ? (f.dy < 0 ? 2 : 0) : 4, f.horizontal ? 4 : (f.dx < 0 ? 1 : 3), 0.0, 0.0, th};
-        std::snprintf(w.text, sizeof w.text, "%d", number[k]);
-        welds.push_back(w);
-    }
-    return welds;
-}
-
-// Two numbers side by side on one line of text, closer than 0.15 cm, read
-// as one number ("2" and "4" as "24"): the placed labels' boxes (world, x
-// to the right, y down the page) keep that far apart. The sketch's x runs
-// to the right; its y runs down the page or up it.
-struct Sketch_Boxes {
-    double mmpc, apart, down;
-    std::vector<Text_Box> placed;
-
-    explicit Sketch_Boxes(double mm_per_cm)
-        : mmpc(mm_per_cm), apart(0.15 * mm_per_cm), down(Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0) {}
-    Text_Box Of(double x, double y, int v, int h, double ht, const char* text) const {
-        double b[4];
-        Oli_Text_Ink_Box(text, v, h, ht, b);
-        return Text_Box{x + b[0] * mmpc, down * y - b[3] * mmpc, x + b[2] * mmpc, down * y - b[1] * mmpc};
-    }
-    bool Run_Together(const Text_Box& a) const { return Runs_Together(a, placed, apart); }
-};
-
-// The place of one label at height ht: at the middle of its line, else a
-// quarter or two fifths of its length before or after it (then nearer the
-// middle or nearer the ends), 0.1 cm off the face, then a little further
-// out, where it meets nothing and runs together with no number; else the
-// least covered place (one that runs together with a number counting more
-// than any overlap). True when the place is free.
-bool Place_Sketch_Label(Sketch_Label& w, double l, double ht, const Sketch_Boxes& boxes) {
-    static const double kShift[] = {0.0, -0.25, 0.25, -0.4, 0.4, -0.1, 0.1, -0.15, 0.15, -0.33, 0.33, -0.47, 0.47};
-    static const double kFurther[] = {0.0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3};
-    // 0.1 cm between a face and its label's box: clear of the half width of
-    // the widest weld line (0.05 cm), so that the label's white ground never
-    // covers the weld it names. A label set above its face has the foot of
-    // its box (0.2 text heights) below its point.
-    const double off = 0.1 * boxes.mmpc;
-    const Weld_Face& f = w.f;
-    double least = 1e300;
-    bool free = false;
-    for (double further : kFurther) {
-        const double out = off + further * boxes.mmpc;
-        const double side = f.horizontal ? f.at + f.dy * (f.dy < 0 ? out + 0.2 * ht * boxes.mmpc : out)
-                                         : f.at + f.dx * out;
-        for (double t : kShift) {
-            const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? side : f.mid + t * l;
-            double c = Oli_Label_Covered_At(cx, cy, w.v, w.h, ht, w.text);
-            if (boxes.Run_Together(boxes.Of(cx, cy, w.v, w.h, ht, w.text))) c += 1.0;
-            if (c < least) least = c, w.x = cx, w.y = cy;
-            if ((free = c == 0.0)) break;
-        }
-        if (free) break;
-    }
-    w.height = ht;
-    return free;
-}
-
-// The labels are placed before any is written, those of the shortest welds
-// first (they have the fewest places), each where it meets nothing placed
-// before it. The outline, on which every weld lies, is no place for a label
-// meanwhile: a number on another weld's line reads as that one's. All
-// labels at the picture's text height th; in a sketch too small for that,
-// all at one smaller height, the largest at which each finds a free place.
-// At the smallest a label that finds none takes the least covered place.
-void Place_Sketch_Labels(std::vector<Sketch_Label>& welds, const double length[], double mmpc, double th) {
-    std::vector<size_t> order(welds.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return length[welds[a].k] < length[welds[b].k]; });
-    const size_t taken_from = Oli_Taken_Count();
-    XS_Plot_Take_Outline();
-    const size_t outline_to = Oli_Taken_Count();
-    Sketch_Boxes boxes(mmpc);
-    static const double kSmaller[] = {1.0, 0.8, 0.65, 0.5};
-    for (size_t size = 0; size < std::size(kSmaller); ++size) {
-        const double ht = kSmaller[size] * th;
-        const bool smallest = size + 1 == std::size(kSmaller);
-        Oli_Drop_Taken_Areas(outline_to, Oli_Taken_Count());
-        boxes.placed.clear();
-        bool every = true;
-        for (size_t i : order) {
-            Sketch_Label& w = welds[i];
-            every = Place_Sketch_Label(w, length[w.k], ht, boxes) && every;
-            if (!every && !smallest) break;
-            Oli_Take_Label(w.x, w.y, w.v, w.h, w.height, w.text);
-            boxes.placed.push_back(boxes.Of(w.x, w.y, w.v, w.h, w.height, w.text));
-        }
-        if (every) break;
-    }
-    Oli_Drop_Taken_Areas(taken_from, Oli_Taken_Count());
-}
-
-// Each weld's line on its face in the weld's pen width, and its number.
-void Draw_Sketch_Welds(const std::vector<Sketch_Label>& welds, const double throat[], const double length[],
-                       int pen, double th) {
-    for (const Sketch_Label& w : welds) {
-        const Weld_Face& f = w.f;
-        const double l = length[w.k];
-        const int width = Oli_Weld_Line_Pen(std::lround(throat[w.k] + 0.01));
-        if (f.horizontal)
-            Oli_Pen_Line(f.mid - l / 2.0, f.at, f.mid + l / 2.0, f.at, pen, width);
-        else
-            Oli_Pen_Line(f.at, f.mid - l / 2.0, f.at, f.mid + l / 2.0, pen, width);
-        if (w.height != th) Oli_Set_Text_Height(w.height);
-        Oli_Text_At_Printf(w.x, w.y, w.v, w.h, "%s", w.text);
-        if (w.height != th) Oli_Set_Text_Height(th);
-    }
-}
-
-}  // namespace
-
-int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const double throat[],
-                         const double length[], int slots, int pen) {
-    if (!opts || !opts->profile || !number || !throat || !length || !(opts->mm_per_cm >= 1e-8)) return 0;
-    const double th = Oli_Get_Picture_State()->text_height > 0.0 ? Oli_Get_Picture_State()->text_height : 0.3;
-    std::vector<Sketch_Label> welds = Sketch_Labels(*opts, number, throat, length, slots, th);
-    Place_Sketch_Labels(welds, length, opts->mm_per_cm, th);
-    Draw_Sketch_Welds(welds, throat, length, pen, th);
-    return static_cast<int>(welds.size());
 }

@@ -20,6 +20,8 @@
 // Weld data come from the profile record itself: the weld throats a_o, a_u
 // and the weld kinds of the top and bottom flange (0 fillet), through
 // Calc_Profile_Weld_Offsets; nothing of the connection record is needed.
+// A catalogue profile whose flanges slope is drawn as its record's rolled
+// outline has it (sloped_flanges.h), in the family's number of points.
 #ifndef DRAWINGS_XS_WELD_PLOT_H
 #define DRAWINGS_XS_WELD_PLOT_H
 
@@ -165,7 +167,10 @@ void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks);
 // the left) 2/6 outer/inner web face, 0/3 outer and 1/4 inner faces of the
 // top/bottom flange; Z the same with 2/6 the left/right web face; the angle
 // (leg h up at the left, leg b along the bottom) 0 the outer and 1 the inner
-// face of leg b, 2 the outer and 6 the inner face of leg h. Round sections have
+// face of leg b, 2 the outer and 6 the inner face of leg h. A catalogue
+// profile whose flanges slope (drawn as rolled) has its inner flange faces
+// and its web's face as rolled: the straight parts between the toes'
+// roundings and the root fillets, no weld drawn longer. Round sections have
 // only the all-round weld. Returns the number of welds drawn.
 int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const double throat[],
                          const double length[], int slots, int pen);

@@ -12,6 +12,7 @@
 #include "dialogs/valuecheck.h"
 #include "drawings/screen_primitives.h"
 #include "drawings/shape_routines.h"
+#include "drawings/sloped_flanges.h"
 #include "platform/screen.h"
 #include "profiles/stahlprofil.h"
 
@@ -39,6 +40,10 @@ struct Screen {
     double r_o, r_u, r_t;
     int background;
     int pass;
+    // A catalogue profile whose flanges slope: its faces as rolled, which
+    // its outline follows (the welds lie on them).
+    bool sloped;
+    Rolled_Flange_Faces faces;
 };
 
 // How a corner is drawn (see Corner).
@@ -87,6 +92,19 @@ void Mirror_Half(int ox, int half) {
     for (int i = 0; i < half; i++) Set(2 * half - 1 - i, 2 * ox - g_x[i], g_y[i]);
 }
 
+// The ten points of a sloped flange (Sloped_Flange_Picture_Points) from
+// index i on, in pixels: from the tip (x_tip, its outer face at y_face) x
+// runs by dx, y into the flange by dy, from the tip to the web (forward) or
+// back.
+void Sloped_Flange(const Screen& g, int i, int x_tip, int y_face, int dx, int dy, bool forward) {
+    double fx[SLOPED_FLANGE_PICTURE_POINTS], fz[SLOPED_FLANGE_PICTURE_POINTS];
+    Sloped_Flange_Picture_Points(&g.faces, fx, fz);
+    for (int k = 0; k < SLOPED_FLANGE_PICTURE_POINTS; k++) {
+        const int j = forward ? k : SLOPED_FLANGE_PICTURE_POINTS - 1 - k;
+        Set(i + k, x_tip + dx * R(g.s * fx[j]), y_face + dy * R(g.s * fz[j]));
+    }
+}
+
 // ---- outlines by type ------------------------------------------------------
 
 void Outline_Flat(const Screen& g) {
@@ -121,6 +139,15 @@ void Outline_I(const Screen& g) {
     const int xw = g.ox - R(g.s * p.t_w / 2.0), yf = g.oy + R(g.s * p.t_fo);
     const int yh = g.oy + R(g.s * p.h), yb = yh - R(g.s * p.t_fu);
     Set(0, xl, g.oy);
+    if (g.sloped) {
+        // The flanges as rolled, their inner faces sloping.
+        Sloped_Flange(g, 1, xl, g.oy, 1, 1, true);
+        Sloped_Flange(g, 11, xlb, yh, 1, -1, false);
+        Set(21, xlb, yh);
+        Mirror_Half(g.ox, 22);
+        g_n = 44;
+        return;
+    }
     Corner(g_x, g_y, 1, xl, yf, 0, -1, 1, 0, rt, Toe(g));
     Corner(g_x, g_y, 6, xw, yf, -1, 0, 0, 1, ro, Root(g, KEEP_FIRST));
     Corner(g_x, g_y, 11, xw, yb, 0, -1, -1, 0, ru, Root(g, KEEP_LAST));
@@ -135,8 +162,9 @@ void Outline_Channel(const Screen& g) {
     const int rt = R(g.s * g.r_t), ro = R(g.s * g.r_o);
     const int xi = g.ox + R(g.s * p.t_w), xt = g.ox + R(g.s * p.b_fo);
     const int yt = g.oy - R(g.s * p.h / 2.0), yf = yt + R(g.s * p.t_fo);
-    Corner(g_x, g_y, 0, xi, yf, 0, 1, 1, 0, ro, Root(g, KEEP_LAST));
-    Corner(g_x, g_y, 5, xt, yf, -1, 0, 0, -1, rt, Toe(g));
+    if (g.sloped) Sloped_Flange(g, 0, xt, yt, -1, 1, false);
+    else Corner(g_x, g_y, 0, xi, yf, 0, 1, 1, 0, ro, Root(g, KEEP_LAST));
+    if (!g.sloped) Corner(g_x, g_y, 5, xt, yf, -1, 0, 0, -1, rt, Toe(g));
     Set(10, xt, yt);
     Set(11, g.ox, yt);
     for (int k = 0; k < 12; k++) Set(12 + k, g_x[11 - k], 2 * g.oy - g_y[11 - k]);
@@ -171,8 +199,12 @@ void Outline_Tee(const Screen& g) {
     const int xl = g.ox - R(static_cast<float>(g.s * p.b_fo / 2.0));
     const int xw = g.ox - R(g.s * p.t_w / 2.0), yf = g.oy + R(g.s * p.t_fo);
     Set(0, xl, g.oy);
-    Corner(g_x, g_y, 1, xl, yf, 0, -1, 1, 0, rt, Toe(g));
-    Corner(g_x, g_y, 6, xw, yf, -1, 0, 0, 1, ro, Root(g, KEEP_FIRST));
+    if (g.sloped) {
+        Sloped_Flange(g, 1, xl, g.oy, 1, 1, true);
+    } else {
+        Corner(g_x, g_y, 1, xl, yf, 0, -1, 1, 0, rt, Toe(g));
+        Corner(g_x, g_y, 6, xw, yf, -1, 0, 0, 1, ro, Root(g, KEEP_FIRST));
+    }
     Set(11, xw, g.oy + R(g.s * p.h));
     Mirror_Half(g.ox, 12);
     g_n = 24;
@@ -585,6 +617,7 @@ void Draw_XS_Weld_Screen(const XSScreenOptions* options, int pass) {
     g.background = options->background_colour < 0 ? Screen_Desktop_Colour : options->background_colour;
     g.theta = options->angle * DEG;
     Calc_Profile_Weld_Offsets(p, &g.r_o, &g.r_u, &g.r_t);
+    g.sloped = p->rolled && Profile_Sloped_Flange_Faces(p, &g.faces);
     if (options->scale < 0.001) {
         if (!Fit(g)) {
             pxFgc(kept);

@@ -157,7 +157,11 @@ Part_Limits Limits_For(int kind, double alpha) {
         if (alpha > 0.99) {
             std::snprintf(out.load_text, sizeof out.load_text, "Druck");
             L[0] = 33, L[1] = 38, L[2] = 42;
-        } else if (std::fabs(alpha - 0.5) < 0.01) {
+        } else if (alpha > 0.49 && alpha <= 0.5 + 1e-6) {
+            // Pure bending's limits stand for a part compressed over a
+            // little less than one half, whose own lie above them; over a
+            // little more its own lie below (456/(13 alpha - 1) down to 81,
+            // 42/(0.67 + 0.33 psi) down to 119 at 0.51), and they decide.
             std::snprintf(out.load_text, sizeof out.load_text, "Biegung");
             L[0] = 72, L[1] = 83, L[2] = 124;
         } else {
@@ -759,7 +763,7 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
         const bool on_axis = q.form != PART_TWO_WEBS && Part_Axis(J, y, z, size, e);
         if (on_axis) Calc_Part_Free_Plane(rings, n, -N, M, e, f_y, free);
         const int kind = q.form == PART_OUTSTAND ? CT_OUTSTAND_TIP : CT_INTERNAL;
-        Part_Plastic_Field(kind, y, z, -N, plane, on_axis ? free : nullptr, f_y, g);
+        Part_Plastic_Field(kind, y, z, plane, on_axis ? free : nullptr, f_y, g);
         Field pf = f;
         pf.s_N = g[0], pf.c_y = g[1], pf.c_z = g[2];
         if (pf.c_y == 0 && pf.c_z == 0) {

@@ -645,8 +645,8 @@ void Calc_Part_Free_Plane(const Plastic_Ring* rings, int n, double N, const doub
     if (!Calc_Plastic_Plane(rings, n, N, along, f_y, free)) free[0] = free[1] = free[2] = 0;
 }
 
-void Part_Plastic_Field(int kind, const double y[2], const double z[2], double N, const double design[3],
-                        const double* free, double f_y, double g[3]) {
+void Part_Plastic_Field(int kind, const double y[2], const double z[2], const double design[3], const double* free,
+                        double f_y, double g[3]) {
     // The neutral axis along the part (a symmetric section's under the
     // moment across the part alone), to the search's tolerance: its
     // stresses change sign across its thickness, not along it. Such a
@@ -659,7 +659,7 @@ void Part_Plastic_Field(int kind, const double y[2], const double z[2], double N
     };
     const double* own = free && along(free) ? zero : free;
     const double* forces = free && along(design) ? zero : design;
-    const double* pick = own && (N > 0 || Part_More_Severe(kind, y, z, forces, own)) ? own : forces;
+    const double* pick = own && Part_More_Severe(kind, y, z, forces, own) ? own : forces;
     for (int k = 0; k < 3; k++) g[k] = pick[k];
 }
 
@@ -694,8 +694,10 @@ int Part_More_Severe(int kind, const double y[2], const double z[2], const doubl
     // N and M_y alone just leaves).
     double limit[2] = {HUGE_VAL, HUGE_VAL}, alpha[2] = {0, 0};
     for (int i = 0; i < 2; i++) {
-        if (!(largest[i] > 0)) continue;
-        const double f = 235 / largest[i];
+        const double f = largest[i] > 0 ? 235 / largest[i] : 0.0;
+        // a field that leaves the part in tension sets no limit (as the
+        // table has it, below 1e-5 f_y): under a tension mostly both
+        if (!(-f * std::min(ends[i][0], ends[i][1]) > 1e-5 * 235)) continue;
         const Ct_Grenzwert_Eingabe in{CT_RULES_EN,   CT_PLASTIC_ENDS, kind, 235, 0, 0, f * ends[i][0],
                                       f * ends[i][1], 0,               1};
         Ct_Grenzwerte g;
@@ -850,7 +852,7 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
             }
             if (k < axes) own = free[k];
         }
-        Part_Plastic_Field(kind, y, z, N, plane, own, f_y, g);
+        Part_Plastic_Field(kind, y, z, plane, own, f_y, g);
         // The blocks are f_y on either side of the axis; the field's size at
         // a part says only how far the axis lies, and its two ends' ratio
         // the compressed fraction. A part the axis passes close to (a stem

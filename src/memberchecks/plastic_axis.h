@@ -19,11 +19,11 @@
 // double-T, a tee's stem) is not stressed by the moment about that axis
 // (M_z) itself. It takes the worse of two distributions: the section's, in
 // the direction of the forces as every other part, and that of N and M_y
-// alone (Part_Plastic_Field); under a tension, where the forces' direction
-// compresses such a part only by the turn of its axis, the latter alone.
-// So M_z never makes its class better than it is without M_z, and under N
-// of compression or none no part is classed better than the forces' own
-// direction gives. (The blocks of M_z held at its value and M_y raised to
+// alone (Part_Plastic_Field), under a tension as under a compression: the
+// turn of the axis that M_z brings compresses more of a web held in tension
+// by N and M_y than those alone do. So M_z never makes its class better
+// than it is without M_z, and no part is classed better than the forces'
+// own direction gives. (The blocks of M_z held at its value and M_y raised to
 // the most the section then takes lay far from that direction, and classed
 // stems better than either.)
 //
@@ -71,14 +71,11 @@ void Calc_Part_Free_Plane(const Plastic_Ring* rings, int n, double N, const doub
 // class 1 and 2 limits from, into g (as Calc_Plastic_Plane's plane): the
 // section's distribution under the forces (design), or, for a part on a
 // principal axis (free not null: Calc_Part_Free_Plane), the worse of the
-// two (Part_More_Severe), and under a tension N (> 0) free alone: there the
-// blocks in the forces' direction compress such a part only by the turn of
-// their axis, which N held overstates (the tension grows with the load),
-// and its own N and moment decide. There a field within 1e-6 f_y of zero at
-// both ends (the neutral axis along the part: its stresses change sign
-// across its thickness, not along it) is none: all zero.
-void Part_Plastic_Field(int kind, const double y[2], const double z[2], double N, const double design[3],
-                        const double* free, double f_y, double g[3]);
+// two (Part_More_Severe) whatever the sign of N. There a field within 1e-6
+// f_y of zero at both ends (the neutral axis along the part: its stresses
+// change sign across its thickness, not along it) is none: all zero.
+void Part_Plastic_Field(int kind, const double y[2], const double z[2], const double design[3], const double* free,
+                        double f_y, double g[3]);
 
 // Whether the field b gives a part of kind `kind` (CT_OUTSTAND_TIP: its
 // first end the free one, CT_OUTSTAND_ROOT, CT_INTERNAL of ct_limits) whose

@@ -5,13 +5,16 @@
 #include <cassert>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #if defined(__GLIBC__)
 #include <link.h>
 #endif
 
 #include "platform/desktop.h"
+#include "platform/posix.h"
 
 namespace {
 int Fast_Format(char* out, size_t size, const char* format, va_list ap, bool no_zero_byte = false);
@@ -660,26 +663,37 @@ inline __attribute__((always_inline)) char* Put_Quick(const Format_Step& step, v
     }
 }
 struct Format_Program {
-    const char* key;
     uint8_t conversions;  // the last step is the text after the last one
     bool declined;        // whatever the arguments
     bool scan;            // too long or too many conversions to keep: read as it goes
     Format_Step step[kProgramConversions + 1];
     char text[kProgramText + 1 + 16];  // the format; room to copy 16 bytes from any place of it
 };
-// Two programs for each value of a hash of the place (the one used last
-// stays when a third comes); per thread: the program's second thread may
-// format too. A load case writes some hundred and fifty formats: with 256
-// places few of them share one with two others, which would read their
-// formats again at every use (which places are shared moves with every
-// build).
-constexpr int kProgramBits = 8;
-struct Program_Pair {
-    Format_Program program[2];
-    bool last;  // the one used last
+// The kept programs of a thread (the program's second thread may format
+// too), found by the place of their format in an open-addressed table. A
+// format once kept stays kept: which formats share a slot of the table
+// follows from where the linker put them, and a table that let them push
+// each other out made a run's work depend on that (a build from another
+// folder read other formats again at every use). The few hundred formats
+// of a run fill a quarter of the table at most; formats past the last
+// program are read as they go, the same ones in every build.
+constexpr int kProgramSlotBits = 11;
+constexpr int kPrograms = 512;
+struct Program_Table {
+    struct Slot {
+        const char* key;
+        Format_Program* program;
+    };
+    Slot slot[1 << kProgramSlotBits];
+    int used;
+    Format_Program program[kPrograms];
 };
-thread_local Program_Pair programs[1 << kProgramBits];
-
+// Taken with calloc: a block this large comes zeroed from the system
+// instead of being cleared byte by byte.
+struct Free_Table {
+    void operator()(Program_Table* table) const { std::free(table); }
+};
+thread_local std::unique_ptr<Program_Table, Free_Table> program_table;
 // The segments of the program's own file mapped without write access.
 struct Read_Only_Memory {
     int count = 0;
@@ -721,7 +735,6 @@ bool In_Read_Only_Memory(const char* text)
 // again nor push another kept format out.
 void Read_Program(const char* format, Format_Program* program)
 {
-    program->key = format;
     program->declined = false;
     program->scan = true;
     const size_t length = strnlen(format, kProgramText + 1);
@@ -755,19 +768,25 @@ void Read_Program(const char* format, Format_Program* program)
 // not kept (see above).
 inline const Format_Program* Program_Of(const char* format)
 {
-    const uint64_t place = reinterpret_cast<uintptr_t>(format);
-    Program_Pair& pair = programs[(place * 0x9E3779B97F4A7C15ull) >> (64 - kProgramBits)];
-    for (int i = 0; i < 2; ++i) {
-        if (pair.program[i].key == format) {
-            pair.last = i;
-            return &pair.program[i];
-        }
+    Program_Table* table = program_table.get();
+    if (!table) {
+        table = static_cast<Program_Table*>(std::calloc(1, sizeof(Program_Table)));
+        if (!table) return nullptr;
+        program_table.reset(table);
     }
-    if (!In_Read_Only_Memory(format)) return nullptr;
-    pair.last = !pair.last;
-    Format_Program& program = pair.program[pair.last];
-    Read_Program(format, &program);
-    return &program;
+    constexpr uint64_t kMask = (1u << kProgramSlotBits) - 1;
+    const uint64_t place = reinterpret_cast<uintptr_t>(format);
+    uint64_t i = (place * 0x9E3779B97F4A7C15ull) >> (64 - kProgramSlotBits);
+    for (;; i = (i + 1) & kMask) {
+        Program_Table::Slot& slot = table->slot[i];
+        if (slot.key == format) return slot.program;
+        if (!slot.key) break;
+    }
+    if (table->used == kPrograms || !In_Read_Only_Memory(format)) return nullptr;
+    Format_Program* program = &table->program[table->used++];
+    Read_Program(format, program);
+    table->slot[i] = {format, program};
+    return program;
 }
 
 // The conversions most texts of the program use, in the C library's exact
@@ -951,10 +970,21 @@ int Format_In_Room(FILE* stream, size_t skip, const char* format, va_list ap, ch
 
 }  // namespace
 
+// A piece of at least this many bytes goes from where it stands to the
+// file, after the bytes before it, instead of through the stream's buffer:
+// the kept picture of a load case (60 KB and more) is most of a list, and
+// copying it into the buffer only to copy it out again was the writer's
+// largest single cost.
+constexpr size_t kStraightToFile = 16 * 1024;
+
 int VEK_Stream_Put(FILE* stream, const char* text, size_t n)
 {
     if (!stream) return -1;
     if (n == 0) return 0;
+    if (n >= kStraightToFile) {
+        const int straight = VEK_Write_Straight(stream, text, n);
+        if (straight != VEK_STRAIGHT_NOT_HERE) return straight;
+    }
     if (char* room = VEK_Stream_Room(stream, n)) {
         std::memcpy(room, text, n);
         VEK_Stream_Advance(stream, n);

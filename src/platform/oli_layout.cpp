@@ -55,11 +55,18 @@ __attribute__((format(printf, 2, 3))) int Layout_Write(FILE* stream, const char*
 // "0", "-0.25" stays "-0.25"), six significant digits at most. The same
 // few distances come again and again (those of each heading, each kept
 // block): their texts are kept by the exact bits of the value.
-std::string Cm_Text(double cm) {
+// The text of a distance and its length, kept or (longer than a kept text
+// holds) formatted into `spare`.
+struct Cm_Chars {
+    const char* text;
+    size_t size;
+};
+Cm_Chars Cm_Text(double cm, char (&spare)[64]) {
     if (cm == 0.0) cm = 0.0;  // no "-0"
     struct Kept {
         uint64_t bits;
         bool set;
+        unsigned char size;
         char text[32];
     };
     static Kept kept[16];
@@ -67,14 +74,29 @@ std::string Cm_Text(double cm) {
     std::memcpy(&bits, &cm, sizeof bits);
     Kept& k = kept[(bits * 0x9E3779B97F4A7C15ull) >> 60];
     if (!k.set || k.bits != bits) {
-        char buf[64];
-        VEK_Format_Bounded(buf, sizeof buf, "%.6g", cm);
-        if (std::strlen(buf) >= sizeof k.text) return buf;
-        std::memcpy(k.text, buf, std::strlen(buf) + 1);
+        const int n = VEK_Format_Bounded(spare, sizeof spare, "%.6g", cm);
+        const size_t size = n > 0 ? std::strlen(spare) : 0;
+        if (size >= sizeof k.text) return {spare, size};
+        std::memcpy(k.text, spare, size + 1);
+        k.size = static_cast<unsigned char>(size);
         k.bits = bits;
         k.set = true;
     }
-    return k.text;
+    return {k.text, k.size};
+}
+
+// A keyword block of a distance: head, the distance, a line end, in one
+// piece; 1 when the stream took all of it (as Layout_Write).
+int Distance_Block(FILE* stream, const char* head, size_t head_size, double cm) {
+    if (!stream) return 0;
+    char spare[64];
+    const Cm_Chars d = Cm_Text(cm, spare);
+    char block[160];
+    if (head_size + d.size + 1 > sizeof block) return 0;
+    std::memcpy(block, head, head_size);
+    std::memcpy(block + head_size, d.text, d.size);
+    block[head_size + d.size] = '\n';
+    return VEK_Stdio_Write_Bytes(stream, block, head_size + d.size + 1) < 0 ? 0 : 1;
 }
 
 // A margin: "0" for none, else "%f" as the list format writes margins.
@@ -152,7 +174,9 @@ char** Line_Array(const std::vector<std::string>& lines, bool* ok) {
 }  // namespace
 
 int OLI_setYPositionCM(FILE* stream, int mode, double cm) {
-    return Layout_Write(stream, "#SETYPOS\n%d %s\n", Y_Mode_Word(mode), Cm_Text(cm).c_str());
+    char head[40];
+    const int n = VEK_Format_Bounded(head, sizeof head, "#SETYPOS\n%d ", Y_Mode_Word(mode));
+    return n > 0 && n < static_cast<int>(sizeof head) ? Distance_Block(stream, head, static_cast<size_t>(n), cm) : 0;
 }
 
 int OLI_setMarginsCM(FILE* stream, int mode, double left_cm, double right_cm) {
@@ -161,7 +185,8 @@ int OLI_setMarginsCM(FILE* stream, int mode, double left_cm, double right_cm) {
 }
 
 int OLI_reserveSpaceCM(FILE* stream, double cm) {
-    return Layout_Write(stream, "#RESERVESPACE\n%s\n", Cm_Text(cm).c_str());
+    static const char kHead[] = "#RESERVESPACE\n";
+    return Distance_Block(stream, kHead, sizeof kHead - 1, cm);
 }
 
 int OLI_storeYPosition(FILE* stream, int index) { return Layout_Write(stream, "#STOREYPOS\n%d\n", index); }

@@ -665,9 +665,19 @@ int Writing_Seek(void* cookie, off64_t* at, int whence)
     return 0;
 }
 
+// The streams of VEK_Open_Writing open now, for VEK_Write_Straight (one
+// not listed, past the first eight, is written through its buffer).
+struct Open_Writing {
+    FILE* stream;
+    Writing* writing;
+};
+Open_Writing open_writing[8];
+
 int Writing_Close(void* cookie)
 {
     auto* w = static_cast<Writing*>(cookie);
+    for (Open_Writing& o : open_writing)
+        if (o.writing == w) o = Open_Writing{};
     const bool closed = close(w->fd) == 0;
     if (!closed && w->first_error == 0) w->first_error = errno;
     closed_first_error = w->first_error;
@@ -692,16 +702,67 @@ FILE* VEK_Open_Writing(const char* path)
         delete w;
         close(fd);
         errno = error;
+        return nullptr;
+    }
+    for (Open_Writing& o : open_writing) {
+        if (o.stream) continue;
+        o = Open_Writing{stream, w};
+        break;
     }
     return stream;
+}
+
+int VEK_Write_Straight(FILE* stream, const char* text, size_t n)
+{
+#if defined(__GLIBC__)
+    if (!stream) return VEK_STRAIGHT_NOT_HERE;
+    Writing* writing = nullptr;
+    for (const Open_Writing& o : open_writing)
+        if (o.stream == stream) writing = o.writing;
+    const int fd = writing ? -1 : fileno_unlocked(stream);
+    // Being written through a full buffer: room shown past the last byte
+    // put (a stream being read, line-buffered or unbuffered shows none).
+    if ((!writing && fd < 0) || stream->_IO_write_end <= stream->_IO_write_ptr) return VEK_STRAIGHT_NOT_HERE;
+    if (fflush_unlocked(stream) != 0) return -1;
+    bool written = true;
+    if (writing) {
+        written = Writing_Write(writing, text, n) == static_cast<ssize_t>(n);
+    } else {
+        for (size_t done = 0; written && done < n;) {
+            const ssize_t k = write(fd, text + done, n - done);
+            if (k < 0 && errno == EINTR) continue;
+            written = k > 0;
+            if (written) done += static_cast<size_t>(k);
+        }
+    }
+    // The position the stream may keep is asked of the file when next
+    // wanted (as after its own fflush).
+    stream->_offset = -1;
+    if (!written) {
+        stream->_flags |= _IO_ERR_SEEN;
+        return -1;
+    }
+    return static_cast<int>(n);
+#else
+    (void)stream, (void)text, (void)n;
+    return VEK_STRAIGHT_NOT_HERE;
+#endif
 }
 
 int VEK_Fclose_Buffered(FILE* stream)
 {
     if (!stream) return EOF;
     closed_first_error = 0;
-    const int result = std::fclose(stream);
-    const int error = errno;
+    // A write that failed before the close (a piece written straight to the
+    // file, say) leaves nothing for the close to find: the stream's mark
+    // tells it.
+    const bool failed_before = std::ferror(stream) != 0;
+    int result = std::fclose(stream);
+    int error = errno;
+    if (failed_before && result == 0) {
+        result = EOF;
+        error = EIO;
+    }
     for (Large_Buffer& b : large_buffers)
         if (b.owner == stream) b.owner = nullptr;
     errno = closed_first_error ? closed_first_error : error;

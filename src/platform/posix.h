@@ -206,9 +206,10 @@ void Sleep(unsigned int ms);
  * good and nothing is ever shared.  1 given, 0 when the pool was empty or
  * the stream null (it keeps the C library's buffer). */
 int VEK_Give_Large_Buffer(FILE* stream);
-/* fclose, and the stream's large buffer (if it had one) back to the pool.
+/* fclose, and the stream's large buffer (if it had one) back to the pool;
+ * EOF also for a stream whose error mark a failed write set before (ferror).
  * errno then says why the first write of a stream of VEK_Open_Writing
- * failed, when one did, else why the close failed. */
+ * failed, when one did, else why the close failed (EIO for the mark). */
 int VEK_Fclose_Buffered(FILE* stream);
 
 /* Opens `path` ("\" or "/") for writing, made or emptied (mode 0666 less
@@ -218,5 +219,17 @@ int VEK_Fclose_Buffered(FILE* stream);
  * VEK_Fclose_Buffered.  Its writes are the program's own write(2) calls.
  * Null (errno set) when it cannot be opened. */
 FILE* VEK_Open_Writing(const char* path);
+
+/* Writes the stream's buffered bytes and then the n bytes at text to its
+ * file (a stream of VEK_Open_Writing or a plain file's), as fwrite would
+ * put them there, without copying them into the buffer: for pieces of many
+ * kilobytes written as they stand.  The stream's position stays known
+ * (ftell, fseek), and a failed write marks it as fwrite's would (ferror;
+ * kept by VEK_Open_Writing's stream).  Returns n, -1 after a failed write,
+ * VEK_STRAIGHT_NOT_HERE (nothing done) for a stream that is not being
+ * written through a full buffer or has no file, or a C library whose
+ * streams this cannot do it for. */
+enum { VEK_STRAIGHT_NOT_HERE = -2 };
+int VEK_Write_Straight(FILE* stream, const char* text, size_t n);
 
 #endif

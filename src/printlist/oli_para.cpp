@@ -279,9 +279,9 @@ bool Put_End_Head(FILE* stream, unsigned kind, double space) {
     char head[sizeof kKeyword + 64];
     std::memcpy(head, kKeyword, sizeof kKeyword - 1);
     char* p = head + sizeof kKeyword - 1;
-    int shift = 28;
-    while (shift > 0 && (kind >> shift) == 0) shift -= 4;
-    for (; shift >= 0; shift -= 4) *p++ = "0123456789abcdef"[(kind >> shift) & 15];
+    // The hexadecimal digits from the highest one that is not zero.
+    for (int shift = kind ? (31 - __builtin_clz(kind)) / 4 * 4 : 0; shift >= 0; shift -= 4)
+        *p++ = "0123456789abcdef"[(kind >> shift) & 15];
     *p++ = '\n';
     if (space != 0.0) {
         const int n = VEK_Format_Bounded(p, static_cast<size_t>(head + sizeof head - p), "%d %.6g\n", 2, space);
@@ -487,7 +487,7 @@ int OLI_printf(FILE* stream, const char* format, ...) {
     VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    const bool plain = std::strcmp(format, "%s") == 0;
+    const bool plain = format[0] == '%' && format[1] == 's' && format[2] == '\0';
     if (plain) {
         f.text = va_arg(ap, const char*);
         if (!f.text) f.text = "(null)";

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "profiles/catalogue_outline.h"
+#include "profiles/catalogue_plausibility.h"
 #include "profiles/profil_reader.h"
 
 namespace {
@@ -45,6 +47,39 @@ void Line_H(Kehlnaht_Geometry& c, int p, double x1, double y1, double x2, double
 void Line_W(Kehlnaht_Geometry& c, int p, double x1, double y1, double x2, double y2, int first, int last) {
     Weld_Line(c, p, x1, y1, x2, y2);
     Edge_Width(c, p, first, last);
+}
+
+// The faces of the flanges of the catalogue record of name as its rolled
+// outline has them, with the distance from the tips where their nominal
+// thickness holds, mm; false where the record gives none.
+bool Record_Flange_Faces(const char* name, Rolled_Flange_Faces* f, double* nominal_from_tip) {
+    ProfilRecord record;
+    Catalogue_Outline o;
+    if (Look_Up_Catalogue_Record(name, &record) != PROFIL_LOOK_UP_FOUND ||
+        !Catalogue_Record_Outline(record.code[PROFIL_CODE_BYTES - 1], record.values, &o))
+        return false;
+    for (double* v : {&o.h, &o.b, &o.t_w, &o.t_f, &o.r_1, &o.r_2, &o.nominal_from_tip}) *v *= 10.0;
+    *nominal_from_tip = o.nominal_from_tip;
+    return Outline_Flange_Faces(&o, f) == 1;
+}
+
+// A sloped flange's points in the faces' frame (x from its tip, z from its
+// outer face), from the tip's face to the web's: the end of the tip's face,
+// two points on the toe's rounding, the straight inner face's ends with a
+// point between them (where the nominal thickness holds, if it holds there),
+// two points on the root fillet, and where the web's face begins.
+enum { SLOPED_FLANGE_POINTS = 9 };
+void Sloped_Flange_Points(const Rolled_Flange_Faces& f, double nominal, double* x, double* z) {
+    x[0] = 0.0, z[0] = f.tip;
+    Flange_Rounding_Point(&f, 1, 1.0 / 3.0, &x[1], &z[1]);
+    Flange_Rounding_Point(&f, 1, 2.0 / 3.0, &x[2], &z[2]);
+    x[3] = f.x_toe, z[3] = f.z_toe;
+    const double between = nominal > f.x_toe && nominal < f.x_root ? nominal : (f.x_toe + f.x_root) / 2;
+    x[4] = between, z[4] = f.z_toe + f.slope * (between - f.x_toe);
+    x[5] = f.x_root, z[5] = f.z_root;
+    Flange_Rounding_Point(&f, 0, 1.0 / 3.0, &x[6], &z[6]);
+    Flange_Rounding_Point(&f, 0, 2.0 / 3.0, &x[7], &z[7]);
+    x[8] = f.outstand, z[8] = f.web;
 }
 
 // The points of a circle of radius R: angle (i + 1) 6.28/49.
@@ -283,6 +318,30 @@ void Tee_Outline_Tapered(Kehlnaht_Geometry& c, Tee_Work& g) {
     Line_H(c, 5, s / 2, y_root, s / 2, h, 11, 12);
     g.mid2 = ((xl + r_toe) + (-s / 2 - r)) / 2, g.mid3 = ((s / 2 + r) + (xr - r_toe)) / 2;
     g.mid_web = y_root + (h - y_root) / 2;
+    g.x_toe = -(xl + r_toe), g.x_root = s / 2 + r, g.y_root = y_root - r, g.y_web = y_root;
+}
+
+// The outline of a catalogue half beam with sloped flanges as its record's
+// rolled outline has it (faces f), in the 22 points of the tapered form:
+// its inner flange welds run on the straight part of each sloped face, its
+// stem welds from the root fillets to the stem's end.
+void Tee_Outline_Sloped_Faces(Kehlnaht_Geometry& c, Tee_Work& g, const Rolled_Flange_Faces& f) {
+    const double h = g.h, xl = g.xl;
+    double fx[SLOPED_FLANGE_POINTS], fz[SLOPED_FLANGE_POINTS];
+    Sloped_Flange_Points(f, c.nominal_from_tip, fx, fz);
+    double x[22], y[22];
+    x[0] = xl, y[0] = 0;
+    for (int i = 0; i < SLOPED_FLANGE_POINTS; i++) x[1 + i] = xl + fx[i], y[1 + i] = fz[i];
+    x[10] = x[9], y[10] = h;
+    for (int i = 0; i < 11; i++) x[21 - i] = -x[i], y[21 - i] = y[i];
+    Set_Outline(c, 22, x, y);
+    Edge_Width(c, 1, 21, 0);
+    Line_W(c, 2, x[6], y[6], x[4], y[4], 4, 6);
+    Line_W(c, 3, x[17], y[17], x[15], y[15], 15, 17);
+    Line_H(c, 4, x[9], y[9], x[10], y[10], 9, 10);
+    Line_H(c, 5, x[12], y[12], x[11], y[11], 11, 12);
+    g.mid2 = (x[4] + x[6]) / 2, g.mid3 = -g.mid2, g.mid_web = (y[9] + h) / 2;
+    g.y_toe_tapered = y[4], g.x_toe = -x[4], g.x_root = -x[6], g.y_root = y[6], g.y_web = y[9];
 }
 
 void Tee(Kehlnaht_Geometry& c) {
@@ -309,7 +368,10 @@ void Tee(Kehlnaht_Geometry& c) {
     case KEHLNAHT_TEE_DIMENSIONS: Tee_Outline_Parametric(c, g); break;
     case KEHLNAHT_TEE_SLOPED: Tee_Outline_Sloped(c, g); break;
     case KEHLNAHT_TEE_CUT: Tee_Outline_Cut(c, g); break;
-    default: Tee_Outline_Tapered(c, g); break;
+    default:
+        if (c.rolled) Tee_Outline_Sloped_Faces(c, g, c.faces);
+        else Tee_Outline_Tapered(c, g);
+        break;
     }
     c.line_count = 5;
     c.tee = g;
@@ -317,7 +379,43 @@ void Tee(Kehlnaht_Geometry& c) {
 
 // ---- channel and rectangular hollow section -----------------------------------------
 
+// The outline of a catalogue channel as its record's rolled outline has it
+// (faces f), in the 20 points of its form: the inner flange welds run on the
+// straight part of each flange's face, the web weld between the root
+// fillets. (Drawn at 8 % or 5 % by the height, the inner weld lines of a
+// C 150 x 51 x 12.2, sloped at 1:6, ended at the flange tips 2.1 mm off
+// its faces.)
+void Channel_Sloped(Kehlnaht_Geometry& c, const Rolled_Flange_Faces& f) {
+    const double h = c.h, b = c.b;
+    double fx[SLOPED_FLANGE_POINTS], fz[SLOPED_FLANGE_POINTS];
+    Sloped_Flange_Points(f, c.nominal_from_tip, fx, fz);
+    // The flange's points from its tip to the web, one on the toe's rounding.
+    double tx[8], tz[8];
+    tx[0] = fx[0], tz[0] = fz[0];
+    Flange_Rounding_Point(&f, 1, 0.5, &tx[1], &tz[1]);
+    for (int i = 2; i < 8; i++) tx[i] = fx[i + 1], tz[i] = fz[i + 1];
+    double x[20], y[20];
+    x[0] = 0, y[0] = 0, x[1] = 0, y[1] = h, x[2] = b, y[2] = h, x[19] = b, y[19] = 0;
+    for (int i = 0; i < 8; i++) {
+        x[3 + i] = b - tx[i], y[3 + i] = h - tz[i];
+        x[18 - i] = b - tx[i], y[18 - i] = tz[i];
+    }
+    Set_Outline(c, 20, x, y);
+    Line_W(c, 1, b, 0, 0, 0, 19, 0);
+    Line_W(c, 2, x[16], y[16], x[14], y[14], 14, 16);
+    Line_H(c, 4, x[10], y[11], x[10], y[10], 10, 11);
+    Line_W(c, 5, x[5], y[5], x[7], y[7], 5, 7);
+    c.channel = {x[16], y[16], y[5], x[14], y[14], y[11]};
+}
+
 void Channel(Kehlnaht_Geometry& c) {
+    if (c.catalogue && c.rolled) {
+        Channel_Sloped(c, c.faces);
+        Line_H(c, 3, 0, 0, 0, c.h, 0, 1);
+        Line_W(c, 6, c.b, c.h, 0, c.h, 1, 2);
+        c.line_count = 6;
+        return;
+    }
     const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r;
     const double r2 = c.toe_radius, cc = c.root_fillet_end;
     // Slope of the inner flange faces of a catalogue channel and where the
@@ -364,7 +462,7 @@ void Channel(Kehlnaht_Geometry& c) {
     Line_H(c, 3, 0, 0, 0, h, 0, 1);
     Line_W(c, 6, b, h, 0, h, 1, 2);
     c.line_count = 6;
-    c.channel = {xt, yu, yo};
+    c.channel = {xt, yu, yo, s + r, cc - r, cc};
 }
 
 void Rhs(Kehlnaht_Geometry& c) {
@@ -517,6 +615,43 @@ void I_Outline_Tapered(Kehlnaht_Geometry& c, I_Work& g) {
     const int f[8][2] = {{0, 0}, {4, 6}, {35, 37}, {0, 0}, {0, 0}, {16, 14}, {27, 25}, {0, 0}};
     std::memcpy(g.face, f, sizeof g.face);
     g.mean_height = 1;
+    g.xr = s / 2 + r, g.yr = cc - r;
+}
+
+// The outline of a catalogue I with sloped flanges as its record's rolled
+// outline has them (faces f), in the 42 points of the tapered form: its
+// inner faces and their welds run on the straight part of each sloped face,
+// between the toe's rounding and the root fillet's, and its web welds
+// between the root fillets. (Drawn at 12 %, the inner weld lines of an
+// IPN 200, sloped at 14 %, were 29.5 mm long where its straight face is
+// 31.2 mm, and ended 0.36 mm off the toe's rounding.)
+void I_Outline_Sloped(Kehlnaht_Geometry& c, I_Work& g, const Rolled_Flange_Faces& f, double nominal) {
+    const double h = g.h, b = g.b;
+    double fx[SLOPED_FLANGE_POINTS], fz[SLOPED_FLANGE_POINTS];
+    Sloped_Flange_Points(f, nominal, fx, fz);
+    // The left half from the lower flange's tip up to the upper one's.
+    double x[42], y[42];
+    x[0] = -b / 2, y[0] = 0.0;
+    for (int i = 0; i < SLOPED_FLANGE_POINTS; i++) {
+        x[1 + i] = -b / 2 + fx[i], y[1 + i] = fz[i];
+        x[19 - i] = -b / 2 + fx[i], y[19 - i] = h - fz[i];
+    }
+    x[10] = -b / 2 + f.outstand, y[10] = h / 2;
+    x[20] = -b / 2, y[20] = h;
+    for (int i = 0; i < 21; i++) x[41 - i] = -x[i], y[41 - i] = y[i];
+    Set_Outline(c, 42, x, y);
+    Line_W(c, 1, b / 2, 0, -b / 2, 0, 41, 0);
+    Line_W(c, 2, x[6], y[6], x[4], y[4], 4, 6);
+    Line_W(c, 3, x[37], y[37], x[35], y[35], 35, 37);
+    Line_H(c, 4, x[9], y[9], x[11], y[11], 9, 11);
+    Line_H(c, 5, x[32], y[32], x[30], y[30], 30, 32);
+    Line_W(c, 6, x[14], y[14], x[16], y[16], 14, 16);
+    Line_W(c, 7, x[25], y[25], x[27], y[27], 25, 27);
+    Line_W(c, 8, b / 2, h, -b / 2, h, 20, 21);
+    const int faces[8][2] = {{0, 0}, {4, 6}, {35, 37}, {0, 0}, {0, 0}, {16, 14}, {27, 25}, {0, 0}};
+    std::memcpy(g.face, faces, sizeof g.face);
+    g.mean_height = 1;
+    g.r2 = f.r_toe, g.cc = f.web, g.xt = -x[4], g.yu = y[4], g.yo = y[16], g.xr = -x[6], g.yr = y[6];
 }
 
 void I_Family(Kehlnaht_Geometry& c) {
@@ -531,7 +666,10 @@ void I_Family(Kehlnaht_Geometry& c) {
     switch (g.form) {
     case KEHLNAHT_I_DIMENSIONS: I_Outline_Dimensions(c, g); break;
     case KEHLNAHT_I_CATALOGUE: I_Outline_Catalogue(c, g); break;
-    default: I_Outline_Tapered(c, g); break;
+    default:
+        if (c.rolled) I_Outline_Sloped(c, g, c.faces, c.nominal_from_tip);
+        else I_Outline_Tapered(c, g);
+        break;
     }
     c.line_count = 8;
     c.i = g;
@@ -560,6 +698,7 @@ int Build_Kehlnaht_Geometry(const GeschweissterAnschluss* record, int family, in
         c.web_tip_radius = form.web_tip_radius;
         c.k1 = form.half_section, c.k2 = form.sloped_flanges;
         c.catalogue = 1;
+        c.rolled = Record_Flange_Faces(name, &c.faces, &c.nominal_from_tip) ? 1 : 0;
     }
     // Below a thousandth of a millimetre there is nothing to weld, and the
     // scale of a picture of it is no number.

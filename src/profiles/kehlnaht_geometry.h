@@ -16,6 +16,7 @@
 #define PROFILES_KEHLNAHT_GEOMETRY_H
 
 #include "profiles/geschweisster_anschluss.h"
+#include "profiles/rolled_flange_faces.h"
 
 // Profile families of the geometry: the record's family code + 1.
 enum {
@@ -50,13 +51,15 @@ enum { KEHLNAHT_TEE_DIMENSIONS, KEHLNAHT_TEE_SLOPED, KEHLNAHT_TEE_CUT, KEHLNAHT_
 
 // An I: flange ends, root fillet ends and web faces (x1 .. x6), the heights
 // of the flange faces and fillet ends (y1 .. y6), and of a tapered catalogue
-// I the toe radius r2, the height cc of the web's straight part, the toe
-// point xt and the heights yu, yo where the sloped inner faces end.
+// I the toe radius r2, the height cc where the web's straight face begins,
+// the straight part of the lower sloped inner faces from the toe's
+// rounding (xt from the web axis, at height yu) to the root fillet's (xr,
+// at yr), and the height yo of the upper faces' toe end.
 struct Kehlnaht_I_Form {
     int form;                       // KEHLNAHT_I_*
     double x1, x2, x3, x4, x5, x6;
     double y1, y2, y3, y4, y5, y6;
-    double r2, cc, xt, yu, yo;
+    double r2, cc, xt, yu, yo, xr, yr;
     int face[8][2];                 // outline points of the faces of positions 2, 3, 6, 7
     int mean_height;                // 1: those faces slope (labels at their mean height)
 };
@@ -73,15 +76,20 @@ struct Kehlnaht_Tee_Form {
     double y_toe_sloped;
     double x_web_left_root, x_web_left_tip, x_web_right_tip, x_web_right_root;
     double y_f;
-    // Tapered T (flange at 12 %): the height of the flange top where the
-    // rounding of its tips ends.
-    double y_toe_tapered;
+    // Tapered T (a half beam, its flange sloped): the straight part of the
+    // inner flange faces from the toe's rounding (x_toe from the web axis,
+    // at y_toe_tapered) to the root fillet's (x_root, at y_root), and the
+    // height y_web where the stem's straight face begins.
+    double y_toe_tapered, x_toe, x_root, y_root, y_web;
     double mid2, mid3, mid_web;
 };
 
-// A channel: the toe point and the heights where its inner flange faces end.
+// A catalogue channel: the straight part of its lower inner flange face
+// from the toe's rounding (xt, yu) to the root fillet's (xr, yr), the
+// height yo of the upper face's toe end, and the height cc where the web's
+// straight face begins.
 struct Kehlnaht_Channel_Form {
-    double xt, yu, yo;
+    double xt, yu, yo, xr, yr, cc;
 };
 
 // An angle: the middle of the inner face of its vertical leg (a height) and
@@ -102,6 +110,12 @@ struct Kehlnaht_Geometry {
     // sloped-flange flags (Read_Profil_End_Form), which choose the form.
     double toe_radius, root_fillet_end, web_tip_radius;
     int k1, k2;
+    // A catalogue double-T, tee or channel: its flanges' faces as its
+    // record's rolled outline has them (mm); rolled 0 where it gives none.
+    // Sloped faces are laid from them.
+    int rolled;
+    Rolled_Flange_Faces faces;
+    double nominal_from_tip;        // where its flanges' nominal thickness holds
     double H, x_min, x_max;         // extents
     int n;                          // points of the outline
     double X[KEHLNAHT_POINTS], Y[KEHLNAHT_POINTS];
@@ -125,7 +139,10 @@ struct Kehlnaht_Geometry {
 // set h .. r): family is the record's family code + 1 (KEHLNAHT_*; 0 or
 // above 8 give no outline and no weld lines); catalogue 1 with name: a
 // catalogue profile, looked up in the catalogue in use (families up to the
-// circular tube), its form its record's. Everything not built is zero.
+// circular tube), its form its record's: flanges that slope (an I's, a
+// half beam's, a channel's) as the record's rolled outline has them, their
+// weld lines the straight parts of the faces between the toes' roundings
+// and the root fillets. Everything not built is zero.
 // Returns g->status; a null record or geometry gives
 // KEHLNAHT_UNUSABLE_DIMENSIONS (a null geometry is not written). Never
 // changes the record.

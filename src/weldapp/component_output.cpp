@@ -203,7 +203,7 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, Output
                                     r->print.ohne_nummerierung);
     if (!list) {
         const int error = errno ? errno : ENAMETOOLONG;
-        remove_file(o->list_temp);
+        Discard_Output_Pair(*o);
         return failed("Druckliste", list_file, shown, error, "cannot be opened for writing");
     }
     Set_Plot_File_Name(o->plot_temp.c_str());
@@ -231,8 +231,9 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, Output
     const long long oversize = Print_List_Oversize(&cases), limit = VEK_Print_List_Limit();
     const long long bytes = complete && !oversize ? file_size(o->list_temp) : 0;
     if (!complete || plot < 0 || oversize > 0 || bytes > limit) {
-        remove_file(o->list_temp);
-        remove_file(o->plot_temp);
+        // (Not by name: a plot temporary its writer removed may be another
+        // run's claim by now.)
+        Discard_Output_Pair(*o);
         if (oversize > 0 || (complete && bytes > limit)) {
             const long long size = oversize > 0 ? oversize : bytes;
             if (why)
@@ -483,12 +484,15 @@ void Recover_Component_Output(void) {
 
 int Keep_Saved_Output(void) {
     const Output_Pair o = component_pair();
-    if (!o.list.empty() && Keep_Output_Pair(o) == PAIR_DONE) return COMPONENT_FILE_DONE;
+    std::string kept_by;
+    if (!o.list.empty() && Keep_Output_Pair(o, &kept_by) == PAIR_DONE) return COMPONENT_FILE_DONE;
     // The pair is read to be kept: a folder another run holds is no
     // failure to read.
     const int error = errno;
     const std::string why =
-        "Druckliste " + component_file(Kontext.list_name) + ": " + file_error_text(error, error != EWOULDBLOCK);
+        error == EBUSY && !kept_by.empty()
+            ? "Plotdatei " + plot_file_name() + ": noch mit der Druckliste " + kept_by + " gesichert"
+            : "Druckliste " + component_file(Kontext.list_name) + ": " + file_error_text(error, error != EWOULDBLOCK);
     if (!VEK_Batch_Mode())
         PrintMessage("%s\n%s\n%s", "Die Druckliste und die Plotdatei können nicht gesichert werden!"_cp,
                      why.c_str(), "Das Planerstellungsmodul wird nicht gestartet."_cp);

@@ -3,11 +3,13 @@
 #include "weldapp/connection_preview.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 
 #include "dialogs/valuecheck.h"
 #include "drawings/screen_primitives.h"
+#include "drawings/sloped_flanges.h"
 #include "drawings/xs_weld_screen.h"
 #include "platform/screen.h"
 #include "weldapp/input_page.h"
@@ -99,9 +101,69 @@ void Vertical_Weld(const Weld_Painter& w, int slot, std::initializer_list<double
 
 constexpr int LEFT = -1, RIGHT = 1;  // the side of a vertical weld's label
 
+// A weld on the straight part of a sloped flange's inner face, from (xa,
+// ya) to (xb, yb) (mm from the reference point, y down): centred on it, no
+// longer than it; its label as Horizontal_Weld's.
+void Sloped_Weld(const Weld_Painter& w, int slot, double xa, double ya, double xb, double yb, bool label_above) {
+    const Nahtbild& n = *w.n;
+    if (n.number[slot] <= 0) return;
+    const double face = std::hypot(xb - xa, yb - ya), mx = (xa + xb) / 2, my = (ya + yb) / 2;
+    const int x = w.X + R(w.s * mx), y = w.Y + R(w.s * my);
+    if (n.throat[slot] > 0.1 && n.length[slot] > 0.1 && face > 0.0) {
+        const double half = std::min(n.length[slot], face) / 2, ux = (xb - xa) / face, uy = (yb - ya) / face;
+        pxTkLn(w.X + R(w.s * (mx - half * ux)), w.Y + R(w.s * (my - half * uy)), w.X + R(w.s * (mx + half * ux)),
+               w.Y + R(w.s * (my + half * uy)), 2);
+    }
+    const Weld_Label l = Label_Of(n.number[slot]);
+    pxText(x - (l.width + 1) / 2, label_above ? y - 3 : y + 10, l.text, -1);
+}
+
+// A web weld between the root fillets of sloped flanges, y_from to y_to
+// (mm from the reference point) at x: centred there, no longer.
+void Web_Weld_Between_Roots(const Weld_Painter& w, int slot, int x, double y_from, double y_to, int label_dx) {
+    const double l = std::min(w.n->length[slot], y_to - y_from), mid = (y_from + y_to) / 2;
+    Vertical_Weld_Between(w, slot, x, w.Y + R(w.s * (mid - l / 2)), w.Y + R(w.s * (mid + l / 2)), label_dx, 4);
+}
+
+// The welds of the inner flange faces and the web of a catalogue profile
+// whose flanges slope, on its faces as rolled (the check lays them there):
+// true when the profile is one, its other welds left to Single_Welds.
+bool Sloped_Flange_Welds(const Weld_Painter& w) {
+    const Stahlprofil& p = w.n->profile;
+    Rolled_Flange_Faces f;
+    if (!p.rolled || !Profile_Sloped_Flange_Faces(&p, &f)) return false;
+    const int xl = Pixels(w.s, {-p.t_w / 2}), xr = Pixels(w.s, {p.t_w / 2}) + 1;
+    if (Is_Profile_Type_In(PROFILTYP_MASK_I, p.type) || p.type == PROFILTYP_T || p.type == PROFILTYP_HALB_I) {
+        // Web axis at X, top at Y.
+        const bool lower = Is_Profile_Type_In(PROFILTYP_MASK_I, p.type) != 0;
+        const double b = p.b_fo / 2, toe = -b + f.x_toe, root = -b + f.x_root, h = p.h;
+        Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {0.0}, true);
+        Sloped_Weld(w, WELD_FACE_TOP_INNER_LEFT, toe, f.z_toe, root, f.z_root, false);
+        Sloped_Weld(w, WELD_FACE_TOP_INNER_RIGHT, -root, f.z_root, -toe, f.z_toe, false);
+        const double web_end = lower ? h - f.web : h;
+        Web_Weld_Between_Roots(w, WELD_FACE_WEB_LEFT, w.X + xl, f.web, web_end, LEFT);
+        Web_Weld_Between_Roots(w, WELD_FACE_WEB_RIGHT, w.X + xr, f.web, web_end, RIGHT);
+        if (!lower) return true;
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_OUTER, {h}, 0, {0.0}, false);
+        Sloped_Weld(w, WELD_FACE_BOTTOM_INNER_LEFT, toe, h - f.z_toe, root, h - f.z_root, true);
+        Sloped_Weld(w, WELD_FACE_BOTTOM_INNER_RIGHT, -root, h - f.z_root, -toe, h - f.z_toe, true);
+        return true;
+    }
+    // A channel: its back at X, its middle at Y, the flanges' tips at b.
+    const double b = p.b_fo, h2 = p.h / 2;
+    Vertical_Weld(w, WELD_FACE_WEB_LEFT, {0.0}, 0, {0.0}, LEFT, 4);
+    Web_Weld_Between_Roots(w, WELD_FACE_WEB_RIGHT, w.X + Pixels(w.s, {p.t_w}) + 1, -h2 + f.web, h2 - f.web, RIGHT);
+    Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {-h2}, 0, {b / 2}, true);
+    Horizontal_Weld(w, WELD_FACE_BOTTOM_OUTER, {h2}, 1, {b / 2}, false);
+    Sloped_Weld(w, WELD_FACE_TOP_INNER_LEFT, b - f.x_root, -h2 + f.z_root, b - f.x_toe, -h2 + f.z_toe, false);
+    Sloped_Weld(w, WELD_FACE_BOTTOM_INNER_LEFT, b - f.x_root, h2 - f.z_root, b - f.x_toe, h2 - f.z_toe, true);
+    return true;
+}
+
 // The welds at their faces, by the I family's names (the flat bar's and
 // the rectangular tube's sides by theirs; profiles/stahlprofil.h).
 void Single_Welds(const Weld_Painter& w) {
+    if (Sloped_Flange_Welds(w)) return;
     const Stahlprofil& p = w.n->profile;
     double eo = 0, eu = 0, ef = 0;
     Calc_Profile_Weld_Offsets(&p, &eo, &eu, &ef);

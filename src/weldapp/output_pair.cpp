@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/random.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -35,6 +36,18 @@ long long Size(const std::string& path) {
 // Removes a file; true when it is gone (or was never there).
 bool Remove(const std::string& path) {
     return path.empty() || std::remove(path.c_str()) == 0 || errno == ENOENT;
+}
+
+// Removes a temporary of this run's: only while the name is still the
+// file its claim (`claim`) holds. A name this run freed may be another
+// run's claim by now; one it could not claim (-1: a folder stood there,
+// say) was never its own.
+void Remove_Own(const std::string& path, int claim) {
+    struct stat named, held;
+    if (path.empty() || claim < 0 || lstat(path.c_str(), &named) != 0 || fstat(claim, &held) != 0 ||
+        named.st_dev != held.st_dev || named.st_ino != held.st_ino)
+        return;
+    Remove(path);
 }
 
 // True when a folder stands at the path itself (a link to one is no folder
@@ -185,41 +198,94 @@ bool Complete(const Output_Pair& o, const std::string& tag) {
             return false;
         }
     }
-    return Rename(Tagged(o.list, tag, ".new"), o.list);
+    return Rename(Tagged(o.list, tag, OLI_LIST_PENDING_SUFFIX), o.list);
 }
 
-// Recover_Output_Pair with the folder's lock held.
-int Recover_Locked(const Output_Pair& o) {
+bool Ends_With(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Whether `name` is the list of a file of the component of the list
+// `base`: named alike but for the File-Id between the component's part
+// (up to the last '_') and the extension ("A001_02.OLI" of "A001_01.OLI").
+// The plot file is named by the component and the position, not the file:
+// the runs of every file of a component may share it.
+bool Sharing_List(const std::string& name, const std::string& base) {
+    const size_t id = base.rfind('_'), extension = base.rfind('.');
+    if (id == std::string::npos || extension == std::string::npos || extension < id) return name == base;
+    return name.size() > id + base.size() - extension && name.compare(0, id + 1, base, 0, id + 1) == 0 &&
+           Ends_With(name, base.substr(extension));
+}
+
+// Whether `name` is a temporary (`suffix` ".tmp") or a pending list (".new")
+// of such a list; its tag in *tag ("" for the plain names).
+bool Sharing_Temporary(const std::string& name, const std::string& base, const char* suffix, std::string* tag) {
+    if (!Ends_With(name, suffix)) return false;
+    const std::string stem = name.substr(0, name.size() - std::char_traits<char>::length(suffix));
+    const size_t tagged = stem.size() - std::min(stem.size(), OLI_RUN_TAG_LENGTH + 1);
+    if (tagged > 0 && stem[tagged] == '.' && Sharing_List(stem.substr(0, tagged), base) &&
+        OLI_Run_Temporary_Of(name, stem.substr(0, tagged), suffix, tag))
+        return true;
+    if (!Sharing_List(stem, base)) return false;
+    tag->clear();
+    return true;
+}
+
+bool Listed(const std::vector<std::string>& tags, const std::string& tag) {
+    return std::find(tags.begin(), tags.end(), tag) != tags.end();
+}
+
+// Recover_Output_Pair with the folder's lock held. *taken (when given):
+// the tags the plot file's temporaries stand under afterwards (of live
+// runs, or waiting for a pending list) and those of the pending lists of
+// every file of the component, which no new claim may take.
+int Recover_Locked(const Output_Pair& o, std::vector<std::string>* taken = nullptr) {
     if (o.list.empty()) return PAIR_WHOLE;
     Recover_Old_Version(o);
     const std::string folder = Folder_Of(o.list), base = Name_Of(o.list);
-    std::vector<std::string> live;  // tags of live runs
-    std::vector<Pending> pending;
-    for (const std::string& name : Names_In(folder)) {
+    const std::vector<std::string> names = Names_In(folder);
+    std::vector<Pending> pending;    // this list's, of cut-off runs
+    std::vector<std::string> waits;  // tags of the pending lists of every file of the component
+    for (const std::string& name : names) {
         std::string tag;
         const std::string path = folder + "/" + name;
         const bool temp = OLI_Run_Temporary_Of(name, base, ".tmp", &tag);
-        if (!temp && !OLI_Run_Temporary_Of(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) continue;
-        if (VEK_File_Held(path.c_str())) {  // a live run's claim
-            live.push_back(tag);
-        } else if (temp) {
-            Remove(path);  // cut off before its commit: nothing of it counts
-        } else {
-            // Committed: both temporaries were complete and lasting before
-            // the pending list was made, so the pair is completed, not undone.
-            std::error_code ec;
-            pending.push_back({tag, std::filesystem::last_write_time(path, ec)});
+        if (temp || OLI_Run_Temporary_Of(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) {
+            const bool held = VEK_File_Held(path.c_str());  // a live run's claim
+            if (!temp) waits.push_back(tag);
+            if (held) continue;
+            if (temp) {
+                Remove(path);  // cut off before its commit: nothing of it counts
+            } else {
+                // Committed: both temporaries were complete and lasting before
+                // the pending list was made, so the pair is completed, not undone.
+                std::error_code ec;
+                pending.push_back({tag, std::filesystem::last_write_time(path, ec)});
+            }
+            continue;
         }
+        if (o.plot.empty()) continue;
+        // Another file of the component, whose runs write the same plot
+        // file: its pending list's plot temporary waits for its next run;
+        // its temporaries nobody holds are of a run cut off before its
+        // commit.
+        if (Sharing_Temporary(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) waits.push_back(tag);
+        else if (Sharing_Temporary(name, base, ".tmp", &tag) && !VEK_File_Held(path.c_str())) Remove(path);
     }
+    if (taken) *taken = waits;
     if (!o.plot.empty()) {
+        // A plot temporary is a live run's while that run holds it, of
+        // whichever file; else a cut-off run's, which stays only while a
+        // pending list of its tag waits for it.
         const std::string plot_folder = Folder_Of(o.plot), plot_base = Name_Of(o.plot);
-        for (const std::string& name : Names_In(plot_folder)) {
+        for (const std::string& name : plot_folder == folder ? names : Names_In(plot_folder)) {
             std::string tag;
             if (!OLI_Run_Temporary_Of(name, plot_base, ".tmp", &tag)) continue;
-            const bool held = std::find(live.begin(), live.end(), tag) != live.end();
-            const bool waits =
-                std::any_of(pending.begin(), pending.end(), [&](const Pending& p) { return p.tag == tag; });
-            if (!held && !waits) Remove(plot_folder + "/" + name);
+            const std::string path = plot_folder + "/" + name;
+            if (!Listed(waits, tag) && !VEK_File_Held(path.c_str()) && Remove(path)) continue;
+            std::error_code ec;
+            if (taken && std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ec)))
+                taken->push_back(tag);
         }
     }
     // What saves in the folder left when they were killed (the list that
@@ -270,14 +336,17 @@ int Claim_Output_Pair(Output_Pair* o) {
     Release_Output_Pair(o);
     Folder_Lock lock(o->list);
     if (lock.refused) return PAIR_FAILED;
-    Recover_Locked(*o);
+    std::vector<std::string> taken;
+    Recover_Locked(*o, &taken);
     // The plain names first: a run alone in its folder uses those that
-    // earlier versions and the desktop know.
+    // earlier versions and the desktop know. A tag stays another run's for
+    // as long as a plot temporary or a pending list of the component stands
+    // under it: the runs of two files of the component share the plot file.
     for (int attempt = 0; attempt < 64; ++attempt) {
         const std::string tag = attempt == 0 ? "" : New_Tag();
         const std::string list_temp = Tagged(o->list, tag, ".tmp"), list_new = Tagged(o->list, tag, OLI_LIST_PENDING_SUFFIX);
         const std::string plot_temp = o->plot.empty() ? "" : Tagged(o->plot, tag, ".tmp");
-        if (Exists(list_new) || (!tag.empty() && Exists(plot_temp))) continue;
+        if (Listed(taken, tag) || Exists(list_new) || (!tag.empty() && Exists(plot_temp))) continue;
         const int fd = open(list_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0) {
             if (errno == EEXIST) continue;
@@ -287,7 +356,15 @@ int Claim_Output_Pair(Output_Pair* o) {
             close(fd);
             continue;
         }
+        // The plot temporary is held too: the sweep of a run of another
+        // file of the component asks it, not the list's. Where it cannot be
+        // made (a folder stands there, say), the plot file's writer meets
+        // that and says so.
+        const int plot_fd =
+            plot_temp.empty() ? -1 : open(plot_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (plot_fd >= 0) flock(plot_fd, LOCK_EX | LOCK_NB);
         o->claim = fd;
+        o->plot_claim = plot_fd;
         o->list_temp = list_temp;
         o->list_new = list_new;
         o->plot_temp = plot_temp;
@@ -298,10 +375,11 @@ int Claim_Output_Pair(Output_Pair* o) {
 }
 
 void Release_Output_Pair(Output_Pair* o) {
-    if (!o || o->claim < 0) return;
+    if (!o) return;
     const int error = errno;
-    close(o->claim);
-    o->claim = -1;
+    if (o->claim >= 0) close(o->claim);
+    if (o->plot_claim >= 0) close(o->plot_claim);
+    o->claim = o->plot_claim = -1;
     errno = error;
 }
 
@@ -312,8 +390,8 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
     };
     auto abandon = [&] {
         const int error = errno;
-        Remove(o.list_temp);
-        Remove(o.plot_temp);
+        Remove_Own(o.list_temp, o.claim);
+        Remove_Own(o.plot_temp, o.plot_claim);
         errno = error;
         return PAIR_FAILED;
     };
@@ -354,7 +432,7 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
             at_plot();
             return PAIR_FAILED;
         }
-        Remove(o.plot_temp);
+        Remove_Own(o.plot_temp, o.plot_claim);
     }
     if (!Rename(o.list_new, o.list)) return PAIR_FAILED;
     // The new pair stands whole: a folder that cannot be synced now may
@@ -366,12 +444,12 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
 void Discard_Output_Pair(const Output_Pair& o) {
     // Names this run never claimed are another run's, which may be live.
     if (o.claim < 0) return;
-    Remove(o.list_temp);
-    Remove(o.plot_temp);
-    Remove(o.list_new);
+    Remove_Own(o.list_temp, o.claim);
+    Remove_Own(o.plot_temp, o.plot_claim);
+    Remove_Own(o.list_new, o.claim);
 }
 
-int Keep_Output_Pair(const Output_Pair& o) {
+int Keep_Output_Pair(const Output_Pair& o, std::string* kept_by) {
     auto keep = [](const std::string& path, const std::string& saved) {
         if (!Exists(path)) return Remove(saved) && Write_Empty(saved);
         if (Is_Folder(path)) {
@@ -386,6 +464,20 @@ int Keep_Output_Pair(const Output_Pair& o) {
     // plot file of two runs.
     Folder_Lock lock(o.list);
     if (lock.refused) return PAIR_FAILED;
+    // The saved plot file is named as the plot file, of no file of the
+    // component: while the kept pair of another file waits (its plan editor
+    // open, or its run cut off before it put the pair back), it is that
+    // pair's, which would lose its plot file to this one.
+    if (!o.plot.empty() && Exists(o.plot_saved)) {
+        const std::string folder = Folder_Of(o.list), base = Name_Of(o.list), saved = ".saved";
+        for (const std::string& name : Names_In(folder)) {
+            const std::string list = Ends_With(name, saved) ? name.substr(0, name.size() - saved.size()) : "";
+            if (list.empty() || list == base || !Sharing_List(list, base)) continue;
+            if (kept_by) *kept_by = list;
+            errno = EBUSY;
+            return PAIR_FAILED;
+        }
+    }
     // The saved list goes last: its name says that a kept pair waits.
     Remove(o.list_saved);
     const bool kept = (o.plot.empty() || keep(o.plot, o.plot_saved)) && keep(o.list, o.list_saved) && Sync_Folder(o);
@@ -411,8 +503,11 @@ int Put_Back_Output_Pair(const Output_Pair& o) {
     const bool list_there = Size(o.list_saved) > 0;
     const bool plot_there = !o.plot.empty() && Size(o.plot_saved) > 0;
     bool done;
+    // Both are copied into the claimed temporaries, which stay held (a
+    // second name of the saved file would not be).
     if (list_there) {
-        done = Stage(o.list_saved, run.list_temp, true) && (!plot_there || Stage(o.plot_saved, run.plot_temp)) &&
+        done = Stage(o.list_saved, run.list_temp, true) &&
+               (!plot_there || Stage(o.plot_saved, run.plot_temp, true)) &&
                Install_Output_Pair(run, plot_there) != PAIR_FAILED;
         const int error = errno;
         if (!done && !Exists(run.list_new)) Discard_Output_Pair(run);
@@ -420,12 +515,13 @@ int Put_Back_Output_Pair(const Output_Pair& o) {
     } else {
         // The component had no list: none stays, nor a plot file of the
         // edits.
-        Remove(run.list_temp);
-        done = !plot_there || Stage(o.plot_saved, run.plot_temp);
+        done = !plot_there || Stage(o.plot_saved, run.plot_temp, true);
         Folder_Lock lock(o.list);
         done = done && !lock.refused &&
                (plot_there ? Rename(run.plot_temp, o.plot) : Remove(o.plot)) && Remove(o.list);
-        if (!done && plot_there) Remove(run.plot_temp);
+        const int error = errno;
+        Discard_Output_Pair(run);  // what of the claim was not put in place
+        errno = error;
     }
     if (!done) return PAIR_FAILED;
     Remove(o.list_saved);

@@ -13,23 +13,28 @@
 // runs: the viewer says so on every page (platform/oli_view.h), and the
 // next run of the program completes the pair before anything else.
 //
-// Two runs of one component at once (the desktop refreshing it twice) each
-// write their own temporaries: a run claims the plain names ("X_01.OLI.tmp",
-// "X_01.OLI.new", "X0010001.SPF.tmp") when no run holds them, else names of
-// its own with a tag of eight hexadecimal digits ("X_01.OLI.3f09a1c2.tmp",
-// ...). It holds a lock (flock) on its list temporary, under whatever name
-// that takes, until the pair is in place or given up: a temporary nobody
-// holds is a cut-off run's, one somebody holds is a live run's and is left
-// alone. The steps that change names (a claim, the commit to the last
-// rename, the completion of a cut-off run) hold a lock on the folder, so
-// that two runs never interleave their renames: the pair that stands is one
-// run's, the last one's. A run that holds it for long (stopped, hung) is
-// waited for a bounded time (platform/file_locks.h), the console saying
-// which run it is; then the step fails (errno EWOULDBLOCK) and nothing of
-// the folder is changed under its lock: a run that does not hold it
-// changes none of the component's files (nor puts a list that says why
-// in their place), so that the run it waited for, once it goes on, puts
-// its whole pair in place.
+// Two runs of one component at once (the desktop refreshing it twice, or
+// refreshing two of its files, whose lists "X_01.OLI" and "X_02.OLI" share
+// the plot file "X0010001.SPF" of their position) each write their own
+// temporaries: a run claims the plain names ("X_01.OLI.tmp", "X_01.OLI.new",
+// "X0010001.SPF.tmp") when no run holds them, else names of its own with a
+// tag of eight hexadecimal digits ("X_01.OLI.3f09a1c2.tmp", ...); a tag
+// under which a plot temporary or a pending list of any file of the
+// component stands is not taken. It holds a lock (flock) on its list
+// temporary and on its plot temporary, under whatever names they take,
+// until the pair is in place or given up: a temporary nobody holds is a
+// cut-off run's, one somebody holds is a live run's and is left alone, and
+// a cut-off run's plot temporary stays while a pending list of any file of
+// the component waits under its tag. The steps that change names (a claim,
+// the commit to the last rename, the completion of a cut-off run) hold a
+// lock on the folder, so that two runs never interleave their renames: the
+// pair that stands is one run's, the last one's. A run that holds it for
+// long (stopped, hung) is waited for a bounded time (platform/file_locks.h),
+// the console saying which run it is; then the step fails (errno
+// EWOULDBLOCK) and nothing of the folder is changed under its lock: a run
+// that does not hold it changes none of the component's files (nor puts a
+// list that says why in their place), so that the run it waited for, once
+// it goes on, puts its whole pair in place.
 //
 // The plan editor is given the pair of the edits; the pair of the saved
 // input waits meanwhile under the saved names (hard links, else copies),
@@ -49,6 +54,7 @@ struct Output_Pair {
     std::string list_saved, plot_saved;  // the saved input's pair while the plan editor has another
     std::string plot_old;              // where earlier versions of the program kept the old plot file
     int claim = -1;                    // the descriptor whose lock claims the temporaries (-1: none)
+    int plot_claim = -1;               // the one whose lock holds the plot temporary (-1: none)
 };
 
 // The names of the pair of `list` and `plot` (empty: no plot file), with
@@ -72,11 +78,13 @@ enum Output_Pair_Recovery {
 
 // Completes the pair of a run that was cut off after its commit (of every
 // such run, the latest last), removes the temporaries of one cut off
-// before it and those that killed saves in the folder left (the list that
-// says why, the viewer's PDF of a list there: posix.h), and puts together
-// what an earlier version of the program left. Never touches the saved
-// pair nor what a live run holds; while a live run holds the folder past
-// the wait, nothing (PAIR_WHOLE).
+// before it (of any file of the component; a plot temporary only while no
+// pending list waits under its tag: the pair of another file is completed
+// by its own next run) and those that killed saves in the folder left (the
+// list that says why, the viewer's PDF of a list there: posix.h), and puts
+// together what an earlier version of the program left. Never touches the
+// saved pair nor what a live run holds; while a live run holds the folder
+// past the wait, nothing (PAIR_WHOLE).
 int Recover_Output_Pair(const Output_Pair& o);
 
 // Calls change(o, context) with the folder's lock held, once what a
@@ -88,8 +96,9 @@ int Change_Output_Pair(const Output_Pair& o, void (*change)(const Output_Pair& o
 
 // Claims temporaries for this run: recovers first (as above), then takes
 // the plain temporary names when no run holds them, else names of its own,
-// into *o, and creates its list temporary empty. PAIR_DONE; PAIR_FAILED
-// (nothing claimed, errno says why) when no temporary can be made there.
+// into *o, and creates its list temporary and its plot temporary empty.
+// PAIR_DONE; PAIR_FAILED (nothing claimed, errno says why) when no
+// temporary can be made there.
 int Claim_Output_Pair(Output_Pair* o);
 
 // Gives the claim up (the temporaries stay as they are). Nothing without one.
@@ -108,15 +117,19 @@ void Release_Output_Pair(Output_Pair* o);
 int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed = nullptr);
 
 // Removes the temporaries and the pending list of a pair that is not to be
-// put in place; nothing for a pair this run has not claimed (its names may
-// be a live run's).
+// put in place; nothing for a pair this run has not claimed, nor a name
+// that no longer is the file its claim made (its names may be a live
+// run's).
 void Discard_Output_Pair(const Output_Pair& o);
 
 // Keeps the pair as it stands under the saved names (an empty saved file
 // stands for a file that is not there), lasting, with the folder's lock
 // held. PAIR_DONE; PAIR_FAILED (nothing kept, nothing changed) when a file
-// cannot be read or kept, or another run holds the folder past the wait.
-int Keep_Output_Pair(const Output_Pair& o);
+// cannot be read or kept, or another run holds the folder past the wait,
+// or (errno EBUSY) while the kept pair of another file of the component
+// holds the saved plot file's name: *kept_by (when given) then names its
+// list.
+int Keep_Output_Pair(const Output_Pair& o, std::string* kept_by = nullptr);
 
 // True when a kept pair waits under the saved names.
 bool Output_Pair_Kept(const Output_Pair& o);

@@ -10,6 +10,8 @@
 #include "profiles/kehlnaht_geometry.h"
 #include "weldcheck/throat_union.h"
 
+struct Catalogue_Outline;
+
 // Design strengths in N/mm².
 struct Din_Strengths {
     double f_y;           // f_y,k of the profile for its governing thickness
@@ -247,6 +249,15 @@ struct Din_Corners {
     double top, bottom, outer;
 };
 Din_Corners Din_Corners_Of(const GeschweissterAnschluss *r, int T);
+
+// The rolled outline (cm) of the profile of the record, as the section
+// engine draws it: a catalogue profile's from its record (sloped flanges,
+// fillets and toes as rolled), a profile typed in as rolled (of family I ..
+// angle, with a root radius or a toe radius; a tube with its outer and
+// inner corner radii) from its dimensions. false for a welded profile, the
+// round shapes and the flat bar, and a catalogue profile the profile file
+// does not describe (o untouched).
+bool Din_Rolled_Outline(const GeschweissterAnschluss *r, Catalogue_Outline *o);
 
 // The welds by position of family T (1..5 and the flat bar) whose end
 // craters take them whole, l - 2a not above 0 (a throat of 0.1 mm or more

@@ -11,9 +11,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/textio.h"
 #include "codes/nad_file.h"
 #include "codes/stguete.h"
 #include "profiles/kehlnaht_geometry.h"
+#include "profiles/catalogue_outline.h"
+#include "profiles/catalogue_plausibility.h"
 #include "profiles/profil.h"
 #include "profiles/profil_file.h"
 #include "profiles/profil_dwqb_model.h"
@@ -403,6 +406,31 @@ Din_Corners Din_Corners_Of(const GeschweissterAnschluss* r, int T) {
     if (r->catalogue == 1) return {radius(r->r2), radius(r->r2), 0.0};
     if (r->r > 0.0) return {radius(r->r), radius(r->r), 0.0};
     return {radius(r->weld_leg_top), radius(r->weld_leg_bottom), 0.0};
+}
+
+bool Din_Rolled_Outline(const GeschweissterAnschluss* r, Catalogue_Outline* o) {
+    if (!r || !o) return false;
+    const int T = Kehlnaht_Family(r->family);
+    if (T < KEHLNAHT_I || T > KEHLNAHT_ANGLE) return false;
+    const char letter = "\0DRUTL"[T];
+    if (r->catalogue == 1) {
+        char name[ANSCHLUSS_NAME_SIZE];
+        Copy_Trimmed(r->profile_name, name, sizeof name, 3);
+        float v[PROFIL_VALUES] = {};
+        char code[PROFIL_CODE_SIZE] = {};
+        Catalogue_Outline record;
+        if (Get_Profil_Values(name, v, code) < 1 || !Catalogue_Record_Outline(letter, v, &record)) return false;
+        *o = record;
+        return true;
+    }
+    // Typed in: rolled where it has its radii (a welded profile hands over
+    // none); a tube's second radius is its inner corner's, the open
+    // families' their toes'. An angle's leg h is s thick, its leg b t.
+    auto radius = [](double v) { return std::isfinite(v) ? 0.1 * std::max(v, 0.0) : 0.0; };
+    const double root = radius(r->r), second = radius(T == KEHLNAHT_RHS ? r->r_inner : r->r_toe);
+    if (!(root > 0.0) && !(T != KEHLNAHT_RHS && second > 0.0)) return false;
+    *o = {letter, 0.1 * r->h, 0.1 * r->b, 0.1 * r->s, 0.1 * r->t, root, second, 0.0, 0.0};
+    return true;
 }
 
 Din_Strengths Din_Get_Strengths(GeschweissterAnschluss* r, double t) {

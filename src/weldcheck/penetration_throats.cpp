@@ -9,6 +9,7 @@
 #include "base/kept_by_inputs.h"
 #include "memberchecks/plastic_axis.h"
 #include "profiles/catalogue_outline.h"
+#include "profiles/rolled_flange_faces.h"
 #include "weldcheck/throat_union.h"
 #include "weldcheck/weld_check_internal.h"
 
@@ -126,24 +127,7 @@ void Take_Share(WeldCheckLine& L, const Throat_Sums& s) {
 // Wc_Rolled_Flange_Faces of a profile as it is worked out.
 bool Flange_Faces_Of(const Stahlprofil& p, Wc_Flange_Faces* f) {
     Catalogue_Outline o;
-    if (p.kind != STAHLPROFIL_KIND_CATALOGUE || !Rolled_Outline(p, &o)) return false;
-    if (o.letter != 'D' && o.letter != 'U' && o.letter != 'T') return false;
-    // The flange's thickness t0 + s x at x from its tip; the toe a circle
-    // tangent to the tip's face and the inner face, the root fillet one
-    // tangent to the inner face and the web's (c from the tip).
-    const double s = std::max(o.slope, 0.0), k = std::hypot(1.0, s), r_t = std::max(o.r_2, 0.0), r_1 = std::max(o.r_1, 0.0);
-    const double c = o.letter == 'U' ? o.b - o.t_w : (o.b - o.t_w) / 2.0, t0 = o.t_f - s * o.nominal_from_tip;
-    const double z_toe_centre = t0 + s * r_t - r_t * k, z_root_centre = t0 + s * (c - r_1) + r_1 * k;
-    Wc_Flange_Faces faces{s,
-                          z_toe_centre,
-                          r_t - r_t * s / k,
-                          z_toe_centre + r_t / k,
-                          c - r_1 + r_1 * s / k,
-                          z_root_centre - r_1 / k,
-                          z_root_centre};
-    if (!(t0 > 0.0) || !(faces.tip > 0.0) || !(faces.x_root > faces.x_toe)) return false;
-    *f = faces;
-    return true;
+    return p.kind == STAHLPROFIL_KIND_CATALOGUE && Rolled_Outline(p, &o) && Outline_Flange_Faces(&o, f);
 }
 
 }  // namespace

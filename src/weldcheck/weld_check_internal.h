@@ -18,6 +18,7 @@
 #include "base/invariant.h"
 #include "platform/format.h"
 #include "printlist/oli_para.h"
+#include "profiles/rolled_flange_faces.h"
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
@@ -332,14 +333,9 @@ void Forget_Kept_Line_Section(void);
 // flange's tip towards the web, z from its outer face into it, mm): the
 // straight part of the tip's face, from its outer corner to the toe's
 // rounding; of the inner face, from the toe's rounding to the root
-// fillet's; and where the web's straight face begins, below the outer face.
-struct Wc_Flange_Faces {
-    double slope;           // the inner face's rise per unit of x
-    double tip;             // the tip's face runs from z = 0 to here
-    double x_toe, z_toe;    // the inner face's straight part begins ...
-    double x_root, z_root;  // ... and ends here
-    double web;             // the web's face begins at this z
-};
+// fillet's; and where the web's straight face begins, below the outer face
+// (profiles/rolled_flange_faces.h).
+using Wc_Flange_Faces = Rolled_Flange_Faces;
 // The faces of the flanges of a catalogue double-T, channel, tee or half
 // I whose record gives its rolled outline with the profile's own
 // dimensions: true with *f set; else false (*f untouched).

@@ -44,8 +44,8 @@ struct Pos {
     // A sloped flange's inner face (along y): z' rises by slope per unit of
     // d, zp is z' at d0, and the length runs along the slope.
     double slope = 0.0;
-    // A rolled face shorter than the plates' (len against whole): a length
-    // given as long as the plates' face, or longer, is the whole face.
+    // A rolled face shorter than the plates' (len against whole): no weld
+    // on it is longer than len.
     double whole = 0.0;
 };
 
@@ -336,8 +336,13 @@ double Held_In_Part(WeldCheckWork* w, int k, double a, double t, bool hollow) {
 
 // Line k, laid along y, stands on a face whose z' rises by slope per unit
 // of d (run = its cosine): its ends on the face, its normal into the part
-// turned with it. The throat's section is its band's (the partial
-// penetration's throats, Wc_Partial_Penetration_Throats).
+// turned with it, and its own second moments turned with it: along the
+// face a l³ / 12, across it l a³ / 12 where the line has them (Add_Line),
+// each split between the axes by the face's direction (1, -slope) run in
+// y', z'. (Laid level, an IPN 200's inner flange welds kept all of their
+// own a l³ / 12 about z, 2 % more than their slope leaves there.) A
+// partial penetration's throat takes its band's section afterwards
+// (Wc_Partial_Penetration_Throats).
 void Lay_On_Slope(WeldCheckWork* w, int k, double slope, double run) {
     WeldCheckLine& L = w->line[k];
     const double half = L.l / 2.0 * run, zp = L.face + w->z_s;
@@ -348,6 +353,14 @@ void Lay_On_Slope(WeldCheckWork* w, int k, double slope, double run) {
     w->pz[k][1] = zp + slope * half;
     w->n_y[k] = -L.out * slope * run;
     w->n_z[k] = -L.out * run;
+    const double along = L.I_z, across = L.I_y, level_yz = L.I_yz;  // as Add_Line laid them level
+    const double uy = run, uz = -slope * run;
+    const double I_z = along * uy * uy + across * uz * uz, I_y = along * uz * uz + across * uy * uy;
+    const double I_yz = (along - across) * uy * uz;
+    w->I_z0 += I_z - L.I_z;
+    w->I_y0 += I_y - L.I_y;
+    w->I_yz0 += I_yz - level_yz;
+    L.I_z = I_z, L.I_y = I_y, L.I_yz = I_yz;
 }
 
 void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
@@ -367,7 +380,9 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
         l = Effective_Length(w, p.k, a, p.len, p.crater, t, hollow, penetration, false);
     } else {
         double base = r->l[p.k] > 0.1 ? r->l[p.k] : p.len;
-        if (p.whole > 0.0 && base >= p.whole - 0.001) base = std::min(base, p.len);
+        // No weld runs past the rolled face it lies on: a length given as
+        // the plates' face, or any longer than the rolled face, is that face.
+        if (p.whole > 0.0) base = std::min(base, p.len);
         l = Effective_Length(w, p.k, a, base, r->deduct_craters ? 2.0 : 0.0, t, hollow, penetration, true);
     }
     if (l <= 0.001) return;
@@ -526,8 +541,8 @@ struct Layout {
     bool all_round;
     bool short_out;  // the short pieces of an all-round weld are neglected
     double s_o, s_u, s_r;
-    // A rolled flange in which partial-penetration throats lie: its faces as
-    // they stand (sloped, their toes and roots rounded); null: the plates'.
+    // A rolled flange whose welds lie on its faces as they stand (sloped,
+    // their toes and roots rounded); null: the plates'.
     const Wc_Flange_Faces* faces = nullptr;
 
     void Offer(int k) {
@@ -910,8 +925,17 @@ void Lay_Out_Lines(WeldCheckWork* w) {
     const int type = p.type;
     const bool round = type == PROFILTYP_RUND || type == PROFILTYP_ROHR;
     const bool partial = r->weld_kind == WELD_BUTT && !Wc_Full_Penetration(r) && !round;
+    // A weld lies where its face is: on the rolled flange's real faces
+    // where they are not the plates' (an inner face that slopes, as an
+    // IPN's, runs from y 10.2 to 41.1 mm beside the web at 14 %, not level
+    // at t_f; the web's face ends where the root fillet begins, 20.4 mm
+    // from the flange's outer face), a partial penetration's throats
+    // behind them on every rolled flange (toe and root rounded). Parallel
+    // flanges have the plates' faces. A fully penetrated weld is the
+    // joined section's.
     Wc_Flange_Faces faces;
-    if (partial && Wc_Rolled_Flange_Faces(p, &faces)) L.faces = &faces;
+    if (!round && !Wc_Full_Penetration(r) && Wc_Rolled_Flange_Faces(p, &faces) && (partial || faces.slope > 0.0))
+        L.faces = &faces;
     // The section depends on the profile alone: kept from case to case.
     w->joined = Wc_Full_Penetration(r) && !round ? Kept_Joined_Section(&p) : nullptr;
     const bool full = w->joined != nullptr;
@@ -1052,11 +1076,19 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
     // where the weld runs on (the end craters of an all-round channel's or
     // zed's inner web weld) carries the flow of its whole face, so that the
     // flow closes: its own stress is the larger by l_flow / l.
+    // Each line adds its length times its distance from the centroid along
+    // its face's outward normal (-n, turned by the slope of a sloped
+    // flange's inner face).
     const double cy = w->S_y / w->A_w, cz = w->S_z / w->A_w;
     double lines = 0.0;
-    for (const WeldCheckLine& L : w->line) {
-        if (L.dir == WC_ALONG_Y) lines += L.out * (L.z_c - cz) * L.l_flow;
-        else if (L.dir == WC_ALONG_Z) lines += L.out * (L.y_c - cy) * L.l_flow;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const WeldCheckLine& L = w->line[k];
+        if (L.dir == WC_ALONG_Y && w->n_y[k] != 0.0)
+            lines -= ((L.y_c - cy) * w->n_y[k] + (L.z_c - cz) * w->n_z[k]) * L.l_flow;
+        else if (L.dir == WC_ALONG_Y)
+            lines += L.out * (L.z_c - cz) * L.l_flow;
+        else if (L.dir == WC_ALONG_Z)
+            lines += L.out * (L.y_c - cy) * L.l_flow;
     }
     const Stahlprofil& p = r->profile;
     double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);

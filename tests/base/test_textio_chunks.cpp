@@ -78,6 +78,17 @@ TEST(GuillemetString, OverlongChunkOfATextBlock) {
     std::free(text);
 }
 
+// A line that is the keyword's beginning, or empty, is not the keyword.
+TEST(FindKeywordInt, ALineShorterThanTheKeywordIsNotIt) {
+    Input in("#NU\n\n#NUMBER 8\n#NUM 9\n");
+    int v = -1;
+    EXPECT_EQ(Find_Keyword_Int("#NUMBER", in.get(), &v), 1);
+    EXPECT_EQ(v, 8);
+    EXPECT_EQ(Find_Keyword_Int("#NUMBERS", in.get(), &v), 0);
+    EXPECT_EQ(Find_Keyword_Int("#NU", in.get(), &v), 1);
+    EXPECT_EQ(v, 8);  // the first line, without a number
+}
+
 TEST(FindKeywordInt, FindsNumberAfterKeyword) {
     Input in("#A 5\n#NUM 42\r\n#NUM 7\n#W abc\n#K\t-3\r\n#EMPTY\n");
     int v = -1;

@@ -188,6 +188,38 @@ TEST(Format, FormatsFromConstantsAndBuffersGiveTheSameBytes) {
 }
 
 namespace {
+// More formats in the program's constants than the formatter keeps, each
+// of its own text: "<n> %d|%.2f|%s".
+constexpr int kManyFormats = 1200;
+struct Many_Formats {
+    char text[kManyFormats][24];
+};
+constexpr Many_Formats Make_Many_Formats() {
+    Many_Formats m{};
+    for (int i = 0; i < kManyFormats; ++i) {
+        char* p = m.text[i];
+        for (int d = 1000; d >= 1; d /= 10) *p++ = static_cast<char>('0' + i / d % 10);
+        for (const char* tail = " %d|%.2f|%s"; *tail; ++tail) *p++ = *tail;
+    }
+    return m;
+}
+constexpr Many_Formats kManyFormatsText = Make_Many_Formats();
+}  // namespace
+
+// Once the kept formats are as many as the formatter keeps, the formats
+// after them are read at each use: every one, kept or not, used once or
+// again after all the others, gives the C library's bytes.
+TEST(Format, FormatsBeyondTheKeptOnesGiveTheSameBytes) {
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < kManyFormats; ++i) {
+            const char* format = kManyFormatsText.text[i];
+            const auto [got, want] = Once_And_Libc(format, i - round, i / 8.0, round ? "again" : "first");
+            ASSERT_EQ(got, want) << format;
+        }
+    }
+}
+
+namespace {
 __attribute__((format(printf, 3, 4))) int Quick(char* out, size_t size, const char* format, ...) {
     va_list ap;
     va_start(ap, format);

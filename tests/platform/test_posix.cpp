@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "platform/format.h"
 #include "platform/posix.h"
 #include "support/testutil.h"
 
@@ -384,4 +385,81 @@ TEST(Posix, LargeStreamBuffersComeFromAPoolOfFour)
     EXPECT_EQ(VEK_Give_Large_Buffer(again), 1);
     for (std::FILE* s : {f[1], f[2], f[3], f[4], again}) EXPECT_EQ(VEK_Fclose_Buffered(s), 0);
     EXPECT_EQ(VEK_Fclose_Buffered(nullptr), EOF);
+}
+
+// Pieces of many kilobytes go from where they stand to the file, after the
+// buffered bytes before them: the file holds every piece in its order, the
+// stream's position stays right for ftell and for a seek back that writes
+// over earlier bytes, and a stream that cannot be written so (unbuffered,
+// or no file's) takes them the usual way.
+TEST(Posix, LargePiecesGoStraightToTheFileInTheirPlace)
+{
+    TempDir t;
+    enum Kind { kOwnStream, kPlainFile, kPlainUnbuffered, kMemory };
+    for (const Kind kind : {kOwnStream, kPlainFile, kPlainUnbuffered, kMemory}) {
+        SCOPED_TRACE(kind);
+        const std::string path = t.file("straight" + std::to_string(kind));
+        char* memory = nullptr;
+        size_t memory_size = 0;
+        std::FILE* f = kind == kOwnStream ? VEK_Open_Writing(path.c_str())
+                       : kind == kMemory  ? open_memstream(&memory, &memory_size)
+                                          : std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        if (kind == kPlainUnbuffered) std::setvbuf(f, nullptr, _IONBF, 0);
+        if (kind == kOwnStream || kind == kPlainFile) {  // as the program gives its lists
+            EXPECT_EQ(VEK_Give_Large_Buffer(f), 1);
+        }
+        std::string want;
+        for (int i = 0; i < 6; ++i) {
+            const std::string small = "line " + std::to_string(i) + "\n";
+            const std::string large = [i] {
+                std::string l(20000 + 7919 * i, '\0');
+                for (size_t k = 0; k < l.size(); ++k) l[k] = static_cast<char>('a' + (k * 7 + i) % 26);
+                return l;
+            }();
+            for (const std::string* piece : {&small, &large}) {
+                ASSERT_EQ(VEK_Stream_Put(f, piece->data(), piece->size()), static_cast<int>(piece->size()));
+                want += *piece;
+                ASSERT_EQ(std::ftell(f), static_cast<long>(want.size()));
+            }
+        }
+        const bool straight = kind == kOwnStream || kind == kPlainFile;
+        const std::string tail(30000, 'z');
+        EXPECT_EQ(VEK_Write_Straight(f, tail.data(), tail.size()),
+                  straight ? static_cast<int>(tail.size()) : VEK_STRAIGHT_NOT_HERE);
+        if (straight) want += tail;
+        if (kind != kMemory) {  // a memory stream ends where it was written last
+            ASSERT_EQ(std::fseek(f, 3, SEEK_SET), 0);
+            ASSERT_EQ(VEK_Stream_Put(f, "XY", 2), 2);
+            want.replace(3, 2, "XY");
+            ASSERT_EQ(std::fseek(f, 0, SEEK_END), 0);
+            EXPECT_EQ(std::ftell(f), static_cast<long>(want.size()));
+        }
+        EXPECT_EQ(VEK_Fclose_Buffered(f), 0);
+        if (kind == kMemory) {
+            EXPECT_EQ(std::string(memory, memory_size), want);
+            std::free(memory);
+        } else {
+            EXPECT_EQ(testutil::Read_File(path), want);
+        }
+    }
+    EXPECT_EQ(VEK_Write_Straight(nullptr, "x", 1), VEK_STRAIGHT_NOT_HERE);
+}
+
+// A large piece that the disc refuses marks the stream as fwrite's failure
+// would, and its close fails: the program's own stream tells why.
+TEST(Posix, ALargePieceTheDiscRefusesMarksTheStream)
+{
+    const std::string large(50000, 'q');
+    for (const bool own : {true, false}) {
+        std::FILE* f = own ? VEK_Open_Writing("/dev/full") : std::fopen("/dev/full", "wb");
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(VEK_Give_Large_Buffer(f), 1);
+        EXPECT_EQ(VEK_Stream_Put(f, "head\n", 5), 5);  // buffered
+        EXPECT_FALSE(std::ferror(f));
+        EXPECT_EQ(VEK_Stream_Put(f, large.data(), large.size()), -1);
+        EXPECT_TRUE(std::ferror(f));
+        EXPECT_EQ(VEK_Fclose_Buffered(f), EOF);
+        EXPECT_EQ(errno, own ? ENOSPC : EIO);
+    }
 }

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/msgbox.h"
+#include "profiles/catalogue_outline.h"
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/catalogue_ties.h"
 #include "profiles/profil.h"
@@ -331,6 +332,60 @@ class CatalogueTest : public ::testing::Test {
 protected:
     CatalogueTree tree;
 };
+
+// The rolled outline (mm) of a catalogue record of letter with the values
+// v (cm), standing as the catalogue draws it, its arcs in arc_steps pieces a
+// quarter circle; empty where the record makes none.
+inline std::vector<Outline_Point> Rolled_Outline_Ring(char letter, const float* v, int arc_steps = 64) {
+    Catalogue_Outline o;
+    std::vector<Outline_Ring> rings;
+    if (!Catalogue_Record_Outline(letter, v, &o)) return {};
+    for (double* x : {&o.h, &o.b, &o.t_w, &o.t_f, &o.r_1, &o.r_2, &o.nominal_from_tip}) *x *= 10;
+    if (!Catalogue_Outline_Polygons(&o, arc_steps, &rings) || rings.empty()) return {};
+    return rings[0];
+}
+
+// The distance of (y, z) from the boundary of the closed ring.
+inline double Off_Ring(const std::vector<Outline_Point>& ring, double y, double z) {
+    double least = HUGE_VAL;
+    for (size_t k = 0; k < ring.size(); k++) {
+        const Outline_Point a = ring[k], b = ring[(k + 1) % ring.size()];
+        const double dy = b.y - a.y, dz = b.z - a.z, L2 = dy * dy + dz * dz;
+        const double t = L2 > 0 ? std::clamp(((y - a.y) * dy + (z - a.z) * dz) / L2, 0.0, 1.0) : 0.0;
+        least = std::min(least, std::hypot(a.y + t * dy - y, a.z + t * dz - z));
+    }
+    return least;
+}
+
+// A rolled flange of the outline o worked out by hand, seen from its tip
+// (x towards the web, z from the outer face into the flange): the inner
+// face z = t0 + s x (t_f where the nominal thickness holds); each
+// rounding's centre where the lines parallel to its two faces at its
+// radius cross (the toe's inside the flange, the root fillet's outside),
+// its end on the inner face the foot of the perpendicular from the centre.
+struct Flange_Point {
+    double x, z;
+};
+struct Hand_Flange {
+    double s, t0, c;  // slope, thickness at the tip, outstand to the web's face
+    Flange_Point toe_centre, toe_on_face, root_centre, root_on_face;
+};
+inline Hand_Flange Flange_By_Hand(const Catalogue_Outline& o) {
+    Hand_Flange r{};
+    r.s = o.slope;
+    r.t0 = o.t_f - o.slope * o.nominal_from_tip;
+    r.c = o.letter == 'U' ? o.b - o.t_w : (o.b - o.t_w) / 2;
+    const double k = std::sqrt(1 + r.s * r.s);
+    r.toe_centre = {o.r_2, r.t0 + r.s * o.r_2 - o.r_2 * k};
+    r.root_centre = {r.c - o.r_1, r.t0 + r.s * (r.c - o.r_1) + o.r_1 * k};
+    auto foot = [&](Flange_Point p) {
+        const double d = (p.z - r.s * p.x - r.t0) / (1 + r.s * r.s);
+        return Flange_Point{p.x + r.s * d, p.z - d};
+    };
+    r.toe_on_face = foot(r.toe_centre);
+    r.root_on_face = foot(r.root_centre);
+    return r;
+}
 
 }  // namespace testutil
 

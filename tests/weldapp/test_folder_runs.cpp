@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -26,14 +28,16 @@ using Names = std::vector<std::string>;
 const std::string kRun = "0 1 1 -refresh";
 const Names kPair{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT"};
 
-// The program on the component C001 of d, started beside the test with the
-// fault shim's entries (NAME=value) put in front of it; stdout and stderr
-// into d's out<tag>.txt and err<tag>.txt.
-pid_t Start_Run(const Desktop& d, const std::vector<std::string>& shim, const std::string& tag) {
+// The refresh of the component C001's file `file` (its File-Id; Pos-Id 1)
+// in d, started beside the test with the fault shim's entries (NAME=value)
+// put in front of it; stdout and stderr into d's out<tag>.txt and
+// err<tag>.txt.
+pid_t Start_Run(const Desktop& d, const std::vector<std::string>& shim, const std::string& tag,
+                const char* file = "1") {
     std::vector<std::string> env{"DATA=" + d.dir.file("data"), "DRAM=" + d.dir.file("dram"),
                                  "TEMP=" + d.dir.file("temp"), "EXEC=" + d.dir.file("exec")};
     env.insert(env.end(), shim.begin(), shim.end());
-    return testutil::Spawn({kProgram, "C001", "0", "1", "1", "-refresh"}, env, d.dir.file("out" + tag + ".txt"),
+    return testutil::Spawn({kProgram, "C001", "0", file, "1", "-refresh"}, env, d.dir.file("out" + tag + ".txt"),
                            d.dir.file("err" + tag + ".txt"), d.project);
 }
 
@@ -332,6 +336,220 @@ TEST(FolderRuns, TemporariesOfKilledSavesGoWithTheNextRun) {
     EXPECT_EQ(testutil::Read_File(code), "0\n");
     EXPECT_EQ(d.File("C001_01.pdf").rfind("%PDF-", 0), 0u);
     EXPECT_EQ(d.Files(), (Names{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT", "C001_01.pdf"}));
+}
+
+namespace {
+
+// Two files of the component C001, the flat bar (File-Id 1) and the
+// rectangular tube (File-Id 2): their lists C001_01.OLI and C001_02.OLI
+// share the plot file C0010001.SPF of their position.
+void Add_Two_Files(Desktop& d) {
+    d.Add("flat_bar", "C001");
+    for (const char* ext : {"_01.INP", "_01.TXT"})
+        fs::copy_file(kExamples + "rhs_160x80/B001" + ext, d.project + "/C001_02" + std::string(ext).substr(3));
+}
+const Names kTwoFiles{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT",
+                      "C001_02.INP", "C001_02.OLI", "C001_02.TXT"};
+
+// What lone runs of the two files write: each file's list, and the plot
+// file as each leaves it.
+struct Lone_Runs {
+    std::string list[2], plot[2];
+    Lone_Runs() {
+        Desktop d;
+        Add_Two_Files(d);
+        for (int file : {0, 1}) {
+            EXPECT_EQ(d.Run("C001 0 " + std::to_string(file + 1) + " 1 -refresh"), 1) << d.err;
+            list[file] = d.File(file == 0 ? "C001_01.OLI" : "C001_02.OLI");
+            plot[file] = d.File("C0010001.SPF");
+        }
+        EXPECT_NE(plot[0], plot[1]);
+    }
+};
+
+// The names in the project folder beyond those of the two files' pairs, a
+// run's tag written "*".
+Names Left_Over(const Desktop& d) {
+    Names left;
+    for (std::string name : d.Files()) {
+        if (std::find(kTwoFiles.begin(), kTwoFiles.end(), name) != kTwoFiles.end()) continue;
+        for (size_t at = 0; (at = name.find('.', at)) != std::string::npos; ++at) {
+            const std::string tag = name.substr(at + 1, 9);
+            if (tag.size() == 9 && tag[8] == '.' &&
+                std::all_of(tag.begin(), tag.begin() + 8, [](char c) { return std::isxdigit(c) && !std::isupper(c); }))
+                name.replace(at + 1, 8, "*");
+        }
+        left.push_back(name);
+    }
+    return left;
+}
+
+// The two files with older lists and plot file in place; the refresh of
+// `file` held (as a busy machine holds it) just before the at-th call of
+// op on a path that holds `match`, until *go is made.
+void Hold_Refresh(Desktop& d, const char* file, const char* op, const char* match, int at, Child* run) {
+    Add_Two_Files(d);
+    for (const char* old : {"C001_01.OLI", "C001_02.OLI", "C0010001.SPF"})
+        testutil::Write_File(d.project + "/" + old, "old\n");
+    const std::string go = d.dir.file("go");
+    run->pid = Start_Run(d,
+                         {"LD_PRELOAD=" WELD_FAULT_SHIM, std::string("WELD_FAULT_OP=") + op,
+                          std::string("WELD_FAULT_MATCH=") + match, "WELD_FAULT_AT=" + std::to_string(at),
+                          "WELD_FAULT_ACTION=hold", "WELD_FAULT_HOLD=" + go},
+                         "held", file);
+    ASSERT_GT(run->pid, 0);
+    ASSERT_TRUE(testutil::Wait_While_Working([&] { return fs::exists(go + ".held"); }));
+}
+
+}  // namespace
+
+// Two files of one component share its plot file (it is named by the
+// component and the position, not the file). Refreshed at once, the second
+// run took the first one's plot temporary, held by no list temporary of its
+// own file, for a cut-off run's and removed it, both wrote one temporary
+// name, and the first ended with 2, its list saying that no check stands,
+// and the plot file the second had put in place removed. Now the runs of
+// every file of the component keep to temporaries of their own, which each
+// holds: both end as lone runs of their files, the plot file whole from
+// the one that puts its pair in place last. The held run killed instead:
+// the other's pair stands, and the next run removes what the killed one
+// left.
+TEST(FolderRuns, TwoFilesOfOneComponentRefreshedAtOnceKeepToTheirOwnPlotTemporaries) {
+    const Lone_Runs lone;
+    const struct {
+        const char* held;  // the file held; the other runs through meanwhile
+        const char *op, *match;
+        int at;
+    } holds[] = {
+        {"2", "fsync", "C001_02.OLI", 1},  // both its temporaries written
+        {"2", "fsync", "C0010001.SPF", 1},
+        {"1", "fsync", "C001_01.OLI", 1},
+        {"1", "open", "C0010001.SPF", 2},  // its plot temporary claimed, not yet written
+    };
+    for (const auto& h : holds) {
+        for (const bool killed : {false, true}) {
+            const std::string what = std::string(h.held) + " held at " + h.op + " " + h.match + " #" +
+                                     std::to_string(h.at) + (killed ? ", then killed" : "");
+            const int held = h.held[0] - '1', other = 1 - held;
+            Desktop d;
+            Child run{-1};
+            Hold_Refresh(d, h.held, h.op, h.match, h.at, &run);
+            EXPECT_EQ(d.Run("C001 0 " + std::to_string(other + 1) + " 1 -refresh"), 1) << what << d.err;
+            EXPECT_EQ(d.err, "") << what;
+            if (killed) {
+                kill(run.pid, SIGKILL);
+                EXPECT_EQ(run.Ended(), 128 + SIGKILL) << what;
+                EXPECT_TRUE(d.File("C0010001.SPF") == lone.plot[other]) << what;
+                EXPECT_EQ(d.File(held == 0 ? "C001_01.OLI" : "C001_02.OLI"), "old\n") << what;
+                EXPECT_EQ(Left_Over(d).size(), 2u) << what;
+                EXPECT_EQ(d.Run("C001 0 " + std::to_string(other + 1) + " 1 -refresh"), 1) << what << d.err;
+                EXPECT_EQ(d.err, "") << what;
+                EXPECT_EQ(d.File(held == 0 ? "C001_01.OLI" : "C001_02.OLI"), "old\n") << what;
+            } else {
+                testutil::Write_File(d.dir.file("go"), "");
+                EXPECT_EQ(run.Ended(), 1) << what << testutil::Read_File(d.dir.file("errheld.txt"));
+                EXPECT_EQ(testutil::Read_File(d.dir.file("errheld.txt")), "") << what;
+                EXPECT_TRUE(d.File("C001_01.OLI") == lone.list[0]) << what;
+                EXPECT_TRUE(d.File("C001_02.OLI") == lone.list[1]) << what;
+            }
+            // The plot file of the run that put its pair in place last.
+            EXPECT_TRUE(d.File("C0010001.SPF") == lone.plot[killed ? other : held]) << what;
+            EXPECT_EQ(d.Files(), kTwoFiles) << what;
+        }
+    }
+}
+
+// One of two refreshes of two files of the component killed at each of its
+// steps while the other is held with its temporaries written: the other,
+// let go, puts its pair in place whole; a later refresh of the other file
+// leaves what the killed run committed (its pending list and the plot
+// temporary that waits for it) and removes the rest of it; the killed
+// file's next refresh completes the pair it committed, and both files'
+// lists and the plot file stand whole.
+TEST(FolderRuns, ARunOfAnotherFileOfTheComponentKilledAtEachStep) {
+    const Lone_Runs lone;
+    const Names committed{"C0010001.SPF.*.tmp", "C001_01.OLI.*.new"};
+    const struct {
+        const char *op, *match;
+        int at;
+        Names left;  // what the killed run leaves once the other file's run has swept
+        bool list;   // its list stands
+    } steps[] = {
+        {"open", "C001_01.OLI", 1, {}, false},  // its claim
+        {"fsync", "C001_01.OLI", 1, {}, false},
+        {"rename", "C001_01.OLI", 1, {}, false},  // the commit
+        {"fsync", "project$", 1, committed, false},
+        {"rename", "C0010001.SPF$", 1, committed, false},
+        {"rename", "C001_01.OLI$", 1, {"C001_01.OLI.*.new"}, false},
+        {"fsync", "project$", 2, {}, true},
+    };
+    for (const auto& step : steps) {
+        const std::string what = std::string(step.op) + " " + step.match + " #" + std::to_string(step.at);
+        Desktop d;
+        Child run{-1};
+        Hold_Refresh(d, "2", "fsync", "C001_02.OLI", 1, &run);
+        EXPECT_EQ(d.Run("C001 0 1 1 -refresh", true, Fault_Shim(step.op, step.match, step.at, "kill")), 128 + SIGKILL)
+            << what << d.err;
+        testutil::Write_File(d.dir.file("go"), "");
+        EXPECT_EQ(run.Ended(), 1) << what << testutil::Read_File(d.dir.file("errheld.txt"));
+        EXPECT_EQ(testutil::Read_File(d.dir.file("errheld.txt")), "") << what;
+        EXPECT_TRUE(d.File("C001_02.OLI") == lone.list[1]) << what;
+        EXPECT_TRUE(d.File("C0010001.SPF") == lone.plot[1]) << what;
+        EXPECT_EQ(d.File("C001_01.OLI") == lone.list[0], step.list) << what;
+        EXPECT_EQ(d.Run("C001 0 2 1 -refresh"), 1) << what << d.err;
+        EXPECT_EQ(d.err, "") << what;
+        EXPECT_EQ(Left_Over(d), step.left) << what;
+        EXPECT_TRUE(d.File("C0010001.SPF") == lone.plot[1]) << what;
+        EXPECT_EQ(d.Run("C001 0 1 1 -refresh"), 1) << what << d.err;
+        EXPECT_EQ(d.err, step.left.empty() ? "" : "C001_01.OLI: the print list and plot file of a run that was cut "
+                                                  "off were put in place\n")
+            << what;
+        EXPECT_TRUE(d.File("C001_01.OLI") == lone.list[0]) << what;
+        EXPECT_TRUE(d.File("C001_02.OLI") == lone.list[1]) << what;
+        EXPECT_TRUE(d.File("C0010001.SPF") == lone.plot[0]) << what;
+        EXPECT_EQ(d.Files(), kTwoFiles) << what;
+    }
+}
+
+// The saved plot file is named as the plot file, one name for every file
+// of the component. The plan editor's button in the window of one file,
+// while the kept pair of another waited (its window cut off while its plan
+// editor had the edits' pair), kept the plot file over that pair's, and
+// removed it when it had put its own back: the other file's next run put
+// its saved list back and removed the plot file beside it. Now the pair is
+// not kept while another file's kept pair holds the name: a box says so,
+// the editor is not started, nothing changes, and the other file's next
+// run puts its whole kept pair back.
+TEST(FolderRuns, AKeptPlotFileOfAnotherFileOfTheComponentIsLeftToIt) {
+    Desktop d;
+    Add_Two_Files(d);
+    for (const char* file : {"2", "1"}) ASSERT_EQ(d.Run(std::string("C001 0 ") + file + " 1 -refresh"), 1) << d.err;
+    const std::string saved_list = d.File("C001_01.OLI"), saved_plot = d.File("C0010001.SPF");
+    // The editor kills the window that started it, once.
+    const std::string editor = d.dir.file("exec/Linarium.exe");
+    testutil::Write_File(editor, "#!/bin/sh\n[ -e '" + editor + ".ran' ] && exit 0\n: >'" + editor +
+                                     ".ran'\nkill -9 $PPID\n");
+    testutil::Write_File(editor + ".title", "VEK - Planbearbeitung\n");
+    fs::permissions(editor, fs::perms::owner_all);
+    const std::string script = d.dir.file("script.txt"), plot = "move 1160 27\nmove 1160 27\nclick 1160 27\n";
+    testutil::Write_File(script, plot);
+    EXPECT_EQ(d.Run("C001 0 1 1", true, "VEK_SCRIPT='" + script + "'"), 128 + SIGKILL) << d.err;
+    ASSERT_TRUE(d.Exists("C001_01.OLI.saved") && d.File("C0010001.SPF.saved") == saved_plot);
+    const Folder before = Folder_Of(d);
+    EXPECT_EQ(d.Run("C001 0 2 1", true, "VEK_SCRIPT='" + script + "'"), 0);
+    EXPECT_EQ(d.err, "message box \"\": [Die Druckliste und die Plotdatei k\x94nnen nicht gesichert werden!] "
+                     "[Plotdatei C0010001.SPF: noch mit der Druckliste C001_01.OLI gesichert] [Das "
+                     "Planerstellungsmodul wird nicht gestartet.] answer 1\n" +
+                         kScriptEndsTheRun);
+    EXPECT_TRUE(Folder_Of(d) == before);
+    testutil::Write_File(script, "");
+    EXPECT_EQ(d.Run("C001 0 1 1", true, "VEK_SCRIPT='" + script + "'"), 0);
+    EXPECT_NE(d.err.find("C001_01.OLI: the print list and plot file of the saved input were put back"),
+              std::string::npos)
+        << d.err;
+    EXPECT_TRUE(d.File("C001_01.OLI") == saved_list);
+    EXPECT_TRUE(d.File("C0010001.SPF") == saved_plot);
+    EXPECT_EQ(d.Files(), kTwoFiles);
 }
 
 }  // namespace test_folder_runs

@@ -402,6 +402,49 @@ TEST_F(InputPage, PreviewSingleWelds) {
     EXPECT_EQ(pxGetPixel(80, 100), Screen_White);
 }
 
+// An IPN 200's welds in the preview lie on its faces as rolled, where the
+// check lays them (the outline, drawn by the screen picture, follows them):
+// at 4 pixels per mm the inner weld of the upper flange's left half runs
+// from 41.12 to 10.21 mm beside the web axis along the 14 % slope (t_f 11.3
+// at b/4 from the tip: 8.69 and 13.02 mm below the top at the face's ends, the toe's
+// and the root fillet's feet on it), centred on it, 31.2 of its 33.75 mm;
+// the web welds between the root fillets, 20.45 mm below the top and
+// above the bottom, 159.1 of their 162.4 mm. Laid level at t_f they stood
+// up to 12 pixels off the face near the tip.
+TEST_F(InputPage, PreviewWeldsOnSlopedFlanges) {
+    testutil::ScopedEnv data("DATA", dir_.file("data"));
+    Nahtbild n{};
+    Init_Profile(&n.profile);
+    Default_Material_Params(&n.profile.material);
+    ASSERT_EQ(Init_Profile_From_Name(&n.profile, "IPN200"), 0);
+    const double length[8] = {90, 33.75, 162.4, 90, 33.75, 33.75, 162.4, 33.75};
+    for (int k = 0; k < 8; k++) n.number[k] = k + 1, n.throat[k] = 4, n.length[k] = length[k];
+    Calc_Preview_Scale(15, 360, 800, &n);
+    ASSERT_DOUBLE_EQ(Preview_Box.scale, 4.0);
+    Nachweis_Page.butt_weld = 0;
+    Draw_Schweissnaht_Skizze(100, 100, 460, 900, &n);
+    // X = 280 (the web axis), Y = 100 (the top), y down.
+    auto on = [](double x, double y) {
+        int blue = 0;
+        for (int dy = -1; dy <= 1; dy++) blue += pxGetPixel(280 + (int)std::lround(4 * x), 100 + (int)std::lround(4 * y) + dy) == Screen_Blue;
+        return blue > 0;
+    };
+    const double x_toe = -41.124, z_toe = 8.693, x_root = -10.210, z_root = 13.021;
+    for (double t : {0.1, 0.5, 0.9}) {
+        const double x = x_toe + t * (x_root - x_toe), z = z_toe + t * (z_root - z_toe);
+        EXPECT_TRUE(on(x, z)) << t;
+        EXPECT_TRUE(on(-x, z)) << t;
+        EXPECT_TRUE(on(x, 200 - z)) << t;
+    }
+    EXPECT_FALSE(on(-40, 11.3));  // the nominal face near the tip
+    // The web's left weld: two pixels left of the face (x 280 - 15 - 1).
+    auto web = [](double y) { return pxGetPixel(264, 100 + (int)std::lround(4 * y)) == Screen_Blue; };
+    EXPECT_TRUE(web(21));
+    EXPECT_TRUE(web(179));
+    EXPECT_FALSE(web(19.5));
+    EXPECT_FALSE(web(180.5));
+}
+
 // Single welds of HE 280 A (t_f 13, t_w 8 mm) made butt welds: a throat
 // beyond the part's limit is cut, and a box names each one with its old and
 // new value; back to fillet welds the throats typed come back, named in a

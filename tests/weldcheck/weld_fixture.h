@@ -4,6 +4,7 @@
 #ifndef TESTS_WELDCHECK_WELD_FIXTURE_H
 #define TESTS_WELDCHECK_WELD_FIXTURE_H
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -101,6 +102,9 @@ inline GeschweissterAnschluss Din_Record_Of(const Stahlprofil& p, int grade, dou
     r.h = r.h2 = h, r.b = r.b2 = b, r.t = r.t2 = t, r.s = r.s2 = s, r.r = r.r2 = p.r_1;
     if (r.family == ANSCHLUSS_RHS && p.kind != STAHLPROFIL_KIND_CATALOGUE)
         r.r = p.rolled ? p.r_1 : 0.0, r.r_inner = p.rolled ? p.r_2 : 0.0;
+    // A typed rolled angle, channel or tee: its toes' radius.
+    const bool toes = r.family == ANSCHLUSS_ANGLE || r.family == ANSCHLUSS_CHANNEL || r.family == ANSCHLUSS_TEE;
+    if (toes && p.kind != STAHLPROFIL_KIND_CATALOGUE && p.rolled) r.r_toe = std::max(p.r_2, 0.0);
     if (p.kind == STAHLPROFIL_KIND_CATALOGUE) {
         r.catalogue = 1;
         std::snprintf(r.profile_name, sizeof r.profile_name, "%.55s", p.name);
