@@ -25,6 +25,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_sloped_flange_welds {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -346,3 +347,5 @@ TEST(SlopedFlangeWelds, IPN200FilletsOnTheRolledFaces) {
     EXPECT_NEAR(din.weld_values.I_y, I_y / 1e4, 0.005);
     EXPECT_NEAR(din.U_w[2], cases[0].sigma / (0.8 * 360 / 1.1), 0.0005);
 }
+
+}  // namespace test_sloped_flange_welds
