@@ -8,6 +8,7 @@
 #include "base/geometry.h"
 #include "base/vesk.h"
 
+namespace test_geometry_lines {
 namespace {
 
 const double PI = 3.14159265358979323846;
@@ -305,3 +306,5 @@ TEST(GeometryLines, PolylineCrossingsAllocated) {
 }
 
 }  // namespace
+
+}  // namespace test_geometry_lines

@@ -10,6 +10,7 @@
 #include "base/geometry.h"
 #include "base/vesk.h"
 
+namespace test_geometry_polygons {
 namespace {
 
 const double PI = 3.14159265358979323846;
@@ -335,3 +336,5 @@ TEST(GeometryPolygons, SmallNumbers) {
 }
 
 }  // namespace
+
+}  // namespace test_geometry_polygons

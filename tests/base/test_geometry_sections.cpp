@@ -7,6 +7,7 @@
 
 #include "base/geometry.h"
 
+namespace test_geometry_sections {
 namespace {
 
 const double PI = 3.14159265358979323846;
@@ -167,3 +168,5 @@ TEST(GeometrySections, EmptyPolygon) {
 }
 
 }  // namespace
+
+}  // namespace test_geometry_sections

@@ -8,6 +8,7 @@
 #include "base/textio.h"
 #include "support/testutil.h"
 
+namespace test_textio_chunks {
 namespace {
 
 const std::string kOpen = "\xAE", kClose = "\xAF";
@@ -117,3 +118,5 @@ TEST(FindKeywordInt, KeywordMustStartTheLine) {
     EXPECT_EQ(v, 0);
     EXPECT_EQ(Find_Keyword_Int("#NUM", nullptr, &v), 0);
 }
+
+}  // namespace test_textio_chunks

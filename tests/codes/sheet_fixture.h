@@ -14,6 +14,7 @@
 #include "annex_fixture.h"
 #include "codes/nad.h"
 #include "codes/nad_file.h"
+#include "dialogs/area_session.h"
 #include "dialogs/scrollarea.h"
 #include "platform/events.h"
 #include "platform/screen.h"
@@ -68,13 +69,8 @@ struct Host_Sheet {
     void Click_OK() const { VEK_Script_Click(x2 - 30, y2 - 18); }
 };
 
-// The items of an area in their order.
-inline std::vector<const Scrollable_Area_Item*> Area_Items(int area) {
-    std::vector<const Scrollable_Area_Item*> items;
-    const Scrollable_View_Area* a = Scrollable_View_Area_Record(area);
-    for (const Scrollable_Area_Item* it = a ? a->first_item : nullptr; it; it = it->next) items.push_back(it);
-    return items;
-}
+// The items of an area in their order (dialogs/area_session.h).
+using ::Area_Items;
 
 // The texts of an area's text items, check boxes and radio buttons, in
 // their order.

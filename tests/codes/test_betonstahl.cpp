@@ -13,6 +13,7 @@
 #include "support/global_state.h"
 #include "support/testutil.h"
 
+namespace test_betonstahl {
 namespace {
 
 const testutil::Global_Reset reset_versioned_text(Reset_Versioned_Text);
@@ -153,3 +154,5 @@ TEST(SteelGradesOfConcrete, TextFormRoundTripOlderFormAndRefusals) {
 }
 
 }  // namespace
+
+}  // namespace test_betonstahl

@@ -16,6 +16,7 @@
 #include "platform/msgbox.h"
 #include "printlist/list_capture.h"
 
+namespace test_material {
 namespace {
 
 const std::string kNotOk = "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
@@ -837,3 +838,5 @@ TEST(PlateResistances, TensionAndTorsion) {
 }
 
 }  // namespace
+
+}  // namespace test_material

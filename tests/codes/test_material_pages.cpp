@@ -18,6 +18,7 @@
 #include "platform/sheets.h"
 #include "sheet_fixture.h"
 
+namespace test_material_pages {
 namespace {
 
 using testutil::Area_Texts;
@@ -256,3 +257,5 @@ TEST_F(Pages, BetaWOutsideItsRangeIsRefused) {
 }
 
 }  // namespace
+
+}  // namespace test_material_pages

@@ -21,6 +21,7 @@
 #include "platform/sheets.h"
 #include "sheet_fixture.h"
 
+namespace test_nad_sheets {
 namespace {
 
 using testutil::Area_Items;
@@ -281,3 +282,5 @@ TEST_F(AnnexSheets, EC5PictureNumbers) {
 }
 
 }  // namespace
+
+}  // namespace test_nad_sheets

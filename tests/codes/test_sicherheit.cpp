@@ -13,6 +13,7 @@
 #include "codes/sicherheit.h"
 #include "platform/msgbox.h"
 
+namespace test_sicherheit {
 namespace {
 
 namespace fs = std::filesystem;
@@ -339,3 +340,5 @@ TEST_F(SafetyFactors, UnreadableAnnexLeavesANoteInThePrintList) {
 }
 
 }  // namespace
+
+}  // namespace test_sicherheit

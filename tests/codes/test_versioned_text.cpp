@@ -13,6 +13,7 @@
 #include "support/global_state.h"
 #include "support/testutil.h"
 
+namespace test_versioned_text {
 namespace {
 
 const testutil::Global_Reset reset_versioned_text(Reset_Versioned_Text);
@@ -170,3 +171,5 @@ TEST(VersionedText, BlanksEncodedAndDecoded) {
 }
 
 }  // namespace
+
+}  // namespace test_versioned_text

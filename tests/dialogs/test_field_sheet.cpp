@@ -20,6 +20,7 @@
 #include "platform/sheets.h"
 #include "snapshot.h"
 
+namespace test_field_sheet {
 namespace {
 
 // The record the sheet edits (a copy of the caller's, as a dialog works).
@@ -197,3 +198,5 @@ TEST_F(Field_Sheet, BatchModeReturnsBreakAtOnce) {
     EXPECT_EQ(VEK_Script_Pending(), 1);
     EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
 }
+
+}  // namespace test_field_sheet

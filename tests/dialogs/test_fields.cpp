@@ -20,6 +20,7 @@
 #include "platform/msgbox.h"
 #include "platform/screen.h"
 
+namespace test_fields {
 namespace {
 
 class Fields : public ::testing::Test {
@@ -370,3 +371,5 @@ TEST_F(Fields, AreaFontCentredTextsAlignedSymbolsAndBands) {
     EXPECT_EQ(Get_Field_World_Scale(), 2.5);
     Set_Field_World_Mapping(0, 0, 0, 1);
 }
+
+}  // namespace test_fields

@@ -26,6 +26,7 @@
 #include "snapshot.h"
 #include "support/testutil.h"
 
+namespace test_table_sheet {
 namespace {
 
 struct Load {
@@ -419,3 +420,5 @@ TEST_F(Table_Sheet, PageCodeSteersTheSheet) {
     EXPECT_EQ(Leave_All_Sheet_Levels(), 0);
     EXPECT_EQ(Get_Register_Page_State(0), -2);
 }
+
+}  // namespace test_table_sheet

@@ -21,6 +21,7 @@
 #include "platform/screen.h"
 #include "platform/sheets.h"
 
+namespace test_tables {
 namespace {
 
 struct Load {
@@ -739,3 +740,5 @@ TEST_F(Column_Table, ColumnsWidenTheTableBy25PixelsUpwards) {
 }
 
 }  // namespace
+
+}  // namespace test_tables

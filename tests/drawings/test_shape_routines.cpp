@@ -13,6 +13,7 @@
 #include "platform/screen.h"
 #include "printlist/picture_capture.h"
 
+namespace test_shape_routines {
 namespace {
 
 const std::string BEGIN = " 30\n 52\n", END = " 31\n 53\n";
@@ -208,3 +209,5 @@ TEST(ShapeRoutines, ScreenTrianglesAndLine) {
 }
 
 }  // namespace
+
+}  // namespace test_shape_routines

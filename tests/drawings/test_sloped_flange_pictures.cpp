@@ -23,6 +23,7 @@
 #include "profiles/catalogue_fixture.h"
 #include "support/testutil.h"
 
+namespace test_sloped_flange_pictures {
 namespace {
 
 struct Pt {
@@ -142,3 +143,5 @@ TEST(SlopedFlangePictures, SketchWeldsOnTheRolledFaces) {
         EXPECT_EQ(lines, n);
     }
 }
+
+}  // namespace test_sloped_flange_pictures

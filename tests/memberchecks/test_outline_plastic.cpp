@@ -29,6 +29,7 @@
 #include "profiles/stahlprofil_library.h"
 #include "several_part_fixture.h"
 
+namespace test_outline_plastic {
 namespace {
 
 using OutlinePlastic = testutil::CheckModeTwoTest;
@@ -866,3 +867,5 @@ TEST_F(OutlinePlastic, TheOutlinesValueFollowsAShearForcePastItsResistance) {
         EXPECT_EQ(text.find(spent) != std::string::npos, V_y >= V_pl) << text;
     }
 }
+
+}  // namespace test_outline_plastic

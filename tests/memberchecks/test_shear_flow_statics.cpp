@@ -20,6 +20,7 @@
 #include "several_part_fixture.h"
 #include "thinwall/dwqb_transfer.h"
 
+namespace test_shear_flow_statics {
 namespace {
 
 using ShearFlow = testutil::CheckModeTwoTest;
@@ -298,3 +299,5 @@ TEST_F(ShearFlow, ARecordsPlatesEndWhereItsFilletsBeginOnBothRoads) {
         }
     }
 }
+
+}  // namespace test_shear_flow_statics

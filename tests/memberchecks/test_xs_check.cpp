@@ -23,6 +23,7 @@
 #include "thinwall/ct_limits.h"
 #include "plastic_blocks.h"
 
+namespace test_xs_check {
 namespace {
 
 const double kS355Eps = std::sqrt(235.0 / 355.0);  // 0.81362
@@ -1078,3 +1079,5 @@ TEST(XsResistance, UnusablePartialFactorIsRefused) {
         EXPECT_EQ(plastic.Take_Ended(), para);
     }
 }
+
+}  // namespace test_xs_check

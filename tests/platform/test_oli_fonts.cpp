@@ -14,6 +14,7 @@
 
 #include "support/testutil.h"
 
+namespace test_oli_fonts {
 namespace {
 
 const std::string kViewer = std::string(WELD_BINARY_DIR) + "/bin/oliview";
@@ -228,3 +229,5 @@ TEST(ViewerFonts, TheMachinesConfigurationIsNeverRead) {
         EXPECT_TRUE(png == first) << conf;
     }
 }
+
+}  // namespace test_oli_fonts

@@ -16,6 +16,7 @@
 #include "printlist/picture_capture.h"
 #include "printlist/plotfile.h"
 
+namespace test_ioliplot_shapes {
 namespace {
 
 const double PI = 3.14159265358979323846;
@@ -558,3 +559,5 @@ TEST_F(PictureTest, AxisSymbols) {
 }
 
 }  // namespace
+
+}  // namespace test_ioliplot_shapes

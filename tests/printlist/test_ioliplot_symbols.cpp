@@ -23,6 +23,7 @@
 #include "printlist/ioliplot_supports.h"
 #include "printlist/picture_capture.h"
 
+namespace test_ioliplot_symbols {
 namespace {
 
 const double PI = 3.14159265358979323846;
@@ -675,3 +676,5 @@ TEST(SymbolRefusal, NoPictureNoSymbol) {
 }
 
 }  // namespace
+
+}  // namespace test_ioliplot_symbols

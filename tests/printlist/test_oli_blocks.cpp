@@ -18,6 +18,7 @@
 #include "printlist/oli_blocks.h"
 #include "support/testutil.h"
 
+namespace test_oli_blocks {
 namespace {
 
 const std::string Q(const std::string& t) { return "\xAE" + t + "\xAF"; }
@@ -292,3 +293,5 @@ TEST(ParaPieces, ABlockBuiltFromThemReadsAsTwoFormats) {
 }
 
 }  // namespace
+
+}  // namespace test_oli_blocks

@@ -24,6 +24,7 @@
 #include "printlist/oli_symbol_picture.h"
 #include "support/testutil.h"
 
+namespace test_oli_lists {
 namespace {
 
 const std::string kEnd = "#END_OF_TEXT\n0x0\n-1\n";
@@ -495,3 +496,5 @@ TEST(FillChart, ShownFromAFileBesideTheComponent) {
 }
 
 }  // namespace
+
+}  // namespace test_oli_lists

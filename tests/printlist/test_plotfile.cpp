@@ -14,6 +14,7 @@
 #include "printlist/plotfile.h"
 #include "support/testutil.h"
 
+namespace test_plotfile {
 namespace {
 
 const double PI = 3.14159265358979323846;
@@ -235,3 +236,5 @@ TEST_F(PlotFileTest, OpeningAnotherFinishesTheOneStillOpen) {
 }
 
 }  // namespace
+
+}  // namespace test_plotfile

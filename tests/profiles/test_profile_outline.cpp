@@ -23,6 +23,7 @@
 #include "profiles/profilmodell.h"
 #include "support/testutil.h"
 
+namespace test_profile_outline {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -435,3 +436,5 @@ TEST(ProfileOutlineEngine, DoubleTOutlineFromTheThinWalledEngine) {
     Clear_Contour_Store();
     Free_Profilmodell(m);
 }
+
+}  // namespace test_profile_outline

@@ -17,6 +17,7 @@
 #include "profiles/profile_register.h"
 #include "support/testutil.h"
 
+namespace test_profile_register {
 namespace {
 
 const int kConnectionTypes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, -1};
@@ -373,3 +374,5 @@ TEST_F(ProfileRegister, TiedValuesAreJudgedTogether) {
         EXPECT_EQ(lines, c.refusal ? c.refusal : "") << c.application << " " << c.type;
     }
 }
+
+}  // namespace test_profile_register

@@ -16,6 +16,7 @@
 #include "section/ultimate_load.h"
 #include "section_fixture.h"
 
+namespace test_section_solvers {
 namespace {
 
 using section_fixture::Add_Polygon;
@@ -311,3 +312,5 @@ TEST(SectionSolvers, FallbackKeepsThePreStrainFactor) {
 }
 
 }  // namespace
+
+}  // namespace test_section_solvers

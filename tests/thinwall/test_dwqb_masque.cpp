@@ -11,6 +11,7 @@
 #include "thinwall/dwqb_internal.h"
 #include "thinwall/dwqb_masque.h"
 
+namespace test_dwqb_masque {
 namespace {
 
 // I section, cm: width b, depth h, flanges tf, web tw, shifted by (Y, Z);
@@ -200,3 +201,5 @@ TEST(DwqbMasque, KeptObjectsOnlyForAnUnchangedModel) {
 }
 
 }  // namespace
+
+}  // namespace test_dwqb_masque

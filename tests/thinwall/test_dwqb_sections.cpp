@@ -12,6 +12,7 @@
 #include "thinwall/dwqb_integrals.h"
 #include "thinwall/dwqb_shapes.h"
 
+namespace test_dwqb_sections {
 namespace {
 
 const double h = 20, b = 10, tf = 1.2, tw = 0.8, t = 0.6;
@@ -204,3 +205,5 @@ TEST(DwqbSections, RefusedModels) {
 }
 
 }  // namespace
+
+}  // namespace test_dwqb_sections

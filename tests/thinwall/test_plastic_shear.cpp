@@ -6,6 +6,7 @@
 
 #include "thinwall/plastic_shear.h"
 
+namespace test_plastic_shear {
 namespace {
 
 const double fy = 23.5, tau_R = fy / std::sqrt(3.0);
@@ -117,3 +118,5 @@ TEST(PlasticShear, Refusals) {
 }
 
 }  // namespace
+
+}  // namespace test_plastic_shear

@@ -20,6 +20,7 @@
 #include "dwqb_shapes.h"
 #include "support/testutil.h"
 
+namespace test_plo {
 namespace {
 
 struct Extended {
@@ -347,3 +348,5 @@ TEST(Plo, NodeStresses) {
 }
 
 }  // namespace
+
+}  // namespace test_plo

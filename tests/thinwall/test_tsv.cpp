@@ -13,6 +13,7 @@
 #include "thinwall/tsv.h"
 #include "thinwall/tsv_internal.h"
 
+namespace test_tsv {
 namespace {
 
 const double fy = 23.5;  // kN/cm2
@@ -340,3 +341,5 @@ TEST(TSV, ReportOfTheICase) {
 }
 
 }  // namespace
+
+}  // namespace test_tsv

@@ -12,6 +12,7 @@
 #include "thinwall/dwqb.h"
 #include "thinwall/tsv_ex.h"
 
+namespace test_tsv_ex {
 namespace {
 
 const double forces[8] = {100, 0, 0, 0, 500, 0, 0, 20000};
@@ -136,3 +137,5 @@ TEST(TsvEx, WorkRecordSetups) {
 }
 
 }  // namespace
+
+}  // namespace test_tsv_ex

@@ -13,6 +13,7 @@
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
 
+namespace test_batch_readers {
 namespace {
 
 namespace fs = std::filesystem;
@@ -79,3 +80,5 @@ TEST(BatchReaders, OwnPartialFactorOutOfRangeIsRefusedByName) {
 }
 
 }  // namespace
+
+}  // namespace test_batch_readers

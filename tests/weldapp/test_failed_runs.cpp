@@ -21,6 +21,7 @@
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
 
+namespace test_failed_runs {
 namespace {
 
 namespace fs = std::filesystem;
@@ -705,3 +706,5 @@ TEST(FailedRuns, AListThatIsNotItsInputsSaysSo) {
     EXPECT_EQ(Run_Script(d, "A001", ""), 0) << d.err;
     EXPECT_EQ(d.err.find("Hinweis"), std::string::npos) << d.err;
 }
+
+}  // namespace test_failed_runs

@@ -19,6 +19,7 @@
 #include "support/xvfb.h"
 #include "weldapp/batch_desktop.h"
 
+namespace test_folder_runs {
 namespace {
 
 namespace fs = std::filesystem;
@@ -550,3 +551,5 @@ TEST(FolderRuns, AKeptPlotFileOfAnotherFileOfTheComponentIsLeftToIt) {
     EXPECT_TRUE(d.File("C0010001.SPF") == saved_plot);
     EXPECT_EQ(d.Files(), kTwoFiles);
 }
+
+}  // namespace test_folder_runs

@@ -21,6 +21,7 @@
 #include "weldapp/record_fixture.h"
 #include "weldcheck/weldelem.h"
 
+namespace test_input_ranges {
 namespace {
 
 namespace fs = std::filesystem;
@@ -461,3 +462,5 @@ TEST(InputRanges, WindowNamesTheValuesOfARefusedFile) {
               std::string::npos)
         << d.err;
 }
+
+}  // namespace test_input_ranges

@@ -13,6 +13,7 @@
 #include "support/testutil.h"
 #include "weldapp/control_words.h"
 
+namespace test_lasttabelle {
 namespace {
 
 using testutil::Case;
@@ -445,3 +446,5 @@ TEST(Load_Table, Snapshot) {
 }
 
 }  // namespace
+
+}  // namespace test_lasttabelle

@@ -16,6 +16,7 @@
 #include "support/testutil.h"
 #include "weldapp/oliprops.h"
 
+namespace test_print_control_sheet {
 namespace {
 
 // The sheet stands in the screen centre: its area's content point (x, y)
@@ -254,3 +255,5 @@ TEST(Print_Control_Sheet, Snapshot) {
 }
 
 }  // namespace
+
+}  // namespace test_print_control_sheet

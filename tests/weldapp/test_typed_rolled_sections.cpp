@@ -23,6 +23,7 @@
 #include "weldapp/schweissnaht.h"
 #include "weldcheck/din_check.h"
 
+namespace test_typed_rolled_sections {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -197,3 +198,5 @@ TEST(TypedRolledSections, AnAnglesShearRunsThroughItsHeelOnTheDinRoad) {
             EXPECT_NEAR(d.sigma_v, V_z < 0 ? across : along, 3e-3 * across);
         }
 }
+
+}  // namespace test_typed_rolled_sections

@@ -27,6 +27,7 @@
 #include "weldapp/weld_check_picture.h"
 #include "weldcheck/weld_check.h"
 
+namespace test_weld_check_picture {
 namespace {
 
 SchweissnahtNachweis Welded(int type, double h, double t_w, double b, double t_f, std::vector<int> positions,
@@ -974,3 +975,5 @@ TEST(WeldCheckPicture, LegendLengthsInOneColumn) {
         EXPECT_NEAR(lengths[0] - (name - 1.5), web >= 9.95 ? 7.6 : 6.4, 0.02);
     }
 }
+
+}  // namespace test_weld_check_picture

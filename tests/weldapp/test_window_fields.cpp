@@ -13,6 +13,7 @@
 #include "support/testutil.h"
 #include "support/xvfb.h"
 
+namespace test_window_fields {
 namespace {
 
 const std::string kProgram = std::string(WELD_BINARY_DIR) + "/bin/schweissnaht";
@@ -91,3 +92,5 @@ TEST(WindowFields, TypedValuesAndNamesAndAClickAfterOneJumpAreTaken) {
     EXPECT_EQ(saved.find("\n 35.000000 0.000000 0.000000\n"), std::string::npos);
     EXPECT_NE(saved.find(" 0.750000 0 0 8.000000 6.000000 0 0\n"), std::string::npos) << saved;  // a_w,fo, a_w,fu
 }
+
+}  // namespace test_window_fields

@@ -12,6 +12,7 @@
 #include "support/testutil.h"
 #include "support/xvfb.h"
 
+namespace test_window_start {
 namespace {
 
 const std::string kProgram = std::string(WELD_BINARY_DIR) + "/bin/schweissnaht";
@@ -140,3 +141,5 @@ TEST(WindowStart, AListNotOfItsInputIsSaidInABox) {
         EXPECT_EQ(testutil::Wait_Exit_While_Working(pid), 0) << testutil::Read_File(err);
     }
 }
+
+}  // namespace test_window_start

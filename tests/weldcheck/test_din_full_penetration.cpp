@@ -36,6 +36,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_din_full_penetration {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -723,3 +724,5 @@ TEST(DinFullPenetration, EveryRoadTakesTheClosedTubesShearAtItsWallFaces) {
         EXPECT_NEAR(10 * Profil_DWQB_Extremes.tau_abs, tau, 0.015 * tau);
     }
 }
+
+}  // namespace test_din_full_penetration

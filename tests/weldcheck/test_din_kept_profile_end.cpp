@@ -18,6 +18,7 @@
 #include "thinwall/dwqb.h"
 #include "weldcheck/din_check.h"
 
+namespace test_din_kept_profile_end {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -156,3 +157,5 @@ TEST(DinKeptProfileEnd, FollowsTheProfileFile) {
         for (int i = 0; i < 5 && step.result == 0; i++) EXPECT_NEAR(dims[i], expected[i], 1e-4) << i;
     }
 }
+
+}  // namespace test_din_kept_profile_end

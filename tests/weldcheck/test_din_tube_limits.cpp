@@ -16,6 +16,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_din_tube_limits {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -175,3 +176,5 @@ TEST(DinTubeLimits, TubeBeyondItsDtNeedsTheShellCheck) {
     EXPECT_EQ(text.find("18800-3"), std::string::npos);
     EXPECT_EQ(text.find("Plattenstreifen"), std::string::npos);
 }
+
+}  // namespace test_din_tube_limits

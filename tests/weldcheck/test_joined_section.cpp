@@ -22,6 +22,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_joined_section {
 namespace {
 
 const double kPi = 3.14159265358979323846;
@@ -782,3 +783,5 @@ TEST(JoinedSection, TheKeptSectionIsThatOfTheProfileAsItStands) {
 }
 
 }  // namespace
+
+}  // namespace test_joined_section

@@ -12,6 +12,7 @@
 #include "weldcheck/weld_check_internal.h"
 #include "weld_fixture.h"
 
+namespace test_kept_line_section {
 namespace {
 
 // A welded I 300 x 150 x 7.1 / 10.7 on a 20 mm plate, fillet welds a = 4
@@ -116,3 +117,5 @@ TEST(KeptLineSection, EachInputThatDecidesItChangedAloneIsWorkedOutAgain) {
             EXPECT_EQ(Checked(after, listed), fresh);
         }
 }
+
+}  // namespace test_kept_line_section

@@ -22,6 +22,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_partial_penetration {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -429,3 +430,5 @@ TEST(PartialPenetration, TheThroatHeldIsTheThroatPrinted) {
         EXPECT_NE(text.find(line), std::string::npos) << line;
     }
 }
+
+}  // namespace test_partial_penetration

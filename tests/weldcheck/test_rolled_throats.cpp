@@ -32,6 +32,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_rolled_throats {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -473,3 +474,5 @@ TEST(RolledThroats, ATubesRingRunsRoundItsRoundedCorners) {
         EXPECT_NEAR(r.weld_values.W_t * 1e3, 2 * A_m * c.a, 1e-3 * 2 * A_m * c.a) << c.h;
     }
 }
+
+}  // namespace test_rolled_throats

@@ -25,6 +25,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_sloped_flange_welds {
 namespace {
 
 const testutil::Global_Reset reset_din(Reset_Anschluss_State);
@@ -597,3 +598,5 @@ TEST(SlopedFlangeWelds, DetailedFormulasNameTheTurn) {
         EXPECT_EQ(list.find("╗ = "_cp) != std::string::npos, t.method != 0);
     }
 }
+
+}  // namespace test_sloped_flange_welds

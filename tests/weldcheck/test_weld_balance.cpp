@@ -19,6 +19,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_weld_balance {
 namespace {
 
 struct Loads {
@@ -406,3 +407,5 @@ TEST(WeldCheckBalance, RingOnlyWhereTheWeldsCloseALoop) {
     ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 1, 0, 1), 0);
     EXPECT_NE(l.Take().find("I╬\\w,p╬r = 1352.72 cm╬/4╬r"_cp), std::string::npos);
 }
+
+}  // namespace test_weld_balance

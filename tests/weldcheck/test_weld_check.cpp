@@ -22,6 +22,7 @@
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
+namespace test_weld_check {
 namespace {
 
 const double kPi = 3.14159265358979323846;
@@ -1335,3 +1336,5 @@ TEST(WeldCheck, ValuesPrintingAsZeroHaveNoSign) {
             << text.substr(at < 40 ? 0 : at - 40, 60);
     }
 }
+
+}  // namespace test_weld_check
