@@ -20,6 +20,7 @@
 #include <cmath>
 #include <vector>
 
+#include "base/geometry.h"
 #include "base/kept_by_inputs.h"
 #include "profiles/catalogue_outline.h"
 #include "weldcheck/din_check.h"
@@ -113,14 +114,10 @@ Rings Rolled_Rings_Of(const GeschweissterAnschluss* r, const double* py, const d
         lo[0] = std::min(lo[0], py[i]), hi[0] = std::max(hi[0], py[i]), lo[1] = std::min(lo[1], pz[i]), hi[1] = std::max(hi[1], pz[i]);
     const double mid[2] = {(lo[0] + hi[0]) / 2, (lo[1] + hi[1]) / 2};
     const double kSame = 0.01;  // cm: the catalogue keeps floats
-    // The centroid of a polygon's area.
+    // The centroid of a polygon's area (the origin for a polygon of none).
     auto centroid = [](const double* y, const double* z, int count, double c[2]) {
-        double A = 0, Sy = 0, Sz = 0;
-        for (int i = 0, j = count - 1; i < count; j = i++) {
-            const double cross = y[j] * z[i] - y[i] * z[j];
-            A += cross, Sy += (y[i] + y[j]) * cross, Sz += (z[i] + z[j]) * cross;
-        }
-        c[0] = A != 0.0 ? Sy / (3 * A) : 0.0, c[1] = A != 0.0 ? Sz / (3 * A) : 0.0;
+        Polygon_Centroid(count, y, z, &c[0], &c[1]);
+        if (!std::isfinite(c[0]) || !std::isfinite(c[1])) c[0] = c[1] = 0.0;
     };
     double drawn[2];
     centroid(py, pz, n, drawn);
