@@ -201,10 +201,6 @@ bool Complete(const Output_Pair& o, const std::string& tag) {
     return Rename(Tagged(o.list, tag, OLI_LIST_PENDING_SUFFIX), o.list);
 }
 
-bool Ends_With(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // Whether `name` is the list of a file of the component of the list
 // `base`: named alike but for the File-Id between the component's part
 // (up to the last '_') and the extension ("A001_02.OLI" of "A001_01.OLI").
@@ -214,13 +210,13 @@ bool Sharing_List(const std::string& name, const std::string& base) {
     const size_t id = base.rfind('_'), extension = base.rfind('.');
     if (id == std::string::npos || extension == std::string::npos || extension < id) return name == base;
     return name.size() > id + base.size() - extension && name.compare(0, id + 1, base, 0, id + 1) == 0 &&
-           Ends_With(name, base.substr(extension));
+           name.ends_with(base.substr(extension));
 }
 
 // Whether `name` is a temporary (`suffix` ".tmp") or a pending list (".new")
 // of such a list; its tag in *tag ("" for the plain names).
 bool Sharing_Temporary(const std::string& name, const std::string& base, const char* suffix, std::string* tag) {
-    if (!Ends_With(name, suffix)) return false;
+    if (!name.ends_with(suffix)) return false;
     const std::string stem = name.substr(0, name.size() - std::char_traits<char>::length(suffix));
     const size_t tagged = stem.size() - std::min(stem.size(), OLI_RUN_TAG_LENGTH + 1);
     if (tagged > 0 && stem[tagged] == '.' && Sharing_List(stem.substr(0, tagged), base) &&
@@ -471,7 +467,7 @@ int Keep_Output_Pair(const Output_Pair& o, std::string* kept_by) {
     if (!o.plot.empty() && Exists(o.plot_saved)) {
         const std::string folder = Folder_Of(o.list), base = Name_Of(o.list), saved = ".saved";
         for (const std::string& name : Names_In(folder)) {
-            const std::string list = Ends_With(name, saved) ? name.substr(0, name.size() - saved.size()) : "";
+            const std::string list = name.ends_with(saved) ? name.substr(0, name.size() - saved.size()) : "";
             if (list.empty() || list == base || !Sharing_List(list, base)) continue;
             if (kept_by) *kept_by = list;
             errno = EBUSY;
