@@ -13,6 +13,7 @@
 #include <cassert>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include "base/vesk.h"
 #include "codes/grade_list_internal.h"
@@ -196,6 +197,25 @@ int Get_User_Stahlguete_Count(void) { return users.count; }
 const Stahlguete_Record* Get_User_Stahlguete_Record(int index) {
     return Grade_List_Row(&users, index, &The_Tables().default_eurocode);
 }
+
+namespace {
+
+// The DIN rows whose f_y,k (t <= 40 mm) bound the bands of own strengths,
+// in rising order: S235 (St37), S355 (St52), S460 N/NL.
+constexpr unsigned int kDinBandRows[] = {5, 7, 12};
+
+}  // namespace
+
+double Get_Din_Own_Alpha_w(double f_y) {
+    if (!(f_y > 0.0)) return 0.0;
+    for (unsigned int row : kDinBandRows) {
+        const Stahlguete_Record& r = The_Tables().din[row];
+        if (f_y <= r.f_y1) return r.alpha_w;
+    }
+    return 0.0;
+}
+
+double Get_Din_Own_F_Y_Max(void) { return The_Tables().din[kDinBandRows[std::size(kDinBandRows) - 1]].f_y1; }
 
 int Fill_Stahlguete_Stringlist(int list, const unsigned int* codes, int n, unsigned int current) {
     if (!codes || n < 1) return 0;

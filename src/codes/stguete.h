@@ -58,6 +58,18 @@ int Get_User_Stahlguete_Count(void);
 // The user row at index; any other index gives the family 1 default row.
 const Stahlguete_Record* Get_User_Stahlguete_Record(int index);
 
+// The DIN 18800 weld factor alpha_w of a steel given by its own strengths,
+// f_y,k in N/mm²: that of the grade of the DIN list next at or above it
+// (S235 (St37) up to 240 N/mm², S355 (St52) up to 360, S460 N/NL up to
+// 460: 0.95, 0.80, 0.60), so that its alpha_w f_y,k is never more than that
+// grade's. 0 above the highest of them (Get_Din_Own_F_Y_Max) and for a value
+// that is no positive number: DIN 18800 gives the welds of such a steel no
+// strength.
+double Get_Din_Own_Alpha_w(double f_y);
+// f_y,k (t <= 40 mm) of the highest of those grades, 460 N/mm²: a steel of
+// own strengths above it has no alpha_w of DIN 18800.
+double Get_Din_Own_F_Y_Max(void);
+
 // Appends the names of codes[0..n-1] to the sheet list `list` in black and
 // returns the index of the (last) entry whose code equals current, 0 when
 // none does. Nothing is appended for a null codes or n < 1.

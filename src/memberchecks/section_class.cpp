@@ -2,6 +2,7 @@
 #include "memberchecks/section_class.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "base/cp850.h"
 #include "memberchecks/ct_check.h"
@@ -40,12 +41,14 @@ struct Classification {
     int cls[3];                // top, bottom, web
     double U;                  // the largest part utilisation as computed, counted at the end
     double U_computed;         // U before the rule of Round_Utilisation counted it
+    bool own_epsilons = false; // the parts' yield strengths differ: each part's line names its epsilon
 };
 
 // The heading: the target class at level 1; the class line with epsilon
-// and the target at level 2 and above.
+// (none where the parts' own differ: each part's line names its own) and
+// the target at level 2 and above.
 void Print_Classification_Heading(const Stahlprofil* p, double f_y, double E, int target_class, FILE* stream,
-                                  int level, const char* heading) {
+                                  int level, const char* heading, bool own_epsilons) {
     const char* pre = Check_Line_Prefix;
     if (level == 1) {
         if (target_class > 0) {
@@ -56,7 +59,7 @@ void Print_Classification_Heading(const Stahlprofil* p, double f_y, double E, in
     const double eps = Print_Epsilon(f_y, E, nullptr);
     OLI_printf(stream, "%sQuerschnittsklasse", pre);
     if (heading) OLI_printf(stream, "%s", heading);
-    OLI_printf(stream, " (¥ = %.2lf)"_cp, eps);
+    if (!own_epsilons) OLI_printf(stream, " (¥ = %.2lf)"_cp, eps);
     if (target_class > 0) OLI_printf(stream, ",  c/t-Ausnutzung bzgl. Q-Klasse %d", target_class);
     OLI_printf(stream, ": ");
     if (p->type != PROFILTYP_RUND) OLI_printf(stream, "\n");
@@ -161,16 +164,36 @@ void Take_Part(Classification& k, int slot, int c, double u) {
     if (c > k.cls[slot]) k.cls[slot] = c;
 }
 
+// Whether a part of the profile's type takes another yield strength than
+// f_y (the plates' thicknesses fall in different ranges of the grade).
+bool Parts_Of_Own_Strengths(const Stahlprofil* p, double f_y) {
+    PartCheck parts[5];
+    const int n = Section_Parts(p, Part_Stresses{}, parts);
+    for (int i = 0; i < n; i++)
+        if (std::fabs(Plate_Yield_Strength(p, parts[i].t) - f_y) > 1e-9) return true;
+    return false;
+}
+
+// The name a part's lines give it: with the epsilon of its own yield
+// strength where the heading names none.
+const char* Part_Name(const Classification& k, const char* name, double f_y, char* out, size_t size) {
+    if (!k.own_epsilons || !name || k.level < 2) return name;
+    std::snprintf(out, size, "%s (¥ = %.3lf)"_cp, name, Print_Epsilon(f_y, k.E, nullptr));
+    return out;
+}
+
 // Classifies each part (printed), and a box's overhangs beyond its webs
 // after a checked flange.
 void Check_Parts(Classification& k, const PartCheck* parts, int n) {
     const Stahlprofil* p = k.p;
+    char named[64];
     for (int i = 0; i < n; i++) {
         const PartCheck& pc = parts[i];
         const double f_y = Plate_Yield_Strength(p, pc.t);
         double u = 0;
         int c = Check_Ct_Part_Computed(pc.kind, k.target_class, nullptr, &u, pc.c_t, f_y, k.E, pc.alpha, pc.alpha_pl,
-                                       pc.sigma, k.gamma_M0, k.stream, k.level, pc.name);
+                                       pc.sigma, k.gamma_M0, k.stream, k.level,
+                                       Part_Name(k, pc.name, f_y, named, sizeof named));
         Take_Part(k, pc.slot, c, u);
         if (p->type != PROFILTYP_KASTEN || pc.slot >= 2 || c <= 0) continue;
         const double b_ue = pc.slot == 0 ? p->b_ueo : p->b_ueu;
@@ -179,7 +202,8 @@ void Check_Parts(Classification& k, const PartCheck* parts, int n) {
         double uo = 0;
         const char* name = pc.slot == 0 ? "Überstand oben"_cp : "Überstand unten"_cp;
         int co = Check_Ct_Part_Computed(CT_PART_OUTSTAND, k.target_class, nullptr, &uo, Ratio(b_ue, t_f), f_y, k.E,
-                                        1.0, 1.0, pc.sigma, k.gamma_M0, k.stream, k.level, name);
+                                        1.0, 1.0, pc.sigma, k.gamma_M0, k.stream, k.level,
+                                        Part_Name(k, name, f_y, named, sizeof named));
         Take_Part(k, pc.slot, co, uo);
     }
 }
@@ -224,7 +248,8 @@ int Classify_Section_Computed(const Stahlprofil* p, double N, double M_y, double
         return section;
     };
     if ((N <= 0.01 && std::fabs(M_y) <= 0.0001 && std::fabs(M_z) <= 0.0001) || p->kind == STAHLPROFIL_KIND_FOREIGN) return store();
-    if (print) Print_Classification_Heading(p, k.f_y, k.E, target_class, stream, level, heading);
+    k.own_epsilons = print && Parts_Of_Own_Strengths(p, k.f_y);
+    if (print) Print_Classification_Heading(p, k.f_y, k.E, target_class, stream, level, heading, k.own_epsilons);
     if (p->type == PROFILTYP_RUND) {
         k.cls[2] = section = 1;
         return store();

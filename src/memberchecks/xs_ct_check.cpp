@@ -11,6 +11,7 @@
 #include "memberchecks/plastic_axis.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
 #include "profiles/stahlprofil_library.h"
 #include "thinwall/ct_limits.h"
@@ -65,6 +66,62 @@ void Utilisation(FILE* file, double u) {
     OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
     OLI_printf(file, " = %s", Utilisation_Digits_Without_Tolerance(u));
     Print_Utilisation_Verdict(file, u);
+}
+
+// The yield strengths the model's parts take (Class_Limits: each its own
+// thickness's), each once in the parts' order: of the parts supported on
+// one side (0) and of the others (1).
+struct Part_Strengths {
+    double f_y[2][PROFIL_DWQB_LINES];
+    int n[2];
+};
+
+Part_Strengths Model_Part_Strengths(const Stahlprofil* p) {
+    Part_Strengths s{};
+    const int parts = std::min(Get_Section_Part_Count(), static_cast<int>(PROFIL_DWQB_LINES));
+    for (int i = 0; i < parts; i++) {
+        const int code = Get_Section_Point(i, nullptr, nullptr, nullptr);
+        if (code == CT_NO_PART) continue;
+        const int kind = code == CT_OUTSTAND_FREE_AT_START || code == CT_OUTSTAND_FREE_AT_END ? 0 : 1;
+        const double f_y = Plate_Yield_Strength(p, 10 * Get_Section_Part_Thickness(i));
+        bool known = false;
+        for (int k = 0; k < s.n[kind]; k++) known = known || std::fabs(s.f_y[kind][k] - f_y) <= 1e-9;
+        if (!known) s.f_y[kind][s.n[kind]++] = f_y;
+    }
+    return s;
+}
+
+// Whether a part of the model takes another yield strength than f_y.
+bool Own_Strengths(const Part_Strengths& s, double f_y) {
+    for (int kind = 0; kind < 2; kind++)
+        for (int k = 0; k < s.n[kind]; k++)
+            if (std::fabs(s.f_y[kind][k] - f_y) > 1e-9) return true;
+    return false;
+}
+
+// The epsilon of f_y after "Materialbeiwert" (as its formula) or a part's
+// label (its value), with the fire case's factor.
+void Epsilon_Text(FILE* file, double f_y, int fire, double fire_factor, bool formula) {
+    const double eps = Print_Epsilon(f_y, 0, formula ? file : nullptr);
+    if (!formula) OLI_printf(file, "¥ = %.3lf"_cp, eps);
+    if (fire && std::fabs(fire_factor - 1) > 0.01) {
+        OLI_printf(file, ",  Brandfall: %.2lf%s¥ = %.3lf"_cp, fire_factor, Report_Times_Sign, eps * fire_factor);
+    }
+}
+
+// A line's label ("einseitig gestützt: "): where the parts' strengths
+// differ, with the epsilon of each strength its parts take.
+void Part_Label(FILE* file, const char* label, const Part_Strengths* own, int kind, int fire, double fire_factor) {
+    if (!own) {
+        OLI_printf(file, "%s: ", label);
+        return;
+    }
+    OLI_printf(file, "%s (", label);
+    for (int k = 0; k < own->n[kind]; k++) {
+        if (k) OLI_printf(file, ", ");
+        Epsilon_Text(file, own->f_y[kind][k], fire, fire_factor, false);
+    }
+    OLI_printf(file, "): ");
 }
 
 }  // namespace
@@ -131,22 +188,26 @@ int Calc_XS_Ct_Check(const Stahlprofil* p, double gamma_M0, int switch_raise, in
                 break;
             }
         OLI_printf(file, "%sQuerschnitt in Klasse %d", pre, reached);
-        OLI_printf(file, ",  Materialbeiwert ");
-        const double eps = Print_Epsilon(p->material.f_y, 0, file);
-        if (fire && std::fabs(fire_factor - 1) > 0.01) {
-            OLI_printf(file, ",  Brandfall: %.2lf%s¥ = %.3lf"_cp, fire_factor, Report_Times_Sign, eps * fire_factor);
+        // One epsilon of the profile's f_y, or where the model's parts take
+        // strengths of their own, each line its parts'.
+        const Part_Strengths strengths =
+            class_limits == Class_Limits ? Model_Part_Strengths(p) : Part_Strengths{};
+        const Part_Strengths* own = Own_Strengths(strengths, p->material.f_y) ? &strengths : nullptr;
+        if (!own) {
+            OLI_printf(file, ",  Materialbeiwert ");
+            Epsilon_Text(file, p->material.f_y, fire, fire_factor, true);
         }
         OLI_printf(file, "\n");
         OLI_printf(file, "%sc/t-Nachweis: ", pre);
         if (u_out > 0.001) {
             OLI_printf(file, "╬t"_cp);
-            if (!tube) OLI_printf(file, "%s", "einseitig gestützt: "_cp);
+            if (!tube) Part_Label(file, "einseitig gestützt"_cp, own, 0, fire, fire_factor);
             Utilisation(file, u_out);
             OLI_printf(file, "\n");
         }
         if (u_int > 0.001) {
             OLI_printf(file, "╬t"_cp);
-            if (!tube) OLI_printf(file, "%s", "beidseitig gestützt: "_cp);
+            if (!tube) Part_Label(file, "beidseitig gestützt"_cp, own, 1, fire, fire_factor);
             Utilisation(file, u_int);
             OLI_printf(file, "\n");
         }

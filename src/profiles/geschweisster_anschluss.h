@@ -123,9 +123,10 @@ struct Anschluss_Nahtwerte {
 
 // Status of the DIN section evaluation: word 0 an input error (a shear
 // force no weld can take, unusable strengths or sections), word 1 no weld
-// for V_z, word 2 no weld for V_y.
+// for V_z, word 2 no weld for V_y, word 3 the welds not checked (a part of
+// own strengths beyond the DIN list has no alpha_w; the profile end was).
 enum { ANSCHLUSS_STATUS_WORDS = 10 };
-enum { ANSCHLUSS_INPUT_ERROR = 0, ANSCHLUSS_NO_WELD_V_Z = 1, ANSCHLUSS_NO_WELD_V_Y = 2 };
+enum { ANSCHLUSS_INPUT_ERROR = 0, ANSCHLUSS_NO_WELD_V_Z = 1, ANSCHLUSS_NO_WELD_V_Y = 2, ANSCHLUSS_WELDS_NOT_CHECKED = 3 };
 struct KehlnahtStatus {
     int word[ANSCHLUSS_STATUS_WORDS];
 };

@@ -47,13 +47,6 @@ int Grade_Code(const Materialparameter_Record& m, float* own_f_y) {
     return m.kind == 1 ? Steel_Choice_To_Stahlguete_Code(m.grade) : Din_Row_Of_Grade(m.grade);
 }
 
-// alpha_w of DIN 18800-1 Table 21 for fillet welds in steel of own
-// strengths: 0.95 up to the f_y,k of S235 (240 N/mm²), 0.80 above. The
-// material's beta_w is the Eurocode's correlation factor, which grows as the
-// weld gets weaker: taken as alpha_w it made the weld of a weaker steel the
-// stronger one.
-float Own_Alpha_w(float f_y) { return f_y <= 240.0f ? 0.95f : 0.80f; }
-
 // The welds at the library's positions by the face each lies on, as the
 // Eurocode check places them: a slot is a face of the profile, and its
 // position is the number the program gives that face. The number a file
@@ -156,14 +149,19 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     r->end_crater = n.full_length ? ANSCHLUSS_FULL_LENGTH : ANSCHLUSS_END_CRATERS;
     r->no_throat_check = n.no_throat_check;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
-    r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);
+    // alpha_w of DIN 18800-1 Table 21 by the band of the own f_y,k (0
+    // beyond the list). The material's beta_w is the Eurocode's correlation
+    // factor, which grows as the weld gets weaker: taken as alpha_w it made
+    // the weld of a weaker steel the stronger one.
+    r->grades.weld_alpha_w = static_cast<float>(Get_Din_Own_Alpha_w(r->grades.weld_f_y));
     return 1;
 }
 
 namespace {
 
 // What the DIN check takes of a material: its grade code, the own f_y,k
-// (own values) and alpha_w of its fillet welds.
+// (own values) and alpha_w of its fillet welds (own values: that of the
+// listed grade of its band, 0 beyond the list).
 struct Din_Material {
     int code;
     float own_f_y;
@@ -173,9 +171,15 @@ struct Din_Material {
 Din_Material Din_Values(const Materialparameter_Record& m) {
     Din_Material d = {};
     d.code = Grade_Code(m, &d.own_f_y);
-    d.alpha_w = d.code == DIN_GRADE_OWN_VALUES ? Own_Alpha_w(d.own_f_y)
+    d.alpha_w = d.code == DIN_GRADE_OWN_VALUES ? Get_Din_Own_Alpha_w(d.own_f_y)
                                                : Get_Stahlguete_Record(static_cast<unsigned int>(d.code))->alpha_w;
     return d;
+}
+
+// Steel of own strengths above the DIN list: DIN 18800 gives its welds no
+// alpha_w (Din_Welds_Beyond_The_List).
+bool Beyond_The_List(const Materialparameter_Record& m, const Din_Material& d) {
+    return m.kind != 2 && d.code == DIN_GRADE_OWN_VALUES && d.own_f_y > Get_Din_Own_F_Y_Max();
 }
 
 // A grade of the weld grade table that DIN 18800 checks as another steel
@@ -211,7 +215,10 @@ void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din
         OLI_printf(list, "%schar. Streckgrenze f╬\\y,k,t¾40mm╬r = %.1lf N/mm²,  f╬\\y,k,t>40mm╬r = %.1lf N/mm²\n"_cp,
                    Check_Line_Prefix, Get_Stahlguete_fy(code, 40.0), Get_Stahlguete_fy(code, 80.0));
     }
-    if (butt)
+    if (Beyond_The_List(m, d))
+        OLI_printf(list, "%s%s: kein \xBA╬\\w╬r, Schweißnähte nicht nachgewiesen\n"_cp, Check_Line_Prefix,
+                   Din_Beyond_The_List_Text());
+    else if (butt)
         OLI_printf(list, "%sBeiwert für Stumpfnähte (Zug und Schub, Nahtgüte nicht nachgewiesen) \xBA╬\\w╬r = %.2lf\n"_cp,
                    Check_Line_Prefix, d.alpha_w);
     else
@@ -282,6 +289,13 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
         result->U_w = Ausnutzung_Fehler();
         return status;
     }
+    // Welds DIN 18800 gives no strength (a part beyond its list) are not
+    // checked: refused as their input, the case not verified.
+    if (r->status.word[ANSCHLUSS_WELDS_NOT_CHECKED]) {
+        result->U_w = Ausnutzung{0.0, ERGEBNIS_EINGABE_ABGELEHNT};
+        result->at_yz = false;
+        return 0;
+    }
     // A throat beyond its limits fails the case, and the welds' stresses
     // still stand beside it: whoever mends the throat sees whether the
     // welds carry the load. The block and the final result name the limits.
@@ -299,13 +313,30 @@ const char* Din_Buckling_Standard_Of(const SchweissnahtAnschluss* conn) {
 
 double Din_Fillet_Alpha_w(const Materialparameter_Record* m) { return m ? Din_Values(*m).alpha_w : 0.95; }
 
+bool Din_Material_Beyond_The_List(const Materialparameter_Record* m) {
+    return m && Beyond_The_List(*m, Din_Values(*m));
+}
+
+const char* Din_Welds_Refused(const SchweissnahtAnschluss* conn, bool markup) {
+    if (!conn || conn->code_setting != CODE_SETTING_DIN18800) return nullptr;
+    const Nahtbild& n = conn->naht;
+    if (!Din_Material_Beyond_The_List(&n.profile.material) && !Din_Material_Beyond_The_List(&n.plate.material))
+        return nullptr;
+    static char list[128], plain[128];
+    std::snprintf(list, sizeof list, "f╬\\y,k╬r > %.0lf N/mm², kein \xBA╬\\w╬r nach DIN 18800"_cp, Get_Din_Own_F_Y_Max());
+    std::snprintf(plain, sizeof plain, "Schweißnähte: DIN 18800 kennt keine Stahlsorte mit fy,k > %.0lf N/mm²"_cp,
+                  Get_Din_Own_F_Y_Max());
+    return markup ? list : plain;
+}
+
 void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list) return;
     const Materialparameter_Record &profile = conn->naht.profile.material, &plate = conn->naht.plate.material;
     Din_Material p = Din_Values(profile);
     const Din_Material w = Din_Values(plate);
-    // Own values of the profile weld with the plate's alpha_w.
-    if (p.code == DIN_GRADE_OWN_VALUES) p.alpha_w = w.alpha_w;
+    // Own values of the profile weld with the plate's alpha_w, within the
+    // band of their own f_y,k (as the check takes them).
+    if (p.code == DIN_GRADE_OWN_VALUES && w.alpha_w > 0.0) p.alpha_w = std::min(p.alpha_w, w.alpha_w);
     const bool butt = conn->naht.weld_kind == WELD_BUTT && conn->naht.full_penetration;
     OLI_printf(list, "%s╬HMaterial\n"_cp, Check_Line_Prefix);
     // Two grades DIN checks as one steel are named each (the one a list

@@ -71,9 +71,23 @@ int Check_Din_Gamma_M(const SchweissnahtAnschluss* conn, FILE* list);
 
 // alpha_w of the fillet welds that the DIN check takes for the weld
 // material m (the end plate's): the grade's own from the DIN catalogue, or
-// for own strengths 0.95 up to f_y,k 240 N/mm² and 0.80 above. 0.95 for
-// null.
+// for own strengths that of the listed grade of their f_y,k's band
+// (Get_Din_Own_Alpha_w: 0.95 up to 240 N/mm², 0.80 up to 360, 0.60 up to
+// 460, 0 above). 0.95 for null.
 double Din_Fillet_Alpha_w(const Materialparameter_Record* m);
+// Whether m is steel of own strengths (or stainless) whose f_y,k, as the
+// DIN check takes it, lies above the highest grade of the DIN list
+// (Get_Din_Own_F_Y_Max): DIN 18800 gives its welds no alpha_w. false for
+// null.
+bool Din_Material_Beyond_The_List(const Materialparameter_Record* m);
+// Why the DIN check does not check the welds of the connection at all (the
+// profile end it checks), when the profile's or the plate's material is
+// beyond the DIN list: with the list's markup "f_y,k > 460 N/mm², kein
+// alpha_w nach DIN 18800" (the final result's row), else as plain text
+// (code page 850) "Schweißnähte: DIN 18800 kennt keine Stahlsorte mit fy,k
+// > 460 N/mm²". Null when it checks them (and for a null connection or one
+// under EC 3).
+const char* Din_Welds_Refused(const SchweissnahtAnschluss* conn, bool markup);
 
 // The material lines of the input protocol on the DIN path ("Material",
 // then the grade, f_y,k up to 40 mm and above, alpha_w of the fillet

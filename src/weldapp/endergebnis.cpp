@@ -207,8 +207,8 @@ static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count
         // Welds checked with a geometry the input refused would prove
         // nothing: the refusal stands where their maximum would.
         if (refused)
-            OLI_printf(list, "╬tSchweißnähte╬tkein Nachweis: %s (Eingabe)  %s\n"_cp, Refused_Weld_Input_Text(),
-                       Mark_Alert());
+            OLI_printf(list, "╬tSchweißnähte╬tkein Nachweis: %s (Eingabe)  %s\n"_cp,
+                       e.weld_refusal ? e.weld_refusal : Refused_Weld_Input_Text(), Mark_Alert());
         else if (w) maximum_row(list, "Schweißnähte"_cp, "w", e.w, tolerance);
         // A c/t ratio has its class limit, which no tolerance moves.
         if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct, 0.0);

@@ -41,6 +41,9 @@ struct Endergebnis {
     std::vector<int> shear_buckling;  // 1-based cases whose section's shear buckling needs a closer check
     std::vector<int> plate_buckling;  // 1-based cases whose plates need DIN 18800-3's buckling check
     bool weld_input_refused = false;  // the welds were not checked: their geometry was refused
+    // Why, where it was not their geometry (Din_Welds_Refused: the DIN check
+    // has no alpha_w for their material); null: their geometry.
+    const char* weld_refusal = nullptr;
     // A case passed only because the rule of Round_Utilisation counted a
     // utilisation just above 1 as 1 (the maxima may stand in other cases).
     bool counted_as_one = false;

@@ -13,6 +13,7 @@
 #include "codes/input_ranges.h"
 #include "codes/material_sheet.h"
 #include "codes/nad_norm.h"
+#include "codes/stguete.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/field_number.h"
@@ -195,7 +196,14 @@ double g_din_alpha_w = 0.95;
 void Din_Alpha_w_Row(const Page& g, int x, int* y) {
     g_din_alpha_w = Din_Fillet_Alpha_w(&g.r->naht.plate.material);
     Draw_Material_Shown_Row(g.area, x, y, g.step, "Beiwert Kehlnähte"_cp, "\xBA", "w", &g_din_alpha_w, "%6.2f");
-    Set_Disabled_Reason_of_Last_Item(g.area, "Der Beiwert folgt der Stahlsorte des Blechs."_cp);
+    // A material beyond the DIN list has none: the welds are not checked.
+    char beyond[160];
+    std::snprintf(beyond, sizeof beyond,
+                  "DIN 18800 kennt keine Stahlsorte mit fy,k über %.0lf N/mm²: die Schweißnähte werden nicht "
+                  "nachgewiesen."_cp,
+                  Get_Din_Own_F_Y_Max());
+    Set_Disabled_Reason_of_Last_Item(g.area, Din_Welds_Refused(g.r, false) ? beyond
+                                                                    : "Der Beiwert folgt der Stahlsorte des Blechs."_cp);
 }
 
 // Uniform grade and cross-section check; the right column's end.

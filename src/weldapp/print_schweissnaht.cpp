@@ -684,6 +684,8 @@ static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FI
         // welds in one block.
         if (Print_Zeichnung_und_Profil(w, r, out) != 0) weld_failed();
         if (r->limits_broken && !why) why = "Grenzwerte der Nahtdicke nicht eingehalten";
+        // Welds without a strength of DIN 18800: the block says why.
+        if (r->U_w.status == ERGEBNIS_EINGABE_ABGELEHNT && !why) why = Din_Welds_Refused(w, false);
         return why;
     }
     if (w->section_check) why = xs_check_why(xs_check_case(w, r, out, extent, interactive, heading_level));
@@ -991,7 +993,10 @@ static bool evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive
         run_case(w, i, out, interactive);
         if (begun >= 0 && list_would_pass(out, begun, i + 1, w->load_count)) return false;
     }
-    const Endergebnis e = Summarise_Lastfaelle(w);
+    Endergebnis e = Summarise_Lastfaelle(w);
+    // Welds the DIN check could not check for their material (their
+    // geometry stood) are named for it.
+    if (!s_welds_refused) e.weld_refusal = Din_Welds_Refused(w, true);
     keep_maximum(w, e);
     if (!list) return true;
     if (extent == ERGEBNISUMFANG_TABELLARISCH) {

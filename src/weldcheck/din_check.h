@@ -31,6 +31,17 @@ enum {
     DIN_GRADE_OWN_VALUES = 14,   // grade code of own strengths
 };
 
+// Whether a part of the record (profile or end plate) is of own strengths
+// (DIN_GRADE_OWN_VALUES) with an f_y,k above the highest grade of the DIN
+// list (Get_Din_Own_F_Y_Max, 460 N/mm²): DIN 18800 gives its welds no
+// alpha_w, and the evaluation checks the profile end without them (status
+// word ANSCHLUSS_WELDS_NOT_CHECKED). 0 for null.
+int Din_Welds_Beyond_The_List(const GeschweissterAnschluss* r);
+// Why such welds are not checked, as the list says it: "DIN 18800 kennt
+// keine Stahlsorte mit f_y,k > 460 N/mm²" (code page 850, with the list's
+// markup).
+const char* Din_Beyond_The_List_Text(void);
+
 // The least throat of a fillet weld sqrt(max t) - 0.5 (mm) is let go for a
 // throat of DIN_THICK_PART_THROAT mm where the thickest part joined is
 // DIN_THICK_PART mm or more, as the Eurocode check applies it.

@@ -22,6 +22,8 @@ struct Din_Strengths {
     double sigma_w_R_d;   // alpha_w f_y,k / gamma_M of the weaker part
     int usable;           // 0: a strength is no positive number, or gamma_M lies
                           // outside NAD_FACTOR_MIN .. NAD_FACTOR_MAX
+    bool welds;           // false: a part lies beyond the DIN list (Din_Welds_Beyond_The_List),
+                          // alpha_w and sigma_w_R_d are 0 and the welds are not checked
 };
 
 // The governing thickness (mm) of the profile of family T = 1..8 for its
@@ -31,7 +33,8 @@ struct Din_Strengths {
 double Din_Governing_Thickness(const GeschweissterAnschluss *r, int T);
 
 // The strengths of the record for the profile's governing thickness t.
-// Stores f_y of the profile and of the plate and alpha_w into the record.
+// Stores f_y of the profile and of the plate and alpha_w (0 without welds
+// checked) into the record.
 Din_Strengths Din_Get_Strengths(GeschweissterAnschluss *r, double t);
 
 // The normal force the welds carry (kN): a compressive N less the share

@@ -13,6 +13,7 @@
 #include "base/cp850.h"
 #include "base/rounding.h"
 #include "base/vesk.h"
+#include "codes/stguete.h"
 #include "platform/format.h"
 #include "platform/oli_layout.h"
 #include "printlist/verdict.h"
@@ -540,7 +541,38 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Verdict_Lines(f, r);
 }
 
+// The weld part of a case whose welds have no alpha_w of DIN 18800 (a
+// part of own strengths beyond its list): why they are not checked, with
+// the f_y,k of each such part, counted as a check not made.
+void Welds_Not_Checked_Part(FILE* f, const GeschweissterAnschluss* r) {
+    Safe_Fprintf(f, " \n ╬b╬uSchweißnähte╬r\n"_cp);
+    Safe_Fprintf(f, "   Kein Nachweis (");
+    const double f_y_max = Get_Din_Own_F_Y_Max();
+    const char* separator = "";
+    const struct {
+        int code;
+        double f_y;
+        const char* part;
+    } parts[] = {{r->grades.grade, r->grades.user_f_y, "Profil"},
+                 {r->grades.weld_grade, r->grades.weld_f_y, "Anschlussplatte"}};
+    for (const auto& p : parts)
+        if (p.code == DIN_GRADE_OWN_VALUES && p.f_y > f_y_max) {
+            Safe_Fprintf(f, "%s%s f╬\\y,k╬r = %.1lf N/mm╬/2╬r"_cp, separator, p.part, p.f_y);
+            separator = ", ";
+        }
+    Safe_Fprintf(f, "): %s, kein %s╬\\w╬r  %s\n"_cp, Din_Beyond_The_List_Text(), ALPHA, Mark_Alert());
+    Anschluss_Exceeded_Checks++;
+    Verdict_Lines(f, r);
+}
+
 }  // namespace
+
+const char* Din_Beyond_The_List_Text(void) {
+    static char text[160];
+    std::snprintf(text, sizeof text, "DIN 18800 kennt keine Stahlsorte mit f╬\\y,k╬r > %.0lf N/mm²"_cp,
+                  Get_Din_Own_F_Y_Max());
+    return text;
+}
 
 void Din_Weld_Notes(const GeschweissterAnschluss* r, Weld_Notes notes[ANSCHLUSS_WELD_POSITIONS + 1],
                     int numbers[ANSCHLUSS_WELD_POSITIONS + 1]) {
@@ -603,6 +635,8 @@ void Print_Stahlprofil(FILE* list, GeschweissterAnschluss* record, int pass_on, 
     }
     if (eurocode)
         Print_Anschluss_Schweissnaehte(list, record, pass_on);
+    else if (shown.status.word[ANSCHLUSS_WELDS_NOT_CHECKED])
+        Welds_Not_Checked_Part(list, &shown);
     else if (shown.full_penetration)
         Butt_Weld_Part(list, &shown);
     else

@@ -34,18 +34,16 @@ namespace {
 
 constexpr double kInvSqrt3 = 0.5773502691896258;
 
-// The largest alpha_w DIN 18800-1 gives a fillet weld (S235): an own value
-// above it would claim a weld stronger than any the standard knows.
-constexpr double kAlphaWMax = 0.95;
-
 bool Positive(double v) { return std::isfinite(v) && v > 0.0; }
 
 // f_y,k and alpha_w of a grade code for thickness t; own values where the
-// code says so.
+// code says so. An own alpha_w is never more than that of the listed grade
+// of its f_y,k's band (Get_Din_Own_Alpha_w): a larger one would claim a
+// weld stronger than the standard gives that steel's.
 void Grade_Values(int code, double t, double own_f_y, double own_alpha_w, double* f_y, double* alpha_w) {
     if (code == DIN_GRADE_OWN_VALUES) {
         *f_y = own_f_y;
-        *alpha_w = std::min(own_alpha_w, kAlphaWMax);
+        *alpha_w = std::min(own_alpha_w, Get_Din_Own_Alpha_w(own_f_y));
         return;
     }
     const unsigned int c = static_cast<unsigned int>(code);
@@ -194,12 +192,10 @@ void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, c
     }
 }
 
-// The full-penetration butt weld of family T: the profile's stresses of
-// the round shapes and the flat bar (the section model's of the others
-// stand), then the joined section sv against the butt-weld limits.
-void Joined_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, Din_Joined_Section sv,
-                  const Din_Outline& o, double U[3]) {
-    const Anschluss_Profilwerte& p = r->profile_values;
+// The section values and stresses of the profile of the round shapes and
+// the flat bar, which their fillet-weld checks work out beside their welds
+// (the section model's of the others stand).
+void Bar_Profile(GeschweissterAnschluss* r, const Din_Strengths& s, int T) {
     switch (T) {
     case KEHLNAHT_CHS:
         Calc_Tube_Weld_Section(r);
@@ -208,11 +204,25 @@ void Joined_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, Din_
     case KEHLNAHT_FLAT:
         Calc_Flat_Section(r);
         Din_Flat_Profile(r, s);
-        sv = {p.A, p.I_y, p.I_z, 0.0};
         break;
     case KEHLNAHT_ROUND:
         Calc_Round_Section(r);
         Din_Round_Profile(r, s);
+        break;
+    default: break;
+    }
+}
+
+// The full-penetration butt weld of family T: the profile's stresses of
+// the round shapes and the flat bar (Bar_Profile), then the joined section
+// sv against the butt-weld limits.
+void Joined_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, Din_Joined_Section sv,
+                  const Din_Outline& o, double U[3]) {
+    const Anschluss_Profilwerte& p = r->profile_values;
+    Bar_Profile(r, s, T);
+    switch (T) {
+    case KEHLNAHT_FLAT:
+        sv = {p.A, p.I_y, p.I_z, 0.0};
         break;
     case KEHLNAHT_RHS: {
         // A typed tube with rounded corners: the section model has them
@@ -433,31 +443,44 @@ bool Din_Rolled_Outline(const GeschweissterAnschluss* r, Catalogue_Outline* o) {
     return true;
 }
 
+int Din_Welds_Beyond_The_List(const GeschweissterAnschluss* r) {
+    if (!r) return 0;
+    const double f_y_max = Get_Din_Own_F_Y_Max();
+    const auto beyond = [f_y_max](int code, double f_y) { return code == DIN_GRADE_OWN_VALUES && f_y > f_y_max; };
+    return beyond(r->grades.grade, r->grades.user_f_y) || beyond(r->grades.weld_grade, r->grades.weld_f_y);
+}
+
 Din_Strengths Din_Get_Strengths(GeschweissterAnschluss* r, double t) {
     Din_Strengths s = {};
     const double gamma = r->load[ANSCHLUSS_GAMMA_M];
     double alpha_profile = 0.0, alpha_plate = 0.0;
     // Own values of the profile have no alpha_w of their own: the plate's
-    // own (or its grade's) stands for both.
+    // own (or its grade's) stands for both, within the band of the
+    // profile's f_y,k.
     double own_alpha = r->grades.weld_alpha_w;
     if (r->grades.weld_grade != DIN_GRADE_OWN_VALUES)
         own_alpha = Get_Stahlguete_Record(static_cast<unsigned int>(r->grades.weld_grade))->alpha_w;
     Grade_Values(r->grades.grade, t, r->grades.user_f_y, own_alpha, &s.f_y, &alpha_profile);
     Grade_Values(r->grades.weld_grade, r->t_p, r->grades.weld_f_y, r->grades.weld_alpha_w, &s.f_y_plate,
                  &alpha_plate);
+    // A part beyond the DIN list has no alpha_w: its welds are not checked,
+    // the profile end is.
+    s.welds = !Din_Welds_Beyond_The_List(r);
     // The partial factors the Eurocode checks take: a factor outside them
     // makes every utilisation a fraction of what it is (or overflows).
-    s.usable = NAD_Factor_Usable(gamma) && Positive(s.f_y) && Positive(s.f_y_plate) && Positive(alpha_profile) &&
-               Positive(alpha_plate);
+    s.usable = NAD_Factor_Usable(gamma) && Positive(s.f_y) && Positive(s.f_y_plate) &&
+               (!s.welds || (Positive(alpha_profile) && Positive(alpha_plate)));
     if (!s.usable) return s;
     s.sigma_R_d = s.f_y / gamma;
     s.tau_R_d = s.sigma_R_d * kInvSqrt3;
+    r->f_y_profile = s.f_y;
+    r->f_y_weld = s.f_y_plate;
+    r->alpha_w = 0.0;
+    if (!s.welds) return s;
     // The weld is as strong as the weaker of the parts it joins.
     const double w_plate = alpha_plate * s.f_y_plate, w_profile = alpha_profile * s.f_y;
     s.alpha_w = w_profile < w_plate ? alpha_profile : alpha_plate;
     s.sigma_w_R_d = std::min(w_plate, w_profile) / gamma;
-    r->f_y_profile = s.f_y;
-    r->f_y_weld = s.f_y_plate;
     r->alpha_w = s.alpha_w;
     return s;
 }
@@ -896,6 +919,13 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     } else if (T <= KEHLNAHT_ANGLE) {
         // Without a section there are no stresses of the profile end.
         Din_Input_Error(r);
+    }
+    if (!s.welds) {
+        // The profile end alone: its welds have no strength of DIN 18800.
+        Bar_Profile(r, s, T);
+        r->status.word[ANSCHLUSS_WELDS_NOT_CHECKED] = 1;
+        if (Din_Sanitize_Results(r)) Din_Input_Error(r);
+        return r->status.word[ANSCHLUSS_INPUT_ERROR];
     }
     // The geometry of the profile end and its welds, from the record alone.
     const Din_Outline& outline = Outline_Of(r, T, &k);

@@ -79,6 +79,38 @@ TEST(SteelGrades, DinTableDiffersOnlyInTheS235AndS355YieldStrengths) {
     }
 }
 
+// A steel of own strengths under DIN 18800 takes the weld factor of the
+// listed grade of its f_y,k's band, the next at or above it: S235 (St37)
+// 240 N/mm² 0.95, S355 (St52) 360 0.80, S460 N/NL 460 0.60; so alpha_w f_y,k
+// is never more than that grade's own (0.95 240 = 228, 0.80 360 = 288, 0.60
+// 460 = 276). Above 460 the list has no grade: 0. The edges belong to the
+// band below them.
+TEST(SteelGrades, OwnStrengthsTakeTheWeldFactorOfTheirListedGrade) {
+    EXPECT_DOUBLE_EQ(Get_Din_Own_F_Y_Max(), 460.0);
+    const struct {
+        unsigned int row;
+        const char* name;
+        double f_y, alpha_w;
+    } grades[] = {{5, "S235 (St37)", 240, 0.95}, {7, "S355 (St52)", 360, 0.80}, {12, "S460 N/NL", 460, 0.60}};
+    for (const auto& g : grades) {
+        EXPECT_STREQ(Get_Stahlguete_Name(g.row), g.name);
+        EXPECT_DOUBLE_EQ(Get_Stahlguete_fy(g.row, 40.0), g.f_y);
+        EXPECT_DOUBLE_EQ(Get_Stahlguete_Record(g.row)->alpha_w, g.alpha_w);
+    }
+    const struct {
+        double f_y, alpha_w;
+    } rows[] = {{1, 0.95},      {200, 0.95},   {240, 0.95},   {240.001, 0.80}, {300, 0.80}, {360, 0.80},
+                {360.001, 0.60}, {430, 0.60}, {460, 0.60},   {460.001, 0.0},  {690, 0.0},  {0, 0.0},
+                {-240, 0.0},    {NAN, 0.0},   {INFINITY, 0.0}};
+    for (const auto& r : rows) EXPECT_DOUBLE_EQ(Get_Din_Own_Alpha_w(r.f_y), r.alpha_w) << r.f_y;
+    // Never more than the grade of its band, at every f_y,k of the list's range.
+    for (double f_y = 1; f_y <= 460; f_y += 0.5) {
+        const auto& g = f_y <= 240 ? grades[0] : f_y <= 360 ? grades[1] : grades[2];
+        EXPECT_LE(Get_Din_Own_Alpha_w(f_y) * f_y, g.alpha_w * g.f_y + 1e-9) << f_y;
+        EXPECT_GT(Get_Din_Own_Alpha_w(f_y), 0.0) << f_y;
+    }
+}
+
 TEST(SteelGrades, ThicknessLimitTakesTheFirstValueUpToItself) {
     EXPECT_DOUBLE_EQ(Get_Stahlguete_fy(0x10000, 40.0), 235.0);
     EXPECT_DOUBLE_EQ(Get_Stahlguete_fy(0, 40.0), 240.0);

@@ -1045,3 +1045,98 @@ TEST_F(XsCatalogue, BothRoadsClassARecordAlikeAndNeitherMissesItsOutline) {
         }
     }
 }
+
+// Each part's line names the epsilon it takes. The welded I 1200 x 400 x 60
+// x 12 in S460 N/NL above: its flanges (60 mm > 40) take f_y 430, eps =
+// (235/430)^0.5 = 0.7393, its web (12 mm) 460, eps = (235/460)^0.5 =
+// 0.7148. No one epsilon stands in the heading of either road; the record's
+// parts and the model's lines by support each give their own, and the
+// web's limits are its epsilon's: class 3 limit 62 (1 - psi) (-psi)^0.5 =
+// 185.47 at psi = -1.469 (the stresses at the web's clear ends, above),
+// times 0.7148 = 132.57 (0.7393 gave 137.11). Flange c/t = (400 - 12)/2/60
+// = 3.2333 against 10 eps: U_2 = 0.437; the web's U_2 = 1.300 (above). The
+// same I with 40 mm flanges takes 460 throughout: one epsilon in the
+// heading, the parts' lines as they were.
+TEST_F(XsCatalogue, EachPartsLineNamesTheEpsilonItTakes) {
+    const double eps_f = std::sqrt(235 / 430.0), eps_w = std::sqrt(235 / 460.0);
+    EXPECT_NEAR(eps_f, 0.7393, 5e-5);
+    EXPECT_NEAR(eps_w, 0.7148, 5e-5);
+    const double N = 3145.6e3, M_y = -8492.8e6, M_z = -499.4e6;
+    const double A = 60960, I_y = (400 * std::pow(1200.0, 3) - 388 * std::pow(1080.0, 3)) / 12;
+    const double psi = (N / A - M_y * 540 / I_y) / (N / A + M_y * 540 / I_y);
+    const double L3 = 62 * (1 - psi) * std::sqrt(-psi);
+    const std::vector<testutil::Rect> plates = {{200, 0, 60}, {6, 60, 1140, 460}, {200, 1140, 1200}};
+    const double alpha = testutil::Fibre_Alpha(plates, 430, N, M_y, M_z, 60, 1140);
+    const double U2_web = 90 / (41.5 * eps_w / alpha), U2_flange = 194.0 / 60 / (10 * eps_f);
+    EXPECT_NEAR(U2_flange, 0.437, 5e-4);
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        size_t at = 0;
+        for (size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+            out.push_back(text.substr(at, end - at));
+        return out;
+    };
+    auto has = [](const std::vector<std::string>& in, const std::string& line) {
+        return std::find(in.begin(), in.end(), line) != in.end();
+    };
+    auto format = [](const char* f, auto... v) {
+        char text[300];
+        std::snprintf(text, sizeof text, f, v...);
+        return std::string(text);
+    };
+    for (const double t_f : {60.0, 40.0}) {
+        SCOPED_TRACE(t_f);
+        const bool own = t_f > 40;
+        Stahlprofil p = testutil::Typed_Profile(PROFILTYP_I, 1200, 12, 400, t_f);
+        Default_Material_Params(&p.material);
+        p.material.grade = 7;
+        ASSERT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
+        ASSERT_DOUBLE_EQ(p.material.f_y, own ? 430 : 460);
+        ListCapture record;
+        Classify_Section(&p, -N, -M_y, -M_z, 1.0, 1, 0, nullptr, nullptr, nullptr, 2, nullptr, record.f(), 2, nullptr);
+        const std::string record_text = record.Take_Ended();
+        const std::vector<std::string> r = lines(record_text);
+        const std::string heading = own ? " Querschnittsklasse,  c/t-Ausnutzung bzgl. Q-Klasse 2: "
+                                        : format(" Querschnittsklasse (\xBE = %.2f),  c/t-Ausnutzung bzgl. Q-Klasse 2: ",
+                                                 eps_w);
+        EXPECT_TRUE(has(r, heading)) << heading << "\n" << record_text;
+        for (const auto& [name, eps] : {std::pair{"Flansch oben", eps_f}, {"Flansch unten", eps_f}, {"Steg", eps_w}}) {
+            const std::string line = own ? format(" %s (\xBE = %.3f)", name, eps) : format(" %s", name);
+            EXPECT_TRUE(has(r, line)) << line << "\n" << record_text;
+        }
+        if (own) {
+            // The web's class 3 limit with its own epsilon, on the line after
+            // its name.
+            const auto web = std::find(r.begin(), r.end(), format(" Steg (\xBE = %.3f)", eps_w));
+            ASSERT_TRUE(web != r.end() && web + 1 != r.end()) << record_text;
+            EXPECT_EQ(web[1], format("   Q-Klasse 3 f\x81r c/t = 90.00 (beidseitig gest\x81tzt, Druck+Biegung (\xD2 = %.2f)) < "
+                                     "%.2f\xCE/.\xCEr\xBE = %.2f",
+                                     psi, L3, L3 * eps_w));
+            EXPECT_EQ(format("%.2f", L3 * eps_w), "132.57");
+            EXPECT_EQ(format("%.2f", L3 * eps_f), "137.11");
+        }
+        ListCapture model;
+        double U = 0;
+        ASSERT_EQ(Calc_XS_Ct_Check(&p, 1.0, 1, 0, 0, 1, N / 1e3, M_y / 1e6, M_z / 1e6, 0, 0, 0, 0, 0, &U, model.f(), 2),
+                  0);
+        const std::string model_text = model.Take_Ended();
+        if (!own) {
+            EXPECT_NE(model_text.find(format(",  Materialbeiwert \xBE = (235/460)\xCE/0.5\xCEr = %.3f\n", eps_w)),
+                      std::string::npos)
+                << model_text;
+            EXPECT_NE(model_text.find("\xCEteinseitig gest\x81tzt: Ausnutzung"), std::string::npos) << model_text;
+            continue;
+        }
+        EXPECT_NEAR(U, U2_web, 5e-4);
+        const std::vector<std::string> m = lines(model_text);
+        EXPECT_TRUE(has(m, " Querschnitt in Klasse 4")) << model_text;
+        const std::string outstand =
+            format(" c/t-Nachweis: \xCEteinseitig gest\x81tzt (\xBE = %.3f): Ausnutzung U\xCE\\c/t\xCEr = %.3f  <  1  %s\xCEr",
+                   eps_f, U2_flange, Mark_Ok());
+        const std::string internal =
+            format(" \xCEtbeidseitig gest\x81tzt (\xBE = %.3f): Ausnutzung U\xCE\\c/t\xCEr = %.3f  >  1  %s\xCEr", eps_w,
+                   U2_web, Mark_Not_Ok());
+        for (const std::string& line : {outstand, internal}) EXPECT_TRUE(has(m, line)) << line << "\n" << model_text;
+        EXPECT_EQ(model_text.find("Materialbeiwert"), std::string::npos) << model_text;
+    }
+}

@@ -109,6 +109,69 @@ TEST(DinHandOver, OwnStrengthsTakeTheWeldFactorOfTheStandard) {
     EXPECT_NEAR(weak.Handed_Over().grades.weld_alpha_w, 0.95, 1e-6);
 }
 
+// Every material the DIN check takes by its own strengths - steel of own
+// values from the weld grade table (a plain grade and a fine-grain one) or
+// from DIN's steel list, and stainless steel given its strengths - takes
+// the alpha_w of the listed grade of its f_y,k's band (S235 (St37) up to
+// 240 N/mm² 0.95, S355 (St52) up to 360 0.80, S460 N/NL up to 460 0.60), as
+// the window's row shows it; above 460 N/mm² DIN lists no grade: the welds
+// are refused (no utilisation, "kein Nachweis"), the bar is checked with its
+// own f_y,k. The round bar d = 40 mm, ring a = 6 mm, N = 10 kN: sigma_w =
+// 10 / A_w against alpha_w f_y,k / 1.1; the bar's sigma = 10 / (pi 4)
+// against f_y,k / 1.1 (kN, cm).
+TEST(DinHandOver, OwnStrengthsOfEveryFamilyTakeTheirBandsWeldFactor) {
+    const struct {
+        const char* what;
+        int kind, grade;
+    } families[] = {{"own values", 0, 0},
+                    {"fine-grain grade with own values", 0, 7},
+                    {"DIN's list with own values", 1, 5},
+                    {"stainless steel", 0, WELD_GRADE_STAINLESS}};
+    const struct {
+        double f_y, alpha_w;
+    } bands[] = {{235, 0.95}, {240, 0.95}, {240.5, 0.80}, {355, 0.80}, {360, 0.80}, {360.5, 0.60},
+                 {420, 0.60}, {460, 0.60}, {460.5, 0.0},  {690, 0.0}};
+    for (const auto& f : families)
+        for (const auto& b : bands) {
+            SCOPED_TRACE(f.what);
+            SCOPED_TRACE(b.f_y);
+            Din_Case k;
+            k.c.section_check = 1;
+            for (Materialparameter_Record* m :
+                 {&k.c.naht.material, &k.c.naht.profile.material, &k.c.naht.plate.material}) {
+                m->kind = f.kind, m->grade = f.grade, m->own_values = 1;
+                m->f_y = m->f_y1 = b.f_y, m->f_u = m->f_u1 = b.f_y + 100, m->beta_w = 1.0;
+            }
+            ASSERT_EQ(k.Run(10.0), 0);
+            const Materialparameter_Record& plate = k.c.naht.plate.material;
+            EXPECT_NEAR(k.Handed_Over().grades.weld_alpha_w, b.alpha_w, 1e-7);
+            EXPECT_DOUBLE_EQ(Din_Fillet_Alpha_w(&plate), b.alpha_w);
+            EXPECT_EQ(Din_Material_Beyond_The_List(&plate), b.alpha_w == 0.0);
+            EXPECT_NEAR(k.e.U_sigma.U, 10.0 / (M_PI * 4) / (b.f_y / 1.1 / 10), 1e-6);
+            if (b.alpha_w > 0) {
+                EXPECT_EQ(k.e.U_w.status, ERGEBNIS_GEFUEHRT);
+                EXPECT_NEAR(k.e.U_w.U, 10.0 / kA_w / (b.alpha_w * b.f_y / 1.1 / 10), 1e-6);
+                EXPECT_EQ(Din_Welds_Refused(&k.c, true), nullptr);
+            } else {
+                EXPECT_EQ(k.e.U_w.status, ERGEBNIS_EINGABE_ABGELEHNT);
+                EXPECT_EQ(k.e.U_w.U, 0.0);
+                EXPECT_STREQ(Din_Welds_Refused(&k.c, false),
+                             "Schwei\xE1n\x84hte: DIN 18800 kennt keine Stahlsorte mit fy,k > 460 N/mm\xFD");
+                EXPECT_STREQ(Din_Welds_Refused(&k.c, true),
+                             "f\xCE\\y,k\xCEr > 460 N/mm\xFD, kein \xBA\xCE\\w\xCEr nach DIN 18800");
+            }
+        }
+    // One part beyond the list is enough; under EC 3 nothing is refused.
+    Din_Case k;
+    Materialparameter_Record& m = k.c.naht.profile.material;
+    m.own_values = 1, m.f_y = m.f_y1 = 500, m.f_u = m.f_u1 = 600;
+    ASSERT_EQ(k.Run(10.0), 0);
+    EXPECT_EQ(k.e.U_w.status, ERGEBNIS_EINGABE_ABGELEHNT);
+    EXPECT_NE(Din_Welds_Refused(&k.c, true), nullptr);
+    k.c.code_setting = 0;
+    EXPECT_EQ(Din_Welds_Refused(&k.c, true), nullptr);
+}
+
 // Types the library does not handle (box, trapezoid), and an I whose bottom
 // flange is not its top one (the library keeps one flange: it would check
 // the symmetric section of the top flange): 1, the result as it was,
@@ -306,21 +369,32 @@ TEST(DinHandOver, BlockNamesAWeldByItsNumber) {
 // The input protocol's material on the DIN path: the strengths the check
 // takes, of DIN 18800-1 Table 1 (S235 240 / 215 N/mm², S355 360 / 325 up
 // to and above 40 mm) and the alpha_w of Table 21 (0.95, 0.80); own values
-// with their one f_y,k and the alpha_w of their strength (0.80 above 240).
-// No Eurocode value: no f_u, no beta_w.
+// with their one f_y,k and the alpha_w of the listed grade of their band
+// (0.80 up to 360, 0.60 up to 460; a profile of own values takes the
+// plate's where that is less), above 460 N/mm² why the welds are not
+// checked. No Eurocode value: no f_u, no beta_w.
 TEST(DinHandOver, ProtocolPrintsTheDinStrengths) {
     const std::string fy = " char. Streckgrenze f\xCE\\y,k,t\xF3" "40mm\xCEr = ";
     const std::string above = " N/mm\xFD,  f\xCE\\y,k,t>40mm\xCEr = ";
     const std::string alpha = " Beiwert f\x81r Kehln\x84hte \xBA\xCE\\w\xCEr = ";
+    const std::string own = " char. Streckgrenze f\xCE\\y,k\xCEr = ";
+    const std::string beyond = " DIN 18800 kennt keine Stahlsorte mit f\xCE\\y,k\xCEr > 460 N/mm\xFD: kein "
+                               "\xBA\xCE\\w\xCEr, Schwei\xE1n\x84hte nicht nachgewiesen\n";
     const struct {
-        int profile, plate;  // weld grade index; -1: own values of 300 N/mm²
+        int profile, plate;  // weld grade index; -1: own values of f_y below
+        double f_y;
         std::vector<std::string> lines;
     } cases[] = {
-        {0, 0, {" Stahlg\x81te S235\n", fy + "240.0" + above + "215.0 N/mm\xFD\n", alpha + "0.95\n"}},
-        {2, 0,
+        {0, 0, 300, {" Stahlg\x81te S235\n", fy + "240.0" + above + "215.0 N/mm\xFD\n", alpha + "0.95\n"}},
+        {2, 0, 300,
          {" Profil: Stahlg\x81te S355\n", fy + "360.0" + above + "325.0 N/mm\xFD\n", alpha + "0.80\n",
           " Platte: Stahlg\x81te S235\n", fy + "240.0" + above + "215.0 N/mm\xFD\n", alpha + "0.95\n"}},
-        {-1, -1, {" Stahlparameter:\n", " char. Streckgrenze f\xCE\\y,k\xCEr = 300.0 N/mm\xFD\n", alpha + "0.80\n"}},
+        {-1, -1, 300, {" Stahlparameter:\n", own + "300.0 N/mm\xFD\n", alpha + "0.80\n"}},
+        {-1, -1, 460, {" Stahlparameter:\n", own + "460.0 N/mm\xFD\n", alpha + "0.60\n"}},
+        {-1, -1, 690, {" Stahlparameter:\n", own + "690.0 N/mm\xFD\n", beyond}},
+        {-1, 2, 400,
+         {" Profil: Stahlparameter:\n", own + "400.0 N/mm\xFD\n", alpha + "0.60\n", " Platte: Stahlg\x81te S355\n",
+          fy + "360.0" + above + "325.0 N/mm\xFD\n", alpha + "0.80\n"}},
     };
     for (const auto& c : cases) {
         Din_Case k;
@@ -330,7 +404,7 @@ TEST(DinHandOver, ProtocolPrintsTheDinStrengths) {
             m[i]->kind = 0;
             m[i]->grade = grades[i] < 0 ? 0 : grades[i];
             m[i]->own_values = grades[i] < 0;
-            m[i]->f_y = 300.0;
+            m[i]->f_y = c.f_y;
         }
         ListCapture list;
         Print_Din_Materials(&k.c, list.f());

@@ -353,3 +353,83 @@ TEST(DinCatalogueRoad, TheSaveNamesOnlyTheGradesItLoses) {
         EXPECT_EQ(Saved_Grade(d), c.saved);
     }
 }
+
+// An own grade given in the window's material sheet under DIN 18800 is
+// checked as the batch checks it (issue 118.1): the flat bar 200 x 20 in
+// S235, a = 5 mm all round with end craters, N = +600 kN, opened in the
+// window; "Vorgabe" of the uniform grade ticked (the page's check box at
+// (1042, 115)), f_u,40 and f_y,40 typed (fields at (923, 181) and (923,
+// 159)), the chart looked at, saved with "Ende" (the page's row of alpha_w:
+// InputPage.DinShowsTheAlphaWItTakes). The list the window wrote is the
+// batch's list of the file it saved, byte for byte, with
+// the alpha_w of the band's grade: f_y,k 460: 0.60, sigma_w = 600e3 / (2 5
+// (190 + 10)) = 300 N/mm² against 0.6 460 / 1.1 = 250.9, U_w = 1.196;
+// f_y,k 690: no grade of the list, the welds not checked, and the list says
+// why.
+TEST(DinCatalogueRoad, AnOwnGradeOfTheWindowsSheetTakesTheBatchsWeldFactor) {
+    const struct {
+        double f_y, f_u;
+        const char* row;    // the list's line of alpha_w
+        const char* final;  // the final result's row of the welds
+    } cases[] = {
+        {460, 540, " Beiwert f\x81r Kehln\x84hte \xBA\xCE\\w\xCEr = 0.60\n",
+         " \xCEtSchwei\xE1n\x84hte\xCEtLk 1\xCEtU\xCE\\w\xCEr = 1.196  >  1  "},
+        {690, 770,
+         " DIN 18800 kennt keine Stahlsorte mit f\xCE\\y,k\xCEr > 460 N/mm\xFD: kein \xBA\xCE\\w\xCEr, "
+         "Schwei\xE1n\x84hte nicht nachgewiesen\n",
+         " \xCEtSchwei\xE1n\x84hte\xCEtkein Nachweis: f\xCE\\y,k\xCEr > 460 N/mm\xFD, kein \xBA\xCE\\w\xCEr nach DIN 18800 "
+         "(Eingabe)  "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.f_y);
+        Desktop d;
+        testutil::Record k;
+        SchweissnahtAnschluss* r = &k.r;
+        Default_Schweissnaht(r);
+        r->code_setting = 1, r->gamma_M = 1.1, r->section_check = 1;
+        Nahtbild& n = r->naht;
+        n.uniform_grade = 1;
+        Stahlprofil& p = n.profile;
+        const Materialparameter_Record m = p.material;
+        Init_Profile(&p);
+        p.material = m, p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = PROFILTYP_FLACH, p.h = 200, p.t_w = 20;
+        Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr);
+        n.plate.t = 20, n.all_round = 1, n.full_length = 0, n.contact_fraction = 0, n.a_w = 5;
+        n.weld_count = std::max(0, Get_Profile_Plate_Elements(&p, n.length, n.number));
+        for (int i = 0; i < n.weld_count; ++i) n.throat[i] = 5;
+        Update_Weld_Layout(&n, nullptr, 0);
+        Alloc_Lasten(r, 1);
+        std::snprintf(r->loads[0].name, sizeof r->loads[0].name, "LK 1");
+        r->loads[0].forces.N = 600e3;
+        d.Add_Connection("A001", r, "1 Stab\n");
+        char script[400];
+        std::snprintf(script, sizeof script,
+                      "click 1042 115\nclick 923 181\ntype 0 %.0f\nclick 923 159\ntype 0 %.0f\nclick 600 900\n"
+                      "click 181 30\nmove 1250 27\nmove 1250 27\nclick 1250 27\nkey 13\n",
+                      c.f_u, c.f_y);
+        testutil::Write_File(d.dir.file("script.txt"), script);
+        ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
+        EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+        const std::string window = d.File("A001_01.OLI");
+        testutil::Record saved;
+        FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
+        ASSERT_NE(f, nullptr);
+        ASSERT_EQ(Read_Schweissnaht(f, &saved.r), 0);
+        std::fclose(f);
+        for (const Materialparameter_Record* s :
+             {&saved.r.naht.material, &saved.r.naht.profile.material, &saved.r.naht.plate.material}) {
+            EXPECT_EQ(s->own_values, 1);
+            EXPECT_EQ(s->f_y1, c.f_y);
+            EXPECT_EQ(s->f_u1, c.f_u);
+        }
+        std::filesystem::remove(d.project + "/A001_01.OLI");
+        ASSERT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
+        const std::string batch = d.File("A001_01.OLI");
+        EXPECT_EQ(window, batch);
+        for (const std::string* list : {&window, &batch}) {
+            EXPECT_NE(list->find(c.row), std::string::npos) << *list;
+            EXPECT_NE(list->find(c.final), std::string::npos) << *list;
+            EXPECT_EQ(list->find("Nachweis erbracht"), std::string::npos);
+        }
+    }
+}

@@ -672,8 +672,11 @@ TEST_F(InputPage, FieldsThatTakeNothingSayWhy) {
 // Under DIN 18800 the page offers no beta_w, which the DIN check does not
 // read: in its place the weld factor alpha_w that the check takes with the
 // weld material (the plate's), shown but not editable; of own strengths
-// 0.95 up to f_y,k 240 N/mm^2 and 0.80 above (DIN 18800-1 Table 21), under
-// a uniform grade and with the plate's own grade.
+// that of the listed grade of their band (DIN 18800-1 Table 21: S235 (St37)
+// 0.95 up to f_y,k 240 N/mm^2, S355 (St52) 0.80 up to 360, S460 N/NL 0.60 up
+// to 460), under a uniform grade and with the plate's own grade. Above 460
+// the list has no grade: 0, and a click on it says that the welds are not
+// checked.
 TEST_F(InputPage, DinShowsTheAlphaWItTakes) {
     SchweissnahtAnschluss& r = rec_.r;
     r.code_setting = 1;
@@ -681,7 +684,8 @@ TEST_F(InputPage, DinShowsTheAlphaWItTakes) {
         int uniform;
         double f_y;
         double alpha_w;
-    } cases[] = {{1, 240.0, 0.95}, {1, 355.0, 0.80}, {0, 240.0, 0.95}, {0, 355.0, 0.80}};
+    } cases[] = {{1, 240.0, 0.95}, {1, 355.0, 0.80}, {0, 240.0, 0.95}, {0, 355.0, 0.80}, {1, 360.5, 0.60},
+                 {0, 460.0, 0.60}, {1, 460.5, 0.0},  {0, 690.0, 0.0}};
     for (const auto& c : cases) {
         r.naht.uniform_grade = c.uniform;
         Materialparameter_Record& m = c.uniform ? r.naht.material : r.naht.plate.material;
@@ -698,6 +702,18 @@ TEST_F(InputPage, DinShowsTheAlphaWItTakes) {
         ASSERT_TRUE(field);
         EXPECT_NEAR(*field->value, c.alpha_w, 1e-6) << c.uniform << " " << c.f_y;  // the catalogue's float
         EXPECT_EQ(*field->enabled, 0);
+        VEK_Clear_Recorded_Messages();
+        testutil::Click_Item(area_, field->value);
+        VEK_Script_Type("2", 0);
+        EXPECT_EQ(Edit_Prop_Sheet(), 100);
+        EXPECT_EQ(Edit_Scrollable_View_Area(area_), 0);
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0),
+                  c.alpha_w > 0 ? "Der Beiwert folgt der Stahlsorte des Blechs."
+                                : "DIN 18800 kennt keine Stahlsorte mit fy,k \x81" "ber 460 N/mm\xFD: die Schwei\xE1n\x84hte "
+                                  "werden nicht nachgewiesen.");
+        VEK_Script_Clear();
+        m.own_values = 0;
     }
     r.code_setting = 0;
     Build();

@@ -533,6 +533,103 @@ TEST(DinAnschluss, StrengthsByGradeAndThickness) {
     EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1);
 }
 
+// Own strengths take the alpha_w of the listed grade of their f_y,k's band,
+// the next of the DIN list at or above it (S235 (St37) 240 N/mm² 0.95, S355
+// (St52) 360 0.80, S460 N/NL 460 0.60), never a larger one given with them
+// (the end-plate library's typed alpha_w, 1.0 here); above 460 N/mm² the
+// list has no grade: the welds are not checked, the profile end is. The
+// issue's flat bar 200 x 20 welded all round, a = 5 mm with end craters: A_w
+// = 2 5 (190 + 10) = 2000 mm², N = +600 kN: sigma_w = 300 N/mm²; f_y,k 460:
+// sigma_w,R,d = 0.60 460/1.1 = 250.91, U_w = 1.1957 (0.95 gave 397.3, the
+// program's own values 0.80 334.5). The bar's sigma = 600e3/4000 = 150 N/mm². A profile of own 400
+// N/mm² on an S355 plate: the weld is as strong as the weaker, 0.60 400 =
+// 240 < 0.80 360 = 288 (the plate's 0.80 stood for the profile's: 320).
+TEST(DinAnschluss, OwnStrengthsTakeTheListedGradeOfTheirBand) {
+    auto bar = [](double f_y_profile, int plate, double f_y_plate) {
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 200, 20, 20, 20);
+        r.weld_kind = ANSCHLUSS_WELD_ALL_ROUND;
+        r.end_crater = ANSCHLUSS_END_CRATERS;
+        r.a_w = 5.0;
+        r.grades.grade = DIN_GRADE_OWN_VALUES;
+        r.grades.user_f_y = static_cast<float>(f_y_profile);
+        r.grades.weld_grade = plate;
+        r.grades.weld_f_y = static_cast<float>(f_y_plate);
+        r.grades.weld_alpha_w = 1.0f;
+        r.load[ANSCHLUSS_N] = 600;
+        return r;
+    };
+    const double sigma_w = 600e3 / (2 * 5 * (190 + 10));
+    EXPECT_DOUBLE_EQ(sigma_w, 300.0);
+    const struct {
+        double f_y, alpha_w;
+    } bands[] = {{200, 0.95}, {240, 0.95}, {240.5, 0.80}, {300, 0.80}, {360, 0.80},
+                 {360.5, 0.60}, {430, 0.60}, {460, 0.60}};
+    for (const auto& b : bands) {
+        SCOPED_TRACE(b.f_y);
+        GeschweissterAnschluss r = bar(b.f_y, DIN_GRADE_OWN_VALUES, b.f_y);
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        EXPECT_EQ(r.status.word[ANSCHLUSS_WELDS_NOT_CHECKED], 0);
+        EXPECT_NEAR(r.alpha_w, b.alpha_w, 1e-12);
+        EXPECT_NEAR(r.weld_values.sigma_R_d, b.alpha_w * b.f_y / kGammaM, 1e-9);
+        EXPECT_NEAR(r.U_w[2], sigma_w / (b.alpha_w * b.f_y / kGammaM), 1e-9);
+    }
+    GeschweissterAnschluss r = bar(460, DIN_GRADE_OWN_VALUES, 460);
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    EXPECT_NEAR(r.weld_values.sigma_R_d, 250.91, 0.005);
+    EXPECT_NEAR(Din_Weld_Utilisation(&r), 1.1957, 5e-5);
+    // The profile of own 400 on an S355 plate.
+    r = bar(400, kS355, 0);
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    EXPECT_NEAR(r.alpha_w, 0.60, 1e-12);
+    EXPECT_NEAR(r.weld_values.sigma_R_d, 0.60 * 400 / kGammaM, 1e-9);
+    // Beyond the list, either part: the bar checked against f_y,k / 1.1, no
+    // weld strength, nothing of the welds; the block says why.
+    for (const auto& [profile, plate] : {std::pair{690.0, 690.0}, {460.5, 460.0}, {300.0, 460.5}}) {
+        SCOPED_TRACE(profile);
+        SCOPED_TRACE(plate);
+        r = bar(profile, DIN_GRADE_OWN_VALUES, plate);
+        EXPECT_EQ(Din_Welds_Beyond_The_List(&r), 1);
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        EXPECT_EQ(r.status.word[ANSCHLUSS_WELDS_NOT_CHECKED], 1);
+        EXPECT_NEAR(r.profile_values.sigma_R_d, profile / kGammaM, 1e-4);
+        EXPECT_NEAR(r.U_sigma, 150 / (profile / kGammaM), 1e-4);
+        EXPECT_EQ(r.alpha_w, 0.0);
+        EXPECT_EQ(Din_Weld_Utilisation(&r), 0.0);
+        EXPECT_EQ(r.weld_values.sigma_R_d, 0.0);
+        FILE* f = std::tmpfile();
+        ASSERT_NE(f, nullptr);
+        Anschluss_Exceeded_Checks = 0;
+        Print_Stahlprofil(f, &r, 1, 1);
+        std::rewind(f);
+        std::string text;
+        for (int c; (c = std::fgetc(f)) != EOF;) text.push_back(static_cast<char>(c));
+        std::fclose(f);
+        std::string why = "   Kein Nachweis (";
+        char part[120];
+        if (profile > 460) {
+            std::snprintf(part, sizeof part, "Profil f\xCE\\y,k\xCEr = %.1f N/mm\xCE/2\xCEr", profile);
+            why += part;
+        }
+        if (plate > 460) {
+            std::snprintf(part, sizeof part, "%sAnschlussplatte f\xCE\\y,k\xCEr = %.1f N/mm\xCE/2\xCEr",
+                          profile > 460 ? ", " : "", plate);
+            why += part;
+        }
+        why += "): DIN 18800 kennt keine Stahlsorte mit f\xCE\\y,k\xCEr > 460 N/mm\xFD, kein \xBA\xCE\\w\xCEr  " +
+               std::string(Mark_Alert()) + "\n";
+        EXPECT_NE(text.find(" \n \xCE" "b\xCEuSchwei\xE1n\x84hte\xCEr\n" + why), std::string::npos) << why << "\n" << text;
+        EXPECT_NE(text.find("Achtung, einzelne Nachweise konnten nicht gef\x81hrt werden!"), std::string::npos);
+        EXPECT_EQ(text.find("Schwei\xE1naht-Spannungen"), std::string::npos) << text;
+        EXPECT_EQ(Anschluss_Exceeded_Checks, 1);
+    }
+    // At the list's own values and below, no part is beyond it.
+    r = bar(460, DIN_GRADE_OWN_VALUES, 460);
+    EXPECT_EQ(Din_Welds_Beyond_The_List(&r), 0);
+    r = bar(690, kS355, 0);
+    r.grades.grade = kS355;
+    EXPECT_EQ(Din_Welds_Beyond_The_List(&r), 0);
+}
+
 // Throats below 2 mm are checked as given; the 0.7 t limits of the plate,
 // flange and web (warnings) take them at 2 mm where the weld has a length.
 // The least throats are switched off here.
