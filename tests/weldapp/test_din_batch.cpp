@@ -688,8 +688,8 @@ TEST(DinBatch, ExampleAsShipped) {
 }
 
 // A material given by its own strengths takes the alpha_w of the listed
-// grade of its f_y,k's band (issue 118.1); the list prints the one used.
-// The issue's flat bar 200 x 20, profile and plate of own f_y,k 460 / f_u
+// grade of its f_y,k's band; the list prints the one used.
+// A flat bar 200 x 20, profile and plate of own f_y,k 460 / f_u
 // 540 N/mm², a = 5 mm all round with end craters, N = +600 kN: A_w = 2 5
 // (190 + 10) = 2000 mm², sigma_w = 300.0 N/mm²; alpha_w 0.60 (S460 N/NL, the
 // list's grade of the band 360 .. 460): sigma_w,R,d = 0.6 460/1.1 = 250.9,

@@ -355,7 +355,7 @@ TEST(DinCatalogueRoad, TheSaveNamesOnlyTheGradesItLoses) {
 }
 
 // An own grade given in the window's material sheet under DIN 18800 is
-// checked as the batch checks it (issue 118.1): the flat bar 200 x 20 in
+// checked as the batch checks it: the flat bar 200 x 20 in
 // S235, a = 5 mm all round with end craters, N = +600 kN, opened in the
 // window; "Vorgabe" of the uniform grade ticked (the page's check box at
 // (1042, 115)), f_u,40 and f_y,40 typed (fields at (923, 181) and (923,

@@ -537,8 +537,8 @@ TEST(DinAnschluss, StrengthsByGradeAndThickness) {
 // the next of the DIN list at or above it (S235 (St37) 240 N/mm² 0.95, S355
 // (St52) 360 0.80, S460 N/NL 460 0.60), never a larger one given with them
 // (the end-plate library's typed alpha_w, 1.0 here); above 460 N/mm² the
-// list has no grade: the welds are not checked, the profile end is. The
-// issue's flat bar 200 x 20 welded all round, a = 5 mm with end craters: A_w
+// list has no grade: the welds are not checked, the profile end is. A
+// flat bar 200 x 20 welded all round, a = 5 mm with end craters: A_w
 // = 2 5 (190 + 10) = 2000 mm², N = +600 kN: sigma_w = 300 N/mm²; f_y,k 460:
 // sigma_w,R,d = 0.60 460/1.1 = 250.91, U_w = 1.1957 (0.95 gave 397.3, the
 // program's own values 0.80 334.5). The bar's sigma = 600e3/4000 = 150 N/mm². A profile of own 400
