@@ -955,8 +955,13 @@ int Calc_Model_Plastic_Part_Ends(double N, double f_y, double (*ends)[2], int ma
         // the compressed fraction. A part the axis passes close to (a stem
         // the axis turns about under a moment of 0.001 kNm) keeps that
         // fraction at the size the c/t limits take for a stress.
+        // A part the axis parts in halves (a web under M_y alone between
+        // flanges of equal strength) is parted in halves: the search's last
+        // digits must not tip alpha across 0.5, where the table steps from
+        // 41.5 eps/alpha to 456 eps/(13 alpha - 1), 0.1 % apart.
         double at[2], largest = 0;
         for (int e = 0; e < 2; e++) largest = std::max(largest, std::fabs(at[e] = g[0] + g[1] * y[e] + g[2] * z[e]));
+        if (std::fabs(at[0] + at[1]) <= 1e-8 * largest) at[0] = at[0] < 0 ? -largest : largest, at[1] = -at[0];
         for (int e = 0; e < 2; e++) ends[i][e] = largest > 0 ? 10 * f_y * at[e] / largest : 0.0;
     }
     return parts;
