@@ -169,12 +169,15 @@ Stahlprofil Profile_Of(const Typed& s) {
 
 // The compressed share of a part under the field g (negative: compression)
 // about the centroid c, and whether its first end is the more compressed.
+// A part the axis halves to the integration's digits is halved: Table 5.2
+// steps there from 83 eps to 456/5.5 eps.
 double Share(const Part& part, const double g[3], const double c[2], bool* first_more) {
     double at[2];
     for (int k = 0; k < 2; k++) at[k] = g[0] + g[1] * (part.y[k] - c[0]) + g[2] * (part.z[k] - c[1]);
     *first_more = at[0] <= at[1];
     const double lo = std::min(at[0], at[1]), hi = std::max(at[0], at[1]);
     if (!(lo < 0)) return 0;
+    if (std::fabs(lo + hi) <= 1e-9 * (hi - lo)) return 0.5;
     return hi <= 0 ? 1.0 : lo / (lo - hi);
 }
 
@@ -350,8 +353,9 @@ TEST_F(RealPlates, EveryTypedFamilysPartsAreClassedOnTheirRealOutline) {
             }
             double model_out = -1, model_in = -1;
             Model_Class_2(p, N, M_y, M_z, &model_out, &model_in);
-            EXPECT_NEAR(model_out, U_out, 1e-3 * U_out + 1e-4);
-            EXPECT_NEAR(model_in, U_in, 1e-3 * U_in + 1e-4);
+            // (a rolled fillet's arc in the model's pieces)
+            EXPECT_NEAR(model_out, U_out, 3e-4 * U_out + 1e-4);
+            EXPECT_NEAR(model_in, U_in, 3e-4 * U_in + 1e-4);
             // the web's elastic stresses where its c ends
             double sum = 0;
             for (int i = 0; i < Get_Section_Part_Count(); i++) {
