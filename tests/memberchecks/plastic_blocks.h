@@ -92,7 +92,7 @@ inline bool Plastic_Blocks(const std::vector<Piece>& pieces, double N, double M_
     };
     auto offset = [&](double t) {
         double lo = -2 * size, hi = 2 * size, R[3];
-        for (int it = 0; it < 64; it++) {
+        for (int it = 0; it < 48; it++) {
             blocks(t, (lo + hi) / 2, R);
             (R[0] < N ? lo : hi) = (lo + hi) / 2;
         }
@@ -108,7 +108,7 @@ inline bool Plastic_Blocks(const std::vector<Piece>& pieces, double N, double M_
         const double t_k = -M_PI + k * M_PI / 36, f_k = turn(t_k);
         if ((f_k > 0) != (f_prev > 0) && std::fabs(f_k) < M_PI / 2 && std::fabs(f_prev) < M_PI / 2) {
             double lo = t_prev, hi = t_k;
-            for (int it = 0; it < 50; it++) ((turn((lo + hi) / 2) > 0) == (f_prev > 0) ? lo : hi) = (lo + hi) / 2;
+            for (int it = 0; it < 36; it++) ((turn((lo + hi) / 2) > 0) == (f_prev > 0) ? lo : hi) = (lo + hi) / 2;
             t = (lo + hi) / 2;
         }
         t_prev = t_k, f_prev = f_k;

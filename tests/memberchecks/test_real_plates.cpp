@@ -22,6 +22,7 @@
 #include "memberchecks/xs_resistance.h"
 #include "plastic_blocks.h"
 #include "printlist/list_capture.h"
+#include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
 #include "several_part_fixture.h"
 #include "thinwall/dwqb.h"
