@@ -2,6 +2,7 @@
 // over the parts of a steel profile.
 #include "memberchecks/ct_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -631,14 +632,42 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
 // The plates of the profile (at most five), each its four corners in the
 // coordinates of the parts above and the share of its yield strength in
 // the profile's (by its own thickness); none for a type without a plate
-// layout here.
+// layout here. With fillets, a rolled double-T's four root fillets after
+// them, at its web's strength (where no rolled outline stands for it: one
+// of unequal flanges), each its corner and its arc.
+constexpr int FILLET_PIECES = 16;
 struct Profile_Plate_Set {
     Outline_Point corners[5][4];
-    Plastic_Ring rings[5];
+    Outline_Point fillets[4][FILLET_PIECES + 2];
+    Plastic_Ring rings[9];
     int n = 0;
 };
 
-void Profile_Plates(const Stahlprofil* p, Profile_Plate_Set* s) {
+void Add_Root_Fillets(const Stahlprofil* p, Profile_Plate_Set* s) {
+    double top = 0, bottom = 0, root = 0;
+    Calc_Profile_Weld_Offsets(p, &top, &bottom, &root);
+    const double own = Plate_Yield_Strength(p, p->t_w), f_y = p->material.f_y;
+    const double share = f_y > 0 && own > 0 ? own / f_y : 1.0;
+    const double z_o = p->t_fo - p->z_s, z_u = p->h - p->t_fu - p->z_s;
+    int k = 0;
+    for (const double s_z : {1.0, -1.0})
+        for (const double s_y : {1.0, -1.0}) {
+            const double r = s_z > 0 ? top : bottom, y = s_y * p->t_w / 2, z = s_z > 0 ? z_o : z_u;
+            if (!(r > 0)) continue;
+            Outline_Point* f = s->fillets[k++];
+            // the corner, then the arc from the flange's face to the web's
+            f[0] = {y, z};
+            for (int i = 0; i <= FILLET_PIECES; i++) {
+                const double a = 0.5 * M_PI * i / FILLET_PIECES;
+                f[1 + i] = {y + s_y * r * (1 - std::sin(a)), z + s_z * r * (1 - std::cos(a))};
+            }
+            // counter-clockwise in (y, z)
+            if (s_y * s_z < 0) std::reverse(f, f + FILLET_PIECES + 2);
+            s->rings[s->n++] = {f, FILLET_PIECES + 2, share};
+        }
+}
+
+void Profile_Plates(const Stahlprofil* p, Profile_Plate_Set* s, bool fillets = false) {
     s->n = 0;
     const double f_y = p->material.f_y;
     auto plate = [&](double y1, double y2, double z1, double z2, double t) {
@@ -662,6 +691,7 @@ void Profile_Plates(const Stahlprofil* p, Profile_Plate_Set* s) {
         plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s, tfo);
         plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfu - z_s, t_w);
         plate(-p->b_fu / 2, p->b_fu / 2, h - tfu - z_s, h - z_s, tfu);
+        if (fillets && p->rolled) Add_Root_Fillets(p, s);
         break;
     case PROFILTYP_C: case PROFILTYP_U:
         plate(-y_s - p->b_fo, -y_s, -z_s, tfo - z_s, tfo);
@@ -726,10 +756,10 @@ void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
     Place_Zero_Line(p, &f);
     // the elastic stresses, and alpha where no axis is found
     const bool gradient = Eval_Profile_Parts(p, f, outs);
-    Profile_Plate_Set plates;
-    Profile_Plates(p, &plates);
     Catalogue_Outline outline{};
     const bool rolled = Profile_Rolled_Outline(p, &outline) != 0;
+    Profile_Plate_Set plates;
+    Profile_Plates(p, &plates, !rolled);
     const Plastic_Ring* rings = nullptr;
     const int n = plates.n > 0 ? Plastic_Section_Rings(plates.rings, plates.n, rolled ? &outline : nullptr, &rings) : 0;
     double plane[3];

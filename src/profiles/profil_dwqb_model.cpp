@@ -28,7 +28,7 @@
 #include "thinwall/dwqb_transfer.h"
 #include "thinwall/engine_faults.h"
 
-struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, " ?????", 0, {0, 0}};
+struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, {}, " ?????", 0, {0, 0}};
 
 namespace {
 
@@ -78,9 +78,12 @@ void Clear_Line_Results(void) {
 // Plate part of line i: its c/t code and ratio and its thickness. A part is
 // its clear width c = ratio t of its line, not the line between the nodes
 // on the other plates' centre lines: an outstand's c reaches from its free
-// end, an internal part's lies in the middle of its line, so that its end
-// stresses are taken where c ends.
-void Set_Line_Kind(int i, int code, double ratio, double t) {
+// end, an internal part's ends where the plates at its ends and their
+// corners leave it (cut: the lengths they take at its start and its end,
+// both 0 for equal ones), so that its end stresses are taken where c ends.
+// (A web between flanges of 45 and 20 mm taken in the middle of the line
+// between their centre lines lay (45 - 20)/4 mm off its flanges' faces.)
+void Set_Line_Kind(int i, int code, double ratio, double t, const double cut_at[2] = nullptr) {
     Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
     p.support_kind[i] = code;
     p.ratio[i] = ratio;
@@ -95,14 +98,18 @@ void Set_Line_Kind(int i, int code, double ratio, double t) {
     const double cut = (length - c) / length;
     if (code == CT_OUTSTAND_TIP) p.reduction[i][1] = cut;
     if (code == CT_OUTSTAND_ROOT) p.reduction[i][0] = cut;
-    if (code == CT_INTERNAL) p.reduction[i][0] = p.reduction[i][1] = cut / 2;
+    if (code != CT_INTERNAL) return;
+    const double both = cut_at ? cut_at[0] + cut_at[1] : 0;
+    const double start = both > 0 && cut_at[0] >= 0 && cut_at[1] >= 0 ? cut_at[0] / both : 0.5;
+    p.reduction[i][0] = cut * start;
+    p.reduction[i][1] = cut * (1 - start);
 }
 
 // The parts of a shape the standard builder laid out, from the store.
 void Line_Kinds_From_Store(void) {
     const struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
     const int n = std::min({Profil_DWQB_Linienwerte.n, s.n_lines, static_cast<int>(PROFIL_STORE_LINES)});
-    for (int i = 0; i < n; i++) Set_Line_Kind(i, s.ct_code[i], s.ct_ratio[i], s.line_t[i]);
+    for (int i = 0; i < n; i++) Set_Line_Kind(i, s.ct_code[i], s.ct_ratio[i], s.line_t[i], s.ct_cut[i]);
 }
 
 // The legs of an angle of main dimensions h, b, t_w, t_f (values 0 to 3;
@@ -136,6 +143,7 @@ struct Part_Table {
     double y[PROFIL_STORE_NODES], z[PROFIL_STORE_NODES];
     int a[PROFIL_STORE_LINES], b[PROFIL_STORE_LINES], code[PROFIL_STORE_LINES];
     double t[PROFIL_STORE_LINES], ratio[PROFIL_STORE_LINES];
+    double cut[PROFIL_STORE_LINES][2];  // as the store's ct_cut
 };
 
 // The radii of a line's ends on its two faces (left: the side its direction
@@ -143,6 +151,13 @@ struct Part_Table {
 // root fillet where the line meets another, a rounded toe at a free end.
 struct End_Radii {
     double a_left, a_right, b_left, b_right;
+};
+
+// What the plates at an internal part's start (a) and end (b) node and
+// their corners take of its line (the store's ct_cut): a web from a
+// flange's centre line to its face and on past the weld or the fillet.
+struct Cut {
+    double a = 0, b = 0;
 };
 
 struct Shape_Builder {
@@ -164,11 +179,12 @@ struct Shape_Builder {
             Profil_DWQB_Store.node_z[n_nodes - 1] = static_cast<float>(z);
         }
     }
-    void Line(int a, int b, double t, int code, double ratio, const End_Radii& radii = {}) {
-        Tapered(a, b, t, t, t, code, ratio, radii);
+    void Line(int a, int b, double t, int code, double ratio, const End_Radii& radii = {}, const Cut& cut = {}) {
+        Tapered(a, b, t, t, t, code, ratio, radii, cut);
     }
     // A line from t_a at a to t_b at b; its c/t part counts with t.
-    void Tapered(int a, int b, double t_a, double t_b, double t, int code, double ratio, const End_Radii& radii = {}) {
+    void Tapered(int a, int b, double t_a, double t_b, double t, int code, double ratio, const End_Radii& radii = {},
+                 const Cut& cut = {}) {
         n_lines++;
         if (parts_only) {
             if (n_lines > PROFIL_STORE_LINES) return;
@@ -178,6 +194,7 @@ struct Shape_Builder {
             p.t[n_lines - 1] = t;
             p.code[n_lines - 1] = code;
             p.ratio[n_lines - 1] = ratio;
+            p.cut[n_lines - 1][0] = cut.a, p.cut[n_lines - 1][1] = cut.b;
             p.n_lines = n_lines;
             return;
         }
@@ -190,6 +207,7 @@ struct Shape_Builder {
         s.line_t[n_lines - 1] = static_cast<float>(t);
         s.ct_code[n_lines - 1] = code;
         s.ct_ratio[n_lines - 1] = ratio;
+        s.ct_cut[n_lines - 1][0] = cut.a, s.ct_cut[n_lines - 1][1] = cut.b;
     }
 };
 
@@ -242,17 +260,19 @@ void Build_Two_Web(Shape_Builder& s, Shape shape, const float* v) {
         for (double y : {B / 2, -e, 0.0, e, -B / 2}) s.Node(y, -to / 2);
         const double top_out = (c - tw / 2) / to, top_in = (B - 2 * c - tw) / to, web = (H - tu - to - 2 * r) / tw;
         const double bottom_in = (B - 2 * c - tw) / tu;
-        s.Line(6, 7, to, 0, top_out); s.Line(8, 7, to, 2, top_in); s.Line(7, 2, tw, 2, web);
+        const Cut ends{to / 2 + r, tu / 2 + r};
+        s.Line(6, 7, to, 0, top_out); s.Line(8, 7, to, 2, top_in); s.Line(7, 2, tw, 2, web, {}, ends);
         s.Line(1, 2, tu, 0, bottom_out); s.Line(2, 3, tu, 2, bottom_in);
-        s.Line(10, 9, to, 0, top_out); s.Line(8, 9, to, 2, top_in); s.Line(9, 4, tw, 2, web);
+        s.Line(10, 9, to, 0, top_out); s.Line(8, 9, to, 2, top_in); s.Line(9, 4, tw, 2, web, {}, ends);
         s.Line(5, 4, tu, 0, bottom_out); s.Line(4, 3, tu, 2, bottom_in);
     } else if (shape == SHAPE_Q23) {
         const double c2 = v[3] != 0 ? v[3] : 0.001, w = v[0];
         for (double y : {c2 - e, -e, c2 - e - w, w - c2 + e, e, e - c2}) s.Node(y, -to / 2);
         const double top = (c2 - tw / 2) / to, web = (H - tu - to - 2 * r) / tw, bottom_in = (B - tw) / tu;
-        s.Line(6, 7, to, 0, top); s.Line(8, 7, to, 0, top); s.Line(7, 2, tw, 2, web);
+        const Cut ends{to / 2 + r, tu / 2 + r};
+        s.Line(6, 7, to, 0, top); s.Line(8, 7, to, 0, top); s.Line(7, 2, tw, 2, web, {}, ends);
         s.Line(1, 2, tu, 0, bottom_out); s.Line(2, 3, tu, 2, bottom_in);
-        s.Line(11, 10, to, 0, top); s.Line(9, 10, to, 0, top); s.Line(10, 4, tw, 2, web);
+        s.Line(11, 10, to, 0, top); s.Line(9, 10, to, 0, top); s.Line(10, 4, tw, 2, web, {}, ends);
         s.Line(5, 4, tu, 0, bottom_out); s.Line(4, 3, tu, 2, bottom_in);
     } else {
         const double d = v[3] != 0 ? v[3] : 0.001;
@@ -776,7 +796,10 @@ void Build_I(Shape_Builder& s, int record_number, const float* v, const Shape_Co
     const double fo = c.fillet_o, fu = c.fillet_u, toe = c.toe;
     s.Tapered(1, 2, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf, {0, toe, 0, fo});
     s.Tapered(3, 2, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf, {toe, 0, fo, 0});
-    s.Line(2, 5, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {fo, fo, fu, fu});
+    // the web from the flanges' inner faces (t_f from the outer ones) and
+    // their welds or fillets
+    s.Line(2, 5, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {fo, fo, fu, fu},
+           {tf - t.root / 2 + c.r_o, tf - t.root / 2 + c.r_u});
     s.Tapered(4, 5, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf, {toe, 0, fu, 0});
     s.Tapered(6, 5, t.tip, t.root, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf, {0, toe, 0, fu});
 }
@@ -805,7 +828,7 @@ void Build_U(Shape_Builder& s, int record_number, const float* v, const Shape_Co
     // the flanges from the web's face and its fillet to their tips
     const double fo = c.fillet_o, fu = c.fillet_u, toe = c.toe;
     s.Tapered(1, 2, t_tip, t_root, tf, 0, (b - tw - c.r_o) / tf, {toe, 0, fo, 0});
-    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {fo, 0, fu, 0});
+    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {fo, 0, fu, 0}, {tf / 2 + c.r_o, tf / 2 + c.r_u});
     s.Tapered(3, 4, t_root, t_tip, tf, 1, (b - tw - c.r_u) / tf, {fu, 0, toe, 0});
 }
 
@@ -838,7 +861,8 @@ void Build_Z(Shape_Builder& s, const float* v, const Shape_Corners& c) {
     const double h = v[0], b = v[1], tw = v[2], tf = v[3];
     s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
     s.Line(1, 2, tf, 0, ((b - tw) / 2 - c.r_o) / tf, {0, c.toe, 0, c.fillet_o});
-    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {0, c.fillet_o, c.fillet_u, 0});
+    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw, {0, c.fillet_o, c.fillet_u, 0},
+           {tf / 2 + c.r_o, tf / 2 + c.r_u});
     s.Line(4, 3, tf, 0, ((b - tw) / 2 - c.r_u) / tf, {0, c.toe, 0, c.fillet_u});
 }
 
@@ -859,11 +883,16 @@ void Build_Q22(Shape_Builder& s, const float* v, const Shape_Corners& c) {
     const double r2 = c.own ? (c.r_o + c.r_u) / 2 : std::min(r1, tfu);
     s.Node(bo / 2, tfo / 2 - h); s.Node(0, tfo / 2 - h); s.Node(-bo / 2, tfo / 2 - h);
     s.Node(bu / 2, -tfu / 2); s.Node(0, -tfu / 2); s.Node(-bu / 2, -tfu / 2);
-    s.Line(1, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
-    s.Line(3, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
-    s.Line(2, 5, w, 2, (h - tfo - tfu - 2 * r2) / w);
-    s.Line(4, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu);
-    s.Line(6, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu);
+    // A typed rolled one has its root fillets, as its section values (no
+    // toes): its plates' faces end where they begin.
+    const double fo = c.fillet_o, fu = c.fillet_u;
+    s.Line(1, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo, {0, 0, 0, fo});
+    s.Line(3, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo, {0, 0, fo, 0});
+    // the web from each flange's inner face and its own weld or fillet
+    const double top = c.own ? c.r_o : r2, bottom = c.own ? c.r_u : r2;
+    s.Line(2, 5, w, 2, (h - tfo - tfu - 2 * r2) / w, {fo, fo, fu, fu}, {tfo / 2 + top, tfu / 2 + bottom});
+    s.Line(4, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu, {0, 0, fu, 0});
+    s.Line(6, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu, {0, 0, 0, fu});
 }
 
 // The nodes and lines of the shape.
@@ -1052,7 +1081,7 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
 struct Outline_Parts {
     int n;
     int code[5];
-    double ratio[5], t[5];
+    double ratio[5], t[5], cut[5][2];
 } outline_parts;
 
 // The standing model's shape and the parts of its standard shape, listed
@@ -1099,6 +1128,8 @@ bool Match_Outline_Parts(void) {
         outline_parts.code[k] = code;
         outline_parts.ratio[k] = table.ratio[best];
         outline_parts.t[k] = table.t[best];
+        outline_parts.cut[k][0] = table.cut[best][reversed ? 1 : 0];
+        outline_parts.cut[k][1] = table.cut[best][reversed ? 0 : 1];
     }
     outline_parts.n = outline_lines;
     return true;
@@ -1330,7 +1361,8 @@ int Calculate_Model(const Profil_DWQB_Model_Key& key, int mode, Model_Parts part
     }
     if (transferred && parts == PARTS_OF_OUTLINE) {
         const int n = std::min(Profil_DWQB_Linienwerte.n, outline_parts.n);
-        for (int i = 0; i < n; i++) Set_Line_Kind(i, outline_parts.code[i], outline_parts.ratio[i], outline_parts.t[i]);
+        for (int i = 0; i < n; i++)
+            Set_Line_Kind(i, outline_parts.code[i], outline_parts.ratio[i], outline_parts.t[i], outline_parts.cut[i]);
         Profil_DWQB_Store.mode = mode;
         return status;
     }

@@ -61,6 +61,11 @@ struct Profil_DWQB_Linienwerte {
     float line_t[PROFIL_STORE_LINES];
     int32_t ct_code[PROFIL_STORE_LINES];
     double ct_ratio[PROFIL_STORE_LINES];
+    // Where an internal part's c ends: the lengths of its line at its start
+    // and its end node that the other plates and their corners take (the
+    // line's length less c is shared between its ends in their ratio); both
+    // 0 where the ends take equal shares.
+    double ct_cut[PROFIL_STORE_LINES][2];
     float node_y[PROFIL_STORE_NODES], node_z[PROFIL_STORE_NODES];
     char section_name[28];
     uint32_t user_flags;     // engine bits of values given by a user section
