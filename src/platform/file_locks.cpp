@@ -274,10 +274,6 @@ bool Own_Record(VEK_Owner_Record* own)
     std::snprintf(own->boot, sizeof own->boot, "%s", boot.c_str());
     std::snprintf(own->space, sizeof own->space, "%s", space);
     std::snprintf(own->host, sizeof own->host, "%s", host);
-    // A word each: what a record's text cannot hold is no record.
-    for (const char* word : {own->boot, own->space, own->host})
-        for (const char* c = word; *c; ++c)
-            if (*c <= ' ' || *c > '~') return false;
     return true;
 }
 
@@ -313,11 +309,13 @@ int VEK_Parse_Owner_Record(const char* text, size_t size, VEK_Owner_Record* reco
                        Take_Word(&p, end, r.space, sizeof r.space) && p < end && *p++ == ' ' &&
                        Take_Word(&p, end, r.host, sizeof r.host) && p + 1 == end && *p == '\n';
     if (!taken) return 0;
-    // Whole numbers only: a process id of this machine's range, a start
-    // time of 20 digits at most.
-    for (const char* number : {pid, start})
+    // Whole numbers only, as the writer writes them (no leading zero): a
+    // process id of this machine's range, a start time of 20 digits at most.
+    for (const char* number : {pid, start}) {
+        if (number[0] == '0' && number[1] != '\0') return 0;
         for (const char* c = number; *c; ++c)
             if (*c < '0' || *c > '9') return 0;
+    }
     errno = 0;
     r.pid = std::strtol(pid, nullptr, 10);
     r.start = std::strtoull(start, nullptr, 10);
@@ -326,21 +324,42 @@ int VEK_Parse_Owner_Record(const char* text, size_t size, VEK_Owner_Record* reco
     return 1;
 }
 
+size_t VEK_Format_Owner_Record(const VEK_Owner_Record* record, char* buffer, size_t size)
+{
+    if (!record || !buffer || size == 0) return 0;
+    // A word each (no blank, no control byte, terminated in its field):
+    // what a record's text cannot hold is no record.
+    const struct {
+        const char* text;
+        size_t room;
+    } words[] = {{record->boot, sizeof record->boot}, {record->space, sizeof record->space},
+                 {record->host, sizeof record->host}};
+    for (const auto& word : words) {
+        const size_t length = strnlen(word.text, word.room);
+        if (length == 0 || length == word.room) return 0;
+        for (size_t i = 0; i < length; ++i)
+            if (word.text[i] <= ' ' || word.text[i] > '~') return 0;
+    }
+    if (record->pid <= 0) return 0;
+    const int length = std::snprintf(buffer, size, "%s%ld %llu %s %s %s\n", kOwnerHead, record->pid, record->start,
+                                     record->boot, record->space, record->host);
+    return length > 0 && static_cast<size_t>(length) < size ? static_cast<size_t>(length) : 0;
+}
+
 int VEK_Write_Owner_Record(const char* path)
 {
     VEK_Owner_Record own;
-    if (!path || !*path || !Own_Record(&own)) {
+    char text[256];
+    const size_t length = path && *path && Own_Record(&own) ? VEK_Format_Owner_Record(&own, text, sizeof text) : 0;
+    if (length == 0) {
         errno = path && *path ? ENOTSUP : ENOENT;
         return 0;
     }
-    char text[sizeof kOwnerHead + 12 + 24 + sizeof own.boot + sizeof own.space + sizeof own.host + 8];
-    const int length = std::snprintf(text, sizeof text, "%s%ld %llu %s %s %s\n", kOwnerHead, own.pid, own.start,
-                                     own.boot, own.space, own.host);
     const int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return 0;
     // Lasting before the temporaries it speaks for are written: a record
     // lost to a power cut would leave them to the age rule only.
-    const bool done = length > 0 && write(fd, text, static_cast<size_t>(length)) == length && fsync(fd) == 0;
+    const bool done = write(fd, text, length) == static_cast<ssize_t>(length) && fsync(fd) == 0;
     const int error = errno;
     close(fd);
     if (!done) {

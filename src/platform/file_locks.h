@@ -76,6 +76,11 @@ int VEK_Write_Owner_Record(const char* path);
 /* The state of the writer that the record at path names (VEK_OWNER_*). */
 int VEK_Owner_State(const char* path);
 
+/* The text of a record as VEK_Write_Owner_Record writes it, into buffer
+ * (size bytes): its length, or 0 when it does not fit or a field holds a
+ * byte a record's word cannot (a blank, a control byte). */
+size_t VEK_Format_Owner_Record(const VEK_Owner_Record* record, char* buffer, size_t size);
+
 /* Reads a record's text (size bytes, not terminated): 1 with *record
  * filled, 0 for a text that is no whole record (nothing else then). */
 int VEK_Parse_Owner_Record(const char* text, size_t size, VEK_Owner_Record* record);

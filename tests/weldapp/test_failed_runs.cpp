@@ -698,6 +698,18 @@ TEST(FailedRuns, AFullDiscStillTakesTheListThatSaysWhy) {
         EXPECT_TRUE(d.File("A0010001.SPF") == whole.File("A0010001.SPF")) << c.temp;
         EXPECT_EQ(d.Files(), (Names{"A0010001.SPF", "A001_01.INP", "A001_01.OLI", "A001_01.TXT"})) << c.temp;
     }
+    // A disc with no room for the short list beside the old pair: the old
+    // list went and no list said why. The old pair goes in any case; in
+    // the room it leaves, the short list is tried once more.
+    Desktop d;
+    d.Add("he280a_end_plate", "A001");
+    ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+    testutil::Write_File(d.project + "/A001_01.INP", "1\n");
+    EXPECT_EQ(d.Run("A001 " + kRun, true, Fault_Shim("fsync", "/.vek-", 1) + " WELD_FAULT_ERROR=ENOSPC"), 1) << d.err;
+    EXPECT_NE(d.File("A001_01.OLI").find("Eingabedatei A001_01.INP: Zeile 1 besch\x84" "digt"), std::string::npos);
+    EXPECT_NE(d.err.find("A001_01.OLI: the print list now says that no check was made\n"), std::string::npos)
+        << d.err;
+    EXPECT_EQ(d.Files(), (Names{"A001_01.INP", "A001_01.OLI", "A001_01.TXT"}));
 }
 
 // A run that replaced the input file and was cut off before its list
