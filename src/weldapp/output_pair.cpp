@@ -140,13 +140,16 @@ std::string Name_Of(const std::string& path) {
 struct Folder_Lock {
     int fd = -1;
     bool refused = false;
+    bool none = false;  // the folder keeps no locks (or cannot be opened to take one)
     explicit Folder_Lock(const std::string& path) {
         const int error = errno;
         const std::string folder = Folder_Of(path);
         fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         std::error_code ec;
         const std::string named = std::filesystem::absolute(path, ec).lexically_normal().parent_path().string();
-        refused = VEK_Take_Lock(fd, ec ? folder.c_str() : named.c_str()) == VEK_LOCK_REFUSED;
+        const int taken = VEK_Take_Lock(fd, ec ? folder.c_str() : named.c_str());
+        refused = taken == VEK_LOCK_REFUSED;
+        none = taken == VEK_LOCK_NONE;
         if (!refused) errno = error;
     }
     ~Folder_Lock() {
@@ -383,10 +386,14 @@ int Recover_Locked(const Output_Pair& o, std::vector<std::string>* taken = nullp
         Sync_Folder(o);
         recovery = PAIR_COMPLETED;
     }
-    // A gone run's record goes once nothing it spoke for is left.
+    // A record goes once nothing it spoke for is left, unless its run
+    // lives: one of a run cut off, or one that cannot be read (a run cut
+    // off while it wrote it, another machine's that put its pair in
+    // place). Should such a run still make its temporaries, they stand
+    // without a record, which leaves them to the age rule.
     for (const Record_Seen& r : records) {
         const std::string list = Folder_Of(o.list) + "/" + r.list;
-        if ((r.owner == VEK_OWNER_GONE || (r.owner == VEK_OWNER_UNKNOWN && Untouched_For_A_Day(r.path))) &&
+        if (r.owner != VEK_OWNER_LIVE &&
             !Exists(Tagged(list, r.tag, ".tmp")) && !Exists(Tagged(list, r.tag, OLI_LIST_PENDING_SUFFIX)) &&
             (o.plot.empty() || !Exists(Tagged(o.plot, r.tag, ".tmp"))))
             Remove(r.path);
@@ -443,14 +450,30 @@ int Claim_Output_Pair(Output_Pair* o) {
         // its pair in place, or left what the next sweep takes away.)
         const std::string record = Tagged(o->list, tag, kRecordSuffix);
         if (Listed(taken, tag) || Exists(list_new) || (!tag.empty() && Exists(plot_temp)) || Exists(record)) continue;
+        // Where the folder keeps no locks, the run's record speaks for its
+        // temporaries: made before them, so that no other run finds one of
+        // them without it and takes it for a cut-off run's while it lives
+        // (a record alone, of a run cut off before its temporaries, goes
+        // with the next sweep).
+        bool recorded = false;
+        auto record_run = [&] {
+            recorded = VEK_Write_Owner_Record(record.c_str()) == 1;
+            return recorded;
+        };
+        if (lock.none && !record_run()) {
+            if (errno == EEXIST) continue;
+            return PAIR_FAILED;
+        }
         const int fd = open(list_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0) {
-            if (errno == EEXIST) continue;
+            const int error = errno;
+            if (recorded) Remove(record);
+            errno = error;
+            if (error == EEXIST) continue;
             return PAIR_FAILED;
         }
         // What this attempt made, undone when the tag turns out another
         // run's after all.
-        bool recorded = false;
         auto undo = [&] {
             const int error = errno;
             if (Is_Own(list_temp, fd)) Remove(list_temp);
@@ -468,17 +491,12 @@ int Claim_Output_Pair(Output_Pair* o) {
             undo();
             continue;
         }
-        // Where the folder keeps no locks, the run's record speaks for its
-        // temporaries, before the plot temporary is made: no other run
-        // takes them for a cut-off run's while it lives.
-        if (lock_error != 0) {
-            recorded = VEK_Write_Owner_Record(record.c_str()) == 1;
-            if (!recorded) {
-                const bool another = errno == EEXIST;
-                undo();
-                if (another) continue;
-                return PAIR_FAILED;
-            }
+        // A folder whose own lock was taken but whose files take none.
+        if (lock_error != 0 && !recorded && !record_run()) {
+            const bool another = errno == EEXIST;
+            undo();
+            if (another) continue;
+            return PAIR_FAILED;
         }
         // The plot temporary is held too: the sweep of a run of another
         // file of the component asks it, not the list's. Where it cannot be

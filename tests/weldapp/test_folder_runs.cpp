@@ -561,8 +561,9 @@ TEST(FolderRuns, AKeptPlotFileOfAnotherFileOfTheComponentIsLeftToIt) {
 // beside its temporaries speaks for it (a run whose process lives keeps
 // them), and a run puts in place only the files its claims hold: both end
 // as lone runs, and nothing of them is left. A run killed in such a folder
-// leaves a record of a gone process: the next run takes what it left away
-// (before its commit) or completes its pair (after).
+// leaves a record of a gone process (or one it had not yet written): the
+// next run takes what it left away (before its commit) or completes its
+// pair (after).
 TEST(FolderRuns, TwoRunsOfOneFileWhereTheFolderKeepsNoLocks) {
     Desktop lone;
     lone.Add("flat_bar", "C001");
@@ -598,6 +599,8 @@ TEST(FolderRuns, TwoRunsOfOneFileWhereTheFolderKeepsNoLocks) {
     const struct {
         const char *op, *match, *said;
     } kills[] = {
+        {"write", "C001_01.OLI.run", ""},  // its record made, not yet written
+        {"open", "C001_01.OLI.tmp", ""},   // its record written, no temporary yet
         {"fsync", "C001_01.OLI.tmp", ""},
         {"rename", "C0010001.SPF$", "C001_01.OLI: the print list and plot file of a run that was cut off were put in "
                                     "place\n"},
