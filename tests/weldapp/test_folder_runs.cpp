@@ -616,6 +616,22 @@ TEST(FolderRuns, TwoRunsOfOneFileWhereTheFolderKeepsNoLocks) {
         EXPECT_TRUE(d.File("C001_01.OLI") == lone.File("C001_01.OLI")) << k.op;
         EXPECT_EQ(d.Files(), kPair) << k.op;
     }
+    // A save's temporary whose process id no process of this machine has:
+    // where no lock can be asked it may be another machine's live save, and
+    // stays (until it is a day old); where locks are kept, nobody holds it
+    // and it goes.
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    ASSERT_GT(ended, 0);
+    waitpid(ended, nullptr, 0);
+    const std::string save = ".vek-" + std::to_string(ended) + "-C001_01.OLI-remote";
+    testutil::Write_File(d.project + "/" + save, "");
+    EXPECT_EQ(d.Run("C001 " + kRun, true, "LD_PRELOAD='" WELD_FAULT_SHIM "' WELD_FAULT_NOLOCKS=1"), 1) << d.err;
+    EXPECT_TRUE(d.Exists(save));
+    EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+    EXPECT_EQ(d.Files(), kPair);
 }
 
 }  // namespace test_folder_runs
