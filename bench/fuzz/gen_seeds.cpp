@@ -470,6 +470,11 @@ int main() {
 
     // Version file and script file.
     Put("fuzz_version_file", "version", "Version 4.12 vom 01.02.2026\r\n<7a\n");
+    // A run's record beside its temporaries: a whole one, one of this
+    // machine's boot left open, one cut before its line end.
+    Put("fuzz_owner_record", "record",
+        "vek-owner 4242 123456 0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0 pid:[4026531836] build-host\n");
+    Put("fuzz_owner_record", "cut", "vek-owner 4242 123456 0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0 pid:[40265");
     Put("fuzz_script_file", "script",
         "# a session\r\nclick 100 200\r\n\r\nbogus line\ntype 1 Stahl S235\nanswer yes\nmenu 3\nkey 13\n"
         "press 1 2 1\nrelease 1\nmove 5 6\nwheel -120\nkeys 0x32 48 0x147 0x0D\nclose");

@@ -375,9 +375,13 @@ bool Stale_Temporary(const std::string& dir, const char* entry, const std::strin
     if (lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     // Its writer's lock: a live writer's, of whatever machine or process
     // space, whatever its age.
-    if (VEK_File_Held(path.c_str())) return false;
+    const int hold = VEK_File_Hold_State(path.c_str());
+    if (hold == VEK_HOLD_HELD) return false;
     if (std::time(nullptr) - st.st_mtime > VEK_STALE_TEMP_SECONDS) return true;
     if (pid == static_cast<long>(getpid())) return !Is_Live_Temporary(path);
+    // Where no lock is kept, an id no process of this machine has may be a
+    // live writer's of another machine: its temporary waits for the age.
+    if (hold == VEK_HOLD_UNKNOWN) return false;
     // A process id no process has: its writer was killed. (kill with
     // signal 0 only asks; EPERM means the process is there.)
     return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;

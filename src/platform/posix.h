@@ -140,7 +140,9 @@ int VEK_Sync_Directory_Of(const char* path);
  * holds it, and no process has that id, or it is this process and not
  * writing it now, or it has not been touched for VEK_STALE_TEMP_SECONDS).
  * A temporary of a save that runs at the same time in another process
- * stays. */
+ * stays.  Where the file system keeps no locks, an id no process of this
+ * machine has may be another machine's live writer: such a temporary
+ * stays until it is that old. */
 enum { VEK_STALE_TEMP_SECONDS = 24 * 60 * 60 };
 
 /* Removes the temporaries in the folder of `path` ("\" or "/") whose writer

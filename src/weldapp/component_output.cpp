@@ -319,12 +319,23 @@ static void replace_locked(const Output_Pair& o, void* context) {
     std::error_code ec;
     const auto kind = std::filesystem::symlink_status(o.list, ec).type();
     const bool there = kind != std::filesystem::file_type::not_found && kind != std::filesystem::file_type::none;
-    const int replaced = VEK_Replace_File(list, write_failure_list, nullptr, job->why, VEK_REPLACE_LINK);
+    int replaced = VEK_Replace_File(list, write_failure_list, nullptr, job->why, VEK_REPLACE_LINK);
+    const bool full = errno == ENOSPC || errno == EDQUOT;
+    const bool removed =
+        replaced == VEK_REPLACE_FAILED &&
+        (!there || (kind != std::filesystem::file_type::directory && std::remove(list) == 0));
+    if (removed && full) {
+        // On a full disc the room of the old list and plot file, and of this
+        // run's own pair, which all go in any case, may take the short list.
+        if (file_exists(o.plot)) std::remove(o.plot.c_str());
+        if (job->run) Discard_Output_Pair(*job->run);
+        replaced = VEK_Replace_File(list, write_failure_list, nullptr, job->why, VEK_REPLACE_LINK);
+    }
     if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) {
         tell_replaced_link(o.list, link);
         std::fprintf(stderr, "%s: the print list now says that no check was made\n", list);
         job->written = true;
-    } else if (!there || (kind != std::filesystem::file_type::directory && std::remove(list) == 0)) {
+    } else if (removed) {
         std::fprintf(stderr, "%s: no print list (the list saying why cannot be written either)\n", list);
     } else if (write_over_in_place(o.list, job->why)) {
         std::fprintf(stderr, "%s: the print list was written over in place; it says that no check was made\n",
@@ -346,8 +357,10 @@ static void replace_locked(const Output_Pair& o, void* context) {
 // no result of an earlier run may stand after a run that failed. A link in
 // the list's place is replaced, as the list of a check replaces it; the file
 // it names stays as it was. When that list cannot be written (a full disc),
-// the old list is removed; when it cannot be removed either (a folder that
-// takes no changes), it is written over in place. The plot file goes once
+// the old list is removed (on a full disc, with the old plot file and this
+// run's pair, and the list is tried once more in the room they leave);
+// when it cannot be removed either (a folder that takes no changes), it is
+// written over in place. The plot file goes once
 // the list no longer shows an old result. All of it under the folder's
 // lock: another run's renames must not come between, and when another run
 // holds the folder past the wait nothing is changed (its pair is its own).

@@ -38,16 +38,38 @@ bool Remove(const std::string& path) {
     return path.empty() || std::remove(path.c_str()) == 0 || errno == ENOENT;
 }
 
+// Whether the name is the file this run's claim (`claim`) holds; errno
+// ESTALE when another file stands there now.
+bool Is_Own(const std::string& path, int claim) {
+    struct stat named, held;
+    if (path.empty() || claim < 0 || lstat(path.c_str(), &named) != 0 || fstat(claim, &held) != 0) return false;
+    if (named.st_dev == held.st_dev && named.st_ino == held.st_ino) return true;
+    errno = ESTALE;
+    return false;
+}
+
+// Gives back the room of the claimed file once no name shows it: nobody
+// else can reach it, and on a full disc the list that says why the run
+// failed needs that room (the claim holds the file open to the end of the
+// run).
+void Free_Unnamed(int claim) {
+    struct stat st;
+    if (claim >= 0 && fstat(claim, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 0 && st.st_size > 0 &&
+        ftruncate(claim, 0) != 0) {
+        // Nothing more to do: the room comes back when the claim ends.
+    }
+}
+
 // Removes a temporary of this run's: only while the name is still the
 // file its claim (`claim`) holds. A name this run freed may be another
 // run's claim by now; one it could not claim (-1: a folder stood there,
-// say) was never its own.
+// say) was never its own. The room of its file is given back in either
+// case.
 void Remove_Own(const std::string& path, int claim) {
-    struct stat named, held;
-    if (path.empty() || claim < 0 || lstat(path.c_str(), &named) != 0 || fstat(claim, &held) != 0 ||
-        named.st_dev != held.st_dev || named.st_ino != held.st_ino)
-        return;
-    Remove(path);
+    const int error = errno;
+    if (Is_Own(path, claim)) Remove(path);
+    Free_Unnamed(claim);
+    errno = error;
 }
 
 // True when a folder stands at the path itself (a link to one is no folder
@@ -118,13 +140,16 @@ std::string Name_Of(const std::string& path) {
 struct Folder_Lock {
     int fd = -1;
     bool refused = false;
+    bool none = false;  // the folder keeps no locks (or cannot be opened to take one)
     explicit Folder_Lock(const std::string& path) {
         const int error = errno;
         const std::string folder = Folder_Of(path);
         fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         std::error_code ec;
         const std::string named = std::filesystem::absolute(path, ec).lexically_normal().parent_path().string();
-        refused = VEK_Take_Lock(fd, ec ? folder.c_str() : named.c_str()) == VEK_LOCK_REFUSED;
+        const int taken = VEK_Take_Lock(fd, ec ? folder.c_str() : named.c_str());
+        refused = taken == VEK_LOCK_REFUSED;
+        none = taken == VEK_LOCK_NONE;
         if (!refused) errno = error;
     }
     ~Folder_Lock() {
@@ -203,32 +228,83 @@ bool Complete(const Output_Pair& o, const std::string& tag) {
 
 // Whether `name` is the list of a file of the component of the list
 // `base`: named alike but for the File-Id between the component's part
-// (up to the last '_') and the extension ("A001_02.OLI" of "A001_01.OLI").
-// The plot file is named by the component and the position, not the file:
-// the runs of every file of a component may share it.
+// (up to the last '_') and the extension ("A001_02.OLI" of "A001_01.OLI"),
+// the File-Id as the program writes it ("%02d": two digits, more only
+// without a leading zero). Another component's name that only begins with
+// this one's ("A001_X_01.OLI") is none. The plot file is named by the
+// component and the position, not the file: the runs of every file of a
+// component may share it.
 bool Sharing_List(const std::string& name, const std::string& base) {
     const size_t id = base.rfind('_'), extension = base.rfind('.');
     if (id == std::string::npos || extension == std::string::npos || extension < id) return name == base;
-    return name.size() > id + base.size() - extension && name.compare(0, id + 1, base, 0, id + 1) == 0 &&
-           name.ends_with(base.substr(extension));
+    const size_t digits = name.size() - std::min(name.size(), id + 1 + base.size() - extension);
+    if (digits < 2 || name.compare(0, id + 1, base, 0, id + 1) != 0 || !name.ends_with(base.substr(extension)))
+        return false;
+    const std::string number = name.substr(id + 1, digits);
+    return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+           (digits == 2 || number[0] != '0');
 }
 
-// Whether `name` is a temporary (`suffix` ".tmp") or a pending list (".new")
-// of such a list; its tag in *tag ("" for the plain names).
-bool Sharing_Temporary(const std::string& name, const std::string& base, const char* suffix, std::string* tag) {
+// Whether `name` is a temporary (`suffix` ".tmp"), a pending list (".new")
+// or a run's record (".run") of such a list; its tag in *tag ("" for the
+// plain names), and the list's name in *list (when given).
+bool Sharing_Temporary(const std::string& name, const std::string& base, const char* suffix, std::string* tag,
+                       std::string* list = nullptr) {
     if (!name.ends_with(suffix)) return false;
     const std::string stem = name.substr(0, name.size() - std::char_traits<char>::length(suffix));
     const size_t tagged = stem.size() - std::min(stem.size(), OLI_RUN_TAG_LENGTH + 1);
     if (tagged > 0 && stem[tagged] == '.' && Sharing_List(stem.substr(0, tagged), base) &&
-        OLI_Run_Temporary_Of(name, stem.substr(0, tagged), suffix, tag))
+        OLI_Run_Temporary_Of(name, stem.substr(0, tagged), suffix, tag)) {
+        if (list) *list = stem.substr(0, tagged);
         return true;
+    }
     if (!Sharing_List(stem, base)) return false;
     tag->clear();
+    if (list) *list = stem;
     return true;
 }
 
 bool Listed(const std::vector<std::string>& tags, const std::string& tag) {
     return std::find(tags.begin(), tags.end(), tag) != tags.end();
+}
+
+// The name of the record of a run that claims its temporaries where the
+// folder keeps no locks: it speaks for them in place of the lock.
+constexpr char kRecordSuffix[] = ".run";
+
+// A record of a run found in the folder: of which file's list, under which
+// tag, and how its writer stands (VEK_OWNER_*).
+struct Record_Seen {
+    std::string list, tag, path;
+    int owner;
+};
+
+// Whether the file at path has not been touched for a day: a temporary
+// whose writer cannot be told from here is left that long.
+bool Untouched_For_A_Day(const std::string& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && std::time(nullptr) - st.st_mtime > VEK_STALE_TEMP_SECONDS;
+}
+
+// Whether the writer of a temporary (or pending list) at path is gone: of
+// the run under `tag` of the list `list` ("": of any file of the component,
+// as for the plot file's temporaries, whose runs share it). A live run holds
+// its lock; where the folder keeps no locks its record tells (a run that
+// records itself lives while its process does), and a temporary without a
+// record that tells is taken for a live run's until it has not been touched
+// for a day: a run never takes away what another live run writes.
+bool Writer_Gone(const std::string& path, const std::string& list, const std::string& tag,
+                 const std::vector<Record_Seen>& records) {
+    bool recorded = false, told = true;
+    for (const Record_Seen& r : records) {
+        if (r.tag != tag || (!list.empty() && r.list != list)) continue;
+        if (r.owner == VEK_OWNER_LIVE) return false;
+        recorded = true;
+        told = told && r.owner == VEK_OWNER_GONE;
+    }
+    const int hold = VEK_File_Hold_State(path.c_str());
+    if (hold != VEK_HOLD_UNKNOWN) return hold == VEK_HOLD_FREE;
+    return (recorded && told) || Untouched_For_A_Day(path);
 }
 
 // Recover_Output_Pair with the folder's lock held. *taken (when given):
@@ -240,16 +316,27 @@ int Recover_Locked(const Output_Pair& o, std::vector<std::string>* taken = nullp
     Recover_Old_Version(o);
     const std::string folder = Folder_Of(o.list), base = Name_Of(o.list);
     const std::vector<std::string> names = Names_In(folder);
+    // The records of runs in a folder that keeps no locks, of this list and
+    // of every file of the component.
+    std::vector<Record_Seen> records;
+    for (const std::string& name : names) {
+        Record_Seen r;
+        if (OLI_Run_Temporary_Of(name, base, kRecordSuffix, &r.tag)) r.list = base;
+        else if (o.plot.empty() || !Sharing_Temporary(name, base, kRecordSuffix, &r.tag, &r.list)) continue;
+        r.path = folder + "/" + name;
+        r.owner = VEK_Owner_State(r.path.c_str());
+        records.push_back(r);
+    }
     std::vector<Pending> pending;    // this list's, of cut-off runs
     std::vector<std::string> waits;  // tags of the pending lists of every file of the component
     for (const std::string& name : names) {
-        std::string tag;
+        std::string tag, list;
         const std::string path = folder + "/" + name;
         const bool temp = OLI_Run_Temporary_Of(name, base, ".tmp", &tag);
         if (temp || OLI_Run_Temporary_Of(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) {
-            const bool held = VEK_File_Held(path.c_str());  // a live run's claim
+            const bool live = !Writer_Gone(path, base, tag, records);  // a live run's claim
             if (!temp) waits.push_back(tag);
-            if (held) continue;
+            if (live) continue;
             if (temp) {
                 Remove(path);  // cut off before its commit: nothing of it counts
             } else {
@@ -266,7 +353,8 @@ int Recover_Locked(const Output_Pair& o, std::vector<std::string>* taken = nullp
         // its temporaries nobody holds are of a run cut off before its
         // commit.
         if (Sharing_Temporary(name, base, OLI_LIST_PENDING_SUFFIX, &tag)) waits.push_back(tag);
-        else if (Sharing_Temporary(name, base, ".tmp", &tag) && !VEK_File_Held(path.c_str())) Remove(path);
+        else if (Sharing_Temporary(name, base, ".tmp", &tag, &list) && Writer_Gone(path, list, tag, records))
+            Remove(path);
     }
     if (taken) *taken = waits;
     if (!o.plot.empty()) {
@@ -278,7 +366,7 @@ int Recover_Locked(const Output_Pair& o, std::vector<std::string>* taken = nullp
             std::string tag;
             if (!OLI_Run_Temporary_Of(name, plot_base, ".tmp", &tag)) continue;
             const std::string path = plot_folder + "/" + name;
-            if (!Listed(waits, tag) && !VEK_File_Held(path.c_str()) && Remove(path)) continue;
+            if (!Listed(waits, tag) && Writer_Gone(path, "", tag, records) && Remove(path)) continue;
             std::error_code ec;
             if (taken && std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ec)))
                 taken->push_back(tag);
@@ -288,13 +376,29 @@ int Recover_Locked(const Output_Pair& o, std::vector<std::string>* taken = nullp
     // says why no check stands, the viewer's PDF of any list there); a live
     // save's stays.
     VEK_Remove_Stale_Temporaries(o.list.c_str());
-    if (pending.empty()) return PAIR_WHOLE;
-    // Of two cut-off runs the later one's pair is the one to stand.
-    std::stable_sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.made < b.made; });
-    for (const Pending& p : pending)
-        if (!Complete(o, p.tag)) return PAIR_STUCK;
-    Sync_Folder(o);
-    return PAIR_COMPLETED;
+    int recovery = PAIR_WHOLE;
+    if (!pending.empty()) {
+        // Of two cut-off runs the later one's pair is the one to stand.
+        std::stable_sort(pending.begin(), pending.end(),
+                         [](const Pending& a, const Pending& b) { return a.made < b.made; });
+        for (const Pending& p : pending)
+            if (!Complete(o, p.tag)) return PAIR_STUCK;
+        Sync_Folder(o);
+        recovery = PAIR_COMPLETED;
+    }
+    // A record goes once nothing it spoke for is left, unless its run
+    // lives: one of a run cut off, or one that cannot be read (a run cut
+    // off while it wrote it, another machine's that put its pair in
+    // place). Should such a run still make its temporaries, they stand
+    // without a record, which leaves them to the age rule.
+    for (const Record_Seen& r : records) {
+        const std::string list = Folder_Of(o.list) + "/" + r.list;
+        if (r.owner != VEK_OWNER_LIVE &&
+            !Exists(Tagged(list, r.tag, ".tmp")) && !Exists(Tagged(list, r.tag, OLI_LIST_PENDING_SUFFIX)) &&
+            (o.plot.empty() || !Exists(Tagged(o.plot, r.tag, ".tmp"))))
+            Remove(r.path);
+    }
+    return recovery;
 }
 
 }  // namespace
@@ -342,28 +446,80 @@ int Claim_Output_Pair(Output_Pair* o) {
         const std::string tag = attempt == 0 ? "" : New_Tag();
         const std::string list_temp = Tagged(o->list, tag, ".tmp"), list_new = Tagged(o->list, tag, OLI_LIST_PENDING_SUFFIX);
         const std::string plot_temp = o->plot.empty() ? "" : Tagged(o->plot, tag, ".tmp");
-        if (Listed(taken, tag) || Exists(list_new) || (!tag.empty() && Exists(plot_temp))) continue;
-        const int fd = open(list_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd < 0) {
+        // (A record under the tag: a run of it is live, or has just put
+        // its pair in place, or left what the next sweep takes away.)
+        const std::string record = Tagged(o->list, tag, kRecordSuffix);
+        if (Listed(taken, tag) || Exists(list_new) || (!tag.empty() && Exists(plot_temp)) || Exists(record)) continue;
+        // Where the folder keeps no locks, the run's record speaks for its
+        // temporaries: made before them, so that no other run finds one of
+        // them without it and takes it for a cut-off run's while it lives
+        // (a record alone, of a run cut off before its temporaries, goes
+        // with the next sweep).
+        bool recorded = false;
+        auto record_run = [&] {
+            recorded = VEK_Write_Owner_Record(record.c_str()) == 1;
+            return recorded;
+        };
+        if (lock.none && !record_run()) {
             if (errno == EEXIST) continue;
             return PAIR_FAILED;
         }
-        if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        const int fd = open(list_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            const int error = errno;
+            if (recorded) Remove(record);
+            errno = error;
+            if (error == EEXIST) continue;
+            return PAIR_FAILED;
+        }
+        // What this attempt made, undone when the tag turns out another
+        // run's after all.
+        auto undo = [&] {
+            const int error = errno;
+            if (Is_Own(list_temp, fd)) Remove(list_temp);
+            if (recorded) Remove(record);
             close(fd);
+            errno = error;
+        };
+        int lock_error = 0;
+        while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EINTR) continue;
+            lock_error = errno;
+            break;
+        }
+        if (lock_error == EWOULDBLOCK) {
+            undo();
             continue;
+        }
+        // A folder whose own lock was taken but whose files take none.
+        if (lock_error != 0 && !recorded && !record_run()) {
+            const bool another = errno == EEXIST;
+            undo();
+            if (another) continue;
+            return PAIR_FAILED;
         }
         // The plot temporary is held too: the sweep of a run of another
         // file of the component asks it, not the list's. Where it cannot be
         // made (a folder stands there, say), the plot file's writer meets
-        // that and says so.
+        // that and says so; a file another run made there since the sweep
+        // (in a folder without locks, claims are not one after another)
+        // makes the tag that run's.
         const int plot_fd =
             plot_temp.empty() ? -1 : open(plot_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (plot_fd < 0 && errno == EEXIST) {
+            struct stat st;
+            if (lstat(plot_temp.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+                undo();
+                continue;
+            }
+        }
         if (plot_fd >= 0) flock(plot_fd, LOCK_EX | LOCK_NB);
         o->claim = fd;
         o->plot_claim = plot_fd;
         o->list_temp = list_temp;
         o->list_new = list_new;
         o->plot_temp = plot_temp;
+        o->record = recorded ? record : "";
         return PAIR_DONE;
     }
     errno = EEXIST;
@@ -373,11 +529,45 @@ int Claim_Output_Pair(Output_Pair* o) {
 void Release_Output_Pair(Output_Pair* o) {
     if (!o) return;
     const int error = errno;
+    // The record speaks for a pending list this run leaves (a step after its
+    // commit failed): once this run is gone, the next one completes it.
+    if (!o->record.empty() && !Is_Own(o->list_new, o->claim)) Remove(o->record);
+    o->record.clear();
     if (o->claim >= 0) close(o->claim);
     if (o->plot_claim >= 0) close(o->plot_claim);
     o->claim = o->plot_claim = -1;
     errno = error;
 }
+
+namespace {
+
+// The steps below change only this run's own files: a name is synced,
+// emptied or renamed only while it is still the file the run's claim holds
+// (errno ESTALE when another file stands there). Between that check and
+// the step no run of the program puts another file under the name: no run
+// takes away a temporary or pending list whose writer lives (its lock, or
+// its record where the folder keeps none, says so), and a name is claimed
+// only as a new file; so only a program outside the runs could, which no
+// lock would stop either. Without a claim (-1) the name is taken as it is.
+
+// Makes the bytes of this run's file at path last.
+bool Sync_Own(const std::string& path, int claim) {
+    if (claim < 0) return VEK_Sync_File(path.c_str()) == VEK_WRITE_DONE;
+    return Is_Own(path, claim) && fsync(claim) == 0;
+}
+
+// Empties this run's file at path, lasting: an empty plot temporary says
+// that the new pair has no plot file.
+bool Empty_Own(const std::string& path, int claim) {
+    if (claim < 0) return Write_Empty(path);
+    return Is_Own(path, claim) && ftruncate(claim, 0) == 0 && fsync(claim) == 0;
+}
+
+bool Rename_Own(const std::string& from, const std::string& to, int claim) {
+    return (claim < 0 || Is_Own(from, claim)) && Rename(from, to);
+}
+
+}  // namespace
 
 int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed) {
     if (failed) *failed = o.list;
@@ -404,22 +594,22 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
         errno = EISDIR;
         return abandon();
     }
-    if (!VEK_Sync_File(o.list_temp.c_str())) return abandon();
+    if (!Sync_Own(o.list_temp, o.claim)) return abandon();
     if (o.plot.empty()) {
         Folder_Lock lock(o.list);
-        if (lock.refused || !Rename(o.list_temp, o.list)) return abandon();
+        if (lock.refused || !Rename_Own(o.list_temp, o.list, o.claim)) return abandon();
         return Sync_Folder(o) ? PAIR_DONE : PAIR_UNCONFIRMED;
     }
-    if (new_plot ? !VEK_Sync_File(o.plot_temp.c_str()) : !Write_Empty(o.plot_temp)) {
+    if (new_plot ? !Sync_Own(o.plot_temp, o.plot_claim) : !Empty_Own(o.plot_temp, o.plot_claim)) {
         at_plot();
         return abandon();
     }
     Folder_Lock lock(o.list);
-    if (lock.refused || !Rename(o.list_temp, o.list_new)) return abandon();
+    if (lock.refused || !Rename_Own(o.list_temp, o.list_new, o.claim)) return abandon();
     // The commit: the pending list must last before the plot file changes.
     if (!Sync_Folder(o)) return PAIR_FAILED;
     if (new_plot) {
-        if (!Rename(o.plot_temp, o.plot)) {
+        if (!Rename_Own(o.plot_temp, o.plot, o.plot_claim)) {
             at_plot();
             return PAIR_FAILED;
         }
@@ -430,7 +620,7 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
         }
         Remove_Own(o.plot_temp, o.plot_claim);
     }
-    if (!Rename(o.list_new, o.list)) return PAIR_FAILED;
+    if (!Rename_Own(o.list_new, o.list, o.claim)) return PAIR_FAILED;
     // The new pair stands whole: a folder that cannot be synced now may
     // lose it to a power cut, but must not lose it to a list saying that
     // nothing was written.
@@ -514,7 +704,7 @@ int Put_Back_Output_Pair(const Output_Pair& o) {
         done = !plot_there || Stage(o.plot_saved, run.plot_temp, true);
         Folder_Lock lock(o.list);
         done = done && !lock.refused &&
-               (plot_there ? Rename(run.plot_temp, o.plot) : Remove(o.plot)) && Remove(o.list);
+               (plot_there ? Rename_Own(run.plot_temp, o.plot, run.plot_claim) : Remove(o.plot)) && Remove(o.list);
         const int error = errno;
         Discard_Output_Pair(run);  // what of the claim was not put in place
         errno = error;

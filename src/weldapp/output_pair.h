@@ -36,6 +36,21 @@
 // list that says why in their place), so that the run it waited for, once
 // it goes on, puts its whole pair in place.
 //
+// Where the folder keeps no locks (flock fails: some network folders), a
+// run that claims its temporaries puts a record of itself beside them
+// ("X_01.OLI.run", "X_01.OLI.3f09a1c2.run": this machine, its boot, the
+// process and its start, platform/file_locks.h), which speaks for them in
+// place of the lock: what a run whose record names a live process writes
+// is left alone, that of a gone one is taken away or completed as that of
+// a cut-off run, and a temporary whose writer cannot be told (another
+// machine's, or one without a record) is left until it has not been
+// touched for a day. The renames of two runs then are not one after the
+// other: each list that stands is whole, but the plot file beside it may
+// be the other run's. Every step that syncs, empties or renames a
+// temporary or the pending list does so only while the name is still the
+// file the run's claim holds (ESTALE when it is not), so that a run never
+// puts in place, nor reports as done, a file it did not write.
+//
 // The plan editor is given the pair of the edits; the pair of the saved
 // input waits meanwhile under the saved names (hard links, else copies),
 // from which it is put back, by the same steps, when the editor has closed,
@@ -55,6 +70,7 @@ struct Output_Pair {
     std::string plot_old;              // where earlier versions of the program kept the old plot file
     int claim = -1;                    // the descriptor whose lock claims the temporaries (-1: none)
     int plot_claim = -1;               // the one whose lock holds the plot temporary (-1: none)
+    std::string record;                // the run's record where the folder keeps no locks ("": none)
 };
 
 // The names of the pair of `list` and `plot` (empty: no plot file), with
@@ -101,7 +117,9 @@ int Change_Output_Pair(const Output_Pair& o, void (*change)(const Output_Pair& o
 // temporary can be made there.
 int Claim_Output_Pair(Output_Pair* o);
 
-// Gives the claim up (the temporaries stay as they are). Nothing without one.
+// Gives the claim up (the temporaries stay as they are) and removes the
+// run's record, unless its pending list stays for the next run to
+// complete. Nothing without one.
 void Release_Output_Pair(Output_Pair* o);
 
 // Puts the written temporaries in place as described above. new_plot false:
@@ -119,7 +137,9 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot, std::string* failed
 // Removes the temporaries and the pending list of a pair that is not to be
 // put in place; nothing for a pair this run has not claimed, nor a name
 // that no longer is the file its claim made (its names may be a live
-// run's).
+// run's). The room its files took is free afterwards, also of those the
+// claim still holds open whose name is gone (removed by their writer, say):
+// a list that says why the run failed may need it on a full disc.
 void Discard_Output_Pair(const Output_Pair& o);
 
 // Keeps the pair as it stands under the saved names (an empty saved file

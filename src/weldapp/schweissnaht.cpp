@@ -620,6 +620,7 @@ const char* file_error_text(int error, bool reading) {
     case EROFS: return "Datenträger schreibgeschützt"_cp;
     case EIO: return "Ein-/Ausgabefehler des Datenträgers"_cp;
     case EWOULDBLOCK: return reading ? "nicht lesbar" : "Ordner von einem anderen Lauf gesperrt";
+    case ESTALE: return reading ? "nicht lesbar" : "von einem anderen Programm ersetzt";
     default: return reading ? "nicht lesbar" : "nicht schreibbar";
     }
 }

@@ -30,16 +30,28 @@
 //                     with ".held" appended is made, and the run waits
 //                     until the file WELD_FAULT_HOLD is there, at most two
 //                     minutes; then the call is made: a second run can be
-//                     let through the same steps meanwhile)
+//                     let through the same steps meanwhile) or
+//                     full (the call fails with ENOSPC, unless
+//                     WELD_FAULT_ERROR names another error, and the disc of
+//                     the file's folder stays full: every later write,
+//                     writev or fsync of a file in that folder fails with
+//                     ENOSPC while the program holds open a file there that
+//                     is removed and still has bytes, whose room a removal
+//                     does not free; once it holds none, the room is back)
+//   WELD_FAULT_NOLOCKS  1: a folder that keeps no locks, as some network
+//                     folders: every flock fails with ENOLCK, whatever the
+//                     operation to hit
 //   WELD_FAULT_LOG    a file that gets one line per rename ("rename FROM
 //                     TO"), fsync ("fsync PATH") and unlink or remove
 //                     ("unlink PATH"), in the order made
 //
 // Only the program's own calls pass through here; what the C library does
 // inside itself does not.
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
@@ -75,6 +87,41 @@ void Log(const std::string& line) {
         // Nothing to do: the log is the test's, not the program's.
     }
     close(fd);
+}
+
+// The folder whose disc the action "full" filled ("" none yet).
+std::string full_folder;
+
+// The folder part of a path.
+std::string Folder_Of(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Whether a write or sync of the file of fd finds the disc full: the file
+// lies in the full folder, and the process holds open a removed file there
+// that still has bytes.
+bool Finds_Disc_Full(int fd) {
+    if (full_folder.empty()) return false;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || Folder_Of(Fd_Path(fd)) != full_folder) return false;
+    DIR* fds = opendir("/proc/self/fd");
+    if (!fds) return false;
+    bool full = false;
+    while (const dirent* e = readdir(fds)) {
+        const int open_fd = std::atoi(e->d_name);
+        if (e->d_name[0] < '0' || e->d_name[0] > '9' || open_fd == dirfd(fds)) continue;
+        std::string path = Fd_Path(open_fd);
+        const std::string removed = " (deleted)";
+        if (path.size() <= removed.size() || path.compare(path.size() - removed.size(), removed.size(), removed) != 0)
+            continue;
+        path.erase(path.size() - removed.size());
+        if (Folder_Of(path) == full_folder && fstat(open_fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 0 &&
+            st.st_size > 0)
+            full = true;
+    }
+    closedir(fds);
+    return full;
 }
 
 // True when this call is the one to hit; kills the process at once when
@@ -113,11 +160,14 @@ bool Hit(const char* op, const std::string& path) {
         for (int waited = 0; waited < 24000 && access(hold, F_OK) != 0; ++waited) usleep(5000);
         return false;
     }
+    if (action && std::strcmp(action, "full") == 0) full_folder = Folder_Of(path);
     return true;
 }
 
 // The error a failing call gives (WELD_FAULT_ERROR), `fallback` unless set.
 int Error(int fallback) {
+    const char* action = std::getenv("WELD_FAULT_ACTION");
+    if (action && std::strcmp(action, "full") == 0) fallback = ENOSPC;
     const char* name = std::getenv("WELD_FAULT_ERROR");
     if (!name || !*name) return fallback;
     static const struct {
@@ -161,6 +211,10 @@ ssize_t write(int fd, const void* data, size_t n) {
         errno = Error(EIO);
         return -1;
     }
+    if (Finds_Disc_Full(fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
     return real(fd, data, n);
 }
 
@@ -168,6 +222,10 @@ ssize_t writev(int fd, const struct iovec* part, int count) {
     static auto real = Real<ssize_t (*)(int, const struct iovec*, int)>("writev");
     if (Wanted("write") && Hit("write", Fd_Path(fd))) {
         errno = Error(EIO);
+        return -1;
+    }
+    if (Finds_Disc_Full(fd)) {
+        errno = ENOSPC;
         return -1;
     }
     return real(fd, part, count);
@@ -220,6 +278,10 @@ int fsync(int fd) {
         errno = Error(EIO);
         return -1;
     }
+    if (Finds_Disc_Full(fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
     const int result = real(fd);
     if (result == 0) Log("fsync " + path);
     return result;
@@ -243,6 +305,17 @@ int pthread_create(void* thread, const void* attr, void* (*start)(void*), void* 
     static auto real = Real<int (*)(void*, const void*, void* (*)(void*), void*)>("pthread_create");
     if (Hit("pthread_create", "")) return EAGAIN;
     return real(thread, attr, start, arg);
+}
+
+// A folder without locks (WELD_FAULT_NOLOCKS).
+int flock(int fd, int operation) {
+    static auto real = Real<int (*)(int, int)>("flock");
+    const char* none = std::getenv("WELD_FAULT_NOLOCKS");
+    if (none && std::strcmp(none, "1") == 0) {
+        errno = ENOLCK;
+        return -1;
+    }
+    return real(fd, operation);
 }
 
 int unlink(const char* path) {

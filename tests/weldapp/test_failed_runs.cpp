@@ -659,6 +659,59 @@ TEST(FailedRuns, AWriteThatFailsInTheMiddleOfTheListGivesItsReason) {
     }
 }
 
+// A full disc (a small tmpfs): the list's or the plot file's write failed
+// for want of room, and the run's failed temporaries, removed but still
+// held open by its claims, kept their room, so that the short list that
+// says why could not be written either: the run ended with no list and no
+// plot file. Now their room is given back first: the list says why, the
+// input stays as it was, and once there is room the next run writes the
+// whole pair and leaves no temporary. (The disc of the shim's "full" stays
+// full while the run holds a removed file there that still has bytes.)
+TEST(FailedRuns, AFullDiscStillTakesTheListThatSaysWhy) {
+    Desktop whole;
+    whole.Add("he280a_end_plate", "A001");
+    ASSERT_EQ(whole.Run("A001 " + kRun), 1) << whole.err;
+    const struct {
+        const char *temp, *headline, *reason, *console;
+    } cases[] = {
+        {"A001_01.OLI.tmp", kUnwritten.c_str(), "Druckliste A001_01.OLI",
+         "A001_01.OLI: print list write failed (No space left on device)\n"},
+        {"A0010001.SPF.tmp", kPlotUnwritten.c_str(), "Plotdatei A0010001.SPF",
+         "A0010001.SPF: plot file write failed (No space left on device)\n"},
+    };
+    for (const auto& c : cases) {
+        Desktop d;
+        d.Add("he280a_end_plate", "A001");
+        ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+        const std::string input = d.File("A001_01.INP"), text = d.File("A001_01.TXT");
+        EXPECT_EQ(d.Run("A001 " + kRun, true, Fault_Shim("write", c.temp, 1, "full")), 2) << c.temp << d.err;
+        Expect_List(d.File("A001_01.OLI"),
+                    Failure_List(kHe280a, c.headline, std::string(c.reason) + ": Datentr\x84ger voll", kNoResult),
+                    c.temp);
+        EXPECT_NE(d.err.find(c.console), std::string::npos) << d.err;
+        EXPECT_NE(d.err.find("A001_01.OLI: the print list now says that no check was made\n"), std::string::npos)
+            << d.err;
+        EXPECT_EQ(d.Files(), (Names{"A001_01.INP", "A001_01.OLI", "A001_01.TXT"})) << c.temp;
+        EXPECT_TRUE(d.File("A001_01.INP") == input && d.File("A001_01.TXT") == text) << c.temp;
+        EXPECT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+        EXPECT_TRUE(d.File("A001_01.OLI") == whole.File("A001_01.OLI")) << c.temp;
+        EXPECT_TRUE(d.File("A0010001.SPF") == whole.File("A0010001.SPF")) << c.temp;
+        EXPECT_EQ(d.Files(), (Names{"A0010001.SPF", "A001_01.INP", "A001_01.OLI", "A001_01.TXT"})) << c.temp;
+    }
+    // A disc with no room for the short list beside the old pair: the old
+    // list went and no list said why. The old pair goes in any case; in
+    // the room it leaves, the short list is tried once more.
+    Desktop d;
+    d.Add("he280a_end_plate", "A001");
+    ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+    testutil::Write_File(d.project + "/A001_01.INP", "1\n");
+    EXPECT_EQ(d.Run("A001 " + kRun, true, Fault_Shim("fsync", "/.vek-", 1) + " WELD_FAULT_ERROR=ENOSPC"), 1) << d.err;
+    EXPECT_NE(d.File("A001_01.OLI").find("Eingabedatei A001_01.INP: Zeile 1 besch\x84" "digt"), std::string::npos);
+    EXPECT_NE(d.err.find("A001_01.OLI: the print list now says that no check was made\n"), std::string::npos)
+        << d.err;
+    EXPECT_EQ(d.Files(), (Names{"A001_01.INP", "A001_01.OLI", "A001_01.TXT"}));
+}
+
 // A run that replaced the input file and was cut off before its list
 // (killed at the list's commit) left the old list, "Nachweis erbracht"
 // with the old plate, beside the new input, and nothing said so: not the

@@ -552,4 +552,86 @@ TEST(FolderRuns, AKeptPlotFileOfAnotherFileOfTheComponentIsLeftToIt) {
     EXPECT_EQ(d.Files(), kTwoFiles);
 }
 
+// A folder that keeps no locks (every flock fails with ENOLCK, as on some
+// network folders): a second refresh of the file took the first one's
+// temporaries, which nobody held, for a cut-off run's and removed them,
+// and claimed their names; the first, let go, put in place by name what
+// stood there then, the second run's unwritten files, and reported the run
+// done (exit 1) over an empty list and plot file. Now each run's record
+// beside its temporaries speaks for it (a run whose process lives keeps
+// them), and a run puts in place only the files its claims hold: both end
+// as lone runs, and nothing of them is left. A run killed in such a folder
+// leaves a record of a gone process (or one it had not yet written): the
+// next run takes what it left away (before its commit) or completes its
+// pair (after).
+TEST(FolderRuns, TwoRunsOfOneFileWhereTheFolderKeepsNoLocks) {
+    Desktop lone;
+    lone.Add("flat_bar", "C001");
+    ASSERT_EQ(lone.Run("C001 " + kRun), 1) << lone.err;
+    const std::string no_locks = "LD_PRELOAD=" WELD_FAULT_SHIM, nolocks_env = "WELD_FAULT_NOLOCKS=1";
+    {
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        const std::string go_first = d.dir.file("go1"), go_second = d.dir.file("go2");
+        // The first with its list written, just before its sync; the second
+        // with its temporaries claimed, before its first write.
+        Child first{Start_Run(d,
+                              {no_locks, nolocks_env, "WELD_FAULT_OP=fsync", "WELD_FAULT_MATCH=C001_01.OLI.tmp",
+                               "WELD_FAULT_AT=1", "WELD_FAULT_ACTION=hold", "WELD_FAULT_HOLD=" + go_first},
+                              "1")};
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return fs::exists(go_first + ".held"); }));
+        Child second{Start_Run(d,
+                               {no_locks, nolocks_env, "WELD_FAULT_OP=write", "WELD_FAULT_MATCH=tmp$",
+                                "WELD_FAULT_AT=1", "WELD_FAULT_ACTION=hold", "WELD_FAULT_HOLD=" + go_second},
+                               "2")};
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return fs::exists(go_second + ".held"); }));
+        testutil::Write_File(go_first, "");
+        EXPECT_EQ(first.Ended(), 1) << testutil::Read_File(d.dir.file("err1.txt"));
+        EXPECT_TRUE(d.File("C001_01.OLI") == lone.File("C001_01.OLI")) << d.File("C001_01.OLI").size();
+        EXPECT_TRUE(d.File("C0010001.SPF") == lone.File("C0010001.SPF")) << d.File("C0010001.SPF").size();
+        testutil::Write_File(go_second, "");
+        EXPECT_EQ(second.Ended(), 1) << testutil::Read_File(d.dir.file("err2.txt"));
+        EXPECT_EQ(testutil::Read_File(d.dir.file("err1.txt")) + testutil::Read_File(d.dir.file("err2.txt")), "");
+        EXPECT_TRUE(d.File("C001_01.OLI") == lone.File("C001_01.OLI"));
+        EXPECT_TRUE(d.File("C0010001.SPF") == lone.File("C0010001.SPF"));
+        EXPECT_EQ(d.Files(), kPair);
+    }
+    const struct {
+        const char *op, *match, *said;
+    } kills[] = {
+        {"write", "C001_01.OLI.run", ""},  // its record made, not yet written
+        {"open", "C001_01.OLI.tmp", ""},   // its record written, no temporary yet
+        {"fsync", "C001_01.OLI.tmp", ""},
+        {"rename", "C0010001.SPF$", "C001_01.OLI: the print list and plot file of a run that was cut off were put in "
+                                    "place\n"},
+    };
+    for (const auto& k : kills) {
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        const std::string shim = Fault_Shim(k.op, k.match, 1, "kill") + " WELD_FAULT_NOLOCKS=1";
+        EXPECT_EQ(d.Run("C001 " + kRun, true, shim), 128 + SIGKILL) << k.op << d.err;
+        EXPECT_TRUE(d.Exists("C001_01.OLI.run")) << k.op;
+        EXPECT_EQ(d.Run("C001 " + kRun, true, "LD_PRELOAD='" WELD_FAULT_SHIM "' WELD_FAULT_NOLOCKS=1"), 1) << d.err;
+        EXPECT_EQ(d.err, k.said) << k.op;
+        EXPECT_TRUE(d.File("C001_01.OLI") == lone.File("C001_01.OLI")) << k.op;
+        EXPECT_EQ(d.Files(), kPair) << k.op;
+    }
+    // A save's temporary whose process id no process of this machine has:
+    // where no lock can be asked it may be another machine's live save, and
+    // stays (until it is a day old); where locks are kept, nobody holds it
+    // and it goes.
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    ASSERT_GT(ended, 0);
+    waitpid(ended, nullptr, 0);
+    const std::string save = ".vek-" + std::to_string(ended) + "-C001_01.OLI-remote";
+    testutil::Write_File(d.project + "/" + save, "");
+    EXPECT_EQ(d.Run("C001 " + kRun, true, "LD_PRELOAD='" WELD_FAULT_SHIM "' WELD_FAULT_NOLOCKS=1"), 1) << d.err;
+    EXPECT_TRUE(d.Exists(save));
+    EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+    EXPECT_EQ(d.Files(), kPair);
+}
+
 }  // namespace test_folder_runs
