@@ -588,8 +588,9 @@ int Show_List(const char* path, int* refusal, bool* changing) {
     Place_Buttons(v);
     Save_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
     try {
-        for (Action a = Draw(v) ? Next_Action(v) : CLOSE; a != CLOSE; a = Next_Action(v))
-            if (a != DRAGGED && Apply(v, a) && !Draw(v)) break;
+        // A list that can no longer be shown (v.closes) ends the viewer.
+        for (Action a = Draw(v) ? Next_Action(v) : CLOSE; a != CLOSE; a = v.closes ? CLOSE : Next_Action(v))
+            if (a != DRAGGED && Apply(v, a)) Draw(v);
     } catch (...) {  // out of memory
         Restore_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
         pxFlsh();

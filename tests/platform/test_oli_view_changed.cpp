@@ -51,6 +51,7 @@ void Count_Piece(long long /*offset*/, bool again) { pieces_read_again += again;
 const testutil::Global_Reset reset_piece_hook([] {
     oli_list_piece_hook = nullptr;
     piece_change = Piece_Change{};
+    pieces_read_again = 0;
 });
 
 const std::string kList = oli_test::Picture_List("Liste A", 6);
@@ -190,7 +191,7 @@ TEST(OliViewChanged, APdfIsOfOneWholeListOrNotWritten) {
                 EXPECT_FALSE(told.changed) << what;
                 EXPECT_FALSE(OLI_List_Changed(doc)) << what;
             } else {
-                EXPECT_EQ(written, "") << what;
+                EXPECT_TRUE(written.empty()) << what;
                 EXPECT_TRUE(told.changed) << what;
                 EXPECT_EQ(told.error, 0) << what;
                 EXPECT_TRUE(OLI_List_Changed(doc)) << what;
@@ -278,6 +279,19 @@ TEST(OliViewChanged, EveryRoadRefusesAChangedList) {
     }
     // A list read into memory has no file to change.
     EXPECT_FALSE(OLI_List_File_Differs(oli_test::Read(kList), list.c_str()));
+    // The printer: no PDF beside the list, and a box that says why.
+    testutil::Write_File(list, kList);
+    VEK_Clear_Recorded_Messages();
+    piece_change = Piece_Change{1, 0, [&] { testutil::Write_File(list, other); }};
+    oli_list_piece_hook = Change_At_Piece;
+    EXPECT_EQ(Quick_OLI_Print("A001", list.c_str()), 0);
+    oli_list_piece_hook = nullptr;
+    EXPECT_FALSE(fs::exists(dir.file("A001_01.pdf")));
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Die Druckliste kann nicht gedruckt werden.",
+                                        list + ": sie wurde w\x84hrend des Druckens von einem anderen Programm "
+                                               "ge\x84ndert; keine PDF-Datei geschrieben"}));
 }
 
 namespace {
@@ -379,7 +393,8 @@ TEST(OliViewChanged, ThePreviewShowsTheListAsItNowStands) {
 
 // A list that cannot be read again (cut in place and its name removed)
 // closes the preview with a box that says why; the screen under it comes
-// back.
+// back. One that changes each time it is read whole is not shown: the box
+// says that it is being changed.
 TEST(OliViewChanged, APreviewWhoseListCannotBeReadAgainCloses) {
     using namespace oli_changed;
     testutil::TempDir dir;
@@ -403,4 +418,22 @@ TEST(OliViewChanged, APreviewWhoseListCannotBeReadAgainCloses) {
                   "Die Druckliste wurde w\x84hrend der Anzeige ge\x84ndert und kann nicht neu gelesen werden.",
                   list + ": " + VEK_Read_Refusal_Text(VEK_READ_MISSING)}));
     EXPECT_TRUE(std::equal(under.begin(), under.end(), pxScreenPixels()));
+    // Written anew, with the other of two lists, before each piece but the
+    // first of every whole reading.
+    testutil::Write_File(list, kList);
+    VEK_Clear_Recorded_Messages();
+    piece_change = Piece_Change{};
+    piece_change.change = [&] { testutil::Write_File(list, piece_change.seen % 2 ? Changes()[0].bytes : kList); };
+    oli_list_piece_hook = [](long long offset, bool again) {
+        if (again || offset == 0) return;
+        ++piece_change.seen;
+        piece_change.change();
+    };
+    EXPECT_EQ(Quick_OLI_View("A001", list.c_str()), 0);
+    oli_list_piece_hook = nullptr;
+    EXPECT_GE(piece_change.seen, 3) << "read whole three times";
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Die Druckliste kann nicht angezeigt werden.",
+                                        list + ": sie wird gerade ge\x84ndert"}));
 }
