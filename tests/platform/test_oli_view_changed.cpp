@@ -54,7 +54,7 @@ const testutil::Global_Reset reset_piece_hook([] {
     pieces_read_again = 0;
 });
 
-const std::string kList = oli_test::Picture_List("Liste A", 6);
+const std::string kList = oli_test::Picture_List("Liste A", 4);
 
 // The list at `path` opened as the viewer opens it.
 OliDocument Opened(const std::string& path) {
@@ -131,12 +131,12 @@ std::string Bytes_After(const Change& c, const std::string& before) {
 
 const std::vector<Change>& Changes() {
     static const std::vector<Change> changes = {
-        {"rewritten, the same size", REWRITE, oli_test::Picture_List("Liste B", 6)},
-        {"rewritten, longer", REWRITE, oli_test::Picture_List("Liste B", 9)},
+        {"rewritten, the same size", REWRITE, oli_test::Picture_List("Liste B", 4)},
+        {"rewritten, longer", REWRITE, oli_test::Picture_List("Liste B", 6)},
         {"rewritten, shorter", REWRITE, oli_test::Picture_List("Liste B", 2)},
         {"cut to 30 %", CUT, ""},
-        {"appended to", APPEND, oli_test::Picture_List("Liste B", 2)},
-        {"replaced by a rename", RENAME, oli_test::Picture_List("Liste B", 6)},
+        {"appended to", APPEND, oli_test::Picture_List("Liste B", 1)},
+        {"replaced by a rename", RENAME, oli_test::Picture_List("Liste B", 4)},
         {"touched", TOUCH, ""},
     };
     return changes;
@@ -337,7 +337,7 @@ TEST(OliViewChanged, ThePreviewShowsTheListAsItNowStands) {
     testutil::TempDir dir;
     const std::string list = dir.file("A001_01.OLI"), fresh = dir.file("B001_01.OLI");
     const int pages = Pages_Of(kList, fresh);
-    ASSERT_EQ(pages, 6);
+    ASSERT_EQ(pages, 4);
     const Change kept_same{"touched", TOUCH, ""};
     struct Case {
         Change change;
@@ -345,13 +345,13 @@ TEST(OliViewChanged, ThePreviewShowsTheListAsItNowStands) {
         bool while_drawn; // at the next page's first piece read again
     };
     const std::vector<Case> cases = {
-        {Changes()[1], 1, false},                                           // longer
-        {Changes()[2], 3, false},                                           // shorter: its last page
-        {Changes()[3], 2, false},                                           // cut
-        {Changes()[5], 4, false},                                           // renamed over
-        {Changes()[0], 2, true},                                            // the same size, while drawn
-        {kept_same, 2, false},
-        {Change{"removed", REMOVE, ""}, 5, false},
+        {Changes()[1], 1, false},                 // longer
+        {Changes()[2], 3, false},                 // shorter: its last page
+        {Changes()[3], 1, false},                 // cut
+        {Changes()[5], 1, false},                 // renamed over
+        {Changes()[0], 1, true},                  // the same size, while drawn
+        {kept_same, 1, false},
+        {Change{"removed", REMOVE, ""}, 2, false},
     };
     pxInitScreen(kW, kH);
     // The screen's palette takes the viewer's grey with its first page (the
