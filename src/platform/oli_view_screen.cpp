@@ -114,6 +114,7 @@ struct Viewer {
     std::unordered_map<unsigned, int> colour_of;  // page colour -> screen palette entry
     Shown shown;
     bool closes = false;                     // the list can no longer be shown (the user was told)
+    std::string told;                        // to be said once the page is on the screen
 };
 
 enum Opened { OPENED, CANNOT_OPEN, NO_PAGE, CHANGED_WHILE_READ };
@@ -207,8 +208,9 @@ int Colour_Index(Viewer& v, unsigned rgb) {
 // The list changed on disc since it was read (another program rewrote,
 // cut or replaced it): it is read again and its pages laid out anew, the
 // view staying at its page where the list still has it, and the user is
-// told (not when it holds the same bytes: a file only touched). False when
-// it cannot be read again: the user is told why, and the viewer closes.
+// told over the new page (not when it holds the same bytes: a file only
+// touched). False when it cannot be read again: the user is told why, and
+// the viewer closes.
 bool Read_Again(Viewer& v) {
     Shown_List fresh;
     int refusal = VEK_READ_OK;
@@ -231,9 +233,8 @@ bool Read_Again(Viewer& v) {
         v.sy = 0;
     }
     if (!same)
-        PrintMessage("Die Druckliste wurde w\x84hrend der Anzeige von einem anderen Programm ge\x84ndert.\n"
-                     "%s: neu gelesen, jetzt %d %s",
-                     v.path.c_str(), v.pages, v.pages == 1 ? "Seite" : "Seiten");
+        v.told = "Die Druckliste wurde w\x84hrend der Anzeige von einem anderen Programm ge\x84ndert.\n" + v.path +
+                 ": neu gelesen, jetzt " + std::to_string(v.pages) + (v.pages == 1 ? " Seite" : " Seiten");
     return true;
 }
 
@@ -416,6 +417,11 @@ bool Draw(Viewer& v) {
     pxFgc(fg);
     pxView(vx1, vy1, vx2, vy2);
     pxFlsh();
+    if (!v.told.empty()) {
+        const std::string told = std::move(v.told);
+        v.told.clear();
+        PrintTitledMessage("Hinweis", "%s", told.c_str());
+    }
     return true;
 }
 

@@ -195,7 +195,7 @@ TEST(OliViewChanged, APdfIsOfOneWholeListOrNotWritten) {
                 EXPECT_TRUE(told.changed) << what;
                 EXPECT_EQ(told.error, 0) << what;
                 EXPECT_TRUE(OLI_List_Changed(doc)) << what;
-                EXPECT_EQ(testutil::Read_File(pdf), "ein altes PDF") << what;
+                EXPECT_TRUE(testutil::Read_File(pdf) == "ein altes PDF") << what;
             }
             EXPECT_EQ(Temporaries(dir.path()), std::vector<std::string>{}) << what;
         }
@@ -381,11 +381,15 @@ TEST(OliViewChanged, ThePreviewShowsTheListAsItNowStands) {
         EXPECT_EQ(Quick_OLI_View("A001", list.c_str()), 1) << what;
         oli_list_piece_hook = nullptr;
         EXPECT_EQ(VEK_Script_Pending(), 0) << what;
+        VEK_Script_Clear();  // what a case left does not reach the next
         EXPECT_TRUE(shown == expected) << what << ": not page " << page << " of the list as it stands";
         std::vector<std::vector<std::string>> boxes;
-        for (const VEKRecordedMessage& m : VEK_Recorded_Messages()) boxes.push_back(m.lines);
+        for (const VEKRecordedMessage& m : VEK_Recorded_Messages()) {
+            boxes.push_back({m.title});
+            boxes.back().insert(boxes.back().end(), m.lines.begin(), m.lines.end());
+        }
         const std::vector<std::vector<std::string>> told = {
-            {"Die Druckliste wurde w\x84hrend der Anzeige von einem anderen Programm ge\x84ndert.",
+            {"Hinweis", "Die Druckliste wurde w\x84hrend der Anzeige von einem anderen Programm ge\x84ndert.",
              list + ": neu gelesen, jetzt " + std::to_string(now) + " Seiten"}};
         EXPECT_EQ(boxes, again ? told : std::vector<std::vector<std::string>>{}) << what;
     }

@@ -285,7 +285,7 @@ TEST(ViewerProgram, AListChangedWhileItIsDrawnGivesNoPdf) {
         const std::string said = testutil::Read_File(dir.file("err.txt"));
         if (c.code == 3) {
             EXPECT_EQ(said, changed) << c.what;
-            EXPECT_EQ(testutil::Read_File(pdf), "ein altes PDF") << c.what;
+            EXPECT_TRUE(testutil::Read_File(pdf) == "ein altes PDF") << c.what;
         } else {
             EXPECT_EQ(said, "") << c.what;
             EXPECT_TRUE(oli_test::Without_Date(testutil::Read_File(pdf)) == whole) << c.what;
