@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "platform/display_sdl.h"
-#include "platform/oli_blocks_internal.h"
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
+#include "platform/oli_blocks_internal.h"
 #include "platform/oli_view.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
