@@ -14,7 +14,10 @@
 // not to be trusted says so on every page). The list opened as a file
 // (its blocks read again where they are drawn) reads as the list read
 // whole: the same verdicts and, walked from the start and from any block
-// on, the same blocks; a small one gives the same text boxes. An input that starts with
+// on, the same blocks; a small one gives the same text boxes. Opened and
+// then changed in place (a byte changed or the list cut anywhere), it is
+// never walked as another list: the walk stops, told that the list
+// changed; bytes appended change nothing of it. An input that starts with
 // "OCM 1" is a stored symbol instead: it is read as one, and a small one
 // is drawn through a picture's record 27.
 #include <pango/pango.h>
@@ -184,6 +187,47 @@ void Check_Opened(const std::string& path, const OliDocument& whole, size_t size
             fuzz::Fail(kTarget, "a list opened sets a text elsewhere");
 }
 
+// The list at `path`, opened with the input's bytes and then changed in
+// place by another program: a byte changed or the list cut at a place the
+// input picks ends a walk from its start (which reads every byte) as a list
+// that changed, never as blocks of another list; bytes appended leave the
+// blocks as they were.
+void Check_Changed(const std::string& path, const OliDocument& whole, const uint8_t* data, size_t size) {
+    if (size == 0 || whole.out_of_memory) return;
+    std::vector<std::string> texts;
+    for (const OliBlock& b : whole.blocks) texts.push_back(Oli_Block_Text(b));
+    const size_t at = (data[0] * 257u + data[size - 1]) % size;
+    for (int how = 0; how < 3; ++how) {
+        std::string bytes(reinterpret_cast<const char*>(data), size);
+        FILE* f = std::fopen(path.c_str(), "wb");
+        if (!f) return;
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        if (!(f = std::fopen(path.c_str(), "rb"))) return;
+        OliDocument opened;
+        OLI_Open_Document(f, &opened);
+        std::fclose(f);
+        if (opened.out_of_memory) return;
+        if (OLI_List_Changed(opened)) fuzz::Fail(kTarget, "a list told as changed that no one changed");
+        if (how == 0) bytes[at] = static_cast<char>(bytes[at] ^ 0x20);
+        if (how == 1) bytes.resize(at);
+        if (how == 2) bytes += "#NEWPAGE\n";
+        if (!(f = std::fopen(path.c_str(), "wb"))) return;
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        bool changed = false;
+        std::vector<std::string> walked;
+        try {
+            walked = Walked(opened, 0, 0);
+        } catch (const Oli_List_Changed&) {
+            changed = true;
+        }
+        if (how < 2 && (!changed || !OLI_List_Changed(opened)))
+            fuzz::Fail(kTarget, "a list changed in place is walked without being told changed");
+        if (how == 2 && (changed || walked != texts)) fuzz::Fail(kTarget, "a list appended to walks other blocks");
+    }
+}
+
 void Symbol_Case(const uint8_t* data, size_t size) {
     FILE* f = fuzz::Stream(data, size);
     if (!f) return;
@@ -263,6 +307,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             OliSource tail;
             if (OLI_List_Source(list.c_str(), &tail)) Check_Source(tail);
             Check_Opened(list, doc, size);
+            Check_Changed(list, doc, data, size);
         }
     }
     // Every number kept in a picture is finite, and one the renderer takes

@@ -130,14 +130,26 @@ void VEK_Script_Snapshot(const char* file)
     push(e);
 }
 
-/* Snapshots at the head of the queue are taken at once: the screen as the
- * wait that looks at the queue finds it. */
+void VEK_Script_Call(std::function<void()> call)
+{
+    VEKScriptEvent e;
+    e.kind = VEK_EV_CALL;
+    e.call = std::move(call);
+    push(e);
+}
+
+/* Snapshots and calls at the head of the queue are taken at once: the
+ * screen as the wait that looks at the queue finds it. */
 static void take_snapshots(void)
 {
-    while (!queue.empty() && queue.front().kind == VEK_EV_SNAPSHOT) {
-        const std::string file = queue.front().text;
+    while (!queue.empty() && (queue.front().kind == VEK_EV_SNAPSHOT || queue.front().kind == VEK_EV_CALL)) {
+        VEKScriptEvent e = std::move(queue.front());
         queue.pop_front();
-        if (!Screen_Write_PNG(file.c_str())) std::fprintf(stderr, "snapshot %.200s cannot be written\n", file.c_str());
+        if (e.kind == VEK_EV_CALL) {
+            if (e.call) e.call();
+        } else if (!Screen_Write_PNG(e.text.c_str())) {
+            std::fprintf(stderr, "snapshot %.200s cannot be written\n", e.text.c_str());
+        }
     }
 }
 

@@ -37,6 +37,7 @@
 #ifndef PLATFORM_EVENTS_H
 #define PLATFORM_EVENTS_H
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,8 @@ enum VEKEventKind {
     VEK_EV_PRESS,
     VEK_EV_RELEASE,
     VEK_EV_SNAPSHOT,
-    VEK_EV_KEYS
+    VEK_EV_KEYS,
+    VEK_EV_CALL
 };
 
 /* One scripted event.  Only the fields of its kind are meaningful. */
@@ -64,6 +66,7 @@ struct VEKScriptEvent {
     int value = 0;         /* wheel delta, key code, menu entry, answer (1 yes, 0 no), type result, clicks of a press */
     std::string text;      /* type; snapshot: the file */
     std::vector<int> keys; /* keys: the key codes in order */
+    std::function<void()> call; /* call: what is done */
 };
 
 enum {
@@ -92,6 +95,11 @@ void VEK_Script_Close(void);
 /* The screen is written to the PNG file when the next wait looks at the
  * queue (a failed write is reported on stderr). */
 void VEK_Script_Snapshot(const char* file);
+/* What a test does in the midst of a session (another program that writes
+ * a file the session shows, say) is done when the next wait looks at the
+ * queue, as a snapshot is taken: between the events before and after it,
+ * and no wait sees it.  Not in script files. */
+void VEK_Script_Call(std::function<void()> call);
 
 /* Empties the queue (and the hand, below) and forgets the consecutive
  * empty waits. */

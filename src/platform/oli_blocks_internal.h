@@ -4,22 +4,36 @@
 #ifndef PLATFORM_OLI_BLOCKS_INTERNAL_H
 #define PLATFORM_OLI_BLOCKS_INTERNAL_H
 
+#include <sys/stat.h>
+
 #include <cstddef>
 #include <memory>
 #include <string>
 
+#include "platform/oli_lines_internal.h"
 #include "platform/oli_view.h"
 
 // The file of an opened list: a descriptor of its own, and the bytes that
-// are the list (from `start` to `end`: what the file held when opened).
+// are the list (from `start` to `end`: what the file held when opened),
+// with their sums (every reading of them compares) and what the file was
+// when opened, to tell another program's change of it.
 struct OliListFile {
     int fd = -1;
     long long start = 0, end = 0;
+    Oli_List_Sums sums;
+    struct stat opened {};
     OliListFile() = default;
     OliListFile(const OliListFile&) = delete;
     OliListFile& operator=(const OliListFile&) = delete;
     ~OliListFile();
 };
+
+// Whether two looks at a file see it as the same: the same file (device and
+// inode), size and time of its last change of bytes (not of its state: a
+// list renamed or removed while it is held keeps its bytes). A rewrite of
+// the same size within the clock's step is not seen here: the sums of the
+// list's bytes tell that.
+bool Oli_Same_File_State(const struct stat& a, const struct stat& b);
 
 // Walks the blocks of a document from one of them on. An opened list's
 // blocks come as the reader keeps them (a picture with the records drawn
@@ -36,7 +50,10 @@ public:
     ~Oli_Block_Stream();
 
     // The next block, null after the last. It stays as it is until the next
-    // call. Throws std::bad_alloc when memory runs out.
+    // call. Throws std::bad_alloc when memory runs out, and Oli_List_Changed
+    // when an opened list's file no longer holds the bytes it was opened
+    // with (already when made, for a list whose file changed while the
+    // reader read it).
     const OliBlock* Next();
     // Of the block Next gave last: its number in the document and where its
     // keyword line begins in the list's file (0 in memory).

@@ -227,7 +227,9 @@ std::vector<std::string> Layout_Faults(const OliDocument& doc, const std::string
     std::vector<OliTextBox> b;
     std::vector<OliInk> ink;
     const int pages = OLI_Render_Layout(doc, &b, &ink);
-    if (pages < 1) return {errno == ENOMEM ? OLI_LAYOUT_NO_MEMORY : "no page"};
+    if (pages < 1) return {errno == ESTALE && OLI_List_Changed(doc) ? OLI_LAYOUT_LIST_CHANGED
+                           : errno == ENOMEM                        ? OLI_LAYOUT_NO_MEMORY
+                                                                    : "no page"};
     for (size_t i = 0; i < b.size(); ++i)
         for (size_t j = i + 1; j < b.size() && b[j].page == b[i].page; ++j)
             if (Overlap(b[i], b[j]))
@@ -279,6 +281,6 @@ std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::st
     try {
         return Layout_Faults(doc, position);
     } catch (...) {
-        return {OLI_LAYOUT_NO_MEMORY};
+        return {OLI_List_Changed(doc) ? OLI_LAYOUT_LIST_CHANGED : OLI_LAYOUT_NO_MEMORY};
     }
 }

@@ -54,13 +54,18 @@ int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, st
 //    would fill less than a third of one;
 //  - a page without its foot line: "Seite n von m" and, when `position` is
 //    not empty, the position's entry.
-// When memory runs out the one line is OLI_LAYOUT_NO_MEMORY.
+// When memory runs out the one line is OLI_LAYOUT_NO_MEMORY; when the
+// list's file changed since it was opened (OLI_List_Changed: its pages
+// cannot be told) OLI_LAYOUT_LIST_CHANGED.
 std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::string& position);
 inline constexpr const char OLI_LAYOUT_NO_MEMORY[] = "out of memory";
+inline constexpr const char OLI_LAYOUT_LIST_CHANGED[] = "the list changed while it was laid out";
 
 // The split table rows among the texts set of the document's tables with
 // columns (one fault each, as above), in the order the renderer set them:
 // the part of the check that the tests also give texts of their own.
+// Throws std::bad_alloc when memory runs out and Oli_List_Changed when an
+// opened list's file changed (it reads the tables again).
 std::vector<std::string> OLI_Table_Row_Faults(const OliDocument& doc, const std::vector<OliTextBox>& boxes);
 
 #endif

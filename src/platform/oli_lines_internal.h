@@ -107,6 +107,40 @@ constexpr long long OLI_MEMORY_HEADROOM = 64LL << 20;  // bytes
 // can be called for each unit of work.
 void Oli_Check_Memory();
 
+// What the bytes of an opened list were when the reader read it whole
+// (OLI_Open_Document): a sum of each piece of OLI_SUM_CHUNK bytes from the
+// list's start. Every later reading of the list (the renderer reads its
+// blocks again where it lays them out and draws them) sums the pieces it
+// reads and compares: another program may have rewritten the file in place
+// or cut it since, and its new bytes must never be laid out on the old
+// list's page breaks. A list at the size cap of 4 GiB keeps 2 MiB of sums.
+inline constexpr size_t OLI_SUM_CHUNK = size_t{16} << 10;
+struct Oli_List_Sums {
+    long long start = 0, end = 0;  // the list's bytes in its file
+    // Of piece k, the bytes [start + k OLI_SUM_CHUNK, that + OLI_SUM_CHUNK)
+    // up to `end`.
+    std::vector<uint64_t> sums;
+    // A reading found other bytes, or the file changed while it was read
+    // whole: nothing more is to be drawn of this reading of the list.
+    mutable bool changed = false;
+};
+
+// What a reading of an opened list throws when its bytes are no longer
+// those the reader summed (Oli_List_Sums::changed is then set): the list's
+// file changed since it was opened. The renderer's entry points catch it
+// and tell it as such, never as damage or as memory that ran out.
+struct Oli_List_Changed {};
+
+// The sum of n bytes: a check that a piece of a list reads as it read
+// before, not a guard against a person who wants to forge one.
+uint64_t Oli_Sum(const char* data, size_t n);
+
+// Called before each piece an opened list's reading takes from its file,
+// with the offset it reads from and whether it reads the list again (false
+// for the reader's whole reading, which sums it); null unless a test
+// changes the file at a counted read.
+extern void (*oli_list_piece_hook)(long long offset, bool again);
+
 // The lines of a print list, read as a reader comes to them and kept only
 // from the oldest line it may still look at: a list of any size is walked
 // in the memory of its longest block. The lines are those Oli_Read_Line
@@ -123,6 +157,13 @@ public:
     // notes the encoding of the bytes (Utf8), which a list read again for
     // its blocks need not.
     Oli_Line_Window(int fd, long long offset, long long end, size_t piece = size_t{1} << 20, bool judges = true);
+    // For a window on an open file, before its first line is asked for:
+    // it sums the pieces it reads into *sums (the reader's whole reading of
+    // the list, from the list's start), or compares each piece with the
+    // sums of `sums` and throws Oli_List_Changed when one differs or the
+    // file ends before the list does. The sums must outlive the window.
+    void Note_Sums(Oli_List_Sums* sums) { note_ = sums; }
+    void Check_Sums(const Oli_List_Sums* sums) { check_ = sums; }
     // The lines of text kept in memory (each ended by LF); the text must
     // outlive the window.
     Oli_Line_Window(const char* text, size_t size);
@@ -161,11 +202,16 @@ public:
 private:
     bool Read_Line();
     bool Fill();
+    size_t Read_Piece(long long from, size_t n);
+    void Sum_Piece(long long from, size_t got, size_t asked);
     void Note_Encoding();
 
     FILE* stream_ = nullptr;
     int fd_ = -1;              // read with pread when not -1
     size_t piece_ = size_t{1} << 20;
+    size_t piece_now_ = 0;     // the size of the last piece asked for
+    Oli_List_Sums* note_ = nullptr;
+    const Oli_List_Sums* check_ = nullptr;
     bool judges_ = true;
     long long end_ = -1;       // of an open file: the byte it ends at
     long long pos_ = 0;        // where data_ begins

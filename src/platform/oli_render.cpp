@@ -120,15 +120,21 @@ int Told(int result, int error, int pages, OliWriteOutcome* outcome) {
     return stands ? pages : 0;
 }
 
+// What ended a pass that threw, as errno tells it: the list's file changed
+// since it was opened (its reading stops there), or memory ran out.
+int Thrown(const OliDocument& doc) { return OLI_List_Changed(doc) ? ESTALE : ENOMEM; }
+
 struct Pdf_Job {
     const OliDocument* doc;
     int pages = 0;
     bool out_of_memory = false;
+    bool changed = false;
 };
 
 // Fills the temporary of a PDF (VEK_Write_File_Replacing): every page and
-// the file's tail, or VEK_WRITE_FAILED; memory that runs out fails it too
-// (the temporary is then removed, no part of a PDF stays).
+// the file's tail, or VEK_WRITE_FAILED; memory that runs out and a list
+// whose file changed fail it too (the temporary is then removed, no part
+// of a PDF stays: never one of an old list's pages with another's bytes).
 int Write_PDF(FILE* f, void* context) {
     auto* job = static_cast<Pdf_Job*>(context);
     write_error = 0;
@@ -147,9 +153,10 @@ int Write_PDF(FILE* f, void* context) {
         }
         job->pages = r.at.page;
         return Filled(ok, f);
-    } catch (...) {  // out of memory
-        job->out_of_memory = true;
-        errno = ENOMEM;
+    } catch (...) {  // out of memory, or the list changed
+        errno = Thrown(*job->doc);
+        job->changed = errno == ESTALE;
+        job->out_of_memory = !job->changed;
         return VEK_WRITE_FAILED;
     }
 }
@@ -161,8 +168,9 @@ int Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* ou
     // list that renders.
     errno = 0;
     const int result = VEK_Replace_File(pdf_path, Write_PDF, nullptr, &job, VEK_REPLACE_SWEEP_FOLDER);
-    const int pages = Told(result, job.out_of_memory ? ENOMEM : errno, job.pages, outcome);
-    return job.out_of_memory ? 0 : pages;
+    const int pages = Told(result, job.out_of_memory ? ENOMEM : job.changed ? 0 : errno, job.pages, outcome);
+    if (outcome) outcome->changed = job.changed;
+    return job.out_of_memory || job.changed ? 0 : pages;
 }
 
 // Draws page `page` of a document laid out with `shared` into the PNG file
@@ -386,8 +394,12 @@ int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome
     if (!pdf_path || !Oli_Load_Render_Library()) return 0;
     try {
         return oli_render::Render_PDF(doc, pdf_path, outcome);
-    } catch (...) {  // out of memory
-        if (outcome) outcome->error = ENOMEM;
+    } catch (...) {  // out of memory, or the list changed
+        const int thrown = oli_render::Thrown(doc);
+        if (outcome) {
+            outcome->changed = thrown == ESTALE;
+            outcome->error = outcome->changed ? 0 : thrown;
+        }
         return 0;
     }
 }
@@ -397,7 +409,10 @@ int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png
     if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600)) return 0;
     OliPageSet* set = OLI_Open_Page_Set(doc);
     if (!set) {
-        if (outcome) outcome->error = errno;
+        if (outcome) {
+            outcome->changed = errno == ESTALE && OLI_List_Changed(doc);
+            outcome->error = outcome->changed ? 0 : errno;
+        }
         return 0;
     }
     const int drawn = OLI_Render_Page_PNG(set, page, dpi, png_path, outcome);
@@ -411,6 +426,7 @@ struct Png_Job {
     int page;
     double dpi;
     bool out_of_memory = false;
+    bool changed = false;
 };
 
 // Fills the temporary of a PNG with the page, or fails (memory that runs
@@ -423,9 +439,10 @@ int Write_PNG(FILE* f, void* context) {
         const int drawn = oli_render::Render_Page(*set->doc, &set->shared, set->total, set->Index_At(job->dpi),
                                                   job->page, job->dpi, f, nullptr);
         return oli_render::Filled(drawn != 0, f);
-    } catch (...) {  // out of memory
-        job->out_of_memory = true;
-        errno = ENOMEM;
+    } catch (...) {  // out of memory, or the list changed
+        errno = oli_render::Thrown(*set->doc);
+        job->changed = errno == ESTALE;
+        job->out_of_memory = !job->changed;
         return VEK_WRITE_FAILED;
     }
 }
@@ -438,8 +455,9 @@ int OLI_Render_Page_PNG(OliPageSet* set, int page, double dpi, const char* png_p
         Png_Job job{set, page, dpi};
         errno = 0;  // the folder swept as a PDF's render sweeps it
         const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, VEK_REPLACE_SWEEP_FOLDER);
-        const int drawn = oli_render::Told(result, job.out_of_memory ? ENOMEM : errno, 1, outcome);
-        return job.out_of_memory ? 0 : drawn;
+        const int drawn = oli_render::Told(result, job.out_of_memory ? ENOMEM : job.changed ? 0 : errno, 1, outcome);
+        if (outcome) outcome->changed = job.changed;
+        return job.out_of_memory || job.changed ? 0 : drawn;
     } catch (...) {  // out of memory
         if (outcome) outcome->error = ENOMEM;
         return 0;
@@ -457,8 +475,8 @@ OliPageSet* OLI_Open_Page_Set(const OliDocument& doc) {
         set->total = oli_render::Prepare(doc, &set->shared);
         errno = 0;
         return set->total > 0 ? set.release() : nullptr;
-    } catch (...) {  // out of memory
-        errno = ENOMEM;
+    } catch (...) {  // out of memory, or the list changed
+        errno = oli_render::Thrown(doc);
         return nullptr;
     }
 }
@@ -471,9 +489,9 @@ int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* i
         errno = 0;
         return oli_render::Render_Page(*set->doc, &set->shared, set->total, set->Index_At(dpi), page, dpi, nullptr,
                                        image);
-    } catch (...) {  // out of memory: the pixels drawn so far go too
+    } catch (...) {  // out of memory, or the list changed: the pixels drawn so far go too
         *image = OliPageImage{};
-        errno = ENOMEM;
+        errno = oli_render::Thrown(*set->doc);
         return 0;
     }
 }
@@ -500,10 +518,10 @@ int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, st
         if (boxes) boxes->clear();
         if (ink) ink->clear();
         return oli_render::Count_Pages(doc, &shared, boxes, total, ink);
-    } catch (...) {  // out of memory: what was listed goes too
+    } catch (...) {  // out of memory, or the list changed: what was listed goes too
         if (boxes) *boxes = std::vector<OliTextBox>{};
         if (ink) *ink = std::vector<OliInk>{};
-        errno = ENOMEM;
+        errno = oli_render::Thrown(doc);
         return 0;
     }
 }

@@ -860,10 +860,17 @@ int OLI_Open_Document(FILE* stream, OliDocument* doc) {
         auto file = std::make_shared<OliListFile>();
         file->fd = fcntl(fileno(stream), F_DUPFD_CLOEXEC, 0);
         if (file->fd < 0) return OLI_Read_Document(stream, doc);
-        file->start = start;
-        file->end = st.st_size;
+        file->start = file->sums.start = start;
+        file->end = file->sums.end = st.st_size;
+        file->opened = st;
         Oli_Line_Window lines(file->fd, file->start, file->end);
+        lines.Note_Sums(&file->sums);
         Read_Blocks(lines, doc, false);
+        // A file that another program changed while it was read (a list
+        // written in place just then: cut, grown or rewritten) may have
+        // given the reader part of one list and part of another.
+        struct stat after {};
+        if (fstat(file->fd, &after) != 0 || !Oli_Same_File_State(after, st)) file->sums.changed = true;
         doc->file = std::move(file);
     } catch (...) {  // out of memory, as OLI_Read_Document tells it
         doc->file.reset();
@@ -1055,6 +1062,7 @@ void Read_Blocks(Oli_Line_Window& lines, OliDocument* doc, bool keep) {
 // read the same way), read with a window of their own.
 void Take_On_Top(const OliListFile& file, long long from, OliBlock& b, Record_Sink& scratch) {
     Oli_Line_Window lines(file.fd, from, file.end, size_t{1} << 20, false);
+    lines.Check_Sums(&file.sums);
     Cursor c{lines};
     bool run = false;  // the line before was kept as drawn on top
     std::string key;
@@ -1088,6 +1096,11 @@ OliListFile::~OliListFile() {
     if (fd >= 0) close(fd);
 }
 
+bool Oli_Same_File_State(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
 struct Oli_Block_Stream::File_Walk {
     const OliListFile& file;
     Oli_Line_Window lines;
@@ -1095,12 +1108,16 @@ struct Oli_Block_Stream::File_Walk {
     OliBlock block;
     Record_Sink scratch;
     std::string key;
-    File_Walk(const OliListFile& f, long long offset) : file(f), lines(f.fd, offset, f.end, size_t{1} << 20, false) {}
+    File_Walk(const OliListFile& f, long long offset) : file(f), lines(f.fd, offset, f.end, size_t{1} << 20, false) {
+        lines.Check_Sums(&f.sums);
+    }
 };
 
 Oli_Block_Stream::Oli_Block_Stream(const OliDocument& doc, size_t index, long long offset)
     : doc_(doc), next_(index) {
-    if (doc.file) walk_ = std::make_unique<File_Walk>(*doc.file, std::max(offset, doc.file->start));
+    if (!doc.file) return;
+    if (doc.file->sums.changed) throw Oli_List_Changed{};
+    walk_ = std::make_unique<File_Walk>(*doc.file, std::max(offset, doc.file->start));
 }
 
 Oli_Block_Stream::~Oli_Block_Stream() = default;
@@ -1191,6 +1208,24 @@ std::string Oli_Block_Text(const OliBlock& b) {
 
 size_t OLI_Block_Count(const OliDocument& doc) { return doc.file ? doc.opened_blocks : doc.blocks.size(); }
 
+bool OLI_List_Changed(const OliDocument& doc) { return doc.file && doc.file->sums.changed; }
+
+bool OLI_List_File_Differs(const OliDocument& doc, const char* path) {
+    if (!doc.file) return false;
+    if (doc.file->sums.changed) return true;
+    struct stat st {};
+    if (fstat(doc.file->fd, &st) != 0 || !Oli_Same_File_State(st, doc.file->opened)) return true;
+    if (!path) return false;
+    // A list no longer there leaves nothing newer to show than the one held.
+    std::string native;
+    try {
+        native = VEK_Native_String(path);
+    } catch (...) {  // out of memory: nothing told either way
+        return false;
+    }
+    return stat(native.c_str(), &st) == 0 && !Oli_Same_File_State(st, doc.file->opened);
+}
+
 std::string OLI_Pdf_Beside(const std::string& list) {
     size_t slash = list.find_last_of('/');
     size_t dot = list.find_last_of('.');
@@ -1230,6 +1265,10 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: %s", path, VEK_Read_Refusal_Text(refusal));
         else if (told.error == ENOMEM)
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: zu wenig Speicher", path ? path : "");
+        else if (told.changed)
+            PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: sie wurde w\x84hrend des Druckens von einem "
+                         "anderen Programm ge\x84ndert; keine PDF-Datei geschrieben",
+                         path ? path : "");
         else if (told.error)
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s\n%s", path ? path : "", std::strerror(told.error));
         else
@@ -1353,12 +1392,19 @@ int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWrit
         told->error = ENOMEM;
         return 0;
     }
+    if (OLI_List_Changed(doc)) {
+        std::fprintf(stderr, "print list %s: changed while it was read, no PDF written\n", list.c_str());
+        told->changed = true;
+        return 0;
+    }
     if (!OLI_Renderer_Ready()) return 0;  // it has said why
     std::string pdf = pdf_path ? std::string(pdf_path) : OLI_Pdf_Beside(list);
     int pages = OLI_Render_PDF(doc, pdf.c_str(), told);
     const char* why = told->error ? std::strerror(told->error) : "";
     if (pages <= 0 && told->error == ENOMEM)
         std::fprintf(stderr, "print list %s: out of memory, no PDF written\n", list.c_str());
+    else if (pages <= 0 && told->changed)
+        std::fprintf(stderr, "print list %s: changed while it was drawn, no PDF written\n", list.c_str());
     else if (pages <= 0)
         std::fprintf(stderr, "print list %s: cannot write %s%s%s%s\n", list.c_str(), pdf.c_str(), *why ? " (" : "",
                      why, *why ? ")" : "");

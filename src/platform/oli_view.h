@@ -208,6 +208,22 @@ int OLI_Open_Document(FILE* stream, OliDocument* doc);
 // The blocks of a document, kept in memory or not.
 size_t OLI_Block_Count(const OliDocument& doc);
 
+// True when the file of an opened list is known to have changed since the
+// reader read it: a reading of its blocks found other bytes than the reader
+// read (another program rewrote it in place or cut it), or the file
+// changed while the reader read it. Nothing more is drawn of the document
+// then: the renderer's calls fail (errno ESTALE, and OliWriteOutcome's
+// `changed`), never laying new bytes out on the old list's pages; the list
+// must be opened again. False for a list read into memory.
+bool OLI_List_Changed(const OliDocument& doc);
+// Whether the list at `path` (null: only the file held) is no longer the
+// one opened: OLI_List_Changed, or the file held has another size or time
+// of change than when it was opened (grown, cut, rewritten, touched), or
+// `path` now names another file (one put in place by a rename). A path
+// that names nothing leaves the list held as it is. False for a list read
+// into memory.
+bool OLI_List_File_Differs(const OliDocument& doc, const char* path);
+
 // Opens the print list of a path (a regular file within the list's size
 // cap) into doc (OLI_Open_Document), noting whether its successor waits
 // beside it; false, with the reason on stderr and in *refusal (when given),
@@ -246,6 +262,9 @@ std::string OLI_Plain_Text(const std::string& text);
 struct OliWriteOutcome {
     int error = 0;
     bool unconfirmed = false;
+    // The list's file changed while it was laid out or drawn
+    // (OLI_List_Changed): no file was written, an old one stays as it was.
+    bool changed = false;
 };
 
 // True when the libraries that draw the pages and the pages' fonts are at
@@ -259,7 +278,8 @@ bool OLI_Renderer_Ready(void);
 // at all (VEK_Replace_File). Returns the number of pages when the new file
 // stands (confirmed on disc or not: *outcome tells), 0 when it cannot be
 // written (an old file of the name then stays as it was; *outcome says
-// why: ENOMEM when memory ran out).
+// why: ENOMEM when memory ran out, `changed` when the list's file changed
+// since it was opened).
 int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome = nullptr);
 
 // Where the renderer's libraries cannot go on for want of memory (glib ends
@@ -285,15 +305,17 @@ struct OliPageImage {
 // the document lives (the set refers to it).
 struct OliPageSet;
 // Lays the document out: its page set, or null when it has no page, the
-// page-drawing libraries cannot be loaded or memory runs out (errno is then
-// ENOMEM, else 0).
+// page-drawing libraries cannot be loaded, memory runs out (errno is then
+// ENOMEM) or the list's file changed since it was opened (ESTALE,
+// OLI_List_Changed); else errno is 0.
 OliPageSet* OLI_Open_Page_Set(const OliDocument& doc);
 // The number of pages (0 for null).
 int OLI_Page_Set_Count(const OliPageSet* set);
 // Draws page `page` (1-based) at `dpi` into the image, at the cost of that
 // page alone wherever it stands. 1 when drawn; 0 for a page that does not
-// exist, a resolution outside 10 to 600 dpi or no memory (errno ENOMEM, and
-// the image is emptied).
+// exist, a resolution outside 10 to 600 dpi, no memory (errno ENOMEM, and
+// the image is emptied) or a list whose file changed since it was opened
+// (ESTALE, emptied too: OLI_List_Changed; the set is of no use any more).
 int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* image);
 // Draws page `page` (1-based) of the set at `dpi` to a PNG file, replaced
 // whole or not at all (as OLI_Render_PNG).
@@ -317,8 +339,9 @@ struct OliTextBox {
 };
 
 // Lays the document out exactly as OLI_Render_PDF draws it and lists every
-// text it sets. Returns the page count, 0 for no boxes list or when memory
-// runs out (errno ENOMEM, the list emptied).
+// text it sets. Returns the page count, 0 for no boxes list, when memory
+// runs out (errno ENOMEM, the list emptied) or when the list's file changed
+// since it was opened (ESTALE, emptied: OLI_List_Changed).
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes);
 
 // The PDF the viewer writes beside a list: the list's name with ".pdf"

@@ -77,6 +77,40 @@ bool Utf8_Walk(const unsigned char* p, size_t n, int* pending) {
 }
 }  // namespace
 
+void (*oli_list_piece_hook)(long long offset, bool again) = nullptr;
+
+uint64_t Oli_Sum(const char* data, size_t n) {
+    // Four lanes of eight bytes at a time, each word multiplied in and the
+    // lane turned (so that a moved or swapped word changes the sum), then
+    // the lanes and the length mixed: under one instruction a byte, a small
+    // part of what a reading of a list costs.
+    constexpr uint64_t kOne = 0x9E3779B185EBCA87ULL, kTwo = 0xC2B2AE3D27D4EB4FULL;
+    const auto turn = [](uint64_t v, int by) { return (v << by) | (v >> (64 - by)); };
+    const auto word = [data](size_t at) {
+        uint64_t w;
+        std::memcpy(&w, data + at, 8);
+        return w;
+    };
+    uint64_t a = kOne + kTwo, b = kTwo, c = 0, d = 0 - kOne;
+    size_t k = 0;
+    for (; k + 32 <= n; k += 32) {
+        a = turn(a + word(k) * kTwo, 31) * kOne;
+        b = turn(b + word(k + 8) * kTwo, 31) * kOne;
+        c = turn(c + word(k + 16) * kTwo, 31) * kOne;
+        d = turn(d + word(k + 24) * kTwo, 31) * kOne;
+    }
+    uint64_t sum = turn(a, 1) + turn(b, 7) + turn(c, 12) + turn(d, 18) + n;
+    for (; k < n; k += 8) {
+        uint64_t rest = 0;
+        std::memcpy(&rest, data + k, std::min<size_t>(8, n - k));
+        sum = turn(sum ^ (turn(rest * kTwo, 31) * kOne), 27) * kOne + kTwo;
+    }
+    sum ^= sum >> 33;
+    sum *= kTwo;
+    sum ^= sum >> 29;
+    return sum;
+}
+
 void Oli_Check_Memory() {
     // Between two looks the viewer lays out a few units at most: a look at
     // every sixteenth call keeps the cost out of sight.
@@ -102,27 +136,79 @@ Oli_Line_Window::Oli_Line_Window(const char* text, size_t size) : data_(text), s
 // text). A file that cannot be read on ends there, as a stream does. A file
 // is read in pieces that double from 64 KiB to the window's piece: a page
 // drawn from a place in a list, or the records on top of a picture, need
-// a few kilobytes of it.
+// a few kilobytes of it. A window that checks an opened list's sums reads
+// whole summed pieces (from the start of the one its position lies in) and
+// lets the reader begin at its position.
 bool Oli_Line_Window::Fill() {
     if (!stream_ && fd_ < 0) return false;
-    const size_t want = stream_ ? kPiece : std::min(piece_, buffer_size_ ? 2 * buffer_size_ : kFirstPiece);
-    if (want > buffer_size_) {
-        buffer_.reset(new char[want]);  // its bytes are read before they are looked at
-        buffer_size_ = want;
-    }
     if (stream_) {
-        size_ = std::fread(buffer_.get(), 1, buffer_size_, stream_);
-    } else {
-        const long long left = end_ - pos_;
-        ssize_t n = 0;
-        if (left > 0)
-            do n = pread(fd_, buffer_.get(), static_cast<size_t>(std::min<long long>(left, static_cast<long long>(buffer_size_))), pos_);
-            while (n < 0 && errno == EINTR);
-        size_ = n > 0 ? static_cast<size_t>(n) : 0;
+        if (buffer_size_ < kPiece) {
+            buffer_.reset(new char[kPiece]);  // its bytes are read before they are looked at
+            buffer_size_ = kPiece;
+        }
+        size_ = std::fread(buffer_.get(), 1, kPiece, stream_);
+        data_ = buffer_.get();
+        if (!past_list_ && judges_) Note_Encoding();
+        return size_ > 0;
     }
+    piece_now_ = std::min(piece_, piece_now_ ? 2 * piece_now_ : kFirstPiece);
+    long long from = pos_, to = std::min(end_, pos_ + static_cast<long long>(piece_now_));
+    if (check_) {
+        const long long chunk = static_cast<long long>(OLI_SUM_CHUNK);
+        from = check_->start + (pos_ - check_->start) / chunk * chunk;
+        to = std::min(end_, check_->start + (to - check_->start + chunk - 1) / chunk * chunk);
+    }
+    size_ = 0;
     data_ = buffer_.get();
+    if (to <= pos_) return false;
+    const size_t asked = static_cast<size_t>(to - from);
+    if (asked > buffer_size_) {
+        buffer_.reset(new char[asked]);
+        buffer_size_ = asked;
+    }
+    if (oli_list_piece_hook && (note_ || check_)) oli_list_piece_hook(from, check_ != nullptr);
+    const size_t got = Read_Piece(from, asked);
+    Sum_Piece(from, got, asked);
+    const size_t skip = static_cast<size_t>(pos_ - from);
+    data_ = buffer_.get() + skip;
+    size_ = got > skip ? got - skip : 0;
     if (!past_list_ && judges_) Note_Encoding();
     return size_ > 0;
+}
+
+// Reads n bytes of the file from byte `from` into the buffer, as many as
+// it holds there; the number read.
+size_t Oli_Line_Window::Read_Piece(long long from, size_t n) {
+    size_t got = 0;
+    while (got < n) {
+        const ssize_t k = pread(fd_, buffer_.get() + got, n - got, from + static_cast<long long>(got));
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) break;
+        got += static_cast<size_t>(k);
+    }
+    return got;
+}
+
+// Sums the piece just read (`got` of the `asked` bytes from byte `from`)
+// into the sums of the list, or compares it with them.
+void Oli_Line_Window::Sum_Piece(long long from, size_t got, size_t asked) {
+    const char* bytes = buffer_.get();
+    if (note_ && !note_->changed) {
+        // The reader reads from the list's start in pieces of whole sums; a
+        // file that ends before the list's end was cut while it was read.
+        if ((from - note_->start) % static_cast<long long>(OLI_SUM_CHUNK) != 0 || got < asked) note_->changed = true;
+        for (size_t k = 0; k < got && !note_->changed; k += OLI_SUM_CHUNK)
+            note_->sums.push_back(Oli_Sum(bytes + k, std::min(OLI_SUM_CHUNK, got - k)));
+    }
+    if (!check_) return;
+    bool same = got == asked;
+    for (size_t k = 0; k < got && same; k += OLI_SUM_CHUNK) {
+        const size_t index = static_cast<size_t>(from - check_->start) / OLI_SUM_CHUNK + k / OLI_SUM_CHUNK;
+        same = index < check_->sums.size() && check_->sums[index] == Oli_Sum(bytes + k, std::min(OLI_SUM_CHUNK, got - k));
+    }
+    if (same) return;
+    check_->changed = true;
+    throw Oli_List_Changed{};
 }
 
 // The list is in UTF-8 when it holds "╬", "«" or "»" as UTF-8 writes them

@@ -2,7 +2,8 @@
 // pages on the stand-in's screen, one at a time, below a bar to go to the
 // previous or next page, to zoom and to close the viewer. A page starts as
 // wide as the screen, readable, and is scrolled; the screen under the
-// viewer comes back when it closes.
+// viewer comes back when it closes. A list that another program changes
+// while it is shown is read again and shown anew, and the user is told.
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -19,6 +20,7 @@
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
+#include "platform/oli_blocks_internal.h"
 #include "platform/oli_view.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
@@ -82,8 +84,27 @@ struct Shown {
     std::vector<int> pixels;
 };
 
+using Page_Set_Hold = std::unique_ptr<OliPageSet, void (*)(OliPageSet*)>;
+
+// The list as the viewer shows it: its reading and its pages laid out (the
+// set refers to the reading, and goes first).
+struct Shown_List {
+    std::unique_ptr<OliDocument> doc;
+    Page_Set_Hold set{nullptr, OLI_Close_Page_Set};
+    void Take(Shown_List&& other) {
+        set.reset();
+        doc = std::move(other.doc);
+        set = std::move(other.set);
+    }
+};
+
+// How often the viewer reads a list that changes while it reads it before
+// it gives up: a list being written in place changes for a moment.
+constexpr int kReadings = 3;
+
 struct Viewer {
-    OliPageSet* set = nullptr;
+    std::string path;                        // the list as the caller named it
+    Shown_List list;
     int page = 1, pages = 0;
     int level = START_LEVEL;
     int sx = 0, sy = 0;                      // the page's scroll offset in pixels
@@ -92,7 +113,46 @@ struct Viewer {
     std::vector<Button> buttons;
     std::unordered_map<unsigned, int> colour_of;  // page colour -> screen palette entry
     Shown shown;
+    bool closes = false;                     // the list can no longer be shown (the user was told)
+    std::string told;                        // to be said once the page is on the screen
 };
+
+enum Opened { OPENED, CANNOT_OPEN, NO_PAGE, CHANGED_WHILE_READ };
+
+// Reads the list at `path` and lays its pages out into *out (left as it
+// is unless OPENED); why it cannot be opened in *refusal. Throws
+// std::bad_alloc when memory runs out.
+Opened Open_List(const char* path, int* refusal, Shown_List* out) {
+    auto doc = std::make_unique<OliDocument>();
+    if (!OLI_Read_Document_File(path, doc.get(), refusal)) return CANNOT_OPEN;
+    if (doc->out_of_memory) throw std::bad_alloc();
+    if (OLI_List_Changed(*doc)) return CHANGED_WHILE_READ;
+    if (!OLI_Renderer_Ready()) return CANNOT_OPEN;  // it has said why
+    Page_Set_Hold set(OLI_Open_Page_Set(*doc), OLI_Close_Page_Set);
+    if (!set) {
+        if (errno == ENOMEM) throw std::bad_alloc();
+        return OLI_List_Changed(*doc) ? CHANGED_WHILE_READ : NO_PAGE;
+    }
+    Shown_List opened;
+    opened.doc = std::move(doc);
+    opened.set = std::move(set);
+    out->Take(std::move(opened));
+    return OPENED;
+}
+
+// Opens the list, again while it changes as it is read, kReadings times at
+// most.
+Opened Open_Settled(const char* path, int* refusal, Shown_List* out) {
+    Opened opened = CHANGED_WHILE_READ;
+    for (int k = 0; k < kReadings && opened == CHANGED_WHILE_READ; ++k) opened = Open_List(path, refusal, out);
+    return opened;
+}
+
+// Whether two readings of a list read the same bytes.
+bool Same_Bytes(const OliDocument& a, const OliDocument& b) {
+    return a.file && b.file && a.file->end - a.file->start == b.file->end - b.file->start &&
+           a.file->sums.sums == b.file->sums.sums;
+}
 
 // Where the page stands: the view below the bar and left of the scroll bar,
 // the page's upper left corner on the screen and how far it scrolls.
@@ -145,19 +205,58 @@ int Colour_Index(Viewer& v, unsigned rgb) {
     return index;
 }
 
+// The list changed on disc since it was read (another program rewrote,
+// cut or replaced it): it is read again and its pages laid out anew, the
+// view staying at its page where the list still has it, and the user is
+// told over the new page (not when it holds the same bytes: a file only
+// touched). False when it cannot be read again: the user is told why, and
+// the viewer closes.
+bool Read_Again(Viewer& v) {
+    Shown_List fresh;
+    int refusal = VEK_READ_OK;
+    const Opened opened = Open_Settled(v.path.c_str(), &refusal, &fresh);
+    if (opened != OPENED) {
+        const char* why = opened == CHANGED_WHILE_READ ? "sie wird gerade ge\x84ndert"
+                          : opened == NO_PAGE          ? "sie hat keine Seite mehr"
+                          : refusal != VEK_READ_OK     ? VEK_Read_Refusal_Text(refusal)
+                                                       : "sie kann nicht gelesen werden";
+        PrintMessage("Die Druckliste wurde w\x84hrend der Anzeige ge\x84ndert und kann nicht neu gelesen werden.\n%s: %s",
+                     v.path.c_str(), why);
+        v.closes = true;
+        return false;
+    }
+    const bool same = Same_Bytes(*v.list.doc, *fresh.doc);
+    v.list.Take(std::move(fresh));
+    v.pages = OLI_Page_Set_Count(v.list.set.get());
+    if (v.page > v.pages) {
+        v.page = v.pages;
+        v.sy = 0;
+    }
+    if (!same)
+        v.told = "Die Druckliste wurde w\x84hrend der Anzeige von einem anderen Programm ge\x84ndert.\n" + v.path +
+                 ": neu gelesen, jetzt " + std::to_string(v.pages) + (v.pages == 1 ? " Seite" : " Seiten");
+    return true;
+}
+
 // Draws the page at its zoom into screen colours, unless it is drawn
-// already; a page that cannot be drawn is kept as 0 x 0. Throws
-// std::bad_alloc when memory runs out.
+// already; a page that cannot be drawn is kept as 0 x 0. A list that
+// changed since it was read is read again first, and again when it changes
+// while the page is drawn: a page shows one list's bytes on that list's
+// page breaks. Throws std::bad_alloc when memory runs out.
 void Render(Viewer& v) {
     if (v.shown.page == v.page && v.shown.level == v.level) return;
-    v.shown.page = v.page;
-    v.shown.level = v.level;
     v.shown.width = v.shown.height = 0;
     OliPageImage image;
-    if (!OLI_Render_Page_Image(v.set, v.page, Level_Dpi(v.level), &image)) {
-        if (errno == ENOMEM) throw std::bad_alloc();
-        return;
+    bool drawn = false;
+    for (int k = 0; !drawn && k < kReadings; ++k) {
+        if (OLI_List_File_Differs(*v.list.doc, v.path.c_str()) && !Read_Again(v)) return;
+        drawn = OLI_Render_Page_Image(v.list.set.get(), v.page, Level_Dpi(v.level), &image) != 0;
+        if (!drawn && errno == ENOMEM) throw std::bad_alloc();
+        if (!drawn && !OLI_List_Changed(*v.list.doc)) break;
     }
+    v.shown.page = v.page;
+    v.shown.level = v.level;
+    if (!drawn) return;
     v.shown.pixels.resize(image.rgb.size());
     unsigned last = ~image.rgb.front();  // most pixels repeat the one before
     int index = 0;
@@ -301,8 +400,11 @@ void Draw_Page(Viewer& v) {
     Draw_Scroll_Bars(g, v);
 }
 
-void Draw(Viewer& v) {
+// Draws the viewer; false when the list can no longer be shown (the user
+// has been told) and the viewer closes.
+bool Draw(Viewer& v) {
     Render(v);
+    if (v.closes) return false;
     Place(v);
     int vx1, vy1, vx2, vy2;
     pxQVwp(&vx1, &vy1, &vx2, &vy2);
@@ -315,6 +417,12 @@ void Draw(Viewer& v) {
     pxFgc(fg);
     pxView(vx1, vy1, vx2, vy2);
     pxFlsh();
+    if (!v.told.empty()) {
+        const std::string told = std::move(v.told);
+        v.told.clear();
+        PrintTitledMessage("Hinweis", "%s", told.c_str());
+    }
+    return true;
 }
 
 Action Key_Action(int key) {
@@ -360,7 +468,7 @@ void Drag_Thumb(Viewer& v, bool vertical, int from) {
         if (moved == last) continue;
         last = moved;
         offset = start + static_cast<int>(static_cast<long long>(moved) * total / std::max(1, track));
-        Draw(v);
+        if (!Draw(v)) return;
     }
 }
 
@@ -468,29 +576,26 @@ std::string File_Name(const std::string& path) {
 }
 
 // Shows the pages until the user closes the viewer; 1, or 0 when the list
-// cannot be read or has no page. Throws std::bad_alloc when memory runs
-// out (the screen under the viewer is given back first).
-int Show_List(const char* path, int* refusal) {
-    OliDocument doc;
-    if (!OLI_Read_Document_File(path, &doc, refusal)) return 0;
-    if (doc.out_of_memory) throw std::bad_alloc();
+// cannot be read or has no page (*changing set when it changed each time
+// it was read). Throws std::bad_alloc when memory runs out (the screen
+// under the viewer is given back first).
+int Show_List(const char* path, int* refusal, bool* changing) {
     const std::string list = VEK_Native_String(path);
-    if (!OLI_Renderer_Ready()) return 0;  // it has said why
     Viewer v;
-    const std::unique_ptr<OliPageSet, void (*)(OliPageSet*)> set(OLI_Open_Page_Set(doc), OLI_Close_Page_Set);
-    v.set = set.get();
-    if (!v.set) {
-        if (errno == ENOMEM) throw std::bad_alloc();
-        std::fprintf(stderr, "print list %s: no page to show\n", list.c_str());
+    v.path = path;
+    const Opened opened = Open_Settled(path, refusal, &v.list);
+    if (opened != OPENED) {
+        *changing = opened == CHANGED_WHILE_READ;
+        if (opened == NO_PAGE) std::fprintf(stderr, "print list %s: no page to show\n", list.c_str());
         return 0;
     }
-    v.pages = OLI_Page_Set_Count(v.set);
+    v.pages = OLI_Page_Set_Count(v.list.set.get());
     v.name = File_Name(list);
     Place_Buttons(v);
     Save_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
     try {
-        Draw(v);
-        for (Action a = Next_Action(v); a != CLOSE; a = Next_Action(v))
+        // A list that can no longer be shown (v.closes) ends the viewer.
+        for (Action a = Draw(v) ? Next_Action(v) : CLOSE; a != CLOSE; a = v.closes ? CLOSE : Next_Action(v))
             if (a != DRAGGED && Apply(v, a)) Draw(v);
     } catch (...) {  // out of memory
         Restore_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
@@ -507,14 +612,16 @@ int Show_List(const char* path, int* refusal) {
 int Quick_OLI_View(const char* /*prefix*/, const char* path) {
     if (!path) return 0;
     int refusal = VEK_READ_OK;
-    bool no_memory = false;
+    bool no_memory = false, changing = false;
     try {
-        if (Show_List(path, &refusal)) return 1;
+        if (Show_List(path, &refusal, &changing)) return 1;
     } catch (...) {  // out of memory: the list is not damaged, and the user is told so
         no_memory = true;
     }
     if (no_memory)
         PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s: zu wenig Speicher", path);
+    else if (changing)
+        PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s: sie wird gerade ge\x84ndert", path);
     else if (refusal != VEK_READ_OK)
         PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s: %s", path, VEK_Read_Refusal_Text(refusal));
     else

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "oli_read_list.h"
 #include "support/testutil.h"
 #include "support/xvfb.h"
 #include <cairo.h>
@@ -209,6 +211,87 @@ TEST(ViewerProgram, ARenderEndedByASignalLeavesNoTemporary) {
         EXPECT_EQ(Run_Viewer("'" + dir.file("b.OLI") + "' -o '" + dir.file("b.pdf") + "'", dir, &err), 0) << err;
         EXPECT_EQ(temporaries(), 0) << sig;
         EXPECT_FALSE(std::filesystem::exists(dir.file("a.pdf"))) << sig;
+    }
+}
+
+// oliview while another program changes its list in place: the viewer
+// held at a counted read of the list (the fault shim) while the list is
+// changed, then let go. Cut in its drawing pass (before: a list of 20.6 MB
+// cut to its first 5 MB gave a one-page PDF "Seite 1 von 134" and exit
+// code 0) or rewritten with another list of the same size as its layout
+// begins: exit code 3, stderr says that the list changed, and no PDF (the
+// old one stays, no temporary is left). Appended to in its drawing pass:
+// the PDF of the list as it was.
+TEST(ViewerProgram, AListChangedWhileItIsDrawnGivesNoPdf) {
+    testutil::TempDir dir;
+    std::filesystem::create_directory(dir.file("out"));
+    const std::string list = dir.file("A001_01.OLI"), pdf = dir.file("out/A001_01.pdf"), log = dir.file("reads.txt");
+    const std::string bytes = oli_test::Picture_List("Liste A", 6), other = oli_test::Picture_List("Liste B", 6);
+    ASSERT_EQ(other.size(), bytes.size());
+    testutil::Write_File(list, bytes);
+    // Every read of the list, logged (none hit): the second read from its
+    // start begins the layout, the last one the drawing.
+    std::string err;
+    ASSERT_EQ(Run_Viewer("'" + list + "' -o '" + pdf + "'", dir, &err,
+                         "env WELD_FAULT_LOG='" + log + "' " + Fault("pread", "A001_01.OLI", 1000000)),
+              0)
+        << err;
+    const std::string whole = oli_test::Without_Date(testutil::Read_File(pdf));
+    std::vector<int> starts;
+    std::istringstream reads(testutil::Read_File(log));
+    int count = 0;
+    for (std::string line; std::getline(reads, line);) {
+        ++count;
+        if (line.size() > 2 && line.compare(line.size() - 2, 2, " 0") == 0) starts.push_back(count);
+    }
+    ASSERT_GE(starts.size(), 3u) << "read whole, laid out, drawn";
+    const std::string changed = "oliview: " + list +
+                                ": the list changed while it was read (another program rewrote or cut it in place): " +
+                                pdf + " is not written, an old file of the name stays as it was; run again once the "
+                                      "list stands\n";
+    const struct {
+        const char* what;
+        int at;  // the read of the list it changes before
+        const char* how;
+        int code;
+    } cases[] = {
+        {"cut to 30 % in its drawing pass", starts.back() + 1, "cut", 3},
+        {"rewritten, the same size, as its layout begins", starts[1], "rewrite", 3},
+        {"appended to in its drawing pass", starts.back() + 1, "append", 0},
+    };
+    for (const auto& c : cases) {
+        testutil::Write_File(list, bytes);
+        testutil::Write_File(pdf, "ein altes PDF");
+        const std::string go = dir.file("go");
+        std::filesystem::remove(go);
+        std::filesystem::remove(go + ".held");
+        const pid_t render = testutil::Spawn(
+            {kViewer, list, "-o", pdf},
+            {"LD_PRELOAD=" WELD_FAULT_SHIM, "WELD_FAULT_OP=pread", "WELD_FAULT_MATCH=A001_01.OLI",
+             "WELD_FAULT_AT=" + std::to_string(c.at), "WELD_FAULT_ACTION=hold", "WELD_FAULT_HOLD=" + go,
+             // The font library's own allocations, which the sanitizer build
+             // is told to pass over, are not counted on stderr.
+             "LSAN_OPTIONS=print_suppressions=0"},
+            dir.file("out.txt"), dir.file("err.txt"));
+        ASSERT_GT(render, 0);
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return std::filesystem::exists(go + ".held"); })) << c.what;
+        if (std::string(c.how) == "cut") {
+            ASSERT_EQ(truncate(list.c_str(), static_cast<off_t>(bytes.size() * 3 / 10)), 0);
+        }
+        if (std::string(c.how) == "rewrite") testutil::Write_File(list, other);
+        if (std::string(c.how) == "append") testutil::Write_File(list, bytes + other);
+        testutil::Write_File(go, "");
+        EXPECT_EQ(testutil::Wait_Exit_While_Working(render), c.code) << c.what;
+        const std::string said = testutil::Read_File(dir.file("err.txt"));
+        if (c.code == 3) {
+            EXPECT_EQ(said, changed) << c.what;
+            EXPECT_TRUE(testutil::Read_File(pdf) == "ein altes PDF") << c.what;
+        } else {
+            EXPECT_EQ(said, "") << c.what;
+            EXPECT_TRUE(oli_test::Without_Date(testutil::Read_File(pdf)) == whole) << c.what;
+        }
+        for (const auto& e : std::filesystem::directory_iterator(dir.file("out")))
+            EXPECT_EQ(e.path().filename().string().rfind(".vek-", 0), std::string::npos) << c.what << ": " << e.path();
     }
 }
 

@@ -45,6 +45,11 @@
 //                     TO"), fsync ("fsync PATH") and unlink or remove
 //                     ("unlink PATH"), in the order made
 //
+// The operation may also be pread (pread and pread64 of the program's own:
+// the print-list viewer reads a list again where it draws it), to fail or
+// to hold it at a counted read; with it the log gets a line for each
+// matching read, "pread PATH OFFSET", before it is made.
+//
 // Only the program's own calls pass through here; what the C library does
 // inside itself does not.
 #include <dirent.h>
@@ -201,6 +206,22 @@ int Opened(int (*real)(const char*, int, ...), const char* path, int flags, va_l
     return real(path, flags, mode);
 }
 
+// The reads of a file at an offset: counted, logged and hit only while the
+// operation to hit is pread (the viewer makes many).
+ssize_t Pread(ssize_t (*real)(int, void*, size_t, off_t), int fd, void* data, size_t n, off_t offset) {
+    if (Wanted("pread")) {
+        const std::string path = Fd_Path(fd);
+        const char* match = std::getenv("WELD_FAULT_MATCH");
+        if (!match || !*match || path.find(match) != std::string::npos)
+            Log("pread " + path + " " + std::to_string(static_cast<long long>(offset)));
+        if (Hit("pread", path)) {
+            errno = Error(EIO);
+            return -1;
+        }
+    }
+    return real(fd, data, n, offset);
+}
+
 }  // namespace
 
 extern "C" {
@@ -229,6 +250,16 @@ ssize_t writev(int fd, const struct iovec* part, int count) {
         return -1;
     }
     return real(fd, part, count);
+}
+
+ssize_t pread(int fd, void* data, size_t n, off_t offset) {
+    static auto real = Real<ssize_t (*)(int, void*, size_t, off_t)>("pread");
+    return Pread(real, fd, data, n, offset);
+}
+
+ssize_t pread64(int fd, void* data, size_t n, off_t offset) {
+    static auto real = Real<ssize_t (*)(int, void*, size_t, off_t)>("pread64");
+    return Pread(real, fd, data, n, offset);
 }
 
 // The opens: a file that cannot be opened, as a file that is missing.

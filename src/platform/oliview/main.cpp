@@ -14,7 +14,8 @@
 // (oli_layout_check.h), and whatever makes the list not to be trusted (what
 // its pages are marked for: damage, a cut, what the strict check refuses,
 // a successor beside it), exit code 1; or "reads well" (0). A list without
-// a block is refused as when rendering.
+// a block is refused as when rendering; one whose file changed while it
+// was laid out is said to have changed (exit code 3).
 // --boxes lists every text set on the pages, one per line: page, left,
 // top, width and height in cm, kind, heading flag and the text.
 //
@@ -25,7 +26,11 @@
 // understand; 3 every file written, but the list is damaged, or its
 // successor waits beside it (a run that writes it with its plot file was
 // cut off), or the input file beside it is not the one it was made from:
-// each page of the PDF and the PNG says so in red, and so does stderr; 4 every file written, but the folder of one could not be synced
+// each page of the PDF and the PNG says so in red, and so does stderr; or
+// the list's file changed while it was read or drawn (another program
+// rewrote or cut it in place): no file is written from then on, none with
+// pages of two lists, a file written before stays whole (stderr says so,
+// and which file is not written); 4 every file written, but the folder of one could not be synced
 // after its new file was put in place: the new file stands, but may not
 // survive a power cut (stderr says which; this code wins over 3); 5
 // memory ran out (the process's limit leaves too little for the list): no
@@ -64,6 +69,16 @@ int Out_Of_Memory(const char* list) {
                          "is written\n",
                  list);
     return EXIT_NO_MEMORY;
+}
+
+// The list's file changed while it was read or drawn: its pages cannot be
+// told, and nothing more is written (`file`, when given, is not).
+int Changed(const char* list, const char* file = nullptr) {
+    std::fprintf(stderr, "oliview: %s: the list changed while it was read (another program rewrote or cut it in "
+                         "place): %s%s; run again once the list stands\n",
+                 list, file ? file : "nothing is written",
+                 file ? " is not written, an old file of the name stays as it was" : "");
+    return EXIT_MARKED;
 }
 
 int Usage() {
@@ -152,6 +167,7 @@ int Layout(const char* list) {
     OLI_Open_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(list);
+    if (OLI_List_Changed(doc)) return Changed(list);
     if (OLI_Block_Count(doc) == 0) {
         std::fprintf(stderr, "oliview: %s holds no block of a print list\n", list);
         return EXIT_FAILED;
@@ -163,6 +179,7 @@ int Layout(const char* list) {
     std::vector<std::string> faults = Doubts(list, doc);
     const std::vector<std::string> laid_out = OLI_Layout_Faults(doc, "");
     if (laid_out.size() == 1 && laid_out[0] == OLI_LAYOUT_NO_MEMORY) return Out_Of_Memory(list);
+    if (laid_out.size() == 1 && laid_out[0] == OLI_LAYOUT_LIST_CHANGED) return Changed(list);
     faults.insert(faults.end(), laid_out.begin(), laid_out.end());
     for (const std::string& fault : faults) std::printf("%s: %s\n", list, fault.c_str());
     if (faults.empty()) std::printf("%s: reads well\n", list);
@@ -199,6 +216,13 @@ bool Tell_Written(const char* file, const OliWriteOutcome& o, bool written, bool
     return true;
 }
 
+// The list changed while `file` was drawn: said, and the code of the run,
+// in which a file written before whose folder was not synced wins.
+int Ended_Changed(const char* list, const char* file, bool unconfirmed) {
+    const int code = Changed(list, file);
+    return unconfirmed ? EXIT_UNCONFIRMED : code;
+}
+
 int Render(const Request& q) {
     FILE* f = Open_List(q.list);
     if (!f) return EXIT_FAILED;
@@ -208,6 +232,9 @@ int Render(const Request& q) {
     OLI_Open_Document(f, &doc);
     std::fclose(f);
     if (doc.out_of_memory) return Out_Of_Memory(q.list);
+    // A list written in place while it was read may be part of one list
+    // and part of another.
+    if (OLI_List_Changed(doc)) return Changed(q.list);
     // Bytes without a block are no list, and no page can be drawn without
     // the renderer: each is all there is to say (not what the pages would
     // say of a list, nor a page or file that then cannot be).
@@ -226,24 +253,28 @@ int Render(const Request& q) {
         const std::string out = q.pdf ? std::string(q.pdf) : OLI_Pdf_Beside(q.list);
         const int pages = OLI_Render_PDF(doc, out.c_str(), &told);
         if (pages <= 0 && told.error == ENOMEM) return Out_Of_Memory(q.list);
+        if (pages <= 0 && told.changed) return Ended_Changed(q.list, out.c_str(), unconfirmed);
         if (!Tell_Written(out.c_str(), told, pages > 0, &unconfirmed)) return EXIT_FAILED;
         std::printf("%s: %d page(s)\n", out.c_str(), pages);
     }
     if (q.png) {
         const std::unique_ptr<OliPageSet, void (*)(OliPageSet*)> set(OLI_Open_Page_Set(doc), OLI_Close_Page_Set);
         if (!set && errno == ENOMEM) return Out_Of_Memory(q.list);
+        if (!set && OLI_List_Changed(doc)) return Ended_Changed(q.list, q.png, unconfirmed);
         if (q.page > OLI_Page_Set_Count(set.get())) {
             std::fprintf(stderr, "oliview: no page %d in %s\n", q.page, q.list);
             return EXIT_FAILED;
         }
         const int drawn = OLI_Render_Page_PNG(set.get(), q.page, 150, q.png, &told);
         if (!drawn && told.error == ENOMEM) return Out_Of_Memory(q.list);
+        if (!drawn && told.changed) return Ended_Changed(q.list, q.png, unconfirmed);
         if (!Tell_Written(q.png, told, drawn != 0, &unconfirmed)) return EXIT_FAILED;
         std::printf("%s: page %d\n", q.png, q.page);
     }
     if (q.boxes) {
         std::vector<OliTextBox> b;
         if (OLI_Render_Text_Boxes(doc, &b) == 0 && errno == ENOMEM) return Out_Of_Memory(q.list);
+        if (OLI_List_Changed(doc)) return Ended_Changed(q.list, q.boxes, unconfirmed);
         errno = 0;
         const int result = VEK_Replace_File(q.boxes, Write_Boxes, nullptr, &b, 0);
         told = OliWriteOutcome{result == VEK_REPLACE_DONE ? 0 : errno, result == VEK_REPLACE_UNSYNCED};
