@@ -19,6 +19,7 @@
 #include "printlist/verdict.h"
 #include "weldapp/din_anschluss.h"
 #include "weldapp/endergebnis.h"
+#include "weldapp/filed_record.h"
 #include "weldapp/input_page.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/lasttabelle.h"
@@ -186,6 +187,7 @@ void Refresh_Connection_Record(SchweissnahtAnschluss* record) {
     if (!record) return;
     Update_Safety_Factors_From_NAD(&record->safety);
     Apply_Sheet_to_Record(record);
+    Note_Shown_Record(record);
 }
 
 void Draw_Input_Register(int area, int dx, int dy, int x_max, int y_max) {

@@ -8,9 +8,9 @@
 // list (310, 97) with EC 3 at y 115 and DIN 18800 at 128; "Profil aus
 // Profilmanager" (45, 311), "parametrisiertes Stahlprofil" (45, 329); the
 // class list (274, 351), class t at y 369 + 13 t; the profile name
-// (300, 421), the single welds' kind (270, 582) with "Kehlnaht" at 600 and
-// "Stumpfnaht" at 613, their throats three to a row at x 145, 416, 686 and
-// y 627, 649, 671; "umlaufende Kehlnaht" (45, 545) and its a_w,fu (439, 546).
+// (300, 421), the single welds' kind (270, 600) with "Kehlnaht" at 618 and
+// "Stumpfnaht" at 631, their throats three to a row at x 145, 416, 686 and
+// y 645, 667, 689; "umlaufende Kehlnaht" (45, 545) and its a_w,fu (439, 546).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,7 +38,7 @@ struct Switches : Desktop {
     Switches& Class(int type) { return Click(274, 351).Click(261, 369 + 13 * type); }
     Switches& Code(int din) { return Click(310, 97).Click(310, din ? 128 : 115); }
     Switches& Name(const std::string& profile) { return Field(300, 421, profile); }
-    Switches& Butt(int butt) { return Click(270, 582).Click(270, butt ? 613 : 600); }
+    Switches& Butt(int butt) { return Click(270, 600).Click(270, butt ? 631 : 618); }
     // "Ende", "speichern und beenden"; the exit code (1: saved).
     int Save() {
         Line("click 1250 27").Line("key 13");
@@ -166,7 +166,7 @@ TEST(SwitchSessions, AClassComesBackThroughAClassWithFewFieldsAndAnother) {
 // file and list are those of the welds typed as fillet welds at once.
 TEST(SwitchSessions, ButtThroatsComeBackAfterEveryFamily) {
     Switches plain, switched;
-    const int columns[3] = {145, 416, 686}, rows[3] = {627, 649, 671};
+    const int columns[3] = {145, 416, 686}, rows[3] = {645, 667, 689};
     auto throats = [&](Switches& d) {
         for (int k = 0; k < 8; ++k)  // welds 1 .. 8; 4 and 5 on the web
             d.Field(columns[k % 3], rows[k / 3], k == 3 || k == 4 ? "6.9" : "12");

@@ -289,8 +289,8 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
 
 // Places of the input page of a new connection (HE 280 A, single welds) and
 // of the middle of a message box's title bar (a box of two lines).
-constexpr int kContactField[2] = {851, 582};
-constexpr int kThroatField[2] = {145, 627};  // a_w1
+constexpr int kContactField[2] = {851, 600};
+constexpr int kThroatField[2] = {145, 645};  // a_w1
 constexpr int kProfileName[2] = {300, 421};
 constexpr int kClearButton[2] = {823, 96};
 constexpr int kBoxTitle[2] = {600, 465};
@@ -380,10 +380,10 @@ TEST(WindowSession, RefusedValuesKeptChoicesUnchangedLoadsNotCleared) {
 // "umlaufende Kehlnaht" while single welds are shown and "Einzelnähte"
 // while the all-round weld is.
 constexpr int kNameField[2] = {1000, 137};
-constexpr int kThroat5[2] = {416, 649};
-constexpr int kLength2[2] = {545, 627};
+constexpr int kThroat5[2] = {416, 667};
+constexpr int kLength2[2] = {545, 645};
 constexpr int kAllRoundRadio[2] = {45, 545};
-constexpr int kSingleRadio[2] = {45, 608};
+constexpr int kSingleRadio[2] = {45, 626};
 
 // Nothing typed is changed or dropped without a word: "5€x" in a text field
 // (€ has no code page 850 byte) and "A╬B" (the list's markup escape) are
@@ -474,7 +474,7 @@ namespace {
 
 // The remaining single welds of a new connection (a_w1 and a_w5 above):
 // three to a row.
-constexpr int kThroatColumns[3] = {145, 416, 686}, kThroatRows[3] = {627, 649, 671};
+constexpr int kThroatColumns[3] = {145, 416, 686}, kThroatRows[3] = {645, 667, 689};
 
 // A window of a new connection driven through its boxes: a box of up to
 // four lines has its title bar across x 640 between y 440 and 470.
