@@ -49,6 +49,8 @@ struct Unit {
     int material = -1;        // 0..2: the values of material k (see Taken_As_The_Pages_Hold_It)
     // Whether the pages show the unit of this record at all (null: always).
     std::function<bool(const Record&)> shown;
+    // A value of the profile, a weld length along its edges.
+    enum Part { OTHER, PROFILE, LENGTH } part = OTHER;
 };
 
 bool Same(const Record& a, const Record& b, const Unit& u) {
@@ -259,8 +261,20 @@ std::vector<Unit> Build_Units() {
     return u;
 }
 
+// The units of the profile and of the weld lengths, by the spans they hold.
+std::vector<Unit> With_Parts(std::vector<Unit> units) {
+    const size_t profile = offsetof(Record, naht.profile), after = profile + sizeof(Stahlprofil);
+    const size_t lengths = offsetof(Record, naht.length), end = lengths + sizeof(Nahtbild::length);
+    for (Unit& u : units) {
+        const size_t at = u.spans.front().at;
+        if (u.material < 0 && at >= profile && at < after) u.part = Unit::PROFILE;
+        if (at >= lengths && at < end) u.part = Unit::LENGTH;
+    }
+    return units;
+}
+
 const std::vector<Unit>& Units() {
-    static const std::vector<Unit> units = Build_Units();
+    static const std::vector<Unit> units = With_Parts(Build_Units());
     return units;
 }
 
@@ -308,6 +322,8 @@ void Note_Told_Change(const SchweissnahtAnschluss* record, const void* member) {
 
 void Forget_Filed_Record(void) { g_kept = Kept{}; }
 
+bool Filed_Record_Waits(void) { return g_kept.filed && !g_kept.shown; }
+
 std::vector<std::string> Filed_Values_Not_Shown(void) {
     std::vector<std::string> lines;
     if (!g_kept.filed || !g_kept.shown) return lines;
@@ -330,10 +346,17 @@ void Note_Shown_Record(const SchweissnahtAnschluss* record) {
     if (!record || !g_kept.filed || g_kept.shown) return;
     Copy_Values(*record, &g_kept.pages);
     g_kept.shown = true;
-    // What the pages said they changed is saved as they show it.
+    // What the pages said they changed is saved as they show it; a weld
+    // length cut to its edge only where the pages show the file's profile
+    // (cut to the edge of a profile the pages made otherwise, it would not
+    // fit the profile the file keeps).
     const std::vector<Unit>& units = Units();
+    bool profile_shown = true;
+    for (const Unit& u : units)
+        if (u.part == Unit::PROFILE && !Same(g_kept.file, g_kept.pages, u)) profile_shown = false;
     for (size_t i = 0; i < units.size(); i++)
-        if (g_kept.told[i]) Put(&g_kept.file, g_kept.pages, units[i]);
+        if (g_kept.told[i] && (units[i].part != Unit::LENGTH || profile_shown))
+            Put(&g_kept.file, g_kept.pages, units[i]);
     const std::vector<std::string> lines = Filed_Values_Not_Shown();
     if (lines.empty()) return;
     Init_Message();

@@ -21,7 +21,7 @@
 struct SchweissnahtAnschluss;
 
 // Keeps a copy of the record as a file gave it (after reading it, after a
-// save read it back, after an import); the next Note_Shown_Record keeps what
+// save read it back, after an import); Note_Shown_Record then keeps what
 // the pages show of it. Nothing for null.
 void Keep_Filed_Record(const SchweissnahtAnschluss* record);
 // The record is no file's (a new connection, the defaults after a damaged
@@ -34,10 +34,14 @@ void Forget_Filed_Record(void);
 // Keep_Filed_Record and the next Note_Shown_Record; nothing otherwise.
 void Note_Told_Change(const SchweissnahtAnschluss* record, const void* member);
 
-// After a refresh of the pages: the first after Keep_Filed_Record keeps the
-// record as the pages show the file, and a box titled "Hinweis" names every
-// value the pages show otherwise than the file holds (Filed_Values_Not_Shown);
-// later calls do nothing. Nothing for null.
+// Whether a file's record was kept and the record as the pages show it is
+// still to be kept.
+bool Filed_Record_Waits(void);
+// Once the pages show the record a file gave (Show_Filed_Record): the
+// first call after Keep_Filed_Record keeps the record as the pages show the
+// file, and a box titled "Hinweis" names every value the pages show
+// otherwise than the file holds (Filed_Values_Not_Shown); later calls do
+// nothing. Nothing for null.
 void Note_Shown_Record(const SchweissnahtAnschluss* record);
 
 // The lines of that box: the head line and one line a value ("- Nahtart

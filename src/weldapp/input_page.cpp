@@ -347,6 +347,7 @@ int Single_Weld_Rows(const Page& g, int y) {
 // saving will keep the new one.
 void Report_Shear_Split_Reset(SchweissnahtAnschluss* r) {
     r->shear_split = WELD_SHEAR_SPLIT_CONVENTIONAL;
+    Note_Told_Change(r, &r->shear_split);
     Init_Message();
     Set_Message_Title("Hinweis");
     Fill_Message("%s", "Die Querkraftaufteilung \"N/M-konform\" wird in der Eingabe nicht angeboten:");
@@ -1104,8 +1105,9 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         Report_Renumbered_Throats(n, shown_before, c.throats_before, before);
     } else {
         Report_Changed_Lengths(n, c.numbers_before, c.named_before, c.laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
-        // A file's length the box named as cut is saved cut, as it says.
-        for (int i = 0; i < NAHT_SLOTS; i++)
+        // A file's length the box named as cut to its edge is saved cut, as
+        // the box says.
+        for (int i = 0; i < NAHT_SLOTS && !c.laid_anew; i++)
             if (n.number[i] > 0 && Field_Text(c.named_before[i]) != Field_Text(n.length[i]))
                 Note_Told_Change(record, &n.length[i]);
     }

@@ -20,6 +20,7 @@
 #include "weldapp/batch_desktop.h"
 #include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
+#include "weldapp/typed_profile.h"
 #include "weldcheck/weldelem.h"
 
 namespace {
@@ -72,22 +73,7 @@ void Typed(Switches& d, int type, const int* grades = nullptr) {
     Default_Schweissnaht(r);
     Nahtbild& n = r->naht;
     Stahlprofil& p = n.profile;
-    p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = type, p.rolled = 1;
-    if (type == PROFILTYP_ROHR || type == PROFILTYP_RECHTECK) p.hot_finished = 1;
-    p.b_fo = p.t_fo = p.b_fu = p.t_fu = p.r_1 = p.r_2 = 0;
-    switch (type) {
-    case PROFILTYP_FLACH: p.h = 200, p.t_w = 20; break;
-    case PROFILTYP_RUND: p.h = 60; break;
-    case PROFILTYP_ROHR: p.h = 168.3, p.t_w = 8; break;
-    case PROFILTYP_L: p.h = 100, p.t_w = 11, p.b_fo = 80, p.t_fo = 9, p.r_1 = 12, p.r_2 = 6; break;
-    case PROFILTYP_C: case PROFILTYP_U: p.h = 200, p.t_w = 8.5, p.b_fo = 75, p.t_fo = 11.5, p.r_1 = 11, p.r_2 = 5.5; break;
-    case PROFILTYP_RECHTECK: p.h = 200, p.b_fo = 100, p.t_fo = 8, p.t_w = 6, p.r_1 = 12, p.r_2 = 8; break;
-    case PROFILTYP_T: case PROFILTYP_HALB_I: p.h = 150, p.t_w = 9.5, p.b_fo = 150, p.t_fo = 14, p.r_1 = 13; break;
-    case PROFILTYP_Z: p.h = 200, p.t_w = 8, p.b_fo = 80, p.t_fo = 11, p.r_1 = 10, p.r_2 = 5; break;
-    default: p.h = 300, p.t_w = 8, p.b_fo = 280, p.t_fo = 13, p.b_fu = 200, p.t_fu = 10, p.r_1 = 24; break;
-    }
-    if (type == PROFILTYP_T) p.r_2 = 7;
-    std::snprintf(p.name, sizeof p.name, "%-*s", static_cast<int>(sizeof p.name) - 1, "");
+    testutil::Set_Typed_Profile(&p, type);
     n.all_round = 0;
     Calc_Profile_Cross_Section(&p, nullptr, 0, "");  // the edges' lengths
     n.weld_count = std::max(Get_Profile_Plate_Elements(&p, n.length, n.number), 0);
