@@ -1070,16 +1070,17 @@ std::vector<std::string> Held_Throat_Notes(const SchweissnahtAnschluss* conn) {
     // The connection's welds under one case of its own: the layout, the
     // code and the materials as every evaluation takes them; no load case
     // of the record is read (there may be thousands).
+    // The partial factors play no part in how the welds are laid: those
+    // recommended stand in for any the record may lack.
     SchweissnahtAnschluss w{};
     Init_Schweissnaht(&w);
     w.code_setting = conn->code_setting;
-    w.gamma_M = conn->gamma_M;
-    w.safety = conn->safety;
+    w.gamma_M = 1.1;
+    w.safety.gamma_M0 = 1.0, w.safety.gamma_M2 = 1.25;
     w.weld_method = conn->weld_method;
     w.shear_split = conn->shear_split;
     w.short_welds = conn->short_welds;
     w.naht = conn->naht;
-    Update_Safety_Factors_From_NAD(&w.safety);
     Materials_As_Filed(&w);
     Update_Weld_Layout(&w.naht, nullptr, 0);
     LastfallErgebnis result{};

@@ -78,6 +78,24 @@ protected:
         EXPECT_EQ(Save_Input_File(), COMPONENT_FILE_DONE);
         return Read_File(Input());
     }
+    // The same with an edit of the page's values between the opening and
+    // the save, refreshed and shown as after the edit's click.
+    std::string Opened_Edited_And_Saved(const std::string& text, const std::function<void()>& edit) {
+        Write_File(Input(), text);
+        VEK_Clear_Recorded_Messages();
+        SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+        Load_Input_File();
+        Refresh_Connection_Record(r);
+        Show_Filed_Record(r, area_, 0, 0, 1279, 1023);
+        Build();
+        edit();
+        Refresh_Connection_Record(r);
+        Build();
+        Refresh_Connection_Record(r);
+        Connection_Sheet_to_Record(r);
+        EXPECT_EQ(Save_Input_File(), COMPONENT_FILE_DONE);
+        return Read_File(Input());
+    }
     // The lines of the box that names what the page shows otherwise, empty
     // when none came.
     static std::vector<std::string> Shown_Otherwise_Box() {
@@ -280,4 +298,134 @@ TEST_F(FiledValues, EveryGradeFamilyIsSavedAsTheFileHoldsIt) {
                 named = named || (!box.lines.empty() && box.lines[0].find("Nicht gespeichert wird") != std::string::npos);
             EXPECT_TRUE(named);
         }
+}
+
+namespace {
+
+// A round bar of 60 mm in S355 on a 30 mm plate with an all-round butt
+// weld of 8 mm that is not fully penetrated (the throats not checked
+// against the bar), M_y 6.555 kNm.
+void Round_Bar_Butt_Weld(SchweissnahtAnschluss* r) {
+    Base(r);
+    Nahtbild& n = r->naht;
+    testutil::Set_Typed_Profile(&n.profile, PROFILTYP_RUND);
+    n.material.grade = 2;
+    Check_Material_Params(&n.material, 0.0, nullptr, 0, nullptr);
+    n.profile.material = n.plate.material = n.material;
+    n.plate.t = 30;
+    Lay_Welds(&n);
+    n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0, n.no_throat_check = 1;
+    n.a_w = n.a_w_fo = n.a_w_fu = 8;
+    n.contact_fraction = 0;
+    Update_Weld_Layout(&n, nullptr, 0);
+    Alloc_Lasten(r, 1);
+    r->loads[0].forces.M_y = 6.555e6;
+    New_Schweissnaht_Results(r);
+}
+
+// Stainless steel for all of it, f_y 210 and f_u 520 (other values in the
+// ranges a stainless steel does not take), beta_w 1.0, E 200000.
+void Stainless(SchweissnahtAnschluss* r, int own) {
+    Base(r);
+    for (Materialparameter_Record* m : {&r->naht.material, &r->naht.profile.material, &r->naht.plate.material}) {
+        m->grade = WELD_GRADE_STAINLESS, m->own_values = own;
+        m->f_y1 = 210, m->f_u1 = 520, m->f_y2 = 200, m->f_u2 = 500, m->f_y3 = 190, m->f_u3 = 480;
+        m->beta_w = 1.0, m->E = 200000;
+    }
+}
+
+}  // namespace
+
+// What the user changes on the page is saved as the page shows it, with
+// everything else as the file holds it: the arrangement chosen (the butt
+// weld becomes the fillet weld chosen; single welds chosen for a slot weld
+// all round, which the page shows as the fillet weld, are single fillet
+// welds, not single slot welds: the weld's kind, all-round and
+// full-penetration switches go together); a throat typed (the butt weld
+// stays); a grade chosen; the code switched to DIN 18800 and back (a
+// stainless steel comes back as it was, with or without "Vorgabe"); a DIN
+// 18800 file's directional method shown again under EC 3.
+TEST_F(FiledValues, ThePageAppliesOnlyWhatTheUserChanged) {
+    SchweissnahtAnschluss& now = Schweissnaht_Anschluss;
+    const struct {
+        const char* what;
+        std::function<void(SchweissnahtAnschluss*)> file;
+        std::function<void()> edit;
+        std::function<void(const SchweissnahtAnschluss&, const std::string& file, const std::string& saved)> check;
+    } cases[] = {
+        {"arrangement chosen", Round_Bar_Butt_Weld, [] { Nachweis_Page.arrangement = ANORDNUNG_UMLAUFEND; },
+         [](const SchweissnahtAnschluss& s, const std::string&, const std::string&) {
+             EXPECT_EQ(s.naht.weld_kind, WELD_FILLET);
+             EXPECT_EQ(s.naht.all_round, 1);
+             EXPECT_EQ(s.naht.a_w, 8.0);
+         }},
+        {"throat typed", Round_Bar_Butt_Weld, [&] { now.naht.a_w = 9; },
+         [](const SchweissnahtAnschluss& s, const std::string&, const std::string&) {
+             EXPECT_EQ(s.naht.weld_kind, WELD_BUTT);
+             EXPECT_EQ(s.naht.all_round, 1);
+             EXPECT_EQ(s.naht.full_penetration, 0);
+             EXPECT_EQ(s.naht.a_w, 9.0);
+         }},
+        {"grade chosen", Round_Bar_Butt_Weld, [&] { now.naht.material.grade = 0; },
+         [](const SchweissnahtAnschluss& s, const std::string&, const std::string&) {
+             EXPECT_EQ(s.naht.material.grade, 0);
+             EXPECT_EQ(s.naht.profile.material.grade, 0);
+             EXPECT_EQ(s.naht.weld_kind, WELD_BUTT);
+         }},
+        {"single welds for a slot weld all round",
+         [](SchweissnahtAnschluss* r) {
+             Base(r);
+             r->naht.weld_kind = WELD_SLOT, r->naht.all_round = 1;
+             Update_Weld_Layout(&r->naht, nullptr, 0);
+         },
+         [] { Nachweis_Page.arrangement = ANORDNUNG_EINZELNAEHTE; },
+         [](const SchweissnahtAnschluss& s, const std::string&, const std::string&) {
+             EXPECT_EQ(s.naht.weld_kind, WELD_FILLET);
+             EXPECT_EQ(s.naht.all_round, 0);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testutil::Record k;
+        c.file(&k.r);
+        const std::string file = File_Of(&k.r);
+        const std::string saved = Opened_Edited_And_Saved(file, c.edit);
+        testutil::Record back;
+        ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, saved, &back.r), 0);
+        c.check(back.r, file, saved);
+    }
+    // The code switched there and back: stainless steel as it was.
+    for (int own = 0; own <= 1; ++own) {
+        SCOPED_TRACE("stainless, own " + std::to_string(own));
+        testutil::Record k;
+        Stainless(&k.r, own);
+        const std::string file = File_Of(&k.r);
+        const std::string saved = Opened_Edited_And_Saved(file, [&] {
+            now.code_setting = CODE_SETTING_DIN18800;
+            Refresh_Connection_Record(&now);
+            Build();
+            EXPECT_EQ(now.naht.material.grade, WELD_GRADE_STAINLESS);  // shown under DIN 18800 too
+            now.code_setting = CODE_SETTING_EC3;
+        });
+        EXPECT_EQ(Differing_Lines(file, saved), "");
+    }
+    // A DIN 18800 file's directional method and elastic-plastic section:
+    // kept, and shown again when EC 3 is chosen.
+    testutil::Record k;
+    Base(&k.r);
+    k.r.code_setting = CODE_SETTING_DIN18800, k.r.weld_method = 1, k.r.section_check = 1, k.r.section_method = 1;
+    const std::string file = File_Of(&k.r);
+    EXPECT_EQ(Differing_Lines(file, Opened_And_Saved(file)), "");
+    const std::string saved = Opened_Edited_And_Saved(file, [&] {
+        EXPECT_EQ(now.weld_method, 0);  // DIN 18800 has no other
+        now.code_setting = CODE_SETTING_EC3;
+        Refresh_Connection_Record(&now);
+        EXPECT_EQ(now.weld_method, 1);
+        EXPECT_EQ(now.section_method, 1);
+    });
+    testutil::Record back;
+    ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, saved, &back.r), 0);
+    EXPECT_EQ(back.r.code_setting, CODE_SETTING_EC3);
+    EXPECT_EQ(back.r.weld_method, 1);
+    EXPECT_EQ(back.r.section_method, 1);
 }

@@ -257,3 +257,102 @@ TEST(SwitchSessions, ARenumberedWeldIsNamedByItsOldNumber) {
                        "(neu),  aw6 0.0 mm (neu),  aw7 0.0 mm (neu)] [aw8 7.0 mm (bisher aw4)]"))
         << d.err;
 }
+
+namespace {
+
+// The record as every run of its input file reads it, placed as the
+// component's input; the file's bytes.
+std::string Add_As_Read(Switches& d, SchweissnahtAnschluss* r) {
+    testutil::Record read;
+    EXPECT_EQ(testutil::Read_With(Read_Schweissnaht, testutil::Written_With(Write_Schweissnaht, r), &read.r), 0);
+    d.Add_Connection("A001", &read.r, "Position\n1.01\nSt\xFC" "tze\n");
+    return d.File("A001_01.INP");
+}
+
+// The list a batch run writes of the input file given.
+std::string Batch_List(const std::string& input) {
+    Switches b;
+    testutil::Write_File(b.project + "/A001_01.INP", input);
+    testutil::Write_File(b.project + "/A001_01.TXT", "Position\n1.01\nSt\xFC" "tze\n");
+    EXPECT_EQ(b.Run("A001 0 1 1 -refresh"), 1) << b.err;
+    return b.File("A001_01.OLI");
+}
+
+// A typed-in round bar of 60 mm in S355 on a 30 mm plate, with an
+// all-round butt weld of 8 mm that is not fully penetrated (the throats
+// not checked against the bar), under M_y 6.555 kNm.
+void Round_Bar_Butt_Weld(SchweissnahtAnschluss* r) {
+    Default_Schweissnaht(r);
+    Nahtbild& n = r->naht;
+    testutil::Set_Typed_Profile(&n.profile, PROFILTYP_RUND);
+    n.material.grade = 2;
+    Check_Material_Params(&n.material, 0.0, nullptr, 0, nullptr);
+    n.profile.material = n.plate.material = n.material;
+    n.plate.t = 30;
+    Calc_Profile_Cross_Section(&n.profile, nullptr, 0, "");
+    n.weld_count = std::max(Get_Profile_Plate_Elements(&n.profile, n.length, n.number), 0);
+    n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0, n.no_throat_check = 1;
+    n.a_w = n.a_w_fo = n.a_w_fu = n.throat[0] = 8;
+    n.contact_fraction = 0;
+    Update_Weld_Layout(&n, nullptr, 0);
+    Alloc_Lasten(r, 1);
+    r->loads[0].forces.M_y = 6.555e6;
+}
+
+}  // namespace
+
+// A round bar's all-round butt weld that is not fully penetrated, opened
+// in the window and saved untouched: the file as it was, and the window's
+// list the batch's list of it (the weld checked as the butt weld it is,
+// "nicht ok"). The weld all round chosen as a fillet weld instead ("umlaufende
+// Kehlnaht", (45, 545) on the bar's page): saved and listed as that.
+TEST(SwitchSessions, AnAllRoundButtWeldIsSavedAndListedAsTheFileHoldsIt) {
+    testutil::Record k;
+    Round_Bar_Butt_Weld(&k.r);
+    Switches untouched, fillet;
+    const std::string file = Add_As_Read(untouched, &k.r);
+    Add_As_Read(fillet, &k.r);
+    ASSERT_EQ(untouched.Save(), 1) << untouched.err;
+    EXPECT_EQ(untouched.File("A001_01.INP"), file);
+    const std::string list = untouched.File("A001_01.OLI");
+    EXPECT_EQ(list, Batch_List(file));
+    EXPECT_NE(list.find("umlaufende Stumpfnaht"), std::string::npos);
+    EXPECT_NE(list.find("nicht ok"), std::string::npos);
+    EXPECT_EQ(list.find("umlaufende Kehlnaht"), std::string::npos);
+    ASSERT_EQ(fillet.Click(45, 545).Save(), 1) << fillet.err;
+    testutil::Record saved;
+    fillet.Saved(&saved);
+    EXPECT_EQ(saved.r.naht.weld_kind, WELD_FILLET);
+    EXPECT_EQ(saved.r.naht.all_round, 1);
+    EXPECT_EQ(saved.r.naht.a_w, 8.0);
+    EXPECT_EQ(fillet.File("A001_01.OLI"), Batch_List(fillet.File("A001_01.INP")));
+    EXPECT_NE(fillet.File("A001_01.OLI").find("umlaufende Kehlnaht"), std::string::npos);
+}
+
+// Stainless steel for all of it (f_y 210, f_u 520, other values in the
+// ranges it does not take, beta_w 1.0, E 200000), with and without
+// "Vorgabe": EC 3, DIN 18800 and EC 3 again chosen in the window, and
+// saved: the file as it was, listed as the batch lists it.
+TEST(SwitchSessions, StainlessSteelComesBackFromDin) {
+    for (int own = 0; own <= 1; ++own) {
+        SCOPED_TRACE(own);
+        testutil::Record k;
+        SchweissnahtAnschluss* r = &k.r;
+        Default_Schweissnaht(r);
+        for (Materialparameter_Record* m : {&r->naht.material, &r->naht.profile.material, &r->naht.plate.material}) {
+            m->grade = WELD_GRADE_STAINLESS, m->own_values = own;
+            m->f_y1 = 210, m->f_u1 = 520, m->f_y2 = 200, m->f_u2 = 500, m->f_y3 = 190, m->f_u3 = 480;
+            m->beta_w = 1.0, m->E = 200000;
+        }
+        Alloc_Lasten(r, 1);
+        r->loads[0].forces.N = 300e3;
+        Switches d;
+        const std::string file = Add_As_Read(d, r);
+        ASSERT_EQ(d.Code(1).Code(0).Save(), 1) << d.err;
+        EXPECT_EQ(d.File("A001_01.INP"), file);
+        EXPECT_EQ(d.File("A001_01.OLI"), Batch_List(file));
+        // Own values are printed as such ("Stahlparameter"), the grade's
+        // own strengths as its grade.
+        EXPECT_EQ(d.File("A001_01.OLI").find("Edelstahl") != std::string::npos, own == 0);
+    }
+}
