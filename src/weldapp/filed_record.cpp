@@ -28,14 +28,12 @@ struct Span {
     size_t at, size;
 };
 
-#define FIELD(member) \
-    Span { offsetof(SchweissnahtAnschluss, member), sizeof(static_cast<SchweissnahtAnschluss*>(nullptr)->member) }
-
-// Element k of an array member.
-#define ELEMENT(member, k)                                                                                    \
-    Span {                                                                                                    \
-        offsetof(SchweissnahtAnschluss, member) + (k) * sizeof(static_cast<SchweissnahtAnschluss*>(nullptr)->member[0]), \
-            sizeof(static_cast<SchweissnahtAnschluss*>(nullptr)->member[0])                                   \
+// The bytes of a member of the record; of element k of an array member.
+#define FIELD(member) Span{offsetof(Record, member), sizeof(static_cast<Record*>(nullptr)->member)}
+#define ELEMENT(member, k)                                                           \
+    Span {                                                                           \
+        offsetof(Record, member) + (k) * sizeof(static_cast<Record*>(nullptr)->member[0]), \
+            sizeof(static_cast<Record*>(nullptr)->member[0])                          \
     }
 
 using Text = std::function<std::string(const Record&)>;
@@ -124,37 +122,50 @@ Text Fixed(const char* label) {
 }
 
 bool Ec(const Record& r) { return r.code_setting != CODE_SETTING_DIN18800; }
+bool Typed_In(const Record& r) { return r.naht.profile.kind == STAHLPROFIL_KIND_DIMENSIONS; }
 
-// The units of the input values the input page edits, in the order the
-// file holds them. Loads and print options have pages of their own, which
-// hold every value the file does.
-std::vector<Unit> Build_Units() {
-    std::vector<Unit> u;
-    auto add = [&](Text label, Text text, std::vector<Span> spans, std::function<bool(const Record&)> shown = {}) {
-        u.push_back(Unit{std::move(label), std::move(text), std::move(spans), -1, std::move(shown)});
-    };
-    add(Fixed("Vorschrift"),
+// A unit of the values at spans, named by label, said by text.
+void Add(std::vector<Unit>& u, Text label, Text text, std::vector<Span> spans,
+         std::function<bool(const Record&)> shown = {}) {
+    u.push_back(Unit{std::move(label), std::move(text), std::move(spans), -1, std::move(shown)});
+}
+
+// The code, the checks and methods, the partial factors.
+void Head_Units(std::vector<Unit>& u) {
+    Add(u, Fixed("Vorschrift"),
         [](const Record& r) { return std::string(r.code_setting == CODE_SETTING_DIN18800 ? "DIN 18800" : "EC 3"); },
         {FIELD(code_setting)});
-    add(Fixed("Querschnittstragfähigkeit"_cp), [](const Record& r) { return Ticked(r.section_check); },
+    Add(u, Fixed("Querschnittstragfähigkeit"_cp), [](const Record& r) { return Ticked(r.section_check); },
         {FIELD(section_check)});
-    add(Fixed("Verfahren des Querschnitts"),
+    Add(u, Fixed("Verfahren des Querschnitts"),
         [](const Record& r) { return std::string(r.section_method ? "Elastisch-Plastisch" : "Elastisch-Elastisch"); },
         {FIELD(section_method)}, Ec);
-    add(Fixed("Verfahren der Schweißnähte"_cp),
+    Add(u, Fixed("Verfahren der Schweißnähte"_cp),
         [](const Record& r) { return std::string(r.weld_method ? "richtungsbezogen" : "vereinfacht"); },
         {FIELD(weld_method)}, Ec);
-    add(Fixed("Materialsicherheitsbeiwert"), [](const Record& r) { return Number(r.gamma_M); }, {FIELD(gamma_M)},
+    Add(u, Fixed("Materialsicherheitsbeiwert"), [](const Record& r) { return Number(r.gamma_M); }, {FIELD(gamma_M)},
         [](const Record& r) { return !Ec(r); });
     // Factors that follow the annex are the annex's wherever they are read.
-    add(Fixed("Teilsicherheitsbeiwerte"), [](const Record& r) {
+    // (The factors stand side by side, gamma_M0 to gamma_Mfi.)
+    static_assert(offsetof(Sicherheitsbeiwerte_Record, gamma_Mfi) + sizeof(double) ==
+                      offsetof(Sicherheitsbeiwerte_Record, kind),
+                  "the factors side by side");
+    Add(u, Fixed("Teilsicherheitsbeiwerte"), [](const Record& r) {
             const Sicherheitsbeiwerte_Record& s = r.safety;
             return "gammaM0 " + Number(s.gamma_M0) + ", gammaM1 " + Number(s.gamma_M1) + ", gammaM2 " +
                    Number(s.gamma_M2);
         },
-        {FIELD(safety)}, [](const Record& r) { return Ec(r) && !r.safety.from_annex; });
-    add(Fixed("einheitliche Stahlsorte"), [](const Record& r) { return Ticked(r.naht.uniform_grade); },
+        {FIELD(safety.from_annex), Span{offsetof(Record, safety.gamma_M0),
+                                        offsetof(Record, safety.kind) - offsetof(Record, safety.gamma_M0)},
+         FIELD(safety.kind)},
+        [](const Record& r) { return Ec(r) && !r.safety.from_annex; });
+    Add(u, Fixed("einheitliche Stahlsorte"), [](const Record& r) { return Ticked(r.naht.uniform_grade); },
         {FIELD(naht.uniform_grade)});
+}
+
+// The connection's material, the profile's and the plate's: each its values
+// and its name.
+void Material_Units(std::vector<Unit>& u) {
     static const char* const kMaterialNames[3] = {"Stahlsorte", "Stahlsorte des Profils", "Stahlsorte der Platte"};
     static const size_t kMaterialAt[3] = {offsetof(Record, naht.material), offsetof(Record, naht.profile.material),
                                           offsetof(Record, naht.plate.material)};
@@ -179,11 +190,15 @@ std::vector<Unit> Build_Units() {
                          [k](const Record& r) { return Material_Text(Material_Of(r, k)); }, spans, k,
                          [k](const Record& r) { return Material_Of(r, k).kind != 1; }});
         const Span name = at(offsetof(M, name), sizeof(M::name));
-        add([k](const Record&) { return std::string(kMaterialNames[k]) + ": Kennung"; },
+        Add(u, [k](const Record&) { return std::string(kMaterialNames[k]) + ": Kennung"; },
             [k](const Record& r) { return "\"" + Trimmed(Material_Of(r, k).name, MATERIAL_NAME_SIZE) + "\""; },
             {name});
     }
-    add(Fixed("Profil"),
+}
+
+// The profile: its kind, class and name, its dimensions, its choices.
+void Profile_Units(std::vector<Unit>& u) {
+    Add(u, Fixed("Profil"),
         [](const Record& r) {
             const Stahlprofil& p = r.naht.profile;
             if (p.kind == STAHLPROFIL_KIND_CATALOGUE) return Trimmed(p.name, STAHLPROFIL_NAME_SIZE);
@@ -203,61 +218,77 @@ std::vector<Unit> Build_Units() {
                       {"bueo", FIELD(naht.profile.b_ueo)}, {"bueu", FIELD(naht.profile.b_ueu)}};
     for (const auto& d : dimensions) {
         const Span span = d.span;
-        add([d](const Record&) { return "Profil: " + std::string(d.symbol); },
+        Add(u, [d](const Record&) { return "Profil: " + std::string(d.symbol); },
             [span](const Record& r) {
                 double v;
                 std::memcpy(&v, reinterpret_cast<const char*>(&r) + span.at, sizeof v);
                 return Millimetres(v);
             },
-            {span}, [](const Record& r) { return r.naht.profile.kind == STAHLPROFIL_KIND_DIMENSIONS; });
+            {span}, Typed_In);
     }
-    add(Fixed("Profil: gewalzt"), [](const Record& r) { return Ticked(r.naht.profile.rolled); },
-        {FIELD(naht.profile.rolled)}, [](const Record& r) { return r.naht.profile.kind == STAHLPROFIL_KIND_DIMENSIONS; });
-    add(Fixed("Profil: warmgefertigt"), [](const Record& r) { return Ticked(r.naht.profile.hot_finished); },
+    Add(u, Fixed("Profil: gewalzt"), [](const Record& r) { return Ticked(r.naht.profile.rolled); },
+        {FIELD(naht.profile.rolled)}, Typed_In);
+    Add(u, Fixed("Profil: warmgefertigt"), [](const Record& r) { return Ticked(r.naht.profile.hot_finished); },
         {FIELD(naht.profile.hot_finished)});
-    add(Fixed("Profil: Flanschnähte"),
+    Add(u, Fixed("Profil: Flanschnähte"),
         [](const Record& r) {
-            return std::to_string(r.naht.profile.weld_kind_top) + ", " + std::to_string(r.naht.profile.weld_kind_bottom);
+            const Stahlprofil& p = r.naht.profile;
+            return std::to_string(p.weld_kind_top) + ", " + std::to_string(p.weld_kind_bottom);
         },
         {FIELD(naht.profile.weld_kind_top), FIELD(naht.profile.weld_kind_bottom)},
-        [](const Record& r) { return r.naht.profile.kind == STAHLPROFIL_KIND_DIMENSIONS; });
-    add(Fixed("Blechdicke"), [](const Record& r) { return Millimetres(r.naht.plate.t); }, {FIELD(naht.plate.t)});
-    add(Fixed("Blechbreite"), [](const Record& r) { return Millimetres(r.naht.plate.b); }, {FIELD(naht.plate.b)});
-    add(Fixed("Blechlänge"_cp), [](const Record& r) { return Millimetres(r.naht.plate.l); }, {FIELD(naht.plate.l)});
+        Typed_In);
+}
+
+// The plate's dimensions and the welds.
+void Weld_Units(std::vector<Unit>& u) {
+    Add(u, Fixed("Blechdicke"), [](const Record& r) { return Millimetres(r.naht.plate.t); }, {FIELD(naht.plate.t)});
+    Add(u, Fixed("Blechbreite"), [](const Record& r) { return Millimetres(r.naht.plate.b); }, {FIELD(naht.plate.b)});
+    Add(u, Fixed("Blechlänge"_cp), [](const Record& r) { return Millimetres(r.naht.plate.l); }, {FIELD(naht.plate.l)});
     // The weld's kind with the switches that say how it is laid.
-    add(Fixed("Nahtart"), Arrangement,
+    Add(u, Fixed("Nahtart"), Arrangement,
         {FIELD(naht.weld_kind), FIELD(naht.all_round), FIELD(naht.full_penetration)});
-    add(Fixed("Kehlnähte voll ausgeführt"_cp), [](const Record& r) { return Ticked(r.naht.full_length); },
+    Add(u, Fixed("Kehlnähte voll ausgeführt"_cp), [](const Record& r) { return Ticked(r.naht.full_length); },
         {FIELD(naht.full_length)});
-    add(Fixed("aw"), [](const Record& r) { return Millimetres(r.naht.a_w); }, {FIELD(naht.a_w)});
-    add(Fixed("afo"), [](const Record& r) { return Millimetres(r.naht.a_w_fo); }, {FIELD(naht.a_w_fo)});
-    add(Fixed("afu"), [](const Record& r) { return Millimetres(r.naht.a_w_fu); }, {FIELD(naht.a_w_fu)});
-    add(Fixed("Kontaktabtrag"), [](const Record& r) { return Number(r.naht.contact_fraction * 100.0) + " %"; },
+    Add(u, Fixed("aw"), [](const Record& r) { return Millimetres(r.naht.a_w); }, {FIELD(naht.a_w)});
+    Add(u, Fixed("afo"), [](const Record& r) { return Millimetres(r.naht.a_w_fo); }, {FIELD(naht.a_w_fo)});
+    Add(u, Fixed("afu"), [](const Record& r) { return Millimetres(r.naht.a_w_fu); }, {FIELD(naht.a_w_fu)});
+    Add(u, Fixed("Kontaktabtrag"), [](const Record& r) { return Number(r.naht.contact_fraction * 100.0) + " %"; },
         {FIELD(naht.contact_fraction)});
-    add(Fixed("Überprüfung der Nahtlänge"_cp), [](const Record& r) { return Ticked(!r.naht.no_length_check); },
+    Add(u, Fixed("Überprüfung der Nahtlänge"_cp), [](const Record& r) { return Ticked(!r.naht.no_length_check); },
         {FIELD(naht.no_length_check)}, Ec);
-    add(Fixed("Überprüfung der Nahtdicke"_cp), [](const Record& r) { return Ticked(!r.naht.no_throat_check); },
+    Add(u, Fixed("Überprüfung der Nahtdicke"_cp), [](const Record& r) { return Ticked(!r.naht.no_throat_check); },
         {FIELD(naht.no_throat_check)});
-    add(Fixed("Querkraftaufteilung"),
+    Add(u, Fixed("Querkraftaufteilung"),
         [](const Record& r) {
             static const char* const kSplits[3] = {"konventionell", "Steifigkeiten", "N/M-konform"};
             return r.shear_split >= 0 && r.shear_split < 3 ? std::string(kSplits[r.shear_split])
                                                           : std::to_string(r.shear_split);
         },
         {FIELD(shear_split)}, Ec);
-    add(Fixed("kurze Nähte vernachlässigen"_cp), [](const Record& r) { return Ticked(r.short_welds); },
+    Add(u, Fixed("kurze Nähte vernachlässigen"_cp), [](const Record& r) { return Ticked(r.short_welds); },
         {FIELD(short_welds)});
     // The welds' numbering follows the profile; each slot's throat and
     // length are the user's.
-    add(Fixed("Nahtnummern"), {}, {FIELD(naht.weld_count), FIELD(naht.number)});
+    Add(u, Fixed("Nahtnummern"), {}, {FIELD(naht.weld_count), FIELD(naht.number)});
     for (int k = 0; k < NAHT_SLOTS; k++) {
         auto number = [k](const Record& r) { return std::to_string(r.naht.number[k] > 0 ? r.naht.number[k] : k + 1); };
         auto in_use = [k](const Record& r) { return k < r.naht.weld_count && r.naht.number[k] > 0; };
-        add([number](const Record& r) { return "aw" + number(r); },
+        Add(u, [number](const Record& r) { return "aw" + number(r); },
             [k](const Record& r) { return Millimetres(r.naht.throat[k]); }, {ELEMENT(naht.throat, k)}, in_use);
-        add([number](const Record& r) { return "lw" + number(r); },
+        Add(u, [number](const Record& r) { return "lw" + number(r); },
             [k](const Record& r) { return Millimetres(r.naht.length[k]); }, {ELEMENT(naht.length, k)}, in_use);
     }
+}
+
+// The units of the input values the input page edits, in the order the
+// file holds them. Loads and print options have pages of their own, which
+// hold every value the file does.
+std::vector<Unit> Build_Units() {
+    std::vector<Unit> u;
+    Head_Units(u);
+    Material_Units(u);
+    Profile_Units(u);
+    Weld_Units(u);
     return u;
 }
 

@@ -1152,8 +1152,11 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
     };
     if (g_round_single && v.arrangement == ANORDNUNG_UMLAUFEND)
         item("die Einzelnähte: ein runder Querschnitt wird umlaufend geschweißt, geöffnet bleibt es so."_cp);
-    if (v.arrangement != ANORDNUNG_EINZELNAEHTE && g_single_butt_weld && v.code_is_ec)
+    if (v.arrangement != ANORDNUNG_EINZELNAEHTE && g_single_butt_weld == EINZELNAHT_STUMPFNAHT && v.code_is_ec)
         item("die Einzelnähte als Stumpfnähte: geöffnet sind es Kehlnähte."_cp);
+    else if (v.arrangement != ANORDNUNG_EINZELNAEHTE && g_single_butt_weld == EINZELNAHT_ANDERE && v.code_is_ec)
+        item("die Einzelnähte als "_cp + std::string(Weld_Kind_Name(g_other_kind)) +
+             ": geöffnet sind es Kehlnähte."_cp);
     std::vector<std::string> welds;
     if (Kept_Throat_Lines(g_hidden, numbers, &welds) > 0)
         item(v.arrangement == ANORDNUNG_UMLAUFENDE_STUMPFNAHT

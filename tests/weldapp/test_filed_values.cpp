@@ -116,7 +116,8 @@ std::string Differing_Lines(const std::string& file, const std::string& saved) {
     auto lines = [](const std::string& text) {
         std::vector<std::string> v;
         size_t at = 0;
-        for (size_t nl; (nl = text.find('\n', at)) != std::string::npos; at = nl + 1) v.push_back(text.substr(at, nl - at));
+        for (size_t nl; (nl = text.find('\n', at)) != std::string::npos; at = nl + 1)
+            v.push_back(text.substr(at, nl - at));
         v.push_back(text.substr(at));
         return v;
     };
@@ -283,8 +284,9 @@ TEST_F(FiledValues, EveryGradeFamilyIsSavedAsTheFileHoldsIt) {
             // material has no grade to take).
             const bool din = code == CODE_SETTING_DIN18800;
             const int entry = Grade_Index_To_Steel_Choice(g.grade);
-            const bool taken_as_another = din && !g.own && entry >= 0 && Steel_Choice_To_Grade_Index(entry) != g.grade &&
-                                          g.grade < 22;  // the MH/MLH grades end short: kept as themselves
+            // (The MH/MLH grades, 22 and on, end short: kept as themselves.)
+            const bool taken_as_another =
+                din && !g.own && entry >= 0 && Steel_Choice_To_Grade_Index(entry) != g.grade && g.grade < 22;
             if (!taken_as_another) {
                 EXPECT_EQ(Differing_Lines(file, saved), "");
                 EXPECT_EQ(Shown_Otherwise_Box(), std::vector<std::string>{});
@@ -295,7 +297,7 @@ TEST_F(FiledValues, EveryGradeFamilyIsSavedAsTheFileHoldsIt) {
             EXPECT_EQ(back.r.naht.material.grade, Steel_Choice_To_Grade_Index(entry));
             bool named = false;
             for (const auto& box : VEK_Recorded_Messages())
-                named = named || (!box.lines.empty() && box.lines[0].find("Nicht gespeichert wird") != std::string::npos);
+                named = named || (!box.lines.empty() && box.lines[0].find("Nicht gespeichert") != std::string::npos);
             EXPECT_TRUE(named);
         }
 }

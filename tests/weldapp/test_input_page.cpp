@@ -1214,7 +1214,8 @@ TEST_F(InputPage, AClassChosenAnewNamesTheMeasuresItLacks) {
 // no number. A throat within its part has no note, nor has one the check of
 // the throats refuses (the tube's 12 mm beyond t - 3 mm): the chart says why.
 TEST_F(InputPage, AnAllRoundButtWeldShowsTheThroatTheCheckHolds) {
-    const char* const wall = "Nahtdicke a = 12.0 mm > t = 8.0 mm (Wand, nicht durchgeschwei\xE1t), gerechnet mit a = 8.0 mm";
+    const char* const wall =
+        "Nahtdicke a = 12.0 mm > t = 8.0 mm (Wand, nicht durchgeschwei\xE1t), gerechnet mit a = 8.0 mm";
     const char* const centre = "Nahtdicke a = 44.0 mm > d/2 = 30.0 mm (bis zur Stabmitte), gerechnet mit a = 30.0 mm";
     const char* const flange =
         ": Nahtdicke a = 7.0 mm > t/2 = 6.5 mm (von beiden Seiten, nicht durchgeschwei\xE1t), gerechnet mit a = 6.5 mm";
@@ -1259,8 +1260,7 @@ TEST_F(InputPage, AnAllRoundButtWeldShowsTheThroatTheCheckHolds) {
         ASSERT_EQ(notes.size(), c.notes.size());
         for (size_t k = 0; k < notes.size(); k++) {
             const std::string& end = c.notes[k];
-            EXPECT_TRUE(notes[k].size() >= end.size() && notes[k].compare(notes[k].size() - end.size(), end.size(), end) == 0)
-                << notes[k];
+            EXPECT_TRUE(notes[k].ends_with(end)) << notes[k];
         }
         // Saved as it is shown.
         Sheet_Switches_to_Record(&r);
