@@ -131,8 +131,10 @@ std::string Format(const char* format, ...) {
 int Kind1_Row(int grade) { return Steel_Choice_To_Stahlguete_Code(grade); }
 
 // The strengths of the thickness range of t: up to 40 mm, up to 80 mm,
-// above.
+// above. Stainless steel has one pair for every thickness, its first: a
+// part of it is checked with the same strengths whoever asks.
 void Select_Thickness_Range(Materialparameter_Record* m, double t) {
+    if (m->kind != 2 && m->grade >= WELD_GRADE_STAINLESS) t = 0.0;
     if (t < 40.001) {
         m->f_y = m->f_y1;
         m->f_u = m->f_u1;
@@ -158,7 +160,7 @@ double As_Stored(double v) {
 // refused yield strength ends the check: f_u is then neither compared with it
 // nor raised to it.
 int Check_Own_Steel(Materialparameter_Record* m, double t, FILE* oli, int show, const char* pre) {
-    Select_Thickness_Range(m, m->grade >= WELD_GRADE_STAINLESS ? 0.0 : t);
+    Select_Thickness_Range(m, t);
     const double f_y = As_Stored(m->f_y), f_u = As_Stored(m->f_u);
     if (f_y < 1.0) {
         Report(oli, show, Format("%sStreckgrenze f╬\\y╬r = %.1lf N/mm² < %.0lf N/mm²"_cp, pre, m->f_y, 1.0),
@@ -201,6 +203,13 @@ int Refresh_Steel_Catalogue(Materialparameter_Record* m, double t) {
     if (m->grade < 0) {
         m->grade = 0;
         result = 1;
+    }
+    // Stainless steel keeps its number in a record of the list, which has
+    // no row for it: its strengths and modulus are its own, as in the weld
+    // grade table.
+    if (m->grade == WELD_GRADE_STAINLESS) {
+        m->alpha_T = 1.2;
+        return result;
     }
     if (m->grade == 3 || m->grade == 7 || m->grade == 11) --m->grade;
     const int row = Kind1_Row(m->grade);

@@ -8,7 +8,8 @@
 // register while the page's scrollable view area is being filled, after
 // clearing it; the register only adds items below *y and moves *y below
 // its last row, keeps no state of its own between calls apart from the
-// switch below and the shared table of enable flags
+// switch below, the records it showed with one pair of own strengths
+// (Forget_Material_Sheet_Pairs) and the shared table of enable flags
 // (Next_Register_Field_Flag: one flag is taken per call), and needs the
 // screen colours and fonts of Init_Screen_Colors. The record must outlive
 // the page's items. Columns from x: label, symbol at x + 172, field at
@@ -30,16 +31,26 @@ extern int material_ranges_shown;
 // Appends the rows at (x, *y) and sets *y below the last one: the grade
 // choice ("Stahlsorte", or "Legierung" for aluminium; a grade outside the
 // list of its kind is set to 0) with the check box "Vorgabe" for own
-// values, the name ("Kennung"), with own values the strengths, then the
-// rows that `flags` selects. `step` is the row height, `group_gap` the
+// values, the name ("Kennung"), with own values (and for stainless steel,
+// grade 26 of the weld grade table, whose strengths are its own; the list
+// shows it as "Edelstahl" where the record holds it, after the weld grade
+// table's grades or after DIN's list) the strengths, then
+// the rows that `flags` selects. `step` is the row height, `group_gap` the
 // extra gap after each thickness-range pair; `unused` is not read. With
 // active 0 every item is shown inactive (grey, not editable); colour is the
 // text colour of an active register. Without own values the strengths are
 // not shown. With own values and no ranges shown the pair is copied into
-// the other two ranges and into the calculation values. Nothing for a null
-// record or y.
+// the other two ranges and into the calculation values, unless those hold
+// other values than the pair the register showed last (a file's ranges):
+// the rows are then those of the ranges. Stainless steel shows one pair,
+// its first range (the one its checks take), and keeps the others; its
+// modulus and beta_w are its own too. Nothing for a null record or y.
 void Draw_Material_Sheet(Materialparameter_Record* m, int area, int x, int* y, int step, int group_gap,
                          int unused, int active, int colour, int flags);
+// Forgets which records the register showed with one pair of own
+// strengths (their ranges then show as they stand), and a steel picked for
+// a stainless record of DIN's list that no drawing has taken yet.
+void Forget_Material_Sheet_Pairs(void);
 // The same with material_ranges_shown 1 for this call (restored after it).
 void Draw_Material_Sheet_Locked(Materialparameter_Record* m, int area, int x, int* y, int step, int group_gap,
                                 int unused, int active, int colour, int flags);

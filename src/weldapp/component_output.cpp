@@ -29,6 +29,7 @@
 #include "printlist/plotfile.h"
 #include "printlist/verdict.h"
 #include "weldapp/connection_invariants.h"
+#include "weldapp/filed_record.h"
 #include "weldapp/input_page.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/program_context.h"
@@ -415,7 +416,10 @@ static OliSource edits_source(SchweissnahtAnschluss* r) {
     OliSource source;
     FILE* out = open_memstream(&text, &size);
     if (!out) return source;
-    const bool written = Write_Input_Text(out, r) == SCHWEISSNAHT_TEXT_OK;
+    SchweissnahtAnschluss saved{};
+    Record_As_Saved(r, &saved);
+    const bool written = Write_Input_Text(out, &saved) == SCHWEISSNAHT_TEXT_OK;
+    Free_Schweissnaht(&saved);
     if (std::fclose(out) == 0 && written && text)
         source = OLI_Source_Of_Bytes(component_file(Kontext.input_name).c_str(), text, size);
     std::free(text);

@@ -281,6 +281,7 @@ int Run_Window_Path(void) {
     Refresh_Connection_Record(r);
     Activate_Prop_Sheet();
     Prop_Sheet_Displacement(&g_main.dx, &g_main.dy);
+    Show_Filed_Record(r, g_main.area, g_main.dx, g_main.dy, X - 1, Y - 1);
 
     int exit_code = -1;
     while (exit_code < 0) {
@@ -318,6 +319,8 @@ int Run_Window_Path(void) {
             }
             Run_Pending_Import_Export();
             Refresh_Connection_Record(r);
+            // An imported record is shown as the file that gave it.
+            Show_Filed_Record(r, g_main.area, g_main.dx, g_main.dy, X - 1, Y - 1);
             break;
         case CODE_BUTTON_BAR: exit_code = Run_Main_Button(Run_Image_Button_Bar(&g_bar)); break;
         default: break;

@@ -168,6 +168,13 @@ static std::vector<Note_Row> note_rows(const Weld_Notes* notes, int count) {
     return rows;
 }
 
+std::vector<std::string> Weld_Note_Lines(const Weld_Notes* notes, int count, int rule) {
+    std::vector<std::string> lines;
+    for (const Note_Row& row : note_rows(notes, count))
+        if (row.rule == rule) lines.push_back(weld_label(row.welds) + ": " + row.text);
+    return lines;
+}
+
 // The row of a note as the list writes it: the welds, the rule with its
 // numbers, the rule's marker.
 static std::string note_line(const Note_Row& row) {

@@ -71,6 +71,12 @@ std::string Endergebnis_Digits(double v);
 // case of the overall maximum; -1 for none.
 int Endergebnis_Governing_Case(const Endergebnis& e);
 
+// The notes of one rule as the final result words them, without its
+// markup of tabs and markers: one line a text, the welds with that text
+// before it ("Nähte 1 bis 4: Nahtdicke a = ..."). notes[0..count] by weld
+// number as for Print_Endergebnis; empty for null notes.
+std::vector<std::string> Weld_Note_Lines(const Weld_Notes* notes, int count, int rule);
+
 // The room (cm) the rows of Print_Endergebnis take for e and the notes, so
 // that the final result is kept whole on one page.
 double Endergebnis_Height_CM(const Endergebnis& e, const Weld_Notes* notes, int count);

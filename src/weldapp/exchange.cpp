@@ -14,6 +14,7 @@
 #include "platform/msgbox.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
+#include "weldapp/filed_record.h"
 #include "weldapp/input_page.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
@@ -42,6 +43,16 @@ const char* Protocol_Name(void) {
     return name;
 }
 
+// Writes the record as a save would into the exchange file; true when it
+// was written whole and reads back.
+bool Export_Record(const char* path) {
+    SchweissnahtAnschluss exported{};
+    Record_As_Saved(&Schweissnaht_Anschluss, &exported);
+    const bool done = Replace_Input_Text_File(path, &exported, nullptr, nullptr) == VEK_REPLACE_DONE;
+    Free_Schweissnaht(&exported);
+    return done;
+}
+
 }  // namespace
 
 void Set_Connection_Sheet_Exchange(Connection_Sheet_Function to_record, Connection_Sheet_Function to_sheet,
@@ -56,8 +67,7 @@ void Export_Schweissnaht_TEMP(void) {
     char path[VEK_MAX_PATH + 1];
     if (!VEKGetEnv("TEMP")) {
         PrintMessage("%s", "Die Daten können nicht exportiert werden!"_cp);
-    } else if (!Exchange_Path(path, sizeof path) ||
-               Replace_Input_Text_File(path, &Schweissnaht_Anschluss, nullptr, nullptr) != VEK_REPLACE_DONE) {
+    } else if (!Exchange_Path(path, sizeof path) || !Export_Record(path)) {
         // Written whole or not at all, and only when it reads back: a failed
         // write leaves the last exchange file as it was.
         PrintMessage("%s", "Fehler bei der Dateiöffnung\nDie Daten können nicht exportiert werden!"_cp);
@@ -92,8 +102,11 @@ void Import_Schweissnaht_TEMP(void) {
     const Catalogue_Notice notice = Schweissnaht_Read_Notice();
     if (result == 0 && Activate_Annex_After(f) == 0) {
         Copy_Schweissnaht(&read, &Schweissnaht_Anschluss);
-        // What the page kept of the welds was the replaced record's.
+        // What the page kept of the welds was the replaced record's; the
+        // record the exchange file gave is now what a save keeps.
         Forget_Kept_Welds();
+        Keep_Filed_Record(&Schweissnaht_Anschluss);
+        Keep_Ec_Choices_Of_File(&Schweissnaht_Anschluss);
         Run(record_to_sheet);
         Run(refresh_record);
         Run(sheet_to_record);

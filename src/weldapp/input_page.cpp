@@ -25,6 +25,8 @@
 #include "weldapp/connection_preview.h"
 #include "weldapp/din_anschluss.h"
 #include "weldapp/exchange.h"
+#include "weldapp/filed_record.h"
+#include "weldapp/print_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
 #include "weldapp/typed_section.h"
@@ -38,7 +40,12 @@ namespace {
 // Selection tables, built on the first page build.
 char g_code_names[2][30];
 Choice_List_Entry g_code_entries[2];
-Choice_List_Entry g_weld_kind_entries[2];
+Choice_List_Entry g_weld_kind_entries[3];
+// The kind of the single welds an input file gave that the page does not
+// offer (1 slot, 3 plug, 4 other weld), 0 for none: shown as the third
+// entry of the kind's choice while the record is the one that gave it.
+int g_other_kind = 0;
+char g_other_kind_name[24];
 Choice_List_Entry g_shear_entries[3];
 bool g_tables_built = false;
 
@@ -80,6 +87,7 @@ void Build_Tables() {
     for (int i = 0; i < 2; i++) g_code_entries[i] = {0, g_code_names[i]};
     g_weld_kind_entries[0] = {0, kehlnaht};
     g_weld_kind_entries[1] = {0, stumpfnaht};
+    g_weld_kind_entries[2] = {0, g_other_kind_name};
     g_shear_entries[0] = {Screen_Black, konventionell};
     g_shear_entries[1] = {Screen_Black, steifigkeiten};
     g_shear_entries[2] = {Screen_Black, nm};
@@ -282,14 +290,20 @@ int Single_Weld_Rows(const Page& g, int y) {
     Nahtbild& n = g.r->naht;
     const int x0 = g.x0;
     Text(g, x0 + 150, y, "als");
-    if (!g.ec) Nachweis_Page.butt_weld = 0;
-    Add_Choice_List_to_Scrollable_Area(g.area, x0 + 185, y, g_weld_kind_entries, Normal(), 9, 2,
+    if (!g.ec) Nachweis_Page.butt_weld = EINZELNAHT_KEHLNAHT;
+    // A kind the page does not offer, as the file gave it, beside the two it
+    // offers.
+    const int kinds = g_other_kind ? 3 : 2;
+    if (g_other_kind) {
+        std::snprintf(g_other_kind_name, sizeof g_other_kind_name, "%s", Weld_Kind_Name(g_other_kind));
+    }
+    Add_Choice_List_to_Scrollable_Area(g.area, x0 + 185, y, g_weld_kind_entries, Normal(), 9, kinds,
                                        &Nachweis_Page.butt_weld, g.ec ? g.enable : &Screen_Flag_Off);
     // The check boxes stand clear of the drop-down's frame (x0 + 282).
-    if (Nachweis_Page.butt_weld == 0)
+    if (Nachweis_Page.butt_weld == EINZELNAHT_KEHLNAHT)
         Add_Check_Box_to_Scrollable_Area(g.area, x0 + 315, y, "voll ausgeführt"_cp, Normal(), g.colour, &n.full_length,
                                          g.enable);
-    else if (Nachweis_Page.throat_check)
+    else if (Nachweis_Page.butt_weld == EINZELNAHT_STUMPFNAHT && Nachweis_Page.throat_check)
         Text(g, x0 + 315, y, "(HY-Naht)");
     if (g.ec)
         Add_Check_Box_to_Scrollable_Area(g.area, x0 + 470, y, "Überprüfung der Nahtlänge"_cp, Normal(), g.colour,
@@ -341,6 +355,7 @@ int Single_Weld_Rows(const Page& g, int y) {
 // saving will keep the new one.
 void Report_Shear_Split_Reset(SchweissnahtAnschluss* r) {
     r->shear_split = WELD_SHEAR_SPLIT_CONVENTIONAL;
+    Note_Told_Change(r, &r->shear_split);
     Init_Message();
     Set_Message_Title("Hinweis");
     Fill_Message("%s", "Die Querkraftaufteilung \"N/M-konform\" wird in der Eingabe nicht angeboten:");
@@ -379,6 +394,21 @@ int Weld_Block(const Page& g, int y) {
                                         ANORDNUNG_DURCHGESCHWEISST, arrangement, g.enable);
     if (*arrangement == ANORDNUNG_DURCHGESCHWEISST) Contact_Share(g, x0 + 300, y);
     y += g.small;
+    // An all-round butt weld that is not fully penetrated has the throats
+    // of the all-round fillet weld; where the check holds one to its part
+    // (a tube's wall, a bar's centre, half a part welded from both faces),
+    // the check's own note says so below it.
+    Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 20, y, "umlaufende Stumpfnaht", Normal(), g.colour,
+                                        ANORDNUNG_UMLAUFENDE_STUMPFNAHT, arrangement, g.enable);
+    if (*arrangement == ANORDNUNG_UMLAUFENDE_STUMPFNAHT) {
+        y = All_Round_Fields(g, y);
+        for (const std::string& note : Held_Throat_Notes(r)) {
+            Text(g, x0 + 40, y, note.c_str(), Screen_Font_Small, Screen_Brown);
+            y += g.small;
+        }
+    } else {
+        y += g.small;
+    }
     // Round sections are welded all round: single welds are shown, not offered.
     int* single_enable = (type == PROFILTYP_ROHR || type == PROFILTYP_RUND) ? Next_Register_Field_Flag(0) : g.enable;
     Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 20, y, "Einzelnähte"_cp, Normal(), g.colour,
@@ -456,10 +486,16 @@ void Record_to_Sheet(SchweissnahtAnschluss* record) {
     if (!record) return;
     Nachweis_Page_Variables& v = Nachweis_Page;
     const Nahtbild& n = record->naht;
+    // An all-round weld of another kind than these two (a slot weld all
+    // round) is shown as the fillet weld; the input file keeps it.
     v.arrangement = (n.weld_kind == WELD_BUTT && n.full_penetration) ? ANORDNUNG_DURCHGESCHWEISST
-                    : n.all_round                             ? ANORDNUNG_UMLAUFEND
-                                                              : ANORDNUNG_EINZELNAEHTE;
-    v.butt_weld = n.weld_kind != WELD_FILLET;
+                    : !n.all_round                            ? ANORDNUNG_EINZELNAEHTE
+                    : n.weld_kind == WELD_BUTT                ? ANORDNUNG_UMLAUFENDE_STUMPFNAHT
+                                                              : ANORDNUNG_UMLAUFEND;
+    v.butt_weld = n.weld_kind == WELD_FILLET ? EINZELNAHT_KEHLNAHT
+                  : n.weld_kind == WELD_BUTT ? EINZELNAHT_STUMPFNAHT
+                                             : EINZELNAHT_ANDERE;
+    if (v.butt_weld == EINZELNAHT_ANDERE) g_other_kind = n.weld_kind;
     if (v.arrangement == ANORDNUNG_EINZELNAEHTE) g_single_butt_weld = v.butt_weld;
     v.throat_check = !n.no_throat_check;
     v.length_check = !n.no_length_check;
@@ -475,10 +511,15 @@ void Sheet_Switches_to_Record(SchweissnahtAnschluss* record) {
     switch (v.arrangement) {
     case ANORDNUNG_DURCHGESCHWEISST: n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 1; break;
     case ANORDNUNG_UMLAUFEND: n.weld_kind = WELD_FILLET, n.all_round = 1, n.full_penetration = 0; break;
+    case ANORDNUNG_UMLAUFENDE_STUMPFNAHT: n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0; break;
     default:
         // Single welds chosen again (DIN 18800 has them as fillet welds).
         if (n.all_round && v.code_is_ec) v.butt_weld = g_single_butt_weld;
-        n.weld_kind = v.butt_weld == 1 ? WELD_BUTT : WELD_FILLET, n.all_round = 0, n.full_penetration = 0; break;
+        n.weld_kind = v.butt_weld == EINZELNAHT_STUMPFNAHT ? WELD_BUTT
+                      : v.butt_weld == EINZELNAHT_ANDERE && g_other_kind ? g_other_kind
+                                                                         : WELD_FILLET;
+        n.all_round = 0, n.full_penetration = 0;
+        break;
     }
     n.contact_fraction = v.contact_percent * 0.01;
     n.no_throat_check = !v.throat_check;
@@ -646,8 +687,8 @@ void Give_Back_Kept_Throats(Nahtbild& n) {
 // Slots from here on exist only with all-round welding.
 constexpr int kFirstAllRoundSlot = 8;
 
-// The closing line of a box about the single welds while "umlaufende
-// Kehlnaht" or "durchgeschweißte Stumpfnaht" hides them: their values stay
+// The closing line of a box about the single welds while an all-round or
+// full-penetration weld hides them: their values stay
 // in the table and count again when they are chosen.
 const char* const kHiddenWelds = "Die Einzelnähte sind zur Zeit nicht gewählt; sie gelten so, sobald sie es sind."_cp;
 
@@ -875,6 +916,16 @@ void Keep_Ec_Choices(SchweissnahtAnschluss* r) {
     g_ec_choices = Ec_Choices{true, r->weld_method, r->section_method, Nachweis_Page.butt_weld};
 }
 
+void Keep_Ec_Choices_Of_File(const SchweissnahtAnschluss* r) {
+    g_ec_choices = Ec_Choices{};
+    if (!r || r->code_setting != CODE_SETTING_DIN18800) return;
+    const int kind = r->naht.weld_kind;
+    const int single = kind == WELD_FILLET ? EINZELNAHT_KEHLNAHT
+                       : kind == WELD_BUTT ? EINZELNAHT_STUMPFNAHT
+                                           : EINZELNAHT_ANDERE;
+    g_ec_choices = Ec_Choices{true, r->weld_method, r->section_method, r->naht.all_round ? 0 : single};
+}
+
 namespace {
 
 // The code in force since the last refresh: its choices into the record,
@@ -1014,7 +1065,9 @@ void Lay_Out_Welds(SchweissnahtAnschluss* record, double* before) {
     const double fu_before = n.a_w_fu;
     Update_Weld_Layout(&n, nullptr, 0);
     if (fu_before > 0.0 && n.a_w_fu == 0.0) g_kept_fu = Kept_Throat{true, fu_before, 0.0};
-    if (n.weld_kind == WELD_BUTT && n.full_penetration) Hold_Hidden_Throats(n, before);
+    // A butt weld all round lays the hidden single welds as its layout
+    // does: what was typed for them comes back with them.
+    if (n.weld_kind == WELD_BUTT && (n.full_penetration || n.all_round)) Hold_Hidden_Throats(n, before);
     if (!n.all_round) {
         Report_Cut_Throats(n, before);
         if (n.weld_kind == WELD_BUTT) Hold_Cut_Throats(n, before);
@@ -1056,8 +1109,16 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     // A round profile shows no single welds: its numbering is no one's.
     int shown_before[NAHT_SLOTS] = {};
     if (!Is_Round(type_before)) std::copy(c.numbers_before, c.numbers_before + NAHT_SLOTS, shown_before);
-    if (c.other_welds) Report_Renumbered_Throats(n, shown_before, c.throats_before, before);
-    else Report_Changed_Lengths(n, c.numbers_before, c.named_before, c.laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
+    if (c.other_welds) {
+        Report_Renumbered_Throats(n, shown_before, c.throats_before, before);
+    } else {
+        Report_Changed_Lengths(n, c.numbers_before, c.named_before, c.laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
+        // A file's length the box named as cut to its edge is saved cut, as
+        // the box says.
+        for (int i = 0; i < NAHT_SLOTS && !c.laid_anew; i++)
+            if (n.number[i] > 0 && Field_Text(c.named_before[i]) != Field_Text(n.length[i]))
+                Note_Told_Change(record, &n.length[i]);
+    }
     if (to_round) Report_Round_Welds(true);
     if (single_back) Report_Round_Welds(false);
     Remember_Shown_Numbers(n);
@@ -1099,11 +1160,17 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
     };
     if (g_round_single && v.arrangement == ANORDNUNG_UMLAUFEND)
         item("die Einzelnähte: ein runder Querschnitt wird umlaufend geschweißt, geöffnet bleibt es so."_cp);
-    if (v.arrangement != ANORDNUNG_EINZELNAEHTE && g_single_butt_weld && v.code_is_ec)
+    if (v.arrangement != ANORDNUNG_EINZELNAEHTE && g_single_butt_weld == EINZELNAHT_STUMPFNAHT && v.code_is_ec)
         item("die Einzelnähte als Stumpfnähte: geöffnet sind es Kehlnähte."_cp);
+    else if (v.arrangement != ANORDNUNG_EINZELNAEHTE && g_single_butt_weld == EINZELNAHT_ANDERE && v.code_is_ec)
+        item("die Einzelnähte als "_cp + std::string(Weld_Kind_Name(g_other_kind)) +
+             ": geöffnet sind es Kehlnähte."_cp);
     std::vector<std::string> welds;
     if (Kept_Throat_Lines(g_hidden, numbers, &welds) > 0)
-        item("die Dicken der Einzelnähte (geöffnet gelten die der durchgeschweißten Stumpfnaht):"_cp, welds);
+        item(v.arrangement == ANORDNUNG_UMLAUFENDE_STUMPFNAHT
+                 ? "die Dicken der Einzelnähte (geöffnet gelten die für die umlaufende Stumpfnaht begrenzten):"_cp
+                 : "die Dicken der Einzelnähte (geöffnet gelten die der durchgeschweißten Stumpfnaht):"_cp,
+             welds);
     welds.clear();
     if (Kept_Throat_Lines(g_cut, numbers, &welds) > 0)
         item("die Dicken der Einzelnähte wie eingegeben (geöffnet gelten die für Stumpfnähte begrenzten):"_cp, welds);
@@ -1131,13 +1198,21 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
                  "\" nicht hat (geöffnet sind sie 0.0 mm):"_cp,
              welds);
     }
+    // A choice of EC 3 the save keeps (as the file gave it, untouched) is
+    // no choice lost.
+    SchweissnahtAnschluss saved{};
+    Record_As_Saved(record, &saved);
     const Ec_Choices& ec = g_ec_choices;
-    if (ec.kept && (ec.weld_method == 1 || ec.section_method == 1 || ec.butt_weld == 1)) {
+    const bool method_lost = ec.weld_method == 1 && saved.weld_method != 1;
+    const bool section_lost = ec.section_method == 1 && saved.section_method != 1;
+    const bool butt_lost = ec.butt_weld == 1 && !(saved.naht.weld_kind == WELD_BUTT && !saved.naht.all_round);
+    Free_Schweissnaht(&saved);
+    if (ec.kept && (method_lost || section_lost || butt_lost)) {
         std::string chosen;
         auto add = [&](const std::string& choice) { chosen += (chosen.empty() ? "" : ", ") + choice; };
-        if (ec.weld_method == 1) add("das richtungsbezogene Verfahren");
-        if (ec.section_method == 1) add("'Elastisch-Plastisch'");
-        if (ec.butt_weld == 1) add("Einzelnähte als Stumpfnähte"_cp);
+        if (method_lost) add("das richtungsbezogene Verfahren");
+        if (section_lost) add("'Elastisch-Plastisch'");
+        if (butt_lost) add("Einzelnähte als Stumpfnähte"_cp);
         item("unter EC 3 gewählt "_cp + chosen + ":");
         lines.push_back("  geöffnet gilt unter EC 3 die Wahl von DIN 18800."_cp);
     }
@@ -1166,6 +1241,7 @@ void Forget_Kept_Welds(void) {
     Forget_Cut_Throats();
     Forget_Throats(g_hidden);
     g_single_butt_weld = 0;
+    g_other_kind = 0;
     g_round_single = false;
     g_kept_fu = Kept_Throat{};
     for (Shown_Slot& slot : g_shown) slot = Shown_Slot{};

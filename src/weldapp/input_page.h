@@ -15,14 +15,25 @@
 
 struct SchweissnahtAnschluss;
 
-// Weld arrangements of the page.
-enum { ANORDNUNG_EINZELNAEHTE = 0, ANORDNUNG_UMLAUFEND = 1, ANORDNUNG_DURCHGESCHWEISST = 2 };
+// Weld arrangements of the page: single welds, an all-round fillet weld, a
+// full-penetration butt weld, an all-round butt weld not fully penetrated.
+enum {
+    ANORDNUNG_EINZELNAEHTE = 0,
+    ANORDNUNG_UMLAUFEND = 1,
+    ANORDNUNG_DURCHGESCHWEISST = 2,
+    ANORDNUNG_UMLAUFENDE_STUMPFNAHT = 3
+};
+
+// The single welds' kind on the page: "Kehlnaht", "Stumpfnaht", or the kind
+// an input file gave them that the page does not offer (a slot, plug or
+// other weld), shown as the file names it and kept.
+enum { EINZELNAHT_KEHLNAHT = 0, EINZELNAHT_STUMPFNAHT = 1, EINZELNAHT_ANDERE = 2 };
 
 // The page variables (one set for the run).
 struct Nachweis_Page_Variables {
     int code_is_ec;          // 1 unless the code setting is DIN 18800 (1)
     double contact_percent;  // share of compression by contact, 0..100
-    int butt_weld;           // single welds: 0 "Kehlnaht", 1 "Stumpfnaht"
+    int butt_weld;           // single welds: EINZELNAHT_
     int throat_check;        // "Überprüfung der Nahtdicke" ticked
     int length_check;        // "Überprüfung der Nahtlänge" ticked
     int arrangement;         // ANORDNUNG_
@@ -60,6 +71,12 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record);
 // build and the refresh, whichever sees the new code first. Nothing for
 // null.
 void Keep_Ec_Choices(SchweissnahtAnschluss* record);
+// The choices of EC 3 that an input file under DIN 18800 holds (weld
+// method, section method, the single welds' kind), kept as Keep_Ec_Choices
+// keeps them at a switch: EC 3 chosen on the page gives them back. Called
+// when a file's record replaced the page's; forgets them for a record under
+// EC 3, and for null.
+void Keep_Ec_Choices_Of_File(const SchweissnahtAnschluss* record);
 // Runs the data import and then the data export when their buttons were
 // pressed, and clears both requests.
 void Run_Pending_Import_Export(void);

@@ -36,6 +36,7 @@
 #include "weldapp/din_anschluss.h"
 #include "weldapp/endergebnis.h"
 #include "weldapp/connection_invariants.h"
+#include "weldapp/filed_record.h"
 #include "weldapp/tool_text.h"
 #include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
@@ -519,9 +520,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     const Nahtbild& n = w->naht;
     const OliProps& pr = w->print;
     protocol_parts(w, list);
-    static const char* const kinds[5] = {"Kehlnaht", "Schlitznaht", "Stumpfnaht", "Lochschweißung"_cp,
-                                         "sonstige Naht"};
-    const char* kind = n.weld_kind >= WELD_FILLET && n.weld_kind <= WELD_OTHER ? kinds[n.weld_kind] : kinds[WELD_OTHER];
+    const char* kind = Weld_Kind_Name(n.weld_kind);
     if (n.all_round) protocol_all_round(w, list, kind);
     else protocol_single_welds(w, list, kind);
     protocol_methods(w, list);
@@ -1034,8 +1033,12 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     SchweissnahtAnschluss* w = &s_work;
     Copy_Schweissnaht(conn, w);
     // The window's chart checks what its file holds, as the list made from
-    // the saved file and every later run of it do.
-    if (Materials_As_Filed(w)) Update_Weld_Layout(&w->naht, nullptr, 0);
+    // the saved file and every later run of it do: the values the user did
+    // not change as the input file gave them, and the materials as filed.
+    bool as_filed = interactive && Filed_Values_Into(w);
+    if (as_filed) Update_Safety_Factors_From_NAD(&w->safety);
+    as_filed |= Materials_As_Filed(w);
+    if (as_filed) Update_Weld_Layout(&w->naht, nullptr, 0);
     Shared_Results shared(w, conn);
     const Verdict_Tolerance_Scope tolerance(w->print.toleranz);
     if (!list) s_reason.clear();
@@ -1064,4 +1067,35 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     print_closing(w, list);
     OLI_End_Text(list);
     OLI_New_Paragraph();
+}
+
+std::vector<std::string> Held_Throat_Notes(const SchweissnahtAnschluss* conn) {
+    std::vector<std::string> lines;
+    if (!conn) return lines;
+    // The connection's welds under one case of its own: the layout, the
+    // code and the materials as every evaluation takes them; no load case
+    // of the record is read (there may be thousands).
+    // The partial factors play no part in how the welds are laid: those
+    // recommended stand in for any the record may lack.
+    SchweissnahtAnschluss w{};
+    Init_Schweissnaht(&w);
+    w.code_setting = conn->code_setting;
+    w.gamma_M = 1.1;
+    w.safety.gamma_M0 = 1.0, w.safety.gamma_M2 = 1.25;
+    w.weld_method = conn->weld_method;
+    w.shear_split = conn->shear_split;
+    w.short_welds = conn->short_welds;
+    w.naht = conn->naht;
+    Materials_As_Filed(&w);
+    Update_Weld_Layout(&w.naht, nullptr, 0);
+    LastfallErgebnis result{};
+    result.forces.N = 1e3;  // a case that loads every weld
+    result.point = -1;
+    Clear_Weld_Notes();
+    if (w.code_setting == CODE_SETTING_DIN18800) Print_Zeichnung_und_Profil(&w, &result, nullptr);
+    else Calc_Schweissnaht_Lastfall(&w, &result, nullptr, ERGEBNISUMFANG_MINIMAL, 0, 0, CHECK_LEVEL);
+    lines = Weld_Note_Lines(Weld_Notes_By_Number(), WELD_NOTE_NUMBERS, WELD_RULE_THROAT_WALL);
+    Clear_Weld_Notes();
+    Free_Schweissnaht(&w);
+    return lines;
 }

@@ -8,6 +8,8 @@
 #define WELDAPP_PRINT_SCHWEISSNAHT_H
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "memberchecks/xs_resistance.h"
 #include "profiles/stahlprofil.h"
@@ -19,6 +21,16 @@
 // and receives maximum, c/t maximum, governing case, error flag and the
 // utilisations of every case.
 void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list);
+
+// What the checks say of a throat they hold to its part (a tube's wall, a
+// round bar's centre, half a part an all-round butt weld joins from both
+// faces), as the final result of every evaluation words it ("Naht 1:
+// Nahtdicke a = 12.0 mm > t = 8.0 mm (Wand, nicht durchgeschweißt),
+// gerechnet mit a = 8.0 mm"), under the code the record is checked by.
+// The welds are laid as for a case without reading the record's cases; the
+// notes of the last evaluation are cleared. Empty when no throat is held,
+// and for null.
+std::vector<std::string> Held_Throat_Notes(const SchweissnahtAnschluss* conn);
 
 // The scale 1:n of the sketch of a profile of width x height mm: the print
 // options' scale when one is set (above 0.001), else the smallest round

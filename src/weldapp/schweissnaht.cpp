@@ -27,6 +27,7 @@
 #include "weldapp/code_materials.h"
 #include "weldapp/component_output.h"
 #include "weldapp/connection_invariants.h"
+#include "weldapp/filed_record.h"
 #include "weldapp/input_page.h"
 #include "weldapp/program_context.h"
 #include "weldapp/tool_text.h"
@@ -751,6 +752,7 @@ void Load_Input_File(void) {
         // (a plate of 0 mm, factors of 0) would pass for a report.
         if (VEK_Batch_Mode()) end_unread_batch_run(input_reason(file_error_text(error, true)), std::strerror(error));
         Default_Schweissnaht(r);
+        Forget_Filed_Record();
         Record_to_Sheet(r);
         return;
     }
@@ -763,6 +765,7 @@ void Load_Input_File(void) {
         if (VEK_Batch_Mode()) end_unread_batch_run(s_input_reason, std::strerror(error));
         read_error_box(&s_input_reason);
         Default_Schweissnaht(r);
+        Forget_Filed_Record();
         Record_to_Sheet(r);
         return;
     }
@@ -817,7 +820,14 @@ void Load_Input_File(void) {
         activate_any_entry(f);
     }
     std::fclose(f);
-    if (!VEK_Batch_Mode()) Record_to_Sheet(r);
+    if (VEK_Batch_Mode()) return;
+    // What the file gave is what a save keeps of every value the user
+    // leaves as it is (the defaults that stand for a damaged file are no
+    // file's).
+    if (s_input_state == INPUT_READ && result == SCHWEISSNAHT_TEXT_OK) Keep_Filed_Record(r);
+    else Forget_Filed_Record();
+    Keep_Ec_Choices_Of_File(s_input_state == INPUT_READ ? r : nullptr);
+    Record_to_Sheet(r);
 }
 
 void Print_Input_File_Notice(FILE* list) {
@@ -1014,13 +1024,20 @@ int Save_Input_File(void) {
         if (ready) s_input_state = INPUT_READ;
         else file += ".bak";
     }
-    SchweissnahtAnschluss stored{};
+    SchweissnahtAnschluss stored{}, saved{};
     Init_Schweissnaht(&stored);
-    if (ready) replaced = Replace_Input_Text_File(path, &Schweissnaht_Anschluss, &stored, &refusal);
+    // Every value the user left as the file held it is saved so, whatever
+    // the pages made of it.
+    Record_As_Saved(&Schweissnaht_Anschluss, &saved);
+    if (ready) replaced = Replace_Input_Text_File(path, &saved, &stored, &refusal);
     const int error = errno;
+    Free_Schweissnaht(&saved);
     // The session goes on with what the saved file gives, as every later
     // run of it does.
-    if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) move_record(&stored, &Schweissnaht_Anschluss);
+    if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) {
+        move_record(&stored, &Schweissnaht_Anschluss);
+        if (!VEK_Batch_Mode()) Keep_Filed_Record(&Schweissnaht_Anschluss);
+    }
     Free_Schweissnaht(&stored);
     const std::string why = replaced == VEK_REPLACE_UNREADABLE ? "die neue Datei wäre nicht lesbar, "_cp + refusal
                                                                : std::string(file_error_text(error, false));

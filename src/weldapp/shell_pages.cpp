@@ -19,6 +19,7 @@
 #include "printlist/verdict.h"
 #include "weldapp/din_anschluss.h"
 #include "weldapp/endergebnis.h"
+#include "weldapp/filed_record.h"
 #include "weldapp/input_page.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/lasttabelle.h"
@@ -186,6 +187,17 @@ void Refresh_Connection_Record(SchweissnahtAnschluss* record) {
     if (!record) return;
     Update_Safety_Factors_From_NAD(&record->safety);
     Apply_Sheet_to_Record(record);
+}
+
+void Show_Filed_Record(SchweissnahtAnschluss* record, int area, int dx, int dy, int x_max, int y_max) {
+    if (!record || !Filed_Record_Waits()) return;
+    for (int pass = 0; pass < 2; pass++) {
+        Clear_Scrollable_View_Area(area);
+        Draw_Input_Register(area, dx, dy, x_max, y_max);
+        Refresh_Connection_Record(record);
+    }
+    Clear_Scrollable_View_Area(area);
+    Note_Shown_Record(record);
 }
 
 void Draw_Input_Register(int area, int dx, int dy, int x_max, int y_max) {

@@ -17,6 +17,15 @@ void Connection_Sheet_to_Record(SchweissnahtAnschluss* record);
 // Safety factors from the active annex, then the input page's refresh.
 void Refresh_Connection_Record(SchweissnahtAnschluss* record);
 
+// The record a file just gave (opened, imported), as the input page shows
+// it: what the page makes of the file at once (a value it ties to another,
+// a selector it does not offer, the welds it lays anew for that) is what it
+// shows, not an edit of the user's. The page is built into the area and the
+// record refreshed, twice, as after clicks that change nothing; then the
+// record is kept as shown (Note_Shown_Record), and the area is left for the
+// next drawing. Nothing unless a file's record waits for that.
+void Show_Filed_Record(SchweissnahtAnschluss* record, int area, int dx, int dy, int x_max, int y_max);
+
 // The pages, drawn into the area with the sheet's displacement and the
 // screen's last pixel: the input page, the load-case page, the chart.
 void Draw_Input_Register(int area, int dx, int dy, int x_max, int y_max);

@@ -22,6 +22,12 @@
 static const double PI = 3.14159265358979323846;
 
 
+const char* Weld_Kind_Name(int kind) {
+    static const char* const kNames[5] = {"Kehlnaht", "Schlitznaht", "Stumpfnaht", "Lochschweißung"_cp,
+                                          "sonstige Naht"};
+    return kind >= WELD_FILLET && kind <= WELD_OTHER ? kNames[kind] : kNames[WELD_OTHER];
+}
+
 void Clear_Weld(NahtElement* w) {
     if (!w) return;
     *w = NahtElement{};

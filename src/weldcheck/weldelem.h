@@ -41,6 +41,9 @@ enum {
     WELD_PLUG = 3,    // "Lochschweißung"
     WELD_OTHER = 4    // "sonstige Naht"
 };
+// The name the report gives a weld kind (code page 850), "sonstige Naht"
+// for a kind outside them. Never null.
+const char* Weld_Kind_Name(int kind);
 
 // Method bits of a group.
 enum {

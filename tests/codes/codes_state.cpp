@@ -24,6 +24,7 @@ void Reset_Codes_State() {
     Reset_NAD_Sheets();
     Reset_NAD_Selection_Sheet();
     material_ranges_shown = 0;
+    Forget_Material_Sheet_Pairs();
 }
 
 const testutil::Global_Reset reset_codes(Reset_Codes_State);

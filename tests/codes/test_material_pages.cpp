@@ -215,16 +215,26 @@ TEST_F(Pages, AluminiumWarningAndGradesOutsideTheList) {
     EXPECT_TRUE(Has(Area_Texts(host.area), "0,2%-Dehngrenze"));
     EXPECT_EQ(Item_Of(host.area, &m.f_u1)->colour, Screen_Red);
     EXPECT_EQ(Item_Of(host.area, &m.f_y1)->colour, Screen_Black);
+    // Stainless steel (26 of the weld grade table) is a grade a file holds:
+    // shown as "Edelstahl", kept (in a record of DIN's list too).
     const struct {
-        int kind, grade;
-    } outside[3] = {{0, 26}, {0, 30}, {1, 11}};
+        int kind, grade, kept;
+    } outside[5] = {{0, 26, 26}, {0, 30, 0}, {1, 11, 0}, {1, 26, 26}, {0, 27, 0}};
     for (const auto& c : outside) {
         m.kind = c.kind;
         m.grade = c.grade;
         Clear_Scrollable_View_Area(host.area);
         y = 30;
         Draw_Material_Sheet(&m, host.area, 10, &y, 22, 0, 0, 1, Screen_Black, 0);
-        EXPECT_EQ(m.grade, 0) << c.kind << " " << c.grade;
+        EXPECT_EQ(m.grade, c.kept) << c.kind << " " << c.grade;
+        // The grade's choice shows the entry its value stands at.
+        const Scrollable_Area_Item* choice = nullptr;
+        for (const Scrollable_Area_Item* it : Area_Items(host.area))
+            if (it->kind == AREA_ITEM_CHOICE_LIST && !choice) choice = it;
+        ASSERT_NE(choice, nullptr);
+        ASSERT_LT(*choice->variable, choice->count);
+        EXPECT_EQ(std::string(choice->entries[*choice->variable].text) == "Edelstahl", c.kept == 26)
+            << c.kind << " " << c.grade;
     }
 }
 

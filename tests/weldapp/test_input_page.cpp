@@ -76,6 +76,13 @@ TEST_F(InputPage, RecordAndPageSwitches) {
         {2, 0, 0, ANORDNUNG_EINZELNAEHTE, 1},
         {0, 1, 0, ANORDNUNG_UMLAUFEND, 0},
         {2, 1, 1, ANORDNUNG_DURCHGESCHWEISST, 1},
+        // An all-round butt weld that is not fully penetrated is itself,
+        // not an all-round fillet weld; single welds of a kind the page
+        // does not offer keep it.
+        {2, 1, 0, ANORDNUNG_UMLAUFENDE_STUMPFNAHT, 1},
+        {WELD_SLOT, 0, 0, ANORDNUNG_EINZELNAEHTE, EINZELNAHT_ANDERE},
+        {WELD_PLUG, 0, 0, ANORDNUNG_EINZELNAEHTE, EINZELNAHT_ANDERE},
+        {WELD_OTHER, 0, 0, ANORDNUNG_EINZELNAEHTE, EINZELNAHT_ANDERE},
     };
     Nahtbild& n = rec_.r.naht;
     for (const auto& c : cases) {
@@ -1212,4 +1219,94 @@ TEST_F(InputPage, AClassChosenAnewNamesTheMeasuresItLacks) {
         EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 1, ""), 1);
         Expect_One_Box({"Fehler bei der Querschnittsbeschreibung", std::string("Es fehlen: ") + c.missing});
     }
+}
+
+// An all-round butt weld that is not fully penetrated, as a file holds it,
+// is shown as such with its throats, and below it what the check says of a
+// throat it holds to its part: a tube's wall t (welded from outside), a
+// round bar's centre d/2, half the thickness of each part an I section's
+// weld joins from both faces (HE 280 A: t_f 13, t_w 8), where the throats
+// are not checked against the parts. Under DIN 18800 the weld all round has
+// no number. A throat within its part has no note, nor has one the check of
+// the throats refuses (the tube's 12 mm beyond t - 3 mm): the chart says why.
+TEST_F(InputPage, AnAllRoundButtWeldShowsTheThroatTheCheckHolds) {
+    const char* const wall =
+        "Nahtdicke a = 12.0 mm > t = 8.0 mm (Wand, nicht durchgeschwei\xE1t), gerechnet mit a = 8.0 mm";
+    const char* const centre = "Nahtdicke a = 44.0 mm > d/2 = 30.0 mm (bis zur Stabmitte), gerechnet mit a = 30.0 mm";
+    const char* const flange =
+        ": Nahtdicke a = 7.0 mm > t/2 = 6.5 mm (von beiden Seiten, nicht durchgeschwei\xE1t), gerechnet mit a = 6.5 mm";
+    const char* const web =
+        ": Nahtdicke a = 7.0 mm > t/2 = 4.0 mm (von beiden Seiten, nicht durchgeschwei\xE1t), gerechnet mit a = 4.0 mm";
+    const struct {
+        int code, type;  // type 0: the catalogue's HE 280 A
+        double d, t, a;
+        int checked;                     // the throats checked against the parts
+        std::vector<std::string> notes;  // what each note line ends with
+    } cases[] = {
+        {CODE_SETTING_EC3, PROFILTYP_ROHR, 168.3, 8, 12, 0, {std::string("Naht 1: ") + wall}},
+        {CODE_SETTING_EC3, PROFILTYP_ROHR, 168.3, 8, 12, 1, {}},
+        {CODE_SETTING_EC3, PROFILTYP_ROHR, 168.3, 8, 5, 0, {}},
+        {CODE_SETTING_EC3, PROFILTYP_RUND, 60, 0, 44, 0, {std::string("Naht 1: ") + centre}},
+        {CODE_SETTING_DIN18800, PROFILTYP_RUND, 60, 0, 44, 0, {std::string("Umlaufende Naht: ") + centre}},
+        {CODE_SETTING_EC3, 0, 0, 0, 7, 0, {flange, web}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.code) + " type " + std::to_string(c.type) + " a " + std::to_string(c.a) +
+                     " checked " + std::to_string(c.checked));
+        SchweissnahtAnschluss& r = rec_.r;
+        Default_Schweissnaht(&r);
+        r.code_setting = c.code;
+        Nahtbild& n = r.naht;
+        if (c.type) {
+            Round_Bar(n);
+            n.profile.type = c.type, n.profile.h = c.d, n.profile.t_w = c.t;
+        }
+        n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0, n.no_throat_check = !c.checked;
+        n.a_w = n.a_w_fo = n.a_w_fu = c.a;
+        Update_Weld_Layout(&n, nullptr, 0);
+        Record_to_Sheet(&r);
+        Apply_Sheet_to_Record(&r);
+        EXPECT_EQ(Nachweis_Page.arrangement, ANORDNUNG_UMLAUFENDE_STUMPFNAHT);
+        Build();
+        EXPECT_TRUE(Shows("umlaufende Stumpfnaht"));
+        EXPECT_NE(testutil::Item_Of(area_, &n.a_w), nullptr);
+        std::vector<std::string> notes;
+        for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_TEXT))
+            if (it->text && std::strstr(it->text, "Nahtdicke a = ")) notes.push_back(it->text);
+        ASSERT_EQ(notes.size(), c.notes.size());
+        for (size_t k = 0; k < notes.size(); k++) {
+            const std::string& end = c.notes[k];
+            EXPECT_TRUE(notes[k].ends_with(end)) << notes[k];
+        }
+        // Saved as it is shown.
+        Sheet_Switches_to_Record(&r);
+        EXPECT_EQ(n.weld_kind, WELD_BUTT);
+        EXPECT_EQ(n.all_round, 1);
+        EXPECT_EQ(n.full_penetration, 0);
+    }
+}
+
+// Single welds of a kind the page does not offer (a slot weld, as a file
+// may hold it) are shown as that kind, the third entry of the kind's
+// choice, and stay it; the choice offers the page's two kinds beside it.
+TEST_F(InputPage, ASingleWeldsKindThePageDoesNotOfferIsShownAndKept) {
+    SchweissnahtAnschluss& r = rec_.r;
+    r.naht.weld_kind = WELD_SLOT;
+    Record_to_Sheet(&r);
+    Apply_Sheet_to_Record(&r);
+    Build();
+    const Scrollable_Area_Item* kind = testutil::Item_Of(area_, &Nachweis_Page.butt_weld);
+    ASSERT_NE(kind, nullptr);
+    ASSERT_EQ(kind->count, 3);
+    EXPECT_STREQ(kind->entries[0].text, "Kehlnaht");
+    EXPECT_STREQ(kind->entries[1].text, "Stumpfnaht");
+    EXPECT_STREQ(kind->entries[2].text, "Schlitznaht");
+    EXPECT_EQ(*kind->variable, EINZELNAHT_ANDERE);
+    EXPECT_EQ(r.naht.weld_kind, WELD_SLOT);
+    // "Stumpfnaht" chosen: a butt weld; the slot weld is offered still.
+    Nachweis_Page.butt_weld = EINZELNAHT_STUMPFNAHT;
+    Apply_Sheet_to_Record(&r);
+    EXPECT_EQ(r.naht.weld_kind, WELD_BUTT);
+    Build();
+    EXPECT_EQ(testutil::Item_Of(area_, &Nachweis_Page.butt_weld)->count, 3);
 }

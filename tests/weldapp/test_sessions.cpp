@@ -542,8 +542,8 @@ TEST(Sessions, ButtonsOfTheMainSheet) {
 TEST(Sessions, AnotherProfileAndATildeOfANewConnection) {
     Session s;
     s.Field(265, 370, "u140")
-        .Field(124, 575, "3")  // a_w1
-        .Field(523, 575, "20")  // l_w2
+        .Field(124, 593, "3")  // a_w1
+        .Field(523, 593, "20")  // l_w2
         .Field(265, 370, "u160")
         .Tab(110)
         .Field(kLoadColumn[6], Load_Row(1), "Wind~Sog")

@@ -8,9 +8,9 @@
 // list (310, 97) with EC 3 at y 115 and DIN 18800 at 128; "Profil aus
 // Profilmanager" (45, 311), "parametrisiertes Stahlprofil" (45, 329); the
 // class list (274, 351), class t at y 369 + 13 t; the profile name
-// (300, 421), the single welds' kind (270, 582) with "Kehlnaht" at 600 and
-// "Stumpfnaht" at 613, their throats three to a row at x 145, 416, 686 and
-// y 627, 649, 671; "umlaufende Kehlnaht" (45, 545) and its a_w,fu (439, 546).
+// (300, 421), the single welds' kind (270, 600) with "Kehlnaht" at 618 and
+// "Stumpfnaht" at 631, their throats three to a row at x 145, 416, 686 and
+// y 645, 667, 689; "umlaufende Kehlnaht" (45, 545) and its a_w,fu (439, 546).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,6 +20,7 @@
 #include "weldapp/batch_desktop.h"
 #include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
+#include "weldapp/typed_profile.h"
 #include "weldcheck/weldelem.h"
 
 namespace {
@@ -38,7 +39,7 @@ struct Switches : Desktop {
     Switches& Class(int type) { return Click(274, 351).Click(261, 369 + 13 * type); }
     Switches& Code(int din) { return Click(310, 97).Click(310, din ? 128 : 115); }
     Switches& Name(const std::string& profile) { return Field(300, 421, profile); }
-    Switches& Butt(int butt) { return Click(270, 582).Click(270, butt ? 613 : 600); }
+    Switches& Butt(int butt) { return Click(270, 600).Click(270, butt ? 631 : 618); }
     // "Ende", "speichern und beenden"; the exit code (1: saved).
     int Save() {
         Line("click 1250 27").Line("key 13");
@@ -72,22 +73,7 @@ void Typed(Switches& d, int type, const int* grades = nullptr) {
     Default_Schweissnaht(r);
     Nahtbild& n = r->naht;
     Stahlprofil& p = n.profile;
-    p.kind = STAHLPROFIL_KIND_DIMENSIONS, p.type = type, p.rolled = 1;
-    if (type == PROFILTYP_ROHR || type == PROFILTYP_RECHTECK) p.hot_finished = 1;
-    p.b_fo = p.t_fo = p.b_fu = p.t_fu = p.r_1 = p.r_2 = 0;
-    switch (type) {
-    case PROFILTYP_FLACH: p.h = 200, p.t_w = 20; break;
-    case PROFILTYP_RUND: p.h = 60; break;
-    case PROFILTYP_ROHR: p.h = 168.3, p.t_w = 8; break;
-    case PROFILTYP_L: p.h = 100, p.t_w = 11, p.b_fo = 80, p.t_fo = 9, p.r_1 = 12, p.r_2 = 6; break;
-    case PROFILTYP_C: case PROFILTYP_U: p.h = 200, p.t_w = 8.5, p.b_fo = 75, p.t_fo = 11.5, p.r_1 = 11, p.r_2 = 5.5; break;
-    case PROFILTYP_RECHTECK: p.h = 200, p.b_fo = 100, p.t_fo = 8, p.t_w = 6, p.r_1 = 12, p.r_2 = 8; break;
-    case PROFILTYP_T: case PROFILTYP_HALB_I: p.h = 150, p.t_w = 9.5, p.b_fo = 150, p.t_fo = 14, p.r_1 = 13; break;
-    case PROFILTYP_Z: p.h = 200, p.t_w = 8, p.b_fo = 80, p.t_fo = 11, p.r_1 = 10, p.r_2 = 5; break;
-    default: p.h = 300, p.t_w = 8, p.b_fo = 280, p.t_fo = 13, p.b_fu = 200, p.t_fu = 10, p.r_1 = 24; break;
-    }
-    if (type == PROFILTYP_T) p.r_2 = 7;
-    std::snprintf(p.name, sizeof p.name, "%-*s", static_cast<int>(sizeof p.name) - 1, "");
+    testutil::Set_Typed_Profile(&p, type);
     n.all_round = 0;
     Calc_Profile_Cross_Section(&p, nullptr, 0, "");  // the edges' lengths
     n.weld_count = std::max(Get_Profile_Plate_Elements(&p, n.length, n.number), 0);
@@ -166,7 +152,7 @@ TEST(SwitchSessions, AClassComesBackThroughAClassWithFewFieldsAndAnother) {
 // file and list are those of the welds typed as fillet welds at once.
 TEST(SwitchSessions, ButtThroatsComeBackAfterEveryFamily) {
     Switches plain, switched;
-    const int columns[3] = {145, 416, 686}, rows[3] = {627, 649, 671};
+    const int columns[3] = {145, 416, 686}, rows[3] = {645, 667, 689};
     auto throats = [&](Switches& d) {
         for (int k = 0; k < 8; ++k)  // welds 1 .. 8; 4 and 5 on the web
             d.Field(columns[k % 3], rows[k / 3], k == 3 || k == 4 ? "6.9" : "12");
@@ -270,4 +256,103 @@ TEST(SwitchSessions, ARenumberedWeldIsNamedByItsOldNumber) {
     EXPECT_TRUE(d.Said("[Die N\x84hte des neuen Profils haben andere Dicken:] [aw3 7.0 mm auf 0.0 mm,  aw5 0.0 mm "
                        "(neu),  aw6 0.0 mm (neu),  aw7 0.0 mm (neu)] [aw8 7.0 mm (bisher aw4)]"))
         << d.err;
+}
+
+namespace {
+
+// The record as every run of its input file reads it, placed as the
+// component's input; the file's bytes.
+std::string Add_As_Read(Switches& d, SchweissnahtAnschluss* r) {
+    testutil::Record read;
+    EXPECT_EQ(testutil::Read_With(Read_Schweissnaht, testutil::Written_With(Write_Schweissnaht, r), &read.r), 0);
+    d.Add_Connection("A001", &read.r, "Position\n1.01\nSt\xFC" "tze\n");
+    return d.File("A001_01.INP");
+}
+
+// The list a batch run writes of the input file given.
+std::string Batch_List(const std::string& input) {
+    Switches b;
+    testutil::Write_File(b.project + "/A001_01.INP", input);
+    testutil::Write_File(b.project + "/A001_01.TXT", "Position\n1.01\nSt\xFC" "tze\n");
+    EXPECT_EQ(b.Run("A001 0 1 1 -refresh"), 1) << b.err;
+    return b.File("A001_01.OLI");
+}
+
+// A typed-in round bar of 60 mm in S355 on a 30 mm plate, with an
+// all-round butt weld of 8 mm that is not fully penetrated (the throats
+// not checked against the bar), under M_y 6.555 kNm.
+void Round_Bar_Butt_Weld(SchweissnahtAnschluss* r) {
+    Default_Schweissnaht(r);
+    Nahtbild& n = r->naht;
+    testutil::Set_Typed_Profile(&n.profile, PROFILTYP_RUND);
+    n.material.grade = 2;
+    Check_Material_Params(&n.material, 0.0, nullptr, 0, nullptr);
+    n.profile.material = n.plate.material = n.material;
+    n.plate.t = 30;
+    Calc_Profile_Cross_Section(&n.profile, nullptr, 0, "");
+    n.weld_count = std::max(Get_Profile_Plate_Elements(&n.profile, n.length, n.number), 0);
+    n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0, n.no_throat_check = 1;
+    n.a_w = n.a_w_fo = n.a_w_fu = n.throat[0] = 8;
+    n.contact_fraction = 0;
+    Update_Weld_Layout(&n, nullptr, 0);
+    Alloc_Lasten(r, 1);
+    r->loads[0].forces.M_y = 6.555e6;
+}
+
+}  // namespace
+
+// A round bar's all-round butt weld that is not fully penetrated, opened
+// in the window and saved untouched: the file as it was, and the window's
+// list the batch's list of it (the weld checked as the butt weld it is,
+// "nicht ok"). The weld all round chosen as a fillet weld instead ("umlaufende
+// Kehlnaht", (45, 545) on the bar's page): saved and listed as that.
+TEST(SwitchSessions, AnAllRoundButtWeldIsSavedAndListedAsTheFileHoldsIt) {
+    testutil::Record k;
+    Round_Bar_Butt_Weld(&k.r);
+    Switches untouched, fillet;
+    const std::string file = Add_As_Read(untouched, &k.r);
+    Add_As_Read(fillet, &k.r);
+    ASSERT_EQ(untouched.Save(), 1) << untouched.err;
+    EXPECT_EQ(untouched.File("A001_01.INP"), file);
+    const std::string list = untouched.File("A001_01.OLI");
+    EXPECT_EQ(list, Batch_List(file));
+    EXPECT_NE(list.find("umlaufende Stumpfnaht"), std::string::npos);
+    EXPECT_NE(list.find("nicht ok"), std::string::npos);
+    EXPECT_EQ(list.find("umlaufende Kehlnaht"), std::string::npos);
+    ASSERT_EQ(fillet.Click(45, 545).Save(), 1) << fillet.err;
+    testutil::Record saved;
+    fillet.Saved(&saved);
+    EXPECT_EQ(saved.r.naht.weld_kind, WELD_FILLET);
+    EXPECT_EQ(saved.r.naht.all_round, 1);
+    EXPECT_EQ(saved.r.naht.a_w, 8.0);
+    EXPECT_EQ(fillet.File("A001_01.OLI"), Batch_List(fillet.File("A001_01.INP")));
+    EXPECT_NE(fillet.File("A001_01.OLI").find("umlaufende Kehlnaht"), std::string::npos);
+}
+
+// Stainless steel for all of it (f_y 210, f_u 520, other values in the
+// ranges it does not take, beta_w 1.0, E 200000), with and without
+// "Vorgabe": EC 3, DIN 18800 and EC 3 again chosen in the window, and
+// saved: the file as it was, listed as the batch lists it.
+TEST(SwitchSessions, StainlessSteelComesBackFromDin) {
+    for (int own = 0; own <= 1; ++own) {
+        SCOPED_TRACE(own);
+        testutil::Record k;
+        SchweissnahtAnschluss* r = &k.r;
+        Default_Schweissnaht(r);
+        for (Materialparameter_Record* m : {&r->naht.material, &r->naht.profile.material, &r->naht.plate.material}) {
+            m->grade = WELD_GRADE_STAINLESS, m->own_values = own;
+            m->f_y1 = 210, m->f_u1 = 520, m->f_y2 = 200, m->f_u2 = 500, m->f_y3 = 190, m->f_u3 = 480;
+            m->beta_w = 1.0, m->E = 200000;
+        }
+        Alloc_Lasten(r, 1);
+        r->loads[0].forces.N = 300e3;
+        Switches d;
+        const std::string file = Add_As_Read(d, r);
+        ASSERT_EQ(d.Code(1).Code(0).Save(), 1) << d.err;
+        EXPECT_EQ(d.File("A001_01.INP"), file);
+        EXPECT_EQ(d.File("A001_01.OLI"), Batch_List(file));
+        // Own values are printed as such ("Stahlparameter"), the grade's
+        // own strengths as its grade.
+        EXPECT_EQ(d.File("A001_01.OLI").find("Edelstahl") != std::string::npos, own == 0);
+    }
 }

@@ -4,10 +4,12 @@
 // the pages of the window path start as in a new run, the weld check without
 // its picture, as in a program that has not installed it, the DIN check
 // without a kept profile end.
+#include "codes/material_sheet.h"
 #include "codes/nad.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_register.h"
 #include "support/global_state.h"
+#include "weldapp/filed_record.h"
 #include "weldapp/input_page.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
@@ -25,6 +27,8 @@ void Reset_Window_Path() {
     Reset_Profile_Register();
     Reset_Profile_File_Notices();
     Reset_Input_Page();
+    Forget_Filed_Record();
+    Forget_Material_Sheet_Pairs();
     Reset_Shell_Pages();
     Reset_Shell_Dialogs();
     Reset_Evaluation_Refusal_Reason();
