@@ -295,8 +295,10 @@ int Single_Weld_Rows(const Page& g, int y) {
     }
     y += g.step;
     // One cell of 270 pixels per weld, by weld number, three to a line. A
-    // length takes what the input file's reader takes: up to its edge.
-    const Weld_Edges edges = Published_Weld_Edges(&n.profile);
+    // length takes up to its edge, the shorter rolled face of a sloped
+    // flange where the check lays the weld (a file's longer one, which the
+    // reader takes, is read as it is: the check takes it as that face).
+    const Weld_Edges edges = Page_Weld_Edges(&n.profile);
     int cx = x0, shown = 0;
     for (int number = 1; number <= NAHT_SLOTS; number++) {
         int slot = -1;
@@ -949,8 +951,8 @@ void Take_Profile_Change(SchweissnahtAnschluss* record, Profile_Change& c) {
     c.laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
                   prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
     if (other_profile) {
-        const Weld_Edges old_edges = Weld_Edges_Of(&accepted);
-        n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
+        const Weld_Edges old_edges = Laid_Weld_Edges(&accepted, c.lengths_before);
+        n.weld_count = std::max(0, Lay_Page_Welds(&n.profile, n.length, n.number));
         if (c.laid_anew) Lay_Welds_Along_Changed_Edges(n, old_edges, c);
         else Lay_Welds_Of_New_Profile(n, old_edges, c.numbers_before, c.lengths_before);
     }
