@@ -565,11 +565,14 @@ void Reset_Profile_File_Notices(void) {
 
 unsigned long Profile_Files_Generation(void) { return files_generation; }
 
-void Forget_Profile_Files_Read(void) {
-    files_generation++;
+namespace {
+
+// Every record and survey read of the profile files, and why a look-up
+// failed and who was told: the shared record stays as it is, but stands
+// for no name (a selection that points to it looks its name up again,
+// Load_Profile_Values).
+void Forget_Files_Read(void) {
     Free_Cache();
-    // The shared record stays as it is, but stands for no name: a selection
-    // that points to it looks its name up again (Load_Profile_Values).
     katalog_for[0] = '\0';
     katalog_key[0] = '\0';
     trouble.clear();
@@ -580,27 +583,24 @@ void Forget_Profile_Files_Read(void) {
     Forget_Profil_Value_Notices();
     Forget_Profil_Surveys();
     designations = {};
+}
+
+}  // namespace
+
+void Forget_Profile_Files_Read(void) {
+    files_generation++;
+    Forget_Files_Read();
     Forget_Profil_Values_Read();
     Invalidate_Profil_DWQB_Cache();
     Forget_Kept_Inputs();
 }
 
 void Reset_Profile_Catalogue(void) {
-    Free_Cache();
+    Forget_Files_Read();
     manager_switch = 0;
     manager_present = kantfeld_present = -1;
     selection_initialised = newer_manager = 0;
     manager_default = Keep_Copy(manager_default, nullptr);
     manager_filter = Keep_Copy(manager_filter, nullptr);
     katalog = Katalogprofil{};
-    katalog_for[0] = '\0';
-    katalog_key[0] = '\0';
-    trouble.clear();
-    name_trouble = false;
-    files_named.clear();
-    missing_named.clear();
-    profildata_refusal.clear();
-    Forget_Profil_Value_Notices();
-    Forget_Profil_Surveys();
-    designations = {};
 }
