@@ -198,3 +198,25 @@ TEST(ProfileManagerEdits, WhatWasReadIsReadAgainOnceTheManagerReturns) {
     Reset_Profile_Catalogue();
     Reset_Profil_Library();
 }
+
+// The manager removed the connection's own profile and the user cancelled:
+// the page names it and keeps it as it was, and the check names it
+// missing, as for a file's profile the catalogue lacks; before, the record
+// read first stood for it unseen.
+TEST(ProfileManagerEdits, TheProfileShownRemovedThereIsNamed) {
+    Desktop d;
+    namespace fs = std::filesystem;
+    testutil::Write_File(d.dir.file("data/ProfilData.bin"), Manager_File("HE300B"));
+    testutil::Write_File(d.dir.file("temp/ProfilData.1"), Manager_File("HE300B").substr(200));
+    testutil::Write_File(d.dir.file("exec/ProfDesk.exe"), "#!/bin/sh\nexit 0\n");
+    testutil::Write_File(d.dir.file("exec/ProfDesk"), kManager);
+    testutil::Write_File(d.dir.file("exec/ProfDesk.title"), "VEK - Profilmanager 2.0\n");
+    for (const char* tool : {"exec/ProfDesk.exe", "exec/ProfDesk"})
+        fs::permissions(d.dir.file(tool), fs::perms::owner_all);
+    testutil::Write_File(d.dir.file("script.txt"), "click " + std::to_string(kManagerButton[0]) + " " +
+                                                       std::to_string(kManagerButton[1]) + "\n");
+    ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 0) << d.err;
+    EXPECT_EQ(d.err, "message box \"Eingabefehler\": [Das Profil \"HE280A\" ist in der Bibliothek nicht vorhanden.] [Es "
+                     "bleibt das Profil \"HE280A\".] answer 1\nmessage box \"\": [Profil \"HE280A\": nicht in der "
+                     "Profildatei ProfilData.bin - das Profil wird nicht verwendet] answer 1\n" + kScriptEndsTheRun);
+}
