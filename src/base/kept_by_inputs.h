@@ -4,6 +4,9 @@
 // asks for anew). Inputs compare as bytes: a difference in bytes that mean
 // nothing (padding, -0 and 0) works the value out again, never the other
 // way round. A few slots: one per position of the caller, or taken in turn.
+// What a value was worked out from beyond its inputs (the profile files a
+// catalogue profile's outline is read from) may change as a whole:
+// Forget_Kept_Inputs makes every value kept before it be worked out afresh.
 #ifndef BASE_KEPT_BY_INPUTS_H
 #define BASE_KEPT_BY_INPUTS_H
 
@@ -12,6 +15,13 @@
 #include <cstring>
 #include <type_traits>
 #include <vector>
+
+// The values kept so far are worked out afresh at their next call (the
+// profile manager rewrote a profile file). Never fails.
+void Forget_Kept_Inputs(void);
+// How often Forget_Kept_Inputs was called in the process: kept values
+// hold for this count only.
+unsigned long Kept_Inputs_Generation(void);
 
 // count values from `values` on, as one input (an array, the used part of
 // one).
@@ -54,7 +64,8 @@ class Kept_By_Inputs {
     template <class... Inputs>
     bool Holds(int slot, const Inputs&... inputs) const {
         const Slot& s = slots_[static_cast<std::size_t>(slot)];
-        if (!s.valid || s.key.size() != (Size(inputs) + ... + 0)) return false;
+        if (!s.valid || s.generation != Kept_Inputs_Generation() || s.key.size() != (Size(inputs) + ... + 0))
+            return false;
         std::size_t at = 0;
         return (Same(s.key, at, inputs) && ...);
     }
@@ -64,9 +75,11 @@ class Kept_By_Inputs {
         s.key.clear();
         (Append(s.key, inputs), ...);
         s.valid = true;
+        s.generation = Kept_Inputs_Generation();
     }
     struct Slot {
         bool valid = false;
+        unsigned long generation = 0;
         std::vector<unsigned char> key;
         Value value{};
     };

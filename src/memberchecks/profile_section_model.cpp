@@ -8,6 +8,7 @@
 
 #include "base/cp850.h"
 #include "base/invariant.h"
+#include "base/kept_by_inputs.h"
 #include "memberchecks/member_invariants.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -294,6 +295,7 @@ bool Has_Cutouts(const Profil_Aussparungen* cutouts) {
 // own key; Run_Section builds its record's model itself).
 struct Kept_Model {
     bool valid = false;
+    unsigned long generation = 0;  // Kept_Inputs_Generation: a catalogue profile's record read again
     Stahlprofil in, out;
     int mode = 0, extended = 0, all_lines = 0;
     int result = 0;
@@ -320,8 +322,8 @@ int Model_Builder(Stahlprofil* p) {
     static Stahlprofil in;
     Model_Input(p, &in);
     const int mode = Get_Section_Calc_Mode();
-    if (kept.valid && kept.mode == mode && kept.extended == DWQB_Erweitert && kept.all_lines == DWQB_Alle_Linien &&
-        std::memcmp(&kept.in, &in, sizeof in) == 0) {
+    if (kept.valid && kept.generation == Kept_Inputs_Generation() && kept.mode == mode &&
+        kept.extended == DWQB_Erweitert && kept.all_lines == DWQB_Alle_Linien && std::memcmp(&kept.in, &in, sizeof in) == 0) {
         for (double Stahlprofil::*value : kModelValues) p->*value = kept.out.*value;
         return kept.result;
     }
@@ -331,6 +333,7 @@ int Model_Builder(Stahlprofil* p) {
     std::memcpy(&kept.out, p, sizeof *p);
     kept.mode = mode, kept.extended = DWQB_Erweitert, kept.all_lines = DWQB_Alle_Linien;
     kept.result = result;
+    kept.generation = Kept_Inputs_Generation();
     kept.valid = true;
     return result;
 }

@@ -490,7 +490,7 @@ bool Half_Profile(const std::string& parent, Designation_Statement* s) {
     for (int i = 0; i < s->count; i++) {
         Stated_Range r = s->stated[i];
         if (r.kind == STATED_INNER) continue;  // a tee has one flange
-        if (r.kind == STATED_H) r.lo /= 2, r.hi /= 2;
+        if (r.kind == STATED_H) r.lo /= 2, r.hi /= 2, r.value /= 2;
         s->stated[kept++] = r;
     }
     s->count = kept;

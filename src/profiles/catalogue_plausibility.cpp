@@ -338,19 +338,91 @@ std::vector<Candidate> Repairs(const Record& r) {
 // (the sum of the squared residuals within 2.5 of the best).
 constexpr double NAMED_BESIDE = 2.5;
 
-// The first value of the record that its designation contradicts, with
-// what the designation gives for it. False when the designation states
-// nothing the record contradicts.
-bool Designation_Disagreement(const Record& r, Catalogue_Disagreement* d) {
+// The area of the record's (first) outline; not a number where it makes none.
+double Outline_Area(const Record& r) {
+    Catalogue_Outline outlines[2];
+    Record_Outlines(r, outlines);
+    Catalogue_Section v;
+    return Outline_Section(outlines[0], &v, true) == DIM_NONE ? v.A : NAN;
+}
+
+// The record with value `index` set to `value` as a record of those
+// dimensions holds it: where value 27 (29) tells the flanges' slope
+// through t_f and r_1, it tells the same slope of the new dimensions; a
+// dimension's area moves with its outline (a beam named by its mass per
+// metre is held to it by its area, which follows its flanges and web).
+Record With_Value(const Record& r, int index, double value) {
+    Record t = r;
+    t.x[index] = value;
+    const int reach = r.at->reach;
+    if (Flanges_May_Slope(r.letter) && index != reach && r.x[reach] > 0) {
+        double nominal;
+        const double slope = Reach_Slope(r.letter, r.Dim(DIM_B), r.Dim(DIM_TW), r.Dim(DIM_TF),
+                                         std::max(r.Dim(DIM_R1), 0.0), r.x[reach], &nominal);
+        const double r_1 = std::max(t.Dim(DIM_R1), 0.0);
+        t.x[reach] = t.Dim(DIM_TF) + r_1 + slope * Slope_Run(t.letter, t.Dim(DIM_B), t.Dim(DIM_TW), r_1, &nominal);
+    }
+    if (std::find(std::begin(r.at->dimension), std::end(r.at->dimension), index) != std::end(r.at->dimension)) {
+        const double before = Outline_Area(r), after = Outline_Area(t);
+        if (before > 0 && after > 0) t.x[r.at->quantity[Q_A]] = r.x[r.at->quantity[Q_A]] * after / before;
+    }
+    return t;
+}
+
+// Whether every range the designation states holds.
+bool Designation_Holds(const Record& r) {
     for (int k = 0; k < r.statements; k++)
-        for (int i = 0; i < r.stated[k].count; i++) {
-            const Stated_Value v = Stated_Of(r, r.stated[k].stated[i]);
-            if (v.residual <= 1) continue;
-            *d = Catalogue_Disagreement{v.index[0], r.x[v.index[0]], v.expected};
-            d->by_designation = true;
-            return true;
+        for (int i = 0; i < r.stated[k].count; i++)
+            if (Stated_Of(r, r.stated[k].stated[i]).residual > 1) return false;
+    return true;
+}
+
+// What the designation gives for value `index` by a range that states it
+// alone (the published depth, web, flanges); not a number where none does.
+double Stated_Alone_Value(const Record& r, int index) {
+    for (int k = 0; k < r.statements; k++)
+        for (int i = 0; i < r.stated[k].count; i++)
+            if (Stated_Alone(r.stated[k].stated[i]))
+                if (const double v = Stated_Repair(r, r.stated[k].stated[i], index); std::isfinite(v)) return v;
+    return NAN;
+}
+
+// The value of the record that its designation contradicts, with what the
+// designation gives for it. A range may bind two values (the depth between
+// the flanges, h - 2 t_f): the one named is the value that, set to what the
+// designation gives, makes every range hold (HE 300 B with flanges 1.5 %
+// thick is named by its t_f, 1.9 cm, not by a depth of 30.057 cm that would
+// make h - 2 t_f 26.2 again). A record of another size, off in several
+// values, is named by the first range it breaks: by the value of it that a
+// range of its own breaks as well (HE 340 AA's record under HE 320 B, both
+// 320 deep, by its flanges), else by the range's first value. False when the
+// designation states nothing the record contradicts.
+bool Designation_Disagreement(const Record& r, Catalogue_Disagreement* d) {
+    std::vector<const Stated_Range*> broken;
+    for (int k = 0; k < r.statements; k++)
+        for (int i = 0; i < r.stated[k].count; i++)
+            if (Stated_Of(r, r.stated[k].stated[i]).residual > 1) broken.push_back(&r.stated[k].stated[i]);
+    if (broken.empty()) return false;
+    const auto named = [&](int index, double expected) {
+        *d = Catalogue_Disagreement{index, r.x[index], expected};
+        d->by_designation = true;
+        return true;
+    };
+    for (const Stated_Range* s : broken)
+        for (int index : Stated_Of(r, *s).index) {
+            if (index < 0) continue;
+            for (double value : {Stated_Alone_Value(r, index), Stated_Repair(r, *s, index)})
+                if (std::isfinite(value) && value != r.x[index] && Designation_Holds(With_Value(r, index, value)))
+                    return named(index, value);
         }
-    return false;
+    const Stated_Value first = Stated_Of(r, *broken[0]);
+    for (int index : first.index)
+        for (const Stated_Range* s : broken) {
+            if (index < 0 || !Stated_Alone(*s)) continue;
+            const Stated_Value alone = Stated_Of(r, *s);
+            if (alone.index[0] == index) return named(index, alone.expected);
+        }
+    return named(first.index[0], first.expected);
 }
 
 Catalogue_Disagreement Name_Disagreement(const Record& r, const Fit& base) {

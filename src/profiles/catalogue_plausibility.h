@@ -36,10 +36,13 @@
 // named (up to three), the likelier first.
 // A designation states sizes too (catalogue_designation.h): a record that
 // holds another size's values under the name, however well they agree
-// among themselves, disagrees with it and is named by the first value the
-// designation contradicts (by_designation), or by its type letter where the
-// designation is of another family (value CATALOGUE_TYPE_LETTER, stored and
-// expected the two letters).
+// among themselves, disagrees with it (by_designation) and is named by the
+// value which, set to the size the designation gives (its area following
+// its outline), makes every size agree; a record off in several is named by
+// the first size it contradicts, a sum of two (h - 2 t_f) by the one of
+// them contradicted on its own as well. A designation of another family
+// names the type letter (value CATALOGUE_TYPE_LETTER, stored and expected
+// the two letters).
 enum { CATALOGUE_TYPE_LETTER = -2 };
 struct Catalogue_Disagreement {
     int value;        // index of the value in the record's own order; -1 when none disagrees

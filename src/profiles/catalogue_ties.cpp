@@ -237,6 +237,31 @@ Stated_Value Stated_Of(const Record& r, const Stated_Range& s) {
     return {0, {-1, -1, -1}, NAN};
 }
 
+bool Stated_Alone(const Stated_Range& s) {
+    switch (s.kind) {
+    case STATED_H: case STATED_B: case STATED_WALL: case STATED_AREA: case STATED_ROOT: case STATED_WEB:
+    case STATED_FLANGE:
+        return true;
+    default: return false;
+    }
+}
+
+double Stated_Repair(const Record& r, const Stated_Range& s, int index) {
+    const Layout& at = *r.at;
+    const int h = at.dimension[DIM_H], b = at.dimension[DIM_B], tw = at.dimension[DIM_TW], tf = at.dimension[DIM_TF];
+    const Stated_Value v = Stated_Of(r, s);
+    if (index < 0) return NAN;
+    const auto near = [&](double x) { return std::isfinite(s.value) ? s.value : std::clamp(x, s.lo, s.hi); };
+    switch (s.kind) {
+    case STATED_WALL: return index == tw || index == tf ? near(r.x[index]) : NAN;
+    case STATED_INNER: return index == tf ? (r.x[h] - near(r.x[h] - 2 * r.x[tf])) / 2 : index == h ? v.expected : NAN;
+    case STATED_OUTSTAND: return index == tw ? r.x[b] - near(r.x[b] - r.x[tw]) : index == b ? v.expected : NAN;
+    case STATED_WEB_TO_FLANGE:
+        return index == tf ? r.x[tw] / std::clamp(r.x[tw] / r.x[tf], s.lo, s.hi) : index == tw ? v.expected : NAN;
+    default: return index == v.index[0] ? v.expected : NAN;
+    }
+}
+
 // The ranges the designation states, as ties (a family letter other than
 // the designation's is judged before any tie).
 static void Designation_Ties(const Record& r, std::vector<Tie>* ties) {

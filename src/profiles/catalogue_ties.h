@@ -109,6 +109,17 @@ double Slope_Residual(double slope);
 // A range the designation states (catalogue_designation.h), as the record
 // holds it.
 Stated_Value Stated_Of(const Record& r, const Stated_Range& s);
+// What value `index` of the record is to hold for the range s to hold at
+// the size it gives (a band at its nearer end), the record's other values
+// as they are: the designation's size of a value it states alone, the
+// flanges' thickness that gives the depth between them (h - 2 t_f), the
+// web that gives the width beside it, one thickness of an HP pile's from
+// the other. Not a number where the range does not bind that value or
+// gives none for it (a root radius the tables leave open).
+double Stated_Repair(const Record& r, const Stated_Range& s, int index);
+// Whether s binds one value of the record alone (a size, a wall, the
+// area, the root radius), not a sum or a share of two.
+bool Stated_Alone(const Stated_Range& s);
 // The family letter a designation gives when it is not the record's; 0
 // when none contradicts it (or the record's letter is of no family, which
 // the readers refuse on its own).

@@ -539,6 +539,19 @@ void Get_Used_Profil_By_Handle_Ref(int* result, const int* handle, float* values
     }
 }
 
+void Forget_Profil_Values_Read(void) {
+    Forget_Last();
+    for (int i = 0; i < used_table.count; i++) {
+        Used_Profil_Entry& e = used_table.entries[i];
+        float values[PROFIL_VALUES];
+        char code[PROFIL_CODE_SIZE];
+        if (Get_Profil_Values(e.name, values, code) < 1) continue;
+        std::memcpy(e.values, values, sizeof e.values);
+        e.family = Get_Profil_Family(e.name);
+    }
+    Forget_Last();
+}
+
 void Reset_Profil_Library(void) {
     WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     Forget_Last();

@@ -105,6 +105,12 @@ void Get_Used_Profil_By_Name_Ref(int* result, float* values, const int* n, int* 
 void Get_Used_Profil_By_Handle_Ref(int* result, const int* handle, float* values, const int* n, int* family,
                                    char* name_out, const int* name_length);
 
+// The profile files were rewritten (the profile manager has run): the
+// remembered look-up and family are forgotten, and the used-profiles table
+// takes each of its profiles' values and family again where the catalogue
+// still holds it (its handles stay). Never fails.
+void Forget_Profil_Values_Read(void);
+
 // Test support: forgets the remembered look-up and the used-profiles table.
 void Reset_Profil_Library(void);
 

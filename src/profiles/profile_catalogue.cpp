@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/kept_by_inputs.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "base/vesk.h"
@@ -24,6 +25,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "profiles/catalogue_plausibility.h"
+#include "profiles/profil.h"
 #include "profiles/profil_file.h"
 
 namespace {
@@ -47,6 +49,7 @@ std::string trouble;
 std::set<std::string> files_named;
 std::set<std::string> missing_named;  // designations told as missing in this run
 std::string profildata_refusal;
+unsigned long files_generation = 0;  // calls of Forget_Profile_Files_Read
 
 const char TYPE_LETTERS[] = "DUTLRKZEFO";  // type codes 0..9 of ProfilData.bin
 
@@ -225,6 +228,19 @@ bool Designated_Twice(FILE* file, const char* name) {
 }  // namespace
 
 // ---- selection ----
+
+namespace {
+
+void Free_Cache(void) {
+    while (cache_head) {
+        ProfilDataEintrag* next = cache_head->next;
+        Free_ProfilData_Eintrag(cache_head);
+        cache_head = next;
+    }
+    cache_tail = nullptr;
+}
+
+}  // namespace
 
 int Init_Profile_Selection(Profilauswahl* selection) {
     if (!selection_initialised) {
@@ -547,19 +563,16 @@ void Reset_Profile_File_Notices(void) {
     missing_named.clear();
 }
 
-void Reset_Profile_Catalogue(void) {
-    while (cache_head) {
-        ProfilDataEintrag* next = cache_head->next;
-        Free_ProfilData_Eintrag(cache_head);
-        cache_head = next;
-    }
-    cache_tail = nullptr;
-    manager_switch = 0;
-    manager_present = kantfeld_present = -1;
-    selection_initialised = newer_manager = 0;
-    manager_default = Keep_Copy(manager_default, nullptr);
-    manager_filter = Keep_Copy(manager_filter, nullptr);
-    katalog = Katalogprofil{};
+unsigned long Profile_Files_Generation(void) { return files_generation; }
+
+namespace {
+
+// Every record and survey read of the profile files, and why a look-up
+// failed and who was told: the shared record stays as it is, but stands
+// for no name (a selection that points to it looks its name up again,
+// Load_Profile_Values).
+void Forget_Files_Read(void) {
+    Free_Cache();
     katalog_for[0] = '\0';
     katalog_key[0] = '\0';
     trouble.clear();
@@ -570,4 +583,24 @@ void Reset_Profile_Catalogue(void) {
     Forget_Profil_Value_Notices();
     Forget_Profil_Surveys();
     designations = {};
+}
+
+}  // namespace
+
+void Forget_Profile_Files_Read(void) {
+    files_generation++;
+    Forget_Files_Read();
+    Forget_Profil_Values_Read();
+    Invalidate_Profil_DWQB_Cache();
+    Forget_Kept_Inputs();
+}
+
+void Reset_Profile_Catalogue(void) {
+    Forget_Files_Read();
+    manager_switch = 0;
+    manager_present = kantfeld_present = -1;
+    selection_initialised = newer_manager = 0;
+    manager_default = Keep_Copy(manager_default, nullptr);
+    manager_filter = Keep_Copy(manager_filter, nullptr);
+    katalog = Katalogprofil{};
 }

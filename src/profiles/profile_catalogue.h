@@ -146,6 +146,18 @@ const char* Get_Profile_Manager_Filter(void);
 // 1 when "Q7-Vuve/Kantfeld.exe" lies executable in "EXEC" (tested once).
 int Is_Kantfeld_Present(void);
 
+// The profile files may have been rewritten (the profile manager has
+// run, and may have changed any profile there): every record and survey
+// read of them is forgotten, and so is what was worked out from them
+// (Forget_Profil_Values_Read, the section model kept, Forget_Kept_Inputs),
+// so that the next look-up reads each file as it now is; the notices of
+// unreadable files and refused records are given again. A selection that
+// holds the record found before looks its name up again when its values
+// are loaded. The switches and presence flags stay. Never fails.
+void Forget_Profile_Files_Read(void);
+// How often Forget_Profile_Files_Read was called in the process.
+unsigned long Profile_Files_Generation(void);
+
 // Test support: forgets the switch, the presence flags, the once-flags (also
 // of the notices of unusable profile records and unreadable profile files)
 // and the cache, as at start.

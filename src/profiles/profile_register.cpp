@@ -405,12 +405,20 @@ void Catalogue_Profile(Page& g, int* y, int slot, const int* allowed, int n, int
             Set_Profile_Manager_Default(name);
             Set_Profile_Manager_Filter(Profile_Manager_Filter_Letters(allowed));
         }
-        if (const char* chosen = g_select ? g_select(1) : nullptr) {
-            Copy_Trimmed(chosen, sel->name, PROFILAUSWAHL_NAME_SIZE, 0);
-            sel->record = Get_Profile_Record(sel->name);
-        }
+        const char* chosen = g_select ? g_select(1) : nullptr;
+        if (chosen) Copy_Trimmed(chosen, sel->name, PROFILAUSWAHL_NAME_SIZE, 0);
         g_button[slot] = 0;
-        if (sel->name[0]) Check_Catalogue_Class(g, sel, allowed, n, first_line, kept);
+        // The manager may have changed any profile of its file, the one
+        // shown too: the one chosen, or else the one shown, is read again
+        // (one gone from the file stays as it was: the check names it).
+        sel->record = sel->name[0] ? Get_Profile_Record(sel->name) : nullptr;
+        if (chosen && !sel->record) {
+            Report_Unknown_Profile(sel->name, kept, first_line);
+            Copy_Trimmed(kept, sel->name, PROFILAUSWAHL_NAME_SIZE, 0);
+            Pad_Blank(sel->name, PROFILAUSWAHL_NAME_SIZE);
+            sel->record = sel->name[0] ? Get_Profile_Record(sel->name) : nullptr;
+        }
+        if (sel->record) Check_Catalogue_Class(g, sel, allowed, n, first_line, kept);
     } else {
         char typed[STAHLPROFIL_NAME_SIZE];
         Copy_Trimmed(p->name, typed, sizeof typed, 3);

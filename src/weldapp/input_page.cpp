@@ -317,8 +317,10 @@ int Single_Weld_Rows(const Page& g, int y) {
     }
     y += g.step;
     // One cell of 270 pixels per weld, by weld number, three to a line. A
-    // length takes what the input file's reader takes: up to its edge.
-    const Weld_Edges edges = Published_Weld_Edges(&n.profile);
+    // length takes up to its edge, the shorter rolled face of a sloped
+    // flange where the check lays the weld (a file's longer one, which the
+    // reader takes, is read as it is: the check takes it as that face).
+    const Weld_Edges edges = Page_Weld_Edges(&n.profile);
     int cx = x0, shown = 0;
     for (int number = 1; number <= NAHT_SLOTS; number++) {
         int slot = -1;
@@ -978,12 +980,24 @@ void Lay_Welds_Along_Changed_Edges(const Nahtbild& n, const Weld_Edges& old_edge
             c.named_before[i] = n.length[i];
 }
 
+// How often the profile files had been read again (the profile manager
+// ran) at the last refresh.
+unsigned long g_files_read = 0;
+
+bool Same_Edges(const Weld_Edges& a, const Weld_Edges& b) {
+    for (int i = 0; i < STAHLPROFIL_EDGES; i++)
+        if (a.code[i] != b.code[i] || std::fabs(a.length[i] - b.length[i]) >= WELD_EDGE_NOISE) return false;
+    return a.any == b.any;
+}
+
 // A profile other than the one of the last refresh: a catalogue name looked
 // up (one the catalogue lacks is named and the last profile stays), and the
 // welds laid for it. The page's previous profile becomes the record's.
 void Take_Profile_Change(SchweissnahtAnschluss* record, Profile_Change& c) {
     Nahtbild& n = record->naht;
     Stahlprofil& prev = Nachweis_Page.previous_profile;
+    const bool read_again = g_files_read != Profile_Files_Generation();
+    g_files_read = Profile_Files_Generation();
     if (Compare_Profiles(&n.profile, &prev)) return;
     bool other_profile = n.profile.kind != prev.kind || prev.kind == STAHLPROFIL_KIND_DIMENSIONS ||
                          (n.profile.kind == STAHLPROFIL_KIND_CATALOGUE && !Same_Name(n.profile.name, prev.name));
@@ -1005,11 +1019,17 @@ void Take_Profile_Change(SchweissnahtAnschluss* record, Profile_Change& c) {
         }
         Copy_Profile(&prev, &n.profile);
     }
+    // The designation read again after the profile manager changed its
+    // file may stand for other dimensions: its welds follow its edges as
+    // another profile's do.
+    if (read_again && !other_profile && accepted.kind == STAHLPROFIL_KIND_CATALOGUE &&
+        prev.kind == STAHLPROFIL_KIND_CATALOGUE && !Same_Edges(Weld_Edges_Of(&accepted), Weld_Edges_Of(&prev)))
+        other_profile = true;
     c.laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
                   prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
     if (other_profile) {
-        const Weld_Edges old_edges = Weld_Edges_Of(&accepted);
-        n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
+        const Weld_Edges old_edges = Laid_Weld_Edges(&accepted, c.lengths_before);
+        n.weld_count = std::max(0, Lay_Page_Welds(&n.profile, n.length, n.number));
         if (c.laid_anew) Lay_Welds_Along_Changed_Edges(n, old_edges, c);
         else Lay_Welds_Of_New_Profile(n, old_edges, c.numbers_before, c.lengths_before);
     }
@@ -1244,6 +1264,7 @@ void Forget_Kept_Welds(void) {
     g_other_kind = 0;
     g_round_single = false;
     g_kept_fu = Kept_Throat{};
+    g_files_read = Profile_Files_Generation();
     for (Shown_Slot& slot : g_shown) slot = Shown_Slot{};
     g_refreshes = 0;
     Forget_Typed_Section();

@@ -54,7 +54,11 @@ const char* Select_Profile_from_Manager(int mode) {
         filter = std::string("FILTER=") + Get_Profile_Manager_Filter();
         arguments[k++] = filter.c_str();
     }
-    if (!Run_Sibling_Tool(&tool, arguments, "PROFIL")) return nullptr;
+    const int ran = Run_Sibling_Tool(&tool, arguments, "PROFIL");
+    // The manager edits the profile files: whatever it may have changed
+    // there is read again, the records kept from before are dropped.
+    Forget_Profile_Files_Read();
+    if (!ran) return nullptr;
     char path[VEK_MAX_PATH + 1];
     if (!Tool_Answer_Path(path, sizeof path, "PROFIL")) return nullptr;
     // No answer: the user cancelled. An answer that is no file (a FIFO

@@ -16,7 +16,9 @@ enum { PROFILE_ANSWER_SIZE = 101 };  // the answer: 100 characters and the termi
 // wait, and returns null. Null also when "EXEC" or "TEMP" is not set, the
 // manager is already open (message box), could not be started or failed
 // (message box), or the user cancelled (no answer file); the caller then
-// keeps its profile.
+// keeps its profile. Once a manager it waited for has returned, answered
+// or not, what was read of the profile files is forgotten
+// (Forget_Profile_Files_Read): the manager may have changed any profile.
 const char* Select_Profile_from_Manager(int mode);
 
 #endif

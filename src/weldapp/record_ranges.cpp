@@ -2,6 +2,7 @@
 // in the input file (see the header).
 #include "weldapp/record_ranges.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include "profiles/stahlprofil.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
+#include "weldcheck/weld_check.h"
 #include "weldcheck/weldelem.h"
 
 // ---- the weld lengths a profile offers ----
@@ -58,6 +60,46 @@ Weld_Edges Published_Weld_Edges(const Stahlprofil* profile) {
     if (profile->kind == STAHLPROFIL_KIND_FOREIGN || !Profile_Dimensions_Fit(profile)) return Weld_Edges{};
     Calc_Profile_Cross_Section(&measured, nullptr, 0, nullptr);
     return Weld_Edges_Of(&measured);
+}
+
+namespace {
+
+// Where the check lays a weld on the rolled face of a sloped flange and
+// that face is the shorter, its length (Page_Weld_Edges); true when one
+// is.
+bool Take_Shorter_Rolled_Faces(const Stahlprofil* profile, double* lengths) {
+    double rolled[STAHLPROFIL_EDGES];
+    std::copy(lengths, lengths + STAHLPROFIL_EDGES, rolled);
+    if (!Weld_Check_Rolled_Face_Lengths(profile, rolled)) return false;
+    bool shorter = false;
+    for (int i = 0; i < STAHLPROFIL_EDGES; i++)
+        if (rolled[i] < lengths[i]) lengths[i] = rolled[i], shorter = true;
+    return shorter;
+}
+
+}  // namespace
+
+Weld_Edges Page_Weld_Edges(const Stahlprofil* profile) {
+    Weld_Edges e = Published_Weld_Edges(profile);
+    if (e.any) Take_Shorter_Rolled_Faces(profile, e.length);
+    return e;
+}
+
+int Lay_Page_Welds(const Stahlprofil* profile, double* lengths, int* numbers) {
+    const int count = Get_Profile_Plate_Elements(profile, lengths, numbers);
+    if (count > 0) Take_Shorter_Rolled_Faces(profile, lengths);
+    return count;
+}
+
+Weld_Edges Laid_Weld_Edges(const Stahlprofil* profile, double* lengths) {
+    Weld_Edges e = Weld_Edges_Of(profile);
+    if (!e.any) return e;
+    double plates[STAHLPROFIL_EDGES];
+    std::copy(e.length, e.length + STAHLPROFIL_EDGES, plates);
+    if (!Take_Shorter_Rolled_Faces(profile, e.length) || !lengths) return e;
+    for (int i = 0; i < STAHLPROFIL_EDGES; i++)
+        if (e.length[i] < plates[i] && lengths[i] > e.length[i]) lengths[i] = e.length[i];
+    return e;
 }
 
 namespace {

@@ -127,6 +127,26 @@ Weld_Edges Weld_Edges_Of(const Stahlprofil* profile);
 // computable here. The profile is never modified.
 Weld_Edges Published_Weld_Edges(const Stahlprofil* profile);
 
+// The edges as the page lays single welds along them and offers their
+// lengths: Published_Weld_Edges, but where the check lays a weld on the
+// rolled face of a sloped flange and that face is the shorter, the rolled
+// face (Weld_Check_Rolled_Face_Lengths: IPN 200's inner flange faces 31.2
+// mm for the plates' 33.75, its web 159.1 for 162.4), which the check takes
+// for any longer length. A rolled face longer than the plates' (a channel's
+// or half I's inner flange face, which runs along the slope into the root
+// fillet) stays the plates': the check takes that length as given, and the
+// reader holds files to it. The profile is never modified.
+Weld_Edges Page_Weld_Edges(const Stahlprofil* profile);
+// The single welds of a profile chosen on the page, numbered and at the
+// full length of the edges the page gives them (Page_Weld_Edges of the
+// profile as the record holds it): the count of Get_Profile_Plate_Elements.
+int Lay_Page_Welds(const Stahlprofil* profile, double* lengths, int* numbers);
+// The edges of the profile of the last refresh as the page laid its welds
+// (Weld_Edges_Of, the shorter rolled faces as Page_Weld_Edges); a length of
+// `lengths` (by slot) beyond such a rolled face, up to the plates' face
+// that the page laid before, is that face in the check, and becomes it.
+Weld_Edges Laid_Weld_Edges(const Stahlprofil* profile, double* lengths);
+
 // What a slot's weld length takes: 0 up to its edge of the profile, the
 // whole RANGE_WELD_LENGTH where the profile gives the slot no edge. The
 // maximum is the bound as a field of INPUT_FILE_DECIMALS places names and

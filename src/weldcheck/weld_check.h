@@ -66,6 +66,18 @@ int Weld_Check_Legend_Has_Long_Throat(void);
 // without welds, or a null profile. Never modifies the profile.
 double Full_Penetration_Throat(const Stahlprofil* profile, int face);
 
+// The lengths (mm) of the faces that the check lays single fillet and
+// partial-penetration welds on where they are not the plates' faces: the
+// rolled faces of a catalogue double-T, channel, tee or half I whose
+// flanges slope, by weld face (WELD_FACE_*): each inner flange face's
+// straight part between the toe's rounding and the root fillet, along the
+// slope, and the web's (a tee's stem's) face from where its root fillets
+// end. A single weld of such a face longer than the rolled face is checked
+// with the rolled face, a shorter one as it is given. Sets those
+// faces' lengths only, the others are left; returns how many it set (0 for
+// a profile whose welds lie on the plates' faces, or a null argument).
+int Weld_Check_Rolled_Face_Lengths(const Stahlprofil* profile, double* lengths);
+
 // The halves of a flange weld split at the web axis are listed under their
 // weld's number with a letter: 'a' for the left half (the position that
 // keeps the number), 'b' for the right one (number + 20); 0 for a weld

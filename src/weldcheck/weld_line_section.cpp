@@ -51,6 +51,9 @@ struct Pos {
 
 bool In_I_Family(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type) != 0; }
 
+// The straight part of a rolled flange's inner face, along its slope.
+double Inner_Face_Length(const Wc_Flange_Faces& f) { return (f.x_root - f.x_toe) * std::hypot(1.0, f.slope); }
+
 // Effective length of one weld after the detailing limits and the length
 // check; 0 when it does not count (a failed detailing limit also marks the
 // check as refused).
@@ -619,7 +622,7 @@ void I_Family(Layout& L, bool line_mode) {
     // The inner flange faces from their root ends (this far beside the web,
     // at z'), their slope and length; the tips' and the web's faces.
     const Wc_Flange_Faces* f = L.faces;
-    const double s = f ? f->slope : 0.0, face = f ? (f->x_root - f->x_toe) * std::hypot(1.0, s) : 0.0;
+    const double s = f ? f->slope : 0.0, face = f ? Inner_Face_Length(*f) : 0.0;
     const double root_o = f ? (b_fo - t_w) / 2 - f->x_root : s_o, root_u = f ? (b_fu - t_w) / 2 - f->x_root : s_u;
     const double z_o = f ? f->z_root : t_fo, z_u = f ? h - f->z_root : h - t_fu;
     const double len_o = f ? face : c_fo - s_r, len_u = f ? face : c_fu - s_r;
@@ -660,7 +663,7 @@ void Channel(Layout& L) {
     const Wc_Flange_Faces* f = L.faces;
     const double s = f ? f->slope : 0.0;
     const double mid = f ? (f->x_toe + f->x_root) / 2 : (c_fo + s_r) / 2, z_mid = f ? (f->z_toe + f->z_root) / 2 : t_fo;
-    const double face = f ? (f->x_root - f->x_toe) * std::hypot(1.0, s) : c_fo - s_r, tip = f ? f->tip : t_fo - s_r;
+    const double face = f ? Inner_Face_Length(*f) : c_fo - s_r, tip = f ? f->tip : t_fo - s_r;
     const double web_c = f ? h / 2 : t_fo + s_o + h_w / 2, web = f ? h - 2 * f->web : h_w;
     // A length given as the plates' face is the rolled face, shorter.
     const double whole_f = f ? c_fo - s_r : 0.0, whole_w = f ? h_w : 0.0;
@@ -707,7 +710,7 @@ void Tee(Layout& L) {
     const Wc_Flange_Faces* f = L.faces;
     const double s = f ? f->slope : 0.0;
     const double mid = f ? (f->x_toe + f->x_root) / 2 : (c_fo + s_r) / 2, z_mid = f ? (f->z_toe + f->z_root) / 2 : t_fo;
-    const double face = f ? (f->x_root - f->x_toe) * std::hypot(1.0, s) : c_fo - s_r, tip = f ? f->tip : t_fo - s_r;
+    const double face = f ? Inner_Face_Length(*f) : c_fo - s_r, tip = f ? f->tip : t_fo - s_r;
     const double stem_c = f ? (f->web + h) / 2 : t_fo + s_o + h_w / 2, stem = f ? h - f->web : h_w;
     // A length given as the plates' face is the rolled face, shorter.
     const double whole_f = f ? c_fo - s_r : 0.0, whole_w = f ? h_w : 0.0;
@@ -1201,4 +1204,23 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
         OLI_printf(f, "\n");
     }
     if (w->level != 1) OLI_Set_Para_Indent(indent);
+}
+
+int Weld_Check_Rolled_Face_Lengths(const Stahlprofil* profile, double* lengths) {
+    Wc_Flange_Faces f;
+    if (!profile || !lengths || !Wc_Rolled_Flange_Faces(*profile, &f) || !(f.slope > 0.0)) return 0;
+    // The faces as the layouts lay them (I_Family, Channel, Tee).
+    const double face = Inner_Face_Length(f), h = profile->h;
+    const auto set = [&](std::initializer_list<int> faces, double length) {
+        for (int k : faces) lengths[k] = length;
+        return static_cast<int>(faces.size());
+    };
+    const int type = profile->type;
+    if (In_I_Family(type))
+        return set({WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT, WELD_FACE_BOTTOM_INNER_LEFT,
+                    WELD_FACE_BOTTOM_INNER_RIGHT}, face) +
+               set({WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT}, h - 2 * f.web);
+    if (type == PROFILTYP_C || type == PROFILTYP_U) return set({1, 4}, face) + set({6}, h - 2 * f.web);
+    if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) return set({1, 5}, face) + set({2, 6}, h - f.web);
+    return 0;
 }

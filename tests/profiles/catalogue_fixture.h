@@ -245,9 +245,10 @@ inline std::array<float, 35> Of_Outline(const Catalogue_Outline& o) {
 }
 
 // A shipped record with dimension `index` (a wall: both 2 and 3, a hollow
-// section's corner radii with it; a tube's diameter: 0 and 1) times factor,
-// every section value moved with its outline: a section of its own, whose
-// values agree among themselves.
+// section's corner radii with it; a tube's diameter: 0 and 1; a root
+// radius: the toe radius in its share) times factor, every section value
+// moved with its outline, a sloped flange's slope kept (value 27): a
+// section of its own, whose values agree among themselves.
 inline std::array<float, 35> Resized(const Shipped& r, int index, float factor) {
     std::array<float, 35> v = r.v;
     Catalogue_Outline before, after;
@@ -258,6 +259,12 @@ inline std::array<float, 35> Resized(const Shipped& r, int index, float factor) 
     } else {
         v[index] *= factor;
         if (r.letter == 'K') v[1 - index] = v[index];
+        if (index == 25 && v[26] > 0) v[26] *= factor;
+    }
+    if (catalogue::Flanges_May_Slope(r.letter)) {
+        double nominal;
+        const float r_1 = std::max(v[25], 0.0f);
+        v[27] = static_cast<float>(v[3] + r_1 + before.slope * catalogue::Slope_Run(r.letter, v[1], v[2], r_1, &nominal));
     }
     Catalogue_Record_Outline(r.letter, v.data(), &after);
     Catalogue_Section a{}, b{};
@@ -268,7 +275,7 @@ inline std::array<float, 35> Resized(const Shipped& r, int index, float factor) 
         {10, {a.I_z, b.I_z}},    {13, {a.I_1, b.I_1}},    {14, {a.W_1_top[0], b.W_1_top[0]}},
         {15, {a.W_1_bottom[0], b.W_1_bottom[0]}},         {16, {a.W_pl_y, b.W_pl_y}}, {17, {a.W_pl_y, b.W_pl_y}},
         {18, {a.I_2, b.I_2}},    {19, {a.W_2_left[0], b.W_2_left[0]}}, {20, {a.W_2_right[0], b.W_2_right[0]}},
-        {21, {a.W_pl_z, b.W_pl_z}}, {22, {a.W_pl_z, b.W_pl_z}}, {23, {a.I_t[0], b.I_t[0]}}};
+        {21, {a.W_pl_z, b.W_pl_z}}, {22, {a.W_pl_z, b.W_pl_z}}, {23, {a.I_t[0], b.I_t[0]}}, {24, {a.I_w[0], b.I_w[0]}}};
     for (const auto& [i, ab] : moved)
         if (ab.first != 0) v[i] = static_cast<float>(v[i] * ab.second / ab.first);
     if (a.tan_alpha != 0) v[8] = static_cast<float>(b.tan_alpha);
