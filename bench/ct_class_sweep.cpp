@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ namespace {
 struct Typed {
     int type;
     double h, t_w, b_o, t_o, b_u, t_u, a_o, a_u, r;
+    double e_o = 0, e_u = 0;  // a box's overhangs
 };
 
 void Run(const std::string& name, const Stahlprofil& p, double f_y) {
@@ -102,22 +104,37 @@ int main() {
         {PROFILTYP_RECHTECK, 160, 6.3, 80, 6.3, 80, 6.3, 0, 0, 9.45}, {PROFILTYP_L, 100, 20, 100, 20, 0, 0, 0, 0, 0},
     };
     typed.insert(typed.end(), std::begin(others), std::end(others));
+    // boxes with overhangs, of equal and unequal flanges, sloped webs, thin
+    // and thick plates, an overhang beyond its class 3 limit
+    const Typed boxes[] = {
+        {PROFILTYP_KASTEN, 300, 10, 200, 15, 200, 15, 0, 0, 0, 20, 20},
+        {PROFILTYP_KASTEN, 600, 10, 200, 30, 200, 15, 0, 0, 0, 50, 50},
+        {PROFILTYP_KASTEN, 400, 8, 250, 12, 250, 25, 0, 0, 0, 30, 0},
+        {PROFILTYP_KASTEN, 500, 6, 300, 8, 240, 8, 0, 0, 0, 100, 60},
+        {PROFILTYP_KASTEN, 200, 20, 150, 40, 150, 40, 0, 0, 0, 75, 75},
+        {PROFILTYP_KASTEN, 800, 12, 400, 40, 300, 20, 0, 0, 0, 50, 25},
+        {PROFILTYP_KASTEN, 600, 10, 200, 20, 300, 30, 0, 0, 0, 0, 40},
+        {PROFILTYP_KASTEN, 400, 10, 300, 10, 300, 10, 0, 0, 0, 150, 0},
+    };
+    typed.insert(typed.end(), std::begin(boxes), std::end(boxes));
     for (const Typed& t : typed)
         for (int g : {2, 7}) {
             Stahlprofil p;
             Init_Profile(&p);
             p.type = t.type, p.h = t.h, p.t_w = t.t_w, p.b_fo = t.b_o, p.t_fo = t.t_o;
             p.b_fu = t.b_u > 0 ? t.b_u : t.b_o, p.t_fu = t.t_u > 0 ? t.t_u : t.t_o;
-            p.a_o = t.a_o, p.a_u = t.a_u, p.rolled = t.r > 0, p.r_1 = t.r;
+            p.a_o = t.a_o, p.a_u = t.a_u, p.rolled = t.r > 0, p.r_1 = t.r, p.b_ueo = t.e_o, p.b_ueu = t.e_u;
             Default_Material_Params(&p.material);
             p.material.grade = g;
             if (Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr) != 0) {
                 std::printf("type %d h %g: refused\n", t.type, t.h);
                 continue;
             }
-            char name[160];
+            char name[200];
             std::snprintf(name, sizeof name, "typed %d h %g t_w %g top %gx%g bottom %gx%g a %g/%g r %g grade %d", t.type,
                           t.h, t.t_w, t.b_o, t.t_o, p.b_fu, p.t_fu, t.a_o, t.a_u, t.r, g);
+            if (t.e_o > 0 || t.e_u > 0)
+                std::snprintf(name + std::strlen(name), sizeof name - std::strlen(name), " overhangs %g/%g", t.e_o, t.e_u);
             Run(name, p, p.material.f_y);
         }
     return 0;

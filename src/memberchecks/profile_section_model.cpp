@@ -141,11 +141,18 @@ void Build_Channel(const Stahlprofil* p, Builder& m, const Offsets& f) {
     }
 }
 
-// A rectangular tube, or a box with the overhangs of its flanges.
+// A rectangular tube, or a box with the overhangs of its flanges: a box's
+// webs where its real plates are (sloped where b_fo and b_fu differ), each
+// flange out to its tip, b/2 + b_ü from the box's axis (the overhangs had
+// ended t_w/2 short of it).
 void Build_Tube_Or_Box(const Stahlprofil* p, Builder& m, const Offsets& f) {
     const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo, b_u = p->b_fu, t_u = p->t_fu;
     const bool box = p->type == PROFILTYP_KASTEN;
     double y_o = (b_o - t_w) / 2, y_u = (b_u - t_w) / 2;
+    if (box) {
+        y_o = Calc_Box_Web_Centre(h, t_w, b_o, t_o, b_u, t_u, t_o / 2, nullptr);
+        y_u = Calc_Box_Web_Centre(h, t_w, b_o, t_o, b_u, t_u, h - t_u / 2, nullptr);
+    }
     int tl = m.Node(-y_o, t_o / 2), tr = m.Node(y_o, t_o / 2);
     int br = m.Node(y_u, h - t_u / 2), bl = m.Node(-y_u, h - t_u / 2);
     // The cell runs round with its inside on the left of every wall: the
@@ -157,12 +164,15 @@ void Build_Tube_Or_Box(const Stahlprofil* p, Builder& m, const Offsets& f) {
     m.Line(br, bl, t_u, c, o, c, o);
     m.Line(bl, tl, t_w, c, o, c, o);
     if (!box) return;
-    double w_o = b_o / 2 + p->b_ueo - t_w / 2, w_u = b_u / 2 + p->b_ueu - t_w / 2;
-    if (p->b_ueo > kTiny) {
+    // Without an overhang an upright web's corner is the mitre of the two
+    // plates; a sloped one's is the flange's end at b/2.
+    const bool sloped = std::fabs(b_o - b_u) > kTiny;
+    double w_o = b_o / 2 + p->b_ueo, w_u = b_u / 2 + p->b_ueu;
+    if (p->b_ueo > kTiny || sloped) {
         m.Line(tl, m.Node(-w_o, t_o / 2), t_o);
         m.Line(tr, m.Node(w_o, t_o / 2), t_o);
     }
-    if (p->b_ueu > kTiny) {
+    if (p->b_ueu > kTiny || sloped) {
         m.Line(bl, m.Node(-w_u, h - t_u / 2), t_u);
         m.Line(br, m.Node(w_u, h - t_u / 2), t_u);
     }

@@ -292,7 +292,10 @@ bool Run_Member_Check(Class_Check& c) {
 }
 
 // The c/t utilisation of the whole section: a flat bar modelled as two walls
-// counts half, a box's overhangs not at all.
+// counts half, the outstands of a library Q24 not at all. A welded box of
+// the weld program, handed as a Q24, has its overhangs on its real plates:
+// an outstand past its web (b_üo/t_fo beyond 14 eps) is as much a part of
+// its class as the flange between the webs.
 double Ct_Total(const Class_Check& c) {
     return (c.two_walls ? 0.5 : 1.0) * std::max(c.out.ct_internal, c.box_overhang ? 0.0 : c.out.ct_outstand);
 }
@@ -304,7 +307,8 @@ bool Check_Needed_Class(Class_Check& c) {
     const int type = c.section->type;
     c.two_walls = type == PQ_SHAPE_RHS &&
                   (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 || std::fabs(20 * s[6] - 10 * s[0]) < 0.001);
-    c.box_overhang = !c.two_walls && type == PQ_SHAPE_Q24 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
+    const bool welded_box = c.section->box_flange[0] > 0;
+    c.box_overhang = !c.two_walls && type == PQ_SHAPE_Q24 && !welded_box && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
     // A plastic result holds only for a section of the class it needs (the
     // c/t utilisation is formed for that class): a section that misses it
     // is checked elastically, with the c/t ratio that says why.

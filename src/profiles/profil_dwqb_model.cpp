@@ -248,8 +248,62 @@ Shape Shape_Of_Family(int family) {
     }
 }
 
+// A welded box of the weld program (a Q24 with its bottom flange in the
+// box values; z from its top flange at -H to 0): both flanges across the
+// webs, each running on past the webs' outer faces by its overhang (b_üo
+// v[2], b_üu), the webs between the flanges' faces with their outer faces
+// at b_fo/2 (v[4]) under the top flange and at b_fu/2 over the bottom one,
+// sloped where these differ, t_w thick across the web. Its centre lines
+// meet the flanges' where those plates lie: a bottom flange on the webs'
+// ends, between them, had left out its overhangs and half its thickness
+// (600 x 10 with 300 x 30 over 300 x 15: A 247.5 cm2 for 246.0, I_y 1.387e9
+// for 1.347e9 mm4). Parts: each overhang an outstand from its tip to the
+// web's outer face (none without an overhang: a sloped web's flange ends
+// past its centre line in a line of no part), each flange between the webs'
+// inner faces and each web between the flanges' faces internal parts,
+// ended at their real faces.
+void Build_Box(Shape_Builder& s, const float* v) {
+    const double H = v[7], t_w = v[6] / 2, t_o = v[5], t_u = v[1], b_o = v[4], e_o = v[2];
+    const double b_u = v[PROFIL_MODEL_BOX_VALUE], e_u = v[PROFIL_MODEL_BOX_VALUE + 1];
+    double across;  // the web's width along y
+    const double y_o = Calc_Box_Web_Centre(H, t_w, b_o, t_o, b_u, t_u, t_o / 2, &across);
+    const double y_u = Calc_Box_Web_Centre(H, t_w, b_o, t_o, b_u, t_u, H - t_u / 2, nullptr);
+    const double z_o = t_o / 2 - H, z_u = -t_u / 2, h_1 = std::max(0.0, H - t_o - t_u);
+    const double kNone = 0.0001;  // an overhang of 0.001 mm or less is none
+    const bool upright = !(std::fabs(b_u - b_o) > kNone);
+    // a flange at z from tip to tip: its nodes at the webs first (a, a + 1),
+    // then its tips; without an overhang an upright web's corner is the
+    // mitre of the two plates, a sloped one's the flange's end
+    int next = 1;
+    auto flange = [&](double z, double y_web, double tip, double e, double t, double c) {
+        const int a = next;
+        s.Node(y_web, z), s.Node(-y_web, z);
+        next += 2;
+        s.Line(a, a + 1, t, CT_INTERNAL, c / t);
+        if ((upright && !(e > kNone)) || !(tip > y_web + kNone)) return;
+        const int code = e > kNone ? static_cast<int>(CT_OUTSTAND_TIP) : static_cast<int>(CT_NO_PART);
+        s.Node(tip, z), s.Node(-tip, z);
+        next += 2;
+        s.Line(next - 2, a, t, code, e / t);
+        s.Line(next - 1, a + 1, t, code, e / t);
+    };
+    const int top = next;
+    flange(z_o, y_o, b_o / 2 + e_o, e_o, t_o, b_o - 2 * across);
+    const int bottom = next;
+    flange(z_u, y_u, b_u / 2 + e_u, e_u, t_u, b_u - 2 * across);
+    // the webs along their length between the flanges' faces
+    const double web = h_1 * across / t_w / t_w;
+    const Cut ends{t_o, t_u};
+    s.Line(top, bottom, t_w, CT_INTERNAL, web, {}, ends);
+    s.Line(top + 1, bottom + 1, t_w, CT_INTERNAL, web, {}, ends);
+}
+
 // The two-web shapes share their bottom plate; lines 6..10 mirror 1..5.
 void Build_Two_Web(Shape_Builder& s, Shape shape, const float* v) {
+    if (shape == SHAPE_Q24 && v[PROFIL_MODEL_BOX_VALUE] > 0) {
+        Build_Box(s, v);
+        return;
+    }
     const double B = v[4], tu = v[5], tw = v[6] / 2, H = v[7], to = v[1];
     const double c = v[2] != 0 ? v[2] : 0.001;
     const double e = c - B / 2, zb = tu / 2 - H;
@@ -1068,6 +1122,8 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
     for (int i = count; i < PROFIL_KEY_VALUES; i++) key.values[i] = 0;
     if (key.family >= PROFIL_FAMILY_I && key.family <= PROFIL_FAMILY_I_TURNED && key.record_number <= 0)
         Shape_Corners(key, values);
+    if (key.family == PROFIL_FAMILY_Q24 && key.record_number <= 0)
+        for (int i = PROFIL_MODEL_BOX_VALUE; i < PROFIL_MODEL_BOX_VALUE + 2; i++) key.values[i] = std::max(0.0f, values[i]);
 }
 
 // The classification parts of the lines built from an outline: the

@@ -13,6 +13,10 @@
 #include "profiles/profile_invariants.h"
 #include "profiles/qimport.h"
 
+static_assert(static_cast<int>(PROFIL_MODEL_CORNER_VALUE) == static_cast<int>(WORK_SLOT_CORNERS) &&
+                  static_cast<int>(PROFIL_MODEL_BOX_VALUE) == static_cast<int>(WORK_SLOT_BOX_FLANGE),
+              "the model values' slots are the work record's");
+
 namespace {
 
 // At most 35 characters of source, terminated (a load case names its
@@ -347,6 +351,9 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
         corner[1] = record->own_corners ? static_cast<float>(record->corners[1]) : 0;
         corner[2] = static_cast<float>(record->own_corners);
         values[PROFIL_MODEL_OUTER_CORNER_VALUE] = record->own_corners ? static_cast<float>(record->outer_corner) : 0;
+        const bool box = record->type == PQ_SHAPE_Q24 && record->box_flange[0] > 0;
+        for (int k = 0; k < 2; k++)
+            values[PROFIL_MODEL_BOX_VALUE + k] = box ? static_cast<float>(record->box_flange[k]) : 0;
         switch (record->type) {
         case PQ_SHAPE_TUBE: put({d[0], 0, d[5]}); break;
         case PQ_SHAPE_Q31: put({d[2], d[0], d[4], 0, d[2], d[0], 2 * d[1], d[3]}); break;

@@ -32,6 +32,9 @@ enum {
     // section's corners, an open shape's toes).
     PROFIL_MODEL_CORNER_VALUE = 28,
     PROFIL_MODEL_OUTER_CORNER_VALUE = 31,
+    // A welded box handed as shape Q24 (box_flange): its bottom flange's
+    // width over the webs and its overhang, 0 for a Q24 of its own.
+    PROFIL_MODEL_BOX_VALUE = 32,
 };
 
 // How a shape given by its dimensions has its own corners (own_corners).
@@ -96,6 +99,15 @@ struct Profilquerschnitt {
     int32_t own_corners;
     double corners[2];
     double outer_corner;
+    // A welded box of the weld program is handed as shape Q24 with its top
+    // flange in the place of the plate with overhangs (slot 1 b_fo, its
+    // width over the webs, slot 5 b_üo, its overhang past their outer
+    // faces) and the rest of its plates here: its bottom flange's width
+    // over the webs and overhang, cm. The model then lays both flanges
+    // across the webs as the box has them, where a Q24 of its own (0 0)
+    // has its top plate between its webs. Not part of the text form: the
+    // setters clear it.
+    double box_flange[2];
 };
 
 // Profil_Model_Descriptor, what the conversion hands to the model builder,

@@ -208,6 +208,13 @@ int Calc_Profile_Cross_Section_Old(Stahlprofil* profile);
 void Calc_Profile_Weld_Offsets(const Stahlprofil* profile, double* top, double* bottom, double* root);
 // Side slope of boxes and trapezoids, radians; 0 for other types.
 double Calc_Profile_Flange_Slope(const Stahlprofil* profile);
+// A box's right web (any one unit of length): the y of its centre line at
+// the depth z below the box's top, its outer face at b_fo/2 under the top
+// flange (t_fo) and at b_fu/2 over the bottom one (t_fu) of the box of
+// height h, t_w thick across the web; its width along y into *across when
+// given. A box without a clear web height takes its webs upright.
+double Calc_Box_Web_Centre(double h, double t_w, double b_fo, double t_fo, double b_fu, double t_fu, double z,
+                           double* across);
 // The slope of a rolled catalogue channel's inner flange faces (thickness
 // gained per unit of width towards the web) from its catalogue record; 0
 // for other profiles, parallel flanges, or a record whose measures are no

@@ -126,6 +126,14 @@ void Own_Corners(const Stahlprofil& p, Profilquerschnitt* q) {
     q->corners[1] = 0.1 * o_u;
 }
 
+// A box's bottom flange, for which the shape it is handed as has no slots:
+// its width over the webs and its overhang (cm); none for another type.
+void Box_Flange(const Stahlprofil& p, Profilquerschnitt* q) {
+    const bool box = p.type == PROFILTYP_KASTEN;
+    q->box_flange[0] = box ? 0.1 * p.b_fu : 0;
+    q->box_flange[1] = box ? 0.1 * p.b_ueu : 0;
+}
+
 }  // namespace
 
 int Get_Profile_Material_Handle(const Materialparameter_Record* material) {
@@ -177,6 +185,7 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
         if (!Set_Profilquerschnitt_By_Dimensions(&Stahlprofil_Querschnitt, handle, 100, shape, 0, d, d))
             return nullptr;
         Own_Corners(*profile, &Stahlprofil_Querschnitt);
+        Box_Flange(*profile, &Stahlprofil_Querschnitt);
     }
     return Setup_Profilquerschnitt_DWQB(&Stahlprofil_Querschnitt, 0.5, nullptr, 2) == 1 ? &Stahlprofil_Querschnitt
                                                                                        : nullptr;

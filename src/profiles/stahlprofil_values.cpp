@@ -564,6 +564,14 @@ double Calc_Profile_Flange_Slope(const Stahlprofil* p) {
     return std::atan2((p->b_fu - p->b_fo) / 2, height);
 }
 
+double Calc_Box_Web_Centre(double h, double t_w, double b_fo, double t_fo, double b_fu, double t_fu, double z,
+                           double* across) {
+    const double h_1 = h - t_fo - t_fu, run = h_1 > 0 ? (b_fu - b_fo) / 2 : 0;
+    const double w = h_1 > 0 ? t_w * std::hypot(run, h_1) / h_1 : t_w;
+    if (across) *across = w;
+    return b_fo / 2 - w / 2 + (h_1 > 0 ? run * (z - t_fo) / h_1 : 0);
+}
+
 double Calc_Profile_Shear_Area_Vz(const Stahlprofil* p) {
     if (!p) return 0;
     double o_o = 0, o_u = 0, r = 0;

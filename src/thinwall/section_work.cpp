@@ -10,6 +10,7 @@ static_assert(offsetof(Section_Work_Record, payload) == WORK_SLOT_PAYLOAD * kSlo
 static_assert(offsetof(NachweisDatenKopf, resistance) == WORK_SLOT_RESISTANCE * kSlot, "resistance values at slot 0");
 static_assert(offsetof(NachweisDatenKopf, options) == WORK_SLOT_OPTION_1 * kSlot, "option numbers at slot 16");
 static_assert(offsetof(NachweisDatenKopf, dims) == WORK_SLOT_D1 * kSlot, "dimensions at slot 20");
+static_assert(offsetof(NachweisDatenKopf, box_flange) == WORK_SLOT_BOX_FLANGE * kSlot, "a box's flange at slot 32");
 static_assert(offsetof(NachweisDatenKopf, code) == WORK_SLOT_CODE * kSlot, "code word at slot 41");
 
 void Set_Section_Work_Code(const void*, NachweisDatenKopf* block, int32_t code) { block->code = code; }

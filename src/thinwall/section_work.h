@@ -44,6 +44,7 @@ enum {
     WORK_SLOT_GIVEN_W_BOTTOM = WORK_SLOT_D4,
     WORK_SLOT_CORNERS = 28,       // 28 .. 30: a shape's own corners, top and bottom, and how given (1, 2 rolled)
     WORK_SLOT_OUTER_CORNER = 31,  // a rolled shape's outer corner radius: a hollow section's corners, the toes
+    WORK_SLOT_BOX_FLANGE = 32,    // 32, 33: a welded box's bottom flange, width over the webs and overhang (0: none)
     WORK_SLOT_CODE = 41,          // the code word of the lead block
     WORK_SLOT_PAYLOAD = 42,
     WORK_SLOT_SHAPE_FACTOR_Y = 56,  // plastic shape factors alpha_pl,y and alpha_pl,z
@@ -64,7 +65,8 @@ struct NachweisDatenKopf {
     float dims[8];           // the section's own dimensions D1 .. D8
     float corners[3];        // its own corners, top and bottom, and how given (0 not, 1, 2 rolled)
     float outer_corner;      // a rolled hollow section's outer corner radius
-    float unread2[9];
+    float box_flange[2];     // a welded box's bottom flange: width over the webs, overhang (0 0: no such box)
+    float unread2[7];
     int32_t code;            // packed code word (slot 41)
 };
 

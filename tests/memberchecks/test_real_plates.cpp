@@ -20,6 +20,7 @@
 #include "memberchecks/section_class.h"
 #include "memberchecks/xs_ct_check.h"
 #include "memberchecks/xs_resistance.h"
+#include "model_class_limits.h"
 #include "plastic_blocks.h"
 #include "printlist/list_capture.h"
 #include "profiles/profil_dwqb_model.h"
@@ -33,27 +34,7 @@ namespace {
 using RealPlates = testutil::CheckModeTwoTest;
 using testutil::Piece;
 
-// The class limits of the section model's last c/t check (outstands for
-// classes 1 to 3, internal parts, total), caught on their way.
-double caught[9];
-XS_Class_Limits_Fn model_limits = nullptr;
-int Catch_Limits(const Stahlprofil* p, const double forces[8], int options, double f_y, double gamma_M0,
-                 double factor, double limits[9]) {
-    const int done = model_limits(p, forces, options, f_y, gamma_M0, factor, limits);
-    std::copy(limits, limits + 9, caught);
-    return done;
-}
-
-// The model's c/t utilisations for class 2 (outstands, internal parts)
-// under N (kN, tension positive), M_y and M_z (kNm).
-void Model_Class_2(const Stahlprofil& p, double N, double M_y, double M_z, double* outstand, double* internal) {
-    std::fill(caught, caught + 9, -1.0);
-    model_limits = Set_XS_Class_Limits(Catch_Limits);
-    double U = 0;
-    EXPECT_EQ(Calc_XS_Ct_Check(&p, 1.0, 1, 0, 0, 1, N, M_y, M_z, 0, 0, 0, 0, 0, &U, nullptr, 0), 0);
-    Set_XS_Class_Limits(model_limits);
-    *outstand = caught[1], *internal = caught[4];
-}
+using testutil::Model_Class_2;
 
 // The class 2 utilisation the weld program's check by class names (three
 // decimals); -1 where it names none.
