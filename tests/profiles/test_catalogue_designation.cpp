@@ -488,7 +488,7 @@ TEST(CatalogueDesignation, ADimensionOffIsNamedWithTheSizeOfTheDesignation) {
             }
     }
     EXPECT_EQ(named, 2 * (119 + 6));  // the dimensions of the sizes and of the shapes, each both ways
-    // The words, through the profile file: HE 300 B's t_f 1.5 % off.
+    // The notice as the user reads it, through the profile file: HE 300 B's t_f 1.5 % off.
     CatalogueTree tree;
     const Shipped he300b = Shipped_By_Name("HE300B");
     const std::array<float, 35> thick = Resized(he300b, 3, 1.015f);
