@@ -12,30 +12,13 @@
 #include "profiles/catalogue_fixture.h"
 #include "weldapp/batch_desktop.h"
 #include "weldapp/desktop_fixture.h"
+#include "weldapp/editing_manager.h"
 #include "weldapp/profile_manager.h"
 #include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
 #include "weldcheck/weld_check.h"
 
 namespace {
-
-// The manager's file: HE 280 A (a new connection's profile) and the
-// user's own SONDER1 with the values of `as`.
-std::string Manager_File(const std::string& as) {
-    return testutil::ProfilData_Record(0, 3, "HE280A", "", testutil::To_ProfilData(testutil::Shipped_Values("HE280A"))) +
-           testutil::ProfilData_Record(0, 5, "SONDER1", "", testutil::To_ProfilData(testutil::Shipped_Values(as)));
-}
-
-// The manager's stand-in: the n-th call puts TEMP/ProfilData.<n>, where
-// there is one, in the manager's file's place (the user's edit), then
-// answers with the profile TEMP/answer names (none without it: the user
-// cancelled).
-const char* const kManager =
-    "#!/bin/sh\n"
-    "n=$(( $(cat \"$TEMP/calls\" 2>/dev/null || echo 0) + 1 ))\n"
-    "echo $n > \"$TEMP/calls\"\n"
-    "if [ -f \"$TEMP/ProfilData.$n\" ]; then cp \"$TEMP/ProfilData.$n\" \"$DATA/ProfilData.bin\"; fi\n"
-    "if [ -f \"$TEMP/answer\" ]; then cp \"$TEMP/answer\" \"$TEMP/PROFIL\"; fi\n";
 
 // The bar's buttons: moved onto twice, then clicked (test_sessions.cpp).
 std::string Bar_Button(int x) {
@@ -55,14 +38,9 @@ constexpr int kManagerButton[2] = {150, 383};  // a new connection's page
 TEST(ProfileManagerEdits, AProfileChangedThereIsReadAgain) {
     Desktop d;
     namespace fs = std::filesystem;
-    testutil::Write_File(d.dir.file("data/ProfilData.bin"), Manager_File("HE300B"));
-    testutil::Write_File(d.dir.file("temp/ProfilData.2"), Manager_File("HE300M"));
+    testutil::Lay_Editing_Manager(d, "HE300B");
+    testutil::Write_File(d.dir.file("temp/ProfilData.2"), testutil::Manager_File("HE300M"));
     testutil::Write_File(d.dir.file("temp/answer"), "SONDER1\n");
-    testutil::Write_File(d.dir.file("exec/ProfDesk.exe"), "#!/bin/sh\nexit 0\n");
-    testutil::Write_File(d.dir.file("exec/ProfDesk"), kManager);
-    testutil::Write_File(d.dir.file("exec/ProfDesk.title"), "VEK - Profilmanager 2.0\n");
-    for (const char* tool : {"exec/ProfDesk.exe", "exec/ProfDesk"})
-        fs::permissions(d.dir.file(tool), fs::perms::owner_all);
     const std::string manager = "click " + std::to_string(kManagerButton[0]) + " " + std::to_string(kManagerButton[1]) + "\n";
     // Both picks, then M_y 500 kNm in the load table's first row (its tab
     // at 110, 30; the field at 179, 140 of the page), the list printed, the
@@ -71,37 +49,19 @@ TEST(ProfileManagerEdits, AProfileChangedThereIsReadAgain) {
                                                        Bar_Button(kPrintButton) + Bar_Button(kEndButton) + "key 13\n");
     ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
     EXPECT_EQ(testutil::Read_File(d.dir.file("temp/calls")), "2\n");
-    EXPECT_EQ(testutil::Read_File(d.dir.file("data/ProfilData.bin")), Manager_File("HE300M"));
-    const std::string input = d.File("A001_01.INP");
+    EXPECT_EQ(testutil::Read_File(d.dir.file("data/ProfilData.bin")), testutil::Manager_File("HE300M"));
+    testutil::Expect_Saved_As_HE300M(d);
     testutil::Record saved;
     {
         testutil::ScopedEnv data("DATA", d.dir.file("data")), exec("EXEC", d.dir.file("exec"));
-        FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
-        ASSERT_NE(f, nullptr);
-        ASSERT_EQ(Read_Schweissnaht(f, &saved.r), 0);
-        std::fclose(f);
+        ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, d.File("A001_01.INP"), &saved.r), 0);
     }
-    const Stahlprofil& p = saved.r.naht.profile;
-    EXPECT_EQ(std::string(p.name).substr(0, 8), "SONDER1 ");
-    EXPECT_EQ(p.h, 340.0);
-    EXPECT_EQ(p.b_fo, 310.0);
-    EXPECT_EQ(p.t_fo, 39.0);
-    // The welds follow the new edges as for another profile: the outer
-    // flanges' at full length, 310 mm.
-    EXPECT_EQ(saved.r.naht.length[0], 310.0);
-    EXPECT_EQ(saved.r.naht.length[3], 310.0);
     EXPECT_EQ(saved.r.loads[0].forces.M_y, 500e6);
     // The window's list, its check of M_y among it, is the batch path's of
     // the saved file.
     const std::string window = d.File("A001_01.OLI");
     ASSERT_NE(window.find("Profil  SONDER1"), std::string::npos);
-    Desktop batch;
-    fs::copy_file(d.dir.file("data/ProfilData.bin"), batch.dir.file("data/ProfilData.bin"));
-    fs::copy_file(d.dir.file("exec/ProfDesk.exe"), batch.dir.file("exec/ProfDesk.exe"));
-    testutil::Write_File(batch.project + "/A001_01.INP", input);
-    testutil::Write_File(batch.project + "/A001_01.TXT", d.File("A001_01.TXT"));
-    ASSERT_EQ(batch.Run("A001 0 1 1 -refresh"), 1) << batch.err;
-    EXPECT_EQ(batch.File("A001_01.OLI"), window);
+    EXPECT_EQ(testutil::Batch_List_Of_Saved(d), window);
 }
 
 // The same in the program's own calls, a file changed between two picks:
@@ -135,7 +95,7 @@ TEST(ProfileManagerEdits, WhatWasReadIsReadAgainOnceTheManagerReturns) {
     testutil::Write_File(d.Temp("ProfilData.2"), he280a);
     testutil::Write_File(d.Temp("ProfilData.3"), he280a.substr(0, 150));
     testutil::Write_File(d.Exec("ProfDesk.exe"), "#!/bin/sh\nexit 0\n");
-    testutil::Write_File(d.Exec("ProfDesk"), kManager);
+    testutil::Write_File(d.Exec("ProfDesk"), testutil::kEditingManager);
     testutil::Write_File(d.Exec("ProfDesk.title"), "VEK - Profilmanager 2.0\n");
     for (const char* tool : {"ProfDesk.exe", "ProfDesk"}) fs::permissions(d.Exec(tool), fs::perms::owner_all);
     Reset_Profile_Catalogue();
@@ -206,13 +166,8 @@ TEST(ProfileManagerEdits, WhatWasReadIsReadAgainOnceTheManagerReturns) {
 TEST(ProfileManagerEdits, TheProfileShownRemovedThereIsNamed) {
     Desktop d;
     namespace fs = std::filesystem;
-    testutil::Write_File(d.dir.file("data/ProfilData.bin"), Manager_File("HE300B"));
-    testutil::Write_File(d.dir.file("temp/ProfilData.1"), Manager_File("HE300B").substr(200));
-    testutil::Write_File(d.dir.file("exec/ProfDesk.exe"), "#!/bin/sh\nexit 0\n");
-    testutil::Write_File(d.dir.file("exec/ProfDesk"), kManager);
-    testutil::Write_File(d.dir.file("exec/ProfDesk.title"), "VEK - Profilmanager 2.0\n");
-    for (const char* tool : {"exec/ProfDesk.exe", "exec/ProfDesk"})
-        fs::permissions(d.dir.file(tool), fs::perms::owner_all);
+    testutil::Lay_Editing_Manager(d, "HE300B");
+    testutil::Write_File(d.dir.file("temp/ProfilData.1"), testutil::Manager_File("HE300B").substr(200));
     testutil::Write_File(d.dir.file("script.txt"), "click " + std::to_string(kManagerButton[0]) + " " +
                                                        std::to_string(kManagerButton[1]) + "\n");
     ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 0) << d.err;

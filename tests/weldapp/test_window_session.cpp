@@ -23,12 +23,14 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "support/testutil.h"
 #include "support/xvfb.h"
 #include "weldapp/batch_desktop.h"
+#include "weldapp/editing_manager.h"
 #include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/typed_profile.h"
@@ -138,8 +140,10 @@ struct Started {
     Desktop d;
     std::string png = d.dir.file("window.png"), err = d.dir.file("err.txt"), idle = d.dir.file("idle");
     pid_t pid = -1;
-    // A new connection, or the component of the input file given.
-    explicit Started(const testutil::Xvfb& x, const std::string& input = "") {
+    // A new connection, or the component of the input file given; what
+    // `prepare` lays into the desktop is there before the program starts.
+    explicit Started(const testutil::Xvfb& x, const std::string& input = "",
+                     const std::function<void(Desktop&)>& prepare = {}) {
         namespace fs = std::filesystem;
         if (!input.empty()) {
             testutil::Write_File(d.project + "/A001_01.INP", input);
@@ -147,6 +151,7 @@ struct Started {
         }
         fs::copy_file(WELD_STANDIN_PROFILE, d.dir.file("exec/PROFILE"));
         testutil::Write_File(d.dir.file("exec/PROFILE.title"), "VEK - Profilmanager\n");
+        if (prepare) prepare(d);
         const std::vector<std::string> env = {x.Env(),
                                               "EXEC=" + d.dir.file("exec"),
                                               "DRAM=" + d.dir.file("dram"),
@@ -739,5 +744,62 @@ TEST(WindowSession, AnAllRoundButtWeldAndStainlessSteelAreKept) {
         ASSERT_EQ(batch.Run("A001 0 1 1 -refresh"), 1) << batch.err;
         EXPECT_EQ(run.d.File("A001_01.OLI"), batch.File("A001_01.OLI"));
         EXPECT_NE(batch.File("A001_01.OLI").find("umlaufende Stumpfnaht"), std::string::npos);
+    }
+}
+
+// SONDER1 taken from the manager in the real window with HE 300 B's
+// values, changed there to HE 300 M's and taken again; "Ende", "speichern
+// und beenden": the saved file holds HE 300 M's h 340, b 310 and t_f 39
+// mm (the tables' values) and its welds along those edges, and the window's
+// list is the batch's list of the saved file. Opened again and saved
+// untouched: the same file. Before, the record read at the first pick stood
+// for the whole run and HE 300 B's values were saved under the name.
+TEST(WindowSession, AProfileTheManagerChangedIsReadAgain) {
+    testutil::Xvfb x(1300, 1100);
+    if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
+    namespace fs = std::filesystem;
+    // With WELD_WINDOW_SHOTS naming a directory, the page after each pick
+    // is kept there for a person to look at.
+    const char* shots = std::getenv("WELD_WINDOW_SHOTS");
+    std::string file;
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round ? "opened again" : "a new connection");
+        // Opened again, the manager's file is as the first round left it.
+        Started run(x, file, [round](Desktop& d) {
+            testutil::Lay_Editing_Manager(d, round ? "HE300M" : "HE300B");
+            testutil::Write_File(d.dir.file("temp/ProfilData.2"), testutil::Manager_File("HE300M"));
+            testutil::Write_File(d.dir.file("temp/answer"), "SONDER1\n");
+        });
+        ASSERT_GT(run.pid, 0);
+        Desktop& d = run.d;
+        Driven main{x, x.Find_Window("Position .*"), run.idle, run.png};
+        ASSERT_NE(main.window, 0u) << testutil::Read_File(run.err);
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return Read_Rest(run.idle).taken >= 0; }));
+        if (round == 0) {
+            for (int pick = 1; pick <= 2; ++pick) {
+                const long long rests = Read_Rest(run.idle).rests;
+                ASSERT_TRUE(main.Click(kManagerButton[0], kManagerButton[1], false));
+                ASSERT_TRUE(testutil::Wait_While_Working([&] {
+                    const Rest r = Read_Rest(run.idle);
+                    return testutil::Read_File(d.dir.file("temp/calls")) == std::to_string(pick) + "\n" &&
+                           r.rests > rests && r.taken >= main.sent;
+                })) << pick;
+                EXPECT_FALSE(Box_In(run.png)) << pick;
+                if (shots && *shots)
+                    fs::copy_file(run.png, shots + ("/pick" + std::to_string(pick) + ".png"),
+                                  fs::copy_options::overwrite_existing);
+            }
+        }
+        End_And_Save(main, run);
+        const std::string input = d.File("A001_01.INP");
+        if (round == 0) {
+            testutil::Expect_Saved_As_HE300M(d);
+            file = input;
+        } else {
+            EXPECT_EQ(input, file) << "saved untouched";
+        }
+        EXPECT_NE(d.File("A001_01.OLI").find("Profil  SONDER1"), std::string::npos);
+        EXPECT_EQ(d.File("A001_01.OLI"), testutil::Batch_List_Of_Saved(d));
+        if (HasFailure()) return;  // the file to open again is not the one meant
     }
 }
