@@ -850,13 +850,12 @@ static int check_input(SchweissnahtAnschluss* conn, SchweissnahtAnschluss* w, FI
     const bool ec3 = w->code_setting == CODE_SETTING_EC3;
     if (ec3) *refused |= Check_Safety_Factors(&w->safety, list, 6);
     else *refused |= Check_Din_Gamma_M(w, list);
-    // The DIN library keeps one flange of an I: an unequal one is refused
-    // as the Z is, not checked as a symmetric section it is not.
+    // The DIN library has no family for a Z, a box or a trapezoid and keeps
+    // one flange of an I: such a profile is refused in words, not checked
+    // as a section it is not nor left to fail in every case unexplained.
     const char* why = nullptr;
-    if (!ec3 && (w->naht.profile.type == PROFILTYP_Z ||
-                 (Is_Profile_Type_In(PROFILTYP_MASK_I, w->naht.profile.type) &&
-                  !Din_Profile_Described(&w->naht.profile, &why)))) {
-        refuse(conn, list, why ? why : "Profil nicht implementiert", 1);
+    if (!ec3 && !Din_Profile_Described(&w->naht.profile, &why)) {
+        refuse(conn, list, why, 1);
         return 1;
     }
     // An annex that no list entry carries is an input error: no country's
