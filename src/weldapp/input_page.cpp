@@ -1194,7 +1194,11 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
     welds.clear();
     if (Kept_Throat_Lines(g_cut, numbers, &welds) > 0)
         item("die Dicken der Einzelnähte wie eingegeben (geöffnet gelten die für Stumpfnähte begrenzten):"_cp, welds);
-    if (g_kept_fu.held)
+    // What the save writes: a value it keeps as the file gave it (untouched)
+    // is not lost.
+    SchweissnahtAnschluss saved{};
+    Record_As_Saved(record, &saved);
+    if (g_kept_fu.held && saved.naht.a_w_fu != g_kept_fu.typed)
         item("afu " + VEK_Decimal_Text(g_kept_fu.typed, 1, kFileDecimals) +
              " mm: das Profil hat keinen unteren Flansch, geöffnet ist afu 0.0 mm."_cp);
     // The file holds the rows of the profile's welds only: the throats at
@@ -1220,8 +1224,6 @@ std::vector<std::string> Input_File_Omissions(const SchweissnahtAnschluss* recor
     }
     // A choice of EC 3 the save keeps (as the file gave it, untouched) is
     // no choice lost.
-    SchweissnahtAnschluss saved{};
-    Record_As_Saved(record, &saved);
     const Ec_Choices& ec = g_ec_choices;
     const bool method_lost = ec.weld_method == 1 && saved.weld_method != 1;
     const bool section_lost = ec.section_method == 1 && saved.section_method != 1;

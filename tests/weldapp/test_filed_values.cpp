@@ -20,6 +20,7 @@
 #include "profiles/profile_catalogue.h"
 #include "support/testutil.h"
 #include "weldapp/desktop_fixture.h"
+#include "weldapp/filed_corpus.h"
 #include "weldapp/filed_record.h"
 #include "weldapp/input_page.h"
 #include "weldapp/record_fixture.h"
@@ -33,8 +34,6 @@ namespace {
 namespace fs = std::filesystem;
 using testutil::Read_File;
 using testutil::Write_File;
-
-const char* const kAnnexEntry = "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n";
 
 class FiledValues : public ::testing::Test {
 protected:
@@ -55,19 +54,13 @@ protected:
         int y = 20;
         Draw_Nachweis_Page(&Schweissnaht_Anschluss, area_, 30, &y, 22, 18, 1200, 1);
     }
-    // The record's input file as the program writes it: written, read as
-    // every run reads it and written again, with the annex entry behind it.
-    static std::string File_Of(SchweissnahtAnschluss* r) {
-        testutil::Record read;
-        EXPECT_EQ(testutil::Read_With(Read_Schweissnaht, testutil::Written_With(Write_Schweissnaht, r), &read.r), 0);
-        return testutil::Written_With(Write_Schweissnaht, &read.r) + kAnnexEntry;
-    }
     // The window opens the file, shows its page, takes a click that
     // changes nothing, and saves: the file then. The boxes are kept.
     std::string Opened_And_Saved(const std::string& text) {
         Write_File(Input(), text);
         VEK_Clear_Recorded_Messages();
         SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+        Reset_Input_Page();  // a window opens a file with nothing kept from another
         Load_Input_File();
         Refresh_Connection_Record(r);
         Show_Filed_Record(r, area_, 0, 0, 1279, 1023);
@@ -84,6 +77,7 @@ protected:
         Write_File(Input(), text);
         VEK_Clear_Recorded_Messages();
         SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+        Reset_Input_Page();  // a window opens a file with nothing kept from another
         Load_Input_File();
         Refresh_Connection_Record(r);
         Show_Filed_Record(r, area_, 0, 0, 1279, 1023);
@@ -101,6 +95,14 @@ protected:
     static std::vector<std::string> Shown_Otherwise_Box() {
         for (const auto& box : VEK_Recorded_Messages())
             if (!box.lines.empty() && box.lines[0].rfind("Die Eingabedatei h\x84lt Werte", 0) == 0) return box.lines;
+        return {};
+    }
+
+    // The lines of the box of the save that names what the file will not
+    // hold, empty when none came.
+    static std::vector<std::string> Not_Saved_Box() {
+        for (const auto& box : VEK_Recorded_Messages())
+            if (!box.lines.empty() && box.lines[0].rfind("Die Eingabedatei h\x84lt nur", 0) == 0) return box.lines;
         return {};
     }
 
@@ -130,33 +132,10 @@ std::string Differing_Lines(const std::string& file, const std::string& saved) {
     return diff;
 }
 
-// A connection of the defaults (HE 280 A in S235 on a 35 mm plate, single
-// fillet welds of 5 mm) with two load cases.
-void Base(SchweissnahtAnschluss* r) {
-    Default_Schweissnaht(r);
-    Alloc_Lasten(r, 2);
-    r->loads[0].forces.N = 150e3, r->loads[0].forces.M_y = 25e6, r->loads[0].forces.V_z = 40e3;
-    r->loads[1].forces.N = -80e3, r->loads[1].forces.M_y = -12e6;
-    New_Schweissnaht_Results(r);
-}
-
-// The weld table of the record's profile, every weld a throat of 5 mm.
-void Lay_Welds(Nahtbild* n) {
-    Calc_Profile_Cross_Section(&n->profile, nullptr, 0, "");
-    n->weld_count = std::max(Get_Profile_Plate_Elements(&n->profile, n->length, n->number), 0);
-    for (int i = 0; i < n->weld_count; ++i) n->throat[i] = 5.0;
-    Update_Weld_Layout(n, nullptr, 0);
-}
-
-// Whether the page shows the weld of this kind, all-round and full-
-// penetration switch as it is (the arrangements and the single welds' kinds
-// it has), under EC 3 (ec) or DIN 18800, which checks single welds as
-// fillet welds.
-bool Page_Shows_Weld(int kind, int all_round, int full, bool ec) {
-    if (full) return kind == WELD_BUTT && all_round;
-    if (all_round) return kind == WELD_FILLET || kind == WELD_BUTT;
-    return ec || kind == WELD_FILLET;
-}
+using testutil::Filed_Base;
+using testutil::Filed_File_Of;
+using testutil::Filed_Lay_Welds;
+using testutil::Page_Shows_Weld;
 
 }  // namespace
 
@@ -167,28 +146,13 @@ bool Page_Shows_Weld(int kind, int all_round, int full, bool ec) {
 // flagged fully penetrated, a butt weld under DIN 18800's single fillet
 // welds) the box at the opening names it; otherwise there is none.
 TEST_F(FiledValues, EveryWeldKindAndArrangementIsSavedAsTheFileHoldsIt) {
-    for (int code : {CODE_SETTING_EC3, CODE_SETTING_DIN18800})
-        for (int kind = WELD_FILLET; kind <= WELD_OTHER; ++kind)
-            for (int all_round = 0; all_round <= 1; ++all_round)
-                for (int full = 0; full <= 1; ++full) {
-                    SCOPED_TRACE(std::to_string(code) + " kind " + std::to_string(kind) + " all round " +
-                                 std::to_string(all_round) + " full " + std::to_string(full));
-                    testutil::Record k;
-                    SchweissnahtAnschluss& r = k.r;
-                    Base(&r);
-                    r.code_setting = code;
-                    Nahtbild& n = r.naht;
-                    if (code == CODE_SETTING_DIN18800) {
-                        testutil::Set_Typed_Profile(&n.profile, PROFILTYP_T);
-                        Lay_Welds(&n);
-                    }
-                    n.weld_kind = kind, n.all_round = all_round, n.full_penetration = full;
-                    Update_Weld_Layout(&n, nullptr, 0);
-                    const std::string file = File_Of(&r);
-                    EXPECT_EQ(Differing_Lines(file, Opened_And_Saved(file)), "");
-                    EXPECT_EQ(Shown_Otherwise_Box().empty(),
-                              Page_Shows_Weld(kind, all_round, full, code == CODE_SETTING_EC3));
-                }
+    for (const testutil::Filed_Case& c : testutil::Weld_Kind_Cases()) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Differing_Lines(c.file, Opened_And_Saved(c.file)), "");
+        EXPECT_EQ(!Shown_Otherwise_Box().empty(), c.box_at_opening);
+        // Nothing is lost, and the save says of nothing that it is.
+        EXPECT_EQ(Not_Saved_Box(), std::vector<std::string>{});
+    }
 }
 
 // Every class of profile, typed in and from the catalogue (each family's
@@ -211,14 +175,14 @@ TEST_F(FiledValues, EveryProfileFamilyIsSavedAsTheFileHoldsIt) {
                          std::to_string(a.all_round) + " full " + std::to_string(a.full));
             testutil::Record k;
             SchweissnahtAnschluss& r = k.r;
-            Base(&r);
+            Filed_Base(&r);
             r.code_setting = code;
             Nahtbild& n = r.naht;
             profile(&n.profile);
-            Lay_Welds(&n);
+            Filed_Lay_Welds(&n);
             n.weld_kind = a.kind, n.all_round = a.all_round, n.full_penetration = a.full;
             Update_Weld_Layout(&n, nullptr, 0);
-            const std::string file = File_Of(&r);
+            const std::string file = Filed_File_Of(&r);
             EXPECT_EQ(Differing_Lines(file, Opened_And_Saved(file)), "");
             const bool din = code == CODE_SETTING_DIN18800;
             const bool weld_shown = Page_Shows_Weld(a.kind, n.all_round, a.full, !din);
@@ -242,64 +206,26 @@ TEST_F(FiledValues, EveryProfileFamilyIsSavedAsTheFileHoldsIt) {
 // an N/NL grade as its base steel): its grade is saved as that steel, with
 // the box of the save that names what is lost.
 TEST_F(FiledValues, EveryGradeFamilyIsSavedAsTheFileHoldsIt) {
-    struct Grade {
-        int grade, own;
-    };
-    std::vector<Grade> grades;
-    for (int g = 0; g < WELD_GRADE_COUNT; ++g) grades.push_back({g, 0});
-    grades.push_back({WELD_GRADE_STAINLESS, 0});
-    grades.push_back({WELD_GRADE_STAINLESS, 1});
-    grades.push_back({0, 1});
-    for (int code : {CODE_SETTING_EC3, CODE_SETTING_DIN18800})
-        for (size_t i = 0; i < grades.size(); ++i) {
-            const Grade& g = grades[i];
-            // Under DIN 18800 one grade for all: each grade is then the
-            // steel its list takes for it, for every part alike.
-            const int uniform = code == CODE_SETTING_DIN18800 ? 1 : static_cast<int>(i % 2);
-            SCOPED_TRACE("code " + std::to_string(code) + " grade " + std::to_string(g.grade) + " own " +
-                         std::to_string(g.own) + " uniform " + std::to_string(uniform));
-            testutil::Record k;
-            SchweissnahtAnschluss& r = k.r;
-            Base(&r);
-            r.code_setting = code;
-            Nahtbild& n = r.naht;
-            n.uniform_grade = uniform;
-            Materialparameter_Record* m[3] = {&n.material, &n.profile.material, &n.plate.material};
-            for (int j = 0; j < 3; ++j) {
-                // Without one grade for all, the parts' own grades differ
-                // (the profile's is the next grade of the table).
-                m[j]->grade = uniform || j != 1 || g.grade >= WELD_GRADE_STAINLESS ? g.grade : (g.grade + 1) % 26;
-                m[j]->own_values = g.own;
-                Check_Material_Params(m[j], 0.0, nullptr, 0, nullptr);
-                if (g.grade == WELD_GRADE_STAINLESS || g.own) {
-                    // Strengths of their own in every range; stainless steel
-                    // takes the first, own values by thickness.
-                    m[j]->f_y1 = 300 - (uniform ? 0 : j), m[j]->f_u1 = 520, m[j]->f_y2 = 280, m[j]->f_u2 = 500;
-                    m[j]->f_y3 = 260, m[j]->f_u3 = 480, m[j]->beta_w = 1.0, m[j]->E = 200000;
-                }
-            }
-            const std::string file = File_Of(&r);
-            const std::string saved = Opened_And_Saved(file);
-            // The grades DIN's list takes as another steel (an own-values
-            // material has no grade to take).
-            const bool din = code == CODE_SETTING_DIN18800;
-            const int entry = Grade_Index_To_Steel_Choice(g.grade);
-            // (The MH/MLH grades, 22 and on, end short: kept as themselves.)
-            const bool taken_as_another =
-                din && !g.own && entry >= 0 && Steel_Choice_To_Grade_Index(entry) != g.grade && g.grade < 22;
-            if (!taken_as_another) {
-                EXPECT_EQ(Differing_Lines(file, saved), "");
-                EXPECT_EQ(Shown_Otherwise_Box(), std::vector<std::string>{});
-                continue;
-            }
-            testutil::Record back;
-            ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, saved, &back.r), 0);
-            EXPECT_EQ(back.r.naht.material.grade, Steel_Choice_To_Grade_Index(entry));
-            bool named = false;
-            for (const auto& box : VEK_Recorded_Messages())
-                named = named || (!box.lines.empty() && box.lines[0].find("Nicht gespeichert") != std::string::npos);
-            EXPECT_TRUE(named);
+    for (const testutil::Filed_Case& c : testutil::Grade_Cases()) {
+        SCOPED_TRACE(c.what);
+        const std::string saved = Opened_And_Saved(c.file);
+        if (c.kept) {
+            EXPECT_EQ(Differing_Lines(c.file, saved), "");
+            EXPECT_EQ(Shown_Otherwise_Box(), std::vector<std::string>{});
+            EXPECT_EQ(Not_Saved_Box(), std::vector<std::string>{});
+            continue;
         }
+        // Saved as the steel DIN 18800's list takes for it, and named.
+        testutil::Record file, back;
+        ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, c.file, &file.r), 0);
+        ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, saved, &back.r), 0);
+        EXPECT_EQ(back.r.naht.material.grade,
+                  Steel_Choice_To_Grade_Index(Grade_Index_To_Steel_Choice(file.r.naht.material.grade)));
+        bool named = false;
+        for (const auto& box : VEK_Recorded_Messages())
+            named = named || (!box.lines.empty() && box.lines[0].find("Nicht gespeichert") != std::string::npos);
+        EXPECT_TRUE(named);
+    }
 }
 
 namespace {
@@ -308,14 +234,14 @@ namespace {
 // weld of 8 mm that is not fully penetrated (the throats not checked
 // against the bar), M_y 6.555 kNm.
 void Round_Bar_Butt_Weld(SchweissnahtAnschluss* r) {
-    Base(r);
+    Filed_Base(r);
     Nahtbild& n = r->naht;
     testutil::Set_Typed_Profile(&n.profile, PROFILTYP_RUND);
     n.material.grade = 2;
     Check_Material_Params(&n.material, 0.0, nullptr, 0, nullptr);
     n.profile.material = n.plate.material = n.material;
     n.plate.t = 30;
-    Lay_Welds(&n);
+    Filed_Lay_Welds(&n);
     n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0, n.no_throat_check = 1;
     n.a_w = n.a_w_fo = n.a_w_fu = 8;
     n.contact_fraction = 0;
@@ -328,7 +254,7 @@ void Round_Bar_Butt_Weld(SchweissnahtAnschluss* r) {
 // Stainless steel for all of it, f_y 210 and f_u 520 (other values in the
 // ranges a stainless steel does not take), beta_w 1.0, E 200000.
 void Stainless(SchweissnahtAnschluss* r, int own) {
-    Base(r);
+    Filed_Base(r);
     for (Materialparameter_Record* m : {&r->naht.material, &r->naht.profile.material, &r->naht.plate.material}) {
         m->grade = WELD_GRADE_STAINLESS, m->own_values = own;
         m->f_y1 = 210, m->f_u1 = 520, m->f_y2 = 200, m->f_u2 = 500, m->f_y3 = 190, m->f_u3 = 480;
@@ -376,7 +302,7 @@ TEST_F(FiledValues, ThePageAppliesOnlyWhatTheUserChanged) {
          }},
         {"single welds for a slot weld all round",
          [](SchweissnahtAnschluss* r) {
-             Base(r);
+             Filed_Base(r);
              r->naht.weld_kind = WELD_SLOT, r->naht.all_round = 1;
              Update_Weld_Layout(&r->naht, nullptr, 0);
          },
@@ -390,7 +316,7 @@ TEST_F(FiledValues, ThePageAppliesOnlyWhatTheUserChanged) {
         SCOPED_TRACE(c.what);
         testutil::Record k;
         c.file(&k.r);
-        const std::string file = File_Of(&k.r);
+        const std::string file = Filed_File_Of(&k.r);
         const std::string saved = Opened_Edited_And_Saved(file, c.edit);
         testutil::Record back;
         ASSERT_EQ(testutil::Read_With(Read_Schweissnaht, saved, &back.r), 0);
@@ -401,7 +327,7 @@ TEST_F(FiledValues, ThePageAppliesOnlyWhatTheUserChanged) {
         SCOPED_TRACE("stainless, own " + std::to_string(own));
         testutil::Record k;
         Stainless(&k.r, own);
-        const std::string file = File_Of(&k.r);
+        const std::string file = Filed_File_Of(&k.r);
         const std::string saved = Opened_Edited_And_Saved(file, [&] {
             now.code_setting = CODE_SETTING_DIN18800;
             Refresh_Connection_Record(&now);
@@ -414,9 +340,9 @@ TEST_F(FiledValues, ThePageAppliesOnlyWhatTheUserChanged) {
     // A DIN 18800 file's directional method and elastic-plastic section:
     // kept, and shown again when EC 3 is chosen.
     testutil::Record k;
-    Base(&k.r);
+    Filed_Base(&k.r);
     k.r.code_setting = CODE_SETTING_DIN18800, k.r.weld_method = 1, k.r.section_check = 1, k.r.section_method = 1;
-    const std::string file = File_Of(&k.r);
+    const std::string file = Filed_File_Of(&k.r);
     EXPECT_EQ(Differing_Lines(file, Opened_And_Saved(file)), "");
     const std::string saved = Opened_Edited_And_Saved(file, [&] {
         EXPECT_EQ(now.weld_method, 0);  // DIN 18800 has no other
