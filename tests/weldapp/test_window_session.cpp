@@ -24,13 +24,18 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "codes/nad.h"
+#include "profiles/profile_catalogue.h"
 #include "support/testutil.h"
 #include "support/xvfb.h"
 #include "weldapp/batch_desktop.h"
 #include "weldapp/editing_manager.h"
+#include "weldapp/filed_corpus.h"
 #include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/typed_profile.h"
@@ -802,4 +807,82 @@ TEST(WindowSession, AProfileTheManagerChangedIsReadAgain) {
         EXPECT_EQ(d.File("A001_01.OLI"), testutil::Batch_List_Of_Saved(d));
         if (HasFailure()) return;  // the file to open again is not the one meant
     }
+}
+
+namespace {
+
+// Whether a message box stands in the middle of the screen, of however
+// many lines: its title bar crosses x 640 somewhere above the middle.
+bool Any_Box_In(const std::string& png) {
+    const testutil::Picture window(png);
+    for (int y = 200; y <= 500; ++y)
+        if (window.At(640, y) == kBoxTitleColour) return true;
+    return false;
+}
+
+// The open-and-save corpus, made with the German annex active and the
+// build's profile file, as the window reads it.
+std::vector<testutil::Filed_Case> Window_Corpus() {
+    Desktop d;
+    testutil::ScopedEnv data("DATA", d.dir.file("data")), dram("DRAM", d.dir.file("data"));
+    Reset_Profile_Catalogue();
+    Reset_NAD_Registry();
+    Set_Active_NAD_By_Name("Deutschland");
+    std::vector<testutil::Filed_Case> corpus = testutil::Weld_Kind_Cases();
+    for (testutil::Filed_Case& c : testutil::Grade_Cases())
+        if (c.kept && c.sample) corpus.push_back(std::move(c));
+    Reset_NAD_Registry();
+    Reset_Profile_Catalogue();
+    return corpus;
+}
+
+}  // namespace
+
+// Every weld kind and arrangement the file holds (fillet, slot, butt, plug,
+// other; single or all round; fully penetrated or not) under EC 3 and DIN
+// 18800, and a grade of each family of the weld grade table (plain, N/NL,
+// M/ML, W, Q, H, NH, MH), stainless steel with and without "Vorgabe" and
+// own strengths by thickness range under both codes, opened in the real
+// window: a box that names a weld the page shows otherwise, or the steel
+// DIN 18800 checks an MH grade as, is confirmed with Enter; "Ende",
+// "speichern und beenden": no box of values not saved, the file byte for
+// byte, and the window's list the batch's list of it. (Every grade, and a
+// grade DIN 18800's list takes as another steel, which is saved as that
+// steel and named: FiledValues.EveryGradeFamilyIsSavedAsTheFileHoldsIt.)
+TEST(WindowSession, EveryWeldKindAndGradeFamilyIsSavedAsTheFileHoldsIt) {
+    // The files go round three displays at once, a window on each: most of
+    // a window's run is its start and the waits for its rests.
+    constexpr size_t kDisplays = 3;
+    std::vector<std::unique_ptr<testutil::Xvfb>> displays;
+    for (size_t i = 0; i < kDisplays; ++i) {
+        displays.push_back(std::make_unique<testutil::Xvfb>(1300, 1100));
+        if (!displays.back()->ok()) GTEST_SKIP() << "window test skipped: " << displays.back()->why();
+    }
+    const std::vector<testutil::Filed_Case> corpus = Window_Corpus();
+    auto open_and_save = [](const testutil::Xvfb& x, const testutil::Filed_Case& c) {
+        SCOPED_TRACE(c.what);
+        Started run(x, c.file);
+        ASSERT_GT(run.pid, 0);
+        Driven main{x, x.Find_Window("Position .*"), run.idle, run.png};
+        ASSERT_NE(main.window, 0u) << testutil::Read_File(run.err);
+        ASSERT_TRUE(testutil::Wait_While_Working([&] { return Read_Rest(run.idle).taken >= 0; }));
+        EXPECT_EQ(Any_Box_In(run.png), c.box_at_opening);
+        if (Any_Box_In(run.png)) {
+            ASSERT_TRUE(main.Key("Return"));
+        }
+        ASSERT_FALSE(Any_Box_In(run.png));
+        End_And_Save(main, run);
+        EXPECT_EQ(run.d.File("A001_01.INP"), c.file);
+        Desktop batch;
+        testutil::Write_File(batch.project + "/A001_01.INP", run.d.File("A001_01.INP"));
+        testutil::Write_File(batch.project + "/A001_01.TXT", run.d.File("A001_01.TXT"));
+        ASSERT_EQ(batch.Run("A001 0 1 1 -refresh"), 1) << batch.err;
+        EXPECT_EQ(run.d.File("A001_01.OLI"), batch.File("A001_01.OLI"));
+    };
+    std::vector<std::thread> workers;
+    for (size_t w = 0; w < kDisplays; ++w)
+        workers.emplace_back([&, w] {
+            for (size_t i = w; i < corpus.size(); i += kDisplays) open_and_save(*displays[w], corpus[i]);
+        });
+    for (std::thread& t : workers) t.join();
 }
