@@ -859,13 +859,22 @@ TEST(WindowSession, EveryWeldKindAndGradeFamilyIsSavedAsTheFileHoldsIt) {
         if (!displays.back()->ok()) GTEST_SKIP() << "window test skipped: " << displays.back()->why();
     }
     const std::vector<testutil::Filed_Case> corpus = Window_Corpus();
-    auto open_and_save = [](const testutil::Xvfb& x, const testutil::Filed_Case& c) {
+    // With WELD_WINDOW_SHOTS naming a directory, each window as it opened
+    // is kept there ("corpus NN.png", in the corpus's order).
+    const char* shots = std::getenv("WELD_WINDOW_SHOTS");
+    auto open_and_save = [&](const testutil::Xvfb& x, const testutil::Filed_Case& c) {
         SCOPED_TRACE(c.what);
         Started run(x, c.file);
         ASSERT_GT(run.pid, 0);
         Driven main{x, x.Find_Window("Position .*"), run.idle, run.png};
         ASSERT_NE(main.window, 0u) << testutil::Read_File(run.err);
         ASSERT_TRUE(testutil::Wait_While_Working([&] { return Read_Rest(run.idle).taken >= 0; }));
+        if (shots && *shots) {
+            char name[32];
+            std::snprintf(name, sizeof name, "/corpus%02d.png", static_cast<int>(&c - corpus.data()));
+            std::filesystem::copy_file(run.png, shots + std::string(name),
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
         EXPECT_EQ(Any_Box_In(run.png), c.box_at_opening);
         if (Any_Box_In(run.png)) {
             ASSERT_TRUE(main.Key("Return"));
