@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -131,5 +132,17 @@ struct Desktop {
     }
     std::string out, err;
 };
+
+// The batch path's list of the component A001_01 that a window saved in
+// `d`, run in a desktop of its own; `prepare` lays there what else the run
+// needs of `d` (a profile manager's file).
+inline std::string Batch_List_Of_Saved(const Desktop& d, const std::function<void(Desktop&)>& prepare = {}) {
+    Desktop batch;
+    if (prepare) prepare(batch);
+    testutil::Write_File(batch.project + "/A001_01.INP", d.File("A001_01.INP"));
+    testutil::Write_File(batch.project + "/A001_01.TXT", d.File("A001_01.TXT"));
+    EXPECT_EQ(batch.Run("A001 0 1 1 -refresh"), 1) << batch.err;
+    return batch.File("A001_01.OLI");
+}
 
 #endif

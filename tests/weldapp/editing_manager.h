@@ -72,15 +72,12 @@ inline void Expect_Saved_As_HE300M(const ::Desktop& d) {
 
 // The batch path's list of the component A001_01 that the window saved in
 // `d`, checked beside the manager's file as the window left it.
-inline std::string Batch_List_Of_Saved(const ::Desktop& d) {
-    namespace fs = std::filesystem;
-    ::Desktop batch;
-    fs::copy_file(d.dir.file("data/ProfilData.bin"), batch.dir.file("data/ProfilData.bin"));
-    fs::copy_file(d.dir.file("exec/ProfDesk.exe"), batch.dir.file("exec/ProfDesk.exe"));
-    Write_File(batch.project + "/A001_01.INP", d.File("A001_01.INP"));
-    Write_File(batch.project + "/A001_01.TXT", d.File("A001_01.TXT"));
-    EXPECT_EQ(batch.Run("A001 0 1 1 -refresh"), 1) << batch.err;
-    return batch.File("A001_01.OLI");
+inline std::string Batch_List_Beside_Manager(const ::Desktop& d) {
+    return ::Batch_List_Of_Saved(d, [&d](::Desktop& batch) {
+        std::filesystem::copy_file(d.dir.file("data/ProfilData.bin"), batch.dir.file("data/ProfilData.bin"),
+                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(d.dir.file("exec/ProfDesk.exe"), batch.dir.file("exec/ProfDesk.exe"));
+    });
 }
 
 }  // namespace testutil

@@ -44,6 +44,27 @@ inline void Filed_Lay_Welds(Nahtbild* n) {
     Update_Weld_Layout(n, nullptr, 0);
 }
 
+// A typed-in round bar of 60 mm in S355 on a 30 mm plate, welded all
+// round with a butt weld of 8 mm that is not fully penetrated (the throat
+// not checked against the bar), one load case: M_y 6.555 kNm.
+inline void Round_Bar_Butt_Weld(SchweissnahtAnschluss* r) {
+    Filed_Base(r);
+    Nahtbild& n = r->naht;
+    Set_Typed_Profile(&n.profile, PROFILTYP_RUND);
+    n.material.grade = 2;
+    Check_Material_Params(&n.material, 0.0, nullptr, 0, nullptr);
+    n.profile.material = n.plate.material = n.material;
+    n.plate.t = 30;
+    Filed_Lay_Welds(&n);
+    n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0, n.no_throat_check = 1;
+    n.a_w = n.a_w_fo = n.a_w_fu = 8;
+    n.contact_fraction = 0;
+    Update_Weld_Layout(&n, nullptr, 0);
+    Alloc_Lasten(r, 1);
+    r->loads[0].forces.M_y = 6.555e6;
+    New_Schweissnaht_Results(r);
+}
+
 // The record's input file as the program writes it: written, read as
 // every run reads it and written again, with the annex entry behind it.
 inline std::string Filed_File_Of(SchweissnahtAnschluss* r) {

@@ -57,23 +57,23 @@ protected:
     // The window opens the file, shows its page, takes a click that
     // changes nothing, and saves: the file then. The boxes are kept.
     std::string Opened_And_Saved(const std::string& text) {
-        Write_File(Input(), text);
-        VEK_Clear_Recorded_Messages();
-        SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
-        Reset_Input_Page();  // a window opens a file with nothing kept from another
-        Load_Input_File();
-        Refresh_Connection_Record(r);
-        Show_Filed_Record(r, area_, 0, 0, 1279, 1023);
+        Open(text);
+        Refresh_Connection_Record(&Schweissnaht_Anschluss);
         Build();
-        Refresh_Connection_Record(r);
-        Build();
-        Connection_Sheet_to_Record(r);
-        EXPECT_EQ(Save_Input_File(), COMPONENT_FILE_DONE);
-        return Read_File(Input());
+        return Saved();
     }
     // The same with an edit of the page's values between the opening and
     // the save, refreshed and shown as after the edit's click.
     std::string Opened_Edited_And_Saved(const std::string& text, const std::function<void()>& edit) {
+        Open(text);
+        edit();
+        Refresh_Connection_Record(&Schweissnaht_Anschluss);
+        Build();
+        Refresh_Connection_Record(&Schweissnaht_Anschluss);
+        return Saved();
+    }
+    // The file opened as the window opens it, its page shown.
+    void Open(const std::string& text) {
         Write_File(Input(), text);
         VEK_Clear_Recorded_Messages();
         SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
@@ -82,11 +82,10 @@ protected:
         Refresh_Connection_Record(r);
         Show_Filed_Record(r, area_, 0, 0, 1279, 1023);
         Build();
-        edit();
-        Refresh_Connection_Record(r);
-        Build();
-        Refresh_Connection_Record(r);
-        Connection_Sheet_to_Record(r);
+    }
+    // The page taken and saved: the file then.
+    std::string Saved() {
+        Connection_Sheet_to_Record(&Schweissnaht_Anschluss);
         EXPECT_EQ(Save_Input_File(), COMPONENT_FILE_DONE);
         return Read_File(Input());
     }
@@ -136,6 +135,7 @@ using testutil::Filed_Base;
 using testutil::Filed_File_Of;
 using testutil::Filed_Lay_Welds;
 using testutil::Page_Shows_Weld;
+using testutil::Round_Bar_Butt_Weld;
 
 }  // namespace
 
@@ -233,27 +233,6 @@ TEST_F(FiledValues, EveryGradeFamilyIsSavedAsTheFileHoldsIt) {
 }
 
 namespace {
-
-// A round bar of 60 mm in S355 on a 30 mm plate with an all-round butt
-// weld of 8 mm that is not fully penetrated (the throats not checked
-// against the bar), M_y 6.555 kNm.
-void Round_Bar_Butt_Weld(SchweissnahtAnschluss* r) {
-    Filed_Base(r);
-    Nahtbild& n = r->naht;
-    testutil::Set_Typed_Profile(&n.profile, PROFILTYP_RUND);
-    n.material.grade = 2;
-    Check_Material_Params(&n.material, 0.0, nullptr, 0, nullptr);
-    n.profile.material = n.plate.material = n.material;
-    n.plate.t = 30;
-    Filed_Lay_Welds(&n);
-    n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0, n.no_throat_check = 1;
-    n.a_w = n.a_w_fo = n.a_w_fu = 8;
-    n.contact_fraction = 0;
-    Update_Weld_Layout(&n, nullptr, 0);
-    Alloc_Lasten(r, 1);
-    r->loads[0].forces.M_y = 6.555e6;
-    New_Schweissnaht_Results(r);
-}
 
 // Stainless steel for all of it, f_y 210 and f_u 520 (other values in the
 // ranges a stainless steel does not take), beta_w 1.0, E 200000.

@@ -61,7 +61,7 @@ TEST(ProfileManagerEdits, AProfileChangedThereIsReadAgain) {
     // the saved file.
     const std::string window = d.File("A001_01.OLI");
     ASSERT_NE(window.find("Profil  SONDER1"), std::string::npos);
-    EXPECT_EQ(testutil::Batch_List_Of_Saved(d), window);
+    EXPECT_EQ(testutil::Batch_List_Beside_Manager(d), window);
 }
 
 // The same in the program's own calls, a file changed between two picks:

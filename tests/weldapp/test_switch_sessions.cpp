@@ -18,6 +18,7 @@
 
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
+#include "weldapp/filed_corpus.h"
 #include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/typed_profile.h"
@@ -278,26 +279,7 @@ std::string Batch_List(const std::string& input) {
     return b.File("A001_01.OLI");
 }
 
-// A typed-in round bar of 60 mm in S355 on a 30 mm plate, with an
-// all-round butt weld of 8 mm that is not fully penetrated (the throats
-// not checked against the bar), under M_y 6.555 kNm.
-void Round_Bar_Butt_Weld(SchweissnahtAnschluss* r) {
-    Default_Schweissnaht(r);
-    Nahtbild& n = r->naht;
-    testutil::Set_Typed_Profile(&n.profile, PROFILTYP_RUND);
-    n.material.grade = 2;
-    Check_Material_Params(&n.material, 0.0, nullptr, 0, nullptr);
-    n.profile.material = n.plate.material = n.material;
-    n.plate.t = 30;
-    Calc_Profile_Cross_Section(&n.profile, nullptr, 0, "");
-    n.weld_count = std::max(Get_Profile_Plate_Elements(&n.profile, n.length, n.number), 0);
-    n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 0, n.no_throat_check = 1;
-    n.a_w = n.a_w_fo = n.a_w_fu = n.throat[0] = 8;
-    n.contact_fraction = 0;
-    Update_Weld_Layout(&n, nullptr, 0);
-    Alloc_Lasten(r, 1);
-    r->loads[0].forces.M_y = 6.555e6;
-}
+using testutil::Round_Bar_Butt_Weld;
 
 }  // namespace
 
