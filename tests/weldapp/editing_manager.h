@@ -37,15 +37,20 @@ inline std::string Manager_File(const std::string& as) {
            ProfilData_Record(0, 5, "SONDER1", "", To_ProfilData(Shipped_Values(as)));
 }
 
+// The manager's programs and its window's title in the program directory
+// `exec` (the newer manager present, so that its file is the one read).
+inline void Install_Editing_Manager(const std::string& exec) {
+    namespace fs = std::filesystem;
+    Write_File(exec + "/ProfDesk.exe", "#!/bin/sh\nexit 0\n");
+    Write_File(exec + "/ProfDesk", kEditingManager);
+    Write_File(exec + "/ProfDesk.title", "VEK - Profilmanager 2.0\n");
+    for (const char* tool : {"/ProfDesk.exe", "/ProfDesk"}) fs::permissions(exec + tool, fs::perms::owner_all);
+}
+
 // The manager and its file with SONDER1 as `as` laid into the desktop.
 inline void Lay_Editing_Manager(const ::Desktop& d, const std::string& as) {
-    namespace fs = std::filesystem;
     Write_File(d.dir.file("data/ProfilData.bin"), Manager_File(as));
-    Write_File(d.dir.file("exec/ProfDesk.exe"), "#!/bin/sh\nexit 0\n");
-    Write_File(d.dir.file("exec/ProfDesk"), kEditingManager);
-    Write_File(d.dir.file("exec/ProfDesk.title"), "VEK - Profilmanager 2.0\n");
-    for (const char* tool : {"exec/ProfDesk.exe", "exec/ProfDesk"})
-        fs::permissions(d.dir.file(tool), fs::perms::owner_all);
+    Install_Editing_Manager(d.dir.file("exec"));
 }
 
 // The component A001_01 the window saved in `d` holds SONDER1 with HE 300

@@ -89,21 +89,17 @@ protected:
         EXPECT_EQ(Save_Input_File(), COMPONENT_FILE_DONE);
         return Read_File(Input());
     }
-    // The lines of the box that names what the page shows otherwise, empty
-    // when none came.
-    static std::vector<std::string> Shown_Otherwise_Box() {
+    // The lines of the box whose first line begins with `first`, empty when
+    // none came.
+    static std::vector<std::string> Box_Beginning(const std::string& first) {
         for (const auto& box : VEK_Recorded_Messages())
-            if (!box.lines.empty() && box.lines[0].rfind("Die Eingabedatei h\x84lt Werte", 0) == 0) return box.lines;
+            if (!box.lines.empty() && box.lines[0].rfind(first, 0) == 0) return box.lines;
         return {};
     }
-
-    // The lines of the box of the save that names what the file will not
-    // hold, empty when none came.
-    static std::vector<std::string> Not_Saved_Box() {
-        for (const auto& box : VEK_Recorded_Messages())
-            if (!box.lines.empty() && box.lines[0].rfind("Die Eingabedatei h\x84lt nur", 0) == 0) return box.lines;
-        return {};
-    }
+    // The box that names what the page shows otherwise, and the save's box
+    // that names what the file will not hold.
+    static std::vector<std::string> Shown_Otherwise_Box() { return Box_Beginning("Die Eingabedatei h\x84lt Werte"); }
+    static std::vector<std::string> Not_Saved_Box() { return Box_Beginning("Die Eingabedatei h\x84lt nur"); }
 
     testutil::Desktop d_;
     testutil::ScopedEnv data_{"DATA", d_.dir.file("DATA")};

@@ -37,7 +37,6 @@ constexpr int kManagerButton[2] = {150, 383};  // a new connection's page
 // batch path checked the saved file with HE 300 M.
 TEST(ProfileManagerEdits, AProfileChangedThereIsReadAgain) {
     Desktop d;
-    namespace fs = std::filesystem;
     testutil::Lay_Editing_Manager(d, "HE300B");
     testutil::Write_File(d.dir.file("temp/ProfilData.2"), testutil::Manager_File("HE300M"));
     testutil::Write_File(d.dir.file("temp/answer"), "SONDER1\n");
@@ -94,10 +93,7 @@ TEST(ProfileManagerEdits, WhatWasReadIsReadAgainOnceTheManagerReturns) {
     testutil::Write_File(d.Temp("ProfilData.1"), he280a + channel(0.05));
     testutil::Write_File(d.Temp("ProfilData.2"), he280a);
     testutil::Write_File(d.Temp("ProfilData.3"), he280a.substr(0, 150));
-    testutil::Write_File(d.Exec("ProfDesk.exe"), "#!/bin/sh\nexit 0\n");
-    testutil::Write_File(d.Exec("ProfDesk"), testutil::kEditingManager);
-    testutil::Write_File(d.Exec("ProfDesk.title"), "VEK - Profilmanager 2.0\n");
-    for (const char* tool : {"ProfDesk.exe", "ProfDesk"}) fs::permissions(d.Exec(tool), fs::perms::owner_all);
+    testutil::Install_Editing_Manager(d.dir.file("EXEC"));
     Reset_Profile_Catalogue();
     Reset_Profil_Library();
     Enable_Profile_Manager();
@@ -165,7 +161,6 @@ TEST(ProfileManagerEdits, WhatWasReadIsReadAgainOnceTheManagerReturns) {
 // read first stood for it unseen.
 TEST(ProfileManagerEdits, TheProfileShownRemovedThereIsNamed) {
     Desktop d;
-    namespace fs = std::filesystem;
     testutil::Lay_Editing_Manager(d, "HE300B");
     testutil::Write_File(d.dir.file("temp/ProfilData.1"), testutil::Manager_File("HE300B").substr(200));
     testutil::Write_File(d.dir.file("script.txt"), "click " + std::to_string(kManagerButton[0]) + " " +

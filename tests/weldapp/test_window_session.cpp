@@ -59,11 +59,13 @@ Rest Read_Rest(const std::string& file) {
 }
 
 // A message box of up to four lines stands in the middle of the 1280 x
-// 1024 screen: its title bar crosses x 640 between y 440 and 470.
+// 1024 screen: its title bar crosses x 640 between y 440 and 470; one of
+// however many lines somewhere between y 200 and 500 (kAnyBox).
 constexpr unsigned kBoxTitleColour = 0x0A246Au;
-bool Box_In(const std::string& png) {
+constexpr int kAnyBox[2] = {200, 500};
+bool Box_In(const std::string& png, int top = 440, int bottom = 470) {
     const testutil::Picture window(png);
-    for (int y = 440; y <= 470; ++y)
+    for (int y = top; y <= bottom; ++y)
         if (window.At(640, y) == kBoxTitleColour) return true;
     return false;
 }
@@ -795,15 +797,6 @@ TEST(WindowSession, AProfileTheManagerChangedIsReadAgain) {
 
 namespace {
 
-// Whether a message box stands in the middle of the screen, of however
-// many lines: its title bar crosses x 640 somewhere above the middle.
-bool Any_Box_In(const std::string& png) {
-    const testutil::Picture window(png);
-    for (int y = 200; y <= 500; ++y)
-        if (window.At(640, y) == kBoxTitleColour) return true;
-    return false;
-}
-
 // The open-and-save corpus, made with the German annex active and the
 // build's profile file, as the window reads it.
 std::vector<testutil::Filed_Case> Window_Corpus() {
@@ -859,11 +852,11 @@ TEST(WindowSession, EveryWeldKindAndGradeFamilyIsSavedAsTheFileHoldsIt) {
             std::filesystem::copy_file(run.png, shots + std::string(name),
                                        std::filesystem::copy_options::overwrite_existing);
         }
-        EXPECT_EQ(Any_Box_In(run.png), c.box_at_opening);
-        if (Any_Box_In(run.png)) {
+        EXPECT_EQ(Box_In(run.png, kAnyBox[0], kAnyBox[1]), c.box_at_opening);
+        if (Box_In(run.png, kAnyBox[0], kAnyBox[1])) {
             ASSERT_TRUE(main.Key("Return"));
         }
-        ASSERT_FALSE(Any_Box_In(run.png));
+        ASSERT_FALSE(Box_In(run.png, kAnyBox[0], kAnyBox[1]));
         End_And_Save(main, run);
         EXPECT_EQ(run.d.File("A001_01.INP"), c.file);
         EXPECT_EQ(run.d.File("A001_01.OLI"), Batch_List_Of_Saved(run.d));
